@@ -1,0 +1,25 @@
+#pragma once
+// Number conversions used wherever a rule needs a number from a text.
+// A text that is no number raises ConversionError; the screen shows its message and the
+// running command ends there.
+#include <stdexcept>
+#include <string>
+
+namespace mivo {
+
+struct ConversionError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// Decimal integer with optional leading blanks and sign ("12", " -3", "+4").
+// Throws ConversionError("'abc' is not a valid integer value").
+int StrToInt(const std::string& text);
+
+// Like StrToInt but returns false instead of throwing.
+bool TryStrToInt(const std::string& text, int& value);
+
+// Decimal floating-point number ("1.5", "-0.25", "3").
+// Throws ConversionError("'abc' is not a valid floating point value").
+double StrToFloat(const std::string& text);
+
+}  // namespace mivo

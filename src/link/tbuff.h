@@ -1,0 +1,71 @@
+#pragma once
+// TBuff: the controller link. The one owner of the serial port; carries every exchange with
+// the controller on two channels (main and direct) with the same framing. Waits pump events
+// in a nested QEventLoop driven by readyRead, so the screens stay usable during a wait.
+// Qt Core and SerialPort only: messages go through the Prompter.
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "link/channel.h"
+
+namespace mivo {
+
+class Prompter;
+
+class TBuff : public QObject {
+    Q_OBJECT
+public:
+    explicit TBuff(QObject* parent = nullptr);
+    ~TBuff() override;
+
+    // COMn (1..8) opens this device; default /dev/ttyS{n-1}.
+    void setDeviceForPort(int portNumber, const QString& device);
+    QString deviceForPort(int portNumber) const;
+    // Where the port number is read at every open (the COM selection); default COM1.
+    void setPortNumberSource(std::function<int()> source);
+    int portNumber() const;
+
+    // Where the link's own messages go ("Port cannot be open", "Communication error").
+    void setPrompter(Prompter* prompter);
+
+    // Main channel: open, configure and drain the port; false (after the message) when the
+    // port cannot be opened or configured. Idle monitoring runs from the event loop.
+    bool goOnline();
+    void goOffline();
+    bool isOnline() const;  // PortReady
+
+    // Direct channel (direct-operation and teaching screens), same port.
+    bool goDirectOnline();
+    void goDirectOffline();
+    bool isDirectOnline() const;
+
+    Channel& mainChannel();
+    Channel& directChannel();
+
+    // OfflineRequest: ends any wait on the main channel without a line and goes off line.
+    void requestOffline();
+    // InjectMstop: the waiting caller receives the bytes received so far as its line.
+    void injectMstop();
+    // InjectStop: the waiting caller's line ends now.
+    void injectStop();
+    // Ends every wait without a line (the start screen was shown).
+    void abortWaits();
+
+    // CancelRequested, shared by the transfer loops and the transfer dialogs; cleared when the
+    // link goes off line.
+    bool cancelRequested() const;
+    void setCancelRequested(bool on);
+
+signals:
+    // The main channel went on line (true) or off line (false), for whatever reason.
+    void onlineChanged(bool online);
+    void directOnlineChanged(bool online);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d_;
+};
+
+}  // namespace mivo

@@ -1,0 +1,26 @@
+#pragma once
+// How a procedure talks to the user: questions, notices and the controller error dialog.
+// Screens implement it with message boxes, `mivo` with the terminal, tests with a script.
+// Texts are bytes in Windows-1252, as everywhere in the data.
+#include <string>
+
+namespace mivo {
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+    // Yes/No question with the warning icon; true for Yes.
+    virtual bool ask(const std::string& text, const std::string& caption) = 0;
+    // Notice with an OK button and the warning icon.
+    virtual void notify(const std::string& text, const std::string& caption) = 0;
+    // A notice with a detailed text beneath (for example the device and the system's reason).
+    virtual void notifyDetail(const std::string& text, const std::string& caption,
+                              const std::string& detail) {
+        (void)detail;
+        notify(text, caption);
+    }
+    // The error dialog with the controller's error line; nothing for an empty line.
+    virtual void showControllerError(const std::string& line) = 0;
+};
+
+}  // namespace mivo

@@ -1,0 +1,31 @@
+#pragma once
+// Insert, delete, copy and paste of steps with renumbering of jump targets.
+// Every operation checks all the JUMP texts it would renumber before changing anything and
+// throws ConversionError (naming the step) on one that is not a number.
+#include <string>
+#include <vector>
+
+#include "steps/step_table.h"
+
+namespace mivo {
+
+// Inserts `count` empty steps at `step`; the last `count` steps are lost. Every JUMP t with
+// t >= step becomes t + count.
+void InsertSteps(StepTable& table, int step, int count);
+
+// Deletes steps first..last; the steps after move up, empty steps fill the end.
+// Single step s: every JUMP t > s becomes t - 1. Block of n: every JUMP t >= last becomes t - n.
+void DeleteSteps(StepTable& table, int first, int last);
+
+// Lines for the clipboard: fields 1 to 8 of each step, each followed by a comma.
+std::vector<std::string> CopySteps(const StepTable& table, int first, int last);
+
+enum class PasteResult { Nothing, RangeDiffers, Done };
+
+// Pastes `lines` (up to the first empty one). A single-row selection (first == last and
+// !block) inserts the lines there; a block selection must have as many rows as lines and is
+// overwritten in place.
+PasteResult PasteSteps(StepTable& table, int first, int last, bool block,
+                       const std::vector<std::string>& lines);
+
+}  // namespace mivo

@@ -1,0 +1,44 @@
+#pragma once
+// Encoding rules of a step: reading a step into the command-entry values and writing the
+// values back, shared by the dialog, the transfers and the tests.
+#include <string>
+
+#include "steps/step_table.h"
+
+namespace mivo {
+
+// The values of the command-entry dialog. Texts of hidden boxes are empty.
+struct StepValues {
+    std::string command;  // "POI", "LIN", "PAL", "CIR", "SEQ", "END"
+    std::string code;     // one digit, or "900", "916", "917" for SEQ
+    std::string value;    // the value box V (rate, port, pallet number, timer)
+    std::string x, y, z, r;
+    std::string x2, y2, x3, y3;
+    std::string jump;
+    std::string comment;
+    bool operator==(const StepValues&) const = default;
+};
+
+// Flags of a CIR step in the dialog.
+struct CircleFlags {
+    bool secondRowChosen = false;  // the chosen row is the second row of a CirclePair
+    bool wasCircle = false;        // the chosen step was a CIR step
+};
+
+// True when `step` is the second row of a CirclePair: the row before has Command "CIR" and an
+// empty R field.
+bool IsSecondCircleRow(const StepTable& table, int step);
+
+// Reads `step` into dialog values (upper-cases its Command cell first; an unknown command is
+// shown as POI). Also gives the CIR flags.
+StepValues ReadStep(StepTable& table, int step, CircleFlags* flags = nullptr);
+
+// V normalised for storing: "5" -> "05", "0" -> "00", "100" -> "00". Throws ConversionError
+// for a V that is not an integer.
+std::string NormaliseValue(const std::string& v);
+
+// Writes the values at `step` by the write-back rules; a CIR writes a pair (the second row is
+// lost at step 999). Throws ConversionError when V is not an integer, before changing anything.
+void WriteStep(StepTable& table, int step, const StepValues& values, const CircleFlags& flags);
+
+}  // namespace mivo

@@ -1,0 +1,50 @@
+#pragma once
+// A Prompter that answers from a script and records every message, for tests.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "shell/prompter.h"
+
+namespace mivo::test {
+
+struct Message {
+    std::string kind;  // "ask", "notify", "error"
+    std::string text;
+    std::string caption;
+    bool operator==(const Message&) const = default;
+};
+
+class ScriptedPrompter : public Prompter {
+public:
+    // Answers for the coming questions, in order; once used up, questions are answered No.
+    std::deque<bool> answers;
+    std::vector<Message> messages;
+    std::vector<std::string> details;
+
+    bool ask(const std::string& text, const std::string& caption) override {
+        messages.push_back({"ask", text, caption});
+        if (answers.empty()) return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void notify(const std::string& text, const std::string& caption) override {
+        messages.push_back({"notify", text, caption});
+    }
+    void notifyDetail(const std::string& text, const std::string& caption,
+                      const std::string& detail) override {
+        details.push_back(detail);
+        notify(text, caption);
+    }
+    void showControllerError(const std::string& line) override {
+        if (!line.empty()) messages.push_back({"error", line, "Error display"});
+    }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const auto& m : messages) out.push_back(m.text);
+        return out;
+    }
+};
+
+}  // namespace mivo::test
