@@ -1,0 +1,41 @@
+#pragma once
+// The four modified flags, held for the start screen and mirrored by the editors. The closing
+// questions read them and call each editor's save procedure on Yes.
+#include <QObject>
+#include <array>
+#include <functional>
+
+namespace mivo {
+
+enum class DataKind { Step = 0, Parameter = 1, Pallet = 2, Offset = 3 };
+
+class ModifiedFlags : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+    bool isSet(DataKind kind) const { return flags_[index(kind)]; }
+    void set(DataKind kind, bool on) {
+        if (flags_[index(kind)] == on) return;
+        flags_[index(kind)] = on;
+        emit changed(kind, on);
+    }
+    // The save dialog run on Yes to the closing question; until an editor registers one the
+    // question is still asked and Yes does nothing.
+    void setSaver(DataKind kind, std::function<void()> saver) {
+        savers_[index(kind)] = std::move(saver);
+    }
+    void runSaver(DataKind kind) const {
+        if (savers_[index(kind)]) savers_[index(kind)]();
+    }
+
+signals:
+    void changed(mivo::DataKind kind, bool on);
+
+private:
+    static std::size_t index(DataKind k) { return static_cast<std::size_t>(k); }
+    std::array<bool, 4> flags_{};
+    std::array<std::function<void()>, 4> savers_{};
+};
+
+}  // namespace mivo

@@ -1,0 +1,51 @@
+#pragma once
+// The eighteen screens, created once at start in this order and never destroyed while the
+// program runs, with the link and the shared flags. Every screen reaches the others here.
+#include <QWidget>
+
+namespace mivo {
+
+class TBuff;
+class ModifiedFlags;
+class Prompter;
+class TransferDialogs;
+class Tselect;
+class Tmmain;
+class Tcom;
+class Tcall;
+class TCancel;
+class Terr;
+class TVer;
+class Terror;
+class Tcommand;
+class Tinit;
+
+struct Screens {
+    // Start screen (the main window).
+    Tselect* tselect = nullptr;
+    QWidget* tteach = nullptr;  // teaching
+    Tmmain* tmmain = nullptr;   // step editor
+    QWidget* tparameter = nullptr;
+    TVer* tver = nullptr;
+    Terror* terror = nullptr;
+    Tcom* tcom = nullptr;
+    QWidget* tdirect = nullptr;
+    QWidget* tpalet = nullptr;
+    Tcall* tcall = nullptr;
+    Tcommand* tcommand = nullptr;
+    Tinit* tinit = nullptr;
+    Terr* terr = nullptr;
+    TBuff* tbuff = nullptr;  // the controller link (never shown; not a widget)
+    TCancel* tcancel = nullptr;
+    QWidget* toffset = nullptr;
+    QWidget* tprint = nullptr;
+    QWidget* treadoff = nullptr;  // step chooser for offset teaching
+
+    ModifiedFlags* flags = nullptr;
+    // Message boxes for every screen; tests put a scripted one here.
+    Prompter* prompter = nullptr;
+    // The cancel and progress dialogs as procedures see them.
+    TransferDialogs* transfer = nullptr;
+};
+
+}  // namespace mivo
