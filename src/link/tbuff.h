@@ -5,8 +5,10 @@
 // Qt Core and SerialPort only: messages go through the Prompter.
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "link/channel.h"
 
@@ -52,6 +54,15 @@ public:
     void injectStop();
     // Ends every wait without a line (the start screen was shown).
     void abortWaits();
+    // Withdraws an injection that no wait has taken yet.
+    void clearInjections();
+    // The bytes of the reply line received so far (what an MSTOP injection would return).
+    std::string pendingLine() const;
+
+    // For timing: when the last reply line's LF was taken from the line, and when the last
+    // request's bytes were written.
+    std::chrono::steady_clock::time_point lastLineEnd() const;
+    std::chrono::steady_clock::time_point lastWrite() const;
 
     // CancelRequested, shared by the transfer loops and the transfer dialogs; cleared when the
     // link goes off line.
@@ -62,6 +73,8 @@ signals:
     // The main channel went on line (true) or off line (false), for whatever reason.
     void onlineChanged(bool online);
     void directOnlineChanged(bool online);
+    // Bytes arrived from the line and were taken in (pendingLine() is up to date).
+    void received();
 
 private:
     struct Impl;

@@ -1,0 +1,54 @@
+#include "cli/cli_args.h"
+
+namespace mivo {
+
+bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& spec, ParsedArgs& out,
+               std::string& error) {
+    out = {};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg == "--") {
+            out.words.insert(out.words.end(), args.begin() + static_cast<long>(i) + 1, args.end());
+            break;
+        }
+        if (arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
+            out.words.push_back(arg);
+            continue;
+        }
+        const std::size_t eq = arg.find('=');
+        const std::string name = arg.substr(0, eq);
+        std::string value;
+        if (spec.flags.count(name) != 0) {
+            if (eq != std::string::npos) {
+                error = "option " + name + " takes no value";
+                return false;
+            }
+        } else if (spec.valued.count(name) != 0) {
+            if (eq != std::string::npos) {
+                value = arg.substr(eq + 1);
+            } else if (i + 1 < args.size()) {
+                value = args[++i];
+            } else {
+                error = "option " + name + " needs a value";
+                return false;
+            }
+        } else {
+            error = "unknown option " + name;
+            return false;
+        }
+        if (!out.options.emplace(name, value).second) {
+            error = "option " + name + " given twice";
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string PathExtension(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+    return path.substr(dot);
+}
+
+}  // namespace mivo

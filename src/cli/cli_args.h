@@ -1,0 +1,38 @@
+#pragma once
+// Command-line parsing shared by the commands of `mivo`.
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace mivo {
+
+inline constexpr int kExitCompleted = 0;
+inline constexpr int kExitFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+struct ParsedArgs {
+    std::map<std::string, std::string> options;  // "--yes" -> "", "--port" -> "/dev/ttyS0"
+    std::vector<std::string> words;              // the command words and their operands
+
+    bool has(const std::string& option) const { return options.count(option) != 0; }
+    std::string value(const std::string& option, const std::string& fallback = {}) const {
+        const auto it = options.find(option);
+        return it == options.end() ? fallback : it->second;
+    }
+};
+
+struct OptionSpec {
+    std::set<std::string> flags;   // options without a value, e.g. "--yes"
+    std::set<std::string> valued;  // options with a value: "--port DEVICE" or "--port=DEVICE"
+};
+
+// Options may stand anywhere on the line; "--" makes the rest words. An unknown option, a
+// missing value or a repeated option gives false and a message in `error`.
+bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& spec, ParsedArgs& out,
+               std::string& error);
+
+// The extension of a path's last component, from its last "." on ("" when it has none).
+std::string PathExtension(const std::string& path);
+
+}  // namespace mivo

@@ -1,0 +1,33 @@
+#pragma once
+// The Prompter of the command-line tool: notices on standard output as "CAPTION: TEXT",
+// questions on standard error as "CAPTION: TEXT [y/N]" answered from standard input (or Yes
+// by --yes), controller errors as "Error display: LINE" on standard output.
+#include <iosfwd>
+#include <string>
+
+#include "shell/prompter.h"
+
+namespace mivo {
+
+class ConsolePrompter : public Prompter {
+  public:
+    // `yes`: answer every question Yes without reading `in`.
+    ConsolePrompter(std::istream& in, std::ostream& out, std::ostream& err, bool yes);
+
+    // Yes for "y", "Y" or "yes" (any case, blanks around allowed); No for anything else and
+    // for no input.
+    bool ask(const std::string& text, const std::string& caption) override;
+    void notify(const std::string& text, const std::string& caption) override;
+    // The detail follows on its own line, indented.
+    void notifyDetail(const std::string& text, const std::string& caption,
+                      const std::string& detail) override;
+    void showControllerError(const std::string& line) override;
+
+  private:
+    std::istream& in_;
+    std::ostream& out_;
+    std::ostream& err_;
+    bool yes_;
+};
+
+}  // namespace mivo

@@ -1,0 +1,75 @@
+// mivo: the command-line tool. Global options, then a command of one or more words and its
+// operands; each command is a row of the table below.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_args.h"
+#include "cli/console_prompter.h"
+#include "cli/convert_command.h"
+
+namespace {
+
+using mivo::ParsedArgs;
+
+struct Invocation {
+    const ParsedArgs& args;
+    std::vector<std::string> operands;  // the words after the command words
+};
+
+struct Command {
+    std::vector<std::string> words;
+    std::size_t operands;  // how many operands it takes
+    const char* usage;
+    int (*run)(const Invocation&);
+};
+
+int Convert(const Invocation& call) {
+    mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
+    return mivo::RunConvert(call.operands[0], call.operands[1], prompter);
+}
+
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = {
+        {{"convert"}, 2, "mivo [--yes] convert IN OUT", Convert},
+    };
+    return commands;
+}
+
+const mivo::OptionSpec& Options() {
+    static const mivo::OptionSpec spec{{"--yes", "--help"}, {}};
+    return spec;
+}
+
+int Usage(const std::string& problem) {
+    if (!problem.empty()) std::cerr << "mivo: " << problem << '\n';
+    std::cerr << "usage:\n";
+    for (const Command& c : Commands()) std::cerr << "  " << c.usage << '\n';
+    return mivo::kExitUsage;
+}
+
+bool Matches(const Command& c, const std::vector<std::string>& words) {
+    if (words.size() < c.words.size()) return false;
+    for (std::size_t i = 0; i < c.words.size(); ++i)
+        if (words[i] != c.words[i]) return false;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    ParsedArgs parsed;
+    std::string error;
+    if (!mivo::ParseArgs(args, Options(), parsed, error)) return Usage(error);
+    if (parsed.has("--help")) return Usage({});
+    if (parsed.words.empty()) return Usage("no command given");
+    for (const Command& c : Commands()) {
+        if (!Matches(c, parsed.words)) continue;
+        Invocation call{
+            parsed, {parsed.words.begin() + static_cast<long>(c.words.size()), parsed.words.end()}};
+        if (call.operands.size() != c.operands) return Usage("wrong number of operands");
+        return c.run(call);
+    }
+    return Usage("unknown command " + parsed.words[0]);
+}

@@ -1,0 +1,87 @@
+#include "link/serial_port.h"
+
+#include <unistd.h>
+
+#include <QFileInfo>
+#include <cerrno>
+
+namespace mivo {
+
+namespace {
+
+// Why an open failed, in words a user can act on.
+QString OpenReason(const QString& device, QSerialPort::SerialPortError error,
+                   const QString& systemText) {
+    const QByteArray path = device.toLocal8Bit();
+    if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(device))
+        return device + ": no such device (" + systemText + ")";
+    if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
+        return device + ": permission denied (" + systemText +
+               "); join the dialout group (sudo usermod -a -G dialout $USER) and log in again";
+    if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError)
+        return device + ": busy, in use by another program (" + systemText + ")";
+    return device + ": " + systemText;
+}
+
+}  // namespace
+
+SerialPort::SerialPort(QObject* parent) : QObject(parent) {
+    connect(&port_, &QSerialPort::readyRead, this, &SerialPort::readyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialPort::onError);
+}
+
+SerialPort::~SerialPort() { close(); }
+
+bool SerialPort::open(const QString& device) {
+    close();
+    device_ = device;
+    openFailure_.clear();
+    port_.setPortName(device);
+    port_.setBaudRate(QSerialPort::Baud19200);
+    port_.setDataBits(QSerialPort::Data8);
+    port_.setParity(QSerialPort::OddParity);
+    port_.setStopBits(QSerialPort::OneStop);
+    port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        openFailure_ = OpenReason(device, port_.error(), port_.errorString());
+        port_.clearError();
+        return false;
+    }
+    // A pseudo-terminal has no modem lines: failing here is not an error.
+    port_.setDataTerminalReady(true);
+    port_.setRequestToSend(true);
+    port_.clearError();
+    return true;
+}
+
+void SerialPort::close() {
+    if (port_.isOpen()) port_.close();
+    port_.clearError();
+}
+
+bool SerialPort::isOpen() const { return port_.isOpen(); }
+
+bool SerialPort::write(const std::string& bytes) {
+    if (!port_.isOpen()) return false;
+    if (bytes.empty()) return true;
+    const qint64 n = port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    port_.flush();
+    return n == static_cast<qint64>(bytes.size());
+}
+
+QByteArray SerialPort::readAll() { return port_.readAll(); }
+
+void SerialPort::onError(QSerialPort::SerialPortError error) {
+    if (!port_.isOpen()) return;
+    switch (error) {
+        case QSerialPort::ResourceError:
+        case QSerialPort::ReadError:
+        case QSerialPort::UnknownError:
+            emit failed(port_.errorString());
+            break;
+        default:
+            break;  // write errors and unsupported modem lines are not failures of the line
+    }
+}
+
+}  // namespace mivo

@@ -1,0 +1,42 @@
+#pragma once
+// The port layer: one serial device opened read/write at 19200 baud, 8 data bits, odd parity,
+// 1 stop bit, no flow control, DTR and RTS on. Knows nothing of commands or replies.
+#include <QByteArray>
+#include <QObject>
+#include <QSerialPort>
+#include <QString>
+#include <string>
+
+namespace mivo {
+
+class SerialPort : public QObject {
+    Q_OBJECT
+public:
+    explicit SerialPort(QObject* parent = nullptr);
+    ~SerialPort() override;
+
+    // Opens and configures `device` (a path such as /dev/ttyS0). False when it cannot be
+    // opened; openFailure() then names the device and the system's reason.
+    bool open(const QString& device);
+    QString openFailure() const { return openFailure_; }
+    void close();  // harmless when closed
+    bool isOpen() const;
+    QString device() const { return device_; }
+
+    // Writes the bytes now (not at the next event-loop turn); false when closed or short.
+    bool write(const std::string& bytes);
+    QByteArray readAll();
+
+signals:
+    void readyRead();
+    // The open port failed (device gone, I/O error); `reason` is the system's text.
+    void failed(const QString& reason);
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+    QSerialPort port_;
+    QString device_;
+    QString openFailure_;
+};
+
+}  // namespace mivo

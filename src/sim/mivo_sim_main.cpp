@@ -1,0 +1,97 @@
+// mivo-sim: the simulated controller on a pseudo-terminal. Prints the device path and serves
+// until SIGINT or SIGTERM.
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <cstdio>
+
+#include "sim/sim_controller.h"
+#include "sim/sim_pty.h"
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void OnSignal(int) {
+    const char c = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &c, 1);
+}
+
+bool ParseCount(const QString& text, int* out) {
+    bool ok = false;
+    const int v = text.toInt(&ok);
+    if (!ok || v < 0) return false;
+    *out = v;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("mivo-sim");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Simulated MIVO controller on a pseudo-terminal. Prints the device path, then serves "
+        "until interrupted.");
+    parser.addHelpOption();
+    const QCommandLineOption pace("pace", "Send replies at the line rate (19200 baud).");
+    const QCommandLineOption silent("silent", "Answer no command at all.");
+    const QCommandLineOption refuse("refuse", "Refuse the K-th command with NG and LINE.",
+                                    "K:LINE");
+    const QCommandLineOption garbage("garbage", "Answer every command with a line of noise.");
+    const QCommandLineOption equal("equal-bytes",
+                                   "After each reply, once quiet, send a run of equal bytes.");
+    const QCommandLineOption longLine("long-line",
+                                      "Send a 1500-byte line before every reply.");
+    const QCommandLineOption hangup("hangup-after",
+                                    "Answer K commands, then close the line on the next.", "K");
+    parser.addOptions({pace, silent, refuse, garbage, equal, longLine, hangup});
+    parser.process(app);
+
+    mivo::SimController controller;
+    mivo::SimFaults& f = controller.faults;
+    if (parser.isSet(silent)) f.silent.which = mivo::SimPick::kEvery;
+    if (parser.isSet(garbage)) f.garbage.which = mivo::SimPick::kEvery;
+    if (parser.isSet(longLine)) f.longLine.which = mivo::SimPick::kEvery;
+    f.equalBytesWhenIdle = parser.isSet(equal);
+    if (parser.isSet(refuse)) {
+        const QString v = parser.value(refuse);
+        const int colon = v.indexOf(':');
+        int k = 0;
+        if (colon < 0 || !ParseCount(v.left(colon), &k) || k == 0) {
+            std::fprintf(stderr, "mivo-sim: --refuse wants K:LINE with K from 1\n");
+            return 2;
+        }
+        f.refuse.which = k;
+        f.refuseLine = v.mid(colon + 1).toStdString();
+    }
+    if (parser.isSet(hangup) && !ParseCount(parser.value(hangup), &f.hangupAfter)) {
+        std::fprintf(stderr, "mivo-sim: --hangup-after wants a count\n");
+        return 2;
+    }
+
+    mivo::SimPty pty(controller);
+    pty.setPaced(parser.isSet(pace));
+    if (!pty.open()) {
+        std::fprintf(stderr, "mivo-sim: %s\n", qPrintable(pty.errorString()));
+        return 1;
+    }
+
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return 1;
+    QSocketNotifier quitNotifier(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    struct sigaction sa{};
+    sa.sa_handler = OnSignal;
+    ::sigaction(SIGINT, &sa, nullptr);
+    ::sigaction(SIGTERM, &sa, nullptr);
+
+    std::printf("%s\n", qPrintable(pty.devicePath()));
+    std::fflush(stdout);
+    return app.exec();
+}

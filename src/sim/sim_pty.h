@@ -1,0 +1,61 @@
+#pragma once
+// The simulated controller behind a pseudo-terminal: the editor opens devicePath() as its
+// serial port. Command lines are read from the master side as they arrive, the controller's
+// reply lines are written back with CR LF, optionally paced at 19200 baud.
+#include <QObject>
+#include <QString>
+#include <QTimer>
+#include <chrono>
+#include <string>
+
+class QSocketNotifier;
+
+namespace mivo {
+
+class SimController;
+
+class SimPty : public QObject {
+    Q_OBJECT
+public:
+    explicit SimPty(SimController& controller, QObject* parent = nullptr);
+    ~SimPty() override;
+
+    // Creates the pseudo-terminal; false with errorString() when it cannot.
+    bool open();
+    QString errorString() const { return error_; }
+    QString devicePath() const { return path_; }
+
+    // 19200 baud, 11 bits a byte: about 0.573 ms per byte.
+    void setPaced(bool on) { paced_ = on; }
+    // Writes bytes to the editor as they stand (no line end added).
+    void sendRaw(const std::string& bytes);
+    // Closes the line: the editor's port fails, the device goes away.
+    void hangUp();
+    bool isHungUp() const { return master_ < 0 && !path_.isEmpty(); }
+
+signals:
+    // A command line arrived and its replies were queued.
+    void commandReceived(const QString& command);
+
+private:
+    void onReadable();
+    void handle(const std::string& command);
+    void pump();
+    void sendIdleNoise();
+
+    SimController& controller_;
+    int master_ = -1;
+    int slaveHold_ = -1;  // keeps the slave side open so the master never sees a hang-up
+    QString path_;
+    QString error_;
+    QSocketNotifier* readNotifier_ = nullptr;
+    QSocketNotifier* writeNotifier_ = nullptr;
+    QTimer paceTimer_;
+    QTimer idleTimer_;
+    bool paced_ = false;
+    std::string in_;
+    std::string out_;
+    std::chrono::steady_clock::time_point nextDue_{};
+};
+
+}  // namespace mivo

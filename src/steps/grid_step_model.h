@@ -1,0 +1,43 @@
+#pragma once
+// The grid STEPGRID's view of the StepTable: column 0 the fixed step number, columns 1 to 8
+// the eight fields. The data stay in the table; edits go to a handler (the editor), which
+// checks them and records them for undo.
+#include <QAbstractTableModel>
+#include <functional>
+
+#include "steps/step_table.h"
+
+namespace mivo {
+
+class GridStepModel : public QAbstractTableModel {
+    Q_OBJECT
+  public:
+    static constexpr int kColumnCount = kStepFieldCount + 1;
+
+    explicit GridStepModel(StepTable& table, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // Called for an edit of a field cell; true when the edit was taken.
+    using EditHandler = std::function<bool(int step, int field, const QString& text)>;
+    void setEditHandler(EditHandler handler) { editHandler_ = std::move(handler); }
+
+    // The table changed in steps first..last (one signal for the whole range).
+    void stepsChanged(int first, int last);
+    // The whole table was replaced.
+    void tableReplaced();
+
+    StepTable& table() { return table_; }
+
+  private:
+    StepTable& table_;
+    EditHandler editHandler_;
+};
+
+}  // namespace mivo

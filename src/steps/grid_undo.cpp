@@ -1,0 +1,41 @@
+#include "steps/grid_undo.h"
+
+#include "steps/grid_step_model.h"
+
+namespace mivo {
+
+std::vector<StepRowChange> DiffTables(const StepTable& before, const StepTable& after) {
+    std::vector<StepRowChange> changes;
+    for (int s = 0; s < kStepCount; ++s)
+        if (!(before[s] == after[s])) changes.push_back({s, before[s], after[s]});
+    return changes;
+}
+
+StepChangeCommand::StepChangeCommand(const QString& text, GridStepModel& model,
+                                     std::vector<StepRowChange> changes,
+                                     std::function<void()> touched)
+    : QUndoCommand(text),
+      model_(model),
+      changes_(std::move(changes)),
+      touched_(std::move(touched)) {}
+
+void StepChangeCommand::undo() { apply(false); }
+
+void StepChangeCommand::redo() {
+    // QUndoStack::push runs redo once; the change is in the table already.
+    if (skipFirstRedo_) {
+        skipFirstRedo_ = false;
+        return;
+    }
+    apply(true);
+}
+
+void StepChangeCommand::apply(bool after) {
+    if (changes_.empty()) return;
+    StepTable& table = model_.table();
+    for (const auto& c : changes_) table[c.step] = after ? c.after : c.before;
+    model_.stepsChanged(changes_.front().step, changes_.back().step);
+    if (touched_) touched_();
+}
+
+}  // namespace mivo

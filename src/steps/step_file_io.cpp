@@ -1,0 +1,175 @@
+#include "steps/step_file_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+namespace mivo {
+
+namespace {
+
+std::string SystemReason(int error) { return std::strerror(error); }
+
+// Closes a descriptor on every way out.
+class Fd {
+  public:
+    explicit Fd(int fd) : fd_(fd) {}
+    ~Fd() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return fd_; }
+    int release() {
+        const int fd = fd_;
+        fd_ = -1;
+        return fd;
+    }
+
+  private:
+    int fd_;
+};
+
+bool WriteAll(int fd, std::string_view content) {
+    const char* p = content.data();
+    std::size_t left = content.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+mode_t NewFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& content, std::string& reason) {
+    // Non-blocking, so that a FIFO does not hang the open; it is refused below anyway.
+    Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (fd.get() < 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd.get(), &st) != 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    if (S_ISDIR(st.st_mode)) {
+        reason = SystemReason(EISDIR);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        reason = "Not a regular file";
+        return false;
+    }
+    if (static_cast<unsigned long long>(st.st_size) > kMaxDataFileSize) {
+        reason = "File is too large";
+        return false;
+    }
+    std::string data;
+    data.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    // The size may change while reading; never read past the cap.
+    for (;;) {
+        if (got == data.size()) {
+            if (data.size() > kMaxDataFileSize) {
+                reason = "File is too large";
+                return false;
+            }
+            data.resize(data.size() + 4096);
+        }
+        const ssize_t n = ::read(fd.get(), data.data() + got, data.size() - got);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            reason = SystemReason(errno);
+            return false;
+        }
+        if (n == 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    data.resize(got);
+    if (data.size() > kMaxDataFileSize) {
+        reason = "File is too large";
+        return false;
+    }
+    if (data.find('\0') != std::string::npos) {
+        reason = "Not a text file (it contains NUL bytes)";
+        return false;
+    }
+    content = std::move(data);
+    return true;
+}
+
+bool WriteWholeFile(const std::string& path, std::string_view content, std::string& reason) {
+    std::string temp = path + ".tmp-XXXXXX";
+    std::vector<char> name(temp.begin(), temp.end());
+    name.push_back('\0');
+    Fd fd(::mkostemp(name.data(), O_CLOEXEC));
+    if (fd.get() < 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    temp.assign(name.data());
+
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)
+                            ? static_cast<mode_t>(old.st_mode & 07777)
+                            : NewFileMode();
+    bool ok =
+        ::fchmod(fd.get(), mode) == 0 && WriteAll(fd.get(), content) && ::fsync(fd.get()) == 0;
+    int error = errno;
+    if (ok && ::close(fd.release()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (!ok) {
+        ::close(fd.release());
+        ::unlink(temp.c_str());
+        reason = SystemReason(error);
+    }
+    return ok;
+}
+
+bool FileExists(const std::string& path) {
+    // A directory is no file, as the file dialogs see it.
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+std::vector<std::string_view> SplitLines(std::string_view content) {
+    std::vector<std::string_view> lines;
+    lines.reserve(1024);
+    std::size_t start = 0;
+    while (start < content.size()) {
+        std::size_t end = content.find('\n', start);
+        const std::size_t next = end == std::string_view::npos ? content.size() : end + 1;
+        if (end == std::string_view::npos) end = content.size();
+        std::size_t stop = end;
+        if (end != content.size() && stop > start && content[stop - 1] == '\r') --stop;
+        lines.push_back(content.substr(start, stop - start));
+        start = next;
+    }
+    return lines;
+}
+
+}  // namespace mivo

@@ -1,0 +1,32 @@
+#pragma once
+// Whole-file reading and writing for the data files, and their splitting into lines.
+// Reading is capped and refuses what is no text file; writing goes through a temporary file in
+// the same directory and a rename, so a failed write leaves any old file as it was.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mivo {
+
+// Files larger than this are refused: no data file of ours comes near it.
+inline constexpr std::size_t kMaxDataFileSize = 16u * 1024u * 1024u;
+
+// Reads the regular file `path` whole into `content`. On failure returns false and sets
+// `reason` to the system's reason ("No such file or directory", "Is a directory", ...),
+// "File is too large" or "Not a text file (it contains NUL bytes)".
+bool ReadWholeFile(const std::string& path, std::string& content, std::string& reason);
+
+// Writes `content` to `path` as NAME.tmp-XXXXXX in the same directory, flushed to disk, then
+// renamed over `path`. An existing file keeps its permissions. On failure the temporary file is
+// removed, the old file is intact, and `reason` holds the system's reason.
+bool WriteWholeFile(const std::string& path, std::string_view content, std::string& reason);
+
+// True when `path` names something that is not a directory.
+bool FileExists(const std::string& path);
+
+// The lines of a file's content: split at LF, one CR before the LF dropped; a last line
+// without a line end counts, the empty text after a final line end does not.
+std::vector<std::string_view> SplitLines(std::string_view content);
+
+}  // namespace mivo

@@ -1,0 +1,261 @@
+#include "steps/tcommand.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "shell/screens.h"
+#include "steps/grid_codec.h"
+#include "steps/tcommand_items.h"
+#include "steps/tmmain.h"
+
+namespace mivo {
+
+namespace {
+
+constexpr const char* kBoxNames[8] = {"Xdata", "Ydata", "Zdata", "Rdata",
+                                      "Xen2",  "Yen2",  "Xen3",  "Yen3"};
+constexpr const char* kBoxCaptions[8] = {"X", "Y", "Z", "R", "X2", "Y2", "X3", "Y3"};
+
+QComboBox* MakeList(QWidget* parent, const char* name) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    // An edit-style list: its text can differ from its items (an opened step shows its own
+    // wording) and can be emptied, which OK refuses.
+    list->setEditable(true);
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setMinimumWidth(330);
+    return list;
+}
+
+}  // namespace
+
+Tcommand::Tcommand(Screens& screens, QWidget* parent) : QDialog(parent), screens_(screens) {
+    setObjectName("Tcommand");
+    setWindowTitle("MIVO Editor [Command Select]");
+    build();
+    resetDialog();
+}
+
+void Tcommand::build() {
+    auto* grid = new QGridLayout(this);
+
+    grid->addWidget(new QLabel("Select command", this), 0, 0);
+    sentaku_ = MakeList(this, "SENTAKU");
+    for (const auto& c : CommandItems()) sentaku_->addItem(c.item);
+    grid->addWidget(sentaku_, 0, 1, 1, 3);
+    connect(sentaku_, &QComboBox::activated, this, &Tcommand::commandChosen);
+
+    // The six operation lists share one place; one is shown at a time.
+    const auto& commands = CommandItems();
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        QComboBox* list = MakeList(this, commands[i].listName);
+        for (const auto& op : commands[i].operations) list->addItem(op.item);
+        grid->addWidget(list, 1, 1, 1, 3);
+        connect(list, &QComboBox::activated, this,
+                [this, list](int index) { operationChosen(list, index); });
+        lists_[i] = list;
+    }
+
+    sokudoLabel_ = new QLabel(kCaptionRate, this);
+    sokudoLabel_->setObjectName("sokudoLabel");
+    sokudo_ = new QLineEdit(this);
+    sokudo_->setObjectName("sokudo");
+    sokudo_->setMaxLength(3);
+    grid->addWidget(sokudoLabel_, 2, 0);
+    grid->addWidget(sokudo_, 2, 1);
+    jumpLabel_ = new QLabel("Jump-to", this);
+    jumpLabel_->setObjectName("jumpsakiLabel");
+    jumpsaki_ = new QLineEdit(this);
+    jumpsaki_->setObjectName("jumpsaki");
+    jumpsaki_->setMaxLength(3);
+    grid->addWidget(jumpLabel_, 2, 2);
+    grid->addWidget(jumpsaki_, 2, 3);
+
+    for (int i = 0; i < 8; ++i) {
+        boxLabels_[i] = new QLabel(kBoxCaptions[i], this);
+        boxLabels_[i]->setObjectName(QString(kBoxNames[i]) + "Label");
+        boxes_[i] = new QLineEdit(this);
+        boxes_[i]->setObjectName(kBoxNames[i]);
+        const int row = 3 + i / 2;
+        const int column = (i % 2) * 2;
+        grid->addWidget(boxLabels_[i], row, column);
+        grid->addWidget(boxes_[i], row, column + 1);
+    }
+
+    grid->addWidget(new QLabel("Comment", this), 7, 0);
+    comento_ = new QLineEdit(this);
+    comento_->setObjectName("comento");
+    comento_->setMaxLength(128);
+    grid->addWidget(comento_, 7, 1, 1, 3);
+
+    // Enter in any edit box confirms like OK; no button is a default button, so Enter is
+    // handled once.
+    for (QLineEdit* e : {sokudo_, jumpsaki_, comento_})
+        connect(e, &QLineEdit::returnPressed, this, &Tcommand::okClicked);
+    for (QLineEdit* e : boxes_) connect(e, &QLineEdit::returnPressed, this, &Tcommand::okClicked);
+
+    auto* buttons = new QHBoxLayout;
+    ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("OK");
+    cancel_ = new QPushButton("Cancel", this);
+    cancel_->setObjectName("Cancel");
+    teaching_ = new QPushButton("Teaching", this);
+    teaching_->setObjectName("Teaching");
+    for (QPushButton* b : {ok_, cancel_, teaching_}) {
+        b->setAutoDefault(false);
+        b->setDefault(false);
+        buttons->addWidget(b);
+    }
+    connect(ok_, &QPushButton::clicked, this, &Tcommand::okClicked);
+    connect(cancel_, &QPushButton::clicked, this, &Tcommand::cancelClicked);
+    connect(teaching_, &QPushButton::clicked, this, &Tcommand::teachingClicked);
+    grid->addLayout(buttons, 8, 0, 1, 4);
+}
+
+QLineEdit* Tcommand::positionBox(unsigned box) const {
+    for (int i = 0; i < 8; ++i)
+        if (box == (1u << i)) return boxes_[i];
+    return nullptr;
+}
+
+void Tcommand::applyShown(unsigned shown) {
+    for (int i = 0; i < 8; ++i) {
+        const bool on = (shown & (1u << i)) != 0;
+        boxes_[i]->setHidden(!on);
+        boxLabels_[i]->setHidden(!on);
+    }
+    sokudo_->setHidden(!(shown & BoxV));
+    sokudoLabel_->setHidden(!(shown & BoxV));
+    jumpsaki_->setHidden(!(shown & BoxJ));
+    jumpLabel_->setHidden(!(shown & BoxJ));
+}
+
+unsigned Tcommand::shownBoxes() const {
+    unsigned shown = 0;
+    for (int i = 0; i < 8; ++i)
+        if (!boxes_[i]->isHidden()) shown |= 1u << i;
+    if (!sokudo_->isHidden()) shown |= BoxV;
+    if (!jumpsaki_->isHidden()) shown |= BoxJ;
+    return shown;
+}
+
+void Tcommand::emptyPositions() {
+    for (QLineEdit* e : boxes_) e->clear();
+    jumpsaki_->clear();
+}
+
+void Tcommand::setValueCaption(const char* caption) { sokudoLabel_->setText(caption); }
+
+void Tcommand::showOperationList(int commandNumber) {
+    for (int i = 0; i < 6; ++i) lists_[i]->setHidden(i != commandNumber);
+    QComboBox* list = lists_[commandNumber];
+    list->setCurrentIndex(0);
+    list->setEditText(list->itemText(0));
+}
+
+void Tcommand::commandChosen(int index) {
+    const QString item = sentaku_->itemText(index);
+    const int number = item.isEmpty() ? 0 : item[0].digitValue();
+    if (number < 0 || number > 5) return;
+    command_ = "POI";
+    code_ = "0";
+    sokudo_->setText("100");
+    setValueCaption(kCaptionRate);
+    emptyPositions();
+    applyShown(BoxX | BoxY | BoxZ | BoxV);
+
+    command_ = CommandItems()[static_cast<std::size_t>(number)].mnemonic;
+    showOperationList(number);
+    const CommandLayout layout = LayoutForCommand(number);
+    applyShown(layout.shown);
+    setValueCaption(layout.valueCaption);
+    sokudo_->setText(layout.valueText);
+}
+
+void Tcommand::operationChosen(QComboBox* list, int index) {
+    int number = -1;
+    for (int i = 0; i < 6; ++i)
+        if (lists_[i] == list) number = i;
+    if (number < 0) return;
+    const std::string mnemonic = CommandItems()[static_cast<std::size_t>(number)].mnemonic;
+    emptyPositions();
+    code_ = CodeOfItem(mnemonic, list->itemText(index).toStdString());
+    const OperationLayout layout = LayoutForOperation(mnemonic, code_);
+    sokudo_->setText(layout.valueText);
+    if (layout.valueCaption) setValueCaption(layout.valueCaption);
+    if (!layout.keepShown) applyShown(layout.shown);
+}
+
+void Tcommand::openStep(int step) {
+    Tmmain* editor = screens_.tmmain;
+    if (!editor || step < 0 || step >= kStepCount) return;
+    step_ = step;
+    CircleFlags flags;
+    const StepValues v = ReadStep(editor->table(), step, &flags);
+    editor->stepsChanged(step, step);
+
+    int number = CommandNumber(v.command);
+    if (number < 0) number = 0;
+    const CommandItem& command = CommandItems()[static_cast<std::size_t>(number)];
+    command_ = command.mnemonic;
+    sentaku_->setCurrentIndex(number);
+    sentaku_->setEditText(command.openText);
+    showOperationList(number);
+    CommandLayout commandLayout = LayoutForCommand(number);
+    applyShown(commandLayout.shown);
+
+    // The item of the code, with the wording an opened step shows; a code without an item
+    // shows the first one.
+    QComboBox* list = lists_[number];
+    int opIndex = 0;
+    for (std::size_t i = 0; i < command.operations.size(); ++i)
+        if (v.code == command.operations[i].code) opIndex = static_cast<int>(i);
+    const OperationItem& op = command.operations[static_cast<std::size_t>(opIndex)];
+    code_ = op.code;
+    list->setCurrentIndex(opIndex);
+    list->setEditText(op.openText ? op.openText : op.item);
+    const OperationLayout opLayout = LayoutForOperation(command_, code_);
+    if (!opLayout.keepShown) applyShown(opLayout.shown);
+
+    if (command_ == "SEQ")
+        setValueCaption(code_ == "4" ? kCaptionTimer : kCaptionPort);
+    else if (command_ == "PAL")
+        setValueCaption(kCaptionPallet);
+    else
+        setValueCaption(kCaptionRate);
+    sokudo_->setText(CellText(v.value));
+
+    const std::string* positions[8] = {&v.x, &v.y, &v.z, &v.r, &v.x2, &v.y2, &v.x3, &v.y3};
+    for (int i = 0; i < 8; ++i) boxes_[i]->setText(CellText(*positions[i]));
+    jumpsaki_->setText(CellText(v.jump));
+    comento_->setText(CellText(v.comment));
+    flags_ = command_ == "CIR" ? flags : CircleFlags{};
+
+    show();
+    raise();
+    activateWindow();
+}
+
+void Tcommand::resetDialog() {
+    for (QComboBox* list : lists_) {
+        list->setCurrentIndex(0);
+        list->setEditText(list->itemText(0));
+    }
+    showOperationList(0);
+    sentaku_->setCurrentIndex(0);
+    sentaku_->setEditText(CommandItems()[0].openText);
+    command_ = "POI";
+    code_ = "0";
+    sokudo_->setText("100");
+    setValueCaption(kCaptionRate);
+    emptyPositions();
+    comento_->clear();
+    applyShown(BoxX | BoxY | BoxZ | BoxV);
+    flags_ = {};
+}
+
+}  // namespace mivo

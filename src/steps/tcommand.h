@@ -1,0 +1,90 @@
+#pragma once
+// Tcommand: the command-entry dialog. Edits one step of the step editor's table: filled from
+// the row, the command and operation decide which boxes are shown, OK checks the shown values
+// and writes the step back through the editor (undoable). Created once, shown and hidden.
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "steps/step_rules.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace mivo {
+
+struct Screens;
+class Prompter;
+
+class Tcommand : public QDialog {
+    Q_OBJECT
+  public:
+    explicit Tcommand(Screens& screens, QWidget* parent = nullptr);
+
+    // Fills the dialog from step `step` of the editor's table and shows it (not modal; the
+    // editor has disabled itself).
+    void openStep(int step);
+
+    int step() const { return step_; }
+    const std::string& command() const { return command_; }
+    const std::string& code() const { return code_; }
+    CircleFlags circleFlags() const { return flags_; }
+    // The values as OK writes them: texts of hidden boxes are empty (V is always taken).
+    // False, with the character in `bad`, when a text has a character outside Windows-1252.
+    bool values(StepValues& out, QChar* bad = nullptr) const;
+
+    // "Teaching": runs after the two refusals (transfer dialog shown, off line) have passed;
+    // the teaching screen and its GO sequence are connected here.
+    void setTeachingHandler(std::function<void()> handler) {
+        teachingHandler_ = std::move(handler);
+    }
+    // The position boxes, for the teaching screen to write taught positions into.
+    QLineEdit* positionBox(unsigned box) const;
+
+    void okClicked();
+    void cancelClicked();
+    void teachingClicked();
+
+  public slots:
+    // Escape and the title bar's close button mean Cancel.
+    void reject() override;
+
+  private:
+    void build();
+    void commandChosen(int index);
+    void operationChosen(QComboBox* list, int index);
+    void showOperationList(int commandNumber);
+    void applyShown(unsigned shown);
+    unsigned shownBoxes() const;
+    void emptyPositions();
+    void setValueCaption(const char* caption);
+    void resetDialog();
+    void closeDialog();
+    // The message of the first check OK fails; empty when all pass.
+    std::string firstFailedCheck() const;
+    Prompter& prompter();
+
+    Screens& screens_;
+    QComboBox* sentaku_ = nullptr;  // command list
+    QComboBox* lists_[6] = {};      // the operation lists, by command number
+    QLineEdit* sokudo_ = nullptr;   // the value box V
+    QLabel* sokudoLabel_ = nullptr;
+    QLineEdit* jumpsaki_ = nullptr;  // jump-to step
+    QLabel* jumpLabel_ = nullptr;
+    QLineEdit* boxes_[8] = {};  // X Y Z R X2 Y2 X3 Y3
+    QLabel* boxLabels_[8] = {};
+    QLineEdit* comento_ = nullptr;  // comment
+    QPushButton* ok_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    QPushButton* teaching_ = nullptr;
+
+    std::string command_ = "POI";
+    std::string code_ = "0";
+    int step_ = 0;
+    CircleFlags flags_;
+    std::function<void()> teachingHandler_;
+};
+
+}  // namespace mivo

@@ -1,0 +1,170 @@
+// The command-entry dialog's OK checks and write-back, Cancel and Teaching.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "common/convert.h"
+#include "shell/line_switch.h"
+#include "shell/prompter.h"
+#include "shell/screens.h"
+#include "shell/tcancel.h"
+#include "steps/grid_codec.h"
+#include "steps/tcommand.h"
+#include "steps/tcommand_items.h"
+#include "steps/tmmain.h"
+
+namespace mivo {
+
+namespace {
+
+constexpr const char* kCaption = "Command";
+
+constexpr const char* kEmptyBoxMessages[8] = {"Input X value",  "Input Y value",  "Input Z value",
+                                              "Input R value",  "Input X2 value", "Input Y2 value",
+                                              "Input X3 value", "Input Y3 value"};
+
+class NoPrompter : public Prompter {
+  public:
+    bool ask(const std::string&, const std::string&) override { return false; }
+    void notify(const std::string&, const std::string&) override {}
+    void showControllerError(const std::string&) override {}
+};
+
+}  // namespace
+
+Prompter& Tcommand::prompter() {
+    static NoPrompter none;
+    return screens_.prompter ? *screens_.prompter : none;
+}
+
+bool Tcommand::values(StepValues& out, QChar* bad) const {
+    out = {};
+    out.command = command_;
+    out.code = code_;
+    auto take = [bad](const QLineEdit* e, std::string& to) {
+        if (e->isHidden()) return true;
+        return CellBytes(e->text(), to, bad);
+    };
+    // V is taken even when hidden: END stores its code with the hidden rate.
+    if (!CellBytes(sokudo_->text(), out.value, bad)) return false;
+    std::string* positions[8] = {&out.x,  &out.y,  &out.z,  &out.r,
+                                 &out.x2, &out.y2, &out.x3, &out.y3};
+    for (int i = 0; i < 8; ++i)
+        if (!take(boxes_[i], *positions[i])) return false;
+    return take(jumpsaki_, out.jump) && CellBytes(comento_->text(), out.comment, bad);
+}
+
+std::string Tcommand::firstFailedCheck() const {
+    if (sentaku_->currentText().isEmpty()) return "Select command";
+    for (const QComboBox* list : lists_)
+        if (list->currentText().isEmpty()) return "Select command";
+
+    std::string v;
+    QChar bad;
+    if (!CellBytes(sokudo_->text(), v, &bad)) return UnstorableCharacterMessage(bad);
+    const QString caption = sokudoLabel_->text();
+    if (!v.empty()) {
+        const int n = StrToInt(v);  // a text that is no integer ends OK with its message
+        if (n > 100 && caption == kCaptionRate) return "Set speed rate from 1 to 100%";
+        if (v[0] == '+') return "+ cannot be inputted";
+        if (v[0] == '-') return "- cannot be inputted";
+        if (v[0] == '0' && (v.size() > 2 || (v.size() == 2 && v[1] != '0')))
+            return "Cannot compute due to speed data error";
+        const QComboBox* seq = lists_[CommandNumber("SEQ")];
+        const QComboBox* pal = lists_[CommandNumber("PAL")];
+        if (!seq->isHidden()) {
+            const QString item = seq->currentText();
+            switch (item[0].toLatin1()) {
+                case '0':
+                case '1':
+                case '6':
+                case '7':
+                    if (n > 14) return "Set input port from 0 to 14";
+                    break;
+                case '2':
+                    if (n > 12) return "Set output port from 0 to 12";
+                    break;
+                case '3':
+                    if (n > 13) return "Set output port from 0 to 13";
+                    break;
+                case '4':
+                    if (n > 100 || n == 0) return "Set timer from 1 to 100(x 0.1sec)";
+                    break;
+                case '9':
+                    if (n > 13 && item == "900:Conditional CALL JUMP")
+                        return "Set output port from 0 to 13";
+                    break;
+                default:
+                    break;
+            }
+        } else if (!pal->isHidden()) {
+            const QString item = pal->currentText();
+            if ((item.startsWith('0') || item.startsWith('2')) && n > 19)
+                return "Set pallet No. from 0 to 19";
+        } else if (n == 0) {
+            return "Input 1 and above";
+        }
+    } else {
+        // The value is required whatever is shown, also when the box is hidden.
+        if (caption == kCaptionRate) return "Input speed rate";
+        if (caption == kCaptionPallet) return "Input pallet No.";
+        if (caption == kCaptionTimer) return "Input TIMER";
+        if (caption == kCaptionPort) return "Input I/O port";
+    }
+
+    for (int i = 0; i < 8; ++i)
+        if (!boxes_[i]->isHidden() && boxes_[i]->text().isEmpty()) return kEmptyBoxMessages[i];
+    if (!jumpsaki_->isHidden() && jumpsaki_->text().isEmpty()) return "Input jump-to value";
+    return {};
+}
+
+void Tcommand::okClicked() {
+    if (!isVisible()) return;
+    std::string failed;
+    try {
+        failed = firstFailedCheck();
+    } catch (const ConversionError& e) {
+        failed = e.what();
+    }
+    if (!failed.empty()) {
+        prompter().notify(failed, kCaption);
+        return;
+    }
+    StepValues v;
+    QChar bad;
+    if (!values(v, &bad)) {
+        prompter().notify(UnstorableCharacterMessage(bad), kCaption);
+        return;
+    }
+    const CircleFlags flags = flags_;
+    const int step = step_;
+    closeDialog();
+    if (screens_.tmmain) screens_.tmmain->applyStepValues(step, v, flags);
+}
+
+void Tcommand::cancelClicked() { closeDialog(); }
+
+void Tcommand::reject() { closeDialog(); }
+
+void Tcommand::closeDialog() {
+    if (screens_.tmmain) screens_.tmmain->setEnabled(true);
+    hide();
+    resetDialog();
+}
+
+void Tcommand::teachingClicked() {
+    if (screens_.tcancel && screens_.tcancel->isVisible()) {
+        prompter().notify(
+            "'Move to direct screen' cannot be executed while 'Operating' is displayed",
+            "Operating");
+        return;
+    }
+    LineSwitch* line = screens_.tmmain ? screens_.tmmain->lineSwitch() : nullptr;
+    if (!line || !line->isOnlineShown()) {
+        prompter().notify("Teaching control cannot be made under offline", "Under offline");
+        return;
+    }
+    if (teachingHandler_) teachingHandler_();
+}
+
+}  // namespace mivo

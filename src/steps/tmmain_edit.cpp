@@ -1,0 +1,178 @@
+// The step editor's grid commands: selection, in-place edits, insert, delete, copy, cut-off,
+// paste, undo and redo, and the opening of the command-entry dialog.
+#include <QClipboard>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
+#include <QTableView>
+#include <QUndoStack>
+#include <algorithm>
+#include <memory>
+
+#include "common/convert.h"
+#include "shell/prompter.h"
+#include "shell/screens.h"
+#include "steps/grid_codec.h"
+#include "steps/grid_step_model.h"
+#include "steps/grid_undo.h"
+#include "steps/step_edit.h"
+#include "steps/tcommand.h"
+#include "steps/tmmain.h"
+
+namespace mivo {
+
+namespace {
+
+bool HasLowerCase(const std::string& s) {
+    return std::any_of(s.begin(), s.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+void ToUpper(std::string& s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+}
+
+// Lines Paste would use: those before the first empty one.
+int PasteLineCount(const std::vector<std::string>& lines) {
+    int n = 0;
+    while (n < static_cast<int>(lines.size()) && !lines[static_cast<std::size_t>(n)].empty()) ++n;
+    return n;
+}
+
+}  // namespace
+
+Tmmain::Selection Tmmain::selection() const {
+    const QModelIndex current = grid_->currentIndex();
+    const int row = current.isValid() ? current.row() : 0;
+    const QModelIndexList rows = grid_->selectionModel()->selectedRows();
+    if (rows.size() <= 1) return {row, row, false};
+    int first = kStepCount;
+    int last = -1;
+    for (const QModelIndex& i : rows) {
+        first = std::min(first, i.row());
+        last = std::max(last, i.row());
+    }
+    return {first, last, true};
+}
+
+bool Tmmain::applyChange(const QString& caption, const std::function<void(StepTable&)>& change) {
+    auto before = std::make_unique<StepTable>(table_);
+    try {
+        change(table_);
+    } catch (const ConversionError& e) {
+        // Bad input never leaves a half-done change behind.
+        table_ = *before;
+        model_->stepsChanged(0, kStepCount - 1);
+        prompter().notify(e.what(), caption.toStdString());
+        return false;
+    }
+    std::vector<StepRowChange> changes = DiffTables(*before, table_);
+    if (!changes.empty()) {
+        const int first = changes.front().step;
+        const int last = changes.back().step;
+        undo_->push(new StepChangeCommand(caption, *model_, std::move(changes),
+                                          [this] { setStepModified(true); }));
+        model_->stepsChanged(first, last);
+    }
+    setStepModified(true);
+    return true;
+}
+
+bool Tmmain::applyStepValues(int step, const StepValues& values, const CircleFlags& flags) {
+    return applyChange("Command", [&](StepTable& t) { WriteStep(t, step, values, flags); });
+}
+
+void Tmmain::tableReplaced() {
+    model_->tableReplaced();
+    undo_->clear();
+    grid_->setCurrentIndex(model_->index(0, 1));
+}
+
+void Tmmain::stepsChanged(int first, int last) {
+    model_->stepsChanged(std::max(first, 0), std::min(last, kStepCount - 1));
+}
+
+bool Tmmain::cellEdited(int step, int field, const QString& text) {
+    std::string bytes;
+    QChar bad;
+    if (!CellBytes(text, bytes, &bad)) {
+        prompter().notify(UnstorableCharacterMessage(bad), "Input");
+        return false;
+    }
+    if (table_[step][field] == bytes) return true;
+    return applyChange("Edit", [&](StepTable& t) { t[step][field] = bytes; });
+}
+
+void Tmmain::upperCaseCommands() {
+    bool any = false;
+    for (int s = 0; s < kStepCount && !any; ++s) any = HasLowerCase(table_[s][FieldCommand]);
+    if (!any) return;
+    // Recorded for undo like any change, but a click alone does not mark the data modified.
+    const bool wasModified = stepModified_;
+    applyChange("Upper case", [](StepTable& t) {
+        for (int s = 0; s < kStepCount; ++s) ToUpper(t[s][FieldCommand]);
+    });
+    setStepModified(wasModified);
+}
+
+void Tmmain::openStepDialog(int step) {
+    if (step < 0 || step >= kStepCount || !screens_.tcommand) return;
+    applyChange("Command", [step](StepTable& t) {
+        StepRow& row = t[step];
+        const std::string& op = row[FieldOperation];
+        if (op.empty() || op[0] < '0' || op[0] > '9') row[FieldOperation] = "000";
+        ToUpper(row[FieldCommand]);
+    });
+    setEnabled(false);
+    screens_.tcommand->openStep(step);
+}
+
+void Tmmain::insertSteps() {
+    const Selection sel = selection();
+    applyChange("Insert",
+                [&](StepTable& t) { InsertSteps(t, sel.first, sel.last - sel.first + 1); });
+}
+
+void Tmmain::deleteSteps() {
+    const Selection sel = selection();
+    applyChange("Delete", [&](StepTable& t) { DeleteSteps(t, sel.first, sel.last); });
+}
+
+void Tmmain::copySteps() {
+    const Selection sel = selection();
+    fileLines_ = CopySteps(table_, sel.first, sel.last);
+    if (!fileLines_.empty()) QGuiApplication::clipboard()->setText(CellText(fileLines_.back()));
+}
+
+void Tmmain::cutSteps() {
+    copySteps();
+    const Selection sel = selection();
+    applyChange("Cut-off", [&](StepTable& t) { DeleteSteps(t, sel.first, sel.last); });
+}
+
+void Tmmain::pasteSteps() {
+    const int n = PasteLineCount(fileLines_);
+    if (n == 0) return;
+    const Selection sel = selection();
+    if (sel.block && sel.last - sel.first + 1 != n) {
+        prompter().notify("Paste cannot be executed, because range is different", "Paste");
+        return;
+    }
+    applyChange("Paste",
+                [&](StepTable& t) { PasteSteps(t, sel.first, sel.last, sel.block, fileLines_); });
+}
+
+void Tmmain::undo() {
+    if (undo_->canUndo()) undo_->undo();
+}
+
+void Tmmain::redo() {
+    if (undo_->canRedo()) undo_->redo();
+}
+
+bool Tmmain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grid_ && event->type() == QEvent::KeyPress) setStepModified(true);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace mivo

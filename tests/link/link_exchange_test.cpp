@@ -1,0 +1,141 @@
+// The link's framing, line rules, injections and nested waits, over a real pseudo-terminal.
+#include <QSignalSpy>
+#include <QTest>
+
+#include "link/link_fixture.h"
+#include "link/reply_class.h"
+
+namespace mivo::test {
+namespace {
+
+using namespace std::string_literals;
+using LinkExchange = LinkFixture;
+
+TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
+    ASSERT_TRUE(link.goDirectOnline());
+    struct Row {
+        bool direct;
+        std::string request;
+        std::string reply;
+    };
+    const std::vector<Row> rows = {
+        {false, "", ""},                  // sends nothing, returns at once
+        {false, "@?NO", "0"},             // line with CR LF, one reply line
+        {false, "CEND", "OK"},            // sends nothing, takes the next line
+        {false, "\x1A", "OK"},            // the byte alone: no empty command follows it
+        {false, "@RUN2", "NG"},           // only the direct channel knows "@RUN2"
+        {false, "CEND", "10:Command error"},
+        {true, "@?Ver 2", "V1.02"},
+        {true, "CEND", "OK"},
+        {true, "", ""},
+    };
+    for (const Row& row : rows) {
+        Channel& ch = row.direct ? link.directChannel() : link.mainChannel();
+        EXPECT_EQ(ch.request(row.request), row.reply) << "request '" << row.request << "'";
+    }
+    // "@RUN2" on the direct channel writes "@RUN" and does not wait for its reply.
+    QSignalSpy arrived(&pty, &SimPty::commandReceived);
+    EXPECT_EQ(link.directChannel().request("@RUN2"), "");
+    ASSERT_TRUE(arrived.count() > 0 || arrived.wait(2000));
+    link.directChannel().drain();
+    EXPECT_EQ(link.directChannel().request("@?Ver 4"), "V1.04");
+
+    const std::vector<std::string> sent = {"@?NO", "\x1A", "@RUN2", "@?Ver 2", "@RUN",
+                                           "@?Ver 4"};
+    EXPECT_EQ(sim.received(), sent);
+}
+
+TEST_F(LinkExchange, ClassifiesEveryReplyWord) {
+    const std::vector<std::pair<std::string, ReplyCode>> rows = {
+        {"OK", ReplyCode::Ok},       {"OK 12", ReplyCode::Ok},   {"NG", ReplyCode::Ng},
+        {"ERR", ReplyCode::Err},     {"END", ReplyCode::End},    {"CEND", ReplyCode::Cend},
+        {"EMG", ReplyCode::Emg},     {"MSTOP", ReplyCode::Mstop}, {"STOP", ReplyCode::Stop},
+        {"NG1", ReplyCode::Data},    {" OK", ReplyCode::Data},   {"STOP ", ReplyCode::Data},
+        {"Ok", ReplyCode::Data},     {"23:No unit", ReplyCode::Data}, {"", ReplyCode::Data},
+    };
+    for (const auto& [line, code] : rows) {
+        pty.sendRaw(line + "\r\n");
+        const std::string got = main().next();
+        EXPECT_EQ(got, line);
+        EXPECT_EQ(ReplyClass(got), code) << "line '" << line << "'";
+    }
+}
+
+TEST_F(LinkExchange, KeepsLineRulesAndStaysInStep) {
+    std::string digits;
+    for (int i = 0; i < 1500; ++i) digits.push_back(static_cast<char>('0' + i % 10));
+    const std::string exact = digits.substr(0, 999);
+    struct Row {
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const std::vector<Row> rows = {
+        {"V1.20\n", {"V1.20"}},                  // LF alone loses only the LF
+        {"OK\r\n", {"OK"}},
+        {"\r\n", {""}},
+        {"A\0B\r\n"s, {"AB"}},                   // NUL dropped
+        {"A\rB\r\n", {"A\rB"}},                  // only the CR before the LF goes
+        {digits + "\r\nOK\r\n", {exact, "OK"}},  // cut to 999, next line whole
+        {exact + "\r\n", {exact}},
+        {digits.substr(0, 998) + "\r\n", {digits.substr(0, 998)}},
+    };
+    for (const Row& row : rows) {
+        pty.sendRaw(row.bytes);
+        for (const std::string& want : row.lines) EXPECT_EQ(main().next(), want);
+    }
+}
+
+TEST_F(LinkExchange, InjectionEndsTheWaitWithTheBytesSoFar) {
+    for (const bool mstop : {true, false}) {
+        auto conn = QObject::connect(&link, &TBuff::received, &link, [this, mstop] {
+            if (link.pendingLine() != "PART") return;
+            if (mstop)
+                link.injectMstop();
+            else
+                link.injectStop();
+        });
+        pty.sendRaw("PART");
+        EXPECT_EQ(main().next(), "PART") << (mstop ? "MSTOP" : "STOP");
+        QObject::disconnect(conn);
+        // The line after is read whole.
+        EXPECT_EQ(main().request("@?NO"), "0");
+        EXPECT_EQ(main().next(), "OK");
+    }
+}
+
+TEST_F(LinkExchange, InjectionWithoutWaitIsKeptUntilWithdrawn) {
+    link.injectMstop();
+    link.clearInjections();
+    EXPECT_EQ(main().request("@?ORG"), "0");
+    EXPECT_EQ(main().next(), "OK");
+    link.injectStop();  // no wait runs: the next wait ends at once
+    EXPECT_EQ(main().next(), "");
+    EXPECT_TRUE(link.isOnline());
+}
+
+TEST_F(LinkExchange, NestedRequestGetsTheNextLineAndOuterTheOneAfter) {
+    sim.faults.silent.which = 1;
+    std::vector<std::string> order;
+    onNextCommand([&] { order.push_back("inner " + main().request("@?Ver 1")); });
+    order.push_back("outer " + main().request("@?NO"));
+    EXPECT_EQ(order, (std::vector<std::string>{"inner V1.01", "outer OK"}));
+}
+
+TEST_F(LinkExchange, OfflineRequestEndsTheWaitAndGoesOffline) {
+    sim.faults.silent.which = 1;
+    QSignalSpy changed(&link, &TBuff::onlineChanged);
+    link.setCancelRequested(true);
+    onNextCommand([&] { link.requestOffline(); });
+    EXPECT_EQ(main().request("@?NO"), "");
+    EXPECT_FALSE(link.isOnline());
+    EXPECT_FALSE(link.cancelRequested());
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_FALSE(changed.at(0).at(0).toBool());
+    // Off line nothing is sent.
+    EXPECT_EQ(main().request("@?ORG"), "");
+    EXPECT_EQ(sim.received().size(), 1u);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+}  // namespace
+}  // namespace mivo::test
