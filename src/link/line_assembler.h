@@ -8,7 +8,7 @@
 namespace mivo {
 
 class LineAssembler {
-public:
+  public:
     static constexpr std::size_t kMaxLine = 999;
 
     // Feeds one byte; true when it ended a line (fetch it with take()).
@@ -19,7 +19,7 @@ public:
     const std::string& partial() const { return line_; }
     void clear();
 
-private:
+  private:
     std::string line_;
     bool complete_ = false;
 };

@@ -1,5 +1,6 @@
 #include "link/serial_port.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <QFileInfo>
@@ -76,9 +77,15 @@ void SerialPort::onError(QSerialPort::SerialPortError error) {
     switch (error) {
         case QSerialPort::ResourceError:
         case QSerialPort::ReadError:
-        case QSerialPort::UnknownError:
-            emit failed(port_.errorString());
+        case QSerialPort::UnknownError: {
+            // A hang-up reads as end of file, and the system text is then a stale one.
+            QString reason = port_.errorString();
+            pollfd p{static_cast<int>(port_.handle()), POLLIN, 0};
+            if (::poll(&p, 1, 0) == 1 && (p.revents & (POLLHUP | POLLERR)))
+                reason = "the line was hung up (device closed or unplugged)";
+            emit failed(reason);
             break;
+        }
         default:
             break;  // write errors and unsupported modem lines are not failures of the line
     }

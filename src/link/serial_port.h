@@ -11,7 +11,7 @@ namespace mivo {
 
 class SerialPort : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit SerialPort(QObject* parent = nullptr);
     ~SerialPort() override;
 
@@ -27,12 +27,12 @@ public:
     bool write(const std::string& bytes);
     QByteArray readAll();
 
-signals:
+  signals:
     void readyRead();
     // The open port failed (device gone, I/O error); `reason` is the system's text.
     void failed(const QString& reason);
 
-private:
+  private:
     void onError(QSerialPort::SerialPortError error);
     QSerialPort port_;
     QString device_;

@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <vector>
 
 #include "link/framing.h"
@@ -40,7 +41,7 @@ struct Waiter {
 
 struct TBuff::Impl {
     class LinkChannel : public Channel {
-    public:
+      public:
         LinkChannel(Impl& d, Side side) : d_(d), side_(side) {}
         std::string request(const std::string& command) override {
             return d_.request(side_, command);
@@ -48,13 +49,13 @@ struct TBuff::Impl {
         std::string next() override { return d_.wait(side_); }
         void drain() override { d_.drainPort(); }
 
-    private:
+      private:
         Impl& d_;
         Side side_;
     };
 
-    explicit Impl(TBuff* owner) : q(owner), mainChannel(*this, Side::Main),
-                                  directChannel(*this, Side::Direct) {}
+    explicit Impl(TBuff* owner)
+        : q(owner), mainChannel(*this, Side::Main), directChannel(*this, Side::Direct) {}
 
     TBuff* q;
     SerialPort port;
@@ -71,6 +72,8 @@ struct TBuff::Impl {
     bool cancelRequested = false;
 
     std::string inbox;  // received, not yet taken by a wait
+    // Arrival time of the inbox's bytes: (byte count, when readyRead delivered them).
+    std::deque<std::pair<std::size_t, Clock::time_point>> arrivals;
     LineAssembler line;
     std::vector<Waiter*> waiters;  // innermost last
 
@@ -129,7 +132,7 @@ struct TBuff::Impl {
 
     // Hands received bytes to the innermost wait, one line at a time: after a line the rest
     // stays in the inbox for the caller's next request or for the wait beneath.
-    void deliver(Clock::time_point now) {
+    void deliver() {
         std::size_t pos = 0;
         while (pos < inbox.size()) {
             Waiter* w = top();
@@ -137,12 +140,35 @@ struct TBuff::Impl {
             const char c = inbox[pos++];
             store(c);
             if (line.feed(c)) {
-                lineEnd = now;
+                lineEnd = arrivalOf(pos - 1);
                 finish(w, line.take());
                 break;
             }
         }
-        inbox.erase(0, pos);
+        consume(pos);
+    }
+
+    Clock::time_point arrivalOf(std::size_t index) const {
+        for (const auto& [count, when] : arrivals) {
+            if (index < count) return when;
+            index -= count;
+        }
+        return Clock::now();
+    }
+
+    void consume(std::size_t n) {
+        inbox.erase(0, n);
+        while (n > 0 && !arrivals.empty()) {
+            const std::size_t k = std::min(n, arrivals.front().first);
+            arrivals.front().first -= k;
+            n -= k;
+            if (arrivals.front().first == 0) arrivals.pop_front();
+        }
+    }
+
+    void clearInbox() {
+        inbox.clear();
+        arrivals.clear();
     }
 
     // Applies an injection to the innermost wait; kept for the next wait when none runs.
@@ -166,16 +192,17 @@ struct TBuff::Impl {
         const QByteArray bytes = port.readAll();
         if (drainTimer) {
             drainTimer->start();
-            emit q->received();
             return;
         }
         inbox.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+        arrivals.emplace_back(static_cast<std::size_t>(bytes.size()), now);
         if (!waiters.empty()) {
-            deliver(now);
+            deliver();
         } else {
             idleMonitor();
         }
-        emit q->received();
+        // Queued: a handler may close the port, which must not happen inside its own signal.
+        QMetaObject::invokeMethod(q, &TBuff::received, Qt::QueuedConnection);
     }
 
     // While on line and idle, input is read and discarded; a run of equal bytes means a
@@ -187,13 +214,13 @@ struct TBuff::Impl {
                 store(c);
                 if (stored > kEqualRun && run >= kEqualRun && !commErrorQueued) {
                     commErrorQueued = true;
-                    QMetaObject::invokeMethod(q, [this] { communicationError(); },
-                                              Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(
+                        q, [this] { communicationError(); }, Qt::QueuedConnection);
                     break;
                 }
             }
         }
-        inbox.clear();
+        clearInbox();
     }
 
     void communicationError() {
@@ -201,7 +228,7 @@ struct TBuff::Impl {
         if (!mainOnline || !port.isOpen() || !waiters.empty()) return;
         const QString dev = port.device();
         port.close();
-        inbox.clear();
+        clearInbox();
         line.clear();
         if (prompter) prompter->notify(kCommErrorText, kCommErrorCaption);
         if (!mainOnline) return;  // went off line while the message was shown
@@ -219,7 +246,8 @@ struct TBuff::Impl {
         pendingFailure = Bytes("The line to " + port.device() + " failed: " + reason +
                                ".  The link went off line.");
         // Handled from the event loop: the port's own signal must return first.
-        QMetaObject::invokeMethod(q, [this] { portFailed(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            q, [this] { portFailed(); }, Qt::QueuedConnection);
     }
 
     void portFailed() {
@@ -262,7 +290,7 @@ struct TBuff::Impl {
     void closePort() {
         endWaits(true, Side::Main);
         port.close();
-        inbox.clear();
+        clearInbox();
         line.clear();
         if (drainLoop) drainLoop->quit();
     }
@@ -280,7 +308,7 @@ struct TBuff::Impl {
     // Reads and discards until the line has been quiet for kQuietMs.
     void drainPort() {
         if (!port.isOpen()) return;
-        inbox.clear();
+        clearInbox();
         if (waiters.empty()) line.clear();
         port.readAll();
         QEventLoop loop;
@@ -356,12 +384,12 @@ struct TBuff::Impl {
         }
         waiters.push_back(&w);
         applyInjections();
-        if (!w.done) deliver(Clock::now());
+        if (!w.done) deliver();
         if (!w.done) w.loop.exec();
         waiters.erase(std::find(waiters.begin(), waiters.end(), &w));
         if (top() && !inbox.empty())
             QMetaObject::invokeMethod(
-                q, [this] { deliver(Clock::now()); }, Qt::QueuedConnection);
+                q, [this] { deliver(); }, Qt::QueuedConnection);
         showFailureWhenUnwound();
         return w.line;
     }

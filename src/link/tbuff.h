@@ -18,7 +18,7 @@ class Prompter;
 
 class TBuff : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TBuff(QObject* parent = nullptr);
     ~TBuff() override;
 
@@ -69,14 +69,14 @@ public:
     bool cancelRequested() const;
     void setCancelRequested(bool on);
 
-signals:
+  signals:
     // The main channel went on line (true) or off line (false), for whatever reason.
     void onlineChanged(bool online);
     void directOnlineChanged(bool online);
-    // Bytes arrived from the line and were taken in (pendingLine() is up to date).
+    // Bytes arrived from the line (emitted from the event loop, after they were taken in).
     void received();
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> d_;
 };

@@ -47,8 +47,7 @@ int main(int argc, char** argv) {
     const QCommandLineOption garbage("garbage", "Answer every command with a line of noise.");
     const QCommandLineOption equal("equal-bytes",
                                    "After each reply, once quiet, send a run of equal bytes.");
-    const QCommandLineOption longLine("long-line",
-                                      "Send a 1500-byte line before every reply.");
+    const QCommandLineOption longLine("long-line", "Send a 1500-byte line before every reply.");
     const QCommandLineOption hangup("hangup-after",
                                     "Answer K commands, then close the line on the next.", "K");
     parser.addOptions({pace, silent, refuse, garbage, equal, longLine, hangup});
@@ -86,7 +85,7 @@ int main(int argc, char** argv) {
     if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return 1;
     QSocketNotifier quitNotifier(signalPipe[0], QSocketNotifier::Read);
     QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    struct sigaction sa{};
+    struct sigaction sa {};
     sa.sa_handler = OnSignal;
     ::sigaction(SIGINT, &sa, nullptr);
     ::sigaction(SIGTERM, &sa, nullptr);

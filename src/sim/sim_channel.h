@@ -11,7 +11,7 @@ namespace mivo {
 class SimController;
 
 class SimChannel : public Channel {
-public:
+  public:
     // `direct`: the direct channel's framing ("@RUN2" sends "@RUN" without waiting).
     explicit SimChannel(SimController& controller, bool direct = false);
 
@@ -23,7 +23,7 @@ public:
     const std::vector<std::string>& log() const { return log_; }
     void clearLog() { log_.clear(); }
 
-private:
+  private:
     SimController& controller_;
     bool direct_;
     std::vector<std::string> log_;

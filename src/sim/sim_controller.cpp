@@ -21,8 +21,7 @@ bool Matches(const std::string& line, const std::string& keyword) {
 
 }  // namespace
 
-SimController::SimController()
-    : programs(kPrograms, std::vector<std::string>(kSteps)) {
+SimController::SimController() : programs(kPrograms, std::vector<std::string>(kSteps)) {
     addBuiltins();
 }
 

@@ -29,10 +29,10 @@ struct SimPick {
 };
 
 struct SimFaults {
-    SimPick silent;   // no reply at all
-    SimPick refuse;   // "NG" and refuseLine instead of the reply
+    SimPick silent;  // no reply at all
+    SimPick refuse;  // "NG" and refuseLine instead of the reply
     std::string refuseLine = "10:Command error";
-    SimPick garbage;  // a line of noise instead of the reply
+    SimPick garbage;   // a line of noise instead of the reply
     SimPick longLine;  // an over-long line before the reply
     std::size_t longLineLength = 1500;
     // After each reply, once the line is quiet, bytes as a stuck line sends (SimPty only).
@@ -43,7 +43,7 @@ struct SimFaults {
 };
 
 class SimController {
-public:
+  public:
     static constexpr int kPrograms = 6;
     static constexpr int kSteps = 1000;
     static constexpr int kUnits = 5;
@@ -81,7 +81,7 @@ public:
     // Step records per program, "" for an empty step; their layout is the step commands'.
     std::vector<std::vector<std::string>> programs;
 
-private:
+  private:
     void addBuiltins();
     std::vector<std::pair<std::string, Handler>> commands_;
     std::deque<std::string> replies_;

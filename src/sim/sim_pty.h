@@ -16,7 +16,7 @@ class SimController;
 
 class SimPty : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit SimPty(SimController& controller, QObject* parent = nullptr);
     ~SimPty() override;
 
@@ -33,11 +33,11 @@ public:
     void hangUp();
     bool isHungUp() const { return master_ < 0 && !path_.isEmpty(); }
 
-signals:
+  signals:
     // A command line arrived and its replies were queued.
     void commandReceived(const QString& command);
 
-private:
+  private:
     void onReadable();
     void handle(const std::string& command);
     void pump();

@@ -147,8 +147,11 @@ void Tcommand::cancelClicked() { closeDialog(); }
 void Tcommand::reject() { closeDialog(); }
 
 void Tcommand::closeDialog() {
-    if (screens_.tmmain) screens_.tmmain->setEnabled(true);
     hide();
+    if (screens_.tmmain) {
+        screens_.tmmain->setEnabled(true);
+        screens_.tmmain->activateWindow();
+    }
     resetDialog();
 }
 

@@ -15,19 +15,19 @@ using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
 
-struct Run {
+struct ProgramRun {
     int status;
     std::string out;
     std::string err;
 };
 
-Run Mivo(const TempDir& dir, const std::string& args, const std::string& input = "") {
+ProgramRun Mivo(const TempDir& dir, const std::string& args, const std::string& input = "") {
     WriteBytes(dir / "stdin.txt", input);
     const std::string command = "cd '" + dir.path().string() + "' && '" MIVO_CLI_PROGRAM "' " +
                                 args + " <stdin.txt >stdout.txt 2>stderr.txt";
     const int raw = std::system(command.c_str());
-    Run r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "stdout.txt"),
-          ReadBytes(dir / "stderr.txt")};
+    ProgramRun r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "stdout.txt"),
+                 ReadBytes(dir / "stderr.txt")};
     std::remove((dir / "stdin.txt").c_str());
     std::remove((dir / "stdout.txt").c_str());
     std::remove((dir / "stderr.txt").c_str());
@@ -43,7 +43,7 @@ std::string SevenCommas(int lines) {
 TEST(MivoConvert, ZebToStepFile) {
     TempDir dir;
     WriteBytes(dir / "OLD.CRD", "SEQ      800 J=5,jump\r\nEND 000  end\r\n");
-    const Run r = Mivo(dir, "convert OLD.CRD new.stp");
+    const ProgramRun r = Mivo(dir, "convert OLD.CRD new.stp");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Open: Completed\nSave: Saved\n");
     EXPECT_EQ(r.err, "");
@@ -82,10 +82,12 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
         WriteBytes(dir / "in.csv", file);
         WriteBytes(dir / "old.stp", "old");
         WriteBytes(dir / "bad.stp", "no commas here\r\n");
-        const Run r = Mivo(dir, c.args, c.input);
+        const ProgramRun r = Mivo(dir, c.args, c.input);
         EXPECT_EQ(r.status, c.status) << r.err;
         EXPECT_EQ(r.out, c.out);
-        if (c.status == 2) EXPECT_NE(r.err.find("usage:"), std::string::npos) << r.err;
+        if (c.status == 2) {
+            EXPECT_NE(r.err.find("usage:"), std::string::npos) << r.err;
+        }
         if (c.args.find("old.stp") != std::string::npos) {
             EXPECT_NE(r.err.find("Program save: File of the same name exists.  Overwrite? [y/N]"),
                       std::string::npos);
@@ -106,7 +108,7 @@ TEST(MivoConvert, OutputFilterByExactExtension) {
         std::string written;
     } cases[] = {{"a.stp", "a.stp"}, {"b.csv", "b.csv"}, {"C.STP", "C.STP"}, {"plain", "plain"}};
     for (const Case& c : cases) {
-        const Run r = Mivo(dir, "convert in.STP " + c.out);
+        const ProgramRun r = Mivo(dir, "convert in.STP " + c.out);
         EXPECT_EQ(r.status, 0) << c.out << r.out << r.err;
         EXPECT_EQ(ReadBytes(dir / c.written), SevenCommas(1000)) << c.out;
     }

@@ -19,11 +19,11 @@ TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
         std::string reply;
     };
     const std::vector<Row> rows = {
-        {false, "", ""},                  // sends nothing, returns at once
-        {false, "@?NO", "0"},             // line with CR LF, one reply line
-        {false, "CEND", "OK"},            // sends nothing, takes the next line
-        {false, "\x1A", "OK"},            // the byte alone: no empty command follows it
-        {false, "@RUN2", "NG"},           // only the direct channel knows "@RUN2"
+        {false, "", ""},         // sends nothing, returns at once
+        {false, "@?NO", "0"},    // line with CR LF, one reply line
+        {false, "CEND", "OK"},   // sends nothing, takes the next line
+        {false, "\x1A", "OK"},   // the byte alone: no empty command follows it
+        {false, "@RUN2", "NG"},  // only the direct channel knows "@RUN2"
         {false, "CEND", "10:Command error"},
         {true, "@?Ver 2", "V1.02"},
         {true, "CEND", "OK"},
@@ -40,18 +40,17 @@ TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
     link.directChannel().drain();
     EXPECT_EQ(link.directChannel().request("@?Ver 4"), "V1.04");
 
-    const std::vector<std::string> sent = {"@?NO", "\x1A", "@RUN2", "@?Ver 2", "@RUN",
-                                           "@?Ver 4"};
+    const std::vector<std::string> sent = {"@?NO", "\x1A", "@RUN2", "@?Ver 2", "@RUN", "@?Ver 4"};
     EXPECT_EQ(sim.received(), sent);
 }
 
 TEST_F(LinkExchange, ClassifiesEveryReplyWord) {
     const std::vector<std::pair<std::string, ReplyCode>> rows = {
-        {"OK", ReplyCode::Ok},       {"OK 12", ReplyCode::Ok},   {"NG", ReplyCode::Ng},
-        {"ERR", ReplyCode::Err},     {"END", ReplyCode::End},    {"CEND", ReplyCode::Cend},
-        {"EMG", ReplyCode::Emg},     {"MSTOP", ReplyCode::Mstop}, {"STOP", ReplyCode::Stop},
-        {"NG1", ReplyCode::Data},    {" OK", ReplyCode::Data},   {"STOP ", ReplyCode::Data},
-        {"Ok", ReplyCode::Data},     {"23:No unit", ReplyCode::Data}, {"", ReplyCode::Data},
+        {"OK", ReplyCode::Ok},    {"OK 12", ReplyCode::Ok},        {"NG", ReplyCode::Ng},
+        {"ERR", ReplyCode::Err},  {"END", ReplyCode::End},         {"CEND", ReplyCode::Cend},
+        {"EMG", ReplyCode::Emg},  {"MSTOP", ReplyCode::Mstop},     {"STOP", ReplyCode::Stop},
+        {"NG1", ReplyCode::Data}, {" OK", ReplyCode::Data},        {"STOP ", ReplyCode::Data},
+        {"Ok", ReplyCode::Data},  {"23:No unit", ReplyCode::Data}, {"", ReplyCode::Data},
     };
     for (const auto& [line, code] : rows) {
         pty.sendRaw(line + "\r\n");
@@ -70,7 +69,7 @@ TEST_F(LinkExchange, KeepsLineRulesAndStaysInStep) {
         std::vector<std::string> lines;
     };
     const std::vector<Row> rows = {
-        {"V1.20\n", {"V1.20"}},                  // LF alone loses only the LF
+        {"V1.20\n", {"V1.20"}},  // LF alone loses only the LF
         {"OK\r\n", {"OK"}},
         {"\r\n", {""}},
         {"A\0B\r\n"s, {"AB"}},                   // NUL dropped

@@ -4,6 +4,7 @@
 
 #include <QMetaObject>
 #include <QSignalSpy>
+#include <QTimer>
 #include <functional>
 
 #include "link/tbuff.h"
@@ -14,12 +15,19 @@
 namespace mivo::test {
 
 class LinkFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(pty.open()) << pty.errorString().toStdString();
         link.setDeviceForPort(1, pty.devicePath());
         link.setPrompter(&prompter);
         ASSERT_TRUE(link.goOnline());
+        // A wait that never ends fails the test instead of hanging the runner.
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, &link, [this] {
+            ADD_FAILURE() << "a wait did not end";
+            link.abortWaits();
+        });
+        watchdog.start(5000);
     }
 
     // Runs `action` from the event loop once the controller has received its next command,
@@ -38,6 +46,7 @@ protected:
     SimPty pty{sim};
     ScriptedPrompter prompter;
     TBuff link;
+    QTimer watchdog;
 };
 
 }  // namespace mivo::test

@@ -1,7 +1,8 @@
 // The simulated controller through its in-process channel: replies, faults and the log.
+#include "sim/sim_channel.h"
+
 #include <gtest/gtest.h>
 
-#include "sim/sim_channel.h"
 #include "sim/sim_controller.h"
 
 namespace mivo {
@@ -62,10 +63,12 @@ TEST(SimChannel, FaultsOnRequest) {
     }();
     const std::vector<Row> rows = {
         {"silent", [](SimFaults& f) { f.silent.which = 2; }, {}},
-        {"refuse", [](SimFaults& f) {
+        {"refuse",
+         [](SimFaults& f) {
              f.refuse.which = 2;
              f.refuseLine = "57:No step";
-         }, {"NG", "57:No step"}},
+         },
+         {"NG", "57:No step"}},
         {"long line", [](SimFaults& f) { f.longLine.which = 2; }, {digits999, "0", "OK"}},
         {"hang-up", [](SimFaults& f) { f.hangupAfter = 1; }, {}},
     };

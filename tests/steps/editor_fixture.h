@@ -53,6 +53,9 @@ class EditorFixture : public ::testing::Test {
         screens.tcommand = dialog.get();
         editor->setFileChooser(&chooser);
         editor->show();
+        // Shortcuts work only in the active window.
+        editor->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
     }
     void TearDown() override {
         screens.tcommand = nullptr;
@@ -72,8 +75,10 @@ class EditorFixture : public ::testing::Test {
     void doubleClickStep(int step) {
         const QModelIndex index = grid()->model()->index(step, 1);
         grid()->scrollTo(index);
-        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {},
-                           grid()->visualRect(index).center());
+        // As the user's double-click arrives: a click, then the double-click event.
+        const QPoint at = grid()->visualRect(index).center();
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at);
     }
     // Selects steps first..last as the user would: click, then shift-click.
     void selectSteps(int first, int last) {
@@ -113,7 +118,12 @@ class EditorFixture : public ::testing::Test {
     void type(const char* boxName, const QString& text) {
         auto* box = child<QLineEdit>(boxName);
         box->clear();
-        QTest::keyClicks(box, text);
+        bool ascii = true;
+        for (const QChar c : text) ascii = ascii && c.unicode() < 0x80;
+        if (ascii)
+            QTest::keyClicks(box, text);
+        else
+            box->insert(text);  // as pasted: key events carry ASCII only
     }
     void pressOk() { QTest::mouseClick(child<QPushButton>("OK"), Qt::LeftButton); }
 

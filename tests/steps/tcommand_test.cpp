@@ -73,10 +73,7 @@ TEST_F(CommandDialog, ConfirmedEntryIsEncodedIntoTheRow) {
          {"SEQ", "905", "", "", "", "", "7", ""}},
         {"4:", "917:", {}, {"SEQ", "917", "", "", "", "", "", ""}},
         {"5:", "1:", {{"comento", "stop"}}, {"END", "100", "", "", "", "", "", "stop"}},
-        {"0:",
-         "0:",
-         {{"sokudo", "00"}, {"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}},
-         {"POI", "000", "1", "2", "3", "0", "", ""}},
+        {"4:", "2:", {{"sokudo", "00"}}, {"SEQ", "200", "", "", "", "", "", ""}},
         // A box filled and then hidden by another operation stores nothing.
         {"0:", "0:", {{"Xdata", "9"}}, {"POI", "300", "", "", "", "", "", ""}, "3:"},
     };
@@ -172,7 +169,7 @@ TEST_F(CommandDialog, EmptiedListsAndHiddenEmptyValueAreRefused) {
     doubleClickStep(0);
     child<QComboBox>("comandolistSEQ")->setEditText("");  // a hidden list counts too
     pressOk();
-    doubleClickStep(0);
+    child<QComboBox>("comandolistSEQ")->setEditText("0:Input ON wait");
     choose("SENTAKU", "5:");
     child<QLineEdit>("sokudo")->clear();  // END keeps its value in the hidden box
     pressOk();
@@ -253,14 +250,14 @@ TEST_F(CommandDialog, OpeningShowsTheStepWithItsOwnWording) {
          "0:Point move (XY -> Z move)",
          "50",
          "Rate(%)",
-         {{"Xdata", ""}}},
+         {{"Xdata", ""}, {"Ydata", ""}, {"Zdata", ""}}},
         {{"XYZ", "100"},
          "0:POI(point motion)",
          "comandolistPOI",
          "1:Point move (after ZI rise -> XY -> Z move)",
          "100",
          "Rate(%)",
-         {}},
+         {{"Xdata", ""}, {"Ydata", ""}, {"Zdata", ""}}},
         {{"END", "200"},
          "5:END (end command)",
          "comandolistEND",
@@ -283,8 +280,9 @@ TEST_F(CommandDialog, OpeningShowsTheStepWithItsOwnWording) {
         for (const char* box : {"Xdata", "Ydata", "Zdata", "Rdata", "Xen2", "jumpsaki"}) {
             const auto it = c.shownBoxes.find(box);
             EXPECT_EQ(!child<QLineEdit>(box)->isHidden(), it != c.shownBoxes.end()) << box;
-            if (it != c.shownBoxes.end())
+            if (it != c.shownBoxes.end()) {
                 EXPECT_EQ(child<QLineEdit>(box)->text().toStdString(), it->second) << box;
+            }
         }
         QTest::mouseClick(child<QPushButton>("Cancel"), Qt::LeftButton);
     }

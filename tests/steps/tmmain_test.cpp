@@ -93,7 +93,7 @@ TEST_F(StepEditor, LayoutAndOnLineEnabling) {
 
 TEST_F(StepEditor, MenuItemsOfButtonsTriggerTheButton) {
     int runs = 0;
-    connect(editor->action("Operation execute"), &QAction::triggered, [&] { ++runs; });
+    QObject::connect(editor->action("Operation execute"), &QAction::triggered, [&] { ++runs; });
     emit link.onlineChanged(true);
     triggerMenu("Program execute");
     EXPECT_EQ(runs, 1);
@@ -153,11 +153,11 @@ TEST_F(StepEditor, CopyCutAndPasteThroughThePopUp) {
     setRow(7, {"END", "000"});
 
     selectSteps(5, 5);
-    triggerMenu("Copy");
+    QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);  // the pop-up's shortcut
     EXPECT_EQ(editor->fileLines(), (std::vector<std::string>{"POI,050,1,2,3,0,,five,"}));
     EXPECT_EQ(QApplication::clipboard()->text(), "POI,050,1,2,3,0,,five,");
     selectSteps(2, 2);
-    triggerMenu("Paste");  // a single row: inserted there
+    QTest::keyClick(grid(), Qt::Key_V, Qt::ControlModifier);  // a single row: inserted there
     EXPECT_EQ(RowOf(table(), 2), RowOf(table(), 6));
     EXPECT_EQ(table()[7][FieldJump], "10");  // the SEQ moved from 6 to 7 and its target too
     EXPECT_EQ(table()[8][FieldCommand], "END");
@@ -202,9 +202,11 @@ TEST_F(StepEditor, UndoAndRedoRestoreExactly) {
     ASSERT_NE(cellEditor, nullptr);
     cellEditor->setText("begin");
     QTest::keyClick(cellEditor, Qt::Key_Return);
+    QApplication::processEvents();  // the delegate commits queued
     ASSERT_EQ(table()[0][FieldComment], "begin");
     states.push_back(table());
-    doubleClickStep(9);
+    doubleClickStep(9);  // prepares the row ("000"): a step of its own
+    states.push_back(table());
     choose("SENTAKU", "5:");
     pressOk();
     states.push_back(table());
@@ -212,7 +214,7 @@ TEST_F(StepEditor, UndoAndRedoRestoreExactly) {
     triggerMenu("Copy");
     triggerMenu("Paste");
     states.push_back(table());
-    prompter.answers = {true};  // "Is new program written?"
+    prompter.answers = {false, true};  // not saved; "Is new program written?" Yes
     triggerMenu("New programming");
     EXPECT_FALSE(editor->stepModified());
     states.push_back(table());
@@ -295,6 +297,7 @@ TEST_F(StepEditor, CellEditsRefuseWhatWindows1252CannotHold) {
     ASSERT_NE(cellEditor, nullptr);
     cellEditor->setText(QString::fromUtf8("ok \xE2\x98\x83"));  // a snowman
     QTest::keyClick(cellEditor, Qt::Key_Return);
+    QApplication::processEvents();  // the delegate commits queued
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].caption, "Input");
     EXPECT_NE(prompter.messages[0].text.find("U+2603"), std::string::npos);

@@ -1,0 +1,122 @@
+// bench_exchange: runs mivo-sim as a child process and measures, on the editor side only,
+//  - the editor's own time per exchange: from the LF of the last reply line being taken from
+//    the line (in the readyRead handler) to the next command's bytes written, over 1000
+//    exchanges of "@?Ver 0" (reply line, then "OK");
+//  - the processor time used while on line and idle, as % of one core.
+// Prints the figures and asserts nothing. Options: --pace (sim at 19200 baud),
+// --exchanges N, --idle-seconds S.
+#include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "link/tbuff.h"
+#include "shell/prompter.h"
+
+namespace {
+
+class PrintingPrompter : public mivo::Prompter {
+  public:
+    bool ask(const std::string& text, const std::string&) override {
+        std::printf("question: %s\n", text.c_str());
+        return false;
+    }
+    void notify(const std::string& text, const std::string& caption) override {
+        std::printf("message [%s]: %s\n", caption.c_str(), text.c_str());
+    }
+    void notifyDetail(const std::string& text, const std::string& caption,
+                      const std::string& detail) override {
+        std::printf("message [%s]: %s (%s)\n", caption.c_str(), text.c_str(), detail.c_str());
+    }
+    void showControllerError(const std::string& line) override {
+        std::printf("controller error: %s\n", line.c_str());
+    }
+};
+
+double CpuSeconds() {
+    rusage u{};
+    ::getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const bool pace = args.contains("--pace");
+    int exchanges = 1000;
+    int idleSeconds = 10;
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == "--exchanges") exchanges = std::max(1, args[i + 1].toInt());
+        if (args[i] == "--idle-seconds") idleSeconds = std::max(1, args[i + 1].toInt());
+    }
+
+    QProcess sim;
+    sim.setProgram(MIVO_SIM_PROGRAM);
+    if (pace) sim.setArguments({"--pace"});
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start();
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+        std::fprintf(stderr, "bench_exchange: cannot start %s\n", MIVO_SIM_PROGRAM);
+        return 1;
+    }
+    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+
+    PrintingPrompter prompter;
+    mivo::TBuff link;
+    link.setPrompter(&prompter);
+    link.setDeviceForPort(1, device);
+    if (!link.goOnline()) return 1;
+    mivo::Channel& ch = link.mainChannel();
+
+    using Clock = std::chrono::steady_clock;
+    std::vector<double> gapsMs;
+    gapsMs.reserve(static_cast<std::size_t>(exchanges));
+    int failures = 0;
+    Clock::time_point previousEnd{};
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i <= exchanges; ++i) {
+        const std::string version = ch.request("@?Ver 0");
+        const Clock::time_point writtenAt = link.lastWrite();
+        const std::string ok = ch.next();
+        if (version != "V1.20" || ok != "OK") ++failures;
+        if (i > 0)
+            gapsMs.push_back(
+                std::chrono::duration<double, std::milli>(writtenAt - previousEnd).count());
+        previousEnd = link.lastLineEnd();
+    }
+    const double totalS = std::chrono::duration<double>(Clock::now() - start).count();
+    std::sort(gapsMs.begin(), gapsMs.end());
+    const auto at = [&](double q) {
+        return gapsMs[std::min(gapsMs.size() - 1, static_cast<std::size_t>(q * gapsMs.size()))];
+    };
+    std::printf("sim: mivo-sim child process on %s%s\n", qPrintable(device),
+                pace ? ", paced at 19200 baud" : ", unpaced");
+    std::printf("exchanges: %zu (\"@?Ver 0\" + \"OK\"), %d wrong replies, %.3f s in all\n",
+                gapsMs.size(), failures, totalS);
+    std::printf(
+        "editor time per exchange (LF delivered by readyRead -> next command written): "
+        "median %.4f ms, p99 %.4f ms, max %.4f ms\n",
+        at(0.5), at(0.99), gapsMs.back());
+
+    const double cpu0 = CpuSeconds();
+    const Clock::time_point idle0 = Clock::now();
+    QTimer::singleShot(idleSeconds * 1000, &app, &QCoreApplication::quit);
+    app.exec();
+    const double wall = std::chrono::duration<double>(Clock::now() - idle0).count();
+    const double cpu = CpuSeconds() - cpu0;
+    std::printf("idle on line for %.1f s: %.4f s processor time = %.3f %% of one core (%s)\n", wall,
+                cpu, 100.0 * cpu / wall, link.isOnline() ? "still on line" : "OFF LINE");
+
+    link.goOffline();
+    sim.terminate();
+    sim.waitForFinished(3000);
+    return 0;
+}
