@@ -5,7 +5,7 @@
 #include <QPalette>
 #include <array>
 
-#include "steps/grid_codec.h"
+#include "shell/cp1252.h"
 
 namespace mivo {
 
@@ -31,7 +31,7 @@ QVariant GridStepModel::data(const QModelIndex& index, int role) const {
     const int column = index.column();
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
         if (column == 0) return QString::number(step);
-        return CellText(table_[step][column - 1]);
+        return Cp1252::decode(table_[step][column - 1]);
     }
     // The step-number column looks like the fixed title column it is.
     if (column == 0 && role == Qt::BackgroundRole)

@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "shell/cp1252.h"
 #include "shell/screens.h"
-#include "steps/grid_codec.h"
 #include "steps/tcommand_items.h"
 #include "steps/tmmain.h"
 
@@ -227,12 +227,12 @@ void Tcommand::openStep(int step) {
         setValueCaption(kCaptionPallet);
     else
         setValueCaption(kCaptionRate);
-    sokudo_->setText(CellText(v.value));
+    sokudo_->setText(Cp1252::decode(v.value));
 
     const std::string* positions[8] = {&v.x, &v.y, &v.z, &v.r, &v.x2, &v.y2, &v.x3, &v.y3};
-    for (int i = 0; i < 8; ++i) boxes_[i]->setText(CellText(*positions[i]));
-    jumpsaki_->setText(CellText(v.jump));
-    comento_->setText(CellText(v.comment));
+    for (int i = 0; i < 8; ++i) boxes_[i]->setText(Cp1252::decode(*positions[i]));
+    jumpsaki_->setText(Cp1252::decode(v.jump));
+    comento_->setText(Cp1252::decode(v.comment));
     flags_ = command_ == "CIR" ? flags : CircleFlags{};
 
     show();

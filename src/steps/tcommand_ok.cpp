@@ -4,11 +4,11 @@
 #include <QLineEdit>
 
 #include "common/convert.h"
+#include "shell/cp1252.h"
 #include "shell/line_switch.h"
 #include "shell/prompter.h"
 #include "shell/screens.h"
 #include "shell/tcancel.h"
-#include "steps/grid_codec.h"
 #include "steps/tcommand.h"
 #include "steps/tcommand_items.h"
 #include "steps/tmmain.h"
@@ -43,15 +43,15 @@ bool Tcommand::values(StepValues& out, QChar* bad) const {
     out.code = code_;
     auto take = [bad](const QLineEdit* e, std::string& to) {
         if (e->isHidden()) return true;
-        return CellBytes(e->text(), to, bad);
+        return Cp1252::encode(e->text(), to, bad);
     };
     // V is taken even when hidden: END stores its code with the hidden rate.
-    if (!CellBytes(sokudo_->text(), out.value, bad)) return false;
+    if (!Cp1252::encode(sokudo_->text(), out.value, bad)) return false;
     std::string* positions[8] = {&out.x,  &out.y,  &out.z,  &out.r,
                                  &out.x2, &out.y2, &out.x3, &out.y3};
     for (int i = 0; i < 8; ++i)
         if (!take(boxes_[i], *positions[i])) return false;
-    return take(jumpsaki_, out.jump) && CellBytes(comento_->text(), out.comment, bad);
+    return take(jumpsaki_, out.jump) && Cp1252::encode(comento_->text(), out.comment, bad);
 }
 
 std::string Tcommand::firstFailedCheck() const {
@@ -61,7 +61,8 @@ std::string Tcommand::firstFailedCheck() const {
 
     std::string v;
     QChar bad;
-    if (!CellBytes(sokudo_->text(), v, &bad)) return UnstorableCharacterMessage(bad);
+    if (!Cp1252::encode(sokudo_->text(), v, &bad))
+        return Cp1252::encode(Cp1252::unstorableMessage(bad));
     const QString caption = sokudoLabel_->text();
     if (!v.empty()) {
         const int n = StrToInt(v);  // a text that is no integer ends OK with its message
@@ -133,7 +134,7 @@ void Tcommand::okClicked() {
     StepValues v;
     QChar bad;
     if (!values(v, &bad)) {
-        prompter().notify(UnstorableCharacterMessage(bad), kCaption);
+        prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), kCaption);
         return;
     }
     const CircleFlags flags = flags_;

@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "common/convert.h"
+#include "shell/cp1252.h"
 #include "shell/prompter.h"
 #include "shell/screens.h"
-#include "steps/grid_codec.h"
 #include "steps/grid_step_model.h"
 #include "steps/grid_undo.h"
 #include "steps/step_edit.h"
@@ -95,8 +95,8 @@ void Tmmain::stepsChanged(int first, int last) {
 bool Tmmain::cellEdited(int step, int field, const QString& text) {
     std::string bytes;
     QChar bad;
-    if (!CellBytes(text, bytes, &bad)) {
-        prompter().notify(UnstorableCharacterMessage(bad), "Input");
+    if (!Cp1252::encode(text, bytes, &bad)) {
+        prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
         return false;
     }
     if (table_[step][field] == bytes) return true;
@@ -141,7 +141,8 @@ void Tmmain::deleteSteps() {
 void Tmmain::copySteps() {
     const Selection sel = selection();
     fileLines_ = CopySteps(table_, sel.first, sel.last);
-    if (!fileLines_.empty()) QGuiApplication::clipboard()->setText(CellText(fileLines_.back()));
+    if (!fileLines_.empty())
+        QGuiApplication::clipboard()->setText(Cp1252::decode(fileLines_.back()));
 }
 
 void Tmmain::cutSteps() {

@@ -5,6 +5,7 @@
 #include <map>
 
 #include "editor_fixture.h"
+#include "shell/tcancel.h"
 
 namespace mivo::test {
 namespace {
@@ -340,16 +341,25 @@ TEST_F(CommandDialog, SecondCircleRowRewritesThePairInPlace) {
     EXPECT_EQ(table()[11][FieldZ], "6");
 }
 
-TEST_F(CommandDialog, TeachingIsRefusedOffLine) {
+TEST_F(CommandDialog, TeachingIsRefusedWhileOperatingOrOffLine) {
+    TCancel cancel(screens);
+    screens.tcancel = &cancel;
     bool handed = false;
     dialog->setTeachingHandler([&] { handed = true; });
     doubleClickStep(2);
+    cancel.show();
     QTest::mouseClick(child<QPushButton>("Teaching"), Qt::LeftButton);
-    EXPECT_EQ(prompter.messages,
-              (std::vector<Message>{
-                  {"notify", "Teaching control cannot be made under offline", "Under offline"}}));
+    cancel.hide();
+    QTest::mouseClick(child<QPushButton>("Teaching"), Qt::LeftButton);
+    EXPECT_EQ(
+        prompter.messages,
+        (std::vector<Message>{
+            {"notify", "'Move to direct screen' cannot be executed while 'Operating' is displayed",
+             "Operating"},
+            {"notify", "Teaching control cannot be made under offline", "Under offline"}}));
     EXPECT_FALSE(handed);
     EXPECT_TRUE(dialog->isVisible());
+    screens.tcancel = nullptr;
 }
 
 TEST_F(CommandDialog, UnstorableCharacterInABoxIsRefused) {

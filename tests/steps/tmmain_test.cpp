@@ -11,6 +11,8 @@
 
 #include "editor_fixture.h"
 #include "shell/line_switch.h"
+#include "shell/tcom.h"
+#include "shell/tselect.h"
 
 namespace mivo::test {
 namespace {
@@ -99,6 +101,29 @@ TEST_F(StepEditor, MenuItemsOfButtonsTriggerTheButton) {
     EXPECT_EQ(runs, 1);
     triggerMenu("End");  // "Initial screen move": back to the start screen
     EXPECT_FALSE(editor->isVisible());
+}
+
+TEST_F(StepEditor, ComSetAndEndReachTheirScreens) {
+    Tcom com(screens);
+    Tselect start(screens);
+    screens.tcom = &com;
+    screens.tselect = &start;
+    triggerMenu("COM set");
+    EXPECT_TRUE(com.isVisible());
+    EXPECT_FALSE(editor->isEnabled());
+    com.SetClick();
+    EXPECT_TRUE(editor->isEnabled());
+
+    triggerMenu("End");
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_TRUE(start.isVisible());
+    start.hide();
+    editor->show();
+    editor->close();  // closing is the same as End; the editor lives on
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_TRUE(start.isVisible());
+    screens.tcom = nullptr;
+    screens.tselect = nullptr;
 }
 
 TEST_F(StepEditor, InsertAndDeleteRenumberJumps) {

@@ -1,0 +1,57 @@
+#include "shell/tcall.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "link/tbuff.h"
+#include "shell/step_editor_widget.h"
+#include "shell/window_style.h"
+
+namespace mivo {
+
+Tcall::Tcall(Screens& screens, QWidget* parent)
+    : QDialog(parent, kNoTitleButtons), screens_(screens) {
+    setObjectName("Tcall");
+    setWindowTitle("Transferring");
+    auto* label = new QLabel("Transferring", this);
+    label->setObjectName("Label1");
+    label->setAlignment(Qt::AlignCenter);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
+    label->setPalette(red);
+    bar_ = new QProgressBar(this);
+    bar_->setObjectName("Bar");
+    bar_->setRange(0, 1000);
+    bar_->setValue(0);
+    bar_->setTextVisible(false);
+    auto* stop = new QPushButton("Stop transfer", this);
+    stop->setObjectName("Button1");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(bar_);
+    layout->addWidget(stop, 0, Qt::AlignHCenter);
+    setFixedSize(320, 130);
+    connect(stop, &QPushButton::clicked, this, &Tcall::StopClick);
+}
+
+void Tcall::showEvent(QShowEvent* event) {
+    CentreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+void Tcall::StopClick() {
+    if (screens_.tbuff) screens_.tbuff->setCancelRequested(true);
+    QWidget* editor = StepEditor(screens_);
+    if (editor && editor->isVisible())
+        editor->setEnabled(true);
+    else
+        Enable(screens_.tparameter);
+    hide();
+}
+
+}  // namespace mivo

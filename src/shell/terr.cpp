@@ -1,0 +1,65 @@
+#include "shell/terr.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/cp1252.h"
+#include "shell/step_editor_widget.h"
+#include "shell/tselect.h"
+#include "shell/window_style.h"
+
+namespace mivo {
+
+Terr::Terr(Screens& screens, QWidget* parent)
+    : QDialog(parent, kNoTitleButtons), screens_(screens) {
+    setObjectName("Terr");
+    setWindowTitle("Error display");
+    text_ = new QLabel(this);
+    text_->setObjectName("ERRhyouji");
+    text_->setAlignment(Qt::AlignCenter);
+    text_->setWordWrap(true);
+    text_->setAutoFillBackground(true);
+    QPalette white = text_->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    text_->setPalette(white);
+    QFont large = text_->font();
+    large.setBold(true);
+    large.setPointSize(16);
+    text_->setFont(large);
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OK");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text_, 1);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    setFixedSize(360, 200);
+    connect(ok, &QPushButton::clicked, this, &Terr::OKClick);
+}
+
+void Terr::showError(const std::string& line) {
+    text_->setText(Cp1252::decode(line));
+    show();
+    raise();
+}
+
+QString Terr::errorText() const { return text_->text(); }
+
+void Terr::showEvent(QShowEvent* event) {
+    CentreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+void Terr::OKClick() {
+    // While teaching, the teaching screen re-enables what it needs itself.
+    if (!(screens_.tteach && screens_.tteach->isVisible())) {
+        Enable(screens_.tselect);
+        Enable(screens_.tdirect);
+        Enable(screens_.tpalet);
+        Enable(screens_.tparameter);
+        Enable(StepEditor(screens_));
+    }
+    hide();
+    text_->clear();
+}
+
+}  // namespace mivo

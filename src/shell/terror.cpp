@@ -1,0 +1,58 @@
+#include "shell/terror.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/cp1252.h"
+#include "shell/step_editor_widget.h"
+#include "shell/window_style.h"
+
+namespace mivo {
+
+Terror::Terror(Screens& screens, QWidget* parent)
+    : QDialog(parent, kNoTitleButtons), screens_(screens) {
+    setObjectName("Terror");
+    setWindowTitle("MIVO Editor [Error-Record]");
+    auto* label = new QLabel("The higher up on the list, the more recent the error.", this);
+    label->setObjectName("Label1");
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    memo_ = new QPlainTextEdit(this);
+    memo_->setObjectName("Memo1");
+    memo_->setReadOnly(true);
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OK");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(memo_, 1);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    setFixedSize(420, 320);
+    connect(ok, &QPushButton::clicked, this, &Terror::OKClick);
+}
+
+void Terror::addLine(const std::string& line) {
+    lines_.append(Cp1252::decode(line));
+    memo_->appendPlainText(lines_.back());
+}
+
+void Terror::clearLines() {
+    lines_.clear();
+    memo_->clear();
+}
+
+void Terror::OKClick() {
+    Enable(StepEditor(screens_));
+    clearLines();
+    hide();
+}
+
+void Terror::showEvent(QShowEvent* event) {
+    CentreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+}  // namespace mivo

@@ -1,0 +1,55 @@
+#include "shell/transfer_dialogs.h"
+
+#include <QProgressBar>
+
+#include "link/tbuff.h"
+#include "shell/cp1252.h"
+#include "shell/screens.h"
+#include "shell/tcall.h"
+#include "shell/tcancel.h"
+
+namespace mivo {
+
+void TransferDialogs::setCancelTexts(const std::string& label, const std::string& button) {
+    if (screens_.tcancel) screens_.tcancel->setTexts(Cp1252::decode(label), Cp1252::decode(button));
+}
+
+void TransferDialogs::showCancel() {
+    if (!screens_.tcancel) return;
+    screens_.tcancel->show();
+    screens_.tcancel->raise();
+}
+
+void TransferDialogs::hideCancel() {
+    if (screens_.tcancel) screens_.tcancel->hide();
+}
+
+void TransferDialogs::setDataExchange(bool on) {
+    if (screens_.tcancel) screens_.tcancel->setDataExchange(on);
+}
+
+void TransferDialogs::showProgress(int maximum) {
+    if (!screens_.tcall) return;
+    screens_.tcall->bar()->setRange(0, maximum);
+    screens_.tcall->bar()->setValue(0);
+    screens_.tcall->show();
+    screens_.tcall->raise();
+}
+
+void TransferDialogs::setProgress(int position) {
+    if (screens_.tcall) screens_.tcall->bar()->setValue(position);
+}
+
+void TransferDialogs::hideProgress() {
+    if (screens_.tcall) screens_.tcall->hide();
+}
+
+bool TransferDialogs::cancelRequested() const {
+    return screens_.tbuff && screens_.tbuff->cancelRequested();
+}
+
+void TransferDialogs::setCancelRequested(bool on) {
+    if (screens_.tbuff) screens_.tbuff->setCancelRequested(on);
+}
+
+}  // namespace mivo

@@ -1,0 +1,28 @@
+#pragma once
+// The cancel dialog TCancel and the progress dialog Tcall behind the TransferView seam.
+// CancelRequested lives in the link.
+#include "shell/transfer_view.h"
+
+namespace mivo {
+
+struct Screens;
+
+class TransferDialogs : public TransferView {
+  public:
+    explicit TransferDialogs(Screens& screens) : screens_(screens) {}
+
+    void setCancelTexts(const std::string& label, const std::string& button) override;
+    void showCancel() override;
+    void hideCancel() override;
+    void setDataExchange(bool on) override;
+    void showProgress(int maximum) override;
+    void setProgress(int position) override;
+    void hideProgress() override;
+    bool cancelRequested() const override;
+    void setCancelRequested(bool on) override;
+
+  private:
+    Screens& screens_;
+};
+
+}  // namespace mivo

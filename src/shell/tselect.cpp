@@ -1,0 +1,137 @@
+#include "shell/tselect.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "link/tbuff.h"
+#include "shell/modified_flags.h"
+#include "shell/prompter.h"
+#include "shell/step_editor_widget.h"
+#include "shell/window_style.h"
+
+namespace mivo {
+
+namespace {
+
+// The closing questions, in the order they are asked.
+struct SaveQuestion {
+    DataKind kind;
+    const char* text;
+    const char* caption;
+};
+constexpr SaveQuestion kSaveQuestions[] = {
+    {DataKind::Step, "Is step data saved?", "Step contents"},
+    {DataKind::Parameter, "Is parameter data saved?", "parameter contents"},
+    {DataKind::Pallet, "Is pallet data saved?", "pallet contents"},
+    {DataKind::Offset, "Is offset data saved?", "offset contents"},
+};
+
+// The service layout is chosen with these two modifiers held.
+constexpr Qt::KeyboardModifiers kServiceModifiers = Qt::ControlModifier | Qt::ShiftModifier;
+
+}  // namespace
+
+Tselect::Tselect(Screens& screens, QWidget* parent) : QMainWindow(parent), screens_(screens) {
+    setObjectName("Tselect");
+    setWindowTitle("MIVO Series Editor");
+    auto* centre = new QWidget(this);
+    centre->setAutoFillBackground(true);
+    auto* title = new QLabel("MIVO Series Editor", centre);
+    title->setObjectName("Label1");
+    QFont big = title->font();
+    big.setPointSize(20);
+    big.setBold(true);
+    title->setFont(big);
+    auto* version = new QLabel("Ver. 1.03", centre);
+    version->setObjectName("Label2");
+    auto* hint = new QLabel("Click the starting button", centre);
+    hint->setObjectName("Label3");
+    QFont bold = hint->font();
+    bold.setBold(true);
+    hint->setFont(bold);
+    QPalette red = hint->palette();
+    red.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
+    hint->setPalette(red);
+    start_ = new QPushButton("Start MIVO Editor", centre);
+    start_->setObjectName("Button1");
+    start_->installEventFilter(this);
+
+    auto* layout = new QVBoxLayout(centre);
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+    layout->addWidget(version, 0, Qt::AlignHCenter);
+    layout->addStretch();
+    layout->addWidget(hint, 0, Qt::AlignHCenter);
+    layout->addWidget(start_, 0, Qt::AlignHCenter);
+    setCentralWidget(centre);
+    setFixedSize(400, 240);
+    connect(start_, &QPushButton::clicked, this, &Tselect::StartClick);
+}
+
+void Tselect::StartClick() {
+    hide();
+    QWidget* editor = StepEditor(screens_);
+    if (editor) {
+        editor->show();
+        editor->raise();
+    }
+    // The switches and the editors' on-line commands follow the link's state; a port that
+    // cannot be opened is reported by the link ("Port cannot be open").
+    if (screens_.tbuff) screens_.tbuff->goOnline();
+}
+
+void Tselect::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        CentreOnScreen(this);
+        centred_ = true;
+    }
+    // Back at the start screen: whatever waits on the line ends, and the port is closed.
+    if (screens_.tbuff) {
+        screens_.tbuff->abortWaits();
+        screens_.tbuff->goOffline();
+    }
+    QMainWindow::showEvent(event);
+}
+
+bool Tselect::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == start_ && event->type() == QEvent::KeyPress)
+        StartKeyDown(static_cast<QKeyEvent*>(event)->modifiers());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tselect::StartKeyDown(Qt::KeyboardModifiers modifiers) {
+    const bool service = (modifiers & kServiceModifiers) == kServiceModifiers;
+    QWidget* centre = centralWidget();
+    QPalette p = centre->palette();
+    p.setColor(QPalette::Window, service
+                                     ? QApplication::palette().color(QPalette::Disabled,
+                                                                     QPalette::WindowText)
+                                     : QApplication::palette().color(QPalette::Window));
+    centre->setPalette(p);
+    if (service != serviceLayout_) {
+        serviceLayout_ = service;
+        emit serviceLayoutChanged(service);
+    }
+}
+
+void Tselect::closeEvent(QCloseEvent* event) {
+    if (screens_.flags) {
+        for (const SaveQuestion& q : kSaveQuestions) {
+            if (!screens_.flags->isSet(q.kind)) continue;
+            if (screens_.prompter && screens_.prompter->ask(q.text, q.caption))
+                screens_.flags->runSaver(q.kind);
+        }
+    }
+    QApplication::processEvents();
+    if (screens_.tbuff) {
+        screens_.tbuff->abortWaits();
+        screens_.tbuff->goOffline();
+    }
+    event->accept();
+    emit programEnded();
+}
+
+}  // namespace mivo

@@ -1,0 +1,43 @@
+#pragma once
+// Tselect: the start screen and main window. Starts the step editor and goes on line; showing
+// it again takes the link off line; closing it asks the four save questions and ends the program.
+#include <QMainWindow>
+
+class QPushButton;
+
+namespace mivo {
+
+struct Screens;
+
+class Tselect : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit Tselect(Screens& screens, QWidget* parent = nullptr);
+
+    QPushButton* startButton() const { return start_; }
+    // The service layout: parameter grid of 527 rows, direct REL and MOMCH shown.
+    bool serviceLayout() const { return serviceLayout_; }
+
+    // "Start MIVO Editor".
+    void StartClick();
+
+  signals:
+    void serviceLayoutChanged(bool on);
+    // The start screen was closed after the save questions; the program ends.
+    void programEnded();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void StartKeyDown(Qt::KeyboardModifiers modifiers);
+
+    Screens& screens_;
+    QPushButton* start_ = nullptr;
+    bool serviceLayout_ = false;
+    bool centred_ = false;
+};
+
+}  // namespace mivo

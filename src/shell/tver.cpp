@@ -1,0 +1,77 @@
+#include "shell/tver.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "shell/cp1252.h"
+#include "shell/step_editor_widget.h"
+#include "shell/window_style.h"
+
+namespace mivo {
+
+TVer::TVer(Screens& screens, QWidget* parent) : QDialog(parent), screens_(screens) {
+    setObjectName("TVer");
+    setWindowTitle("MIVO Editor [Version]");
+
+    auto* support = new QGroupBox("Support software", this);
+    auto* supportLayout = new QHBoxLayout(support);
+    supportLayout->addWidget(new QLabel("Ver. : ", support));
+    auto* own = new QLabel("1.03", support);
+    own->setObjectName("sapover");
+    supportLayout->addWidget(own, 1);
+
+    auto* unit = new QGroupBox("MIVO main unit", this);
+    auto* unitLayout = new QGridLayout(unit);
+    const char* captions[kUnits] = {"Main Ver. : ", "Xsub Ver. : ", "Ysub Ver. : ", "Zsub Ver. : ",
+                                    "Rsub Ver. : "};
+    const char* names[kUnits] = {"Mainver", "Xver", "Yver", "Zver", "Rver"};
+    for (int i = 0; i < kUnits; ++i) {
+        unitLayout->addWidget(new QLabel(captions[i], unit), i, 0);
+        values_[i] = new QLabel(unit);
+        values_[i]->setObjectName(names[i]);
+        values_[i]->setMinimumWidth(120);
+        unitLayout->addWidget(values_[i], i, 1);
+    }
+
+    auto* close = new QPushButton("Close", this);
+    close->setObjectName("Close");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(support);
+    layout->addWidget(unit);
+    layout->addWidget(close, 0, Qt::AlignHCenter);
+    connect(close, &QPushButton::clicked, this, &TVer::CloseClick);
+}
+
+void TVer::setValue(int unit, const std::string& text) {
+    if (unit >= 0 && unit < kUnits) values_[unit]->setText(Cp1252::decode(text));
+}
+
+QString TVer::value(int unit) const {
+    return unit >= 0 && unit < kUnits ? values_[unit]->text() : QString();
+}
+
+void TVer::clearValues() {
+    for (QLabel* v : values_) v->clear();
+}
+
+void TVer::CloseClick() {
+    Enable(StepEditor(screens_));
+    hide();
+    clearValues();
+}
+
+void TVer::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    CloseClick();
+}
+
+void TVer::showEvent(QShowEvent* event) {
+    CentreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+}  // namespace mivo

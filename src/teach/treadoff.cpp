@@ -1,0 +1,11 @@
+#include "teach/treadoff.h"
+
+
+
+namespace mivo {
+
+Treadoff::Treadoff(Screens& screens, QWidget* parent)
+    : PlaceholderScreen(screens, "Treadoff", "MIVO Editor [read]", parent) {
+}
+
+}  // namespace mivo
