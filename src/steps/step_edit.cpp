@@ -1,0 +1,112 @@
+#include "steps/step_edit.h"
+
+#include <algorithm>
+
+#include "common/convert.h"
+
+namespace mivo {
+
+namespace {
+
+// Reads every non-empty JUMP first, so that a bad one stops the operation before any row
+// moves. Empty jumps are -1.
+std::vector<int> ReadJumps(const StepTable& table) {
+    std::vector<int> jumps(kStepCount, -1);
+    for (int s = 0; s < kStepCount; ++s) {
+        const std::string& j = table[s][FieldJump];
+        if (j.empty()) continue;
+        if (!TryStrToInt(j, jumps[static_cast<std::size_t>(s)]))
+            throw ConversionError("'" + j + "' is not a valid integer value (step " +
+                                  std::to_string(s) + ")");
+    }
+    return jumps;
+}
+
+void Renumber(StepTable& table, const std::vector<int>& jumps, int from, int delta,
+              bool inclusive) {
+    for (int s = 0; s < kStepCount; ++s) {
+        const int t = jumps[static_cast<std::size_t>(s)];
+        if (table[s][FieldJump].empty()) continue;
+        if (inclusive ? t >= from : t > from) table[s][FieldJump] = std::to_string(t + delta);
+    }
+}
+
+// The jumps of the rows after a move: row s takes the jump of row s - shift.
+std::vector<int> Shifted(const std::vector<int>& jumps, int shift) {
+    std::vector<int> out(kStepCount, -1);
+    for (int s = 0; s < kStepCount; ++s) {
+        const int from = s - shift;
+        if (from >= 0 && from < kStepCount)
+            out[static_cast<std::size_t>(s)] = jumps[static_cast<std::size_t>(from)];
+    }
+    return out;
+}
+
+void FillRow(StepRow& row, const std::string& line) {
+    row.clear();
+    std::size_t start = 0;
+    for (int f = 0; f < kStepFieldCount; ++f) {
+        const std::size_t comma = line.find(',', start);
+        row[f] = line.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        if (comma == std::string::npos) break;
+        start = comma + 1;
+    }
+}
+
+}  // namespace
+
+void InsertSteps(StepTable& table, int step, int count) {
+    if (count <= 0 || step < 0 || step >= kStepCount) return;
+    count = std::min(count, kStepCount - step);
+    const std::vector<int> jumps = ReadJumps(table);
+    // Rows from `step` move down; rows before stay.
+    std::vector<int> moved(kStepCount, -1);
+    for (int s = kStepCount - 1; s >= step + count; --s) table[s] = table[s - count];
+    for (int s = 0; s < kStepCount; ++s) {
+        const int from = s < step ? s : s - count;
+        if (s >= step && s < step + count) continue;
+        moved[static_cast<std::size_t>(s)] = jumps[static_cast<std::size_t>(from)];
+    }
+    for (int s = step; s < step + count; ++s) table[s].clear();
+    Renumber(table, moved, step, count, true);
+}
+
+void DeleteSteps(StepTable& table, int first, int last) {
+    if (first < 0 || last >= kStepCount || first > last) return;
+    const int n = last - first + 1;
+    const std::vector<int> jumps = ReadJumps(table);
+    for (int s = first; s + n < kStepCount; ++s) table[s] = table[s + n];
+    for (int s = kStepCount - n; s < kStepCount; ++s) table[s].clear();
+    const std::vector<int> moved = Shifted(jumps, -n);
+    std::vector<int> after(kStepCount, -1);
+    for (int s = 0; s < kStepCount; ++s)
+        after[static_cast<std::size_t>(s)] =
+            s < first ? jumps[static_cast<std::size_t>(s)] : moved[static_cast<std::size_t>(s)];
+    // A jump past the deleted steps follows its step; a jump into them keeps its number.
+    Renumber(table, after, last, -n, false);
+}
+
+std::vector<std::string> CopySteps(const StepTable& table, int first, int last) {
+    std::vector<std::string> lines;
+    for (int s = std::max(first, 0); s <= last && s < kStepCount; ++s) {
+        std::string line;
+        for (int f = 0; f < kStepFieldCount; ++f) line += table[s][f] + ",";
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+PasteResult PasteSteps(StepTable& table, int first, int last, bool block,
+                       const std::vector<std::string>& lines) {
+    std::size_t n = 0;
+    while (n < lines.size() && !lines[n].empty()) ++n;
+    if (n == 0) return PasteResult::Nothing;
+    const int count = static_cast<int>(n);
+    if (block && last - first + 1 != count) return PasteResult::RangeDiffers;
+    if (!block) InsertSteps(table, first, count);  // throws before anything moves
+    for (int i = 0; i < count && first + i < kStepCount; ++i)
+        FillRow(table[first + i], lines[static_cast<std::size_t>(i)]);
+    return PasteResult::Done;
+}
+
+}  // namespace mivo

@@ -1,0 +1,179 @@
+#include "steps/step_rules.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "common/convert.h"
+
+namespace mivo {
+
+namespace {
+
+const char* const kCommands[] = {"POI", "LIN", "PAL", "CIR", "SEQ", "END"};
+
+bool IsCommand(const std::string& text) {
+    return std::find(std::begin(kCommands), std::end(kCommands), text) != std::end(kCommands);
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The code as the dialog knows it: the first digit of the Operation; for SEQ 9xx "916" and
+// "917" as they stand and "900" for the conditional CALL JUMP, whose last two digits are its port
+// (taking all three digits would reopen "905" as a code without a list item).
+std::string DecodeCode(const std::string& command, const std::string& operation) {
+    if (operation.empty() || !IsDigit(operation[0])) return "0";
+    if (command == "SEQ" && operation[0] == '9') {
+        const std::string three = operation.substr(0, 3);
+        return three == "916" || three == "917" ? three : "900";
+    }
+    return operation.substr(0, 1);
+}
+
+// The value box from the two-digit parameter PP.
+std::string DecodeValue(const std::string& command, const std::string& code,
+                        const std::string& operation) {
+    const std::string pp = operation.size() > 1 ? operation.substr(1, 2) : std::string();
+    const bool hundredMeansZero =
+        command == "POI" || command == "LIN" || command == "CIR" || command == "END" ||
+        (command == "SEQ" && code == "4");
+    if (pp == "00") return hundredMeansZero ? "100" : "0";
+    if (!hundredMeansZero && command == "SEQ") {
+        int n = 0;
+        if (TryStrToInt(pp, n) && n >= 16) return "0";
+    }
+    if (pp.size() == 2 && pp[0] == '0') return pp.substr(1);
+    return pp;
+}
+
+bool CodeIn(const std::string& code, std::initializer_list<const char*> codes) {
+    for (const char* c : codes)
+        if (code == c) return true;
+    return false;
+}
+
+}  // namespace
+
+bool IsSecondCircleRow(const StepTable& table, int step) {
+    if (step <= 0 || step >= kStepCount) return false;
+    const StepRow& before = table[step - 1];
+    return before[FieldCommand] == "CIR" && before[FieldR].empty();
+}
+
+StepValues ReadStep(StepTable& table, int step, CircleFlags* flags) {
+    StepRow& row = table[step];
+    row[FieldCommand] = Upper(row[FieldCommand]);
+
+    StepValues v;
+    v.command = IsCommand(row[FieldCommand]) ? row[FieldCommand] : "POI";
+    const std::string& op = row[FieldOperation];
+    v.code = DecodeCode(v.command, op);
+    v.value = DecodeValue(v.command, v.code, op);
+
+    CircleFlags circle;
+    int commentRow = step;
+    if (v.command == "POI" && CodeIn(v.code, {"0", "1", "2", "7", "8"})) {
+        v.x = row[FieldX], v.y = row[FieldY], v.z = row[FieldZ];
+    } else if (v.command == "POI" && v.code == "6") {
+        v.r = row[FieldR];
+    } else if (v.command == "LIN" && v.code == "0") {
+        v.x = row[FieldX], v.y = row[FieldY], v.z = row[FieldZ];
+    } else if (v.command == "LIN" && v.code == "4") {
+        v.x = row[FieldX], v.y = row[FieldY], v.r = row[FieldR];
+    } else if (v.command == "CIR") {
+        circle.wasCircle = true;
+        circle.secondRowChosen = IsSecondCircleRow(table, step);
+        const int first = circle.secondRowChosen ? step - 1 : step;
+        commentRow = first;
+        v.x = table[first][FieldX], v.y = table[first][FieldY], v.z = table[first][FieldZ];
+        if (first + 1 < kStepCount) {
+            const StepRow& second = table[first + 1];
+            v.x2 = second[FieldX], v.y2 = second[FieldY];
+            v.x3 = second[FieldZ], v.y3 = second[FieldR];
+        }
+    } else if (v.command == "SEQ") {
+        v.jump = row[FieldJump];
+    }
+    v.comment = table[commentRow][FieldComment];
+    if (flags) *flags = circle;
+    return v;
+}
+
+std::string NormaliseValue(const std::string& v) {
+    const int n = StrToInt(v);
+    if (n < 10 && v != "00") return "0" + v;
+    if (n == 100) return "00";
+    return v;
+}
+
+void WriteStep(StepTable& table, int step, const StepValues& values, const CircleFlags& flags) {
+    const std::string v = NormaliseValue(values.value);  // throws before anything changes
+    const std::string& cmd = values.command;
+    const std::string& code = values.code;
+
+    if (flags.wasCircle) {
+        const int oldFirst = flags.secondRowChosen ? step - 1 : step;
+        for (int s = oldFirst; s <= oldFirst + 1; ++s)
+            if (s >= 0 && s < kStepCount) table[s].clear();
+    }
+
+    if (cmd == "CIR") {
+        const int first = flags.wasCircle && flags.secondRowChosen ? step - 1 : step;
+        StepRow& a = table[first];
+        a.clear();
+        a[FieldCommand] = cmd;
+        a[FieldOperation] = code + v;
+        a[FieldX] = values.x, a[FieldY] = values.y, a[FieldZ] = values.z;
+        a[FieldComment] = values.comment;
+        if (first + 1 < kStepCount) {  // at step 999 the second row is lost
+            StepRow& b = table[first + 1];
+            b.clear();
+            b[FieldCommand] = cmd;
+            b[FieldOperation] = a[FieldOperation];
+            b[FieldX] = values.x2, b[FieldY] = values.y2;
+            b[FieldZ] = values.x3, b[FieldR] = values.y3;
+            b[FieldComment] = values.comment;
+        }
+        return;
+    }
+
+    StepRow& row = table[step];
+    row.clear();
+    row[FieldCommand] = cmd;
+    row[FieldOperation] = code + v;
+    row[FieldX] = values.x, row[FieldY] = values.y, row[FieldZ] = values.z;
+    row[FieldJump] = values.jump;
+    row[FieldComment] = values.comment;
+
+    if (cmd == "POI") {
+        row[FieldJump].clear();
+        if (CodeIn(code, {"0", "1", "2", "7", "8"})) {
+            row[FieldR] = "0";
+        } else if (code == "5") {
+            row[FieldOperation] = "500";
+        } else if (code == "6") {
+            row[FieldX] = row[FieldY] = row[FieldZ] = "0";
+            row[FieldR] = values.r;
+        }
+    } else if (cmd == "LIN") {
+        row[FieldJump].clear();
+        if (code == "0") {
+            row[FieldR] = "0";
+        } else if (code == "4") {
+            row[FieldZ] = "0";
+            row[FieldR] = values.r;
+        }
+    } else if (cmd == "PAL" || cmd == "END") {
+        row[FieldJump].clear();
+    } else if (cmd == "SEQ") {
+        if (code == "8") row[FieldOperation] = "800";
+        else if (code == "900") row[FieldOperation] = "9" + v;
+        else if (code == "916" || code == "917") row[FieldOperation] = code;
+    }
+}
+
+}  // namespace mivo
