@@ -18,7 +18,9 @@ TEST(Convert, IntegersAcceptedAndRefused) {
     for (const auto& c : cases) {
         int v = -1;
         EXPECT_EQ(TryStrToInt(c.text, v), c.ok) << c.text;
-        if (c.ok) EXPECT_EQ(v, c.value) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(v, c.value) << c.text;
+        }
     }
     try {
         StrToInt("abc");
