@@ -1,6 +1,8 @@
 #pragma once
-// The editor's command line: which device each COM item opens, the built-in simulated
-// controller, help. Plain C++ so that it can be checked without a display.
+// The editor's command-line options (plain C++):
+//   --com n=DEVICE   COMn (1..8) opens DEVICE; repeatable
+//   --simulator      the simulated controller on a pseudo-terminal, as COM1
+//   --help
 #include <map>
 #include <string>
 #include <vector>
@@ -8,16 +10,19 @@
 namespace mivo {
 
 struct EditorOptions {
-    std::map<int, std::string> devices;  // COMn (1..8) -> device path
-    bool simulator = false;              // COM1 opens a simulated controller
+    std::map<int, std::string> devices;  // by port number
+    bool simulator = false;
     bool help = false;
 };
 
-// Parses the arguments after the program name. False, with the reason in `error`, for an
-// unknown option, a missing value, a port outside 1..8 or an empty device.
-bool ParseEditorOptions(const std::vector<std::string>& args, EditorOptions& out,
-                        std::string& error);
+struct EditorOptionsResult {
+    bool ok = false;
+    std::string error;  // set when !ok
+    EditorOptions options;
+};
 
-std::string EditorUsage();
+// `args` without the program name.
+EditorOptionsResult ParseEditorOptions(const std::vector<std::string>& args);
+std::string EditorUsage(const std::string& program);
 
 }  // namespace mivo

@@ -2,7 +2,7 @@
 
 namespace mivo {
 
-bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& spec, ParsedArgs& out,
+bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& known, ParsedArgs& out,
                std::string& error) {
     out = {};
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -18,12 +18,12 @@ bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& spec, Par
         const std::size_t eq = arg.find('=');
         const std::string name = arg.substr(0, eq);
         std::string value;
-        if (spec.flags.count(name) != 0) {
+        if (known.flags.count(name) != 0) {
             if (eq != std::string::npos) {
                 error = "option " + name + " takes no value";
                 return false;
             }
-        } else if (spec.valued.count(name) != 0) {
+        } else if (known.valued.count(name) != 0) {
             if (eq != std::string::npos) {
                 value = arg.substr(eq + 1);
             } else if (i + 1 < args.size()) {

@@ -29,7 +29,7 @@ struct OptionSpec {
 
 // Options may stand anywhere on the line; "--" makes the rest words. An unknown option, a
 // missing value or a repeated option gives false and a message in `error`.
-bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& spec, ParsedArgs& out,
+bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& known, ParsedArgs& out,
                std::string& error);
 
 // The extension of a path's last component, from its last "." on ("" when it has none).

@@ -37,8 +37,8 @@ const std::vector<Command>& Commands() {
 }
 
 const mivo::OptionSpec& Options() {
-    static const mivo::OptionSpec spec{{"--yes", "--help"}, {}};
-    return spec;
+    static const mivo::OptionSpec known{{"--yes", "--help"}, {}};
+    return known;
 }
 
 int Usage(const std::string& problem) {

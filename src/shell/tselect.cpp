@@ -106,10 +106,11 @@ void Tselect::StartKeyDown(Qt::KeyboardModifiers modifiers) {
     const bool service = (modifiers & kServiceModifiers) == kServiceModifiers;
     QWidget* centre = centralWidget();
     QPalette p = centre->palette();
-    p.setColor(QPalette::Window, service
-                                     ? QApplication::palette().color(QPalette::Disabled,
-                                                                     QPalette::WindowText)
-                                     : QApplication::palette().color(QPalette::Window));
+    // Grey text for the service layout; otherwise the caption-text colour (the text colour of
+    // highlighted bars, the nearest the toolkit has).
+    const QPalette system = QApplication::palette();
+    p.setColor(QPalette::Window, service ? system.color(QPalette::Disabled, QPalette::WindowText)
+                                         : system.color(QPalette::HighlightedText));
     centre->setPalette(p);
     if (service != serviceLayout_) {
         serviceLayout_ = service;

@@ -1,0 +1,91 @@
+#include "app/create_screens.h"
+
+#include "direct/tdirect.h"
+#include "link/tbuff.h"
+#include "offsets/toffset.h"
+#include "pallets/tpalet.h"
+#include "parameters/tinit.h"
+#include "parameters/tparameter.h"
+#include "print/tprint.h"
+#include "shell/message_prompter.h"
+#include "shell/modified_flags.h"
+#include "shell/tcall.h"
+#include "shell/tcancel.h"
+#include "shell/tcom.h"
+#include "shell/terr.h"
+#include "shell/terror.h"
+#include "shell/transfer_dialogs.h"
+#include "shell/tselect.h"
+#include "shell/tver.h"
+#include "steps/tcommand.h"
+#include "steps/tmmain.h"
+#include "teach/treadoff.h"
+#include "teach/tteach.h"
+
+namespace mivo {
+
+// Declared in creation order; destroyed in reverse, so no screen outlives what it refers to.
+struct ScreenSet::Owned {
+    ModifiedFlags flags;
+    TBuff link;
+    std::unique_ptr<MessagePrompter> messages;
+    std::unique_ptr<TransferDialogs> transfer;
+    std::vector<std::unique_ptr<QWidget>> screens;
+};
+
+ScreenSet::~ScreenSet() {
+    // Screens go first, the last made first.
+    if (!owned_) return;
+    while (!owned_->screens.empty()) owned_->screens.pop_back();
+}
+
+std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
+    std::unique_ptr<ScreenSet> set(new ScreenSet);
+    set->owned_ = std::make_unique<ScreenSet::Owned>();
+    ScreenSet::Owned& o = *set->owned_;
+
+    // The link, the flags and the message boxes come first: the screens bind to them as they
+    // are made (line switches, savers). TBuff keeps its place in the order below.
+    screens = Screens{};
+    screens.flags = &o.flags;
+    screens.tbuff = &o.link;
+    if (!prompter) {
+        o.messages = std::make_unique<MessagePrompter>(screens);
+        prompter = o.messages.get();
+    }
+    screens.prompter = prompter;
+    o.link.setPrompter(prompter);
+    o.transfer = std::make_unique<TransferDialogs>(screens);
+    screens.transfer = o.transfer.get();
+
+    auto make = [&](auto* screen) {
+        o.screens.emplace_back(screen);
+        set->order_.push_back(screen->objectName().toStdString());
+        return screen;
+    };
+    screens.tselect = make(new Tselect(screens));
+    screens.tteach = make(new Tteach(screens));
+    screens.tmmain = make(new Tmmain(screens));
+    screens.tparameter = make(new Tparameter(screens));
+    screens.tver = make(new TVer(screens));
+    screens.terror = make(new Terror(screens));
+    screens.tcom = make(new Tcom(screens));
+    screens.tdirect = make(new Tdirect(screens));
+    screens.tpalet = make(new Tpalet(screens));
+    screens.tcall = make(new Tcall(screens));
+    screens.tcommand = make(new Tcommand(screens));
+    screens.tinit = make(new Tinit(screens));
+    screens.terr = make(new Terr(screens));
+    set->order_.push_back("TBuff");
+    screens.tcancel = make(new TCancel(screens));
+    screens.toffset = make(new Toffset(screens));
+    screens.tprint = make(new Tprint(screens));
+    screens.treadoff = make(new Treadoff(screens));
+
+    Tcom* com = screens.tcom;
+    o.link.setPortNumberSource([com] { return com->itemIndex() + 1; });
+    screens.tselect->show();
+    return set;
+}
+
+}  // namespace mivo

@@ -1,0 +1,84 @@
+#pragma once
+// The real set of eighteen screens (offscreen) with a scripted prompter, and the simulated
+// controller on a real pseudo-terminal for the on-line cases.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "app/create_screens.h"
+#include "link/tbuff.h"
+#include "shell/screens.h"
+#include "shell/tselect.h"
+#include "sim/sim_controller.h"
+#include "sim/sim_pty.h"
+#include "steps/tmmain.h"
+#include "support/scripted_prompter.h"
+
+namespace mivo::test {
+
+inline const char* const kMissingDevice = "/nonexistent/mivo-test-com";
+
+class ShellFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        // The tests close the start screen; the runner must go on.
+        QApplication::setQuitOnLastWindowClosed(false);
+        ASSERT_TRUE(pty.open()) << pty.errorString().toStdString();
+        set = createScreens(screens, &prompter);
+        link().setDeviceForPort(1, kMissingDevice);
+        // A wait that never ends fails the test instead of hanging the runner.
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+            ADD_FAILURE() << "a wait did not end";
+            link().abortWaits();
+        });
+        watchdog.start(5000);
+    }
+    void TearDown() override {
+        watchdog.stop();
+        set.reset();
+    }
+
+    TBuff& link() { return *screens.tbuff; }
+    void useSimulatorAs(int port) { link().setDeviceForPort(port, pty.devicePath()); }
+    void click(QAbstractButton* button) {
+        ASSERT_NE(button, nullptr);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    void pressStart() { click(screens.tselect->startButton()); }
+
+    QPushButton* lineSwitchOf(QWidget* screen) {
+        auto* s = screen->findChild<QPushButton*>("linemonitor");
+        EXPECT_NE(s, nullptr) << screen->objectName().toStdString();
+        return s;
+    }
+    // The line switches of the step, parameter, pallet and offset editors.
+    std::vector<QPushButton*> editorSwitches() {
+        std::vector<QPushButton*> out;
+        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter,
+                           screens.tpalet, screens.toffset})
+            out.push_back(lineSwitchOf(w));
+        return out;
+    }
+    void expectSwitches(const char* caption) {
+        for (QPushButton* s : editorSwitches()) {
+            if (s) {
+                EXPECT_EQ(s->text().toStdString(), caption)
+                    << s->window()->objectName().toStdString();
+            }
+        }
+    }
+
+    SimController sim;
+    SimPty pty{sim};
+    ScriptedPrompter prompter;
+    Screens screens;
+    std::unique_ptr<ScreenSet> set;
+    QTimer watchdog;
+};
+
+}  // namespace mivo::test

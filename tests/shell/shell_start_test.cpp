@@ -1,0 +1,226 @@
+#include <QAction>
+#include <QRadioButton>
+#include <QSignalSpy>
+
+#include "shell/modified_flags.h"
+#include "parameters/tinit.h"
+#include "shell/tcall.h"
+#include "shell/tcancel.h"
+#include "shell/tcom.h"
+#include "shell/terr.h"
+#include "shell/terror.h"
+#include "shell/tver.h"
+#include "steps/tcommand.h"
+#include "shell_fixture.h"
+
+namespace mivo::test {
+namespace {
+
+using ShellStart = ShellFixture;
+
+TEST_F(ShellStart, ScreensAreCreatedInOrderWithTheirCaptionsAndOnlyTheStartScreenShows) {
+    const std::vector<std::string> order = {
+        "Tselect", "Tteach", "Tmmain", "Tparameter", "TVer",  "Terror",
+        "Tcom",    "Tdirect", "Tpalet", "Tcall",     "Tcommand", "Tinit",
+        "Terr",    "TBuff",  "TCancel", "Toffset",   "Tprint", "Treadoff"};
+    EXPECT_EQ(set->creationOrder(), order);
+
+    const std::vector<std::pair<QWidget*, QString>> windows = {
+        {screens.tselect, "MIVO Series Editor"},
+        {screens.tteach, "MIVO Editor [Teach]"},
+        {screens.tmmain, "MIVO Editor [Main-Step]"},
+        {screens.tparameter, "MIVO Editor [Parameter]"},
+        {static_cast<QWidget*>(screens.tver), "MIVO Editor [Version]"},
+        {static_cast<QWidget*>(screens.terror), "MIVO Editor [Error-Record]"},
+        {static_cast<QWidget*>(screens.tcom), "MIVO Editor [COM Select]"},
+        {screens.tdirect, "MIVO Editor [direct]"},
+        {screens.tpalet, "MIVO Editor [Pallet]"},
+        {static_cast<QWidget*>(screens.tcall), "Transferring"},
+        {static_cast<QWidget*>(screens.tcommand), "MIVO Editor [Command Select]"},
+        {static_cast<QWidget*>(screens.tinit), "MIVO Editor [init]"},
+        {static_cast<QWidget*>(screens.terr), "Error display"},
+        {static_cast<QWidget*>(screens.tcancel), "MIVO Editor [Cancel]"},
+        {screens.toffset, "MIVO Editor [Offset]"},
+        {screens.tprint, "MIVO Editor [Print]"},
+        {screens.treadoff, "MIVO Editor [read]"},
+    };
+    for (const auto& [w, caption] : windows) {
+        ASSERT_NE(w, nullptr) << caption.toStdString();
+        EXPECT_EQ(w->windowTitle(), caption);
+        EXPECT_EQ(w->isVisible(), w == screens.tselect) << caption.toStdString();
+    }
+    EXPECT_FALSE(link().isOnline());
+}
+
+TEST_F(ShellStart, StartWithoutADeviceReportsThePortOnceAndStaysOffline) {
+    pressStart();
+    EXPECT_FALSE(screens.tselect->isVisible());
+    EXPECT_TRUE(screens.tmmain->isVisible());
+    const std::vector<Message> expected = {{"notify", "Port cannot be open", "Circuit open"}};
+    EXPECT_EQ(prompter.messages, expected);
+    EXPECT_FALSE(link().isOnline());
+    expectSwitches("Offline");
+    ASSERT_NE(screens.tmmain->menuAction("COM set"), nullptr);
+    EXPECT_TRUE(screens.tmmain->menuAction("COM set")->isEnabled());
+}
+
+TEST_F(ShellStart, StartOnLineShowsOnlineEverywhereAndOneSwitchTakesAllOffline) {
+    useSimulatorAs(1);
+    pressStart();
+    EXPECT_TRUE(prompter.messages.empty());
+    ASSERT_TRUE(link().isOnline());
+    expectSwitches("Online");
+    EXPECT_FALSE(screens.tmmain->menuAction("COM set")->isEnabled());
+
+    click(lineSwitchOf(screens.tparameter));
+    EXPECT_FALSE(link().isOnline());
+    expectSwitches("Offline");
+    EXPECT_TRUE(screens.tmmain->menuAction("COM set")->isEnabled());
+
+    // And back on line from another editor's switch.
+    click(lineSwitchOf(screens.tmmain));
+    EXPECT_TRUE(link().isOnline());
+    expectSwitches("Online");
+}
+
+TEST_F(ShellStart, ShowingTheStartScreenAgainTakesTheLinkOffline) {
+    useSimulatorAs(1);
+    pressStart();
+    ASSERT_TRUE(link().isOnline());
+    screens.tmmain->endEditor();
+    EXPECT_TRUE(screens.tselect->isVisible());
+    EXPECT_FALSE(link().isOnline());
+    expectSwitches("Offline");
+    // Starting again goes on line again.
+    pressStart();
+    EXPECT_TRUE(link().isOnline());
+}
+
+TEST_F(ShellStart, ChosenComPortIsOpenedAtTheNextGoingOnLine) {
+    useSimulatorAs(2);
+    pressStart();  // COM1 is missing
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    prompter.messages.clear();
+
+    screens.tmmain->comSet();
+    ASSERT_TRUE(screens.tcom->isVisible());
+    EXPECT_FALSE(screens.tmmain->isEnabled());
+    EXPECT_EQ(screens.tcom->deviceShown(1), QString(kMissingDevice));
+    EXPECT_EQ(screens.tcom->deviceShown(2), pty.devicePath());
+    click(screens.tcom->findChild<QRadioButton*>("COM2"));
+    click(screens.tcom->findChild<QPushButton*>("Set"));
+    EXPECT_FALSE(screens.tcom->isVisible());
+    EXPECT_TRUE(screens.tmmain->isEnabled());
+    EXPECT_EQ(screens.tcom->itemIndex(), 1);
+
+    click(lineSwitchOf(screens.tmmain));
+    EXPECT_TRUE(prompter.messages.empty());
+    ASSERT_TRUE(link().isOnline());
+    EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
+    expectSwitches("Online");
+}
+
+TEST_F(ShellStart, ClosingAsksOnlyForTheModifiedKindsInOrder) {
+    struct Case {
+        std::vector<DataKind> modified;
+        std::deque<bool> answers;
+        std::vector<std::string> questions;  // text|caption
+        std::vector<DataKind> saved;
+    };
+    const Case cases[] = {
+        {{}, {}, {}, {}},
+        {{DataKind::Pallet}, {true}, {"Is pallet data saved?|pallet contents"}, {DataKind::Pallet}},
+        {{DataKind::Offset, DataKind::Step},
+         {false, true},
+         {"Is step data saved?|Step contents", "Is offset data saved?|offset contents"},
+         {DataKind::Offset}},
+        {{DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset},
+         {true, false, true, false},
+         {"Is step data saved?|Step contents", "Is parameter data saved?|parameter contents",
+          "Is pallet data saved?|pallet contents", "Is offset data saved?|offset contents"},
+         {DataKind::Step, DataKind::Pallet}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        const Case& c = cases[i];
+        std::vector<DataKind> saved;
+        for (DataKind k : {DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset}) {
+            screens.flags->set(k, false);
+            screens.flags->setSaver(k, [&saved, k] { saved.push_back(k); });
+        }
+        for (DataKind k : c.modified) screens.flags->set(k, true);
+        prompter.messages.clear();
+        prompter.answers = c.answers;
+        useSimulatorAs(1);
+        pressStart();
+        ASSERT_TRUE(link().isOnline());
+        screens.tmmain->hide();
+        screens.tselect->show();
+        QSignalSpy ended(screens.tselect, &Tselect::programEnded);
+
+        EXPECT_TRUE(screens.tselect->close());
+        std::vector<std::string> asked;
+        for (const Message& m : prompter.messages) {
+            EXPECT_EQ(m.kind, "ask");
+            asked.push_back(m.text + "|" + m.caption);
+        }
+        EXPECT_EQ(asked, c.questions);
+        EXPECT_EQ(saved, c.saved);
+        EXPECT_EQ(ended.count(), 1);
+        EXPECT_FALSE(link().isOnline());
+        EXPECT_FALSE(screens.tselect->isVisible());
+    }
+}
+
+TEST_F(ShellStart, KeyOnTheStartButtonChoosesTheLayout) {
+    struct Case {
+        Qt::KeyboardModifiers modifiers;
+        bool service;
+    };
+    const Case cases[] = {
+        {Qt::ControlModifier | Qt::ShiftModifier, true},
+        {Qt::NoModifier, false},
+        {Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier, true},
+        {Qt::ShiftModifier, false},
+        {Qt::ControlModifier, false},
+    };
+    QSignalSpy changed(screens.tselect, &Tselect::serviceLayoutChanged);
+    QPushButton* start = screens.tselect->startButton();
+    for (const Case& c : cases) {
+        QTest::keyClick(start, Qt::Key_Q, c.modifiers);
+        EXPECT_EQ(screens.tselect->serviceLayout(), c.service) << int(c.modifiers);
+    }
+    EXPECT_EQ(changed.count(), 4);
+    EXPECT_FALSE(link().isOnline());  // a key is no start
+}
+
+TEST_F(ShellStart, ClosingAScreenReturnsToTheStartScreen) {
+    for (QWidget* w : {screens.tparameter, screens.tpalet, screens.toffset, screens.tdirect,
+                       screens.tteach, screens.tprint, screens.treadoff,
+                       static_cast<QWidget*>(screens.tmmain)}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        screens.tselect->hide();
+        w->show();
+        w->close();
+        EXPECT_FALSE(w->isVisible());
+        EXPECT_TRUE(screens.tselect->isVisible());
+    }
+}
+
+TEST_F(ShellStart, DirectSwitchWorksOnTheDirectChannel) {
+    useSimulatorAs(1);
+    screens.tdirect->show();
+    QPushButton* s = lineSwitchOf(screens.tdirect);
+    EXPECT_EQ(s->toolTip(), "Line switch");
+    EXPECT_EQ(s->text(), "Offline");
+    click(s);
+    EXPECT_TRUE(link().isDirectOnline());
+    EXPECT_EQ(s->text(), "Online");
+    EXPECT_EQ(link().directChannel().request("@?NO"), "0");
+    click(s);
+    EXPECT_FALSE(link().isDirectOnline());
+    EXPECT_EQ(s->text(), "Offline");
+}
+
+}  // namespace
+}  // namespace mivo::test

@@ -1,0 +1,165 @@
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+
+#include "parameters/tinit.h"
+#include "shell/message_prompter.h"
+#include "shell/tcall.h"
+#include "shell/tcancel.h"
+#include "shell/terr.h"
+#include "shell/terror.h"
+#include "shell/transfer_dialogs.h"
+#include "shell/tver.h"
+#include "shell_fixture.h"
+
+namespace mivo::test {
+namespace {
+
+class ShellDialogs : public ShellFixture {
+  protected:
+    // On line with the step editor shown and disabled under a dialog, as a transfer leaves it.
+    void startTransfer(bool dataExchange) {
+        useSimulatorAs(1);
+        pressStart();
+        ASSERT_TRUE(link().isOnline());
+        TransferView& view = *screens.transfer;
+        view.setCancelRequested(false);
+        view.setCancelTexts(dataExchange ? "Transferring" : "Operating",
+                            dataExchange ? "Cancel" : "Stop operation");
+        view.setDataExchange(dataExchange);
+        screens.tmmain->setEnabled(false);
+        view.showCancel();
+        ASSERT_TRUE(screens.tcancel->isVisible());
+    }
+    bool sent(const std::string& command) const {
+        const auto& r = sim.received();
+        return std::find(r.begin(), r.end(), command) != r.end();
+    }
+};
+
+TEST_F(ShellDialogs, CancelDuringADataExchangeSendsNothing) {
+    startTransfer(true);
+    const std::size_t before = sim.received().size();
+    click(screens.tcancel->findChild<QPushButton*>("Button1"));
+    QTest::qWait(50);  // anything sent would have arrived by now
+    EXPECT_EQ(sim.received().size(), before);
+    EXPECT_TRUE(screens.transfer->cancelRequested());
+    EXPECT_FALSE(screens.tcancel->dataExchange());
+    EXPECT_FALSE(screens.tcancel->isVisible());
+    EXPECT_TRUE(screens.tmmain->isEnabled());
+    EXPECT_TRUE(link().isOnline());
+}
+
+TEST_F(ShellDialogs, CancelDuringAMotionSendsMstopAndWaitsForItsReply) {
+    startTransfer(false);
+    EXPECT_EQ(screens.tcancel->labelText(), "Operating");
+    EXPECT_EQ(screens.tcancel->buttonText(), "Stop operation");
+    click(screens.tcancel->findChild<QPushButton*>("Button1"));
+    // The click returns only after the reply: the command has been received and answered.
+    EXPECT_TRUE(sent("@MSTOP"));
+    EXPECT_EQ(screens.tcancel->labelText(), "MSTOP send");
+    EXPECT_EQ(screens.tcancel->buttonText(), "Cancel");
+    EXPECT_TRUE(screens.transfer->cancelRequested());
+    EXPECT_FALSE(screens.tcancel->isVisible());
+    EXPECT_TRUE(screens.tmmain->isEnabled());
+}
+
+TEST_F(ShellDialogs, StopTransferRaisesCancelAndReenablesTheEditor) {
+    startTransfer(true);
+    screens.transfer->showProgress(250);
+    screens.transfer->setProgress(40);
+    EXPECT_EQ(screens.tcall->bar()->maximum(), 250);
+    EXPECT_EQ(screens.tcall->bar()->value(), 40);
+    click(screens.tcall->findChild<QPushButton*>("Button1"));
+    EXPECT_TRUE(screens.transfer->cancelRequested());
+    EXPECT_FALSE(screens.tcall->isVisible());
+    EXPECT_TRUE(screens.tmmain->isEnabled());
+    // The cancel dialog is the caller's to hide.
+    EXPECT_TRUE(screens.tcancel->isVisible());
+}
+
+TEST_F(ShellDialogs, ErrorDialogOkReenablesTheScreensUnlessTeaching) {
+    for (const bool teaching : {false, true}) {
+        SCOPED_TRACE(teaching);
+        screens.tselect->hide();
+        screens.tmmain->show();
+        screens.tteach->setVisible(teaching);
+        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter,
+                           screens.tpalet, screens.tdirect, static_cast<QWidget*>(screens.tselect)})
+            w->setEnabled(false);
+        // Through the screens' prompter: bytes in Windows-1252.
+        MessagePrompter messages(screens);
+        messages.showControllerError("31 \x80 over");
+        ASSERT_TRUE(screens.terr->isVisible());
+        EXPECT_EQ(screens.terr->errorText(), QString("31 ") + QChar(0x20AC) + " over");
+        click(screens.terr->findChild<QPushButton*>("OK"));
+        EXPECT_FALSE(screens.terr->isVisible());
+        EXPECT_TRUE(screens.terr->errorText().isEmpty());
+        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter,
+                           screens.tpalet, screens.tdirect, static_cast<QWidget*>(screens.tselect)})
+            EXPECT_EQ(w->isEnabled(), !teaching) << w->objectName().toStdString();
+    }
+    // An empty line shows nothing.
+    MessagePrompter(screens).showControllerError("");
+    EXPECT_FALSE(screens.terr->isVisible());
+}
+
+TEST_F(ShellDialogs, VersionAndErrorRecordClearOnClose) {
+    screens.tselect->hide();
+    screens.tmmain->show();
+    screens.tmmain->setEnabled(false);
+    for (int unit = 0; unit < TVer::kUnits; ++unit) screens.tver->setValue(unit, "V1.0" + std::to_string(unit));
+    screens.tver->show();
+    EXPECT_EQ(screens.tver->findChild<QLabel*>("Zver")->text(), "V1.03");
+    EXPECT_EQ(screens.tver->findChild<QLabel*>("sapover")->text(), "1.03");
+    screens.tver->close();
+    EXPECT_FALSE(screens.tver->isVisible());
+    EXPECT_TRUE(screens.tmmain->isEnabled());
+    for (int unit = 0; unit < TVer::kUnits; ++unit) EXPECT_TRUE(screens.tver->value(unit).isEmpty());
+
+    screens.tmmain->setEnabled(false);
+    for (const char* line : {"E10 X over", "", "OK"}) screens.terror->addLine(line);
+    screens.terror->show();
+    EXPECT_EQ(screens.terror->lines(), QStringList({"E10 X over", "", "OK"}));
+    click(screens.terror->findChild<QPushButton*>("OK"));
+    EXPECT_FALSE(screens.terror->isVisible());
+    EXPECT_TRUE(screens.terror->lines().isEmpty());
+    EXPECT_TRUE(screens.tmmain->isEnabled());
+}
+
+TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {
+    struct Case {
+        QString question;
+        bool directShown;
+        QWidget* opener;
+    };
+    const Case cases[] = {
+        {"Select robot No. to be initialized.", false, screens.tparameter},
+        {"Select robot No. to be initialized", true, screens.tdirect},
+        {"Is PGM No.2 initialize executed?", false, screens.tmmain},
+        {"Is PGM No.2 initialize executed?", true, screens.tmmain},
+    };
+    Tinit* init = screens.tinit;
+    EXPECT_EQ(init->robotList()->currentText(), "22:MIVO-PBL3");
+    EXPECT_EQ(init->robotList()->count(), 9);
+    EXPECT_EQ(init->robotNumber(), 22);
+    init->robotList()->setCurrentText("31:MIVO-PC3");
+    EXPECT_EQ(init->robotNumber(), 31);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.question.toStdString() + (c.directShown ? " direct" : ""));
+        screens.tdirect->setVisible(c.directShown);
+        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
+            w->setEnabled(false);
+        init->setQuestion(c.question, c.question.startsWith("Select"));
+        init->show();
+        const std::size_t before = sim.received().size();
+        click(init->findChild<QPushButton*>("No"));
+        EXPECT_FALSE(init->isVisible());
+        EXPECT_EQ(sim.received().size(), before);
+        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
+            EXPECT_EQ(w->isEnabled(), w == c.opener) << w->objectName().toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace mivo::test
