@@ -7,6 +7,7 @@
 #include "cli/cli_args.h"
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
+#include "cli/port_commands.h"
 
 namespace {
 
@@ -29,15 +30,32 @@ int Convert(const Invocation& call) {
     return mivo::RunConvert(call.operands[0], call.operands[1], prompter);
 }
 
+int StepsSend(const Invocation& call) {
+    return mivo::RunPortCommand(call.args, {"steps", "send", call.operands[0]});
+}
+int StepsReceive(const Invocation& call) {
+    return mivo::RunPortCommand(call.args, {"steps", "receive", call.operands[0]});
+}
+int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"version"}); }
+int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
+
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {{"convert"}, 2, "mivo [--yes] convert IN OUT", Convert},
+        {{"steps", "send"}, 1,
+         "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range A-B]",
+         StepsSend},
+        {{"steps", "receive"}, 1, "mivo --port DEVICE ... steps receive FILE [--range A-B]",
+         StepsReceive},
+        {{"version"}, 0, "mivo --port DEVICE ... version", Version},
+        {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
     };
     return commands;
 }
 
 const mivo::OptionSpec& Options() {
-    static const mivo::OptionSpec known{{"--yes", "--help"}, {}};
+    static const mivo::OptionSpec known{{"--yes", "--help"},
+                                        {"--port", "--timeout", "--log", "--range"}};
     return known;
 }
 

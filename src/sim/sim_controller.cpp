@@ -62,6 +62,8 @@ void SimController::addBuiltins() {
     });
     addCommand("@STOP", [this](const std::string&) { reply("OK"); });
     addCommand("\x1A", [this](const std::string&) { reply("OK"); });
+    addCommand("@", [this](const std::string&) { reply("OK"); });
+    addStepCommands();
 }
 
 void SimController::receive(const std::string& command) {

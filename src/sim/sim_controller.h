@@ -10,6 +10,17 @@
 //   "@MSTOP"    -> "MSTOP", "OK"
 //   "@STOP"     -> "OK"
 //   0x1A alone  -> "OK"
+//   "@"         -> "OK" (the line reset after a "07" error)
+// Step programs (sim_steps.cpp), all on the current program:
+//   "@WRITE STEP s,CMD,OP,X,Y,Z,R" / "@WRITE STEP s,SEQ,OP,JUMP" -> "OK"
+//   "@PDEL s" -> "OK"
+//   "@WRITE CIR s,OP" -> "READY"; "1=X,Y,Z" -> "READY"; "2=X2,Y2" -> "READY"; "3=X3,Y3" -> "OK"
+//   "@READ STEP s" -> "S<s> <CMD> <fields>", "OK"; a circle's first step gives its two lines
+//                     "S5 CIR OP,X,Y,Z", "S6 CIR OP,X2,Y2,X3,Y3", then "OK";
+//                     an empty step -> "NG", "57:No step data"
+//   "@INIT PGM" -> "OK" (empties the current program)
+//   "@RUN" -> "OK", then "END" once the program has run
+//   "@READ ERR" -> the error record lines, newest first, then "OK"
 //   unknown     -> "NG", "10:Command error"; bad argument -> "NG", "11:Parameter error"
 #include <array>
 #include <deque>
@@ -79,10 +90,20 @@ class SimController {
     int originState = 0;
     std::array<std::string, kUnits> versions{"V1.20", "V1.01", "V1.02", "V1.03", "V1.04"};
     // Step records per program, "" for an empty step; their layout is the step commands'.
+    // A stored step is "<CMD> <fields>" as "@READ STEP" answers after "S<s> ".
     std::vector<std::vector<std::string>> programs;
+    std::vector<std::string> errorRecord{"E21:Origin return error", "E10:Emergency stop"};
 
   private:
     void addBuiltins();
+    void addStepCommands();
+    std::vector<std::string>& program() { return programs[static_cast<std::size_t>(currentProgram)]; }
+    // "@WRITE CIR" in progress: its step, operation, the parts so far, the next part expected.
+    struct Circle {
+        int step = -1;
+        std::string op, first, second;
+        int part = 0;
+    } circle_;
     std::vector<std::pair<std::string, Handler>> commands_;
     std::deque<std::string> replies_;
     std::vector<std::string> received_;

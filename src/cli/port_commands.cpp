@@ -1,0 +1,180 @@
+#include "cli/port_commands.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "cli/console_prompter.h"
+#include "common/convert.h"
+#include "link/tbuff.h"
+#include "steps/program_info.h"
+#include "steps/step_files.h"
+#include "steps/step_transfer.h"
+
+namespace mivo {
+
+namespace {
+
+// The console shows no dialogs; only the CancelRequested flag matters.
+class ConsoleTransferView : public TransferView {
+  public:
+    void setCancelTexts(const std::string&, const std::string&) override {}
+    void showCancel() override {}
+    void hideCancel() override {}
+    void setDataExchange(bool) override {}
+    void showProgress(int) override {}
+    void setProgress(int) override {}
+    void hideProgress() override {}
+    bool cancelRequested() const override { return cancel_; }
+    void setCancelRequested(bool on) override { cancel_ = on; }
+
+  private:
+    bool cancel_ = false;
+};
+
+// The port's main channel with a time limit on every wait and an optional log of every line.
+class ConsoleChannel : public Channel {
+  public:
+    ConsoleChannel(TBuff& link, int timeoutMs, std::ostream* log)
+        : link_(link), inner_(link.mainChannel()), timeoutMs_(timeoutMs), log_(log) {}
+
+    std::string request(const std::string& command) override {
+        if (log_ && !command.empty() && command != "CEND") *log_ << "> " << command << '\n';
+        return timed([&] { return inner_.request(command); }, !command.empty());
+    }
+    std::string next() override {
+        return timed([&] { return inner_.next(); }, true);
+    }
+    void drain() override { inner_.drain(); }
+
+  private:
+    template <typename F>
+    std::string timed(F wait, bool waits) {
+        if (!waits) return wait();
+        bool expired = false;
+        QTimer timer;
+        timer.setSingleShot(true);
+        QObject::connect(&timer, &QTimer::timeout, [&] {
+            expired = true;
+            link_.abortWaits();
+        });
+        timer.start(timeoutMs_);
+        std::string line = wait();
+        timer.stop();
+        if (expired && line.empty()) std::cerr << "No reply from the controller\n";
+        if (log_) *log_ << "< " << line << '\n';
+        return line;
+    }
+
+    TBuff& link_;
+    Channel& inner_;
+    int timeoutMs_;
+    std::ostream* log_;
+};
+
+int SaveFilterFor(const std::string& path) {
+    const std::string ext = PathExtension(path);
+    return ext == ".stp" ? SaveStp : ext == ".csv" ? SaveCsv : SaveAll;
+}
+
+int OpenFilterFor(const std::string& path) {
+    const std::string ext = PathExtension(path);
+    if (ext == ".stp" || ext == ".STP") return OpenStp;
+    if (ext == ".crd" || ext == ".CRD") return OpenCrd;
+    if (ext == ".csv" || ext == ".CSV") return OpenCsv;
+    return OpenAll;
+}
+
+int Usage(const std::string& problem) {
+    std::cerr << "mivo: " << problem << '\n';
+    return kExitUsage;
+}
+
+}  // namespace
+
+int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words) {
+    const bool steps =
+        words.size() == 3 && words[0] == "steps" && (words[1] == "send" || words[1] == "receive");
+    const bool version = words.size() == 1 && words[0] == "version";
+    const bool errors = words.size() == 1 && words[0] == "errors";
+    if (!steps && !version && !errors) return Usage("unknown port command");
+    if (!args.has("--port")) return Usage("--port DEVICE is needed");
+    if (args.has("--range") && !steps) return Usage("--range is for steps send/receive");
+
+    std::string start = "0", end = "999";
+    if (args.has("--range")) {
+        const std::string r = args.value("--range");
+        const std::size_t dash = r.find('-', 1);
+        if (dash == std::string::npos) return Usage("--range wants A-B");
+        start = r.substr(0, dash);
+        end = r.substr(dash + 1);
+    }
+    int timeoutMs = 10000;
+    if (args.has("--timeout")) {
+        double seconds = 0;
+        try {
+            seconds = StrToFloat(args.value("--timeout"));
+        } catch (const ConversionError& e) {
+            return Usage(e.what());
+        }
+        if (seconds <= 0 || seconds > 86400) return Usage("--timeout wants seconds above 0");
+        timeoutMs = static_cast<int>(seconds * 1000);
+    }
+    std::unique_ptr<std::ofstream> log;
+    if (args.has("--log")) {
+        log = std::make_unique<std::ofstream>(args.value("--log"), std::ios::binary);
+        if (!*log) {
+            std::cerr << "mivo: cannot write " << args.value("--log") << '\n';
+            return kExitFailed;
+        }
+    }
+
+    ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));
+    StepTable table;
+    if (steps && words[1] == "send" &&
+        OpenStepFile(table, words[2], OpenFilterFor(words[2]), prompter) != OpenOutcome::Completed)
+        return kExitFailed;
+
+    int argc = 1;
+    char name[] = "mivo";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    TBuff link;
+    link.setDeviceForPort(1, QString::fromStdString(args.value("--port")));
+    link.setPortNumberSource([] { return 1; });
+    link.setPrompter(&prompter);
+    if (!link.goOnline()) return kExitFailed;
+
+    ConsoleChannel channel(link, timeoutMs, log.get());
+    ConsoleTransferView view;
+    std::vector<std::string> replies;
+    StepContext ctx{channel, prompter, view, replies, {}, {}};
+    int status = kExitFailed;
+    if (steps && words[1] == "send") {
+        if (SendSteps(ctx, table, start, end) == Outcome::Completed) status = kExitCompleted;
+    } else if (steps) {
+        if (ReceiveSteps(ctx, table, start, end) == Outcome::Completed &&
+            SaveStepFile(table, words[2], SaveFilterFor(words[2]), prompter))
+            status = kExitCompleted;
+    } else if (version) {
+        const Versions v = QueryVersions(ctx);
+        static const char* const kCaptions[] = {
+            "Main Ver. : ", "Xsub Ver. : ", "Ysub Ver. : ", "Zsub Ver. : ", "Rsub Ver. : "};
+        if (v.outcome == Outcome::Completed) {
+            for (std::size_t i = 0; i < v.values.size(); ++i)
+                std::cout << kCaptions[i] << v.values[i] << '\n';
+            status = kExitCompleted;
+        }
+    } else {
+        const ErrorRecord r = QueryErrorRecord(ctx);
+        for (const auto& line : r.lines) std::cout << line << '\n';
+        if (r.outcome == Outcome::Completed) status = kExitCompleted;
+    }
+    link.goOffline();
+    return status;
+}
+
+}  // namespace mivo

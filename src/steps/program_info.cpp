@@ -1,0 +1,56 @@
+#include "steps/program_info.h"
+
+#include "link/reply_class.h"
+
+namespace mivo {
+
+Versions QueryVersions(StepContext& ctx) {
+    Versions result;
+    TransferSession session(ctx, "Transferring", "Cancel", true);
+    for (int i = 0; i < 5; ++i) {
+        const std::string reply = ctx.send("@?Ver " + std::to_string(i));
+        if (reply.empty()) return result;
+        const bool data = ReplyClass(reply) == ReplyCode::Data;
+        result.values[static_cast<std::size_t>(i)] = data ? reply : std::string();
+        const std::string second = ctx.next();
+        if (!data && second.compare(0, 2, "23") != 0) {
+            ctx.prompter.showControllerError(second);
+            return result;
+        }
+    }
+    result.outcome = Outcome::Completed;
+    return result;
+}
+
+ErrorRecord QueryErrorRecord(StepContext& ctx) {
+    ErrorRecord result;
+    TransferSession session(ctx, "Transferring", "Cancel", true);
+    if (!ctx.prompter.ask("Is error record received?", "Error record receive")) {
+        result.outcome = Outcome::Declined;
+        return result;
+    }
+    std::string line = ctx.channel.request("@READ ERR");
+    for (int n = 0; n < 15; ++n) {
+        if (line.compare(0, 2, "OK") == 0) line = "OK";
+        result.lines.push_back(line);
+        if (line.empty()) {
+            result.lines.clear();
+            return result;
+        }
+        const ReplyCode code = ReplyClass(line);
+        if (code == ReplyCode::Ok) {
+            result.outcome = Outcome::Completed;
+            return result;
+        }
+        if (code != ReplyCode::Data) {
+            ctx.prompter.showControllerError(ctx.next());
+            result.lines.clear();
+            return result;
+        }
+        line = ctx.channel.next();
+    }
+    // Fifteen lines without a status word: shown as they came, but not a completed record.
+    return result;
+}
+
+}  // namespace mivo

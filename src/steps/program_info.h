@@ -1,0 +1,30 @@
+#pragma once
+// The controller's version and error-record queries, run by the step editor's commands; the
+// screen shows the results in TVer and Terror.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "steps/program_context.h"
+
+namespace mivo {
+
+// The five units' versions (main, X, Y, Z, R); "" for a unit that gave none.
+struct Versions {
+    Outcome outcome = Outcome::Failed;  // Completed when all five units were asked
+    std::array<std::string, 5> values;
+};
+
+// "@?Ver 0".."@?Ver 4": a data reply is the unit's version; after a status word, a following
+// line beginning "23" leaves the unit blank and goes on, any other goes to the error dialog.
+Versions QueryVersions(StepContext& ctx);
+
+struct ErrorRecord {
+    Outcome outcome = Outcome::Failed;  // Completed when the record ended with "OK"
+    std::vector<std::string> lines;     // the lines as received, the last being "OK"
+};
+
+// Asks "Is error record received?", then "@READ ERR" for at most 15 lines.
+ErrorRecord QueryErrorRecord(StepContext& ctx);
+
+}  // namespace mivo

@@ -1,0 +1,238 @@
+#include "steps/step_transfer.h"
+
+#include "common/convert.h"
+#include "link/reply_class.h"
+
+namespace mivo {
+
+namespace {
+
+const char* const kRangeCaption = "Range";
+const char* const kSendCaption = "Step send";
+const char* const kSendError = "Sending error";
+const char* const kReceiveCaption = "Step receive";
+
+bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+
+void UpperCaseCommands(StepTable& table) {
+    for (int s = 0; s < kStepCount; ++s)
+        for (char& c : table[s][FieldCommand])
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+}
+
+bool IsPlainCommand(const std::string& c) {
+    return c == "POI" || c == "LIN" || c == "PAL" || c == "END";
+}
+
+// A refused step: the controller's error line, then the step number unless it starts "31".
+void ReportStepError(StepContext& ctx, int step) {
+    const std::string error = ctx.next();
+    ctx.prompter.showControllerError(error);
+    if (!StartsWith(error, "31"))
+        ctx.prompter.notify("Error No. " + std::to_string(step), kSendError);
+}
+
+enum class StepResult { Sent, Failed };
+
+// One part of a circle: the reply must begin with "READY".
+bool CirclePart(StepContext& ctx, const std::string& command, int step) {
+    const std::string reply = ctx.send(command);
+    if (reply.empty()) return false;
+    if (StartsWith(reply, "READY")) return true;
+    const std::string error = ctx.next();
+    ctx.prompter.showControllerError(error);
+    if (StartsWith(error, "07")) ctx.send("@");
+    if (!StartsWith(error, "31"))
+        ctx.prompter.notify("Error No. " + std::to_string(step), kSendError);
+    return false;
+}
+
+StepResult SendCircle(StepContext& ctx, const StepTable& table, int s) {
+    const StepRow& first = table[s];
+    static const StepRow kNone{};
+    const StepRow& second = s + 1 < kStepCount ? table[s + 1] : kNone;
+    std::string op = first[FieldOperation];
+    if (op == "000") op = "100";
+    if (!CirclePart(ctx, "@WRITE CIR " + std::to_string(s) + "," + op, s))
+        return StepResult::Failed;
+    if (!CirclePart(ctx, "1=" + first[FieldX] + "," + first[FieldY] + "," + first[FieldZ], s))
+        return StepResult::Failed;
+    if (!CirclePart(ctx, "2=" + second[FieldX] + "," + second[FieldY], s))
+        return StepResult::Failed;
+    const std::string reply = ctx.send("3=" + second[FieldZ] + "," + second[FieldR]);
+    if (reply.empty()) return StepResult::Failed;
+    if (ReplyClass(reply) != ReplyCode::Ok) {
+        ReportStepError(ctx, s);
+        return StepResult::Failed;
+    }
+    return StepResult::Sent;
+}
+
+}  // namespace
+
+std::optional<StepRange> CheckRange(const std::string& start, const std::string& end,
+                                    Prompter& prompter) {
+    StepRange r;
+    try {
+        r.start = StrToInt(start);
+        r.end = StrToInt(end);
+    } catch (const ConversionError& e) {
+        prompter.notify(e.what(), kRangeCaption);
+        return std::nullopt;
+    }
+    const char* refusal = nullptr;
+    if (r.start > r.end)
+        refusal = "Check sending range";
+    else if (StartsWith(start, "+") || StartsWith(end, "+"))
+        refusal = "+ cannot be inputted";
+    else if (StartsWith(start, "-") || StartsWith(end, "-"))
+        refusal = "- cannot be inputted";
+    else if (r.start < 0 || r.end >= kStepCount)  // e.g. " -1" or 1000: no such step
+        refusal = "Check sending range";
+    if (refusal) {
+        prompter.notify(refusal, kRangeCaption);
+        return std::nullopt;
+    }
+    return r;
+}
+
+Outcome SendSteps(StepContext& ctx, StepTable& table, const std::string& start,
+                  const std::string& end) {
+    UpperCaseCommands(table);
+    TransferSession session(ctx, "Transferring", "Cancel", true);
+    const ProgramNo pgm = QueryProgramNo(ctx);
+    if (!pgm.ok) return Outcome::Failed;
+    const std::optional<StepRange> range = CheckRange(start, end, ctx.prompter);
+    if (!range) return Outcome::Failed;
+    const int n = ProgramIndex(pgm.number);
+    if (n < 0) {
+        ctx.prompter.notify("Check PGM No.", kSendCaption);
+        return Outcome::Failed;
+    }
+    if (!ctx.prompter.ask("Send to PGM" + pgm.number + " will be executed.  OK?", kSendCaption))
+        return Outcome::Declined;
+
+    ctx.view.showProgress(range->end - range->start);
+    std::string command;
+    for (int s = range->start; s <= range->end; ++s) {
+        if (ctx.view.cancelRequested()) {
+            ctx.prompter.notify("Sending is interrupted", kSendCaption);
+            ctx.view.setCancelRequested(false);
+            return Outcome::Interrupted;
+        }
+        ctx.view.setProgress(s - range->start + 1);
+        const StepRow& row = table[s];
+        const std::string& kind = row[FieldCommand];
+        if (kind == "CIR") {
+            if (SendCircle(ctx, table, s) != StepResult::Sent) return Outcome::Failed;
+            ++s;  // the pair's second row has its step number
+            continue;
+        }
+        command.assign("@WRITE STEP ");
+        if (IsPlainCommand(kind)) {
+            command += std::to_string(s);
+            for (int f = FieldCommand; f <= FieldR; ++f) command.append(",").append(row[f]);
+        } else if (kind == "SEQ") {
+            command += std::to_string(s);
+            command.append(",SEQ,").append(row[FieldOperation]).append(",").append(row[FieldJump]);
+        } else if (kind.empty()) {
+            command.assign("@PDEL ").append(std::to_string(s));
+        } else {
+            ctx.prompter.notify("Command type error No. " + std::to_string(s), kSendError);
+            return Outcome::Failed;
+        }
+        const std::string reply = ctx.send(command);
+        if (reply.empty()) return Outcome::Failed;
+        if (ReplyClass(reply) != ReplyCode::Ok) {
+            ReportStepError(ctx, s);
+            return Outcome::Failed;
+        }
+    }
+    ctx.prompter.notify("Sending is completed", kSendCaption);
+    return Outcome::Completed;
+}
+
+void DecodeStepRecord(const std::string& record, int step, bool circleSecond, StepRow& row) {
+    if (!StartsWith(record, "S")) return;
+    row.clear();
+    // The command stands after "S", the step number and a blank.
+    const std::size_t at = step < 10 ? 3 : step < 100 ? 4 : 5;
+    if (record.size() <= at) return;
+    const std::string command = record.substr(at, 3);
+    row[FieldCommand] = command;
+    std::size_t pos = at + command.size();
+    while (pos < record.size() && record[pos] == ' ') ++pos;
+
+    // Columns the comma-separated fields go to, by command.
+    static constexpr int kPlain[] = {FieldOperation, FieldX, FieldY, FieldZ, FieldR};
+    static constexpr int kSeq[] = {FieldOperation, FieldJump};
+    const int* columns = kPlain;
+    std::size_t count = 5;
+    if (command == "SEQ") {
+        columns = kSeq;
+        count = 2;
+    } else if (command == "CIR" && !circleSecond) {
+        count = 4;
+    }
+    for (std::size_t i = 0; i < count && pos <= record.size(); ++i) {
+        std::size_t comma = record.find(',', pos);
+        if (comma == std::string::npos) comma = record.size();
+        row[columns[i]] = record.substr(pos, comma - pos);
+        pos = comma + 1;
+    }
+}
+
+Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& start,
+                     const std::string& end) {
+    TransferSession session(ctx, "Transferring", "Cancel", true);
+    if (!ctx.prompter.ask("Is step received?", kReceiveCaption)) return Outcome::Declined;
+    const ProgramNo pgm = QueryProgramNo(ctx);
+    if (!pgm.ok) return Outcome::Failed;
+    const std::optional<StepRange> range = CheckRange(start, end, ctx.prompter);
+    if (!range) return Outcome::Failed;
+    ctx.view.showProgress(range->end - range->start);
+
+    for (int s = range->start; s <= range->end; ++s) {
+        if (ctx.view.cancelRequested()) {
+            ctx.prompter.notify("Receiving is interrupted", kReceiveCaption);
+            ctx.view.setCancelRequested(false);
+            return Outcome::Interrupted;
+        }
+        ctx.view.setProgress(s - range->start + 1);
+        const std::string reply = ctx.send("@READ STEP " + std::to_string(s));
+        if (reply.empty()) return Outcome::Failed;
+        const ReplyCode code = ReplyClass(reply);
+        if (code == ReplyCode::Ok) continue;
+        if (code != ReplyCode::Data) {
+            const std::string error = ctx.next();
+            if (StartsWith(error, "57")) {
+                table[s].clear();
+                continue;
+            }
+            ctx.prompter.showControllerError(error);
+            return Outcome::Failed;
+        }
+        if (ctx.setStepModified) ctx.setStepModified();
+        DecodeStepRecord(reply, s, false, table[s]);
+        std::string after = ctx.next();
+        const bool circle = [&] {
+            for (std::size_t i = 3; i <= 5; ++i)
+                if (after.size() > i && after[i] == 'C') return true;
+            return false;
+        }();
+        if (circle && s + 1 < kStepCount) {
+            ++s;
+            DecodeStepRecord(after, s, true, table[s]);
+            table[s][FieldCommand] = table[s - 1][FieldCommand];
+            after = ctx.next();
+        }
+        if (ReplyClass(after) != ReplyCode::Ok) {
+            ctx.prompter.showControllerError(after);
+            return Outcome::Failed;
+        }
+    }
+    ctx.prompter.notify("Step receiving is completed", kReceiveCaption);
+    return Outcome::Completed;
+}
+
+}  // namespace mivo

@@ -1,0 +1,36 @@
+#pragma once
+// Step send and step receive between the step editor's table and the controller's current
+// program, over the main channel.
+#include <optional>
+#include <string>
+
+#include "steps/program_context.h"
+#include "steps/step_table.h"
+
+namespace mivo {
+
+struct StepRange {
+    int start = 0;
+    int end = 0;
+};
+
+// The range boxes' texts as numbers. Refusals (caption "Range"): "Check sending range" when
+// start > end (or a number beyond the last step), "+ cannot be inputted", "- cannot be
+// inputted"; a text that is no number shows the conversion message. nullopt when refused.
+std::optional<StepRange> CheckRange(const std::string& start, const std::string& end,
+                                    Prompter& prompter);
+
+// Step send: upper-cases every Command, asks for the controller's program, checks the range,
+// asks "Send to PGMn will be executed.  OK?" and writes the steps start..end.
+Outcome SendSteps(StepContext& ctx, StepTable& table, const std::string& start,
+                  const std::string& end);
+
+// Step receive: asks "Is step received?", then reads the steps start..end into `table`.
+Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& start,
+                     const std::string& end);
+
+// Decodes one "@READ STEP" record of step `step` into `row` (emptied first); a record not
+// beginning with "S" leaves the row as it was. `circleSecond`: the second line of a circle.
+void DecodeStepRecord(const std::string& record, int step, bool circleSecond, StepRow& row);
+
+}  // namespace mivo

@@ -1,0 +1,220 @@
+// Program control and the version and error-record queries against the simulated controller.
+#include "steps/program_control.h"
+
+#include <gtest/gtest.h>
+
+#include "recording_view.h"
+#include "sim/sim_channel.h"
+#include "sim/sim_controller.h"
+#include "steps/program_info.h"
+#include "support/scripted_prompter.h"
+
+namespace mivo {
+namespace {
+
+using test::Message;
+
+struct Rig {
+    SimController sim;
+    SimChannel channel{sim};
+    test::ScriptedPrompter prompter;
+    test::RecordingView view;
+    std::vector<std::string> log;
+    std::string shownProgram;
+    int modified = 0;
+    StepContext ctx{channel,
+                    prompter,
+                    view,
+                    log,
+                    [this](const std::string& n) { shownProgram = n; },
+                    [this] { ++modified; }};
+};
+
+TEST(ProgramControl, OperationExecute) {
+    struct Case {
+        const char* name;
+        int origin;
+        std::deque<bool> answers;
+        std::vector<std::string> runReplies;
+        Outcome outcome;
+        std::vector<std::string> messages;
+        std::vector<std::string> sent;
+    };
+    const std::vector<Case> cases = {
+        {"at origin, END",
+         1,
+         {true},
+         {"OK", "END"},
+         Outcome::Completed,
+         {"PGM 2 will be started.  OK?", "END: Program operation end"},
+         {"@?NO", "@?ORG", "@RUN"}},
+        {"not at origin",
+         0,
+         {true, true},
+         {"OK", "END"},
+         Outcome::Completed,
+         {"Return to origin?", "PGM 2 will be started.  OK?", "END: Program operation end"},
+         {"@?NO", "@?ORG", "@ORG", "@RUN"}},
+        {"origin declined",
+         0,
+         {false},
+         {},
+         Outcome::Declined,
+         {"Return to origin?"},
+         {"@?NO", "@?ORG"}},
+        {"stop goes on, then END",
+         1,
+         {true},
+         {"OK", "STOP", "41:Stopped", "CEND", "END"},
+         Outcome::Completed,
+         {"PGM 2 will be started.  OK?", "41:Stopped", "END: Program operation end"},
+         {"@?NO", "@?ORG", "@RUN"}},
+        {"NG ends",
+         1,
+         {true},
+         {"NG", "52:Soft limit"},
+         Outcome::Failed,
+         {"PGM 2 will be started.  OK?", "52:Soft limit"},
+         {"@?NO", "@?ORG", "@RUN"}},
+        {"data line ends",
+         1,
+         {true},
+         {"OK", "P012"},
+         Outcome::Failed,
+         {"PGM 2 will be started.  OK?", "P012"},
+         {"@?NO", "@?ORG", "@RUN"}},
+        {"start declined",
+         1,
+         {false},
+         {},
+         Outcome::Declined,
+         {"PGM 2 will be started.  OK?"},
+         {"@?NO", "@?ORG"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.sim.currentProgram = 2;
+        rig.sim.originState = c.origin;
+        rig.sim.addCommand("@RUN", [&](const std::string&) {
+            for (const auto& l : c.runReplies) rig.sim.reply(l);
+        });
+        rig.prompter.answers = c.answers;
+        EXPECT_EQ(ExecuteOperation(rig.ctx), c.outcome);
+        EXPECT_EQ(rig.prompter.texts(), c.messages);
+        EXPECT_EQ(rig.sim.received(), c.sent);
+        EXPECT_FALSE(rig.view.cancelShown);
+    }
+}
+
+TEST(ProgramControl, ProgramSixIsRefusedBeforeRunning) {
+    Rig rig;
+    rig.sim.originState = 1;
+    rig.sim.addCommand("@?NO", [&](const std::string&) {
+        rig.sim.reply("6");
+        rig.sim.reply("OK");
+    });
+    EXPECT_EQ(ExecuteOperation(rig.ctx), Outcome::Failed);
+    EXPECT_EQ(rig.prompter.messages,
+              (std::vector<Message>{{"notify", "Check PGM No.", "Operation start"}}));
+    EXPECT_EQ(rig.shownProgram, "6");
+}
+
+TEST(ProgramControl, InitializeEmptiesControllerAndTable) {
+    for (const bool yes : {true, false}) {
+        Rig rig;
+        rig.sim.currentProgram = 3;
+        rig.sim.programs[3][7] = "POI 000,1,2,3,4";
+        rig.prompter.answers = {yes};
+        StepTable table;
+        table[7][FieldCommand] = "POI";
+        EXPECT_EQ(InitializeProgram(rig.ctx, table), yes ? Outcome::Completed : Outcome::Declined);
+        EXPECT_EQ(rig.prompter.messages.front(),
+                  (Message{"ask", "Is PGM No.3 initialize executed?", "MIVO Editor [init]"}));
+        EXPECT_EQ(table[7].empty(), yes);
+        EXPECT_EQ(rig.sim.programs[3][7].empty(), yes);
+        if (yes) {
+            EXPECT_EQ(rig.prompter.messages.back(),
+                      (Message{"notify", "Program initialize is completed", "Program initialize"}));
+        }
+        EXPECT_EQ(rig.modified, 1);
+    }
+}
+
+TEST(ProgramControl, OriginAndMotorFree) {
+    Rig rig;
+    rig.prompter.answers = {true};
+    EXPECT_EQ(ReturnToOrigin(rig.ctx), Outcome::Completed);
+    EXPECT_EQ(rig.sim.originState, 1);
+    EXPECT_EQ(rig.view.label, "Operating");
+    EXPECT_EQ(MotorFree(rig.ctx), Outcome::Completed);
+    EXPECT_EQ(rig.view.label, "MSTOP send");
+    EXPECT_EQ(rig.sim.received(), (std::vector<std::string>{"@ORG", "@MSTOP"}));
+    EXPECT_EQ(rig.log, (std::vector<std::string>{"OK", "MSTOP", "OK"}));
+    EXPECT_EQ(rig.prompter.texts(), (std::vector<std::string>{"Return to origin?"}));
+}
+
+TEST(ProgramInfo, VersionsAndThe23Rule) {
+    Rig rig;
+    rig.sim.addCommand("@?Ver", [&](const std::string& a) {
+        if (a == "3") {
+            rig.sim.reply("NG");
+            rig.sim.reply("23:No unit");
+        } else {
+            rig.sim.reply("V" + a);
+            rig.sim.reply("OK");
+        }
+    });
+    const Versions v = QueryVersions(rig.ctx);
+    EXPECT_EQ(v.outcome, Outcome::Completed);
+    EXPECT_EQ(v.values, (std::array<std::string, 5>{"V0", "V1", "V2", "", "V4"}));
+    EXPECT_TRUE(rig.prompter.messages.empty());
+
+    Rig refused;
+    refused.sim.faults.refuse.which = 2;
+    refused.sim.faults.refuseLine = "12:Unit error";
+    const Versions r = QueryVersions(refused.ctx);
+    EXPECT_EQ(r.outcome, Outcome::Failed);
+    EXPECT_EQ(refused.prompter.texts(), (std::vector<std::string>{"12:Unit error"}));
+    EXPECT_EQ(refused.sim.received().size(), 2u);
+}
+
+TEST(ProgramInfo, ErrorRecord) {
+    struct Case {
+        bool answer;
+        std::vector<std::string> replies;
+        Outcome outcome;
+        std::vector<std::string> lines;
+        std::vector<std::string> messages;
+    };
+    const std::vector<Case> cases = {
+        {true,
+         {"E1:a", "E2:b", "OK"},
+         Outcome::Completed,
+         {"E1:a", "E2:b", "OK"},
+         {"Is error record received?"}},
+        {true, {"E1:a", "OKAY"}, Outcome::Completed, {"E1:a", "OK"}, {"Is error record received?"}},
+        {true,
+         {"E1:a", "NG", "10:Command error"},
+         Outcome::Failed,
+         {},
+         {"Is error record received?", "10:Command error"}},
+        {true, {"E1:a"}, Outcome::Failed, {}, {"Is error record received?"}},
+        {false, {"E1:a", "OK"}, Outcome::Declined, {}, {"Is error record received?"}},
+    };
+    for (const Case& c : cases) {
+        Rig rig;
+        rig.prompter.answers = {c.answer};
+        rig.sim.addCommand("@READ ERR", [&](const std::string&) {
+            for (const auto& l : c.replies) rig.sim.reply(l);
+        });
+        const ErrorRecord r = QueryErrorRecord(rig.ctx);
+        EXPECT_EQ(r.outcome, c.outcome);
+        EXPECT_EQ(r.lines, c.lines);
+        EXPECT_EQ(rig.prompter.texts(), c.messages);
+        EXPECT_EQ(rig.sim.received().size(), c.answer ? 1u : 0u);
+    }
+}
+
+}  // namespace
+}  // namespace mivo

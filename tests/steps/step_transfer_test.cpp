@@ -1,0 +1,411 @@
+// Step send and receive against the simulated controller in process.
+#include "steps/step_transfer.h"
+
+#include <gtest/gtest.h>
+
+#include "recording_view.h"
+#include "sim/sim_channel.h"
+#include "sim/sim_controller.h"
+#include "support/scripted_prompter.h"
+
+namespace mivo {
+namespace {
+
+using test::Message;
+
+struct Rig {
+    SimController sim;
+    SimChannel channel{sim};
+    test::ScriptedPrompter prompter;
+    test::RecordingView view;
+    std::vector<std::string> log;
+    std::string shownProgram;
+    int modified = 0;
+    StepContext ctx{channel,
+                    prompter,
+                    view,
+                    log,
+                    [this](const std::string& n) { shownProgram = n; },
+                    [this] { ++modified; }};
+
+    // The command lines the controller received, in order.
+    std::vector<std::string> sent() const { return sim.received(); }
+};
+
+void SetRow(StepTable& t, int s, std::vector<std::string> fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i) t[s][static_cast<int>(i)] = fields[i];
+}
+
+TEST(StepTransfer, EmptyTableSendsPdelForEveryStep) {
+    Rig rig;
+    rig.prompter.answers = {true};
+    StepTable table;
+    EXPECT_EQ(SendSteps(rig.ctx, table, "0", "999"), Outcome::Completed);
+    const auto sent = rig.sent();
+    ASSERT_EQ(sent.size(), 1001u);
+    EXPECT_EQ(sent[0], "@?NO");
+    for (int s = 0; s < 1000; ++s)
+        ASSERT_EQ(sent[static_cast<std::size_t>(s) + 1], "@PDEL " + std::to_string(s));
+    EXPECT_EQ(rig.prompter.messages,
+              (std::vector<Message>{{"ask", "Send to PGM0 will be executed.  OK?", "Step send"},
+                                    {"notify", "Sending is completed", "Step send"}}));
+    EXPECT_EQ(rig.view.maximum, 999);
+    EXPECT_EQ(rig.view.position, 1000);
+    EXPECT_EQ(rig.shownProgram, "0");
+    EXPECT_FALSE(rig.view.cancelShown);
+    EXPECT_FALSE(rig.view.dataExchange);
+}
+
+TEST(StepTransfer, CircleSendsItsPartsAndUsesTwoSteps) {
+    Rig rig;
+    rig.prompter.answers = {true};
+    StepTable table;
+    SetRow(table, 5, {"cir", "000", "10", "20", "5"});
+    SetRow(table, 6, {"CIR", "000", "30", "40", "50", "60"});
+    SetRow(table, 7, {"POI", "001", "1.5", "2", "3", "4"});
+    EXPECT_EQ(SendSteps(rig.ctx, table, "5", "7"), Outcome::Completed);
+    EXPECT_EQ(rig.sent(),
+              (std::vector<std::string>{"@?NO", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40",
+                                        "3=50,60", "@WRITE STEP 7,POI,001,1.5,2,3,4"}));
+    EXPECT_EQ(table[5][FieldCommand], "CIR");  // commands are upper-cased first
+}
+
+// Sending that ends before its completion: the messages shown and the commands sent.
+TEST(StepTransfer, SendEndings) {
+    struct Case {
+        const char* name;
+        std::string start, end;
+        int refuseAt;  // command number refused (0: none)
+        std::string refuseLine;
+        bool answer;
+        int program;
+        Outcome outcome;
+        std::vector<Message> messages;
+        std::vector<std::string> sent;
+    };
+    const Message ask0{"ask", "Send to PGM0 will be executed.  OK?", "Step send"};
+    const std::vector<Case> cases = {
+        {"start after end",
+         "10",
+         "5",
+         0,
+         "",
+         true,
+         0,
+         Outcome::Failed,
+         {{"notify", "Check sending range", "Range"}},
+         {"@?NO"}},
+        {"plus sign",
+         "+1",
+         "5",
+         0,
+         "",
+         true,
+         0,
+         Outcome::Failed,
+         {{"notify", "+ cannot be inputted", "Range"}},
+         {"@?NO"}},
+        {"minus sign",
+         "-1",
+         "5",
+         0,
+         "",
+         true,
+         0,
+         Outcome::Failed,
+         {{"notify", "- cannot be inputted", "Range"}},
+         {"@?NO"}},
+        {"beyond last step",
+         "0",
+         "1000",
+         0,
+         "",
+         true,
+         0,
+         Outcome::Failed,
+         {{"notify", "Check sending range", "Range"}},
+         {"@?NO"}},
+        {"no number",
+         "a",
+         "5",
+         0,
+         "",
+         true,
+         0,
+         Outcome::Failed,
+         {{"notify", "'a' is not a valid integer value", "Range"}},
+         {"@?NO"}},
+        {"program 7",
+         "0",
+         "1",
+         0,
+         "",
+         true,
+         7,
+         Outcome::Failed,
+         {{"notify", "Check PGM No.", "Step send"}},
+         {"@?NO"}},
+        {"answer no", "0", "1", 0, "", false, 0, Outcome::Declined, {ask0}, {"@?NO"}},
+        {"refused step",
+         "0",
+         "3",
+         3,
+         "12:Bad data",
+         true,
+         0,
+         Outcome::Failed,
+         {ask0,
+          {"error", "12:Bad data", "Error display"},
+          {"notify", "Error No. 1", "Sending error"}},
+         {"@?NO", "@PDEL 0", "@PDEL 1"}},
+        {"refused with 31",
+         "0",
+         "3",
+         3,
+         "31:Busy",
+         true,
+         0,
+         Outcome::Failed,
+         {ask0, {"error", "31:Busy", "Error display"}},
+         {"@?NO", "@PDEL 0", "@PDEL 1"}},
+        {"circle refused with 07",
+         "4",
+         "6",
+         3,
+         "07:Line error",
+         true,
+         0,
+         Outcome::Failed,
+         {ask0,
+          {"error", "07:Line error", "Error display"},
+          {"notify", "Error No. 5", "Sending error"}},
+         {"@?NO", "@PDEL 4", "@WRITE CIR 5,100", "@"}},
+        {"circle last part refused",
+         "5",
+         "6",
+         5,
+         "12:Bad data",
+         true,
+         0,
+         Outcome::Failed,
+         {ask0,
+          {"error", "12:Bad data", "Error display"},
+          {"notify", "Error No. 5", "Sending error"}},
+         {"@?NO", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60"}},
+        {"program query refused",
+         "0",
+         "1",
+         1,
+         "10:Command error",
+         true,
+         0,
+         Outcome::Failed,
+         {{"error", "10:Command error", "Error display"}},
+         {"@?NO"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.prompter.answers = {c.answer};
+        rig.sim.currentProgram = c.program;
+        rig.sim.faults.refuse.which = c.refuseAt;
+        rig.sim.faults.refuseLine = c.refuseLine;
+        StepTable table;
+        SetRow(table, 5, {"CIR", "000", "10", "20", "5"});
+        SetRow(table, 6, {"CIR", "000", "30", "40", "50", "60"});
+        const StepTable before = table;
+        EXPECT_EQ(SendSteps(rig.ctx, table, c.start, c.end), c.outcome);
+        EXPECT_EQ(rig.prompter.messages, c.messages);
+        EXPECT_EQ(rig.sent(), c.sent);
+        EXPECT_EQ(table, before);
+    }
+}
+
+TEST(StepTransfer, SendRulesOfCommandKinds) {
+    Rig rig;
+    rig.prompter.answers = {true};
+    StepTable table;
+    SetRow(table, 0, {"SEQ", "200", "1", "2", "3", "4", "12", "a note"});
+    SetRow(table, 1, {"end", "000", "", "", "", "", "", ""});
+    SetRow(table, 2, {"JMP", "000"});
+    EXPECT_EQ(SendSteps(rig.ctx, table, "0", "3"), Outcome::Failed);
+    EXPECT_EQ(rig.sent(), (std::vector<std::string>{"@?NO", "@WRITE STEP 0,SEQ,200,12",
+                                                    "@WRITE STEP 1,END,000,,,,"}));
+    EXPECT_EQ(rig.prompter.messages.back(),
+              (Message{"notify", "Command type error No. 2", "Sending error"}));
+}
+
+TEST(StepTransfer, ProgramNumberFollowedBy07SendsAt) {
+    Rig rig;
+    rig.sim.addCommand("@?NO", [&](const std::string&) {
+        rig.sim.reply("3");
+        rig.sim.reply("07:Framing error");
+    });
+    StepTable table;
+    EXPECT_EQ(SendSteps(rig.ctx, table, "0", "1"), Outcome::Failed);
+    EXPECT_EQ(rig.sent(), (std::vector<std::string>{"@?NO", "@"}));
+    EXPECT_EQ(rig.prompter.texts(), (std::vector<std::string>{"07:Framing error"}));
+    EXPECT_EQ(rig.shownProgram, "3");
+}
+
+TEST(StepTransfer, CancelBetweenSteps) {
+    struct Case {
+        bool receive;
+        const char* message;
+        const char* caption;
+    };
+    for (const Case& c : {Case{false, "Sending is interrupted", "Step send"},
+                          Case{true, "Receiving is interrupted", "Step receive"}}) {
+        Rig rig;
+        rig.prompter.answers = {true};
+        rig.view.cancelAfterProgress = 3;
+        StepTable table;
+        const Outcome o = c.receive ? ReceiveSteps(rig.ctx, table, "0", "9")
+                                    : SendSteps(rig.ctx, table, "0", "9");
+        EXPECT_EQ(o, Outcome::Interrupted);
+        EXPECT_EQ(rig.sent().size(), 4u);  // "@?NO" and steps 0, 1, 2
+        EXPECT_EQ(rig.prompter.messages.back(), (Message{"notify", c.message, c.caption}));
+        EXPECT_FALSE(rig.view.cancelRequested());
+    }
+}
+
+StepTable MixedTable() {
+    StepTable t;
+    for (int s = 0; s < kStepCount; ++s) {
+        const std::string n = std::to_string(s);
+        switch (s % 7) {
+            case 0:
+                SetRow(t, s, {"POI", "000", n + ".00", "-" + n, "0.5", "12.25"});
+                break;
+            case 1:
+                SetRow(t, s, {"LIN", "105", "1", "2", "3", ""});
+                break;
+            case 2:
+                SetRow(t, s, {"SEQ", "200", "", "", "", "", n});
+                break;
+            case 3:
+                SetRow(t, s, {"CIR", "101", "10.00", "20.00", "5.00"});
+                if (s + 1 < kStepCount) SetRow(t, s + 1, {"CIR", "101", "30", "40", "50", "60"});
+                ++s;
+                break;
+            case 5:
+                SetRow(t, s, {"PAL", "301", "1", "", "3", "4"});
+                break;
+            default:
+                break;  // an empty step
+        }
+    }
+    SetRow(t, 999, {"END", "000", "", "", "", ""});
+    return t;
+}
+
+TEST(StepTransfer, SendThenReceiveGivesTheTableBack) {
+    Rig rig;
+    rig.prompter.answers = {true, true};
+    StepTable original = MixedTable();
+    StepTable table = original;
+    ASSERT_EQ(SendSteps(rig.ctx, table, "0", "999"), Outcome::Completed);
+    StepTable back;
+    SetRow(back, 6, {"POI", "old"});  // an empty step on the controller empties the row
+    ASSERT_EQ(ReceiveSteps(rig.ctx, back, "0", "999"), Outcome::Completed);
+    for (int s = 0; s < kStepCount; ++s) ASSERT_EQ(back[s], original[s]) << "step " << s;
+    EXPECT_EQ(rig.prompter.messages.back(),
+              (Message{"notify", "Step receiving is completed", "Step receive"}));
+    EXPECT_GT(rig.modified, 0);
+}
+
+TEST(StepTransfer, ReceiveCases) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> replies;  // the controller's lines for "@READ STEP 9"
+        std::vector<std::string> row9, row10;
+        Outcome outcome;
+        std::vector<std::string> messages;
+    };
+    const std::vector<std::string> kept{"POI", "keep"};
+    const std::vector<Case> cases = {
+        {"empty step",
+         {"NG", "57:No step data"},
+         {},
+         kept,
+         Outcome::Completed,
+         {"Is step received?", "Step receiving is completed"}},
+        {"other error",
+         {"NG", "12:Bad"},
+         kept,
+         kept,
+         Outcome::Failed,
+         {"Is step received?", "12:Bad"}},
+        {"circle over two rows",
+         {"S9 CIR 000,10.00,20.00,5.00", "S10 CIR 000,30.00,40.00,50.00,60.00", "OK"},
+         {"CIR", "000", "10.00", "20.00", "5.00"},
+         {"CIR", "000", "30.00", "40.00", "50.00", "60.00"},
+         Outcome::Completed,
+         {"Is step received?", "Step receiving is completed"}},
+        {"blanks before the fields",
+         {"S9 SEQ   201,17", "OK"},
+         {"SEQ", "201", "", "", "", "", "17"},
+         kept,
+         Outcome::Completed,
+         {"Is step received?", "Step receiving is completed"}},
+        {"four fields",
+         {"S9 LIN 100,1,2,3", "OK"},
+         {"LIN", "100", "1", "2", "3"},
+         kept,
+         Outcome::Completed,
+         {"Is step received?", "Step receiving is completed"}},
+        {"not a record",
+         {"X9 POI 1", "OK"},
+         kept,
+         kept,
+         Outcome::Completed,
+         {"Is step received?", "Step receiving is completed"}},
+        {"no OK after the record",
+         {"S9 POI 100,1,2,3,4", "NG"},
+         {"POI", "100", "1", "2", "3", "4"},
+         kept,
+         Outcome::Failed,
+         {"Is step received?", "NG"}},
+        {"silence", {}, kept, kept, Outcome::Failed, {"Is step received?"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.prompter.answers = {true};
+        rig.sim.addCommand("@READ STEP", [&](const std::string&) {
+            for (const auto& l : c.replies) rig.sim.reply(l);
+        });
+        StepTable table;
+        SetRow(table, 9, kept);
+        SetRow(table, 10, kept);
+        StepTable expected = table;
+        expected[9].clear();
+        SetRow(expected, 9, c.row9);
+        expected[10].clear();
+        SetRow(expected, 10, c.row10);
+        EXPECT_EQ(ReceiveSteps(rig.ctx, table, "9", "9"), c.outcome);
+        EXPECT_EQ(table[9], expected[9]);
+        EXPECT_EQ(table[10], expected[10]);
+        EXPECT_EQ(rig.prompter.texts(), c.messages);
+    }
+}
+
+TEST(StepTransfer, ReceiveDeclinedSendsNothing) {
+    Rig rig;
+    StepTable table;
+    EXPECT_EQ(ReceiveSteps(rig.ctx, table, "0", "9"), Outcome::Declined);
+    EXPECT_TRUE(rig.sent().empty());
+}
+
+TEST(StepTransfer, CommandStandsByStepNumber) {
+    const std::vector<std::pair<int, std::string>> records = {
+        {0, "S0 POI 1,2,3,4,5"}, {42, "S42 POI 1,2,3,4,5"}, {999, "S999 POI 1,2,3,4,5"}};
+    for (const auto& [step, record] : records) {
+        StepRow row;
+        DecodeStepRecord(record, step, false, row);
+        EXPECT_EQ(row, (StepRow{{"POI", "1", "2", "3", "4", "5", "", ""}})) << record;
+    }
+}
+
+}  // namespace
+}  // namespace mivo
