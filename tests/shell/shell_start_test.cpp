@@ -2,16 +2,16 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
-#include "shell/modified_flags.h"
 #include "parameters/tinit.h"
+#include "shell/modified_flags.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/tcom.h"
 #include "shell/terr.h"
 #include "shell/terror.h"
 #include "shell/tver.h"
-#include "steps/tcommand.h"
 #include "shell_fixture.h"
+#include "steps/tcommand.h"
 
 namespace mivo::test {
 namespace {
@@ -20,9 +20,9 @@ using ShellStart = ShellFixture;
 
 TEST_F(ShellStart, ScreensAreCreatedInOrderWithTheirCaptionsAndOnlyTheStartScreenShows) {
     const std::vector<std::string> order = {
-        "Tselect", "Tteach", "Tmmain", "Tparameter", "TVer",  "Terror",
-        "Tcom",    "Tdirect", "Tpalet", "Tcall",     "Tcommand", "Tinit",
-        "Terr",    "TBuff",  "TCancel", "Toffset",   "Tprint", "Treadoff"};
+        "Tselect", "Tteach",  "Tmmain",  "Tparameter", "TVer",     "Terror",
+        "Tcom",    "Tdirect", "Tpalet",  "Tcall",      "Tcommand", "Tinit",
+        "Terr",    "TBuff",   "TCancel", "Toffset",    "Tprint",   "Treadoff"};
     EXPECT_EQ(set->creationOrder(), order);
 
     const std::vector<std::pair<QWidget*, QString>> windows = {
@@ -127,24 +127,20 @@ TEST_F(ShellStart, ClosingAsksOnlyForTheModifiedKindsInOrder) {
         std::vector<std::string> questions;  // text|caption
         std::vector<DataKind> saved;
     };
+    // clang-format off
     const Case cases[] = {
         {{}, {}, {}, {}},
         {{DataKind::Pallet}, {true}, {"Is pallet data saved?|pallet contents"}, {DataKind::Pallet}},
-        {{DataKind::Offset, DataKind::Step},
-         {false, true},
-         {"Is step data saved?|Step contents", "Is offset data saved?|offset contents"},
-         {DataKind::Offset}},
-        {{DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset},
-         {true, false, true, false},
-         {"Is step data saved?|Step contents", "Is parameter data saved?|parameter contents",
-          "Is pallet data saved?|pallet contents", "Is offset data saved?|offset contents"},
-         {DataKind::Step, DataKind::Pallet}},
+        {{DataKind::Offset, DataKind::Step}, {false, true}, {"Is step data saved?|Step contents", "Is offset data saved?|offset contents"}, {DataKind::Offset}},
+        {{DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset}, {true, false, true, false}, {"Is step data saved?|Step contents", "Is parameter data saved?|parameter contents", "Is pallet data saved?|pallet contents", "Is offset data saved?|offset contents"}, {DataKind::Step, DataKind::Pallet}},
     };
+    // clang-format on
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
         const Case& c = cases[i];
         std::vector<DataKind> saved;
-        for (DataKind k : {DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset}) {
+        for (DataKind k :
+             {DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset}) {
             screens.flags->set(k, false);
             screens.flags->setSaver(k, [&saved, k] { saved.push_back(k); });
         }
@@ -195,9 +191,9 @@ TEST_F(ShellStart, KeyOnTheStartButtonChoosesTheLayout) {
 }
 
 TEST_F(ShellStart, ClosingAScreenReturnsToTheStartScreen) {
-    for (QWidget* w : {screens.tparameter, screens.tpalet, screens.toffset, screens.tdirect,
-                       screens.tteach, screens.tprint, screens.treadoff,
-                       static_cast<QWidget*>(screens.tmmain)}) {
+    for (QWidget* w :
+         {screens.tparameter, screens.tpalet, screens.toffset, screens.tdirect, screens.tteach,
+          screens.tprint, screens.treadoff, static_cast<QWidget*>(screens.tmmain)}) {
         SCOPED_TRACE(w->objectName().toStdString());
         screens.tselect->hide();
         w->show();

@@ -3,32 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "recording_view.h"
-#include "sim/sim_channel.h"
-#include "sim/sim_controller.h"
+#include "step_rig.h"
 #include "steps/program_info.h"
-#include "support/scripted_prompter.h"
 
 namespace mivo {
 namespace {
 
 using test::Message;
-
-struct Rig {
-    SimController sim;
-    SimChannel channel{sim};
-    test::ScriptedPrompter prompter;
-    test::RecordingView view;
-    std::vector<std::string> log;
-    std::string shownProgram;
-    int modified = 0;
-    StepContext ctx{channel,
-                    prompter,
-                    view,
-                    log,
-                    [this](const std::string& n) { shownProgram = n; },
-                    [this] { ++modified; }};
-};
+using test::Rig;
 
 TEST(ProgramControl, OperationExecute) {
     struct Case {
@@ -40,57 +22,17 @@ TEST(ProgramControl, OperationExecute) {
         std::vector<std::string> messages;
         std::vector<std::string> sent;
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"at origin, END",
-         1,
-         {true},
-         {"OK", "END"},
-         Outcome::Completed,
-         {"PGM 2 will be started.  OK?", "END: Program operation end"},
-         {"@?NO", "@?ORG", "@RUN"}},
-        {"not at origin",
-         0,
-         {true, true},
-         {"OK", "END"},
-         Outcome::Completed,
-         {"Return to origin?", "PGM 2 will be started.  OK?", "END: Program operation end"},
-         {"@?NO", "@?ORG", "@ORG", "@RUN"}},
-        {"origin declined",
-         0,
-         {false},
-         {},
-         Outcome::Declined,
-         {"Return to origin?"},
-         {"@?NO", "@?ORG"}},
-        {"stop goes on, then END",
-         1,
-         {true},
-         {"OK", "STOP", "41:Stopped", "CEND", "END"},
-         Outcome::Completed,
-         {"PGM 2 will be started.  OK?", "41:Stopped", "END: Program operation end"},
-         {"@?NO", "@?ORG", "@RUN"}},
-        {"NG ends",
-         1,
-         {true},
-         {"NG", "52:Soft limit"},
-         Outcome::Failed,
-         {"PGM 2 will be started.  OK?", "52:Soft limit"},
-         {"@?NO", "@?ORG", "@RUN"}},
-        {"data line ends",
-         1,
-         {true},
-         {"OK", "P012"},
-         Outcome::Failed,
-         {"PGM 2 will be started.  OK?", "P012"},
-         {"@?NO", "@?ORG", "@RUN"}},
-        {"start declined",
-         1,
-         {false},
-         {},
-         Outcome::Declined,
-         {"PGM 2 will be started.  OK?"},
-         {"@?NO", "@?ORG"}},
+        {"at origin, END", 1, {true}, {"OK", "END"}, Outcome::Completed, {"PGM 2 will be started.  OK?", "END: Program operation end"}, {"@?NO", "@?ORG", "@RUN"}},
+        {"not at origin", 0, {true, true}, {"OK", "END"}, Outcome::Completed, {"Return to origin?", "PGM 2 will be started.  OK?", "END: Program operation end"}, {"@?NO", "@?ORG", "@ORG", "@RUN"}},
+        {"origin declined", 0, {false}, {}, Outcome::Declined, {"Return to origin?"}, {"@?NO", "@?ORG"}},
+        {"stop goes on, then END", 1, {true}, {"OK", "STOP", "41:Stopped", "CEND", "END"}, Outcome::Completed, {"PGM 2 will be started.  OK?", "41:Stopped", "END: Program operation end"}, {"@?NO", "@?ORG", "@RUN"}},
+        {"NG ends", 1, {true}, {"NG", "52:Soft limit"}, Outcome::Failed, {"PGM 2 will be started.  OK?", "52:Soft limit"}, {"@?NO", "@?ORG", "@RUN"}},
+        {"data line ends", 1, {true}, {"OK", "P012"}, Outcome::Failed, {"PGM 2 will be started.  OK?", "P012"}, {"@?NO", "@?ORG", "@RUN"}},
+        {"start declined", 1, {false}, {}, Outcome::Declined, {"PGM 2 will be started.  OK?"}, {"@?NO", "@?ORG"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig;
@@ -187,21 +129,15 @@ TEST(ProgramInfo, ErrorRecord) {
         std::vector<std::string> lines;
         std::vector<std::string> messages;
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {true,
-         {"E1:a", "E2:b", "OK"},
-         Outcome::Completed,
-         {"E1:a", "E2:b", "OK"},
-         {"Is error record received?"}},
+        {true, {"E1:a", "E2:b", "OK"}, Outcome::Completed, {"E1:a", "E2:b", "OK"}, {"Is error record received?"}},
         {true, {"E1:a", "OKAY"}, Outcome::Completed, {"E1:a", "OK"}, {"Is error record received?"}},
-        {true,
-         {"E1:a", "NG", "10:Command error"},
-         Outcome::Failed,
-         {},
-         {"Is error record received?", "10:Command error"}},
+        {true, {"E1:a", "NG", "10:Command error"}, Outcome::Failed, {}, {"Is error record received?", "10:Command error"}},
         {true, {"E1:a"}, Outcome::Failed, {}, {"Is error record received?"}},
         {false, {"E1:a", "OK"}, Outcome::Declined, {}, {"Is error record received?"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         Rig rig;
         rig.prompter.answers = {c.answer};

@@ -3,34 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "recording_view.h"
-#include "sim/sim_channel.h"
-#include "sim/sim_controller.h"
-#include "support/scripted_prompter.h"
+#include "step_rig.h"
 
 namespace mivo {
 namespace {
 
 using test::Message;
-
-struct Rig {
-    SimController sim;
-    SimChannel channel{sim};
-    test::ScriptedPrompter prompter;
-    test::RecordingView view;
-    std::vector<std::string> log;
-    std::string shownProgram;
-    int modified = 0;
-    StepContext ctx{channel,
-                    prompter,
-                    view,
-                    log,
-                    [this](const std::string& n) { shownProgram = n; },
-                    [this] { ++modified; }};
-
-    // The command lines the controller received, in order.
-    std::vector<std::string> sent() const { return sim.received(); }
-};
+using test::Rig;
 
 void SetRow(StepTable& t, int s, std::vector<std::string> fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) t[s][static_cast<int>(i)] = fields[i];
@@ -84,125 +63,22 @@ TEST(StepTransfer, SendEndings) {
         std::vector<std::string> sent;
     };
     const Message ask0{"ask", "Send to PGM0 will be executed.  OK?", "Step send"};
+    // clang-format off
     const std::vector<Case> cases = {
-        {"start after end",
-         "10",
-         "5",
-         0,
-         "",
-         true,
-         0,
-         Outcome::Failed,
-         {{"notify", "Check sending range", "Range"}},
-         {"@?NO"}},
-        {"plus sign",
-         "+1",
-         "5",
-         0,
-         "",
-         true,
-         0,
-         Outcome::Failed,
-         {{"notify", "+ cannot be inputted", "Range"}},
-         {"@?NO"}},
-        {"minus sign",
-         "-1",
-         "5",
-         0,
-         "",
-         true,
-         0,
-         Outcome::Failed,
-         {{"notify", "- cannot be inputted", "Range"}},
-         {"@?NO"}},
-        {"beyond last step",
-         "0",
-         "1000",
-         0,
-         "",
-         true,
-         0,
-         Outcome::Failed,
-         {{"notify", "Check sending range", "Range"}},
-         {"@?NO"}},
-        {"no number",
-         "a",
-         "5",
-         0,
-         "",
-         true,
-         0,
-         Outcome::Failed,
-         {{"notify", "'a' is not a valid integer value", "Range"}},
-         {"@?NO"}},
-        {"program 7",
-         "0",
-         "1",
-         0,
-         "",
-         true,
-         7,
-         Outcome::Failed,
-         {{"notify", "Check PGM No.", "Step send"}},
-         {"@?NO"}},
+        {"start after end", "10", "5", 0, "", true, 0, Outcome::Failed, {{"notify", "Check sending range", "Range"}}, {"@?NO"}},
+        {"plus sign", "+1", "5", 0, "", true, 0, Outcome::Failed, {{"notify", "+ cannot be inputted", "Range"}}, {"@?NO"}},
+        {"minus sign", "-1", "5", 0, "", true, 0, Outcome::Failed, {{"notify", "- cannot be inputted", "Range"}}, {"@?NO"}},
+        {"beyond last step", "0", "1000", 0, "", true, 0, Outcome::Failed, {{"notify", "Check sending range", "Range"}}, {"@?NO"}},
+        {"no number", "a", "5", 0, "", true, 0, Outcome::Failed, {{"notify", "'a' is not a valid integer value", "Range"}}, {"@?NO"}},
+        {"program 7", "0", "1", 0, "", true, 7, Outcome::Failed, {{"notify", "Check PGM No.", "Step send"}}, {"@?NO"}},
         {"answer no", "0", "1", 0, "", false, 0, Outcome::Declined, {ask0}, {"@?NO"}},
-        {"refused step",
-         "0",
-         "3",
-         3,
-         "12:Bad data",
-         true,
-         0,
-         Outcome::Failed,
-         {ask0,
-          {"error", "12:Bad data", "Error display"},
-          {"notify", "Error No. 1", "Sending error"}},
-         {"@?NO", "@PDEL 0", "@PDEL 1"}},
-        {"refused with 31",
-         "0",
-         "3",
-         3,
-         "31:Busy",
-         true,
-         0,
-         Outcome::Failed,
-         {ask0, {"error", "31:Busy", "Error display"}},
-         {"@?NO", "@PDEL 0", "@PDEL 1"}},
-        {"circle refused with 07",
-         "4",
-         "6",
-         3,
-         "07:Line error",
-         true,
-         0,
-         Outcome::Failed,
-         {ask0,
-          {"error", "07:Line error", "Error display"},
-          {"notify", "Error No. 5", "Sending error"}},
-         {"@?NO", "@PDEL 4", "@WRITE CIR 5,100", "@"}},
-        {"circle last part refused",
-         "5",
-         "6",
-         5,
-         "12:Bad data",
-         true,
-         0,
-         Outcome::Failed,
-         {ask0,
-          {"error", "12:Bad data", "Error display"},
-          {"notify", "Error No. 5", "Sending error"}},
-         {"@?NO", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60"}},
-        {"program query refused",
-         "0",
-         "1",
-         1,
-         "10:Command error",
-         true,
-         0,
-         Outcome::Failed,
-         {{"error", "10:Command error", "Error display"}},
-         {"@?NO"}},
+        {"refused step", "0", "3", 3, "12:Bad data", true, 0, Outcome::Failed, {ask0, {"error", "12:Bad data", "Error display"}, {"notify", "Error No. 1", "Sending error"}}, {"@?NO", "@PDEL 0", "@PDEL 1"}},
+        {"refused with 31", "0", "3", 3, "31:Busy", true, 0, Outcome::Failed, {ask0, {"error", "31:Busy", "Error display"}}, {"@?NO", "@PDEL 0", "@PDEL 1"}},
+        {"circle refused with 07", "4", "6", 3, "07:Line error", true, 0, Outcome::Failed, {ask0, {"error", "07:Line error", "Error display"}, {"notify", "Error No. 5", "Sending error"}}, {"@?NO", "@PDEL 4", "@WRITE CIR 5,100", "@"}},
+        {"circle last part refused", "5", "6", 5, "12:Bad data", true, 0, Outcome::Failed, {ask0, {"error", "12:Bad data", "Error display"}, {"notify", "Error No. 5", "Sending error"}}, {"@?NO", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60"}},
+        {"program query refused", "0", "1", 1, "10:Command error", true, 0, Outcome::Failed, {{"error", "10:Command error", "Error display"}}, {"@?NO"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig;
@@ -323,51 +199,18 @@ TEST(StepTransfer, ReceiveCases) {
         std::vector<std::string> messages;
     };
     const std::vector<std::string> kept{"POI", "keep"};
+    // clang-format off
     const std::vector<Case> cases = {
-        {"empty step",
-         {"NG", "57:No step data"},
-         {},
-         kept,
-         Outcome::Completed,
-         {"Is step received?", "Step receiving is completed"}},
-        {"other error",
-         {"NG", "12:Bad"},
-         kept,
-         kept,
-         Outcome::Failed,
-         {"Is step received?", "12:Bad"}},
-        {"circle over two rows",
-         {"S9 CIR 000,10.00,20.00,5.00", "S10 CIR 000,30.00,40.00,50.00,60.00", "OK"},
-         {"CIR", "000", "10.00", "20.00", "5.00"},
-         {"CIR", "000", "30.00", "40.00", "50.00", "60.00"},
-         Outcome::Completed,
-         {"Is step received?", "Step receiving is completed"}},
-        {"blanks before the fields",
-         {"S9 SEQ   201,17", "OK"},
-         {"SEQ", "201", "", "", "", "", "17"},
-         kept,
-         Outcome::Completed,
-         {"Is step received?", "Step receiving is completed"}},
-        {"four fields",
-         {"S9 LIN 100,1,2,3", "OK"},
-         {"LIN", "100", "1", "2", "3"},
-         kept,
-         Outcome::Completed,
-         {"Is step received?", "Step receiving is completed"}},
-        {"not a record",
-         {"X9 POI 1", "OK"},
-         kept,
-         kept,
-         Outcome::Completed,
-         {"Is step received?", "Step receiving is completed"}},
-        {"no OK after the record",
-         {"S9 POI 100,1,2,3,4", "NG"},
-         {"POI", "100", "1", "2", "3", "4"},
-         kept,
-         Outcome::Failed,
-         {"Is step received?", "NG"}},
+        {"empty step", {"NG", "57:No step data"}, {}, kept, Outcome::Completed, {"Is step received?", "Step receiving is completed"}},
+        {"other error", {"NG", "12:Bad"}, kept, kept, Outcome::Failed, {"Is step received?", "12:Bad"}},
+        {"circle over two rows", {"S9 CIR 000,10.00,20.00,5.00", "S10 CIR 000,30.00,40.00,50.00,60.00", "OK"}, {"CIR", "000", "10.00", "20.00", "5.00"}, {"CIR", "000", "30.00", "40.00", "50.00", "60.00"}, Outcome::Completed, {"Is step received?", "Step receiving is completed"}},
+        {"blanks before the fields", {"S9 SEQ   201,17", "OK"}, {"SEQ", "201", "", "", "", "", "17"}, kept, Outcome::Completed, {"Is step received?", "Step receiving is completed"}},
+        {"four fields", {"S9 LIN 100,1,2,3", "OK"}, {"LIN", "100", "1", "2", "3"}, kept, Outcome::Completed, {"Is step received?", "Step receiving is completed"}},
+        {"not a record", {"X9 POI 1", "OK"}, kept, kept, Outcome::Completed, {"Is step received?", "Step receiving is completed"}},
+        {"no OK after the record", {"S9 POI 100,1,2,3,4", "NG"}, {"POI", "100", "1", "2", "3", "4"}, kept, Outcome::Failed, {"Is step received?", "NG"}},
         {"silence", {}, kept, kept, Outcome::Failed, {"Is step received?"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig;
@@ -395,16 +238,6 @@ TEST(StepTransfer, ReceiveDeclinedSendsNothing) {
     StepTable table;
     EXPECT_EQ(ReceiveSteps(rig.ctx, table, "0", "9"), Outcome::Declined);
     EXPECT_TRUE(rig.sent().empty());
-}
-
-TEST(StepTransfer, CommandStandsByStepNumber) {
-    const std::vector<std::pair<int, std::string>> records = {
-        {0, "S0 POI 1,2,3,4,5"}, {42, "S42 POI 1,2,3,4,5"}, {999, "S999 POI 1,2,3,4,5"}};
-    for (const auto& [step, record] : records) {
-        StepRow row;
-        DecodeStepRecord(record, step, false, row);
-        EXPECT_EQ(row, (StepRow{{"POI", "1", "2", "3", "4", "5", "", ""}})) << record;
-    }
 }
 
 }  // namespace

@@ -56,66 +56,41 @@ TEST(StepZeb, OneLinePerCommandKind) {
         const char* what;
         std::string line;
         StepRow row;
+        // clang-format off
     } cases[] = {
-        {"POI code 0", Line({{1, "POI"}, {7, "050"}, {11, xyz}}),
-         Row({"POI", "050", "  10.00", "  20.00", "   5.00", "  0.00", "", "abc"})},
-        {"POI code 2, comment with separators",
-         Line({{1, "POI"}, {7, "299"}, {11, "X=1:Y=2:Z=3,a:b,c"}}),
-         Row({"POI", "299", "1", "2", "3", "  0.00", "", "a:b,c"})},
-        {"POI code 0, closing comma beyond 40",
-         Line({{1, "POI"}, {7, "000"}, {11, "X=1:Y=2:Z=3"}, {41, ",late"}}),
-         Row({"POI", "000", "1", "2", "", "  0.00", "", ""})},
-        {"POI code 0, one value only", Line({{1, "POI"}, {7, "000"}, {11, "X=1"}}),
-         Row({"POI", "000", "", "", "", "  0.00", "", ""})},
-        {"POI code 3", Line({{1, "POI"}, {7, "350"}, {11, "Zrise"}}),
-         Row({"POI", "350", "", "", "", "", "", "rise"})},
-        {"POI code 5", Line({{1, "POI"}, {7, "500"}, {12, "home"}}),
-         Row({"POI", "500", "", "", "", "", "", "home"})},
-        {"POI code 6", Line({{1, "POI"}, {7, "620"}, {11, "R=  90.0,turn"}}),
-         Row({"POI", "620", "  0.00", "  0.00", "  0.00", "  90.0", "", "turn"})},
-        {"POI code 6, comma beyond 20", Line({{1, "POI"}, {7, "620"}, {11, "R=  90.000,x"}}),
-         Row({"POI", "620", "  0.00", "  0.00", "  0.00", "", "", ""})},
-        {"POI code 7", Line({{1, "POI"}, {7, "700"}, {11, "X=1.0:Y=2.0:Z=3.0:R=4.0,abs"}}),
-         Row({"POI", "700", "1.0", "2.0", "3.0", "4.0", "", "abs"})},
-        {"POI code 8, comma past 40",
-         Line({{1, "POI"}, {7, "800"}, {11, "X=10.000:Y=20.000:Z=30.000:R=4.000,rel"}}),
-         Row({"POI", "800", "10.000", "20.000", "30.000", "4.000", "", "rel"})},
-        {"POI code 9", Line({{1, "POI"}, {7, "900"}, {11, xyz}}),
-         Row({"POI", "900", "", "", "", "", "", ""})},
-        {"POI, no digit", Line({{1, "POI"}, {7, "A00"}, {11, xyz}}),
-         Row({"POI", "A00", "", "", "", "", "", ""})},
-        {"LIN code 0", Line({{1, "LIN"}, {6, "010"}, {10, xyz}}),
-         Row({"LIN", "010", "  10.00", "  20.00", "   5.00", "  0.00", "", "abc"})},
-        {"LIN code 5", Line({{1, "LIN"}, {6, "510"}, {10, xyz}}),
-         Row({"LIN", "510", "  10.00", "  20.00", "   5.00", "  0.00", "", "abc"})},
-        {"LIN code 1", Line({{1, "LIN"}, {6, "150"}, {10, xyz}}),
-         Row({"LIN", "150", "", "", "", "", "", "abc"})},
-        {"LIN code 2", Line({{1, "LIN"}, {6, "200"}, {10, "Xend"}}),
-         Row({"LIN", "200", "", "", "", "", "", "end"})},
-        {"LIN code 4", Line({{1, "LIN"}, {6, "400"}, {10, "X=1:Y=2:Z=3:R=4,xyr"}}),
-         Row({"LIN", "400", "1", "2", "3", "4", "", "xyr"})},
-        {"SEQ 903", Line({{1, "SEQ"}, {10, "903"}, {13, "J=  25,call"}}),
-         Row({"SEQ", "903", "", "", "", "", "  25", "call"})},
+        {"POI code 0", Line({{1, "POI"}, {7, "050"}, {11, xyz}}), Row({"POI", "050", "  10.00", "  20.00", "   5.00", "  0.00", "", "abc"})},
+        {"POI code 2, comment with separators", Line({{1, "POI"}, {7, "299"}, {11, "X=1:Y=2:Z=3,a:b,c"}}), Row({"POI", "299", "1", "2", "3", "  0.00", "", "a:b,c"})},
+        {"POI code 0, closing comma beyond 40", Line({{1, "POI"}, {7, "000"}, {11, "X=1:Y=2:Z=3"}, {41, ",late"}}), Row({"POI", "000", "1", "2", "", "  0.00", "", ""})},
+        {"POI code 0, one value only", Line({{1, "POI"}, {7, "000"}, {11, "X=1"}}), Row({"POI", "000", "", "", "", "  0.00", "", ""})},
+        {"POI code 3", Line({{1, "POI"}, {7, "350"}, {11, "Zrise"}}), Row({"POI", "350", "", "", "", "", "", "rise"})},
+        {"POI code 5", Line({{1, "POI"}, {7, "500"}, {12, "home"}}), Row({"POI", "500", "", "", "", "", "", "home"})},
+        {"POI code 6", Line({{1, "POI"}, {7, "620"}, {11, "R=  90.0,turn"}}), Row({"POI", "620", "  0.00", "  0.00", "  0.00", "  90.0", "", "turn"})},
+        {"POI code 6, comma beyond 20", Line({{1, "POI"}, {7, "620"}, {11, "R=  90.000,x"}}), Row({"POI", "620", "  0.00", "  0.00", "  0.00", "", "", ""})},
+        {"POI code 7", Line({{1, "POI"}, {7, "700"}, {11, "X=1.0:Y=2.0:Z=3.0:R=4.0,abs"}}), Row({"POI", "700", "1.0", "2.0", "3.0", "4.0", "", "abs"})},
+        {"POI code 8, comma past 40", Line({{1, "POI"}, {7, "800"}, {11, "X=10.000:Y=20.000:Z=30.000:R=4.000,rel"}}), Row({"POI", "800", "10.000", "20.000", "30.000", "4.000", "", "rel"})},
+        {"POI code 9", Line({{1, "POI"}, {7, "900"}, {11, xyz}}), Row({"POI", "900", "", "", "", "", "", ""})},
+        {"POI, no digit", Line({{1, "POI"}, {7, "A00"}, {11, xyz}}), Row({"POI", "A00", "", "", "", "", "", ""})},
+        {"LIN code 0", Line({{1, "LIN"}, {6, "010"}, {10, xyz}}), Row({"LIN", "010", "  10.00", "  20.00", "   5.00", "  0.00", "", "abc"})},
+        {"LIN code 5", Line({{1, "LIN"}, {6, "510"}, {10, xyz}}), Row({"LIN", "510", "  10.00", "  20.00", "   5.00", "  0.00", "", "abc"})},
+        {"LIN code 1", Line({{1, "LIN"}, {6, "150"}, {10, xyz}}), Row({"LIN", "150", "", "", "", "", "", "abc"})},
+        {"LIN code 2", Line({{1, "LIN"}, {6, "200"}, {10, "Xend"}}), Row({"LIN", "200", "", "", "", "", "", "end"})},
+        {"LIN code 4", Line({{1, "LIN"}, {6, "400"}, {10, "X=1:Y=2:Z=3:R=4,xyr"}}), Row({"LIN", "400", "1", "2", "3", "4", "", "xyr"})},
+        {"SEQ 903", Line({{1, "SEQ"}, {10, "903"}, {13, "J=  25,call"}}), Row({"SEQ", "903", "", "", "", "", "  25", "call"})},
         {"SEQ 916", Line({{1, "SEQ"}, {10, "916"}, {13, "J=7,"}}), Seq("916", "7")},
-        {"SEQ 917", Line({{1, "SEQ"}, {10, "917"}, {15, "back"}}),
-         Row({"SEQ", "917", "", "", "", "", "", "back"})},
-        {"SEQ 203", Line({{1, "SEQ"}, {10, "203"}, {14, "Xout"}}),
-         Row({"SEQ", "203", "", "", "", "", "", "out"})},
-        {"SEQ 410", Line({{1, "SEQ"}, {10, "410"}, {15, "wait"}}),
-         Row({"SEQ", "410", "", "", "", "", "", "wait"})},
+        {"SEQ 917", Line({{1, "SEQ"}, {10, "917"}, {15, "back"}}), Row({"SEQ", "917", "", "", "", "", "", "back"})},
+        {"SEQ 203", Line({{1, "SEQ"}, {10, "203"}, {14, "Xout"}}), Row({"SEQ", "203", "", "", "", "", "", "out"})},
+        {"SEQ 410", Line({{1, "SEQ"}, {10, "410"}, {15, "wait"}}), Row({"SEQ", "410", "", "", "", "", "", "wait"})},
         {"SEQ 612", SeqLine("612", "40"), Seq("612", "40")},
         {"SEQ 800", SeqLine("800", "3"), Seq("800", "3")},
         {"SEQ 920", SeqLine("920", "3"), Seq("920", "")},
-        {"PAL", Line({{1, "PAL"}, {13, "019"}, {18, "pallet"}}),
-         Row({"PAL", "019", "", "", "", "", "", "pallet"})},
-        {"END", Line({{1, "END"}, {5, "100"}, {10, "done"}}),
-         Row({"END", "100", "", "", "", "", "", "done"})},
+        {"PAL", Line({{1, "PAL"}, {13, "019"}, {18, "pallet"}}), Row({"PAL", "019", "", "", "", "", "", "pallet"})},
+        {"END", Line({{1, "END"}, {5, "100"}, {10, "done"}}), Row({"END", "100", "", "", "", "", "", "done"})},
         {"other", Line({{1, "NOP"}, {7, "note"}}), Row({"", "", "", "", "", "", "", "note"})},
         {"empty line", "", StepRow{}},
         {"short POI", "PO", Row({"POI", "", "", "", "", "", "", ""})},
-        {"lower case is other", Line({{1, "poi"}, {7, "050"}}),
-         Row({"", "", "", "", "", "", "", "050"})},
+        {"lower case is other", Line({{1, "poi"}, {7, "050"}}), Row({"", "", "", "", "", "", "", "050"})},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         StepTable t;
@@ -220,18 +195,6 @@ TEST(StepZeb, CapacityCheckOfLinesThatDidNotFit) {
                   c.completed ? std::vector<Message>{} : std::vector<Message>{kTooMany});
         EXPECT_EQ(t[999][FieldCommand], c.lastCommand);
     }
-}
-
-TEST(StepZeb, OpenThroughZebFilter) {
-    test::TempDir dir;
-    test::WriteBytes(dir / "OLD.CRD", Join({SeqLine("800", "1"), Line({{1, "END"}, {5, "000"}})}));
-    StepTable t;
-    ScriptedPrompter p;
-    EXPECT_EQ(OpenStepFile(t, dir / "OLD.CRD", OpenCrd, p), OpenOutcome::Completed);
-    EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", "Completed", "Open"}}));
-    EXPECT_EQ(t[0], Seq("800", "1"));
-    // The same file through a text filter is no step file.
-    EXPECT_EQ(OpenStepFile(t, dir / "OLD.CRD", OpenAll, p), OpenOutcome::Stopped);
 }
 
 }  // namespace
