@@ -96,13 +96,28 @@ std::vector<std::string> CopySteps(const StepTable& table, int first, int last) 
     return lines;
 }
 
-PasteResult PasteSteps(StepTable& table, int first, int last, bool block,
-                       const std::vector<std::string>& lines) {
+namespace {
+
+int PasteLineCount(const std::vector<std::string>& lines) {
     std::size_t n = 0;
     while (n < lines.size() && !lines[n].empty()) ++n;
+    return static_cast<int>(n);
+}
+
+}  // namespace
+
+PasteResult CheckPaste(const std::vector<std::string>& lines, int first, int last, bool block) {
+    const int n = PasteLineCount(lines);
     if (n == 0) return PasteResult::Nothing;
-    const int count = static_cast<int>(n);
-    if (block && last - first + 1 != count) return PasteResult::RangeDiffers;
+    if (block && last - first + 1 != n) return PasteResult::RangeDiffers;
+    return PasteResult::Done;
+}
+
+PasteResult PasteSteps(StepTable& table, int first, int last, bool block,
+                       const std::vector<std::string>& lines) {
+    const PasteResult check = CheckPaste(lines, first, last, block);
+    if (check != PasteResult::Done) return check;
+    const int count = PasteLineCount(lines);
     if (!block) InsertSteps(table, first, count);  // throws before anything moves
     for (int i = 0; i < count && first + i < kStepCount; ++i)
         FillRow(table[first + i], lines[static_cast<std::size_t>(i)]);

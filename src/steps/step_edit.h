@@ -22,6 +22,10 @@ std::vector<std::string> CopySteps(const StepTable& table, int first, int last);
 
 enum class PasteResult { Nothing, RangeDiffers, Done };
 
+// Whether `lines` can be pasted on the selection: Nothing when no line comes before the first
+// empty one, RangeDiffers for a block of another row count, otherwise Done.
+PasteResult CheckPaste(const std::vector<std::string>& lines, int first, int last, bool block);
+
 // Pastes `lines` (up to the first empty one). A single-row selection (first == last and
 // !block) inserts the lines there; a block selection must have as many rows as lines and is
 // overwritten in place.

@@ -1,7 +1,6 @@
 #include "steps/step_rules.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "common/convert.h"
 
@@ -13,11 +12,6 @@ const char* const kCommands[] = {"POI", "LIN", "PAL", "CIR", "SEQ", "END"};
 
 bool IsCommand(const std::string& text) {
     return std::find(std::begin(kCommands), std::end(kCommands), text) != std::end(kCommands);
-}
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
 }
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -38,9 +32,8 @@ std::string DecodeCode(const std::string& command, const std::string& operation)
 std::string DecodeValue(const std::string& command, const std::string& code,
                         const std::string& operation) {
     const std::string pp = operation.size() > 1 ? operation.substr(1, 2) : std::string();
-    const bool hundredMeansZero =
-        command == "POI" || command == "LIN" || command == "CIR" || command == "END" ||
-        (command == "SEQ" && code == "4");
+    const bool hundredMeansZero = command == "POI" || command == "LIN" || command == "CIR" ||
+                                  command == "END" || (command == "SEQ" && code == "4");
     if (pp == "00") return hundredMeansZero ? "100" : "0";
     if (!hundredMeansZero && command == "SEQ") {
         int n = 0;
@@ -58,6 +51,22 @@ bool CodeIn(const std::string& code, std::initializer_list<const char*> codes) {
 
 }  // namespace
 
+void UpperCaseCommand(std::string& command) {
+    for (char& c : command)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+}
+
+void UpperCaseCommands(StepTable& table) {
+    for (int s = 0; s < kStepCount; ++s) UpperCaseCommand(table[s][FieldCommand]);
+}
+
+bool HasLowerCaseCommand(const StepTable& table) {
+    for (int s = 0; s < kStepCount; ++s)
+        for (char c : table[s][FieldCommand])
+            if (c >= 'a' && c <= 'z') return true;
+    return false;
+}
+
 bool IsSecondCircleRow(const StepTable& table, int step) {
     if (step <= 0 || step >= kStepCount) return false;
     const StepRow& before = table[step - 1];
@@ -66,7 +75,7 @@ bool IsSecondCircleRow(const StepTable& table, int step) {
 
 StepValues ReadStep(StepTable& table, int step, CircleFlags* flags) {
     StepRow& row = table[step];
-    row[FieldCommand] = Upper(row[FieldCommand]);
+    UpperCaseCommand(row[FieldCommand]);
 
     StepValues v;
     v.command = IsCommand(row[FieldCommand]) ? row[FieldCommand] : "POI";
@@ -170,9 +179,12 @@ void WriteStep(StepTable& table, int step, const StepValues& values, const Circl
     } else if (cmd == "PAL" || cmd == "END") {
         row[FieldJump].clear();
     } else if (cmd == "SEQ") {
-        if (code == "8") row[FieldOperation] = "800";
-        else if (code == "900") row[FieldOperation] = "9" + v;
-        else if (code == "916" || code == "917") row[FieldOperation] = code;
+        if (code == "8")
+            row[FieldOperation] = "800";
+        else if (code == "900")
+            row[FieldOperation] = "9" + v;
+        else if (code == "916" || code == "917")
+            row[FieldOperation] = code;
     }
 }
 

@@ -29,6 +29,13 @@ struct CircleFlags {
 // empty R field.
 bool IsSecondCircleRow(const StepTable& table, int step);
 
+// Upper-cases a Command text: ASCII letters only, other bytes stay as they are.
+void UpperCaseCommand(std::string& command);
+// Upper-cases the Command of every step.
+void UpperCaseCommands(StepTable& table);
+// True when some Command holds a lower-case letter.
+bool HasLowerCaseCommand(const StepTable& table);
+
 // Reads `step` into dialog values (upper-cases its Command cell first; an unknown command is
 // shown as POI). Also gives the CIR flags.
 StepValues ReadStep(StepTable& table, int step, CircleFlags* flags = nullptr);

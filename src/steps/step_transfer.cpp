@@ -2,6 +2,7 @@
 
 #include "common/convert.h"
 #include "link/reply_class.h"
+#include "steps/step_rules.h"
 
 namespace mivo {
 
@@ -13,12 +14,6 @@ const char* const kSendError = "Sending error";
 const char* const kReceiveCaption = "Step receive";
 
 bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
-
-void UpperCaseCommands(StepTable& table) {
-    for (int s = 0; s < kStepCount; ++s)
-        for (char& c : table[s][FieldCommand])
-            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-}
 
 bool IsPlainCommand(const std::string& c) {
     return c == "POI" || c == "LIN" || c == "PAL" || c == "END";

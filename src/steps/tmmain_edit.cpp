@@ -21,26 +21,6 @@
 
 namespace mivo {
 
-namespace {
-
-bool HasLowerCase(const std::string& s) {
-    return std::any_of(s.begin(), s.end(), [](char c) { return c >= 'a' && c <= 'z'; });
-}
-
-void ToUpper(std::string& s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-}
-
-// Lines Paste would use: those before the first empty one.
-int PasteLineCount(const std::vector<std::string>& lines) {
-    int n = 0;
-    while (n < static_cast<int>(lines.size()) && !lines[static_cast<std::size_t>(n)].empty()) ++n;
-    return n;
-}
-
-}  // namespace
-
 Tmmain::Selection Tmmain::selection() const {
     const QModelIndex current = grid_->currentIndex();
     const int row = current.isValid() ? current.row() : 0;
@@ -104,14 +84,10 @@ bool Tmmain::cellEdited(int step, int field, const QString& text) {
 }
 
 void Tmmain::upperCaseCommands() {
-    bool any = false;
-    for (int s = 0; s < kStepCount && !any; ++s) any = HasLowerCase(table_[s][FieldCommand]);
-    if (!any) return;
+    if (!HasLowerCaseCommand(table_)) return;
     // Recorded for undo like any change, but a click alone does not mark the data modified.
     const bool wasModified = stepModified_;
-    applyChange("Upper case", [](StepTable& t) {
-        for (int s = 0; s < kStepCount; ++s) ToUpper(t[s][FieldCommand]);
-    });
+    applyChange("Upper case", [](StepTable& t) { UpperCaseCommands(t); });
     setStepModified(wasModified);
 }
 
@@ -121,7 +97,7 @@ void Tmmain::openStepDialog(int step) {
         StepRow& row = t[step];
         const std::string& op = row[FieldOperation];
         if (op.empty() || op[0] < '0' || op[0] > '9') row[FieldOperation] = "000";
-        ToUpper(row[FieldCommand]);
+        UpperCaseCommand(row[FieldCommand]);
     });
     setEnabled(false);
     screens_.tcommand->openStep(step);
@@ -152,10 +128,10 @@ void Tmmain::cutSteps() {
 }
 
 void Tmmain::pasteSteps() {
-    const int n = PasteLineCount(fileLines_);
-    if (n == 0) return;
     const Selection sel = selection();
-    if (sel.block && sel.last - sel.first + 1 != n) {
+    const PasteResult check = CheckPaste(fileLines_, sel.first, sel.last, sel.block);
+    if (check == PasteResult::Nothing) return;
+    if (check == PasteResult::RangeDiffers) {
         prompter().notify("Paste cannot be executed, because range is different", "Paste");
         return;
     }
