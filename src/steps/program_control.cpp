@@ -106,14 +106,16 @@ Outcome MotorFree(StepContext& ctx) {
     return Outcome::Completed;
 }
 
-Outcome InitializeProgram(StepContext& ctx, StepTable& table) {
+std::optional<std::string> InitializeQuestion(StepContext& ctx) {
     TransferSession session(ctx, "Transferring", "Cancel", true);
     if (ctx.setStepModified) ctx.setStepModified();
     const ProgramNo pgm = QueryProgramNo(ctx);
-    if (!pgm.ok) return Outcome::Failed;
-    if (!ctx.prompter.ask("Is PGM No." + pgm.number + " initialize executed?",
-                          "MIVO Editor [init]"))
-        return Outcome::Declined;
+    if (!pgm.ok) return std::nullopt;
+    return "Is PGM No." + pgm.number + " initialize executed?";
+}
+
+Outcome InitializeProgram(StepContext& ctx, StepTable& table) {
+    TransferSession session(ctx, "Transferring", "Cancel", true);
     const std::string reply = ctx.send("@INIT PGM");
     if (reply.empty()) return Outcome::Failed;
     if (ReplyClass(reply) != ReplyCode::Ok) {
@@ -121,6 +123,7 @@ Outcome InitializeProgram(StepContext& ctx, StepTable& table) {
         return Outcome::Failed;
     }
     table.clear();
+    if (ctx.setStepModified) ctx.setStepModified();
     ctx.prompter.notify("Program initialize is completed", "Program initialize");
     return Outcome::Completed;
 }

@@ -139,6 +139,14 @@ void Tmmain::buildActions() {
     connect(action("Open"), &QAction::triggered, this, &Tmmain::openFile);
     connect(action("Save"), &QAction::triggered, this, &Tmmain::saveFile);
     connect(action("Initial screen move"), &QAction::triggered, this, &Tmmain::endEditor);
+    connect(action("Step send"), &QAction::triggered, this, &Tmmain::sendSteps);
+    connect(action("Step receive"), &QAction::triggered, this, &Tmmain::receiveSteps);
+    connect(action("Step initialize"), &QAction::triggered, this, &Tmmain::initializeSteps);
+    connect(action("Return to origin"), &QAction::triggered, this, &Tmmain::returnToOrigin);
+    connect(action("Operation execute"), &QAction::triggered, this, &Tmmain::executeOperation);
+    connect(action("Motor free"), &QAction::triggered, this, &Tmmain::motorFree);
+    connect(action("Error record display"), &QAction::triggered, this, &Tmmain::showErrorRecord);
+    connect(action("Program No. acquire"), &QAction::triggered, this, &Tmmain::acquireProgramNo);
 }
 
 void Tmmain::buildToolBar() {
@@ -225,7 +233,9 @@ void Tmmain::buildMenus() {
             [this] { showOtherScreen(screens_.tdirect, true); });
 
     QMenu* help = menuBar()->addMenu("Help");
-    plain(help, "Version", "MenuVersion");  // the version query is wired from outside
+    // Off line the dialog still shows the editor's own version.
+    connect(plain(help, "Version", "MenuVersion"), &QAction::triggered, this,
+            &Tmmain::showVersion);
 }
 
 void Tmmain::buildCentre() {

@@ -26,6 +26,7 @@ class FileChooser;
 class GridStepModel;
 class LineSwitch;
 class Prompter;
+struct StepContext;
 
 class Tmmain : public QMainWindow {
     Q_OBJECT
@@ -39,7 +40,7 @@ class Tmmain : public QMainWindow {
     void saveFromStartScreen();
 
     // Tool-bar buttons by hint ("Step send", "Initial screen move" ...) and menu items by
-    // text ("Program execute" ...), for the commands wired from outside. nullptr when unknown.
+    // text ("Program execute" ...). nullptr when unknown.
     // Menu items of a tool-bar command trigger the button's action.
     QAction* action(const QString& hint) const;
     QAction* menuAction(const QString& text) const;
@@ -109,6 +110,21 @@ class Tmmain : public QMainWindow {
     // On line: the controller commands enabled and "COM set" disabled; off line the reverse.
     void applyOnlineState(bool online);
 
+    // The controller commands, each run with the editor disabled and the transfer dialogs as
+    // its only control. One at a time: a command given while another runs does nothing.
+    void sendSteps();
+    void receiveSteps();
+    void acquireProgramNo();
+    // The program number query, then the initialisation dialog asks; its Yes initialises.
+    void initializeSteps();
+    void executeOperation();
+    void returnToOrigin();
+    void motorFree();
+    // The error record into Terror, the controller's versions into TVer.
+    void showErrorRecord();
+    void showVersion();
+    bool operationRunning() const { return operating_; }
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -122,6 +138,11 @@ class Tmmain : public QMainWindow {
     void showOtherScreen(QWidget* screen, bool refusedWhileOperating);
     bool cellEdited(int step, int field, const QString& text);
     bool runSave(QWidget* dialogParent, bool editorCall);
+    // Runs `body` on the main channel with the editor disabled; the editor is enabled again
+    // afterwards unless `body` returns true (a dialog that re-enables it on closing is shown).
+    // False when nothing ran.
+    bool runOperation(const std::function<bool(StepContext&)>& body);
+    void initializeConfirmed();
     Prompter& prompter();
     FileChooser& chooser();
 
@@ -139,6 +160,7 @@ class Tmmain : public QMainWindow {
     std::vector<QAction*> onlineActions_;
     QAction* comSetAction_ = nullptr;
     bool stepModified_ = false;
+    bool operating_ = false;
     std::vector<std::string> fileLines_;
     std::vector<std::string> stepLog_;
     std::unique_ptr<FileChooser> dialogChooser_;

@@ -62,24 +62,29 @@ TEST(ProgramControl, ProgramSixIsRefusedBeforeRunning) {
     EXPECT_EQ(rig.shownProgram, "6");
 }
 
-TEST(ProgramControl, InitializeEmptiesControllerAndTable) {
-    for (const bool yes : {true, false}) {
+TEST(ProgramControl, InitializeAsksThenEmptiesControllerAndTable) {
+    for (const bool refused : {false, true}) {
         Rig rig;
         rig.sim.currentProgram = 3;
         rig.sim.programs[3][7] = "POI 000,1,2,3,4";
-        rig.prompter.answers = {yes};
         StepTable table;
         table[7][FieldCommand] = "POI";
-        EXPECT_EQ(InitializeProgram(rig.ctx, table), yes ? Outcome::Completed : Outcome::Declined);
-        EXPECT_EQ(rig.prompter.messages.front(),
-                  (Message{"ask", "Is PGM No.3 initialize executed?", "MIVO Editor [init]"}));
-        EXPECT_EQ(table[7].empty(), yes);
-        EXPECT_EQ(rig.sim.programs[3][7].empty(), yes);
-        if (yes) {
-            EXPECT_EQ(rig.prompter.messages.back(),
-                      (Message{"notify", "Program initialize is completed", "Program initialize"}));
-        }
+        EXPECT_EQ(InitializeQuestion(rig.ctx), "Is PGM No.3 initialize executed?");
         EXPECT_EQ(rig.modified, 1);
+        EXPECT_TRUE(rig.prompter.messages.empty());
+        // The question alone sends nothing that changes the controller.
+        EXPECT_FALSE(rig.sim.programs[3][7].empty());
+
+        if (refused) rig.sim.faults.refuse.which = 2;  // the second command: @INIT PGM
+        EXPECT_EQ(InitializeProgram(rig.ctx, table),
+                  refused ? Outcome::Failed : Outcome::Completed);
+        EXPECT_EQ(rig.sent().back(), "@INIT PGM");
+        EXPECT_EQ(table[7].empty(), !refused);
+        EXPECT_EQ(rig.sim.programs[3][7].empty(), !refused);
+        const Message last = refused ? Message{"error", "10:Command error", "Error display"}
+                                     : Message{"notify", "Program initialize is completed",
+                                               "Program initialize"};
+        EXPECT_EQ(rig.prompter.messages.back(), last);
     }
 }
 

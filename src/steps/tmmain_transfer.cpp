@@ -1,0 +1,142 @@
+// The step editor's controller commands: the procedures of step_transfer, program_control and
+// program_info run on the main channel, with the editor's table, log and program number.
+#include <QAction>
+
+#include "link/tbuff.h"
+#include "parameters/tinit.h"
+#include "shell/cp1252.h"
+#include "shell/line_switch.h"
+#include "shell/screens.h"
+#include "shell/terror.h"
+#include "shell/transfer_dialogs.h"
+#include "shell/tver.h"
+#include "steps/program_control.h"
+#include "steps/program_info.h"
+#include "steps/step_transfer.h"
+#include "steps/tmmain.h"
+
+namespace mivo {
+
+bool Tmmain::runOperation(const std::function<bool(StepContext&)>& body) {
+    if (operating_ || !screens_.tbuff || !screens_.transfer) return false;
+    operating_ = true;
+    setEnabled(false);
+    StepContext ctx{screens_.tbuff->mainChannel(),
+                    prompter(),
+                    *screens_.transfer,
+                    stepLog_,
+                    [this](const std::string& n) { setProgramNumber(Cp1252::decode(n)); },
+                    [this] { setStepModified(true); }};
+    const bool stayDisabled = body(ctx);
+    operating_ = false;
+    if (!stayDisabled) setEnabled(true);
+    applyOnlineState(lineSwitch_->isOnlineShown());
+    return true;
+}
+
+void Tmmain::sendSteps() {
+    if (operating_) return;
+    // Through the undo history, like a click in the grid; the procedure finds nothing left.
+    upperCaseCommands();
+    const std::string start = Cp1252::encode(rangeStart());
+    const std::string end = Cp1252::encode(rangeEnd());
+    runOperation([&](StepContext& ctx) {
+        SendSteps(ctx, table_, start, end);
+        return false;
+    });
+}
+
+void Tmmain::receiveSteps() {
+    const std::string start = Cp1252::encode(rangeStart());
+    const std::string end = Cp1252::encode(rangeEnd());
+    runOperation([&](StepContext& ctx) {
+        // Rows already received stay, whatever ends the transfer; a circle may fill the row
+        // after the range. The undo history no longer describes the table.
+        ReceiveSteps(ctx, table_, start, end);
+        tableReplaced();
+        return false;
+    });
+}
+
+void Tmmain::acquireProgramNo() {
+    runOperation([](StepContext& ctx) {
+        AcquireProgramNo(ctx);
+        return false;
+    });
+}
+
+void Tmmain::initializeSteps() {
+    std::optional<std::string> question;
+    runOperation([&](StepContext& ctx) {
+        question = InitializeQuestion(ctx);
+        if (!question || !screens_.tinit) return false;
+        screens_.tinit->setQuestion(Cp1252::decode(*question), false);
+        screens_.tinit->setYesHandler([this] { initializeConfirmed(); });
+        screens_.tinit->show();
+        screens_.tinit->raise();
+        return true;  // the dialog enables the editor again
+    });
+}
+
+void Tmmain::initializeConfirmed() {
+    Tinit* dialog = screens_.tinit;
+    dialog->hide();
+    runOperation([this](StepContext& ctx) {
+        if (InitializeProgram(ctx, table_) == Outcome::Completed) tableReplaced();
+        return true;
+    });
+    dialog->closeToOpener();
+}
+
+void Tmmain::executeOperation() {
+    runOperation([](StepContext& ctx) {
+        ExecuteOperation(ctx);
+        return false;
+    });
+}
+
+void Tmmain::returnToOrigin() {
+    runOperation([](StepContext& ctx) {
+        ReturnToOrigin(ctx);
+        return false;
+    });
+}
+
+void Tmmain::motorFree() {
+    runOperation([](StepContext& ctx) {
+        MotorFree(ctx);
+        return false;
+    });
+}
+
+void Tmmain::showErrorRecord() {
+    Terror* record = screens_.terror;
+    if (!record) return;
+    runOperation([record](StepContext& ctx) {
+        record->hide();
+        record->clearLines();
+        const ErrorRecord result = QueryErrorRecord(ctx);
+        if (result.lines.empty()) return false;
+        for (const std::string& line : result.lines) record->addLine(line);
+        record->show();
+        record->raise();
+        return true;  // Terror's OK enables the editor again
+    });
+}
+
+void Tmmain::showVersion() {
+    TVer* versions = screens_.tver;
+    if (!versions) return;
+    runOperation([versions](StepContext& ctx) {
+        versions->hide();
+        versions->clearValues();
+        versions->show();
+        versions->raise();
+        const Versions result = QueryVersions(ctx);
+        for (int i = 0; i < TVer::kUnits; ++i)
+            versions->setValue(i, result.values[static_cast<std::size_t>(i)]);
+        return true;  // TVer's Close enables the editor again
+    });
+}
+
+}  // namespace mivo
