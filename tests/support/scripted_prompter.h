@@ -1,6 +1,7 @@
 #pragma once
 // A Prompter that answers from a script and records every message, for tests.
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,16 +22,18 @@ public:
     std::deque<bool> answers;
     std::vector<Message> messages;
     std::vector<std::string> details;
+    // Called with each message as it is shown (to look at the screens at that moment).
+    std::function<void(const Message&)> onMessage;
 
     bool ask(const std::string& text, const std::string& caption) override {
-        messages.push_back({"ask", text, caption});
+        record({"ask", text, caption});
         if (answers.empty()) return false;
         const bool a = answers.front();
         answers.pop_front();
         return a;
     }
     void notify(const std::string& text, const std::string& caption) override {
-        messages.push_back({"notify", text, caption});
+        record({"notify", text, caption});
     }
     void notifyDetail(const std::string& text, const std::string& caption,
                       const std::string& detail) override {
@@ -38,7 +41,11 @@ public:
         notify(text, caption);
     }
     void showControllerError(const std::string& line) override {
-        if (!line.empty()) messages.push_back({"error", line, "Error display"});
+        if (!line.empty()) record({"error", line, "Error display"});
+    }
+    void record(const Message& m) {
+        messages.push_back(m);
+        if (onMessage) onMessage(m);
     }
     std::vector<std::string> texts() const {
         std::vector<std::string> out;
