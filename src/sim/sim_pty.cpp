@@ -1,6 +1,7 @@
 #include "sim/sim_pty.h"
 
 #include <fcntl.h>
+#include <sys/timerfd.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -25,14 +26,39 @@ QString SystemError(const char* what) {
 
 SimPty::SimPty(SimController& controller, QObject* parent)
     : QObject(parent), controller_(controller) {
-    paceTimer_.setTimerType(Qt::PreciseTimer);
-    paceTimer_.setInterval(1);
-    connect(&paceTimer_, &QTimer::timeout, this, &SimPty::pump);
+    // steady_clock is CLOCK_MONOTONIC here, so its time points arm the timer as they stand.
+    paceFd_ = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+    if (paceFd_ >= 0) {
+        paceNotifier_ = new QSocketNotifier(paceFd_, QSocketNotifier::Read, this);
+        connect(paceNotifier_, &QSocketNotifier::activated, this, [this] {
+            std::uint64_t expirations = 0;
+            [[maybe_unused]] const ssize_t r = ::read(paceFd_, &expirations, sizeof expirations);
+            pump();
+        });
+    }
     idleTimer_.setSingleShot(true);
     connect(&idleTimer_, &QTimer::timeout, this, &SimPty::sendIdleNoise);
 }
 
-SimPty::~SimPty() { hangUp(); }
+SimPty::~SimPty() {
+    hangUp();
+    delete paceNotifier_;
+    if (paceFd_ >= 0) ::close(paceFd_);
+}
+
+// A zero time disarms.
+void SimPty::armPace(std::chrono::steady_clock::time_point when) {
+    if (paceFd_ < 0) return;
+    itimerspec spec{};
+    if (when.time_since_epoch().count() != 0) {
+        const auto ns =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch()).count();
+        spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+        spec.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+        if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0) spec.it_value.tv_nsec = 1;
+    }
+    ::timerfd_settime(paceFd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+}
 
 bool SimPty::open() {
     master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
@@ -70,7 +96,7 @@ bool SimPty::open() {
 }
 
 void SimPty::hangUp() {
-    paceTimer_.stop();
+    armPace({});
     idleTimer_.stop();
     // Possibly called from the notifier's own signal: let the event loop delete them.
     for (QSocketNotifier* n : {readNotifier_, writeNotifier_}) {
@@ -103,8 +129,10 @@ void SimPty::onReadable() {
         readNotifier_->setEnabled(false);  // cannot happen while the slave is held open
         return;
     }
+    const auto now = std::chrono::steady_clock::now();
     for (ssize_t i = 0; i < n && master_ >= 0; ++i) {
         const char c = buf[i];
+        if (paced_) inDue_ = std::max(inDue_, now) + kByteTime;
         if (c == '\x1A' && in_.empty()) {
             handle("\x1A");  // sent alone, without a line end
         } else if (c == '\n') {
@@ -120,6 +148,8 @@ void SimPty::onReadable() {
 
 void SimPty::handle(const std::string& command) {
     idleTimer_.stop();
+    // The reply cannot start before the command has crossed the line.
+    if (paced_) nextDue_ = std::max(nextDue_, inDue_);
     controller_.receive(command);
     if (controller_.hungUp()) {
         hangUp();
@@ -134,7 +164,8 @@ void SimPty::handle(const std::string& command) {
 
 void SimPty::sendIdleNoise() { sendRaw(controller_.idleNoise()); }
 
-// Writes what is due: everything at once, or at the line rate when paced.
+// Writes what is due: everything at once, or at the line rate when paced (a byte is written
+// once it would have fully crossed the line).
 void SimPty::pump() {
     if (master_ < 0) return;
     std::size_t n = out_.size();
@@ -142,7 +173,7 @@ void SimPty::pump() {
         const auto now = std::chrono::steady_clock::now();
         n = 0;
         auto due = nextDue_;
-        while (n < out_.size() && due <= now) {
+        while (n < out_.size() && due + kByteTime <= now) {
             ++n;
             due += kByteTime;
         }
@@ -157,11 +188,7 @@ void SimPty::pump() {
     }
     const bool pending = !out_.empty();
     writeNotifier_->setEnabled(pending && !paced_);
-    if (paced_ && pending) {
-        if (!paceTimer_.isActive()) paceTimer_.start();
-    } else {
-        paceTimer_.stop();
-    }
+    armPace(paced_ && pending ? nextDue_ + kByteTime : std::chrono::steady_clock::time_point{});
 }
 
 }  // namespace mivo

@@ -25,7 +25,9 @@ class SimPty : public QObject {
     QString errorString() const { return error_; }
     QString devicePath() const { return path_; }
 
-    // 19200 baud, 11 bits a byte: about 0.573 ms per byte.
+    // A line of 19200 baud, 11 bits a byte (about 0.573 ms per byte), both ways: a command is
+    // taken once its last byte would have crossed the line, and each reply byte reaches the
+    // editor when it would have.
     void setPaced(bool on) { paced_ = on; }
     // Writes bytes to the editor as they stand (no line end added).
     void sendRaw(const std::string& bytes);
@@ -42,6 +44,7 @@ class SimPty : public QObject {
     void handle(const std::string& command);
     void pump();
     void sendIdleNoise();
+    void armPace(std::chrono::steady_clock::time_point when);
 
     SimController& controller_;
     int master_ = -1;
@@ -50,12 +53,16 @@ class SimPty : public QObject {
     QString error_;
     QSocketNotifier* readNotifier_ = nullptr;
     QSocketNotifier* writeNotifier_ = nullptr;
-    QTimer paceTimer_;
+    int paceFd_ = -1;  // timerfd: wakes the pacing to the microsecond, not the millisecond
+    QSocketNotifier* paceNotifier_ = nullptr;
     QTimer idleTimer_;
     bool paced_ = false;
     std::string in_;
     std::string out_;
+    // Paced: when the line towards the editor is free for the next byte, and when the last
+    // byte received from it has fully arrived.
     std::chrono::steady_clock::time_point nextDue_{};
+    std::chrono::steady_clock::time_point inDue_{};
 };
 
 }  // namespace mivo

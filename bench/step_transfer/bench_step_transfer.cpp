@@ -1,0 +1,189 @@
+// bench_step_transfer: sends a full 1000-step program (mixed commands, some circles) to mivo-sim
+// running as a child process with --pace (19200 baud, 11 bits a byte, both directions), then
+// receives it back, with the very procedures of the step editor. Prints the elapsed time of
+// each, the wire time of the bytes exchanged in both directions and their ratio. Asserts
+// nothing; exits 1 when a transfer fails or the program read back differs.
+// Options: --steps N (the range 0..N-1, default 1000).
+#include <QCoreApplication>
+#include <QProcess>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "link/framing.h"
+#include "link/tbuff.h"
+#include "shell/prompter.h"
+#include "shell/transfer_view.h"
+#include "steps/step_table.h"
+#include "steps/step_transfer.h"
+
+namespace {
+
+constexpr double kByteSeconds = 11.0 / 19200.0;
+
+// Counts the bytes each way as the line carries them: the framed command, each reply line
+// with its CR LF.
+class CountingChannel : public mivo::Channel {
+  public:
+    explicit CountingChannel(mivo::Channel& inner) : inner_(inner) {}
+    std::string request(const std::string& command) override {
+        out += mivo::FrameRequest(command, false).bytes.size();
+        return counted(inner_.request(command));
+    }
+    std::string next() override { return counted(inner_.next()); }
+    void drain() override { inner_.drain(); }
+    std::size_t out = 0;
+    std::size_t in = 0;
+
+  private:
+    std::string counted(std::string line) {
+        if (!line.empty()) in += line.size() + 2;
+        return line;
+    }
+    mivo::Channel& inner_;
+};
+
+class YesPrompter : public mivo::Prompter {
+  public:
+    bool ask(const std::string&, const std::string&) override { return true; }
+    void notify(const std::string& text, const std::string& caption) override {
+        std::printf("  %s: %s\n", caption.c_str(), text.c_str());
+    }
+    void showControllerError(const std::string& line) override {
+        std::printf("  Error display: %s\n", line.c_str());
+    }
+};
+
+class NoView : public mivo::TransferView {
+  public:
+    void setCancelTexts(const std::string&, const std::string&) override {}
+    void showCancel() override {}
+    void hideCancel() override {}
+    void setDataExchange(bool) override {}
+    void showProgress(int) override {}
+    void setProgress(int) override {}
+    void hideProgress() override {}
+    bool cancelRequested() const override { return false; }
+    void setCancelRequested(bool) override {}
+};
+
+void Set(mivo::StepTable& t, int s, std::vector<std::string> fields) {
+    for (std::size_t f = 0; f < fields.size(); ++f) t[s][static_cast<int>(f)] = fields[f];
+}
+
+// Moves, lines, pallets, sequences, circles (as the controller keeps them: Operation "101")
+// and a few empty steps, ending with END.
+mivo::StepTable Program(int steps) {
+    mivo::StepTable t;
+    for (int s = 0; s < steps; ++s) {
+        const std::string a = std::to_string(s % 400) + "." + std::to_string(10 + s % 90);
+        switch (s % 10) {
+            case 0: case 4: Set(t, s, {"POI", "000", a, "250.00", "-12.50", "90.00"}); break;
+            case 1: case 5: Set(t, s, {"LIN", "105", "100.00", a, "30.00", "0.00"}); break;
+            case 2: Set(t, s, {"SEQ", "210", "", "", "", "", std::to_string(s)}); break;
+            case 3: Set(t, s, {"PAL", "301", a, "0.00", "5.00", "180.00"}); break;
+            case 6:
+                if (s + 1 < steps) {
+                    Set(t, s, {"CIR", "101", "10.00", a, "5.00"});
+                    Set(t, s + 1, {"CIR", "101", "30.00", "40.00", "50.00", "60.00"});
+                    ++s;
+                }
+                break;
+            default: break;
+        }
+    }
+    Set(t, steps - 1, {"END", "000"});
+    return t;
+}
+
+double Seconds(std::chrono::steady_clock::duration d) {
+    return std::chrono::duration<double>(d).count();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    int steps = mivo::kStepCount;
+    for (int i = 1; i + 1 < args.size(); ++i)
+        if (args[i] == "--steps") steps = std::clamp(args[i + 1].toInt(), 2, mivo::kStepCount);
+
+    QProcess sim;
+    sim.setProgram(MIVO_SIM_PROGRAM);
+    sim.setArguments({"--pace"});
+    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    sim.start();
+    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
+        std::fprintf(stderr, "bench_step_transfer: cannot start %s\n", MIVO_SIM_PROGRAM);
+        return 1;
+    }
+    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+
+    YesPrompter prompter;
+    NoView view;
+    mivo::TBuff link;
+    link.setPrompter(&prompter);
+    link.setDeviceForPort(1, device);
+    if (!link.goOnline()) return 1;
+    CountingChannel channel(link.mainChannel());
+    std::vector<std::string> log;
+    mivo::StepContext ctx{channel, prompter, view, log, {}, {}};
+
+    const mivo::StepTable original = Program(steps);
+    mivo::StepTable table = original;
+    const std::string last = std::to_string(steps - 1);
+    std::printf("sim: mivo-sim child process on %s, paced at 19200 baud both ways\n",
+                qPrintable(device));
+
+    using Clock = std::chrono::steady_clock;
+    struct Leg {
+        const char* name;
+        double seconds;
+        std::size_t out, in;
+    };
+    std::vector<Leg> legs;
+    bool ok = true;
+    for (const bool sending : {true, false}) {
+        channel.out = channel.in = 0;
+        const Clock::time_point t0 = Clock::now();
+        mivo::Outcome o;
+        if (sending) {
+            o = mivo::SendSteps(ctx, table, "0", last);
+        } else {
+            table.clear();
+            o = mivo::ReceiveSteps(ctx, table, "0", last);
+        }
+        legs.push_back({sending ? "send" : "receive", Seconds(Clock::now() - t0), channel.out,
+                        channel.in});
+        ok = ok && o == mivo::Outcome::Completed;
+    }
+    for (int s = 0; s < steps; ++s) {
+        if (table[s] != original[s]) {
+            std::printf("step %d read back differs\n", s);
+            ok = false;
+            break;
+        }
+    }
+
+    double total = 0, wire = 0;
+    std::printf("%-8s %9s %9s %10s %10s %7s\n", "", "bytes out", "bytes in", "elapsed s",
+                "wire s", "ratio");
+    for (const Leg& l : legs) {
+        const double w = static_cast<double>(l.out + l.in) * kByteSeconds;
+        std::printf("%-8s %9zu %9zu %10.3f %10.3f %7.4f\n", l.name, l.out, l.in, l.seconds, w,
+                    l.seconds / w);
+        total += l.seconds;
+        wire += w;
+    }
+    std::printf("%-8s %9s %9s %10.3f %10.3f %7.4f   (goal: ratio at most 1.03)\n", "both", "",
+                "", total, wire, total / wire);
+    std::printf("steps 0..%s, %s\n", last.c_str(), ok ? "read back equal" : "FAILED");
+
+    link.goOffline();
+    sim.terminate();
+    sim.waitForFinished(3000);
+    return ok ? 0 : 1;
+}
