@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     if (!link.goOnline()) return 1;
     CountingChannel channel(link.mainChannel());
     std::vector<std::string> log;
-    mivo::StepContext ctx{channel, prompter, view, log, {}, {}};
+    mivo::StepContext ctx{channel, prompter, view, log, {}, {}, {}};
 
     const mivo::StepTable original = Program(steps);
     mivo::StepTable table = original;

@@ -151,7 +151,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     ConsoleChannel channel(link, timeoutMs, log.get());
     ConsoleTransferView view;
     std::vector<std::string> replies;
-    StepContext ctx{channel, prompter, view, replies, {}, {}};
+    StepContext ctx{channel, prompter, view, replies, {}, {}, {}};
     int status = kExitFailed;
     if (steps && words[1] == "send") {
         if (SendSteps(ctx, table, start, end) == Outcome::Completed) status = kExitCompleted;

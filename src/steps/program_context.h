@@ -20,11 +20,16 @@ struct StepContext {
     std::function<void(const std::string&)> showProgramNo;
     // Raises the editor's StepModified.
     std::function<void()> setStepModified;
+    // Steps first..last of the table were written (the grid shows them as they come).
+    std::function<void(int first, int last)> showSteps;
 
     // Sends and logs the reply.
     std::string send(const std::string& command);
     // Waits for the next reply line and logs it.
     std::string next();
+    void stepsWritten(int first, int last) {
+        if (showSteps) showSteps(first, last);
+    }
 };
 
 // How an operation ended: Completed when it reached its completion message (or, for a query,

@@ -123,6 +123,7 @@ Outcome InitializeProgram(StepContext& ctx, StepTable& table) {
         return Outcome::Failed;
     }
     table.clear();
+    ctx.stepsWritten(0, kStepCount - 1);
     if (ctx.setStepModified) ctx.setStepModified();
     ctx.prompter.notify("Program initialize is completed", "Program initialize");
     return Outcome::Completed;

@@ -202,6 +202,7 @@ Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& star
             const std::string error = ctx.next();
             if (StartsWith(error, "57")) {
                 table[s].clear();
+                ctx.stepsWritten(s, s);
                 continue;
             }
             ctx.prompter.showControllerError(error);
@@ -209,6 +210,7 @@ Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& star
         }
         if (ctx.setStepModified) ctx.setStepModified();
         DecodeStepRecord(reply, s, false, table[s]);
+        ctx.stepsWritten(s, s);
         std::string after = ctx.next();
         const bool circle = [&] {
             for (std::size_t i = 3; i <= 5; ++i)
@@ -219,6 +221,7 @@ Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& star
             ++s;
             DecodeStepRecord(after, s, true, table[s]);
             table[s][FieldCommand] = table[s - 1][FieldCommand];
+            ctx.stepsWritten(s, s);
             after = ctx.next();
         }
         if (ReplyClass(after) != ReplyCode::Ok) {

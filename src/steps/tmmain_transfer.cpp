@@ -1,6 +1,7 @@
 // The step editor's controller commands: the procedures of step_transfer, program_control and
 // program_info run on the main channel, with the editor's table, log and program number.
 #include <QAction>
+#include <QUndoStack>
 
 #include "link/tbuff.h"
 #include "parameters/tinit.h"
@@ -26,7 +27,8 @@ bool Tmmain::runOperation(const std::function<bool(StepContext&)>& body) {
                     *screens_.transfer,
                     stepLog_,
                     [this](const std::string& n) { setProgramNumber(Cp1252::decode(n)); },
-                    [this] { setStepModified(true); }};
+                    [this] { setStepModified(true); },
+                    [this](int first, int last) { stepsChanged(first, last); }};
     const bool stayDisabled = body(ctx);
     operating_ = false;
     if (!stayDisabled) setEnabled(true);
@@ -50,10 +52,10 @@ void Tmmain::receiveSteps() {
     const std::string start = Cp1252::encode(rangeStart());
     const std::string end = Cp1252::encode(rangeEnd());
     runOperation([&](StepContext& ctx) {
-        // Rows already received stay, whatever ends the transfer; a circle may fill the row
-        // after the range. The undo history no longer describes the table.
+        // The grid shows each row as it arrives; rows already received stay, whatever ends
+        // the transfer. The undo history no longer describes the table.
         ReceiveSteps(ctx, table_, start, end);
-        tableReplaced();
+        undo_->clear();
         return false;
     });
 }
@@ -82,7 +84,7 @@ void Tmmain::initializeConfirmed() {
     Tinit* dialog = screens_.tinit;
     dialog->hide();
     runOperation([this](StepContext& ctx) {
-        if (InitializeProgram(ctx, table_) == Outcome::Completed) tableReplaced();
+        if (InitializeProgram(ctx, table_) == Outcome::Completed) undo_->clear();
         return true;
     });
     dialog->closeToOpener();

@@ -25,7 +25,8 @@ struct Rig {
                     view,
                     log,
                     [this](const std::string& n) { shownProgram = n; },
-                    [this] { ++modified; }};
+                    [this] { ++modified; },
+                    {}};
 
     // The command lines the controller received, in order.
     std::vector<std::string> sent() const { return sim.received(); }
