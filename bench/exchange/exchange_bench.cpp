@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "../sim_process.h"
 #include "link/tbuff.h"
 #include "shell/prompter.h"
 
@@ -59,15 +60,9 @@ int main(int argc, char** argv) {
     }
 
     QProcess sim;
-    sim.setProgram(MIVO_SIM_PROGRAM);
-    if (pace) sim.setArguments({"--pace"});
-    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    sim.start();
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "bench_exchange: cannot start %s\n", MIVO_SIM_PROGRAM);
-        return 1;
-    }
-    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    const QString device =
+        mivo::bench::StartSimulator(sim, pace ? QStringList{"--pace"} : QStringList{});
+    if (device.isEmpty()) return 1;
 
     PrintingPrompter prompter;
     mivo::TBuff link;
@@ -116,7 +111,6 @@ int main(int argc, char** argv) {
                 cpu, 100.0 * cpu / wall, link.isOnline() ? "still on line" : "OFF LINE");
 
     link.goOffline();
-    sim.terminate();
-    sim.waitForFinished(3000);
+    mivo::bench::StopSimulator(sim);
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "../sim_process.h"
 #include "link/framing.h"
 #include "link/tbuff.h"
 #include "shell/prompter.h"
@@ -54,19 +55,6 @@ class YesPrompter : public mivo::Prompter {
     void showControllerError(const std::string& line) override {
         std::printf("  Error display: %s\n", line.c_str());
     }
-};
-
-class NoView : public mivo::TransferView {
-  public:
-    void setCancelTexts(const std::string&, const std::string&) override {}
-    void showCancel() override {}
-    void hideCancel() override {}
-    void setDataExchange(bool) override {}
-    void showProgress(int) override {}
-    void setProgress(int) override {}
-    void hideProgress() override {}
-    bool cancelRequested() const override { return false; }
-    void setCancelRequested(bool) override {}
 };
 
 void Set(mivo::StepTable& t, int s, std::vector<std::string> fields) {
@@ -112,18 +100,11 @@ int main(int argc, char** argv) {
         if (args[i] == "--steps") steps = std::clamp(args[i + 1].toInt(), 2, mivo::kStepCount);
 
     QProcess sim;
-    sim.setProgram(MIVO_SIM_PROGRAM);
-    sim.setArguments({"--pace"});
-    sim.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    sim.start();
-    if (!sim.waitForStarted(5000) || !sim.waitForReadyRead(5000)) {
-        std::fprintf(stderr, "bench_step_transfer: cannot start %s\n", MIVO_SIM_PROGRAM);
-        return 1;
-    }
-    const QString device = QString::fromLocal8Bit(sim.readLine()).trimmed();
+    const QString device = mivo::bench::StartSimulator(sim, {"--pace"});
+    if (device.isEmpty()) return 1;
 
     YesPrompter prompter;
-    NoView view;
+    mivo::HeadlessTransferView view;
     mivo::TBuff link;
     link.setPrompter(&prompter);
     link.setDeviceForPort(1, device);
@@ -183,7 +164,6 @@ int main(int argc, char** argv) {
     std::printf("steps 0..%s, %s\n", last.c_str(), ok ? "read back equal" : "FAILED");
 
     link.goOffline();
-    sim.terminate();
-    sim.waitForFinished(3000);
+    mivo::bench::StopSimulator(sim);
     return ok ? 0 : 1;
 }

@@ -18,23 +18,6 @@ namespace mivo {
 
 namespace {
 
-// The console shows no dialogs; only the CancelRequested flag matters.
-class ConsoleTransferView : public TransferView {
-  public:
-    void setCancelTexts(const std::string&, const std::string&) override {}
-    void showCancel() override {}
-    void hideCancel() override {}
-    void setDataExchange(bool) override {}
-    void showProgress(int) override {}
-    void setProgress(int) override {}
-    void hideProgress() override {}
-    bool cancelRequested() const override { return cancel_; }
-    void setCancelRequested(bool on) override { cancel_ = on; }
-
-  private:
-    bool cancel_ = false;
-};
-
 // The port's main channel with a time limit on every wait and an optional log of every line.
 class ConsoleChannel : public Channel {
   public:
@@ -149,7 +132,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     if (!link.goOnline()) return kExitFailed;
 
     ConsoleChannel channel(link, timeoutMs, log.get());
-    ConsoleTransferView view;
+    HeadlessTransferView view;
     std::vector<std::string> replies;
     StepContext ctx{channel, prompter, view, replies, {}, {}, {}};
     int status = kExitFailed;

@@ -24,4 +24,21 @@ public:
     virtual void setCancelRequested(bool on) = 0;
 };
 
+// Without dialogs (the command-line tool, benchmarks): only the CancelRequested flag is kept.
+class HeadlessTransferView : public TransferView {
+public:
+    void setCancelTexts(const std::string&, const std::string&) override {}
+    void showCancel() override {}
+    void hideCancel() override {}
+    void setDataExchange(bool) override {}
+    void showProgress(int) override {}
+    void setProgress(int) override {}
+    void hideProgress() override {}
+    bool cancelRequested() const override { return cancel_; }
+    void setCancelRequested(bool on) override { cancel_ = on; }
+
+private:
+    bool cancel_ = false;
+};
+
 }  // namespace mivo

@@ -49,15 +49,15 @@ SimPty::~SimPty() {
 // A zero time disarms.
 void SimPty::armPace(std::chrono::steady_clock::time_point when) {
     if (paceFd_ < 0) return;
-    itimerspec spec{};
+    itimerspec due{};
     if (when.time_since_epoch().count() != 0) {
         const auto ns =
             std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch()).count();
-        spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
-        spec.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
-        if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0) spec.it_value.tv_nsec = 1;
+        due.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+        due.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+        if (due.it_value.tv_sec == 0 && due.it_value.tv_nsec == 0) due.it_value.tv_nsec = 1;
     }
-    ::timerfd_settime(paceFd_, TFD_TIMER_ABSTIME, &spec, nullptr);
+    ::timerfd_settime(paceFd_, TFD_TIMER_ABSTIME, &due, nullptr);
 }
 
 bool SimPty::open() {

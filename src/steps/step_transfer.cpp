@@ -15,6 +15,18 @@ const char* const kReceiveCaption = "Step receive";
 
 bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
+// Between two steps: a Cancel shows `message` and clears the flag (true: stop); otherwise the
+// progress moves to `position`.
+bool StoppedBeforeStep(StepContext& ctx, int position, const char* message, const char* caption) {
+    if (ctx.view.cancelRequested()) {
+        ctx.prompter.notify(message, caption);
+        ctx.view.setCancelRequested(false);
+        return true;
+    }
+    ctx.view.setProgress(position);
+    return false;
+}
+
 bool IsPlainCommand(const std::string& c) {
     return c == "POI" || c == "LIN" || c == "PAL" || c == "END";
 }
@@ -110,12 +122,8 @@ Outcome SendSteps(StepContext& ctx, StepTable& table, const std::string& start,
     ctx.view.showProgress(range->end - range->start);
     std::string command;
     for (int s = range->start; s <= range->end; ++s) {
-        if (ctx.view.cancelRequested()) {
-            ctx.prompter.notify("Sending is interrupted", kSendCaption);
-            ctx.view.setCancelRequested(false);
+        if (StoppedBeforeStep(ctx, s - range->start + 1, "Sending is interrupted", kSendCaption))
             return Outcome::Interrupted;
-        }
-        ctx.view.setProgress(s - range->start + 1);
         const StepRow& row = table[s];
         const std::string& kind = row[FieldCommand];
         if (kind == "CIR") {
@@ -188,12 +196,8 @@ Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& star
     ctx.view.showProgress(range->end - range->start);
 
     for (int s = range->start; s <= range->end; ++s) {
-        if (ctx.view.cancelRequested()) {
-            ctx.prompter.notify("Receiving is interrupted", kReceiveCaption);
-            ctx.view.setCancelRequested(false);
+        if (StoppedBeforeStep(ctx, s - range->start + 1, "Receiving is interrupted", kReceiveCaption))
             return Outcome::Interrupted;
-        }
-        ctx.view.setProgress(s - range->start + 1);
         const std::string reply = ctx.send("@READ STEP " + std::to_string(s));
         if (reply.empty()) return Outcome::Failed;
         const ReplyCode code = ReplyClass(reply);

@@ -27,6 +27,7 @@ class GridStepModel;
 class LineSwitch;
 class Prompter;
 struct StepContext;
+enum class Outcome;
 
 class Tmmain : public QMainWindow {
     Q_OBJECT
@@ -142,6 +143,8 @@ class Tmmain : public QMainWindow {
     // afterwards unless `body` returns true (a dialog that re-enables it on closing is shown).
     // False when nothing ran.
     bool runOperation(const std::function<bool(StepContext&)>& body);
+    // A procedure that needs nothing of the editor but the context.
+    void runProcedure(Outcome (*procedure)(StepContext&));
     void initializeConfirmed();
     Prompter& prompter();
     FileChooser& chooser();

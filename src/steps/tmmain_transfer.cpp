@@ -36,6 +36,13 @@ bool Tmmain::runOperation(const std::function<bool(StepContext&)>& body) {
     return true;
 }
 
+void Tmmain::runProcedure(Outcome (*procedure)(StepContext&)) {
+    runOperation([procedure](StepContext& ctx) {
+        procedure(ctx);
+        return false;
+    });
+}
+
 void Tmmain::sendSteps() {
     if (operating_) return;
     // Through the undo history, like a click in the grid; the procedure finds nothing left.
@@ -60,17 +67,11 @@ void Tmmain::receiveSteps() {
     });
 }
 
-void Tmmain::acquireProgramNo() {
-    runOperation([](StepContext& ctx) {
-        AcquireProgramNo(ctx);
-        return false;
-    });
-}
+void Tmmain::acquireProgramNo() { runProcedure(AcquireProgramNo); }
 
 void Tmmain::initializeSteps() {
-    std::optional<std::string> question;
-    runOperation([&](StepContext& ctx) {
-        question = InitializeQuestion(ctx);
+    runOperation([this](StepContext& ctx) {
+        const std::optional<std::string> question = InitializeQuestion(ctx);
         if (!question || !screens_.tinit) return false;
         screens_.tinit->setQuestion(Cp1252::decode(*question), false);
         screens_.tinit->setYesHandler([this] { initializeConfirmed(); });
@@ -90,26 +91,11 @@ void Tmmain::initializeConfirmed() {
     dialog->closeToOpener();
 }
 
-void Tmmain::executeOperation() {
-    runOperation([](StepContext& ctx) {
-        ExecuteOperation(ctx);
-        return false;
-    });
-}
+void Tmmain::executeOperation() { runProcedure(ExecuteOperation); }
 
-void Tmmain::returnToOrigin() {
-    runOperation([](StepContext& ctx) {
-        ReturnToOrigin(ctx);
-        return false;
-    });
-}
+void Tmmain::returnToOrigin() { runProcedure(ReturnToOrigin); }
 
-void Tmmain::motorFree() {
-    runOperation([](StepContext& ctx) {
-        MotorFree(ctx);
-        return false;
-    });
-}
+void Tmmain::motorFree() { runProcedure(MotorFree); }
 
 void Tmmain::showErrorRecord() {
     Terror* record = screens_.terror;
