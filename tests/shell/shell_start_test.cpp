@@ -1,54 +1,30 @@
 #include <QAction>
+#include <QApplication>
 #include <QRadioButton>
 #include <QSignalSpy>
 
-#include "parameters/tinit.h"
 #include "shell/modified_flags.h"
-#include "shell/tcall.h"
-#include "shell/tcancel.h"
 #include "shell/tcom.h"
-#include "shell/terr.h"
-#include "shell/terror.h"
-#include "shell/tver.h"
 #include "shell_fixture.h"
-#include "steps/tcommand.h"
 
 namespace mivo::test {
 namespace {
 
 using ShellStart = ShellFixture;
 
-TEST_F(ShellStart, ScreensAreCreatedInOrderWithTheirCaptionsAndOnlyTheStartScreenShows) {
+TEST_F(ShellStart, ScreensAreCreatedInOrderAndOnlyTheStartScreenShows) {
     const std::vector<std::string> order = {
         "Tselect", "Tteach",  "Tmmain",  "Tparameter", "TVer",     "Terror",
         "Tcom",    "Tdirect", "Tpalet",  "Tcall",      "Tcommand", "Tinit",
         "Terr",    "TBuff",   "TCancel", "Toffset",    "Tprint",   "Treadoff"};
     EXPECT_EQ(set->creationOrder(), order);
 
-    const std::vector<std::pair<QWidget*, QString>> windows = {
-        {screens.tselect, "MIVO Series Editor"},
-        {screens.tteach, "MIVO Editor [Teach]"},
-        {screens.tmmain, "MIVO Editor [Main-Step]"},
-        {screens.tparameter, "MIVO Editor [Parameter]"},
-        {static_cast<QWidget*>(screens.tver), "MIVO Editor [Version]"},
-        {static_cast<QWidget*>(screens.terror), "MIVO Editor [Error-Record]"},
-        {static_cast<QWidget*>(screens.tcom), "MIVO Editor [COM Select]"},
-        {screens.tdirect, "MIVO Editor [direct]"},
-        {screens.tpalet, "MIVO Editor [Pallet]"},
-        {static_cast<QWidget*>(screens.tcall), "Transferring"},
-        {static_cast<QWidget*>(screens.tcommand), "MIVO Editor [Command Select]"},
-        {static_cast<QWidget*>(screens.tinit), "MIVO Editor [init]"},
-        {static_cast<QWidget*>(screens.terr), "Error display"},
-        {static_cast<QWidget*>(screens.tcancel), "MIVO Editor [Cancel]"},
-        {screens.toffset, "MIVO Editor [Offset]"},
-        {screens.tprint, "MIVO Editor [Print]"},
-        {screens.treadoff, "MIVO Editor [read]"},
-    };
-    for (const auto& [w, caption] : windows) {
-        ASSERT_NE(w, nullptr) << caption.toStdString();
-        EXPECT_EQ(w->windowTitle(), caption);
-        EXPECT_EQ(w->isVisible(), w == screens.tselect) << caption.toStdString();
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible()) {
+            EXPECT_EQ(w, screens.tselect) << w->objectName().toStdString();
+        }
     }
+    EXPECT_TRUE(screens.tselect->isVisible());
     EXPECT_FALSE(link().isOnline());
 }
 

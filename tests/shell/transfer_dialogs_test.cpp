@@ -1,5 +1,4 @@
 #include <QComboBox>
-#include <QLabel>
 #include <QProgressBar>
 
 #include "parameters/tinit.h"
@@ -7,9 +6,7 @@
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/terr.h"
-#include "shell/terror.h"
 #include "shell/transfer_dialogs.h"
-#include "shell/tver.h"
 #include "shell_fixture.h"
 
 namespace mivo::test {
@@ -102,29 +99,6 @@ TEST_F(ShellDialogs, ErrorDialogOkReenablesTheScreensUnlessTeaching) {
     // An empty line shows nothing.
     MessagePrompter(screens).showControllerError("");
     EXPECT_FALSE(screens.terr->isVisible());
-}
-
-TEST_F(ShellDialogs, VersionAndErrorRecordClearOnClose) {
-    screens.tselect->hide();
-    screens.tmmain->show();
-    screens.tmmain->setEnabled(false);
-    for (int unit = 0; unit < TVer::kUnits; ++unit) screens.tver->setValue(unit, "V1.0" + std::to_string(unit));
-    screens.tver->show();
-    EXPECT_EQ(screens.tver->findChild<QLabel*>("Zver")->text(), "V1.03");
-    EXPECT_EQ(screens.tver->findChild<QLabel*>("sapover")->text(), "1.03");
-    screens.tver->close();
-    EXPECT_FALSE(screens.tver->isVisible());
-    EXPECT_TRUE(screens.tmmain->isEnabled());
-    for (int unit = 0; unit < TVer::kUnits; ++unit) EXPECT_TRUE(screens.tver->value(unit).isEmpty());
-
-    screens.tmmain->setEnabled(false);
-    for (const char* line : {"E10 X over", "", "OK"}) screens.terror->addLine(line);
-    screens.terror->show();
-    EXPECT_EQ(screens.terror->lines(), QStringList({"E10 X over", "", "OK"}));
-    click(screens.terror->findChild<QPushButton*>("OK"));
-    EXPECT_FALSE(screens.terror->isVisible());
-    EXPECT_TRUE(screens.terror->lines().isEmpty());
-    EXPECT_TRUE(screens.tmmain->isEnabled());
 }
 
 TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {

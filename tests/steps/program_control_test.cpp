@@ -21,9 +21,11 @@ TEST(ProgramControl, OperationExecute) {
         Outcome outcome;
         std::vector<std::string> messages;
         std::vector<std::string> sent;
+        int program = 2;
     };
     // clang-format off
     const std::vector<Case> cases = {
+        {"program 6", 1, {}, {}, Outcome::Failed, {"Check PGM No."}, {"@?NO", "@?ORG"}, 6},
         {"at origin, END", 1, {true}, {"OK", "END"}, Outcome::Completed, {"PGM 2 will be started.  OK?", "END: Program operation end"}, {"@?NO", "@?ORG", "@RUN"}},
         {"not at origin", 0, {true, true}, {"OK", "END"}, Outcome::Completed, {"Return to origin?", "PGM 2 will be started.  OK?", "END: Program operation end"}, {"@?NO", "@?ORG", "@ORG", "@RUN"}},
         {"origin declined", 0, {false}, {}, Outcome::Declined, {"Return to origin?"}, {"@?NO", "@?ORG"}},
@@ -36,7 +38,7 @@ TEST(ProgramControl, OperationExecute) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig;
-        rig.sim.currentProgram = 2;
+        rig.sim.currentProgram = c.program;
         rig.sim.originState = c.origin;
         rig.sim.addCommand("@RUN", [&](const std::string&) {
             for (const auto& l : c.runReplies) rig.sim.reply(l);
@@ -47,19 +49,6 @@ TEST(ProgramControl, OperationExecute) {
         EXPECT_EQ(rig.sim.received(), c.sent);
         EXPECT_FALSE(rig.view.cancelShown);
     }
-}
-
-TEST(ProgramControl, ProgramSixIsRefusedBeforeRunning) {
-    Rig rig;
-    rig.sim.originState = 1;
-    rig.sim.addCommand("@?NO", [&](const std::string&) {
-        rig.sim.reply("6");
-        rig.sim.reply("OK");
-    });
-    EXPECT_EQ(ExecuteOperation(rig.ctx), Outcome::Failed);
-    EXPECT_EQ(rig.prompter.messages,
-              (std::vector<Message>{{"notify", "Check PGM No.", "Operation start"}}));
-    EXPECT_EQ(rig.shownProgram, "6");
 }
 
 TEST(ProgramControl, InitializeAsksThenEmptiesControllerAndTable) {

@@ -145,51 +145,6 @@ TEST(StepTransfer, CancelBetweenSteps) {
     }
 }
 
-StepTable MixedTable() {
-    StepTable t;
-    for (int s = 0; s < kStepCount; ++s) {
-        const std::string n = std::to_string(s);
-        switch (s % 7) {
-            case 0:
-                SetRow(t, s, {"POI", "000", n + ".00", "-" + n, "0.5", "12.25"});
-                break;
-            case 1:
-                SetRow(t, s, {"LIN", "105", "1", "2", "3", ""});
-                break;
-            case 2:
-                SetRow(t, s, {"SEQ", "200", "", "", "", "", n});
-                break;
-            case 3:
-                SetRow(t, s, {"CIR", "101", "10.00", "20.00", "5.00"});
-                if (s + 1 < kStepCount) SetRow(t, s + 1, {"CIR", "101", "30", "40", "50", "60"});
-                ++s;
-                break;
-            case 5:
-                SetRow(t, s, {"PAL", "301", "1", "", "3", "4"});
-                break;
-            default:
-                break;  // an empty step
-        }
-    }
-    SetRow(t, 999, {"END", "000", "", "", "", ""});
-    return t;
-}
-
-TEST(StepTransfer, SendThenReceiveGivesTheTableBack) {
-    Rig rig;
-    rig.prompter.answers = {true, true};
-    StepTable original = MixedTable();
-    StepTable table = original;
-    ASSERT_EQ(SendSteps(rig.ctx, table, "0", "999"), Outcome::Completed);
-    StepTable back;
-    SetRow(back, 6, {"POI", "old"});  // an empty step on the controller empties the row
-    ASSERT_EQ(ReceiveSteps(rig.ctx, back, "0", "999"), Outcome::Completed);
-    for (int s = 0; s < kStepCount; ++s) ASSERT_EQ(back[s], original[s]) << "step " << s;
-    EXPECT_EQ(rig.prompter.messages.back(),
-              (Message{"notify", "Step receiving is completed", "Step receive"}));
-    EXPECT_GT(rig.modified, 0);
-}
-
 TEST(StepTransfer, ReceiveCases) {
     struct Case {
         const char* name;
@@ -231,13 +186,6 @@ TEST(StepTransfer, ReceiveCases) {
         EXPECT_EQ(table[10], expected[10]);
         EXPECT_EQ(rig.prompter.texts(), c.messages);
     }
-}
-
-TEST(StepTransfer, ReceiveDeclinedSendsNothing) {
-    Rig rig;
-    StepTable table;
-    EXPECT_EQ(ReceiveSteps(rig.ctx, table, "0", "9"), Outcome::Declined);
-    EXPECT_TRUE(rig.sent().empty());
 }
 
 }  // namespace
