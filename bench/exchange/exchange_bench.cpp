@@ -17,7 +17,7 @@
 
 #include "../sim_process.h"
 #include "link/tbuff.h"
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 
 namespace {
 

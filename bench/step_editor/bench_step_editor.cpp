@@ -11,7 +11,7 @@
 
 #include "link/tbuff.h"
 #include "shell/modified_flags.h"
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 #include "shell/screens.h"
 #include "steps/step_edit.h"
 #include "steps/tmmain.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 #include "steps/step_files.h"
 
 namespace {

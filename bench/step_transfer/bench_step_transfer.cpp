@@ -15,8 +15,8 @@
 #include "../sim_process.h"
 #include "link/framing.h"
 #include "link/tbuff.h"
-#include "shell/prompter.h"
-#include "shell/transfer_view.h"
+#include "procedures/prompter.h"
+#include "procedures/transfer_view.h"
 #include "steps/step_table.h"
 #include "steps/step_transfer.h"
 
@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     if (!link.goOnline()) return 1;
     CountingChannel channel(link.mainChannel());
     std::vector<std::string> log;
-    mivo::StepContext ctx{channel, prompter, view, log, {}, {}, {}};
+    mivo::ProcedureContext ctx{channel, prompter, view, log};
 
     const mivo::StepTable original = Program(steps);
     mivo::StepTable table = original;
@@ -132,10 +132,10 @@ int main(int argc, char** argv) {
         const Clock::time_point t0 = Clock::now();
         mivo::Outcome o;
         if (sending) {
-            o = mivo::SendSteps(ctx, table, "0", last);
+            o = mivo::SendSteps(ctx, mivo::StepTarget{table}, "0", last);
         } else {
             table.clear();
-            o = mivo::ReceiveSteps(ctx, table, "0", last);
+            o = mivo::ReceiveSteps(ctx, mivo::StepTarget{table}, "0", last);
         }
         legs.push_back({sending ? "send" : "receive", Seconds(Clock::now() - t0), channel.out,
                         channel.in});

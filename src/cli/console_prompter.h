@@ -5,7 +5,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 
 namespace mivo {
 

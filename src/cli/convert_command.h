@@ -3,7 +3,7 @@
 // through the same open and save procedures as the step editor.
 #include <string>
 
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 
 namespace mivo {
 

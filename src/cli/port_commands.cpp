@@ -10,7 +10,7 @@
 #include "cli/console_prompter.h"
 #include "common/convert.h"
 #include "link/tbuff.h"
-#include "steps/program_info.h"
+#include "procedures/controller_records.h"
 #include "steps/step_files.h"
 #include "steps/step_transfer.h"
 
@@ -134,12 +134,13 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     ConsoleChannel channel(link, timeoutMs, log.get());
     HeadlessTransferView view;
     std::vector<std::string> replies;
-    StepContext ctx{channel, prompter, view, replies, {}, {}, {}};
+    ProcedureContext ctx{channel, prompter, view, replies};
+    const StepTarget target{table};
     int status = kExitFailed;
     if (steps && words[1] == "send") {
-        if (SendSteps(ctx, table, start, end) == Outcome::Completed) status = kExitCompleted;
+        if (SendSteps(ctx, target, start, end) == Outcome::Completed) status = kExitCompleted;
     } else if (steps) {
-        if (ReceiveSteps(ctx, table, start, end) == Outcome::Completed &&
+        if (ReceiveSteps(ctx, target, start, end) == Outcome::Completed &&
             SaveStepFile(table, words[2], SaveFilterFor(words[2]), prompter))
             status = kExitCompleted;
     } else if (version) {

@@ -10,7 +10,7 @@
 #include "link/framing.h"
 #include "link/line_assembler.h"
 #include "link/serial_port.h"
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 
 namespace mivo {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The Prompter of the screens: modal message boxes with the warning icon, and the error dialog
 // Terr for controller errors. Texts are Windows-1252 bytes.
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 
 namespace mivo {
 

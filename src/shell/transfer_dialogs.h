@@ -1,7 +1,7 @@
 #pragma once
 // The cancel dialog TCancel and the progress dialog Tcall behind the TransferView seam.
 // CancelRequested lives in the link.
-#include "shell/transfer_view.h"
+#include "procedures/transfer_view.h"
 
 namespace mivo {
 

@@ -9,7 +9,7 @@
 
 #include "link/tbuff.h"
 #include "shell/modified_flags.h"
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 #include "shell/step_editor_widget.h"
 #include "shell/window_style.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 #include "steps/step_table.h"
 
 namespace mivo {

@@ -2,6 +2,9 @@
 
 #include "common/convert.h"
 #include "link/reply_class.h"
+#include "procedures/program_control.h"
+#include "procedures/reply_rules.h"
+#include "procedures/transfer_session.h"
 #include "steps/step_rules.h"
 
 namespace mivo {
@@ -13,48 +16,29 @@ const char* const kSendCaption = "Step send";
 const char* const kSendError = "Sending error";
 const char* const kReceiveCaption = "Step receive";
 
-bool StartsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
-
-// Between two steps: a Cancel shows `message` and clears the flag (true: stop); otherwise the
-// progress moves to `position`.
-bool StoppedBeforeStep(StepContext& ctx, int position, const char* message, const char* caption) {
-    if (ctx.view.cancelRequested()) {
-        ctx.prompter.notify(message, caption);
-        ctx.view.setCancelRequested(false);
-        return true;
-    }
-    ctx.view.setProgress(position);
-    return false;
-}
-
 bool IsPlainCommand(const std::string& c) {
     return c == "POI" || c == "LIN" || c == "PAL" || c == "END";
 }
 
+std::string StepError(int step) { return "Error No. " + std::to_string(step); }
+
 // A refused step: the controller's error line, then the step number unless it starts "31".
-void ReportStepError(StepContext& ctx, int step) {
-    const std::string error = ctx.next();
-    ctx.prompter.showControllerError(error);
-    if (!StartsWith(error, "31"))
-        ctx.prompter.notify("Error No. " + std::to_string(step), kSendError);
+void ReportStepError(ProcedureContext& ctx, int step) {
+    ShowItemError(ctx, ctx.next(), StepError(step), kSendError);
 }
 
 enum class StepResult { Sent, Failed };
 
 // One part of a circle: the reply must begin with "READY".
-bool CirclePart(StepContext& ctx, const std::string& command, int step) {
+bool CirclePart(ProcedureContext& ctx, const std::string& command, int step) {
     const std::string reply = ctx.send(command);
     if (reply.empty()) return false;
     if (StartsWith(reply, "READY")) return true;
-    const std::string error = ctx.next();
-    ctx.prompter.showControllerError(error);
-    if (StartsWith(error, "07")) ctx.send("@");
-    if (!StartsWith(error, "31"))
-        ctx.prompter.notify("Error No. " + std::to_string(step), kSendError);
+    ShowItemError(ctx, ctx.next(), StepError(step), kSendError, true);
     return false;
 }
 
-StepResult SendCircle(StepContext& ctx, const StepTable& table, int s) {
+StepResult SendCircle(ProcedureContext& ctx, const StepTable& table, int s) {
     const StepRow& first = table[s];
     static const StepRow kNone{};
     const StepRow& second = s + 1 < kStepCount ? table[s + 1] : kNone;
@@ -103,10 +87,11 @@ std::optional<StepRange> CheckRange(const std::string& start, const std::string&
     return r;
 }
 
-Outcome SendSteps(StepContext& ctx, StepTable& table, const std::string& start,
+Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,
                   const std::string& end) {
+    StepTable& table = steps.table;
     UpperCaseCommands(table);
-    TransferSession session(ctx, "Transferring", "Cancel", true);
+    TransferSession session(ctx, SessionKind::DataExchange);
     const ProgramNo pgm = QueryProgramNo(ctx);
     if (!pgm.ok) return Outcome::Failed;
     const std::optional<StepRange> range = CheckRange(start, end, ctx.prompter);
@@ -122,7 +107,7 @@ Outcome SendSteps(StepContext& ctx, StepTable& table, const std::string& start,
     ctx.view.showProgress(range->end - range->start);
     std::string command;
     for (int s = range->start; s <= range->end; ++s) {
-        if (StoppedBeforeStep(ctx, s - range->start + 1, "Sending is interrupted", kSendCaption))
+        if (StoppedBetweenItems(ctx, s - range->start + 1, "Sending is interrupted", kSendCaption))
             return Outcome::Interrupted;
         const StepRow& row = table[s];
         const std::string& kind = row[FieldCommand];
@@ -185,9 +170,10 @@ void DecodeStepRecord(const std::string& record, int step, bool circleSecond, St
     }
 }
 
-Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& start,
+Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,
                      const std::string& end) {
-    TransferSession session(ctx, "Transferring", "Cancel", true);
+    StepTable& table = steps.table;
+    TransferSession session(ctx, SessionKind::DataExchange);
     if (!ctx.prompter.ask("Is step received?", kReceiveCaption)) return Outcome::Declined;
     const ProgramNo pgm = QueryProgramNo(ctx);
     if (!pgm.ok) return Outcome::Failed;
@@ -196,7 +182,8 @@ Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& star
     ctx.view.showProgress(range->end - range->start);
 
     for (int s = range->start; s <= range->end; ++s) {
-        if (StoppedBeforeStep(ctx, s - range->start + 1, "Receiving is interrupted", kReceiveCaption))
+        if (StoppedBetweenItems(ctx, s - range->start + 1, "Receiving is interrupted",
+                                kReceiveCaption))
             return Outcome::Interrupted;
         const std::string reply = ctx.send("@READ STEP " + std::to_string(s));
         if (reply.empty()) return Outcome::Failed;
@@ -206,15 +193,15 @@ Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& star
             const std::string error = ctx.next();
             if (StartsWith(error, "57")) {
                 table[s].clear();
-                ctx.stepsWritten(s, s);
+                steps.written(s, s);
                 continue;
             }
             ctx.prompter.showControllerError(error);
             return Outcome::Failed;
         }
-        if (ctx.setStepModified) ctx.setStepModified();
+        steps.modified();
         DecodeStepRecord(reply, s, false, table[s]);
-        ctx.stepsWritten(s, s);
+        steps.written(s, s);
         std::string after = ctx.next();
         const bool circle = [&] {
             for (std::size_t i = 3; i <= 5; ++i)
@@ -225,7 +212,7 @@ Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& star
             ++s;
             DecodeStepRecord(after, s, true, table[s]);
             table[s][FieldCommand] = table[s - 1][FieldCommand];
-            ctx.stepsWritten(s, s);
+            steps.written(s, s);
             after = ctx.next();
         }
         if (ReplyClass(after) != ReplyCode::Ok) {

@@ -4,8 +4,10 @@
 #include <optional>
 #include <string>
 
-#include "steps/program_context.h"
+#include "procedures/outcome.h"
+#include "procedures/procedure_context.h"
 #include "steps/step_table.h"
+#include "steps/step_target.h"
 
 namespace mivo {
 
@@ -22,11 +24,11 @@ std::optional<StepRange> CheckRange(const std::string& start, const std::string&
 
 // Step send: upper-cases every Command, asks for the controller's program, checks the range,
 // asks "Send to PGMn will be executed.  OK?" and writes the steps start..end.
-Outcome SendSteps(StepContext& ctx, StepTable& table, const std::string& start,
+Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,
                   const std::string& end);
 
-// Step receive: asks "Is step received?", then reads the steps start..end into `table`.
-Outcome ReceiveSteps(StepContext& ctx, StepTable& table, const std::string& start,
+// Step receive: asks "Is step received?", then reads the steps start..end into the table.
+Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,
                      const std::string& end);
 
 // Decodes one "@READ STEP" record of step `step` into `row` (emptied first); a record not

@@ -6,7 +6,7 @@
 #include "common/convert.h"
 #include "shell/cp1252.h"
 #include "shell/line_switch.h"
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 #include "shell/screens.h"
 #include "shell/tcancel.h"
 #include "steps/tcommand.h"

@@ -20,7 +20,7 @@
 #include "shell/file_chooser.h"
 #include "shell/line_switch.h"
 #include "shell/modified_flags.h"
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 #include "shell/screens.h"
 #include "shell/tcancel.h"
 #include "shell/tcom.h"

@@ -26,7 +26,8 @@ class FileChooser;
 class GridStepModel;
 class LineSwitch;
 class Prompter;
-struct StepContext;
+struct ProcedureContext;
+struct StepTarget;
 enum class Outcome;
 
 class Tmmain : public QMainWindow {
@@ -142,9 +143,11 @@ class Tmmain : public QMainWindow {
     // Runs `body` on the main channel with the editor disabled; the editor is enabled again
     // afterwards unless `body` returns true (a dialog that re-enables it on closing is shown).
     // False when nothing ran.
-    bool runOperation(const std::function<bool(StepContext&)>& body);
+    bool runOperation(const std::function<bool(ProcedureContext&)>& body);
+    // The table with the editor's callbacks, for the step procedures.
+    StepTarget stepTarget();
     // A procedure that needs nothing of the editor but the context.
-    void runProcedure(Outcome (*procedure)(StepContext&));
+    void runProcedure(Outcome (*procedure)(ProcedureContext&));
     void initializeConfirmed();
     Prompter& prompter();
     FileChooser& chooser();

@@ -11,7 +11,7 @@
 
 #include "common/convert.h"
 #include "shell/cp1252.h"
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 #include "shell/screens.h"
 #include "steps/grid_step_model.h"
 #include "steps/grid_undo.h"

@@ -4,7 +4,7 @@
 #include <QUndoStack>
 
 #include "shell/file_chooser.h"
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 #include "shell/screens.h"
 #include "shell/tselect.h"
 #include "steps/step_files.h"

@@ -11,24 +11,25 @@
 #include "shell/terror.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/tver.h"
-#include "steps/program_control.h"
-#include "steps/program_info.h"
+#include "procedures/controller_records.h"
+#include "procedures/program_control.h"
+#include "steps/program_initialize.h"
 #include "steps/step_transfer.h"
 #include "steps/tmmain.h"
 
 namespace mivo {
 
-bool Tmmain::runOperation(const std::function<bool(StepContext&)>& body) {
+StepTarget Tmmain::stepTarget() {
+    return {table_, [this] { setStepModified(true); },
+            [this](int first, int last) { stepsChanged(first, last); }};
+}
+
+bool Tmmain::runOperation(const std::function<bool(ProcedureContext&)>& body) {
     if (operating_ || !screens_.tbuff || !screens_.transfer) return false;
     operating_ = true;
     setEnabled(false);
-    StepContext ctx{screens_.tbuff->mainChannel(),
-                    prompter(),
-                    *screens_.transfer,
-                    stepLog_,
-                    [this](const std::string& n) { setProgramNumber(Cp1252::decode(n)); },
-                    [this] { setStepModified(true); },
-                    [this](int first, int last) { stepsChanged(first, last); }};
+    ProcedureContext ctx{screens_.tbuff->mainChannel(), prompter(), *screens_.transfer, stepLog_,
+                         [this](const std::string& n) { setProgramNumber(Cp1252::decode(n)); }};
     const bool stayDisabled = body(ctx);
     operating_ = false;
     if (!stayDisabled) setEnabled(true);
@@ -36,8 +37,8 @@ bool Tmmain::runOperation(const std::function<bool(StepContext&)>& body) {
     return true;
 }
 
-void Tmmain::runProcedure(Outcome (*procedure)(StepContext&)) {
-    runOperation([procedure](StepContext& ctx) {
+void Tmmain::runProcedure(Outcome (*procedure)(ProcedureContext&)) {
+    runOperation([procedure](ProcedureContext& ctx) {
         procedure(ctx);
         return false;
     });
@@ -49,8 +50,9 @@ void Tmmain::sendSteps() {
     upperCaseCommands();
     const std::string start = Cp1252::encode(rangeStart());
     const std::string end = Cp1252::encode(rangeEnd());
-    runOperation([&](StepContext& ctx) {
-        SendSteps(ctx, table_, start, end);
+    runOperation([&](ProcedureContext& ctx) {
+        StepTarget steps = stepTarget();
+        SendSteps(ctx, steps, start, end);
         return false;
     });
 }
@@ -58,10 +60,11 @@ void Tmmain::sendSteps() {
 void Tmmain::receiveSteps() {
     const std::string start = Cp1252::encode(rangeStart());
     const std::string end = Cp1252::encode(rangeEnd());
-    runOperation([&](StepContext& ctx) {
+    runOperation([&](ProcedureContext& ctx) {
         // The grid shows each row as it arrives; rows already received stay, whatever ends
         // the transfer. The undo history no longer describes the table.
-        ReceiveSteps(ctx, table_, start, end);
+        StepTarget steps = stepTarget();
+        ReceiveSteps(ctx, steps, start, end);
         undo_->clear();
         return false;
     });
@@ -70,8 +73,9 @@ void Tmmain::receiveSteps() {
 void Tmmain::acquireProgramNo() { runProcedure(AcquireProgramNo); }
 
 void Tmmain::initializeSteps() {
-    runOperation([this](StepContext& ctx) {
-        const std::optional<std::string> question = InitializeQuestion(ctx);
+    runOperation([this](ProcedureContext& ctx) {
+        StepTarget steps = stepTarget();
+        const std::optional<std::string> question = InitializeQuestion(ctx, steps);
         if (!question || !screens_.tinit) return false;
         screens_.tinit->setQuestion(Cp1252::decode(*question), false);
         screens_.tinit->setYesHandler([this] { initializeConfirmed(); });
@@ -84,14 +88,20 @@ void Tmmain::initializeSteps() {
 void Tmmain::initializeConfirmed() {
     Tinit* dialog = screens_.tinit;
     dialog->hide();
-    runOperation([this](StepContext& ctx) {
-        if (InitializeProgram(ctx, table_) == Outcome::Completed) undo_->clear();
+    runOperation([this](ProcedureContext& ctx) {
+        StepTarget steps = stepTarget();
+        if (InitializeProgram(ctx, steps) == Outcome::Completed) undo_->clear();
         return true;
     });
     dialog->closeToOpener();
 }
 
-void Tmmain::executeOperation() { runProcedure(ExecuteOperation); }
+void Tmmain::executeOperation() {
+    runOperation([](ProcedureContext& ctx) {
+        ExecuteProgram(ctx, StepStartQuestion);
+        return false;
+    });
+}
 
 void Tmmain::returnToOrigin() { runProcedure(ReturnToOrigin); }
 
@@ -100,7 +110,7 @@ void Tmmain::motorFree() { runProcedure(MotorFree); }
 void Tmmain::showErrorRecord() {
     Terror* record = screens_.terror;
     if (!record) return;
-    runOperation([record](StepContext& ctx) {
+    runOperation([record](ProcedureContext& ctx) {
         record->hide();
         record->clearLines();
         const ErrorRecord result = QueryErrorRecord(ctx);
@@ -115,7 +125,7 @@ void Tmmain::showErrorRecord() {
 void Tmmain::showVersion() {
     TVer* versions = screens_.tver;
     if (!versions) return;
-    runOperation([versions](StepContext& ctx) {
+    runOperation([versions](ProcedureContext& ctx) {
         versions->hide();
         versions->clearValues();
         versions->show();

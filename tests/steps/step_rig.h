@@ -1,35 +1,16 @@
 #pragma once
-// The simulated controller in process with a scripted prompter and a recording transfer view,
-// as the step procedures see them.
-#include <string>
-#include <vector>
-
-#include "recording_view.h"
-#include "sim/sim_channel.h"
-#include "sim/sim_controller.h"
-#include "steps/program_context.h"
-#include "support/scripted_prompter.h"
+// The procedure rig with a step table target that counts StepModified.
+#include "steps/step_target.h"
+#include "support/procedure_rig.h"
 
 namespace mivo::test {
 
-struct Rig {
-    SimController sim;
-    SimChannel channel{sim};
-    ScriptedPrompter prompter;
-    RecordingView view;
-    std::vector<std::string> log;
-    std::string shownProgram;
+struct StepRig : Rig {
     int modified = 0;
-    StepContext ctx{channel,
-                    prompter,
-                    view,
-                    log,
-                    [this](const std::string& n) { shownProgram = n; },
-                    [this] { ++modified; },
-                    {}};
-
-    // The command lines the controller received, in order.
-    std::vector<std::string> sent() const { return sim.received(); }
+    // `table` as the step procedures write it.
+    StepTarget steps(StepTable& table) {
+        return {table, [this] { ++modified; }, {}};
+    }
 };
 
 }  // namespace mivo::test

@@ -9,17 +9,17 @@ namespace mivo {
 namespace {
 
 using test::Message;
-using test::Rig;
+using test::StepRig;
 
 void SetRow(StepTable& t, int s, std::vector<std::string> fields) {
     for (std::size_t i = 0; i < fields.size(); ++i) t[s][static_cast<int>(i)] = fields[i];
 }
 
 TEST(StepTransfer, EmptyTableSendsPdelForEveryStep) {
-    Rig rig;
+    StepRig rig;
     rig.prompter.answers = {true};
     StepTable table;
-    EXPECT_EQ(SendSteps(rig.ctx, table, "0", "999"), Outcome::Completed);
+    EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), "0", "999"), Outcome::Completed);
     const auto sent = rig.sent();
     ASSERT_EQ(sent.size(), 1001u);
     EXPECT_EQ(sent[0], "@?NO");
@@ -36,13 +36,13 @@ TEST(StepTransfer, EmptyTableSendsPdelForEveryStep) {
 }
 
 TEST(StepTransfer, CircleSendsItsPartsAndUsesTwoSteps) {
-    Rig rig;
+    StepRig rig;
     rig.prompter.answers = {true};
     StepTable table;
     SetRow(table, 5, {"cir", "000", "10", "20", "5"});
     SetRow(table, 6, {"CIR", "000", "30", "40", "50", "60"});
     SetRow(table, 7, {"POI", "001", "1.5", "2", "3", "4"});
-    EXPECT_EQ(SendSteps(rig.ctx, table, "5", "7"), Outcome::Completed);
+    EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), "5", "7"), Outcome::Completed);
     EXPECT_EQ(rig.sent(),
               (std::vector<std::string>{"@?NO", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40",
                                         "3=50,60", "@WRITE STEP 7,POI,001,1.5,2,3,4"}));
@@ -81,7 +81,7 @@ TEST(StepTransfer, SendEndings) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Rig rig;
+        StepRig rig;
         rig.prompter.answers = {c.answer};
         rig.sim.currentProgram = c.program;
         rig.sim.faults.refuse.which = c.refuseAt;
@@ -90,7 +90,7 @@ TEST(StepTransfer, SendEndings) {
         SetRow(table, 5, {"CIR", "000", "10", "20", "5"});
         SetRow(table, 6, {"CIR", "000", "30", "40", "50", "60"});
         const StepTable before = table;
-        EXPECT_EQ(SendSteps(rig.ctx, table, c.start, c.end), c.outcome);
+        EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), c.start, c.end), c.outcome);
         EXPECT_EQ(rig.prompter.messages, c.messages);
         EXPECT_EQ(rig.sent(), c.sent);
         EXPECT_EQ(table, before);
@@ -98,13 +98,13 @@ TEST(StepTransfer, SendEndings) {
 }
 
 TEST(StepTransfer, SendRulesOfCommandKinds) {
-    Rig rig;
+    StepRig rig;
     rig.prompter.answers = {true};
     StepTable table;
     SetRow(table, 0, {"SEQ", "200", "1", "2", "3", "4", "12", "a note"});
     SetRow(table, 1, {"end", "000", "", "", "", "", "", ""});
     SetRow(table, 2, {"JMP", "000"});
-    EXPECT_EQ(SendSteps(rig.ctx, table, "0", "3"), Outcome::Failed);
+    EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), "0", "3"), Outcome::Failed);
     EXPECT_EQ(rig.sent(), (std::vector<std::string>{"@?NO", "@WRITE STEP 0,SEQ,200,12",
                                                     "@WRITE STEP 1,END,000,,,,"}));
     EXPECT_EQ(rig.prompter.messages.back(),
@@ -112,13 +112,13 @@ TEST(StepTransfer, SendRulesOfCommandKinds) {
 }
 
 TEST(StepTransfer, ProgramNumberFollowedBy07SendsAt) {
-    Rig rig;
+    StepRig rig;
     rig.sim.addCommand("@?NO", [&](const std::string&) {
         rig.sim.reply("3");
         rig.sim.reply("07:Framing error");
     });
     StepTable table;
-    EXPECT_EQ(SendSteps(rig.ctx, table, "0", "1"), Outcome::Failed);
+    EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), "0", "1"), Outcome::Failed);
     EXPECT_EQ(rig.sent(), (std::vector<std::string>{"@?NO", "@"}));
     EXPECT_EQ(rig.prompter.texts(), (std::vector<std::string>{"07:Framing error"}));
     EXPECT_EQ(rig.shownProgram, "3");
@@ -132,12 +132,12 @@ TEST(StepTransfer, CancelBetweenSteps) {
     };
     for (const Case& c : {Case{false, "Sending is interrupted", "Step send"},
                           Case{true, "Receiving is interrupted", "Step receive"}}) {
-        Rig rig;
+        StepRig rig;
         rig.prompter.answers = {true};
         rig.view.cancelAfterProgress = 3;
         StepTable table;
-        const Outcome o = c.receive ? ReceiveSteps(rig.ctx, table, "0", "9")
-                                    : SendSteps(rig.ctx, table, "0", "9");
+        const Outcome o = c.receive ? ReceiveSteps(rig.ctx, rig.steps(table), "0", "9")
+                                    : SendSteps(rig.ctx, rig.steps(table), "0", "9");
         EXPECT_EQ(o, Outcome::Interrupted);
         EXPECT_EQ(rig.sent().size(), 4u);  // "@?NO" and steps 0, 1, 2
         EXPECT_EQ(rig.prompter.messages.back(), (Message{"notify", c.message, c.caption}));
@@ -168,7 +168,7 @@ TEST(StepTransfer, ReceiveCases) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Rig rig;
+        StepRig rig;
         rig.prompter.answers = {true};
         rig.sim.addCommand("@READ STEP", [&](const std::string&) {
             for (const auto& l : c.replies) rig.sim.reply(l);
@@ -181,7 +181,7 @@ TEST(StepTransfer, ReceiveCases) {
         SetRow(expected, 9, c.row9);
         expected[10].clear();
         SetRow(expected, 10, c.row10);
-        EXPECT_EQ(ReceiveSteps(rig.ctx, table, "9", "9"), c.outcome);
+        EXPECT_EQ(ReceiveSteps(rig.ctx, rig.steps(table), "9", "9"), c.outcome);
         EXPECT_EQ(table[9], expected[9]);
         EXPECT_EQ(table[10], expected[10]);
         EXPECT_EQ(rig.prompter.texts(), c.messages);

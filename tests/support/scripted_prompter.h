@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/prompter.h"
+#include "procedures/prompter.h"
 
 namespace mivo::test {
 

@@ -1,12 +1,13 @@
-#include "steps/program_info.h"
+#include "procedures/controller_records.h"
 
 #include "link/reply_class.h"
+#include "procedures/transfer_session.h"
 
 namespace mivo {
 
-Versions QueryVersions(StepContext& ctx) {
+Versions QueryVersions(ProcedureContext& ctx) {
     Versions result;
-    TransferSession session(ctx, "Transferring", "Cancel", true);
+    TransferSession session(ctx, SessionKind::DataExchange);
     for (int i = 0; i < 5; ++i) {
         const std::string reply = ctx.send("@?Ver " + std::to_string(i));
         if (reply.empty()) return result;
@@ -22,9 +23,9 @@ Versions QueryVersions(StepContext& ctx) {
     return result;
 }
 
-ErrorRecord QueryErrorRecord(StepContext& ctx) {
+ErrorRecord QueryErrorRecord(ProcedureContext& ctx) {
     ErrorRecord result;
-    TransferSession session(ctx, "Transferring", "Cancel", true);
+    TransferSession session(ctx, SessionKind::DataExchange);
     if (!ctx.prompter.ask("Is error record received?", "Error record receive")) {
         result.outcome = Outcome::Declined;
         return result;

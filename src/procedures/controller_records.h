@@ -1,11 +1,12 @@
 #pragma once
-// The controller's version and error-record queries, run by the step editor's commands; the
-// screen shows the results in TVer and Terror.
+// The controller's version and error-record queries; the screens show the results in TVer and
+// Terror.
 #include <array>
 #include <string>
 #include <vector>
 
-#include "steps/program_context.h"
+#include "procedures/outcome.h"
+#include "procedures/procedure_context.h"
 
 namespace mivo {
 
@@ -17,7 +18,7 @@ struct Versions {
 
 // "@?Ver 0".."@?Ver 4": a data reply is the unit's version; after a status word, a following
 // line beginning "23" leaves the unit blank and goes on, any other goes to the error dialog.
-Versions QueryVersions(StepContext& ctx);
+Versions QueryVersions(ProcedureContext& ctx);
 
 struct ErrorRecord {
     Outcome outcome = Outcome::Failed;  // Completed when the record ended with "OK"
@@ -25,6 +26,6 @@ struct ErrorRecord {
 };
 
 // Asks "Is error record received?", then "@READ ERR" for at most 15 lines.
-ErrorRecord QueryErrorRecord(StepContext& ctx);
+ErrorRecord QueryErrorRecord(ProcedureContext& ctx);
 
 }  // namespace mivo

@@ -1,10 +1,10 @@
 // Program control and the version and error-record queries against the simulated controller.
-#include "steps/program_control.h"
+#include "procedures/program_control.h"
 
 #include <gtest/gtest.h>
 
-#include "step_rig.h"
-#include "steps/program_info.h"
+#include "procedures/controller_records.h"
+#include "support/procedure_rig.h"
 
 namespace mivo {
 namespace {
@@ -44,36 +44,14 @@ TEST(ProgramControl, OperationExecute) {
             for (const auto& l : c.runReplies) rig.sim.reply(l);
         });
         rig.prompter.answers = c.answers;
-        EXPECT_EQ(ExecuteOperation(rig.ctx), c.outcome);
+        EXPECT_EQ(ExecuteProgram(rig.ctx,
+                                 [](const std::string& n) {
+                                     return "PGM " + n + " will be started.  OK?";
+                                 }),
+                  c.outcome);
         EXPECT_EQ(rig.prompter.texts(), c.messages);
         EXPECT_EQ(rig.sim.received(), c.sent);
         EXPECT_FALSE(rig.view.cancelShown);
-    }
-}
-
-TEST(ProgramControl, InitializeAsksThenEmptiesControllerAndTable) {
-    for (const bool refused : {false, true}) {
-        Rig rig;
-        rig.sim.currentProgram = 3;
-        rig.sim.programs[3][7] = "POI 000,1,2,3,4";
-        StepTable table;
-        table[7][FieldCommand] = "POI";
-        EXPECT_EQ(InitializeQuestion(rig.ctx), "Is PGM No.3 initialize executed?");
-        EXPECT_EQ(rig.modified, 1);
-        EXPECT_TRUE(rig.prompter.messages.empty());
-        // The question alone sends nothing that changes the controller.
-        EXPECT_FALSE(rig.sim.programs[3][7].empty());
-
-        if (refused) rig.sim.faults.refuse.which = 2;  // the second command: @INIT PGM
-        EXPECT_EQ(InitializeProgram(rig.ctx, table),
-                  refused ? Outcome::Failed : Outcome::Completed);
-        EXPECT_EQ(rig.sent().back(), "@INIT PGM");
-        EXPECT_EQ(table[7].empty(), !refused);
-        EXPECT_EQ(rig.sim.programs[3][7].empty(), !refused);
-        const Message last = refused ? Message{"error", "10:Command error", "Error display"}
-                                     : Message{"notify", "Program initialize is completed",
-                                               "Program initialize"};
-        EXPECT_EQ(rig.prompter.messages.back(), last);
     }
 }
 

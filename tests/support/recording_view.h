@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/transfer_view.h"
+#include "procedures/transfer_view.h"
 
 namespace mivo::test {
 

@@ -1,0 +1,28 @@
+#pragma once
+// What every procedure that talks to the controller works with: the channel, the user's
+// dialogs, the transfer dialogs and the screen's hidden reply log.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "link/channel.h"
+#include "procedures/prompter.h"
+#include "procedures/transfer_view.h"
+
+namespace mivo {
+
+struct ProcedureContext {
+    Channel& channel;
+    Prompter& prompter;
+    TransferView& view;
+    std::vector<std::string>& log;  // every reply line received, as the screen keeps it
+    // Shows the controller's program number on the screen (after "Pgm No."); may be empty.
+    std::function<void(const std::string&)> showProgramNo = {};
+
+    // Sends and logs the reply.
+    std::string send(const std::string& command);
+    // Waits for the next reply line and logs it.
+    std::string next();
+};
+
+}  // namespace mivo

@@ -1,0 +1,132 @@
+#include "procedures/program_control.h"
+
+#include "link/reply_class.h"
+#include "procedures/reply_rules.h"
+#include "procedures/transfer_session.h"
+
+namespace mivo {
+
+namespace {
+
+const char* const kOriginQuestion = "Return to origin?";
+const char* const kOriginCaption = "Return to origin";
+const char* const kStartCaption = "Operation start";
+
+// "@ORG" with the dialog showing a motion (Cancel then sends "@MSTOP").
+bool SendOrigin(ProcedureContext& ctx) {
+    SetSessionKind(ctx, SessionKind::Motion);
+    const std::string reply = ctx.send("@ORG");
+    if (reply.empty()) return false;
+    if (ReplyClass(reply) == ReplyCode::Ok) return true;
+    ShowRefusal(ctx, reply);
+    return false;
+}
+
+}  // namespace
+
+ProgramNo QueryProgramNo(ProcedureContext& ctx) {
+    const std::string reply = ctx.send("@?NO");
+    if (reply.empty()) return {};
+    const ReplyCode code = ReplyClass(reply);
+    if (code == ReplyCode::Ok) return {true, ""};
+    if (code != ReplyCode::Data) {
+        ctx.prompter.showControllerError(ctx.next());
+        return {};
+    }
+    if (reply.size() != 1) {
+        ctx.prompter.showControllerError(reply);
+        return {};
+    }
+    if (ctx.showProgramNo) ctx.showProgramNo(reply);
+    const std::string status = ctx.next();
+    if (ReplyClass(status) == ReplyCode::Ok) return {true, reply};
+    ctx.prompter.showControllerError(status);
+    ResetAfter07(ctx, status);
+    return {};
+}
+
+int ProgramIndex(const std::string& number) {
+    if (number.size() != 1 || number[0] < '0' || number[0] > '5') return -1;
+    return number[0] - '0';
+}
+
+Outcome AcquireProgramNo(ProcedureContext& ctx) {
+    TransferSession session(ctx, SessionKind::DataExchange);
+    return QueryProgramNo(ctx).ok ? Outcome::Completed : Outcome::Failed;
+}
+
+Outcome CheckOrigin(ProcedureContext& ctx) {
+    const std::string org = ctx.send("@?ORG");
+    if (org.empty()) return Outcome::Failed;
+    std::string state;
+    const ReplyCode code = ReplyClass(org);
+    if (IsStatusWord(code)) {
+        ctx.prompter.showControllerError(ctx.next());
+        return Outcome::Failed;
+    }
+    if (code == ReplyCode::Data) {
+        if (org.size() != 1) {
+            ctx.prompter.showControllerError(org);
+            return Outcome::Failed;
+        }
+        state = org;
+        ctx.next();
+    }
+    if (state == "1") return Outcome::Completed;
+    if (!ctx.prompter.ask(kOriginQuestion, kOriginCaption)) return Outcome::Declined;
+    return SendOrigin(ctx) ? Outcome::Completed : Outcome::Failed;
+}
+
+Outcome ExecuteProgram(ProcedureContext& ctx, const StartQuestion& question) {
+    TransferSession session(ctx, SessionKind::DataExchange);
+    const ProgramNo pgm = QueryProgramNo(ctx);
+    if (!pgm.ok) return Outcome::Failed;
+    const Outcome origin = CheckOrigin(ctx);
+    if (origin != Outcome::Completed) return origin;
+
+    if (ProgramIndex(pgm.number) < 0) {
+        ctx.prompter.notify("Check PGM No.", kStartCaption);
+        return Outcome::Failed;
+    }
+    if (!ctx.prompter.ask(question(pgm.number), kStartCaption)) return Outcome::Declined;
+
+    SetSessionKind(ctx, SessionKind::Motion);
+    for (std::string line = ctx.send("@RUN");; line = ctx.next()) {
+        if (line.empty()) return Outcome::Failed;
+        switch (ReplyClass(line)) {
+            case ReplyCode::Ok:
+            case ReplyCode::Cend:
+                break;
+            case ReplyCode::Err:
+            case ReplyCode::Mstop:
+            case ReplyCode::Stop:
+                ctx.prompter.showControllerError(ctx.next());
+                break;
+            case ReplyCode::End:
+                ctx.prompter.notify("END: Program operation end", "RUN execute");
+                return Outcome::Completed;
+            case ReplyCode::Ng:
+            case ReplyCode::Emg:
+                ctx.prompter.showControllerError(ctx.next());
+                return Outcome::Failed;
+            case ReplyCode::Data:
+                ctx.prompter.showControllerError(line);
+                return Outcome::Failed;
+        }
+    }
+}
+
+Outcome ReturnToOrigin(ProcedureContext& ctx) {
+    if (!ctx.prompter.ask(kOriginQuestion, kOriginCaption)) return Outcome::Declined;
+    TransferSession session(ctx, SessionKind::Motion);
+    return SendOrigin(ctx) ? Outcome::Completed : Outcome::Failed;
+}
+
+Outcome MotorFree(ProcedureContext& ctx) {
+    TransferSession session(ctx, SessionKind::MotorStop);
+    if (ctx.send("@MSTOP").empty()) return Outcome::Failed;
+    ctx.next();
+    return Outcome::Completed;
+}
+
+}  // namespace mivo

@@ -1,0 +1,37 @@
+#include "steps/program_initialize.h"
+
+#include "link/reply_class.h"
+#include "procedures/program_control.h"
+#include "procedures/reply_rules.h"
+#include "procedures/transfer_session.h"
+
+namespace mivo {
+
+std::optional<std::string> InitializeQuestion(ProcedureContext& ctx, const StepTarget& steps) {
+    TransferSession session(ctx, SessionKind::DataExchange);
+    steps.modified();
+    const ProgramNo pgm = QueryProgramNo(ctx);
+    if (!pgm.ok) return std::nullopt;
+    return "Is PGM No." + pgm.number + " initialize executed?";
+}
+
+Outcome InitializeProgram(ProcedureContext& ctx, const StepTarget& steps) {
+    TransferSession session(ctx, SessionKind::DataExchange);
+    const std::string reply = ctx.send("@INIT PGM");
+    if (reply.empty()) return Outcome::Failed;
+    if (ReplyClass(reply) != ReplyCode::Ok) {
+        ShowRefusal(ctx, reply);
+        return Outcome::Failed;
+    }
+    steps.table.clear();
+    steps.written(0, kStepCount - 1);
+    steps.modified();
+    ctx.prompter.notify("Program initialize is completed", "Program initialize");
+    return Outcome::Completed;
+}
+
+std::string StepStartQuestion(const std::string& number) {
+    return "PGM " + number + " will be started.  OK?";
+}
+
+}  // namespace mivo
