@@ -44,11 +44,4 @@ bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& known, Pa
     return true;
 }
 
-std::string PathExtension(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    const std::size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-    return path.substr(dot);
-}
-
 }  // namespace mivo

@@ -32,7 +32,4 @@ struct OptionSpec {
 bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& known, ParsedArgs& out,
                std::string& error);
 
-// The extension of a path's last component, from its last "." on ("" when it has none).
-std::string PathExtension(const std::string& path);
-
 }  // namespace mivo

@@ -1,8 +1,5 @@
 #include "cli/convert_command.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "cli/cli_args.h"
 #include "steps/step_files.h"
 #include "steps/step_table.h"
@@ -10,20 +7,11 @@
 namespace mivo {
 
 int OpenFilterForPath(const std::string& path) {
-    std::string ext = PathExtension(path);
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (ext == ".stp") return OpenStp;
-    if (ext == ".crd") return OpenCrd;
-    if (ext == ".csv") return OpenCsv;
-    return OpenAll;
+    return FilterForName(StepFileKind().openFilters, path, true);
 }
 
 int SaveFilterForPath(const std::string& path) {
-    const std::string ext = PathExtension(path);
-    if (ext == ".stp") return SaveStp;
-    if (ext == ".csv") return SaveCsv;
-    return SaveAll;
+    return FilterForName(StepFileKind().saveFilters, path, false);
 }
 
 int RunConvert(const std::string& in, const std::string& out, Prompter& prompter) {

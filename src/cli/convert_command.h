@@ -7,11 +7,10 @@
 
 namespace mivo {
 
-// Open filter by IN's extension, in any case: ".stp" 1, ".crd" 2, ".csv" 3, otherwise 4.
+// The dialog filters a file name given on the command line stands for (see FilterForName): an
+// open takes the extension in any case; a save takes it exactly, so "OUT.STP" is written as it
+// stands rather than as "OUT.STP.stp".
 int OpenFilterForPath(const std::string& path);
-
-// Save filter by OUT's extension, exactly: ".stp" 1, ".csv" 2, otherwise 3 (the name as given;
-// so "OUT.STP" is written as it stands rather than as "OUT.STP.stp").
 int SaveFilterForPath(const std::string& path);
 
 // kExitCompleted when the open ended with "Completed" and the save with "Saved", otherwise

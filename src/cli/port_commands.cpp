@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "cli/console_prompter.h"
+#include "cli/convert_command.h"
 #include "common/convert.h"
 #include "link/tbuff.h"
 #include "procedures/controller_records.h"
@@ -58,19 +59,6 @@ class ConsoleChannel : public Channel {
     std::ostream* log_;
 };
 
-int SaveFilterFor(const std::string& path) {
-    const std::string ext = PathExtension(path);
-    return ext == ".stp" ? SaveStp : ext == ".csv" ? SaveCsv : SaveAll;
-}
-
-int OpenFilterFor(const std::string& path) {
-    const std::string ext = PathExtension(path);
-    if (ext == ".stp" || ext == ".STP") return OpenStp;
-    if (ext == ".crd" || ext == ".CRD") return OpenCrd;
-    if (ext == ".csv" || ext == ".CSV") return OpenCsv;
-    return OpenAll;
-}
-
 int Usage(const std::string& problem) {
     std::cerr << "mivo: " << problem << '\n';
     return kExitUsage;
@@ -118,7 +106,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));
     StepTable table;
     if (steps && words[1] == "send" &&
-        OpenStepFile(table, words[2], OpenFilterFor(words[2]), prompter) != OpenOutcome::Completed)
+        OpenStepFile(table, words[2], OpenFilterForPath(words[2]), prompter) != OpenOutcome::Completed)
         return kExitFailed;
 
     int argc = 1;
@@ -141,7 +129,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         if (SendSteps(ctx, target, start, end) == Outcome::Completed) status = kExitCompleted;
     } else if (steps) {
         if (ReceiveSteps(ctx, target, start, end) == Outcome::Completed &&
-            SaveStepFile(table, words[2], SaveFilterFor(words[2]), prompter))
+            SaveStepFile(table, words[2], SaveFilterForPath(words[2]), prompter))
             status = kExitCompleted;
     } else if (version) {
         const Versions v = QueryVersions(ctx);

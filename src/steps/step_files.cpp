@@ -1,47 +1,14 @@
 #include "steps/step_files.h"
 
-#include "steps/step_file_io.h"
+#include "files/file_io.h"
 #include "steps/step_zeb.h"
 
 namespace mivo {
 
 namespace {
 
-constexpr const char* kOverwriteQuestion = "File of the same name exists.  Overwrite?";
-constexpr const char* kSaveQuestionCaption = "Program save";
-constexpr const char* kSaveCaption = "Save";
-constexpr const char* kSaved = "Saved";
 constexpr const char* kOpenCaption = "Open";
-constexpr const char* kCompleted = "Completed";
 constexpr const char* kCannotOpen = "File cannot be open";
-
-bool EndsWith(const std::string& s, std::string_view tail) {
-    return s.size() >= tail.size() && std::string_view(s).substr(s.size() - tail.size()) == tail;
-}
-
-const char* SaveExtension(int filter) {
-    switch (filter) {
-        case SaveStp:
-            return ".stp";
-        case SaveCsv:
-            return ".csv";
-        default:
-            return nullptr;
-    }
-}
-
-const char* OpenExtension(int filter, bool upper) {
-    switch (filter) {
-        case OpenStp:
-            return upper ? ".STP" : ".stp";
-        case OpenCrd:
-            return upper ? ".CRD" : ".crd";
-        case OpenCsv:
-            return upper ? ".CSV" : ".csv";
-        default:
-            return nullptr;
-    }
-}
 
 void AppendLine(const StepRow& row, std::string& out) {
     for (int f = 0; f < kStepFieldCount; ++f) {
@@ -73,33 +40,33 @@ std::string StepFileText(const StepTable& table) {
     return out;
 }
 
-std::string SaveTargetName(const std::string& name, int filter) {
-    const char* ext = SaveExtension(filter);
-    if (ext == nullptr || EndsWith(name, ext)) return name;
-    return name + ext;
+const FileKind& StepFileKind() {
+    static const FileKind kind = [] {
+        FileKind k;
+        k.saveFilters = {{"MIVO step file (*.stp)", ".stp"}, {"CSV file (*.csv)", ".csv"},
+                         {"All (*.*)", ""}};
+        k.openFilters = {{"MIVO step file (*.stp)", ".stp"},
+                         {"ZEB data file (*.crd)", ".crd"},
+                         {"CSV file (*.csv)", ".csv"},
+                         {"all (*.*)", ""}};
+        // With the dot: a name such as "backupstp" would otherwise be written as it stands,
+        // with no extension, and neither the ".stp" filter nor an open by that name would
+        // find it as a step file.
+        k.saveNameTest = SaveNameTest::ExtensionWithDot;
+        k.overwriteCaption = "Program save";
+        k.overwriteQuestion = "File of the same name exists.  Overwrite?";
+        k.overwriteQuestionAll = k.overwriteQuestion;
+        k.saveQuestion = "Data will be saved.  OK?";
+        k.unsavedQuestion = "Is step data saved?";
+        k.questionCaption = "Step contents";
+        k.openCompleted = {"Completed", "Completed", "Completed", "Completed"};
+        return k;
+    }();
+    return kind;
 }
 
 bool SaveStepFile(const StepTable& table, const std::string& name, int filter, Prompter& prompter) {
-    const char* ext = SaveExtension(filter);
-    const bool exists = FileExists(name) || (ext != nullptr && FileExists(name + ext));
-    if (exists && !prompter.ask(kOverwriteQuestion, kSaveQuestionCaption)) return false;
-
-    const std::string target = SaveTargetName(name, filter);
-    std::string reason;
-    if (!WriteWholeFile(target, StepFileText(table), reason)) {
-        prompter.notify("Cannot write " + target + ": " + reason, kSaveCaption);
-        return false;
-    }
-    prompter.notify(kSaved, kSaveCaption);
-    return true;
-}
-
-std::string OpenTargetName(const std::string& name, int filter) {
-    const char* lower = OpenExtension(filter, false);
-    if (lower == nullptr) return name;
-    if (EndsWith(name, lower) || EndsWith(name, OpenExtension(filter, true)) || FileExists(name))
-        return name;
-    return name + lower;
+    return SaveDataFile(StepFileKind(), name, filter, StepFileText(table), prompter);
 }
 
 bool ConvertStepText(StepTable& table, std::string_view content, Prompter& prompter) {
@@ -134,18 +101,13 @@ bool ConvertStepText(StepTable& table, std::string_view content, Prompter& promp
 
 OpenOutcome OpenStepFile(StepTable& table, const std::string& name, int filter,
                          Prompter& prompter) {
-    const std::string target = OpenTargetName(name, filter);
-    std::string content;
-    std::string reason;
-    if (!ReadWholeFile(target, content, reason)) {
-        prompter.notify("Cannot read " + target + ": " + reason, kOpenCaption);
-        return OpenOutcome::NotRead;
-    }
-    const bool completed = filter == OpenCrd ? ConvertZebSteps(table, content, prompter)
-                                             : ConvertStepText(table, content, prompter);
-    if (!completed) return OpenOutcome::Stopped;
-    prompter.notify(kCompleted, kOpenCaption);
-    return OpenOutcome::Completed;
+    return OpenDataFile(
+        StepFileKind(), name, filter,
+        [&](int f, std::string_view content) {
+            return f == OpenCrd ? ConvertZebSteps(table, content, prompter)
+                                : ConvertStepText(table, content, prompter);
+        },
+        prompter);
 }
 
 }  // namespace mivo

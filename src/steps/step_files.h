@@ -1,12 +1,13 @@
 #pragma once
-// Step files: the ".stp"/CSV text (1000 lines of eight fields joined by commas), the save and
-// open procedures with their name rules and messages, and the text conversion. The ZEB import
-// is in step_zeb.h. Plain C++: the file dialogs and the "Is step data saved?" question belong to
-// the step editor, which calls these after its dialog.
+// Step files: the ".stp"/CSV text (1000 lines of eight fields joined by commas), the step kind
+// of data file, and the text conversion. The ZEB import is in step_zeb.h. Plain C++: the file
+// dialogs and the "Is step data saved?" question belong to the step editor.
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "files/data_files.h"
+#include "files/file_kind.h"
 #include "procedures/prompter.h"
 #include "steps/step_table.h"
 
@@ -23,32 +24,16 @@ std::vector<std::string> StepFileLines(const StepTable& table);
 // The whole file content as written: the 1000 lines, each ended by CR LF.
 std::string StepFileText(const StepTable& table);
 
-// The name a save writes: for filters 1 and 2, `name` when it already ends in ".stp" / ".csv"
-// (compared exactly, so "prog.STP" becomes "prog.STP.stp"), otherwise `name` plus that
-// extension; for filter 3 `name` as given.
-std::string SaveTargetName(const std::string& name, int filter);
+// The step files' description for the shared save and open procedures.
+const FileKind& StepFileKind();
 
-// Save after the file dialog. Asks "File of the same name exists.  Overwrite?" (caption
-// "Program save") when `name`, or for filters 1 and 2 `name` plus the extension, exists; No
-// writes nothing and shows nothing. Writes the file whole (CR LF line ends) and shows "Saved"
-// (caption "Save"). A write failure shows "Cannot write NAME: REASON" (caption "Save"), leaves
-// any old file intact and returns false. True only when written and "Saved" shown.
+// Save after the file dialog, through the shared save procedure (caption "Program save"; the
+// name test compares the extension with its dot, see step_files.cpp).
 bool SaveStepFile(const StepTable& table, const std::string& name, int filter, Prompter& prompter);
 
-// The name an open reads: for filters 1 to 3, `name` when it ends in the filter's extension in
-// lower or upper case (".stp"/".STP", ".crd"/".CRD", ".csv"/".CSV") or when a file of that name
-// exists, otherwise `name` plus the lower-case extension; for filter 4 `name` as given.
-std::string OpenTargetName(const std::string& name, int filter);
-
-enum class OpenOutcome {
-    NotRead,    // the file could not be read; "Cannot read NAME: REASON" shown; table unchanged
-    Stopped,    // a conversion message ended the open; the table holds what was converted
-    Completed,  // the table replaced and "Completed" shown
-};
-
 // Open after the file dialog: reads the file whole, then converts it into `table` (filters 1, 3
-// and 4: text conversion; filter 2: ZEB conversion). All messages have the caption "Open".
-// StepModified is the caller's.
+// and 4: text conversion; filter 2: ZEB conversion); "Completed" when done. All messages have
+// the caption "Open". StepModified is the caller's.
 OpenOutcome OpenStepFile(StepTable& table, const std::string& name, int filter, Prompter& prompter);
 
 // Text conversion of a step file's content into `table` (cleared first). Each of the 1000

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/convert.h"
-#include "steps/step_file_io.h"
+#include "files/file_io.h"
 
 // A ZEB line holds one step at fixed character positions, counted from 1. Characters 1 and 2
 // select the command; each command has its Operation at fixed positions and either a comment

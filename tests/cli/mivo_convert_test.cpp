@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "steps/step_files.h"
-#include "steps/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace mivo {
 namespace {

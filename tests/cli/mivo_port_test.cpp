@@ -4,7 +4,7 @@
 #include <QProcess>
 #include <QStringList>
 
-#include "steps/temp_dir.h"
+#include "support/temp_dir.h"
 
 namespace mivo {
 namespace {

@@ -1,14 +1,10 @@
 #include "steps/step_files.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 
-#include "steps/temp_dir.h"
+#include "support/temp_dir.h"
 #include "support/scripted_prompter.h"
 
 namespace mivo {
@@ -22,7 +18,6 @@ using test::WriteBytes;
 
 const Message kSaved{"notify", "Saved", "Save"};
 const Message kCompleted{"notify", "Completed", "Open"};
-const Message kOverwrite{"ask", "File of the same name exists.  Overwrite?", "Program save"};
 const Message kCannotOpen{"notify", "File cannot be open", "Open"};
 
 std::string Repeat(const std::string& line, int count) {
@@ -90,96 +85,6 @@ TEST(StepFiles, MixedTableRoundTripsByteExact) {
     EXPECT_EQ(StepFileLines(table)[5], "SEQ,800,,,,,25,,,,");
 }
 
-TEST(StepFiles, SaveTargetName) {
-    struct Case {
-        std::string name;
-        int filter;
-        std::string target;
-    } cases[] = {
-        {"prog", SaveStp, "prog.stp"},
-        {"prog.stp", SaveStp, "prog.stp"},
-        {"prog.STP", SaveStp, "prog.STP.stp"},
-        {"progstp", SaveStp, "progstp.stp"},
-        {"prog", SaveCsv, "prog.csv"},
-        {"prog.csv", SaveCsv, "prog.csv"},
-        {"prog.CSV", SaveCsv, "prog.CSV.csv"},
-        {"prog.stp", SaveCsv, "prog.stp.csv"},
-        {"prog", SaveAll, "prog"},
-        {"prog.txt", SaveAll, "prog.txt"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(SaveTargetName(c.name, c.filter), c.target) << c.name << " " << c.filter;
-}
-
-TEST(StepFiles, OverwriteQuestion) {
-    struct Case {
-        std::vector<std::string> existing;
-        std::string name;
-        int filter;
-        bool answer;
-        bool asked;
-        std::string written;  // the file that then holds the table, "" for none
-    } cases[] = {
-        {{}, "prog", SaveStp, false, false, "prog.stp"},
-        {{"prog"}, "prog", SaveStp, false, true, ""},
-        {{"prog"}, "prog", SaveStp, true, true, "prog.stp"},
-        {{"prog.stp"}, "prog", SaveStp, false, true, ""},
-        {{"prog.stp"}, "prog", SaveStp, true, true, "prog.stp"},
-        {{"prog.stp"}, "prog.stp", SaveStp, true, true, "prog.stp"},
-        {{"prog.csv"}, "prog", SaveCsv, false, true, ""},
-        {{"prog.stp"}, "prog", SaveCsv, false, false, "prog.csv"},
-        {{"prog.stp"}, "prog", SaveAll, false, false, "prog"},
-        {{"prog"}, "prog", SaveAll, true, true, "prog"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
-        TempDir dir;
-        for (const auto& e : c.existing) WriteBytes(dir / e, "old");
-        ScriptedPrompter p;
-        p.answers = {c.answer};
-        const bool saved = SaveStepFile(MixedTable(), dir / c.name, c.filter, p);
-        EXPECT_EQ(saved, !c.written.empty());
-        std::vector<Message> expected;
-        if (c.asked) expected.push_back(kOverwrite);
-        if (saved) expected.push_back(kSaved);
-        EXPECT_EQ(p.messages, expected);
-        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-            const std::string file = entry.path().filename().string();
-            EXPECT_EQ(ReadBytes(entry.path().string()),
-                      file == c.written ? StepFileText(MixedTable()) : std::string("old"))
-                << file;
-        }
-    }
-}
-
-TEST(StepFiles, OpenTargetName) {
-    struct Case {
-        std::vector<std::string> existing;
-        std::string name;
-        int filter;
-        std::string target;
-    } cases[] = {
-        {{"prog", "prog.stp"}, "prog", OpenStp, "prog"},
-        {{"prog.stp"}, "prog", OpenStp, "prog.stp"},
-        {{}, "prog", OpenStp, "prog.stp"},
-        {{}, "prog.STP", OpenStp, "prog.STP"},
-        {{}, "prog.Stp", OpenStp, "prog.Stp.stp"},
-        {{"prog.Stp"}, "prog.Stp", OpenStp, "prog.Stp"},
-        {{}, "old.CRD", OpenCrd, "old.CRD"},
-        {{}, "old", OpenCrd, "old.crd"},
-        {{}, "data", OpenCsv, "data.csv"},
-        {{}, "data.CSV", OpenCsv, "data.CSV"},
-        {{}, "data", OpenAll, "data"},
-        {{}, "data.stp", OpenAll, "data.stp"},
-    };
-    for (const Case& c : cases) {
-        TempDir dir;
-        for (const auto& e : c.existing) WriteBytes(dir / e, "");
-        EXPECT_EQ(OpenTargetName(dir / c.name, c.filter), dir / c.target)
-            << c.name << " " << c.filter;
-    }
-}
-
 TEST(StepFiles, TextConversionOfContent) {
     const std::string line = "POI,050,1,2,3,0,,c\r\n";
     struct Case {
@@ -220,80 +125,6 @@ TEST(StepFiles, ShortFileStopsOpenWithTheLinesSoFar) {
     ScriptedPrompter p;
     EXPECT_EQ(OpenStepFile(t, dir / "short", OpenStp, p), OpenOutcome::Stopped);
     EXPECT_EQ(t[998][FieldComment], "e");
-}
-
-TEST(StepFiles, UnreadableFileLeavesTableUnchanged) {
-    TempDir dir;
-    std::filesystem::create_directory(dir / "folder.stp");
-    WriteBytes(dir / "nul.stp", Repeat(",,,,,,,\r\n", 10) + std::string("a\0b", 3));
-    {
-        std::ofstream big(dir / "big.stp", std::ios::binary);
-        big.seekp(16 * 1024 * 1024);
-        big << ',';
-    }
-    ASSERT_EQ(::mkfifo((dir / "pipe.stp").c_str(), 0600), 0);
-    struct Case {
-        std::string name;
-        std::string reason;
-    } cases[] = {
-        {"missing.stp", "No such file or directory"},
-        {"folder.stp", "Is a directory"},
-        {"big.stp", "File is too large"},
-        {"nul.stp", "Not a text file (it contains NUL bytes)"},
-        {"pipe.stp", "Not a regular file"},
-    };
-    for (const Case& c : cases) {
-        StepTable t = MixedTable();
-        ScriptedPrompter p;
-        EXPECT_EQ(OpenStepFile(t, dir / c.name, OpenStp, p), OpenOutcome::NotRead) << c.name;
-        EXPECT_EQ(t, MixedTable()) << c.name;
-        EXPECT_EQ(p.messages,
-                  (std::vector<Message>{
-                      {"notify", "Cannot read " + (dir / c.name) + ": " + c.reason, "Open"}}));
-    }
-}
-
-// The old file and the directory as they were: no "Saved", no temporary file left behind.
-void ExpectFailedSave(const TempDir& dir, const ScriptedPrompter& p, const std::string& reason) {
-    EXPECT_EQ(
-        p.messages,
-        (std::vector<Message>{
-            kOverwrite, {"notify", "Cannot write " + (dir / "prog.stp") + ": " + reason, "Save"}}));
-    EXPECT_EQ(ReadBytes(dir / "prog.stp"), "old program");
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
-    EXPECT_EQ(files, 1);
-}
-
-TEST(StepFiles, WriteFailureKeepsOldFile) {
-    // A file size limit makes the write itself fail, for root as well.
-    TempDir dir;
-    WriteBytes(dir / "prog.stp", "old program");
-    ScriptedPrompter p;
-    p.answers = {true};
-    rlimit old{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = SaveStepFile(MixedTable(), dir / "prog.stp", SaveStp, p);
-    ::setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(saved);
-    ExpectFailedSave(dir, p, "File too large");
-}
-
-TEST(StepFiles, SaveKeepsPermissionsOfOldFile) {
-    TempDir dir;
-    WriteBytes(dir / "prog.stp", "old program");
-    ::chmod((dir / "prog.stp").c_str(), 0640);
-    ScriptedPrompter p;
-    p.answers = {true};
-    ASSERT_TRUE(SaveStepFile(StepTable{}, dir / "prog.stp", SaveStp, p));
-    struct stat st {};
-    ASSERT_EQ(::stat((dir / "prog.stp").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 }  // namespace

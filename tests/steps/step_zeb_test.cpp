@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "steps/step_files.h"
-#include "steps/temp_dir.h"
+#include "support/temp_dir.h"
 #include "support/scripted_prompter.h"
 
 namespace mivo {

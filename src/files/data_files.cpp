@@ -1,0 +1,100 @@
+#include "files/data_files.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "files/file_io.h"
+
+namespace mivo {
+
+namespace {
+
+constexpr const char* kSaveCaption = "Save";
+constexpr const char* kSaved = "Saved";
+constexpr const char* kOpenCaption = "Open";
+
+bool EndsWith(const std::string& s, std::string_view tail) {
+    return s.size() >= tail.size() && std::string_view(s).substr(s.size() - tail.size()) == tail;
+}
+
+std::string Upper(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+bool PassesSaveTest(SaveNameTest test, const std::string& name, const std::string& extension) {
+    if (test == SaveNameTest::ExtensionWithDot) return EndsWith(name, extension);
+    const std::string letters = extension.substr(extension.rfind('.') + 1);
+    return EndsWith(name, letters);
+}
+
+}  // namespace
+
+const std::string* FilterExtension(const std::vector<FileFilter>& filters, int filter) {
+    if (filter < 1 || filter > static_cast<int>(filters.size())) return nullptr;
+    const std::string& ext = filters[static_cast<std::size_t>(filter - 1)].extension;
+    return ext.empty() ? nullptr : &ext;
+}
+
+std::string SaveTargetName(const FileKind& kind, const std::string& name, int filter) {
+    const std::string* ext = FilterExtension(kind.saveFilters, filter);
+    if (ext == nullptr || PassesSaveTest(kind.saveNameTest, name, *ext)) return name;
+    return name + *ext;
+}
+
+bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
+                  std::string_view content, Prompter& prompter) {
+    const std::string* ext = FilterExtension(kind.saveFilters, filter);
+    const bool exists = FileExists(name) || (ext != nullptr && FileExists(name + *ext));
+    const std::string& question = ext ? kind.overwriteQuestion : kind.overwriteQuestionAll;
+    if (exists && !prompter.ask(question, kind.overwriteCaption)) return false;
+
+    const std::string target = SaveTargetName(kind, name, filter);
+    std::string reason;
+    if (!WriteWholeFile(target, content, reason)) {
+        prompter.notify("Cannot write " + target + ": " + reason, kSaveCaption);
+        return false;
+    }
+    prompter.notify(kSaved, kSaveCaption);
+    return true;
+}
+
+std::string OpenTargetName(const FileKind& kind, const std::string& name, int filter) {
+    const std::string* ext = FilterExtension(kind.openFilters, filter);
+    if (ext == nullptr) return name;
+    if (EndsWith(name, *ext) || EndsWith(name, Upper(*ext)) || FileExists(name)) return name;
+    return name + *ext;
+}
+
+OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filter,
+                         const FileConversion& convert, Prompter& prompter) {
+    const std::string target = OpenTargetName(kind, name, filter);
+    std::string content;
+    std::string reason;
+    if (!ReadWholeFile(target, content, reason)) {
+        prompter.notify("Cannot read " + target + ": " + reason, kOpenCaption);
+        return OpenOutcome::NotRead;
+    }
+    if (!convert(filter, content)) return OpenOutcome::Stopped;
+    const std::size_t index = static_cast<std::size_t>(filter - 1);
+    if (filter >= 1 && index < kind.openCompleted.size())
+        prompter.notify(kind.openCompleted[index], kOpenCaption);
+    return OpenOutcome::Completed;
+}
+
+int FilterForName(const std::vector<FileFilter>& filters, const std::string& name, bool open) {
+    int any = static_cast<int>(filters.size());
+    for (std::size_t i = 0; i < filters.size(); ++i) {
+        const std::string& ext = filters[i].extension;
+        if (ext.empty()) {
+            any = static_cast<int>(i) + 1;
+            continue;
+        }
+        if (EndsWith(open ? Upper(name) : name, open ? Upper(ext) : ext))
+            return static_cast<int>(i) + 1;
+    }
+    return any;
+}
+
+}  // namespace mivo

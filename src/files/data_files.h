@@ -1,0 +1,53 @@
+#pragma once
+// The save and open procedures of every kind of data file, after its file dialog: name rules,
+// the overwrite question, writing and reading whole, and the messages.
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "files/file_kind.h"
+#include "procedures/prompter.h"
+
+namespace mivo {
+
+// The extension of a filter (1-based) of the list; nullptr for the filter without one or an
+// index beyond the list.
+const std::string* FilterExtension(const std::vector<FileFilter>& filters, int filter);
+
+// The name a save writes: for a filter with an extension, `name` when it passes the kind's
+// save name test, otherwise `name` plus the extension; for the filter without one, `name`.
+std::string SaveTargetName(const FileKind& kind, const std::string& name, int filter);
+
+// Save after the file dialog. Asks the overwrite question when `name`, or for a filter with an
+// extension `name` plus the extension, exists; No writes nothing and shows nothing. Writes
+// `content` whole and shows "Saved" (caption "Save"). A write failure shows "Cannot write NAME:
+// REASON" (caption "Save"), leaves any old file intact and returns false. True only when
+// written and "Saved" shown.
+bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
+                  std::string_view content, Prompter& prompter);
+
+// The name an open reads: for a filter with an extension, `name` when it ends in the extension
+// in lower or upper case or when a file of that name exists, otherwise `name` plus the
+// extension; for the filter without one, `name` as given.
+std::string OpenTargetName(const FileKind& kind, const std::string& name, int filter);
+
+enum class OpenOutcome {
+    NotRead,    // the file could not be read; "Cannot read NAME: REASON" shown; data unchanged
+    Stopped,    // the conversion refused the content (its message shown)
+    Completed,  // the data replaced and the kind's completion notice shown
+};
+
+// Converts a file's content into the data; false when it stopped with its own message.
+using FileConversion = std::function<bool(int filter, std::string_view content)>;
+
+// Open after the file dialog: reads the file whole, converts it, shows the completion notice of
+// the filter. All messages have the caption "Open".
+OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filter,
+                         const FileConversion& convert, Prompter& prompter);
+
+// The filter a file name given without a dialog (the command-line tool) stands for: the first
+// whose extension the name ends in (in any case for open, exactly for save), else the
+// filter without an extension.
+int FilterForName(const std::vector<FileFilter>& filters, const std::string& name, bool open);
+
+}  // namespace mivo

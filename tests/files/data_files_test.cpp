@@ -1,0 +1,279 @@
+// The save and open procedures shared by every kind of data file, with files on disk.
+#include "files/data_files.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+#include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
+
+namespace mivo {
+namespace {
+
+using test::Message;
+using test::ReadBytes;
+using test::ScriptedPrompter;
+using test::TempDir;
+using test::WriteBytes;
+
+// The step files' rules: the extension tested with its dot, one overwrite question.
+FileKind StepLike() {
+    FileKind k;
+    k.saveFilters = {{"MIVO step file (*.stp)", ".stp"}, {"CSV file (*.csv)", ".csv"},
+                     {"All (*.*)", ""}};
+    k.openFilters = {{"MIVO step file (*.stp)", ".stp"},
+                     {"ZEB data file (*.crd)", ".crd"},
+                     {"CSV file (*.csv)", ".csv"},
+                     {"all (*.*)", ""}};
+    k.saveNameTest = SaveNameTest::ExtensionWithDot;
+    k.overwriteCaption = "Program save";
+    k.overwriteQuestion = "File of the same name exists.  Overwrite?";
+    k.overwriteQuestionAll = k.overwriteQuestion;
+    k.openCompleted = {"Completed", "Completed", "Completed", "Completed"};
+    return k;
+}
+
+// The parameter files' rules: the last three letters tested, the "All" question differs.
+FileKind ParameterLike() {
+    FileKind k;
+    k.saveFilters = {{"MIVO parameter file (*.prm)", ".prm"}, {"CSV file (*.csv)", ".csv"},
+                     {"All (*.*)", ""}};
+    k.openFilters = {{"MIVO parameter file (*.prm)", ".prm"},
+                     {"ZEB data file (*.crd)", ".crd"},
+                     {"CSV file (*.csv)", ".csv"},
+                     {"All (*.*)", ""}};
+    k.saveNameTest = SaveNameTest::LastThreeLetters;
+    k.overwriteCaption = "save";
+    k.overwriteQuestion = "File of the same name exists. Overwrite?";
+    k.overwriteQuestionAll = "File of the same name exists.  Overwrite?";
+    k.openCompleted = {"Complete", "Completed. Check data.", "Complete", "Complete"};
+    return k;
+}
+
+const Message kSaved{"notify", "Saved", "Save"};
+
+TEST(DataFiles, SaveTargetName) {
+    struct Case {
+        bool steps;
+        std::string name;
+        int filter;
+        std::string target;
+    } cases[] = {
+        {true, "prog", 1, "prog.stp"},
+        {true, "prog.stp", 1, "prog.stp"},
+        {true, "prog.STP", 1, "prog.STP.stp"},
+        {true, "progstp", 1, "progstp.stp"},
+        {true, "prog.CSV", 2, "prog.CSV.csv"},
+        {true, "prog.stp", 2, "prog.stp.csv"},
+        {true, "prog.txt", 3, "prog.txt"},
+        {false, "A", 1, "A.prm"},
+        {false, "A.prm", 1, "A.prm"},
+        {false, "A.PRM", 1, "A.PRM.prm"},
+        {false, "Aprm", 1, "Aprm"},
+        {false, "data.csv", 2, "data.csv"},
+        {false, "A", 3, "A"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SaveTargetName(c.steps ? StepLike() : ParameterLike(), c.name, c.filter),
+                  c.target)
+            << c.name << " " << c.filter;
+}
+
+TEST(DataFiles, OverwriteQuestion) {
+    const Message stepQuestion{"ask", "File of the same name exists.  Overwrite?", "Program save"};
+    const Message prmQuestion{"ask", "File of the same name exists. Overwrite?", "save"};
+    const Message prmAllQuestion{"ask", "File of the same name exists.  Overwrite?", "save"};
+    struct Case {
+        bool steps;
+        std::vector<std::string> existing;
+        std::string name;
+        int filter;
+        bool answer;
+        const Message* asked;  // nullptr: no question
+        std::string written;   // the file that then holds the content, "" for none
+    } cases[] = {
+        {true, {}, "prog", 1, false, nullptr, "prog.stp"},
+        {true, {"prog"}, "prog", 1, false, &stepQuestion, ""},
+        {true, {"prog"}, "prog", 1, true, &stepQuestion, "prog.stp"},
+        {true, {"prog.stp"}, "prog", 1, false, &stepQuestion, ""},
+        {true, {"prog.stp"}, "prog.stp", 1, true, &stepQuestion, "prog.stp"},
+        {true, {"prog.csv"}, "prog", 2, false, &stepQuestion, ""},
+        {true, {"prog.stp"}, "prog", 2, false, nullptr, "prog.csv"},
+        {true, {"prog.stp"}, "prog", 3, false, nullptr, "prog"},
+        {true, {"prog"}, "prog", 3, true, &stepQuestion, "prog"},
+        {false, {"A.prm"}, "A", 1, true, &prmQuestion, "A.prm"},
+        {false, {"A"}, "A", 3, false, &prmAllQuestion, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
+        TempDir dir;
+        for (const auto& e : c.existing) WriteBytes(dir / e, "old");
+        ScriptedPrompter p;
+        p.answers = {c.answer};
+        const FileKind kind = c.steps ? StepLike() : ParameterLike();
+        const bool saved = SaveDataFile(kind, dir / c.name, c.filter, "new\r\n", p);
+        EXPECT_EQ(saved, !c.written.empty());
+        std::vector<Message> expected;
+        if (c.asked) expected.push_back(*c.asked);
+        if (saved) expected.push_back(kSaved);
+        EXPECT_EQ(p.messages, expected);
+        for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+            const std::string file = entry.path().filename().string();
+            EXPECT_EQ(ReadBytes(entry.path().string()),
+                      file == c.written ? std::string("new\r\n") : std::string("old"))
+                << file;
+        }
+    }
+}
+
+TEST(DataFiles, OpenTargetNameAndCompletion) {
+    struct Case {
+        bool steps;
+        std::vector<std::string> existing;
+        std::string name;
+        int filter;
+        std::string target;
+        std::string completed;
+    } cases[] = {
+        {true, {"prog", "prog.stp"}, "prog", 1, "prog", "Completed"},
+        {true, {"prog.stp"}, "prog", 1, "prog.stp", "Completed"},
+        {true, {"prog.STP"}, "prog.STP", 1, "prog.STP", "Completed"},
+        {true, {"prog.Stp.stp"}, "prog.Stp", 1, "prog.Stp.stp", "Completed"},
+        {true, {"prog.Stp"}, "prog.Stp", 1, "prog.Stp", "Completed"},
+        {true, {"old.CRD"}, "old.CRD", 2, "old.CRD", "Completed"},
+        {true, {"old.crd"}, "old", 2, "old.crd", "Completed"},
+        {true, {"data.CSV"}, "data.CSV", 3, "data.CSV", "Completed"},
+        {true, {"data.stp"}, "data.stp", 4, "data.stp", "Completed"},
+        {false, {"A.PRM"}, "A.PRM", 1, "A.PRM", "Complete"},
+        {false, {"z.crd"}, "z", 2, "z.crd", "Completed. Check data."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
+        TempDir dir;
+        for (const auto& e : c.existing) WriteBytes(dir / e, e);
+        const FileKind kind = c.steps ? StepLike() : ParameterLike();
+        EXPECT_EQ(OpenTargetName(kind, dir / c.name, c.filter), dir / c.target);
+        ScriptedPrompter p;
+        std::string read;
+        int filter = 0;
+        const OpenOutcome o = OpenDataFile(
+            kind, dir / c.name, c.filter,
+            [&](int f, std::string_view content) {
+                filter = f;
+                read = content;
+                return true;
+            },
+            p);
+        EXPECT_EQ(o, OpenOutcome::Completed);
+        EXPECT_EQ(read, c.target);
+        EXPECT_EQ(filter, c.filter);
+        EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", c.completed, "Open"}}));
+    }
+}
+
+TEST(DataFiles, UnreadableFileIsNotConverted) {
+    TempDir dir;
+    std::filesystem::create_directory(dir / "folder.stp");
+    WriteBytes(dir / "nul.stp", std::string(",,,,\r\na\0b", 9));
+    {
+        std::ofstream big(dir / "big.stp", std::ios::binary);
+        big.seekp(16 * 1024 * 1024);
+        big << ',';
+    }
+    ASSERT_EQ(::mkfifo((dir / "pipe.stp").c_str(), 0600), 0);
+    struct Case {
+        std::string name;
+        std::string reason;
+    } cases[] = {
+        {"missing.stp", "No such file or directory"},
+        {"folder.stp", "Is a directory"},
+        {"big.stp", "File is too large"},
+        {"nul.stp", "Not a text file (it contains NUL bytes)"},
+        {"pipe.stp", "Not a regular file"},
+    };
+    for (const Case& c : cases) {
+        ScriptedPrompter p;
+        bool converted = false;
+        const OpenOutcome o = OpenDataFile(
+            StepLike(), dir / c.name, 1,
+            [&](int, std::string_view) { return converted = true; }, p);
+        EXPECT_EQ(o, OpenOutcome::NotRead) << c.name;
+        EXPECT_FALSE(converted) << c.name;
+        EXPECT_EQ(p.messages,
+                  (std::vector<Message>{
+                      {"notify", "Cannot read " + (dir / c.name) + ": " + c.reason, "Open"}}));
+    }
+}
+
+TEST(DataFiles, StoppedConversionShowsNoCompletion) {
+    TempDir dir;
+    WriteBytes(dir / "p.stp", "x");
+    ScriptedPrompter p;
+    EXPECT_EQ(OpenDataFile(StepLike(), dir / "p", 1, [](int, std::string_view) { return false; },
+                           p),
+              OpenOutcome::Stopped);
+    EXPECT_TRUE(p.messages.empty());
+}
+
+TEST(DataFiles, WriteFailureKeepsOldFile) {
+    // A file size limit makes the write itself fail, for root as well.
+    TempDir dir;
+    WriteBytes(dir / "prog.stp", "old program");
+    ScriptedPrompter p;
+    p.answers = {true};
+    rlimit old{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool saved = SaveDataFile(StepLike(), dir / "prog.stp", 1, std::string(8192, 'x'), p);
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+    // The old file and the directory as they were: no "Saved", no temporary file left behind.
+    EXPECT_EQ(p.messages,
+              (std::vector<Message>{
+                  {"ask", "File of the same name exists.  Overwrite?", "Program save"},
+                  {"notify", "Cannot write " + (dir / "prog.stp") + ": File too large", "Save"}}));
+    EXPECT_EQ(ReadBytes(dir / "prog.stp"), "old program");
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 1);
+}
+
+TEST(DataFiles, SaveKeepsPermissionsOfOldFile) {
+    TempDir dir;
+    WriteBytes(dir / "prog.stp", "old program");
+    ::chmod((dir / "prog.stp").c_str(), 0640);
+    ScriptedPrompter p;
+    p.answers = {true};
+    ASSERT_TRUE(SaveDataFile(StepLike(), dir / "prog.stp", 1, "new", p));
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "prog.stp").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(DataFiles, FilterForName) {
+    const FileKind k = StepLike();
+    struct Case {
+        std::string name;
+        bool open;
+        int filter;
+    } cases[] = {
+        {"a.stp", false, 1}, {"a.STP", false, 3}, {"a.csv", false, 2}, {"a.txt", false, 3},
+        {"a.STP", true, 1},  {"a.Crd", true, 2},  {"a.csv", true, 3},  {"a", true, 4},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FilterForName(c.open ? k.openFilters : k.saveFilters, c.name, c.open), c.filter)
+            << c.name << (c.open ? " open" : " save");
+}
+
+}  // namespace
+}  // namespace mivo
