@@ -55,7 +55,7 @@ double MedianMs(int runs, mivo::Tmmain& editor, const std::function<void()>& act
         QElapsedTimer timer;
         timer.start();
         action();
-        editor.grid()->viewport()->repaint();
+        editor.findChild<QTableView*>("STEPGRID")->viewport()->repaint();
         QApplication::processEvents();
         ms.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         after();
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     editor.tableReplaced();
     QApplication::processEvents();
 
-    QTableView* grid = editor.grid();
+    QTableView* grid = editor.findChild<QTableView*>("STEPGRID");
     const auto atStep0 = [&] { grid->setCurrentIndex(grid->model()->index(0, 1)); };
     const int runs = 51;
     atStep0();

@@ -1,19 +1,14 @@
 #pragma once
-// Tdirect: the direct-operation screen. For now the window frame with its caption and its line switch on the direct channel.
+// Tdirect: the direct-operation screen. For now the window frame with its caption and its line
+// switch on the direct channel.
 #include "shell/placeholder_screen.h"
 
 namespace mivo {
 
-class DirectLineSwitch;
 class Tdirect : public PlaceholderScreen {
     Q_OBJECT
   public:
     explicit Tdirect(Screens& screens, QWidget* parent = nullptr);
-
-    DirectLineSwitch* lineSwitch() const { return lineSwitch_; }
-
-  private:
-    DirectLineSwitch* lineSwitch_ = nullptr;
 };
 
 }  // namespace mivo

@@ -4,16 +4,10 @@
 
 namespace mivo {
 
-class LineSwitch;
 class Toffset : public PlaceholderScreen {
     Q_OBJECT
   public:
     explicit Toffset(Screens& screens, QWidget* parent = nullptr);
-
-    LineSwitch* lineSwitch() const { return lineSwitch_; }
-
-  private:
-    LineSwitch* lineSwitch_ = nullptr;
 };
 
 }  // namespace mivo

@@ -2,7 +2,6 @@
 
 #include <QToolBar>
 
-#include "link/tbuff.h"
 #include "shell/line_switch.h"
 #include "shell/screens.h"
 
@@ -10,8 +9,7 @@ namespace mivo {
 
 Tpalet::Tpalet(Screens& screens, QWidget* parent)
     : PlaceholderScreen(screens, "Tpalet", "MIVO Editor [Pallet]", parent) {
-    lineSwitch_ = new LineSwitch(*screens.tbuff, this);
-    toolBar()->addWidget(lineSwitch_);
+    toolBar()->addWidget(new LineSwitch(*screens.tbuff, LineSwitch::Main, this));
 }
 
 }  // namespace mivo

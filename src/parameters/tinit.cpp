@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/step_editor_widget.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -19,8 +18,7 @@ const char* const kRobots[] = {"10:MIVO-PA2", "11:MIVO-PA3", "12:MIVO-PAL3",
 
 }  // namespace
 
-Tinit::Tinit(Screens& screens, QWidget* parent)
-    : QDialog(parent, kNoTitleButtons), screens_(screens) {
+Tinit::Tinit(Screens&, QWidget* parent) : QDialog(parent, kNoTitleButtons) {
     setObjectName("Tinit");
     setWindowTitle("MIVO Editor [init]");
     label_ = new QLabel("Select robot No. to be initialized.", this);
@@ -44,9 +42,14 @@ Tinit::Tinit(Screens& screens, QWidget* parent)
     connect(no, &QPushButton::clicked, this, &Tinit::NoClick);
 }
 
-void Tinit::setQuestion(const QString& text, bool showList) {
+void Tinit::openFor(QWidget* opener, const QString& text, bool showList,
+                    std::function<void()> yes) {
+    opener_ = opener;
+    yesHandler_ = std::move(yes);
     label_->setText(text);
     list_->setVisible(showList);
+    show();
+    raise();
 }
 
 QString Tinit::question() const { return label_->text(); }
@@ -70,12 +73,8 @@ void Tinit::NoClick() { closeToOpener(); }
 
 void Tinit::closeToOpener() {
     hide();
-    if (!parameterMode())
-        Enable(StepEditor(screens_));
-    else if (screens_.tdirect && screens_.tdirect->isVisible())
-        screens_.tdirect->setEnabled(true);
-    else
-        Enable(screens_.tparameter);
+    Enable(opener_);
+    opener_ = nullptr;
 }
 
 void Tinit::showEvent(QShowEvent* event) {

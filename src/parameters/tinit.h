@@ -1,6 +1,7 @@
 #pragma once
 // Tinit: the initialisation dialog. Asks for the robot number (parameter initialisation) or
-// asks whether to initialise the step program; the openers set the question.
+// asks whether to initialise the step program; its opener sets the question and what "Yes"
+// does, and is enabled again when the dialog closes.
 #include <QDialog>
 #include <functional>
 
@@ -19,17 +20,17 @@ class Tinit : public QDialog {
 
     explicit Tinit(Screens& screens, QWidget* parent = nullptr);
 
-    // The opener sets the question and whether the robot-number list is shown.
-    void setQuestion(const QString& text, bool showList);
+    // Shows the dialog for `opener` (disabled meanwhile by the opener) with `text` and, for
+    // parameter initialisation, the robot-number list. Without a `yes` handler "Yes" only
+    // closes the dialog as "No" does.
+    void openFor(QWidget* opener, const QString& text, bool showList,
+                 std::function<void()> yes = {});
     QString question() const;
     // Parameter mode: the question asks for the robot number; otherwise program mode.
     bool parameterMode() const;
     // The integer value of the first two characters of the chosen entry; -1 when none.
     int robotNumber() const;
     QComboBox* robotList() const { return list_; }
-
-    // What "Yes" runs; without one, "Yes" only closes the dialog as "No" does.
-    void setYesHandler(std::function<void()> handler) { yesHandler_ = std::move(handler); }
 
     void YesClick();
     void NoClick();
@@ -43,7 +44,7 @@ class Tinit : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    Screens& screens_;
+    QWidget* opener_ = nullptr;
     QLabel* label_ = nullptr;
     QComboBox* list_ = nullptr;
     std::function<void()> yesHandler_;

@@ -4,16 +4,10 @@
 
 namespace mivo {
 
-class LineSwitch;
 class Tparameter : public PlaceholderScreen {
     Q_OBJECT
   public:
     explicit Tparameter(Screens& screens, QWidget* parent = nullptr);
-
-    LineSwitch* lineSwitch() const { return lineSwitch_; }
-
-  private:
-    LineSwitch* lineSwitch_ = nullptr;
 };
 
 }  // namespace mivo

@@ -4,21 +4,28 @@
 
 namespace mivo {
 
-LineSwitch::LineSwitch(TBuff& link, QWidget* parent) : QPushButton(parent), link_(link) {
+LineSwitch::LineSwitch(TBuff& link, Side side, QWidget* parent)
+    : QPushButton(parent), link_(link), side_(side) {
     setObjectName("linemonitor");
     setToolTip("Line switch");
     setFocusPolicy(Qt::NoFocus);
-    show(link_.isOnline());
-    connect(&link_, &TBuff::onlineChanged, this, &LineSwitch::show);
+    showState(linkOnline());
+    connect(&link_, side_ == Main ? &TBuff::onlineChanged : &TBuff::directOnlineChanged, this,
+            &LineSwitch::showState);
     connect(this, &QPushButton::clicked, this, &LineSwitch::toggle);
 }
 
 bool LineSwitch::isOnlineShown() const { return text() == "Online"; }
 
-void LineSwitch::show(bool online) {
+bool LineSwitch::linkOnline() const {
+    return side_ == Main ? link_.isOnline() : link_.isDirectOnline();
+}
+
+void LineSwitch::showState(bool online) {
     setText(online ? "Online" : "Offline");
     QPalette p = palette();
-    p.setColor(QPalette::ButtonText, online ? QColor(0xFF, 0, 0) : palette().color(QPalette::WindowText));
+    p.setColor(QPalette::ButtonText,
+               online ? QColor(0xFF, 0, 0) : palette().color(QPalette::WindowText));
     setPalette(p);
     QFont f = font();
     f.setBold(online);
@@ -26,12 +33,19 @@ void LineSwitch::show(bool online) {
 }
 
 void LineSwitch::toggle() {
-    if (link_.isOnline())
-        link_.requestOffline();
-    else
-        link_.goOnline();
+    if (side_ == Main) {
+        if (link_.isOnline())
+            link_.requestOffline();
+        else
+            link_.goOnline();
+    } else {
+        if (link_.isDirectOnline())
+            link_.goDirectOffline();
+        else
+            link_.goDirectOnline();
+    }
     // The link's signal already set the caption; make sure it tells the truth either way.
-    show(link_.isOnline());
+    showState(linkOnline());
 }
 
 }  // namespace mivo

@@ -1,6 +1,7 @@
 #pragma once
-// The line switch `linemonitor` of an editor: shows the main channel's one on-line state
-// ("Online" in red, "Offline" in the window-text colour) and toggles it when pressed.
+// The line switch `linemonitor` of the editors and the direct-operation screen: shows one
+// channel's on-line state ("Online" in red, "Offline" in the window-text colour) and toggles it
+// when pressed.
 #include <QPushButton>
 
 namespace mivo {
@@ -9,14 +10,19 @@ class TBuff;
 
 class LineSwitch : public QPushButton {
     Q_OBJECT
-public:
-    LineSwitch(TBuff& link, QWidget* parent = nullptr);
+  public:
+    // The editors show the main channel, the direct-operation screen the direct channel.
+    enum Side { Main, Direct };
+
+    LineSwitch(TBuff& link, Side side, QWidget* parent = nullptr);
     bool isOnlineShown() const;
 
-private:
-    void show(bool online);
+  private:
+    bool linkOnline() const;
+    void showState(bool online);
     void toggle();
     TBuff& link_;
+    Side side_;
 };
 
 }  // namespace mivo

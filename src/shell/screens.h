@@ -1,6 +1,8 @@
 #pragma once
 // The eighteen screens, created once at start in this order and never destroyed while the
-// program runs, with the link and the shared flags. Every screen reaches the others here.
+// program runs, with the link and the shared flags. A screen reaches another here only to show,
+// hide or enable it, or through the small named operations the other screen offers; widgets
+// stay private to their screen.
 #include <QWidget>
 
 namespace mivo {
@@ -10,7 +12,7 @@ class ModifiedFlags;
 class Prompter;
 class TransferDialogs;
 class Tselect;
-class Tmmain;
+class EditorFrame;
 class Tcom;
 class Tcall;
 class TCancel;
@@ -24,7 +26,7 @@ struct Screens {
     // Start screen (the main window).
     Tselect* tselect = nullptr;
     QWidget* tteach = nullptr;  // teaching
-    Tmmain* tmmain = nullptr;   // step editor
+    EditorFrame* tmmain = nullptr;  // step editor
     QWidget* tparameter = nullptr;
     TVer* tver = nullptr;
     Terror* terror = nullptr;

@@ -6,7 +6,8 @@
 #include <QVBoxLayout>
 
 #include "link/tbuff.h"
-#include "shell/step_editor_widget.h"
+#include "shell/editor_frame.h"
+#include "shell/screens.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -46,7 +47,7 @@ void Tcall::showEvent(QShowEvent* event) {
 
 void Tcall::StopClick() {
     if (screens_.tbuff) screens_.tbuff->setCancelRequested(true);
-    QWidget* editor = StepEditor(screens_);
+    QWidget* editor = screens_.tmmain;
     if (editor && editor->isVisible())
         editor->setEnabled(true);
     else

@@ -7,7 +7,7 @@
 #include "link/tbuff.h"
 #include "shell/cp1252.h"
 #include "shell/screens.h"
-#include "shell/step_editor_widget.h"
+#include "shell/editor_frame.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -56,14 +56,14 @@ void TCancel::Button1Click() {
             link->mainChannel().request("@MSTOP");
             link->setCancelRequested(true);
         }
-        for (QWidget* w : {StepEditor(screens_), screens_.tparameter,
+        for (QWidget* w : {static_cast<QWidget*>(screens_.tmmain), screens_.tparameter,
                            screens_.tpalet, screens_.toffset, screens_.tteach, screens_.treadoff})
             EnableIfVisible(w);
     } else {
         dataExchange_ = false;
         if (link) link->setCancelRequested(true);
         for (QWidget* w :
-             {StepEditor(screens_), screens_.tparameter, screens_.tpalet,
+             {static_cast<QWidget*>(screens_.tmmain), screens_.tparameter, screens_.tpalet,
               screens_.toffset, screens_.tdirect, screens_.tteach, screens_.treadoff})
             EnableIfVisible(w);
     }

@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "link/tbuff.h"
-#include "shell/step_editor_widget.h"
+#include "shell/screens.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -71,8 +71,15 @@ void Tcom::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
+void Tcom::openFrom(QWidget* opener) {
+    opener_ = opener;
+    show();
+    raise();
+}
+
 void Tcom::SetClick() {
-    Enable(StepEditor(screens_));
+    Enable(opener_);
+    opener_ = nullptr;
     hide();
 }
 

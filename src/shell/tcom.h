@@ -23,6 +23,8 @@ class Tcom : public QDialog {
     // The device shown beside COMn (1..8).
     QString deviceShown(int portNumber) const;
 
+    // Shows the dialog for `opener`, which "Set" enables again.
+    void openFrom(QWidget* opener);
     void SetClick();
 
   public slots:
@@ -35,6 +37,7 @@ class Tcom : public QDialog {
     void showDevices();
 
     Screens& screens_;
+    QWidget* opener_ = nullptr;
     QButtonGroup* group_ = nullptr;
     std::array<QLabel*, kPorts> devices_{};
 };

@@ -5,7 +5,8 @@
 #include <QVBoxLayout>
 
 #include "shell/cp1252.h"
-#include "shell/step_editor_widget.h"
+#include "shell/editor_frame.h"
+#include "shell/screens.h"
 #include "shell/tselect.h"
 #include "shell/window_style.h"
 
@@ -56,7 +57,7 @@ void Terr::OKClick() {
         Enable(screens_.tdirect);
         Enable(screens_.tpalet);
         Enable(screens_.tparameter);
-        Enable(StepEditor(screens_));
+        Enable(screens_.tmmain);
     }
     hide();
     text_->clear();

@@ -6,7 +6,8 @@
 #include <QVBoxLayout>
 
 #include "shell/cp1252.h"
-#include "shell/step_editor_widget.h"
+#include "shell/editor_frame.h"
+#include "shell/screens.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -45,7 +46,7 @@ void Terror::clearLines() {
 }
 
 void Terror::OKClick() {
-    Enable(StepEditor(screens_));
+    Enable(screens_.tmmain);
     clearLines();
     hide();
 }

@@ -10,7 +10,8 @@
 #include "link/tbuff.h"
 #include "shell/modified_flags.h"
 #include "procedures/prompter.h"
-#include "shell/step_editor_widget.h"
+#include "shell/editor_frame.h"
+#include "shell/screens.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -73,7 +74,7 @@ Tselect::Tselect(Screens& screens, QWidget* parent) : QMainWindow(parent), scree
 
 void Tselect::StartClick() {
     hide();
-    QWidget* editor = StepEditor(screens_);
+    QWidget* editor = screens_.tmmain;
     if (editor) {
         editor->show();
         editor->raise();

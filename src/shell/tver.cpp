@@ -8,7 +8,8 @@
 #include <QVBoxLayout>
 
 #include "shell/cp1252.h"
-#include "shell/step_editor_widget.h"
+#include "shell/editor_frame.h"
+#include "shell/screens.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -59,7 +60,7 @@ void TVer::clearValues() {
 }
 
 void TVer::CloseClick() {
-    Enable(StepEditor(screens_));
+    Enable(screens_.tmmain);
     hide();
     clearValues();
 }

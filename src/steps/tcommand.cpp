@@ -190,9 +190,9 @@ void Tcommand::operationChosen(QComboBox* list, int index) {
     if (!layout.keepShown) applyShown(layout.shown);
 }
 
-void Tcommand::openStep(int step) {
-    Tmmain* editor = screens_.tmmain;
+void Tcommand::openStep(Tmmain* editor, int step) {
     if (!editor || step < 0 || step >= kStepCount) return;
+    editor_ = editor;
     step_ = step;
     CircleFlags flags;
     const StepValues v = ReadStep(editor->table(), step, &flags);

@@ -16,6 +16,7 @@ class QPushButton;
 namespace mivo {
 
 struct Screens;
+class Tmmain;
 class Prompter;
 
 class Tcommand : public QDialog {
@@ -23,9 +24,9 @@ class Tcommand : public QDialog {
   public:
     explicit Tcommand(Screens& screens, QWidget* parent = nullptr);
 
-    // Fills the dialog from step `step` of the editor's table and shows it (not modal; the
-    // editor has disabled itself).
-    void openStep(int step);
+    // Fills the dialog from step `step` of `editor`'s table and shows it (not modal; the editor
+    // has disabled itself); OK writes the step back there.
+    void openStep(Tmmain* editor, int step);
 
     int step() const { return step_; }
     const std::string& command() const { return command_; }
@@ -67,6 +68,7 @@ class Tcommand : public QDialog {
     Prompter& prompter();
 
     Screens& screens_;
+    Tmmain* editor_ = nullptr;  // the step editor that opened the dialog
     QComboBox* sentaku_ = nullptr;  // command list
     QComboBox* lists_[6] = {};      // the operation lists, by command number
     QLineEdit* sokudo_ = nullptr;   // the value box V

@@ -5,7 +5,7 @@
 
 #include "common/convert.h"
 #include "shell/cp1252.h"
-#include "shell/line_switch.h"
+#include "shell/editor_frame.h"
 #include "procedures/prompter.h"
 #include "shell/screens.h"
 #include "shell/tcancel.h"
@@ -140,7 +140,7 @@ void Tcommand::okClicked() {
     const CircleFlags flags = flags_;
     const int step = step_;
     closeDialog();
-    if (screens_.tmmain) screens_.tmmain->applyStepValues(step, v, flags);
+    if (editor_) editor_->applyStepValues(step, v, flags);
 }
 
 void Tcommand::cancelClicked() { closeDialog(); }
@@ -149,22 +149,16 @@ void Tcommand::reject() { closeDialog(); }
 
 void Tcommand::closeDialog() {
     hide();
-    if (screens_.tmmain) {
-        screens_.tmmain->setEnabled(true);
-        screens_.tmmain->activateWindow();
+    if (editor_) {
+        editor_->setEnabled(true);
+        editor_->activateWindow();
     }
     resetDialog();
 }
 
 void Tcommand::teachingClicked() {
-    if (screens_.tcancel && screens_.tcancel->isVisible()) {
-        prompter().notify(
-            "'Move to direct screen' cannot be executed while 'Operating' is displayed",
-            "Operating");
-        return;
-    }
-    LineSwitch* line = screens_.tmmain ? screens_.tmmain->lineSwitch() : nullptr;
-    if (!line || !line->isOnlineShown()) {
+    if (RefusedWhileOperating(screens_, prompter())) return;
+    if (!editor_ || !editor_->onlineShown()) {
         prompter().notify("Teaching control cannot be made under offline", "Under offline");
         return;
     }

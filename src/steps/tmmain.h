@@ -1,19 +1,16 @@
 #pragma once
-// Tmmain: the step editor, the program's main working screen. Shows the StepTable in the grid
-// STEPGRID, runs the file and edit commands, opens the command-entry dialog and the other
-// screens. Every change it makes to the table is recorded for undo.
-#include <QMainWindow>
+// Tmmain: the step editor, the program's main working screen, on the shared editor frame. Shows
+// the StepTable in the grid STEPGRID, runs the edit commands and the step transfers, and opens
+// the command-entry dialog. Every change it makes to the table is recorded for undo.
 #include <QString>
 #include <functional>
-#include <map>
-#include <memory>
 #include <string>
-#include <vector>
+#include <string_view>
 
+#include "shell/editor_frame.h"
 #include "steps/step_rules.h"
 #include "steps/step_table.h"
 
-class QAction;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -21,31 +18,16 @@ class QUndoStack;
 
 namespace mivo {
 
-struct Screens;
-class FileChooser;
 class GridStepModel;
-class LineSwitch;
-class Prompter;
 struct ProcedureContext;
 struct StepTarget;
 enum class Outcome;
 
-class Tmmain : public QMainWindow {
+class Tmmain : public EditorFrame {
     Q_OBJECT
   public:
     explicit Tmmain(Screens& screens, QWidget* parent = nullptr);
     ~Tmmain() override;
-
-    LineSwitch* lineSwitch();
-    // The save procedure with the start screen's dialog (the closing question); StepModified
-    // stays as it is.
-    void saveFromStartScreen();
-
-    // Tool-bar buttons by hint ("Step send", "Initial screen move" ...) and menu items by
-    // text ("Program execute" ...). nullptr when unknown.
-    // Menu items of a tool-bar command trigger the button's action.
-    QAction* action(const QString& hint) const;
-    QAction* menuAction(const QString& text) const;
 
     // The one step table of the editor.
     StepTable& table();
@@ -62,8 +44,8 @@ class Tmmain : public QMainWindow {
     bool applyStepValues(int step, const StepValues& values, const CircleFlags& flags);
 
     // StepModified, mirrored to the start screen's flags.
-    bool stepModified() const { return stepModified_; }
-    void setStepModified(bool on);
+    bool stepModified() const { return modified(); }
+    void setStepModified(bool on) { setModified(on); }
 
     // The program number shown in red after "Pgm No.  ".
     void setProgramNumber(const QString& number);
@@ -72,15 +54,7 @@ class Tmmain : public QMainWindow {
     QString rangeStart() const;
     QString rangeEnd() const;
 
-    // FileLines: the lines copied by Copy and Cut-off, read by Paste.
-    std::vector<std::string>& fileLines() { return fileLines_; }
-    // StepLog: the hidden log of the transfers.
-    std::vector<std::string>& stepLog() { return stepLog_; }
-
     QUndoStack& undoStack();
-    QTableView* grid() const;
-    // The file dialogs; nullptr gives the real ones back. Not owned.
-    void setFileChooser(FileChooser* chooser);
 
     // The rows the edit commands work on: a single row (the current row) or a block.
     struct Selection {
@@ -92,8 +66,6 @@ class Tmmain : public QMainWindow {
 
     // Command handlers, one per user command.
     void newProgramming();
-    void openFile();
-    void saveFile();
     void insertSteps();
     void deleteSteps();
     void copySteps();
@@ -105,12 +77,6 @@ class Tmmain : public QMainWindow {
     void openStepDialog(int step);
     // Click in the grid: all Command cells in upper case.
     void upperCaseCommands();
-    // "End", "Initial screen move", closing: back to the start screen.
-    void endEditor();
-    // "COM set": the COM selection, the editor disabled meanwhile.
-    void comSet();
-    // On line: the controller commands enabled and "COM set" disabled; off line the reverse.
-    void applyOnlineState(bool online);
 
     // The controller commands, each run with the editor disabled and the transfer dialogs as
     // its only control. One at a time: a command given while another runs does nothing.
@@ -125,53 +91,31 @@ class Tmmain : public QMainWindow {
     // The error record into Terror, the controller's versions into TVer.
     void showErrorRecord();
     void showVersion();
-    bool operationRunning() const { return operating_; }
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    std::string fileContent() const override;
+    bool convertFile(int filter, std::string_view content) override;
+    void fileOpened() override;
+    void showProgramNumber(const std::string& number) override;
 
   private:
-    void buildActions();
-    void buildMenus();
-    void buildToolBar();
+    void buildCommands();
     void buildCentre();
-    QAction* makeAction(const QString& text, const char* objectName);
-    void showOtherScreen(QWidget* screen, bool refusedWhileOperating);
     bool cellEdited(int step, int field, const QString& text);
-    bool runSave(QWidget* dialogParent, bool editorCall);
-    // Runs `body` on the main channel with the editor disabled; the editor is enabled again
-    // afterwards unless `body` returns true (a dialog that re-enables it on closing is shown).
-    // False when nothing ran.
-    bool runOperation(const std::function<bool(ProcedureContext&)>& body);
     // The table with the editor's callbacks, for the step procedures.
     StepTarget stepTarget();
     // A procedure that needs nothing of the editor but the context.
     void runProcedure(Outcome (*procedure)(ProcedureContext&));
     void initializeConfirmed();
-    Prompter& prompter();
-    FileChooser& chooser();
 
-    Screens& screens_;
     StepTable table_;
     GridStepModel* model_ = nullptr;
     QUndoStack* undo_ = nullptr;
     QTableView* grid_ = nullptr;
-    LineSwitch* lineSwitch_ = nullptr;
     QLineEdit* jaku_ = nullptr;  // start of the send/receive range
     QLineEdit* kyou_ = nullptr;  // end of the send/receive range
     QLabel* programNumber_ = nullptr;
-    std::map<QString, QAction*> buttons_;    // by hint
-    std::map<QString, QAction*> menuItems_;  // by text
-    std::vector<QAction*> onlineActions_;
-    QAction* comSetAction_ = nullptr;
-    bool stepModified_ = false;
-    bool operating_ = false;
-    std::vector<std::string> fileLines_;
-    std::vector<std::string> stepLog_;
-    std::unique_ptr<FileChooser> dialogChooser_;
-    FileChooser* chooser_ = nullptr;
-    std::unique_ptr<Prompter> silentPrompter_;
 };
 
 }  // namespace mivo

@@ -86,13 +86,13 @@ bool Tmmain::cellEdited(int step, int field, const QString& text) {
 void Tmmain::upperCaseCommands() {
     if (!HasLowerCaseCommand(table_)) return;
     // Recorded for undo like any change, but a click alone does not mark the data modified.
-    const bool wasModified = stepModified_;
+    const bool wasModified = stepModified();
     applyChange("Upper case", [](StepTable& t) { UpperCaseCommands(t); });
     setStepModified(wasModified);
 }
 
 void Tmmain::openStepDialog(int step) {
-    if (step < 0 || step >= kStepCount || !screens_.tcommand) return;
+    if (step < 0 || step >= kStepCount || !screens().tcommand) return;
     applyChange("Command", [step](StepTable& t) {
         StepRow& row = t[step];
         const std::string& op = row[FieldOperation];
@@ -100,7 +100,7 @@ void Tmmain::openStepDialog(int step) {
         UpperCaseCommand(row[FieldCommand]);
     });
     setEnabled(false);
-    screens_.tcommand->openStep(step);
+    screens().tcommand->openStep(this, step);
 }
 
 void Tmmain::insertSteps() {
@@ -116,9 +116,9 @@ void Tmmain::deleteSteps() {
 
 void Tmmain::copySteps() {
     const Selection sel = selection();
-    fileLines_ = CopySteps(table_, sel.first, sel.last);
-    if (!fileLines_.empty())
-        QGuiApplication::clipboard()->setText(Cp1252::decode(fileLines_.back()));
+    fileLines() = CopySteps(table_, sel.first, sel.last);
+    if (!fileLines().empty())
+        QGuiApplication::clipboard()->setText(Cp1252::decode(fileLines().back()));
 }
 
 void Tmmain::cutSteps() {
@@ -129,14 +129,14 @@ void Tmmain::cutSteps() {
 
 void Tmmain::pasteSteps() {
     const Selection sel = selection();
-    const PasteResult check = CheckPaste(fileLines_, sel.first, sel.last, sel.block);
+    const PasteResult check = CheckPaste(fileLines(), sel.first, sel.last, sel.block);
     if (check == PasteResult::Nothing) return;
     if (check == PasteResult::RangeDiffers) {
         prompter().notify("Paste cannot be executed, because range is different", "Paste");
         return;
     }
     applyChange("Paste",
-                [&](StepTable& t) { PasteSteps(t, sel.first, sel.last, sel.block, fileLines_); });
+                [&](StepTable& t) { PasteSteps(t, sel.first, sel.last, sel.block, fileLines()); });
 }
 
 void Tmmain::undo() {
@@ -149,7 +149,7 @@ void Tmmain::redo() {
 
 bool Tmmain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_ && event->type() == QEvent::KeyPress) setStepModified(true);
-    return QMainWindow::eventFilter(watched, event);
+    return EditorFrame::eventFilter(watched, event);
 }
 
 }  // namespace mivo

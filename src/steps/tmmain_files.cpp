@@ -1,61 +1,26 @@
-// The step editor's file commands: New programming, Open and Save with their questions.
-#include <QFile>
-#include <QStringList>
-#include <QUndoStack>
+// The step editor's part in the shared file commands: the table's file content, the conversion
+// of an opened file, and New programming.
+#include <QTableView>
 
-#include "shell/file_chooser.h"
 #include "procedures/prompter.h"
-#include "shell/screens.h"
-#include "shell/tselect.h"
+#include "steps/grid_step_model.h"
 #include "steps/step_files.h"
+#include "steps/step_zeb.h"
 #include "steps/tmmain.h"
 
 namespace mivo {
 
-namespace {
+std::string Tmmain::fileContent() const { return StepFileText(table_); }
 
-const QStringList kSaveFilters = {"MIVO step file (*.stp)", "CSV file (*.csv)", "All (*.*)"};
-const QStringList kOpenFilters = {"MIVO step file (*.stp)", "ZEB data file (*.crd)",
-                                  "CSV file (*.csv)", "all (*.*)"};
-
-std::string FileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
-
-}  // namespace
-
-bool Tmmain::runSave(QWidget* dialogParent, bool editorCall) {
-    fileLines_.clear();
-    QString name;
-    int filter = SaveStp;
-    if (!chooser().chooseSave(dialogParent, kSaveFilters, name, filter)) return false;
-    if (!SaveStepFile(table_, FileName(name), filter, prompter())) return false;
-    if (editorCall) setStepModified(false);
-    return true;
+bool Tmmain::convertFile(int filter, std::string_view content) {
+    return filter == OpenCrd ? ConvertZebSteps(table_, content, prompter())
+                             : ConvertStepText(table_, content, prompter());
 }
 
-void Tmmain::saveFromStartScreen() { runSave(screens_.tselect, false); }
-
-void Tmmain::saveFile() {
-    if (!prompter().ask("Data will be saved.  OK?", "Step contents")) return;
-    runSave(this, true);
-}
-
-void Tmmain::openFile() {
-    fileLines_.clear();
-    if (stepModified_ && prompter().ask("Is step data saved?", "Step contents"))
-        runSave(this, true);  // whatever its outcome, opening goes on
-    QString name;
-    int filter = OpenStp;
-    if (!chooser().chooseOpen(this, kOpenFilters, name, filter)) return;
-    const OpenOutcome outcome = OpenStepFile(table_, FileName(name), filter, prompter());
-    // A file that could not be read left the table as it was, and so its modified state.
-    if (outcome == OpenOutcome::NotRead) return;
-    setStepModified(false);
-    tableReplaced();
-}
+void Tmmain::fileOpened() { tableReplaced(); }
 
 void Tmmain::newProgramming() {
-    if (stepModified_ && prompter().ask("Is step data saved?", "Step contents"))
-        runSave(this, true);
+    offerToSave();
     if (!prompter().ask("Is new program written?", "Step contents")) return;
     applyChange("New programming", [](StepTable& t) { t.clear(); });
     setStepModified(false);

@@ -3,13 +3,10 @@
 #include <QAction>
 #include <QUndoStack>
 
-#include "link/tbuff.h"
 #include "parameters/tinit.h"
 #include "shell/cp1252.h"
-#include "shell/line_switch.h"
 #include "shell/screens.h"
 #include "shell/terror.h"
-#include "shell/transfer_dialogs.h"
 #include "shell/tver.h"
 #include "procedures/controller_records.h"
 #include "procedures/program_control.h"
@@ -24,19 +21,6 @@ StepTarget Tmmain::stepTarget() {
             [this](int first, int last) { stepsChanged(first, last); }};
 }
 
-bool Tmmain::runOperation(const std::function<bool(ProcedureContext&)>& body) {
-    if (operating_ || !screens_.tbuff || !screens_.transfer) return false;
-    operating_ = true;
-    setEnabled(false);
-    ProcedureContext ctx{screens_.tbuff->mainChannel(), prompter(), *screens_.transfer, stepLog_,
-                         [this](const std::string& n) { setProgramNumber(Cp1252::decode(n)); }};
-    const bool stayDisabled = body(ctx);
-    operating_ = false;
-    if (!stayDisabled) setEnabled(true);
-    applyOnlineState(lineSwitch_->isOnlineShown());
-    return true;
-}
-
 void Tmmain::runProcedure(Outcome (*procedure)(ProcedureContext&)) {
     runOperation([procedure](ProcedureContext& ctx) {
         procedure(ctx);
@@ -45,14 +29,13 @@ void Tmmain::runProcedure(Outcome (*procedure)(ProcedureContext&)) {
 }
 
 void Tmmain::sendSteps() {
-    if (operating_) return;
+    if (operationRunning()) return;
     // Through the undo history, like a click in the grid; the procedure finds nothing left.
     upperCaseCommands();
     const std::string start = Cp1252::encode(rangeStart());
     const std::string end = Cp1252::encode(rangeEnd());
     runOperation([&](ProcedureContext& ctx) {
-        StepTarget steps = stepTarget();
-        SendSteps(ctx, steps, start, end);
+        SendSteps(ctx, stepTarget(), start, end);
         return false;
     });
 }
@@ -63,8 +46,7 @@ void Tmmain::receiveSteps() {
     runOperation([&](ProcedureContext& ctx) {
         // The grid shows each row as it arrives; rows already received stay, whatever ends
         // the transfer. The undo history no longer describes the table.
-        StepTarget steps = stepTarget();
-        ReceiveSteps(ctx, steps, start, end);
+        ReceiveSteps(ctx, stepTarget(), start, end);
         undo_->clear();
         return false;
     });
@@ -74,23 +56,19 @@ void Tmmain::acquireProgramNo() { runProcedure(AcquireProgramNo); }
 
 void Tmmain::initializeSteps() {
     runOperation([this](ProcedureContext& ctx) {
-        StepTarget steps = stepTarget();
-        const std::optional<std::string> question = InitializeQuestion(ctx, steps);
-        if (!question || !screens_.tinit) return false;
-        screens_.tinit->setQuestion(Cp1252::decode(*question), false);
-        screens_.tinit->setYesHandler([this] { initializeConfirmed(); });
-        screens_.tinit->show();
-        screens_.tinit->raise();
+        const std::optional<std::string> question = InitializeQuestion(ctx, stepTarget());
+        if (!question || !screens().tinit) return false;
+        screens().tinit->openFor(this, Cp1252::decode(*question), false,
+                                 [this] { initializeConfirmed(); });
         return true;  // the dialog enables the editor again
     });
 }
 
 void Tmmain::initializeConfirmed() {
-    Tinit* dialog = screens_.tinit;
+    Tinit* dialog = screens().tinit;
     dialog->hide();
     runOperation([this](ProcedureContext& ctx) {
-        StepTarget steps = stepTarget();
-        if (InitializeProgram(ctx, steps) == Outcome::Completed) undo_->clear();
+        if (InitializeProgram(ctx, stepTarget()) == Outcome::Completed) undo_->clear();
         return true;
     });
     dialog->closeToOpener();
@@ -108,7 +86,7 @@ void Tmmain::returnToOrigin() { runProcedure(ReturnToOrigin); }
 void Tmmain::motorFree() { runProcedure(MotorFree); }
 
 void Tmmain::showErrorRecord() {
-    Terror* record = screens_.terror;
+    Terror* record = screens().terror;
     if (!record) return;
     runOperation([record](ProcedureContext& ctx) {
         record->hide();
@@ -123,7 +101,7 @@ void Tmmain::showErrorRecord() {
 }
 
 void Tmmain::showVersion() {
-    TVer* versions = screens_.tver;
+    TVer* versions = screens().tver;
     if (!versions) return;
     runOperation([versions](ProcedureContext& ctx) {
         versions->hide();

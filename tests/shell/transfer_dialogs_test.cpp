@@ -104,14 +104,12 @@ TEST_F(ShellDialogs, ErrorDialogOkReenablesTheScreensUnlessTeaching) {
 TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {
     struct Case {
         QString question;
-        bool directShown;
         QWidget* opener;
     };
     const Case cases[] = {
-        {"Select robot No. to be initialized.", false, screens.tparameter},
-        {"Select robot No. to be initialized", true, screens.tdirect},
-        {"Is PGM No.2 initialize executed?", false, screens.tmmain},
-        {"Is PGM No.2 initialize executed?", true, screens.tmmain},
+        {"Select robot No. to be initialized.", screens.tparameter},
+        {"Select robot No. to be initialized", screens.tdirect},
+        {"Is PGM No.2 initialize executed?", screens.tmmain},
     };
     Tinit* init = screens.tinit;
     EXPECT_EQ(init->robotList()->currentText(), "22:MIVO-PBL3");
@@ -120,15 +118,17 @@ TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {
     init->robotList()->setCurrentText("31:MIVO-PC3");
     EXPECT_EQ(init->robotNumber(), 31);
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.question.toStdString() + (c.directShown ? " direct" : ""));
-        screens.tdirect->setVisible(c.directShown);
+        SCOPED_TRACE(c.question.toStdString());
         for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
             w->setEnabled(false);
-        init->setQuestion(c.question, c.question.startsWith("Select"));
-        init->show();
+        bool yes = false;
+        init->openFor(c.opener, c.question, c.question.startsWith("Select"), [&] { yes = true; });
+        EXPECT_TRUE(init->isVisible());
+        EXPECT_EQ(init->robotList()->isVisibleTo(init), c.question.startsWith("Select"));
         const std::size_t before = sim.received().size();
         click(init->findChild<QPushButton*>("No"));
         EXPECT_FALSE(init->isVisible());
+        EXPECT_FALSE(yes);
         EXPECT_EQ(sim.received().size(), before);
         for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
             EXPECT_EQ(w->isEnabled(), w == c.opener) << w->objectName().toStdString();

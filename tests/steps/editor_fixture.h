@@ -64,7 +64,7 @@ class EditorFixture : public ::testing::Test {
         editor.reset();
     }
 
-    QTableView* grid() { return editor->grid(); }
+    QTableView* grid() { return editor->findChild<QTableView*>("STEPGRID"); }
     StepTable& table() { return editor->table(); }
 
     void setRow(int step, std::initializer_list<const char*> fields) {

@@ -28,7 +28,8 @@ class StepEditorCommands : public ShellFixture {
         ASSERT_TRUE(link().isOnline());
         ASSERT_TRUE(editor().isVisible());
     }
-    Tmmain& editor() { return *screens.tmmain; }
+    Tmmain& editor() { return static_cast<Tmmain&>(*screens.tmmain); }
+    QTableView* grid() { return editor().findChild<QTableView*>("STEPGRID"); }
     void setRange(const char* start, const char* end) {
         editor().findChild<QLineEdit*>("jaku")->setText(start);
         editor().findChild<QLineEdit*>("kyou")->setText(end);
@@ -92,7 +93,7 @@ TEST_F(StepEditorCommands, SendThenReceiveBringsTheSameStepsBack) {
     prompter.answers = {true};
     // The grid is told of each row as it arrives, before the completion message.
     bool rowRepainted = false, repaintedBeforeTheEnd = false;
-    QObject::connect(editor().grid()->model(), &QAbstractItemModel::dataChanged,
+    QObject::connect(grid()->model(), &QAbstractItemModel::dataChanged,
                      [&](const QModelIndex& a, const QModelIndex& b) {
                          rowRepainted = rowRepainted || (a.row() <= 3 && b.row() >= 3);
                      });
@@ -139,7 +140,7 @@ TEST_F(StepEditorCommands, StepInitializeAsksThroughTheDialogAndYesEmptiesBoth) 
         EXPECT_EQ(received.back(), yes ? "@INIT PGM" : "@?NO");
         EXPECT_EQ(sim.programs[4][5].empty(), yes);
         EXPECT_EQ(editor().table()[5].empty(), yes);
-        EXPECT_EQ(editor().grid()->model()->index(5, 1).data().toString(), yes ? "" : "END");
+        EXPECT_EQ(grid()->model()->index(5, 1).data().toString(), yes ? "" : "END");
     }
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Program initialize is completed"});
 }

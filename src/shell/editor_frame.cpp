@@ -1,0 +1,245 @@
+#include "shell/editor_frame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFile>
+#include <QMenuBar>
+#include <QPainter>
+#include <QToolBar>
+
+#include "files/data_files.h"
+#include "link/tbuff.h"
+#include "procedures/procedure_context.h"
+#include "procedures/prompter.h"
+#include "shell/cp1252.h"
+#include "shell/file_chooser.h"
+#include "shell/line_switch.h"
+#include "shell/screens.h"
+#include "shell/tcancel.h"
+#include "shell/tcom.h"
+#include "shell/transfer_dialogs.h"
+#include "shell/tselect.h"
+
+namespace mivo {
+
+namespace {
+
+QIcon FaceIcon(const QString& letters) {
+    QPixmap pixmap(30, 22);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QColor(0x40, 0x40, 0x40));
+    p.drawRect(0, 0, 29, 21);
+    QFont f = p.font();
+    f.setPixelSize(10);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(QColor(0, 0, 0x80));
+    p.drawText(pixmap.rect(), Qt::AlignCenter, letters);
+    return QIcon(pixmap);
+}
+
+// Used only when no prompter is registered: questions are answered No.
+class SilentPrompter : public Prompter {
+  public:
+    bool ask(const std::string&, const std::string&) override { return false; }
+    void notify(const std::string&, const std::string&) override {}
+    void showControllerError(const std::string&) override {}
+};
+
+QStringList Labels(const std::vector<FileFilter>& filters) {
+    QStringList labels;
+    for (const FileFilter& f : filters) labels << Cp1252::decode(f.label);
+    return labels;
+}
+
+std::string FileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+}  // namespace
+
+bool RefusedWhileOperating(const Screens& screens, Prompter& prompter) {
+    if (!screens.tcancel || !screens.tcancel->isVisible()) return false;
+    prompter.notify("'Move to direct screen' cannot be executed while 'Operating' is displayed",
+                    "Operating");
+    return true;
+}
+
+EditorFrame::EditorFrame(Screens& screens, DataKind kind, const FileKind& files, QWidget* parent)
+    : QMainWindow(parent),
+      screens_(screens),
+      kind_(kind),
+      files_(files),
+      dialogChooser_(std::make_unique<DialogFileChooser>()),
+      silentPrompter_(std::make_unique<SilentPrompter>()) {
+    if (screens_.flags) screens_.flags->setSaver(kind_, [this] { saveFromStartScreen(); });
+}
+
+EditorFrame::~EditorFrame() = default;
+
+QAction* EditorFrame::makeAction(const QString& text, const char* objectName) {
+    auto* a = new QAction(text, this);
+    if (objectName) a->setObjectName(objectName);
+    return a;
+}
+
+void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
+    auto* bar = new QToolBar(this);
+    bar->setObjectName("ToolBar1");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    for (const Button& b : buttons) {
+        QAction* a = makeAction(b.hint, b.objectName);
+        a->setToolTip(b.hint);
+        a->setIcon(FaceIcon(b.face));
+        buttons_[b.hint] = a;
+        if (b.online) onlineActions_.push_back(a);
+        if (b.handler) connect(a, &QAction::triggered, this, b.handler);
+        bar->addAction(a);
+        if (QWidget* w = bar->widgetForAction(a)) w->setObjectName(b.objectName);
+    }
+    auto* spacer = new QWidget(bar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+    if (screens_.tbuff) {
+        lineSwitch_ = new LineSwitch(*screens_.tbuff, LineSwitch::Main, bar);
+        bar->addWidget(lineSwitch_);
+        connect(screens_.tbuff, &TBuff::onlineChanged, this, &EditorFrame::applyOnlineState);
+    }
+    addToolBar(Qt::TopToolBarArea, bar);
+}
+
+QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& items) {
+    QMenu* menu = menuBar()->addMenu(title);
+    for (const MenuItem& item : items) {
+        if (!item.text) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* a = makeAction(item.text, item.objectName);
+        // A menu item for a tool-bar command triggers the button's action, so that one
+        // connection serves both.
+        if (item.button) {
+            QAction* target = action(item.button);
+            if (target) connect(a, &QAction::triggered, target, &QAction::trigger);
+        } else if (item.handler) {
+            connect(a, &QAction::triggered, this, item.handler);
+        }
+        if (item.online) onlineActions_.push_back(a);
+        if (item.offline) offlineActions_.push_back(a);
+        menu->addAction(a);
+        menuItems_[item.text] = a;
+    }
+    applyOnlineState(screens_.tbuff && screens_.tbuff->isOnline());
+    return menu;
+}
+
+void EditorFrame::registerMenuAction(const QString& text, QAction* action) {
+    menuItems_[text] = action;
+}
+
+QAction* EditorFrame::action(const QString& hint) const {
+    const auto it = buttons_.find(hint);
+    return it == buttons_.end() ? nullptr : it->second;
+}
+
+QAction* EditorFrame::menuAction(const QString& text) const {
+    const auto it = menuItems_.find(text);
+    return it == menuItems_.end() ? nullptr : it->second;
+}
+
+void EditorFrame::setModified(bool on) {
+    modified_ = on;
+    if (screens_.flags) screens_.flags->set(kind_, on);
+}
+
+void EditorFrame::setFileChooser(FileChooser* chooser) { chooser_ = chooser; }
+FileChooser& EditorFrame::chooser() { return chooser_ ? *chooser_ : *dialogChooser_; }
+Prompter& EditorFrame::prompter() {
+    return screens_.prompter ? *screens_.prompter : *silentPrompter_;
+}
+
+void EditorFrame::applyOnlineState(bool online) {
+    for (QAction* a : onlineActions_) a->setEnabled(online);
+    for (QAction* a : offlineActions_) a->setEnabled(!online);
+}
+
+bool EditorFrame::onlineShown() const { return lineSwitch_ && lineSwitch_->isOnlineShown(); }
+
+void EditorFrame::endEditor() {
+    hide();
+    if (screens_.tselect) screens_.tselect->show();
+}
+
+void EditorFrame::closeEvent(QCloseEvent* event) {
+    // The editor is never destroyed: closing means going back to the start screen.
+    event->ignore();
+    endEditor();
+}
+
+void EditorFrame::comSet() {
+    if (!screens_.tcom) return;
+    setEnabled(false);
+    screens_.tcom->openFrom(this);
+}
+
+void EditorFrame::showScreen(QWidget* screen, bool refusedWhileOperating) {
+    if (!screen) return;
+    if (refusedWhileOperating && RefusedWhileOperating(screens_, prompter())) return;
+    hide();
+    screen->show();
+    screen->raise();
+}
+
+bool EditorFrame::runOperation(const std::function<bool(ProcedureContext&)>& body) {
+    if (operating_ || !screens_.tbuff || !screens_.transfer) return false;
+    operating_ = true;
+    setEnabled(false);
+    ProcedureContext ctx{screens_.tbuff->mainChannel(), prompter(), *screens_.transfer, log_,
+                         [this](const std::string& n) { showProgramNumber(n); }};
+    const bool stayDisabled = body(ctx);
+    operating_ = false;
+    if (!stayDisabled) setEnabled(true);
+    applyOnlineState(onlineShown());
+    return true;
+}
+
+bool EditorFrame::runSave(QWidget* dialogParent, bool editorCall) {
+    fileLines_.clear();
+    QString name;
+    int filter = 1;
+    if (!chooser().chooseSave(dialogParent, Labels(files_.saveFilters), name, filter))
+        return false;
+    if (!SaveDataFile(files_, FileName(name), filter, fileContent(), prompter())) return false;
+    if (editorCall) setModified(false);
+    return true;
+}
+
+void EditorFrame::saveFromStartScreen() { runSave(screens_.tselect, false); }
+
+void EditorFrame::offerToSave() {
+    if (modified_ && prompter().ask(files_.unsavedQuestion, files_.questionCaption))
+        runSave(this, true);
+}
+
+void EditorFrame::saveFile() {
+    if (!prompter().ask(files_.saveQuestion, files_.questionCaption)) return;
+    runSave(this, true);
+}
+
+void EditorFrame::openFile() {
+    fileLines_.clear();
+    offerToSave();
+    QString name;
+    int filter = 1;
+    if (!chooser().chooseOpen(this, Labels(files_.openFilters), name, filter)) return;
+    const OpenOutcome outcome = OpenDataFile(
+        files_, FileName(name), filter,
+        [this](int f, std::string_view content) { return convertFile(f, content); }, prompter());
+    // A file that could not be read left the data as they were, and so their modified state.
+    if (outcome == OpenOutcome::NotRead) return;
+    setModified(false);
+    fileOpened();
+}
+
+}  // namespace mivo

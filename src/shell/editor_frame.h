@@ -1,0 +1,151 @@
+#pragma once
+// EditorFrame: what the step, parameter, pallet and offset editors share. The tool bar and the
+// menus are made from tables; the line switch sits at the tool bar's right and the commands
+// that need the controller follow the on-line state; the Display menu moves to the other
+// screens; controller operations run one at a time on the main channel; the modified flag is
+// mirrored to the start screen; the file dialogs run the shared save and open procedures; and
+// closing goes back to the start screen. An editor derives from it and adds its own data.
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/modified_flags.h"
+
+class QAction;
+class QMenu;
+
+namespace mivo {
+
+struct Screens;
+struct FileKind;
+struct ProcedureContext;
+class FileChooser;
+class LineSwitch;
+class Prompter;
+
+class EditorFrame : public QMainWindow {
+    Q_OBJECT
+  public:
+    // One tool-bar button.
+    struct Button {
+        const char* hint;        // its tool tip, and the name the menus refer to it by
+        const char* objectName;  // the control's name
+        const char* face;        // the letters drawn on it
+        bool online;             // needs the controller
+        std::function<void()> handler;
+    };
+    // One menu item: it triggers the button `button` (when given), or runs `handler`.
+    struct MenuItem {
+        const char* text;  // nullptr: a separator
+        const char* objectName = nullptr;
+        const char* button = nullptr;
+        std::function<void()> handler = {};
+        bool online = false;   // enabled only on line
+        bool offline = false;  // enabled only off line ("COM set")
+    };
+
+    EditorFrame(Screens& screens, DataKind kind, const FileKind& files, QWidget* parent = nullptr);
+    ~EditorFrame() override;
+
+    // Tool-bar buttons by hint, menu items by text; nullptr when unknown.
+    QAction* action(const QString& hint) const;
+    QAction* menuAction(const QString& text) const;
+
+    // The modified flag of this editor's data, mirrored to the start screen's flags.
+    bool modified() const { return modified_; }
+    void setModified(bool on);
+
+    // The file dialogs; nullptr gives the real ones back. Not owned.
+    void setFileChooser(FileChooser* chooser);
+    // The save procedure with the start screen's dialog (the closing question); the modified
+    // flag stays as it is.
+    void saveFromStartScreen();
+
+    // On line: the controller commands enabled and "COM set" disabled; off line the reverse.
+    void applyOnlineState(bool online);
+    // True while the line switch shows "Online".
+    bool onlineShown() const;
+    bool operationRunning() const { return operating_; }
+
+    // "End", "Initial screen move", closing: back to the start screen.
+    void endEditor();
+    // "COM set": the COM selection, the editor disabled meanwhile.
+    void comSet();
+    // The Display menu: hides this editor and shows `screen`. With `refusedWhileOperating`,
+    // refused while the cancel dialog shows an operation.
+    void showScreen(QWidget* screen, bool refusedWhileOperating);
+
+    // The editor's save and open commands with their questions.
+    void saveFile();
+    void openFile();
+
+    // FileLines: the hidden list of text lines, cleared at the start of every save and open.
+    std::vector<std::string>& fileLines() { return fileLines_; }
+    // The hidden log of the transfers: every reply line received.
+    std::vector<std::string>& transferLog() { return log_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+    // Builds the tool bar, then the menus, in this order.
+    void buildToolBar(const std::vector<Button>& buttons);
+    QMenu* addMenu(const QString& title, const std::vector<MenuItem>& items);
+    // An action of the editor's own that `menuAction` finds by `text` (pop-up menus).
+    void registerMenuAction(const QString& text, QAction* action);
+
+    // Runs `body` on the main channel with the editor disabled; the editor is enabled again
+    // afterwards unless `body` returns true (a dialog that re-enables it on closing is shown).
+    // One at a time: false when nothing ran.
+    bool runOperation(const std::function<bool(ProcedureContext&)>& body);
+
+    // Asks the kind's unsaved question when the data were changed, and saves on Yes (whatever
+    // the save's outcome, the caller goes on).
+    void offerToSave();
+    // The save procedure after its dialog; `editorCall` clears the modified flag on success.
+    bool runSave(QWidget* dialogParent, bool editorCall);
+
+    Screens& screens() { return screens_; }
+    Prompter& prompter();
+    FileChooser& chooser();
+
+    // What the editor adds to the shared procedures.
+    // The file's content for a save.
+    virtual std::string fileContent() const = 0;
+    // Converts an opened file's content into the data; false when it stopped with a message.
+    virtual bool convertFile(int filter, std::string_view content) = 0;
+    // The data were replaced by an open (also after a conversion that stopped part way).
+    virtual void fileOpened() {}
+    // The program number the controller reported, for the editors that show it.
+    virtual void showProgramNumber(const std::string& number) { (void)number; }
+
+  private:
+    QAction* makeAction(const QString& text, const char* objectName);
+
+    Screens& screens_;
+    DataKind kind_;
+    const FileKind& files_;
+    LineSwitch* lineSwitch_ = nullptr;
+    std::map<QString, QAction*> buttons_;    // by hint
+    std::map<QString, QAction*> menuItems_;  // by text
+    std::vector<QAction*> onlineActions_;
+    std::vector<QAction*> offlineActions_;
+    bool modified_ = false;
+    bool operating_ = false;
+    std::vector<std::string> fileLines_;
+    std::vector<std::string> log_;
+    std::unique_ptr<FileChooser> dialogChooser_;
+    FileChooser* chooser_ = nullptr;
+    std::unique_ptr<Prompter> silentPrompter_;
+};
+
+// While the cancel dialog shows, screens that would start another motion refuse with
+// "'Move to direct screen' cannot be executed while 'Operating' is displayed". True when
+// refused (the notice shown).
+bool RefusedWhileOperating(const Screens& screens, Prompter& prompter);
+
+}  // namespace mivo
