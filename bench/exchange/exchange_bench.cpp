@@ -66,7 +66,15 @@ int main(int argc, char** argv) {
 
     PrintingPrompter prompter;
     mivo::TBuff link;
-    link.setPrompter(&prompter);
+    QObject::connect(
+        &link, &mivo::TBuff::message, &link,
+        [&prompter](const QString& text, const QString& caption, const QString& detail) {
+            const auto bytes = [](const QString& s) { return s.toLocal8Bit().toStdString(); };
+            if (detail.isEmpty())
+                prompter.notify(bytes(text), bytes(caption));
+            else
+                prompter.notifyDetail(bytes(text), bytes(caption), bytes(detail));
+        });
     link.setDeviceForPort(1, device);
     if (!link.goOnline()) return 1;
     mivo::Channel& ch = link.mainChannel();

@@ -9,6 +9,7 @@
 #include "print/tprint.h"
 #include "shell/message_prompter.h"
 #include "shell/modified_flags.h"
+#include "shell/prompter.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/tcom.h"
@@ -23,6 +24,20 @@
 #include "teach/tteach.h"
 
 namespace mivo {
+
+namespace {
+
+// Shows a message of the link's in a message box, before the link goes on.
+void ShowLinkMessage(Prompter& prompter, const QString& text, const QString& caption,
+                     const QString& detail) {
+    const auto bytes = [](const QString& s) { return s.toLocal8Bit().toStdString(); };
+    if (detail.isEmpty())
+        prompter.notify(bytes(text), bytes(caption));
+    else
+        prompter.notifyDetail(bytes(text), bytes(caption), bytes(detail));
+}
+
+}  // namespace
 
 // Declared in creation order; destroyed in reverse, so no screen outlives what it refers to.
 struct ScreenSet::Owned {
@@ -54,7 +69,12 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
         prompter = o.messages.get();
     }
     screens.prompter = prompter;
-    o.link.setPrompter(prompter);
+    QObject::connect(
+        &o.link, &TBuff::message, &o.link,
+        [prompter](const QString& text, const QString& caption, const QString& detail) {
+            ShowLinkMessage(*prompter, text, caption, detail);
+        },
+        Qt::DirectConnection);
     o.transfer = std::make_unique<TransferDialogs>(screens);
     screens.transfer = o.transfer.get();
 

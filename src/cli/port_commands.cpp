@@ -10,6 +10,7 @@
 #include "cli/console_prompter.h"
 #include "common/convert.h"
 #include "link/tbuff.h"
+#include "shell/prompter.h"
 #include "steps/program_info.h"
 #include "steps/step_files.h"
 #include "steps/step_transfer.h"
@@ -76,6 +77,16 @@ int Usage(const std::string& problem) {
     return kExitUsage;
 }
 
+// Prints a message of the link's ("Port cannot be open" with the device and the reason).
+void ShowLinkMessage(Prompter& prompter, const QString& text, const QString& caption,
+                     const QString& detail) {
+    const auto bytes = [](const QString& s) { return s.toLocal8Bit().toStdString(); };
+    if (detail.isEmpty())
+        prompter.notify(bytes(text), bytes(caption));
+    else
+        prompter.notifyDetail(bytes(text), bytes(caption), bytes(detail));
+}
+
 }  // namespace
 
 int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words) {
@@ -128,7 +139,12 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     TBuff link;
     link.setDeviceForPort(1, QString::fromStdString(args.value("--port")));
     link.setPortNumberSource([] { return 1; });
-    link.setPrompter(&prompter);
+    QObject::connect(
+        &link, &TBuff::message, &link,
+        [&prompter](const QString& text, const QString& caption, const QString& detail) {
+            ShowLinkMessage(prompter, text, caption, detail);
+        },
+        Qt::DirectConnection);
     if (!link.goOnline()) return kExitFailed;
 
     ConsoleChannel channel(link, timeoutMs, log.get());
