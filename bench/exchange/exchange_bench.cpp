@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "../sim_process.h"
+#include "link/link_messages.h"
 #include "link/tbuff.h"
 #include "procedures/prompter.h"
 
@@ -66,7 +67,10 @@ int main(int argc, char** argv) {
 
     PrintingPrompter prompter;
     mivo::TBuff link;
-    link.setPrompter(&prompter);
+    mivo::RouteLinkMessages(link, [&prompter](const std::string& text, const std::string& caption,
+                                              const std::string& detail) {
+        prompter.notifyDetail(text, caption, detail);
+    });
     link.setDeviceForPort(1, device);
     if (!link.goOnline()) return 1;
     mivo::Channel& ch = link.mainChannel();

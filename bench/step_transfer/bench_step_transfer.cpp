@@ -14,6 +14,7 @@
 
 #include "../sim_process.h"
 #include "link/framing.h"
+#include "link/link_messages.h"
 #include "link/tbuff.h"
 #include "procedures/prompter.h"
 #include "procedures/transfer_view.h"
@@ -106,7 +107,10 @@ int main(int argc, char** argv) {
     YesPrompter prompter;
     mivo::HeadlessTransferView view;
     mivo::TBuff link;
-    link.setPrompter(&prompter);
+    mivo::RouteLinkMessages(link, [&prompter](const std::string& text, const std::string& caption,
+                                              const std::string& detail) {
+        prompter.notifyDetail(text, caption, detail);
+    });
     link.setDeviceForPort(1, device);
     if (!link.goOnline()) return 1;
     CountingChannel channel(link.mainChannel());

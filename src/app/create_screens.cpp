@@ -1,6 +1,7 @@
 #include "app/create_screens.h"
 
 #include "direct/tdirect.h"
+#include "link/link_messages.h"
 #include "link/tbuff.h"
 #include "offsets/toffset.h"
 #include "pallets/tpalet.h"
@@ -9,6 +10,7 @@
 #include "print/tprint.h"
 #include "shell/message_prompter.h"
 #include "shell/modified_flags.h"
+#include "procedures/prompter.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/tcom.h"
@@ -23,6 +25,7 @@
 #include "teach/tteach.h"
 
 namespace mivo {
+
 
 // Declared in creation order; destroyed in reverse, so no screen outlives what it refers to.
 struct ScreenSet::Owned {
@@ -54,7 +57,10 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
         prompter = o.messages.get();
     }
     screens.prompter = prompter;
-    o.link.setPrompter(prompter);
+    RouteLinkMessages(o.link, [prompter](const std::string& text, const std::string& caption,
+                                         const std::string& detail) {
+        prompter->notifyDetail(text, caption, detail);
+    });
     o.transfer = std::make_unique<TransferDialogs>(screens);
     screens.transfer = o.transfer.get();
 

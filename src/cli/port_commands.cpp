@@ -10,8 +10,10 @@
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
 #include "common/convert.h"
+#include "link/link_messages.h"
 #include "link/tbuff.h"
 #include "procedures/controller_records.h"
+#include "procedures/prompter.h"
 #include "steps/step_files.h"
 #include "steps/step_transfer.h"
 
@@ -116,7 +118,10 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     TBuff link;
     link.setDeviceForPort(1, QString::fromStdString(args.value("--port")));
     link.setPortNumberSource([] { return 1; });
-    link.setPrompter(&prompter);
+    RouteLinkMessages(link, [&prompter](const std::string& text, const std::string& caption,
+                                        const std::string& detail) {
+        prompter.notifyDetail(text, caption, detail);
+    });
     if (!link.goOnline()) return kExitFailed;
 
     ConsoleChannel channel(link, timeoutMs, log.get());

@@ -2,15 +2,12 @@
 
 #include <QEventLoop>
 #include <QTimer>
-#include <algorithm>
 #include <array>
-#include <deque>
-#include <vector>
 
 #include "link/framing.h"
-#include "link/line_assembler.h"
+#include "link/idle_monitor.h"
 #include "link/serial_port.h"
-#include "procedures/prompter.h"
+#include "link/wait_stack.h"
 
 namespace mivo {
 
@@ -18,31 +15,19 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-enum class Side { Main, Direct };
-
 constexpr int kQuietMs = 50;  // drain ends when the line has been quiet this long
-constexpr int kEqualRun = 5;  // that many equal bytes while idle: the line is broken
 
 const char* const kCommErrorText = "Communication error occurs!  Make offline once";
 const char* const kCommErrorCaption = "Communication error";
-
-std::string Bytes(const QString& text) { return text.toLocal8Bit().toStdString(); }
-
-// One caller waiting for a reply line; they stack when a handler inside a wait sends again.
-struct Waiter {
-    Side side;
-    bool done = false;
-    std::string line;
-    QEventLoop loop;
-    explicit Waiter(Side s) : side(s) {}
-};
+const char* const kOpenFailedText = "Port cannot be open";
+const char* const kOpenFailedCaption = "Circuit open";
 
 }  // namespace
 
 struct TBuff::Impl {
     class LinkChannel : public Channel {
       public:
-        LinkChannel(Impl& d, Side side) : d_(d), side_(side) {}
+        LinkChannel(Impl& d, LinkSide side) : d_(d), side_(side) {}
         std::string request(const std::string& command) override {
             return d_.request(side_, command);
         }
@@ -51,44 +36,35 @@ struct TBuff::Impl {
 
       private:
         Impl& d_;
-        Side side_;
+        LinkSide side_;
     };
 
     explicit Impl(TBuff* owner)
-        : q(owner), mainChannel(*this, Side::Main), directChannel(*this, Side::Direct) {}
+        : q(owner),
+          waits(monitor),
+          mainChannel(*this, LinkSide::Main),
+          directChannel(*this, LinkSide::Direct) {}
 
     TBuff* q;
     SerialPort port;
     std::array<QString, 9> devices;  // by port number 1..8; empty: the default
     std::function<int()> portSource;
-    Prompter* prompter = nullptr;
+    IdleMonitor monitor;
+    WaitStack waits;
     LinkChannel mainChannel;
     LinkChannel directChannel;
 
     bool mainOnline = false;    // PortReady
     bool directOnline = false;  // DirectPortReady
-    bool injectMstop = false;
-    bool injectStop = false;
     bool cancelRequested = false;
-
-    std::string inbox;  // received, not yet taken by a wait
-    // Arrival time of the inbox's bytes: (byte count, when readyRead delivered them).
-    std::deque<std::pair<std::size_t, Clock::time_point>> arrivals;
-    LineAssembler line;
-    std::vector<Waiter*> waiters;  // innermost last
 
     QTimer* drainTimer = nullptr;  // set while a drain runs
     QEventLoop* drainLoop = nullptr;
 
-    // Idle monitor: stored non-zero bytes and the run of equal ones at the end.
-    int stored = 0;
-    int run = 0;
-    char last = 0;
     bool commErrorQueued = false;
     bool failureQueued = false;
-    std::string pendingFailure;  // "Communication error" text to show once the waits unwound
+    QString pendingFailure;  // the line-failed text, shown once the waits have unwound
 
-    Clock::time_point lineEnd{};
     Clock::time_point written{};
 
     int portNumber() const { return portSource ? portSource() : 1; }
@@ -98,94 +74,7 @@ struct TBuff::Impl {
         return QString("/dev/ttyS%1").arg(n - 1);
     }
 
-    bool online(Side side) const { return side == Side::Main ? mainOnline : directOnline; }
-
-    void resetMonitor() {
-        stored = 0;
-        run = 0;
-        last = 0;
-    }
-
-    void store(char c) {
-        if (c == '\0') return;
-        run = (stored > 0 && c == last) ? run + 1 : 1;
-        last = c;
-        ++stored;
-    }
-
-    void finish(Waiter* w, std::string text) {
-        if (w->done) return;
-        w->done = true;
-        w->line = std::move(text);
-        w->loop.quit();
-    }
-
-    void endWaits(bool all, Side side) {
-        for (Waiter* w : waiters)
-            if (all || w->side == side) finish(w, "");
-        if (all) line.clear();
-    }
-
-    Waiter* top() const {
-        return waiters.empty() || waiters.back()->done ? nullptr : waiters.back();
-    }
-
-    // Hands received bytes to the innermost wait, one line at a time: after a line the rest
-    // stays in the inbox for the caller's next request or for the wait beneath.
-    void deliver() {
-        std::size_t pos = 0;
-        while (pos < inbox.size()) {
-            Waiter* w = top();
-            if (!w) break;
-            const char c = inbox[pos++];
-            store(c);
-            if (line.feed(c)) {
-                lineEnd = arrivalOf(pos - 1);
-                finish(w, line.take());
-                break;
-            }
-        }
-        consume(pos);
-    }
-
-    Clock::time_point arrivalOf(std::size_t index) const {
-        for (const auto& [count, when] : arrivals) {
-            if (index < count) return when;
-            index -= count;
-        }
-        return Clock::now();
-    }
-
-    void consume(std::size_t n) {
-        inbox.erase(0, n);
-        while (n > 0 && !arrivals.empty()) {
-            const std::size_t k = std::min(n, arrivals.front().first);
-            arrivals.front().first -= k;
-            n -= k;
-            if (arrivals.front().first == 0) arrivals.pop_front();
-        }
-    }
-
-    void clearInbox() {
-        inbox.clear();
-        arrivals.clear();
-    }
-
-    // Applies an injection to the innermost wait; kept for the next wait when none runs.
-    void applyInjections() {
-        Waiter* w = top();
-        if (!w) return;
-        if (injectMstop) {  // CR now, LF at the next fetch: the bytes so far make the line
-            injectMstop = false;
-            line.feed('\r');
-            injectStop = true;
-        }
-        if (injectStop) {
-            injectStop = false;
-            line.feed('\n');
-            finish(w, line.take());
-        }
-    }
+    bool online(LinkSide side) const { return side == LinkSide::Main ? mainOnline : directOnline; }
 
     void onReadyRead() {
         const Clock::time_point now = Clock::now();
@@ -194,57 +83,48 @@ struct TBuff::Impl {
             drainTimer->start();
             return;
         }
-        inbox.append(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-        arrivals.emplace_back(static_cast<std::size_t>(bytes.size()), now);
-        if (!waiters.empty()) {
-            deliver();
-        } else {
-            idleMonitor();
-        }
+        waits.receive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                      now);
+        if (waits.empty()) idleMonitor(waits.takeUnclaimed());
         // Queued: a handler may close the port, which must not happen inside its own signal.
         QMetaObject::invokeMethod(q, &TBuff::received, Qt::QueuedConnection);
     }
 
     // While on line and idle, input is read and discarded; a run of equal bytes means a
     // broken line.
-    void idleMonitor() {
-        if (mainOnline) {
-            for (char c : inbox) {
-                if (c == '\0') continue;
-                store(c);
-                if (stored > kEqualRun && run >= kEqualRun && !commErrorQueued) {
-                    commErrorQueued = true;
-                    QMetaObject::invokeMethod(
-                        q, [this] { communicationError(); }, Qt::QueuedConnection);
-                    break;
-                }
+    void idleMonitor(const std::string& bytes) {
+        if (!mainOnline) return;
+        for (char c : bytes) {
+            if (monitor.feed(c) && !commErrorQueued) {
+                commErrorQueued = true;
+                QMetaObject::invokeMethod(
+                    q, [this] { communicationError(); }, Qt::QueuedConnection);
+                break;
             }
         }
-        clearInbox();
     }
 
     void communicationError() {
         commErrorQueued = false;
-        if (!mainOnline || !port.isOpen() || !waiters.empty()) return;
+        if (!mainOnline || !port.isOpen() || !waits.empty()) return;
         const QString dev = port.device();
         port.close();
-        clearInbox();
-        line.clear();
-        if (prompter) prompter->notify(kCommErrorText, kCommErrorCaption);
+        waits.discard();
+        emit q->message(kCommErrorText, kCommErrorCaption, QString());
         if (!mainOnline) return;  // went off line while the message was shown
         if (!port.isOpen() && !port.open(dev)) {
             setOffline();
             return;
         }
         drainPort();
-        resetMonitor();
+        monitor.reset();
     }
 
     void onPortFailed(const QString& reason) {
         if (failureQueued || !port.isOpen()) return;
         failureQueued = true;
-        pendingFailure = Bytes("The line to " + port.device() + " failed: " + reason +
-                               ".  The link went off line.");
+        pendingFailure =
+            "The line to " + port.device() + " failed: " + reason + ".  The link went off line.";
         // Handled from the event loop: the port's own signal must return first.
         QMetaObject::invokeMethod(
             q, [this] { portFailed(); }, Qt::QueuedConnection);
@@ -257,14 +137,14 @@ struct TBuff::Impl {
     }
 
     void showFailureWhenUnwound() {
-        if (pendingFailure.empty() || !waiters.empty()) return;
+        if (pendingFailure.isEmpty() || !waits.empty()) return;
         QMetaObject::invokeMethod(
             q,
             [this] {
-                if (pendingFailure.empty() || !waiters.empty()) return;
-                const std::string text = std::move(pendingFailure);
+                if (pendingFailure.isEmpty() || !waits.empty()) return;
+                const QString text = std::move(pendingFailure);
                 pendingFailure.clear();
-                if (prompter) prompter->notify(text, kCommErrorCaption);
+                emit q->message(text, kCommErrorCaption, QString());
             },
             Qt::QueuedConnection);
     }
@@ -282,34 +162,28 @@ struct TBuff::Impl {
     }
 
     void clearFlags() {
-        injectMstop = false;
-        injectStop = false;
+        waits.clearInjections();
         cancelRequested = false;
     }
 
     void closePort() {
-        endWaits(true, Side::Main);
+        waits.endAll();
         port.close();
-        clearInbox();
-        line.clear();
+        waits.discard();
         if (drainLoop) drainLoop->quit();
     }
 
     bool openPort() {
         if (port.isOpen()) return true;
-        const QString dev = device(portNumber());
-        if (port.open(dev)) return true;
-        if (prompter)
-            prompter->notifyDetail("Port cannot be open", "Circuit open",
-                                   Bytes(port.openFailure()));
+        if (port.open(device(portNumber()))) return true;
+        emit q->message(kOpenFailedText, kOpenFailedCaption, port.openFailure());
         return false;
     }
 
     // Reads and discards until the line has been quiet for kQuietMs.
     void drainPort() {
         if (!port.isOpen()) return;
-        clearInbox();
-        if (waiters.empty()) line.clear();
+        waits.discard();
         port.readAll();
         QEventLoop loop;
         QTimer timer;
@@ -328,15 +202,15 @@ struct TBuff::Impl {
         if (outerLoop && !port.isOpen()) outerLoop->quit();
     }
 
-    bool goOnline(Side side) {
+    bool goOnline(LinkSide side) {
         if (online(side)) return true;
         const bool wasOpen = port.isOpen();
         if (!openPort()) return false;
-        if (!wasOpen || waiters.empty()) drainPort();
+        if (!wasOpen || waits.empty()) drainPort();
         if (!port.isOpen()) return false;
-        if (side == Side::Main) {
+        if (side == LinkSide::Main) {
             mainOnline = true;
-            resetMonitor();
+            monitor.reset();
             emit q->onlineChanged(true);
         } else {
             directOnline = true;
@@ -345,26 +219,26 @@ struct TBuff::Impl {
         return true;
     }
 
-    void goOffline(Side side) {
-        if (side == Side::Main) {
+    void goOffline(LinkSide side) {
+        if (side == LinkSide::Main) {
             const bool was = mainOnline;
             mainOnline = false;
             clearFlags();
-            endWaits(false, Side::Main);
+            waits.end(LinkSide::Main);
             if (!directOnline) closePort();
             if (was) emit q->onlineChanged(false);
         } else {
             const bool was = directOnline;
             directOnline = false;
             cancelRequested = false;
-            endWaits(false, Side::Direct);
+            waits.end(LinkSide::Direct);
             if (!mainOnline) closePort();
             if (was) emit q->directOnlineChanged(false);
         }
     }
 
-    std::string request(Side side, const std::string& command) {
-        const Framing f = FrameRequest(command, side == Side::Direct);
+    std::string request(LinkSide side, const std::string& command) {
+        const Framing f = FrameRequest(command, side == LinkSide::Direct);
         if (f.bytes.empty() && !f.awaitReply) return "";
         if (!online(side) || !port.isOpen()) return "";
         if (!f.bytes.empty()) {
@@ -375,23 +249,11 @@ struct TBuff::Impl {
     }
 
     // Waits for one reply line in a nested event loop; "" when the wait was ended.
-    std::string wait(Side side) {
+    std::string wait(LinkSide side) {
         if (!online(side) || !port.isOpen()) return "";
-        Waiter w(side);
-        if (waiters.empty()) {
-            line.clear();
-            resetMonitor();
-        }
-        waiters.push_back(&w);
-        applyInjections();
-        if (!w.done) deliver();
-        if (!w.done) w.loop.exec();
-        waiters.erase(std::find(waiters.begin(), waiters.end(), &w));
-        if (top() && !inbox.empty())
-            QMetaObject::invokeMethod(
-                q, [this] { deliver(); }, Qt::QueuedConnection);
+        std::string reply = waits.wait(side);
         showFailureWhenUnwound();
-        return w.line;
+        return reply;
     }
 };
 
@@ -402,7 +264,7 @@ TBuff::TBuff(QObject* parent) : QObject(parent), d_(std::make_unique<Impl>(this)
 }
 
 TBuff::~TBuff() {
-    d_->endWaits(true, Side::Main);
+    d_->waits.endAll();
     d_->port.close();
 }
 
@@ -416,41 +278,27 @@ void TBuff::setPortNumberSource(std::function<int()> source) { d_->portSource = 
 
 int TBuff::portNumber() const { return d_->portNumber(); }
 
-void TBuff::setPrompter(Prompter* prompter) { d_->prompter = prompter; }
-
-bool TBuff::goOnline() { return d_->goOnline(Side::Main); }
-void TBuff::goOffline() { d_->goOffline(Side::Main); }
+bool TBuff::goOnline() { return d_->goOnline(LinkSide::Main); }
+void TBuff::goOffline() { d_->goOffline(LinkSide::Main); }
 bool TBuff::isOnline() const { return d_->mainOnline; }
 
-bool TBuff::goDirectOnline() { return d_->goOnline(Side::Direct); }
-void TBuff::goDirectOffline() { d_->goOffline(Side::Direct); }
+bool TBuff::goDirectOnline() { return d_->goOnline(LinkSide::Direct); }
+void TBuff::goDirectOffline() { d_->goOffline(LinkSide::Direct); }
 bool TBuff::isDirectOnline() const { return d_->directOnline; }
 
 Channel& TBuff::mainChannel() { return d_->mainChannel; }
 Channel& TBuff::directChannel() { return d_->directChannel; }
 
-void TBuff::requestOffline() { d_->goOffline(Side::Main); }
+void TBuff::requestOffline() { d_->goOffline(LinkSide::Main); }
 
-void TBuff::injectMstop() {
-    d_->injectMstop = true;
-    d_->applyInjections();
-}
+void TBuff::injectMstop() { d_->waits.injectMstop(); }
+void TBuff::injectStop() { d_->waits.injectStop(); }
+void TBuff::abortWaits() { d_->waits.endAll(); }
+void TBuff::clearInjections() { d_->waits.clearInjections(); }
 
-void TBuff::injectStop() {
-    d_->injectStop = true;
-    d_->applyInjections();
-}
+std::string TBuff::pendingLine() const { return d_->waits.pendingLine(); }
 
-void TBuff::abortWaits() { d_->endWaits(true, Side::Main); }
-
-void TBuff::clearInjections() {
-    d_->injectMstop = false;
-    d_->injectStop = false;
-}
-
-std::string TBuff::pendingLine() const { return d_->line.partial(); }
-
-std::chrono::steady_clock::time_point TBuff::lastLineEnd() const { return d_->lineEnd; }
+std::chrono::steady_clock::time_point TBuff::lastLineEnd() const { return d_->waits.lastLineEnd(); }
 std::chrono::steady_clock::time_point TBuff::lastWrite() const { return d_->written; }
 
 bool TBuff::cancelRequested() const { return d_->cancelRequested; }

@@ -2,7 +2,7 @@
 // TBuff: the controller link. The one owner of the serial port; carries every exchange with
 // the controller on two channels (main and direct) with the same framing. Waits pump events
 // in a nested QEventLoop driven by readyRead, so the screens stay usable during a wait.
-// Qt Core and SerialPort only: messages go through the Prompter.
+// Qt Core and SerialPort only: its messages for the user go out as a signal.
 #include <QObject>
 #include <QString>
 #include <chrono>
@@ -13,8 +13,6 @@
 #include "link/channel.h"
 
 namespace mivo {
-
-class Prompter;
 
 class TBuff : public QObject {
     Q_OBJECT
@@ -28,9 +26,6 @@ class TBuff : public QObject {
     // Where the port number is read at every open (the COM selection); default COM1.
     void setPortNumberSource(std::function<int()> source);
     int portNumber() const;
-
-    // Where the link's own messages go ("Port cannot be open", "Communication error").
-    void setPrompter(Prompter* prompter);
 
     // Main channel: open, configure and drain the port; false (after the message) when the
     // port cannot be opened or configured. Idle monitoring runs from the event loop.
@@ -75,6 +70,10 @@ class TBuff : public QObject {
     void directOnlineChanged(bool online);
     // Bytes arrived from the line (emitted from the event loop, after they were taken in).
     void received();
+    // A message for the user ("Port cannot be open", "Communication error" ...); `detail`
+    // may be empty. Connect it directly and show it before returning: the link goes on (for
+    // example reopens the port) only after the user has seen it, and may be off line by then.
+    void message(const QString& text, const QString& caption, const QString& detail);
 
   private:
     struct Impl;

@@ -13,7 +13,8 @@ public:
     virtual bool ask(const std::string& text, const std::string& caption) = 0;
     // Notice with an OK button and the warning icon.
     virtual void notify(const std::string& text, const std::string& caption) = 0;
-    // A notice with a detailed text beneath (for example the device and the system's reason).
+    // A notice with a detailed text beneath (for example the device and the system's reason);
+    // with an empty detail, a plain notice.
     virtual void notifyDetail(const std::string& text, const std::string& caption,
                               const std::string& detail) {
         (void)detail;

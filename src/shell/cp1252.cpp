@@ -1,61 +1,69 @@
 #include "shell/cp1252.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 namespace mivo {
 
 namespace {
 
-// 0x80..0x9F; 0 marks an undefined byte.
-constexpr char16_t kHigh[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+// Qt converts Windows-1252 through ICU, which keeps the five undefined bytes as U+0081 etc.
+// Stateless: a lone surrogate at the end of a text is refused, not held back for more input.
+constexpr const char* kCodec = "windows-1252";
+constexpr auto kStateless = QStringConverter::Flag::Stateless;
 
-// The byte for `u`, or -1.
-int ByteFor(char16_t u) {
-    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return u;
-    if (u <= 0x9F) return kHigh[u - 0x80] == 0 ? u : -1;
-    for (int i = 0; i < 32; ++i)
-        if (kHigh[i] == u) return 0x80 + i;
-    return -1;
+// The whole text in one go; false when a character cannot be held.
+bool EncodeAll(QStringView text, std::string& bytes) {
+    QStringEncoder encoder(kCodec, kStateless);
+    const QByteArray out = encoder.encode(text);
+    if (encoder.hasError()) return false;
+    bytes.assign(out.constData(), static_cast<std::size_t>(out.size()));
+    return true;
+}
+
+// One character at a time, for a text EncodeAll refused: '?' for each character the code page
+// cannot hold (each half of a surrogate pair), the first of them in `bad`.
+std::string EncodeEach(const QString& text, QChar* bad) {
+    std::string out;
+    bool found = false;
+    for (const QChar ch : text) {
+        std::string one;
+        if (EncodeAll(QStringView(&ch, 1), one)) {
+            out += one;
+            continue;
+        }
+        out.push_back('?');
+        if (bad && !found) *bad = ch;
+        found = true;
+    }
+    return out;
 }
 
 }  // namespace
 
 QString Cp1252::decode(const std::string& bytes) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(bytes.size()));
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        const bool mapped = b >= 0x80 && b <= 0x9F && kHigh[b - 0x80] != 0;
-        out.append(QChar(mapped ? kHigh[b - 0x80] : static_cast<char16_t>(b)));
-    }
-    return out;
+    QStringDecoder decoder(kCodec, kStateless);
+    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 bool Cp1252::canEncode(const QString& text, QChar* bad) {
-    for (const QChar ch : text) {
-        if (ByteFor(ch.unicode()) < 0) {
-            if (bad) *bad = ch;
-            return false;
-        }
-    }
-    return true;
+    std::string bytes;
+    return encode(text, bytes, bad);
 }
 
 bool Cp1252::encode(const QString& text, std::string& bytes, QChar* bad) {
-    if (!canEncode(text, bad)) return false;
-    bytes = encode(text);
+    std::string out;
+    if (!EncodeAll(text, out)) {
+        EncodeEach(text, bad);
+        return false;
+    }
+    bytes = std::move(out);
     return true;
 }
 
 std::string Cp1252::encode(const QString& text) {
     std::string out;
-    out.reserve(static_cast<std::size_t>(text.size()));
-    for (const QChar ch : text) {
-        const int b = ByteFor(ch.unicode());
-        out.push_back(b < 0 ? '?' : static_cast<char>(b));
-    }
-    return out;
+    return EncodeAll(text, out) ? out : EncodeEach(text, nullptr);
 }
 
 QString Cp1252::unstorableMessage(QChar bad) {

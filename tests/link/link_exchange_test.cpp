@@ -133,7 +133,7 @@ TEST_F(LinkExchange, OfflineRequestEndsTheWaitAndGoesOffline) {
     // Off line nothing is sent.
     EXPECT_EQ(main().request("@?ORG"), "");
     EXPECT_EQ(sim.received().size(), 1u);
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(said.empty());
 }
 
 }  // namespace

@@ -9,21 +9,35 @@ namespace {
 
 using LinkFault = LinkFixture;
 
-TEST_F(LinkFault, EqualBytesWhileIdleReportOnceAndStayOnLine) {
-    sim.faults.equalBytesWhenIdle = true;
+TEST_F(LinkFault, EqualBytesWhileIdleAreReportedOnceWithThePortClosed) {
     sim.faults.idleDelayMs = 10;
-    QSignalSpy changed(&link, &TBuff::onlineChanged);
-    EXPECT_EQ(main().request("@?NO"), "0");
-    EXPECT_EQ(main().next(), "OK");
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompter.messages.empty(); }, 2000));
-    sim.faults.equalBytesWhenIdle = false;
-    EXPECT_EQ(prompter.messages,
-              (std::vector<Message>{{"notify", "Communication error occurs!  Make offline once",
-                                     "Communication error"}}));
-    EXPECT_TRUE(link.isOnline());
-    EXPECT_EQ(changed.count(), 0);
-    EXPECT_EQ(main().request("@?ORG"), "0");
-    EXPECT_EQ(main().next(), "OK");
+    // The user reads the message and goes on (the link reopens the port), or goes off line.
+    for (const bool offlineUnderMessage : {false, true}) {
+        SCOPED_TRACE(offlineUnderMessage ? "off line under the message" : "stays on line");
+        said.clear();
+        QSignalSpy changed(&link, &TBuff::onlineChanged);
+        std::string underMessage = "no message";
+        auto conn = QObject::connect(&link, &TBuff::message, &link, [&] {
+            underMessage = main().request("@?NO");  // nothing can be sent: the port is closed
+            if (offlineUnderMessage) link.goOffline();
+        });
+        sim.faults.equalBytesWhenIdle = true;
+        EXPECT_EQ(main().request("@?NO"), "0");
+        EXPECT_EQ(main().next(), "OK");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000));
+        sim.faults.equalBytesWhenIdle = false;
+        QObject::disconnect(conn);
+        EXPECT_EQ(said, (std::vector<LinkMessage>{{"Communication error occurs!  Make offline once",
+                                                   "Communication error", ""}}));
+        EXPECT_EQ(underMessage, "");
+        EXPECT_EQ(link.isOnline(), !offlineUnderMessage);
+        EXPECT_EQ(changed.count(), offlineUnderMessage ? 1 : 0);
+        EXPECT_EQ(main().request("@?ORG"), offlineUnderMessage ? "" : "0");
+        if (!offlineUnderMessage) {
+            EXPECT_EQ(main().next(), "OK");
+        }
+    }
+    EXPECT_EQ(sim.received(), (std::vector<std::string>{"@?NO", "@?ORG", "@?NO"}));
 }
 
 TEST_F(LinkFault, HangUpWhileWaitingGoesOfflineAndSaysWhichDevice) {
@@ -39,11 +53,10 @@ TEST_F(LinkFault, HangUpWhileWaitingGoesOfflineAndSaysWhichDevice) {
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(directChanged.count(), 1);
     // Shown once the wait has unwound, not under it.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !prompter.messages.empty(); }, 2000));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].caption, "Communication error");
-    EXPECT_NE(prompter.messages[0].text.find(pty.devicePath().toStdString()), std::string::npos)
-        << prompter.messages[0].text;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000));
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0].caption, "Communication error");
+    EXPECT_NE(said[0].text.find(pty.devicePath().toStdString()), std::string::npos) << said[0].text;
     EXPECT_EQ(link.directChannel().request("@?NO"), "");
 }
 
@@ -64,20 +77,21 @@ TEST(LinkOpen, FailureShowsOneMessageNamingTheDeviceAndStaysOffline) {
         {pty.devicePath(), "busy"},
     };
     for (const Row& row : rows) {
-        ScriptedPrompter prompter;
+        std::vector<LinkMessage> said;
         TBuff link;
-        link.setPrompter(&prompter);
+        RecordMessages(link, said);
         link.setDeviceForPort(4, row.device);
         link.setPortNumberSource([] { return 4; });
         QSignalSpy changed(&link, &TBuff::onlineChanged);
         EXPECT_FALSE(link.goOnline());
         EXPECT_FALSE(link.isOnline());
         EXPECT_EQ(changed.count(), 0);
-        EXPECT_EQ(prompter.messages,
-                  (std::vector<Message>{{"notify", "Port cannot be open", "Circuit open"}}));
-        ASSERT_EQ(prompter.details.size(), 1u);
-        EXPECT_NE(prompter.details[0].find(row.device.toStdString()), std::string::npos);
-        EXPECT_NE(prompter.details[0].find(row.reason), std::string::npos) << prompter.details[0];
+        // Shown inside goOnline(), before it returns.
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_EQ(said[0].text, "Port cannot be open");
+        EXPECT_EQ(said[0].caption, "Circuit open");
+        EXPECT_NE(said[0].detail.find(row.device.toStdString()), std::string::npos);
+        EXPECT_NE(said[0].detail.find(row.reason), std::string::npos) << said[0].detail;
     }
 }
 
@@ -85,9 +99,9 @@ TEST(LinkOpen, ReadsThePortNumberAtEveryOpen) {
     SimController sim;
     SimPty pty(sim);
     ASSERT_TRUE(pty.open());
-    ScriptedPrompter prompter;
+    std::vector<LinkMessage> said;
     TBuff link;
-    link.setPrompter(&prompter);
+    RecordMessages(link, said);
     int chosen = 3;
     link.setPortNumberSource([&] { return chosen; });
     link.setDeviceForPort(2, pty.devicePath());
@@ -97,7 +111,7 @@ TEST(LinkOpen, ReadsThePortNumberAtEveryOpen) {
     chosen = 2;
     ASSERT_TRUE(link.goOnline());
     EXPECT_EQ(link.mainChannel().request("@?Ver 0"), "V1.20");
-    EXPECT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(said.size(), 1u);
 }
 
 }  // namespace

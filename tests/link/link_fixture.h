@@ -6,20 +6,39 @@
 #include <QSignalSpy>
 #include <QTimer>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "link/tbuff.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
-#include "support/scripted_prompter.h"
 
 namespace mivo::test {
+
+// A message of the link's, as the user was shown it.
+struct LinkMessage {
+    std::string text;
+    std::string caption;
+    std::string detail;
+    bool operator==(const LinkMessage&) const = default;
+};
+
+// Records the link's messages as they are emitted (directly, as a message box would show them).
+inline void RecordMessages(TBuff& link, std::vector<LinkMessage>& into) {
+    QObject::connect(
+        &link, &TBuff::message, &link,
+        [&into](const QString& text, const QString& caption, const QString& detail) {
+            into.push_back({text.toStdString(), caption.toStdString(), detail.toStdString()});
+        },
+        Qt::DirectConnection);
+}
 
 class LinkFixture : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(pty.open()) << pty.errorString().toStdString();
         link.setDeviceForPort(1, pty.devicePath());
-        link.setPrompter(&prompter);
+        RecordMessages(link, said);
         ASSERT_TRUE(link.goOnline());
         // A wait that never ends fails the test instead of hanging the runner.
         watchdog.setSingleShot(true);
@@ -44,8 +63,8 @@ class LinkFixture : public ::testing::Test {
 
     SimController sim;
     SimPty pty{sim};
-    ScriptedPrompter prompter;
     TBuff link;
+    std::vector<LinkMessage> said;  // the link's messages
     QTimer watchdog;
 };
 

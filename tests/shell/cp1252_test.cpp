@@ -1,9 +1,9 @@
+#include "shell/cp1252.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
 #include <QTest>
-
-#include "shell/cp1252.h"
 
 namespace mivo {
 namespace {
@@ -20,34 +20,37 @@ TEST(Cp1252, EveryByteSurvivesARoundTrip) {
 }
 
 TEST(Cp1252, MapsTheHighTableAndRefusesWhatItCannotHold) {
+    const QString emoji = QString::fromUcs4(U"\U0001F600");
     struct Case {
         QString text;
         bool encodable;
-        std::string bytes;  // when encodable
-        char16_t bad;       // when not
+        std::string bytes;  // when encodable: the bytes; otherwise what encode(text) makes
+        char16_t bad;       // when not: the first character refused
     };
     const Case cases[] = {
         {"POI 100", true, "POI 100", 0},
-        {QString(QChar(0x20AC)), true, "\x80", 0},        // euro sign
-        {QString(QChar(0x0178)), true, "\x9F", 0},        // last of the table
-        {QString(QChar(0x00E9)), true, "\xE9", 0},        // Latin-1 range as it stands
-        {QString(QChar(0x0081)), true, "\x81", 0},        // undefined byte kept
-        {QString(QChar(0x009D)), true, "\x9D", 0},        // undefined byte kept
-        {QString(QChar(0x0080)), false, "", 0x0080},      // byte 0x80 means the euro sign
-        {QString("A") + QChar(0x0100) + "B", false, "", 0x0100},
-        {QString(QChar(0x3042)), false, "", 0x3042},
+        {QString(QChar(0x20AC)), true, "\x80", 0},     // euro sign
+        {QString(QChar(0x0081)), true, "\x81", 0},     // undefined byte kept
+        {QString(QChar(0x0080)), false, "?", 0x0080},  // byte 0x80 means the euro sign
+        {QString("A") + QChar(0x0100) + QChar(0x3042) + "B", false, "A??B", 0x0100},
+        {"X" + emoji, false, "X??", emoji[0].unicode()},      // beyond the first plane
+        {QString("X") + QChar(0xD83D), false, "X?", 0xD83D},  // half a pair at the end
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
+        QChar checked;
         QChar bad;
         std::string bytes = "unchanged";
-        EXPECT_EQ(Cp1252::canEncode(c.text, &bad), c.encodable);
+        EXPECT_EQ(Cp1252::canEncode(c.text, &checked), c.encodable);
         EXPECT_EQ(Cp1252::encode(c.text, bytes, &bad), c.encodable);
+        // Never the converter's substitute 0x1A: on the line that byte is a command.
+        EXPECT_EQ(Cp1252::encode(c.text), c.bytes);
         if (c.encodable) {
             EXPECT_EQ(bytes, c.bytes);
             EXPECT_EQ(Cp1252::decode(bytes), c.text);
         } else {
             EXPECT_EQ(bytes, "unchanged");
+            EXPECT_EQ(checked.unicode(), c.bad);
             EXPECT_EQ(bad.unicode(), c.bad);
         }
     }

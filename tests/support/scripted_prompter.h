@@ -37,7 +37,7 @@ public:
     }
     void notifyDetail(const std::string& text, const std::string& caption,
                       const std::string& detail) override {
-        details.push_back(detail);
+        if (!detail.empty()) details.push_back(detail);
         notify(text, caption);
     }
     void showControllerError(const std::string& line) override {

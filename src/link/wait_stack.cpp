@@ -1,0 +1,144 @@
+#include "link/wait_stack.h"
+
+#include <QEventLoop>
+#include <algorithm>
+
+#include "link/idle_monitor.h"
+
+namespace mivo {
+
+struct WaitStack::Waiter {
+    LinkSide side;
+    bool done = false;
+    std::string line;
+    QEventLoop loop;
+    explicit Waiter(LinkSide s) : side(s) {}
+};
+
+WaitStack::WaitStack(IdleMonitor& monitor) : monitor_(monitor) {}
+
+std::string WaitStack::wait(LinkSide side) {
+    Waiter w(side);
+    if (waiters_.empty()) {
+        line_.clear();
+        monitor_.reset();
+    }
+    waiters_.push_back(&w);
+    applyInjections();
+    if (!w.done) deliver();
+    if (!w.done) w.loop.exec();
+    waiters_.erase(std::find(waiters_.begin(), waiters_.end(), &w));
+    // The wait beneath gets what arrived after this one's line, once the caller has it.
+    if (top() && !inbox_.empty())
+        QMetaObject::invokeMethod(
+            &context_, [this] { deliver(); }, Qt::QueuedConnection);
+    return w.line;
+}
+
+void WaitStack::endAll() {
+    for (Waiter* w : waiters_) finish(w, "");
+    line_.clear();
+}
+
+void WaitStack::end(LinkSide side) {
+    for (Waiter* w : waiters_)
+        if (w->side == side) finish(w, "");
+}
+
+void WaitStack::receive(std::string_view bytes, Clock::time_point when) {
+    inbox_.append(bytes);
+    arrivals_.emplace_back(bytes.size(), when);
+    if (!waiters_.empty()) deliver();
+}
+
+std::string WaitStack::takeUnclaimed() {
+    std::string out;
+    out.swap(inbox_);
+    arrivals_.clear();
+    return out;
+}
+
+void WaitStack::discard() {
+    inbox_.clear();
+    arrivals_.clear();
+    if (waiters_.empty()) line_.clear();
+}
+
+void WaitStack::injectMstop() {
+    mstop_ = true;
+    applyInjections();
+}
+
+void WaitStack::injectStop() {
+    stop_ = true;
+    applyInjections();
+}
+
+void WaitStack::clearInjections() {
+    mstop_ = false;
+    stop_ = false;
+}
+
+WaitStack::Waiter* WaitStack::top() const {
+    return waiters_.empty() || waiters_.back()->done ? nullptr : waiters_.back();
+}
+
+void WaitStack::finish(Waiter* w, std::string text) {
+    if (w->done) return;
+    w->done = true;
+    w->line = std::move(text);
+    w->loop.quit();
+}
+
+// One line at a time: after a line the rest stays in the inbox for the caller's next request
+// or for the wait beneath.
+void WaitStack::deliver() {
+    std::size_t pos = 0;
+    while (pos < inbox_.size()) {
+        Waiter* w = top();
+        if (!w) break;
+        const char c = inbox_[pos++];
+        monitor_.feed(c);  // counted only: the verdict is the idle monitor's, not a wait's
+        if (line_.feed(c)) {
+            lineEnd_ = arrivalOf(pos - 1);
+            finish(w, line_.take());
+            break;
+        }
+    }
+    consume(pos);
+}
+
+void WaitStack::applyInjections() {
+    Waiter* w = top();
+    if (!w) return;
+    if (mstop_) {  // CR now, LF at the next fetch: the bytes so far make the line
+        mstop_ = false;
+        line_.feed('\r');
+        stop_ = true;
+    }
+    if (stop_) {
+        stop_ = false;
+        line_.feed('\n');
+        finish(w, line_.take());
+    }
+}
+
+WaitStack::Clock::time_point WaitStack::arrivalOf(std::size_t index) const {
+    for (const auto& [count, when] : arrivals_) {
+        if (index < count) return when;
+        index -= count;
+    }
+    return Clock::now();
+}
+
+void WaitStack::consume(std::size_t n) {
+    inbox_.erase(0, n);
+    while (n > 0 && !arrivals_.empty()) {
+        const std::size_t k = std::min(n, arrivals_.front().first);
+        arrivals_.front().first -= k;
+        n -= k;
+        if (arrivals_.front().first == 0) arrivals_.pop_front();
+    }
+}
+
+}  // namespace mivo

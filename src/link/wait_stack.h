@@ -1,0 +1,80 @@
+#pragma once
+// The reply waits of both channels. A wait pumps events in a nested QEventLoop until a reply
+// line is handed to it or it is ended, so a handler running inside it may send again: the
+// waits stack, innermost last, and received bytes go to the innermost one a line at a time.
+#include <QObject>
+#include <chrono>
+#include <cstddef>
+#include <deque>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "link/line_assembler.h"
+
+namespace mivo {
+
+class IdleMonitor;
+
+enum class LinkSide { Main, Direct };
+
+class WaitStack {
+  public:
+    using Clock = std::chrono::steady_clock;
+
+    // The waits count the bytes they take in `monitor` too, and a first wait resets it.
+    explicit WaitStack(IdleMonitor& monitor);
+    WaitStack(const WaitStack&) = delete;
+    WaitStack& operator=(const WaitStack&) = delete;
+
+    // Waits for the next reply line; "" when the wait was ended without one.
+    std::string wait(LinkSide side);
+    // No wait on the stack (an ended wait stays on it until its caller has it back).
+    bool empty() const { return waiters_.empty(); }
+    // Ends every wait without a line and drops the line received so far.
+    void endAll();
+    // Ends the waits of one channel without a line.
+    void end(LinkSide side);
+
+    // Bytes from the line, delivered at `when`; a running wait takes what it needs at once,
+    // the rest is kept for the next wait.
+    void receive(std::string_view bytes, Clock::time_point when);
+    // Hands over the received bytes no wait has taken, and forgets them.
+    std::string takeUnclaimed();
+    // Forgets the received bytes, and the partial line when no wait runs.
+    void discard();
+
+    // MSTOP: the innermost wait gets the bytes so far as its line. STOP: its line ends now.
+    // Kept for the next wait when none runs, until withdrawn.
+    void injectMstop();
+    void injectStop();
+    void clearInjections();
+
+    // The bytes of the reply line received so far.
+    const std::string& pendingLine() const { return line_.partial(); }
+    // When the LF of the last line handed to a wait arrived.
+    Clock::time_point lastLineEnd() const { return lineEnd_; }
+
+  private:
+    struct Waiter;
+    Waiter* top() const;
+    void finish(Waiter* w, std::string text);
+    void deliver();
+    void applyInjections();
+    Clock::time_point arrivalOf(std::size_t index) const;
+    void consume(std::size_t n);
+
+    IdleMonitor& monitor_;
+    std::vector<Waiter*> waiters_;  // innermost last
+    std::string inbox_;             // received, not yet taken by a wait
+    // Arrival time of the inbox's bytes: (byte count, when they were delivered).
+    std::deque<std::pair<std::size_t, Clock::time_point>> arrivals_;
+    LineAssembler line_;
+    bool mstop_ = false;
+    bool stop_ = false;
+    Clock::time_point lineEnd_{};
+    QObject context_;  // for deliveries queued to the event loop; they die with the stack
+};
+
+}  // namespace mivo

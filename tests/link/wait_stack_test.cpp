@@ -1,0 +1,70 @@
+// The wait stack without a port: which line each wait gets from bytes that arrive in pieces,
+// and when that line's LF arrived.
+#include "link/wait_stack.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <string>
+#include <vector>
+
+#include "link/idle_monitor.h"
+
+namespace mivo {
+namespace {
+
+using Clock = WaitStack::Clock;
+
+TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
+    struct Chunk {
+        std::string bytes;
+        int at;  // ms after the start
+    };
+    struct Line {
+        std::string text;
+        int lfAt;
+    };
+    struct Row {
+        const char* what;
+        std::vector<Chunk> chunks;
+        std::vector<Line> lines;
+    };
+    const Row rows[] = {
+        {"one chunk, two lines", {{"0\r\nOK\r\n", 1}}, {{"0", 1}, {"OK", 1}}},
+        {"LF in the second chunk",
+         {{"V1.2", 1}, {"0\r", 2}, {"\nOK", 3}, {"\r\n", 4}},
+         {{"V1.20", 3}, {"OK", 4}}},
+        {"LF ends a chunk",
+         {{"NG\n", 1}, {"10:Command error\r\n", 2}},
+         {{"NG", 1}, {"10:Command error", 2}}},
+        {"empty lines", {{"\n", 1}, {"\r\n", 2}, {"END\r\n", 3}}, {{"", 1}, {"", 2}, {"END", 3}}},
+    };
+    const Clock::time_point start = Clock::now();
+    const auto ms = [&](int n) { return start + std::chrono::milliseconds(n); };
+    const auto msOf = [&](Clock::time_point t) {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(t - start).count();
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        IdleMonitor monitor;
+        WaitStack waits(monitor);
+        QTimer guard;  // a wait left without a line fails the row instead of hanging
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [&] {
+            ADD_FAILURE() << "a wait got no line";
+            waits.endAll();
+        });
+        guard.start(2000);
+        // Received before the waits: each wait takes its line at once, without an event loop.
+        for (const Chunk& c : row.chunks) waits.receive(c.bytes, ms(c.at));
+        for (const Line& want : row.lines) {
+            EXPECT_EQ(waits.wait(LinkSide::Main), want.text);
+            EXPECT_EQ(msOf(waits.lastLineEnd()), want.lfAt) << want.text;
+        }
+        EXPECT_TRUE(waits.empty());
+        EXPECT_EQ(waits.takeUnclaimed(), "");
+    }
+}
+
+}  // namespace
+}  // namespace mivo
