@@ -30,7 +30,6 @@ class Tinit : public QDialog {
     bool parameterMode() const;
     // The integer value of the first two characters of the chosen entry; -1 when none.
     int robotNumber() const;
-    QComboBox* robotList() const { return list_; }
 
     void YesClick();
     void NoClick();

@@ -40,6 +40,13 @@ Tcall::Tcall(Screens& screens, QWidget* parent)
     connect(stop, &QPushButton::clicked, this, &Tcall::StopClick);
 }
 
+void Tcall::resetProgress(int maximum) {
+    bar_->setRange(0, maximum);
+    bar_->setValue(0);
+}
+
+void Tcall::setProgress(int position) { bar_->setValue(position); }
+
 void Tcall::showEvent(QShowEvent* event) {
     CentreOnScreen(this);
     QDialog::showEvent(event);

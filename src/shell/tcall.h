@@ -13,7 +13,9 @@ class Tcall : public QDialog {
   public:
     explicit Tcall(Screens& screens, QWidget* parent = nullptr);
 
-    QProgressBar* bar() const { return bar_; }  // `Bar`
+    // The progress bar `Bar`: range 0..maximum at position 0, then its position.
+    void resetProgress(int maximum);
+    void setProgress(int position);
 
     void StopClick();
 

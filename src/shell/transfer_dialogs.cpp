@@ -30,14 +30,13 @@ void TransferDialogs::setDataExchange(bool on) {
 
 void TransferDialogs::showProgress(int maximum) {
     if (!screens_.tcall) return;
-    screens_.tcall->bar()->setRange(0, maximum);
-    screens_.tcall->bar()->setValue(0);
+    screens_.tcall->resetProgress(maximum);
     screens_.tcall->show();
     screens_.tcall->raise();
 }
 
 void TransferDialogs::setProgress(int position) {
-    if (screens_.tcall) screens_.tcall->bar()->setValue(position);
+    if (screens_.tcall) screens_.tcall->setProgress(position);
 }
 
 void TransferDialogs::hideProgress() {

@@ -14,7 +14,6 @@ class Tselect : public QMainWindow {
   public:
     explicit Tselect(Screens& screens, QWidget* parent = nullptr);
 
-    QPushButton* startButton() const { return start_; }
     // The service layout: parameter grid of 527 rows, direct REL and MOMCH shown.
     bool serviceLayout() const { return serviceLayout_; }
 

@@ -49,7 +49,7 @@ class ShellFixture : public ::testing::Test {
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
     }
-    void pressStart() { click(screens.tselect->startButton()); }
+    void pressStart() { click(screens.tselect->findChild<QPushButton*>("Button1")); }
 
     QPushButton* lineSwitchOf(QWidget* screen) {
         auto* s = screen->findChild<QPushButton*>("linemonitor");

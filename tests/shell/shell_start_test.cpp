@@ -157,7 +157,7 @@ TEST_F(ShellStart, KeyOnTheStartButtonChoosesTheLayout) {
         {Qt::ControlModifier, false},
     };
     QSignalSpy changed(screens.tselect, &Tselect::serviceLayoutChanged);
-    QPushButton* start = screens.tselect->startButton();
+    QPushButton* start = screens.tselect->findChild<QPushButton*>("Button1");
     for (const Case& c : cases) {
         QTest::keyClick(start, Qt::Key_Q, c.modifiers);
         EXPECT_EQ(screens.tselect->serviceLayout(), c.service) << int(c.modifiers);

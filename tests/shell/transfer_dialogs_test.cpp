@@ -65,8 +65,8 @@ TEST_F(ShellDialogs, StopTransferRaisesCancelAndReenablesTheEditor) {
     startTransfer(true);
     screens.transfer->showProgress(250);
     screens.transfer->setProgress(40);
-    EXPECT_EQ(screens.tcall->bar()->maximum(), 250);
-    EXPECT_EQ(screens.tcall->bar()->value(), 40);
+    EXPECT_EQ(screens.tcall->findChild<QProgressBar*>("Bar")->maximum(), 250);
+    EXPECT_EQ(screens.tcall->findChild<QProgressBar*>("Bar")->value(), 40);
     click(screens.tcall->findChild<QPushButton*>("Button1"));
     EXPECT_TRUE(screens.transfer->cancelRequested());
     EXPECT_FALSE(screens.tcall->isVisible());
@@ -112,10 +112,10 @@ TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {
         {"Is PGM No.2 initialize executed?", screens.tmmain},
     };
     Tinit* init = screens.tinit;
-    EXPECT_EQ(init->robotList()->currentText(), "22:MIVO-PBL3");
-    EXPECT_EQ(init->robotList()->count(), 9);
+    EXPECT_EQ(init->findChild<QComboBox*>("ComboBox1")->currentText(), "22:MIVO-PBL3");
+    EXPECT_EQ(init->findChild<QComboBox*>("ComboBox1")->count(), 9);
     EXPECT_EQ(init->robotNumber(), 22);
-    init->robotList()->setCurrentText("31:MIVO-PC3");
+    init->findChild<QComboBox*>("ComboBox1")->setCurrentText("31:MIVO-PC3");
     EXPECT_EQ(init->robotNumber(), 31);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.question.toStdString());
@@ -124,7 +124,7 @@ TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {
         bool yes = false;
         init->openFor(c.opener, c.question, c.question.startsWith("Select"), [&] { yes = true; });
         EXPECT_TRUE(init->isVisible());
-        EXPECT_EQ(init->robotList()->isVisibleTo(init), c.question.startsWith("Select"));
+        EXPECT_EQ(init->findChild<QComboBox*>("ComboBox1")->isVisibleTo(init), c.question.startsWith("Select"));
         const std::size_t before = sim.received().size();
         click(init->findChild<QPushButton*>("No"));
         EXPECT_FALSE(init->isVisible());

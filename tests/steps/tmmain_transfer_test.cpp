@@ -127,7 +127,7 @@ TEST_F(StepEditorCommands, StepInitializeAsksThroughTheDialogAndYesEmptiesBoth) 
         ASSERT_TRUE(dialog.isVisible());
         EXPECT_EQ(dialog.question(), "Is PGM No.4 initialize executed?");
         EXPECT_FALSE(dialog.parameterMode());
-        EXPECT_FALSE(dialog.robotList()->isVisibleTo(&dialog));
+        EXPECT_FALSE(dialog.findChild<QComboBox*>("ComboBox1")->isVisibleTo(&dialog));
         EXPECT_FALSE(editor().isEnabled());
         EXPECT_TRUE(editor().stepModified());
         EXPECT_EQ(editor().programNumber(), "4");
