@@ -16,6 +16,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int kQuietMs = 50;  // drain ends when the line has been quiet this long
+// ... or after this long at most: a line that keeps babbling is the idle monitor's business.
+constexpr int kDrainLimitMs = 300;
 
 const char* const kCommErrorText = "Communication error occurs!  Make offline once";
 const char* const kCommErrorCaption = "Communication error";
@@ -180,7 +182,7 @@ struct TBuff::Impl {
         return false;
     }
 
-    // Reads and discards until the line has been quiet for kQuietMs.
+    // Reads and discards until the line has been quiet for kQuietMs, or kDrainLimitMs passed.
     void drainPort() {
         if (!port.isOpen()) return;
         waits.discard();
@@ -190,6 +192,10 @@ struct TBuff::Impl {
         timer.setSingleShot(true);
         timer.setInterval(kQuietMs);
         QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+        QTimer limit;
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+        limit.start(kDrainLimitMs);
         QTimer* outerTimer = drainTimer;
         QEventLoop* outerLoop = drainLoop;
         drainTimer = &timer;
@@ -242,6 +248,17 @@ struct TBuff::Impl {
         if (f.bytes.empty() && !f.awaitReply) return "";
         if (!online(side) || !port.isOpen()) return "";
         if (!f.bytes.empty()) {
+            // Noise, or the end of a burst, received before the request is no part of its reply.
+            if (waits.empty()) {
+                // Take in first what the port holds but has not signalled yet.
+                const QByteArray pending = port.readAll();
+                waits.receive(std::string_view(pending.constData(),
+                                               static_cast<std::size_t>(pending.size())),
+                              Clock::now());
+                const std::string dropped = waits.dropUnfinishedLine();
+                if (!dropped.empty())
+                    emit q->discarded(QByteArray(dropped.data(), static_cast<int>(dropped.size())));
+            }
             port.write(f.bytes);  // a failed write is not reported; the wait runs as usual
             written = Clock::now();
         }

@@ -74,6 +74,9 @@ class TBuff : public QObject {
     // may be empty. Connect it directly and show it before returning: the link goes on (for
     // example reopens the port) only after the user has seen it, and may be off line by then.
     void message(const QString& text, const QString& caption, const QString& detail);
+    // Bytes of an unfinished line received before a request was written were dropped: they
+    // cannot be part of its reply.
+    void discarded(const QByteArray& bytes);
 
   private:
     struct Impl;

@@ -64,6 +64,23 @@ void WaitStack::discard() {
     if (waiters_.empty()) line_.clear();
 }
 
+std::string WaitStack::dropUnfinishedLine() {
+    if (!waiters_.empty()) return {};
+    const std::size_t lf = inbox_.rfind('\n');
+    const std::size_t keep = lf == std::string::npos ? 0 : lf + 1;
+    std::string dropped = inbox_.substr(keep);
+    std::size_t n = dropped.size();
+    inbox_.resize(keep);
+    while (n > 0 && !arrivals_.empty()) {
+        const std::size_t k = std::min(n, arrivals_.back().first);
+        arrivals_.back().first -= k;
+        n -= k;
+        if (arrivals_.back().first == 0) arrivals_.pop_back();
+    }
+    line_.clear();
+    return dropped;
+}
+
 void WaitStack::injectMstop() {
     mstop_ = true;
     applyInjections();

@@ -44,6 +44,9 @@ class WaitStack {
     std::string takeUnclaimed();
     // Forgets the received bytes, and the partial line when no wait runs.
     void discard();
+    // Before a request with no wait running: the received bytes after the last complete line
+    // cannot belong to the reply to come. Drops and returns them.
+    std::string dropUnfinishedLine();
 
     // MSTOP: the innermost wait gets the bytes so far as its line. STOP: its line ends now.
     // Kept for the next wait when none runs, until withdrawn.

@@ -140,13 +140,14 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
     return Outcome::Completed;
 }
 
-void DecodeStepRecord(const std::string& record, int step, bool circleSecond, StepRow& row) {
-    if (!StartsWith(record, "S")) return;
-    row.clear();
+bool DecodeStepRecord(const std::string& record, int step, bool circleSecond, StepRow& row) {
     // The command stands after "S", the step number and a blank.
-    const std::size_t at = step < 10 ? 3 : step < 100 ? 4 : 5;
-    if (record.size() <= at) return;
+    const std::string head = "S" + std::to_string(step) + " ";
+    if (!StartsWith(record, head.c_str())) return false;
+    const std::size_t at = head.size();
     const std::string command = record.substr(at, 3);
+    if (!IsPlainCommand(command) && command != "SEQ" && command != "CIR") return false;
+    row.clear();
     row[FieldCommand] = command;
     std::size_t pos = at + command.size();
     while (pos < record.size() && record[pos] == ' ') ++pos;
@@ -168,6 +169,7 @@ void DecodeStepRecord(const std::string& record, int step, bool circleSecond, St
         row[columns[i]] = record.substr(pos, comma - pos);
         pos = comma + 1;
     }
+    return true;
 }
 
 Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,
@@ -199,8 +201,13 @@ Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::
             ctx.prompter.showControllerError(error);
             return Outcome::Failed;
         }
+        // Anything else in place of the record (noise, another step's record) would leave the
+        // row as it was and the receive would report success with a step missing.
+        if (!DecodeStepRecord(reply, s, false, table[s])) {
+            ctx.prompter.showControllerError(reply);
+            return Outcome::Failed;
+        }
         steps.modified();
-        DecodeStepRecord(reply, s, false, table[s]);
         steps.written(s, s);
         std::string after = ctx.next();
         const bool circle = [&] {
@@ -210,7 +217,10 @@ Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::
         }();
         if (circle && s + 1 < kStepCount) {
             ++s;
-            DecodeStepRecord(after, s, true, table[s]);
+            if (!DecodeStepRecord(after, s, true, table[s])) {
+                ctx.prompter.showControllerError(after);
+                return Outcome::Failed;
+            }
             table[s][FieldCommand] = table[s - 1][FieldCommand];
             steps.written(s, s);
             after = ctx.next();

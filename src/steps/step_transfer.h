@@ -31,8 +31,9 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
 Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,
                      const std::string& end);
 
-// Decodes one "@READ STEP" record of step `step` into `row` (emptied first); a record not
-// beginning with "S" leaves the row as it was. `circleSecond`: the second line of a circle.
-void DecodeStepRecord(const std::string& record, int step, bool circleSecond, StepRow& row);
+// Decodes one "@READ STEP" record of step `step` ("S12 POI 000,1,2,3,4") into `row` (emptied
+// first). A record that is not one of step `step` with a known command leaves the row as it was
+// and gives false. `circleSecond`: the second line of a circle.
+bool DecodeStepRecord(const std::string& record, int step, bool circleSecond, StepRow& row);
 
 }  // namespace mivo

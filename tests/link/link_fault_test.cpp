@@ -60,6 +60,37 @@ TEST_F(LinkFault, HangUpWhileWaitingGoesOfflineAndSaysWhichDevice) {
     EXPECT_EQ(link.directChannel().request("@?NO"), "");
 }
 
+TEST_F(LinkFault, DrainEndsWhileTheLineStillBabbles) {
+    // A device that sends a byte every 10 ms and never answers, for longer than a drain may take.
+    int sent = 0;
+    QTimer babble;
+    QObject::connect(&babble, &QTimer::timeout, [&] {
+        if (++sent == 300) babble.stop();
+        pty.sendRaw("x");
+    });
+    babble.start(10);
+    main().drain();
+    EXPECT_TRUE(babble.isActive()) << "the drain lasted until the babbling stopped";
+    babble.stop();
+}
+
+TEST_F(LinkFault, NoiseBeforeARequestIsNoPartOfItsReply) {
+    // Noise right behind a reply, with no line end: it waits in the link (or the port) when the
+    // next request is written.
+    std::vector<QByteArray> dropped;
+    QObject::connect(&link, &TBuff::discarded, [&](const QByteArray& b) { dropped.push_back(b); });
+    auto noise = QObject::connect(&pty, &SimPty::commandReceived,
+                                  [&](const QString& c) {
+                                      if (c == "@?NO") pty.sendRaw("\xFF\xFF\xFF");
+                                  });
+    EXPECT_EQ(main().request("@?NO"), "0");
+    EXPECT_EQ(main().next(), "OK");
+    QObject::disconnect(noise);
+    EXPECT_EQ(main().request("@?ORG"), "0");
+    EXPECT_EQ(main().next(), "OK");
+    EXPECT_EQ(dropped, (std::vector<QByteArray>{"\xFF\xFF\xFF"}));
+}
+
 TEST(LinkOpen, FailureShowsOneMessageNamingTheDeviceAndStaysOffline) {
     SimController sim;
     SimPty pty(sim);
