@@ -38,8 +38,8 @@ TEST(ProgramControl, OperationExecute) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig;
-        rig.sim.currentProgram = c.program;
-        rig.sim.originState = c.origin;
+        rig.sim.steps.currentProgram = c.program;
+        rig.sim.motion.originState = c.origin;
         rig.sim.addCommand("@RUN", [&](const std::string&) {
             for (const auto& l : c.runReplies) rig.sim.reply(l);
         });
@@ -54,22 +54,22 @@ TEST(ProgramControl, OperationExecute) {
 TEST(ProgramControl, InitializeAsksThenEmptiesControllerAndTable) {
     for (const bool refused : {false, true}) {
         Rig rig;
-        rig.sim.currentProgram = 3;
-        rig.sim.programs[3][7] = "POI 000,1,2,3,4";
+        rig.sim.steps.currentProgram = 3;
+        rig.sim.steps.programs[3][7] = "POI 000,1,2,3,4";
         StepTable table;
         table[7][FieldCommand] = "POI";
         EXPECT_EQ(InitializeQuestion(rig.ctx), "Is PGM No.3 initialize executed?");
         EXPECT_EQ(rig.modified, 1);
         EXPECT_TRUE(rig.prompter.messages.empty());
         // The question alone sends nothing that changes the controller.
-        EXPECT_FALSE(rig.sim.programs[3][7].empty());
+        EXPECT_FALSE(rig.sim.steps.programs[3][7].empty());
 
         if (refused) rig.sim.faults.refuse.which = 2;  // the second command: @INIT PGM
         EXPECT_EQ(InitializeProgram(rig.ctx, table),
                   refused ? Outcome::Failed : Outcome::Completed);
         EXPECT_EQ(rig.sent().back(), "@INIT PGM");
         EXPECT_EQ(table[7].empty(), !refused);
-        EXPECT_EQ(rig.sim.programs[3][7].empty(), !refused);
+        EXPECT_EQ(rig.sim.steps.programs[3][7].empty(), !refused);
         const Message last = refused ? Message{"error", "10:Command error", "Error display"}
                                      : Message{"notify", "Program initialize is completed",
                                                "Program initialize"};
@@ -81,7 +81,7 @@ TEST(ProgramControl, OriginAndMotorFree) {
     Rig rig;
     rig.prompter.answers = {true};
     EXPECT_EQ(ReturnToOrigin(rig.ctx), Outcome::Completed);
-    EXPECT_EQ(rig.sim.originState, 1);
+    EXPECT_EQ(rig.sim.motion.originState, 1);
     EXPECT_EQ(rig.view.label, "Operating");
     EXPECT_EQ(MotorFree(rig.ctx), Outcome::Completed);
     EXPECT_EQ(rig.view.label, "MSTOP send");
