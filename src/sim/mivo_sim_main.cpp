@@ -21,6 +21,14 @@ void OnSignal(int) {
     [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &c, 1);
 }
 
+// A family name as --silent-family and --refuse-family take it.
+bool ParseFamily(const QString& text, mivo::SimFamily* out) {
+    const auto f = mivo::SimFamilyNamed(text.toStdString());
+    if (!f || *f == mivo::SimFamily::Core) return false;
+    *out = *f;
+    return true;
+}
+
 bool ParseCount(const QString& text, int* out) {
     bool ok = false;
     const int v = text.toInt(&ok);
@@ -50,7 +58,13 @@ int main(int argc, char** argv) {
     const QCommandLineOption longLine("long-line", "Send a 1500-byte line before every reply.");
     const QCommandLineOption hangup("hangup-after",
                                     "Answer K commands, then close the line on the next.", "K");
-    parser.addOptions({pace, silent, refuse, garbage, equal, longLine, hangup});
+    const QCommandLineOption silentFamily(
+        "silent-family", "Answer no command of FAMILY (steps, motion, records, parameters).",
+        "FAMILY");
+    const QCommandLineOption refuseFamily(
+        "refuse-family", "Refuse every command of FAMILY with NG and LINE.", "FAMILY:LINE");
+    parser.addOptions(
+        {pace, silent, refuse, garbage, equal, longLine, hangup, silentFamily, refuseFamily});
     parser.process(app);
 
     mivo::SimController controller;
@@ -68,6 +82,33 @@ int main(int argc, char** argv) {
             return 2;
         }
         f.refuse.which = k;
+        f.refuseLine = v.mid(colon + 1).toStdString();
+    }
+    if (parser.isSet(silentFamily) && !parser.isSet(silent)) {
+        mivo::SimFamily family{};
+        if (!ParseFamily(parser.value(silentFamily), &family)) {
+            std::fprintf(stderr,
+                         "mivo-sim: --silent-family wants steps, motion, records or "
+                         "parameters\n");
+            return 2;
+        }
+        f.silent = {mivo::SimPick::kEvery, family};
+    }
+    if (parser.isSet(refuseFamily)) {
+        const QString v = parser.value(refuseFamily);
+        const int colon = v.indexOf(':');
+        mivo::SimFamily family{};
+        if (colon < 0 || !ParseFamily(v.left(colon), &family)) {
+            std::fprintf(stderr,
+                         "mivo-sim: --refuse-family wants FAMILY:LINE with FAMILY one of "
+                         "steps, motion, records, parameters\n");
+            return 2;
+        }
+        if (parser.isSet(refuse)) {
+            std::fprintf(stderr, "mivo-sim: --refuse and --refuse-family exclude each other\n");
+            return 2;
+        }
+        f.refuse = {mivo::SimPick::kEvery, family};
         f.refuseLine = v.mid(colon + 1).toStdString();
     }
     if (parser.isSet(hangup) && !ParseCount(parser.value(hangup), &f.hangupAfter)) {

@@ -2,11 +2,11 @@
 
 #include "link/framing.h"
 #include "link/line_assembler.h"
-#include "sim/sim_controller.h"
+#include "sim/sim_core.h"
 
 namespace mivo {
 
-SimChannel::SimChannel(SimController& controller, bool direct)
+SimChannel::SimChannel(SimCore& controller, bool direct)
     : controller_(controller), direct_(direct) {}
 
 std::string SimChannel::request(const std::string& command) {
@@ -23,7 +23,20 @@ std::string SimChannel::request(const std::string& command) {
 }
 
 std::string SimChannel::next() {
-    if (controller_.hungUp() || !controller_.hasReply()) return "";
+    SimClock& clock = controller_.clock();
+    const Time limit = clock.now() + waitLimit_;
+    while (!controller_.hasReply()) {
+        if (controller_.hungUp()) return "";
+        const auto due = clock.nextDue();
+        if (!due) return "";
+        if (*due > limit) {
+            clock.advanceTo(limit);
+            return "";
+        }
+        clock.advanceTo(*due);
+        afterAdvance();
+    }
+    if (controller_.hungUp()) return "";
     // The same line rules as on the serial line (NUL dropped, cut at 999 bytes).
     LineAssembler assembler;
     for (char c : controller_.takeReply()) assembler.feed(c);
@@ -34,5 +47,25 @@ std::string SimChannel::next() {
 }
 
 void SimChannel::drain() { controller_.clearReplies(); }
+
+void SimChannel::at(Time when, std::function<void()> action) {
+    actions_.emplace(when, std::move(action));
+    // An event of its own, so that the clock stops there.
+    controller_.clock().at(when, [] {});
+}
+
+void SimChannel::afterAdvance() {
+    const Time now = controller_.clock().now();
+    while (!actions_.empty() && actions_.begin()->first <= now) {
+        std::function<void()> action = std::move(actions_.begin()->second);
+        actions_.erase(actions_.begin());
+        action();
+    }
+    if (hook_ && !inHook_) {
+        inHook_ = true;
+        hook_(now);
+        inHook_ = false;
+    }
+}
 
 }  // namespace mivo

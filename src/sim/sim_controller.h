@@ -1,17 +1,13 @@
 #pragma once
-// The simulated controller: its memory and the reply lines for each command, plus faults on
-// request. Plain C++; SimChannel (in process) and SimPty (pseudo-terminal) carry its lines.
+// The simulated controller: the core (clock, command table, reply queue, faults) with its four
+// command families, each owning its state. Plain C++; SimChannel (in process) and SimPty
+// (pseudo-terminal) carry its lines.
 //
-// Replies as the editor relies on them (one line each, sent with CR LF):
+// Replies as the editor relies on them (one line each, sent with CR LF). Times are the
+// controller's clock: in process it jumps to what is due while a reply is awaited, on the
+// pseudo-terminal it follows the wall clock.
+// Steps (sim_steps.cpp), all on the current program:
 //   "@?NO"      -> the program number ("0".."5"), "OK"
-//   "@?ORG"     -> "0" or "1", "OK"
-//   "@ORG"      -> "OK" (origin state 1)
-//   "@?Ver n"   -> the version of unit n (0 main, 1..4 X, Y, Z, R), "OK"
-//   "@MSTOP"    -> "MSTOP", "OK"
-//   "@STOP"     -> "OK"
-//   0x1A alone  -> "OK"
-//   "@"         -> "OK" (the line reset after a "07" error)
-// Step programs (sim_steps.cpp), all on the current program:
 //   "@WRITE STEP s,CMD,OP,X,Y,Z,R" / "@WRITE STEP s,SEQ,OP,JUMP" -> "OK"
 //   "@PDEL s" -> "OK"
 //   "@WRITE CIR s,OP" -> "READY"; "1=X,Y,Z" -> "READY"; "2=X2,Y2" -> "READY"; "3=X3,Y3" -> "OK"
@@ -19,95 +15,45 @@
 //                     "S5 CIR OP,X,Y,Z", "S6 CIR OP,X2,Y2,X3,Y3", then "OK";
 //                     an empty step -> "NG", "57:No step data"
 //   "@INIT PGM" -> "OK" (empties the current program)
-//   "@RUN" -> "OK", then "END" once the program has run
+// Motion and I/O (sim_motion.cpp):
+//   "@?ORG"     -> "0" or "1", "OK"
+//   "@ORG"      -> "OK" once the axes are home: the way at the origin return speed plus the
+//                  sensor search (about a second); origin state 0 meanwhile, 1 after
+//   "@RUN"      -> "OK" at once; then the current program step by step from step 0, empty
+//                  steps passed over: a move takes its distance at its speed (the axes'
+//                  maximum speeds, parameters 22 to 25, or the interpolation speeds 26 and 27,
+//                  times the step's rate), a SEQ timer its tenths of a second, an unconditional
+//                  JUMP goes there; "END" at an END step or after step 999
+//   "@STOP"     -> an origin return or program under way stops where it is: "STOP",
+//                  "41:Stopped"; nothing under way: "OK"
+//   "@MSTOP"    -> motors free, whatever is under way stops: "MSTOP", then "64:Motor free"
+//                  when something stopped, else "OK"
+//   "@ORG", "@RUN" while one is under way -> "NG", "15:In operation"
+//   0x1A alone  -> "OK"
+// Records (sim_records.cpp):
+//   "@?Ver n"   -> the version of unit n (0 main, 1..4 X, Y, Z, R), "OK"
 //   "@READ ERR" -> the error record lines, newest first, then "OK"
+// Parameters (sim_parameters.cpp), numbers 0 to 525:
+//   "@WRITE PRM n,value" -> "OK"; "@READ PRM n" -> the value text, "OK"
+// Core:
+//   "@"         -> "OK" (the line reset after a "07" error)
 //   unknown     -> "NG", "10:Command error"; bad argument -> "NG", "11:Parameter error"
-#include <array>
-#include <deque>
-#include <functional>
-#include <string>
-#include <utility>
-#include <vector>
+#include "sim/sim_core.h"
+#include "sim/sim_motion.h"
+#include "sim/sim_parameters.h"
+#include "sim/sim_records.h"
+#include "sim/sim_steps.h"
 
 namespace mivo {
 
-// Which command a fault hits: none, every one, or the k-th (counted from 1).
-struct SimPick {
-    static constexpr int kNone = 0;
-    static constexpr int kEvery = -1;
-    int which = kNone;
-    bool hits(int n) const { return which == kEvery || (which > 0 && which == n); }
-};
-
-struct SimFaults {
-    SimPick silent;  // no reply at all
-    SimPick refuse;  // "NG" and refuseLine instead of the reply
-    std::string refuseLine = "10:Command error";
-    SimPick garbage;   // a line of noise instead of the reply
-    SimPick longLine;  // an over-long line before the reply
-    std::size_t longLineLength = 1500;
-    // After each reply, once the line is quiet, bytes as a stuck line sends (SimPty only).
-    bool equalBytesWhenIdle = false;
-    int idleDelayMs = 100;
-    // After this many commands the next one closes the line (-1: never).
-    int hangupAfter = -1;
-};
-
-class SimController {
+class SimController : public SimCore {
   public:
-    static constexpr int kPrograms = 6;
-    static constexpr int kSteps = 1000;
-    static constexpr int kUnits = 5;
+    SimController() = default;
 
-    // A command's handler gets the text after the keyword (and its blank) and queues replies.
-    using Handler = std::function<void(const std::string& args)>;
-
-    SimController();
-
-    // Registers `keyword` ("@?Ver", "@WRITE STEP", "1="). A line matches when it is the
-    // keyword, or starts with it followed by a blank, or the keyword ends with '='. The
-    // longest matching keyword wins; a later registration replaces an earlier one.
-    void addCommand(const std::string& keyword, Handler handler);
-
-    // One command line as received, without its line end; queues the reply lines.
-    void receive(const std::string& command);
-
-    void reply(const std::string& line);
-    void refuse(const std::string& errorLine);  // "NG" then the error line
-    bool hasReply() const { return !replies_.empty(); }
-    std::string takeReply();
-    void clearReplies() { replies_.clear(); }
-
-    // Bytes a stuck line would send, when that fault is on (else empty).
-    std::string idleNoise() const;
-    bool hungUp() const { return hungUp_; }
-    const std::vector<std::string>& received() const { return received_; }
-
-    SimFaults faults;
-
-    // Memory.
-    int currentProgram = 0;
-    int originState = 0;
-    std::array<std::string, kUnits> versions{"V1.20", "V1.01", "V1.02", "V1.03", "V1.04"};
-    // Step records per program, "" for an empty step; their layout is the step commands'.
-    // A stored step is "<CMD> <fields>" as "@READ STEP" answers after "S<s> ".
-    std::vector<std::vector<std::string>> programs;
-    std::vector<std::string> errorRecord{"E21:Origin return error", "E10:Emergency stop"};
-
-  private:
-    void addBuiltins();
-    void addStepCommands();
-    std::vector<std::string>& program() { return programs[static_cast<std::size_t>(currentProgram)]; }
-    // "@WRITE CIR" in progress: its step, operation, the parts so far, the next part expected.
-    struct Circle {
-        int step = -1;
-        std::string op, first, second;
-        int part = 0;
-    } circle_;
-    std::vector<std::pair<std::string, Handler>> commands_;
-    std::deque<std::string> replies_;
-    std::vector<std::string> received_;
-    bool hungUp_ = false;
+    SimSteps steps{*this};
+    SimRecords records{*this};
+    SimParameters parameters{*this};
+    SimMotion motion{*this, steps, parameters};
 };
 
 }  // namespace mivo

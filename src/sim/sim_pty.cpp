@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "sim/sim_controller.h"
+#include "sim/sim_core.h"
 
 namespace mivo {
 
@@ -22,18 +22,45 @@ QString SystemError(const char* what) {
     return QString("%1: %2").arg(what, QString::fromLocal8Bit(std::strerror(errno)));
 }
 
+int MakeTimer() { return ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC); }
+
+void Acknowledge(int fd) {
+    std::uint64_t expirations = 0;
+    [[maybe_unused]] const ssize_t r = ::read(fd, &expirations, sizeof expirations);
+}
+
+// Wakes `fd` at `when`; a zero time disarms. steady_clock is CLOCK_MONOTONIC here, so its time
+// points arm the timer as they stand.
+void Arm(int fd, std::chrono::steady_clock::time_point when) {
+    if (fd < 0) return;
+    itimerspec due{};
+    if (when.time_since_epoch().count() != 0) {
+        const auto ns =
+            std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch()).count();
+        due.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+        due.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+        if (due.it_value.tv_sec == 0 && due.it_value.tv_nsec == 0) due.it_value.tv_nsec = 1;
+    }
+    ::timerfd_settime(fd, TFD_TIMER_ABSTIME, &due, nullptr);
+}
+
 }  // namespace
 
-SimPty::SimPty(SimController& controller, QObject* parent)
-    : QObject(parent), controller_(controller) {
-    // steady_clock is CLOCK_MONOTONIC here, so its time points arm the timer as they stand.
-    paceFd_ = ::timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC);
+SimPty::SimPty(SimCore& controller, QObject* parent) : QObject(parent), controller_(controller) {
+    paceFd_ = MakeTimer();
     if (paceFd_ >= 0) {
         paceNotifier_ = new QSocketNotifier(paceFd_, QSocketNotifier::Read, this);
         connect(paceNotifier_, &QSocketNotifier::activated, this, [this] {
-            std::uint64_t expirations = 0;
-            [[maybe_unused]] const ssize_t r = ::read(paceFd_, &expirations, sizeof expirations);
+            Acknowledge(paceFd_);
             pump();
+        });
+    }
+    clockFd_ = MakeTimer();
+    if (clockFd_ >= 0) {
+        clockNotifier_ = new QSocketNotifier(clockFd_, QSocketNotifier::Read, this);
+        connect(clockNotifier_, &QSocketNotifier::activated, this, [this] {
+            Acknowledge(clockFd_);
+            runClock();
         });
     }
     idleTimer_.setSingleShot(true);
@@ -43,21 +70,9 @@ SimPty::SimPty(SimController& controller, QObject* parent)
 SimPty::~SimPty() {
     hangUp();
     delete paceNotifier_;
-    if (paceFd_ >= 0) ::close(paceFd_);
-}
-
-// A zero time disarms.
-void SimPty::armPace(std::chrono::steady_clock::time_point when) {
-    if (paceFd_ < 0) return;
-    itimerspec due{};
-    if (when.time_since_epoch().count() != 0) {
-        const auto ns =
-            std::chrono::duration_cast<std::chrono::nanoseconds>(when.time_since_epoch()).count();
-        due.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
-        due.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
-        if (due.it_value.tv_sec == 0 && due.it_value.tv_nsec == 0) due.it_value.tv_nsec = 1;
-    }
-    ::timerfd_settime(paceFd_, TFD_TIMER_ABSTIME, &due, nullptr);
+    delete clockNotifier_;
+    for (int fd : {paceFd_, clockFd_})
+        if (fd >= 0) ::close(fd);
 }
 
 bool SimPty::open() {
@@ -75,6 +90,9 @@ bool SimPty::open() {
         return false;
     }
     path_ = QString::fromLocal8Bit(name);
+    clockZero_ =
+        std::chrono::steady_clock::now() -
+        std::chrono::duration_cast<std::chrono::steady_clock::duration>(controller_.clock().now());
     slaveHold_ = ::open(name, O_RDWR | O_NOCTTY);
     termios t{};
     if (slaveHold_ < 0 || ::tcgetattr(slaveHold_, &t) != 0) {
@@ -96,7 +114,8 @@ bool SimPty::open() {
 }
 
 void SimPty::hangUp() {
-    armPace({});
+    Arm(paceFd_, {});
+    Arm(clockFd_, {});
     idleTimer_.stop();
     // Possibly called from the notifier's own signal: let the event loop delete them.
     for (QSocketNotifier* n : {readNotifier_, writeNotifier_}) {
@@ -148,18 +167,37 @@ void SimPty::onReadable() {
 
 void SimPty::handle(const std::string& command) {
     idleTimer_.stop();
+    // What fell due before the command goes out first.
+    runClock();
     // The reply cannot start before the command has crossed the line.
     if (paced_) nextDue_ = std::max(nextDue_, inDue_);
     controller_.receive(command);
     if (controller_.hungUp()) {
         hangUp();
     } else {
-        std::string bytes;
-        while (controller_.hasReply()) bytes += controller_.takeReply() + "\r\n";
-        sendRaw(bytes);
+        runClock();
         if (controller_.faults.equalBytesWhenIdle) idleTimer_.start(controller_.faults.idleDelayMs);
     }
     emit commandReceived(QString::fromLatin1(command.data(), static_cast<int>(command.size())));
+}
+
+void SimPty::runClock() {
+    if (master_ < 0) return;
+    using namespace std::chrono;
+    SimClock& clock = controller_.clock();
+    clock.advanceTo(duration_cast<SimClock::Duration>(steady_clock::now() - clockZero_));
+    sendReplies();
+    const auto due = clock.nextDue();
+    Arm(clockFd_, due ? clockZero_ + duration_cast<steady_clock::duration>(*due)
+                      : steady_clock::time_point{});
+}
+
+void SimPty::sendReplies() {
+    if (!controller_.hasReply()) return;
+    std::string bytes;
+    while (controller_.hasReply()) bytes += controller_.takeReply() + "\r\n";
+    sendRaw(bytes);
+    if (controller_.faults.equalBytesWhenIdle) idleTimer_.start(controller_.faults.idleDelayMs);
 }
 
 void SimPty::sendIdleNoise() { sendRaw(controller_.idleNoise()); }
@@ -188,7 +226,8 @@ void SimPty::pump() {
     }
     const bool pending = !out_.empty();
     writeNotifier_->setEnabled(pending && !paced_);
-    armPace(paced_ && pending ? nextDue_ + kByteTime : std::chrono::steady_clock::time_point{});
+    Arm(paceFd_,
+        paced_ && pending ? nextDue_ + kByteTime : std::chrono::steady_clock::time_point{});
 }
 
 }  // namespace mivo

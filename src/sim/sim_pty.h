@@ -1,7 +1,9 @@
 #pragma once
 // The simulated controller behind a pseudo-terminal: the editor opens devicePath() as its
 // serial port. Command lines are read from the master side as they arrive, the controller's
-// reply lines are written back with CR LF, optionally paced at 19200 baud.
+// reply lines are written back with CR LF, optionally paced at 19200 baud. The controller's
+// clock follows the wall clock from open(): what it has due later (an origin return's "OK",
+// a program's steps and "END") happens when that much real time has passed.
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -12,12 +14,12 @@ class QSocketNotifier;
 
 namespace mivo {
 
-class SimController;
+class SimCore;
 
 class SimPty : public QObject {
     Q_OBJECT
   public:
-    explicit SimPty(SimController& controller, QObject* parent = nullptr);
+    explicit SimPty(SimCore& controller, QObject* parent = nullptr);
     ~SimPty() override;
 
     // Creates the pseudo-terminal; false with errorString() when it cannot.
@@ -44,9 +46,12 @@ class SimPty : public QObject {
     void handle(const std::string& command);
     void pump();
     void sendIdleNoise();
-    void armPace(std::chrono::steady_clock::time_point when);
+    // Runs the controller's clock up to the wall clock, sends what it queued, and sets the
+    // timer for its next event.
+    void runClock();
+    void sendReplies();
 
-    SimController& controller_;
+    SimCore& controller_;
     int master_ = -1;
     int slaveHold_ = -1;  // keeps the slave side open so the master never sees a hang-up
     QString path_;
@@ -55,6 +60,10 @@ class SimPty : public QObject {
     QSocketNotifier* writeNotifier_ = nullptr;
     int paceFd_ = -1;  // timerfd: wakes the pacing to the microsecond, not the millisecond
     QSocketNotifier* paceNotifier_ = nullptr;
+    int clockFd_ = -1;  // timerfd: wakes the controller's clock at its next event
+    QSocketNotifier* clockNotifier_ = nullptr;
+    // The wall-clock time at which the controller's clock stood at zero.
+    std::chrono::steady_clock::time_point clockZero_{};
     QTimer idleTimer_;
     bool paced_ = false;
     std::string in_;

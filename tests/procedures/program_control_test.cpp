@@ -38,8 +38,8 @@ TEST(ProgramControl, OperationExecute) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig;
-        rig.sim.currentProgram = c.program;
-        rig.sim.originState = c.origin;
+        rig.sim.steps.currentProgram = c.program;
+        rig.sim.motion.originState = c.origin;
         rig.sim.addCommand("@RUN", [&](const std::string&) {
             for (const auto& l : c.runReplies) rig.sim.reply(l);
         });
@@ -59,7 +59,7 @@ TEST(ProgramControl, OriginAndMotorFree) {
     Rig rig;
     rig.prompter.answers = {true};
     EXPECT_EQ(ReturnToOrigin(rig.ctx), Outcome::Completed);
-    EXPECT_EQ(rig.sim.originState, 1);
+    EXPECT_EQ(rig.sim.motion.originState, 1);
     EXPECT_EQ(rig.view.label, "Operating");
     EXPECT_EQ(MotorFree(rig.ctx), Outcome::Completed);
     EXPECT_EQ(rig.view.label, "MSTOP send");

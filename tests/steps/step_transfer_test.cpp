@@ -83,7 +83,7 @@ TEST(StepTransfer, SendEndings) {
         SCOPED_TRACE(c.name);
         StepRig rig;
         rig.prompter.answers = {c.answer};
-        rig.sim.currentProgram = c.program;
+        rig.sim.steps.currentProgram = c.program;
         rig.sim.faults.refuse.which = c.refuseAt;
         rig.sim.faults.refuseLine = c.refuseLine;
         StepTable table;

@@ -64,8 +64,8 @@ TEST_F(StepEditorCommands, SendThenReceiveBringsTheSameStepsBack) {
     t[4] = {"END", "000", "", "", "", "", "", ""};
     // clang-format on
     editor().tableReplaced();
-    sim.currentProgram = 2;
-    sim.programs[2][7] = "POI 000,1,2,3,4";  // within the range, empty in the editor
+    sim.steps.currentProgram = 2;
+    sim.steps.programs[2][7] = "POI 000,1,2,3,4";  // within the range, empty in the editor
     setRange("0", "9");
     const StepTable sent = [&] {
         StepTable copy = t;
@@ -84,7 +84,7 @@ TEST_F(StepEditorCommands, SendThenReceiveBringsTheSameStepsBack) {
     EXPECT_EQ(editor().programNumber(), "2");
     EXPECT_EQ(t[0][FieldCommand], "POI");  // upper-cased, and that can be undone
     EXPECT_TRUE(editor().undoStack().canUndo());
-    EXPECT_TRUE(sim.programs[2][7].empty());
+    EXPECT_TRUE(sim.steps.programs[2][7].empty());
 
     editor().table().clear();
     editor().tableReplaced();
@@ -119,8 +119,8 @@ TEST_F(StepEditorCommands, StepInitializeAsksThroughTheDialogAndYesEmptiesBoth) 
     for (const bool yes : {false, true}) {
         editor().table()[5][FieldCommand] = "END";
         editor().tableReplaced();
-        sim.currentProgram = 4;
-        sim.programs[4][5] = "END 000";
+        sim.steps.currentProgram = 4;
+        sim.steps.programs[4][5] = "END 000";
         const std::size_t before = sim.received().size();
 
         press("Step initialize");
@@ -138,7 +138,7 @@ TEST_F(StepEditorCommands, StepInitializeAsksThroughTheDialogAndYesEmptiesBoth) 
         const std::vector<std::string> received(sim.received().begin() + before,
                                                 sim.received().end());
         EXPECT_EQ(received.back(), yes ? "@INIT PGM" : "@?NO");
-        EXPECT_EQ(sim.programs[4][5].empty(), yes);
+        EXPECT_EQ(sim.steps.programs[4][5].empty(), yes);
         EXPECT_EQ(editor().table()[5].empty(), yes);
         EXPECT_EQ(grid()->model()->index(5, 1).data().toString(), yes ? "" : "END");
     }
@@ -173,8 +173,8 @@ TEST_F(StepEditorCommands, VersionAndErrorRecordDialogsHoldTheEditorUntilClosed)
 
 // Each button reaches its procedure (whose rules program_control_test covers).
 TEST_F(StepEditorCommands, ProgramControlButtons) {
-    sim.currentProgram = 5;
-    sim.originState = 1;
+    sim.steps.currentProgram = 5;
+    sim.motion.originState = 1;
     expectDisabledDuringMessages();
     prompter.answers = {true, true};
     editor().menuAction("Program execute")->trigger();

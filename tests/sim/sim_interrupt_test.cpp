@@ -1,0 +1,156 @@
+// What a handler that runs inside a wait sees, in process: it presses STOP or MSTOP, or asks
+// something, at a given virtual time, on the same channel as the waiting caller.
+#include <gtest/gtest.h>
+
+#include "sim/sim_rig.h"
+
+namespace mivo::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A program of a half-second move to X 100 and a ten-second timer.
+void LongProgram(SimController& sim) {
+    sim.steps.programs[0][0] = "POI 000,100,0,0,0";
+    sim.steps.programs[0][1] = "SEQ 400,";
+    sim.steps.programs[0][2] = "END 000";
+}
+
+TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
+    struct Case {
+        const char* name;
+        std::string start;  // "@RUN": its "OK" first, then the wait
+        SimTime press;
+        std::string command;
+        std::string nested;  // the line the nested request gets
+        std::string outer;   // the line the waiting caller gets after it
+        double x;            // where X stopped
+        int originBefore, originAfter;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"STOP during the move", "@RUN", 250ms, "@STOP", "STOP", "41:Stopped", 50, 1, 1},
+        {"STOP during the timer", "@RUN", 3s, "@STOP", "STOP", "41:Stopped", 100, 0, 0},
+        {"MSTOP during the move", "@RUN", 125ms, "@MSTOP", "MSTOP", "64:Motor free", 25, 1, 1},
+        {"STOP during an origin return", "@ORG", 400ms, "@STOP", "STOP", "41:Stopped", 0, 1, 0},
+        {"MSTOP during an origin return", "@ORG", 400ms, "@MSTOP", "MSTOP", "64:Motor free", 0, 1, 0},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimRig rig;
+        LongProgram(rig.sim);
+        rig.sim.motion.originState = c.originBefore;
+        std::string nested;
+        rig.channel.at(c.press, [&] { nested = rig.channel.request(c.command); });
+        std::string outer = rig.channel.request(c.start);
+        if (c.start == "@RUN") {
+            EXPECT_EQ(outer, "OK");
+            outer = rig.channel.next();
+        }
+        EXPECT_EQ(nested, c.nested);
+        EXPECT_EQ(outer, c.outer);
+        EXPECT_EQ(rig.now(), c.press);
+        EXPECT_EQ(rig.sim.motion.position()[0], c.x);
+        EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
+        EXPECT_EQ(rig.sim.motion.originState, c.originAfter);
+        // Nothing it would have sent comes any more: no "END", no origin "OK".
+        EXPECT_EQ(rig.channel.next(), "");
+        Lines log{"> " + c.start};
+        if (c.start == "@RUN") log.push_back("< OK");
+        for (const std::string& l : {"> " + c.command, "< " + c.nested, "< " + c.outer})
+            log.push_back(l);
+        EXPECT_EQ(rig.channel.log(), log);
+    }
+}
+
+TEST(SimInterrupt, StopAndMotorFreeWithNothingUnderWay) {
+    SimRig rig;
+    EXPECT_EQ(rig.all("@STOP"), (Lines{"OK"}));
+    EXPECT_EQ(rig.all("@MSTOP"), (Lines{"MSTOP", "OK"}));
+    EXPECT_EQ(rig.all("@ORG"), (Lines{"OK"}));
+    EXPECT_EQ(rig.sim.motion.originState, 1);
+    // Freeing the motors keeps what the origin return gave.
+    EXPECT_EQ(rig.all("@MSTOP"), (Lines{"MSTOP", "OK"}));
+    EXPECT_EQ(rig.all("@?ORG"), (Lines{"1", "OK"}));
+}
+
+// The serial rule in process: the nested request gets the next line that completes, the outer
+// wait the line after it, whoever that line was meant for.
+TEST(SimInterrupt, NestedRequestTakesTheNextLineAndTheOuterWaitTheOneAfter) {
+    struct Case {
+        const char* name;
+        bool nestedTakesItsSecondLine;
+        Lines nested;
+        std::string outer;
+        SimTime outerAt;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"handler takes both its lines", true, {"0", "OK"}, "OK", 800ms},
+        {"handler leaves its second line", false, {"0"}, "OK", 300ms},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimRig rig;
+        Lines nested;
+        rig.channel.at(300ms, [&] {
+            nested.push_back(rig.channel.request("@?ORG"));
+            if (c.nestedTakesItsSecondLine) nested.push_back(rig.channel.next());
+        });
+        EXPECT_EQ(rig.channel.request("@ORG"), c.outer);
+        EXPECT_EQ(rig.now(), c.outerAt);
+        EXPECT_EQ(nested, c.nested);
+        // The origin return's own "OK" when the handler left a line for the outer wait.
+        if (!c.nestedTakesItsSecondLine) {
+            EXPECT_EQ(rig.channel.next(), "OK");
+            EXPECT_EQ(rig.now(), 800ms);
+        }
+        EXPECT_EQ(rig.channel.next(), "");
+        EXPECT_EQ(rig.channel.log(), (Lines{"> @ORG", "> @?ORG", "< 0", "< OK", "< OK"}));
+        EXPECT_EQ(rig.sim.motion.originState, 1);
+    }
+}
+
+TEST(SimInterrupt, AdvanceHookPressesStopWhenTheProgramReachesAStep) {
+    SimRig rig;
+    for (int s = 0; s < 3; ++s) rig.sim.steps.programs[0][s] = "SEQ 405,";
+    std::vector<SimTime> calls;
+    Lines nested;
+    rig.channel.setAdvanceHook([&](SimTime t) {
+        calls.push_back(t);
+        if (rig.sim.motion.runningStep() == 2 && nested.empty()) {
+            nested.push_back(rig.channel.request("@STOP"));
+            nested.push_back(rig.channel.next());
+            // This wait runs the clock on as well, without calling the hook again.
+            nested.push_back(rig.channel.request("@ORG"));
+        }
+    });
+    EXPECT_EQ(rig.channel.request("@RUN"), "OK");
+    EXPECT_EQ(rig.channel.next(), "");  // the handler took every line
+    EXPECT_EQ(nested, (Lines{"STOP", "41:Stopped", "OK"}));
+    EXPECT_EQ(calls, (std::vector<SimTime>{510ms, 1020ms}));
+    EXPECT_EQ(rig.now(), 1020ms + 800ms);
+    EXPECT_EQ(rig.sim.motion.originState, 1);
+}
+
+TEST(SimInterrupt, BusyMotionRefusesAnotherAndGoesOn) {
+    SimRig rig;
+    LongProgram(rig.sim);
+    EXPECT_EQ(rig.channel.request("@RUN"), "OK");
+    Lines during;
+    rig.channel.at(1s, [&] {
+        for (const char* command : {"@ORG", "@RUN", "@?ORG", "@?NO"}) {
+            during.push_back(rig.channel.request(command));
+            during.push_back(rig.channel.next());
+        }
+    });
+    EXPECT_EQ(rig.channel.next(), "END");
+    EXPECT_EQ(rig.now(), 10520ms);
+    EXPECT_EQ(during,
+              (Lines{"NG", "15:In operation", "NG", "15:In operation", "0", "OK", "0", "OK"}));
+}
+
+}  // namespace
+}  // namespace mivo::test

@@ -1,0 +1,67 @@
+// The simulated controller's clock on the pseudo-terminal, through the real link: it follows
+// the wall clock, and a later command interrupts what runs.
+#include <QProcess>
+
+#include "link/link_fixture.h"
+
+namespace mivo::test {
+namespace {
+
+using namespace std::chrono_literals;
+using SimPtyClock = LinkFixture;
+
+TEST_F(SimPtyClock, OriginReturnAnswersOnceItsTimeHasPassed) {
+    EXPECT_EQ(main().request("@ORG"), "OK");
+    EXPECT_GE(sim.clock().now(), sim.motion.timing.originSearch);
+    EXPECT_EQ(sim.motion.originState, 1);
+}
+
+TEST_F(SimPtyClock, StopInterruptsARunningProgram) {
+    // Twenty seconds of timers.
+    sim.steps.programs[0][0] = "SEQ 400,";
+    sim.steps.programs[0][1] = "SEQ 400,";
+    EXPECT_EQ(main().request("@RUN"), "OK");
+    EXPECT_EQ(sim.motion.runningStep(), 0);
+    EXPECT_EQ(main().request("@STOP"), "STOP");
+    EXPECT_EQ(main().next(), "41:Stopped");
+    EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
+    EXPECT_TRUE(sim.clock().idle());
+    EXPECT_EQ(main().request("@?NO"), "0");
+    EXPECT_EQ(main().next(), "OK");
+}
+
+TEST_F(SimPtyClock, ProgramEndsOnTheLineAfterItsSteps) {
+    sim.steps.programs[0][0] = "SEQ 401,";
+    EXPECT_EQ(main().request("@RUN"), "OK");
+    EXPECT_EQ(main().next(), "END");
+    EXPECT_GE(sim.clock().now(), 110ms);
+}
+
+// mivo-sim's family faults, as an editor on its device sees them.
+TEST(MivoSim, RefusesAFamilyAndRejectsAnUnknownOne) {
+    QProcess bad;
+    bad.start(MIVO_SIM_PROGRAM, {"--refuse-family", "pallets:31:Busy"});
+    ASSERT_TRUE(bad.waitForFinished(10000));
+    EXPECT_EQ(bad.exitCode(), 2);
+
+    QProcess process;
+    process.start(MIVO_SIM_PROGRAM, {"--refuse-family", "steps:31:Busy"});
+    ASSERT_TRUE(process.waitForReadyRead(10000));
+    const QString device = QString::fromUtf8(process.readLine()).trimmed();
+    TBuff link;
+    std::vector<LinkMessage> said;
+    RecordMessages(link, said);
+    link.setDeviceForPort(1, device);
+    ASSERT_TRUE(link.goOnline());
+    Channel& ch = link.mainChannel();
+    EXPECT_EQ(ch.request("@?NO"), "NG");
+    EXPECT_EQ(ch.next(), "31:Busy");
+    EXPECT_EQ(ch.request("@?Ver 0"), "V1.20");
+    EXPECT_EQ(ch.next(), "OK");
+    link.goOffline();
+    process.terminate();
+    process.waitForFinished(5000);
+}
+
+}  // namespace
+}  // namespace mivo::test
