@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "link/tbuff.h"
-#include "shell/modified_flags.h"
 #include "procedures/prompter.h"
+#include "shell/modified_flags.h"
 #include "shell/screens.h"
 #include "steps/step_edit.h"
 #include "steps/tmmain.h"

@@ -8,9 +8,9 @@
 #include "parameters/tinit.h"
 #include "parameters/tparameter.h"
 #include "print/tprint.h"
+#include "procedures/prompter.h"
 #include "shell/message_prompter.h"
 #include "shell/modified_flags.h"
-#include "procedures/prompter.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/tcom.h"
@@ -25,7 +25,6 @@
 #include "teach/tteach.h"
 
 namespace mivo {
-
 
 // Declared in creation order; destroyed in reverse, so no screen outlives what it refers to.
 struct ScreenSet::Owned {

@@ -42,10 +42,14 @@ int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"er
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {{"convert"}, 2, "mivo [--yes] convert IN OUT", Convert},
-        {{"steps", "send"}, 1,
-         "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range A-B]",
+        {{"steps", "send"},
+         1,
+         "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
+         "A-B]",
          StepsSend},
-        {{"steps", "receive"}, 1, "mivo --port DEVICE ... steps receive FILE [--range A-B]",
+        {{"steps", "receive"},
+         1,
+         "mivo --port DEVICE ... steps receive FILE [--range A-B]",
          StepsReceive},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},

@@ -108,7 +108,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));
     StepTable table;
     if (steps && words[1] == "send" &&
-        OpenStepFile(table, words[2], OpenFilterForPath(words[2]), prompter) != OpenOutcome::Completed)
+        OpenStepFile(table, words[2], OpenFilterForPath(words[2]), prompter) !=
+            OpenOutcome::Completed)
         return kExitFailed;
 
     int argc = 1;

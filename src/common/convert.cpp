@@ -40,7 +40,8 @@ double StrToFloat(const std::string& text) {
     const std::string rest = text.substr(i);
     bool digit = false;
     for (char c : rest) {
-        if (c >= '0' && c <= '9') digit = true;
+        if (c >= '0' && c <= '9')
+            digit = true;
         else if (c != '.' && c != '+' && c != '-' && c != 'e' && c != 'E')
             throw ConversionError("'" + text + "' is not a valid floating point value");
     }

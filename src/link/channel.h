@@ -6,7 +6,7 @@
 namespace mivo {
 
 class Channel {
-public:
+  public:
     virtual ~Channel() = default;
     // Sends `command` with the link's framing and waits for one reply line, returned without
     // its line end. "" sends nothing and returns "" at once; "CEND" sends nothing and waits.

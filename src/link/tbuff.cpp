@@ -252,9 +252,9 @@ struct TBuff::Impl {
             if (waits.empty()) {
                 // Take in first what the port holds but has not signalled yet.
                 const QByteArray pending = port.readAll();
-                waits.receive(std::string_view(pending.constData(),
-                                               static_cast<std::size_t>(pending.size())),
-                              Clock::now());
+                waits.receive(
+                    std::string_view(pending.constData(), static_cast<std::size_t>(pending.size())),
+                    Clock::now());
                 const std::string dropped = waits.dropUnfinishedLine();
                 if (!dropped.empty())
                     emit q->discarded(QByteArray(dropped.data(), static_cast<int>(dropped.size())));

@@ -1,11 +1,8 @@
 #include "print/tprint.h"
 
-
-
 namespace mivo {
 
 Tprint::Tprint(Screens& screens, QWidget* parent)
-    : PlaceholderScreen(screens, "Tprint", "MIVO Editor [Print]", parent) {
-}
+    : PlaceholderScreen(screens, "Tprint", "MIVO Editor [Print]", parent) {}
 
 }  // namespace mivo

@@ -4,12 +4,10 @@
 
 namespace mivo {
 
-
 class Tprint : public PlaceholderScreen {
     Q_OBJECT
   public:
     explicit Tprint(Screens& screens, QWidget* parent = nullptr);
-
 };
 
 }  // namespace mivo

@@ -7,7 +7,7 @@
 namespace mivo {
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     // Yes/No question with the warning icon; true for Yes.
     virtual bool ask(const std::string& text, const std::string& caption) = 0;

@@ -11,8 +11,7 @@ void ShowRefusal(ProcedureContext& ctx, const std::string& reply) {
 }
 
 void ShowItemError(ProcedureContext& ctx, const std::string& errorLine,
-                   const std::string& itemMessage, const std::string& caption,
-                   bool resetAfter07) {
+                   const std::string& itemMessage, const std::string& caption, bool resetAfter07) {
     ctx.prompter.showControllerError(errorLine);
     if (resetAfter07) ResetAfter07(ctx, errorLine);
     if (!StartsWith(errorLine, "31")) ctx.prompter.notify(itemMessage, caption);

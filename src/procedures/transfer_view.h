@@ -5,7 +5,7 @@
 namespace mivo {
 
 class TransferView {
-public:
+  public:
     virtual ~TransferView() = default;
     // Cancel dialog: its label ("Transferring", "Operating", "MSTOP send") and button
     // ("Cancel", "Stop operation").
@@ -26,7 +26,7 @@ public:
 
 // Without dialogs (the command-line tool, benchmarks): only the CancelRequested flag is kept.
 class HeadlessTransferView : public TransferView {
-public:
+  public:
     void setCancelTexts(const std::string&, const std::string&) override {}
     void showCancel() override {}
     void hideCancel() override {}
@@ -37,7 +37,7 @@ public:
     bool cancelRequested() const override { return cancel_; }
     void setCancelRequested(bool on) override { cancel_ = on; }
 
-private:
+  private:
     bool cancel_ = false;
 };
 

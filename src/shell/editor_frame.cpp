@@ -208,8 +208,7 @@ bool EditorFrame::runSave(QWidget* dialogParent, bool editorCall) {
     fileLines_.clear();
     QString name;
     int filter = 1;
-    if (!chooser().chooseSave(dialogParent, Labels(files_.saveFilters), name, filter))
-        return false;
+    if (!chooser().chooseSave(dialogParent, Labels(files_.saveFilters), name, filter)) return false;
     if (!SaveDataFile(files_, FileName(name), filter, fileContent(), prompter())) return false;
     if (editorCall) setModified(false);
     return true;

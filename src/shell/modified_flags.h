@@ -11,7 +11,7 @@ enum class DataKind { Step = 0, Parameter = 1, Pallet = 2, Offset = 3 };
 
 class ModifiedFlags : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
 
     bool isSet(DataKind kind) const { return flags_[index(kind)]; }
@@ -29,10 +29,10 @@ public:
         if (savers_[index(kind)]) savers_[index(kind)]();
     }
 
-signals:
+  signals:
     void changed(mivo::DataKind kind, bool on);
 
-private:
+  private:
     static std::size_t index(DataKind k) { return static_cast<std::size_t>(k); }
     std::array<bool, 4> flags_{};
     std::array<std::function<void()>, 4> savers_{};

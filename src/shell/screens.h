@@ -25,7 +25,7 @@ class Tinit;
 struct Screens {
     // Start screen (the main window).
     Tselect* tselect = nullptr;
-    QWidget* tteach = nullptr;  // teaching
+    QWidget* tteach = nullptr;      // teaching
     EditorFrame* tmmain = nullptr;  // step editor
     QWidget* tparameter = nullptr;
     TVer* tver = nullptr;

@@ -6,8 +6,8 @@
 
 #include "link/tbuff.h"
 #include "shell/cp1252.h"
-#include "shell/screens.h"
 #include "shell/editor_frame.h"
+#include "shell/screens.h"
 #include "shell/window_style.h"
 
 namespace mivo {

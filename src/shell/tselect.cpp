@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "link/tbuff.h"
-#include "shell/modified_flags.h"
 #include "procedures/prompter.h"
 #include "shell/editor_frame.h"
+#include "shell/modified_flags.h"
 #include "shell/screens.h"
 #include "shell/window_style.h"
 

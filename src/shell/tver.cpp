@@ -27,8 +27,8 @@ TVer::TVer(Screens& screens, QWidget* parent) : QDialog(parent), screens_(screen
 
     auto* unit = new QGroupBox("MIVO main unit", this);
     auto* unitLayout = new QGridLayout(unit);
-    const char* captions[kUnits] = {"Main Ver. : ", "Xsub Ver. : ", "Ysub Ver. : ", "Zsub Ver. : ",
-                                    "Rsub Ver. : "};
+    const char* captions[kUnits] = {
+        "Main Ver. : ", "Xsub Ver. : ", "Ysub Ver. : ", "Zsub Ver. : ", "Rsub Ver. : "};
     const char* names[kUnits] = {"Mainver", "Xver", "Yver", "Zver", "Rver"};
     for (int i = 0; i < kUnits; ++i) {
         unitLayout->addWidget(new QLabel(captions[i], unit), i, 0);

@@ -43,8 +43,8 @@ std::string StepFileText(const StepTable& table) {
 const FileKind& StepFileKind() {
     static const FileKind kind = [] {
         FileKind k;
-        k.saveFilters = {{"MIVO step file (*.stp)", ".stp"}, {"CSV file (*.csv)", ".csv"},
-                         {"All (*.*)", ""}};
+        k.saveFilters = {
+            {"MIVO step file (*.stp)", ".stp"}, {"CSV file (*.csv)", ".csv"}, {"All (*.*)", ""}};
         k.openFilters = {{"MIVO step file (*.stp)", ".stp"},
                          {"ZEB data file (*.crd)", ".crd"},
                          {"CSV file (*.csv)", ".csv"},

@@ -40,7 +40,7 @@ struct StepRow {
 
 // Steps are indexed by step number 0..999 (the grid shows step s in row s + 1).
 class StepTable {
-public:
+  public:
     StepRow& operator[](int step) { return rows_[static_cast<std::size_t>(step)]; }
     const StepRow& operator[](int step) const { return rows_[static_cast<std::size_t>(step)]; }
     void clear() {
@@ -48,7 +48,7 @@ public:
     }
     bool operator==(const StepTable&) const = default;
 
-private:
+  private:
     std::array<StepRow, kStepCount> rows_{};
 };
 

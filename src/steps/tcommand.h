@@ -68,7 +68,7 @@ class Tcommand : public QDialog {
     Prompter& prompter();
 
     Screens& screens_;
-    Tmmain* editor_ = nullptr;  // the step editor that opened the dialog
+    Tmmain* editor_ = nullptr;      // the step editor that opened the dialog
     QComboBox* sentaku_ = nullptr;  // command list
     QComboBox* lists_[6] = {};      // the operation lists, by command number
     QLineEdit* sokudo_ = nullptr;   // the value box V

@@ -4,9 +4,9 @@
 #include <QLineEdit>
 
 #include "common/convert.h"
+#include "procedures/prompter.h"
 #include "shell/cp1252.h"
 #include "shell/editor_frame.h"
-#include "procedures/prompter.h"
 #include "shell/screens.h"
 #include "shell/tcancel.h"
 #include "steps/tcommand.h"

@@ -106,7 +106,8 @@ void Tmmain::buildCommands() {
             });
     addMenu("Display",
             {
-                {"Parameter", "MenuParameter", nullptr, [this] { showScreen(screens().tparameter, false); }},
+                {"Parameter", "MenuParameter", nullptr,
+                 [this] { showScreen(screens().tparameter, false); }},
                 {"Pallet", "MenuPallet", nullptr, [this] { showScreen(screens().tpalet, false); }},
                 {"Offset", "MenuOffset", nullptr, [this] { showScreen(screens().toffset, false); }},
                 {"Error record display", "MenuErrRec", "Error record display", {}, true},

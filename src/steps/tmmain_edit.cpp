@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "common/convert.h"
-#include "shell/cp1252.h"
 #include "procedures/prompter.h"
+#include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "steps/grid_step_model.h"
 #include "steps/grid_undo.h"

@@ -4,12 +4,12 @@
 #include <QUndoStack>
 
 #include "parameters/tinit.h"
+#include "procedures/controller_records.h"
+#include "procedures/program_control.h"
 #include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "shell/terror.h"
 #include "shell/tver.h"
-#include "procedures/controller_records.h"
-#include "procedures/program_control.h"
 #include "steps/program_initialize.h"
 #include "steps/step_transfer.h"
 #include "steps/tmmain.h"

@@ -4,12 +4,10 @@
 
 namespace mivo {
 
-
 class Treadoff : public PlaceholderScreen {
     Q_OBJECT
   public:
     explicit Treadoff(Screens& screens, QWidget* parent = nullptr);
-
 };
 
 }  // namespace mivo

@@ -1,11 +1,8 @@
 #include "teach/tteach.h"
 
-
-
 namespace mivo {
 
 Tteach::Tteach(Screens& screens, QWidget* parent)
-    : PlaceholderScreen(screens, "Tteach", "MIVO Editor [Teach]", parent) {
-}
+    : PlaceholderScreen(screens, "Tteach", "MIVO Editor [Teach]", parent) {}
 
 }  // namespace mivo

@@ -4,12 +4,10 @@
 
 namespace mivo {
 
-
 class Tteach : public PlaceholderScreen {
     Q_OBJECT
   public:
     explicit Tteach(Screens& screens, QWidget* parent = nullptr);
-
 };
 
 }  // namespace mivo

@@ -10,10 +10,10 @@ TEST(Convert, IntegersAcceptedAndRefused) {
         bool ok;
         int value;
     } cases[] = {
-        {"0", true, 0},       {"12", true, 12},     {" 7", true, 7},     {"+4", true, 4},
-        {"-3", true, -3},     {"", false, 0},       {"abc", false, 0},   {"1.5", false, 0},
-        {"12 ", false, 0},    {"-", false, 0},      {"99999999999", false, 0},
-        {"2147483647", true, 2147483647},
+        {"0", true, 0},    {"12", true, 12},          {" 7", true, 7},
+        {"+4", true, 4},   {"-3", true, -3},          {"", false, 0},
+        {"abc", false, 0}, {"1.5", false, 0},         {"12 ", false, 0},
+        {"-", false, 0},   {"99999999999", false, 0}, {"2147483647", true, 2147483647},
     };
     for (const auto& c : cases) {
         int v = -1;

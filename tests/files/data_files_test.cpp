@@ -25,8 +25,8 @@ using test::WriteBytes;
 // The step files' rules: the extension tested with its dot, one overwrite question.
 FileKind StepLike() {
     FileKind k;
-    k.saveFilters = {{"MIVO step file (*.stp)", ".stp"}, {"CSV file (*.csv)", ".csv"},
-                     {"All (*.*)", ""}};
+    k.saveFilters = {
+        {"MIVO step file (*.stp)", ".stp"}, {"CSV file (*.csv)", ".csv"}, {"All (*.*)", ""}};
     k.openFilters = {{"MIVO step file (*.stp)", ".stp"},
                      {"ZEB data file (*.crd)", ".crd"},
                      {"CSV file (*.csv)", ".csv"},
@@ -42,8 +42,8 @@ FileKind StepLike() {
 // The parameter files' rules: the last three letters tested, the "All" question differs.
 FileKind ParameterLike() {
     FileKind k;
-    k.saveFilters = {{"MIVO parameter file (*.prm)", ".prm"}, {"CSV file (*.csv)", ".csv"},
-                     {"All (*.*)", ""}};
+    k.saveFilters = {
+        {"MIVO parameter file (*.prm)", ".prm"}, {"CSV file (*.csv)", ".csv"}, {"All (*.*)", ""}};
     k.openFilters = {{"MIVO parameter file (*.prm)", ".prm"},
                      {"ZEB data file (*.crd)", ".crd"},
                      {"CSV file (*.csv)", ".csv"},
@@ -201,8 +201,8 @@ TEST(DataFiles, UnreadableFileIsNotConverted) {
         ScriptedPrompter p;
         bool converted = false;
         const OpenOutcome o = OpenDataFile(
-            StepLike(), dir / c.name, 1,
-            [&](int, std::string_view) { return converted = true; }, p);
+            StepLike(), dir / c.name, 1, [&](int, std::string_view) { return converted = true; },
+            p);
         EXPECT_EQ(o, OpenOutcome::NotRead) << c.name;
         EXPECT_FALSE(converted) << c.name;
         EXPECT_EQ(p.messages,
@@ -215,8 +215,8 @@ TEST(DataFiles, StoppedConversionShowsNoCompletion) {
     TempDir dir;
     WriteBytes(dir / "p.stp", "x");
     ScriptedPrompter p;
-    EXPECT_EQ(OpenDataFile(StepLike(), dir / "p", 1, [](int, std::string_view) { return false; },
-                           p),
+    EXPECT_EQ(OpenDataFile(
+                  StepLike(), dir / "p", 1, [](int, std::string_view) { return false; }, p),
               OpenOutcome::Stopped);
     EXPECT_TRUE(p.messages.empty());
 }

@@ -79,10 +79,9 @@ TEST_F(LinkFault, NoiseBeforeARequestIsNoPartOfItsReply) {
     // next request is written.
     std::vector<QByteArray> dropped;
     QObject::connect(&link, &TBuff::discarded, [&](const QByteArray& b) { dropped.push_back(b); });
-    auto noise = QObject::connect(&pty, &SimPty::commandReceived,
-                                  [&](const QString& c) {
-                                      if (c == "@?NO") pty.sendRaw("\xFF\xFF\xFF");
-                                  });
+    auto noise = QObject::connect(&pty, &SimPty::commandReceived, [&](const QString& c) {
+        if (c == "@?NO") pty.sendRaw("\xFF\xFF\xFF");
+    });
     EXPECT_EQ(main().request("@?NO"), "0");
     EXPECT_EQ(main().next(), "OK");
     QObject::disconnect(noise);

@@ -44,10 +44,9 @@ TEST(ProgramControl, OperationExecute) {
             for (const auto& l : c.runReplies) rig.sim.reply(l);
         });
         rig.prompter.answers = c.answers;
-        EXPECT_EQ(ExecuteProgram(rig.ctx,
-                                 [](const std::string& n) {
-                                     return "PGM " + n + " will be started.  OK?";
-                                 }),
+        EXPECT_EQ(ExecuteProgram(
+                      rig.ctx,
+                      [](const std::string& n) { return "PGM " + n + " will be started.  OK?"; }),
                   c.outcome);
         EXPECT_EQ(rig.prompter.texts(), c.messages);
         EXPECT_EQ(rig.sim.received(), c.sent);

@@ -16,7 +16,10 @@ TEST(EditorOptions, ParsesTheCommandLine) {
     const Case cases[] = {
         {{}, true, {}, false, false},
         {{"--com", "2=/dev/ttyUSB0"}, true, {{2, "/dev/ttyUSB0"}}, false, false},
-        {{"--com", "1=/dev/a", "--com=8=/dev/b"}, true, {{1, "/dev/a"}, {8, "/dev/b"}}, false,
+        {{"--com", "1=/dev/a", "--com=8=/dev/b"},
+         true,
+         {{1, "/dev/a"}, {8, "/dev/b"}},
+         false,
          false},
         {{"--com", "3=/dev/a", "--com", "3=/dev/b"}, true, {{3, "/dev/b"}}, false, false},
         {{"--simulator", "--com", "2=/dev/x"}, true, {{2, "/dev/x"}}, true, false},

@@ -1,3 +1,5 @@
+#include "shell/transfer_dialogs.h"
+
 #include <QComboBox>
 #include <QProgressBar>
 
@@ -6,7 +8,6 @@
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/terr.h"
-#include "shell/transfer_dialogs.h"
 #include "shell_fixture.h"
 
 namespace mivo::test {
@@ -119,18 +120,21 @@ TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {
     EXPECT_EQ(init->robotNumber(), 31);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.question.toStdString());
-        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
+        for (QWidget* w :
+             {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
             w->setEnabled(false);
         bool yes = false;
         init->openFor(c.opener, c.question, c.question.startsWith("Select"), [&] { yes = true; });
         EXPECT_TRUE(init->isVisible());
-        EXPECT_EQ(init->findChild<QComboBox*>("ComboBox1")->isVisibleTo(init), c.question.startsWith("Select"));
+        EXPECT_EQ(init->findChild<QComboBox*>("ComboBox1")->isVisibleTo(init),
+                  c.question.startsWith("Select"));
         const std::size_t before = sim.received().size();
         click(init->findChild<QPushButton*>("No"));
         EXPECT_FALSE(init->isVisible());
         EXPECT_FALSE(yes);
         EXPECT_EQ(sim.received().size(), before);
-        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
+        for (QWidget* w :
+             {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
             EXPECT_EQ(w->isEnabled(), w == c.opener) << w->objectName().toStdString();
     }
 }

@@ -42,8 +42,8 @@ TEST(StepEdit, DeleteRenumbersJumpsPastTheDeletedSteps) {
         const char* jump;
         const char* expected;
     } cases[] = {
-        {10, 10, "12", "11"}, {10, 10, "10", "10"}, {10, 10, "5", "5"},
-        {10, 12, "20", "17"}, {10, 12, "13", "10"}, {10, 12, "11", "11"}, {10, 12, "12", "12"},
+        {10, 10, "12", "11"}, {10, 10, "10", "10"}, {10, 10, "5", "5"},   {10, 12, "20", "17"},
+        {10, 12, "13", "10"}, {10, 12, "11", "11"}, {10, 12, "12", "12"},
     };
     for (const auto& c : cases) {
         StepTable t = WithJumps({{0, c.jump}});

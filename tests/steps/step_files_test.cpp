@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "support/temp_dir.h"
 #include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
 
 namespace mivo {
 namespace {

@@ -5,8 +5,8 @@
 #include <utility>
 
 #include "steps/step_files.h"
-#include "support/temp_dir.h"
 #include "support/scripted_prompter.h"
+#include "support/temp_dir.h"
 
 namespace mivo {
 namespace {

@@ -163,8 +163,7 @@ TEST_F(StepEditorCommands, VersionAndErrorRecordDialogsHoldTheEditorUntilClosed)
     Terror& record = *screens.terror;
     ASSERT_TRUE(record.isVisible());
     EXPECT_FALSE(editor().isEnabled());
-    EXPECT_EQ(record.lines(),
-              (QStringList{"E21:Origin return error", "E10:Emergency stop", "OK"}));
+    EXPECT_EQ(record.lines(), (QStringList{"E21:Origin return error", "E10:Emergency stop", "OK"}));
     QTest::mouseClick(record.findChild<QPushButton*>("OK"), Qt::LeftButton);
     EXPECT_FALSE(record.isVisible());
     EXPECT_TRUE(record.lines().isEmpty());
@@ -183,17 +182,17 @@ TEST_F(StepEditorCommands, ProgramControlButtons) {
     press("Return to origin");
     press("Motor free");
     press("Program No. acquire");
-    EXPECT_EQ(sim.received(), (std::vector<std::string>{"@?NO", "@?ORG", "@RUN", "@ORG", "@MSTOP",
-                                                        "@?NO"}));
+    EXPECT_EQ(sim.received(),
+              (std::vector<std::string>{"@?NO", "@?ORG", "@RUN", "@ORG", "@MSTOP", "@?NO"}));
     expectIdle();
 }
 
 TEST_F(StepEditorCommands, OffLineTheCommandsAreDisabledAndVersionShowsOnlyTheEditors) {
     click(lineSwitchOf(screens.tmmain));
     ASSERT_FALSE(link().isOnline());
-    for (const char* hint : {"Step send", "Step receive", "Step initialize", "Operation execute",
-                             "Return to origin", "Motor free", "Error record display",
-                             "Program No. acquire"})
+    for (const char* hint :
+         {"Step send", "Step receive", "Step initialize", "Operation execute", "Return to origin",
+          "Motor free", "Error record display", "Program No. acquire"})
         EXPECT_FALSE(editor().action(hint)->isEnabled()) << hint;
     const std::size_t before = sim.received().size();
     editor().menuAction("Version")->trigger();

@@ -17,7 +17,7 @@ struct Message {
 };
 
 class ScriptedPrompter : public Prompter {
-public:
+  public:
     // Answers for the coming questions, in order; once used up, questions are answered No.
     std::deque<bool> answers;
     std::vector<Message> messages;
