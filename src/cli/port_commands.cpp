@@ -1,6 +1,7 @@
 #include "cli/port_commands.h"
 
 #include <QCoreApplication>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +11,7 @@
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
 #include "common/convert.h"
+#include "common/stop_signals.h"
 #include "link/link_messages.h"
 #include "link/tbuff.h"
 #include "procedures/controller_records.h"
@@ -116,17 +118,32 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     char name[] = "mivo";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
+    HeadlessTransferView view;
     TBuff link;
     link.setDeviceForPort(1, QString::fromStdString(args.value("--port")));
     link.setPortNumberSource([] { return 1; });
-    RouteLinkMessages(link, [&prompter](const std::string& text, const std::string& caption,
-                                        const std::string& detail) {
-        prompter.notifyDetail(text, caption, detail);
-    });
+    // The link's messages are failures of the line: standard error, as "CAPTION: TEXT".
+    RouteLinkMessages(
+        link, [](const std::string& text, const std::string& caption, const std::string& detail) {
+            std::cerr << caption << ": " << text << '\n';
+            if (!detail.empty()) std::cerr << "  " << detail << '\n';
+        });
     if (!link.goOnline()) return kExitFailed;
+    // Ctrl+C or SIGTERM ends the wait under way; the procedure stops there and the port is
+    // closed in order, so the line's settings are given back.
+    bool stopped = false;
+    std::unique_ptr<QSocketNotifier> stopNotifier;
+    if (const int stop = StopSignalDescriptor(); stop >= 0) {
+        stopNotifier = std::make_unique<QSocketNotifier>(stop, QSocketNotifier::Read);
+        QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, [&] {
+            stopNotifier->setEnabled(false);
+            stopped = true;
+            view.setCancelRequested(true);
+            link.abortWaits();
+        });
+    }
 
     ConsoleChannel channel(link, timeoutMs, log.get());
-    HeadlessTransferView view;
     std::vector<std::string> replies;
     ProcedureContext ctx{channel, prompter, view, replies};
     const StepTarget target{table};
@@ -151,7 +168,12 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         for (const auto& line : r.lines) std::cout << line << '\n';
         if (r.outcome == Outcome::Completed) status = kExitCompleted;
     }
+    link.deliverPendingMessages();
     link.goOffline();
+    if (stopped) {
+        std::cerr << "mivo: stopped by a signal; the port was closed\n";
+        return kExitFailed;
+    }
     return status;
 }
 

@@ -311,6 +311,15 @@ void TBuff::requestOffline() { d_->goOffline(LinkSide::Main); }
 void TBuff::injectMstop() { d_->waits.injectMstop(); }
 void TBuff::injectStop() { d_->waits.injectStop(); }
 void TBuff::abortWaits() { d_->waits.endAll(); }
+
+void TBuff::deliverPendingMessages() {
+    if (!d_->waits.empty()) return;
+    if (d_->failureQueued) d_->portFailed();
+    if (d_->pendingFailure.isEmpty()) return;
+    const QString text = std::move(d_->pendingFailure);
+    d_->pendingFailure.clear();
+    emit message(text, kCommErrorCaption, QString());
+}
 void TBuff::clearInjections() { d_->waits.clearInjections(); }
 
 std::string TBuff::pendingLine() const { return d_->waits.pendingLine(); }

@@ -49,6 +49,9 @@ class TBuff : public QObject {
     void injectStop();
     // Ends every wait without a line (the start screen was shown).
     void abortWaits();
+    // Emits now a message still waiting for the event loop (the line failed during a wait), for
+    // callers that will not return to one. Nothing while a wait runs.
+    void deliverPendingMessages();
     // Withdraws an injection that no wait has taken yet.
     void clearInjections();
     // The bytes of the reply line received so far (what an MSTOP injection would return).

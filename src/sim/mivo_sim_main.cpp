@@ -1,25 +1,15 @@
 // mivo-sim: the simulated controller on a pseudo-terminal. Prints the device path and serves
 // until SIGINT or SIGTERM.
-#include <signal.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <cstdio>
 
+#include "common/stop_signals.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void OnSignal(int) {
-    const char c = 1;
-    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &c, 1);
-}
 
 // A family name as --silent-family and --refuse-family take it.
 bool ParseFamily(const QString& text, mivo::SimFamily* out) {
@@ -123,13 +113,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return 1;
-    QSocketNotifier quitNotifier(signalPipe[0], QSocketNotifier::Read);
+    const int stop = mivo::StopSignalDescriptor();
+    if (stop < 0) return 1;
+    QSocketNotifier quitNotifier(stop, QSocketNotifier::Read);
     QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
-    struct sigaction sa {};
-    sa.sa_handler = OnSignal;
-    ::sigaction(SIGINT, &sa, nullptr);
-    ::sigaction(SIGTERM, &sa, nullptr);
 
     std::printf("%s\n", qPrintable(pty.devicePath()));
     std::fflush(stdout);

@@ -65,6 +65,7 @@ SimPty::SimPty(SimCore& controller, QObject* parent) : QObject(parent), controll
     }
     idleTimer_.setSingleShot(true);
     connect(&idleTimer_, &QTimer::timeout, this, &SimPty::sendIdleNoise);
+    connect(&lineCheck_, &QTimer::timeout, this, &SimPty::repairLineSettings);
 }
 
 SimPty::~SimPty() {
@@ -103,6 +104,7 @@ bool SimPty::open() {
     // Raw both ways: no echo of the editor's commands, no CR/LF translation.
     ::cfmakeraw(&t);
     ::tcsetattr(slaveHold_, TCSANOW, &t);
+    lineCheck_.start(200);
     ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
 
     readNotifier_ = new QSocketNotifier(master_, QSocketNotifier::Read, this);
@@ -114,6 +116,7 @@ bool SimPty::open() {
 }
 
 void SimPty::hangUp() {
+    lineCheck_.stop();
     Arm(paceFd_, {});
     Arm(clockFd_, {});
     idleTimer_.stop();
@@ -131,6 +134,18 @@ void SimPty::hangUp() {
     slaveHold_ = -1;
     out_.clear();
     in_.clear();
+}
+
+// A serial port asks for odd parity; a pseudo-terminal keeps the odd flag but drops parity
+// itself. A peer that closes the port gives its old settings back, but one that was killed
+// leaves the odd flag behind, and the next open then fails its own check of the settings
+// ("Invalid argument"). Parity means nothing here: the flag is cleared whenever it shows.
+void SimPty::repairLineSettings() {
+    termios t{};
+    if (slaveHold_ < 0 || ::tcgetattr(slaveHold_, &t) != 0) return;
+    if (!(t.c_cflag & PARODD) || (t.c_cflag & PARENB)) return;
+    t.c_cflag &= ~static_cast<tcflag_t>(PARODD);
+    ::tcsetattr(slaveHold_, TCSANOW, &t);
 }
 
 void SimPty::sendRaw(const std::string& bytes) {

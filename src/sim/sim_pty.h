@@ -42,6 +42,7 @@ class SimPty : public QObject {
     void commandReceived(const QString& command);
 
   private:
+    void repairLineSettings();
     void onReadable();
     void handle(const std::string& command);
     void pump();
@@ -65,6 +66,7 @@ class SimPty : public QObject {
     // The wall-clock time at which the controller's clock stood at zero.
     std::chrono::steady_clock::time_point clockZero_{};
     QTimer idleTimer_;
+    QTimer lineCheck_;  // gives back line settings a killed peer left behind
     bool paced_ = false;
     std::string in_;
     std::string out_;

@@ -3,6 +3,7 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <QTest>
 
 #include "support/temp_dir.h"
 
@@ -76,6 +77,60 @@ TEST(MivoPort, SilentControllerTimesOut) {
     MivoRun r = Mivo({"--port", sim.device, "--timeout", "0.5", "version"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains("No reply from the controller")) << r.err.toStdString();
+}
+
+// A program of `steps` POI steps as a step file's text.
+std::string PoiProgram(int steps) {
+    std::string text;
+    for (int s = 0; s < 1000; ++s)
+        text += s < steps ? "POI,000," + std::to_string(s) + ",2,3,4,,\r\n" : ",,,,,,,\r\n";
+    return text;
+}
+
+TEST(MivoPort, ALineThatDropsIsSaidOnStandardError) {
+    test::TempDir dir;
+    Sim sim({"--hangup-after", "5"});
+    ASSERT_FALSE(sim.device.isEmpty());
+    test::WriteBytes(dir / "p.csv", PoiProgram(50));
+    MivoRun r = Mivo(
+        {"--port", sim.device, "--yes", "steps", "send", QString::fromStdString(dir / "p.csv")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains("Communication error: The line to " + sim.device + " failed"))
+        << r.err.toStdString();
+}
+
+TEST(MivoPort, AStoppedOrKilledMivoLeavesThePortUsable) {
+    test::TempDir dir;
+    Sim sim({"--pace"});
+    ASSERT_FALSE(sim.device.isEmpty());
+    test::WriteBytes(dir / "p.csv", PoiProgram(1000));
+    for (const bool killed : {false, true}) {
+        SCOPED_TRACE(killed ? "killed" : "terminated");
+        const std::string log = dir / (killed ? "killed.log" : "terminated.log");
+        QProcess p;
+        p.start(MIVO_CLI_PROGRAM,
+                {"--port", sim.device, "--yes", "--log", QString::fromStdString(log), "steps",
+                 "send", QString::fromStdString(dir / "p.csv")});
+        // Stopped in the middle of the transfer (a paced full send takes half a minute).
+        ASSERT_TRUE(QTest::qWaitFor([&] { return test::ReadBytes(log).size() > 200; }, 20000));
+        if (killed)
+            p.kill();
+        else
+            p.terminate();
+        ASSERT_TRUE(p.waitForFinished(10000));
+        if (!killed) {
+            EXPECT_EQ(p.exitCode(), 1);
+            EXPECT_TRUE(p.readAllStandardError().contains("stopped by a signal"));
+        }
+        // The simulator gives back what a killed peer left on the line within a moment.
+        MivoRun after;
+        for (int attempt = 0; attempt < 50 && after.exitCode != 0; ++attempt) {
+            if (attempt > 0) QTest::qWait(100);
+            after = Mivo({"--port", sim.device, "version"});
+            if (!killed) break;
+        }
+        EXPECT_EQ(after.exitCode, 0) << after.err.toStdString();
+    }
 }
 
 TEST(MivoPort, UsageErrors) {
