@@ -5,6 +5,8 @@
 #include <istream>
 #include <ostream>
 
+#include "procedures/reply_rules.h"
+
 namespace mivo {
 
 ConsolePrompter::ConsolePrompter(std::istream& in, std::ostream& out, std::ostream& err, bool yes)
@@ -37,13 +39,13 @@ void ConsolePrompter::notify(const std::string& text, const std::string& caption
 
 void ConsolePrompter::notifyDetail(const std::string& text, const std::string& caption,
                                    const std::string& detail) {
-    out_ << caption << ": " << text << '\n';
-    if (!detail.empty()) out_ << "  " << detail << '\n';
-    out_.flush();
+    out_ << caption << ": " << text << std::endl;
+    // What went wrong in detail is a diagnostic: standard error, the line after the notice.
+    if (!detail.empty()) err_ << "  " << detail << std::endl;
 }
 
 void ConsolePrompter::showControllerError(const std::string& line) {
-    if (!line.empty()) out_ << "Error display: " << line << std::endl;
+    if (!line.empty()) out_ << "Error display: " << ReadableErrorLine(line) << std::endl;
 }
 
 }  // namespace mivo

@@ -23,6 +23,29 @@ std::string Upper(std::string s) {
     return s;
 }
 
+// Passes everything on; a detail is prefixed with the file it is about.
+class FileNamingPrompter : public Prompter {
+  public:
+    FileNamingPrompter(Prompter& inner, const std::string& name) : inner_(inner), name_(name) {}
+    bool ask(const std::string& text, const std::string& caption) override {
+        return inner_.ask(text, caption);
+    }
+    void notify(const std::string& text, const std::string& caption) override {
+        inner_.notify(text, caption);
+    }
+    void notifyDetail(const std::string& text, const std::string& caption,
+                      const std::string& detail) override {
+        inner_.notifyDetail(text, caption, detail.empty() ? detail : name_ + ": " + detail);
+    }
+    void showControllerError(const std::string& line) override { inner_.showControllerError(line); }
+
+  private:
+    Prompter& inner_;
+    const std::string& name_;
+};
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool PassesSaveTest(SaveNameTest test, const std::string& name, const std::string& extension) {
     if (test == SaveNameTest::ExtensionWithDot) return EndsWith(name, extension);
     const std::string letters = extension.substr(extension.rfind('.') + 1);
@@ -76,7 +99,11 @@ OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filt
         prompter.notify("Cannot read " + target + ": " + reason, kOpenCaption);
         return OpenOutcome::NotRead;
     }
-    if (!convert(filter, content)) return OpenOutcome::Stopped;
+    std::string_view text = content;
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        text.remove_prefix(kByteOrderMark.size());
+    FileNamingPrompter named(prompter, target);
+    if (!convert(filter, text, named)) return OpenOutcome::Stopped;
     const std::size_t index = static_cast<std::size_t>(filter - 1);
     if (filter >= 1 && index < kind.openCompleted.size())
         prompter.notify(kind.openCompleted[index], kOpenCaption);

@@ -37,11 +37,14 @@ enum class OpenOutcome {
     Completed,  // the data replaced and the kind's completion notice shown
 };
 
-// Converts a file's content into the data; false when it stopped with its own message.
-using FileConversion = std::function<bool(int filter, std::string_view content)>;
+// Converts a file's content into the data; false when it stopped with its own message, shown
+// through `prompter` (whose notices with a detail name the file in the detail).
+using FileConversion =
+    std::function<bool(int filter, std::string_view content, Prompter& prompter)>;
 
-// Open after the file dialog: reads the file whole, converts it, shows the completion notice of
-// the filter. All messages have the caption "Open".
+// Open after the file dialog: reads the file whole, drops a UTF-8 byte order mark at its start
+// (a text editor's, never part of the data), converts it, shows the completion notice of the
+// filter. All messages have the caption "Open".
 OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filter,
                          const FileConversion& convert, Prompter& prompter);
 

@@ -116,7 +116,42 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::string& r
     return true;
 }
 
-bool WriteWholeFile(const std::string& path, std::string_view content, std::string& reason) {
+bool SaveTarget(const std::string& path, std::string& target, std::string& reason) {
+    target = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0) {
+            if (errno == ENOENT) return true;  // a new file, or the missing file a link names
+            reason = SystemReason(errno);
+            return false;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            if (S_ISREG(st.st_mode)) return true;
+            reason = S_ISDIR(st.st_mode) ? SystemReason(EISDIR) : "Not a regular file";
+            return false;
+        }
+        std::vector<char> link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
+        const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
+        if (n < 0) {
+            reason = SystemReason(errno);
+            return false;
+        }
+        std::string next(link.data(), static_cast<std::size_t>(n));
+        if (next.empty() || next[0] != '/') {
+            const std::size_t slash = target.rfind('/');
+            if (slash != std::string::npos) next = target.substr(0, slash + 1) + next;
+        }
+        target = std::move(next);
+    }
+    reason = SystemReason(ELOOP);
+    return false;
+}
+
+bool WriteWholeFile(const std::string& requested, std::string_view content, std::string& reason) {
+    // Through a symbolic link to the file it names, so the link stays a link; never over a
+    // FIFO or a device.
+    std::string path;
+    if (!SaveTarget(requested, path, reason)) return false;
     std::string temp = path + ".tmp-XXXXXX";
     std::vector<char> name(temp.begin(), temp.end());
     name.push_back('\0');

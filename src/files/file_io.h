@@ -17,9 +17,15 @@ inline constexpr std::size_t kMaxDataFileSize = 16u * 1024u * 1024u;
 // "File is too large" or "Not a text file (it contains NUL bytes)".
 bool ReadWholeFile(const std::string& path, std::string& content, std::string& reason);
 
-// Writes `content` to `path` as NAME.tmp-XXXXXX in the same directory, flushed to disk, then
-// renamed over `path`. An existing file keeps its permissions. On failure the temporary file is
-// removed, the old file is intact, and `reason` holds the system's reason.
+// The file a save of `path` writes: `path`, or the file the symbolic link(s) at `path` name
+// (which need not exist yet). False, with `reason`, when that is no regular file (a directory,
+// a FIFO, a device) or the links cannot be followed.
+bool SaveTarget(const std::string& path, std::string& target, std::string& reason);
+
+// Writes `content` to the save target of `path` as NAME.tmp-XXXXXX in the target's directory,
+// flushed to disk, then renamed over the target, so a link at `path` stays a link. An existing
+// file keeps its permissions. On failure the temporary file is removed, the old file is intact,
+// and `reason` holds the system's reason.
 bool WriteWholeFile(const std::string& path, std::string_view content, std::string& reason);
 
 // True when `path` names something that is not a directory.

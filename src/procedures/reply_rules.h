@@ -8,6 +8,12 @@ namespace mivo {
 
 bool StartsWith(const std::string& text, const char* prefix);
 
+// A controller line as the error dialog shows it: control bytes and the bytes Windows-1252 leaves
+// undefined as \xNN, and a line longer than kReadableLength cut there with "..." and its length
+// (a line of noise or of 999 digits says nothing more beyond that).
+inline constexpr std::size_t kReadableLength = 120;
+std::string ReadableErrorLine(const std::string& line);
+
 // A reply that is no "OK": after a status word ("NG", "ERR" ...) the controller's error line
 // follows and is shown; a data line is shown itself.
 void ShowRefusal(ProcedureContext& ctx, const std::string& reply);

@@ -234,7 +234,8 @@ void EditorFrame::openFile() {
     if (!chooser().chooseOpen(this, Labels(files_.openFilters), name, filter)) return;
     const OpenOutcome outcome = OpenDataFile(
         files_, FileName(name), filter,
-        [this](int f, std::string_view content) { return convertFile(f, content); }, prompter());
+        [this](int f, std::string_view content, Prompter& p) { return convertFile(f, content, p); },
+        prompter());
     // A file that could not be read left the data as they were, and so their modified state.
     if (outcome == OpenOutcome::NotRead) return;
     setModified(false);

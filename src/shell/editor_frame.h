@@ -116,8 +116,9 @@ class EditorFrame : public QMainWindow {
     // What the editor adds to the shared procedures.
     // The file's content for a save.
     virtual std::string fileContent() const = 0;
-    // Converts an opened file's content into the data; false when it stopped with a message.
-    virtual bool convertFile(int filter, std::string_view content) = 0;
+    // Converts an opened file's content into the data; false when it stopped with a message
+    // (shown through `prompter`).
+    virtual bool convertFile(int filter, std::string_view content, Prompter& prompter) = 0;
     // The data were replaced by an open (also after a conversion that stopped part way).
     virtual void fileOpened() {}
     // The program number the controller reported, for the editors that show it.

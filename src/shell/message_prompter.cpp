@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "procedures/reply_rules.h"
 #include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "shell/terr.h"
@@ -36,7 +37,7 @@ void MessagePrompter::notifyDetail(const std::string& text, const std::string& c
 
 void MessagePrompter::showControllerError(const std::string& line) {
     if (line.empty() || !screens_.terr) return;
-    screens_.terr->showError(line);
+    screens_.terr->showError(ReadableErrorLine(line));
 }
 
 }  // namespace mivo

@@ -17,6 +17,20 @@ void AppendLine(const StepRow& row, std::string& out) {
     }
 }
 
+// What is wrong with a file whose line `k` (0-based) has only `commas` commas.
+std::string ShapeFault(const std::vector<std::string_view>& lines, int k, int commas) {
+    if (lines.empty()) return "the file is empty; a step file has 1000 lines";
+    const std::string count = std::to_string(lines.size());
+    if (static_cast<std::size_t>(k) >= lines.size())
+        return "the file ends after line " + count + "; a step file has 1000 lines";
+    std::string shown(lines[static_cast<std::size_t>(k)].substr(0, 60));
+    for (char& ch : shown)
+        if (static_cast<unsigned char>(ch) < 0x20) ch = '?';
+    return "line " + std::to_string(k + 1) + " of " + count + " has " + std::to_string(commas) +
+           (commas == 1 ? " comma" : " commas") + ", a step line has at least 7: \"" + shown +
+           (lines[static_cast<std::size_t>(k)].size() > 60 ? "...\"" : "\"");
+}
+
 }  // namespace
 
 std::vector<std::string> StepFileLines(const StepTable& table) {
@@ -82,7 +96,7 @@ bool ConvertStepText(StepTable& table, std::string_view content, Prompter& promp
         for (int c = 0; c < kStepFieldCount - 1; ++c) {
             const std::size_t at = line.find(',', from);
             if (at == std::string_view::npos) {
-                prompter.notify(kCannotOpen, kOpenCaption);
+                prompter.notifyDetail(kCannotOpen, kOpenCaption, ShapeFault(lines, k, c));
                 return false;
             }
             commas[c] = at;
@@ -103,9 +117,9 @@ OpenOutcome OpenStepFile(StepTable& table, const std::string& name, int filter,
                          Prompter& prompter) {
     return OpenDataFile(
         StepFileKind(), name, filter,
-        [&](int f, std::string_view content) {
-            return f == OpenCrd ? ConvertZebSteps(table, content, prompter)
-                                : ConvertStepText(table, content, prompter);
+        [&](int f, std::string_view content, Prompter& p) {
+            return f == OpenCrd ? ConvertZebSteps(table, content, p)
+                                : ConvertStepText(table, content, p);
         },
         prompter);
 }

@@ -95,7 +95,7 @@ class Tmmain : public EditorFrame {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     std::string fileContent() const override;
-    bool convertFile(int filter, std::string_view content) override;
+    bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
     void fileOpened() override;
     void showProgramNumber(const std::string& number) override;
 

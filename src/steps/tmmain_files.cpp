@@ -12,9 +12,9 @@ namespace mivo {
 
 std::string Tmmain::fileContent() const { return StepFileText(table_); }
 
-bool Tmmain::convertFile(int filter, std::string_view content) {
-    return filter == OpenCrd ? ConvertZebSteps(table_, content, prompter())
-                             : ConvertStepText(table_, content, prompter());
+bool Tmmain::convertFile(int filter, std::string_view content, Prompter& prompter) {
+    return filter == OpenCrd ? ConvertZebSteps(table_, content, prompter)
+                             : ConvertStepText(table_, content, prompter);
 }
 
 void Tmmain::fileOpened() { tableReplaced(); }

@@ -88,6 +88,9 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
         if (c.status == 2) {
             EXPECT_NE(r.err.find("usage:"), std::string::npos) << r.err;
         }
+        if (c.args.find("bad.stp") != std::string::npos) {
+            EXPECT_NE(r.err.find("bad.stp: line 1 of 1 has 0 commas"), std::string::npos) << r.err;
+        }
         if (c.args.find("old.stp") != std::string::npos) {
             EXPECT_NE(r.err.find("Program save: File of the same name exists.  Overwrite? [y/N]"),
                       std::string::npos);

@@ -164,7 +164,7 @@ TEST(DataFiles, OpenTargetNameAndCompletion) {
         int filter = 0;
         const OpenOutcome o = OpenDataFile(
             kind, dir / c.name, c.filter,
-            [&](int f, std::string_view content) {
+            [&](int f, std::string_view content, Prompter&) {
                 filter = f;
                 read = content;
                 return true;
@@ -201,8 +201,8 @@ TEST(DataFiles, UnreadableFileIsNotConverted) {
         ScriptedPrompter p;
         bool converted = false;
         const OpenOutcome o = OpenDataFile(
-            StepLike(), dir / c.name, 1, [&](int, std::string_view) { return converted = true; },
-            p);
+            StepLike(), dir / c.name, 1,
+            [&](int, std::string_view, Prompter&) { return converted = true; }, p);
         EXPECT_EQ(o, OpenOutcome::NotRead) << c.name;
         EXPECT_FALSE(converted) << c.name;
         EXPECT_EQ(p.messages,
@@ -215,9 +215,10 @@ TEST(DataFiles, StoppedConversionShowsNoCompletion) {
     TempDir dir;
     WriteBytes(dir / "p.stp", "x");
     ScriptedPrompter p;
-    EXPECT_EQ(OpenDataFile(
-                  StepLike(), dir / "p", 1, [](int, std::string_view) { return false; }, p),
-              OpenOutcome::Stopped);
+    EXPECT_EQ(
+        OpenDataFile(
+            StepLike(), dir / "p", 1, [](int, std::string_view, Prompter&) { return false; }, p),
+        OpenOutcome::Stopped);
     EXPECT_TRUE(p.messages.empty());
 }
 
@@ -258,6 +259,71 @@ TEST(DataFiles, SaveKeepsPermissionsOfOldFile) {
     struct stat st {};
     ASSERT_EQ(::stat((dir / "prog.stp").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
+    namespace fs = std::filesystem;
+    struct Case {
+        const char* what;
+        std::string link;     // what the link "prog.stp" points to
+        std::string written;  // the file that holds the content afterwards ("" when refused)
+        std::string reason;   // the refusal's reason
+    } cases[] = {
+        {"absolute link", "@/shared/prog.stp", "shared/prog.stp", ""},
+        {"relative link", "shared/prog.stp", "shared/prog.stp", ""},
+        {"link to a link", "chain", "shared/prog.stp", ""},
+        {"link to a missing file", "shared/new.stp", "shared/new.stp", ""},
+        {"link to a FIFO", "shared/pipe", "", "Not a regular file"},
+        {"link to a folder", "shared", "", "Is a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        fs::create_directory(dir / "shared");
+        WriteBytes(dir / "shared/prog.stp", "old");
+        ASSERT_EQ(::mkfifo((dir / "shared/pipe").c_str(), 0600), 0);
+        fs::create_symlink("shared/prog.stp", dir / "chain");
+        const std::string target = c.link[0] == '@' ? dir / c.link.substr(2) : c.link;
+        fs::create_symlink(target, dir / "prog.stp");
+        ScriptedPrompter p;
+        p.answers = {true};
+        const bool saved = SaveDataFile(StepLike(), dir / "prog.stp", 1, "new", p);
+        EXPECT_EQ(saved, !c.written.empty());
+        EXPECT_TRUE(fs::is_symlink(dir / "prog.stp"));
+        if (saved) {
+            EXPECT_EQ(ReadBytes(dir / c.written), "new");
+        } else {
+            EXPECT_EQ(p.messages.back(),
+                      (Message{"notify", "Cannot write " + (dir / "prog.stp") + ": " + c.reason,
+                               "Save"}));
+            EXPECT_TRUE(fs::is_fifo(dir / "shared/pipe"));
+        }
+        if (c.written != "shared/prog.stp") {
+            EXPECT_EQ(ReadBytes(dir / "shared/prog.stp"), "old");
+        }
+        // No temporary file left beside the target.
+        int files = 0;
+        for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir / "shared")) ++files;
+        EXPECT_EQ(files, c.written == "shared/new.stp" ? 3 : 2);
+    }
+}
+
+TEST(DataFiles, OpenDropsAByteOrderMarkAndNamesTheFileInADetail) {
+    TempDir dir;
+    WriteBytes(dir / "bom.stp", "\xEF\xBB\xBFPOI,\xEF\xBB\xBF");
+    ScriptedPrompter p;
+    std::string read;
+    const OpenOutcome o = OpenDataFile(
+        StepLike(), dir / "bom.stp", 1,
+        [&](int, std::string_view content, Prompter& shown) {
+            read = content;
+            shown.notifyDetail("File cannot be open", "Open", "line 1 is short");
+            return false;
+        },
+        p);
+    EXPECT_EQ(o, OpenOutcome::Stopped);
+    EXPECT_EQ(read, "POI,\xEF\xBB\xBF");  // only the mark at the very start goes
+    EXPECT_EQ(p.details, (std::vector<std::string>{dir / "bom.stp" + ": line 1 is short"}));
 }
 
 TEST(DataFiles, FilterForName) {

@@ -87,9 +87,9 @@ TEST_F(ShellDialogs, ErrorDialogOkReenablesTheScreensUnlessTeaching) {
             w->setEnabled(false);
         // Through the screens' prompter: bytes in Windows-1252.
         MessagePrompter messages(screens);
-        messages.showControllerError("31 \x80 over");
+        messages.showControllerError("31 \x80 over\x1B");
         ASSERT_TRUE(screens.terr->isVisible());
-        EXPECT_EQ(screens.terr->errorText(), QString("31 ") + QChar(0x20AC) + " over");
+        EXPECT_EQ(screens.terr->errorText(), QString("31 ") + QChar(0x20AC) + " over\\x1B");
         click(screens.terr->findChild<QPushButton*>("OK"));
         EXPECT_FALSE(screens.terr->isVisible());
         EXPECT_TRUE(screens.terr->errorText().isEmpty());

@@ -91,17 +91,18 @@ TEST(StepFiles, TextConversionOfContent) {
         const char* what;
         std::string content;
         bool completed;
-        int steps;  // steps 0..steps-1 hold `line`'s step, the rest are empty
+        int steps;           // steps 0..steps-1 hold `line`'s step, the rest are empty
+        std::string detail;  // what the notice's detail says was wrong
         // clang-format off
     } cases[] = {
-        {"CR LF", Repeat(line, 1000), true, 1000},
-        {"LF only", Repeat("POI,050,1,2,3,0,,c\n", 1000), true, 1000},
-        {"no line end at the end", Repeat(line, 999) + "POI,050,1,2,3,0,,c", true, 1000},
-        {"lines beyond 1000 ignored", Repeat(line, 1000) + "junk\r\n", true, 1000},
-        {"999 lines", Repeat(line, 999), false, 999},
-        {"six commas in line 5", Repeat(line, 4) + "POI,050,1,2,3,0\r\n" + Repeat(line, 995), false, 4},
-        {"empty file", "", false, 0},
-        {"binary-looking bytes", std::string(5000, '\xff'), false, 0},
+        {"CR LF", Repeat(line, 1000), true, 1000, ""},
+        {"LF only", Repeat("POI,050,1,2,3,0,,c\n", 1000), true, 1000, ""},
+        {"no line end at the end", Repeat(line, 999) + "POI,050,1,2,3,0,,c", true, 1000, ""},
+        {"lines beyond 1000 ignored", Repeat(line, 1000) + "junk\r\n", true, 1000, ""},
+        {"999 lines", Repeat(line, 999), false, 999, "the file ends after line 999; a step file has 1000 lines"},
+        {"five commas in line 5", Repeat(line, 4) + "POI,050,1,2,3,0\r\n" + Repeat(line, 995), false, 4, "line 5 of 1000 has 5 commas, a step line has at least 7: \"POI,050,1,2,3,0\""},
+        {"empty file", "", false, 0, "the file is empty; a step file has 1000 lines"},
+        {"binary-looking bytes", std::string(5000, '\xff'), false, 0, "line 1 of 1 has 0 commas, a step line has at least 7: \"" + std::string(60, '\xff') + "...\""},
     };
     // clang-format on
     StepRow expected;
@@ -113,6 +114,8 @@ TEST(StepFiles, TextConversionOfContent) {
         EXPECT_EQ(ConvertStepText(t, c.content, p), c.completed);
         EXPECT_EQ(p.messages,
                   c.completed ? std::vector<Message>{} : std::vector<Message>{kCannotOpen});
+        EXPECT_EQ(p.details, c.detail.empty() ? std::vector<std::string>{}
+                                              : std::vector<std::string>{c.detail});
         for (int s = 0; s < kStepCount; ++s)
             ASSERT_EQ(t[s], s < c.steps ? expected : StepRow{}) << "step " << s;
     }
