@@ -1,6 +1,7 @@
 #include "parameters/parameter_table.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "common/convert.h"
 
@@ -30,9 +31,10 @@ const std::string& ParameterTable::cell(int column, int number) const {
             return info.range;
         case ColInitial:
             return initial(number);
-        default:
+        case ColValue:
             return value(number);
     }
+    throw std::out_of_range("no parameter column " + std::to_string(column));
 }
 
 void ResetToInitialValues(ParameterTable& table) {

@@ -4,6 +4,7 @@
 // read from a file or received, never reformatted: "6", "6.0" and "6.00" differ.
 #include <array>
 #include <string>
+#include <utility>
 
 #include "parameters/parameter_catalogue.h"
 
@@ -28,9 +29,11 @@ class ParameterTable {
     // value and the value of 0..43, everything else empty.
     ParameterTable();
 
-    // The text of (column, number); the first four columns come from the catalogue.
+    // The text of (column, number); the first four columns come from the catalogue. A number
+    // beyond 0..525 or a column beyond 0..5 throws std::out_of_range.
     const std::string& cell(int column, int number) const;
 
+    // Numbers 0..525, unchecked.
     const std::string& value(int number) const { return values_[Index(number)]; }
     void setValue(int number, std::string text) { values_[Index(number)] = std::move(text); }
     const std::string& initial(int number) const { return initials_[Index(number)]; }

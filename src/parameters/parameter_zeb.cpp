@@ -1,5 +1,6 @@
 #include "parameters/parameter_zeb.h"
 
+#include <iterator>
 #include <string>
 #include <vector>
 

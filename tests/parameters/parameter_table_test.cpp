@@ -29,6 +29,8 @@ TEST(ParameterTable, FreshTableHoldsRobotTwentyTwo) {
         EXPECT_EQ(&t.cell(ColInitial, n), &t.initial(n));
         EXPECT_EQ(&t.cell(ColValue, n), &t.value(n));
     }
+    EXPECT_THROW(t.cell(kParameterColumnCount, 0), std::out_of_range);
+    EXPECT_THROW(t.cell(ColName, kParameterCount), std::out_of_range);
     EXPECT_EQ(t.value(PrmRobotNumber), "22");
     EXPECT_EQ(t.value(6), "200.00");
     EXPECT_EQ(t.value(PrmXLead + 2), "2.00");
