@@ -1,7 +1,9 @@
 #include "common/convert.h"
 
 #include <cerrno>
+#include <charconv>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 namespace mivo {
@@ -51,6 +53,37 @@ double StrToFloat(const std::string& text) {
     if (!digit || end == nullptr || *end != '\0' || errno == ERANGE)
         throw ConversionError("'" + text + "' is not a valid floating point value");
     return v;
+}
+
+std::string FloatToStr(double value) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+    if (value == 0) return "0";  // -0 as well
+    // 15 significant digits, "d.dddddddddddddde[+-]x".
+    char buf[40];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    const std::string_view sci(buf, static_cast<std::size_t>(r.ptr - buf));
+    const std::size_t e = sci.find('e');
+    int exponent = 0;
+    std::from_chars(sci.data() + e + (sci[e + 1] == '+' ? 2 : 1), sci.data() + sci.size(),
+                    exponent);
+    const bool negative = sci[0] == '-';
+    std::string digits;
+    for (char c : sci.substr(0, e))
+        if (c >= '0' && c <= '9') digits += c;
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    std::string out = negative ? "-" : "";
+    if (exponent >= 15 || exponent < -5) {
+        out += digits[0];
+        if (digits.size() > 1) out += "." + digits.substr(1);
+        return out + "E" + std::to_string(exponent);
+    }
+    if (exponent < 0)
+        return out + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    const std::size_t whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
+    return out + digits.substr(0, whole) + "." + digits.substr(whole);
 }
 
 }  // namespace mivo

@@ -22,4 +22,9 @@ bool TryStrToInt(const std::string& text, int& value);
 // Throws ConversionError("'abc' is not a valid floating point value").
 double StrToFloat(const std::string& text);
 
+// The shortest decimal text of a number, to 15 significant digits: 300 gives "300", 14.85
+// "14.85", 0.1 * 3 "0.3". Magnitudes from 1e15 on, or below 1e-5, are written as "1.5E20",
+// "1E-6". Independent of the locale.
+std::string FloatToStr(double value);
+
 }  // namespace mivo

@@ -38,4 +38,31 @@ TEST(Convert, FloatsAcceptedAndRefused) {
     EXPECT_THROW(StrToFloat("x"), ConversionError);
 }
 
+TEST(Convert, FloatToStrGivesTheShortestDecimalText) {
+    struct Case {
+        double value;
+        const char* text;
+    } cases[] = {
+        {150 * 2.0, "300"},
+        {33 * 0.45, "14.85"},
+        {7 * 0.45, "3.15"},
+        {0.1 * 3, "0.3"},
+        {2.0 / 3, "0.666666666666667"},
+        {-20, "-20"},
+        {0, "0"},
+        {-0.0, "0"},
+        {123456789012345, "123456789012345"},
+        {1e15, "1E15"},
+        {1.5e20, "1.5E20"},
+        {-2.5e-7, "-2.5E-7"},
+        {0.00001, "0.00001"},
+        {0.000001, "1E-6"},
+        {999999999999999.9, "1E15"},
+        {19998, "19998"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FloatToStr(c.value), c.text) << c.text;
+    for (const char* text : {"14.85", "0.0045", "-1998", "45"})
+        EXPECT_EQ(FloatToStr(StrToFloat(text)), text);
+}
+
 }  // namespace mivo

@@ -1,0 +1,105 @@
+#include "parameters/parameter_files.h"
+
+#include "common/convert.h"
+#include "files/file_io.h"
+#include "parameters/parameter_zeb.h"
+
+namespace mivo {
+
+namespace {
+
+constexpr const char* kOpenCaption = "Open";
+
+// The reserved parameters have no value to file, whatever the table holds.
+std::string_view FiledValue(const ParameterTable& table, int n) {
+    return ParameterHasName(n) ? std::string_view(table.value(n)) : std::string_view();
+}
+
+}  // namespace
+
+std::vector<std::string> ParameterFileLines(const ParameterTable& table) {
+    std::vector<std::string> lines;
+    lines.reserve(kEditableParameterCount);
+    for (int n = 0; n < kEditableParameterCount; ++n) lines.emplace_back(FiledValue(table, n));
+    return lines;
+}
+
+std::string ParameterFileText(const ParameterTable& table) {
+    std::string out;
+    for (int n = 0; n < kEditableParameterCount; ++n) {
+        out += FiledValue(table, n);
+        out += "\r\n";
+    }
+    return out;
+}
+
+const FileKind& ParameterFileKind() {
+    static const FileKind kind = [] {
+        FileKind k;
+        k.saveFilters = {{"MIVO parameter file (*.prm)", ".prm"},
+                         {"CSV file (*.csv)", ".csv"},
+                         {"All (*.*)", ""}};
+        k.openFilters = {{"MIVO parameter file (*.prm)", ".prm"},
+                         {"ZEB data file (*.crd)", ".crd"},
+                         {"CSV file (*.csv)", ".csv"},
+                         {"All (*.*)", ""}};
+        // "Aprm" is written as it stands and "A.PRM" becomes "A.PRM.prm": files of the old
+        // editor are named by this test.
+        k.saveNameTest = SaveNameTest::LastThreeLetters;
+        k.overwriteCaption = "save";
+        k.overwriteQuestion = "File of the same name exists. Overwrite?";
+        k.overwriteQuestionAll = "File of the same name exists.  Overwrite?";
+        k.saveQuestion = "Is data saved?";
+        k.unsavedQuestion = "Is data saved?";
+        k.questionCaption = "Parameter contents";
+        k.openCompleted = {"Complete", "Completed. Check data.", "Complete", "Complete"};
+        return k;
+    }();
+    return kind;
+}
+
+bool SaveParameterFile(const ParameterTable& table, const std::string& name, int filter,
+                       Prompter& prompter) {
+    return SaveDataFile(ParameterFileKind(), name, filter, ParameterFileText(table), prompter);
+}
+
+bool ConvertParameterText(ParameterTable& table, std::string_view content, Prompter& prompter) {
+    const std::vector<std::string_view> lines = SplitLines(content);
+    for (int n = 0; n < kEditableParameterCount; ++n) table.setValue(n, "");
+    for (int n = 0; n < kEditableParameterCount; ++n) {
+        if (static_cast<std::size_t>(n) >= lines.size()) {
+            prompter.notify(
+                "The file has " + std::to_string(lines.size()) + " lines; a parameter file has 44",
+                kOpenCaption);
+            return false;
+        }
+        if (ParameterHasName(n)) table.setValue(n, std::string(lines[static_cast<std::size_t>(n)]));
+    }
+    return true;
+}
+
+bool ConvertParameterFile(ParameterTable& table, int filter, std::string_view content,
+                          Prompter& prompter) {
+    const bool converted = filter == PrmOpenCrd ? ConvertZebParameters(table, content, prompter)
+                                                : ConvertParameterText(table, content, prompter);
+    if (!converted) return false;
+    try {
+        InitialValuesByRobot(table);
+    } catch (const ConversionError& e) {
+        prompter.notify(e.what(), kOpenCaption);
+        return false;
+    }
+    return true;
+}
+
+OpenOutcome OpenParameterFile(ParameterTable& table, const std::string& name, int filter,
+                              Prompter& prompter) {
+    return OpenDataFile(
+        ParameterFileKind(), name, filter,
+        [&](int f, std::string_view content) {
+            return ConvertParameterFile(table, f, content, prompter);
+        },
+        prompter);
+}
+
+}  // namespace mivo

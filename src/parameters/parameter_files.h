@@ -1,0 +1,53 @@
+#pragma once
+// Parameter files: the ".prm"/CSV text (44 lines, line k the value of parameter k - 1), the
+// parameter kind of data file for the shared save and open procedures, and the conversion of an
+// opened file. The ZEB import is in parameter_zeb.h. ParameterModified is the editor's.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/data_files.h"
+#include "files/file_kind.h"
+#include "parameters/parameter_table.h"
+#include "procedures/prompter.h"
+
+namespace mivo {
+
+// Save dialog filters: 1 ".prm", 2 ".csv", 3 "All". Open dialog filters: 1 ".prm", 2 ".crd"
+// (ZEB), 3 ".csv", 4 "All".
+enum PrmSaveFilter : int { PrmSavePrm = 1, PrmSaveCsv = 2, PrmSaveAll = 3 };
+enum PrmOpenFilter : int { PrmOpenPrm = 1, PrmOpenCrd = 2, PrmOpenCsv = 3, PrmOpenAll = 4 };
+
+// The 44 lines of a parameter file (no line end): the values of 0..43 as held; the lines of
+// the reserved 3 and 5 are empty.
+std::vector<std::string> ParameterFileLines(const ParameterTable& table);
+
+// The whole file content as written: the 44 lines, each ended by CR LF.
+std::string ParameterFileText(const ParameterTable& table);
+
+// The parameter files' description for the shared save and open procedures.
+const FileKind& ParameterFileKind();
+
+// Save after the file dialog, through the shared save procedure.
+bool SaveParameterFile(const ParameterTable& table, const std::string& name, int filter,
+                       Prompter& prompter);
+
+// Text conversion of a ".prm"/CSV content: the values of 0..43 are emptied, then line k (1 to
+// 44) becomes the value of parameter k - 1 (the lines of 3 and 5 are not read; lines after
+// the 44th are ignored). A file of fewer than 44 lines shows "The file has N lines; a parameter
+// file has 44" (caption "Open") and returns false, the parameters before the missing line
+// holding the file's values and the later ones empty.
+bool ConvertParameterText(ParameterTable& table, std::string_view content, Prompter& prompter);
+
+// The conversion of an opened file for the shared open procedure: the ZEB import for filter 2,
+// the text conversion for the others; then InitialValuesByRobot. True when completed (the open
+// procedure then shows "Complete", or "Completed. Check data." after the ZEB import); false
+// after a message of its own (caption "Open"), a robot number that is no integer included.
+bool ConvertParameterFile(ParameterTable& table, int filter, std::string_view content,
+                          Prompter& prompter);
+
+// Open after the file dialog: reads the file whole and converts it into `table`.
+OpenOutcome OpenParameterFile(ParameterTable& table, const std::string& name, int filter,
+                              Prompter& prompter);
+
+}  // namespace mivo

@@ -1,0 +1,38 @@
+#pragma once
+// The rules a parameter transfer applies to the table: which rows it walks for a controller
+// version, and the one check of values before a send, the lead-2 speed limit.
+#include <string>
+
+#include "parameters/parameter_table.h"
+#include "procedures/prompter.h"
+
+namespace mivo {
+
+// Controller versions that do not know parameter 43: the texts "1", "1.01", "1.03", "1.1",
+// "1.11", "1.12" and "1.13", compared as texts ("1.10" is not among them).
+bool IsOldControllerVersion(const std::string& version);
+
+// The number of rows a transfer walks from parameter 0: 44, or 43 for an old version (an
+// empty version text, after an "OK" reply, is a new one).
+int TransferCount(const std::string& version);
+
+// True when a transfer walking `count` rows sends or receives `number`: below the count and
+// named (3 and 5 are skipped). The send starts at 1: the robot number is never sent.
+bool IsTransferred(int number, int count);
+
+inline constexpr double kLeadTwoSpeedLimit = 70;
+inline constexpr const char* kLeadSpeedMessage = "In case of lead 2, the maximum speed is 70mm/s";
+inline constexpr const char* kLeadSpeedCaption = "Error";
+
+// The first axis (0 X .. 3 R) whose lead (14..17) has the numeric value 2 while its maximum
+// speed (22..25), its 1 / 2 speed or its 3 speed (28..35) is above 70; -1 when none. Each lead
+// is read as a number, an axis's speeds only when its lead is 2, in that order until one is
+// above 70; a text that is no number throws ConversionError.
+int LeadSpeedViolation(const ParameterTable& table);
+
+// The lead check before a send: false after showing "In case of lead 2, the maximum speed is
+// 70mm/s" (caption "Error"), or a conversion error's message with `caption`; true when the
+// values may be sent.
+bool CheckLeadSpeeds(const ParameterTable& table, Prompter& prompter, const std::string& caption);
+
+}  // namespace mivo

@@ -1,0 +1,125 @@
+// The parameter table: how it starts, "New programming", and the initial values by robot
+// number.
+#include "parameters/parameter_table.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "common/convert.h"
+
+namespace mivo {
+namespace {
+
+bool IsDependent(int n) {
+    return std::find(kRobotDependentParameters.begin(), kRobotDependentParameters.end(), n) !=
+           kRobotDependentParameters.end();
+}
+
+TEST(ParameterTable, FreshTableHoldsRobotTwentyTwo) {
+    const ParameterTable t;
+    for (int n = 0; n < kParameterCount; ++n) {
+        SCOPED_TRACE(n);
+        const bool editable = n < kEditableParameterCount;
+        EXPECT_EQ(t.initial(n), editable ? ParameterCatalogue(n).initial : "");
+        EXPECT_EQ(t.value(n), t.initial(n));
+        EXPECT_EQ(t.cell(ColNumber, n), std::to_string(n));
+        EXPECT_EQ(t.cell(ColName, n), ParameterCatalogue(n).name);
+        EXPECT_EQ(t.cell(ColRange, n), ParameterCatalogue(n).range);
+        EXPECT_EQ(&t.cell(ColInitial, n), &t.initial(n));
+        EXPECT_EQ(&t.cell(ColValue, n), &t.value(n));
+    }
+    EXPECT_THROW(t.cell(kParameterColumnCount, 0), std::out_of_range);
+    EXPECT_THROW(t.cell(ColName, kParameterCount), std::out_of_range);
+    EXPECT_EQ(t.value(PrmRobotNumber), "22");
+    EXPECT_EQ(t.value(6), "200.00");
+    EXPECT_EQ(t.value(PrmXLead + 2), "2.00");
+    for (int reserved : {3, 5})
+        for (int c = ColName; c < kParameterColumnCount; ++c)
+            EXPECT_EQ(t.cell(c, reserved), "") << reserved << " column " << c;
+}
+
+TEST(ParameterTable, NewProgrammingRestoresBothColumnsOfTheEditableSection) {
+    ParameterTable t;
+    for (int n = 0; n < kParameterCount; ++n) {
+        t.setValue(n, "v" + std::to_string(n));
+        t.setInitial(n, "i" + std::to_string(n));
+    }
+    ResetToInitialValues(t);
+    for (int n = 0; n < kParameterCount; ++n) {
+        if (n < kEditableParameterCount) {
+            EXPECT_EQ(t.value(n), ParameterCatalogue(n).initial) << n;
+            EXPECT_EQ(t.initial(n), ParameterCatalogue(n).initial) << n;
+        } else {
+            EXPECT_EQ(t.value(n), "v" + std::to_string(n)) << n;  // pallets, offsets: theirs
+        }
+    }
+}
+
+TEST(ParameterTable, InitialValuesByRobotNumber) {
+    struct Case {
+        const char* robot;  // the value of parameter 0
+        int set;            // the set written, 0: a conversion error
+    } cases[] = {
+        {"31", 31},  {"10", 10}, {"21", 21}, {"32", 32},  {"22", 22},  {"13", 22},
+        {"99", 22},  {"15", 22}, {"0", 22},  {"-31", 22}, {" 31", 31}, {"+12", 12},
+        {"22.0", 0}, {"", 0},    {"abc", 0}, {"31 ", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("robot '") + c.robot + "'");
+        ParameterTable t;
+        for (int n = 0; n < kEditableParameterCount; ++n) {
+            t.setValue(n, "value" + std::to_string(n));
+            t.setInitial(n, "old");
+        }
+        t.setValue(PrmRobotNumber, c.robot);
+        const ParameterTable before = t;
+        if (c.set == 0) {
+            try {
+                InitialValuesByRobot(t);
+                ADD_FAILURE() << "no conversion error";
+            } catch (const ConversionError& e) {
+                EXPECT_EQ(e.what(), "'" + std::string(c.robot) + "' is not a valid integer value");
+            }
+        } else {
+            InitialValuesByRobot(t);
+        }
+        const RobotSet& set = RobotSetFor(c.set);
+        for (int n = 0; n < kParameterCount; ++n) {
+            ASSERT_EQ(t.value(n), before.value(n)) << n;  // values are never touched
+            std::string expected = before.initial(n);
+            if (n < kEditableParameterCount && !IsDependent(n)) {
+                expected = ParameterCatalogue(n).initial;
+            } else if (IsDependent(n) && c.set != 0) {
+                const auto i = std::find(kRobotDependentParameters.begin(),
+                                         kRobotDependentParameters.end(), n) -
+                               kRobotDependentParameters.begin();
+                expected = set.initial[static_cast<std::size_t>(i)];
+            }
+            EXPECT_EQ(t.initial(n), expected) << n;
+        }
+    }
+}
+
+TEST(ParameterTable, RobotThirtyOneChangesOnlyTheDependentInitialValues) {
+    ParameterTable t;
+    t.setValue(PrmRobotNumber, "31");
+    InitialValuesByRobot(t);
+    struct Spot {
+        int number;
+        const char* initial;
+    } spots[] = {{0, "31"},      {6, "100.00"}, {11, "-5.00"}, {16, "6.00"},
+                 {24, "200.00"}, {33, "30.00"}, {7, "200.00"}, {3, ""}};
+    for (const Spot& s : spots) EXPECT_EQ(t.initial(s.number), s.initial) << s.number;
+    int differing = 0;
+    const ParameterTable fresh;
+    for (int n = 0; n < kEditableParameterCount; ++n) {
+        EXPECT_EQ(t.value(n), n == 0 ? "31" : fresh.value(n)) << n;
+        if (t.initial(n) != fresh.initial(n)) ++differing;
+    }
+    // 0, 6, 11, 16, 24, 33 differ from robot 22's set; the rest of the set coincides.
+    EXPECT_EQ(differing, 6);
+}
+
+}  // namespace
+}  // namespace mivo
