@@ -96,8 +96,8 @@ OpenOutcome OpenParameterFile(ParameterTable& table, const std::string& name, in
                               Prompter& prompter) {
     return OpenDataFile(
         ParameterFileKind(), name, filter,
-        [&](int f, std::string_view content) {
-            return ConvertParameterFile(table, f, content, prompter);
+        [&](int f, std::string_view content, Prompter& p) {
+            return ConvertParameterFile(table, f, content, p);
         },
         prompter);
 }
