@@ -9,6 +9,7 @@
 #include "parameters/tparameter.h"
 #include "print/tprint.h"
 #include "procedures/prompter.h"
+#include "shell/communication_log.h"
 #include "shell/message_prompter.h"
 #include "shell/modified_flags.h"
 #include "shell/tcall.h"
@@ -86,6 +87,9 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
     screens.toffset = make(new Toffset(screens));
     screens.tprint = make(new Tprint(screens));
     screens.treadoff = make(new Treadoff(screens));
+    // Outside the eighteen: it only listens to the link.
+    screens.commlog = new CommunicationLog(o.link);
+    o.screens.emplace_back(screens.commlog);
 
     Tcom* com = screens.tcom;
     o.link.setPortNumberSource([com] { return com->itemIndex() + 1; });

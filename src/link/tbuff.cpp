@@ -68,6 +68,7 @@ struct TBuff::Impl {
     QString pendingFailure;  // the line-failed text, shown once the waits have unwound
 
     Clock::time_point written{};
+    int replyTimeoutMs = 0;
 
     int portNumber() const { return portSource ? portSource() : 1; }
 
@@ -261,6 +262,10 @@ struct TBuff::Impl {
             }
             port.write(f.bytes);  // a failed write is not reported; the wait runs as usual
             written = Clock::now();
+            std::string line = f.bytes;
+            while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+            emit q->traffic(side == LinkSide::Direct, true,
+                            QByteArray(line.data(), static_cast<int>(line.size())));
         }
         return f.awaitReply ? wait(side) : std::string();
     }
@@ -268,7 +273,16 @@ struct TBuff::Impl {
     // Waits for one reply line in a nested event loop; "" when the wait was ended.
     std::string wait(LinkSide side) {
         if (!online(side) || !port.isOpen()) return "";
-        std::string reply = waits.wait(side);
+        bool timedOut = false;
+        std::string reply = waits.wait(side, replyTimeoutMs, &timedOut);
+        if (timedOut && pendingFailure.isEmpty())
+            pendingFailure = "The controller did not answer within " +
+                             QString::number(replyTimeoutMs / 1000.0) + " s on " + port.device() +
+                             ".  Check the cable and the port, that the controller is powered"
+                             " and that its line is set to 19200 baud.";
+        else if (!timedOut)
+            emit q->traffic(side == LinkSide::Direct, false,
+                            QByteArray(reply.data(), static_cast<int>(reply.size())));
         showFailureWhenUnwound();
         return reply;
     }
@@ -311,6 +325,9 @@ void TBuff::requestOffline() { d_->goOffline(LinkSide::Main); }
 void TBuff::injectMstop() { d_->waits.injectMstop(); }
 void TBuff::injectStop() { d_->waits.injectStop(); }
 void TBuff::abortWaits() { d_->waits.endAll(); }
+
+void TBuff::setReplyTimeout(int ms) { d_->replyTimeoutMs = ms > 0 ? ms : 0; }
+int TBuff::replyTimeout() const { return d_->replyTimeoutMs; }
 
 void TBuff::deliverPendingMessages() {
     if (!d_->waits.empty()) return;

@@ -49,6 +49,12 @@ class TBuff : public QObject {
     void injectStop();
     // Ends every wait without a line (the start screen was shown).
     void abortWaits();
+    // Data exchanges wait for a reply at most this long (0: as long as it takes, for motions);
+    // a wait that runs out ends without a line and the user is told once the waits unwound.
+    static constexpr int kReplyTimeoutMs = 10000;
+    void setReplyTimeout(int ms);
+    int replyTimeout() const;
+
     // Emits now a message still waiting for the event loop (the line failed during a wait), for
     // callers that will not return to one. Nothing while a wait runs.
     void deliverPendingMessages();
@@ -80,6 +86,9 @@ class TBuff : public QObject {
     // Bytes of an unfinished line received before a request was written were dropped: they
     // cannot be part of its reply.
     void discarded(const QByteArray& bytes);
+    // A command line written (`sent`) or a reply line handed to a wait, on either channel, as
+    // it happens: for the communication log.
+    void traffic(bool direct, bool sent, const QByteArray& line);
 
   private:
     struct Impl;

@@ -1,6 +1,7 @@
 #include "link/wait_stack.h"
 
 #include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
 
 #include "link/idle_monitor.h"
@@ -17,8 +18,19 @@ struct WaitStack::Waiter {
 
 WaitStack::WaitStack(IdleMonitor& monitor) : monitor_(monitor) {}
 
-std::string WaitStack::wait(LinkSide side) {
+std::string WaitStack::wait(LinkSide side, int timeoutMs, bool* timedOut) {
     Waiter w(side);
+    bool expired = false;
+    QTimer limit;
+    if (timeoutMs > 0) {
+        limit.setSingleShot(true);
+        QObject::connect(&limit, &QTimer::timeout, [this, &w, &expired] {
+            if (w.done) return;
+            expired = true;
+            finish(&w, "");
+        });
+        limit.start(timeoutMs);
+    }
     if (waiters_.empty()) {
         line_.clear();
         monitor_.reset();
@@ -27,6 +39,8 @@ std::string WaitStack::wait(LinkSide side) {
     applyInjections();
     if (!w.done) deliver();
     if (!w.done) w.loop.exec();
+    limit.stop();
+    if (timedOut) *timedOut = expired;
     waiters_.erase(std::find(waiters_.begin(), waiters_.end(), &w));
     // The wait beneath gets what arrived after this one's line, once the caller has it.
     if (top() && !inbox_.empty())

@@ -28,8 +28,9 @@ class WaitStack {
     WaitStack(const WaitStack&) = delete;
     WaitStack& operator=(const WaitStack&) = delete;
 
-    // Waits for the next reply line; "" when the wait was ended without one.
-    std::string wait(LinkSide side);
+    // Waits for the next reply line; "" when the wait was ended without one. With a positive
+    // `timeoutMs` the wait also ends without one after that long, and `*timedOut` says so.
+    std::string wait(LinkSide side, int timeoutMs = 0, bool* timedOut = nullptr);
     // No wait on the stack (an ended wait stays on it until its caller has it back).
     bool empty() const { return waiters_.empty(); }
     // Ends every wait without a line and drops the line received so far.

@@ -11,6 +11,7 @@
 #include "link/tbuff.h"
 #include "procedures/procedure_context.h"
 #include "procedures/prompter.h"
+#include "shell/communication_log.h"
 #include "shell/cp1252.h"
 #include "shell/file_chooser.h"
 #include "shell/line_switch.h"
@@ -109,8 +110,16 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
     addToolBar(Qt::TopToolBarArea, bar);
 }
 
-QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& items) {
+QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& given) {
     QMenu* menu = menuBar()->addMenu(title);
+    std::vector<MenuItem> items = given;
+    // Every editor's Display menu ends with the communication log.
+    if (title == "Display")
+        items.push_back({"Communication log", "MenuComLog", nullptr, [this] {
+                             if (!screens_.commlog) return;
+                             screens_.commlog->show();
+                             screens_.commlog->raise();
+                         }});
     for (const MenuItem& item : items) {
         if (!item.text) {
             menu->addSeparator();

@@ -94,6 +94,7 @@ class EditorFrame : public QMainWindow {
 
     // Builds the tool bar, then the menus, in this order.
     void buildToolBar(const std::vector<Button>& buttons);
+    // A "Display" menu gets "Communication log" at its end.
     QMenu* addMenu(const QString& title, const std::vector<MenuItem>& items);
     // An action of the editor's own that `menuAction` finds by `text` (pop-up menus).
     void registerMenuAction(const QString& text, QAction* action);

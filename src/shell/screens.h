@@ -21,6 +21,7 @@ class TVer;
 class Terror;
 class Tcommand;
 class Tinit;
+class CommunicationLog;
 
 struct Screens {
     // Start screen (the main window).
@@ -42,6 +43,9 @@ struct Screens {
     QWidget* toffset = nullptr;
     QWidget* tprint = nullptr;
     QWidget* treadoff = nullptr;  // step chooser for offset teaching
+
+    // Not one of the eighteen: the communication log window, opened from the Display menus.
+    CommunicationLog* commlog = nullptr;
 
     ModifiedFlags* flags = nullptr;
     // Message boxes for every screen; tests put a scripted one here.

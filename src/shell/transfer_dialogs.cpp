@@ -26,6 +26,8 @@ void TransferDialogs::hideCancel() {
 
 void TransferDialogs::setDataExchange(bool on) {
     if (screens_.tcancel) screens_.tcancel->setDataExchange(on);
+    // A data exchange gives up on a silent controller; a motion waits for its reply or a stop.
+    if (screens_.tbuff) screens_.tbuff->setReplyTimeout(on ? TBuff::kReplyTimeoutMs : 0);
 }
 
 void TransferDialogs::showProgress(int maximum) {

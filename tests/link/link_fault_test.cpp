@@ -90,6 +90,25 @@ TEST_F(LinkFault, NoiseBeforeARequestIsNoPartOfItsReply) {
     EXPECT_EQ(dropped, (std::vector<QByteArray>{"\xFF\xFF\xFF"}));
 }
 
+TEST_F(LinkFault, ASilentControllerEndsADataExchangeButNotAMotion) {
+    sim.faults.silent.which = SimPick::kEvery;
+    link.setReplyTimeout(200);
+    EXPECT_EQ(main().request("@?NO"), "");
+    EXPECT_TRUE(link.isOnline());
+    // Told once, after the wait has unwound.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000));
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_EQ(said[0].caption, "Communication error");
+    EXPECT_NE(said[0].text.find("did not answer"), std::string::npos) << said[0].text;
+    EXPECT_NE(said[0].text.find(pty.devicePath().toStdString()), std::string::npos);
+    // A motion's reply may take longer than any data reply: it is waited for.
+    sim.faults.silent.which = SimPick::kNone;
+    link.setReplyTimeout(0);
+    EXPECT_EQ(main().request("@ORG"), "OK");
+    EXPECT_GE(sim.clock().now(), sim.motion.timing.originSearch);
+    EXPECT_EQ(said.size(), 1u);
+}
+
 TEST(LinkOpen, FailureShowsOneMessageNamingTheDeviceAndStaysOffline) {
     SimController sim;
     SimPty pty(sim);

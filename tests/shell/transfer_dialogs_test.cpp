@@ -62,6 +62,13 @@ TEST_F(ShellDialogs, CancelDuringAMotionSendsMstopAndWaitsForItsReply) {
     EXPECT_TRUE(screens.tmmain->isEnabled());
 }
 
+TEST_F(ShellDialogs, OnlyDataExchangesGiveUpOnASilentController) {
+    startTransfer(true);
+    EXPECT_EQ(link().replyTimeout(), TBuff::kReplyTimeoutMs);
+    screens.transfer->setDataExchange(false);
+    EXPECT_EQ(link().replyTimeout(), 0);
+}
+
 TEST_F(ShellDialogs, StopTransferRaisesCancelAndReenablesTheEditor) {
     startTransfer(true);
     screens.transfer->showProgress(250);

@@ -1,0 +1,62 @@
+#include "shell/communication_log.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTime>
+#include <QVBoxLayout>
+
+#include "link/tbuff.h"
+#include "procedures/reply_rules.h"
+#include "shell/cp1252.h"
+
+namespace mivo {
+
+CommunicationLog::CommunicationLog(TBuff& link, QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName("CommunicationLog");
+    setWindowTitle("MIVO Editor [Communication log]");
+    lines_ = new QPlainTextEdit(this);
+    lines_->setObjectName("LogText");
+    lines_->setReadOnly(true);
+    lines_->setMaximumBlockCount(kMaxLines);
+    lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    auto* copyButton = new QPushButton("Copy", this);
+    copyButton->setObjectName("Copy");
+    auto* clearButton = new QPushButton("Clear", this);
+    clearButton->setObjectName("Clear");
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(copyButton);
+    buttons->addWidget(clearButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lines_, 1);
+    layout->addLayout(buttons);
+    resize(560, 360);
+    connect(copyButton, &QPushButton::clicked, this, &CommunicationLog::copy);
+    connect(clearButton, &QPushButton::clicked, this, &CommunicationLog::clear);
+
+    connect(&link, &TBuff::traffic, this,
+            [this](bool direct, bool sent, const QByteArray& line) {
+                add(direct, sent ? "> " : "< ", line);
+            });
+    connect(&link, &TBuff::discarded, this,
+            [this](const QByteArray& bytes) { add(false, "dropped before a request: ", bytes); });
+}
+
+QString CommunicationLog::text() const { return lines_->toPlainText(); }
+
+void CommunicationLog::clear() { lines_->clear(); }
+
+void CommunicationLog::copy() const { QApplication::clipboard()->setText(text()); }
+
+void CommunicationLog::add(bool direct, const QString& what, const QByteArray& bytes) {
+    const std::string line = ReadableErrorLine(bytes.toStdString());
+    lines_->appendPlainText(QTime::currentTime().toString("HH:mm:ss.zzz") +
+                            (direct ? "  direct  " : "  main    ") + what + Cp1252::decode(line));
+}
+
+}  // namespace mivo
