@@ -12,6 +12,7 @@
 #include "link/tbuff.h"
 #include "procedures/reply_rules.h"
 #include "shell/cp1252.h"
+#include "shell/window_style.h"
 
 namespace mivo {
 
@@ -36,6 +37,7 @@ CommunicationLog::CommunicationLog(TBuff& link, QWidget* parent) : QWidget(paren
     layout->addWidget(lines_, 1);
     layout->addLayout(buttons);
     resize(560, 360);
+    CentreOnScreen(this);
     connect(copyButton, &QPushButton::clicked, this, &CommunicationLog::copy);
     connect(clearButton, &QPushButton::clicked, this, &CommunicationLog::clear);
 
