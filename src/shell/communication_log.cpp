@@ -41,10 +41,9 @@ CommunicationLog::CommunicationLog(TBuff& link, QWidget* parent) : QWidget(paren
     connect(copyButton, &QPushButton::clicked, this, &CommunicationLog::copy);
     connect(clearButton, &QPushButton::clicked, this, &CommunicationLog::clear);
 
-    connect(&link, &TBuff::traffic, this,
-            [this](bool direct, bool sent, const QByteArray& line) {
-                add(direct, sent ? "> " : "< ", line);
-            });
+    connect(&link, &TBuff::traffic, this, [this](bool direct, bool sent, const QByteArray& line) {
+        add(direct, sent ? "> " : "< ", line);
+    });
     connect(&link, &TBuff::discarded, this,
             [this](const QByteArray& bytes) { add(false, "dropped before a request: ", bytes); });
 }

@@ -10,6 +10,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "parameters/parameter_files.h"
+#include "steps/step_files.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -22,39 +24,11 @@ using test::ScriptedPrompter;
 using test::TempDir;
 using test::WriteBytes;
 
-// The step files' rules: the extension tested with its dot, one overwrite question.
-FileKind StepLike() {
-    FileKind k;
-    k.saveFilters = {
-        {"MIVO step file (*.stp)", ".stp"}, {"CSV file (*.csv)", ".csv"}, {"All (*.*)", ""}};
-    k.openFilters = {{"MIVO step file (*.stp)", ".stp"},
-                     {"ZEB data file (*.crd)", ".crd"},
-                     {"CSV file (*.csv)", ".csv"},
-                     {"all (*.*)", ""}};
-    k.saveNameTest = SaveNameTest::ExtensionWithDot;
-    k.overwriteCaption = "Program save";
-    k.overwriteQuestion = "File of the same name exists.  Overwrite?";
-    k.overwriteQuestionAll = k.overwriteQuestion;
-    k.openCompleted = {"Completed", "Completed", "Completed", "Completed"};
-    return k;
-}
-
-// The parameter files' rules: the last three letters tested, the "All" question differs.
-FileKind ParameterLike() {
-    FileKind k;
-    k.saveFilters = {
-        {"MIVO parameter file (*.prm)", ".prm"}, {"CSV file (*.csv)", ".csv"}, {"All (*.*)", ""}};
-    k.openFilters = {{"MIVO parameter file (*.prm)", ".prm"},
-                     {"ZEB data file (*.crd)", ".crd"},
-                     {"CSV file (*.csv)", ".csv"},
-                     {"All (*.*)", ""}};
-    k.saveNameTest = SaveNameTest::LastThreeLetters;
-    k.overwriteCaption = "save";
-    k.overwriteQuestion = "File of the same name exists. Overwrite?";
-    k.overwriteQuestionAll = "File of the same name exists.  Overwrite?";
-    k.openCompleted = {"Complete", "Completed. Check data.", "Complete", "Complete"};
-    return k;
-}
+// The two kinds the shared procedures serve today, with their different rules: steps test the
+// extension with its dot and ask one question; parameters test the last three letters and word
+// the "All" question with two blanks.
+const FileKind& StepLike() { return StepFileKind(); }
+const FileKind& ParameterLike() { return ParameterFileKind(); }
 
 const Message kSaved{"notify", "Saved", "Save"};
 
@@ -116,7 +90,7 @@ TEST(DataFiles, OverwriteQuestion) {
         for (const auto& e : c.existing) WriteBytes(dir / e, "old");
         ScriptedPrompter p;
         p.answers = {c.answer};
-        const FileKind kind = c.steps ? StepLike() : ParameterLike();
+        const FileKind& kind = c.steps ? StepLike() : ParameterLike();
         const bool saved = SaveDataFile(kind, dir / c.name, c.filter, "new\r\n", p);
         EXPECT_EQ(saved, !c.written.empty());
         std::vector<Message> expected;
@@ -157,7 +131,7 @@ TEST(DataFiles, OpenTargetNameAndCompletion) {
         SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
         TempDir dir;
         for (const auto& e : c.existing) WriteBytes(dir / e, e);
-        const FileKind kind = c.steps ? StepLike() : ParameterLike();
+        const FileKind& kind = c.steps ? StepLike() : ParameterLike();
         EXPECT_EQ(OpenTargetName(kind, dir / c.name, c.filter), dir / c.target);
         ScriptedPrompter p;
         std::string read;

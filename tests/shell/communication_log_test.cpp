@@ -1,8 +1,9 @@
 // The communication log window through the editors' Display menu, over the real link.
+#include "shell/communication_log.h"
+
 #include <QAction>
 #include <QPlainTextEdit>
 
-#include "shell/communication_log.h"
 #include "shell/editor_frame.h"
 #include "shell_fixture.h"
 
