@@ -10,6 +10,11 @@
 
 namespace mivo {
 
+// The initialisation dialog's caption and its question for a robot number, which the command
+// line asks as well.
+inline constexpr const char* kInitCaption = "MIVO Editor [init]";
+inline constexpr const char* kRobotQuestion = "Select robot No. to be initialized";
+
 // "@INIT PRM " + robot number, the version query, then parameters 0 to 43 read back (3 and 5
 // and, for an old version, 43 skipped) into the table; the initial values follow the robot
 // number read, and "Parameter initialize is completed" ends it. Runs on `ctx.channel`: the
