@@ -37,13 +37,13 @@ std::string ParameterFileText(const ParameterTable& table) {
 const FileKind& ParameterFileKind() {
     static const FileKind kind = [] {
         FileKind k;
-        k.saveFilters = {{"MIVO parameter file (*.prm)", ".prm"},
-                         {"CSV file (*.csv)", ".csv"},
-                         {"All (*.*)", ""}};
-        k.openFilters = {{"MIVO parameter file (*.prm)", ".prm"},
-                         {"ZEB data file (*.crd)", ".crd"},
-                         {"CSV file (*.csv)", ".csv"},
-                         {"All (*.*)", ""}};
+        // The dialogs' filter texts as the editor has always shown them.
+        k.saveFilters = {
+            {"MIVO parameter file(*.prm)", ".prm"}, {"CSV file(*.csv)", ".csv"}, {"All(*.*)", ""}};
+        k.openFilters = {{"MIVO parameter file(*.prm)", ".prm"},
+                         {"ZEB data file(*.crd)", ".crd"},
+                         {"CSV file(*.csv)", ".csv"},
+                         {"All(*.*)", ""}};
         // "Aprm" is written as it stands and "A.PRM" becomes "A.PRM.prm": files of the old
         // editor are named by this test.
         k.saveNameTest = SaveNameTest::LastThreeLetters;

@@ -30,7 +30,7 @@ Tparameter::Tparameter(Screens& screens, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    resize(760, 560);
+    resize(735, 560);  // the six columns and the scroll bar
     setMaximumSize(810, 600);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r = geometry();
@@ -116,6 +116,8 @@ void Tparameter::buildCentre() {
     grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid_->horizontalHeader()->setHighlightSections(false);
+    // A title wider than its column ("Initial value" in 65) shows its beginning.
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int c = 0; c < kParameterColumnCount; ++c)
         grid_->horizontalHeader()->resizeSection(c, kColumnWidths[c]);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
