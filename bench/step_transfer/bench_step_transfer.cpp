@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "../counting_channel.h"
 #include "../sim_process.h"
-#include "link/framing.h"
 #include "link/link_messages.h"
 #include "link/tbuff.h"
 #include "procedures/prompter.h"
@@ -23,29 +23,8 @@
 
 namespace {
 
-constexpr double kByteSeconds = 11.0 / 19200.0;
-
-// Counts the bytes each way as the line carries them: the framed command, each reply line
-// with its CR LF.
-class CountingChannel : public mivo::Channel {
-  public:
-    explicit CountingChannel(mivo::Channel& inner) : inner_(inner) {}
-    std::string request(const std::string& command) override {
-        out += mivo::FrameRequest(command, false).bytes.size();
-        return counted(inner_.request(command));
-    }
-    std::string next() override { return counted(inner_.next()); }
-    void drain() override { inner_.drain(); }
-    std::size_t out = 0;
-    std::size_t in = 0;
-
-  private:
-    std::string counted(std::string line) {
-        if (!line.empty()) in += line.size() + 2;
-        return line;
-    }
-    mivo::Channel& inner_;
-};
+using mivo::bench::CountingChannel;
+using mivo::bench::kByteSeconds;
 
 class YesPrompter : public mivo::Prompter {
   public:

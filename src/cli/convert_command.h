@@ -1,20 +1,34 @@
 #pragma once
-// `mivo convert IN OUT`: opens a step file (or imports a ZEB file) and saves it as a step file,
-// through the same open and save procedures as the step editor.
+// `mivo convert IN OUT`: opens a data file (or imports a ZEB file) and saves it as a file of the
+// same kind, steps or parameters, through the same open and save procedures as the editors.
+#include <optional>
 #include <string>
 
+#include "files/file_kind.h"
 #include "procedures/prompter.h"
 
 namespace mivo {
 
 // The dialog filters a file name given on the command line stands for (see FilterForName): an
 // open takes the extension in any case; a save takes it exactly, so "OUT.STP" is written as it
-// stands rather than as "OUT.STP.stp".
+// stands rather than as "OUT.STP.stp". Without a kind: the step files'.
+int OpenFilterForPath(const FileKind& kind, const std::string& path);
+int SaveFilterForPath(const FileKind& kind, const std::string& path);
 int OpenFilterForPath(const std::string& path);
 int SaveFilterForPath(const std::string& path);
 
-// kExitCompleted when the open ended with "Completed" and the save with "Saved", otherwise
-// kExitFailed (nothing is saved after a failed open).
-int RunConvert(const std::string& in, const std::string& out, Prompter& prompter);
+enum class ConvertKind { Step, Parameter };
+
+// What `convert` makes: `kindOption` ("step" or "parameter", from --kind) when given, else
+// OUT's extension in any case: ".stp" and ".csv" steps, ".prm" parameters. An IN named ".stp"
+// or ".prm" must be of that kind. nullopt with `problem` when the kind cannot be told or IN
+// and OUT disagree: nothing is written by guess.
+std::optional<ConvertKind> ConvertKindFor(const std::optional<std::string>& kindOption,
+                                          const std::string& in, const std::string& out,
+                                          std::string& problem);
+
+// kExitCompleted when the open ended with its completion notice and the save with "Saved",
+// otherwise kExitFailed (nothing is saved after a failed open).
+int RunConvert(const std::string& in, const std::string& out, ConvertKind kind, Prompter& prompter);
 
 }  // namespace mivo

@@ -1,6 +1,7 @@
 // mivo: the command-line tool. Global options, then a command of one or more words and its
 // operands; each command is a row of the table below.
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,20 @@ struct Command {
     std::size_t operands;  // how many operands it takes
     const char* usage;
     int (*run)(const Invocation&);
+    std::size_t optionalOperands = 0;  // how many more it may take
 };
 
 int Convert(const Invocation& call) {
+    std::string problem;
+    const auto kind = mivo::ConvertKindFor(
+        call.args.has("--kind") ? std::optional(call.args.value("--kind")) : std::nullopt,
+        call.operands[0], call.operands[1], problem);
+    if (!kind) {
+        std::cerr << "mivo: " << problem << '\n';
+        return mivo::kExitUsage;
+    }
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
-    return mivo::RunConvert(call.operands[0], call.operands[1], prompter);
+    return mivo::RunConvert(call.operands[0], call.operands[1], *kind, prompter);
 }
 
 int StepsSend(const Invocation& call) {
@@ -36,12 +46,20 @@ int StepsSend(const Invocation& call) {
 int StepsReceive(const Invocation& call) {
     return mivo::RunPortCommand(call.args, {"steps", "receive", call.operands[0]});
 }
+int Params(const Invocation& call, const char* sub) {
+    std::vector<std::string> words = {"params", sub};
+    words.insert(words.end(), call.operands.begin(), call.operands.end());
+    return mivo::RunPortCommand(call.args, words);
+}
+int ParamsSend(const Invocation& call) { return Params(call, "send"); }
+int ParamsReceive(const Invocation& call) { return Params(call, "receive"); }
+int ParamsInit(const Invocation& call) { return Params(call, "init"); }
 int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"version"}); }
 int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {{"convert"}, 2, "mivo [--yes] convert IN OUT", Convert},
+        {{"convert"}, 2, "mivo [--yes] [--kind step|parameter] convert IN OUT", Convert},
         {{"steps", "send"},
          1,
          "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
@@ -51,6 +69,9 @@ const std::vector<Command>& Commands() {
          1,
          "mivo --port DEVICE ... steps receive FILE [--range A-B]",
          StepsReceive},
+        {{"params", "send"}, 1, "mivo --port DEVICE ... params send FILE", ParamsSend},
+        {{"params", "receive"}, 1, "mivo --port DEVICE ... params receive FILE", ParamsReceive},
+        {{"params", "init"}, 1, "mivo --port DEVICE ... params init ROBOT [FILE]", ParamsInit, 1},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
     };
@@ -59,7 +80,7 @@ const std::vector<Command>& Commands() {
 
 const mivo::OptionSpec& Options() {
     static const mivo::OptionSpec known{{"--yes", "--help"},
-                                        {"--port", "--timeout", "--log", "--range"}};
+                                        {"--port", "--timeout", "--log", "--range", "--kind"}};
     return known;
 }
 
@@ -90,7 +111,9 @@ int main(int argc, char** argv) {
         if (!Matches(c, parsed.words)) continue;
         Invocation call{
             parsed, {parsed.words.begin() + static_cast<long>(c.words.size()), parsed.words.end()}};
-        if (call.operands.size() != c.operands) return Usage("wrong number of operands");
+        if (call.operands.size() < c.operands ||
+            call.operands.size() > c.operands + c.optionalOperands)
+            return Usage("wrong number of operands");
         return c.run(call);
     }
     return Usage("unknown command " + parsed.words[0]);

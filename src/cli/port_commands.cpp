@@ -10,6 +10,7 @@
 
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
+#include "cli/params_command.h"
 #include "common/convert.h"
 #include "common/stop_signals.h"
 #include "link/link_messages.h"
@@ -75,9 +76,11 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         words.size() == 3 && words[0] == "steps" && (words[1] == "send" || words[1] == "receive");
     const bool version = words.size() == 1 && words[0] == "version";
     const bool errors = words.size() == 1 && words[0] == "errors";
-    if (!steps && !version && !errors) return Usage("unknown port command");
+    const bool params = !words.empty() && words[0] == "params";
+    if (!steps && !version && !errors && !params) return Usage("unknown port command");
     if (!args.has("--port")) return Usage("--port DEVICE is needed");
     if (args.has("--range") && !steps) return Usage("--range is for steps send/receive");
+    if (args.has("--kind")) return Usage("--kind is for convert");
 
     std::string start = "0", end = "999";
     if (args.has("--range")) {
@@ -113,6 +116,13 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         OpenStepFile(table, words[2], OpenFilterForPath(words[2]), prompter) !=
             OpenOutcome::Completed)
         return kExitFailed;
+    ParamsCommand paramsCommand(words);
+    if (params) {
+        std::string problem;
+        const int ready = paramsCommand.prepare(prompter, problem);
+        if (ready == kExitUsage) return Usage(problem);
+        if (ready != kExitCompleted) return ready;
+    }
 
     int argc = 1;
     char name[] = "mivo";
@@ -154,6 +164,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         if (ReceiveSteps(ctx, target, start, end) == Outcome::Completed &&
             SaveStepFile(table, words[2], SaveFilterForPath(words[2]), prompter))
             status = kExitCompleted;
+    } else if (params) {
+        status = paramsCommand.run(ctx, std::cout);
     } else if (version) {
         const Versions v = QueryVersions(ctx);
         static const char* const kCaptions[] = {

@@ -9,6 +9,7 @@ namespace mivo {
 namespace {
 
 constexpr const char* kOpenCaption = "Open";
+constexpr const char* kCannotOpen = "File cannot be open";
 
 // The reserved parameters have no value to file, whatever the table holds.
 std::string_view FiledValue(const ParameterTable& table, int n) {
@@ -36,13 +37,13 @@ std::string ParameterFileText(const ParameterTable& table) {
 const FileKind& ParameterFileKind() {
     static const FileKind kind = [] {
         FileKind k;
-        k.saveFilters = {{"MIVO parameter file (*.prm)", ".prm"},
-                         {"CSV file (*.csv)", ".csv"},
-                         {"All (*.*)", ""}};
-        k.openFilters = {{"MIVO parameter file (*.prm)", ".prm"},
-                         {"ZEB data file (*.crd)", ".crd"},
-                         {"CSV file (*.csv)", ".csv"},
-                         {"All (*.*)", ""}};
+        // The dialogs' filter texts as the editor has always shown them.
+        k.saveFilters = {
+            {"MIVO parameter file(*.prm)", ".prm"}, {"CSV file(*.csv)", ".csv"}, {"All(*.*)", ""}};
+        k.openFilters = {{"MIVO parameter file(*.prm)", ".prm"},
+                         {"ZEB data file(*.crd)", ".crd"},
+                         {"CSV file(*.csv)", ".csv"},
+                         {"All(*.*)", ""}};
         // "Aprm" is written as it stands and "A.PRM" becomes "A.PRM.prm": files of the old
         // editor are named by this test.
         k.saveNameTest = SaveNameTest::LastThreeLetters;
@@ -65,16 +66,17 @@ bool SaveParameterFile(const ParameterTable& table, const std::string& name, int
 
 bool ConvertParameterText(ParameterTable& table, std::string_view content, Prompter& prompter) {
     const std::vector<std::string_view> lines = SplitLines(content);
-    for (int n = 0; n < kEditableParameterCount; ++n) table.setValue(n, "");
-    for (int n = 0; n < kEditableParameterCount; ++n) {
-        if (static_cast<std::size_t>(n) >= lines.size()) {
-            prompter.notify(
-                "The file has " + std::to_string(lines.size()) + " lines; a parameter file has 44",
-                kOpenCaption);
-            return false;
-        }
-        if (ParameterHasName(n)) table.setValue(n, std::string(lines[static_cast<std::size_t>(n)]));
+    // Refused whole: a value missing from the file never empties the one the table holds.
+    if (lines.size() < static_cast<std::size_t>(kEditableParameterCount)) {
+        prompter.notifyDetail(kCannotOpen, kOpenCaption,
+                              "the file has " + std::to_string(lines.size()) +
+                                  (lines.size() == 1 ? " line" : " lines") +
+                                  "; a parameter file has 44, one value a line");
+        return false;
     }
+    for (int n = 0; n < kEditableParameterCount; ++n)
+        table.setValue(n, ParameterHasName(n) ? std::string(lines[static_cast<std::size_t>(n)])
+                                              : std::string());
     return true;
 }
 

@@ -32,11 +32,11 @@ const FileKind& ParameterFileKind();
 bool SaveParameterFile(const ParameterTable& table, const std::string& name, int filter,
                        Prompter& prompter);
 
-// Text conversion of a ".prm"/CSV content: the values of 0..43 are emptied, then line k (1 to
-// 44) becomes the value of parameter k - 1 (the lines of 3 and 5 are not read; lines after
-// the 44th are ignored). A file of fewer than 44 lines shows "The file has N lines; a parameter
-// file has 44" (caption "Open") and returns false, the parameters before the missing line
-// holding the file's values and the later ones empty.
+// Text conversion of a ".prm"/CSV content: line k (1 to 44) becomes the value of parameter
+// k - 1 (the reserved 3 and 5 stay empty; lines after the 44th are ignored). A content of fewer
+// than 44 lines is refused whole: "File cannot be open" (caption "Open") with the line count in
+// its detail, which the open procedure prefixes with the file's name; the table is left exactly
+// as it was and false returned.
 bool ConvertParameterText(ParameterTable& table, std::string_view content, Prompter& prompter);
 
 // The conversion of an opened file for the shared open procedure: the ZEB import for filter 2,

@@ -5,8 +5,15 @@
 namespace mivo {
 
 bool IsOldControllerVersion(const std::string& version) {
+    double number = 0;
+    try {
+        number = StrToFloat(version);
+    } catch (const ConversionError&) {
+        return false;
+    }
+    // Read by the same routine, so that "1.1" and 1.1 are the very same double.
     for (const char* old : {"1", "1.01", "1.03", "1.1", "1.11", "1.12", "1.13"})
-        if (version == old) return true;
+        if (number == StrToFloat(old)) return true;
     return false;
 }
 
@@ -16,6 +23,11 @@ int TransferCount(const std::string& version) {
 
 bool IsTransferred(int number, int count) {
     return number >= 0 && number < count && ParameterHasName(number);
+}
+
+std::string ValueRefusal(const std::string& text) {
+    if (text.find_first_of(std::string("\r\n\0", 3)) == std::string::npos) return {};
+    return "A value cannot hold a line break or a NUL character";
 }
 
 int LeadSpeedViolation(const ParameterTable& table) {

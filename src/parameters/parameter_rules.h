@@ -8,8 +8,9 @@
 
 namespace mivo {
 
-// Controller versions that do not know parameter 43: the texts "1", "1.01", "1.03", "1.1",
-// "1.11", "1.12" and "1.13", compared as texts ("1.10" is not among them).
+// Controller versions that do not know parameter 43: 1, 1.01, 1.03, 1.1, 1.11, 1.12 and 1.13,
+// the version text read as a number ("1.10" and "1.00" are old); a text that is no number is
+// not an old version.
 bool IsOldControllerVersion(const std::string& version);
 
 // The number of rows a transfer walks from parameter 0: 44, or 43 for an old version (an
@@ -19,6 +20,11 @@ int TransferCount(const std::string& version);
 // True when a transfer walking `count` rows sends or receives `number`: below the count and
 // named (3 and 5 are skipped). The send starts at 1: the robot number is never sent.
 bool IsTransferred(int number, int count);
+
+// A value is one line of a parameter file and one command line to the controller: a line break
+// or a NUL in it would cut both. The message refusing `text` as a value, or "" when it may be
+// held.
+std::string ValueRefusal(const std::string& text);
 
 inline constexpr double kLeadTwoSpeedLimit = 70;
 inline constexpr const char* kLeadSpeedMessage = "In case of lead 2, the maximum speed is 70mm/s";

@@ -12,6 +12,7 @@ namespace mivo {
 namespace {
 
 constexpr const char* kOpenCaption = "Open";
+constexpr const char* kCannotOpen = "File cannot be open";
 constexpr std::size_t kFirstLine = 1002;  // counted from 1
 constexpr std::size_t kLastLine = 1011;
 constexpr const char* kLeadText = "6";
@@ -43,11 +44,12 @@ std::string Mid(std::string_view line, std::size_t from, std::size_t to) {
 
 bool ConvertZebParameters(ParameterTable& table, std::string_view content, Prompter& prompter) {
     const std::vector<std::string_view> lines = SplitLines(content);
+    // Messages as for a parameter file: what is wrong, in the detail that names the file.
     if (lines.size() < kLastLine) {
-        prompter.notify("The file has " + std::to_string(lines.size()) +
-                            " lines; the parameters of a ZEB data file stand in lines " +
-                            std::to_string(kFirstLine) + " to " + std::to_string(kLastLine),
-                        kOpenCaption);
+        prompter.notifyDetail(kCannotOpen, kOpenCaption,
+                              "the file has " + std::to_string(lines.size()) +
+                                  " lines; the parameters of a ZEB data file stand in lines " +
+                                  std::to_string(kFirstLine) + " to " + std::to_string(kLastLine));
         return false;
     }
     // Every text first, so that a bad field leaves the table as it was.
@@ -61,8 +63,9 @@ bool ConvertZebParameters(ParameterTable& table, std::string_view content, Promp
             const std::string number = texts[i].substr(0, texts[i].find_last_not_of(' ') + 1);
             texts[i] = FloatToStr(StrToFloat(number) * f.factor);
         } catch (const ConversionError& e) {
-            prompter.notify(std::string(e.what()) + " (line " + std::to_string(f.line) + ")",
-                            kOpenCaption);
+            prompter.notifyDetail(e.what(), kOpenCaption,
+                                  "line " + std::to_string(f.line) + ", characters " +
+                                      std::to_string(f.from) + " to " + std::to_string(f.to));
             return false;
         }
     }

@@ -6,27 +6,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "parameters/parameter_catalogue.h"
 #include "shell/window_style.h"
 
 namespace mivo {
 
-namespace {
-
-const char* const kRobots[] = {"10:MIVO-PA2", "11:MIVO-PA3", "12:MIVO-PAL3",
-                               "20:MIVO-PB2", "21:MIVO-PB3", "22:MIVO-PBL3",
-                               "30:MIVO-PC2", "31:MIVO-PC3", "32:MIVO-PCL3"};
-
-}  // namespace
-
 Tinit::Tinit(Screens&, QWidget* parent) : QDialog(parent, kNoTitleButtons) {
     setObjectName("Tinit");
-    setWindowTitle("MIVO Editor [init]");
+    setWindowTitle(kInitCaption);
     label_ = new QLabel("Select robot No. to be initialized.", this);
     label_->setObjectName("Label1");
     list_ = new QComboBox(this);
     list_->setObjectName("ComboBox1");
-    for (const char* robot : kRobots) list_->addItem(robot);
-    list_->setCurrentText("22:MIVO-PBL3");
+    for (const RobotSet& set : RobotSets()) list_->addItem(set.entry);
+    list_->setCurrentText(RobotSetFor(kDefaultRobotNumber).entry);
     auto* yes = new QPushButton("Yes", this);
     yes->setObjectName("Yes");
     auto* no = new QPushButton("No", this);

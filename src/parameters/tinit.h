@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <functional>
 
+#include "parameters/parameter_initialize.h"
+
 class QComboBox;
 class QLabel;
 
@@ -16,7 +18,7 @@ class Tinit : public QDialog {
     Q_OBJECT
   public:
     // The question that means parameter initialisation (with the list shown).
-    static constexpr const char* kRobotQuestion = "Select robot No. to be initialized";
+    static constexpr const char* kRobotQuestion = ::mivo::kRobotQuestion;
 
     explicit Tinit(Screens& screens, QWidget* parent = nullptr);
 

@@ -1,15 +1,164 @@
 #include "parameters/tparameter.h"
 
-#include <QToolBar>
+#include <QAction>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
 
-#include "shell/line_switch.h"
+#include "parameters/grid_parameter_model.h"
+#include "parameters/parameter_files.h"
 #include "shell/screens.h"
+#include "shell/tselect.h"
 
 namespace mivo {
 
+namespace {
+
+constexpr int kColumnWidths[kParameterColumnCount] = {57, 256, 104, 159, 65, 58};
+constexpr int kRowHeight = 18;
+
+}  // namespace
+
 Tparameter::Tparameter(Screens& screens, QWidget* parent)
-    : PlaceholderScreen(screens, "Tparameter", "MIVO Editor [Parameter]", parent) {
-    toolBar()->addWidget(new LineSwitch(*screens.tbuff, LineSwitch::Main, this));
+    : EditorFrame(screens, DataKind::Parameter, ParameterFileKind(), parent) {
+    setObjectName("Tparameter");
+    setWindowTitle("MIVO Editor [Parameter]");
+    // Minimised, not maximised; at most 810 by 600.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    resize(735, 560);  // the six columns and the scroll bar
+    setMaximumSize(810, 600);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = geometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+
+    model_ = new GridParameterModel(table_, this);
+    model_->setEditHandler(
+        [this](int number, const QString& text) { return cellEdited(number, text); });
+
+    buildCommands();
+    buildCentre();
+
+    if (Tselect* start = screens.tselect) {
+        setServiceLayout(start->serviceLayout());
+        connect(start, &Tselect::serviceLayoutChanged, this, &Tparameter::setServiceLayout);
+    }
+}
+
+Tparameter::~Tparameter() = default;
+
+void Tparameter::buildCommands() {
+    // Tool-bar buttons, left to right.
+    buildToolBar({
+        {"New programming", "PRMNew", "New", false, [this] { newProgramming(); }},
+        {"Open", "PRMOpen", "Opn", false, [this] { openFile(); }},
+        {"Save", "PRMSave", "Sav", false, [this] { saveFile(); }},
+        {"Print", "PRMPrint", "Prn", false, {}},
+        {"Parameter send", "PRMSend", "Snd", true, [this] { sendParameters(); }},
+        {"Parameter receive", "PRMReceive", "Rcv", true, [this] { receiveParameters(); }},
+        {"Parameter initialize", "PRMInit", "Ini", true, [this] { initializeParameters(); }},
+        {"Return to origin", "PRMOrigin", "Org", true, [this] { returnToOrigin(); }},
+        {"Program execute", "PRMRun", "Run", true, [this] { executeProgram(); }},
+        {"Motor free", "PRMFree", "MF", true, [this] { motorFree(); }},
+        {"ZI position teach", "PRMZITeach", "ZI", true, [this] { teachZiPosition(); }},
+        {"Initial screen move", "PRMEnd", "End", false, [this] { endParameters(); }},
+    });
+
+    addMenu("File", {
+                        {"New programming", "MenuNew", "New programming"},
+                        {"Open", "MenuOpen", "Open"},
+                        {"Save", "MenuSave", "Save"},
+                        {"Print", "MenuPrint", "Print"},
+                        {"End", "MenuEnd", "Initial screen move"},
+                    });
+    addMenu("Communication",
+            {
+                {"Parameter send", "MenuSend", "Parameter send", {}, true},
+                {"Parameter receive", "MenuReceive", "Parameter receive", {}, true},
+                {"Parameter initialize", "MenuInit", "Parameter initialize", {}, true},
+                {nullptr},
+                {"Return to origin", "MenuOrigin", "Return to origin", {}, true},
+                {"Program execute", "MenuRun", "Program execute", {}, true},
+                {"Motor free", "MenuFree", "Motor free", {}, true},
+            });
+    addMenu("Display", {
+                           {"Step", "MenuStep", nullptr,
+                            [this] { showScreenFromMenu(screens().tmmain, false); }},
+                           {"Pallet", "MenuPallet", nullptr,
+                            [this] { showScreenFromMenu(screens().tpalet, false); }},
+                           {"Offset", "MenuOffset", nullptr,
+                            [this] { showScreenFromMenu(screens().toffset, false); }},
+                           {"Direct", "MenuDirect", nullptr,
+                            [this] { showScreenFromMenu(screens().tdirect, true); }},
+                       });
+    // Printing comes with the listings.
+    action("Print")->setEnabled(false);
+    menuAction("Print")->setEnabled(false);
+}
+
+void Tparameter::buildCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(4, 2, 4, 4);
+
+    grid_ = new QTableView(centre);
+    grid_->setObjectName("PRMGRID");
+    grid_->setModel(model_);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    // A title wider than its column ("Initial value" in 65) shows its beginning.
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int c = 0; c < kParameterColumnCount; ++c)
+        grid_->horizontalHeader()->resizeSection(c, kColumnWidths[c]);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Typing edits the value in place.
+    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::DoubleClicked);
+    grid_->setWordWrap(false);
+    grid_->setCurrentIndex(model_->index(0, ColValue));
+    grid_->installEventFilter(this);
+    layout->addWidget(grid_, 1);
+    setCentralWidget(centre);
+}
+
+void Tparameter::valuesChanged(int first, int last) { model_->valuesChanged(first, last); }
+
+void Tparameter::setServiceLayout(bool on) {
+    const QModelIndex current = grid_->currentIndex();
+    model_->setServiceLayout(on);
+    const int row = current.isValid() && current.row() < model_->rowCount() ? current.row() : 0;
+    grid_->setCurrentIndex(model_->index(row, current.isValid() ? current.column() : ColValue));
+}
+
+bool Tparameter::eventFilter(QObject* watched, QEvent* event) {
+    // Any key in the grid, as the user presses it.
+    if (watched == grid_ && event->type() == QEvent::KeyPress) setParameterModified(true);
+    return EditorFrame::eventFilter(watched, event);
+}
+
+void Tparameter::closeEvent(QCloseEvent* event) {
+    transferLog().clear();
+    EditorFrame::closeEvent(event);
+}
+
+void Tparameter::endParameters() {
+    transferLog().clear();
+    endEditor();
+}
+
+void Tparameter::showScreenFromMenu(QWidget* screen, bool refusedWhileOperating) {
+    if (!refusedWhileOperating) transferLog().clear();
+    showScreen(screen, refusedWhileOperating);
 }
 
 }  // namespace mivo

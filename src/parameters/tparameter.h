@@ -1,13 +1,76 @@
 #pragma once
-// Tparameter: the parameter editor. For now the window frame with its caption and its line switch.
-#include "shell/placeholder_screen.h"
+// Tparameter: the parameter editor, on the shared editor frame. Shows the ParameterTable in the
+// grid PRMGRID (only "Value" is typed into), keeps it in files, sends it to the controller and
+// receives it back, and opens the initialisation dialog for a robot number.
+#include <string>
+#include <string_view>
+
+#include "parameters/parameter_table.h"
+#include "shell/editor_frame.h"
+
+class QTableView;
 
 namespace mivo {
 
-class Tparameter : public PlaceholderScreen {
+class GridParameterModel;
+struct ParameterTarget;
+
+class Tparameter : public EditorFrame {
     Q_OBJECT
   public:
     explicit Tparameter(Screens& screens, QWidget* parent = nullptr);
+    ~Tparameter() override;
+
+    // The one parameter table of the editor.
+    ParameterTable& table() { return table_; }
+    // Parameters first..last were written from outside: the grid shows them.
+    void valuesChanged(int first, int last);
+
+    // ParameterModified, mirrored to the start screen's flags.
+    bool parameterModified() const { return modified(); }
+    void setParameterModified(bool on) { setModified(on); }
+
+    // The service layout: the grid shows all 526 parameters (527 rows with the title row).
+    void setServiceLayout(bool on);
+
+    // Command handlers, one per user command.
+    void newProgramming();
+    // The controller commands, each run with the editor disabled and the transfer dialogs as
+    // its only control; one at a time.
+    void sendParameters();
+    void receiveParameters();
+    // Sets ParameterModified and opens the initialisation dialog for a robot number; its Yes
+    // initialises.
+    void initializeParameters();
+    void returnToOrigin();
+    void executeProgram();
+    void motorFree();
+    // ZI position teach: refused while an operation shows and off line; the teaching screen's
+    // part comes with teaching.
+    void teachZiPosition();
+    // "End" and "Initial screen move": back to the start screen.
+    void endParameters();
+    // The Display menu.
+    void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    std::string fileContent() const override;
+    bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
+    void fileOpened() override;
+
+  private:
+    void buildCommands();
+    void buildCentre();
+    bool cellEdited(int number, const QString& text);
+    // The table with the editor's callbacks, for the parameter procedures.
+    ParameterTarget parameterTarget();
+    void initializeConfirmed();
+
+    ParameterTable table_;
+    GridParameterModel* model_ = nullptr;
+    QTableView* grid_ = nullptr;
 };
 
 }  // namespace mivo

@@ -27,8 +27,12 @@ std::string ReadableErrorLine(const std::string& line) {
     return out;
 }
 
+std::string RefusalLine(ProcedureContext& ctx, const std::string& reply) {
+    return IsStatusWord(ReplyClass(reply)) ? ctx.next() : reply;
+}
+
 void ShowRefusal(ProcedureContext& ctx, const std::string& reply) {
-    ctx.prompter.showControllerError(IsStatusWord(ReplyClass(reply)) ? ctx.next() : reply);
+    ctx.prompter.showControllerError(RefusalLine(ctx, reply));
 }
 
 void ShowItemError(ProcedureContext& ctx, const std::string& errorLine,

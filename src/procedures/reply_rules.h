@@ -14,8 +14,12 @@ bool StartsWith(const std::string& text, const char* prefix);
 inline constexpr std::size_t kReadableLength = 120;
 std::string ReadableErrorLine(const std::string& line);
 
-// A reply that is no "OK": after a status word ("NG", "ERR" ...) the controller's error line
-// follows and is shown; a data line is shown itself.
+// The error line of a reply that is no "OK": after a status word ("NG", "ERR" ...) the line
+// the controller sends next; any other reply is itself the line to show (no further line is
+// waited for, which would never come).
+std::string RefusalLine(ProcedureContext& ctx, const std::string& reply);
+
+// A reply that is no "OK", shown in the error dialog: its RefusalLine.
 void ShowRefusal(ProcedureContext& ctx, const std::string& reply);
 
 // After an error line beginning with "07" the controller waits for the rest of a command: a

@@ -247,7 +247,9 @@ void EditorFrame::openFile() {
         prompter());
     // A file that could not be read left the data as they were, and so their modified state.
     if (outcome == OpenOutcome::NotRead) return;
-    setModified(false);
+    // A conversion that stopped took the file only in part or not at all: what the user had
+    // changed and not saved is still not saved.
+    if (outcome == OpenOutcome::Completed) setModified(false);
     fileOpened();
 }
 

@@ -53,8 +53,10 @@ int main(int argc, char** argv) {
         "FAMILY");
     const QCommandLineOption refuseFamily(
         "refuse-family", "Refuse every command of FAMILY with NG and LINE.", "FAMILY:LINE");
-    parser.addOptions(
-        {pace, silent, refuse, garbage, equal, longLine, hangup, silentFamily, refuseFamily});
+    const QCommandLineOption versionText(
+        "version-text", "Answer \"@?Ver 0\" with TEXT (1.03 is an old controller).", "TEXT");
+    parser.addOptions({pace, silent, refuse, garbage, equal, longLine, hangup, silentFamily,
+                       refuseFamily, versionText});
     parser.process(app);
 
     mivo::SimController controller;
@@ -104,6 +106,15 @@ int main(int argc, char** argv) {
     if (parser.isSet(hangup) && !ParseCount(parser.value(hangup), &f.hangupAfter)) {
         std::fprintf(stderr, "mivo-sim: --hangup-after wants a count\n");
         return 2;
+    }
+
+    if (parser.isSet(versionText)) {
+        const std::string text = parser.value(versionText).toStdString();
+        if (text.find_first_of("\r\n") != std::string::npos) {
+            std::fprintf(stderr, "mivo-sim: --version-text wants one line\n");
+            return 2;
+        }
+        controller.records.versions[0] = text;
     }
 
     mivo::SimPty pty(controller);

@@ -31,10 +31,15 @@
 //   "@ORG", "@RUN" while one is under way -> "NG", "15:In operation"
 //   0x1A alone  -> "OK"
 // Records (sim_records.cpp):
-//   "@?Ver n"   -> the version of unit n (0 main, 1..4 X, Y, Z, R), "OK"
+//   "@?Ver n"   -> the version of unit n (0 main, 1..4 X, Y, Z, R), "OK"; the main unit's
+//                  text is what the parameter transfers compare ("1.03" is an old controller)
 //   "@READ ERR" -> the error record lines, newest first, then "OK"
-// Parameters (sim_parameters.cpp), numbers 0 to 525:
-//   "@WRITE PRM n,value" -> "OK"; "@READ PRM n" -> the value text, "OK"
+// Parameters (sim_parameters.cpp), numbers 0 to 525, 0 to 43 starting as robot 22's set:
+//   "@WRITE PRM n,value" -> "OK" (the text after the comma stored as it stands);
+//                          n = 0 (the robot number) or beyond 525 -> "NG", "45:Parameter No. error"
+//   "@READ PRM n"        -> the value text, "OK"; beyond 525 -> "NG", "45:Parameter No. error"
+//   "@INIT PRM r"        -> "OK", parameters 0 to 43 now robot r's set (r one of 10, 11, 12,
+//                          20, 21, 22, 30, 31, 32); another r -> "NG", "45:Robot No. error"
 // Core:
 //   "@"         -> "OK" (the line reset after a "07" error)
 //   unknown     -> "NG", "10:Command error"; bad argument -> "NG", "11:Parameter error"

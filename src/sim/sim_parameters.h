@@ -1,6 +1,6 @@
 #pragma once
 // The simulated controller's parameter memory 0 to 525, held as texts as the editor sends and
-// reads them; the motion reads its speeds from it.
+// reads them; the motion reads its speeds from it. "@INIT PRM r" loads the set of robot r.
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +12,10 @@ class SimCore;
 class SimParameters {
   public:
     static constexpr int kCount = 526;
+    // Refusals: a number outside the memory, or a write to the robot number (0), which only
+    // "@INIT PRM" sets; a robot number the controller does not know.
+    static constexpr const char* kNumberError = "45:Parameter No. error";
+    static constexpr const char* kRobotError = "45:Robot No. error";
 
     explicit SimParameters(SimCore& core);
 
@@ -20,6 +24,10 @@ class SimParameters {
 
     // Parameter n read as a number; nullopt when it is no number.
     std::optional<double> number(int n) const;
+
+    // Loads parameters 0 to 43 of robot `robot`; false (nothing changed) for a robot number not
+    // among 10, 11, 12, 20, 21, 22, 30, 31, 32.
+    bool loadRobot(int robot);
 
   private:
     SimCore& core_;

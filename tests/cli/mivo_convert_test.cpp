@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "parameters/parameter_files.h"
 #include "steps/step_files.h"
 #include "support/temp_dir.h"
 
@@ -109,11 +110,85 @@ TEST(MivoConvert, OutputFilterByExactExtension) {
     struct Case {
         std::string out;
         std::string written;
-    } cases[] = {{"a.stp", "a.stp"}, {"b.csv", "b.csv"}, {"C.STP", "C.STP"}, {"plain", "plain"}};
+    } cases[] = {
+        {"a.stp", "a.stp"}, {"b.csv", "b.csv"}, {"C.STP", "C.STP"}, {"--kind step plain", "plain"}};
     for (const Case& c : cases) {
         const ProgramRun r = Mivo(dir, "convert in.STP " + c.out);
         EXPECT_EQ(r.status, 0) << c.out << r.out << r.err;
         EXPECT_EQ(ReadBytes(dir / c.written), SevenCommas(1000)) << c.out;
+    }
+}
+
+// Parameter files: ".prm" out, or a CSV with --kind parameter; a kind that cannot be told
+// is a usage error and writes nothing.
+TEST(MivoConvert, ParameterFiles) {
+    std::string prm = "31\r\n";  // the robot number, read as an integer
+    for (int n = 1; n < 44; ++n) prm += (n == 3 || n == 5 ? "" : "v" + std::to_string(n)) + "\r\n";
+    std::string zeb;
+    for (int k = 0; k < 1001; ++k) zeb += "------\r\n";
+    zeb += "       0150\r\n       0033\r\n       0035\r\n       0100\r\n          0033\r\n";
+    zeb += "       0.20\r\n       0.20\r\n       0.20\r\n       0.20\r\n   1.50\r\n";
+    const std::string fresh = [] {
+        std::string t;
+        for (int n = 0; n < 44; ++n) t += ParameterCatalogue(n).initial + "\r\n";
+        return t;
+    }();
+    // Robot 22's values with the ZEB block imported onto them.
+    std::string imported;
+    {
+        ParameterTable t;
+        const std::pair<int, const char*> block[] = {
+            {22, "300"},  {23, "66"},   {24, "70"},   {25, "200"},  {26, "14.85"},
+            {18, "0.20"}, {19, "0.20"}, {20, "0.20"}, {21, "0.20"}, {4, "1.50"},
+            {14, "6"},    {15, "6"},    {16, "6"},    {17, "6"}};
+        for (const auto& [n, v] : block) t.setValue(n, v);
+        imported = ParameterFileText(t);
+    }
+    struct Case {
+        const char* what;
+        std::string args;
+        int status;
+        std::string out;
+        std::string file;     // written
+        std::string content;  // its content
+    } cases[] = {
+        {"csv to prm", "convert in.csv out.prm", 0, "Open: Complete\nSave: Saved\n", "out.prm",
+         prm},
+        {"prm to csv", "--kind parameter convert in.prm out.csv", 0,
+         "Open: Complete\nSave: Saved\n", "out.csv", prm},
+        {"ZEB onto robot 22", "convert old.crd out.prm", 0,
+         "Open: Completed. Check data.\nSave: Saved\n", "out.prm", imported},
+        {"upper-case out", "convert in.prm OUT.PRM", 0, "Open: Complete\nSave: Saved\n", "OUT.PRM",
+         prm},
+        {"short file", "convert short.prm out.prm", 1, "Open: File cannot be open\n", "", ""},
+        {"prm to csv without a kind", "convert in.prm out.csv", 2, "", "", ""},
+        {"kind not told", "convert in.csv out.txt", 2, "", "", ""},
+        {"unknown kind", "--kind pallet convert in.csv out.prm", 2, "", "", ""},
+        {"stp to prm", "convert in.stp out.prm", 2, "", "", ""},
+        {"robot 22 only", "--kind parameter convert fresh.csv out.txt", 0,
+         "Open: Complete\nSave: Saved\n", "out.txt", fresh},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        WriteBytes(dir / "in.csv", prm);
+        WriteBytes(dir / "in.prm", prm);
+        WriteBytes(dir / "in.stp", SevenCommas(1000));
+        WriteBytes(dir / "old.crd", zeb);
+        WriteBytes(dir / "short.prm", "22\r\n3\r\n");
+        WriteBytes(dir / "fresh.csv", fresh);
+        const ProgramRun r = Mivo(dir, c.args);
+        EXPECT_EQ(r.status, c.status) << r.err;
+        EXPECT_EQ(r.out, c.out);
+        if (c.status == 2) {
+            EXPECT_NE(r.err.find("mivo: "), std::string::npos) << r.err;
+        }
+        if (!c.file.empty()) {
+            EXPECT_EQ(ReadBytes(dir / c.file), c.content);
+        }
+        for (const char* out : {"out.prm", "out.csv", "out.txt"}) {
+            EXPECT_TRUE(c.file == out || !std::filesystem::exists(dir / out)) << out;
+        }
     }
 }
 

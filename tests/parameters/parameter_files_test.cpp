@@ -145,35 +145,44 @@ TEST(ParameterFiles, TextConversion) {
     struct Case {
         const char* what;
         std::string content;
-        int converted;  // lines read into 0..converted-1; later values empty
-        bool completed;
+        bool refused;
+        int lines;            // the count a refusal names
+        const char* value43;  // after a read
         // clang-format off
     } cases[] = {
-        {"44 lines", Lines(44), 44, true},
-        {"LF only", Lines(44, "\n"), 44, true},
-        {"no line end at the end", Lines(43) + "v44", 44, true},
-        {"lines after the 44th ignored", Lines(44) + "v45\r\nv46", 44, true},
-        {"43 lines", Lines(43), 43, false},
-        {"one line", "v1", 1, false},
-        {"empty file", "", 0, false},
+        {"44 lines", Lines(44), false, 44, "v44"},
+        {"LF only", Lines(44, "\n"), false, 44, "v44"},
+        {"no line end at the end", Lines(43) + "v44", false, 44, "v44"},
+        {"lines after the 44th ignored", Lines(44) + "v45\r\nv46", false, 46, "v44"},
+        {"43 lines", Lines(43), true, 43, ""},
+        {"an empty 44th line", Lines(43) + "\r\n", false, 44, ""},
+        {"one line", "v1", true, 1, ""},
+        {"empty file", "", true, 0, ""},
         // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        ParameterTable t;
+        ParameterTable t = OddTable();
         t.setValue(PalletParameter(0, PalletX1), "kept");
         const ParameterTable before = t;
         ScriptedPrompter p;
-        EXPECT_EQ(ConvertParameterText(t, c.content, p), c.completed);
-        const Message shortFile{
-            "notify",
-            "The file has " + std::to_string(c.converted) + " lines; a parameter file has 44",
-            "Open"};
-        EXPECT_EQ(p.messages,
-                  c.completed ? std::vector<Message>{} : std::vector<Message>{shortFile});
+        EXPECT_EQ(ConvertParameterText(t, c.content, p), !c.refused);
+        if (c.refused) {
+            // Nothing of the file is taken: every value stays as it was.
+            EXPECT_EQ(p.messages,
+                      (std::vector<Message>{{"notify", "File cannot be open", "Open"}}));
+            const std::string count = std::to_string(c.lines);
+            EXPECT_EQ(p.details, std::vector<std::string>{"the file has " + count +
+                                                          (c.lines == 1 ? " line" : " lines") +
+                                                          "; a parameter file has 44, one value "
+                                                          "a line"});
+            EXPECT_TRUE(t == before);
+            continue;
+        }
+        EXPECT_TRUE(p.messages.empty());
         for (int n = 0; n < kEditableParameterCount; ++n) {
-            const bool read = n < c.converted && ParameterHasName(n);
-            EXPECT_EQ(t.value(n), read ? "v" + std::to_string(n + 1) : "") << n;
+            const std::string read = n == 43 ? c.value43 : "v" + std::to_string(n + 1);
+            EXPECT_EQ(t.value(n), ParameterHasName(n) ? read : "") << n;
             EXPECT_EQ(t.initial(n), before.initial(n)) << n;
         }
         EXPECT_EQ(t.value(PalletParameter(0, PalletX1)), "kept");
@@ -188,14 +197,16 @@ TEST(ParameterFiles, OpenThatStopsShowsNoCompletion) {
     struct Case {
         const char* name;
         Message message;
+        std::string detail;
         const char* robotValue;
         const char* initial6;  // what InitialValuesByRobot left
     } cases[] = {
         {"short",
-         {"notify", "The file has 41 lines; a parameter file has 44", "Open"},
-         "31",
+         {"notify", "File cannot be open", "Open"},
+         dir / "short.prm: the file has 41 lines; a parameter file has 44, one value a line",
+         "22",
          "old"},
-        {"robot", {"notify", "'22.0' is not a valid integer value", "Open"}, "22.0", "old"},
+        {"robot", {"notify", "'22.0' is not a valid integer value", "Open"}, "", "22.0", "old"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -204,6 +215,8 @@ TEST(ParameterFiles, OpenThatStopsShowsNoCompletion) {
         ScriptedPrompter p;
         EXPECT_EQ(OpenParameterFile(t, dir / c.name, PrmOpenPrm, p), OpenOutcome::Stopped);
         EXPECT_EQ(p.messages, std::vector<Message>{c.message});
+        EXPECT_EQ(p.details, c.detail.empty() ? std::vector<std::string>{}
+                                              : std::vector<std::string>{c.detail});
         EXPECT_EQ(t.value(PrmRobotNumber), c.robotValue);
         EXPECT_EQ(t.initial(6), c.initial6);
     }

@@ -23,9 +23,30 @@ TEST(ParameterRules, RowsWalkedByControllerVersion) {
         const char* version;
         int count;
     } cases[] = {
-        {"1", 43},    {"1.01", 43}, {"1.03", 43},  {"1.1", 43},   {"1.11", 43},
-        {"1.12", 43}, {"1.13", 43}, {"1.14", 44},  {"1.10", 44},  {"1.02", 44},
-        {"", 44},     {"2.00", 44}, {"1.03 ", 44}, {"01.03", 44},
+        {"1", 43},
+        {"1.01", 43},
+        {"1.03", 43},
+        {"1.1", 43},
+        {"1.11", 43},
+        {"1.12", 43},
+        {"1.13", 43},
+        {"1.14", 44},
+        {"1.02", 44},
+        {"", 44},
+        {"2.00", 44},
+        {"1.031", 44},
+        {"0.13", 44},
+        // Read as numbers: the same values written otherwise are old too.
+        {"1.10", 43},
+        {"1.00", 43},
+        {"1.130", 43},
+        {"01.03", 43},
+        {" 1.03", 43},
+        // No number: not an old version.
+        {"V1.03", 44},
+        {"1.03 ", 44},
+        {"1,03", 44},
+        {"OK", 44},
     };
     for (const Case& c : cases) EXPECT_EQ(TransferCount(c.version), c.count) << c.version;
 

@@ -86,24 +86,27 @@ TEST(ParameterZeb, ProductsAsShortestDecimalTexts) {
 }
 
 TEST(ParameterZeb, BadBlockChangesNothing) {
-    const std::string tooShort =
-        "The file has 1010 lines; the parameters of a ZEB data file stand in lines 1002 to 1011";
+    const char* const cannotOpen = "File cannot be open";
     struct Case {
         const char* what;
         int line;  // 1002..1011: replaced by `text`; 0: the block is cut to `cut` lines
         std::string text;
         std::size_t cut;
         std::string message;
+        std::string detail;
     } cases[] = {
-        {"1010 lines", 0, "", 9, tooShort},
-        {"only steps", 0, "", 0,
-         "The file has 1001 lines; the parameters of a ZEB data file stand in lines 1002 to 1011"},
+        {"1010 lines", 0, "", 9, cannotOpen,
+         "the file has 1010 lines; the parameters of a ZEB data file stand in lines 1002 to "
+         "1011"},
+        {"only steps", 0, "", 0, cannotOpen,
+         "the file has 1001 lines; the parameters of a ZEB data file stand in lines 1002 to "
+         "1011"},
         {"R maximum speed no number", 1005, At(8, "ab12"), 0,
-         "'ab12' is not a valid floating point value (line 1005)"},
-        {"linear speed missing", 1006, "0033", 0,
-         "'' is not a valid floating point value (line 1006)"},
-        {"decimal comma", 1006, At(11, "33,5"), 0,
-         "'33,5' is not a valid floating point value (line 1006)"},
+         "'ab12' is not a valid floating point value", "line 1005, characters 8 to 11"},
+        {"linear speed missing", 1006, "0033", 0, "'' is not a valid floating point value",
+         "line 1006, characters 11 to 14"},
+        {"decimal comma", 1006, At(11, "33,5"), 0, "'33,5' is not a valid floating point value",
+         "line 1006, characters 11 to 14"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -112,12 +115,24 @@ TEST(ParameterZeb, BadBlockChangesNothing) {
         if (c.line == 0) block.resize(c.cut);
         std::string content = ZebFile(block);
         ParameterTable t;
+        t.setValue(PrmXMaxSpeed + 3, "123.00");
         const ParameterTable before = t;
         ScriptedPrompter p;
         EXPECT_FALSE(ConvertZebParameters(t, content, p));
         EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", c.message, "Open"}}));
+        EXPECT_EQ(p.details, std::vector<std::string>{c.detail});
         EXPECT_TRUE(t == before);
     }
+    // Through the open procedure the detail names the file.
+    TempDir dir;
+    WriteBytes(dir / "short.crd", ZebFile({}));
+    ParameterTable t;
+    ScriptedPrompter p;
+    EXPECT_EQ(OpenParameterFile(t, dir / "short.crd", PrmOpenCrd, p), OpenOutcome::Stopped);
+    ASSERT_EQ(p.details.size(), 1u);
+    EXPECT_EQ(p.details[0].rfind(dir / "short.crd: the file has 1001 lines", 0), 0u)
+        << p.details[0];
+    EXPECT_TRUE(t == ParameterTable{});
 }
 
 TEST(ParameterZeb, OpenedThroughTheParameterKind) {

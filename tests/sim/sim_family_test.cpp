@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "parameters/parameter_table.h"
 #include "sim/sim_rig.h"
 
 namespace mivo::test {
@@ -57,6 +58,7 @@ TEST(SimFamily, FaultsHitTheChosenFamilyOnly) {
 }
 
 TEST(SimFamily, ParameterMemoryKeepsTextsAsWritten) {
+    const Lines number = {"NG", "45:Parameter No. error"};
     struct Case {
         std::string command;
         Lines lines;
@@ -67,17 +69,50 @@ TEST(SimFamily, ParameterMemoryKeepsTextsAsWritten) {
         {"@READ PRM 24", {"70.00", "OK"}},
         {"@WRITE PRM 24,200.0", {"OK"}},
         {"@READ PRM 24", {"200.0", "OK"}},
+        {"@WRITE PRM 42,1,2;3", {"OK"}},
+        {"@READ PRM 42", {"1,2;3", "OK"}},
         {"@WRITE PRM 525,7", {"OK"}},
         {"@READ PRM 525", {"7", "OK"}},
-        {"@READ PRM 526", {"NG", "11:Parameter error"}},
-        {"@WRITE PRM 526,1", {"NG", "11:Parameter error"}},
-        {"@WRITE PRM x,1", {"NG", "11:Parameter error"}},
-        {"@WRITE PRM 7", {"NG", "11:Parameter error"}},
-        {"@READ PRM", {"NG", "11:Parameter error"}},
+        {"@READ PRM 3", {"", "OK"}},
+        {"@WRITE PRM 0,31", number},  // the robot number is set by @INIT PRM only
+        {"@READ PRM 0", {"22", "OK"}},
+        {"@READ PRM 526", number},
+        {"@WRITE PRM 526,1", number},
+        {"@WRITE PRM x,1", number},
+        {"@WRITE PRM 7", number},
+        {"@READ PRM", number},
+        {"@READ PRM -1", number},
     };
     // clang-format on
     SimRig rig;
     for (const Case& c : cases) EXPECT_EQ(rig.all(c.command), c.lines) << c.command;
+}
+
+// "@INIT PRM r" loads robot r's set into 0..43, the one the editor's catalogue gives; the rest
+// of the memory keeps what it held.
+TEST(SimFamily, InitParametersLoadsTheRobotSet) {
+    for (const RobotSet& set : RobotSets()) {
+        SCOPED_TRACE(set.entry);
+        SimRig rig;
+        rig.all("@WRITE PRM 22,1.00");
+        rig.all("@WRITE PRM 200,12.5");
+        EXPECT_EQ(rig.all("@INIT PRM " + std::to_string(set.robotNumber)), Lines{"OK"});
+        ParameterTable expected;
+        for (int i = 0; i < kRobotDependentCount; ++i)
+            expected.setValue(kRobotDependentParameters[static_cast<std::size_t>(i)],
+                              set.initial[static_cast<std::size_t>(i)]);
+        for (int n = 0; n < kEditableParameterCount; ++n)
+            EXPECT_EQ(rig.sim.parameters.values[static_cast<std::size_t>(n)], expected.value(n))
+                << n;
+        EXPECT_EQ(rig.all("@READ PRM 200"), (Lines{"12.5", "OK"}));
+    }
+    for (const char* robot : {"13", "99", "1", "220", "", "x1", "-22"}) {
+        SimRig rig;
+        rig.all("@WRITE PRM 22,1.00");
+        EXPECT_EQ(rig.all(std::string("@INIT PRM ") + robot), (Lines{"NG", "45:Robot No. error"}))
+            << robot;
+        EXPECT_EQ(rig.all("@READ PRM 22"), (Lines{"1.00", "OK"})) << robot;
+    }
 }
 
 }  // namespace

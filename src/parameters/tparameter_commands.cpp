@@ -1,0 +1,125 @@
+// The parameter editor's commands: values typed into the grid, the shared file commands, New
+// programming, and the controller commands on the main channel (parameter send, receive and
+// initialise, and the program control every editor shares).
+#include "parameters/grid_parameter_model.h"
+#include "parameters/parameter_files.h"
+#include "parameters/parameter_initialize.h"
+#include "parameters/parameter_rules.h"
+#include "parameters/parameter_transfer.h"
+#include "parameters/tinit.h"
+#include "parameters/tparameter.h"
+#include "procedures/program_control.h"
+#include "procedures/prompter.h"
+#include "shell/cp1252.h"
+#include "shell/screens.h"
+
+namespace mivo {
+
+namespace {
+
+const char* const kContentsCaption = "Parameter contents";
+
+}  // namespace
+
+bool Tparameter::cellEdited(int number, const QString& text) {
+    std::string bytes;
+    QChar bad;
+    if (!Cp1252::encode(text, bytes, &bad)) {
+        prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
+        return false;
+    }
+    if (const std::string refusal = ValueRefusal(bytes); !refusal.empty()) {
+        prompter().notify(refusal, "Input");
+        return false;
+    }
+    table_.setValue(number, std::move(bytes));
+    setParameterModified(true);
+    return true;
+}
+
+std::string Tparameter::fileContent() const { return ParameterFileText(table_); }
+
+bool Tparameter::convertFile(int filter, std::string_view content, Prompter& prompter) {
+    return ConvertParameterFile(table_, filter, content, prompter);
+}
+
+void Tparameter::fileOpened() { model_->tableReplaced(); }
+
+void Tparameter::newProgramming() {
+    offerToSave();
+    if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
+    setParameterModified(false);
+    transferLog().clear();
+    ResetToInitialValues(table_);
+    model_->tableReplaced();
+}
+
+ParameterTarget Tparameter::parameterTarget() {
+    return {table_, [this] { setParameterModified(true); },
+            [this](int first, int last) { valuesChanged(first, last); }};
+}
+
+void Tparameter::sendParameters() {
+    runOperation([this](ProcedureContext& ctx) {
+        SendParameters(ctx, parameterTarget());
+        return false;
+    });
+}
+
+void Tparameter::receiveParameters() {
+    runOperation([this](ProcedureContext& ctx) {
+        // The grid shows each value as it arrives; values received stay, whatever ends it.
+        ReceiveParameters(ctx, parameterTarget());
+        return false;
+    });
+}
+
+void Tparameter::initializeParameters() {
+    Tinit* dialog = screens().tinit;
+    if (operationRunning() || !dialog) return;
+    setParameterModified(true);
+    setEnabled(false);
+    dialog->openFor(this, Tinit::kRobotQuestion, true, [this] { initializeConfirmed(); });
+}
+
+void Tparameter::initializeConfirmed() {
+    Tinit* dialog = screens().tinit;
+    const int robot = dialog->robotNumber();
+    dialog->hide();
+    runOperation([this, robot](ProcedureContext& ctx) {
+        InitializeParameters(ctx, parameterTarget(), robot);
+        return true;  // the dialog enables the editor again
+    });
+    dialog->closeToOpener();
+}
+
+void Tparameter::returnToOrigin() {
+    runOperation([](ProcedureContext& ctx) {
+        ReturnToOrigin(ctx);
+        return false;
+    });
+}
+
+void Tparameter::executeProgram() {
+    runOperation([](ProcedureContext& ctx) {
+        ExecuteProgram(ctx, ParameterStartQuestion);
+        return false;
+    });
+}
+
+void Tparameter::motorFree() {
+    runOperation([](ProcedureContext& ctx) {
+        MotorFree(ctx);
+        return false;
+    });
+}
+
+void Tparameter::teachZiPosition() {
+    if (RefusedWhileOperating(screens(), prompter())) return;
+    if (!onlineShown()) {
+        prompter().notify("Teaching control cannot be made under offline", "Under offline");
+        return;
+    }
+}
+
+}  // namespace mivo

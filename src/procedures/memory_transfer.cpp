@@ -1,0 +1,59 @@
+#include "procedures/memory_transfer.h"
+
+#include "link/reply_class.h"
+#include "procedures/reply_rules.h"
+
+namespace mivo {
+
+namespace {
+
+// The end of a transfer at an item that got no reply: the transfer's notice, if it has one.
+Outcome NoReply(ProcedureContext& ctx, const MemoryTexts& texts) {
+    if (!texts.noReply.empty()) ctx.prompter.notify(texts.noReply, texts.errorCaption);
+    return Outcome::Failed;
+}
+
+// A refused item: the controller's error line, then the item's message unless it begins "31".
+Outcome Refused(ProcedureContext& ctx, const MemoryItem& item, const std::string& reply,
+                const MemoryTexts& texts) {
+    const std::string line = RefusalLine(ctx, reply);
+    if (texts.itemError)
+        ShowItemError(ctx, line, texts.itemError(item), texts.errorCaption);
+    else
+        ctx.prompter.showControllerError(line);
+    return Outcome::Failed;
+}
+
+}  // namespace
+
+Outcome WriteMemory(ProcedureContext& ctx, const std::vector<MemoryItem>& items,
+                    const MemoryTexts& texts,
+                    const std::function<void(const MemoryItem&)>& accepted) {
+    for (const MemoryItem& item : items) {
+        if (StoppedBetweenItems(ctx, item.position, texts.interrupted, texts.caption))
+            return Outcome::Interrupted;
+        const std::string reply =
+            ctx.send("@WRITE PRM " + std::to_string(item.number) + "," + item.value);
+        if (reply.empty()) return NoReply(ctx, texts);
+        if (ReplyClass(reply) != ReplyCode::Ok) return Refused(ctx, item, reply, texts);
+        if (accepted) accepted(item);
+    }
+    return Outcome::Completed;
+}
+
+Outcome ReadMemory(ProcedureContext& ctx, const std::vector<MemoryItem>& items,
+                   const MemoryTexts& texts,
+                   const std::function<void(const MemoryItem&, const std::string&)>& store) {
+    for (const MemoryItem& item : items) {
+        if (StoppedBetweenItems(ctx, item.position, texts.interrupted, texts.caption))
+            return Outcome::Interrupted;
+        const std::string reply = ctx.send("@READ PRM " + std::to_string(item.number));
+        if (reply.empty()) return NoReply(ctx, texts);
+        if (ReplyClass(reply) != ReplyCode::Data) return Refused(ctx, item, reply, texts);
+        store(item, reply);
+        ctx.next();
+    }
+    return Outcome::Completed;
+}
+
+}  // namespace mivo
