@@ -113,7 +113,7 @@ TEST_F(ParameterEditor, ScreenAsLaidOut) {
     EXPECT_EQ(menus, (QStringList{"File: New programming, Open, Save, Print, End",
                                   "Communication: Parameter send, Parameter receive, Parameter "
                                   "initialize, -, Return to origin, Program execute, Motor free",
-                                  "Display: Step, Pallet, Offset, Direct"}));
+                                  "Display: Step, Pallet, Offset, Direct, Communication log"}));
     // Off line the controller's commands are disabled; printing comes later.
     for (const char* hint :
          {"Parameter send", "Parameter receive", "Parameter initialize", "Return to origin",
