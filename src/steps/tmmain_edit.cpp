@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "common/convert.h"
-#include "shell/cp1252.h"
 #include "procedures/prompter.h"
+#include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "steps/grid_step_model.h"
 #include "steps/grid_undo.h"
@@ -77,6 +77,12 @@ bool Tmmain::cellEdited(int step, int field, const QString& text) {
     QChar bad;
     if (!Cp1252::encode(text, bytes, &bad)) {
         prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
+        return false;
+    }
+    const QString column = model_->headerData(field + 1, Qt::Horizontal).toString();
+    if (const std::string refused = RefusedFieldText(field, bytes, Cp1252::encode(column));
+        !refused.empty()) {
+        prompter().notify(refused, "Input");
         return false;
     }
     if (table_[step][field] == bytes) return true;

@@ -178,6 +178,49 @@ TEST_F(StepEditor, CellEditsRefuseWhatWindows1252CannotHold) {
     EXPECT_EQ(cell.data().toString(), QString::fromUtf8("\xE2\x82\xAC \xC3\xBC"));
 }
 
+// Typed or pasted into a cell: a comma, line break or NUL outside the comment is refused and
+// the cell keeps its text; the comment keeps its commas.
+TEST_F(StepEditor, CellEditsRefuseFieldSeparatorsOutsideTheComment) {
+    struct Case {
+        int column;
+        QString text;
+        const char* message;  // nullptr: taken
+    };
+    const Case cases[] = {
+        {3, "12,5", "A comma cannot be inputted in X"},
+        {7, "1\n2", "A line break cannot be inputted in JUMP"},
+        {1, "POI,", "A comma cannot be inputted in Command"},
+        {8, QString("x") + QChar(0), "A NUL character cannot be inputted in Comment"},
+        {8, "left, right", nullptr},
+    };
+    setRow(4, {"POI", "000", "1", "2", "3", "0", "", "old"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.column);
+        const StepRow before = table()[4];
+        prompter.messages.clear();
+        const QModelIndex cell = grid()->model()->index(4, c.column);
+        const QString shown = cell.data().toString();
+        // The cell editor of the case before goes first.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        grid()->setCurrentIndex(cell);
+        grid()->edit(cell);
+        auto* cellEditor = grid()->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(cellEditor, nullptr);
+        cellEditor->setText(c.text);
+        QTest::keyClick(cellEditor, Qt::Key_Return);
+        QApplication::processEvents();  // the delegate commits queued
+        if (!c.message) {
+            EXPECT_TRUE(prompter.messages.empty());
+            EXPECT_EQ(table()[4][c.column - 1], c.text.toStdString());
+            continue;
+        }
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0], (Message{"notify", c.message, "Input"}));
+        EXPECT_EQ(table()[4], before);
+        EXPECT_EQ(cell.data().toString(), shown);
+    }
+}
+
 TEST_F(StepEditor, ClicksAndKeysInTheGrid) {
     setRow(1, {"poi", "000"});
     setRow(2, {"Lin", "000"});
