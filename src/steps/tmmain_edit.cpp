@@ -109,19 +109,38 @@ void Tmmain::openStepDialog(int step) {
     screens().tcommand->openStep(this, step);
 }
 
+bool Tmmain::refusedPartingPair(int pairStep, const char* caption) {
+    if (pairStep < 0) return false;
+    prompter().notify(PairPartedMessage(pairStep), caption);
+    return true;
+}
+
+Tmmain::Selection Tmmain::wholeStepsSelected() {
+    const Selection sel = selection();
+    const StepSpan span = WholeCirclePairs(table_, sel.first, sel.last);
+    if (span.first == sel.first && span.last == sel.last) return sel;
+    // The user sees what the command takes.
+    grid_->selectionModel()->select(
+        QItemSelection(model_->index(span.first, 0),
+                       model_->index(span.last, GridStepModel::kColumnCount - 1)),
+        QItemSelectionModel::ClearAndSelect);
+    return {span.first, span.last, true};
+}
+
 void Tmmain::insertSteps() {
     const Selection sel = selection();
+    if (refusedPartingPair(PairPartedByInsert(table_, sel.first), "Insert")) return;
     applyChange("Insert",
                 [&](StepTable& t) { InsertSteps(t, sel.first, sel.last - sel.first + 1); });
 }
 
 void Tmmain::deleteSteps() {
-    const Selection sel = selection();
+    const Selection sel = wholeStepsSelected();
     applyChange("Delete", [&](StepTable& t) { DeleteSteps(t, sel.first, sel.last); });
 }
 
 void Tmmain::copySteps() {
-    const Selection sel = selection();
+    const Selection sel = wholeStepsSelected();
     fileLines() = CopySteps(table_, sel.first, sel.last);
     if (!fileLines().empty())
         QGuiApplication::clipboard()->setText(Cp1252::decode(fileLines().back()));
@@ -129,7 +148,7 @@ void Tmmain::copySteps() {
 
 void Tmmain::cutSteps() {
     copySteps();
-    const Selection sel = selection();
+    const Selection sel = wholeStepsSelected();
     applyChange("Cut-off", [&](StepTable& t) { DeleteSteps(t, sel.first, sel.last); });
 }
 
@@ -141,6 +160,9 @@ void Tmmain::pasteSteps() {
         prompter().notify("Paste cannot be executed, because range is different", "Paste");
         return;
     }
+    const int parted = sel.block ? PairPartedByBlock(table_, sel.first, sel.last)
+                                 : PairPartedByInsert(table_, sel.first);
+    if (refusedPartingPair(parted, "Paste")) return;
     applyChange("Paste",
                 [&](StepTable& t) { PasteSteps(t, sel.first, sel.last, sel.block, fileLines()); });
 }
