@@ -50,6 +50,7 @@ class CountingChannel : public mivo::Channel {
 class YesPrompter : public mivo::Prompter {
   public:
     bool ask(const std::string&, const std::string&) override { return true; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
     void notify(const std::string& text, const std::string& caption) override {
         std::printf("  %s: %s\n", caption.c_str(), text.c_str());
     }
@@ -69,10 +70,20 @@ mivo::StepTable Program(int steps) {
     for (int s = 0; s < steps; ++s) {
         const std::string a = std::to_string(s % 400) + "." + std::to_string(10 + s % 90);
         switch (s % 10) {
-            case 0: case 4: Set(t, s, {"POI", "000", a, "250.00", "-12.50", "90.00"}); break;
-            case 1: case 5: Set(t, s, {"LIN", "105", "100.00", a, "30.00", "0.00"}); break;
-            case 2: Set(t, s, {"SEQ", "210", "", "", "", "", std::to_string(s)}); break;
-            case 3: Set(t, s, {"PAL", "301", a, "0.00", "5.00", "180.00"}); break;
+            case 0:
+            case 4:
+                Set(t, s, {"POI", "000", a, "250.00", "-12.50", "90.00"});
+                break;
+            case 1:
+            case 5:
+                Set(t, s, {"LIN", "105", "100.00", a, "30.00", "0.00"});
+                break;
+            case 2:
+                Set(t, s, {"SEQ", "210", "", "", "", "", std::to_string(s)});
+                break;
+            case 3:
+                Set(t, s, {"PAL", "301", a, "0.00", "5.00", "180.00"});
+                break;
             case 6:
                 if (s + 1 < steps) {
                     Set(t, s, {"CIR", "101", "10.00", a, "5.00"});
@@ -80,7 +91,8 @@ mivo::StepTable Program(int steps) {
                     ++s;
                 }
                 break;
-            default: break;
+            default:
+                break;
         }
     }
     Set(t, steps - 1, {"END", "000"});
@@ -141,8 +153,8 @@ int main(int argc, char** argv) {
             table.clear();
             o = mivo::ReceiveSteps(ctx, mivo::StepTarget{table}, "0", last);
         }
-        legs.push_back({sending ? "send" : "receive", Seconds(Clock::now() - t0), channel.out,
-                        channel.in});
+        legs.push_back(
+            {sending ? "send" : "receive", Seconds(Clock::now() - t0), channel.out, channel.in});
         ok = ok && o == mivo::Outcome::Completed;
     }
     for (int s = 0; s < steps; ++s) {
@@ -154,8 +166,8 @@ int main(int argc, char** argv) {
     }
 
     double total = 0, wire = 0;
-    std::printf("%-8s %9s %9s %10s %10s %7s\n", "", "bytes out", "bytes in", "elapsed s",
-                "wire s", "ratio");
+    std::printf("%-8s %9s %9s %10s %10s %7s\n", "", "bytes out", "bytes in", "elapsed s", "wire s",
+                "ratio");
     for (const Leg& l : legs) {
         const double w = static_cast<double>(l.out + l.in) * kByteSeconds;
         std::printf("%-8s %9zu %9zu %10.3f %10.3f %7.4f\n", l.name, l.out, l.in, l.seconds, w,
@@ -163,8 +175,8 @@ int main(int argc, char** argv) {
         total += l.seconds;
         wire += w;
     }
-    std::printf("%-8s %9s %9s %10.3f %10.3f %7.4f   (goal: ratio at most 1.03)\n", "both", "",
-                "", total, wire, total / wire);
+    std::printf("%-8s %9s %9s %10.3f %10.3f %7.4f   (goal: ratio at most 1.03)\n", "both", "", "",
+                total, wire, total / wire);
     std::printf("steps 0..%s, %s\n", last.c_str(), ok ? "read back equal" : "FAILED");
 
     link.goOffline();

@@ -10,25 +10,39 @@ namespace mivo {
 ConsolePrompter::ConsolePrompter(std::istream& in, std::ostream& out, std::ostream& err, bool yes)
     : in_(in), out_(out), err_(err), yes_(yes) {}
 
-bool ConsolePrompter::ask(const std::string& text, const std::string& caption) {
+std::string ConsolePrompter::answer(const std::string& text, const std::string& caption,
+                                    const char* choices) {
     out_.flush();
-    err_ << caption << ": " << text << " [y/N] ";
+    err_ << caption << ": " << text << " [" << choices << "] ";
     if (yes_) {
         err_ << "y" << std::endl;
-        return true;
+        return "y";
     }
     err_.flush();
     std::string answer;
     if (!std::getline(in_, answer)) {
         err_ << std::endl;
-        return false;
+        return {};
     }
     const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
     answer.erase(answer.begin(), std::find_if_not(answer.begin(), answer.end(), blank));
     answer.erase(std::find_if_not(answer.rbegin(), answer.rend(), blank).base(), answer.end());
     std::transform(answer.begin(), answer.end(), answer.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return answer == "y" || answer == "yes";
+    return answer;
+}
+
+bool ConsolePrompter::ask(const std::string& text, const std::string& caption) {
+    const std::string a = answer(text, caption, "y/N");
+    return a == "y" || a == "yes";
+}
+
+Prompter::Answer ConsolePrompter::askYesNoCancel(const std::string& text,
+                                                 const std::string& caption) {
+    const std::string a = answer(text, caption, "y/n/C");
+    if (a == "y" || a == "yes") return Answer::Yes;
+    if (a == "n" || a == "no") return Answer::No;
+    return Answer::Cancel;
 }
 
 void ConsolePrompter::notify(const std::string& text, const std::string& caption) {

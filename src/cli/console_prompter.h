@@ -17,6 +17,9 @@ class ConsolePrompter : public Prompter {
     // Yes for "y", "Y" or "yes" (any case, blanks around allowed); No for anything else and
     // for no input.
     bool ask(const std::string& text, const std::string& caption) override;
+    // "CAPTION: TEXT [y/n/C]": Yes for "y" or "yes", No for "n" or "no", Cancel for anything
+    // else and for no input.
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
     void notify(const std::string& text, const std::string& caption) override;
     // The detail follows on its own line, indented.
     void notifyDetail(const std::string& text, const std::string& caption,
@@ -24,6 +27,10 @@ class ConsolePrompter : public Prompter {
     void showControllerError(const std::string& line) override;
 
   private:
+    // Asks with `choices` after the text; the answer in lower case without the blanks around
+    // it ("y" under --yes; empty for no input).
+    std::string answer(const std::string& text, const std::string& caption, const char* choices);
+
     std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;

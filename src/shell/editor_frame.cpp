@@ -39,10 +39,14 @@ QIcon FaceIcon(const QString& letters) {
     return QIcon(pixmap);
 }
 
-// Used only when no prompter is registered: questions are answered No.
+// Used only when no prompter is registered: questions are answered No, or Cancel where
+// offered.
 class SilentPrompter : public Prompter {
   public:
     bool ask(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
     void notify(const std::string&, const std::string&) override {}
     void showControllerError(const std::string&) override {}
 };
@@ -71,7 +75,7 @@ EditorFrame::EditorFrame(Screens& screens, DataKind kind, const FileKind& files,
       files_(files),
       dialogChooser_(std::make_unique<DialogFileChooser>()),
       silentPrompter_(std::make_unique<SilentPrompter>()) {
-    if (screens_.flags) screens_.flags->setSaver(kind_, [this] { saveFromStartScreen(); });
+    if (screens_.flags) screens_.flags->setSaver(kind_, [this] { return saveFromStartScreen(); });
 }
 
 EditorFrame::~EditorFrame() = default;
@@ -208,14 +212,13 @@ bool EditorFrame::runSave(QWidget* dialogParent, bool editorCall) {
     fileLines_.clear();
     QString name;
     int filter = 1;
-    if (!chooser().chooseSave(dialogParent, Labels(files_.saveFilters), name, filter))
-        return false;
+    if (!chooser().chooseSave(dialogParent, Labels(files_.saveFilters), name, filter)) return false;
     if (!SaveDataFile(files_, FileName(name), filter, fileContent(), prompter())) return false;
     if (editorCall) setModified(false);
     return true;
 }
 
-void EditorFrame::saveFromStartScreen() { runSave(screens_.tselect, false); }
+bool EditorFrame::saveFromStartScreen() { return runSave(screens_.tselect, false); }
 
 void EditorFrame::offerToSave() {
     if (modified_ && prompter().ask(files_.unsavedQuestion, files_.questionCaption))

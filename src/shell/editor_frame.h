@@ -63,8 +63,9 @@ class EditorFrame : public QMainWindow {
     // The file dialogs; nullptr gives the real ones back. Not owned.
     void setFileChooser(FileChooser* chooser);
     // The save procedure with the start screen's dialog (the closing question); the modified
-    // flag stays as it is.
-    void saveFromStartScreen();
+    // flag stays as it is. False when nothing was written (dialog cancelled, overwriting
+    // declined, the write failed).
+    bool saveFromStartScreen();
 
     // On line: the controller commands enabled and "COM set" disabled; off line the reverse.
     void applyOnlineState(bool online);

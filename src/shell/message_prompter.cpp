@@ -25,6 +25,18 @@ bool MessagePrompter::ask(const std::string& text, const std::string& caption) {
     return Run(text, caption, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+Prompter::Answer MessagePrompter::askYesNoCancel(const std::string& text,
+                                                 const std::string& caption) {
+    switch (Run(text, caption, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
 void MessagePrompter::notify(const std::string& text, const std::string& caption) {
     Run(text, caption, QMessageBox::Ok);
 }

@@ -11,7 +11,7 @@ enum class DataKind { Step = 0, Parameter = 1, Pallet = 2, Offset = 3 };
 
 class ModifiedFlags : public QObject {
     Q_OBJECT
-public:
+  public:
     using QObject::QObject;
 
     bool isSet(DataKind kind) const { return flags_[index(kind)]; }
@@ -20,22 +20,22 @@ public:
         flags_[index(kind)] = on;
         emit changed(kind, on);
     }
-    // The save dialog run on Yes to the closing question; until an editor registers one the
-    // question is still asked and Yes does nothing.
-    void setSaver(DataKind kind, std::function<void()> saver) {
+    // The save dialog run on Yes to the closing question; true when the data were written.
+    // Until an editor registers one the question is still asked and Yes does nothing.
+    void setSaver(DataKind kind, std::function<bool()> saver) {
         savers_[index(kind)] = std::move(saver);
     }
-    void runSaver(DataKind kind) const {
-        if (savers_[index(kind)]) savers_[index(kind)]();
+    bool runSaver(DataKind kind) const {
+        return savers_[index(kind)] ? savers_[index(kind)]() : true;
     }
 
-signals:
+  signals:
     void changed(mivo::DataKind kind, bool on);
 
-private:
+  private:
     static std::size_t index(DataKind k) { return static_cast<std::size_t>(k); }
     std::array<bool, 4> flags_{};
-    std::array<std::function<void()>, 4> savers_{};
+    std::array<std::function<bool()>, 4> savers_{};
 };
 
 }  // namespace mivo

@@ -8,9 +8,9 @@
 #include <QVBoxLayout>
 
 #include "link/tbuff.h"
-#include "shell/modified_flags.h"
 #include "procedures/prompter.h"
 #include "shell/editor_frame.h"
+#include "shell/modified_flags.h"
 #include "shell/screens.h"
 #include "shell/window_style.h"
 
@@ -120,11 +120,16 @@ void Tselect::StartKeyDown(Qt::KeyboardModifiers modifiers) {
 }
 
 void Tselect::closeEvent(QCloseEvent* event) {
-    if (screens_.flags) {
+    // Cancel, or a Yes whose save wrote nothing, keeps the program open as it was.
+    if (screens_.flags && screens_.prompter) {
         for (const SaveQuestion& q : kSaveQuestions) {
             if (!screens_.flags->isSet(q.kind)) continue;
-            if (screens_.prompter && screens_.prompter->ask(q.text, q.caption))
-                screens_.flags->runSaver(q.kind);
+            const Prompter::Answer a = screens_.prompter->askYesNoCancel(q.text, q.caption);
+            if (a == Prompter::Answer::Cancel ||
+                (a == Prompter::Answer::Yes && !screens_.flags->runSaver(q.kind))) {
+                event->ignore();
+                return;
+            }
         }
     }
     QApplication::processEvents();

@@ -22,7 +22,8 @@ class Tselect : public QMainWindow {
 
   signals:
     void serviceLayoutChanged(bool on);
-    // The start screen was closed after the save questions; the program ends.
+    // The start screen was closed after the save questions; the program ends. Not emitted when
+    // a question was cancelled or a save wrote nothing: the program stays open.
     void programEnded();
 
   protected:

@@ -59,9 +59,13 @@ StepResult SendCircle(ProcedureContext& ctx, const StepTable& table, int s) {
     return StepResult::Sent;
 }
 
+// Checks the range without showing anything.
 class QuietPrompter : public Prompter {
   public:
     bool ask(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
     void notify(const std::string&, const std::string&) override {}
     void showControllerError(const std::string&) override {}
 };

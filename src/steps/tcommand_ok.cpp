@@ -26,6 +26,9 @@ constexpr const char* kEmptyBoxMessages[8] = {"Input X value",  "Input Y value",
 class NoPrompter : public Prompter {
   public:
     bool ask(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
     void notify(const std::string&, const std::string&) override {}
     void showControllerError(const std::string&) override {}
 };
