@@ -1,4 +1,7 @@
+#include "shell/transfer_dialogs.h"
+
 #include <QComboBox>
+#include <QMessageBox>
 #include <QProgressBar>
 
 #include "parameters/tinit.h"
@@ -6,7 +9,6 @@
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/terr.h"
-#include "shell/transfer_dialogs.h"
 #include "shell_fixture.h"
 
 namespace mivo::test {
@@ -101,6 +103,32 @@ TEST_F(ShellDialogs, ErrorDialogOkReenablesTheScreensUnlessTeaching) {
     EXPECT_FALSE(screens.terr->isVisible());
 }
 
+// The controller's error line comes to the front, above the transfer dialogs of the operation
+// that goes on under it: the notice that follows it ("Error No. 1") belongs to it, so that the
+// window manager keeps both above the transfer dialogs, and stands beside it.
+TEST_F(ShellDialogs, ControllerErrorComesInFrontOfTheTransferDialogs) {
+    startTransfer(true);
+    screens.transfer->showProgress(10);
+    screens.tcall->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screens.tcall));
+    MessagePrompter messages(screens);
+    // As a transfer reports a refused step: the error line, at once the notice.
+    messages.showControllerError("44");
+    QWidget* noticeParent = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            noticeParent = box->parentWidget();
+            // Not over the error line.
+            EXPECT_FALSE(box->frameGeometry().intersects(screens.terr->frameGeometry()));
+            box->accept();
+        }
+    });
+    messages.notify("Error No. 1", "Sending error");
+    EXPECT_EQ(noticeParent, screens.terr);
+    EXPECT_EQ(screens.terr->errorText(), "44");
+    EXPECT_TRUE(screens.terr->isVisible());
+}
+
 TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {
     struct Case {
         QString question;
@@ -119,18 +147,21 @@ TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {
     EXPECT_EQ(init->robotNumber(), 31);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.question.toStdString());
-        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
+        for (QWidget* w :
+             {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
             w->setEnabled(false);
         bool yes = false;
         init->openFor(c.opener, c.question, c.question.startsWith("Select"), [&] { yes = true; });
         EXPECT_TRUE(init->isVisible());
-        EXPECT_EQ(init->findChild<QComboBox*>("ComboBox1")->isVisibleTo(init), c.question.startsWith("Select"));
+        EXPECT_EQ(init->findChild<QComboBox*>("ComboBox1")->isVisibleTo(init),
+                  c.question.startsWith("Select"));
         const std::size_t before = sim.received().size();
         click(init->findChild<QPushButton*>("No"));
         EXPECT_FALSE(init->isVisible());
         EXPECT_FALSE(yes);
         EXPECT_EQ(sim.received().size(), before);
-        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
+        for (QWidget* w :
+             {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
             EXPECT_EQ(w->isEnabled(), w == c.opener) << w->objectName().toStdString();
     }
 }
