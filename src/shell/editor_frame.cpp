@@ -1,11 +1,16 @@
 #include "shell/editor_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "files/data_files.h"
 #include "link/tbuff.h"
@@ -37,6 +42,14 @@ QIcon FaceIcon(const QString& letters) {
     p.setPen(QColor(0, 0, 0x80));
     p.drawText(pixmap.rect(), Qt::AlignCenter, letters);
     return QIcon(pixmap);
+}
+
+QIcon ButtonIcon(const EditorFrame::Button& b) {
+    QIcon fallback = b.standardIcon == QStyle::SP_CustomBase
+                         ? FaceIcon(b.face)
+                         : QApplication::style()->standardIcon(b.standardIcon);
+    if (fallback.isNull()) fallback = FaceIcon(b.face);
+    return b.themeIcon ? QIcon::fromTheme(b.themeIcon, fallback) : fallback;
 }
 
 // Used only when no prompter is registered: questions are answered No, or Cancel where
@@ -95,12 +108,16 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
     for (const Button& b : buttons) {
         QAction* a = makeAction(b.hint, b.objectName);
         a->setToolTip(b.hint);
-        a->setIcon(FaceIcon(b.face));
+        a->setIcon(ButtonIcon(b));
         buttons_[b.hint] = a;
         if (b.online) onlineActions_.push_back(a);
         if (b.handler) connect(a, &QAction::triggered, this, b.handler);
         bar->addAction(a);
-        if (QWidget* w = bar->widgetForAction(a)) w->setObjectName(b.objectName);
+        if (auto* w = qobject_cast<QToolButton*>(bar->widgetForAction(a))) {
+            w->setObjectName(b.objectName);
+            // A short hint reads better than a picture alone.
+            if (!QString(b.hint).contains(' ')) w->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
     }
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -121,6 +138,7 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& i
             continue;
         }
         QAction* a = makeAction(item.text, item.objectName);
+        if (!item.key.isEmpty()) a->setShortcut(item.key);
         // A menu item for a tool-bar command triggers the button's action, so that one
         // connection serves both.
         if (item.button) {
@@ -132,7 +150,7 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& i
         if (item.online) onlineActions_.push_back(a);
         if (item.offline) offlineActions_.push_back(a);
         menu->addAction(a);
-        menuItems_[item.text] = a;
+        menuItems_[QString(item.text).remove('&')] = a;
     }
     applyOnlineState(screens_.tbuff && screens_.tbuff->isOnline());
     return menu;
@@ -155,6 +173,40 @@ QAction* EditorFrame::menuAction(const QString& text) const {
 void EditorFrame::setModified(bool on) {
     modified_ = on;
     if (screens_.flags) screens_.flags->set(kind_, on);
+    updateTitle();
+}
+
+void EditorFrame::setCaption(const QString& caption) {
+    caption_ = caption;
+    updateTitle();
+}
+
+void EditorFrame::showFile(const std::string& path) {
+    file_ = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
+    updateTitle();
+}
+
+void EditorFrame::forgetFile() {
+    file_.clear();
+    updateTitle();
+}
+
+void EditorFrame::updateTitle() {
+    QString title = caption_;
+    if (!file_.isEmpty()) title += " - " + file_;
+    if (modified_) title += " *";
+    setWindowTitle(title);
+}
+
+void EditorFrame::setWrittenSize(QSize size) {
+    setWindowFlags(Qt::Window);
+    setMinimumSize(size);
+    resize(size);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r(QPoint(), size);
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
 }
 
 void EditorFrame::setFileChooser(FileChooser* chooser) { chooser_ = chooser; }
@@ -214,6 +266,7 @@ bool EditorFrame::runSave(QWidget* dialogParent, bool editorCall) {
     int filter = 1;
     if (!chooser().chooseSave(dialogParent, Labels(files_.saveFilters), name, filter)) return false;
     if (!SaveDataFile(files_, FileName(name), filter, fileContent(), prompter())) return false;
+    showFile(SaveTargetName(files_, FileName(name), filter));
     if (editorCall) setModified(false);
     return true;
 }
@@ -241,6 +294,7 @@ void EditorFrame::openFile() {
         [this](int f, std::string_view content) { return convertFile(f, content); }, prompter());
     // A file that could not be read left the data as they were, and so their modified state.
     if (outcome == OpenOutcome::NotRead) return;
+    showFile(OpenTargetName(files_, FileName(name), filter));
     setModified(false);
     fileOpened();
 }

@@ -103,6 +103,15 @@ bool Tselect::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Tselect::keyPressEvent(QKeyEvent* event) {
+    // Enter starts, as the start button's click does (the button passes the key on).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        StartClick();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void Tselect::StartKeyDown(Qt::KeyboardModifiers modifiers) {
     const bool service = (modifiers & kServiceModifiers) == kServiceModifiers;
     QWidget* centre = centralWidget();

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QTableView>
 #include <QUndoStack>
 #include <algorithm>
@@ -59,7 +60,16 @@ bool Tmmain::applyChange(const QString& caption, const std::function<void(StepTa
 }
 
 bool Tmmain::applyStepValues(int step, const StepValues& values, const CircleFlags& flags) {
-    return applyChange("Command", [&](StepTable& t) { WriteStep(t, step, values, flags); });
+    if (!applyChange("Command", [&](StepTable& t) { WriteStep(t, step, values, flags); }))
+        return false;
+    // On to the next step, for entering a program row by row (a circle takes two rows).
+    int next = step + 1;
+    if (values.command == "CIR")
+        next = (flags.wasCircle && flags.secondRowChosen ? step : step + 1) + 1;
+    const int column = std::max(grid_->currentIndex().column(), 1);
+    grid_->setCurrentIndex(model_->index(std::min(next, kStepCount - 1), column));
+    grid_->setFocus();
+    return true;
 }
 
 void Tmmain::tableReplaced() {
@@ -176,7 +186,17 @@ void Tmmain::redo() {
 }
 
 bool Tmmain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_ && event->type() == QEvent::KeyPress) setStepModified(true);
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        setStepModified(true);
+        // Enter on a row opens the command-entry dialog, as a double-click does; not the Enter
+        // that a cell's editor passes on when it ends an in-place edit.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && grid_->hasFocus() &&
+            grid_->currentIndex().isValid()) {
+            openStepDialog(grid_->currentIndex().row());
+            return true;
+        }
+    }
     return EditorFrame::eventFilter(watched, event);
 }
 

@@ -197,6 +197,18 @@ TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) 
     screens.tmmain->setFileChooser(nullptr);
 }
 
+TEST_F(ShellStart, EnterOnTheStartScreenStarts) {
+    useSimulatorAs(1);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        screens.tmmain->endEditor();
+        ASSERT_TRUE(screens.tselect->isVisible());
+        QTest::keyClick(screens.tselect->findChild<QPushButton*>("Button1"), key);
+        EXPECT_FALSE(screens.tselect->isVisible());
+        EXPECT_TRUE(screens.tmmain->isVisible());
+        EXPECT_TRUE(link().isOnline());
+    }
+}
+
 TEST_F(ShellStart, KeyOnTheStartButtonChoosesTheLayout) {
     struct Case {
         Qt::KeyboardModifiers modifiers;
