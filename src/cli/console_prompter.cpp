@@ -5,6 +5,8 @@
 #include <istream>
 #include <ostream>
 
+#include "cli/cli_args.h"
+
 namespace mivo {
 
 ConsolePrompter::ConsolePrompter(std::istream& in, std::ostream& out, std::ostream& err, bool yes)
@@ -12,6 +14,7 @@ ConsolePrompter::ConsolePrompter(std::istream& in, std::ostream& out, std::ostre
 
 std::string ConsolePrompter::answer(const std::string& text, const std::string& caption,
                                     const char* choices) {
+    if (before_) before_();
     out_.flush();
     err_ << caption << ": " << text << " [" << choices << "] ";
     if (yes_) {
@@ -34,30 +37,43 @@ std::string ConsolePrompter::answer(const std::string& text, const std::string& 
 
 bool ConsolePrompter::ask(const std::string& text, const std::string& caption) {
     const std::string a = answer(text, caption, "y/N");
-    return a == "y" || a == "yes";
+    const bool yes = a == "y" || a == "yes";
+    declined_ = declined_ || !yes;
+    return yes;
 }
 
 Prompter::Answer ConsolePrompter::askYesNoCancel(const std::string& text,
                                                  const std::string& caption) {
     const std::string a = answer(text, caption, "y/n/C");
     if (a == "y" || a == "yes") return Answer::Yes;
+    declined_ = true;
     if (a == "n" || a == "no") return Answer::No;
     return Answer::Cancel;
 }
 
 void ConsolePrompter::notify(const std::string& text, const std::string& caption) {
+    if (before_) before_();
     out_ << caption << ": " << text << std::endl;
 }
 
 void ConsolePrompter::notifyDetail(const std::string& text, const std::string& caption,
                                    const std::string& detail) {
+    if (before_) before_();
     out_ << caption << ": " << text << '\n';
     if (!detail.empty()) out_ << "  " << detail << '\n';
     out_.flush();
 }
 
 void ConsolePrompter::showControllerError(const std::string& line) {
-    if (!line.empty()) out_ << "Error display: " << line << std::endl;
+    if (line.empty()) return;
+    if (before_) before_();
+    out_ << "Error display: " << line << std::endl;
+}
+
+int ReportDeclined(int status, const ConsolePrompter& prompter, std::ostream& err) {
+    if (status == kExitFailed && prompter.declined())
+        err << "mivo: answered No: nothing was done" << std::endl;
+    return status;
 }
 
 }  // namespace mivo

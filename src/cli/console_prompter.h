@@ -2,6 +2,7 @@
 // The Prompter of the command-line tool: notices on standard output as "CAPTION: TEXT",
 // questions on standard error as "CAPTION: TEXT [y/N]" answered from standard input (or Yes
 // by --yes), controller errors as "Error display: LINE" on standard output.
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -26,6 +27,11 @@ class ConsolePrompter : public Prompter {
                       const std::string& detail) override;
     void showControllerError(const std::string& line) override;
 
+    // Runs before anything is printed (the progress line makes room).
+    void setBeforeOutput(std::function<void()> before) { before_ = std::move(before); }
+    // True once a question was answered otherwise than Yes.
+    bool declined() const { return declined_; }
+
   private:
     // Asks with `choices` after the text; the answer in lower case without the blanks around
     // it ("y" under --yes; empty for no input).
@@ -35,6 +41,12 @@ class ConsolePrompter : public Prompter {
     std::ostream& out_;
     std::ostream& err_;
     bool yes_;
+    bool declined_ = false;
+    std::function<void()> before_;
 };
+
+// A command's exit status, after one line on `err` when it failed on a question answered
+// otherwise than Yes: "mivo: answered No: nothing was done".
+int ReportDeclined(int status, const ConsolePrompter& prompter, std::ostream& err);
 
 }  // namespace mivo

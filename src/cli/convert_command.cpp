@@ -14,6 +14,8 @@ int SaveFilterForPath(const std::string& path) {
     return FilterForName(StepFileKind().saveFilters, path, false);
 }
 
+bool IsZebFileName(const std::string& path) { return OpenFilterForPath(path) == OpenCrd; }
+
 int RunConvert(const std::string& in, const std::string& out, Prompter& prompter) {
     StepTable table;
     if (OpenStepFile(table, in, OpenFilterForPath(in), prompter) != OpenOutcome::Completed)

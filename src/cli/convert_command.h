@@ -12,6 +12,9 @@ namespace mivo {
 // stands rather than as "OUT.STP.stp".
 int OpenFilterForPath(const std::string& path);
 int SaveFilterForPath(const std::string& path);
+// True for a ZEB data file's name (".crd" in any case): the tool reads such files, never writes
+// them.
+bool IsZebFileName(const std::string& path);
 
 // kExitCompleted when the open ended with "Completed" and the save with "Saved", otherwise
 // kExitFailed (nothing is saved after a failed open).

@@ -23,11 +23,13 @@ struct Command {
     std::size_t operands;  // how many operands it takes
     const char* usage;
     int (*run)(const Invocation&);
+    int writes = -1;  // the operand naming the step file it writes; -1: none
 };
 
 int Convert(const Invocation& call) {
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
-    return mivo::RunConvert(call.operands[0], call.operands[1], prompter);
+    return mivo::ReportDeclined(mivo::RunConvert(call.operands[0], call.operands[1], prompter),
+                                prompter, std::cerr);
 }
 
 int StepsSend(const Invocation& call) {
@@ -41,12 +43,17 @@ int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"er
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {{"convert"}, 2, "mivo [--yes] convert IN OUT", Convert},
-        {{"steps", "send"}, 1,
-         "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range A-B]",
+        {{"convert"}, 2, "mivo [--yes] convert IN OUT", Convert, 1},
+        {{"steps", "send"},
+         1,
+         "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
+         "A-B]",
          StepsSend},
-        {{"steps", "receive"}, 1, "mivo --port DEVICE ... steps receive FILE [--range A-B]",
-         StepsReceive},
+        {{"steps", "receive"},
+         1,
+         "mivo --port DEVICE ... steps receive FILE [--range A-B]",
+         StepsReceive,
+         0},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
     };
@@ -59,10 +66,15 @@ const mivo::OptionSpec& Options() {
     return known;
 }
 
+void PrintUsage(std::ostream& out) {
+    out << "usage:\n";
+    for (const Command& c : Commands()) out << "  " << c.usage << '\n';
+}
+
+// A call the tool cannot run: the problem and the usage on standard error.
 int Usage(const std::string& problem) {
-    if (!problem.empty()) std::cerr << "mivo: " << problem << '\n';
-    std::cerr << "usage:\n";
-    for (const Command& c : Commands()) std::cerr << "  " << c.usage << '\n';
+    std::cerr << "mivo: " << problem << '\n';
+    PrintUsage(std::cerr);
     return mivo::kExitUsage;
 }
 
@@ -80,13 +92,19 @@ int main(int argc, char** argv) {
     ParsedArgs parsed;
     std::string error;
     if (!mivo::ParseArgs(args, Options(), parsed, error)) return Usage(error);
-    if (parsed.has("--help")) return Usage({});
+    if (parsed.has("--help")) {
+        PrintUsage(std::cout);
+        return mivo::kExitCompleted;
+    }
     if (parsed.words.empty()) return Usage("no command given");
     for (const Command& c : Commands()) {
         if (!Matches(c, parsed.words)) continue;
         Invocation call{
             parsed, {parsed.words.begin() + static_cast<long>(c.words.size()), parsed.words.end()}};
         if (call.operands.size() != c.operands) return Usage("wrong number of operands");
+        if (c.writes >= 0 && mivo::IsZebFileName(call.operands[static_cast<std::size_t>(c.writes)]))
+            return Usage(call.operands[static_cast<std::size_t>(c.writes)] +
+                         ": mivo writes step files only, never ZEB files (.crd)");
         return c.run(call);
     }
     return Usage("unknown command " + parsed.words[0]);

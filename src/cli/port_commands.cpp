@@ -1,5 +1,7 @@
 #include "cli/port_commands.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QTimer>
 #include <cstdlib>
@@ -8,6 +10,7 @@
 #include <memory>
 
 #include "cli/console_prompter.h"
+#include "cli/console_transfer_view.h"
 #include "cli/convert_command.h"
 #include "common/convert.h"
 #include "link/link_messages.h"
@@ -125,7 +128,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     if (!link.goOnline()) return kExitFailed;
 
     ConsoleChannel channel(link, timeoutMs, log.get());
-    HeadlessTransferView view;
+    ConsoleTransferView view(std::cerr, ::isatty(STDERR_FILENO) == 1);
+    prompter.setBeforeOutput([&view] { view.clearLine(); });
     std::vector<std::string> replies;
     ProcedureContext ctx{channel, prompter, view, replies};
     const StepTarget target{table};
@@ -151,7 +155,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         if (r.outcome == Outcome::Completed) status = kExitCompleted;
     }
     link.goOffline();
-    return status;
+    return ReportDeclined(status, prompter, std::cerr);
 }
 
 }  // namespace mivo
