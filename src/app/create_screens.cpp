@@ -8,9 +8,9 @@
 #include "parameters/tinit.h"
 #include "parameters/tparameter.h"
 #include "print/tprint.h"
+#include "procedures/prompter.h"
 #include "shell/message_prompter.h"
 #include "shell/modified_flags.h"
-#include "procedures/prompter.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/tcom.h"
@@ -25,7 +25,6 @@
 #include "teach/tteach.h"
 
 namespace mivo {
-
 
 // Declared in creation order; destroyed in reverse, so no screen outlives what it refers to.
 struct ScreenSet::Owned {
@@ -89,7 +88,7 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
     screens.treadoff = make(new Treadoff(screens));
 
     Tcom* com = screens.tcom;
-    o.link.setPortNumberSource([com] { return com->itemIndex() + 1; });
+    o.link.setPortSource([com] { return com->portChoice(); });
     screens.tselect->show();
     return set;
 }

@@ -105,6 +105,8 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    // Small enough that every button and the line switch fit the written width.
+    bar->setIconSize(QSize(20, 20));
     for (const Button& b : buttons) {
         QAction* a = makeAction(b.hint, b.objectName);
         a->setToolTip(b.hint);

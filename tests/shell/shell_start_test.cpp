@@ -3,6 +3,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "link/serial_port.h"
 #include "shell/modified_flags.h"
 #include "shell/tcom.h"
 #include "shell_fixture.h"
@@ -96,6 +97,55 @@ TEST_F(ShellStart, ChosenComPortIsOpenedAtTheNextGoingOnLine) {
     ASSERT_TRUE(link().isOnline());
     EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
     expectSwitches("Online");
+}
+
+// Below the eight COM items the dialog offers the serial ports the system reports (a USB
+// adapter), read anew at every opening; the one chosen is what the line opens.
+TEST_F(ShellStart, ReportedSerialPortCanBeChosen) {
+    std::vector<ReportedPort> reported = {
+        {"/dev/ttyS1", "", ""},  // COM2 opens it already: not offered twice
+        {pty.devicePath(), "USB-Serial Controller", "Prolific Technology Inc."},
+    };
+    int listed = 0;
+    screens.tcom->setPortLister([&] {
+        ++listed;
+        return reported;
+    });
+    screens.tselect->hide();
+    screens.tmmain->show();
+    screens.tmmain->comSet();
+    ASSERT_TRUE(screens.tcom->isVisible());
+    EXPECT_EQ(listed, 1);
+    std::vector<QRadioButton*> found;
+    for (QRadioButton* r : screens.tcom->findChildren<QRadioButton*>())
+        if (!r->text().startsWith("COM")) found.push_back(r);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_TRUE(found[0]->text().contains(pty.devicePath()));
+    EXPECT_TRUE(found[0]->text().contains("USB-Serial Controller"));
+    EXPECT_TRUE(found[0]->text().contains("Prolific Technology Inc."));
+    click(found[0]);
+    click(screens.tcom->findChild<QPushButton*>("Set"));
+
+    click(lineSwitchOf(screens.tmmain));
+    EXPECT_TRUE(prompter.messages.empty());
+    ASSERT_TRUE(link().isOnline());
+    EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
+    click(lineSwitchOf(screens.tmmain));
+
+    // Unplugged: the choice stays, marked, until another is made.
+    reported.clear();
+    screens.tmmain->comSet();
+    EXPECT_EQ(listed, 2);
+    QRadioButton* kept = nullptr;
+    for (QRadioButton* r : screens.tcom->findChildren<QRadioButton*>())
+        if (r->isChecked()) kept = r;
+    ASSERT_NE(kept, nullptr);
+    EXPECT_TRUE(kept->text().contains(pty.devicePath()));
+    EXPECT_TRUE(kept->text().contains("not found"));
+    click(screens.tcom->findChild<QRadioButton*>("COM1"));
+    click(screens.tcom->findChild<QPushButton*>("Set"));
+    click(lineSwitchOf(screens.tmmain));
+    EXPECT_FALSE(link().isOnline());  // COM1 is the missing device
 }
 
 TEST_F(ShellStart, ClosingAsksOnlyForTheModifiedKindsInOrder) {

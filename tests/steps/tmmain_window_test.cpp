@@ -21,6 +21,14 @@ class StepEditorWindow : public EditorFixture {};
 TEST_F(StepEditorWindow, GrowsWithTheGridAndTheCommentColumn) {
     EXPECT_EQ(editor->size(), QSize(636, 488));
     EXPECT_TRUE(editor->windowFlags() & Qt::WindowMaximizeButtonHint);
+    // Every button and the line switch fit; none is pushed out of the tool bar.
+    QApplication::processEvents();
+    auto* bar = editor->findChild<QToolBar*>("ToolBar1");
+    for (QAction* a : bar->actions()) {
+        if (QWidget* w = bar->widgetForAction(a)) {
+            EXPECT_TRUE(w->isVisible()) << a->toolTip().toStdString();
+        }
+    }
     QHeaderView* header = grid()->horizontalHeader();
     const int commentBefore = header->sectionSize(8);
     const int xBefore = header->sectionSize(3);
