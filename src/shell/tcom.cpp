@@ -49,7 +49,8 @@ Tcom::Tcom(Screens& screens, QWidget* parent)
         grid->addWidget(devices_[i], row, column + 1);
     }
     group_->button(0)->setChecked(true);
-    connect(group_, &QButtonGroup::idClicked, this, [this](int id) {
+    connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (!checked) return;
         const std::size_t i = static_cast<std::size_t>(id - kFirstReportedId);
         chosenDevice_ =
             id >= kFirstReportedId && i < reportedDevices_.size() ? reportedDevices_[i] : QString();
