@@ -129,6 +129,33 @@ TEST_F(ShellDialogs, ControllerErrorComesInFrontOfTheTransferDialogs) {
     EXPECT_TRUE(screens.terr->isVisible());
 }
 
+// The closing question's box: Escape (or closing it) is Cancel, never a No that gives up work.
+TEST_F(ShellDialogs, ThreeWayQuestionBoxAnswers) {
+    using A = Prompter::Answer;
+    struct Case {
+        const char* what;
+        std::function<void(QMessageBox*)> act;
+        A answer;
+    };
+    const Case cases[] = {
+        {"Escape", [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }, A::Cancel},
+        {"closed", [](QMessageBox* b) { b->close(); }, A::Cancel},
+        {"No", [](QMessageBox* b) { b->button(QMessageBox::No)->click(); }, A::No},
+        {"Yes", [](QMessageBox* b) { b->button(QMessageBox::Yes)->click(); }, A::Yes},
+    };
+    MessagePrompter messages(screens);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                EXPECT_NE(box->button(QMessageBox::Cancel), nullptr);
+                c.act(box);
+            }
+        });
+        EXPECT_EQ(messages.askYesNoCancel("Is step data saved?", "Step contents"), c.answer);
+    }
+}
+
 TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {
     struct Case {
         QString question;
