@@ -28,6 +28,10 @@ class PrintingPrompter : public mivo::Prompter {
         std::printf("question: %s\n", text.c_str());
         return false;
     }
+    Answer askYesNoCancel(const std::string& text, const std::string&) override {
+        std::printf("question: %s\n", text.c_str());
+        return Answer::Cancel;
+    }
     void notify(const std::string& text, const std::string& caption) override {
         std::printf("message [%s]: %s\n", caption.c_str(), text.c_str());
     }

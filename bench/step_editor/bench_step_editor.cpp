@@ -21,6 +21,9 @@ namespace {
 class QuietPrompter : public mivo::Prompter {
   public:
     bool ask(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
     void notify(const std::string& text, const std::string& caption) override {
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     }

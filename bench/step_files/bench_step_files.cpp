@@ -17,6 +17,7 @@ namespace {
 class QuietPrompter : public mivo::Prompter {
   public:
     bool ask(const std::string&, const std::string&) override { return true; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
     void notify(const std::string&, const std::string&) override {}
     void showControllerError(const std::string&) override {}
 };

@@ -29,6 +29,7 @@ using mivo::bench::kByteSeconds;
 class YesPrompter : public mivo::Prompter {
   public:
     bool ask(const std::string&, const std::string&) override { return true; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
     void notify(const std::string& text, const std::string& caption) override {
         std::printf("  %s: %s\n", caption.c_str(), text.c_str());
     }

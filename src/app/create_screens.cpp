@@ -92,7 +92,7 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
     o.screens.emplace_back(screens.commlog);
 
     Tcom* com = screens.tcom;
-    o.link.setPortNumberSource([com] { return com->itemIndex() + 1; });
+    o.link.setPortSource([com] { return com->portChoice(); });
     screens.tselect->show();
     return set;
 }

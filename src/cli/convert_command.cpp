@@ -76,6 +76,8 @@ std::optional<ConvertKind> ConvertKindFor(const std::optional<std::string>& kind
     return kind;
 }
 
+bool IsZebFileName(const std::string& path) { return OpenFilterForPath(path) == OpenCrd; }
+
 int RunConvert(const std::string& in, const std::string& out, ConvertKind kind,
                Prompter& prompter) {
     if (kind == ConvertKind::Parameter) {

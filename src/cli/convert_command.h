@@ -16,6 +16,9 @@ int OpenFilterForPath(const FileKind& kind, const std::string& path);
 int SaveFilterForPath(const FileKind& kind, const std::string& path);
 int OpenFilterForPath(const std::string& path);
 int SaveFilterForPath(const std::string& path);
+// True for a ZEB data file's name (".crd" in any case): the tool reads such files, never writes
+// them.
+bool IsZebFileName(const std::string& path);
 
 enum class ConvertKind { Step, Parameter };
 

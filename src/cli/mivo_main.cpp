@@ -25,6 +25,7 @@ struct Command {
     const char* usage;
     int (*run)(const Invocation&);
     std::size_t optionalOperands = 0;  // how many more it may take
+    int writes = -1;                   // the operand naming the data file it writes; -1: none
 };
 
 int Convert(const Invocation& call) {
@@ -37,7 +38,8 @@ int Convert(const Invocation& call) {
         return mivo::kExitUsage;
     }
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
-    return mivo::RunConvert(call.operands[0], call.operands[1], *kind, prompter);
+    return mivo::ReportDeclined(
+        mivo::RunConvert(call.operands[0], call.operands[1], *kind, prompter), prompter, std::cerr);
 }
 
 int StepsSend(const Invocation& call) {
@@ -59,7 +61,7 @@ int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"er
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {{"convert"}, 2, "mivo [--yes] [--kind step|parameter] convert IN OUT", Convert},
+        {{"convert"}, 2, "mivo [--yes] [--kind step|parameter] convert IN OUT", Convert, 0, 1},
         {{"steps", "send"},
          1,
          "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
@@ -68,10 +70,22 @@ const std::vector<Command>& Commands() {
         {{"steps", "receive"},
          1,
          "mivo --port DEVICE ... steps receive FILE [--range A-B]",
-         StepsReceive},
+         StepsReceive,
+         0,
+         0},
         {{"params", "send"}, 1, "mivo --port DEVICE ... params send FILE", ParamsSend},
-        {{"params", "receive"}, 1, "mivo --port DEVICE ... params receive FILE", ParamsReceive},
-        {{"params", "init"}, 1, "mivo --port DEVICE ... params init ROBOT [FILE]", ParamsInit, 1},
+        {{"params", "receive"},
+         1,
+         "mivo --port DEVICE ... params receive FILE",
+         ParamsReceive,
+         0,
+         0},
+        {{"params", "init"},
+         1,
+         "mivo --port DEVICE ... params init ROBOT [FILE]",
+         ParamsInit,
+         1,
+         1},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
     };
@@ -84,10 +98,15 @@ const mivo::OptionSpec& Options() {
     return known;
 }
 
+void PrintUsage(std::ostream& out) {
+    out << "usage:\n";
+    for (const Command& c : Commands()) out << "  " << c.usage << '\n';
+}
+
+// A call the tool cannot run: the problem and the usage on standard error.
 int Usage(const std::string& problem) {
-    if (!problem.empty()) std::cerr << "mivo: " << problem << '\n';
-    std::cerr << "usage:\n";
-    for (const Command& c : Commands()) std::cerr << "  " << c.usage << '\n';
+    std::cerr << "mivo: " << problem << '\n';
+    PrintUsage(std::cerr);
     return mivo::kExitUsage;
 }
 
@@ -105,7 +124,10 @@ int main(int argc, char** argv) {
     ParsedArgs parsed;
     std::string error;
     if (!mivo::ParseArgs(args, Options(), parsed, error)) return Usage(error);
-    if (parsed.has("--help")) return Usage({});
+    if (parsed.has("--help")) {
+        PrintUsage(std::cout);
+        return mivo::kExitCompleted;
+    }
     if (parsed.words.empty()) return Usage("no command given");
     for (const Command& c : Commands()) {
         if (!Matches(c, parsed.words)) continue;
@@ -114,6 +136,11 @@ int main(int argc, char** argv) {
         if (call.operands.size() < c.operands ||
             call.operands.size() > c.operands + c.optionalOperands)
             return Usage("wrong number of operands");
+        const auto writes = static_cast<std::size_t>(c.writes);
+        if (c.writes >= 0 && writes < call.operands.size() &&
+            mivo::IsZebFileName(call.operands[writes]))
+            return Usage(call.operands[writes] +
+                         ": mivo writes data files only, never ZEB files (.crd)");
         return c.run(call);
     }
     return Usage("unknown command " + parsed.words[0]);

@@ -1,5 +1,7 @@
 #include "cli/port_commands.h"
 
+#include <unistd.h>
+
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -9,6 +11,7 @@
 #include <memory>
 
 #include "cli/console_prompter.h"
+#include "cli/console_transfer_view.h"
 #include "cli/convert_command.h"
 #include "cli/params_command.h"
 #include "common/convert.h"
@@ -128,7 +131,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     char name[] = "mivo";
     char* argv[] = {name, nullptr};
     QCoreApplication app(argc, argv);
-    HeadlessTransferView view;
+    ConsoleTransferView view(std::cerr, ::isatty(STDERR_FILENO) == 1);
+    prompter.setBeforeOutput([&view] { view.clearLine(); });
     TBuff link;
     link.setDeviceForPort(1, QString::fromStdString(args.value("--port")));
     link.setPortNumberSource([] { return 1; });
@@ -186,7 +190,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return kExitFailed;
     }
-    return status;
+    return ReportDeclined(status, prompter, std::cerr);
 }
 
 }  // namespace mivo

@@ -30,6 +30,9 @@ class FileNamingPrompter : public Prompter {
     bool ask(const std::string& text, const std::string& caption) override {
         return inner_.ask(text, caption);
     }
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
+        return inner_.askYesNoCancel(text, caption);
+    }
     void notify(const std::string& text, const std::string& caption) override {
         inner_.notify(text, caption);
     }

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <QFileInfo>
+#include <QSerialPortInfo>
+#include <algorithm>
 #include <cerrno>
 
 namespace mivo {
@@ -25,6 +27,15 @@ QString OpenReason(const QString& device, QSerialPort::SerialPortError error,
 }
 
 }  // namespace
+
+std::vector<ReportedPort> ReportedSerialPorts() {
+    std::vector<ReportedPort> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+        ports.push_back({info.systemLocation(), info.description(), info.manufacturer()});
+    std::sort(ports.begin(), ports.end(),
+              [](const ReportedPort& a, const ReportedPort& b) { return a.device < b.device; });
+    return ports;
+}
 
 SerialPort::SerialPort(QObject* parent) : QObject(parent) {
     connect(&port_, &QSerialPort::readyRead, this, &SerialPort::readyRead);

@@ -6,8 +6,20 @@
 #include <QSerialPort>
 #include <QString>
 #include <string>
+#include <vector>
 
 namespace mivo {
+
+// A serial port the system reports (a USB serial adapter, for example), with what the system
+// knows of it; description and maker may be empty.
+struct ReportedPort {
+    QString device;  // "/dev/ttyUSB0"
+    QString description;
+    QString manufacturer;
+};
+
+// The serial ports the system reports now, by device path. Pseudo-terminals are not among them.
+std::vector<ReportedPort> ReportedSerialPorts();
 
 class SerialPort : public QObject {
     Q_OBJECT

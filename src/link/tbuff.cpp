@@ -50,7 +50,7 @@ struct TBuff::Impl {
     TBuff* q;
     SerialPort port;
     std::array<QString, 9> devices;  // by port number 1..8; empty: the default
-    std::function<int()> portSource;
+    std::function<PortChoice()> portSource;
     IdleMonitor monitor;
     WaitStack waits;
     LinkChannel mainChannel;
@@ -70,7 +70,11 @@ struct TBuff::Impl {
     Clock::time_point written{};
     int replyTimeoutMs = 0;
 
-    int portNumber() const { return portSource ? portSource() : 1; }
+    PortChoice choice() const { return portSource ? portSource() : PortChoice{}; }
+    QString chosenDevice() const {
+        const PortChoice c = choice();
+        return c.device.isEmpty() ? device(c.number) : c.device;
+    }
 
     QString device(int n) const {
         if (n >= 1 && n <= 8 && !devices[n].isEmpty()) return devices[n];
@@ -178,7 +182,7 @@ struct TBuff::Impl {
 
     bool openPort() {
         if (port.isOpen()) return true;
-        if (port.open(device(portNumber()))) return true;
+        if (port.open(chosenDevice())) return true;
         emit q->message(kOpenFailedText, kOpenFailedCaption, port.openFailure());
         return false;
     }
@@ -305,9 +309,17 @@ void TBuff::setDeviceForPort(int portNumber, const QString& device) {
 
 QString TBuff::deviceForPort(int portNumber) const { return d_->device(portNumber); }
 
-void TBuff::setPortNumberSource(std::function<int()> source) { d_->portSource = std::move(source); }
+void TBuff::setPortSource(std::function<PortChoice()> source) {
+    d_->portSource = std::move(source);
+}
 
-int TBuff::portNumber() const { return d_->portNumber(); }
+void TBuff::setPortNumberSource(std::function<int()> source) {
+    d_->portSource = [source = std::move(source)] { return PortChoice{source(), {}}; };
+}
+
+int TBuff::portNumber() const { return d_->choice().number; }
+
+QString TBuff::chosenDevice() const { return d_->chosenDevice(); }
 
 bool TBuff::goOnline() { return d_->goOnline(LinkSide::Main); }
 void TBuff::goOffline() { d_->goOffline(LinkSide::Main); }

@@ -23,9 +23,19 @@ class TBuff : public QObject {
     // COMn (1..8) opens this device; default /dev/ttyS{n-1}.
     void setDeviceForPort(int portNumber, const QString& device);
     QString deviceForPort(int portNumber) const;
-    // Where the port number is read at every open (the COM selection); default COM1.
+
+    // The port the line opens: COMn, or a port the system reported, by its device.
+    struct PortChoice {
+        int number = 1;  // COMn, taken when `device` is empty
+        QString device;
+    };
+    // Where the choice is read at every open (the COM selection); default COM1.
+    void setPortSource(std::function<PortChoice()> source);
+    // For a choice among COM1..COM8 only.
     void setPortNumberSource(std::function<int()> source);
     int portNumber() const;
+    // The device the next open takes.
+    QString chosenDevice() const;
 
     // Main channel: open, configure and drain the port; false (after the message) when the
     // port cannot be opened or configured. Idle monitoring runs from the event loop.

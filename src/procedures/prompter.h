@@ -8,9 +8,15 @@ namespace mivo {
 
 class Prompter {
   public:
+    enum class Answer { Yes, No, Cancel };
+
     virtual ~Prompter() = default;
     // Yes/No question with the warning icon; true for Yes.
     virtual bool ask(const std::string& text, const std::string& caption) = 0;
+    // Yes/No/Cancel question with the warning icon, for a question whose No gives something up
+    // (closing without saving): Cancel, also closing the question unanswered, means that
+    // nothing is done and everything stays as it was.
+    virtual Answer askYesNoCancel(const std::string& text, const std::string& caption) = 0;
     // Notice with an OK button and the warning icon.
     virtual void notify(const std::string& text, const std::string& caption) = 0;
     // A notice with a detailed text beneath (for example the device and the system's reason);

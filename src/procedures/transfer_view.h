@@ -24,7 +24,7 @@ class TransferView {
     virtual void setCancelRequested(bool on) = 0;
 };
 
-// Without dialogs (the command-line tool, benchmarks): only the CancelRequested flag is kept.
+// Without dialogs (benchmarks): only the CancelRequested flag is kept.
 class HeadlessTransferView : public TransferView {
   public:
     void setCancelTexts(const std::string&, const std::string&) override {}

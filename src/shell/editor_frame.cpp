@@ -1,11 +1,16 @@
 #include "shell/editor_frame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "files/data_files.h"
 #include "link/tbuff.h"
@@ -40,10 +45,22 @@ QIcon FaceIcon(const QString& letters) {
     return QIcon(pixmap);
 }
 
-// Used only when no prompter is registered: questions are answered No.
+QIcon ButtonIcon(const EditorFrame::Button& b) {
+    QIcon fallback = b.standardIcon == QStyle::SP_CustomBase
+                         ? FaceIcon(b.face)
+                         : QApplication::style()->standardIcon(b.standardIcon);
+    if (fallback.isNull()) fallback = FaceIcon(b.face);
+    return b.themeIcon ? QIcon::fromTheme(b.themeIcon, fallback) : fallback;
+}
+
+// Used only when no prompter is registered: questions are answered No, or Cancel where
+// offered.
 class SilentPrompter : public Prompter {
   public:
     bool ask(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
     void notify(const std::string&, const std::string&) override {}
     void showControllerError(const std::string&) override {}
 };
@@ -72,7 +89,7 @@ EditorFrame::EditorFrame(Screens& screens, DataKind kind, const FileKind& files,
       files_(files),
       dialogChooser_(std::make_unique<DialogFileChooser>()),
       silentPrompter_(std::make_unique<SilentPrompter>()) {
-    if (screens_.flags) screens_.flags->setSaver(kind_, [this] { saveFromStartScreen(); });
+    if (screens_.flags) screens_.flags->setSaver(kind_, [this] { return saveFromStartScreen(); });
 }
 
 EditorFrame::~EditorFrame() = default;
@@ -89,15 +106,21 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    // Small enough that every button and the line switch fit the written width.
+    bar->setIconSize(QSize(20, 20));
     for (const Button& b : buttons) {
         QAction* a = makeAction(b.hint, b.objectName);
         a->setToolTip(b.hint);
-        a->setIcon(FaceIcon(b.face));
+        a->setIcon(ButtonIcon(b));
         buttons_[b.hint] = a;
         if (b.online) onlineActions_.push_back(a);
         if (b.handler) connect(a, &QAction::triggered, this, b.handler);
         bar->addAction(a);
-        if (QWidget* w = bar->widgetForAction(a)) w->setObjectName(b.objectName);
+        if (auto* w = qobject_cast<QToolButton*>(bar->widgetForAction(a))) {
+            w->setObjectName(b.objectName);
+            // A short hint reads better than a picture alone.
+            if (!QString(b.hint).contains(' ')) w->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+        }
     }
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -114,8 +137,8 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& g
     QMenu* menu = menuBar()->addMenu(title);
     std::vector<MenuItem> items = given;
     // Every editor's Display menu ends with the communication log.
-    if (title == "Display")
-        items.push_back({"Communication log", "MenuComLog", nullptr, [this] {
+    if (QString(title).remove('&') == "Display")
+        items.push_back({"Communication &log", "MenuComLog", nullptr, [this] {
                              if (!screens_.commlog) return;
                              screens_.commlog->show();
                              screens_.commlog->raise();
@@ -126,6 +149,7 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& g
             continue;
         }
         QAction* a = makeAction(item.text, item.objectName);
+        if (!item.key.isEmpty()) a->setShortcut(item.key);
         // A menu item for a tool-bar command triggers the button's action, so that one
         // connection serves both.
         if (item.button) {
@@ -137,7 +161,7 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& g
         if (item.online) onlineActions_.push_back(a);
         if (item.offline) offlineActions_.push_back(a);
         menu->addAction(a);
-        menuItems_[item.text] = a;
+        menuItems_[QString(item.text).remove('&')] = a;
     }
     applyOnlineState(screens_.tbuff && screens_.tbuff->isOnline());
     return menu;
@@ -160,6 +184,40 @@ QAction* EditorFrame::menuAction(const QString& text) const {
 void EditorFrame::setModified(bool on) {
     modified_ = on;
     if (screens_.flags) screens_.flags->set(kind_, on);
+    updateTitle();
+}
+
+void EditorFrame::setCaption(const QString& caption) {
+    caption_ = caption;
+    updateTitle();
+}
+
+void EditorFrame::showFile(const std::string& path) {
+    file_ = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
+    updateTitle();
+}
+
+void EditorFrame::forgetFile() {
+    file_.clear();
+    updateTitle();
+}
+
+void EditorFrame::updateTitle() {
+    QString title = caption_;
+    if (!file_.isEmpty()) title += " - " + file_;
+    if (modified_) title += " *";
+    setWindowTitle(title);
+}
+
+void EditorFrame::setWrittenSize(QSize size) {
+    setWindowFlags(Qt::Window);
+    setMinimumSize(size);
+    resize(size);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r(QPoint(), size);
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
 }
 
 void EditorFrame::setFileChooser(FileChooser* chooser) { chooser_ = chooser; }
@@ -219,11 +277,12 @@ bool EditorFrame::runSave(QWidget* dialogParent, bool editorCall) {
     int filter = 1;
     if (!chooser().chooseSave(dialogParent, Labels(files_.saveFilters), name, filter)) return false;
     if (!SaveDataFile(files_, FileName(name), filter, fileContent(), prompter())) return false;
+    showFile(SaveTargetName(files_, FileName(name), filter));
     if (editorCall) setModified(false);
     return true;
 }
 
-void EditorFrame::saveFromStartScreen() { runSave(screens_.tselect, false); }
+bool EditorFrame::saveFromStartScreen() { return runSave(screens_.tselect, false); }
 
 void EditorFrame::offerToSave() {
     if (modified_ && prompter().ask(files_.unsavedQuestion, files_.questionCaption))
@@ -247,6 +306,7 @@ void EditorFrame::openFile() {
         prompter());
     // A file that could not be read left the data as they were, and so their modified state.
     if (outcome == OpenOutcome::NotRead) return;
+    showFile(OpenTargetName(files_, FileName(name), filter));
     // A conversion that stopped took the file only in part or not at all: what the user had
     // changed and not saved is still not saved.
     if (outcome == OpenOutcome::Completed) setModified(false);

@@ -5,8 +5,10 @@
 // screens; controller operations run one at a time on the main channel; the modified flag is
 // mirrored to the start screen; the file dialogs run the shared save and open procedures; and
 // closing goes back to the start screen. An editor derives from it and adds its own data.
+#include <QKeySequence>
 #include <QMainWindow>
 #include <QString>
+#include <QStyle>
 #include <functional>
 #include <map>
 #include <memory>
@@ -31,15 +33,19 @@ class Prompter;
 class EditorFrame : public QMainWindow {
     Q_OBJECT
   public:
-    // One tool-bar button.
+    // One tool-bar button. Its picture is the desktop icon theme's `themeIcon`, else Qt's own
+    // `standardIcon`, else the letters `face` drawn; a one-word hint stands beside it.
     struct Button {
         const char* hint;        // its tool tip, and the name the menus refer to it by
         const char* objectName;  // the control's name
-        const char* face;        // the letters drawn on it
+        const char* face;        // the letters drawn when no picture is found
         bool online;             // needs the controller
         std::function<void()> handler;
+        const char* themeIcon = nullptr;
+        QStyle::StandardPixmap standardIcon = QStyle::SP_CustomBase;  // SP_CustomBase: none
     };
-    // One menu item: it triggers the button `button` (when given), or runs `handler`.
+    // One menu item: it triggers the button `button` (when given), or runs `handler`. An "&"
+    // in the text marks its mnemonic; the menus are found by the text without it.
     struct MenuItem {
         const char* text;  // nullptr: a separator
         const char* objectName = nullptr;
@@ -47,6 +53,7 @@ class EditorFrame : public QMainWindow {
         std::function<void()> handler = {};
         bool online = false;   // enabled only on line
         bool offline = false;  // enabled only off line ("COM set")
+        QKeySequence key = {};
     };
 
     EditorFrame(Screens& screens, DataKind kind, const FileKind& files, QWidget* parent = nullptr);
@@ -63,8 +70,9 @@ class EditorFrame : public QMainWindow {
     // The file dialogs; nullptr gives the real ones back. Not owned.
     void setFileChooser(FileChooser* chooser);
     // The save procedure with the start screen's dialog (the closing question); the modified
-    // flag stays as it is.
-    void saveFromStartScreen();
+    // flag stays as it is. False when nothing was written (dialog cancelled, overwriting
+    // declined, the write failed).
+    bool saveFromStartScreen();
 
     // On line: the controller commands enabled and "COM set" disabled; off line the reverse.
     void applyOnlineState(bool online);
@@ -91,6 +99,15 @@ class EditorFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+
+    // The window's caption; the title adds the file's name and the modified mark:
+    // "MIVO Editor [Main-Step] - pick.stp *".
+    void setCaption(const QString& caption);
+    // The written size is where the window opens (centred) and the least it takes; the user
+    // may enlarge and maximise it.
+    void setWrittenSize(QSize size);
+    // The data no longer come from a file ("New programming").
+    void forgetFile();
 
     // Builds the tool bar, then the menus, in this order.
     void buildToolBar(const std::vector<Button>& buttons);
@@ -127,6 +144,8 @@ class EditorFrame : public QMainWindow {
 
   private:
     QAction* makeAction(const QString& text, const char* objectName);
+    void showFile(const std::string& path);
+    void updateTitle();
 
     Screens& screens_;
     DataKind kind_;
@@ -138,6 +157,8 @@ class EditorFrame : public QMainWindow {
     std::vector<QAction*> offlineActions_;
     bool modified_ = false;
     bool operating_ = false;
+    QString caption_;
+    QString file_;  // the name of the file opened or last saved; empty: none
     std::vector<std::string> fileLines_;
     std::vector<std::string> log_;
     std::unique_ptr<FileChooser> dialogChooser_;

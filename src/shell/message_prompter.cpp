@@ -6,33 +6,66 @@
 #include "procedures/reply_rules.h"
 #include "shell/cp1252.h"
 #include "shell/screens.h"
+#include "shell/tcall.h"
+#include "shell/tcancel.h"
 #include "shell/terr.h"
 
 namespace mivo {
 
 namespace {
 
-int Run(const std::string& text, const std::string& caption, QMessageBox::StandardButtons buttons,
-        const std::string& detail = {}) {
+// A message box belongs to the dialog in front: the error dialog while it shows the controller's
+// error line, else the progress or cancel dialog of a running operation, else the active
+// window. The window manager keeps a box's owner just under it, so the owner is not pushed
+// behind the box's other windows (the error line behind the progress dialog).
+QWidget* Owner(const Screens& screens) {
+    for (QWidget* w : {static_cast<QWidget*>(screens.terr), static_cast<QWidget*>(screens.tcall),
+                       static_cast<QWidget*>(screens.tcancel)})
+        if (w && w->isVisible()) return w;
+    return QApplication::activeWindow();
+}
+
+int Run(const Screens& screens, const std::string& text, const std::string& caption,
+        QMessageBox::StandardButtons buttons, const std::string& detail = {}) {
+    QWidget* owner = Owner(screens);
     QMessageBox box(QMessageBox::Warning, Cp1252::decode(caption), Cp1252::decode(text), buttons,
-                    QApplication::activeWindow());
+                    owner);
     if (!detail.empty()) box.setDetailedText(Cp1252::decode(detail));
+    if (owner && owner == screens.terr) {
+        // Under the error dialog rather than over its text, so that both can be read.
+        box.adjustSize();
+        const QRect error = owner->frameGeometry();
+        box.move(error.center().x() - box.width() / 2, error.bottom() + 8);
+    }
     return box.exec();
 }
 
 }  // namespace
 
 bool MessagePrompter::ask(const std::string& text, const std::string& caption) {
-    return Run(text, caption, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return Run(screens_, text, caption, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+Prompter::Answer MessagePrompter::askYesNoCancel(const std::string& text,
+                                                 const std::string& caption) {
+    switch (
+        Run(screens_, text, caption, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
 }
 
 void MessagePrompter::notify(const std::string& text, const std::string& caption) {
-    Run(text, caption, QMessageBox::Ok);
+    Run(screens_, text, caption, QMessageBox::Ok);
 }
 
 void MessagePrompter::notifyDetail(const std::string& text, const std::string& caption,
                                    const std::string& detail) {
-    Run(text, caption, QMessageBox::Ok, detail);
+    Run(screens_, text, caption, QMessageBox::Ok, detail);
 }
 
 void MessagePrompter::showControllerError(const std::string& line) {

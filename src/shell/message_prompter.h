@@ -12,6 +12,8 @@ class MessagePrompter : public Prompter {
     explicit MessagePrompter(Screens& screens) : screens_(screens) {}
 
     bool ask(const std::string& text, const std::string& caption) override;
+    // Escape and the title bar's close button answer Cancel.
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override;
     void notify(const std::string& text, const std::string& caption) override;
     void notifyDetail(const std::string& text, const std::string& caption,
                       const std::string& detail) override;

@@ -20,13 +20,13 @@ class ModifiedFlags : public QObject {
         flags_[index(kind)] = on;
         emit changed(kind, on);
     }
-    // The save dialog run on Yes to the closing question; until an editor registers one the
-    // question is still asked and Yes does nothing.
-    void setSaver(DataKind kind, std::function<void()> saver) {
+    // The save dialog run on Yes to the closing question; true when the data were written.
+    // Until an editor registers one the question is still asked and Yes does nothing.
+    void setSaver(DataKind kind, std::function<bool()> saver) {
         savers_[index(kind)] = std::move(saver);
     }
-    void runSaver(DataKind kind) const {
-        if (savers_[index(kind)]) savers_[index(kind)]();
+    bool runSaver(DataKind kind) const {
+        return savers_[index(kind)] ? savers_[index(kind)]() : true;
     }
 
   signals:
@@ -35,7 +35,7 @@ class ModifiedFlags : public QObject {
   private:
     static std::size_t index(DataKind k) { return static_cast<std::size_t>(k); }
     std::array<bool, 4> flags_{};
-    std::array<std::function<void()>, 4> savers_{};
+    std::array<std::function<bool()>, 4> savers_{};
 };
 
 }  // namespace mivo

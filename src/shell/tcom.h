@@ -1,11 +1,19 @@
 #pragma once
-// Tcom: the COM port selection. Its item index (0..7, COM1 by default) is the one place the
-// port choice is held; the link reads index + 1 at every open.
+// Tcom: the COM port selection. Its choice is the one place the port choice is held; the link
+// reads it at every open. The eight items COM1..COM8 come first; below them the serial ports the
+// system reports (USB serial adapters), read anew each time the dialog opens.
 #include <QDialog>
 #include <array>
+#include <functional>
+#include <vector>
+
+#include "link/serial_port.h"
+#include "link/tbuff.h"
 
 class QButtonGroup;
 class QLabel;
+class QRadioButton;
+class QVBoxLayout;
 
 namespace mivo {
 
@@ -18,10 +26,15 @@ class Tcom : public QDialog {
 
     explicit Tcom(Screens& screens, QWidget* parent = nullptr);
 
+    // The COM item chosen (0..7); -1 while a reported port is chosen.
     int itemIndex() const;
     void setItemIndex(int index);
     // The device shown beside COMn (1..8).
     QString deviceShown(int portNumber) const;
+    // What the line opens: COMn, or the reported port chosen.
+    TBuff::PortChoice portChoice() const;
+    // Where the reported ports come from; the system's by default.
+    void setPortLister(std::function<std::vector<ReportedPort>()> lister);
 
     // Shows the dialog for `opener`, which "Set" enables again.
     void openFrom(QWidget* opener);
@@ -35,11 +48,18 @@ class Tcom : public QDialog {
 
   private:
     void showDevices();
+    void listReportedPorts();
 
     Screens& screens_;
     QWidget* opener_ = nullptr;
     QButtonGroup* group_ = nullptr;
     std::array<QLabel*, kPorts> devices_{};
+    QVBoxLayout* reportedLayout_ = nullptr;
+    QLabel* noneFound_ = nullptr;
+    std::vector<QRadioButton*> reported_;
+    std::vector<QString> reportedDevices_;  // by item, beside reported_
+    QString chosenDevice_;                  // the reported port chosen; empty: a COM item
+    std::function<std::vector<ReportedPort>()> lister_;
 };
 
 }  // namespace mivo

@@ -39,8 +39,10 @@ Terr::Terr(Screens& screens, QWidget* parent)
 
 void Terr::showError(const std::string& line) {
     text_->setText(Cp1252::decode(line));
+    // In front of the transfer dialogs of the operation that goes on under it.
     show();
     raise();
+    activateWindow();
 }
 
 QString Terr::errorText() const { return text_->text(); }

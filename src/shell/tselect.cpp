@@ -103,6 +103,15 @@ bool Tselect::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void Tselect::keyPressEvent(QKeyEvent* event) {
+    // Enter starts, as the start button's click does (the button passes the key on).
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        StartClick();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
 void Tselect::StartKeyDown(Qt::KeyboardModifiers modifiers) {
     const bool service = (modifiers & kServiceModifiers) == kServiceModifiers;
     QWidget* centre = centralWidget();
@@ -120,11 +129,16 @@ void Tselect::StartKeyDown(Qt::KeyboardModifiers modifiers) {
 }
 
 void Tselect::closeEvent(QCloseEvent* event) {
-    if (screens_.flags) {
+    // Cancel, or a Yes whose save wrote nothing, keeps the program open as it was.
+    if (screens_.flags && screens_.prompter) {
         for (const SaveQuestion& q : kSaveQuestions) {
             if (!screens_.flags->isSet(q.kind)) continue;
-            if (screens_.prompter && screens_.prompter->ask(q.text, q.caption))
-                screens_.flags->runSaver(q.kind);
+            const Prompter::Answer a = screens_.prompter->askYesNoCancel(q.text, q.caption);
+            if (a == Prompter::Answer::Cancel ||
+                (a == Prompter::Answer::Yes && !screens_.flags->runSaver(q.kind))) {
+                event->ignore();
+                return;
+            }
         }
     }
     QApplication::processEvents();

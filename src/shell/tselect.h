@@ -22,12 +22,14 @@ class Tselect : public QMainWindow {
 
   signals:
     void serviceLayoutChanged(bool on);
-    // The start screen was closed after the save questions; the program ends.
+    // The start screen was closed after the save questions; the program ends. Not emitted when
+    // a question was cancelled or a save wrote nothing: the program stays open.
     void programEnded();
 
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

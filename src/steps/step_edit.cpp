@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/convert.h"
+#include "steps/step_rules.h"
 
 namespace mivo {
 
@@ -84,6 +85,28 @@ void DeleteSteps(StepTable& table, int first, int last) {
             s < first ? jumps[static_cast<std::size_t>(s)] : moved[static_cast<std::size_t>(s)];
     // A jump past the deleted steps follows its step; a jump into them keeps its number.
     Renumber(table, after, last, -n, false);
+}
+
+StepSpan WholeCirclePairs(const StepTable& table, int first, int last) {
+    StepSpan span{first, last};
+    if (IsSecondCircleRow(table, first)) --span.first;
+    if (IsSecondCircleRow(table, last + 1)) ++span.last;
+    return span;
+}
+
+int PairPartedByInsert(const StepTable& table, int step) {
+    return IsSecondCircleRow(table, step) ? step - 1 : -1;
+}
+
+int PairPartedByBlock(const StepTable& table, int first, int last) {
+    if (IsSecondCircleRow(table, first)) return first - 1;
+    if (IsSecondCircleRow(table, last + 1)) return last;
+    return -1;
+}
+
+std::string PairPartedMessage(int firstStep) {
+    return "Steps " + std::to_string(firstStep) + " and " + std::to_string(firstStep + 1) +
+           " are one circle step: they cannot be separated";
 }
 
 std::vector<std::string> CopySteps(const StepTable& table, int first, int last) {

@@ -20,6 +20,24 @@ void DeleteSteps(StepTable& table, int first, int last);
 // Lines for the clipboard: fields 1 to 8 of each step, each followed by a comma.
 std::vector<std::string> CopySteps(const StepTable& table, int first, int last);
 
+// A circle step (a CirclePair) is one unit for every edit.
+struct StepSpan {
+    int first = 0;
+    int last = 0;
+};
+// Steps first..last widened to take both rows of each circle pair they would cut: what Copy,
+// Cut-off and Delete work on.
+StepSpan WholeCirclePairs(const StepTable& table, int first, int last);
+// The first step of the circle pair that inserting at `step` would part (it is the pair's second
+// row); -1 when none.
+int PairPartedByInsert(const StepTable& table, int step);
+// The first step of a circle pair that overwriting first..last in place would part (one that
+// begins before first or ends after last); -1 when none.
+int PairPartedByBlock(const StepTable& table, int first, int last);
+// The refusal of an edit that would part the pair at `firstStep`: "Steps 5 and 6 are one circle
+// step: they cannot be separated".
+std::string PairPartedMessage(int firstStep);
+
 enum class PasteResult { Nothing, RangeDiffers, Done };
 
 // Whether `lines` can be pasted on the selection: Nothing when no line comes before the first

@@ -51,6 +51,21 @@ bool CodeIn(const std::string& code, std::initializer_list<const char*> codes) {
 
 }  // namespace
 
+std::string RefusedFieldText(int field, std::string_view text, std::string_view name) {
+    const bool comment = field == FieldComment;
+    const char* what = nullptr;
+    for (char c : text) {
+        if (c == '\n' || (c == '\r' && !comment))
+            what = "A line break";
+        else if (c == '\0')
+            what = "A NUL character";
+        else if (c == ',' && !comment)
+            what = "A comma";
+        if (what) return std::string(what) + " cannot be inputted in " + std::string(name);
+    }
+    return {};
+}
+
 void UpperCaseCommand(std::string& command) {
     for (char& c : command)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');

@@ -2,6 +2,7 @@
 // Encoding rules of a step: reading a step into the command-entry values and writing the
 // values back, shared by the dialog, the transfers and the tests.
 #include <string>
+#include <string_view>
 
 #include "steps/step_table.h"
 
@@ -28,6 +29,13 @@ struct CircleFlags {
 // True when `step` is the second row of a CirclePair: the row before has Command "CIR" and an
 // empty R field.
 bool IsSecondCircleRow(const StepTable& table, int step);
+
+// What a field can hold. The files and the transfers separate the fields with commas and the
+// steps with line ends, and a file with a NUL is no text file: no field holds a line feed or a
+// NUL, and none but the Comment (the last field, which takes the rest of its line) holds a comma
+// or a carriage return. The message refusing `text` for `field`, naming the box or column
+// `name` ("A comma cannot be inputted in X"); empty when the field can hold the text.
+std::string RefusedFieldText(int field, std::string_view text, std::string_view name);
 
 // Upper-cases a Command text: ASCII letters only, other bytes stay as they are.
 void UpperCaseCommand(std::string& command);

@@ -59,6 +59,39 @@ StepResult SendCircle(ProcedureContext& ctx, const StepTable& table, int s) {
     return StepResult::Sent;
 }
 
+// Checks the range without showing anything.
+class QuietPrompter : public Prompter {
+  public:
+    bool ask(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
+    void notify(const std::string&, const std::string&) override {}
+    void showControllerError(const std::string&) override {}
+};
+
+// The steps are sent as the loop below walks them: a CIR row and the row after it as one
+// circle. A range that begins on the second row of a pair, or a CIR row whose next row is no
+// CIR, would send garbage: refused with the step named. True when refused.
+bool RefusedPartedCircle(ProcedureContext& ctx, const StepTable& table, const StepRange& range) {
+    if (IsSecondCircleRow(table, range.start)) {
+        ctx.prompter.notify(
+            "Sending range starts inside circle step No. " + std::to_string(range.start - 1),
+            kRangeCaption);
+        return true;
+    }
+    for (int s = range.start; s <= range.end; ++s) {
+        if (table[s][FieldCommand] != "CIR") continue;
+        if (s + 1 >= kStepCount || table[s + 1][FieldCommand] != "CIR") {
+            ctx.prompter.notify(
+                "Circle step No. " + std::to_string(s) + " lacks its second CIR row", kSendError);
+            return true;
+        }
+        ++s;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<StepRange> CheckRange(const std::string& start, const std::string& end,
@@ -91,6 +124,11 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
                   const std::string& end) {
     StepTable& table = steps.table;
     UpperCaseCommands(table);
+    // A parted circle step is refused before anything goes to the controller; a range that
+    // is no range is refused in its written place, after the program query.
+    QuietPrompter quiet;
+    if (const std::optional<StepRange> range = CheckRange(start, end, quiet))
+        if (RefusedPartedCircle(ctx, table, *range)) return Outcome::Failed;
     TransferSession session(ctx, SessionKind::DataExchange);
     const ProgramNo pgm = QueryProgramNo(ctx);
     if (!pgm.ok) return Outcome::Failed;

@@ -86,7 +86,8 @@ void Tcommand::build() {
         grid->addWidget(boxes_[i], row, column + 1);
     }
 
-    grid->addWidget(new QLabel("Comment", this), 7, 0);
+    comentoLabel_ = new QLabel("Comment", this);
+    grid->addWidget(comentoLabel_, 7, 0);
     comento_ = new QLineEdit(this);
     comento_->setObjectName("comento");
     comento_->setMaxLength(128);

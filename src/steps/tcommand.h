@@ -65,6 +65,9 @@ class Tcommand : public QDialog {
     void closeDialog();
     // The message of the first check OK fails; empty when all pass.
     std::string firstFailedCheck() const;
+    // The first box whose text its field cannot hold, as the message naming the box; empty
+    // when every field can hold its text.
+    std::string refusedBoxText(const StepValues& values) const;
     Prompter& prompter();
 
     Screens& screens_;
@@ -78,6 +81,7 @@ class Tcommand : public QDialog {
     QLineEdit* boxes_[8] = {};  // X Y Z R X2 Y2 X3 Y3
     QLabel* boxLabels_[8] = {};
     QLineEdit* comento_ = nullptr;  // comment
+    QLabel* comentoLabel_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
     QPushButton* teaching_ = nullptr;

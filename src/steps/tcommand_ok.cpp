@@ -26,6 +26,9 @@ constexpr const char* kEmptyBoxMessages[8] = {"Input X value",  "Input Y value",
 class NoPrompter : public Prompter {
   public:
     bool ask(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
     void notify(const std::string&, const std::string&) override {}
     void showControllerError(const std::string&) override {}
 };
@@ -119,6 +122,21 @@ std::string Tcommand::firstFailedCheck() const {
     return {};
 }
 
+std::string Tcommand::refusedBoxText(const StepValues& v) const {
+    const std::string* positions[8] = {&v.x, &v.y, &v.z, &v.r, &v.x2, &v.y2, &v.x3, &v.y3};
+    // The field each position box is written to: X2, Y2, X3, Y3 go to the second row's X to R.
+    constexpr int kFields[8] = {FieldX, FieldY, FieldZ, FieldR, FieldX, FieldY, FieldZ, FieldR};
+    auto refused = [](int field, const std::string& text, const QLabel* label) {
+        return RefusedFieldText(field, text, Cp1252::encode(label->text()));
+    };
+    std::string message = refused(FieldOperation, v.value, sokudoLabel_);
+    for (int i = 0; i < 8 && message.empty(); ++i)
+        message = refused(kFields[i], *positions[i], boxLabels_[i]);
+    if (message.empty()) message = refused(FieldJump, v.jump, jumpLabel_);
+    if (message.empty()) message = refused(FieldComment, v.comment, comentoLabel_);
+    return message;
+}
+
 void Tcommand::okClicked() {
     if (!isVisible()) return;
     std::string failed;
@@ -135,6 +153,11 @@ void Tcommand::okClicked() {
     QChar bad;
     if (!values(v, &bad)) {
         prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), kCaption);
+        return;
+    }
+    // A comma or line break would move the later fields of the step in the file and on the line.
+    if (const std::string refused = refusedBoxText(v); !refused.empty()) {
+        prompter().notify(refused, kCaption);
         return;
     }
     const CircleFlags flags = flags_;

@@ -29,17 +29,8 @@ constexpr int kColumnWidths[GridStepModel::kColumnCount] = {59, 80, 63, 54, 52, 
 Tmmain::Tmmain(Screens& screens, QWidget* parent)
     : EditorFrame(screens, DataKind::Step, StepFileKind(), parent) {
     setObjectName("Tmmain");
-    setWindowTitle("MIVO Editor [Main-Step]");
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
-    resize(636, 488);
-    setMaximumSize(700, 540);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = geometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
+    setCaption("MIVO Editor [Main-Step]");
+    setWrittenSize({636, 488});
 
     model_ = new GridStepModel(table_, this);
     model_->setEditHandler(
@@ -55,35 +46,49 @@ Tmmain::~Tmmain() = default;
 void Tmmain::buildCommands() {
     // Tool-bar buttons, left to right.
     buildToolBar({
-        {"New programming", "STEPNew", "New", false, [this] { newProgramming(); }},
-        {"Open", "STEPOpen", "Opn", false, [this] { openFile(); }},
-        {"Save", "STEPSave", "Sav", false, [this] { saveFile(); }},
-        {"Print", "STEPPrint", "Prn", false, {}},
-        {"Step send", "STEPSend", "Snd", true, [this] { sendSteps(); }},
-        {"Step receive", "STEPReceive", "Rcv", true, [this] { receiveSteps(); }},
-        {"Step initialize", "STEPInit", "Ini", true, [this] { initializeSteps(); }},
-        {"Return to origin", "STEPOrigin", "Org", true, [this] { returnToOrigin(); }},
-        {"Operation execute", "STEPRun", "Run", true, [this] { executeOperation(); }},
-        {"Motor free", "STEPFree", "MF", true, [this] { motorFree(); }},
-        {"Initial screen move", "STEPEnd", "End", false, [this] { endEditor(); }},
-        {"Error record display", "STEPErrRec", "Err", true, [this] { showErrorRecord(); }},
-        {"Program No. acquire", "STEPPgmNo", "No.", true, [this] { acquireProgramNo(); }},
+        {"New programming", "STEPNew", "New", false, [this] { newProgramming(); }, "document-new",
+         QStyle::SP_FileIcon},
+        {"Open", "STEPOpen", "Opn", false, [this] { openFile(); }, "document-open",
+         QStyle::SP_DialogOpenButton},
+        {"Save", "STEPSave", "Sav", false, [this] { saveFile(); }, "document-save",
+         QStyle::SP_DialogSaveButton},
+        {"Print", "STEPPrint", "Prn", false, {}, "document-print"},
+        {"Step send", "STEPSend", "Snd", true, [this] { sendSteps(); }, "go-up",
+         QStyle::SP_ArrowUp},
+        {"Step receive", "STEPReceive", "Rcv", true, [this] { receiveSteps(); }, "go-down",
+         QStyle::SP_ArrowDown},
+        {"Step initialize", "STEPInit", "Ini", true, [this] { initializeSteps(); }, "edit-clear",
+         QStyle::SP_DialogResetButton},
+        {"Return to origin", "STEPOrigin", "Org", true, [this] { returnToOrigin(); }, "go-home",
+         QStyle::SP_DirHomeIcon},
+        {"Operation execute", "STEPRun", "Run", true, [this] { executeOperation(); },
+         "media-playback-start", QStyle::SP_MediaPlay},
+        {"Motor free", "STEPFree", "MF", true, [this] { motorFree(); }, "process-stop",
+         QStyle::SP_BrowserStop},
+        {"Initial screen move", "STEPEnd", "End", false, [this] { endEditor(); }, "go-first",
+         QStyle::SP_ArrowBack},
+        {"Error record display", "STEPErrRec", "Err", true, [this] { showErrorRecord(); },
+         "dialog-warning", QStyle::SP_MessageBoxWarning},
+        {"Program No. acquire", "STEPPgmNo", "No.", true, [this] { acquireProgramNo(); },
+         "dialog-information", QStyle::SP_MessageBoxInformation},
     });
 
-    addMenu("File", {
-                        {"New programming", "MenuNew", "New programming"},
-                        {"Open", "MenuOpen", "Open"},
-                        {"Save", "MenuSave", "Save"},
-                        {"Print", "MenuPrint", "Print"},
-                        {"End", "MenuEnd", "Initial screen move"},
-                    });
-    addMenu("Edit", {
-                        {"Undo", "MenuUndo", nullptr, [this] { undo(); }},
-                        {"Redo", "MenuRedo", nullptr, [this] { redo(); }},
-                        {nullptr},
-                        {"Insert", "STEPIns", nullptr, [this] { insertSteps(); }},
-                        {"Delete", "STEPDel", nullptr, [this] { deleteSteps(); }},
-                    });
+    addMenu(
+        "&File",
+        {
+            {"&New programming", "MenuNew", "New programming", {}, false, false, QKeySequence::New},
+            {"&Open", "MenuOpen", "Open", {}, false, false, QKeySequence::Open},
+            {"&Save", "MenuSave", "Save", {}, false, false, QKeySequence::Save},
+            {"&Print", "MenuPrint", "Print"},
+            {"&End", "MenuEnd", "Initial screen move"},
+        });
+    addMenu("&Edit", {
+                         {"&Undo", "MenuUndo", nullptr, [this] { undo(); }},
+                         {"&Redo", "MenuRedo", nullptr, [this] { redo(); }},
+                         {nullptr},
+                         {"&Insert", "STEPIns", nullptr, [this] { insertSteps(); }},
+                         {"&Delete", "STEPDel", nullptr, [this] { deleteSteps(); }},
+                     });
     QAction* undoItem = menuAction("Undo");
     undoItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     undoItem->setEnabled(false);
@@ -94,27 +99,28 @@ void Tmmain::buildCommands() {
     redoItem->setEnabled(false);
     connect(undo_, &QUndoStack::canRedoChanged, redoItem, &QAction::setEnabled);
 
-    addMenu("Communication",
+    addMenu("&Communication",
             {
-                {"COM set", "MenuComSet", nullptr, [this] { comSet(); }, false, true},
-                {"Step send", "MenuStepSend", "Step send", {}, true},
-                {"Step receive", "MenuStepReceive", "Step receive", {}, true},
-                {"Step initialize", "MenuStepInit", "Step initialize", {}, true},
-                {"Return to origin", "MenuOrigin", "Return to origin", {}, true},
-                {"Program execute", "MenuRun", "Operation execute", {}, true},
-                {"Motor free", "MenuFree", "Motor free", {}, true},
+                {"&COM set", "MenuComSet", nullptr, [this] { comSet(); }, false, true},
+                {"Step s&end", "MenuStepSend", "Step send", {}, true},
+                {"Step &receive", "MenuStepReceive", "Step receive", {}, true},
+                {"Step &initialize", "MenuStepInit", "Step initialize", {}, true},
+                {"Return to &origin", "MenuOrigin", "Return to origin", {}, true},
+                {"&Program execute", "MenuRun", "Operation execute", {}, true},
+                {"&Motor free", "MenuFree", "Motor free", {}, true},
             });
-    addMenu("Display",
-            {
-                {"Parameter", "MenuParameter", nullptr,
-                 [this] { showScreen(screens().tparameter, false); }},
-                {"Pallet", "MenuPallet", nullptr, [this] { showScreen(screens().tpalet, false); }},
-                {"Offset", "MenuOffset", nullptr, [this] { showScreen(screens().toffset, false); }},
-                {"Error record display", "MenuErrRec", "Error record display", {}, true},
-                {"Direct", "MenuDirect", nullptr, [this] { showScreen(screens().tdirect, true); }},
-            });
+    addMenu(
+        "&Display",
+        {
+            {"&Parameter", "MenuParameter", nullptr,
+             [this] { showScreen(screens().tparameter, false); }},
+            {"P&allet", "MenuPallet", nullptr, [this] { showScreen(screens().tpalet, false); }},
+            {"&Offset", "MenuOffset", nullptr, [this] { showScreen(screens().toffset, false); }},
+            {"&Error record display", "MenuErrRec", "Error record display", {}, true},
+            {"&Direct", "MenuDirect", nullptr, [this] { showScreen(screens().tdirect, true); }},
+        });
     // Off line the dialog still shows the editor's own version.
-    addMenu("Help", {{"Version", "MenuVersion", nullptr, [this] { showVersion(); }}});
+    addMenu("&Help", {{"&Version", "MenuVersion", nullptr, [this] { showVersion(); }}});
 }
 
 void Tmmain::buildCentre() {
@@ -157,6 +163,8 @@ void Tmmain::buildCentre() {
     grid_->verticalHeader()->setDefaultSectionSize(18);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid_->horizontalHeader()->setHighlightSections(false);
+    // The Comment column takes the room the user gives the window.
+    grid_->horizontalHeader()->setStretchLastSection(true);
     for (int c = 0; c < GridStepModel::kColumnCount; ++c)
         grid_->horizontalHeader()->resizeSection(c, kColumnWidths[c]);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);

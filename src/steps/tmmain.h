@@ -103,6 +103,10 @@ class Tmmain : public EditorFrame {
     void buildCommands();
     void buildCentre();
     bool cellEdited(int step, int field, const QString& text);
+    // The selection widened to whole circle steps, shown so in the grid.
+    Selection wholeStepsSelected();
+    // Shows the refusal of an edit that would part the circle pair at `pairStep` (-1: none).
+    bool refusedPartingPair(int pairStep, const char* caption);
     // The table with the editor's callbacks, for the step procedures.
     StepTarget stepTarget();
     // A procedure that needs nothing of the editor but the context.

@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QTableView>
 #include <QUndoStack>
 #include <algorithm>
@@ -59,7 +60,16 @@ bool Tmmain::applyChange(const QString& caption, const std::function<void(StepTa
 }
 
 bool Tmmain::applyStepValues(int step, const StepValues& values, const CircleFlags& flags) {
-    return applyChange("Command", [&](StepTable& t) { WriteStep(t, step, values, flags); });
+    if (!applyChange("Command", [&](StepTable& t) { WriteStep(t, step, values, flags); }))
+        return false;
+    // On to the next step, for entering a program row by row (a circle takes two rows).
+    int next = step + 1;
+    if (values.command == "CIR")
+        next = (flags.wasCircle && flags.secondRowChosen ? step : step + 1) + 1;
+    const int column = std::max(grid_->currentIndex().column(), 1);
+    grid_->setCurrentIndex(model_->index(std::min(next, kStepCount - 1), column));
+    grid_->setFocus();
+    return true;
 }
 
 void Tmmain::tableReplaced() {
@@ -77,6 +87,12 @@ bool Tmmain::cellEdited(int step, int field, const QString& text) {
     QChar bad;
     if (!Cp1252::encode(text, bytes, &bad)) {
         prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
+        return false;
+    }
+    const QString column = model_->headerData(field + 1, Qt::Horizontal).toString();
+    if (const std::string refused = RefusedFieldText(field, bytes, Cp1252::encode(column));
+        !refused.empty()) {
+        prompter().notify(refused, "Input");
         return false;
     }
     if (table_[step][field] == bytes) return true;
@@ -103,19 +119,38 @@ void Tmmain::openStepDialog(int step) {
     screens().tcommand->openStep(this, step);
 }
 
+bool Tmmain::refusedPartingPair(int pairStep, const char* caption) {
+    if (pairStep < 0) return false;
+    prompter().notify(PairPartedMessage(pairStep), caption);
+    return true;
+}
+
+Tmmain::Selection Tmmain::wholeStepsSelected() {
+    const Selection sel = selection();
+    const StepSpan span = WholeCirclePairs(table_, sel.first, sel.last);
+    if (span.first == sel.first && span.last == sel.last) return sel;
+    // The user sees what the command takes.
+    grid_->selectionModel()->select(
+        QItemSelection(model_->index(span.first, 0),
+                       model_->index(span.last, GridStepModel::kColumnCount - 1)),
+        QItemSelectionModel::ClearAndSelect);
+    return {span.first, span.last, true};
+}
+
 void Tmmain::insertSteps() {
     const Selection sel = selection();
+    if (refusedPartingPair(PairPartedByInsert(table_, sel.first), "Insert")) return;
     applyChange("Insert",
                 [&](StepTable& t) { InsertSteps(t, sel.first, sel.last - sel.first + 1); });
 }
 
 void Tmmain::deleteSteps() {
-    const Selection sel = selection();
+    const Selection sel = wholeStepsSelected();
     applyChange("Delete", [&](StepTable& t) { DeleteSteps(t, sel.first, sel.last); });
 }
 
 void Tmmain::copySteps() {
-    const Selection sel = selection();
+    const Selection sel = wholeStepsSelected();
     fileLines() = CopySteps(table_, sel.first, sel.last);
     if (!fileLines().empty())
         QGuiApplication::clipboard()->setText(Cp1252::decode(fileLines().back()));
@@ -123,7 +158,7 @@ void Tmmain::copySteps() {
 
 void Tmmain::cutSteps() {
     copySteps();
-    const Selection sel = selection();
+    const Selection sel = wholeStepsSelected();
     applyChange("Cut-off", [&](StepTable& t) { DeleteSteps(t, sel.first, sel.last); });
 }
 
@@ -135,6 +170,9 @@ void Tmmain::pasteSteps() {
         prompter().notify("Paste cannot be executed, because range is different", "Paste");
         return;
     }
+    const int parted = sel.block ? PairPartedByBlock(table_, sel.first, sel.last)
+                                 : PairPartedByInsert(table_, sel.first);
+    if (refusedPartingPair(parted, "Paste")) return;
     applyChange("Paste",
                 [&](StepTable& t) { PasteSteps(t, sel.first, sel.last, sel.block, fileLines()); });
 }
@@ -148,7 +186,17 @@ void Tmmain::redo() {
 }
 
 bool Tmmain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_ && event->type() == QEvent::KeyPress) setStepModified(true);
+    if (watched == grid_ && event->type() == QEvent::KeyPress) {
+        setStepModified(true);
+        // Enter on a row opens the command-entry dialog, as a double-click does; not the Enter
+        // that a cell's editor passes on when it ends an in-place edit.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && grid_->hasFocus() &&
+            grid_->currentIndex().isValid()) {
+            openStepDialog(grid_->currentIndex().row());
+            return true;
+        }
+    }
     return EditorFrame::eventFilter(watched, event);
 }
 

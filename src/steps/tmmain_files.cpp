@@ -23,6 +23,7 @@ void Tmmain::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new program written?", "Step contents")) return;
     applyChange("New programming", [](StepTable& t) { t.clear(); });
+    forgetFile();
     setStepModified(false);
 }
 

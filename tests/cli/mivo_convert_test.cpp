@@ -104,6 +104,50 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
     }
 }
 
+// The usage on request goes to standard output; a call it cannot run gets it on standard
+// error. The tool writes step files only, so a ZEB name for what it writes is a wrong call.
+TEST(MivoConvert, UsageAndWrongCalls) {
+    struct Case {
+        const char* args;
+        int status;
+        bool usageOnOut;
+    } cases[] = {
+        {"--help", 0, true},
+        {"", 2, false},
+        {"convert", 2, false},
+        {"convert in.stp out.crd", 2, false},
+        {"convert in.stp OUT.CRD", 2, false},
+        {"--port /dev/null steps receive got.crd", 2, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args);
+        TempDir dir;
+        WriteBytes(dir / "in.stp", SevenCommas(1000));
+        const ProgramRun r = Mivo(dir, c.args);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out.find("usage:") != std::string::npos, c.usageOnOut) << r.out;
+        EXPECT_EQ(r.err.find("usage:") != std::string::npos, !c.usageOnOut) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "out.crd"));
+        EXPECT_FALSE(std::filesystem::exists(dir / "OUT.CRD"));
+        EXPECT_FALSE(std::filesystem::exists(dir / "got.crd"));
+    }
+}
+
+// A question answered No (or not at all) ends the command with one line saying so.
+TEST(MivoConvert, DeclinedQuestionSaysNothingWasDone) {
+    TempDir dir;
+    WriteBytes(dir / "in.stp", SevenCommas(1000));
+    WriteBytes(dir / "old.stp", "old");
+    for (const char* input : {"n\n", ""}) {
+        const ProgramRun r = Mivo(dir, "convert in.stp old.stp", input);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "Program save: File of the same name exists.  Overwrite? [y/N] " +
+                             std::string(*input ? "" : "\n") +
+                             "mivo: answered No: nothing was done\n");
+        EXPECT_EQ(ReadBytes(dir / "old.stp"), "old");
+    }
+}
+
 TEST(MivoConvert, OutputFilterByExactExtension) {
     TempDir dir;
     WriteBytes(dir / "in.STP", SevenCommas(1000));

@@ -65,11 +65,25 @@ TEST(MivoPort, SendsAndReceivesAFullProgram) {
     MivoRun send = Mivo({"--port", port, "--yes", "steps", "send", QString::fromStdString(in)});
     EXPECT_EQ(send.exitCode, 0) << send.err.toStdString();
     EXPECT_TRUE(send.out.contains("Step send: Sending is completed"));
+    EXPECT_FALSE(send.err.contains(" of 1000")) << "progress on a pipe";
     MivoRun receive =
         Mivo({"--port", port, "--yes", "steps", "receive", QString::fromStdString(out)});
     EXPECT_EQ(receive.exitCode, 0) << receive.err.toStdString();
     EXPECT_TRUE(receive.out.contains("Step receive: Step receiving is completed"));
     EXPECT_EQ(test::ReadBytes(out), original);
+}
+
+TEST(MivoPort, DeclinedSendSaysNothingWasDone) {
+    test::TempDir dir;
+    Sim sim({});
+    ASSERT_FALSE(sim.device.isEmpty());
+    std::string empty;
+    for (int s = 0; s < 1000; ++s) empty += ",,,,,,,\r\n";
+    test::WriteBytes(dir / "in.stp", empty);
+    MivoRun r =
+        Mivo({"--port", sim.device, "steps", "send", QString::fromStdString(dir / "in.stp")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.endsWith("\nmivo: answered No: nothing was done\n")) << r.err.toStdString();
 }
 
 TEST(MivoPort, SilentControllerTimesOut) {

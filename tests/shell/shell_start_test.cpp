@@ -3,9 +3,12 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "link/serial_port.h"
 #include "shell/modified_flags.h"
 #include "shell/tcom.h"
 #include "shell_fixture.h"
+#include "support/scripted_chooser.h"
+#include "support/temp_dir.h"
 
 namespace mivo::test {
 namespace {
@@ -96,19 +99,69 @@ TEST_F(ShellStart, ChosenComPortIsOpenedAtTheNextGoingOnLine) {
     expectSwitches("Online");
 }
 
+// Below the eight COM items the dialog offers the serial ports the system reports (a USB
+// adapter), read anew at every opening; the one chosen is what the line opens.
+TEST_F(ShellStart, ReportedSerialPortCanBeChosen) {
+    std::vector<ReportedPort> reported = {
+        {"/dev/ttyS1", "", ""},  // COM2 opens it already: not offered twice
+        {pty.devicePath(), "USB-Serial Controller", "Prolific Technology Inc."},
+    };
+    int listed = 0;
+    screens.tcom->setPortLister([&] {
+        ++listed;
+        return reported;
+    });
+    screens.tselect->hide();
+    screens.tmmain->show();
+    screens.tmmain->comSet();
+    ASSERT_TRUE(screens.tcom->isVisible());
+    EXPECT_EQ(listed, 1);
+    std::vector<QRadioButton*> found;
+    for (QRadioButton* r : screens.tcom->findChildren<QRadioButton*>())
+        if (!r->text().startsWith("COM")) found.push_back(r);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_TRUE(found[0]->text().contains(pty.devicePath()));
+    EXPECT_TRUE(found[0]->text().contains("USB-Serial Controller"));
+    EXPECT_TRUE(found[0]->text().contains("Prolific Technology Inc."));
+    click(found[0]);
+    click(screens.tcom->findChild<QPushButton*>("Set"));
+
+    click(lineSwitchOf(screens.tmmain));
+    EXPECT_TRUE(prompter.messages.empty());
+    ASSERT_TRUE(link().isOnline());
+    EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
+    click(lineSwitchOf(screens.tmmain));
+
+    // Unplugged: the choice stays, marked, until another is made.
+    reported.clear();
+    screens.tmmain->comSet();
+    EXPECT_EQ(listed, 2);
+    QRadioButton* kept = nullptr;
+    for (QRadioButton* r : screens.tcom->findChildren<QRadioButton*>())
+        if (r->isChecked()) kept = r;
+    ASSERT_NE(kept, nullptr);
+    EXPECT_TRUE(kept->text().contains(pty.devicePath()));
+    EXPECT_TRUE(kept->text().contains("not found"));
+    click(screens.tcom->findChild<QRadioButton*>("COM1"));
+    click(screens.tcom->findChild<QPushButton*>("Set"));
+    click(lineSwitchOf(screens.tmmain));
+    EXPECT_FALSE(link().isOnline());  // COM1 is the missing device
+}
+
 TEST_F(ShellStart, ClosingAsksOnlyForTheModifiedKindsInOrder) {
     struct Case {
         std::vector<DataKind> modified;
-        std::deque<bool> answers;
+        std::deque<Prompter::Answer> answers;
         std::vector<std::string> questions;  // text|caption
         std::vector<DataKind> saved;
     };
+    constexpr Prompter::Answer Yes = Prompter::Answer::Yes, No = Prompter::Answer::No;
     // clang-format off
     const Case cases[] = {
         {{}, {}, {}, {}},
-        {{DataKind::Pallet}, {true}, {"Is pallet data saved?|pallet contents"}, {DataKind::Pallet}},
-        {{DataKind::Offset, DataKind::Step}, {false, true}, {"Is step data saved?|Step contents", "Is offset data saved?|offset contents"}, {DataKind::Offset}},
-        {{DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset}, {true, false, true, false}, {"Is step data saved?|Step contents", "Is parameter data saved?|parameter contents", "Is pallet data saved?|pallet contents", "Is offset data saved?|offset contents"}, {DataKind::Step, DataKind::Pallet}},
+        {{DataKind::Pallet}, {Yes}, {"Is pallet data saved?|pallet contents"}, {DataKind::Pallet}},
+        {{DataKind::Offset, DataKind::Step}, {No, Yes}, {"Is step data saved?|Step contents", "Is offset data saved?|offset contents"}, {DataKind::Offset}},
+        {{DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset}, {Yes, No, Yes, No}, {"Is step data saved?|Step contents", "Is parameter data saved?|parameter contents", "Is pallet data saved?|pallet contents", "Is offset data saved?|offset contents"}, {DataKind::Step, DataKind::Pallet}},
     };
     // clang-format on
     for (std::size_t i = 0; i < std::size(cases); ++i) {
@@ -118,11 +171,14 @@ TEST_F(ShellStart, ClosingAsksOnlyForTheModifiedKindsInOrder) {
         for (DataKind k :
              {DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset}) {
             screens.flags->set(k, false);
-            screens.flags->setSaver(k, [&saved, k] { saved.push_back(k); });
+            screens.flags->setSaver(k, [&saved, k] {
+                saved.push_back(k);
+                return true;
+            });
         }
         for (DataKind k : c.modified) screens.flags->set(k, true);
         prompter.messages.clear();
-        prompter.answers = c.answers;
+        prompter.choices = c.answers;
         useSimulatorAs(1);
         pressStart();
         ASSERT_TRUE(link().isOnline());
@@ -141,6 +197,65 @@ TEST_F(ShellStart, ClosingAsksOnlyForTheModifiedKindsInOrder) {
         EXPECT_EQ(ended.count(), 1);
         EXPECT_FALSE(link().isOnline());
         EXPECT_FALSE(screens.tselect->isVisible());
+    }
+}
+
+// Closing must not lose work: Cancel, a save dialog cancelled, overwriting declined or a save
+// that fails keeps the program open with everything as it was; no further question is asked.
+TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) {
+    using A = Prompter::Answer;
+    test::TempDir dir;
+    test::WriteBytes(dir / "taken.stp", "old");
+    struct Case {
+        const char* what;
+        std::deque<A> choices;
+        std::deque<bool> answers;  // the save's own question
+        std::string file;          // the save dialog's answer; empty: cancelled
+        bool ended;
+        std::vector<std::string> messages;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"Cancel", {A::Cancel}, {}, "", false, {"Is step data saved?"}},
+        {"save dialog cancelled", {A::Yes}, {}, "", false, {"Is step data saved?"}},
+        {"overwrite declined", {A::Yes}, {false}, dir / "taken.stp", false, {"Is step data saved?", "File of the same name exists.  Overwrite?"}},
+        {"write failed", {A::Yes}, {}, dir / "no-such-folder/p.stp", false, {"Is step data saved?", "Cannot write " + dir / "no-such-folder/p.stp" + ": No such file or directory"}},
+        {"saved, pallet given up", {A::Yes, A::No}, {}, dir / "p.stp", true, {"Is step data saved?", "Saved", "Is pallet data saved?"}},
+    };
+    // clang-format on
+    test::ScriptedChooser chooser;
+    screens.tmmain->setFileChooser(&chooser);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        screens.flags->set(DataKind::Step, true);
+        screens.flags->set(DataKind::Pallet, true);
+        prompter.messages.clear();
+        prompter.choices = c.choices;
+        prompter.answers = c.answers;
+        chooser.name = QString::fromStdString(c.file);
+        screens.tselect->show();
+        QSignalSpy ended(screens.tselect, &Tselect::programEnded);
+
+        EXPECT_EQ(screens.tselect->close(), c.ended);
+        EXPECT_EQ(prompter.texts(), c.messages);
+        EXPECT_EQ(ended.count(), c.ended ? 1 : 0);
+        EXPECT_EQ(screens.tselect->isVisible(), !c.ended);
+        EXPECT_TRUE(screens.flags->isSet(DataKind::Step));
+        EXPECT_TRUE(screens.flags->isSet(DataKind::Pallet));
+    }
+    EXPECT_EQ(test::ReadBytes(dir / "taken.stp"), "old");
+    screens.tmmain->setFileChooser(nullptr);
+}
+
+TEST_F(ShellStart, EnterOnTheStartScreenStarts) {
+    useSimulatorAs(1);
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        screens.tmmain->endEditor();
+        ASSERT_TRUE(screens.tselect->isVisible());
+        QTest::keyClick(screens.tselect->findChild<QPushButton*>("Button1"), key);
+        EXPECT_FALSE(screens.tselect->isVisible());
+        EXPECT_TRUE(screens.tmmain->isVisible());
+        EXPECT_TRUE(link().isOnline());
     }
 }
 

@@ -1,6 +1,7 @@
 #include "shell/transfer_dialogs.h"
 
 #include <QComboBox>
+#include <QMessageBox>
 #include <QProgressBar>
 
 #include "parameters/tinit.h"
@@ -107,6 +108,59 @@ TEST_F(ShellDialogs, ErrorDialogOkReenablesTheScreensUnlessTeaching) {
     // An empty line shows nothing.
     MessagePrompter(screens).showControllerError("");
     EXPECT_FALSE(screens.terr->isVisible());
+}
+
+// The controller's error line comes to the front, above the transfer dialogs of the operation
+// that goes on under it: the notice that follows it ("Error No. 1") belongs to it, so that the
+// window manager keeps both above the transfer dialogs, and stands beside it.
+TEST_F(ShellDialogs, ControllerErrorComesInFrontOfTheTransferDialogs) {
+    startTransfer(true);
+    screens.transfer->showProgress(10);
+    screens.tcall->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(screens.tcall));
+    MessagePrompter messages(screens);
+    // As a transfer reports a refused step: the error line, at once the notice.
+    messages.showControllerError("44");
+    QWidget* noticeParent = nullptr;
+    QTimer::singleShot(0, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            noticeParent = box->parentWidget();
+            // Not over the error line.
+            EXPECT_FALSE(box->frameGeometry().intersects(screens.terr->frameGeometry()));
+            box->accept();
+        }
+    });
+    messages.notify("Error No. 1", "Sending error");
+    EXPECT_EQ(noticeParent, screens.terr);
+    EXPECT_EQ(screens.terr->errorText(), "44");
+    EXPECT_TRUE(screens.terr->isVisible());
+}
+
+// The closing question's box: Escape (or closing it) is Cancel, never a No that gives up work.
+TEST_F(ShellDialogs, ThreeWayQuestionBoxAnswers) {
+    using A = Prompter::Answer;
+    struct Case {
+        const char* what;
+        std::function<void(QMessageBox*)> act;
+        A answer;
+    };
+    const Case cases[] = {
+        {"Escape", [](QMessageBox* b) { QTest::keyClick(b, Qt::Key_Escape); }, A::Cancel},
+        {"closed", [](QMessageBox* b) { b->close(); }, A::Cancel},
+        {"No", [](QMessageBox* b) { b->button(QMessageBox::No)->click(); }, A::No},
+        {"Yes", [](QMessageBox* b) { b->button(QMessageBox::Yes)->click(); }, A::Yes},
+    };
+    MessagePrompter messages(screens);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                EXPECT_NE(box->button(QMessageBox::Cancel), nullptr);
+                c.act(box);
+            }
+        });
+        EXPECT_EQ(messages.askYesNoCancel("Is step data saved?", "Step contents"), c.answer);
+    }
 }
 
 TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {

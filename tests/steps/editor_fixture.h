@@ -11,35 +11,15 @@
 #include <memory>
 
 #include "link/tbuff.h"
-#include "shell/file_chooser.h"
 #include "shell/modified_flags.h"
 #include "shell/screens.h"
 #include "steps/step_table.h"
 #include "steps/tcommand.h"
 #include "steps/tmmain.h"
+#include "support/scripted_chooser.h"
 #include "support/scripted_prompter.h"
 
 namespace mivo::test {
-
-// Answers the file dialogs with a prepared name and filter; an empty name cancels.
-struct ScriptedChooser : FileChooser {
-    QString name;
-    int filter = 1;
-    int calls = 0;
-    bool chooseSave(QWidget*, const QStringList&, QString& n, int& f) override {
-        return answer(n, f);
-    }
-    bool chooseOpen(QWidget*, const QStringList&, QString& n, int& f) override {
-        return answer(n, f);
-    }
-    bool answer(QString& n, int& f) {
-        ++calls;
-        if (name.isEmpty()) return false;
-        n = name;
-        f = filter;
-        return true;
-    }
-};
 
 class EditorFixture : public ::testing::Test {
   protected:

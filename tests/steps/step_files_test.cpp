@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "steps/step_rules.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -118,6 +119,42 @@ TEST(StepFiles, TextConversionOfContent) {
                                               : std::vector<std::string>{c.detail});
         for (int s = 0; s < kStepCount; ++s)
             ASSERT_EQ(t[s], s < c.steps ? expected : StepRow{}) << "step " << s;
+    }
+}
+
+// What a field may hold: every text the step rules accept survives a save and an open
+// unchanged, with every other field in its place.
+TEST(StepFiles, EveryTextAFieldAcceptsSurvivesTheFile) {
+    struct Case {
+        int field;
+        std::string text;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {FieldX, "12,5", false},
+        {FieldX, "12.5", true},
+        {FieldCommand, "PO,I", false},
+        {FieldJump, "1\n", false},
+        {FieldY, "1\r2", false},
+        {FieldR, std::string("4\0", 2), false},
+        {FieldOperation, " 050 ", true},
+        {FieldComment, "a,b,,c,", true},
+        {FieldComment, "two\nlines", false},
+        {FieldComment, std::string("n\0l", 3), false},
+        {FieldComment, "caf\xe9 \x80", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(RefusedFieldText(c.field, c.text, "box").empty(), c.accepted);
+        if (!c.accepted) continue;
+        TempDir dir;
+        StepTable table = MixedTable();
+        table[7][c.field] = c.text;
+        ScriptedPrompter p;
+        ASSERT_TRUE(SaveStepFile(table, dir / "f.stp", SaveStp, p));
+        StepTable back;
+        EXPECT_EQ(OpenStepFile(back, dir / "f.stp", OpenStp, p), OpenOutcome::Completed);
+        EXPECT_EQ(back, table);
     }
 }
 

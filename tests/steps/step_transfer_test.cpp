@@ -97,6 +97,39 @@ TEST(StepTransfer, SendEndings) {
     }
 }
 
+// A circle step whose two rows have been parted would send garbage: the send is refused before
+// anything goes to the controller, naming the step.
+TEST(StepTransfer, PartedCirclePairIsRefusedBeforeAnythingIsSent) {
+    using Rows = std::vector<std::pair<int, std::vector<std::string>>>;
+    const std::vector<std::string> first{"CIR", "000", "10", "20", "5"};
+    const std::vector<std::string> second{"CIR", "000", "30", "40", "50", "60"};
+    struct Case {
+        const char* name;
+        std::string start, end;
+        Rows rows;
+        Message message;
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"first row alone", "0", "20", {{12, first}, {13, {"POI", "000", "1", "2", "3", "0"}}}, {"notify", "Circle step No. 12 lacks its second CIR row", "Sending error"}},
+        {"second row moved away", "0", "20", {{3, first}, {4, {}}, {5, second}}, {"notify", "Circle step No. 3 lacks its second CIR row", "Sending error"}},
+        {"first row at the last step", "990", "999", {{999, first}}, {"notify", "Circle step No. 999 lacks its second CIR row", "Sending error"}},
+        {"range starts on a second row", "6", "9", {{5, first}, {6, second}}, {"notify", "Sending range starts inside circle step No. 5", "Range"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        StepRig rig;
+        rig.prompter.answers = {true};
+        StepTable table;
+        for (const auto& [step, fields] : c.rows) SetRow(table, step, fields);
+        EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), c.start, c.end), Outcome::Failed);
+        EXPECT_EQ(rig.prompter.messages, std::vector<Message>{c.message});
+        EXPECT_TRUE(rig.sent().empty());
+        EXPECT_FALSE(rig.view.cancelShown);
+    }
+}
+
 TEST(StepTransfer, SendRulesOfCommandKinds) {
     StepRig rig;
     rig.prompter.answers = {true};

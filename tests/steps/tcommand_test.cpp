@@ -124,6 +124,52 @@ TEST_F(CommandDialog, ChecksRefuseInOrderAndKeepTheDialogOpen) {
     }
 }
 
+// A comma, line break or NUL in a box whose field is not the comment would move every later
+// field of the step in the file and on the line: refused, naming the box; the comment keeps its
+// commas.
+TEST_F(CommandDialog, FieldSeparatorsAreRefusedOutsideTheComment) {
+    struct Case {
+        const char* command;
+        const char* operation;
+        std::vector<std::pair<const char*, QString>> typed;
+        const char* message;  // nullptr: accepted
+        Row expected;
+    };
+    const QString nul(QChar(0));
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"0:", "0:", {{"Xdata", "12,5"}, {"Ydata", "2"}, {"Zdata", "3"}}, "A comma cannot be inputted in X", {}},
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3\n"}}, "A line break cannot be inputted in Z", {}},
+        {"0:", "6:", {{"Rdata", "9\r0"}}, "A line break cannot be inputted in R", {}},
+        {"3:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}, {"Xen2", "4"}, {"Yen2", "5"}, {"Xen3", "6"}, {"Yen3", "7,"}}, "A comma cannot be inputted in Y3", {}},
+        {"4:", "8:", {{"jumpsaki", "1,2"}}, "A comma cannot be inputted in Jump-to", {}},
+        {"0:", "3:", {{"comento", "a" + nul + "b"}}, "A NUL character cannot be inputted in Comment", {}},
+        {"0:", "3:", {{"comento", "a\nb"}}, "A line break cannot be inputted in Comment", {}},
+        {"0:", "3:", {{"comento", "a,b, c"}}, nullptr, {"POI", "300", "", "", "", "", "", "a,b, c"}},
+    };
+    // clang-format on
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(i);
+        table().clear();
+        doubleClickStep(7);
+        enter(c.command, c.operation, {});
+        for (const auto& [box, text] : c.typed) child<QLineEdit>(box)->setText(text);
+        prompter.messages.clear();
+        pressOk();
+        if (!c.message) {
+            EXPECT_TRUE(prompter.messages.empty()) << prompter.messages.front().text;
+            EXPECT_EQ(RowOf(table(), 7), c.expected);
+            continue;
+        }
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0], (Message{"notify", c.message, "Command"}));
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_EQ(RowOf(table(), 7), (Row{"", "000", "", "", "", "", "", ""}));
+        QTest::mouseClick(child<QPushButton>("Cancel"), Qt::LeftButton);
+    }
+}
+
 TEST_F(CommandDialog, EmptiedListsAndHiddenEmptyValueAreRefused) {
     doubleClickStep(0);
     child<QComboBox>("comandolistSEQ")->setEditText("");  // a hidden list counts too

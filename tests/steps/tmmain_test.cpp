@@ -57,6 +57,82 @@ TEST_F(StepEditor, EditCommandsWorkOnTheSelection) {
     EXPECT_EQ(editor->undoStack().count(), recorded);
 }
 
+// A circle step is one unit for every edit: Copy, Cut-off and Delete take both its rows; an
+// insert or a paste that would land between them is refused, naming the steps.
+TEST_F(StepEditor, EditsKeepTheTwoRowsOfACircleStepTogether) {
+    const StepRow first = [] {
+        StepRow r;
+        r.fields = {"CIR", "050", "1", "2", "3", "", "", "arc"};
+        return r;
+    }();
+    const StepRow second = [] {
+        StepRow r;
+        r.fields = {"CIR", "050", "4", "5", "6", "7", "", "arc"};
+        return r;
+    }();
+    const std::vector<std::string> pairLines = {"CIR,050,1,2,3,,,arc,", "CIR,050,4,5,6,7,,arc,"};
+    const char* const kParted = "Steps 5 and 6 are one circle step: they cannot be separated";
+    struct Case {
+        const char* command;
+        int first, last;
+        const char* refusedCaption;  // nullptr: done
+        int pairAt;                  // where the pair stands afterwards; -1: gone
+        int copyAt = -1;             // where a pasted copy of it stands
+        bool copied = false;         // the clipboard lines hold the whole pair
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"Insert", 6, 6, "Insert", 5},
+        {"Insert", 6, 8, "Insert", 5},
+        {"Insert", 5, 5, nullptr, 6},
+        {"Delete", 6, 6, nullptr, -1},
+        {"Delete", 4, 5, nullptr, -1},
+        {"Copy", 6, 6, nullptr, 5, -1, true},
+        {"Cut-off", 5, 5, nullptr, -1, -1, true},
+        {"Paste", 6, 6, "Paste", 5},
+        {"Paste", 6, 7, "Paste", 5},
+        {"Paste", 4, 5, "Paste", 5},
+        {"Paste", 12, 12, nullptr, 5, 12},
+        {"Paste", 5, 6, nullptr, 5, 5},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.command) + " " + std::to_string(c.first) + "-" +
+                     std::to_string(c.last));
+        table().clear();
+        table()[5] = first;
+        table()[6] = second;
+        setRow(7, {"POI", "000", "1", "2", "3", "0", "", "after"});
+        editor->stepsChanged(0, kStepCount - 1);
+        editor->fileLines() = pairLines;
+        const StepTable before = table();
+        prompter.messages.clear();
+        selectSteps(c.first, c.last);
+        triggerMenu(c.command);
+        if (c.refusedCaption) {
+            EXPECT_EQ(prompter.messages,
+                      (std::vector<Message>{{"notify", kParted, c.refusedCaption}}));
+            EXPECT_EQ(table(), before);
+            continue;
+        }
+        EXPECT_TRUE(prompter.messages.empty()) << prompter.messages.front().text;
+        if (c.copied) {
+            EXPECT_EQ(editor->fileLines(), pairLines);
+        }
+        int circleRows = 0;
+        for (int s = 0; s < kStepCount; ++s) circleRows += table()[s][FieldCommand] == "CIR";
+        EXPECT_EQ(circleRows, (c.pairAt >= 0) * 2 + (c.copyAt >= 0 && c.copyAt != c.pairAt) * 2);
+        if (c.pairAt >= 0) {
+            EXPECT_EQ(table()[c.pairAt], first);
+            EXPECT_EQ(table()[c.pairAt + 1], second);
+        }
+        if (c.copyAt >= 0) {
+            EXPECT_EQ(table()[c.copyAt], first);
+            EXPECT_EQ(table()[c.copyAt + 1], second);
+        }
+    }
+}
+
 TEST_F(StepEditor, UndoAndRedoRestoreExactly) {
     setRow(0, {"POI", "000", "1", "2", "3", "0", "", "start"});
     setRow(4, {"SEQ", "800", "", "", "", "", "6", ""});
@@ -176,6 +252,49 @@ TEST_F(StepEditor, CellEditsRefuseWhatWindows1252CannotHold) {
     EXPECT_TRUE(grid()->model()->setData(cell, QString::fromUtf8("\xE2\x82\xAC \xC3\xBC")));
     EXPECT_EQ(table()[2][FieldComment], "\x80 \xFC");
     EXPECT_EQ(cell.data().toString(), QString::fromUtf8("\xE2\x82\xAC \xC3\xBC"));
+}
+
+// Typed or pasted into a cell: a comma, line break or NUL outside the comment is refused and
+// the cell keeps its text; the comment keeps its commas.
+TEST_F(StepEditor, CellEditsRefuseFieldSeparatorsOutsideTheComment) {
+    struct Case {
+        int column;
+        QString text;
+        const char* message;  // nullptr: taken
+    };
+    const Case cases[] = {
+        {3, "12,5", "A comma cannot be inputted in X"},
+        {7, "1\n2", "A line break cannot be inputted in JUMP"},
+        {1, "POI,", "A comma cannot be inputted in Command"},
+        {8, QString("x") + QChar(0), "A NUL character cannot be inputted in Comment"},
+        {8, "left, right", nullptr},
+    };
+    setRow(4, {"POI", "000", "1", "2", "3", "0", "", "old"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.column);
+        const StepRow before = table()[4];
+        prompter.messages.clear();
+        const QModelIndex cell = grid()->model()->index(4, c.column);
+        const QString shown = cell.data().toString();
+        // The cell editor of the case before goes first.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        grid()->setCurrentIndex(cell);
+        grid()->edit(cell);
+        auto* cellEditor = grid()->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(cellEditor, nullptr);
+        cellEditor->setText(c.text);
+        QTest::keyClick(cellEditor, Qt::Key_Return);
+        QApplication::processEvents();  // the delegate commits queued
+        if (!c.message) {
+            EXPECT_TRUE(prompter.messages.empty());
+            EXPECT_EQ(table()[4][c.column - 1], c.text.toStdString());
+            continue;
+        }
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0], (Message{"notify", c.message, "Input"}));
+        EXPECT_EQ(table()[4], before);
+        EXPECT_EQ(cell.data().toString(), shown);
+    }
 }
 
 TEST_F(StepEditor, ClicksAndKeysInTheGrid) {

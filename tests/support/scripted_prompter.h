@@ -18,8 +18,10 @@ struct Message {
 
 class ScriptedPrompter : public Prompter {
   public:
-    // Answers for the coming questions, in order; once used up, questions are answered No.
+    // Answers for the coming Yes/No questions, in order; once used up, questions are answered No.
     std::deque<bool> answers;
+    // Answers for the coming Yes/No/Cancel questions; once used up, Cancel.
+    std::deque<Answer> choices;
     std::vector<Message> messages;
     std::vector<std::string> details;
     // Called with each message as it is shown (to look at the screens at that moment).
@@ -30,6 +32,13 @@ class ScriptedPrompter : public Prompter {
         if (answers.empty()) return false;
         const bool a = answers.front();
         answers.pop_front();
+        return a;
+    }
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
+        record({"ask", text, caption});
+        if (choices.empty()) return Answer::Cancel;
+        const Answer a = choices.front();
+        choices.pop_front();
         return a;
     }
     void notify(const std::string& text, const std::string& caption) override {
