@@ -210,11 +210,7 @@ Outcome MotorStopPanel(DirectSession& s) {
 
 void CancelPanel(DirectSession& s) {
     DirectView& v = s.view();
-    if (s.state.monitoring) {
-        s.prompter().notify("Monitor is ended", "Monitor receive");
-        v.showMonitoring(false);
-        s.state.monitoring = false;
-    }
+    EndMonitor(s);
     v.enable(EnableSet::CancelPanel, false);
     v.showLine(false);
     OfflineRoutine(s);

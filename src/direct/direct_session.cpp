@@ -218,6 +218,13 @@ void OfflineRoutine(DirectSession& session) {
     if (wasMonitoring) session.prompter().notify(kMonitorEnded, kMonitorCaption);
 }
 
+void EndMonitor(DirectSession& session) {
+    if (!session.state.monitoring) return;
+    session.state.monitoring = false;
+    session.view().showMonitoring(false);
+    session.prompter().notify(kMonitorEnded, kMonitorCaption);
+}
+
 void LineWentOnline(DirectSession& session) {
     EnableAll(session.view(), true);
     session.transfer().setCancelRequested(false);
@@ -226,11 +233,7 @@ void LineWentOnline(DirectSession& session) {
 
 void LineWentOffline(DirectSession& session) {
     DirectView& v = session.view();
-    if (session.state.monitoring) {
-        session.state.monitoring = false;
-        v.showMonitoring(false);
-        session.prompter().notify(kMonitorEnded, kMonitorCaption);
-    }
+    EndMonitor(session);
     EnableAll(v, false);
     v.showLine(false);
 }

@@ -146,6 +146,10 @@ Outcome ReadPositions(DirectCycle& cycle);
 // "@ORG". Completed when the command may go on.
 Outcome OriginCheck(DirectCycle& cycle, bool offlineOnLoss = false);
 
+// "Monitoring" ends with "Monitor is ended" and the monitor button reads "Start monitor";
+// nothing when it is off.
+void EndMonitor(DirectSession& session);
+
 // The line was lost or cancelled: every control but the fields disabled, "Monitoring" ended
 // (with "Monitor is ended" when it was on), the channel closed, the flags cleared, the line
 // button "Offline".
