@@ -7,6 +7,7 @@
 #include "cli/cli_args.h"
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
+#include "cli/direct_command.h"
 #include "cli/port_commands.h"
 
 namespace {
@@ -18,9 +19,12 @@ struct Invocation {
     std::vector<std::string> operands;  // the words after the command words
 };
 
+// A command that checks its operands itself.
+constexpr std::size_t kAnyOperands = static_cast<std::size_t>(-1);
+
 struct Command {
     std::vector<std::string> words;
-    std::size_t operands;  // how many operands it takes
+    std::size_t operands;  // how many operands it takes, or kAnyOperands
     const char* usage;
     int (*run)(const Invocation&);
 };
@@ -38,6 +42,7 @@ int StepsReceive(const Invocation& call) {
 }
 int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"version"}); }
 int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
+int Direct(const Invocation& call) { return mivo::RunDirectCommand(call.args, call.operands); }
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -53,6 +58,7 @@ const std::vector<Command>& Commands() {
          StepsReceive},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
+        {{"direct"}, kAnyOperands, mivo::DirectUsage(), Direct},
     };
     return commands;
 }
@@ -90,7 +96,8 @@ int main(int argc, char** argv) {
         if (!Matches(c, parsed.words)) continue;
         Invocation call{
             parsed, {parsed.words.begin() + static_cast<long>(c.words.size()), parsed.words.end()}};
-        if (call.operands.size() != c.operands) return Usage("wrong number of operands");
+        if (c.operands != kAnyOperands && call.operands.size() != c.operands)
+            return Usage("wrong number of operands");
         return c.run(call);
     }
     return Usage("unknown command " + parsed.words[0]);

@@ -116,6 +116,12 @@ Outcome MemoryCheck(DirectSession& s) {
     return ExpectOk(c, line);
 }
 
+Outcome ReadAxisPositions(DirectSession& s) {
+    DirectCycle c(s);
+    c.start();
+    return ReadPositions(c);
+}
+
 void PrepareParameterInit(DirectSession& s) {
     s.channel().drain();
     s.clearRequests();

@@ -23,6 +23,8 @@ Outcome QueryCounter(DirectSession& s);        // ?C: counter RCTX
 Outcome QueryRelease(DirectSession& s);        // ?REL
 // MOMCH: four lines beginning "EEP", then "OK".
 Outcome MemoryCheck(DirectSession& s);
+// The four axis positions alone, as STOP reads them after it stopped the robot.
+Outcome ReadAxisPositions(DirectSession& s);
 
 // INIT PRM before the robot-number dialog opens: input drained, the motor-stop request
 // cleared, the cancel dialog's texts "Transferring" and "Cancel".
