@@ -52,9 +52,23 @@ Tdirect::Tdirect(Screens& screens, QWidget* parent) : QMainWindow(parent), scree
 
 Tdirect::~Tdirect() = default;
 
-QString Tdirect::displayText() const { return display_->toPlainText(); }
+QString Tdirect::displayText() {
+    flushDisplay();
+    return display_->toPlainText();
+}
 
-void Tdirect::append(const std::string& line) { display_->appendPlainText(Cp1252::decode(line)); }
+// Lines reach the widget from the event loop, a moment later: laying out text must not stand
+// between a click on STOP and "@STOP" on the line.
+void Tdirect::append(const std::string& line) {
+    pending_.push_back(Cp1252::decode(line));
+    if (pending_.size() == 1)
+        QMetaObject::invokeMethod(this, &Tdirect::flushDisplay, Qt::QueuedConnection);
+}
+
+void Tdirect::flushDisplay() {
+    for (const QString& line : pending_) display_->appendPlainText(line);
+    pending_.clear();
+}
 
 void Tdirect::enable(EnableSet set, bool on) {
     for (QWidget* w : sets_[set]) w->setEnabled(on);
@@ -97,7 +111,10 @@ void Tdirect::applyStartState() {
     controls_["PALGO"]->setEnabled(true);
 }
 
-void Tdirect::ClearClick() { display_->clear(); }
+void Tdirect::ClearClick() {
+    pending_.clear();
+    display_->clear();
+}
 
 void Tdirect::toStartScreen() {
     hide();

@@ -4,6 +4,7 @@
 // direct procedures; the STOP, MSTOP and cancel panels work while a command waits. The screen
 // is the procedures' DirectView; the procedures do the rest.
 #include <QMainWindow>
+#include <QStringList>
 #include <map>
 #include <memory>
 #include <string>
@@ -38,7 +39,7 @@ class Tdirect : public QMainWindow, public DirectView {
     // The screen's state and the direct channel, as its commands run on them.
     DirectSession& session() { return *session_; }
     // The received-information display as text.
-    QString displayText() const;
+    QString displayText();
 
     // DirectView.
     void append(const std::string& line) override;
@@ -78,6 +79,7 @@ class Tdirect : public QMainWindow, public DirectView {
 
     // The start state: only INIT PRM and PALGO usable.
     void applyStartState();
+    void flushDisplay();
     // Tinit's Yes in parameter mode: the initialisation on the direct channel.
     void initializeParameters();
     void toStartScreen();
@@ -85,6 +87,7 @@ class Tdirect : public QMainWindow, public DirectView {
     Screens& screens_;
     std::unique_ptr<DirectSession> session_;
     QPlainTextEdit* display_ = nullptr;
+    QStringList pending_;  // appended, not yet in the display
     LineSwitch* lineSwitch_ = nullptr;
     QGroupBox* positionGroup_ = nullptr;
     QPushButton* monistart_ = nullptr;

@@ -1,7 +1,8 @@
 #include "direct/tdirect_panel.h"
 
 #include <QApplication>
-#include <QEvent>
+#include <QPainter>
+#include <QStyleOptionButton>
 
 namespace mivo {
 
@@ -11,34 +12,44 @@ DirectPanel::DirectPanel(const QString& name, const QString& caption, const QStr
     setObjectName(name);
     setToolTip(hint);
     setFocusPolicy(Qt::NoFocus);
-    restyle();
 }
 
 void DirectPanel::setFace(const QColor& face) {
     face_ = face;
-    restyle();
+    update();
 }
 
 QColor DirectPanel::shownColour() const {
     if (isEnabled() || !faceOnlyWhenEnabled_) return face_;
-    // The application's button face: the widget's own palette carries its style sheet's colour.
     return QApplication::palette(this).color(QPalette::Active, QPalette::Button);
 }
 
-void DirectPanel::changeEvent(QEvent* event) {
-    QPushButton::changeEvent(event);
-    if (event->type() == QEvent::EnabledChange) restyle();
+QSize DirectPanel::sizeHint() const {
+    const QFontMetrics m(font());
+    return {m.horizontalAdvance(text()) + 10, m.height() + 10};
 }
 
-void DirectPanel::restyle() {
+// Painted here rather than by a style sheet: switching a set of panels on and off must cost
+// next to nothing, since STOP does it before "@STOP" goes out.
+void DirectPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, shownColour());
+    // A raised bevel, sunken while pressed.
     const QPalette system = QApplication::palette(this);
-    const QColor text = system.color(QPalette::Active, QPalette::WindowText);
-    const QColor grey = system.color(QPalette::Disabled, QPalette::WindowText);
-    setStyleSheet(QString("QPushButton { background-color: %1; color: %2; border: 2px outset "
-                          "#808080; padding: 2px; }"
-                          "QPushButton:pressed { border-style: inset; }"
-                          "QPushButton:disabled { color: %3; }")
-                      .arg(shownColour().name(), text.name(), grey.name()));
+    const QColor light = system.color(QPalette::Light);
+    const QColor dark = system.color(QPalette::Dark);
+    const bool down = isDown();
+    p.setPen(down ? dark : light);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(down ? light : dark);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(
+        system.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.setFont(font());
+    p.drawText(r.adjusted(2, 2, -2, -2), Qt::AlignCenter, text());
 }
 
 }  // namespace mivo

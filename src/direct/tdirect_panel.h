@@ -17,13 +17,14 @@ class DirectPanel : public QPushButton {
     QColor face() const { return face_; }
     // The colour shown now.
     QColor shownColour() const;
+    // Its caption with a small margin: panels sit close together.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
   protected:
-    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
   private:
-    void restyle();
-
     QColor face_;
     bool faceOnlyWhenEnabled_;
 };
