@@ -15,6 +15,7 @@
 #include "shell/screens.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/tselect.h"
+#include "shell/window_style.h"
 #include "steps/tmmain.h"
 
 namespace mivo {
@@ -150,6 +151,10 @@ void Tdirect::leaveFor(QWidget* screen) {
 }
 
 void Tdirect::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        CentreOnScreen(this);
+        centred_ = true;
+    }
     // Opened from an editor on line: the line goes on in direct mode.
     TBuff* link = screens_.tbuff;
     if (link->isOnline() && !link->isDirectOnline() && link->goDirectOnline()) link->goOffline();

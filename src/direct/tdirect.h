@@ -96,6 +96,7 @@ class Tdirect : public QMainWindow, public DirectView {
     std::map<EnableSet, std::vector<QWidget*>> sets_;
     std::map<std::string, QWidget*> controls_;  // by name, for the sets
     bool initPrmOpen_ = false;                  // the robot-number dialog is open for INIT PRM
+    bool centred_ = false;
 };
 
 }  // namespace mivo
