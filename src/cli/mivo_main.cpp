@@ -8,6 +8,7 @@
 #include "cli/cli_args.h"
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
+#include "cli/direct_command.h"
 #include "cli/port_commands.h"
 
 namespace {
@@ -19,9 +20,12 @@ struct Invocation {
     std::vector<std::string> operands;  // the words after the command words
 };
 
+// A command that checks its operands itself.
+constexpr std::size_t kAnyOperands = static_cast<std::size_t>(-1);
+
 struct Command {
     std::vector<std::string> words;
-    std::size_t operands;  // how many operands it takes
+    std::size_t operands;  // how many operands it takes, or kAnyOperands
     const char* usage;
     int (*run)(const Invocation&);
     std::size_t optionalOperands = 0;  // how many more it may take
@@ -58,6 +62,7 @@ int ParamsReceive(const Invocation& call) { return Params(call, "receive"); }
 int ParamsInit(const Invocation& call) { return Params(call, "init"); }
 int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"version"}); }
 int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
+int Direct(const Invocation& call) { return mivo::RunDirectCommand(call.args, call.operands); }
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -88,6 +93,7 @@ const std::vector<Command>& Commands() {
          1},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
+        {{"direct"}, kAnyOperands, mivo::DirectUsage(), Direct},
     };
     return commands;
 }
@@ -133,8 +139,8 @@ int main(int argc, char** argv) {
         if (!Matches(c, parsed.words)) continue;
         Invocation call{
             parsed, {parsed.words.begin() + static_cast<long>(c.words.size()), parsed.words.end()}};
-        if (call.operands.size() < c.operands ||
-            call.operands.size() > c.operands + c.optionalOperands)
+        if (c.operands != kAnyOperands && (call.operands.size() < c.operands ||
+                                           call.operands.size() > c.operands + c.optionalOperands))
             return Usage("wrong number of operands");
         const auto writes = static_cast<std::size_t>(c.writes);
         if (c.writes >= 0 && writes < call.operands.size() &&

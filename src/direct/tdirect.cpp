@@ -1,15 +1,199 @@
 #include "direct/tdirect.h"
 
-#include <QToolBar>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
 
-#include "shell/line_switch.h"
+#include "direct/direct_session.h"
+#include "direct/maintenance_commands.h"
+#include "link/tbuff.h"
+#include "parameters/parameter_initialize.h"
+#include "parameters/parameter_target.h"
+#include "parameters/tinit.h"
+#include "parameters/tparameter.h"
+#include "shell/cp1252.h"
 #include "shell/screens.h"
+#include "shell/transfer_dialogs.h"
+#include "shell/tselect.h"
+#include "shell/window_style.h"
+#include "steps/tmmain.h"
 
 namespace mivo {
 
-Tdirect::Tdirect(Screens& screens, QWidget* parent)
-    : PlaceholderScreen(screens, "Tdirect", "MIVO Editor [direct]", parent) {
-    toolBar()->addWidget(new LineSwitch(*screens.tbuff, LineSwitch::Direct, this));
+namespace {}  // namespace
+
+Tdirect::Tdirect(Screens& screens, QWidget* parent) : QMainWindow(parent), screens_(screens) {
+    setObjectName("Tdirect");
+    setWindowTitle("MIVO Editor [direct]");
+    session_ = std::make_unique<DirectSession>(screens_.tbuff->directChannel(), *screens_.prompter,
+                                               *screens_.transfer, *this);
+    buildToolBar();
+    buildMenus();
+    buildCentre();
+    applyStartState();
+
+    TBuff* link = screens_.tbuff;
+    connect(link, &TBuff::directOnlineChanged, this, [this](bool online) {
+        if (online)
+            LineWentOnline(*session_);
+        else
+            LineWentOffline(*session_);
+    });
+    if (screens_.tselect)
+        connect(screens_.tselect, &Tselect::serviceLayoutChanged, this, [this](bool on) {
+            controls_["REL"]->setVisible(on);
+            controls_["MOMCH"]->setVisible(on);
+        });
+}
+
+Tdirect::~Tdirect() = default;
+
+QString Tdirect::displayText() {
+    flushDisplay();
+    return display_->toPlainText();
+}
+
+// Lines reach the widget from the event loop, a moment later: laying out text must not stand
+// between a click on STOP and "@STOP" on the line.
+void Tdirect::append(const std::string& line) {
+    pending_.push_back(Cp1252::decode(line));
+    if (pending_.size() == 1)
+        QMetaObject::invokeMethod(this, &Tdirect::flushDisplay, Qt::QueuedConnection);
+}
+
+void Tdirect::flushDisplay() {
+    for (const QString& line : pending_) display_->appendPlainText(line);
+    pending_.clear();
+}
+
+void Tdirect::enable(EnableSet set, bool on) {
+    for (QWidget* w : sets_[set]) w->setEnabled(on);
+    if (set == EnableSet::MonitorControls && on) positionGroup_->setEnabled(true);
+}
+
+std::string Tdirect::field(DirectField f) const {
+    const auto it = fields_.find(f);
+    return it == fields_.end() ? std::string() : Cp1252::encode(it->second->text());
+}
+
+void Tdirect::setField(DirectField f, const std::string& text) {
+    const auto it = fields_.find(f);
+    if (it != fields_.end()) it->second->setText(Cp1252::decode(text));
+}
+
+// The line switch follows the direct channel's state by itself.
+void Tdirect::showLine(bool) {}
+
+void Tdirect::showMonitoring(bool on) {
+    monistart_->setText(on ? "End monitor" : "Start monitor");
+    monitoring_->setChecked(on);
+}
+
+bool Tdirect::screenVisible() const { return isVisible(); }
+
+void Tdirect::resetStepEditor() {
+    auto* steps = dynamic_cast<Tmmain*>(screens_.tmmain);
+    if (!steps) return;
+    steps->table().clear();
+    steps->tableReplaced();
+    steps->setStepModified(false);
+}
+
+void Tdirect::applyStartState() {
+    for (EnableSet set : {EnableSet::CommandControls, EnableSet::MonitorControls,
+                          EnableSet::StopPanels, EnableSet::CancelPanel, EnableSet::IoPanels})
+        enable(set, false);
+    controls_["INITPRM"]->setEnabled(true);
+    controls_["PALGO"]->setEnabled(true);
+}
+
+void Tdirect::ClearClick() {
+    pending_.clear();
+    display_->clear();
+}
+
+void Tdirect::toStartScreen() {
+    hide();
+    if (screens_.tselect) screens_.tselect->show();
+}
+
+void Tdirect::EndClick() {
+    EndMonitor(*session_);
+    session_->clearRequests();
+    screens_.tbuff->goDirectOffline();
+    toStartScreen();
+}
+
+void Tdirect::InitialClick() {
+    EndMonitor(*session_);
+    toStartScreen();
+}
+
+void Tdirect::leaveFor(QWidget* screen) {
+    if (!screen) return;
+    EndMonitor(*session_);
+    TBuff* link = screens_.tbuff;
+    const bool online = link->isDirectOnline();
+    hide();
+    screen->show();
+    screen->raise();
+    if (!online) return;
+    // The editors go on line on the port the direct channel leaves.
+    session_->clearRequests();
+    session_->transfer().setCancelRequested(false);
+    link->goOnline();
+    link->goDirectOffline();
+}
+
+void Tdirect::showEvent(QShowEvent* event) {
+    if (!centred_) {
+        CentreOnScreen(this);
+        centred_ = true;
+    }
+    // Opened from an editor on line: the line goes on in direct mode.
+    TBuff* link = screens_.tbuff;
+    if (link->isOnline() && !link->isDirectOnline() && link->goDirectOnline()) link->goOffline();
+    QMainWindow::showEvent(event);
+}
+
+void Tdirect::closeEvent(QCloseEvent* event) {
+    // Screens live for the whole run: closing goes off line and back to the start screen.
+    event->ignore();
+    EndClick();
+}
+
+void Tdirect::INITPRMClick() {
+    PrepareParameterInit(*session_);
+    Tinit* dialog = screens_.tinit;
+    if (!dialog) return;
+    setEnabled(false);
+    initPrmOpen_ = true;
+    dialog->openFor(this, Tinit::kRobotQuestion, true, [this] { initializeParameters(); });
+}
+
+void Tdirect::initializeParameters() {
+    Tinit* dialog = screens_.tinit;
+    const int robot = dialog->robotNumber();
+    dialog->hide();
+    // The values read back go to the parameter editor's table, as from its own initialisation.
+    auto* parameters = qobject_cast<Tparameter*>(screens_.tparameter);
+    if (parameters)
+        RunOnDirectDisplay(*session_, [parameters, robot](ProcedureContext& ctx) {
+            return InitializeParameters(ctx, parameters->parameterTarget(), robot);
+        });
+    dialog->closeToOpener();
+}
+
+void Tdirect::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // The robot-number dialog enables its opener when it closes: the monitor goes on.
+    if (event->type() == QEvent::EnabledChange && isEnabled() && initPrmOpen_) {
+        initPrmOpen_ = false;
+        if (session_->state.monitoring && session_->restartMonitor) session_->restartMonitor();
+    }
 }
 
 }  // namespace mivo

@@ -1,14 +1,102 @@
 #pragma once
-// Tdirect: the direct-operation screen. For now the window frame with its caption and its line
-// switch on the direct channel.
-#include "shell/placeholder_screen.h"
+// Tdirect: the direct-operation screen. Drives the robot by hand over the direct channel: every
+// command and reply scrolls in the received-information display; the command buttons run the
+// direct procedures; the STOP, MSTOP and cancel panels work while a command waits. The screen
+// is the procedures' DirectView; the procedures do the rest.
+#include <QMainWindow>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "direct/direct_view.h"
+#include "procedures/outcome.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
 
 namespace mivo {
 
-class Tdirect : public PlaceholderScreen {
+struct Screens;
+class DirectPanel;
+class DirectSession;
+class LineSwitch;
+
+class Tdirect : public QMainWindow, public DirectView {
     Q_OBJECT
   public:
+    // Past this many lines the display drops its oldest ones.
+    static constexpr int kDisplayLines = 20000;
+
     explicit Tdirect(Screens& screens, QWidget* parent = nullptr);
+    ~Tdirect() override;
+
+    // The screen's state and the direct channel, as its commands run on them.
+    DirectSession& session() { return *session_; }
+    // The received-information display as text.
+    QString displayText();
+
+    // DirectView.
+    void append(const std::string& line) override;
+    void enable(EnableSet set, bool on) override;
+    std::string field(DirectField f) const override;
+    void setField(DirectField f, const std::string& text) override;
+    void showLine(bool online) override;
+    void showMonitoring(bool on) override;
+    bool screenVisible() const override;
+    void resetStepEditor() override;
+
+    // Handlers, one per user command.
+    void ClearClick();    // "Received contents delete"
+    void EndClick();      // "End", closing the window: off line, to the start screen
+    void InitialClick();  // "Initial screen move": to the start screen
+    // The Display menu: leaves for `screen`, carrying the line's state.
+    void leaveFor(QWidget* screen);
+    void INITPRMClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    // Layout (tdirect_layout.cpp).
+    void buildMenus();
+    void buildToolBar();
+    void buildCentre();
+    QWidget* buildCommands();
+    QWidget* buildTeach();
+    QWidget* buildPosition();
+    QWidget* buildPanels();
+    QPushButton* commandButton(const char* name, const char* caption, const char* hint,
+                               Outcome (*command)(DirectSession&));
+    QLineEdit* fieldEdit(DirectField f, const char* name, int maxLength, const char* text);
+
+    // The start state: only INIT PRM and PALGO usable.
+    void applyStartState();
+    void flushDisplay();
+    // Tinit's Yes in parameter mode: the initialisation on the direct channel.
+    void initializeParameters();
+    void toStartScreen();
+
+    Screens& screens_;
+    std::unique_ptr<DirectSession> session_;
+    QPlainTextEdit* display_ = nullptr;
+    QStringList pending_;  // appended, not yet in the display
+    LineSwitch* lineSwitch_ = nullptr;
+    QGroupBox* positionGroup_ = nullptr;
+    QPushButton* monistart_ = nullptr;
+    QCheckBox* monitoring_ = nullptr;  // CheckBox2, hidden: whether the monitor runs
+    std::map<DirectField, QLineEdit*> fields_;
+    std::map<EnableSet, std::vector<QWidget*>> sets_;
+    std::map<std::string, QWidget*> controls_;  // by name, for the sets
+    bool initPrmOpen_ = false;                  // the robot-number dialog is open for INIT PRM
+    bool centred_ = false;
 };
 
 }  // namespace mivo

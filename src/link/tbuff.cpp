@@ -27,18 +27,30 @@ const char* const kOpenFailedCaption = "Circuit open";
 }  // namespace
 
 struct TBuff::Impl {
-    class LinkChannel : public Channel {
+    class LinkChannel : public DirectChannel {
       public:
         LinkChannel(Impl& d, LinkSide side) : d_(d), side_(side) {}
         std::string request(const std::string& command) override {
-            return d_.request(side_, command);
+            end_ = WaitEnd::Line;
+            return d_.request(side_, command, &end_);
         }
-        std::string next() override { return d_.wait(side_); }
+        std::string next() override { return d_.wait(side_, &end_); }
         void drain() override { d_.drainPort(); }
+        WaitEnd lastWaitEnd() const override { return end_; }
+        void injectMstop() override { d_.waits.injectMstop(); }
+        void injectStop() override { d_.waits.injectStop(); }
+        void clearInjections() override { d_.waits.clearInjections(); }
+        void dropInput() override {
+            if (!d_.port.isOpen()) return;
+            d_.port.readAll();
+            d_.waits.discard();
+        }
+        void close() override { d_.goOffline(side_); }
 
       private:
         Impl& d_;
         LinkSide side_;
+        WaitEnd end_ = WaitEnd::Line;
     };
 
     explicit Impl(TBuff* owner)
@@ -248,10 +260,13 @@ struct TBuff::Impl {
         }
     }
 
-    std::string request(LinkSide side, const std::string& command) {
+    std::string request(LinkSide side, const std::string& command, WaitEnd* end) {
         const Framing f = FrameRequest(command, side == LinkSide::Direct);
         if (f.bytes.empty() && !f.awaitReply) return "";
-        if (!online(side) || !port.isOpen()) return "";
+        if (!online(side) || !port.isOpen()) {
+            *end = WaitEnd::Ended;
+            return "";
+        }
         if (!f.bytes.empty()) {
             // Noise, or the end of a burst, received before the request is no part of its reply.
             if (waits.empty()) {
@@ -271,14 +286,20 @@ struct TBuff::Impl {
             emit q->traffic(side == LinkSide::Direct, true,
                             QByteArray(line.data(), static_cast<int>(line.size())));
         }
-        return f.awaitReply ? wait(side) : std::string();
+        return f.awaitReply ? wait(side, end) : std::string();
     }
 
-    // Waits for one reply line in a nested event loop; "" when the wait was ended.
-    std::string wait(LinkSide side) {
-        if (!online(side) || !port.isOpen()) return "";
-        bool timedOut = false;
-        std::string reply = waits.wait(side, replyTimeoutMs, &timedOut);
+    // Waits for one reply line in a nested event loop; "" when the wait was ended. `end` says
+    // what ended it.
+    std::string wait(LinkSide side, WaitEnd* end) {
+        if (!online(side) || !port.isOpen()) {
+            *end = WaitEnd::Ended;
+            return "";
+        }
+        WaitResult r = waits.wait(side, replyTimeoutMs);
+        *end = r.end;
+        const bool timedOut = r.timedOut;
+        std::string reply = std::move(r.line);
         if (timedOut && pendingFailure.isEmpty())
             pendingFailure = "The controller did not answer within " +
                              QString::number(replyTimeoutMs / 1000.0) + " s on " + port.device() +
@@ -330,7 +351,7 @@ void TBuff::goDirectOffline() { d_->goOffline(LinkSide::Direct); }
 bool TBuff::isDirectOnline() const { return d_->directOnline; }
 
 Channel& TBuff::mainChannel() { return d_->mainChannel; }
-Channel& TBuff::directChannel() { return d_->directChannel; }
+DirectChannel& TBuff::directChannel() { return d_->directChannel; }
 
 void TBuff::requestOffline() { d_->goOffline(LinkSide::Main); }
 

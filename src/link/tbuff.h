@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "link/channel.h"
+#include "link/direct_channel.h"
 
 namespace mivo {
 
@@ -49,7 +49,7 @@ class TBuff : public QObject {
     bool isDirectOnline() const;
 
     Channel& mainChannel();
-    Channel& directChannel();
+    DirectChannel& directChannel();
 
     // OfflineRequest: ends any wait on the main channel without a line and goes off line.
     void requestOffline();

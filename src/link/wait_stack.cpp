@@ -12,13 +12,14 @@ struct WaitStack::Waiter {
     LinkSide side;
     bool done = false;
     std::string line;
+    WaitEnd end = WaitEnd::Line;
     QEventLoop loop;
     explicit Waiter(LinkSide s) : side(s) {}
 };
 
 WaitStack::WaitStack(IdleMonitor& monitor) : monitor_(monitor) {}
 
-std::string WaitStack::wait(LinkSide side, int timeoutMs, bool* timedOut) {
+WaitResult WaitStack::wait(LinkSide side, int timeoutMs) {
     Waiter w(side);
     bool expired = false;
     QTimer limit;
@@ -27,7 +28,7 @@ std::string WaitStack::wait(LinkSide side, int timeoutMs, bool* timedOut) {
         QObject::connect(&limit, &QTimer::timeout, [this, &w, &expired] {
             if (w.done) return;
             expired = true;
-            finish(&w, "");
+            finish(&w, "", WaitEnd::Ended);
         });
         limit.start(timeoutMs);
     }
@@ -40,23 +41,22 @@ std::string WaitStack::wait(LinkSide side, int timeoutMs, bool* timedOut) {
     if (!w.done) deliver();
     if (!w.done) w.loop.exec();
     limit.stop();
-    if (timedOut) *timedOut = expired;
     waiters_.erase(std::find(waiters_.begin(), waiters_.end(), &w));
     // The wait beneath gets what arrived after this one's line, once the caller has it.
     if (top() && !inbox_.empty())
         QMetaObject::invokeMethod(
             &context_, [this] { deliver(); }, Qt::QueuedConnection);
-    return w.line;
+    return {std::move(w.line), w.end, expired};
 }
 
 void WaitStack::endAll() {
-    for (Waiter* w : waiters_) finish(w, "");
+    for (Waiter* w : waiters_) finish(w, "", WaitEnd::Ended);
     line_.clear();
 }
 
 void WaitStack::end(LinkSide side) {
     for (Waiter* w : waiters_)
-        if (w->side == side) finish(w, "");
+        if (w->side == side) finish(w, "", WaitEnd::Ended);
 }
 
 void WaitStack::receive(std::string_view bytes, Clock::time_point when) {
@@ -114,10 +114,11 @@ WaitStack::Waiter* WaitStack::top() const {
     return waiters_.empty() || waiters_.back()->done ? nullptr : waiters_.back();
 }
 
-void WaitStack::finish(Waiter* w, std::string text) {
+void WaitStack::finish(Waiter* w, std::string text, WaitEnd end) {
     if (w->done) return;
     w->done = true;
     w->line = std::move(text);
+    w->end = end;
     w->loop.quit();
 }
 
@@ -132,7 +133,7 @@ void WaitStack::deliver() {
         monitor_.feed(c);  // counted only: the verdict is the idle monitor's, not a wait's
         if (line_.feed(c)) {
             lineEnd_ = arrivalOf(pos - 1);
-            finish(w, line_.take());
+            finish(w, line_.take(), WaitEnd::Line);
             break;
         }
     }
@@ -142,16 +143,14 @@ void WaitStack::deliver() {
 void WaitStack::applyInjections() {
     Waiter* w = top();
     if (!w) return;
-    if (mstop_) {  // CR now, LF at the next fetch: the bytes so far make the line
-        mstop_ = false;
-        line_.feed('\r');
-        stop_ = true;
-    }
-    if (stop_) {
-        stop_ = false;
-        line_.feed('\n');
-        finish(w, line_.take());
-    }
+    // MSTOP gives CR now and LF at the next fetch, STOP the LF alone: the bytes so far make
+    // the line either way.
+    if (!mstop_ && !stop_) return;
+    const WaitEnd end = mstop_ ? WaitEnd::MotorStop : WaitEnd::Stop;
+    if (mstop_) line_.feed('\r');
+    mstop_ = stop_ = false;
+    line_.feed('\n');
+    finish(w, line_.take(), end);
 }
 
 WaitStack::Clock::time_point WaitStack::arrivalOf(std::size_t index) const {

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "link/direct_channel.h"
 #include "link/line_assembler.h"
 
 namespace mivo {
@@ -18,6 +19,12 @@ namespace mivo {
 class IdleMonitor;
 
 enum class LinkSide { Main, Direct };
+
+struct WaitResult {
+    std::string line;  // "" when the wait was ended without one
+    WaitEnd end = WaitEnd::Line;
+    bool timedOut = false;  // ended because its time limit passed
+};
 
 class WaitStack {
   public:
@@ -28,9 +35,9 @@ class WaitStack {
     WaitStack(const WaitStack&) = delete;
     WaitStack& operator=(const WaitStack&) = delete;
 
-    // Waits for the next reply line; "" when the wait was ended without one. With a positive
-    // `timeoutMs` the wait also ends without one after that long, and `*timedOut` says so.
-    std::string wait(LinkSide side, int timeoutMs = 0, bool* timedOut = nullptr);
+    // Waits for the next reply line, and says what ended the wait. With a positive `timeoutMs`
+    // the wait also ends without a line after that long.
+    WaitResult wait(LinkSide side, int timeoutMs = 0);
     // No wait on the stack (an ended wait stays on it until its caller has it back).
     bool empty() const { return waiters_.empty(); }
     // Ends every wait without a line and drops the line received so far.
@@ -63,7 +70,7 @@ class WaitStack {
   private:
     struct Waiter;
     Waiter* top() const;
-    void finish(Waiter* w, std::string text);
+    void finish(Waiter* w, std::string text, WaitEnd end);
     void deliver();
     void applyInjections();
     Clock::time_point arrivalOf(std::size_t index) const;

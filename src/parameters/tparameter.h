@@ -23,6 +23,9 @@ class Tparameter : public EditorFrame {
 
     // The one parameter table of the editor.
     ParameterTable& table() { return table_; }
+    // The table with the editor's callbacks, as the parameter procedures write it (the direct
+    // screen's INIT PRM reads the controller's values back into it).
+    ParameterTarget parameterTarget();
     // Parameters first..last were written from outside: the grid shows them.
     void valuesChanged(int first, int last);
 
@@ -64,8 +67,6 @@ class Tparameter : public EditorFrame {
     void buildCommands();
     void buildCentre();
     bool cellEdited(int number, const QString& text);
-    // The table with the editor's callbacks, for the parameter procedures.
-    ParameterTarget parameterTarget();
     void initializeConfirmed();
 
     ParameterTable table_;

@@ -12,7 +12,8 @@ const char* const kOriginQuestion = "Return to origin?";
 const char* const kOriginCaption = "Return to origin";
 const char* const kStartCaption = "Operation start";
 
-// "@ORG" with the dialog showing a motion (Cancel then sends "@MSTOP").
+}  // namespace
+
 bool SendOrigin(ProcedureContext& ctx) {
     SetSessionKind(ctx, SessionKind::Motion);
     const std::string reply = ctx.send("@ORG");
@@ -21,8 +22,6 @@ bool SendOrigin(ProcedureContext& ctx) {
     ShowRefusal(ctx, reply);
     return false;
 }
-
-}  // namespace
 
 ProgramNo QueryProgramNo(ProcedureContext& ctx) {
     const std::string reply = ctx.send("@?NO");
@@ -77,8 +76,7 @@ Outcome CheckOrigin(ProcedureContext& ctx) {
     return SendOrigin(ctx) ? Outcome::Completed : Outcome::Failed;
 }
 
-Outcome ExecuteProgram(ProcedureContext& ctx, const StartQuestion& question) {
-    TransferSession session(ctx, SessionKind::DataExchange);
+Outcome ConfirmProgramStart(ProcedureContext& ctx, const StartQuestion& question) {
     const ProgramNo pgm = QueryProgramNo(ctx);
     if (!pgm.ok) return Outcome::Failed;
     const Outcome origin = CheckOrigin(ctx);
@@ -89,6 +87,13 @@ Outcome ExecuteProgram(ProcedureContext& ctx, const StartQuestion& question) {
         return Outcome::Failed;
     }
     if (!ctx.prompter.ask(question(pgm.number), kStartCaption)) return Outcome::Declined;
+    return Outcome::Completed;
+}
+
+Outcome ExecuteProgram(ProcedureContext& ctx, const StartQuestion& question) {
+    TransferSession session(ctx, SessionKind::DataExchange);
+    const Outcome start = ConfirmProgramStart(ctx, question);
+    if (start != Outcome::Completed) return start;
 
     SetSessionKind(ctx, SessionKind::Motion);
     for (std::string line = ctx.send("@RUN");; line = ctx.next()) {

@@ -28,8 +28,16 @@ Outcome AcquireProgramNo(ProcedureContext& ctx);
 // the robot is at origin, Declined on No.
 Outcome CheckOrigin(ProcedureContext& ctx);
 
+// "@ORG" as a motion (Cancel of the dialog then sends "@MSTOP"); a refusal goes to the error
+// dialog. True on "OK".
+bool SendOrigin(ProcedureContext& ctx);
+
 // The wording of the start question for a program number ("PGM 2 will be started.  OK?").
 using StartQuestion = std::function<std::string(const std::string& number)>;
+
+// Before a program starts: the program number, the origin check, "Check PGM No." for a number
+// outside 0 to 5, and the start question. Completed when the program may start.
+Outcome ConfirmProgramStart(ProcedureContext& ctx, const StartQuestion& question);
 
 // Program execute: program number, origin check, the start question, "@RUN" and the monitoring
 // of its reply lines until "END" ("END: Program operation end").

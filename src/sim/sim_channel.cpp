@@ -11,6 +11,8 @@ SimChannel::SimChannel(SimCore& controller, bool direct)
 
 std::string SimChannel::request(const std::string& command) {
     const Framing f = FrameRequest(command, direct_);
+    end_ = WaitEnd::Line;
+    if (closed_) return f.awaitReply || !f.bytes.empty() ? ended(WaitEnd::Ended) : "";
     if (!f.bytes.empty()) {
         // The controller sees the line without its end, as the pseudo-terminal hands it on.
         std::string line = f.bytes;
@@ -25,18 +27,24 @@ std::string SimChannel::request(const std::string& command) {
 std::string SimChannel::next() {
     SimClock& clock = controller_.clock();
     const Time limit = clock.now() + waitLimit_;
+    if (closed_) return ended(WaitEnd::Ended);
+    if (injected_ != WaitEnd::Line) return ended(injected_);
     while (!controller_.hasReply()) {
-        if (controller_.hungUp()) return "";
+        if (controller_.hungUp()) return ended(WaitEnd::Ended);
         const auto due = clock.nextDue();
-        if (!due) return "";
+        if (!due) return ended(WaitEnd::Ended);
         if (*due > limit) {
             clock.advanceTo(limit);
-            return "";
+            return ended(WaitEnd::Ended);
         }
         clock.advanceTo(*due);
         afterAdvance();
+        // What a handler did inside the wait may have ended it.
+        if (closed_) return ended(WaitEnd::Ended);
+        if (injected_ != WaitEnd::Line) return ended(injected_);
     }
-    if (controller_.hungUp()) return "";
+    if (controller_.hungUp()) return ended(WaitEnd::Ended);
+    end_ = WaitEnd::Line;
     // The same line rules as on the serial line (NUL dropped, cut at 999 bytes).
     LineAssembler assembler;
     for (char c : controller_.takeReply()) assembler.feed(c);
@@ -47,6 +55,12 @@ std::string SimChannel::next() {
 }
 
 void SimChannel::drain() { controller_.clearReplies(); }
+
+std::string SimChannel::ended(WaitEnd why) {
+    if (why == WaitEnd::MotorStop || why == WaitEnd::Stop) injected_ = WaitEnd::Line;
+    end_ = why;
+    return "";
+}
 
 void SimChannel::at(Time when, std::function<void()> action) {
     actions_.emplace(when, std::move(action));

@@ -7,19 +7,20 @@
 // each step of the clock the wait calls what was arranged to run then (at(), the advance
 // hook); that may send its own request on this channel, as a handler does inside a serial
 // wait: the nested request gets the next line that completes, the outer wait the line after.
+// An injection (MSTOP, STOP) raised there ends the innermost wait once the handler returns.
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "link/channel.h"
+#include "link/direct_channel.h"
 #include "sim/sim_clock.h"
 
 namespace mivo {
 
 class SimCore;
 
-class SimChannel : public Channel {
+class SimChannel : public DirectChannel {
   public:
     using Time = SimClock::Time;
 
@@ -32,6 +33,18 @@ class SimChannel : public Channel {
     std::string next() override;
     // Discards the lines already there; the clock does not move.
     void drain() override;
+    WaitEnd lastWaitEnd() const override { return end_; }
+    // Lines come whole in process: an injected wait ends with "".
+    void injectMstop() override { injected_ = WaitEnd::MotorStop; }
+    void injectStop() override {
+        if (injected_ != WaitEnd::MotorStop) injected_ = WaitEnd::Stop;
+    }
+    void clearInjections() override { injected_ = WaitEnd::Line; }
+    void dropInput() override { drain(); }
+    // Off line: requests send nothing and return "" until reopen().
+    void close() override { closed_ = true; }
+    void reopen() { closed_ = false; }
+    bool closed() const { return closed_; }
 
     // Runs `action` from a wait once the clock reaches `when` (a handler pressing STOP then).
     void at(Time when, std::function<void()> action);
@@ -47,6 +60,8 @@ class SimChannel : public Channel {
 
   private:
     void afterAdvance();
+    // Ends the wait with "" and says why.
+    std::string ended(WaitEnd why);
 
     SimCore& controller_;
     bool direct_;
@@ -55,6 +70,9 @@ class SimChannel : public Channel {
     std::function<void(Time)> hook_;
     bool inHook_ = false;
     SimClock::Duration waitLimit_ = std::chrono::minutes(10);
+    WaitEnd end_ = WaitEnd::Line;
+    WaitEnd injected_ = WaitEnd::Line;  // Line: none pending
+    bool closed_ = false;
 };
 
 }  // namespace mivo

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <vector>
 
 #include "sim/sim_core.h"
 #include "sim/sim_parameters.h"
+#include "sim/sim_step_record.h"
 #include "sim/sim_steps.h"
 #include "sim/sim_text.h"
 
@@ -13,9 +15,14 @@ namespace mivo {
 
 namespace {
 
+using sim::ParseStep;
+using sim::StepRecord;
+
 const char* const kInOperation = "15:In operation";
 const char* const kStopped = "41:Stopped";
+const char* const kSoftLimit = "52:Soft limit";
 const char* const kMotorFree = "64:Motor free";
+const char* const kParameterError = "11:Parameter error";
 
 enum Axis { X, Y, Z, R };
 
@@ -31,35 +38,6 @@ SimClock::Duration Seconds(double s) {
     return SimClock::Duration(static_cast<SimClock::Duration::rep>(std::llround(s * 1e6)));
 }
 
-// A stored step "<CMD> <op>,<fields>": the command and its comma-separated fields, the
-// operation first.
-struct Record {
-    std::string command;
-    std::vector<std::string> fields;
-    char code() const { return fields.empty() || fields[0].empty() ? '0' : fields[0][0]; }
-    // The speed rate of POI, LIN and CIR: "00" is 100 %.
-    double rate() const {
-        const std::string& op = fields.empty() ? std::string() : fields[0];
-        const int pp = op.size() >= 3 ? sim::Index(op.substr(1, 2), 99) : -1;
-        return pp <= 0 ? 1.0 : pp / 100.0;
-    }
-    // Field i as a number, when it is one.
-    bool number(std::size_t i, double* out) const {
-        if (i >= fields.size()) return false;
-        const auto v = sim::Number(fields[i]);
-        if (v) *out = *v;
-        return v.has_value();
-    }
-};
-
-Record Parse(const std::string& stored) {
-    const std::size_t blank = stored.find(' ');
-    Record r;
-    r.command = stored.substr(0, blank);
-    if (blank != std::string::npos) r.fields = sim::SplitCommas(stored.substr(blank + 1));
-    return r;
-}
-
 double Distance(const SimMotion::Position& a, const SimMotion::Position& b, int axes) {
     double sum = 0;
     for (int i = 0; i < axes; ++i) sum += (a[i] - b[i]) * (a[i] - b[i]);
@@ -68,7 +46,7 @@ double Distance(const SimMotion::Position& a, const SimMotion::Position& b, int 
 
 }  // namespace
 
-SimMotion::SimMotion(SimCore& core, const SimSteps& steps, const SimParameters& parameters)
+SimMotion::SimMotion(SimCore& core, const SimSteps& steps, SimParameters& parameters)
     : core_(core), steps_(steps), parameters_(parameters) {
     addCommands();
 }
@@ -109,6 +87,69 @@ void SimMotion::addCommands() {
         begin(Activity::Program);
         runFrom(0);
     });
+    // One step of the current program from the step pointer, "OK" once it is done; at an END
+    // step "END" (repetition driving: "CEND", the cycles so far, "OK") and the pointer goes
+    // back to step 0.
+    core_.addCommand(f, "@SRUN", [this](const std::string&) {
+        if (activity_ != Activity::Idle) {
+            core_.refuse(kInOperation);
+            return;
+        }
+        const auto& program = steps_.program();
+        int s = pointer_;
+        while (s < SimSteps::kSteps && program[static_cast<std::size_t>(s)].empty()) ++s;
+        if (s >= SimSteps::kSteps ||
+            ParseStep(program[static_cast<std::size_t>(s)]).command == "END") {
+            const bool repeat = s < SimSteps::kSteps &&
+                                ParseStep(program[static_cast<std::size_t>(s)]).code() == '2';
+            pointer_ = 0;
+            if (!repeat) {
+                core_.reply("END");
+                return;
+            }
+            core_.reply("CEND");
+            core_.reply(std::to_string(++cycles_));
+            core_.reply("OK");
+            return;
+        }
+        begin(Activity::Step);
+        int next = s + 1;
+        const auto take = startStep(s, &next);
+        if (!take) {
+            activity_ = Activity::Idle;
+            core_.refuse(kSoftLimit);
+            return;
+        }
+        step_ = s;
+        pending_ = core_.clock().after(*take, [this, next] {
+            pending_ = 0;
+            activity_ = Activity::Idle;
+            step_ = -1;
+            pointer_ = next < SimSteps::kSteps ? next : 0;
+            core_.reply("OK");
+        });
+    });
+    // "@?POS 1".."@?POS 4": one axis; "@?POS 0": all four, "X,Y,Z,R".
+    core_.addCommand(f, "@?POS", [this](const std::string& args) {
+        const int n = args.size() == 1 ? sim::Index(args, kAxes) : -1;
+        if (n < 0) {
+            core_.refuse(kParameterError);
+            return;
+        }
+        const Position at = position();
+        if (n > 0) {
+            core_.reply(Text(at[static_cast<std::size_t>(n - 1)]));
+        } else {
+            core_.reply(Text(at[X]) + "," + Text(at[Y]) + "," + Text(at[Z]) + "," + Text(at[R]));
+        }
+        core_.reply("OK");
+    });
+    // The step under way, else the one "@SRUN" executes next.
+    core_.addCommand(f, "@?SNO", [this](const std::string&) {
+        const bool busy = activity_ == Activity::Program || activity_ == Activity::Step;
+        core_.reply(std::to_string(busy ? step_ : pointer_));
+        core_.reply("OK");
+    });
     core_.addCommand(f, "@STOP", [this](const std::string&) {
         if (halt() == Activity::Idle) {
             core_.reply("OK");
@@ -124,6 +165,25 @@ void SimMotion::addCommands() {
         core_.reply(stopped ? kMotorFree : "OK");
     });
     core_.addCommand(f, "\x1A", [this](const std::string&) { core_.reply("OK"); });
+    addMoveCommands();
+}
+
+bool SimMotion::inStroke(const Position& p) const {
+    constexpr double kSlack = 1e-9;
+    for (int a = 0; a < kAxes; ++a) {
+        const auto upper = number(6 + a);
+        const auto lower = number(10 + a);
+        if (upper && p[static_cast<std::size_t>(a)] > *upper + kSlack) return false;
+        if (lower && p[static_cast<std::size_t>(a)] < *lower - kSlack) return false;
+    }
+    return true;
+}
+
+std::string SimMotion::Text(double value) {
+    if (std::abs(value) < 0.005) value = 0;  // no "-0.00"
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return text;
 }
 
 SimMotion::Position SimMotion::position() const {
@@ -165,24 +225,44 @@ void SimMotion::moveTo(const Position& to, Duration take) {
 void SimMotion::runFrom(int s) {
     const auto& program = steps_.program();
     while (s < SimSteps::kSteps && program[static_cast<std::size_t>(s)].empty()) ++s;
-    if (s >= SimSteps::kSteps || Parse(program[static_cast<std::size_t>(s)]).command == "END") {
+    const bool atEnd =
+        s >= SimSteps::kSteps || ParseStep(program[static_cast<std::size_t>(s)]).command == "END";
+    // Repetition driving: the cycle ends with "CEND", "OK" and the program starts over.
+    if (atEnd && s < SimSteps::kSteps &&
+        ParseStep(program[static_cast<std::size_t>(s)]).code() == '2') {
+        ++cycles_;
+        step_ = s;
+        core_.reply("CEND");
+        core_.reply("OK");
+        pending_ = core_.clock().after(timing.step, [this] {
+            pending_ = 0;
+            runFrom(0);
+        });
+        return;
+    }
+    int next = s + 1;
+    const std::optional<Duration> take = atEnd ? std::nullopt : startStep(s, &next);
+    if (!take) {
+        // A step out of stroke is reported and ends the program.
+        if (!atEnd) {
+            core_.reply("ERR");
+            core_.reply(kSoftLimit);
+        }
         activity_ = Activity::Idle;
         step_ = -1;
         core_.reply("END");
         return;
     }
     step_ = s;
-    int next = s + 1;
-    const Duration take = startStep(s, &next);
-    pending_ = core_.clock().after(take, [this, next] {
+    pending_ = core_.clock().after(*take, [this, next] {
         pending_ = 0;
         runFrom(next);
     });
 }
 
-SimClock::Duration SimMotion::startStep(int s, int* next) {
+std::optional<SimClock::Duration> SimMotion::startStep(int s, int* next) {
     const auto& program = steps_.program();
-    const Record r = Parse(program[static_cast<std::size_t>(s)]);
+    const StepRecord r = ParseStep(program[static_cast<std::size_t>(s)]);
     const Position at = position();
     Position to = at;
     auto set = [&](int axis, std::size_t field) { r.number(field, &to[axis]); };
@@ -214,9 +294,7 @@ SimClock::Duration SimMotion::startStep(int s, int* next) {
                 set(R, 4);
                 break;
         }
-        // Point to point: each axis at its own maximum speed, the slowest decides.
-        for (int a = 0; a < kAxes; ++a)
-            seconds = std::max(seconds, std::abs(to[a] - at[a]) / (axisSpeed(a) * r.rate()));
+        seconds = std::chrono::duration<double>(pointToPoint(to, r.rate())).count();
     } else if (r.command == "LIN") {
         if (r.code() == '0') set(X, 1), set(Y, 2), set(Z, 3);
         if (r.code() == '4') set(X, 1), set(Y, 2), set(R, 4);
@@ -228,7 +306,7 @@ SimClock::Duration SimMotion::startStep(int s, int* next) {
         const Position start = to;
         Position second = start, third = start;
         if (s + 1 < SimSteps::kSteps) {
-            const Record pair = Parse(program[static_cast<std::size_t>(s + 1)]);
+            const StepRecord pair = ParseStep(program[static_cast<std::size_t>(s + 1)]);
             pair.number(1, &second[X]), pair.number(2, &second[Y]);
             pair.number(3, &third[X]), pair.number(4, &third[Y]);
         }
@@ -250,9 +328,18 @@ SimClock::Duration SimMotion::startStep(int s, int* next) {
             if (jump >= 0) *next = jump;
         }
     }
+    if (to != at && !inStroke(to)) return std::nullopt;
     const Duration take = Seconds(seconds);
     moveTo(to, take);
     return timing.step + take;
+}
+
+SimClock::Duration SimMotion::pointToPoint(const Position& to, double rate) const {
+    const Position at = position();
+    double seconds = 0;
+    for (int a = 0; a < kAxes; ++a)
+        seconds = std::max(seconds, std::abs(to[a] - at[a]) / (axisSpeed(a) * rate));
+    return Seconds(seconds);
 }
 
 double SimMotion::axisSpeed(int axis) const { return parameterOr(kMaxSpeed + axis, kSpeedIfUnset); }
@@ -261,5 +348,7 @@ double SimMotion::parameterOr(int n, double fallback) const {
     const auto v = parameters_.number(n);
     return v && *v > 0 ? *v : fallback;
 }
+
+std::optional<double> SimMotion::number(int n) const { return parameters_.number(n); }
 
 }  // namespace mivo

@@ -18,6 +18,18 @@ SimRecords::SimRecords(SimCore& core) : core_(core) {
         for (const auto& line : errorRecord) core_.reply(line);
         core_.reply("OK");
     });
+    core_.addCommand(f, "@INIT ERR", [this](const std::string&) {
+        errorRecord.clear();
+        core_.reply("OK");
+    });
+    core_.addCommand(f, "@?REL", [this](const std::string&) {
+        core_.reply(release);
+        core_.reply("OK");
+    });
+    core_.addCommand(f, "@MOMCH", [this](const std::string&) {
+        for (const auto& line : memoryCheck) core_.reply(line);
+        core_.reply("OK");
+    });
 }
 
 }  // namespace mivo

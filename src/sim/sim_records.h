@@ -1,5 +1,6 @@
 #pragma once
-// The simulated controller's records: the unit versions and the error record.
+// The simulated controller's records: the unit versions, the release number, the error record
+// and the memory check.
 #include <array>
 #include <string>
 #include <vector>
@@ -15,8 +16,11 @@ class SimRecords {
     explicit SimRecords(SimCore& core);
 
     std::array<std::string, kUnits> versions{"V1.20", "V1.01", "V1.02", "V1.03", "V1.04"};
+    std::string release = "R2.05";
     // Newest first.
     std::vector<std::string> errorRecord{"E21:Origin return error", "E10:Emergency stop"};
+    // The four lines of "@MOMCH", one per memory bank.
+    std::vector<std::string> memoryCheck{"EEP0:OK", "EEP1:OK", "EEP2:OK", "EEP3:OK"};
 
   private:
     SimCore& core_;

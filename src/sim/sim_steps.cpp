@@ -112,6 +112,11 @@ void SimSteps::addCommands() {
         for (auto& step : program()) step.clear();
         core_.reply("OK");
     });
+    c.addCommand(f, "@INIT PGM ALL", [this](const std::string&) {
+        for (auto& p : programs)
+            for (auto& step : p) step.clear();
+        core_.reply("OK");
+    });
 }
 
 }  // namespace mivo

@@ -1,6 +1,7 @@
 // The link's framing, line rules, injections and nested waits, over a real pseudo-terminal.
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 
 #include "link/link_fixture.h"
 #include "link/reply_class.h"
@@ -134,6 +135,41 @@ TEST_F(LinkExchange, OfflineRequestEndsTheWaitAndGoesOffline) {
     EXPECT_EQ(main().request("@?ORG"), "");
     EXPECT_EQ(sim.received().size(), 1u);
     EXPECT_TRUE(said.empty());
+}
+
+// A direct-operation command must learn that the motor-stop request, not a line, ended its
+// wait, since the injection itself is gone by then.
+TEST_F(LinkExchange, TheDirectChannelSaysWhatEndedItsWait) {
+    struct Case {
+        const char* name;
+        std::function<void()> during;  // inside the wait
+        std::string reply;
+        WaitEnd end;
+    };
+    const std::vector<Case> cases = {
+        {"a line", [] {}, "0", WaitEnd::Line},
+        {"MSTOP", [this] { link.injectMstop(); }, "", WaitEnd::MotorStop},
+        {"STOP", [this] { link.directChannel().injectStop(); }, "", WaitEnd::Stop},
+        {"off line", [this] { link.directChannel().close(); }, "", WaitEnd::Ended},
+    };
+    ASSERT_TRUE(link.goDirectOnline());
+    DirectChannel& direct = link.directChannel();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(link.goDirectOnline());
+        // A silent command: only the action ends the wait (or the line of the first case).
+        sim.faults.silent.which = static_cast<int>(sim.received().size()) + 1;
+        onNextCommand([&] {
+            c.during();
+            if (c.end == WaitEnd::Line) pty.sendRaw("0\r\n");
+        });
+        EXPECT_EQ(direct.request("@?ORG"), c.reply);
+        EXPECT_EQ(direct.lastWaitEnd(), c.end);
+    }
+    EXPECT_FALSE(link.isDirectOnline());
+    // A request while off line ends at once.
+    EXPECT_EQ(direct.request("@?ORG"), "");
+    EXPECT_EQ(direct.lastWaitEnd(), WaitEnd::Ended);
 }
 
 }  // namespace

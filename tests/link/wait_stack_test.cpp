@@ -58,7 +58,7 @@ TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
         // Received before the waits: each wait takes its line at once, without an event loop.
         for (const Chunk& c : row.chunks) waits.receive(c.bytes, ms(c.at));
         for (const Line& want : row.lines) {
-            EXPECT_EQ(waits.wait(LinkSide::Main), want.text);
+            EXPECT_EQ(waits.wait(LinkSide::Main).line, want.text);
             EXPECT_EQ(msOf(waits.lastLineEnd()), want.lfAt) << want.text;
         }
         EXPECT_TRUE(waits.empty());
@@ -86,7 +86,7 @@ TEST(WaitStack, OnlyTheUnfinishedLineIsDroppedBeforeARequest) {
         for (const std::string& c : row.chunks) waits.receive(c, Clock::now());
         EXPECT_EQ(waits.dropUnfinishedLine(), row.dropped);
         waits.receive("0\r\n", Clock::now());
-        EXPECT_EQ(waits.wait(LinkSide::Main), row.next.empty() ? "0" : row.next);
+        EXPECT_EQ(waits.wait(LinkSide::Main).line, row.next.empty() ? "0" : row.next);
     }
 }
 

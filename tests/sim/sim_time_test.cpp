@@ -25,7 +25,7 @@ TEST(SimTime, RepliesComeOnceTheirWorkIsDone) {
         {"empty program", {}, "@RUN", {{"OK", 0ms}, {"END", 0ms}}},
         {"point move at full rate", {"@WRITE STEP 0,POI,000,100,0,0,0", "@WRITE STEP 1,END,000,,,,"}, "@RUN", {{"OK", 0ms}, {"END", 510ms}}},
         {"point move at 50 %", {"@WRITE STEP 0,POI,050,100,0,0,0"}, "@RUN", {{"OK", 0ms}, {"END", 1010ms}}},
-        {"the slowest axis decides", {"@WRITE STEP 0,POI,000,100,0,70,0"}, "@RUN", {{"OK", 0ms}, {"END", 1010ms}}},
+        {"the slowest axis decides", {"@WRITE PRM 8,100.00", "@WRITE STEP 0,POI,000,100,0,70,0"}, "@RUN", {{"OK", 0ms}, {"END", 1010ms}}},
         {"relative move adds", {"@WRITE STEP 0,POI,000,100,0,0,0", "@WRITE STEP 1,POI,800,100,0,0,0"}, "@RUN", {{"OK", 0ms}, {"END", 1020ms}}},
         {"speed parameter as written", {"@WRITE PRM 22,100.00", "@WRITE STEP 0,POI,000,100,0,0,0"}, "@RUN", {{"OK", 0ms}, {"END", 1010ms}}},
         {"linear move along its line", {"@WRITE STEP 0,LIN,000,54,72,0,0"}, "@RUN", {{"OK", 0ms}, {"END", 2010ms}}},
@@ -55,6 +55,7 @@ TEST(SimTime, RunsTheCurrentProgram) {
 
 TEST(SimTime, AxesAreWhereTheMoveHasGot) {
     SimRig rig;
+    rig.sim.parameters.values[11] = "-50.00";  // Y stroke below
     rig.sim.steps.programs[0][0] = "POI 000,100,-50,35,0";
     rig.sim.steps.programs[0][1] = "SEQ 405,";
     EXPECT_EQ(rig.channel.request("@RUN"), "OK");

@@ -1,0 +1,120 @@
+// bench_stop_latency: the real screens (offscreen by default) on line to mivo-sim running as a
+// child process with --pace (19200 baud both ways). The controller runs a program that never
+// ends; each press clicks RUN, and once "@RUN" is on the line and RUN waits for the program's
+// replies, clicks the STOP panel. Measured: from just before the click to the moment the link
+// has written "@STOP" (its traffic report right after the write). Prints the median, the 99th
+// percentile and the largest of the presses. Asserts nothing; exits 1 when a press does not
+// reach "@STOP".
+// Options: --presses N (default 200).
+#include <QApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+#include "../sim_process.h"
+#include "app/create_screens.h"
+#include "link/tbuff.h"
+#include "procedures/prompter.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class YesPrompter : public mivo::Prompter {
+  public:
+    bool ask(const std::string&, const std::string&) override { return true; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
+    void notify(const std::string& text, const std::string& caption) override {
+        std::printf("  %s: %s\n", caption.c_str(), text.c_str());
+    }
+    void showControllerError(const std::string& line) override {
+        std::printf("  Error display: %s\n", line.c_str());
+    }
+};
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    int presses = 200;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); ++i)
+        if (args[i] == "--presses") presses = std::max(1, args[i + 1].toInt());
+
+    QProcess sim;
+    const QString device = mivo::bench::StartSimulator(sim, {"--pace"});
+    if (device.isEmpty()) return 1;
+
+    YesPrompter prompter;
+    mivo::Screens screens;
+    std::unique_ptr<mivo::ScreenSet> set = mivo::createScreens(screens, &prompter);
+    mivo::TBuff& link = *screens.tbuff;
+    link.setDeviceForPort(1, device);
+    QWidget* direct = screens.tdirect;
+    direct->show();
+    QTest::mouseClick(direct->findChild<QPushButton*>("linemonitor"), Qt::LeftButton);
+    if (!link.isDirectOnline()) return 1;
+    // A program that never ends: a tenth of a second's timer, and back to it.
+    mivo::Channel& line = link.directChannel();
+    line.request("@WRITE STEP 0,SEQ,401,");
+    line.request("@WRITE STEP 1,SEQ,800,0");
+    line.request("@ORG");
+
+    auto* run = direct->findChild<QPushButton*>("RUN");
+    auto* stop = direct->findChild<QPushButton*>("STOP");
+    Clock::time_point clicked{}, written{};
+    bool armed = false;
+    QObject::connect(
+        &link, &mivo::TBuff::traffic, &link,
+        [&](bool, bool sent, const QByteArray& bytes) {
+            if (!sent) return;
+            if (bytes == "@STOP" && armed) {
+                written = Clock::now();
+                armed = false;
+            }
+            // RUN waits once its "@RUN" is out: the press comes a moment later, from the
+            // event loop of that wait.
+            if (bytes == "@RUN")
+                QTimer::singleShot(30, &link, [&] {
+                    armed = true;
+                    clicked = Clock::now();
+                    QTest::mouseClick(stop, Qt::LeftButton);
+                });
+        },
+        Qt::DirectConnection);
+
+    std::vector<double> ms;
+    for (int i = 0; i < presses; ++i) {
+        written = {};
+        QTest::mouseClick(run, Qt::LeftButton);  // returns once STOP has ended the run
+        if (written == Clock::time_point{}) {
+            std::printf("press %d: no \"@STOP\" was written\n", i + 1);
+            return 1;
+        }
+        ms.push_back(Ms(written - clicked));
+    }
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&](double q) {
+        return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * (ms.size() - 1) + 0.5))];
+    };
+    std::printf("sim: mivo-sim child process on %s, paced at 19200 baud both ways\n",
+                qPrintable(device));
+    std::printf("STOP click to \"@STOP\" written, %d presses while RUN waits:\n", presses);
+    std::printf(
+        "  median %.3f ms   99th percentile %.3f ms   largest %.3f ms   (goal: 99th "
+        "percentile under 2 ms)\n",
+        at(0.5), at(0.99), ms.back());
+    link.goDirectOffline();
+    set.reset();
+    mivo::bench::StopSimulator(sim);
+    return 0;
+}

@@ -1,0 +1,219 @@
+#include "direct/direct_commands.h"
+
+#include "direct/direct_rules.h"
+#include "procedures/program_control.h"
+
+namespace mivo {
+
+namespace {
+
+const char* const kGoQuestion = "GO move will be executed.  OK?";
+const char* const kGoCaption = "GO move";
+
+// A command that needs the robot at origin: the origin check, its question, then `command` as
+// a motion answered "OK". `offlineOnLoss`: a lost line runs the offline routine.
+Outcome CheckedMove(DirectSession& s, const char* question, const char* caption,
+                    const std::function<std::string()>& command, bool offlineOnLoss) {
+    DirectCycle c(s);
+    c.start();
+    const Outcome origin = OriginCheck(c, offlineOnLoss);
+    if (origin != Outcome::Completed) return origin;
+    if (!c.confirm(question, caption)) return Outcome::Declined;
+    c.start();
+    const std::string reply = c.motion(command());
+    return ExpectOk(c, reply, offlineOnLoss);
+}
+
+// STOP and MSTOP: their cycle, then, when they ran inside another command's wait, the
+// motor-stop request that ends that wait.
+Outcome PanelCycle(DirectSession& s, const std::function<Outcome(DirectCycle&)>& body) {
+    const bool inside = s.cyclesRunning() > 0;
+    Outcome outcome;
+    {
+        DirectCycle c(s, true);
+        c.start();
+        outcome = body(c);
+    }
+    if (inside) s.raiseMotorStop();
+    return outcome;
+}
+
+}  // namespace
+
+Outcome ReturnToOriginDirect(DirectSession& s) {
+    DirectCycle c(s);
+    if (!c.confirm("Return-to-origin will be executed.  OK?", "Return to origin"))
+        return Outcome::Declined;
+    c.start();
+    if (SendOrigin(s.context())) return Outcome::Completed;
+    if (const auto o = c.cut()) return *o;
+    return Outcome::Failed;
+}
+
+Outcome RunProgram(DirectSession& s) {
+    DirectCycle c(s);
+    c.start();
+    s.transfer().setDataExchange(true);
+    const Outcome start = ConfirmProgramStart(s.context(), RunQuestion);
+    if (start != Outcome::Completed) {
+        if (const auto o = c.cut()) return *o;
+        return start;
+    }
+    DirectView& v = s.view();
+    s.clearRequests();
+    for (EnableSet set :
+         {EnableSet::CancelPanel, EnableSet::CommandControls, EnableSet::MonitorControls})
+        v.enable(set, true);
+    v.enable(EnableSet::JogButtons, false);
+    if (s.state.monitoring) {
+        c.motion("@RUN2");
+        c.handOver();
+        return Outcome::Completed;
+    }
+    for (std::string line = c.motion("@RUN");; line = c.next()) {
+        if (const auto o = c.cut()) return *o;
+        switch (ReplyClass(line)) {
+            case ReplyCode::Ok:
+                break;
+            case ReplyCode::Ng:
+            case ReplyCode::Emg:
+                c.next();  // the error number
+                return Outcome::Failed;
+            case ReplyCode::Err:
+            case ReplyCode::Cend:
+            case ReplyCode::Mstop:
+            case ReplyCode::Stop:
+                c.next();  // the line that goes with it; the run goes on
+                if (const auto o = c.cut()) return *o;
+                break;
+            case ReplyCode::End:
+                s.prompter().notify("END: Program operation end", "RUN execute");
+                return Outcome::Completed;
+            case ReplyCode::Data:
+                return Outcome::Failed;
+        }
+    }
+}
+
+Outcome RunStep(DirectSession& s) {
+    DirectCycle c(s);
+    c.start();
+    const Outcome origin = OriginCheck(c);
+    if (origin != Outcome::Completed) return origin;
+    if (!c.confirm("Step will be executed.  OK?", "Step execute")) return Outcome::Declined;
+    c.start();
+    const std::string reply = c.motion("@SRUN");
+    if (const auto o = c.cut()) return *o;
+    switch (ReplyClass(reply)) {
+        case ReplyCode::Ok:
+        case ReplyCode::End:
+            return Outcome::Completed;
+        case ReplyCode::Cend:
+            // The line that goes with it, then the trailing line.
+            for (int i = 0; i < 2; ++i) {
+                c.next();
+                if (const auto o = c.cut()) return *o;
+            }
+            return Outcome::Completed;
+        default:
+            ShowReplyError(c, reply);
+            return Outcome::Failed;
+    }
+}
+
+Outcome GoMove(DirectSession& s) {
+    DirectCycle c(s);
+    c.start();
+    const Outcome origin = OriginCheck(c, true);
+    if (origin != Outcome::Completed) return origin;
+    if (!c.confirm(kGoQuestion, kGoCaption)) return Outcome::Declined;
+    c.start();
+    const std::string step = s.view().field(DirectField::GOTX);
+    const std::string record = c.query("@READ STEP " + step);
+    if (const auto o = c.cut()) return *o;
+    if (ReplyClass(record) != ReplyCode::Data) {
+        ShowReplyError(c, record);
+        return Outcome::Failed;
+    }
+    const std::string trailing = c.next();
+    if (const auto o = c.cut()) return *o;
+    // A circle's record comes in two lines before its trailing line.
+    if (MnemonicAt(record, "CIR") && ReplyClass(trailing) == ReplyCode::Data &&
+        MnemonicAt(trailing, "CIR")) {
+        c.next();
+        if (const auto o = c.cut()) return *o;
+    }
+    const std::string reply = c.motion(GoCommand(record, step, s.view().field(DirectField::GOTX2)));
+    return ExpectOk(c, reply);
+}
+
+Outcome PalletGoMove(DirectSession& s) {
+    return CheckedMove(
+        s, kGoQuestion, kGoCaption,
+        [&s] {
+            return "@PAL GO " + s.view().field(DirectField::Edit1) + "," +
+                   s.view().field(DirectField::Edit2);
+        },
+        true);
+}
+
+Outcome ZiMove(DirectSession& s) {
+    return CheckedMove(
+        s, "ZI move will be executed.  OK?", "ZI move", [] { return std::string("@ZI"); }, true);
+}
+
+Outcome OffsetExecute(DirectSession& s) {
+    DirectCycle c(s);
+    if (!c.confirm("Is offset data write executed?", "Offset")) return Outcome::Declined;
+    c.start();
+    const std::string reply = c.query("@OFF");
+    return ExpectOk(c, reply);
+}
+
+Outcome StopPanel(DirectSession& s) {
+    return PanelCycle(s, [&s](DirectCycle& c) {
+        const std::string reply = c.query("@STOP");
+        if (const auto o = c.cut()) return *o;
+        switch (ReplyClass(reply)) {
+            case ReplyCode::Ok:  // nothing was under way
+                return Outcome::Completed;
+            case ReplyCode::Cend:
+                for (int i = 0; i < 3; ++i) {
+                    c.next();
+                    if (const auto o = c.cut()) return *o;
+                }
+                return Outcome::Completed;
+            case ReplyCode::Stop:
+                s.state.jogReleased = true;
+                c.next();  // the stop's error line
+                if (const auto o = c.cut()) return *o;
+                return ReadPositions(c);
+            default:
+                ShowReplyError(c, reply);
+                return Outcome::Failed;
+        }
+    });
+}
+
+Outcome MotorStopPanel(DirectSession& s) {
+    return PanelCycle(s, [&s](DirectCycle& c) {
+        const std::string reply = c.query("@MSTOP");
+        if (const auto o = c.cut()) return *o;
+        if (ReplyClass(reply) != ReplyCode::Mstop) {
+            ShowReplyError(c, reply);
+            return Outcome::Failed;
+        }
+        if (c.next().empty()) s.view().append("64:Motor free");
+        return Outcome::Completed;
+    });
+}
+
+void CancelPanel(DirectSession& s) {
+    DirectView& v = s.view();
+    EndMonitor(s);
+    v.enable(EnableSet::CancelPanel, false);
+    v.showLine(false);
+    OfflineRoutine(s);
+}
+
+}  // namespace mivo

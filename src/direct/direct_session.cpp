@@ -1,0 +1,246 @@
+#include "direct/direct_session.h"
+
+#include "link/framing.h"
+#include "procedures/program_control.h"
+#include "procedures/reply_rules.h"
+
+namespace mivo {
+
+namespace {
+
+const char* const kMonitorEnded = "Monitor is ended";
+const char* const kMonitorCaption = "Monitor receive";
+
+void EnableAll(DirectView& v, bool on) {
+    for (EnableSet set : {EnableSet::CancelPanel, EnableSet::StopPanels, EnableSet::IoPanels,
+                          EnableSet::CommandControls, EnableSet::MonitorControls})
+        v.enable(set, on);
+}
+
+}  // namespace
+
+// The direct channel as the display sees it: each command as written and each reply line
+// received are appended; a wait ended by the motor-stop request gives "" (the bytes it had
+// are no reply to judge).
+class DirectSession::DisplayChannel : public Channel {
+  public:
+    explicit DisplayChannel(DirectSession& s) : s_(s) {}
+
+    std::string request(const std::string& command) override {
+        const Framing f = FrameRequest(command, true);
+        std::string written = f.bytes;
+        while (!written.empty() && (written.back() == '\n' || written.back() == '\r'))
+            written.pop_back();
+        if (!written.empty()) s_.view_.append(written);
+        std::string reply = s_.channel_.request(command);
+        if (!f.awaitReply) {
+            end = WaitEnd::Line;
+            empty = false;
+            return reply;
+        }
+        return received(std::move(reply));
+    }
+    std::string next() override { return received(s_.channel_.next()); }
+    void drain() override { s_.channel_.drain(); }
+
+    WaitEnd end = WaitEnd::Line;  // what ended the last wait
+    bool empty = false;           // the last wait gave no line
+
+  private:
+    std::string received(std::string reply) {
+        end = s_.channel_.lastWaitEnd();
+        if (end == WaitEnd::MotorStop) reply.clear();
+        empty = reply.empty();
+        if (!empty) {
+            s_.view_.append(reply);
+            s_.state.lastReply = ReplyClass(reply);
+        }
+        return reply;
+    }
+
+    DirectSession& s_;
+};
+
+DirectSession::DirectSession(DirectChannel& channel, Prompter& prompter, TransferView& transfer,
+                             DirectView& view)
+    : channel_(channel),
+      prompter_(prompter),
+      transfer_(transfer),
+      view_(view),
+      display_(std::make_unique<DisplayChannel>(*this)),
+      context_(std::make_unique<ProcedureContext>(
+          ProcedureContext{*display_, prompter_, transfer_, log_})) {}
+
+DirectSession::~DirectSession() = default;
+
+void DirectSession::raiseMotorStop() {
+    state.motorStopRequest = true;
+    channel_.injectMstop();
+}
+
+void DirectSession::clearRequests() {
+    state.motorStopRequest = false;
+    state.stopRequest = false;
+    channel_.clearInjections();
+}
+
+bool DirectSession::motorStopped() const {
+    return state.motorStopRequest || display_->end == WaitEnd::MotorStop;
+}
+
+bool DirectSession::lineLost() const { return display_->empty && !motorStopped(); }
+
+DirectCycle::DirectCycle(DirectSession& session, bool stopPanel)
+    : s_(session), stopPanel_(stopPanel) {
+    ++s_.cycles_;
+}
+
+DirectCycle::~DirectCycle() { endSteps(); }
+
+bool DirectCycle::confirm(const std::string& text, const std::string& caption) {
+    return s_.prompter_.ask(text, caption);
+}
+
+void DirectCycle::start() {
+    if (stopPanel_)
+        s_.channel_.dropInput();
+    else
+        s_.channel_.drain();
+    s_.clearRequests();
+    s_.log_.clear();
+    DirectView& v = s_.view_;
+    v.enable(EnableSet::CancelPanel, true);
+    v.enable(EnableSet::CommandControls, false);
+    v.enable(EnableSet::MonitorControls, false);
+    if (stopPanel_) v.enable(EnableSet::StopPanels, false);
+}
+
+std::string DirectCycle::query(const std::string& command) {
+    s_.transfer_.setDataExchange(true);
+    return s_.display_->request(command);
+}
+
+std::string DirectCycle::motion(const std::string& command) {
+    s_.transfer_.setDataExchange(false);
+    return s_.display_->request(command);
+}
+
+std::string DirectCycle::next() { return s_.display_->next(); }
+
+std::optional<Outcome> DirectCycle::cut(bool offlineOnLoss) {
+    if (s_.motorStopped()) return Outcome::Interrupted;
+    if (!s_.display_->empty) return std::nullopt;
+    if (offlineOnLoss)
+        goOffline();
+    else
+        endSteps_ = false;
+    return Outcome::Failed;
+}
+
+void DirectCycle::goOffline() {
+    OfflineRoutine(s_);
+    endSteps_ = false;
+}
+
+void DirectCycle::endSteps() {
+    DirectView& v = s_.view_;
+    TransferView& t = s_.transfer_;
+    if (endSteps_) {
+        for (EnableSet set : {EnableSet::StopPanels, EnableSet::CancelPanel,
+                              EnableSet::CommandControls, EnableSet::MonitorControls})
+            v.enable(set, true);
+        s_.clearRequests();
+        if (t.cancelRequested()) EnableAll(v, false);
+        if (!v.screenVisible()) t.setCancelRequested(false);
+    }
+    t.setDataExchange(false);
+    --s_.cycles_;
+    if (endSteps_ && s_.state.monitoring && s_.restartMonitor) s_.restartMonitor();
+}
+
+void ShowReplyError(DirectCycle& cycle, const std::string& reply) {
+    ShowRefusal(cycle.session().context(), reply);
+}
+
+QueryReply Query(DirectCycle& cycle, const std::string& command, bool offlineOnLoss) {
+    const std::string reply = cycle.query(command);
+    if (const auto o = cycle.cut(offlineOnLoss)) return {*o, {}};
+    if (ReplyClass(reply) != ReplyCode::Data) {
+        ShowReplyError(cycle, reply);
+        return {Outcome::Failed, {}};
+    }
+    cycle.next();  // the trailing line
+    return {cycle.session().motorStopped() ? Outcome::Interrupted : Outcome::Completed, reply};
+}
+
+Outcome ExpectOk(DirectCycle& cycle, const std::string& reply, bool offlineOnLoss) {
+    if (const auto o = cycle.cut(offlineOnLoss)) return *o;
+    if (ReplyClass(reply) == ReplyCode::Ok) return Outcome::Completed;
+    ShowReplyError(cycle, reply);
+    return Outcome::Failed;
+}
+
+Outcome ReadPositions(DirectCycle& cycle) {
+    static const DirectField kFields[] = {DirectField::Xposi, DirectField::Yposi,
+                                          DirectField::Zposi, DirectField::Rposi};
+    DirectSession& s = cycle.session();
+    for (int n = 1; n <= 4; ++n) {
+        const std::string reply = cycle.query("@?POS " + std::to_string(n));
+        if (const auto o = cycle.cut(true)) return *o;
+        if (ReplyClass(reply) != ReplyCode::Data) return Outcome::Failed;
+        s.view().setField(kFields[n - 1], reply);
+        cycle.next();
+    }
+    return Outcome::Completed;
+}
+
+Outcome OriginCheck(DirectCycle& cycle, bool offlineOnLoss) {
+    DirectSession& s = cycle.session();
+    s.transfer().setDataExchange(true);
+    const Outcome o = CheckOrigin(s.context());
+    if (o == Outcome::Completed) return o;
+    if (const auto c = cycle.cut(offlineOnLoss)) return *c;
+    return o;
+}
+
+void OfflineRoutine(DirectSession& session) {
+    DirectView& v = session.view();
+    for (EnableSet set : {EnableSet::StopPanels, EnableSet::CancelPanel, EnableSet::IoPanels,
+                          EnableSet::CommandControls, EnableSet::MonitorButton})
+        v.enable(set, false);
+    const bool wasMonitoring = session.state.monitoring;
+    session.state.monitoring = false;
+    v.showMonitoring(false);
+    session.channel().close();
+    session.clearRequests();
+    session.transfer().setCancelRequested(false);
+    v.showLine(false);
+    if (wasMonitoring) session.prompter().notify(kMonitorEnded, kMonitorCaption);
+}
+
+void EndMonitor(DirectSession& session) {
+    if (!session.state.monitoring) return;
+    session.state.monitoring = false;
+    session.view().showMonitoring(false);
+    session.prompter().notify(kMonitorEnded, kMonitorCaption);
+}
+
+void LineWentOnline(DirectSession& session) {
+    EnableAll(session.view(), true);
+    session.transfer().setCancelRequested(false);
+    session.view().showLine(true);
+}
+
+void LineWentOffline(DirectSession& session) {
+    DirectView& v = session.view();
+    EndMonitor(session);
+    EnableAll(v, false);
+    v.showLine(false);
+}
+
+Outcome RunOnDirectDisplay(DirectSession& session,
+                           const std::function<Outcome(ProcedureContext&)>& procedure) {
+    return procedure(session.context());
+}
+
+}  // namespace mivo

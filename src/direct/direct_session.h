@@ -1,0 +1,167 @@
+#pragma once
+// What every command of the direct-operation screen runs on: the session (the screen's own
+// state and the direct channel as its display sees it) and the command cycle that each command
+// goes through, with the procedures the commands share: ShowReplyError, ReadPositions, the
+// offline routine and the origin check.
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "direct/direct_view.h"
+#include "link/direct_channel.h"
+#include "link/reply_class.h"
+#include "procedures/outcome.h"
+#include "procedures/procedure_context.h"
+#include "procedures/prompter.h"
+#include "procedures/transfer_view.h"
+
+namespace mivo {
+
+// The screen's own state, shared by its commands, jogging and the monitor.
+struct DirectState {
+    ReplyCode lastReply = ReplyCode::Data;  // the class of the last reply received
+    bool motorStopRequest = false;          // the pending wait gives up (InjectMstop)
+    bool stopRequest = false;               // InjectStop
+    bool monitoring = false;                // the hidden box "Monitoring"
+    bool jogReleased = false;               // a release or STOP was answered "STOP"
+};
+
+class DirectSession {
+  public:
+    // `transfer` holds the cancel flag and says whether an exchange is a data exchange (which
+    // gives up on a silent controller) or a motion (which waits for the robot).
+    DirectSession(DirectChannel& channel, Prompter& prompter, TransferView& transfer,
+                  DirectView& view);
+    ~DirectSession();
+    DirectSession(const DirectSession&) = delete;
+    DirectSession& operator=(const DirectSession&) = delete;
+
+    DirectState state;
+    // The monitor loop, which the end of every command starts again while "Monitoring" is on.
+    std::function<void()> restartMonitor;
+
+    DirectView& view() { return view_; }
+    Prompter& prompter() { return prompter_; }
+    TransferView& transfer() { return transfer_; }
+    DirectChannel& channel() { return channel_; }
+    // The context for procedures shared with the editors: its channel is the direct channel
+    // with every command and reply appended to the display; a wait that the motor-stop
+    // request ended returns "".
+    ProcedureContext& context() { return *context_; }
+
+    // The motor-stop request: the innermost pending wait ends now.
+    void raiseMotorStop();
+    // Clears both request flags and withdraws what no wait has taken yet.
+    void clearRequests();
+
+    // How the last exchange ended: the motor-stop request ended its wait (or is raised), or
+    // the wait ended without a line (the link was lost, closed or cancelled).
+    bool motorStopped() const;
+    bool lineLost() const;
+
+    // Cycles under way, the innermost last (STOP pressed while RUN waits makes two).
+    int cyclesRunning() const { return cycles_; }
+
+  private:
+    friend class DirectCycle;
+    class DisplayChannel;
+
+    DirectChannel& channel_;
+    Prompter& prompter_;
+    TransferView& transfer_;
+    DirectView& view_;
+    std::unique_ptr<DisplayChannel> display_;
+    std::vector<std::string> log_;  // kept for the shared procedures, emptied every cycle
+    std::unique_ptr<ProcedureContext> context_;
+    int cycles_ = 0;
+};
+
+// One command's run through the direct command cycle. Made at the command's start (step 1);
+// its end steps (6 to 11: controls back, request flags cleared, the cancel flag's effect, the
+// monitor restarted) run exactly once when it goes out of scope, whichever way the command
+// ends, unless the command ended at once because the line was lost.
+class DirectCycle {
+  public:
+    // `stopPanel`: STOP and MSTOP, which also disable the stop panels and drop pending input
+    // at once instead of waiting for the line to be quiet, so that they go out without delay.
+    explicit DirectCycle(DirectSession& session, bool stopPanel = false);
+    ~DirectCycle();
+    DirectCycle(const DirectCycle&) = delete;
+    DirectCycle& operator=(const DirectCycle&) = delete;
+
+    DirectSession& session() { return s_; }
+
+    // Step 2: the command's Yes/No question; No leaves only the end steps.
+    bool confirm(const std::string& text, const std::string& caption);
+    // Steps 3 and 4: input drained, request flags cleared, the cancel panel enabled, the
+    // command and monitor controls disabled.
+    void start();
+    // Step 5: a data exchange (it gives up on a silent controller) or a motion (it waits for
+    // the robot as long as it takes). The command and the reply go to the display.
+    std::string query(const std::string& command);
+    std::string motion(const std::string& command);
+    // The next reply line, without sending.
+    std::string next();
+
+    // After an exchange: the command stops here when the motor-stop request ended the wait
+    // (Interrupted; the end steps run) or the wait ended without a line (Failed; the cycle
+    // ends at once, after the offline routine with `offlineOnLoss`).
+    std::optional<Outcome> cut(bool offlineOnLoss = false);
+    // The offline routine, and the cycle ends without its end steps.
+    void goOffline();
+    // The cycle ends without its end steps (the monitor takes over a run).
+    void handOver() { endSteps_ = false; }
+
+  private:
+    void endSteps();
+
+    DirectSession& s_;
+    bool stopPanel_;
+    bool endSteps_ = true;
+};
+
+// The reply of another class than the command expects: appended (the channel did), and shown
+// in the error dialog. After a status word (NG, ERR, EMG, MSTOP, STOP) the controller's error
+// line follows: it is read, appended, and is what the dialog shows.
+void ShowReplyError(DirectCycle& cycle, const std::string& reply);
+
+// A query answered by a data value and a trailing line: the value, or how the command stops.
+struct QueryReply {
+    Outcome outcome = Outcome::Failed;  // Completed with a value
+    std::string value;
+};
+QueryReply Query(DirectCycle& cycle, const std::string& command, bool offlineOnLoss = false);
+
+// A command answered "OK"; another class goes to ShowReplyError.
+Outcome ExpectOk(DirectCycle& cycle, const std::string& reply, bool offlineOnLoss = false);
+
+// "@?POS 1" to "@?POS 4" into Xposi, Yposi, Zposi, Rposi. A motor-stop request ends the
+// reading (Interrupted), an empty reply runs the offline routine (Failed, the cycle ends at
+// once), a reply that is no data value ends it (Failed).
+Outcome ReadPositions(DirectCycle& cycle);
+
+// The origin check: "@?ORG"; unless the robot has returned to origin, "Return to origin?" and
+// "@ORG". Completed when the command may go on.
+Outcome OriginCheck(DirectCycle& cycle, bool offlineOnLoss = false);
+
+// "Monitoring" ends with "Monitor is ended" and the monitor button reads "Start monitor";
+// nothing when it is off.
+void EndMonitor(DirectSession& session);
+
+// The line was lost or cancelled: every control but the fields disabled, "Monitoring" ended
+// (with "Monitor is ended" when it was on), the channel closed, the flags cleared, the line
+// button "Offline".
+void OfflineRoutine(DirectSession& session);
+
+// The line button's effect once the direct channel went on or off line.
+void LineWentOnline(DirectSession& session);
+void LineWentOffline(DirectSession& session);
+
+// Runs `procedure` (one shared with the editors) on the direct channel with every command and
+// reply appended to the display.
+Outcome RunOnDirectDisplay(DirectSession& session,
+                           const std::function<Outcome(ProcedureContext&)>& procedure);
+
+}  // namespace mivo

@@ -1,0 +1,56 @@
+#pragma once
+// The direct-operation screen as its procedures see it: the received-information display, the
+// enable sets, the fields, the line button and the step editor's reset. The screen implements
+// it with widgets, `mivo direct` with the terminal, the tests with a recording view.
+// Texts are bytes in Windows-1252, as everywhere in the data.
+#include <string>
+
+namespace mivo {
+
+// What the procedures switch on and off, each as one.
+enum class EnableSet {
+    CommandControls,  // the command buttons, the eight jog buttons, the panels DI0 to DI15
+    MonitorControls,  // the position and step fields, the monitor buttons, the whole
+                      // "Position, program" group
+    StopPanels,       // STOP (yellow) and MSTOP (red)
+    CancelPanel,      // the communication-cancel panel (green)
+    IoPanels,         // DO0 to DO15, DI0 to DI15
+    JogButtons,       // the eight jog buttons alone (a run disables them)
+    MonitorButton,    // `monistart` alone
+};
+
+// The fields a procedure reads and writes, by their control names.
+enum class DirectField {
+    GOTX,     // GO: step
+    GOTX2,    // GO: position (the point of a circle or pallet)
+    Edit1,    // PALGO: pallet number
+    Edit2,    // PALGO: position
+    INITCTX,  // INIT C: counter number
+    RCTX,     // ?C: counter number
+    Xposi,
+    Yposi,
+    Zposi,
+    Rposi,
+    Step,  // the step now executing
+};
+
+class DirectView {
+  public:
+    virtual ~DirectView() = default;
+    // Appends one line to the received-information display.
+    virtual void append(const std::string& line) = 0;
+    virtual void enable(EnableSet set, bool on) = 0;
+    virtual std::string field(DirectField f) const = 0;
+    virtual void setField(DirectField f, const std::string& text) = 0;
+    // The line button's caption: "Online" or "Offline".
+    virtual void showLine(bool online) = 0;
+    // The monitor button's caption: "End monitor" while it runs, else "Start monitor".
+    virtual void showMonitoring(bool on) = 0;
+    // Whether the screen is showing (a hidden screen's cancel flag is cleared).
+    virtual bool screenVisible() const = 0;
+    // The controller's programs were emptied: the step editor's grid empties too and its data
+    // count as unmodified.
+    virtual void resetStepEditor() = 0;
+};
+
+}  // namespace mivo

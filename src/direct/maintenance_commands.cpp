@@ -1,0 +1,131 @@
+#include "direct/maintenance_commands.h"
+
+#include "direct/direct_rules.h"
+#include "procedures/program_control.h"
+#include "procedures/reply_rules.h"
+
+namespace mivo {
+
+namespace {
+
+const char* const kCounterCaption = "Counter initialize";
+const char* const kStepCaption = "Step initialize";
+
+// A command with its question, answered "OK".
+Outcome Confirmed(DirectSession& s, const char* question, const char* caption,
+                  const std::string& command) {
+    DirectCycle c(s);
+    if (!c.confirm(question, caption)) return Outcome::Declined;
+    c.start();
+    const std::string reply = c.query(command);
+    return ExpectOk(c, reply);
+}
+
+// A query answered with a data value; `into` receives it.
+Outcome Asked(DirectSession& s, const std::string& command,
+              std::optional<DirectField> into = std::nullopt) {
+    DirectCycle c(s);
+    c.start();
+    const QueryReply r = Query(c, command);
+    if (r.outcome == Outcome::Completed && into) s.view().setField(*into, r.value);
+    return r.outcome;
+}
+
+}  // namespace
+
+Outcome InitCounter(DirectSession& s) {
+    return Confirmed(s, "Pallet counter will be initialized.  OK?", kCounterCaption,
+                     "@INIT C " + s.view().field(DirectField::INITCTX));
+}
+
+Outcome InitAllCounters(DirectSession& s) {
+    return Confirmed(s, "All pallet counters will be initialized.  OK?", kCounterCaption,
+                     "@INIT C ALL");
+}
+
+Outcome InitProgram(DirectSession& s) {
+    DirectCycle c(s);
+    c.start();
+    s.transfer().setDataExchange(true);
+    const ProgramNo pgm = QueryProgramNo(s.context());
+    if (!pgm.ok) {
+        if (const auto o = c.cut()) return *o;
+        return Outcome::Failed;
+    }
+    if (ProgramIndex(pgm.number) < 0) {
+        s.prompter().notify("Check PGM No.", kStepCaption);
+        return Outcome::Failed;
+    }
+    if (!c.confirm(InitProgramQuestion(pgm.number), kStepCaption)) return Outcome::Declined;
+    c.start();
+    const std::string reply = c.query("@INIT PGM");
+    const Outcome o = ExpectOk(c, reply);
+    if (o == Outcome::Completed) s.view().resetStepEditor();
+    return o;
+}
+
+Outcome InitAllPrograms(DirectSession& s) {
+    const Outcome o =
+        Confirmed(s, "All steps will be initialized.  OK?", kStepCaption, "@INIT PGM ALL");
+    if (o == Outcome::Completed) s.view().resetStepEditor();
+    return o;
+}
+
+Outcome InitErrors(DirectSession& s) {
+    return Confirmed(s, "Error record will be deleted.  OK?", "Error record delete", "@INIT ERR");
+}
+
+Outcome QueryStepNo(DirectSession& s) { return Asked(s, "@?SNO", DirectField::Step); }
+
+Outcome QueryProgramNumber(DirectSession& s) { return Asked(s, "@?NO"); }
+
+Outcome QueryPositions(DirectSession& s) {
+    DirectCycle c(s);
+    c.start();
+    const QueryReply r = Query(c, "@?POS 0");
+    if (r.outcome != Outcome::Completed) return r.outcome;
+    return ReadPositions(c);
+}
+
+Outcome QueryOrigin(DirectSession& s) { return Asked(s, "@?ORG"); }
+
+Outcome QueryCounter(DirectSession& s) {
+    return Asked(s, "@?C " + s.view().field(DirectField::RCTX));
+}
+
+Outcome QueryRelease(DirectSession& s) {
+    DirectCycle c(s);
+    if (!c.confirm("Is release No. acquired?", "Release No.")) return Outcome::Declined;
+    c.start();
+    return Query(c, "@?REL").outcome;
+}
+
+Outcome MemoryCheck(DirectSession& s) {
+    DirectCycle c(s);
+    if (!c.confirm("Is memory check executed?", "Memory check")) return Outcome::Declined;
+    c.start();
+    std::string line = c.query("@MOMCH");
+    for (int i = 0; i < 4; ++i) {
+        if (const auto o = c.cut()) return *o;
+        if (!StartsWith(line, "EEP")) {
+            s.prompter().showControllerError(line);
+            return Outcome::Failed;
+        }
+        line = c.next();
+    }
+    return ExpectOk(c, line);
+}
+
+Outcome ReadAxisPositions(DirectSession& s) {
+    DirectCycle c(s);
+    c.start();
+    return ReadPositions(c);
+}
+
+void PrepareParameterInit(DirectSession& s) {
+    s.channel().drain();
+    s.clearRequests();
+    s.transfer().setCancelTexts("Transferring", "Cancel");
+}
+
+}  // namespace mivo

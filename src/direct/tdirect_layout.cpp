@@ -1,0 +1,312 @@
+// The direct-operation screen's controls: tool bar, menus, the received-information display,
+// the groups "Command list", "Teach command" and "Position, program", and the panels.
+#include <QAction>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "direct/direct_commands.h"
+#include "direct/direct_controls.h"
+#include "direct/maintenance_commands.h"
+#include "direct/tdirect.h"
+#include "direct/tdirect_panel.h"
+#include "shell/communication_log.h"
+#include "shell/cp1252.h"
+#include "shell/editor_frame.h"
+#include "shell/line_switch.h"
+#include "shell/screens.h"
+
+namespace mivo {
+
+namespace {
+
+const QColor kAqua(0x00, 0xFF, 0xFF);  // an output or input at 0
+const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kYellow(0xFF, 0xFF, 0x00);
+const QColor kGreen(0x00, 0x80, 0x00);
+
+struct Jog {
+    const char* name;
+    const char* caption;
+};
+constexpr Jog kJogs[] = {{"X1", "X+"}, {"X2", "X-"}, {"Y1", "Y+"}, {"Y2", "Y-"},
+                         {"Z1", "Z+"}, {"Z2", "Z-"}, {"R1", "R+"}, {"R2", "R-"}};
+
+// Captions and hints of the output panels past DO 12.
+QString OutputCaption(int n) {
+    if (n == 13) return "PALLET";
+    if (n == 14) return "BUSY";
+    if (n == 15) return "READY";
+    return QString("DO %1").arg(n);
+}
+QString OutputHint(int n) {
+    if (n >= 13) return OutputCaption(n) + " signal output, state";
+    return QString("DO %1 output, state").arg(n);
+}
+
+}  // namespace
+
+void Tdirect::buildToolBar() {
+    auto* bar = new QToolBar(this);
+    bar->setObjectName("ToolBar1");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QAction* clear = bar->addAction("Received contents delete", this, &Tdirect::ClearClick);
+    clear->setObjectName("ClearButton");
+    clear->setToolTip("Received contents delete");
+    QAction* initial = bar->addAction("Initial screen move", this, &Tdirect::InitialClick);
+    initial->setObjectName("InitialButton");
+    initial->setToolTip("Initial screen move");
+    auto* spacer = new QWidget(bar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+    lineSwitch_ = new LineSwitch(*screens_.tbuff, LineSwitch::Direct, bar);
+    bar->addWidget(lineSwitch_);
+    addToolBar(Qt::TopToolBarArea, bar);
+}
+
+void Tdirect::buildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    file->addAction("Received contents delete", this, &Tdirect::ClearClick)
+        ->setObjectName("MenuClear");
+    file->addAction("End", this, &Tdirect::EndClick)->setObjectName("MenuEnd");
+    QMenu* display = menuBar()->addMenu("Display");
+    const std::pair<const char*, QWidget * Screens::*> editors[] = {
+        {"Step", nullptr},
+        {"Parameter", &Screens::tparameter},
+        {"Pallet", &Screens::tpalet},
+        {"Offset", &Screens::toffset}};
+    for (const auto& [text, member] : editors) {
+        QAction* a = display->addAction(text, this, [this, member] {
+            leaveFor(member ? screens_.*member : static_cast<QWidget*>(screens_.tmmain));
+        });
+        a->setObjectName(QString("Menu") + text);
+    }
+    display
+        ->addAction("Communication log", this,
+                    [this] {
+                        if (!screens_.commlog) return;
+                        screens_.commlog->show();
+                        screens_.commlog->raise();
+                    })
+        ->setObjectName("MenuComLog");
+}
+
+void Tdirect::buildCentre() {
+    auto* centre = new QWidget(this);
+    auto* heading = new QLabel("Received infomation display", centre);
+    heading->setObjectName("Label1");
+    display_ = new QPlainTextEdit(centre);
+    display_->setObjectName("Memo1");
+    display_->setReadOnly(true);
+    display_->setMaximumBlockCount(kDisplayLines);
+    display_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    display_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* left = new QVBoxLayout;
+    left->addWidget(heading);
+    left->addWidget(display_, 1);
+    left->addWidget(buildPanels());
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildCommands());
+    right->addWidget(buildTeach());
+    right->addWidget(buildPosition());
+    right->addStretch(1);
+
+    auto* layout = new QHBoxLayout(centre);
+    layout->addLayout(left, 4);
+    layout->addLayout(right, 6);
+    setCentralWidget(centre);
+
+    // The sets, from their members' names.
+    for (EnableSet set : {EnableSet::CommandControls, EnableSet::MonitorControls,
+                          EnableSet::StopPanels, EnableSet::CancelPanel, EnableSet::IoPanels,
+                          EnableSet::JogButtons, EnableSet::MonitorButton})
+        for (const std::string& name : EnableSetMembers(set))
+            if (QWidget* w = controls_[name]) sets_[set].push_back(w);
+
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setMaximumSize(910, 600);
+    resize(910, 600);
+}
+
+QPushButton* Tdirect::commandButton(const char* name, const char* caption, const char* hint,
+                                    Outcome (*command)(DirectSession&)) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    if (hint) b->setToolTip(QString::fromUtf8(hint));
+    b->setAutoDefault(false);
+    if (command) connect(b, &QPushButton::clicked, this, [this, command] { command(*session_); });
+    controls_[name] = b;
+    return b;
+}
+
+QLineEdit* Tdirect::fieldEdit(DirectField f, const char* name, int maxLength, const char* text) {
+    auto* e = new QLineEdit(text);
+    e->setObjectName(name);
+    if (maxLength > 0) e->setMaxLength(maxLength);
+    e->setValidator(new Cp1252Validator(e));
+    fields_[f] = e;
+    controls_[name] = e;
+    return e;
+}
+
+QWidget* Tdirect::buildCommands() {
+    auto* group = new QGroupBox("Command list");
+    group->setObjectName("GroupBox1");
+    auto* grid = new QGridLayout(group);
+    grid->setSpacing(3);
+    const auto put = [&](QWidget* w, int row, int column, int span = 1) {
+        grid->addWidget(w, row, column, 1, span);
+    };
+    put(commandButton("ORG", "ORG", "Return to origin", ReturnToOriginDirect), 0, 0);
+    put(commandButton("RUN", "RUN", "Program execute", RunProgram), 0, 1);
+    put(commandButton("SRUN", "SRUN", "Step operation execute", RunStep), 0, 2);
+    put(commandButton("OFF", "OFF", "Offset execute (after @GO\u2192teach is set)", OffsetExecute),
+        0, 3);
+    put(commandButton("ZI", "ZI", "ZI move", ZiMove), 0, 4);
+    put(commandButton("REL", "?REL", "Release No. receive", QueryRelease), 0, 5);
+    put(commandButton("INITCALL", "INIT C ALL", "All counters initialize", InitAllCounters), 1, 0);
+    put(commandButton("INITPGM", "INIT PGM", "Program step initialize", InitProgram), 1, 1);
+    put(commandButton("INITPGMALL", "INIT PGM ALL", "All program steps initialize",
+                      InitAllPrograms),
+        1, 2);
+    put(commandButton("INITERR", "INIT ERR", "Error record initialize", InitErrors), 1, 3);
+    QPushButton* initPrm = commandButton("INITPRM", "INIT PRM", "Parameter initialize", nullptr);
+    connect(initPrm, &QPushButton::clicked, this, &Tdirect::INITPRMClick);
+    put(initPrm, 1, 4);
+    put(commandButton("MOMCH", "MOMCH", "Memory check", MemoryCheck), 1, 5);
+    put(commandButton("RSNO", "?SNO", "Present motion step display", QueryStepNo), 2, 0);
+    put(commandButton("RNO", "?NO", "Program No. display", QueryProgramNumber), 2, 1);
+    put(commandButton("RPOS", "?POS", "Present position display", QueryPositions), 2, 2);
+    put(commandButton("RORG", "?ORG", "Return-to-origin complete check", QueryOrigin), 2, 3);
+    put(commandButton("INITC", "INIT C", "Specified counter initialize", InitCounter), 3, 0);
+    put(fieldEdit(DirectField::INITCTX, "INITCTX", 2, "0"), 3, 1);
+    put(commandButton("RC", "?C", "Specified counter value acquire", QueryCounter), 3, 2);
+    put(fieldEdit(DirectField::RCTX, "RCTX", 2, "0"), 3, 3);
+    const auto label = [](const char* text) { return new QLabel(text); };
+    put(commandButton("GO", "GO", nullptr, GoMove), 4, 0);
+    put(label("Step"), 4, 1);
+    put(fieldEdit(DirectField::GOTX, "GOTX", 3, "0"), 4, 2);
+    put(label("Position"), 4, 3);
+    put(fieldEdit(DirectField::GOTX2, "GOTX2", 0, "1"), 4, 4);
+    put(commandButton("PALGO", "PALGO", nullptr, PalletGoMove), 5, 0);
+    put(label("PAL NO."), 5, 1);
+    put(fieldEdit(DirectField::Edit1, "Edit1", 3, "0"), 5, 2);
+    put(label("Position"), 5, 3);
+    put(fieldEdit(DirectField::Edit2, "Edit2", 0, "1"), 5, 4);
+    // Shown by the service layout only.
+    controls_["REL"]->hide();
+    controls_["MOMCH"]->hide();
+    return group;
+}
+
+QWidget* Tdirect::buildTeach() {
+    auto* group = new QGroupBox("Teach command");
+    group->setObjectName("GroupBox2");
+    auto* grid = new QGridLayout(group);
+    grid->setSpacing(3);
+    int i = 0;
+    for (const Jog& j : kJogs) {
+        QPushButton* b = commandButton(j.name, j.caption, nullptr, nullptr);
+        b->setToolTip(QString("Teach move : ") + j.caption);
+        grid->addWidget(b, i % 2, i / 2);
+        ++i;
+    }
+    const char* modes[] = {"1(Quantitative movement)", "2(Slow movement)", "3(Fast movement)"};
+    auto* modeBox = new QHBoxLayout;
+    for (int m = 0; m < 3; ++m) {
+        auto* r = new QRadioButton(modes[m]);
+        r->setObjectName(QString("RadioButton%1").arg(m + 1));
+        r->setChecked(m == 0);
+        modeBox->addWidget(r);
+    }
+    grid->addLayout(modeBox, 2, 0, 1, 4);
+    return group;
+}
+
+QWidget* Tdirect::buildPosition() {
+    positionGroup_ = new QGroupBox("Position, program");
+    positionGroup_->setObjectName("GroupBox3");
+    auto* layout = new QVBoxLayout(positionGroup_);
+    auto* fields = new QGridLayout;
+    const std::pair<DirectField, const char*> positions[] = {{DirectField::Xposi, "Xposi"},
+                                                             {DirectField::Yposi, "Yposi"},
+                                                             {DirectField::Zposi, "Zposi"},
+                                                             {DirectField::Rposi, "Rposi"},
+                                                             {DirectField::Step, "Step"}};
+    const char* captions[] = {"X Position", "Y Position", "Z Position", "R Position", "STEP No."};
+    for (int k = 0; k < 5; ++k) {
+        fields->addWidget(new QLabel(captions[k]), 0, k);
+        QLineEdit* e = fieldEdit(positions[k].first, positions[k].second, 0, "");
+        e->setReadOnly(true);
+        fields->addWidget(e, 1, k);
+    }
+    layout->addLayout(fields);
+    auto* monitorRow = new QHBoxLayout;
+    monitorRow->addWidget(new QLabel("DO/DI monitor"));
+    monitorRow->addStretch(1);
+    monistart_ = commandButton("monistart", "Start monitor", nullptr, nullptr);
+    monitorRow->addWidget(monistart_);
+    // The monitor's own hidden buttons and its state box.
+    for (const char* name : {"MoniRun", "MoniOrg"}) {
+        QPushButton* hidden = commandButton(name, name, nullptr, nullptr);
+        hidden->hide();
+        monitorRow->addWidget(hidden);
+    }
+    monitoring_ = new QCheckBox("Monitoring");
+    monitoring_->setObjectName("CheckBox2");
+    monitoring_->hide();
+    monitorRow->addWidget(monitoring_);
+    layout->addLayout(monitorRow);
+    auto* io = new QGridLayout;
+    io->setSpacing(2);
+    for (int n = 0; n < 16; ++n) {
+        auto* out =
+            new DirectPanel(QString("DO%1").arg(n), OutputCaption(n), OutputHint(n), kAqua, false);
+        io->addWidget(out, n / 8, n % 8);
+        controls_[out->objectName().toStdString()] = out;
+        const QString in = n == 15 ? "START" : QString("DI %1").arg(n);
+        auto* input = new DirectPanel(QString("DI%1").arg(n), in,
+                                      n == 15 ? "START signal state" : in + " state", kAqua, false);
+        io->addWidget(input, 2 + n / 8, n % 8);
+        controls_[input->objectName().toStdString()] = input;
+    }
+    layout->addLayout(io);
+    return positionGroup_;
+}
+
+QWidget* Tdirect::buildPanels() {
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* stop = new DirectPanel("STOP", "STOP", "Stop command", kYellow, true);
+    auto* mstop = new DirectPanel("MSTOP", "MSTOP", "Motor free", kRed, true);
+    auto* cancel = new DirectPanel("CancelButton", "Cancel", "Communication cancel", kGreen, true);
+    for (DirectPanel* p : {stop, mstop, cancel}) {
+        p->setMinimumHeight(44);
+        QFont f = p->font();
+        f.setBold(true);
+        f.setPointSize(f.pointSize() + 3);
+        p->setFont(f);
+        row->addWidget(p);
+        controls_[p->objectName().toStdString()] = p;
+    }
+    connect(stop, &QPushButton::clicked, this, [this] { StopPanel(*session_); });
+    connect(mstop, &QPushButton::clicked, this, [this] { MotorStopPanel(*session_); });
+    connect(cancel, &QPushButton::clicked, this, [this] { CancelPanel(*session_); });
+    return box;
+}
+
+}  // namespace mivo

@@ -1,0 +1,55 @@
+#include "direct/tdirect_panel.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+namespace mivo {
+
+DirectPanel::DirectPanel(const QString& name, const QString& caption, const QString& hint,
+                         const QColor& face, bool faceOnlyWhenEnabled, QWidget* parent)
+    : QPushButton(caption, parent), face_(face), faceOnlyWhenEnabled_(faceOnlyWhenEnabled) {
+    setObjectName(name);
+    setToolTip(hint);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void DirectPanel::setFace(const QColor& face) {
+    face_ = face;
+    update();
+}
+
+QColor DirectPanel::shownColour() const {
+    if (isEnabled() || !faceOnlyWhenEnabled_) return face_;
+    return QApplication::palette(this).color(QPalette::Active, QPalette::Button);
+}
+
+QSize DirectPanel::sizeHint() const {
+    const QFontMetrics m(font());
+    return {m.horizontalAdvance(text()) + 10, m.height() + 10};
+}
+
+// Painted here rather than by a style sheet: switching a set of panels on and off must cost
+// next to nothing, since STOP does it before "@STOP" goes out.
+void DirectPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, shownColour());
+    // A raised bevel, sunken while pressed.
+    const QPalette system = QApplication::palette(this);
+    const QColor light = system.color(QPalette::Light);
+    const QColor dark = system.color(QPalette::Dark);
+    const bool down = isDown();
+    p.setPen(down ? dark : light);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(down ? light : dark);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(
+        system.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.setFont(font());
+    p.drawText(r.adjusted(2, 2, -2, -2), Qt::AlignCenter, text());
+}
+
+}  // namespace mivo

@@ -1,0 +1,32 @@
+#pragma once
+// A panel used as a button on the direct-operation screen: a flat face in its colour with its
+// caption. The STOP, MSTOP and cancel panels show the button-face colour while disabled; the
+// output and input panels keep the colour of their state.
+#include <QColor>
+#include <QPushButton>
+
+namespace mivo {
+
+class DirectPanel : public QPushButton {
+    Q_OBJECT
+  public:
+    DirectPanel(const QString& name, const QString& caption, const QString& hint,
+                const QColor& face, bool faceOnlyWhenEnabled, QWidget* parent = nullptr);
+
+    void setFace(const QColor& face);
+    QColor face() const { return face_; }
+    // The colour shown now.
+    QColor shownColour() const;
+    // Its caption with a small margin: panels sit close together.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QColor face_;
+    bool faceOnlyWhenEnabled_;
+};
+
+}  // namespace mivo

@@ -1,0 +1,32 @@
+#pragma once
+// The direct channel as the direct-operation screen needs it: besides request and wait, the two
+// injections that end a pending wait (InjectMstop, InjectStop), what ended the last wait, and
+// its close. Implemented by the serial link and by the simulated controller in process.
+#include "link/channel.h"
+
+namespace mivo {
+
+// What ended a wait.
+enum class WaitEnd {
+    Line,       // a reply line arrived
+    MotorStop,  // the MSTOP injection: the bytes received so far became the line
+    Stop,       // the STOP injection: the line ended there
+    Ended,      // no line: the channel went off line, the start screen was shown, time ran out
+};
+
+class DirectChannel : public Channel {
+  public:
+    // What ended the last wait of request() or next() (Line for a request that does not wait).
+    virtual WaitEnd lastWaitEnd() const = 0;
+    // InjectMstop / InjectStop: the innermost pending wait ends now. Kept for the next wait
+    // when none runs, until withdrawn.
+    virtual void injectMstop() = 0;
+    virtual void injectStop() = 0;
+    virtual void clearInjections() = 0;
+    // Drops the input received so far at once, without waiting for the line to be quiet.
+    virtual void dropInput() = 0;
+    // The close request: the channel goes off line, ending its waits.
+    virtual void close() = 0;
+};
+
+}  // namespace mivo

@@ -1,0 +1,77 @@
+#pragma once
+// A DirectView that records the display and the enable sets as a procedure left them, with the
+// sets as they stood when each line was appended, so that a test can follow the cycle step by
+// step. The jog buttons belong to the command controls and the monitor button to the monitor
+// controls, as on the screen.
+#include <map>
+#include <string>
+#include <vector>
+
+#include "direct/direct_view.h"
+
+namespace mivo::test {
+
+class RecordingDirectView : public DirectView {
+  public:
+    using Sets = std::map<EnableSet, bool>;
+    struct Entry {
+        std::string line;
+        Sets sets;  // when it was appended
+    };
+
+    // Idle on line: every set enabled; the fields with the screen's initial texts.
+    RecordingDirectView() {
+        for (EnableSet s : kAll) sets[s] = true;
+        fields = {{DirectField::GOTX, "0"},  {DirectField::GOTX2, "1"},   {DirectField::Edit1, "0"},
+                  {DirectField::Edit2, "1"}, {DirectField::INITCTX, "0"}, {DirectField::RCTX, "0"}};
+    }
+
+    static constexpr EnableSet kAll[] = {EnableSet::CommandControls, EnableSet::MonitorControls,
+                                         EnableSet::StopPanels,      EnableSet::CancelPanel,
+                                         EnableSet::IoPanels,        EnableSet::JogButtons,
+                                         EnableSet::MonitorButton};
+
+    void append(const std::string& line) override { entries.push_back({line, sets}); }
+    void enable(EnableSet set, bool on) override {
+        sets[set] = on;
+        if (set == EnableSet::CommandControls) sets[EnableSet::JogButtons] = on;
+        if (set == EnableSet::MonitorControls) sets[EnableSet::MonitorButton] = on;
+    }
+    std::string field(DirectField f) const override {
+        const auto it = fields.find(f);
+        return it == fields.end() ? std::string() : it->second;
+    }
+    void setField(DirectField f, const std::string& text) override { fields[f] = text; }
+    void showLine(bool online) override { lineShown = online ? "Online" : "Offline"; }
+    void showMonitoring(bool on) override { monitorButton = on ? "End monitor" : "Start monitor"; }
+    bool screenVisible() const override { return visible; }
+    void resetStepEditor() override { ++stepEditorResets; }
+
+    std::vector<std::string> lines() const {
+        std::vector<std::string> out;
+        for (const Entry& e : entries) out.push_back(e.line);
+        return out;
+    }
+    // The sets when `line` was first appended (every set false when it never was).
+    Sets setsAt(const std::string& line) const {
+        for (const Entry& e : entries)
+            if (e.line == line) return e.sets;
+        return {};
+    }
+    bool idle() const {
+        for (EnableSet s : {EnableSet::CommandControls, EnableSet::MonitorControls,
+                            EnableSet::StopPanels, EnableSet::CancelPanel})
+            if (!sets.at(s)) return false;
+        return true;
+    }
+
+    Sets sets;
+    std::map<DirectField, std::string> fields;
+    std::vector<Entry> entries;
+    std::string lineShown = "Online";
+    std::string monitorButton = "Start monitor";
+    bool visible = true;
+    int stepEditorResets = 0;
+};
+
+}  // namespace mivo::test
