@@ -12,6 +12,7 @@
 
 #include "direct/direct_session.h"
 #include "parameters/tinit.h"
+#include "parameters/tparameter.h"
 #include "shell/shell_fixture.h"
 
 namespace mivo::test {
@@ -205,6 +206,21 @@ TEST_F(DirectScreen, InitialiseParametersOpensTheRobotNumberDialog) {
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_TRUE(screen().isEnabled());
     }
+}
+
+TEST_F(DirectScreen, InitialisingParametersReadsThemBackIntoTheParameterEditor) {
+    online();
+    prompter.answers = {true, true, true};
+    click(button("INITPRM"));
+    screens.tinit->findChild<QComboBox*>("ComboBox1")->setCurrentText("31:MIVO-PC3");
+    click(screens.tinit->findChild<QPushButton*>("Yes"));
+    const Lines shown = display();
+    EXPECT_NE(std::find(shown.begin(), shown.end(), "@INIT PRM 31"), shown.end());
+    auto* parameters = qobject_cast<Tparameter*>(screens.tparameter);
+    ASSERT_NE(parameters, nullptr);
+    EXPECT_EQ(parameters->table().value(0), "31");
+    EXPECT_EQ(sim.parameters.values[0], "31");
+    EXPECT_TRUE(screen().isEnabled());
 }
 
 TEST_F(DirectScreen, InitialisingAllProgramsEmptiesTheStepEditor) {
