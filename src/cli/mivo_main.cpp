@@ -56,6 +56,18 @@ int Params(const Invocation& call, const char* sub) {
 int ParamsSend(const Invocation& call) { return Params(call, "send"); }
 int ParamsReceive(const Invocation& call) { return Params(call, "receive"); }
 int ParamsInit(const Invocation& call) { return Params(call, "init"); }
+// `pallet` and `offset`: the command words and the operands as given.
+int Memory(const Invocation& call, const char* what, const char* sub) {
+    std::vector<std::string> words = {what, sub};
+    words.insert(words.end(), call.operands.begin(), call.operands.end());
+    return mivo::RunPortCommand(call.args, words);
+}
+int PalletSend(const Invocation& call) { return Memory(call, "pallet", "send"); }
+int PalletReceive(const Invocation& call) { return Memory(call, "pallet", "receive"); }
+int PalletInit(const Invocation& call) { return Memory(call, "pallet", "init"); }
+int OffsetSend(const Invocation& call) { return Memory(call, "offset", "send"); }
+int OffsetReceive(const Invocation& call) { return Memory(call, "offset", "receive"); }
+int OffsetInit(const Invocation& call) { return Memory(call, "offset", "init"); }
 int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"version"}); }
 int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
 
@@ -86,6 +98,22 @@ const std::vector<Command>& Commands() {
          ParamsInit,
          1,
          1},
+        {{"pallet", "send"}, 1, "mivo --port DEVICE ... pallet send FILE", PalletSend},
+        {{"pallet", "receive"},
+         2,
+         "mivo --port DEVICE ... pallet receive NUMBER FILE",
+         PalletReceive,
+         0,
+         1},
+        {{"pallet", "init"}, 1, "mivo --port DEVICE ... pallet init NUMBER", PalletInit},
+        {{"offset", "send"}, 1, "mivo --port DEVICE ... offset send FILE", OffsetSend},
+        {{"offset", "receive"},
+         2,
+         "mivo --port DEVICE ... offset receive NUMBER FILE",
+         OffsetReceive,
+         0,
+         1},
+        {{"offset", "init"}, 1, "mivo --port DEVICE ... offset init NUMBER", OffsetInit},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
     };
