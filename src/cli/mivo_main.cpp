@@ -33,13 +33,17 @@ int Convert(const Invocation& call) {
     const auto kind = mivo::ConvertKindFor(
         call.args.has("--kind") ? std::optional(call.args.value("--kind")) : std::nullopt,
         call.operands[0], call.operands[1], problem);
-    if (!kind) {
+    if (kind && call.args.has("--pallet") && *kind != mivo::ConvertKind::Pallet)
+        problem = "--pallet is for a pallet file (.plt)";
+    if (!kind || !problem.empty()) {
         std::cerr << "mivo: " << problem << '\n';
         return mivo::kExitUsage;
     }
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
     return mivo::ReportDeclined(
-        mivo::RunConvert(call.operands[0], call.operands[1], *kind, prompter), prompter, std::cerr);
+        mivo::RunConvert(call.operands[0], call.operands[1], *kind, prompter,
+                         call.args.has("--pallet") ? call.args.value("--pallet") : "0"),
+        prompter, std::cerr);
 }
 
 int StepsSend(const Invocation& call) {
@@ -73,7 +77,12 @@ int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"er
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {{"convert"}, 2, "mivo [--yes] [--kind step|parameter] convert IN OUT", Convert, 0, 1},
+        {{"convert"},
+         2,
+         "mivo [--yes] [--kind step|parameter|pallet|offset] [--pallet N] convert IN OUT",
+         Convert,
+         0,
+         1},
         {{"steps", "send"},
          1,
          "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
@@ -121,8 +130,8 @@ const std::vector<Command>& Commands() {
 }
 
 const mivo::OptionSpec& Options() {
-    static const mivo::OptionSpec known{{"--yes", "--help"},
-                                        {"--port", "--timeout", "--log", "--range", "--kind"}};
+    static const mivo::OptionSpec known{
+        {"--yes", "--help"}, {"--port", "--timeout", "--log", "--range", "--kind", "--pallet"}};
     return known;
 }
 

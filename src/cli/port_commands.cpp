@@ -86,6 +86,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     if (!args.has("--port")) return Usage("--port DEVICE is needed");
     if (args.has("--range") && !steps) return Usage("--range is for steps send/receive");
     if (args.has("--kind")) return Usage("--kind is for convert");
+    if (args.has("--pallet")) return Usage("--pallet is for convert");
 
     std::string start = "0", end = "999";
     if (args.has("--range")) {
