@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "pallets/pallet_transfer.h"
@@ -149,6 +151,11 @@ void Tpalet::buildCommands() {
                            {"Direct", "MenuDirect", nullptr,
                             [this] { showScreenFromMenu(screens().tdirect, true); }},
                        });
+    // Pictures alone: at this narrow width the words beside them would push the line switch
+    // out of sight.
+    if (auto* bar = findChild<QToolBar*>("ToolBar1"))
+        for (QToolButton* b : bar->findChildren<QToolButton*>())
+            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
     // Printing comes with the listings.
     action("Print")->setEnabled(false);
     menuAction("Print")->setEnabled(false);

@@ -60,6 +60,9 @@ TEST_F(OffsetEditor, ScreenAsLaidOut) {
     editor().show();
     EXPECT_TRUE(editor().windowTitle().startsWith("MIVO Editor [Offset]"));
     EXPECT_EQ(editor().maximumSize(), QSize(480, 240));
+    QApplication::processEvents();
+    // The line switch fits beside the buttons at the written width.
+    EXPECT_TRUE(lineSwitchOf(&editor())->isVisible());
     QAbstractItemModel* model = grid()->model();
     ASSERT_EQ(model->rowCount(), 1);
     ASSERT_EQ(model->columnCount(), 4);

@@ -66,6 +66,9 @@ TEST_F(PalletEditor, ScreenAsLaidOut) {
     EXPECT_TRUE(editor().windowTitle().startsWith("MIVO Editor [Pallet]"));
     EXPECT_EQ(editor().maximumSize(), QSize(460, 263));
     EXPECT_FALSE(editor().windowFlags() & Qt::WindowMaximizeButtonHint);
+    QApplication::processEvents();
+    // The line switch fits beside the buttons at the written width.
+    EXPECT_TRUE(lineSwitchOf(&editor())->isVisible());
     QAbstractItemModel* model = grid()->model();
     ASSERT_EQ(model->rowCount(), 3);
     ASSERT_EQ(model->columnCount(), 3);
