@@ -157,7 +157,19 @@ TEST_F(PalletEditor, EditSaveOpenAndNewProgramming) {
     EXPECT_EQ(field("YSection")->text(), "5");
     EXPECT_FALSE(flagged());
 
+    // The editor's dialogs and the closing save's own: the same file, its filter spelt "palet";
+    // the closing save leaves PalletModified set.
+    EXPECT_EQ(chooser.filters, (QStringList{"MIVO pallet file(*.plt)", "ZEB data file(*.crd)",
+                                            "CSV file(*.csv)", "All(*.*)"}));
     typeCell(0, 1, "1");
+    chooser.name = QString::fromStdString(dir / "exit.plt");
+    chooser.filter = PltSavePlt;
+    prompter.messages.clear();
+    EXPECT_TRUE(editor().saveFromStartScreen());
+    EXPECT_EQ(chooser.filters,
+              (QStringList{"MIVO palet file(*.plt)", "CSV file(*.csv)", "All(*.*)"}));
+    EXPECT_EQ(ReadBytes(dir / "exit.plt"), PalletFileText(editor().data()));
+    EXPECT_TRUE(flagged());
     prompter.messages.clear();
     prompter.answers = {false, true};
     press("New programming");
