@@ -4,6 +4,8 @@
 #include <cctype>
 
 #include "cli/cli_args.h"
+#include "offsets/offset_data.h"
+#include "pallets/pallet_data.h"
 #include "parameters/parameter_files.h"
 #include "steps/step_files.h"
 #include "steps/step_table.h"
@@ -24,7 +26,35 @@ std::string Extension(const std::string& path) {
 }
 
 const char* KindName(ConvertKind kind) {
-    return kind == ConvertKind::Step ? "a step file" : "a parameter file";
+    switch (kind) {
+        case ConvertKind::Step:
+            return "a step file";
+        case ConvertKind::Parameter:
+            return "a parameter file";
+        case ConvertKind::Pallet:
+            return "a pallet file";
+        case ConvertKind::Offset:
+            return "an offset file";
+    }
+    return "";
+}
+
+// The kind a file name's extension tells; nullopt for one of none or another kind (".csv").
+std::optional<ConvertKind> NamedKind(const std::string& ext) {
+    if (ext == ".stp") return ConvertKind::Step;
+    if (ext == ".prm") return ConvertKind::Parameter;
+    if (ext == ".plt") return ConvertKind::Pallet;
+    if (ext == ".off") return ConvertKind::Offset;
+    return std::nullopt;
+}
+
+// Open IN, then save OUT, through a kind's own procedures.
+template <typename Data, typename Open, typename Save>
+int Convert(const std::string& in, const std::string& out, const FileKind& files, Data& data,
+            Open open, Save save, Prompter& prompter) {
+    if (open(data, in, OpenFilterForPath(files, in), prompter) != OpenOutcome::Completed)
+        return kExitFailed;
+    return save(data, out, SaveFilterForPath(files, out), prompter) ? kExitCompleted : kExitFailed;
 }
 
 }  // namespace
@@ -50,25 +80,28 @@ std::optional<ConvertKind> ConvertKindFor(const std::optional<std::string>& kind
             kind = ConvertKind::Step;
         else if (*kindOption == "parameter")
             kind = ConvertKind::Parameter;
+        else if (*kindOption == "pallet")
+            kind = ConvertKind::Pallet;
+        else if (*kindOption == "offset")
+            kind = ConvertKind::Offset;
         else
-            problem = "--kind wants step or parameter";
+            problem = "--kind wants step, parameter, pallet or offset";
     } else {
         const std::string ext = Extension(out);
-        if (ext == ".stp" || ext == ".csv")
-            kind = ConvertKind::Step;
-        else if (ext == ".prm")
-            kind = ConvertKind::Parameter;
-        else
+        kind = ext == ".csv" ? std::optional(ConvertKind::Step) : NamedKind(ext);
+        if (!kind)
             problem = "cannot tell what " + out +
-                      " is to hold: name it .stp, .csv or .prm, or give --kind step or "
-                      "--kind parameter";
+                      " is to hold: name it .stp, .csv, .prm, .plt or .off, or give --kind step, "
+                      "parameter, pallet or offset";
     }
     if (!kind) return std::nullopt;
-    const std::string inExt = Extension(in);
-    const std::optional<ConvertKind> named = inExt == ".stp" ? std::optional(ConvertKind::Step)
-                                             : inExt == ".prm"
-                                                 ? std::optional(ConvertKind::Parameter)
-                                                 : std::nullopt;
+    // OUT named for another kind than --kind says: nothing is written by guess.
+    if (const std::optional<ConvertKind> outNamed = NamedKind(Extension(out));
+        kindOption && outNamed && *outNamed != *kind) {
+        problem = out + " would be " + KindName(*outNamed) + ", --kind says " + KindName(*kind);
+        return std::nullopt;
+    }
+    const std::optional<ConvertKind> named = NamedKind(Extension(in));
     if (named && *named != *kind) {
         problem = in + " is " + KindName(*named) + ", " + out + " would be " + KindName(*kind);
         return std::nullopt;
@@ -78,8 +111,20 @@ std::optional<ConvertKind> ConvertKindFor(const std::optional<std::string>& kind
 
 bool IsZebFileName(const std::string& path) { return OpenFilterForPath(path) == OpenCrd; }
 
-int RunConvert(const std::string& in, const std::string& out, ConvertKind kind,
-               Prompter& prompter) {
+int RunConvert(const std::string& in, const std::string& out, ConvertKind kind, Prompter& prompter,
+               const std::string& palletNumber) {
+    if (kind == ConvertKind::Pallet) {
+        PalletData pallet;
+        pallet.number = palletNumber;
+        const auto save = [](const PalletData& d, const std::string& name, int filter,
+                             Prompter& p) { return SavePalletFile(d, name, filter, p); };
+        return Convert(in, out, PalletFileKind(), pallet, OpenPalletFile, save, prompter);
+    }
+    if (kind == ConvertKind::Offset) {
+        OffsetData offsets;
+        return Convert(in, out, OffsetFileKind(), offsets, OpenOffsetFile, SaveOffsetFile,
+                       prompter);
+    }
     if (kind == ConvertKind::Parameter) {
         // A ZEB file is imported onto robot 22's values, as the editor's table starts.
         ParameterTable table;

@@ -1,6 +1,7 @@
 #pragma once
 // `mivo convert IN OUT`: opens a data file (or imports a ZEB file) and saves it as a file of the
-// same kind, steps or parameters, through the same open and save procedures as the editors.
+// same kind, steps, parameters, a pallet or offsets, through the same open and save procedures
+// as the editors.
 #include <optional>
 #include <string>
 
@@ -20,18 +21,22 @@ int SaveFilterForPath(const std::string& path);
 // them.
 bool IsZebFileName(const std::string& path);
 
-enum class ConvertKind { Step, Parameter };
+enum class ConvertKind { Step, Parameter, Pallet, Offset };
 
-// What `convert` makes: `kindOption` ("step" or "parameter", from --kind) when given, else
-// OUT's extension in any case: ".stp" and ".csv" steps, ".prm" parameters. An IN named ".stp"
-// or ".prm" must be of that kind. nullopt with `problem` when the kind cannot be told or IN
+// What `convert` makes: `kindOption` ("step", "parameter", "pallet" or "offset", from --kind)
+// when given, else OUT's extension in any case: ".stp" and ".csv" steps, ".prm" parameters,
+// ".plt" a pallet, ".off" offsets. An IN named ".stp", ".prm", ".plt" or ".off" must be of
+// that kind. nullopt with `problem` when the kind cannot be told or IN
 // and OUT disagree: nothing is written by guess.
 std::optional<ConvertKind> ConvertKindFor(const std::optional<std::string>& kindOption,
                                           const std::string& in, const std::string& out,
                                           std::string& problem);
 
 // kExitCompleted when the open ended with its completion notice and the save with "Saved",
-// otherwise kExitFailed (nothing is saved after a failed open).
-int RunConvert(const std::string& in, const std::string& out, ConvertKind kind, Prompter& prompter);
+// otherwise kExitFailed (nothing is saved after a failed open). For a pallet, `palletNumber`
+// (--pallet, "0" by default) is in the number field when IN is opened: a ZEB file's block of
+// that pallet is imported.
+int RunConvert(const std::string& in, const std::string& out, ConvertKind kind, Prompter& prompter,
+               const std::string& palletNumber = "0");
 
 }  // namespace mivo

@@ -37,13 +37,17 @@ int Convert(const Invocation& call) {
     const auto kind = mivo::ConvertKindFor(
         call.args.has("--kind") ? std::optional(call.args.value("--kind")) : std::nullopt,
         call.operands[0], call.operands[1], problem);
-    if (!kind) {
+    if (kind && call.args.has("--pallet") && *kind != mivo::ConvertKind::Pallet)
+        problem = "--pallet is for a pallet file (.plt)";
+    if (!kind || !problem.empty()) {
         std::cerr << "mivo: " << problem << '\n';
         return mivo::kExitUsage;
     }
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
     return mivo::ReportDeclined(
-        mivo::RunConvert(call.operands[0], call.operands[1], *kind, prompter), prompter, std::cerr);
+        mivo::RunConvert(call.operands[0], call.operands[1], *kind, prompter,
+                         call.args.has("--pallet") ? call.args.value("--pallet") : "0"),
+        prompter, std::cerr);
 }
 
 int StepsSend(const Invocation& call) {
@@ -60,13 +64,30 @@ int Params(const Invocation& call, const char* sub) {
 int ParamsSend(const Invocation& call) { return Params(call, "send"); }
 int ParamsReceive(const Invocation& call) { return Params(call, "receive"); }
 int ParamsInit(const Invocation& call) { return Params(call, "init"); }
+// `pallet` and `offset`: the command words and the operands as given.
+int Memory(const Invocation& call, const char* what, const char* sub) {
+    std::vector<std::string> words = {what, sub};
+    words.insert(words.end(), call.operands.begin(), call.operands.end());
+    return mivo::RunPortCommand(call.args, words);
+}
+int PalletSend(const Invocation& call) { return Memory(call, "pallet", "send"); }
+int PalletReceive(const Invocation& call) { return Memory(call, "pallet", "receive"); }
+int PalletInit(const Invocation& call) { return Memory(call, "pallet", "init"); }
+int OffsetSend(const Invocation& call) { return Memory(call, "offset", "send"); }
+int OffsetReceive(const Invocation& call) { return Memory(call, "offset", "receive"); }
+int OffsetInit(const Invocation& call) { return Memory(call, "offset", "init"); }
 int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"version"}); }
 int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
 int Direct(const Invocation& call) { return mivo::RunDirectCommand(call.args, call.operands); }
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {{"convert"}, 2, "mivo [--yes] [--kind step|parameter] convert IN OUT", Convert, 0, 1},
+        {{"convert"},
+         2,
+         "mivo [--yes] [--kind step|parameter|pallet|offset] [--pallet N] convert IN OUT",
+         Convert,
+         0,
+         1},
         {{"steps", "send"},
          1,
          "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
@@ -91,6 +112,22 @@ const std::vector<Command>& Commands() {
          ParamsInit,
          1,
          1},
+        {{"pallet", "send"}, 1, "mivo --port DEVICE ... pallet send FILE", PalletSend},
+        {{"pallet", "receive"},
+         2,
+         "mivo --port DEVICE ... pallet receive NUMBER FILE",
+         PalletReceive,
+         0,
+         1},
+        {{"pallet", "init"}, 1, "mivo --port DEVICE ... pallet init NUMBER", PalletInit},
+        {{"offset", "send"}, 1, "mivo --port DEVICE ... offset send FILE", OffsetSend},
+        {{"offset", "receive"},
+         2,
+         "mivo --port DEVICE ... offset receive NUMBER FILE",
+         OffsetReceive,
+         0,
+         1},
+        {{"offset", "init"}, 1, "mivo --port DEVICE ... offset init NUMBER", OffsetInit},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
         {{"direct"}, kAnyOperands, mivo::DirectUsage(), Direct},
@@ -99,8 +136,8 @@ const std::vector<Command>& Commands() {
 }
 
 const mivo::OptionSpec& Options() {
-    static const mivo::OptionSpec known{{"--yes", "--help"},
-                                        {"--port", "--timeout", "--log", "--range", "--kind"}};
+    static const mivo::OptionSpec known{
+        {"--yes", "--help"}, {"--port", "--timeout", "--log", "--range", "--kind", "--pallet"}};
     return known;
 }
 

@@ -13,6 +13,7 @@
 #include "cli/console_prompter.h"
 #include "cli/console_transfer_view.h"
 #include "cli/convert_command.h"
+#include "cli/memory_command.h"
 #include "cli/params_command.h"
 #include "common/convert.h"
 #include "common/stop_signals.h"
@@ -80,10 +81,12 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     const bool version = words.size() == 1 && words[0] == "version";
     const bool errors = words.size() == 1 && words[0] == "errors";
     const bool params = !words.empty() && words[0] == "params";
-    if (!steps && !version && !errors && !params) return Usage("unknown port command");
+    const bool memory = !words.empty() && (words[0] == "pallet" || words[0] == "offset");
+    if (!steps && !version && !errors && !params && !memory) return Usage("unknown port command");
     if (!args.has("--port")) return Usage("--port DEVICE is needed");
     if (args.has("--range") && !steps) return Usage("--range is for steps send/receive");
     if (args.has("--kind")) return Usage("--kind is for convert");
+    if (args.has("--pallet")) return Usage("--pallet is for convert");
 
     std::string start = "0", end = "999";
     if (args.has("--range")) {
@@ -123,6 +126,13 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     if (params) {
         std::string problem;
         const int ready = paramsCommand.prepare(prompter, problem);
+        if (ready == kExitUsage) return Usage(problem);
+        if (ready != kExitCompleted) return ready;
+    }
+    MemoryCommand memoryCommand(words);
+    if (memory) {
+        std::string problem;
+        const int ready = memoryCommand.prepare(prompter, problem);
         if (ready == kExitUsage) return Usage(problem);
         if (ready != kExitCompleted) return ready;
     }
@@ -170,6 +180,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
             status = kExitCompleted;
     } else if (params) {
         status = paramsCommand.run(ctx, std::cout);
+    } else if (memory) {
+        status = memoryCommand.run(ctx);
     } else if (version) {
         const Versions v = QueryVersions(ctx);
         static const char* const kCaptions[] = {

@@ -1,15 +1,300 @@
 #include "offsets/toffset.h"
 
+#include <QAbstractTableModel>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 
-#include "shell/line_switch.h"
+#include "link/tbuff.h"
+#include "offsets/offset_transfer.h"
+#include "procedures/program_control.h"
+#include "procedures/prompter.h"
+#include "shell/cp1252.h"
 #include "shell/screens.h"
 
 namespace mivo {
 
+namespace {
+
+const char* const kColumnTitles[kAxisCount] = {"     X", "     Y", "     Z", "     R"};
+constexpr int kTitleWidth = 87;
+constexpr int kColumnWidth = 64;
+const char* const kContentsCaption = "Offset contents";
+
+std::string OffsetStartQuestion(const std::string& number) {
+    return "PGM " + number + " will be started.  OK?";
+}
+
+}  // namespace
+
+// OFFGRID: the row "Offset value" with the four axes over the offset data.
+class OffsetGridModel : public QAbstractTableModel {
+  public:
+    OffsetGridModel(OffsetData& data, Prompter& prompter, std::function<void()> edited,
+                    QObject* parent)
+        : QAbstractTableModel(parent), data_(data), prompter_(prompter), edited_(edited) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 1; }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kAxisCount;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+        return Cp1252::decode(data_.values[static_cast<std::size_t>(index.column())]);
+    }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override {
+        if (role != Qt::DisplayRole) return {};
+        if (o == Qt::Vertical) return section == 0 ? QString("Offset value") : QVariant();
+        return section >= 0 && section < kAxisCount ? QString(kColumnTitles[section]) : QVariant();
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    }
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (role != Qt::EditRole) return false;
+        std::string bytes;
+        QChar bad;
+        if (!Cp1252::encode(value.toString(), bytes, &bad)) {
+            prompter_.notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
+            return false;
+        }
+        data_.values[static_cast<std::size_t>(index.column())] = std::move(bytes);
+        emit dataChanged(index, index);
+        edited_();
+        return true;
+    }
+    void replaced() {
+        beginResetModel();
+        endResetModel();
+    }
+
+  private:
+    OffsetData& data_;
+    Prompter& prompter_;
+    std::function<void()> edited_;
+};
+
 Toffset::Toffset(Screens& screens, QWidget* parent)
-    : PlaceholderScreen(screens, "Toffset", "MIVO Editor [Offset]", parent) {
-    toolBar()->addWidget(new LineSwitch(*screens.tbuff, LineSwitch::Main, this));
+    : EditorFrame(screens, DataKind::Offset, OffsetFileKind(), parent) {
+    setObjectName("Toffset");
+    setCaption("MIVO Editor [Offset]");
+    // Opens at its written size, centred; at most that size, minimised but not maximised.
+    setWrittenSize({480, 240});
+    setMinimumSize(0, 0);
+    setMaximumSize(480, 240);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    model_ = new OffsetGridModel(
+        data_, prompter(), [this] { setModified(true); }, this);
+    buildCommands();
+    buildCentre();
+    dataChanged();
+}
+
+Toffset::~Toffset() = default;
+
+void Toffset::buildCommands() {
+    buildToolBar({
+        {"New programming", "OFFNew", "New", false, [this] { newProgramming(); }},
+        {"Open", "OFFOpen", "Opn", false, [this] { openFile(); }},
+        {"Save", "OFFSave", "Sav", false, [this] { saveFile(); }},
+        {"Print", "OFFPrint", "Prn", false, {}},
+        // The send button's hint is its question.
+        {"Is offset sending executed?", "OFFSend", "Snd", true, [this] { sendOffsets(); }},
+        {"Offset receive", "OFFReceive", "Rcv", true, [this] { receiveOffsets(); }},
+        {"Return to origin", "OFFOrigin", "Org", true, [this] { returnToOrigin(); }},
+        {"Program execute", "OFFRun", "Run", true, [this] { executeProgram(); }},
+        {"Motor free", "OFFFree", "MF", true, [this] { motorFree(); }},
+        {"Teaching set", "OFFTeach", "Tch", true, [this] { teachOffsets(); }},
+        {"Initial screen move", "OFFEnd", "End", false, [this] { initialScreenMove(); }},
+    });
+    addMenu("File", {
+                        {"New programming", "MenuNew", "New programming"},
+                        {"Open", "MenuOpen", "Open"},
+                        {"Save", "MenuSave", "Save"},
+                        {"Print", "MenuPrint", "Print"},
+                        {"End", "MenuEnd", nullptr, [this] { endOffsets(); }},
+                    });
+    addMenu("Communication",
+            {
+                {"Offset send", "MenuSend", "Is offset sending executed?", {}, true},
+                {"Offset receive", "MenuReceive", "Offset receive", {}, true},
+                {"Offset initialize", "MenuInit", nullptr, [this] { initializeOffsets(); }, true},
+                {nullptr},
+                {"Return to origin", "MenuOrigin", "Return to origin", {}, true},
+                {"Program execute", "MenuRun", "Program execute", {}, true},
+                {"Motor free", "MenuFree", "Motor free", {}, true},
+            });
+    addMenu("Display", {
+                           {"Step", "MenuStep", nullptr,
+                            [this] { showScreenFromMenu(screens().tmmain, false); }},
+                           {"Parameter", "MenuParameter", nullptr,
+                            [this] { showScreenFromMenu(screens().tparameter, false); }},
+                           {"Pallet", "MenuPallet", nullptr,
+                            [this] { showScreenFromMenu(screens().tpalet, false); }},
+                           {"Direct", "MenuDirect", nullptr,
+                            [this] { showScreenFromMenu(screens().tdirect, true); }},
+                       });
+    // Pictures alone: at this narrow width the words beside them would push the line switch
+    // out of sight.
+    if (auto* bar = findChild<QToolBar*>("ToolBar1"))
+        for (QToolButton* b : bar->findChildren<QToolButton*>())
+            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // Printing comes with the listings.
+    action("Print")->setEnabled(false);
+    menuAction("Print")->setEnabled(false);
+}
+
+void Toffset::buildCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(4, 2, 4, 4);
+
+    program_ = new QLineEdit(centre);
+    program_->setObjectName("PgmNo");
+    program_->setMaxLength(1);
+    program_->setValidator(new Cp1252Validator(program_));
+    connect(program_, &QLineEdit::textChanged, this, [this] {
+        if (showing_) return;
+        std::string bytes;
+        if (!Cp1252::encode(program_->text(), bytes)) return;  // the validator lets none through
+        data_.program = std::move(bytes);
+        setModified(true);
+    });
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel("PgmNo.", centre));
+    top->addWidget(program_);
+    top->addStretch(1);
+    layout->addLayout(top);
+
+    grid_ = new QTableView(centre);
+    grid_->setObjectName("OFFGRID");
+    grid_->setModel(model_);
+    grid_->verticalHeader()->setFixedWidth(kTitleWidth);
+    for (int c = 0; c < kAxisCount; ++c) grid_->horizontalHeader()->resizeSection(c, kColumnWidth);
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::DoubleClicked);
+    grid_->setCurrentIndex(model_->index(0, 0));
+    grid_->installEventFilter(this);
+    layout->addWidget(grid_, 1);
+    setCentralWidget(centre);
+}
+
+void Toffset::dataChanged() {
+    showing_ = true;
+    program_->setText(Cp1252::decode(data_.program));
+    showing_ = false;
+    model_->replaced();
+}
+
+bool Toffset::eventFilter(QObject* watched, QEvent* event) {
+    // Any key in the grid, as the user presses it.
+    if (watched == grid_ && event->type() == QEvent::KeyPress) setModified(true);
+    return EditorFrame::eventFilter(watched, event);
+}
+
+void Toffset::closeEvent(QCloseEvent* event) {
+    transferLog().clear();
+    EditorFrame::closeEvent(event);
+}
+
+std::string Toffset::fileContent() const { return OffsetFileText(data_); }
+
+bool Toffset::convertFile(int, std::string_view content, Prompter& prompter) {
+    return ConvertOffsetText(data_, content, prompter);
+}
+
+void Toffset::fileOpened() { dataChanged(); }
+
+void Toffset::newProgramming() {
+    offerToSave();
+    if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
+    setModified(false);
+    data_.values.fill(kOffsetInitial);
+    transferLog().clear();
+    forgetFile();
+    dataChanged();
+}
+
+OffsetTarget Toffset::offsetTarget() {
+    return {data_, [this] { setModified(true); }, [this] { dataChanged(); },
+            [this] { return onlineShown(); }};
+}
+
+void Toffset::sendOffsets() {
+    runOperation([this](ProcedureContext& ctx) {
+        SendOffsets(ctx, offsetTarget());
+        return false;
+    });
+}
+
+void Toffset::receiveOffsets() {
+    runOperation([this](ProcedureContext& ctx) {
+        ReceiveOffsets(ctx, offsetTarget());
+        return false;
+    });
+}
+
+void Toffset::initializeOffsets() {
+    runOperation([this](ProcedureContext& ctx) {
+        InitializeOffsets(ctx, offsetTarget());
+        return false;
+    });
+}
+
+void Toffset::returnToOrigin() {
+    runOperation([](ProcedureContext& ctx) {
+        ReturnToOrigin(ctx);
+        return false;
+    });
+}
+
+void Toffset::executeProgram() {
+    runOperation([](ProcedureContext& ctx) {
+        ExecuteProgram(ctx, OffsetStartQuestion);
+        return false;
+    });
+}
+
+void Toffset::motorFree() {
+    runOperation([](ProcedureContext& ctx) {
+        MotorFree(ctx);
+        return false;
+    });
+}
+
+void Toffset::teachOffsets() {
+    if (RefusedWhileOperating(screens(), prompter())) return;
+    if (!onlineShown()) {
+        prompter().notify("Teaching control cannot be made under offline", "Under offline");
+        return;
+    }
+}
+
+void Toffset::initialScreenMove() {
+    offerToSave();
+    setModified(false);
+    endOffsets();
+    if (TBuff* link = screens().tbuff; link && link->isOnline()) link->requestOffline();
+}
+
+void Toffset::endOffsets() {
+    transferLog().clear();
+    endEditor();
+}
+
+void Toffset::showScreenFromMenu(QWidget* screen, bool refusedWhileOperating) {
+    if (!refusedWhileOperating) transferLog().clear();
+    showScreen(screen, refusedWhileOperating);
 }
 
 }  // namespace mivo

@@ -1,13 +1,67 @@
 #pragma once
-// Toffset: the offset editor. For now the window frame with its caption and its line switch.
-#include "shell/placeholder_screen.h"
+// Toffset: the offset editor, on the shared editor frame. Shows the four offsets of one
+// program in the grid OFFGRID, keeps them in files and sends, receives and initialises them on
+// the controller.
+#include <string>
+#include <string_view>
+
+#include "offsets/offset_data.h"
+#include "shell/editor_frame.h"
+
+class QLineEdit;
+class QTableView;
 
 namespace mivo {
 
-class Toffset : public PlaceholderScreen {
+class OffsetGridModel;
+struct OffsetTarget;
+
+class Toffset : public EditorFrame {
     Q_OBJECT
   public:
     explicit Toffset(Screens& screens, QWidget* parent = nullptr);
+    ~Toffset() override;
+
+    OffsetData& data() { return data_; }
+    // The data were written from outside: the screen shows them.
+    void dataChanged();
+
+    bool offsetModified() const { return modified(); }
+
+    void newProgramming();
+    void sendOffsets();
+    void receiveOffsets();
+    void initializeOffsets();
+    void returnToOrigin();
+    void executeProgram();
+    void motorFree();
+    // Offset position teach: refused while an operation shows and off line; the teaching
+    // screen's part comes with teaching.
+    void teachOffsets();
+    // "Initial screen move": offers to save, clears the flag, goes back to the start screen and
+    // off line.
+    void initialScreenMove();
+    // "End" and closing: back to the start screen, without question, the line as it is.
+    void endOffsets();
+    void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    std::string fileContent() const override;
+    bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
+    void fileOpened() override;
+
+  private:
+    void buildCommands();
+    void buildCentre();
+    OffsetTarget offsetTarget();
+
+    OffsetData data_;
+    OffsetGridModel* model_ = nullptr;
+    QTableView* grid_ = nullptr;
+    QLineEdit* program_ = nullptr;
+    bool showing_ = false;  // the fields are being filled from the data
 };
 
 }  // namespace mivo

@@ -1,15 +1,320 @@
 #include "pallets/tpalet.h"
 
+#include <QAbstractTableModel>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
 #include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
 
-#include "shell/line_switch.h"
+#include "pallets/pallet_transfer.h"
+#include "parameters/parameter_transfer.h"
+#include "procedures/program_control.h"
+#include "procedures/prompter.h"
+#include "shell/cp1252.h"
 #include "shell/screens.h"
 
 namespace mivo {
 
+namespace {
+
+constexpr int kGridSize = 3;  // P1..P3 by X, Y, Z
+const char* const kRowTitles[kGridSize] = {"P1", "P2", "P3"};
+const char* const kColumnTitles[kGridSize] = {"     X", "     Y", "     Z"};
+
+// The pallet field a cell shows; -1 for the Z cells of P2 and P3.
+int CellField(int row, int column) {
+    for (int f = 0; f < PalletXPartitions; ++f)
+        if (PalletFieldRow(f) == row && PalletFieldColumn(f) == column) return f;
+    return -1;
+}
+
+}  // namespace
+
+// PALGRID: the nine cells of the three corner points over the pallet data.
+class PalletGridModel : public QAbstractTableModel {
+  public:
+    PalletGridModel(PalletData& data, Prompter& prompter, std::function<void()> edited,
+                    QObject* parent)
+        : QAbstractTableModel(parent), data_(data), prompter_(prompter), edited_(edited) {}
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kGridSize;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kGridSize;
+    }
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+        return Cp1252::decode(cell(index.row(), index.column()));
+    }
+    QVariant headerData(int section, Qt::Orientation o, int role) const override {
+        if (role != Qt::DisplayRole || section < 0 || section >= kGridSize) return {};
+        return QString(o == Qt::Horizontal ? kColumnTitles[section] : kRowTitles[section]);
+    }
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    }
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (role != Qt::EditRole) return false;
+        std::string bytes;
+        QChar bad;
+        if (!Cp1252::encode(value.toString(), bytes, &bad)) {
+            prompter_.notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
+            return false;
+        }
+        cell(index.row(), index.column()) = std::move(bytes);
+        emit dataChanged(index, index);
+        edited_();
+        return true;
+    }
+    void replaced() {
+        beginResetModel();
+        endResetModel();
+    }
+
+  private:
+    std::string& cell(int row, int column) const {
+        const int f = CellField(row, column);
+        if (f >= 0) return data_.fields[static_cast<std::size_t>(f)];
+        return row == 1 ? data_.z2 : data_.z3;
+    }
+    PalletData& data_;
+    Prompter& prompter_;
+    std::function<void()> edited_;
+};
+
 Tpalet::Tpalet(Screens& screens, QWidget* parent)
-    : PlaceholderScreen(screens, "Tpalet", "MIVO Editor [Pallet]", parent) {
-    toolBar()->addWidget(new LineSwitch(*screens.tbuff, LineSwitch::Main, this));
+    : EditorFrame(screens, DataKind::Pallet, PalletFileKind(), parent) {
+    setObjectName("Tpalet");
+    setCaption("MIVO Editor [Pallet]");
+    // Opens at its written size, centred; at most that size, minimised but not maximised.
+    setWrittenSize({460, 263});
+    setMinimumSize(0, 0);
+    setMaximumSize(460, 263);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setStartScreenFiles(PalletExitFileKind());
+    model_ = new PalletGridModel(
+        data_, prompter(), [this] { setModified(true); }, this);
+    buildCommands();
+    buildCentre();
+    dataChanged();
+}
+
+Tpalet::~Tpalet() = default;
+
+void Tpalet::buildCommands() {
+    buildToolBar({
+        {"New programming", "PALNew", "New", false, [this] { newProgramming(); }},
+        {"Open", "PALOpen", "Opn", false, [this] { openFile(); }},
+        {"Save", "PALSave", "Sav", false, [this] { saveFile(); }},
+        {"Print", "PALPrint", "Prn", false, {}},
+        {"Pallet send", "PALSend", "Snd", true, [this] { sendPallet(); }},
+        {"Pallet receive", "PALReceive", "Rcv", true, [this] { receivePallet(); }},
+        {"Return to origin", "PALOrigin", "Org", true, [this] { returnToOrigin(); }},
+        {"Program execute", "PALRun", "Run", true, [this] { executeProgram(); }},
+        {"Motor free", "PALFree", "MF", true, [this] { motorFree(); }},
+        {"Teaching set", "PALTeach", "Tch", true, [this] { teachPallet(); }},
+        {"Initial screen move", "PALEnd", "End", false, [this] { endPallet(); }},
+    });
+    addMenu("File", {
+                        {"New programming", "MenuNew", "New programming"},
+                        {"Open", "MenuOpen", "Open"},
+                        {"Save", "MenuSave", "Save"},
+                        {"Print", "MenuPrint", "Print"},
+                        {"End", "MenuEnd", "Initial screen move"},
+                    });
+    addMenu("Communication",
+            {
+                {"Pallet send", "MenuSend", "Pallet send", {}, true},
+                {"Pallet receive", "MenuReceive", "Pallet receive", {}, true},
+                {"Pallet initialize", "MenuInit", nullptr, [this] { initializePallet(); }, true},
+                {nullptr},
+                {"Return to origin", "MenuOrigin", "Return to origin", {}, true},
+                {"Program execute", "MenuRun", "Program execute", {}, true},
+                {"Motor free", "MenuFree", "Motor free", {}, true},
+            });
+    addMenu("Display", {
+                           {"Step", "MenuStep", nullptr,
+                            [this] { showScreenFromMenu(screens().tmmain, false); }},
+                           {"Parameter", "MenuParameter", nullptr,
+                            [this] { showScreenFromMenu(screens().tparameter, false); }},
+                           {"Offset", "MenuOffset", nullptr,
+                            [this] { showScreenFromMenu(screens().toffset, false); }},
+                           {"Direct", "MenuDirect", nullptr,
+                            [this] { showScreenFromMenu(screens().tdirect, true); }},
+                       });
+    // Pictures alone: at this narrow width the words beside them would push the line switch
+    // out of sight.
+    if (auto* bar = findChild<QToolBar*>("ToolBar1"))
+        for (QToolButton* b : bar->findChildren<QToolButton*>())
+            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    // Printing comes with the listings.
+    action("Print")->setEnabled(false);
+    menuAction("Print")->setEnabled(false);
+}
+
+void Tpalet::buildCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(4, 2, 4, 4);
+
+    const auto makeField = [&](const char* name, std::string& field) {
+        auto* edit = new QLineEdit(centre);
+        edit->setObjectName(name);
+        edit->setValidator(new Cp1252Validator(edit));
+        connect(edit, &QLineEdit::textChanged, this, [this, edit, &field] {
+            if (!showing_) fieldEdited(edit, field);
+        });
+        return edit;
+    };
+    number_ = makeField("PalletNo", data_.number);
+    xSections_ = makeField("XSection", data_.fields[PalletXPartitions]);
+    ySections_ = makeField("YSection", data_.fields[PalletYPartitions]);
+
+    auto* top = new QFormLayout;
+    top->addRow(new QLabel("PALLET No.", centre), number_);
+    layout->addLayout(top);
+
+    grid_ = new QTableView(centre);
+    grid_->setObjectName("PALGRID");
+    grid_->setModel(model_);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::DoubleClicked);
+    grid_->setCurrentIndex(model_->index(0, 0));
+    grid_->installEventFilter(this);
+    layout->addWidget(grid_, 1);
+
+    auto* sections = new QHBoxLayout;
+    sections->addWidget(new QLabel("X section number", centre));
+    sections->addWidget(xSections_);
+    sections->addWidget(new QLabel("Y section number", centre));
+    sections->addWidget(ySections_);
+    layout->addLayout(sections);
+    setCentralWidget(centre);
+}
+
+void Tpalet::fieldEdited(QLineEdit* edit, std::string& field) {
+    std::string bytes;
+    if (!Cp1252::encode(edit->text(), bytes)) return;  // the validator lets none through
+    field = std::move(bytes);
+    setModified(true);
+}
+
+void Tpalet::dataChanged() {
+    showing_ = true;
+    number_->setText(Cp1252::decode(data_.number));
+    xSections_->setText(Cp1252::decode(data_.fields[PalletXPartitions]));
+    ySections_->setText(Cp1252::decode(data_.fields[PalletYPartitions]));
+    showing_ = false;
+    model_->replaced();
+}
+
+bool Tpalet::eventFilter(QObject* watched, QEvent* event) {
+    // Any key in the grid, as the user presses it.
+    if (watched == grid_ && event->type() == QEvent::KeyPress) setModified(true);
+    return EditorFrame::eventFilter(watched, event);
+}
+
+void Tpalet::closeEvent(QCloseEvent* event) {
+    transferLog().clear();
+    EditorFrame::closeEvent(event);
+}
+
+std::string Tpalet::fileContent() const { return PalletFileText(data_); }
+
+bool Tpalet::convertFile(int filter, std::string_view content, Prompter& prompter) {
+    return ConvertPalletFile(data_, filter, content, prompter);
+}
+
+void Tpalet::fileOpened() { dataChanged(); }
+
+void Tpalet::newProgramming() {
+    offerToSave();
+    if (!prompter().ask("Is new program written?", "Pallet contents")) return;
+    setModified(false);
+    data_.clearFields();
+    data_.number = "0";
+    data_.fields[PalletXPartitions] = "2";
+    data_.fields[PalletYPartitions] = "2";
+    transferLog().clear();
+    forgetFile();
+    dataChanged();
+}
+
+PalletTarget Tpalet::palletTarget() {
+    return {data_, [this] { setModified(true); }, [this] { dataChanged(); },
+            [this] { return onlineShown(); }};
+}
+
+void Tpalet::sendPallet() {
+    runOperation([this](ProcedureContext& ctx) {
+        SendPallet(ctx, palletTarget());
+        return false;
+    });
+}
+
+void Tpalet::receivePallet() {
+    runOperation([this](ProcedureContext& ctx) {
+        ReceivePallet(ctx, palletTarget());
+        return false;
+    });
+}
+
+void Tpalet::initializePallet() {
+    runOperation([this](ProcedureContext& ctx) {
+        InitializePallet(ctx, palletTarget());
+        return false;
+    });
+}
+
+void Tpalet::returnToOrigin() {
+    runOperation([](ProcedureContext& ctx) {
+        ReturnToOrigin(ctx);
+        return false;
+    });
+}
+
+void Tpalet::executeProgram() {
+    runOperation([](ProcedureContext& ctx) {
+        ExecuteProgram(ctx, ParameterStartQuestion);
+        return false;
+    });
+}
+
+void Tpalet::motorFree() {
+    runOperation([](ProcedureContext& ctx) {
+        MotorFree(ctx);
+        return false;
+    });
+}
+
+void Tpalet::teachPallet() {
+    if (RefusedWhileOperating(screens(), prompter())) return;
+    if (!onlineShown()) {
+        prompter().notify("Teaching control cannot be made under offline", "Under offline");
+        return;
+    }
+}
+
+void Tpalet::endPallet() {
+    transferLog().clear();
+    endEditor();
+}
+
+void Tpalet::showScreenFromMenu(QWidget* screen, bool refusedWhileOperating) {
+    if (!refusedWhileOperating) transferLog().clear();
+    showScreen(screen, refusedWhileOperating);
 }
 
 }  // namespace mivo

@@ -1,13 +1,67 @@
 #pragma once
-// Tpalet: the pallet editor. For now the window frame with its caption and its line switch.
-#include "shell/placeholder_screen.h"
+// Tpalet: the pallet editor, on the shared editor frame. Shows one pallet: its number, the
+// three corner points in the grid PALGRID and the two section numbers; keeps it in files
+// (with the ZEB pallet import) and sends, receives and initialises it on the controller.
+#include <string>
+#include <string_view>
+
+#include "pallets/pallet_data.h"
+#include "shell/editor_frame.h"
+
+class QLineEdit;
+class QTableView;
 
 namespace mivo {
 
-class Tpalet : public PlaceholderScreen {
+class PalletGridModel;
+struct PalletTarget;
+
+class Tpalet : public EditorFrame {
     Q_OBJECT
   public:
     explicit Tpalet(Screens& screens, QWidget* parent = nullptr);
+    ~Tpalet() override;
+
+    PalletData& data() { return data_; }
+    // The data were written from outside: the screen shows them.
+    void dataChanged();
+
+    bool palletModified() const { return modified(); }
+
+    void newProgramming();
+    void sendPallet();
+    void receivePallet();
+    void initializePallet();
+    void returnToOrigin();
+    void executeProgram();
+    void motorFree();
+    // Pallet position teach: refused while an operation shows and off line; the teaching
+    // screen's part comes with teaching.
+    void teachPallet();
+    void endPallet();
+    void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    std::string fileContent() const override;
+    bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
+    void fileOpened() override;
+
+  private:
+    void buildCommands();
+    void buildCentre();
+    // A field typed into: its text taken when Windows-1252 holds it.
+    void fieldEdited(QLineEdit* edit, std::string& field);
+    PalletTarget palletTarget();
+
+    PalletData data_;
+    PalletGridModel* model_ = nullptr;
+    QTableView* grid_ = nullptr;
+    QLineEdit* number_ = nullptr;
+    QLineEdit* xSections_ = nullptr;
+    QLineEdit* ySections_ = nullptr;
+    bool showing_ = false;  // the fields are being filled from the data
 };
 
 }  // namespace mivo

@@ -9,7 +9,9 @@ namespace {
 
 // The end of a transfer at an item that got no reply: the transfer's notice, if it has one.
 Outcome NoReply(ProcedureContext& ctx, const MemoryTexts& texts) {
-    if (!texts.noReply.empty()) ctx.prompter.notify(texts.noReply, texts.errorCaption);
+    if (texts.noReply.empty()) return Outcome::Failed;
+    ctx.prompter.notify(texts.noReply,
+                        texts.noReplyCaption.empty() ? texts.errorCaption : texts.noReplyCaption);
     return Outcome::Failed;
 }
 

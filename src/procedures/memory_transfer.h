@@ -29,8 +29,10 @@ struct MemoryTexts {
     // `itemError(item)` ("Error occurs! No.12") with `errorCaption`. None when not given.
     std::function<std::string(const MemoryItem&)> itemError = {};
     std::string errorCaption = {};
-    // No reply at all: this notice with `errorCaption` ("Error occurs"); none when empty.
+    // No reply at all: this notice ("Error occurs") with `noReplyCaption`, or `errorCaption`
+    // when that is empty; none when `noReply` is empty.
     std::string noReply = {};
+    std::string noReplyCaption = {};
 };
 
 // Writes the items in order. "OK" goes on to the next item, after `accepted` was told; a

@@ -275,9 +275,10 @@ bool EditorFrame::runSave(QWidget* dialogParent, bool editorCall) {
     fileLines_.clear();
     QString name;
     int filter = 1;
-    if (!chooser().chooseSave(dialogParent, Labels(files_.saveFilters), name, filter)) return false;
-    if (!SaveDataFile(files_, FileName(name), filter, fileContent(), prompter())) return false;
-    showFile(SaveTargetName(files_, FileName(name), filter));
+    const FileKind& files = editorCall || !startFiles_ ? files_ : *startFiles_;
+    if (!chooser().chooseSave(dialogParent, Labels(files.saveFilters), name, filter)) return false;
+    if (!SaveDataFile(files, FileName(name), filter, fileContent(), prompter())) return false;
+    showFile(SaveTargetName(files, FileName(name), filter));
     if (editorCall) setModified(false);
     return true;
 }

@@ -73,6 +73,8 @@ class EditorFrame : public QMainWindow {
     // flag stays as it is. False when nothing was written (dialog cancelled, overwriting
     // declined, the write failed).
     bool saveFromStartScreen();
+    // The file kind of that save when its dialog words differ from the editor's own.
+    void setStartScreenFiles(const FileKind& files) { startFiles_ = &files; }
 
     // On line: the controller commands enabled and "COM set" disabled; off line the reverse.
     void applyOnlineState(bool online);
@@ -150,6 +152,7 @@ class EditorFrame : public QMainWindow {
     Screens& screens_;
     DataKind kind_;
     const FileKind& files_;
+    const FileKind* startFiles_ = nullptr;  // nullptr: files_
     LineSwitch* lineSwitch_ = nullptr;
     std::map<QString, QAction*> buttons_;    // by hint
     std::map<QString, QAction*> menuItems_;  // by text

@@ -207,7 +207,7 @@ TEST(MivoConvert, ParameterFiles) {
         {"short file", "convert short.prm out.prm", 1, "Open: File cannot be open\n", "", ""},
         {"prm to csv without a kind", "convert in.prm out.csv", 2, "", "", ""},
         {"kind not told", "convert in.csv out.txt", 2, "", "", ""},
-        {"unknown kind", "--kind pallet convert in.csv out.prm", 2, "", "", ""},
+        {"kind against the name", "--kind pallet convert in.csv out.prm", 2, "", "", ""},
         {"stp to prm", "convert in.stp out.prm", 2, "", "", ""},
         {"robot 22 only", "--kind parameter convert fresh.csv out.txt", 0,
          "Open: Complete\nSave: Saved\n", "out.txt", fresh},
@@ -233,6 +233,55 @@ TEST(MivoConvert, ParameterFiles) {
         for (const char* out : {"out.prm", "out.csv", "out.txt"}) {
             EXPECT_TRUE(c.file == out || !std::filesystem::exists(dir / out)) << out;
         }
+    }
+}
+
+// Pallet and offset files: ".plt" and ".off" out, or a CSV with --kind; a ZEB file's pallet block
+// chosen by --pallet (0 by default).
+TEST(MivoConvert, PalletAndOffsetFiles) {
+    const std::string plt = "4\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n";
+    const std::string off = "2\r\n1.50\r\n0.00\r\n-1\r\n9\r\n";
+    // Lines 1014 on: characters 6 to 11 read "L<line>" and the section numbers its last two.
+    std::string zeb;
+    for (int k = 1; k <= 1100; ++k) zeb += "-----" + std::to_string(k % 100 + 10) + "a.bc -\r\n";
+    struct Case {
+        const char* what;
+        std::string args;
+        int status;
+        std::string file;  // written; "" for none
+        std::string content;
+    } cases[] = {
+        {"plt to csv", "--kind pallet convert in.plt out.csv", 0, "out.csv", plt},
+        {"csv to plt", "convert in.csv out.plt", 0, "out.plt", plt},
+        {"off to off", "convert in.off out.OFF", 0, "out.OFF", off},
+        {"zeb pallet 0", "convert in.crd zeb.plt", 0, "zeb.plt",
+         "0\r\n24a.bc\r\n25a.bc\r\n26a.bc\r\n27a.bc\r\n28a.bc\r\n30a.bc\r\n31a.bc\r\n"
+         "33\r\n34\r\n"},
+        {"zeb pallet 1", "--pallet 1 convert in.crd zeb1.plt", 0, "zeb1.plt",
+         "1\r\n40a.bc\r\n41a.bc\r\n42a.bc\r\n43a.bc\r\n44a.bc\r\n46a.bc\r\n47a.bc\r\n"
+         "49\r\n50\r\n"},
+        {"zeb pallet beyond the file", "--pallet 9 convert in.crd none.plt", 1, "", ""},
+        {"short pallet", "convert short.plt none.plt", 1, "", ""},
+        {"plt is no offset file", "convert in.plt none.off", 2, "", ""},
+        {"--pallet for offsets", "--pallet 1 convert in.off none.off", 2, "", ""},
+        {"unknown kind", "--kind robot convert in.plt none.plt", 2, "", ""},
+        {"--kind against OUT's name", "--kind offset convert in.off none.plt", 2, "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        WriteBytes(dir / "in.plt", plt);
+        WriteBytes(dir / "in.csv", plt);
+        WriteBytes(dir / "in.off", off);
+        WriteBytes(dir / "in.crd", zeb);
+        WriteBytes(dir / "short.plt", "1\r\n2\r\n");
+        const ProgramRun r = Mivo(dir, c.args);
+        EXPECT_EQ(r.status, c.status) << r.out << r.err;
+        if (!c.file.empty()) {
+            EXPECT_EQ(ReadBytes(dir / c.file), c.content);
+        }
+        EXPECT_FALSE(std::filesystem::exists(dir / "none.plt"));
+        EXPECT_FALSE(std::filesystem::exists(dir / "none.off"));
     }
 }
 

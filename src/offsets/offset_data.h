@@ -1,0 +1,47 @@
+#pragma once
+// The four offsets of one program as the offset editor holds them, their ".off"/CSV file
+// (5 lines) and the offset kind of data file for the shared save and open procedures.
+// OffsetModified is the editor's.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "files/data_files.h"
+#include "files/file_kind.h"
+#include "parameters/parameter_catalogue.h"
+#include "procedures/prompter.h"
+
+namespace mivo {
+
+inline constexpr int kOffsetFileLines = 1 + kAxisCount;
+inline constexpr const char* kOffsetInitial = "0.00";
+
+struct OffsetData {
+    std::string program = "0";  // "PgmNo." as typed
+    std::array<std::string, kAxisCount> values = {kOffsetInitial, kOffsetInitial, kOffsetInitial,
+                                                  kOffsetInitial};  // X Y Z R
+    bool operator==(const OffsetData&) const = default;
+};
+
+// Save and open dialog filters alike: 1 ".off", 2 ".csv", 3 "All".
+enum OffFilter : int { OffFilterOff = 1, OffFilterCsv = 2, OffFilterAll = 3 };
+
+// The whole file content as written: the program number and X, Y, Z, R, each ended by CR LF.
+std::string OffsetFileText(const OffsetData& data);
+
+// The offset files' description for the save and open procedures (the editor's and the one
+// the start screen runs when the program closes).
+const FileKind& OffsetFileKind();
+
+bool SaveOffsetFile(const OffsetData& data, const std::string& name, int filter,
+                    Prompter& prompter);
+
+// Line 1 the program number, lines 2 to 5 X, Y, Z, R (later lines ignored). Fewer than 5
+// lines are refused whole: "File cannot be open" (caption "Open") with the line count in its
+// detail; `data` is left exactly as it was and false returned.
+bool ConvertOffsetText(OffsetData& data, std::string_view content, Prompter& prompter);
+
+OpenOutcome OpenOffsetFile(OffsetData& data, const std::string& name, int filter,
+                           Prompter& prompter);
+
+}  // namespace mivo

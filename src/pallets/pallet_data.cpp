@@ -1,0 +1,155 @@
+#include "pallets/pallet_data.h"
+
+#include <vector>
+
+#include "common/convert.h"
+#include "files/file_io.h"
+#include "parameters/parameter_files.h"
+
+namespace mivo {
+
+namespace {
+
+constexpr const char* kOpenCaption = "Open";
+constexpr const char* kCannotOpen = "File cannot be open";
+
+// Characters `from` to `to` (from 1) of `line`, as far as the line has them.
+std::string Mid(std::string_view line, std::size_t from, std::size_t to) {
+    if (from > line.size()) return {};
+    return std::string(line.substr(from - 1, to - from + 1));
+}
+
+std::string LineCount(std::size_t lines) {
+    return "the file has " + std::to_string(lines) + (lines == 1 ? " line" : " lines");
+}
+
+// Where each field stands in a ZEB pallet block: line after the first, characters.
+struct ZebField {
+    std::size_t line;
+    std::size_t from;
+    std::size_t to;
+};
+constexpr ZebField kZebFields[kPalletSentFields] = {
+    {0, 6, 11}, {1, 6, 11}, {2, 6, 11}, {3, 6, 11}, {4, 6, 11},
+    {6, 6, 11}, {7, 6, 11}, {9, 6, 7},  {10, 6, 7},
+};
+constexpr std::size_t kZebBlockLines = 11;
+
+FileKind MakePalletKind(const char* saveLabel) {
+    // Overwrite questions and texts as for parameter files.
+    FileKind k = ParameterFileKind();
+    k.saveFilters = {{saveLabel, ".plt"}, {"CSV file(*.csv)", ".csv"}, {"All(*.*)", ""}};
+    k.openFilters = {{"MIVO pallet file(*.plt)", ".plt"},
+                     {"ZEB data file(*.crd)", ".crd"},
+                     {"CSV file(*.csv)", ".csv"},
+                     {"All(*.*)", ""}};
+    k.saveQuestion = "Data will be saved.  OK?";
+    k.unsavedQuestion = "Is data saved?";
+    k.questionCaption = "Pallet contents";
+    k.openCompleted = {"Complete", "Complete", "Complete", "Complete"};
+    return k;
+}
+
+}  // namespace
+
+void PalletData::clearFields() {
+    for (std::string& f : fields) f.clear();
+    z2.clear();
+    z3.clear();
+}
+
+int PalletFieldRow(int field) {
+    if (field <= PalletZ1) return 0;
+    if (field <= PalletY2) return 1;
+    if (field <= PalletY3) return 2;
+    return -1;
+}
+
+int PalletFieldColumn(int field) {
+    if (field <= PalletZ1) return field - PalletX1;
+    if (field <= PalletY2) return field - PalletX2;
+    if (field <= PalletY3) return field - PalletX3;
+    return -1;
+}
+
+std::string PalletFileText(const PalletData& data) {
+    std::string out = data.number + "\r\n";
+    for (const std::string& f : data.fields) out += f + "\r\n";
+    return out;
+}
+
+const FileKind& PalletFileKind() {
+    static const FileKind kind = MakePalletKind("MIVO pallet file(*.plt)");
+    return kind;
+}
+
+const FileKind& PalletExitFileKind() {
+    static const FileKind kind = MakePalletKind("MIVO palet file(*.plt)");
+    return kind;
+}
+
+bool SavePalletFile(const PalletData& data, const std::string& name, int filter, Prompter& prompter,
+                    const FileKind& kind) {
+    return SaveDataFile(kind, name, filter, PalletFileText(data), prompter);
+}
+
+bool ConvertPalletText(PalletData& data, std::string_view content, Prompter& prompter) {
+    const std::vector<std::string_view> lines = SplitLines(content);
+    if (lines.size() < static_cast<std::size_t>(kPalletFileLines)) {
+        prompter.notifyDetail(kCannotOpen, kOpenCaption,
+                              LineCount(lines.size()) + "; a pallet file has 10, one value a line");
+        return false;
+    }
+    data.clearFields();
+    data.number = std::string(lines[0]);
+    for (std::size_t f = 0; f < data.fields.size(); ++f) data.fields[f] = std::string(lines[f + 1]);
+    return true;
+}
+
+bool ConvertZebPallet(PalletData& data, std::string_view content, Prompter& prompter) {
+    long pallet = 0;
+    try {
+        pallet = StrToInt(data.number);
+    } catch (const ConversionError& e) {
+        prompter.notify(e.what(), kOpenCaption);
+        return false;
+    }
+    const std::vector<std::string_view> lines = SplitLines(content);
+    const long first = ZebPalletLine(pallet);
+    if (first < 1) {
+        prompter.notifyDetail(kCannotOpen, kOpenCaption,
+                              "a ZEB data file has no block for pallet No. " + data.number);
+        return false;
+    }
+    const std::size_t start = static_cast<std::size_t>(first - 1);
+    if (lines.size() < start + kZebBlockLines) {
+        prompter.notifyDetail(kCannotOpen, kOpenCaption,
+                              LineCount(lines.size()) + "; pallet No. " + data.number +
+                                  " stands in lines " + std::to_string(first) + " to " +
+                                  std::to_string(first + kZebBlockLines - 1));
+        return false;
+    }
+    data.clearFields();
+    for (std::size_t f = 0; f < data.fields.size(); ++f) {
+        const ZebField& z = kZebFields[f];
+        data.fields[f] = Mid(lines[start + z.line], z.from, z.to);
+    }
+    return true;
+}
+
+bool ConvertPalletFile(PalletData& data, int filter, std::string_view content, Prompter& prompter) {
+    return filter == PltOpenCrd ? ConvertZebPallet(data, content, prompter)
+                                : ConvertPalletText(data, content, prompter);
+}
+
+OpenOutcome OpenPalletFile(PalletData& data, const std::string& name, int filter,
+                           Prompter& prompter) {
+    return OpenDataFile(
+        PalletFileKind(), name, filter,
+        [&](int f, std::string_view content, Prompter& p) {
+            return ConvertPalletFile(data, f, content, p);
+        },
+        prompter);
+}
+
+}  // namespace mivo
