@@ -136,19 +136,5 @@ TEST(MivoDirect, ASignalDuringARunStopsTheRobotThenEnds) {
     EXPECT_EQ(Mivo({"--port", sim.device, "direct", "sno"}).exitCode, 0);
 }
 
-TEST(MivoDirect, UsageErrors) {
-    for (const QStringList& args :
-         {QStringList{"direct", "org"}, QStringList{"--port", "/dev/null", "direct"},
-          QStringList{"--port", "/dev/null", "direct", "fly"},
-          QStringList{"--port", "/dev/null", "direct", "go"},
-          QStringList{"--port", "/dev/null", "direct", "go", "1", "2", "3"},
-          QStringList{"--port", "/dev/null", "direct", "go", "1234"},
-          QStringList{"--port", "/dev/null", "direct", "counter"},
-          QStringList{"--port", "/dev/null", "direct", "sno", "1"},
-          QStringList{"--port", "/dev/null", "--timeout", "0", "direct", "sno"}}) {
-        EXPECT_EQ(Mivo(args).exitCode, 2) << args.join(' ').toStdString();
-    }
-}
-
 }  // namespace
 }  // namespace mivo

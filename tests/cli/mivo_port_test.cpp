@@ -73,19 +73,6 @@ TEST(MivoPort, SendsAndReceivesAFullProgram) {
     EXPECT_EQ(test::ReadBytes(out), original);
 }
 
-TEST(MivoPort, DeclinedSendSaysNothingWasDone) {
-    test::TempDir dir;
-    Sim sim({});
-    ASSERT_FALSE(sim.device.isEmpty());
-    std::string empty;
-    for (int s = 0; s < 1000; ++s) empty += ",,,,,,,\r\n";
-    test::WriteBytes(dir / "in.stp", empty);
-    MivoRun r =
-        Mivo({"--port", sim.device, "steps", "send", QString::fromStdString(dir / "in.stp")});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.endsWith("\nmivo: answered No: nothing was done\n")) << r.err.toStdString();
-}
-
 TEST(MivoPort, SilentControllerTimesOut) {
     Sim sim({"--silent"});
     ASSERT_FALSE(sim.device.isEmpty());
@@ -273,47 +260,6 @@ TEST(MivoPort, ParamsThatFailWriteNothing) {
 
 // One pallet and one program's offsets sent from their files and received back into new ones;
 // receive writes its file only on completion.
-TEST(MivoPort, PalletAndOffsetSendAndReceive) {
-    test::TempDir dir;
-    Sim sim({});
-    ASSERT_FALSE(sim.device.isEmpty());
-    const QString port = sim.device;
-    const auto path = [&dir](const char* name) { return QString::fromStdString(dir / name); };
-    const std::string pallet =
-        "3\r\n10.00\r\n20.00\r\n-5\r\n110.00\r\n20.00\r\n10.00\r\n"
-        "80.00\r\n4\r\n3\r\n";
-    test::WriteBytes(dir / "in.plt", pallet);
-    const QString log = path("pallet.log");
-    MivoRun send = Mivo({"--port", port, "--yes", "--log", log, "pallet", "send", path("in.plt")});
-    EXPECT_EQ(send.exitCode, 0) << send.err.toStdString();
-    EXPECT_EQ(send.out, "Open: Complete\nPallet send: Pallet sending is completed\n");
-    const std::string sendLog = test::ReadBytes(dir / "pallet.log");
-    EXPECT_EQ(sendLog.find("> @WRITE PRM 233,10.00\n< OK\n"), 0u) << sendLog;
-    EXPECT_EQ(sendLog.find("@WRITE PRM 242"), std::string::npos);  // the counters stay
-
-    MivoRun receive = Mivo({"--port", port, "--yes", "pallet", "receive", "3", path("out.plt")});
-    EXPECT_EQ(receive.exitCode, 0) << receive.err.toStdString();
-    EXPECT_EQ(receive.out, "Pallet receive: Pallet receiving is completed\nSave: Saved\n");
-    EXPECT_EQ(test::ReadBytes(dir / "out.plt"), pallet);
-
-    test::WriteBytes(dir / "in.off", "2\r\n1.50\r\n-2.00\r\n0.00\r\n3.25\r\n");
-    MivoRun offset = Mivo({"--port", port, "--yes", "offset", "send", path("in.off")});
-    EXPECT_EQ(offset.exitCode, 0) << offset.err.toStdString();
-    EXPECT_EQ(offset.out, "Open: Complete\nOffset send: Offset sending is completed\n");
-    MivoRun back = Mivo({"--port", port, "--yes", "offset", "receive", "2", path("out.off")});
-    EXPECT_EQ(back.exitCode, 0) << back.err.toStdString();
-    EXPECT_EQ(test::ReadBytes(dir / "out.off"), test::ReadBytes(dir / "in.off"));
-
-    // Refused by the range check: nothing sent, nothing written.
-    MivoRun refused = Mivo({"--port", port, "--yes", "pallet", "init", "20"});
-    EXPECT_NE(refused.exitCode, 0);
-    EXPECT_TRUE((refused.out + refused.err).contains("Pallet No. ranges from 0 to 19"))
-        << refused.err.toStdString();
-    test::WriteBytes(dir / "kept.off", "old");
-    MivoRun declined = Mivo({"--port", port, "offset", "receive", "1", path("kept.off")});
-    EXPECT_NE(declined.exitCode, 0);
-    EXPECT_EQ(test::ReadBytes(dir / "kept.off"), "old");
-}
 
 }  // namespace
 }  // namespace mivo

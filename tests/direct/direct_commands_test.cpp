@@ -189,16 +189,6 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
     }
 }
 
-TEST(DirectRun, ProgramNumberOutsideTheSixSendsNothing) {
-    DirectRig rig;
-    rig.answer("@?NO", {"7", "OK"});
-    EXPECT_EQ(RunProgram(rig.session), Outcome::Failed);
-    EXPECT_EQ(rig.prompter.messages,
-              (std::vector<Message>{{"notify", "Check PGM No.", "Operation start"}}));
-    EXPECT_EQ(rig.sent(), (Lines{"@?NO", "@?ORG"}));
-    EXPECT_TRUE(rig.view.idle());
-}
-
 TEST(DirectRun, WhileMonitoringTheMonitorTakesTheReplies) {
     DirectRig rig;
     rig.session.state.monitoring = true;
@@ -266,17 +256,6 @@ TEST(DirectRun, CancelPressedWhileTheRunWaitsGoesOffline) {
                         EnableSet::IoPanels, EnableSet::MonitorButton})
         EXPECT_FALSE(rig.view.sets[s]);
     EXPECT_EQ(rig.prompter.texts(), (Lines{"PGM0 will be started.  OK?"}));
-}
-
-TEST(DirectPanels, CancelEndsTheMonitor) {
-    DirectRig rig;
-    rig.session.state.monitoring = true;
-    CancelPanel(rig.session);
-    EXPECT_FALSE(rig.session.state.monitoring);
-    EXPECT_EQ(rig.view.monitorButton, "Start monitor");
-    EXPECT_EQ(rig.prompter.messages,
-              (std::vector<Message>{{"notify", "Monitor is ended", "Monitor receive"}}));
-    EXPECT_TRUE(rig.channel.closed());
 }
 
 TEST(DirectPanels, StopAndMotorFreeOnTheirOwn) {
@@ -403,19 +382,6 @@ TEST(DirectStep, SingleStepsAndTheirEnds) {
         display.insert(display.end(), c.display.begin(), c.display.end());
         EXPECT_EQ(rig.view.lines(), display);
     }
-}
-
-TEST(DirectSession, ASharedProcedureRunsOnTheDisplay) {
-    DirectRig rig;
-    PrepareParameterInit(rig.session);
-    EXPECT_EQ(rig.transfer.label, "Transferring");
-    EXPECT_EQ(rig.transfer.button, "Cancel");
-    const Outcome o = RunOnDirectDisplay(
-        rig.session, [](ProcedureContext& ctx) { return QueryVersions(ctx).outcome; });
-    EXPECT_EQ(o, Outcome::Completed);
-    const Lines display = rig.view.lines();
-    ASSERT_EQ(display.size(), 15u);
-    EXPECT_EQ(Lines(display.begin(), display.begin() + 3), (Lines{"@?Ver 0", "V1.20", "OK"}));
 }
 
 }  // namespace

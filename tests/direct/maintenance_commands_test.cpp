@@ -117,15 +117,5 @@ TEST(DirectMaintenance, PositionsQueryReadsEachAxis) {
               (Lines{"@?POS 0", "12.50,-1.00,3.00,0.00", "OK"}));
 }
 
-TEST(DirectMaintenance, PositionsStopAtAReplyThatIsNoValue) {
-    DirectRig rig;
-    rig.answer("@?POS", {"NG", "11:Parameter error"});
-    rig.view.fields[DirectField::Xposi] = "x";
-    EXPECT_EQ(QueryPositions(rig.session), Outcome::Failed);
-    EXPECT_EQ(rig.sent(), (Lines{"@?POS 0"}));
-    EXPECT_EQ(rig.view.field(DirectField::Xposi), "x");
-    EXPECT_TRUE(rig.view.idle());
-}
-
 }  // namespace
 }  // namespace mivo::test

@@ -116,15 +116,6 @@ TEST_F(DirectScreen, LineButtonEnablesEverythingAndTakesItAllAway) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(DirectScreen, LineThatCannotOpenStaysOffline) {
-    screen().show();
-    click(lineSwitchOf(&screen()));
-    EXPECT_EQ(prompter.texts(), (Lines{"Port cannot be open"}));
-    EXPECT_EQ(lineSwitchOf(&screen())->text(), "Offline");
-    EXPECT_FALSE(button("ORG")->isEnabled());
-    EXPECT_FALSE(button("CancelButton")->isEnabled());
-}
-
 TEST_F(DirectScreen, CommandAndReplyScrollInTheDisplay) {
     online();
     prompter.answers = {true};
@@ -233,14 +224,6 @@ TEST_F(DirectScreen, InitialisingAllProgramsEmptiesTheStepEditor) {
     EXPECT_EQ(display(), (Lines{"@INIT PGM ALL", "OK"}));
     EXPECT_EQ(steps->table(), StepTable{});
     EXPECT_FALSE(steps->stepModified());
-}
-
-TEST_F(DirectScreen, ServiceLayoutShowsReleaseAndMemoryCheck) {
-    QTest::keyClick(screens.tselect->findChild<QPushButton*>("Button1"), Qt::Key_A,
-                    Qt::ControlModifier | Qt::ShiftModifier);
-    screen().show();
-    EXPECT_TRUE(button("REL")->isVisible());
-    EXPECT_TRUE(button("MOMCH")->isVisible());
 }
 
 TEST_F(DirectScreen, DisplayKeepsTheNewestLinesAndEmptiesOnRequest) {

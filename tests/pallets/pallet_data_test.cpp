@@ -62,22 +62,6 @@ TEST(PalletFiles, RoundTripPerFormat) {
     }
 }
 
-TEST(PalletFiles, SaveNamesFollowTheLastThreeLetters) {
-    struct Case {
-        std::string name;
-        int filter;
-        std::string written;
-    } cases[] = {
-        {"A", PltSavePlt, "A.plt"},         {"Aplt", PltSavePlt, "Aplt"},
-        {"A.PLT", PltSavePlt, "A.PLT.plt"}, {"A", PltSaveCsv, "A.csv"},
-        {"A.x", PltSaveAll, "A.x"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(SaveTargetName(PalletFileKind(), c.name, c.filter), c.written);
-    }
-}
-
 TEST(PalletFiles, ShortFileIsRefusedWhole) {
     struct Case {
         std::string content;
@@ -179,18 +163,6 @@ TEST(PalletZeb, BadBlockChangesNothing) {
     ScriptedPrompter p;
     EXPECT_TRUE(ConvertPalletFile(data, PltOpenCrd, ZebFile(1040), p));
     EXPECT_EQ(data.fields[PalletYPartitions], "40");
-}
-
-TEST(PalletZeb, OpenThroughTheDialogCompletes) {
-    TempDir dir;
-    WriteBytes(dir / "robot.CRD", ZebFile(1100));
-    PalletData data;
-    data.number = "2";
-    ScriptedPrompter p;
-    EXPECT_EQ(OpenPalletFile(data, dir / "robot.CRD", PltOpenCrd, p), OpenOutcome::Completed);
-    EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", "Complete", "Open"}}));
-    EXPECT_EQ(data.number, "2");
-    EXPECT_EQ(data.fields[PalletX1], "46.50 ");  // line 1046
 }
 
 }  // namespace

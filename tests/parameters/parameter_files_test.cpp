@@ -43,27 +43,6 @@ std::string Lines(int count, const std::string& end = "\r\n") {
     return out;
 }
 
-TEST(ParameterFiles, FreshTableFile) {
-    TempDir dir;
-    ScriptedPrompter p;
-    ASSERT_TRUE(SaveParameterFile(ParameterTable{}, dir / "fresh", PrmSavePrm, p));
-    EXPECT_EQ(p.messages, std::vector<Message>{kSaved});
-    const std::string bytes = ReadBytes(dir / "fresh.prm");
-    EXPECT_EQ(bytes.substr(0, 20), "22\r\n3\r\n3\r\n\r\n0.00\r\n\r\n");
-    EXPECT_EQ(bytes.substr(bytes.size() - 9), "3\r\n1\r\n0\r\n");
-    std::size_t lines = 0;
-    for (std::size_t at = bytes.find("\r\n"); at != std::string::npos;
-         at = bytes.find("\r\n", at + 2))
-        ++lines;
-    EXPECT_EQ(lines, 44u);
-    EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
-    const std::vector<std::string> fileLines = ParameterFileLines(ParameterTable{});
-    ASSERT_EQ(fileLines.size(), 44u);
-    EXPECT_EQ(fileLines[3], "");
-    EXPECT_EQ(fileLines[5], "");
-    EXPECT_EQ(fileLines[22], "200.00");
-}
-
 TEST(ParameterFiles, RoundTripKeepsTextsAndTheRestOfTheMemory) {
     TempDir dir;
     const ParameterTable odd = OddTable();
@@ -89,56 +68,6 @@ TEST(ParameterFiles, RoundTripKeepsTextsAndTheRestOfTheMemory) {
         ASSERT_TRUE(SaveParameterFile(back, dir / ("again-" + name), PrmSaveAll, p));
         EXPECT_EQ(ReadBytes(dir / ("again-" + name)), ReadBytes(dir / name));
     }
-}
-
-TEST(ParameterFiles, SaveAndOpenNames) {
-    const Message prmQuestion{"ask", "File of the same name exists. Overwrite?", "save"};
-    const Message allQuestion{"ask", "File of the same name exists.  Overwrite?", "save"};
-    struct Case {
-        std::vector<std::string> existing;
-        std::string name;
-        int filter;
-        std::string written;
-        const Message* asked;
-    } cases[] = {
-        {{}, "A", PrmSavePrm, "A.prm", nullptr},
-        {{}, "A.prm", PrmSavePrm, "A.prm", nullptr},
-        {{}, "A.PRM", PrmSavePrm, "A.PRM.prm", nullptr},
-        {{}, "Aprm", PrmSavePrm, "Aprm", nullptr},
-        {{}, "data", PrmSaveCsv, "data.csv", nullptr},
-        {{}, "data.txt", PrmSaveAll, "data.txt", nullptr},
-        {{"A.prm"}, "A", PrmSavePrm, "A.prm", &prmQuestion},
-        {{"A"}, "A", PrmSaveCsv, "A.csv", &prmQuestion},
-        {{"A"}, "A", PrmSaveAll, "A", &allQuestion},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
-        TempDir dir;
-        for (const auto& e : c.existing) WriteBytes(dir / e, "old");
-        ScriptedPrompter p;
-        p.answers = {true};
-        ASSERT_TRUE(SaveParameterFile(ParameterTable{}, dir / c.name, c.filter, p));
-        std::vector<Message> expected;
-        if (c.asked) expected.push_back(*c.asked);
-        expected.push_back(kSaved);
-        EXPECT_EQ(p.messages, expected);
-        EXPECT_EQ(ReadBytes(dir / c.written), ParameterFileText(ParameterTable{}));
-    }
-
-    TempDir dir;
-    ParameterTable t;
-    t.setValue(7, "123.45");
-    ScriptedPrompter p;
-    ASSERT_TRUE(SaveParameterFile(t, dir / "A.PRM", PrmSaveAll, p));
-    ParameterTable back;
-    EXPECT_EQ(OpenParameterFile(back, dir / "A.PRM", PrmOpenPrm, p), OpenOutcome::Completed);
-    EXPECT_EQ(back.value(7), "123.45");
-
-    // Declining the overwrite writes nothing and says nothing.
-    ScriptedPrompter no;
-    EXPECT_FALSE(SaveParameterFile(ParameterTable{}, dir / "A.PRM", PrmSaveAll, no));
-    EXPECT_EQ(no.messages, std::vector<Message>{allQuestion});
-    EXPECT_EQ(ReadBytes(dir / "A.PRM"), ParameterFileText(t));
 }
 
 TEST(ParameterFiles, TextConversion) {
@@ -187,58 +116,6 @@ TEST(ParameterFiles, TextConversion) {
         }
         EXPECT_EQ(t.value(PalletParameter(0, PalletX1)), "kept");
     }
-}
-
-TEST(ParameterFiles, OpenThatStopsShowsNoCompletion) {
-    TempDir dir;
-    WriteBytes(dir / "short.prm", "31\r\n" + Lines(40));
-    std::string badRobot = "22.0\r\n" + Lines(43);
-    WriteBytes(dir / "robot.prm", badRobot);
-    struct Case {
-        const char* name;
-        Message message;
-        std::string detail;
-        const char* robotValue;
-        const char* initial6;  // what InitialValuesByRobot left
-    } cases[] = {
-        {"short",
-         {"notify", "File cannot be open", "Open"},
-         dir / "short.prm: the file has 41 lines; a parameter file has 44, one value a line",
-         "22",
-         "old"},
-        {"robot", {"notify", "'22.0' is not a valid integer value", "Open"}, "", "22.0", "old"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ParameterTable t;
-        for (int n = 0; n < kEditableParameterCount; ++n) t.setInitial(n, "old");
-        ScriptedPrompter p;
-        EXPECT_EQ(OpenParameterFile(t, dir / c.name, PrmOpenPrm, p), OpenOutcome::Stopped);
-        EXPECT_EQ(p.messages, std::vector<Message>{c.message});
-        EXPECT_EQ(p.details, c.detail.empty() ? std::vector<std::string>{}
-                                              : std::vector<std::string>{c.detail});
-        EXPECT_EQ(t.value(PrmRobotNumber), c.robotValue);
-        EXPECT_EQ(t.initial(6), c.initial6);
-    }
-    // The robot-independent initial values are written before the robot number is read.
-    ParameterTable t;
-    for (int n = 0; n < kEditableParameterCount; ++n) t.setInitial(n, "old");
-    ScriptedPrompter p;
-    EXPECT_FALSE(ConvertParameterFile(t, PrmOpenAll, badRobot, p));
-    EXPECT_EQ(t.initial(7), "200.00");
-    EXPECT_EQ(t.initial(0), "old");
-}
-
-TEST(ParameterFiles, ReservedLinesAreNotData) {
-    ParameterTable t;
-    t.setValue(3, "stray");
-    EXPECT_EQ(ParameterFileLines(t)[3], "");
-    std::string content = Lines(44);
-    ScriptedPrompter p;
-    ASSERT_TRUE(ConvertParameterText(t, content, p));
-    EXPECT_EQ(t.value(3), "");
-    EXPECT_EQ(t.value(5), "");
-    EXPECT_EQ(t.value(4), "v5");
 }
 
 }  // namespace

@@ -107,23 +107,6 @@ TEST(ParameterInitialize, CancelStopsTheReadBack) {
 }
 
 // From the direct-operation screen every command and reply also goes to its display.
-TEST(ParameterInitialize, ExtraLogSeesEveryCommandAndReply) {
-    ParameterRig rig;
-    rig.sim.records.versions[0] = "1.03";
-    std::vector<std::string> display;
-    EXPECT_EQ(
-        InitializeParameters(rig.ctx, rig.target(), 21,
-                             [&display](const std::string& line) { display.push_back(line); }),
-        Outcome::Completed);
-    ASSERT_GE(display.size(), 8u);
-    EXPECT_EQ(std::vector<std::string>(display.begin(), display.begin() + 8),
-              (std::vector<std::string>{"@INIT PRM 21", "OK", "@?Ver 0", "1.03", "OK",
-                                        "@READ PRM 0", "21", "OK"}));
-    // Each command, its reply and the line after it: 2 + 3 + 3 for each of the 41 reads.
-    EXPECT_EQ(display.size(), 2u + 3u + 3u * 41u);
-    EXPECT_EQ(display.back(), "OK");
-    EXPECT_EQ(rig.table.initial(0), "21");
-}
 
 }  // namespace
 }  // namespace mivo

@@ -18,55 +18,6 @@ using test::ScriptedPrompter;
 
 const char* const kLeadSpeedText = "In case of lead 2, the maximum speed is 70mm/s";
 
-TEST(ParameterRules, RowsWalkedByControllerVersion) {
-    struct Case {
-        const char* version;
-        int count;
-    } cases[] = {
-        {"1", 43},
-        {"1.01", 43},
-        {"1.03", 43},
-        {"1.1", 43},
-        {"1.11", 43},
-        {"1.12", 43},
-        {"1.13", 43},
-        {"1.14", 44},
-        {"1.02", 44},
-        {"", 44},
-        {"2.00", 44},
-        {"1.031", 44},
-        {"0.13", 44},
-        // Read as numbers: the same values written otherwise are old too.
-        {"1.10", 43},
-        {"1.00", 43},
-        {"1.130", 43},
-        {"01.03", 43},
-        {" 1.03", 43},
-        // No number: not an old version.
-        {"V1.03", 44},
-        {"1.03 ", 44},
-        {"1,03", 44},
-        {"OK", 44},
-    };
-    for (const Case& c : cases) EXPECT_EQ(TransferCount(c.version), c.count) << c.version;
-
-    struct Walk {
-        int count;
-        int transferred;  // of 0..count-1
-        bool sends43;
-    } walks[] = {{44, 42, true}, {43, 41, false}};
-    for (const Walk& w : walks) {
-        int transferred = 0;
-        for (int n = -1; n <= kEditableParameterCount; ++n)
-            if (IsTransferred(n, w.count)) ++transferred;
-        EXPECT_EQ(transferred, w.transferred) << w.count;
-        EXPECT_EQ(IsTransferred(PrmIoStateAtEmergency, w.count), w.sends43) << w.count;
-        EXPECT_FALSE(IsTransferred(3, w.count));
-        EXPECT_FALSE(IsTransferred(5, w.count));
-        EXPECT_TRUE(IsTransferred(PrmRobotNumber, w.count));
-    }
-}
-
 TEST(ParameterRules, LeadTwoSpeedLimit) {
     // Changes to a fresh table (Z lead 2.00 with Z speeds 70.00, 5.00, 10.00), and the axis
     // refused (-1: the values may be sent).

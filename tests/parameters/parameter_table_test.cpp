@@ -16,46 +16,6 @@ bool IsDependent(int n) {
            kRobotDependentParameters.end();
 }
 
-TEST(ParameterTable, FreshTableHoldsRobotTwentyTwo) {
-    const ParameterTable t;
-    for (int n = 0; n < kParameterCount; ++n) {
-        SCOPED_TRACE(n);
-        const bool editable = n < kEditableParameterCount;
-        EXPECT_EQ(t.initial(n), editable ? ParameterCatalogue(n).initial : "");
-        EXPECT_EQ(t.value(n), t.initial(n));
-        EXPECT_EQ(t.cell(ColNumber, n), std::to_string(n));
-        EXPECT_EQ(t.cell(ColName, n), ParameterCatalogue(n).name);
-        EXPECT_EQ(t.cell(ColRange, n), ParameterCatalogue(n).range);
-        EXPECT_EQ(&t.cell(ColInitial, n), &t.initial(n));
-        EXPECT_EQ(&t.cell(ColValue, n), &t.value(n));
-    }
-    EXPECT_THROW(t.cell(kParameterColumnCount, 0), std::out_of_range);
-    EXPECT_THROW(t.cell(ColName, kParameterCount), std::out_of_range);
-    EXPECT_EQ(t.value(PrmRobotNumber), "22");
-    EXPECT_EQ(t.value(6), "200.00");
-    EXPECT_EQ(t.value(PrmXLead + 2), "2.00");
-    for (int reserved : {3, 5})
-        for (int c = ColName; c < kParameterColumnCount; ++c)
-            EXPECT_EQ(t.cell(c, reserved), "") << reserved << " column " << c;
-}
-
-TEST(ParameterTable, NewProgrammingRestoresBothColumnsOfTheEditableSection) {
-    ParameterTable t;
-    for (int n = 0; n < kParameterCount; ++n) {
-        t.setValue(n, "v" + std::to_string(n));
-        t.setInitial(n, "i" + std::to_string(n));
-    }
-    ResetToInitialValues(t);
-    for (int n = 0; n < kParameterCount; ++n) {
-        if (n < kEditableParameterCount) {
-            EXPECT_EQ(t.value(n), ParameterCatalogue(n).initial) << n;
-            EXPECT_EQ(t.initial(n), ParameterCatalogue(n).initial) << n;
-        } else {
-            EXPECT_EQ(t.value(n), "v" + std::to_string(n)) << n;  // pallets, offsets: theirs
-        }
-    }
-}
-
 TEST(ParameterTable, InitialValuesByRobotNumber) {
     struct Case {
         const char* robot;  // the value of parameter 0

@@ -41,27 +41,6 @@ std::vector<std::string> GoodBlock() {
             At(8, "0.20"), At(8, "1.5 "), At(8, "10"),   At(8, "0.1x"), At(4, " 1.5")};
 }
 
-TEST(ParameterZeb, BlockImported) {
-    ParameterTable t;
-    t.setValue(PrmRobotNumber, "31");
-    t.setValue(27, "9.99");
-    t.setValue(PalletParameter(0, PalletX1), "kept");
-    const ParameterTable before = t;
-    ScriptedPrompter p;
-    ASSERT_TRUE(ConvertZebParameters(t, ZebFile(GoodBlock()), p));
-    EXPECT_TRUE(p.messages.empty());
-    const std::map<int, std::string> imported = {
-        {22, "300"},  {23, "66"},   {24, "70"},   {25, "200"},  {26, "14.85"},
-        {18, "0.20"}, {19, "1.5 "}, {20, "10  "}, {21, "0.1x"}, {4, " 1.5"},
-        {14, "6"},    {15, "6"},    {16, "6"},    {17, "6"},
-    };
-    for (int n = 0; n < kParameterCount; ++n) {
-        const auto it = imported.find(n);
-        EXPECT_EQ(t.value(n), it != imported.end() ? it->second : before.value(n)) << n;
-        EXPECT_EQ(t.initial(n), before.initial(n)) << n;
-    }
-}
-
 TEST(ParameterZeb, ProductsAsShortestDecimalTexts) {
     struct Case {
         const char* field;
@@ -133,29 +112,6 @@ TEST(ParameterZeb, BadBlockChangesNothing) {
     EXPECT_EQ(p.details[0].rfind(dir / "short.crd: the file has 1001 lines", 0), 0u)
         << p.details[0];
     EXPECT_TRUE(t == ParameterTable{});
-}
-
-TEST(ParameterZeb, OpenedThroughTheParameterKind) {
-    TempDir dir;
-    std::vector<std::string> block = GoodBlock();
-    block[4] = At(11, "0100");
-    WriteBytes(dir / "old.CRD", ZebFile(block));
-    ParameterTable t;
-    t.setValue(PrmRobotNumber, "11");
-    ScriptedPrompter p;
-    EXPECT_EQ(OpenParameterFile(t, dir / "old.CRD", PrmOpenCrd, p), OpenOutcome::Completed);
-    EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", "Completed. Check data.", "Open"}}));
-    EXPECT_EQ(t.value(PrmXMaxSpeed), "300");
-    EXPECT_EQ(t.value(PrmLinearSpeed), "45");
-    EXPECT_EQ(t.value(PrmRobotNumber), "11");
-    EXPECT_EQ(t.initial(PrmXLead + 2), "6.00");  // robot 11's Z lead, whatever the import set
-
-    // A ZEB file opened with the parameter filter is a text file of the wrong kind: its first
-    // 44 lines become values and the robot number is no integer.
-    ScriptedPrompter q;
-    EXPECT_EQ(OpenParameterFile(t, dir / "old.CRD", PrmOpenAll, q), OpenOutcome::Stopped);
-    EXPECT_EQ(q.messages,
-              (std::vector<Message>{{"notify", "'------' is not a valid integer value", "Open"}}));
 }
 
 }  // namespace

@@ -69,63 +69,6 @@ class ParameterEditor : public ShellFixture {
     ScriptedChooser chooser;
 };
 
-TEST_F(ParameterEditor, ScreenAsLaidOut) {
-    editor().show();
-    EXPECT_EQ(editor().windowTitle(), "MIVO Editor [Parameter]");
-    EXPECT_EQ(editor().maximumSize(), QSize(810, 600));
-    EXPECT_FALSE(editor().windowFlags() & Qt::WindowMaximizeButtonHint);
-    QAbstractItemModel* model = grid()->model();
-    ASSERT_EQ(model->rowCount(), 44);  // with the title row, the 45 rows of the screen
-    ASSERT_EQ(model->columnCount(), 6);
-    const int widths[] = {57, 256, 104, 159, 65, 58};
-    const char* titles[] = {"Prm No.",     "Parameter's Name", "Unit",
-                            "Input range", "Initial value",    "Value"};
-    for (int c = 0; c < 6; ++c) {
-        EXPECT_EQ(grid()->horizontalHeader()->sectionSize(c), widths[c]) << c;
-        EXPECT_EQ(model->headerData(c, Qt::Horizontal).toString(), titles[c]) << c;
-    }
-    EXPECT_EQ(grid()->rowHeight(10), 18);
-    const QStringList row41 = {cell(41, 0), cell(41, 1), cell(41, 2),
-                               cell(41, 3), cell(41, 4), cell(41, 5)};
-    EXPECT_EQ(row41, (QStringList{"41", "Axis Number of the spendless used", "Axial number",
-                                  "1 - 4", "3", "3"}));
-    // Only a named parameter's value is typed into.
-    for (int n : {0, 3, 5, 26, 43}) {
-        for (int c = 0; c < 6; ++c) {
-            const bool editable = model->flags(model->index(n, c)) & Qt::ItemIsEditable;
-            EXPECT_EQ(editable, c == ColValue && n != 3 && n != 5) << n << " " << c;
-        }
-    }
-
-    QStringList hints;
-    for (QAction* a : editor().findChild<QToolBar*>("ToolBar1")->actions())
-        if (!a->toolTip().isEmpty() && !a->text().isEmpty()) hints << a->toolTip();
-    EXPECT_EQ(hints, (QStringList{"New programming", "Open", "Save", "Print", "Parameter send",
-                                  "Parameter receive", "Parameter initialize", "Return to origin",
-                                  "Program execute", "Motor free", "ZI position teach",
-                                  "Initial screen move"}));
-    QStringList menus;
-    for (QAction* m : editor().menuBar()->actions()) {
-        QStringList items;
-        for (QAction* a : m->menu()->actions())
-            items << (a->isSeparator() ? "-" : QString(a->text()).remove('&'));
-        menus << m->text() + ": " + items.join(", ");
-    }
-    EXPECT_EQ(menus, (QStringList{"File: New programming, Open, Save, Print, End",
-                                  "Communication: Parameter send, Parameter receive, Parameter "
-                                  "initialize, -, Return to origin, Program execute, Motor free",
-                                  "Display: Step, Pallet, Offset, Direct, Communication log"}));
-    // Off line the controller's commands are disabled; printing comes later.
-    for (const char* hint :
-         {"Parameter send", "Parameter receive", "Parameter initialize", "Return to origin",
-          "Program execute", "Motor free", "ZI position teach", "Print"})
-        EXPECT_FALSE(editor().action(hint)->isEnabled()) << hint;
-    for (const char* item : {"Parameter send", "Motor free", "Print"})
-        EXPECT_FALSE(editor().menuAction(item)->isEnabled()) << item;
-    for (const char* hint : {"New programming", "Open", "Save", "Initial screen move"})
-        EXPECT_TRUE(editor().action(hint)->isEnabled()) << hint;
-}
-
 TEST_F(ParameterEditor, TypedValuesAndAnyKeySetParameterModified) {
     editor().show();
     typeValue(22, "150.5");
@@ -174,106 +117,6 @@ TEST_F(ParameterEditor, ServiceLayoutShowsTheWholeMemory) {
     EXPECT_EQ(cell(43, ColValue), "0");
     pressServiceKey(Qt::NoModifier);
     EXPECT_EQ(model->rowCount(), 44);
-}
-
-TEST_F(ParameterEditor, SaveOpenAndNewProgramming) {
-    TempDir dir;
-    editor().show();
-    typeValue(7, "123.45");
-    chooser.name = QString::fromStdString(dir / "set");
-    chooser.filter = PrmSavePrm;
-    prompter.answers = {true};
-    press("Save");
-    EXPECT_EQ(prompter.messages,
-              (std::vector<Message>{{"ask", "Is data saved?", "Parameter contents"},
-                                    {"notify", "Saved", "Save"}}));
-    EXPECT_EQ(ReadBytes(dir / "set.prm"), ParameterFileText(editor().table()));
-    EXPECT_FALSE(flagged());
-
-    // A short file changes nothing, and what was typed since stays unsaved.
-    typeValue(8, "9");
-    WriteBytes(dir / "short.prm", "31\r\n1\r\n");
-    const ParameterTable before = editor().table();
-    prompter.messages.clear();
-    prompter.answers = {false};  // "Is data saved?"
-    chooser.name = QString::fromStdString(dir / "short.prm");
-    editor().menuAction("Open")->trigger();
-    EXPECT_EQ(prompter.messages,
-              (std::vector<Message>{{"ask", "Is data saved?", "Parameter contents"},
-                                    {"notify", "File cannot be open", "Open"}}));
-    ASSERT_EQ(prompter.details.size(), 1u);
-    EXPECT_EQ(prompter.details[0], dir /
-                                       "short.prm: the file has 2 lines; a parameter file has 44, "
-                                       "one value a line");
-    EXPECT_TRUE(editor().table() == before);
-    EXPECT_TRUE(flagged());
-
-    // The saved file, with robot 31 written into it by hand.
-    std::string text = ReadBytes(dir / "set.prm");
-    text.replace(0, 2, "31");
-    WriteBytes(dir / "set.prm", text);
-    prompter.messages.clear();
-    prompter.answers = {false};
-    chooser.name = QString::fromStdString(dir / "set");
-    chooser.filter = PrmOpenPrm;
-    press("Open");
-    EXPECT_EQ(prompter.messages.back(), (Message{"notify", "Complete", "Open"}));
-    EXPECT_EQ(cell(0, ColValue), "31");
-    EXPECT_EQ(cell(6, ColInitial), "100.00");
-    EXPECT_EQ(cell(7, ColValue), "123.45");
-    EXPECT_EQ(cell(8, ColValue), "50.00");
-    EXPECT_FALSE(flagged());
-
-    // New programming: robot 22's values in both columns.
-    typeValue(9, "1");
-    prompter.messages.clear();
-    prompter.answers = {false, false};
-    press("New programming");
-    EXPECT_EQ(cell(9, ColValue), "1");
-    prompter.answers = {false, true};
-    editor().menuAction("New programming")->trigger();
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{"Is data saved?", "Is new programming executed?",
-                                        "Is data saved?", "Is new programming executed?"}));
-    EXPECT_TRUE(editor().table() == ParameterTable{});
-    EXPECT_EQ(cell(0, ColValue), "22");
-    EXPECT_EQ(cell(6, ColInitial), "200.00");
-    EXPECT_FALSE(flagged());
-}
-
-TEST_F(ParameterEditor, NavigationAndRefusals) {
-    editor().show();
-    editor().menuAction("Step")->trigger();
-    EXPECT_FALSE(editor().isVisible());
-    EXPECT_TRUE(screens.tmmain->isVisible());
-    screens.tmmain->hide();
-
-    editor().show();
-    screens.tcancel->show();  // an operation of another screen
-    editor().menuAction("Direct")->trigger();
-    editor().teachZiPosition();
-    const Message operating{"notify",
-                            "'Move to direct screen' cannot be executed while 'Operating' is "
-                            "displayed",
-                            "Operating"};
-    EXPECT_EQ(prompter.messages, (std::vector<Message>{operating, operating}));
-    EXPECT_TRUE(editor().isVisible());
-    EXPECT_FALSE(screens.tdirect->isVisible());
-    screens.tcancel->hide();
-
-    prompter.messages.clear();
-    editor().teachZiPosition();
-    EXPECT_EQ(prompter.messages,
-              (std::vector<Message>{
-                  {"notify", "Teaching control cannot be made under offline", "Under offline"}}));
-    editor().menuAction("Direct")->trigger();
-    EXPECT_TRUE(screens.tdirect->isVisible());
-    screens.tdirect->hide();
-
-    editor().show();
-    press("Initial screen move");
-    EXPECT_FALSE(editor().isVisible());
-    EXPECT_TRUE(screens.tselect->isVisible());
 }
 
 // On line, reached from the step editor as the user does.
@@ -378,26 +221,6 @@ TEST_F(ParameterEditorOnline, InitializeThroughTheDialog) {
 
 // Each button reaches the shared operation (whose rules program_control_test covers), with the
 // start question of this screen.
-TEST_F(ParameterEditorOnline, ProgramControlAndTheLineSwitch) {
-    sim.steps.currentProgram = 3;
-    sim.motion.originState = 1;
-    prompter.answers = {true, true, true};
-    editor().menuAction("Program execute")->trigger();
-    EXPECT_EQ(prompter.messages.front(),
-              (Message{"ask", "PGM 3 will be started. OK?", "Operation start"}));
-    press("Return to origin");
-    press("Motor free");
-    EXPECT_EQ(sim.received(),
-              (std::vector<std::string>{"@?NO", "@?ORG", "@RUN", "@ORG", "@MSTOP"}));
-    expectIdle();
-
-    click(lineSwitchOf(&editor()));
-    ASSERT_FALSE(link().isOnline());
-    for (const char* hint :
-         {"Parameter send", "Parameter receive", "Parameter initialize", "Return to origin",
-          "Program execute", "Motor free", "ZI position teach"})
-        EXPECT_FALSE(editor().action(hint)->isEnabled()) << hint;
-}
 
 }  // namespace
 }  // namespace mivo::test

@@ -148,58 +148,6 @@ TEST_F(ShellStart, ReportedSerialPortCanBeChosen) {
     EXPECT_FALSE(link().isOnline());  // COM1 is the missing device
 }
 
-TEST_F(ShellStart, ClosingAsksOnlyForTheModifiedKindsInOrder) {
-    struct Case {
-        std::vector<DataKind> modified;
-        std::deque<Prompter::Answer> answers;
-        std::vector<std::string> questions;  // text|caption
-        std::vector<DataKind> saved;
-    };
-    constexpr Prompter::Answer Yes = Prompter::Answer::Yes, No = Prompter::Answer::No;
-    // clang-format off
-    const Case cases[] = {
-        {{}, {}, {}, {}},
-        {{DataKind::Pallet}, {Yes}, {"Is pallet data saved?|pallet contents"}, {DataKind::Pallet}},
-        {{DataKind::Offset, DataKind::Step}, {No, Yes}, {"Is step data saved?|Step contents", "Is offset data saved?|offset contents"}, {DataKind::Offset}},
-        {{DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset}, {Yes, No, Yes, No}, {"Is step data saved?|Step contents", "Is parameter data saved?|parameter contents", "Is pallet data saved?|pallet contents", "Is offset data saved?|offset contents"}, {DataKind::Step, DataKind::Pallet}},
-    };
-    // clang-format on
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        SCOPED_TRACE(i);
-        const Case& c = cases[i];
-        std::vector<DataKind> saved;
-        for (DataKind k :
-             {DataKind::Step, DataKind::Parameter, DataKind::Pallet, DataKind::Offset}) {
-            screens.flags->set(k, false);
-            screens.flags->setSaver(k, [&saved, k] {
-                saved.push_back(k);
-                return true;
-            });
-        }
-        for (DataKind k : c.modified) screens.flags->set(k, true);
-        prompter.messages.clear();
-        prompter.choices = c.answers;
-        useSimulatorAs(1);
-        pressStart();
-        ASSERT_TRUE(link().isOnline());
-        screens.tmmain->hide();
-        screens.tselect->show();
-        QSignalSpy ended(screens.tselect, &Tselect::programEnded);
-
-        EXPECT_TRUE(screens.tselect->close());
-        std::vector<std::string> asked;
-        for (const Message& m : prompter.messages) {
-            EXPECT_EQ(m.kind, "ask");
-            asked.push_back(m.text + "|" + m.caption);
-        }
-        EXPECT_EQ(asked, c.questions);
-        EXPECT_EQ(saved, c.saved);
-        EXPECT_EQ(ended.count(), 1);
-        EXPECT_FALSE(link().isOnline());
-        EXPECT_FALSE(screens.tselect->isVisible());
-    }
-}
-
 // Closing must not lose work: Cancel, a save dialog cancelled, overwriting declined or a save
 // that fails keeps the program open with everything as it was; no further question is asked.
 TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) {
@@ -245,18 +193,6 @@ TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) 
     }
     EXPECT_EQ(test::ReadBytes(dir / "taken.stp"), "old");
     screens.tmmain->setFileChooser(nullptr);
-}
-
-TEST_F(ShellStart, EnterOnTheStartScreenStarts) {
-    useSimulatorAs(1);
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
-        screens.tmmain->endEditor();
-        ASSERT_TRUE(screens.tselect->isVisible());
-        QTest::keyClick(screens.tselect->findChild<QPushButton*>("Button1"), key);
-        EXPECT_FALSE(screens.tselect->isVisible());
-        EXPECT_TRUE(screens.tmmain->isVisible());
-        EXPECT_TRUE(link().isOnline());
-    }
 }
 
 TEST_F(ShellStart, KeyOnTheStartButtonChoosesTheLayout) {

@@ -64,17 +64,6 @@ TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
     }
 }
 
-TEST(SimInterrupt, StopAndMotorFreeWithNothingUnderWay) {
-    SimRig rig;
-    EXPECT_EQ(rig.all("@STOP"), (Lines{"OK"}));
-    EXPECT_EQ(rig.all("@MSTOP"), (Lines{"MSTOP", "OK"}));
-    EXPECT_EQ(rig.all("@ORG"), (Lines{"OK"}));
-    EXPECT_EQ(rig.sim.motion.originState, 1);
-    // Freeing the motors keeps what the origin return gave.
-    EXPECT_EQ(rig.all("@MSTOP"), (Lines{"MSTOP", "OK"}));
-    EXPECT_EQ(rig.all("@?ORG"), (Lines{"1", "OK"}));
-}
-
 // The serial rule in process: the nested request gets the next line that completes, the outer
 // wait the line after it, whoever that line was meant for.
 TEST(SimInterrupt, NestedRequestTakesTheNextLineAndTheOuterWaitTheOneAfter) {
@@ -133,23 +122,6 @@ TEST(SimInterrupt, AdvanceHookPressesStopWhenTheProgramReachesAStep) {
     EXPECT_EQ(calls, (std::vector<SimTime>{510ms, 1020ms}));
     EXPECT_EQ(rig.now(), 1020ms + 800ms);
     EXPECT_EQ(rig.sim.motion.originState, 1);
-}
-
-TEST(SimInterrupt, BusyMotionRefusesAnotherAndGoesOn) {
-    SimRig rig;
-    LongProgram(rig.sim);
-    EXPECT_EQ(rig.channel.request("@RUN"), "OK");
-    Lines during;
-    rig.channel.at(1s, [&] {
-        for (const char* command : {"@ORG", "@RUN", "@?ORG", "@?NO"}) {
-            during.push_back(rig.channel.request(command));
-            during.push_back(rig.channel.next());
-        }
-    });
-    EXPECT_EQ(rig.channel.next(), "END");
-    EXPECT_EQ(rig.now(), 10520ms);
-    EXPECT_EQ(during,
-              (Lines{"NG", "15:In operation", "NG", "15:In operation", "0", "OK", "0", "OK"}));
 }
 
 }  // namespace

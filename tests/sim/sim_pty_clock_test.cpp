@@ -10,12 +10,6 @@ namespace {
 using namespace std::chrono_literals;
 using SimPtyClock = LinkFixture;
 
-TEST_F(SimPtyClock, OriginReturnAnswersOnceItsTimeHasPassed) {
-    EXPECT_EQ(main().request("@ORG"), "OK");
-    EXPECT_GE(sim.clock().now(), sim.motion.timing.originSearch);
-    EXPECT_EQ(sim.motion.originState, 1);
-}
-
 TEST_F(SimPtyClock, StopInterruptsARunningProgram) {
     // Twenty seconds of timers.
     sim.steps.programs[0][0] = "SEQ 400,";
@@ -28,13 +22,6 @@ TEST_F(SimPtyClock, StopInterruptsARunningProgram) {
     EXPECT_TRUE(sim.clock().idle());
     EXPECT_EQ(main().request("@?NO"), "0");
     EXPECT_EQ(main().next(), "OK");
-}
-
-TEST_F(SimPtyClock, ProgramEndsOnTheLineAfterItsSteps) {
-    sim.steps.programs[0][0] = "SEQ 401,";
-    EXPECT_EQ(main().request("@RUN"), "OK");
-    EXPECT_EQ(main().next(), "END");
-    EXPECT_GE(sim.clock().now(), 110ms);
 }
 
 // mivo-sim's family faults, as an editor on its device sees them.
