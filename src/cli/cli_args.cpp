@@ -1,5 +1,7 @@
 #include "cli/cli_args.h"
 
+#include "common/convert.h"
+
 namespace mivo {
 
 bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& known, ParsedArgs& out,
@@ -42,6 +44,31 @@ bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& known, Pa
         }
     }
     return true;
+}
+
+int ReadPortOptions(const ParsedArgs& args, PortOptions& out, std::string& problem) {
+    if (args.has("--timeout")) {
+        double seconds = 0;
+        try {
+            seconds = StrToFloat(args.value("--timeout"));
+        } catch (const ConversionError& e) {
+            problem = e.what();
+            return kExitUsage;
+        }
+        if (seconds <= 0 || seconds > 86400) {
+            problem = "--timeout wants seconds above 0";
+            return kExitUsage;
+        }
+        out.timeoutMs = static_cast<int>(seconds * 1000);
+    }
+    if (args.has("--log")) {
+        out.log = std::make_unique<std::ofstream>(args.value("--log"), std::ios::binary);
+        if (!*out.log) {
+            problem = "cannot write " + args.value("--log");
+            return kExitFailed;
+        }
+    }
+    return kExitCompleted;
 }
 
 }  // namespace mivo

@@ -1,6 +1,8 @@
 #pragma once
 // Command-line parsing shared by the commands of `mivo`.
+#include <fstream>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -31,5 +33,13 @@ struct OptionSpec {
 // missing value or a repeated option gives false and a message in `error`.
 bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& known, ParsedArgs& out,
                std::string& error);
+
+// The options every port command shares: --timeout (milliseconds, 10 s when not given) and the
+// --log file, opened. Gives kExitCompleted, or kExitUsage or kExitFailed with `problem`.
+struct PortOptions {
+    int timeoutMs = 10000;
+    std::unique_ptr<std::ofstream> log;
+};
+int ReadPortOptions(const ParsedArgs& args, PortOptions& out, std::string& problem);
 
 }  // namespace mivo

@@ -147,25 +147,15 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
                          "' is longer than " + std::to_string(maxLength) + " characters");
         view.preset(field, value);
     }
-    int timeoutMs = 10000;
-    if (args.has("--timeout")) {
-        double seconds = 0;
-        try {
-            seconds = StrToFloat(args.value("--timeout"));
-        } catch (const ConversionError& e) {
-            return Usage(e.what());
-        }
-        if (seconds <= 0 || seconds > 86400) return Usage("--timeout wants seconds above 0");
-        timeoutMs = static_cast<int>(seconds * 1000);
+    PortOptions options;
+    std::string problem;
+    if (const int read = ReadPortOptions(args, options, problem); read != kExitCompleted) {
+        if (read == kExitUsage) return Usage(problem);
+        std::cerr << "mivo: " << problem << '\n';
+        return read;
     }
-    std::unique_ptr<std::ofstream> log;
-    if (args.has("--log")) {
-        log = std::make_unique<std::ofstream>(args.value("--log"), std::ios::binary);
-        if (!*log) {
-            std::cerr << "mivo: cannot write " << args.value("--log") << '\n';
-            return kExitFailed;
-        }
-    }
+    const int timeoutMs = options.timeoutMs;
+    std::unique_ptr<std::ofstream>& log = options.log;
 
     int argc = 1;
     char name[] = "mivo";

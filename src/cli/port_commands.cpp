@@ -96,25 +96,15 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         start = r.substr(0, dash);
         end = r.substr(dash + 1);
     }
-    int timeoutMs = 10000;
-    if (args.has("--timeout")) {
-        double seconds = 0;
-        try {
-            seconds = StrToFloat(args.value("--timeout"));
-        } catch (const ConversionError& e) {
-            return Usage(e.what());
-        }
-        if (seconds <= 0 || seconds > 86400) return Usage("--timeout wants seconds above 0");
-        timeoutMs = static_cast<int>(seconds * 1000);
+    PortOptions options;
+    std::string problem;
+    if (const int read = ReadPortOptions(args, options, problem); read != kExitCompleted) {
+        if (read == kExitUsage) return Usage(problem);
+        std::cerr << "mivo: " << problem << '\n';
+        return read;
     }
-    std::unique_ptr<std::ofstream> log;
-    if (args.has("--log")) {
-        log = std::make_unique<std::ofstream>(args.value("--log"), std::ios::binary);
-        if (!*log) {
-            std::cerr << "mivo: cannot write " << args.value("--log") << '\n';
-            return kExitFailed;
-        }
-    }
+    const int timeoutMs = options.timeoutMs;
+    std::unique_ptr<std::ofstream>& log = options.log;
 
     ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));
     StepTable table;
@@ -124,14 +114,12 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         return kExitFailed;
     ParamsCommand paramsCommand(words);
     if (params) {
-        std::string problem;
         const int ready = paramsCommand.prepare(prompter, problem);
         if (ready == kExitUsage) return Usage(problem);
         if (ready != kExitCompleted) return ready;
     }
     MemoryCommand memoryCommand(words);
     if (memory) {
-        std::string problem;
         const int ready = memoryCommand.prepare(prompter, problem);
         if (ready == kExitUsage) return Usage(problem);
         if (ready != kExitCompleted) return ready;

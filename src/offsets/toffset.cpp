@@ -231,53 +231,25 @@ OffsetTarget Toffset::offsetTarget() {
 }
 
 void Toffset::sendOffsets() {
-    runOperation([this](ProcedureContext& ctx) {
-        SendOffsets(ctx, offsetTarget());
-        return false;
-    });
+    runProcedure([this](ProcedureContext& ctx) { SendOffsets(ctx, offsetTarget()); });
 }
 
 void Toffset::receiveOffsets() {
-    runOperation([this](ProcedureContext& ctx) {
-        ReceiveOffsets(ctx, offsetTarget());
-        return false;
-    });
+    runProcedure([this](ProcedureContext& ctx) { ReceiveOffsets(ctx, offsetTarget()); });
 }
 
 void Toffset::initializeOffsets() {
-    runOperation([this](ProcedureContext& ctx) {
-        InitializeOffsets(ctx, offsetTarget());
-        return false;
-    });
+    runProcedure([this](ProcedureContext& ctx) { InitializeOffsets(ctx, offsetTarget()); });
 }
 
-void Toffset::returnToOrigin() {
-    runOperation([](ProcedureContext& ctx) {
-        ReturnToOrigin(ctx);
-        return false;
-    });
-}
+void Toffset::returnToOrigin() { runReturnToOrigin(); }
 
-void Toffset::executeProgram() {
-    runOperation([](ProcedureContext& ctx) {
-        ExecuteProgram(ctx, OffsetStartQuestion);
-        return false;
-    });
-}
+void Toffset::executeProgram() { runExecuteProgram(OffsetStartQuestion); }
 
-void Toffset::motorFree() {
-    runOperation([](ProcedureContext& ctx) {
-        MotorFree(ctx);
-        return false;
-    });
-}
+void Toffset::motorFree() { runMotorFree(); }
 
 void Toffset::teachOffsets() {
-    if (RefusedWhileOperating(screens(), prompter())) return;
-    if (!onlineShown()) {
-        prompter().notify("Teaching control cannot be made under offline", "Under offline");
-        return;
-    }
+    if (TeachingRefused(screens(), prompter(), onlineShown())) return;
 }
 
 void Toffset::initialScreenMove() {

@@ -258,53 +258,25 @@ PalletTarget Tpalet::palletTarget() {
 }
 
 void Tpalet::sendPallet() {
-    runOperation([this](ProcedureContext& ctx) {
-        SendPallet(ctx, palletTarget());
-        return false;
-    });
+    runProcedure([this](ProcedureContext& ctx) { SendPallet(ctx, palletTarget()); });
 }
 
 void Tpalet::receivePallet() {
-    runOperation([this](ProcedureContext& ctx) {
-        ReceivePallet(ctx, palletTarget());
-        return false;
-    });
+    runProcedure([this](ProcedureContext& ctx) { ReceivePallet(ctx, palletTarget()); });
 }
 
 void Tpalet::initializePallet() {
-    runOperation([this](ProcedureContext& ctx) {
-        InitializePallet(ctx, palletTarget());
-        return false;
-    });
+    runProcedure([this](ProcedureContext& ctx) { InitializePallet(ctx, palletTarget()); });
 }
 
-void Tpalet::returnToOrigin() {
-    runOperation([](ProcedureContext& ctx) {
-        ReturnToOrigin(ctx);
-        return false;
-    });
-}
+void Tpalet::returnToOrigin() { runReturnToOrigin(); }
 
-void Tpalet::executeProgram() {
-    runOperation([](ProcedureContext& ctx) {
-        ExecuteProgram(ctx, ParameterStartQuestion);
-        return false;
-    });
-}
+void Tpalet::executeProgram() { runExecuteProgram(ParameterStartQuestion); }
 
-void Tpalet::motorFree() {
-    runOperation([](ProcedureContext& ctx) {
-        MotorFree(ctx);
-        return false;
-    });
-}
+void Tpalet::motorFree() { runMotorFree(); }
 
 void Tpalet::teachPallet() {
-    if (RefusedWhileOperating(screens(), prompter())) return;
-    if (!onlineShown()) {
-        prompter().notify("Teaching control cannot be made under offline", "Under offline");
-        return;
-    }
+    if (TeachingRefused(screens(), prompter(), onlineShown())) return;
 }
 
 void Tpalet::endPallet() {

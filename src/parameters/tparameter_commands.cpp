@@ -60,10 +60,7 @@ ParameterTarget Tparameter::parameterTarget() {
 }
 
 void Tparameter::sendParameters() {
-    runOperation([this](ProcedureContext& ctx) {
-        SendParameters(ctx, parameterTarget());
-        return false;
-    });
+    runProcedure([this](ProcedureContext& ctx) { SendParameters(ctx, parameterTarget()); });
 }
 
 void Tparameter::receiveParameters() {
@@ -93,33 +90,14 @@ void Tparameter::initializeConfirmed() {
     dialog->closeToOpener();
 }
 
-void Tparameter::returnToOrigin() {
-    runOperation([](ProcedureContext& ctx) {
-        ReturnToOrigin(ctx);
-        return false;
-    });
-}
+void Tparameter::returnToOrigin() { runReturnToOrigin(); }
 
-void Tparameter::executeProgram() {
-    runOperation([](ProcedureContext& ctx) {
-        ExecuteProgram(ctx, ParameterStartQuestion);
-        return false;
-    });
-}
+void Tparameter::executeProgram() { runExecuteProgram(ParameterStartQuestion); }
 
-void Tparameter::motorFree() {
-    runOperation([](ProcedureContext& ctx) {
-        MotorFree(ctx);
-        return false;
-    });
-}
+void Tparameter::motorFree() { runMotorFree(); }
 
 void Tparameter::teachZiPosition() {
-    if (RefusedWhileOperating(screens(), prompter())) return;
-    if (!onlineShown()) {
-        prompter().notify("Teaching control cannot be made under offline", "Under offline");
-        return;
-    }
+    if (TeachingRefused(screens(), prompter(), onlineShown())) return;
 }
 
 }  // namespace mivo

@@ -15,6 +15,7 @@
 #include "files/data_files.h"
 #include "link/tbuff.h"
 #include "procedures/procedure_context.h"
+#include "procedures/program_control.h"
 #include "procedures/prompter.h"
 #include "shell/communication_log.h"
 #include "shell/cp1252.h"
@@ -79,6 +80,13 @@ bool RefusedWhileOperating(const Screens& screens, Prompter& prompter) {
     if (!screens.tcancel || !screens.tcancel->isVisible()) return false;
     prompter.notify("'Move to direct screen' cannot be executed while 'Operating' is displayed",
                     "Operating");
+    return true;
+}
+
+bool TeachingRefused(const Screens& screens, Prompter& prompter, bool online) {
+    if (RefusedWhileOperating(screens, prompter)) return true;
+    if (online) return false;
+    prompter.notify("Teaching control cannot be made under offline", "Under offline");
     return true;
 }
 
@@ -269,6 +277,26 @@ bool EditorFrame::runOperation(const std::function<bool(ProcedureContext&)>& bod
     if (!stayDisabled) setEnabled(true);
     applyOnlineState(onlineShown());
     return true;
+}
+
+void EditorFrame::runProcedure(const std::function<void(ProcedureContext&)>& procedure) {
+    runOperation([&procedure](ProcedureContext& ctx) {
+        procedure(ctx);
+        return false;
+    });
+}
+
+void EditorFrame::runReturnToOrigin() {
+    runProcedure([](ProcedureContext& ctx) { ReturnToOrigin(ctx); });
+}
+
+void EditorFrame::runExecuteProgram(
+    const std::function<std::string(const std::string&)>& startQuestion) {
+    runProcedure([&startQuestion](ProcedureContext& ctx) { ExecuteProgram(ctx, startQuestion); });
+}
+
+void EditorFrame::runMotorFree() {
+    runProcedure([](ProcedureContext& ctx) { MotorFree(ctx); });
 }
 
 bool EditorFrame::runSave(QWidget* dialogParent, bool editorCall) {

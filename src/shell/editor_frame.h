@@ -122,6 +122,12 @@ class EditorFrame : public QMainWindow {
     // afterwards unless `body` returns true (a dialog that re-enables it on closing is shown).
     // One at a time: false when nothing ran.
     bool runOperation(const std::function<bool(ProcedureContext&)>& body);
+    // A procedure after which the editor is enabled again.
+    void runProcedure(const std::function<void(ProcedureContext&)>& procedure);
+    // The program control every editor offers, with the editor's wording of the start question.
+    void runReturnToOrigin();
+    void runExecuteProgram(const std::function<std::string(const std::string&)>& startQuestion);
+    void runMotorFree();
 
     // Asks the kind's unsaved question when the data were changed, and saves on Yes (whatever
     // the save's outcome, the caller goes on).
@@ -173,5 +179,9 @@ class EditorFrame : public QMainWindow {
 // "'Move to direct screen' cannot be executed while 'Operating' is displayed". True when
 // refused (the notice shown).
 bool RefusedWhileOperating(const Screens& screens, Prompter& prompter);
+
+// Teaching is refused while an operation shows and, with "Teaching control cannot be made under
+// offline", when `online` is false. True when refused (the notice shown).
+bool TeachingRefused(const Screens& screens, Prompter& prompter, bool online);
 
 }  // namespace mivo

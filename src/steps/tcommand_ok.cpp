@@ -180,11 +180,7 @@ void Tcommand::closeDialog() {
 }
 
 void Tcommand::teachingClicked() {
-    if (RefusedWhileOperating(screens_, prompter())) return;
-    if (!editor_ || !editor_->onlineShown()) {
-        prompter().notify("Teaching control cannot be made under offline", "Under offline");
-        return;
-    }
+    if (TeachingRefused(screens_, prompter(), editor_ && editor_->onlineShown())) return;
     if (teachingHandler_) teachingHandler_();
 }
 

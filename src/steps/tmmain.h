@@ -109,8 +109,6 @@ class Tmmain : public EditorFrame {
     bool refusedPartingPair(int pairStep, const char* caption);
     // The table with the editor's callbacks, for the step procedures.
     StepTarget stepTarget();
-    // A procedure that needs nothing of the editor but the context.
-    void runProcedure(Outcome (*procedure)(ProcedureContext&));
     void initializeConfirmed();
 
     StepTable table_;

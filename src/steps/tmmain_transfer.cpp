@@ -21,13 +21,6 @@ StepTarget Tmmain::stepTarget() {
             [this](int first, int last) { stepsChanged(first, last); }};
 }
 
-void Tmmain::runProcedure(Outcome (*procedure)(ProcedureContext&)) {
-    runOperation([procedure](ProcedureContext& ctx) {
-        procedure(ctx);
-        return false;
-    });
-}
-
 void Tmmain::sendSteps() {
     if (operationRunning()) return;
     // Through the undo history, like a click in the grid; the procedure finds nothing left.
@@ -52,7 +45,9 @@ void Tmmain::receiveSteps() {
     });
 }
 
-void Tmmain::acquireProgramNo() { runProcedure(AcquireProgramNo); }
+void Tmmain::acquireProgramNo() {
+    runProcedure([](ProcedureContext& ctx) { AcquireProgramNo(ctx); });
+}
 
 void Tmmain::initializeSteps() {
     runOperation([this](ProcedureContext& ctx) {
@@ -74,16 +69,11 @@ void Tmmain::initializeConfirmed() {
     dialog->closeToOpener();
 }
 
-void Tmmain::executeOperation() {
-    runOperation([](ProcedureContext& ctx) {
-        ExecuteProgram(ctx, StepStartQuestion);
-        return false;
-    });
-}
+void Tmmain::executeOperation() { runExecuteProgram(StepStartQuestion); }
 
-void Tmmain::returnToOrigin() { runProcedure(ReturnToOrigin); }
+void Tmmain::returnToOrigin() { runReturnToOrigin(); }
 
-void Tmmain::motorFree() { runProcedure(MotorFree); }
+void Tmmain::motorFree() { runMotorFree(); }
 
 void Tmmain::showErrorRecord() {
     Terror* record = screens().terror;
