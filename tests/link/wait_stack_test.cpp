@@ -1,5 +1,6 @@
-// The wait stack without a port: which line each wait gets from bytes that arrive in pieces,
-// and when that line's LF arrived.
+// The wait stack without a port: which line each wait gets from bytes that arrive in pieces
+// (an LF ends it, the CR before it goes, NULs are dropped, a long line is cut at 999 bytes), and
+// when that line's LF arrived.
 #include "link/wait_stack.h"
 
 #include <gtest/gtest.h>
