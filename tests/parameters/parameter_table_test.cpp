@@ -61,25 +61,5 @@ TEST(ParameterTable, InitialValuesByRobotNumber) {
     }
 }
 
-TEST(ParameterTable, RobotThirtyOneChangesOnlyTheDependentInitialValues) {
-    ParameterTable t;
-    t.setValue(PrmRobotNumber, "31");
-    InitialValuesByRobot(t);
-    struct Spot {
-        int number;
-        const char* initial;
-    } spots[] = {{0, "31"},      {6, "100.00"}, {11, "-5.00"}, {16, "6.00"},
-                 {24, "200.00"}, {33, "30.00"}, {7, "200.00"}, {3, ""}};
-    for (const Spot& s : spots) EXPECT_EQ(t.initial(s.number), s.initial) << s.number;
-    int differing = 0;
-    const ParameterTable fresh;
-    for (int n = 0; n < kEditableParameterCount; ++n) {
-        EXPECT_EQ(t.value(n), n == 0 ? "31" : fresh.value(n)) << n;
-        if (t.initial(n) != fresh.initial(n)) ++differing;
-    }
-    // 0, 6, 11, 16, 24, 33 differ from robot 22's set; the rest of the set coincides.
-    EXPECT_EQ(differing, 6);
-}
-
 }  // namespace
 }  // namespace mivo

@@ -4,19 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <algorithm>
 
-#include "parameters/parameter_files.h"
 #include "support/scripted_prompter.h"
-#include "support/temp_dir.h"
 
 namespace mivo {
 namespace {
 
 using test::Message;
 using test::ScriptedPrompter;
-using test::TempDir;
-using test::WriteBytes;
 
 // A text placed at a character position (counted from 1) of an otherwise blank line.
 std::string At(std::size_t pos, const std::string& text, std::size_t width = 20) {
@@ -102,16 +98,6 @@ TEST(ParameterZeb, BadBlockChangesNothing) {
         EXPECT_EQ(p.details, std::vector<std::string>{c.detail});
         EXPECT_TRUE(t == before);
     }
-    // Through the open procedure the detail names the file.
-    TempDir dir;
-    WriteBytes(dir / "short.crd", ZebFile({}));
-    ParameterTable t;
-    ScriptedPrompter p;
-    EXPECT_EQ(OpenParameterFile(t, dir / "short.crd", PrmOpenCrd, p), OpenOutcome::Stopped);
-    ASSERT_EQ(p.details.size(), 1u);
-    EXPECT_EQ(p.details[0].rfind(dir / "short.crd: the file has 1001 lines", 0), 0u)
-        << p.details[0];
-    EXPECT_TRUE(t == ParameterTable{});
 }
 
 }  // namespace
