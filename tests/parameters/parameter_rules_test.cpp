@@ -1,13 +1,17 @@
-// The rules of the parameter transfers: the rows walked per controller version, what a value
+// The rules of the parameter data: the initial values by robot number and the robot sets
+// against the controller's own, the rows a transfer walks per controller version, what a value
 // may hold, and the lead-2 speed limit checked before a send.
 #include "parameters/parameter_rules.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "common/convert.h"
+#include "parameters/parameter_table.h"
+#include "sim/sim_controller.h"
 #include "support/scripted_prompter.h"
 
 namespace mivo {
@@ -17,6 +21,71 @@ using test::Message;
 using test::ScriptedPrompter;
 
 const char* const kLeadSpeedText = "In case of lead 2, the maximum speed is 70mm/s";
+
+TEST(ParameterTable, InitialValuesByRobotNumber) {
+    struct Case {
+        const char* robot;  // the value of parameter 0
+        int set;            // the set written, 0: a conversion error
+    } cases[] = {
+        {"31", 31},  {"10", 10}, {"21", 21}, {"32", 32},  {"22", 22},  {"13", 22},
+        {"99", 22},  {"15", 22}, {"0", 22},  {"-31", 22}, {" 31", 31}, {"+12", 12},
+        {"22.0", 0}, {"", 0},    {"abc", 0}, {"31 ", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("robot '") + c.robot + "'");
+        ParameterTable t;
+        for (int n = 0; n < kEditableParameterCount; ++n) {
+            t.setValue(n, "value" + std::to_string(n));
+            t.setInitial(n, "old");
+        }
+        t.setValue(PrmRobotNumber, c.robot);
+        const ParameterTable before = t;
+        if (c.set == 0) {
+            try {
+                InitialValuesByRobot(t);
+                ADD_FAILURE() << "no conversion error";
+            } catch (const ConversionError& e) {
+                EXPECT_EQ(e.what(), "'" + std::string(c.robot) + "' is not a valid integer value");
+            }
+        } else {
+            InitialValuesByRobot(t);
+        }
+        const auto& dependent = kRobotDependentParameters;
+        for (int n = 0; n < kParameterCount; ++n) {
+            ASSERT_EQ(t.value(n), before.value(n)) << n;  // values are never touched
+            const auto i = std::find(dependent.begin(), dependent.end(), n) - dependent.begin();
+            std::string expected = before.initial(n);
+            if (i == kRobotDependentCount && n < kEditableParameterCount)
+                expected = ParameterCatalogue(n).initial;
+            else if (i < kRobotDependentCount && c.set != 0)
+                expected = RobotSetFor(c.set).initial[static_cast<std::size_t>(i)];
+            EXPECT_EQ(t.initial(n), expected) << n;
+        }
+    }
+}
+
+// The simulated controller builds each robot's set from the two digits of its number; the
+// editor's sets must be the very same, robot 22's being the catalogue's.
+TEST(ParameterCatalogue, RobotSetsAreTheControllers) {
+    SimController sim;
+    for (const RobotSet& set : RobotSets()) {
+        SCOPED_TRACE(set.entry);
+        EXPECT_EQ(std::string(set.entry).substr(0, 3), std::to_string(set.robotNumber) + ":");
+        EXPECT_EQ(&RobotSetFor(set.robotNumber), &set);
+        ASSERT_TRUE(sim.parameters.loadRobot(set.robotNumber));
+        std::vector<std::string> expected;
+        for (int n = 0; n < kEditableParameterCount; ++n)
+            expected.push_back(ParameterCatalogue(n).initial);
+        for (std::size_t i = 0; i < kRobotDependentParameters.size(); ++i)
+            expected[static_cast<std::size_t>(kRobotDependentParameters[i])] = set.initial[i];
+        EXPECT_EQ(std::vector<std::string>(sim.parameters.values.begin(),
+                                           sim.parameters.values.begin() + kEditableParameterCount),
+                  expected);
+    }
+    for (std::size_t i = 0; i < kRobotDependentParameters.size(); ++i)
+        EXPECT_EQ(ParameterCatalogue(kRobotDependentParameters[i]).initial,
+                  RobotSetFor(kDefaultRobotNumber).initial[i]);
+}
 
 TEST(ParameterRules, OldControllerVersionsWalkOneRowLess) {
     struct Case {

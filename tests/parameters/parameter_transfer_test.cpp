@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <tuple>
 
 #include "parameters/parameter_initialize.h"
 #include "parameters/parameter_rules.h"
@@ -22,7 +21,6 @@ struct ParameterRig : test::Rig {
     ParameterTable table;
     int modified = 0;
     std::vector<int> read;
-    int robot = 31;  // for the initialisation
     ParameterTarget target() {
         return {table, [this] { ++modified; }, {}, [this](int n) { read.push_back(n); }};
     }
@@ -47,146 +45,60 @@ std::vector<std::string> Commands(std::vector<std::string> head, const std::vect
 
 template <class T>
 std::vector<T> First(const std::vector<T>& v, std::size_t count) {
-    return {v.begin(), v.begin() + static_cast<std::ptrdiff_t>(std::min(count, v.size()))};
-}
-
-const Message kAskSend{"ask", "Is parameter sending executed?", "Parameter send"};
-const Message kAskReceive{"ask", "Is parameter receiving executed?", "Parameter receive"};
-const Message kSent{"notify", "Parameter sending is completed", "Parameter send"};
-const Message kReceived{"notify", "Parameter receiving is completed", "Parameter receive"};
-
-TEST(ParameterTransfer, SendWalksTheRowsOfTheControllerVersion) {
-    // A bare "OK" to the version query is a new controller.
-    for (const auto& [version, count] : {std::pair{"1.03", 43}, std::pair{"OK", 44}}) {
-        SCOPED_TRACE(version);
-        ParameterRig rig;
-        if (std::string(version) == "OK")
-            rig.sim.addCommand("@?Ver", [&rig](const std::string&) { rig.sim.reply("OK"); });
-        else
-            rig.sim.records.versions[0] = version;
-        rig.prompter.answers = {true};
-        // Odd texts in the table, sent as they stand.
-        for (const auto& [n, v] :
-             {std::pair{1, "2"}, {4, "-1.5"}, {22, "199.9"}, {40, "1 "}, {43, "1"}})
-            rig.table.setValue(n, v);
-        const ParameterTable before = rig.table;
-        EXPECT_EQ(SendParameters(rig.ctx, rig.target()), Outcome::Completed);
-        const std::vector<int> sent = Walked(1, count);
-        EXPECT_EQ(rig.sent(), Commands({"@?Ver 0"}, sent, &before));
-        for (int n : sent)
-            EXPECT_EQ(rig.sim.parameters.values[static_cast<std::size_t>(n)], before.value(n)) << n;
-        EXPECT_EQ(rig.sim.parameters.values[0], "22");  // never sent
-        EXPECT_EQ(rig.prompter.messages, (std::vector<Message>{kAskSend, kSent}));
-        // An old controller does not know parameter 43: its value is emptied on the screen.
-        EXPECT_EQ(rig.table.value(43), count == 43 ? "" : "1");
-        EXPECT_EQ(rig.view.maximum, count - 1);
-        EXPECT_EQ(rig.view.position, sent.back());
-        EXPECT_EQ(rig.modified, 0);
-        EXPECT_FALSE(rig.view.cancelShown);
-        EXPECT_FALSE(rig.view.dataExchange);
-    }
-}
-
-TEST(ParameterTransfer, ReceiveStoresTheTextsAsTheyCome) {
-    for (const char* version : {"1.14", "1.03"}) {
-        SCOPED_TRACE(version);
-        ParameterRig rig;
-        rig.sim.records.versions[0] = version;
-        const bool old = std::string(version) == "1.03";
-        auto& memory = rig.sim.parameters.values;
-        memory[0] = "31";
-        memory[22] = "200.0";  // replaces "200.00"
-        memory[4] = " 1.5";
-        memory[43] = "1";
-        memory[3] = "stray";  // a reserved number is never read
-        rig.table.setValue(PalletParameter(2, PalletX2), "kept");
-        rig.prompter.answers = {true};
-        EXPECT_EQ(ReceiveParameters(rig.ctx, rig.target()), Outcome::Completed);
-        const std::vector<int> read = Walked(0, old ? 43 : 44);
-        EXPECT_EQ(rig.sent(), Commands({"@?Ver 0"}, read));
-        EXPECT_EQ(rig.read, read);
-        EXPECT_EQ(rig.modified, static_cast<int>(read.size()));
-        EXPECT_EQ(rig.table.value(22), "200.0");
-        EXPECT_EQ(rig.table.value(4), " 1.5");
-        EXPECT_EQ(rig.table.value(3), "");
-        EXPECT_EQ(rig.table.value(43), old ? "" : "1");
-        EXPECT_EQ(rig.table.value(PalletParameter(2, PalletX2)), "kept");
-        // Robot 31's initial values; the values stay as received.
-        EXPECT_EQ(rig.table.initial(0), "31");
-        EXPECT_EQ(rig.table.initial(6), "100.00");
-        EXPECT_EQ(rig.table.initial(16), "6.00");
-        EXPECT_EQ(rig.table.value(6), "200.00");
-        EXPECT_EQ(rig.prompter.messages, (std::vector<Message>{kAskReceive, kReceived}));
-        EXPECT_EQ(rig.view.maximum, old ? 42 : 43);
-    }
-}
-
-TEST(ParameterInitialize, RobotSetLoadedAndReadBack) {
-    for (const auto& [robot, version, count] : {std::tuple{31, "1.14", 44}, {10, "1.03", 43}}) {
-        SCOPED_TRACE(std::to_string(robot) + " " + version);
-        ParameterRig rig;
-        rig.sim.records.versions[0] = version;
-        rig.sim.parameters.values[22] = "150.00";  // the robot set replaces it
-        rig.table.setValue(43, "1");
-        rig.table.setValue(OffsetParameter(0, 0), "3.00");
-        EXPECT_EQ(InitializeParameters(rig.ctx, rig.target(), robot), Outcome::Completed);
-        const std::vector<int> read = Walked(0, count);
-        EXPECT_EQ(rig.sent(), Commands({"@INIT PRM " + std::to_string(robot), "@?Ver 0"}, read));
-        EXPECT_EQ(rig.read, read);
-        EXPECT_EQ(rig.prompter.messages,
-                  (std::vector<Message>{
-                      {"notify", "Parameter initialize is completed", "Parameter initialize"}}));
-        const RobotSet& set = RobotSetFor(robot);
-        for (std::size_t i = 0; i < kRobotDependentParameters.size(); ++i) {
-            const int n = kRobotDependentParameters[i];
-            EXPECT_EQ(rig.table.initial(n), set.initial[i]) << n;
-            EXPECT_EQ(rig.table.value(n), set.initial[i]) << n;
-        }
-        EXPECT_EQ(rig.table.value(22), "200.00");
-        EXPECT_EQ(rig.table.value(43), count == 44 ? "0" : "");
-        EXPECT_EQ(rig.table.value(OffsetParameter(0, 0)), "3.00");
-        EXPECT_FALSE(rig.view.cancelShown);
-    }
-}
-
-using Arrange = std::function<void(ParameterRig&)>;
-
-Arrange Version(const std::string& text) {
-    return [text](ParameterRig& r) { r.sim.records.versions[0] = text; };
-}
-Arrange Refuse(int command, const std::string& line) {
-    return [=](ParameterRig& r) {
-        r.sim.faults.refuse.which = command;
-        r.sim.faults.refuseLine = line;
-    };
-}
-Arrange Silent(int command) {
-    return [command](ParameterRig& r) { r.sim.faults.silent.which = command; };
-}
-Arrange Values(const std::vector<std::pair<int, std::string>>& values) {
-    return [values](ParameterRig& r) {
-        for (const auto& [n, v] : values) r.table.setValue(n, v);
-    };
-}
-Arrange CancelAfter(int progress) {
-    return [progress](ParameterRig& r) { r.view.cancelAfterProgress = progress; };
-}
-// A read of `number` answered by a bare "OK" in place of its value.
-Arrange BareOkFor(const std::string& number) {
-    return [number](ParameterRig& r) {
-        r.sim.addCommand("@READ PRM", [&r, number](const std::string& n) {
-            if (n != number) r.sim.reply(r.sim.parameters.values[std::stoul(n)]);
-            r.sim.reply("OK");
-        });
-    };
+    return {v.begin(), v.begin() + static_cast<std::ptrdiff_t>(count)};
 }
 
 enum Procedure { Send, Receive, Initialize };
 
-// Every way a transfer ends early, and what it leaves: the command lines up to the end, the
-// messages after the question, the values read before it, and the rest of the table, initial
-// values included, as it was.
-TEST(ParameterTransfer, Endings) {
+// A procedure run on the rig: its outcome, and the numbers, command lines and question of the
+// whole transfer on a new controller.
+struct Transfer {
+    Outcome outcome;
+    std::vector<int> walked;
+    std::vector<std::string> commands = {};
+    std::vector<Message> question = {};
+};
+Transfer RunProcedure(Procedure procedure, ParameterRig& rig, int robot) {
+    const ParameterTable before = rig.table;
+    Transfer r{Outcome::Failed, Walked(procedure == Send ? 1 : 0, kEditableParameterCount)};
+    if (procedure == Send) {
+        r.outcome = SendParameters(rig.ctx, rig.target());
+        r.commands = Commands({"@?Ver 0"}, r.walked, &before);
+        r.question = {{"ask", "Is parameter sending executed?", "Parameter send"}};
+    } else if (procedure == Receive) {
+        r.outcome = ReceiveParameters(rig.ctx, rig.target());
+        r.commands = Commands({"@?Ver 0"}, r.walked);
+        r.question = {{"ask", "Is parameter receiving executed?", "Parameter receive"}};
+    } else {
+        r.outcome = InitializeParameters(rig.ctx, rig.target(), robot);
+        r.commands = Commands({"@INIT PRM " + std::to_string(robot), "@?Ver 0"}, r.walked);
+    }
+    return r;
+}
+
+bool Contains(const std::vector<int>& numbers, int n) {
+    return std::find(numbers.begin(), numbers.end(), n) != numbers.end();
+}
+
+// What a case changes before the run: the controller's version and faults (commands counted
+// from 1), the answer to the question, Cancel after some progress steps, the robot initialised,
+// values in the table, and anything else.
+struct Arrange {
+    std::string version = {};
+    int refuse = 0;
+    std::string line = {};
+    int silent = 0;
+    bool yes = true;
+    int cancelAfter = -1;
+    int robot = 31;
+    std::vector<std::pair<int, std::string>> values = {};
+    std::function<void(ParameterRig&)> other = {};
+};
+
+// Every way a transfer ends, and what it leaves: the command lines sent, the messages after the
+// question, the values read (stored as they came) and the rest of the table as it was; the
+// initial values follow the robot number only after a whole read.
+TEST(ParameterTransfer, Cases) {
     struct Case {
         const char* name;
         Procedure procedure;
@@ -199,87 +111,125 @@ TEST(ParameterTransfer, Endings) {
     const Message lead{"notify", kLeadSpeedMessage, "Error"};
     const auto error = [](const char* line) { return Message{"error", line, "Error display"}; };
     const auto written = [](const char* n) { return Message{"notify", n, "Sending error"}; };
-    const Arrange declined = [](ParameterRig& r) { r.prompter.answers = {false}; };
+    // A bare "OK" to the version: a new controller.
+    const auto bareOk = [](ParameterRig& r) {
+        r.sim.addCommand("@?Ver", [&r](const std::string&) { r.sim.reply("OK"); });
+    };
+    // The read of parameter 2 answered by a bare "OK" in place of its value.
+    const auto bareOkFor2 = [](ParameterRig& r) {
+        r.sim.addCommand("@READ PRM", [&r](const std::string& n) {
+            if (n != "2") r.sim.reply(r.sim.parameters.values[std::stoul(n)]);
+            r.sim.reply("OK");
+        });
+    };
+    const auto robotNumberNoInteger = [](ParameterRig& r) { r.sim.parameters.values[0] = "22.0"; };
+    const Message sent{"notify", "Parameter sending is completed", "Parameter send"};
+    const Message received{"notify", "Parameter receiving is completed", "Parameter receive"};
+    const Message initialized{"notify", "Parameter initialize is completed",
+                              "Parameter initialize"};
+    const Outcome completed = Outcome::Completed, failed = Outcome::Failed;
+    const Outcome interrupted = Outcome::Interrupted;
     // clang-format off
     const std::vector<Case> cases = {
-        {"send: version of three characters", Send, Version("1.0"), Outcome::Failed, 1, 0, {error("1.0")}},
-        {"send: version of six characters", Send, Version("V1.031"), Outcome::Failed, 1, 0, {error("V1.031")}},
-        {"send: version refused", Send, Refuse(1, "23:No unit"), Outcome::Failed, 1, 0, {error("23:No unit")}},
-        {"send: no reply to the version", Send, Silent(1), Outcome::Failed, 1, 0, {}},
-        {"send: lead 2 refused before any write", Send, Values({{16, "2"}, {33, "71"}}), Outcome::Failed, 1, 0, {lead}},
-        {"send: a lead that is no number", Send, Values({{15, "two"}}), Outcome::Failed, 1, 0,
-         {{"notify", "'two' is not a valid floating point value", "Parameter send"}}},
-        {"send: refused write", Send, Refuse(4, "45:Parameter No. error"), Outcome::Failed, 4, 0,
-         {error("45:Parameter No. error"), written("Error occurs! No.4")}},
-        {"send: refusal beginning with 31", Send, Refuse(4, "31:Busy"), Outcome::Failed, 4, 0, {error("31:Busy")}},
-        {"send: refused write of 42", Send, Refuse(41, "12:Range"), Outcome::Failed, 41, 0,
-         {error("12:Range"), written("Error occurs! No.42")}},
-        {"send: refusal 310", Send, Refuse(42, "310"), Outcome::Failed, 42, 0, {error("310")}},
-        {"send: no reply to a write", Send, Silent(3), Outcome::Failed, 3, 0, {}},
-        {"send declined", Send, declined, Outcome::Declined, 0, 0, {}},
-        {"send cancelled", Send, CancelAfter(3), Outcome::Interrupted, 4, 0, {{"notify", "Sending is interrupted", "Parameter send"}}},
-        {"receive: version of three characters", Receive, Version("1.0"), Outcome::Failed, 1, 0, {error("1.0")}},
-        {"receive: version of six characters", Receive, Version("V1.031"), Outcome::Failed, 1, 0, {error("V1.031")}},
-        {"receive: version refused", Receive, Refuse(1, "23:No unit"), Outcome::Failed, 1, 0, {error("23:No unit")}},
-        {"receive: no reply to the version", Receive, Silent(1), Outcome::Failed, 1, 0, {}},
-        {"receive: status reply at the fifth read", Receive, Refuse(6, "45:Parameter No. error"), Outcome::Failed, 6, 4,
-         {error("45:Parameter No. error")}},
-        {"receive: a bare OK in place of a value", Receive, BareOkFor("2"), Outcome::Failed, 4, 2, {error("OK")}},
-        {"receive: no reply to a read", Receive, Silent(3), Outcome::Failed, 3, 1, {}},
-        {"receive: robot number no integer", Receive, [](ParameterRig& r) { r.sim.parameters.values[0] = "22.0"; },
-         Outcome::Failed, 43, 42, {{"notify", "'22.0' is not a valid integer value", "Parameter receive"}}},
-        {"receive declined", Receive, declined, Outcome::Declined, 0, 0, {}},
-        {"receive cancelled", Receive, CancelAfter(3), Outcome::Interrupted, 4, 3,
-         {{"notify", "Receiving is interrupted", "Parameter receive"}}},
-        {"initialise: robot unknown to the controller", Initialize, [](ParameterRig& r) { r.robot = 13; },
-         Outcome::Failed, 1, 0, {error("45:Robot No. error")}},
-        {"initialise: no reply", Initialize, Silent(1), Outcome::Failed, 1, 0, {}},
-        {"initialise: version of six characters", Initialize, Version("V1.031"), Outcome::Failed, 2, 0, {error("V1.031")}},
-        {"initialise: read refused", Initialize, Refuse(5, "31:Busy"), Outcome::Failed, 5, 2, {error("31:Busy")}},
-        {"initialise cancelled", Initialize, CancelAfter(2), Outcome::Interrupted, 4, 2,
-         {{"notify", "Initialize is interrupted", "Parameter initialize"}}},
+        // An old controller does not know parameter 43: it is not walked.
+        {"send, old controller", Send, {.version = "1.03"}, completed, 41, 0, {sent}},
+        {"send, new controller", Send, {.other = bareOk}, completed, 42, 0, {sent}},
+        {"receive, new controller", Receive, {.version = "1.14"}, completed, 43, 42, {received}},
+        {"receive, old controller", Receive, {.version = "1.03"}, completed, 42, 41, {received}},
+        {"initialise robot 31", Initialize, {.version = "1.14"}, completed, 44, 42, {initialized}},
+        {"initialise robot 10, old controller", Initialize, {.version = "1.03", .robot = 10}, completed, 43, 41, {initialized}},
+        {"send: version of three characters", Send, {.version = "1.0"}, failed, 1, 0, {error("1.0")}},
+        {"send: version of six characters", Send, {.version = "V1.031"}, failed, 1, 0, {error("V1.031")}},
+        {"send: version refused", Send, {.refuse = 1, .line = "23:No unit"}, failed, 1, 0, {error("23:No unit")}},
+        {"send: no reply to the version", Send, {.silent = 1}, failed, 1, 0, {}},
+        {"send: lead 2 refused before any write", Send, {.values = {{16, "2"}, {33, "71"}}}, failed, 1, 0, {lead}},
+        {"send: a lead that is no number", Send, {.values = {{15, "two"}}}, failed, 1, 0, {{"notify", "'two' is not a valid floating point value", "Parameter send"}}},
+        {"send: refused write", Send, {.refuse = 4, .line = "45:Parameter No. error"}, failed, 4, 0, {error("45:Parameter No. error"), written("Error occurs! No.4")}},
+        {"send: refusal beginning with 31", Send, {.refuse = 4, .line = "31:Busy"}, failed, 4, 0, {error("31:Busy")}},
+        {"send: refused write of 42", Send, {.refuse = 41, .line = "12:Range"}, failed, 41, 0, {error("12:Range"), written("Error occurs! No.42")}},
+        {"send: refusal 310", Send, {.refuse = 42, .line = "310"}, failed, 42, 0, {error("310")}},
+        {"send: no reply to a write", Send, {.silent = 3}, failed, 3, 0, {}},
+        {"send declined", Send, {.yes = false}, Outcome::Declined, 0, 0, {}},
+        {"send cancelled", Send, {.cancelAfter = 3}, interrupted, 4, 0, {{"notify", "Sending is interrupted", "Parameter send"}}},
+        {"receive: version of three characters", Receive, {.version = "1.0"}, failed, 1, 0, {error("1.0")}},
+        {"receive: version of six characters", Receive, {.version = "V1.031"}, failed, 1, 0, {error("V1.031")}},
+        {"receive: version refused", Receive, {.refuse = 1, .line = "23:No unit"}, failed, 1, 0, {error("23:No unit")}},
+        {"receive: no reply to the version", Receive, {.silent = 1}, failed, 1, 0, {}},
+        {"receive: status reply at the fifth read", Receive, {.refuse = 6, .line = "45:Parameter No. error"}, failed, 6, 4, {error("45:Parameter No. error")}},
+        {"receive: a bare OK in place of a value", Receive, {.other = bareOkFor2}, failed, 4, 2, {error("OK")}},
+        {"receive: no reply to a read", Receive, {.silent = 3}, failed, 3, 1, {}},
+        {"receive: robot number no integer", Receive, {.other = robotNumberNoInteger}, failed, 43, 42, {{"notify", "'22.0' is not a valid integer value", "Parameter receive"}}},
+        {"receive declined", Receive, {.yes = false}, Outcome::Declined, 0, 0, {}},
+        {"receive cancelled", Receive, {.cancelAfter = 3}, interrupted, 4, 3, {{"notify", "Receiving is interrupted", "Parameter receive"}}},
+        {"initialise: robot unknown to the controller", Initialize, {.robot = 13}, failed, 1, 0, {error("45:Robot No. error")}},
+        {"initialise: no reply", Initialize, {.silent = 1}, failed, 1, 0, {}},
+        {"initialise: version of six characters", Initialize, {.version = "V1.031"}, failed, 2, 0, {error("V1.031")}},
+        {"initialise: read refused", Initialize, {.refuse = 5, .line = "31:Busy"}, failed, 5, 2, {error("31:Busy")}},
+        {"initialise cancelled", Initialize, {.cancelAfter = 2}, interrupted, 4, 2, {{"notify", "Initialize is interrupted", "Parameter initialize"}}},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ParameterRig rig;
-        rig.prompter.answers = {true};
+        // Odd texts on both sides; 3 is reserved and never walked.
+        for (const auto& [n, v] :
+             {std::pair{1, "2"}, {4, "-1.5"}, {22, "199.9"}, {40, "1 "}, {43, "1"}})
+            rig.table.setValue(n, v);
         for (int n = 0; n < kEditableParameterCount; ++n) rig.table.setInitial(n, "old");
-        rig.sim.parameters.values[1] = "2";  // a value that differs from the table's
-        c.arrange(rig);
+        rig.table.setValue(PalletParameter(2, PalletX2), "kept");
+        auto& memory = rig.sim.parameters.values;
+        for (const auto& [n, v] : {std::pair{0, "31"}, {3, "stray"}, {4, " 1.5"}, {22, "200.0"}})
+            memory[static_cast<std::size_t>(n)] = v;
+        const Arrange& a = c.arrange;
+        if (!a.version.empty()) rig.sim.records.versions[0] = a.version;
+        rig.sim.faults.refuse.which = a.refuse;
+        rig.sim.faults.refuseLine = a.line;
+        rig.sim.faults.silent.which = a.silent;
+        rig.prompter.answers = {a.yes};
+        rig.view.cancelAfterProgress = a.cancelAfter;
+        for (const auto& [n, v] : a.values) rig.table.setValue(n, v);
+        if (a.other) a.other(rig);
         const ParameterTable before = rig.table;
-        const std::vector<int> all = Walked(c.procedure == Send ? 1 : 0, kEditableParameterCount);
-        std::vector<std::string> commands;
-        std::vector<Message> shown;
-        if (c.procedure == Send) {
-            EXPECT_EQ(SendParameters(rig.ctx, rig.target()), c.outcome);
-            commands = Commands({"@?Ver 0"}, all, &before);
-            shown = {kAskSend};
-        } else if (c.procedure == Receive) {
-            EXPECT_EQ(ReceiveParameters(rig.ctx, rig.target()), c.outcome);
-            commands = Commands({"@?Ver 0"}, all);
-            shown = {kAskReceive};
-        } else {
-            EXPECT_EQ(InitializeParameters(rig.ctx, rig.target(), rig.robot), c.outcome);
-            commands = Commands({"@INIT PRM " + std::to_string(rig.robot), "@?Ver 0"}, all);
-        }
+        const Transfer run = RunProcedure(c.procedure, rig, a.robot);
+        EXPECT_EQ(run.outcome, c.outcome);
+        EXPECT_EQ(rig.sent(), First(run.commands, c.commands));
+        std::vector<Message> shown = run.question;
         shown.insert(shown.end(), c.shown.begin(), c.shown.end());
-        EXPECT_EQ(rig.sent(), First(commands, c.commands));
         EXPECT_EQ(rig.prompter.messages, shown);
-        const std::vector<int> read = First(all, c.read);
+        const std::vector<int> read = First(run.walked, c.read);
         EXPECT_EQ(rig.read, read);
         EXPECT_EQ(rig.modified, static_cast<int>(c.read));
+        const bool done = c.outcome == completed;
+        const bool old = done && c.commands < run.commands.size();
         for (int n = 0; n < kParameterCount; ++n) {
-            const bool wasRead = std::find(read.begin(), read.end(), n) != read.end();
-            const auto& memory = rig.sim.parameters.values[static_cast<std::size_t>(n)];
-            EXPECT_EQ(rig.table.value(n), wasRead ? memory : before.value(n)) << n;
+            const auto& stored = memory[static_cast<std::size_t>(n)];
+            // A whole send wrote the table's texts as they stand.
+            if (done && c.procedure == Send && Contains(First(run.walked, c.commands - 1), n)) {
+                EXPECT_EQ(stored, before.value(n)) << n;
+            }
+            // After a whole transfer with an old controller, 43 is emptied on the screen.
+            const std::string expected = old && n == 43      ? ""
+                                         : Contains(read, n) ? stored
+                                                             : before.value(n);
+            EXPECT_EQ(rig.table.value(n), expected) << n;
         }
-        // No initial values for a transfer that stopped; only once every value was read are
-        // the robot-independent ones written, before the robot number is read.
-        EXPECT_EQ(rig.table.initial(6), "old");
-        EXPECT_EQ(rig.table.initial(7), c.read == 42 ? "200.00" : "old");
+        // Robot-dependent initial values follow the robot read (31, or the one initialised);
+        // the independent ones are written once every value was read, the robot number even
+        // when it is no integer.
+        const bool followed = done && c.procedure != Send;
+        for (std::size_t i = 0; i < kRobotDependentParameters.size(); ++i) {
+            EXPECT_EQ(rig.table.initial(kRobotDependentParameters[i]),
+                      followed ? RobotSetFor(a.robot).initial[i] : "old")
+                << kRobotDependentParameters[i];
+        }
+        EXPECT_EQ(rig.table.initial(7), followed || c.read == 42 ? "200.00" : "old");
+        if (done && c.procedure != Initialize) {
+            EXPECT_EQ(rig.view.maximum, old ? 42 : 43);
+            EXPECT_EQ(rig.view.position, run.walked[c.commands - 2]);
+        }
         EXPECT_FALSE(rig.view.cancelShown);
         EXPECT_FALSE(rig.view.cancelRequested());
+        EXPECT_FALSE(rig.view.dataExchange);
     }
 }
 
