@@ -3,6 +3,9 @@
 // range checks, the messages naming a field, what its screen shows afterwards).
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+
 #include "offsets/offset_transfer.h"
 #include "pallets/pallet_transfer.h"
 #include "support/procedure_rig.h"
@@ -44,38 +47,54 @@ struct KindRig : test::Rig {
     }
 };
 
-struct Procedure {
-    bool pallet;
-    Outcome (*run)(KindRig&);
-};
-const Procedure kPalletSend{true, [](KindRig& r) { return SendPallet(r.ctx, r.palletTarget()); }};
-const Procedure kPalletReceive{true,
-                               [](KindRig& r) { return ReceivePallet(r.ctx, r.palletTarget()); }};
-const Procedure kPalletInit{true,
-                            [](KindRig& r) { return InitializePallet(r.ctx, r.palletTarget()); }};
-const Procedure kOffsetSend{false, [](KindRig& r) { return SendOffsets(r.ctx, r.offsetTarget()); }};
-const Procedure kOffsetReceive{false,
-                               [](KindRig& r) { return ReceiveOffsets(r.ctx, r.offsetTarget()); }};
-const Procedure kOffsetInit{false,
-                            [](KindRig& r) { return InitializeOffsets(r.ctx, r.offsetTarget()); }};
+enum Procedure { PalletSend, PalletReceive, PalletInit, OffsetSend, OffsetReceive, OffsetInit };
 
-// "@WRITE PRM n,value" from `first` on, or "@READ PRM n" for `count` numbers.
+// The procedures in the order of Procedure.
+const std::array<Outcome (*)(KindRig&), 6> kRuns = {
+    [](KindRig& r) { return SendPallet(r.ctx, r.palletTarget()); },
+    [](KindRig& r) { return ReceivePallet(r.ctx, r.palletTarget()); },
+    [](KindRig& r) { return InitializePallet(r.ctx, r.palletTarget()); },
+    [](KindRig& r) { return SendOffsets(r.ctx, r.offsetTarget()); },
+    [](KindRig& r) { return ReceiveOffsets(r.ctx, r.offsetTarget()); },
+    [](KindRig& r) { return InitializeOffsets(r.ctx, r.offsetTarget()); },
+};
+
+// Each procedure's caption, question (the offset initialisation's names the program) and
+// completion notice.
+struct Words {
+    const char* caption;
+    std::string question;
+    const char* completion;
+};
+Words WordsOf(Procedure procedure, const std::string& number) {
+    const Words words[] = {
+        // clang-format off
+        {"Pallet send", "Is pallet sending executed?", "Pallet sending is completed"},
+        {"Pallet receive", "Is pallet receiving executed?", "Pallet receiving is completed"},
+        {"Pallet initialize", "Is pallet initialize executed?", "Initialize is completed"},
+        {"Offset send", "Is offset sending executed?", "Offset sending is completed"},
+        {"Offset receive", "Is offset receiving executed?", "Offset receiving is completed"},
+        {"Offset initialize", "Offset data of PGM No." + number + " will be initialized.  OK?", "Offset initialize is completed"},
+        // clang-format on
+    };
+    return words[procedure];
+}
+
+// "@WRITE PRM n,value" for the values, numbered from `first` on.
 Texts Writes(int first, const Texts& values) {
     Texts out;
     for (const std::string& v : values)
         out.push_back("@WRITE PRM " + std::to_string(first++) + "," + v);
     return out;
 }
-Texts Reads(int first, int count) {
+// `prefix` followed by each of `count` numbers from `first` on.
+Texts Numbered(const std::string& prefix, int first, int count) {
     Texts out;
-    for (int n = first; n < first + count; ++n) out.push_back("@READ PRM " + std::to_string(n));
+    for (int n = first; n < first + count; ++n) out.push_back(prefix + std::to_string(n));
     return out;
 }
-Texts Memory(int first, int count) {
-    Texts out;
-    for (int n = first; n < first + count; ++n) out.push_back("m" + std::to_string(n));
-    return out;
-}
+Texts Reads(int first, int count) { return Numbered("@READ PRM ", first, count); }
+Texts Memory(int first, int count) { return Numbered("m", first, count); }
 // The first `count` of `a`, then the rest of `b`.
 Texts Mixed(const Texts& a, const Texts& b, std::size_t count) {
     Texts out(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(count));
@@ -102,16 +121,6 @@ Arrange Silent(int command) {
 }
 
 TEST(PalletAndOffsetTransfer, Cases) {
-    const Message askPalletSend{"ask", "Is pallet sending executed?", "Pallet send"};
-    const Message askPalletReceive{"ask", "Is pallet receiving executed?", "Pallet receive"};
-    const Message askPalletInit{"ask", "Is pallet initialize executed?", "Pallet initialize"};
-    const Message askOffsetSend{"ask", "Is offset sending executed?", "Offset send"};
-    const Message askOffsetReceive{"ask", "Is offset receiving executed?", "Offset receive"};
-    const auto askOffsetInit = [](const char* program) {
-        return Message{
-            "ask", std::string("Offset data of PGM No.") + program + " will be initialized.  OK?",
-            "Offset initialize"};
-    };
     const Message palletRange{"notify", "Pallet No. ranges from 0 to 19", "Pallet error"};
     const Message refused{"error", "45:Parameter No. error", "Error display"};
     const auto notify = [](const char* text, const char* caption) {
@@ -130,89 +139,66 @@ TEST(PalletAndOffsetTransfer, Cases) {
         const char* number;  // the pallet's or the program's, as typed
         Arrange arrange;
         Outcome outcome;
+        bool asked;  // a check before the question may stop it
         Texts sent;
-        std::vector<Message> shown;
-        Texts data;  // as the screen shows them afterwards
+        std::vector<Message> shown;  // after the question, before the completion
+        Texts data;                  // as the screen shows them afterwards
         int modified;
     };
+    const Outcome completed = Outcome::Completed, failed = Outcome::Failed;
     // clang-format off
     const std::vector<Case> cases = {
-        {"pallet send 19", kPalletSend, "19", {}, Outcome::Completed, Writes(409, kFields),
-         {askPalletSend, notify("Pallet sending is completed", "Pallet send")}, pallet, 0},
-        {"pallet send ' 7'", kPalletSend, " 7", {}, Outcome::Completed, Writes(277, kFields),
-         {askPalletSend, notify("Pallet sending is completed", "Pallet send")}, pallet, 0},
-        {"pallet receive 0", kPalletReceive, "0", {}, Outcome::Completed, Reads(200, 9),
-         {askPalletReceive, notify("Pallet receiving is completed", "Pallet receive")}, PalletCells(Memory(200, 9)), 9},
-        {"pallet receive 20, without a range check", kPalletReceive, "20", {}, Outcome::Completed, Reads(420, 9),
-         {askPalletReceive, notify("Pallet receiving is completed", "Pallet receive")}, PalletCells(Memory(420, 9)), 9},
-        {"pallet initialise 2", kPalletInit, "2", {}, Outcome::Completed, Writes(222, {"0", "0", "0", "0", "0", "0", "0", "1", "1"}),
-         {askPalletInit, notify("Initialize is completed", "Pallet initialize")}, PalletCells(palletZeroes), 0},
-        {"pallet send 20", kPalletSend, "20", {}, Outcome::Failed, {}, {palletRange}, palletKept, 0},
-        {"pallet send -1", kPalletSend, "-1", {}, Outcome::Failed, {}, {palletRange}, palletKept, 0},
-        {"pallet send 1.5", kPalletSend, "1.5", {}, Outcome::Failed, {},
-         {notify("'1.5' is not a valid integer value", "Pallet error")}, palletKept, 0},
-        {"pallet send declined", kPalletSend, "1", declined, Outcome::Declined, {}, {askPalletSend}, palletKept, 0},
-        {"pallet initialise 20", kPalletInit, "20", {}, Outcome::Failed, {},
-         {askPalletInit, notify("Pallet No. ranges from 0 to 19", "Initialize error")}, palletKept, 0},
-        {"pallet initialise declined", kPalletInit, "20", declined, Outcome::Declined, {}, {askPalletInit}, palletKept, 0},
-        {"pallet initialise empty", kPalletInit, "", {}, Outcome::Failed, {},
-         {askPalletInit, notify("'' is not a valid integer value", "Initialize error")}, palletKept, 0},
-        {"pallet receive x", kPalletReceive, "x", {}, Outcome::Failed, {},
-         {askPalletReceive, notify("'x' is not a valid integer value", "Pallet receive")}, pallet, 0},
-        {"pallet receive declined", kPalletReceive, "0", declined, Outcome::Declined, {}, {askPalletReceive}, palletKept, 0},
-        {"pallet send: Z1 refused", kPalletSend, "0", Refuse(3), Outcome::Failed, Writes(200, {"10.00", "20.5", "-3"}),
-         {askPalletSend, refused, notify("Error occurs!  Z", "Sending error")}, pallet, 0},
-        {"pallet initialise: X2 refused", kPalletInit, "0", Refuse(4), Outcome::Failed, Writes(200, {"0", "0", "0", "0"}),
-         {askPalletInit, refused, notify("Error occurs!  X2", "Initialize error")}, PalletCells(Mixed(palletZeroes, kFields, 3)), 0},
-        {"pallet initialise: no reply", kPalletInit, "0", Silent(1), Outcome::Failed, Writes(200, {"0"}),
-         {askPalletInit, notify("Error occurs!", "Initialize error")}, pallet, 0},
-        {"pallet receive: no reply", kPalletReceive, "0", Silent(2), Outcome::Failed, Reads(200, 2),
-         {askPalletReceive, notify("Error occurs", "Receiving error")}, PalletCells(Mixed(Memory(200, 9), kFields, 1)), 1},
-        {"offset send 2", kOffsetSend, "2", {}, Outcome::Completed, Writes(108, kOffsets),
-         {askOffsetSend, notify("Offset sending is completed", "Offset send")}, kOffsets, 0},
-        {"offset send 7", kOffsetSend, "7", {}, Outcome::Failed, {},
-         {askOffsetSend, notify("Program No. ranges from 0 to 5.", "Sending error")}, kOffsets, 0},
-        {"offset receive 7, without a range check", kOffsetReceive, "7", {}, Outcome::Completed, Reads(128, 4),
-         {askOffsetReceive, notify("Offset receiving is completed", "Offset receive")}, Memory(128, 4), 4},
-        {"offset initialise 2", kOffsetInit, "2", {}, Outcome::Completed, Writes(108, {"0", "0", "0", "0"}),
-         {askOffsetInit("2"), notify("Offset initialize is completed", "Offset initialize")}, offsetZeroes, 1},
-        {"offset initialise declined", kOffsetInit, "2", declined, Outcome::Declined, {}, {askOffsetInit("2")}, kOffsets, 0},
-        {"offset initialise 7", kOffsetInit, "7", {}, Outcome::Failed, {}, {notify("Check PGM No.", "Offset initialize")}, kOffsets, 0},
-        {"offset initialise -1", kOffsetInit, "-1", {}, Outcome::Failed, {}, {notify("Check PGM No.", "Offset initialize")}, kOffsets, 0},
-        {"offset initialise a", kOffsetInit, "a", {}, Outcome::Failed, {},
-         {notify("'a' is not a valid integer value", "Offset initialize")}, kOffsets, 0},
-        {"offset send: R refused", kOffsetSend, "0", Refuse(4), Outcome::Failed, Writes(100, kOffsets),
-         {askOffsetSend, refused, notify("Error occurs!  R", "Sending error")}, kOffsets, 0},
-        {"offset initialise: Z refused", kOffsetInit, "0", Refuse(3), Outcome::Failed, Writes(100, {"0", "0", "0"}),
-         {askOffsetInit("0"), refused, notify("Error occurs!  Z", "Sending error")}, Mixed(offsetZeroes, kOffsets, 2), 0},
-        {"offset initialise: no reply", kOffsetInit, "0", Silent(2), Outcome::Failed, Writes(100, {"0", "0"}),
-         {askOffsetInit("0"), notify("Error occurs", "Offset initialize")}, Mixed(offsetZeroes, kOffsets, 1), 0},
-        {"offset receive: no reply", kOffsetReceive, "0", Silent(1), Outcome::Failed, Reads(100, 1),
-         {askOffsetReceive, notify("Error occurs", "Receiving error")}, kOffsets, 0},
-        {"offset send cancelled", kOffsetSend, "0", cancelAfterTwo, Outcome::Interrupted, Writes(100, {"1.50", "-2"}),
-         {askOffsetSend, notify("Sending is interrupted", "Offset send")}, kOffsets, 0},
-        {"offset receive cancelled", kOffsetReceive, "0", cancelAfterTwo, Outcome::Interrupted, Reads(100, 2),
-         {askOffsetReceive, notify("Receiving is interrupted", "Offset receive")}, Mixed(Memory(100, 4), kOffsets, 2), 2},
-        {"offset initialise cancelled", kOffsetInit, "0", cancelAfterTwo, Outcome::Interrupted, Writes(100, {"0", "0"}),
-         {askOffsetInit("0"), notify("Initialize is interrupted", "Offset initialize")}, Mixed(offsetZeroes, kOffsets, 2), 0},
+        {"pallet send 19", PalletSend, "19", {}, completed, true, Writes(409, kFields), {}, pallet, 0},
+        {"pallet send ' 7'", PalletSend, " 7", {}, completed, true, Writes(277, kFields), {}, pallet, 0},
+        {"pallet receive 0", PalletReceive, "0", {}, completed, true, Reads(200, 9), {}, PalletCells(Memory(200, 9)), 9},
+        {"pallet receive 20, no range check", PalletReceive, "20", {}, completed, true, Reads(420, 9), {}, PalletCells(Memory(420, 9)), 9},
+        {"pallet initialise 2", PalletInit, "2", {}, completed, true, Writes(222, {"0", "0", "0", "0", "0", "0", "0", "1", "1"}), {}, PalletCells(palletZeroes), 0},
+        {"pallet send 20", PalletSend, "20", {}, failed, false, {}, {palletRange}, palletKept, 0},
+        {"pallet send -1", PalletSend, "-1", {}, failed, false, {}, {palletRange}, palletKept, 0},
+        {"pallet send 1.5", PalletSend, "1.5", {}, failed, false, {}, {notify("'1.5' is not a valid integer value", "Pallet error")}, palletKept, 0},
+        {"pallet initialise 20", PalletInit, "20", {}, failed, true, {}, {notify("Pallet No. ranges from 0 to 19", "Initialize error")}, palletKept, 0},
+        {"pallet initialise declined", PalletInit, "20", declined, Outcome::Declined, true, {}, {}, palletKept, 0},
+        {"pallet initialise empty", PalletInit, "", {}, failed, true, {}, {notify("'' is not a valid integer value", "Initialize error")}, palletKept, 0},
+        {"pallet receive x", PalletReceive, "x", {}, failed, true, {}, {notify("'x' is not a valid integer value", "Pallet receive")}, pallet, 0},
+        {"pallet send: Z1 refused", PalletSend, "0", Refuse(3), failed, true, Writes(200, {"10.00", "20.5", "-3"}), {refused, notify("Error occurs!  Z", "Sending error")}, pallet, 0},
+        {"pallet initialise: X2 refused", PalletInit, "0", Refuse(4), failed, true, Writes(200, {"0", "0", "0", "0"}), {refused, notify("Error occurs!  X2", "Initialize error")}, PalletCells(Mixed(palletZeroes, kFields, 3)), 0},
+        {"pallet initialise: no reply", PalletInit, "0", Silent(1), failed, true, Writes(200, {"0"}), {notify("Error occurs!", "Initialize error")}, pallet, 0},
+        {"pallet receive: no reply", PalletReceive, "0", Silent(2), failed, true, Reads(200, 2), {notify("Error occurs", "Receiving error")}, PalletCells(Mixed(Memory(200, 9), kFields, 1)), 1},
+        {"offset send 2", OffsetSend, "2", {}, completed, true, Writes(108, kOffsets), {}, kOffsets, 0},
+        {"offset send 7", OffsetSend, "7", {}, failed, true, {}, {notify("Program No. ranges from 0 to 5.", "Sending error")}, kOffsets, 0},
+        {"offset receive 7, no range check", OffsetReceive, "7", {}, completed, true, Reads(128, 4), {}, Memory(128, 4), 4},
+        {"offset initialise 2", OffsetInit, "2", {}, completed, true, Writes(108, {"0", "0", "0", "0"}), {}, offsetZeroes, 1},
+        {"offset initialise declined", OffsetInit, "2", declined, Outcome::Declined, true, {}, {}, kOffsets, 0},
+        {"offset initialise 7", OffsetInit, "7", {}, failed, false, {}, {notify("Check PGM No.", "Offset initialize")}, kOffsets, 0},
+        {"offset initialise -1", OffsetInit, "-1", {}, failed, false, {}, {notify("Check PGM No.", "Offset initialize")}, kOffsets, 0},
+        {"offset initialise a", OffsetInit, "a", {}, failed, false, {}, {notify("'a' is not a valid integer value", "Offset initialize")}, kOffsets, 0},
+        {"offset initialise: Z refused", OffsetInit, "0", Refuse(3), failed, true, Writes(100, {"0", "0", "0"}), {refused, notify("Error occurs!  Z", "Sending error")}, Mixed(offsetZeroes, kOffsets, 2), 0},
+        {"offset initialise: no reply", OffsetInit, "0", Silent(2), failed, true, Writes(100, {"0", "0"}), {notify("Error occurs", "Offset initialize")}, Mixed(offsetZeroes, kOffsets, 1), 0},
+        {"offset send cancelled", OffsetSend, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"1.50", "-2"}), {notify("Sending is interrupted", "Offset send")}, kOffsets, 0},
+        {"offset receive cancelled", OffsetReceive, "0", cancelAfterTwo, Outcome::Interrupted, true, Reads(100, 2), {notify("Receiving is interrupted", "Offset receive")}, Mixed(Memory(100, 4), kOffsets, 2), 2},
+        {"offset initialise cancelled", OffsetInit, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"0", "0"}), {notify("Initialize is interrupted", "Offset initialize")}, Mixed(offsetZeroes, kOffsets, 2), 0},
         // Off line by the end: no completion notice.
-        {"offset send off line", kOffsetSend, "0", offline, Outcome::Completed, Writes(100, kOffsets), {askOffsetSend}, kOffsets, 0},
-        {"offset receive off line", kOffsetReceive, "0", offline, Outcome::Completed, Reads(100, 4), {askOffsetReceive},
-         Memory(100, 4), 4},
-        {"offset initialise off line", kOffsetInit, "0", offline, Outcome::Completed, Writes(100, {"0", "0", "0", "0"}),
-         {askOffsetInit("0")}, offsetZeroes, 1},
+        {"offset send off line", OffsetSend, "0", offline, completed, true, Writes(100, kOffsets), {}, kOffsets, 0},
+        {"offset receive off line", OffsetReceive, "0", offline, completed, true, Reads(100, 4), {}, Memory(100, 4), 4},
+        {"offset initialise off line", OffsetInit, "0", offline, completed, true, Writes(100, {"0", "0", "0", "0"}), {}, offsetZeroes, 1},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         KindRig rig;
         rig.prompter.answers = {true};
-        (c.procedure.pallet ? rig.pallet.number : rig.offset.program) = c.number;
+        const bool ofPallet = c.procedure <= PalletInit;
+        (ofPallet ? rig.pallet.number : rig.offset.program) = c.number;
         if (c.arrange) c.arrange(rig);
-        EXPECT_EQ(c.procedure.run(rig), c.outcome);
+        EXPECT_EQ(kRuns[c.procedure](rig), c.outcome);
         EXPECT_EQ(rig.sent(), c.sent);
-        EXPECT_EQ(rig.prompter.messages, c.shown);
-        EXPECT_EQ(rig.cells(c.procedure.pallet), c.data);
+        std::vector<Message> shown = c.shown;
+        const Words words = WordsOf(c.procedure, c.number);
+        if (c.asked) shown.insert(shown.begin(), {"ask", words.question, words.caption});
+        if (c.outcome == completed && rig.online)
+            shown.push_back({"notify", words.completion, words.caption});
+        EXPECT_EQ(rig.prompter.messages, shown);
+        EXPECT_EQ(rig.cells(ofPallet), c.data);
         EXPECT_EQ(rig.modified, c.modified);
         EXPECT_FALSE(rig.view.cancelShown);
         EXPECT_FALSE(rig.view.cancelRequested());
