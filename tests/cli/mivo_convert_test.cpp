@@ -1,173 +1,119 @@
-// Runs the built `mivo convert` as a user would.
+// Runs the built `mivo` as a user would: `convert`, and the calls it refuses.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <optional>
 
-#include "parameters/parameter_files.h"
-#include "steps/step_files.h"
+#include "cli/cli_rig.h"
 #include "support/temp_dir.h"
 
-namespace mivo {
+namespace mivo::test {
 namespace {
 
-using test::ReadBytes;
-using test::TempDir;
-using test::WriteBytes;
-
-struct ProgramRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ProgramRun Mivo(const TempDir& dir, const std::string& args, const std::string& input = "") {
-    WriteBytes(dir / "stdin.txt", input);
-    const std::string command = "cd '" + dir.path().string() + "' && '" MIVO_CLI_PROGRAM "' " +
-                                args + " <stdin.txt >stdout.txt 2>stderr.txt";
-    const int raw = std::system(command.c_str());
-    ProgramRun r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir / "stdout.txt"),
-                 ReadBytes(dir / "stderr.txt")};
-    std::remove((dir / "stdin.txt").c_str());
-    std::remove((dir / "stdout.txt").c_str());
-    std::remove((dir / "stderr.txt").c_str());
-    return r;
+// `mivo` in `dir` with the words of `args`.
+MivoRun MivoIn(const TempDir& dir, const char* args, const std::string& input = {}) {
+    return RunMivo(QString(args).split(' ', Qt::SkipEmptyParts), dir.path(), input);
 }
 
-std::string SevenCommas(int lines) {
-    std::string s;
-    for (int i = 0; i < lines; ++i) s += ",,,,,,,\r\n";
-    return s;
-}
-
-TEST(MivoConvert, ZebToStepFile) {
-    TempDir dir;
-    WriteBytes(dir / "OLD.CRD", "SEQ      800 J=5,jump\r\nEND 000  end\r\n");
-    const ProgramRun r = Mivo(dir, "convert OLD.CRD new.stp");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Open: Completed\nSave: Saved\n");
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(ReadBytes(dir / "new.stp"),
-              "SEQ,800,,,,,5,jump\r\nEND,000,,,,,,end\r\n" + SevenCommas(998));
-}
-
+// What each conversion prints and writes, and its status: 0 done, 1 not done. A question
+// answered No (or not at all) ends the command with one line saying so. The output's filter is
+// chosen by its exact extension, or by --kind.
 TEST(MivoConvert, OutcomesAndExitStatus) {
-    const std::string file = "POI,050,1,2,3,0,,c\r\n" + SevenCommas(999);
+    const std::string file = StepFile({"POI,050,1,2,3,0,,c"});
+    const std::string zeb = StepFile({"SEQ,800,,,,,5,jump", "END,000,,,,,,end"});
+    const std::string done = "Open: Completed\nSave: Saved\n";
+    const std::string overwrite = "Program save: File of the same name exists.  Overwrite? [y/N] ";
+    const std::string declined = "mivo: answered No: nothing was done\n";
     struct Case {
-        const char* what;
-        std::string args;
+        const char* name;
+        const char* args;
         std::string input;
         int status;
-        std::string out;
-        std::string written;  // expected content of out.stp afterwards
-    } cases[] = {
-        {"csv to stp", "convert in.csv out.stp", "", 0, "Open: Completed\nSave: Saved\n", file},
-        {"existing output, no answer", "convert in.csv old.stp", "", 1, "Open: Completed\n", ""},
-        {"existing output, y typed", "convert in.csv old.stp", "y\n", 0,
-         "Open: Completed\nSave: Saved\n", ""},
-        {"existing output, --yes", "--yes convert in.csv old.stp", "", 0,
-         "Open: Completed\nSave: Saved\n", ""},
-        {"missing input", "convert none.stp out.stp", "", 1,
-         "Open: Cannot read none.stp: No such file or directory\n", "-"},
-        {"input no step file", "convert bad.stp out.stp", "", 1, "Open: File cannot be open\n",
-         "-"},
-        {"no operands", "convert", "", 2, "", "-"},
-        {"one operand", "convert in.csv", "", 2, "", "-"},
-        {"unknown command", "frobnicate a b", "", 2, "", "-"},
-        {"unknown option", "convert in.csv out.stp --force", "", 2, "", "-"},
+        std::string out, err;
+        std::optional<std::string> written;  // the output (the last word) afterwards, if any
     };
+    // clang-format off
+    const Case cases[] = {
+        {"csv to stp", "convert in.csv out.stp", "", 0, done, "", file},
+        {"ZEB to stp", "convert OLD.CRD out.stp", "", 0, done, "", zeb},
+        {"to a .csv", "convert in.STP b.csv", "", 0, done, "", file},
+        {"to a .STP", "convert in.STP C.STP", "", 0, done, "", file},
+        {"to any name with --kind", "convert in.STP --kind step plain", "", 0, done, "", file},
+        {"existing output, no answer", "convert in.csv old.stp", "", 1, "Open: Completed\n", overwrite + "\n" + declined, "old"},
+        {"existing output, n typed", "convert in.csv old.stp", "n\n", 1, "Open: Completed\n", overwrite + declined, "old"},
+        {"existing output, y typed", "convert in.csv old.stp", "y\n", 0, done, overwrite, file},
+        {"existing output, --yes", "--yes convert in.csv old.stp", "", 0, done, overwrite + "y\n", file},
+        {"missing input", "convert none.stp out.stp", "", 1, "Open: Cannot read none.stp: No such file or directory\n", "", std::nullopt},
+        {"input no step file", "convert bad.stp out.stp", "", 1, "Open: File cannot be open\n", "  bad.stp: line 1 of 1 has 0 commas, a step line has at least 7: \"no commas here\"\n", std::nullopt},
+    };
+    // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+        SCOPED_TRACE(c.name);
         TempDir dir;
         WriteBytes(dir / "in.csv", file);
+        WriteBytes(dir / "in.STP", file);
+        WriteBytes(dir / "OLD.CRD", "SEQ      800 J=5,jump\r\nEND 000  end\r\n");
         WriteBytes(dir / "old.stp", "old");
         WriteBytes(dir / "bad.stp", "no commas here\r\n");
-        const ProgramRun r = Mivo(dir, c.args, c.input);
-        EXPECT_EQ(r.status, c.status) << r.err;
+        const MivoRun r = MivoIn(dir, c.args, c.input);
+        EXPECT_EQ(r.exitCode, c.status);
         EXPECT_EQ(r.out, c.out);
-        if (c.status == 2) {
-            EXPECT_NE(r.err.find("usage:"), std::string::npos) << r.err;
-        }
-        if (c.args.find("bad.stp") != std::string::npos) {
-            EXPECT_NE(r.err.find("bad.stp: line 1 of 1 has 0 commas"), std::string::npos) << r.err;
-        }
-        if (c.args.find("old.stp") != std::string::npos) {
-            EXPECT_NE(r.err.find("Program save: File of the same name exists.  Overwrite? [y/N]"),
-                      std::string::npos);
-            EXPECT_EQ(ReadBytes(dir / "old.stp"), c.status == 0 ? file : "old");
-        } else if (c.written == "-") {
-            EXPECT_FALSE(std::filesystem::exists(dir / "out.stp"));
+        EXPECT_EQ(r.err, c.err);
+        const std::string output = dir / QString(c.args).split(' ').last().toStdString();
+        if (c.written) {
+            EXPECT_EQ(ReadBytes(output), *c.written);
         } else {
-            EXPECT_EQ(ReadBytes(dir / "out.stp"), c.written);
+            EXPECT_FALSE(std::filesystem::exists(output));
         }
     }
 }
 
-// The usage on request goes to standard output; a call it cannot run gets it on standard
-// error. The tool writes step files only, so a ZEB name for what it writes is a wrong call.
-TEST(MivoConvert, UsageAndWrongCalls) {
+// The usage on request goes to standard output. A call it cannot run says why on standard error
+// (the general ones with the usage), gets status 2 and writes nothing. The tool writes step
+// files only, so a ZEB name for what it writes is a wrong call.
+TEST(MivoUsage, OnRequestAndForEachWrongCall) {
+    TempDir dir;
+    WriteBytes(dir / "in.stp", StepFile({}));
+    const MivoRun help = MivoIn(dir, "--help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(Contains(help.out, "usage:")) << help.out;
+    EXPECT_EQ(help.err, "");
     struct Case {
         const char* args;
-        int status;
-        bool usageOnOut;
-    } cases[] = {
-        {"--help", 0, true},
-        {"", 2, false},
-        {"convert", 2, false},
-        {"convert in.stp out.crd", 2, false},
-        {"convert in.stp OUT.CRD", 2, false},
-        {"--port /dev/null steps receive got.crd", 2, false},
+        bool usage;  // the usage follows the reason
     };
+    // clang-format off
+    const Case cases[] = {
+        {"", true},
+        {"convert", true},
+        {"convert in.stp", true},
+        {"frobnicate a b", true},
+        {"convert in.stp out.stp --force", true},
+        {"convert in.stp out.crd", true},
+        {"convert in.stp OUT.CRD", true},
+        {"--port /dev/null steps receive got.crd", true},
+        {"version", false},
+        {"--port /dev/null --range 3 steps send x.csv", false},
+        {"--port /dev/null --timeout x errors", false},
+        {"--port /dev/null params init 15", false},
+        {"--port /dev/null params init 031", false},
+        {"--port /dev/null params init abc x.prm", false},
+        {"--port /dev/null params init", true},
+        {"--port /dev/null params receive", true},
+        {"--port /dev/null --kind parameter params receive x.prm", false},
+        {"--port /dev/null params send a.prm b.prm", true},
+    };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);
-        TempDir dir;
-        WriteBytes(dir / "in.stp", SevenCommas(1000));
-        const ProgramRun r = Mivo(dir, c.args);
-        EXPECT_EQ(r.status, c.status);
-        EXPECT_EQ(r.out.find("usage:") != std::string::npos, c.usageOnOut) << r.out;
-        EXPECT_EQ(r.err.find("usage:") != std::string::npos, !c.usageOnOut) << r.err;
-        EXPECT_FALSE(std::filesystem::exists(dir / "out.crd"));
-        EXPECT_FALSE(std::filesystem::exists(dir / "OUT.CRD"));
-        EXPECT_FALSE(std::filesystem::exists(dir / "got.crd"));
+        const MivoRun r = MivoIn(dir, c.args);
+        EXPECT_EQ(r.exitCode, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err.rfind("mivo: ", 0), 0u) << r.err;
+        EXPECT_EQ(Contains(r.err, "usage:"), c.usage) << r.err;
     }
+    for (const char* name : {"out.stp", "out.crd", "OUT.CRD", "got.crd", "x.prm"})
+        EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
 }
-
-// A question answered No (or not at all) ends the command with one line saying so.
-TEST(MivoConvert, DeclinedQuestionSaysNothingWasDone) {
-    TempDir dir;
-    WriteBytes(dir / "in.stp", SevenCommas(1000));
-    WriteBytes(dir / "old.stp", "old");
-    for (const char* input : {"n\n", ""}) {
-        const ProgramRun r = Mivo(dir, "convert in.stp old.stp", input);
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.err, "Program save: File of the same name exists.  Overwrite? [y/N] " +
-                             std::string(*input ? "" : "\n") +
-                             "mivo: answered No: nothing was done\n");
-        EXPECT_EQ(ReadBytes(dir / "old.stp"), "old");
-    }
-}
-
-TEST(MivoConvert, OutputFilterByExactExtension) {
-    TempDir dir;
-    WriteBytes(dir / "in.STP", SevenCommas(1000));
-    struct Case {
-        std::string out;
-        std::string written;
-    } cases[] = {
-        {"a.stp", "a.stp"}, {"b.csv", "b.csv"}, {"C.STP", "C.STP"}, {"--kind step plain", "plain"}};
-    for (const Case& c : cases) {
-        const ProgramRun r = Mivo(dir, "convert in.STP " + c.out);
-        EXPECT_EQ(r.status, 0) << c.out << r.out << r.err;
-        EXPECT_EQ(ReadBytes(dir / c.written), SevenCommas(1000)) << c.out;
-    }
-}
-
-// Parameter files: ".prm" out, or a CSV with --kind parameter; a kind that cannot be told
-// is a usage error and writes nothing.
-
-// Pallet and offset files: ".plt" and ".off" out, or a CSV with --kind; a ZEB file's pallet block
-// chosen by --pallet (0 by default).
 
 }  // namespace
-}  // namespace mivo
+}  // namespace mivo::test

@@ -1,124 +1,99 @@
 // The built `mivo` against the built `mivo-sim` over a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QProcess>
-#include <QStringList>
 #include <QTest>
 
+#include "cli/cli_rig.h"
 #include "support/temp_dir.h"
 
-namespace mivo {
+namespace mivo::test {
 namespace {
 
-struct Sim {
-    QProcess process;
-    QString device;
-    explicit Sim(const QStringList& options) {
-        process.start(MIVO_SIM_PROGRAM, options);
-        if (process.waitForReadyRead(10000))
-            device = QString::fromUtf8(process.readLine()).trimmed();
-    }
-    ~Sim() {
-        process.terminate();
-        process.waitForFinished(5000);
-    }
-};
-
-struct MivoRun {
-    int exitCode = -1;
-    QString out, err;
-};
-
-MivoRun Mivo(const QStringList& args) {
-    QProcess p;
-    p.start(MIVO_CLI_PROGRAM, args);
-    p.closeWriteChannel();
-    MivoRun r;
-    if (!p.waitForFinished(120000)) return r;
-    r.exitCode = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+// A step file of `steps` POI steps.
+std::string PoiProgram(int steps) {
+    std::vector<std::string> lines;
+    for (int s = 0; s < steps; ++s) lines.push_back("POI,000," + std::to_string(s) + ",2,3,4,,");
+    return StepFile(lines);
 }
 
 TEST(MivoPort, SendsAndReceivesAFullProgram) {
-    test::TempDir dir;
-    Sim sim({});
+    TempDir dir;
+    SimProcess sim;
     ASSERT_FALSE(sim.device.isEmpty());
-    std::string original;
-    for (int s = 0; s < 1000; ++s) {
-        const std::string n = std::to_string(s);
-        if (s % 5 == 0)
-            original += "POI,000," + n + ".5,2,3,4,,\r\n";
-        else if (s % 5 == 1)
-            original += "SEQ,200,,,,," + n + ",\r\n";
-        else if (s % 5 == 2)
-            original += "CIR,101,1,2,3,,,\r\nCIR,101,4,5,6,7,,\r\n", ++s;
-        else
-            original += ",,,,,,,\r\n";
+    // Points, sequences and circle pairs: every line of the file used.
+    std::vector<std::string> steps;
+    for (int s = 0; s < 1000; s += 5)
+        steps.insert(steps.end(), {"POI,000," + std::to_string(s) + ".5,2,3,4,,",
+                                   "SEQ,200,,,,," + std::to_string(s + 1) + ",", "CIR,101,1,2,3,,,",
+                                   "CIR,101,4,5,6,7,,", ",,,,,,,"});
+    const std::string original = StepFile(steps);
+    WriteBytes(dir / "in.csv", original);
+    const MivoRun send = sim.mivo({"--yes", "steps", "send", "in.csv"}, dir.path());
+    EXPECT_EQ(send.exitCode, 0) << send.err;
+    EXPECT_EQ(send.out, "Open: Completed\nStep send: Sending is completed\n");
+    EXPECT_FALSE(Contains(send.err, " of 1000")) << "progress on a pipe";
+    const MivoRun receive = sim.mivo({"--yes", "steps", "receive", "out.csv"}, dir.path());
+    EXPECT_EQ(receive.exitCode, 0) << receive.err;
+    EXPECT_EQ(receive.out, "Step receive: Step receiving is completed\nSave: Saved\n");
+    EXPECT_EQ(ReadBytes(dir / "out.csv"), original);
+}
+
+// A line that falls silent or drops, or a refusal, ends the command with status 1 and is said;
+// a receive or an initialisation that does not complete writes no file and leaves one that was
+// there as it was. No reply in time counts as an empty reply: the transfer says nothing of its own.
+TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
+    const QStringList refuse{"--refuse-family", "parameters:45:Parameter No. error"};
+    const std::string refused = "Error display: 45:Parameter No. error\n";
+    struct Case {
+        const char* name;
+        QStringList simOptions;
+        QStringList args;
+        std::string out;
+        QString err;  // a part of standard error; DEVICE stands for the simulator's
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"silent controller", {"--silent"}, {"--timeout", "0.5", "version"}, "", "No reply from the controller"},
+        {"silent on parameters", {"--silent-family", "parameters"}, {"--yes", "--timeout", "0.5", "params", "receive", "new.prm"}, "", "No reply from the controller"},
+        {"silent on a direct query", {"--silent"}, {"--timeout", "0.3", "direct", "sno"}, "@?SNO\n", "did not answer within 0.3 s"},
+        {"the line drops", {"--hangup-after", "5"}, {"--yes", "steps", "send", "p.csv"}, "Open: Completed\n", "Communication error: The line to DEVICE failed"},
+        {"receive refused, over a file", refuse, {"--yes", "params", "receive", "kept.prm"}, refused, ""},
+        {"receive refused, a new file", refuse, {"--yes", "params", "receive", "new.prm"}, refused, ""},
+        {"init refused", refuse, {"--yes", "params", "init", "20", "kept.prm"}, refused, ""},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        WriteBytes(dir / "p.csv", PoiProgram(50));
+        WriteBytes(dir / "kept.prm", "old");
+        SimProcess sim(c.simOptions);
+        ASSERT_FALSE(sim.device.isEmpty());
+        const MivoRun r = sim.mivo(c.args, dir.path());
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_TRUE(Contains(r.err, QString(c.err).replace("DEVICE", sim.device).toStdString()))
+            << r.err;
+        EXPECT_EQ(ReadBytes(dir / "kept.prm"), "old");
+        EXPECT_FALSE(std::filesystem::exists(dir / "new.prm"));
     }
-    const std::string in = dir / "in.csv";
-    test::WriteBytes(in, original);
-    const std::string out = dir / "out.csv";
-    const QString port = sim.device;
-    MivoRun send = Mivo({"--port", port, "--yes", "steps", "send", QString::fromStdString(in)});
-    EXPECT_EQ(send.exitCode, 0) << send.err.toStdString();
-    EXPECT_TRUE(send.out.contains("Step send: Sending is completed"));
-    EXPECT_FALSE(send.err.contains(" of 1000")) << "progress on a pipe";
-    MivoRun receive =
-        Mivo({"--port", port, "--yes", "steps", "receive", QString::fromStdString(out)});
-    EXPECT_EQ(receive.exitCode, 0) << receive.err.toStdString();
-    EXPECT_TRUE(receive.out.contains("Step receive: Step receiving is completed"));
-    EXPECT_EQ(test::ReadBytes(out), original);
-}
-
-TEST(MivoPort, SilentControllerTimesOut) {
-    Sim sim({"--silent"});
-    ASSERT_FALSE(sim.device.isEmpty());
-    MivoRun r = Mivo({"--port", sim.device, "--timeout", "0.5", "version"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains("No reply from the controller")) << r.err.toStdString();
-}
-
-// A program of `steps` POI steps as a step file's text.
-std::string PoiProgram(int steps) {
-    std::string text;
-    for (int s = 0; s < 1000; ++s)
-        text += s < steps ? "POI,000," + std::to_string(s) + ",2,3,4,,\r\n" : ",,,,,,,\r\n";
-    return text;
-}
-
-TEST(MivoPort, ALineThatDropsIsSaidOnStandardError) {
-    test::TempDir dir;
-    Sim sim({"--hangup-after", "5"});
-    ASSERT_FALSE(sim.device.isEmpty());
-    test::WriteBytes(dir / "p.csv", PoiProgram(50));
-    MivoRun r = Mivo(
-        {"--port", sim.device, "--yes", "steps", "send", QString::fromStdString(dir / "p.csv")});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains("Communication error: The line to " + sim.device + " failed"))
-        << r.err.toStdString();
 }
 
 TEST(MivoPort, AStoppedOrKilledMivoLeavesThePortUsable) {
-    test::TempDir dir;
-    Sim sim({"--pace"});
+    TempDir dir;
+    SimProcess sim({"--pace"});
     ASSERT_FALSE(sim.device.isEmpty());
-    test::WriteBytes(dir / "p.csv", PoiProgram(1000));
+    WriteBytes(dir / "p.csv", PoiProgram(1000));
     for (const bool killed : {false, true}) {
         SCOPED_TRACE(killed ? "killed" : "terminated");
-        const std::string log = dir / (killed ? "killed.log" : "terminated.log");
+        const std::string log = killed ? "killed.log" : "terminated.log";
         QProcess p;
-        p.start(MIVO_CLI_PROGRAM,
-                {"--port", sim.device, "--yes", "--log", QString::fromStdString(log), "steps",
-                 "send", QString::fromStdString(dir / "p.csv")});
+        p.setWorkingDirectory(QString::fromStdString(dir.path().string()));
+        p.start(MIVO_CLI_PROGRAM, {"--port", sim.device, "--yes", "--log",
+                                   QString::fromStdString(log), "steps", "send", "p.csv"});
         // Stopped in the middle of the transfer (a paced full send takes half a minute).
-        ASSERT_TRUE(QTest::qWaitFor([&] { return test::ReadBytes(log).size() > 200; }, 20000));
-        if (killed)
-            p.kill();
-        else
-            p.terminate();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return ReadBytes(dir / log).size() > 200; }, 20000));
+        killed ? p.kill() : p.terminate();
         ASSERT_TRUE(p.waitForFinished(10000));
         if (!killed) {
             EXPECT_EQ(p.exitCode(), 1);
@@ -128,138 +103,60 @@ TEST(MivoPort, AStoppedOrKilledMivoLeavesThePortUsable) {
         MivoRun after;
         for (int attempt = 0; attempt < 50 && after.exitCode != 0; ++attempt) {
             if (attempt > 0) QTest::qWait(100);
-            after = Mivo({"--port", sim.device, "version"});
+            after = sim.mivo({"version"});
             if (!killed) break;
         }
-        EXPECT_EQ(after.exitCode, 0) << after.err.toStdString();
+        EXPECT_EQ(after.exitCode, 0) << after.err;
     }
-}
-
-TEST(MivoPort, UsageErrors) {
-    for (const QStringList& args :
-         {QStringList{"version"},
-          QStringList{"--port", "/dev/null", "--range", "3", "steps", "send", "x.csv"},
-          QStringList{"--port", "/dev/null", "--timeout", "x", "errors"},
-          QStringList{"--port", "/dev/null", "params", "init", "15"},
-          QStringList{"--port", "/dev/null", "params", "init", "031"},
-          QStringList{"--port", "/dev/null", "params", "init", "abc", "x.prm"},
-          QStringList{"--port", "/dev/null", "params", "init"},
-          QStringList{"--port", "/dev/null", "params", "receive"},
-          QStringList{"--port", "/dev/null", "--kind", "parameter", "params", "receive", "x.prm"},
-          QStringList{"--port", "/dev/null", "params", "send", "a.prm", "b.prm"}}) {
-        EXPECT_EQ(Mivo(args).exitCode, 2) << args.join(' ').toStdString();
-    }
-}
-
-// The parameter values of a file as `params` writes it: the 44 lines.
-std::string ParameterLines(const std::vector<std::string>& values) {
-    std::string text;
-    for (const auto& v : values) text += v + "\r\n";
-    return text;
 }
 
 TEST(MivoPort, ParamsSendReceiveAndInit) {
-    test::TempDir dir;
-    Sim sim({"--version-text", "1.14"});
+    TempDir dir;
+    SimProcess sim({"--version-text", "1.14"});
     ASSERT_FALSE(sim.device.isEmpty());
-    std::vector<std::string> values = {
-        "22",     "3",     "3",     "",      "1.50",  "",       "180.00", "200.00", "50.00",
-        "200.00", "-5.00", "-2.00", "-5.00", "-5.00", "6.00",   "6.00",   "2.00",   "6.00",
-        "0.2",    "0.1",   "0.1",   "0.1",   "199.9", "200.00", "70.00",  "200.00", "45.00",
-        "15.00",  "5.00",  "30.00", "5.00",  "30.00", "5.00",   "10.00",  "5.00",   "30.00",
-        "0.01",   "0.01",  "0.01",  "0.01",  "1",     "3",      "0",      "1"};
-    const std::string sent = ParameterLines(values);
-    test::WriteBytes(dir / "in.prm", sent);
-    const QString port = sim.device;
-    const QString log = QString::fromStdString(dir / "send.log");
-    MivoRun send = Mivo({"--port", port, "--yes", "--log", log, "params", "send",
-                         QString::fromStdString(dir / "in.prm")});
-    EXPECT_EQ(send.exitCode, 0) << send.err.toStdString();
+    // The 44 lines of a parameter file.
+    std::string sent;
+    for (const char* value :
+         {"22",     "3",     "3",     "",      "1.50",  "",       "180.00", "200.00", "50.00",
+          "200.00", "-5.00", "-2.00", "-5.00", "-5.00", "6.00",   "6.00",   "2.00",   "6.00",
+          "0.2",    "0.1",   "0.1",   "0.1",   "199.9", "200.00", "70.00",  "200.00", "45.00",
+          "15.00",  "5.00",  "30.00", "5.00",  "30.00", "5.00",   "10.00",  "5.00",   "30.00",
+          "0.01",   "0.01",  "0.01",  "0.01",  "1",     "3",      "0",      "1"})
+        sent += std::string(value) + "\r\n";
+    WriteBytes(dir / "in.prm", sent);
+    const MivoRun send =
+        sim.mivo({"--yes", "--log", "send.log", "params", "send", "in.prm"}, dir.path());
+    EXPECT_EQ(send.exitCode, 0) << send.err;
     EXPECT_EQ(send.out, "Open: Complete\nParameter send: Parameter sending is completed\n");
-    EXPECT_TRUE(send.err.contains("Parameter send: Is parameter sending executed? [y/N] y"));
-    const std::string sendLog = test::ReadBytes(dir / "send.log");
-    EXPECT_NE(sendLog.find("> @WRITE PRM 22,199.9\n< OK\n"), std::string::npos) << sendLog;
-    EXPECT_EQ(sendLog.find("@WRITE PRM 0,"), std::string::npos);
+    const std::string sendLog = ReadBytes(dir / "send.log");
+    EXPECT_TRUE(Contains(sendLog, "> @WRITE PRM 22,199.9\n< OK\n")) << sendLog;
+    EXPECT_FALSE(Contains(sendLog, "@WRITE PRM 0,"));
 
-    MivoRun receive = Mivo(
-        {"--port", port, "--yes", "params", "receive", QString::fromStdString(dir / "out.csv")});
-    EXPECT_EQ(receive.exitCode, 0) << receive.err.toStdString();
+    const MivoRun receive = sim.mivo({"--yes", "params", "receive", "out.csv"}, dir.path());
+    EXPECT_EQ(receive.exitCode, 0) << receive.err;
     EXPECT_EQ(receive.out, "Parameter receive: Parameter receiving is completed\nSave: Saved\n");
-    EXPECT_EQ(test::ReadBytes(dir / "out.csv"), sent);
+    EXPECT_EQ(ReadBytes(dir / "out.csv"), sent);
 
     // Init: the question answered on standard input; No sends nothing and writes nothing.
-    QProcess no;
-    no.start(MIVO_CLI_PROGRAM,
-             {"--port", port, "params", "init", "31", QString::fromStdString(dir / "init.prm")});
-    no.write("n\n");
-    no.closeWriteChannel();
-    ASSERT_TRUE(no.waitForFinished(30000));
-    EXPECT_EQ(no.exitCode(), 1);
-    EXPECT_TRUE(no.readAllStandardError().contains(
-        "MIVO Editor [init]: Select robot No. to be initialized [y/N]"));
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir / "init.prm")));
+    const MivoRun no = sim.mivo({"params", "init", "31", "init.prm"}, dir.path(), "n\n");
+    EXPECT_EQ(no.exitCode, 1);
+    EXPECT_TRUE(Contains(no.err, "MIVO Editor [init]: Select robot No. to be initialized [y/N]"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "init.prm"));
 
-    MivoRun init = Mivo({"--port", port, "--yes", "params", "init", "31",
-                         QString::fromStdString(dir / "init.prm")});
-    EXPECT_EQ(init.exitCode, 0) << init.err.toStdString();
-    const QStringList lines = init.out.split('\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 1 + 42 + 1);
-    EXPECT_EQ(lines.front(), "Parameter initialize: Parameter initialize is completed");
-    EXPECT_EQ(lines[1], "0: 31");
-    EXPECT_EQ(lines[4], "4: 0.00");  // 3 is skipped
-    EXPECT_EQ(lines[5], "6: 100.00");
-    EXPECT_EQ(lines[42], "43: 0");
-    EXPECT_EQ(lines.back(), "Save: Saved");
-    const std::string initFile = test::ReadBytes(dir / "init.prm");
-    EXPECT_EQ(initFile.substr(0, 28), "31\r\n3\r\n3\r\n\r\n0.00\r\n\r\n100.00\r\n");
-
-    // An old controller (mivo-sim --version-text 1.03) is not sent parameter 43.
-    Sim old({"--version-text", "1.03"});
-    ASSERT_FALSE(old.device.isEmpty());
-    const QString oldLog = QString::fromStdString(dir / "old.log");
-    MivoRun oldSend = Mivo({"--port", old.device, "--yes", "--log", oldLog, "params", "send",
-                            QString::fromStdString(dir / "in.prm")});
-    EXPECT_EQ(oldSend.exitCode, 0) << oldSend.err.toStdString();
-    const std::string oldSent = test::ReadBytes(dir / "old.log");
-    EXPECT_NE(oldSent.find("< 1.03\n"), std::string::npos) << oldSent;
-    EXPECT_NE(oldSent.find("> @WRITE PRM 42,0\n"), std::string::npos);
-    EXPECT_EQ(oldSent.find("@WRITE PRM 43"), std::string::npos);
+    const MivoRun init = sim.mivo({"--yes", "params", "init", "31", "init.prm"}, dir.path());
+    EXPECT_EQ(init.exitCode, 0) << init.err;
+    // Each value read back, 3 and 5 skipped, then the file saved.
+    EXPECT_EQ(std::count(init.out.begin(), init.out.end(), '\n'), 1 + 42 + 1);
+    EXPECT_EQ(
+        init.out.rfind("Parameter initialize: Parameter initialize is completed\n0: 31\n1: 3\n"
+                       "2: 3\n4: 0.00\n6: 100.00\n",
+                       0),
+        0u)
+        << init.out;
+    EXPECT_TRUE(init.out.ends_with("\n43: 0\nSave: Saved\n")) << init.out;
+    EXPECT_EQ(ReadBytes(dir / "init.prm").substr(0, 28),
+              "31\r\n3\r\n3\r\n\r\n0.00\r\n\r\n100.00\r\n");
 }
-
-// A receive or an initialisation that does not complete writes no file and leaves one that
-// was there as it was.
-TEST(MivoPort, ParamsThatFailWriteNothing) {
-    test::TempDir dir;
-    Sim sim({"--refuse-family", "parameters:45:Parameter No. error"});
-    ASSERT_FALSE(sim.device.isEmpty());
-    test::WriteBytes(dir / "kept.prm", "old");
-    for (const QStringList& command :
-         {QStringList{"params", "receive", QString::fromStdString(dir / "kept.prm")},
-          QStringList{"params", "receive", QString::fromStdString(dir / "new.prm")},
-          QStringList{"params", "init", "20", QString::fromStdString(dir / "kept.prm")}}) {
-        SCOPED_TRACE(command.join(' ').toStdString());
-        MivoRun r = Mivo(QStringList{"--port", sim.device, "--yes"} + command);
-        EXPECT_EQ(r.exitCode, 1) << r.err.toStdString();
-        EXPECT_TRUE(r.out.contains("Error display: 45:Parameter No. error")) << r.out.toStdString();
-        EXPECT_FALSE(r.out.contains("Save:"));
-        EXPECT_FALSE(r.out.contains(": 20"));
-    }
-    EXPECT_EQ(test::ReadBytes(dir / "kept.prm"), "old");
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir / "new.prm")));
-
-    // No reply in time counts as an empty reply: the transfer ends without a message of its own.
-    Sim silent({"--silent-family", "parameters"});
-    ASSERT_FALSE(silent.device.isEmpty());
-    MivoRun r = Mivo({"--port", silent.device, "--yes", "--timeout", "0.5", "params", "receive",
-                      QString::fromStdString(dir / "new.prm")});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains("No reply from the controller")) << r.err.toStdString();
-    EXPECT_EQ(r.out, "");
-    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir / "new.prm")));
-}
-
-// One pallet and one program's offsets sent from their files and received back into new ones;
-// receive writes its file only on completion.
 
 }  // namespace
-}  // namespace mivo
+}  // namespace mivo::test

@@ -1,14 +1,20 @@
-// The direct command cycle and the commands that move the robot, against the simulated
-// controller in process, through a recording screen.
+// The commands of the direct-operation screen and the cycle they go through, against the
+// simulated controller in process, through a recording screen; and the rule that picks a GO
+// move from the step record.
 #include "direct/direct_commands.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "direct/direct_rig.h"
+#include "direct/direct_rules.h"
+#include "direct/direct_session.h"
 #include "direct/maintenance_commands.h"
-#include "procedures/controller_records.h"
+#include "sim/sim_channel.h"
+#include "sim/sim_controller.h"
+#include "support/recording_direct_view.h"
+#include "support/recording_view.h"
+#include "support/scripted_prompter.h"
 
 namespace mivo::test {
 namespace {
@@ -17,60 +23,201 @@ using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
 using Command = Outcome (*)(DirectSession&);
 
-// Half a second to X 100, then a ten-second timer, then END.
-void LongProgram(SimController& sim) {
-    sim.steps.programs[0][0] = "POI 000,100,0,0,0";
-    sim.steps.programs[0][1] = "SEQ 400,";
-    sim.steps.programs[0][2] = "END 000";
+TEST(DirectRules, GoMoveFollowsTheStepRecord) {
+    struct Case {
+        const char* record;
+        const char* step;
+        const char* position;
+        const char* sent;
+    };
+    const Case cases[] = {
+        {"S5 CIR 000,1,2,3", "5", "1", "@CIR GO 5,1"},
+        {"S12 CIR 000,1,2,3", "12", "3", "@CIR GO 12,3"},  // "CIR" at character 5
+        {"S123 CIR 100,1,2,3", "123", "2", "@CIR GO 123,2"},
+        {"S7 PAL 003,,,", "7", "2", "@PAL GO 03,2"},  // code "0": the pallet number follows
+        {"S17 PAL 019,,,", "17", "1", "@PAL GO 19,1"},
+        {"S7 PAL 103,,,", "7", "2", "@GO 7"},  // a pallet count-up: no pallet point
+        {"S7 POI 000,1,2,3,0", "7", "2", "@GO 7"},
+        {"S7 PAL", "7", "1", "@GO 7"},  // cut short
+        {"S7 PAL 0", "7", "1", "@PAL GO ,1"},
+        {"CIR", "0", "1", "@GO 0"},  // at character 1: not where a record has it
+        {"", "0", "1", "@GO 0"},
+        {"S7 CI", "7", "1", "@GO 7"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(GoCommand(c.record, c.step, c.position), c.sent) << c.record;
 }
 
-TEST(DirectCycle, NoToTheQuestionStillRunsTheEndSteps) {
+Lines Joined(Lines head, const Lines& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+// The procedures against the simulated controller in process, with a scripted prompter, a
+// recording transfer view (the cancel flag) and a recording screen.
+struct DirectRig {
+    DirectRig() {
+        sim.motion.originState = 1;
+        session.restartMonitor = [this] { ++monitorRestarts; };
+    }
+
+    SimController sim;
+    SimChannel channel{sim, true};
+    ScriptedPrompter prompter;
+    RecordingView transfer;
+    RecordingDirectView view;
+    DirectSession session{channel, prompter, transfer, view};
+    int monitorRestarts = 0;
+
+    // The lines shown in the error dialog.
+    Lines errors() const {
+        Lines out;
+        for (const Message& m : prompter.messages)
+            if (m.kind == "error") out.push_back(m.text);
+        return out;
+    }
+    // The controller answers `command` with `lines`, whatever it is given.
+    void answer(const std::string& command, Lines lines) {
+        sim.addCommand(command, [this, lines](const std::string&) {
+            for (const auto& l : lines) sim.reply(l);
+        });
+    }
+};
+
+using OnRig = std::function<void(DirectRig&)>;
+
+// GO to `step`, point `point`, with `records` in program 0 and pallet 3 set: P1 10,20,3,
+// P2 40,50, P3 60,70.
+OnRig Go(const char* step, const char* point, std::vector<std::pair<int, std::string>> records) {
+    return [=](DirectRig& r) {
+        for (const auto& [s, record] : records)
+            r.sim.steps.programs[0][static_cast<std::size_t>(s)] = record;
+        const char* pallet[] = {"10", "20", "3", "40", "50", "60", "70"};
+        for (int j = 0; j < 7; ++j) r.sim.parameters.values[233 + j] = pallet[j];
+        r.view.fields[DirectField::GOTX] = step;
+        r.view.fields[DirectField::GOTX2] = point;
+    };
+}
+// Step 0 holds `record`, the origin state is `originState`, the questions get `answers`.
+OnRig Step(const char* record, std::deque<bool> answers = {true}, int originState = 1) {
+    return [=](DirectRig& r) {
+        r.sim.steps.programs[0][0] = record;
+        r.sim.motion.originState = originState;
+        r.prompter.answers = answers;
+    };
+}
+OnRig At(SimMotion::Position p) {
+    return [p](DirectRig& r) { EXPECT_EQ(r.sim.motion.position(), p); };
+}
+const OnRig No = [](DirectRig& r) { r.prompter.answers = {false}; };
+
+// What each command shows in the display and the error dialog, and what it changes in the
+// controller. Every command, a No to its question included, goes through the end steps: the
+// screen idle, the monitor started again while it was on, no request left behind.
+TEST(DirectCommands, EachCommandAndItsReply) {
     struct Case {
         const char* name;
         Command command;
-        Lines sentBefore;  // what goes out before the question
-        const char* question;
-        const char* caption;
+        OnRig setUp;  // after the answer Yes to the question
+        Lines display;
+        Outcome outcome;
+        Lines errors = {};
+        OnRig check = nullptr;
+    };
+    const Lines atOrigin{"@?ORG", "1", "OK"};
+    const Lines runStart{"@?NO", "0", "OK", "@?ORG", "1", "OK"};
+    // A step run past the screen, to stand somewhere.
+    const OnRig standAway = [](DirectRig& r) {
+        r.sim.steps.programs[0][0] = "POI 000,12.5,-1,3,7";
+        ASSERT_EQ(r.channel.request("@SRUN"), "OK");
+    };
+    const OnRig fieldsShowEachAxis = [](DirectRig& r) {
+        auto& f = r.view.fields;
+        EXPECT_EQ((Lines{f[DirectField::Xposi], f[DirectField::Yposi], f[DirectField::Zposi],
+                         f[DirectField::Rposi]}),
+                  (Lines{"12.50", "-1.00", "3.00", "0.00"}));
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"ORG", ReturnToOriginDirect, {}, "Return-to-origin will be executed.  OK?", "Return to origin"},
-        {"RUN", RunProgram, {"@?NO", "@?ORG"}, "PGM0 will be started.  OK?", "Operation start"},
-        {"SRUN", RunStep, {"@?ORG"}, "Step will be executed.  OK?", "Step execute"},
-        {"GO", GoMove, {"@?ORG"}, "GO move will be executed.  OK?", "GO move"},
-        {"PALGO", PalletGoMove, {"@?ORG"}, "GO move will be executed.  OK?", "GO move"},
-        {"ZI", ZiMove, {"@?ORG"}, "ZI move will be executed.  OK?", "ZI move"},
-        {"OFF", OffsetExecute, {}, "Is offset data write executed?", "Offset"},
-        {"INIT C", InitCounter, {}, "Pallet counter will be initialized.  OK?", "Counter initialize"},
-        {"INIT C ALL", InitAllCounters, {}, "All pallet counters will be initialized.  OK?", "Counter initialize"},
-        {"INIT PGM", InitProgram, {"@?NO"}, "PGM 0 will be initialized.  OK?", "Step initialize"},
-        {"INIT PGM ALL", InitAllPrograms, {}, "All steps will be initialized.  OK?", "Step initialize"},
-        {"INIT ERR", InitErrors, {}, "Error record will be deleted.  OK?", "Error record delete"},
-        {"?REL", QueryRelease, {}, "Is release No. acquired?", "Release No."},
-        {"MOMCH", MemoryCheck, {}, "Is memory check executed?", "Memory check"},
+        {"ORG, No", ReturnToOriginDirect, No, {}, Outcome::Declined},
+        {"RUN, No", RunProgram, No, runStart, Outcome::Declined},
+        {"SRUN, No", RunStep, No, atOrigin, Outcome::Declined},
+        {"GO, No", GoMove, No, atOrigin, Outcome::Declined},
+        {"PALGO, No", PalletGoMove, No, atOrigin, Outcome::Declined},
+        {"ZI, No", ZiMove, No, atOrigin, Outcome::Declined},
+        {"OFF, No", OffsetExecute, No, {}, Outcome::Declined},
+        {"INIT C, No", InitCounter, No, {}, Outcome::Declined},
+        {"INIT C ALL, No", InitAllCounters, No, {}, Outcome::Declined},
+        {"INIT PGM ALL, No", InitAllPrograms, No, {}, Outcome::Declined},
+        {"INIT ERR, No", InitErrors, No, {}, Outcome::Declined},
+        {"?REL, No", QueryRelease, No, {}, Outcome::Declined},
+        {"MOMCH, No", MemoryCheck, No, {}, Outcome::Declined},
+        {"ORG", ReturnToOriginDirect, [](DirectRig& r) { r.sim.motion.originState = 0; }, {"@ORG", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.sim.motion.originState, 1); }},
+        {"SRUN a point", RunStep, Step("POI 000,10,0,0,0"), Joined(atOrigin, {"@SRUN", "OK"}), Outcome::Completed},
+        {"SRUN on END", RunStep, Step("END 000"), Joined(atOrigin, {"@SRUN", "END"}), Outcome::Completed},
+        {"SRUN on a cycle's END", RunStep, Step("END 200"), Joined(atOrigin, {"@SRUN", "CEND", "1", "OK"}), Outcome::Completed},
+        {"SRUN returns to the origin first", RunStep, Step("POI 000,10,0,0,0", {true, true}, 0), {"@?ORG", "0", "OK", "@ORG", "OK", "@SRUN", "OK"}, Outcome::Completed},
+        {"SRUN, No to the step after the return", RunStep, Step("POI 000,10,0,0,0", {true, false}, 0), {"@?ORG", "0", "OK", "@ORG", "OK"}, Outcome::Declined},
+        {"SRUN, No to the return", RunStep, Step("POI 000,10,0,0,0", {false}, 0), {"@?ORG", "0", "OK"}, Outcome::Declined},
+        {"GO to a point", GoMove, Go("5", "1", {{5, "POI 000,100,50,10,20"}}), Joined(atOrigin, {"@READ STEP 5", "S5 POI 000,100,50,10,20", "OK", "@GO 5", "OK"}), Outcome::Completed, {}, At({100, 50, 10, 20})},
+        {"GO on a circle at character 5", GoMove, Go("12", "2", {{12, "CIR 000,10,20,5"}, {13, "CIR 000,30,40,50,60"}}), Joined(atOrigin, {"@READ STEP 12", "S12 CIR 000,10,20,5", "S13 CIR 000,30,40,50,60", "OK", "@CIR GO 12,2", "OK"}), Outcome::Completed, {}, At({30, 40, 5, 0})},
+        {"GO on a pallet move", GoMove, Go("7", "3", {{7, "PAL 003,"}}), Joined(atOrigin, {"@READ STEP 7", "S7 PAL 003,", "OK", "@PAL GO 03,3", "OK"}), Outcome::Completed, {}, At({60, 70, 3, 0})},
+        {"GO on a pallet count-up", GoMove, Go("7", "3", {{7, "PAL 103,"}}), Joined(atOrigin, {"@READ STEP 7", "S7 PAL 103,", "OK", "@GO 7", "OK"}), Outcome::Completed, {}, At({10, 20, 3, 0})},
+        {"GO to an empty step", GoMove, Go("3", "1", {}), Joined(atOrigin, {"@READ STEP 3", "NG", "57:No step data"}), Outcome::Failed, {"57:No step data"}, At({})},
+        {"GO out of stroke", GoMove, Go("5", "1", {{5, "POI 000,500,0,0,0"}}), Joined(atOrigin, {"@READ STEP 5", "S5 POI 000,500,0,0,0", "OK", "@GO 5", "NG", "52:Soft limit"}), Outcome::Failed, {"52:Soft limit"}, At({})},
+        {"PALGO", PalletGoMove, [](DirectRig& r) { for (int j = 0; j < 7; ++j) r.sim.parameters.values[200 + j] = std::to_string(10 * (j + 1)); r.view.fields[DirectField::Edit2] = "2"; }, Joined(atOrigin, {"@PAL GO 0,2", "OK"}), Outcome::Completed, {}, At({40, 50, 30, 0})},
+        {"ZI to the virtual origin point", ZiMove, [](DirectRig& r) { r.sim.parameters.values[4] = "-2.00"; }, Joined(atOrigin, {"@ZI", "OK"}), Outcome::Completed, {}, At({0, 0, -2, 0})},
+        {"OFF with no GO before", OffsetExecute, nullptr, {"@OFF", "NG", "58:No GO position"}, Outcome::Failed, {"58:No GO position"}},
+        {"STOP, nothing under way", StopPanel, nullptr, {"@STOP", "OK"}, Outcome::Completed},
+        {"STOP at a cycle's end", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"CEND", "a", "b", "c"}); }, {"@STOP", "CEND", "a", "b", "c"}, Outcome::Completed},
+        {"STOP refused", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"NG", "10:Command error"}); }, {"@STOP", "NG", "10:Command error"}, Outcome::Failed, {"10:Command error"}},
+        {"MSTOP, nothing under way", MotorStopPanel, nullptr, {"@MSTOP", "MSTOP", "OK"}, Outcome::Completed},
+        {"MSTOP, empty second line", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"MSTOP", ""}); }, {"@MSTOP", "MSTOP", "64:Motor free"}, Outcome::Completed},
+        {"MSTOP answered otherwise", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"P1"}); }, {"@MSTOP", "P1"}, Outcome::Failed, {"P1"}},
+        {"INIT C with 12", InitCounter, [](DirectRig& r) { r.view.fields[DirectField::INITCTX] = "12"; r.sim.parameters.values[341] = "4"; }, {"@INIT C 12", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.sim.parameters.values[341], "0"); }},
+        {"INIT C ALL", InitAllCounters, [](DirectRig& r) { r.sim.parameters.values[419] = "9"; }, {"@INIT C ALL", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.sim.parameters.values[419], "0"); }},
+        {"INIT C refused", InitCounter, [](DirectRig& r) { r.view.fields[DirectField::INITCTX] = "x"; }, {"@INIT C x", "NG", "11:Parameter error"}, Outcome::Failed, {"11:Parameter error"}},
+        {"INIT PGM ALL", InitAllPrograms, [](DirectRig& r) { r.sim.steps.programs[4][9] = "END 000"; }, {"@INIT PGM ALL", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.stepEditorResets, 1); EXPECT_EQ(r.sim.steps.programs[4][9], ""); }},
+        {"INIT PGM of the program the controller names", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"2", "OK"}); }, {"@?NO", "2", "OK", "@INIT PGM", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.prompter.texts(), (Lines{"PGM 2 will be initialized.  OK?"})); EXPECT_EQ(r.view.stepEditorResets, 1); }},
+        {"INIT PGM, No", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"2", "OK"}); r.prompter.answers = {false}; }, {"@?NO", "2", "OK"}, Outcome::Declined, {}, [](DirectRig& r) { EXPECT_EQ(r.prompter.texts(), (Lines{"PGM 2 will be initialized.  OK?"})); EXPECT_EQ(r.view.stepEditorResets, 0); }},
+        {"INIT PGM of no program", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"7", "OK"}); }, {"@?NO", "7", "OK"}, Outcome::Failed, {}, [](DirectRig& r) { EXPECT_EQ(r.prompter.messages, (std::vector<Message>{{"notify", "Check PGM No.", "Step initialize"}})); }},
+        {"INIT ERR", InitErrors, nullptr, {"@INIT ERR", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_TRUE(r.sim.records.errorRecord.empty()); }},
+        {"?SNO", QueryStepNo, [](DirectRig& r) { r.view.fields[DirectField::Step] = "x"; }, {"@?SNO", "0", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.fields[DirectField::Step], "0"); }},
+        {"?NO", QueryProgramNumber, [](DirectRig& r) { r.sim.steps.currentProgram = 3; }, {"@?NO", "3", "OK"}, Outcome::Completed},
+        {"?ORG", QueryOrigin, nullptr, atOrigin, Outcome::Completed},
+        {"?POS", QueryPositions, standAway, {"@?POS 0", "12.50,-1.00,3.00,0.00", "OK", "@?POS 1", "12.50", "OK", "@?POS 2", "-1.00", "OK", "@?POS 3", "3.00", "OK", "@?POS 4", "0.00", "OK"}, Outcome::Completed, {}, fieldsShowEachAxis},
+        {"?C", QueryCounter, [](DirectRig& r) { r.view.fields[DirectField::RCTX] = "1"; r.sim.parameters.values[220] = "2"; }, {"@?C 1", "2,0", "OK"}, Outcome::Completed},
+        {"?C answered OK", QueryCounter, [](DirectRig& r) { r.answer("@?C", {"OK"}); }, {"@?C 0", "OK"}, Outcome::Failed, {"OK"}},
+        {"?REL", QueryRelease, nullptr, {"@?REL", "R2.05", "OK"}, Outcome::Completed},
+        {"MOMCH", MemoryCheck, nullptr, {"@MOMCH", "EEP0:OK", "EEP1:OK", "EEP2:OK", "EEP3:OK", "OK"}, Outcome::Completed},
+        {"MOMCH, a bank fails", MemoryCheck, [](DirectRig& r) { r.sim.records.memoryCheck[2] = "E2:Memory error"; }, {"@MOMCH", "EEP0:OK", "EEP1:OK", "E2:Memory error"}, Outcome::Failed, {"E2:Memory error"}},
+        {"MOMCH, no OK after", MemoryCheck, [](DirectRig& r) { r.answer("@MOMCH", {"EEP0", "EEP1", "EEP2", "EEP3", "NG", "12:Check error"}); }, {"@MOMCH", "EEP0", "EEP1", "EEP2", "EEP3", "NG", "12:Check error"}, Outcome::Failed, {"12:Check error"}},
     };
     // clang-format on
     for (const Case& c : cases) {
         for (const bool monitoring : {false, true}) {
-            SCOPED_TRACE(std::string(c.name) + (monitoring ? " monitoring" : ""));
+            SCOPED_TRACE(std::string(c.name) + (monitoring ? ", monitoring" : ""));
             DirectRig rig;
             rig.session.state.monitoring = monitoring;
-            rig.prompter.answers = {false};
-            EXPECT_EQ(c.command(rig.session), Outcome::Declined);
-            EXPECT_EQ(rig.sent(), c.sentBefore);
-            ASSERT_FALSE(rig.prompter.messages.empty());
-            EXPECT_EQ(rig.prompter.messages.back(), (Message{"ask", c.question, c.caption}));
+            rig.prompter.answers = {true};
+            if (c.setUp) c.setUp(rig);
+            EXPECT_EQ(c.command(rig.session), c.outcome);
+            EXPECT_EQ(rig.view.lines(), c.display);
+            EXPECT_EQ(rig.errors(), c.errors);
+            if (c.check) c.check(rig);
             EXPECT_TRUE(rig.view.idle());
             EXPECT_EQ(rig.monitorRestarts, monitoring ? 1 : 0);
+            EXPECT_EQ(QueryOrigin(rig.session), Outcome::Completed);
         }
     }
 }
 
+const Lines kRunStart{"@?NO", "0", "OK", "@?ORG", "1", "OK", "@RUN"};
+
 TEST(DirectCycle, ControlsWhileACommandWaitsAndAfter) {
     DirectRig rig;
-    rig.prompter.answers = {true};
+    rig.prompter.answers = {true, true, true};
     EXPECT_EQ(ReturnToOriginDirect(rig.session), Outcome::Completed);
-    EXPECT_EQ(rig.view.lines(), (Lines{"@ORG", "OK"}));
     // Busy while it waits: only STOP, MSTOP and Cancel can be pressed.
     RecordingDirectView::Sets busy = rig.view.setsAt("@ORG");
     EXPECT_FALSE(busy[EnableSet::CommandControls]);
@@ -78,16 +225,13 @@ TEST(DirectCycle, ControlsWhileACommandWaitsAndAfter) {
     EXPECT_TRUE(busy[EnableSet::StopPanels]);
     EXPECT_TRUE(busy[EnableSet::CancelPanel]);
     EXPECT_TRUE(rig.view.idle());
-    EXPECT_EQ(rig.sim.motion.originState, 1);
     // A raised cancel flag leaves everything disabled at the end.
     rig.transfer.setCancelRequested(true);
-    rig.prompter.answers = {true};
     ReturnToOriginDirect(rig.session);
     for (EnableSet s : RecordingDirectView::kAll) EXPECT_FALSE(rig.view.sets[s]);
     EXPECT_TRUE(rig.transfer.cancelRequested());
     // A hidden screen's cancel flag is cleared.
     rig.view.visible = false;
-    rig.prompter.answers = {true};
     ReturnToOriginDirect(rig.session);
     EXPECT_FALSE(rig.transfer.cancelRequested());
 }
@@ -96,25 +240,24 @@ TEST(DirectCycle, AWaitWithoutALineEndsTheCommandAtOnce) {
     struct Case {
         const char* name;
         Command command;
-        std::deque<bool> answers;
         bool offline;  // the offline routine ran
     };
-    const std::vector<Case> cases = {
-        {"ORG", ReturnToOriginDirect, {true}, false},
-        {"RUN", RunProgram, {}, false},
-        {"GO", GoMove, {}, true},
-        {"PALGO", PalletGoMove, {}, true},
-        {"ZI", ZiMove, {}, true},
-        {"?SNO", QueryStepNo, {}, false},
+    const Case cases[] = {
+        {"ORG", ReturnToOriginDirect, false},
+        {"RUN", RunProgram, false},
+        {"GO", GoMove, true},
+        {"PALGO", PalletGoMove, true},
+        {"ZI", ZiMove, true},
+        {"?SNO", QueryStepNo, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DirectRig rig;
         rig.sim.faults.silent.which = SimPick::kEvery;
         rig.session.state.monitoring = true;
-        rig.prompter.answers = c.answers;
+        rig.prompter.answers = {true};
         EXPECT_EQ(c.command(rig.session), Outcome::Failed);
-        EXPECT_EQ(rig.sent().size(), 1u);
+        EXPECT_EQ(rig.sim.received().size(), 1u);
         // No end steps: the controls stay as the wait left them, the monitor stays off.
         EXPECT_FALSE(rig.view.sets[EnableSet::CommandControls]);
         EXPECT_EQ(rig.monitorRestarts, 0);
@@ -124,61 +267,42 @@ TEST(DirectCycle, AWaitWithoutALineEndsTheCommandAtOnce) {
     }
 }
 
-TEST(DirectCycle, OriginCheckAsksAndReturnsFirst) {
-    struct Case {
-        std::deque<bool> answers;
-        Outcome outcome;
-        Lines sent;
-    };
-    const Case cases[] = {
-        {{true, true}, Outcome::Completed, {"@?ORG", "@ORG", "@SRUN"}},
-        {{true, false}, Outcome::Declined, {"@?ORG", "@ORG"}},
-        {{false}, Outcome::Declined, {"@?ORG"}},
-    };
-    for (const Case& c : cases) {
-        DirectRig rig;
-        rig.sim.motion.originState = 0;
-        rig.sim.steps.programs[0][0] = "POI 000,10,0,0,0";
-        rig.prompter.answers = c.answers;
-        EXPECT_EQ(RunStep(rig.session), c.outcome);
-        EXPECT_EQ(rig.sent(), c.sent);
-        EXPECT_EQ(rig.prompter.messages.front().text, "Return to origin?");
-        EXPECT_TRUE(rig.view.idle());
-    }
-}
-
+// Each class of reply the run reads: what goes on to "END", what ends the run, and a line that goes
+// quiet (no end steps). While "Monitoring" is on, "@RUN" goes out without a wait and the monitor
+// takes the replies.
 TEST(DirectRun, EachReplyClassOfTheRun) {
     struct Case {
         const char* name;
-        Lines replies;  // to "@RUN"
-        Outcome outcome;
-        bool endNotice;
+        Lines replies;    // to "@RUN"
+        Outcome outcome;  // Completed ones end with the "END" notice
         bool endSteps;
+        bool monitoring = false;
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"to the end", {"OK", "END"}, Outcome::Completed, true, true},
-        {"an error goes on", {"OK", "ERR", "33:Position error", "END"}, Outcome::Completed, true, true},
-        {"a cycle's end goes on", {"OK", "CEND", "OK", "END"}, Outcome::Completed, true, true},
-        {"motor free goes on", {"OK", "MSTOP", "64:Motor free", "END"}, Outcome::Completed, true, true},
-        {"a stop goes on", {"OK", "STOP", "41:Stopped", "END"}, Outcome::Completed, true, true},
-        {"refused", {"NG", "15:In operation"}, Outcome::Failed, false, true},
-        {"emergency stop", {"OK", "EMG", "20:Emergency stop"}, Outcome::Failed, false, true},
-        {"a data line ends it", {"OK", "P12"}, Outcome::Failed, false, true},
-        {"the line goes quiet", {"OK"}, Outcome::Failed, false, false},
+        {"to the end", {"OK", "END"}, Outcome::Completed, true},
+        {"an error goes on", {"OK", "ERR", "33:Position error", "END"}, Outcome::Completed, true},
+        {"a cycle's end goes on", {"OK", "CEND", "OK", "END"}, Outcome::Completed, true},
+        {"motor free goes on", {"OK", "MSTOP", "64:Motor free", "END"}, Outcome::Completed, true},
+        {"a stop goes on", {"OK", "STOP", "41:Stopped", "END"}, Outcome::Completed, true},
+        {"refused", {"NG", "15:In operation"}, Outcome::Failed, true},
+        {"emergency stop", {"OK", "EMG", "20:Emergency stop"}, Outcome::Failed, true},
+        {"a data line ends it", {"OK", "P12"}, Outcome::Failed, true},
+        {"the line goes quiet", {"OK"}, Outcome::Failed, false},
+        {"monitoring", {"OK", "END"}, Outcome::Completed, false, true},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DirectRig rig;
+        rig.session.state.monitoring = c.monitoring;
         rig.answer("@RUN", c.replies);
         rig.prompter.answers = {true};
         EXPECT_EQ(RunProgram(rig.session), c.outcome);
-        Lines display{"@?NO", "0", "OK", "@?ORG", "1", "OK", "@RUN"};
-        display.insert(display.end(), c.replies.begin(), c.replies.end());
-        EXPECT_EQ(rig.view.lines(), display);
+        EXPECT_EQ(rig.view.lines(), Joined(kRunStart, c.monitoring ? Lines{} : c.replies));
         Lines messages{"PGM0 will be started.  OK?"};
-        if (c.endNotice) messages.push_back("END: Program operation end");
+        if (c.outcome == Outcome::Completed && !c.monitoring)
+            messages.push_back("END: Program operation end");
         EXPECT_EQ(rig.prompter.texts(), messages);
         // While it runs the commands stay usable, the jog buttons do not.
         RecordingDirectView::Sets running = rig.view.setsAt("@RUN");
@@ -186,201 +310,62 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
         EXPECT_TRUE(running[EnableSet::CancelPanel]);
         EXPECT_FALSE(running[EnableSet::JogButtons]);
         EXPECT_EQ(rig.view.sets[EnableSet::JogButtons], c.endSteps);
+        // Nothing was waited for while monitoring: the run's replies are still to come.
+        EXPECT_EQ(rig.sim.hasReply(), c.monitoring);
+        EXPECT_EQ(rig.monitorRestarts, 0);
     }
 }
 
-TEST(DirectRun, WhileMonitoringTheMonitorTakesTheReplies) {
-    DirectRig rig;
-    rig.session.state.monitoring = true;
-    rig.prompter.answers = {true};
-    EXPECT_EQ(RunProgram(rig.session), Outcome::Completed);
-    EXPECT_EQ(rig.sent(), (Lines{"@?NO", "@?ORG", "@RUN"}));
-    EXPECT_EQ(rig.view.lines().back(), "@RUN");
-    // Nothing was waited for: the run's "OK" and "END" are still to come.
-    EXPECT_TRUE(rig.sim.hasReply());
-    EXPECT_EQ(rig.monitorRestarts, 0);
-    EXPECT_FALSE(rig.view.sets[EnableSet::JogButtons]);
-}
-
-TEST(DirectRun, StopOrMotorFreePressedWhileTheRunWaits) {
+// A panel pressed while the run waits: STOP and MSTOP, in the timer, send the run to its end
+// steps without "END" and leave nothing pending; Cancel, on the way, takes the line off.
+TEST(DirectRun, PanelsPressedWhileTheRunWaits) {
     struct Case {
         const char* name;
-        Command panel;
+        std::chrono::seconds at;
+        void (*press)(DirectSession&);
         Lines panelLines;
-        double x;  // where X stopped
+        Outcome run;
     };
     // clang-format off
-    const std::vector<Case> cases = {
-        {"STOP in the timer", StopPanel, {"@STOP", "STOP", "41:Stopped", "@?POS 1", "100.00", "OK", "@?POS 2", "0.00", "OK", "@?POS 3", "0.00", "OK", "@?POS 4", "0.00", "OK"}, 100},
-        {"MSTOP in the timer", MotorStopPanel, {"@MSTOP", "MSTOP", "64:Motor free"}, 100},
+    const Case cases[] = {
+        {"STOP in the timer", 3s, [](DirectSession& s) { EXPECT_EQ(StopPanel(s), Outcome::Completed); }, {"@STOP", "STOP", "41:Stopped", "@?POS 1", "100.00", "OK", "@?POS 2", "0.00", "OK", "@?POS 3", "0.00", "OK", "@?POS 4", "0.00", "OK"}, Outcome::Interrupted},
+        {"MSTOP in the timer", 3s, [](DirectSession& s) { EXPECT_EQ(MotorStopPanel(s), Outcome::Completed); }, {"@MSTOP", "MSTOP", "64:Motor free"}, Outcome::Interrupted},
+        {"Cancel on the way", 1s, CancelPanel, {}, Outcome::Failed},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DirectRig rig;
-        LongProgram(rig.sim);
-        Outcome pressed = Outcome::Failed;
+        // Half a second to X 100, then a ten-second timer, then END.
+        rig.sim.steps.programs[0][0] = "POI 000,100,0,0,0";
+        rig.sim.steps.programs[0][1] = "SEQ 400,";
+        rig.sim.steps.programs[0][2] = "END 000";
         RecordingDirectView::Sets atPress;
-        rig.channel.at(3s, [&] {
-            pressed = c.panel(rig.session);
-            atPress = rig.view.setsAt(c.panelLines.front());
+        rig.channel.at(c.at, [&] {
+            c.press(rig.session);
+            if (!c.panelLines.empty()) atPress = rig.view.setsAt(c.panelLines.front());
         });
         rig.prompter.answers = {true};
-        EXPECT_EQ(RunProgram(rig.session), Outcome::Interrupted);
-        EXPECT_EQ(pressed, Outcome::Completed);
-        Lines display{"@?NO", "0", "OK", "@?ORG", "1", "OK", "@RUN", "OK"};
-        display.insert(display.end(), c.panelLines.begin(), c.panelLines.end());
-        EXPECT_EQ(rig.view.lines(), display);
+        EXPECT_EQ(RunProgram(rig.session), c.run);
+        EXPECT_EQ(rig.view.lines(), Joined(Joined(kRunStart, {"OK"}), c.panelLines));
+        EXPECT_EQ(rig.prompter.texts(), (Lines{"PGM0 will be started.  OK?"}));
+        if (c.run == Outcome::Failed) {
+            EXPECT_TRUE(rig.channel.closed());
+            EXPECT_EQ(rig.view.lineShown, "Offline");
+            for (EnableSet s :
+                 {EnableSet::CommandControls, EnableSet::StopPanels, EnableSet::CancelPanel,
+                  EnableSet::IoPanels, EnableSet::MonitorButton})
+                EXPECT_FALSE(rig.view.sets[s]);
+            continue;
+        }
         // The panel's cycle disables the stop panels while it waits itself.
         EXPECT_FALSE(atPress[EnableSet::StopPanels]);
         EXPECT_TRUE(atPress[EnableSet::CancelPanel]);
-        // The run went to its end steps, without "END".
-        EXPECT_EQ(rig.prompter.texts(), (Lines{"PGM0 will be started.  OK?"}));
         EXPECT_TRUE(rig.view.idle());
         EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
-        EXPECT_EQ(rig.sim.motion.position()[0], c.x);
+        EXPECT_EQ(rig.sim.motion.position()[0], 100);
         // Nothing is left pending: the next command is answered as usual.
         EXPECT_EQ(QueryOrigin(rig.session), Outcome::Completed);
-    }
-}
-
-TEST(DirectRun, CancelPressedWhileTheRunWaitsGoesOffline) {
-    DirectRig rig;
-    LongProgram(rig.sim);
-    rig.channel.at(1s, [&] { CancelPanel(rig.session); });
-    rig.prompter.answers = {true};
-    EXPECT_EQ(RunProgram(rig.session), Outcome::Failed);
-    EXPECT_TRUE(rig.channel.closed());
-    EXPECT_EQ(rig.view.lineShown, "Offline");
-    for (EnableSet s : {EnableSet::CommandControls, EnableSet::StopPanels, EnableSet::CancelPanel,
-                        EnableSet::IoPanels, EnableSet::MonitorButton})
-        EXPECT_FALSE(rig.view.sets[s]);
-    EXPECT_EQ(rig.prompter.texts(), (Lines{"PGM0 will be started.  OK?"}));
-}
-
-TEST(DirectPanels, StopAndMotorFreeOnTheirOwn) {
-    struct Case {
-        const char* name;
-        Command panel;
-        std::function<void(DirectRig&)> setUp;
-        Lines display;
-        Outcome outcome;
-        Lines errors;
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
-        {"STOP, nothing under way", StopPanel, nullptr, {"@STOP", "OK"}, Outcome::Completed, {}},
-        {"STOP at a cycle's end", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"CEND", "a", "b", "c"}); }, {"@STOP", "CEND", "a", "b", "c"}, Outcome::Completed, {}},
-        {"STOP refused", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"NG", "10:Command error"}); }, {"@STOP", "NG", "10:Command error"}, Outcome::Failed, {"10:Command error"}},
-        {"MSTOP, nothing under way", MotorStopPanel, nullptr, {"@MSTOP", "MSTOP", "OK"}, Outcome::Completed, {}},
-        {"MSTOP, empty second line", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"MSTOP", ""}); }, {"@MSTOP", "MSTOP", "64:Motor free"}, Outcome::Completed, {}},
-        {"MSTOP answered otherwise", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"P1"}); }, {"@MSTOP", "P1"}, Outcome::Failed, {"P1"}},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        DirectRig rig;
-        if (c.setUp) c.setUp(rig);
-        EXPECT_EQ(c.panel(rig.session), c.outcome);
-        EXPECT_EQ(rig.view.lines(), c.display);
-        Lines errors;
-        for (const Message& m : rig.prompter.messages)
-            if (m.kind == "error") errors.push_back(m.text);
-        EXPECT_EQ(errors, c.errors);
-        EXPECT_TRUE(rig.view.idle());
-        // Pressed on its own, it leaves no request behind for the next command.
-        EXPECT_EQ(QueryOrigin(rig.session), Outcome::Completed);
-    }
-}
-
-TEST(DirectGo, TheRecordChoosesTheMove) {
-    struct Case {
-        const char* name;
-        const char* step;
-        const char* position;
-        std::vector<std::pair<int, std::string>> program;
-        Lines sent;  // after "@?ORG"
-        Outcome outcome;
-        SimMotion::Position at;
-    };
-    const SimMotion::Position home{};
-    // clang-format off
-    const std::vector<Case> cases = {
-        {"a point", "5", "1", {{5, "POI 000,100,50,10,20"}}, {"@READ STEP 5", "@GO 5"}, Outcome::Completed, {100, 50, 10, 20}},
-        {"a circle at character 5", "12", "2", {{12, "CIR 000,10,20,5"}, {13, "CIR 000,30,40,50,60"}}, {"@READ STEP 12", "@CIR GO 12,2"}, Outcome::Completed, {30, 40, 5, 0}},
-        {"a pallet move", "7", "3", {{7, "PAL 003,"}}, {"@READ STEP 7", "@PAL GO 03,3"}, Outcome::Completed, {60, 70, 3, 0}},
-        {"a pallet count-up", "7", "3", {{7, "PAL 103,"}}, {"@READ STEP 7", "@GO 7"}, Outcome::Completed, {10, 20, 3, 0}},
-        {"an empty step", "3", "1", {}, {"@READ STEP 3"}, Outcome::Failed, home},
-        {"out of stroke", "5", "1", {{5, "POI 000,500,0,0,0"}}, {"@READ STEP 5", "@GO 5"}, Outcome::Failed, home},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        DirectRig rig;
-        for (const auto& [s, record] : c.program)
-            rig.sim.steps.programs[0][static_cast<std::size_t>(s)] = record;
-        // Pallet 3: P1 10,20,3  P2 40,50  P3 60,70.
-        const char* pallet[] = {"10", "20", "3", "40", "50", "60", "70"};
-        for (int j = 0; j < 7; ++j) rig.sim.parameters.values[233 + j] = pallet[j];
-        rig.view.fields[DirectField::GOTX] = c.step;
-        rig.view.fields[DirectField::GOTX2] = c.position;
-        rig.prompter.answers = {true};
-        EXPECT_EQ(GoMove(rig.session), c.outcome);
-        Lines sent{"@?ORG"};
-        sent.insert(sent.end(), c.sent.begin(), c.sent.end());
-        EXPECT_EQ(rig.sent(), sent);
-        EXPECT_EQ(rig.sim.motion.position(), c.at);
-        EXPECT_TRUE(rig.view.idle());
-    }
-}
-
-TEST(DirectGo, RefusalsShowTheControllersErrorLine) {
-    DirectRig rig;
-    rig.sim.steps.programs[0][5] = "POI 000,500,0,0,0";
-    rig.view.fields[DirectField::GOTX] = "5";
-    rig.prompter.answers = {true};
-    GoMove(rig.session);
-    const Lines display = rig.view.lines();
-    EXPECT_EQ(Lines(display.end() - 3, display.end()), (Lines{"@GO 5", "NG", "52:Soft limit"}));
-    EXPECT_EQ(rig.prompter.messages.back(), (Message{"error", "52:Soft limit", "Error display"}));
-}
-
-TEST(DirectMoves, PalletZiAndOffset) {
-    DirectRig rig;
-    for (int j = 0; j < 7; ++j) rig.sim.parameters.values[200 + j] = std::to_string(10 * (j + 1));
-    rig.sim.parameters.values[4] = "-2.00";  // virtual origin point
-    rig.view.fields[DirectField::Edit1] = "0";
-    rig.view.fields[DirectField::Edit2] = "2";
-    rig.prompter.answers = {true, true, true};
-    EXPECT_EQ(PalletGoMove(rig.session), Outcome::Completed);
-    EXPECT_EQ(rig.sim.motion.position(), (SimMotion::Position{40, 50, 30, 0}));
-    EXPECT_EQ(ZiMove(rig.session), Outcome::Completed);
-    EXPECT_EQ(rig.sim.motion.position()[2], -2);
-    // No GO before: the controller has no position to take the offset from.
-    EXPECT_EQ(OffsetExecute(rig.session), Outcome::Failed);
-    EXPECT_EQ(rig.sent(), (Lines{"@?ORG", "@PAL GO 0,2", "@?ORG", "@ZI", "@OFF"}));
-    EXPECT_EQ(rig.prompter.messages.back().text, "58:No GO position");
-}
-
-TEST(DirectStep, SingleStepsAndTheirEnds) {
-    struct Case {
-        const char* record;
-        Lines display;  // after "@SRUN"
-    };
-    const Case cases[] = {
-        {"POI 000,10,0,0,0", {"OK"}},
-        {"END 000", {"END"}},
-        {"END 200", {"CEND", "1", "OK"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.record);
-        DirectRig rig;
-        rig.sim.steps.programs[0][0] = c.record;
-        rig.prompter.answers = {true};
-        EXPECT_EQ(RunStep(rig.session), Outcome::Completed);
-        Lines display{"@?ORG", "1", "OK", "@SRUN"};
-        display.insert(display.end(), c.display.begin(), c.display.end());
-        EXPECT_EQ(rig.view.lines(), display);
     }
 }
 

@@ -1,15 +1,13 @@
 // The direct-operation screen as real widgets, over a pseudo-terminal served by the simulated
-// controller.
+// controller: its own state and the wiring from its controls to the procedures, whose cases
+// have their own tests.
 #include "direct/tdirect.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPlainTextEdit>
 
+#include "direct/direct_controls.h"
 #include "direct/direct_session.h"
 #include "parameters/tinit.h"
 #include "parameters/tparameter.h"
@@ -20,17 +18,14 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-QColor ButtonFace() { return QApplication::palette().color(QPalette::Active, QPalette::Button); }
-
 class DirectScreen : public ShellFixture {
   protected:
     Tdirect& screen() { return *static_cast<Tdirect*>(screens.tdirect); }
-    QPushButton* button(const char* name) {
-        auto* b = screen().findChild<QPushButton*>(name);
+    QPushButton* button(const std::string& name) {
+        auto* b = screen().findChild<QPushButton*>(QString::fromStdString(name));
         EXPECT_NE(b, nullptr) << name;
         return b;
     }
-    QLineEdit* edit(const char* name) { return screen().findChild<QLineEdit*>(name); }
     QAction* action(const char* name) { return screen().findChild<QAction*>(name); }
     // The colour a panel shows, away from its caption.
     QColor shown(const char* name) {
@@ -50,83 +45,50 @@ class DirectScreen : public ShellFixture {
             out.push_back(l.toStdString());
         return out;
     }
-    std::vector<QPushButton*> commandButtons() {
-        std::vector<QPushButton*> out;
-        for (const char* n :
-             {"ORG",        "RUN",     "SRUN",    "OFF",   "ZI",  "INITCALL", "INITPGM",
-              "INITPGMALL", "INITERR", "INITPRM", "RSNO",  "RNO", "RPOS",     "RORG",
-              "INITC",      "RC",      "GO",      "PALGO", "REL", "MOMCH"})
-            out.push_back(button(n));
+    // The command controls, as their set names them, that can be pressed.
+    Lines enabledCommands() {
+        Lines out;
+        for (const std::string& name : EnableSetMembers(EnableSet::CommandControls))
+            if (screen().findChild<QWidget*>(QString::fromStdString(name))->isEnabled())
+                out.push_back(name);
         return out;
     }
 };
 
-TEST_F(DirectScreen, StartsWithOnlyParameterInitialiseAndPalletGoUsable) {
+// Off line only INIT PRM and PALGO can be pressed; the line button enables everything and takes
+// it all away. The panels paint their own colours while usable, the plain face when not.
+TEST_F(DirectScreen, LineButtonEnablesTheControlsAndTakesThemAway) {
+    const QColor face = QApplication::palette().color(QPalette::Active, QPalette::Button);
+    const std::pair<const char*, QColor> panels[] = {
+        {"STOP", Qt::yellow}, {"MSTOP", Qt::red}, {"CancelButton", Qt::darkGreen}};
     screen().show();
-    EXPECT_EQ(screen().windowTitle(), "MIVO Editor [direct]");
-    EXPECT_LE(screen().width(), 910);
-    EXPECT_LE(screen().height(), 600);
-    for (QPushButton* b : commandButtons()) {
-        const bool usable = b->objectName() == "INITPRM" || b->objectName() == "PALGO";
-        EXPECT_EQ(b->isEnabled(), usable) << b->objectName().toStdString();
-    }
-    for (const char* hidden : {"REL", "MOMCH"}) EXPECT_FALSE(button(hidden)->isVisible());
-    for (const char* panel : {"STOP", "MSTOP", "CancelButton"}) {
-        EXPECT_FALSE(button(panel)->isEnabled()) << panel;
-        EXPECT_EQ(shown(panel), ButtonFace()) << panel;
-    }
-    EXPECT_FALSE(button("DO5")->isEnabled());
-    EXPECT_EQ(shown("DO5"), QColor(0x00, 0xFF, 0xFF));
-    EXPECT_EQ(button("DO15")->text(), "READY");
-    EXPECT_EQ(button("DI15")->toolTip(), "START signal state");
-    EXPECT_EQ(button("X2")->toolTip(), "Teach move : X-");
-    struct Field {
-        const char* name;
-        const char* text;
-        int maxLength;
-    };
-    for (const Field& f :
-         {Field{"GOTX", "0", 3}, Field{"GOTX2", "1", 32767}, Field{"Edit1", "0", 3},
-          Field{"Edit2", "1", 32767}, Field{"INITCTX", "0", 2}, Field{"RCTX", "0", 2}}) {
-        ASSERT_NE(edit(f.name), nullptr) << f.name;
-        EXPECT_EQ(edit(f.name)->text(), f.text) << f.name;
-        EXPECT_EQ(edit(f.name)->maxLength(), f.maxLength) << f.name;
-    }
-    EXPECT_EQ(lineSwitchOf(&screen())->text(), "Offline");
-    EXPECT_FALSE(screen().findChild<QCheckBox*>("CheckBox2")->isVisible());
-}
-
-TEST_F(DirectScreen, LineButtonEnablesEverythingAndTakesItAllAway) {
+    EXPECT_EQ(enabledCommands(), (Lines{"INITPRM", "PALGO"}));
     online();
-    EXPECT_EQ(lineSwitchOf(&screen())->text(), "Online");
-    for (QPushButton* b : commandButtons())
-        EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
-    for (const char* name : {"X1", "DO0", "DI0", "monistart"})
+    EXPECT_EQ(enabledCommands(), EnableSetMembers(EnableSet::CommandControls));
+    for (const char* name : {"DO0", "monistart"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
+    for (const auto& [name, colour] : panels) {
         EXPECT_TRUE(button(name)->isEnabled()) << name;
-    EXPECT_EQ(shown("STOP"), QColor(0xFF, 0xFF, 0x00));
-    EXPECT_EQ(shown("MSTOP"), QColor(0xFF, 0x00, 0x00));
-    EXPECT_EQ(shown("CancelButton"), QColor(0x00, 0x80, 0x00));
-
+        EXPECT_EQ(shown(name), colour) << name;
+    }
     click(lineSwitchOf(&screen()));
-    EXPECT_FALSE(link().isDirectOnline());
-    EXPECT_EQ(lineSwitchOf(&screen())->text(), "Offline");
-    for (QPushButton* b : commandButtons())
-        EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
-    EXPECT_EQ(shown("STOP"), ButtonFace());
+    EXPECT_EQ(enabledCommands(), Lines{});
+    for (const auto& [name, colour] : panels) {
+        EXPECT_FALSE(button(name)->isEnabled()) << name;
+        EXPECT_EQ(shown(name), face) << name;
+    }
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(DirectScreen, CommandAndReplyScrollInTheDisplay) {
+TEST_F(DirectScreen, InitialisingAllProgramsEmptiesTheStepEditor) {
+    auto* steps = static_cast<Tmmain*>(screens.tmmain);
+    steps->table()[4][FieldCommand] = "END";
+    steps->setStepModified(true);
     online();
     prompter.answers = {true};
-    click(button("ORG"));
-    EXPECT_EQ(display(), (Lines{"@ORG", "OK"}));
-    EXPECT_EQ(sim.motion.originState, 1);
-    EXPECT_TRUE(button("ORG")->isEnabled());
-    // "?POS" fills the position fields.
-    click(button("RPOS"));
-    EXPECT_EQ(edit("Xposi")->text(), "0.00");
-    EXPECT_EQ(display().size(), 17u);
+    click(button("INITPGMALL"));
+    EXPECT_EQ(display(), (Lines{"@INIT PGM ALL", "OK"}));
+    EXPECT_EQ(steps->table(), StepTable{});
+    EXPECT_FALSE(steps->stepModified());
 }
 
 TEST_F(DirectScreen, StopPressedWhileAPacedRunWaits) {
@@ -147,13 +109,11 @@ TEST_F(DirectScreen, StopPressedWhileAPacedRunWaits) {
     EXPECT_EQ(Lines(shown.begin() + 6, shown.begin() + 11),
               (Lines{"@RUN", "OK", "@STOP", "STOP", "41:Stopped"}));
     EXPECT_EQ(shown.back(), "OK");
-    EXPECT_EQ(edit("Xposi")->text(), "100.00");
+    EXPECT_EQ(screen().findChild<QLineEdit*>("Xposi")->text(), "100.00");
     EXPECT_EQ(prompter.texts(), (Lines{"PGM0 will be started.  OK?"}));
     EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
     // Back to idle on line.
-    EXPECT_TRUE(button("RUN")->isEnabled());
-    EXPECT_TRUE(button("X1")->isEnabled());
-    EXPECT_TRUE(button("STOP")->isEnabled());
+    for (const char* name : {"RUN", "X1", "STOP"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
 }
 
 TEST_F(DirectScreen, LeavingCarriesTheLineToTheEditorsAndBack) {
@@ -161,7 +121,6 @@ TEST_F(DirectScreen, LeavingCarriesTheLineToTheEditorsAndBack) {
     screen().session().state.monitoring = true;
     action("MenuStep")->trigger();
     EXPECT_TRUE(screens.tmmain->isVisible());
-    EXPECT_FALSE(screen().isVisible());
     EXPECT_EQ(prompter.texts(), (Lines{"Monitor is ended"}));
     EXPECT_TRUE(link().isOnline());
     EXPECT_FALSE(link().isDirectOnline());
@@ -182,48 +141,22 @@ TEST_F(DirectScreen, LeavingCarriesTheLineToTheEditorsAndBack) {
     EXPECT_FALSE(button("ORG")->isEnabled());
 }
 
-TEST_F(DirectScreen, InitialiseParametersOpensTheRobotNumberDialog) {
-    screen().show();
-    for (const bool yes : {false, true}) {
-        SCOPED_TRACE(yes ? "Yes" : "No");
-        click(button("INITPRM"));
-        Tinit* dialog = screens.tinit;
-        ASSERT_TRUE(dialog->isVisible());
-        EXPECT_TRUE(dialog->parameterMode());
-        EXPECT_EQ(dialog->question(), "Select robot No. to be initialized");
-        EXPECT_TRUE(dialog->findChild<QComboBox*>("ComboBox1")->isVisible());
-        EXPECT_FALSE(screen().isEnabled());
-        click(dialog->findChild<QPushButton*>(yes ? "Yes" : "No"));
-        EXPECT_FALSE(dialog->isVisible());
-        EXPECT_TRUE(screen().isEnabled());
-    }
-}
-
+// INIT PRM opens the robot-number dialog, which holds the screen until it is answered.
 TEST_F(DirectScreen, InitialisingParametersReadsThemBackIntoTheParameterEditor) {
     online();
+    Tinit* dialog = screens.tinit;
     prompter.answers = {true, true, true};
     click(button("INITPRM"));
-    screens.tinit->findChild<QComboBox*>("ComboBox1")->setCurrentText("31:MIVO-PC3");
-    click(screens.tinit->findChild<QPushButton*>("Yes"));
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_TRUE(dialog->parameterMode());
+    EXPECT_FALSE(screen().isEnabled());
+    dialog->findChild<QComboBox*>("ComboBox1")->setCurrentText("31:MIVO-PC3");
+    click(dialog->findChild<QPushButton*>("Yes"));
     const Lines shown = display();
     EXPECT_NE(std::find(shown.begin(), shown.end(), "@INIT PRM 31"), shown.end());
-    auto* parameters = qobject_cast<Tparameter*>(screens.tparameter);
-    ASSERT_NE(parameters, nullptr);
-    EXPECT_EQ(parameters->table().value(0), "31");
+    EXPECT_EQ(static_cast<Tparameter*>(screens.tparameter)->table().value(0), "31");
     EXPECT_EQ(sim.parameters.values[0], "31");
     EXPECT_TRUE(screen().isEnabled());
-}
-
-TEST_F(DirectScreen, InitialisingAllProgramsEmptiesTheStepEditor) {
-    auto* steps = static_cast<Tmmain*>(screens.tmmain);
-    steps->table()[4][FieldCommand] = "END";
-    steps->setStepModified(true);
-    online();
-    prompter.answers = {true};
-    click(button("INITPGMALL"));
-    EXPECT_EQ(display(), (Lines{"@INIT PGM ALL", "OK"}));
-    EXPECT_EQ(steps->table(), StepTable{});
-    EXPECT_FALSE(steps->stepModified());
 }
 
 TEST_F(DirectScreen, DisplayKeepsTheNewestLinesAndEmptiesOnRequest) {

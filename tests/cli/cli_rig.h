@@ -1,0 +1,64 @@
+#pragma once
+// The built `mivo-sim` serving a pseudo-terminal, and the built `mivo` run to its end, as a user
+// runs them.
+#include <QProcess>
+#include <QStringList>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace mivo::test {
+
+struct MivoRun {
+    int exitCode = -1;  // -1: it did not end, or ended by a signal
+    std::string out, err;
+};
+
+// Runs `mivo` with `args` in `workDir` (this process's when empty), `input` on its standard input.
+inline MivoRun RunMivo(const QStringList& args, const std::filesystem::path& workDir = {},
+                       const std::string& input = {}) {
+    QProcess p;
+    p.setWorkingDirectory(QString::fromStdString(workDir.string()));
+    p.start(MIVO_CLI_PROGRAM, args);
+    p.write(input.data(), static_cast<qint64>(input.size()));
+    p.closeWriteChannel();
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit) return {};
+    return {p.exitCode(), p.readAllStandardOutput().toStdString(),
+            p.readAllStandardError().toStdString()};
+}
+
+// `mivo-sim` with `options`, ended with the object; `device` is the pseudo-terminal it serves,
+// empty when it did not start.
+struct SimProcess {
+    explicit SimProcess(const QStringList& options = {}) {
+        process.start(MIVO_SIM_PROGRAM, options);
+        if (process.waitForReadyRead(10000))
+            device = QString::fromUtf8(process.readLine()).trimmed();
+    }
+    ~SimProcess() {
+        process.terminate();
+        process.waitForFinished(5000);
+    }
+    // `mivo --port DEVICE args...`, as RunMivo.
+    MivoRun mivo(const QStringList& args, const std::filesystem::path& workDir = {},
+                 const std::string& input = {}) const {
+        return RunMivo(QStringList{"--port", device} + args, workDir, input);
+    }
+
+    QProcess process;
+    QString device;
+};
+
+// A step file's 1000 lines: `steps` first, the rest empty.
+inline std::string StepFile(const std::vector<std::string>& steps) {
+    std::string text;
+    for (std::size_t s = 0; s < 1000; ++s)
+        text += (s < steps.size() ? steps[s] : ",,,,,,,") + "\r\n";
+    return text;
+}
+
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+}  // namespace mivo::test
