@@ -71,17 +71,21 @@ std::string SaveTargetName(const FileKind& kind, const std::string& name, int fi
 
 bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
                   std::string_view content, Prompter& prompter) {
+    const std::string target = SaveTargetName(kind, name, filter);
+    std::string reason;
+    const auto refused = [&] {
+        prompter.notify("Cannot write " + target + ": " + reason, kSaveCaption);
+        return false;
+    };
+    // What cannot be written is refused before the question, not after a Yes.
+    if (std::string resolved; !SaveTarget(target, resolved, reason)) return refused();
+
     const std::string* ext = FilterExtension(kind.saveFilters, filter);
     const bool exists = FileExists(name) || (ext != nullptr && FileExists(name + *ext));
     const std::string& question = ext ? kind.overwriteQuestion : kind.overwriteQuestionAll;
     if (exists && !prompter.ask(question, kind.overwriteCaption)) return false;
 
-    const std::string target = SaveTargetName(kind, name, filter);
-    std::string reason;
-    if (!WriteWholeFile(target, content, reason)) {
-        prompter.notify("Cannot write " + target + ": " + reason, kSaveCaption);
-        return false;
-    }
+    if (!WriteWholeFile(target, content, reason)) return refused();
     prompter.notify(kSaved, kSaveCaption);
     return true;
 }
