@@ -6,6 +6,9 @@
 
 #include <filesystem>
 
+#include "offsets/offset_data.h"
+#include "pallets/pallet_data.h"
+#include "parameters/parameter_files.h"
 #include "steps/step_files.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
@@ -75,6 +78,52 @@ TEST(FileRefusals, ZebFileWithoutItsStepLinesIsRefused) {
         EXPECT_EQ(p.messages, std::vector<Message>{kCannotOpen});
         EXPECT_EQ(p.details, std::vector<std::string>{dir / "old.crd" + ": " + c.detail});
         EXPECT_EQ(table[5][FieldComment], "kept");
+    }
+}
+
+TEST(FileRefusals, ValueTooLongForItsFieldIsRefusedAtOpen) {
+    const std::string megabyte(1 << 20, '9');
+    std::string prm;
+    for (int n = 0; n < kEditableParameterCount; ++n) prm += (n == 22 ? megabyte : "1") + "\r\n";
+    // Lines 1002 to 1011 of a ZEB file: 0.45 times 9999 at line 1006 makes "4499.55".
+    const std::string zeb = Repeat("------\r\n", 1001) + Repeat("       0001\r\n", 4) +
+                            "          9999\r\n" + Repeat("       0001\r\n", 5);
+    enum Kind { Parameters, Zeb, Pallet, Offsets };
+    struct Case {
+        const char* what;
+        Kind kind;
+        std::string content;
+        std::string detail;
+    } cases[] = {
+        {"parameter value", Parameters, prm, "line 23: X maximum speed holds at most 6 characters"},
+        {"ZEB product", Zeb, zeb,
+         "line 1006, characters 11 to 14: Linear interpolation speed holds at most 5 characters"},
+        {"pallet corner", Pallet,
+         "0\r\n1\r\n2\r\n3\r\n" + megabyte + "\r\n5\r\n6\r\n7\r\n2\r\n2\r\n",
+         "line 5: X2 holds at most 7 characters"},
+        {"offset", Offsets, "0\r\n1\r\n" + megabyte + "\r\n3\r\n4\r\n",
+         "line 3: Y holds at most 7 characters"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedPrompter p;
+        ParameterTable table;
+        PalletData pallet;
+        OffsetData offsets;
+        bool converted = true;
+        if (c.kind == Parameters || c.kind == Zeb)
+            converted =
+                ConvertParameterFile(table, c.kind == Zeb ? PrmOpenCrd : PrmOpenPrm, c.content, p);
+        else if (c.kind == Pallet)
+            converted = ConvertPalletText(pallet, c.content, p);
+        else
+            converted = ConvertOffsetText(offsets, c.content, p);
+        EXPECT_FALSE(converted);
+        EXPECT_EQ(p.messages, std::vector<Message>{kCannotOpen});
+        EXPECT_EQ(p.details, std::vector<std::string>{c.detail});
+        EXPECT_EQ(table, ParameterTable());
+        EXPECT_EQ(pallet, PalletData());
+        EXPECT_EQ(offsets, OffsetData());
     }
 }
 
