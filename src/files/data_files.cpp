@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/readable_text.h"
 #include "files/file_io.h"
 
 namespace mivo {
@@ -38,7 +39,8 @@ class FileNamingPrompter : public Prompter {
     }
     void notifyDetail(const std::string& text, const std::string& caption,
                       const std::string& detail) override {
-        inner_.notifyDetail(text, caption, detail.empty() ? detail : name_ + ": " + detail);
+        inner_.notifyDetail(text, caption,
+                            detail.empty() ? detail : EscapeControlBytes(name_) + ": " + detail);
     }
     void showControllerError(const std::string& line) override { inner_.showControllerError(line); }
 
@@ -74,7 +76,7 @@ bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
     const std::string target = SaveTargetName(kind, name, filter);
     std::string reason;
     const auto refused = [&] {
-        prompter.notify("Cannot write " + target + ": " + reason, kSaveCaption);
+        prompter.notify("Cannot write " + EscapeControlBytes(target) + ": " + reason, kSaveCaption);
         return false;
     };
     // What cannot be written is refused before the question, not after a Yes.
@@ -103,7 +105,7 @@ OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filt
     std::string content;
     std::string reason;
     if (!ReadWholeFile(target, content, reason)) {
-        prompter.notify("Cannot read " + target + ": " + reason, kOpenCaption);
+        prompter.notify("Cannot read " + EscapeControlBytes(target) + ": " + reason, kOpenCaption);
         return OpenOutcome::NotRead;
     }
     std::string_view text = content;

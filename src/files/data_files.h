@@ -24,7 +24,7 @@ std::string SaveTargetName(const FileKind& kind, const std::string& name, int fi
 // extension `name` plus the extension, exists; No writes nothing and shows nothing. Writes
 // `content` whole and shows "Saved" (caption "Save"). A write failure shows "Cannot write NAME:
 // REASON" (caption "Save"), leaves any old file intact and returns false. True only when
-// written and "Saved" shown.
+// written and "Saved" shown. Names in messages show control bytes as \xNN.
 bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
                   std::string_view content, Prompter& prompter);
 
