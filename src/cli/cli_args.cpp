@@ -1,6 +1,7 @@
 #include "cli/cli_args.h"
 
 #include "common/convert.h"
+#include "common/readable_text.h"
 
 namespace mivo {
 
@@ -62,9 +63,12 @@ int ReadPortOptions(const ParsedArgs& args, PortOptions& out, std::string& probl
         out.timeoutMs = static_cast<int>(seconds * 1000);
     }
     if (args.has("--log")) {
-        out.log = std::make_unique<std::ofstream>(args.value("--log"), std::ios::binary);
+        // Appended to: a run that fails, a port that cannot be opened included, never empties
+        // the log of an earlier one.
+        out.log =
+            std::make_unique<std::ofstream>(args.value("--log"), std::ios::binary | std::ios::app);
         if (!*out.log) {
-            problem = "cannot write " + args.value("--log");
+            problem = "cannot write " + EscapeControlBytes(args.value("--log"));
             return kExitFailed;
         }
     }

@@ -35,7 +35,8 @@ bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& known, Pa
                std::string& error);
 
 // The options every port command shares: --timeout (milliseconds, 10 s when not given) and the
-// --log file, opened. Gives kExitCompleted, or kExitUsage or kExitFailed with `problem`.
+// --log file, opened for appending. Gives kExitCompleted, or kExitUsage or kExitFailed with
+// `problem`.
 struct PortOptions {
     int timeoutMs = 10000;
     std::unique_ptr<std::ofstream> log;

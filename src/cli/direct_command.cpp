@@ -12,6 +12,7 @@
 
 #include "cli/console_prompter.h"
 #include "common/convert.h"
+#include "common/readable_text.h"
 #include "common/stop_signals.h"
 #include "direct/direct_commands.h"
 #include "direct/maintenance_commands.h"
@@ -107,7 +108,7 @@ const std::vector<DirectCommand>& Commands() {
 }
 
 int Usage(const std::string& problem) {
-    std::cerr << "mivo: " << problem << '\n';
+    std::cerr << "mivo: " << EscapeControlBytes(problem) << '\n';
     return kExitUsage;
 }
 

@@ -10,6 +10,7 @@
 #include "cli/convert_command.h"
 #include "cli/direct_command.h"
 #include "cli/port_commands.h"
+#include "common/readable_text.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ int Convert(const Invocation& call) {
     if (kind && call.args.has("--pallet") && *kind != mivo::ConvertKind::Pallet)
         problem = "--pallet is for a pallet file (.plt)";
     if (!kind || !problem.empty()) {
-        std::cerr << "mivo: " << problem << '\n';
+        std::cerr << "mivo: " << mivo::EscapeControlBytes(problem) << '\n';
         return mivo::kExitUsage;
     }
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
@@ -146,9 +147,10 @@ void PrintUsage(std::ostream& out) {
     for (const Command& c : Commands()) out << "  " << c.usage << '\n';
 }
 
-// A call the tool cannot run: the problem and the usage on standard error.
+// A call the tool cannot run: the problem and the usage on standard error. The problem may
+// quote an argument: its control bytes are shown, not sent to the terminal.
 int Usage(const std::string& problem) {
-    std::cerr << "mivo: " << problem << '\n';
+    std::cerr << "mivo: " << mivo::EscapeControlBytes(problem) << '\n';
     PrintUsage(std::cerr);
     return mivo::kExitUsage;
 }

@@ -16,6 +16,7 @@
 #include "cli/memory_command.h"
 #include "cli/params_command.h"
 #include "common/convert.h"
+#include "common/readable_text.h"
 #include "common/stop_signals.h"
 #include "link/link_messages.h"
 #include "link/tbuff.h"
@@ -69,7 +70,7 @@ class ConsoleChannel : public Channel {
 };
 
 int Usage(const std::string& problem) {
-    std::cerr << "mivo: " << problem << '\n';
+    std::cerr << "mivo: " << EscapeControlBytes(problem) << '\n';
     return kExitUsage;
 }
 

@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/readable_text.h"
+
 namespace mivo {
 
 bool TryStrToInt(const std::string& text, int& value) {
@@ -32,7 +34,8 @@ bool TryStrToInt(const std::string& text, int& value) {
 
 int StrToInt(const std::string& text) {
     int v = 0;
-    if (!TryStrToInt(text, v)) throw ConversionError("'" + text + "' is not a valid integer value");
+    if (!TryStrToInt(text, v))
+        throw ConversionError("'" + ReadableText(text) + "' is not a valid integer value");
     return v;
 }
 
@@ -45,13 +48,14 @@ double StrToFloat(const std::string& text) {
         if (c >= '0' && c <= '9')
             digit = true;
         else if (c != '.' && c != '+' && c != '-' && c != 'e' && c != 'E')
-            throw ConversionError("'" + text + "' is not a valid floating point value");
+            throw ConversionError("'" + ReadableText(text) +
+                                  "' is not a valid floating point value");
     }
     char* end = nullptr;
     errno = 0;
     const double v = digit ? std::strtod(rest.c_str(), &end) : 0.0;
     if (!digit || end == nullptr || *end != '\0' || errno == ERANGE)
-        throw ConversionError("'" + text + "' is not a valid floating point value");
+        throw ConversionError("'" + ReadableText(text) + "' is not a valid floating point value");
     return v;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Number conversions used wherever a rule needs a number from a text.
 // A text that is no number raises ConversionError; the screen shows its message and the
-// running command ends there.
+// running command ends there. The message quotes the text as ReadableText shows it.
 #include <stdexcept>
 #include <string>
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/readable_text.h"
 #include "files/file_io.h"
 
 namespace mivo {
@@ -38,7 +39,8 @@ class FileNamingPrompter : public Prompter {
     }
     void notifyDetail(const std::string& text, const std::string& caption,
                       const std::string& detail) override {
-        inner_.notifyDetail(text, caption, detail.empty() ? detail : name_ + ": " + detail);
+        inner_.notifyDetail(text, caption,
+                            detail.empty() ? detail : EscapeControlBytes(name_) + ": " + detail);
     }
     void showControllerError(const std::string& line) override { inner_.showControllerError(line); }
 
@@ -71,17 +73,21 @@ std::string SaveTargetName(const FileKind& kind, const std::string& name, int fi
 
 bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
                   std::string_view content, Prompter& prompter) {
+    const std::string target = SaveTargetName(kind, name, filter);
+    std::string reason;
+    const auto refused = [&] {
+        prompter.notify("Cannot write " + EscapeControlBytes(target) + ": " + reason, kSaveCaption);
+        return false;
+    };
+    // What cannot be written is refused before the question, not after a Yes.
+    if (std::string resolved; !SaveTarget(target, resolved, reason)) return refused();
+
     const std::string* ext = FilterExtension(kind.saveFilters, filter);
     const bool exists = FileExists(name) || (ext != nullptr && FileExists(name + *ext));
     const std::string& question = ext ? kind.overwriteQuestion : kind.overwriteQuestionAll;
     if (exists && !prompter.ask(question, kind.overwriteCaption)) return false;
 
-    const std::string target = SaveTargetName(kind, name, filter);
-    std::string reason;
-    if (!WriteWholeFile(target, content, reason)) {
-        prompter.notify("Cannot write " + target + ": " + reason, kSaveCaption);
-        return false;
-    }
+    if (!WriteWholeFile(target, content, reason)) return refused();
     prompter.notify(kSaved, kSaveCaption);
     return true;
 }
@@ -99,7 +105,7 @@ OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filt
     std::string content;
     std::string reason;
     if (!ReadWholeFile(target, content, reason)) {
-        prompter.notify("Cannot read " + target + ": " + reason, kOpenCaption);
+        prompter.notify("Cannot read " + EscapeControlBytes(target) + ": " + reason, kOpenCaption);
         return OpenOutcome::NotRead;
     }
     std::string_view text = content;

@@ -18,11 +18,13 @@ const std::string* FilterExtension(const std::vector<FileFilter>& filters, int f
 // save name test, otherwise `name` plus the extension; for the filter without one, `name`.
 std::string SaveTargetName(const FileKind& kind, const std::string& name, int filter);
 
-// Save after the file dialog. Asks the overwrite question when `name`, or for a filter with an
+// Save after the file dialog. A target that cannot be written (a read-only file, a directory,
+// a FIFO) is refused first, with "Cannot write NAME: it is read-only" or the like (caption
+// "Save") and no question. Asks the overwrite question when `name`, or for a filter with an
 // extension `name` plus the extension, exists; No writes nothing and shows nothing. Writes
 // `content` whole and shows "Saved" (caption "Save"). A write failure shows "Cannot write NAME:
 // REASON" (caption "Save"), leaves any old file intact and returns false. True only when
-// written and "Saved" shown.
+// written and "Saved" shown. Names in messages show control bytes as \xNN.
 bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
                   std::string_view content, Prompter& prompter);
 

@@ -126,9 +126,16 @@ bool SaveTarget(const std::string& path, std::string& target, std::string& reaso
             return false;
         }
         if (!S_ISLNK(st.st_mode)) {
-            if (S_ISREG(st.st_mode)) return true;
-            reason = S_ISDIR(st.st_mode) ? SystemReason(EISDIR) : "Not a regular file";
-            return false;
+            if (!S_ISREG(st.st_mode)) {
+                reason = S_ISDIR(st.st_mode) ? SystemReason(EISDIR) : "Not a regular file";
+                return false;
+            }
+            // The rename would replace it whatever its permissions say.
+            if (IsReadOnlyFile(target)) {
+                reason = "it is read-only";
+                return false;
+            }
+            return true;
         }
         std::vector<char> link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
         const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());
@@ -145,6 +152,13 @@ bool SaveTarget(const std::string& path, std::string& target, std::string& reaso
     }
     reason = SystemReason(ELOOP);
     return false;
+}
+
+bool IsReadOnlyFile(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return false;
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
+    return ::access(path.c_str(), W_OK) != 0 && errno == EACCES;
 }
 
 bool WriteWholeFile(const std::string& requested, std::string_view content, std::string& reason) {

@@ -19,13 +19,19 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::string& r
 
 // The file a save of `path` writes: `path`, or the file the symbolic link(s) at `path` name
 // (which need not exist yet). False, with `reason`, when that is no regular file (a directory,
-// a FIFO, a device) or the links cannot be followed.
+// a FIFO, a device), when it is a read-only file ("it is read-only", see IsReadOnlyFile) or
+// the links cannot be followed.
 bool SaveTarget(const std::string& path, std::string& target, std::string& reason);
+
+// True when the existing file `path` is not to be written: its mode has no write bit at all
+// (a file the user made read-only, which root could write but does not), or this user has no
+// write permission for it.
+bool IsReadOnlyFile(const std::string& path);
 
 // Writes `content` to the save target of `path` as NAME.tmp-XXXXXX in the target's directory,
 // flushed to disk, then renamed over the target, so a link at `path` stays a link. An existing
-// file keeps its permissions. On failure the temporary file is removed, the old file is intact,
-// and `reason` holds the system's reason.
+// file keeps its permissions; a read-only one is refused, never renamed over. On failure the
+// temporary file is removed, the old file is intact, and `reason` holds the system's reason.
 bool WriteWholeFile(const std::string& path, std::string_view content, std::string& reason);
 
 // True when `path` names something that is not a directory.

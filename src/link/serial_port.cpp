@@ -8,22 +8,25 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "common/readable_text.h"
+
 namespace mivo {
 
 namespace {
 
-// Why an open failed, in words a user can act on.
+// Why an open failed, in words a user can act on; the device as given, its control bytes shown.
 QString OpenReason(const QString& device, QSerialPort::SerialPortError error,
                    const QString& systemText) {
     const QByteArray path = device.toLocal8Bit();
+    const QString shown = QString::fromStdString(EscapeControlBytes(device.toStdString()));
     if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(device))
-        return device + ": no such device (" + systemText + ")";
+        return shown + ": no such device (" + systemText + ")";
     if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
-        return device + ": permission denied (" + systemText +
+        return shown + ": permission denied (" + systemText +
                "); join the dialout group (sudo usermod -a -G dialout $USER) and log in again";
     if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError)
-        return device + ": busy, in use by another program (" + systemText + ")";
-    return device + ": " + systemText;
+        return shown + ": busy, in use by another program (" + systemText + ")";
+    return shown + ": " + systemText;
 }
 
 }  // namespace

@@ -4,8 +4,18 @@
 
 #include "files/file_io.h"
 #include "parameters/parameter_files.h"
+#include "parameters/parameter_rules.h"
 
 namespace mivo {
+
+std::size_t OffsetFieldLength(int field) {
+    if (field == kOffsetProgramField) return std::to_string(kOffsetPrograms - 1).size();
+    return ValueLength(OffsetParameter(0, field));
+}
+
+std::string OffsetFieldName(int field) {
+    return field == kOffsetProgramField ? "PgmNo." : std::string(1, kAxisLetters[field]);
+}
 
 std::string OffsetFileText(const OffsetData& data) {
     std::string out = data.program + "\r\n";
@@ -42,6 +52,17 @@ bool ConvertOffsetText(OffsetData& data, std::string_view content, Prompter& pro
                                   (lines.size() == 1 ? " line" : " lines") +
                                   "; an offset file has 5, one value a line");
         return false;
+    }
+    // Line 1 the program number, then the axes.
+    for (int k = 0; k < kOffsetFileLines; ++k) {
+        const int field = k - 1;
+        const std::string refusal = LengthRefusal(lines[static_cast<std::size_t>(k)],
+                                                  OffsetFieldLength(field), OffsetFieldName(field));
+        if (!refusal.empty()) {
+            prompter.notifyDetail("File cannot be open", "Open",
+                                  "line " + std::to_string(k + 1) + ": " + refusal);
+            return false;
+        }
     }
     data.program = std::string(lines[0]);
     for (std::size_t a = 0; a < data.values.size(); ++a) data.values[a] = std::string(lines[a + 1]);

@@ -23,6 +23,13 @@ struct OffsetData {
     bool operator==(const OffsetData&) const = default;
 };
 
+// The program number where a field is meant: "PgmNo.".
+inline constexpr int kOffsetProgramField = -1;
+// The most characters an offset (axis 0..3) or the program number ("0" to "5") may hold, and
+// its name as the screen labels it ("X" .. "R", "PgmNo.").
+std::size_t OffsetFieldLength(int field);
+std::string OffsetFieldName(int field);
+
 // Save and open dialog filters alike: 1 ".off", 2 ".csv", 3 "All".
 enum OffFilter : int { OffFilterOff = 1, OffFilterCsv = 2, OffFilterAll = 3 };
 
@@ -37,8 +44,9 @@ bool SaveOffsetFile(const OffsetData& data, const std::string& name, int filter,
                     Prompter& prompter);
 
 // Line 1 the program number, lines 2 to 5 X, Y, Z, R (later lines ignored). Fewer than 5
-// lines are refused whole: "File cannot be open" (caption "Open") with the line count in its
-// detail; `data` is left exactly as it was and false returned.
+// lines, or a line longer than its field holds, are refused whole: "File cannot be open"
+// (caption "Open") with the line count, or the line and the field, in its detail; `data` is
+// left exactly as it was and false returned.
 bool ConvertOffsetText(OffsetData& data, std::string_view content, Prompter& prompter);
 
 OpenOutcome OpenOffsetFile(OffsetData& data, const std::string& name, int filter,

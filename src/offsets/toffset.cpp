@@ -13,6 +13,7 @@
 
 #include "link/tbuff.h"
 #include "offsets/offset_transfer.h"
+#include "parameters/parameter_rules.h"
 #include "procedures/program_control.h"
 #include "procedures/prompter.h"
 #include "shell/cp1252.h"
@@ -64,7 +65,14 @@ class OffsetGridModel : public QAbstractTableModel {
             prompter_.notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
             return false;
         }
-        data_.values[static_cast<std::size_t>(index.column())] = std::move(bytes);
+        const int axis = index.column();
+        const std::string refusal =
+            ValueRefusal(bytes, OffsetFieldLength(axis), OffsetFieldName(axis));
+        if (!refusal.empty()) {
+            prompter_.notify(refusal, "Input");
+            return false;
+        }
+        data_.values[static_cast<std::size_t>(axis)] = std::move(bytes);
         emit dataChanged(index, index);
         edited_();
         return true;
@@ -159,7 +167,7 @@ void Toffset::buildCentre() {
 
     program_ = new QLineEdit(centre);
     program_->setObjectName("PgmNo");
-    program_->setMaxLength(1);
+    program_->setMaxLength(static_cast<int>(OffsetFieldLength(kOffsetProgramField)));
     program_->setValidator(new Cp1252Validator(program_));
     connect(program_, &QLineEdit::textChanged, this, [this] {
         if (showing_) return;

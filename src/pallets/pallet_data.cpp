@@ -5,6 +5,7 @@
 #include "common/convert.h"
 #include "files/file_io.h"
 #include "parameters/parameter_files.h"
+#include "parameters/parameter_rules.h"
 
 namespace mivo {
 
@@ -58,6 +59,17 @@ void PalletData::clearFields() {
     z3.clear();
 }
 
+std::size_t PalletFieldLength(int field) {
+    if (field == kPalletNumberField) return std::to_string(kPalletCount - 1).size();
+    return ValueLength(PalletParameter(0, field));
+}
+
+const char* PalletFieldName(int field) {
+    static const char* const kNames[kPalletSentFields] = {
+        "X1", "Y1", "Z1", "X2", "Y2", "X3", "Y3", "X section number", "Y section number"};
+    return field == kPalletNumberField ? "PALLET No." : kNames[field];
+}
+
 int PalletFieldRow(int field) {
     if (field <= PalletZ1) return 0;
     if (field <= PalletY2) return 1;
@@ -99,6 +111,17 @@ bool ConvertPalletText(PalletData& data, std::string_view content, Prompter& pro
         prompter.notifyDetail(kCannotOpen, kOpenCaption,
                               LineCount(lines.size()) + "; a pallet file has 10, one value a line");
         return false;
+    }
+    // Line 1 the number, then the fields.
+    for (int k = 0; k < kPalletFileLines; ++k) {
+        const int field = k - 1;
+        const std::string refusal = LengthRefusal(lines[static_cast<std::size_t>(k)],
+                                                  PalletFieldLength(field), PalletFieldName(field));
+        if (!refusal.empty()) {
+            prompter.notifyDetail(kCannotOpen, kOpenCaption,
+                                  "line " + std::to_string(k + 1) + ": " + refusal);
+            return false;
+        }
     }
     data.clearFields();
     data.number = std::string(lines[0]);

@@ -30,6 +30,13 @@ struct PalletData {
     bool operator==(const PalletData&) const = default;
 };
 
+// The pallet number where a field is meant: "PALLET No.".
+inline constexpr int kPalletNumberField = -1;
+// The most characters a field (PalletField order, or the pallet number, "0" to "19") may hold,
+// and its name as the screen labels it ("X1", "X section number", "PALLET No.").
+std::size_t PalletFieldLength(int field);
+const char* PalletFieldName(int field);
+
 // The grid cell (row P1..P3 as 0..2, column X/Y/Z as 0..2) of a field; -1 for the sections.
 int PalletFieldRow(int field);
 int PalletFieldColumn(int field);
@@ -52,9 +59,10 @@ bool SavePalletFile(const PalletData& data, const std::string& name, int filter,
                     const FileKind& kind = PalletFileKind());
 
 // Text conversion of a ".plt"/CSV content: line 1 the number, lines 2 to 10 the fields (lines
-// after the 10th ignored; the Z cells of P2 and P3 emptied). Fewer than 10 lines are refused
-// whole: "File cannot be open" (caption "Open") with the line count in its detail; `data` is
-// left exactly as it was and false returned.
+// after the 10th ignored; the Z cells of P2 and P3 emptied). Fewer than 10 lines, or a line
+// longer than its field holds, are refused whole: "File cannot be open" (caption "Open") with
+// the line count, or the line and the field, in its detail; `data` is left exactly as it was
+// and false returned.
 bool ConvertPalletText(PalletData& data, std::string_view content, Prompter& prompter);
 
 // The block of the pallet whose number `data` holds, from a ZEB data file's content: it starts

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "pallets/pallet_transfer.h"
+#include "parameters/parameter_rules.h"
 #include "parameters/parameter_transfer.h"
 #include "procedures/program_control.h"
 #include "procedures/prompter.h"
@@ -67,6 +68,15 @@ class PalletGridModel : public QAbstractTableModel {
         if (!Cp1252::encode(value.toString(), bytes, &bad)) {
             prompter_.notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
             return false;
+        }
+        // The Z cells of P2 and P3 are never filed nor sent.
+        if (const int f = CellField(index.row(), index.column()); f >= 0) {
+            const std::string refusal =
+                ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
+            if (!refusal.empty()) {
+                prompter_.notify(refusal, "Input");
+                return false;
+            }
         }
         cell(index.row(), index.column()) = std::move(bytes);
         emit dataChanged(index, index);
@@ -166,18 +176,18 @@ void Tpalet::buildCentre() {
     auto* layout = new QVBoxLayout(centre);
     layout->setContentsMargins(4, 2, 4, 4);
 
-    const auto makeField = [&](const char* name, std::string& field) {
+    const auto makeField = [&](const char* name, std::string& field, int which) {
         auto* edit = new QLineEdit(centre);
         edit->setObjectName(name);
         edit->setValidator(new Cp1252Validator(edit));
-        connect(edit, &QLineEdit::textChanged, this, [this, edit, &field] {
-            if (!showing_) fieldEdited(edit, field);
+        connect(edit, &QLineEdit::textChanged, this, [this, edit, &field, which] {
+            if (!showing_) fieldEdited(edit, field, which);
         });
         return edit;
     };
-    number_ = makeField("PalletNo", data_.number);
-    xSections_ = makeField("XSection", data_.fields[PalletXPartitions]);
-    ySections_ = makeField("YSection", data_.fields[PalletYPartitions]);
+    number_ = makeField("PalletNo", data_.number, kPalletNumberField);
+    xSections_ = makeField("XSection", data_.fields[PalletXPartitions], PalletXPartitions);
+    ySections_ = makeField("YSection", data_.fields[PalletYPartitions], PalletYPartitions);
 
     auto* top = new QFormLayout;
     top->addRow(new QLabel("PALLET No.", centre), number_);
@@ -204,9 +214,19 @@ void Tpalet::buildCentre() {
     setCentralWidget(centre);
 }
 
-void Tpalet::fieldEdited(QLineEdit* edit, std::string& field) {
+void Tpalet::fieldEdited(QLineEdit* edit, std::string& field, int which) {
     std::string bytes;
     if (!Cp1252::encode(edit->text(), bytes)) return;  // the validator lets none through
+    if (const std::string refusal =
+            ValueRefusal(bytes, PalletFieldLength(which), PalletFieldName(which));
+        !refusal.empty()) {
+        // Refused as typed: the field shows what it holds.
+        prompter().notify(refusal, "Input");
+        showing_ = true;
+        edit->setText(Cp1252::decode(field));
+        showing_ = false;
+        return;
+    }
     field = std::move(bytes);
     setModified(true);
 }

@@ -51,8 +51,9 @@ class Tpalet : public EditorFrame {
   private:
     void buildCommands();
     void buildCentre();
-    // A field typed into: its text taken when Windows-1252 holds it.
-    void fieldEdited(QLineEdit* edit, std::string& field);
+    // A field typed into (`which`: its PalletField, or kPalletNumberField): its text taken when
+    // Windows-1252 holds it and the field may hold it.
+    void fieldEdited(QLineEdit* edit, std::string& field, int which);
     PalletTarget palletTarget();
 
     PalletData data_;

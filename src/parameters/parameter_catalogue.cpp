@@ -1,5 +1,7 @@
 #include "parameters/parameter_catalogue.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 namespace mivo {
@@ -117,6 +119,27 @@ const char* PalletUnit(int field) {
     return "";
 }
 
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The widest number of an input range ("1 - 200", "0 - -999.99", "0:ENG 1:JPN") written as the
+// values are, with two decimals ("200.00"): its sign, its whole digits, the point and two.
+std::size_t RangeWidth(std::string_view range) {
+    std::size_t widest = 0;
+    for (std::size_t i = 0; i < range.size();) {
+        if (!IsDigit(range[i])) {
+            ++i;
+            continue;
+        }
+        const std::size_t sign = i > 0 && range[i - 1] == '-' ? 1 : 0;
+        std::size_t whole = 0;
+        for (; i < range.size() && IsDigit(range[i]); ++i) ++whole;
+        if (i < range.size() && range[i] == '.') ++i;
+        while (i < range.size() && IsDigit(range[i])) ++i;  // its decimals
+        widest = std::max(widest, sign + whole + 3);
+    }
+    return widest;
+}
+
 std::vector<ParameterInfo> BuildCatalogue() {
     std::vector<ParameterInfo> rows(kParameterCount);
     for (int n = 0; n < kParameterCount; ++n)
@@ -185,6 +208,18 @@ const RobotSet& RobotSetFor(int robotNumber) {
         if (set.robotNumber == kDefaultRobotNumber) fallback = &set;
     }
     return *fallback;
+}
+
+std::size_t ValueLength(int number) {
+    if (number >= 0 && number < kEditableParameterCount) return RangeWidth(kEditable[number].range);
+    // A position as wide as the virtual origin point; a pallet's section numbers and counters
+    // of two digits, as a ZEB data file holds them.
+    const std::size_t position = ValueLength(PrmVirtualOrigin);
+    const std::size_t count = RangeWidth("0 - 99");
+    if (number >= kOffsetBase && number < OffsetParameter(kOffsetPrograms, 0)) return position;
+    if (number >= kPalletBase && number < PalletParameter(kPalletCount, 0))
+        return (number - kPalletBase) % kPalletFieldCount <= PalletY3 ? position : count;
+    return 0;
 }
 
 }  // namespace mivo

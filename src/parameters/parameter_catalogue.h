@@ -3,6 +3,7 @@
 // name, unit, input-range text and initial value, and the robot sets the initial values follow.
 // Offsets (100..123) and pallets (200..419) live in the same memory and are named here too.
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace mivo {
@@ -63,7 +64,7 @@ struct ParameterInfo {
     std::string number;  // "0" .. "525"
     std::string name;
     std::string unit;
-    std::string range;    // shown only; nothing is checked against it
+    std::string range;    // shown; a value's length follows from it (ValueLength), nothing else
     std::string initial;  // robot 22's initial value, parameters 0..43 only
 };
 
@@ -72,6 +73,14 @@ const ParameterInfo& ParameterCatalogue(int number);
 
 // True when `number` has a name. Every walk over 0..43 skips the others (3 and 5).
 bool ParameterHasName(int number);
+
+// The most characters a value of `number` may have, so that it fits the controller's field
+// and no file line or command carries more: for 0..43 the widest number of the input range
+// written with the two decimals values carry ("1 - 200": "200.00", 6; "-999.99 - 999.99": 7);
+// offsets and pallet corners are positions as wide as the virtual origin point; pallet section
+// numbers and counters two digits, so "99.00". 0 for a number that holds no value (3, 5, the
+// unnamed ones).
+std::size_t ValueLength(int number);
 
 // The robot-dependent initial values: one set per robot number the controller knows.
 inline constexpr int kRobotDependentCount = 12;

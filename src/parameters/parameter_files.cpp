@@ -2,6 +2,7 @@
 
 #include "common/convert.h"
 #include "files/file_io.h"
+#include "parameters/parameter_rules.h"
 #include "parameters/parameter_zeb.h"
 
 namespace mivo {
@@ -73,6 +74,17 @@ bool ConvertParameterText(ParameterTable& table, std::string_view content, Promp
                                   (lines.size() == 1 ? " line" : " lines") +
                                   "; a parameter file has 44, one value a line");
         return false;
+    }
+    // So is a value longer than its field: a parameter of a megabyte is no parameter.
+    for (int n = 0; n < kEditableParameterCount; ++n) {
+        if (!ParameterHasName(n)) continue;  // the reserved lines are not read
+        const std::string refusal = LengthRefusal(lines[static_cast<std::size_t>(n)],
+                                                  ValueLength(n), ParameterCatalogue(n).name);
+        if (!refusal.empty()) {
+            prompter.notifyDetail(kCannotOpen, kOpenCaption,
+                                  "line " + std::to_string(n + 1) + ": " + refusal);
+            return false;
+        }
     }
     for (int n = 0; n < kEditableParameterCount; ++n)
         table.setValue(n, ParameterHasName(n) ? std::string(lines[static_cast<std::size_t>(n)])

@@ -34,7 +34,8 @@ bool SaveParameterFile(const ParameterTable& table, const std::string& name, int
 
 // Text conversion of a ".prm"/CSV content: line k (1 to 44) becomes the value of parameter
 // k - 1 (the reserved 3 and 5 stay empty; lines after the 44th are ignored). A content of fewer
-// than 44 lines is refused whole: "File cannot be open" (caption "Open") with the line count in
+// than 44 lines, or a value longer than its parameter holds (ValueLength), is refused whole:
+// "File cannot be open" (caption "Open") with the line count, or the line and the parameter, in
 // its detail, which the open procedure prefixes with the file's name; the table is left exactly
 // as it was and false returned.
 bool ConvertParameterText(ParameterTable& table, std::string_view content, Prompter& prompter);

@@ -25,9 +25,16 @@ bool IsTransferred(int number, int count) {
     return number >= 0 && number < count && ParameterHasName(number);
 }
 
-std::string ValueRefusal(const std::string& text) {
-    if (text.find_first_of(std::string("\r\n\0", 3)) == std::string::npos) return {};
-    return "A value cannot hold a line break or a NUL character";
+std::string LengthRefusal(std::string_view text, std::size_t maxLength, std::string_view name) {
+    if (text.size() <= maxLength) return {};
+    return std::string(name) + " holds at most " + std::to_string(maxLength) +
+           (maxLength == 1 ? " character" : " characters");
+}
+
+std::string ValueRefusal(std::string_view text, std::size_t maxLength, std::string_view name) {
+    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
+        return std::string(name) + " cannot hold a line break or a NUL character";
+    return LengthRefusal(text, maxLength, name);
 }
 
 int LeadSpeedViolation(const ParameterTable& table) {

@@ -1,7 +1,9 @@
 #pragma once
 // The rules a parameter transfer applies to the table: which rows it walks for a controller
 // version, and the one check of values before a send, the lead-2 speed limit.
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 #include "parameters/parameter_table.h"
 #include "procedures/prompter.h"
@@ -21,10 +23,14 @@ int TransferCount(const std::string& version);
 // named (3 and 5 are skipped). The send starts at 1: the robot number is never sent.
 bool IsTransferred(int number, int count);
 
-// A value is one line of a parameter file and one command line to the controller: a line break
-// or a NUL in it would cut both. The message refusing `text` as a value, or "" when it may be
-// held.
-std::string ValueRefusal(const std::string& text);
+// The message refusing `text` for a field of at most `maxLength` characters shown as `name`
+// ("X1 holds at most 7 characters"), or "" when it fits. The file readers refuse a line by it.
+std::string LengthRefusal(std::string_view text, std::size_t maxLength, std::string_view name);
+
+// A value typed: one line of a data file and one command line to the controller, so besides
+// its length (LengthRefusal) a line break or a NUL, which would cut both, is refused. The
+// message, or "" when it may be held. For a parameter: ValueLength(n) and its catalogue name.
+std::string ValueRefusal(std::string_view text, std::size_t maxLength, std::string_view name);
 
 inline constexpr double kLeadTwoSpeedLimit = 70;
 inline constexpr const char* kLeadSpeedMessage = "In case of lead 2, the maximum speed is 70mm/s";

@@ -6,6 +6,7 @@
 
 #include "common/convert.h"
 #include "files/file_io.h"
+#include "parameters/parameter_rules.h"
 
 namespace mivo {
 
@@ -34,6 +35,12 @@ constexpr ZebField kFields[] = {
     {1010, 8, 11, 0, PrmXAccelerate + 3}, {1011, 4, 7, 0, PrmVirtualOrigin},
 };
 
+// Where a field stands, for a message: "line 1006, characters 11 to 14".
+std::string Place(const ZebField& f) {
+    return "line " + std::to_string(f.line) + ", characters " + std::to_string(f.from) + " to " +
+           std::to_string(f.to);
+}
+
 // Characters `from` to `to` of `line`, as far as the line has them.
 std::string Mid(std::string_view line, std::size_t from, std::size_t to) {
     if (from > line.size()) return {};
@@ -57,15 +64,21 @@ bool ConvertZebParameters(ParameterTable& table, std::string_view content, Promp
     for (std::size_t i = 0; i < std::size(kFields); ++i) {
         const ZebField& f = kFields[i];
         texts[i] = Mid(lines[f.line - 1], f.from, f.to);
-        if (f.factor == 0) continue;
-        try {
-            // A fixed-width field: blanks may stand before or after the number.
-            const std::string number = texts[i].substr(0, texts[i].find_last_not_of(' ') + 1);
-            texts[i] = FloatToStr(StrToFloat(number) * f.factor);
-        } catch (const ConversionError& e) {
-            prompter.notifyDetail(e.what(), kOpenCaption,
-                                  "line " + std::to_string(f.line) + ", characters " +
-                                      std::to_string(f.from) + " to " + std::to_string(f.to));
+        if (f.factor != 0) {
+            try {
+                // A fixed-width field: blanks may stand before or after the number.
+                const std::string number = texts[i].substr(0, texts[i].find_last_not_of(' ') + 1);
+                texts[i] = FloatToStr(StrToFloat(number) * f.factor);
+            } catch (const ConversionError& e) {
+                prompter.notifyDetail(e.what(), kOpenCaption, Place(f));
+                return false;
+            }
+        }
+        // A product may come out longer than the parameter's field ("9999" x 0.45).
+        const std::string refusal =
+            LengthRefusal(texts[i], ValueLength(f.parameter), ParameterCatalogue(f.parameter).name);
+        if (!refusal.empty()) {
+            prompter.notifyDetail(kCannotOpen, kOpenCaption, Place(f) + ": " + refusal);
             return false;
         }
     }

@@ -13,9 +13,10 @@ namespace mivo {
 // texts stand; the leads (14..17) become "6". A number may have blanks around it in its field;
 // a product is written as its shortest decimal text ("300", "14.85"). All other values keep
 // what they held.
-// The whole block is checked first: a file of fewer than 1011 lines ("File cannot be open"), or
-// a speed field that is no number (the conversion message), shows its message (caption "Open",
-// the line count or the field's place in the detail), changes nothing and returns false. True when
+// The whole block is checked first: a file of fewer than 1011 lines ("File cannot be open"), a
+// speed field that is no number (the conversion message), or a value longer than its parameter
+// holds (ValueLength; "File cannot be open") shows its message (caption "Open", the line count
+// or the field's place in the detail), changes nothing and returns false. True when
 // imported; the caller runs InitialValuesByRobot and shows "Completed. Check data.".
 bool ConvertZebParameters(ParameterTable& table, std::string_view content, Prompter& prompter);
 

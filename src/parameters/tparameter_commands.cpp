@@ -28,7 +28,9 @@ bool Tparameter::cellEdited(int number, const QString& text) {
         prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
         return false;
     }
-    if (const std::string refusal = ValueRefusal(bytes); !refusal.empty()) {
+    if (const std::string refusal =
+            ValueRefusal(bytes, ValueLength(number), ParameterCatalogue(number).name);
+        !refusal.empty()) {
         prompter().notify(refusal, "Input");
         return false;
     }

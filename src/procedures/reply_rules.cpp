@@ -6,26 +6,7 @@ namespace mivo {
 
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
-std::string ReadableErrorLine(const std::string& line) {
-    static const char* const kHex = "0123456789ABCDEF";
-    std::string out;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        if (out.size() >= kReadableLength) {
-            out += "... (" + std::to_string(line.size()) + " bytes)";
-            break;
-        }
-        const auto b = static_cast<unsigned char>(line[i]);
-        const bool undefined = b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
-        if (b < 0x20 || b == 0x7F || undefined) {
-            out += "\\x";
-            out += kHex[b >> 4];
-            out += kHex[b & 0xF];
-        } else {
-            out += static_cast<char>(b);
-        }
-    }
-    return out;
-}
+std::string ReadableErrorLine(const std::string& line) { return ReadableText(line); }
 
 std::string RefusalLine(ProcedureContext& ctx, const std::string& reply) {
     return IsStatusWord(ReplyClass(reply)) ? ctx.next() : reply;

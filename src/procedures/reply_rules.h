@@ -2,16 +2,15 @@
 // How a refused command is reported, the same for every transfer and operation.
 #include <string>
 
+#include "common/readable_text.h"
 #include "procedures/procedure_context.h"
 
 namespace mivo {
 
 bool StartsWith(const std::string& text, const char* prefix);
 
-// A controller line as the error dialog shows it: control bytes and the bytes Windows-1252 leaves
-// undefined as \xNN, and a line longer than kReadableLength cut there with "..." and its length
-// (a line of noise or of 999 digits says nothing more beyond that).
-inline constexpr std::size_t kReadableLength = 120;
+// A controller line as the error dialog shows it: ReadableText, the rule every message quoting
+// a text follows (control bytes as \xNN, a long line cut at kReadableLength).
 std::string ReadableErrorLine(const std::string& line);
 
 // The error line of a reply that is no "OK": after a status word ("NG", "ERR" ...) the line

@@ -1,5 +1,6 @@
 #include "steps/step_files.h"
 
+#include "common/readable_text.h"
 #include "files/file_io.h"
 #include "steps/step_zeb.h"
 
@@ -23,9 +24,7 @@ std::string ShapeFault(const std::vector<std::string_view>& lines, int k, int co
     const std::string count = std::to_string(lines.size());
     if (static_cast<std::size_t>(k) >= lines.size())
         return "the file ends after line " + count + "; a step file has 1000 lines";
-    std::string shown(lines[static_cast<std::size_t>(k)].substr(0, 60));
-    for (char& ch : shown)
-        if (static_cast<unsigned char>(ch) < 0x20) ch = '?';
+    const std::string shown = EscapeControlBytes(lines[static_cast<std::size_t>(k)].substr(0, 60));
     return "line " + std::to_string(k + 1) + " of " + count + " has " + std::to_string(commas) +
            (commas == 1 ? " comma" : " commas") + ", a step line has at least 7: \"" + shown +
            (lines[static_cast<std::size_t>(k)].size() > 60 ? "...\"" : "\"");

@@ -28,8 +28,9 @@
 // - A CIR line that meets the last row (step 999) has no room for its second row: it is not
 //   converted, and the check of the lines that did not fit reports "Steps over 1000 cannot be
 //   open", since that CIR is a step beyond the table.
-// - Lines missing at the end of the file hold no steps: they pass that check (only lines that
-//   are present must be the 6-character empty-step lines).
+// - A file of fewer than 1000 lines is no ZEB data file (an empty file, one of carriage returns
+//   only, a fragment): it is refused before the table is touched, so that it cannot replace a
+//   program with empty steps.
 // - The ZEB counts a CIR as one step where the table uses two rows, so every jump to a step
 //   after a CIR pair moves up by one: with the pair at steps p and p + 1, a jump t >= p + 1
 //   (the step right after the pair, and all later) becomes t + 1, the same rule as inserting
@@ -47,6 +48,7 @@ constexpr const char* kOverstepping =
 constexpr const char* kTooManySteps = "Steps over 1000 cannot be open";
 constexpr const char* kZeroPosition = "  0.00";
 constexpr std::size_t kEmptyStepLineLength = 6;
+constexpr const char* kCannotOpen = "File cannot be open";
 
 // Characters `from` (counted from 1) to `to` of `line`, as far as the line has them.
 std::string_view Mid(std::string_view line, std::size_t from, std::size_t to) {
@@ -244,16 +246,25 @@ bool RenumberJumps(StepTable& table, Prompter& prompter) {
 }  // namespace
 
 bool ConvertZebSteps(StepTable& table, std::string_view content, Prompter& prompter) {
-    table.clear();
     const std::vector<std::string_view> lines = SplitLines(content);
+    // As the parameter and pallet imports do: what is wrong in the detail that names the file.
+    if (lines.size() < static_cast<std::size_t>(kStepCount)) {
+        prompter.notifyDetail(kCannotOpen, kOpenCaption,
+                              "the file has " + std::to_string(lines.size()) +
+                                  (lines.size() == 1 ? " line" : " lines") +
+                                  "; the steps of a ZEB data file stand in lines 1 to " +
+                                  std::to_string(kStepCount));
+        return false;
+    }
+    table.clear();
     std::size_t k = 0;  // the first line not converted, at the end
     for (int step = 0; step < kStepCount; ++k) {
-        const std::string_view line = k < lines.size() ? lines[k] : std::string_view();
+        const std::string_view line = lines[k];
         if (line.starts_with("CI") && step + 1 >= kStepCount) break;  // no room for the pair
         step += ConvertLine(line, table, step);
     }
     if (!RenumberJumps(table, prompter)) return false;
-    for (; k < static_cast<std::size_t>(kStepCount) && k < lines.size(); ++k) {
+    for (; k < static_cast<std::size_t>(kStepCount); ++k) {
         if (lines[k].size() != kEmptyStepLineLength) {
             prompter.notify(kTooManySteps, kOpenCaption);
             return false;

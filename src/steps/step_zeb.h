@@ -13,6 +13,8 @@ namespace mivo {
 // "Because of overstepping of jump-to, subsequent files cannot be open" or "Steps over 1000
 // cannot be open" and returns false; true when the import completed (the caller shows
 // "Completed"). Lines from 1001 on belong to the parameter and pallet imports and are not read.
+// A content of fewer than 1000 lines is refused whole: "File cannot be open" with the line
+// count in its detail, the table exactly as it was.
 bool ConvertZebSteps(StepTable& table, std::string_view content, Prompter& prompter);
 
 }  // namespace mivo
