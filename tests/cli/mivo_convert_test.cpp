@@ -51,7 +51,9 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
         TempDir dir;
         WriteBytes(dir / "in.csv", file);
         WriteBytes(dir / "in.STP", file);
-        WriteBytes(dir / "OLD.CRD", "SEQ      800 J=5,jump\r\nEND 000  end\r\n");
+        std::string crd = "SEQ      800 J=5,jump\r\nEND 000  end\r\n";
+        for (int k = 2; k < 1000; ++k) crd += "------\r\n";
+        WriteBytes(dir / "OLD.CRD", crd);
         WriteBytes(dir / "old.stp", "old");
         WriteBytes(dir / "bad.stp", "no commas here\r\n");
         const MivoRun r = MivoIn(dir, c.args, c.input);

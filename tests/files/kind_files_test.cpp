@@ -29,7 +29,7 @@ const OffsetData kOffset{"2", {"1.50", "", " -3", "caf\xe9"}};
 ParameterTable OddTable() {
     // clang-format off
     const std::pair<int, const char*> odd[] = {
-        {0, "31"}, {1, ""}, {4, " -1.5"}, {14, "6.0"}, {22, "200.0"}, {26, "45 "}, {40, "caf\xe9\x80\xff"}, {42, "1,2;3"}, {43, "x\r"}};
+        {0, "31"}, {1, ""}, {4, " -1.5"}, {14, "6.0"}, {22, "200.0"}, {26, "45 "}, {40, "\xe9\x80\xff"}, {42, "1,2;"}, {43, "x\r"}};
     // clang-format on
     ParameterTable t;
     for (const auto& [n, v] : odd) t.setValue(n, v);
@@ -203,7 +203,7 @@ TEST(ParameterZeb, ProductsAsShortestDecimalTexts) {
         {"0007", true, "3.15"},   {"0001", true, "0.45"},  {"0000", false, "0"},
         {"-010", false, "-20"},   {" 1.5", false, "3"},    {"-000", true, "0"},
         {"9999", false, "19998"}, {"150 ", false, "300"},  {" 33 ", true, "14.85"},
-        {"0.01", true, "0.0045"}, {"1e3", false, "2000"},
+        {"1e3", false, "2000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + (c.linear ? " x 0.45" : " x 2"));

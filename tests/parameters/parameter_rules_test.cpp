@@ -98,11 +98,13 @@ TEST(ParameterRules, OldControllerVersionsWalkOneRowLess) {
     for (const Case& c : cases) EXPECT_EQ(TransferCount(c.version), c.count) << c.version;
 }
 
-// A value is one file line and one command line.
-TEST(ParameterRules, ValuesWithALineBreakOrNulAreRefused) {
+// A value is one file line and one command line, and fits its field.
+TEST(ParameterRules, ValuesWithALineBreakOrNulOrTooLongAreRefused) {
     for (const std::string& text : {std::string("1\n2"), std::string("1\r"), std::string("1\0", 2)})
-        EXPECT_EQ(ValueRefusal(text), "A value cannot hold a line break or a NUL character");
-    for (const char* text : {"", " -1.5", "1,2;3", "caf\xe9"}) EXPECT_EQ(ValueRefusal(text), "");
+        EXPECT_EQ(ValueRefusal(text, 9, "X1"), "X1 cannot hold a line break or a NUL character");
+    for (const char* text : {"", " -1.5", "1,2;3", "caf\xe9"})
+        EXPECT_EQ(ValueRefusal(text, 9, "X1"), "");
+    EXPECT_EQ(ValueRefusal("-1000.00", 7, "X1"), "X1 holds at most 7 characters");
 }
 
 TEST(ParameterRules, LeadTwoSpeedLimit) {

@@ -26,9 +26,11 @@ std::string Line(std::initializer_list<std::pair<std::size_t, std::string>> part
     return line;
 }
 
+// A ZEB file: `lines`, then 6-character lines up to line 1000, as the import needs them.
 std::string Join(const std::vector<std::string>& lines) {
     std::string out;
     for (const auto& l : lines) out += l + "\r\n";
+    for (std::size_t k = lines.size(); k < 1000; ++k) out += "------\r\n";
     return out;
 }
 
