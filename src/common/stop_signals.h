@@ -1,5 +1,5 @@
 #pragma once
-// SIGINT and SIGTERM turned into a readable descriptor, so that an event loop can end the work
+// SIGINT, SIGTERM and SIGHUP (the terminal closed, a remote session dropped) turned into a readable descriptor, so that an event loop can end the work
 // in order (close the port, restore the line) instead of the process dying where it stands.
 namespace mivo {
 
