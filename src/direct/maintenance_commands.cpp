@@ -75,7 +75,9 @@ Outcome InitErrors(DirectSession& s) {
     return Confirmed(s, "Error record will be deleted.  OK?", "Error record delete", "@INIT ERR");
 }
 
-Outcome QueryStepNo(DirectSession& s) { return Asked(s, "@?SNO", ValueShape::StepNumber, DirectField::Step); }
+Outcome QueryStepNo(DirectSession& s) {
+    return Asked(s, "@?SNO", ValueShape::StepNumber, DirectField::Step);
+}
 
 Outcome QueryProgramNumber(DirectSession& s) { return Asked(s, "@?NO", ValueShape::Digit); }
 

@@ -85,10 +85,10 @@ bool FitsShape(const std::string& reply, ValueShape shape) {
 }
 
 void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::string& reply) {
-    ctx.prompter.notify(reply.empty() ? "No reply from the controller for " + item
-                                      : "The controller's reply for " + item +
-                                            " is no value it can hold: '" +
-                                            ReadableErrorLine(reply) + "'",
+    ctx.prompter.notify(reply.empty()
+                            ? "No reply from the controller for " + item
+                            : "The controller's reply for " + item + " is no value it can hold: '" +
+                                  ReadableErrorLine(reply) + "'",
                         kReplyErrorCaption);
 }
 

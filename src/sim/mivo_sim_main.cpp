@@ -59,8 +59,8 @@ int main(int argc, char** argv) {
         "refuse-family", "Refuse every command of FAMILY with NG and LINE.", "FAMILY:LINE");
     const QCommandLineOption versionText(
         "version-text", "Answer \"@?Ver 0\" with TEXT (1.03 is an old controller).", "TEXT");
-    parser.addOptions({pace, silent, refuse, garbage, noiseBefore, emptyLines, equal, longLine, hangup, silentFamily,
-                       refuseFamily, versionText});
+    parser.addOptions({pace, silent, refuse, garbage, noiseBefore, emptyLines, equal, longLine,
+                       hangup, silentFamily, refuseFamily, versionText});
     parser.process(app);
 
     mivo::SimController controller;

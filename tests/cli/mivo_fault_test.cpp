@@ -1,8 +1,7 @@
 // The built `mivo` against the built `mivo-sim` and its faults: stop signals at any moment,
 // noise and empty lines in place of replies, an idle burst glued to a reply.
-#include <signal.h>
-
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <QProcess>
 #include <QStringList>

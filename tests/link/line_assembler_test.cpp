@@ -15,9 +15,13 @@ TEST(LineAssembler, BytesThatCannotBeginALineAreDroppedAndReported) {
     const Case cases[] = {
         {std::string(8, '\xFF') + "OK\r\n", "OK", std::string(8, '\xFF')},
         {std::string("\0\x1B\x7F", 3) + "12\n", "12", std::string("\0\x1B\x7F", 3)},
-        {"\r\n", "", ""},                                // an empty line stays one
-        {"A\xFF\x1B" "B\n", "A\xFF\x1B" "B", ""},        // inside a line, bytes are the line's
-        {"\x83\x81OK\n", "\x83\x81OK", ""},               // a double-byte text may begin a line
+        {"\r\n", "", ""},  // an empty line stays one
+        {"A\xFF\x1B"
+         "B\n",
+         "A\xFF\x1B"
+         "B",
+         ""},                                // inside a line, bytes are the line's
+        {"\x83\x81OK\n", "\x83\x81OK", ""},  // a double-byte text may begin a line
     };
     for (const Case& c : cases) {
         LineAssembler a;

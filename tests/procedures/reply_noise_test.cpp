@@ -65,15 +65,13 @@ TEST(MemoryRead, AnItemWithoutAValueEndsTheReadAndIsNotStored) {
         rig.sim.addCommand("@READ PRM 13", [&rig, &c](const std::string&) {
             for (const auto& l : c.lines) rig.sim.reply(l);
         });
-        const MemoryTexts texts{.caption = "Receive",
-                                .itemName = [](const MemoryItem& i) {
+        const MemoryTexts texts{.caption = "Receive", .itemName = [](const MemoryItem& i) {
                                     return "No. " + std::to_string(i.number);
                                 }};
         std::vector<std::string> stored;
-        const Outcome o = ReadMemory(rig.ctx, {{12, "", 0}, {13, "", 1}, {14, "", 2}}, texts,
-                                     [&](const MemoryItem&, const std::string& v) {
-                                         stored.push_back(v);
-                                     });
+        const Outcome o =
+            ReadMemory(rig.ctx, {{12, "", 0}, {13, "", 1}, {14, "", 2}}, texts,
+                       [&](const MemoryItem&, const std::string& v) { stored.push_back(v); });
         EXPECT_EQ(o, Outcome::Failed);
         EXPECT_EQ(stored, std::vector<std::string>{"1.50"});
         EXPECT_EQ(rig.sent(), (std::vector<std::string>{"@READ PRM 12", "@READ PRM 13"}));
@@ -108,7 +106,11 @@ TEST(DirectQuery, NoiseIsNoValueAndFillsNoField) {
         {"?SNO 999 digits", QueryStepNo, "@?SNO", {std::string(999, '9'), "OK"}, DirectField::Step},
         {"?SNO without its trailing line", QueryStepNo, "@?SNO", {"12"}, DirectField::Step},
         {"positions noise", ReadAxisPositions, "@?POS", {noise, "OK"}, DirectField::Xposi},
-        {"positions without trailing line", ReadAxisPositions, "@?POS", {"1.00"}, DirectField::Xposi},
+        {"positions without trailing line",
+         ReadAxisPositions,
+         "@?POS",
+         {"1.00"},
+         DirectField::Xposi},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
