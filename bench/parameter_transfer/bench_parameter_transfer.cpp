@@ -7,29 +7,16 @@
 // back differ.
 // Options: --rounds N (default 5), --version-text TEXT (the controller's, default 1.14).
 #include <QCoreApplication>
-#include <chrono>
 #include <cstdio>
 #include <iostream>
 #include <string>
-#include <vector>
 
-#include "../counting_channel.h"
-#include "../sim_process.h"
+#include "../paced_line.h"
 #include "cli/console_prompter.h"
-#include "link/link_messages.h"
-#include "link/tbuff.h"
 #include "parameters/parameter_rules.h"
 #include "parameters/parameter_transfer.h"
-#include "procedures/transfer_view.h"
 
 namespace {
-
-using mivo::bench::CountingChannel;
-using mivo::bench::kByteSeconds;
-
-double Seconds(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
 
 // Values as a user keeps them: robot 22's, with a few of every width.
 mivo::ParameterTable Values() {
@@ -55,58 +42,32 @@ int main(int argc, char** argv) {
         if (args[i] == "--version-text") version = args[i + 1];
     }
 
-    QProcess sim;
-    const QString device = mivo::bench::StartSimulator(sim, {"--pace", "--version-text", version});
-    if (device.isEmpty()) return 1;
-
     // Every question answered Yes; notices on standard output.
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, true);
-    mivo::HeadlessTransferView view;
-    mivo::TBuff link;
-    mivo::RouteLinkMessages(link, [&prompter](const std::string& text, const std::string& caption,
-                                              const std::string& detail) {
-        prompter.notifyDetail(text, caption, detail);
-    });
-    link.setDeviceForPort(1, device);
-    if (!link.goOnline()) return 1;
-    CountingChannel channel(link.mainChannel());
-    std::vector<std::string> log;
-    mivo::ProcedureContext ctx{channel, prompter, view, log};
-    std::printf("sim: mivo-sim child process on %s, paced at 19200 baud both ways, version %s\n",
-                qPrintable(device), qPrintable(version));
+    mivo::bench::PacedLine line(prompter, {"--version-text", version});
+    if (!line.online()) return 1;
+    std::printf("controller version %s\n", qPrintable(version));
 
     const mivo::ParameterTable original = Values();
     const int count = mivo::TransferCount(version.toStdString());
-    using Clock = std::chrono::steady_clock;
-    struct Leg {
-        const char* name;
-        double seconds = 0, drains = 0;
-        std::size_t out = 0, in = 0;
-    };
-    Leg legs[] = {{"send"}, {"receive"}};
+    mivo::bench::Leg legs[] = {{"send"}, {"receive"}};
     bool ok = true;
     for (int r = 0; r < rounds && ok; ++r) {
-        for (Leg& leg : legs) {
-            const bool sending = &leg == &legs[0];
-            mivo::ParameterTable table = sending ? original : mivo::ParameterTable{};
-            channel.out = channel.in = 0;
-            channel.drainSeconds = 0;
-            const Clock::time_point t0 = Clock::now();
-            const mivo::Outcome o = sending ? mivo::SendParameters(ctx, {table})
-                                            : mivo::ReceiveParameters(ctx, {table});
-            leg.seconds += Seconds(Clock::now() - t0);
-            leg.drains += channel.drainSeconds;
-            leg.out += channel.out;
-            leg.in += channel.in;
-            ok = ok && o == mivo::Outcome::Completed;
-            // Parameter 0 is never sent: the controller keeps its own robot number. An old
-            // controller has no parameter 43: the receive empties it.
-            for (int n = 1; !sending && ok && n < mivo::kEditableParameterCount; ++n) {
-                const bool unknown = n == 43 && count == 43;
-                if (table.value(n) != (unknown ? std::string() : original.value(n))) {
-                    std::printf("parameter %d read back differs\n", n);
-                    ok = false;
-                }
+        mivo::ParameterTable sent = original;
+        ok = line.timed(legs[0], [&](mivo::ProcedureContext& ctx) {
+            return mivo::SendParameters(ctx, {sent});
+        }) == mivo::Outcome::Completed;
+        mivo::ParameterTable table;
+        ok = ok && line.timed(legs[1], [&](mivo::ProcedureContext& ctx) {
+            return mivo::ReceiveParameters(ctx, {table});
+        }) == mivo::Outcome::Completed;
+        // Parameter 0 is never sent: the controller keeps its own robot number. An old
+        // controller has no parameter 43: the receive empties it.
+        for (int n = 1; ok && n < mivo::kEditableParameterCount; ++n) {
+            const bool unknown = n == 43 && count == 43;
+            if (table.value(n) != (unknown ? std::string() : original.value(n))) {
+                std::printf("parameter %d read back differs\n", n);
+                ok = false;
             }
         }
     }
@@ -114,8 +75,8 @@ int main(int argc, char** argv) {
     std::printf("%d rounds\n%-8s %9s %9s %10s %10s %10s %7s %14s\n", rounds, "", "bytes out",
                 "bytes in", "elapsed s", "drains s", "wire s", "ratio", "without drains");
     double total = 0, drains = 0, wire = 0;
-    for (const Leg& l : legs) {
-        const double w = static_cast<double>(l.out + l.in) * kByteSeconds;
+    for (const mivo::bench::Leg& l : legs) {
+        const double w = l.wire();
         std::printf("%-8s %9zu %9zu %10.3f %10.3f %10.3f %7.4f %14.4f\n", l.name, l.out, l.in,
                     l.seconds, l.drains, w, l.seconds / w, (l.seconds - l.drains) / w);
         total += l.seconds;
@@ -125,8 +86,5 @@ int main(int argc, char** argv) {
     std::printf("%-8s %9s %9s %10.3f %10.3f %10.3f %7.4f %14.4f   (goal: ratio at most 1.03)\n",
                 "both", "", "", total, drains, wire, total / wire, (total - drains) / wire);
     std::printf("parameters 0..43, %s\n", ok ? "read back equal" : "FAILED");
-
-    link.goOffline();
-    mivo::bench::StopSimulator(sim);
     return ok ? 0 : 1;
 }

@@ -5,26 +5,17 @@
 // nothing; exits 1 when a transfer fails or the program read back differs.
 // Options: --steps N (the range 0..N-1, default 1000).
 #include <QCoreApplication>
-#include <QProcess>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "../counting_channel.h"
-#include "../sim_process.h"
-#include "link/link_messages.h"
-#include "link/tbuff.h"
+#include "../paced_line.h"
 #include "procedures/prompter.h"
-#include "procedures/transfer_view.h"
 #include "steps/step_table.h"
 #include "steps/step_transfer.h"
 
 namespace {
-
-using mivo::bench::CountingChannel;
-using mivo::bench::kByteSeconds;
 
 class YesPrompter : public mivo::Prompter {
   public:
@@ -78,10 +69,6 @@ mivo::StepTable Program(int steps) {
     return t;
 }
 
-double Seconds(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -91,51 +78,23 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < args.size(); ++i)
         if (args[i] == "--steps") steps = std::clamp(args[i + 1].toInt(), 2, mivo::kStepCount);
 
-    QProcess sim;
-    const QString device = mivo::bench::StartSimulator(sim, {"--pace"});
-    if (device.isEmpty()) return 1;
-
     YesPrompter prompter;
-    mivo::HeadlessTransferView view;
-    mivo::TBuff link;
-    mivo::RouteLinkMessages(link, [&prompter](const std::string& text, const std::string& caption,
-                                              const std::string& detail) {
-        prompter.notifyDetail(text, caption, detail);
-    });
-    link.setDeviceForPort(1, device);
-    if (!link.goOnline()) return 1;
-    CountingChannel channel(link.mainChannel());
-    std::vector<std::string> log;
-    mivo::ProcedureContext ctx{channel, prompter, view, log};
+    mivo::bench::PacedLine line(prompter, {});
+    if (!line.online()) return 1;
 
     const mivo::StepTable original = Program(steps);
     mivo::StepTable table = original;
     const std::string last = std::to_string(steps - 1);
-    std::printf("sim: mivo-sim child process on %s, paced at 19200 baud both ways\n",
-                qPrintable(device));
-
-    using Clock = std::chrono::steady_clock;
-    struct Leg {
-        const char* name;
-        double seconds;
-        std::size_t out, in;
+    const auto send = [&](mivo::ProcedureContext& ctx) {
+        return mivo::SendSteps(ctx, mivo::StepTarget{table}, "0", last);
     };
-    std::vector<Leg> legs;
-    bool ok = true;
-    for (const bool sending : {true, false}) {
-        channel.out = channel.in = 0;
-        const Clock::time_point t0 = Clock::now();
-        mivo::Outcome o;
-        if (sending) {
-            o = mivo::SendSteps(ctx, mivo::StepTarget{table}, "0", last);
-        } else {
-            table.clear();
-            o = mivo::ReceiveSteps(ctx, mivo::StepTarget{table}, "0", last);
-        }
-        legs.push_back(
-            {sending ? "send" : "receive", Seconds(Clock::now() - t0), channel.out, channel.in});
-        ok = ok && o == mivo::Outcome::Completed;
-    }
+    const auto receive = [&](mivo::ProcedureContext& ctx) {
+        table.clear();
+        return mivo::ReceiveSteps(ctx, mivo::StepTarget{table}, "0", last);
+    };
+    mivo::bench::Leg legs[] = {{"send"}, {"receive"}};
+    bool ok = line.timed(legs[0], send) == mivo::Outcome::Completed;
+    ok = line.timed(legs[1], receive) == mivo::Outcome::Completed && ok;
     for (int s = 0; s < steps; ++s) {
         if (table[s] != original[s]) {
             std::printf("step %d read back differs\n", s);
@@ -147,8 +106,8 @@ int main(int argc, char** argv) {
     double total = 0, wire = 0;
     std::printf("%-8s %9s %9s %10s %10s %7s\n", "", "bytes out", "bytes in", "elapsed s", "wire s",
                 "ratio");
-    for (const Leg& l : legs) {
-        const double w = static_cast<double>(l.out + l.in) * kByteSeconds;
+    for (const mivo::bench::Leg& l : legs) {
+        const double w = l.wire();
         std::printf("%-8s %9zu %9zu %10.3f %10.3f %7.4f\n", l.name, l.out, l.in, l.seconds, w,
                     l.seconds / w);
         total += l.seconds;
@@ -157,8 +116,5 @@ int main(int argc, char** argv) {
     std::printf("%-8s %9s %9s %10.3f %10.3f %7.4f   (goal: ratio at most 1.03)\n", "both", "", "",
                 total, wire, total / wire);
     std::printf("steps 0..%s, %s\n", last.c_str(), ok ? "read back equal" : "FAILED");
-
-    link.goOffline();
-    mivo::bench::StopSimulator(sim);
     return ok ? 0 : 1;
 }

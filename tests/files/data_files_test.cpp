@@ -6,10 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 
+#include "offsets/offset_data.h"
 #include "parameters/parameter_files.h"
 #include "steps/step_files.h"
 #include "support/scripted_prompter.h"
@@ -24,39 +26,35 @@ using test::ScriptedPrompter;
 using test::TempDir;
 using test::WriteBytes;
 
-// The two kinds the shared procedures serve today, with their different rules: steps test the
-// extension with its dot and ask one question; parameters test the last three letters and word
-// the "All" question with two blanks.
-const FileKind& StepLike() { return StepFileKind(); }
-const FileKind& ParameterLike() { return ParameterFileKind(); }
-
 const Message kSaved{"notify", "Saved", "Save"};
 
+// Each kind's save name test: steps test the extension with its dot, the other kinds their last
+// three letters, case-sensitive.
 TEST(DataFiles, SaveTargetName) {
     struct Case {
-        bool steps;
+        const FileKind& kind;
         std::string name;
         int filter;
         std::string target;
     } cases[] = {
-        {true, "prog", 1, "prog.stp"},
-        {true, "prog.stp", 1, "prog.stp"},
-        {true, "prog.STP", 1, "prog.STP.stp"},
-        {true, "progstp", 1, "progstp.stp"},
-        {true, "prog.CSV", 2, "prog.CSV.csv"},
-        {true, "prog.stp", 2, "prog.stp.csv"},
-        {true, "prog.txt", 3, "prog.txt"},
-        {false, "A", 1, "A.prm"},
-        {false, "A.prm", 1, "A.prm"},
-        {false, "A.PRM", 1, "A.PRM.prm"},
-        {false, "Aprm", 1, "Aprm"},
-        {false, "data.csv", 2, "data.csv"},
-        {false, "A", 3, "A"},
+        {StepFileKind(), "prog", 1, "prog.stp"},
+        {StepFileKind(), "prog.stp", 1, "prog.stp"},
+        {StepFileKind(), "prog.STP", 1, "prog.STP.stp"},
+        {StepFileKind(), "progstp", 1, "progstp.stp"},
+        {StepFileKind(), "prog.CSV", 2, "prog.CSV.csv"},
+        {StepFileKind(), "prog.stp", 2, "prog.stp.csv"},
+        {StepFileKind(), "prog.txt", 3, "prog.txt"},
+        {ParameterFileKind(), "A", 1, "A.prm"},
+        {ParameterFileKind(), "A.prm", 1, "A.prm"},
+        {ParameterFileKind(), "A.PRM", 1, "A.PRM.prm"},
+        {ParameterFileKind(), "Aprm", 1, "Aprm"},
+        {ParameterFileKind(), "data.csv", 2, "data.csv"},
+        {ParameterFileKind(), "A", 3, "A"},
+        {OffsetFileKind(), "oOFF", OffFilterOff, "oOFF.off"},
+        {OffsetFileKind(), "xoff", OffFilterOff, "xoff"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(SaveTargetName(c.steps ? StepLike() : ParameterLike(), c.name, c.filter),
-                  c.target)
-            << c.name << " " << c.filter;
+        EXPECT_EQ(SaveTargetName(c.kind, c.name, c.filter), c.target) << c.name << " " << c.filter;
 }
 
 TEST(DataFiles, OverwriteQuestion) {
@@ -87,10 +85,13 @@ TEST(DataFiles, OverwriteQuestion) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
         TempDir dir;
-        for (const auto& e : c.existing) WriteBytes(dir / e, "old");
+        for (const auto& e : c.existing) {
+            WriteBytes(dir / e, "old");
+            std::filesystem::permissions(dir / e, std::filesystem::perms(0640));
+        }
         ScriptedPrompter p;
         p.answers = {c.answer};
-        const FileKind& kind = c.steps ? StepLike() : ParameterLike();
+        const FileKind& kind = c.steps ? StepFileKind() : ParameterFileKind();
         const bool saved = SaveDataFile(kind, dir / c.name, c.filter, "new\r\n", p);
         EXPECT_EQ(saved, !c.written.empty());
         std::vector<Message> expected;
@@ -102,6 +103,10 @@ TEST(DataFiles, OverwriteQuestion) {
             EXPECT_EQ(ReadBytes(entry.path().string()),
                       file == c.written ? std::string("new\r\n") : std::string("old"))
                 << file;
+            // An old file, replaced or not, keeps its permissions.
+            if (std::find(c.existing.begin(), c.existing.end(), file) != c.existing.end()) {
+                EXPECT_EQ(entry.status().permissions(), std::filesystem::perms(0640)) << file;
+            }
         }
     }
 }
@@ -131,7 +136,7 @@ TEST(DataFiles, OpenTargetNameAndCompletion) {
         SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
         TempDir dir;
         for (const auto& e : c.existing) WriteBytes(dir / e, e);
-        const FileKind& kind = c.steps ? StepLike() : ParameterLike();
+        const FileKind& kind = c.steps ? StepFileKind() : ParameterFileKind();
         EXPECT_EQ(OpenTargetName(kind, dir / c.name, c.filter), dir / c.target);
         ScriptedPrompter p;
         std::string read;
@@ -175,7 +180,7 @@ TEST(DataFiles, UnreadableFileIsNotConverted) {
         ScriptedPrompter p;
         bool converted = false;
         const OpenOutcome o = OpenDataFile(
-            StepLike(), dir / c.name, 1,
+            StepFileKind(), dir / c.name, 1,
             [&](int, std::string_view, Prompter&) { return converted = true; }, p);
         EXPECT_EQ(o, OpenOutcome::NotRead) << c.name;
         EXPECT_FALSE(converted) << c.name;
@@ -183,17 +188,6 @@ TEST(DataFiles, UnreadableFileIsNotConverted) {
                   (std::vector<Message>{
                       {"notify", "Cannot read " + (dir / c.name) + ": " + c.reason, "Open"}}));
     }
-}
-
-TEST(DataFiles, StoppedConversionShowsNoCompletion) {
-    TempDir dir;
-    WriteBytes(dir / "p.stp", "x");
-    ScriptedPrompter p;
-    EXPECT_EQ(
-        OpenDataFile(
-            StepLike(), dir / "p", 1, [](int, std::string_view, Prompter&) { return false; }, p),
-        OpenOutcome::Stopped);
-    EXPECT_TRUE(p.messages.empty());
 }
 
 TEST(DataFiles, WriteFailureKeepsOldFile) {
@@ -208,7 +202,7 @@ TEST(DataFiles, WriteFailureKeepsOldFile) {
     rlimit small = old;
     small.rlim_cur = 4096;
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved = SaveDataFile(StepLike(), dir / "prog.stp", 1, std::string(8192, 'x'), p);
+    const bool saved = SaveDataFile(StepFileKind(), dir / "prog.stp", 1, std::string(8192, 'x'), p);
     ::setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
@@ -221,18 +215,6 @@ TEST(DataFiles, WriteFailureKeepsOldFile) {
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
     EXPECT_EQ(files, 1);
-}
-
-TEST(DataFiles, SaveKeepsPermissionsOfOldFile) {
-    TempDir dir;
-    WriteBytes(dir / "prog.stp", "old program");
-    ::chmod((dir / "prog.stp").c_str(), 0640);
-    ScriptedPrompter p;
-    p.answers = {true};
-    ASSERT_TRUE(SaveDataFile(StepLike(), dir / "prog.stp", 1, "new", p));
-    struct stat st {};
-    ASSERT_EQ(::stat((dir / "prog.stp").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
@@ -261,7 +243,7 @@ TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
         fs::create_symlink(target, dir / "prog.stp");
         ScriptedPrompter p;
         p.answers = {true};
-        const bool saved = SaveDataFile(StepLike(), dir / "prog.stp", 1, "new", p);
+        const bool saved = SaveDataFile(StepFileKind(), dir / "prog.stp", 1, "new", p);
         EXPECT_EQ(saved, !c.written.empty());
         EXPECT_TRUE(fs::is_symlink(dir / "prog.stp"));
         if (saved) {
@@ -288,20 +270,22 @@ TEST(DataFiles, OpenDropsAByteOrderMarkAndNamesTheFileInADetail) {
     ScriptedPrompter p;
     std::string read;
     const OpenOutcome o = OpenDataFile(
-        StepLike(), dir / "bom.stp", 1,
+        StepFileKind(), dir / "bom.stp", 1,
         [&](int, std::string_view content, Prompter& shown) {
             read = content;
             shown.notifyDetail("File cannot be open", "Open", "line 1 is short");
             return false;
         },
         p);
+    // A stopped conversion shows its own message and no completion.
     EXPECT_EQ(o, OpenOutcome::Stopped);
+    EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", "File cannot be open", "Open"}}));
     EXPECT_EQ(read, "POI,\xEF\xBB\xBF");  // only the mark at the very start goes
     EXPECT_EQ(p.details, (std::vector<std::string>{dir / "bom.stp" + ": line 1 is short"}));
 }
 
 TEST(DataFiles, FilterForName) {
-    const FileKind k = StepLike();
+    const FileKind k = StepFileKind();
     struct Case {
         std::string name;
         bool open;

@@ -1,6 +1,5 @@
-// The link's framing, line rules, injections and nested waits, over a real pseudo-terminal.
+// The link's framing, reply words, injections and nested waits, over a real pseudo-terminal.
 #include <QSignalSpy>
-#include <QTest>
 #include <functional>
 
 #include "link/link_fixture.h"
@@ -9,7 +8,6 @@
 namespace mivo::test {
 namespace {
 
-using namespace std::string_literals;
 using LinkExchange = LinkFixture;
 
 TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
@@ -45,7 +43,7 @@ TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
     EXPECT_EQ(sim.received(), sent);
 }
 
-TEST_F(LinkExchange, ClassifiesEveryReplyWord) {
+TEST(ReplyClass, ClassifiesEveryReplyWord) {
     const std::vector<std::pair<std::string, ReplyCode>> rows = {
         {"OK", ReplyCode::Ok},    {"OK 12", ReplyCode::Ok},        {"NG", ReplyCode::Ng},
         {"ERR", ReplyCode::Err},  {"END", ReplyCode::End},         {"CEND", ReplyCode::Cend},
@@ -53,54 +51,8 @@ TEST_F(LinkExchange, ClassifiesEveryReplyWord) {
         {"NG1", ReplyCode::Data}, {" OK", ReplyCode::Data},        {"STOP ", ReplyCode::Data},
         {"Ok", ReplyCode::Data},  {"23:No unit", ReplyCode::Data}, {"", ReplyCode::Data},
     };
-    for (const auto& [line, code] : rows) {
-        pty.sendRaw(line + "\r\n");
-        const std::string got = main().next();
-        EXPECT_EQ(got, line);
-        EXPECT_EQ(ReplyClass(got), code) << "line '" << line << "'";
-    }
-}
-
-TEST_F(LinkExchange, KeepsLineRulesAndStaysInStep) {
-    std::string digits;
-    for (int i = 0; i < 1500; ++i) digits.push_back(static_cast<char>('0' + i % 10));
-    const std::string exact = digits.substr(0, 999);
-    struct Row {
-        std::string bytes;
-        std::vector<std::string> lines;
-    };
-    const std::vector<Row> rows = {
-        {"V1.20\n", {"V1.20"}},  // LF alone loses only the LF
-        {"OK\r\n", {"OK"}},
-        {"\r\n", {""}},
-        {"A\0B\r\n"s, {"AB"}},                   // NUL dropped
-        {"A\rB\r\n", {"A\rB"}},                  // only the CR before the LF goes
-        {digits + "\r\nOK\r\n", {exact, "OK"}},  // cut to 999, next line whole
-        {exact + "\r\n", {exact}},
-        {digits.substr(0, 998) + "\r\n", {digits.substr(0, 998)}},
-    };
-    for (const Row& row : rows) {
-        pty.sendRaw(row.bytes);
-        for (const std::string& want : row.lines) EXPECT_EQ(main().next(), want);
-    }
-}
-
-TEST_F(LinkExchange, InjectionEndsTheWaitWithTheBytesSoFar) {
-    for (const bool mstop : {true, false}) {
-        auto conn = QObject::connect(&link, &TBuff::received, &link, [this, mstop] {
-            if (link.pendingLine() != "PART") return;
-            if (mstop)
-                link.injectMstop();
-            else
-                link.injectStop();
-        });
-        pty.sendRaw("PART");
-        EXPECT_EQ(main().next(), "PART") << (mstop ? "MSTOP" : "STOP");
-        QObject::disconnect(conn);
-        // The line after is read whole.
-        EXPECT_EQ(main().request("@?NO"), "0");
-        EXPECT_EQ(main().next(), "OK");
-    }
+    for (const auto& [line, code] : rows)
+        EXPECT_EQ(ReplyClass(line), code) << "line '" << line << "'";
 }
 
 TEST_F(LinkExchange, InjectionWithoutWaitIsKeptUntilWithdrawn) {
@@ -137,34 +89,49 @@ TEST_F(LinkExchange, OfflineRequestEndsTheWaitAndGoesOffline) {
     EXPECT_TRUE(said.empty());
 }
 
-// A direct-operation command must learn that the motor-stop request, not a line, ended its
-// wait, since the injection itself is gone by then.
-TEST_F(LinkExchange, TheDirectChannelSaysWhatEndedItsWait) {
+// An injection ends the wait with the bytes of the line so far, and the line after is read
+// whole. A direct-operation command must learn that the motor-stop request, not a line, ended
+// its wait, since the injection itself is gone by then.
+TEST_F(LinkExchange, WhatEndedAWaitAndWhatItGot) {
     struct Case {
         const char* name;
-        std::function<void()> during;  // inside the wait
+        std::string bytes;             // the controller sends inside the wait
+        std::function<void()> during;  // once they have arrived
         std::string reply;
         WaitEnd end;
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"a line", [] {}, "0", WaitEnd::Line},
-        {"MSTOP", [this] { link.injectMstop(); }, "", WaitEnd::MotorStop},
-        {"STOP", [this] { link.directChannel().injectStop(); }, "", WaitEnd::Stop},
-        {"off line", [this] { link.directChannel().close(); }, "", WaitEnd::Ended},
+        {"a line", "0\r\n", [] {}, "0", WaitEnd::Line},
+        {"MSTOP", "", [this] { link.injectMstop(); }, "", WaitEnd::MotorStop},
+        {"STOP", "", [this] { link.directChannel().injectStop(); }, "", WaitEnd::Stop},
+        {"MSTOP after part of a line", "PART", [this] { link.directChannel().injectMstop(); }, "PART", WaitEnd::MotorStop},
+        {"STOP after part of a line", "PART", [this] { link.injectStop(); }, "PART", WaitEnd::Stop},
+        {"off line", "", [this] { link.directChannel().close(); }, "", WaitEnd::Ended},
     };
-    ASSERT_TRUE(link.goDirectOnline());
+    // clang-format on
     DirectChannel& direct = link.directChannel();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ASSERT_TRUE(link.goDirectOnline());
-        // A silent command: only the action ends the wait (or the line of the first case).
+        // A silent command: only what the row does ends the wait.
         sim.faults.silent.which = static_cast<int>(sim.received().size()) + 1;
         onNextCommand([&] {
-            c.during();
-            if (c.end == WaitEnd::Line) pty.sendRaw("0\r\n");
+            if (c.bytes.empty())
+                c.during();
+            else
+                pty.sendRaw(c.bytes);
+        });
+        auto arrived = QObject::connect(&link, &TBuff::received, &link, [&] {
+            if (!c.bytes.empty() && link.pendingLine() == c.bytes) c.during();
         });
         EXPECT_EQ(direct.request("@?ORG"), c.reply);
         EXPECT_EQ(direct.lastWaitEnd(), c.end);
+        QObject::disconnect(arrived);
+        if (c.end != WaitEnd::Ended) {
+            EXPECT_EQ(direct.request("@?NO"), "0");
+            EXPECT_EQ(direct.next(), "OK");
+        }
     }
     EXPECT_FALSE(link.isDirectOnline());
     // A request while off line ends at once.

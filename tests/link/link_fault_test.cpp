@@ -7,7 +7,17 @@
 namespace mivo::test {
 namespace {
 
-using LinkFault = LinkFixture;
+class LinkFault : public LinkFixture {
+  protected:
+    // The link's one message about the line, shown once the wait has unwound, not under it.
+    void expectToldOnce(const std::string& words) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000));
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_EQ(said[0].caption, "Communication error");
+        for (const std::string& w : {words, pty.devicePath().toStdString()})
+            EXPECT_NE(said[0].text.find(w), std::string::npos) << said[0].text;
+    }
+};
 
 TEST_F(LinkFault, EqualBytesWhileIdleAreReportedOnceWithThePortClosed) {
     sim.faults.idleDelayMs = 10;
@@ -52,11 +62,7 @@ TEST_F(LinkFault, HangUpWhileWaitingGoesOfflineAndSaysWhichDevice) {
     EXPECT_FALSE(link.isDirectOnline());
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(directChanged.count(), 1);
-    // Shown once the wait has unwound, not under it.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000));
-    ASSERT_EQ(said.size(), 1u);
-    EXPECT_EQ(said[0].caption, "Communication error");
-    EXPECT_NE(said[0].text.find(pty.devicePath().toStdString()), std::string::npos) << said[0].text;
+    expectToldOnce("failed");
     EXPECT_EQ(link.directChannel().request("@?NO"), "");
 }
 
@@ -95,12 +101,7 @@ TEST_F(LinkFault, ASilentControllerEndsADataExchangeButNotAMotion) {
     link.setReplyTimeout(200);
     EXPECT_EQ(main().request("@?NO"), "");
     EXPECT_TRUE(link.isOnline());
-    // Told once, after the wait has unwound.
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000));
-    ASSERT_EQ(said.size(), 1u);
-    EXPECT_EQ(said[0].caption, "Communication error");
-    EXPECT_NE(said[0].text.find("did not answer"), std::string::npos) << said[0].text;
-    EXPECT_NE(said[0].text.find(pty.devicePath().toStdString()), std::string::npos);
+    expectToldOnce("did not answer");
     // A motion's reply may take longer than any data reply: it is waited for.
     sim.faults.silent.which = SimPick::kNone;
     link.setReplyTimeout(0);
@@ -109,58 +110,37 @@ TEST_F(LinkFault, ASilentControllerEndsADataExchangeButNotAMotion) {
     EXPECT_EQ(said.size(), 1u);
 }
 
-TEST(LinkOpen, FailureShowsOneMessageNamingTheDeviceAndStaysOffline) {
-    SimController sim;
-    SimPty pty(sim);
-    ASSERT_TRUE(pty.open());
-    TBuff holder;  // holds the pseudo-terminal, so a second link finds it busy
-    holder.setDeviceForPort(1, pty.devicePath());
-    ASSERT_TRUE(holder.goOnline());
-
-    struct Row {
-        QString device;
-        std::string reason;
-    };
-    const std::vector<Row> rows = {
-        {"/dev/mivo-no-such-port", "no such device"},
-        {pty.devicePath(), "busy"},
-    };
-    for (const Row& row : rows) {
-        std::vector<LinkMessage> said;
-        TBuff link;
-        RecordMessages(link, said);
-        link.setDeviceForPort(4, row.device);
-        link.setPortNumberSource([] { return 4; });
-        QSignalSpy changed(&link, &TBuff::onlineChanged);
-        EXPECT_FALSE(link.goOnline());
-        EXPECT_FALSE(link.isOnline());
+// A port that cannot be opened is said once, inside goOnline(), naming the device and why. The
+// port number is read at every open.
+TEST_F(LinkFault, AFailedOpenIsSaidOnceAndTheLinkStaysOffline) {
+    TBuff other;
+    std::vector<LinkMessage> told;
+    RecordMessages(other, told);
+    int chosen = 0;
+    other.setPortNumberSource([&] { return chosen; });
+    EXPECT_EQ(other.deviceForPort(3), "/dev/ttyS2");
+    other.setDeviceForPort(3, "/dev/mivo-no-such-port");
+    other.setDeviceForPort(4, pty.devicePath());
+    // `link` holds the pseudo-terminal: the other link finds it busy.
+    for (const auto& [port, reason] : {std::pair(3, "no such device"), std::pair(4, "busy")}) {
+        SCOPED_TRACE(reason);
+        told.clear();
+        chosen = port;
+        QSignalSpy changed(&other, &TBuff::onlineChanged);
+        EXPECT_FALSE(other.goOnline());
+        EXPECT_FALSE(other.isOnline());
         EXPECT_EQ(changed.count(), 0);
-        // Shown inside goOnline(), before it returns.
-        ASSERT_EQ(said.size(), 1u);
-        EXPECT_EQ(said[0].text, "Port cannot be open");
-        EXPECT_EQ(said[0].caption, "Circuit open");
-        EXPECT_NE(said[0].detail.find(row.device.toStdString()), std::string::npos);
-        EXPECT_NE(said[0].detail.find(row.reason), std::string::npos) << said[0].detail;
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0].text, "Port cannot be open");
+        EXPECT_EQ(told[0].caption, "Circuit open");
+        for (const std::string& part :
+             {other.deviceForPort(port).toStdString(), std::string(reason)})
+            EXPECT_NE(told[0].detail.find(part), std::string::npos) << told[0].detail;
     }
-}
-
-TEST(LinkOpen, ReadsThePortNumberAtEveryOpen) {
-    SimController sim;
-    SimPty pty(sim);
-    ASSERT_TRUE(pty.open());
-    std::vector<LinkMessage> said;
-    TBuff link;
-    RecordMessages(link, said);
-    int chosen = 3;
-    link.setPortNumberSource([&] { return chosen; });
-    link.setDeviceForPort(2, pty.devicePath());
-    EXPECT_EQ(link.deviceForPort(3), "/dev/ttyS2");
-    link.setDeviceForPort(3, "/dev/mivo-no-such-port");
-    EXPECT_FALSE(link.goOnline());
-    chosen = 2;
-    ASSERT_TRUE(link.goOnline());
-    EXPECT_EQ(link.mainChannel().request("@?Ver 0"), "V1.20");
-    EXPECT_EQ(said.size(), 1u);
+    link.goOffline();
+    ASSERT_TRUE(other.goOnline());
+    EXPECT_EQ(other.mainChannel().request("@?Ver 0"), "V1.20");
+    EXPECT_EQ(told.size(), 1u);
 }
 
 }  // namespace

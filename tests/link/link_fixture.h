@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "link/link_messages.h"
 #include "link/tbuff.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
@@ -23,14 +24,12 @@ struct LinkMessage {
     bool operator==(const LinkMessage&) const = default;
 };
 
-// Records the link's messages as they are emitted (directly, as a message box would show them).
+// Records the link's messages as the programs show them: at once, before the link goes on.
 inline void RecordMessages(TBuff& link, std::vector<LinkMessage>& into) {
-    QObject::connect(
-        &link, &TBuff::message, &link,
-        [&into](const QString& text, const QString& caption, const QString& detail) {
-            into.push_back({text.toStdString(), caption.toStdString(), detail.toStdString()});
-        },
-        Qt::DirectConnection);
+    RouteLinkMessages(link, [&into](const std::string& text, const std::string& caption,
+                                    const std::string& detail) {
+        into.push_back({text, caption, detail});
+    });
 }
 
 class LinkFixture : public ::testing::Test {
@@ -42,7 +41,7 @@ class LinkFixture : public ::testing::Test {
         ASSERT_TRUE(link.goOnline());
         // A wait that never ends fails the test instead of hanging the runner.
         watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, &link, [this] {
+        watchdog.callOnTimeout(&link, [this] {
             ADD_FAILURE() << "a wait did not end";
             link.abortWaits();
         });

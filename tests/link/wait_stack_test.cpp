@@ -1,5 +1,6 @@
-// The wait stack without a port: which line each wait gets from bytes that arrive in pieces,
-// and when that line's LF arrived.
+// The wait stack without a port: which line each wait gets from bytes that arrive in pieces
+// (an LF ends it, the CR before it goes, NULs are dropped, a long line is cut at 999 bytes), and
+// when that line's LF arrived.
 #include "link/wait_stack.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 namespace mivo {
 namespace {
 
+using namespace std::string_literals;
 using Clock = WaitStack::Clock;
 
 TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
@@ -29,16 +31,24 @@ TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
         std::vector<Chunk> chunks;
         std::vector<Line> lines;
     };
+    std::string digits;
+    for (int i = 0; i < 1500; ++i) digits.push_back(static_cast<char>('0' + i % 10));
+    const std::string exact = digits.substr(0, 999);
+    const std::string shorter = digits.substr(0, 998);
+    // clang-format off
     const Row rows[] = {
         {"one chunk, two lines", {{"0\r\nOK\r\n", 1}}, {{"0", 1}, {"OK", 1}}},
-        {"LF in the second chunk",
-         {{"V1.2", 1}, {"0\r", 2}, {"\nOK", 3}, {"\r\n", 4}},
-         {{"V1.20", 3}, {"OK", 4}}},
-        {"LF ends a chunk",
-         {{"NG\n", 1}, {"10:Command error\r\n", 2}},
-         {{"NG", 1}, {"10:Command error", 2}}},
+        {"LF in the second chunk", {{"V1.2", 1}, {"0\r", 2}, {"\nOK", 3}, {"\r\n", 4}}, {{"V1.20", 3}, {"OK", 4}}},
+        {"LF ends a chunk", {{"NG\n", 1}, {"10:Command error\r\n", 2}}, {{"NG", 1}, {"10:Command error", 2}}},
         {"empty lines", {{"\n", 1}, {"\r\n", 2}, {"END\r\n", 3}}, {{"", 1}, {"", 2}, {"END", 3}}},
+        {"LF alone loses only the LF", {{"V1.20\n", 1}}, {{"V1.20", 1}}},
+        {"NUL dropped", {{"A\0B\r\n"s, 1}}, {{"AB", 1}}},
+        {"only the CR before the LF goes", {{"A\rB\r\n", 1}}, {{"A\rB", 1}}},
+        {"cut to 999, next line whole", {{digits + "\r\nOK\r\n", 1}}, {{exact, 1}, {"OK", 1}}},
+        {"999 bytes whole", {{exact + "\r\n", 1}}, {{exact, 1}}},
+        {"998 bytes whole", {{shorter + "\r\n", 1}}, {{shorter, 1}}},
     };
+    // clang-format on
     const Clock::time_point start = Clock::now();
     const auto ms = [&](int n) { return start + std::chrono::milliseconds(n); };
     const auto msOf = [&](Clock::time_point t) {
@@ -48,13 +58,11 @@ TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
         SCOPED_TRACE(row.what);
         IdleMonitor monitor;
         WaitStack waits(monitor);
-        QTimer guard;  // a wait left without a line fails the row instead of hanging
-        guard.setSingleShot(true);
-        QObject::connect(&guard, &QTimer::timeout, [&] {
+        QObject guard;  // a wait left without a line fails the row instead of hanging
+        QTimer::singleShot(2000, &guard, [&] {
             ADD_FAILURE() << "a wait got no line";
             waits.endAll();
         });
-        guard.start(2000);
         // Received before the waits: each wait takes its line at once, without an event loop.
         for (const Chunk& c : row.chunks) waits.receive(c.bytes, ms(c.at));
         for (const Line& want : row.lines) {

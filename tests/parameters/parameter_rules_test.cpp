@@ -1,13 +1,17 @@
-// The rules of the parameter transfers: the rows walked per controller version and the lead-2
-// speed limit checked before a send.
+// The rules of the parameter data: the initial values by robot number and the robot sets
+// against the controller's own, the rows a transfer walks per controller version, what a value
+// may hold, and the lead-2 speed limit checked before a send.
 #include "parameters/parameter_rules.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "common/convert.h"
+#include "parameters/parameter_table.h"
+#include "sim/sim_controller.h"
 #include "support/scripted_prompter.h"
 
 namespace mivo {
@@ -18,22 +22,109 @@ using test::ScriptedPrompter;
 
 const char* const kLeadSpeedText = "In case of lead 2, the maximum speed is 70mm/s";
 
+TEST(ParameterTable, InitialValuesByRobotNumber) {
+    struct Case {
+        const char* robot;  // the value of parameter 0
+        int set;            // the set written, 0: a conversion error
+    } cases[] = {
+        {"31", 31},  {"10", 10}, {"21", 21}, {"32", 32},  {"22", 22},  {"13", 22},
+        {"99", 22},  {"15", 22}, {"0", 22},  {"-31", 22}, {" 31", 31}, {"+12", 12},
+        {"22.0", 0}, {"", 0},    {"abc", 0}, {"31 ", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("robot '") + c.robot + "'");
+        ParameterTable t;
+        for (int n = 0; n < kEditableParameterCount; ++n) {
+            t.setValue(n, "value" + std::to_string(n));
+            t.setInitial(n, "old");
+        }
+        t.setValue(PrmRobotNumber, c.robot);
+        const ParameterTable before = t;
+        if (c.set == 0) {
+            try {
+                InitialValuesByRobot(t);
+                ADD_FAILURE() << "no conversion error";
+            } catch (const ConversionError& e) {
+                EXPECT_EQ(e.what(), "'" + std::string(c.robot) + "' is not a valid integer value");
+            }
+        } else {
+            InitialValuesByRobot(t);
+        }
+        const auto& dependent = kRobotDependentParameters;
+        for (int n = 0; n < kParameterCount; ++n) {
+            ASSERT_EQ(t.value(n), before.value(n)) << n;  // values are never touched
+            const auto i = std::find(dependent.begin(), dependent.end(), n) - dependent.begin();
+            std::string expected = before.initial(n);
+            if (i == kRobotDependentCount && n < kEditableParameterCount)
+                expected = ParameterCatalogue(n).initial;
+            else if (i < kRobotDependentCount && c.set != 0)
+                expected = RobotSetFor(c.set).initial[static_cast<std::size_t>(i)];
+            EXPECT_EQ(t.initial(n), expected) << n;
+        }
+    }
+}
+
+// The simulated controller builds each robot's set from the two digits of its number; the
+// editor's sets must be the very same, robot 22's being the catalogue's.
+TEST(ParameterCatalogue, RobotSetsAreTheControllers) {
+    SimController sim;
+    for (const RobotSet& set : RobotSets()) {
+        SCOPED_TRACE(set.entry);
+        EXPECT_EQ(std::string(set.entry).substr(0, 3), std::to_string(set.robotNumber) + ":");
+        EXPECT_EQ(&RobotSetFor(set.robotNumber), &set);
+        ASSERT_TRUE(sim.parameters.loadRobot(set.robotNumber));
+        std::vector<std::string> expected;
+        for (int n = 0; n < kEditableParameterCount; ++n)
+            expected.push_back(ParameterCatalogue(n).initial);
+        for (std::size_t i = 0; i < kRobotDependentParameters.size(); ++i)
+            expected[static_cast<std::size_t>(kRobotDependentParameters[i])] = set.initial[i];
+        EXPECT_EQ(std::vector<std::string>(sim.parameters.values.begin(),
+                                           sim.parameters.values.begin() + kEditableParameterCount),
+                  expected);
+    }
+    for (std::size_t i = 0; i < kRobotDependentParameters.size(); ++i)
+        EXPECT_EQ(ParameterCatalogue(kRobotDependentParameters[i]).initial,
+                  RobotSetFor(kDefaultRobotNumber).initial[i]);
+}
+
+TEST(ParameterRules, OldControllerVersionsWalkOneRowLess) {
+    struct Case {
+        const char* version;
+        int count;
+    } cases[] = {
+        {"1.03", 43}, {"1.10", 43}, {"1.00", 43}, {"1", 43},     {"1.13", 43},
+        {"1.14", 44}, {"1.02", 44}, {"", 44},     {"V1.20", 44},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TransferCount(c.version), c.count) << c.version;
+}
+
+// A value is one file line and one command line.
+TEST(ParameterRules, ValuesWithALineBreakOrNulAreRefused) {
+    for (const std::string& text : {std::string("1\n2"), std::string("1\r"), std::string("1\0", 2)})
+        EXPECT_EQ(ValueRefusal(text), "A value cannot hold a line break or a NUL character");
+    for (const char* text : {"", " -1.5", "1,2;3", "caf\xe9"}) EXPECT_EQ(ValueRefusal(text), "");
+}
+
 TEST(ParameterRules, LeadTwoSpeedLimit) {
     // Changes to a fresh table (Z lead 2.00 with Z speeds 70.00, 5.00, 10.00), and the axis
-    // refused (-1: the values may be sent).
+    // refused (-1: the values may be sent; kNoNumber: the last text is no number).
+    constexpr int kNoNumber = -2;
     struct Case {
         const char* what;
         std::vector<std::pair<int, std::string>> values;
         int refused;
     } cases[] = {
+        // clang-format off
         {"fresh table", {}, -1},
         {"Z lead 2, Z3 speed 71", {{16, "2"}, {33, "71"}}, 2},
         {"Z lead 2.00, Z maximum 70.00", {{24, "70.00"}}, -1},
         {"Z maximum 70.01", {{24, "70.01"}}, 2},
+        {"Z lead 2.00 counts as 2", {{16, "2.00"}, {24, "70.5"}}, 2},
         {"Z1 / Z2 speed 75", {{32, "75"}}, 2},
         {"Z lead 6, Z speeds 200", {{16, "6"}, {24, "200"}, {32, "200"}, {33, "200"}}, -1},
         {"Z lead 2.5, Z maximum 200", {{16, "2.5"}, {24, "200"}}, -1},
         {"X lead 2, X1 / X2 speed 75", {{14, "2"}, {28, "75"}}, 0},
+        {"X lead 2, X1 / X2 speed 80", {{14, "2"}, {28, "80"}}, 0},
         {"X lead 2, X3 speed 71", {{14, "2"}, {22, "70"}, {28, "70"}, {29, "71"}}, 0},
         {"Y lead 2, Y3 speed 71", {{15, "2"}, {23, "70"}, {30, "5"}, {31, "71"}}, 1},
         {"Y lead 2, Y speeds at 70", {{15, "2"}, {23, "70"}, {30, "70"}, {31, "70"}}, -1},
@@ -41,37 +132,31 @@ TEST(ParameterRules, LeadTwoSpeedLimit) {
         {"X and Z refused: X first", {{14, " 2"}, {22, "100"}, {24, "80"}}, 0},
         {"Z lead 6, Z speed no number", {{16, "6"}, {33, "fast"}}, -1},
         {"lead 2 with a negative speed", {{24, "-100"}}, -1},
+        {"X lead no number", {{14, "abc"}}, kNoNumber},
+        {"Y lead no number", {{15, "two"}}, kNoNumber},
+        {"Z lead with a decimal comma", {{16, "2,0"}}, kNoNumber},
+        {"R lead empty", {{17, ""}}, kNoNumber},
+        {"Z maximum no number", {{24, "fast"}}, kNoNumber},
+        {"Z3 speed empty", {{33, ""}}, kNoNumber},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         ParameterTable t;
         for (const auto& [n, v] : c.values) t.setValue(n, v);
-        EXPECT_EQ(LeadSpeedViolation(t), c.refused);
+        std::vector<Message> shown;
+        if (c.refused == kNoNumber) {
+            EXPECT_THROW(LeadSpeedViolation(t), ConversionError);
+            shown = {{"notify",
+                      "'" + c.values.back().second + "' is not a valid floating point value",
+                      "Parameter send"}};
+        } else {
+            EXPECT_EQ(LeadSpeedViolation(t), c.refused);
+            if (c.refused >= 0) shown = {{"notify", kLeadSpeedText, "Error"}};
+        }
         ScriptedPrompter p;
-        EXPECT_EQ(CheckLeadSpeeds(t, p, "Parameter send"), c.refused < 0);
-        const std::vector<Message> refusal = {{"notify", kLeadSpeedText, "Error"}};
-        EXPECT_EQ(p.messages, c.refused < 0 ? std::vector<Message>{} : refusal);
-    }
-}
-
-TEST(ParameterRules, LeadCheckOfTextsThatAreNoNumber) {
-    struct Case {
-        int number;
-        const char* text;
-    } cases[] = {
-        {14, "abc"}, {17, ""}, {16, "2,0"}, {24, "fast"}, {33, ""},
-    };
-    for (const Case& c : cases) {
-        ParameterTable t;
-        t.setValue(c.number, c.text);
-        EXPECT_THROW(LeadSpeedViolation(t), ConversionError) << c.number;
-        ScriptedPrompter p;
-        EXPECT_FALSE(CheckLeadSpeeds(t, p, "Parameter send"));
-        EXPECT_EQ(
-            p.messages,
-            (std::vector<Message>{
-                {"notify", "'" + std::string(c.text) + "' is not a valid floating point value",
-                 "Parameter send"}}));
+        EXPECT_EQ(CheckLeadSpeeds(t, p, "Parameter send"), c.refused == -1);
+        EXPECT_EQ(p.messages, shown);
     }
 }
 

@@ -1,286 +1,235 @@
-// Parameter send and receive against the simulated controller in process.
+// Parameter send, receive and initialisation against the simulated controller in process.
 #include "parameters/parameter_transfer.h"
 
 #include <gtest/gtest.h>
 
-#include "parameter_rig.h"
+#include <algorithm>
+#include <functional>
+
+#include "parameters/parameter_initialize.h"
 #include "parameters/parameter_rules.h"
+#include "support/procedure_rig.h"
 
 namespace mivo {
 namespace {
 
-using test::Joined;
 using test::Message;
-using test::ParameterRig;
-using test::Reads;
-using test::Walked;
 
-const Message kAskSend{"ask", "Is parameter sending executed?", "Parameter send"};
-const Message kAskReceive{"ask", "Is parameter receiving executed?", "Parameter receive"};
-const Message kSent{"notify", "Parameter sending is completed", "Parameter send"};
-const Message kReceived{"notify", "Parameter receiving is completed", "Parameter receive"};
-
-// The version the controller gives: the sim's own unit version, or a bare "OK".
-void SetVersion(ParameterRig& rig, const std::string& version) {
-    if (version != "OK") {
-        rig.sim.records.versions[0] = version;
-        return;
+// The procedure rig with a parameter table target that counts ParameterModified and records
+// the numbers read in their order.
+struct ParameterRig : test::Rig {
+    ParameterTable table;
+    int modified = 0;
+    std::vector<int> read;
+    ParameterTarget target() {
+        return {table, [this] { ++modified; }, {}, [this](int n) { read.push_back(n); }};
     }
-    rig.sim.addCommand("@?Ver", [&rig](const std::string&) { rig.sim.reply("OK"); });
+};
+
+// The numbers a transfer walks: from `first` below `count`, without 3 and 5.
+std::vector<int> Walked(int first, int count) {
+    std::vector<int> out;
+    for (int n = first; n < count; ++n)
+        if (n != 3 && n != 5) out.push_back(n);
+    return out;
 }
 
-// Odd texts in the table, sent as they stand.
-void OddValues(ParameterTable& t) {
-    t.setValue(1, "2");
-    t.setValue(4, "-1.5");
-    t.setValue(22, "199.9");
-    t.setValue(40, "1 ");
-    t.setValue(43, "1");
+// `head`, then "@WRITE PRM n,value" with the table's values, or "@READ PRM n", for `numbers`.
+std::vector<std::string> Commands(std::vector<std::string> head, const std::vector<int>& numbers,
+                                  const ParameterTable* writing = nullptr) {
+    for (int n : numbers)
+        head.push_back(writing ? "@WRITE PRM " + std::to_string(n) + "," + writing->value(n)
+                               : "@READ PRM " + std::to_string(n));
+    return head;
 }
 
-TEST(ParameterTransfer, SendWalksTheRowsOfTheControllerVersion) {
-    struct Case {
-        const char* version;
-        int count;
-    } cases[] = {{"1.03", 43}, {"1.10", 43},  {"1.00", 43}, {"1.14", 44},
-                 {"OK", 44},   {"V1.20", 44}, {"1.02", 44}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.version);
-        ParameterRig rig;
-        SetVersion(rig, c.version);
-        rig.prompter.answers = {true};
-        OddValues(rig.table);
-        const ParameterTable before = rig.table;
-        EXPECT_EQ(SendParameters(rig.ctx, rig.target()), Outcome::Completed);
-        const std::vector<int> sent = Walked(1, c.count);
-        EXPECT_EQ(rig.sent(), Joined(std::vector<std::string>{"@?Ver 0"}, rig.writes(sent)));
-        for (int n : sent)
-            EXPECT_EQ(rig.sim.parameters.values[static_cast<std::size_t>(n)], before.value(n)) << n;
-        EXPECT_EQ(rig.sim.parameters.values[0], "22");  // never sent
-        EXPECT_EQ(rig.prompter.messages, (std::vector<Message>{kAskSend, kSent}));
-        // An old controller does not know parameter 43: its value is emptied on the screen.
-        EXPECT_EQ(rig.table.value(43), c.count == 43 ? "" : "1");
-        EXPECT_EQ(rig.view.maximum, c.count - 1);
-        EXPECT_EQ(rig.view.position, sent.back());
-        EXPECT_EQ(rig.modified, 0);
-        EXPECT_FALSE(rig.view.cancelShown);
-        EXPECT_FALSE(rig.view.dataExchange);
+template <class T>
+std::vector<T> First(const std::vector<T>& v, std::size_t count) {
+    return {v.begin(), v.begin() + static_cast<std::ptrdiff_t>(count)};
+}
+
+enum Procedure { Send, Receive, Initialize };
+
+// A procedure run on the rig: its outcome, and the numbers, command lines and question of the
+// whole transfer on a new controller.
+struct Transfer {
+    Outcome outcome;
+    std::vector<int> walked;
+    std::vector<std::string> commands = {};
+    std::vector<Message> question = {};
+};
+Transfer RunProcedure(Procedure procedure, ParameterRig& rig, int robot) {
+    const ParameterTable before = rig.table;
+    Transfer r{Outcome::Failed, Walked(procedure == Send ? 1 : 0, kEditableParameterCount)};
+    if (procedure == Send) {
+        r.outcome = SendParameters(rig.ctx, rig.target());
+        r.commands = Commands({"@?Ver 0"}, r.walked, &before);
+        r.question = {{"ask", "Is parameter sending executed?", "Parameter send"}};
+    } else if (procedure == Receive) {
+        r.outcome = ReceiveParameters(rig.ctx, rig.target());
+        r.commands = Commands({"@?Ver 0"}, r.walked);
+        r.question = {{"ask", "Is parameter receiving executed?", "Parameter receive"}};
+    } else {
+        r.outcome = InitializeParameters(rig.ctx, rig.target(), robot);
+        r.commands = Commands({"@INIT PRM " + std::to_string(robot), "@?Ver 0"}, r.walked);
     }
+    return r;
 }
 
-// Transfers that end at the version query: the query's reply decides.
-TEST(ParameterTransfer, VersionRepliesThatEndTheTransfer) {
-    struct Case {
-        const char* name;
-        std::function<void(ParameterRig&)> controller;
-        std::vector<Message> shown;  // after the question
-    };
-    const auto version = [](const char* text) {
-        return [text](ParameterRig& rig) { rig.sim.records.versions[0] = text; };
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
-        {"three characters", version("1.0"), {{"error", "1.0", "Error display"}}},
-        {"six characters", version("V1.031"), {{"error", "V1.031", "Error display"}}},
-        {"refused", [](ParameterRig& rig) { rig.sim.faults.refuse.which = 1; rig.sim.faults.refuseLine = "23:No unit"; },
-         {{"error", "23:No unit", "Error display"}}},
-        {"no reply", [](ParameterRig& rig) { rig.sim.faults.silent.which = 1; }, {}},
-    };
-    // clang-format on
-    for (const bool receive : {false, true}) {
-        for (const Case& c : cases) {
-            SCOPED_TRACE(std::string(c.name) + (receive ? " receive" : " send"));
-            ParameterRig rig;
-            c.controller(rig);
-            rig.prompter.answers = {true};
-            const ParameterTable before = rig.table;
-            const Outcome o = receive ? ReceiveParameters(rig.ctx, rig.target())
-                                      : SendParameters(rig.ctx, rig.target());
-            EXPECT_EQ(o, Outcome::Failed);
-            EXPECT_EQ(rig.sent(), std::vector<std::string>{"@?Ver 0"});
-            EXPECT_EQ(rig.prompter.messages,
-                      Joined(std::vector<Message>{receive ? kAskReceive : kAskSend}, c.shown));
-            EXPECT_TRUE(rig.table == before);
-            EXPECT_FALSE(rig.view.cancelShown);
-        }
-    }
+bool Contains(const std::vector<int>& numbers, int n) {
+    return std::find(numbers.begin(), numbers.end(), n) != numbers.end();
 }
 
-TEST(ParameterTransfer, LeadTwoRefusesBeforeAnyWrite) {
+// What a case changes before the run: the controller's version and faults (commands counted
+// from 1), the answer to the question, Cancel after some progress steps, the robot initialised,
+// values in the table, and anything else.
+struct Arrange {
+    std::string version = {};
+    int refuse = 0;
+    std::string line = {};
+    int silent = 0;
+    bool yes = true;
+    int cancelAfter = -1;
+    int robot = 31;
+    std::vector<std::pair<int, std::string>> values = {};
+    std::function<void(ParameterRig&)> other = {};
+};
+
+// Every way a transfer ends, and what it leaves: the command lines sent, the messages after the
+// question, the values read (stored as they came) and the rest of the table as it was; the
+// initial values follow the robot number only after a whole read.
+TEST(ParameterTransfer, Cases) {
     struct Case {
         const char* name;
-        std::vector<std::pair<int, std::string>> values;
-        bool refused;
-        Message message;
+        Procedure procedure;
+        Arrange arrange;
+        Outcome outcome;
+        std::size_t commands;  // the first command lines of the whole transfer
+        std::size_t read;      // the first values of the whole transfer stored
+        std::vector<Message> shown;
     };
     const Message lead{"notify", kLeadSpeedMessage, "Error"};
+    const auto error = [](const char* line) { return Message{"error", line, "Error display"}; };
+    const auto written = [](const char* n) { return Message{"notify", n, "Sending error"}; };
+    // A bare "OK" to the version: a new controller.
+    const auto bareOk = [](ParameterRig& r) {
+        r.sim.addCommand("@?Ver", [&r](const std::string&) { r.sim.reply("OK"); });
+    };
+    // The read of parameter 2 answered by a bare "OK" in place of its value.
+    const auto bareOkFor2 = [](ParameterRig& r) {
+        r.sim.addCommand("@READ PRM", [&r](const std::string& n) {
+            if (n != "2") r.sim.reply(r.sim.parameters.values[std::stoul(n)]);
+            r.sim.reply("OK");
+        });
+    };
+    const auto robotNumberNoInteger = [](ParameterRig& r) { r.sim.parameters.values[0] = "22.0"; };
+    const Message sent{"notify", "Parameter sending is completed", "Parameter send"};
+    const Message received{"notify", "Parameter receiving is completed", "Parameter receive"};
+    const Message initialized{"notify", "Parameter initialize is completed",
+                              "Parameter initialize"};
+    const Outcome completed = Outcome::Completed, failed = Outcome::Failed;
+    const Outcome interrupted = Outcome::Interrupted;
     // clang-format off
     const std::vector<Case> cases = {
-        {"Z lead 2 with Z3 speed 71", {{16, "2"}, {33, "71"}}, true, lead},
-        {"Z lead 2.00 counts as 2", {{16, "2.00"}, {24, "70.5"}}, true, lead},
-        {"X lead 2 with X1 / X2 speed 80", {{14, "2"}, {28, "80"}}, true, lead},
-        {"Z lead 6 with Z speeds of 200", {{16, "6"}, {24, "200"}, {32, "200"}, {33, "200"}}, false, kSent},
-        {"lead no number", {{15, "two"}}, true, {"notify", "'two' is not a valid floating point value", "Parameter send"}},
+        // An old controller does not know parameter 43: it is not walked.
+        {"send, old controller", Send, {.version = "1.03"}, completed, 41, 0, {sent}},
+        {"send, new controller", Send, {.other = bareOk}, completed, 42, 0, {sent}},
+        {"receive, new controller", Receive, {.version = "1.14"}, completed, 43, 42, {received}},
+        {"receive, old controller", Receive, {.version = "1.03"}, completed, 42, 41, {received}},
+        {"initialise robot 31", Initialize, {.version = "1.14"}, completed, 44, 42, {initialized}},
+        {"initialise robot 10, old controller", Initialize, {.version = "1.03", .robot = 10}, completed, 43, 41, {initialized}},
+        {"send: version of three characters", Send, {.version = "1.0"}, failed, 1, 0, {error("1.0")}},
+        {"send: version of six characters", Send, {.version = "V1.031"}, failed, 1, 0, {error("V1.031")}},
+        {"send: version refused", Send, {.refuse = 1, .line = "23:No unit"}, failed, 1, 0, {error("23:No unit")}},
+        {"send: no reply to the version", Send, {.silent = 1}, failed, 1, 0, {}},
+        {"send: lead 2 refused before any write", Send, {.values = {{16, "2"}, {33, "71"}}}, failed, 1, 0, {lead}},
+        {"send: a lead that is no number", Send, {.values = {{15, "two"}}}, failed, 1, 0, {{"notify", "'two' is not a valid floating point value", "Parameter send"}}},
+        {"send: refused write", Send, {.refuse = 4, .line = "45:Parameter No. error"}, failed, 4, 0, {error("45:Parameter No. error"), written("Error occurs! No.4")}},
+        {"send: refusal beginning with 31", Send, {.refuse = 4, .line = "31:Busy"}, failed, 4, 0, {error("31:Busy")}},
+        {"send: refused write of 42", Send, {.refuse = 41, .line = "12:Range"}, failed, 41, 0, {error("12:Range"), written("Error occurs! No.42")}},
+        {"send: refusal 310", Send, {.refuse = 42, .line = "310"}, failed, 42, 0, {error("310")}},
+        {"send: no reply to a write", Send, {.silent = 3}, failed, 3, 0, {}},
+        {"send declined", Send, {.yes = false}, Outcome::Declined, 0, 0, {}},
+        {"send cancelled", Send, {.cancelAfter = 3}, interrupted, 4, 0, {{"notify", "Sending is interrupted", "Parameter send"}}},
+        {"receive: version of three characters", Receive, {.version = "1.0"}, failed, 1, 0, {error("1.0")}},
+        {"receive: version of six characters", Receive, {.version = "V1.031"}, failed, 1, 0, {error("V1.031")}},
+        {"receive: version refused", Receive, {.refuse = 1, .line = "23:No unit"}, failed, 1, 0, {error("23:No unit")}},
+        {"receive: no reply to the version", Receive, {.silent = 1}, failed, 1, 0, {}},
+        {"receive: status reply at the fifth read", Receive, {.refuse = 6, .line = "45:Parameter No. error"}, failed, 6, 4, {error("45:Parameter No. error")}},
+        {"receive: a bare OK in place of a value", Receive, {.other = bareOkFor2}, failed, 4, 2, {error("OK")}},
+        {"receive: no reply to a read", Receive, {.silent = 3}, failed, 3, 1, {}},
+        {"receive: robot number no integer", Receive, {.other = robotNumberNoInteger}, failed, 43, 42, {{"notify", "'22.0' is not a valid integer value", "Parameter receive"}}},
+        {"receive declined", Receive, {.yes = false}, Outcome::Declined, 0, 0, {}},
+        {"receive cancelled", Receive, {.cancelAfter = 3}, interrupted, 4, 3, {{"notify", "Receiving is interrupted", "Parameter receive"}}},
+        {"initialise: robot unknown to the controller", Initialize, {.robot = 13}, failed, 1, 0, {error("45:Robot No. error")}},
+        {"initialise: no reply", Initialize, {.silent = 1}, failed, 1, 0, {}},
+        {"initialise: version of six characters", Initialize, {.version = "V1.031"}, failed, 2, 0, {error("V1.031")}},
+        {"initialise: read refused", Initialize, {.refuse = 5, .line = "31:Busy"}, failed, 5, 2, {error("31:Busy")}},
+        {"initialise cancelled", Initialize, {.cancelAfter = 2}, interrupted, 4, 2, {{"notify", "Initialize is interrupted", "Parameter initialize"}}},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ParameterRig rig;
-        rig.prompter.answers = {true};
-        for (const auto& [n, v] : c.values) rig.table.setValue(n, v);
-        EXPECT_EQ(SendParameters(rig.ctx, rig.target()),
-                  c.refused ? Outcome::Failed : Outcome::Completed);
-        EXPECT_EQ(rig.prompter.messages.back(), c.message);
-        if (c.refused) {
-            EXPECT_EQ(rig.sent(), std::vector<std::string>{"@?Ver 0"});
-        }
-        EXPECT_EQ(rig.prompter.messages.size(), 2u);
-    }
-}
-
-// A refused write stops the send there: the error line, and the parameter unless it begins
-// with "31".
-TEST(ParameterTransfer, RefusedWrites) {
-    struct Case {
-        int refusedCommand;  // counted from "@?Ver 0" as 1
-        std::string line;
-        std::vector<Message> shown;
-    };
-    // Command 4 is the third write, parameter 4 (1, 2, then 4).
-    const std::vector<Case> cases = {
-        {4,
-         "45:Parameter No. error",
-         {{"error", "45:Parameter No. error", "Error display"},
-          {"notify", "Error occurs! No.4", "Sending error"}}},
-        {4, "31:Busy", {{"error", "31:Busy", "Error display"}}},
-        {41,
-         "12:Range",
-         {{"error", "12:Range", "Error display"},
-          {"notify", "Error occurs! No.42", "Sending error"}}},
-        {42, "310", {{"error", "310", "Error display"}}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.line + " at " + std::to_string(c.refusedCommand));
-        ParameterRig rig;
-        rig.prompter.answers = {true};
-        rig.sim.faults.refuse.which = c.refusedCommand;
-        rig.sim.faults.refuseLine = c.line;
-        EXPECT_EQ(SendParameters(rig.ctx, rig.target()), Outcome::Failed);
-        EXPECT_EQ(rig.prompter.messages, Joined(std::vector<Message>{kAskSend}, c.shown));
-        const std::vector<int> walked = Walked(1, 44);
-        const std::vector<int> tried(walked.begin(), walked.begin() + (c.refusedCommand - 1));
-        EXPECT_EQ(rig.sent(), Joined(std::vector<std::string>{"@?Ver 0"}, rig.writes(tried)));
-        EXPECT_EQ(rig.table.value(43), "0");
-    }
-
-    // No reply to a write: the send ends without a message of its own.
-    ParameterRig rig;
-    rig.prompter.answers = {true};
-    rig.sim.faults.silent.which = 3;
-    EXPECT_EQ(SendParameters(rig.ctx, rig.target()), Outcome::Failed);
-    EXPECT_EQ(rig.prompter.messages, std::vector<Message>{kAskSend});
-    EXPECT_EQ(rig.sent().size(), 3u);
-}
-
-TEST(ParameterTransfer, ReceiveStoresTheTextsAsTheyCome) {
-    for (const char* version : {"1.14", "1.03"}) {
-        SCOPED_TRACE(version);
-        ParameterRig rig;
-        rig.sim.records.versions[0] = version;
-        const bool old = std::string(version) == "1.03";
-        auto& memory = rig.sim.parameters.values;
-        memory[0] = "31";
-        memory[22] = "200.0";  // replaces "200.00"
-        memory[4] = " 1.5";
-        memory[43] = "1";
-        memory[3] = "stray";  // a reserved number is never read
-        rig.table.setValue(PalletParameter(2, PalletX2), "kept");
-        rig.prompter.answers = {true};
-        EXPECT_EQ(ReceiveParameters(rig.ctx, rig.target()), Outcome::Completed);
-        const std::vector<int> read = Walked(0, old ? 43 : 44);
-        EXPECT_EQ(rig.sent(), Joined(std::vector<std::string>{"@?Ver 0"}, Reads(read)));
-        EXPECT_EQ(rig.read, read);
-        EXPECT_EQ(rig.modified, static_cast<int>(read.size()));
-        EXPECT_EQ(rig.table.value(22), "200.0");
-        EXPECT_EQ(rig.table.value(4), " 1.5");
-        EXPECT_EQ(rig.table.value(3), "");
-        EXPECT_EQ(rig.table.value(43), old ? "" : "1");
-        EXPECT_EQ(rig.table.value(PalletParameter(2, PalletX2)), "kept");
-        // Robot 31's initial values; the values stay as received.
-        EXPECT_EQ(rig.table.initial(0), "31");
-        EXPECT_EQ(rig.table.initial(6), "100.00");
-        EXPECT_EQ(rig.table.initial(16), "6.00");
-        EXPECT_EQ(rig.table.value(6), "200.00");
-        EXPECT_EQ(rig.prompter.messages, (std::vector<Message>{kAskReceive, kReceived}));
-        EXPECT_EQ(rig.view.maximum, old ? 42 : 43);
-    }
-}
-
-// A receive that stops: the values read before stay, with ParameterModified; no completion
-// and no initial values for the robot number.
-TEST(ParameterTransfer, ReceiveEndings) {
-    struct Case {
-        const char* name;
-        std::function<void(ParameterRig&)> controller;
-        int readBefore;  // values stored
-        Outcome outcome;
-        std::vector<Message> shown;
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
-        {"status reply at the fifth read", [](ParameterRig& rig) {
-             rig.sim.faults.refuse.which = 6; rig.sim.faults.refuseLine = "45:Parameter No. error"; },
-         4, Outcome::Failed, {{"error", "45:Parameter No. error", "Error display"}}},
-        {"a bare OK in place of a value", [](ParameterRig& rig) {
-             rig.sim.addCommand("@READ PRM", [&rig](const std::string& n) {
-                 if (n == "2") { rig.sim.reply("OK"); return; }
-                 rig.sim.reply(rig.sim.parameters.values[static_cast<std::size_t>(std::stoi(n))]);
-                 rig.sim.reply("OK"); }); },
-         2, Outcome::Failed, {{"error", "OK", "Error display"}}},
-        {"no reply", [](ParameterRig& rig) { rig.sim.faults.silent.which = 3; },
-         1, Outcome::Failed, {}},
-        {"robot number no integer", [](ParameterRig& rig) { rig.sim.parameters.values[0] = "22.0"; },
-         42, Outcome::Failed, {{"notify", "'22.0' is not a valid integer value", "Parameter receive"}}},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ParameterRig rig;
-        c.controller(rig);
+        // Odd texts on both sides; 3 is reserved and never walked.
+        for (const auto& [n, v] :
+             {std::pair{1, "2"}, {4, "-1.5"}, {22, "199.9"}, {40, "1 "}, {43, "1"}})
+            rig.table.setValue(n, v);
         for (int n = 0; n < kEditableParameterCount; ++n) rig.table.setInitial(n, "old");
-        rig.sim.parameters.values[1] = "2";
-        rig.prompter.answers = {true};
-        EXPECT_EQ(ReceiveParameters(rig.ctx, rig.target()), c.outcome);
-        EXPECT_EQ(rig.prompter.messages, Joined(std::vector<Message>{kAskReceive}, c.shown));
-        EXPECT_EQ(rig.modified, c.readBefore);
-        EXPECT_EQ(rig.table.value(1), c.readBefore >= 2 ? "2" : "3");
-        EXPECT_EQ(rig.table.initial(6), "old");
-        // The robot-independent initial values are written before the robot number is read.
-        EXPECT_EQ(rig.table.initial(7), c.readBefore == 42 ? "200.00" : "old");
-    }
-}
-
-TEST(ParameterTransfer, DeclinedAndCancelled) {
-    for (const bool receive : {false, true}) {
-        SCOPED_TRACE(receive ? "receive" : "send");
-        ParameterRig rig;
-        rig.prompter.answers = {false};
-        EXPECT_EQ(receive ? ReceiveParameters(rig.ctx, rig.target())
-                          : SendParameters(rig.ctx, rig.target()),
-                  Outcome::Declined);
-        EXPECT_TRUE(rig.sent().empty());
-
-        ParameterRig cancelled;
-        cancelled.prompter.answers = {true};
-        cancelled.view.cancelAfterProgress = 3;
-        EXPECT_EQ(receive ? ReceiveParameters(cancelled.ctx, cancelled.target())
-                          : SendParameters(cancelled.ctx, cancelled.target()),
-                  Outcome::Interrupted);
-        EXPECT_EQ(cancelled.sent().size(), 4u);  // the version and three items
-        EXPECT_EQ(cancelled.prompter.messages.back(),
-                  (receive ? Message{"notify", "Receiving is interrupted", "Parameter receive"}
-                           : Message{"notify", "Sending is interrupted", "Parameter send"}));
-        EXPECT_FALSE(cancelled.view.cancelRequested());
+        rig.table.setValue(PalletParameter(2, PalletX2), "kept");
+        auto& memory = rig.sim.parameters.values;
+        for (const auto& [n, v] : {std::pair{0, "31"}, {3, "stray"}, {4, " 1.5"}, {22, "200.0"}})
+            memory[static_cast<std::size_t>(n)] = v;
+        const Arrange& a = c.arrange;
+        if (!a.version.empty()) rig.sim.records.versions[0] = a.version;
+        rig.sim.faults.refuse.which = a.refuse;
+        rig.sim.faults.refuseLine = a.line;
+        rig.sim.faults.silent.which = a.silent;
+        rig.prompter.answers = {a.yes};
+        rig.view.cancelAfterProgress = a.cancelAfter;
+        for (const auto& [n, v] : a.values) rig.table.setValue(n, v);
+        if (a.other) a.other(rig);
+        const ParameterTable before = rig.table;
+        const Transfer run = RunProcedure(c.procedure, rig, a.robot);
+        EXPECT_EQ(run.outcome, c.outcome);
+        EXPECT_EQ(rig.sent(), First(run.commands, c.commands));
+        std::vector<Message> shown = run.question;
+        shown.insert(shown.end(), c.shown.begin(), c.shown.end());
+        EXPECT_EQ(rig.prompter.messages, shown);
+        const std::vector<int> read = First(run.walked, c.read);
+        EXPECT_EQ(rig.read, read);
+        EXPECT_EQ(rig.modified, static_cast<int>(c.read));
+        const bool done = c.outcome == completed;
+        const bool old = done && c.commands < run.commands.size();
+        for (int n = 0; n < kParameterCount; ++n) {
+            const auto& stored = memory[static_cast<std::size_t>(n)];
+            // A whole send wrote the table's texts as they stand.
+            if (done && c.procedure == Send && Contains(First(run.walked, c.commands - 1), n)) {
+                EXPECT_EQ(stored, before.value(n)) << n;
+            }
+            // After a whole transfer with an old controller, 43 is emptied on the screen.
+            const std::string expected = old && n == 43      ? ""
+                                         : Contains(read, n) ? stored
+                                                             : before.value(n);
+            EXPECT_EQ(rig.table.value(n), expected) << n;
+        }
+        // Robot-dependent initial values follow the robot read (31, or the one initialised);
+        // the independent ones are written once every value was read, the robot number even
+        // when it is no integer.
+        const bool followed = done && c.procedure != Send;
+        for (std::size_t i = 0; i < kRobotDependentParameters.size(); ++i) {
+            EXPECT_EQ(rig.table.initial(kRobotDependentParameters[i]),
+                      followed ? RobotSetFor(a.robot).initial[i] : "old")
+                << kRobotDependentParameters[i];
+        }
+        EXPECT_EQ(rig.table.initial(7), followed || c.read == 42 ? "200.00" : "old");
+        if (done && c.procedure != Initialize) {
+            EXPECT_EQ(rig.view.maximum, old ? 42 : 43);
+            EXPECT_EQ(rig.view.position, run.walked[c.commands - 2]);
+        }
+        EXPECT_FALSE(rig.view.cancelShown);
+        EXPECT_FALSE(rig.view.cancelRequested());
+        EXPECT_FALSE(rig.view.dataExchange);
     }
 }
 

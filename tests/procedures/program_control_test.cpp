@@ -36,6 +36,9 @@ TEST(ProgramControl, OperationExecute) {
         {"start declined", 1, {false}, {}, Outcome::Declined, {"PGM 2 will be started.  OK?"}, {"@?NO", "@?ORG"}},
     };
     // clang-format on
+    const auto question = [](const std::string& n) {
+        return "PGM " + n + " will be started.  OK?";
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig;
@@ -45,10 +48,7 @@ TEST(ProgramControl, OperationExecute) {
             for (const auto& l : c.runReplies) rig.sim.reply(l);
         });
         rig.prompter.answers = c.answers;
-        EXPECT_EQ(ExecuteProgram(
-                      rig.ctx,
-                      [](const std::string& n) { return "PGM " + n + " will be started.  OK?"; }),
-                  c.outcome);
+        EXPECT_EQ(ExecuteProgram(rig.ctx, question), c.outcome);
         EXPECT_EQ(rig.prompter.texts(), c.messages);
         EXPECT_EQ(rig.sim.received(), c.sent);
         EXPECT_FALSE(rig.view.cancelShown);
@@ -71,13 +71,8 @@ TEST(ProgramControl, OriginAndMotorFree) {
 TEST(ProgramInfo, VersionsAndThe23Rule) {
     Rig rig;
     rig.sim.addCommand("@?Ver", [&](const std::string& a) {
-        if (a == "3") {
-            rig.sim.reply("NG");
-            rig.sim.reply("23:No unit");
-        } else {
-            rig.sim.reply("V" + a);
-            rig.sim.reply("OK");
-        }
+        rig.sim.reply(a == "3" ? "NG" : "V" + a);
+        rig.sim.reply(a == "3" ? "23:No unit" : "OK");
     });
     const Versions v = QueryVersions(rig.ctx);
     EXPECT_EQ(v.outcome, Outcome::Completed);
@@ -95,6 +90,7 @@ TEST(ProgramInfo, VersionsAndThe23Rule) {
 
 TEST(ProgramInfo, ErrorRecord) {
     struct Case {
+        const char* name;
         bool answer;
         std::vector<std::string> replies;
         Outcome outcome;
@@ -103,14 +99,15 @@ TEST(ProgramInfo, ErrorRecord) {
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {true, {"E1:a", "E2:b", "OK"}, Outcome::Completed, {"E1:a", "E2:b", "OK"}, {"Is error record received?"}},
-        {true, {"E1:a", "OKAY"}, Outcome::Completed, {"E1:a", "OK"}, {"Is error record received?"}},
-        {true, {"E1:a", "NG", "10:Command error"}, Outcome::Failed, {}, {"Is error record received?", "10:Command error"}},
-        {true, {"E1:a"}, Outcome::Failed, {}, {"Is error record received?"}},
-        {false, {"E1:a", "OK"}, Outcome::Declined, {}, {"Is error record received?"}},
+        {"two lines", true, {"E1:a", "E2:b", "OK"}, Outcome::Completed, {"E1:a", "E2:b", "OK"}, {"Is error record received?"}},
+        {"OK with more after it", true, {"E1:a", "OKAY"}, Outcome::Completed, {"E1:a", "OK"}, {"Is error record received?"}},
+        {"refused", true, {"E1:a", "NG", "10:Command error"}, Outcome::Failed, {}, {"Is error record received?", "10:Command error"}},
+        {"no end", true, {"E1:a"}, Outcome::Failed, {}, {"Is error record received?"}},
+        {"declined", false, {"E1:a", "OK"}, Outcome::Declined, {}, {"Is error record received?"}},
     };
     // clang-format on
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         Rig rig;
         rig.prompter.answers = {c.answer};
         rig.sim.addCommand("@READ ERR", [&](const std::string&) {

@@ -13,14 +13,11 @@ TEST(EditorOptions, ParsesTheCommandLine) {
         bool simulator;
         bool help;
     };
+    // clang-format off
     const Case cases[] = {
         {{}, true, {}, false, false},
         {{"--com", "2=/dev/ttyUSB0"}, true, {{2, "/dev/ttyUSB0"}}, false, false},
-        {{"--com", "1=/dev/a", "--com=8=/dev/b"},
-         true,
-         {{1, "/dev/a"}, {8, "/dev/b"}},
-         false,
-         false},
+        {{"--com", "1=/dev/a", "--com=8=/dev/b"}, true, {{1, "/dev/a"}, {8, "/dev/b"}}, false, false},
         {{"--com", "3=/dev/a", "--com", "3=/dev/b"}, true, {{3, "/dev/b"}}, false, false},
         {{"--simulator", "--com", "2=/dev/x"}, true, {{2, "/dev/x"}}, true, false},
         {{"--help"}, true, {}, false, true},
@@ -35,6 +32,7 @@ TEST(EditorOptions, ParsesTheCommandLine) {
         {{"--verbose"}, false, {}, false, false},
         {{"COM1"}, false, {}, false, false},
     };
+    // clang-format on
     for (const Case& c : cases) {
         std::string joined;
         for (const auto& a : c.args) joined += a + " ";

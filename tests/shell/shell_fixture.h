@@ -32,7 +32,7 @@ class ShellFixture : public ::testing::Test {
         link().setDeviceForPort(1, kMissingDevice);
         // A wait that never ends fails the test instead of hanging the runner.
         watchdog.setSingleShot(true);
-        QObject::connect(&watchdog, &QTimer::timeout, [this] {
+        watchdog.callOnTimeout([this] {
             ADD_FAILURE() << "a wait did not end";
             link().abortWaits();
         });
@@ -56,19 +56,12 @@ class ShellFixture : public ::testing::Test {
         EXPECT_NE(s, nullptr) << screen->objectName().toStdString();
         return s;
     }
-    // The line switches of the step, parameter, pallet and offset editors.
-    std::vector<QPushButton*> editorSwitches() {
-        std::vector<QPushButton*> out;
-        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter,
-                           screens.tpalet, screens.toffset})
-            out.push_back(lineSwitchOf(w));
-        return out;
-    }
+    // The line switches of the step, parameter, pallet and offset editors all show `caption`.
     void expectSwitches(const char* caption) {
-        for (QPushButton* s : editorSwitches()) {
-            if (s) {
-                EXPECT_EQ(s->text().toStdString(), caption)
-                    << s->window()->objectName().toStdString();
+        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter,
+                           screens.tpalet, screens.toffset}) {
+            if (QPushButton* s = lineSwitchOf(w)) {
+                EXPECT_EQ(s->text().toStdString(), caption) << w->objectName().toStdString();
             }
         }
     }

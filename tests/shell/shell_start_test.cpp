@@ -15,137 +15,93 @@ namespace {
 
 using ShellStart = ShellFixture;
 
-TEST_F(ShellStart, ScreensAreCreatedInOrderAndOnlyTheStartScreenShows) {
-    const std::vector<std::string> order = {
-        "Tselect", "Tteach",  "Tmmain",  "Tparameter", "TVer",     "Terror",
-        "Tcom",    "Tdirect", "Tpalet",  "Tcall",      "Tcommand", "Tinit",
-        "Terr",    "TBuff",   "TCancel", "Toffset",    "Tprint",   "Treadoff"};
-    EXPECT_EQ(set->creationOrder(), order);
-
+// One line state for every editor: Start goes on line, any editor's switch takes all of them
+// on or off line, and the start screen shown again takes the line off.
+TEST_F(ShellStart, StartAndEveryEditorsSwitchShareOneLine) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
         if (w->isVisible()) {
             EXPECT_EQ(w, screens.tselect) << w->objectName().toStdString();
         }
     }
-    EXPECT_TRUE(screens.tselect->isVisible());
-    EXPECT_FALSE(link().isOnline());
-}
-
-TEST_F(ShellStart, StartWithoutADeviceReportsThePortOnceAndStaysOffline) {
+    // COM1 names no device: said once, and the editor shows off line.
     pressStart();
     EXPECT_FALSE(screens.tselect->isVisible());
     EXPECT_TRUE(screens.tmmain->isVisible());
-    const std::vector<Message> expected = {{"notify", "Port cannot be open", "Circuit open"}};
-    EXPECT_EQ(prompter.messages, expected);
+    EXPECT_EQ(prompter.messages,
+              (std::vector<Message>{{"notify", "Port cannot be open", "Circuit open"}}));
     EXPECT_FALSE(link().isOnline());
     expectSwitches("Offline");
-    ASSERT_NE(screens.tmmain->menuAction("COM set"), nullptr);
-    EXPECT_TRUE(screens.tmmain->menuAction("COM set")->isEnabled());
-}
+    QAction* comSet = screens.tmmain->menuAction("COM set");
+    ASSERT_NE(comSet, nullptr);
+    EXPECT_TRUE(comSet->isEnabled());
 
-TEST_F(ShellStart, StartOnLineShowsOnlineEverywhereAndOneSwitchTakesAllOffline) {
     useSimulatorAs(1);
-    pressStart();
-    EXPECT_TRUE(prompter.messages.empty());
+    click(lineSwitchOf(screens.tmmain));
     ASSERT_TRUE(link().isOnline());
     expectSwitches("Online");
-    EXPECT_FALSE(screens.tmmain->menuAction("COM set")->isEnabled());
-
+    EXPECT_FALSE(comSet->isEnabled());
     click(lineSwitchOf(screens.tparameter));
     EXPECT_FALSE(link().isOnline());
     expectSwitches("Offline");
-    EXPECT_TRUE(screens.tmmain->menuAction("COM set")->isEnabled());
+    EXPECT_TRUE(comSet->isEnabled());
 
-    // And back on line from another editor's switch.
-    click(lineSwitchOf(screens.tmmain));
+    screens.tmmain->endEditor();
+    pressStart();
     EXPECT_TRUE(link().isOnline());
     expectSwitches("Online");
-}
-
-TEST_F(ShellStart, ShowingTheStartScreenAgainTakesTheLinkOffline) {
-    useSimulatorAs(1);
-    pressStart();
-    ASSERT_TRUE(link().isOnline());
     screens.tmmain->endEditor();
     EXPECT_TRUE(screens.tselect->isVisible());
     EXPECT_FALSE(link().isOnline());
     expectSwitches("Offline");
-    // Starting again goes on line again.
-    pressStart();
-    EXPECT_TRUE(link().isOnline());
+    EXPECT_EQ(prompter.messages.size(), 1u);
 }
 
-TEST_F(ShellStart, ChosenComPortIsOpenedAtTheNextGoingOnLine) {
-    useSimulatorAs(2);
-    pressStart();  // COM1 is missing
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    prompter.messages.clear();
-
-    screens.tmmain->comSet();
-    ASSERT_TRUE(screens.tcom->isVisible());
-    EXPECT_FALSE(screens.tmmain->isEnabled());
-    EXPECT_EQ(screens.tcom->deviceShown(1), QString(kMissingDevice));
-    EXPECT_EQ(screens.tcom->deviceShown(2), pty.devicePath());
-    click(screens.tcom->findChild<QRadioButton*>("COM2"));
-    click(screens.tcom->findChild<QPushButton*>("Set"));
-    EXPECT_FALSE(screens.tcom->isVisible());
-    EXPECT_TRUE(screens.tmmain->isEnabled());
-    EXPECT_EQ(screens.tcom->itemIndex(), 1);
-
-    click(lineSwitchOf(screens.tmmain));
-    EXPECT_TRUE(prompter.messages.empty());
-    ASSERT_TRUE(link().isOnline());
-    EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
-    expectSwitches("Online");
-}
-
-// Below the eight COM items the dialog offers the serial ports the system reports (a USB
-// adapter), read anew at every opening; the one chosen is what the line opens.
-TEST_F(ShellStart, ReportedSerialPortCanBeChosen) {
+// The COM selection offers the eight COM items and, below them, the serial ports the system
+// reports (a USB adapter), read anew at every opening; the choice is what the line opens next.
+TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
     std::vector<ReportedPort> reported = {
         {"/dev/ttyS1", "", ""},  // COM2 opens it already: not offered twice
         {pty.devicePath(), "USB-Serial Controller", "Prolific Technology Inc."},
     };
-    int listed = 0;
-    screens.tcom->setPortLister([&] {
-        ++listed;
-        return reported;
-    });
+    screens.tcom->setPortLister([&] { return reported; });
+    const auto choose = [&](QRadioButton* item) {
+        click(item);
+        click(screens.tcom->findChild<QPushButton*>("Set"));
+        EXPECT_FALSE(screens.tcom->isVisible());
+        EXPECT_TRUE(screens.tmmain->isEnabled());
+        click(lineSwitchOf(screens.tmmain));
+        ASSERT_TRUE(link().isOnline());
+        EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
+        click(lineSwitchOf(screens.tmmain));
+    };
     screens.tselect->hide();
     screens.tmmain->show();
     screens.tmmain->comSet();
     ASSERT_TRUE(screens.tcom->isVisible());
-    EXPECT_EQ(listed, 1);
+    EXPECT_FALSE(screens.tmmain->isEnabled());
+    EXPECT_EQ(screens.tcom->deviceShown(1), QString(kMissingDevice));
     std::vector<QRadioButton*> found;
     for (QRadioButton* r : screens.tcom->findChildren<QRadioButton*>())
         if (!r->text().startsWith("COM")) found.push_back(r);
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_TRUE(found[0]->text().contains(pty.devicePath()));
-    EXPECT_TRUE(found[0]->text().contains("USB-Serial Controller"));
-    EXPECT_TRUE(found[0]->text().contains("Prolific Technology Inc."));
-    click(found[0]);
-    click(screens.tcom->findChild<QPushButton*>("Set"));
-
-    click(lineSwitchOf(screens.tmmain));
-    EXPECT_TRUE(prompter.messages.empty());
-    ASSERT_TRUE(link().isOnline());
-    EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
-    click(lineSwitchOf(screens.tmmain));
+    for (const QString& part :
+         {pty.devicePath(), QString("USB-Serial Controller"), QString("Prolific Technology Inc.")})
+        EXPECT_TRUE(found[0]->text().contains(part)) << part.toStdString();
+    choose(found[0]);
+    EXPECT_EQ(screens.tcom->itemIndex(), -1);
 
     // Unplugged: the choice stays, marked, until another is made.
     reported.clear();
     screens.tmmain->comSet();
-    EXPECT_EQ(listed, 2);
     QRadioButton* kept = nullptr;
     for (QRadioButton* r : screens.tcom->findChildren<QRadioButton*>())
         if (r->isChecked()) kept = r;
     ASSERT_NE(kept, nullptr);
     EXPECT_TRUE(kept->text().contains(pty.devicePath()));
     EXPECT_TRUE(kept->text().contains("not found"));
-    click(screens.tcom->findChild<QRadioButton*>("COM1"));
-    click(screens.tcom->findChild<QPushButton*>("Set"));
-    click(lineSwitchOf(screens.tmmain));
-    EXPECT_FALSE(link().isOnline());  // COM1 is the missing device
+    useSimulatorAs(2);
+    choose(screens.tcom->findChild<QRadioButton*>("COM2"));
+    EXPECT_EQ(screens.tcom->itemIndex(), 1);
 }
 
 // Closing must not lose work: Cancel, a save dialog cancelled, overwriting declined or a save
@@ -195,26 +151,23 @@ TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) 
     screens.tmmain->setFileChooser(nullptr);
 }
 
+// Ctrl+Shift with any key on the start button switches to the service layout; a key is no start.
 TEST_F(ShellStart, KeyOnTheStartButtonChoosesTheLayout) {
-    struct Case {
-        Qt::KeyboardModifiers modifiers;
-        bool service;
-    };
-    const Case cases[] = {
-        {Qt::ControlModifier | Qt::ShiftModifier, true},
+    const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    const std::pair<Qt::KeyboardModifiers, bool> cases[] = {
+        {ctrlShift, true},
         {Qt::NoModifier, false},
-        {Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier, true},
+        {ctrlShift | Qt::AltModifier, true},
         {Qt::ShiftModifier, false},
         {Qt::ControlModifier, false},
     };
     QSignalSpy changed(screens.tselect, &Tselect::serviceLayoutChanged);
-    QPushButton* start = screens.tselect->findChild<QPushButton*>("Button1");
-    for (const Case& c : cases) {
-        QTest::keyClick(start, Qt::Key_Q, c.modifiers);
-        EXPECT_EQ(screens.tselect->serviceLayout(), c.service) << int(c.modifiers);
+    for (const auto& [modifiers, service] : cases) {
+        QTest::keyClick(screens.tselect->findChild<QPushButton*>("Button1"), Qt::Key_Q, modifiers);
+        EXPECT_EQ(screens.tselect->serviceLayout(), service) << int(modifiers);
     }
     EXPECT_EQ(changed.count(), 4);
-    EXPECT_FALSE(link().isOnline());  // a key is no start
+    EXPECT_FALSE(link().isOnline());
 }
 
 TEST_F(ShellStart, ClosingAScreenReturnsToTheStartScreen) {
@@ -228,21 +181,6 @@ TEST_F(ShellStart, ClosingAScreenReturnsToTheStartScreen) {
         EXPECT_FALSE(w->isVisible());
         EXPECT_TRUE(screens.tselect->isVisible());
     }
-}
-
-TEST_F(ShellStart, DirectSwitchWorksOnTheDirectChannel) {
-    useSimulatorAs(1);
-    screens.tdirect->show();
-    QPushButton* s = lineSwitchOf(screens.tdirect);
-    EXPECT_EQ(s->toolTip(), "Line switch");
-    EXPECT_EQ(s->text(), "Offline");
-    click(s);
-    EXPECT_TRUE(link().isDirectOnline());
-    EXPECT_EQ(s->text(), "Online");
-    EXPECT_EQ(link().directChannel().request("@?NO"), "0");
-    click(s);
-    EXPECT_FALSE(link().isDirectOnline());
-    EXPECT_EQ(s->text(), "Offline");
 }
 
 }  // namespace

@@ -1,10 +1,7 @@
 #include "shell/transfer_dialogs.h"
 
-#include <QComboBox>
 #include <QMessageBox>
-#include <QProgressBar>
 
-#include "parameters/tinit.h"
 #include "shell/message_prompter.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
@@ -14,99 +11,77 @@
 namespace mivo::test {
 namespace {
 
-class ShellDialogs : public ShellFixture {
-  protected:
-    // On line with the step editor shown and disabled under a dialog, as a transfer leaves it.
-    void startTransfer(bool dataExchange) {
-        useSimulatorAs(1);
-        pressStart();
-        ASSERT_TRUE(link().isOnline());
-        TransferView& view = *screens.transfer;
+using ShellDialogs = ShellFixture;
+
+// Cancel, or "Stop transfer" on the progress dialog, raises CancelRequested and enables the
+// editor again. During a motion Cancel first sends "@MSTOP" and takes its reply; during a data
+// exchange nothing is sent. Only a data exchange gives up on a silent controller.
+TEST_F(ShellDialogs, CancelAndStopTransferRaiseCancelAndReenableTheEditor) {
+    struct Case {
+        const char* name;
+        bool dataExchange;
+        bool stopTransfer;              // pressed on the progress dialog, else on the cancel dialog
+        std::vector<std::string> sent;  // by the press, then by a request after it
+        const char* label;              // the cancel dialog's after it
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"Cancel during a data exchange", true, false, {"@?NO"}, "Transferring"},
+        {"Cancel during a motion", false, false, {"@MSTOP", "@?NO"}, "MSTOP send"},
+        {"Stop transfer", true, true, {"@?NO"}, "Transferring"},
+    };
+    // clang-format on
+    useSimulatorAs(1);
+    pressStart();
+    TransferView& view = *screens.transfer;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         view.setCancelRequested(false);
-        view.setCancelTexts(dataExchange ? "Transferring" : "Operating",
-                            dataExchange ? "Cancel" : "Stop operation");
-        view.setDataExchange(dataExchange);
+        view.setCancelTexts(c.dataExchange ? "Transferring" : "Operating", "Cancel");
+        view.setDataExchange(c.dataExchange);
+        EXPECT_EQ(link().replyTimeout(), c.dataExchange ? TBuff::kReplyTimeoutMs : 0);
         screens.tmmain->setEnabled(false);
         view.showCancel();
-        ASSERT_TRUE(screens.tcancel->isVisible());
+        if (c.stopTransfer) view.showProgress(250);
+        QDialog* dialog = c.stopTransfer ? static_cast<QDialog*>(screens.tcall) : screens.tcancel;
+        const std::size_t before = sim.received().size();
+        click(dialog->findChild<QPushButton*>("Button1"));
+        EXPECT_TRUE(view.cancelRequested());
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_TRUE(screens.tmmain->isEnabled());
+        // Cancel ends the data exchange; after "Stop transfer" the cancel dialog is the caller's.
+        EXPECT_EQ(screens.tcancel->dataExchange(), c.stopTransfer);
+        EXPECT_EQ(screens.tcancel->isVisible(), c.stopTransfer);
+        EXPECT_EQ(screens.tcancel->labelText(), c.label);
+        link().mainChannel().drain();
+        EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
+        EXPECT_EQ(std::vector(sim.received().begin() + before, sim.received().end()), c.sent);
+        view.hideCancel();
     }
-    bool sent(const std::string& command) const {
-        const auto& r = sim.received();
-        return std::find(r.begin(), r.end(), command) != r.end();
-    }
-};
-
-TEST_F(ShellDialogs, CancelDuringADataExchangeSendsNothing) {
-    startTransfer(true);
-    const std::size_t before = sim.received().size();
-    click(screens.tcancel->findChild<QPushButton*>("Button1"));
-    QTest::qWait(50);  // anything sent would have arrived by now
-    EXPECT_EQ(sim.received().size(), before);
-    EXPECT_TRUE(screens.transfer->cancelRequested());
-    EXPECT_FALSE(screens.tcancel->dataExchange());
-    EXPECT_FALSE(screens.tcancel->isVisible());
-    EXPECT_TRUE(screens.tmmain->isEnabled());
-    EXPECT_TRUE(link().isOnline());
-}
-
-TEST_F(ShellDialogs, CancelDuringAMotionSendsMstopAndWaitsForItsReply) {
-    startTransfer(false);
-    EXPECT_EQ(screens.tcancel->labelText(), "Operating");
-    EXPECT_EQ(screens.tcancel->buttonText(), "Stop operation");
-    click(screens.tcancel->findChild<QPushButton*>("Button1"));
-    // The click returns only after the reply: the command has been received and answered.
-    EXPECT_TRUE(sent("@MSTOP"));
-    EXPECT_EQ(screens.tcancel->labelText(), "MSTOP send");
-    EXPECT_EQ(screens.tcancel->buttonText(), "Cancel");
-    EXPECT_TRUE(screens.transfer->cancelRequested());
-    EXPECT_FALSE(screens.tcancel->isVisible());
-    EXPECT_TRUE(screens.tmmain->isEnabled());
-}
-
-TEST_F(ShellDialogs, OnlyDataExchangesGiveUpOnASilentController) {
-    startTransfer(true);
-    EXPECT_EQ(link().replyTimeout(), TBuff::kReplyTimeoutMs);
-    screens.transfer->setDataExchange(false);
-    EXPECT_EQ(link().replyTimeout(), 0);
-}
-
-TEST_F(ShellDialogs, StopTransferRaisesCancelAndReenablesTheEditor) {
-    startTransfer(true);
-    screens.transfer->showProgress(250);
-    screens.transfer->setProgress(40);
-    EXPECT_EQ(screens.tcall->findChild<QProgressBar*>("Bar")->maximum(), 250);
-    EXPECT_EQ(screens.tcall->findChild<QProgressBar*>("Bar")->value(), 40);
-    click(screens.tcall->findChild<QPushButton*>("Button1"));
-    EXPECT_TRUE(screens.transfer->cancelRequested());
-    EXPECT_FALSE(screens.tcall->isVisible());
-    EXPECT_TRUE(screens.tmmain->isEnabled());
-    // The cancel dialog is the caller's to hide.
-    EXPECT_TRUE(screens.tcancel->isVisible());
 }
 
 TEST_F(ShellDialogs, ErrorDialogOkReenablesTheScreensUnlessTeaching) {
+    const std::vector<QWidget*> held = {screens.tmmain, screens.tparameter, screens.tpalet,
+                                        screens.tdirect, screens.tselect};
+    MessagePrompter messages(screens);
     for (const bool teaching : {false, true}) {
         SCOPED_TRACE(teaching);
         screens.tselect->hide();
         screens.tmmain->show();
         screens.tteach->setVisible(teaching);
-        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter,
-                           screens.tpalet, screens.tdirect, static_cast<QWidget*>(screens.tselect)})
-            w->setEnabled(false);
-        // Through the screens' prompter: bytes in Windows-1252.
-        MessagePrompter messages(screens);
+        for (QWidget* w : held) w->setEnabled(false);
+        // Bytes in Windows-1252; a control byte is shown readably.
         messages.showControllerError("31 \x80 over\x1B");
         ASSERT_TRUE(screens.terr->isVisible());
         EXPECT_EQ(screens.terr->errorText(), QString("31 ") + QChar(0x20AC) + " over\\x1B");
         click(screens.terr->findChild<QPushButton*>("OK"));
         EXPECT_FALSE(screens.terr->isVisible());
         EXPECT_TRUE(screens.terr->errorText().isEmpty());
-        for (QWidget* w : {static_cast<QWidget*>(screens.tmmain), screens.tparameter,
-                           screens.tpalet, screens.tdirect, static_cast<QWidget*>(screens.tselect)})
+        for (QWidget* w : held)
             EXPECT_EQ(w->isEnabled(), !teaching) << w->objectName().toStdString();
     }
     // An empty line shows nothing.
-    MessagePrompter(screens).showControllerError("");
+    messages.showControllerError("");
     EXPECT_FALSE(screens.terr->isVisible());
 }
 
@@ -114,7 +89,7 @@ TEST_F(ShellDialogs, ErrorDialogOkReenablesTheScreensUnlessTeaching) {
 // that goes on under it: the notice that follows it ("Error No. 1") belongs to it, so that the
 // window manager keeps both above the transfer dialogs, and stands beside it.
 TEST_F(ShellDialogs, ControllerErrorComesInFrontOfTheTransferDialogs) {
-    startTransfer(true);
+    screens.transfer->showCancel();
     screens.transfer->showProgress(10);
     screens.tcall->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(screens.tcall));
@@ -160,43 +135,6 @@ TEST_F(ShellDialogs, ThreeWayQuestionBoxAnswers) {
             }
         });
         EXPECT_EQ(messages.askYesNoCancel("Is step data saved?", "Step contents"), c.answer);
-    }
-}
-
-TEST_F(ShellDialogs, InitDialogNoReenablesItsOpener) {
-    struct Case {
-        QString question;
-        QWidget* opener;
-    };
-    const Case cases[] = {
-        {"Select robot No. to be initialized.", screens.tparameter},
-        {"Select robot No. to be initialized", screens.tdirect},
-        {"Is PGM No.2 initialize executed?", screens.tmmain},
-    };
-    Tinit* init = screens.tinit;
-    EXPECT_EQ(init->findChild<QComboBox*>("ComboBox1")->currentText(), "22:MIVO-PBL3");
-    EXPECT_EQ(init->findChild<QComboBox*>("ComboBox1")->count(), 9);
-    EXPECT_EQ(init->robotNumber(), 22);
-    init->findChild<QComboBox*>("ComboBox1")->setCurrentText("31:MIVO-PC3");
-    EXPECT_EQ(init->robotNumber(), 31);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.question.toStdString());
-        for (QWidget* w :
-             {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
-            w->setEnabled(false);
-        bool yes = false;
-        init->openFor(c.opener, c.question, c.question.startsWith("Select"), [&] { yes = true; });
-        EXPECT_TRUE(init->isVisible());
-        EXPECT_EQ(init->findChild<QComboBox*>("ComboBox1")->isVisibleTo(init),
-                  c.question.startsWith("Select"));
-        const std::size_t before = sim.received().size();
-        click(init->findChild<QPushButton*>("No"));
-        EXPECT_FALSE(init->isVisible());
-        EXPECT_FALSE(yes);
-        EXPECT_EQ(sim.received().size(), before);
-        for (QWidget* w :
-             {static_cast<QWidget*>(screens.tmmain), screens.tparameter, screens.tdirect})
-            EXPECT_EQ(w->isEnabled(), w == c.opener) << w->objectName().toStdString();
     }
 }
 

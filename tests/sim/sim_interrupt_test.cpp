@@ -1,20 +1,16 @@
 // What a handler that runs inside a wait sees, in process: it presses STOP or MSTOP, or asks
-// something, at a given virtual time, on the same channel as the waiting caller.
+// something, at a given virtual time, on the same channel as the waiting caller. As on the
+// line, its request gets the next line that completes and the outer wait the line after it.
 #include <gtest/gtest.h>
 
-#include "sim/sim_rig.h"
+#include "support/procedure_rig.h"
 
 namespace mivo::test {
 namespace {
 
+using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
-
-// A program of a half-second move to X 100 and a ten-second timer.
-void LongProgram(SimController& sim) {
-    sim.steps.programs[0][0] = "POI 000,100,0,0,0";
-    sim.steps.programs[0][1] = "SEQ 400,";
-    sim.steps.programs[0][2] = "END 000";
-}
+using SimTime = SimClock::Duration;
 
 TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
     struct Case {
@@ -38,8 +34,11 @@ TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SimRig rig;
-        LongProgram(rig.sim);
+        Rig rig;
+        // A half-second move to X 100 and a ten-second timer.
+        rig.sim.steps.programs[0][0] = "POI 000,100,0,0,0";
+        rig.sim.steps.programs[0][1] = "SEQ 400,";
+        rig.sim.steps.programs[0][2] = "END 000";
         rig.sim.motion.originState = c.originBefore;
         std::string nested;
         rig.channel.at(c.press, [&] { nested = rig.channel.request(c.command); });
@@ -50,7 +49,7 @@ TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
         }
         EXPECT_EQ(nested, c.nested);
         EXPECT_EQ(outer, c.outer);
-        EXPECT_EQ(rig.now(), c.press);
+        EXPECT_EQ(rig.sim.clock().now(), c.press);
         EXPECT_EQ(rig.sim.motion.position()[0], c.x);
         EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
         EXPECT_EQ(rig.sim.motion.originState, c.originAfter);
@@ -58,52 +57,13 @@ TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
         EXPECT_EQ(rig.channel.next(), "");
         Lines log{"> " + c.start};
         if (c.start == "@RUN") log.push_back("< OK");
-        for (const std::string& l : {"> " + c.command, "< " + c.nested, "< " + c.outer})
-            log.push_back(l);
+        log.insert(log.end(), {"> " + c.command, "< " + c.nested, "< " + c.outer});
         EXPECT_EQ(rig.channel.log(), log);
     }
 }
 
-// The serial rule in process: the nested request gets the next line that completes, the outer
-// wait the line after it, whoever that line was meant for.
-TEST(SimInterrupt, NestedRequestTakesTheNextLineAndTheOuterWaitTheOneAfter) {
-    struct Case {
-        const char* name;
-        bool nestedTakesItsSecondLine;
-        Lines nested;
-        std::string outer;
-        SimTime outerAt;
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
-        {"handler takes both its lines", true, {"0", "OK"}, "OK", 800ms},
-        {"handler leaves its second line", false, {"0"}, "OK", 300ms},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        SimRig rig;
-        Lines nested;
-        rig.channel.at(300ms, [&] {
-            nested.push_back(rig.channel.request("@?ORG"));
-            if (c.nestedTakesItsSecondLine) nested.push_back(rig.channel.next());
-        });
-        EXPECT_EQ(rig.channel.request("@ORG"), c.outer);
-        EXPECT_EQ(rig.now(), c.outerAt);
-        EXPECT_EQ(nested, c.nested);
-        // The origin return's own "OK" when the handler left a line for the outer wait.
-        if (!c.nestedTakesItsSecondLine) {
-            EXPECT_EQ(rig.channel.next(), "OK");
-            EXPECT_EQ(rig.now(), 800ms);
-        }
-        EXPECT_EQ(rig.channel.next(), "");
-        EXPECT_EQ(rig.channel.log(), (Lines{"> @ORG", "> @?ORG", "< 0", "< OK", "< OK"}));
-        EXPECT_EQ(rig.sim.motion.originState, 1);
-    }
-}
-
 TEST(SimInterrupt, AdvanceHookPressesStopWhenTheProgramReachesAStep) {
-    SimRig rig;
+    Rig rig;
     for (int s = 0; s < 3; ++s) rig.sim.steps.programs[0][s] = "SEQ 405,";
     std::vector<SimTime> calls;
     Lines nested;
@@ -120,7 +80,7 @@ TEST(SimInterrupt, AdvanceHookPressesStopWhenTheProgramReachesAStep) {
     EXPECT_EQ(rig.channel.next(), "");  // the handler took every line
     EXPECT_EQ(nested, (Lines{"STOP", "41:Stopped", "OK"}));
     EXPECT_EQ(calls, (std::vector<SimTime>{510ms, 1020ms}));
-    EXPECT_EQ(rig.now(), 1020ms + 800ms);
+    EXPECT_EQ(rig.sim.clock().now(), 1020ms + 800ms);
     EXPECT_EQ(rig.sim.motion.originState, 1);
 }
 

@@ -25,7 +25,7 @@ TEST_F(SimPtyClock, StopInterruptsARunningProgram) {
 }
 
 // mivo-sim's family faults, as an editor on its device sees them.
-TEST(MivoSim, RefusesAFamilyAndRejectsAnUnknownOne) {
+TEST_F(SimPtyClock, MivoSimRefusesAFamilyAndRejectsAnUnknownOne) {
     QProcess bad;
     bad.start(MIVO_SIM_PROGRAM, {"--refuse-family", "pallets:31:Busy"});
     ASSERT_TRUE(bad.waitForFinished(10000));
@@ -34,17 +34,13 @@ TEST(MivoSim, RefusesAFamilyAndRejectsAnUnknownOne) {
     QProcess process;
     process.start(MIVO_SIM_PROGRAM, {"--refuse-family", "steps:31:Busy"});
     ASSERT_TRUE(process.waitForReadyRead(10000));
-    const QString device = QString::fromUtf8(process.readLine()).trimmed();
-    TBuff link;
-    std::vector<LinkMessage> said;
-    RecordMessages(link, said);
-    link.setDeviceForPort(1, device);
+    link.goOffline();
+    link.setDeviceForPort(1, QString::fromUtf8(process.readLine()).trimmed());
     ASSERT_TRUE(link.goOnline());
-    Channel& ch = link.mainChannel();
-    EXPECT_EQ(ch.request("@?NO"), "NG");
-    EXPECT_EQ(ch.next(), "31:Busy");
-    EXPECT_EQ(ch.request("@?Ver 0"), "V1.20");
-    EXPECT_EQ(ch.next(), "OK");
+    EXPECT_EQ(main().request("@?NO"), "NG");
+    EXPECT_EQ(main().next(), "31:Busy");
+    EXPECT_EQ(main().request("@?Ver 0"), "V1.20");
+    EXPECT_EQ(main().next(), "OK");
     link.goOffline();
     process.terminate();
     process.waitForFinished(5000);

@@ -9,6 +9,7 @@
 #include <QTableView>
 #include <QTest>
 #include <memory>
+#include <ostream>
 
 #include "link/tbuff.h"
 #include "shell/modified_flags.h"
@@ -18,6 +19,13 @@
 #include "steps/tmmain.h"
 #include "support/scripted_chooser.h"
 #include "support/scripted_prompter.h"
+
+namespace mivo {
+// A step in a failure message: its eight texts.
+inline void PrintTo(const StepRow& row, std::ostream* os) {
+    *os << ::testing::PrintToString(row.fields);
+}
+}  // namespace mivo
 
 namespace mivo::test {
 
@@ -52,25 +60,21 @@ class EditorFixture : public ::testing::Test {
         for (const char* text : fields) table()[step][f++] = text;
         editor->stepsChanged(step, step);
     }
-    void doubleClickStep(int step) {
+    QPoint pointAt(int step) {
         const QModelIndex index = grid()->model()->index(step, 1);
         grid()->scrollTo(index);
-        // As the user's double-click arrives: a click, then the double-click event.
-        const QPoint at = grid()->visualRect(index).center();
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, at);
+        return grid()->visualRect(index).center();
     }
     // Selects steps first..last as the user would: click, then shift-click.
     void selectSteps(int first, int last) {
-        const QModelIndex a = grid()->model()->index(first, 1);
-        const QModelIndex b = grid()->model()->index(last, 1);
-        grid()->scrollTo(a);
-        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(a).center());
-        if (last != first) {
-            grid()->scrollTo(b);
-            QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier,
-                              grid()->visualRect(b).center());
-        }
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, pointAt(first));
+        if (last != first)
+            QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::ShiftModifier, pointAt(last));
+    }
+    // As the user's double-click arrives: a click, then the double-click event.
+    void doubleClickStep(int step) {
+        selectSteps(step, step);
+        QTest::mouseDClick(grid()->viewport(), Qt::LeftButton, {}, pointAt(step));
     }
     void triggerMenu(const char* text) {
         QAction* a = editor->menuAction(text);
@@ -86,24 +90,19 @@ class EditorFixture : public ::testing::Test {
     }
     void choose(const char* listName, const QString& itemStart) {
         auto* list = child<QComboBox>(listName);
-        for (int i = 0; i < list->count(); ++i) {
-            if (list->itemText(i).startsWith(itemStart)) {
-                list->setCurrentIndex(i);
-                emit list->activated(i);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no item " << itemStart.toStdString() << " in " << listName;
+        const int i = list->findText(itemStart, Qt::MatchStartsWith);
+        ASSERT_GE(i, 0) << "no item " << itemStart.toStdString() << " in " << listName;
+        list->setCurrentIndex(i);
+        emit list->activated(i);
     }
+    // ASCII is typed; other text is pasted, since key events carry ASCII only.
     void type(const char* boxName, const QString& text) {
         auto* box = child<QLineEdit>(boxName);
         box->clear();
-        bool ascii = true;
-        for (const QChar c : text) ascii = ascii && c.unicode() < 0x80;
-        if (ascii)
+        if (text.toLatin1() == text.toUtf8())
             QTest::keyClicks(box, text);
         else
-            box->insert(text);  // as pasted: key events carry ASCII only
+            box->insert(text);
     }
     void pressOk() { QTest::mouseClick(child<QPushButton>("OK"), Qt::LeftButton); }
 

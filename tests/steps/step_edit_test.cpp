@@ -83,6 +83,42 @@ TEST(StepEdit, CopyAndPaste) {
     EXPECT_EQ(PasteSteps(v, 0, 0, false, {"", "POI,000,,,,,,,"}), PasteResult::Nothing);
 }
 
+// A circle step (two CIR rows) is one unit for every edit: the steps that Copy, Cut-off and
+// Delete take, and the pair that an insert or a block paste would part.
+TEST(StepEdit, CirclePairsAreOneUnit) {
+    StepTable t;
+    t[5] = {"CIR", "050", "1", "2", "3", "", "", "arc"};
+    t[6] = {"CIR", "050", "4", "5", "6", "7", "", "arc"};
+    t[7] = {"POI", "000", "1", "2", "3", "0", "", "after"};
+    struct Case {
+        const char* name;
+        int first, last;
+        int takenFirst, takenLast;  // WholeCirclePairs
+        int byInsert, byBlock;      // PairPartedByInsert at first, PairPartedByBlock
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"the second row", 6, 6, 5, 6, 5, 5},
+        {"from the second row on", 6, 8, 5, 8, 5, 5},
+        {"the second row and the next", 6, 7, 5, 7, 5, 5},
+        {"the first row", 5, 5, 5, 6, -1, 5},
+        {"ending on the first row", 4, 5, 4, 6, -1, 5},
+        {"the whole pair", 5, 6, 5, 6, -1, -1},
+        {"the step after the pair", 7, 7, 7, 7, -1, -1},
+        {"away from the pair", 12, 12, 12, 12, -1, -1},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const StepSpan taken = WholeCirclePairs(t, c.first, c.last);
+        EXPECT_EQ(taken.first, c.takenFirst);
+        EXPECT_EQ(taken.last, c.takenLast);
+        EXPECT_EQ(PairPartedByInsert(t, c.first), c.byInsert);
+        EXPECT_EQ(PairPartedByBlock(t, c.first, c.last), c.byBlock);
+    }
+    EXPECT_EQ(PairPartedMessage(5), "Steps 5 and 6 are one circle step: they cannot be separated");
+}
+
 TEST(StepEdit, BadJumpChangesNothing) {
     const StepTable t = WithJumps({{3, "12"}, {12, "abc"}});
     StepTable u = t;

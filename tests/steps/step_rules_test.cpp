@@ -8,19 +8,13 @@ namespace mivo {
 
 namespace {
 
-StepRow Row(std::initializer_list<const char*> fields) {
-    StepRow r;
-    int i = 0;
-    for (const char* f : fields) r[i++] = f;
-    return r;
-}
-
-StepValues Values(const char* cmd, const char* code, const char* v) {
-    StepValues s;
-    s.command = cmd;
-    s.code = code;
-    s.value = v;
-    return s;
+StepValues Values(const char* command, const char* code, const char* value, const char* x = "",
+                  const char* y = "", const char* z = "", const char* r = "",
+                  const char* jump = "") {
+    StepValues v;
+    v.command = command, v.code = code, v.value = value;
+    v.x = x, v.y = y, v.z = z, v.r = r, v.jump = jump;
+    return v;
 }
 
 }  // namespace
@@ -29,66 +23,55 @@ StepValues Values(const char* cmd, const char* code, const char* v) {
 TEST(StepRules, WriteAndReadBackEveryCommand) {
     struct Case {
         StepValues in;
-        StepRow row;
+        StepRow row;  // its Comment is "note"
         const char* valueBack;
     };
-    auto pos = [](StepValues v, const char* x, const char* y, const char* z, const char* r = "") {
-        v.x = x, v.y = y, v.z = z, v.r = r;
-        return v;
-    };
-    auto jump = [](StepValues v, const char* j) {
-        v.jump = j;
-        return v;
-    };
+    // clang-format off
     std::vector<Case> cases = {
-        {pos(Values("POI", "0", "5"), "10.00", "20.00", "5.00"),
-         Row({"POI", "005", "10.00", "20.00", "5.00", "0", "", ""}), "5"},
-        {pos(Values("POI", "2", "50"), "1", "2", "3"), Row({"POI", "250", "1", "2", "3", "0"}),
-         "50"},
-        {Values("POI", "3", "20"), Row({"POI", "320"}), "20"},
-        {Values("POI", "5", "37"), Row({"POI", "500"}), "100"},
-        {pos(Values("POI", "6", "10"), "", "", "", "90.0"),
-         Row({"POI", "610", "0", "0", "0", "90.0"}), "10"},
-        {pos(Values("POI", "8", "1"), "-1", "2", "3"), Row({"POI", "801", "-1", "2", "3", "0"}),
-         "1"},
-        {pos(Values("LIN", "0", "100"), "1", "2", "3"), Row({"LIN", "000", "1", "2", "3", "0"}),
-         "100"},
-        {Values("LIN", "1", "30"), Row({"LIN", "130"}), "30"},
-        {pos(Values("LIN", "4", "40"), "1", "2", "", "45"),
-         Row({"LIN", "440", "1", "2", "0", "45"}), "40"},
-        {Values("PAL", "0", "19"), Row({"PAL", "019"}), "19"},
-        {Values("SEQ", "0", "14"), Row({"SEQ", "014"}), "14"},
-        {Values("SEQ", "2", "3"), Row({"SEQ", "203"}), "3"},
-        {Values("SEQ", "4", "100"), Row({"SEQ", "400"}), "100"},
-        {Values("SEQ", "4", "1"), Row({"SEQ", "401"}), "1"},
-        {jump(Values("SEQ", "6", "2"), "40"), Row({"SEQ", "602", "", "", "", "", "40"}), "2"},
-        {jump(Values("SEQ", "8", "0"), "25"), Row({"SEQ", "800", "", "", "", "", "25"}), "0"},
-        {jump(Values("SEQ", "900", "5"), "7"), Row({"SEQ", "905", "", "", "", "", "7"}), "5"},
-        {jump(Values("SEQ", "916", "0"), "8"), Row({"SEQ", "916", "", "", "", "", "8"}), "0"},
-        {Values("SEQ", "917", "0"), Row({"SEQ", "917"}), "0"},
-        {Values("END", "2", "100"), Row({"END", "200"}), "100"},
+        {Values("POI", "0", "5", "10.00", "20.00", "5.00"), {"POI", "005", "10.00", "20.00", "5.00", "0"}, "5"},
+        {Values("POI", "2", "50", "1", "2", "3"), {"POI", "250", "1", "2", "3", "0"}, "50"},
+        {Values("POI", "3", "20"), {"POI", "320"}, "20"},
+        {Values("POI", "5", "37"), {"POI", "500"}, "100"},
+        {Values("POI", "6", "10", "", "", "", "90.0"), {"POI", "610", "0", "0", "0", "90.0"}, "10"},
+        {Values("POI", "8", "1", "-1", "2", "3"), {"POI", "801", "-1", "2", "3", "0"}, "1"},
+        {Values("LIN", "0", "100", "1", "2", "3"), {"LIN", "000", "1", "2", "3", "0"}, "100"},
+        {Values("LIN", "1", "30"), {"LIN", "130"}, "30"},
+        {Values("LIN", "4", "40", "1", "2", "", "45"), {"LIN", "440", "1", "2", "0", "45"}, "40"},
+        {Values("PAL", "0", "19"), {"PAL", "019"}, "19"},
+        {Values("SEQ", "0", "14"), {"SEQ", "014"}, "14"},
+        {Values("SEQ", "2", "3"), {"SEQ", "203"}, "3"},
+        {Values("SEQ", "4", "100"), {"SEQ", "400"}, "100"},
+        {Values("SEQ", "4", "1"), {"SEQ", "401"}, "1"},
+        {Values("SEQ", "6", "2", "", "", "", "", "40"), {"SEQ", "602", "", "", "", "", "40"}, "2"},
+        {Values("SEQ", "8", "0", "", "", "", "", "25"), {"SEQ", "800", "", "", "", "", "25"}, "0"},
+        {Values("SEQ", "900", "5", "", "", "", "", "7"), {"SEQ", "905", "", "", "", "", "7"}, "5"},
+        {Values("SEQ", "916", "0", "", "", "", "", "8"), {"SEQ", "916", "", "", "", "", "8"}, "0"},
+        {Values("SEQ", "917", "0"), {"SEQ", "917"}, "0"},
+        {Values("END", "2", "100"), {"END", "200"}, "100"},
     };
+    // clang-format on
     for (auto& c : cases) {
+        SCOPED_TRACE(c.in.command + " " + c.in.code);
         c.in.comment = "note";
         c.row[FieldComment] = "note";
         StepTable t;
-        t[3] = Row({"X", "Y", "Z", "W", "V", "U", "T", "S"});  // overwritten completely
+        t[3] = {"X", "Y", "Z", "W", "V", "U", "T", "S"};  // overwritten completely
         WriteStep(t, 3, c.in, {});
-        EXPECT_EQ(t[3], c.row) << c.in.command << " " << c.in.code;
+        EXPECT_EQ(t[3], c.row);
         StepValues back = ReadStep(t, 3);
         EXPECT_EQ(back.command, c.in.command);
-        EXPECT_EQ(back.code, c.in.code) << c.in.command;
-        EXPECT_EQ(back.value, c.valueBack) << c.in.command << " " << c.in.code;
+        EXPECT_EQ(back.code, c.in.code);
+        EXPECT_EQ(back.value, c.valueBack);
         EXPECT_EQ(back.comment, "note");
     }
 }
 
 TEST(StepRules, ReadingDecodesStoredTexts) {
     StepTable t;
-    t[0] = Row({"poi", "000", "1", "2", "3", "0"});
-    t[1] = Row({"SEQ", "920", "", "", "", "", "5"});  // port 20 reads back as 0
-    t[2] = Row({"ABC", "x", "1"});
-    t[3] = Row({"SEQ", "016"});
+    t[0] = {"poi", "000", "1", "2", "3", "0"};
+    t[1] = {"SEQ", "920", "", "", "", "", "5"};  // port 20 reads back as 0
+    t[2] = {"ABC", "x", "1"};
+    t[3] = {"SEQ", "016"};
     StepValues v = ReadStep(t, 0);
     EXPECT_EQ(t[0][FieldCommand], "POI");  // upper-cased in the table
     EXPECT_EQ(v.code, "0");
@@ -110,21 +93,64 @@ TEST(StepRules, NormalisingTheValue) {
     EXPECT_EQ(NormaliseValue("100"), "00");
     EXPECT_EQ(NormaliseValue("42"), "42");
     StepTable t;
-    t[1] = Row({"END", "000"});
+    t[1] = {"END", "000"};
     const StepTable before = t;
     EXPECT_THROW(WriteStep(t, 1, Values("POI", "0", "abc"), {}), ConversionError);
     EXPECT_EQ(t, before);
 }
 
+// The files and the transfers separate fields with commas and steps with line ends: a comma, CR,
+// LF or NUL is refused outside the Comment, which takes the rest of its line and refuses only LF
+// and NUL. The message names the box or column.
+TEST(StepRules, FieldSeparatorsAreRefusedOutsideTheComment) {
+    struct Case {
+        int field;
+        const char* name;
+        std::string text;
+        const char* refusal;  // empty: accepted
+    };
+    // clang-format off
+    const Case cases[] = {
+        {FieldCommand, "Command", "POI,", "A comma cannot be inputted in Command"},
+        {FieldCommand, "Command", "PO,I", "A comma cannot be inputted in Command"},
+        {FieldOperation, "Rate(%)", " 050 ", ""},
+        {FieldX, "X", "12,5", "A comma cannot be inputted in X"},
+        {FieldX, "X", "12.5", ""},
+        {FieldY, "Y", "1\r2", "A line break cannot be inputted in Y"},
+        {FieldZ, "Z", "3\n", "A line break cannot be inputted in Z"},
+        {FieldR, "R", "9\r0", "A line break cannot be inputted in R"},
+        {FieldR, "R", std::string("4\0", 2), "A NUL character cannot be inputted in R"},
+        {FieldR, "Y3", "7,", "A comma cannot be inputted in Y3"},
+        {FieldJump, "Jump-to", "1,2", "A comma cannot be inputted in Jump-to"},
+        {FieldJump, "JUMP", "1\n2", "A line break cannot be inputted in JUMP"},
+        {FieldJump, "JUMP", "1\n", "A line break cannot be inputted in JUMP"},
+        {FieldComment, "Comment", "a,b,,c,", ""},
+        {FieldComment, "Comment", "left, right", ""},
+        {FieldComment, "Comment", "a,b, c", ""},
+        {FieldComment, "Comment", "last\r", ""},
+        {FieldComment, "Comment", "caf\xe9 \x80", ""},
+        {FieldComment, "Comment", "a\nb", "A line break cannot be inputted in Comment"},
+        {FieldComment, "Comment", "two\nlines", "A line break cannot be inputted in Comment"},
+        {FieldComment, "Comment", std::string("a\0b", 3), "A NUL character cannot be inputted in Comment"},
+        {FieldComment, "Comment", std::string("n\0l", 3), "A NUL character cannot be inputted in Comment"},
+        {FieldComment, "Comment", std::string("x\0", 2), "A NUL character cannot be inputted in Comment"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        EXPECT_EQ(RefusedFieldText(c.field, c.text, c.name), c.refusal)
+            << c.name << " " << ::testing::PrintToString(c.text);
+    }
+}
+
 TEST(StepRules, CirclePairsWriteTwoRows) {
-    StepValues c = Values("CIR", "0", "100");
-    c.x = "1", c.y = "2", c.z = "3", c.x2 = "4", c.y2 = "5", c.x3 = "6", c.y3 = "7";
+    StepValues c = Values("CIR", "0", "100", "1", "2", "3");
+    c.x2 = "4", c.y2 = "5", c.x3 = "6", c.y3 = "7";
     c.comment = "arc";
     StepTable t;
-    t[11] = Row({"POI", "000", "9", "9", "9", "0"});
+    t[11] = {"POI", "000", "9", "9", "9", "0"};
     WriteStep(t, 10, c, {});
-    EXPECT_EQ(t[10], Row({"CIR", "000", "1", "2", "3", "", "", "arc"}));
-    EXPECT_EQ(t[11], Row({"CIR", "000", "4", "5", "6", "7", "", "arc"}));
+    EXPECT_EQ(t[10], (StepRow{"CIR", "000", "1", "2", "3", "", "", "arc"}));
+    EXPECT_EQ(t[11], (StepRow{"CIR", "000", "4", "5", "6", "7", "", "arc"}));
     EXPECT_TRUE(IsSecondCircleRow(t, 11));
     EXPECT_FALSE(IsSecondCircleRow(t, 10));
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "step_rig.h"
+#include "steps/step_rules.h"
 
 namespace mivo {
 namespace {
@@ -11,9 +12,10 @@ namespace {
 using test::Message;
 using test::StepRig;
 
-void SetRow(StepTable& t, int s, std::vector<std::string> fields) {
-    for (std::size_t i = 0; i < fields.size(); ++i) t[s][static_cast<int>(i)] = fields[i];
-}
+using Rows = std::vector<std::pair<int, StepRow>>;
+
+const StepRow kCircleFirst{"CIR", "000", "10", "20", "5"};
+const StepRow kCircleSecond{"CIR", "000", "30", "40", "50", "60"};
 
 TEST(StepTransfer, EmptyTableSendsPdelForEveryStep) {
     StepRig rig;
@@ -35,22 +37,10 @@ TEST(StepTransfer, EmptyTableSendsPdelForEveryStep) {
     EXPECT_FALSE(rig.view.dataExchange);
 }
 
-TEST(StepTransfer, CircleSendsItsPartsAndUsesTwoSteps) {
-    StepRig rig;
-    rig.prompter.answers = {true};
-    StepTable table;
-    SetRow(table, 5, {"cir", "000", "10", "20", "5"});
-    SetRow(table, 6, {"CIR", "000", "30", "40", "50", "60"});
-    SetRow(table, 7, {"POI", "001", "1.5", "2", "3", "4"});
-    EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), "5", "7"), Outcome::Completed);
-    EXPECT_EQ(rig.sent(),
-              (std::vector<std::string>{"@?NO", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40",
-                                        "3=50,60", "@WRITE STEP 7,POI,001,1.5,2,3,4"}));
-    EXPECT_EQ(table[5][FieldCommand], "CIR");  // commands are upper-cased first
-}
-
-// Sending that ends before its completion: the messages shown and the commands sent.
-TEST(StepTransfer, SendEndings) {
+// Step send to its end, or to where it stops: the messages shown and the commands sent. The table
+// is upper-cased and otherwise left alone. A circle step whose two rows have been parted would
+// send garbage: it is refused before anything goes to the controller, naming the step.
+TEST(StepTransfer, SendCases) {
     struct Case {
         const char* name;
         std::string start, end;
@@ -61,10 +51,15 @@ TEST(StepTransfer, SendEndings) {
         Outcome outcome;
         std::vector<Message> messages;
         std::vector<std::string> sent;
+        Rows rows = {{5, kCircleFirst}, {6, kCircleSecond}};
     };
     const Message ask0{"ask", "Send to PGM0 will be executed.  OK?", "Step send"};
+    const Message completed{"notify", "Sending is completed", "Step send"};
     // clang-format off
+    const Rows kinds = {{0, {"SEQ", "200", "1", "2", "3", "4", "12", "a note"}}, {1, {"end", "000", "", "", "", "", "", ""}}, {2, {"JMP", "000"}}};
     const std::vector<Case> cases = {
+        {"circle sends its parts", "5", "7", 0, "", true, 0, Outcome::Completed, {ask0, completed}, {"@?NO", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60", "@WRITE STEP 7,POI,001,1.5,2,3,4"}, {{5, {"cir", "000", "10", "20", "5"}}, {6, kCircleSecond}, {7, {"POI", "001", "1.5", "2", "3", "4"}}}},
+        {"command kinds", "0", "3", 0, "", true, 0, Outcome::Failed, {ask0, {"notify", "Command type error No. 2", "Sending error"}}, {"@?NO", "@WRITE STEP 0,SEQ,200,12", "@WRITE STEP 1,END,000,,,,"}, kinds},
         {"start after end", "10", "5", 0, "", true, 0, Outcome::Failed, {{"notify", "Check sending range", "Range"}}, {"@?NO"}},
         {"plus sign", "+1", "5", 0, "", true, 0, Outcome::Failed, {{"notify", "+ cannot be inputted", "Range"}}, {"@?NO"}},
         {"minus sign", "-1", "5", 0, "", true, 0, Outcome::Failed, {{"notify", "- cannot be inputted", "Range"}}, {"@?NO"}},
@@ -77,6 +72,10 @@ TEST(StepTransfer, SendEndings) {
         {"circle refused with 07", "4", "6", 3, "07:Line error", true, 0, Outcome::Failed, {ask0, {"error", "07:Line error", "Error display"}, {"notify", "Error No. 5", "Sending error"}}, {"@?NO", "@PDEL 4", "@WRITE CIR 5,100", "@"}},
         {"circle last part refused", "5", "6", 5, "12:Bad data", true, 0, Outcome::Failed, {ask0, {"error", "12:Bad data", "Error display"}, {"notify", "Error No. 5", "Sending error"}}, {"@?NO", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60"}},
         {"program query refused", "0", "1", 1, "10:Command error", true, 0, Outcome::Failed, {{"error", "10:Command error", "Error display"}}, {"@?NO"}},
+        {"circle's first row alone", "0", "20", 0, "", true, 0, Outcome::Failed, {{"notify", "Circle step No. 12 lacks its second CIR row", "Sending error"}}, {}, {{12, kCircleFirst}, {13, {"POI", "000", "1", "2", "3", "0"}}}},
+        {"circle's second row moved away", "0", "20", 0, "", true, 0, Outcome::Failed, {{"notify", "Circle step No. 3 lacks its second CIR row", "Sending error"}}, {}, {{3, kCircleFirst}, {4, {}}, {5, kCircleSecond}}},
+        {"circle's first row at the last step", "990", "999", 0, "", true, 0, Outcome::Failed, {{"notify", "Circle step No. 999 lacks its second CIR row", "Sending error"}}, {}, {{999, kCircleFirst}}},
+        {"range starts on a circle's second row", "6", "9", 0, "", true, 0, Outcome::Failed, {{"notify", "Sending range starts inside circle step No. 5", "Range"}}, {}},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -87,61 +86,15 @@ TEST(StepTransfer, SendEndings) {
         rig.sim.faults.refuse.which = c.refuseAt;
         rig.sim.faults.refuseLine = c.refuseLine;
         StepTable table;
-        SetRow(table, 5, {"CIR", "000", "10", "20", "5"});
-        SetRow(table, 6, {"CIR", "000", "30", "40", "50", "60"});
-        const StepTable before = table;
+        for (const auto& [step, row] : c.rows) table[step] = row;
+        StepTable expected = table;
+        UpperCaseCommands(expected);
         EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), c.start, c.end), c.outcome);
         EXPECT_EQ(rig.prompter.messages, c.messages);
         EXPECT_EQ(rig.sent(), c.sent);
-        EXPECT_EQ(table, before);
-    }
-}
-
-// A circle step whose two rows have been parted would send garbage: the send is refused before
-// anything goes to the controller, naming the step.
-TEST(StepTransfer, PartedCirclePairIsRefusedBeforeAnythingIsSent) {
-    using Rows = std::vector<std::pair<int, std::vector<std::string>>>;
-    const std::vector<std::string> first{"CIR", "000", "10", "20", "5"};
-    const std::vector<std::string> second{"CIR", "000", "30", "40", "50", "60"};
-    struct Case {
-        const char* name;
-        std::string start, end;
-        Rows rows;
-        Message message;
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
-        {"first row alone", "0", "20", {{12, first}, {13, {"POI", "000", "1", "2", "3", "0"}}}, {"notify", "Circle step No. 12 lacks its second CIR row", "Sending error"}},
-        {"second row moved away", "0", "20", {{3, first}, {4, {}}, {5, second}}, {"notify", "Circle step No. 3 lacks its second CIR row", "Sending error"}},
-        {"first row at the last step", "990", "999", {{999, first}}, {"notify", "Circle step No. 999 lacks its second CIR row", "Sending error"}},
-        {"range starts on a second row", "6", "9", {{5, first}, {6, second}}, {"notify", "Sending range starts inside circle step No. 5", "Range"}},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        StepRig rig;
-        rig.prompter.answers = {true};
-        StepTable table;
-        for (const auto& [step, fields] : c.rows) SetRow(table, step, fields);
-        EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), c.start, c.end), Outcome::Failed);
-        EXPECT_EQ(rig.prompter.messages, std::vector<Message>{c.message});
-        EXPECT_TRUE(rig.sent().empty());
+        EXPECT_EQ(table, expected);
         EXPECT_FALSE(rig.view.cancelShown);
     }
-}
-
-TEST(StepTransfer, SendRulesOfCommandKinds) {
-    StepRig rig;
-    rig.prompter.answers = {true};
-    StepTable table;
-    SetRow(table, 0, {"SEQ", "200", "1", "2", "3", "4", "12", "a note"});
-    SetRow(table, 1, {"end", "000", "", "", "", "", "", ""});
-    SetRow(table, 2, {"JMP", "000"});
-    EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), "0", "3"), Outcome::Failed);
-    EXPECT_EQ(rig.sent(), (std::vector<std::string>{"@?NO", "@WRITE STEP 0,SEQ,200,12",
-                                                    "@WRITE STEP 1,END,000,,,,"}));
-    EXPECT_EQ(rig.prompter.messages.back(),
-              (Message{"notify", "Command type error No. 2", "Sending error"}));
 }
 
 TEST(StepTransfer, ProgramNumberFollowedBy07SendsAt) {
@@ -182,11 +135,11 @@ TEST(StepTransfer, ReceiveCases) {
     struct Case {
         const char* name;
         std::vector<std::string> replies;  // the controller's lines for "@READ STEP 9"
-        std::vector<std::string> row9, row10;
+        StepRow row9, row10;
         Outcome outcome;
         std::vector<std::string> messages;
     };
-    const std::vector<std::string> kept{"POI", "keep"};
+    const StepRow kept{"POI", "keep"};
     // clang-format off
     const std::vector<Case> cases = {
         {"empty step", {"NG", "57:No step data"}, {}, kept, Outcome::Completed, {"Is step received?", "Step receiving is completed"}},
@@ -211,16 +164,10 @@ TEST(StepTransfer, ReceiveCases) {
             for (const auto& l : c.replies) rig.sim.reply(l);
         });
         StepTable table;
-        SetRow(table, 9, kept);
-        SetRow(table, 10, kept);
-        StepTable expected = table;
-        expected[9].clear();
-        SetRow(expected, 9, c.row9);
-        expected[10].clear();
-        SetRow(expected, 10, c.row10);
+        table[9] = table[10] = kept;
         EXPECT_EQ(ReceiveSteps(rig.ctx, rig.steps(table), "9", "9"), c.outcome);
-        EXPECT_EQ(table[9], expected[9]);
-        EXPECT_EQ(table[10], expected[10]);
+        EXPECT_EQ(table[9], c.row9);
+        EXPECT_EQ(table[10], c.row10);
         EXPECT_EQ(rig.prompter.texts(), c.messages);
     }
 }

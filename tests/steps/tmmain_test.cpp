@@ -1,8 +1,12 @@
-// The step editor on real widgets: grid edits through the menus, undo and redo, files through
-// the FileChooser seam.
+// The step editor on real widgets: grid edits through the menus, keys and cells, undo and redo,
+// files through the FileChooser seam and the title naming them, the window and its tool bar.
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
+#include <QMenu>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
 #include <QUndoStack>
 
 #include "editor_fixture.h"
@@ -10,23 +14,43 @@
 namespace mivo::test {
 namespace {
 
-class StepEditor : public EditorFixture {};
+class StepEditor : public EditorFixture {
+  protected:
+    // Edits a cell in place as the user does: the grid's cell editor, then Return.
+    void editCell(int step, int column, const QString& text) {
+        const QModelIndex cell = grid()->model()->index(step, column);
+        // The cell editor of an edit before goes first.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        grid()->setCurrentIndex(cell);
+        grid()->edit(cell);
+        auto* cellEditor = grid()->viewport()->findChild<QLineEdit*>();
+        ASSERT_NE(cellEditor, nullptr);
+        cellEditor->setText(text);
+        QTest::keyClick(cellEditor, Qt::Key_Return);
+        QApplication::processEvents();  // the delegate commits queued
+    }
+};
 
-// The edit commands work on the grid's selection (a row or a block), through the menus and the
-// pop-up's shortcuts; the renumbering rules themselves are step_edit's.
-TEST_F(StepEditor, EditCommandsWorkOnTheSelection) {
+// The edit commands work on the grid's selection (a row or a block), through the menus, the
+// shortcuts, a cell and the command-entry dialog; each is one step of the undo history, and undo
+// and redo restore every state exactly. The renumbering rules are step_edit's.
+TEST_F(StepEditor, EditCommandsWorkOnTheSelectionAndUndoRestoresExactly) {
     setRow(3, {"SEQ", "800", "", "", "", "", "12", ""});
     setRow(10, {"POI", "000", "1", "2", "3", "0", "", "ten"});
     setRow(999, {"END", "000"});
-    StepTable expected = table();
-    expected[999].clear();  // pushed out by the insert, not brought back by the delete
+    std::vector<StepTable> states{table()};
+    auto recorded = [&] { states.push_back(table()); };
 
     selectSteps(10, 12);  // a block of three
     triggerMenu("Insert");
+    recorded();
     EXPECT_TRUE(editor->stepModified());
     EXPECT_EQ(table()[3][FieldJump], "15");
     EXPECT_EQ(grid()->model()->index(13, 8).data().toString(), "ten");
     triggerMenu("Delete");
+    recorded();
+    StepTable expected = states[0];
+    expected[999].clear();  // pushed out by the insert, not brought back by the delete
     EXPECT_EQ(table(), expected);
 
     selectSteps(10, 10);
@@ -40,131 +64,25 @@ TEST_F(StepEditor, EditCommandsWorkOnTheSelection) {
     EXPECT_EQ(table(), expected);
     selectSteps(10, 10);
     triggerMenu("Cut-off");
+    recorded();
     EXPECT_EQ(editor->fileLines(), (std::vector<std::string>{"POI,000,1,2,3,0,,ten,"}));
     EXPECT_TRUE(table()[10].empty());
-
-    // A bad JUMP stops the edit with the step named; nothing moves, nothing is recorded.
-    setRow(3, {"SEQ", "800", "", "", "", "", "x1", ""});
-    const StepTable before = table();
-    const int recorded = editor->undoStack().count();
-    prompter.messages.clear();
-    selectSteps(1, 1);
-    triggerMenu("Delete");
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].caption, "Delete");
-    EXPECT_NE(prompter.messages[0].text.find("'x1'"), std::string::npos);
-    EXPECT_EQ(table(), before);
-    EXPECT_EQ(editor->undoStack().count(), recorded);
-}
-
-// A circle step is one unit for every edit: Copy, Cut-off and Delete take both its rows; an
-// insert or a paste that would land between them is refused, naming the steps.
-TEST_F(StepEditor, EditsKeepTheTwoRowsOfACircleStepTogether) {
-    const StepRow first = [] {
-        StepRow r;
-        r.fields = {"CIR", "050", "1", "2", "3", "", "", "arc"};
-        return r;
-    }();
-    const StepRow second = [] {
-        StepRow r;
-        r.fields = {"CIR", "050", "4", "5", "6", "7", "", "arc"};
-        return r;
-    }();
-    const std::vector<std::string> pairLines = {"CIR,050,1,2,3,,,arc,", "CIR,050,4,5,6,7,,arc,"};
-    const char* const kParted = "Steps 5 and 6 are one circle step: they cannot be separated";
-    struct Case {
-        const char* command;
-        int first, last;
-        const char* refusedCaption;  // nullptr: done
-        int pairAt;                  // where the pair stands afterwards; -1: gone
-        int copyAt = -1;             // where a pasted copy of it stands
-        bool copied = false;         // the clipboard lines hold the whole pair
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
-        {"Insert", 6, 6, "Insert", 5},
-        {"Insert", 6, 8, "Insert", 5},
-        {"Insert", 5, 5, nullptr, 6},
-        {"Delete", 6, 6, nullptr, -1},
-        {"Delete", 4, 5, nullptr, -1},
-        {"Copy", 6, 6, nullptr, 5, -1, true},
-        {"Cut-off", 5, 5, nullptr, -1, -1, true},
-        {"Paste", 6, 6, "Paste", 5},
-        {"Paste", 6, 7, "Paste", 5},
-        {"Paste", 4, 5, "Paste", 5},
-        {"Paste", 12, 12, nullptr, 5, 12},
-        {"Paste", 5, 6, nullptr, 5, 5},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.command) + " " + std::to_string(c.first) + "-" +
-                     std::to_string(c.last));
-        table().clear();
-        table()[5] = first;
-        table()[6] = second;
-        setRow(7, {"POI", "000", "1", "2", "3", "0", "", "after"});
-        editor->stepsChanged(0, kStepCount - 1);
-        editor->fileLines() = pairLines;
-        const StepTable before = table();
-        prompter.messages.clear();
-        selectSteps(c.first, c.last);
-        triggerMenu(c.command);
-        if (c.refusedCaption) {
-            EXPECT_EQ(prompter.messages,
-                      (std::vector<Message>{{"notify", kParted, c.refusedCaption}}));
-            EXPECT_EQ(table(), before);
-            continue;
-        }
-        EXPECT_TRUE(prompter.messages.empty()) << prompter.messages.front().text;
-        if (c.copied) {
-            EXPECT_EQ(editor->fileLines(), pairLines);
-        }
-        int circleRows = 0;
-        for (int s = 0; s < kStepCount; ++s) circleRows += table()[s][FieldCommand] == "CIR";
-        EXPECT_EQ(circleRows, (c.pairAt >= 0) * 2 + (c.copyAt >= 0 && c.copyAt != c.pairAt) * 2);
-        if (c.pairAt >= 0) {
-            EXPECT_EQ(table()[c.pairAt], first);
-            EXPECT_EQ(table()[c.pairAt + 1], second);
-        }
-        if (c.copyAt >= 0) {
-            EXPECT_EQ(table()[c.copyAt], first);
-            EXPECT_EQ(table()[c.copyAt + 1], second);
-        }
-    }
-}
-
-TEST_F(StepEditor, UndoAndRedoRestoreExactly) {
-    setRow(0, {"POI", "000", "1", "2", "3", "0", "", "start"});
-    setRow(4, {"SEQ", "800", "", "", "", "", "6", ""});
-    std::vector<StepTable> states{table()};
-
     selectSteps(2, 2);
-    triggerMenu("Insert");
-    states.push_back(table());
-    // An in-place cell edit through the grid's editor.
-    const QModelIndex cell = grid()->model()->index(0, 8);
-    grid()->setCurrentIndex(cell);
-    grid()->edit(cell);
-    auto* cellEditor = grid()->viewport()->findChild<QLineEdit*>();
-    ASSERT_NE(cellEditor, nullptr);
-    cellEditor->setText("begin");
-    QTest::keyClick(cellEditor, Qt::Key_Return);
-    QApplication::processEvents();  // the delegate commits queued
+    triggerMenu("Paste");
+    recorded();
+    EXPECT_EQ(table()[2][FieldComment], "ten");
+    editCell(0, 8, "begin");
     ASSERT_EQ(table()[0][FieldComment], "begin");
-    states.push_back(table());
+    recorded();
     doubleClickStep(9);  // prepares the row ("000"): a step of its own
-    states.push_back(table());
+    recorded();
     choose("SENTAKU", "5:");
     pressOk();
-    states.push_back(table());
-    selectSteps(0, 0);
-    triggerMenu("Copy");
-    triggerMenu("Paste");
-    states.push_back(table());
+    recorded();
     prompter.answers = {false, true};  // not saved; "Is new program written?" Yes
     triggerMenu("New programming");
     EXPECT_FALSE(editor->stepModified());
-    states.push_back(table());
+    recorded();
 
     for (std::size_t i = states.size() - 1; i > 0; --i) {
         editor->setStepModified(false);
@@ -179,16 +97,71 @@ TEST_F(StepEditor, UndoAndRedoRestoreExactly) {
         EXPECT_EQ(table(), states[i]) << "redo to state " << i;
         EXPECT_TRUE(flags.isSet(DataKind::Step));
     }
-    // What the grid shows follows the table.
-    EXPECT_EQ(grid()->model()->index(0, 1).data().toString(), "");
+    EXPECT_EQ(grid()->model()->index(0, 1).data().toString(), "");  // the grid follows
+
+    // A bad JUMP stops the edit with the step named; nothing moves, nothing is recorded.
+    setRow(3, {"SEQ", "800", "", "", "", "", "x1", ""});
+    const StepTable before = table();
+    const int count = editor->undoStack().count();
+    prompter.messages.clear();
+    selectSteps(1, 1);
+    triggerMenu("Delete");
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].caption, "Delete");
+    EXPECT_NE(prompter.messages[0].text.find("'x1'"), std::string::npos);
+    EXPECT_EQ(table(), before);
+    EXPECT_EQ(editor->undoStack().count(), count);
 }
 
+// A circle step is one unit for the menus: an insert or a paste that would part it is refused,
+// naming both steps; Copy, Cut-off and Delete take both its rows. The rules are step_edit's.
+TEST_F(StepEditor, MenusKeepTheTwoRowsOfACircleStepTogether) {
+    setRow(5, {"CIR", "050", "1", "2", "3", "", "", "arc"});
+    setRow(6, {"CIR", "050", "4", "5", "6", "7", "", "arc"});
+    setRow(7, {"POI", "000", "1", "2", "3", "0", "", "after"});
+    const StepTable whole = table();
+    const std::vector<std::string> pair = {"CIR,050,1,2,3,,,arc,", "CIR,050,4,5,6,7,,arc,"};
+    struct Edit {
+        const char* command;
+        int first, last;
+    };
+    editor->fileLines() = pair;
+    for (const Edit& e : {Edit{"Insert", 6, 8}, Edit{"Paste", 6, 6}, Edit{"Paste", 4, 5}}) {
+        SCOPED_TRACE(e.command + std::to_string(e.first));
+        prompter.messages.clear();
+        selectSteps(e.first, e.last);
+        triggerMenu(e.command);
+        EXPECT_EQ(prompter.messages,
+                  (std::vector<Message>{
+                      {"notify", "Steps 5 and 6 are one circle step: they cannot be separated",
+                       e.command}}));
+        EXPECT_EQ(table(), whole);
+    }
+    StepTable afterPair;  // the pair gone, the step after it moved up
+    afterPair[5] = whole[7];
+    for (const Edit& e : {Edit{"Copy", 6, 6}, Edit{"Cut-off", 5, 5}, Edit{"Delete", 6, 6}}) {
+        SCOPED_TRACE(e.command);
+        table() = whole;
+        editor->stepsChanged(0, kStepCount - 1);
+        editor->fileLines().clear();
+        selectSteps(e.first, e.last);
+        triggerMenu(e.command);
+        EXPECT_EQ(table(), e.command == std::string("Copy") ? whole : afterPair);
+        EXPECT_EQ(editor->fileLines(),
+                  e.command == std::string("Delete") ? std::vector<std::string>{} : pair);
+    }
+}
+
+// Save and open through the file dialogs, the title naming the file and " *" while modified.
 TEST_F(StepEditor, SaveAndOpenThroughTheFileDialogs) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
+    const QString title = "MIVO Editor [Main-Step]";
+    EXPECT_EQ(editor->windowTitle(), title);
     setRow(0, {"POI", "050", "10.00", "20.00", "5.00", "0", "", "a,b"});
     setRow(999, {"END", "000"});
     editor->setStepModified(true);
+    EXPECT_EQ(editor->windowTitle(), title + " *");
     const StepTable saved = table();
 
     chooser.name = dir.filePath("prog");
@@ -201,14 +174,14 @@ TEST_F(StepEditor, SaveAndOpenThroughTheFileDialogs) {
     EXPECT_TRUE(QFile::exists(dir.filePath("prog.stp")));
     EXPECT_FALSE(editor->stepModified());
     EXPECT_EQ(prompter.messages.back(), (Message{"notify", "Saved", "Save"}));
+    EXPECT_EQ(editor->windowTitle(), title + " - prog.stp");
 
     // Opening while modified asks first; No goes straight to the dialog.
     selectSteps(0, 0);
     triggerMenu("Insert");  // a change to undo, which the opened file makes meaningless
-    ASSERT_GT(editor->undoStack().count(), 0);
+    EXPECT_EQ(editor->windowTitle(), title + " - prog.stp *");
     prompter.messages.clear();
     prompter.answers = {false};
-    chooser.name = dir.filePath("prog");
     triggerMenu("Open");
     EXPECT_EQ(prompter.messages,
               (std::vector<Message>{{"ask", "Is step data saved?", "Step contents"},
@@ -217,13 +190,15 @@ TEST_F(StepEditor, SaveAndOpenThroughTheFileDialogs) {
     EXPECT_FALSE(editor->stepModified());
     EXPECT_EQ(editor->undoStack().count(), 0);
     EXPECT_EQ(grid()->model()->index(0, 8).data().toString(), "a,b");
+    EXPECT_EQ(editor->windowTitle(), title + " - prog.stp");
 
-    // A file that cannot be read leaves the table and StepModified as they were.
-    editor->setStepModified(true);
+    // A file that cannot be read leaves the table, StepModified and the title as they were.
+    QTest::keyClick(grid(), Qt::Key_Down);  // a key in the grid counts as a change
     chooser.name = dir.filePath("missing.stp");
     triggerMenu("Open");
     EXPECT_TRUE(editor->stepModified());
     EXPECT_EQ(table(), saved);
+    EXPECT_EQ(editor->windowTitle(), title + " - prog.stp *");
 
     // The start screen's save: written, StepModified kept.
     chooser.name = dir.filePath("closing.csv");
@@ -231,69 +206,42 @@ TEST_F(StepEditor, SaveAndOpenThroughTheFileDialogs) {
     flags.runSaver(DataKind::Step);
     EXPECT_TRUE(QFile::exists(dir.filePath("closing.csv")));
     EXPECT_TRUE(editor->stepModified());
+
+    prompter.answers = {false, true};  // not saved; "Is new program written?" Yes
+    triggerMenu("New programming");
+    EXPECT_EQ(editor->windowTitle(), title);
 }
 
-TEST_F(StepEditor, CellEditsRefuseWhatWindows1252CannotHold) {
-    const QModelIndex cell = grid()->model()->index(2, 8);
-    grid()->setCurrentIndex(cell);
-    grid()->edit(cell);
-    auto* cellEditor = grid()->viewport()->findChild<QLineEdit*>();
-    ASSERT_NE(cellEditor, nullptr);
-    cellEditor->setText(QString::fromUtf8("ok \xE2\x98\x83"));  // a snowman
-    QTest::keyClick(cellEditor, Qt::Key_Return);
-    QApplication::processEvents();  // the delegate commits queued
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0].caption, "Input");
-    EXPECT_NE(prompter.messages[0].text.find("U+2603"), std::string::npos);
-    EXPECT_EQ(table()[2][FieldComment], "");
-    EXPECT_EQ(editor->undoStack().count(), 0);
-
-    // Windows-1252 letters are stored as their bytes and shown back as typed.
-    EXPECT_TRUE(grid()->model()->setData(cell, QString::fromUtf8("\xE2\x82\xAC \xC3\xBC")));
-    EXPECT_EQ(table()[2][FieldComment], "\x80 \xFC");
-    EXPECT_EQ(cell.data().toString(), QString::fromUtf8("\xE2\x82\xAC \xC3\xBC"));
-}
-
-// Typed or pasted into a cell: a comma, line break or NUL outside the comment is refused and
-// the cell keeps its text; the comment keeps its commas.
-TEST_F(StepEditor, CellEditsRefuseFieldSeparatorsOutsideTheComment) {
+// Typed or pasted into a cell: what Windows-1252 cannot hold, or a field separator outside the
+// Comment (the rule is step_rules'), is refused under the column's name and the cell keeps its
+// text; the rest is stored as its bytes and shown back as typed.
+TEST_F(StepEditor, CellEditsRefuseWhatTheirFieldCannotHold) {
     struct Case {
         int column;
         QString text;
-        const char* message;  // nullptr: taken
+        std::string stored;
+        const char* refusal;  // nullptr: taken
     };
     const Case cases[] = {
-        {3, "12,5", "A comma cannot be inputted in X"},
-        {7, "1\n2", "A line break cannot be inputted in JUMP"},
-        {1, "POI,", "A comma cannot be inputted in Command"},
-        {8, QString("x") + QChar(0), "A NUL character cannot be inputted in Comment"},
-        {8, "left, right", nullptr},
+        {8, QString::fromUtf8("ok \xE2\x98\x83"), "old",
+         "The character U+2603 cannot be stored (Windows-1252)."},  // a snowman
+        {3, "12,5", "1", "A comma cannot be inputted in X"},
+        {8, "left, right", "left, right", nullptr},
+        {8, QString::fromUtf8("\xE2\x82\xAC \xC3\xBC"), "\x80 \xFC", nullptr},
     };
     setRow(4, {"POI", "000", "1", "2", "3", "0", "", "old"});
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.column);
-        const StepRow before = table()[4];
+        SCOPED_TRACE(c.text.toStdString());
+        const int count = editor->undoStack().count();
         prompter.messages.clear();
-        const QModelIndex cell = grid()->model()->index(4, c.column);
-        const QString shown = cell.data().toString();
-        // The cell editor of the case before goes first.
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        grid()->setCurrentIndex(cell);
-        grid()->edit(cell);
-        auto* cellEditor = grid()->viewport()->findChild<QLineEdit*>();
-        ASSERT_NE(cellEditor, nullptr);
-        cellEditor->setText(c.text);
-        QTest::keyClick(cellEditor, Qt::Key_Return);
-        QApplication::processEvents();  // the delegate commits queued
-        if (!c.message) {
-            EXPECT_TRUE(prompter.messages.empty());
-            EXPECT_EQ(table()[4][c.column - 1], c.text.toStdString());
-            continue;
-        }
-        ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0], (Message{"notify", c.message, "Input"}));
-        EXPECT_EQ(table()[4], before);
-        EXPECT_EQ(cell.data().toString(), shown);
+        editCell(4, c.column, c.text);
+        EXPECT_EQ(prompter.messages,
+                  (c.refusal ? std::vector<Message>{{"notify", c.refusal, "Input"}}
+                             : std::vector<Message>{}));
+        EXPECT_EQ(table()[4][c.column - 1], c.stored);
+        EXPECT_EQ(grid()->model()->index(4, c.column).data().toString(),
+                  c.refusal ? QString::fromStdString(c.stored) : c.text);
+        EXPECT_EQ(editor->undoStack().count(), count + (c.refusal ? 0 : 1));
     }
 }
 
@@ -307,6 +255,76 @@ TEST_F(StepEditor, ClicksAndKeysInTheGrid) {
     QTest::keyClick(grid(), Qt::Key_Down);
     EXPECT_TRUE(editor->stepModified());
     EXPECT_TRUE(flags.isSet(DataKind::Step));
+}
+
+TEST_F(StepEditor, KeyboardReachesTheCommands) {
+    // The file commands by their usual keys.
+    QTest::keyClick(editor.get(), Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(editor.get(), Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(editor.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Data will be saved.  OK?", "Is new program written?"}));
+    EXPECT_EQ(chooser.calls, 1);
+
+    // A menu's mnemonic opens it and types nothing into the range box that has the focus.
+    auto* jaku = editor->findChild<QLineEdit*>("jaku");
+    jaku->setFocus();
+    QTest::keyClick(jaku, Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(jaku->text(), "0");
+    QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(open, nullptr);
+    EXPECT_EQ(open->title().remove('&'), "Communication");
+    open->close();
+
+    // Enter on a row opens the command-entry dialog for it, Enter in the comment confirms, and
+    // the next row is current.
+    grid()->setFocus();
+    grid()->setCurrentIndex(grid()->model()->index(5, 1));
+    QTest::keyClick(grid(), Qt::Key_Return);
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->step(), 5);
+    choose("comandolistPOI", "3:");
+    QTest::keyClicks(child<QLineEdit>("comento"), "hello");
+    QTest::keyClick(child<QLineEdit>("comento"), Qt::Key_Return);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(editor->isEnabled());
+    EXPECT_EQ(table()[5], (StepRow{"POI", "300", "", "", "", "", "", "hello"}));
+    EXPECT_EQ(grid()->currentIndex().row(), 6);
+}
+
+// The window opens at its written size, which is also its least; the grid and its Comment column
+// take what the user gives it. Every tool-bar button fits and shows a picture whatever the
+// desktop's icon theme holds, keeping its hint; a one-word hint stands beside its picture.
+TEST_F(StepEditor, WindowGrowsAndItsToolBarShowsPictures) {
+    QApplication::processEvents();
+    auto* bar = editor->findChild<QToolBar*>("ToolBar1");
+    ASSERT_NE(bar, nullptr);
+    int buttons = 0;
+    for (QAction* a : bar->actions()) {
+        QWidget* w = bar->widgetForAction(a);
+        if (!w) continue;
+        SCOPED_TRACE(a->toolTip().toStdString());
+        EXPECT_TRUE(w->isVisible());  // it fits
+        auto* button = qobject_cast<QToolButton*>(w);
+        if (!button) continue;  // the line switch
+        ++buttons;
+        EXPECT_FALSE(a->icon().pixmap(24, 24).isNull());
+        EXPECT_EQ(button->toolButtonStyle(), a->toolTip().contains(' ')
+                                                 ? Qt::ToolButtonIconOnly
+                                                 : Qt::ToolButtonTextBesideIcon);
+    }
+    EXPECT_EQ(buttons, 13);
+
+    EXPECT_EQ(editor->size(), QSize(636, 488));
+    QHeaderView* header = grid()->horizontalHeader();
+    const int xWidth = header->sectionSize(3);
+    editor->resize(1000, 700);
+    QApplication::processEvents();
+    EXPECT_GT(grid()->height(), 500);
+    EXPECT_EQ(header->sectionSize(3), xWidth);
+    EXPECT_EQ(header->sectionPosition(8) + header->sectionSize(8), grid()->viewport()->width());
+    editor->resize(300, 200);
+    EXPECT_EQ(editor->size(), QSize(636, 488));
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ class RecordingDirectView : public DirectView {
     }
     void setField(DirectField f, const std::string& text) override { fields[f] = text; }
     void showLine(bool online) override { lineShown = online ? "Online" : "Offline"; }
-    void showMonitoring(bool on) override { monitorButton = on ? "End monitor" : "Start monitor"; }
+    void showMonitoring(bool) override {}
     bool screenVisible() const override { return visible; }
     void resetStepEditor() override { ++stepEditorResets; }
 
@@ -69,7 +69,6 @@ class RecordingDirectView : public DirectView {
     std::map<DirectField, std::string> fields;
     std::vector<Entry> entries;
     std::string lineShown = "Online";
-    std::string monitorButton = "Start monitor";
     bool visible = true;
     int stepEditorResets = 0;
 };

@@ -12,7 +12,7 @@ class RecordingView : public TransferView {
   public:
     int cancelAfterProgress = -1;  // raise CancelRequested after this many setProgress calls
     std::string label, button;
-    bool cancelShown = false, progressShown = false, dataExchange = false;
+    bool cancelShown = false, dataExchange = false;
     int maximum = -1, position = -1, progressCalls = 0;
 
     void setCancelTexts(const std::string& l, const std::string& b) override {
@@ -23,7 +23,6 @@ class RecordingView : public TransferView {
     void hideCancel() override { cancelShown = false; }
     void setDataExchange(bool on) override { dataExchange = on; }
     void showProgress(int max) override {
-        progressShown = true;
         maximum = max;
         position = 0;
     }
@@ -31,7 +30,7 @@ class RecordingView : public TransferView {
         position = p;
         if (++progressCalls == cancelAfterProgress) cancel_ = true;
     }
-    void hideProgress() override { progressShown = false; }
+    void hideProgress() override {}
     bool cancelRequested() const override { return cancel_; }
     void setCancelRequested(bool on) override { cancel_ = on; }
 

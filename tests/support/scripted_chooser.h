@@ -11,13 +11,10 @@ struct ScriptedChooser : FileChooser {
     QString name;
     int filter = 1;
     int calls = 0;
-    QStringList filters;  // the filter list of the last dialog
-    bool chooseSave(QWidget*, const QStringList& given, QString& n, int& f) override {
-        filters = given;
+    bool chooseSave(QWidget*, const QStringList&, QString& n, int& f) override {
         return answer(n, f);
     }
-    bool chooseOpen(QWidget*, const QStringList& given, QString& n, int& f) override {
-        filters = given;
+    bool chooseOpen(QWidget*, const QStringList&, QString& n, int& f) override {
         return answer(n, f);
     }
     bool answer(QString& n, int& f) {
