@@ -27,7 +27,10 @@ namespace {
 // arguments set, and the filled position and step fields printed at the end.
 class ConsoleDirectView : public DirectView {
   public:
-    void append(const std::string& line) override { std::cout << line << std::endl; }
+    // A reply is shown as it came, but no control byte from the line reaches the terminal.
+    void append(const std::string& line) override {
+        std::cout << EscapeControlBytes(line) << std::endl;
+    }
     void enable(EnableSet, bool) override {}
     std::string field(DirectField f) const override {
         const auto it = fields_.find(f);
@@ -174,14 +177,14 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         QObject::connect(&link, &TBuff::traffic, [&log](bool, bool sent, const QByteArray& line) {
             *log << (sent ? "> " : "< ") << line.toStdString() << '\n';
         });
-    if (!link.goDirectOnline()) return kExitFailed;
 
     ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));
     QueryTimeLimit transfer(link, timeoutMs);
     DirectSession session(link.directChannel(), prompter, transfer, view);
 
-    // Ctrl+C or SIGTERM: a motion is stopped with "@STOP" once and then ends; anything else,
-    // or a second signal, ends the wait under way.
+    // Ctrl+C, SIGTERM or SIGHUP: a motion is stopped with "@STOP" once; then nothing more is
+    // sent and the command ends at once. Watched from before the line opens, so that no signal
+    // kills the program with the port left open.
     bool stopped = false;
     std::unique_ptr<QSocketNotifier> stopNotifier;
     if (const int fd = StopSignalDescriptor(); fd >= 0) {
@@ -189,16 +192,16 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, [&, fd] {
             char c = 0;
             [[maybe_unused]] const ssize_t n = ::read(fd, &c, 1);
-            const bool first = !stopped;
+            if (stopped) return;
             stopped = true;
-            if (first && command->motion && session.cyclesRunning() > 0)
-                StopPanel(session);
-            else
-                link.abortWaits();
+            if (command->motion && session.cyclesRunning() > 0) StopPanel(session);
+            link.halt();
         });
     }
+    if (!link.goDirectOnline()) return kExitFailed;
 
-    const Outcome outcome = command->run(session);
+    const Outcome outcome = stopped ? Outcome::Failed : command->run(session);
+    QCoreApplication::processEvents();  // a signal that came during a question counts too
     view.printFilled();
     link.deliverPendingMessages();
     link.goDirectOffline();
@@ -206,7 +209,10 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return kExitFailed;
     }
-    return outcome == Outcome::Completed ? kExitCompleted : kExitFailed;
+    if (outcome == Outcome::Completed) return kExitCompleted;
+    if (outcome != Outcome::Declined)
+        std::cerr << "mivo: direct " << command->word << " did not complete\n";
+    return kExitFailed;
 }
 
 }  // namespace mivo

@@ -22,6 +22,7 @@
 #include "link/tbuff.h"
 #include "procedures/controller_records.h"
 #include "procedures/prompter.h"
+#include "procedures/reply_rules.h"
 #include "steps/step_files.h"
 #include "steps/step_transfer.h"
 
@@ -30,6 +31,8 @@ namespace mivo {
 namespace {
 
 // The port's main channel with a time limit on every wait and an optional log of every line.
+// A wait that ends without a reply (the limit ran out, an empty line) is said on standard error
+// with the command it answers, so that no failure goes without a word.
 class ConsoleChannel : public Channel {
   public:
     ConsoleChannel(TBuff& link, int timeoutMs, std::ostream* log)
@@ -37,6 +40,7 @@ class ConsoleChannel : public Channel {
 
     std::string request(const std::string& command) override {
         if (log_ && !command.empty() && command != "CEND") *log_ << "> " << command << '\n';
+        if (!command.empty()) command_ = command;
         return timed([&] { return inner_.request(command); }, !command.empty());
     }
     std::string next() override {
@@ -58,7 +62,11 @@ class ConsoleChannel : public Channel {
         timer.start(timeoutMs_);
         std::string line = wait();
         timer.stop();
-        if (expired && line.empty()) std::cerr << "No reply from the controller\n";
+        if (line.empty() && !link_.halted()) {
+            std::cerr << "No reply from the controller to " << ReadableErrorLine(command_);
+            if (expired) std::cerr << " within " << timeoutMs_ / 1000.0 << " s";
+            std::cerr << '\n';
+        }
         if (log_) *log_ << "< " << line << '\n';
         return line;
     }
@@ -67,6 +75,7 @@ class ConsoleChannel : public Channel {
     Channel& inner_;
     int timeoutMs_;
     std::ostream* log_;
+    std::string command_;  // the last command sent, which the replies answer
 };
 
 int Usage(const std::string& problem) {
@@ -141,9 +150,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
             std::cerr << caption << ": " << text << '\n';
             if (!detail.empty()) std::cerr << "  " << detail << '\n';
         });
-    if (!link.goOnline()) return kExitFailed;
-    // Ctrl+C or SIGTERM ends the wait under way; the procedure stops there and the port is
-    // closed in order, so the line's settings are given back.
+    // Ctrl+C, SIGTERM or SIGHUP: nothing more is sent, the wait under way ends; the procedure
+    // stops there and the port is closed in order, so the line's settings are given back.
     bool stopped = false;
     std::unique_ptr<QSocketNotifier> stopNotifier;
     if (const int stop = StopSignalDescriptor(); stop >= 0) {
@@ -152,44 +160,53 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
             stopNotifier->setEnabled(false);
             stopped = true;
             view.setCancelRequested(true);
-            link.abortWaits();
+            link.halt();
         });
     }
+
+    if (!link.goOnline()) return kExitFailed;
 
     ConsoleChannel channel(link, timeoutMs, log.get());
     std::vector<std::string> replies;
     ProcedureContext ctx{channel, prompter, view, replies};
     const StepTarget target{table};
-    int status = kExitFailed;
-    if (steps && words[1] == "send") {
-        if (SendSteps(ctx, target, start, end) == Outcome::Completed) status = kExitCompleted;
-    } else if (steps) {
-        if (ReceiveSteps(ctx, target, start, end) == Outcome::Completed &&
-            SaveStepFile(table, words[2], SaveFilterForPath(words[2]), prompter))
-            status = kExitCompleted;
-    } else if (params) {
-        status = paramsCommand.run(ctx, std::cout);
-    } else if (memory) {
-        status = memoryCommand.run(ctx);
-    } else if (version) {
-        const Versions v = QueryVersions(ctx);
-        static const char* const kCaptions[] = {
-            "Main Ver. : ", "Xsub Ver. : ", "Ysub Ver. : ", "Zsub Ver. : ", "Rsub Ver. : "};
-        if (v.outcome == Outcome::Completed) {
+    const auto run = [&]() -> int {
+        if (steps && words[1] == "send")
+            return SendSteps(ctx, target, start, end) == Outcome::Completed ? kExitCompleted
+                                                                            : kExitFailed;
+        if (steps)
+            return ReceiveSteps(ctx, target, start, end) == Outcome::Completed &&
+                           SaveStepFile(table, words[2], SaveFilterForPath(words[2]), prompter)
+                       ? kExitCompleted
+                       : kExitFailed;
+        if (params) return paramsCommand.run(ctx, std::cout);
+        if (memory) return memoryCommand.run(ctx);
+        if (version) {
+            const Versions v = QueryVersions(ctx);
+            static const char* const kCaptions[] = {
+                "Main Ver. : ", "Xsub Ver. : ", "Ysub Ver. : ", "Zsub Ver. : ", "Rsub Ver. : "};
+            if (v.outcome != Outcome::Completed) return kExitFailed;
             for (std::size_t i = 0; i < v.values.size(); ++i)
                 std::cout << kCaptions[i] << v.values[i] << '\n';
-            status = kExitCompleted;
+            return kExitCompleted;
         }
-    } else {
         const ErrorRecord r = QueryErrorRecord(ctx);
         for (const auto& line : r.lines) std::cout << line << '\n';
-        if (r.outcome == Outcome::Completed) status = kExitCompleted;
-    }
+        return r.outcome == Outcome::Completed ? kExitCompleted : kExitFailed;
+    };
+    const int status = stopped ? kExitFailed : run();
+    QCoreApplication::processEvents();  // a signal that came during a question counts too
     link.deliverPendingMessages();
     link.goOffline();
     if (stopped) {
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return kExitFailed;
+    }
+    if (status == kExitFailed && !prompter.declined()) {
+        // Whatever was said above (on either stream), the end is said where scripts look.
+        std::string command;
+        for (const auto& w : words) command += (command.empty() ? "" : " ") + w;
+        std::cerr << "mivo: " << ReadableErrorLine(command) << " did not complete\n";
     }
     return ReportDeclined(status, prompter, std::cerr);
 }

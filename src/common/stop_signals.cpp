@@ -25,6 +25,7 @@ int StopSignalDescriptor() {
     // No SA_RESTART: a blocking read of an answer returns, so a question does not hold the stop.
     ::sigaction(SIGINT, &sa, nullptr);
     ::sigaction(SIGTERM, &sa, nullptr);
+    ::sigaction(SIGHUP, &sa, nullptr);
     return pipeEnds[0];
 }
 

@@ -162,15 +162,21 @@ void ShowReplyError(DirectCycle& cycle, const std::string& reply) {
     ShowRefusal(cycle.session().context(), reply);
 }
 
-QueryReply Query(DirectCycle& cycle, const std::string& command, bool offlineOnLoss) {
+QueryReply Query(DirectCycle& cycle, const std::string& command, ValueShape shape,
+                 bool offlineOnLoss) {
     const std::string reply = cycle.query(command);
     if (const auto o = cycle.cut(offlineOnLoss)) return {*o, {}};
     if (ReplyClass(reply) != ReplyCode::Data) {
         ShowReplyError(cycle, reply);
         return {Outcome::Failed, {}};
     }
+    if (!FitsShape(reply, shape)) {
+        ShowUnfitReply(cycle.session().context(), command, reply);
+        return {Outcome::Failed, {}};
+    }
     cycle.next();  // the trailing line
-    return {cycle.session().motorStopped() ? Outcome::Interrupted : Outcome::Completed, reply};
+    if (const auto o = cycle.cut(offlineOnLoss)) return {*o, {}};
+    return {Outcome::Completed, reply};
 }
 
 Outcome ExpectOk(DirectCycle& cycle, const std::string& reply, bool offlineOnLoss) {
@@ -185,11 +191,17 @@ Outcome ReadPositions(DirectCycle& cycle) {
                                           DirectField::Zposi, DirectField::Rposi};
     DirectSession& s = cycle.session();
     for (int n = 1; n <= 4; ++n) {
-        const std::string reply = cycle.query("@?POS " + std::to_string(n));
+        const std::string command = "@?POS " + std::to_string(n);
+        const std::string reply = cycle.query(command);
         if (const auto o = cycle.cut(true)) return *o;
         if (ReplyClass(reply) != ReplyCode::Data) return Outcome::Failed;
-        s.view().setField(kFields[n - 1], reply);
+        if (!FitsShape(reply, ValueShape::Number)) {
+            ShowUnfitReply(s.context(), command, reply);
+            return Outcome::Failed;
+        }
         cycle.next();
+        if (const auto o = cycle.cut(true)) return *o;
+        s.view().setField(kFields[n - 1], reply);
     }
     return Outcome::Completed;
 }

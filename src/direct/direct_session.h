@@ -15,6 +15,7 @@
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
 #include "procedures/prompter.h"
+#include "procedures/reply_rules.h"
 #include "procedures/transfer_view.h"
 
 namespace mivo {
@@ -127,19 +128,22 @@ class DirectCycle {
 // line follows: it is read, appended, and is what the dialog shows.
 void ShowReplyError(DirectCycle& cycle, const std::string& reply);
 
-// A query answered by a data value and a trailing line: the value, or how the command stops.
+// A query answered by a data value of `shape` and a trailing line: the value, or how the
+// command stops. A value that does not fit, or comes without its trailing line, is no value.
 struct QueryReply {
     Outcome outcome = Outcome::Failed;  // Completed with a value
     std::string value;
 };
-QueryReply Query(DirectCycle& cycle, const std::string& command, bool offlineOnLoss = false);
+QueryReply Query(DirectCycle& cycle, const std::string& command, ValueShape shape,
+                 bool offlineOnLoss = false);
 
 // A command answered "OK"; another class goes to ShowReplyError.
 Outcome ExpectOk(DirectCycle& cycle, const std::string& reply, bool offlineOnLoss = false);
 
 // "@?POS 1" to "@?POS 4" into Xposi, Yposi, Zposi, Rposi. A motor-stop request ends the
 // reading (Interrupted), an empty reply runs the offline routine (Failed, the cycle ends at
-// once), a reply that is no data value ends it (Failed).
+// once), a reply that is no data value ends it (Failed), one that is no number or comes
+// without its trailing line too, with a notice.
 Outcome ReadPositions(DirectCycle& cycle);
 
 // The origin check: "@?ORG"; unless the robot has returned to origin, "Return to origin?" and

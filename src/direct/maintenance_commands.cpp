@@ -21,12 +21,12 @@ Outcome Confirmed(DirectSession& s, const char* question, const char* caption,
     return ExpectOk(c, reply);
 }
 
-// A query answered with a data value; `into` receives it.
-Outcome Asked(DirectSession& s, const std::string& command,
+// A query answered with a data value of `shape`; `into` receives it.
+Outcome Asked(DirectSession& s, const std::string& command, ValueShape shape,
               std::optional<DirectField> into = std::nullopt) {
     DirectCycle c(s);
     c.start();
-    const QueryReply r = Query(c, command);
+    const QueryReply r = Query(c, command, shape);
     if (r.outcome == Outcome::Completed && into) s.view().setField(*into, r.value);
     return r.outcome;
 }
@@ -75,29 +75,31 @@ Outcome InitErrors(DirectSession& s) {
     return Confirmed(s, "Error record will be deleted.  OK?", "Error record delete", "@INIT ERR");
 }
 
-Outcome QueryStepNo(DirectSession& s) { return Asked(s, "@?SNO", DirectField::Step); }
+Outcome QueryStepNo(DirectSession& s) {
+    return Asked(s, "@?SNO", ValueShape::StepNumber, DirectField::Step);
+}
 
-Outcome QueryProgramNumber(DirectSession& s) { return Asked(s, "@?NO"); }
+Outcome QueryProgramNumber(DirectSession& s) { return Asked(s, "@?NO", ValueShape::Digit); }
 
 Outcome QueryPositions(DirectSession& s) {
     DirectCycle c(s);
     c.start();
-    const QueryReply r = Query(c, "@?POS 0");
+    const QueryReply r = Query(c, "@?POS 0", ValueShape::Numbers);
     if (r.outcome != Outcome::Completed) return r.outcome;
     return ReadPositions(c);
 }
 
-Outcome QueryOrigin(DirectSession& s) { return Asked(s, "@?ORG"); }
+Outcome QueryOrigin(DirectSession& s) { return Asked(s, "@?ORG", ValueShape::Digit); }
 
 Outcome QueryCounter(DirectSession& s) {
-    return Asked(s, "@?C " + s.view().field(DirectField::RCTX));
+    return Asked(s, "@?C " + s.view().field(DirectField::RCTX), ValueShape::Numbers);
 }
 
 Outcome QueryRelease(DirectSession& s) {
     DirectCycle c(s);
     if (!c.confirm("Is release No. acquired?", "Release No.")) return Outcome::Declined;
     c.start();
-    return Query(c, "@?REL").outcome;
+    return Query(c, "@?REL", ValueShape::Word).outcome;
 }
 
 Outcome MemoryCheck(DirectSession& s) {

@@ -71,6 +71,7 @@ struct TBuff::Impl {
     bool mainOnline = false;    // PortReady
     bool directOnline = false;  // DirectPortReady
     bool cancelRequested = false;
+    bool halted = false;
 
     QTimer* drainTimer = nullptr;  // set while a drain runs
     QEventLoop* drainLoop = nullptr;
@@ -104,9 +105,15 @@ struct TBuff::Impl {
         }
         waits.receive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                       now);
+        reportDropped(waits.takeDropped());
         if (waits.empty()) idleMonitor(waits.takeUnclaimed());
         // Queued: a handler may close the port, which must not happen inside its own signal.
         QMetaObject::invokeMethod(q, &TBuff::received, Qt::QueuedConnection);
+    }
+
+    void reportDropped(const std::string& bytes) {
+        if (!bytes.empty())
+            emit q->discarded(QByteArray(bytes.data(), static_cast<int>(bytes.size())));
     }
 
     // While on line and idle, input is read and discarded; a run of equal bytes means a
@@ -190,6 +197,16 @@ struct TBuff::Impl {
         port.close();
         waits.discard();
         if (drainLoop) drainLoop->quit();
+        halted = false;
+    }
+
+    // A drain under way ends: a request made inside it (STOP pressed while a command drains)
+    // must see its reply, which the drain would swallow.
+    void endDrain() {
+        if (drainTimer) drainTimer->stop();
+        if (drainLoop) drainLoop->quit();
+        drainTimer = nullptr;
+        drainLoop = nullptr;
     }
 
     bool openPort() {
@@ -201,7 +218,7 @@ struct TBuff::Impl {
 
     // Reads and discards until the line has been quiet for kQuietMs, or kDrainLimitMs passed.
     void drainPort() {
-        if (!port.isOpen()) return;
+        if (!port.isOpen() || halted) return;
         waits.discard();
         port.readAll();
         QEventLoop loop;
@@ -263,11 +280,12 @@ struct TBuff::Impl {
     std::string request(LinkSide side, const std::string& command, WaitEnd* end) {
         const Framing f = FrameRequest(command, side == LinkSide::Direct);
         if (f.bytes.empty() && !f.awaitReply) return "";
-        if (!online(side) || !port.isOpen()) {
+        if (!online(side) || !port.isOpen() || halted) {
             *end = WaitEnd::Ended;
             return "";
         }
         if (!f.bytes.empty()) {
+            endDrain();
             // Noise, or the end of a burst, received before the request is no part of its reply.
             if (waits.empty()) {
                 // Take in first what the port holds but has not signalled yet.
@@ -275,9 +293,8 @@ struct TBuff::Impl {
                 waits.receive(
                     std::string_view(pending.constData(), static_cast<std::size_t>(pending.size())),
                     Clock::now());
-                const std::string dropped = waits.dropUnfinishedLine();
-                if (!dropped.empty())
-                    emit q->discarded(QByteArray(dropped.data(), static_cast<int>(dropped.size())));
+                reportDropped(waits.takeDropped());
+                reportDropped(waits.dropUnfinishedLine());
             }
             port.write(f.bytes);  // a failed write is not reported; the wait runs as usual
             written = Clock::now();
@@ -292,7 +309,7 @@ struct TBuff::Impl {
     // Waits for one reply line in a nested event loop; "" when the wait was ended. `end` says
     // what ended it.
     std::string wait(LinkSide side, WaitEnd* end) {
-        if (!online(side) || !port.isOpen()) {
+        if (!online(side) || !port.isOpen() || halted) {
             *end = WaitEnd::Ended;
             return "";
         }
@@ -358,6 +375,12 @@ void TBuff::requestOffline() { d_->goOffline(LinkSide::Main); }
 void TBuff::injectMstop() { d_->waits.injectMstop(); }
 void TBuff::injectStop() { d_->waits.injectStop(); }
 void TBuff::abortWaits() { d_->waits.endAll(); }
+void TBuff::halt() {
+    d_->halted = true;
+    d_->endDrain();
+    d_->waits.endAll();
+}
+bool TBuff::halted() const { return d_->halted; }
 
 void TBuff::setReplyTimeout(int ms) { d_->replyTimeoutMs = ms > 0 ? ms : 0; }
 int TBuff::replyTimeout() const { return d_->replyTimeoutMs; }

@@ -59,6 +59,10 @@ class TBuff : public QObject {
     void injectStop();
     // Ends every wait without a line (the start screen was shown).
     void abortWaits();
+    // A stop signal: nothing more goes out. Every wait and a drain under way end at once, and
+    // every later request ends without a line, until the port is closed.
+    void halt();
+    bool halted() const;
     // Data exchanges wait for a reply at most this long (0: as long as it takes, for motions);
     // a wait that runs out ends without a line and the user is told once the waits unwound.
     static constexpr int kReplyTimeoutMs = 10000;
@@ -93,8 +97,8 @@ class TBuff : public QObject {
     // may be empty. Connect it directly and show it before returning: the link goes on (for
     // example reopens the port) only after the user has seen it, and may be off line by then.
     void message(const QString& text, const QString& caption, const QString& detail);
-    // Bytes of an unfinished line received before a request was written were dropped: they
-    // cannot be part of its reply.
+    // Bytes were dropped: an unfinished line received before a request was written (it cannot
+    // be part of its reply), or bytes that cannot begin a reply line (an idle burst of 0xFF).
     void discarded(const QByteArray& bytes);
     // A command line written (`sent`) or a reply line handed to a wait, on either channel, as
     // it happens: for the communication log.

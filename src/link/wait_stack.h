@@ -55,6 +55,8 @@ class WaitStack {
     // Before a request with no wait running: the received bytes after the last complete line
     // cannot belong to the reply to come. Drops and returns them.
     std::string dropUnfinishedLine();
+    // The bytes dropped because they cannot begin a reply line, since the last call.
+    std::string takeDropped() { return line_.takeDropped(); }
 
     // MSTOP: the innermost wait gets the bytes so far as its line. STOP: its line ends now.
     // Kept for the next wait when none runs, until withdrawn.

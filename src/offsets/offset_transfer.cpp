@@ -86,7 +86,10 @@ Outcome ReceiveOffsets(ProcedureContext& ctx, const OffsetTarget& target) {
     const MemoryTexts texts{.caption = kReceiveCaption,
                             .interrupted = "Receiving is interrupted",
                             .errorCaption = "Receiving error",
-                            .noReply = "Error occurs"};
+                            .noReply = "Error occurs",
+                            .itemName = [](const MemoryItem& item) {
+                                return std::string(1, kAxisLetters[item.position]) + " offset";
+                            }};
     const auto store = [&](const MemoryItem& item, const std::string& value) {
         target.data.values[static_cast<std::size_t>(item.position)] = value;
         if (target.setModified) target.setModified();

@@ -25,6 +25,10 @@ std::string FieldError(const MemoryItem& item) {
     return std::string("Error occurs!  ") + kFieldNames[item.position];
 }
 
+std::string FieldName(const MemoryItem& item) {
+    return item.position == PalletZ1 ? "Z1" : kFieldNames[item.position];
+}
+
 // The pallet number as an integer; a text that is no integer is reported with `caption`.
 std::optional<int> PalletNumber(ProcedureContext& ctx, const PalletData& data,
                                 const char* caption) {
@@ -102,7 +106,8 @@ Outcome ReceivePallet(ProcedureContext& ctx, const PalletTarget& target) {
         const MemoryTexts texts{.caption = kReceiveCaption,
                                 .interrupted = "Receiving is interrupted",
                                 .errorCaption = "Receiving error",
-                                .noReply = "Error occurs"};
+                                .noReply = "Error occurs",
+                                .itemName = FieldName};
         const auto store = [&](const MemoryItem& item, const std::string& value) {
             target.data.fields[static_cast<std::size_t>(item.position)] = value;
             if (target.setModified) target.setModified();

@@ -1,6 +1,7 @@
 #include "procedures/controller_records.h"
 
 #include "link/reply_class.h"
+#include "procedures/reply_rules.h"
 #include "procedures/transfer_session.h"
 
 namespace mivo {
@@ -12,8 +13,16 @@ Versions QueryVersions(ProcedureContext& ctx) {
         const std::string reply = ctx.send("@?Ver " + std::to_string(i));
         if (reply.empty()) return result;
         const bool data = ReplyClass(reply) == ReplyCode::Data;
+        if (data && !FitsShape(reply, ValueShape::Word)) {
+            ShowUnfitReply(ctx, "@?Ver " + std::to_string(i), reply);
+            return result;
+        }
         result.values[static_cast<std::size_t>(i)] = data ? reply : std::string();
         const std::string second = ctx.next();
+        if (data && second.empty()) {
+            ShowUnfitReply(ctx, "@?Ver " + std::to_string(i), "");
+            return result;
+        }
         if (!data && second.compare(0, 2, "23") != 0) {
             ctx.prompter.showControllerError(second);
             return result;

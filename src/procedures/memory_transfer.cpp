@@ -7,11 +7,19 @@ namespace mivo {
 
 namespace {
 
-// The end of a transfer at an item that got no reply: the transfer's notice, if it has one.
-Outcome NoReply(ProcedureContext& ctx, const MemoryTexts& texts) {
-    if (texts.noReply.empty()) return Outcome::Failed;
-    ctx.prompter.notify(texts.noReply,
-                        texts.noReplyCaption.empty() ? texts.errorCaption : texts.noReplyCaption);
+std::string ItemName(const MemoryItem& item, const MemoryTexts& texts) {
+    return texts.itemName ? texts.itemName(item) : "parameter " + std::to_string(item.number);
+}
+
+// The end of a transfer at an item that got no reply: the transfer's notice, or for a read
+// one naming the item when the transfer has none (nothing would say why the receive failed).
+Outcome NoReply(ProcedureContext& ctx, const MemoryItem& item, const MemoryTexts& texts,
+                bool read) {
+    if (texts.noReply.empty()) {
+        if (read) ShowUnfitReply(ctx, ItemName(item, texts), "");
+    } else
+        ctx.prompter.notify(texts.noReply, texts.noReplyCaption.empty() ? texts.errorCaption
+                                                                        : texts.noReplyCaption);
     return Outcome::Failed;
 }
 
@@ -36,7 +44,7 @@ Outcome WriteMemory(ProcedureContext& ctx, const std::vector<MemoryItem>& items,
             return Outcome::Interrupted;
         const std::string reply =
             ctx.send("@WRITE PRM " + std::to_string(item.number) + "," + item.value);
-        if (reply.empty()) return NoReply(ctx, texts);
+        if (reply.empty()) return NoReply(ctx, item, texts, false);
         if (ReplyClass(reply) != ReplyCode::Ok) return Refused(ctx, item, reply, texts);
         if (accepted) accepted(item);
     }
@@ -50,10 +58,19 @@ Outcome ReadMemory(ProcedureContext& ctx, const std::vector<MemoryItem>& items,
         if (StoppedBetweenItems(ctx, item.position, texts.interrupted, texts.caption))
             return Outcome::Interrupted;
         const std::string reply = ctx.send("@READ PRM " + std::to_string(item.number));
-        if (reply.empty()) return NoReply(ctx, texts);
+        if (reply.empty()) return NoReply(ctx, item, texts, true);
         if (ReplyClass(reply) != ReplyCode::Data) return Refused(ctx, item, reply, texts);
+        // Noise is no value; and a value counts only with its trailing line, or a line that
+        // went silent would cost each later item its whole wait.
+        if (!FitsShape(reply, ValueShape::Number)) {
+            ShowUnfitReply(ctx, ItemName(item, texts), reply);
+            return Outcome::Failed;
+        }
+        if (ctx.next().empty()) {
+            ShowUnfitReply(ctx, ItemName(item, texts), "");
+            return Outcome::Failed;
+        }
         store(item, reply);
-        ctx.next();
     }
     return Outcome::Completed;
 }

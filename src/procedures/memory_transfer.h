@@ -33,6 +33,9 @@ struct MemoryTexts {
     // when that is empty; none when `noReply` is empty.
     std::string noReply = {};
     std::string noReplyCaption = {};
+    // The item as a read names it when its reply is no value or does not come whole ("X1");
+    // "parameter n" when not given.
+    std::function<std::string(const MemoryItem&)> itemName = {};
 };
 
 // Writes the items in order. "OK" goes on to the next item, after `accepted` was told; a
@@ -41,9 +44,9 @@ Outcome WriteMemory(ProcedureContext& ctx, const std::vector<MemoryItem>& items,
                     const MemoryTexts& texts,
                     const std::function<void(const MemoryItem&)>& accepted = {});
 
-// Reads the items in order. A data line is the item's value, handed to `store` exactly as it
-// came; the line the controller sends after it is collected. Any other reply stops the
-// transfer at that item (the values stored before it stay).
+// Reads the items in order. A data line that is a number is the item's value, handed to
+// `store` exactly as it came once the line the controller sends after it has come too. Any
+// other reply, or none, stops the transfer at that item (the values stored before it stay).
 Outcome ReadMemory(ProcedureContext& ctx, const std::vector<MemoryItem>& items,
                    const MemoryTexts& texts,
                    const std::function<void(const MemoryItem&, const std::string&)>& store);

@@ -32,7 +32,7 @@ ProgramNo QueryProgramNo(ProcedureContext& ctx) {
         ctx.prompter.showControllerError(ctx.next());
         return {};
     }
-    if (reply.size() != 1) {
+    if (!FitsShape(reply, ValueShape::Digit)) {
         ctx.prompter.showControllerError(reply);
         return {};
     }
@@ -64,12 +64,15 @@ Outcome CheckOrigin(ProcedureContext& ctx) {
         return Outcome::Failed;
     }
     if (code == ReplyCode::Data) {
-        if (org.size() != 1) {
+        if (!FitsShape(org, ValueShape::Digit)) {
             ctx.prompter.showControllerError(org);
             return Outcome::Failed;
         }
         state = org;
-        ctx.next();
+        if (ctx.next().empty()) {
+            ShowUnfitReply(ctx, "@?ORG", "");
+            return Outcome::Failed;
+        }
     }
     if (state == "1") return Outcome::Completed;
     if (!ctx.prompter.ask(kOriginQuestion, kOriginCaption)) return Outcome::Declined;

@@ -1,5 +1,7 @@
 #include "procedures/reply_rules.h"
 
+#include <string_view>
+
 #include "link/reply_class.h"
 
 namespace mivo {
@@ -7,6 +9,69 @@ namespace mivo {
 bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
 
 std::string ReadableErrorLine(const std::string& line) { return ReadableText(line); }
+
+namespace {
+
+bool IsNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    bool digit = false, point = false;
+    for (; i < text.size() && text[i] != ' '; ++i) {
+        if (text[i] >= '0' && text[i] <= '9')
+            digit = true;
+        else if (text[i] == '.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    while (i < text.size() && text[i] == ' ') ++i;
+    return digit && i == text.size() && text.size() <= kLongestNumber;
+}
+
+bool IsDigits(const std::string& text, std::size_t most) {
+    if (text.empty() || text.size() > most) return false;
+    for (char c : text)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+}  // namespace
+
+bool FitsShape(const std::string& reply, ValueShape shape) {
+    switch (shape) {
+        case ValueShape::Number:
+            return IsNumber(reply);
+        case ValueShape::Numbers: {
+            std::size_t start = 0;
+            for (int n = 0; n < 4; ++n) {
+                const std::size_t comma = reply.find(',', start);
+                if (!IsNumber(std::string_view(reply).substr(start, comma - start))) return false;
+                if (comma == std::string::npos) return true;
+                start = comma + 1;
+            }
+            return false;
+        }
+        case ValueShape::Digit:
+            return IsDigits(reply, 1);
+        case ValueShape::StepNumber:
+            return IsDigits(reply, 3);
+        case ValueShape::Word:
+            if (reply.empty() || reply.size() > kLongestWord) return false;
+            for (char c : reply)
+                if (c <= ' ' || c > '~') return false;
+            return true;
+    }
+    return false;
+}
+
+void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::string& reply) {
+    ctx.prompter.notify(reply.empty()
+                            ? "No reply from the controller for " + item
+                            : "The controller's reply for " + item + " is no value it can hold: '" +
+                                  ReadableErrorLine(reply) + "'",
+                        kReplyErrorCaption);
+}
 
 std::string RefusalLine(ProcedureContext& ctx, const std::string& reply) {
     return IsStatusWord(ReplyClass(reply)) ? ctx.next() : reply;

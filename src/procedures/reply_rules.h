@@ -13,6 +13,24 @@ bool StartsWith(const std::string& text, const char* prefix);
 // a text follows (control bytes as \xNN, a long line cut at kReadableLength).
 std::string ReadableErrorLine(const std::string& line);
 
+// What a data reply must look like to be taken as a value. Noise on the line is none, nor a
+// value longer than the controller ever sends for its item.
+enum class ValueShape {
+    Number,      // a value or a position: "-999.99", "45", " 0.00"
+    Numbers,     // numbers separated by commas: all four positions, a pallet's two counters
+    Digit,       // a program number, the origin state
+    StepNumber,  // up to three digits
+    Word,        // a version or release text: printable, no blank
+};
+inline constexpr std::size_t kLongestNumber = 12;  // "-999.99" with room for blanks
+inline constexpr std::size_t kLongestWord = 16;
+bool FitsShape(const std::string& reply, ValueShape shape);
+
+// A data reply that does not fit its item, or a value whose trailing line did not come (an
+// empty `reply`): a notice naming the item ends the exchange.
+inline constexpr const char* kReplyErrorCaption = "Reply error";
+void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::string& reply);
+
 // The error line of a reply that is no "OK": after a status word ("NG", "ERR" ...) the line
 // the controller sends next; any other reply is itself the line to show (no further line is
 // waited for, which would never come).

@@ -44,8 +44,9 @@ CommunicationLog::CommunicationLog(TBuff& link, QWidget* parent) : QWidget(paren
     connect(&link, &TBuff::traffic, this, [this](bool direct, bool sent, const QByteArray& line) {
         add(direct, sent ? "> " : "< ", line);
     });
-    connect(&link, &TBuff::discarded, this,
-            [this](const QByteArray& bytes) { add(false, "dropped before a request: ", bytes); });
+    connect(&link, &TBuff::discarded, this, [this](const QByteArray& bytes) {
+        add(false, QString("dropped %1 bytes: ").arg(bytes.size()), bytes);
+    });
 }
 
 QString CommunicationLog::text() const { return lines_->toPlainText(); }

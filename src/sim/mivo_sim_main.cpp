@@ -1,5 +1,5 @@
 // mivo-sim: the simulated controller on a pseudo-terminal. Prints the device path and serves
-// until SIGINT or SIGTERM.
+// until SIGINT, SIGTERM or SIGHUP.
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -43,6 +43,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption refuse("refuse", "Refuse the K-th command with NG and LINE.",
                                     "K:LINE");
     const QCommandLineOption garbage("garbage", "Answer every command with a line of noise.");
+    const QCommandLineOption noiseBefore("noise-before",
+                                         "Send a line of noise before every reply.");
+    const QCommandLineOption emptyLines("empty-lines",
+                                        "Answer every command with an empty line (CR LF).");
     const QCommandLineOption equal("equal-bytes",
                                    "After each reply, once quiet, send a run of equal bytes.");
     const QCommandLineOption longLine("long-line", "Send a 1500-byte line before every reply.");
@@ -55,14 +59,16 @@ int main(int argc, char** argv) {
         "refuse-family", "Refuse every command of FAMILY with NG and LINE.", "FAMILY:LINE");
     const QCommandLineOption versionText(
         "version-text", "Answer \"@?Ver 0\" with TEXT (1.03 is an old controller).", "TEXT");
-    parser.addOptions({pace, silent, refuse, garbage, equal, longLine, hangup, silentFamily,
-                       refuseFamily, versionText});
+    parser.addOptions({pace, silent, refuse, garbage, noiseBefore, emptyLines, equal, longLine,
+                       hangup, silentFamily, refuseFamily, versionText});
     parser.process(app);
 
     mivo::SimController controller;
     mivo::SimFaults& f = controller.faults;
     if (parser.isSet(silent)) f.silent.which = mivo::SimPick::kEvery;
     if (parser.isSet(garbage)) f.garbage.which = mivo::SimPick::kEvery;
+    if (parser.isSet(noiseBefore)) f.noiseBefore.which = mivo::SimPick::kEvery;
+    if (parser.isSet(emptyLines)) f.emptyLine.which = mivo::SimPick::kEvery;
     if (parser.isSet(longLine)) f.longLine.which = mivo::SimPick::kEvery;
     f.equalBytesWhenIdle = parser.isSet(equal);
     if (parser.isSet(refuse)) {

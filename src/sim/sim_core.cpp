@@ -89,6 +89,11 @@ void SimCore::receive(const std::string& command) {
         reply(Noise());
         return;
     }
+    if (hits(faults.emptyLine)) {
+        reply("");
+        return;
+    }
+    if (hits(faults.noiseBefore)) reply(Noise());
     if (hits(faults.refuse)) {
         refuse(faults.refuseLine);
         return;

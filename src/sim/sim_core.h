@@ -42,8 +42,10 @@ struct SimFaults {
     SimPick silent;  // no reply at all
     SimPick refuse;  // "NG" and refuseLine instead of the reply
     std::string refuseLine = "10:Command error";
-    SimPick garbage;   // a line of noise instead of the reply
-    SimPick longLine;  // an over-long line before the reply
+    SimPick garbage;      // a line of noise instead of the reply
+    SimPick noiseBefore;  // a line of noise, then the reply
+    SimPick emptyLine;    // a lone CR LF instead of the reply
+    SimPick longLine;     // an over-long line before the reply
     std::size_t longLineLength = 1500;
     // After each reply, once the line is quiet, bytes as a stuck line sends (SimPty only).
     bool equalBytesWhenIdle = false;

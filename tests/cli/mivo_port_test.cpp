@@ -54,7 +54,7 @@ TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
     // clang-format off
     const Case cases[] = {
         {"silent controller", {"--silent"}, {"--timeout", "0.5", "version"}, "", "No reply from the controller"},
-        {"silent on parameters", {"--silent-family", "parameters"}, {"--yes", "--timeout", "0.5", "params", "receive", "new.prm"}, "", "No reply from the controller"},
+        {"silent on parameters", {"--silent-family", "parameters"}, {"--yes", "--timeout", "0.5", "params", "receive", "new.prm"}, "Reply error: No reply from the controller for parameter 0\n", "No reply from the controller to @READ PRM 0 within 0.5 s"},
         {"silent on a direct query", {"--silent"}, {"--timeout", "0.3", "direct", "sno"}, "@?SNO\n", "did not answer within 0.3 s"},
         {"the line drops", {"--hangup-after", "5"}, {"--yes", "steps", "send", "p.csv"}, "Open: Completed\n", "Communication error: The line to DEVICE failed"},
         {"receive refused, over a file", refuse, {"--yes", "params", "receive", "kept.prm"}, refused, ""},

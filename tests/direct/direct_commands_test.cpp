@@ -187,6 +187,9 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"?ORG", QueryOrigin, nullptr, atOrigin, Outcome::Completed},
         {"?POS", QueryPositions, standAway, {"@?POS 0", "12.50,-1.00,3.00,0.00", "OK", "@?POS 1", "12.50", "OK", "@?POS 2", "-1.00", "OK", "@?POS 3", "3.00", "OK", "@?POS 4", "0.00", "OK"}, Outcome::Completed, {}, fieldsShowEachAxis},
         {"?C", QueryCounter, [](DirectRig& r) { r.view.fields[DirectField::RCTX] = "1"; r.sim.parameters.values[220] = "2"; }, {"@?C 1", "2,0", "OK"}, Outcome::Completed},
+        {"?SNO answered by noise", QueryStepNo, [](DirectRig& r) { r.answer("@?SNO", {"\x80\xA5\xCA", "OK"}); }, {"@?SNO", "\x80\xA5\xCA"}, Outcome::Failed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.fields.count(DirectField::Step), 0u); }},
+        {"?SNO of 999 digits", QueryStepNo, [](DirectRig& r) { r.answer("@?SNO", {std::string(999, '9'), "OK"}); }, {"@?SNO", std::string(999, '9')}, Outcome::Failed},
+        {"?POS answered by noise", QueryPositions, [](DirectRig& r) { r.answer("@?POS", {"\x80\xA5\xCA", "OK"}); }, {"@?POS 0", "\x80\xA5\xCA"}, Outcome::Failed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.fields.count(DirectField::Xposi), 0u); }},
         {"?C answered OK", QueryCounter, [](DirectRig& r) { r.answer("@?C", {"OK"}); }, {"@?C 0", "OK"}, Outcome::Failed, {"OK"}},
         {"?REL", QueryRelease, nullptr, {"@?REL", "R2.05", "OK"}, Outcome::Completed},
         {"MOMCH", MemoryCheck, nullptr, {"@MOMCH", "EEP0:OK", "EEP1:OK", "EEP2:OK", "EEP3:OK", "OK"}, Outcome::Completed},
@@ -240,7 +243,9 @@ TEST(DirectCycle, AWaitWithoutALineEndsTheCommandAtOnce) {
     struct Case {
         const char* name;
         Command command;
-        bool offline;  // the offline routine ran
+        bool offline;                   // the offline routine ran
+        const char* keyword = nullptr;  // answered with `replies`; otherwise silent
+        Lines replies = {};
     };
     const Case cases[] = {
         {"ORG", ReturnToOriginDirect, false},
@@ -249,11 +254,17 @@ TEST(DirectCycle, AWaitWithoutALineEndsTheCommandAtOnce) {
         {"PALGO", PalletGoMove, true},
         {"ZI", ZiMove, true},
         {"?SNO", QueryStepNo, false},
+        // A value counts only with its trailing line.
+        {"?SNO without its trailing line", QueryStepNo, false, "@?SNO", {"12"}},
+        {"a position without its trailing line", ReadAxisPositions, true, "@?POS", {"1.00"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DirectRig rig;
-        rig.sim.faults.silent.which = SimPick::kEvery;
+        if (c.keyword)
+            rig.answer(c.keyword, c.replies);
+        else
+            rig.sim.faults.silent.which = SimPick::kEvery;
         rig.session.state.monitoring = true;
         rig.prompter.answers = {true};
         EXPECT_EQ(c.command(rig.session), Outcome::Failed);
@@ -264,6 +275,9 @@ TEST(DirectCycle, AWaitWithoutALineEndsTheCommandAtOnce) {
         EXPECT_EQ(rig.channel.closed(), c.offline);
         EXPECT_EQ(rig.view.lineShown, c.offline ? "Offline" : "Online");
         EXPECT_EQ(rig.session.state.monitoring, !c.offline);
+        EXPECT_EQ(
+            rig.view.fields.count(DirectField::Step) + rig.view.fields.count(DirectField::Xposi),
+            0u);
     }
 }
 

@@ -20,7 +20,7 @@ const Texts kFields = {"10.00", "20.5", "-3", "x2", "y2", "x3", "y3", "4", "5"};
 const Texts kOffsets = {"1.50", "-2", "", "9.99"};
 
 // Both screens' data as their procedures change them. The controller's memory from 100 on
-// reads "m100", "m101" ...
+// reads "-100", "-101" ... (numbers, each naming its place)
 struct KindRig : test::Rig {
     PalletData pallet{"0", {}, "z of P2", "z of P3"};
     OffsetData offset{"0", {}};
@@ -30,7 +30,7 @@ struct KindRig : test::Rig {
         std::copy(kFields.begin(), kFields.end(), pallet.fields.begin());
         std::copy(kOffsets.begin(), kOffsets.end(), offset.values.begin());
         for (int n = 100; n < kParameterCount; ++n)
-            sim.parameters.values[static_cast<std::size_t>(n)] = "m" + std::to_string(n);
+            sim.parameters.values[static_cast<std::size_t>(n)] = "-" + std::to_string(n);
     }
     PalletTarget palletTarget() {
         return {pallet, [this] { ++modified; }, {}, [this] { return online; }};
@@ -94,7 +94,7 @@ Texts Numbered(const std::string& prefix, int first, int count) {
     return out;
 }
 Texts Reads(int first, int count) { return Numbered("@READ PRM ", first, count); }
-Texts Memory(int first, int count) { return Numbered("m", first, count); }
+Texts Memory(int first, int count) { return Numbered("-", first, count); }
 // The first `count` of `a`, then the rest of `b`.
 Texts Mixed(const Texts& a, const Texts& b, std::size_t count) {
     Texts out(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(count));

@@ -157,7 +157,7 @@ TEST(ParameterTransfer, Cases) {
         {"receive: no reply to the version", Receive, {.silent = 1}, failed, 1, 0, {}},
         {"receive: status reply at the fifth read", Receive, {.refuse = 6, .line = "45:Parameter No. error"}, failed, 6, 4, {error("45:Parameter No. error")}},
         {"receive: a bare OK in place of a value", Receive, {.other = bareOkFor2}, failed, 4, 2, {error("OK")}},
-        {"receive: no reply to a read", Receive, {.silent = 3}, failed, 3, 1, {}},
+        {"receive: no reply to a read", Receive, {.silent = 3}, failed, 3, 1, {{"notify", "No reply from the controller for parameter 1", "Reply error"}}},
         {"receive: robot number no integer", Receive, {.other = robotNumberNoInteger}, failed, 43, 42, {{"notify", "'22.0' is not a valid integer value", "Parameter receive"}}},
         {"receive declined", Receive, {.yes = false}, Outcome::Declined, 0, 0, {}},
         {"receive cancelled", Receive, {.cancelAfter = 3}, interrupted, 4, 3, {{"notify", "Receiving is interrupted", "Parameter receive"}}},

@@ -148,7 +148,7 @@ TEST(StepTransfer, ReceiveCases) {
         {"blanks before the fields", {"S9 SEQ   201,17", "OK"}, {"SEQ", "201", "", "", "", "", "17"}, kept, Outcome::Completed, {"Is step received?", "Step receiving is completed"}},
         {"four fields", {"S9 LIN 100,1,2,3", "OK"}, {"LIN", "100", "1", "2", "3"}, kept, Outcome::Completed, {"Is step received?", "Step receiving is completed"}},
         {"not a record", {"X9 POI 1", "OK"}, kept, kept, Outcome::Failed, {"Is step received?", "X9 POI 1"}},
-        {"noise before the record", {"\xFF\xFFS9 CIR 000,1,2,3", "S10 CIR 000,4,5,6,7", "OK"}, kept, kept, Outcome::Failed, {"Is step received?", "\xFF\xFFS9 CIR 000,1,2,3"}},
+        {"noise before the record", {"\x80\xA5S9 CIR 000,1,2,3", "S10 CIR 000,4,5,6,7", "OK"}, kept, kept, Outcome::Failed, {"Is step received?", "\x80\xA5S9 CIR 000,1,2,3"}},
         {"another step's record", {"S8 POI 000,1,2,3,4", "OK"}, kept, kept, Outcome::Failed, {"Is step received?", "S8 POI 000,1,2,3,4"}},
         {"unknown command", {"S9 XYZ 000", "OK"}, kept, kept, Outcome::Failed, {"Is step received?", "S9 XYZ 000"}},
         {"circle's second line garbled", {"S9 CIR 000,10.00,20.00,5.00", "S1C", "OK"}, {"CIR", "000", "10.00", "20.00", "5.00"}, kept, Outcome::Failed, {"Is step received?", "S1C"}},

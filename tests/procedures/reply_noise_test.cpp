@@ -1,0 +1,94 @@
+// Noise on the line is no data: what a value may look like, and how a read of the controller's
+// memory ends when its reply is noise, too long, empty or comes without its trailing line.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "procedures/memory_transfer.h"
+#include "procedures/reply_rules.h"
+#include "support/procedure_rig.h"
+
+namespace mivo {
+namespace {
+
+using test::Message;
+
+TEST(ReplyShape, WhatAValueMayLookLike) {
+    struct Case {
+        const char* reply;
+        ValueShape shape;
+        bool fits;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"-999.99", ValueShape::Number, true}, {"  0.00", ValueShape::Number, true},
+        {"45", ValueShape::Number, true},      {"+1.5 ", ValueShape::Number, true},
+        {"", ValueShape::Number, false},       {"-", ValueShape::Number, false},
+        {"1.2.3", ValueShape::Number, false},  {"12 34", ValueShape::Number, false},
+        {"1234567890123", ValueShape::Number, false},  // longer than any value the controller sends
+        {"\x80\xA5\xCA", ValueShape::Number, false},
+        {"1.00,-2.50,3,4", ValueShape::Numbers, true}, {"0,0", ValueShape::Numbers, true},
+        {"1,,2", ValueShape::Numbers, false},  {"1,2,3,4,5", ValueShape::Numbers, false},
+        {"5", ValueShape::Digit, true},        {"x", ValueShape::Digit, false},
+        {"12", ValueShape::Digit, false},      {"999", ValueShape::StepNumber, true},
+        {"1000", ValueShape::StepNumber, false}, {"R2.05", ValueShape::Word, true},
+        {"R 2", ValueShape::Word, false},      {"\xFF\xFF", ValueShape::Word, false},
+    };
+    // clang-format on
+    for (const Case& c : cases)
+        EXPECT_EQ(FitsShape(c.reply, c.shape), c.fits) << '"' << c.reply << '"';
+}
+
+// The controller answers "@READ PRM 13" with `lines`; 12 is read as it stands.
+struct ReadCase {
+    const char* name;
+    std::vector<std::string> lines;
+    std::string message;
+};
+
+TEST(MemoryRead, AnItemWithoutAValueEndsTheReadAndIsNotStored) {
+    const std::string noise = "\x80\xA5\xCA\xEF\x94";
+    const std::string unfit = "The controller's reply for No. 13 is no value it can hold: '";
+    const std::string none = "No reply from the controller for No. 13";
+    const ReadCase cases[] = {
+        {"a line of noise", {noise}, unfit + noise + "'"},
+        {"a number of 999 digits", {std::string(999, '7')}, unfit + std::string(120, '7')},
+        {"a value without its trailing line", {"2.00"}, none},
+        {"an empty line", {""}, none},
+    };
+    for (const ReadCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::Rig rig;
+        rig.sim.parameters.values[12] = "1.50";
+        rig.sim.addCommand("@READ PRM 13", [&rig, &c](const std::string&) {
+            for (const auto& l : c.lines) rig.sim.reply(l);
+        });
+        const MemoryTexts texts{.caption = "Receive", .itemName = [](const MemoryItem& i) {
+                                    return "No. " + std::to_string(i.number);
+                                }};
+        std::vector<std::string> stored;
+        const Outcome o =
+            ReadMemory(rig.ctx, {{12, "", 0}, {13, "", 1}, {14, "", 2}}, texts,
+                       [&](const MemoryItem&, const std::string& v) { stored.push_back(v); });
+        EXPECT_EQ(o, Outcome::Failed);
+        EXPECT_EQ(stored, std::vector<std::string>{"1.50"});
+        EXPECT_EQ(rig.sent(), (std::vector<std::string>{"@READ PRM 12", "@READ PRM 13"}));
+        ASSERT_EQ(rig.prompter.messages.size(), 1u);
+        EXPECT_EQ(rig.prompter.messages[0].text.substr(0, c.message.size()), c.message);
+        EXPECT_EQ(rig.prompter.messages[0].caption, kReplyErrorCaption);
+    }
+}
+
+TEST(MemoryRead, ANoiseLineBeforeEachReplyEndsTheReadAtTheFirstItem) {
+    test::Rig rig;
+    rig.sim.faults.noiseBefore.which = SimPick::kEvery;
+    int stored = 0;
+    EXPECT_EQ(ReadMemory(rig.ctx, {{12, "", 0}, {13, "", 1}}, {},
+                         [&](const MemoryItem&, const std::string&) { ++stored; }),
+              Outcome::Failed);
+    EXPECT_EQ(stored, 0);
+    EXPECT_EQ(rig.sent().size(), 1u);
+}
+
+}  // namespace
+}  // namespace mivo
