@@ -1,6 +1,6 @@
 // The wait stack without a port: which line each wait gets from bytes that arrive in pieces
-// (an LF ends it, the CR before it goes, NULs are dropped, a long line is cut at 999 bytes), and
-// when that line's LF arrived.
+// (an LF ends it, the CR before it goes, NULs are dropped, a long line is cut at 999 bytes, bytes
+// that cannot begin a line are dropped before it and reported), and when its LF arrived.
 #include "link/wait_stack.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +30,7 @@ TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
         const char* what;
         std::vector<Chunk> chunks;
         std::vector<Line> lines;
+        std::string dropped = {};  // before a line began
     };
     std::string digits;
     for (int i = 0; i < 1500; ++i) digits.push_back(static_cast<char>('0' + i % 10));
@@ -47,6 +48,10 @@ TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
         {"cut to 999, next line whole", {{digits + "\r\nOK\r\n", 1}}, {{exact, 1}, {"OK", 1}}},
         {"999 bytes whole", {{exact + "\r\n", 1}}, {{exact, 1}}},
         {"998 bytes whole", {{shorter + "\r\n", 1}}, {{shorter, 1}}},
+        {"an idle burst before a reply", {{"\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFFOK\r\n", 1}}, {{"OK", 1}}, "\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF"},
+        {"control bytes before a line", {{"\0\x1B\x7F" "12\r\n"s, 1}}, {{"12", 1}}, "\0\x1B\x7F"s},
+        {"inside a line they are the line's", {{"A\xFF\x1B" "B\r\n", 1}}, {{"A\xFF\x1B" "B", 1}}},
+        {"a double-byte text may begin a line", {{"\x83\x81OK\r\n", 1}}, {{"\x83\x81OK", 1}}},
     };
     // clang-format on
     const Clock::time_point start = Clock::now();
@@ -71,6 +76,7 @@ TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
         }
         EXPECT_TRUE(waits.empty());
         EXPECT_EQ(waits.takeUnclaimed(), "");
+        EXPECT_EQ(waits.takeDropped(), row.dropped);
     }
 }
 
