@@ -36,7 +36,8 @@ template <typename Value>
 std::vector<MemoryItem> Items(int program, Value value) {
     std::vector<MemoryItem> items;
     for (int a = 0; a < kAxisCount; ++a)
-        items.push_back({OffsetParameter(program, a), value(a), a});
+        items.push_back(
+            {OffsetParameter(program, a), value(a), a, ValueLength(OffsetParameter(program, a))});
     return items;
 }
 

@@ -51,7 +51,8 @@ template <typename Value>
 std::vector<MemoryItem> Items(int pallet, Value value) {
     std::vector<MemoryItem> items;
     for (int f = 0; f < kPalletSentFields; ++f)
-        items.push_back({PalletParameter(pallet, f), value(f), f});
+        items.push_back(
+            {PalletParameter(pallet, f), value(f), f, ValueLength(PalletParameter(pallet, f))});
     return items;
 }
 

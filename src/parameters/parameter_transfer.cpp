@@ -62,7 +62,7 @@ std::function<void(const MemoryItem&, const std::string&)> StoreReadValue(
 std::vector<MemoryItem> TransferItems(const ParameterTable& table, int first, int count) {
     std::vector<MemoryItem> items;
     for (int n = first; n < count; ++n)
-        if (IsTransferred(n, count)) items.push_back({n, table.value(n), n});
+        if (IsTransferred(n, count)) items.push_back({n, table.value(n), n, ValueLength(n)});
     return items;
 }
 

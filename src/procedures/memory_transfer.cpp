@@ -62,7 +62,8 @@ Outcome ReadMemory(ProcedureContext& ctx, const std::vector<MemoryItem>& items,
         if (ReplyClass(reply) != ReplyCode::Data) return Refused(ctx, item, reply, texts);
         // Noise is no value; and a value counts only with its trailing line, or a line that
         // went silent would cost each later item its whole wait.
-        if (!FitsShape(reply, ValueShape::Number)) {
+        if (!FitsShape(reply, ValueShape::Number) ||
+            (item.longest > 0 && reply.size() > item.longest)) {
             ShowUnfitReply(ctx, ItemName(item, texts), reply);
             return Outcome::Failed;
         }

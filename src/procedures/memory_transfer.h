@@ -18,6 +18,9 @@ struct MemoryItem {
     int number = 0;
     std::string value;
     int position = 0;
+    // The longest value a read takes for it: its field's length, so that a value received is
+    // one its file and editor can hold again; 0 for a number without a field of its own.
+    std::size_t longest = 0;
 };
 
 // What a transfer says, in the words of the screen that runs it.
