@@ -38,10 +38,6 @@ class ShellFixture : public ::testing::Test {
         });
         watchdog.start(5000);
     }
-    void TearDown() override {
-        watchdog.stop();
-        set.reset();
-    }
 
     TBuff& link() { return *screens.tbuff; }
     void useSimulatorAs(int port) { link().setDeviceForPort(port, pty.devicePath()); }

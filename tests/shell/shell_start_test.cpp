@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 
 #include "link/serial_port.h"
+#include "shell/communication_log.h"
 #include "shell/modified_flags.h"
 #include "shell/tcom.h"
 #include "shell_fixture.h"
@@ -16,13 +17,10 @@ namespace {
 using ShellStart = ShellFixture;
 
 // One line state for every editor: Start goes on line, any editor's switch takes all of them
-// on or off line, and the start screen shown again takes the line off.
+// on or off line, and the start screen shown again (as closing any screen does) takes it off.
 TEST_F(ShellStart, StartAndEveryEditorsSwitchShareOneLine) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible()) {
-            EXPECT_EQ(w, screens.tselect) << w->objectName().toStdString();
-        }
-    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_EQ(w->isVisible(), w == screens.tselect) << w->objectName().toStdString();
     // COM1 names no device: said once, and the editor shows off line.
     pressStart();
     EXPECT_FALSE(screens.tselect->isVisible());
@@ -54,6 +52,18 @@ TEST_F(ShellStart, StartAndEveryEditorsSwitchShareOneLine) {
     EXPECT_FALSE(link().isOnline());
     expectSwitches("Offline");
     EXPECT_EQ(prompter.messages.size(), 1u);
+
+    // Closing any screen shows the start screen again.
+    for (QWidget* w :
+         {screens.tparameter, screens.tpalet, screens.toffset, screens.tdirect, screens.tteach,
+          screens.tprint, screens.treadoff, static_cast<QWidget*>(screens.tmmain)}) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        screens.tselect->hide();
+        w->show();
+        w->close();
+        EXPECT_FALSE(w->isVisible());
+        EXPECT_TRUE(screens.tselect->isVisible());
+    }
 }
 
 // The COM selection offers the eight COM items and, below them, the serial ports the system
@@ -64,6 +74,9 @@ TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
         {pty.devicePath(), "USB-Serial Controller", "Prolific Technology Inc."},
     };
     screens.tcom->setPortLister([&] { return reported; });
+    const auto reportedItems = [&] {
+        return screens.tcom->findChild<QWidget*>("Reported")->findChildren<QRadioButton*>();
+    };
     const auto choose = [&](QRadioButton* item) {
         click(item);
         click(screens.tcom->findChild<QPushButton*>("Set"));
@@ -80,23 +93,17 @@ TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
     ASSERT_TRUE(screens.tcom->isVisible());
     EXPECT_FALSE(screens.tmmain->isEnabled());
     EXPECT_EQ(screens.tcom->deviceShown(1), QString(kMissingDevice));
-    std::vector<QRadioButton*> found;
-    for (QRadioButton* r : screens.tcom->findChildren<QRadioButton*>())
-        if (!r->text().startsWith("COM")) found.push_back(r);
-    ASSERT_EQ(found.size(), 1u);
-    for (const QString& part :
-         {pty.devicePath(), QString("USB-Serial Controller"), QString("Prolific Technology Inc.")})
-        EXPECT_TRUE(found[0]->text().contains(part)) << part.toStdString();
-    choose(found[0]);
+    ASSERT_EQ(reportedItems().size(), 1);
+    EXPECT_TRUE(reportedItems()[0]->text().contains(pty.devicePath()));
+    choose(reportedItems()[0]);
     EXPECT_EQ(screens.tcom->itemIndex(), -1);
 
     // Unplugged: the choice stays, marked, until another is made.
     reported.clear();
     screens.tmmain->comSet();
-    QRadioButton* kept = nullptr;
-    for (QRadioButton* r : screens.tcom->findChildren<QRadioButton*>())
-        if (r->isChecked()) kept = r;
-    ASSERT_NE(kept, nullptr);
+    ASSERT_EQ(reportedItems().size(), 1);
+    QRadioButton* kept = reportedItems()[0];
+    EXPECT_TRUE(kept->isChecked());
     EXPECT_TRUE(kept->text().contains(pty.devicePath()));
     EXPECT_TRUE(kept->text().contains("not found"));
     useSimulatorAs(2);
@@ -170,17 +177,35 @@ TEST_F(ShellStart, KeyOnTheStartButtonChoosesTheLayout) {
     EXPECT_FALSE(link().isOnline());
 }
 
-TEST_F(ShellStart, ClosingAScreenReturnsToTheStartScreen) {
-    for (QWidget* w :
-         {screens.tparameter, screens.tpalet, screens.toffset, screens.tdirect, screens.tteach,
-          screens.tprint, screens.treadoff, static_cast<QWidget*>(screens.tmmain)}) {
-        SCOPED_TRACE(w->objectName().toStdString());
-        screens.tselect->hide();
-        w->show();
-        w->close();
-        EXPECT_FALSE(w->isVisible());
-        EXPECT_TRUE(screens.tselect->isVisible());
-    }
+// The communication log, from an editor's Display menu: both channels as they pass, bounded
+// and clearable.
+TEST_F(ShellStart, CommunicationLogShowsBothWaysAsTheyPassBoundedAndClearable) {
+    useSimulatorAs(1);
+    pressStart();
+    ASSERT_TRUE(link().isOnline());
+    QAction* item = screens.tmmain->menuAction("Communication log");
+    ASSERT_NE(item, nullptr);
+    item->trigger();
+    ASSERT_TRUE(screens.commlog->isVisible());
+    EXPECT_TRUE(screens.tmmain->isVisible());  // a tool window beside the editor
+
+    EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
+    EXPECT_EQ(link().mainChannel().next(), "OK");
+    const QStringList lines = screens.commlog->text().split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[0].endsWith("main    > @?NO")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith("main    < 0")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].endsWith("main    < OK")) << lines[2].toStdString();
+
+    // Past its bound the oldest lines go.
+    for (int i = 0; i < CommunicationLog::kMaxLines; ++i)
+        emit link().traffic(true, false, QByteArray::number(i));
+    const QStringList full = screens.commlog->text().split('\n');
+    EXPECT_EQ(full.size(), CommunicationLog::kMaxLines);
+    EXPECT_TRUE(full.front().endsWith("direct  < 0")) << full.front().toStdString();
+
+    click(screens.commlog->findChild<QPushButton*>("Clear"));
+    EXPECT_TRUE(screens.commlog->text().isEmpty());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// What a handler that runs inside a wait sees, in process: it presses STOP or MSTOP, or asks
-// something, at a given virtual time, on the same channel as the waiting caller. As on the
-// line, its request gets the next line that completes and the outer wait the line after it.
+// STOP or MSTOP pressed in process by a handler inside a wait, at a given virtual time: as on
+// the line, its request gets the next line that completes and the waiting caller the one after.
 #include <gtest/gtest.h>
 
 #include "support/procedure_rig.h"
@@ -9,14 +8,12 @@ namespace mivo::test {
 namespace {
 
 using namespace std::chrono_literals;
-using Lines = std::vector<std::string>;
-using SimTime = SimClock::Duration;
 
 TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
     struct Case {
         const char* name;
         std::string start;  // "@RUN": its "OK" first, then the wait
-        SimTime press;
+        SimClock::Duration press;
         std::string command;
         std::string nested;  // the line the nested request gets
         std::string outer;   // the line the waiting caller gets after it
@@ -55,33 +52,11 @@ TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
         EXPECT_EQ(rig.sim.motion.originState, c.originAfter);
         // Nothing it would have sent comes any more: no "END", no origin "OK".
         EXPECT_EQ(rig.channel.next(), "");
-        Lines log{"> " + c.start};
+        std::vector<std::string> log{"> " + c.start};
         if (c.start == "@RUN") log.push_back("< OK");
         log.insert(log.end(), {"> " + c.command, "< " + c.nested, "< " + c.outer});
         EXPECT_EQ(rig.channel.log(), log);
     }
-}
-
-TEST(SimInterrupt, AdvanceHookPressesStopWhenTheProgramReachesAStep) {
-    Rig rig;
-    for (int s = 0; s < 3; ++s) rig.sim.steps.programs[0][s] = "SEQ 405,";
-    std::vector<SimTime> calls;
-    Lines nested;
-    rig.channel.setAdvanceHook([&](SimTime t) {
-        calls.push_back(t);
-        if (rig.sim.motion.runningStep() == 2 && nested.empty()) {
-            nested.push_back(rig.channel.request("@STOP"));
-            nested.push_back(rig.channel.next());
-            // This wait runs the clock on as well, without calling the hook again.
-            nested.push_back(rig.channel.request("@ORG"));
-        }
-    });
-    EXPECT_EQ(rig.channel.request("@RUN"), "OK");
-    EXPECT_EQ(rig.channel.next(), "");  // the handler took every line
-    EXPECT_EQ(nested, (Lines{"STOP", "41:Stopped", "OK"}));
-    EXPECT_EQ(calls, (std::vector<SimTime>{510ms, 1020ms}));
-    EXPECT_EQ(rig.sim.clock().now(), 1020ms + 800ms);
-    EXPECT_EQ(rig.sim.motion.originState, 1);
 }
 
 }  // namespace

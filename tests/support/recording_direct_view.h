@@ -1,8 +1,6 @@
 #pragma once
-// A DirectView that records the display and the enable sets as a procedure left them, with the
-// sets as they stood when each line was appended, so that a test can follow the cycle step by
-// step. The jog buttons belong to the command controls and the monitor button to the monitor
-// controls, as on the screen.
+// A DirectView that records the display with the enable sets as they stood at each line. As on
+// the screen, the jog buttons go with the command controls, the monitor button with the monitor's.
 #include <map>
 #include <string>
 #include <vector>

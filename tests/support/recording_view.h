@@ -11,14 +11,11 @@ namespace mivo::test {
 class RecordingView : public TransferView {
   public:
     int cancelAfterProgress = -1;  // raise CancelRequested after this many setProgress calls
-    std::string label, button;
+    std::string label;
     bool cancelShown = false, dataExchange = false;
     int maximum = -1, position = -1, progressCalls = 0;
 
-    void setCancelTexts(const std::string& l, const std::string& b) override {
-        label = l;
-        button = b;
-    }
+    void setCancelTexts(const std::string& l, const std::string&) override { label = l; }
     void showCancel() override { cancelShown = true; }
     void hideCancel() override { cancelShown = false; }
     void setDataExchange(bool on) override { dataExchange = on; }

@@ -1,6 +1,7 @@
 #pragma once
 // A fresh directory under the system's temp directory, removed with everything in it.
-#include <cstdlib>
+#include <QDir>
+#include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,24 +13,13 @@ namespace mivo::test {
 class TempDir {
   public:
     TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "mivo-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path_ = pattern;
+        if (!dir_.isValid()) throw std::runtime_error(dir_.errorString().toStdString());
     }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ec);
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-
-    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-    const std::filesystem::path& path() const { return path_; }
+    std::string operator/(const std::string& name) const { return (path() / name).string(); }
+    std::filesystem::path path() const { return dir_.path().toStdString(); }
 
   private:
-    std::filesystem::path path_;
+    QTemporaryDir dir_{QDir::tempPath() + "/mivo-XXXXXX"};
 };
 
 inline std::string ReadBytes(const std::string& path) {

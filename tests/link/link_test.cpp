@@ -1,0 +1,331 @@
+// The link on line over a pseudo-terminal served by the simulated controller: framing, reply
+// words, injections, nested waits, and a line that misbehaves or a port that cannot be opened.
+#include <gtest/gtest.h>
+
+#include <QMetaObject>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "link/link_messages.h"
+#include "link/reply_class.h"
+#include "link/tbuff.h"
+#include "sim/sim_controller.h"
+#include "sim/sim_pty.h"
+
+namespace mivo::test {
+namespace {
+
+// A message of the link's, as the user was shown it.
+struct LinkMessage {
+    std::string text;
+    std::string caption;
+    std::string detail;
+    bool operator==(const LinkMessage&) const = default;
+};
+
+// Records the link's messages as the programs show them: at once, before the link goes on.
+void RecordMessages(TBuff& link, std::vector<LinkMessage>& into) {
+    RouteLinkMessages(link, [&into](const std::string& text, const std::string& caption,
+                                    const std::string& detail) {
+        into.push_back({text, caption, detail});
+    });
+}
+
+class LinkFixture : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(pty.open()) << pty.errorString().toStdString();
+        link.setDeviceForPort(1, pty.devicePath());
+        RecordMessages(link, said);
+        ASSERT_TRUE(link.goOnline());
+        // A wait that never ends fails the test instead of hanging the runner.
+        watchdog.setSingleShot(true);
+        watchdog.callOnTimeout(&link, [this] {
+            ADD_FAILURE() << "a wait did not end";
+            link.abortWaits();
+        });
+        watchdog.start(5000);
+    }
+
+    // Runs `action` from the event loop once the controller has received its next command,
+    // that is inside the wait of the request that sent it.
+    void onNextCommand(std::function<void()> action) {
+        auto conn = std::make_shared<QMetaObject::Connection>();
+        *conn = QObject::connect(&pty, &SimPty::commandReceived, &link, [this, conn, action] {
+            QObject::disconnect(*conn);
+            QMetaObject::invokeMethod(&link, action, Qt::QueuedConnection);
+        });
+    }
+
+    Channel& main() { return link.mainChannel(); }
+
+    // The link's one message about the line, shown once the wait has unwound, not under it.
+    void expectToldOnce(const std::string& words) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000));
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_EQ(said[0].caption, "Communication error");
+        for (const std::string& w : {words, pty.devicePath().toStdString()})
+            EXPECT_NE(said[0].text.find(w), std::string::npos) << said[0].text;
+    }
+
+    SimController sim;
+    SimPty pty{sim};
+    TBuff link;
+    std::vector<LinkMessage> said;  // the link's messages
+    QTimer watchdog;
+};
+
+using LinkExchange = LinkFixture;
+
+TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
+    ASSERT_TRUE(link.goDirectOnline());
+    struct Row {
+        bool direct;
+        std::string request;
+        std::string reply;
+    };
+    const std::vector<Row> rows = {
+        {false, "", ""},         // sends nothing, returns at once
+        {false, "@?NO", "0"},    // line with CR LF, one reply line
+        {false, "CEND", "OK"},   // sends nothing, takes the next line
+        {false, "\x1A", "OK"},   // the byte alone: no empty command follows it
+        {false, "@RUN2", "NG"},  // only the direct channel knows "@RUN2"
+        {false, "CEND", "10:Command error"},
+        {true, "@?Ver 2", "V1.02"},
+        {true, "CEND", "OK"},
+    };
+    for (const Row& row : rows) {
+        Channel& ch = row.direct ? link.directChannel() : link.mainChannel();
+        EXPECT_EQ(ch.request(row.request), row.reply) << "request '" << row.request << "'";
+    }
+    // "@RUN2" on the direct channel writes "@RUN" and does not wait for its reply.
+    QSignalSpy arrived(&pty, &SimPty::commandReceived);
+    EXPECT_EQ(link.directChannel().request("@RUN2"), "");
+    ASSERT_TRUE(arrived.count() > 0 || arrived.wait(2000));
+    link.directChannel().drain();
+    EXPECT_EQ(link.directChannel().request("@?Ver 4"), "V1.04");
+
+    const std::vector<std::string> sent = {"@?NO", "\x1A", "@RUN2", "@?Ver 2", "@RUN", "@?Ver 4"};
+    EXPECT_EQ(sim.received(), sent);
+}
+
+TEST(ReplyClass, ClassifiesEveryReplyWord) {
+    const std::vector<std::pair<std::string, ReplyCode>> rows = {
+        {"OK", ReplyCode::Ok},    {"OK 12", ReplyCode::Ok},        {"NG", ReplyCode::Ng},
+        {"ERR", ReplyCode::Err},  {"END", ReplyCode::End},         {"CEND", ReplyCode::Cend},
+        {"EMG", ReplyCode::Emg},  {"MSTOP", ReplyCode::Mstop},     {"STOP", ReplyCode::Stop},
+        {"NG1", ReplyCode::Data}, {" OK", ReplyCode::Data},        {"STOP ", ReplyCode::Data},
+        {"Ok", ReplyCode::Data},  {"23:No unit", ReplyCode::Data}, {"", ReplyCode::Data},
+    };
+    for (const auto& [line, code] : rows)
+        EXPECT_EQ(ReplyClass(line), code) << "line '" << line << "'";
+}
+
+TEST_F(LinkExchange, NestedRequestGetsTheNextLineAndOuterTheOneAfter) {
+    sim.faults.silent.which = 1;
+    std::vector<std::string> order;
+    onNextCommand([&] { order.push_back("inner " + main().request("@?Ver 1")); });
+    order.push_back("outer " + main().request("@?NO"));
+    EXPECT_EQ(order, (std::vector<std::string>{"inner V1.01", "outer OK"}));
+}
+
+TEST_F(LinkExchange, OfflineRequestEndsTheWaitAndGoesOffline) {
+    sim.faults.silent.which = 1;
+    QSignalSpy changed(&link, &TBuff::onlineChanged);
+    link.setCancelRequested(true);
+    onNextCommand([&] { link.requestOffline(); });
+    EXPECT_EQ(main().request("@?NO"), "");
+    EXPECT_FALSE(link.isOnline());
+    EXPECT_FALSE(link.cancelRequested());
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_FALSE(changed.at(0).at(0).toBool());
+    // Off line nothing is sent.
+    EXPECT_EQ(main().request("@?ORG"), "");
+    EXPECT_EQ(sim.received().size(), 1u);
+    EXPECT_TRUE(said.empty());
+}
+
+// An injection ends the wait with the line so far, and the line after is read whole; one made
+// with no wait running waits until withdrawn. The caller learns what ended the wait.
+TEST_F(LinkExchange, WhatEndedAWaitAndWhatItGot) {
+    struct Case {
+        const char* name;
+        std::string bytes;             // the controller sends inside the wait
+        std::function<void()> during;  // once they have arrived
+        std::string reply;
+        WaitEnd end;
+        std::function<void()> before = {};  // before the request, with no wait running
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"a line", "0\r\n", [] {}, "0", WaitEnd::Line},
+        {"MSTOP", "", [this] { link.injectMstop(); }, "", WaitEnd::MotorStop},
+        {"STOP", "", [this] { link.directChannel().injectStop(); }, "", WaitEnd::Stop},
+        {"MSTOP after part of a line", "PART", [this] { link.directChannel().injectMstop(); }, "PART", WaitEnd::MotorStop},
+        {"STOP after part of a line", "PART", [this] { link.injectStop(); }, "PART", WaitEnd::Stop},
+        {"STOP made before the wait", "", [] {}, "", WaitEnd::Stop, [this] { link.injectStop(); }},
+        {"MSTOP made and withdrawn before it", "0\r\n", [] {}, "0", WaitEnd::Line, [this] { link.injectMstop(); link.clearInjections(); }},
+        {"off line", "", [this] { link.directChannel().close(); }, "", WaitEnd::Ended},
+    };
+    // clang-format on
+    DirectChannel& direct = link.directChannel();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(link.goDirectOnline());
+        // A silent command: only what the row does ends the wait.
+        sim.faults.silent.which = static_cast<int>(sim.received().size()) + 1;
+        onNextCommand([&] {
+            if (c.bytes.empty())
+                c.during();
+            else
+                pty.sendRaw(c.bytes);
+        });
+        auto arrived = QObject::connect(&link, &TBuff::received, &link, [&] {
+            if (!c.bytes.empty() && link.pendingLine() == c.bytes) c.during();
+        });
+        if (c.before) c.before();
+        EXPECT_EQ(direct.request("@?ORG"), c.reply);
+        EXPECT_EQ(direct.lastWaitEnd(), c.end);
+        QObject::disconnect(arrived);
+        if (c.end != WaitEnd::Ended) {
+            EXPECT_EQ(direct.request("@?NO"), "0");
+            EXPECT_EQ(direct.next(), "OK");
+        }
+    }
+    EXPECT_FALSE(link.isDirectOnline());
+    // A request while off line ends at once.
+    EXPECT_EQ(direct.request("@?ORG"), "");
+    EXPECT_EQ(direct.lastWaitEnd(), WaitEnd::Ended);
+}
+
+using LinkFault = LinkFixture;
+
+TEST_F(LinkFault, EqualBytesWhileIdleAreReportedOnceWithThePortClosed) {
+    sim.faults.idleDelayMs = 10;
+    // The user reads the message and goes on (the link reopens the port), or goes off line.
+    for (const bool offlineUnderMessage : {false, true}) {
+        SCOPED_TRACE(offlineUnderMessage ? "off line under the message" : "stays on line");
+        said.clear();
+        QSignalSpy changed(&link, &TBuff::onlineChanged);
+        std::string underMessage = "no message";
+        auto conn = QObject::connect(&link, &TBuff::message, &link, [&] {
+            underMessage = main().request("@?NO");  // nothing can be sent: the port is closed
+            if (offlineUnderMessage) link.goOffline();
+        });
+        sim.faults.equalBytesWhenIdle = true;
+        EXPECT_EQ(main().request("@?NO"), "0");
+        EXPECT_EQ(main().next(), "OK");
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000));
+        sim.faults.equalBytesWhenIdle = false;
+        QObject::disconnect(conn);
+        EXPECT_EQ(said, (std::vector<LinkMessage>{{"Communication error occurs!  Make offline once",
+                                                   "Communication error", ""}}));
+        EXPECT_EQ(underMessage, "");
+        EXPECT_EQ(link.isOnline(), !offlineUnderMessage);
+        EXPECT_EQ(changed.count(), offlineUnderMessage ? 1 : 0);
+        EXPECT_EQ(main().request("@?ORG"), offlineUnderMessage ? "" : "0");
+        if (!offlineUnderMessage) {
+            EXPECT_EQ(main().next(), "OK");
+        }
+    }
+    EXPECT_EQ(sim.received(), (std::vector<std::string>{"@?NO", "@?ORG", "@?NO"}));
+}
+
+TEST_F(LinkFault, HangUpWhileWaitingGoesOfflineAndSaysWhichDevice) {
+    ASSERT_TRUE(link.goDirectOnline());
+    sim.faults.hangupAfter = 1;
+    QSignalSpy changed(&link, &TBuff::onlineChanged);
+    QSignalSpy directChanged(&link, &TBuff::directOnlineChanged);
+    EXPECT_EQ(main().request("@?NO"), "0");
+    EXPECT_EQ(main().next(), "OK");
+    EXPECT_EQ(main().request("@?ORG"), "");
+    EXPECT_FALSE(link.isOnline());
+    EXPECT_FALSE(link.isDirectOnline());
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(directChanged.count(), 1);
+    expectToldOnce("failed");
+    EXPECT_EQ(link.directChannel().request("@?NO"), "");
+}
+
+TEST_F(LinkFault, DrainEndsWhileTheLineStillBabbles) {
+    // A device that sends a byte every 10 ms and never answers, for longer than a drain may take.
+    int sent = 0;
+    QTimer babble;
+    QObject::connect(&babble, &QTimer::timeout, [&] {
+        if (++sent == 300) babble.stop();
+        pty.sendRaw("x");
+    });
+    babble.start(10);
+    main().drain();
+    EXPECT_TRUE(babble.isActive()) << "the drain lasted until the babbling stopped";
+    babble.stop();
+}
+
+TEST_F(LinkFault, NoiseBeforeARequestIsNoPartOfItsReply) {
+    // Noise right behind a reply, with no line end: it waits in the link (or the port) when the
+    // next request is written.
+    std::vector<QByteArray> dropped;
+    QObject::connect(&link, &TBuff::discarded, [&](const QByteArray& b) { dropped.push_back(b); });
+    auto noise = QObject::connect(&pty, &SimPty::commandReceived, [&](const QString& c) {
+        if (c == "@?NO") pty.sendRaw("\xFF\xFF\xFF");
+    });
+    EXPECT_EQ(main().request("@?NO"), "0");
+    EXPECT_EQ(main().next(), "OK");
+    QObject::disconnect(noise);
+    EXPECT_EQ(main().request("@?ORG"), "0");
+    EXPECT_EQ(main().next(), "OK");
+    EXPECT_EQ(dropped, (std::vector<QByteArray>{"\xFF\xFF\xFF"}));
+}
+
+TEST_F(LinkFault, ASilentControllerEndsADataExchangeButNotAMotion) {
+    sim.faults.silent.which = SimPick::kEvery;
+    link.setReplyTimeout(200);
+    EXPECT_EQ(main().request("@?NO"), "");
+    EXPECT_TRUE(link.isOnline());
+    expectToldOnce("did not answer");
+    // A motion's reply may take longer than any data reply: it is waited for.
+    sim.faults.silent.which = SimPick::kNone;
+    link.setReplyTimeout(0);
+    EXPECT_EQ(main().request("@ORG"), "OK");
+    EXPECT_GE(sim.clock().now(), sim.motion.timing.originSearch);
+    EXPECT_EQ(said.size(), 1u);
+}
+
+// A port that cannot be opened is said once, inside goOnline(), naming the device and why. The
+// port number is read at every open.
+TEST_F(LinkFault, AFailedOpenIsSaidOnceAndTheLinkStaysOffline) {
+    TBuff other;
+    std::vector<LinkMessage> told;
+    RecordMessages(other, told);
+    int chosen = 0;
+    other.setPortNumberSource([&] { return chosen; });
+    other.setDeviceForPort(3, "/dev/mivo-no-such-port");
+    other.setDeviceForPort(4, pty.devicePath());
+    // `link` holds the pseudo-terminal: the other link finds it busy.
+    for (const auto& [port, reason] : {std::pair(3, "no such device"), std::pair(4, "busy")}) {
+        SCOPED_TRACE(reason);
+        told.clear();
+        chosen = port;
+        QSignalSpy changed(&other, &TBuff::onlineChanged);
+        EXPECT_FALSE(other.goOnline());
+        EXPECT_FALSE(other.isOnline());
+        EXPECT_EQ(changed.count(), 0);
+        ASSERT_EQ(told.size(), 1u);
+        EXPECT_EQ(told[0].text, "Port cannot be open");
+        EXPECT_EQ(told[0].caption, "Circuit open");
+        for (const std::string& part :
+             {other.deviceForPort(port).toStdString(), std::string(reason)})
+            EXPECT_NE(told[0].detail.find(part), std::string::npos) << told[0].detail;
+    }
+    link.goOffline();
+    ASSERT_TRUE(other.goOnline());
+    EXPECT_EQ(other.mainChannel().request("@?Ver 0"), "V1.20");
+    EXPECT_EQ(told.size(), 1u);
+}
+
+}  // namespace
+}  // namespace mivo::test
