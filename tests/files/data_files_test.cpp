@@ -217,11 +217,13 @@ TEST(DataFiles, WriteFailureKeepsOldFile) {
     EXPECT_EQ(files, 1);
 }
 
+// Through a link the file it names is written, beside it, and the link stays a link. A FIFO, a
+// folder or a read-only file (the mode decides, for root too) is refused without a question.
 TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
     namespace fs = std::filesystem;
     struct Case {
         const char* what;
-        std::string link;     // what the link "prog.stp" points to
+        std::string link;     // what the link "prog.stp" points to; "": save shared/ro.stp itself
         std::string written;  // the file that holds the content afterwards ("" when refused)
         std::string reason;   // the refusal's reason
     } cases[] = {
@@ -231,36 +233,42 @@ TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
         {"link to a missing file", "shared/new.stp", "shared/new.stp", ""},
         {"link to a FIFO", "shared/pipe", "", "Not a regular file"},
         {"link to a folder", "shared", "", "Is a directory"},
+        {"link to a read-only file", "shared/ro.stp", "", "it is read-only"},
+        {"read-only file", "", "", "it is read-only"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempDir dir;
         fs::create_directory(dir / "shared");
         WriteBytes(dir / "shared/prog.stp", "old");
+        WriteBytes(dir / "shared/ro.stp", "old");
+        fs::permissions(dir / "shared/ro.stp", fs::perms(0444));
         ASSERT_EQ(::mkfifo((dir / "shared/pipe").c_str(), 0600), 0);
         fs::create_symlink("shared/prog.stp", dir / "chain");
         const std::string target = c.link[0] == '@' ? dir / c.link.substr(2) : c.link;
-        fs::create_symlink(target, dir / "prog.stp");
+        if (!c.link.empty()) fs::create_symlink(target, dir / "prog.stp");
+        const std::string name = dir / (c.link.empty() ? "shared/ro.stp" : "prog.stp");
         ScriptedPrompter p;
         p.answers = {true};
-        const bool saved = SaveDataFile(StepFileKind(), dir / "prog.stp", 1, "new", p);
+        const bool saved = SaveDataFile(StepFileKind(), name, 1, "new", p);
         EXPECT_EQ(saved, !c.written.empty());
-        EXPECT_TRUE(fs::is_symlink(dir / "prog.stp"));
+        EXPECT_EQ(fs::is_symlink(dir / "prog.stp"), !c.link.empty());
         if (saved) {
             EXPECT_EQ(ReadBytes(dir / c.written), "new");
         } else {
-            EXPECT_EQ(p.messages.back(),
-                      (Message{"notify", "Cannot write " + (dir / "prog.stp") + ": " + c.reason,
-                               "Save"}));
+            EXPECT_EQ(p.messages,
+                      (std::vector<Message>{
+                          {"notify", "Cannot write " + name + ": " + c.reason, "Save"}}));
             EXPECT_TRUE(fs::is_fifo(dir / "shared/pipe"));
         }
         if (c.written != "shared/prog.stp") {
             EXPECT_EQ(ReadBytes(dir / "shared/prog.stp"), "old");
         }
+        EXPECT_EQ(ReadBytes(dir / "shared/ro.stp"), "old");
         // No temporary file left beside the target.
         int files = 0;
         for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir / "shared")) ++files;
-        EXPECT_EQ(files, c.written == "shared/new.stp" ? 3 : 2);
+        EXPECT_EQ(files, c.written == "shared/new.stp" ? 4 : 3);
     }
 }
 
