@@ -1,15 +1,17 @@
 // The rules of the parameter data: the initial values by robot number and the robot sets
 // against the controller's own, the rows a transfer walks per controller version, what a value
-// may hold, and the lead-2 speed limit checked before a send.
+// may hold and how long it may be, and the lead-2 speed limit checked before a send.
 #include "parameters/parameter_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 #include "common/convert.h"
+#include "parameters/parameter_catalogue.h"
 #include "parameters/parameter_table.h"
 #include "sim/sim_controller.h"
 #include "support/scripted_prompter.h"
@@ -98,13 +100,42 @@ TEST(ParameterRules, OldControllerVersionsWalkOneRowLess) {
     for (const Case& c : cases) EXPECT_EQ(TransferCount(c.version), c.count) << c.version;
 }
 
-// A value is one file line and one command line, and fits its field.
+// A value is one file line and one command line, and fits its field: as wide as its input
+// range, a pallet's or an offset's position as wide as the virtual origin point.
 TEST(ParameterRules, ValuesWithALineBreakOrNulOrTooLongAreRefused) {
-    for (const std::string& text : {std::string("1\n2"), std::string("1\r"), std::string("1\0", 2)})
-        EXPECT_EQ(ValueRefusal(text, 9, "X1"), "X1 cannot hold a line break or a NUL character");
-    for (const char* text : {"", " -1.5", "1,2;3", "caf\xe9"})
-        EXPECT_EQ(ValueRefusal(text, 9, "X1"), "");
-    EXPECT_EQ(ValueRefusal("-1000.00", 7, "X1"), "X1 holds at most 7 characters");
+    const std::string lineBreak = "V cannot hold a line break or a NUL character";
+    struct Case {
+        const char* what;
+        int number;
+        std::string value;
+        std::string refusal;
+    } cases[] = {
+        // clang-format off
+        {"speed of range 1 - 200 in two decimals", PrmXMaxSpeed, "200.00", ""},
+        {"speed a digit too wide", PrmXMaxSpeed, "1200.00", "V holds at most 6 characters"},
+        {"empty", PrmXMaxSpeed, "", ""},
+        {"spaces", PrmXMaxSpeed, " -1.5", ""},
+        {"commas", PrmXMaxSpeed, "1,2;3", ""},
+        {"Latin-1 byte", PrmXMaxSpeed, "caf\xe9", ""},
+        {"line feed", PrmXMaxSpeed, "1\n2", lineBreak},
+        {"carriage return", PrmXMaxSpeed, "1\r", lineBreak},
+        {"NUL", PrmXMaxSpeed, std::string("1\0", 2), lineBreak},
+        {"stroke of range 0 - -999.99", 10, "-999.99", ""},
+        {"choice too wide", 40, "1,2;3", "V holds at most 4 characters"},
+        {"offset, a position", OffsetParameter(5, 3), "-999.99", ""},
+        {"pallet corner too wide", PalletParameter(19, PalletY3), "-1000.00", "V holds at most 7 characters"},
+        {"pallet sections", PalletParameter(0, PalletYPartitions), "99.00", ""},
+        {"reserved holds nothing", 3, "1", "V holds at most 0 characters"},
+        // clang-format on
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ValueRefusal(c.value, ValueLength(c.number), "V"), c.refusal) << c.what;
+    // Every value the editor writes itself fits.
+    for (int n = 0; n < kEditableParameterCount; ++n)
+        EXPECT_LE(ParameterCatalogue(n).initial.size(), ValueLength(n)) << n;
+    for (const RobotSet& set : RobotSets())
+        for (std::size_t i = 0; i < kRobotDependentCount; ++i)
+            EXPECT_LE(std::strlen(set.initial[i]), ValueLength(kRobotDependentParameters[i]));
 }
 
 TEST(ParameterRules, LeadTwoSpeedLimit) {

@@ -64,14 +64,38 @@ TEST_F(ParameterEditor, TypedValuesAndAnyKeySetParameterModified) {
     editor().setParameterModified(false);
     QTest::keyClick(grid(), Qt::Key_Down);
     EXPECT_TRUE(flagged());
+}
 
-    // What a value cannot hold is refused and the cell keeps its text.
-    for (const QString& text : {QString::fromUtf8("1\xE2\x98\x83"), QString("1\n2")}) {
+// The parameter, pallet and offset cells refuse what a value cannot hold where it is typed, and
+// keep their text.
+TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
+    const QString megabyte(1 << 20, '9');
+    struct Case {
+        const char* what;
+        QWidget* editor;
+        const char* grid;
+        int row, column;
+        QString text;
+        std::string message;
+    } cases[] = {
+        // clang-format off
+        {"parameter, too long", screens.tparameter, "PRMGRID", PrmXMaxSpeed, ColValue, megabyte, "X maximum speed holds at most 6 characters"},
+        {"parameter, line break", screens.tparameter, "PRMGRID", 24, ColValue, "1\n2", "Z maximum speed cannot hold a line break or a NUL character"},
+        {"parameter, not Windows-1252", screens.tparameter, "PRMGRID", 24, ColValue, QString::fromUtf8("1\xE2\x98\x83"), "The character U+2603 cannot be stored (Windows-1252)."},
+        {"pallet, too long", screens.tpalet, "PALGRID", 1, 0, megabyte, "X2 holds at most 7 characters"},
+        {"offset, too long", screens.toffset, "OFFGRID", 0, 3, megabyte, "R holds at most 7 characters"},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto* grid = c.editor->findChild<QTableView*>(c.grid);
+        ASSERT_NE(grid, nullptr);
+        const QModelIndex index = grid->model()->index(c.row, c.column);
+        ASSERT_TRUE(grid->model()->setData(index, "-1.5"));
         prompter.messages.clear();
-        EXPECT_FALSE(grid()->model()->setData(grid()->model()->index(24, ColValue), text));
-        ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].caption, "Input");
-        EXPECT_EQ(editor().table().value(24), "70.00");
+        EXPECT_FALSE(grid->model()->setData(index, c.text));
+        EXPECT_EQ(prompter.messages, (std::vector<Message>{{"notify", c.message, "Input"}}));
+        EXPECT_EQ(index.data().toString().toStdString(), "-1.5");
     }
 }
 
