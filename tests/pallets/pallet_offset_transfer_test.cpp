@@ -3,7 +3,6 @@
 // range checks, the messages naming a field, what its screen shows afterwards).
 #include <gtest/gtest.h>
 
-#include <array>
 #include <functional>
 
 #include "offsets/offset_transfer.h"
@@ -49,36 +48,24 @@ struct KindRig : test::Rig {
 
 enum Procedure { PalletSend, PalletReceive, PalletInit, OffsetSend, OffsetReceive, OffsetInit };
 
-// The procedures in the order of Procedure.
-const std::array<Outcome (*)(KindRig&), 6> kRuns = {
-    [](KindRig& r) { return SendPallet(r.ctx, r.palletTarget()); },
-    [](KindRig& r) { return ReceivePallet(r.ctx, r.palletTarget()); },
-    [](KindRig& r) { return InitializePallet(r.ctx, r.palletTarget()); },
-    [](KindRig& r) { return SendOffsets(r.ctx, r.offsetTarget()); },
-    [](KindRig& r) { return ReceiveOffsets(r.ctx, r.offsetTarget()); },
-    [](KindRig& r) { return InitializeOffsets(r.ctx, r.offsetTarget()); },
-};
-
-// Each procedure's caption, question (the offset initialisation's names the program) and
-// completion notice.
-struct Words {
+// Each procedure in the order of Procedure, with its caption, question and completion notice;
+// the offset initialisation's question names the program after "PGM No.".
+struct Runner {
+    Outcome (*run)(KindRig&);
     const char* caption;
-    std::string question;
+    const char* question;
     const char* completion;
 };
-Words WordsOf(Procedure procedure, const std::string& number) {
-    const Words words[] = {
-        // clang-format off
-        {"Pallet send", "Is pallet sending executed?", "Pallet sending is completed"},
-        {"Pallet receive", "Is pallet receiving executed?", "Pallet receiving is completed"},
-        {"Pallet initialize", "Is pallet initialize executed?", "Initialize is completed"},
-        {"Offset send", "Is offset sending executed?", "Offset sending is completed"},
-        {"Offset receive", "Is offset receiving executed?", "Offset receiving is completed"},
-        {"Offset initialize", "Offset data of PGM No." + number + " will be initialized.  OK?", "Offset initialize is completed"},
-        // clang-format on
-    };
-    return words[procedure];
-}
+const Runner kRuns[] = {
+    // clang-format off
+    {[](KindRig& r) { return SendPallet(r.ctx, r.palletTarget()); }, "Pallet send", "Is pallet sending executed?", "Pallet sending is completed"},
+    {[](KindRig& r) { return ReceivePallet(r.ctx, r.palletTarget()); }, "Pallet receive", "Is pallet receiving executed?", "Pallet receiving is completed"},
+    {[](KindRig& r) { return InitializePallet(r.ctx, r.palletTarget()); }, "Pallet initialize", "Is pallet initialize executed?", "Initialize is completed"},
+    {[](KindRig& r) { return SendOffsets(r.ctx, r.offsetTarget()); }, "Offset send", "Is offset sending executed?", "Offset sending is completed"},
+    {[](KindRig& r) { return ReceiveOffsets(r.ctx, r.offsetTarget()); }, "Offset receive", "Is offset receiving executed?", "Offset receiving is completed"},
+    {[](KindRig& r) { return InitializeOffsets(r.ctx, r.offsetTarget()); }, "Offset initialize", "Offset data of PGM No.", "Offset initialize is completed"},
+    // clang-format on
+};
 
 // "@WRITE PRM n,value" for the values, numbered from `first` on.
 Texts Writes(int first, const Texts& values) {
@@ -190,13 +177,16 @@ TEST(PalletAndOffsetTransfer, Cases) {
         const bool ofPallet = c.procedure <= PalletInit;
         (ofPallet ? rig.pallet.number : rig.offset.program) = c.number;
         if (c.arrange) c.arrange(rig);
-        EXPECT_EQ(kRuns[c.procedure](rig), c.outcome);
+        const Runner& run = kRuns[c.procedure];
+        EXPECT_EQ(run.run(rig), c.outcome);
         EXPECT_EQ(rig.sent(), c.sent);
         std::vector<Message> shown = c.shown;
-        const Words words = WordsOf(c.procedure, c.number);
-        if (c.asked) shown.insert(shown.begin(), {"ask", words.question, words.caption});
+        std::string question = run.question;
+        if (c.procedure == OffsetInit)
+            question += c.number + std::string(" will be initialized.  OK?");
+        if (c.asked) shown.insert(shown.begin(), {"ask", question, run.caption});
         if (c.outcome == completed && rig.online)
-            shown.push_back({"notify", words.completion, words.caption});
+            shown.push_back({"notify", run.completion, run.caption});
         EXPECT_EQ(rig.prompter.messages, shown);
         EXPECT_EQ(rig.cells(ofPallet), c.data);
         EXPECT_EQ(rig.modified, c.modified);
