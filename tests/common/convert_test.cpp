@@ -33,7 +33,6 @@ TEST(Convert, IntegersAcceptedAndRefused) {
 // A refusal quotes the text readably: control bytes as \xNN, a long text cut.
 TEST(Convert, RefusalsQuoteTheTextReadably) {
     const std::string escape = "\x1B[2J\x1B]0;owned\x07";
-    const std::string megabyte(1 << 20, '9');
     struct Case {
         const char* what;
         std::function<void()> convert;
@@ -42,7 +41,7 @@ TEST(Convert, RefusalsQuoteTheTextReadably) {
         {"integer", [] { StrToInt("abc"); }, "'abc' is not a valid integer value"},
         {"integer with control bytes", [&] { StrToInt(escape); },
          "'\\x1B[2J\\x1B]0;owned\\x07' is not a valid integer value"},
-        {"number of a megabyte", [&] { StrToFloat(megabyte + "x"); },
+        {"number of a megabyte", [] { StrToFloat(std::string(1 << 20, '9') + "x"); },
          "'" + std::string(kReadableLength, '9') + "... (1048577 bytes)' is not a valid " +
              "floating point value"},
     };

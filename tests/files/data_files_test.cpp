@@ -10,6 +10,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "offsets/offset_data.h"
 #include "parameters/parameter_files.h"
@@ -30,8 +31,7 @@ using test::WriteBytes;
 // test: steps test the extension with its dot, the other kinds their last three letters,
 // case-sensitive.
 TEST(DataFiles, SaveTargetAndOverwriteQuestion) {
-    const FileKind& steps = StepFileKind();
-    const FileKind& prm = ParameterFileKind();
+    const FileKind &steps = StepFileKind(), &prm = ParameterFileKind();
     const Message stepQuestion{"ask", "File of the same name exists.  Overwrite?", "Program save"};
     const Message prmQuestion{"ask", "File of the same name exists. Overwrite?", "save"};
     const Message prmAllQuestion{"ask", "File of the same name exists.  Overwrite?", "save"};
@@ -183,9 +183,7 @@ TEST(DataFiles, WriteFailureKeepsOldFile) {
                   {"ask", "File of the same name exists.  Overwrite?", "Program save"},
                   {"notify", "Cannot write " + (dir / "prog.stp") + ": File too large", "Save"}}));
     EXPECT_EQ(ReadBytes(dir / "prog.stp"), "old program");
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 // Through a link the file it names is written, beside it, and the link stays a link. A FIFO, a
@@ -237,9 +235,8 @@ TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
         }
         EXPECT_EQ(ReadBytes(dir / "shared/ro.stp"), "old");
         // No temporary file left beside the target.
-        int files = 0;
-        for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir / "shared")) ++files;
-        EXPECT_EQ(files, c.written == "shared/new.stp" ? 4 : 3);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir / "shared"), {}),
+                  c.written == "shared/new.stp" ? 4 : 3);
     }
 }
 

@@ -110,9 +110,6 @@ Arrange Silent(int command) {
 TEST(PalletAndOffsetTransfer, Cases) {
     const Message palletRange{"notify", "Pallet No. ranges from 0 to 19", "Pallet error"};
     const Message refused{"error", "45:Parameter No. error", "Error display"};
-    const auto notify = [](const char* text, const char* caption) {
-        return Message{"notify", text, caption};
-    };
     const Arrange declined = [](KindRig& r) { r.prompter.answers = {false}; };
     const Arrange offline = [](KindRig& r) { r.online = false; };
     const Arrange cancelAfterTwo = [](KindRig& r) { r.view.cancelAfterProgress = 2; };
@@ -142,28 +139,28 @@ TEST(PalletAndOffsetTransfer, Cases) {
         {"pallet initialise 2", PalletInit, "2", {}, completed, true, Writes(222, {"0", "0", "0", "0", "0", "0", "0", "1", "1"}), {}, PalletCells(palletZeroes), 0},
         {"pallet send 20", PalletSend, "20", {}, failed, false, {}, {palletRange}, palletKept, 0},
         {"pallet send -1", PalletSend, "-1", {}, failed, false, {}, {palletRange}, palletKept, 0},
-        {"pallet send 1.5", PalletSend, "1.5", {}, failed, false, {}, {notify("'1.5' is not a valid integer value", "Pallet error")}, palletKept, 0},
-        {"pallet initialise 20", PalletInit, "20", {}, failed, true, {}, {notify("Pallet No. ranges from 0 to 19", "Initialize error")}, palletKept, 0},
+        {"pallet send 1.5", PalletSend, "1.5", {}, failed, false, {}, {{"notify", "'1.5' is not a valid integer value", "Pallet error"}}, palletKept, 0},
+        {"pallet initialise 20", PalletInit, "20", {}, failed, true, {}, {{"notify", "Pallet No. ranges from 0 to 19", "Initialize error"}}, palletKept, 0},
         {"pallet initialise declined", PalletInit, "20", declined, Outcome::Declined, true, {}, {}, palletKept, 0},
-        {"pallet initialise empty", PalletInit, "", {}, failed, true, {}, {notify("'' is not a valid integer value", "Initialize error")}, palletKept, 0},
-        {"pallet receive x", PalletReceive, "x", {}, failed, true, {}, {notify("'x' is not a valid integer value", "Pallet receive")}, pallet, 0},
-        {"pallet send: Z1 refused", PalletSend, "0", Refuse(3), failed, true, Writes(200, {"10.00", "20.5", "-3"}), {refused, notify("Error occurs!  Z", "Sending error")}, pallet, 0},
-        {"pallet initialise: X2 refused", PalletInit, "0", Refuse(4), failed, true, Writes(200, {"0", "0", "0", "0"}), {refused, notify("Error occurs!  X2", "Initialize error")}, PalletCells(Mixed(palletZeroes, kFields, 3)), 0},
-        {"pallet initialise: no reply", PalletInit, "0", Silent(1), failed, true, Writes(200, {"0"}), {notify("Error occurs!", "Initialize error")}, pallet, 0},
-        {"pallet receive: no reply", PalletReceive, "0", Silent(2), failed, true, Reads(200, 2), {notify("Error occurs", "Receiving error")}, PalletCells(Mixed(Memory(200, 9), kFields, 1)), 1},
+        {"pallet initialise empty", PalletInit, "", {}, failed, true, {}, {{"notify", "'' is not a valid integer value", "Initialize error"}}, palletKept, 0},
+        {"pallet receive x", PalletReceive, "x", {}, failed, true, {}, {{"notify", "'x' is not a valid integer value", "Pallet receive"}}, pallet, 0},
+        {"pallet send: Z1 refused", PalletSend, "0", Refuse(3), failed, true, Writes(200, {"10.00", "20.5", "-3"}), {refused, {"notify", "Error occurs!  Z", "Sending error"}}, pallet, 0},
+        {"pallet initialise: X2 refused", PalletInit, "0", Refuse(4), failed, true, Writes(200, {"0", "0", "0", "0"}), {refused, {"notify", "Error occurs!  X2", "Initialize error"}}, PalletCells(Mixed(palletZeroes, kFields, 3)), 0},
+        {"pallet initialise: no reply", PalletInit, "0", Silent(1), failed, true, Writes(200, {"0"}), {{"notify", "Error occurs!", "Initialize error"}}, pallet, 0},
+        {"pallet receive: no reply", PalletReceive, "0", Silent(2), failed, true, Reads(200, 2), {{"notify", "Error occurs", "Receiving error"}}, PalletCells(Mixed(Memory(200, 9), kFields, 1)), 1},
         {"offset send 2", OffsetSend, "2", {}, completed, true, Writes(108, kOffsets), {}, kOffsets, 0},
-        {"offset send 7", OffsetSend, "7", {}, failed, true, {}, {notify("Program No. ranges from 0 to 5.", "Sending error")}, kOffsets, 0},
+        {"offset send 7", OffsetSend, "7", {}, failed, true, {}, {{"notify", "Program No. ranges from 0 to 5.", "Sending error"}}, kOffsets, 0},
         {"offset receive 7, no range check", OffsetReceive, "7", {}, completed, true, Reads(128, 4), {}, Memory(128, 4), 4},
         {"offset initialise 2", OffsetInit, "2", {}, completed, true, Writes(108, {"0", "0", "0", "0"}), {}, offsetZeroes, 1},
         {"offset initialise declined", OffsetInit, "2", declined, Outcome::Declined, true, {}, {}, kOffsets, 0},
-        {"offset initialise 7", OffsetInit, "7", {}, failed, false, {}, {notify("Check PGM No.", "Offset initialize")}, kOffsets, 0},
-        {"offset initialise -1", OffsetInit, "-1", {}, failed, false, {}, {notify("Check PGM No.", "Offset initialize")}, kOffsets, 0},
-        {"offset initialise a", OffsetInit, "a", {}, failed, false, {}, {notify("'a' is not a valid integer value", "Offset initialize")}, kOffsets, 0},
-        {"offset initialise: Z refused", OffsetInit, "0", Refuse(3), failed, true, Writes(100, {"0", "0", "0"}), {refused, notify("Error occurs!  Z", "Sending error")}, Mixed(offsetZeroes, kOffsets, 2), 0},
-        {"offset initialise: no reply", OffsetInit, "0", Silent(2), failed, true, Writes(100, {"0", "0"}), {notify("Error occurs", "Offset initialize")}, Mixed(offsetZeroes, kOffsets, 1), 0},
-        {"offset send cancelled", OffsetSend, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"1.50", "-2"}), {notify("Sending is interrupted", "Offset send")}, kOffsets, 0},
-        {"offset receive cancelled", OffsetReceive, "0", cancelAfterTwo, Outcome::Interrupted, true, Reads(100, 2), {notify("Receiving is interrupted", "Offset receive")}, Mixed(Memory(100, 4), kOffsets, 2), 2},
-        {"offset initialise cancelled", OffsetInit, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"0", "0"}), {notify("Initialize is interrupted", "Offset initialize")}, Mixed(offsetZeroes, kOffsets, 2), 0},
+        {"offset initialise 7", OffsetInit, "7", {}, failed, false, {}, {{"notify", "Check PGM No.", "Offset initialize"}}, kOffsets, 0},
+        {"offset initialise -1", OffsetInit, "-1", {}, failed, false, {}, {{"notify", "Check PGM No.", "Offset initialize"}}, kOffsets, 0},
+        {"offset initialise a", OffsetInit, "a", {}, failed, false, {}, {{"notify", "'a' is not a valid integer value", "Offset initialize"}}, kOffsets, 0},
+        {"offset initialise: Z refused", OffsetInit, "0", Refuse(3), failed, true, Writes(100, {"0", "0", "0"}), {refused, {"notify", "Error occurs!  Z", "Sending error"}}, Mixed(offsetZeroes, kOffsets, 2), 0},
+        {"offset initialise: no reply", OffsetInit, "0", Silent(2), failed, true, Writes(100, {"0", "0"}), {{"notify", "Error occurs", "Offset initialize"}}, Mixed(offsetZeroes, kOffsets, 1), 0},
+        {"offset send cancelled", OffsetSend, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"1.50", "-2"}), {{"notify", "Sending is interrupted", "Offset send"}}, kOffsets, 0},
+        {"offset receive cancelled", OffsetReceive, "0", cancelAfterTwo, Outcome::Interrupted, true, Reads(100, 2), {{"notify", "Receiving is interrupted", "Offset receive"}}, Mixed(Memory(100, 4), kOffsets, 2), 2},
+        {"offset initialise cancelled", OffsetInit, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"0", "0"}), {{"notify", "Initialize is interrupted", "Offset initialize"}}, Mixed(offsetZeroes, kOffsets, 2), 0},
         // Off line by the end: no completion notice.
         {"offset send off line", OffsetSend, "0", offline, completed, true, Writes(100, kOffsets), {}, kOffsets, 0},
         {"offset receive off line", OffsetReceive, "0", offline, completed, true, Reads(100, 4), {}, Memory(100, 4), 4},
