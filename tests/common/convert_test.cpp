@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "common/readable_text.h"
+#include "steps/step_files.h"
+#include "support/scripted_prompter.h"
+
 namespace mivo {
 
 TEST(Convert, IntegersAcceptedAndRefused) {
@@ -22,12 +28,39 @@ TEST(Convert, IntegersAcceptedAndRefused) {
             EXPECT_EQ(v, c.value) << c.text;
         }
     }
-    try {
-        StrToInt("abc");
-        FAIL() << "no error";
-    } catch (const ConversionError& e) {
-        EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
+}
+
+// A refusal quotes the text readably: control bytes as \xNN, a long text cut.
+TEST(Convert, RefusalsQuoteTheTextReadably) {
+    const std::string escape = "\x1B[2J\x1B]0;owned\x07";
+    struct Case {
+        const char* what;
+        std::function<void()> convert;
+        std::string shown;
+    } cases[] = {
+        {"integer", [] { StrToInt("abc"); }, "'abc' is not a valid integer value"},
+        {"integer with control bytes", [&] { StrToInt(escape); },
+         "'\\x1B[2J\\x1B]0;owned\\x07' is not a valid integer value"},
+        {"number of a megabyte", [] { StrToFloat(std::string(1 << 20, '9') + "x"); },
+         "'" + std::string(kReadableLength, '9') + "... (1048577 bytes)' is not a valid " +
+             "floating point value"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        try {
+            c.convert();
+            ADD_FAILURE() << "no error";
+        } catch (const ConversionError& e) {
+            EXPECT_EQ(e.what(), c.shown);
+        }
     }
+    // A step line that does not fit is quoted the same way.
+    StepTable t;
+    test::ScriptedPrompter p;
+    EXPECT_FALSE(ConvertStepText(t, escape + ",\r\n", p));
+    EXPECT_EQ(p.details,
+              std::vector<std::string>{"line 1 of 1 has 1 comma, a step line has at least 7: "
+                                       "\"\\x1B[2J\\x1B]0;owned\\x07,\""});
 }
 
 TEST(Convert, FloatsReadAndWrittenAsTheShortestDecimalText) {

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "offsets/offset_data.h"
 #include "parameters/parameter_files.h"
@@ -26,43 +27,16 @@ using test::ScriptedPrompter;
 using test::TempDir;
 using test::WriteBytes;
 
-const Message kSaved{"notify", "Saved", "Save"};
-
-// Each kind's save name test: steps test the extension with its dot, the other kinds their last
-// three letters, case-sensitive.
-TEST(DataFiles, SaveTargetName) {
-    struct Case {
-        const FileKind& kind;
-        std::string name;
-        int filter;
-        std::string target;
-    } cases[] = {
-        {StepFileKind(), "prog", 1, "prog.stp"},
-        {StepFileKind(), "prog.stp", 1, "prog.stp"},
-        {StepFileKind(), "prog.STP", 1, "prog.STP.stp"},
-        {StepFileKind(), "progstp", 1, "progstp.stp"},
-        {StepFileKind(), "prog.CSV", 2, "prog.CSV.csv"},
-        {StepFileKind(), "prog.stp", 2, "prog.stp.csv"},
-        {StepFileKind(), "prog.txt", 3, "prog.txt"},
-        {ParameterFileKind(), "A", 1, "A.prm"},
-        {ParameterFileKind(), "A.prm", 1, "A.prm"},
-        {ParameterFileKind(), "A.PRM", 1, "A.PRM.prm"},
-        {ParameterFileKind(), "Aprm", 1, "Aprm"},
-        {ParameterFileKind(), "data.csv", 2, "data.csv"},
-        {ParameterFileKind(), "A", 3, "A"},
-        {OffsetFileKind(), "oOFF", OffFilterOff, "oOFF.off"},
-        {OffsetFileKind(), "xoff", OffFilterOff, "xoff"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(SaveTargetName(c.kind, c.name, c.filter), c.target) << c.name << " " << c.filter;
-}
-
-TEST(DataFiles, OverwriteQuestion) {
+// The file a save writes, and the overwrite question when it exists. Each kind's save name
+// test: steps test the extension with its dot, the other kinds their last three letters,
+// case-sensitive.
+TEST(DataFiles, SaveTargetAndOverwriteQuestion) {
+    const FileKind &steps = StepFileKind(), &prm = ParameterFileKind();
     const Message stepQuestion{"ask", "File of the same name exists.  Overwrite?", "Program save"};
     const Message prmQuestion{"ask", "File of the same name exists. Overwrite?", "save"};
     const Message prmAllQuestion{"ask", "File of the same name exists.  Overwrite?", "save"};
     struct Case {
-        bool steps;
+        const FileKind& kind;
         std::vector<std::string> existing;
         std::string name;
         int filter;
@@ -70,17 +44,30 @@ TEST(DataFiles, OverwriteQuestion) {
         const Message* asked;  // nullptr: no question
         std::string written;   // the file that then holds the content, "" for none
     } cases[] = {
-        {true, {}, "prog", 1, false, nullptr, "prog.stp"},
-        {true, {"prog"}, "prog", 1, false, &stepQuestion, ""},
-        {true, {"prog"}, "prog", 1, true, &stepQuestion, "prog.stp"},
-        {true, {"prog.stp"}, "prog", 1, false, &stepQuestion, ""},
-        {true, {"prog.stp"}, "prog.stp", 1, true, &stepQuestion, "prog.stp"},
-        {true, {"prog.csv"}, "prog", 2, false, &stepQuestion, ""},
-        {true, {"prog.stp"}, "prog", 2, false, nullptr, "prog.csv"},
-        {true, {"prog.stp"}, "prog", 3, false, nullptr, "prog"},
-        {true, {"prog"}, "prog", 3, true, &stepQuestion, "prog"},
-        {false, {"A.prm"}, "A", 1, true, &prmQuestion, "A.prm"},
-        {false, {"A"}, "A", 3, false, &prmAllQuestion, ""},
+        // clang-format off
+        {steps, {}, "prog", 1, false, nullptr, "prog.stp"},
+        {steps, {"prog"}, "prog", 1, false, &stepQuestion, ""},
+        {steps, {"prog"}, "prog", 1, true, &stepQuestion, "prog.stp"},
+        {steps, {"prog.stp"}, "prog", 1, false, &stepQuestion, ""},
+        {steps, {"prog.stp"}, "prog.stp", 1, true, &stepQuestion, "prog.stp"},
+        {steps, {"prog.csv"}, "prog", 2, false, &stepQuestion, ""},
+        {steps, {"prog.stp"}, "prog", 2, false, nullptr, "prog.csv"},
+        {steps, {"prog.stp"}, "prog", 3, false, nullptr, "prog"},
+        {steps, {"prog"}, "prog", 3, true, &stepQuestion, "prog"},
+        {steps, {}, "prog.STP", 1, false, nullptr, "prog.STP.stp"},
+        {steps, {}, "progstp", 1, false, nullptr, "progstp.stp"},
+        {steps, {}, "prog.CSV", 2, false, nullptr, "prog.CSV.csv"},
+        {steps, {}, "prog.stp", 2, false, nullptr, "prog.stp.csv"},
+        {steps, {}, "prog.txt", 3, false, nullptr, "prog.txt"},
+        {prm, {"A.prm"}, "A", 1, true, &prmQuestion, "A.prm"},
+        {prm, {"A"}, "A", 3, false, &prmAllQuestion, ""},
+        {prm, {}, "A.prm", 1, false, nullptr, "A.prm"},
+        {prm, {}, "A.PRM", 1, false, nullptr, "A.PRM.prm"},
+        {prm, {}, "Aprm", 1, false, nullptr, "Aprm"},
+        {prm, {}, "data.csv", 2, false, nullptr, "data.csv"},
+        {OffsetFileKind(), {}, "oOFF", OffFilterOff, false, nullptr, "oOFF.off"},
+        {OffsetFileKind(), {}, "xoff", OffFilterOff, false, nullptr, "xoff"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
@@ -91,12 +78,11 @@ TEST(DataFiles, OverwriteQuestion) {
         }
         ScriptedPrompter p;
         p.answers = {c.answer};
-        const FileKind& kind = c.steps ? StepFileKind() : ParameterFileKind();
-        const bool saved = SaveDataFile(kind, dir / c.name, c.filter, "new\r\n", p);
+        const bool saved = SaveDataFile(c.kind, dir / c.name, c.filter, "new\r\n", p);
         EXPECT_EQ(saved, !c.written.empty());
         std::vector<Message> expected;
         if (c.asked) expected.push_back(*c.asked);
-        if (saved) expected.push_back(kSaved);
+        if (saved) expected.push_back({"notify", "Saved", "Save"});
         EXPECT_EQ(p.messages, expected);
         for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
             const std::string file = entry.path().filename().string();
@@ -111,15 +97,18 @@ TEST(DataFiles, OverwriteQuestion) {
     }
 }
 
-TEST(DataFiles, OpenTargetNameAndCompletion) {
+// The file an open reads and its completion notice; or, for a file that cannot be read, the
+// reason, and nothing converted.
+TEST(DataFiles, OpenTargetAndCompletionOrWhyItCannotBeRead) {
     struct Case {
         bool steps;
         std::vector<std::string> existing;
         std::string name;
         int filter;
-        std::string target;
-        std::string completed;
+        std::string target;     // "" when the file cannot be read
+        std::string completed;  // or the reason it cannot be read
     } cases[] = {
+        // clang-format off
         {true, {"prog", "prog.stp"}, "prog", 1, "prog", "Completed"},
         {true, {"prog.stp"}, "prog", 1, "prog.stp", "Completed"},
         {true, {"prog.STP"}, "prog.STP", 1, "prog.STP", "Completed"},
@@ -131,13 +120,24 @@ TEST(DataFiles, OpenTargetNameAndCompletion) {
         {true, {"data.stp"}, "data.stp", 4, "data.stp", "Completed"},
         {false, {"A.PRM"}, "A.PRM", 1, "A.PRM", "Complete"},
         {false, {"z.crd"}, "z", 2, "z.crd", "Completed. Check data."},
+        {true, {}, "missing.stp", 1, "", "No such file or directory"},
+        {true, {}, "folder.stp", 1, "", "Is a directory"},
+        {true, {}, "big.stp", 1, "", "File is too large"},
+        {true, {}, "nul.stp", 1, "", "Not a text file (it contains NUL bytes)"},
+        {true, {}, "pipe.stp", 1, "", "Not a regular file"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
         TempDir dir;
         for (const auto& e : c.existing) WriteBytes(dir / e, e);
+        std::filesystem::create_directory(dir / "folder.stp");
+        WriteBytes(dir / "nul.stp", std::string(",,,,\r\na\0b", 9));
+        WriteBytes(dir / "big.stp", "");
+        std::filesystem::resize_file(dir / "big.stp", 16 * 1024 * 1024);
+        std::ofstream(dir / "big.stp", std::ios::app) << ',';
+        ASSERT_EQ(::mkfifo((dir / "pipe.stp").c_str(), 0600), 0);
         const FileKind& kind = c.steps ? StepFileKind() : ParameterFileKind();
-        EXPECT_EQ(OpenTargetName(kind, dir / c.name, c.filter), dir / c.target);
         ScriptedPrompter p;
         std::string read;
         int filter = 0;
@@ -149,44 +149,15 @@ TEST(DataFiles, OpenTargetNameAndCompletion) {
                 return true;
             },
             p);
-        EXPECT_EQ(o, OpenOutcome::Completed);
+        const bool readable = !c.target.empty();
+        EXPECT_EQ(OpenTargetName(kind, dir / c.name, c.filter),
+                  dir / (readable ? c.target : c.name));
+        EXPECT_EQ(o, readable ? OpenOutcome::Completed : OpenOutcome::NotRead);
         EXPECT_EQ(read, c.target);
-        EXPECT_EQ(filter, c.filter);
-        EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", c.completed, "Open"}}));
-    }
-}
-
-TEST(DataFiles, UnreadableFileIsNotConverted) {
-    TempDir dir;
-    std::filesystem::create_directory(dir / "folder.stp");
-    WriteBytes(dir / "nul.stp", std::string(",,,,\r\na\0b", 9));
-    {
-        std::ofstream big(dir / "big.stp", std::ios::binary);
-        big.seekp(16 * 1024 * 1024);
-        big << ',';
-    }
-    ASSERT_EQ(::mkfifo((dir / "pipe.stp").c_str(), 0600), 0);
-    struct Case {
-        std::string name;
-        std::string reason;
-    } cases[] = {
-        {"missing.stp", "No such file or directory"},
-        {"folder.stp", "Is a directory"},
-        {"big.stp", "File is too large"},
-        {"nul.stp", "Not a text file (it contains NUL bytes)"},
-        {"pipe.stp", "Not a regular file"},
-    };
-    for (const Case& c : cases) {
-        ScriptedPrompter p;
-        bool converted = false;
-        const OpenOutcome o = OpenDataFile(
-            StepFileKind(), dir / c.name, 1,
-            [&](int, std::string_view, Prompter&) { return converted = true; }, p);
-        EXPECT_EQ(o, OpenOutcome::NotRead) << c.name;
-        EXPECT_FALSE(converted) << c.name;
-        EXPECT_EQ(p.messages,
-                  (std::vector<Message>{
-                      {"notify", "Cannot read " + (dir / c.name) + ": " + c.reason, "Open"}}));
+        EXPECT_EQ(filter, readable ? c.filter : 0);  // 0: nothing converted
+        const std::string shown =
+            readable ? c.completed : "Cannot read " + (dir / c.name) + ": " + c.completed;
+        EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", shown, "Open"}}));
     }
 }
 
@@ -212,16 +183,16 @@ TEST(DataFiles, WriteFailureKeepsOldFile) {
                   {"ask", "File of the same name exists.  Overwrite?", "Program save"},
                   {"notify", "Cannot write " + (dir / "prog.stp") + ": File too large", "Save"}}));
     EXPECT_EQ(ReadBytes(dir / "prog.stp"), "old program");
-    int files = 0;
-    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++files;
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+// Through a link the file it names is written, beside it, and the link stays a link. A FIFO, a
+// folder or a read-only file (the mode decides, for root too) is refused without a question.
 TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
     namespace fs = std::filesystem;
     struct Case {
         const char* what;
-        std::string link;     // what the link "prog.stp" points to
+        std::string link;     // what the link "prog.stp" points to; "": save shared/ro.stp itself
         std::string written;  // the file that holds the content afterwards ("" when refused)
         std::string reason;   // the refusal's reason
     } cases[] = {
@@ -231,36 +202,41 @@ TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
         {"link to a missing file", "shared/new.stp", "shared/new.stp", ""},
         {"link to a FIFO", "shared/pipe", "", "Not a regular file"},
         {"link to a folder", "shared", "", "Is a directory"},
+        {"link to a read-only file", "shared/ro.stp", "", "it is read-only"},
+        {"read-only file", "", "", "it is read-only"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         TempDir dir;
         fs::create_directory(dir / "shared");
         WriteBytes(dir / "shared/prog.stp", "old");
+        WriteBytes(dir / "shared/ro.stp", "old");
+        fs::permissions(dir / "shared/ro.stp", fs::perms(0444));
         ASSERT_EQ(::mkfifo((dir / "shared/pipe").c_str(), 0600), 0);
         fs::create_symlink("shared/prog.stp", dir / "chain");
         const std::string target = c.link[0] == '@' ? dir / c.link.substr(2) : c.link;
-        fs::create_symlink(target, dir / "prog.stp");
+        if (!c.link.empty()) fs::create_symlink(target, dir / "prog.stp");
+        const std::string name = dir / (c.link.empty() ? "shared/ro.stp" : "prog.stp");
         ScriptedPrompter p;
         p.answers = {true};
-        const bool saved = SaveDataFile(StepFileKind(), dir / "prog.stp", 1, "new", p);
+        const bool saved = SaveDataFile(StepFileKind(), name, 1, "new", p);
         EXPECT_EQ(saved, !c.written.empty());
-        EXPECT_TRUE(fs::is_symlink(dir / "prog.stp"));
+        EXPECT_EQ(fs::is_symlink(dir / "prog.stp"), !c.link.empty());
         if (saved) {
             EXPECT_EQ(ReadBytes(dir / c.written), "new");
         } else {
-            EXPECT_EQ(p.messages.back(),
-                      (Message{"notify", "Cannot write " + (dir / "prog.stp") + ": " + c.reason,
-                               "Save"}));
+            EXPECT_EQ(p.messages,
+                      (std::vector<Message>{
+                          {"notify", "Cannot write " + name + ": " + c.reason, "Save"}}));
             EXPECT_TRUE(fs::is_fifo(dir / "shared/pipe"));
         }
         if (c.written != "shared/prog.stp") {
             EXPECT_EQ(ReadBytes(dir / "shared/prog.stp"), "old");
         }
+        EXPECT_EQ(ReadBytes(dir / "shared/ro.stp"), "old");
         // No temporary file left beside the target.
-        int files = 0;
-        for ([[maybe_unused]] const auto& e : fs::directory_iterator(dir / "shared")) ++files;
-        EXPECT_EQ(files, c.written == "shared/new.stp" ? 3 : 2);
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir / "shared"), {}),
+                  c.written == "shared/new.stp" ? 4 : 3);
     }
 }
 

@@ -1,6 +1,6 @@
 // The pallet, offset and parameter files on disk and the ZEB data file imports: each kind's
-// text, read back in every format, the parameter file's lines, the ZEB blocks, and every open
-// that is refused leaving the data as they were.
+// text, read back in its own format and another, the parameter file's lines, the ZEB blocks,
+// and every open that is refused leaving the data as they were (ZEB step files included).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 #include "pallets/pallet_data.h"
 #include "parameters/parameter_files.h"
 #include "parameters/parameter_zeb.h"
+#include "steps/step_files.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -43,19 +44,18 @@ std::string Lines(int count, const std::string& end = "\r\n") {
     return out;
 }
 
-// A ZEB data file of `count` lines for the pallet import: characters 6 to 11 of line k read
-// "KK.50 " (KK = k mod 100, two digits), so each field tells the line it came from.
-std::string PalletZebFile(int count) {
-    std::string out;
-    for (int k = 1; k <= count; ++k) {
-        const int kk = k % 100;
-        out += std::string("@@@@@") + (kk < 10 ? "0" : "") + std::to_string(kk) + ".50 rest\r\n";
-    }
-    return out;
-}
+// Characters 6 to 11 of line `line` of PalletZebFile: "KK.50 " (KK = line mod 100, two
+// digits), or "KK" as a section count is read.
 std::string FromLine(long line, bool section = false) {
     const long kk = line % 100;
     return (kk < 10 ? "0" : "") + std::to_string(kk) + (section ? "" : ".50 ");
+}
+// A ZEB data file of `count` lines for the pallet import, each field telling the line it came
+// from.
+std::string PalletZebFile(int count) {
+    std::string out;
+    for (int k = 1; k <= count; ++k) out += "@@@@@" + FromLine(k) + "rest\r\n";
+    return out;
 }
 
 // A text placed at a character position (counted from 1) of an otherwise blank line.
@@ -100,11 +100,10 @@ TEST(KindFiles, RoundTripPerFormat) {
     const std::string pallet =
         "3\r\n10.00\r\n-2.5\r\n\r\n 7\r\n1,5\r\ncaf\xe9\r\n0\r\n12\r\nx\r\r\n";
     const std::string offset = "2\r\n1.50\r\n\r\n -3\r\ncaf\xe9\r\n";
-    const auto savePallet = [](const PalletData& d, const std::string& n, int f, Prompter& p) {
-        return SavePalletFile(d, n, f, p);
-    };
-    const auto saveExit = [](const PalletData& d, const std::string& n, int f, Prompter& p) {
-        return SavePalletFile(d, n, f, p, PalletExitFileKind());
+    const auto savePallet = [](const FileKind& kind) {
+        return [&kind](const PalletData& d, const std::string& n, int f, Prompter& p) {
+            return SavePalletFile(d, n, f, p, kind);
+        };
     };
     // A pallet read back has its Z cells of P2 and P3 emptied.
     const PalletData other{"0", {}, "in P2", "in P3"};
@@ -117,19 +116,15 @@ TEST(KindFiles, RoundTripPerFormat) {
         t->setValue(OffsetParameter(5, 3), "1.50");
     }
     InitialValuesByRobot(table);
-    ASSERT_EQ(table.initial(6), "100.00");  // robot 31's
     const std::string tableText = ParameterFileText(table);
     // clang-format off
-    ExpectRoundTrip(kPallet, savePallet, OpenPalletFile, other, "p.plt", PltSavePlt, PltOpenPlt, pallet);
-    ExpectRoundTrip(kPallet, savePallet, OpenPalletFile, other, "p.csv", PltSaveCsv, PltOpenCsv, pallet);
-    ExpectRoundTrip(kPallet, savePallet, OpenPalletFile, other, "p.txt", PltSaveAll, PltOpenAll, pallet);
-    ExpectRoundTrip(kPallet, saveExit, OpenPalletFile, other, "exit.plt", PltSavePlt, PltOpenPlt, pallet);
+    ExpectRoundTrip(kPallet, savePallet(PalletFileKind()), OpenPalletFile, other, "p.plt", PltSavePlt, PltOpenPlt, pallet);
+    ExpectRoundTrip(kPallet, savePallet(PalletFileKind()), OpenPalletFile, other, "p.csv", PltSaveCsv, PltOpenCsv, pallet);
+    ExpectRoundTrip(kPallet, savePallet(PalletExitFileKind()), OpenPalletFile, other, "exit.plt", PltSavePlt, PltOpenPlt, pallet);
     ExpectRoundTrip(kOffset, SaveOffsetFile, OpenOffsetFile, {}, "o.off", OffFilterOff, OffFilterOff, offset);
-    ExpectRoundTrip(kOffset, SaveOffsetFile, OpenOffsetFile, {}, "o.csv", OffFilterCsv, OffFilterCsv, offset);
     ExpectRoundTrip(kOffset, SaveOffsetFile, OpenOffsetFile, {}, "o.txt", OffFilterAll, OffFilterAll, offset);
     ExpectRoundTrip(table, SaveParameterFile, OpenParameterFile, otherTable, "odd.prm", PrmSavePrm, PrmOpenPrm, tableText);
     ExpectRoundTrip(table, SaveParameterFile, OpenParameterFile, otherTable, "odd.csv", PrmSaveCsv, PrmOpenCsv, tableText);
-    ExpectRoundTrip(table, SaveParameterFile, OpenParameterFile, otherTable, "odd.txt", PrmSaveAll, PrmOpenAll, tableText);
     // clang-format on
     // Lines after a pallet file's tenth are ignored.
     PalletData data;
@@ -219,8 +214,7 @@ TEST(ParameterZeb, ProductsAsShortestDecimalTexts) {
 
 // Opens a file into `data` with `open` (`filter`): the data must stay exactly as they were.
 template <class Data, class Open>
-std::function<OpenOutcome(const std::string&, Prompter&)> Refusing(Data data, Open open,
-                                                                   int filter) {
+auto Refusing(Data data, Open open, int filter) {
     return [=](const std::string& path, Prompter& p) mutable {
         const Data before = data;
         const OpenOutcome o = open(data, path, filter, p);
@@ -229,8 +223,9 @@ std::function<OpenOutcome(const std::string&, Prompter&)> Refusing(Data data, Op
     };
 }
 
-// A file too short for its kind, a ZEB block missing or with a field that is no number, or a
-// pallet number that is no integer: the open stops with its message and nothing changes.
+// A file too short for its kind, a ZEB block missing or with a field that is no number, a value
+// too long for its field, or a pallet number that is no integer: the open stops with its
+// message and nothing changes.
 TEST(KindFiles, RefusedOpenChangesNothing) {
     const PalletData pallet{kPallet.number, kPallet.fields, "kept", "kept"};
     ParameterTable table = OddTable();
@@ -239,6 +234,9 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
     const auto offsetFile = Refusing(kOffset, OpenOffsetFile, OffFilterOff);
     const auto parameterFile = Refusing(table, OpenParameterFile, PrmOpenPrm);
     const auto parameterZeb = Refusing(table, OpenParameterFile, PrmOpenCrd);
+    StepTable steps;
+    steps[5][FieldComment] = "kept";
+    const auto stepZeb = Refusing(steps, OpenStepFile, OpenCrd);
     const auto palletZeb = [&](const char* number) {
         PalletData numbered = pallet;
         numbered.number = number;
@@ -246,6 +244,13 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
     };
     const std::string cannotOpen = "File cannot be open";
     const std::string zebRange = "; the parameters of a ZEB data file stand in lines 1002 to 1011";
+    const std::string zebSteps = "; the steps of a ZEB data file stand in lines 1 to 1000";
+    std::string emptySteps;  // 999 lines of an empty ZEB step
+    for (int k = 0; k < 999; ++k) emptySteps += "------\r\n";
+    const std::string megabyte(1 << 20, '9');
+    std::string longValue;  // parameter 22 of a megabyte
+    for (int n = 0; n < kEditableParameterCount; ++n)
+        longValue += (n == 22 ? megabyte : "1") + "\r\n";
     struct Case {
         const char* what;
         std::function<OpenOutcome(const std::string&, Prompter&)> open;
@@ -274,6 +279,13 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
         {"ZEB pallet -64", palletZeb("-64"), "p.crd", PalletZebFile(1400), cannotOpen, "a ZEB data file has no block for pallet No. -64"},
         {"ZEB pallet 1.5", palletZeb("1.5"), "p.crd", PalletZebFile(1400), "'1.5' is not a valid integer value", ""},
         {"ZEB pallet without a number", palletZeb(""), "p.crd", PalletZebFile(1400), "'' is not a valid integer value", ""},
+        {"ZEB steps, empty", stepZeb, "s.crd", "", cannotOpen, "the file has 0 lines" + zebSteps},
+        {"ZEB steps, carriage returns only", stepZeb, "s.crd", "\r\r\r\r", cannotOpen, "the file has 1 line" + zebSteps},
+        {"ZEB steps, one line short", stepZeb, "s.crd", emptySteps, cannotOpen, "the file has 999 lines" + zebSteps},
+        {"parameter value too long", parameterFile, "long.prm", longValue, cannotOpen, "line 23: X maximum speed holds at most 6 characters"},
+        {"ZEB parameters, product too long", parameterZeb, "p.crd", ParameterZebFile(1006, At(11, "9999")), cannotOpen, "line 1006, characters 11 to 14: Linear interpolation speed holds at most 5 characters"},
+        {"pallet corner too long", palletFile, "long.plt", "0\r\n1\r\n2\r\n3\r\n" + megabyte + "\r\n5\r\n6\r\n7\r\n2\r\n2\r\n", cannotOpen, "line 5: X2 holds at most 7 characters"},
+        {"offset too long", offsetFile, "long.OFF", "0\r\n1\r\n" + megabyte + "\r\n3\r\n4\r\n", cannotOpen, "line 3: Y holds at most 7 characters"},
         // clang-format on
     };
     for (const Case& c : cases) {

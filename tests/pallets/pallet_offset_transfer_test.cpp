@@ -3,7 +3,6 @@
 // range checks, the messages naming a field, what its screen shows afterwards).
 #include <gtest/gtest.h>
 
-#include <array>
 #include <functional>
 
 #include "offsets/offset_transfer.h"
@@ -49,36 +48,24 @@ struct KindRig : test::Rig {
 
 enum Procedure { PalletSend, PalletReceive, PalletInit, OffsetSend, OffsetReceive, OffsetInit };
 
-// The procedures in the order of Procedure.
-const std::array<Outcome (*)(KindRig&), 6> kRuns = {
-    [](KindRig& r) { return SendPallet(r.ctx, r.palletTarget()); },
-    [](KindRig& r) { return ReceivePallet(r.ctx, r.palletTarget()); },
-    [](KindRig& r) { return InitializePallet(r.ctx, r.palletTarget()); },
-    [](KindRig& r) { return SendOffsets(r.ctx, r.offsetTarget()); },
-    [](KindRig& r) { return ReceiveOffsets(r.ctx, r.offsetTarget()); },
-    [](KindRig& r) { return InitializeOffsets(r.ctx, r.offsetTarget()); },
-};
-
-// Each procedure's caption, question (the offset initialisation's names the program) and
-// completion notice.
-struct Words {
+// Each procedure in the order of Procedure, with its caption, question and completion notice;
+// the offset initialisation's question names the program after "PGM No.".
+struct Runner {
+    Outcome (*run)(KindRig&);
     const char* caption;
-    std::string question;
+    const char* question;
     const char* completion;
 };
-Words WordsOf(Procedure procedure, const std::string& number) {
-    const Words words[] = {
-        // clang-format off
-        {"Pallet send", "Is pallet sending executed?", "Pallet sending is completed"},
-        {"Pallet receive", "Is pallet receiving executed?", "Pallet receiving is completed"},
-        {"Pallet initialize", "Is pallet initialize executed?", "Initialize is completed"},
-        {"Offset send", "Is offset sending executed?", "Offset sending is completed"},
-        {"Offset receive", "Is offset receiving executed?", "Offset receiving is completed"},
-        {"Offset initialize", "Offset data of PGM No." + number + " will be initialized.  OK?", "Offset initialize is completed"},
-        // clang-format on
-    };
-    return words[procedure];
-}
+const Runner kRuns[] = {
+    // clang-format off
+    {[](KindRig& r) { return SendPallet(r.ctx, r.palletTarget()); }, "Pallet send", "Is pallet sending executed?", "Pallet sending is completed"},
+    {[](KindRig& r) { return ReceivePallet(r.ctx, r.palletTarget()); }, "Pallet receive", "Is pallet receiving executed?", "Pallet receiving is completed"},
+    {[](KindRig& r) { return InitializePallet(r.ctx, r.palletTarget()); }, "Pallet initialize", "Is pallet initialize executed?", "Initialize is completed"},
+    {[](KindRig& r) { return SendOffsets(r.ctx, r.offsetTarget()); }, "Offset send", "Is offset sending executed?", "Offset sending is completed"},
+    {[](KindRig& r) { return ReceiveOffsets(r.ctx, r.offsetTarget()); }, "Offset receive", "Is offset receiving executed?", "Offset receiving is completed"},
+    {[](KindRig& r) { return InitializeOffsets(r.ctx, r.offsetTarget()); }, "Offset initialize", "Offset data of PGM No.", "Offset initialize is completed"},
+    // clang-format on
+};
 
 // "@WRITE PRM n,value" for the values, numbered from `first` on.
 Texts Writes(int first, const Texts& values) {
@@ -123,9 +110,6 @@ Arrange Silent(int command) {
 TEST(PalletAndOffsetTransfer, Cases) {
     const Message palletRange{"notify", "Pallet No. ranges from 0 to 19", "Pallet error"};
     const Message refused{"error", "45:Parameter No. error", "Error display"};
-    const auto notify = [](const char* text, const char* caption) {
-        return Message{"notify", text, caption};
-    };
     const Arrange declined = [](KindRig& r) { r.prompter.answers = {false}; };
     const Arrange offline = [](KindRig& r) { r.online = false; };
     const Arrange cancelAfterTwo = [](KindRig& r) { r.view.cancelAfterProgress = 2; };
@@ -155,28 +139,28 @@ TEST(PalletAndOffsetTransfer, Cases) {
         {"pallet initialise 2", PalletInit, "2", {}, completed, true, Writes(222, {"0", "0", "0", "0", "0", "0", "0", "1", "1"}), {}, PalletCells(palletZeroes), 0},
         {"pallet send 20", PalletSend, "20", {}, failed, false, {}, {palletRange}, palletKept, 0},
         {"pallet send -1", PalletSend, "-1", {}, failed, false, {}, {palletRange}, palletKept, 0},
-        {"pallet send 1.5", PalletSend, "1.5", {}, failed, false, {}, {notify("'1.5' is not a valid integer value", "Pallet error")}, palletKept, 0},
-        {"pallet initialise 20", PalletInit, "20", {}, failed, true, {}, {notify("Pallet No. ranges from 0 to 19", "Initialize error")}, palletKept, 0},
+        {"pallet send 1.5", PalletSend, "1.5", {}, failed, false, {}, {{"notify", "'1.5' is not a valid integer value", "Pallet error"}}, palletKept, 0},
+        {"pallet initialise 20", PalletInit, "20", {}, failed, true, {}, {{"notify", "Pallet No. ranges from 0 to 19", "Initialize error"}}, palletKept, 0},
         {"pallet initialise declined", PalletInit, "20", declined, Outcome::Declined, true, {}, {}, palletKept, 0},
-        {"pallet initialise empty", PalletInit, "", {}, failed, true, {}, {notify("'' is not a valid integer value", "Initialize error")}, palletKept, 0},
-        {"pallet receive x", PalletReceive, "x", {}, failed, true, {}, {notify("'x' is not a valid integer value", "Pallet receive")}, pallet, 0},
-        {"pallet send: Z1 refused", PalletSend, "0", Refuse(3), failed, true, Writes(200, {"10.00", "20.5", "-3"}), {refused, notify("Error occurs!  Z", "Sending error")}, pallet, 0},
-        {"pallet initialise: X2 refused", PalletInit, "0", Refuse(4), failed, true, Writes(200, {"0", "0", "0", "0"}), {refused, notify("Error occurs!  X2", "Initialize error")}, PalletCells(Mixed(palletZeroes, kFields, 3)), 0},
-        {"pallet initialise: no reply", PalletInit, "0", Silent(1), failed, true, Writes(200, {"0"}), {notify("Error occurs!", "Initialize error")}, pallet, 0},
-        {"pallet receive: no reply", PalletReceive, "0", Silent(2), failed, true, Reads(200, 2), {notify("Error occurs", "Receiving error")}, PalletCells(Mixed(Memory(200, 9), kFields, 1)), 1},
+        {"pallet initialise empty", PalletInit, "", {}, failed, true, {}, {{"notify", "'' is not a valid integer value", "Initialize error"}}, palletKept, 0},
+        {"pallet receive x", PalletReceive, "x", {}, failed, true, {}, {{"notify", "'x' is not a valid integer value", "Pallet receive"}}, pallet, 0},
+        {"pallet send: Z1 refused", PalletSend, "0", Refuse(3), failed, true, Writes(200, {"10.00", "20.5", "-3"}), {refused, {"notify", "Error occurs!  Z", "Sending error"}}, pallet, 0},
+        {"pallet initialise: X2 refused", PalletInit, "0", Refuse(4), failed, true, Writes(200, {"0", "0", "0", "0"}), {refused, {"notify", "Error occurs!  X2", "Initialize error"}}, PalletCells(Mixed(palletZeroes, kFields, 3)), 0},
+        {"pallet initialise: no reply", PalletInit, "0", Silent(1), failed, true, Writes(200, {"0"}), {{"notify", "Error occurs!", "Initialize error"}}, pallet, 0},
+        {"pallet receive: no reply", PalletReceive, "0", Silent(2), failed, true, Reads(200, 2), {{"notify", "Error occurs", "Receiving error"}}, PalletCells(Mixed(Memory(200, 9), kFields, 1)), 1},
         {"offset send 2", OffsetSend, "2", {}, completed, true, Writes(108, kOffsets), {}, kOffsets, 0},
-        {"offset send 7", OffsetSend, "7", {}, failed, true, {}, {notify("Program No. ranges from 0 to 5.", "Sending error")}, kOffsets, 0},
+        {"offset send 7", OffsetSend, "7", {}, failed, true, {}, {{"notify", "Program No. ranges from 0 to 5.", "Sending error"}}, kOffsets, 0},
         {"offset receive 7, no range check", OffsetReceive, "7", {}, completed, true, Reads(128, 4), {}, Memory(128, 4), 4},
         {"offset initialise 2", OffsetInit, "2", {}, completed, true, Writes(108, {"0", "0", "0", "0"}), {}, offsetZeroes, 1},
         {"offset initialise declined", OffsetInit, "2", declined, Outcome::Declined, true, {}, {}, kOffsets, 0},
-        {"offset initialise 7", OffsetInit, "7", {}, failed, false, {}, {notify("Check PGM No.", "Offset initialize")}, kOffsets, 0},
-        {"offset initialise -1", OffsetInit, "-1", {}, failed, false, {}, {notify("Check PGM No.", "Offset initialize")}, kOffsets, 0},
-        {"offset initialise a", OffsetInit, "a", {}, failed, false, {}, {notify("'a' is not a valid integer value", "Offset initialize")}, kOffsets, 0},
-        {"offset initialise: Z refused", OffsetInit, "0", Refuse(3), failed, true, Writes(100, {"0", "0", "0"}), {refused, notify("Error occurs!  Z", "Sending error")}, Mixed(offsetZeroes, kOffsets, 2), 0},
-        {"offset initialise: no reply", OffsetInit, "0", Silent(2), failed, true, Writes(100, {"0", "0"}), {notify("Error occurs", "Offset initialize")}, Mixed(offsetZeroes, kOffsets, 1), 0},
-        {"offset send cancelled", OffsetSend, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"1.50", "-2"}), {notify("Sending is interrupted", "Offset send")}, kOffsets, 0},
-        {"offset receive cancelled", OffsetReceive, "0", cancelAfterTwo, Outcome::Interrupted, true, Reads(100, 2), {notify("Receiving is interrupted", "Offset receive")}, Mixed(Memory(100, 4), kOffsets, 2), 2},
-        {"offset initialise cancelled", OffsetInit, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"0", "0"}), {notify("Initialize is interrupted", "Offset initialize")}, Mixed(offsetZeroes, kOffsets, 2), 0},
+        {"offset initialise 7", OffsetInit, "7", {}, failed, false, {}, {{"notify", "Check PGM No.", "Offset initialize"}}, kOffsets, 0},
+        {"offset initialise -1", OffsetInit, "-1", {}, failed, false, {}, {{"notify", "Check PGM No.", "Offset initialize"}}, kOffsets, 0},
+        {"offset initialise a", OffsetInit, "a", {}, failed, false, {}, {{"notify", "'a' is not a valid integer value", "Offset initialize"}}, kOffsets, 0},
+        {"offset initialise: Z refused", OffsetInit, "0", Refuse(3), failed, true, Writes(100, {"0", "0", "0"}), {refused, {"notify", "Error occurs!  Z", "Sending error"}}, Mixed(offsetZeroes, kOffsets, 2), 0},
+        {"offset initialise: no reply", OffsetInit, "0", Silent(2), failed, true, Writes(100, {"0", "0"}), {{"notify", "Error occurs", "Offset initialize"}}, Mixed(offsetZeroes, kOffsets, 1), 0},
+        {"offset send cancelled", OffsetSend, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"1.50", "-2"}), {{"notify", "Sending is interrupted", "Offset send"}}, kOffsets, 0},
+        {"offset receive cancelled", OffsetReceive, "0", cancelAfterTwo, Outcome::Interrupted, true, Reads(100, 2), {{"notify", "Receiving is interrupted", "Offset receive"}}, Mixed(Memory(100, 4), kOffsets, 2), 2},
+        {"offset initialise cancelled", OffsetInit, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"0", "0"}), {{"notify", "Initialize is interrupted", "Offset initialize"}}, Mixed(offsetZeroes, kOffsets, 2), 0},
         // Off line by the end: no completion notice.
         {"offset send off line", OffsetSend, "0", offline, completed, true, Writes(100, kOffsets), {}, kOffsets, 0},
         {"offset receive off line", OffsetReceive, "0", offline, completed, true, Reads(100, 4), {}, Memory(100, 4), 4},
@@ -190,13 +174,16 @@ TEST(PalletAndOffsetTransfer, Cases) {
         const bool ofPallet = c.procedure <= PalletInit;
         (ofPallet ? rig.pallet.number : rig.offset.program) = c.number;
         if (c.arrange) c.arrange(rig);
-        EXPECT_EQ(kRuns[c.procedure](rig), c.outcome);
+        const Runner& run = kRuns[c.procedure];
+        EXPECT_EQ(run.run(rig), c.outcome);
         EXPECT_EQ(rig.sent(), c.sent);
         std::vector<Message> shown = c.shown;
-        const Words words = WordsOf(c.procedure, c.number);
-        if (c.asked) shown.insert(shown.begin(), {"ask", words.question, words.caption});
+        std::string question = run.question;
+        if (c.procedure == OffsetInit)
+            question += c.number + std::string(" will be initialized.  OK?");
+        if (c.asked) shown.insert(shown.begin(), {"ask", question, run.caption});
         if (c.outcome == completed && rig.online)
-            shown.push_back({"notify", words.completion, words.caption});
+            shown.push_back({"notify", run.completion, run.caption});
         EXPECT_EQ(rig.prompter.messages, shown);
         EXPECT_EQ(rig.cells(ofPallet), c.data);
         EXPECT_EQ(rig.modified, c.modified);

@@ -1,15 +1,17 @@
-// The rules of the parameter data: the initial values by robot number and the robot sets
-// against the controller's own, the rows a transfer walks per controller version, what a value
-// may hold, and the lead-2 speed limit checked before a send.
+// The rules of the parameter data: the initial values by robot number, the robot sets against
+// the controller's own, the rows a transfer walks per controller version, what a value
+// may hold and how long it may be, and the lead-2 speed limit checked before a send.
 #include "parameters/parameter_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #include <vector>
 
 #include "common/convert.h"
+#include "parameters/parameter_catalogue.h"
 #include "parameters/parameter_table.h"
 #include "sim/sim_controller.h"
 #include "support/scripted_prompter.h"
@@ -22,14 +24,17 @@ using test::ScriptedPrompter;
 
 const char* const kLeadSpeedText = "In case of lead 2, the maximum speed is 70mm/s";
 
+// The initial values follow the robot number: the controller's own set for that robot (the
+// simulated controller builds it from the two digits), robot 22's for a robot it does not know.
+// A robot number that is no integer leaves the robot's values as they were.
 TEST(ParameterTable, InitialValuesByRobotNumber) {
     struct Case {
         const char* robot;  // the value of parameter 0
         int set;            // the set written, 0: a conversion error
     } cases[] = {
-        {"31", 31},  {"10", 10}, {"21", 21}, {"32", 32},  {"22", 22},  {"13", 22},
-        {"99", 22},  {"15", 22}, {"0", 22},  {"-31", 22}, {" 31", 31}, {"+12", 12},
-        {"22.0", 0}, {"", 0},    {"abc", 0}, {"31 ", 0},
+        {"31", 31},  {"10", 10},  {"11", 11}, {"21", 21}, {"20", 20}, {"30", 30},  {"32", 32},
+        {"22", 22},  {"13", 22},  {"99", 22}, {"15", 22}, {"0", 22},  {"-31", 22}, {" 31", 31},
+        {"+12", 12}, {"22.0", 0}, {"", 0},    {"abc", 0}, {"31 ", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("robot '") + c.robot + "'");
@@ -40,51 +45,29 @@ TEST(ParameterTable, InitialValuesByRobotNumber) {
         }
         t.setValue(PrmRobotNumber, c.robot);
         const ParameterTable before = t;
-        if (c.set == 0) {
-            try {
-                InitialValuesByRobot(t);
-                ADD_FAILURE() << "no conversion error";
-            } catch (const ConversionError& e) {
-                EXPECT_EQ(e.what(), "'" + std::string(c.robot) + "' is not a valid integer value");
-            }
-        } else {
+        std::string error;
+        try {
             InitialValuesByRobot(t);
+        } catch (const ConversionError& e) {
+            error = e.what();
         }
+        EXPECT_EQ(error,
+                  c.set ? "" : "'" + std::string(c.robot) + "' is not a valid integer value");
+        SimController sim;
+        ASSERT_TRUE(sim.parameters.loadRobot(c.set ? c.set : kDefaultRobotNumber));
         const auto& dependent = kRobotDependentParameters;
         for (int n = 0; n < kParameterCount; ++n) {
             ASSERT_EQ(t.value(n), before.value(n)) << n;  // values are never touched
-            const auto i = std::find(dependent.begin(), dependent.end(), n) - dependent.begin();
-            std::string expected = before.initial(n);
-            if (i == kRobotDependentCount && n < kEditableParameterCount)
-                expected = ParameterCatalogue(n).initial;
-            else if (i < kRobotDependentCount && c.set != 0)
-                expected = RobotSetFor(c.set).initial[static_cast<std::size_t>(i)];
-            EXPECT_EQ(t.initial(n), expected) << n;
+            const bool kept = n >= kEditableParameterCount ||
+                              (c.set == 0 && std::count(dependent.begin(), dependent.end(), n));
+            EXPECT_EQ(t.initial(n), kept ? before.initial(n) : sim.parameters.values[n]) << n;
         }
     }
-}
-
-// The simulated controller builds each robot's set from the two digits of its number; the
-// editor's sets must be the very same, robot 22's being the catalogue's.
-TEST(ParameterCatalogue, RobotSetsAreTheControllers) {
-    SimController sim;
-    for (const RobotSet& set : RobotSets()) {
-        SCOPED_TRACE(set.entry);
-        EXPECT_EQ(std::string(set.entry).substr(0, 3), std::to_string(set.robotNumber) + ":");
-        EXPECT_EQ(&RobotSetFor(set.robotNumber), &set);
-        ASSERT_TRUE(sim.parameters.loadRobot(set.robotNumber));
-        std::vector<std::string> expected;
-        for (int n = 0; n < kEditableParameterCount; ++n)
-            expected.push_back(ParameterCatalogue(n).initial);
-        for (std::size_t i = 0; i < kRobotDependentParameters.size(); ++i)
-            expected[static_cast<std::size_t>(kRobotDependentParameters[i])] = set.initial[i];
-        EXPECT_EQ(std::vector<std::string>(sim.parameters.values.begin(),
-                                           sim.parameters.values.begin() + kEditableParameterCount),
-                  expected);
-    }
-    for (std::size_t i = 0; i < kRobotDependentParameters.size(); ++i)
-        EXPECT_EQ(ParameterCatalogue(kRobotDependentParameters[i]).initial,
-                  RobotSetFor(kDefaultRobotNumber).initial[i]);
+    // A fresh table holds robot 22's values, as a fresh controller does.
+    const ParameterTable fresh;
+    const SimController sim;
+    for (int n = 0; n < kEditableParameterCount; ++n)
+        EXPECT_EQ(fresh.initial(n), sim.parameters.values[n]) << n;
 }
 
 TEST(ParameterRules, OldControllerVersionsWalkOneRowLess) {
@@ -98,13 +81,42 @@ TEST(ParameterRules, OldControllerVersionsWalkOneRowLess) {
     for (const Case& c : cases) EXPECT_EQ(TransferCount(c.version), c.count) << c.version;
 }
 
-// A value is one file line and one command line, and fits its field.
+// A value is one file line and one command line, and fits its field: as wide as its input
+// range, a pallet's or an offset's position as wide as the virtual origin point.
 TEST(ParameterRules, ValuesWithALineBreakOrNulOrTooLongAreRefused) {
-    for (const std::string& text : {std::string("1\n2"), std::string("1\r"), std::string("1\0", 2)})
-        EXPECT_EQ(ValueRefusal(text, 9, "X1"), "X1 cannot hold a line break or a NUL character");
-    for (const char* text : {"", " -1.5", "1,2;3", "caf\xe9"})
-        EXPECT_EQ(ValueRefusal(text, 9, "X1"), "");
-    EXPECT_EQ(ValueRefusal("-1000.00", 7, "X1"), "X1 holds at most 7 characters");
+    const std::string lineBreak = "V cannot hold a line break or a NUL character";
+    struct Case {
+        const char* what;
+        int number;
+        std::string value;
+        std::string refusal;
+    } cases[] = {
+        // clang-format off
+        {"speed of range 1 - 200 in two decimals", PrmXMaxSpeed, "200.00", ""},
+        {"speed a digit too wide", PrmXMaxSpeed, "1200.00", "V holds at most 6 characters"},
+        {"empty", PrmXMaxSpeed, "", ""},
+        {"spaces", PrmXMaxSpeed, " -1.5", ""},
+        {"commas", PrmXMaxSpeed, "1,2;3", ""},
+        {"Latin-1 byte", PrmXMaxSpeed, "caf\xe9", ""},
+        {"line feed", PrmXMaxSpeed, "1\n2", lineBreak},
+        {"carriage return", PrmXMaxSpeed, "1\r", lineBreak},
+        {"NUL", PrmXMaxSpeed, std::string("1\0", 2), lineBreak},
+        {"stroke of range 0 - -999.99", 10, "-999.99", ""},
+        {"choice too wide", 40, "1,2;3", "V holds at most 4 characters"},
+        {"offset, a position", OffsetParameter(5, 3), "-999.99", ""},
+        {"pallet corner too wide", PalletParameter(19, PalletY3), "-1000.00", "V holds at most 7 characters"},
+        {"pallet sections", PalletParameter(0, PalletYPartitions), "99.00", ""},
+        {"reserved holds nothing", 3, "1", "V holds at most 0 characters"},
+        // clang-format on
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ValueRefusal(c.value, ValueLength(c.number), "V"), c.refusal) << c.what;
+    // Every value the editor writes itself fits.
+    for (int n = 0; n < kEditableParameterCount; ++n)
+        EXPECT_LE(ParameterCatalogue(n).initial.size(), ValueLength(n)) << n;
+    for (const RobotSet& set : RobotSets())
+        for (std::size_t i = 0; i < kRobotDependentCount; ++i)
+            EXPECT_LE(std::strlen(set.initial[i]), ValueLength(kRobotDependentParameters[i]));
 }
 
 TEST(ParameterRules, LeadTwoSpeedLimit) {
@@ -126,7 +138,6 @@ TEST(ParameterRules, LeadTwoSpeedLimit) {
         {"Z lead 6, Z speeds 200", {{16, "6"}, {24, "200"}, {32, "200"}, {33, "200"}}, -1},
         {"Z lead 2.5, Z maximum 200", {{16, "2.5"}, {24, "200"}}, -1},
         {"X lead 2, X1 / X2 speed 75", {{14, "2"}, {28, "75"}}, 0},
-        {"X lead 2, X1 / X2 speed 80", {{14, "2"}, {28, "80"}}, 0},
         {"X lead 2, X3 speed 71", {{14, "2"}, {22, "70"}, {28, "70"}, {29, "71"}}, 0},
         {"Y lead 2, Y3 speed 71", {{15, "2"}, {23, "70"}, {30, "5"}, {31, "71"}}, 1},
         {"Y lead 2, Y speeds at 70", {{15, "2"}, {23, "70"}, {30, "70"}, {31, "70"}}, -1},
@@ -135,7 +146,6 @@ TEST(ParameterRules, LeadTwoSpeedLimit) {
         {"Z lead 6, Z speed no number", {{16, "6"}, {33, "fast"}}, -1},
         {"lead 2 with a negative speed", {{24, "-100"}}, -1},
         {"X lead no number", {{14, "abc"}}, kNoNumber},
-        {"Y lead no number", {{15, "two"}}, kNoNumber},
         {"Z lead with a decimal comma", {{16, "2,0"}}, kNoNumber},
         {"R lead empty", {{17, ""}}, kNoNumber},
         {"Z maximum no number", {{24, "fast"}}, kNoNumber},

@@ -26,23 +26,6 @@ struct ParameterRig : test::Rig {
     }
 };
 
-// The numbers a transfer walks: from `first` below `count`, without 3 and 5.
-std::vector<int> Walked(int first, int count) {
-    std::vector<int> out;
-    for (int n = first; n < count; ++n)
-        if (n != 3 && n != 5) out.push_back(n);
-    return out;
-}
-
-// `head`, then "@WRITE PRM n,value" with the table's values, or "@READ PRM n", for `numbers`.
-std::vector<std::string> Commands(std::vector<std::string> head, const std::vector<int>& numbers,
-                                  const ParameterTable* writing = nullptr) {
-    for (int n : numbers)
-        head.push_back(writing ? "@WRITE PRM " + std::to_string(n) + "," + writing->value(n)
-                               : "@READ PRM " + std::to_string(n));
-    return head;
-}
-
 template <class T>
 std::vector<T> First(const std::vector<T>& v, std::size_t count) {
     return {v.begin(), v.begin() + static_cast<std::ptrdiff_t>(count)};
@@ -50,34 +33,36 @@ std::vector<T> First(const std::vector<T>& v, std::size_t count) {
 
 enum Procedure { Send, Receive, Initialize };
 
-// A procedure run on the rig: its outcome, and the numbers, command lines and question of the
-// whole transfer on a new controller.
+// A procedure run on the rig: its outcome, and the whole transfer on a new controller: the
+// question, the version query (after "@INIT PRM r"), then each number from 1 for a send, else
+// from 0, without 3 and 5, written with the table's text or read.
 struct Transfer {
     Outcome outcome;
-    std::vector<int> walked;
-    std::vector<std::string> commands = {};
+    std::vector<int> walked = {};
+    std::vector<std::string> commands = {"@?Ver 0"};
     std::vector<Message> question = {};
 };
 Transfer RunProcedure(Procedure procedure, ParameterRig& rig, int robot) {
     const ParameterTable before = rig.table;
-    Transfer r{Outcome::Failed, Walked(procedure == Send ? 1 : 0, kEditableParameterCount)};
+    Transfer r{Outcome::Failed};
     if (procedure == Send) {
         r.outcome = SendParameters(rig.ctx, rig.target());
-        r.commands = Commands({"@?Ver 0"}, r.walked, &before);
         r.question = {{"ask", "Is parameter sending executed?", "Parameter send"}};
     } else if (procedure == Receive) {
         r.outcome = ReceiveParameters(rig.ctx, rig.target());
-        r.commands = Commands({"@?Ver 0"}, r.walked);
         r.question = {{"ask", "Is parameter receiving executed?", "Parameter receive"}};
     } else {
         r.outcome = InitializeParameters(rig.ctx, rig.target(), robot);
-        r.commands = Commands({"@INIT PRM " + std::to_string(robot), "@?Ver 0"}, r.walked);
+        r.commands.insert(r.commands.begin(), "@INIT PRM " + std::to_string(robot));
+    }
+    for (int n = procedure == Send ? 1 : 0; n < kEditableParameterCount; ++n) {
+        if (n == 3 || n == 5) continue;
+        r.walked.push_back(n);
+        r.commands.push_back(procedure == Send
+                                 ? "@WRITE PRM " + std::to_string(n) + "," + before.value(n)
+                                 : "@READ PRM " + std::to_string(n));
     }
     return r;
-}
-
-bool Contains(const std::vector<int>& numbers, int n) {
-    return std::find(numbers.begin(), numbers.end(), n) != numbers.end();
 }
 
 // What a case changes before the run: the controller's version and faults (commands counted
@@ -123,21 +108,17 @@ TEST(ParameterTransfer, Cases) {
         });
     };
     const auto robotNumberNoInteger = [](ParameterRig& r) { r.sim.parameters.values[0] = "22.0"; };
-    const Message sent{"notify", "Parameter sending is completed", "Parameter send"};
-    const Message received{"notify", "Parameter receiving is completed", "Parameter receive"};
-    const Message initialized{"notify", "Parameter initialize is completed",
-                              "Parameter initialize"};
     const Outcome completed = Outcome::Completed, failed = Outcome::Failed;
     const Outcome interrupted = Outcome::Interrupted;
     // clang-format off
     const std::vector<Case> cases = {
         // An old controller does not know parameter 43: it is not walked.
-        {"send, old controller", Send, {.version = "1.03"}, completed, 41, 0, {sent}},
-        {"send, new controller", Send, {.other = bareOk}, completed, 42, 0, {sent}},
-        {"receive, new controller", Receive, {.version = "1.14"}, completed, 43, 42, {received}},
-        {"receive, old controller", Receive, {.version = "1.03"}, completed, 42, 41, {received}},
-        {"initialise robot 31", Initialize, {.version = "1.14"}, completed, 44, 42, {initialized}},
-        {"initialise robot 10, old controller", Initialize, {.version = "1.03", .robot = 10}, completed, 43, 41, {initialized}},
+        {"send, old controller", Send, {.version = "1.03"}, completed, 41, 0, {{"notify", "Parameter sending is completed", "Parameter send"}}},
+        {"send, new controller", Send, {.other = bareOk}, completed, 42, 0, {{"notify", "Parameter sending is completed", "Parameter send"}}},
+        {"receive, new controller", Receive, {.version = "1.14"}, completed, 43, 42, {{"notify", "Parameter receiving is completed", "Parameter receive"}}},
+        {"receive, old controller", Receive, {.version = "1.03"}, completed, 42, 41, {{"notify", "Parameter receiving is completed", "Parameter receive"}}},
+        {"initialise robot 31", Initialize, {.version = "1.14"}, completed, 44, 42, {{"notify", "Parameter initialize is completed", "Parameter initialize"}}},
+        {"initialise robot 10, old controller", Initialize, {.version = "1.03", .robot = 10}, completed, 43, 41, {{"notify", "Parameter initialize is completed", "Parameter initialize"}}},
         {"send: version of three characters", Send, {.version = "1.0"}, failed, 1, 0, {error("1.0")}},
         {"send: version of six characters", Send, {.version = "V1.031"}, failed, 1, 0, {error("V1.031")}},
         {"send: version refused", Send, {.refuse = 1, .line = "23:No unit"}, failed, 1, 0, {error("23:No unit")}},
@@ -201,17 +182,20 @@ TEST(ParameterTransfer, Cases) {
         EXPECT_EQ(rig.modified, static_cast<int>(c.read));
         const bool done = c.outcome == completed;
         const bool old = done && c.commands < run.commands.size();
+        // A whole send wrote the table's texts as they stand.
+        const std::vector<int> written =
+            done && c.procedure == Send ? First(run.walked, c.commands - 1) : std::vector<int>{};
         for (int n = 0; n < kParameterCount; ++n) {
             const auto& stored = memory[static_cast<std::size_t>(n)];
-            // A whole send wrote the table's texts as they stand.
-            if (done && c.procedure == Send && Contains(First(run.walked, c.commands - 1), n)) {
+            if (std::count(written.begin(), written.end(), n)) {
                 EXPECT_EQ(stored, before.value(n)) << n;
             }
             // After a whole transfer with an old controller, 43 is emptied on the screen.
-            const std::string expected = old && n == 43      ? ""
-                                         : Contains(read, n) ? stored
-                                                             : before.value(n);
-            EXPECT_EQ(rig.table.value(n), expected) << n;
+            const bool wasRead = std::count(read.begin(), read.end(), n) > 0;
+            EXPECT_EQ(rig.table.value(n), old && n == 43 ? std::string()
+                                          : wasRead      ? stored
+                                                         : before.value(n))
+                << n;
         }
         // Robot-dependent initial values follow the robot read (31, or the one initialised);
         // the independent ones are written once every value was read, the robot number even

@@ -24,38 +24,27 @@ class ParameterEditor : public ShellFixture {
     QString cell(int number, int column) {
         return grid()->model()->index(number, column).data().toString();
     }
-    // Types `text` into the value of `number` as the user does: a key opens the cell, the rest
-    // goes to its editor, Return ends it.
-    void typeValue(int number, const QString& text) {
-        const QModelIndex index = grid()->model()->index(number, ColValue);
-        grid()->scrollTo(index);
-        grid()->setCurrentIndex(index);
-        QTest::keyClick(grid(), text[0].toLatin1());
-        // The cell's editor: the one showing (the editors of earlier cells go later).
-        QLineEdit* cellEditor = nullptr;
-        for (QLineEdit* e : grid()->viewport()->findChildren<QLineEdit*>())
-            if (e->isVisible()) cellEditor = e;
-        ASSERT_NE(cellEditor, nullptr);
-        ASSERT_EQ(cellEditor->text(), text.left(1));
-        QTest::keyClicks(cellEditor, text.mid(1));
-        QTest::keyClick(cellEditor, Qt::Key_Return);
-        QApplication::processEvents();  // the delegate commits queued
-    }
     void press(const char* hint) {
         QAction* a = editor().action(hint);
         ASSERT_NE(a, nullptr) << hint;
         ASSERT_TRUE(a->isEnabled()) << hint;
         a->trigger();
     }
-    void pressServiceKey(Qt::KeyboardModifiers modifiers) {
-        QTest::keyClick(screens.tselect->findChild<QPushButton*>("Button1"), Qt::Key_S, modifiers);
-    }
     bool flagged() { return screens.flags->isSet(DataKind::Parameter); }
 };
 
+// A value typed as the user does (a key opens the cell, the rest goes to its editor, Return
+// ends it), and any key, set ParameterModified.
 TEST_F(ParameterEditor, TypedValuesAndAnyKeySetParameterModified) {
     editor().show();
-    typeValue(22, "150.5");
+    grid()->setCurrentIndex(grid()->model()->index(22, ColValue));
+    QTest::keyClick(grid(), '1');
+    auto* cellEditor = grid()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(cellEditor, nullptr);
+    ASSERT_EQ(cellEditor->text(), "1");
+    QTest::keyClicks(cellEditor, "50.5");
+    QTest::keyClick(cellEditor, Qt::Key_Return);
+    QApplication::processEvents();  // the delegate commits queued
     EXPECT_EQ(editor().table().value(22), "150.5");
     EXPECT_EQ(cell(22, ColValue), "150.5");
     EXPECT_TRUE(editor().parameterModified());
@@ -64,14 +53,38 @@ TEST_F(ParameterEditor, TypedValuesAndAnyKeySetParameterModified) {
     editor().setParameterModified(false);
     QTest::keyClick(grid(), Qt::Key_Down);
     EXPECT_TRUE(flagged());
+}
 
-    // What a value cannot hold is refused and the cell keeps its text.
-    for (const QString& text : {QString::fromUtf8("1\xE2\x98\x83"), QString("1\n2")}) {
+// The parameter, pallet and offset cells refuse what a value cannot hold where it is typed, and
+// keep their text.
+TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
+    const QString megabyte(1 << 20, '9');
+    struct Case {
+        const char* what;
+        QWidget* editor;
+        const char* grid;
+        int row, column;
+        QString text;
+        std::string message;
+    } cases[] = {
+        // clang-format off
+        {"parameter, too long", screens.tparameter, "PRMGRID", PrmXMaxSpeed, ColValue, megabyte, "X maximum speed holds at most 6 characters"},
+        {"parameter, line break", screens.tparameter, "PRMGRID", 24, ColValue, "1\n2", "Z maximum speed cannot hold a line break or a NUL character"},
+        {"parameter, not Windows-1252", screens.tparameter, "PRMGRID", 24, ColValue, QString::fromUtf8("1\xE2\x98\x83"), "The character U+2603 cannot be stored (Windows-1252)."},
+        {"pallet, too long", screens.tpalet, "PALGRID", 1, 0, megabyte, "X2 holds at most 7 characters"},
+        {"offset, too long", screens.toffset, "OFFGRID", 0, 3, megabyte, "R holds at most 7 characters"},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto* grid = c.editor->findChild<QTableView*>(c.grid);
+        ASSERT_NE(grid, nullptr);
+        const QModelIndex index = grid->model()->index(c.row, c.column);
+        ASSERT_TRUE(grid->model()->setData(index, "-1.5"));
         prompter.messages.clear();
-        EXPECT_FALSE(grid()->model()->setData(grid()->model()->index(24, ColValue), text));
-        ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].caption, "Input");
-        EXPECT_EQ(editor().table().value(24), "70.00");
+        EXPECT_FALSE(grid->model()->setData(index, c.text));
+        EXPECT_EQ(prompter.messages, (std::vector<Message>{{"notify", c.message, "Input"}}));
+        EXPECT_EQ(index.data().toString().toStdString(), "-1.5");
     }
 }
 
@@ -80,14 +93,13 @@ TEST_F(ParameterEditor, TypedValuesAndAnyKeySetParameterModified) {
 TEST_F(ParameterEditor, ServiceLayoutShowsTheWholeMemory) {
     editor().show();
     editor().table().setValue(OffsetParameter(5, 3), "1.25");
-    pressServiceKey(Qt::ControlModifier | Qt::ShiftModifier);
+    QPushButton* start = screens.tselect->findChild<QPushButton*>("Button1");
+    QTest::keyClick(start, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QAbstractItemModel* model = grid()->model();
     ASSERT_EQ(model->rowCount(), 526);  // 527 with the title row
-    EXPECT_EQ(cell(123, ColNumber), "123");
     EXPECT_EQ(cell(123, ColValue), "");
     EXPECT_FALSE(model->flags(model->index(123, ColValue)) & Qt::ItemIsEditable);
-    EXPECT_EQ(cell(43, ColValue), "0");
-    pressServiceKey(Qt::NoModifier);
+    QTest::keyClick(start, Qt::Key_S);
     EXPECT_EQ(model->rowCount(), 44);
 }
 
@@ -152,7 +164,6 @@ TEST_F(ParameterEditorOnline, InitializeThroughTheDialog) {
         press("Parameter initialize");
         ASSERT_TRUE(dialog.isVisible());
         EXPECT_TRUE(dialog.parameterMode());
-        EXPECT_EQ(list->currentText(), "22:MIVO-PBL3");
         EXPECT_FALSE(editor().isEnabled());
         EXPECT_TRUE(flagged());
         list->setCurrentText("31:MIVO-PC3");
@@ -161,7 +172,6 @@ TEST_F(ParameterEditorOnline, InitializeThroughTheDialog) {
         expectIdle();
         EXPECT_EQ(sim.received().size(), before + (yes ? 2 + 42 : 0));
         EXPECT_EQ(cell(6, ColInitial), yes ? "100.00" : "200.00");
-        list->setCurrentText("22:MIVO-PBL3");
     }
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Parameter initialize is completed"});
 }
