@@ -16,10 +16,6 @@ using test::ScriptedPrompter;
 using test::TempDir;
 using test::WriteBytes;
 
-const Message kSaved{"notify", "Saved", "Save"};
-const Message kCompleted{"notify", "Completed", "Open"};
-const Message kCannotOpen{"notify", "File cannot be open", "Open"};
-
 std::string Repeat(const std::string& line, int count) {
     std::string out;
     for (int i = 0; i < count; ++i) out += line;
@@ -50,37 +46,36 @@ StepTable FilledWith(const std::string& text) {
     return t;
 }
 
-TEST(StepFiles, EmptyTableSavesSevenCommasPerLineAndReopensEmpty) {
+// On disk: an empty table is seven commas a line and reopens empty, a mixed one comes back
+// byte-exact, and a file that ends early stops the open with the lines so far.
+TEST(StepFiles, SaveAndOpenOnDisk) {
     TempDir dir;
     ScriptedPrompter p;
     ASSERT_TRUE(SaveStepFile(StepTable{}, dir / "prog", SaveStp, p));
-    EXPECT_EQ(p.messages, std::vector<Message>{kSaved});
     EXPECT_EQ(ReadBytes(dir / "prog.stp"), Repeat(",,,,,,,\r\n", 1000));
-
     StepTable t = FilledWith("old");
-    ScriptedPrompter q;
-    EXPECT_EQ(OpenStepFile(t, dir / "prog", OpenStp, q), OpenOutcome::Completed);
+    EXPECT_EQ(OpenStepFile(t, dir / "prog", OpenStp, p), OpenOutcome::Completed);
     EXPECT_EQ(t, StepTable{});
-    EXPECT_EQ(q.messages, std::vector<Message>{kCompleted});
-}
+    EXPECT_EQ(p.messages,
+              (std::vector<Message>{{"notify", "Saved", "Save"}, {"notify", "Completed", "Open"}}));
 
-TEST(StepFiles, MixedTableRoundTripsByteExact) {
-    TempDir dir;
     const StepTable table = MixedTable();
-    ScriptedPrompter p;
     ASSERT_TRUE(SaveStepFile(table, dir / "mixed.stp", SaveStp, p));
     const std::string bytes = ReadBytes(dir / "mixed.stp");
     EXPECT_EQ(bytes.substr(0, 33), "POI,050,10.00,20.00,5.00,0,,abc\r\n");
     EXPECT_NE(bytes.find("\r\nCIR,000,0,0,3,,,arc, with, commas\r\n"), std::string::npos);
     const std::string tail = "END,200,,,,,,last\r\r\n";
     EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
-
-    StepTable back = FilledWith("x");
-    EXPECT_EQ(OpenStepFile(back, dir / "mixed.stp", OpenStp, p), OpenOutcome::Completed);
-    EXPECT_EQ(back, table);
-    ASSERT_TRUE(SaveStepFile(back, dir / "again", SaveStp, p));
+    t = FilledWith("x");
+    EXPECT_EQ(OpenStepFile(t, dir / "mixed.stp", OpenStp, p), OpenOutcome::Completed);
+    EXPECT_EQ(t, table);
+    ASSERT_TRUE(SaveStepFile(t, dir / "again", SaveStp, p));
     EXPECT_EQ(ReadBytes(dir / "again.stp"), bytes);
     EXPECT_EQ(StepFileLines(table)[5], "SEQ,800,,,,,25,,,,");
+
+    WriteBytes(dir / "short.stp", Repeat("END,000,,,,,,e\r\n", 999));
+    EXPECT_EQ(OpenStepFile(t, dir / "short", OpenStp, p), OpenOutcome::Stopped);
+    EXPECT_EQ(t[998][FieldComment], "e");
 }
 
 TEST(StepFiles, TextConversionOfContent) {
@@ -111,21 +106,13 @@ TEST(StepFiles, TextConversionOfContent) {
         ScriptedPrompter p;
         EXPECT_EQ(ConvertStepText(t, c.content, p), c.completed);
         EXPECT_EQ(p.messages,
-                  c.completed ? std::vector<Message>{} : std::vector<Message>{kCannotOpen});
+                  (c.completed ? std::vector<Message>{}
+                               : std::vector<Message>{{"notify", "File cannot be open", "Open"}}));
         EXPECT_EQ(p.details, c.detail.empty() ? std::vector<std::string>{}
                                               : std::vector<std::string>{c.detail});
         for (int s = 0; s < kStepCount; ++s)
             ASSERT_EQ(t[s], s < c.steps ? expected : StepRow{}) << "step " << s;
     }
-}
-
-TEST(StepFiles, ShortFileStopsOpenWithTheLinesSoFar) {
-    TempDir dir;
-    WriteBytes(dir / "short.stp", Repeat("END,000,,,,,,e\r\n", 999));
-    StepTable t;
-    ScriptedPrompter p;
-    EXPECT_EQ(OpenStepFile(t, dir / "short", OpenStp, p), OpenOutcome::Stopped);
-    EXPECT_EQ(t[998][FieldComment], "e");
 }
 
 }  // namespace

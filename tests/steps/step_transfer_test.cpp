@@ -1,9 +1,10 @@
-// Step send and receive against the simulated controller in process.
+// Step send, receive and initialize against the simulated controller in process.
 #include "steps/step_transfer.h"
 
 #include <gtest/gtest.h>
 
 #include "step_rig.h"
+#include "steps/program_initialize.h"
 #include "steps/step_rules.h"
 
 namespace mivo {
@@ -16,26 +17,6 @@ using Rows = std::vector<std::pair<int, StepRow>>;
 
 const StepRow kCircleFirst{"CIR", "000", "10", "20", "5"};
 const StepRow kCircleSecond{"CIR", "000", "30", "40", "50", "60"};
-
-TEST(StepTransfer, EmptyTableSendsPdelForEveryStep) {
-    StepRig rig;
-    rig.prompter.answers = {true};
-    StepTable table;
-    EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), "0", "999"), Outcome::Completed);
-    const auto sent = rig.sent();
-    ASSERT_EQ(sent.size(), 1001u);
-    EXPECT_EQ(sent[0], "@?NO");
-    for (int s = 0; s < 1000; ++s)
-        ASSERT_EQ(sent[static_cast<std::size_t>(s) + 1], "@PDEL " + std::to_string(s));
-    EXPECT_EQ(rig.prompter.messages,
-              (std::vector<Message>{{"ask", "Send to PGM0 will be executed.  OK?", "Step send"},
-                                    {"notify", "Sending is completed", "Step send"}}));
-    EXPECT_EQ(rig.view.maximum, 999);
-    EXPECT_EQ(rig.view.position, 1000);
-    EXPECT_EQ(rig.shownProgram, "0");
-    EXPECT_FALSE(rig.view.cancelShown);
-    EXPECT_FALSE(rig.view.dataExchange);
-}
 
 // Step send to its end, or to where it stops: the messages shown and the commands sent. The table
 // is upper-cased and otherwise left alone. A circle step whose two rows have been parted would
@@ -55,9 +36,12 @@ TEST(StepTransfer, SendCases) {
     };
     const Message ask0{"ask", "Send to PGM0 will be executed.  OK?", "Step send"};
     const Message completed{"notify", "Sending is completed", "Step send"};
+    std::vector<std::string> everyPdel = {"@?NO"};
+    for (int s = 0; s < kStepCount; ++s) everyPdel.push_back("@PDEL " + std::to_string(s));
     // clang-format off
     const Rows kinds = {{0, {"SEQ", "200", "1", "2", "3", "4", "12", "a note"}}, {1, {"end", "000", "", "", "", "", "", ""}}, {2, {"JMP", "000"}}};
     const std::vector<Case> cases = {
+        {"empty table", "0", "999", 0, "", true, 0, Outcome::Completed, {ask0, completed}, everyPdel, {}},
         {"circle sends its parts", "5", "7", 0, "", true, 0, Outcome::Completed, {ask0, completed}, {"@?NO", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60", "@WRITE STEP 7,POI,001,1.5,2,3,4"}, {{5, {"cir", "000", "10", "20", "5"}}, {6, kCircleSecond}, {7, {"POI", "001", "1.5", "2", "3", "4"}}}},
         {"command kinds", "0", "3", 0, "", true, 0, Outcome::Failed, {ask0, {"notify", "Command type error No. 2", "Sending error"}}, {"@?NO", "@WRITE STEP 0,SEQ,200,12", "@WRITE STEP 1,END,000,,,,"}, kinds},
         {"start after end", "10", "5", 0, "", true, 0, Outcome::Failed, {{"notify", "Check sending range", "Range"}}, {"@?NO"}},
@@ -94,6 +78,11 @@ TEST(StepTransfer, SendCases) {
         EXPECT_EQ(rig.sent(), c.sent);
         EXPECT_EQ(table, expected);
         EXPECT_FALSE(rig.view.cancelShown);
+        EXPECT_FALSE(rig.view.dataExchange);
+        if (c.outcome == Outcome::Completed) {
+            EXPECT_EQ(rig.view.position, rig.view.maximum + 1);
+            EXPECT_EQ(rig.shownProgram, "0");
+        }
     }
 }
 
@@ -169,6 +158,33 @@ TEST(StepTransfer, ReceiveCases) {
         EXPECT_EQ(table[9], c.row9);
         EXPECT_EQ(table[10], c.row10);
         EXPECT_EQ(rig.prompter.texts(), c.messages);
+    }
+}
+
+TEST(StepInitialize, AsksThenEmptiesControllerAndTable) {
+    for (const bool refused : {false, true}) {
+        StepRig rig;
+        rig.sim.steps.currentProgram = 3;
+        rig.sim.steps.programs[3][7] = "POI 000,1,2,3,4";
+        StepTable table;
+        table[7][FieldCommand] = "POI";
+        EXPECT_EQ(InitializeQuestion(rig.ctx, rig.steps(table)),
+                  "Is PGM No.3 initialize executed?");
+        EXPECT_EQ(rig.modified, 1);
+        EXPECT_TRUE(rig.prompter.messages.empty());
+        // The question alone sends nothing that changes the controller.
+        EXPECT_FALSE(rig.sim.steps.programs[3][7].empty());
+
+        if (refused) rig.sim.faults.refuse.which = 2;  // the second command: @INIT PGM
+        EXPECT_EQ(InitializeProgram(rig.ctx, rig.steps(table)),
+                  refused ? Outcome::Failed : Outcome::Completed);
+        EXPECT_EQ(rig.sent().back(), "@INIT PGM");
+        EXPECT_EQ(table[7].empty(), !refused);
+        EXPECT_EQ(rig.sim.steps.programs[3][7].empty(), !refused);
+        const Message last =
+            refused ? Message{"error", "10:Command error", "Error display"}
+                    : Message{"notify", "Program initialize is completed", "Program initialize"};
+        EXPECT_EQ(rig.prompter.messages.back(), last);
     }
 }
 
