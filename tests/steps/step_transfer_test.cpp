@@ -100,22 +100,19 @@ TEST(StepTransfer, ProgramNumberFollowedBy07SendsAt) {
 }
 
 TEST(StepTransfer, CancelBetweenSteps) {
-    struct Case {
-        bool receive;
-        const char* message;
-        const char* caption;
-    };
-    for (const Case& c : {Case{false, "Sending is interrupted", "Step send"},
-                          Case{true, "Receiving is interrupted", "Step receive"}}) {
+    for (const bool receive : {false, true}) {
         StepRig rig;
         rig.prompter.answers = {true};
         rig.view.cancelAfterProgress = 3;
         StepTable table;
-        const Outcome o = c.receive ? ReceiveSteps(rig.ctx, rig.steps(table), "0", "9")
-                                    : SendSteps(rig.ctx, rig.steps(table), "0", "9");
+        const Outcome o = receive ? ReceiveSteps(rig.ctx, rig.steps(table), "0", "9")
+                                  : SendSteps(rig.ctx, rig.steps(table), "0", "9");
         EXPECT_EQ(o, Outcome::Interrupted);
         EXPECT_EQ(rig.sent().size(), 4u);  // "@?NO" and steps 0, 1, 2
-        EXPECT_EQ(rig.prompter.messages.back(), (Message{"notify", c.message, c.caption}));
+        const Message interrupted =
+            receive ? Message{"notify", "Receiving is interrupted", "Step receive"}
+                    : Message{"notify", "Sending is interrupted", "Step send"};
+        EXPECT_EQ(rig.prompter.messages.back(), interrupted);
         EXPECT_FALSE(rig.view.cancelRequested());
     }
 }
