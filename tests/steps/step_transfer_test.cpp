@@ -3,15 +3,23 @@
 
 #include <gtest/gtest.h>
 
-#include "step_rig.h"
 #include "steps/program_initialize.h"
 #include "steps/step_rules.h"
+#include "steps/step_target.h"
+#include "support/procedure_rig.h"
 
 namespace mivo {
 namespace {
 
 using test::Message;
-using test::StepRig;
+
+// The procedure rig with a step table target that counts StepModified.
+struct StepRig : test::Rig {
+    int modified = 0;
+    StepTarget steps(StepTable& table) {
+        return {table, [this] { ++modified; }, {}};
+    }
+};
 
 using Rows = std::vector<std::pair<int, StepRow>>;
 
@@ -158,31 +166,24 @@ TEST(StepTransfer, ReceiveCases) {
     }
 }
 
-TEST(StepInitialize, AsksThenEmptiesControllerAndTable) {
-    for (const bool refused : {false, true}) {
-        StepRig rig;
-        rig.sim.steps.currentProgram = 3;
-        rig.sim.steps.programs[3][7] = "POI 000,1,2,3,4";
-        StepTable table;
-        table[7][FieldCommand] = "POI";
-        EXPECT_EQ(InitializeQuestion(rig.ctx, rig.steps(table)),
-                  "Is PGM No.3 initialize executed?");
-        EXPECT_EQ(rig.modified, 1);
-        EXPECT_TRUE(rig.prompter.messages.empty());
-        // The question alone sends nothing that changes the controller.
-        EXPECT_FALSE(rig.sim.steps.programs[3][7].empty());
-
-        if (refused) rig.sim.faults.refuse.which = 2;  // the second command: @INIT PGM
-        EXPECT_EQ(InitializeProgram(rig.ctx, rig.steps(table)),
-                  refused ? Outcome::Failed : Outcome::Completed);
-        EXPECT_EQ(rig.sent().back(), "@INIT PGM");
-        EXPECT_EQ(table[7].empty(), !refused);
-        EXPECT_EQ(rig.sim.steps.programs[3][7].empty(), !refused);
-        const Message last =
-            refused ? Message{"error", "10:Command error", "Error display"}
-                    : Message{"notify", "Program initialize is completed", "Program initialize"};
-        EXPECT_EQ(rig.prompter.messages.back(), last);
-    }
+// The question sets StepModified and changes nothing; a refused "@INIT PGM" leaves the table
+// and the controller's program as they were. Yes through the editor empties both.
+TEST(StepInitialize, RefusedLeavesTableAndProgram) {
+    StepRig rig;
+    rig.sim.steps.currentProgram = 3;
+    rig.sim.steps.programs[3][7] = "POI 000,1,2,3,4";
+    rig.sim.faults.refuse.which = 2;  // the second command: @INIT PGM
+    StepTable table;
+    table[7][FieldCommand] = "POI";
+    EXPECT_EQ(InitializeQuestion(rig.ctx, rig.steps(table)), "Is PGM No.3 initialize executed?");
+    EXPECT_EQ(rig.modified, 1);
+    EXPECT_TRUE(rig.prompter.messages.empty());
+    EXPECT_EQ(InitializeProgram(rig.ctx, rig.steps(table)), Outcome::Failed);
+    EXPECT_EQ(rig.sent().back(), "@INIT PGM");
+    EXPECT_FALSE(table[7].empty());
+    EXPECT_FALSE(rig.sim.steps.programs[3][7].empty());
+    EXPECT_EQ(rig.prompter.messages,
+              (std::vector<Message>{{"error", "10:Command error", "Error display"}}));
 }
 
 }  // namespace

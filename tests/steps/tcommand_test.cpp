@@ -100,28 +100,6 @@ TEST_F(CommandDialog, EmptiedListIsRefused) {
     EXPECT_TRUE(dialog->isVisible());
 }
 
-TEST_F(CommandDialog, SecondCircleRowRewritesThePairInPlace) {
-    setRow(10, {"CIR", "050", "1", "2", "3", "", "", "arc"});
-    setRow(11, {"CIR", "050", "4", "5", "6", "7", "", "arc"});
-    setRow(12, {"END", "000"});
-    doubleClickStep(11);
-    EXPECT_TRUE(editor->stepModified());  // opening prepares the row
-    EXPECT_FALSE(editor->isEnabled());
-    EXPECT_EQ(child<QComboBox>("SENTAKU")->currentText(), "3:CIR (circle motion)");
-    EXPECT_EQ(child<QLineEdit>("Xdata")->text(), "1");
-    EXPECT_EQ(child<QLineEdit>("Yen3")->text(), "7");
-    EXPECT_EQ(child<QLineEdit>("comento")->text(), "arc");
-    type("Xen3", "60");
-    pressOk();
-    EXPECT_EQ(table()[10], (StepRow{"CIR", "050", "1", "2", "3", "", "", "arc"}));
-    EXPECT_EQ(table()[11], (StepRow{"CIR", "050", "4", "5", "60", "7", "", "arc"}));
-    EXPECT_EQ(table()[12], (StepRow{"END", "000", "", "", "", "", "", ""}));
-    EXPECT_EQ(grid()->model()->index(11, 5).data().toString(), "60");
-    // The whole entry is one undo step.
-    editor->undo();
-    EXPECT_EQ(table()[11][FieldZ], "6");
-}
-
 TEST_F(CommandDialog, TeachingIsRefusedWhileOperatingOrOffLine) {
     bool handed = false;
     dialog->setTeachingHandler([&] { handed = true; });
