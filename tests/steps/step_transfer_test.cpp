@@ -26,9 +26,8 @@ using Rows = std::vector<std::pair<int, StepRow>>;
 const StepRow kCircleFirst{"CIR", "000", "10", "20", "5"};
 const StepRow kCircleSecond{"CIR", "000", "30", "40", "50", "60"};
 
-// Step send to its end, or to where it stops: the messages shown and the commands sent. The table
-// is upper-cased and otherwise left alone. A circle step whose two rows have been parted would
-// send garbage: it is refused before anything goes to the controller, naming the step.
+// Step send to its end or where it stops: messages and commands; the table is only upper-cased.
+// A circle step whose rows were parted is refused before anything is sent, naming the step.
 TEST(StepTransfer, SendCases) {
     struct Case {
         const char* name;

@@ -1,5 +1,5 @@
-// The step editor on real widgets: grid edits through the menus, keys and cells, undo and redo,
-// files through the FileChooser seam and the title naming them.
+// The step editor and its command-entry dialog on real widgets: edits through menus, keys, cells
+// and the dialog, undo and redo, files and the title; the rules beneath have their own tests.
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
@@ -7,15 +7,17 @@
 #include <QUndoStack>
 
 #include "editor_fixture.h"
+#include "shell/tcancel.h"
 
 namespace mivo::test {
 namespace {
 
 using StepEditor = EditorFixture;
+using CommandDialog = EditorFixture;
+using Typed = std::vector<std::pair<const char*, QString>>;
 
-// The edit commands work on the grid's selection (a row or a block), through the menus, the
-// shortcuts, a cell and the command-entry dialog; each is one step of the undo history, and undo
-// and redo restore every state exactly. The renumbering rules are step_edit's.
+// The edit commands work on the selection (a row or a block) through menus, shortcuts and cells;
+// each is one step of the undo history, and undo and redo restore every state exactly.
 TEST_F(StepEditor, EditCommandsWorkOnTheSelectionAndUndoRestoresExactly) {
     setRow(3, {"SEQ", "800", "", "", "", "", "12", ""});
     setRow(10, {"POI", "000", "1", "2", "3", "0", "", "ten"});
@@ -47,11 +49,6 @@ TEST_F(StepEditor, EditCommandsWorkOnTheSelectionAndUndoRestoresExactly) {
     EXPECT_EQ(table()[2][FieldComment], "ten");
     grid()->model()->setData(grid()->model()->index(0, 8), "begin");
     ASSERT_EQ(table()[0][FieldComment], "begin");
-    recorded();
-    doubleClickStep(9);  // prepares the row ("000"): a step of its own
-    recorded();
-    choose("SENTAKU", "5:");
-    pressOk();
     recorded();
     prompter.answers = {false, true};  // not saved; "Is new program written?" Yes
     triggerMenu("New programming");
@@ -87,9 +84,8 @@ TEST_F(StepEditor, EditCommandsWorkOnTheSelectionAndUndoRestoresExactly) {
     EXPECT_EQ(editor->undoStack().count(), count);
 }
 
-// A circle step is one unit for the menus and the command-entry dialog: an insert or a paste
-// that would part it is refused, naming both steps; Copy, Cut-off and Delete take both its rows.
-// The rules are step_edit's and step_rules'.
+// A circle step is one unit for the menus and the dialog: an insert or a paste that would part it
+// is refused, naming both steps; Copy, Cut-off and Delete take both its rows.
 TEST_F(StepEditor, MenusAndTheDialogKeepTheTwoRowsOfACircleStepTogether) {
     setRow(5, {"CIR", "050", "1", "2", "3", "", "", "arc"});
     setRow(6, {"CIR", "050", "4", "5", "6", "7", "", "arc"});
@@ -199,9 +195,8 @@ TEST_F(StepEditor, SaveAndOpenThroughTheFileDialogs) {
     EXPECT_EQ(editor->windowTitle(), title);
 }
 
-// Typed or pasted into a cell: what Windows-1252 cannot hold, or a field separator outside the
-// Comment (the rule is step_rules'), is refused under the column's name and the cell keeps its
-// text; the rest is stored as its bytes and shown back as typed.
+// A cell refuses what Windows-1252 cannot hold or a field separator outside the Comment, naming
+// the column and keeping its text; the rest is stored as its bytes and shown back as typed.
 TEST_F(StepEditor, CellEditsRefuseWhatTheirFieldCannotHold) {
     struct Case {
         int column;
@@ -213,6 +208,7 @@ TEST_F(StepEditor, CellEditsRefuseWhatTheirFieldCannotHold) {
         {8, QString::fromUtf8("ok \xE2\x98\x83"), "old",
          "The character U+2603 cannot be stored (Windows-1252)."},  // a snowman
         {3, "12,5", "1", "A comma cannot be inputted in X"},
+        {8, "left, right", "left, right", nullptr},
         {8, QString::fromUtf8("\xE2\x82\xAC \xC3\xBC"), "\x80 \xFC", nullptr},
     };
     setRow(4, {"POI", "000", "1", "2", "3", "0", "", "old"});
@@ -232,14 +228,12 @@ TEST_F(StepEditor, CellEditsRefuseWhatTheirFieldCannotHold) {
     }
 }
 
-// A click in the grid upper-cases the commands (the rule is step_rules'), marking nothing modified;
-// keys reach the file commands, the menus and the command-entry dialog.
+// A click in the grid upper-cases the commands, marking nothing modified; keys reach the menus and
+// the command-entry dialog.
 TEST_F(StepEditor, ClicksAndKeysReachTheCommands) {
     setRow(1, {"poi", "000"});
-    setRow(2, {"Lin", "000"});
     selectSteps(5, 5);
     EXPECT_EQ(table()[1][FieldCommand], "POI");
-    EXPECT_EQ(table()[2][FieldCommand], "LIN");
     EXPECT_FALSE(editor->stepModified());
 
     // A menu's mnemonic opens it and types nothing into the range box that has the focus.
@@ -263,6 +257,113 @@ TEST_F(StepEditor, ClicksAndKeysReachTheCommands) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(table()[5], (StepRow{"POI", "300", "", "", "", "", "", "hello"}));
     EXPECT_EQ(grid()->currentIndex().row(), 6);
+}
+
+// OK writes the entry, or shows the first failing check or box that cannot hold its text (named)
+// and keeps the row as opening prepared it, also after Cancel. Either way the dialog closes reset.
+TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
+    struct Case {
+        const char* command;
+        const char* operation;
+        Typed typed;
+        const char* refusal;  // nullptr: written
+        StepRow written = {};
+        const char* thenOperation = nullptr;  // chosen after typing
+    };
+    const QString windows1252 = QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC");  // é and the euro
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"0:", "0:", {{"sokudo", "5"}, {"Xdata", "10.00"}, {"Ydata", "20.00"}, {"Zdata", "5.00"}, {"comento", "abc"}}, nullptr, {"POI", "005", "10.00", "20.00", "5.00", "0", "", "abc"}},
+        {"4:", "900:", {{"sokudo", "5"}, {"jumpsaki", "7"}}, nullptr, {"SEQ", "905", "", "", "", "", "7", ""}},
+        {"0:", "3:", {{"comento", "a,b, c"}}, nullptr, {"POI", "300", "", "", "", "", "", "a,b, c"}},
+        {"0:", "3:", {{"comento", windows1252}}, nullptr, {"POI", "300", "", "", "", "", "", "caf\xE9 \x80"}},
+        // A box filled and then hidden by another operation stores nothing.
+        {"0:", "0:", {{"Xdata", "9"}}, nullptr, {"POI", "300", "", "", "", "", "", ""}, "3:"},
+        {"0:", "0:", {{"sokudo", "0"}}, "Input 1 and above"},
+        {"0:", "0:", {{"sokudo", "101"}}, "Set speed rate from 1 to 100%"},
+        {"0:", "0:", {{"sokudo", "+5"}}, "+ cannot be inputted"},
+        {"0:", "0:", {{"sokudo", "-5"}}, "- cannot be inputted"},
+        {"0:", "0:", {{"sokudo", "05"}}, "Cannot compute due to speed data error"},
+        {"0:", "0:", {{"sokudo", "abc"}}, "'abc' is not a valid integer value"},
+        {"0:", "0:", {{"sokudo", ""}}, "Input speed rate"},
+        {"5:", nullptr, {{"sokudo", ""}}, "Input speed rate"},  // END's value, hidden
+        {"0:", "0:", {}, "Input X value"},
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}}, "Input Z value"},
+        {"0:", "6:", {}, "Input R value"},
+        {"3:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, "Input X2 value"},
+        {"3:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}, {"Xen2", "4"}, {"Yen2", "5"}, {"Xen3", "6"}}, "Input Y3 value"},
+        {"4:", "0:", {{"sokudo", "15"}}, "Set input port from 0 to 14"},
+        {"4:", "2:", {{"sokudo", "13"}}, "Set output port from 0 to 12"},
+        {"4:", "3:", {{"sokudo", "14"}}, "Set output port from 0 to 13"},
+        {"4:", "4:", {{"sokudo", "0"}}, "Set timer from 1 to 100(x 0.1sec)"},
+        {"4:", "4:", {{"sokudo", ""}}, "Input TIMER"},
+        {"4:", "900:", {{"sokudo", "14"}, {"jumpsaki", "3"}}, "Set output port from 0 to 13"},
+        {"4:", "2:", {{"sokudo", ""}}, "Input I/O port"},
+        {"4:", "6:", {{"sokudo", "1"}}, "Input jump-to value"},
+        {"4:", "916:", {}, "Input jump-to value"},
+        {"2:", "0:", {{"sokudo", "20"}}, "Set pallet No. from 0 to 19"},
+        {"2:", "2:", {{"sokudo", ""}}, "Input pallet No."},
+        {"0:", "0:", {{"Xdata", "12,5"}, {"Ydata", "2"}, {"Zdata", "3"}}, "A comma cannot be inputted in X"},
+        {"3:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}, {"Xen2", "4"}, {"Yen2", "5"}, {"Xen3", "6"}, {"Yen3", "7,"}}, "A comma cannot be inputted in Y3"},
+        {"0:", "3:", {{"comento", QString::fromUtf8("\xE4\xB8\xAD")}}, "The character U+4E2D cannot be stored (Windows-1252)."},
+    };
+    // clang-format on
+    const StepRow prepared{"SEQ", "000"};
+    const char* lists[] = {"comandolistPOI", "comandolistLIN", "comandolistPAL",
+                           "comandolistCIR", "comandolistSEQ", "comandolistEND"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refusal ? c.refusal : ::testing::PrintToString(c.written));
+        table().clear();
+        setRow(7, {"seq", "?x"});
+        doubleClickStep(7);
+        choose("SENTAKU", c.command);
+        if (c.operation) choose(lists[QString(c.command).left(1).toInt()], c.operation);
+        for (const auto& [box, text] : c.typed) type(box, text);
+        if (c.thenOperation) choose("comandolistPOI", c.thenOperation);
+        pressOk();
+        EXPECT_EQ(prompter.messages,
+                  (c.refusal ? std::vector<Message>{{"notify", c.refusal, "Command"}}
+                             : std::vector<Message>{}));
+        if (c.refusal) {
+            EXPECT_TRUE(dialog->isVisible());
+            EXPECT_EQ(table()[7], prepared);
+            QTest::mouseClick(child<QPushButton>("Cancel"), Qt::LeftButton);
+        }
+        prompter.messages.clear();
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_TRUE(editor->isEnabled());
+        EXPECT_EQ(table()[7], c.refusal ? prepared : c.written);
+        EXPECT_EQ(child<QComboBox>("SENTAKU")->currentText(), "0:POI(point motion)");
+        EXPECT_EQ(child<QLineEdit>("sokudo")->text(), "100");
+        EXPECT_EQ(child<QLineEdit>("Xdata")->text(), "");
+        EXPECT_TRUE(child<QLineEdit>("Xen2")->isHidden());
+    }
+}
+
+TEST_F(CommandDialog, EmptiedListIsRefused) {
+    doubleClickStep(0);
+    child<QComboBox>("comandolistSEQ")->setEditText("");  // a hidden list counts too
+    pressOk();
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Select command"});
+    EXPECT_TRUE(dialog->isVisible());
+}
+
+TEST_F(CommandDialog, TeachingIsRefusedWhileOperatingOrOffLine) {
+    bool handed = false;
+    dialog->setTeachingHandler([&] { handed = true; });
+    doubleClickStep(2);
+    screens.tcancel->show();
+    QTest::mouseClick(child<QPushButton>("Teaching"), Qt::LeftButton);
+    screens.tcancel->hide();
+    QTest::mouseClick(child<QPushButton>("Teaching"), Qt::LeftButton);
+    EXPECT_EQ(
+        prompter.messages,
+        (std::vector<Message>{
+            {"notify", "'Move to direct screen' cannot be executed while 'Operating' is displayed",
+             "Operating"},
+            {"notify", "Teaching control cannot be made under offline", "Under offline"}}));
+    EXPECT_FALSE(handed);
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 }  // namespace
