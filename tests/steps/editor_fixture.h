@@ -1,24 +1,16 @@
 #pragma once
-// The step editor and its command-entry dialog as real widgets (offscreen), with the real link,
-// the shared flags and a scripted prompter; file dialogs answered through the FileChooser seam.
-#include <gtest/gtest.h>
-
+// The step editor and its command-entry dialog among the real screens (offscreen), with a
+// scripted prompter; file dialogs answered through the FileChooser seam.
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableView>
-#include <QTest>
-#include <memory>
 #include <ostream>
 
-#include "link/tbuff.h"
 #include "shell/modified_flags.h"
-#include "shell/screens.h"
+#include "shell/shell_fixture.h"
 #include "steps/step_table.h"
 #include "steps/tcommand.h"
-#include "steps/tmmain.h"
 #include "support/scripted_chooser.h"
-#include "support/scripted_prompter.h"
 
 namespace mivo {
 // A step in a failure message: its eight texts.
@@ -29,27 +21,18 @@ inline void PrintTo(const StepRow& row, std::ostream* os) {
 
 namespace mivo::test {
 
-class EditorFixture : public ::testing::Test {
+class EditorFixture : public ShellFixture {
   protected:
     void SetUp() override {
-        screens.tbuff = &link;
-        screens.flags = &flags;
-        screens.prompter = &prompter;
-        editor = std::make_unique<Tmmain>(screens);
-        screens.tmmain = editor.get();
-        dialog = std::make_unique<Tcommand>(screens);
-        screens.tcommand = dialog.get();
+        ShellFixture::SetUp();
+        editor = static_cast<Tmmain*>(screens.tmmain);
+        dialog = screens.tcommand;
         editor->setFileChooser(&chooser);
+        screens.tselect->hide();
         editor->show();
         // Shortcuts work only in the active window.
         editor->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(editor.get()));
-    }
-    void TearDown() override {
-        screens.tcommand = nullptr;
-        dialog.reset();
-        screens.tmmain = nullptr;
-        editor.reset();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(editor));
     }
 
     QTableView* grid() { return editor->findChild<QTableView*>("STEPGRID"); }
@@ -95,24 +78,15 @@ class EditorFixture : public ::testing::Test {
         list->setCurrentIndex(i);
         emit list->activated(i);
     }
-    // ASCII is typed; other text is pasted, since key events carry ASCII only.
+    // The dialog's boxes check nothing while typed, only at OK.
     void type(const char* boxName, const QString& text) {
-        auto* box = child<QLineEdit>(boxName);
-        box->clear();
-        if (text.toLatin1() == text.toUtf8())
-            QTest::keyClicks(box, text);
-        else
-            box->insert(text);
+        child<QLineEdit>(boxName)->setText(text);
     }
     void pressOk() { QTest::mouseClick(child<QPushButton>("OK"), Qt::LeftButton); }
 
-    ScriptedPrompter prompter;
-    ModifiedFlags flags;
-    TBuff link;
-    Screens screens;
     ScriptedChooser chooser;
-    std::unique_ptr<Tmmain> editor;
-    std::unique_ptr<Tcommand> dialog;
+    Tmmain* editor = nullptr;
+    Tcommand* dialog = nullptr;
 };
 
 }  // namespace mivo::test

@@ -1,9 +1,9 @@
+// Step files: the .stp/.csv text, on disk and as read, and the ZEB data file's step lines.
 #include "steps/step_files.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
+#include "steps/step_zeb.h"
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
@@ -15,10 +15,6 @@ using test::ReadBytes;
 using test::ScriptedPrompter;
 using test::TempDir;
 using test::WriteBytes;
-
-const Message kSaved{"notify", "Saved", "Save"};
-const Message kCompleted{"notify", "Completed", "Open"};
-const Message kCannotOpen{"notify", "File cannot be open", "Open"};
 
 std::string Repeat(const std::string& line, int count) {
     std::string out;
@@ -50,37 +46,36 @@ StepTable FilledWith(const std::string& text) {
     return t;
 }
 
-TEST(StepFiles, EmptyTableSavesSevenCommasPerLineAndReopensEmpty) {
+// On disk: an empty table is seven commas a line and reopens empty, a mixed one comes back
+// byte-exact, and a file that ends early stops the open with the lines so far.
+TEST(StepFiles, SaveAndOpenOnDisk) {
     TempDir dir;
     ScriptedPrompter p;
     ASSERT_TRUE(SaveStepFile(StepTable{}, dir / "prog", SaveStp, p));
-    EXPECT_EQ(p.messages, std::vector<Message>{kSaved});
     EXPECT_EQ(ReadBytes(dir / "prog.stp"), Repeat(",,,,,,,\r\n", 1000));
-
     StepTable t = FilledWith("old");
-    ScriptedPrompter q;
-    EXPECT_EQ(OpenStepFile(t, dir / "prog", OpenStp, q), OpenOutcome::Completed);
+    EXPECT_EQ(OpenStepFile(t, dir / "prog", OpenStp, p), OpenOutcome::Completed);
     EXPECT_EQ(t, StepTable{});
-    EXPECT_EQ(q.messages, std::vector<Message>{kCompleted});
-}
+    EXPECT_EQ(p.messages,
+              (std::vector<Message>{{"notify", "Saved", "Save"}, {"notify", "Completed", "Open"}}));
 
-TEST(StepFiles, MixedTableRoundTripsByteExact) {
-    TempDir dir;
     const StepTable table = MixedTable();
-    ScriptedPrompter p;
     ASSERT_TRUE(SaveStepFile(table, dir / "mixed.stp", SaveStp, p));
     const std::string bytes = ReadBytes(dir / "mixed.stp");
     EXPECT_EQ(bytes.substr(0, 33), "POI,050,10.00,20.00,5.00,0,,abc\r\n");
     EXPECT_NE(bytes.find("\r\nCIR,000,0,0,3,,,arc, with, commas\r\n"), std::string::npos);
     const std::string tail = "END,200,,,,,,last\r\r\n";
     EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
-
-    StepTable back = FilledWith("x");
-    EXPECT_EQ(OpenStepFile(back, dir / "mixed.stp", OpenStp, p), OpenOutcome::Completed);
-    EXPECT_EQ(back, table);
-    ASSERT_TRUE(SaveStepFile(back, dir / "again", SaveStp, p));
+    t = FilledWith("x");
+    EXPECT_EQ(OpenStepFile(t, dir / "mixed.stp", OpenStp, p), OpenOutcome::Completed);
+    EXPECT_EQ(t, table);
+    ASSERT_TRUE(SaveStepFile(t, dir / "again", SaveStp, p));
     EXPECT_EQ(ReadBytes(dir / "again.stp"), bytes);
     EXPECT_EQ(StepFileLines(table)[5], "SEQ,800,,,,,25,,,,");
+
+    WriteBytes(dir / "short.stp", Repeat("END,000,,,,,,e\r\n", 999));
+    EXPECT_EQ(OpenStepFile(t, dir / "short", OpenStp, p), OpenOutcome::Stopped);
+    EXPECT_EQ(t[998][FieldComment], "e");
 }
 
 TEST(StepFiles, TextConversionOfContent) {
@@ -111,7 +106,8 @@ TEST(StepFiles, TextConversionOfContent) {
         ScriptedPrompter p;
         EXPECT_EQ(ConvertStepText(t, c.content, p), c.completed);
         EXPECT_EQ(p.messages,
-                  c.completed ? std::vector<Message>{} : std::vector<Message>{kCannotOpen});
+                  (c.completed ? std::vector<Message>{}
+                               : std::vector<Message>{{"notify", "File cannot be open", "Open"}}));
         EXPECT_EQ(p.details, c.detail.empty() ? std::vector<std::string>{}
                                               : std::vector<std::string>{c.detail});
         for (int s = 0; s < kStepCount; ++s)
@@ -119,13 +115,169 @@ TEST(StepFiles, TextConversionOfContent) {
     }
 }
 
-TEST(StepFiles, ShortFileStopsOpenWithTheLinesSoFar) {
-    TempDir dir;
-    WriteBytes(dir / "short.stp", Repeat("END,000,,,,,,e\r\n", 999));
+const Message kOverstepping{
+    "notify", "Because of overstepping of jump-to, subsequent files cannot be open", "Open"};
+const Message kTooMany{"notify", "Steps over 1000 cannot be open", "Open"};
+
+// A ZEB line with each text starting at its character position (counted from 1).
+std::string Line(std::initializer_list<std::pair<std::size_t, std::string>> parts) {
+    std::string line;
+    for (const auto& [pos, text] : parts) {
+        if (line.size() < pos - 1) line.resize(pos - 1, ' ');
+        line.replace(pos - 1, text.size(), text);
+    }
+    return line;
+}
+
+// A ZEB file: `lines`, then 6-character lines up to line 1000, as the import needs them.
+std::string Join(const std::vector<std::string>& lines) {
+    std::string out;
+    for (const auto& l : lines) out += l + "\r\n";
+    return out + Repeat("------\r\n", 1000 - static_cast<int>(lines.size()));
+}
+
+StepRow Seq(const std::string& op, const std::string& jump) {
+    return StepRow{"SEQ", op, "", "", "", "", jump, ""};
+}
+
+std::string SeqLine(const std::string& op, const std::string& jump) {
+    return Line({{1, "SEQ"}, {10, op}, {14, "J=" + jump + ","}});
+}
+
+const std::string kEmptyStep = "------";
+const std::string kCir = Line({{1, "CIR"}, {8, "000"}, {12, "X=1:Y1=2:X2=3:Y2=4:X3=5:Y3=6:Z=7,"}});
+
+TEST(StepZeb, OneLinePerCommandKind) {
+    const std::string xyz = "X=  10.00:Y=  20.00:Z=   5.00,abc";
+    struct Case {
+        const char* what;
+        std::string line;
+        StepRow row;
+        // clang-format off
+    } cases[] = {
+        {"POI code 0", Line({{1, "POI"}, {7, "050"}, {11, xyz}}), StepRow{"POI", "050", "  10.00", "  20.00", "   5.00", "  0.00", "", "abc"}},
+        {"POI code 2, comment with separators", Line({{1, "POI"}, {7, "299"}, {11, "X=1:Y=2:Z=3,a:b,c"}}), StepRow{"POI", "299", "1", "2", "3", "  0.00", "", "a:b,c"}},
+        {"POI code 0, closing comma beyond 40", Line({{1, "POI"}, {7, "000"}, {11, "X=1:Y=2:Z=3"}, {41, ",late"}}), StepRow{"POI", "000", "1", "2", "", "  0.00", "", ""}},
+        {"POI code 0, one value only", Line({{1, "POI"}, {7, "000"}, {11, "X=1"}}), StepRow{"POI", "000", "", "", "", "  0.00", "", ""}},
+        {"POI code 3", Line({{1, "POI"}, {7, "350"}, {11, "Zrise"}}), StepRow{"POI", "350", "", "", "", "", "", "rise"}},
+        {"POI code 5", Line({{1, "POI"}, {7, "500"}, {12, "home"}}), StepRow{"POI", "500", "", "", "", "", "", "home"}},
+        {"POI code 6", Line({{1, "POI"}, {7, "620"}, {11, "R=  90.0,turn"}}), StepRow{"POI", "620", "  0.00", "  0.00", "  0.00", "  90.0", "", "turn"}},
+        {"POI code 6, comma beyond 20", Line({{1, "POI"}, {7, "620"}, {11, "R=  90.000,x"}}), StepRow{"POI", "620", "  0.00", "  0.00", "  0.00", "", "", ""}},
+        {"POI code 7", Line({{1, "POI"}, {7, "700"}, {11, "X=1.0:Y=2.0:Z=3.0:R=4.0,abs"}}), StepRow{"POI", "700", "1.0", "2.0", "3.0", "4.0", "", "abs"}},
+        {"POI code 8, comma past 40", Line({{1, "POI"}, {7, "800"}, {11, "X=10.000:Y=20.000:Z=30.000:R=4.000,rel"}}), StepRow{"POI", "800", "10.000", "20.000", "30.000", "4.000", "", "rel"}},
+        {"POI code 9", Line({{1, "POI"}, {7, "900"}, {11, xyz}}), StepRow{"POI", "900", "", "", "", "", "", ""}},
+        {"POI, no digit", Line({{1, "POI"}, {7, "A00"}, {11, xyz}}), StepRow{"POI", "A00", "", "", "", "", "", ""}},
+        {"LIN code 0", Line({{1, "LIN"}, {6, "010"}, {10, xyz}}), StepRow{"LIN", "010", "  10.00", "  20.00", "   5.00", "  0.00", "", "abc"}},
+        {"LIN code 5", Line({{1, "LIN"}, {6, "510"}, {10, xyz}}), StepRow{"LIN", "510", "  10.00", "  20.00", "   5.00", "  0.00", "", "abc"}},
+        {"LIN code 1", Line({{1, "LIN"}, {6, "150"}, {10, xyz}}), StepRow{"LIN", "150", "", "", "", "", "", "abc"}},
+        {"LIN code 2", Line({{1, "LIN"}, {6, "200"}, {10, "Xend"}}), StepRow{"LIN", "200", "", "", "", "", "", "end"}},
+        {"LIN code 4", Line({{1, "LIN"}, {6, "400"}, {10, "X=1:Y=2:Z=3:R=4,xyr"}}), StepRow{"LIN", "400", "1", "2", "3", "4", "", "xyr"}},
+        {"SEQ 903", Line({{1, "SEQ"}, {10, "903"}, {13, "J=  25,call"}}), StepRow{"SEQ", "903", "", "", "", "", "  25", "call"}},
+        {"SEQ 916", Line({{1, "SEQ"}, {10, "916"}, {13, "J=7,"}}), Seq("916", "7")},
+        {"SEQ 917", Line({{1, "SEQ"}, {10, "917"}, {15, "back"}}), StepRow{"SEQ", "917", "", "", "", "", "", "back"}},
+        {"SEQ 203", Line({{1, "SEQ"}, {10, "203"}, {14, "Xout"}}), StepRow{"SEQ", "203", "", "", "", "", "", "out"}},
+        {"SEQ 612", SeqLine("612", "40"), Seq("612", "40")},
+        {"SEQ 920", SeqLine("920", "3"), Seq("920", "")},
+        {"PAL", Line({{1, "PAL"}, {13, "019"}, {18, "pallet"}}), StepRow{"PAL", "019", "", "", "", "", "", "pallet"}},
+        {"END", Line({{1, "END"}, {5, "100"}, {10, "done"}}), StepRow{"END", "100", "", "", "", "", "", "done"}},
+        {"other", Line({{1, "NOP"}, {7, "note"}}), StepRow{"", "", "", "", "", "", "", "note"}},
+        {"empty line", "", StepRow{}},
+        {"short POI", "PO", StepRow{"POI", "", "", "", "", "", "", ""}},
+        {"lower case is other", Line({{1, "poi"}, {7, "050"}}), StepRow{"", "", "", "", "", "", "", "050"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StepTable t;
+        t[1][FieldComment] = "old";
+        ScriptedPrompter p;
+        EXPECT_TRUE(ConvertZebSteps(t, Join({c.line, kEmptyStep}), p));
+        EXPECT_TRUE(p.messages.empty());
+        EXPECT_EQ(t[0], c.row);
+        EXPECT_TRUE(t[1].empty());
+    }
+}
+
+// A CIR line gives two rows; every jump to a step after the pair moves with it.
+TEST(StepZeb, CircleLineGivesPairAndJumpsMoveBehindIt) {
+    const std::string arc =
+        Line({{1, "CIR"}, {8, "050"}, {12, "X=1.0:Y1=2.0:X2=3.0:Y2=4.0:X3=5.0:Y3=6.0:Z=7.0,arc"}});
+    // ZEB steps: 0 SEQ->5, 1 SEQ->1, 2 CIR, 3 SEQ->3, 4 SEQ->2, 5 CIR, 6 SEQ->6, 7 SEQ->ab, 8 END.
+    const std::string content = Join(
+        {SeqLine("800", "5"), SeqLine("800", "1"), arc, SeqLine("800", "3"), SeqLine("612", "2"),
+         kCir, SeqLine("712", " 6 "), SeqLine("800", "ab"), Line({{1, "END"}, {5, "000"}})});
     StepTable t;
     ScriptedPrompter p;
-    EXPECT_EQ(OpenStepFile(t, dir / "short", OpenStp, p), OpenOutcome::Stopped);
-    EXPECT_EQ(t[998][FieldComment], "e");
+    ASSERT_TRUE(ConvertZebSteps(t, content, p));
+    EXPECT_TRUE(p.messages.empty());
+    EXPECT_EQ(t[2], (StepRow{"CIR", "050", "1.0", "2.0", "7.0", "", "", "arc"}));
+    EXPECT_EQ(t[3], (StepRow{"CIR", "050", "3.0", "4.0", "5.0", "6.0", "", ""}));
+    // Each jump still reaches the same instruction: the CIR pairs are at steps 2-3 and 6-7.
+    EXPECT_EQ(t[0], Seq("800", "6"));
+    EXPECT_EQ(t[1], Seq("800", "1"));
+    EXPECT_EQ(t[4], Seq("800", "4"));
+    EXPECT_EQ(t[5], Seq("612", "2"));
+    EXPECT_EQ(t[6][FieldCommand], "CIR");
+    EXPECT_EQ(t[7][FieldCommand], "CIR");
+    EXPECT_EQ(t[8], Seq("712", "8"));
+    EXPECT_EQ(t[9], Seq("800", "ab"));
+    EXPECT_EQ(t[10], (StepRow{"END", "000", "", "", "", "", "", ""}));
+}
+
+TEST(StepZeb, OversteppingJumpClearsFromItsRow) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> lines;
+        int keptSteps;  // steps before this one keep their contents, the rest are empty
+    } cases[] = {
+        {"jump after the pair", {kCir, SeqLine("800", "998"), SeqLine("800", "999")}, 3},
+        {"jump before the pair", {SeqLine("800", "999"), kCir}, 0},
+        {"pushed over by the second pair", {kCir, SeqLine("800", "998"), kCir}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StepTable t;
+        ScriptedPrompter p;
+        EXPECT_FALSE(ConvertZebSteps(t, Join(c.lines), p));
+        EXPECT_EQ(p.messages, std::vector<Message>{kOverstepping});
+        for (int s = 0; s < kStepCount; ++s)
+            EXPECT_EQ(t[s].empty(), s >= c.keptSteps || t[s][FieldCommand].empty()) << s;
+        EXPECT_EQ(t[0][FieldCommand], c.keptSteps > 0 ? "CIR" : "");
+    }
+}
+
+TEST(StepZeb, CapacityCheckOfLinesThatDidNotFit) {
+    const std::string end = Line({{1, "END"}, {5, "000"}, {10, "end"}});
+    auto lines = [&](std::vector<std::string> head, std::size_t total, std::string last) {
+        while (head.size() < total - 1) head.push_back(kEmptyStep);
+        head.push_back(std::move(last));
+        return head;
+    };
+    std::vector<std::string> withParameters = lines({kCir}, 1000, kEmptyStep);
+    withParameters.push_back("P0000 parameter lines of other lengths");
+    struct Case {
+        const char* what;
+        std::vector<std::string> lines;
+        bool completed;
+        std::string lastCommand;  // Command of step 999
+    } cases[] = {
+        {"1000 one-row steps", lines({}, 1000, end), true, "END"},
+        {"a pair pushes a real step out", lines({kCir}, 1000, end), false, ""},
+        {"a pair pushes an empty step out", lines({kCir}, 1000, kEmptyStep), true, ""},
+        {"lines from 1001 on are not steps", withParameters, true, ""},
+        {"a pair with no room for its second row", lines({}, 1000, kCir), false, ""},
+        {"a short file", {kCir, end}, true, ""},
+        {"an empty file", {}, true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StepTable t;
+        ScriptedPrompter p;
+        EXPECT_EQ(ConvertZebSteps(t, Join(c.lines), p), c.completed);
+        EXPECT_EQ(p.messages,
+                  c.completed ? std::vector<Message>{} : std::vector<Message>{kTooMany});
+        EXPECT_EQ(t[999][FieldCommand], c.lastCommand);
+    }
 }
 
 }  // namespace

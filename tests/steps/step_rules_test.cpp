@@ -29,7 +29,6 @@ TEST(StepRules, WriteAndReadBackEveryCommand) {
     // clang-format off
     std::vector<Case> cases = {
         {Values("POI", "0", "5", "10.00", "20.00", "5.00"), {"POI", "005", "10.00", "20.00", "5.00", "0"}, "5"},
-        {Values("POI", "2", "50", "1", "2", "3"), {"POI", "250", "1", "2", "3", "0"}, "50"},
         {Values("POI", "3", "20"), {"POI", "320"}, "20"},
         {Values("POI", "5", "37"), {"POI", "500"}, "100"},
         {Values("POI", "6", "10", "", "", "", "90.0"), {"POI", "610", "0", "0", "0", "90.0"}, "10"},
@@ -38,10 +37,8 @@ TEST(StepRules, WriteAndReadBackEveryCommand) {
         {Values("LIN", "1", "30"), {"LIN", "130"}, "30"},
         {Values("LIN", "4", "40", "1", "2", "", "45"), {"LIN", "440", "1", "2", "0", "45"}, "40"},
         {Values("PAL", "0", "19"), {"PAL", "019"}, "19"},
-        {Values("SEQ", "0", "14"), {"SEQ", "014"}, "14"},
         {Values("SEQ", "2", "3"), {"SEQ", "203"}, "3"},
         {Values("SEQ", "4", "100"), {"SEQ", "400"}, "100"},
-        {Values("SEQ", "4", "1"), {"SEQ", "401"}, "1"},
         {Values("SEQ", "6", "2", "", "", "", "", "40"), {"SEQ", "602", "", "", "", "", "40"}, "2"},
         {Values("SEQ", "8", "0", "", "", "", "", "25"), {"SEQ", "800", "", "", "", "", "25"}, "0"},
         {Values("SEQ", "900", "5", "", "", "", "", "7"), {"SEQ", "905", "", "", "", "", "7"}, "5"},
@@ -87,11 +84,9 @@ TEST(StepRules, ReadingDecodesStoredTexts) {
 }
 
 TEST(StepRules, NormalisingTheValue) {
-    EXPECT_EQ(NormaliseValue("5"), "05");
-    EXPECT_EQ(NormaliseValue("0"), "00");
-    EXPECT_EQ(NormaliseValue("00"), "00");
-    EXPECT_EQ(NormaliseValue("100"), "00");
-    EXPECT_EQ(NormaliseValue("42"), "42");
+    const std::pair<const char*, const char*> cases[] = {
+        {"5", "05"}, {"0", "00"}, {"00", "00"}, {"100", "00"}, {"42", "42"}};
+    for (const auto& [in, out] : cases) EXPECT_EQ(NormaliseValue(in), out) << in;
     StepTable t;
     t[1] = {"END", "000"};
     const StepTable before = t;

@@ -1,45 +1,33 @@
-// Step send and receive against the simulated controller in process.
+// Step send, receive and initialize against the simulated controller in process.
 #include "steps/step_transfer.h"
 
 #include <gtest/gtest.h>
 
-#include "step_rig.h"
+#include "steps/program_initialize.h"
 #include "steps/step_rules.h"
+#include "steps/step_target.h"
+#include "support/procedure_rig.h"
 
 namespace mivo {
 namespace {
 
 using test::Message;
-using test::StepRig;
+
+// The procedure rig with a step table target that counts StepModified.
+struct StepRig : test::Rig {
+    int modified = 0;
+    StepTarget steps(StepTable& table) {
+        return {table, [this] { ++modified; }, {}};
+    }
+};
 
 using Rows = std::vector<std::pair<int, StepRow>>;
 
 const StepRow kCircleFirst{"CIR", "000", "10", "20", "5"};
 const StepRow kCircleSecond{"CIR", "000", "30", "40", "50", "60"};
 
-TEST(StepTransfer, EmptyTableSendsPdelForEveryStep) {
-    StepRig rig;
-    rig.prompter.answers = {true};
-    StepTable table;
-    EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), "0", "999"), Outcome::Completed);
-    const auto sent = rig.sent();
-    ASSERT_EQ(sent.size(), 1001u);
-    EXPECT_EQ(sent[0], "@?NO");
-    for (int s = 0; s < 1000; ++s)
-        ASSERT_EQ(sent[static_cast<std::size_t>(s) + 1], "@PDEL " + std::to_string(s));
-    EXPECT_EQ(rig.prompter.messages,
-              (std::vector<Message>{{"ask", "Send to PGM0 will be executed.  OK?", "Step send"},
-                                    {"notify", "Sending is completed", "Step send"}}));
-    EXPECT_EQ(rig.view.maximum, 999);
-    EXPECT_EQ(rig.view.position, 1000);
-    EXPECT_EQ(rig.shownProgram, "0");
-    EXPECT_FALSE(rig.view.cancelShown);
-    EXPECT_FALSE(rig.view.dataExchange);
-}
-
-// Step send to its end, or to where it stops: the messages shown and the commands sent. The table
-// is upper-cased and otherwise left alone. A circle step whose two rows have been parted would
-// send garbage: it is refused before anything goes to the controller, naming the step.
+// Step send to its end or where it stops: messages and commands; the table is only upper-cased.
+// A circle step whose rows were parted is refused before anything is sent, naming the step.
 TEST(StepTransfer, SendCases) {
     struct Case {
         const char* name;
@@ -55,9 +43,12 @@ TEST(StepTransfer, SendCases) {
     };
     const Message ask0{"ask", "Send to PGM0 will be executed.  OK?", "Step send"};
     const Message completed{"notify", "Sending is completed", "Step send"};
+    std::vector<std::string> everyPdel = {"@?NO"};
+    for (int s = 0; s < kStepCount; ++s) everyPdel.push_back("@PDEL " + std::to_string(s));
     // clang-format off
     const Rows kinds = {{0, {"SEQ", "200", "1", "2", "3", "4", "12", "a note"}}, {1, {"end", "000", "", "", "", "", "", ""}}, {2, {"JMP", "000"}}};
     const std::vector<Case> cases = {
+        {"empty table", "0", "999", 0, "", true, 0, Outcome::Completed, {ask0, completed}, everyPdel, {}},
         {"circle sends its parts", "5", "7", 0, "", true, 0, Outcome::Completed, {ask0, completed}, {"@?NO", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60", "@WRITE STEP 7,POI,001,1.5,2,3,4"}, {{5, {"cir", "000", "10", "20", "5"}}, {6, kCircleSecond}, {7, {"POI", "001", "1.5", "2", "3", "4"}}}},
         {"command kinds", "0", "3", 0, "", true, 0, Outcome::Failed, {ask0, {"notify", "Command type error No. 2", "Sending error"}}, {"@?NO", "@WRITE STEP 0,SEQ,200,12", "@WRITE STEP 1,END,000,,,,"}, kinds},
         {"start after end", "10", "5", 0, "", true, 0, Outcome::Failed, {{"notify", "Check sending range", "Range"}}, {"@?NO"}},
@@ -94,6 +85,11 @@ TEST(StepTransfer, SendCases) {
         EXPECT_EQ(rig.sent(), c.sent);
         EXPECT_EQ(table, expected);
         EXPECT_FALSE(rig.view.cancelShown);
+        EXPECT_FALSE(rig.view.dataExchange);
+        if (c.outcome == Outcome::Completed) {
+            EXPECT_EQ(rig.view.position, rig.view.maximum + 1);
+            EXPECT_EQ(rig.shownProgram, "0");
+        }
     }
 }
 
@@ -111,22 +107,19 @@ TEST(StepTransfer, ProgramNumberFollowedBy07SendsAt) {
 }
 
 TEST(StepTransfer, CancelBetweenSteps) {
-    struct Case {
-        bool receive;
-        const char* message;
-        const char* caption;
-    };
-    for (const Case& c : {Case{false, "Sending is interrupted", "Step send"},
-                          Case{true, "Receiving is interrupted", "Step receive"}}) {
+    for (const bool receive : {false, true}) {
         StepRig rig;
         rig.prompter.answers = {true};
         rig.view.cancelAfterProgress = 3;
         StepTable table;
-        const Outcome o = c.receive ? ReceiveSteps(rig.ctx, rig.steps(table), "0", "9")
-                                    : SendSteps(rig.ctx, rig.steps(table), "0", "9");
+        const Outcome o = receive ? ReceiveSteps(rig.ctx, rig.steps(table), "0", "9")
+                                  : SendSteps(rig.ctx, rig.steps(table), "0", "9");
         EXPECT_EQ(o, Outcome::Interrupted);
         EXPECT_EQ(rig.sent().size(), 4u);  // "@?NO" and steps 0, 1, 2
-        EXPECT_EQ(rig.prompter.messages.back(), (Message{"notify", c.message, c.caption}));
+        const Message interrupted =
+            receive ? Message{"notify", "Receiving is interrupted", "Step receive"}
+                    : Message{"notify", "Sending is interrupted", "Step send"};
+        EXPECT_EQ(rig.prompter.messages.back(), interrupted);
         EXPECT_FALSE(rig.view.cancelRequested());
     }
 }
@@ -170,6 +163,26 @@ TEST(StepTransfer, ReceiveCases) {
         EXPECT_EQ(table[10], c.row10);
         EXPECT_EQ(rig.prompter.texts(), c.messages);
     }
+}
+
+// The question sets StepModified and changes nothing; a refused "@INIT PGM" leaves the table
+// and the controller's program as they were. Yes through the editor empties both.
+TEST(StepInitialize, RefusedLeavesTableAndProgram) {
+    StepRig rig;
+    rig.sim.steps.currentProgram = 3;
+    rig.sim.steps.programs[3][7] = "POI 000,1,2,3,4";
+    rig.sim.faults.refuse.which = 2;  // the second command: @INIT PGM
+    StepTable table;
+    table[7][FieldCommand] = "POI";
+    EXPECT_EQ(InitializeQuestion(rig.ctx, rig.steps(table)), "Is PGM No.3 initialize executed?");
+    EXPECT_EQ(rig.modified, 1);
+    EXPECT_TRUE(rig.prompter.messages.empty());
+    EXPECT_EQ(InitializeProgram(rig.ctx, rig.steps(table)), Outcome::Failed);
+    EXPECT_EQ(rig.sent().back(), "@INIT PGM");
+    EXPECT_FALSE(table[7].empty());
+    EXPECT_FALSE(rig.sim.steps.programs[3][7].empty());
+    EXPECT_EQ(rig.prompter.messages,
+              (std::vector<Message>{{"error", "10:Command error", "Error display"}}));
 }
 
 }  // namespace

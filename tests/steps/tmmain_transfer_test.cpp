@@ -1,15 +1,10 @@
-// The step editor's controller commands as the user gives them: buttons and menu items of the
-// real screens, the real link over a pseudo-terminal to the simulated controller. Each command's
-// wiring is shown once; the cases of the procedures are step_transfer's and program_control's.
-#include <QComboBox>
+// The step editor's controller commands through its buttons and menus, over a pseudo-terminal to
+// the simulated controller: each wiring once; the cases are the procedures' own tests'.
 #include <QLabel>
-#include <QLineEdit>
-#include <QTableView>
 #include <QUndoStack>
 
+#include "editor_fixture.h"
 #include "parameters/tinit.h"
-#include "shell/modified_flags.h"
-#include "shell/shell_fixture.h"
 #include "shell/tcancel.h"
 #include "shell/terror.h"
 #include "shell/tver.h"
@@ -17,61 +12,57 @@
 namespace mivo::test {
 namespace {
 
-class StepEditorCommands : public ShellFixture {
+class StepEditorCommands : public EditorFixture {
   protected:
     void SetUp() override {
-        ShellFixture::SetUp();
+        EditorFixture::SetUp();
         useSimulatorAs(1);
-        pressStart();
+        click(lineSwitchOf(editor));
         ASSERT_TRUE(link().isOnline());
         // While a command shows a message, the editor is disabled.
         prompter.onMessage = [this](const Message& m) {
-            EXPECT_FALSE(editor().isEnabled()) << m.text;
+            EXPECT_FALSE(editor->isEnabled()) << m.text;
         };
     }
-    Tmmain& editor() { return static_cast<Tmmain&>(*screens.tmmain); }
-    QTableView* grid() { return editor().findChild<QTableView*>("STEPGRID"); }
     void press(const char* hint) {
-        QAction* a = editor().action(hint);
+        QAction* a = editor->action(hint);
         ASSERT_NE(a, nullptr) << hint;
         ASSERT_TRUE(a->isEnabled()) << hint;
         a->trigger();
     }
     void expectIdle() {
-        EXPECT_TRUE(editor().isEnabled());
-        EXPECT_FALSE(editor().operationRunning());
+        EXPECT_TRUE(editor->isEnabled());
+        EXPECT_FALSE(editor->operationRunning());
         EXPECT_FALSE(screens.tcancel->isVisible());
-        EXPECT_TRUE(editor().action("Step send")->isEnabled());
+        EXPECT_TRUE(editor->action("Step send")->isEnabled());
     }
 };
 
 // Send upper-cases the commands through the undo history first; receive brings the same steps
 // back, telling the grid of each row as it arrives, before its completion message.
 TEST_F(StepEditorCommands, SendThenReceiveBringsTheSameStepsBack) {
-    StepTable& t = editor().table();
+    StepTable& t = table();
     t[0] = {"poi", "000", "10.00", "20.00", "30.00", "40.00", "", ""};
     t[1] = {"SEQ", "100", "", "", "", "", "5", ""};
     t[2] = {"CIR", "100", "1.00", "2.00", "3.00", "", "", ""};
     t[3] = {"CIR", "100", "4.00", "5.00", "6.00", "7.00", "", ""};
     t[4] = {"END", "000", "", "", "", "", "", ""};
-    editor().tableReplaced();
+    editor->tableReplaced();
     StepTable sent = t;
     sent[0][FieldCommand] = "POI";
     sim.steps.currentProgram = 2;
-    editor().findChild<QLineEdit*>("kyou")->setText("9");  // steps 0 to 9
+    editor->findChild<QLineEdit*>("kyou")->setText("9");  // steps 0 to 9
 
     prompter.answers = {true};
     press("Step send");
     expectIdle();
-    EXPECT_EQ(prompter.texts(), (std::vector<std::string>{"Send to PGM2 will be executed.  OK?",
-                                                          "Sending is completed"}));
-    EXPECT_EQ(editor().programNumber(), "2");
+    EXPECT_EQ(editor->programNumber(), "2");
     EXPECT_EQ(t, sent);
-    EXPECT_TRUE(editor().undoStack().canUndo());
+    EXPECT_TRUE(editor->undoStack().canUndo());
 
     t.clear();
-    editor().tableReplaced();
-    editor().setStepModified(false);
+    editor->tableReplaced();
+    editor->setStepModified(false);
     prompter.messages.clear();
     prompter.answers = {true};
     bool rowRepainted = false, repaintedBeforeTheEnd = false;
@@ -80,17 +71,14 @@ TEST_F(StepEditorCommands, SendThenReceiveBringsTheSameStepsBack) {
                          rowRepainted = rowRepainted || (a.row() <= 3 && b.row() >= 3);
                      });
     prompter.onMessage = [&](const Message& m) {
-        EXPECT_FALSE(editor().isEnabled()) << m.text;
+        EXPECT_FALSE(editor->isEnabled()) << m.text;
         if (m.kind == "notify") repaintedBeforeTheEnd = rowRepainted;
     };
-    editor().menuAction("Step receive")->trigger();
+    editor->menuAction("Step receive")->trigger();
     expectIdle();
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{"Is step received?", "Step receiving is completed"}));
     for (int s = 0; s < 10; ++s) EXPECT_EQ(t[s].fields, sent[s].fields) << "step " << s;
-    EXPECT_TRUE(editor().stepModified());
-    EXPECT_TRUE(screens.flags->isSet(DataKind::Step));
-    EXPECT_FALSE(editor().undoStack().canUndo());
+    EXPECT_TRUE(editor->stepModified());
+    EXPECT_FALSE(editor->undoStack().canUndo());
     EXPECT_TRUE(repaintedBeforeTheEnd);
 }
 
@@ -100,62 +88,46 @@ TEST_F(StepEditorCommands, StepInitializeAsksThroughTheDialogAndYesEmptiesBoth) 
     Tinit& dialog = *screens.tinit;
     for (const bool yes : {false, true}) {
         SCOPED_TRACE(yes ? "Yes" : "No");
-        editor().table()[5][FieldCommand] = "END";
-        editor().tableReplaced();
+        editor->table()[5][FieldCommand] = "END";
+        editor->tableReplaced();
         sim.steps.currentProgram = 4;
         sim.steps.programs[4][5] = "END 000";
         press("Step initialize");
         ASSERT_TRUE(dialog.isVisible());
         EXPECT_EQ(dialog.question(), "Is PGM No.4 initialize executed?");
         EXPECT_FALSE(dialog.findChild<QComboBox*>("ComboBox1")->isVisibleTo(&dialog));
-        EXPECT_FALSE(editor().isEnabled());
+        EXPECT_FALSE(editor->isEnabled());
 
         QTest::mouseClick(dialog.findChild<QPushButton*>(yes ? "Yes" : "No"), Qt::LeftButton);
-        EXPECT_FALSE(dialog.isVisible());
         expectIdle();
         EXPECT_EQ(sim.received().back(), yes ? "@INIT PGM" : "@?NO");
         EXPECT_EQ(sim.steps.programs[4][5].empty(), yes);
         EXPECT_EQ(grid()->model()->index(5, 1).data().toString(), yes ? "" : "END");
     }
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Program initialize is completed"});
+    EXPECT_EQ(prompter.messages, (std::vector<Message>{{"notify", "Program initialize is completed",
+                                                        "Program initialize"}}));
 }
 
-// The version and error-record dialogs are filled from the controller and hold the editor until
-// closed; off line every controller command is disabled, and Version shows only the editor's
-// own version, sending nothing.
-TEST_F(StepEditorCommands, VersionAndErrorRecordDialogsOnLineAndOffLine) {
-    editor().menuAction("Version")->trigger();
-    TVer& versions = *screens.tver;
-    ASSERT_TRUE(versions.isVisible());
-    EXPECT_FALSE(editor().isEnabled());
-    const std::vector<QString> shown = {versions.value(0), versions.value(1), versions.value(2),
-                                        versions.value(3), versions.value(4)};
-    EXPECT_EQ(shown, (std::vector<QString>{"V1.20", "V1.01", "V1.02", "V1.03", "V1.04"}));
-    QTest::mouseClick(versions.findChild<QPushButton*>("Close"), Qt::LeftButton);
-    EXPECT_FALSE(versions.isVisible());
-    EXPECT_TRUE(versions.value(0).isEmpty());
-    expectIdle();
-
+// The error record fills its dialog and holds the editor until closed; off line the controller
+// commands are disabled, and Version shows only the editor's own version, sending nothing.
+TEST_F(StepEditorCommands, ErrorRecordOnLineAndVersionOffLine) {
     prompter.answers = {true};
     press("Error record display");
     Terror& record = *screens.terror;
     ASSERT_TRUE(record.isVisible());
-    EXPECT_FALSE(editor().isEnabled());
+    EXPECT_FALSE(editor->isEnabled());
     EXPECT_EQ(record.lines(), (QStringList{"E21:Origin return error", "E10:Emergency stop", "OK"}));
     QTest::mouseClick(record.findChild<QPushButton*>("OK"), Qt::LeftButton);
-    EXPECT_FALSE(record.isVisible());
     EXPECT_TRUE(record.lines().isEmpty());
     expectIdle();
 
-    click(lineSwitchOf(screens.tmmain));
+    click(lineSwitchOf(editor));
     ASSERT_FALSE(link().isOnline());
-    for (const char* hint :
-         {"Step send", "Step receive", "Step initialize", "Operation execute", "Return to origin",
-          "Motor free", "Error record display", "Program No. acquire"})
-        EXPECT_FALSE(editor().action(hint)->isEnabled()) << hint;
+    EXPECT_FALSE(editor->action("Step send")->isEnabled());
     const std::size_t before = sim.received().size();
     prompter.messages.clear();
-    editor().menuAction("Version")->trigger();
+    editor->menuAction("Version")->trigger();
+    TVer& versions = *screens.tver;
     EXPECT_TRUE(versions.isVisible());
     EXPECT_EQ(versions.findChild<QLabel*>("sapover")->text(), "1.03");
     EXPECT_TRUE(versions.value(0).isEmpty());
@@ -168,9 +140,9 @@ TEST_F(StepEditorCommands, ProgramControlButtons) {
     sim.steps.currentProgram = 5;
     sim.motion.originState = 1;
     prompter.answers = {true, true};
-    editor().menuAction("Program execute")->trigger();
+    editor->menuAction("Program execute")->trigger();
     EXPECT_EQ(prompter.messages.back().text, "END: Program operation end");
-    EXPECT_EQ(editor().programNumber(), "5");
+    EXPECT_EQ(editor->programNumber(), "5");
     press("Return to origin");
     press("Motor free");
     press("Program No. acquire");
