@@ -2,8 +2,11 @@
 // and the dialog, undo and redo, files and the title; the rules beneath have their own tests.
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
 #include <QUndoStack>
 
 #include "editor_fixture.h"
@@ -364,6 +367,31 @@ TEST_F(CommandDialog, TeachingIsRefusedWhileOperatingOrOffLine) {
             {"notify", "Teaching control cannot be made under offline", "Under offline"}}));
     EXPECT_FALSE(handed);
     EXPECT_TRUE(dialog->isVisible());
+}
+
+// The window grows, the Comment column taking the room, and never shrinks below its written
+// size; every tool-bar button fits and shows a picture.
+TEST_F(StepEditor, WindowGrowsAndItsToolBarShowsPictures) {
+    QApplication::processEvents();
+    auto* bar = editor->findChild<QToolBar*>("ToolBar1");
+    for (QAction* a : bar->actions()) {
+        QWidget* w = bar->widgetForAction(a);
+        if (!w) continue;
+        SCOPED_TRACE(a->toolTip().toStdString());
+        EXPECT_TRUE(w->isVisible());
+        if (qobject_cast<QToolButton*>(w)) {
+            EXPECT_FALSE(a->icon().pixmap(24, 24).isNull());
+        }
+    }
+    QHeaderView* header = grid()->horizontalHeader();
+    const int xWidth = header->sectionSize(3);
+    editor->resize(1000, 700);
+    QApplication::processEvents();
+    EXPECT_GT(grid()->height(), 500);
+    EXPECT_EQ(header->sectionSize(3), xWidth);
+    EXPECT_EQ(header->sectionPosition(8) + header->sectionSize(8), grid()->viewport()->width());
+    editor->resize(300, 200);
+    EXPECT_EQ(editor->size(), QSize(636, 488));
 }
 
 }  // namespace
