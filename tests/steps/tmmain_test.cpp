@@ -239,6 +239,13 @@ TEST_F(StepEditor, ClicksAndKeysReachTheCommands) {
     EXPECT_EQ(table()[1][FieldCommand], "POI");
     EXPECT_FALSE(editor->stepModified());
 
+    QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Data will be saved.  OK?", "Is new program written?"}));
+    EXPECT_EQ(chooser.calls, 1);
+
     // A menu's mnemonic opens it and types nothing into the range box that has the focus.
     auto* jaku = editor->findChild<QLineEdit*>("jaku");
     jaku->setFocus();
