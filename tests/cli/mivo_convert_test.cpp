@@ -1,5 +1,6 @@
 // Runs the built `mivo` as a user would: `convert`, and the calls it refuses.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <optional>
 
@@ -16,7 +17,8 @@ MivoRun MivoIn(const TempDir& dir, const char* args, const std::string& input = 
 
 // What each conversion prints and writes, and its status: 0 done, 1 not done. A question
 // answered No (or not at all) ends the command with one line saying so. The output's filter is
-// chosen by its exact extension, or by --kind.
+// chosen by its exact extension, or by --kind. A file that is there stays as it was when the
+// command fails: a read-only output, a log beside a port that cannot be opened.
 TEST(MivoConvert, OutcomesAndExitStatus) {
     const std::string file = StepFile({"POI,050,1,2,3,0,,c"});
     const std::string zeb = StepFile({"SEQ,800,,,,,5,jump", "END,000,,,,,,end"});
@@ -29,7 +31,7 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
         std::string input;
         int status;
         std::string out, err;
-        std::optional<std::string> written;  // the output (the last word) afterwards, if any
+        std::optional<std::string> written;  // the last word's file afterwards, if any
     };
     // clang-format off
     const Case cases[] = {
@@ -44,6 +46,9 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
         {"existing output, --yes", "--yes convert in.csv old.stp", "", 0, done, overwrite + "y\n", file},
         {"missing input", "convert none.stp out.stp", "", 1, "Open: Cannot read none.stp: No such file or directory\n", "", std::nullopt},
         {"input no step file", "convert bad.stp out.stp", "", 1, "Open: File cannot be open\n", "  bad.stp: line 1 of 1 has 0 commas, a step line has at least 7: \"no commas here\"\n", std::nullopt},
+        {"empty ZEB file", "--yes convert empty.crd old.stp", "", 1, "Open: File cannot be open\n", "  empty.crd: the file has 0 lines; the steps of a ZEB data file stand in lines 1 to 1000\n", "old"},
+        {"read-only output", "--yes convert in.csv ro.stp", "", 1, "Open: Completed\nSave: Cannot write ro.stp: it is read-only\n", "", "old"},
+        {"port that cannot be opened", "--port /nonexistent/mivo-tty version --log old.log", "", 1, "", "Circuit open: Port cannot be open\n  /nonexistent/mivo-tty: no such device (No such file or directory)\n", "old"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -54,7 +59,9 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
         std::string crd = "SEQ      800 J=5,jump\r\nEND 000  end\r\n";
         for (int k = 2; k < 1000; ++k) crd += "------\r\n";
         WriteBytes(dir / "OLD.CRD", crd);
-        WriteBytes(dir / "old.stp", "old");
+        WriteBytes(dir / "empty.crd", "");
+        for (const char* old : {"old.stp", "ro.stp", "old.log"}) WriteBytes(dir / old, "old");
+        ASSERT_EQ(::chmod((dir / "ro.stp").c_str(), 0444), 0);
         WriteBytes(dir / "bad.stp", "no commas here\r\n");
         const MivoRun r = MivoIn(dir, c.args, c.input);
         EXPECT_EQ(r.exitCode, c.status);
@@ -71,7 +78,8 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
 
 // The usage on request goes to standard output. A call it cannot run says why on standard error
 // (the general ones with the usage), gets status 2 and writes nothing. The tool writes step
-// files only, so a ZEB name for what it writes is a wrong call.
+// files only, so a ZEB name for what it writes is a wrong call. A word it echoes cannot drive
+// the terminal.
 TEST(MivoUsage, OnRequestAndForEachWrongCall) {
     TempDir dir;
     WriteBytes(dir / "in.stp", StepFile({}));
@@ -82,6 +90,7 @@ TEST(MivoUsage, OnRequestAndForEachWrongCall) {
     struct Case {
         const char* args;
         bool usage;  // the usage follows the reason
+        const char* says = "";
     };
     // clang-format off
     const Case cases[] = {
@@ -89,6 +98,7 @@ TEST(MivoUsage, OnRequestAndForEachWrongCall) {
         {"convert", true},
         {"convert in.stp", true},
         {"frobnicate a b", true},
+        {"run\x1B[2J in.csv", true, "mivo: unknown command run\\x1B[2J\n"},
         {"convert in.stp out.stp --force", true},
         {"convert in.stp out.crd", true},
         {"convert in.stp OUT.CRD", true},
@@ -111,6 +121,8 @@ TEST(MivoUsage, OnRequestAndForEachWrongCall) {
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err.rfind("mivo: ", 0), 0u) << r.err;
+        EXPECT_TRUE(Contains(r.err, c.says)) << r.err;
+        EXPECT_FALSE(Contains(r.err, "\x1B"));
         EXPECT_EQ(Contains(r.err, "usage:"), c.usage) << r.err;
     }
     for (const char* name : {"out.stp", "out.crd", "OUT.CRD", "got.crd", "x.prm"})
