@@ -33,10 +33,6 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
         std::string outEnd = "";  // how standard output ends
     };
     // clang-format off
-    // Stopped in the timer: the robot stands at X 100 and the positions say so.
-    const std::string stoppedAt100 =
-        "@RUN\nOK\n@STOP\nSTOP\n41:Stopped\n@?POS 1\n100.00\nOK\n@?POS 2\n0.00\nOK\n@?POS 3\n0.00\nOK\n"
-        "@?POS 4\n0.00\nOK\nX Position: 100.00\nY Position: 0.00\nZ Position: 0.00\nR Position: 0.00\n";
     const Case cases[] = {
         {"Ctrl+C while run drains", {"run"}, SIGINT, false, 50},
         {"SIGTERM while run drains", {"run"}, SIGTERM, false, 100},
@@ -45,7 +41,7 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
         {"SIGTERM early in go", {"go", "0"}, SIGTERM, false, 50},
         {"Ctrl+C while it runs", {"run"}, SIGINT, true, 0},
         {"SIGHUP while it runs", {"run"}, SIGHUP, true, 0},
-        {"SIGTERM in the timer", {"run"}, SIGTERM, true, 700, stoppedAt100},
+        {"SIGTERM in the timer, at X 100", {"run"}, SIGTERM, true, 700, "@RUN\nOK\n@STOP\nSTOP\n41:Stopped\n@?POS 1\n100.00\nOK\n@?POS 2\n0.00\nOK\n@?POS 3\n0.00\nOK\n@?POS 4\n0.00\nOK\nX Position: 100.00\nY Position: 0.00\nZ Position: 0.00\nR Position: 0.00\n"},
         {"Ctrl+C later in run", {"run"}, SIGINT, false, 300},
     };
     // clang-format on
@@ -61,10 +57,10 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
             sim.mivo({"--yes", "--range", "0-2", "steps", "send", "long.csv"}, dir.path()).exitCode,
             0);
 
-        const QString log = QString::fromStdString(dir / "log");
         QProcess p;
+        p.setWorkingDirectory(QString::fromStdString(dir.path().string()));
         p.start(MIVO_CLI_PROGRAM,
-                QStringList{"--port", sim.device, "--yes", "--log", log, "direct"} + c.command);
+                QStringList{"--port", sim.device, "--yes", "--log", "log", "direct"} + c.command);
         p.closeWriteChannel();
         ASSERT_TRUE(p.waitForStarted());
         if (c.afterOk) {
