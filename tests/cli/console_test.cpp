@@ -1,7 +1,7 @@
 // mivo's terminal: the answers to the three-way question, where only a clear Yes or No gives one
 // and anything else, or no input at all, leaves everything as it was; and the progress of its
 // transfers, on a terminal one line updated in place, which a message clears before it is
-// printed, elsewhere nothing.
+// printed (elsewhere nothing, as the runs of `mivo` in MivoPort show).
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -34,26 +34,22 @@ TEST(ConsolePrompter, YesNoCancelQuestion) {
     }
 }
 
-TEST(ConsoleTransferView, ProgressOnATerminalOnly) {
-    for (const bool terminal : {true, false}) {
-        SCOPED_TRACE(terminal);
-        std::ostringstream err;
-        ConsoleTransferView view(err, terminal);
-        view.showCancel();
-        view.showProgress(999);  // steps 0 to 999
-        view.setProgress(1);
-        view.setProgress(120);
-        view.clearLine();  // a message comes
-        view.clearLine();
-        view.setProgress(1000);
-        view.hideProgress();
-        view.hideCancel();
-        // The line is blanked as wide as it was.
-        auto blank = [](std::size_t n) { return "\r" + std::string(n, ' ') + "\r"; };
-        EXPECT_EQ(err.str(), terminal ? "\rstep 1 of 1000\rstep 120 of 1000" + blank(16) +
-                                            "\rstep 1000 of 1000" + blank(17)
-                                      : "");
-    }
+TEST(ConsoleTransferView, ProgressOnATerminal) {
+    std::ostringstream err;
+    ConsoleTransferView view(err, true);
+    view.showCancel();
+    view.showProgress(999);  // steps 0 to 999
+    view.setProgress(1);
+    view.setProgress(120);
+    view.clearLine();  // a message comes
+    view.clearLine();
+    view.setProgress(1000);
+    view.hideProgress();
+    view.hideCancel();
+    // The line is blanked as wide as it was.
+    auto blank = [](std::size_t n) { return "\r" + std::string(n, ' ') + "\r"; };
+    EXPECT_EQ(err.str(),
+              "\rstep 1 of 1000\rstep 120 of 1000" + blank(16) + "\rstep 1000 of 1000" + blank(17));
 }
 
 }  // namespace

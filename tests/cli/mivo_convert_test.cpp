@@ -1,5 +1,6 @@
 // Runs the built `mivo` as a user would: `convert`, and the calls it refuses.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <optional>
 
@@ -9,14 +10,10 @@
 namespace mivo::test {
 namespace {
 
-// `mivo` in `dir` with the words of `args`.
-MivoRun MivoIn(const TempDir& dir, const char* args, const std::string& input = {}) {
-    return RunMivo(QString(args).split(' ', Qt::SkipEmptyParts), dir.path(), input);
-}
-
 // What each conversion prints and writes, and its status: 0 done, 1 not done. A question
-// answered No (or not at all) ends the command with one line saying so. The output's filter is
-// chosen by its exact extension, or by --kind.
+// answered No (or not at all) ends the command with one line saying so. --kind names the kind of
+// any output. A file that is there stays as it was when the command fails: a read-only output, a
+// log beside a port that cannot be opened.
 TEST(MivoConvert, OutcomesAndExitStatus) {
     const std::string file = StepFile({"POI,050,1,2,3,0,,c"});
     const std::string zeb = StepFile({"SEQ,800,,,,,5,jump", "END,000,,,,,,end"});
@@ -29,14 +26,12 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
         std::string input;
         int status;
         std::string out, err;
-        std::optional<std::string> written;  // the output (the last word) afterwards, if any
+        std::optional<std::string> written;  // the last word's file afterwards, if any
     };
     // clang-format off
     const Case cases[] = {
         {"csv to stp", "convert in.csv out.stp", "", 0, done, "", file},
         {"ZEB to stp", "convert OLD.CRD out.stp", "", 0, done, "", zeb},
-        {"to a .csv", "convert in.STP b.csv", "", 0, done, "", file},
-        {"to a .STP", "convert in.STP C.STP", "", 0, done, "", file},
         {"to any name with --kind", "convert in.STP --kind step plain", "", 0, done, "", file},
         {"existing output, no answer", "convert in.csv old.stp", "", 1, "Open: Completed\n", overwrite + "\n" + declined, "old"},
         {"existing output, n typed", "convert in.csv old.stp", "n\n", 1, "Open: Completed\n", overwrite + declined, "old"},
@@ -44,6 +39,9 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
         {"existing output, --yes", "--yes convert in.csv old.stp", "", 0, done, overwrite + "y\n", file},
         {"missing input", "convert none.stp out.stp", "", 1, "Open: Cannot read none.stp: No such file or directory\n", "", std::nullopt},
         {"input no step file", "convert bad.stp out.stp", "", 1, "Open: File cannot be open\n", "  bad.stp: line 1 of 1 has 0 commas, a step line has at least 7: \"no commas here\"\n", std::nullopt},
+        {"empty ZEB file", "--yes convert empty.crd old.stp", "", 1, "Open: File cannot be open\n", "  empty.crd: the file has 0 lines; the steps of a ZEB data file stand in lines 1 to 1000\n", "old"},
+        {"read-only output", "--yes convert in.csv ro.stp", "", 1, "Open: Completed\nSave: Cannot write ro.stp: it is read-only\n", "", "old"},
+        {"port that cannot be opened", "--port /nonexistent/mivo-tty version --log old.log", "", 1, "", "Circuit open: Port cannot be open\n  /nonexistent/mivo-tty: no such device (No such file or directory)\n", "old"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -54,13 +52,16 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
         std::string crd = "SEQ      800 J=5,jump\r\nEND 000  end\r\n";
         for (int k = 2; k < 1000; ++k) crd += "------\r\n";
         WriteBytes(dir / "OLD.CRD", crd);
-        WriteBytes(dir / "old.stp", "old");
+        WriteBytes(dir / "empty.crd", "");
+        for (const char* old : {"old.stp", "ro.stp", "old.log"}) WriteBytes(dir / old, "old");
+        ASSERT_EQ(::chmod((dir / "ro.stp").c_str(), 0444), 0);
         WriteBytes(dir / "bad.stp", "no commas here\r\n");
-        const MivoRun r = MivoIn(dir, c.args, c.input);
+        const QStringList words = QString(c.args).split(' ');
+        const MivoRun r = RunMivo(words, dir.path(), c.input);
         EXPECT_EQ(r.exitCode, c.status);
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, c.err);
-        const std::string output = dir / QString(c.args).split(' ').last().toStdString();
+        const std::string output = dir / words.last().toStdString();
         if (c.written) {
             EXPECT_EQ(ReadBytes(output), *c.written);
         } else {
@@ -71,17 +72,19 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
 
 // The usage on request goes to standard output. A call it cannot run says why on standard error
 // (the general ones with the usage), gets status 2 and writes nothing. The tool writes step
-// files only, so a ZEB name for what it writes is a wrong call.
+// files only, so a ZEB name for what it writes is a wrong call. A word it echoes cannot drive
+// the terminal.
 TEST(MivoUsage, OnRequestAndForEachWrongCall) {
     TempDir dir;
     WriteBytes(dir / "in.stp", StepFile({}));
-    const MivoRun help = MivoIn(dir, "--help");
+    const MivoRun help = RunMivo({"--help"}, dir.path());
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(Contains(help.out, "usage:")) << help.out;
     EXPECT_EQ(help.err, "");
     struct Case {
         const char* args;
         bool usage;  // the usage follows the reason
+        const char* says = "";
     };
     // clang-format off
     const Case cases[] = {
@@ -89,6 +92,7 @@ TEST(MivoUsage, OnRequestAndForEachWrongCall) {
         {"convert", true},
         {"convert in.stp", true},
         {"frobnicate a b", true},
+        {"run\x1B[2J in.csv", true, "mivo: unknown command run\\x1B[2J\n"},
         {"convert in.stp out.stp --force", true},
         {"convert in.stp out.crd", true},
         {"convert in.stp OUT.CRD", true},
@@ -107,10 +111,12 @@ TEST(MivoUsage, OnRequestAndForEachWrongCall) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args);
-        const MivoRun r = MivoIn(dir, c.args);
+        const MivoRun r = RunMivo(QString(c.args).split(' ', Qt::SkipEmptyParts), dir.path());
         EXPECT_EQ(r.exitCode, 2);
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(r.err.rfind("mivo: ", 0), 0u) << r.err;
+        EXPECT_TRUE(Contains(r.err, c.says)) << r.err;
+        EXPECT_FALSE(Contains(r.err, "\x1B"));
         EXPECT_EQ(Contains(r.err, "usage:"), c.usage) << r.err;
     }
     for (const char* name : {"out.stp", "out.crd", "OUT.CRD", "got.crd", "x.prm"})

@@ -10,7 +10,6 @@
 namespace mivo {
 namespace {
 
-using test::Message;
 using test::Rig;
 
 TEST(ProgramControl, OperationExecute) {

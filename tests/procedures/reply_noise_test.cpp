@@ -2,8 +2,6 @@
 // memory ends when its reply is noise, too long, empty or comes without its trailing line.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "procedures/memory_transfer.h"
 #include "procedures/reply_rules.h"
 #include "support/procedure_rig.h"
@@ -11,7 +9,7 @@
 namespace mivo {
 namespace {
 
-using test::Message;
+using Lines = std::vector<std::string>;
 
 TEST(ReplyShape, WhatAValueMayLookLike) {
     struct Case {
@@ -39,55 +37,50 @@ TEST(ReplyShape, WhatAValueMayLookLike) {
         EXPECT_EQ(FitsShape(c.reply, c.shape), c.fits) << '"' << c.reply << '"';
 }
 
-// The controller answers "@READ PRM 13" with `lines`; 12 is read as it stands.
-struct ReadCase {
-    const char* name;
-    std::vector<std::string> lines;
-    std::string message;
-};
-
+// The controller answers "@READ PRM 13" with `lines`, 12 as it stands; or a line of noise comes
+// before every reply, and the read ends at 12.
 TEST(MemoryRead, AnItemWithoutAValueEndsTheReadAndIsNotStored) {
     const std::string noise = "\x80\xA5\xCA\xEF\x94";
     const std::string unfit = "The controller's reply for No. 13 is no value it can hold: '";
     const std::string none = "No reply from the controller for No. 13";
-    const ReadCase cases[] = {
+    struct Case {
+        const char* name;
+        Lines lines;
+        std::string message;
+        bool noiseBeforeEach = false;
+    };
+    // clang-format off
+    const Case cases[] = {
         {"a line of noise", {noise}, unfit + noise + "'"},
         {"a number of 999 digits", {std::string(999, '7')}, unfit + std::string(120, '7')},
         {"a value without its trailing line", {"2.00"}, none},
         {"an empty line", {""}, none},
+        {"a noise line before each reply", {}, "The controller's reply for No. 12 is no value it can hold: '", true},
     };
-    for (const ReadCase& c : cases) {
+    // clang-format on
+    for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         test::Rig rig;
         rig.sim.parameters.values[12] = "1.50";
         rig.sim.addCommand("@READ PRM 13", [&rig, &c](const std::string&) {
             for (const auto& l : c.lines) rig.sim.reply(l);
         });
+        if (c.noiseBeforeEach) rig.sim.faults.noiseBefore.which = SimPick::kEvery;
         const MemoryTexts texts{.caption = "Receive", .itemName = [](const MemoryItem& i) {
                                     return "No. " + std::to_string(i.number);
                                 }};
-        std::vector<std::string> stored;
+        Lines stored;
         const Outcome o =
             ReadMemory(rig.ctx, {{12, "", 0}, {13, "", 1}, {14, "", 2}}, texts,
                        [&](const MemoryItem&, const std::string& v) { stored.push_back(v); });
         EXPECT_EQ(o, Outcome::Failed);
-        EXPECT_EQ(stored, std::vector<std::string>{"1.50"});
-        EXPECT_EQ(rig.sent(), (std::vector<std::string>{"@READ PRM 12", "@READ PRM 13"}));
+        const Lines sent{"@READ PRM 12", "@READ PRM 13"};
+        EXPECT_EQ(stored, c.noiseBeforeEach ? Lines{} : Lines{"1.50"});
+        EXPECT_EQ(rig.sent(), c.noiseBeforeEach ? Lines{sent[0]} : sent);
         ASSERT_EQ(rig.prompter.messages.size(), 1u);
         EXPECT_EQ(rig.prompter.messages[0].text.substr(0, c.message.size()), c.message);
         EXPECT_EQ(rig.prompter.messages[0].caption, kReplyErrorCaption);
     }
-}
-
-TEST(MemoryRead, ANoiseLineBeforeEachReplyEndsTheReadAtTheFirstItem) {
-    test::Rig rig;
-    rig.sim.faults.noiseBefore.which = SimPick::kEvery;
-    int stored = 0;
-    EXPECT_EQ(ReadMemory(rig.ctx, {{12, "", 0}, {13, "", 1}}, {},
-                         [&](const MemoryItem&, const std::string&) { ++stored; }),
-              Outcome::Failed);
-    EXPECT_EQ(stored, 0);
-    EXPECT_EQ(rig.sent().size(), 1u);
 }
 
 }  // namespace
