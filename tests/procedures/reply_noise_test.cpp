@@ -55,6 +55,7 @@ TEST(MemoryRead, AnItemWithoutAValueEndsTheReadAndIsNotStored) {
         {"a number of 999 digits", {std::string(999, '7')}, unfit + std::string(120, '7')},
         {"a value without its trailing line", {"2.00"}, none},
         {"an empty line", {""}, none},
+        {"a number longer than its field", {"-999.999", "OK"}, unfit + "-999.999'"},
         {"a noise line before each reply", {}, "The controller's reply for No. 12 is no value it can hold: '", true},
     };
     // clang-format on
@@ -71,7 +72,7 @@ TEST(MemoryRead, AnItemWithoutAValueEndsTheReadAndIsNotStored) {
                                 }};
         Lines stored;
         const Outcome o =
-            ReadMemory(rig.ctx, {{12, "", 0}, {13, "", 1}, {14, "", 2}}, texts,
+            ReadMemory(rig.ctx, {{12, "", 0, 7}, {13, "", 1, 7}, {14, "", 2}}, texts,
                        [&](const MemoryItem&, const std::string& v) { stored.push_back(v); });
         EXPECT_EQ(o, Outcome::Failed);
         const Lines sent{"@READ PRM 12", "@READ PRM 13"};
