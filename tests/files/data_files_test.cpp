@@ -18,14 +18,9 @@
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
-namespace mivo {
+namespace mivo::test {
 namespace {
 
-using test::Message;
-using test::ReadBytes;
-using test::ScriptedPrompter;
-using test::TempDir;
-using test::WriteBytes;
 
 // The file a save writes, and the overwrite question when it exists. Each kind's save name
 // test: steps test the extension with its dot, the other kinds their last three letters,
@@ -276,4 +271,4 @@ TEST(DataFiles, FilterForName) {
 }
 
 }  // namespace
-}  // namespace mivo
+}  // namespace mivo::test

@@ -14,14 +14,9 @@
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
-namespace mivo {
+namespace mivo::test {
 namespace {
 
-using test::Message;
-using test::ReadBytes;
-using test::ScriptedPrompter;
-using test::TempDir;
-using test::WriteBytes;
 
 // Values as odd as a user or a controller may leave them.
 const PalletData kPallet{
@@ -302,4 +297,4 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
 }
 
 }  // namespace
-}  // namespace mivo
+}  // namespace mivo::test

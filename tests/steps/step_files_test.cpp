@@ -7,14 +7,9 @@
 #include "support/scripted_prompter.h"
 #include "support/temp_dir.h"
 
-namespace mivo {
+namespace mivo::test {
 namespace {
 
-using test::Message;
-using test::ReadBytes;
-using test::ScriptedPrompter;
-using test::TempDir;
-using test::WriteBytes;
 
 std::string Repeat(const std::string& line, int count) {
     std::string out;
@@ -281,4 +276,4 @@ TEST(StepZeb, CapacityCheckOfLinesThatDidNotFit) {
 }
 
 }  // namespace
-}  // namespace mivo
+}  // namespace mivo::test
