@@ -21,7 +21,6 @@
 namespace mivo::test {
 namespace {
 
-
 // The file a save writes, and the overwrite question when it exists. Each kind's save name
 // test: steps test the extension with its dot, the other kinds their last three letters,
 // case-sensitive.

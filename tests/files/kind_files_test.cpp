@@ -17,7 +17,6 @@
 namespace mivo::test {
 namespace {
 
-
 // Values as odd as a user or a controller may leave them.
 const PalletData kPallet{
     "3", {"10.00", "-2.5", "", " 7", "1,5", "caf\xe9", "0", "12", "x\r"}, "", ""};

@@ -10,7 +10,6 @@
 namespace mivo::test {
 namespace {
 
-
 std::string Repeat(const std::string& line, int count) {
     std::string out;
     for (int i = 0; i < count; ++i) out += line;
