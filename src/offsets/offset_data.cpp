@@ -56,8 +56,8 @@ bool ConvertOffsetText(OffsetData& data, std::string_view content, Prompter& pro
     // Line 1 the program number, then the axes.
     for (int k = 0; k < kOffsetFileLines; ++k) {
         const int field = k - 1;
-        const std::string refusal = LengthRefusal(lines[static_cast<std::size_t>(k)],
-                                                  OffsetFieldLength(field), OffsetFieldName(field));
+        const std::string refusal = FileValueRefusal(
+            lines[static_cast<std::size_t>(k)], OffsetFieldLength(field), OffsetFieldName(field));
         if (!refusal.empty()) {
             prompter.notifyDetail("File cannot be open", "Open",
                                   "line " + std::to_string(k + 1) + ": " + refusal);

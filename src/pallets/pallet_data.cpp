@@ -115,8 +115,8 @@ bool ConvertPalletText(PalletData& data, std::string_view content, Prompter& pro
     // Line 1 the number, then the fields.
     for (int k = 0; k < kPalletFileLines; ++k) {
         const int field = k - 1;
-        const std::string refusal = LengthRefusal(lines[static_cast<std::size_t>(k)],
-                                                  PalletFieldLength(field), PalletFieldName(field));
+        const std::string refusal = FileValueRefusal(
+            lines[static_cast<std::size_t>(k)], PalletFieldLength(field), PalletFieldName(field));
         if (!refusal.empty()) {
             prompter.notifyDetail(kCannotOpen, kOpenCaption,
                                   "line " + std::to_string(k + 1) + ": " + refusal);

@@ -78,8 +78,8 @@ bool ConvertParameterText(ParameterTable& table, std::string_view content, Promp
     // So is a value longer than its field: a parameter of a megabyte is no parameter.
     for (int n = 0; n < kEditableParameterCount; ++n) {
         if (!ParameterHasName(n)) continue;  // the reserved lines are not read
-        const std::string refusal = LengthRefusal(lines[static_cast<std::size_t>(n)],
-                                                  ValueLength(n), ParameterCatalogue(n).name);
+        const std::string refusal = FileValueRefusal(lines[static_cast<std::size_t>(n)],
+                                                     ValueLength(n), ParameterCatalogue(n).name);
         if (!refusal.empty()) {
             prompter.notifyDetail(kCannotOpen, kOpenCaption,
                                   "line " + std::to_string(n + 1) + ": " + refusal);

@@ -1,6 +1,8 @@
 #include "parameters/parameter_rules.h"
 
 #include "common/convert.h"
+#include "files/field_text.h"
+#include "parameters/parameter_catalogue.h"
 
 namespace mivo {
 
@@ -32,18 +34,35 @@ std::string LengthRefusal(std::string_view text, std::size_t maxLength, std::str
 }
 
 std::string ValueRefusal(std::string_view text, std::size_t maxLength, std::string_view name) {
-    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
-        return std::string(name) + " cannot hold a line break or a NUL character";
+    if (std::string refused = RefusedSeparator(text, name); !refused.empty()) return refused;
     return LengthRefusal(text, maxLength, name);
 }
 
+std::string FileValueRefusal(std::string_view text, std::size_t maxLength, std::string_view name) {
+    if (std::string refused = RefusedSeparator(text, name, "\r"); !refused.empty()) return refused;
+    return LengthRefusal(text, maxLength, name);
+}
+
+namespace {
+
+// Parameter n's value as a number; a text that is no number is refused naming its parameter.
+double NumberOf(const ParameterTable& table, int n) {
+    try {
+        return StrToFloat(table.value(n));
+    } catch (const ConversionError& e) {
+        throw ConversionError(ParameterCatalogue(n).name + ": " + e.what());
+    }
+}
+
+}  // namespace
+
 int LeadSpeedViolation(const ParameterTable& table) {
     for (int axis = 0; axis < kAxisCount; ++axis) {
-        if (StrToFloat(table.value(PrmXLead + axis)) != 2) continue;
+        if (NumberOf(table, PrmXLead + axis) != 2) continue;
         const int speeds[] = {PrmXMaxSpeed + axis, PrmX12Speed + 2 * axis,
                               PrmX12Speed + 2 * axis + 1};
         for (int n : speeds)
-            if (StrToFloat(table.value(n)) > kLeadTwoSpeedLimit) return axis;
+            if (NumberOf(table, n) > kLeadTwoSpeedLimit) return axis;
     }
     return -1;
 }

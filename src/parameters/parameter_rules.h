@@ -28,9 +28,14 @@ bool IsTransferred(int number, int count);
 std::string LengthRefusal(std::string_view text, std::size_t maxLength, std::string_view name);
 
 // A value typed: one line of a data file and one command line to the controller, so besides
-// its length (LengthRefusal) a line break or a NUL, which would cut both, is refused. The
-// message, or "" when it may be held. For a parameter: ValueLength(n) and its catalogue name.
+// its length (LengthRefusal) a comma, a line break or a NUL, which would cut both, is refused
+// (the step fields' rule, RefusedSeparator). The message, or "" when it may be held. For a
+// parameter: ValueLength(n) and its catalogue name.
 std::string ValueRefusal(std::string_view text, std::size_t maxLength, std::string_view name);
+
+// A value line read from a file: refused for a comma (it would reach the controller as further
+// fields) or its length; a stray CR, which files have carried, is let through.
+std::string FileValueRefusal(std::string_view text, std::size_t maxLength, std::string_view name);
 
 inline constexpr double kLeadTwoSpeedLimit = 70;
 inline constexpr const char* kLeadSpeedMessage = "In case of lead 2, the maximum speed is 70mm/s";

@@ -75,8 +75,8 @@ bool ConvertZebParameters(ParameterTable& table, std::string_view content, Promp
             }
         }
         // A product may come out longer than the parameter's field ("9999" x 0.45).
-        const std::string refusal =
-            LengthRefusal(texts[i], ValueLength(f.parameter), ParameterCatalogue(f.parameter).name);
+        const std::string refusal = FileValueRefusal(texts[i], ValueLength(f.parameter),
+                                                     ParameterCatalogue(f.parameter).name);
         if (!refusal.empty()) {
             prompter.notifyDetail(kCannotOpen, kOpenCaption, Place(f) + ": " + refusal);
             return false;

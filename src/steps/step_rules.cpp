@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/convert.h"
+#include "files/field_text.h"
 
 namespace mivo {
 
@@ -52,18 +53,7 @@ bool CodeIn(const std::string& code, std::initializer_list<const char*> codes) {
 }  // namespace
 
 std::string RefusedFieldText(int field, std::string_view text, std::string_view name) {
-    const bool comment = field == FieldComment;
-    const char* what = nullptr;
-    for (char c : text) {
-        if (c == '\n' || (c == '\r' && !comment))
-            what = "A line break";
-        else if (c == '\0')
-            what = "A NUL character";
-        else if (c == ',' && !comment)
-            what = "A comma";
-        if (what) return std::string(what) + " cannot be inputted in " + std::string(name);
-    }
-    return {};
+    return RefusedSeparator(text, name, field == FieldComment ? std::string_view(",\r") : "");
 }
 
 void UpperCaseCommand(std::string& command) {
@@ -134,6 +124,12 @@ std::string NormaliseValue(const std::string& v) {
     return v;
 }
 
+std::string CircleRefusal(int step, const StepValues& values, const CircleFlags& flags) {
+    const int first = flags.wasCircle && flags.secondRowChosen ? step - 1 : step;
+    if (values.command != "CIR" || first + 1 < kStepCount) return {};
+    return "A circle takes two steps: it cannot start at step " + std::to_string(first);
+}
+
 void WriteStep(StepTable& table, int step, const StepValues& values, const CircleFlags& flags) {
     const std::string v = NormaliseValue(values.value);  // throws before anything changes
     const std::string& cmd = values.command;
@@ -153,7 +149,7 @@ void WriteStep(StepTable& table, int step, const StepValues& values, const Circl
         a[FieldOperation] = code + v;
         a[FieldX] = values.x, a[FieldY] = values.y, a[FieldZ] = values.z;
         a[FieldComment] = values.comment;
-        if (first + 1 < kStepCount) {  // at step 999 the second row is lost
+        if (first + 1 < kStepCount) {  // CircleRefusal keeps the dialog from the last step
             StepRow& b = table[first + 1];
             b.clear();
             b[FieldCommand] = cmd;

@@ -52,6 +52,10 @@ StepValues ReadStep(StepTable& table, int step, CircleFlags* flags = nullptr);
 // for a V that is not an integer.
 std::string NormaliseValue(const std::string& v);
 
+// A circle step takes two rows: the refusal of one whose first row would be the last step
+// ("A circle takes two steps: it cannot start at step 999"), "" otherwise.
+std::string CircleRefusal(int step, const StepValues& values, const CircleFlags& flags);
+
 // Writes the values at `step` by the write-back rules; a CIR writes a pair (the second row is
 // lost at step 999). Throws ConversionError when V is not an integer, before changing anything.
 void WriteStep(StepTable& table, int step, const StepValues& values, const CircleFlags& flags);

@@ -160,6 +160,11 @@ void Tcommand::okClicked() {
         prompter().notify(refused, kCaption);
         return;
     }
+    // A circle's second row would be lost after the last step.
+    if (const std::string refused = CircleRefusal(step_, v, flags_); !refused.empty()) {
+        prompter().notify(refused, kCaption);
+        return;
+    }
     const CircleFlags flags = flags_;
     const int step = step_;
     closeDialog();

@@ -19,12 +19,12 @@ namespace {
 
 // Values as odd as a user or a controller may leave them.
 const PalletData kPallet{
-    "3", {"10.00", "-2.5", "", " 7", "1,5", "caf\xe9", "0", "12", "x\r"}, "", ""};
+    "3", {"10.00", "-2.5", "", " 7", "1;5", "caf\xe9", "0", "12", "x\r"}, "", ""};
 const OffsetData kOffset{"2", {"1.50", "", " -3", "caf\xe9"}};
 ParameterTable OddTable() {
     // clang-format off
     const std::pair<int, const char*> odd[] = {
-        {0, "31"}, {1, ""}, {4, " -1.5"}, {14, "6.0"}, {22, "200.0"}, {26, "45 "}, {40, "\xe9\x80\xff"}, {42, "1,2;"}, {43, "x\r"}};
+        {0, "31"}, {1, ""}, {4, " -1.5"}, {14, "6.0"}, {22, "200.0"}, {26, "45 "}, {40, "\xe9\x80\xff"}, {42, "1;2"}, {43, "x\r"}};
     // clang-format on
     ParameterTable t;
     for (const auto& [n, v] : odd) t.setValue(n, v);
@@ -92,7 +92,7 @@ void ExpectRoundTrip(const Data& odd, Save save, Open open, Data back, const std
 
 TEST(KindFiles, RoundTripPerFormat) {
     const std::string pallet =
-        "3\r\n10.00\r\n-2.5\r\n\r\n 7\r\n1,5\r\ncaf\xe9\r\n0\r\n12\r\nx\r\r\n";
+        "3\r\n10.00\r\n-2.5\r\n\r\n 7\r\n1;5\r\ncaf\xe9\r\n0\r\n12\r\nx\r\r\n";
     const std::string offset = "2\r\n1.50\r\n\r\n -3\r\ncaf\xe9\r\n";
     const auto savePallet = [](const FileKind& kind) {
         return [&kind](const PalletData& d, const std::string& n, int f, Prompter& p) {
@@ -242,9 +242,12 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
     std::string emptySteps;  // 999 lines of an empty ZEB step
     for (int k = 0; k < 999; ++k) emptySteps += "------\r\n";
     const std::string megabyte(1 << 20, '9');
-    std::string longValue;  // parameter 22 of a megabyte
-    for (int n = 0; n < kEditableParameterCount; ++n)
-        longValue += (n == 22 ? megabyte : "1") + "\r\n";
+    // A parameter file whose parameter `at` holds `value`, every other "1".
+    const auto parameterLines = [](int at, const std::string& value) {
+        std::string out;
+        for (int n = 0; n < kEditableParameterCount; ++n) out += (n == at ? value : "1") + "\r\n";
+        return out;
+    };
     struct Case {
         const char* what;
         std::function<OpenOutcome(const std::string&, Prompter&)> open;
@@ -276,10 +279,14 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
         {"ZEB steps, empty", stepZeb, "s.crd", "", cannotOpen, "the file has 0 lines" + zebSteps},
         {"ZEB steps, carriage returns only", stepZeb, "s.crd", "\r\r\r\r", cannotOpen, "the file has 1 line" + zebSteps},
         {"ZEB steps, one line short", stepZeb, "s.crd", emptySteps, cannotOpen, "the file has 999 lines" + zebSteps},
-        {"parameter value too long", parameterFile, "long.prm", longValue, cannotOpen, "line 23: X maximum speed holds at most 6 characters"},
+        {"parameter value too long", parameterFile, "long.prm", parameterLines(22, megabyte), cannotOpen, "line 23: X maximum speed holds at most 6 characters"},
         {"ZEB parameters, product too long", parameterZeb, "p.crd", ParameterZebFile(1006, At(11, "9999")), cannotOpen, "line 1006, characters 11 to 14: Linear interpolation speed holds at most 5 characters"},
         {"pallet corner too long", palletFile, "long.plt", "0\r\n1\r\n2\r\n3\r\n" + megabyte + "\r\n5\r\n6\r\n7\r\n2\r\n2\r\n", cannotOpen, "line 5: X2 holds at most 7 characters"},
         {"offset too long", offsetFile, "long.OFF", "0\r\n1\r\n" + megabyte + "\r\n3\r\n4\r\n", cannotOpen, "line 3: Y holds at most 7 characters"},
+        // A comma would reach the controller as further fields.
+        {"parameter value with a comma", parameterFile, "comma.prm", parameterLines(26, "45,00"), cannotOpen, "line 27: A comma cannot be inputted in Linear interpolation speed"},
+        {"pallet value with a comma", palletFile, "comma.plt", "0\r\n1\r\n2\r\n3\r\n4,5\r\n5\r\n6\r\n7\r\n2\r\n2\r\n", cannotOpen, "line 5: A comma cannot be inputted in X2"},
+        {"offset value with a comma", offsetFile, "comma.OFF", "0\r\n1\r\n2,5\r\n3\r\n4\r\n", cannotOpen, "line 3: A comma cannot be inputted in Y"},
         // clang-format on
     };
     for (const Case& c : cases) {

@@ -83,8 +83,8 @@ TEST(ParameterRules, OldControllerVersionsWalkOneRowLess) {
 
 // A value is one file line and one command line, and fits its field: as wide as its input
 // range, a pallet's or an offset's position as wide as the virtual origin point.
-TEST(ParameterRules, ValuesWithALineBreakOrNulOrTooLongAreRefused) {
-    const std::string lineBreak = "V cannot hold a line break or a NUL character";
+TEST(ParameterRules, ValuesWithACommaLineBreakOrNulOrTooLongAreRefused) {
+    const std::string lineBreak = "A line break cannot be inputted in V";
     struct Case {
         const char* what;
         int number;
@@ -96,13 +96,14 @@ TEST(ParameterRules, ValuesWithALineBreakOrNulOrTooLongAreRefused) {
         {"speed a digit too wide", PrmXMaxSpeed, "1200.00", "V holds at most 6 characters"},
         {"empty", PrmXMaxSpeed, "", ""},
         {"spaces", PrmXMaxSpeed, " -1.5", ""},
-        {"commas", PrmXMaxSpeed, "1,2;3", ""},
+        {"a decimal comma", PrmXMaxSpeed, "45,00", "A comma cannot be inputted in V"},
+        {"other punctuation", PrmXMaxSpeed, "1;2", ""},
         {"Latin-1 byte", PrmXMaxSpeed, "caf\xe9", ""},
         {"line feed", PrmXMaxSpeed, "1\n2", lineBreak},
         {"carriage return", PrmXMaxSpeed, "1\r", lineBreak},
-        {"NUL", PrmXMaxSpeed, std::string("1\0", 2), lineBreak},
+        {"NUL", PrmXMaxSpeed, std::string("1\0", 2), "A NUL character cannot be inputted in V"},
         {"stroke of range 0 - -999.99", 10, "-999.99", ""},
-        {"choice too wide", 40, "1,2;3", "V holds at most 4 characters"},
+        {"choice too wide", 40, "1;2;3", "V holds at most 4 characters"},
         {"offset, a position", OffsetParameter(5, 3), "-999.99", ""},
         {"pallet corner too wide", PalletParameter(19, PalletY3), "-1000.00", "V holds at most 7 characters"},
         {"pallet sections", PalletParameter(0, PalletYPartitions), "99.00", ""},
@@ -159,9 +160,12 @@ TEST(ParameterRules, LeadTwoSpeedLimit) {
         std::vector<Message> shown;
         if (c.refused == kNoNumber) {
             EXPECT_THROW(LeadSpeedViolation(t), ConversionError);
-            shown = {{"notify",
-                      "'" + c.values.back().second + "' is not a valid floating point value",
-                      "Parameter send"}};
+            // The message names the parameter whose value is no number.
+            const auto& [n, v] = c.values.back();
+            shown = {
+                {"notify",
+                 ParameterCatalogue(n).name + ": '" + v + "' is not a valid floating point value",
+                 "Parameter send"}};
         } else {
             EXPECT_EQ(LeadSpeedViolation(t), c.refused);
             if (c.refused >= 0) shown = {{"notify", kLeadSpeedText, "Error"}};

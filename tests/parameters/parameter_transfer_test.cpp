@@ -124,7 +124,7 @@ TEST(ParameterTransfer, Cases) {
         {"send: version refused", Send, {.refuse = 1, .line = "23:No unit"}, failed, 1, 0, {error("23:No unit")}},
         {"send: no reply to the version", Send, {.silent = 1}, failed, 1, 0, {}},
         {"send: lead 2 refused before any write", Send, {.values = {{16, "2"}, {33, "71"}}}, failed, 1, 0, {lead}},
-        {"send: a lead that is no number", Send, {.values = {{15, "two"}}}, failed, 1, 0, {{"notify", "'two' is not a valid floating point value", "Parameter send"}}},
+        {"send: a lead that is no number", Send, {.values = {{15, "two"}}}, failed, 1, 0, {{"notify", "Y lead: 'two' is not a valid floating point value", "Parameter send"}}},
         {"send: refused write", Send, {.refuse = 4, .line = "45:Parameter No. error"}, failed, 4, 0, {error("45:Parameter No. error"), written("Error occurs! No.4")}},
         {"send: refusal beginning with 31", Send, {.refuse = 4, .line = "31:Busy"}, failed, 4, 0, {error("31:Busy")}},
         {"send: refused write of 42", Send, {.refuse = 41, .line = "12:Range"}, failed, 41, 0, {error("12:Range"), written("Error occurs! No.42")}},

@@ -169,9 +169,16 @@ TEST(StepRules, CirclePairsWriteTwoRows) {
     EXPECT_EQ(t[10][FieldCommand], "END");
     EXPECT_TRUE(t[11].empty());
 
-    // At step 999 the second row is lost.
-    WriteStep(t, 999, c, {});
-    EXPECT_EQ(t[999][FieldCommand], "CIR");
+    // No circle starts at the last step, where its second row would be lost; a pair ending there
+    // is whole.
+    const std::string refused = "A circle takes two steps: it cannot start at step 999";
+    EXPECT_EQ(CircleRefusal(998, c, {}), "");
+    EXPECT_EQ(CircleRefusal(999, c, {}), refused);
+    EXPECT_EQ(CircleRefusal(999, c, {.wasCircle = true}), refused);
+    EXPECT_EQ(CircleRefusal(999, c, {.secondRowChosen = true, .wasCircle = true}), "");
+    StepValues point = c;
+    point.command = "POI";
+    EXPECT_EQ(CircleRefusal(999, point, {}), "");
 }
 
 }  // namespace mivo

@@ -145,6 +145,16 @@ TEST_F(StepEditor, MenusAndTheDialogKeepTheTwoRowsOfACircleStepTogether) {
     EXPECT_EQ(grid()->model()->index(6, 5).data().toString(), "60");
     editor->undo();
     EXPECT_EQ(table(), whole);
+
+    // No circle starts at the last step: its second row would be lost.
+    setRow(999, {"CIR", "050", "1", "2", "3"});
+    const StepTable before = table();
+    doubleClickStep(999);
+    for (const char* box : {"Xen2", "Yen2", "Xen3", "Yen3"}) type(box, "9");
+    pressOk();
+    EXPECT_EQ(prompter.messages.back().text,
+              "A circle takes two steps: it cannot start at step 999");
+    EXPECT_EQ(table(), before);
 }
 
 // Save and open through the file dialogs, the title naming the file and " *" while modified.
