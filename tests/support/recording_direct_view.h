@@ -44,7 +44,7 @@ class RecordingDirectView : public DirectView {
     void showMonitoring(bool) override {}
     bool screenVisible() const override { return visible; }
     void resetStepEditor() override { ++stepEditorResets; }
-    bool offerToSaveSteps() { return stepsGivenUp; }
+    bool offerToSaveSteps() override { return stepsGivenUp; }
 
     std::vector<std::string> lines() const {
         std::vector<std::string> out;
