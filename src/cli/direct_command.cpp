@@ -43,6 +43,7 @@ class ConsoleDirectView : public DirectView {
     void showLine(bool) override {}
     void showMonitoring(bool) override {}
     bool screenVisible() const override { return true; }
+    bool offerToSaveSteps() override { return true; }  // no step editor: nothing to save
     void resetStepEditor() override {}
 
     // The arguments, before the command runs.

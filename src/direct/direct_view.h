@@ -1,7 +1,7 @@
 #pragma once
 // The direct-operation screen as its procedures see it: the received-information display, the
-// enable sets, the fields, the line button and the step editor's reset. The screen implements
-// it with widgets, `mivo direct` with the terminal, the tests with a recording view.
+// enable sets, the fields, the line button, and the step editor's save offer and reset. The screen
+// implements it with widgets, `mivo direct` with the terminal, the tests with a recording view.
 // Texts are bytes in Windows-1252, as everywhere in the data.
 #include <string>
 
@@ -48,8 +48,12 @@ class DirectView {
     virtual void showMonitoring(bool on) = 0;
     // Whether the screen is showing (a hidden screen's cancel flag is cleared).
     virtual bool screenVisible() const = 0;
-    // The controller's programs were emptied: the step editor's grid empties too and its data
-    // count as unmodified.
+    // Before the controller's programs are emptied: the step editor's changed data are offered
+    // for saving (Yes/No/Cancel). False on Cancel and on a Yes whose save wrote nothing: the
+    // command then sends nothing.
+    virtual bool offerToSaveSteps() = 0;
+    // The controller's programs were emptied: the step editor's grid empties too, as one
+    // undoable edit, and its data count as unmodified.
     virtual void resetStepEditor() = 0;
 };
 

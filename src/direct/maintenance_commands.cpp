@@ -31,6 +31,20 @@ Outcome Asked(DirectSession& s, const std::string& command, ValueShape shape,
     return r.outcome;
 }
 
+// INIT PGM and INIT PGM ALL from their question on: the step editor's changed data are offered
+// for saving before it (Cancel sends nothing); on "OK" the step editor empties as the
+// controller's programs did.
+Outcome ProgramsEmptied(DirectCycle& c, const std::string& question, const std::string& command) {
+    DirectSession& s = c.session();
+    if (!s.view().offerToSaveSteps() || !c.confirm(question, kStepCaption))
+        return Outcome::Declined;
+    c.start();
+    const std::string reply = c.query(command);
+    const Outcome o = ExpectOk(c, reply);
+    if (o == Outcome::Completed) s.view().resetStepEditor();
+    return o;
+}
+
 }  // namespace
 
 Outcome InitCounter(DirectSession& s) {
@@ -56,19 +70,12 @@ Outcome InitProgram(DirectSession& s) {
         s.prompter().notify("Check PGM No.", kStepCaption);
         return Outcome::Failed;
     }
-    if (!c.confirm(InitProgramQuestion(pgm.number), kStepCaption)) return Outcome::Declined;
-    c.start();
-    const std::string reply = c.query("@INIT PGM");
-    const Outcome o = ExpectOk(c, reply);
-    if (o == Outcome::Completed) s.view().resetStepEditor();
-    return o;
+    return ProgramsEmptied(c, InitProgramQuestion(pgm.number), "@INIT PGM");
 }
 
 Outcome InitAllPrograms(DirectSession& s) {
-    const Outcome o =
-        Confirmed(s, "All steps will be initialized.  OK?", kStepCaption, "@INIT PGM ALL");
-    if (o == Outcome::Completed) s.view().resetStepEditor();
-    return o;
+    DirectCycle c(s);
+    return ProgramsEmptied(c, "All steps will be initialized.  OK?", "@INIT PGM ALL");
 }
 
 Outcome InitErrors(DirectSession& s) {

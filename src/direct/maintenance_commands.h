@@ -8,10 +8,10 @@ namespace mivo {
 
 Outcome InitCounter(DirectSession& s);      // INIT C: counter INITCTX
 Outcome InitAllCounters(DirectSession& s);  // INIT C ALL
-// INIT PGM: "@?NO", the question for that program, "@INIT PGM"; on "OK" the step editor is
-// emptied.
+// INIT PGM: "@?NO", the step editor's save offer, the question for that program, "@INIT PGM";
+// on "OK" the step editor is emptied.
 Outcome InitProgram(DirectSession& s);
-Outcome InitAllPrograms(DirectSession& s);  // INIT PGM ALL, the step editor emptied too
+Outcome InitAllPrograms(DirectSession& s);  // INIT PGM ALL, the same around "@INIT PGM ALL"
 Outcome InitErrors(DirectSession& s);       // INIT ERR
 
 // The queries; the value is in the display (and for ?SNO in Step, for ?POS in the positions).

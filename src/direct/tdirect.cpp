@@ -94,12 +94,12 @@ void Tdirect::showMonitoring(bool on) {
 
 bool Tdirect::screenVisible() const { return isVisible(); }
 
+bool Tdirect::offerToSaveSteps() {
+    return !screens_.tmmain || screens_.tmmain->offerToSaveOrCancel(this);
+}
+
 void Tdirect::resetStepEditor() {
-    auto* steps = dynamic_cast<Tmmain*>(screens_.tmmain);
-    if (!steps) return;
-    steps->table().clear();
-    steps->tableReplaced();
-    steps->setStepModified(false);
+    if (auto* steps = dynamic_cast<Tmmain*>(screens_.tmmain)) steps->emptyTable("Step initialize");
 }
 
 void Tdirect::applyStartState() {

@@ -49,6 +49,7 @@ class Tdirect : public QMainWindow, public DirectView {
     void showLine(bool online) override;
     void showMonitoring(bool on) override;
     bool screenVisible() const override;
+    bool offerToSaveSteps() override;
     void resetStepEditor() override;
 
     // Handlers, one per user command.

@@ -318,6 +318,13 @@ void EditorFrame::offerToSave() {
         runSave(this, true);
 }
 
+bool EditorFrame::offerToSaveOrCancel(QWidget* dialogParent) {
+    if (!modified_) return true;
+    const Prompter::Answer a =
+        prompter().askYesNoCancel(files_.unsavedQuestion, files_.questionCaption);
+    return a == Prompter::Answer::No || (a == Prompter::Answer::Yes && runSave(dialogParent, true));
+}
+
 void EditorFrame::saveFile() {
     if (!prompter().ask(files_.saveQuestion, files_.questionCaption)) return;
     runSave(this, true);

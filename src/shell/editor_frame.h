@@ -90,6 +90,11 @@ class EditorFrame : public QMainWindow {
     // refused while the cancel dialog shows an operation.
     void showScreen(QWidget* screen, bool refusedWhileOperating);
 
+    // Before the data are given up from outside: when modified, the unsaved question with
+    // Yes/No/Cancel, and Yes saves (dialogs over `dialogParent`). False on Cancel and on a Yes
+    // whose save wrote nothing.
+    bool offerToSaveOrCancel(QWidget* dialogParent);
+
     // The editor's save and open commands with their questions.
     void saveFile();
     void openFile();

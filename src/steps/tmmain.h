@@ -40,6 +40,9 @@ class Tmmain : public EditorFrame {
     // A ConversionError thrown by it is shown (caption `caption`) and the table left as it
     // was; false then.
     bool applyChange(const QString& caption, const std::function<void(StepTable&)>& change);
+    // Empties the table as one undoable step named `caption`; the data then count as
+    // unmodified (New programming, the controller's programs initialised).
+    void emptyTable(const QString& caption);
     // The command-entry dialog's OK: writes the step by the write-back rules (undoable).
     bool applyStepValues(int step, const StepValues& values, const CircleFlags& flags);
 

@@ -22,8 +22,12 @@ void Tmmain::fileOpened() { tableReplaced(); }
 void Tmmain::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new program written?", "Step contents")) return;
-    applyChange("New programming", [](StepTable& t) { t.clear(); });
+    emptyTable("New programming");
     forgetFile();
+}
+
+void Tmmain::emptyTable(const QString& caption) {
+    applyChange(caption, [](StepTable& t) { t.clear(); });
     setStepModified(false);
 }
 

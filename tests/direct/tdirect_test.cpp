@@ -12,6 +12,8 @@
 #include "parameters/tinit.h"
 #include "parameters/tparameter.h"
 #include "shell/shell_fixture.h"
+#include "support/scripted_chooser.h"
+#include "support/temp_dir.h"
 
 namespace mivo::test {
 namespace {
@@ -72,16 +74,48 @@ TEST_F(DirectScreen, LineButtonEnablesTheControlsAndTakesThemAway) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(DirectScreen, InitialisingAllProgramsEmptiesTheStepEditor) {
+// Changed step data are offered for saving first. Cancel, or a Yes that saved nothing, sends
+// nothing; otherwise the step editor empties, unmodified, as one step that undo takes back.
+TEST_F(DirectScreen, InitialisingAllProgramsOffersTheStepsForSavingFirst) {
+    using A = Prompter::Answer;
+    const std::string ask = "Is step data saved?", sure = "All steps will be initialized.  OK?";
+    struct Case {
+        const char* what;
+        A choice;
+        std::string file;  // the save dialog's answer; empty: cancelled
+        Lines messages;
+    };
+    TempDir dir;
+    const Case cases[] = {
+        {"Cancel", A::Cancel, "", {ask}},
+        {"save dialog cancelled", A::Yes, "", {ask}},
+        {"given up", A::No, "", {ask, sure}},
+        {"saved", A::Yes, dir / "p.stp", {ask, "Saved", sure}},
+    };
     auto* steps = static_cast<Tmmain*>(screens.tmmain);
-    steps->table()[4][FieldCommand] = "END";
-    steps->setStepModified(true);
+    ScriptedChooser chooser;
+    steps->setFileChooser(&chooser);
     online();
-    prompter.answers = {true};
-    click(button("INITPGMALL"));
-    EXPECT_EQ(display(), (Lines{"@INIT PGM ALL", "OK"}));
-    EXPECT_EQ(steps->table(), StepTable{});
-    EXPECT_FALSE(steps->stepModified());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        steps->table()[4][FieldCommand] = "END";
+        steps->setStepModified(true);
+        screen().ClearClick();
+        prompter.messages.clear();
+        prompter.choices = {c.choice};
+        prompter.answers = {true};
+        chooser.name = QString::fromStdString(c.file);
+        click(button("INITPGMALL"));
+        EXPECT_EQ(prompter.texts(), c.messages);
+        const bool sent = c.messages.back() == sure;
+        EXPECT_EQ(display(), sent ? (Lines{"@INIT PGM ALL", "OK"}) : Lines{});
+        EXPECT_EQ(steps->table()[4][FieldCommand], sent ? "" : "END");
+        EXPECT_EQ(steps->stepModified(), !sent);
+        if (sent) steps->undo();
+        EXPECT_EQ(steps->table()[4][FieldCommand], "END");
+        EXPECT_TRUE(steps->stepModified());
+    }
+    steps->setFileChooser(nullptr);
 }
 
 TEST_F(DirectScreen, StopPressedWhileAPacedRunWaits) {

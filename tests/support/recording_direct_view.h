@@ -44,6 +44,7 @@ class RecordingDirectView : public DirectView {
     void showMonitoring(bool) override {}
     bool screenVisible() const override { return visible; }
     void resetStepEditor() override { ++stepEditorResets; }
+    bool offerToSaveSteps() override { return stepsGivenUp; }
 
     std::vector<std::string> lines() const {
         std::vector<std::string> out;
@@ -69,6 +70,7 @@ class RecordingDirectView : public DirectView {
     std::string lineShown = "Online";
     bool visible = true;
     int stepEditorResets = 0;
+    bool stepsGivenUp = true;  // the step editor's save offer: false for Cancel
 };
 
 }  // namespace mivo::test
