@@ -1,9 +1,6 @@
 #include "cli/direct_command.h"
 
-#include <unistd.h>
-
 #include <QCoreApplication>
-#include <QSocketNotifier>
 #include <fstream>
 #include <iostream>
 #include <map>
@@ -11,9 +8,9 @@
 #include <optional>
 
 #include "cli/console_prompter.h"
+#include "cli/stop_signal_watch.h"
 #include "common/convert.h"
 #include "common/readable_text.h"
-#include "common/stop_signals.h"
 #include "direct/direct_commands.h"
 #include "direct/maintenance_commands.h"
 #include "link/link_messages.h"
@@ -186,27 +183,18 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     // Ctrl+C, SIGTERM or SIGHUP: a motion is stopped with "@STOP" once; then nothing more is
     // sent and the command ends at once. Watched from before the line opens, so that no signal
     // kills the program with the port left open.
-    bool stopped = false;
-    std::unique_ptr<QSocketNotifier> stopNotifier;
-    if (const int fd = StopSignalDescriptor(); fd >= 0) {
-        stopNotifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-        QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, [&, fd] {
-            char c = 0;
-            [[maybe_unused]] const ssize_t n = ::read(fd, &c, 1);
-            if (stopped) return;
-            stopped = true;
-            if (command->motion && session.cyclesRunning() > 0) StopPanel(session);
-            link.halt();
-        });
-    }
+    const StopSignalWatch stop([&] {
+        if (command->motion && session.cyclesRunning() > 0) StopPanel(session);
+        link.halt();
+    });
     if (!link.goDirectOnline()) return kExitFailed;
 
-    const Outcome outcome = stopped ? Outcome::Failed : command->run(session);
+    const Outcome outcome = stop.stopped() ? Outcome::Failed : command->run(session);
     QCoreApplication::processEvents();  // a signal that came during a question counts too
     view.printFilled();
     link.deliverPendingMessages();
     link.goDirectOffline();
-    if (stopped) {
+    if (stop.stopped()) {
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return kExitFailed;
     }

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdlib>
 #include <fstream>
@@ -15,9 +14,9 @@
 #include "cli/convert_command.h"
 #include "cli/memory_command.h"
 #include "cli/params_command.h"
+#include "cli/stop_signal_watch.h"
 #include "common/convert.h"
 #include "common/readable_text.h"
-#include "common/stop_signals.h"
 #include "link/link_messages.h"
 #include "link/tbuff.h"
 #include "procedures/controller_records.h"
@@ -152,17 +151,10 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         });
     // Ctrl+C, SIGTERM or SIGHUP: nothing more is sent, the wait under way ends; the procedure
     // stops there and the port is closed in order, so the line's settings are given back.
-    bool stopped = false;
-    std::unique_ptr<QSocketNotifier> stopNotifier;
-    if (const int stop = StopSignalDescriptor(); stop >= 0) {
-        stopNotifier = std::make_unique<QSocketNotifier>(stop, QSocketNotifier::Read);
-        QObject::connect(stopNotifier.get(), &QSocketNotifier::activated, [&] {
-            stopNotifier->setEnabled(false);
-            stopped = true;
-            view.setCancelRequested(true);
-            link.halt();
-        });
-    }
+    const StopSignalWatch stop([&] {
+        view.setCancelRequested(true);
+        link.halt();
+    });
 
     if (!link.goOnline()) return kExitFailed;
 
@@ -194,11 +186,11 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         for (const auto& line : r.lines) std::cout << line << '\n';
         return r.outcome == Outcome::Completed ? kExitCompleted : kExitFailed;
     };
-    const int status = stopped ? kExitFailed : run();
+    const int status = stop.stopped() ? kExitFailed : run();
     QCoreApplication::processEvents();  // a signal that came during a question counts too
     link.deliverPendingMessages();
     link.goOffline();
-    if (stopped) {
+    if (stop.stopped()) {
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return kExitFailed;
     }

@@ -89,7 +89,7 @@ Outcome ReceiveOffsets(ProcedureContext& ctx, const OffsetTarget& target) {
                             .errorCaption = "Receiving error",
                             .noReply = "Error occurs",
                             .itemName = [](const MemoryItem& item) {
-                                return std::string(1, kAxisLetters[item.position]) + " offset";
+                                return OffsetFieldName(item.position) + " offset";
                             }};
     const auto store = [&](const MemoryItem& item, const std::string& value) {
         target.data.values[static_cast<std::size_t>(item.position)] = value;

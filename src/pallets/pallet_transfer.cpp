@@ -18,16 +18,12 @@ const char* const kInitCaption = "Pallet initialize";
 const char* const kRangeMessage = "Pallet No. ranges from 0 to 19";
 
 // The field's name in its error message: Z1's reads "Z".
-const char* const kFieldNames[kPalletSentFields] = {
-    "X1", "Y1", "Z", "X2", "Y2", "X3", "Y3", "X section number", "Y section number"};
-
 std::string FieldError(const MemoryItem& item) {
-    return std::string("Error occurs!  ") + kFieldNames[item.position];
+    return std::string("Error occurs!  ") +
+           (item.position == PalletZ1 ? "Z" : PalletFieldName(item.position));
 }
 
-std::string FieldName(const MemoryItem& item) {
-    return item.position == PalletZ1 ? "Z1" : kFieldNames[item.position];
-}
+std::string FieldName(const MemoryItem& item) { return PalletFieldName(item.position); }
 
 // The pallet number as an integer; a text that is no integer is reported with `caption`.
 std::optional<int> PalletNumber(ProcedureContext& ctx, const PalletData& data,

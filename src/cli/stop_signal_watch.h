@@ -1,0 +1,22 @@
+#pragma once
+// The stop signals (SIGINT, SIGTERM, SIGHUP) as the port commands see them from the event loop:
+// the first one runs `onStop` once; later ones change nothing.
+#include <QSocketNotifier>
+#include <functional>
+#include <memory>
+
+namespace mivo {
+
+class StopSignalWatch {
+  public:
+    explicit StopSignalWatch(std::function<void()> onStop);
+    // A signal came (and `onStop` ran, or runs now).
+    bool stopped() const { return stopped_; }
+
+  private:
+    std::function<void()> onStop_;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    bool stopped_ = false;
+};
+
+}  // namespace mivo
