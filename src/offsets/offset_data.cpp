@@ -4,7 +4,6 @@
 
 #include "files/file_io.h"
 #include "parameters/parameter_files.h"
-#include "parameters/parameter_rules.h"
 
 namespace mivo {
 
@@ -46,24 +45,12 @@ bool SaveOffsetFile(const OffsetData& data, const std::string& name, int filter,
 
 bool ConvertOffsetText(OffsetData& data, std::string_view content, Prompter& prompter) {
     const std::vector<std::string_view> lines = SplitLines(content);
-    if (lines.size() < static_cast<std::size_t>(kOffsetFileLines)) {
-        prompter.notifyDetail("File cannot be open", "Open",
-                              "the file has " + std::to_string(lines.size()) +
-                                  (lines.size() == 1 ? " line" : " lines") +
-                                  "; an offset file has 5, one value a line");
-        return false;
-    }
     // Line 1 the program number, then the axes.
-    for (int k = 0; k < kOffsetFileLines; ++k) {
-        const int field = k - 1;
-        const std::string refusal = FileValueRefusal(
-            lines[static_cast<std::size_t>(k)], OffsetFieldLength(field), OffsetFieldName(field));
-        if (!refusal.empty()) {
-            prompter.notifyDetail("File cannot be open", "Open",
-                                  "line " + std::to_string(k + 1) + ": " + refusal);
-            return false;
-        }
-    }
+    const auto field = [](int k) -> std::optional<ValueField> {
+        return ValueField{OffsetFieldLength(k - 1), OffsetFieldName(k - 1)};
+    };
+    if (!ValueLinesFit(lines, kOffsetFileLines, "an offset file has 5", field, prompter))
+        return false;
     data.program = std::string(lines[0]);
     for (std::size_t a = 0; a < data.values.size(); ++a) data.values[a] = std::string(lines[a + 1]);
     return true;

@@ -5,7 +5,6 @@
 #include "common/convert.h"
 #include "files/file_io.h"
 #include "parameters/parameter_files.h"
-#include "parameters/parameter_rules.h"
 
 namespace mivo {
 
@@ -107,22 +106,12 @@ bool SavePalletFile(const PalletData& data, const std::string& name, int filter,
 
 bool ConvertPalletText(PalletData& data, std::string_view content, Prompter& prompter) {
     const std::vector<std::string_view> lines = SplitLines(content);
-    if (lines.size() < static_cast<std::size_t>(kPalletFileLines)) {
-        prompter.notifyDetail(kCannotOpen, kOpenCaption,
-                              LineCount(lines.size()) + "; a pallet file has 10, one value a line");
-        return false;
-    }
     // Line 1 the number, then the fields.
-    for (int k = 0; k < kPalletFileLines; ++k) {
-        const int field = k - 1;
-        const std::string refusal = FileValueRefusal(
-            lines[static_cast<std::size_t>(k)], PalletFieldLength(field), PalletFieldName(field));
-        if (!refusal.empty()) {
-            prompter.notifyDetail(kCannotOpen, kOpenCaption,
-                                  "line " + std::to_string(k + 1) + ": " + refusal);
-            return false;
-        }
-    }
+    const auto field = [](int k) -> std::optional<ValueField> {
+        return ValueField{PalletFieldLength(k - 1), PalletFieldName(k - 1)};
+    };
+    if (!ValueLinesFit(lines, kPalletFileLines, "a pallet file has 10", field, prompter))
+        return false;
     data.clearFields();
     data.number = std::string(lines[0]);
     for (std::size_t f = 0; f < data.fields.size(); ++f) data.fields[f] = std::string(lines[f + 1]);

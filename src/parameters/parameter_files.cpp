@@ -65,27 +65,36 @@ bool SaveParameterFile(const ParameterTable& table, const std::string& name, int
     return SaveDataFile(ParameterFileKind(), name, filter, ParameterFileText(table), prompter);
 }
 
+bool ValueLinesFit(const std::vector<std::string_view>& lines, int count, std::string_view expected,
+                   const std::function<std::optional<ValueField>(int)>& field, Prompter& prompter) {
+    const auto refuse = [&](const std::string& detail) {
+        prompter.notifyDetail(kCannotOpen, kOpenCaption, detail);
+        return false;
+    };
+    if (lines.size() < static_cast<std::size_t>(count))
+        return refuse("the file has " + std::to_string(lines.size()) +
+                      (lines.size() == 1 ? " line" : " lines") + "; " + std::string(expected) +
+                      ", one value a line");
+    for (int k = 0; k < count; ++k) {
+        const std::optional<ValueField> f = field(k);
+        if (!f) continue;
+        const std::string refusal =
+            FileValueRefusal(lines[static_cast<std::size_t>(k)], f->length, f->name);
+        if (!refusal.empty()) return refuse("line " + std::to_string(k + 1) + ": " + refusal);
+    }
+    return true;
+}
+
 bool ConvertParameterText(ParameterTable& table, std::string_view content, Prompter& prompter) {
     const std::vector<std::string_view> lines = SplitLines(content);
-    // Refused whole: a value missing from the file never empties the one the table holds.
-    if (lines.size() < static_cast<std::size_t>(kEditableParameterCount)) {
-        prompter.notifyDetail(kCannotOpen, kOpenCaption,
-                              "the file has " + std::to_string(lines.size()) +
-                                  (lines.size() == 1 ? " line" : " lines") +
-                                  "; a parameter file has 44, one value a line");
+    // Refused whole: a value missing from the file never empties the one the table holds, and a
+    // parameter of a megabyte is no parameter. The reserved lines are not read.
+    const auto field = [](int n) -> std::optional<ValueField> {
+        if (!ParameterHasName(n)) return std::nullopt;
+        return ValueField{ValueLength(n), ParameterCatalogue(n).name};
+    };
+    if (!ValueLinesFit(lines, kEditableParameterCount, "a parameter file has 44", field, prompter))
         return false;
-    }
-    // So is a value longer than its field: a parameter of a megabyte is no parameter.
-    for (int n = 0; n < kEditableParameterCount; ++n) {
-        if (!ParameterHasName(n)) continue;  // the reserved lines are not read
-        const std::string refusal = FileValueRefusal(lines[static_cast<std::size_t>(n)],
-                                                     ValueLength(n), ParameterCatalogue(n).name);
-        if (!refusal.empty()) {
-            prompter.notifyDetail(kCannotOpen, kOpenCaption,
-                                  "line " + std::to_string(n + 1) + ": " + refusal);
-            return false;
-        }
-    }
     for (int n = 0; n < kEditableParameterCount; ++n)
         table.setValue(n, ParameterHasName(n) ? std::string(lines[static_cast<std::size_t>(n)])
                                               : std::string());

@@ -2,6 +2,9 @@
 // Parameter files: the ".prm"/CSV text (44 lines, line k the value of parameter k - 1), the
 // parameter kind of data file for the shared save and open procedures, and the conversion of an
 // opened file. The ZEB import is in parameter_zeb.h. ParameterModified is the editor's.
+#include <cstddef>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +42,19 @@ bool SaveParameterFile(const ParameterTable& table, const std::string& name, int
 // its detail, which the open procedure prefixes with the file's name; the table is left exactly
 // as it was and false returned.
 bool ConvertParameterText(ParameterTable& table, std::string_view content, Prompter& prompter);
+
+// The lines of a file of one value a line (parameter, pallet and offset files), checked whole
+// before anything is taken: fewer than `count` lines are refused with the file's line count and
+// `expected` ("a pallet file has 10"); so is the first line whose value its field cannot hold
+// (FileValueRefusal), named by its line. `field(k)` gives line k's (0-based) field length and
+// name, nullopt for a line that is not read. The refusal is "File cannot be open" (caption
+// "Open") with the reason as its detail; true when every line fits.
+struct ValueField {
+    std::size_t length;
+    std::string name;
+};
+bool ValueLinesFit(const std::vector<std::string_view>& lines, int count, std::string_view expected,
+                   const std::function<std::optional<ValueField>(int)>& field, Prompter& prompter);
 
 // The conversion of an opened file for the shared open procedure: the ZEB import for filter 2,
 // the text conversion for the others; then InitialValuesByRobot. True when completed (the open
