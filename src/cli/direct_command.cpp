@@ -1,7 +1,9 @@
 #include "cli/direct_command.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -12,7 +14,9 @@
 #include "common/convert.h"
 #include "common/readable_text.h"
 #include "direct/direct_commands.h"
+#include "direct/jog.h"
 #include "direct/maintenance_commands.h"
+#include "direct/monitor.h"
 #include "link/link_messages.h"
 #include "link/tbuff.h"
 
@@ -42,6 +46,16 @@ class ConsoleDirectView : public DirectView {
     bool screenVisible() const override { return true; }
     bool offerToSaveSteps() override { return true; }  // no step editor: nothing to save
     void resetStepEditor() override {}
+    int jogMode() const override { return mode; }
+    bool ioState(IoBank bank, int n) const override { return io_[Bit(bank, n)] == '1'; }
+    void showIo(IoBank bank, int n, bool on) override { io_[Bit(bank, n)] = on ? '1' : '0'; }
+
+    int mode = 1;
+    // One monitor scan: the outputs and inputs as 0/1 (0 first), the positions and the step.
+    void printScan() const {
+        std::cout << "DO: " << io_.substr(0, 16) << "\nDI: " << io_.substr(16) << '\n';
+        printFilled();
+    }
 
     // The arguments, before the command runs.
     void preset(DirectField f, const std::string& text) { fields_[f] = text; }
@@ -57,8 +71,13 @@ class ConsoleDirectView : public DirectView {
     }
 
   private:
+    static std::size_t Bit(IoBank bank, int n) {
+        return static_cast<std::size_t>((bank == IoBank::Output ? 0 : 16) + (n & 15));
+    }
+
     std::map<DirectField, std::string> fields_;
     std::map<DirectField, bool> filled_;
+    std::string io_ = std::string(32, '0');
 };
 
 // The cancel flag, and the time limit on data queries only: motions wait for the robot.
@@ -113,6 +132,127 @@ int Usage(const std::string& problem) {
     return kExitUsage;
 }
 
+// A command with operands of its own (output, jog, monitor): what it runs, what a stop signal
+// does while it runs, and whether the positions are printed at its end.
+struct Special {
+    std::function<Outcome(DirectSession&)> run;
+    std::function<void(DirectSession&)> onStop;
+    bool printAtEnd = true;
+    bool signalEndsWell = false;  // a stop signal is the monitor's normal end
+};
+
+// A whole number from `first` to `last`, or nullopt.
+std::optional<int> WholeIn(const std::string& text, int first, int last) {
+    if (text.empty() || text.size() > 9 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const int n = std::stoi(text);
+    if (n < first || n > last) return std::nullopt;
+    return n;
+}
+
+// Reads the operands and options of output, jog and monitor into `out`; "" when they fit, else
+// the problem. `timer` is the jog's hold.
+std::string ReadSpecial(const std::string& word, const std::vector<std::string>& ops,
+                        const ParsedArgs& args, ConsoleDirectView& view, QTimer& timer,
+                        Special& out) {
+    const auto refuse = [&](const char* option) -> std::string {
+        return args.has(option) ? std::string(option) + " is not for direct " + word : "";
+    };
+    if (word == "output") {
+        for (const char* o : {"--mode", "--hold", "--cycles"})
+            if (auto p = refuse(o); !p.empty()) return p;
+        if (ops.size() != 2) return "direct output wants N and on or off";
+        const auto n = WholeIn(ops[0], 0, 15);
+        if (!n) return "direct output: '" + ops[0] + "' is no output number 0 to 15";
+        if (ops[1] != "on" && ops[1] != "off")
+            return "direct output: '" + ops[1] + "' is not on or off";
+        // The panel shows the other state, so that its click asks for this one.
+        view.showIo(IoBank::Output, *n, ops[1] == "off");
+        out.run = [n = *n](DirectSession& s) { return SwitchOutput(s, n); };
+        out.printAtEnd = false;
+        return "";
+    }
+    if (word == "jog") {
+        if (auto p = refuse("--cycles"); !p.empty()) return p;
+        if (ops.size() != 1) return "direct jog wants one axis: X+ X- Y+ Y- Z+ Z- R+ R-";
+        const auto axis = JogAxisNamed(ops[0]);
+        if (!axis || ops[0][1] == '1' || ops[0][1] == '2')
+            return "direct jog: '" + ops[0] + "' is none of X+ X- Y+ Y- Z+ Z- R+ R-";
+        const auto mode = WholeIn(args.value("--mode", "1"), 1, 3);
+        if (!mode) return "--mode wants 1, 2 or 3";
+        view.mode = *mode;
+        double hold = 0.5;
+        if (args.has("--hold")) {
+            if (*mode == 1) return "--hold is for modes 2 and 3";
+            try {
+                hold = StrToFloat(args.value("--hold"));
+            } catch (const ConversionError&) {
+                hold = -1;
+            }
+            if (!(hold > 0 && hold <= 3600)) return "--hold wants seconds above 0";
+        }
+        if (*mode == 1) {
+            out.run = [a = *axis](DirectSession& s) { return JogActivate(s, a); };
+            out.onStop = [](DirectSession& s) {
+                if (s.cyclesRunning() > 0) StopPanel(s);
+            };
+            return "";
+        }
+        timer.setSingleShot(true);
+        timer.setInterval(static_cast<int>(hold * 1000));
+        out.run = [a = *axis, &timer](DirectSession& s) {
+            Outcome released = Outcome::Failed;
+            bool ran = false;
+            const auto release = [&] {
+                if (ran) return;
+                ran = true;
+                timer.stop();
+                released = JogRelease(s);
+            };
+            const QMetaObject::Connection c = QObject::connect(&timer, &QTimer::timeout, release);
+            timer.start();
+            JogPress(s, a, DirectJogStyle(a));
+            // A press that ended by itself (refused, not at origin) is released at once.
+            release();
+            QObject::disconnect(c);
+            return released;
+        };
+        // The hold ends at once: the release's one "@STOP".
+        out.onStop = [&timer](DirectSession&) {
+            if (timer.isActive()) {
+                timer.stop();
+                emit timer.timeout({});
+            }
+        };
+        return "";
+    }
+    // monitor
+    for (const char* o : {"--mode", "--hold"})
+        if (auto p = refuse(o); !p.empty()) return p;
+    if (!ops.empty()) return "direct monitor takes no operands";
+    int cycles = 0;  // until a stop signal
+    if (args.has("--cycles")) {
+        const auto n = WholeIn(args.value("--cycles"), 1, 1000000000);
+        if (!n) return "--cycles wants a whole number above 0";
+        cycles = *n;
+    }
+    out.run = [cycles, &view](DirectSession& s) {
+        int done = 0;
+        s.monitorScanned = [&] {
+            view.printScan();
+            if (cycles > 0 && ++done >= cycles) EndMonitor(s);
+        };
+        MonitorSwitch(s);
+        s.monitorScanned = nullptr;
+        return cycles == 0 || done >= cycles ? Outcome::Completed : Outcome::Failed;
+    };
+    out.onStop = [](DirectSession& s) { EndMonitor(s); };
+    out.printAtEnd = false;
+    out.signalEndsWell = true;
+    return "";
+}
+
 }  // namespace
 
 const char* DirectUsage() {
@@ -120,35 +260,51 @@ const char* DirectUsage() {
            "      COMMAND: origin, run, step, go STEP [POSITION], palgo PALLET [POSITION], zi,\n"
            "      offset, stop, motor-free, positions, sno, no, pos, org, counter N, release,\n"
            "      init-counter N, init-counters, init-program, init-programs, init-errors,\n"
-           "      memory-check";
+           "      memory-check, output N on|off, jog AXIS [--mode 1|2|3] [--hold SECONDS],\n"
+           "      monitor [--cycles N]";
 }
 
 int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& operands) {
     if (operands.empty()) return Usage("direct wants a command");
+    const std::string& word = operands[0];
+    ConsoleDirectView view;
+    QTimer hold;
+    Special special;
     const DirectCommand* command = nullptr;
-    for (const DirectCommand& c : Commands())
-        if (operands[0] == c.word) command = &c;
-    if (!command) return Usage("unknown direct command " + operands[0]);
-    const std::size_t given = operands.size() - 1;
-    const std::size_t wanted = command->operands.size();
-    // A POSITION may be left out; every other operand is needed.
-    const bool optionalSecond = wanted == 2;
-    if (given > wanted || given < (optionalSecond ? 1 : wanted))
-        return Usage(std::string("direct ") + command->word + ": wrong number of operands");
+    if (word == "output" || word == "jog" || word == "monitor") {
+        const std::string problem =
+            ReadSpecial(word, {operands.begin() + 1, operands.end()}, args, view, hold, special);
+        if (!problem.empty()) return Usage(problem);
+    } else {
+        for (const DirectCommand& c : Commands())
+            if (word == c.word) command = &c;
+        if (!command) return Usage("unknown direct command " + word);
+        for (const char* o : {"--mode", "--hold", "--cycles"})
+            if (args.has(o)) return Usage(std::string(o) + " is not for direct " + word);
+        const std::size_t given = operands.size() - 1;
+        const std::size_t wanted = command->operands.size();
+        // A POSITION may be left out; every other operand is needed.
+        const bool optionalSecond = wanted == 2;
+        if (given > wanted || given < (optionalSecond ? 1 : wanted))
+            return Usage(std::string("direct ") + command->word + ": wrong number of operands");
+        view.preset(DirectField::GOTX2, "1");
+        view.preset(DirectField::Edit2, "1");
+        for (std::size_t i = 0; i < given; ++i) {
+            const auto [field, maxLength] = command->operands[i];
+            const std::string& value = operands[i + 1];
+            if (maxLength > 0 && value.size() > static_cast<std::size_t>(maxLength))
+                return Usage(std::string("direct ") + command->word + ": '" + value +
+                             "' is longer than " + std::to_string(maxLength) + " characters");
+            view.preset(field, value);
+        }
+        special.run = command->run;
+        if (command->motion)
+            special.onStop = [](DirectSession& s) {
+                if (s.cyclesRunning() > 0) StopPanel(s);
+            };
+    }
     if (args.has("--range")) return Usage("--range is for steps send/receive");
     if (!args.has("--port")) return Usage("--port DEVICE is needed");
-
-    ConsoleDirectView view;
-    view.preset(DirectField::GOTX2, "1");
-    view.preset(DirectField::Edit2, "1");
-    for (std::size_t i = 0; i < given; ++i) {
-        const auto [field, maxLength] = command->operands[i];
-        const std::string& value = operands[i + 1];
-        if (maxLength > 0 && value.size() > static_cast<std::size_t>(maxLength))
-            return Usage(std::string("direct ") + command->word + ": '" + value +
-                         "' is longer than " + std::to_string(maxLength) + " characters");
-        view.preset(field, value);
-    }
     PortOptions options;
     std::string problem;
     if (const int read = ReadPortOptions(args, options, problem); read != kExitCompleted) {
@@ -184,23 +340,23 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     // sent and the command ends at once. Watched from before the line opens, so that no signal
     // kills the program with the port left open.
     const StopSignalWatch stop([&] {
-        if (command->motion && session.cyclesRunning() > 0) StopPanel(session);
+        if (special.onStop) special.onStop(session);
         link.halt();
     });
     if (!link.goDirectOnline()) return kExitFailed;
 
-    const Outcome outcome = stop.stopped() ? Outcome::Failed : command->run(session);
+    const Outcome outcome = stop.stopped() ? Outcome::Failed : special.run(session);
     QCoreApplication::processEvents();  // a signal that came during a question counts too
-    view.printFilled();
+    if (special.printAtEnd) view.printFilled();
     link.deliverPendingMessages();
     link.goDirectOffline();
+    if (stop.stopped() && special.signalEndsWell) return kExitCompleted;
     if (stop.stopped()) {
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return kExitFailed;
     }
     if (outcome == Outcome::Completed) return kExitCompleted;
-    if (outcome != Outcome::Declined)
-        std::cerr << "mivo: direct " << command->word << " did not complete\n";
+    if (outcome != Outcome::Declined) std::cerr << "mivo: direct " << word << " did not complete\n";
     return kExitFailed;
 }
 

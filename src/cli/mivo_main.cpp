@@ -137,8 +137,9 @@ const std::vector<Command>& Commands() {
 }
 
 const mivo::OptionSpec& Options() {
-    static const mivo::OptionSpec known{
-        {"--yes", "--help"}, {"--port", "--timeout", "--log", "--range", "--kind", "--pallet"}};
+    static const mivo::OptionSpec known{{"--yes", "--help"},
+                                        {"--port", "--timeout", "--log", "--range", "--kind",
+                                         "--pallet", "--mode", "--hold", "--cycles"}};
     return known;
 }
 

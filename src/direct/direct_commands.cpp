@@ -74,6 +74,9 @@ Outcome RunProgram(DirectSession& s) {
         if (const auto o = c.cut()) return *o;
         switch (ReplyClass(line)) {
             case ReplyCode::Ok:
+                // The line after it is taken unseen; the one after that is classified.
+                c.trailing();
+                if (const auto o = c.cut()) return *o;
                 break;
             case ReplyCode::Ng:
             case ReplyCode::Emg:

@@ -39,6 +39,12 @@ std::vector<std::string> EnableSetMembers(EnableSet set) {
         case EnableSet::MonitorButton:
             out = {"monistart"};
             break;
+        case EnableSet::PositionQueries:
+            out = {"RSNO", "RPOS"};
+            break;
+        case EnableSet::PositionFields:
+            out = {"Xposi", "Yposi", "Zposi", "Rposi", "Step"};
+            break;
     }
     return out;
 }

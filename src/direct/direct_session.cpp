@@ -1,5 +1,7 @@
 #include "direct/direct_session.h"
 
+#include <utility>
+
 #include "link/framing.h"
 #include "procedures/program_control.h"
 #include "procedures/reply_rules.h"
@@ -27,32 +29,51 @@ class DirectSession::DisplayChannel : public Channel {
     explicit DisplayChannel(DirectSession& s) : s_(s) {}
 
     std::string request(const std::string& command) override {
+        const bool shown = takeShown();
         const Framing f = FrameRequest(command, true);
         std::string written = f.bytes;
         while (!written.empty() && (written.back() == '\n' || written.back() == '\r'))
             written.pop_back();
-        if (!written.empty()) s_.view_.append(written);
+        if (!written.empty() && shown) s_.view_.append(written);
         std::string reply = s_.channel_.request(command);
         if (!f.awaitReply) {
             end = WaitEnd::Line;
             empty = false;
             return reply;
         }
-        return received(std::move(reply));
+        return received(std::move(reply), shown);
     }
-    std::string next() override { return received(s_.channel_.next()); }
+    std::string next() override {
+        const bool shown = takeShown();
+        return received(s_.channel_.next(), shown);
+    }
     void drain() override { s_.channel_.drain(); }
+    // A value's trailing line: waited for, not examined, "OK" shown in its place.
+    std::string trailing() {
+        const bool shown = takeShown();
+        std::string reply = s_.channel_.next();
+        end = s_.channel_.lastWaitEnd();
+        if (end == WaitEnd::MotorStop) reply.clear();
+        empty = reply.empty();
+        if (empty) return reply;
+        if (shown) s_.view_.append("OK");
+        return "OK";
+    }
 
     WaitEnd end = WaitEnd::Line;  // what ended the last wait
     bool empty = false;           // the last wait gave no line
+    // The next exchange is not shown (the monitor's); exchanges made inside its wait are.
+    bool quiet = false;
 
   private:
-    std::string received(std::string reply) {
+    bool takeShown() { return !std::exchange(quiet, false); }
+
+    std::string received(std::string reply, bool shown) {
         end = s_.channel_.lastWaitEnd();
         if (end == WaitEnd::MotorStop) reply.clear();
         empty = reply.empty();
         if (!empty) {
-            s_.view_.append(reply);
+            if (shown) s_.view_.append(reply);
             s_.state.lastReply = ReplyClass(reply);
         }
         return reply;
@@ -69,13 +90,24 @@ DirectSession::DirectSession(DirectChannel& channel, Prompter& prompter, Transfe
       view_(view),
       display_(std::make_unique<DisplayChannel>(*this)),
       context_(std::make_unique<ProcedureContext>(
-          ProcedureContext{*display_, prompter_, transfer_, log_})) {}
+          ProcedureContext{*display_, prompter_, transfer_, log_})) {
+    context_->unseenTrailing = [this] { return display_->trailing(); };
+}
 
 DirectSession::~DirectSession() = default;
 
 void DirectSession::raiseMotorStop() {
     state.motorStopRequest = true;
     channel_.injectMstop();
+}
+
+void DirectSession::raiseStop() {
+    state.stopRequest = true;
+    channel_.injectStop();
+}
+
+void DirectSession::restartMonitorLater() {
+    if (state.monitoring) restartPending_ = true;
 }
 
 void DirectSession::clearRequests() {
@@ -89,6 +121,10 @@ bool DirectSession::motorStopped() const {
 }
 
 bool DirectSession::lineLost() const { return display_->empty && !motorStopped(); }
+
+bool DirectSession::timedOut() const {
+    return lineLost() && display_->end == WaitEnd::Ended && channel_.online();
+}
 
 DirectCycle::DirectCycle(DirectSession& session, bool stopPanel)
     : s_(session), stopPanel_(stopPanel) {
@@ -127,9 +163,36 @@ std::string DirectCycle::motion(const std::string& command) {
 
 std::string DirectCycle::next() { return s_.display_->next(); }
 
+std::string DirectCycle::trailing() { return s_.display_->trailing(); }
+
+std::string DirectCycle::unshown(const std::function<std::string()>& exchange) {
+    s_.transfer_.setDataExchange(true);
+    s_.display_->quiet = true;
+    return exchange();
+}
+
+std::string DirectCycle::quietQuery(const std::string& command) {
+    return unshown([&] { return s_.display_->request(command); });
+}
+
+std::string DirectCycle::quietNext() {
+    return unshown([&] { return s_.display_->next(); });
+}
+
+std::string DirectCycle::quietTrailing() {
+    return unshown([&] { return s_.display_->trailing(); });
+}
+
 std::optional<Outcome> DirectCycle::cut(bool offlineOnLoss) {
     if (s_.motorStopped()) return Outcome::Interrupted;
     if (!s_.display_->empty) return std::nullopt;
+    // The stop request withdrew the wait (a jog's release): it ends here, the release has
+    // run the end steps.
+    if (s_.display_->end == WaitEnd::Stop) {
+        endSteps_ = false;
+        return Outcome::Interrupted;
+    }
+    if (s_.timedOut()) return Outcome::Failed;
     if (offlineOnLoss)
         goOffline();
     else
@@ -154,8 +217,14 @@ void DirectCycle::endSteps() {
         if (!v.screenVisible()) t.setCancelRequested(false);
     }
     t.setDataExchange(false);
+    if (endSteps_ && restarts_ && s_.state.monitoring) s_.restartPending_ = true;
     --s_.cycles_;
-    if (endSteps_ && s_.state.monitoring && s_.restartMonitor) s_.restartMonitor();
+    // A command run inside the monitor's wait: that wait gives up, the monitor starts again.
+    if (s_.monitorRunning_ && s_.cycles_ == s_.monitorDepth_ && s_.restartPending_)
+        s_.raiseMotorStop();
+    if (s_.cycles_ > 0 || s_.monitorRunning_ || !s_.restartPending_) return;
+    s_.restartPending_ = false;
+    if (s_.state.monitoring && s_.restartMonitor) s_.restartMonitor();
 }
 
 void ShowReplyError(DirectCycle& cycle, const std::string& reply) {
@@ -174,7 +243,7 @@ QueryReply Query(DirectCycle& cycle, const std::string& command, ValueShape shap
         ShowUnfitReply(cycle.session().context(), command, reply);
         return {Outcome::Failed, {}};
     }
-    cycle.next();  // the trailing line
+    cycle.trailing();
     if (const auto o = cycle.cut(offlineOnLoss)) return {*o, {}};
     return {Outcome::Completed, reply};
 }
@@ -199,7 +268,7 @@ Outcome ReadPositions(DirectCycle& cycle) {
             ShowUnfitReply(s.context(), command, reply);
             return Outcome::Failed;
         }
-        cycle.next();
+        cycle.trailing();
         if (const auto o = cycle.cut(true)) return *o;
         s.view().setField(kFields[n - 1], reply);
     }

@@ -27,6 +27,16 @@ struct DirectState {
     bool stopRequest = false;               // InjectStop
     bool monitoring = false;                // the hidden box "Monitoring"
     bool jogReleased = false;               // a release or STOP was answered "STOP"
+    // A jog release ran while a press waited (the press then reads what its wait got as the
+    // release's, and asks again).
+    bool releasedDuringWait = false;
+    bool jogMoving = false;  // a press waits for its jog command's reply
+    // The output being switched: its number, the state asked for, whether the switch runs,
+    // whether the line was lost during it.
+    int output = 0;
+    int outputState = 0;
+    bool switchingOutput = false;
+    bool outputLinkLost = false;
 };
 
 class DirectSession {
@@ -40,7 +50,8 @@ class DirectSession {
     DirectSession& operator=(const DirectSession&) = delete;
 
     DirectState state;
-    // The monitor loop, which the end of every command starts again while "Monitoring" is on.
+    // The monitor loop, which the end of every command starts again while "Monitoring" is on:
+    // called once the outermost command has ended, never from inside another's wait.
     std::function<void()> restartMonitor;
 
     DirectView& view() { return view_; }
@@ -54,13 +65,37 @@ class DirectSession {
 
     // The motor-stop request: the innermost pending wait ends now.
     void raiseMotorStop();
+    // The stop request: the innermost pending wait ends now without a line, and its command
+    // ends without its end steps (a jog's release withdraws the press's wait so).
+    void raiseStop();
+    // The monitor starts again once the outermost command has ended, when it is on.
+    void restartMonitorLater();
     // Clears both request flags and withdraws what no wait has taken yet.
     void clearRequests();
 
     // How the last exchange ended: the motor-stop request ended its wait (or is raised), or
-    // the wait ended without a line (the link was lost, closed or cancelled).
+    // the wait ended without a line (the link was lost, closed or cancelled), or it ran out of
+    // time on a line that is still on.
     bool motorStopped() const;
     bool lineLost() const;
+    bool timedOut() const;
+
+    // After each whole scan of the monitor (for a terminal that prints it, and stops it).
+    std::function<void()> monitorScanned;
+
+    // The monitor loop's driver: a restart asked for while it runs is its own to make, once
+    // the command that asked has ended its wait.
+    void setMonitorRunning(bool on) {
+        monitorRunning_ = on;
+        monitorDepth_ = cycles_ + 1;  // the depth of the monitor's own cycle
+    }
+    bool monitorRunning() const { return monitorRunning_; }
+    // Takes a restart asked for by a command that ended inside the monitor's wait.
+    bool takeRestart() {
+        const bool pending = restartPending_;
+        restartPending_ = false;
+        return pending;
+    }
 
     // Cycles under way, the innermost last (STOP pressed while RUN waits makes two).
     int cyclesRunning() const { return cycles_; }
@@ -77,6 +112,9 @@ class DirectSession {
     std::vector<std::string> log_;  // kept for the shared procedures, emptied every cycle
     std::unique_ptr<ProcedureContext> context_;
     int cycles_ = 0;
+    bool restartPending_ = false;  // the monitor restarts once the outermost cycle has ended
+    bool monitorRunning_ = false;
+    int monitorDepth_ = 1;
 };
 
 // One command's run through the direct command cycle. Made at the command's start (step 1);
@@ -85,8 +123,9 @@ class DirectSession {
 // ends, unless the command ended at once because the line was lost.
 class DirectCycle {
   public:
-    // `stopPanel`: STOP and MSTOP, which also disable the stop panels and drop pending input
-    // at once instead of waiting for the line to be quiet, so that they go out without delay.
+    // `stopPanel`: STOP, MSTOP and a jog release, which also disable the stop panels and drop
+    // pending input at once instead of waiting for the line to be quiet, so that they go out
+    // without delay.
     explicit DirectCycle(DirectSession& session, bool stopPanel = false);
     ~DirectCycle();
     DirectCycle(const DirectCycle&) = delete;
@@ -105,22 +144,33 @@ class DirectCycle {
     std::string motion(const std::string& command);
     // The next reply line, without sending.
     std::string next();
+    // The line after a data value: waited for and shown as "OK", not examined.
+    std::string trailing();
+    // The monitor's exchanges: data exchanges that do not show in the display.
+    std::string quietQuery(const std::string& command);
+    std::string quietNext();
+    std::string quietTrailing();
 
     // After an exchange: the command stops here when the motor-stop request ended the wait
     // (Interrupted; the end steps run) or the wait ended without a line (Failed; the cycle
-    // ends at once, after the offline routine with `offlineOnLoss`).
+    // ends at once, after the offline routine with `offlineOnLoss`), unless the wait ran out
+    // of time on a line still on: then the end steps run and the line stays on.
     std::optional<Outcome> cut(bool offlineOnLoss = false);
     // The offline routine, and the cycle ends without its end steps.
     void goOffline();
     // The cycle ends without its end steps (the monitor takes over a run).
     void handOver() { endSteps_ = false; }
+    // The monitor loop's own cycle: its end does not start the monitor again.
+    void keepMonitorAsIs() { restarts_ = false; }
 
   private:
     void endSteps();
+    std::string unshown(const std::function<std::string()>& exchange);
 
     DirectSession& s_;
     bool stopPanel_;
     bool endSteps_ = true;
+    bool restarts_ = true;
 };
 
 // The reply of another class than the command expects: appended (the channel did), and shown

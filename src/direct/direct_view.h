@@ -17,7 +17,12 @@ enum class EnableSet {
     IoPanels,         // DO0 to DO15, DI0 to DI15
     JogButtons,       // the eight jog buttons alone (a run disables them)
     MonitorButton,    // `monistart` alone
+    PositionQueries,  // "?SNO" and "?POS" alone (the monitor reads them itself)
+    PositionFields,   // the position and step fields alone
 };
+
+// The sixteen outputs (DO0..DO15) and sixteen inputs (DI0..DI15).
+enum class IoBank { Output, Input };
 
 // The fields a procedure reads and writes, by their control names.
 enum class DirectField {
@@ -48,6 +53,11 @@ class DirectView {
     virtual void showMonitoring(bool on) = 0;
     // Whether the screen is showing (a hidden screen's cancel flag is cleared).
     virtual bool screenVisible() const = 0;
+    // The movement mode chosen for jogging: 1, 2 or 3.
+    virtual int jogMode() const = 0;
+    // An output or input panel's state as shown (red: on, aqua: off), and showing one.
+    virtual bool ioState(IoBank bank, int n) const = 0;
+    virtual void showIo(IoBank bank, int n, bool on) = 0;
     // Before the controller's programs are emptied: the step editor's changed data are offered
     // for saving (Yes/No/Cancel). False on Cancel and on a Yes whose save wrote nothing: the
     // command then sends nothing.

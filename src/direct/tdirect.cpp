@@ -6,9 +6,14 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 
 #include "direct/direct_session.h"
+#include "direct/jog_button.h"
 #include "direct/maintenance_commands.h"
+#include "direct/monitor.h"
+#include "direct/tdirect_panel.h"
 #include "link/tbuff.h"
 #include "parameters/parameter_initialize.h"
 #include "parameters/parameter_target.h"
@@ -23,8 +28,6 @@
 
 namespace mivo {
 
-namespace {}  // namespace
-
 Tdirect::Tdirect(Screens& screens, QWidget* parent) : QMainWindow(parent), screens_(screens) {
     setObjectName("Tdirect");
     setWindowTitle("MIVO Editor [direct]");
@@ -35,7 +38,17 @@ Tdirect::Tdirect(Screens& screens, QWidget* parent) : QMainWindow(parent), scree
     buildCentre();
     applyStartState();
 
+    // The monitor starts again from the event loop, once the command that ended has returned.
+    session_->restartMonitor = [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (session_->cyclesRunning() == 0) MonitorLoop(*session_);
+        });
+    };
     TBuff* link = screens_.tbuff;
+    // A jog moving until its release is stopped before the line goes.
+    connect(link, &TBuff::directClosing, this, [this] {
+        for (JogButton* b : jogs_) b->endHold();
+    });
     connect(link, &TBuff::directOnlineChanged, this, [this](bool online) {
         if (online)
             LineWentOnline(*session_);
@@ -70,7 +83,11 @@ void Tdirect::flushDisplay() {
 }
 
 void Tdirect::enable(EnableSet set, bool on) {
-    for (QWidget* w : sets_[set]) w->setEnabled(on);
+    for (QWidget* w : sets_[set]) {
+        // A held jog button stays live: disabled, it would never see its release.
+        if (auto* jog = qobject_cast<JogButton*>(w); jog && jog->held() && !on) continue;
+        w->setEnabled(on);
+    }
     if (set == EnableSet::MonitorControls && on) positionGroup_->setEnabled(true);
 }
 
@@ -100,6 +117,30 @@ bool Tdirect::offerToSaveSteps() {
 
 void Tdirect::resetStepEditor() {
     if (auto* steps = dynamic_cast<Tmmain*>(screens_.tmmain)) steps->emptyTable("Step initialize");
+}
+
+int Tdirect::jogMode() const {
+    for (int m = 0; m < 3; ++m)
+        if (modes_[m]->isChecked()) return m + 1;
+    return 1;
+}
+
+bool Tdirect::ioState(IoBank bank, int n) const {
+    if (n < 0 || n > 15) return false;
+    const DirectPanel* p = bank == IoBank::Output ? outputs_[n] : inputs_[n];
+    return p->face() == DirectPanel::kOn;
+}
+
+void Tdirect::showIo(IoBank bank, int n, bool on) {
+    if (n < 0 || n > 15) return;
+    (bank == IoBank::Output ? outputs_[n] : inputs_[n])
+        ->setFace(on ? DirectPanel::kOn : DirectPanel::kOff);
+}
+
+JogButton* Tdirect::jogButton(const QString& name) const {
+    for (JogButton* b : jogs_)
+        if (b->objectName() == name) return b;
+    return nullptr;
 }
 
 void Tdirect::applyStartState() {

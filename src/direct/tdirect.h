@@ -5,6 +5,7 @@
 // is the procedures' DirectView; the procedures do the rest.
 #include <QMainWindow>
 #include <QStringList>
+#include <array>
 #include <map>
 #include <memory>
 #include <string>
@@ -25,6 +26,7 @@ namespace mivo {
 struct Screens;
 class DirectPanel;
 class DirectSession;
+class JogButton;
 class LineSwitch;
 
 class Tdirect : public QMainWindow, public DirectView {
@@ -51,6 +53,12 @@ class Tdirect : public QMainWindow, public DirectView {
     bool screenVisible() const override;
     bool offerToSaveSteps() override;
     void resetStepEditor() override;
+    int jogMode() const override;
+    bool ioState(IoBank bank, int n) const override;
+    void showIo(IoBank bank, int n, bool on) override;
+
+    // The jog button named `name` ("X1" ... "R2").
+    JogButton* jogButton(const QString& name) const;
 
     // Handlers, one per user command.
     void ClearClick();    // "Received contents delete"
@@ -96,7 +104,11 @@ class Tdirect : public QMainWindow, public DirectView {
     std::map<DirectField, QLineEdit*> fields_;
     std::map<EnableSet, std::vector<QWidget*>> sets_;
     std::map<std::string, QWidget*> controls_;  // by name, for the sets
-    bool initPrmOpen_ = false;                  // the robot-number dialog is open for INIT PRM
+    std::array<QRadioButton*, 3> modes_{};
+    std::array<DirectPanel*, 16> outputs_{};
+    std::array<DirectPanel*, 16> inputs_{};
+    std::vector<JogButton*> jogs_;
+    bool initPrmOpen_ = false;  // the robot-number dialog is open for INIT PRM
     bool centred_ = false;
 };
 

@@ -16,7 +16,10 @@
 
 #include "direct/direct_commands.h"
 #include "direct/direct_controls.h"
+#include "direct/jog.h"
+#include "direct/jog_button.h"
 #include "direct/maintenance_commands.h"
+#include "direct/monitor.h"
 #include "direct/tdirect.h"
 #include "direct/tdirect_panel.h"
 #include "shell/communication_log.h"
@@ -29,8 +32,8 @@ namespace mivo {
 
 namespace {
 
-const QColor kAqua(0x00, 0xFF, 0xFF);  // an output or input at 0
-const QColor kRed(0xFF, 0x00, 0x00);
+const QColor kAqua = DirectPanel::kOff;
+const QColor kRed = DirectPanel::kOn;
 const QColor kYellow(0xFF, 0xFF, 0x00);
 const QColor kGreen(0x00, 0x80, 0x00);
 
@@ -130,9 +133,10 @@ void Tdirect::buildCentre() {
     setCentralWidget(centre);
 
     // The sets, from their members' names.
-    for (EnableSet set : {EnableSet::CommandControls, EnableSet::MonitorControls,
-                          EnableSet::StopPanels, EnableSet::CancelPanel, EnableSet::IoPanels,
-                          EnableSet::JogButtons, EnableSet::MonitorButton})
+    for (EnableSet set :
+         {EnableSet::CommandControls, EnableSet::MonitorControls, EnableSet::StopPanels,
+          EnableSet::CancelPanel, EnableSet::IoPanels, EnableSet::JogButtons,
+          EnableSet::MonitorButton, EnableSet::PositionQueries, EnableSet::PositionFields})
         for (const std::string& name : EnableSetMembers(set))
             if (QWidget* w = controls_[name]) sets_[set].push_back(w);
 
@@ -219,8 +223,21 @@ QWidget* Tdirect::buildTeach() {
     grid->setSpacing(3);
     int i = 0;
     for (const Jog& j : kJogs) {
-        QPushButton* b = commandButton(j.name, j.caption, nullptr, nullptr);
+        auto* b = new JogButton(j.name, j.caption);
         b->setToolTip(QString("Teach move : ") + j.caption);
+        controls_[j.name] = b;
+        jogs_.push_back(b);
+        const JogAxis axis = *JogAxisNamed(j.name);
+        // Mode 1 moves once per click (or space key); modes 2 and 3 from press to release.
+        connect(b, &QPushButton::pressed, this, [this, b, axis] {
+            if (jogMode() == 1) return;
+            b->beginHold();
+            JogPress(*session_, axis, DirectJogStyle(axis));
+        });
+        connect(b, &JogButton::holdEnded, this, [this] { JogRelease(*session_); });
+        connect(b, &QPushButton::clicked, this, [this, axis] {
+            if (jogMode() == 1) JogActivate(*session_, axis);
+        });
         grid->addWidget(b, i % 2, i / 2);
         ++i;
     }
@@ -230,6 +247,7 @@ QWidget* Tdirect::buildTeach() {
         auto* r = new QRadioButton(modes[m]);
         r->setObjectName(QString("RadioButton%1").arg(m + 1));
         r->setChecked(m == 0);
+        modes_[m] = r;
         modeBox->addWidget(r);
     }
     grid->addLayout(modeBox, 2, 0, 1, 4);
@@ -258,6 +276,7 @@ QWidget* Tdirect::buildPosition() {
     monitorRow->addWidget(new QLabel("DO/DI monitor"));
     monitorRow->addStretch(1);
     monistart_ = commandButton("monistart", "Start monitor", nullptr, nullptr);
+    connect(monistart_, &QPushButton::clicked, this, [this] { MonitorSwitch(*session_); });
     monitorRow->addWidget(monistart_);
     // The monitor's own hidden buttons and its state box.
     for (const char* name : {"MoniRun", "MoniOrg"}) {
@@ -277,11 +296,14 @@ QWidget* Tdirect::buildPosition() {
             new DirectPanel(QString("DO%1").arg(n), OutputCaption(n), OutputHint(n), kAqua, false);
         io->addWidget(out, n / 8, n % 8);
         controls_[out->objectName().toStdString()] = out;
+        outputs_[n] = out;
+        connect(out, &QPushButton::clicked, this, [this, n] { SwitchOutput(*session_, n); });
         const QString in = n == 15 ? "START" : QString("DI %1").arg(n);
         auto* input = new DirectPanel(QString("DI%1").arg(n), in,
                                       n == 15 ? "START signal state" : in + " state", kAqua, false);
         io->addWidget(input, 2 + n / 8, n % 8);
         controls_[input->objectName().toStdString()] = input;
+        inputs_[n] = input;
     }
     layout->addLayout(io);
     return positionGroup_;

@@ -13,6 +13,10 @@ class DirectPanel : public QPushButton {
     DirectPanel(const QString& name, const QString& caption, const QString& hint,
                 const QColor& face, bool faceOnlyWhenEnabled, QWidget* parent = nullptr);
 
+    // The output and input panels' faces: aqua for off, red for on.
+    static inline const QColor kOff{0x00, 0xFF, 0xFF};
+    static inline const QColor kOn{0xFF, 0x00, 0x00};
+
     void setFace(const QColor& face);
     QColor face() const { return face_; }
     // The colour shown now.

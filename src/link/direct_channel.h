@@ -27,6 +27,9 @@ class DirectChannel : public Channel {
     virtual void dropInput() = 0;
     // The close request: the channel goes off line, ending its waits.
     virtual void close() = 0;
+    // Whether the channel is on line: a wait that ended without a line while it still is ran
+    // out of time.
+    virtual bool online() const = 0;
 };
 
 }  // namespace mivo

@@ -46,6 +46,7 @@ struct TBuff::Impl {
             d_.waits.discard();
         }
         void close() override { d_.goOffline(side_); }
+        bool online() const override { return d_.online(side_) && d_.port.isOpen() && !d_.halted; }
 
       private:
         Impl& d_;
@@ -269,6 +270,8 @@ struct TBuff::Impl {
             if (was) emit q->onlineChanged(false);
         } else {
             const bool was = directOnline;
+            // A jog that moves until "@STOP" is stopped while the line still carries it.
+            if (was && port.isOpen() && !halted) emit q->directClosing();
             directOnline = false;
             cancelRequested = false;
             waits.end(LinkSide::Direct);

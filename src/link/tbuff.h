@@ -91,6 +91,8 @@ class TBuff : public QObject {
     // The main channel went on line (true) or off line (false), for whatever reason.
     void onlineChanged(bool online);
     void directOnlineChanged(bool online);
+    // The direct channel is about to go off line and can still send.
+    void directClosing();
     // Bytes arrived from the line (emitted from the event loop, after they were taken in).
     void received();
     // A message for the user ("Port cannot be open", "Communication error" ...); `detail`

@@ -14,4 +14,11 @@ std::string ProcedureContext::next() {
     return reply;
 }
 
+std::string ProcedureContext::trailing() {
+    if (!unseenTrailing) return next();
+    std::string reply = unseenTrailing();
+    log.push_back(reply);
+    return reply;
+}
+
 }  // namespace mivo

@@ -18,11 +18,16 @@ struct ProcedureContext {
     std::vector<std::string>& log;  // every reply line received, as the screen keeps it
     // Shows the controller's program number on the screen (after "Pgm No."); may be empty.
     std::function<void(const std::string&)> showProgramNo = {};
+    // Where set, a value's trailing line is waited for but not examined: it counts as "OK"
+    // when a line came ("" when none did). The direct-operation screen reads values so.
+    std::function<std::string()> unseenTrailing = {};
 
     // Sends and logs the reply.
     std::string send(const std::string& command);
     // Waits for the next reply line and logs it.
     std::string next();
+    // Waits for the line that follows a data value.
+    std::string trailing();
 };
 
 }  // namespace mivo

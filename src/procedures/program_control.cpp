@@ -37,7 +37,7 @@ ProgramNo QueryProgramNo(ProcedureContext& ctx) {
         return {};
     }
     if (ctx.showProgramNo) ctx.showProgramNo(reply);
-    const std::string status = ctx.next();
+    const std::string status = ctx.trailing();
     if (ReplyClass(status) == ReplyCode::Ok) return {true, reply};
     ctx.prompter.showControllerError(status);
     ResetAfter07(ctx, status);
@@ -69,7 +69,7 @@ Outcome CheckOrigin(ProcedureContext& ctx) {
             return Outcome::Failed;
         }
         state = org;
-        if (ctx.next().empty()) {
+        if (ctx.trailing().empty()) {
             ShowUnfitReply(ctx, "@?ORG", "");
             return Outcome::Failed;
         }

@@ -56,6 +56,8 @@ std::string SimChannel::next() {
 
 void SimChannel::drain() { controller_.clearReplies(); }
 
+bool SimChannel::online() const { return !closed_ && !controller_.hungUp(); }
+
 std::string SimChannel::ended(WaitEnd why) {
     if (why == WaitEnd::MotorStop || why == WaitEnd::Stop) injected_ = WaitEnd::Line;
     end_ = why;

@@ -43,6 +43,8 @@ class SimChannel : public DirectChannel {
     void dropInput() override { drain(); }
     // Off line: requests send nothing and return "" until reopen().
     void close() override { closed_ = true; }
+    // Off line once closed or once the controller hung up.
+    bool online() const override;
     void reopen() { closed_ = false; }
     bool closed() const { return closed_; }
 

@@ -220,12 +220,15 @@ TEST(DirectCycle, ControlsWhileACommandWaitsAndAfter) {
     EXPECT_FALSE(rig.transfer.cancelRequested());
 }
 
-TEST(DirectCycle, AWaitWithoutALineEndsTheCommandAtOnce) {
+// A wait that runs out of time leaves the line on and the command goes through its end steps; a
+// line lost ends the command at once (the link has said so), after the offline routine for the
+// commands that run it.
+TEST(DirectCycle, AWaitWithoutALine) {
     struct Case {
         const char* name;
         Command command;
-        bool offline;                   // the offline routine ran
-        const char* keyword = nullptr;  // answered with `replies`; otherwise silent
+        bool offline;                   // the offline routine runs when the line is lost
+        const char* keyword = nullptr;  // answered with `replies` and then silent
         Lines replies = {};
     };
     const Case cases[] = {
@@ -240,24 +243,29 @@ TEST(DirectCycle, AWaitWithoutALineEndsTheCommandAtOnce) {
         {"a position without its trailing line", ReadAxisPositions, true, "@?POS", {"1.00"}},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        DirectRig rig;
-        if (c.keyword)
-            rig.answer(c.keyword, c.replies);
-        else
-            rig.sim.faults.silent.which = SimPick::kEvery;
-        rig.session.state.monitoring = true;
-        rig.prompter.answers = {true};
-        EXPECT_EQ(c.command(rig.session), Outcome::Failed);
-        EXPECT_EQ(rig.sim.received().size(), 1u);
-        // No end steps: the controls stay as the wait left them, the monitor stays off.
-        EXPECT_FALSE(rig.view.sets[EnableSet::CommandControls]);
-        EXPECT_EQ(rig.monitorRestarts, 0);
-        EXPECT_EQ(rig.channel.closed(), c.offline);
-        EXPECT_EQ(rig.view.lineShown, c.offline ? "Offline" : "Online");
-        EXPECT_EQ(rig.session.state.monitoring, !c.offline);
-        EXPECT_FALSE(rig.view.fields.contains(DirectField::Step));
-        EXPECT_FALSE(rig.view.fields.contains(DirectField::Xposi));
+        for (const bool lost : {false, true}) {
+            if (lost && c.keyword) continue;
+            SCOPED_TRACE(std::string(c.name) + (lost ? ", line lost" : ", time out"));
+            DirectRig rig;
+            if (c.keyword)
+                rig.answer(c.keyword, c.replies);
+            else if (lost)
+                rig.sim.faults.hangupAfter = 0;
+            else
+                rig.sim.faults.silent.which = SimPick::kEvery;
+            rig.session.state.monitoring = true;
+            rig.prompter.answers = {true};
+            EXPECT_EQ(c.command(rig.session), Outcome::Failed);
+            EXPECT_EQ(rig.sim.received().size(), 1u);
+            const bool offline = lost && c.offline;
+            EXPECT_EQ(rig.view.idle(), !lost);
+            EXPECT_EQ(rig.monitorRestarts, lost ? 0 : 1);
+            EXPECT_EQ(rig.channel.closed(), offline);
+            EXPECT_EQ(rig.view.lineShown, offline ? "Offline" : "Online");
+            EXPECT_EQ(rig.session.state.monitoring, !offline);
+            EXPECT_FALSE(rig.view.fields.contains(DirectField::Step));
+            EXPECT_FALSE(rig.view.fields.contains(DirectField::Xposi));
+        }
     }
 }
 
@@ -271,18 +279,20 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
         Outcome outcome;  // Completed ones end with the "END" notice
         bool endSteps;
         bool monitoring = false;
+        Lines shown = {};  // when the display differs from the replies
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"to the end", {"OK", "END"}, Outcome::Completed, true},
-        {"an error goes on", {"OK", "ERR", "33:Position error", "END"}, Outcome::Completed, true},
-        {"a cycle's end goes on", {"OK", "CEND", "OK", "END"}, Outcome::Completed, true},
-        {"motor free goes on", {"OK", "MSTOP", "64:Motor free", "END"}, Outcome::Completed, true},
-        {"a stop goes on", {"OK", "STOP", "41:Stopped", "END"}, Outcome::Completed, true},
+        {"to the end", {"OK", "OK", "END"}, Outcome::Completed, true},
+        {"the line after OK is not classified", {"OK", "END", "END"}, Outcome::Completed, true, false, {"OK", "OK", "END"}},
+        {"an error goes on", {"OK", "OK", "ERR", "33:Position error", "END"}, Outcome::Completed, true},
+        {"a cycle's end goes on", {"OK", "OK", "CEND", "OK", "END"}, Outcome::Completed, true},
+        {"motor free goes on", {"OK", "OK", "MSTOP", "64:Motor free", "END"}, Outcome::Completed, true},
+        {"a stop goes on", {"OK", "OK", "STOP", "41:Stopped", "END"}, Outcome::Completed, true},
         {"refused", {"NG", "15:In operation"}, Outcome::Failed, true},
-        {"emergency stop", {"OK", "EMG", "20:Emergency stop"}, Outcome::Failed, true},
-        {"a data line ends it", {"OK", "P12"}, Outcome::Failed, true},
-        {"the line goes quiet", {"OK"}, Outcome::Failed, false},
+        {"emergency stop", {"OK", "OK", "EMG", "20:Emergency stop"}, Outcome::Failed, true},
+        {"a data line ends it", {"OK", "OK", "P12"}, Outcome::Failed, true},
+        {"the line goes quiet", {"OK"}, Outcome::Failed, true},
         {"monitoring", {"OK", "END"}, Outcome::Completed, false, true},
     };
     // clang-format on
@@ -293,7 +303,9 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
         rig.answer("@RUN", c.replies);
         rig.prompter.answers = {true};
         EXPECT_EQ(RunProgram(rig.session), c.outcome);
-        EXPECT_EQ(rig.view.lines(), Joined(kRunStart, c.monitoring ? Lines{} : c.replies));
+        EXPECT_EQ(rig.view.lines(), Joined(kRunStart, c.monitoring      ? Lines{}
+                                                      : c.shown.empty() ? c.replies
+                                                                        : c.shown));
         Lines messages{"PGM0 will be started.  OK?"};
         if (c.outcome == Outcome::Completed && !c.monitoring)
             messages.push_back("END: Program operation end");

@@ -20,6 +20,7 @@ class RecordingDirectView : public DirectView {
     // Idle on line: every set enabled; the fields with the screen's initial texts.
     RecordingDirectView() {
         for (EnableSet s : kAll) sets[s] = true;
+        sets[EnableSet::PositionQueries] = sets[EnableSet::PositionFields] = true;
         fields = {{DirectField::GOTX, "0"},  {DirectField::GOTX2, "1"},   {DirectField::Edit1, "0"},
                   {DirectField::Edit2, "1"}, {DirectField::INITCTX, "0"}, {DirectField::RCTX, "0"}};
     }
@@ -45,6 +46,12 @@ class RecordingDirectView : public DirectView {
     bool screenVisible() const override { return visible; }
     void resetStepEditor() override { ++stepEditorResets; }
     bool offerToSaveSteps() override { return stepsGivenUp; }
+    int jogMode() const override { return mode; }
+    bool ioState(IoBank bank, int n) const override { return io.at(Bit(bank, n)) == '1'; }
+    void showIo(IoBank bank, int n, bool on) override { io.at(Bit(bank, n)) = on ? '1' : '0'; }
+    static std::size_t Bit(IoBank bank, int n) {
+        return static_cast<std::size_t>((bank == IoBank::Output ? 0 : 16) + n);
+    }
 
     std::vector<std::string> lines() const {
         std::vector<std::string> out;
@@ -71,6 +78,8 @@ class RecordingDirectView : public DirectView {
     bool visible = true;
     int stepEditorResets = 0;
     bool stepsGivenUp = true;  // the step editor's save offer: false for Cancel
+    int mode = 1;
+    std::string io = std::string(32, '0');  // DO0..DO15 then DI0..DI15, as shown
 };
 
 }  // namespace mivo::test

@@ -1,0 +1,25 @@
+#pragma once
+// The outputs and the monitor of the direct-operation screen. A click on an output panel
+// switches that output; the monitor polls the sixteen outputs and inputs, the four positions
+// and the step now executing, over and over while it is on, and takes over the replies of a
+// program started under it. Commands run while it waits interrupt it; it starts again once
+// they have ended.
+#include <functional>
+
+#include "direct/direct_session.h"
+
+namespace mivo {
+
+// The output panel DOn clicked: "@DO n,1" when it shows off, "@DO n,0" when on; the panel takes
+// the new state on "OK" only. Interrupting a monitor wait, the monitor then starts again.
+Outcome SwitchOutput(DirectSession& s, int n);
+
+// `monistart`: switches the monitor off ("Monitor is ended"), or on ("Monitor is started") and
+// runs it until it ends.
+void MonitorSwitch(DirectSession& s);
+
+// The monitor loop, while "Monitoring" is on: one scan after another, started again after each
+// command that interrupted it; `DirectSession::monitorScanned` runs after each whole scan.
+void MonitorLoop(DirectSession& s);
+
+}  // namespace mivo
