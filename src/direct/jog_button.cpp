@@ -34,6 +34,7 @@ void JogButton::endHold() {
 bool JogButton::event(QEvent* event) {
     const bool handled = QPushButton::event(event);
     switch (event->type()) {
+        case QEvent::MouseButtonRelease:  // also outside the button, which Qt does not signal
         case QEvent::FocusOut:
         case QEvent::Hide:
         case QEvent::WindowDeactivate:

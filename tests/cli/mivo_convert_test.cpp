@@ -107,6 +107,16 @@ TEST(MivoUsage, OnRequestAndForEachWrongCall) {
         {"--port /dev/null params receive", true},
         {"--port /dev/null --kind parameter params receive x.prm", false},
         {"--port /dev/null params send a.prm b.prm", true},
+        {"--port /dev/null direct output 16 on", false, "no output number"},
+        {"--port /dev/null direct output 3 up", false},
+        {"--port /dev/null direct output 3", false},
+        {"--port /dev/null direct jog X3", false},
+        {"--port /dev/null direct jog X+ --mode 4", false},
+        {"--port /dev/null direct jog X+ --hold 1", false, "modes 2 and 3"},
+        {"--port /dev/null direct jog X+ --mode 2 --hold 0", false},
+        {"--port /dev/null direct monitor --cycles 0", false},
+        {"--port /dev/null direct monitor --hold 1", false},
+        {"--port /dev/null direct sno --cycles 2", false},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -16,6 +16,7 @@ TEST(MivoDirect, EachCommandPrintsTheDisplayAndExitsByItsReply) {
         QStringList args;
         int exit;
         std::string out;
+        bool begins = false;  // the output begins so (what follows depends on timing)
     };
     // clang-format off
     const std::vector<Case> cases = {
@@ -36,6 +37,10 @@ TEST(MivoDirect, EachCommandPrintsTheDisplayAndExitsByItsReply) {
         {{"--yes", "direct", "memory-check"}, 0, "@MOMCH\nEEP0:OK\nEEP1:OK\nEEP2:OK\nEEP3:OK\nOK\n"},
         {{"direct", "memory-check"}, 1, ""},  // No to the question: nothing sent
         {{"--yes", "direct", "init-program"}, 0, "@?NO\n0\nOK\n@INIT PGM\nOK\n"},
+        {{"direct", "output", "5", "on"}, 0, "@DO 5,1\nOK\n"},
+        {{"direct", "output", "15", "off"}, 0, "@DO 15,0\nOK\n"},
+        {{"direct", "jog", "Z-", "--mode", "3", "--hold", "0.2"}, 0, "@?ORG\n1\nOK\n@Z3-\n@STOP\nSTOP\n41:Stopped\n@?POS 1\n", true},
+        {{"direct", "monitor", "--cycles", "2"}, 0, "Monitor receive: Monitor is started\nDO: 0000010000000000\nDI: 0000000000000000\nX Position: ", true},
         {{"--yes", "direct", "run"}, 0, "@?NO\n0\nOK\n@?ORG\n1\nOK\n@RUN\nOK\nEND\nRUN execute: END: Program operation end\n"},
     };
     // clang-format on
@@ -43,7 +48,7 @@ TEST(MivoDirect, EachCommandPrintsTheDisplayAndExitsByItsReply) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         const MivoRun r = sim.mivo(c.args);
         EXPECT_EQ(r.exitCode, c.exit) << r.err;
-        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(c.begins ? r.out.substr(0, c.out.size()) : r.out, c.out);
     }
 }
 

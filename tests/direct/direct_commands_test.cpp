@@ -9,6 +9,8 @@
 
 #include "direct/direct_rules.h"
 #include "direct/direct_session.h"
+#include "direct/jog.h"
+#include "direct/monitor.h"
 #include "direct/maintenance_commands.h"
 #include "sim/sim_channel.h"
 #include "sim/sim_controller.h"
@@ -372,6 +374,156 @@ TEST(DirectRun, PanelsPressedWhileTheRunWaits) {
         EXPECT_EQ(rig.sim.motion.position()[0], 100);
         // Nothing is left pending: the next command is answered as usual.
         EXPECT_EQ(QueryOrigin(rig.session), Outcome::Completed);
+    }
+}
+
+const Lines kPositions{"@?POS 1", "@?POS 2", "@?POS 3", "@?POS 4"};
+
+// The jog buttons' press, release and activation against the controller's jogs: what goes out,
+// what is asked and shown, and where the robot ends up.
+TEST(DirectJog, PressReleaseAndActivation) {
+    struct Case {
+        const char* name;
+        std::function<Outcome(DirectRig&)> jog;
+        Lines sent;
+        Outcome outcome;
+        Lines messages = {};
+        OnRig check = nullptr;
+    };
+    const JogAxis xPlus{'X', '+'}, yMinus{'Y', '-'};
+    // Held from the press until the release at one second.
+    const auto held = [](JogAxis a, int mode) {
+        return [a, mode](DirectRig& r) {
+            r.view.mode = mode;
+            r.channel.at(r.sim.clock().now() + 1s, [&r] { JogRelease(r.session); });
+            return JogPress(r.session, a, DirectJogStyle(a));
+        };
+    };
+    const auto notHomed = [](JogAxis a) {
+        return [a](DirectRig& r) {
+            r.sim.motion.originState = 0;
+            r.prompter.answers = {true};
+            r.view.mode = 3;
+            return JogPress(r.session, a, DirectJogStyle(a));
+        };
+    };
+    const auto refusedWith = [xPlus](const char* number) {
+        return [xPlus, number](DirectRig& r) {
+            r.answer("@X1+", {"NG", number});
+            return JogActivate(r.session, xPlus);
+        };
+    };
+    const auto moved = [](int axis, bool forward) {
+        return [axis, forward](DirectRig& r) {
+            const double at = r.sim.motion.position()[static_cast<std::size_t>(axis)];
+            EXPECT_TRUE(forward ? at > 0 : at < 0) << at;
+            const DirectField f[] = {DirectField::Xposi, DirectField::Yposi};
+            EXPECT_EQ(r.view.fields[f[axis]], SimMotion::Text(at));
+        };
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"X+ held in mode 3", held(xPlus, 3), Joined({"@?ORG", "@X3+", "@STOP"}, kPositions), Outcome::Interrupted, {}, moved(0, true)},
+        {"Y- held in mode 2", held(yMinus, 2), Joined({"@?ORG", "@Y2-", "@STOP"}, kPositions), Outcome::Interrupted, {}, moved(1, false)},
+        {"not at origin, X+: home, positions, no jog", notHomed(xPlus), Joined({"@?ORG", "@ORG"}, kPositions), Outcome::Declined, {"Return to origin?"}},
+        {"not at origin, Y-: home, no jog", notHomed(yMinus), {"@?ORG", "@ORG"}, Outcome::Declined, {"Return to origin?"}},
+        {"X+ clicked in mode 1", [xPlus](DirectRig& r) { return JogActivate(r.session, xPlus); }, Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Completed, {}, moved(0, true)},
+        {"refused, 03: nothing shown", refusedWith("03:Not ready"), {"@?ORG", "@X1+"}, Outcome::Failed},
+        {"refused otherwise: shown", refusedWith("52:Soft limit"), {"@?ORG", "@X1+"}, Outcome::Failed, {"52:Soft limit"}},
+        {"released with nothing moving", [](DirectRig& r) { return JogRelease(r.session); }, {"@STOP"}, Outcome::Failed},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DirectRig rig;
+        EXPECT_EQ(c.jog(rig), c.outcome);
+        EXPECT_EQ(rig.sim.received(), c.sent);
+        EXPECT_EQ(rig.prompter.texts(), c.messages);
+        if (c.check) c.check(rig);
+        EXPECT_TRUE(rig.view.idle());
+        EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
+        EXPECT_EQ(QueryOrigin(rig.session), Outcome::Completed);  // nothing left pending
+    }
+}
+
+// An output panel sends its other state and shows it on "OK" only; under the monitor the click
+// starts the monitor again once it has ended.
+TEST(DirectOutputs, APanelClickSwitchesItsOutput) {
+    struct Case {
+        const char* name;
+        int n;
+        bool shownOn;
+        const char* sent;
+        bool nowOn;
+        Lines errors = {};
+    };
+    const Case cases[] = {
+        {"DO 5, aqua", 5, false, "@DO 5,1", true},
+        {"READY, red", 15, true, "@DO 15,0", false},
+        {"refused", 3, false, "@DO 3,1", false, {"11:Parameter error"}},
+    };
+    for (const Case& c : cases) {
+        for (const bool monitoring : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (monitoring ? ", monitoring" : ""));
+            DirectRig rig;
+            if (!c.errors.empty()) rig.answer("@DO", {"NG", c.errors[0]});
+            rig.session.state.monitoring = monitoring;
+            rig.view.showIo(IoBank::Output, c.n, c.shownOn);
+            EXPECT_EQ(SwitchOutput(rig.session, c.n),
+                      c.errors.empty() ? Outcome::Completed : Outcome::Failed);
+            EXPECT_EQ(rig.sim.received(), Lines{c.sent});
+            EXPECT_EQ(rig.view.ioState(IoBank::Output, c.n), c.errors.empty() ? c.nowOn : c.shownOn);
+            EXPECT_EQ(rig.prompter.texts(), c.errors);
+            EXPECT_TRUE(rig.view.idle());
+            EXPECT_EQ(rig.monitorRestarts, monitoring ? 1 : 0);
+        }
+    }
+}
+
+// The monitor's scans: the panels and fields it fills, the keyword replies of a program run in
+// the place of its values, the "ERR" and "32" that start the positions again, and a lost line.
+TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
+    struct Case {
+        const char* name;
+        OnRig setUp;
+        Lines display;
+        std::size_t queries;  // sent in the one scan
+        std::string io = "0000010000000000" "0000000100000000";
+        bool lost = false;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"one scan", nullptr, {}, 37},
+        {"ERR and 32 on Y: again from X", [](DirectRig& r) { r.sim.faults.positionError.which = 2; }, {}, 39},
+        {"a run's END in the place of a value", [](DirectRig& r) { r.answer("@?DO 0", {"END", "0", "OK"}); r.view.enable(EnableSet::JogButtons, false); }, {"END"}, 37},
+        {"a lost line", [](DirectRig& r) { r.sim.faults.hangupAfter = 0; }, {}, 1, std::string(32, '0'), true},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DirectRig rig;
+        rig.sim.io.outputs[5] = true;
+        rig.sim.io.setInput(7, true);
+        rig.sim.motion.originState = 1;
+        if (c.setUp) c.setUp(rig);
+        const std::size_t before = rig.sim.received().size();
+        int scans = 0;
+        rig.session.monitorScanned = [&] {
+            ++scans;
+            EndMonitor(rig.session);
+        };
+        MonitorSwitch(rig.session);
+        EXPECT_EQ(scans, c.lost ? 0 : 1);
+        EXPECT_EQ(rig.view.lines(), c.display);
+        EXPECT_EQ(rig.sim.received().size() - before, c.queries);
+        EXPECT_EQ(rig.view.io, c.io);
+        EXPECT_EQ(rig.prompter.texts(), c.lost ? Lines{"Monitor is started"}
+                                              : (Lines{"Monitor is started", "Monitor is ended"}));
+        if (c.lost) continue;
+        EXPECT_EQ(rig.view.fields[DirectField::Xposi], "0.00");
+        EXPECT_EQ(rig.view.fields[DirectField::Step], "0");
+        EXPECT_TRUE(rig.view.sets[EnableSet::JogButtons]);
+        EXPECT_FALSE(rig.session.state.monitoring);
     }
 }
 

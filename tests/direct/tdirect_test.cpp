@@ -6,9 +6,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
 
 #include "direct/direct_controls.h"
 #include "direct/direct_session.h"
+#include "direct/jog_button.h"
 #include "parameters/tinit.h"
 #include "parameters/tparameter.h"
 #include "shell/shell_fixture.h"
@@ -193,6 +196,81 @@ TEST_F(DirectScreen, DisplayKeepsTheNewestLinesAndEmptiesOnRequest) {
     EXPECT_EQ(kept.front(), "5");
     screen().findChild<QAction*>("MenuClear")->trigger();
     EXPECT_TRUE(screen().displayText().isEmpty());
+}
+
+// A held jog moves until its release, and whatever takes the release away from the button
+// stops it too: one "@STOP" each time. Mode 1 moves once per click and needs no stop.
+TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
+    struct Case {
+        const char* how;
+        int mode;
+        std::function<void(Tdirect&, QPushButton*)> release;
+    };
+    const auto send = [](QObject* to, QEvent::Type type) {
+        QEvent e(type);
+        QApplication::sendEvent(to, &e);
+    };
+    const Case cases[] = {
+        {"released", 3, [](Tdirect&, QPushButton* b) { QTest::mouseRelease(b, Qt::LeftButton); }},
+        {"released outside", 2, [](Tdirect&, QPushButton* b) { QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(-30, -30)); }},
+        {"focus lost", 3, [&](Tdirect&, QPushButton* b) { QFocusEvent e(QEvent::FocusOut); QApplication::sendEvent(b, &e); }},
+        {"window deactivated", 3, [&](Tdirect& w, QPushButton*) { send(&w, QEvent::WindowDeactivate); }},
+        {"window minimised", 3, [](Tdirect& w, QPushButton*) { w.showMinimized(); }},
+        {"window hidden", 3, [](Tdirect& w, QPushButton*) { w.hide(); }},
+        {"application inactive", 3, [](Tdirect&, QPushButton*) { QMetaObject::invokeMethod(qApp, "applicationStateChanged", Q_ARG(Qt::ApplicationState, Qt::ApplicationInactive)); }},
+        {"line switched off", 3, [this](Tdirect& w, QPushButton*) { click(lineSwitchOf(&w)); }},
+    };
+    pty.setPaced(true);
+    sim.motion.originState = 1;
+    Lines sent;
+    QObject::connect(&pty, &SimPty::commandReceived, &screen(),
+                     [&sent](const QString& c) { sent.push_back(c.toStdString()); });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        if (!link().isDirectOnline()) online();
+        screen().showNormal();
+        screen().findChild<QRadioButton*>(QString("RadioButton%1").arg(c.mode))->setChecked(true);
+        auto* b = button("X1");
+        sent.clear();
+        QTimer::singleShot(300, &screen(), [&] { c.release(screen(), b); });
+        QTest::mousePress(b, Qt::LeftButton);
+        QTest::qWait(50);
+        const std::string jog = "@X" + std::to_string(c.mode) + "+";
+        ASSERT_GE(sent.size(), 3u);
+        EXPECT_EQ(Lines(sent.begin(), sent.begin() + 3), (Lines{"@?ORG", jog, "@STOP"}));
+        EXPECT_EQ(std::count(sent.begin(), sent.end(), "@STOP"), 1);
+        EXPECT_FALSE(static_cast<JogButton*>(b)->held());
+        EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
+    }
+    // Mode 1: a click, one fixed move.
+    online();
+    screen().findChild<QRadioButton*>("RadioButton1")->setChecked(true);
+    sent.clear();
+    click(button("X1"));
+    EXPECT_EQ(Lines(sent.begin(), sent.begin() + 2), (Lines{"@?ORG", "@X1+"}));
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "@STOP"), 0);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+// An output clicked while the monitor waits: switched, and the monitor goes on scanning.
+TEST_F(DirectScreen, AnOutputClickedUnderTheMonitor) {
+    pty.setPaced(true);
+    online();
+    Lines sent;
+    QObject::connect(&pty, &SimPty::commandReceived, &screen(),
+                     [&sent](const QString& c) { sent.push_back(c.toStdString()); });
+    QTimer::singleShot(300, &screen(), [this] { click(button("DO5")); });
+    QTimer::singleShot(900, &screen(), [this] { click(button("monistart")); });
+    click(button("monistart"));
+    QTest::qWait(100);
+    EXPECT_TRUE(sim.io.outputs[5]);
+    EXPECT_EQ(shown("DO5"), QColor(Qt::red));
+    const auto at = std::find(sent.begin(), sent.end(), "@DO 5,1");
+    ASSERT_NE(at, sent.end());
+    EXPECT_NE(std::find(at, sent.end(), "@?DO 0"), sent.end());  // scanning again
+    EXPECT_EQ(prompter.texts(), (Lines{"Monitor is started", "Monitor is ended"}));
+    EXPECT_EQ(button("monistart")->text(), "Start monitor");
+    EXPECT_TRUE(button("ORG")->isEnabled());
 }
 
 }  // namespace
