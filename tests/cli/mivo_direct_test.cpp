@@ -36,7 +36,7 @@ TEST(MivoDirect, EachCommandPrintsTheDisplayAndExitsByItsReply) {
         {{"--yes", "direct", "memory-check"}, 0, "@MOMCH\nEEP0:OK\nEEP1:OK\nEEP2:OK\nEEP3:OK\nOK\n"},
         {{"direct", "memory-check"}, 1, ""},  // No to the question: nothing sent
         {{"--yes", "direct", "init-program"}, 0, "@?NO\n0\nOK\n@INIT PGM\nOK\n"},
-        {{"--yes", "direct", "run"}, 0, "@?NO\n0\nOK\n@?ORG\n1\nOK\n@RUN\nOK\nEND\nRUN execute: END: Program operation end\n"},
+        {{"--yes", "direct", "run"}, 0, "@?NO\n0\nOK\n@?ORG\n1\nOK\n@RUN\nOK\nOK\nEND\nRUN execute: END: Program operation end\n"},
     };
     // clang-format on
     for (const Case& c : cases) {
