@@ -1,11 +1,14 @@
 // mivo-sim: the simulated controller on a pseudo-terminal. Prints the device path and serves
-// until SIGINT, SIGTERM or SIGHUP.
+// until SIGINT, SIGTERM or SIGHUP; lines typed on its standard input set its inputs.
+#include <unistd.h>
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QSocketNotifier>
 #include <cstdio>
 
 #include "common/stop_signals.h"
+#include "sim/sim_console.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
 
@@ -53,14 +56,20 @@ int main(int argc, char** argv) {
     const QCommandLineOption hangup("hangup-after",
                                     "Answer K commands, then close the line on the next.", "K");
     const QCommandLineOption silentFamily(
-        "silent-family", "Answer no command of FAMILY (steps, motion, records, parameters).",
+        "silent-family", "Answer no command of FAMILY (steps, motion, records, parameters, io).",
         "FAMILY");
     const QCommandLineOption refuseFamily(
         "refuse-family", "Refuse every command of FAMILY with NG and LINE.", "FAMILY:LINE");
     const QCommandLineOption versionText(
         "version-text", "Answer \"@?Ver 0\" with TEXT (1.03 is an old controller).", "TEXT");
+    const QCommandLineOption posError(
+        "pos-error", "Answer the K-th position query with ERR and 32:Position read error first.",
+        "K");
+    const QCommandLineOption input(
+        "input", "Input N (0 to 15) starts at S (0 or 1); repeatable. Typing DI N S sets it later.",
+        "N=S");
     parser.addOptions({pace, silent, refuse, garbage, noiseBefore, emptyLines, equal, longLine,
-                       hangup, silentFamily, refuseFamily, versionText});
+                       hangup, silentFamily, refuseFamily, versionText, posError, input});
     parser.process(app);
 
     mivo::SimController controller;
@@ -86,8 +95,8 @@ int main(int argc, char** argv) {
         mivo::SimFamily family{};
         if (!ParseFamily(parser.value(silentFamily), &family)) {
             std::fprintf(stderr,
-                         "mivo-sim: --silent-family wants steps, motion, records or "
-                         "parameters\n");
+                         "mivo-sim: --silent-family wants steps, motion, records, parameters "
+                         "or io\n");
             return 2;
         }
         f.silent = {mivo::SimPick::kEvery, family};
@@ -99,7 +108,7 @@ int main(int argc, char** argv) {
         if (colon < 0 || !ParseFamily(v.left(colon), &family)) {
             std::fprintf(stderr,
                          "mivo-sim: --refuse-family wants FAMILY:LINE with FAMILY one of "
-                         "steps, motion, records, parameters\n");
+                         "steps, motion, records, parameters, io\n");
             return 2;
         }
         if (parser.isSet(refuse)) {
@@ -112,6 +121,20 @@ int main(int argc, char** argv) {
     if (parser.isSet(hangup) && !ParseCount(parser.value(hangup), &f.hangupAfter)) {
         std::fprintf(stderr, "mivo-sim: --hangup-after wants a count\n");
         return 2;
+    }
+
+    if (parser.isSet(posError) && (!ParseCount(parser.value(posError), &f.positionError.which) ||
+                                   f.positionError.which == 0)) {
+        std::fprintf(stderr, "mivo-sim: --pos-error wants K from 1\n");
+        return 2;
+    }
+    for (const QString& v : parser.values(input)) {
+        const auto set = mivo::SimIo::ParseOption(v.toStdString());
+        if (!set) {
+            std::fprintf(stderr, "mivo-sim: --input wants N=S with N 0 to 15 and S 0 or 1\n");
+            return 2;
+        }
+        controller.io.setInput(set->n, set->on);
     }
 
     if (parser.isSet(versionText)) {
@@ -134,6 +157,8 @@ int main(int argc, char** argv) {
     if (stop < 0) return 1;
     QSocketNotifier quitNotifier(stop, QSocketNotifier::Read);
     QObject::connect(&quitNotifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+
+    mivo::SimConsole console(controller.io, STDIN_FILENO);
 
     std::printf("%s\n", qPrintable(pty.devicePath()));
     std::fflush(stdout);

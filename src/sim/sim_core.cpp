@@ -5,7 +5,8 @@ namespace mivo {
 namespace {
 
 const char* const kCommandError = "10:Command error";
-const char* const kFamilyNames[kSimFamilies] = {"core", "steps", "motion", "records", "parameters"};
+const char* const kFamilyNames[kSimFamilies] = {"core",    "steps",      "motion",
+                                                "records", "parameters", "io"};
 
 // A line of noise as a wrong line setting gives: no CR, LF or NUL in it.
 std::string Noise() {

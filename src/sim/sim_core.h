@@ -14,10 +14,10 @@
 namespace mivo {
 
 // Who answers a command. Core: the line's own reset "@".
-enum class SimFamily { Core, Steps, Motion, Records, Parameters };
-inline constexpr std::size_t kSimFamilies = 5;
+enum class SimFamily { Core, Steps, Motion, Records, Parameters, Io };
+inline constexpr std::size_t kSimFamilies = 6;
 
-// "steps", "motion", "records", "parameters" (and "core"); nullopt for any other name.
+// "steps", "motion", "records", "parameters", "io" (and "core"); nullopt for any other name.
 std::optional<SimFamily> SimFamilyNamed(const std::string& name);
 const char* SimFamilyName(SimFamily family);
 
@@ -47,6 +47,9 @@ struct SimFaults {
     SimPick emptyLine;    // a lone CR LF instead of the reply
     SimPick longLine;     // an over-long line before the reply
     std::size_t longLineLength = 1500;
+    // A position query ("@?POS", counted among themselves) answered "ERR" and a line beginning
+    // "32" first; then, reading again, as usual.
+    SimPick positionError;
     // After each reply, once the line is quiet, bytes as a stuck line sends (SimPty only).
     bool equalBytesWhenIdle = false;
     int idleDelayMs = 100;

@@ -7,6 +7,8 @@ namespace mivo {
 
 namespace {
 
+const char* const kParameterError = "11:Parameter error";
+
 // Parameters 0 to 43 of robot number 22; 3 and 5 are reserved.
 const char* const kRobot22[] = {
     "22",     "3",     "3",     "",      "0.00",   "",       "200.00", "200.00", "50.00",
@@ -71,6 +73,40 @@ SimParameters::SimParameters(SimCore& core) : values(kCount, "0"), core_(core) {
             core_.refuse(kRobotError);
             return;
         }
+        core_.reply("OK");
+    });
+    addCounterCommands();
+}
+
+void SimParameters::addCounterCommands() {
+    const SimFamily f = SimFamily::Parameters;
+    constexpr int kCounterX = 9;
+    constexpr int kCounterY = 10;
+    auto counter = [this](int k, int which) -> std::string& {
+        return values[static_cast<std::size_t>(PalletBase(k) + which)];
+    };
+    // "@?C k": pallet k's counters, "X,Y".
+    core_.addCommand(f, "@?C", [this, counter](const std::string& args) {
+        const int k = sim::Index(args, kPallets - 1);
+        if (k < 0) {
+            core_.refuse(kParameterError);
+            return;
+        }
+        core_.reply(counter(k, kCounterX) + "," + counter(k, kCounterY));
+        core_.reply("OK");
+    });
+    auto reset = [counter](int k) { counter(k, kCounterX) = counter(k, kCounterY) = "0"; };
+    core_.addCommand(f, "@INIT C", [this, reset](const std::string& args) {
+        const int k = sim::Index(args, kPallets - 1);
+        if (k < 0) {
+            core_.refuse(kParameterError);
+            return;
+        }
+        reset(k);
+        core_.reply("OK");
+    });
+    core_.addCommand(f, "@INIT C ALL", [this, reset](const std::string&) {
+        for (int k = 0; k < kPallets; ++k) reset(k);
         core_.reply("OK");
     });
 }

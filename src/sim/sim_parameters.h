@@ -1,6 +1,7 @@
 #pragma once
 // The simulated controller's parameter memory 0 to 525, held as texts as the editor sends and
 // reads them; the motion reads its speeds from it. "@INIT PRM r" loads the set of robot r.
+// The pallets' counters live in the memory too ("@?C", "@INIT C").
 #include <optional>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@ class SimCore;
 class SimParameters {
   public:
     static constexpr int kCount = 526;
+    static constexpr int kPallets = 20;
     // Refusals: a number outside the memory, or a write to the robot number (0), which only
     // "@INIT PRM" sets; a robot number the controller does not know.
     static constexpr const char* kNumberError = "45:Parameter No. error";
@@ -29,7 +31,12 @@ class SimParameters {
     // among 10, 11, 12, 20, 21, 22, 30, 31, 32.
     bool loadRobot(int robot);
 
+    // The first parameter of pallet k (0..19): its nine data, then its counters X and Y.
+    static int PalletBase(int k) { return 200 + 11 * k; }
+
   private:
+    void addCounterCommands();
+
     SimCore& core_;
 };
 

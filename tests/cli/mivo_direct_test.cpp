@@ -41,7 +41,7 @@ TEST(MivoDirect, EachCommandPrintsTheDisplayAndExitsByItsReply) {
         {{"direct", "output", "15", "off"}, 0, "@DO 15,0\nOK\n"},
         {{"direct", "jog", "Z-", "--mode", "3", "--hold", "0.2"}, 0, "@?ORG\n1\nOK\n@Z3-\n@STOP\nSTOP\n41:Stopped\n@?POS 1\n", true},
         {{"direct", "monitor", "--cycles", "2"}, 0, "Monitor receive: Monitor is started\nDO: 0000010000000000\nDI: 0000000000000000\nX Position: ", true},
-        {{"--yes", "direct", "run"}, 0, "@?NO\n0\nOK\n@?ORG\n1\nOK\n@RUN\nOK\nEND\nRUN execute: END: Program operation end\n"},
+        {{"--yes", "direct", "run"}, 0, "@?NO\n0\nOK\n@?ORG\n1\nOK\n@RUN\nOK\nOK\nEND\nRUN execute: END: Program operation end\n"},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -41,7 +41,7 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
         {"SIGTERM early in go", {"go", "0"}, SIGTERM, false, 50},
         {"Ctrl+C while it runs", {"run"}, SIGINT, true, 0},
         {"SIGHUP while it runs", {"run"}, SIGHUP, true, 0},
-        {"SIGTERM in the timer, at X 100", {"run"}, SIGTERM, true, 700, "@RUN\nOK\n@STOP\nSTOP\n41:Stopped\n@?POS 1\n100.00\nOK\n@?POS 2\n0.00\nOK\n@?POS 3\n0.00\nOK\n@?POS 4\n0.00\nOK\nX Position: 100.00\nY Position: 0.00\nZ Position: 0.00\nR Position: 0.00\n"},
+        {"SIGTERM in the timer, at X 100", {"run"}, SIGTERM, true, 700, "@RUN\nOK\nOK\n@STOP\nSTOP\n41:Stopped\n@?POS 1\n100.00\nOK\n@?POS 2\n0.00\nOK\n@?POS 3\n0.00\nOK\n@?POS 4\n0.00\nOK\nX Position: 100.00\nY Position: 0.00\nZ Position: 0.00\nR Position: 0.00\n"},
         {"Ctrl+C later in run", {"run"}, SIGINT, false, 300},
     };
     // clang-format on

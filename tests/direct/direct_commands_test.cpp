@@ -355,7 +355,7 @@ TEST(DirectRun, PanelsPressedWhileTheRunWaits) {
         });
         rig.prompter.answers = {true};
         EXPECT_EQ(RunProgram(rig.session), c.run);
-        EXPECT_EQ(rig.view.lines(), Joined(Joined(kRunStart, {"OK"}), c.panelLines));
+        EXPECT_EQ(rig.view.lines(), Joined(Joined(kRunStart, {"OK", "OK"}), c.panelLines));
         EXPECT_EQ(rig.prompter.texts(), (Lines{"PGM0 will be started.  OK?"}));
         if (c.run == Outcome::Failed) {
             EXPECT_TRUE(rig.channel.closed());

@@ -135,9 +135,9 @@ TEST_F(DirectScreen, StopPressedWhileAPacedRunWaits) {
     prompter.answers = {true};
     click(button("RUN"));
     const Lines shown = display();
-    ASSERT_GE(shown.size(), 11u);
-    EXPECT_EQ(Lines(shown.begin() + 6, shown.begin() + 11),
-              (Lines{"@RUN", "OK", "@STOP", "STOP", "41:Stopped"}));
+    ASSERT_GE(shown.size(), 12u);
+    EXPECT_EQ(Lines(shown.begin() + 6, shown.begin() + 12),
+              (Lines{"@RUN", "OK", "OK", "@STOP", "STOP", "41:Stopped"}));
     EXPECT_EQ(shown.back(), "OK");
     EXPECT_EQ(screen().findChild<QLineEdit*>("Xposi")->text(), "100.00");
     EXPECT_EQ(prompter.texts(), (Lines{"PGM0 will be started.  OK?"}));
