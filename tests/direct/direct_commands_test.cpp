@@ -10,8 +10,8 @@
 #include "direct/direct_rules.h"
 #include "direct/direct_session.h"
 #include "direct/jog.h"
-#include "direct/monitor.h"
 #include "direct/maintenance_commands.h"
+#include "direct/monitor.h"
 #include "sim/sim_channel.h"
 #include "sim/sim_controller.h"
 #include "support/recording_direct_view.h"
@@ -472,7 +472,8 @@ TEST(DirectOutputs, APanelClickSwitchesItsOutput) {
             EXPECT_EQ(SwitchOutput(rig.session, c.n),
                       c.errors.empty() ? Outcome::Completed : Outcome::Failed);
             EXPECT_EQ(rig.sim.received(), Lines{c.sent});
-            EXPECT_EQ(rig.view.ioState(IoBank::Output, c.n), c.errors.empty() ? c.nowOn : c.shownOn);
+            EXPECT_EQ(rig.view.ioState(IoBank::Output, c.n),
+                      c.errors.empty() ? c.nowOn : c.shownOn);
             EXPECT_EQ(rig.prompter.texts(), c.errors);
             EXPECT_TRUE(rig.view.idle());
             EXPECT_EQ(rig.monitorRestarts, monitoring ? 1 : 0);
@@ -488,7 +489,9 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
         OnRig setUp;
         Lines display;
         std::size_t queries;  // sent in the one scan
-        std::string io = "0000010000000000" "0000000100000000";
+        std::string io =
+            "0000010000000000"
+            "0000000100000000";
         bool lost = false;
     };
     // clang-format off
@@ -518,7 +521,7 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
         EXPECT_EQ(rig.sim.received().size() - before, c.queries);
         EXPECT_EQ(rig.view.io, c.io);
         EXPECT_EQ(rig.prompter.texts(), c.lost ? Lines{"Monitor is started"}
-                                              : (Lines{"Monitor is started", "Monitor is ended"}));
+                                               : (Lines{"Monitor is started", "Monitor is ended"}));
         if (c.lost) continue;
         EXPECT_EQ(rig.view.fields[DirectField::Xposi], "0.00");
         EXPECT_EQ(rig.view.fields[DirectField::Step], "0");

@@ -210,6 +210,7 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
         QEvent e(type);
         QApplication::sendEvent(to, &e);
     };
+    // clang-format off
     const Case cases[] = {
         {"released", 3, [](Tdirect&, QPushButton* b) { QTest::mouseRelease(b, Qt::LeftButton); }},
         {"released outside", 2, [](Tdirect&, QPushButton* b) { QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(-30, -30)); }},
@@ -220,6 +221,7 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
         {"application inactive", 3, [](Tdirect&, QPushButton*) { QMetaObject::invokeMethod(qApp, "applicationStateChanged", Q_ARG(Qt::ApplicationState, Qt::ApplicationInactive)); }},
         {"line switched off", 3, [this](Tdirect& w, QPushButton*) { click(lineSwitchOf(&w)); }},
     };
+    // clang-format on
     pty.setPaced(true);
     sim.motion.originState = 1;
     Lines sent;
