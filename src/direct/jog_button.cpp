@@ -32,9 +32,10 @@ void JogButton::endHold() {
 }
 
 bool JogButton::event(QEvent* event) {
+    // The stop goes out before the button repaints: the robot moves meanwhile.
+    if (event->type() == QEvent::MouseButtonRelease) endHold();  // outside it too
     const bool handled = QPushButton::event(event);
     switch (event->type()) {
-        case QEvent::MouseButtonRelease:  // also outside the button, which Qt does not signal
         case QEvent::FocusOut:
         case QEvent::Hide:
         case QEvent::WindowDeactivate:

@@ -1,0 +1,197 @@
+// bench_jog_monitor: the real direct-operation screen (offscreen by default) on line to mivo-sim
+// running as a child process with --pace (19200 baud both ways).
+// Jog: X+ and X- in mode 3, pressed in turn; 30 ms after "@X3+" is on the line the hold ends,
+// by the mouse released, the focus lost, the window deactivated or the application made
+// inactive, in turn. Measured: from just before that event to the moment the link has written
+// "@STOP". Prints the median, the 99th percentile and the largest, per way and over all.
+// Monitor: started, then timed over its scans: one scan (16 outputs, 16 inputs, 4 positions,
+// the step) from one "@?DO 0" to the next, against the time its bytes take on the wire, and the
+// processor time the program used meanwhile. Asserts nothing; exits 1 when a hold does not
+// reach "@STOP".
+// Options: --holds N (default 200), --scans N (default 20).
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+#include "../sim_process.h"
+#include "app/create_screens.h"
+#include "link/tbuff.h"
+#include "procedures/prompter.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+class YesPrompter : public mivo::Prompter {
+  public:
+    bool ask(const std::string&, const std::string&) override { return true; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
+    void notify(const std::string&, const std::string&) override {}
+    void showControllerError(const std::string& line) override {
+        std::printf("  Error display: %s\n", line.c_str());
+    }
+};
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+double CpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+void Print(const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&](double q) {
+        return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * (ms.size() - 1) + 0.5))];
+    };
+    std::printf("  %-24s median %.3f ms   99th percentile %.3f ms   largest %.3f ms\n", what,
+                at(0.5), at(0.99), ms.back());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    int holds = 200, scans = 20;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); ++i) {
+        if (args[i] == "--holds") holds = std::max(1, args[i + 1].toInt());
+        if (args[i] == "--scans") scans = std::max(2, args[i + 1].toInt());
+    }
+
+    QProcess sim;
+    const QString device = mivo::bench::StartSimulator(sim, {"--pace"});
+    if (device.isEmpty()) return 1;
+
+    YesPrompter prompter;
+    mivo::Screens screens;
+    std::unique_ptr<mivo::ScreenSet> set = mivo::createScreens(screens, &prompter);
+    mivo::TBuff& link = *screens.tbuff;
+    link.setDeviceForPort(1, device);
+    QWidget* direct = screens.tdirect;
+    direct->show();
+    QTest::mouseClick(direct->findChild<QPushButton*>("linemonitor"), Qt::LeftButton);
+    if (!link.isDirectOnline()) return 1;
+    link.directChannel().request("@ORG");
+    direct->findChild<QRadioButton*>("RadioButton3")->setChecked(true);
+
+    // The ways a hold ends, in turn.
+    const auto send = [](QObject* to, QEvent::Type type) {
+        QEvent e(type);
+        QApplication::sendEvent(to, &e);
+    };
+    const std::vector<std::pair<const char*, std::function<void(QPushButton*)>>> ways = {
+        {"mouse released", [](QPushButton* b) { QTest::mouseRelease(b, Qt::LeftButton); }},
+        {"focus lost",
+         [&](QPushButton* b) {
+             QFocusEvent e(QEvent::FocusOut);
+             QApplication::sendEvent(b, &e);
+         }},
+        {"window deactivated", [&](QPushButton*) { send(direct, QEvent::WindowDeactivate); }},
+        {"application inactive",
+         [](QPushButton*) {
+             QMetaObject::invokeMethod(qApp, "applicationStateChanged",
+                                       Q_ARG(Qt::ApplicationState, Qt::ApplicationInactive));
+         }},
+    };
+    QPushButton* button = nullptr;
+    std::size_t way = 0;
+    Clock::time_point ended{}, written{};
+    bool armed = false;
+    std::size_t scanBytes = 0;
+    std::vector<Clock::time_point> scanStarts;
+    QObject::connect(
+        &link, &mivo::TBuff::traffic, &link,
+        [&](bool, bool sent, const QByteArray& bytes) {
+            scanBytes += static_cast<std::size_t>(bytes.size()) + 2;  // with CR LF
+            if (!sent) return;
+            if (bytes == "@?DO 0") scanStarts.push_back(Clock::now());
+            if (bytes == "@STOP" && armed) {
+                written = Clock::now();
+                armed = false;
+            }
+            if (bytes == "@X3+" || bytes == "@X3-")
+                QTimer::singleShot(30, &link, [&] {
+                    armed = true;
+                    ended = Clock::now();
+                    ways[way].second(button);
+                });
+        },
+        Qt::DirectConnection);
+
+    std::vector<std::vector<double>> ms(ways.size());
+    std::vector<double> all;
+    for (int i = 0; i < holds; ++i) {
+        way = static_cast<std::size_t>(i) % ways.size();
+        button = direct->findChild<QPushButton*>(i % 2 ? "X2" : "X1");
+        written = {};
+        QTest::mousePress(button, Qt::LeftButton);  // returns once the hold has ended
+        if (written == Clock::time_point{}) {
+            std::printf("hold %d (%s): no \"@STOP\" was written\n", i + 1, ways[way].first);
+            return 1;
+        }
+        ms[way].push_back(Ms(written - ended));
+        all.push_back(ms[way].back());
+    }
+    std::printf("sim: mivo-sim child process on %s, paced at 19200 baud both ways\n",
+                qPrintable(device));
+    std::printf("held jog (mode 3) ended to \"@STOP\" written, %d holds:\n", holds);
+    for (std::size_t w = 0; w < ways.size(); ++w) Print(ways[w].first, ms[w]);
+    Print("all", all);
+    std::printf("  (goal: 99th percentile under 2 ms)\n");
+
+    // The monitor: ended from its own scan once enough have run.
+    auto* monistart = direct->findChild<QPushButton*>("monistart");
+    std::size_t bytesAtFirst = 0, bytesAtLast = 0;
+    double cpuAtFirst = 0, cpuAtLast = 0;
+    QObject::connect(
+        &link, &mivo::TBuff::traffic, &link,
+        [&](bool, bool sent, const QByteArray& bytes) {
+            if (!sent || bytes != "@?DO 0") return;
+            const auto n = scanStarts.size();  // this scan's start is already counted
+            if (n == 1) {
+                bytesAtFirst = scanBytes;
+                cpuAtFirst = CpuSeconds();
+            }
+            if (n == static_cast<std::size_t>(scans) + 1) {
+                bytesAtLast = scanBytes;
+                cpuAtLast = CpuSeconds();
+                QTimer::singleShot(0, monistart, [monistart] { monistart->click(); });
+            }
+        },
+        Qt::DirectConnection);
+    scanStarts.clear();
+    QTest::mouseClick(monistart, Qt::LeftButton);  // returns once the monitor has ended
+    if (scanStarts.size() < static_cast<std::size_t>(scans) + 1) {
+        std::printf("the monitor ran %zu scans only\n", scanStarts.size());
+        return 1;
+    }
+    const double scan = Ms(scanStarts[static_cast<std::size_t>(scans)] - scanStarts[0]) / scans;
+    // Ten bits a byte at 19200 baud; the bytes of both directions, as the line is half used
+    // by each exchange in turn.
+    const double wire = static_cast<double>(bytesAtLast - bytesAtFirst) / scans * 10.0 /
+                        19200.0 * 1000.0;
+    std::printf("monitor, %d scans of 37 queries:\n", scans);
+    std::printf("  one scan %.1f ms   its wire time %.1f ms   ratio %.3f   (goal: at most 1.05)\n",
+                scan, wire, scan / wire);
+    std::printf("  processor time while monitoring: %.1f%% of the elapsed time\n",
+                100.0 * (cpuAtLast - cpuAtFirst) / (scan * scans / 1000.0));
+    link.goDirectOffline();
+    set.reset();
+    mivo::bench::StopSimulator(sim);
+    return 0;
+}
