@@ -63,7 +63,7 @@ void SimConsole::take(const std::string& line) {
         return;
     }
     io_.setInput(set->n, set->on);
-    std::printf("DI %d %d\n", set->n, set->on ? 1 : 0);
+    std::printf("DI %d %s\n", set->n, set->on ? "on" : "off");
     std::fflush(stdout);
 }
 

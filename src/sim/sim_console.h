@@ -1,7 +1,7 @@
 #pragma once
 // mivo-sim's standard input while it serves: a line "DI 5 1" sets input 5 on ("DI 5 0" off)
-// and is confirmed on standard output; any other line gets one line on standard error and
-// changes nothing. Reading ends at the end of the input.
+// and is confirmed on standard output ("DI 5 on"); any other line gets one line on standard
+// error and changes nothing. Reading ends at the end of the input.
 #include <QObject>
 #include <QTimer>
 #include <string>

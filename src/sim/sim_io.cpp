@@ -37,13 +37,13 @@ SimIo::SimIo(SimCore& core) : core_(core) {
         core_.reply("OK");
     });
     auto query = [this](const std::array<bool, kCount>& states) {
-        return [this, &states](const std::string& args) {
+        return [this, states = &states](const std::string& args) {
             const int n = sim::Index(args, kCount - 1);
             if (n < 0) {
                 core_.refuse(kParameterError);
                 return;
             }
-            core_.reply(states[static_cast<std::size_t>(n)] ? "1" : "0");
+            core_.reply((*states)[static_cast<std::size_t>(n)] ? "1" : "0");
             core_.reply("OK");
         };
     };

@@ -27,6 +27,8 @@ TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
         {"MSTOP during the move", "@RUN", 125ms, "@MSTOP", "MSTOP", "64:Motor free", 25, 1, 1},
         {"STOP during an origin return", "@ORG", 400ms, "@STOP", "STOP", "41:Stopped", 0, 1, 0},
         {"MSTOP during an origin return", "@ORG", 400ms, "@MSTOP", "MSTOP", "64:Motor free", 0, 1, 0},
+        {"STOP during a held jog at 30 mm/s", "@X3+", 250ms, "@STOP", "STOP", "41:Stopped", 7.5, 1, 1},
+        {"MSTOP during a jog of one amount", "@X1+", 1ms, "@MSTOP", "MSTOP", "64:Motor free", 0.005, 1, 1},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -48,7 +50,7 @@ TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
         EXPECT_EQ(nested, c.nested);
         EXPECT_EQ(outer, c.outer);
         EXPECT_EQ(rig.sim.clock().now(), c.press);
-        EXPECT_EQ(rig.sim.motion.position()[0], c.x);
+        EXPECT_NEAR(rig.sim.motion.position()[0], c.x, 1e-6);
         EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
         EXPECT_EQ(rig.sim.motion.originState, c.originAfter);
         // Nothing it would have sent comes any more: no "END", no origin "OK".
