@@ -183,8 +183,8 @@ int main(int argc, char** argv) {
     const double scan = Ms(scanStarts[static_cast<std::size_t>(scans)] - scanStarts[0]) / scans;
     // Ten bits a byte at 19200 baud; the bytes of both directions, as the line is half used
     // by each exchange in turn.
-    const double wire = static_cast<double>(bytesAtLast - bytesAtFirst) / scans * 10.0 /
-                        19200.0 * 1000.0;
+    const double wire =
+        static_cast<double>(bytesAtLast - bytesAtFirst) / scans * 10.0 / 19200.0 * 1000.0;
     std::printf("monitor, %d scans of 37 queries:\n", scans);
     std::printf("  one scan %.1f ms   its wire time %.1f ms   ratio %.3f   (goal: at most 1.05)\n",
                 scan, wire, scan / wire);
