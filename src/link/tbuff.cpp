@@ -43,7 +43,7 @@ struct TBuff::Impl {
         void dropInput() override {
             if (!d_.port.isOpen()) return;
             d_.port.readAll();
-            d_.waits.discard();
+            d_.waits.discardAll();
         }
         void close() override { d_.goOffline(side_); }
         bool online() const override { return d_.online(side_) && d_.port.isOpen() && !d_.halted; }
@@ -220,7 +220,7 @@ struct TBuff::Impl {
     // Reads and discards until the line has been quiet for kQuietMs, or kDrainLimitMs passed.
     void drainPort() {
         if (!port.isOpen() || halted) return;
-        waits.discard();
+        waits.discardAll();
         port.readAll();
         QEventLoop loop;
         QTimer timer;
@@ -237,6 +237,7 @@ struct TBuff::Impl {
         drainLoop = &loop;
         timer.start();
         loop.exec();
+        waits.discardAll();  // a line begun before the drain lost its bytes in it
         drainTimer = outerTimer;
         drainLoop = outerLoop;
         if (outerTimer && port.isOpen()) outerTimer->start();

@@ -78,6 +78,12 @@ void WaitStack::discard() {
     if (waiters_.empty()) line_.clear();
 }
 
+void WaitStack::discardAll() {
+    inbox_.clear();
+    arrivals_.clear();
+    line_.clear();
+}
+
 std::string WaitStack::dropUnfinishedLine() {
     if (!waiters_.empty()) return {};
     const std::size_t lf = inbox_.rfind('\n');

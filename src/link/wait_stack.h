@@ -52,6 +52,10 @@ class WaitStack {
     std::string takeUnclaimed();
     // Forgets the received bytes, and the partial line when no wait runs.
     void discard();
+    // Forgets the received bytes and the partial line even while a wait runs: input is being
+    // dropped, so that line could only be completed with bytes of another (a command run inside
+    // the monitor's wait drains the rest of the monitor's reply).
+    void discardAll();
     // Before a request with no wait running: the received bytes after the last complete line
     // cannot belong to the reply to come. Drops and returns them.
     std::string dropUnfinishedLine();

@@ -169,6 +169,8 @@ TEST_F(LinkExchange, WhatEndedAWaitAndWhatItGot) {
         {"STOP after part of a line", "PART", [this] { link.injectStop(); }, "PART", WaitEnd::Stop},
         {"STOP made before the wait", "", [] {}, "", WaitEnd::Stop, [this] { link.injectStop(); }},
         {"MSTOP made and withdrawn before it", "0\r\n", [] {}, "0", WaitEnd::Line, [this] { link.injectMstop(); link.clearInjections(); }},
+        // A command run inside the wait drains: the line begun cannot be completed any more.
+        {"a drain after part of a line", "0\r", [this] { DirectChannel& d = link.directChannel(); d.drain(); EXPECT_EQ(d.request("@?NO"), "0"); d.next(); d.injectStop(); }, "", WaitEnd::Stop},
         {"off line", "", [this] { link.directChannel().close(); }, "", WaitEnd::Ended},
     };
     // clang-format on
