@@ -1,8 +1,11 @@
 #include "common/stop_signals.h"
 
+#include <pthread.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <initializer_list>
 
 namespace mivo {
 
@@ -26,6 +29,12 @@ int StopSignalDescriptor() {
     ::sigaction(SIGINT, &sa, nullptr);
     ::sigaction(SIGTERM, &sa, nullptr);
     ::sigaction(SIGHUP, &sa, nullptr);
+    // Whoever started us may have blocked them (a signal that came meanwhile is pending and
+    // is handled now, instead of never or by the default action later).
+    sigset_t stops;
+    ::sigemptyset(&stops);
+    for (int s : {SIGINT, SIGTERM, SIGHUP}) ::sigaddset(&stops, s);
+    ::pthread_sigmask(SIG_UNBLOCK, &stops, nullptr);
     return pipeEnds[0];
 }
 

@@ -61,6 +61,14 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
 
         QProcess p;
         p.setWorkingDirectory(QString::fromStdString(dir.path().string()));
+        // Started with the stop signals blocked, so that one sent before mivo watches for them
+        // waits for it instead of killing it however slowly it starts (a sanitizer build).
+        p.setChildProcessModifier([] {
+            sigset_t stops;
+            ::sigemptyset(&stops);
+            for (int s : {SIGINT, SIGTERM, SIGHUP}) ::sigaddset(&stops, s);
+            ::sigprocmask(SIG_BLOCK, &stops, nullptr);
+        });
         p.start(MIVO_CLI_PROGRAM,
                 QStringList{"--port", sim.device, "--yes", "--log", "log", "direct"} + c.command);
         p.closeWriteChannel();
