@@ -194,6 +194,8 @@ void Tdirect::showEvent(QShowEvent* event) {
         CentreOnScreen(this);
         centred_ = true;
     }
+    // The transfer dialogs of its commands show over it.
+    screens_.transfer->setOwner(this);
     // Opened from an editor on line: the line goes on in direct mode.
     TBuff* link = screens_.tbuff;
     if (link->isOnline() && !link->isDirectOnline() && link->goDirectOnline()) link->goOffline();

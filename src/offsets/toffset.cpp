@@ -113,14 +113,14 @@ void Toffset::buildCommands() {
         {"New programming", "OFFNew", "New", false, [this] { newProgramming(); }},
         {"Open", "OFFOpen", "Opn", false, [this] { openFile(); }},
         {"Save", "OFFSave", "Sav", false, [this] { saveFile(); }},
-        {"Print", "OFFPrint", "Prn", false, {}},
+        {"Print", "OFFPrint", "Prn", false, {}},  // comes with the listings
         // The send button's hint is its question.
         {"Is offset sending executed?", "OFFSend", "Snd", true, [this] { sendOffsets(); }},
         {"Offset receive", "OFFReceive", "Rcv", true, [this] { receiveOffsets(); }},
         {"Return to origin", "OFFOrigin", "Org", true, [this] { returnToOrigin(); }},
         {"Program execute", "OFFRun", "Run", true, [this] { executeProgram(); }},
         {"Motor free", "OFFFree", "MF", true, [this] { motorFree(); }},
-        {"Teaching set", "OFFTeach", "Tch", true, [this] { teachOffsets(); }},
+        {"Teaching set", "OFFTeach", "Tch", true, {}},  // comes with teaching
         {"Initial screen move", "OFFEnd", "End", false, [this] { initialScreenMove(); }},
     });
     addMenu("File", {
@@ -155,9 +155,6 @@ void Toffset::buildCommands() {
     if (auto* bar = findChild<QToolBar*>("ToolBar1"))
         for (QToolButton* b : bar->findChildren<QToolButton*>())
             b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // Printing comes with the listings.
-    action("Print")->setEnabled(false);
-    menuAction("Print")->setEnabled(false);
 }
 
 void Toffset::buildCentre() {
@@ -185,14 +182,15 @@ void Toffset::buildCentre() {
     grid_ = new QTableView(centre);
     grid_->setObjectName("OFFGRID");
     grid_->setModel(model_);
-    grid_->verticalHeader()->setFixedWidth(kTitleWidth);
-    for (int c = 0; c < kAxisCount; ++c) grid_->horizontalHeader()->resizeSection(c, kColumnWidth);
+    // The row title reads whole ("Offset value" in 87).
+    grid_->verticalHeader()->setFixedWidth(
+        std::max(kTitleWidth, grid_->verticalHeader()->sizeHint().width()));
     grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::DoubleClicked);
     grid_->setCurrentIndex(model_->index(0, 0));
-    grid_->installEventFilter(this);
+    watchGrid(grid_, std::vector<int>(kAxisCount, kColumnWidth));
     layout->addWidget(grid_, 1);
     setCentralWidget(centre);
 }
@@ -202,12 +200,6 @@ void Toffset::dataChanged() {
     program_->setText(Cp1252::decode(data_.program));
     showing_ = false;
     model_->replaced();
-}
-
-bool Toffset::eventFilter(QObject* watched, QEvent* event) {
-    // Any key in the grid, as the user presses it.
-    if (watched == grid_ && event->type() == QEvent::KeyPress) setModified(true);
-    return EditorFrame::eventFilter(watched, event);
 }
 
 void Toffset::closeEvent(QCloseEvent* event) {
@@ -255,10 +247,6 @@ void Toffset::returnToOrigin() { runReturnToOrigin(); }
 void Toffset::executeProgram() { runExecuteProgram(OffsetStartQuestion); }
 
 void Toffset::motorFree() { runMotorFree(); }
-
-void Toffset::teachOffsets() {
-    if (TeachingRefused(screens(), prompter(), onlineShown())) return;
-}
 
 void Toffset::initialScreenMove() {
     offerToSave();

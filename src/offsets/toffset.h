@@ -35,9 +35,6 @@ class Toffset : public EditorFrame {
     void returnToOrigin();
     void executeProgram();
     void motorFree();
-    // Offset position teach: refused while an operation shows and off line; the teaching
-    // screen's part comes with teaching.
-    void teachOffsets();
     // "Initial screen move": offers to save, clears the flag, goes back to the start screen and
     // off line.
     void initialScreenMove();
@@ -46,7 +43,6 @@ class Toffset : public EditorFrame {
     void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;

@@ -125,13 +125,13 @@ void Tpalet::buildCommands() {
         {"New programming", "PALNew", "New", false, [this] { newProgramming(); }},
         {"Open", "PALOpen", "Opn", false, [this] { openFile(); }},
         {"Save", "PALSave", "Sav", false, [this] { saveFile(); }},
-        {"Print", "PALPrint", "Prn", false, {}},
+        {"Print", "PALPrint", "Prn", false, {}},  // comes with the listings
         {"Pallet send", "PALSend", "Snd", true, [this] { sendPallet(); }},
         {"Pallet receive", "PALReceive", "Rcv", true, [this] { receivePallet(); }},
         {"Return to origin", "PALOrigin", "Org", true, [this] { returnToOrigin(); }},
         {"Program execute", "PALRun", "Run", true, [this] { executeProgram(); }},
         {"Motor free", "PALFree", "MF", true, [this] { motorFree(); }},
-        {"Teaching set", "PALTeach", "Tch", true, [this] { teachPallet(); }},
+        {"Teaching set", "PALTeach", "Tch", true, {}},  // comes with teaching
         {"Initial screen move", "PALEnd", "End", false, [this] { endPallet(); }},
     });
     addMenu("File", {
@@ -166,9 +166,6 @@ void Tpalet::buildCommands() {
     if (auto* bar = findChild<QToolBar*>("ToolBar1"))
         for (QToolButton* b : bar->findChildren<QToolButton*>())
             b->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    // Printing comes with the listings.
-    action("Print")->setEnabled(false);
-    menuAction("Print")->setEnabled(false);
 }
 
 void Tpalet::buildCentre() {
@@ -197,12 +194,14 @@ void Tpalet::buildCentre() {
     grid_->setObjectName("PALGRID");
     grid_->setModel(model_);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The three points share the height there is, so that none is cut at a larger font.
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::DoubleClicked);
     grid_->setCurrentIndex(model_->index(0, 0));
-    grid_->installEventFilter(this);
+    watchGrid(grid_, {});
     layout->addWidget(grid_, 1);
 
     auto* sections = new QHBoxLayout;
@@ -238,12 +237,6 @@ void Tpalet::dataChanged() {
     ySections_->setText(Cp1252::decode(data_.fields[PalletYPartitions]));
     showing_ = false;
     model_->replaced();
-}
-
-bool Tpalet::eventFilter(QObject* watched, QEvent* event) {
-    // Any key in the grid, as the user presses it.
-    if (watched == grid_ && event->type() == QEvent::KeyPress) setModified(true);
-    return EditorFrame::eventFilter(watched, event);
 }
 
 void Tpalet::closeEvent(QCloseEvent* event) {
@@ -294,10 +287,6 @@ void Tpalet::returnToOrigin() { runReturnToOrigin(); }
 void Tpalet::executeProgram() { runExecuteProgram(ParameterStartQuestion); }
 
 void Tpalet::motorFree() { runMotorFree(); }
-
-void Tpalet::teachPallet() {
-    if (TeachingRefused(screens(), prompter(), onlineShown())) return;
-}
 
 void Tpalet::endPallet() {
     transferLog().clear();

@@ -35,14 +35,10 @@ class Tpalet : public EditorFrame {
     void returnToOrigin();
     void executeProgram();
     void motorFree();
-    // Pallet position teach: refused while an operation shows and off line; the teaching
-    // screen's part comes with teaching.
-    void teachPallet();
     void endPallet();
     void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;

@@ -41,8 +41,7 @@ void Tinit::openFor(QWidget* opener, const QString& text, bool showList,
     yesHandler_ = std::move(yes);
     label_->setText(text);
     list_->setVisible(showList);
-    show();
-    raise();
+    ShowOver(this, opener);
 }
 
 QString Tinit::question() const { return label_->text(); }
@@ -71,7 +70,7 @@ void Tinit::closeToOpener() {
 }
 
 void Tinit::showEvent(QShowEvent* event) {
-    CentreOnScreen(this);
+    CentreOverOwner(this);
     QDialog::showEvent(event);
 }
 

@@ -17,7 +17,6 @@ namespace mivo {
 
 namespace {
 
-constexpr int kColumnWidths[kParameterColumnCount] = {57, 256, 104, 159, 65, 58};
 constexpr int kRowHeight = 18;
 
 }  // namespace
@@ -25,18 +24,12 @@ constexpr int kRowHeight = 18;
 Tparameter::Tparameter(Screens& screens, QWidget* parent)
     : EditorFrame(screens, DataKind::Parameter, ParameterFileKind(), parent) {
     setObjectName("Tparameter");
-    setWindowTitle("MIVO Editor [Parameter]");
+    setCaption("MIVO Editor [Parameter]");
     // Minimised, not maximised; at most 810 by 600.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    resize(735, 560);  // the six columns and the scroll bar
     setMaximumSize(810, 600);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = geometry();
-        r.moveCenter(screen->availableGeometry().center());
-        move(r.topLeft());
-    }
 
     model_ = new GridParameterModel(table_, this);
     model_->setEditHandler(
@@ -44,6 +37,14 @@ Tparameter::Tparameter(Screens& screens, QWidget* parent)
 
     buildCommands();
     buildCentre();
+
+    // The six columns and the scroll bar: 735 at their written widths, wider where a title needs.
+    resize(std::max(735, widthForColumns()), 560);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = geometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
 
     if (Tselect* start = screens.tselect) {
         setServiceLayout(start->serviceLayout());
@@ -59,14 +60,14 @@ void Tparameter::buildCommands() {
         {"New programming", "PRMNew", "New", false, [this] { newProgramming(); }},
         {"Open", "PRMOpen", "Opn", false, [this] { openFile(); }},
         {"Save", "PRMSave", "Sav", false, [this] { saveFile(); }},
-        {"Print", "PRMPrint", "Prn", false, {}},
+        {"Print", "PRMPrint", "Prn", false, {}},  // comes with the listings
         {"Parameter send", "PRMSend", "Snd", true, [this] { sendParameters(); }},
         {"Parameter receive", "PRMReceive", "Rcv", true, [this] { receiveParameters(); }},
         {"Parameter initialize", "PRMInit", "Ini", true, [this] { initializeParameters(); }},
         {"Return to origin", "PRMOrigin", "Org", true, [this] { returnToOrigin(); }},
         {"Program execute", "PRMRun", "Run", true, [this] { executeProgram(); }},
         {"Motor free", "PRMFree", "MF", true, [this] { motorFree(); }},
-        {"ZI position teach", "PRMZITeach", "ZI", true, [this] { teachZiPosition(); }},
+        {"ZI position teach", "PRMZITeach", "ZI", true, {}},  // comes with teaching
         {"Initial screen move", "PRMEnd", "End", false, [this] { endParameters(); }},
     });
 
@@ -97,9 +98,6 @@ void Tparameter::buildCommands() {
                            {"Direct", "MenuDirect", nullptr,
                             [this] { showScreenFromMenu(screens().tdirect, true); }},
                        });
-    // Printing comes with the listings.
-    action("Print")->setEnabled(false);
-    menuAction("Print")->setEnabled(false);
 }
 
 void Tparameter::buildCentre() {
@@ -116,17 +114,14 @@ void Tparameter::buildCentre() {
     grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid_->horizontalHeader()->setHighlightSections(false);
-    // A title wider than its column ("Initial value" in 65) shows its beginning.
     grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int c = 0; c < kParameterColumnCount; ++c)
-        grid_->horizontalHeader()->resizeSection(c, kColumnWidths[c]);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Typing edits the value in place.
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::DoubleClicked);
     grid_->setWordWrap(false);
     grid_->setCurrentIndex(model_->index(0, ColValue));
-    grid_->installEventFilter(this);
+    watchGrid(grid_, {57, 256, 104, 159, 65, 58});
     layout->addWidget(grid_, 1);
     setCentralWidget(centre);
 }
@@ -138,12 +133,6 @@ void Tparameter::setServiceLayout(bool on) {
     model_->setServiceLayout(on);
     const int row = current.isValid() && current.row() < model_->rowCount() ? current.row() : 0;
     grid_->setCurrentIndex(model_->index(row, current.isValid() ? current.column() : ColValue));
-}
-
-bool Tparameter::eventFilter(QObject* watched, QEvent* event) {
-    // Any key in the grid, as the user presses it.
-    if (watched == grid_ && event->type() == QEvent::KeyPress) setParameterModified(true);
-    return EditorFrame::eventFilter(watched, event);
 }
 
 void Tparameter::closeEvent(QCloseEvent* event) {

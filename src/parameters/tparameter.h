@@ -48,16 +48,12 @@ class Tparameter : public EditorFrame {
     void returnToOrigin();
     void executeProgram();
     void motorFree();
-    // ZI position teach: refused while an operation shows and off line; the teaching screen's
-    // part comes with teaching.
-    void teachZiPosition();
     // "End" and "Initial screen move": back to the start screen.
     void endParameters();
     // The Display menu.
     void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;

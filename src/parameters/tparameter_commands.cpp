@@ -98,8 +98,4 @@ void Tparameter::executeProgram() { runExecuteProgram(ParameterStartQuestion); }
 
 void Tparameter::motorFree() { runMotorFree(); }
 
-void Tparameter::teachZiPosition() {
-    if (TeachingRefused(screens(), prompter(), onlineShown())) return;
-}
-
 }  // namespace mivo

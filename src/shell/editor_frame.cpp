@@ -6,11 +6,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 #include "files/data_files.h"
 #include "link/tbuff.h"
@@ -26,6 +31,7 @@
 #include "shell/tcom.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/tselect.h"
+#include "shell/window_style.h"
 
 namespace mivo {
 
@@ -74,6 +80,14 @@ QStringList Labels(const std::vector<FileFilter>& filters) {
 
 std::string FileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
+// A key the grid edits with: a character typed (it opens the cell's editor), F2 (it opens the
+// editor too) and Delete (it empties the cells); none held with Ctrl, Alt or Meta (a shortcut).
+bool KeyCanEdit(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+    if (key.key() == Qt::Key_Delete || key.key() == Qt::Key_F2) return true;
+    return !key.text().isEmpty() && key.text().front().isPrint();
+}
+
 }  // namespace
 
 bool RefusedWhileOperating(const Screens& screens, Prompter& prompter) {
@@ -118,11 +132,17 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
     bar->setIconSize(QSize(20, 20));
     for (const Button& b : buttons) {
         QAction* a = makeAction(b.hint, b.objectName);
-        a->setToolTip(b.hint);
+        a->setToolTip(b.handler ? b.hint : NotAvailableYet(b.hint));
         a->setIcon(ButtonIcon(b));
         buttons_[b.hint] = a;
-        if (b.online) onlineActions_.push_back(a);
-        if (b.handler) connect(a, &QAction::triggered, this, b.handler);
+        if (!b.handler) {
+            // Nothing that looks broken: the button says it is not there yet.
+            a->setEnabled(false);
+            notYet_.push_back(a);
+        } else {
+            if (b.online) onlineActions_.push_back(a);
+            connect(a, &QAction::triggered, this, b.handler);
+        }
         bar->addAction(a);
         if (auto* w = qobject_cast<QToolButton*>(bar->widgetForAction(a))) {
             w->setObjectName(b.objectName);
@@ -143,6 +163,7 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
 
 QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& given) {
     QMenu* menu = menuBar()->addMenu(title);
+    menu->setToolTipsVisible(true);  // only the hints of items not available yet are set
     std::vector<MenuItem> items = given;
     // Every editor's Display menu ends with the communication log.
     if (QString(title).remove('&') == "Display")
@@ -160,13 +181,17 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& g
         if (!item.key.isEmpty()) a->setShortcut(item.key);
         // A menu item for a tool-bar command triggers the button's action, so that one
         // connection serves both.
-        if (item.button) {
-            QAction* target = action(item.button);
-            if (target) connect(a, &QAction::triggered, target, &QAction::trigger);
+        QAction* target = item.button ? action(item.button) : nullptr;
+        const bool notYet = std::count(notYet_.begin(), notYet_.end(), target) > 0;
+        if (notYet) {
+            a->setEnabled(false);
+            a->setToolTip(target->toolTip());
+        } else if (target) {
+            connect(a, &QAction::triggered, target, &QAction::trigger);
         } else if (item.handler) {
             connect(a, &QAction::triggered, this, item.handler);
         }
-        if (item.online) onlineActions_.push_back(a);
+        if (item.online && !notYet) onlineActions_.push_back(a);
         if (item.offline) offlineActions_.push_back(a);
         menu->addAction(a);
         menuItems_[QString(item.text).remove('&')] = a;
@@ -201,7 +226,7 @@ void EditorFrame::setCaption(const QString& caption) {
 }
 
 void EditorFrame::showFile(const std::string& path) {
-    file_ = QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
+    file_ = QFile::decodeName(QByteArray::fromStdString(path));
     updateTitle();
 }
 
@@ -212,7 +237,7 @@ void EditorFrame::forgetFile() {
 
 void EditorFrame::updateTitle() {
     QString title = caption_;
-    if (!file_.isEmpty()) title += " - " + file_;
+    if (!file_.isEmpty()) title += " - " + QFileInfo(file_).fileName();
     if (modified_) title += " *";
     setWindowTitle(title);
 }
@@ -226,6 +251,51 @@ void EditorFrame::setWrittenSize(QSize size) {
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
+}
+
+void EditorFrame::watchGrid(QTableView* grid, const std::vector<int>& columnWidths) {
+    watchedGrid_ = grid;
+    grid->installEventFilter(this);
+    QHeaderView* header = grid->horizontalHeader();
+    for (std::size_t c = 0; c < columnWidths.size(); ++c) {
+        const int column = static_cast<int>(c);
+        header->resizeSection(column, std::max(columnWidths[c], header->sectionSizeHint(column)));
+    }
+}
+
+bool EditorFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == watchedGrid_ && event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        if (!KeyCanEdit(key)) return QMainWindow::eventFilter(watched, event);
+        setModified(true);
+        if (key.key() == Qt::Key_Delete) {
+            clearSelectedCells();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void EditorFrame::clearSelectedCells() {
+    QModelIndexList cells;
+    for (const QModelIndex& i : watchedGrid_->selectionModel()->selectedIndexes())
+        if (i.flags() & Qt::ItemIsEditable) cells << i;
+    const QModelIndex current = watchedGrid_->currentIndex();
+    if (cells.isEmpty() && (current.flags() & Qt::ItemIsEditable)) cells << current;
+    if (!cells.isEmpty()) clearCells(cells);
+}
+
+int EditorFrame::widthForColumns() const {
+    const QTableView* g = watchedGrid_;
+    const int rowTitles =
+        g->verticalHeader()->isHidden() ? 0 : g->verticalHeader()->sizeHint().width();
+    constexpr int kMargins = 8;  // the editors' layout margins
+    return g->horizontalHeader()->length() + rowTitles + 2 * g->frameWidth() +
+           g->verticalScrollBar()->sizeHint().width() + kMargins;
+}
+
+void EditorFrame::clearCells(const QModelIndexList& cells) {
+    for (const QModelIndex& i : cells) watchedGrid_->model()->setData(i, QString());
 }
 
 void EditorFrame::setFileChooser(FileChooser* chooser) { chooser_ = chooser; }
@@ -269,6 +339,7 @@ void EditorFrame::showScreen(QWidget* screen, bool refusedWhileOperating) {
 bool EditorFrame::runOperation(const std::function<bool(ProcedureContext&)>& body) {
     if (operating_ || !screens_.tbuff || !screens_.transfer) return false;
     operating_ = true;
+    screens_.transfer->setOwner(this);
     setEnabled(false);
     ProcedureContext ctx{screens_.tbuff->mainChannel(), prompter(), *screens_.transfer, log_,
                          [this](const std::string& n) { showProgramNumber(n); }};
@@ -301,9 +372,16 @@ void EditorFrame::runMotorFree() {
 
 bool EditorFrame::runSave(QWidget* dialogParent, bool editorCall) {
     fileLines_.clear();
-    QString name;
-    int filter = 1;
     const FileKind& files = editorCall || !startFiles_ ? files_ : *startFiles_;
+    // The dialog offers the file the data came from, under its own filter; a file of another
+    // kind (a ZEB file) by its name with the first filter's extension, never to be written over.
+    QString name = file_;
+    int filter = FilterForName(files.saveFilters, FileName(name), false);
+    if (!FilterExtension(files.saveFilters, filter)) {
+        const QFileInfo info(name);
+        if (!name.isEmpty()) name = info.dir().filePath(info.completeBaseName());
+        filter = 1;
+    }
     if (!chooser().chooseSave(dialogParent, Labels(files.saveFilters), name, filter)) return false;
     if (!SaveDataFile(files, FileName(name), filter, fileContent(), prompter())) return false;
     showFile(SaveTargetName(files, FileName(name), filter));
@@ -336,16 +414,22 @@ void EditorFrame::openFile() {
     QString name;
     int filter = 1;
     if (!chooser().chooseOpen(this, Labels(files_.openFilters), name, filter)) return;
+    const std::string before = fileContent();
     const OpenOutcome outcome = OpenDataFile(
         files_, FileName(name), filter,
         [this](int f, std::string_view content, Prompter& p) { return convertFile(f, content, p); },
         prompter());
     // A file that could not be read left the data as they were, and so their modified state.
     if (outcome == OpenOutcome::NotRead) return;
-    showFile(OpenTargetName(files_, FileName(name), filter));
     // A conversion that stopped took the file only in part or not at all: what the user had
-    // changed and not saved is still not saved.
-    if (outcome == OpenOutcome::Completed) setModified(false);
+    // changed and not saved is still not saved, and the refused file names nothing. Data it
+    // changed in part are no longer the earlier file's.
+    if (outcome == OpenOutcome::Completed) {
+        showFile(OpenTargetName(files_, FileName(name), filter));
+        setModified(false);
+    } else if (fileContent() != before) {
+        forgetFile();
+    }
     fileOpened();
 }
 

@@ -7,6 +7,7 @@
 // closing goes back to the start screen. An editor derives from it and adds its own data.
 #include <QKeySequence>
 #include <QMainWindow>
+#include <QModelIndexList>
 #include <QString>
 #include <QStyle>
 #include <functional>
@@ -20,6 +21,7 @@
 
 class QAction;
 class QMenu;
+class QTableView;
 
 namespace mivo {
 
@@ -34,7 +36,9 @@ class EditorFrame : public QMainWindow {
     Q_OBJECT
   public:
     // One tool-bar button. Its picture is the desktop icon theme's `themeIcon`, else Qt's own
-    // `standardIcon`, else the letters `face` drawn; a one-word hint stands beside it.
+    // `standardIcon`, else the letters `face` drawn; a one-word hint stands beside it. A button
+    // without a handler, and its menu items, stay disabled with a hint that it is not available
+    // yet.
     struct Button {
         const char* hint;        // its tool tip, and the name the menus refer to it by
         const char* objectName;  // the control's name
@@ -106,6 +110,8 @@ class EditorFrame : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    // The keys of the grid given to `watchGrid`.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // The window's caption; the title adds the file's name and the modified mark:
     // "MIVO Editor [Main-Step] - pick.stp *".
@@ -115,6 +121,16 @@ class EditorFrame : public QMainWindow {
     void setWrittenSize(QSize size);
     // The data no longer come from a file ("New programming").
     void forgetFile();
+
+    // The editor's grid. Its column titles read whole: a column narrower than its title is
+    // widened. A key that can change a cell sets the modified flag; keys that cannot (moving,
+    // Tab, Escape, a modifier alone, a Ctrl or Alt shortcut) leave it. Delete empties the
+    // selected cells.
+    void watchGrid(QTableView* grid, const std::vector<int>& columnWidths);
+    // Empties `cells` of the grid as one edit; by default each through the grid's model.
+    virtual void clearCells(const QModelIndexList& cells);
+    // The least window width at which that grid shows its columns whole, beside its scroll bar.
+    int widthForColumns() const;
 
     // Builds the tool bar, then the menus, in this order.
     void buildToolBar(const std::vector<Button>& buttons);
@@ -157,6 +173,7 @@ class EditorFrame : public QMainWindow {
 
   private:
     QAction* makeAction(const QString& text, const char* objectName);
+    void clearSelectedCells();
     void showFile(const std::string& path);
     void updateTitle();
 
@@ -169,10 +186,12 @@ class EditorFrame : public QMainWindow {
     std::map<QString, QAction*> menuItems_;  // by text
     std::vector<QAction*> onlineActions_;
     std::vector<QAction*> offlineActions_;
+    std::vector<QAction*> notYet_;  // buttons whose feature is not there yet
+    QTableView* watchedGrid_ = nullptr;
     bool modified_ = false;
     bool operating_ = false;
     QString caption_;
-    QString file_;  // the name of the file opened or last saved; empty: none
+    QString file_;  // the path of the file opened or last saved; empty: none
     std::vector<std::string> fileLines_;
     std::vector<std::string> log_;
     std::unique_ptr<FileChooser> dialogChooser_;

@@ -1,6 +1,7 @@
 #include "shell/message_prompter.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include "procedures/reply_rules.h"
@@ -9,6 +10,8 @@
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/terr.h"
+#include "shell/transfer_dialogs.h"
+#include "shell/window_style.h"
 
 namespace mivo {
 
@@ -16,13 +19,16 @@ namespace {
 
 // A message box belongs to the dialog in front: the error dialog while it shows the controller's
 // error line, else the progress or cancel dialog of a running operation, else the active
-// window. The window manager keeps a box's owner just under it, so the owner is not pushed
-// behind the box's other windows (the error line behind the progress dialog).
+// window, else the screen of the last operation. The window manager keeps a box's owner just
+// under it, so the owner is not pushed behind the box's other windows (the error line behind the
+// progress dialog), and a box with an owner never falls behind it.
 QWidget* Owner(const Screens& screens) {
     for (QWidget* w : {static_cast<QWidget*>(screens.terr), static_cast<QWidget*>(screens.tcall),
                        static_cast<QWidget*>(screens.tcancel)})
         if (w && w->isVisible()) return w;
-    return QApplication::activeWindow();
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    QWidget* screen = screens.transfer ? screens.transfer->owner() : nullptr;
+    return screen && screen->isVisible() ? screen : nullptr;
 }
 
 int Run(const Screens& screens, const std::string& text, const std::string& caption,
@@ -31,6 +37,11 @@ int Run(const Screens& screens, const std::string& text, const std::string& capt
     QMessageBox box(QMessageBox::Warning, Cp1252::decode(caption), Cp1252::decode(text), buttons,
                     owner);
     if (!detail.empty()) box.setDetailedText(Cp1252::decode(detail));
+    // The box sizes itself to its text: a short text ("Error No. 3") under a longer caption
+    // needs room for the caption to read whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleWidth(box.windowTitle()), 0, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
     if (owner && owner == screens.terr) {
         // Under the error dialog rather than over its text, so that both can be read.
         box.adjustSize();

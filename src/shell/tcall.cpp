@@ -36,7 +36,7 @@ Tcall::Tcall(Screens& screens, QWidget* parent)
     layout->addWidget(label);
     layout->addWidget(bar_);
     layout->addWidget(stop, 0, Qt::AlignHCenter);
-    setFixedSize(320, 130);
+    SetFixedWrittenSize(this, {320, 130});
     connect(stop, &QPushButton::clicked, this, &Tcall::StopClick);
 }
 
@@ -48,7 +48,7 @@ void Tcall::resetProgress(int maximum) {
 void Tcall::setProgress(int position) { bar_->setValue(position); }
 
 void Tcall::showEvent(QShowEvent* event) {
-    CentreOnScreen(this);
+    CentreOverOwner(this);
     QDialog::showEvent(event);
 }
 

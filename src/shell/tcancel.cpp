@@ -31,7 +31,7 @@ TCancel::TCancel(Screens& screens, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label_);
     layout->addWidget(button_);
-    setFixedSize(240, 110);
+    SetFixedWrittenSize(this, {240, 110});
     connect(button_, &QPushButton::clicked, this, &TCancel::Button1Click);
 }
 
@@ -43,7 +43,7 @@ QString TCancel::labelText() const { return label_->text(); }
 QString TCancel::buttonText() const { return button_->text(); }
 
 void TCancel::showEvent(QShowEvent* event) {
-    CentreOnScreen(this);
+    CentreOverOwner(this);
     QDialog::showEvent(event);
 }
 

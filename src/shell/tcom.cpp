@@ -144,20 +144,30 @@ void Tcom::showEvent(QShowEvent* event) {
     showDevices();
     listReportedPorts();
     adjustSize();
-    CentreOnScreen(this);
+    CentreOverOwner(this);
     QDialog::showEvent(event);
 }
 
 void Tcom::openFrom(QWidget* opener) {
     opener_ = opener;
-    show();
-    raise();
+    openedItem_ = itemIndex();
+    openedDevice_ = chosenDevice_;
+    ShowOver(this, opener);
 }
 
 void Tcom::SetClick() {
     Enable(opener_);
     opener_ = nullptr;
     hide();
+}
+
+void Tcom::reject() {
+    if (openedDevice_.isEmpty()) setItemIndex(openedItem_);
+    // A reported port chosen before is listed, if only as not found.
+    for (std::size_t i = 0; i < reported_.size(); ++i)
+        if (!openedDevice_.isEmpty() && reportedDevices_[i] == openedDevice_)
+            reported_[i]->setChecked(true);
+    SetClick();
 }
 
 }  // namespace mivo

@@ -41,7 +41,8 @@ class Tcom : public QDialog {
     void SetClick();
 
   public slots:
-    void reject() override {}
+    // Escape and closing leave the dialog with the choice it was opened with.
+    void reject() override;
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -59,6 +60,8 @@ class Tcom : public QDialog {
     std::vector<QRadioButton*> reported_;
     std::vector<QString> reportedDevices_;  // by item, beside reported_
     QString chosenDevice_;                  // the reported port chosen; empty: a COM item
+    int openedItem_ = 0;                    // the choice when the dialog was opened
+    QString openedDevice_;
     std::function<std::vector<ReportedPort>()> lister_;
 };
 

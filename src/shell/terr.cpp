@@ -7,6 +7,7 @@
 #include "shell/cp1252.h"
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
+#include "shell/transfer_dialogs.h"
 #include "shell/tselect.h"
 #include "shell/window_style.h"
 
@@ -33,22 +34,20 @@ Terr::Terr(Screens& screens, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_, 1);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-    setFixedSize(360, 200);
+    SetFixedWrittenSize(this, {360, 200});
     connect(ok, &QPushButton::clicked, this, &Terr::OKClick);
 }
 
 void Terr::showError(const std::string& line) {
     text_->setText(Cp1252::decode(line));
-    // In front of the transfer dialogs of the operation that goes on under it.
-    show();
-    raise();
-    activateWindow();
+    // Over the screen whose operation reports it, in front of its transfer dialogs.
+    ShowOver(this, screens_.transfer ? screens_.transfer->owner() : nullptr);
 }
 
 QString Terr::errorText() const { return text_->text(); }
 
 void Terr::showEvent(QShowEvent* event) {
-    CentreOnScreen(this);
+    CentreOverOwner(this);
     QDialog::showEvent(event);
 }
 

@@ -31,7 +31,7 @@ Terror::Terror(Screens& screens, QWidget* parent)
     layout->addWidget(label);
     layout->addWidget(memo_, 1);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
-    setFixedSize(420, 320);
+    SetFixedWrittenSize(this, {420, 320});
     connect(ok, &QPushButton::clicked, this, &Terror::OKClick);
 }
 
@@ -52,7 +52,7 @@ void Terror::OKClick() {
 }
 
 void Terror::showEvent(QShowEvent* event) {
-    CentreOnScreen(this);
+    CentreOverOwner(this);
     QDialog::showEvent(event);
 }
 

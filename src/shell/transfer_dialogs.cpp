@@ -7,6 +7,7 @@
 #include "shell/screens.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
+#include "shell/window_style.h"
 
 namespace mivo {
 
@@ -15,9 +16,7 @@ void TransferDialogs::setCancelTexts(const std::string& label, const std::string
 }
 
 void TransferDialogs::showCancel() {
-    if (!screens_.tcancel) return;
-    screens_.tcancel->show();
-    screens_.tcancel->raise();
+    if (screens_.tcancel) ShowOver(screens_.tcancel, owner_);
 }
 
 void TransferDialogs::hideCancel() {
@@ -33,8 +32,7 @@ void TransferDialogs::setDataExchange(bool on) {
 void TransferDialogs::showProgress(int maximum) {
     if (!screens_.tcall) return;
     screens_.tcall->resetProgress(maximum);
-    screens_.tcall->show();
-    screens_.tcall->raise();
+    ShowOver(screens_.tcall, owner_);
 }
 
 void TransferDialogs::setProgress(int position) {

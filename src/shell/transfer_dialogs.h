@@ -3,6 +3,8 @@
 // CancelRequested lives in the link.
 #include "procedures/transfer_view.h"
 
+class QWidget;
+
 namespace mivo {
 
 struct Screens;
@@ -10,6 +12,10 @@ struct Screens;
 class TransferDialogs : public TransferView {
   public:
     explicit TransferDialogs(Screens& screens) : screens_(screens) {}
+
+    // The screen whose operation the dialogs belong to (shown over it); set as it starts one.
+    void setOwner(QWidget* screen) { owner_ = screen; }
+    QWidget* owner() const { return owner_; }
 
     void setCancelTexts(const std::string& label, const std::string& button) override;
     void showCancel() override;
@@ -23,6 +29,7 @@ class TransferDialogs : public TransferView {
 
   private:
     Screens& screens_;
+    QWidget* owner_ = nullptr;
 };
 
 }  // namespace mivo

@@ -68,7 +68,7 @@ Tselect::Tselect(Screens& screens, QWidget* parent) : QMainWindow(parent), scree
     layout->addWidget(hint, 0, Qt::AlignHCenter);
     layout->addWidget(start_, 0, Qt::AlignHCenter);
     setCentralWidget(centre);
-    setFixedSize(400, 240);
+    SetFixedWrittenSize(this, {400, 240});
     connect(start_, &QPushButton::clicked, this, &Tselect::StartClick);
 }
 

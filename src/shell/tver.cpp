@@ -71,7 +71,7 @@ void TVer::closeEvent(QCloseEvent* event) {
 }
 
 void TVer::showEvent(QShowEvent* event) {
-    CentreOnScreen(this);
+    CentreOverOwner(this);
     QDialog::showEvent(event);
 }
 

@@ -19,6 +19,29 @@ inline void CentreOnScreen(QWidget* w) {
     w->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
+// Fixes `w` at its written size, or larger where its contents need more (a larger font), so that
+// no caption is cut.
+inline void SetFixedWrittenSize(QWidget* w, QSize written) {
+    w->setFixedSize(written.expandedTo(w->minimumSizeHint()));
+}
+
+// Places a dialog in the middle of the window it belongs to (ShowOver), kept on the screen; in
+// the middle of the screen when it belongs to none. Dialogs call it as they are shown.
+void CentreOverOwner(QWidget* dialog);
+
+// The least width at which a window's title reads whole: its text in the bold application font
+// beside the window manager's icon and buttons.
+int TitleWidth(const QString& title);
+
+// Shows `dialog` as a window of `opener` (of the window the opener is in), so that the window
+// manager keeps it above that window: raising the opener, disabled meanwhile, cannot hide it.
+// Without an opener showing, it belongs to no window. The dialog is made wide enough for its
+// title.
+void ShowOver(QWidget* dialog, QWidget* opener);
+
+// The hint of a control whose feature is not there yet, disabled meanwhile.
+inline QString NotAvailableYet(const QString& hint) { return hint + " (not available yet)"; }
+
 // Re-enables a screen the dialog's opener disabled, when it is showing.
 inline void EnableIfVisible(QWidget* w) {
     if (w && w->isVisible()) w->setEnabled(true);

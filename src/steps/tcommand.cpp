@@ -9,6 +9,7 @@
 
 #include "shell/cp1252.h"
 #include "shell/screens.h"
+#include "shell/window_style.h"
 #include "steps/tcommand_items.h"
 #include "steps/tmmain.h"
 
@@ -115,6 +116,14 @@ void Tcommand::build() {
     connect(cancel_, &QPushButton::clicked, this, &Tcommand::cancelClicked);
     connect(teaching_, &QPushButton::clicked, this, &Tcommand::teachingClicked);
     grid->addLayout(buttons, 8, 0, 1, 4);
+    setTeachingHandler({});
+}
+
+void Tcommand::setTeachingHandler(std::function<void()> handler) {
+    teachingHandler_ = std::move(handler);
+    // Until teaching is connected, the button says so rather than doing nothing.
+    teaching_->setEnabled(bool(teachingHandler_));
+    teaching_->setToolTip(teachingHandler_ ? QString() : NotAvailableYet("Teaching"));
 }
 
 QLineEdit* Tcommand::positionBox(unsigned box) const {
@@ -236,9 +245,7 @@ void Tcommand::openStep(Tmmain* editor, int step) {
     comento_->setText(Cp1252::decode(v.comment));
     flags_ = command_ == "CIR" ? flags : CircleFlags{};
 
-    show();
-    raise();
-    activateWindow();
+    ShowOver(this, editor);
 }
 
 void Tcommand::resetDialog() {

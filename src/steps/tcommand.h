@@ -37,10 +37,9 @@ class Tcommand : public QDialog {
     bool values(StepValues& out, QChar* bad = nullptr) const;
 
     // "Teaching": runs after the two refusals (transfer dialog shown, off line) have passed;
-    // the teaching screen and its GO sequence are connected here.
-    void setTeachingHandler(std::function<void()> handler) {
-        teachingHandler_ = std::move(handler);
-    }
+    // the teaching screen and its GO sequence are connected here. Without it the button is
+    // disabled with a hint that teaching is not available yet.
+    void setTeachingHandler(std::function<void()> handler);
     // The position boxes, for the teaching screen to write taught positions into.
     QLineEdit* positionBox(unsigned box) const;
 

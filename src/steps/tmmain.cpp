@@ -20,17 +20,10 @@
 
 namespace mivo {
 
-namespace {
-
-constexpr int kColumnWidths[GridStepModel::kColumnCount] = {59, 80, 63, 54, 52, 55, 49, 44, 124};
-
-}  // namespace
-
 Tmmain::Tmmain(Screens& screens, QWidget* parent)
     : EditorFrame(screens, DataKind::Step, StepFileKind(), parent) {
     setObjectName("Tmmain");
     setCaption("MIVO Editor [Main-Step]");
-    setWrittenSize({636, 488});
 
     model_ = new GridStepModel(table_, this);
     model_->setEditHandler(
@@ -39,6 +32,8 @@ Tmmain::Tmmain(Screens& screens, QWidget* parent)
 
     buildCommands();
     buildCentre();
+    // Wider than written where a larger font widens the column titles.
+    setWrittenSize({std::max(636, widthForColumns()), 488});
 }
 
 Tmmain::~Tmmain() = default;
@@ -52,7 +47,7 @@ void Tmmain::buildCommands() {
          QStyle::SP_DialogOpenButton},
         {"Save", "STEPSave", "Sav", false, [this] { saveFile(); }, "document-save",
          QStyle::SP_DialogSaveButton},
-        {"Print", "STEPPrint", "Prn", false, {}, "document-print"},
+        {"Print", "STEPPrint", "Prn", false, {}, "document-print"},  // comes with the listings
         {"Step send", "STEPSend", "Snd", true, [this] { sendSteps(); }, "go-up",
          QStyle::SP_ArrowUp},
         {"Step receive", "STEPReceive", "Rcv", true, [this] { receiveSteps(); }, "go-down",
@@ -165,15 +160,13 @@ void Tmmain::buildCentre() {
     grid_->horizontalHeader()->setHighlightSections(false);
     // The Comment column takes the room the user gives the window.
     grid_->horizontalHeader()->setStretchLastSection(true);
-    for (int c = 0; c < GridStepModel::kColumnCount; ++c)
-        grid_->horizontalHeader()->resizeSection(c, kColumnWidths[c]);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
     // Double-click opens the command-entry dialog; typing edits the cell in place.
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
     grid_->setWordWrap(false);
     grid_->setCurrentIndex(model_->index(0, 1));
-    grid_->installEventFilter(this);
+    watchGrid(grid_, {59, 80, 63, 54, 52, 55, 49, 44, 124});
 
     // The pop-up menu; its shortcuts work while the grid has the focus.
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);

@@ -97,6 +97,7 @@ class Tmmain : public EditorFrame {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void clearCells(const QModelIndexList& cells) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
     void fileOpened() override;

@@ -177,6 +177,14 @@ void Tmmain::pasteSteps() {
                 [&](StepTable& t) { PasteSteps(t, sel.first, sel.last, sel.block, fileLines()); });
 }
 
+void Tmmain::clearCells(const QModelIndexList&) {
+    // Whole steps are selected; a circle step is cleared with both its rows.
+    const Selection sel = wholeStepsSelected();
+    applyChange("Clear", [&](StepTable& t) {
+        for (int s = sel.first; s <= sel.last; ++s) t[s].clear();
+    });
+}
+
 void Tmmain::undo() {
     if (undo_->canUndo()) undo_->undo();
 }
@@ -187,7 +195,6 @@ void Tmmain::redo() {
 
 bool Tmmain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
-        setStepModified(true);
         // Enter on a row opens the command-entry dialog, as a double-click does; not the Enter
         // that a cell's editor passes on when it ends an in-place edit.
         const int key = static_cast<QKeyEvent*>(event)->key();

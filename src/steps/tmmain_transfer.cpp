@@ -10,6 +10,7 @@
 #include "shell/screens.h"
 #include "shell/terror.h"
 #include "shell/tver.h"
+#include "shell/window_style.h"
 #include "steps/program_initialize.h"
 #include "steps/step_transfer.h"
 #include "steps/tmmain.h"
@@ -78,14 +79,13 @@ void Tmmain::motorFree() { runMotorFree(); }
 void Tmmain::showErrorRecord() {
     Terror* record = screens().terror;
     if (!record) return;
-    runOperation([record](ProcedureContext& ctx) {
+    runOperation([this, record](ProcedureContext& ctx) {
         record->hide();
         record->clearLines();
         const ErrorRecord result = QueryErrorRecord(ctx);
         if (result.lines.empty()) return false;
         for (const std::string& line : result.lines) record->addLine(line);
-        record->show();
-        record->raise();
+        ShowOver(record, this);
         return true;  // Terror's OK enables the editor again
     });
 }
@@ -93,11 +93,10 @@ void Tmmain::showErrorRecord() {
 void Tmmain::showVersion() {
     TVer* versions = screens().tver;
     if (!versions) return;
-    runOperation([versions](ProcedureContext& ctx) {
+    runOperation([this, versions](ProcedureContext& ctx) {
         versions->hide();
         versions->clearValues();
-        versions->show();
-        versions->raise();
+        ShowOver(versions, this);
         const Versions result = QueryVersions(ctx);
         for (int i = 0; i < TVer::kUnits; ++i)
             versions->setValue(i, result.values[static_cast<std::size_t>(i)]);

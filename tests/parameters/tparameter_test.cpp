@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QTableView>
 
 #include "parameters/tinit.h"
@@ -32,28 +31,6 @@ class ParameterEditor : public ShellFixture {
     }
     bool flagged() { return screens.flags->isSet(DataKind::Parameter); }
 };
-
-// A value typed as the user does (a key opens the cell, the rest goes to its editor, Return
-// ends it), and any key, set ParameterModified.
-TEST_F(ParameterEditor, TypedValuesAndAnyKeySetParameterModified) {
-    editor().show();
-    grid()->setCurrentIndex(grid()->model()->index(22, ColValue));
-    QTest::keyClick(grid(), '1');
-    auto* cellEditor = grid()->viewport()->findChild<QLineEdit*>();
-    ASSERT_NE(cellEditor, nullptr);
-    ASSERT_EQ(cellEditor->text(), "1");
-    QTest::keyClicks(cellEditor, "50.5");
-    QTest::keyClick(cellEditor, Qt::Key_Return);
-    QApplication::processEvents();  // the delegate commits queued
-    EXPECT_EQ(editor().table().value(22), "150.5");
-    EXPECT_EQ(cell(22, ColValue), "150.5");
-    EXPECT_TRUE(editor().parameterModified());
-    EXPECT_TRUE(flagged());
-
-    editor().setParameterModified(false);
-    QTest::keyClick(grid(), Qt::Key_Down);
-    EXPECT_TRUE(flagged());
-}
 
 // The parameter, pallet and offset cells refuse what a value cannot hold where it is typed, and
 // keep their text.

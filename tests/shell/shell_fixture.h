@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 #include "app/create_screens.h"

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 
 #include "link/serial_port.h"
+#include "parameters/parameter_table.h"
 #include "shell/communication_log.h"
 #include "shell/modified_flags.h"
 #include "shell/tcom.h"
@@ -91,6 +92,7 @@ TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
     screens.tmmain->show();
     screens.tmmain->comSet();
     ASSERT_TRUE(screens.tcom->isVisible());
+    EXPECT_EQ(screens.tcom->windowHandle()->transientParent(), screens.tmmain->windowHandle());
     EXPECT_FALSE(screens.tmmain->isEnabled());
     EXPECT_EQ(screens.tcom->deviceShown(1), QString(kMissingDevice));
     ASSERT_EQ(reportedItems().size(), 1);
@@ -98,7 +100,7 @@ TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
     choose(reportedItems()[0]);
     EXPECT_EQ(screens.tcom->itemIndex(), -1);
 
-    // Unplugged: the choice stays, marked, until another is made.
+    // Unplugged: the choice stays, marked, until another is made; Escape (as closing) keeps it.
     reported.clear();
     screens.tmmain->comSet();
     ASSERT_EQ(reportedItems().size(), 1);
@@ -106,6 +108,11 @@ TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
     EXPECT_TRUE(kept->isChecked());
     EXPECT_TRUE(kept->text().contains(pty.devicePath()));
     EXPECT_TRUE(kept->text().contains("not found"));
+    click(screens.tcom->findChild<QRadioButton*>("COM5"));
+    QTest::keyClick(screens.tcom, Qt::Key_Escape);
+    EXPECT_FALSE(screens.tcom->isVisible() || !screens.tmmain->isEnabled());
+    EXPECT_EQ(screens.tcom->portChoice().device, pty.devicePath());
+    screens.tmmain->comSet();
     useSimulatorAs(2);
     choose(screens.tcom->findChild<QRadioButton*>("COM2"));
     EXPECT_EQ(screens.tcom->itemIndex(), 1);
@@ -156,6 +163,58 @@ TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) 
     }
     EXPECT_EQ(test::ReadBytes(dir / "taken.stp"), "old");
     screens.tmmain->setFileChooser(nullptr);
+}
+
+// Every editor's title (a refused file names nothing; Save offers the file), what is not there
+// yet (disabled on line, saying so), and its grid's keys: only one that can edit marks a change.
+TEST_F(ShellStart, EveryEditorsTitleButtonsAndGridKeys) {
+    // clang-format off
+    const std::tuple<QWidget*, std::string, std::string, std::string, const char*, int, int> editors[] = {
+        {screens.tmmain, "MIVO Editor [Main-Step]", ".stp", "Print", "STEPGRID", 1, 3},
+        {screens.tparameter, "MIVO Editor [Parameter]", ".prm", "ZI position teach", "PRMGRID", 22, ColValue},
+        {screens.tpalet, "MIVO Editor [Pallet]", ".plt", "Teaching set", "PALGRID", 0, 0},
+        {screens.toffset, "MIVO Editor [Offset]", ".off", "Print", "OFFGRID", 0, 0},
+    };
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool, const char*> keys[] = {
+        {Qt::Key_Down, {}, false, "1"}, {Qt::Key_PageDown, {}, false, "1"}, {Qt::Key_End, {}, false, "1"},
+        {Qt::Key_Tab, {}, false, "1"}, {Qt::Key_Control, {}, false, "1"}, {Qt::Key_S, Qt::ControlModifier, false, "1"},
+        {Qt::Key_F2, {}, true, "1"}, {Qt::Key_A, {}, true, "a"}, {Qt::Key_Delete, {}, true, ""}};
+    // clang-format on
+    test::TempDir dir;
+    test::ScriptedChooser chooser;
+    for (const auto& [screen, caption, ext, notYet, gridName, row, column] : editors) {
+        SCOPED_TRACE(caption);
+        auto& editor = static_cast<EditorFrame&>(*screen);
+        editor.setFileChooser(&chooser);
+        prompter.answers = {true, true};  // both saves' question
+        chooser.name = QString::fromStdString(dir / ("a" + ext));
+        editor.saveFile();
+        EXPECT_EQ(editor.windowTitle().toStdString(), caption + " - a" + ext);
+        test::WriteBytes(dir / ("b" + ext), "1\r\n");
+        chooser.name = QString::fromStdString(dir / ("b" + ext));
+        editor.openFile();  // refused: too short
+        EXPECT_EQ(editor.windowTitle().toStdString(), caption + " - a" + ext);
+        chooser.name.clear();
+        editor.saveFile();
+        EXPECT_EQ(chooser.offered.toStdString(), dir / ("a" + ext));
+        editor.applyOnlineState(true);
+        QAction* later = editor.action(notYet.c_str());
+        EXPECT_FALSE(later->isEnabled() || editor.menuAction("Print")->isEnabled());
+        EXPECT_EQ(later->toolTip().toStdString(), notYet + " (not available yet)");
+
+        auto* grid = editor.findChild<QTableView*>(gridName);
+        const QModelIndex cell = grid->model()->index(row, column);
+        grid->model()->setData(cell, "1");
+        for (const auto& [key, modifiers, edits, text] : keys) {
+            editor.setModified(false);
+            grid->setCurrentIndex(cell);
+            QTest::keyClick(grid, key, modifiers);
+            if (QWidget* open = grid->indexWidget(cell)) QTest::keyClick(open, Qt::Key_Return);
+            QApplication::processEvents();  // the cell's editor commits queued
+            EXPECT_EQ(editor.modified(), edits) << key;
+            EXPECT_EQ(cell.data().toString(), text) << key;
+        }
+    }
 }
 
 // Ctrl+Shift with any key on the start button switches to the service layout; a key is no start.

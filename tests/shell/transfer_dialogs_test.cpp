@@ -1,7 +1,9 @@
 #include "shell/transfer_dialogs.h"
 
+#include <QHeaderView>
 #include <QMessageBox>
 
+#include "parameters/tinit.h"
 #include "shell/message_prompter.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
@@ -102,6 +104,28 @@ TEST_F(ShellDialogs, ControllerErrorInFrontOfTheTransferDialogsAndItsOk) {
     EXPECT_EQ(noticeParent, screens.terr);
     EXPECT_EQ(screens.terr->errorText(), "44");
     EXPECT_TRUE(screens.terr->isVisible());
+}
+
+// Captions read whole at a 12-point font too: a message box's over a short text ("Error No. 3")
+// and the initialisation dialog's beside the window manager's buttons, the column titles.
+TEST_F(ShellDialogs, CaptionsReadWholeAtTwelvePoints) {
+    const QFont font = QApplication::font();
+    QApplication::setFont(QFont(font.family(), 12));
+    const QFontMetrics bold(QFont(font.family(), 12, QFont::Bold));
+    Screens s;
+    const auto set = createScreens(s, &prompter);
+    QTimer::singleShot(0, [&] {
+        EXPECT_GE(QApplication::activeModalWidget()->width(),
+                  bold.horizontalAdvance("Sending error") + 100);
+        QApplication::activeModalWidget()->close();
+    });
+    MessagePrompter(s).notify("Error No. 3", "Sending error");
+    s.tinit->openFor(s.tselect, "", false);
+    EXPECT_GE(s.tinit->width(), bold.horizontalAdvance("MIVO Editor [init]") + 100);
+    QHeaderView* header = s.tparameter->findChild<QTableView*>("PRMGRID")->horizontalHeader();
+    for (int c = 0; c < header->count(); ++c)
+        EXPECT_GE(header->sectionSize(c), header->sectionSizeHint(c)) << c;
+    QApplication::setFont(font);
 }
 
 // The closing question's box: Escape (or closing it) is Cancel, never a No that gives up work.

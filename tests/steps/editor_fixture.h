@@ -3,7 +3,6 @@
 // scripted prompter; file dialogs answered through the FileChooser seam.
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTableView>
 #include <ostream>
 
 #include "shell/modified_flags.h"
@@ -83,6 +82,11 @@ class EditorFixture : public ShellFixture {
         child<QLineEdit>(boxName)->setText(text);
     }
     void pressOk() { QTest::mouseClick(child<QPushButton>("OK"), Qt::LeftButton); }
+    // A dialog the editor opened belongs to it (kept above it), centred over it where so written.
+    void expectOver(QWidget* w, bool centred = true) {
+        EXPECT_EQ(w->windowHandle()->transientParent(), editor->windowHandle());
+        EXPECT_TRUE(!centred || w->frameGeometry().center() == editor->frameGeometry().center());
+    }
 
     ScriptedChooser chooser;
     Tmmain* editor = nullptr;

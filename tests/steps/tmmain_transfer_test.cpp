@@ -16,6 +16,7 @@ class StepEditorCommands : public EditorFixture {
   protected:
     void SetUp() override {
         EditorFixture::SetUp();
+        editor->move(0, 0);  // where the dialogs centred over it are not centred on the screen
         useSimulatorAs(1);
         click(lineSwitchOf(editor));
         ASSERT_TRUE(link().isOnline());
@@ -94,6 +95,7 @@ TEST_F(StepEditorCommands, StepInitializeAsksThroughTheDialogAndYesEmptiesBoth) 
         sim.steps.programs[4][5] = "END 000";
         press("Step initialize");
         ASSERT_TRUE(dialog.isVisible());
+        expectOver(&dialog);
         EXPECT_EQ(dialog.question(), "Is PGM No.4 initialize executed?");
         EXPECT_FALSE(dialog.findChild<QComboBox*>("ComboBox1")->isVisibleTo(&dialog));
         EXPECT_FALSE(editor->isEnabled());
@@ -115,6 +117,8 @@ TEST_F(StepEditorCommands, ErrorRecordOnLineAndVersionOffLine) {
     press("Error record display");
     Terror& record = *screens.terror;
     ASSERT_TRUE(record.isVisible());
+    expectOver(&record);
+    expectOver(screens.tcancel);  // the query's
     EXPECT_FALSE(editor->isEnabled());
     EXPECT_EQ(record.lines(), (QStringList{"E21:Origin return error", "E10:Emergency stop", "OK"}));
     QTest::mouseClick(record.findChild<QPushButton*>("OK"), Qt::LeftButton);
@@ -129,6 +133,7 @@ TEST_F(StepEditorCommands, ErrorRecordOnLineAndVersionOffLine) {
     editor->menuAction("Version")->trigger();
     TVer& versions = *screens.tver;
     EXPECT_TRUE(versions.isVisible());
+    expectOver(&versions);
     EXPECT_EQ(versions.findChild<QLabel*>("sapover")->text(), "1.03");
     EXPECT_TRUE(versions.value(0).isEmpty());
     EXPECT_EQ(sim.received().size(), before);

@@ -11,6 +11,7 @@ struct ScriptedChooser : FileChooser {
     QString name;
     int filter = 1;
     int calls = 0;
+    QString offered;  // the name the last dialog proposed
     bool chooseSave(QWidget*, const QStringList&, QString& n, int& f) override {
         return answer(n, f);
     }
@@ -19,6 +20,7 @@ struct ScriptedChooser : FileChooser {
     }
     bool answer(QString& n, int& f) {
         ++calls;
+        offered = n;
         if (name.isEmpty()) return false;
         n = name;
         f = filter;
