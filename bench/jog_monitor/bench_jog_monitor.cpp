@@ -11,53 +11,22 @@
 // Options: --holds N (default 200), --scans N (default 20).
 #include <sys/resource.h>
 
-#include <QApplication>
-#include <QProcess>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <functional>
-#include <vector>
 
-#include "../sim_process.h"
-#include "app/create_screens.h"
-#include "link/tbuff.h"
-#include "procedures/prompter.h"
+#include "../direct_on_line.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class YesPrompter : public mivo::Prompter {
-  public:
-    bool ask(const std::string&, const std::string&) override { return true; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
-    void notify(const std::string&, const std::string&) override {}
-    void showControllerError(const std::string& line) override {
-        std::printf("  Error display: %s\n", line.c_str());
-    }
-};
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+using mivo::bench::Ms;
 
 double CpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
            static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
-}
-
-void Print(const char* what, std::vector<double> ms) {
-    std::sort(ms.begin(), ms.end());
-    const auto at = [&](double q) {
-        return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * (ms.size() - 1) + 0.5))];
-    };
-    std::printf("  %-24s median %.3f ms   99th percentile %.3f ms   largest %.3f ms\n", what,
-                at(0.5), at(0.99), ms.back());
 }
 
 }  // namespace
@@ -73,19 +42,10 @@ int main(int argc, char** argv) {
         if (args[i] == "--scans") scans = std::max(2, args[i + 1].toInt());
     }
 
-    QProcess sim;
-    const QString device = mivo::bench::StartSimulator(sim, {"--pace"});
-    if (device.isEmpty()) return 1;
-
-    YesPrompter prompter;
-    mivo::Screens screens;
-    std::unique_ptr<mivo::ScreenSet> set = mivo::createScreens(screens, &prompter);
-    mivo::TBuff& link = *screens.tbuff;
-    link.setDeviceForPort(1, device);
-    QWidget* direct = screens.tdirect;
-    direct->show();
-    QTest::mouseClick(direct->findChild<QPushButton*>("linemonitor"), Qt::LeftButton);
-    if (!link.isDirectOnline()) return 1;
+    mivo::bench::DirectOnLine on;
+    if (!on.start()) return 1;
+    mivo::TBuff& link = on.link();
+    QWidget* direct = on.direct;
     link.directChannel().request("@ORG");
     direct->findChild<QRadioButton*>("RadioButton3")->setChecked(true);
 
@@ -148,10 +108,10 @@ int main(int argc, char** argv) {
         all.push_back(ms[way].back());
     }
     std::printf("sim: mivo-sim child process on %s, paced at 19200 baud both ways\n",
-                qPrintable(device));
+                qPrintable(on.device));
     std::printf("held jog (mode 3) ended to \"@STOP\" written, %d holds:\n", holds);
-    for (std::size_t w = 0; w < ways.size(); ++w) Print(ways[w].first, ms[w]);
-    Print("all", all);
+    for (std::size_t w = 0; w < ways.size(); ++w) mivo::bench::PrintSpread(ways[w].first, ms[w]);
+    mivo::bench::PrintSpread("all", all);
     std::printf("  (goal: 99th percentile under 2 ms)\n");
 
     // The monitor: ended from its own scan once enough have run.
@@ -190,8 +150,5 @@ int main(int argc, char** argv) {
                 scan, wire, scan / wire);
     std::printf("  processor time while monitoring: %.1f%% of the elapsed time\n",
                 100.0 * (cpuAtLast - cpuAtFirst) / (scan * scans / 1000.0));
-    link.goDirectOffline();
-    set.reset();
-    mivo::bench::StopSimulator(sim);
     return 0;
 }

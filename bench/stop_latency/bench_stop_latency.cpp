@@ -6,38 +6,14 @@
 // percentile and the largest of the presses. Asserts nothing; exits 1 when a press does not
 // reach "@STOP".
 // Options: --presses N (default 200).
-#include <QApplication>
-#include <QProcess>
-#include <QPushButton>
-#include <QTest>
 #include <QTimer>
-#include <algorithm>
-#include <chrono>
-#include <cstdio>
-#include <vector>
 
-#include "../sim_process.h"
-#include "app/create_screens.h"
-#include "link/tbuff.h"
-#include "procedures/prompter.h"
+#include "../direct_on_line.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class YesPrompter : public mivo::Prompter {
-  public:
-    bool ask(const std::string&, const std::string&) override { return true; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
-    void notify(const std::string& text, const std::string& caption) override {
-        std::printf("  %s: %s\n", caption.c_str(), text.c_str());
-    }
-    void showControllerError(const std::string& line) override {
-        std::printf("  Error display: %s\n", line.c_str());
-    }
-};
-
-double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+using mivo::bench::Ms;
 
 }  // namespace
 
@@ -50,19 +26,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < args.size(); ++i)
         if (args[i] == "--presses") presses = std::max(1, args[i + 1].toInt());
 
-    QProcess sim;
-    const QString device = mivo::bench::StartSimulator(sim, {"--pace"});
-    if (device.isEmpty()) return 1;
-
-    YesPrompter prompter;
-    mivo::Screens screens;
-    std::unique_ptr<mivo::ScreenSet> set = mivo::createScreens(screens, &prompter);
-    mivo::TBuff& link = *screens.tbuff;
-    link.setDeviceForPort(1, device);
-    QWidget* direct = screens.tdirect;
-    direct->show();
-    QTest::mouseClick(direct->findChild<QPushButton*>("linemonitor"), Qt::LeftButton);
-    if (!link.isDirectOnline()) return 1;
+    mivo::bench::DirectOnLine on;
+    if (!on.start()) return 1;
+    mivo::TBuff& link = on.link();
+    QWidget* direct = on.direct;
     // A program that never ends: a tenth of a second's timer, and back to it.
     mivo::Channel& line = link.directChannel();
     line.request("@WRITE STEP 0,SEQ,401,");
@@ -102,19 +69,10 @@ int main(int argc, char** argv) {
         }
         ms.push_back(Ms(written - clicked));
     }
-    std::sort(ms.begin(), ms.end());
-    const auto at = [&](double q) {
-        return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * (ms.size() - 1) + 0.5))];
-    };
     std::printf("sim: mivo-sim child process on %s, paced at 19200 baud both ways\n",
-                qPrintable(device));
+                qPrintable(on.device));
     std::printf("STOP click to \"@STOP\" written, %d presses while RUN waits:\n", presses);
-    std::printf(
-        "  median %.3f ms   99th percentile %.3f ms   largest %.3f ms   (goal: 99th "
-        "percentile under 2 ms)\n",
-        at(0.5), at(0.99), ms.back());
-    link.goDirectOffline();
-    set.reset();
-    mivo::bench::StopSimulator(sim);
+    mivo::bench::PrintSpread("STOP clicked", ms);
+    std::printf("  (goal: 99th percentile under 2 ms)\n");
     return 0;
 }

@@ -1,0 +1,76 @@
+#pragma once
+// The direct-operation screen, real widgets (offscreen unless a platform is set), on line to
+// mivo-sim running as a child process with --pace (19200 baud both ways): what the benchmarks
+// of its stops share. Questions are answered Yes; errors are printed.
+#include <QApplication>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "app/create_screens.h"
+#include "link/tbuff.h"
+#include "procedures/prompter.h"
+#include "sim_process.h"
+
+namespace mivo::bench {
+
+class YesPrompter : public Prompter {
+  public:
+    bool ask(const std::string&, const std::string&) override { return true; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
+    void notify(const std::string&, const std::string&) override {}
+    void showControllerError(const std::string& line) override {
+        std::printf("  Error display: %s\n", line.c_str());
+    }
+};
+
+struct DirectOnLine {
+    // False (with a message) when the simulator did not start or the line did not go on.
+    bool start() {
+        device = StartSimulator(sim, {"--pace"});
+        if (device.isEmpty()) return false;
+        set = createScreens(screens, &prompter);
+        link().setDeviceForPort(1, device);
+        direct = screens.tdirect;
+        direct->show();
+        QTest::mouseClick(direct->findChild<QPushButton*>("linemonitor"), Qt::LeftButton);
+        if (link().isDirectOnline()) return true;
+        std::fprintf(stderr, "the direct screen did not go on line\n");
+        return false;
+    }
+    ~DirectOnLine() {
+        if (set) link().goDirectOffline();
+        set.reset();
+        StopSimulator(sim);
+    }
+    TBuff& link() { return *screens.tbuff; }
+    QPushButton* button(const char* name) { return direct->findChild<QPushButton*>(name); }
+
+    QProcess sim;
+    QString device;
+    YesPrompter prompter;
+    Screens screens;
+    std::unique_ptr<ScreenSet> set;
+    QWidget* direct = nullptr;
+};
+
+inline double Ms(std::chrono::steady_clock::duration d) {
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
+// "median ... 99th percentile ... largest ..." of `ms`, after `what`.
+inline void PrintSpread(const char* what, std::vector<double> ms) {
+    std::sort(ms.begin(), ms.end());
+    const auto at = [&](double q) {
+        return ms[std::min(ms.size() - 1, static_cast<std::size_t>(q * (ms.size() - 1) + 0.5))];
+    };
+    std::printf("  %-24s median %.3f ms   99th percentile %.3f ms   largest %.3f ms\n", what,
+                at(0.5), at(0.99), ms.back());
+}
+
+}  // namespace mivo::bench
