@@ -15,11 +15,25 @@ void StartPress(DirectCycle& c, int mode) {
     if (mode != 1) c.session().view().enable(EnableSet::CommandControls, true);
 }
 
-// "NG" to a jog: its error number follows; one beginning with "03" is not shown.
-void ShowJogRefusal(DirectCycle& c) {
+// "NG" to a jog: its error number follows. The direct screen does not show one beginning with
+// "03"; the teaching screen shows it and reads the positions then.
+Outcome ShowJogRefusal(DirectCycle& c, bool teaching) {
     const std::string number = c.next();
-    if (!number.empty() && number.rfind("03", 0) != 0)
-        c.session().prompter().showControllerError(number);
+    if (const auto o = c.cut()) return *o;
+    const bool ready = number.rfind("03", 0) == 0;
+    if (!number.empty() && (teaching || !ready)) c.session().prompter().showControllerError(number);
+    if (teaching && ready) ReadPositions(c);
+    return Outcome::Failed;
+}
+
+// The controls a jog gives back when it ends by the controller's word; the command ends here.
+Outcome ControlsBack(DirectCycle& c) {
+    DirectView& v = c.session().view();
+    for (EnableSet set :
+         {EnableSet::CommandControls, EnableSet::CancelPanel, EnableSet::StopPanels})
+        v.enable(set, true);
+    c.handOver();
+    return Outcome::Interrupted;
 }
 
 // "STOP" to a jog: its line follows; the controls come back and the command ends here.
@@ -58,7 +72,7 @@ Outcome PressOriginCheck(DirectCycle& c, const JogStyle& style) {
     c.trailing();
     if (const auto o = c.cut()) return *o;
     if (org == "1") return Outcome::Completed;
-    if (!s.prompter().ask("Return to origin?", "Return to origin")) return Outcome::Declined;
+    if (!s.prompter().ask(style.originQuestion, style.originCaption)) return Outcome::Declined;
     const std::string reply = c.motion("@ORG");
     if (const Outcome o = ExpectOk(c, reply); o != Outcome::Completed) return o;
     // The press ends here: no jog after a return to origin.
@@ -83,7 +97,20 @@ std::string JogCommand(JogAxis jog, int mode) {
 
 JogStyle DirectJogStyle(JogAxis jog) {
     const bool xPlus = jog.axis == kAxes[0] && jog.sign == '+';
-    return {xPlus, !xPlus};
+    JogStyle style;
+    style.positionsAfterOrigin = xPlus;
+    style.offlineOnOddReply = !xPlus;
+    return style;
+}
+
+JogStyle TeachJogStyle() {
+    JogStyle style;
+    style.positionsAfterOrigin = true;
+    style.offlineOnOddReply = false;
+    style.originQuestion = "Return-to-origin will be executed. OK?";
+    style.originCaption = "Return-to-origin";
+    style.teaching = true;
+    return style;
 }
 
 Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style) {
@@ -123,12 +150,20 @@ Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style) {
                     }
                     continue;
                 }
-                ShowJogRefusal(c);
-                if (const auto o = c.cut()) return *o;
-                return Outcome::Failed;
+                return ShowJogRefusal(c, style.teaching);
             case ReplyCode::Stop:
                 return JogStopped(c);
+            case ReplyCode::End:
+                if (style.teaching) return ControlsBack(c);
+                [[fallthrough]];
             default:
+                if (style.teaching) {
+                    // Only the error line that follows is shown.
+                    const std::string line = c.next();
+                    if (const auto o = c.cut()) return *o;
+                    if (!line.empty()) s.prompter().showControllerError(line);
+                    return Outcome::Failed;
+                }
                 ShowReplyError(c, reply);
                 if (style.offlineOnOddReply) c.goOffline();
                 return Outcome::Failed;
@@ -192,9 +227,7 @@ Outcome JogActivate(DirectSession& s, JogAxis jog) {
         case ReplyCode::Ok:
             return ReadPositions(c);
         case ReplyCode::Ng:
-            ShowJogRefusal(c);
-            if (const auto o = c.cut(true)) return *o;
-            return Outcome::Failed;
+            return ShowJogRefusal(c, false);
         case ReplyCode::Stop:
             return JogStopped(c);
         default:

@@ -31,9 +31,18 @@ struct JogStyle {
     // A reply of an unexpected class to the jog command takes the line off (on the direct
     // screen for every button but X+).
     bool offlineOnOddReply = true;
+    // The question before a press returns to origin, and its caption.
+    std::string originQuestion = "Return to origin?";
+    std::string originCaption = "Return to origin";
+    // The teaching screen's reading of the jog's reply: an "NG" whose line begins with "03"
+    // reads the positions too, "END" and "STOP" give the controls back, and any other class
+    // shows only the error line that follows it.
+    bool teaching = false;
 };
 // The direct-operation screen's way for `jog`.
 JogStyle DirectJogStyle(JogAxis jog);
+// The teaching screen's way, the same for every button.
+JogStyle TeachJogStyle();
 
 // The press of a button in the mode the view shows: the origin check, then the jog command.
 // Modes 2 and 3 keep the buttons live so that the release is seen while the robot moves; a

@@ -389,8 +389,16 @@ TEST(DirectJog, PressReleaseAndActivation) {
         Outcome outcome;
         Lines messages = {};
         OnRig check = nullptr;
+        bool idle = true;  // every set back as on line
     };
     const JogAxis xPlus{'X', '+'}, yMinus{'Y', '-'};
+    // The teaching screen's press in mode 1, its jog answered with `replies`.
+    const auto taught = [](JogAxis a, Lines replies) {
+        return [a, replies](DirectRig& r) {
+            r.answer(JogCommand(a, 1), replies);
+            return JogPress(r.session, a, TeachJogStyle());
+        };
+    };
     // Held from the press until the release at one second.
     const auto held = [](JogAxis a, int mode) {
         return [a, mode](DirectRig& r) {
@@ -399,14 +407,15 @@ TEST(DirectJog, PressReleaseAndActivation) {
             return JogPress(r.session, a, DirectJogStyle(a));
         };
     };
-    const auto notHomed = [](JogAxis a) {
-        return [a](DirectRig& r) {
+    const auto notHomed = [](JogAxis a, bool teaching = false) {
+        return [a, teaching](DirectRig& r) {
             r.sim.motion.originState = 0;
             r.prompter.answers = {true};
             r.view.mode = 3;
-            return JogPress(r.session, a, DirectJogStyle(a));
+            return JogPress(r.session, a, teaching ? TeachJogStyle() : DirectJogStyle(a));
         };
     };
+    const OnRig online = [](DirectRig& r) { EXPECT_FALSE(r.channel.closed()); };
     const auto refusedWith = [xPlus](const char* number) {
         return [xPlus, number](DirectRig& r) {
             r.answer("@X1+", {"NG", number});
@@ -431,6 +440,10 @@ TEST(DirectJog, PressReleaseAndActivation) {
         {"refused, 03: nothing shown", refusedWith("03:Not ready"), {"@?ORG", "@X1+"}, Outcome::Failed},
         {"refused otherwise: shown", refusedWith("52:Soft limit"), {"@?ORG", "@X1+"}, Outcome::Failed, {"52:Soft limit"}},
         {"released with nothing moving", [](DirectRig& r) { return JogRelease(r.session); }, {"@STOP"}, Outcome::Failed},
+        {"teaching, not at origin: its question, positions, no jog", notHomed(yMinus, true), Joined({"@?ORG", "@ORG"}, kPositions), Outcome::Declined, {"Return-to-origin will be executed. OK?"}},
+        {"teaching, refused with 03: shown, positions read", taught(xPlus, {"NG", "03:Not ready"}), Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Failed, {"03:Not ready"}},
+        {"teaching, END: the controls back", taught(xPlus, {"END"}), {"@?ORG", "@X1+"}, Outcome::Interrupted, {}, nullptr, false},
+        {"teaching, another class: its error line, still on line", taught(yMinus, {"ERR", "33:Position error"}), {"@?ORG", "@Y1-"}, Outcome::Failed, {"33:Position error"}, online},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -440,7 +453,8 @@ TEST(DirectJog, PressReleaseAndActivation) {
         EXPECT_EQ(rig.sim.received(), c.sent);
         EXPECT_EQ(rig.prompter.texts(), c.messages);
         if (c.check) c.check(rig);
-        EXPECT_TRUE(rig.view.idle());
+        EXPECT_EQ(rig.view.idle(), c.idle);
+        EXPECT_TRUE(rig.view.sets[EnableSet::CommandControls]);
         EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
         EXPECT_EQ(QueryOrigin(rig.session), Outcome::Completed);  // nothing left pending
     }
