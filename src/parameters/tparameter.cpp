@@ -52,7 +52,9 @@ Tparameter::Tparameter(Screens& screens, QWidget* parent)
     }
 }
 
-Tparameter::~Tparameter() = default;
+// A cell still being edited is committed while the window closes, after this part of it is
+// gone: the edit goes nowhere.
+Tparameter::~Tparameter() { model_->setEditHandler({}); }
 
 void Tparameter::buildCommands() {
     // Tool-bar buttons, left to right.

@@ -36,7 +36,9 @@ Tmmain::Tmmain(Screens& screens, QWidget* parent)
     setWrittenSize({std::max(636, widthForColumns()), 488});
 }
 
-Tmmain::~Tmmain() = default;
+// A cell still being edited is committed while the window closes, after this part of it is
+// gone: the edit goes nowhere.
+Tmmain::~Tmmain() { model_->setEditHandler({}); }
 
 void Tmmain::buildCommands() {
     // Tool-bar buttons, left to right.
