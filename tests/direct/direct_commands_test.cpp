@@ -104,8 +104,9 @@ OnRig At(SimMotion::Position p) {
 const OnRig No = [](DirectRig& r) { r.prompter.answers = {false}; };
 
 // What each command shows in the display and the error dialog, and what it changes in the
-// controller. Every command, a No to its question included, goes through the end steps: the
-// screen idle, the monitor started again while it was on, no request left behind.
+// controller (an output panel shows its new state on "OK" only). Every command, a No to its
+// question included, goes through the end steps or their like: the screen idle, the monitor
+// started again while it was on, no request left behind.
 TEST(DirectCommands, EachCommandAndItsReply) {
     struct Case {
         const char* name;
@@ -175,6 +176,9 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"?REL", QueryRelease, nullptr, {"@?REL", "R2.05", "OK"}, Outcome::Completed},
         {"MOMCH", MemoryCheck, nullptr, {"@MOMCH", "EEP0:OK", "EEP1:OK", "EEP2:OK", "EEP3:OK", "OK"}, Outcome::Completed},
         {"MOMCH, a bank fails", MemoryCheck, [](DirectRig& r) { r.sim.records.memoryCheck[2] = "E2:Memory error"; }, {"@MOMCH", "EEP0:OK", "EEP1:OK", "E2:Memory error"}, Outcome::Failed, {"E2:Memory error"}},
+        {"DO 5 clicked while aqua", [](DirectSession& s) { return SwitchOutput(s, 5); }, nullptr, {"@DO 5,1", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_TRUE(r.view.ioState(IoBank::Output, 5)); EXPECT_TRUE(r.sim.io.outputs[5]); }},
+        {"READY clicked while red", [](DirectSession& s) { return SwitchOutput(s, 15); }, [](DirectRig& r) { r.view.showIo(IoBank::Output, 15, true); r.sim.io.outputs[15] = true; }, {"@DO 15,0", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_FALSE(r.view.ioState(IoBank::Output, 15)); EXPECT_FALSE(r.sim.io.outputs[15]); }},
+        {"an output refused keeps its colour", [](DirectSession& s) { return SwitchOutput(s, 3); }, [](DirectRig& r) { r.answer("@DO", {"NG", "11:Parameter error"}); }, {"@DO 3,1", "NG", "11:Parameter error"}, Outcome::Failed, {"11:Parameter error"}, [](DirectRig& r) { EXPECT_FALSE(r.view.ioState(IoBank::Output, 3)); }},
         {"MOMCH, no OK after", MemoryCheck, [](DirectRig& r) { r.answer("@MOMCH", {"EEP0", "EEP1", "EEP2", "EEP3", "NG", "12:Check error"}); }, {"@MOMCH", "EEP0", "EEP1", "EEP2", "EEP3", "NG", "12:Check error"}, Outcome::Failed, {"12:Check error"}},
     };
     // clang-format on
@@ -457,41 +461,6 @@ TEST(DirectJog, PressReleaseAndActivation) {
         EXPECT_TRUE(rig.view.sets[EnableSet::CommandControls]);
         EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
         EXPECT_EQ(QueryOrigin(rig.session), Outcome::Completed);  // nothing left pending
-    }
-}
-
-// An output panel sends its other state and shows it on "OK" only; under the monitor the click
-// starts the monitor again once it has ended.
-TEST(DirectOutputs, APanelClickSwitchesItsOutput) {
-    struct Case {
-        const char* name;
-        int n;
-        bool shownOn;
-        const char* sent;
-        bool nowOn;
-        Lines errors = {};
-    };
-    const Case cases[] = {
-        {"DO 5, aqua", 5, false, "@DO 5,1", true},
-        {"READY, red", 15, true, "@DO 15,0", false},
-        {"refused", 3, false, "@DO 3,1", false, {"11:Parameter error"}},
-    };
-    for (const Case& c : cases) {
-        for (const bool monitoring : {false, true}) {
-            SCOPED_TRACE(std::string(c.name) + (monitoring ? ", monitoring" : ""));
-            DirectRig rig;
-            if (!c.errors.empty()) rig.answer("@DO", {"NG", c.errors[0]});
-            rig.session.state.monitoring = monitoring;
-            rig.view.showIo(IoBank::Output, c.n, c.shownOn);
-            EXPECT_EQ(SwitchOutput(rig.session, c.n),
-                      c.errors.empty() ? Outcome::Completed : Outcome::Failed);
-            EXPECT_EQ(rig.sim.received(), Lines{c.sent});
-            EXPECT_EQ(rig.view.ioState(IoBank::Output, c.n),
-                      c.errors.empty() ? c.nowOn : c.shownOn);
-            EXPECT_EQ(rig.prompter.texts(), c.errors);
-            EXPECT_TRUE(rig.view.idle());
-            EXPECT_EQ(rig.monitorRestarts, monitoring ? 1 : 0);
-        }
     }
 }
 

@@ -1,0 +1,88 @@
+#include "teach/opener_moves.h"
+
+#include "direct/direct_rules.h"
+#include "link/reply_class.h"
+#include "procedures/program_control.h"
+#include "procedures/reply_rules.h"
+#include "procedures/transfer_session.h"
+
+namespace mivo {
+
+namespace {
+
+// A reply of another class than expected: its error line in the error dialog.
+Outcome Refused(ProcedureContext& ctx, const std::string& reply) {
+    if (!reply.empty()) ShowRefusal(ctx, reply);
+    return Outcome::Failed;
+}
+
+// A value and its trailing line; "" when the reply is no value of `shape` (shown) or none came.
+std::string Value(ProcedureContext& ctx, const std::string& command, ValueShape shape) {
+    const std::string reply = ctx.send(command);
+    if (ReplyClass(reply) != ReplyCode::Data) {
+        Refused(ctx, reply);
+        return "";
+    }
+    if (!FitsShape(reply, shape) || ctx.trailing().empty()) {
+        ShowUnfitReply(ctx, command, reply);
+        return "";
+    }
+    return reply;
+}
+
+}  // namespace
+
+Outcome MoveForTeaching(ProcedureContext& ctx, const TeachMove& move,
+                        std::map<int, std::string>& positions) {
+    if (!move.question.empty() && !ctx.prompter.ask(move.question, move.caption))
+        return Outcome::Declined;
+    TransferSession session(ctx, SessionKind::DataExchange);
+    const std::string origin = Value(ctx, "@?ORG", ValueShape::Digit);
+    if (origin.empty()) return Outcome::Failed;
+    if (origin == "0") {
+        if (!ctx.prompter.ask("Return to origin?", "Return to origin")) return Outcome::Declined;
+        if (!SendOrigin(ctx)) return Outcome::Failed;
+    }
+    SetSessionKind(ctx, SessionKind::Motion);
+    const std::string moved = move.move(ctx);
+    if (ReplyClass(moved) != ReplyCode::Ok) return Refused(ctx, moved);
+    SetSessionKind(ctx, SessionKind::DataExchange);
+    for (int axis : move.axes) {
+        const std::string value = Value(ctx, "@?POS " + std::to_string(axis), ValueShape::Number);
+        if (value.empty()) return Outcome::Failed;
+        positions[axis] = value;
+    }
+    return Outcome::Completed;
+}
+
+std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step) {
+    const std::string record = ctx.send("@READ STEP " + step);
+    if (ReplyClass(record) != ReplyCode::Data) return record;
+    // The rest of the record (a circle's second line) and its trailing line.
+    for (std::string line = ctx.next(); ReplyClass(line) == ReplyCode::Data; line = ctx.next()) {
+    }
+    if (MnemonicAt(record, "CIR")) return ctx.send("@CIR GO " + step + ",1");
+    if (MnemonicAt(record, "PAL")) return ctx.send("@PAL GO " + step + ",1");
+    return ctx.send("@GO " + step);
+}
+
+Outcome SendOffsetAndReadBack(ProcedureContext& ctx, OffsetReadBack& out) {
+    TransferSession session(ctx, SessionKind::DataExchange);
+    const std::string off = ctx.send("@OFF");
+    if (ReplyClass(off) != ReplyCode::Ok) return Refused(ctx, off);
+    out.program = Value(ctx, "@?NO", ValueShape::Digit);
+    if (out.program.empty()) return Outcome::Failed;
+    const int base = 100 + 4 * (out.program[0] - '0');
+    for (out.read = 0; out.read < 4; ++out.read) {
+        const std::string reply = ctx.send("@READ PRM " + std::to_string(base + out.read));
+        if (ReplyClass(reply) != ReplyCode::Data || !FitsShape(reply, ValueShape::Number) ||
+            ctx.trailing().empty()) {
+            ctx.prompter.notify("Data is not received properly", "Communication error");
+            return Outcome::Failed;
+        }
+        out.offsets[static_cast<std::size_t>(out.read)] = reply;
+    }
+    return Outcome::Completed;
+}
+
+}  // namespace mivo

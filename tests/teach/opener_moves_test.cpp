@@ -1,0 +1,111 @@
+// The teaching openers' moves and the offset teaching's OK against the simulated controller in
+// process.
+#include "teach/opener_moves.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/procedure_rig.h"
+
+namespace mivo::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+const Lines kPositions{"@?POS 1", "@?POS 2", "@?POS 3", "@?POS 4"};
+
+Lines Joined(Lines head, const Lines& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+// What each opener sends, asks and reads, from its question to the positions it hands on.
+TEST(TeachMoves, EachOpenerMovesThenReadsThePositions) {
+    struct Case {
+        const char* name;
+        TeachMove move;
+        std::function<void(Rig&)> setUp;
+        std::deque<bool> answers;
+        Lines sent;
+        Outcome outcome;
+        std::map<int, std::string> positions = {};
+        Lines messages = {};
+    };
+    const auto palletMove = [](ProcedureContext& c) { return c.send("@PAL GO 3,1"); };
+    const auto stepMove = [](const char* step) {
+        return [step](ProcedureContext& c) { return StepTeachingMove(c, step); };
+    };
+    const TeachMove pallet{"GO move?", "GO move", palletMove};
+    const TeachMove zi{
+        "ZI move?", "ZI move", [](ProcedureContext& c) { return c.send("@ZI"); }, {3}};
+    static const auto homed = [](Rig& r) { r.sim.motion.originState = 1; };
+    const auto palletThree = [](Rig& r) {
+        r.sim.motion.originState = 1;
+        for (int j = 0; j < 7; ++j) r.sim.parameters.values[233 + j] = std::to_string(10 * (j + 1));
+    };
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"pallet 3, at origin", pallet, palletThree, {true}, Joined({"@?ORG", "@PAL GO 3,1"}, kPositions), Outcome::Completed, {{1, "10.00"}, {2, "20.00"}, {3, "30.00"}, {4, "0.00"}}},
+        {"No to GO move: nothing sent", pallet, palletThree, {false}, {}, Outcome::Declined, {}, {"GO move?"}},
+        {"not at origin, returns first", pallet, [](Rig&) {}, {true, true}, Joined({"@?ORG", "@ORG", "@PAL GO 3,1"}, kPositions), Outcome::Completed},
+        {"not at origin, No: nothing moves", pallet, [](Rig&) {}, {true, false}, {"@?ORG"}, Outcome::Declined, {}, {"GO move?", "Return to origin?"}},
+        {"ZI reads Z only", zi, [](Rig& r) { homed(r); r.sim.parameters.values[4] = "-2.50"; }, {true}, {"@?ORG", "@ZI", "@?POS 3"}, Outcome::Completed, {{3, "-2.50"}}},
+        {"step 12, a circle at character 5", {"GO move?", "GO move", stepMove("12")}, [](Rig& r) { homed(r); r.sim.steps.programs[0][12] = "CIR 000,10,20,5"; r.sim.steps.programs[0][13] = "CIR 000,30,40,50,60"; }, {true}, Joined({"@?ORG", "@READ STEP 12", "@CIR GO 12,1"}, kPositions), Outcome::Completed, {{1, "10.00"}, {2, "20.00"}, {3, "5.00"}, {4, "0.00"}}},
+        {"step 7, a point", {"GO move?", "GO move", stepMove("7")}, [](Rig& r) { homed(r); r.sim.steps.programs[0][7] = "POI 000,1,2,3,4"; }, {true}, Joined({"@?ORG", "@READ STEP 7", "@GO 7"}, kPositions), Outcome::Completed},
+        {"an empty step: its error shown", {"GO move?", "GO move", stepMove("9")}, homed, {true}, {"@?ORG", "@READ STEP 9"}, Outcome::Failed, {}, {"GO move?", "57:No step data"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        c.setUp(rig);
+        rig.prompter.answers = c.answers;
+        std::map<int, std::string> positions;
+        EXPECT_EQ(MoveForTeaching(rig.ctx, c.move, positions), c.outcome);
+        EXPECT_EQ(rig.sent(), c.sent);
+        if (!c.positions.empty()) EXPECT_EQ(positions, c.positions);
+        if (!c.messages.empty()) EXPECT_EQ(rig.prompter.texts(), c.messages);
+    }
+}
+
+// The offset teaching's OK: the program's four offsets read back after "@OFF"; a read-back cut
+// short keeps what came and says so.
+TEST(TeachMoves, OffsetTeachingReadsTheProgramsOffsetsBack) {
+    struct Case {
+        const char* name;
+        bool cut;  // the third offset is refused
+        int read;
+        Lines messages;
+    };
+    const Case cases[] = {
+        {"program 3", false, 4, {}},
+        {"cut short", true, 2, {"Data is not received properly"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.sim.motion.originState = 1;
+        rig.sim.steps.currentProgram = 3;
+        rig.sim.steps.programs[3][0] = "POI 000,10,0,0,0";
+        ASSERT_EQ(rig.channel.request("@GO 0"), "OK");
+        ASSERT_EQ(rig.channel.request("@X1+"), "OK");  // one jog past the step's position
+        if (c.cut) rig.sim.faults.silent = {3, SimFamily::Parameters};
+        const std::size_t before = rig.sent().size();
+        OffsetReadBack back;
+        EXPECT_EQ(SendOffsetAndReadBack(rig.ctx, back),
+                  c.cut ? Outcome::Failed : Outcome::Completed);
+        const Lines all = rig.sent();
+        const Lines sent(all.begin() + static_cast<long>(before), all.end());
+        ASSERT_GE(sent.size(), 3u);
+        EXPECT_EQ(Lines(sent.begin(), sent.begin() + 2), (Lines{"@OFF", "@?NO"}));
+        EXPECT_EQ(sent.back(), "@READ PRM " + std::to_string(112 + back.read - (c.cut ? 0 : 1)));
+        EXPECT_EQ(back.program, "3");
+        EXPECT_EQ(back.read, c.read);
+        EXPECT_EQ(back.offsets[0], rig.sim.parameters.values[112]);
+        EXPECT_NE(back.offsets[0], "0.00");
+        EXPECT_EQ(rig.prompter.texts(), c.messages);
+    }
+}
+
+}  // namespace
+}  // namespace mivo::test
