@@ -1,6 +1,5 @@
 #include "pallets/tpalet.h"
 
-#include <QAbstractTableModel>
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -17,6 +16,7 @@
 #include "parameters/parameter_transfer.h"
 #include "procedures/program_control.h"
 #include "procedures/prompter.h"
+#include "shell/cell_grid_model.h"
 #include "shell/cp1252.h"
 #include "shell/screens.h"
 
@@ -24,80 +24,10 @@ namespace mivo {
 
 namespace {
 
-constexpr int kGridSize = 3;  // P1..P3 by X, Y, Z
-const char* const kRowTitles[kGridSize] = {"P1", "P2", "P3"};
-const char* const kColumnTitles[kGridSize] = {"     X", "     Y", "     Z"};
-
-// The pallet field a cell shows; -1 for the Z cells of P2 and P3.
-int CellField(int row, int column) {
-    for (int f = 0; f < PalletXPartitions; ++f)
-        if (PalletFieldRow(f) == row && PalletFieldColumn(f) == column) return f;
-    return -1;
-}
+// The three fields above and below the grid, as undo merges the keys typed into each.
+int FieldMergeKey(int which) { return 100 + which; }
 
 }  // namespace
-
-// PALGRID: the nine cells of the three corner points over the pallet data.
-class PalletGridModel : public QAbstractTableModel {
-  public:
-    PalletGridModel(PalletData& data, Prompter& prompter, std::function<void()> edited,
-                    QObject* parent)
-        : QAbstractTableModel(parent), data_(data), prompter_(prompter), edited_(edited) {}
-
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : kGridSize;
-    }
-    int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : kGridSize;
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-        return Cp1252::decode(cell(index.row(), index.column()));
-    }
-    QVariant headerData(int section, Qt::Orientation o, int role) const override {
-        if (role != Qt::DisplayRole || section < 0 || section >= kGridSize) return {};
-        return QString(o == Qt::Horizontal ? kColumnTitles[section] : kRowTitles[section]);
-    }
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
-    }
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
-        if (role != Qt::EditRole) return false;
-        std::string bytes;
-        QChar bad;
-        if (!Cp1252::encode(value.toString(), bytes, &bad)) {
-            prompter_.notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
-            return false;
-        }
-        // The Z cells of P2 and P3 are never filed nor sent.
-        if (const int f = CellField(index.row(), index.column()); f >= 0) {
-            const std::string refusal =
-                ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
-            if (!refusal.empty()) {
-                prompter_.notify(refusal, "Input");
-                return false;
-            }
-        }
-        cell(index.row(), index.column()) = std::move(bytes);
-        emit dataChanged(index, index);
-        edited_();
-        return true;
-    }
-    void replaced() {
-        beginResetModel();
-        endResetModel();
-    }
-
-  private:
-    std::string& cell(int row, int column) const {
-        const int f = CellField(row, column);
-        if (f >= 0) return data_.fields[static_cast<std::size_t>(f)];
-        return row == 1 ? data_.z2 : data_.z3;
-    }
-    PalletData& data_;
-    Prompter& prompter_;
-    std::function<void()> edited_;
-};
 
 Tpalet::Tpalet(Screens& screens, QWidget* parent)
     : EditorFrame(screens, DataKind::Pallet, PalletFileKind(), parent) {
@@ -111,8 +41,20 @@ Tpalet::Tpalet(Screens& screens, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setStartScreenFiles(PalletExitFileKind());
-    model_ = new PalletGridModel(
-        data_, prompter(), [this] { setModified(true); }, this);
+    model_ =
+        new CellGridModel({"P1", "P2", "P3"}, {"     X", "     Y", "     Z"},
+                          {[this](int row, int column) { return PalletCell(data_, row, column); },
+                           [this](int row, int column, const std::string& bytes) {
+                               return cellEdited(row, column, bytes);
+                           }},
+                          prompter(), this);
+    teach_ = std::make_unique<OpenerTeachTarget>(
+        "Pallet position teach", [this] { return PalletTeachPositions(data_); },
+        [this](const TeachTexts& taught, const std::string&) {
+            recordEdit<PalletData>(
+                "Teaching set", data_, [&](PalletData& d) { WriteTaughtPallet(d, taught); },
+                [this] { dataChanged(); });
+        });
     buildCommands();
     buildCentre();
     dataChanged();
@@ -141,6 +83,7 @@ void Tpalet::buildCommands() {
                         {"Print", "MenuPrint", "Print"},
                         {"End", "MenuEnd", "Initial screen move"},
                     });
+    addEditMenu();
     addMenu("Communication",
             {
                 {"Pallet send", "MenuSend", "Pallet send", {}, true},
@@ -226,8 +169,24 @@ void Tpalet::fieldEdited(QLineEdit* edit, std::string& field, int which) {
         showing_ = false;
         return;
     }
-    field = std::move(bytes);
-    setModified(true);
+    recordEdit<PalletData>(
+        "Edit", data_, [&](PalletData&) { field = bytes; }, [this] { dataChanged(); },
+        FieldMergeKey(which));
+}
+
+bool Tpalet::cellEdited(int row, int column, const std::string& bytes) {
+    // The Z cells of P2 and P3 are never filed nor sent: any text stands there.
+    if (const int f = PalletCellField(row, column); f >= 0) {
+        const std::string refusal = ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
+        if (!refusal.empty()) {
+            prompter().notify(refusal, "Input");
+            return false;
+        }
+    }
+    recordEdit<PalletData>(
+        "Edit", data_, [&](PalletData& d) { PalletCell(d, row, column) = bytes; },
+        [this] { dataChanged(); });
+    return true;
 }
 
 void Tpalet::dataChanged() {
@@ -247,7 +206,10 @@ void Tpalet::closeEvent(QCloseEvent* event) {
 std::string Tpalet::fileContent() const { return PalletFileText(data_); }
 
 bool Tpalet::convertFile(int filter, std::string_view content, Prompter& prompter) {
-    return ConvertPalletFile(data_, filter, content, prompter);
+    PalletData before = data_;
+    const bool converted = ConvertPalletFile(data_, filter, content, prompter);
+    recordChange("Open", data_, std::move(before), [this] { dataChanged(); });
+    return converted;
 }
 
 void Tpalet::fileOpened() { dataChanged(); }
@@ -256,10 +218,9 @@ void Tpalet::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new program written?", "Pallet contents")) return;
     setModified(false);
-    data_.clearFields();
-    data_.number = "0";
-    data_.fields[PalletXPartitions] = "2";
-    data_.fields[PalletYPartitions] = "2";
+    PalletData before = data_;
+    data_ = PalletData{};
+    recordChange("New programming", data_, std::move(before), [this] { dataChanged(); });
     transferLog().clear();
     forgetFile();
     dataChanged();
@@ -270,17 +231,19 @@ PalletTarget Tpalet::palletTarget() {
             [this] { return onlineShown(); }};
 }
 
-void Tpalet::sendPallet() {
-    runProcedure([this](ProcedureContext& ctx) { SendPallet(ctx, palletTarget()); });
+void Tpalet::runTransfer(const QString& caption,
+                         Outcome (*procedure)(ProcedureContext&, const PalletTarget&)) {
+    // What the controller's values change is one undoable edit.
+    PalletData before = data_;
+    runProcedure([&](ProcedureContext& ctx) { procedure(ctx, palletTarget()); });
+    recordChange(caption, data_, std::move(before), [this] { dataChanged(); });
 }
 
-void Tpalet::receivePallet() {
-    runProcedure([this](ProcedureContext& ctx) { ReceivePallet(ctx, palletTarget()); });
-}
+void Tpalet::sendPallet() { runTransfer("Pallet send", SendPallet); }
 
-void Tpalet::initializePallet() {
-    runProcedure([this](ProcedureContext& ctx) { InitializePallet(ctx, palletTarget()); });
-}
+void Tpalet::receivePallet() { runTransfer("Pallet receive", ReceivePallet); }
+
+void Tpalet::initializePallet() { runTransfer("Pallet initialize", InitializePallet); }
 
 void Tpalet::returnToOrigin() { runReturnToOrigin(); }
 

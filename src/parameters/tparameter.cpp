@@ -35,6 +35,14 @@ Tparameter::Tparameter(Screens& screens, QWidget* parent)
     model_->setEditHandler(
         [this](int number, const QString& text) { return cellEdited(number, text); });
 
+    ziTeach_ = std::make_unique<OpenerTeachTarget>(
+        "  ZI position teach  ", [this] { return ZiTeachPositions(table_); },
+        [this](const TeachTexts& taught, const std::string&) {
+            recordEdit<ParameterTable>(
+                "ZI position teach", table_, [&](ParameterTable& t) { WriteTaughtZi(t, taught); },
+                [this] { showTable(); });
+        });
+
     buildCommands();
     buildCentre();
 
@@ -78,6 +86,7 @@ void Tparameter::buildCommands() {
                         {"Print", "MenuPrint", "Print"},
                         {"End", "MenuEnd", "Initial screen move"},
                     });
+    addEditMenu();
     addMenu("Communication",
             {
                 {"Parameter send", "MenuSend", "Parameter send", {}, true},

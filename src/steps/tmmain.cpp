@@ -9,7 +9,6 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTableView>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "link/tbuff.h"
@@ -28,7 +27,6 @@ Tmmain::Tmmain(Screens& screens, QWidget* parent)
     model_ = new GridStepModel(table_, this);
     model_->setEditHandler(
         [this](int step, int field, const QString& text) { return cellEdited(step, field, text); });
-    undo_ = new QUndoStack(this);
 
     buildCommands();
     buildCentre();
@@ -77,22 +75,10 @@ void Tmmain::buildCommands() {
             {"&Print", "MenuPrint", "Print"},
             {"&End", "MenuEnd", "Initial screen move"},
         });
-    addMenu("&Edit", {
-                         {"&Undo", "MenuUndo", nullptr, [this] { undo(); }},
-                         {"&Redo", "MenuRedo", nullptr, [this] { redo(); }},
-                         {nullptr},
-                         {"&Insert", "STEPIns", nullptr, [this] { insertSteps(); }},
-                         {"&Delete", "STEPDel", nullptr, [this] { deleteSteps(); }},
-                     });
-    QAction* undoItem = menuAction("Undo");
-    undoItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    undoItem->setEnabled(false);
-    connect(undo_, &QUndoStack::canUndoChanged, undoItem, &QAction::setEnabled);
-    QAction* redoItem = menuAction("Redo");
-    redoItem->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    redoItem->setEnabled(false);
-    connect(undo_, &QUndoStack::canRedoChanged, redoItem, &QAction::setEnabled);
+    addEditMenu({
+        {"&Insert", "STEPIns", nullptr, [this] { insertSteps(); }},
+        {"&Delete", "STEPDel", nullptr, [this] { deleteSteps(); }},
+    });
 
     addMenu("&Communication",
             {
@@ -198,7 +184,6 @@ void Tmmain::buildCentre() {
 }
 
 StepTable& Tmmain::table() { return table_; }
-QUndoStack& Tmmain::undoStack() { return *undo_; }
 
 void Tmmain::setProgramNumber(const QString& number) { programNumber_->setText(number); }
 QString Tmmain::programNumber() const { return programNumber_->text(); }

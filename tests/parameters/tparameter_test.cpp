@@ -30,6 +30,11 @@ class ParameterEditor : public ShellFixture {
         a->trigger();
     }
     bool flagged() { return screens.flags->isSet(DataKind::Parameter); }
+    // Values as the controller writes them: the modified flag stays.
+    void setValue(int number, const char* text) {
+        editor().writeFromController(
+            [&](const ParameterTarget& t) { t.table.setValue(number, text); }, "Set");
+    }
 };
 
 // The parameter, pallet and offset cells refuse what a value cannot hold where it is typed, and
@@ -70,7 +75,7 @@ TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
 // offset screens and is neither shown nor edited here.
 TEST_F(ParameterEditor, ServiceLayoutShowsTheWholeMemory) {
     editor().show();
-    editor().table().setValue(OffsetParameter(5, 3), "1.25");
+    setValue(OffsetParameter(5, 3), "1.25");
     QPushButton* start = screens.tselect->findChild<QPushButton*>("Button1");
     QTest::keyClick(start, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QAbstractItemModel* model = grid()->model();
@@ -111,8 +116,8 @@ class ParameterEditorOnline : public ParameterEditor {
 // shows what they change.
 TEST_F(ParameterEditorOnline, SendThenReceiveThroughTheButtons) {
     sim.records.versions[0] = "1.03";
-    editor().table().setValue(22, "180.00");
-    editor().table().setValue(43, "1");
+    setValue(22, "180.00");
+    setValue(43, "1");
     prompter.answers = {true};
     press("Parameter send");
     expectIdle();
