@@ -137,7 +137,8 @@ TeachPositions Tcommand::positions() const {
     std::string bytes;
     for (int i = 0; i < kTeachFieldCount; ++i)
         if (Cp1252::encode(boxes_[i]->text(), bytes)) p.texts[static_cast<std::size_t>(i)] = bytes;
-    p.shown = shownBoxes() & (kTeachFirstPoint | kTeachOtherPoints);
+    // The teaching screen always shows X, Y, Z and R; the second and third points as here.
+    p.shown = kTeachFirstPoint | (shownBoxes() & kTeachOtherPoints);
     return p;
 }
 

@@ -6,7 +6,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QTableView>
+#include <QUndoStack>
 
+#include "offsets/toffset.h"
+#include "pallets/tpalet.h"
 #include "parameters/tinit.h"
 #include "shell/modified_flags.h"
 #include "shell/shell_fixture.h"
@@ -69,6 +72,56 @@ TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
         EXPECT_EQ(prompter.messages, (std::vector<Message>{{"notify", c.message, "Input"}}));
         EXPECT_EQ(index.data().toString().toStdString(), "-1.5");
     }
+}
+
+// Each edit of the parameter, pallet and offset editors, a taught write-back too, is one step
+// that "Undo" takes back and "Redo" brings again; each sets the editor's modified flag.
+TEST_F(ParameterEditor, EveryEditIsOneUndoableStep) {
+    auto& pallets = static_cast<Tpalet&>(*screens.tpalet);
+    auto& offsets = static_cast<Toffset&>(*screens.toffset);
+    const auto gridCell = [](QWidget* editor, const char* grid, int row, int column) {
+        return editor->findChild<QTableView*>(grid)->model()->index(row, column);
+    };
+    const auto typed = [&](QWidget* editor, const char* grid, int row, int column) {
+        return [=] {
+            QAbstractItemModel* model = editor->findChild<QTableView*>(grid)->model();
+            model->setData(model->index(row, column), "-7.5");
+        };
+    };
+    TeachTexts taught = {"1", "2", "-7.5", "4", "5", "6", "7", "8"};
+    struct Case {
+        const char* what;
+        EditorFrame* editor;
+        DataKind kind;
+        std::function<void()> edit;
+        QModelIndex cell;
+    } cases[] = {
+        // clang-format off
+        {"parameter value", &editor(), DataKind::Parameter, typed(&editor(), "PRMGRID", 22, ColValue), gridCell(&editor(), "PRMGRID", 22, ColValue)},
+        {"ZI taught", &editor(), DataKind::Parameter, [&] { editor().ziTeachTarget().writeBack(taught); }, gridCell(&editor(), "PRMGRID", PrmVirtualOrigin, ColValue)},
+        {"pallet cell", &pallets, DataKind::Pallet, typed(&pallets, "PALGRID", 2, 1), gridCell(&pallets, "PALGRID", 2, 1)},
+        {"pallet taught", &pallets, DataKind::Pallet, [&] { pallets.teachTarget().writeBack(taught); }, gridCell(&pallets, "PALGRID", 0, 2)},
+        {"offset cell", &offsets, DataKind::Offset, typed(&offsets, "OFFGRID", 0, 3), gridCell(&offsets, "OFFGRID", 0, 3)},
+        {"offsets taught", &offsets, DataKind::Offset, [&] { offsets.teachTarget().writeBack(taught, "3"); }, gridCell(&offsets, "OFFGRID", 0, 2)},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        c.editor->setModified(false);
+        const QVariant before = c.cell.data();
+        const int steps = c.editor->undoStack().index();
+        c.edit();
+        EXPECT_EQ(c.cell.data().toString(), "-7.5");
+        EXPECT_EQ(c.editor->undoStack().index(), steps + 1);
+        EXPECT_TRUE(screens.flags->isSet(c.kind));
+        c.editor->setModified(false);
+        c.editor->menuAction("Undo")->trigger();
+        EXPECT_EQ(c.cell.data(), before);
+        EXPECT_TRUE(screens.flags->isSet(c.kind));
+        c.editor->menuAction("Redo")->trigger();
+        EXPECT_EQ(c.cell.data().toString(), "-7.5");
+    }
+    EXPECT_EQ(offsets.data().program, "3");
 }
 
 // The service layout shows the whole memory; what lies beyond 43 belongs to the pallet and
