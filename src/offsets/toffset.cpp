@@ -1,13 +1,10 @@
 #include "offsets/toffset.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "link/tbuff.h"
@@ -38,6 +35,7 @@ std::string OffsetStartQuestion(const std::string& number) {
 Toffset::Toffset(Screens& screens, QWidget* parent)
     : EditorFrame(screens, DataKind::Offset, OffsetFileKind(), parent) {
     setObjectName("Toffset");
+    clearLogOnLeaving();
     setCaption("MIVO Editor [Offset]");
     // Opens at its written size, centred; at most that size, minimised but not maximised.
     setWrittenSize({480, 240});
@@ -67,53 +65,29 @@ Toffset::Toffset(Screens& screens, QWidget* parent)
 Toffset::~Toffset() = default;
 
 void Toffset::buildCommands() {
-    buildToolBar({
-        {"New programming", "OFFNew", "New", false, [this] { newProgramming(); }},
-        {"Open", "OFFOpen", "Opn", false, [this] { openFile(); }},
-        {"Save", "OFFSave", "Sav", false, [this] { saveFile(); }},
-        {"Print", "OFFPrint", "Prn", false, {}},  // comes with the listings
-        // The send button's hint is its question.
-        {"Is offset sending executed?", "OFFSend", "Snd", true, [this] { sendOffsets(); }},
-        {"Offset receive", "OFFReceive", "Rcv", true, [this] { receiveOffsets(); }},
-        {"Return to origin", "OFFOrigin", "Org", true, [this] { returnToOrigin(); }},
-        {"Program execute", "OFFRun", "Run", true, [this] { executeProgram(); }},
-        {"Motor free", "OFFFree", "MF", true, [this] { motorFree(); }},
-        {"Teaching set", "OFFTeach", "Tch", true, {}},  // comes with teaching
-        {"Initial screen move", "OFFEnd", "End", false, [this] { initialScreenMove(); }},
-    });
-    addMenu("File", {
-                        {"New programming", "MenuNew", "New programming"},
-                        {"Open", "MenuOpen", "Open"},
-                        {"Save", "MenuSave", "Save"},
-                        {"Print", "MenuPrint", "Print"},
-                        {"End", "MenuEnd", nullptr, [this] { endOffsets(); }},
-                    });
+    std::vector<Button> buttons = fileButtons("OFF", [this] { newProgramming(); });
+    // The send button's hint is its question.
+    buttons.push_back(
+        {"Is offset sending executed?", "OFFSend", "Snd", true, [this] { sendOffsets(); }});
+    buttons.push_back({"Offset receive", "OFFReceive", "Rcv", true, [this] { receiveOffsets(); }});
+    for (Button b : programButtons("OFF", "Program execute", OffsetStartQuestion))
+        buttons.push_back(b);
+    buttons.push_back(teachButton("Teaching set", "OFFTeach", "Tch"));
+    buttons.push_back(endButton("OFF", [this] { initialScreenMove(); }));
+    buildToolBar(buttons);
+
+    addFileMenu([this] { endEditor(); });
     addEditMenu();
-    addMenu("Communication",
-            {
-                {"Offset send", "MenuSend", "Is offset sending executed?", {}, true},
-                {"Offset receive", "MenuReceive", "Offset receive", {}, true},
-                {"Offset initialize", "MenuInit", nullptr, [this] { initializeOffsets(); }, true},
-                {nullptr},
-                {"Return to origin", "MenuOrigin", "Return to origin", {}, true},
-                {"Program execute", "MenuRun", "Program execute", {}, true},
-                {"Motor free", "MenuFree", "Motor free", {}, true},
-            });
-    addMenu("Display", {
-                           {"Step", "MenuStep", nullptr,
-                            [this] { showScreenFromMenu(screens().tmmain, false); }},
-                           {"Parameter", "MenuParameter", nullptr,
-                            [this] { showScreenFromMenu(screens().tparameter, false); }},
-                           {"Pallet", "MenuPallet", nullptr,
-                            [this] { showScreenFromMenu(screens().tpalet, false); }},
-                           {"Direct", "MenuDirect", nullptr,
-                            [this] { showScreenFromMenu(screens().tdirect, true); }},
-                       });
-    // Pictures alone: at this narrow width the words beside them would push the line switch
-    // out of sight.
-    if (auto* bar = findChild<QToolBar*>("ToolBar1"))
-        for (QToolButton* b : bar->findChildren<QToolButton*>())
-            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    std::vector<MenuItem> communication = {
+        {"Offset send", "MenuSend", "Is offset sending executed?", {}, true},
+        {"Offset receive", "MenuReceive", "Offset receive", {}, true},
+        {"Offset initialize", "MenuInit", nullptr, [this] { initializeOffsets(); }, true},
+        {nullptr},
+    };
+    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
+    addMenu("Communication", communication);
+    addDisplayMenu();
+    picturesOnly();
 }
 
 void Toffset::buildCentre() {
@@ -174,11 +148,6 @@ void Toffset::dataChanged() {
     model_->replaced();
 }
 
-void Toffset::closeEvent(QCloseEvent* event) {
-    transferLog().clear();
-    EditorFrame::closeEvent(event);
-}
-
 std::string Toffset::fileContent() const { return OffsetFileText(data_); }
 
 bool Toffset::convertFile(int, std::string_view content, Prompter& prompter) {
@@ -221,27 +190,11 @@ void Toffset::receiveOffsets() { runTransfer("Offset receive", ReceiveOffsets); 
 
 void Toffset::initializeOffsets() { runTransfer("Offset initialize", InitializeOffsets); }
 
-void Toffset::returnToOrigin() { runReturnToOrigin(); }
-
-void Toffset::executeProgram() { runExecuteProgram(OffsetStartQuestion); }
-
-void Toffset::motorFree() { runMotorFree(); }
-
 void Toffset::initialScreenMove() {
     offerToSave();
     setModified(false);
-    endOffsets();
-    if (TBuff* link = screens().tbuff; link && link->isOnline()) link->requestOffline();
-}
-
-void Toffset::endOffsets() {
-    transferLog().clear();
     endEditor();
-}
-
-void Toffset::showScreenFromMenu(QWidget* screen, bool refusedWhileOperating) {
-    if (!refusedWhileOperating) transferLog().clear();
-    showScreen(screen, refusedWhileOperating);
+    if (TBuff* link = screens().tbuff; link && link->isOnline()) link->requestOffline();
 }
 
 }  // namespace mivo

@@ -40,18 +40,11 @@ class Toffset : public EditorFrame {
     void sendOffsets();
     void receiveOffsets();
     void initializeOffsets();
-    void returnToOrigin();
-    void executeProgram();
-    void motorFree();
     // "Initial screen move": offers to save, clears the flag, goes back to the start screen and
     // off line.
     void initialScreenMove();
-    // "End" and closing: back to the start screen, without question, the line as it is.
-    void endOffsets();
-    void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
     void fileOpened() override;

@@ -1,14 +1,11 @@
 #include "pallets/tpalet.h"
 
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "pallets/pallet_transfer.h"
@@ -32,6 +29,7 @@ int FieldMergeKey(int which) { return 100 + which; }
 Tpalet::Tpalet(Screens& screens, QWidget* parent)
     : EditorFrame(screens, DataKind::Pallet, PalletFileKind(), parent) {
     setObjectName("Tpalet");
+    clearLogOnLeaving();
     setCaption("MIVO Editor [Pallet]");
     // Opens at its written size, centred; at most that size, minimised but not maximised.
     setWrittenSize({460, 263});
@@ -63,52 +61,27 @@ Tpalet::Tpalet(Screens& screens, QWidget* parent)
 Tpalet::~Tpalet() = default;
 
 void Tpalet::buildCommands() {
-    buildToolBar({
-        {"New programming", "PALNew", "New", false, [this] { newProgramming(); }},
-        {"Open", "PALOpen", "Opn", false, [this] { openFile(); }},
-        {"Save", "PALSave", "Sav", false, [this] { saveFile(); }},
-        {"Print", "PALPrint", "Prn", false, {}},  // comes with the listings
-        {"Pallet send", "PALSend", "Snd", true, [this] { sendPallet(); }},
-        {"Pallet receive", "PALReceive", "Rcv", true, [this] { receivePallet(); }},
-        {"Return to origin", "PALOrigin", "Org", true, [this] { returnToOrigin(); }},
-        {"Program execute", "PALRun", "Run", true, [this] { executeProgram(); }},
-        {"Motor free", "PALFree", "MF", true, [this] { motorFree(); }},
-        {"Teaching set", "PALTeach", "Tch", true, {}},  // comes with teaching
-        {"Initial screen move", "PALEnd", "End", false, [this] { endPallet(); }},
-    });
-    addMenu("File", {
-                        {"New programming", "MenuNew", "New programming"},
-                        {"Open", "MenuOpen", "Open"},
-                        {"Save", "MenuSave", "Save"},
-                        {"Print", "MenuPrint", "Print"},
-                        {"End", "MenuEnd", "Initial screen move"},
-                    });
+    std::vector<Button> buttons = fileButtons("PAL", [this] { newProgramming(); });
+    buttons.push_back({"Pallet send", "PALSend", "Snd", true, [this] { sendPallet(); }});
+    buttons.push_back({"Pallet receive", "PALReceive", "Rcv", true, [this] { receivePallet(); }});
+    for (Button b : programButtons("PAL", "Program execute", ParameterStartQuestion))
+        buttons.push_back(b);
+    buttons.push_back(teachButton("Teaching set", "PALTeach", "Tch"));
+    buttons.push_back(endButton("PAL", [this] { endEditor(); }));
+    buildToolBar(buttons);
+
+    addFileMenu();
     addEditMenu();
-    addMenu("Communication",
-            {
-                {"Pallet send", "MenuSend", "Pallet send", {}, true},
-                {"Pallet receive", "MenuReceive", "Pallet receive", {}, true},
-                {"Pallet initialize", "MenuInit", nullptr, [this] { initializePallet(); }, true},
-                {nullptr},
-                {"Return to origin", "MenuOrigin", "Return to origin", {}, true},
-                {"Program execute", "MenuRun", "Program execute", {}, true},
-                {"Motor free", "MenuFree", "Motor free", {}, true},
-            });
-    addMenu("Display", {
-                           {"Step", "MenuStep", nullptr,
-                            [this] { showScreenFromMenu(screens().tmmain, false); }},
-                           {"Parameter", "MenuParameter", nullptr,
-                            [this] { showScreenFromMenu(screens().tparameter, false); }},
-                           {"Offset", "MenuOffset", nullptr,
-                            [this] { showScreenFromMenu(screens().toffset, false); }},
-                           {"Direct", "MenuDirect", nullptr,
-                            [this] { showScreenFromMenu(screens().tdirect, true); }},
-                       });
-    // Pictures alone: at this narrow width the words beside them would push the line switch
-    // out of sight.
-    if (auto* bar = findChild<QToolBar*>("ToolBar1"))
-        for (QToolButton* b : bar->findChildren<QToolButton*>())
-            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    std::vector<MenuItem> communication = {
+        {"Pallet send", "MenuSend", "Pallet send", {}, true},
+        {"Pallet receive", "MenuReceive", "Pallet receive", {}, true},
+        {"Pallet initialize", "MenuInit", nullptr, [this] { initializePallet(); }, true},
+        {nullptr},
+    };
+    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
+    addMenu("Communication", communication);
+    addDisplayMenu();
+    picturesOnly();
 }
 
 void Tpalet::buildCentre() {
@@ -198,11 +171,6 @@ void Tpalet::dataChanged() {
     model_->replaced();
 }
 
-void Tpalet::closeEvent(QCloseEvent* event) {
-    transferLog().clear();
-    EditorFrame::closeEvent(event);
-}
-
 std::string Tpalet::fileContent() const { return PalletFileText(data_); }
 
 bool Tpalet::convertFile(int filter, std::string_view content, Prompter& prompter) {
@@ -244,21 +212,5 @@ void Tpalet::sendPallet() { runTransfer("Pallet send", SendPallet); }
 void Tpalet::receivePallet() { runTransfer("Pallet receive", ReceivePallet); }
 
 void Tpalet::initializePallet() { runTransfer("Pallet initialize", InitializePallet); }
-
-void Tpalet::returnToOrigin() { runReturnToOrigin(); }
-
-void Tpalet::executeProgram() { runExecuteProgram(ParameterStartQuestion); }
-
-void Tpalet::motorFree() { runMotorFree(); }
-
-void Tpalet::endPallet() {
-    transferLog().clear();
-    endEditor();
-}
-
-void Tpalet::showScreenFromMenu(QWidget* screen, bool refusedWhileOperating) {
-    if (!refusedWhileOperating) transferLog().clear();
-    showScreen(screen, refusedWhileOperating);
-}
 
 }  // namespace mivo

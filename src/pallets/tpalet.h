@@ -40,14 +40,8 @@ class Tpalet : public EditorFrame {
     void sendPallet();
     void receivePallet();
     void initializePallet();
-    void returnToOrigin();
-    void executeProgram();
-    void motorFree();
-    void endPallet();
-    void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
     void fileOpened() override;

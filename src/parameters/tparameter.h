@@ -48,16 +48,8 @@ class Tparameter : public EditorFrame, public ParameterEditorAccess {
     // Sets ParameterModified and opens the initialisation dialog for a robot number; its Yes
     // initialises.
     void initializeParameters();
-    void returnToOrigin();
-    void executeProgram();
-    void motorFree();
-    // "End" and "Initial screen move": back to the start screen.
-    void endParameters();
-    // The Display menu.
-    void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
     void fileOpened() override;

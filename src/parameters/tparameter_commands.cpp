@@ -111,10 +111,4 @@ void Tparameter::initializeConfirmed() {
     dialog->closeToOpener();
 }
 
-void Tparameter::returnToOrigin() { runReturnToOrigin(); }
-
-void Tparameter::executeProgram() { runExecuteProgram(ParameterStartQuestion); }
-
-void Tparameter::motorFree() { runMotorFree(); }
-
 }  // namespace mivo

@@ -120,7 +120,7 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
     // Small enough that every button and the line switch fit the written width.
     bar->setIconSize(QSize(20, 20));
     for (const Button& b : buttons) {
-        QAction* a = makeAction(b.hint, b.objectName);
+        QAction* a = makeAction(b.hint, b.objectName.c_str());
         a->setToolTip(b.handler ? b.hint : NotAvailableYet(b.hint));
         a->setIcon(ButtonIcon(b));
         buttons_[b.hint] = a;
@@ -134,7 +134,7 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
         }
         bar->addAction(a);
         if (auto* w = qobject_cast<QToolButton*>(bar->widgetForAction(a))) {
-            w->setObjectName(b.objectName);
+            w->setObjectName(QString::fromStdString(b.objectName));
             // A short hint reads better than a picture alone.
             if (!QString(b.hint).contains(' ')) w->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         }
@@ -335,6 +335,7 @@ void EditorFrame::applyOnlineState(bool online) {
 bool EditorFrame::onlineShown() const { return lineSwitch_ && lineSwitch_->isOnlineShown(); }
 
 void EditorFrame::endEditor() {
+    if (clearLogOnLeaving_) log_.clear();
     hide();
     if (screens_.tselect) screens_.tselect->show();
 }
@@ -354,6 +355,7 @@ void EditorFrame::comSet() {
 void EditorFrame::showScreen(QWidget* screen, bool refusedWhileOperating) {
     if (!screen) return;
     if (refusedWhileOperating && RefusedWhileOperating(screens_, prompter())) return;
+    if (clearLogOnLeaving_ && !refusedWhileOperating) log_.clear();
     hide();
     screen->show();
     screen->raise();

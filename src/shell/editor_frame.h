@@ -43,7 +43,7 @@ class EditorFrame : public QMainWindow {
     // yet.
     struct Button {
         const char* hint;        // its tool tip, and the name the menus refer to it by
-        const char* objectName;  // the control's name
+        std::string objectName;  // the control's name
         const char* face;        // the letters drawn when no picture is found
         bool online;             // needs the controller
         std::function<void()> handler;
@@ -138,6 +138,32 @@ class EditorFrame : public QMainWindow {
     virtual void clearCells(const QModelIndexList& cells);
     // The least window width at which that grid shows its columns whole, beside its scroll bar.
     int widthForColumns() const;
+
+    // The tables the four editors share. Object names begin with the editor's `prefix`
+    // ("PRM": "PRMNew"). "New programming", "Open", "Save" and "Print" (not available yet):
+    std::vector<Button> fileButtons(const char* prefix, std::function<void()> newProgramming);
+    // "Return to origin", "Program execute" (the step editor's hint reads "Operation execute")
+    // with the editor's start question, "Motor free":
+    std::vector<Button> programButtons(
+        const char* prefix, const char* runHint,
+        std::function<std::string(const std::string&)> startQuestion);
+    // A teaching button ("ZI position teach", "Teaching set"), not available yet.
+    static Button teachButton(const char* hint, const char* objectName, const char* face);
+    // "Initial screen move".
+    static Button endButton(const char* prefix, std::function<void()> end);
+    // The File menu over the file buttons; its "End" triggers "Initial screen move", or runs
+    // `end` where given.
+    void addFileMenu(std::function<void()> end = {});
+    // The Communication menu's items for the program buttons.
+    static std::vector<MenuItem> programItems(const char* runHint);
+    // The Display menu: the other editors, `more`, then "Direct".
+    void addDisplayMenu(const std::vector<MenuItem>& more = {});
+    // The parameter, pallet and offset editors: leaving to the start screen or to another editor
+    // clears the transfer log.
+    void clearLogOnLeaving() { clearLogOnLeaving_ = true; }
+    // Tool-bar pictures without their hints (a narrow editor, whose line switch would be pushed
+    // out of sight).
+    void picturesOnly();
 
     // Builds the tool bar, then the menus, in this order.
     void buildToolBar(const std::vector<Button>& buttons);
@@ -236,6 +262,7 @@ class EditorFrame : public QMainWindow {
     std::unique_ptr<FileChooser> dialogChooser_;
     FileChooser* chooser_ = nullptr;
     QUndoStack* undo_ = nullptr;
+    bool clearLogOnLeaving_ = false;
 };
 
 // While the cancel dialog shows, screens that would start another motion refuse with

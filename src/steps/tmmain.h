@@ -87,9 +87,6 @@ class Tmmain : public EditorFrame, public StepEditorAccess {
     void acquireProgramNo();
     // The program number query, then the initialisation dialog asks; its Yes initialises.
     void initializeSteps();
-    void executeOperation();
-    void returnToOrigin();
-    void motorFree();
     // The error record into Terror, the controller's versions into TVer.
     void showErrorRecord();
     void showVersion();

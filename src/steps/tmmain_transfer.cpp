@@ -70,12 +70,6 @@ void Tmmain::initializeConfirmed() {
     dialog->closeToOpener();
 }
 
-void Tmmain::executeOperation() { runExecuteProgram(StepStartQuestion); }
-
-void Tmmain::returnToOrigin() { runReturnToOrigin(); }
-
-void Tmmain::motorFree() { runMotorFree(); }
-
 void Tmmain::showErrorRecord() {
     Terror* record = screens().terror;
     if (!record) return;

@@ -17,13 +17,11 @@ const TeachTexts kTaught = {"x", "y", "z", "r", "x2", "y2", "x3", "y3"};
 // written and shows that nothing else moved.
 Texts Cells(const PalletData& d) {
     Texts out(d.fields.begin(), d.fields.end());
-    for (const std::string* s : {&d.number, &d.z2, &d.z3}) out.push_back(*s);
-    return out;
+    return out.insert(out.end(), {d.number, d.z2, d.z3}), out;
 }
 Texts Cells(const OffsetData& d) {
     Texts out(d.values.begin(), d.values.end());
-    out.push_back(d.program);
-    return out;
+    return out.push_back(d.program), out;
 }
 
 TEST(TeachWriters, EachOpenerWritesItsOwnCellsAndNothingElse) {
@@ -33,8 +31,7 @@ TEST(TeachWriters, EachOpenerWritesItsOwnCellsAndNothingElse) {
         Texts expected;
     };
     const auto pallet = [] {
-        PalletData d{"7", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "z2", "z3"};
-        return d;
+        return PalletData{"7", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "z2", "z3"};
     };
     const auto offsets = [] { return OffsetData{"1", {"1", "2", "3", "4"}}; };
     // clang-format off

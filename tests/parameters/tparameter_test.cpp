@@ -79,47 +79,41 @@ TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
 TEST_F(ParameterEditor, EveryEditIsOneUndoableStep) {
     auto& pallets = static_cast<Tpalet&>(*screens.tpalet);
     auto& offsets = static_cast<Toffset&>(*screens.toffset);
-    const auto gridCell = [](QWidget* editor, const char* grid, int row, int column) {
-        return editor->findChild<QTableView*>(grid)->model()->index(row, column);
-    };
-    const auto typed = [&](QWidget* editor, const char* grid, int row, int column) {
-        return [=] {
-            QAbstractItemModel* model = editor->findChild<QTableView*>(grid)->model();
-            model->setData(model->index(row, column), "-7.5");
-        };
-    };
     TeachTexts taught = {"1", "2", "-7.5", "4", "5", "6", "7", "8"};
     struct Case {
         const char* what;
         EditorFrame* editor;
         DataKind kind;
-        std::function<void()> edit;
-        QModelIndex cell;
+        const char* grid;
+        int row, column;
+        std::function<void()> teach;  // none: "-7.5" typed into the cell
     } cases[] = {
         // clang-format off
-        {"parameter value", &editor(), DataKind::Parameter, typed(&editor(), "PRMGRID", 22, ColValue), gridCell(&editor(), "PRMGRID", 22, ColValue)},
-        {"ZI taught", &editor(), DataKind::Parameter, [&] { editor().ziTeachTarget().writeBack(taught); }, gridCell(&editor(), "PRMGRID", PrmVirtualOrigin, ColValue)},
-        {"pallet cell", &pallets, DataKind::Pallet, typed(&pallets, "PALGRID", 2, 1), gridCell(&pallets, "PALGRID", 2, 1)},
-        {"pallet taught", &pallets, DataKind::Pallet, [&] { pallets.teachTarget().writeBack(taught); }, gridCell(&pallets, "PALGRID", 0, 2)},
-        {"offset cell", &offsets, DataKind::Offset, typed(&offsets, "OFFGRID", 0, 3), gridCell(&offsets, "OFFGRID", 0, 3)},
-        {"offsets taught", &offsets, DataKind::Offset, [&] { offsets.teachTarget().writeBack(taught, "3"); }, gridCell(&offsets, "OFFGRID", 0, 2)},
+        {"parameter value", &editor(), DataKind::Parameter, "PRMGRID", 22, ColValue, {}},
+        {"ZI taught", &editor(), DataKind::Parameter, "PRMGRID", PrmVirtualOrigin, ColValue, [&] { editor().ziTeachTarget().writeBack(taught); }},
+        {"pallet cell", &pallets, DataKind::Pallet, "PALGRID", 2, 1, {}},
+        {"pallet taught", &pallets, DataKind::Pallet, "PALGRID", 0, 2, [&] { pallets.teachTarget().writeBack(taught); }},
+        {"offset cell", &offsets, DataKind::Offset, "OFFGRID", 0, 3, {}},
+        {"offsets taught", &offsets, DataKind::Offset, "OFFGRID", 0, 2, [&] { offsets.teachTarget().writeBack(taught, "3"); }},
         // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        QAbstractItemModel* model = c.editor->findChild<QTableView*>(c.grid)->model();
+        const QModelIndex cell = model->index(c.row, c.column);
         c.editor->setModified(false);
-        const QVariant before = c.cell.data();
+        const QVariant before = cell.data();
         const int steps = c.editor->undoStack().index();
-        c.edit();
-        EXPECT_EQ(c.cell.data().toString(), "-7.5");
+        c.teach ? c.teach() : void(model->setData(cell, "-7.5"));
+        EXPECT_EQ(cell.data().toString(), "-7.5");
         EXPECT_EQ(c.editor->undoStack().index(), steps + 1);
         EXPECT_TRUE(screens.flags->isSet(c.kind));
         c.editor->setModified(false);
         c.editor->menuAction("Undo")->trigger();
-        EXPECT_EQ(c.cell.data(), before);
+        EXPECT_EQ(cell.data(), before);
         EXPECT_TRUE(screens.flags->isSet(c.kind));
         c.editor->menuAction("Redo")->trigger();
-        EXPECT_EQ(c.cell.data().toString(), "-7.5");
+        EXPECT_EQ(cell.data().toString(), "-7.5");
     }
     EXPECT_EQ(offsets.data().program, "3");
 }
