@@ -71,12 +71,15 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
     };
     screens.tselect = make(new Tselect(screens));
     screens.tteach = make(new Tteach(screens));
-    screens.tmmain = make(new Tmmain(screens));
-    screens.tparameter = make(new Tparameter(screens));
+    Tmmain* steps = make(new Tmmain(screens));
+    screens.tmmain = steps;
+    Tparameter* parameters = make(new Tparameter(screens));
+    screens.tparameter = parameters;
     screens.tver = make(new TVer(screens));
     screens.terror = make(new Terror(screens));
     screens.tcom = make(new Tcom(screens));
-    screens.tdirect = make(new Tdirect(screens));
+    // Each screen gets the data it uses from their owners, by name.
+    screens.tdirect = make(new Tdirect(screens, *steps, *parameters));
     screens.tpalet = make(new Tpalet(screens));
     screens.tcall = make(new Tcall(screens));
     screens.tcommand = make(new Tcommand(screens));

@@ -18,17 +18,18 @@
 #include "parameters/parameter_initialize.h"
 #include "parameters/parameter_target.h"
 #include "parameters/tinit.h"
-#include "parameters/tparameter.h"
 #include "shell/cp1252.h"
+#include "shell/editor_access.h"
 #include "shell/screens.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/tselect.h"
 #include "shell/window_style.h"
-#include "steps/tmmain.h"
 
 namespace mivo {
 
-Tdirect::Tdirect(Screens& screens, QWidget* parent) : QMainWindow(parent), screens_(screens) {
+Tdirect::Tdirect(Screens& screens, StepEditorAccess& steps, ParameterEditorAccess& parameters,
+                 QWidget* parent)
+    : QMainWindow(parent), screens_(screens), steps_(steps), parameters_(parameters) {
     setObjectName("Tdirect");
     setWindowTitle("MIVO Editor [direct]");
     session_ = std::make_unique<DirectSession>(screens_.tbuff->directChannel(), *screens_.prompter,
@@ -111,13 +112,9 @@ void Tdirect::showMonitoring(bool on) {
 
 bool Tdirect::screenVisible() const { return isVisible(); }
 
-bool Tdirect::offerToSaveSteps() {
-    return !screens_.tmmain || screens_.tmmain->offerToSaveOrCancel(this);
-}
+bool Tdirect::offerToSaveSteps() { return steps_.offerToSaveOrCancel(this); }
 
-void Tdirect::resetStepEditor() {
-    if (auto* steps = dynamic_cast<Tmmain*>(screens_.tmmain)) steps->emptyTable("Step initialize");
-}
+void Tdirect::resetStepEditor() { steps_.emptyTable("Step initialize"); }
 
 int Tdirect::jogMode() const {
     for (int m = 0; m < 3; ++m)
@@ -222,11 +219,15 @@ void Tdirect::initializeParameters() {
     const int robot = dialog->robotNumber();
     dialog->hide();
     // The values read back go to the parameter editor's table, as from its own initialisation.
-    auto* parameters = qobject_cast<Tparameter*>(screens_.tparameter);
-    if (parameters)
-        RunOnDirectDisplay(*session_, [parameters, robot](ProcedureContext& ctx) {
-            return InitializeParameters(ctx, parameters->parameterTarget(), robot);
-        });
+    RunOnDirectDisplay(*session_, [this, robot](ProcedureContext& ctx) {
+        Outcome outcome = Outcome::Failed;
+        parameters_.writeFromController(
+            [&](const ParameterTarget& target) {
+                outcome = InitializeParameters(ctx, target, robot);
+            },
+            "Parameter initialize");
+        return outcome;
+    });
     dialog->closeToOpener();
 }
 

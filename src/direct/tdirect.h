@@ -24,6 +24,8 @@ class QRadioButton;
 namespace mivo {
 
 struct Screens;
+class StepEditorAccess;
+class ParameterEditorAccess;
 class DirectPanel;
 class DirectSession;
 class JogButton;
@@ -35,7 +37,10 @@ class Tdirect : public QMainWindow, public DirectView {
     // Past this many lines the display drops its oldest ones.
     static constexpr int kDisplayLines = 20000;
 
-    explicit Tdirect(Screens& screens, QWidget* parent = nullptr);
+    // The step editor's program (INIT PGM's save offer and reset) and the parameter editor's
+    // table (INIT PRM's read-back) are reached through their owners.
+    Tdirect(Screens& screens, StepEditorAccess& steps, ParameterEditorAccess& parameters,
+            QWidget* parent = nullptr);
     ~Tdirect() override;
 
     // The screen's state and the direct channel, as its commands run on them.
@@ -94,6 +99,8 @@ class Tdirect : public QMainWindow, public DirectView {
     void toStartScreen();
 
     Screens& screens_;
+    StepEditorAccess& steps_;
+    ParameterEditorAccess& parameters_;
     std::unique_ptr<DirectSession> session_;
     QPlainTextEdit* display_ = nullptr;
     QStringList pending_;  // appended, not yet in the display

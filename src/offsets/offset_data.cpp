@@ -16,6 +16,19 @@ std::string OffsetFieldName(int field) {
     return field == kOffsetProgramField ? "PgmNo." : std::string(1, kAxisLetters[field]);
 }
 
+void WriteTaughtOffsets(OffsetData& data, const TeachTexts& taught, const std::string& program) {
+    for (int a = 0; a < kAxisCount; ++a) data.values[static_cast<std::size_t>(a)] = taught[a];
+    if (!program.empty()) data.program = program;
+}
+
+std::vector<int> TaughtOffsetParameters(const std::string& program) {
+    if (program.size() != 1 || program[0] < '0' || program[0] >= '0' + kOffsetPrograms) return {};
+    const int p = program[0] - '0';
+    std::vector<int> numbers;
+    for (int a = 0; a < kAxisCount; ++a) numbers.push_back(OffsetParameter(p, a));
+    return numbers;
+}
+
 std::string OffsetFileText(const OffsetData& data) {
     std::string out = data.program + "\r\n";
     for (const std::string& v : data.values) out += v + "\r\n";

@@ -5,7 +5,9 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "common/teach_positions.h"
 #include "files/data_files.h"
 #include "files/file_kind.h"
 #include "parameters/parameter_catalogue.h"
@@ -29,6 +31,14 @@ inline constexpr int kOffsetProgramField = -1;
 // its name as the screen labels it ("X" .. "R", "PgmNo.").
 std::size_t OffsetFieldLength(int field);
 std::string OffsetFieldName(int field);
+
+// Offset teaching's "OK": X, Y, Z, R from the taught X, Y, Z, R (the values read back from the
+// controller, where it gave them) and the program number the controller reported; an empty
+// number keeps the one there.
+void WriteTaughtOffsets(OffsetData& data, const TeachTexts& taught, const std::string& program);
+// The parameters a program's taught offsets are read back from: 100 + 4 x program to + 3. None
+// for a number that is no program 0 to 5.
+std::vector<int> TaughtOffsetParameters(const std::string& program);
 
 // Save and open dialog filters alike: 1 ".off", 2 ".csv", 3 "All".
 enum OffFilter : int { OffFilterOff = 1, OffFilterCsv = 2, OffFilterAll = 3 };

@@ -1,14 +1,10 @@
 #include "offsets/toffset.h"
 
-#include <QAbstractTableModel>
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "link/tbuff.h"
@@ -16,6 +12,7 @@
 #include "parameters/parameter_rules.h"
 #include "procedures/program_control.h"
 #include "procedures/prompter.h"
+#include "shell/cell_grid_model.h"
 #include "shell/cp1252.h"
 #include "shell/screens.h"
 
@@ -23,7 +20,8 @@ namespace mivo {
 
 namespace {
 
-const char* const kColumnTitles[kAxisCount] = {"     X", "     Y", "     Z", "     R"};
+// The program number field, as undo merges the keys typed into it.
+constexpr int kProgramMergeKey = 1;
 constexpr int kTitleWidth = 87;
 constexpr int kColumnWidth = 64;
 const char* const kContentsCaption = "Offset contents";
@@ -34,63 +32,10 @@ std::string OffsetStartQuestion(const std::string& number) {
 
 }  // namespace
 
-// OFFGRID: the row "Offset value" with the four axes over the offset data.
-class OffsetGridModel : public QAbstractTableModel {
-  public:
-    OffsetGridModel(OffsetData& data, Prompter& prompter, std::function<void()> edited,
-                    QObject* parent)
-        : QAbstractTableModel(parent), data_(data), prompter_(prompter), edited_(edited) {}
-
-    int rowCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : 1; }
-    int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : kAxisCount;
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-        return Cp1252::decode(data_.values[static_cast<std::size_t>(index.column())]);
-    }
-    QVariant headerData(int section, Qt::Orientation o, int role) const override {
-        if (role != Qt::DisplayRole) return {};
-        if (o == Qt::Vertical) return section == 0 ? QString("Offset value") : QVariant();
-        return section >= 0 && section < kAxisCount ? QString(kColumnTitles[section]) : QVariant();
-    }
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
-    }
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
-        if (role != Qt::EditRole) return false;
-        std::string bytes;
-        QChar bad;
-        if (!Cp1252::encode(value.toString(), bytes, &bad)) {
-            prompter_.notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
-            return false;
-        }
-        const int axis = index.column();
-        const std::string refusal =
-            ValueRefusal(bytes, OffsetFieldLength(axis), OffsetFieldName(axis));
-        if (!refusal.empty()) {
-            prompter_.notify(refusal, "Input");
-            return false;
-        }
-        data_.values[static_cast<std::size_t>(axis)] = std::move(bytes);
-        emit dataChanged(index, index);
-        edited_();
-        return true;
-    }
-    void replaced() {
-        beginResetModel();
-        endResetModel();
-    }
-
-  private:
-    OffsetData& data_;
-    Prompter& prompter_;
-    std::function<void()> edited_;
-};
-
 Toffset::Toffset(Screens& screens, QWidget* parent)
     : EditorFrame(screens, DataKind::Offset, OffsetFileKind(), parent) {
     setObjectName("Toffset");
+    clearLogOnLeaving();
     setCaption("MIVO Editor [Offset]");
     // Opens at its written size, centred; at most that size, minimised but not maximised.
     setWrittenSize({480, 240});
@@ -99,8 +44,19 @@ Toffset::Toffset(Screens& screens, QWidget* parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    model_ = new OffsetGridModel(
-        data_, prompter(), [this] { setModified(true); }, this);
+    model_ = new CellGridModel(
+        {"Offset value"}, {"     X", "     Y", "     Z", "     R"},
+        {[this](int, int axis) { return data_.values[static_cast<std::size_t>(axis)]; },
+         [this](int, int axis, const std::string& bytes) { return cellEdited(axis, bytes); }},
+        prompter(), this);
+    teach_ = std::make_unique<OpenerTeachTarget>(
+        "Offset position teach", [] { return TeachPositions{}; },
+        [this](const TeachTexts& taught, const std::string& program) {
+            recordEdit<OffsetData>(
+                "Teaching set", data_,
+                [&](OffsetData& d) { WriteTaughtOffsets(d, taught, program); },
+                [this] { dataChanged(); });
+        });
     buildCommands();
     buildCentre();
     dataChanged();
@@ -109,52 +65,29 @@ Toffset::Toffset(Screens& screens, QWidget* parent)
 Toffset::~Toffset() = default;
 
 void Toffset::buildCommands() {
-    buildToolBar({
-        {"New programming", "OFFNew", "New", false, [this] { newProgramming(); }},
-        {"Open", "OFFOpen", "Opn", false, [this] { openFile(); }},
-        {"Save", "OFFSave", "Sav", false, [this] { saveFile(); }},
-        {"Print", "OFFPrint", "Prn", false, {}},  // comes with the listings
-        // The send button's hint is its question.
-        {"Is offset sending executed?", "OFFSend", "Snd", true, [this] { sendOffsets(); }},
-        {"Offset receive", "OFFReceive", "Rcv", true, [this] { receiveOffsets(); }},
-        {"Return to origin", "OFFOrigin", "Org", true, [this] { returnToOrigin(); }},
-        {"Program execute", "OFFRun", "Run", true, [this] { executeProgram(); }},
-        {"Motor free", "OFFFree", "MF", true, [this] { motorFree(); }},
-        {"Teaching set", "OFFTeach", "Tch", true, {}},  // comes with teaching
-        {"Initial screen move", "OFFEnd", "End", false, [this] { initialScreenMove(); }},
-    });
-    addMenu("File", {
-                        {"New programming", "MenuNew", "New programming"},
-                        {"Open", "MenuOpen", "Open"},
-                        {"Save", "MenuSave", "Save"},
-                        {"Print", "MenuPrint", "Print"},
-                        {"End", "MenuEnd", nullptr, [this] { endOffsets(); }},
-                    });
-    addMenu("Communication",
-            {
-                {"Offset send", "MenuSend", "Is offset sending executed?", {}, true},
-                {"Offset receive", "MenuReceive", "Offset receive", {}, true},
-                {"Offset initialize", "MenuInit", nullptr, [this] { initializeOffsets(); }, true},
-                {nullptr},
-                {"Return to origin", "MenuOrigin", "Return to origin", {}, true},
-                {"Program execute", "MenuRun", "Program execute", {}, true},
-                {"Motor free", "MenuFree", "Motor free", {}, true},
-            });
-    addMenu("Display", {
-                           {"Step", "MenuStep", nullptr,
-                            [this] { showScreenFromMenu(screens().tmmain, false); }},
-                           {"Parameter", "MenuParameter", nullptr,
-                            [this] { showScreenFromMenu(screens().tparameter, false); }},
-                           {"Pallet", "MenuPallet", nullptr,
-                            [this] { showScreenFromMenu(screens().tpalet, false); }},
-                           {"Direct", "MenuDirect", nullptr,
-                            [this] { showScreenFromMenu(screens().tdirect, true); }},
-                       });
-    // Pictures alone: at this narrow width the words beside them would push the line switch
-    // out of sight.
-    if (auto* bar = findChild<QToolBar*>("ToolBar1"))
-        for (QToolButton* b : bar->findChildren<QToolButton*>())
-            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    std::vector<Button> buttons = fileButtons("OFF", [this] { newProgramming(); });
+    // The send button's hint is its question.
+    buttons.push_back(
+        {"Is offset sending executed?", "OFFSend", "Snd", true, [this] { sendOffsets(); }});
+    buttons.push_back({"Offset receive", "OFFReceive", "Rcv", true, [this] { receiveOffsets(); }});
+    for (Button b : programButtons("OFF", "Program execute", OffsetStartQuestion))
+        buttons.push_back(b);
+    buttons.push_back(teachButton("Teaching set", "OFFTeach", "Tch"));
+    buttons.push_back(endButton("OFF", [this] { initialScreenMove(); }));
+    buildToolBar(buttons);
+
+    addFileMenu([this] { endEditor(); });
+    addEditMenu();
+    std::vector<MenuItem> communication = {
+        {"Offset send", "MenuSend", "Is offset sending executed?", {}, true},
+        {"Offset receive", "MenuReceive", "Offset receive", {}, true},
+        {"Offset initialize", "MenuInit", nullptr, [this] { initializeOffsets(); }, true},
+        {nullptr},
+    };
+    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
+    addMenu("Communication", communication);
+    addDisplayMenu();
+    picturesOnly();
 }
 
 void Toffset::buildCentre() {
@@ -170,8 +103,9 @@ void Toffset::buildCentre() {
         if (showing_) return;
         std::string bytes;
         if (!Cp1252::encode(program_->text(), bytes)) return;  // the validator lets none through
-        data_.program = std::move(bytes);
-        setModified(true);
+        recordEdit<OffsetData>(
+            "Edit", data_, [&](OffsetData& d) { d.program = bytes; }, [this] { dataChanged(); },
+            kProgramMergeKey);
     });
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel("PgmNo.", centre));
@@ -195,6 +129,18 @@ void Toffset::buildCentre() {
     setCentralWidget(centre);
 }
 
+bool Toffset::cellEdited(int axis, const std::string& bytes) {
+    const std::string refusal = ValueRefusal(bytes, OffsetFieldLength(axis), OffsetFieldName(axis));
+    if (!refusal.empty()) {
+        prompter().notify(refusal, "Input");
+        return false;
+    }
+    recordEdit<OffsetData>(
+        "Edit", data_, [&](OffsetData& d) { d.values[static_cast<std::size_t>(axis)] = bytes; },
+        [this] { dataChanged(); });
+    return true;
+}
+
 void Toffset::dataChanged() {
     showing_ = true;
     program_->setText(Cp1252::decode(data_.program));
@@ -202,15 +148,13 @@ void Toffset::dataChanged() {
     model_->replaced();
 }
 
-void Toffset::closeEvent(QCloseEvent* event) {
-    transferLog().clear();
-    EditorFrame::closeEvent(event);
-}
-
 std::string Toffset::fileContent() const { return OffsetFileText(data_); }
 
 bool Toffset::convertFile(int, std::string_view content, Prompter& prompter) {
-    return ConvertOffsetText(data_, content, prompter);
+    OffsetData before = data_;
+    const bool converted = ConvertOffsetText(data_, content, prompter);
+    recordChange("Open", data_, std::move(before), [this] { dataChanged(); });
+    return converted;
 }
 
 void Toffset::fileOpened() { dataChanged(); }
@@ -219,7 +163,9 @@ void Toffset::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
     setModified(false);
+    OffsetData before = data_;
     data_.values.fill(kOffsetInitial);
+    recordChange("New programming", data_, std::move(before), [this] { dataChanged(); });
     transferLog().clear();
     forgetFile();
     dataChanged();
@@ -230,39 +176,25 @@ OffsetTarget Toffset::offsetTarget() {
             [this] { return onlineShown(); }};
 }
 
-void Toffset::sendOffsets() {
-    runProcedure([this](ProcedureContext& ctx) { SendOffsets(ctx, offsetTarget()); });
+void Toffset::runTransfer(const QString& caption,
+                          Outcome (*procedure)(ProcedureContext&, const OffsetTarget&)) {
+    // What the controller's values change is one undoable edit.
+    OffsetData before = data_;
+    runProcedure([&](ProcedureContext& ctx) { procedure(ctx, offsetTarget()); });
+    recordChange(caption, data_, std::move(before), [this] { dataChanged(); });
 }
 
-void Toffset::receiveOffsets() {
-    runProcedure([this](ProcedureContext& ctx) { ReceiveOffsets(ctx, offsetTarget()); });
-}
+void Toffset::sendOffsets() { runTransfer("Offset send", SendOffsets); }
 
-void Toffset::initializeOffsets() {
-    runProcedure([this](ProcedureContext& ctx) { InitializeOffsets(ctx, offsetTarget()); });
-}
+void Toffset::receiveOffsets() { runTransfer("Offset receive", ReceiveOffsets); }
 
-void Toffset::returnToOrigin() { runReturnToOrigin(); }
-
-void Toffset::executeProgram() { runExecuteProgram(OffsetStartQuestion); }
-
-void Toffset::motorFree() { runMotorFree(); }
+void Toffset::initializeOffsets() { runTransfer("Offset initialize", InitializeOffsets); }
 
 void Toffset::initialScreenMove() {
     offerToSave();
     setModified(false);
-    endOffsets();
-    if (TBuff* link = screens().tbuff; link && link->isOnline()) link->requestOffline();
-}
-
-void Toffset::endOffsets() {
-    transferLog().clear();
     endEditor();
-}
-
-void Toffset::showScreenFromMenu(QWidget* screen, bool refusedWhileOperating) {
-    if (!refusedWhileOperating) transferLog().clear();
-    showScreen(screen, refusedWhileOperating);
+    if (TBuff* link = screens().tbuff; link && link->isOnline()) link->requestOffline();
 }
 
 }  // namespace mivo

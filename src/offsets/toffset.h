@@ -2,19 +2,23 @@
 // Toffset: the offset editor, on the shared editor frame. Shows the four offsets of one
 // program in the grid OFFGRID, keeps them in files and sends, receives and initialises them on
 // the controller.
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "offsets/offset_data.h"
+#include "procedures/outcome.h"
 #include "shell/editor_frame.h"
+#include "shell/teach_target.h"
 
 class QLineEdit;
 class QTableView;
 
 namespace mivo {
 
-class OffsetGridModel;
+class CellGridModel;
 struct OffsetTarget;
+struct ProcedureContext;
 
 class Toffset : public EditorFrame {
     Q_OBJECT
@@ -22,7 +26,11 @@ class Toffset : public EditorFrame {
     explicit Toffset(Screens& screens, QWidget* parent = nullptr);
     ~Toffset() override;
 
-    OffsetData& data() { return data_; }
+    // The offsets; every write goes through the editor, one undoable edit that sets the
+    // modified flag.
+    const OffsetData& data() const { return data_; }
+    // "Teaching set": the four offsets and the program number.
+    TeachTarget& teachTarget() { return *teach_; }
     // The data were written from outside: the screen shows them.
     void dataChanged();
 
@@ -32,18 +40,11 @@ class Toffset : public EditorFrame {
     void sendOffsets();
     void receiveOffsets();
     void initializeOffsets();
-    void returnToOrigin();
-    void executeProgram();
-    void motorFree();
     // "Initial screen move": offers to save, clears the flag, goes back to the start screen and
     // off line.
     void initialScreenMove();
-    // "End" and closing: back to the start screen, without question, the line as it is.
-    void endOffsets();
-    void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
     void fileOpened() override;
@@ -51,10 +52,15 @@ class Toffset : public EditorFrame {
   private:
     void buildCommands();
     void buildCentre();
+    bool cellEdited(int axis, const std::string& bytes);
     OffsetTarget offsetTarget();
+    // A transfer of the offsets; what it writes is one undoable edit named `caption`.
+    void runTransfer(const QString& caption,
+                     Outcome (*procedure)(ProcedureContext&, const OffsetTarget&));
 
     OffsetData data_;
-    OffsetGridModel* model_ = nullptr;
+    CellGridModel* model_ = nullptr;
+    std::unique_ptr<TeachTarget> teach_;
     QTableView* grid_ = nullptr;
     QLineEdit* program_ = nullptr;
     bool showing_ = false;  // the fields are being filled from the data

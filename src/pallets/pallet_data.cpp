@@ -1,5 +1,6 @@
 #include "pallets/pallet_data.h"
 
+#include <utility>
 #include <vector>
 
 #include "common/convert.h"
@@ -51,6 +52,38 @@ FileKind MakePalletKind(const char* saveLabel) {
 }
 
 }  // namespace
+
+// The teaching screen's field of each taught pallet field, X1 .. Y3.
+constexpr TeachField kTaughtFields[] = {TeachX, TeachY, TeachZ, TeachX2, TeachY2, TeachX3, TeachY3};
+
+int PalletCellField(int row, int column) {
+    for (int f = 0; f < PalletXPartitions; ++f)
+        if (PalletFieldRow(f) == row && PalletFieldColumn(f) == column) return f;
+    return -1;
+}
+
+const std::string& PalletCell(const PalletData& data, int row, int column) {
+    const int f = PalletCellField(row, column);
+    if (f >= 0) return data.fields[static_cast<std::size_t>(f)];
+    return row == 1 ? data.z2 : data.z3;
+}
+
+std::string& PalletCell(PalletData& data, int row, int column) {
+    return const_cast<std::string&>(PalletCell(std::as_const(data), row, column));
+}
+
+TeachPositions PalletTeachPositions(const PalletData& data) {
+    TeachPositions p;
+    for (int f = 0; f < PalletXPartitions; ++f)
+        p.texts[kTaughtFields[f]] = data.fields[static_cast<std::size_t>(f)];
+    p.shown = kTeachFirstPoint | kTeachOtherPoints;
+    return p;
+}
+
+void WriteTaughtPallet(PalletData& data, const TeachTexts& taught) {
+    for (int f = 0; f < PalletXPartitions; ++f)
+        data.fields[static_cast<std::size_t>(f)] = taught[kTaughtFields[f]];
+}
 
 void PalletData::clearFields() {
     for (std::string& f : fields) f.clear();

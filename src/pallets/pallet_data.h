@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/teach_positions.h"
 #include "files/data_files.h"
 #include "files/file_kind.h"
 #include "parameters/parameter_catalogue.h"
@@ -40,6 +41,17 @@ const char* PalletFieldName(int field);
 // The grid cell (row P1..P3 as 0..2, column X/Y/Z as 0..2) of a field; -1 for the sections.
 int PalletFieldRow(int field);
 int PalletFieldColumn(int field);
+
+// The grid PALGRID (rows P1..P3 as 0..2, columns X, Y, Z as 0..2): the field a cell shows, -1
+// for the Z cells of P2 and P3; and the cell's text.
+int PalletCellField(int row, int column);
+std::string& PalletCell(PalletData& data, int row, int column);
+const std::string& PalletCell(const PalletData& data, int row, int column);
+
+// Pallet position teach: the seven coordinates, all three points shown. "OK" writes X1, Y1, Z1,
+// X2, Y2, X3, Y3 from X, Y, Z, X2, Y2, X3, Y3, whichever of them were shown; the rest stays.
+TeachPositions PalletTeachPositions(const PalletData& data);
+void WriteTaughtPallet(PalletData& data, const TeachTexts& taught);
 
 // Save dialog filters: 1 ".plt", 2 ".csv", 3 "All". Open dialog filters: 1 ".plt", 2 ".crd"
 // (ZEB), 3 ".csv", 4 "All".

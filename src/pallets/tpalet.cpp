@@ -1,15 +1,11 @@
 #include "pallets/tpalet.h"
 
-#include <QAbstractTableModel>
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
-#include <QToolBar>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "pallets/pallet_transfer.h"
@@ -17,6 +13,7 @@
 #include "parameters/parameter_transfer.h"
 #include "procedures/program_control.h"
 #include "procedures/prompter.h"
+#include "shell/cell_grid_model.h"
 #include "shell/cp1252.h"
 #include "shell/screens.h"
 
@@ -24,84 +21,15 @@ namespace mivo {
 
 namespace {
 
-constexpr int kGridSize = 3;  // P1..P3 by X, Y, Z
-const char* const kRowTitles[kGridSize] = {"P1", "P2", "P3"};
-const char* const kColumnTitles[kGridSize] = {"     X", "     Y", "     Z"};
-
-// The pallet field a cell shows; -1 for the Z cells of P2 and P3.
-int CellField(int row, int column) {
-    for (int f = 0; f < PalletXPartitions; ++f)
-        if (PalletFieldRow(f) == row && PalletFieldColumn(f) == column) return f;
-    return -1;
-}
+// The three fields above and below the grid, as undo merges the keys typed into each.
+int FieldMergeKey(int which) { return 100 + which; }
 
 }  // namespace
-
-// PALGRID: the nine cells of the three corner points over the pallet data.
-class PalletGridModel : public QAbstractTableModel {
-  public:
-    PalletGridModel(PalletData& data, Prompter& prompter, std::function<void()> edited,
-                    QObject* parent)
-        : QAbstractTableModel(parent), data_(data), prompter_(prompter), edited_(edited) {}
-
-    int rowCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : kGridSize;
-    }
-    int columnCount(const QModelIndex& parent = {}) const override {
-        return parent.isValid() ? 0 : kGridSize;
-    }
-    QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-        return Cp1252::decode(cell(index.row(), index.column()));
-    }
-    QVariant headerData(int section, Qt::Orientation o, int role) const override {
-        if (role != Qt::DisplayRole || section < 0 || section >= kGridSize) return {};
-        return QString(o == Qt::Horizontal ? kColumnTitles[section] : kRowTitles[section]);
-    }
-    Qt::ItemFlags flags(const QModelIndex& index) const override {
-        return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
-    }
-    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
-        if (role != Qt::EditRole) return false;
-        std::string bytes;
-        QChar bad;
-        if (!Cp1252::encode(value.toString(), bytes, &bad)) {
-            prompter_.notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
-            return false;
-        }
-        // The Z cells of P2 and P3 are never filed nor sent.
-        if (const int f = CellField(index.row(), index.column()); f >= 0) {
-            const std::string refusal =
-                ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
-            if (!refusal.empty()) {
-                prompter_.notify(refusal, "Input");
-                return false;
-            }
-        }
-        cell(index.row(), index.column()) = std::move(bytes);
-        emit dataChanged(index, index);
-        edited_();
-        return true;
-    }
-    void replaced() {
-        beginResetModel();
-        endResetModel();
-    }
-
-  private:
-    std::string& cell(int row, int column) const {
-        const int f = CellField(row, column);
-        if (f >= 0) return data_.fields[static_cast<std::size_t>(f)];
-        return row == 1 ? data_.z2 : data_.z3;
-    }
-    PalletData& data_;
-    Prompter& prompter_;
-    std::function<void()> edited_;
-};
 
 Tpalet::Tpalet(Screens& screens, QWidget* parent)
     : EditorFrame(screens, DataKind::Pallet, PalletFileKind(), parent) {
     setObjectName("Tpalet");
+    clearLogOnLeaving();
     setCaption("MIVO Editor [Pallet]");
     // Opens at its written size, centred; at most that size, minimised but not maximised.
     setWrittenSize({460, 263});
@@ -111,8 +39,20 @@ Tpalet::Tpalet(Screens& screens, QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
     setStartScreenFiles(PalletExitFileKind());
-    model_ = new PalletGridModel(
-        data_, prompter(), [this] { setModified(true); }, this);
+    model_ =
+        new CellGridModel({"P1", "P2", "P3"}, {"     X", "     Y", "     Z"},
+                          {[this](int row, int column) { return PalletCell(data_, row, column); },
+                           [this](int row, int column, const std::string& bytes) {
+                               return cellEdited(row, column, bytes);
+                           }},
+                          prompter(), this);
+    teach_ = std::make_unique<OpenerTeachTarget>(
+        "Pallet position teach", [this] { return PalletTeachPositions(data_); },
+        [this](const TeachTexts& taught, const std::string&) {
+            recordEdit<PalletData>(
+                "Teaching set", data_, [&](PalletData& d) { WriteTaughtPallet(d, taught); },
+                [this] { dataChanged(); });
+        });
     buildCommands();
     buildCentre();
     dataChanged();
@@ -121,51 +61,27 @@ Tpalet::Tpalet(Screens& screens, QWidget* parent)
 Tpalet::~Tpalet() = default;
 
 void Tpalet::buildCommands() {
-    buildToolBar({
-        {"New programming", "PALNew", "New", false, [this] { newProgramming(); }},
-        {"Open", "PALOpen", "Opn", false, [this] { openFile(); }},
-        {"Save", "PALSave", "Sav", false, [this] { saveFile(); }},
-        {"Print", "PALPrint", "Prn", false, {}},  // comes with the listings
-        {"Pallet send", "PALSend", "Snd", true, [this] { sendPallet(); }},
-        {"Pallet receive", "PALReceive", "Rcv", true, [this] { receivePallet(); }},
-        {"Return to origin", "PALOrigin", "Org", true, [this] { returnToOrigin(); }},
-        {"Program execute", "PALRun", "Run", true, [this] { executeProgram(); }},
-        {"Motor free", "PALFree", "MF", true, [this] { motorFree(); }},
-        {"Teaching set", "PALTeach", "Tch", true, {}},  // comes with teaching
-        {"Initial screen move", "PALEnd", "End", false, [this] { endPallet(); }},
-    });
-    addMenu("File", {
-                        {"New programming", "MenuNew", "New programming"},
-                        {"Open", "MenuOpen", "Open"},
-                        {"Save", "MenuSave", "Save"},
-                        {"Print", "MenuPrint", "Print"},
-                        {"End", "MenuEnd", "Initial screen move"},
-                    });
-    addMenu("Communication",
-            {
-                {"Pallet send", "MenuSend", "Pallet send", {}, true},
-                {"Pallet receive", "MenuReceive", "Pallet receive", {}, true},
-                {"Pallet initialize", "MenuInit", nullptr, [this] { initializePallet(); }, true},
-                {nullptr},
-                {"Return to origin", "MenuOrigin", "Return to origin", {}, true},
-                {"Program execute", "MenuRun", "Program execute", {}, true},
-                {"Motor free", "MenuFree", "Motor free", {}, true},
-            });
-    addMenu("Display", {
-                           {"Step", "MenuStep", nullptr,
-                            [this] { showScreenFromMenu(screens().tmmain, false); }},
-                           {"Parameter", "MenuParameter", nullptr,
-                            [this] { showScreenFromMenu(screens().tparameter, false); }},
-                           {"Offset", "MenuOffset", nullptr,
-                            [this] { showScreenFromMenu(screens().toffset, false); }},
-                           {"Direct", "MenuDirect", nullptr,
-                            [this] { showScreenFromMenu(screens().tdirect, true); }},
-                       });
-    // Pictures alone: at this narrow width the words beside them would push the line switch
-    // out of sight.
-    if (auto* bar = findChild<QToolBar*>("ToolBar1"))
-        for (QToolButton* b : bar->findChildren<QToolButton*>())
-            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    std::vector<Button> buttons = fileButtons("PAL", [this] { newProgramming(); });
+    buttons.push_back({"Pallet send", "PALSend", "Snd", true, [this] { sendPallet(); }});
+    buttons.push_back({"Pallet receive", "PALReceive", "Rcv", true, [this] { receivePallet(); }});
+    for (Button b : programButtons("PAL", "Program execute", ParameterStartQuestion))
+        buttons.push_back(b);
+    buttons.push_back(teachButton("Teaching set", "PALTeach", "Tch"));
+    buttons.push_back(endButton("PAL", [this] { endEditor(); }));
+    buildToolBar(buttons);
+
+    addFileMenu();
+    addEditMenu();
+    std::vector<MenuItem> communication = {
+        {"Pallet send", "MenuSend", "Pallet send", {}, true},
+        {"Pallet receive", "MenuReceive", "Pallet receive", {}, true},
+        {"Pallet initialize", "MenuInit", nullptr, [this] { initializePallet(); }, true},
+        {nullptr},
+    };
+    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
+    addMenu("Communication", communication);
+    addDisplayMenu();
+    picturesOnly();
 }
 
 void Tpalet::buildCentre() {
@@ -226,8 +142,24 @@ void Tpalet::fieldEdited(QLineEdit* edit, std::string& field, int which) {
         showing_ = false;
         return;
     }
-    field = std::move(bytes);
-    setModified(true);
+    recordEdit<PalletData>(
+        "Edit", data_, [&](PalletData&) { field = bytes; }, [this] { dataChanged(); },
+        FieldMergeKey(which));
+}
+
+bool Tpalet::cellEdited(int row, int column, const std::string& bytes) {
+    // The Z cells of P2 and P3 are never filed nor sent: any text stands there.
+    if (const int f = PalletCellField(row, column); f >= 0) {
+        const std::string refusal = ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
+        if (!refusal.empty()) {
+            prompter().notify(refusal, "Input");
+            return false;
+        }
+    }
+    recordEdit<PalletData>(
+        "Edit", data_, [&](PalletData& d) { PalletCell(d, row, column) = bytes; },
+        [this] { dataChanged(); });
+    return true;
 }
 
 void Tpalet::dataChanged() {
@@ -239,15 +171,13 @@ void Tpalet::dataChanged() {
     model_->replaced();
 }
 
-void Tpalet::closeEvent(QCloseEvent* event) {
-    transferLog().clear();
-    EditorFrame::closeEvent(event);
-}
-
 std::string Tpalet::fileContent() const { return PalletFileText(data_); }
 
 bool Tpalet::convertFile(int filter, std::string_view content, Prompter& prompter) {
-    return ConvertPalletFile(data_, filter, content, prompter);
+    PalletData before = data_;
+    const bool converted = ConvertPalletFile(data_, filter, content, prompter);
+    recordChange("Open", data_, std::move(before), [this] { dataChanged(); });
+    return converted;
 }
 
 void Tpalet::fileOpened() { dataChanged(); }
@@ -256,10 +186,9 @@ void Tpalet::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new program written?", "Pallet contents")) return;
     setModified(false);
-    data_.clearFields();
-    data_.number = "0";
-    data_.fields[PalletXPartitions] = "2";
-    data_.fields[PalletYPartitions] = "2";
+    PalletData before = data_;
+    data_ = PalletData{};
+    recordChange("New programming", data_, std::move(before), [this] { dataChanged(); });
     transferLog().clear();
     forgetFile();
     dataChanged();
@@ -270,32 +199,18 @@ PalletTarget Tpalet::palletTarget() {
             [this] { return onlineShown(); }};
 }
 
-void Tpalet::sendPallet() {
-    runProcedure([this](ProcedureContext& ctx) { SendPallet(ctx, palletTarget()); });
+void Tpalet::runTransfer(const QString& caption,
+                         Outcome (*procedure)(ProcedureContext&, const PalletTarget&)) {
+    // What the controller's values change is one undoable edit.
+    PalletData before = data_;
+    runProcedure([&](ProcedureContext& ctx) { procedure(ctx, palletTarget()); });
+    recordChange(caption, data_, std::move(before), [this] { dataChanged(); });
 }
 
-void Tpalet::receivePallet() {
-    runProcedure([this](ProcedureContext& ctx) { ReceivePallet(ctx, palletTarget()); });
-}
+void Tpalet::sendPallet() { runTransfer("Pallet send", SendPallet); }
 
-void Tpalet::initializePallet() {
-    runProcedure([this](ProcedureContext& ctx) { InitializePallet(ctx, palletTarget()); });
-}
+void Tpalet::receivePallet() { runTransfer("Pallet receive", ReceivePallet); }
 
-void Tpalet::returnToOrigin() { runReturnToOrigin(); }
-
-void Tpalet::executeProgram() { runExecuteProgram(ParameterStartQuestion); }
-
-void Tpalet::motorFree() { runMotorFree(); }
-
-void Tpalet::endPallet() {
-    transferLog().clear();
-    endEditor();
-}
-
-void Tpalet::showScreenFromMenu(QWidget* screen, bool refusedWhileOperating) {
-    if (!refusedWhileOperating) transferLog().clear();
-    showScreen(screen, refusedWhileOperating);
-}
+void Tpalet::initializePallet() { runTransfer("Pallet initialize", InitializePallet); }
 
 }  // namespace mivo

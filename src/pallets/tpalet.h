@@ -2,19 +2,23 @@
 // Tpalet: the pallet editor, on the shared editor frame. Shows one pallet: its number, the
 // three corner points in the grid PALGRID and the two section numbers; keeps it in files
 // (with the ZEB pallet import) and sends, receives and initialises it on the controller.
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "pallets/pallet_data.h"
+#include "procedures/outcome.h"
 #include "shell/editor_frame.h"
+#include "shell/teach_target.h"
 
 class QLineEdit;
 class QTableView;
 
 namespace mivo {
 
-class PalletGridModel;
+class CellGridModel;
 struct PalletTarget;
+struct ProcedureContext;
 
 class Tpalet : public EditorFrame {
     Q_OBJECT
@@ -22,7 +26,11 @@ class Tpalet : public EditorFrame {
     explicit Tpalet(Screens& screens, QWidget* parent = nullptr);
     ~Tpalet() override;
 
-    PalletData& data() { return data_; }
+    // The pallet; every write goes through the editor, one undoable edit that sets the modified
+    // flag.
+    const PalletData& data() const { return data_; }
+    // "Teaching set": the seven coordinates.
+    TeachTarget& teachTarget() { return *teach_; }
     // The data were written from outside: the screen shows them.
     void dataChanged();
 
@@ -32,14 +40,8 @@ class Tpalet : public EditorFrame {
     void sendPallet();
     void receivePallet();
     void initializePallet();
-    void returnToOrigin();
-    void executeProgram();
-    void motorFree();
-    void endPallet();
-    void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
     void fileOpened() override;
@@ -50,10 +52,15 @@ class Tpalet : public EditorFrame {
     // A field typed into (`which`: its PalletField, or kPalletNumberField): its text taken when
     // Windows-1252 holds it and the field may hold it.
     void fieldEdited(QLineEdit* edit, std::string& field, int which);
+    bool cellEdited(int row, int column, const std::string& bytes);
     PalletTarget palletTarget();
+    // A transfer of the pallet; what it writes is one undoable edit named `caption`.
+    void runTransfer(const QString& caption,
+                     Outcome (*procedure)(ProcedureContext&, const PalletTarget&));
 
     PalletData data_;
-    PalletGridModel* model_ = nullptr;
+    CellGridModel* model_ = nullptr;
+    std::unique_ptr<TeachTarget> teach_;
     QTableView* grid_ = nullptr;
     QLineEdit* number_ = nullptr;
     QLineEdit* xSections_ = nullptr;

@@ -54,4 +54,15 @@ void InitialValuesByRobot(ParameterTable& table) {
                          set.initial[static_cast<std::size_t>(i)]);
 }
 
+TeachPositions ZiTeachPositions(const ParameterTable& table) {
+    TeachPositions p;
+    p.texts[TeachZ] = table.value(PrmVirtualOrigin);
+    p.shown = TeachBit(TeachZ);
+    return p;
+}
+
+void WriteTaughtZi(ParameterTable& table, const TeachTexts& taught) {
+    table.setValue(PrmVirtualOrigin, taught[TeachZ]);
+}
+
 }  // namespace mivo

@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "common/teach_positions.h"
 #include "parameters/parameter_catalogue.h"
 
 namespace mivo {
@@ -59,5 +60,10 @@ void ResetToInitialValues(ParameterTable& table);
 // A robot number that is no integer throws ConversionError with the robot-dependent initial
 // values as they were.
 void InitialValuesByRobot(ParameterTable& table);
+
+// ZI position teach: the teaching screen shows Z alone, from the value of parameter 4 "Virtual
+// origin point"; "OK" writes the taught Z there and nothing else.
+TeachPositions ZiTeachPositions(const ParameterTable& table);
+void WriteTaughtZi(ParameterTable& table, const TeachTexts& taught);
 
 }  // namespace mivo

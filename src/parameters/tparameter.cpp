@@ -1,7 +1,6 @@
 #include "parameters/tparameter.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QScreen>
@@ -10,6 +9,7 @@
 
 #include "parameters/grid_parameter_model.h"
 #include "parameters/parameter_files.h"
+#include "parameters/parameter_transfer.h"
 #include "shell/screens.h"
 #include "shell/tselect.h"
 
@@ -24,6 +24,7 @@ constexpr int kRowHeight = 18;
 Tparameter::Tparameter(Screens& screens, QWidget* parent)
     : EditorFrame(screens, DataKind::Parameter, ParameterFileKind(), parent) {
     setObjectName("Tparameter");
+    clearLogOnLeaving();
     setCaption("MIVO Editor [Parameter]");
     // Minimised, not maximised; at most 810 by 600.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -34,6 +35,14 @@ Tparameter::Tparameter(Screens& screens, QWidget* parent)
     model_ = new GridParameterModel(table_, this);
     model_->setEditHandler(
         [this](int number, const QString& text) { return cellEdited(number, text); });
+
+    ziTeach_ = std::make_unique<OpenerTeachTarget>(
+        "  ZI position teach  ", [this] { return ZiTeachPositions(table_); },
+        [this](const TeachTexts& taught, const std::string&) {
+            recordEdit<ParameterTable>(
+                "ZI position teach", table_, [&](ParameterTable& t) { WriteTaughtZi(t, taught); },
+                [this] { showTable(); });
+        });
 
     buildCommands();
     buildCentre();
@@ -58,48 +67,30 @@ Tparameter::~Tparameter() { model_->setEditHandler({}); }
 
 void Tparameter::buildCommands() {
     // Tool-bar buttons, left to right.
-    buildToolBar({
-        {"New programming", "PRMNew", "New", false, [this] { newProgramming(); }},
-        {"Open", "PRMOpen", "Opn", false, [this] { openFile(); }},
-        {"Save", "PRMSave", "Sav", false, [this] { saveFile(); }},
-        {"Print", "PRMPrint", "Prn", false, {}},  // comes with the listings
-        {"Parameter send", "PRMSend", "Snd", true, [this] { sendParameters(); }},
-        {"Parameter receive", "PRMReceive", "Rcv", true, [this] { receiveParameters(); }},
-        {"Parameter initialize", "PRMInit", "Ini", true, [this] { initializeParameters(); }},
-        {"Return to origin", "PRMOrigin", "Org", true, [this] { returnToOrigin(); }},
-        {"Program execute", "PRMRun", "Run", true, [this] { executeProgram(); }},
-        {"Motor free", "PRMFree", "MF", true, [this] { motorFree(); }},
-        {"ZI position teach", "PRMZITeach", "ZI", true, {}},  // comes with teaching
-        {"Initial screen move", "PRMEnd", "End", false, [this] { endParameters(); }},
-    });
+    std::vector<Button> buttons = fileButtons("PRM", [this] { newProgramming(); });
+    for (Button b : std::vector<Button>{
+             {"Parameter send", "PRMSend", "Snd", true, [this] { sendParameters(); }},
+             {"Parameter receive", "PRMReceive", "Rcv", true, [this] { receiveParameters(); }},
+             {"Parameter initialize", "PRMInit", "Ini", true, [this] { initializeParameters(); }},
+         })
+        buttons.push_back(b);
+    for (Button b : programButtons("PRM", "Program execute", ParameterStartQuestion))
+        buttons.push_back(b);
+    buttons.push_back(teachButton("ZI position teach", "PRMZITeach", "ZI"));
+    buttons.push_back(endButton("PRM", [this] { endEditor(); }));
+    buildToolBar(buttons);
 
-    addMenu("File", {
-                        {"New programming", "MenuNew", "New programming"},
-                        {"Open", "MenuOpen", "Open"},
-                        {"Save", "MenuSave", "Save"},
-                        {"Print", "MenuPrint", "Print"},
-                        {"End", "MenuEnd", "Initial screen move"},
-                    });
-    addMenu("Communication",
-            {
-                {"Parameter send", "MenuSend", "Parameter send", {}, true},
-                {"Parameter receive", "MenuReceive", "Parameter receive", {}, true},
-                {"Parameter initialize", "MenuInit", "Parameter initialize", {}, true},
-                {nullptr},
-                {"Return to origin", "MenuOrigin", "Return to origin", {}, true},
-                {"Program execute", "MenuRun", "Program execute", {}, true},
-                {"Motor free", "MenuFree", "Motor free", {}, true},
-            });
-    addMenu("Display", {
-                           {"Step", "MenuStep", nullptr,
-                            [this] { showScreenFromMenu(screens().tmmain, false); }},
-                           {"Pallet", "MenuPallet", nullptr,
-                            [this] { showScreenFromMenu(screens().tpalet, false); }},
-                           {"Offset", "MenuOffset", nullptr,
-                            [this] { showScreenFromMenu(screens().toffset, false); }},
-                           {"Direct", "MenuDirect", nullptr,
-                            [this] { showScreenFromMenu(screens().tdirect, true); }},
-                       });
+    addFileMenu();
+    addEditMenu();
+    std::vector<MenuItem> communication = {
+        {"Parameter send", "MenuSend", "Parameter send", {}, true},
+        {"Parameter receive", "MenuReceive", "Parameter receive", {}, true},
+        {"Parameter initialize", "MenuInit", "Parameter initialize", {}, true},
+        {nullptr},
+    };
+    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
+    addMenu("Communication", communication);
+    addDisplayMenu();
 }
 
 void Tparameter::buildCentre() {
@@ -135,21 +126,6 @@ void Tparameter::setServiceLayout(bool on) {
     model_->setServiceLayout(on);
     const int row = current.isValid() && current.row() < model_->rowCount() ? current.row() : 0;
     grid_->setCurrentIndex(model_->index(row, current.isValid() ? current.column() : ColValue));
-}
-
-void Tparameter::closeEvent(QCloseEvent* event) {
-    transferLog().clear();
-    EditorFrame::closeEvent(event);
-}
-
-void Tparameter::endParameters() {
-    transferLog().clear();
-    endEditor();
-}
-
-void Tparameter::showScreenFromMenu(QWidget* screen, bool refusedWhileOperating) {
-    if (!refusedWhileOperating) transferLog().clear();
-    showScreen(screen, refusedWhileOperating);
 }
 
 }  // namespace mivo

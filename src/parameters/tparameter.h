@@ -2,30 +2,33 @@
 // Tparameter: the parameter editor, on the shared editor frame. Shows the ParameterTable in the
 // grid PRMGRID (only "Value" is typed into), keeps it in files, sends it to the controller and
 // receives it back, and opens the initialisation dialog for a robot number.
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "parameters/parameter_table.h"
+#include "parameters/parameter_target.h"
 #include "shell/editor_frame.h"
+#include "shell/teach_target.h"
 
 class QTableView;
 
 namespace mivo {
 
 class GridParameterModel;
-struct ParameterTarget;
 
-class Tparameter : public EditorFrame {
+class Tparameter : public EditorFrame, public ParameterEditorAccess {
     Q_OBJECT
   public:
     explicit Tparameter(Screens& screens, QWidget* parent = nullptr);
     ~Tparameter() override;
 
-    // The one parameter table of the editor.
-    ParameterTable& table() { return table_; }
-    // The table with the editor's callbacks, as the parameter procedures write it (the direct
-    // screen's INIT PRM reads the controller's values back into it).
-    ParameterTarget parameterTarget();
+    // The one parameter table of the editor; every write goes through the editor.
+    const ParameterTable& table() const { return table_; }
+    void writeFromController(const std::function<void(const ParameterTarget&)>& procedure,
+                             const std::string& caption) override;
+    // "ZI position teach": the value of parameter 4, written back as one undoable edit.
+    TeachTarget& ziTeachTarget() { return *ziTeach_; }
     // Parameters first..last were written from outside: the grid shows them.
     void valuesChanged(int first, int last);
 
@@ -45,16 +48,8 @@ class Tparameter : public EditorFrame {
     // Sets ParameterModified and opens the initialisation dialog for a robot number; its Yes
     // initialises.
     void initializeParameters();
-    void returnToOrigin();
-    void executeProgram();
-    void motorFree();
-    // "End" and "Initial screen move": back to the start screen.
-    void endParameters();
-    // The Display menu.
-    void showScreenFromMenu(QWidget* screen, bool refusedWhileOperating);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
     void fileOpened() override;
@@ -63,11 +58,15 @@ class Tparameter : public EditorFrame {
     void buildCommands();
     void buildCentre();
     bool cellEdited(int number, const QString& text);
+    // The table with the editor's callbacks, as the parameter procedures write it.
+    ParameterTarget parameterTarget();
+    void showTable();
     void initializeConfirmed();
 
     ParameterTable table_;
     GridParameterModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
+    std::unique_ptr<TeachTarget> ziTeach_;
 };
 
 }  // namespace mivo

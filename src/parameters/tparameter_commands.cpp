@@ -34,15 +34,21 @@ bool Tparameter::cellEdited(int number, const QString& text) {
         prompter().notify(refusal, "Input");
         return false;
     }
-    table_.setValue(number, std::move(bytes));
-    setParameterModified(true);
+    recordEdit<ParameterTable>(
+        "Edit", table_, [&](ParameterTable& t) { t.setValue(number, bytes); },
+        [this] { showTable(); });
     return true;
 }
+
+void Tparameter::showTable() { model_->tableReplaced(); }
 
 std::string Tparameter::fileContent() const { return ParameterFileText(table_); }
 
 bool Tparameter::convertFile(int filter, std::string_view content, Prompter& prompter) {
-    return ConvertParameterFile(table_, filter, content, prompter);
+    ParameterTable before = table_;
+    const bool converted = ConvertParameterFile(table_, filter, content, prompter);
+    recordChange("Open", table_, std::move(before), [this] { showTable(); });
+    return converted;
 }
 
 void Tparameter::fileOpened() { model_->tableReplaced(); }
@@ -52,8 +58,18 @@ void Tparameter::newProgramming() {
     if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
     setParameterModified(false);
     transferLog().clear();
+    ParameterTable before = table_;
     ResetToInitialValues(table_);
+    recordChange("New programming", table_, std::move(before), [this] { showTable(); });
     model_->tableReplaced();
+}
+
+void Tparameter::writeFromController(const std::function<void(const ParameterTarget&)>& procedure,
+                                     const std::string& caption) {
+    ParameterTable before = table_;
+    procedure(parameterTarget());
+    recordChange(QString::fromStdString(caption), table_, std::move(before),
+                 [this] { showTable(); });
 }
 
 ParameterTarget Tparameter::parameterTarget() {
@@ -68,7 +84,8 @@ void Tparameter::sendParameters() {
 void Tparameter::receiveParameters() {
     runOperation([this](ProcedureContext& ctx) {
         // The grid shows each value as it arrives; values received stay, whatever ends it.
-        ReceiveParameters(ctx, parameterTarget());
+        writeFromController([&ctx](const ParameterTarget& t) { ReceiveParameters(ctx, t); },
+                            "Parameter receive");
         return false;
     });
 }
@@ -86,16 +103,12 @@ void Tparameter::initializeConfirmed() {
     const int robot = dialog->robotNumber();
     dialog->hide();
     runOperation([this, robot](ProcedureContext& ctx) {
-        InitializeParameters(ctx, parameterTarget(), robot);
+        writeFromController(
+            [&ctx, robot](const ParameterTarget& t) { InitializeParameters(ctx, t, robot); },
+            "Parameter initialize");
         return true;  // the dialog enables the editor again
     });
     dialog->closeToOpener();
 }
-
-void Tparameter::returnToOrigin() { runReturnToOrigin(); }
-
-void Tparameter::executeProgram() { runExecuteProgram(ParameterStartQuestion); }
-
-void Tparameter::motorFree() { runMotorFree(); }
 
 }  // namespace mivo

@@ -30,4 +30,21 @@ class Prompter {
     virtual void showControllerError(const std::string& line) = 0;
 };
 
+// Shows nothing: questions are answered No, or Cancel where offered (a screen with no prompter
+// set, a check run without a word to the user).
+class SilentPrompter : public Prompter {
+  public:
+    bool ask(const std::string&, const std::string&) override { return false; }
+    Answer askYesNoCancel(const std::string&, const std::string&) override {
+        return Answer::Cancel;
+    }
+    void notify(const std::string&, const std::string&) override {}
+    void showControllerError(const std::string&) override {}
+    // One for everyone: it keeps no state.
+    static SilentPrompter& instance() {
+        static SilentPrompter silent;
+        return silent;
+    }
+};
+
 }  // namespace mivo

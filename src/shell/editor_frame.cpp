@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <algorithm>
 
 #include "files/data_files.h"
@@ -60,18 +61,6 @@ QIcon ButtonIcon(const EditorFrame::Button& b) {
     return b.themeIcon ? QIcon::fromTheme(b.themeIcon, fallback) : fallback;
 }
 
-// Used only when no prompter is registered: questions are answered No, or Cancel where
-// offered.
-class SilentPrompter : public Prompter {
-  public:
-    bool ask(const std::string&, const std::string&) override { return false; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override {
-        return Answer::Cancel;
-    }
-    void notify(const std::string&, const std::string&) override {}
-    void showControllerError(const std::string&) override {}
-};
-
 QStringList Labels(const std::vector<FileFilter>& filters) {
     QStringList labels;
     for (const FileFilter& f : filters) labels << Cp1252::decode(f.label);
@@ -110,7 +99,7 @@ EditorFrame::EditorFrame(Screens& screens, DataKind kind, const FileKind& files,
       kind_(kind),
       files_(files),
       dialogChooser_(std::make_unique<DialogFileChooser>()),
-      silentPrompter_(std::make_unique<SilentPrompter>()) {
+      undo_(new QUndoStack(this)) {
     if (screens_.flags) screens_.flags->setSaver(kind_, [this] { return saveFromStartScreen(); });
 }
 
@@ -131,7 +120,7 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
     // Small enough that every button and the line switch fit the written width.
     bar->setIconSize(QSize(20, 20));
     for (const Button& b : buttons) {
-        QAction* a = makeAction(b.hint, b.objectName);
+        QAction* a = makeAction(b.hint, b.objectName.c_str());
         a->setToolTip(b.handler ? b.hint : NotAvailableYet(b.hint));
         a->setIcon(ButtonIcon(b));
         buttons_[b.hint] = a;
@@ -145,7 +134,7 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
         }
         bar->addAction(a);
         if (auto* w = qobject_cast<QToolButton*>(bar->widgetForAction(a))) {
-            w->setObjectName(b.objectName);
+            w->setObjectName(QString::fromStdString(b.objectName));
             // A short hint reads better than a picture alone.
             if (!QString(b.hint).contains(' ')) w->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         }
@@ -199,6 +188,37 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& g
     applyOnlineState(screens_.tbuff && screens_.tbuff->isOnline());
     return menu;
 }
+
+QMenu* EditorFrame::addEditMenu(const std::vector<MenuItem>& more) {
+    std::vector<MenuItem> items = {
+        {"&Undo", "MenuUndo", nullptr, [this] { undo(); }, false, false,
+         QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"&Redo", "MenuRedo", nullptr, [this] { redo(); }, false, false,
+         QKeySequence(Qt::CTRL | Qt::Key_Y)},
+    };
+    if (!more.empty()) items.push_back({nullptr});
+    items.insert(items.end(), more.begin(), more.end());
+    QMenu* menu = addMenu("&Edit", items);
+    QAction* undoItem = menuAction("Undo");
+    undoItem->setEnabled(undo_->canUndo());
+    connect(undo_, &QUndoStack::canUndoChanged, undoItem, &QAction::setEnabled);
+    QAction* redoItem = menuAction("Redo");
+    redoItem->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redoItem->setEnabled(undo_->canRedo());
+    connect(undo_, &QUndoStack::canRedoChanged, redoItem, &QAction::setEnabled);
+    return menu;
+}
+
+void EditorFrame::undo() {
+    if (undo_->canUndo()) undo_->undo();
+}
+
+void EditorFrame::redo() {
+    if (undo_->canRedo()) undo_->redo();
+}
+
+void EditorFrame::pushEdit(QUndoCommand* edit) { undo_->push(edit); }
 
 void EditorFrame::registerMenuAction(const QString& text, QAction* action) {
     menuItems_[text] = action;
@@ -295,13 +315,16 @@ int EditorFrame::widthForColumns() const {
 }
 
 void EditorFrame::clearCells(const QModelIndexList& cells) {
+    // Several cells are one edit.
+    if (cells.size() > 1) undo_->beginMacro("Clear");
     for (const QModelIndex& i : cells) watchedGrid_->model()->setData(i, QString());
+    if (cells.size() > 1) undo_->endMacro();
 }
 
 void EditorFrame::setFileChooser(FileChooser* chooser) { chooser_ = chooser; }
 FileChooser& EditorFrame::chooser() { return chooser_ ? *chooser_ : *dialogChooser_; }
 Prompter& EditorFrame::prompter() {
-    return screens_.prompter ? *screens_.prompter : *silentPrompter_;
+    return screens_.prompter ? *screens_.prompter : SilentPrompter::instance();
 }
 
 void EditorFrame::applyOnlineState(bool online) {
@@ -312,6 +335,7 @@ void EditorFrame::applyOnlineState(bool online) {
 bool EditorFrame::onlineShown() const { return lineSwitch_ && lineSwitch_->isOnlineShown(); }
 
 void EditorFrame::endEditor() {
+    if (clearLogOnLeaving_) log_.clear();
     hide();
     if (screens_.tselect) screens_.tselect->show();
 }
@@ -331,6 +355,7 @@ void EditorFrame::comSet() {
 void EditorFrame::showScreen(QWidget* screen, bool refusedWhileOperating) {
     if (!screen) return;
     if (refusedWhileOperating && RefusedWhileOperating(screens_, prompter())) return;
+    if (clearLogOnLeaving_ && !refusedWhileOperating) log_.clear();
     hide();
     screen->show();
     screen->raise();

@@ -17,11 +17,13 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/editor_undo.h"
 #include "shell/modified_flags.h"
 
 class QAction;
 class QMenu;
 class QTableView;
+class QUndoStack;
 
 namespace mivo {
 
@@ -41,7 +43,7 @@ class EditorFrame : public QMainWindow {
     // yet.
     struct Button {
         const char* hint;        // its tool tip, and the name the menus refer to it by
-        const char* objectName;  // the control's name
+        std::string objectName;  // the control's name
         const char* face;        // the letters drawn when no picture is found
         bool online;             // needs the controller
         std::function<void()> handler;
@@ -70,6 +72,11 @@ class EditorFrame : public QMainWindow {
     // The modified flag of this editor's data, mirrored to the start screen's flags.
     bool modified() const { return modified_; }
     void setModified(bool on);
+
+    // The editor's edits, each undoable: "Undo" (Ctrl+Z) and "Redo" (Ctrl+Y) of the Edit menu.
+    QUndoStack& undoStack() { return *undo_; }
+    void undo();
+    void redo();
 
     // The file dialogs; nullptr gives the real ones back. Not owned.
     void setFileChooser(FileChooser* chooser);
@@ -132,10 +139,68 @@ class EditorFrame : public QMainWindow {
     // The least window width at which that grid shows its columns whole, beside its scroll bar.
     int widthForColumns() const;
 
+    // The tables the four editors share. Object names begin with the editor's `prefix`
+    // ("PRM": "PRMNew"). "New programming", "Open", "Save" and "Print" (not available yet):
+    std::vector<Button> fileButtons(const char* prefix, std::function<void()> newProgramming);
+    // "Return to origin", "Program execute" (the step editor's hint reads "Operation execute")
+    // with the editor's start question, "Motor free":
+    std::vector<Button> programButtons(
+        const char* prefix, const char* runHint,
+        std::function<std::string(const std::string&)> startQuestion);
+    // A teaching button ("ZI position teach", "Teaching set"), not available yet.
+    static Button teachButton(const char* hint, const char* objectName, const char* face);
+    // "Initial screen move".
+    static Button endButton(const char* prefix, std::function<void()> end);
+    // The File menu over the file buttons; its "End" triggers "Initial screen move", or runs
+    // `end` where given.
+    void addFileMenu(std::function<void()> end = {});
+    // The Communication menu's items for the program buttons.
+    static std::vector<MenuItem> programItems(const char* runHint);
+    // The Display menu: the other editors, `more`, then "Direct".
+    void addDisplayMenu(const std::vector<MenuItem>& more = {});
+    // The parameter, pallet and offset editors: leaving to the start screen or to another editor
+    // clears the transfer log.
+    void clearLogOnLeaving() { clearLogOnLeaving_ = true; }
+    // Tool-bar pictures without their hints (a narrow editor, whose line switch would be pushed
+    // out of sight).
+    void picturesOnly();
+
     // Builds the tool bar, then the menus, in this order.
     void buildToolBar(const std::vector<Button>& buttons);
     // A "Display" menu gets "Communication log" at its end.
     QMenu* addMenu(const QString& title, const std::vector<MenuItem>& items);
+    // The Edit menu: "Undo" and "Redo", enabled while there is something to undo or redo, then
+    // `more` after a separator.
+    QMenu* addEditMenu(const std::vector<MenuItem>& more = {});
+    // Runs `change` on `data` as one undoable edit named `caption`; the editor shows the data
+    // (`shown`) and the modified flag is set, now and after each undo and redo. Data that stay
+    // as they were are recorded nothing, but still count as modified (a text typed over itself).
+    template <class Data>
+    void recordEdit(const QString& caption, Data& data, const std::function<void(Data&)>& change,
+                    const std::function<void()>& shown, int mergeKey = -1) {
+        Data before = data;
+        change(data);
+        if (!(data == before)) {
+            recordChange(caption, data, std::move(before), shown, mergeKey);
+            if (shown) shown();
+        }
+        setModified(true);
+    }
+    // Data that were changed already (a file opened, a transfer) as one undoable edit; the
+    // modified flag is left to the caller until an undo or redo sets it.
+    template <class Data>
+    void recordChange(const QString& caption, Data& data, Data before,
+                      const std::function<void()>& shown, int mergeKey = -1) {
+        if (data == before) return;
+        pushEdit(new SnapshotEdit<Data>(
+            caption, data, std::move(before),
+            [this, shown] {
+                if (shown) shown();
+                setModified(true);
+            },
+            mergeKey));
+    }
+    void pushEdit(QUndoCommand* edit);
     // An action of the editor's own that `menuAction` finds by `text` (pop-up menus).
     void registerMenuAction(const QString& text, QAction* action);
 
@@ -196,7 +261,8 @@ class EditorFrame : public QMainWindow {
     std::vector<std::string> log_;
     std::unique_ptr<FileChooser> dialogChooser_;
     FileChooser* chooser_ = nullptr;
-    std::unique_ptr<Prompter> silentPrompter_;
+    QUndoStack* undo_ = nullptr;
+    bool clearLogOnLeaving_ = false;
 };
 
 // While the cancel dialog shows, screens that would start another motion refuse with

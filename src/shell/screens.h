@@ -1,8 +1,9 @@
 #pragma once
 // The eighteen screens, created once at start in this order and never destroyed while the
-// program runs, with the link and the shared flags. A screen reaches another here only to show,
-// hide or enable it, or through the small named operations the other screen offers; widgets
-// stay private to their screen.
+// program runs, with the link and the shared flags: a registry of windows, to show, hide or
+// enable them. Data another screen owns are reached through its small interfaces
+// (shell/editor_access.h, shell/teach_target.h), which `createScreens` hands to the screens
+// that use them; widgets stay private to their screen.
 #include <QWidget>
 
 namespace mivo {

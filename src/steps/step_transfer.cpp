@@ -59,17 +59,6 @@ StepResult SendCircle(ProcedureContext& ctx, const StepTable& table, int s) {
     return StepResult::Sent;
 }
 
-// Checks the range without showing anything.
-class QuietPrompter : public Prompter {
-  public:
-    bool ask(const std::string&, const std::string&) override { return false; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override {
-        return Answer::Cancel;
-    }
-    void notify(const std::string&, const std::string&) override {}
-    void showControllerError(const std::string&) override {}
-};
-
 // The steps are sent as the loop below walks them: a CIR row and the row after it as one
 // circle. A range that begins on the second row of a pair, or a CIR row whose next row is no
 // CIR, would send garbage: refused with the step named. True when refused.
@@ -126,8 +115,7 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
     UpperCaseCommands(table);
     // A parted circle step is refused before anything goes to the controller; a range that
     // is no range is refused in its written place, after the program query.
-    QuietPrompter quiet;
-    if (const std::optional<StepRange> range = CheckRange(start, end, quiet))
+    if (const std::optional<StepRange> range = CheckRange(start, end, SilentPrompter::instance()))
         if (RefusedPartedCircle(ctx, table, *range)) return Outcome::Failed;
     TransferSession session(ctx, SessionKind::DataExchange);
     const ProgramNo pgm = QueryProgramNo(ctx);

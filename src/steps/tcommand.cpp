@@ -34,7 +34,12 @@ QComboBox* MakeList(QWidget* parent, const char* name) {
 
 }  // namespace
 
-Tcommand::Tcommand(Screens& screens, QWidget* parent) : QDialog(parent), screens_(screens) {
+Tcommand::Tcommand(Screens& screens, QWidget* parent)
+    : QDialog(parent),
+      screens_(screens),
+      teach_(
+          "Step position teach", [this] { return positions(); },
+          [this](const TeachTexts& taught, const std::string&) { writePositions(taught); }) {
     setObjectName("Tcommand");
     setWindowTitle("MIVO Editor [Command Select]");
     build();
@@ -126,10 +131,20 @@ void Tcommand::setTeachingHandler(std::function<void()> handler) {
     teaching_->setToolTip(teachingHandler_ ? QString() : NotAvailableYet("Teaching"));
 }
 
-QLineEdit* Tcommand::positionBox(unsigned box) const {
-    for (int i = 0; i < 8; ++i)
-        if (box == (1u << i)) return boxes_[i];
-    return nullptr;
+TeachPositions Tcommand::positions() const {
+    // The boxes X .. Y3 are in the teaching screen's field order.
+    TeachPositions p;
+    std::string bytes;
+    for (int i = 0; i < kTeachFieldCount; ++i)
+        if (Cp1252::encode(boxes_[i]->text(), bytes)) p.texts[static_cast<std::size_t>(i)] = bytes;
+    // The teaching screen always shows X, Y, Z and R; the second and third points as here.
+    p.shown = kTeachFirstPoint | (shownBoxes() & kTeachOtherPoints);
+    return p;
+}
+
+void Tcommand::writePositions(const TeachTexts& taught) {
+    for (int i = 0; i < kTeachFieldCount; ++i)
+        boxes_[i]->setText(Cp1252::decode(taught[static_cast<std::size_t>(i)]));
 }
 
 void Tcommand::applyShown(unsigned shown) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "shell/teach_target.h"
 #include "steps/step_rules.h"
 
 class QComboBox;
@@ -40,8 +41,12 @@ class Tcommand : public QDialog {
     // the teaching screen and its GO sequence are connected here. Without it the button is
     // disabled with a hint that teaching is not available yet.
     void setTeachingHandler(std::function<void()> handler);
-    // The position boxes, for the teaching screen to write taught positions into.
-    QLineEdit* positionBox(unsigned box) const;
+    // The position boxes X, Y, Z, R, X2, Y2, X3, Y3 and which of them are shown.
+    TeachPositions positions() const;
+    // Taught positions into all eight boxes; they reach the step only through OK.
+    void writePositions(const TeachTexts& taught);
+    // "Teaching": the boxes as the teaching screen presets and writes them.
+    TeachTarget& teachTarget() { return teach_; }
 
     void okClicked();
     void cancelClicked();
@@ -90,6 +95,7 @@ class Tcommand : public QDialog {
     int step_ = 0;
     CircleFlags flags_;
     std::function<void()> teachingHandler_;
+    OpenerTeachTarget teach_;
 };
 
 }  // namespace mivo

@@ -23,21 +23,10 @@ constexpr const char* kEmptyBoxMessages[8] = {"Input X value",  "Input Y value",
                                               "Input R value",  "Input X2 value", "Input Y2 value",
                                               "Input X3 value", "Input Y3 value"};
 
-class NoPrompter : public Prompter {
-  public:
-    bool ask(const std::string&, const std::string&) override { return false; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override {
-        return Answer::Cancel;
-    }
-    void notify(const std::string&, const std::string&) override {}
-    void showControllerError(const std::string&) override {}
-};
-
 }  // namespace
 
 Prompter& Tcommand::prompter() {
-    static NoPrompter none;
-    return screens_.prompter ? *screens_.prompter : none;
+    return screens_.prompter ? *screens_.prompter : SilentPrompter::instance();
 }
 
 bool Tcommand::values(StepValues& out, QChar* bad) const {

@@ -9,13 +9,13 @@
 #include <QMenu>
 #include <QScreen>
 #include <QTableView>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "link/tbuff.h"
 #include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "steps/grid_step_model.h"
+#include "steps/program_initialize.h"
 #include "steps/step_files.h"
 
 namespace mivo {
@@ -28,7 +28,6 @@ Tmmain::Tmmain(Screens& screens, QWidget* parent)
     model_ = new GridStepModel(table_, this);
     model_->setEditHandler(
         [this](int step, int field, const QString& text) { return cellEdited(step, field, text); });
-    undo_ = new QUndoStack(this);
 
     buildCommands();
     buildCentre();
@@ -42,80 +41,41 @@ Tmmain::~Tmmain() { model_->setEditHandler({}); }
 
 void Tmmain::buildCommands() {
     // Tool-bar buttons, left to right.
-    buildToolBar({
-        {"New programming", "STEPNew", "New", false, [this] { newProgramming(); }, "document-new",
-         QStyle::SP_FileIcon},
-        {"Open", "STEPOpen", "Opn", false, [this] { openFile(); }, "document-open",
-         QStyle::SP_DialogOpenButton},
-        {"Save", "STEPSave", "Sav", false, [this] { saveFile(); }, "document-save",
-         QStyle::SP_DialogSaveButton},
-        {"Print", "STEPPrint", "Prn", false, {}, "document-print"},  // comes with the listings
-        {"Step send", "STEPSend", "Snd", true, [this] { sendSteps(); }, "go-up",
-         QStyle::SP_ArrowUp},
-        {"Step receive", "STEPReceive", "Rcv", true, [this] { receiveSteps(); }, "go-down",
-         QStyle::SP_ArrowDown},
-        {"Step initialize", "STEPInit", "Ini", true, [this] { initializeSteps(); }, "edit-clear",
-         QStyle::SP_DialogResetButton},
-        {"Return to origin", "STEPOrigin", "Org", true, [this] { returnToOrigin(); }, "go-home",
-         QStyle::SP_DirHomeIcon},
-        {"Operation execute", "STEPRun", "Run", true, [this] { executeOperation(); },
-         "media-playback-start", QStyle::SP_MediaPlay},
-        {"Motor free", "STEPFree", "MF", true, [this] { motorFree(); }, "process-stop",
-         QStyle::SP_BrowserStop},
-        {"Initial screen move", "STEPEnd", "End", false, [this] { endEditor(); }, "go-first",
-         QStyle::SP_ArrowBack},
-        {"Error record display", "STEPErrRec", "Err", true, [this] { showErrorRecord(); },
-         "dialog-warning", QStyle::SP_MessageBoxWarning},
-        {"Program No. acquire", "STEPPgmNo", "No.", true, [this] { acquireProgramNo(); },
-         "dialog-information", QStyle::SP_MessageBoxInformation},
+    std::vector<Button> buttons = fileButtons("STEP", [this] { newProgramming(); });
+    for (Button b : std::vector<Button>{
+             {"Step send", "STEPSend", "Snd", true, [this] { sendSteps(); }, "go-up",
+              QStyle::SP_ArrowUp},
+             {"Step receive", "STEPReceive", "Rcv", true, [this] { receiveSteps(); }, "go-down",
+              QStyle::SP_ArrowDown},
+             {"Step initialize", "STEPInit", "Ini", true, [this] { initializeSteps(); },
+              "edit-clear", QStyle::SP_DialogResetButton},
+         })
+        buttons.push_back(b);
+    for (Button b : programButtons("STEP", "Operation execute", StepStartQuestion))
+        buttons.push_back(b);
+    buttons.push_back(endButton("STEP", [this] { endEditor(); }));
+    buttons.push_back({"Error record display", "STEPErrRec", "Err", true,
+                       [this] { showErrorRecord(); }, "dialog-warning",
+                       QStyle::SP_MessageBoxWarning});
+    buttons.push_back({"Program No. acquire", "STEPPgmNo", "No.", true,
+                       [this] { acquireProgramNo(); }, "dialog-information",
+                       QStyle::SP_MessageBoxInformation});
+    buildToolBar(buttons);
+
+    addFileMenu();
+    addEditMenu({
+        {"&Insert", "STEPIns", nullptr, [this] { insertSteps(); }},
+        {"&Delete", "STEPDel", nullptr, [this] { deleteSteps(); }},
     });
-
-    addMenu(
-        "&File",
-        {
-            {"&New programming", "MenuNew", "New programming", {}, false, false, QKeySequence::New},
-            {"&Open", "MenuOpen", "Open", {}, false, false, QKeySequence::Open},
-            {"&Save", "MenuSave", "Save", {}, false, false, QKeySequence::Save},
-            {"&Print", "MenuPrint", "Print"},
-            {"&End", "MenuEnd", "Initial screen move"},
-        });
-    addMenu("&Edit", {
-                         {"&Undo", "MenuUndo", nullptr, [this] { undo(); }},
-                         {"&Redo", "MenuRedo", nullptr, [this] { redo(); }},
-                         {nullptr},
-                         {"&Insert", "STEPIns", nullptr, [this] { insertSteps(); }},
-                         {"&Delete", "STEPDel", nullptr, [this] { deleteSteps(); }},
-                     });
-    QAction* undoItem = menuAction("Undo");
-    undoItem->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    undoItem->setEnabled(false);
-    connect(undo_, &QUndoStack::canUndoChanged, undoItem, &QAction::setEnabled);
-    QAction* redoItem = menuAction("Redo");
-    redoItem->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    redoItem->setEnabled(false);
-    connect(undo_, &QUndoStack::canRedoChanged, redoItem, &QAction::setEnabled);
-
-    addMenu("&Communication",
-            {
-                {"&COM set", "MenuComSet", nullptr, [this] { comSet(); }, false, true},
-                {"Step s&end", "MenuStepSend", "Step send", {}, true},
-                {"Step &receive", "MenuStepReceive", "Step receive", {}, true},
-                {"Step &initialize", "MenuStepInit", "Step initialize", {}, true},
-                {"Return to &origin", "MenuOrigin", "Return to origin", {}, true},
-                {"&Program execute", "MenuRun", "Operation execute", {}, true},
-                {"&Motor free", "MenuFree", "Motor free", {}, true},
-            });
-    addMenu(
-        "&Display",
-        {
-            {"&Parameter", "MenuParameter", nullptr,
-             [this] { showScreen(screens().tparameter, false); }},
-            {"P&allet", "MenuPallet", nullptr, [this] { showScreen(screens().tpalet, false); }},
-            {"&Offset", "MenuOffset", nullptr, [this] { showScreen(screens().toffset, false); }},
-            {"&Error record display", "MenuErrRec", "Error record display", {}, true},
-            {"&Direct", "MenuDirect", nullptr, [this] { showScreen(screens().tdirect, true); }},
-        });
+    std::vector<MenuItem> communication = {
+        {"&COM set", "MenuComSet", nullptr, [this] { comSet(); }, false, true},
+        {"Step s&end", "MenuStepSend", "Step send", {}, true},
+        {"Step &receive", "MenuStepReceive", "Step receive", {}, true},
+        {"Step &initialize", "MenuStepInit", "Step initialize", {}, true},
+    };
+    for (const MenuItem& item : programItems("Operation execute")) communication.push_back(item);
+    addMenu("&Communication", communication);
+    addDisplayMenu({{"&Error record display", "MenuErrRec", "Error record display", {}, true}});
     // Off line the dialog still shows the editor's own version.
     addMenu("&Help", {{"&Version", "MenuVersion", nullptr, [this] { showVersion(); }}});
 }
@@ -200,7 +160,6 @@ void Tmmain::buildCentre() {
 }
 
 StepTable& Tmmain::table() { return table_; }
-QUndoStack& Tmmain::undoStack() { return *undo_; }
 
 void Tmmain::setProgramNumber(const QString& number) { programNumber_->setText(number); }
 QString Tmmain::programNumber() const { return programNumber_->text(); }

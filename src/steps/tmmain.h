@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "shell/editor_access.h"
 #include "shell/editor_frame.h"
 #include "steps/step_rules.h"
 #include "steps/step_table.h"
@@ -14,7 +15,6 @@
 class QLabel;
 class QLineEdit;
 class QTableView;
-class QUndoStack;
 
 namespace mivo {
 
@@ -23,7 +23,7 @@ struct ProcedureContext;
 struct StepTarget;
 enum class Outcome;
 
-class Tmmain : public EditorFrame {
+class Tmmain : public EditorFrame, public StepEditorAccess {
     Q_OBJECT
   public:
     explicit Tmmain(Screens& screens, QWidget* parent = nullptr);
@@ -42,7 +42,10 @@ class Tmmain : public EditorFrame {
     bool applyChange(const QString& caption, const std::function<void(StepTable&)>& change);
     // Empties the table as one undoable step named `caption`; the data then count as
     // unmodified (New programming, the controller's programs initialised).
-    void emptyTable(const QString& caption);
+    void emptyTable(const QString& caption) override;
+    bool offerToSaveOrCancel(QWidget* dialogParent) override {
+        return EditorFrame::offerToSaveOrCancel(dialogParent);
+    }
     // The command-entry dialog's OK: writes the step by the write-back rules (undoable).
     bool applyStepValues(int step, const StepValues& values, const CircleFlags& flags);
 
@@ -56,8 +59,6 @@ class Tmmain : public EditorFrame {
     // The send/receive range boxes `jaku` (start) and `kyou` (end).
     QString rangeStart() const;
     QString rangeEnd() const;
-
-    QUndoStack& undoStack();
 
     // The rows the edit commands work on: a single row (the current row) or a block.
     struct Selection {
@@ -74,8 +75,6 @@ class Tmmain : public EditorFrame {
     void copySteps();
     void cutSteps();
     void pasteSteps();
-    void undo();
-    void redo();
     // Double-click on a step: prepares the row and opens the command-entry dialog for it.
     void openStepDialog(int step);
     // Click in the grid: all Command cells in upper case.
@@ -88,9 +87,6 @@ class Tmmain : public EditorFrame {
     void acquireProgramNo();
     // The program number query, then the initialisation dialog asks; its Yes initialises.
     void initializeSteps();
-    void executeOperation();
-    void returnToOrigin();
-    void motorFree();
     // The error record into Terror, the controller's versions into TVer.
     void showErrorRecord();
     void showVersion();
@@ -117,7 +113,6 @@ class Tmmain : public EditorFrame {
 
     StepTable table_;
     GridStepModel* model_ = nullptr;
-    QUndoStack* undo_ = nullptr;
     QTableView* grid_ = nullptr;
     QLineEdit* jaku_ = nullptr;  // start of the send/receive range
     QLineEdit* kyou_ = nullptr;  // end of the send/receive range

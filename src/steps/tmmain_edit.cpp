@@ -51,8 +51,8 @@ bool Tmmain::applyChange(const QString& caption, const std::function<void(StepTa
     if (!changes.empty()) {
         const int first = changes.front().step;
         const int last = changes.back().step;
-        undo_->push(new StepChangeCommand(caption, *model_, std::move(changes),
-                                          [this] { setStepModified(true); }));
+        pushEdit(new StepChangeCommand(caption, *model_, std::move(changes),
+                                       [this] { setStepModified(true); }));
         model_->stepsChanged(first, last);
     }
     setStepModified(true);
@@ -74,7 +74,7 @@ bool Tmmain::applyStepValues(int step, const StepValues& values, const CircleFla
 
 void Tmmain::tableReplaced() {
     model_->tableReplaced();
-    undo_->clear();
+    undoStack().clear();
     grid_->setCurrentIndex(model_->index(0, 1));
 }
 
@@ -183,14 +183,6 @@ void Tmmain::clearCells(const QModelIndexList&) {
     applyChange("Clear", [&](StepTable& t) {
         for (int s = sel.first; s <= sel.last; ++s) t[s].clear();
     });
-}
-
-void Tmmain::undo() {
-    if (undo_->canUndo()) undo_->undo();
-}
-
-void Tmmain::redo() {
-    if (undo_->canRedo()) undo_->redo();
 }
 
 bool Tmmain::eventFilter(QObject* watched, QEvent* event) {

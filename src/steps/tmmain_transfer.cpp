@@ -41,7 +41,7 @@ void Tmmain::receiveSteps() {
         // The grid shows each row as it arrives; rows already received stay, whatever ends
         // the transfer. The undo history no longer describes the table.
         ReceiveSteps(ctx, stepTarget(), start, end);
-        undo_->clear();
+        undoStack().clear();
         return false;
     });
 }
@@ -64,17 +64,11 @@ void Tmmain::initializeConfirmed() {
     Tinit* dialog = screens().tinit;
     dialog->hide();
     runOperation([this](ProcedureContext& ctx) {
-        if (InitializeProgram(ctx, stepTarget()) == Outcome::Completed) undo_->clear();
+        if (InitializeProgram(ctx, stepTarget()) == Outcome::Completed) undoStack().clear();
         return true;
     });
     dialog->closeToOpener();
 }
-
-void Tmmain::executeOperation() { runExecuteProgram(StepStartQuestion); }
-
-void Tmmain::returnToOrigin() { runReturnToOrigin(); }
-
-void Tmmain::motorFree() { runMotorFree(); }
 
 void Tmmain::showErrorRecord() {
     Terror* record = screens().terror;

@@ -6,7 +6,10 @@
 #include <QAction>
 #include <QComboBox>
 #include <QTableView>
+#include <QUndoStack>
 
+#include "offsets/toffset.h"
+#include "pallets/tpalet.h"
 #include "parameters/tinit.h"
 #include "shell/modified_flags.h"
 #include "shell/shell_fixture.h"
@@ -30,6 +33,11 @@ class ParameterEditor : public ShellFixture {
         a->trigger();
     }
     bool flagged() { return screens.flags->isSet(DataKind::Parameter); }
+    // Values as the controller writes them: the modified flag stays.
+    void setValue(int number, const char* text) {
+        editor().writeFromController(
+            [&](const ParameterTarget& t) { t.table.setValue(number, text); }, "Set");
+    }
 };
 
 // The parameter, pallet and offset cells refuse what a value cannot hold where it is typed, and
@@ -66,11 +74,55 @@ TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
     }
 }
 
+// Each edit of the parameter, pallet and offset editors, a taught write-back too, is one step
+// that "Undo" takes back and "Redo" brings again; each sets the editor's modified flag.
+TEST_F(ParameterEditor, EveryEditIsOneUndoableStep) {
+    auto& pallets = static_cast<Tpalet&>(*screens.tpalet);
+    auto& offsets = static_cast<Toffset&>(*screens.toffset);
+    TeachTexts taught = {"1", "2", "-7.5", "4", "5", "6", "7", "8"};
+    struct Case {
+        const char* what;
+        EditorFrame* editor;
+        DataKind kind;
+        const char* grid;
+        int row, column;
+        std::function<void()> teach;  // none: "-7.5" typed into the cell
+    } cases[] = {
+        // clang-format off
+        {"parameter value", &editor(), DataKind::Parameter, "PRMGRID", 22, ColValue, {}},
+        {"ZI taught", &editor(), DataKind::Parameter, "PRMGRID", PrmVirtualOrigin, ColValue, [&] { editor().ziTeachTarget().writeBack(taught); }},
+        {"pallet cell", &pallets, DataKind::Pallet, "PALGRID", 2, 1, {}},
+        {"pallet taught", &pallets, DataKind::Pallet, "PALGRID", 0, 2, [&] { pallets.teachTarget().writeBack(taught); }},
+        {"offset cell", &offsets, DataKind::Offset, "OFFGRID", 0, 3, {}},
+        {"offsets taught", &offsets, DataKind::Offset, "OFFGRID", 0, 2, [&] { offsets.teachTarget().writeBack(taught, "3"); }},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QAbstractItemModel* model = c.editor->findChild<QTableView*>(c.grid)->model();
+        const QModelIndex cell = model->index(c.row, c.column);
+        c.editor->setModified(false);
+        const QVariant before = cell.data();
+        const int steps = c.editor->undoStack().index();
+        c.teach ? c.teach() : void(model->setData(cell, "-7.5"));
+        EXPECT_EQ(cell.data().toString(), "-7.5");
+        EXPECT_EQ(c.editor->undoStack().index(), steps + 1);
+        EXPECT_TRUE(screens.flags->isSet(c.kind));
+        c.editor->setModified(false);
+        c.editor->menuAction("Undo")->trigger();
+        EXPECT_EQ(cell.data(), before);
+        EXPECT_TRUE(screens.flags->isSet(c.kind));
+        c.editor->menuAction("Redo")->trigger();
+        EXPECT_EQ(cell.data().toString(), "-7.5");
+    }
+    EXPECT_EQ(offsets.data().program, "3");
+}
+
 // The service layout shows the whole memory; what lies beyond 43 belongs to the pallet and
 // offset screens and is neither shown nor edited here.
 TEST_F(ParameterEditor, ServiceLayoutShowsTheWholeMemory) {
     editor().show();
-    editor().table().setValue(OffsetParameter(5, 3), "1.25");
+    setValue(OffsetParameter(5, 3), "1.25");
     QPushButton* start = screens.tselect->findChild<QPushButton*>("Button1");
     QTest::keyClick(start, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
     QAbstractItemModel* model = grid()->model();
@@ -111,8 +163,8 @@ class ParameterEditorOnline : public ParameterEditor {
 // shows what they change.
 TEST_F(ParameterEditorOnline, SendThenReceiveThroughTheButtons) {
     sim.records.versions[0] = "1.03";
-    editor().table().setValue(22, "180.00");
-    editor().table().setValue(43, "1");
+    setValue(22, "180.00");
+    setValue(43, "1");
     prompter.answers = {true};
     press("Parameter send");
     expectIdle();

@@ -138,10 +138,17 @@ TEST_F(StepEditor, MenusAndTheDialogKeepTheTwoRowsOfACircleStepTogether) {
     EXPECT_FALSE(editor->isEnabled());
     expectOver(dialog, false);
     EXPECT_EQ(child<QComboBox>("SENTAKU")->currentText(), "3:CIR (circle motion)");
-    EXPECT_EQ(child<QLineEdit>("Xdata")->text(), "1");
-    EXPECT_EQ(child<QLineEdit>("Yen3")->text(), "7");
     EXPECT_EQ(child<QLineEdit>("comento")->text(), "arc");
-    type("Xen3", "60");
+    // Teaching presets the boxes, the circle points shown, and writes them back into the boxes.
+    TeachTarget& teach = dialog->teachTarget();
+    TeachPositions preset = teach.preset();
+    EXPECT_EQ(teach.heading(), "Step position teach");
+    EXPECT_EQ(preset.shown, kTeachFirstPoint | kTeachOtherPoints);
+    EXPECT_EQ(preset.texts[TeachX], "1");
+    EXPECT_EQ(preset.texts[TeachY3], "7");
+    preset.texts[TeachX3] = "60";
+    teach.writeBack(preset.texts);
+    EXPECT_EQ(child<QLineEdit>("Xen3")->text(), "60");
     pressOk();
     StepTable rewritten = whole;
     rewritten[6][FieldZ] = "60";

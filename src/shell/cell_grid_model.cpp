@@ -1,0 +1,57 @@
+#include "shell/cell_grid_model.h"
+
+#include "procedures/prompter.h"
+#include "shell/cp1252.h"
+
+namespace mivo {
+
+CellGridModel::CellGridModel(QStringList rowTitles, QStringList columnTitles, Cells cells,
+                             Prompter& prompter, QObject* parent)
+    : QAbstractTableModel(parent),
+      rowTitles_(std::move(rowTitles)),
+      columnTitles_(std::move(columnTitles)),
+      cells_(std::move(cells)),
+      prompter_(prompter) {}
+
+int CellGridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rowTitles_.size());
+}
+
+int CellGridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(columnTitles_.size());
+}
+
+QVariant CellGridModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    return Cp1252::decode(cells_.text(index.row(), index.column()));
+}
+
+QVariant CellGridModel::headerData(int section, Qt::Orientation o, int role) const {
+    const QStringList& titles = o == Qt::Horizontal ? columnTitles_ : rowTitles_;
+    if (role != Qt::DisplayRole || section < 0 || section >= titles.size()) return {};
+    return titles[section];
+}
+
+Qt::ItemFlags CellGridModel::flags(const QModelIndex& index) const {
+    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+}
+
+bool CellGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (!index.isValid() || role != Qt::EditRole) return false;
+    std::string bytes;
+    QChar bad;
+    if (!Cp1252::encode(value.toString(), bytes, &bad)) {
+        prompter_.notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
+        return false;
+    }
+    if (!cells_.write(index.row(), index.column(), bytes)) return false;
+    emit dataChanged(index, index);
+    return true;
+}
+
+void CellGridModel::replaced() {
+    // The shape never changes: the current cell stays where it was.
+    emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+}  // namespace mivo

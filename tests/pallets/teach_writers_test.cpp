@@ -1,0 +1,93 @@
+// What each teaching opener presets and writes back, in the data cores: the pallet's seven
+// cells, parameter 4 for ZI, a program's offsets and the parameters they are read back from.
+#include <gtest/gtest.h>
+
+#include "offsets/offset_data.h"
+#include "pallets/pallet_data.h"
+#include "parameters/parameter_table.h"
+
+namespace mivo {
+namespace {
+
+using Texts = std::vector<std::string>;
+// Taught X, Y, Z, R, X2, Y2, X3, Y3.
+const TeachTexts kTaught = {"x", "y", "z", "r", "x2", "y2", "x3", "y3"};
+
+// Everything an opener's data hold, as one list of texts, so that a row names every cell
+// written and shows that nothing else moved.
+Texts Cells(const PalletData& d) {
+    Texts out(d.fields.begin(), d.fields.end());
+    return out.insert(out.end(), {d.number, d.z2, d.z3}), out;
+}
+Texts Cells(const OffsetData& d) {
+    Texts out(d.values.begin(), d.values.end());
+    return out.push_back(d.program), out;
+}
+
+TEST(TeachWriters, EachOpenerWritesItsOwnCellsAndNothingElse) {
+    struct Case {
+        const char* what;
+        std::function<Texts()> written;
+        Texts expected;
+    };
+    const auto pallet = [] {
+        return PalletData{"7", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "z2", "z3"};
+    };
+    const auto offsets = [] { return OffsetData{"1", {"1", "2", "3", "4"}}; };
+    // clang-format off
+    const Case cases[] = {
+        {"pallet preset: the seven coordinates, every point shown", [&] {
+             const TeachPositions p = PalletTeachPositions(pallet());
+             Texts out(p.texts.begin(), p.texts.end());
+             out.push_back(std::to_string(p.shown));
+             return out; },
+         {"1", "2", "3", "", "4", "5", "6", "7", "255"}},
+        {"pallet: all seven cells, the points not shown too", [&] {
+             PalletData d = pallet();
+             WriteTaughtPallet(d, kTaught);
+             return Cells(d); },
+         {"x", "y", "z", "x2", "y2", "x3", "y3", "8", "9", "7", "z2", "z3"}},
+        {"offsets of program 3", [&] {
+             OffsetData d = offsets();
+             WriteTaughtOffsets(d, kTaught, "3");
+             return Cells(d); },
+         {"x", "y", "z", "r", "3"}},
+        {"offsets without a program number keep the one there", [&] {
+             OffsetData d = offsets();
+             WriteTaughtOffsets(d, kTaught, "");
+             return Cells(d); },
+         {"x", "y", "z", "r", "1"}},
+    };
+    // clang-format on
+    for (const Case& c : cases) EXPECT_EQ(c.written(), c.expected) << c.what;
+}
+
+TEST(TeachWriters, ZiWritesOnlyZIntoParameter4) {
+    ParameterTable table;
+    table.setValue(PrmVirtualOrigin, "12.5");
+    const TeachPositions preset = ZiTeachPositions(table);
+    EXPECT_EQ(preset.texts, (TeachTexts{"", "", "12.5", "", "", "", "", ""}));
+    EXPECT_EQ(preset.shown, TeachBit(TeachZ));
+    ParameterTable expected = table;
+    expected.setValue(PrmVirtualOrigin, "z");
+    WriteTaughtZi(table, kTaught);
+    EXPECT_EQ(table, expected);
+}
+
+TEST(TeachWriters, OffsetsAreReadBackFromTheProgramsParameters) {
+    const std::pair<const char*, std::vector<int>> cases[] = {
+        {"3", {112, 113, 114, 115}},
+        {"0", {100, 101, 102, 103}},
+        {"5", {120, 121, 122, 123}},
+        {"6", {}},
+        {"", {}},
+        {"-1", {}},
+        {"03", {}},
+        {"x", {}},
+    };
+    for (const auto& [program, numbers] : cases)
+        EXPECT_EQ(TaughtOffsetParameters(program), numbers) << program;
+}
+
+}  // namespace
+}  // namespace mivo
