@@ -2,6 +2,7 @@
 
 #include "direct/direct_rules.h"
 #include "link/reply_class.h"
+#include "offsets/offset_data.h"
 #include "procedures/program_control.h"
 #include "procedures/reply_rules.h"
 #include "procedures/transfer_session.h"
@@ -72,15 +73,18 @@ Outcome SendOffsetAndReadBack(ProcedureContext& ctx, OffsetReadBack& out) {
     if (ReplyClass(off) != ReplyCode::Ok) return Refused(ctx, off);
     out.program = Value(ctx, "@?NO", ValueShape::Digit);
     if (out.program.empty()) return Outcome::Failed;
-    const int base = 100 + 4 * (out.program[0] - '0');
-    for (out.read = 0; out.read < 4; ++out.read) {
-        const std::string reply = ctx.send("@READ PRM " + std::to_string(base + out.read));
+    const std::vector<int> numbers = TaughtOffsetParameters(out.program);
+    for (out.read = 0; out.read < static_cast<int>(numbers.size()); ++out.read) {
+        const std::string reply =
+            ctx.send("@READ PRM " + std::to_string(numbers[static_cast<std::size_t>(out.read)]));
         if (ReplyClass(reply) != ReplyCode::Data || !FitsShape(reply, ValueShape::Number) ||
-            ctx.trailing().empty()) {
-            ctx.prompter.notify("Data is not received properly", "Communication error");
-            return Outcome::Failed;
-        }
+            ctx.trailing().empty())
+            break;
         out.offsets[static_cast<std::size_t>(out.read)] = reply;
+    }
+    if (out.read < 4) {
+        ctx.prompter.notify("Data is not received properly", "Communication error");
+        return Outcome::Failed;
     }
     return Outcome::Completed;
 }

@@ -34,8 +34,9 @@ Outcome MoveForTeaching(ProcedureContext& ctx, const TeachMove& move,
 std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step);
 
 // The offset teaching's OK: "@OFF", "@?NO" (the program), then the program's four offsets,
-// parameters 100 + 4 × program to + 3. `read` counts the offsets that came; an incomplete
-// read-back says "Data is not received properly" and keeps what came.
+// the parameters they are read back from (`TaughtOffsetParameters`). `read` counts the offsets
+// that came; an incomplete read-back (or a program without offsets) says "Data is not
+// received properly" and keeps what came.
 struct OffsetReadBack {
     std::string program;
     std::array<std::string, 4> offsets;

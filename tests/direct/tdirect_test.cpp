@@ -206,16 +206,12 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
         int mode;
         std::function<void(Tdirect&, QPushButton*)> release;
     };
-    const auto send = [](QObject* to, QEvent::Type type) {
-        QEvent e(type);
-        QApplication::sendEvent(to, &e);
-    };
     // clang-format off
     const Case cases[] = {
         {"released", 3, [](Tdirect&, QPushButton* b) { QTest::mouseRelease(b, Qt::LeftButton); }},
         {"released outside", 2, [](Tdirect&, QPushButton* b) { QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(-30, -30)); }},
         {"focus lost", 3, [&](Tdirect&, QPushButton* b) { QFocusEvent e(QEvent::FocusOut); QApplication::sendEvent(b, &e); }},
-        {"window deactivated", 3, [&](Tdirect& w, QPushButton*) { send(&w, QEvent::WindowDeactivate); }},
+        {"window deactivated", 3, [](Tdirect& w, QPushButton*) { QEvent e(QEvent::WindowDeactivate); QApplication::sendEvent(&w, &e); }},
         {"window minimised", 3, [](Tdirect& w, QPushButton*) { w.showMinimized(); }},
         {"window hidden", 3, [](Tdirect& w, QPushButton*) { w.hide(); }},
         {"application inactive", 3, [](Tdirect&, QPushButton*) { QMetaObject::invokeMethod(qApp, "applicationStateChanged", Q_ARG(Qt::ApplicationState, Qt::ApplicationInactive)); }},

@@ -68,42 +68,26 @@ TEST(TeachMoves, EachOpenerMovesThenReadsThePositions) {
     }
 }
 
-// The offset teaching's OK: the program's four offsets read back after "@OFF"; a read-back cut
-// short keeps what came and says so.
+// The offset teaching's OK: "@OFF" stores where the robot stands less the GO position, and
+// the program's four offsets come back; a read-back cut short keeps what came and says so.
 TEST(TeachMoves, OffsetTeachingReadsTheProgramsOffsetsBack) {
-    struct Case {
-        const char* name;
-        bool cut;  // the third offset is refused
-        int read;
-        Lines messages;
-    };
-    const Case cases[] = {
-        {"program 3", false, 4, {}},
-        {"cut short", true, 2, {"Data is not received properly"}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const bool cut : {false, true}) {
+        SCOPED_TRACE(cut ? "cut short" : "program 3");
         Rig rig;
         rig.sim.motion.originState = 1;
         rig.sim.steps.currentProgram = 3;
         rig.sim.steps.programs[3][0] = "POI 000,10,0,0,0";
         ASSERT_EQ(rig.channel.request("@GO 0"), "OK");
         ASSERT_EQ(rig.channel.request("@X1+"), "OK");  // one jog past the step's position
-        if (c.cut) rig.sim.faults.silent = {3, SimFamily::Parameters};
-        const std::size_t before = rig.sent().size();
+        if (cut) rig.sim.faults.silent = {3, SimFamily::Parameters};
         OffsetReadBack back;
-        EXPECT_EQ(SendOffsetAndReadBack(rig.ctx, back),
-                  c.cut ? Outcome::Failed : Outcome::Completed);
-        const Lines all = rig.sent();
-        const Lines sent(all.begin() + static_cast<long>(before), all.end());
-        ASSERT_GE(sent.size(), 3u);
-        EXPECT_EQ(Lines(sent.begin(), sent.begin() + 2), (Lines{"@OFF", "@?NO"}));
-        EXPECT_EQ(sent.back(), "@READ PRM " + std::to_string(112 + back.read - (c.cut ? 0 : 1)));
+        EXPECT_EQ(SendOffsetAndReadBack(rig.ctx, back), cut ? Outcome::Failed : Outcome::Completed);
+        EXPECT_EQ(rig.sent().back(), cut ? "@READ PRM 114" : "@READ PRM 115");
         EXPECT_EQ(back.program, "3");
-        EXPECT_EQ(back.read, c.read);
+        EXPECT_EQ(back.read, cut ? 2 : 4);
         EXPECT_EQ(back.offsets[0], rig.sim.parameters.values[112]);
         EXPECT_NE(back.offsets[0], "0.00");
-        EXPECT_EQ(rig.prompter.texts(), c.messages);
+        EXPECT_EQ(rig.prompter.texts(), cut ? Lines{"Data is not received properly"} : Lines{});
     }
 }
 
