@@ -57,7 +57,9 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
         ASSERT_EQ(
             sim.mivo({"--yes", "--range", "0-2", "steps", "send", "long.csv"}, dir.path()).exitCode,
             0);
-        if (c.command[0] == "jog") ASSERT_EQ(sim.mivo({"--yes", "direct", "origin"}).exitCode, 0);
+        if (c.command[0] == "jog") {
+            ASSERT_EQ(sim.mivo({"--yes", "direct", "origin"}).exitCode, 0);
+        }
 
         QProcess p;
         p.setWorkingDirectory(QString::fromStdString(dir.path().string()));
