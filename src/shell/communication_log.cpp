@@ -49,16 +49,32 @@ CommunicationLog::CommunicationLog(TBuff& link, QWidget* parent) : QWidget(paren
     });
 }
 
-QString CommunicationLog::text() const { return lines_->toPlainText(); }
+QString CommunicationLog::text() const {
+    const_cast<CommunicationLog*>(this)->flush();
+    return lines_->toPlainText();
+}
 
-void CommunicationLog::clear() { lines_->clear(); }
+void CommunicationLog::clear() {
+    pending_.clear();
+    lines_->clear();
+}
 
 void CommunicationLog::copy() const { QApplication::clipboard()->setText(text()); }
 
 void CommunicationLog::add(bool direct, const QString& what, const QByteArray& bytes) {
     const std::string line = ReadableErrorLine(bytes.toStdString());
-    lines_->appendPlainText(QTime::currentTime().toString("HH:mm:ss.zzz") +
-                            (direct ? "  direct  " : "  main    ") + what + Cp1252::decode(line));
+    pending_.push_back(QTime::currentTime().toString("HH:mm:ss.zzz") +
+                       (direct ? "  direct  " : "  main    ") + what + Cp1252::decode(line));
+    // One layout for a burst of lines (the monitor's scans), later, not between an exchange
+    // and the next.
+    if (pending_.size() == 1)
+        QMetaObject::invokeMethod(this, &CommunicationLog::flush, Qt::QueuedConnection);
+}
+
+void CommunicationLog::flush() {
+    if (pending_.isEmpty()) return;
+    lines_->appendPlainText(pending_.join('\n'));
+    pending_.clear();
 }
 
 }  // namespace mivo

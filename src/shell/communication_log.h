@@ -2,6 +2,7 @@
 // The communication log: every command and reply of both channels with the time it passed,
 // as the link hands them on, in a window of its own. Bounded: past kMaxLines the oldest lines
 // go. The editors' hidden transfer logs are kept apart from it, as they are.
+#include <QStringList>
 #include <QWidget>
 
 class QPlainTextEdit;
@@ -25,8 +26,10 @@ class CommunicationLog : public QWidget {
 
   private:
     void add(bool direct, const QString& what, const QByteArray& bytes);
+    void flush();
 
     QPlainTextEdit* lines_ = nullptr;
+    QStringList pending_;  // added, not yet in the text: laid out together from the event loop
 };
 
 }  // namespace mivo
