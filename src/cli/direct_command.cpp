@@ -177,8 +177,7 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
         if (auto p = refuse("--cycles"); !p.empty()) return p;
         if (ops.size() != 1) return "direct jog wants one axis: X+ X- Y+ Y- Z+ Z- R+ R-";
         const auto axis = JogAxisNamed(ops[0]);
-        if (!axis || ops[0][1] == '1' || ops[0][1] == '2')
-            return "direct jog: '" + ops[0] + "' is none of X+ X- Y+ Y- Z+ Z- R+ R-";
+        if (!axis) return "direct jog: '" + ops[0] + "' is none of X+ X- Y+ Y- Z+ Z- R+ R-";
         const auto mode = WholeIn(args.value("--mode", "1"), 1, 3);
         if (!mode) return "--mode wants 1, 2 or 3";
         view.mode = *mode;

@@ -165,23 +165,7 @@ std::string DirectCycle::next() { return s_.display_->next(); }
 
 std::string DirectCycle::trailing() { return s_.display_->trailing(); }
 
-std::string DirectCycle::unshown(const std::function<std::string()>& exchange) {
-    s_.transfer_.setDataExchange(true);
-    s_.display_->quiet = true;
-    return exchange();
-}
-
-std::string DirectCycle::quietQuery(const std::string& command) {
-    return unshown([&] { return s_.display_->request(command); });
-}
-
-std::string DirectCycle::quietNext() {
-    return unshown([&] { return s_.display_->next(); });
-}
-
-std::string DirectCycle::quietTrailing() {
-    return unshown([&] { return s_.display_->trailing(); });
-}
+void DirectCycle::quiet() { s_.display_->quiet = true; }
 
 std::optional<Outcome> DirectCycle::cut(bool offlineOnLoss) {
     if (s_.motorStopped()) return Outcome::Interrupted;

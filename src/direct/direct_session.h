@@ -31,12 +31,6 @@ struct DirectState {
     // release's, and asks again).
     bool releasedDuringWait = false;
     bool jogMoving = false;  // a press waits for its jog command's reply
-    // The output being switched: its number, the state asked for, whether the switch runs,
-    // whether the line was lost during it.
-    int output = 0;
-    int outputState = 0;
-    bool switchingOutput = false;
-    bool outputLinkLost = false;
 };
 
 class DirectSession {
@@ -146,10 +140,9 @@ class DirectCycle {
     std::string next();
     // The line after a data value: waited for and shown as "OK", not examined.
     std::string trailing();
-    // The monitor's exchanges: data exchanges that do not show in the display.
-    std::string quietQuery(const std::string& command);
-    std::string quietNext();
-    std::string quietTrailing();
+    // The next exchange (the monitor's) does not show in the display; those made inside its
+    // wait do.
+    void quiet();
 
     // After an exchange: the command stops here when the motor-stop request ended the wait
     // (Interrupted; the end steps run) or the wait ended without a line (Failed; the cycle
@@ -165,7 +158,6 @@ class DirectCycle {
 
   private:
     void endSteps();
-    std::string unshown(const std::function<std::string()>& exchange);
 
     DirectSession& s_;
     bool stopPanel_;

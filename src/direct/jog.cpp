@@ -6,8 +6,6 @@ namespace mivo {
 
 namespace {
 
-constexpr char kAxes[] = "XYZR";
-
 // Steps 3 and 4 of a cycle; in modes 2 and 3 the command controls come back at once, so that
 // the pressed button stays live and its release is seen.
 void StartPress(DirectCycle& c, int mode) {
@@ -40,12 +38,7 @@ Outcome ControlsBack(DirectCycle& c) {
 Outcome JogStopped(DirectCycle& c) {
     c.next();
     if (const auto o = c.cut()) return *o;
-    DirectView& v = c.session().view();
-    for (EnableSet set :
-         {EnableSet::CommandControls, EnableSet::CancelPanel, EnableSet::StopPanels})
-        v.enable(set, true);
-    c.handOver();
-    return Outcome::Interrupted;
+    return ControlsBack(c);
 }
 
 // A press's origin check. A reply that is no value, after a release ran during the wait, was
@@ -82,13 +75,11 @@ Outcome PressOriginCheck(DirectCycle& c, const JogStyle& style) {
 
 }  // namespace
 
-std::optional<JogAxis> JogAxisNamed(const std::string& text) {
-    if (text.size() != 2) return std::nullopt;
-    const char axis = text[0];
-    if (axis != 'X' && axis != 'Y' && axis != 'Z' && axis != 'R') return std::nullopt;
-    if (text[1] == '1' || text[1] == '+') return JogAxis{axis, '+'};
-    if (text[1] == '2' || text[1] == '-') return JogAxis{axis, '-'};
-    return std::nullopt;
+std::optional<JogAxis> JogAxisNamed(const std::string& caption) {
+    if (caption.size() != 2 || std::string("XYZR").find(caption[0]) == std::string::npos ||
+        (caption[1] != '+' && caption[1] != '-'))
+        return std::nullopt;
+    return JogAxis{caption[0], caption[1]};
 }
 
 std::string JogCommand(JogAxis jog, int mode) {
@@ -96,7 +87,7 @@ std::string JogCommand(JogAxis jog, int mode) {
 }
 
 JogStyle DirectJogStyle(JogAxis jog) {
-    const bool xPlus = jog.axis == kAxes[0] && jog.sign == '+';
+    const bool xPlus = jog.axis == 'X' && jog.sign == '+';
     JogStyle style;
     style.positionsAfterOrigin = xPlus;
     style.offlineOnOddReply = !xPlus;

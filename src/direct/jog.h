@@ -16,9 +16,8 @@ struct JogAxis {
     char sign = '+';  // + or -
 };
 
-// The button by its name ("X1" X+, "X2" X-, ... "R2" R-) or its caption ("X+" ...); nullopt
-// for any other text.
-std::optional<JogAxis> JogAxisNamed(const std::string& text);
+// The button by its caption ("X+", "X-", ... "R-"); nullopt for any other text.
+std::optional<JogAxis> JogAxisNamed(const std::string& caption);
 
 // "@" + axis + mode digit + sign: "@X3+".
 std::string JogCommand(JogAxis jog, int mode);

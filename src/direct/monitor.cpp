@@ -23,9 +23,11 @@ std::optional<std::string> ScanRead(DirectCycle& c, const std::string& command, 
     DirectSession& s = c.session();
     DirectView& v = s.view();
     const auto stopped = [&s] { return s.motorStopped() || !s.state.monitoring || s.lineLost(); };
-    std::string line = c.quietQuery(command);
+    c.quiet();
+    std::string line = c.query(command);
     const auto next = [&] {
-        line = c.quietNext();
+        c.quiet();
+        line = c.next();
         return !stopped();
     };
     for (;;) {
@@ -58,7 +60,8 @@ std::optional<std::string> ScanRead(DirectCycle& c, const std::string& command, 
         break;
     }
     const std::string value = line;
-    c.quietTrailing();
+    c.quiet();
+    c.trailing();
     if (stopped()) return std::nullopt;
     return value;
 }
@@ -103,7 +106,7 @@ PassEnd Pass(DirectSession& s) {
         if (!ended && s.monitorScanned) s.monitorScanned();
     }
     // A wait that ended without a line, or a line gone off: the monitor stops at once.
-    if (!s.channel().online() || (s.lineLost() && !s.motorStopped())) {
+    if (!s.channel().online() || s.lineLost()) {
         c.handOver();
         return PassEnd::Lost;
     }
@@ -120,36 +123,28 @@ PassEnd Pass(DirectSession& s) {
 
 Outcome SwitchOutput(DirectSession& s, int n) {
     DirectView& v = s.view();
-    DirectState& st = s.state;
     DirectCycle c(s);
     c.start();
-    st.output = n;
-    st.outputState = v.ioState(IoBank::Output, n) ? 0 : 1;
-    st.switchingOutput = true;
-    const std::string reply =
-        c.query("@DO " + std::to_string(n) + "," + std::to_string(st.outputState));
+    const bool on = !v.ioState(IoBank::Output, n);
+    const std::string reply = c.query("@DO " + std::to_string(n) + (on ? ",1" : ",0"));
+    c.handOver();
+    // A lost line skips the rest: the offline routine has dealt with the controls.
+    if (s.lineLost()) return Outcome::Failed;
     Outcome outcome = Outcome::Failed;
-    if (s.lineLost() && !s.motorStopped()) {
-        st.outputLinkLost = true;
-    } else if (!s.motorStopped()) {
+    if (!s.motorStopped()) {
         if (ReplyClass(reply) == ReplyCode::Ok) {
-            v.showIo(IoBank::Output, n, st.outputState == 1);
+            v.showIo(IoBank::Output, n, on);
             outcome = Outcome::Completed;
         } else {
             ShowReplyError(c, reply);
         }
     }
-    st.switchingOutput = false;
-    c.handOver();
-    if (!st.outputLinkLost) {
-        for (EnableSet set : {EnableSet::StopPanels, EnableSet::CancelPanel,
-                              EnableSet::CommandControls, EnableSet::MonitorControls})
-            v.enable(set, true);
-        s.clearRequests();
-        // A monitor wait this click interrupted gives up; the monitor starts again.
-        s.restartMonitorLater();
-    }
-    st.outputLinkLost = false;
+    for (EnableSet set : {EnableSet::StopPanels, EnableSet::CancelPanel, EnableSet::CommandControls,
+                          EnableSet::MonitorControls})
+        v.enable(set, true);
+    s.clearRequests();
+    // A monitor wait this click interrupted gives up; the monitor starts again.
+    s.restartMonitorLater();
     return outcome;
 }
 

@@ -227,7 +227,7 @@ QWidget* Tdirect::buildTeach() {
         b->setToolTip(QString("Teach move : ") + j.caption);
         controls_[j.name] = b;
         jogs_.push_back(b);
-        const JogAxis axis = *JogAxisNamed(j.name);
+        const JogAxis axis = *JogAxisNamed(j.caption);
         // Mode 1 moves once per click (or space key); modes 2 and 3 from press to release.
         connect(b, &QPushButton::pressed, this, [this, b, axis] {
             if (jogMode() == 1) return;

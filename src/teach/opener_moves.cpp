@@ -38,12 +38,7 @@ Outcome MoveForTeaching(ProcedureContext& ctx, const TeachMove& move,
     if (!move.question.empty() && !ctx.prompter.ask(move.question, move.caption))
         return Outcome::Declined;
     TransferSession session(ctx, SessionKind::DataExchange);
-    const std::string origin = Value(ctx, "@?ORG", ValueShape::Digit);
-    if (origin.empty()) return Outcome::Failed;
-    if (origin == "0") {
-        if (!ctx.prompter.ask("Return to origin?", "Return to origin")) return Outcome::Declined;
-        if (!SendOrigin(ctx)) return Outcome::Failed;
-    }
+    if (const Outcome origin = CheckOrigin(ctx); origin != Outcome::Completed) return origin;
     SetSessionKind(ctx, SessionKind::Motion);
     const std::string moved = move.move(ctx);
     if (ReplyClass(moved) != ReplyCode::Ok) return Refused(ctx, moved);
