@@ -54,9 +54,7 @@ TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
     } cases[] = {
         // clang-format off
         {"parameter, too long", screens.tparameter, "PRMGRID", PrmXMaxSpeed, ColValue, megabyte, "X maximum speed holds at most 6 characters"},
-        {"parameter, line break", screens.tparameter, "PRMGRID", 24, ColValue, "1\n2", "A line break cannot be inputted in Z maximum speed"},
         {"parameter, not Windows-1252", screens.tparameter, "PRMGRID", 24, ColValue, QString::fromUtf8("1\xE2\x98\x83"), "The character U+2603 cannot be stored (Windows-1252)."},
-        {"pallet, a decimal comma", screens.tpalet, "PALGRID", 0, 1, "4,5", "A comma cannot be inputted in Y1"},
         {"pallet, too long", screens.tpalet, "PALGRID", 1, 0, megabyte, "X2 holds at most 7 characters"},
         {"offset, too long", screens.toffset, "OFFGRID", 0, 3, megabyte, "R holds at most 7 characters"},
         // clang-format on

@@ -333,7 +333,6 @@ TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
         {"2:", "0:", {{"sokudo", "20"}}, "Set pallet No. from 0 to 19"},
         {"2:", "2:", {{"sokudo", ""}}, "Input pallet No."},
         {"0:", "0:", {{"Xdata", "12,5"}, {"Ydata", "2"}, {"Zdata", "3"}}, "A comma cannot be inputted in X"},
-        {"3:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}, {"Xen2", "4"}, {"Yen2", "5"}, {"Xen3", "6"}, {"Yen3", "7,"}}, "A comma cannot be inputted in Y3"},
         {"0:", "3:", {{"comento", QString::fromUtf8("\xE4\xB8\xAD")}}, "The character U+4E2D cannot be stored (Windows-1252)."},
     };
     // clang-format on
