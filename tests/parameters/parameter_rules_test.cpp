@@ -150,7 +150,6 @@ TEST(ParameterRules, LeadTwoSpeedLimit) {
         {"Z lead with a decimal comma", {{16, "2,0"}}, kNoNumber},
         {"R lead empty", {{17, ""}}, kNoNumber},
         {"Z maximum no number", {{24, "fast"}}, kNoNumber},
-        {"Z3 speed empty", {{33, ""}}, kNoNumber},
         // clang-format on
     };
     for (const Case& c : cases) {

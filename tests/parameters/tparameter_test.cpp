@@ -40,8 +40,8 @@ class ParameterEditor : public ShellFixture {
     }
 };
 
-// The parameter, pallet and offset cells refuse what a value cannot hold where it is typed, and
-// keep their text.
+// The step, parameter, pallet and offset cells refuse what a value cannot hold where it is typed,
+// keep their text and record no edit.
 TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
     const QString megabyte(1 << 20, '9');
     struct Case {
@@ -54,10 +54,10 @@ TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
     } cases[] = {
         // clang-format off
         {"parameter, too long", screens.tparameter, "PRMGRID", PrmXMaxSpeed, ColValue, megabyte, "X maximum speed holds at most 6 characters"},
-        {"parameter, line break", screens.tparameter, "PRMGRID", 24, ColValue, "1\n2", "A line break cannot be inputted in Z maximum speed"},
         {"parameter, not Windows-1252", screens.tparameter, "PRMGRID", 24, ColValue, QString::fromUtf8("1\xE2\x98\x83"), "The character U+2603 cannot be stored (Windows-1252)."},
-        {"pallet, a decimal comma", screens.tpalet, "PALGRID", 0, 1, "4,5", "A comma cannot be inputted in Y1"},
         {"pallet, too long", screens.tpalet, "PALGRID", 1, 0, megabyte, "X2 holds at most 7 characters"},
+        {"step X, a comma", screens.tmmain, "STEPGRID", 4, 3, "12,5", "A comma cannot be inputted in X"},
+        {"step Comment, not Windows-1252", screens.tmmain, "STEPGRID", 4, 8, QString::fromUtf8("ok \xE2\x98\x83"), "The character U+2603 cannot be stored (Windows-1252)."},
         {"offset, too long", screens.toffset, "OFFGRID", 0, 3, megabyte, "R holds at most 7 characters"},
         // clang-format on
     };
@@ -68,7 +68,10 @@ TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
         const QModelIndex index = grid->model()->index(c.row, c.column);
         ASSERT_TRUE(grid->model()->setData(index, "-1.5"));
         prompter.messages.clear();
+        QUndoStack& undo = dynamic_cast<EditorFrame&>(*c.editor).undoStack();
+        const int steps = undo.count();
         EXPECT_FALSE(grid->model()->setData(index, c.text));
+        EXPECT_EQ(undo.count(), steps);
         EXPECT_EQ(prompter.messages, (std::vector<Message>{{"notify", c.message, "Input"}}));
         EXPECT_EQ(index.data().toString().toStdString(), "-1.5");
     }

@@ -107,7 +107,6 @@ TEST(StepRules, FieldSeparatorsAreRefusedOutsideTheComment) {
     // clang-format off
     const Case cases[] = {
         {FieldCommand, "Command", "POI,", "A comma cannot be inputted in Command"},
-        {FieldCommand, "Command", "PO,I", "A comma cannot be inputted in Command"},
         {FieldOperation, "Rate(%)", " 050 ", ""},
         {FieldX, "X", "12,5", "A comma cannot be inputted in X"},
         {FieldX, "X", "12.5", ""},
@@ -118,17 +117,11 @@ TEST(StepRules, FieldSeparatorsAreRefusedOutsideTheComment) {
         {FieldR, "Y3", "7,", "A comma cannot be inputted in Y3"},
         {FieldJump, "Jump-to", "1,2", "A comma cannot be inputted in Jump-to"},
         {FieldJump, "JUMP", "1\n2", "A line break cannot be inputted in JUMP"},
-        {FieldJump, "JUMP", "1\n", "A line break cannot be inputted in JUMP"},
         {FieldComment, "Comment", "a,b,,c,", ""},
-        {FieldComment, "Comment", "left, right", ""},
-        {FieldComment, "Comment", "a,b, c", ""},
         {FieldComment, "Comment", "last\r", ""},
         {FieldComment, "Comment", "caf\xe9 \x80", ""},
         {FieldComment, "Comment", "a\nb", "A line break cannot be inputted in Comment"},
-        {FieldComment, "Comment", "two\nlines", "A line break cannot be inputted in Comment"},
         {FieldComment, "Comment", std::string("a\0b", 3), "A NUL character cannot be inputted in Comment"},
-        {FieldComment, "Comment", std::string("n\0l", 3), "A NUL character cannot be inputted in Comment"},
-        {FieldComment, "Comment", std::string("x\0", 2), "A NUL character cannot be inputted in Comment"},
     };
     // clang-format on
     for (const Case& c : cases) {
