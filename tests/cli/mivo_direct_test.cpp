@@ -30,9 +30,7 @@ TEST(MivoDirect, EachCommandPrintsTheDisplayAndExitsByItsReply) {
         {{"direct", "counter", "3"}, 0, "@?C 3\n0,0\nOK\n"},
         {{"--yes", "direct", "init-counter", "20"}, 1, "@INIT C 20\nNG\n11:Parameter error\nError display: 11:Parameter error\n"},
         {{"direct", "motor-free"}, 0, "@MSTOP\nMSTOP\nOK\n"},
-        {{"--yes", "direct", "memory-check"}, 0, "@MOMCH\nEEP0:OK\nEEP1:OK\nEEP2:OK\nEEP3:OK\nOK\n"},
         {{"direct", "memory-check"}, 1, ""},  // No to the question: nothing sent
-        {{"--yes", "direct", "init-program"}, 0, "@?NO\n0\nOK\n@INIT PGM\nOK\n"},
         {{"direct", "output", "5", "on"}, 0, "@DO 5,1\nOK\n"},
         {{"direct", "jog", "Z-", "--mode", "3", "--hold", "0.2"}, 0, "@?ORG\n1\nOK\n@Z3-\n@STOP\nSTOP\n41:Stopped\n@?POS 1\n", true},
         {{"direct", "monitor", "--cycles", "2"}, 0, "Monitor receive: Monitor is started\nDO: 0000010000000000\nDI: 0000000000000000\nX Position: ", true},

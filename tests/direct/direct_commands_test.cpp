@@ -123,7 +123,6 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"RUN, No", RunProgram, No, runStart, Outcome::Declined},
         {"SRUN, No", RunStep, No, atOrigin, Outcome::Declined},
         {"GO, No", GoMove, No, atOrigin, Outcome::Declined},
-        {"PALGO, No", PalletGoMove, No, atOrigin, Outcome::Declined},
         {"ZI, No", ZiMove, No, atOrigin, Outcome::Declined},
         {"OFF, No", OffsetExecute, No, {}, Outcome::Declined},
         {"INIT C, No", InitCounter, No, {}, Outcome::Declined},
