@@ -59,7 +59,6 @@ TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
         {"silent on parameters", {"--silent-family", "parameters"}, {"--yes", "--timeout", "0.5", "params", "receive", "new.prm"}, "Reply error: No reply from the controller for parameter 0\n", "No reply from the controller to @READ PRM 0 within 0.5 s"},
         {"silent on a direct query", {"--silent"}, {"--timeout", "0.3", "direct", "sno"}, "@?SNO\n", "did not answer within 0.3 s"},
         {"the line drops", {"--hangup-after", "5"}, {"--yes", "steps", "send", "p.csv"}, "Open: Completed\n", "Communication error: The line to DEVICE failed"},
-        {"receive refused, over a file", refuse, {"--yes", "params", "receive", "kept.prm"}, refused, ""},
         {"receive refused, a new file", refuse, {"--yes", "params", "receive", "new.prm"}, refused, ""},
         {"init refused", refuse, {"--yes", "params", "init", "20", "kept.prm"}, refused, ""},
         {"noise for a pallet", {"--garbage"}, {"--yes", "--timeout", "2", "pallet", "receive", "0", "kept.plt"}, "Reply error: The controller's reply for X1 is no value it can hold: '", "did not complete", true},

@@ -59,9 +59,7 @@ TEST(ProgramControl, OriginAndMotorFree) {
     rig.prompter.answers = {true};
     EXPECT_EQ(ReturnToOrigin(rig.ctx), Outcome::Completed);
     EXPECT_EQ(rig.sim.motion.originState, 1);
-    EXPECT_EQ(rig.view.label, "Operating");
     EXPECT_EQ(MotorFree(rig.ctx), Outcome::Completed);
-    EXPECT_EQ(rig.view.label, "MSTOP send");
     EXPECT_EQ(rig.sim.received(), (std::vector<std::string>{"@ORG", "@MSTOP"}));
     EXPECT_EQ(rig.log, (std::vector<std::string>{"OK", "MSTOP", "OK"}));
     EXPECT_EQ(rig.prompter.texts(), (std::vector<std::string>{"Return to origin?"}));

@@ -26,7 +26,6 @@ TEST(SimInterrupt, StopOrMotorFreeEndWhatIsUnderWay) {
         {"STOP during the timer", "@RUN", 3s, "@STOP", "STOP", "41:Stopped", 100, 0, 0},
         {"MSTOP during the move", "@RUN", 125ms, "@MSTOP", "MSTOP", "64:Motor free", 25, 1, 1},
         {"STOP during an origin return", "@ORG", 400ms, "@STOP", "STOP", "41:Stopped", 0, 1, 0},
-        {"MSTOP during an origin return", "@ORG", 400ms, "@MSTOP", "MSTOP", "64:Motor free", 0, 1, 0},
         {"STOP during a held jog at 30 mm/s", "@X3+", 250ms, "@STOP", "STOP", "41:Stopped", 7.5, 1, 1},
         {"MSTOP during a jog of one amount", "@X1+", 1ms, "@MSTOP", "MSTOP", "64:Motor free", 0.005, 1, 1},
     };
