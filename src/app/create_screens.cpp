@@ -70,7 +70,9 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
         return screen;
     };
     screens.tselect = make(new Tselect(screens));
-    screens.tteach = make(new Tteach(screens));
+    Tteach* teach = make(new Tteach(screens));
+    screens.tteach = teach;
+    screens.teach = teach;
     Tmmain* steps = make(new Tmmain(screens));
     screens.tmmain = steps;
     Tparameter* parameters = make(new Tparameter(screens));
@@ -89,7 +91,9 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
     screens.tcancel = make(new TCancel(screens));
     screens.toffset = make(new Toffset(screens));
     screens.tprint = make(new Tprint(screens));
-    screens.treadoff = make(new Treadoff(screens));
+    auto* chooser = make(new Treadoff(screens, *teach));
+    screens.treadoff = chooser;
+    teach->setChooser(chooser);
     // Outside the eighteen: it only listens to the link.
     screens.commlog = new CommunicationLog(o.link);
     o.screens.emplace_back(screens.commlog);

@@ -215,6 +215,13 @@ void ShowReplyError(DirectCycle& cycle, const std::string& reply) {
     ShowRefusal(cycle.session().context(), reply);
 }
 
+Outcome ShowErrorLine(DirectCycle& cycle) {
+    const std::string line = cycle.next();
+    if (const auto o = cycle.cut()) return *o;
+    if (!line.empty()) cycle.session().prompter().showControllerError(line);
+    return Outcome::Failed;
+}
+
 QueryReply Query(DirectCycle& cycle, const std::string& command, ValueShape shape,
                  bool offlineOnLoss) {
     const std::string reply = cycle.query(command);

@@ -170,6 +170,10 @@ class DirectCycle {
 // line follows: it is read, appended, and is what the dialog shows.
 void ShowReplyError(DirectCycle& cycle, const std::string& reply);
 
+// The teaching screen's error display: the line after the reply (the error number) goes into
+// the error dialog when it is not empty; the reply itself is not shown.
+Outcome ShowErrorLine(DirectCycle& cycle);
+
 // A query answered by a data value of `shape` and a trailing line: the value, or how the
 // command stops. A value that does not fit, or comes without its trailing line, is no value.
 struct QueryReply {

@@ -41,9 +41,20 @@ Outcome JogStopped(DirectCycle& c) {
     return ControlsBack(c);
 }
 
-// A press's origin check. A reply that is no value, after a release ran during the wait, was
-// the release's: the line after it is read and "@?ORG" asked again.
-Outcome PressOriginCheck(DirectCycle& c, const JogStyle& style) {
+}  // namespace
+
+std::optional<JogAxis> JogAxisNamed(const std::string& caption) {
+    if (caption.size() != 2 || std::string("XYZR").find(caption[0]) == std::string::npos ||
+        (caption[1] != '+' && caption[1] != '-'))
+        return std::nullopt;
+    return JogAxis{caption[0], caption[1]};
+}
+
+std::string JogCommand(JogAxis jog, int mode) {
+    return std::string("@") + jog.axis + std::to_string(mode) + jog.sign;
+}
+
+Outcome JogOriginCheck(DirectCycle& c, const JogStyle& style) {
     DirectSession& s = c.session();
     std::string org;
     for (;;) {
@@ -73,19 +84,6 @@ Outcome PressOriginCheck(DirectCycle& c, const JogStyle& style) {
     return Outcome::Declined;
 }
 
-}  // namespace
-
-std::optional<JogAxis> JogAxisNamed(const std::string& caption) {
-    if (caption.size() != 2 || std::string("XYZR").find(caption[0]) == std::string::npos ||
-        (caption[1] != '+' && caption[1] != '-'))
-        return std::nullopt;
-    return JogAxis{caption[0], caption[1]};
-}
-
-std::string JogCommand(JogAxis jog, int mode) {
-    return std::string("@") + jog.axis + std::to_string(mode) + jog.sign;
-}
-
 JogStyle DirectJogStyle(JogAxis jog) {
     const bool xPlus = jog.axis == 'X' && jog.sign == '+';
     JogStyle style;
@@ -108,7 +106,7 @@ Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style) {
     s.state.jogReleased = false;
     DirectCycle c(s);
     StartPress(c, s.view().jogMode());
-    const Outcome origin = PressOriginCheck(c, style);
+    const Outcome origin = JogOriginCheck(c, style);
     if (origin != Outcome::Completed) return origin;
     if (s.state.jogReleased) {
         s.state.jogReleased = false;
@@ -148,13 +146,7 @@ Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style) {
                 if (style.teaching) return ControlsBack(c);
                 [[fallthrough]];
             default:
-                if (style.teaching) {
-                    // Only the error line that follows is shown.
-                    const std::string line = c.next();
-                    if (const auto o = c.cut()) return *o;
-                    if (!line.empty()) s.prompter().showControllerError(line);
-                    return Outcome::Failed;
-                }
+                if (style.teaching) return ShowErrorLine(c);
                 ShowReplyError(c, reply);
                 if (style.offlineOnOddReply) c.goOffline();
                 return Outcome::Failed;

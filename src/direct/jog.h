@@ -43,6 +43,12 @@ JogStyle DirectJogStyle(JogAxis jog);
 // The teaching screen's way, the same for every button.
 JogStyle TeachJogStyle();
 
+// A press's origin check: "@?ORG"; unless the robot is at origin, the style's question and
+// "@ORG", after which the press ends (Declined; the positions read when the style says so). A
+// reply that is no value, after a release ran during the wait, was the release's: the line
+// after it is read and "@?ORG" asked again. Completed when the press may move.
+Outcome JogOriginCheck(DirectCycle& c, const JogStyle& style);
+
 // The press of a button in the mode the view shows: the origin check, then the jog command.
 // Modes 2 and 3 keep the buttons live so that the release is seen while the robot moves; a
 // release that ran during a wait ends the press (it gave up the press's wait).

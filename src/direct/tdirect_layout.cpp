@@ -33,9 +33,6 @@ namespace mivo {
 namespace {
 
 const QColor kAqua = DirectPanel::kOff;
-const QColor kRed = DirectPanel::kOn;
-const QColor kYellow(0xFF, 0xFF, 0x00);
-const QColor kGreen(0x00, 0x80, 0x00);
 
 struct Jog {
     const char* name;
@@ -313,9 +310,9 @@ QWidget* Tdirect::buildPanels() {
     auto* box = new QWidget;
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* stop = new DirectPanel("STOP", "STOP", "Stop command", kYellow, true);
-    auto* mstop = new DirectPanel("MSTOP", "MSTOP", "Motor free", kRed, true);
-    auto* cancel = new DirectPanel("CancelButton", "Cancel", "Communication cancel", kGreen, true);
+    auto* stop = new DirectPanel("STOP", "STOP", "Stop command", DirectPanel::kStop, true);
+    auto* mstop = new DirectPanel("MSTOP", "MSTOP", "Motor free", DirectPanel::kMotorStop, true);
+    auto* cancel = new DirectPanel("CancelButton", "Cancel", "Communication cancel", DirectPanel::kCancel, true);
     for (DirectPanel* p : {stop, mstop, cancel}) {
         p->setMinimumHeight(44);
         QFont f = p->font();

@@ -16,6 +16,10 @@ class DirectPanel : public QPushButton {
     // The output and input panels' faces: aqua for off, red for on.
     static inline const QColor kOff{0x00, 0xFF, 0xFF};
     static inline const QColor kOn{0xFF, 0x00, 0x00};
+    // STOP (yellow), MSTOP (red) and the communication-cancel panel (green).
+    static inline const QColor kStop{0xFF, 0xFF, 0x00};
+    static inline const QColor kMotorStop{0xFF, 0x00, 0x00};
+    static inline const QColor kCancel{0x00, 0x80, 0x00};
 
     void setFace(const QColor& face);
     QColor face() const { return face_; }

@@ -66,7 +66,9 @@ void Tpalet::buildCommands() {
     buttons.push_back({"Pallet receive", "PALReceive", "Rcv", true, [this] { receivePallet(); }});
     for (Button b : programButtons("PAL", "Program execute", ParameterStartQuestion))
         buttons.push_back(b);
-    buttons.push_back(teachButton("Teaching set", "PALTeach", "Tch"));
+    buttons.push_back(teachButton(
+        "Teaching set", "PALTeach", "Tch", TeachOpener::Pallet,
+        [this]() -> TeachTarget& { return *teach_; }, [this] { return data_.number; }));
     buttons.push_back(endButton("PAL", [this] { endEditor(); }));
     buildToolBar(buttons);
 

@@ -76,7 +76,8 @@ void Tparameter::buildCommands() {
         buttons.push_back(b);
     for (Button b : programButtons("PRM", "Program execute", ParameterStartQuestion))
         buttons.push_back(b);
-    buttons.push_back(teachButton("ZI position teach", "PRMZITeach", "ZI"));
+    buttons.push_back(teachButton("ZI position teach", "PRMZITeach", "ZI", TeachOpener::Zi,
+                                  [this]() -> TeachTarget& { return *ziTeach_; }));
     buttons.push_back(endButton("PRM", [this] { endEditor(); }));
     buildToolBar(buttons);
 

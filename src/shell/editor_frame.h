@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/teach_positions.h"
 #include "shell/editor_undo.h"
 #include "shell/modified_flags.h"
 
@@ -33,6 +34,7 @@ struct ProcedureContext;
 class FileChooser;
 class LineSwitch;
 class Prompter;
+class TeachTarget;
 
 class EditorFrame : public QMainWindow {
     Q_OBJECT
@@ -147,8 +149,12 @@ class EditorFrame : public QMainWindow {
     std::vector<Button> programButtons(
         const char* prefix, const char* runHint,
         std::function<std::string(const std::string&)> startQuestion);
-    // A teaching button ("ZI position teach", "Teaching set"), not available yet.
-    static Button teachButton(const char* hint, const char* objectName, const char* face);
+    // A teaching button ("ZI position teach", "Teaching set"): after the refusals (an
+    // operation shows, off line) the teaching screen opens for `target` as `opener`;
+    // `number` gives the step or pallet number where the opener has one.
+    Button teachButton(const char* hint, const char* objectName, const char* face,
+                       TeachOpener opener, std::function<TeachTarget&()> target,
+                       std::function<std::string()> number = {});
     // "Initial screen move".
     static Button endButton(const char* prefix, std::function<void()> end);
     // The File menu over the file buttons; its "End" triggers "Initial screen move", or runs

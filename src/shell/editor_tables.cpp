@@ -5,6 +5,7 @@
 
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
+#include "shell/teach_target.h"
 
 namespace mivo {
 
@@ -43,8 +44,14 @@ std::vector<EditorFrame::Button> EditorFrame::programButtons(
 }
 
 EditorFrame::Button EditorFrame::teachButton(const char* hint, const char* objectName,
-                                             const char* face) {
-    return {hint, objectName, face, true, {}};  // comes with teaching
+                                             const char* face, TeachOpener opener,
+                                             std::function<TeachTarget&()> target,
+                                             std::function<std::string()> number) {
+    return {hint, objectName, face, true, [this, opener, target, number] {
+                if (TeachingRefused(screens_, prompter(), onlineShown())) return;
+                if (screens_.teach)
+                    screens_.teach->teachFor(opener, target(), number ? number() : "", this);
+            }};
 }
 
 EditorFrame::Button EditorFrame::endButton(const char* prefix, std::function<void()> end) {

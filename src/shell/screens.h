@@ -23,6 +23,7 @@ class Terror;
 class Tcommand;
 class Tinit;
 class CommunicationLog;
+class TeachScreen;
 
 struct Screens {
     // Start screen (the main window).
@@ -47,6 +48,9 @@ struct Screens {
 
     // Not one of the eighteen: the communication log window, opened from the Display menus.
     CommunicationLog* commlog = nullptr;
+
+    // The teaching screen as the openers reach it (shell/teach_target.h).
+    TeachScreen* teach = nullptr;
 
     ModifiedFlags* flags = nullptr;
     // Message boxes for every screen; tests put a scripted one here.

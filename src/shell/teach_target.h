@@ -8,6 +8,8 @@
 
 #include "common/teach_positions.h"
 
+class QWidget;
+
 namespace mivo {
 
 class TeachTarget {
@@ -39,6 +41,19 @@ class OpenerTeachTarget : public TeachTarget {
     std::string heading_;
     std::function<TeachPositions()> preset_;
     Write write_;
+};
+
+// The teaching screen as its openers reach it (`Screens::teach`).
+class TeachScreen {
+  public:
+    virtual ~TeachScreen() = default;
+    // Presets the screen from `target` and runs `opener`'s move on the main channel: the step,
+    // ZI and pallet openers show the screen, ask their question and move there, its fields
+    // taking the positions read; the offset opener asks its question, checks the origin and
+    // shows the step chooser. `number`: the step number, or the pallet number as typed.
+    // `openerWindow` stays disabled until the screen closes; "OK" writes into `target`.
+    virtual void teachFor(TeachOpener opener, TeachTarget& target, const std::string& number,
+                          QWidget* openerWindow) = 0;
 };
 
 }  // namespace mivo

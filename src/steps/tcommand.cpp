@@ -121,14 +121,6 @@ void Tcommand::build() {
     connect(cancel_, &QPushButton::clicked, this, &Tcommand::cancelClicked);
     connect(teaching_, &QPushButton::clicked, this, &Tcommand::teachingClicked);
     grid->addLayout(buttons, 8, 0, 1, 4);
-    setTeachingHandler({});
-}
-
-void Tcommand::setTeachingHandler(std::function<void()> handler) {
-    teachingHandler_ = std::move(handler);
-    // Until teaching is connected, the button says so rather than doing nothing.
-    teaching_->setEnabled(bool(teachingHandler_));
-    teaching_->setToolTip(teachingHandler_ ? QString() : NotAvailableYet("Teaching"));
 }
 
 TeachPositions Tcommand::positions() const {

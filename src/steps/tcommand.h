@@ -37,10 +37,6 @@ class Tcommand : public QDialog {
     // False, with the character in `bad`, when a text has a character outside Windows-1252.
     bool values(StepValues& out, QChar* bad = nullptr) const;
 
-    // "Teaching": runs after the two refusals (transfer dialog shown, off line) have passed;
-    // the teaching screen and its GO sequence are connected here. Without it the button is
-    // disabled with a hint that teaching is not available yet.
-    void setTeachingHandler(std::function<void()> handler);
     // The position boxes X, Y, Z, R, X2, Y2, X3, Y3 and which of them are shown.
     TeachPositions positions() const;
     // Taught positions into all eight boxes; they reach the step only through OK.
@@ -94,7 +90,6 @@ class Tcommand : public QDialog {
     std::string code_ = "0";
     int step_ = 0;
     CircleFlags flags_;
-    std::function<void()> teachingHandler_;
     OpenerTeachTarget teach_;
 };
 

@@ -39,6 +39,7 @@ Outcome MoveForTeaching(ProcedureContext& ctx, const TeachMove& move,
         return Outcome::Declined;
     TransferSession session(ctx, SessionKind::DataExchange);
     if (const Outcome origin = CheckOrigin(ctx); origin != Outcome::Completed) return origin;
+    if (!move.move) return Outcome::Completed;
     SetSessionKind(ctx, SessionKind::Motion);
     const std::string moved = move.move(ctx);
     if (ReplyClass(moved) != ReplyCode::Ok) return Refused(ctx, moved);
@@ -51,21 +52,59 @@ Outcome MoveForTeaching(ProcedureContext& ctx, const TeachMove& move,
     return Outcome::Completed;
 }
 
-std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step) {
+std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step,
+                             std::vector<std::string>* lines) {
     const std::string record = ctx.send("@READ STEP " + step);
     if (ReplyClass(record) != ReplyCode::Data) return record;
+    if (lines) lines->push_back(record);
     // The rest of the record (a circle's second line) and its trailing line.
-    for (std::string line = ctx.next(); ReplyClass(line) == ReplyCode::Data; line = ctx.next()) {
-    }
+    for (std::string line = ctx.next(); ReplyClass(line) == ReplyCode::Data; line = ctx.next())
+        if (lines) lines->push_back(line);
     if (MnemonicAt(record, "CIR")) return ctx.send("@CIR GO " + step + ",1");
     if (MnemonicAt(record, "PAL")) return ctx.send("@PAL GO " + step + ",1");
     return ctx.send("@GO " + step);
+}
+
+TeachMove OpenerMove(TeachOpener opener, const std::string& number) {
+    switch (opener) {
+        case TeachOpener::Step:
+            return {"GO move?", "GO move",
+                    [number](ProcedureContext& ctx) { return StepTeachingMove(ctx, number); }};
+        case TeachOpener::Zi:
+            return {"ZI move?", "ZI move", [](ProcedureContext& ctx) { return ctx.send("@ZI"); },
+                    {3}};
+        case TeachOpener::Pallet:
+            return {"GO move?", "GO move", [number](ProcedureContext& ctx) {
+                        return ctx.send("@PAL GO " + number + ",1");
+                    }};
+        case TeachOpener::Offset:
+            break;
+    }
+    return {};
+}
+
+std::string GoMoveCommand(TeachOpener opener, const std::string& number, int point) {
+    const std::string at = number + "," + std::to_string(point);
+    if (opener == TeachOpener::Step) return "@CIR GO " + at;
+    if (opener == TeachOpener::Pallet) return "@PAL GO " + at;
+    return {};
+}
+
+Outcome ReadStepRecord(ProcedureContext& ctx, const std::string& step,
+                       std::vector<std::string>& record) {
+    TransferSession session(ctx, SessionKind::DataExchange);
+    std::string line = ctx.send("@READ STEP " + step);
+    for (; ReplyClass(line) == ReplyCode::Data; line = ctx.next()) record.push_back(line);
+    if (line.empty()) return Outcome::Failed;
+    if (ReplyClass(line) != ReplyCode::Ok) return Refused(ctx, line);
+    return record.empty() ? Outcome::Failed : Outcome::Completed;
 }
 
 Outcome SendOffsetAndReadBack(ProcedureContext& ctx, OffsetReadBack& out) {
     TransferSession session(ctx, SessionKind::DataExchange);
     const std::string off = ctx.send("@OFF");
     if (ReplyClass(off) != ReplyCode::Ok) return Refused(ctx, off);
+    out.sent = true;
     out.program = Value(ctx, "@?NO", ValueShape::Digit);
     if (out.program.empty()) return Outcome::Failed;
     const std::vector<int> numbers = TaughtOffsetParameters(out.program);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/teach_positions.h"
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
 
@@ -19,7 +20,8 @@ struct TeachMove {
     std::string question;  // "GO move?", "ZI move?"; empty: none (the offset opener asked first)
     std::string caption;
     // The move, sent once the robot is at origin: "@PAL GO 3,1", "@ZI", or one that reads the
-    // step first. Returns its reply; "" when it ended without one.
+    // step first. Returns its reply; "" when it ended without one. None: the sequence ends
+    // after the origin check (the offset opener, whose step is chosen next).
     std::function<std::string(ProcedureContext&)> move;
     std::vector<int> axes{1, 2, 3, 4};  // read back with "@?POS n" (ZI: 3 only)
 };
@@ -30,14 +32,32 @@ Outcome MoveForTeaching(ProcedureContext& ctx, const TeachMove& move,
                         std::map<int, std::string>& positions);
 
 // The step opener's move for step `step`: "@READ STEP step", then "@CIR GO step,1" for a
-// circle, "@PAL GO step,1" for a pallet step, else "@GO step".
-std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step);
+// circle, "@PAL GO step,1" for a pallet step, else "@GO step". The record's lines go to
+// `record` when given.
+std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step,
+                             std::vector<std::string>* record = nullptr);
+
+// What each opener moves to before the teaching screen shows: the step (`number`, its step
+// number) with "GO move?", the ZI position with "ZI move?" (Z read back only), the pallet
+// (`number`, the pallet number field) with "GO move?". The offset opener asked its own
+// question before and only checks the origin; its step is chosen next.
+TeachMove OpenerMove(TeachOpener opener, const std::string& number);
+
+// The teaching screen's GO move to point `point` (1 to 3) of the circle at step `number` or of
+// pallet `number`: "@CIR GO 11,2", "@PAL GO 3,2". Empty for the openers without one.
+std::string GoMoveCommand(TeachOpener opener, const std::string& number, int point);
+
+// The step chooser's "Read step": "@READ STEP step", the record's lines into `record`; a
+// refusal is shown. Completed when a record came.
+Outcome ReadStepRecord(ProcedureContext& ctx, const std::string& step,
+                       std::vector<std::string>& record);
 
 // The offset teaching's OK: "@OFF", "@?NO" (the program), then the program's four offsets,
 // the parameters they are read back from (`TaughtOffsetParameters`). `read` counts the offsets
 // that came; an incomplete read-back (or a program without offsets) says "Data is not
 // received properly" and keeps what came.
 struct OffsetReadBack {
+    bool sent = false;  // "@OFF" was answered "OK": the taught position is the offset
     std::string program;
     std::array<std::string, 4> offsets;
     int read = 0;

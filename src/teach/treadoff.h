@@ -1,13 +1,47 @@
 #pragma once
-// Treadoff: the step chooser for offset teaching. For now the window frame with its caption.
-#include "shell/placeholder_screen.h"
+// Treadoff: the step chooser for offset teaching. The user enters a step of the controller's
+// current program, may read it, and "Teaching dialog box" moves the robot there and shows the
+// teaching screen with the positions read. It uses the main channel.
+#include <QWidget>
+#include <string>
+#include <vector>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
 
 namespace mivo {
 
-class Treadoff : public PlaceholderScreen {
+struct Screens;
+class Tteach;
+
+class Treadoff : public QWidget {
     Q_OBJECT
   public:
-    explicit Treadoff(Screens& screens, QWidget* parent = nullptr);
+    Treadoff(Screens& screens, Tteach& teach, QWidget* parent = nullptr);
+
+    // Shows the chooser for the offset opener.
+    void openChooser();
+
+    // Handlers.
+    void readStepClicked();
+    void teachingDialogBoxClicked();
+    void cancelClicked();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void showRecord(const std::vector<std::string>& record);
+    void setButtonsEnabled(bool on);
+
+    Screens& screens_;
+    Tteach& teach_;
+    QLineEdit* step_ = nullptr;
+    QPlainTextEdit* record_ = nullptr;
+    QPushButton* read_ = nullptr;
+    QPushButton* teaching_ = nullptr;
+    QPushButton* cancel_ = nullptr;
 };
 
 }  // namespace mivo

@@ -56,8 +56,8 @@ TEST_F(ShellStart, StartAndEveryEditorsSwitchShareOneLine) {
 
     // Closing any screen shows the start screen again.
     for (QWidget* w :
-         {screens.tparameter, screens.tpalet, screens.toffset, screens.tdirect, screens.tteach,
-          screens.tprint, screens.treadoff, static_cast<QWidget*>(screens.tmmain)}) {
+         {screens.tparameter, screens.tpalet, screens.toffset, screens.tdirect, screens.tprint,
+          static_cast<QWidget*>(screens.tmmain)}) {
         SCOPED_TRACE(w->objectName().toStdString());
         screens.tselect->hide();
         w->show();
@@ -171,8 +171,8 @@ TEST_F(ShellStart, EveryEditorsTitleButtonsAndGridKeys) {
     // clang-format off
     const std::tuple<QWidget*, std::string, std::string, std::string, const char*, int, int> editors[] = {
         {screens.tmmain, "MIVO Editor [Main-Step]", ".stp", "Print", "STEPGRID", 1, 3},
-        {screens.tparameter, "MIVO Editor [Parameter]", ".prm", "ZI position teach", "PRMGRID", 22, ColValue},
-        {screens.tpalet, "MIVO Editor [Pallet]", ".plt", "Teaching set", "PALGRID", 0, 0},
+        {screens.tparameter, "MIVO Editor [Parameter]", ".prm", "Print", "PRMGRID", 22, ColValue},
+        {screens.tpalet, "MIVO Editor [Pallet]", ".plt", "Print", "PALGRID", 0, 0},
         {screens.toffset, "MIVO Editor [Offset]", ".off", "Print", "OFFGRID", 0, 0},
     };
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool, const char*> keys[] = {

@@ -1,0 +1,46 @@
+#include "teach/teach_commands.h"
+
+#include "direct/jog.h"
+
+namespace mivo {
+
+namespace {
+
+// "OK" reads the positions; no reply takes the line off; another class shows its error line.
+Outcome MovedThenRead(DirectCycle& c, const std::string& reply) {
+    if (const auto o = c.cut(true)) return *o;
+    if (ReplyClass(reply) == ReplyCode::Ok) return ReadPositions(c);
+    return ShowErrorLine(c);
+}
+
+}  // namespace
+
+Outcome TeachReturnToOrigin(DirectSession& s) {
+    DirectCycle c(s);
+    const JogStyle style = TeachJogStyle();
+    if (!c.confirm(style.originQuestion, style.originCaption)) return Outcome::Declined;
+    c.start();
+    return MovedThenRead(c, c.motion("@ORG"));
+}
+
+Outcome TeachGoMove(DirectSession& s, const std::string& command) {
+    DirectCycle c(s);
+    if (command.empty() || !c.confirm("GO move?", "GO move")) return Outcome::Declined;
+    c.start();
+    const Outcome origin = JogOriginCheck(c, TeachJogStyle());
+    if (origin != Outcome::Completed) return origin;
+    return MovedThenRead(c, c.motion(command));
+}
+
+Outcome TeachOffsetOk(DirectSession& s, bool lineUsable, OffsetReadBack& out) {
+    if (!lineUsable) {
+        s.prompter().notify("@OFF command cannot be sent", "Offline");
+        return Outcome::Failed;
+    }
+    DirectCycle c(s);
+    if (!c.confirm("@OFF command will be sent. OK?", "Offline")) return Outcome::Declined;
+    c.start();
+    return SendOffsetAndReadBack(s.context(), out);
+}
+
+}  // namespace mivo
