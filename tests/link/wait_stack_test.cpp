@@ -77,29 +77,6 @@ TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
     }
 }
 
-TEST(WaitStack, OnlyTheUnfinishedLineIsDroppedBeforeARequest) {
-    struct Row {
-        const char* what;
-        std::vector<std::string> chunks;
-        std::string dropped;
-        std::string next;  // the line the next wait gets ("" when none is left)
-    };
-    const Row rows[] = {
-        {"noise alone", {"\xFF\xFF"}, "\xFF\xFF", ""},
-        {"noise after a complete line", {"OK\r\n\xFF", "\xFF"}, "\xFF\xFF", "OK"},
-        {"complete lines only", {"OK\r\n"}, "", "OK"},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.what);
-        IdleMonitor monitor;
-        WaitStack waits(monitor);
-        for (const std::string& c : row.chunks) waits.receive(c, Clock::now());
-        EXPECT_EQ(waits.dropUnfinishedLine(), row.dropped);
-        waits.receive("0\r\n", Clock::now());
-        EXPECT_EQ(waits.wait(LinkSide::Main).line, row.next.empty() ? "0" : row.next);
-    }
-}
-
 TEST(IdleMonitor, ABrokenLineIsMoreThanFiveBytesEndingInFiveEqual) {
     struct Row {
         const char* what;

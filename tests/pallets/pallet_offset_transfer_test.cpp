@@ -138,7 +138,6 @@ TEST(PalletAndOffsetTransfer, Cases) {
         {"pallet receive 20, no range check", PalletReceive, "20", {}, completed, true, Reads(420, 9), {}, PalletCells(Memory(420, 9)), 9},
         {"pallet initialise 2", PalletInit, "2", {}, completed, true, Writes(222, {"0", "0", "0", "0", "0", "0", "0", "1", "1"}), {}, PalletCells(palletZeroes), 0},
         {"pallet send 20", PalletSend, "20", {}, failed, false, {}, {palletRange}, palletKept, 0},
-        {"pallet send -1", PalletSend, "-1", {}, failed, false, {}, {palletRange}, palletKept, 0},
         {"pallet send 1.5", PalletSend, "1.5", {}, failed, false, {}, {{"notify", "'1.5' is not a valid integer value", "Pallet error"}}, palletKept, 0},
         {"pallet initialise 20", PalletInit, "20", {}, failed, true, {}, {{"notify", "Pallet No. ranges from 0 to 19", "Initialize error"}}, palletKept, 0},
         {"pallet initialise declined", PalletInit, "20", declined, Outcome::Declined, true, {}, {}, palletKept, 0},
@@ -154,17 +153,12 @@ TEST(PalletAndOffsetTransfer, Cases) {
         {"offset initialise 2", OffsetInit, "2", {}, completed, true, Writes(108, {"0", "0", "0", "0"}), {}, offsetZeroes, 1},
         {"offset initialise declined", OffsetInit, "2", declined, Outcome::Declined, true, {}, {}, kOffsets, 0},
         {"offset initialise 7", OffsetInit, "7", {}, failed, false, {}, {{"notify", "Check PGM No.", "Offset initialize"}}, kOffsets, 0},
-        {"offset initialise -1", OffsetInit, "-1", {}, failed, false, {}, {{"notify", "Check PGM No.", "Offset initialize"}}, kOffsets, 0},
         {"offset initialise a", OffsetInit, "a", {}, failed, false, {}, {{"notify", "'a' is not a valid integer value", "Offset initialize"}}, kOffsets, 0},
         {"offset initialise: Z refused", OffsetInit, "0", Refuse(3), failed, true, Writes(100, {"0", "0", "0"}), {refused, {"notify", "Error occurs!  Z", "Sending error"}}, Mixed(offsetZeroes, kOffsets, 2), 0},
-        {"offset initialise: no reply", OffsetInit, "0", Silent(2), failed, true, Writes(100, {"0", "0"}), {{"notify", "Error occurs", "Offset initialize"}}, Mixed(offsetZeroes, kOffsets, 1), 0},
         {"offset send cancelled", OffsetSend, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"1.50", "-2"}), {{"notify", "Sending is interrupted", "Offset send"}}, kOffsets, 0},
         {"offset receive cancelled", OffsetReceive, "0", cancelAfterTwo, Outcome::Interrupted, true, Reads(100, 2), {{"notify", "Receiving is interrupted", "Offset receive"}}, Mixed(Memory(100, 4), kOffsets, 2), 2},
-        {"offset initialise cancelled", OffsetInit, "0", cancelAfterTwo, Outcome::Interrupted, true, Writes(100, {"0", "0"}), {{"notify", "Initialize is interrupted", "Offset initialize"}}, Mixed(offsetZeroes, kOffsets, 2), 0},
         // Off line by the end: no completion notice.
         {"offset send off line", OffsetSend, "0", offline, completed, true, Writes(100, kOffsets), {}, kOffsets, 0},
-        {"offset receive off line", OffsetReceive, "0", offline, completed, true, Reads(100, 4), {}, Memory(100, 4), 4},
-        {"offset initialise off line", OffsetInit, "0", offline, completed, true, Writes(100, {"0", "0", "0", "0"}), {}, offsetZeroes, 1},
     };
     // clang-format on
     for (const Case& c : cases) {

@@ -58,7 +58,6 @@ TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
         {"pallet, too long", screens.tpalet, "PALGRID", 1, 0, megabyte, "X2 holds at most 7 characters"},
         {"step X, a comma", screens.tmmain, "STEPGRID", 4, 3, "12,5", "A comma cannot be inputted in X"},
         {"step Comment, not Windows-1252", screens.tmmain, "STEPGRID", 4, 8, QString::fromUtf8("ok \xE2\x98\x83"), "The character U+2603 cannot be stored (Windows-1252)."},
-        {"offset, too long", screens.toffset, "OFFGRID", 0, 3, megabyte, "R holds at most 7 characters"},
         // clang-format on
     };
     for (const Case& c : cases) {
@@ -96,7 +95,6 @@ TEST_F(ParameterEditor, EveryEditIsOneUndoableStep) {
         {"ZI taught", &editor(), DataKind::Parameter, "PRMGRID", PrmVirtualOrigin, ColValue, [&] { editor().ziTeachTarget().writeBack(taught); }},
         {"pallet cell", &pallets, DataKind::Pallet, "PALGRID", 2, 1, {}},
         {"pallet taught", &pallets, DataKind::Pallet, "PALGRID", 0, 2, [&] { pallets.teachTarget().writeBack(taught); }},
-        {"offset cell", &offsets, DataKind::Offset, "OFFGRID", 0, 3, {}},
         {"offsets taught", &offsets, DataKind::Offset, "OFFGRID", 0, 2, [&] { offsets.teachTarget().writeBack(taught, "3"); }},
         // clang-format on
     };
