@@ -16,7 +16,6 @@ namespace {
 // log beside a port that cannot be opened.
 TEST(MivoConvert, OutcomesAndExitStatus) {
     const std::string file = StepFile({"POI,050,1,2,3,0,,c"});
-    const std::string zeb = StepFile({"SEQ,800,,,,,5,jump", "END,000,,,,,,end"});
     const std::string done = "Open: Completed\nSave: Saved\n";
     const std::string overwrite = "Program save: File of the same name exists.  Overwrite? [y/N] ";
     const std::string declined = "mivo: answered No: nothing was done\n";
@@ -31,15 +30,12 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
     // clang-format off
     const Case cases[] = {
         {"csv to stp", "convert in.csv out.stp", "", 0, done, "", file},
-        {"ZEB to stp", "convert OLD.CRD out.stp", "", 0, done, "", zeb},
         {"to any name with --kind", "convert in.STP --kind step plain", "", 0, done, "", file},
         {"existing output, no answer", "convert in.csv old.stp", "", 1, "Open: Completed\n", overwrite + "\n" + declined, "old"},
         {"existing output, n typed", "convert in.csv old.stp", "n\n", 1, "Open: Completed\n", overwrite + declined, "old"},
         {"existing output, y typed", "convert in.csv old.stp", "y\n", 0, done, overwrite, file},
         {"existing output, --yes", "--yes convert in.csv old.stp", "", 0, done, overwrite + "y\n", file},
-        {"missing input", "convert none.stp out.stp", "", 1, "Open: Cannot read none.stp: No such file or directory\n", "", std::nullopt},
         {"input no step file", "convert bad.stp out.stp", "", 1, "Open: File cannot be open\n", "  bad.stp: line 1 of 1 has 0 commas, a step line has at least 7: \"no commas here\"\n", std::nullopt},
-        {"empty ZEB file", "--yes convert empty.crd old.stp", "", 1, "Open: File cannot be open\n", "  empty.crd: the file has 0 lines; the steps of a ZEB data file stand in lines 1 to 1000\n", "old"},
         {"read-only output", "--yes convert in.csv ro.stp", "", 1, "Open: Completed\nSave: Cannot write ro.stp: it is read-only\n", "", "old"},
         {"port that cannot be opened", "--port /nonexistent/mivo-tty version --log old.log", "", 1, "", "Circuit open: Port cannot be open\n  /nonexistent/mivo-tty: no such device (No such file or directory)\n", "old"},
     };
@@ -49,10 +45,6 @@ TEST(MivoConvert, OutcomesAndExitStatus) {
         TempDir dir;
         WriteBytes(dir / "in.csv", file);
         WriteBytes(dir / "in.STP", file);
-        std::string crd = "SEQ      800 J=5,jump\r\nEND 000  end\r\n";
-        for (int k = 2; k < 1000; ++k) crd += "------\r\n";
-        WriteBytes(dir / "OLD.CRD", crd);
-        WriteBytes(dir / "empty.crd", "");
         for (const char* old : {"old.stp", "ro.stp", "old.log"}) WriteBytes(dir / old, "old");
         ASSERT_EQ(::chmod((dir / "ro.stp").c_str(), 0444), 0);
         WriteBytes(dir / "bad.stp", "no commas here\r\n");
@@ -93,17 +85,13 @@ TEST(MivoUsage, OnRequestAndForEachWrongCall) {
         {"run\x1B[2J in.csv", true, "mivo: unknown command run\\x1B[2J\n"},
         {"convert in.stp out.stp --force", true},
         {"convert in.stp OUT.CRD", true},
-        {"--port /dev/null steps receive got.crd", true},
         {"version", false},
         {"--port /dev/null --range 3 steps send x.csv", false},
         {"--port /dev/null --timeout x errors", false},
         {"--port /dev/null params init 15", false},
         {"--port /dev/null params init 031", false},
-        {"--port /dev/null params init abc x.prm", false},
         {"--port /dev/null params init", true},
-        {"--port /dev/null params receive", true},
         {"--port /dev/null --kind parameter params receive x.prm", false},
-        {"--port /dev/null params send a.prm b.prm", true},
         {"--port /dev/null direct output 16 on", false, "no output number"},
         {"--port /dev/null direct output 3 up", false},
         {"--port /dev/null direct output 3", false},
@@ -126,7 +114,7 @@ TEST(MivoUsage, OnRequestAndForEachWrongCall) {
         EXPECT_FALSE(Contains(r.err, "\x1B"));
         EXPECT_EQ(Contains(r.err, "usage:"), c.usage) << r.err;
     }
-    for (const char* name : {"out.stp", "out.crd", "OUT.CRD", "got.crd", "x.prm"})
+    for (const char* name : {"out.stp", "out.crd", "OUT.CRD", "x.prm"})
         EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
 }
 
