@@ -312,7 +312,8 @@ QWidget* Tdirect::buildPanels() {
     row->setContentsMargins(0, 0, 0, 0);
     auto* stop = new DirectPanel("STOP", "STOP", "Stop command", DirectPanel::kStop, true);
     auto* mstop = new DirectPanel("MSTOP", "MSTOP", "Motor free", DirectPanel::kMotorStop, true);
-    auto* cancel = new DirectPanel("CancelButton", "Cancel", "Communication cancel", DirectPanel::kCancel, true);
+    auto* cancel = new DirectPanel("CancelButton", "Cancel", "Communication cancel",
+                                   DirectPanel::kCancel, true);
     for (DirectPanel* p : {stop, mstop, cancel}) {
         p->setMinimumHeight(44);
         QFont f = p->font();

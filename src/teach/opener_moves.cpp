@@ -71,8 +71,8 @@ TeachMove OpenerMove(TeachOpener opener, const std::string& number) {
             return {"GO move?", "GO move",
                     [number](ProcedureContext& ctx) { return StepTeachingMove(ctx, number); }};
         case TeachOpener::Zi:
-            return {"ZI move?", "ZI move", [](ProcedureContext& ctx) { return ctx.send("@ZI"); },
-                    {3}};
+            return {
+                "ZI move?", "ZI move", [](ProcedureContext& ctx) { return ctx.send("@ZI"); }, {3}};
         case TeachOpener::Pallet:
             return {"GO move?", "GO move", [number](ProcedureContext& ctx) {
                         return ctx.send("@PAL GO " + number + ",1");

@@ -56,10 +56,8 @@ Treadoff::Treadoff(Screens& screens, Tteach& teach, QWidget* parent)
 void Treadoff::openChooser() {
     record_->clear();
     setButtonsEnabled(true);
-    show();
+    ShowOver(this, screens_.toffset);
     CentreOnScreen(this);
-    raise();
-    activateWindow();
 }
 
 void Treadoff::showRecord(const std::vector<std::string>& record) {
@@ -86,9 +84,8 @@ void Treadoff::teachingDialogBoxClicked() {
     setButtonsEnabled(false);
     const std::string step = Cp1252::encode(step_->text());
     std::vector<std::string> record;
-    TeachMove move{"", "", [&](ProcedureContext& ctx) {
-                       return StepTeachingMove(ctx, step, &record);
-                   }};
+    TeachMove move{"", "",
+                   [&](ProcedureContext& ctx) { return StepTeachingMove(ctx, step, &record); }};
     std::map<int, std::string> positions;
     const Outcome outcome = MoveForTeaching(teach_.mainContext(this), move, positions);
     showRecord(record);

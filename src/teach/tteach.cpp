@@ -80,8 +80,7 @@ constexpr Position kPositions[kTeachFieldCount] = {
 
 }  // namespace
 
-Tteach::Tteach(Screens& screens, QWidget* parent)
-    : QWidget(parent, Qt::Window), screens_(screens) {
+Tteach::Tteach(Screens& screens, QWidget* parent) : QWidget(parent, Qt::Window), screens_(screens) {
     setObjectName("Tteach");
     setWindowTitle("MIVO Editor [Teach]");
     transfer_ = std::make_unique<TeachTransfer>(
@@ -335,12 +334,10 @@ void Tteach::showForTeaching() {
     TBuff* link = screens_.tbuff;
     if (!link->isDirectOnline()) link->goDirectOnline();
     screens_.transfer->setOwner(this);
-    if (!isVisible()) {
-        show();
-        CentreOnScreen(this);
-    }
-    raise();
-    activateWindow();
+    // A window of its opener, so that it stays above it (the command-entry dialog too).
+    const bool first = !isVisible();
+    ShowOver(this, openerWindow_);
+    if (first) CentreOnScreen(this);
     setControlsEnabled(link->isDirectOnline() && link->isOnline());
 }
 
@@ -351,7 +348,8 @@ void Tteach::giveUp() {
 }
 
 void Tteach::setControlsEnabled(bool on) {
-    for (EnableSet set : {EnableSet::CommandControls, EnableSet::StopPanels, EnableSet::CancelPanel})
+    for (EnableSet set :
+         {EnableSet::CommandControls, EnableSet::StopPanels, EnableSet::CancelPanel})
         enable(set, on);
 }
 

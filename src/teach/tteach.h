@@ -127,7 +127,7 @@ class Tteach : public QWidget, public DirectView, public TeachScreen {
     TeachOpener opener_ = TeachOpener::Step;
     std::string number_;
     QWidget* openerWindow_ = nullptr;
-    int running_ = 0;      // commands under way, the innermost last
+    int running_ = 0;       // commands under way, the innermost last
     bool closing_ = false;  // the screen takes the direct line off itself
 };
 

@@ -55,9 +55,8 @@ TEST_F(ShellStart, StartAndEveryEditorsSwitchShareOneLine) {
     EXPECT_EQ(prompter.messages.size(), 1u);
 
     // Closing any screen shows the start screen again.
-    for (QWidget* w :
-         {screens.tparameter, screens.tpalet, screens.toffset, screens.tdirect, screens.tprint,
-          static_cast<QWidget*>(screens.tmmain)}) {
+    for (QWidget* w : {screens.tparameter, screens.tpalet, screens.toffset, screens.tdirect,
+                       screens.tprint, static_cast<QWidget*>(screens.tmmain)}) {
         SCOPED_TRACE(w->objectName().toStdString());
         screens.tselect->hide();
         w->show();
