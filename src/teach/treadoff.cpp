@@ -32,8 +32,12 @@ Treadoff::Treadoff(Screens& screens, Tteach& teach, QWidget* parent)
     row->addWidget(step_);
     row->addStretch(1);
     layout->addLayout(row);
-    layout->addWidget(new QLabel("Select the step number to perform offset teaching."));
-    layout->addWidget(new QLabel("GO movement starts when switching to the Teaching dialog box."));
+    for (const char* text : {"Select the step number to perform offset teaching.",
+                             "GO movement starts when switching to the Teaching dialog box."}) {
+        auto* label = new QLabel(text);
+        label->setWordWrap(true);
+        layout->addWidget(label);
+    }
     record_ = new QPlainTextEdit;
     record_->setObjectName("Memo1");
     record_->setReadOnly(true);

@@ -261,6 +261,8 @@ void Tteach::restoreLayout() {
     }
     pointGroup_->hide();
     points_[0]->setChecked(true);
+    // Each opening starts with one fixed move per press, never with the fast mode left on.
+    modes_[0]->setChecked(true);
 }
 
 void Tteach::preset(const TeachPositions& positions) {
@@ -312,6 +314,9 @@ void Tteach::teachFor(TeachOpener opener, TeachTarget& target, const std::string
     MoveForTeaching(mainContext(this), OpenerMove(opener, number), positions);
     setEnabled(true);
     showTaught(positions);
+    // The move's questions belonged to the window active then: this screen goes in front again.
+    raise();
+    activateWindow();
 }
 
 ProcedureContext& Tteach::mainContext(QWidget* owner) {
@@ -474,7 +479,8 @@ void Tteach::setField(DirectField f, const std::string& text) {
 
 // The offline routine: the screen's controls go, and the editors' line with them.
 void Tteach::showLine(bool online) {
-    if (online) return;
+    // A screen closed while its command waited leaves the editors' line as it is.
+    if (online || !isVisible()) return;
     setControlsEnabled(false);
     if (screens_.tbuff->isOnline()) screens_.tbuff->goOffline();
 }
