@@ -45,6 +45,8 @@ void Tmmain::buildCommands() {
     for (Button b : std::vector<Button>{
              {"Step send", "STEPSend", "Snd", true, [this] { sendSteps(); }, "go-up",
               QStyle::SP_ArrowUp},
+             {"Quick send", "STEPQuickSend", "QS", true, [this] { quickSendSteps(); },
+              "go-top", QStyle::SP_ArrowUp},
              {"Step receive", "STEPReceive", "Rcv", true, [this] { receiveSteps(); }, "go-down",
               QStyle::SP_ArrowDown},
              {"Step initialize", "STEPInit", "Ini", true, [this] { initializeSteps(); },
@@ -70,6 +72,7 @@ void Tmmain::buildCommands() {
     std::vector<MenuItem> communication = {
         {"&COM set", "MenuComSet", nullptr, [this] { comSet(); }, false, true},
         {"Step s&end", "MenuStepSend", "Step send", {}, true},
+        {"&Quick send", "MenuQuickSend", "Quick send", {}, true},
         {"Step &receive", "MenuStepReceive", "Step receive", {}, true},
         {"Step &initialize", "MenuStepInit", "Step initialize", {}, true},
     };

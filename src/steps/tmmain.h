@@ -83,6 +83,8 @@ class Tmmain : public EditorFrame, public StepEditorAccess {
     // The controller commands, each run with the editor disabled and the transfer dialogs as
     // its only control. One at a time: a command given while another runs does nothing.
     void sendSteps();
+    // The whole program, its empty steps left out after one "@INIT PGM".
+    void quickSendSteps();
     void receiveSteps();
     void acquireProgramNo();
     // The program number query, then the initialisation dialog asks; its Yes initialises.

@@ -34,6 +34,15 @@ void Tmmain::sendSteps() {
     });
 }
 
+void Tmmain::quickSendSteps() {
+    if (operationRunning()) return;
+    upperCaseCommands();
+    runOperation([&](ProcedureContext& ctx) {
+        QuickSendSteps(ctx, stepTarget());
+        return false;
+    });
+}
+
 void Tmmain::receiveSteps() {
     const std::string start = Cp1252::encode(rangeStart());
     const std::string end = Cp1252::encode(rangeEnd());
