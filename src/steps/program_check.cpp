@@ -31,11 +31,12 @@ bool Jumps(const std::string& code) {
 // The operation is three digits, its code one of the command's list.
 std::string RefusedOperation(const std::string& command, const std::string& operation,
                              const std::string& code) {
-    const bool digits = operation.size() == 3 && std::all_of(operation.begin(), operation.end(),
-                                                             [](char c) { return c >= '0' && c <= '9'; });
+    const bool digits =
+        operation.size() == 3 && std::all_of(operation.begin(), operation.end(),
+                                             [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) return "Operation '" + operation + "' is no operation code";
-    for (const OperationItem& item : CommandItems()[static_cast<std::size_t>(
-             CommandNumber(command))].operations)
+    for (const OperationItem& item :
+         CommandItems()[static_cast<std::size_t>(CommandNumber(command))].operations)
         if (code == item.code) return {};
     return "Operation " + operation + " is none of " + command + "'s";
 }
@@ -63,9 +64,8 @@ void CheckPositions(const StepValues& v, const AxisStrokes& strokes, int step,
         if (relative || !strokes.known) continue;
         if (value < strokes.low[b.axis] || value > strokes.high[b.axis])
             out.push_back({step, std::string(b.name) + " " + *b.text + " is outside the " +
-                                     kAxes[b.axis] + " stroke " +
-                                     FloatToStr(strokes.low[b.axis]) + " to " +
-                                     FloatToStr(strokes.high[b.axis])});
+                                     kAxes[b.axis] + " stroke " + FloatToStr(strokes.low[b.axis]) +
+                                     " to " + FloatToStr(strokes.high[b.axis])});
     }
 }
 
@@ -177,8 +177,8 @@ std::string FindingLine(const Finding& finding) {
 std::string SendAnywayQuestion(const std::vector<Finding>& findings) {
     const std::string first = FindingLine(findings.front());
     if (findings.size() == 1) return "The program check found " + first + ".  Send anyway?";
-    return "The program check found " + std::to_string(findings.size()) +
-           " problems, the first " + first + ".  Send anyway?";
+    return "The program check found " + std::to_string(findings.size()) + " problems, the first " +
+           first + ".  Send anyway?";
 }
 
 }  // namespace mivo

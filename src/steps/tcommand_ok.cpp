@@ -9,8 +9,8 @@
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
 #include "shell/tcancel.h"
-#include "steps/tcommand.h"
 #include "steps/step_commands.h"
+#include "steps/tcommand.h"
 #include "steps/tmmain.h"
 
 namespace mivo {

@@ -45,8 +45,8 @@ void Tmmain::buildCommands() {
     for (Button b : std::vector<Button>{
              {"Step send", "STEPSend", "Snd", true, [this] { sendSteps(); }, "go-up",
               QStyle::SP_ArrowUp},
-             {"Quick send", "STEPQuickSend", "QS", true, [this] { quickSendSteps(); },
-              "go-top", QStyle::SP_ArrowUp},
+             {"Quick send", "STEPQuickSend", "QS", true, [this] { quickSendSteps(); }, "go-top",
+              QStyle::SP_ArrowUp},
              {"Step receive", "STEPReceive", "Rcv", true, [this] { receiveSteps(); }, "go-down",
               QStyle::SP_ArrowDown},
              {"Step initialize", "STEPInit", "Ini", true, [this] { initializeSteps(); },

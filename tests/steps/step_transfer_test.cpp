@@ -123,10 +123,10 @@ TEST(StepTransfer, QuickSendWritesTheSameProgram) {
                       (std::vector<Message>{ask0, {"error", "12:Bad data", "Error display"}}));
             continue;
         }
-        EXPECT_EQ(quick.sent(), (std::vector<std::string>{
-                                    "@?NO", "@INIT PGM", "@WRITE STEP 0,POI,000,1,2,3,0",
-                                    "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60",
-                                    "@WRITE STEP 9,END,000,,,,"}));
+        EXPECT_EQ(quick.sent(),
+                  (std::vector<std::string>{"@?NO", "@INIT PGM", "@WRITE STEP 0,POI,000,1,2,3,0",
+                                            "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60",
+                                            "@WRITE STEP 9,END,000,,,,"}));
         EXPECT_EQ(quick.sim.steps.programs[0], full.sim.steps.programs[0]);
         EXPECT_EQ(quick.view.maximum, 3);
     }
