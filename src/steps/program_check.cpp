@@ -35,6 +35,8 @@ std::string RefusedOperation(const std::string& command, const std::string& oper
         operation.size() == 3 && std::all_of(operation.begin(), operation.end(),
                                              [](char c) { return c >= '0' && c <= '9'; });
     if (!digits) return "Operation '" + operation + "' is no operation code";
+    // The controller keeps a circle's operation as "100" (Step send writes "000" so).
+    if (command == "CIR" && code == "1") return {};
     for (const OperationItem& item :
          CommandItems()[static_cast<std::size_t>(CommandNumber(command))].operations)
         if (code == item.code) return {};

@@ -68,6 +68,9 @@ void Tmmain::buildCommands() {
     addEditMenu({
         {"&Insert", "STEPIns", nullptr, [this] { insertSteps(); }},
         {"&Delete", "STEPDel", nullptr, [this] { deleteSteps(); }},
+        {nullptr},
+        {"Chec&k program", "STEPCheck", nullptr, [this] { checkProgram(); }, false, false,
+         QKeySequence(Qt::CTRL | Qt::Key_K)},
     });
     std::vector<MenuItem> communication = {
         {"&COM set", "MenuComSet", nullptr, [this] { comSet(); }, false, true},

@@ -23,7 +23,7 @@ StepTarget Tmmain::stepTarget() {
 }
 
 void Tmmain::sendSteps() {
-    if (operationRunning()) return;
+    if (operationRunning() || !sendAfterCheck()) return;
     // Through the undo history, like a click in the grid; the procedure finds nothing left.
     upperCaseCommands();
     const std::string start = Cp1252::encode(rangeStart());
@@ -35,7 +35,7 @@ void Tmmain::sendSteps() {
 }
 
 void Tmmain::quickSendSteps() {
-    if (operationRunning()) return;
+    if (operationRunning() || !sendAfterCheck()) return;
     upperCaseCommands();
     runOperation([&](ProcedureContext& ctx) {
         QuickSendSteps(ctx, stepTarget());
