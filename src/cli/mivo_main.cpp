@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/check_command.h"
 #include "cli/cli_args.h"
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
@@ -51,6 +52,11 @@ int Convert(const Invocation& call) {
         prompter, std::cerr);
 }
 
+int Check(const Invocation& call) {
+    mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
+    return mivo::RunCheck(call.operands[0], call.args.value("--parameters"), prompter, std::cout);
+}
+
 int StepsSend(const Invocation& call) {
     return mivo::RunPortCommand(call.args, {"steps", "send", call.operands[0]});
 }
@@ -89,10 +95,11 @@ const std::vector<Command>& Commands() {
          Convert,
          0,
          1},
+        {{"check"}, 1, "mivo check FILE [--parameters FILE.prm]", Check},
         {{"steps", "send"},
          1,
          "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
-         "A-B | --quick]",
+         "A-B | --quick] [--parameters FILE.prm]",
          StepsSend},
         {{"steps", "receive"},
          1,
@@ -137,9 +144,10 @@ const std::vector<Command>& Commands() {
 }
 
 const mivo::OptionSpec& Options() {
-    static const mivo::OptionSpec known{{"--yes", "--help", "--quick"},
-                                        {"--port", "--timeout", "--log", "--range", "--kind",
-                                         "--pallet", "--mode", "--hold", "--cycles"}};
+    static const mivo::OptionSpec known{
+        {"--yes", "--help", "--quick"},
+        {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
+         "--cycles", "--parameters"}};
     return known;
 }
 

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/check_command.h"
 #include "cli/console_prompter.h"
 #include "cli/console_transfer_view.h"
 #include "cli/convert_command.h"
@@ -99,6 +100,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     if (quick && args.has("--range"))
         return Usage("--quick sends the whole program: no --range with it");
     if (args.has("--kind")) return Usage("--kind is for convert");
+    if (args.has("--parameters") && !(steps && words[1] == "send"))
+        return Usage("--parameters is for check and steps send");
     if (args.has("--pallet")) return Usage("--pallet is for convert");
 
     std::string start = "0", end = "999";
@@ -125,6 +128,9 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         OpenStepFile(table, words[2], OpenFilterForPath(words[2]), prompter) !=
             OpenOutcome::Completed)
         return kExitFailed;
+    if (steps && words[1] == "send" &&
+        !SendAfterCheck(table, args.value("--parameters"), prompter, std::cerr))
+        return ReportDeclined(kExitFailed, prompter, std::cerr);
     ParamsCommand paramsCommand(words);
     if (params) {
         const int ready = paramsCommand.prepare(prompter, problem);

@@ -15,9 +15,9 @@ namespace mivo {
 std::vector<Finding> Tmmain::checkFindings() const {
     const ParameterEditorAccess* parameters = parameters_;
     const AxisStrokes strokes =
-        parameters ? StrokesFromParameters(
-                         [parameters](int n) { return parameters->parameterValue(n); })
-                   : AxisStrokes{};
+        parameters
+            ? StrokesFromParameters([parameters](int n) { return parameters->parameterValue(n); })
+            : AxisStrokes{};
     return CheckProgram(table_, strokes);
 }
 
