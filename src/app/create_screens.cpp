@@ -77,6 +77,7 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
     screens.tmmain = steps;
     Tparameter* parameters = make(new Tparameter(screens));
     screens.tparameter = parameters;
+    steps->setParameters(parameters);
     screens.tver = make(new TVer(screens));
     screens.terror = make(new Terror(screens));
     screens.tcom = make(new Tcom(screens));

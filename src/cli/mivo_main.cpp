@@ -94,7 +94,7 @@ const std::vector<Command>& Commands() {
         {{"steps", "send"},
          1,
          "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
-         "A-B]",
+         "A-B | --quick]",
          StepsSend},
         {{"steps", "receive"},
          1,
@@ -140,7 +140,7 @@ const std::vector<Command>& Commands() {
 }
 
 const mivo::OptionSpec& Options() {
-    static const mivo::OptionSpec known{{"--yes", "--help"},
+    static const mivo::OptionSpec known{{"--yes", "--help", "--quick"},
                                         {"--port", "--timeout", "--log", "--range", "--kind",
                                          "--pallet", "--mode", "--hold", "--cycles", "--pdf"}};
     return known;

@@ -32,6 +32,7 @@ class Tparameter : public EditorFrame, public ParameterEditorAccess, public Prin
     const ParameterTable& table() const { return table_; }
     void writeFromController(const std::function<void(const ParameterTarget&)>& procedure,
                              const std::string& caption) override;
+    std::string parameterValue(int number) const override { return table_.value(number); }
     // "ZI position teach": the value of parameter 4, written back as one undoable edit.
     TeachTarget& ziTeachTarget() { return *ziTeach_; }
     // Parameters first..last were written from outside: the grid shows them.
