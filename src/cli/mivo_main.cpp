@@ -11,6 +11,7 @@
 #include "cli/convert_command.h"
 #include "cli/direct_command.h"
 #include "cli/port_commands.h"
+#include "cli/print_command.h"
 #include "common/readable_text.h"
 
 namespace {
@@ -85,6 +86,7 @@ int OffsetReceive(const Invocation& call) { return Memory(call, "offset", "recei
 int OffsetInit(const Invocation& call) { return Memory(call, "offset", "init"); }
 int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"version"}); }
 int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
+int Print(const Invocation& call) { return mivo::RunPrintCommand(call.args, call.operands[0]); }
 int Direct(const Invocation& call) { return mivo::RunDirectCommand(call.args, call.operands); }
 
 const std::vector<Command>& Commands() {
@@ -138,6 +140,7 @@ const std::vector<Command>& Commands() {
         {{"offset", "init"}, 1, "mivo --port DEVICE ... offset init NUMBER", OffsetInit},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
+        {{"print"}, 1, mivo::kPrintUsage, Print},
         {{"direct"}, kAnyOperands, mivo::DirectUsage(), Direct},
     };
     return commands;
@@ -147,7 +150,7 @@ const mivo::OptionSpec& Options() {
     static const mivo::OptionSpec known{
         {"--yes", "--help", "--quick"},
         {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
-         "--cycles", "--parameters"}};
+         "--cycles", "--parameters", "--pdf"}};
     return known;
 }
 

@@ -8,6 +8,7 @@
 
 #include "parameters/parameter_table.h"
 #include "parameters/parameter_target.h"
+#include "print/listing.h"
 #include "shell/editor_frame.h"
 #include "shell/teach_target.h"
 
@@ -17,9 +18,13 @@ namespace mivo {
 
 class GridParameterModel;
 
-class Tparameter : public EditorFrame, public ParameterEditorAccess {
+class Tparameter : public EditorFrame, public ParameterEditorAccess, public PrintSource {
     Q_OBJECT
   public:
+    // The listing's values, for the print dialog.
+    std::vector<std::string> printValues(int first, int last) const override {
+        return ParameterListingValues(table_, first, last);
+    }
     explicit Tparameter(Screens& screens, QWidget* parent = nullptr);
     ~Tparameter() override;
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "print/listing.h"
 #include "shell/editor_access.h"
 #include "shell/editor_frame.h"
 #include "steps/step_rules.h"
@@ -28,9 +29,13 @@ struct ProcedureContext;
 struct StepTarget;
 enum class Outcome;
 
-class Tmmain : public EditorFrame, public StepEditorAccess {
+class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     Q_OBJECT
   public:
+    // The listing's values, for the print dialog.
+    std::vector<std::string> printValues(int first, int last) const override {
+        return StepListingValues(table_, first, last);
+    }
     explicit Tmmain(Screens& screens, QWidget* parent = nullptr);
     ~Tmmain() override;
 
