@@ -59,6 +59,15 @@ double StrToFloat(const std::string& text) {
     return v;
 }
 
+bool TryStrToFloat(const std::string& text, double& value) {
+    try {
+        value = StrToFloat(text);
+        return true;
+    } catch (const ConversionError&) {
+        return false;
+    }
+}
+
 std::string FloatToStr(double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";

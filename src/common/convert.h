@@ -21,6 +21,8 @@ bool TryStrToInt(const std::string& text, int& value);
 // Decimal floating-point number ("1.5", "-0.25", "3").
 // Throws ConversionError("'abc' is not a valid floating point value").
 double StrToFloat(const std::string& text);
+// Like StrToFloat but returns false instead of throwing.
+bool TryStrToFloat(const std::string& text, double& value);
 
 // The shortest decimal text of a number, to 15 significant digits: 300 gives "300", 14.85
 // "14.85", 0.1 * 3 "0.3". Magnitudes from 1e15 on, or below 1e-5, are written as "1.5E20",

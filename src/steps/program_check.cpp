@@ -13,15 +13,6 @@ namespace {
 
 const char* const kAxes[4] = {"X", "Y", "Z", "R"};
 
-bool ToNumber(const std::string& text, double& out) {
-    try {
-        out = StrToFloat(text);
-        return true;
-    } catch (const ConversionError&) {
-        return false;
-    }
-}
-
 bool IsCall(const std::string& code) { return code == "900" || code == "916"; }
 // The SEQ operations that jump: the conditional jumps, the unconditional one and the calls.
 bool Jumps(const std::string& code) {
@@ -59,7 +50,7 @@ void CheckPositions(const StepValues& v, const AxisStrokes& strokes, int step,
         const Box& b = boxes[i];
         if (!(shown & (1u << i)) || b.text->empty()) continue;
         double value = 0;
-        if (!ToNumber(*b.text, value)) {
+        if (!TryStrToFloat(*b.text, value)) {
             out.push_back({step, std::string(b.name) + " '" + *b.text + "' is no number"});
             continue;
         }
@@ -126,7 +117,7 @@ AxisStrokes StrokesFromParameters(const std::function<std::string(int)>& value) 
     AxisStrokes s;
     s.known = true;
     for (int a = 0; a < 4 && s.known; ++a)
-        s.known = ToNumber(value(6 + a), s.high[a]) && ToNumber(value(10 + a), s.low[a]);
+        s.known = TryStrToFloat(value(6 + a), s.high[a]) && TryStrToFloat(value(10 + a), s.low[a]);
     return s;
 }
 

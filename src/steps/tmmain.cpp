@@ -81,7 +81,8 @@ void Tmmain::buildCommands() {
     };
     for (const MenuItem& item : programItems("Operation execute")) communication.push_back(item);
     addMenu("&Communication", communication);
-    addDisplayMenu({{"&Error record display", "MenuErrRec", "Error record display", {}, true}});
+    addDisplayMenu({{"&Error record display", "MenuErrRec", "Error record display", {}, true},
+                    {"&Path preview", "MenuPathPreview", nullptr, [this] { showPathPreview(); }}});
     // Off line the dialog still shows the editor's own version.
     addMenu("&Help", {{"&Version", "MenuVersion", nullptr, [this] { showVersion(); }}});
 }

@@ -11,6 +11,7 @@
 #include "print/listing.h"
 #include "shell/editor_access.h"
 #include "shell/editor_frame.h"
+#include "steps/path_geometry.h"
 #include "steps/step_rules.h"
 #include "steps/step_table.h"
 
@@ -24,6 +25,8 @@ namespace mivo {
 
 class GridStepModel;
 class ParameterEditorAccess;
+class PathPreview;
+struct AxisStrokes;
 struct Finding;
 struct ProcedureContext;
 struct StepTarget;
@@ -105,6 +108,15 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     void setParameters(const ParameterEditorAccess* parameters) { parameters_ = parameters; }
     // The findings shown, as "step N: TEXT".
     QStringList findingLines() const;
+    // Display > "Path preview": the program's XY path in a dock beside the grid, following the
+    // grid both ways. The pallet drawn for a pallet move is the pallet editor's.
+    void showPathPreview();
+    void setPalletSource(std::function<std::optional<PalletGrid>()> pallet) {
+        pallet_ = std::move(pallet);
+    }
+    PathPreview* pathPreview() const { return preview_; }
+    // Selects step `step` in the grid and shows it.
+    void selectStep(int step);
 
     // The error record into Terror, the controller's versions into TVer.
     void showErrorRecord();
@@ -130,6 +142,10 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     StepTarget stepTarget();
     void initializeConfirmed();
     std::vector<Finding> checkFindings() const;
+    // The parameter editor's strokes (unknown without it).
+    AxisStrokes strokes() const;
+    // The preview drawn anew from the table, when it shows.
+    void refreshPreview();
     // The findings in the dock, which shows.
     void showFindings(const std::vector<Finding>& findings);
     // Before a send: the check, and when it found something "Send anyway?".
@@ -144,6 +160,9 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     const ParameterEditorAccess* parameters_ = nullptr;
     QDockWidget* checkDock_ = nullptr;
     QListWidget* findings_ = nullptr;
+    QDockWidget* pathDock_ = nullptr;
+    PathPreview* preview_ = nullptr;
+    std::function<std::optional<PalletGrid>()> pallet_;
 };
 
 }  // namespace mivo

@@ -12,14 +12,13 @@
 
 namespace mivo {
 
-std::vector<Finding> Tmmain::checkFindings() const {
+AxisStrokes Tmmain::strokes() const {
     const ParameterEditorAccess* parameters = parameters_;
-    const AxisStrokes strokes =
-        parameters
-            ? StrokesFromParameters([parameters](int n) { return parameters->parameterValue(n); })
-            : AxisStrokes{};
-    return CheckProgram(table_, strokes);
+    if (!parameters) return {};
+    return StrokesFromParameters([parameters](int n) { return parameters->parameterValue(n); });
 }
+
+std::vector<Finding> Tmmain::checkFindings() const { return CheckProgram(table_, strokes()); }
 
 void Tmmain::showFindings(const std::vector<Finding>& findings) {
     if (!checkDock_) {
@@ -31,12 +30,7 @@ void Tmmain::showFindings(const std::vector<Finding>& findings) {
         addDockWidget(Qt::BottomDockWidgetArea, checkDock_);
         connect(findings_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
             const int step = item->data(Qt::UserRole).toInt();
-            if (step < 0) return;
-            const QModelIndex cell = grid_->model()->index(step, 1);
-            grid_->setCurrentIndex(cell);
-            grid_->selectRow(step);
-            grid_->scrollTo(cell);
-            grid_->setFocus();
+            if (step >= 0) selectStep(step);
         });
     }
     findings_->clear();
