@@ -1,8 +1,13 @@
 #include "direct/jog_button.h"
 
 #include <QEvent>
+#include <QGridLayout>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QRadioButton>
 #include <QWindowStateChangeEvent>
+
+#include "direct/direct_controls.h"
 
 namespace mivo {
 
@@ -61,6 +66,62 @@ bool JogButton::eventFilter(QObject* watched, QEvent* event) {
             break;
     }
     return QPushButton::eventFilter(watched, event);
+}
+
+JogControls::JogControls(const char* objectName, std::function<void(JogAxis)> press,
+                         std::function<void(JogAxis)> activate, std::function<void()> release,
+                         QWidget* parent)
+    : QGroupBox("Teach command", parent) {
+    setObjectName(objectName);
+    auto* grid = new QGridLayout(this);
+    grid->setSpacing(3);
+    static const char* const kCaptions[] = {"X+", "X-", "Y+", "Y-", "Z+", "Z-", "R+", "R-"};
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        auto* b = new JogButton(kJogButtons[i], kCaptions[i]);
+        b->setToolTip(QString("Teach move : ") + kCaptions[i]);
+        buttons_[i] = b;
+        const JogAxis axis = *JogAxisNamed(kCaptions[i]);
+        connect(b, &QPushButton::pressed, this, [this, b, axis, press] {
+            if (mode() == 1) return;
+            b->beginHold();
+            press(axis);
+        });
+        connect(b, &JogButton::holdEnded, this, [release] { release(); });
+        connect(b, &QPushButton::clicked, this, [this, axis, activate] {
+            if (mode() == 1) activate(axis);
+        });
+        grid->addWidget(b, static_cast<int>(i % 2), static_cast<int>(i / 2));
+    }
+    const char* captions[] = {"1(Quantitative movement)", "2(Slow movement)", "3(Fast movement)"};
+    auto* modeBox = new QHBoxLayout;
+    for (std::size_t m = 0; m < modes_.size(); ++m) {
+        auto* r = new QRadioButton(captions[m]);
+        r->setObjectName(QString("RadioButton%1").arg(m + 1));
+        r->setChecked(m == 0);
+        modes_[m] = r;
+        modeBox->addWidget(r);
+    }
+    grid->addLayout(modeBox, 2, 0, 1, 4);
+}
+
+int JogControls::mode() const {
+    for (std::size_t m = 0; m < modes_.size(); ++m)
+        if (modes_[m]->isChecked()) return static_cast<int>(m) + 1;
+    return 1;
+}
+
+void JogControls::chooseMode(int mode) {
+    modes_[static_cast<std::size_t>(mode - 1)]->setChecked(true);
+}
+
+bool JogControls::anyHeld() const {
+    for (const JogButton* b : buttons_)
+        if (b->held()) return true;
+    return false;
+}
+
+void JogControls::endHolds() {
+    for (JogButton* b : buttons_) b->endHold();
 }
 
 }  // namespace mivo

@@ -3,7 +3,14 @@
 // space key let go (also outside the button), a hold ends when the button loses the focus, is
 // hidden, or its window is hidden, minimised or deactivated, or the application loses the focus:
 // a release that never reaches the button must not leave the robot moving.
+#include <QGroupBox>
 #include <QPushButton>
+#include <array>
+#include <functional>
+
+#include "direct/jog.h"
+
+class QRadioButton;
 
 namespace mivo {
 
@@ -29,6 +36,29 @@ class JogButton : public QPushButton {
   private:
     bool held_ = false;
     QWidget* watchedWindow_ = nullptr;
+};
+
+// The group "Teach command" as the direct-operation and teaching screens show it: the eight jog
+// buttons X+ ... R- (named X1 ... R2, hint "Teach move : X+") and the three movement modes, mode
+// 1 chosen. Mode 1 moves once per click or space key (`activate`); modes 2 and 3 from the press
+// (`press`) until the hold ends (`release`).
+class JogControls : public QGroupBox {
+    Q_OBJECT
+  public:
+    JogControls(const char* objectName, std::function<void(JogAxis)> press,
+                std::function<void(JogAxis)> activate, std::function<void()> release,
+                QWidget* parent = nullptr);
+
+    int mode() const;
+    void chooseMode(int mode);
+    const std::array<JogButton*, 8>& buttons() const { return buttons_; }
+    bool anyHeld() const;
+    // Ends every hold (the line is about to go off).
+    void endHolds();
+
+  private:
+    std::array<JogButton*, 8> buttons_{};
+    std::array<QRadioButton*, 3> modes_{};
 };
 
 }  // namespace mivo

@@ -47,9 +47,7 @@ Tdirect::Tdirect(Screens& screens, StepEditorAccess& steps, ParameterEditorAcces
     };
     TBuff* link = screens_.tbuff;
     // A jog moving until its release is stopped before the line goes.
-    connect(link, &TBuff::directClosing, this, [this] {
-        for (JogButton* b : jogs_) b->endHold();
-    });
+    connect(link, &TBuff::directClosing, this, [this] { jogs_->endHolds(); });
     connect(link, &TBuff::directOnlineChanged, this, [this](bool online) {
         if (online)
             LineWentOnline(*session_);
@@ -116,11 +114,7 @@ bool Tdirect::offerToSaveSteps() { return steps_.offerToSaveOrCancel(this); }
 
 void Tdirect::resetStepEditor() { steps_.emptyTable("Step initialize"); }
 
-int Tdirect::jogMode() const {
-    for (int m = 0; m < 3; ++m)
-        if (modes_[m]->isChecked()) return m + 1;
-    return 1;
-}
+int Tdirect::jogMode() const { return jogs_->mode(); }
 
 bool Tdirect::ioState(IoBank bank, int n) const {
     if (n < 0 || n > 15) return false;
@@ -135,7 +129,7 @@ void Tdirect::showIo(IoBank bank, int n, bool on) {
 }
 
 JogButton* Tdirect::jogButton(const QString& name) const {
-    for (JogButton* b : jogs_)
+    for (JogButton* b : jogs_->buttons())
         if (b->objectName() == name) return b;
     return nullptr;
 }

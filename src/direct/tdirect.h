@@ -29,6 +29,7 @@ class ParameterEditorAccess;
 class DirectPanel;
 class DirectSession;
 class JogButton;
+class JogControls;
 class LineSwitch;
 
 class Tdirect : public QMainWindow, public DirectView {
@@ -111,10 +112,9 @@ class Tdirect : public QMainWindow, public DirectView {
     std::map<DirectField, QLineEdit*> fields_;
     std::map<EnableSet, std::vector<QWidget*>> sets_;
     std::map<std::string, QWidget*> controls_;  // by name, for the sets
-    std::array<QRadioButton*, 3> modes_{};
     std::array<DirectPanel*, 16> outputs_{};
     std::array<DirectPanel*, 16> inputs_{};
-    std::vector<JogButton*> jogs_;
+    JogControls* jogs_ = nullptr;
     bool initPrmOpen_ = false;  // the robot-number dialog is open for INIT PRM
     bool centred_ = false;
 };

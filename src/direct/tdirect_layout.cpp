@@ -34,13 +34,6 @@ namespace {
 
 const QColor kAqua = DirectPanel::kOff;
 
-struct Jog {
-    const char* name;
-    const char* caption;
-};
-constexpr Jog kJogs[] = {{"X1", "X+"}, {"X2", "X-"}, {"Y1", "Y+"}, {"Y2", "Y-"},
-                         {"Z1", "Z+"}, {"Z2", "Z-"}, {"R1", "R+"}, {"R2", "R-"}};
-
 // Captions and hints of the output panels past DO 12.
 QString OutputCaption(int n) {
     if (n == 13) return "PALLET";
@@ -214,41 +207,11 @@ QWidget* Tdirect::buildCommands() {
 }
 
 QWidget* Tdirect::buildTeach() {
-    auto* group = new QGroupBox("Teach command");
-    group->setObjectName("GroupBox2");
-    auto* grid = new QGridLayout(group);
-    grid->setSpacing(3);
-    int i = 0;
-    for (const Jog& j : kJogs) {
-        auto* b = new JogButton(j.name, j.caption);
-        b->setToolTip(QString("Teach move : ") + j.caption);
-        controls_[j.name] = b;
-        jogs_.push_back(b);
-        const JogAxis axis = *JogAxisNamed(j.caption);
-        // Mode 1 moves once per click (or space key); modes 2 and 3 from press to release.
-        connect(b, &QPushButton::pressed, this, [this, b, axis] {
-            if (jogMode() == 1) return;
-            b->beginHold();
-            JogPress(*session_, axis, DirectJogStyle(axis));
-        });
-        connect(b, &JogButton::holdEnded, this, [this] { JogRelease(*session_); });
-        connect(b, &QPushButton::clicked, this, [this, axis] {
-            if (jogMode() == 1) JogActivate(*session_, axis);
-        });
-        grid->addWidget(b, i % 2, i / 2);
-        ++i;
-    }
-    const char* modes[] = {"1(Quantitative movement)", "2(Slow movement)", "3(Fast movement)"};
-    auto* modeBox = new QHBoxLayout;
-    for (int m = 0; m < 3; ++m) {
-        auto* r = new QRadioButton(modes[m]);
-        r->setObjectName(QString("RadioButton%1").arg(m + 1));
-        r->setChecked(m == 0);
-        modes_[m] = r;
-        modeBox->addWidget(r);
-    }
-    grid->addLayout(modeBox, 2, 0, 1, 4);
-    return group;
+    jogs_ = new JogControls(
+        "GroupBox2", [this](JogAxis axis) { JogPress(*session_, axis, DirectJogStyle(axis)); },
+        [this](JogAxis axis) { JogActivate(*session_, axis); }, [this] { JogRelease(*session_); });
+    for (JogButton* b : jogs_->buttons()) controls_[b->objectName().toStdString()] = b;
+    return jogs_;
 }
 
 QWidget* Tdirect::buildPosition() {

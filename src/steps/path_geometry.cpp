@@ -118,9 +118,8 @@ PathPicture BuildPath(const StepTable& table, const std::optional<PalletGrid>& p
                     p.palletPoints.push_back({s, q});
                     Grow(p, q);
                 }
-        } else if (command == "SEQ" &&
-                   (v.code == "6" || v.code == "7" || v.code == "8" || v.code == "900" ||
-                    v.code == "916")) {
+        } else if (command == "SEQ" && (v.code == "6" || v.code == "7" || v.code == "8" ||
+                                        v.code == "900" || v.code == "916")) {
             jumps.emplace_back(s, v.jump);
         }
         where[static_cast<std::size_t>(s)] = at;

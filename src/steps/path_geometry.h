@@ -49,10 +49,10 @@ struct PalletGrid {
 std::vector<PathPoint> PalletPoints(const PalletGrid& pallet);
 
 struct PathPicture {
-    std::vector<PathMark> points;         // where a step's move ends
+    std::vector<PathMark> points;  // where a step's move ends
     std::vector<PathMove> moves;
     std::vector<PathArc> arcs;
-    std::vector<PathMark> palletPoints;   // the grid of a pallet move's pallet
+    std::vector<PathMark> palletPoints;  // the grid of a pallet move's pallet
     std::vector<PathJump> jumps;
     // The smallest box holding everything drawn; none for a program without positions.
     std::optional<std::pair<PathPoint, PathPoint>> bounds;

@@ -57,7 +57,8 @@ std::pair<PathPoint, PathPoint> PathPreview::extent() const {
 
 double PathPreview::scale() const {
     const auto [low, high] = extent();
-    const double w = std::max(1.0, width() - 2 * kMargin), h = std::max(1.0, height() - 2 * kMargin);
+    const double w = std::max(1.0, width() - 2 * kMargin),
+                 h = std::max(1.0, height() - 2 * kMargin);
     return std::min(w / (high.x - low.x), h / (high.y - low.y)) * zoom_;
 }
 

@@ -66,14 +66,9 @@ class TeachTransfer : public TransferView {
 
 namespace {
 
-struct Jog {
-    const char* name;
-    const char* caption;
-    TeachField field;  // the axis's field: the button shows with it
-};
-constexpr Jog kJogs[] = {{"X1", "X+", TeachX}, {"X2", "X-", TeachX}, {"Y1", "Y+", TeachY},
-                         {"Y2", "Y-", TeachY}, {"Z1", "Z+", TeachZ}, {"Z2", "Z-", TeachZ},
-                         {"R1", "R+", TeachR}, {"R2", "R-", TeachR}};
+// The field of each jog button's axis (X1, X2 ... R2): the button shows with it.
+constexpr TeachField kJogFields[] = {TeachX, TeachX, TeachY, TeachY,
+                                     TeachZ, TeachZ, TeachR, TeachR};
 
 struct Position {
     const char* name;
@@ -90,7 +85,7 @@ Tteach::Tteach(Screens& screens, QWidget* parent) : QWidget(parent, Qt::Window),
     setObjectName("Tteach");
     setWindowTitle("MIVO Editor [Teach]");
     transfer_ = std::make_unique<TeachTransfer>(
-        *screens_.transfer, [this] { return running_ > 0 && !anyHeld() && isVisible(); });
+        *screens_.transfer, [this] { return running_ > 0 && !jogs_->anyHeld() && isVisible(); });
     session_ = std::make_unique<DirectSession>(screens_.tbuff->directChannel(), *screens_.prompter,
                                                *transfer_, *this);
     mainContext_ = std::make_unique<ProcedureContext>(ProcedureContext{
@@ -101,9 +96,7 @@ Tteach::Tteach(Screens& screens, QWidget* parent) : QWidget(parent, Qt::Window),
 
     TBuff* link = screens_.tbuff;
     // A jog moving until its release is stopped before the line goes.
-    connect(link, &TBuff::directClosing, this, [this] {
-        for (JogButton* b : jogs_) b->endHold();
-    });
+    connect(link, &TBuff::directClosing, this, [this] { jogs_->endHolds(); });
     // The editors' line went off: nothing here can reach the controller any more.
     connect(link, &TBuff::onlineChanged, this, [this](bool online) {
         if (!online && isVisible()) setControlsEnabled(false);
@@ -138,41 +131,14 @@ void Tteach::build() {
 }
 
 QWidget* Tteach::buildTeach() {
-    auto* group = new QGroupBox("Teach command");
-    group->setObjectName("GroupBox1");
-    auto* grid = new QGridLayout(group);
-    grid->setSpacing(3);
-    for (std::size_t i = 0; i < jogs_.size(); ++i) {
-        const Jog& j = kJogs[i];
-        auto* b = new JogButton(j.name, j.caption);
-        b->setToolTip(QString("Teach move : ") + j.caption);
-        jogs_[i] = b;
-        const JogAxis axis = *JogAxisNamed(j.caption);
-        // Mode 1 moves once per click (or space key); modes 2 and 3 from press to release.
-        connect(b, &QPushButton::pressed, this, [this, b, axis] {
-            if (jogMode() == 1) return;
-            b->beginHold();
-            run([this, axis] { return JogPress(*session_, axis, TeachJogStyle()); });
-        });
-        connect(b, &JogButton::holdEnded, this,
-                [this] { run([this] { return JogRelease(*session_); }); });
-        connect(b, &QPushButton::clicked, this, [this, axis] {
-            if (jogMode() != 1) return;
-            run([this, axis] { return JogPress(*session_, axis, TeachJogStyle()); });
-        });
-        grid->addWidget(b, static_cast<int>(i % 2), static_cast<int>(i / 2));
-    }
-    const char* modes[] = {"1(Quantitative movement)", "2(Slow movement)", "3(Fast movement)"};
-    auto* modeBox = new QHBoxLayout;
-    for (int m = 0; m < 3; ++m) {
-        auto* r = new QRadioButton(modes[m]);
-        r->setObjectName(QString("RadioButton%1").arg(m + 1));
-        r->setChecked(m == 0);
-        modes_[static_cast<std::size_t>(m)] = r;
-        modeBox->addWidget(r);
-    }
-    grid->addLayout(modeBox, 2, 0, 1, 4);
-    return group;
+    // The teaching screen's jogging is the direct screen's in the teaching style; mode 1 moves
+    // once per click with the same press.
+    const auto press = [this](JogAxis axis) {
+        run([this, axis] { return JogPress(*session_, axis, TeachJogStyle()); });
+    };
+    jogs_ = new JogControls("GroupBox1", press, press,
+                            [this] { run([this] { return JogRelease(*session_); }); });
+    return jogs_;
 }
 
 QWidget* Tteach::buildPositions() {
@@ -265,7 +231,7 @@ QWidget* Tteach::buildButtons() {
 }
 
 void Tteach::restoreLayout() {
-    for (JogButton* b : jogs_) b->show();
+    for (JogButton* b : jogs_->buttons()) b->show();
     for (int f = 0; f < kTeachFieldCount; ++f) {
         const bool firstPoint = f < 4;
         labels_[static_cast<std::size_t>(f)]->setVisible(firstPoint);
@@ -274,7 +240,7 @@ void Tteach::restoreLayout() {
     pointGroup_->hide();
     points_[0]->setChecked(true);
     // Each opening starts with one fixed move per press, never with the fast mode left on.
-    modes_[0]->setChecked(true);
+    jogs_->chooseMode(1);
 }
 
 void Tteach::preset(const TeachPositions& positions) {
@@ -287,8 +253,8 @@ void Tteach::preset(const TeachPositions& positions) {
         labels_[i]->setVisible(shown);
     }
     // ZI teaching: only the axes shown are jogged.
-    for (std::size_t i = 0; i < jogs_.size(); ++i)
-        jogs_[i]->setVisible(positions.shown & TeachBit(kJogs[i].field));
+    for (std::size_t i = 0; i < jogs_->buttons().size(); ++i)
+        jogs_->buttons()[i]->setVisible(positions.shown & TeachBit(kJogFields[i]));
     const bool otherPoints = positions.shown & kTeachOtherPoints;
     pointGroup_->setVisible(otherPoints && !GoMoveCommand(opener_, number_, 1).empty());
 }
@@ -384,12 +350,6 @@ int Tteach::point() const {
     return 1;
 }
 
-bool Tteach::anyHeld() const {
-    for (const JogButton* b : jogs_)
-        if (b->held()) return true;
-    return false;
-}
-
 TeachTexts Tteach::taught() const {
     TeachTexts texts;
     for (std::size_t f = 0; f < texts.size(); ++f) texts[f] = Cp1252::encode(fields_[f]->text());
@@ -447,7 +407,7 @@ void Tteach::enable(EnableSet set, bool on) {
             members = {org_, goMove_};
             [[fallthrough]];
         case EnableSet::JogButtons:
-            for (JogButton* b : jogs_) {
+            for (JogButton* b : jogs_->buttons()) {
                 // A held jog button stays live: disabled, it would never see its release.
                 if (!on && b->held()) continue;
                 members.push_back(b);
@@ -499,10 +459,6 @@ void Tteach::showLine(bool online) {
 
 bool Tteach::screenVisible() const { return isVisible(); }
 
-int Tteach::jogMode() const {
-    for (int m = 0; m < 3; ++m)
-        if (modes_[static_cast<std::size_t>(m)]->isChecked()) return m + 1;
-    return 1;
-}
+int Tteach::jogMode() const { return jogs_->mode(); }
 
 }  // namespace mivo

@@ -28,6 +28,7 @@ struct ProcedureContext;
 class DirectPanel;
 class DirectSession;
 class JogButton;
+class JogControls;
 class TeachTransfer;
 class Treadoff;
 
@@ -96,7 +97,6 @@ class Tteach : public QWidget, public DirectView, public TeachScreen {
     void run(const std::function<Outcome()>& command);
     // The point chosen in "Circle,Pallet position" while it shows; 1 otherwise.
     int point() const;
-    bool anyHeld() const;
     TeachTexts taught() const;
     void setControlsEnabled(bool on);
 
@@ -108,8 +108,7 @@ class Tteach : public QWidget, public DirectView, public TeachScreen {
     Treadoff* chooser_ = nullptr;
 
     QLabel* heading_ = nullptr;
-    std::array<JogButton*, 8> jogs_{};
-    std::array<QRadioButton*, 3> modes_{};
+    JogControls* jogs_ = nullptr;
     std::array<QLineEdit*, kTeachFieldCount> fields_{};
     std::array<QLabel*, kTeachFieldCount> labels_{};
     QPushButton* org_ = nullptr;

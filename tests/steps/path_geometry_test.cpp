@@ -12,12 +12,12 @@ namespace {
 TEST(PathGeometry, WhatEachStepDraws) {
     StepTable t;
     t[0] = {"POI", "000", "10", "20", "5"};
-    t[1] = {"poi", "800", "5", "-5", "0"};    // relative
+    t[1] = {"poi", "800", "5", "-5", "0"};  // relative
     t[2] = {"LIN", "000", "30", "30", "1"};
-    t[3] = {"POI", "300"};                    // Z only
+    t[3] = {"POI", "300"};  // Z only
     t[4] = {"SEQ", "800", "", "", "", "", "1"};
-    t[5] = {"POI", "500"};                    // back to origin
-    t[6] = {"POI", "000", "x", "1", "1"};     // no number: left out
+    t[5] = {"POI", "500"};                 // back to origin
+    t[6] = {"POI", "000", "x", "1", "1"};  // no number: left out
     const PathPicture p = BuildPath(t, std::nullopt);
     ASSERT_EQ(p.moves.size(), 4u);
     EXPECT_EQ(p.moves[0].to, (PathPoint{10, 20}));
