@@ -519,4 +519,12 @@ void EditorFrame::openChosen(const QString& name, int filter) {
     fileOpened();
 }
 
+std::vector<EditorFrame*> Editors(const Screens& screens) {
+    std::vector<EditorFrame*> editors{screens.tmmain};
+    for (QWidget* w : {screens.tparameter, screens.tpalet, screens.toffset})
+        editors.push_back(qobject_cast<EditorFrame*>(w));
+    editors.erase(std::remove(editors.begin(), editors.end(), nullptr), editors.end());
+    return editors;
+}
+
 }  // namespace mivo

@@ -292,6 +292,9 @@ class EditorFrame : public QMainWindow {
     QString lastFolder_;
 };
 
+// The step, parameter, pallet and offset editors, in this order.
+std::vector<EditorFrame*> Editors(const Screens& screens);
+
 // While the cancel dialog shows, screens that would start another motion refuse with
 // "'Move to direct screen' cannot be executed while 'Operating' is displayed". True when
 // refused (the notice shown).
