@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "link/serial_port.h"
 
@@ -18,10 +19,10 @@ namespace {
 TEST(SerialPermission, TheMessageNamesTheDevicesGroupAndTheCommandThatJoinsIt) {
     QTemporaryDir dir;
     const QByteArray device = dir.filePath("ttyS9").toLocal8Bit();
-    ASSERT_EQ(::close(::creat(device.constData(), 0600)), 0);
-    ASSERT_EQ(::chmod(dir.path().toLocal8Bit().constData(), 0755), 0);
     // Readable and writable by its group only: not by its owner, nor by anyone else.
+    ASSERT_EQ(::close(::creat(device.constData(), 0600)), 0);
     ASSERT_EQ(::chmod(device.constData(), 0060), 0);
+    ASSERT_EQ(::chmod(dir.path().toLocal8Bit().constData(), 0755), 0);
     const std::string group = ::getgrgid(::getgid())->gr_name;
     int out[2];
     ASSERT_EQ(::pipe(out), 0);
@@ -34,9 +35,8 @@ TEST(SerialPermission, TheMessageNamesTheDevicesGroupAndTheCommandThatJoinsIt) {
         ::_exit(!opened && ::write(out[1], said.data(), said.size()) == said.size() ? 0 : 4);
     }
     ::close(out[1]);
-    std::string said;
     char buffer[512];
-    for (ssize_t n; (n = ::read(out[0], buffer, sizeof buffer)) > 0;) said.append(buffer, n);
+    const std::string said(buffer, std::max<ssize_t>(0, ::read(out[0], buffer, sizeof buffer)));
     ::close(out[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
