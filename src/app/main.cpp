@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     if (pty) screens.tbuff->setDeviceForPort(1, pty->devicePath());
 
     // Remembered between runs; devices given on the command line win and are not remembered.
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, "mivo", "mivo-editor");
+    QSettings settings("mivo", "mivo-editor");  // ~/.config/mivo/mivo-editor.conf
     const bool rememberCom = parsed.options.devices.empty() && !pty;
     mivo::RestoreSettings(settings, screens, rememberCom);
     QObject::connect(screens.tselect, &mivo::Tselect::programEnded, &app,

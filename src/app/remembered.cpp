@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 
@@ -123,11 +124,14 @@ void SaveSettings(QSettings& settings, const Screens& screens, bool com) {
     }
     for (const EditorFrame* editor : Editors(screens)) {
         settings.beginGroup(editor->kindName());
-        settings.setValue("folder", editor->lastFolder());
-        settings.setValue("recent", editor->recentFiles());
+        settings.remove("");
+        if (!editor->lastFolder().isEmpty()) settings.setValue("folder", editor->lastFolder());
+        if (!editor->recentFiles().isEmpty()) settings.setValue("recent", editor->recentFiles());
         settings.endGroup();
     }
-    for (const QWidget* w : Windows(screens)) settings.setValue(WindowKey(w), w->geometry());
+    // A window not shown in this run keeps the place it had.
+    for (const QWidget* w : Windows(screens))
+        if (w->windowHandle()) settings.setValue(WindowKey(w), w->geometry());
     settings.sync();
 }
 

@@ -31,6 +31,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsIgnor
         chooser.name = dir.filePath(name);
         screens.tmmain->saveFile();
     }
+    screens.commlog->show();
     screens.commlog->setGeometry(30, 40, 300, 200);
     {
         QSettings settings(file, QSettings::IniFormat);
