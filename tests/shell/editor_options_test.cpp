@@ -45,5 +45,26 @@ TEST(EditorOptions, ParsesTheCommandLine) {
     }
 }
 
+TEST(EditorOptions, TakesOneFileAndAskingForTheVersion) {
+    struct Case {
+        std::vector<std::string> args;
+        bool ok;
+        std::string file;
+        bool version;
+    };
+    const Case cases[] = {
+        {{"/home/u/pick.stp"}, true, "/home/u/pick.stp", false},
+        {{"--com", "1=/dev/ttyUSB0", "pick.stp"}, true, "pick.stp", false},
+        {{"--version"}, true, "", true},
+        {{"a.stp", "b.stp"}, false, "", false},
+    };
+    for (const Case& c : cases) {
+        const EditorOptionsResult r = ParseEditorOptions(c.args);
+        EXPECT_EQ(r.ok, c.ok) << c.args.front();
+        if (c.ok) EXPECT_EQ(r.options.file, c.file) << c.args.front();
+        EXPECT_EQ(r.options.version, c.version) << c.args.front();
+    }
+}
+
 }  // namespace
 }  // namespace mivo
