@@ -16,18 +16,9 @@
 #include "link/tbuff.h"
 #include "procedures/prompter.h"
 #include "sim_process.h"
+#include "yes_prompter.h"
 
 namespace mivo::bench {
-
-class YesPrompter : public Prompter {
-  public:
-    bool ask(const std::string&, const std::string&) override { return true; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
-    void notify(const std::string&, const std::string&) override {}
-    void showControllerError(const std::string& line) override {
-        std::printf("  Error display: %s\n", line.c_str());
-    }
-};
 
 struct DirectOnLine {
     // False (with a message) when the simulator did not start or the line did not go on.

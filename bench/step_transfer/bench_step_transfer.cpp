@@ -11,65 +11,11 @@
 #include <vector>
 
 #include "../paced_line.h"
+#include "../step_program.h"
+#include "../yes_prompter.h"
 #include "procedures/prompter.h"
 #include "steps/step_table.h"
 #include "steps/step_transfer.h"
-
-namespace {
-
-class YesPrompter : public mivo::Prompter {
-  public:
-    bool ask(const std::string&, const std::string&) override { return true; }
-    Answer askYesNoCancel(const std::string&, const std::string&) override { return Answer::Yes; }
-    void notify(const std::string& text, const std::string& caption) override {
-        std::printf("  %s: %s\n", caption.c_str(), text.c_str());
-    }
-    void showControllerError(const std::string& line) override {
-        std::printf("  Error display: %s\n", line.c_str());
-    }
-};
-
-void Set(mivo::StepTable& t, int s, std::vector<std::string> fields) {
-    for (std::size_t f = 0; f < fields.size(); ++f) t[s][static_cast<int>(f)] = fields[f];
-}
-
-// Moves, lines, pallets, sequences, circles (as the controller keeps them: Operation "101")
-// and a few empty steps, ending with END.
-mivo::StepTable Program(int steps) {
-    mivo::StepTable t;
-    for (int s = 0; s < steps; ++s) {
-        const std::string a = std::to_string(s % 400) + "." + std::to_string(10 + s % 90);
-        switch (s % 10) {
-            case 0:
-            case 4:
-                Set(t, s, {"POI", "000", a, "250.00", "-12.50", "90.00"});
-                break;
-            case 1:
-            case 5:
-                Set(t, s, {"LIN", "105", "100.00", a, "30.00", "0.00"});
-                break;
-            case 2:
-                Set(t, s, {"SEQ", "210", "", "", "", "", std::to_string(s)});
-                break;
-            case 3:
-                Set(t, s, {"PAL", "301", a, "0.00", "5.00", "180.00"});
-                break;
-            case 6:
-                if (s + 1 < steps) {
-                    Set(t, s, {"CIR", "101", "10.00", a, "5.00"});
-                    Set(t, s + 1, {"CIR", "101", "30.00", "40.00", "50.00", "60.00"});
-                    ++s;
-                }
-                break;
-            default:
-                break;
-        }
-    }
-    Set(t, steps - 1, {"END", "000"});
-    return t;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
@@ -78,11 +24,11 @@ int main(int argc, char** argv) {
     for (int i = 1; i + 1 < args.size(); ++i)
         if (args[i] == "--steps") steps = std::clamp(args[i + 1].toInt(), 2, mivo::kStepCount);
 
-    YesPrompter prompter;
+    mivo::bench::YesPrompter prompter(true);
     mivo::bench::PacedLine line(prompter, {});
     if (!line.online()) return 1;
 
-    const mivo::StepTable original = Program(steps);
+    const mivo::StepTable original = mivo::bench::Program(steps);
     mivo::StepTable table = original;
     const std::string last = std::to_string(steps - 1);
     const auto send = [&](mivo::ProcedureContext& ctx) {

@@ -77,20 +77,25 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
     screens.tmmain = steps;
     Tparameter* parameters = make(new Tparameter(screens));
     screens.tparameter = parameters;
+    steps->setParameters(parameters);
     screens.tver = make(new TVer(screens));
     screens.terror = make(new Terror(screens));
     screens.tcom = make(new Tcom(screens));
     // Each screen gets the data it uses from their owners, by name.
     screens.tdirect = make(new Tdirect(screens, *steps, *parameters));
-    screens.tpalet = make(new Tpalet(screens));
+    Tpalet* pallet = make(new Tpalet(screens));
+    screens.tpalet = pallet;
     screens.tcall = make(new Tcall(screens));
     screens.tcommand = make(new Tcommand(screens));
     screens.tinit = make(new Tinit(screens));
     screens.terr = make(new Terr(screens));
     set->order_.push_back("TBuff");
     screens.tcancel = make(new TCancel(screens));
-    screens.toffset = make(new Toffset(screens));
-    screens.tprint = make(new Tprint(screens));
+    Toffset* offsets = make(new Toffset(screens));
+    screens.toffset = offsets;
+    Tprint* print = make(new Tprint(screens, {steps, parameters, pallet, offsets}));
+    screens.tprint = print;
+    screens.print = print;
     auto* chooser = make(new Treadoff(screens, *teach));
     screens.treadoff = chooser;
     teach->setChooser(chooser);

@@ -39,15 +39,6 @@ const char* KindName(ConvertKind kind) {
     return "";
 }
 
-// The kind a file name's extension tells; nullopt for one of none or another kind (".csv").
-std::optional<ConvertKind> NamedKind(const std::string& ext) {
-    if (ext == ".stp") return ConvertKind::Step;
-    if (ext == ".prm") return ConvertKind::Parameter;
-    if (ext == ".plt") return ConvertKind::Pallet;
-    if (ext == ".off") return ConvertKind::Offset;
-    return std::nullopt;
-}
-
 // Open IN, then save OUT, through a kind's own procedures.
 template <typename Data, typename Open, typename Save>
 int Convert(const std::string& in, const std::string& out, const FileKind& files, Data& data,
@@ -58,6 +49,23 @@ int Convert(const std::string& in, const std::string& out, const FileKind& files
 }
 
 }  // namespace
+
+std::optional<ConvertKind> KindOption(const std::string& word) {
+    if (word == "step") return ConvertKind::Step;
+    if (word == "parameter") return ConvertKind::Parameter;
+    if (word == "pallet") return ConvertKind::Pallet;
+    if (word == "offset") return ConvertKind::Offset;
+    return std::nullopt;
+}
+
+std::optional<ConvertKind> NamedKind(const std::string& path) {
+    const std::string ext = Extension(path);
+    if (ext == ".stp") return ConvertKind::Step;
+    if (ext == ".prm") return ConvertKind::Parameter;
+    if (ext == ".plt") return ConvertKind::Pallet;
+    if (ext == ".off") return ConvertKind::Offset;
+    return std::nullopt;
+}
 
 int OpenFilterForPath(const FileKind& kind, const std::string& path) {
     return FilterForName(kind.openFilters, path, true);
@@ -76,19 +84,10 @@ std::optional<ConvertKind> ConvertKindFor(const std::optional<std::string>& kind
                                           std::string& problem) {
     std::optional<ConvertKind> kind;
     if (kindOption) {
-        if (*kindOption == "step")
-            kind = ConvertKind::Step;
-        else if (*kindOption == "parameter")
-            kind = ConvertKind::Parameter;
-        else if (*kindOption == "pallet")
-            kind = ConvertKind::Pallet;
-        else if (*kindOption == "offset")
-            kind = ConvertKind::Offset;
-        else
-            problem = "--kind wants step, parameter, pallet or offset";
+        kind = KindOption(*kindOption);
+        if (!kind) problem = "--kind wants step, parameter, pallet or offset";
     } else {
-        const std::string ext = Extension(out);
-        kind = ext == ".csv" ? std::optional(ConvertKind::Step) : NamedKind(ext);
+        kind = Extension(out) == ".csv" ? std::optional(ConvertKind::Step) : NamedKind(out);
         if (!kind)
             problem = "cannot tell what " + out +
                       " is to hold: name it .stp, .csv, .prm, .plt or .off, or give --kind step, "
@@ -96,12 +95,12 @@ std::optional<ConvertKind> ConvertKindFor(const std::optional<std::string>& kind
     }
     if (!kind) return std::nullopt;
     // OUT named for another kind than --kind says: nothing is written by guess.
-    if (const std::optional<ConvertKind> outNamed = NamedKind(Extension(out));
+    if (const std::optional<ConvertKind> outNamed = NamedKind(out);
         kindOption && outNamed && *outNamed != *kind) {
         problem = out + " would be " + KindName(*outNamed) + ", --kind says " + KindName(*kind);
         return std::nullopt;
     }
-    const std::optional<ConvertKind> named = NamedKind(Extension(in));
+    const std::optional<ConvertKind> named = NamedKind(in);
     if (named && *named != *kind) {
         problem = in + " is " + KindName(*named) + ", " + out + " would be " + KindName(*kind);
         return std::nullopt;

@@ -23,6 +23,11 @@ bool IsZebFileName(const std::string& path);
 
 enum class ConvertKind { Step, Parameter, Pallet, Offset };
 
+// The kind a --kind word names ("step", "parameter", "pallet", "offset"), and the kind a data
+// file's extension tells in any case (".stp", ".prm", ".plt", ".off"; nullopt for ".csv").
+std::optional<ConvertKind> KindOption(const std::string& word);
+std::optional<ConvertKind> NamedKind(const std::string& path);
+
 // What `convert` makes: `kindOption` ("step", "parameter", "pallet" or "offset", from --kind)
 // when given, else OUT's extension in any case: ".stp" and ".csv" steps, ".prm" parameters,
 // ".plt" a pallet, ".off" offsets. An IN named ".stp", ".prm", ".plt" or ".off" must be of

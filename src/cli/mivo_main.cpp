@@ -5,11 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "cli/check_command.h"
 #include "cli/cli_args.h"
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
 #include "cli/direct_command.h"
 #include "cli/port_commands.h"
+#include "cli/print_command.h"
 #include "common/readable_text.h"
 #include "common/version.h"
 
@@ -52,6 +54,11 @@ int Convert(const Invocation& call) {
         prompter, std::cerr);
 }
 
+int Check(const Invocation& call) {
+    mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
+    return mivo::RunCheck(call.operands[0], call.args.value("--parameters"), prompter, std::cout);
+}
+
 int StepsSend(const Invocation& call) {
     return mivo::RunPortCommand(call.args, {"steps", "send", call.operands[0]});
 }
@@ -80,6 +87,7 @@ int OffsetReceive(const Invocation& call) { return Memory(call, "offset", "recei
 int OffsetInit(const Invocation& call) { return Memory(call, "offset", "init"); }
 int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"version"}); }
 int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
+int Print(const Invocation& call) { return mivo::RunPrintCommand(call.args, call.operands[0]); }
 int Direct(const Invocation& call) { return mivo::RunDirectCommand(call.args, call.operands); }
 
 const std::vector<Command>& Commands() {
@@ -90,10 +98,11 @@ const std::vector<Command>& Commands() {
          Convert,
          0,
          1},
+        {{"check"}, 1, "mivo check FILE [--parameters FILE.prm]", Check},
         {{"steps", "send"},
          1,
          "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
-         "A-B]",
+         "A-B | --quick] [--parameters FILE.prm]",
          StepsSend},
         {{"steps", "receive"},
          1,
@@ -132,15 +141,17 @@ const std::vector<Command>& Commands() {
         {{"offset", "init"}, 1, "mivo --port DEVICE ... offset init NUMBER", OffsetInit},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
+        {{"print"}, 1, mivo::kPrintUsage, Print},
         {{"direct"}, kAnyOperands, mivo::DirectUsage(), Direct},
     };
     return commands;
 }
 
 const mivo::OptionSpec& Options() {
-    static const mivo::OptionSpec known{{"--yes", "--help", "--version"},
-                                        {"--port", "--timeout", "--log", "--range", "--kind",
-                                         "--pallet", "--mode", "--hold", "--cycles"}};
+    static const mivo::OptionSpec known{
+        {"--yes", "--help", "--version", "--quick"},
+        {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
+         "--cycles", "--parameters", "--pdf"}};
     return known;
 }
 

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <memory>
 
+#include "cli/check_command.h"
 #include "cli/console_prompter.h"
 #include "cli/console_transfer_view.h"
 #include "cli/convert_command.h"
@@ -94,7 +95,13 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     if (!steps && !version && !errors && !params && !memory) return Usage("unknown port command");
     if (!args.has("--port")) return Usage("--port DEVICE is needed");
     if (args.has("--range") && !steps) return Usage("--range is for steps send/receive");
+    const bool quick = args.has("--quick");
+    if (quick && !(steps && words[1] == "send")) return Usage("--quick is for steps send");
+    if (quick && args.has("--range"))
+        return Usage("--quick sends the whole program: no --range with it");
     if (args.has("--kind")) return Usage("--kind is for convert");
+    if (args.has("--parameters") && !(steps && words[1] == "send"))
+        return Usage("--parameters is for check and steps send");
     if (args.has("--pallet")) return Usage("--pallet is for convert");
 
     std::string start = "0", end = "999";
@@ -121,6 +128,9 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         OpenStepFile(table, words[2], OpenFilterForPath(words[2]), prompter) !=
             OpenOutcome::Completed)
         return kExitFailed;
+    if (steps && words[1] == "send" &&
+        !SendAfterCheck(table, args.value("--parameters"), prompter, std::cerr))
+        return ReportDeclined(kExitFailed, prompter, std::cerr);
     ParamsCommand paramsCommand(words);
     if (params) {
         const int ready = paramsCommand.prepare(prompter, problem);
@@ -163,9 +173,11 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     ProcedureContext ctx{channel, prompter, view, replies};
     const StepTarget target{table};
     const auto run = [&]() -> int {
-        if (steps && words[1] == "send")
-            return SendSteps(ctx, target, start, end) == Outcome::Completed ? kExitCompleted
-                                                                            : kExitFailed;
+        if (steps && words[1] == "send") {
+            const Outcome sent =
+                quick ? QuickSendSteps(ctx, target) : SendSteps(ctx, target, start, end);
+            return sent == Outcome::Completed ? kExitCompleted : kExitFailed;
+        }
         if (steps)
             return ReceiveSteps(ctx, target, start, end) == Outcome::Completed &&
                            SaveStepFile(table, words[2], SaveFilterForPath(words[2]), prompter)

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "offsets/offset_data.h"
+#include "print/listing.h"
 #include "procedures/outcome.h"
 #include "shell/editor_frame.h"
 #include "shell/teach_target.h"
@@ -20,9 +21,13 @@ class CellGridModel;
 struct OffsetTarget;
 struct ProcedureContext;
 
-class Toffset : public EditorFrame {
+class Toffset : public EditorFrame, public PrintSource {
     Q_OBJECT
   public:
+    // The listing's values, for the print dialog.
+    std::vector<std::string> printValues(int, int) const override {
+        return OffsetListingValues(data_);
+    }
     explicit Toffset(Screens& screens, QWidget* parent = nullptr);
     ~Toffset() override;
 

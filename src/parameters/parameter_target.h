@@ -36,6 +36,8 @@ class ParameterEditorAccess {
     // undoable edit.
     virtual void writeFromController(const std::function<void(const ParameterTarget&)>& procedure,
                                      const std::string& caption) = 0;
+    // A parameter's value text as the editor holds it.
+    virtual std::string parameterValue(int number) const = 0;
 };
 
 }  // namespace mivo

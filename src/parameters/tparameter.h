@@ -8,6 +8,7 @@
 
 #include "parameters/parameter_table.h"
 #include "parameters/parameter_target.h"
+#include "print/listing.h"
 #include "shell/editor_frame.h"
 #include "shell/teach_target.h"
 
@@ -17,9 +18,13 @@ namespace mivo {
 
 class GridParameterModel;
 
-class Tparameter : public EditorFrame, public ParameterEditorAccess {
+class Tparameter : public EditorFrame, public ParameterEditorAccess, public PrintSource {
     Q_OBJECT
   public:
+    // The listing's values, for the print dialog.
+    std::vector<std::string> printValues(int first, int last) const override {
+        return ParameterListingValues(table_, first, last);
+    }
     explicit Tparameter(Screens& screens, QWidget* parent = nullptr);
     ~Tparameter() override;
 
@@ -27,6 +32,7 @@ class Tparameter : public EditorFrame, public ParameterEditorAccess {
     const ParameterTable& table() const { return table_; }
     void writeFromController(const std::function<void(const ParameterTarget&)>& procedure,
                              const std::string& caption) override;
+    std::string parameterValue(int number) const override { return table_.value(number); }
     // "ZI position teach": the value of parameter 4, written back as one undoable edit.
     TeachTarget& ziTeachTarget() { return *ziTeach_; }
     // Parameters first..last were written from outside: the grid shows them.

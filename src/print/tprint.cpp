@@ -1,8 +1,221 @@
 #include "print/tprint.h"
 
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "common/convert.h"
+#include "print/listing_painter.h"
+#include "procedures/prompter.h"
+#include "shell/cp1252.h"
+#include "shell/editor_frame.h"
+#include "shell/screens.h"
+#include "shell/window_style.h"
+
 namespace mivo {
 
-Tprint::Tprint(Screens& screens, QWidget* parent)
-    : PlaceholderScreen(screens, "Tprint", "MIVO Editor [Print]", parent) {}
+namespace {
+
+ListingKind KindOf(DataKind kind) {
+    switch (kind) {
+        case DataKind::Parameter:
+            return ListingKind::Parameter;
+        case DataKind::Pallet:
+            return ListingKind::Pallet;
+        case DataKind::Offset:
+            return ListingKind::Offset;
+        default:
+            return ListingKind::Step;
+    }
+}
+
+bool Shown(const QWidget* w) { return w && w->isVisible(); }
+
+QPushButton* Button(const char* text, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+Tprint::Tprint(Screens& screens, Sources sources, QWidget* parent)
+    : QDialog(parent), screens_(screens), sources_(sources) {
+    setObjectName("Tprint");
+    setWindowTitle("MIVO Editor [Print]");
+    auto* title = new QLabel(kPrintRangeText, this);
+    title->setObjectName("Label1");
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    edit1_ = new QLineEdit(this);
+    edit1_->setObjectName("Edit1");
+    edit2_ = new QLineEdit(this);
+    edit2_->setObjectName("Edit2");
+    ok_ = Button("OK", "OK", this);
+    ok_->setDefault(true);
+    preview_ = Button("Preview", "Preview", this);
+    cancel_ = Button("Cancel", "Cancel", this);
+    stop_ = Button("Print stop", "PrintStop", this);
+    stop_->hide();
+    printingLabel_ = new QLabel("printing", this);
+    printingLabel_->setObjectName("printing");
+    printingLabel_->setStyleSheet("color: #FF0000;");
+    printingLabel_->hide();
+
+    auto* range = new QHBoxLayout;
+    range->addWidget(edit1_);
+    range->addWidget(new QLabel("-", this));
+    range->addWidget(edit2_);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {ok_, preview_, cancel_, stop_}) buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addLayout(range);
+    layout->addLayout(buttons);
+    layout->addWidget(printingLabel_, 0, Qt::AlignHCenter);
+    connect(ok_, &QPushButton::clicked, this, &Tprint::OKClick);
+    connect(preview_, &QPushButton::clicked, this, &Tprint::PreviewClick);
+    connect(cancel_, &QPushButton::clicked, this, &Tprint::CancelClick);
+    connect(stop_, &QPushButton::clicked, this, &Tprint::PrintStopClick);
+
+    PreparePrinter(printer_);
+    chooser_ = [](QPrinter& printer, QWidget* dialogParent) {
+        QPrintDialog dialog(&printer, dialogParent);
+        return dialog.exec() == QDialog::Accepted;
+    };
+}
+
+void Tprint::printFrom(DataKind kind, QWidget* opener) {
+    openedFor_ = KindOf(kind);
+    const PrintRange preset = PresetRange(openedFor_);
+    edit1_->setText(QString::fromStdString(preset.first));
+    edit2_->setText(QString::fromStdString(preset.last));
+    edit1_->setReadOnly(!RangeEditable(openedFor_));
+    edit2_->setReadOnly(!RangeEditable(openedFor_));
+    ok_->show();
+    preview_->show();
+    cancel_->show();
+    stop_->hide();
+    if (opener) opener->setEnabled(false);
+    ShowOver(this, opener);
+}
+
+std::optional<Tprint::Job> Tprint::prepare() {
+    const std::string date = PrintDate();
+    const std::string time = PrintTime();
+    printingAllowed_ = true;
+    // The editor that shows decides, in this order, the last match winning.
+    ListingKind kind = openedFor_;
+    if (Shown(screens_.tpalet)) kind = ListingKind::Pallet;
+    if (Shown(screens_.toffset)) kind = ListingKind::Offset;
+    if (Shown(screens_.tparameter)) kind = ListingKind::Parameter;
+    if (Shown(screens_.tmmain)) kind = ListingKind::Step;
+    const std::string first = Cp1252::encode(edit1_->text());
+    const std::string last = Cp1252::encode(edit2_->text());
+    try {
+        if (!RangeAccepted(kind, first, last)) {
+            screens_.prompter->notify(kPrintRangeText, kPrintCaption);
+            return std::nullopt;
+        }
+    } catch (const ConversionError& e) {
+        screens_.prompter->notify(e.what(), kPrintCaption);
+        return std::nullopt;
+    }
+    return Job{kind, StrToInt(first), StrToInt(last), HeaderLine(kind, date, time)};
+}
+
+Listing Tprint::listingFor(const Job& job, QPrinter& printer, const QFont& font) const {
+    PrintSource* source = job.kind == ListingKind::Step        ? sources_.step
+                          : job.kind == ListingKind::Parameter ? sources_.parameter
+                          : job.kind == ListingKind::Pallet    ? sources_.pallet
+                                                               : sources_.offset;
+    const std::vector<std::string> values =
+        source ? source->printValues(job.first, job.last) : std::vector<std::string>{};
+    return BuildListing(job.kind, values, job.first, job.header, LineHeight(printer, font));
+}
+
+void Tprint::OKClick() {
+    if (printing_) return;
+    const std::optional<Job> job = prepare();
+    if (!job) return;
+    printing_ = true;
+    ok_->hide();
+    preview_->hide();
+    cancel_->hide();
+    stop_->show();
+    printJob(*job);
+    printing_ = false;
+    QApplication::processEvents();
+    closeToEditors();
+}
+
+void Tprint::printJob(const Job& job) {
+    PreparePrinter(printer_);
+    if (!chooser_(printer_, this)) return;  // cancelled: nothing printed, nothing said
+    PreparePrinter(printer_);
+    const QFont font = PrintingFont(this->font().pointSizeF());
+    const Listing listing = listingFor(job, printer_, font);
+    QApplication::processEvents();
+    printingLabel_->show();
+    const Drawn drawn = DrawListing(printer_, font, listing, [this] {
+        QApplication::processEvents();
+        return printingAllowed_;
+    });
+    printingLabel_->hide();
+    if (drawn == Drawn::NotStarted) {
+        screens_.prompter->notifyDetail(kPrintNotStarted, kPrintCaption,
+                                        printer_.outputFileName().toStdString());
+    } else if (!printingAllowed_) {
+        screens_.prompter->notify(kPrintInterrupted, kPrintCaption);
+        printingAllowed_ = true;
+    } else {
+        screens_.prompter->notify(kPrintCompleted, kPrintCaption);
+    }
+}
+
+void Tprint::PreviewClick() {
+    if (printing_) return;
+    const std::optional<Job> job = prepare();
+    if (!job) return;
+    QPrinter printer;
+    PreparePrinter(printer);
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* target) {
+        PreparePrinter(*target);
+        const QFont font = PrintingFont(this->font().pointSizeF());
+        DrawListing(*target, font, listingFor(*job, *target, font));
+    });
+    preview.exec();
+}
+
+void Tprint::CancelClick() { closeToEditors(); }
+
+void Tprint::PrintStopClick() { printingAllowed_ = false; }
+
+void Tprint::reject() {
+    if (printing_)
+        PrintStopClick();
+    else
+        CancelClick();
+}
+
+void Tprint::closeToEditors() {
+    for (QWidget* editor : {static_cast<QWidget*>(screens_.tmmain), screens_.tparameter,
+                            screens_.tpalet, screens_.toffset})
+        Enable(editor);
+    hide();
+}
+
+void Tprint::showEvent(QShowEvent* event) {
+    CentreOverOwner(this);
+    QDialog::showEvent(event);
+}
 
 }  // namespace mivo

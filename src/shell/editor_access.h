@@ -2,6 +2,8 @@
 // What a screen may do with data another screen owns, by name: each owner implements its
 // interface and `createScreens` hands it to the screens that use it. The windows themselves
 // are in `Screens`, for showing and hiding only.
+#include "shell/modified_flags.h"
+
 class QString;
 class QWidget;
 
@@ -17,6 +19,15 @@ class StepEditorAccess {
     // Empties the program as one undoable edit named `caption`; the steps then count as
     // unmodified.
     virtual void emptyTable(const QString& caption) = 0;
+};
+
+// The print dialog as the editors' "Print" buttons reach it (`Screens::print`).
+class PrintScreen {
+  public:
+    virtual ~PrintScreen() = default;
+    // Presets the range for `kind`'s listing and shows the dialog over `opener`, which stays
+    // disabled until the dialog closes.
+    virtual void printFrom(DataKind kind, QWidget* opener) = 0;
 };
 
 }  // namespace mivo

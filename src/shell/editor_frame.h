@@ -158,7 +158,7 @@ class EditorFrame : public QMainWindow {
     int widthForColumns() const;
 
     // The tables the four editors share. Object names begin with the editor's `prefix`
-    // ("PRM": "PRMNew"). "New programming", "Open", "Save" and "Print" (not available yet):
+    // ("PRM": "PRMNew"). "New programming", "Open", "Save" and "Print" (the print dialog):
     std::vector<Button> fileButtons(const char* prefix, std::function<void()> newProgramming);
     // "Return to origin", "Program execute" (the step editor's hint reads "Operation execute")
     // with the editor's start question, "Motor free":

@@ -4,6 +4,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "shell/editor_access.h"
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
 #include "shell/teach_target.h"
@@ -25,8 +26,11 @@ std::vector<EditorFrame::Button> EditorFrame::fileButtons(const char* prefix,
          QStyle::SP_DialogOpenButton},
         {"Save", Named(prefix, "Save"), "Sav", false, [this] { saveFile(); }, "document-save",
          QStyle::SP_DialogSaveButton},
-        {"Print", Named(prefix, "Print"), "Prn", false, {}, "document-print"},  // comes with the
-                                                                                // listings
+        {"Print", Named(prefix, "Print"), "Prn", false,
+         [this] {
+             if (screens_.print) screens_.print->printFrom(kind_, this);
+         },
+         "document-print"},
     };
 }
 

@@ -24,6 +24,7 @@ class Tcommand;
 class Tinit;
 class CommunicationLog;
 class TeachScreen;
+class PrintScreen;
 
 struct Screens {
     // Start screen (the main window).
@@ -51,6 +52,8 @@ struct Screens {
 
     // The teaching screen as the openers reach it (shell/teach_target.h).
     TeachScreen* teach = nullptr;
+    // The print dialog as the editors' "Print" buttons reach it (shell/editor_access.h).
+    PrintScreen* print = nullptr;
 
     ModifiedFlags* flags = nullptr;
     // Message boxes for every screen; tests put a scripted one here.

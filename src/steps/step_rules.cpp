@@ -4,6 +4,7 @@
 
 #include "common/convert.h"
 #include "files/field_text.h"
+#include "steps/step_commands.h"
 
 namespace mivo {
 
@@ -115,6 +116,81 @@ StepValues ReadStep(StepTable& table, int step, CircleFlags* flags) {
     v.comment = table[commentRow][FieldComment];
     if (flags) *flags = circle;
     return v;
+}
+
+namespace {
+
+constexpr const char* kEmptyBoxMessages[8] = {"Input X value",  "Input Y value",  "Input Z value",
+                                              "Input R value",  "Input X2 value", "Input Y2 value",
+                                              "Input X3 value", "Input Y3 value"};
+
+// V's range for its command and operation.
+std::string RefusedValueRange(const StepValues& values, int n) {
+    if (values.command == "SEQ") {
+        switch (values.code.empty() ? '\0' : values.code[0]) {
+            case '0':
+            case '1':
+            case '6':
+            case '7':
+                if (n > 14) return "Set input port from 0 to 14";
+                break;
+            case '2':
+                if (n > 12) return "Set output port from 0 to 12";
+                break;
+            case '3':
+                if (n > 13) return "Set output port from 0 to 13";
+                break;
+            case '4':
+                if (n > 100 || n == 0) return "Set timer from 1 to 100(x 0.1sec)";
+                break;
+            case '9':
+                if (n > 13 && values.code == "900") return "Set output port from 0 to 13";
+                break;
+            default:
+                break;
+        }
+        return {};
+    }
+    if (values.command == "PAL") {
+        if ((values.code == "0" || values.code == "2") && n > 19)
+            return "Set pallet No. from 0 to 19";
+        return {};
+    }
+    return n == 0 ? "Input 1 and above" : "";
+}
+
+}  // namespace
+
+std::string RefusedStepValues(const StepValues& values) {
+    const StepBoxes boxes = BoxesOfStep(values.command, values.code);
+    const std::string caption = boxes.valueCaption;
+    const std::string& v = values.value;
+    if (!v.empty()) {
+        int n = 0;
+        try {
+            n = StrToInt(v);
+        } catch (const ConversionError& e) {
+            return e.what();
+        }
+        if (n > 100 && caption == kCaptionRate) return "Set speed rate from 1 to 100%";
+        if (v[0] == '+') return "+ cannot be inputted";
+        if (v[0] == '-') return "- cannot be inputted";
+        if (v[0] == '0' && (v.size() > 2 || (v.size() == 2 && v[1] != '0')))
+            return "Cannot compute due to speed data error";
+        if (std::string range = RefusedValueRange(values, n); !range.empty()) return range;
+    } else {
+        // The value is required whatever is shown, also when the box is hidden.
+        if (caption == kCaptionRate) return "Input speed rate";
+        if (caption == kCaptionPallet) return "Input pallet No.";
+        if (caption == kCaptionTimer) return "Input TIMER";
+        if (caption == kCaptionPort) return "Input I/O port";
+    }
+    const std::string* positions[8] = {&values.x,  &values.y,  &values.z,  &values.r,
+                                       &values.x2, &values.y2, &values.x3, &values.y3};
+    for (int i = 0; i < 8; ++i)
+        if ((boxes.shown & (1u << i)) && positions[i]->empty()) return kEmptyBoxMessages[i];
+    if ((boxes.shown & BoxJ) && values.jump.empty()) return "Input jump-to value";
+    return {};
 }
 
 std::string NormaliseValue(const std::string& v) {

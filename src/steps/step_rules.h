@@ -48,6 +48,11 @@ bool HasLowerCaseCommand(const StepTable& table);
 // shown as POI). Also gives the CIR flags.
 StepValues ReadStep(StepTable& table, int step, CircleFlags* flags = nullptr);
 
+// The first check a step's values fail, as the command-entry dialog's OK refuses them ("Set
+// speed rate from 1 to 100%", "Input X value", "Input jump-to value", a V that is no integer);
+// empty when they pass. The boxes the command and code take must be filled, V always.
+std::string RefusedStepValues(const StepValues& values);
+
 // V normalised for storing: "5" -> "05", "0" -> "00", "100" -> "00". Throws ConversionError
 // for a V that is not an integer.
 std::string NormaliseValue(const std::string& v);

@@ -59,6 +59,49 @@ StepResult SendCircle(ProcedureContext& ctx, const StepTable& table, int s) {
     return StepResult::Sent;
 }
 
+// Step `s` as the controller takes it: a circle pair as one (`s` then names its second row), an
+// empty step deleted, any other command written.
+StepResult SendStep(ProcedureContext& ctx, const StepTable& table, int& s) {
+    const StepRow& row = table[s];
+    const std::string& kind = row[FieldCommand];
+    if (kind == "CIR") {
+        const StepResult sent = SendCircle(ctx, table, s);
+        ++s;  // the pair's second row has its step number
+        return sent;
+    }
+    std::string command("@WRITE STEP ");
+    if (IsPlainCommand(kind)) {
+        command += std::to_string(s);
+        for (int f = FieldCommand; f <= FieldR; ++f) command.append(",").append(row[f]);
+    } else if (kind == "SEQ") {
+        command += std::to_string(s);
+        command.append(",SEQ,").append(row[FieldOperation]).append(",").append(row[FieldJump]);
+    } else if (kind.empty()) {
+        command.assign("@PDEL ").append(std::to_string(s));
+    } else {
+        ctx.prompter.notify("Command type error No. " + std::to_string(s), kSendError);
+        return StepResult::Failed;
+    }
+    const std::string reply = ctx.send(command);
+    if (reply.empty()) return StepResult::Failed;
+    if (ReplyClass(reply) != ReplyCode::Ok) {
+        ReportStepError(ctx, s);
+        return StepResult::Failed;
+    }
+    return StepResult::Sent;
+}
+
+// The controller's program number and the send question; Completed when the steps may go.
+Outcome ConfirmSend(ProcedureContext& ctx, const ProgramNo& pgm) {
+    if (ProgramIndex(pgm.number) < 0) {
+        ctx.prompter.notify("Check PGM No.", kSendCaption);
+        return Outcome::Failed;
+    }
+    if (!ctx.prompter.ask("Send to PGM" + pgm.number + " will be executed.  OK?", kSendCaption))
+        return Outcome::Declined;
+    return Outcome::Completed;
+}
+
 // The steps are sent as the loop below walks them: a CIR row and the row after it as one
 // circle. A range that begins on the second row of a pair, or a CIR row whose next row is no
 // CIR, would send garbage: refused with the step named. True when refused.
@@ -122,45 +165,47 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
     if (!pgm.ok) return Outcome::Failed;
     const std::optional<StepRange> range = CheckRange(start, end, ctx.prompter);
     if (!range) return Outcome::Failed;
-    const int n = ProgramIndex(pgm.number);
-    if (n < 0) {
-        ctx.prompter.notify("Check PGM No.", kSendCaption);
-        return Outcome::Failed;
-    }
-    if (!ctx.prompter.ask("Send to PGM" + pgm.number + " will be executed.  OK?", kSendCaption))
-        return Outcome::Declined;
+    if (const Outcome go = ConfirmSend(ctx, pgm); go != Outcome::Completed) return go;
 
     ctx.view.showProgress(range->end - range->start);
-    std::string command;
     for (int s = range->start; s <= range->end; ++s) {
         if (StoppedBetweenItems(ctx, s - range->start + 1, "Sending is interrupted", kSendCaption))
             return Outcome::Interrupted;
-        const StepRow& row = table[s];
-        const std::string& kind = row[FieldCommand];
-        if (kind == "CIR") {
-            if (SendCircle(ctx, table, s) != StepResult::Sent) return Outcome::Failed;
-            ++s;  // the pair's second row has its step number
-            continue;
-        }
-        command.assign("@WRITE STEP ");
-        if (IsPlainCommand(kind)) {
-            command += std::to_string(s);
-            for (int f = FieldCommand; f <= FieldR; ++f) command.append(",").append(row[f]);
-        } else if (kind == "SEQ") {
-            command += std::to_string(s);
-            command.append(",SEQ,").append(row[FieldOperation]).append(",").append(row[FieldJump]);
-        } else if (kind.empty()) {
-            command.assign("@PDEL ").append(std::to_string(s));
-        } else {
-            ctx.prompter.notify("Command type error No. " + std::to_string(s), kSendError);
-            return Outcome::Failed;
-        }
-        const std::string reply = ctx.send(command);
-        if (reply.empty()) return Outcome::Failed;
-        if (ReplyClass(reply) != ReplyCode::Ok) {
-            ReportStepError(ctx, s);
-            return Outcome::Failed;
-        }
+        if (SendStep(ctx, table, s) != StepResult::Sent) return Outcome::Failed;
+    }
+    ctx.prompter.notify("Sending is completed", kSendCaption);
+    return Outcome::Completed;
+}
+
+Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps) {
+    StepTable& table = steps.table;
+    UpperCaseCommands(table);
+    if (RefusedPartedCircle(ctx, table, {0, kStepCount - 1})) return Outcome::Failed;
+    TransferSession session(ctx, SessionKind::DataExchange);
+    const ProgramNo pgm = QueryProgramNo(ctx);
+    if (!pgm.ok) return Outcome::Failed;
+    if (const Outcome go = ConfirmSend(ctx, pgm); go != Outcome::Completed) return go;
+
+    // The program is emptied once; then only its steps go, a circle pair as one.
+    std::vector<int> sent;
+    for (int s = 0; s < kStepCount; ++s) {
+        if (table[s][FieldCommand].empty()) continue;
+        sent.push_back(s);
+        if (table[s][FieldCommand] == "CIR") ++s;
+    }
+    const std::string init = ctx.send("@INIT PGM");
+    if (init.empty()) return Outcome::Failed;
+    if (ReplyClass(init) != ReplyCode::Ok) {
+        ShowRefusal(ctx, init);
+        return Outcome::Failed;
+    }
+    ctx.view.showProgress(static_cast<int>(sent.size()));
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        if (StoppedBetweenItems(ctx, static_cast<int>(i) + 1, "Sending is interrupted",
+                                kSendCaption))
+            return Outcome::Interrupted;
+        int s = sent[i];
+        if (SendStep(ctx, table, s) != StepResult::Sent) return Outcome::Failed;
     }
     ctx.prompter.notify("Sending is completed", kSendCaption);
     return Outcome::Completed;

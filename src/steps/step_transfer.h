@@ -27,6 +27,12 @@ std::optional<StepRange> CheckRange(const std::string& start, const std::string&
 Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,
                   const std::string& end);
 
+// Quick send: the same question as Step send, "@INIT PGM" once, then only the steps that hold a
+// command (a circle pair as one), with Step send's commands, errors, progress and completion.
+// The whole program goes, whatever the range. An "@INIT PGM" not answered "OK" shows its error
+// line and sends nothing more.
+Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps);
+
 // Step receive: asks "Is step received?", then reads the steps start..end into the table.
 Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,
                      const std::string& end);

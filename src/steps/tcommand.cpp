@@ -10,7 +10,7 @@
 #include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "shell/window_style.h"
-#include "steps/tcommand_items.h"
+#include "steps/step_commands.h"
 #include "steps/tmmain.h"
 
 namespace mivo {

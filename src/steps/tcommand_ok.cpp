@@ -9,8 +9,8 @@
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
 #include "shell/tcancel.h"
+#include "steps/step_commands.h"
 #include "steps/tcommand.h"
-#include "steps/tcommand_items.h"
 #include "steps/tmmain.h"
 
 namespace mivo {
@@ -18,10 +18,6 @@ namespace mivo {
 namespace {
 
 constexpr const char* kCaption = "Command";
-
-constexpr const char* kEmptyBoxMessages[8] = {"Input X value",  "Input Y value",  "Input Z value",
-                                              "Input R value",  "Input X2 value", "Input Y2 value",
-                                              "Input X3 value", "Input Y3 value"};
 
 }  // namespace
 
@@ -50,65 +46,10 @@ std::string Tcommand::firstFailedCheck() const {
     if (sentaku_->currentText().isEmpty()) return "Select command";
     for (const QComboBox* list : lists_)
         if (list->currentText().isEmpty()) return "Select command";
-
-    std::string v;
+    StepValues v;
     QChar bad;
-    if (!Cp1252::encode(sokudo_->text(), v, &bad))
-        return Cp1252::encode(Cp1252::unstorableMessage(bad));
-    const QString caption = sokudoLabel_->text();
-    if (!v.empty()) {
-        const int n = StrToInt(v);  // a text that is no integer ends OK with its message
-        if (n > 100 && caption == kCaptionRate) return "Set speed rate from 1 to 100%";
-        if (v[0] == '+') return "+ cannot be inputted";
-        if (v[0] == '-') return "- cannot be inputted";
-        if (v[0] == '0' && (v.size() > 2 || (v.size() == 2 && v[1] != '0')))
-            return "Cannot compute due to speed data error";
-        const QComboBox* seq = lists_[CommandNumber("SEQ")];
-        const QComboBox* pal = lists_[CommandNumber("PAL")];
-        if (!seq->isHidden()) {
-            const QString item = seq->currentText();
-            switch (item[0].toLatin1()) {
-                case '0':
-                case '1':
-                case '6':
-                case '7':
-                    if (n > 14) return "Set input port from 0 to 14";
-                    break;
-                case '2':
-                    if (n > 12) return "Set output port from 0 to 12";
-                    break;
-                case '3':
-                    if (n > 13) return "Set output port from 0 to 13";
-                    break;
-                case '4':
-                    if (n > 100 || n == 0) return "Set timer from 1 to 100(x 0.1sec)";
-                    break;
-                case '9':
-                    if (n > 13 && item == "900:Conditional CALL JUMP")
-                        return "Set output port from 0 to 13";
-                    break;
-                default:
-                    break;
-            }
-        } else if (!pal->isHidden()) {
-            const QString item = pal->currentText();
-            if ((item.startsWith('0') || item.startsWith('2')) && n > 19)
-                return "Set pallet No. from 0 to 19";
-        } else if (n == 0) {
-            return "Input 1 and above";
-        }
-    } else {
-        // The value is required whatever is shown, also when the box is hidden.
-        if (caption == kCaptionRate) return "Input speed rate";
-        if (caption == kCaptionPallet) return "Input pallet No.";
-        if (caption == kCaptionTimer) return "Input TIMER";
-        if (caption == kCaptionPort) return "Input I/O port";
-    }
-
-    for (int i = 0; i < 8; ++i)
-        if (!boxes_[i]->isHidden() && boxes_[i]->text().isEmpty()) return kEmptyBoxMessages[i];
-    if (!jumpsaki_->isHidden() && jumpsaki_->text().isEmpty()) return "Input jump-to value";
-    return {};
+    if (!values(v, &bad)) return Cp1252::encode(Cp1252::unstorableMessage(bad));
+    return RefusedStepValues(v);
 }
 
 std::string Tcommand::refusedBoxText(const StepValues& v) const {
@@ -128,22 +69,12 @@ std::string Tcommand::refusedBoxText(const StepValues& v) const {
 
 void Tcommand::okClicked() {
     if (!isVisible()) return;
-    std::string failed;
-    try {
-        failed = firstFailedCheck();
-    } catch (const ConversionError& e) {
-        failed = e.what();
-    }
-    if (!failed.empty()) {
+    if (const std::string failed = firstFailedCheck(); !failed.empty()) {
         prompter().notify(failed, kCaption);
         return;
     }
     StepValues v;
-    QChar bad;
-    if (!values(v, &bad)) {
-        prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), kCaption);
-        return;
-    }
+    values(v);
     // A comma or line break would move the later fields of the step in the file and on the line.
     if (const std::string refused = refusedBoxText(v); !refused.empty()) {
         prompter().notify(refused, kCaption);

@@ -45,6 +45,8 @@ void Tmmain::buildCommands() {
     for (Button b : std::vector<Button>{
              {"Step send", "STEPSend", "Snd", true, [this] { sendSteps(); }, "go-up",
               QStyle::SP_ArrowUp},
+             {"Quick send", "STEPQuickSend", "QS", true, [this] { quickSendSteps(); }, "go-top",
+              QStyle::SP_ArrowUp},
              {"Step receive", "STEPReceive", "Rcv", true, [this] { receiveSteps(); }, "go-down",
               QStyle::SP_ArrowDown},
              {"Step initialize", "STEPInit", "Ini", true, [this] { initializeSteps(); },
@@ -66,10 +68,14 @@ void Tmmain::buildCommands() {
     addEditMenu({
         {"&Insert", "STEPIns", nullptr, [this] { insertSteps(); }},
         {"&Delete", "STEPDel", nullptr, [this] { deleteSteps(); }},
+        {nullptr},
+        {"Chec&k program", "STEPCheck", nullptr, [this] { checkProgram(); }, false, false,
+         QKeySequence(Qt::CTRL | Qt::Key_K)},
     });
     std::vector<MenuItem> communication = {
         {"&COM set", "MenuComSet", nullptr, [this] { comSet(); }, false, true},
         {"Step s&end", "MenuStepSend", "Step send", {}, true},
+        {"&Quick send", "MenuQuickSend", "Quick send", {}, true},
         {"Step &receive", "MenuStepReceive", "Step receive", {}, true},
         {"Step &initialize", "MenuStepInit", "Step initialize", {}, true},
     };

@@ -6,26 +6,36 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "print/listing.h"
 #include "shell/editor_access.h"
 #include "shell/editor_frame.h"
 #include "steps/step_rules.h"
 #include "steps/step_table.h"
 
+class QDockWidget;
 class QLabel;
 class QLineEdit;
+class QListWidget;
 class QTableView;
 
 namespace mivo {
 
 class GridStepModel;
+class ParameterEditorAccess;
+struct Finding;
 struct ProcedureContext;
 struct StepTarget;
 enum class Outcome;
 
-class Tmmain : public EditorFrame, public StepEditorAccess {
+class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     Q_OBJECT
   public:
+    // The listing's values, for the print dialog.
+    std::vector<std::string> printValues(int first, int last) const override {
+        return StepListingValues(table_, first, last);
+    }
     explicit Tmmain(Screens& screens, QWidget* parent = nullptr);
     ~Tmmain() override;
 
@@ -83,10 +93,19 @@ class Tmmain : public EditorFrame, public StepEditorAccess {
     // The controller commands, each run with the editor disabled and the transfer dialogs as
     // its only control. One at a time: a command given while another runs does nothing.
     void sendSteps();
+    // The whole program, its empty steps left out after one "@INIT PGM".
+    void quickSendSteps();
     void receiveSteps();
     void acquireProgramNo();
     // The program number query, then the initialisation dialog asks; its Yes initialises.
     void initializeSteps();
+    // The program check's findings in the dock "Program check"; activating one selects its
+    // step. The strokes are the parameter editor's.
+    void checkProgram();
+    void setParameters(const ParameterEditorAccess* parameters) { parameters_ = parameters; }
+    // The findings shown, as "step N: TEXT".
+    QStringList findingLines() const;
+
     // The error record into Terror, the controller's versions into TVer.
     void showErrorRecord();
     void showVersion();
@@ -110,6 +129,11 @@ class Tmmain : public EditorFrame, public StepEditorAccess {
     // The table with the editor's callbacks, for the step procedures.
     StepTarget stepTarget();
     void initializeConfirmed();
+    std::vector<Finding> checkFindings() const;
+    // The findings in the dock, which shows.
+    void showFindings(const std::vector<Finding>& findings);
+    // Before a send: the check, and when it found something "Send anyway?".
+    bool sendAfterCheck();
 
     StepTable table_;
     GridStepModel* model_ = nullptr;
@@ -117,6 +141,9 @@ class Tmmain : public EditorFrame, public StepEditorAccess {
     QLineEdit* jaku_ = nullptr;  // start of the send/receive range
     QLineEdit* kyou_ = nullptr;  // end of the send/receive range
     QLabel* programNumber_ = nullptr;
+    const ParameterEditorAccess* parameters_ = nullptr;
+    QDockWidget* checkDock_ = nullptr;
+    QListWidget* findings_ = nullptr;
 };
 
 }  // namespace mivo

@@ -23,13 +23,22 @@ StepTarget Tmmain::stepTarget() {
 }
 
 void Tmmain::sendSteps() {
-    if (operationRunning()) return;
+    if (operationRunning() || !sendAfterCheck()) return;
     // Through the undo history, like a click in the grid; the procedure finds nothing left.
     upperCaseCommands();
     const std::string start = Cp1252::encode(rangeStart());
     const std::string end = Cp1252::encode(rangeEnd());
     runOperation([&](ProcedureContext& ctx) {
         SendSteps(ctx, stepTarget(), start, end);
+        return false;
+    });
+}
+
+void Tmmain::quickSendSteps() {
+    if (operationRunning() || !sendAfterCheck()) return;
+    upperCaseCommands();
+    runOperation([&](ProcedureContext& ctx) {
+        QuickSendSteps(ctx, stepTarget());
         return false;
     });
 }

@@ -44,7 +44,11 @@ class TeachTransfer : public TransferView {
     void setDataExchange(bool on) override {
         base_.setDataExchange(on);
         if (!showing_()) return;
-        base_.setCancelTexts(on ? "Transferring" : "Operating", on ? "Cancel" : "Stop operation");
+        if (motorStop)
+            base_.setCancelTexts("MSTOP send", "Cancel");
+        else
+            base_.setCancelTexts(on ? "Transferring" : "Operating",
+                                 on ? "Cancel" : "Stop operation");
         base_.showCancel();
     }
     void showProgress(int maximum) override { base_.showProgress(maximum); }
@@ -52,6 +56,8 @@ class TeachTransfer : public TransferView {
     void hideProgress() override { base_.hideProgress(); }
     bool cancelRequested() const override { return base_.cancelRequested(); }
     void setCancelRequested(bool on) override { base_.setCancelRequested(on); }
+
+    bool motorStop = false;  // the MSTOP panel's exchange: "MSTOP send" / "Cancel"
 
   private:
     TransferView& base_;
@@ -207,8 +213,14 @@ QWidget* Tteach::buildButtons() {
     lineUsable_->hide();
     connect(stop_, &QPushButton::clicked, this,
             [this] { run([this] { return StopPanel(*session_); }); });
-    connect(mstop_, &QPushButton::clicked, this,
-            [this] { run([this] { return MotorStopPanel(*session_); }); });
+    connect(mstop_, &QPushButton::clicked, this, [this] {
+        run([this] {
+            transfer_->motorStop = true;
+            const Outcome o = MotorStopPanel(*session_);
+            transfer_->motorStop = false;
+            return o;
+        });
+    });
     panels->addWidget(org_);
     for (DirectPanel* p : {stop_, mstop_}) {
         p->setMinimumHeight(36);

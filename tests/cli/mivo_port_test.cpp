@@ -42,6 +42,32 @@ TEST(MivoPort, SendsAndReceivesAFullProgram) {
 // the command with status 1 and is said; a receive that does not complete writes no file and
 // leaves one that was there as it was. No reply in time counts as an empty reply: the transfer
 // says nothing of its own. Noise is never shown as a value.
+// `mivo check` and `steps send --quick`: a program with a finding is not sent unless the user
+// says so; a sound one arrives whole, its empty steps never on the line.
+TEST(MivoPort, CheckThenQuickSend) {
+    TempDir dir;
+    SimProcess sim;
+    ASSERT_FALSE(sim.device.isEmpty());
+    WriteBytes(dir / "bad.csv", StepFile({"POI,000,1,2,,0,,", "END,000,,,,,,"}));
+    const MivoRun check = RunMivo({"check", "bad.csv"}, dir.path());
+    EXPECT_EQ(check.exitCode, 1) << check.err;
+    EXPECT_EQ(check.out, "Open: Completed\nstep 0: Input Z value\n");
+    const MivoRun declined = sim.mivo({"steps", "send", "bad.csv", "--quick"}, dir.path(), "n\n");
+    EXPECT_EQ(declined.exitCode, 1);
+    EXPECT_TRUE(Contains(declined.out + declined.err, "found step 0: Input Z value.  Send anyway?"))
+        << declined.out << declined.err;
+    const std::string sound = StepFile({"POI,000,1,2,3,0,,", "END,000,,,,,,"});
+    WriteBytes(dir / "in.csv", sound);
+    EXPECT_EQ(RunMivo({"check", "in.csv"}, dir.path()).exitCode, 0);
+    const MivoRun quick =
+        sim.mivo({"--yes", "--log", "wire.log", "steps", "send", "in.csv", "--quick"}, dir.path());
+    EXPECT_EQ(quick.exitCode, 0) << quick.err;
+    EXPECT_FALSE(Contains(ReadBytes(dir / "wire.log"), "@PDEL"));
+    EXPECT_EQ(sim.mivo({"--yes", "steps", "receive", "out.csv"}, dir.path()).exitCode, 0);
+    EXPECT_EQ(ReadBytes(dir / "out.csv"), sound);
+    EXPECT_EQ(sim.mivo({"steps", "send", "in.csv", "--quick", "--range", "0-5"}).exitCode, 2);
+}
+
 TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
     struct Case {
         const char* name;

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalSpy>
 
@@ -56,7 +57,7 @@ TEST_F(ShellStart, StartAndEveryEditorsSwitchShareOneLine) {
 
     // Closing any screen shows the start screen again.
     for (QWidget* w : {screens.tparameter, screens.tpalet, screens.toffset, screens.tdirect,
-                       screens.tprint, static_cast<QWidget*>(screens.tmmain)}) {
+                       static_cast<QWidget*>(screens.tmmain)}) {
         SCOPED_TRACE(w->objectName().toStdString());
         screens.tselect->hide();
         w->show();
@@ -164,15 +165,16 @@ TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) 
     screens.tmmain->setFileChooser(nullptr);
 }
 
-// Every editor's title (a refused file names nothing; Save offers the file), what is not there
-// yet (disabled on line, saying so), and its grid's keys: only one that can edit marks a change.
+// Every editor's title (a refused file names nothing; Save offers the file), its "Print" (the
+// print dialog with its range, Cancel back to the editor), and its grid's keys: only one that
+// can edit marks a change.
 TEST_F(ShellStart, EveryEditorsTitleButtonsAndGridKeys) {
     // clang-format off
     const std::tuple<QWidget*, std::string, std::string, std::string, const char*, int, int> editors[] = {
-        {screens.tmmain, "MIVO Editor [Main-Step]", ".stp", "Print", "STEPGRID", 1, 3},
-        {screens.tparameter, "MIVO Editor [Parameter]", ".prm", "Print", "PRMGRID", 22, ColValue},
-        {screens.tpalet, "MIVO Editor [Pallet]", ".plt", "Print", "PALGRID", 0, 0},
-        {screens.toffset, "MIVO Editor [Offset]", ".off", "Print", "OFFGRID", 0, 0},
+        {screens.tmmain, "MIVO Editor [Main-Step]", ".stp", "999", "STEPGRID", 1, 3},
+        {screens.tparameter, "MIVO Editor [Parameter]", ".prm", "43", "PRMGRID", 22, ColValue},
+        {screens.tpalet, "MIVO Editor [Pallet]", ".plt", "1", "PALGRID", 0, 0},
+        {screens.toffset, "MIVO Editor [Offset]", ".off", "1", "OFFGRID", 0, 0},
     };
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool, const char*> keys[] = {
         {Qt::Key_Down, {}, false, "1"}, {Qt::Key_PageDown, {}, false, "1"}, {Qt::Key_End, {}, false, "1"},
@@ -181,7 +183,7 @@ TEST_F(ShellStart, EveryEditorsTitleButtonsAndGridKeys) {
     // clang-format on
     test::TempDir dir;
     test::ScriptedChooser chooser;
-    for (const auto& [screen, caption, ext, notYet, gridName, row, column] : editors) {
+    for (const auto& [screen, caption, ext, last, gridName, row, column] : editors) {
         SCOPED_TRACE(caption);
         auto& editor = static_cast<EditorFrame&>(*screen);
         editor.setFileChooser(&chooser);
@@ -197,9 +199,11 @@ TEST_F(ShellStart, EveryEditorsTitleButtonsAndGridKeys) {
         editor.saveFile();
         EXPECT_EQ(chooser.offered.toStdString(), dir / ("a" + ext));
         editor.applyOnlineState(true);
-        QAction* later = editor.action(notYet.c_str());
-        EXPECT_FALSE(later->isEnabled() || editor.menuAction("Print")->isEnabled());
-        EXPECT_EQ(later->toolTip().toStdString(), notYet + " (not available yet)");
+        editor.menuAction("Print")->trigger();
+        EXPECT_TRUE(screens.tprint->isVisible() && !editor.isEnabled());
+        EXPECT_EQ(screens.tprint->findChild<QLineEdit*>("Edit2")->text().toStdString(), last);
+        click(screens.tprint->findChild<QPushButton*>("Cancel"));
+        EXPECT_TRUE(!screens.tprint->isVisible() && editor.isEnabled());
 
         auto* grid = editor.findChild<QTableView*>(gridName);
         const QModelIndex cell = grid->model()->index(row, column);

@@ -91,6 +91,47 @@ TEST(StepTransfer, SendCases) {
     }
 }
 
+// Quick send leaves the controller's program as Step send over 0-999 does, with only the
+// program's steps on the line; a refused "@INIT PGM" sends nothing more.
+TEST(StepTransfer, QuickSendWritesTheSameProgram) {
+    StepTable table;
+    table[0] = {"poi", "000", "1", "2", "3", "0"};
+    table[5] = kCircleFirst;
+    table[6] = kCircleSecond;
+    table[9] = {"END", "000"};
+    const Message ask0{"ask", "Send to PGM0 will be executed.  OK?", "Step send"};
+    StepRig full;
+    full.prompter.answers = {true};
+    full.sim.steps.programs[0][3] = "POI 000,9,9,9,9";
+    StepTable copy = table;
+    ASSERT_EQ(SendSteps(full.ctx, full.steps(copy), "0", "999"), Outcome::Completed);
+    for (const bool refused : {false, true}) {
+        SCOPED_TRACE(refused ? "INIT PGM refused" : "sent");
+        StepRig quick;
+        quick.prompter.answers = {true};
+        quick.sim.steps.programs[0][3] = "POI 000,9,9,9,9";
+        if (refused) {
+            quick.sim.faults.refuse.which = 2;
+            quick.sim.faults.refuseLine = "12:Bad data";
+        }
+        copy = table;
+        EXPECT_EQ(QuickSendSteps(quick.ctx, quick.steps(copy)),
+                  refused ? Outcome::Failed : Outcome::Completed);
+        if (refused) {
+            EXPECT_EQ(quick.sent(), (std::vector<std::string>{"@?NO", "@INIT PGM"}));
+            EXPECT_EQ(quick.prompter.messages,
+                      (std::vector<Message>{ask0, {"error", "12:Bad data", "Error display"}}));
+            continue;
+        }
+        EXPECT_EQ(quick.sent(),
+                  (std::vector<std::string>{"@?NO", "@INIT PGM", "@WRITE STEP 0,POI,000,1,2,3,0",
+                                            "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60",
+                                            "@WRITE STEP 9,END,000,,,,"}));
+        EXPECT_EQ(quick.sim.steps.programs[0], full.sim.steps.programs[0]);
+        EXPECT_EQ(quick.view.maximum, 3);
+    }
+}
+
 TEST(StepTransfer, ProgramNumberFollowedBy07SendsAt) {
     StepRig rig;
     rig.sim.addCommand("@?NO", [&](const std::string&) {

@@ -1,6 +1,7 @@
 // The step editor's controller commands through its buttons and menus, over a pseudo-terminal to
 // the simulated controller: each wiring once; the cases are the procedures' own tests'.
 #include <QLabel>
+#include <QListWidget>
 #include <QUndoStack>
 
 #include "editor_fixture.h"
@@ -38,6 +39,40 @@ class StepEditorCommands : public EditorFixture {
         EXPECT_TRUE(editor->action("Step send")->isEnabled());
     }
 };
+
+// Ctrl+K lists the findings and one selects its step; a send with findings asks first, and No
+// sends nothing. Quick send takes the whole program, whatever the range says.
+TEST_F(StepEditorCommands, CheckBeforeQuickSend) {
+    prompter.onMessage = {};
+    table()[3] = {"POI", "000", "1", "2", "3"};
+    table()[4] = {"END", "000"};
+    editor->tableReplaced();
+    QTest::keyClick(editor, Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(editor->findingLines(), QStringList{"step 0: No END is reached from step 0"});
+    table()[0] = {"SEQ", "800", "", "", "", "", "3"};
+    editor->tableReplaced();
+    QTest::keyClick(editor, Qt::Key_K, Qt::ControlModifier);
+    auto* findings = editor->findChild<QListWidget*>("Findings");
+    ASSERT_TRUE(findings->isVisible());
+    EXPECT_EQ(findings->count(), 1);  // the program passes
+    table()[5] = {"POI", "000", "1", "2"};
+    editor->tableReplaced();
+    prompter.answers = {false};
+    press("Quick send");
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"The program check found step 5: Input Z "
+                                                         "value.  Send anyway?"});
+    EXPECT_TRUE(sim.received().empty());
+    emit findings->itemActivated(findings->item(0));
+    EXPECT_EQ(editor->selection().first, 5);
+    table()[5].clear();
+    editor->findChild<QLineEdit*>("kyou")->setText("0");
+    prompter.answers = {true};
+    press("Quick send");
+    expectIdle();
+    EXPECT_EQ(sim.received(), (std::vector<std::string>{
+                                  "@?NO", "@INIT PGM", "@WRITE STEP 0,SEQ,800,3",
+                                  "@WRITE STEP 3,POI,000,1,2,3,", "@WRITE STEP 4,END,000,,,,"}));
+}
 
 // Send upper-cases the commands through the undo history first; receive brings the same steps
 // back, telling the grid of each row as it arrives, before its completion message.

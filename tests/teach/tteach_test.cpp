@@ -56,8 +56,8 @@ TEST_F(Teaching, StepOpenerTeachesACircleIntoTheDialog) {
     ASSERT_TRUE(teach().isVisible());
     EXPECT_FALSE(dialog->isEnabled());
     EXPECT_TRUE(in<QGroupBox>(&teach(), "GroupBox3")->isVisibleTo(&teach()));
-    EXPECT_EQ(fields(), (std::vector<std::string>{"10.00", "20.00", "5.00", "0.00", "4", "5", "6",
-                                                  "7"}));
+    EXPECT_EQ(fields(),
+              (std::vector<std::string>{"10.00", "20.00", "5.00", "0.00", "4", "5", "6", "7"}));
     in<QRadioButton>(&teach(), "Pos2")->setChecked(true);
     click(in(&teach(), "Button3"));
     click(in(&teach(), "Y1"));  // mode 1: one move, read into point 2
@@ -100,17 +100,28 @@ TEST_F(Teaching, EditorOpenersWriteOnOkAndNothingOnCancel) {
         std::string after;
     };
     const std::vector<Case> cases = {
-        {parameters, "ZI position teach", {true}, TeachBit(TeachZ),
-         [&] { return parameters->table().value(4); }, "-2.50"},
-        {pallets, "Teaching set", {true}, kTeachFirstPoint | kTeachOtherPoints,
+        {parameters,
+         "ZI position teach",
+         {true},
+         TeachBit(TeachZ),
+         [&] { return parameters->table().value(4); },
+         "-2.50"},
+        {pallets,
+         "Teaching set",
+         {true},
+         kTeachFirstPoint | kTeachOtherPoints,
          [&] {
              std::string all;
              for (const std::string& f : pallets->data().fields) all += f + ";";
              return all;
          },
          "10.00;20.00;30.00;;;;;2;2;"},  // the second and third points as preset
-        {offsets, "Teaching set", {true, true}, kTeachFirstPoint,
-         [&] { return offsets->data().program + ":" + offsets->data().values[0]; }, "3:0.00"},
+        {offsets,
+         "Teaching set",
+         {true, true},
+         kTeachFirstPoint,
+         [&] { return offsets->data().program + ":" + offsets->data().values[0]; },
+         "3:0.00"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
@@ -130,8 +141,8 @@ TEST_F(Teaching, EditorOpenersWriteOnOkAndNothingOnCancel) {
                 prompter.answers = {true};  // "@OFF command will be sent. OK?"
             }
             ASSERT_TRUE(teach().isVisible());
-            for (const auto& [name, f] : {std::pair{"Xposi", TeachX}, {"Zposi", TeachZ},
-                                          {"X2posi", TeachX2}})
+            for (const auto& [name, f] :
+                 {std::pair{"Xposi", TeachX}, {"Zposi", TeachZ}, {"X2posi", TeachX2}})
                 EXPECT_EQ(in<QLineEdit>(&teach(), name)->isVisibleTo(&teach()),
                           bool(c.shown & TeachBit(f)));
             click(in(&teach(), ok ? "Button1" : "Button2"));

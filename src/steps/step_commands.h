@@ -1,5 +1,6 @@
 #pragma once
-// The lists of the command-entry dialog and which boxes each command and operation shows.
+// The step commands and their operations as the command-entry dialog lists them, and which
+// boxes (values) each command and operation takes.
 #include <array>
 #include <string>
 #include <vector>
@@ -65,6 +66,14 @@ struct OperationLayout {
     const char* valueCaption;
 };
 OperationLayout LayoutForOperation(const std::string& mnemonic, const std::string& code);
+
+// The boxes a step of `command` and `code` fills and its value's caption, as the dialog shows
+// them once both are chosen.
+struct StepBoxes {
+    unsigned shown;
+    const char* valueCaption;
+};
+StepBoxes BoxesOfStep(const std::string& mnemonic, const std::string& code);
 
 // The code of an operation item: its first character, three for SEQ items starting with "9".
 std::string CodeOfItem(const std::string& mnemonic, const std::string& item);

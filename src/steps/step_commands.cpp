@@ -1,4 +1,4 @@
-#include "steps/tcommand_items.h"
+#include "steps/step_commands.h"
 
 namespace mivo {
 
@@ -116,6 +116,13 @@ OperationLayout LayoutForOperation(const std::string& mnemonic, const std::strin
         return {false, BoxV, "0", kCaptionPort};
     }
     return {true, 0, "100", nullptr};  // END
+}
+
+StepBoxes BoxesOfStep(const std::string& mnemonic, const std::string& code) {
+    const CommandLayout command = LayoutForCommand(CommandNumber(mnemonic));
+    const OperationLayout operation = LayoutForOperation(mnemonic, code);
+    return {operation.keepShown ? command.shown : operation.shown,
+            operation.valueCaption ? operation.valueCaption : command.valueCaption};
 }
 
 std::string CodeOfItem(const std::string& mnemonic, const std::string& item) {

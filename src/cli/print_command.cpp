@@ -1,0 +1,145 @@
+#include "cli/print_command.h"
+
+#include <QGuiApplication>
+#include <QPrinter>
+#include <cstdio>
+#include <iostream>
+
+#include "cli/console_prompter.h"
+#include "cli/convert_command.h"
+#include "common/convert.h"
+#include "common/readable_text.h"
+#include "offsets/offset_data.h"
+#include "pallets/pallet_data.h"
+#include "parameters/parameter_files.h"
+#include "print/listing_painter.h"
+#include "steps/step_files.h"
+#include "steps/step_table.h"
+
+namespace mivo {
+
+namespace {
+
+int Usage(const std::string& problem) {
+    std::cerr << "mivo: " << EscapeControlBytes(problem) << "\nusage: " << kPrintUsage << '\n';
+    return kExitUsage;
+}
+
+ListingKind ListingKindOf(ConvertKind kind) {
+    switch (kind) {
+        case ConvertKind::Parameter:
+            return ListingKind::Parameter;
+        case ConvertKind::Pallet:
+            return ListingKind::Pallet;
+        case ConvertKind::Offset:
+            return ListingKind::Offset;
+        default:
+            return ListingKind::Step;
+    }
+}
+
+// FILE opened by its kind's own procedure: the listing's values, or false after its message.
+bool ReadValues(ConvertKind kind, const std::string& file, int first, int last, Prompter& prompter,
+                std::vector<std::string>& values) {
+    const auto opened = [](OpenOutcome o) { return o == OpenOutcome::Completed; };
+    switch (kind) {
+        case ConvertKind::Parameter: {
+            ParameterTable table;
+            if (!opened(OpenParameterFile(table, file, OpenFilterForPath(ParameterFileKind(), file),
+                                          prompter)))
+                return false;
+            values = ParameterListingValues(table, first, last);
+            return true;
+        }
+        case ConvertKind::Pallet: {
+            PalletData pallet;
+            if (!opened(OpenPalletFile(pallet, file, OpenFilterForPath(PalletFileKind(), file),
+                                       prompter)))
+                return false;
+            values = PalletListingValues(pallet);
+            return true;
+        }
+        case ConvertKind::Offset: {
+            OffsetData offsets;
+            if (!opened(OpenOffsetFile(offsets, file, OpenFilterForPath(OffsetFileKind(), file),
+                                       prompter)))
+                return false;
+            values = OffsetListingValues(offsets);
+            return true;
+        }
+        default: {
+            StepTable steps;
+            if (!opened(OpenStepFile(steps, file, OpenFilterForPath(file), prompter))) return false;
+            values = StepListingValues(steps, first, last);
+            return true;
+        }
+    }
+}
+
+}  // namespace
+
+int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
+    if (!args.has("--pdf")) return Usage("--pdf OUT.pdf is needed");
+    if (args.has("--pallet")) return Usage("--pallet is for convert");
+    const std::string out = args.value("--pdf");
+    std::optional<ConvertKind> kind =
+        args.has("--kind") ? KindOption(args.value("--kind")) : NamedKind(file);
+    if (!kind)
+        return Usage(args.has("--kind") ? "--kind wants step, parameter, pallet or offset"
+                                        : "cannot tell what " + file +
+                                              " holds: name it .stp, .prm, .plt or .off, or "
+                                              "give --kind");
+    if (const auto named = NamedKind(file); named && named != kind)
+        return Usage(file + " is not of the kind --kind names");
+    const ListingKind listing = ListingKindOf(*kind);
+    PrintRange range = PresetRange(listing);
+    if (args.has("--range")) {
+        if (!RangeEditable(listing)) return Usage("--range is for steps and parameters");
+        const std::string r = args.value("--range");
+        const std::size_t dash = r.find('-', 1);
+        if (dash == std::string::npos) return Usage("--range wants A-B");
+        range = {r.substr(0, dash), r.substr(dash + 1)};
+    }
+    ConsolePrompter prompter(std::cin, std::cout, std::cerr, true);
+    try {
+        if (!RangeAccepted(listing, range.first, range.last)) {
+            prompter.notify(kPrintRangeText, kPrintCaption);
+            return kExitUsage;
+        }
+    } catch (const ConversionError& e) {
+        prompter.notify(e.what(), kPrintCaption);
+        return kExitUsage;
+    }
+    const int first = StrToInt(range.first);
+    std::vector<std::string> values;
+    if (!ReadValues(*kind, file, first, StrToInt(range.last), prompter, values)) return kExitFailed;
+
+    // Fonts need the GUI library; no window is shown, so no display is needed.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "mivo";
+    static char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    // Drawn beside OUT, then renamed over it: a failed print leaves OUT as it was.
+    const std::string part = out + ".part";
+    Drawn drawn = Drawn::NotStarted;
+    {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(part));
+        PreparePrinter(printer);
+        const QFont font = PrintingFont(QGuiApplication::font().pointSizeF());
+        const std::string header = HeaderLine(listing, PrintDate(), PrintTime());
+        drawn = DrawListing(
+            printer, font, BuildListing(listing, values, first, header, LineHeight(printer, font)));
+    }
+    if (drawn != Drawn::Whole || std::rename(part.c_str(), out.c_str()) != 0) {
+        std::remove(part.c_str());
+        std::cerr << "mivo: cannot write " << EscapeControlBytes(out) << '\n';
+        return kExitFailed;
+    }
+    prompter.notify(kPrintCompleted, kPrintCaption);
+    return kExitCompleted;
+}
+
+}  // namespace mivo

@@ -1,0 +1,68 @@
+#include "print/listing_painter.h"
+
+#include <QDate>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPainter>
+#include <QPrinter>
+#include <QTime>
+
+#include "shell/cp1252.h"
+
+namespace mivo {
+
+QFont PrintingFont(double pointSize) {
+    QFont font("Arial");
+    font.setPointSizeF(pointSize);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+void PreparePrinter(QPrinter& printer) {
+    printer.setResolution(kPrinterDpi);
+    printer.setFullPage(false);
+}
+
+double LineHeight(QPrinter& printer, const QFont& font) {
+    // The height of any text in the font, as the printer measures it, "KUUHAKU"'s included.
+    return QFontMetricsF(font, &printer).height();
+}
+
+std::string PrintDate() {
+    return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+std::string PrintTime() {
+    return QLocale().toString(QTime::currentTime(), QLocale::ShortFormat).toStdString();
+}
+
+Drawn DrawListing(QPrinter& printer, const QFont& font, const Listing& listing,
+                  const std::function<bool()>& carryOn) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return Drawn::NotStarted;
+    painter.setFont(font);
+    // A line's y is the top of its text, as on the page's own coordinates.
+    const double ascent = QFontMetricsF(font, &printer).ascent();
+    const auto draw = [&](int y, const std::string& text) {
+        painter.drawText(QPointF(kListingX, y + ascent), Cp1252::decode(text));
+    };
+    draw(0, listing.header);
+    int page = 0;
+    Drawn drawn = Drawn::Whole;
+    for (const ListingLine& line : listing.lines) {
+        while (page < line.page) {
+            printer.newPage();
+            draw(0, listing.header);
+            ++page;
+        }
+        draw(line.y, line.text);
+        if (listing.stoppable && carryOn && !carryOn()) {
+            drawn = Drawn::Stopped;
+            break;
+        }
+    }
+    painter.end();
+    return drawn;
+}
+
+}  // namespace mivo
