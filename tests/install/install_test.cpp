@@ -80,9 +80,8 @@ TEST(Install, ThePackageDependsOnWhatItsProgramsUseAndTheyRunFromIt) {
         EXPECT_NE(depends.find(library), std::string::npos) << depends;
     ASSERT_EQ(RunProgram("dpkg", {"-x", deb, dir.filePath("root")}).status, 0);
     for (const std::string program : {"mivo", "mivo-sim", "mivo-editor"}) {
-        const Ran r = RunProgram(dir.filePath("root/usr/bin/" + QString::fromStdString(program)),
-                                 {"--version"});
-        EXPECT_EQ(r.out, VersionLine(program));
+        const QString path = dir.filePath("root/usr/bin/") + program.c_str();
+        EXPECT_EQ(RunProgram(path, {"--version"}).out, VersionLine(program));
     }
 }
 

@@ -37,7 +37,6 @@ TEST(SerialPermission, TheMessageNamesTheDevicesGroupAndTheCommandThatJoinsIt) {
     ::close(out[1]);
     char buffer[512];
     const std::string said(buffer, std::max<ssize_t>(0, ::read(out[0], buffer, sizeof buffer)));
-    ::close(out[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
