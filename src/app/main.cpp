@@ -1,16 +1,38 @@
 // mivo-editor: the MIVO series editor and operating terminal.
 #include <QApplication>
+#include <QSettings>
 #include <cstdio>
 #include <memory>
 
 #include "app/create_screens.h"
+#include "app/open_file.h"
 #include "app/options.h"
+#include "app/remembered.h"
+#include "common/readable_text.h"
+#include "common/version.h"
 #include "link/tbuff.h"
 #include "shell/tselect.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
 
+namespace {
+
+// --help and --version print their text; nothing else to do then.
+bool Printed(const mivo::EditorOptions& options) {
+    if (options.help) std::fputs(mivo::EditorUsage("mivo-editor").c_str(), stdout);
+    if (options.version && !options.help)
+        std::fputs(mivo::VersionLine("mivo-editor").c_str(), stdout);
+    return options.help || options.version;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // --help and --version need no display.
+    const mivo::EditorOptionsResult given =
+        mivo::ParseEditorOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (given.ok && Printed(given.options)) return 0;
+
     QApplication app(argc, argv);  // takes Qt's own options (-platform ...) out of argv
     QApplication::setApplicationName("MIVO Editor-e");
 
@@ -21,10 +43,7 @@ int main(int argc, char** argv) {
                      mivo::EditorUsage("mivo-editor").c_str());
         return 2;
     }
-    if (parsed.options.help) {
-        std::fputs(mivo::EditorUsage("mivo-editor").c_str(), stdout);
-        return 0;
-    }
+    if (Printed(parsed.options)) return 0;
 
     // The simulated controller lives as long as the editor.
     std::unique_ptr<mivo::SimController> sim;
@@ -44,6 +63,22 @@ int main(int argc, char** argv) {
     for (const auto& [port, device] : parsed.options.devices)
         screens.tbuff->setDeviceForPort(port, QString::fromLocal8Bit(device.c_str()));
     if (pty) screens.tbuff->setDeviceForPort(1, pty->devicePath());
+
+    // Remembered between runs; devices given on the command line win and are not remembered.
+    QSettings settings("mivo", "mivo-editor");  // ~/.config/mivo/mivo-editor.conf
+    const bool rememberCom = parsed.options.devices.empty() && !pty;
+    mivo::RestoreSettings(settings, screens, rememberCom);
+    QObject::connect(screens.tselect, &mivo::Tselect::programEnded, &app,
+                     [&] { mivo::SaveSettings(settings, screens, rememberCom); });
+
+    const QString file = QString::fromLocal8Bit(parsed.options.file.c_str());
+    if (!file.isEmpty() && !mivo::OpenInEditor(screens, file)) {
+        std::fprintf(stderr,
+                     "mivo-editor: %s: not a step, parameter, pallet or offset file "
+                     "(.stp, .prm, .plt, .off)\n",
+                     mivo::EscapeControlBytes(parsed.options.file).c_str());
+        return 2;
+    }
 
     QObject::connect(screens.tselect, &mivo::Tselect::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -31,6 +31,8 @@ EditorOptionsResult ParseEditorOptions(const std::vector<std::string>& args) {
         const std::string& a = args[i];
         if (a == "--help" || a == "-h") {
             o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
         } else if (a == "--simulator") {
             o.simulator = true;
         } else if (a == "--com") {
@@ -41,8 +43,11 @@ EditorOptionsResult ParseEditorOptions(const std::vector<std::string>& args) {
             if (!ParseCom(args[++i], o, result.error)) return result;
         } else if (a.rfind("--com=", 0) == 0) {
             if (!ParseCom(a.substr(6), o, result.error)) return result;
+        } else if (a.rfind('-', 0) != 0 && o.file.empty()) {
+            o.file = a;
         } else {
-            result.error = "unknown option '" + a + "'";
+            result.error =
+                (a.rfind('-', 0) == 0 ? "unknown option '" : "one file at most, not '") + a + "'";
             return result;
         }
     }
@@ -55,11 +60,13 @@ EditorOptionsResult ParseEditorOptions(const std::vector<std::string>& args) {
 }
 
 std::string EditorUsage(const std::string& program) {
-    return "Usage: " + program +
-           " [--com n=DEVICE]... [--simulator] [--help]\n"
+    return "Usage: " + program + " [--com n=DEVICE]... [--simulator] [FILE]\n       " + program +
+           " --help | --version\n"
            "  --com n=DEVICE  COMn (n 1 to 8) opens DEVICE (default /dev/ttyS<n-1>)\n"
            "  --simulator     run the simulated controller on a pseudo-terminal as COM1\n"
-           "  --help          show this text\n";
+           "  FILE            open FILE (.stp, .prm, .plt or .off) in the editor of its kind\n"
+           "  --help          show this text\n"
+           "  --version       show the version\n";
 }
 
 }  // namespace mivo

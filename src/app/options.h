@@ -2,7 +2,8 @@
 // The editor's command-line options (plain C++):
 //   --com n=DEVICE   COMn (1..8) opens DEVICE; repeatable
 //   --simulator      the simulated controller on a pseudo-terminal, as COM1
-//   --help
+//   --help, --version
+//   FILE             opened in the editor of its kind
 #include <map>
 #include <string>
 #include <vector>
@@ -13,6 +14,8 @@ struct EditorOptions {
     std::map<int, std::string> devices;  // by port number
     bool simulator = false;
     bool help = false;
+    bool version = false;
+    std::string file;  // empty: none given
 };
 
 struct EditorOptionsResult {

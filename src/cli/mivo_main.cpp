@@ -13,6 +13,7 @@
 #include "cli/port_commands.h"
 #include "cli/print_command.h"
 #include "common/readable_text.h"
+#include "common/version.h"
 
 namespace {
 
@@ -148,14 +149,14 @@ const std::vector<Command>& Commands() {
 
 const mivo::OptionSpec& Options() {
     static const mivo::OptionSpec known{
-        {"--yes", "--help", "--quick"},
+        {"--yes", "--help", "--version", "--quick"},
         {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
          "--cycles", "--parameters", "--pdf"}};
     return known;
 }
 
 void PrintUsage(std::ostream& out) {
-    out << "usage:\n";
+    out << "usage:\n  mivo --help | --version\n";
     for (const Command& c : Commands()) out << "  " << c.usage << '\n';
 }
 
@@ -183,6 +184,10 @@ int main(int argc, char** argv) {
     if (!mivo::ParseArgs(args, Options(), parsed, error)) return Usage(error);
     if (parsed.has("--help")) {
         PrintUsage(std::cout);
+        return mivo::kExitCompleted;
+    }
+    if (parsed.has("--version")) {
+        std::cout << mivo::VersionLine("mivo");
         return mivo::kExitCompleted;
     }
     if (parsed.words.empty()) return Usage("no command given");

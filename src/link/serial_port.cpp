@@ -1,6 +1,9 @@
 #include "link/serial_port.h"
 
+#include <grp.h>
 #include <poll.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QFileInfo>
@@ -14,6 +17,19 @@ namespace mivo {
 
 namespace {
 
+// The group that owns the device ("dialout" on Debian) and the command that adds the user to it.
+QString JoinGroupHint(const QByteArray& path) {
+    QString group = "dialout";
+    struct stat st {};
+    if (::stat(path.constData(), &st) == 0)
+        if (const struct group* g = ::getgrgid(st.st_gid))
+            group = QString::fromLocal8Bit(g->gr_name);
+    QString user = "$USER";
+    if (const struct passwd* p = ::getpwuid(::getuid())) user = QString::fromLocal8Bit(p->pw_name);
+    return "the device belongs to the group " + group + "; join it with \"sudo usermod -aG " +
+           group + " " + user + "\", then log out and in again";
+}
+
 // Why an open failed, in words a user can act on; the device as given, its control bytes shown.
 QString OpenReason(const QString& device, QSerialPort::SerialPortError error,
                    const QString& systemText) {
@@ -22,8 +38,7 @@ QString OpenReason(const QString& device, QSerialPort::SerialPortError error,
     if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(device))
         return shown + ": no such device (" + systemText + ")";
     if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
-        return shown + ": permission denied (" + systemText +
-               "); join the dialout group (sudo usermod -a -G dialout $USER) and log in again";
+        return shown + ": permission denied (" + systemText + "); " + JoinGroupHint(path);
     if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError)
         return shown + ": busy, in use by another program (" + systemText + ")";
     return shown + ": " + systemText;

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QScreen>
@@ -248,6 +249,44 @@ void EditorFrame::setCaption(const QString& caption) {
 void EditorFrame::showFile(const std::string& path) {
     file_ = QFile::decodeName(QByteArray::fromStdString(path));
     updateTitle();
+    const QFileInfo info(file_);
+    lastFolder_ = info.absolutePath();
+    QStringList recent = recent_;
+    recent.removeAll(info.absoluteFilePath());
+    recent.prepend(info.absoluteFilePath());
+    setRecentFiles(recent);
+}
+
+void EditorFrame::setRecentFiles(const QStringList& files) {
+    recent_ = files.mid(0, kRecentFiles);
+    showRecentFiles();
+}
+
+void EditorFrame::showRecentFiles() {
+    if (!recentMenu_) return;
+    recentMenu_->clear();
+    for (int i = 0; i < recent_.size(); ++i) {
+        const QString path = recent_[i];
+        QString text = path;
+        text.replace('&', "&&");
+        QAction* a = recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(text));
+        connect(a, &QAction::triggered, this, [this, path] { openNamed(path); });
+    }
+    recentMenu_->setEnabled(!recent_.isEmpty());
+}
+
+const char* EditorFrame::kindName() const {
+    switch (kind_) {
+        case DataKind::Step:
+            return "step";
+        case DataKind::Parameter:
+            return "parameter";
+        case DataKind::Pallet:
+            return "pallet";
+        case DataKind::Offset:
+            return "offset";
+    }
+    return "data";
 }
 
 void EditorFrame::forgetFile() {
@@ -407,6 +446,7 @@ bool EditorFrame::runSave(QWidget* dialogParent, bool editorCall) {
         if (!name.isEmpty()) name = info.dir().filePath(info.completeBaseName());
         filter = 1;
     }
+    if (name.isEmpty()) name = lastFolder_;  // the dialog opens there
     if (!chooser().chooseSave(dialogParent, Labels(files.saveFilters), name, filter)) return false;
     if (!SaveDataFile(files, FileName(name), filter, fileContent(), prompter())) return false;
     showFile(SaveTargetName(files, FileName(name), filter));
@@ -436,16 +476,37 @@ void EditorFrame::saveFile() {
 void EditorFrame::openFile() {
     fileLines_.clear();
     offerToSave();
-    QString name;
+    QString name = lastFolder_;  // the dialog opens there
     int filter = 1;
     if (!chooser().chooseOpen(this, Labels(files_.openFilters), name, filter)) return;
+    openChosen(name, filter);
+}
+
+void EditorFrame::openNamed(const QString& path) {
+    fileLines_.clear();
+    offerToSave();
+    openChosen(path, FilterForName(files_.openFilters, FileName(path), true));
+}
+
+bool EditorFrame::takesFileName(const QString& path) const {
+    const std::string* own = FilterExtension(files_.openFilters, 1);
+    return own && path.endsWith(QString::fromStdString(*own), Qt::CaseInsensitive);
+}
+
+void EditorFrame::openChosen(const QString& name, int filter) {
     const std::string before = fileContent();
     const OpenOutcome outcome = OpenDataFile(
         files_, FileName(name), filter,
         [this](int f, std::string_view content, Prompter& p) { return convertFile(f, content, p); },
         prompter());
-    // A file that could not be read left the data as they were, and so their modified state.
-    if (outcome == OpenOutcome::NotRead) return;
+    // A file that could not be read left the data as they were, and so their modified state;
+    // it is no longer offered as a recent file.
+    if (outcome == OpenOutcome::NotRead) {
+        QStringList recent = recent_;
+        recent.removeAll(QFileInfo(name).absoluteFilePath());
+        setRecentFiles(recent);
+        return;
+    }
     // A conversion that stopped took the file only in part or not at all: what the user had
     // changed and not saved is still not saved, and the refused file names nothing. Data it
     // changed in part are no longer the earlier file's.
@@ -456,6 +517,14 @@ void EditorFrame::openFile() {
         forgetFile();
     }
     fileOpened();
+}
+
+std::vector<EditorFrame*> Editors(const Screens& screens) {
+    std::vector<EditorFrame*> editors{screens.tmmain};
+    for (QWidget* w : {screens.tparameter, screens.tpalet, screens.toffset})
+        editors.push_back(qobject_cast<EditorFrame*>(w));
+    editors.erase(std::remove(editors.begin(), editors.end(), nullptr), editors.end());
+    return editors;
 }
 
 }  // namespace mivo

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QModelIndexList>
 #include <QString>
+#include <QStringList>
 #include <QStyle>
 #include <functional>
 #include <map>
@@ -111,6 +112,21 @@ class EditorFrame : public QMainWindow {
     // The editor's save and open commands with their questions.
     void saveFile();
     void openFile();
+    // Open without the dialog, as the file's name tells its filter (a recent file, the file
+    // given on the command line); the unsaved question first.
+    void openNamed(const QString& path);
+    // True when `path` ends in this kind's own extension (".stp" for the step editor).
+    bool takesFileName(const QString& path) const;
+
+    // Remembered between runs: the files opened or saved, the latest first, under File >
+    // "Recent files"; the folder the last file dialog was left in, where the next one opens.
+    static constexpr int kRecentFiles = 8;
+    QStringList recentFiles() const { return recent_; }
+    void setRecentFiles(const QStringList& files);
+    QString lastFolder() const { return lastFolder_; }
+    void setLastFolder(const QString& folder) { lastFolder_ = folder; }
+    // The file kind's name in the settings: "step", "parameter", "pallet", "offset".
+    const char* kindName() const;
 
     // FileLines: the hidden list of text lines, cleared at the start of every save and open.
     std::vector<std::string>& fileLines() { return fileLines_; }
@@ -244,6 +260,8 @@ class EditorFrame : public QMainWindow {
 
   private:
     QAction* makeAction(const QString& text, const char* objectName);
+    void openChosen(const QString& name, int filter);
+    void showRecentFiles();
     void clearSelectedCells();
     void showFile(const std::string& path);
     void updateTitle();
@@ -269,7 +287,13 @@ class EditorFrame : public QMainWindow {
     FileChooser* chooser_ = nullptr;
     QUndoStack* undo_ = nullptr;
     bool clearLogOnLeaving_ = false;
+    QStringList recent_;
+    QMenu* recentMenu_ = nullptr;
+    QString lastFolder_;
 };
+
+// The step, parameter, pallet and offset editors, in this order.
+std::vector<EditorFrame*> Editors(const Screens& screens);
 
 // While the cancel dialog shows, screens that would start another motion refuse with
 // "'Move to direct screen' cannot be executed while 'Operating' is displayed". True when

@@ -1,5 +1,6 @@
 // The editor frame's tables that the four editors share: the file, program and teaching
 // buttons, the File and Display menus, and the Communication menu's program items.
+#include <QMenu>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -65,7 +66,7 @@ EditorFrame::Button EditorFrame::endButton(const char* prefix, std::function<voi
 
 void EditorFrame::addFileMenu(std::function<void()> end) {
     const char* endButton = end ? nullptr : "Initial screen move";
-    addMenu(
+    QMenu* file = addMenu(
         "&File",
         {
             {"&New programming", "MenuNew", "New programming", {}, false, false, QKeySequence::New},
@@ -74,6 +75,11 @@ void EditorFrame::addFileMenu(std::function<void()> end) {
             {"&Print", "MenuPrint", "Print"},
             {"&End", "MenuEnd", endButton, std::move(end)},
         });
+    // "Recent files" before "End".
+    recentMenu_ = new QMenu("&Recent files", file);
+    recentMenu_->setObjectName("MenuRecent");
+    file->insertMenu(menuAction("End"), recentMenu_);
+    showRecentFiles();
 }
 
 std::vector<EditorFrame::MenuItem> EditorFrame::programItems(const char* runHint) {

@@ -4,6 +4,7 @@
 // file procedures count it.
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QString>
 #include <QStringList>
 
@@ -13,7 +14,7 @@ class FileChooser {
   public:
     virtual ~FileChooser() = default;
     // Both return false when the dialog was cancelled; `name` and `filter` come in as the
-    // proposal and go out as the user's choice.
+    // proposal (a file, or the folder to start in) and go out as the user's choice.
     virtual bool chooseSave(QWidget* parent, const QStringList& filters, QString& name,
                             int& filter) = 0;
     virtual bool chooseOpen(QWidget* parent, const QStringList& filters, QString& name,
@@ -43,7 +44,11 @@ class DialogFileChooser : public FileChooser {
         dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
         dialog.setNameFilters(filters);
         if (filter >= 1 && filter <= filters.size()) dialog.selectNameFilter(filters[filter - 1]);
-        if (!name.isEmpty()) dialog.selectFile(name);
+        // A folder proposed (the last one used) is where the dialog opens.
+        if (QFileInfo(name).isDir())
+            dialog.setDirectory(name);
+        else if (!name.isEmpty())
+            dialog.selectFile(name);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
         name = dialog.selectedFiles().constFirst();
         filter = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;

@@ -33,6 +33,9 @@ class Tcom : public QDialog {
     QString deviceShown(int portNumber) const;
     // What the line opens: COMn, or the reported port chosen.
     TBuff::PortChoice portChoice() const;
+    // Chooses the reported port `device` (remembered from an earlier run); listed when the
+    // dialog opens, marked when it is gone.
+    void setReportedDevice(const QString& device) { chosenDevice_ = device; }
     // Where the reported ports come from; the system's by default.
     void setPortLister(std::function<std::vector<ReportedPort>()> lister);
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/version.h"
 #include "link/tbuff.h"
 #include "procedures/prompter.h"
 #include "shell/editor_frame.h"
@@ -47,7 +48,7 @@ Tselect::Tselect(Screens& screens, QWidget* parent) : QMainWindow(parent), scree
     big.setPointSize(20);
     big.setBold(true);
     title->setFont(big);
-    auto* version = new QLabel("Ver. 1.03", centre);
+    auto* version = new QLabel(QString("Ver. ") + kVersion, centre);
     version->setObjectName("Label2");
     auto* hint = new QLabel("Click the starting button", centre);
     hint->setObjectName("Label3");

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/version.h"
 #include "shell/cp1252.h"
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
@@ -21,7 +22,7 @@ TVer::TVer(Screens& screens, QWidget* parent) : QDialog(parent), screens_(screen
     auto* support = new QGroupBox("Support software", this);
     auto* supportLayout = new QHBoxLayout(support);
     supportLayout->addWidget(new QLabel("Ver. : ", support));
-    auto* own = new QLabel("1.03", support);
+    auto* own = new QLabel(kVersion, support);
     own->setObjectName("sapover");
     supportLayout->addWidget(own, 1);
 

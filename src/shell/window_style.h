@@ -10,8 +10,12 @@ namespace mivo {
 inline constexpr Qt::WindowFlags kNoTitleButtons =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
-// Places `w` in the middle of its screen (call before it is first shown).
+// Marks `w` as placed where it was last time: CentreOnScreen leaves it there.
+inline void MarkPlaced(QWidget* w) { w->setProperty("mivoPlaced", true); }
+
+// Places `w` in the middle of its screen (call before it is first shown), unless it was placed.
 inline void CentreOnScreen(QWidget* w) {
+    if (w->property("mivoPlaced").toBool()) return;
     QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->availableGeometry();

@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "common/stop_signals.h"
+#include "common/version.h"
 #include "sim/sim_console.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
@@ -35,12 +36,14 @@ bool ParseCount(const QString& text, int* out) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName("mivo-sim");
+    QCoreApplication::setApplicationVersion(mivo::kVersion);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Simulated MIVO controller on a pseudo-terminal. Prints the device path, then serves "
         "until interrupted.");
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption pace("pace", "Send replies at the line rate (19200 baud).");
     const QCommandLineOption silent("silent", "Answer no command at all.");
     const QCommandLineOption refuse("refuse", "Refuse the K-th command with NG and LINE.",

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/options.h"
 
 namespace mivo {
@@ -42,6 +44,26 @@ TEST(EditorOptions, ParsesTheCommandLine) {
         EXPECT_EQ(r.options.devices, c.devices);
         EXPECT_EQ(r.options.simulator, c.simulator);
         EXPECT_EQ(r.options.help, c.help);
+    }
+}
+
+TEST(EditorOptions, TakesOneFileAndAskingForTheVersion) {
+    struct Case {
+        std::vector<std::string> args;
+        bool ok;
+        std::string file;
+        bool version;
+    };
+    const Case cases[] = {
+        {{"/home/u/pick.stp"}, true, "/home/u/pick.stp", false},
+        {{"--com", "1=/dev/ttyUSB0", "pick.stp"}, true, "pick.stp", false},
+        {{"--version"}, true, "", true},
+        {{"a.stp", "b.stp"}, false, "a.stp", false},
+    };
+    for (const Case& c : cases) {
+        const EditorOptionsResult r = ParseEditorOptions(c.args);
+        EXPECT_EQ(std::tuple(r.ok, r.options.file, r.options.version),
+                  std::tuple(c.ok, c.file, c.version));
     }
 }
 

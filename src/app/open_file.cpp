@@ -1,0 +1,21 @@
+#include "app/open_file.h"
+
+#include "shell/editor_frame.h"
+#include "shell/screens.h"
+#include "shell/tselect.h"
+
+namespace mivo {
+
+bool OpenInEditor(Screens& screens, const QString& path) {
+    for (EditorFrame* editor : Editors(screens)) {
+        if (!editor->takesFileName(path)) continue;
+        if (screens.tselect) screens.tselect->hide();
+        editor->show();
+        editor->raise();
+        editor->openNamed(path);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace mivo

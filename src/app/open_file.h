@@ -1,0 +1,14 @@
+#pragma once
+// The file given on the command line (a data file double-clicked in the file manager).
+#include <QString>
+
+namespace mivo {
+
+struct Screens;
+
+// Shows the editor of `path`'s kind (by its extension: .stp, .prm, .plt, .off) in place of the
+// start screen, off line, and opens the file there. False, with nothing shown, for a name of no
+// kind.
+bool OpenInEditor(Screens& screens, const QString& path);
+
+}  // namespace mivo
