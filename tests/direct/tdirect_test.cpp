@@ -49,6 +49,12 @@ class DirectScreen : public ShellFixture {
             out.push_back(l.toStdString());
         return out;
     }
+    // Records from now on each command the controller receives into `sent`.
+    void recordSent() {
+        QObject::connect(&pty, &SimPty::commandReceived, &screen(),
+                         [this](const QString& c) { sent.push_back(c.toStdString()); });
+    }
+    Lines sent;
     // The command controls, as their set names them, that can be pressed.
     Lines enabledCommands() {
         Lines out;
@@ -217,9 +223,7 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
     // clang-format on
     pty.setPaced(true);
     sim.motion.originState = 1;
-    Lines sent;
-    QObject::connect(&pty, &SimPty::commandReceived, &screen(),
-                     [&sent](const QString& c) { sent.push_back(c.toStdString()); });
+    recordSent();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
         if (!link().isDirectOnline()) online();
@@ -251,9 +255,7 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
 TEST_F(DirectScreen, AnOutputClickedUnderTheMonitor) {
     pty.setPaced(true);
     online();
-    Lines sent;
-    QObject::connect(&pty, &SimPty::commandReceived, &screen(),
-                     [&sent](const QString& c) { sent.push_back(c.toStdString()); });
+    recordSent();
     QTimer::singleShot(300, &screen(), [this] { click(button("DO5")); });
     QTimer::singleShot(900, &screen(), [this] { click(button("monistart")); });
     click(button("monistart"));

@@ -133,7 +133,6 @@ TEST(PalletAndOffsetTransfer, Cases) {
     // clang-format off
     const std::vector<Case> cases = {
         {"pallet send 19", PalletSend, "19", {}, completed, true, Writes(409, kFields), {}, pallet, 0},
-        {"pallet send ' 7'", PalletSend, " 7", {}, completed, true, Writes(277, kFields), {}, pallet, 0},
         {"pallet receive 0", PalletReceive, "0", {}, completed, true, Reads(200, 9), {}, PalletCells(Memory(200, 9)), 9},
         {"pallet receive 20, no range check", PalletReceive, "20", {}, completed, true, Reads(420, 9), {}, PalletCells(Memory(420, 9)), 9},
         {"pallet initialise 2", PalletInit, "2", {}, completed, true, Writes(222, {"0", "0", "0", "0", "0", "0", "0", "1", "1"}), {}, PalletCells(palletZeroes), 0},

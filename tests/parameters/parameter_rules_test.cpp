@@ -145,8 +145,6 @@ TEST(ParameterRules, LeadTwoSpeedLimit) {
         {"Z lead 6, Z speed no number", {{16, "6"}, {33, "fast"}}, -1},
         {"lead 2 with a negative speed", {{24, "-100"}}, -1},
         {"X lead no number", {{14, "abc"}}, kNoNumber},
-        {"Z lead with a decimal comma", {{16, "2,0"}}, kNoNumber},
-        {"R lead empty", {{17, ""}}, kNoNumber},
         {"Z maximum no number", {{24, "fast"}}, kNoNumber},
         // clang-format on
     };

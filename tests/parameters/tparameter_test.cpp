@@ -92,9 +92,7 @@ TEST_F(ParameterEditor, EveryEditIsOneUndoableStep) {
     } cases[] = {
         // clang-format off
         {"parameter value", &editor(), DataKind::Parameter, "PRMGRID", 22, ColValue, {}},
-        {"ZI taught", &editor(), DataKind::Parameter, "PRMGRID", PrmVirtualOrigin, ColValue, [&] { editor().ziTeachTarget().writeBack(taught); }},
         {"pallet cell", &pallets, DataKind::Pallet, "PALGRID", 2, 1, {}},
-        {"pallet taught", &pallets, DataKind::Pallet, "PALGRID", 0, 2, [&] { pallets.teachTarget().writeBack(taught); }},
         {"offsets taught", &offsets, DataKind::Offset, "OFFGRID", 0, 2, [&] { offsets.teachTarget().writeBack(taught, "3"); }},
         // clang-format on
     };
@@ -184,26 +182,22 @@ TEST_F(ParameterEditorOnline, SendThenReceiveThroughTheButtons) {
 }
 
 // Initialise opens the initialisation dialog in parameter mode; its Yes runs the procedure
-// for the robot chosen, its No sends nothing.
+// for the robot chosen (its No: StepEditorCommands.StepInitializeAsksThroughTheDialog...).
 TEST_F(ParameterEditorOnline, InitializeThroughTheDialog) {
     Tinit& dialog = *screens.tinit;
-    auto* list = dialog.findChild<QComboBox*>("ComboBox1");
-    for (const bool yes : {false, true}) {
-        SCOPED_TRACE(yes ? "Yes" : "No");
-        editor().setParameterModified(false);
-        const std::size_t before = sim.received().size();
-        press("Parameter initialize");
-        ASSERT_TRUE(dialog.isVisible());
-        EXPECT_TRUE(dialog.parameterMode());
-        EXPECT_FALSE(editor().isEnabled());
-        EXPECT_TRUE(flagged());
-        list->setCurrentText("31:MIVO-PC3");
-        QTest::mouseClick(dialog.findChild<QPushButton*>(yes ? "Yes" : "No"), Qt::LeftButton);
-        EXPECT_FALSE(dialog.isVisible());
-        expectIdle();
-        EXPECT_EQ(sim.received().size(), before + (yes ? 2 + 42 : 0));
-        EXPECT_EQ(cell(6, ColInitial), yes ? "100.00" : "200.00");
-    }
+    editor().setParameterModified(false);
+    const std::size_t before = sim.received().size();
+    press("Parameter initialize");
+    ASSERT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.parameterMode());
+    EXPECT_FALSE(editor().isEnabled());
+    EXPECT_TRUE(flagged());
+    dialog.findChild<QComboBox*>("ComboBox1")->setCurrentText("31:MIVO-PC3");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("Yes"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    expectIdle();
+    EXPECT_EQ(sim.received().size(), before + 2 + 42);
+    EXPECT_EQ(cell(6, ColInitial), "100.00");
     EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Parameter initialize is completed"});
 }
 
