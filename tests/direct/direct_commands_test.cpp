@@ -131,7 +131,6 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"GO to an empty step", GoMove, Go("3", "1", {}), Joined(atOrigin, {"@READ STEP 3", "NG", "57:No step data"}), Outcome::Failed, {"57:No step data"}, At({})},
         {"GO out of stroke", GoMove, Go("5", "1", {{5, "POI 000,500,0,0,0"}}), Joined(atOrigin, {"@READ STEP 5", "S5 POI 000,500,0,0,0", "OK", "@GO 5", "NG", "52:Soft limit"}), Outcome::Failed, {"52:Soft limit"}, At({})},
         {"PALGO", PalletGoMove, [](DirectRig& r) { for (int j = 0; j < 7; ++j) r.sim.parameters.values[200 + j] = std::to_string(10 * (j + 1)); r.view.fields[DirectField::Edit2] = "2"; }, Joined(atOrigin, {"@PAL GO 0,2", "OK"}), Outcome::Completed, {}, At({40, 50, 30, 0})},
-        {"ZI to the virtual origin point", ZiMove, [](DirectRig& r) { r.sim.parameters.values[4] = "-2.00"; }, Joined(atOrigin, {"@ZI", "OK"}), Outcome::Completed, {}, At({0, 0, -2, 0})},
         {"OFF with no GO before", OffsetExecute, nullptr, {"@OFF", "NG", "58:No GO position"}, Outcome::Failed, {"58:No GO position"}},
         {"STOP, nothing under way", StopPanel, nullptr, {"@STOP", "OK"}, Outcome::Completed},
         {"STOP at a cycle's end", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"CEND", "a", "b", "c"}); }, {"@STOP", "CEND", "a", "b", "c"}, Outcome::Completed},

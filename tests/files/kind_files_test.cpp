@@ -242,7 +242,6 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
         {"ZEB parameters, 1010 lines", parameterZeb, "p.crd", ParameterZebFile(0, "", 9), cannotOpen, "the file has 1010 lines" + zebRange},
         {"ZEB parameters, R maximum speed no number", parameterZeb, "p.crd", ParameterZebFile(1005, At(8, "ab12")), "'ab12' is not a valid floating point value", "line 1005, characters 8 to 11"},
         {"ZEB parameters, linear speed missing", parameterZeb, "p.crd", ParameterZebFile(1006, "0033"), "'' is not a valid floating point value", "line 1006, characters 11 to 14"},
-        {"ZEB parameters, decimal comma", parameterZeb, "p.crd", ParameterZebFile(1006, At(11, "33,5")), "'33,5' is not a valid floating point value", "line 1006, characters 11 to 14"},
         {"ZEB pallet 1, 1039 lines", palletZeb("1"), "p.crd", PalletZebFile(1039), cannotOpen, "the file has 1039 lines; pallet No. 1 stands in lines 1030 to 1040"},
         {"ZEB pallet 0, empty", palletZeb("0"), "p.crd", "", cannotOpen, "the file has 0 lines; pallet No. 0 stands in lines 1014 to 1024"},
         {"ZEB pallet -64", palletZeb("-64"), "p.crd", PalletZebFile(1400), cannotOpen, "a ZEB data file has no block for pallet No. -64"},

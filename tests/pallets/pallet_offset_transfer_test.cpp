@@ -140,7 +140,6 @@ TEST(PalletAndOffsetTransfer, Cases) {
         {"pallet send 1.5", PalletSend, "1.5", {}, failed, false, {}, {{"notify", "'1.5' is not a valid integer value", "Pallet error"}}, palletKept, 0},
         {"pallet initialise 20", PalletInit, "20", {}, failed, true, {}, {{"notify", "Pallet No. ranges from 0 to 19", "Initialize error"}}, palletKept, 0},
         {"pallet initialise declined", PalletInit, "20", declined, Outcome::Declined, true, {}, {}, palletKept, 0},
-        {"pallet initialise empty", PalletInit, "", {}, failed, true, {}, {{"notify", "'' is not a valid integer value", "Initialize error"}}, palletKept, 0},
         {"pallet receive x", PalletReceive, "x", {}, failed, true, {}, {{"notify", "'x' is not a valid integer value", "Pallet receive"}}, pallet, 0},
         {"pallet send: Z1 refused", PalletSend, "0", Refuse(3), failed, true, Writes(200, {"10.00", "20.5", "-3"}), {refused, {"notify", "Error occurs!  Z", "Sending error"}}, pallet, 0},
         {"pallet initialise: X2 refused", PalletInit, "0", Refuse(4), failed, true, Writes(200, {"0", "0", "0", "0"}), {refused, {"notify", "Error occurs!  X2", "Initialize error"}}, PalletCells(Mixed(palletZeroes, kFields, 3)), 0},

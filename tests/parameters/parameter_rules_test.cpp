@@ -102,11 +102,8 @@ TEST(ParameterRules, ValuesWithACommaLineBreakOrNulOrTooLongAreRefused) {
         {"line feed", PrmXMaxSpeed, "1\n2", lineBreak},
         {"carriage return", PrmXMaxSpeed, "1\r", lineBreak},
         {"NUL", PrmXMaxSpeed, std::string("1\0", 2), "A NUL character cannot be inputted in V"},
-        {"stroke of range 0 - -999.99", 10, "-999.99", ""},
         {"choice too wide", 40, "1;2;3", "V holds at most 4 characters"},
-        {"offset, a position", OffsetParameter(5, 3), "-999.99", ""},
         {"pallet corner too wide", PalletParameter(19, PalletY3), "-1000.00", "V holds at most 7 characters"},
-        {"pallet sections", PalletParameter(0, PalletYPartitions), "99.00", ""},
         {"reserved holds nothing", 3, "1", "V holds at most 0 characters"},
         // clang-format on
     };

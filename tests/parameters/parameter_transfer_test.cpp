@@ -118,7 +118,6 @@ TEST(ParameterTransfer, Cases) {
         {"receive, new controller", Receive, {.version = "1.14"}, completed, 43, 42, {{"notify", "Parameter receiving is completed", "Parameter receive"}}},
         {"receive, old controller", Receive, {.version = "1.03"}, completed, 42, 41, {{"notify", "Parameter receiving is completed", "Parameter receive"}}},
         {"initialise robot 31", Initialize, {.version = "1.14"}, completed, 44, 42, {{"notify", "Parameter initialize is completed", "Parameter initialize"}}},
-        {"initialise robot 10, old controller", Initialize, {.version = "1.03", .robot = 10}, completed, 43, 41, {{"notify", "Parameter initialize is completed", "Parameter initialize"}}},
         {"send: version of three characters", Send, {.version = "1.0"}, failed, 1, 0, {error("1.0")}},
         {"send: version of six characters", Send, {.version = "V1.031"}, failed, 1, 0, {error("V1.031")}},
         {"send: version refused", Send, {.refuse = 1, .line = "23:No unit"}, failed, 1, 0, {error("23:No unit")}},
@@ -131,13 +130,11 @@ TEST(ParameterTransfer, Cases) {
         {"send cancelled", Send, {.cancelAfter = 3}, interrupted, 4, 0, {{"notify", "Sending is interrupted", "Parameter send"}}},
         {"receive: status reply at the fifth read", Receive, {.refuse = 6, .line = "45:Parameter No. error"}, failed, 6, 4, {error("45:Parameter No. error")}},
         {"receive: a bare OK in place of a value", Receive, {.other = bareOkFor2}, failed, 4, 2, {error("OK")}},
-        {"receive: no reply to a read", Receive, {.silent = 3}, failed, 3, 1, {{"notify", "No reply from the controller for parameter 1", "Reply error"}}},
         {"receive: robot number no integer", Receive, {.other = robotNumberNoInteger}, failed, 43, 42, {{"notify", "'22.0' is not a valid integer value", "Parameter receive"}}},
         {"receive declined", Receive, {.yes = false}, Outcome::Declined, 0, 0, {}},
         {"receive cancelled", Receive, {.cancelAfter = 3}, interrupted, 4, 3, {{"notify", "Receiving is interrupted", "Parameter receive"}}},
         {"initialise: robot unknown to the controller", Initialize, {.robot = 13}, failed, 1, 0, {error("45:Robot No. error")}},
         {"initialise: no reply", Initialize, {.silent = 1}, failed, 1, 0, {}},
-        {"initialise: read refused", Initialize, {.refuse = 5, .line = "31:Busy"}, failed, 5, 2, {error("31:Busy")}},
         {"initialise cancelled", Initialize, {.cancelAfter = 2}, interrupted, 4, 2, {{"notify", "Initialize is interrupted", "Parameter initialize"}}},
     };
     // clang-format on
