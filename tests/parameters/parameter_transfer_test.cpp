@@ -33,38 +33,6 @@ std::vector<T> First(const std::vector<T>& v, std::size_t count) {
 
 enum Procedure { Send, Receive, Initialize };
 
-// A procedure run on the rig: its outcome, and the whole transfer on a new controller: the
-// question, the version query (after "@INIT PRM r"), then each number from 1 for a send, else
-// from 0, without 3 and 5, written with the table's text or read.
-struct Transfer {
-    Outcome outcome;
-    std::vector<int> walked = {};
-    std::vector<std::string> commands = {"@?Ver 0"};
-    std::vector<Message> question = {};
-};
-Transfer RunProcedure(Procedure procedure, ParameterRig& rig, int robot) {
-    const ParameterTable before = rig.table;
-    Transfer r{Outcome::Failed};
-    if (procedure == Send) {
-        r.outcome = SendParameters(rig.ctx, rig.target());
-        r.question = {{"ask", "Is parameter sending executed?", "Parameter send"}};
-    } else if (procedure == Receive) {
-        r.outcome = ReceiveParameters(rig.ctx, rig.target());
-        r.question = {{"ask", "Is parameter receiving executed?", "Parameter receive"}};
-    } else {
-        r.outcome = InitializeParameters(rig.ctx, rig.target(), robot);
-        r.commands.insert(r.commands.begin(), "@INIT PRM " + std::to_string(robot));
-    }
-    for (int n = procedure == Send ? 1 : 0; n < kEditableParameterCount; ++n) {
-        if (n == 3 || n == 5) continue;
-        r.walked.push_back(n);
-        r.commands.push_back(procedure == Send
-                                 ? "@WRITE PRM " + std::to_string(n) + "," + before.value(n)
-                                 : "@READ PRM " + std::to_string(n));
-    }
-    return r;
-}
-
 // What a case changes before the run: the controller's version and faults (commands counted
 // from 1), the answer to the question, Cancel after some progress steps, the robot initialised,
 // values in the table, and anything else.
@@ -160,20 +128,42 @@ TEST(ParameterTransfer, Cases) {
         for (const auto& [n, v] : a.values) rig.table.setValue(n, v);
         if (a.other) a.other(rig);
         const ParameterTable before = rig.table;
-        const Transfer run = RunProcedure(c.procedure, rig, a.robot);
-        EXPECT_EQ(run.outcome, c.outcome);
-        EXPECT_EQ(rig.sent(), First(run.commands, c.commands));
-        std::vector<Message> shown = run.question;
+        // The whole transfer on a new controller: the question, the version query (after
+        // "@INIT PRM r"), then each number from 1 for a send, else from 0, without 3 and 5,
+        // written with the table's text or read.
+        Outcome outcome = Outcome::Failed;
+        std::vector<Message> shown;
+        std::vector<std::string> commands = {"@?Ver 0"};
+        if (c.procedure == Send) {
+            outcome = SendParameters(rig.ctx, rig.target());
+            shown = {{"ask", "Is parameter sending executed?", "Parameter send"}};
+        } else if (c.procedure == Receive) {
+            outcome = ReceiveParameters(rig.ctx, rig.target());
+            shown = {{"ask", "Is parameter receiving executed?", "Parameter receive"}};
+        } else {
+            outcome = InitializeParameters(rig.ctx, rig.target(), a.robot);
+            commands.insert(commands.begin(), "@INIT PRM " + std::to_string(a.robot));
+        }
+        std::vector<int> walked;
+        for (int n = c.procedure == Send ? 1 : 0; n < kEditableParameterCount; ++n) {
+            if (n == 3 || n == 5) continue;
+            walked.push_back(n);
+            commands.push_back(c.procedure == Send
+                                   ? "@WRITE PRM " + std::to_string(n) + "," + before.value(n)
+                                   : "@READ PRM " + std::to_string(n));
+        }
+        EXPECT_EQ(outcome, c.outcome);
+        EXPECT_EQ(rig.sent(), First(commands, c.commands));
         shown.insert(shown.end(), c.shown.begin(), c.shown.end());
         EXPECT_EQ(rig.prompter.messages, shown);
-        const std::vector<int> read = First(run.walked, c.read);
+        const std::vector<int> read = First(walked, c.read);
         EXPECT_EQ(rig.read, read);
         EXPECT_EQ(rig.modified, static_cast<int>(c.read));
         const bool done = c.outcome == completed;
-        const bool old = done && c.commands < run.commands.size();
+        const bool old = done && c.commands < commands.size();
         // A whole send wrote the table's texts as they stand.
         const std::vector<int> written =
-            done && c.procedure == Send ? First(run.walked, c.commands - 1) : std::vector<int>{};
+            done && c.procedure == Send ? First(walked, c.commands - 1) : std::vector<int>{};
         for (int n = 0; n < kParameterCount; ++n) {
             const auto& stored = memory[static_cast<std::size_t>(n)];
             if (std::count(written.begin(), written.end(), n)) {
@@ -198,7 +188,7 @@ TEST(ParameterTransfer, Cases) {
         EXPECT_EQ(rig.table.initial(7), followed || c.read == 42 ? "200.00" : "old");
         if (done && c.procedure != Initialize) {
             EXPECT_EQ(rig.view.maximum, old ? 42 : 43);
-            EXPECT_EQ(rig.view.position, run.walked[c.commands - 2]);
+            EXPECT_EQ(rig.view.position, walked[c.commands - 2]);
         }
         EXPECT_FALSE(rig.view.cancelShown);
         EXPECT_FALSE(rig.view.cancelRequested());

@@ -24,12 +24,6 @@ class ParameterEditor : public ShellFixture {
     QString cell(int number, int column) {
         return grid()->model()->index(number, column).data().toString();
     }
-    void press(const char* hint) {
-        QAction* a = editor().action(hint);
-        ASSERT_NE(a, nullptr) << hint;
-        ASSERT_TRUE(a->isEnabled()) << hint;
-        a->trigger();
-    }
     bool flagged() { return screens.flags->isSet(DataKind::Parameter); }
     // Values as the controller writes them: the modified flag stays.
     void setValue(int number, const char* text) {
@@ -130,40 +124,35 @@ TEST_F(ParameterEditor, ServiceLayoutShowsTheWholeMemory) {
     EXPECT_EQ(model->rowCount(), 44);
 }
 
-// On line, reached from the step editor as the user does.
-class ParameterEditorOnline : public ParameterEditor {
-  protected:
-    void SetUp() override {
-        ParameterEditor::SetUp();
-        useSimulatorAs(1);
-        pressStart();
-        ASSERT_TRUE(link().isOnline());
-        screens.tmmain->menuAction("Parameter")->trigger();
-        ASSERT_TRUE(editor().isVisible());
-        // While each message shows, the editor is disabled.
-        prompter.onMessage = [this](const Message& m) {
-            if (m.kind != "ask") {
-                EXPECT_FALSE(editor().isEnabled()) << m.text;
-            }
-        };
-    }
-    void expectIdle() {
+// The buttons reach the transfers, whose cases are tested with the procedures, and the grid
+// shows what they change. On line, reached from the step editor as the user does.
+TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
+    useSimulatorAs(1);
+    pressStart();
+    ASSERT_TRUE(link().isOnline());
+    screens.tmmain->menuAction("Parameter")->trigger();
+    ASSERT_TRUE(editor().isVisible());
+    // While each message shows, the editor is disabled.
+    prompter.onMessage = [this](const Message& m) {
+        if (m.kind != "ask") {
+            EXPECT_FALSE(editor().isEnabled()) << m.text;
+        }
+    };
+    QAction* send = editor().action("Parameter send");
+    ASSERT_NE(send, nullptr);
+    const auto expectIdle = [&] {
         EXPECT_TRUE(editor().isEnabled());
         EXPECT_FALSE(editor().operationRunning());
         EXPECT_FALSE(screens.tcancel->isVisible());
         EXPECT_FALSE(screens.tcall->isVisible());
-        EXPECT_TRUE(editor().action("Parameter send")->isEnabled());
-    }
-};
-
-// The buttons reach the transfers, whose cases are tested with the procedures, and the grid
-// shows what they change.
-TEST_F(ParameterEditorOnline, SendThenReceiveThroughTheButtons) {
+        EXPECT_TRUE(send->isEnabled());
+    };
     sim.records.versions[0] = "1.03";
     setValue(22, "180.00");
     setValue(43, "1");
     prompter.answers = {true};
-    press("Parameter send");
+    ASSERT_TRUE(send->isEnabled());
+    send->trigger();
     expectIdle();
     EXPECT_EQ(prompter.texts().back(), "Parameter sending is completed");
     EXPECT_EQ(sim.parameters.values[22], "180.00");
