@@ -32,9 +32,8 @@ TEST(ParameterTable, InitialValuesByRobotNumber) {
         const char* robot;  // the value of parameter 0
         int set;            // the set written, 0: a conversion error
     } cases[] = {
-        {"31", 31},  {"10", 10},  {"11", 11}, {"21", 21}, {"20", 20}, {"30", 30},  {"32", 32},
-        {"22", 22},  {"13", 22},  {"99", 22}, {"15", 22}, {"0", 22},  {"-31", 22}, {" 31", 31},
-        {"+12", 12}, {"22.0", 0}, {"", 0},    {"abc", 0}, {"31 ", 0},
+        {"31", 31}, {"10", 10}, {"11", 11}, {"21", 21}, {"20", 20},  {"30", 30}, {"32", 32},
+        {"22", 22}, {"13", 22}, {"99", 22}, {"0", 22},  {"-31", 22}, {"abc", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("robot '") + c.robot + "'");
