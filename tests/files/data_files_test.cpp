@@ -39,13 +39,11 @@ TEST(DataFiles, SaveTargetAndOverwriteQuestion) {
         std::string written;   // the file that then holds the content, "" for none
     } cases[] = {
         // clang-format off
-        {steps, {"prog"}, "prog", 1, false, &stepQuestion, ""},
         {steps, {"prog"}, "prog", 1, true, &stepQuestion, "prog.stp"},
         {steps, {"prog.stp"}, "prog", 1, false, &stepQuestion, ""},
         {steps, {"prog.stp"}, "prog.stp", 1, true, &stepQuestion, "prog.stp"},
         {steps, {"prog.stp"}, "prog", 2, false, nullptr, "prog.csv"},
         {steps, {"prog.stp"}, "prog", 3, false, nullptr, "prog"},
-        {steps, {"prog"}, "prog", 3, true, &stepQuestion, "prog"},
         {steps, {}, "prog.STP", 1, false, nullptr, "prog.STP.stp"},
         {steps, {}, "progstp", 1, false, nullptr, "progstp.stp"},
         {prm, {"A.prm"}, "A", 1, true, &prmQuestion, "A.prm"},
