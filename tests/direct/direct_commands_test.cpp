@@ -214,7 +214,6 @@ TEST(DirectCycle, AWaitWithoutALine) {
     };
     const Case cases[] = {
         {"ORG", ReturnToOriginDirect, false},
-        {"RUN", RunProgram, false},
         {"GO", GoMove, true},
         // A value counts only with its trailing line.
         {"?SNO without its trailing line", QueryStepNo, false, "@?SNO", {"12"}},

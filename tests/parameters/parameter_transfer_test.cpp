@@ -99,7 +99,6 @@ TEST(ParameterTransfer, Cases) {
         {"receive: status reply at the fifth read", Receive, {.refuse = 6, .line = "45:Parameter No. error"}, failed, 6, 4, {error("45:Parameter No. error")}},
         {"receive: a bare OK in place of a value", Receive, {.other = bareOkFor2}, failed, 4, 2, {error("OK")}},
         {"receive: robot number no integer", Receive, {.other = robotNumberNoInteger}, failed, 43, 42, {{"notify", "'22.0' is not a valid integer value", "Parameter receive"}}},
-        {"receive declined", Receive, {.yes = false}, Outcome::Declined, 0, 0, {}},
         {"receive cancelled", Receive, {.cancelAfter = 3}, interrupted, 4, 3, {{"notify", "Receiving is interrupted", "Parameter receive"}}},
         {"initialise: robot unknown to the controller", Initialize, {.robot = 13}, failed, 1, 0, {error("45:Robot No. error")}},
         {"initialise: no reply", Initialize, {.silent = 1}, failed, 1, 0, {}},
