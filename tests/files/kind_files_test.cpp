@@ -141,8 +141,7 @@ TEST(ParameterFiles, TextConversion) {
 // The block of the pallet in the number field, from line 16 x P + 1014 on.
 TEST(PalletZeb, BlockOfThePalletInTheNumberField) {
     // The 1040 lines of pallet 1's file are just enough.
-    for (const auto& [pallet, lines] :
-         {std::pair{0L, 1500}, {1L, 1500}, {19L, 1500}, {24L, 1500}, {1L, 1040}}) {
+    for (const auto& [pallet, lines] : {std::pair{0L, 1500}, {24L, 1500}, {1L, 1040}}) {
         SCOPED_TRACE(std::to_string(pallet) + " in " + std::to_string(lines) + " lines");
         PalletData data = kPallet;
         data.number = std::to_string(pallet);
