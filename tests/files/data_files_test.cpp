@@ -27,7 +27,6 @@ namespace {
 TEST(DataFiles, SaveTargetAndOverwriteQuestion) {
     const FileKind &steps = StepFileKind(), &prm = ParameterFileKind();
     const Message stepQuestion{"ask", "File of the same name exists.  Overwrite?", "Program save"};
-    const Message prmQuestion{"ask", "File of the same name exists. Overwrite?", "save"};
     const Message prmAllQuestion{"ask", "File of the same name exists.  Overwrite?", "save"};
     struct Case {
         const FileKind& kind;
@@ -46,12 +45,9 @@ TEST(DataFiles, SaveTargetAndOverwriteQuestion) {
         {steps, {"prog.stp"}, "prog", 3, false, nullptr, "prog"},
         {steps, {}, "prog.STP", 1, false, nullptr, "prog.STP.stp"},
         {steps, {}, "progstp", 1, false, nullptr, "progstp.stp"},
-        {prm, {"A.prm"}, "A", 1, true, &prmQuestion, "A.prm"},
         {prm, {"A"}, "A", 3, false, &prmAllQuestion, ""},
         {prm, {}, "A.PRM", 1, false, nullptr, "A.PRM.prm"},
         {prm, {}, "Aprm", 1, false, nullptr, "Aprm"},
-        {prm, {}, "data.csv", 2, false, nullptr, "data.csv"},
-        {OffsetFileKind(), {}, "oOFF", OffFilterOff, false, nullptr, "oOFF.off"},
         {OffsetFileKind(), {}, "xoff", OffFilterOff, false, nullptr, "xoff"},
         // clang-format on
     };
@@ -98,9 +94,7 @@ TEST(DataFiles, OpenTargetAndCompletionOrWhyItCannotBeRead) {
         {true, {"prog", "prog.stp"}, "prog", 1, "prog", "Completed"},
         {true, {"prog.STP"}, "prog.STP", 1, "prog.STP", "Completed"},
         {true, {"prog.Stp.stp"}, "prog.Stp", 1, "prog.Stp.stp", "Completed"},
-        {true, {"old.crd"}, "old", 2, "old.crd", "Completed"},
         {true, {"data.stp"}, "data.stp", 4, "data.stp", "Completed"},
-        {false, {"A.PRM"}, "A.PRM", 1, "A.PRM", "Complete"},
         {false, {"z.crd"}, "z", 2, "z.crd", "Completed. Check data."},
         {true, {}, "missing.stp", 1, "", "No such file or directory"},
         {true, {}, "folder.stp", 1, "", "Is a directory"},
