@@ -125,7 +125,6 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"SRUN a point", RunStep, Step("POI 000,10,0,0,0"), Joined(atOrigin, {"@SRUN", "OK"}), Outcome::Completed},
         {"SRUN on a cycle's END", RunStep, Step("END 200"), Joined(atOrigin, {"@SRUN", "CEND", "1", "OK"}), Outcome::Completed},
         {"SRUN returns to the origin first", RunStep, Step("POI 000,10,0,0,0", {true, true}, 0), {"@?ORG", "0", "OK", "@ORG", "OK", "@SRUN", "OK"}, Outcome::Completed},
-        {"SRUN, No to the step after the return", RunStep, Step("POI 000,10,0,0,0", {true, false}, 0), {"@?ORG", "0", "OK", "@ORG", "OK"}, Outcome::Declined},
         {"GO to a point", GoMove, Go("5", "1", {{5, "POI 000,100,50,10,20"}}), Joined(atOrigin, {"@READ STEP 5", "S5 POI 000,100,50,10,20", "OK", "@GO 5", "OK"}), Outcome::Completed, {}, At({100, 50, 10, 20})},
         {"GO on a circle at character 5", GoMove, Go("12", "2", {{12, "CIR 000,10,20,5"}, {13, "CIR 000,30,40,50,60"}}), Joined(atOrigin, {"@READ STEP 12", "S12 CIR 000,10,20,5", "S13 CIR 000,30,40,50,60", "OK", "@CIR GO 12,2", "OK"}), Outcome::Completed, {}, At({30, 40, 5, 0})},
         {"GO to an empty step", GoMove, Go("3", "1", {}), Joined(atOrigin, {"@READ STEP 3", "NG", "57:No step data"}), Outcome::Failed, {"57:No step data"}, At({})},

@@ -25,7 +25,6 @@ TEST(ProgramControl, OperationExecute) {
     // clang-format off
     const std::vector<Case> cases = {
         {"program 6", 1, {}, {}, Outcome::Failed, {"Check PGM No."}, {"@?NO", "@?ORG"}, 6},
-        {"at origin, END", 1, {true}, {"OK", "END"}, Outcome::Completed, {"PGM 2 will be started.  OK?", "END: Program operation end"}, {"@?NO", "@?ORG", "@RUN"}},
         {"not at origin", 0, {true, true}, {"OK", "END"}, Outcome::Completed, {"Return to origin?", "PGM 2 will be started.  OK?", "END: Program operation end"}, {"@?NO", "@?ORG", "@ORG", "@RUN"}},
         {"origin declined", 0, {false}, {}, Outcome::Declined, {"Return to origin?"}, {"@?NO", "@?ORG"}},
         {"stop goes on, then END", 1, {true}, {"OK", "STOP", "41:Stopped", "CEND", "END"}, Outcome::Completed, {"PGM 2 will be started.  OK?", "41:Stopped", "END: Program operation end"}, {"@?NO", "@?ORG", "@RUN"}},
