@@ -41,6 +41,9 @@ TEST(Convert, RefusalsQuoteTheTextReadably) {
         {"integer", [] { StrToInt("abc"); }, "'abc' is not a valid integer value"},
         {"integer with control bytes", [&] { StrToInt(escape); },
          "'\\x1B[2J\\x1B]0;owned\\x07' is not a valid integer value"},
+        // Windows-1252 text stays; NUL and the undefined bytes are escaped.
+        {"integer with undefined bytes", [] { StrToInt(std::string("caf\xE9\0\x81\x9D", 7)); },
+         "'caf\xE9\\x00\\x81\\x9D' is not a valid integer value"},
         {"number of a megabyte", [] { StrToFloat(std::string(1 << 20, '9') + "x"); },
          "'" + std::string(kReadableLength, '9') + "... (1048577 bytes)' is not a valid " +
              "floating point value"},

@@ -38,11 +38,9 @@ TEST(DirectRules, GoMoveFollowsTheStepRecord) {
         {"S123 CIR 100,1,2,3", "123", "2", "@CIR GO 123,2"},
         {"S7 PAL 003,,,", "7", "2", "@PAL GO 03,2"},  // code "0": the pallet number follows
         {"S7 PAL 103,,,", "7", "2", "@GO 7"},         // a pallet count-up: no pallet point
-        {"S7 POI 000,1,2,3,0", "7", "2", "@GO 7"},
-        {"S7 PAL", "7", "1", "@GO 7"},  // cut short
+        {"S7 PAL", "7", "1", "@GO 7"},                // cut short
         {"S7 PAL 0", "7", "1", "@PAL GO ,1"},
         {"CIR", "0", "1", "@GO 0"},  // at character 1: not where a record has it
-        {"", "0", "1", "@GO 0"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(GoCommand(c.record, c.step, c.position), c.sent) << c.record;
@@ -126,14 +124,11 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"SRUN a point", RunStep, Step("POI 000,10,0,0,0"), Joined(atOrigin, {"@SRUN", "OK"}), Outcome::Completed},
         {"SRUN on a cycle's END", RunStep, Step("END 200"), Joined(atOrigin, {"@SRUN", "CEND", "1", "OK"}), Outcome::Completed},
         {"SRUN returns to the origin first", RunStep, Step("POI 000,10,0,0,0", {true, true}, 0), {"@?ORG", "0", "OK", "@ORG", "OK", "@SRUN", "OK"}, Outcome::Completed},
-        {"SRUN, No to the step after the return", RunStep, Step("POI 000,10,0,0,0", {true, false}, 0), {"@?ORG", "0", "OK", "@ORG", "OK"}, Outcome::Declined},
-        {"SRUN, No to the return", RunStep, Step("POI 000,10,0,0,0", {false}, 0), {"@?ORG", "0", "OK"}, Outcome::Declined},
         {"GO to a point", GoMove, Go("5", "1", {{5, "POI 000,100,50,10,20"}}), Joined(atOrigin, {"@READ STEP 5", "S5 POI 000,100,50,10,20", "OK", "@GO 5", "OK"}), Outcome::Completed, {}, At({100, 50, 10, 20})},
         {"GO on a circle at character 5", GoMove, Go("12", "2", {{12, "CIR 000,10,20,5"}, {13, "CIR 000,30,40,50,60"}}), Joined(atOrigin, {"@READ STEP 12", "S12 CIR 000,10,20,5", "S13 CIR 000,30,40,50,60", "OK", "@CIR GO 12,2", "OK"}), Outcome::Completed, {}, At({30, 40, 5, 0})},
         {"GO to an empty step", GoMove, Go("3", "1", {}), Joined(atOrigin, {"@READ STEP 3", "NG", "57:No step data"}), Outcome::Failed, {"57:No step data"}, At({})},
         {"GO out of stroke", GoMove, Go("5", "1", {{5, "POI 000,500,0,0,0"}}), Joined(atOrigin, {"@READ STEP 5", "S5 POI 000,500,0,0,0", "OK", "@GO 5", "NG", "52:Soft limit"}), Outcome::Failed, {"52:Soft limit"}, At({})},
         {"PALGO", PalletGoMove, [](DirectRig& r) { for (int j = 0; j < 7; ++j) r.sim.parameters.values[200 + j] = std::to_string(10 * (j + 1)); r.view.fields[DirectField::Edit2] = "2"; }, Joined(atOrigin, {"@PAL GO 0,2", "OK"}), Outcome::Completed, {}, At({40, 50, 30, 0})},
-        {"ZI to the virtual origin point", ZiMove, [](DirectRig& r) { r.sim.parameters.values[4] = "-2.00"; }, Joined(atOrigin, {"@ZI", "OK"}), Outcome::Completed, {}, At({0, 0, -2, 0})},
         {"OFF with no GO before", OffsetExecute, nullptr, {"@OFF", "NG", "58:No GO position"}, Outcome::Failed, {"58:No GO position"}},
         {"STOP, nothing under way", StopPanel, nullptr, {"@STOP", "OK"}, Outcome::Completed},
         {"STOP at a cycle's end", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"CEND", "a", "b", "c"}); }, {"@STOP", "CEND", "a", "b", "c"}, Outcome::Completed},
@@ -142,17 +137,13 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"MSTOP, empty second line", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"MSTOP", ""}); }, {"@MSTOP", "MSTOP", "64:Motor free"}, Outcome::Completed},
         {"MSTOP answered otherwise", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"P1"}); }, {"@MSTOP", "P1"}, Outcome::Failed, {"P1"}},
         {"INIT C with 12", InitCounter, [](DirectRig& r) { r.view.fields[DirectField::INITCTX] = "12"; r.sim.parameters.values[341] = "4"; }, {"@INIT C 12", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.sim.parameters.values[341], "0"); }},
-        {"INIT C refused", InitCounter, [](DirectRig& r) { r.view.fields[DirectField::INITCTX] = "x"; }, {"@INIT C x", "NG", "11:Parameter error"}, Outcome::Failed, {"11:Parameter error"}},
         {"INIT PGM ALL", InitAllPrograms, [](DirectRig& r) { r.sim.steps.programs[4][9] = "END 000"; }, {"@INIT PGM ALL", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.stepEditorResets, 1); EXPECT_EQ(r.sim.steps.programs[4][9], ""); }},
         {"INIT PGM of the program the controller names", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"2", "OK"}); }, {"@?NO", "2", "OK", "@INIT PGM", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.prompter.texts(), (Lines{"PGM 2 will be initialized.  OK?"})); EXPECT_EQ(r.view.stepEditorResets, 1); }},
         {"INIT PGM, No", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"2", "OK"}); r.prompter.answers = {false}; }, {"@?NO", "2", "OK"}, Outcome::Declined, {}, [](DirectRig& r) { EXPECT_EQ(r.prompter.texts(), (Lines{"PGM 2 will be initialized.  OK?"})); EXPECT_EQ(r.view.stepEditorResets, 0); }},
         {"INIT PGM, Cancel to saving the steps", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"2", "OK"}); r.view.stepsGivenUp = false; }, {"@?NO", "2", "OK"}, Outcome::Declined, {}, [](DirectRig& r) { EXPECT_TRUE(r.prompter.messages.empty()); EXPECT_EQ(r.view.stepEditorResets, 0); }},
         {"INIT PGM of no program", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"7", "OK"}); }, {"@?NO", "7", "OK"}, Outcome::Failed, {}, [](DirectRig& r) { EXPECT_EQ(r.prompter.messages, (std::vector<Message>{{"notify", "Check PGM No.", "Step initialize"}})); }},
-        {"INIT ERR", InitErrors, nullptr, {"@INIT ERR", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_TRUE(r.sim.records.errorRecord.empty()); }},
         {"?SNO", QueryStepNo, [](DirectRig& r) { r.view.fields[DirectField::Step] = "x"; }, {"@?SNO", "0", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.fields[DirectField::Step], "0"); }},
-        {"?ORG", QueryOrigin, nullptr, atOrigin, Outcome::Completed},
         {"?POS", QueryPositions, [](DirectRig& r) { r.sim.steps.programs[0][0] = "POI 000,12.5,-1,3,7"; ASSERT_EQ(r.channel.request("@SRUN"), "OK"); }, {"@?POS 0", "12.50,-1.00,3.00,0.00", "OK", "@?POS 1", "12.50", "OK", "@?POS 2", "-1.00", "OK", "@?POS 3", "3.00", "OK", "@?POS 4", "0.00", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { auto& f = r.view.fields; EXPECT_EQ((Lines{f[DirectField::Xposi], f[DirectField::Yposi], f[DirectField::Zposi], f[DirectField::Rposi]}), (Lines{"12.50", "-1.00", "3.00", "0.00"})); }},
-        {"?C", QueryCounter, [](DirectRig& r) { r.view.fields[DirectField::RCTX] = "1"; r.sim.parameters.values[220] = "2"; }, {"@?C 1", "2,0", "OK"}, Outcome::Completed},
         {"?SNO answered by noise", QueryStepNo, [](DirectRig& r) { r.answer("@?SNO", {"\x80\xA5\xCA", "OK"}); }, {"@?SNO", "\x80\xA5\xCA"}, Outcome::Failed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.fields.count(DirectField::Step), 0u); }},
         {"?C answered OK", QueryCounter, [](DirectRig& r) { r.answer("@?C", {"OK"}); }, {"@?C 0", "OK"}, Outcome::Failed, {"OK"}},
         {"?REL", QueryRelease, nullptr, {"@?REL", "R2.05", "OK"}, Outcome::Completed},
@@ -221,9 +212,7 @@ TEST(DirectCycle, AWaitWithoutALine) {
     };
     const Case cases[] = {
         {"ORG", ReturnToOriginDirect, false},
-        {"RUN", RunProgram, false},
         {"GO", GoMove, true},
-        {"?SNO", QueryStepNo, false},
         // A value counts only with its trailing line.
         {"?SNO without its trailing line", QueryStepNo, false, "@?SNO", {"12"}},
         {"a position without its trailing line", ReadAxisPositions, true, "@?POS", {"1.00"}},
@@ -273,7 +262,6 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
         {"the line after OK is not classified", {"OK", "END", "END"}, Outcome::Completed, true, false, {"OK", "OK", "END"}},
         {"an error goes on", {"OK", "OK", "ERR", "33:Position error", "END"}, Outcome::Completed, true},
         {"refused", {"NG", "15:In operation"}, Outcome::Failed, true},
-        {"emergency stop", {"OK", "OK", "EMG", "20:Emergency stop"}, Outcome::Failed, true},
         {"a data line ends it", {"OK", "OK", "P12"}, Outcome::Failed, true},
         {"the line goes quiet", {"OK"}, Outcome::Failed, true},
         {"monitoring", {"OK", "END"}, Outcome::Completed, false, true},
@@ -380,14 +368,6 @@ TEST(DirectJog, PressReleaseAndActivation) {
             return JogPress(r.session, a, TeachJogStyle());
         };
     };
-    // Held from the press until the release at one second.
-    const auto held = [](JogAxis a, int mode) {
-        return [a, mode](DirectRig& r) {
-            r.view.mode = mode;
-            r.channel.at(r.sim.clock().now() + 1s, [&r] { JogRelease(r.session); });
-            return JogPress(r.session, a, DirectJogStyle(a));
-        };
-    };
     const auto notHomed = [](JogAxis a, bool teaching = false) {
         return [a, teaching](DirectRig& r) {
             r.sim.motion.originState = 0;
@@ -402,21 +382,18 @@ TEST(DirectJog, PressReleaseAndActivation) {
             return JogActivate(r.session, xPlus);
         };
     };
-    const auto moved = [](int axis, bool forward) {
-        return [axis, forward](DirectRig& r) {
-            const double at = r.sim.motion.position()[static_cast<std::size_t>(axis)];
-            EXPECT_TRUE(forward ? at > 0 : at < 0) << at;
-            const DirectField f[] = {DirectField::Xposi, DirectField::Yposi};
-            EXPECT_EQ(r.view.fields[f[axis]], SimMotion::Text(at));
-        };
+    const OnRig movedRight = [](DirectRig& r) {
+        const double at = r.sim.motion.position()[0];
+        EXPECT_GT(at, 0);
+        EXPECT_EQ(r.view.fields[DirectField::Xposi], SimMotion::Text(at));
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"X+ held in mode 3", held(xPlus, 3), Joined({"@?ORG", "@X3+", "@STOP"}, kPositions), Outcome::Interrupted, {}, moved(0, true)},
-        {"Y- held in mode 2", held(yMinus, 2), Joined({"@?ORG", "@Y2-", "@STOP"}, kPositions), Outcome::Interrupted, {}, moved(1, false)},
+        // Held from the press until the release at one second.
+        {"X+ held in mode 3", [xPlus](DirectRig& r) { r.view.mode = 3; r.channel.at(r.sim.clock().now() + 1s, [&r] { JogRelease(r.session); }); return JogPress(r.session, xPlus, DirectJogStyle(xPlus)); }, Joined({"@?ORG", "@X3+", "@STOP"}, kPositions), Outcome::Interrupted, {}, movedRight},
         {"not at origin, X+: home, positions, no jog", notHomed(xPlus), Joined({"@?ORG", "@ORG"}, kPositions), Outcome::Declined, {"Return to origin?"}},
         {"not at origin, Y-: home, no jog", notHomed(yMinus), {"@?ORG", "@ORG"}, Outcome::Declined, {"Return to origin?"}},
-        {"X+ clicked in mode 1", [xPlus](DirectRig& r) { return JogActivate(r.session, xPlus); }, Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Completed, {}, moved(0, true)},
+        {"X+ clicked in mode 1", [xPlus](DirectRig& r) { return JogActivate(r.session, xPlus); }, Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Completed, {}, movedRight},
         {"refused, 03: nothing shown", refusedWith("03:Not ready"), {"@?ORG", "@X1+"}, Outcome::Failed},
         {"refused otherwise: shown", refusedWith("52:Soft limit"), {"@?ORG", "@X1+"}, Outcome::Failed, {"52:Soft limit"}},
         {"released with nothing moving", [](DirectRig& r) { return JogRelease(r.session); }, {"@STOP"}, Outcome::Failed},

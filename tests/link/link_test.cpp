@@ -163,8 +163,6 @@ TEST_F(LinkExchange, WhatEndedAWaitAndWhatItGot) {
     // clang-format off
     const std::vector<Case> cases = {
         {"a line", "0\r\n", [] {}, "0", WaitEnd::Line},
-        {"MSTOP", "", [this] { link.injectMstop(); }, "", WaitEnd::MotorStop},
-        {"STOP", "", [this] { link.directChannel().injectStop(); }, "", WaitEnd::Stop},
         {"MSTOP after part of a line", "PART", [this] { link.directChannel().injectMstop(); }, "PART", WaitEnd::MotorStop},
         {"STOP after part of a line", "PART", [this] { link.injectStop(); }, "PART", WaitEnd::Stop},
         {"STOP made before the wait", "", [] {}, "", WaitEnd::Stop, [this] { link.injectStop(); }},

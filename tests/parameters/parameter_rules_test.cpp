@@ -32,9 +32,8 @@ TEST(ParameterTable, InitialValuesByRobotNumber) {
         const char* robot;  // the value of parameter 0
         int set;            // the set written, 0: a conversion error
     } cases[] = {
-        {"31", 31},  {"10", 10},  {"11", 11}, {"21", 21}, {"20", 20}, {"30", 30},  {"32", 32},
-        {"22", 22},  {"13", 22},  {"99", 22}, {"15", 22}, {"0", 22},  {"-31", 22}, {" 31", 31},
-        {"+12", 12}, {"22.0", 0}, {"", 0},    {"abc", 0}, {"31 ", 0},
+        {"31", 31}, {"10", 10}, {"11", 11}, {"21", 21}, {"20", 20},  {"30", 30}, {"32", 32},
+        {"22", 22}, {"13", 22}, {"99", 22}, {"0", 22},  {"-31", 22}, {"abc", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string("robot '") + c.robot + "'");
@@ -95,18 +94,14 @@ TEST(ParameterRules, ValuesWithACommaLineBreakOrNulOrTooLongAreRefused) {
         {"speed of range 1 - 200 in two decimals", PrmXMaxSpeed, "200.00", ""},
         {"speed a digit too wide", PrmXMaxSpeed, "1200.00", "V holds at most 6 characters"},
         {"empty", PrmXMaxSpeed, "", ""},
-        {"spaces", PrmXMaxSpeed, " -1.5", ""},
         {"a decimal comma", PrmXMaxSpeed, "45,00", "A comma cannot be inputted in V"},
         {"other punctuation", PrmXMaxSpeed, "1;2", ""},
         {"Latin-1 byte", PrmXMaxSpeed, "caf\xe9", ""},
         {"line feed", PrmXMaxSpeed, "1\n2", lineBreak},
         {"carriage return", PrmXMaxSpeed, "1\r", lineBreak},
         {"NUL", PrmXMaxSpeed, std::string("1\0", 2), "A NUL character cannot be inputted in V"},
-        {"stroke of range 0 - -999.99", 10, "-999.99", ""},
         {"choice too wide", 40, "1;2;3", "V holds at most 4 characters"},
-        {"offset, a position", OffsetParameter(5, 3), "-999.99", ""},
         {"pallet corner too wide", PalletParameter(19, PalletY3), "-1000.00", "V holds at most 7 characters"},
-        {"pallet sections", PalletParameter(0, PalletYPartitions), "99.00", ""},
         {"reserved holds nothing", 3, "1", "V holds at most 0 characters"},
         // clang-format on
     };
@@ -134,19 +129,13 @@ TEST(ParameterRules, LeadTwoSpeedLimit) {
         {"Z lead 2, Z3 speed 71", {{16, "2"}, {33, "71"}}, 2},
         {"Z lead 2.00, Z maximum 70.00", {{24, "70.00"}}, -1},
         {"Z maximum 70.01", {{24, "70.01"}}, 2},
-        {"Z lead 2.00 counts as 2", {{16, "2.00"}, {24, "70.5"}}, 2},
-        {"Z lead 6, Z speeds 200", {{16, "6"}, {24, "200"}, {32, "200"}, {33, "200"}}, -1},
         {"Z lead 2.5, Z maximum 200", {{16, "2.5"}, {24, "200"}}, -1},
         {"X lead 2, X1 / X2 speed 75", {{14, "2"}, {28, "75"}}, 0},
         {"Y lead 2, Y3 speed 71", {{15, "2"}, {23, "70"}, {30, "5"}, {31, "71"}}, 1},
-        {"Y lead 2, Y speeds at 70", {{15, "2"}, {23, "70"}, {30, "70"}, {31, "70"}}, -1},
         {"R lead 2.0, R maximum 200", {{17, "2.0"}}, 3},
         {"X and Z refused: X first", {{14, " 2"}, {22, "100"}, {24, "80"}}, 0},
         {"Z lead 6, Z speed no number", {{16, "6"}, {33, "fast"}}, -1},
-        {"lead 2 with a negative speed", {{24, "-100"}}, -1},
         {"X lead no number", {{14, "abc"}}, kNoNumber},
-        {"Z lead with a decimal comma", {{16, "2,0"}}, kNoNumber},
-        {"R lead empty", {{17, ""}}, kNoNumber},
         {"Z maximum no number", {{24, "fast"}}, kNoNumber},
         // clang-format on
     };

@@ -4,13 +4,11 @@
 #include "parameters/tparameter.h"
 
 #include <QAction>
-#include <QComboBox>
 #include <QTableView>
 #include <QUndoStack>
 
 #include "offsets/toffset.h"
 #include "pallets/tpalet.h"
-#include "parameters/tinit.h"
 #include "shell/modified_flags.h"
 #include "shell/shell_fixture.h"
 #include "shell/tcall.h"
@@ -25,12 +23,6 @@ class ParameterEditor : public ShellFixture {
     QTableView* grid() { return editor().findChild<QTableView*>("PRMGRID"); }
     QString cell(int number, int column) {
         return grid()->model()->index(number, column).data().toString();
-    }
-    void press(const char* hint) {
-        QAction* a = editor().action(hint);
-        ASSERT_NE(a, nullptr) << hint;
-        ASSERT_TRUE(a->isEnabled()) << hint;
-        a->trigger();
     }
     bool flagged() { return screens.flags->isSet(DataKind::Parameter); }
     // Values as the controller writes them: the modified flag stays.
@@ -92,9 +84,7 @@ TEST_F(ParameterEditor, EveryEditIsOneUndoableStep) {
     } cases[] = {
         // clang-format off
         {"parameter value", &editor(), DataKind::Parameter, "PRMGRID", 22, ColValue, {}},
-        {"ZI taught", &editor(), DataKind::Parameter, "PRMGRID", PrmVirtualOrigin, ColValue, [&] { editor().ziTeachTarget().writeBack(taught); }},
         {"pallet cell", &pallets, DataKind::Pallet, "PALGRID", 2, 1, {}},
-        {"pallet taught", &pallets, DataKind::Pallet, "PALGRID", 0, 2, [&] { pallets.teachTarget().writeBack(taught); }},
         {"offsets taught", &offsets, DataKind::Offset, "OFFGRID", 0, 2, [&] { offsets.teachTarget().writeBack(taught, "3"); }},
         // clang-format on
     };
@@ -134,40 +124,35 @@ TEST_F(ParameterEditor, ServiceLayoutShowsTheWholeMemory) {
     EXPECT_EQ(model->rowCount(), 44);
 }
 
-// On line, reached from the step editor as the user does.
-class ParameterEditorOnline : public ParameterEditor {
-  protected:
-    void SetUp() override {
-        ParameterEditor::SetUp();
-        useSimulatorAs(1);
-        pressStart();
-        ASSERT_TRUE(link().isOnline());
-        screens.tmmain->menuAction("Parameter")->trigger();
-        ASSERT_TRUE(editor().isVisible());
-        // While each message shows, the editor is disabled.
-        prompter.onMessage = [this](const Message& m) {
-            if (m.kind != "ask") {
-                EXPECT_FALSE(editor().isEnabled()) << m.text;
-            }
-        };
-    }
-    void expectIdle() {
+// The buttons reach the transfers, whose cases are tested with the procedures, and the grid
+// shows what they change. On line, reached from the step editor as the user does.
+TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
+    useSimulatorAs(1);
+    pressStart();
+    ASSERT_TRUE(link().isOnline());
+    screens.tmmain->menuAction("Parameter")->trigger();
+    ASSERT_TRUE(editor().isVisible());
+    // While each message shows, the editor is disabled.
+    prompter.onMessage = [this](const Message& m) {
+        if (m.kind != "ask") {
+            EXPECT_FALSE(editor().isEnabled()) << m.text;
+        }
+    };
+    QAction* send = editor().action("Parameter send");
+    ASSERT_NE(send, nullptr);
+    const auto expectIdle = [&] {
         EXPECT_TRUE(editor().isEnabled());
         EXPECT_FALSE(editor().operationRunning());
         EXPECT_FALSE(screens.tcancel->isVisible());
         EXPECT_FALSE(screens.tcall->isVisible());
-        EXPECT_TRUE(editor().action("Parameter send")->isEnabled());
-    }
-};
-
-// The buttons reach the transfers, whose cases are tested with the procedures, and the grid
-// shows what they change.
-TEST_F(ParameterEditorOnline, SendThenReceiveThroughTheButtons) {
+        EXPECT_TRUE(send->isEnabled());
+    };
     sim.records.versions[0] = "1.03";
     setValue(22, "180.00");
     setValue(43, "1");
     prompter.answers = {true};
-    press("Parameter send");
+    ASSERT_TRUE(send->isEnabled());
+    send->trigger();
     expectIdle();
     EXPECT_EQ(prompter.texts().back(), "Parameter sending is completed");
     EXPECT_EQ(sim.parameters.values[22], "180.00");
@@ -181,30 +166,6 @@ TEST_F(ParameterEditorOnline, SendThenReceiveThroughTheButtons) {
     EXPECT_EQ(prompter.texts().back(), "Parameter receiving is completed");
     EXPECT_EQ(cell(24, ColValue), "65.0");
     EXPECT_TRUE(flagged());
-}
-
-// Initialise opens the initialisation dialog in parameter mode; its Yes runs the procedure
-// for the robot chosen, its No sends nothing.
-TEST_F(ParameterEditorOnline, InitializeThroughTheDialog) {
-    Tinit& dialog = *screens.tinit;
-    auto* list = dialog.findChild<QComboBox*>("ComboBox1");
-    for (const bool yes : {false, true}) {
-        SCOPED_TRACE(yes ? "Yes" : "No");
-        editor().setParameterModified(false);
-        const std::size_t before = sim.received().size();
-        press("Parameter initialize");
-        ASSERT_TRUE(dialog.isVisible());
-        EXPECT_TRUE(dialog.parameterMode());
-        EXPECT_FALSE(editor().isEnabled());
-        EXPECT_TRUE(flagged());
-        list->setCurrentText("31:MIVO-PC3");
-        QTest::mouseClick(dialog.findChild<QPushButton*>(yes ? "Yes" : "No"), Qt::LeftButton);
-        EXPECT_FALSE(dialog.isVisible());
-        expectIdle();
-        EXPECT_EQ(sim.received().size(), before + (yes ? 2 + 42 : 0));
-        EXPECT_EQ(cell(6, ColInitial), yes ? "100.00" : "200.00");
-    }
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Parameter initialize is completed"});
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "procedures/controller_records.h"
-#include "procedures/reply_rules.h"
 #include "support/procedure_rig.h"
 
 namespace mivo {
@@ -26,7 +25,6 @@ TEST(ProgramControl, OperationExecute) {
     // clang-format off
     const std::vector<Case> cases = {
         {"program 6", 1, {}, {}, Outcome::Failed, {"Check PGM No."}, {"@?NO", "@?ORG"}, 6},
-        {"at origin, END", 1, {true}, {"OK", "END"}, Outcome::Completed, {"PGM 2 will be started.  OK?", "END: Program operation end"}, {"@?NO", "@?ORG", "@RUN"}},
         {"not at origin", 0, {true, true}, {"OK", "END"}, Outcome::Completed, {"Return to origin?", "PGM 2 will be started.  OK?", "END: Program operation end"}, {"@?NO", "@?ORG", "@ORG", "@RUN"}},
         {"origin declined", 0, {false}, {}, Outcome::Declined, {"Return to origin?"}, {"@?NO", "@?ORG"}},
         {"stop goes on, then END", 1, {true}, {"OK", "STOP", "41:Stopped", "CEND", "END"}, Outcome::Completed, {"PGM 2 will be started.  OK?", "41:Stopped", "END: Program operation end"}, {"@?NO", "@?ORG", "@RUN"}},
@@ -116,21 +114,6 @@ TEST(ProgramInfo, ErrorRecord) {
         EXPECT_EQ(rig.prompter.texts(), c.messages);
         EXPECT_EQ(rig.sim.received().size(), c.answer ? 1u : 0u);
     }
-}
-
-TEST(ReplyRules, ErrorLinesAreShownReadably) {
-    const std::string digits(999, '7');
-    struct Case {
-        std::string line;
-        std::string shown;
-    } cases[] = {
-        {"44:Soft limit", "44:Soft limit"},
-        {"caf\xE9 \x80", "caf\xE9 \x80"},  // Windows-1252 text stays as it is
-        {std::string("a\0b\x1B\x7F\x81\x9D", 7), "a\\x00b\\x1B\\x7F\\x81\\x9D"},
-        {digits, digits.substr(0, kReadableLength) + "... (999 bytes)"},
-        {std::string(kReadableLength, '1'), std::string(kReadableLength, '1')},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ReadableErrorLine(c.line), c.shown) << c.line;
 }
 
 }  // namespace

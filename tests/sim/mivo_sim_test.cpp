@@ -48,7 +48,6 @@ TEST(MivoSim, InputsFromOptionsAndTypedLinesAndThePositionFault) {
     const Case cases[] = {
         {"--input sets an input", {"--input", "5=1", "--input", "6=1"}, "", "@?DI 5", {"1", "OK"}},
         {"DI 5 1 typed sets it while it runs", {}, "DI 5 1\n", "@?DI 5", {"1", "OK"}, "DI 5 on\n"},
-        {"DI 5 0 typed clears it", {"--input", "5=1"}, "DI 5 0\n", "@?DI 5", {"0", "OK"}, "DI 5 off\n"},
         {"a typed line beyond 15 is said and ignored", {"--input", "5=1"}, "DI 16 0\n", "@?DI 5", {"1", "OK"}, "mivo-sim: ignored: type DI N S, N 0 to 15, S 0 or 1 (DI 5 1)\n"},
         {"--pos-error 1", {"--pos-error", "1"}, "", "@?POS 1", {"ERR", "32:Position read error", "0.00", "OK"}},
         {"--input beyond 15: a usage error", {"--input", "16=1"}, "", "", {}, "mivo-sim: --input wants N=S with N 0 to 15 and S 0 or 1\n"},
