@@ -38,7 +38,8 @@ TEST(DirectRules, GoMoveFollowsTheStepRecord) {
         {"S123 CIR 100,1,2,3", "123", "2", "@CIR GO 123,2"},
         {"S7 PAL 003,,,", "7", "2", "@PAL GO 03,2"},  // code "0": the pallet number follows
         {"S7 PAL 103,,,", "7", "2", "@GO 7"},         // a pallet count-up: no pallet point
-        {"S7 PAL", "7", "1", "@GO 7"},                // cut short
+        {"S7 POI 000,1,2,3,0", "7", "2", "@GO 7"},
+        {"S7 PAL", "7", "1", "@GO 7"},  // cut short
         {"S7 PAL 0", "7", "1", "@PAL GO ,1"},
         {"CIR", "0", "1", "@GO 0"},  // at character 1: not where a record has it
     };
@@ -368,6 +369,14 @@ TEST(DirectJog, PressReleaseAndActivation) {
             return JogPress(r.session, a, TeachJogStyle());
         };
     };
+    // Held from the press until the release at one second.
+    const auto held = [](JogAxis a, int mode) {
+        return [a, mode](DirectRig& r) {
+            r.view.mode = mode;
+            r.channel.at(r.sim.clock().now() + 1s, [&r] { JogRelease(r.session); });
+            return JogPress(r.session, a, DirectJogStyle(a));
+        };
+    };
     const auto notHomed = [](JogAxis a, bool teaching = false) {
         return [a, teaching](DirectRig& r) {
             r.sim.motion.originState = 0;
@@ -382,18 +391,21 @@ TEST(DirectJog, PressReleaseAndActivation) {
             return JogActivate(r.session, xPlus);
         };
     };
-    const OnRig movedRight = [](DirectRig& r) {
-        const double at = r.sim.motion.position()[0];
-        EXPECT_GT(at, 0);
-        EXPECT_EQ(r.view.fields[DirectField::Xposi], SimMotion::Text(at));
+    const auto moved = [](int axis, bool forward) {
+        return [axis, forward](DirectRig& r) {
+            const double at = r.sim.motion.position()[static_cast<std::size_t>(axis)];
+            EXPECT_TRUE(forward ? at > 0 : at < 0) << at;
+            const DirectField f[] = {DirectField::Xposi, DirectField::Yposi};
+            EXPECT_EQ(r.view.fields[f[axis]], SimMotion::Text(at));
+        };
     };
     // clang-format off
     const std::vector<Case> cases = {
-        // Held from the press until the release at one second.
-        {"X+ held in mode 3", [xPlus](DirectRig& r) { r.view.mode = 3; r.channel.at(r.sim.clock().now() + 1s, [&r] { JogRelease(r.session); }); return JogPress(r.session, xPlus, DirectJogStyle(xPlus)); }, Joined({"@?ORG", "@X3+", "@STOP"}, kPositions), Outcome::Interrupted, {}, movedRight},
+        {"X+ held in mode 3", held(xPlus, 3), Joined({"@?ORG", "@X3+", "@STOP"}, kPositions), Outcome::Interrupted, {}, moved(0, true)},
+        {"Y- held in mode 2", held(yMinus, 2), Joined({"@?ORG", "@Y2-", "@STOP"}, kPositions), Outcome::Interrupted, {}, moved(1, false)},
         {"not at origin, X+: home, positions, no jog", notHomed(xPlus), Joined({"@?ORG", "@ORG"}, kPositions), Outcome::Declined, {"Return to origin?"}},
         {"not at origin, Y-: home, no jog", notHomed(yMinus), {"@?ORG", "@ORG"}, Outcome::Declined, {"Return to origin?"}},
-        {"X+ clicked in mode 1", [xPlus](DirectRig& r) { return JogActivate(r.session, xPlus); }, Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Completed, {}, movedRight},
+        {"X+ clicked in mode 1", [xPlus](DirectRig& r) { return JogActivate(r.session, xPlus); }, Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Completed, {}, moved(0, true)},
         {"refused, 03: nothing shown", refusedWith("03:Not ready"), {"@?ORG", "@X1+"}, Outcome::Failed},
         {"refused otherwise: shown", refusedWith("52:Soft limit"), {"@?ORG", "@X1+"}, Outcome::Failed, {"52:Soft limit"}},
         {"released with nothing moving", [](DirectRig& r) { return JogRelease(r.session); }, {"@STOP"}, Outcome::Failed},

@@ -94,8 +94,10 @@ TEST(KindFiles, RoundTripPerFormat) {
     const std::string pallet =
         "3\r\n10.00\r\n-2.5\r\n\r\n 7\r\n1;5\r\ncaf\xe9\r\n0\r\n12\r\nx\r\r\n";
     const std::string offset = "2\r\n1.50\r\n\r\n -3\r\ncaf\xe9\r\n";
-    const auto savePallet = [](const PalletData& d, const std::string& n, int f, Prompter& p) {
-        return SavePalletFile(d, n, f, p);
+    const auto savePallet = [](const FileKind& kind) {
+        return [&kind](const PalletData& d, const std::string& n, int f, Prompter& p) {
+            return SavePalletFile(d, n, f, p, kind);
+        };
     };
     // A pallet read back has its Z cells of P2 and P3 emptied.
     const PalletData other{"0", {}, "in P2", "in P3"};
@@ -110,7 +112,8 @@ TEST(KindFiles, RoundTripPerFormat) {
     InitialValuesByRobot(table);
     const std::string tableText = ParameterFileText(table);
     // clang-format off
-    ExpectRoundTrip(kPallet, savePallet, OpenPalletFile, other, "p.plt", PltSavePlt, PltOpenPlt, pallet);
+    ExpectRoundTrip(kPallet, savePallet(PalletFileKind()), OpenPalletFile, other, "p.plt", PltSavePlt, PltOpenPlt, pallet);
+    ExpectRoundTrip(kPallet, savePallet(PalletExitFileKind()), OpenPalletFile, other, "exit.plt", PltSavePlt, PltOpenPlt, pallet);
     ExpectRoundTrip(kOffset, SaveOffsetFile, OpenOffsetFile, {}, "o.off", OffFilterOff, OffFilterOff, offset);
     ExpectRoundTrip(table, SaveParameterFile, OpenParameterFile, otherTable, "odd.prm", PrmSavePrm, PrmOpenPrm, tableText);
     // clang-format on
@@ -168,8 +171,9 @@ TEST(ParameterZeb, ProductsAsShortestDecimalTexts) {
         bool linear;  // line 1006, times 0.45; otherwise line 1002, times 2
         const char* value;
     } cases[] = {
-        {"0033", true, "14.85"}, {"-010", false, "-20"}, {" 1.5", false, "3"},
-        {"150 ", false, "300"},  {"1e3", false, "2000"},
+        {"0150", false, "300"}, {"0033", true, "14.85"}, {"-010", false, "-20"},
+        {" 1.5", false, "3"},   {"150 ", false, "300"},  {"9999", false, "19998"},
+        {"1e3", false, "2000"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.field) + (c.linear ? " x 0.45" : " x 2"));

@@ -4,11 +4,13 @@
 #include "parameters/tparameter.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QTableView>
 #include <QUndoStack>
 
 #include "offsets/toffset.h"
 #include "pallets/tpalet.h"
+#include "parameters/tinit.h"
 #include "shell/modified_flags.h"
 #include "shell/shell_fixture.h"
 #include "shell/tcall.h"
@@ -166,6 +168,26 @@ TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
     EXPECT_EQ(prompter.texts().back(), "Parameter receiving is completed");
     EXPECT_EQ(cell(24, ColValue), "65.0");
     EXPECT_TRUE(flagged());
+}
+
+// Initialise opens the initialisation dialog in parameter mode; its Yes runs the procedure
+// for the robot chosen (its No: StepEditorCommands.StepInitializeAsksThroughTheDialog...).
+TEST_F(ParameterEditorOnline, InitializeThroughTheDialog) {
+    Tinit& dialog = *screens.tinit;
+    editor().setParameterModified(false);
+    const std::size_t before = sim.received().size();
+    press("Parameter initialize");
+    ASSERT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.parameterMode());
+    EXPECT_FALSE(editor().isEnabled());
+    EXPECT_TRUE(flagged());
+    dialog.findChild<QComboBox*>("ComboBox1")->setCurrentText("31:MIVO-PC3");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("Yes"), Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+    expectIdle();
+    EXPECT_EQ(sim.received().size(), before + 2 + 42);
+    EXPECT_EQ(cell(6, ColInitial), "100.00");
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"Parameter initialize is completed"});
 }
 
 }  // namespace
