@@ -152,9 +152,10 @@ void Toffset::dataChanged() {
 std::string Toffset::fileContent() const { return OffsetFileText(data_); }
 
 bool Toffset::convertFile(int, std::string_view content, Prompter& prompter) {
-    OffsetData before = data_;
-    const bool converted = ConvertOffsetText(data_, content, prompter);
-    recordChange("Open", data_, std::move(before), [this] { dataChanged(); });
+    bool converted = false;
+    recordChangeBy<OffsetData>(
+        "Open", data_, [&] { converted = ConvertOffsetText(data_, content, prompter); },
+        [this] { dataChanged(); });
     return converted;
 }
 
@@ -164,9 +165,9 @@ void Toffset::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
     setModified(false);
-    OffsetData before = data_;
-    data_.values.fill(kOffsetInitial);
-    recordChange("New programming", data_, std::move(before), [this] { dataChanged(); });
+    recordChangeBy<OffsetData>(
+        "New programming", data_, [this] { data_.values.fill(kOffsetInitial); },
+        [this] { dataChanged(); });
     transferLog().clear();
     forgetFile();
     dataChanged();
@@ -180,9 +181,10 @@ OffsetTarget Toffset::offsetTarget() {
 void Toffset::runTransfer(const QString& caption,
                           Outcome (*procedure)(ProcedureContext&, const OffsetTarget&)) {
     // What the controller's values change is one undoable edit.
-    OffsetData before = data_;
-    runProcedure([&](ProcedureContext& ctx) { procedure(ctx, offsetTarget()); });
-    recordChange(caption, data_, std::move(before), [this] { dataChanged(); });
+    recordChangeBy<OffsetData>(
+        caption, data_,
+        [&] { runProcedure([&](ProcedureContext& ctx) { procedure(ctx, offsetTarget()); }); },
+        [this] { dataChanged(); });
 }
 
 void Toffset::sendOffsets() { runTransfer("Offset send", SendOffsets); }

@@ -176,9 +176,10 @@ void Tpalet::dataChanged() {
 std::string Tpalet::fileContent() const { return PalletFileText(data_); }
 
 bool Tpalet::convertFile(int filter, std::string_view content, Prompter& prompter) {
-    PalletData before = data_;
-    const bool converted = ConvertPalletFile(data_, filter, content, prompter);
-    recordChange("Open", data_, std::move(before), [this] { dataChanged(); });
+    bool converted = false;
+    recordChangeBy<PalletData>(
+        "Open", data_, [&] { converted = ConvertPalletFile(data_, filter, content, prompter); },
+        [this] { dataChanged(); });
     return converted;
 }
 
@@ -188,9 +189,8 @@ void Tpalet::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new program written?", "Pallet contents")) return;
     setModified(false);
-    PalletData before = data_;
-    data_ = PalletData{};
-    recordChange("New programming", data_, std::move(before), [this] { dataChanged(); });
+    recordChangeBy<PalletData>(
+        "New programming", data_, [this] { data_ = PalletData{}; }, [this] { dataChanged(); });
     transferLog().clear();
     forgetFile();
     dataChanged();
@@ -204,9 +204,10 @@ PalletTarget Tpalet::palletTarget() {
 void Tpalet::runTransfer(const QString& caption,
                          Outcome (*procedure)(ProcedureContext&, const PalletTarget&)) {
     // What the controller's values change is one undoable edit.
-    PalletData before = data_;
-    runProcedure([&](ProcedureContext& ctx) { procedure(ctx, palletTarget()); });
-    recordChange(caption, data_, std::move(before), [this] { dataChanged(); });
+    recordChangeBy<PalletData>(
+        caption, data_,
+        [&] { runProcedure([&](ProcedureContext& ctx) { procedure(ctx, palletTarget()); }); },
+        [this] { dataChanged(); });
 }
 
 void Tpalet::sendPallet() { runTransfer("Pallet send", SendPallet); }

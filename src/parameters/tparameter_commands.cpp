@@ -45,9 +45,11 @@ void Tparameter::showTable() { model_->tableReplaced(); }
 std::string Tparameter::fileContent() const { return ParameterFileText(table_); }
 
 bool Tparameter::convertFile(int filter, std::string_view content, Prompter& prompter) {
-    ParameterTable before = table_;
-    const bool converted = ConvertParameterFile(table_, filter, content, prompter);
-    recordChange("Open", table_, std::move(before), [this] { showTable(); });
+    bool converted = false;
+    recordChangeBy<ParameterTable>(
+        "Open", table_,
+        [&] { converted = ConvertParameterFile(table_, filter, content, prompter); },
+        [this] { showTable(); });
     return converted;
 }
 
@@ -58,18 +60,17 @@ void Tparameter::newProgramming() {
     if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
     setParameterModified(false);
     transferLog().clear();
-    ParameterTable before = table_;
-    ResetToInitialValues(table_);
-    recordChange("New programming", table_, std::move(before), [this] { showTable(); });
+    recordChangeBy<ParameterTable>(
+        "New programming", table_, [this] { ResetToInitialValues(table_); },
+        [this] { showTable(); });
     model_->tableReplaced();
 }
 
 void Tparameter::writeFromController(const std::function<void(const ParameterTarget&)>& procedure,
                                      const std::string& caption) {
-    ParameterTable before = table_;
-    procedure(parameterTarget());
-    recordChange(QString::fromStdString(caption), table_, std::move(before),
-                 [this] { showTable(); });
+    recordChangeBy<ParameterTable>(
+        QString::fromStdString(caption), table_, [&] { procedure(parameterTarget()); },
+        [this] { showTable(); });
 }
 
 ParameterTarget Tparameter::parameterTarget() {

@@ -41,9 +41,7 @@ class EditorFrame : public QMainWindow {
     Q_OBJECT
   public:
     // One tool-bar button. Its picture is the desktop icon theme's `themeIcon`, else Qt's own
-    // `standardIcon`, else the letters `face` drawn; a one-word hint stands beside it. A button
-    // without a handler, and its menu items, stay disabled with a hint that it is not available
-    // yet.
+    // `standardIcon`, else the letters `face` drawn; a one-word hint stands beside it.
     struct Button {
         const char* hint;        // its tool tip, and the name the menus refer to it by
         std::string objectName;  // the control's name
@@ -222,6 +220,14 @@ class EditorFrame : public QMainWindow {
             },
             mergeKey));
     }
+    // Runs `change` (a file read, a transfer) and records what it changed of `data` the same way.
+    template <class Data>
+    void recordChangeBy(const QString& caption, Data& data, const std::function<void()>& change,
+                        const std::function<void()>& shown) {
+        Data before = data;
+        change();
+        recordChange(caption, data, std::move(before), shown);
+    }
     void pushEdit(QUndoCommand* edit);
     // An action of the editor's own that `menuAction` finds by `text` (pop-up menus).
     void registerMenuAction(const QString& text, QAction* action);
@@ -275,7 +281,6 @@ class EditorFrame : public QMainWindow {
     std::map<QString, QAction*> menuItems_;  // by text
     std::vector<QAction*> onlineActions_;
     std::vector<QAction*> offlineActions_;
-    std::vector<QAction*> notYet_;  // buttons whose feature is not there yet
     QTableView* watchedGrid_ = nullptr;
     bool modified_ = false;
     bool operating_ = false;
