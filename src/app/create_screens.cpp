@@ -1,6 +1,5 @@
 #include "app/create_screens.h"
 
-#include "common/convert.h"
 #include "direct/tdirect.h"
 #include "link/link_messages.h"
 #include "link/tbuff.h"
@@ -87,21 +86,9 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
     Tpalet* pallet = make(new Tpalet(screens));
     screens.tpalet = pallet;
     // The step editor's path preview draws a pallet move with the pallet editor's pallet.
-    steps->setPalletSource([pallet]() -> std::optional<PalletGrid> {
+    steps->setPalletSource([pallet] {
         const PalletData& d = pallet->data();
-        const auto number = TryStrToFloat;
-        PalletGrid g;
-        double n = 0, nx = 0, ny = 0;
-        const auto& f = d.fields;
-        if (!number(d.number, n) || !number(f[PalletX1], g.p1.x) || !number(f[PalletY1], g.p1.y) ||
-            !number(f[PalletX2], g.p2.x) || !number(f[PalletY2], g.p2.y) ||
-            !number(f[PalletX3], g.p3.x) || !number(f[PalletY3], g.p3.y) ||
-            !number(f[PalletXPartitions], nx) || !number(f[PalletYPartitions], ny))
-            return std::nullopt;
-        g.number = static_cast<int>(n);
-        g.xPoints = static_cast<int>(nx);
-        g.yPoints = static_cast<int>(ny);
-        return g;
+        return PalletGridOf(d.number, {d.fields.begin(), d.fields.end()});
     });
     screens.tcall = make(new Tcall(screens));
     screens.tcommand = make(new Tcommand(screens));

@@ -38,6 +38,22 @@ void Grow(PathPicture& p, PathPoint at) {
 
 }  // namespace
 
+std::optional<PalletGrid> PalletGridOf(const std::string& number,
+                                       const std::vector<std::string>& fields) {
+    double n = 0, nx = 0, ny = 0;
+    PalletGrid g;
+    const auto read = [&fields](std::size_t i, double& out) {
+        return i < fields.size() && TryStrToFloat(fields[i], out);
+    };
+    if (!TryStrToFloat(number, n) || !read(0, g.p1.x) || !read(1, g.p1.y) || !read(3, g.p2.x) ||
+        !read(4, g.p2.y) || !read(5, g.p3.x) || !read(6, g.p3.y) || !read(7, nx) || !read(8, ny))
+        return std::nullopt;
+    g.number = static_cast<int>(n);
+    g.xPoints = static_cast<int>(nx);
+    g.yPoints = static_cast<int>(ny);
+    return g;
+}
+
 std::vector<PathPoint> PalletPoints(const PalletGrid& pallet) {
     std::vector<PathPoint> out;
     const int nx = std::clamp(pallet.xPoints, 1, 100), ny = std::clamp(pallet.yPoints, 1, 100);

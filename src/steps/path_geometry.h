@@ -4,6 +4,7 @@
 // pallet moves as the pallet's grid of points, and jumps. Plain, so that it is tested without a
 // screen.
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "steps/step_table.h"
@@ -45,6 +46,10 @@ struct PalletGrid {
     PathPoint p1, p2, p3;
     int xPoints = 2, yPoints = 2;
 };
+// The pallet from the pallet editor's texts: its number and the fields X1, Y1, Z1, X2, Y2, X3,
+// Y3, X section number, Y section number; none when one is no number.
+std::optional<PalletGrid> PalletGridOf(const std::string& number,
+                                       const std::vector<std::string>& fields);
 // Its points, row by row from P1.
 std::vector<PathPoint> PalletPoints(const PalletGrid& pallet);
 

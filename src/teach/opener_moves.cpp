@@ -78,7 +78,11 @@ TeachMove OpenerMove(TeachOpener opener, const std::string& number) {
                         return ctx.send("@PAL GO " + number + ",1");
                     }};
         case TeachOpener::Offset:
-            break;
+            return {
+                "The offset teaching value will be written to the program number set by the "
+                "rotary switch. Perform offset teaching?",
+                "Offset move",
+                {}};
     }
     return {};
 }
@@ -98,6 +102,13 @@ Outcome ReadStepRecord(ProcedureContext& ctx, const std::string& step,
     if (line.empty()) return Outcome::Failed;
     if (ReplyClass(line) != ReplyCode::Ok) return Refused(ctx, line);
     return record.empty() ? Outcome::Failed : Outcome::Completed;
+}
+
+TeachTexts TaughtOffsets(const TeachTexts& taught, const OffsetReadBack& back) {
+    TeachTexts texts = taught;
+    for (int a = 0; a < back.read && a < 4; ++a)
+        texts[static_cast<std::size_t>(a)] = back.offsets[static_cast<std::size_t>(a)];
+    return texts;
 }
 
 Outcome SendOffsetAndReadBack(ProcedureContext& ctx, OffsetReadBack& out) {

@@ -17,7 +17,7 @@
 namespace mivo {
 
 struct TeachMove {
-    std::string question;  // "GO move?", "ZI move?"; empty: none (the offset opener asked first)
+    std::string question;  // "GO move?", "ZI move?"; empty: none (the step chooser's move)
     std::string caption;
     // The move, sent once the robot is at origin: "@PAL GO 3,1", "@ZI", or one that reads the
     // step first. Returns its reply; "" when it ended without one. None: the sequence ends
@@ -39,8 +39,8 @@ std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step,
 
 // What each opener moves to before the teaching screen shows: the step (`number`, its step
 // number) with "GO move?", the ZI position with "ZI move?" (Z read back only), the pallet
-// (`number`, the pallet number field) with "GO move?". The offset opener asked its own
-// question before and only checks the origin; its step is chosen next.
+// (`number`, the pallet number field) with "GO move?". The offset opener asks whether to teach
+// the program's offsets and only checks the origin; its step is chosen next.
 TeachMove OpenerMove(TeachOpener opener, const std::string& number);
 
 // The teaching screen's GO move to point `point` (1 to 3) of the circle at step `number` or of
@@ -63,5 +63,7 @@ struct OffsetReadBack {
     int read = 0;
 };
 Outcome SendOffsetAndReadBack(ProcedureContext& ctx, OffsetReadBack& out);
+// What the offset teaching's OK writes: the taught position, the offsets read back in its place.
+TeachTexts TaughtOffsets(const TeachTexts& taught, const OffsetReadBack& back);
 
 }  // namespace mivo

@@ -65,12 +65,7 @@ void Tteach::teachFor(TeachOpener opener, TeachTarget& target, const std::string
     preset(target.preset());
     if (openerWindow_) openerWindow_->setEnabled(false);
     if (opener == TeachOpener::Offset) {
-        if (!screens_.prompter->ask("The offset teaching value will be written to the program "
-                                    "number set by the rotary switch. Perform offset teaching?",
-                                    "Offset move")) {
-            giveUp();
-            return;
-        }
+        // The question and the origin check, then the step to move to is chosen.
         std::map<int, std::string> none;
         if (MoveForTeaching(mainContext(openerWindow_), OpenerMove(opener, number), none) !=
                 Outcome::Completed ||
@@ -168,11 +163,7 @@ void Tteach::okClicked() {
     OffsetReadBack out;
     run([&] { return TeachOffsetOk(*session_, lineUsable_->isEnabled(), out); });
     if (!out.sent || !target_) return;
-    // The taught position is written first; the offsets read back take its place.
-    TeachTexts texts = taught();
-    for (int a = 0; a < out.read; ++a)
-        texts[static_cast<std::size_t>(a)] = out.offsets[static_cast<std::size_t>(a)];
-    target_->writeBack(texts, out.program);
+    target_->writeBack(TaughtOffsets(taught(), out), out.program);
     closeScreen();
 }
 
