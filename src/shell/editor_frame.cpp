@@ -122,17 +122,11 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
     bar->setIconSize(QSize(20, 20));
     for (const Button& b : buttons) {
         QAction* a = makeAction(b.hint, b.objectName.c_str());
-        a->setToolTip(b.handler ? b.hint : NotAvailableYet(b.hint));
+        a->setToolTip(b.hint);
         a->setIcon(ButtonIcon(b));
         buttons_[b.hint] = a;
-        if (!b.handler) {
-            // Nothing that looks broken: the button says it is not there yet.
-            a->setEnabled(false);
-            notYet_.push_back(a);
-        } else {
-            if (b.online) onlineActions_.push_back(a);
-            connect(a, &QAction::triggered, this, b.handler);
-        }
+        if (b.online) onlineActions_.push_back(a);
+        connect(a, &QAction::triggered, this, b.handler);
         bar->addAction(a);
         if (auto* w = qobject_cast<QToolButton*>(bar->widgetForAction(a))) {
             w->setObjectName(QString::fromStdString(b.objectName));
@@ -153,7 +147,6 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
 
 QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& given) {
     QMenu* menu = menuBar()->addMenu(title);
-    menu->setToolTipsVisible(true);  // only the hints of items not available yet are set
     std::vector<MenuItem> items = given;
     // Every editor's Display menu ends with the communication log.
     if (QString(title).remove('&') == "Display")
@@ -172,16 +165,12 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& g
         // A menu item for a tool-bar command triggers the button's action, so that one
         // connection serves both.
         QAction* target = item.button ? action(item.button) : nullptr;
-        const bool notYet = std::count(notYet_.begin(), notYet_.end(), target) > 0;
-        if (notYet) {
-            a->setEnabled(false);
-            a->setToolTip(target->toolTip());
-        } else if (target) {
+        if (target) {
             connect(a, &QAction::triggered, target, &QAction::trigger);
         } else if (item.handler) {
             connect(a, &QAction::triggered, this, item.handler);
         }
-        if (item.online && !notYet) onlineActions_.push_back(a);
+        if (item.online) onlineActions_.push_back(a);
         if (item.offline) offlineActions_.push_back(a);
         menu->addAction(a);
         menuItems_[QString(item.text).remove('&')] = a;

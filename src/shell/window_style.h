@@ -43,9 +43,6 @@ int TitleWidth(const QString& title);
 // title.
 void ShowOver(QWidget* dialog, QWidget* opener);
 
-// The hint of a control whose feature is not there yet, disabled meanwhile.
-inline QString NotAvailableYet(const QString& hint) { return hint + " (not available yet)"; }
-
 // Re-enables a screen the dialog's opener disabled, when it is showing.
 inline void EnableIfVisible(QWidget* w) {
     if (w && w->isVisible()) w->setEnabled(true);
