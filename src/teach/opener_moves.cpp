@@ -87,6 +87,11 @@ TeachMove OpenerMove(TeachOpener opener, const std::string& number) {
     return {};
 }
 
+TeachMove ChosenStepMove(const std::string& step, std::vector<std::string>* record) {
+    return {"", "",
+            [step, record](ProcedureContext& ctx) { return StepTeachingMove(ctx, step, record); }};
+}
+
 std::string GoMoveCommand(TeachOpener opener, const std::string& number, int point) {
     const std::string at = number + "," + std::to_string(point);
     if (opener == TeachOpener::Step) return "@CIR GO " + at;

@@ -43,6 +43,9 @@ std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step,
 // the program's offsets and only checks the origin; its step is chosen next.
 TeachMove OpenerMove(TeachOpener opener, const std::string& number);
 
+// The step chooser's move to the step chosen: no question, its record into `record`.
+TeachMove ChosenStepMove(const std::string& step, std::vector<std::string>* record);
+
 // The teaching screen's GO move to point `point` (1 to 3) of the circle at step `number` or of
 // pallet `number`: "@CIR GO 11,2", "@PAL GO 3,2". Empty for the openers without one.
 std::string GoMoveCommand(TeachOpener opener, const std::string& number, int point);

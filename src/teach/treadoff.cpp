@@ -88,10 +88,9 @@ void Treadoff::teachingDialogBoxClicked() {
     setButtonsEnabled(false);
     const std::string step = Cp1252::encode(step_->text());
     std::vector<std::string> record;
-    TeachMove move{"", "",
-                   [&](ProcedureContext& ctx) { return StepTeachingMove(ctx, step, &record); }};
     std::map<int, std::string> positions;
-    const Outcome outcome = MoveForTeaching(teach_.mainContext(this), move, positions);
+    const Outcome outcome =
+        MoveForTeaching(teach_.mainContext(this), ChosenStepMove(step, &record), positions);
     showRecord(record);
     setButtonsEnabled(true);
     if (outcome != Outcome::Completed) return;
