@@ -59,6 +59,13 @@ StepResult SendCircle(ProcedureContext& ctx, const StepTable& table, int s) {
     return StepResult::Sent;
 }
 
+// A Command the controller takes no command for: "Command type error No. s", nothing sent.
+bool RefusedCommandType(ProcedureContext& ctx, const std::string& kind, int s) {
+    if (IsPlainCommand(kind) || kind == "SEQ" || kind == "CIR" || kind.empty()) return false;
+    ctx.prompter.notify("Command type error No. " + std::to_string(s), kSendError);
+    return true;
+}
+
 // Step `s` as the controller takes it: a circle pair as one (`s` then names its second row), an
 // empty step deleted, any other command written.
 StepResult SendStep(ProcedureContext& ctx, const StepTable& table, int& s) {
@@ -69,6 +76,7 @@ StepResult SendStep(ProcedureContext& ctx, const StepTable& table, int& s) {
         ++s;  // the pair's second row has its step number
         return sent;
     }
+    if (RefusedCommandType(ctx, kind, s)) return StepResult::Failed;
     std::string command("@WRITE STEP ");
     if (IsPlainCommand(kind)) {
         command += std::to_string(s);
@@ -76,11 +84,8 @@ StepResult SendStep(ProcedureContext& ctx, const StepTable& table, int& s) {
     } else if (kind == "SEQ") {
         command += std::to_string(s);
         command.append(",SEQ,").append(row[FieldOperation]).append(",").append(row[FieldJump]);
-    } else if (kind.empty()) {
-        command.assign("@PDEL ").append(std::to_string(s));
     } else {
-        ctx.prompter.notify("Command type error No. " + std::to_string(s), kSendError);
-        return StepResult::Failed;
+        command.assign("@PDEL ").append(std::to_string(s));
     }
     const std::string reply = ctx.send(command);
     if (reply.empty()) return StepResult::Failed;
@@ -193,6 +198,10 @@ Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps) {
         sent.push_back(s);
         if (table[s][FieldCommand] == "CIR") ++s;
     }
+    // Step send's refusals come before the program is emptied: a step Step send would refuse
+    // must not cost the controller the program it holds.
+    for (const int s : sent)
+        if (RefusedCommandType(ctx, table[s][FieldCommand], s)) return Outcome::Failed;
     const std::string init = ctx.send("@INIT PGM");
     if (init.empty()) return Outcome::Failed;
     if (ReplyClass(init) != ReplyCode::Ok) {

@@ -29,8 +29,9 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
 
 // Quick send: the same question as Step send, "@INIT PGM" once, then only the steps that hold a
 // command (a circle pair as one), with Step send's commands, errors, progress and completion.
-// The whole program goes, whatever the range. An "@INIT PGM" not answered "OK" shows its error
-// line and sends nothing more.
+// The whole program goes, whatever the range. A step Step send would refuse ("Command type
+// error No. s") is refused after the question, before "@INIT PGM", so the controller keeps its
+// program. An "@INIT PGM" not answered "OK" shows its error line and sends nothing more.
 Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps);
 
 // Step receive: asks "Is step received?", then reads the steps start..end into the table.

@@ -92,7 +92,8 @@ TEST(StepTransfer, SendCases) {
 }
 
 // Quick send leaves the controller's program as Step send over 0-999 does, with only the
-// program's steps on the line; a refused "@INIT PGM" sends nothing more.
+// program's steps on the line; a refused "@INIT PGM" sends nothing more, and a step Step send
+// would refuse is refused before "@INIT PGM", the controller's program kept whole.
 TEST(StepTransfer, QuickSendWritesTheSameProgram) {
     StepTable table;
     table[0] = {"poi", "000", "1", "2", "3", "0"};
@@ -105,30 +106,40 @@ TEST(StepTransfer, QuickSendWritesTheSameProgram) {
     full.sim.steps.programs[0][3] = "POI 000,9,9,9,9";
     StepTable copy = table;
     ASSERT_EQ(SendSteps(full.ctx, full.steps(copy), "0", "999"), Outcome::Completed);
-    for (const bool refused : {false, true}) {
-        SCOPED_TRACE(refused ? "INIT PGM refused" : "sent");
+    struct Case {
+        const char* name;
+        int refuseAt;
+        int badStep;  // a step with an unknown command (-1: none)
+        Outcome outcome;
+        std::vector<std::string> sent;
+        std::vector<Message> messages;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"sent", 0, -1, Outcome::Completed, {"@?NO", "@INIT PGM", "@WRITE STEP 0,POI,000,1,2,3,0", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60", "@WRITE STEP 9,END,000,,,,"}, {ask0, {"notify", "Sending is completed", "Step send"}}},
+        {"INIT PGM refused", 2, -1, Outcome::Failed, {"@?NO", "@INIT PGM"}, {ask0, {"error", "12:Bad data", "Error display"}}},
+        {"unknown command", 0, 8, Outcome::Failed, {"@?NO"}, {ask0, {"notify", "Command type error No. 8", "Sending error"}}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         StepRig quick;
         quick.prompter.answers = {true};
-        quick.sim.steps.programs[0][3] = "POI 000,9,9,9,9";
-        if (refused) {
-            quick.sim.faults.refuse.which = 2;
-            quick.sim.faults.refuseLine = "12:Bad data";
-        }
+        for (int s = 0; s < 20; ++s) quick.sim.steps.programs[0][s] = "POI 000,9,9,9,9";
+        const auto held = quick.sim.steps.programs[0];
+        quick.sim.faults.refuse.which = c.refuseAt;
+        quick.sim.faults.refuseLine = "12:Bad data";
         copy = table;
-        EXPECT_EQ(QuickSendSteps(quick.ctx, quick.steps(copy)),
-                  refused ? Outcome::Failed : Outcome::Completed);
-        if (refused) {
-            EXPECT_EQ(quick.sent(), (std::vector<std::string>{"@?NO", "@INIT PGM"}));
-            EXPECT_EQ(quick.prompter.messages,
-                      (std::vector<Message>{ask0, {"error", "12:Bad data", "Error display"}}));
-            continue;
+        if (c.badStep >= 0) copy[c.badStep] = {"XYZ", "000", "", "", "", "", "", "bad"};
+        EXPECT_EQ(QuickSendSteps(quick.ctx, quick.steps(copy)), c.outcome);
+        EXPECT_EQ(quick.sent(), c.sent);
+        EXPECT_EQ(quick.prompter.messages, c.messages);
+        if (c.outcome == Outcome::Completed) {
+            EXPECT_EQ(quick.sim.steps.programs[0], full.sim.steps.programs[0]);
+            EXPECT_EQ(quick.view.maximum, 3);
+        } else {
+            EXPECT_EQ(quick.sim.steps.programs[0], held);
         }
-        EXPECT_EQ(quick.sent(),
-                  (std::vector<std::string>{"@?NO", "@INIT PGM", "@WRITE STEP 0,POI,000,1,2,3,0",
-                                            "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60",
-                                            "@WRITE STEP 9,END,000,,,,"}));
-        EXPECT_EQ(quick.sim.steps.programs[0], full.sim.steps.programs[0]);
-        EXPECT_EQ(quick.view.maximum, 3);
     }
 }
 
