@@ -2,13 +2,14 @@
 
 #include <QGuiApplication>
 #include <QPrinter>
-#include <cstdio>
 #include <iostream>
 
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
 #include "common/convert.h"
 #include "common/readable_text.h"
+#include "files/data_files.h"
+#include "files/file_io.h"
 #include "offsets/offset_data.h"
 #include "pallets/pallet_data.h"
 #include "parameters/parameter_files.h"
@@ -82,6 +83,7 @@ int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
     if (!args.has("--pdf")) return Usage("--pdf OUT.pdf is needed");
     if (args.has("--pallet")) return Usage("--pallet is for convert");
     const std::string out = args.value("--pdf");
+    if (out.empty()) return Usage("--pdf wants a file name");
     std::optional<ConvertKind> kind =
         args.has("--kind") ? KindOption(args.value("--kind")) : NamedKind(file);
     if (!kind)
@@ -114,30 +116,35 @@ int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
     std::vector<std::string> values;
     if (!ReadValues(*kind, file, first, StrToInt(range.last), prompter, values)) return kExitFailed;
 
+    // OUT is written by the data files' save rules; what they refuse is refused before drawing.
+    std::string reason;
+    const auto cannotWrite = [&] {
+        prompter.notify(CannotWrite(out, reason), kPrintCaption);
+        return kExitFailed;
+    };
+    if (std::string target; !SaveTarget(out, target, reason)) return cannotWrite();
+
     // Fonts need the GUI library; no window is shown, so no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char name[] = "mivo";
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    // Drawn beside OUT, then renamed over it: a failed print leaves OUT as it was.
-    const std::string part = out + ".part";
-    Drawn drawn = Drawn::NotStarted;
-    {
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(part));
-        PreparePrinter(printer);
-        const QFont font = PrintingFont(QGuiApplication::font().pointSizeF());
-        const std::string header = HeaderLine(listing, PrintDate(), PrintTime());
-        drawn = DrawListing(
-            printer, font, BuildListing(listing, values, first, header, LineHeight(printer, font)));
-    }
-    if (drawn != Drawn::Whole || std::rename(part.c_str(), out.c_str()) != 0) {
-        std::remove(part.c_str());
-        std::cerr << "mivo: cannot write " << EscapeControlBytes(out) << '\n';
+    // The pages of the print dialog's PDF, drawn in memory.
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    PreparePrinter(printer);
+    PdfPages pdf(printer.pageLayout());
+    const QFont font = PrintingFont(QGuiApplication::font().pointSizeF());
+    const std::string header = HeaderLine(listing, PrintDate(), PrintTime());
+    const Drawn drawn =
+        DrawListing(pdf.device(), font,
+                    BuildListing(listing, values, first, header, LineHeight(pdf.device(), font)));
+    if (drawn != Drawn::Whole) {
+        std::cerr << "mivo: the PDF could not be drawn\n";
         return kExitFailed;
     }
+    if (!WriteWholeFile(out, pdf.bytes(), reason)) return cannotWrite();
     prompter.notify(kPrintCompleted, kPrintCaption);
     return kExitCompleted;
 }

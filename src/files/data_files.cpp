@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "common/readable_text.h"
+#include "common/utf8_text.h"
 #include "files/file_io.h"
 
 namespace mivo {
@@ -71,12 +72,16 @@ std::string SaveTargetName(const FileKind& kind, const std::string& name, int fi
     return name + *ext;
 }
 
+std::string CannotWrite(const std::string& name, const std::string& reason) {
+    return "Cannot write " + EscapeControlBytes(name) + ": " + reason;
+}
+
 bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
                   std::string_view content, Prompter& prompter) {
     const std::string target = SaveTargetName(kind, name, filter);
     std::string reason;
     const auto refused = [&] {
-        prompter.notify("Cannot write " + EscapeControlBytes(target) + ": " + reason, kSaveCaption);
+        prompter.notify(CannotWrite(target, reason), kSaveCaption);
         return false;
     };
     // What cannot be written is refused before the question, not after a Yes.
@@ -111,6 +116,22 @@ OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filt
     std::string_view text = content;
     if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         text.remove_prefix(kByteOrderMark.size());
+    // A UTF-8 editor's file is taken into the code page the data hold, never read byte by
+    // byte; what the code page cannot hold is refused before anything changes.
+    std::string converted;
+    if (IsUtf8BeyondAscii(text)) {
+        std::size_t at = 0;
+        char32_t code = 0;
+        if (!Utf8ToCp1252(text, converted, at, code)) {
+            const auto line = std::count(text.data(), text.data() + at, '\n');
+            prompter.notify("Cannot read " + EscapeControlBytes(target) + ": line " +
+                                std::to_string(line + 1) + " holds the character " +
+                                CodePointName(code) + ", which Windows-1252 cannot hold",
+                            kOpenCaption);
+            return OpenOutcome::NotRead;
+        }
+        text = converted;
+    }
     FileNamingPrompter named(prompter, target);
     if (!convert(filter, text, named)) return OpenOutcome::Stopped;
     const std::size_t index = static_cast<std::size_t>(filter - 1);

@@ -18,6 +18,10 @@ const std::string* FilterExtension(const std::vector<FileFilter>& filters, int f
 // save name test, otherwise `name` plus the extension; for the filter without one, `name`.
 std::string SaveTargetName(const FileKind& kind, const std::string& name, int filter);
 
+// A file that cannot be written, as every save says it: "Cannot write NAME: REASON" (control
+// bytes in NAME as \xNN).
+std::string CannotWrite(const std::string& name, const std::string& reason);
+
 // Save after the file dialog. A target that cannot be written (a read-only file, a directory,
 // a FIFO) is refused first, with "Cannot write NAME: it is read-only" or the like (caption
 // "Save") and no question. Asks the overwrite question when `name`, or for a filter with an
@@ -45,8 +49,10 @@ using FileConversion =
     std::function<bool(int filter, std::string_view content, Prompter& prompter)>;
 
 // Open after the file dialog: reads the file whole, drops a UTF-8 byte order mark at its start
-// (a text editor's, never part of the data), converts it, shows the completion notice of the
-// filter. All messages have the caption "Open".
+// (a text editor's, never part of the data), takes a file in UTF-8 (IsUtf8BeyondAscii) into
+// Windows-1252, converts it, shows the completion notice of the filter. A UTF-8 character
+// Windows-1252 cannot hold is refused as NotRead: "Cannot read NAME: line N holds the character
+// U+XXXX, which Windows-1252 cannot hold". All messages have the caption "Open".
 OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filter,
                          const FileConversion& convert, Prompter& prompter);
 

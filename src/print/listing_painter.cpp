@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QTime>
@@ -23,7 +24,7 @@ void PreparePrinter(QPrinter& printer) {
     printer.setFullPage(false);
 }
 
-double LineHeight(QPrinter& printer, const QFont& font) {
+double LineHeight(QPaintDevice& printer, const QFont& font) {
     // The height of any text in the font, as the printer measures it, "KUUHAKU"'s included.
     return QFontMetricsF(font, &printer).height();
 }
@@ -36,7 +37,7 @@ std::string PrintTime() {
     return QLocale().toString(QTime::currentTime(), QLocale::ShortFormat).toStdString();
 }
 
-Drawn DrawListing(QPrinter& printer, const QFont& font, const Listing& listing,
+Drawn DrawListing(QPagedPaintDevice& printer, const QFont& font, const Listing& listing,
                   const std::function<bool()>& carryOn) {
     QPainter painter;
     if (!painter.begin(&printer)) return Drawn::NotStarted;
@@ -63,6 +64,17 @@ Drawn DrawListing(QPrinter& printer, const QFont& font, const Listing& listing,
     }
     painter.end();
     return drawn;
+}
+
+PdfPages::PdfPages(const QPageLayout& layout) : writer_(&buffer_) {
+    buffer_.open(QIODevice::WriteOnly);
+    writer_.setResolution(kPrinterDpi);
+    writer_.setPageLayout(layout);
+}
+
+std::string_view PdfPages::bytes() const {
+    const QByteArray& data = buffer_.data();
+    return {data.constData(), static_cast<std::size_t>(data.size())};
 }
 
 }  // namespace mivo

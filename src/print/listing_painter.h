@@ -2,11 +2,17 @@
 // The listing on a printer: the one drawing used by the print dialog, its preview and
 // `mivo print`. The printer works at 300 dots per inch so that the listing's coordinates keep
 // their meaning.
+#include <QBuffer>
 #include <QFont>
+#include <QPdfWriter>
 #include <functional>
+#include <string_view>
 
 #include "print/listing.h"
 
+class QPageLayout;
+class QPagedPaintDevice;
+class QPaintDevice;
 class QPrinter;
 
 namespace mivo {
@@ -18,7 +24,7 @@ QFont PrintingFont(double pointSize);
 // 300 dots per inch, in colour, full page off: coordinates count from the printable area.
 void PreparePrinter(QPrinter& printer);
 // h: the printer's text height of "KUUHAKU" in `font`.
-double LineHeight(QPrinter& printer, const QFont& font);
+double LineHeight(QPaintDevice& printer, const QFont& font);
 
 // The date and time in the system's short formats.
 std::string PrintDate();
@@ -30,7 +36,23 @@ inline constexpr const char* kPrintNotStarted = "The printer cannot be used.";
 // Draws `listing` on `printer`, the header at the top of every page. For a stoppable listing
 // `carryOn` is asked after each line; false ends the document there.
 enum class Drawn { Whole, Stopped, NotStarted };
-Drawn DrawListing(QPrinter& printer, const QFont& font, const Listing& listing,
+Drawn DrawListing(QPagedPaintDevice& printer, const QFont& font, const Listing& listing,
                   const std::function<bool()>& carryOn = {});
+
+// A PDF document drawn in memory, so that its file is written by the data files' save rules
+// (file_io's WriteWholeFile: no FIFO, device or read-only file replaced, the old file kept on
+// failure), never by the PDF engine, which replaces whatever stands at its name.
+class PdfPages {
+  public:
+    // Pages laid out as `layout` (a printer's), at 300 dots per inch.
+    explicit PdfPages(const QPageLayout& layout);
+    QPagedPaintDevice& device() { return writer_; }
+    // The document, once DrawListing has ended it.
+    std::string_view bytes() const;
+
+  private:
+    QBuffer buffer_;
+    QPdfWriter writer_;
+};
 
 }  // namespace mivo

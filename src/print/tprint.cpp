@@ -1,6 +1,7 @@
 #include "print/tprint.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +11,8 @@
 #include <QVBoxLayout>
 
 #include "common/convert.h"
+#include "files/data_files.h"
+#include "files/file_io.h"
 #include "print/listing_painter.h"
 #include "procedures/prompter.h"
 #include "shell/cp1252.h"
@@ -131,7 +134,7 @@ std::optional<Tprint::Job> Tprint::prepare() {
     return Job{kind, StrToInt(first), StrToInt(last), HeaderLine(kind, date, time)};
 }
 
-Listing Tprint::listingFor(const Job& job, QPrinter& printer, const QFont& font) const {
+Listing Tprint::listingFor(const Job& job, QPaintDevice& printer, const QFont& font) const {
     PrintSource* source = job.kind == ListingKind::Step        ? sources_.step
                           : job.kind == ListingKind::Parameter ? sources_.parameter
                           : job.kind == ListingKind::Pallet    ? sources_.pallet
@@ -160,11 +163,24 @@ void Tprint::printJob(const Job& job) {
     PreparePrinter(printer_);
     if (!chooser_(printer_, this)) return;  // cancelled: nothing printed, nothing said
     PreparePrinter(printer_);
+    // A PDF file is drawn in memory and written by the data files' save rules; what they
+    // refuse is refused before drawing.
+    const std::string pdfName = printer_.outputFormat() == QPrinter::PdfFormat
+                                    ? QFile::encodeName(printer_.outputFileName()).toStdString()
+                                    : std::string();
+    std::string reason;
+    if (std::string target; !pdfName.empty() && !SaveTarget(pdfName, target, reason)) {
+        screens_.prompter->notify(CannotWrite(pdfName, reason), kPrintCaption);
+        return;
+    }
+    std::optional<PdfPages> pdf;
+    if (!pdfName.empty()) pdf.emplace(printer_.pageLayout());
+    QPagedPaintDevice& device = pdf ? pdf->device() : printer_;
     const QFont font = PrintingFont(this->font().pointSizeF());
-    const Listing listing = listingFor(job, printer_, font);
+    const Listing listing = listingFor(job, device, font);
     QApplication::processEvents();
     printingLabel_->show();
-    const Drawn drawn = DrawListing(printer_, font, listing, [this] {
+    const Drawn drawn = DrawListing(device, font, listing, [this] {
         QApplication::processEvents();
         return printingAllowed_;
     });
@@ -172,6 +188,9 @@ void Tprint::printJob(const Job& job) {
     if (drawn == Drawn::NotStarted) {
         screens_.prompter->notifyDetail(kPrintNotStarted, kPrintCaption,
                                         printer_.outputFileName().toStdString());
+    } else if (pdf && !WriteWholeFile(pdfName, pdf->bytes(), reason)) {
+        screens_.prompter->notify(CannotWrite(pdfName, reason), kPrintCaption);
+        printingAllowed_ = true;
     } else if (!printingAllowed_) {
         screens_.prompter->notify(kPrintInterrupted, kPrintCaption);
         printingAllowed_ = true;

@@ -59,7 +59,7 @@ class Tprint : public QDialog, public PrintScreen {
     };
     // The range checked and the kind of the editor that shows, or nothing after the message.
     std::optional<Job> prepare();
-    Listing listingFor(const Job& job, QPrinter& printer, const QFont& font) const;
+    Listing listingFor(const Job& job, QPaintDevice& printer, const QFont& font) const;
     void printJob(const Job& job);
     void closeToEditors();
 

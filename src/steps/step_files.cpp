@@ -18,16 +18,27 @@ void AppendLine(const StepRow& row, std::string& out) {
     }
 }
 
+// A line as a message quotes it: its first 60 bytes, readable.
+std::string Quoted(std::string_view line) {
+    return "\"" + EscapeControlBytes(line.substr(0, 60)) + (line.size() > 60 ? "...\"" : "\"");
+}
+
 // What is wrong with a file whose line `k` (0-based) has only `commas` commas.
 std::string ShapeFault(const std::vector<std::string_view>& lines, int k, int commas) {
     if (lines.empty()) return "the file is empty; a step file has 1000 lines";
     const std::string count = std::to_string(lines.size());
     if (static_cast<std::size_t>(k) >= lines.size())
         return "the file ends after line " + count + "; a step file has 1000 lines";
-    const std::string shown = EscapeControlBytes(lines[static_cast<std::size_t>(k)].substr(0, 60));
     return "line " + std::to_string(k + 1) + " of " + count + " has " + std::to_string(commas) +
-           (commas == 1 ? " comma" : " commas") + ", a step line has at least 7: \"" + shown +
-           (lines[static_cast<std::size_t>(k)].size() > 60 ? "...\"" : "\"");
+           (commas == 1 ? " comma" : " commas") +
+           ", a step line has at least 7: " + Quoted(lines[static_cast<std::size_t>(k)]);
+}
+
+// What is wrong with a file whose line `k` (0-based) follows the last step line.
+std::string TrailingFault(const std::vector<std::string_view>& lines, std::size_t k) {
+    return "line " + std::to_string(k + 1) + " of " + std::to_string(lines.size()) +
+           " follows the last step line, a step file has " + std::to_string(kStepCount) +
+           " lines: " + Quoted(lines[k]);
 }
 
 }  // namespace
@@ -83,8 +94,15 @@ bool SaveStepFile(const StepTable& table, const std::string& name, int filter, P
 }
 
 bool ConvertStepText(StepTable& table, std::string_view content, Prompter& prompter) {
-    table.clear();
     const std::vector<std::string_view> lines = SplitLines(content);
+    // A line past the last step would be lost at the next save: refused before the table is
+    // touched. Empty lines there hold nothing.
+    for (std::size_t k = kStepCount; k < lines.size(); ++k) {
+        if (lines[k].empty()) continue;
+        prompter.notifyDetail(kCannotOpen, kOpenCaption, TrailingFault(lines, k));
+        return false;
+    }
+    table.clear();
     for (int k = 0; k < kStepCount; ++k) {
         const std::string_view line = static_cast<std::size_t>(k) < lines.size()
                                           ? lines[static_cast<std::size_t>(k)]

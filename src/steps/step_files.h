@@ -39,8 +39,9 @@ OpenOutcome OpenStepFile(StepTable& table, const std::string& name, int filter, 
 // Text conversion of a step file's content into `table` (cleared first). Each of the 1000
 // lines is split at its first seven commas; the rest, commas included, is the Comment. A line
 // with fewer than seven commas (a missing line counts as empty) shows "File cannot be open"
-// and returns false, the rows before it converted. True when all 1000 lines converted; the
-// caller shows "Completed".
+// and returns false, the rows before it converted. A line after the 1000th that is not empty
+// would be lost at the next save: "File cannot be open", naming it, the table untouched. True
+// when all 1000 lines converted; the caller shows "Completed".
 bool ConvertStepText(StepTable& table, std::string_view content, Prompter& prompter);
 
 }  // namespace mivo

@@ -1,8 +1,11 @@
 // The listing through QPrinter into a PDF, read back with pdftotext: from the step editor's
 // "Print" and from `mivo print`.
+#include <sys/stat.h>
+
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <set>
 
 #include "cli/cli_rig.h"
 #include "print/listing.h"
@@ -50,9 +53,17 @@ class PrintDialogTest : public EditorFixture {
     TempDir dir;
 };
 
+// A PDF file chosen in the system's dialog is written as data files are saved: a read-only one
+// is refused and kept.
 TEST_F(PrintDialogTest, PrintsStepsToPdf) {
     setRow(0, {"MOVE", "000", "1.00", "2.00", "3.00", "4.00", "", "start"});
     setRow(2, {"END"});
+    WriteBytes(dir / "ro.pdf", "old");
+    std::filesystem::permissions(dir / "ro.pdf", std::filesystem::perms(0444));
+    printSteps("2", dir / "ro.pdf");
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_EQ(prompter.texts().back(), "Cannot write " + dir / "ro.pdf" + ": it is read-only");
+    EXPECT_EQ(ReadBytes(dir / "ro.pdf"), "old");
     printSteps("2", dir / "steps.pdf");
     ASSERT_FALSE(prompter.messages.empty());
     EXPECT_EQ(prompter.texts().back(), kPrintCompleted);
@@ -90,6 +101,63 @@ TEST(MivoPrint, ListingAsPdf) {
     EXPECT_TRUE(Contains(refused.out, "Print: Specify printing range"));
     EXPECT_FALSE(std::filesystem::exists(dir / "no.pdf"));
     EXPECT_EQ(RunMivo({"print", "pick.csv", "--pdf", "no.pdf"}, dir.path()).exitCode, 2);
+}
+
+// OUT is written as data files are saved: what cannot be written (a read-only file, for root
+// too; a FIFO; a device) is refused with the reason and left as it was, a link is written
+// through, the user's own files beside OUT are never touched, and a name is taken byte for byte.
+TEST(MivoPrint, WritesThePdfAsDataFilesAreSaved) {
+    namespace fs = std::filesystem;
+    TempDir dir;
+    WriteBytes(dir / "pick.stp", StepFile({"MOVE,000,1.00,2.00,3.00,4.00,,start"}));
+    WriteBytes(dir / "ro.pdf", "old");
+    fs::permissions(dir / "ro.pdf", fs::perms(0444));
+    ASSERT_EQ(::mkfifo((dir / "pipe.pdf").c_str(), 0600), 0);
+    WriteBytes(dir / "real.pdf", "old");
+    fs::create_symlink("real.pdf", dir / "link.pdf");
+    WriteBytes(dir / "out.pdf.part", "mine");
+    const std::string completed = "Print: Printing information transfer is completed.\n";
+    struct Case {
+        const char* pdf;
+        int status;
+        std::string out;  // after "Open: Completed"
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"ro.pdf", 1, "Print: Cannot write ro.pdf: it is read-only\n"},
+        {"pipe.pdf", 1, "Print: Cannot write pipe.pdf: Not a regular file\n"},
+        {"/dev/null", 1, "Print: Cannot write /dev/null: Not a regular file\n"},
+        {"link.pdf", 0, completed},
+        {"out.pdf", 0, completed},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pdf);
+        const MivoRun r = RunMivo({"print", "pick.stp", "--pdf", c.pdf}, dir.path());
+        EXPECT_EQ(r.exitCode, c.status) << r.err;
+        EXPECT_EQ(r.out, "Open: Completed\n" + c.out);
+    }
+    EXPECT_EQ(RunMivo({"print", "pick.stp", "--pdf", ""}, dir.path()).exitCode, 2);
+    QProcess odd;  // a name that is no UTF-8, through the shell
+    odd.setWorkingDirectory(QString::fromStdString(dir.path().string()));
+    odd.start("/bin/sh", {"-c", "exec \"$0\" print pick.stp --pdf \"$(printf 'n\\377.pdf')\"",
+                          MIVO_CLI_PROGRAM});
+    ASSERT_TRUE(odd.waitForFinished(60000));
+    EXPECT_EQ(odd.exitCode(), 0) << odd.readAllStandardError().toStdString();
+
+    EXPECT_EQ(ReadBytes(dir / "ro.pdf"), "old");
+    EXPECT_EQ(fs::status(dir / "ro.pdf").permissions(), fs::perms(0444));
+    EXPECT_TRUE(fs::is_fifo(dir / "pipe.pdf"));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.pdf"));
+    EXPECT_EQ(ReadBytes(dir / "out.pdf.part"), "mine");
+    for (const char* pdf : {"real.pdf", "out.pdf"})
+        EXPECT_TRUE(HasLine(PdfText(dir / pdf), "Step No.0", "MOVE,000,1.00")) << pdf;
+    EXPECT_EQ(ReadBytes(dir / "n\377.pdf").substr(0, 5), "%PDF-");
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"pick.stp", "ro.pdf", "pipe.pdf", "real.pdf",
+                                            "link.pdf", "out.pdf.part", "out.pdf", "n\377.pdf"}));
 }
 
 }  // namespace

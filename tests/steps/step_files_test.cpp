@@ -70,6 +70,28 @@ TEST(StepFiles, SaveAndOpenOnDisk) {
     WriteBytes(dir / "short.stp", Repeat("END,000,,,,,,e\r\n", 999));
     EXPECT_EQ(OpenStepFile(t, dir / "short", OpenStp, p), OpenOutcome::Stopped);
     EXPECT_EQ(t[998][FieldComment], "e");
+
+    // Another editor's UTF-8 is read as UTF-8 and saved in Windows-1252; a character that code
+    // page cannot hold refuses the file, naming its line, the table as it was.
+    const std::string utf8 = ",,,,,,,\xC3\x84 \xE2\x82\xAC \xC2\x81\r\n";
+    WriteBytes(dir / "utf8.csv", utf8 + Repeat(",,,,,,,\r\n", 999));
+    EXPECT_EQ(OpenStepFile(t, dir / "utf8.csv", OpenCsv, p), OpenOutcome::Completed);
+    EXPECT_EQ(t[0][FieldComment], "\xC4 \x80 \x81");
+    p.answers = {true};
+    ASSERT_TRUE(SaveStepFile(t, dir / "utf8.csv", SaveCsv, p));
+    EXPECT_EQ(ReadBytes(dir / "utf8.csv"),
+              ",,,,,,,\xC4 \x80 \x81\r\n" + Repeat(",,,,,,,\r\n", 999));
+    WriteBytes(dir / "omega.stp", utf8 + ",,,,,,,\xCE\xA9\r\n" + Repeat(",,,,,,,\r\n", 998));
+    p.messages.clear();
+    const StepTable before = t;
+    EXPECT_EQ(OpenStepFile(t, dir / "omega.stp", OpenStp, p), OpenOutcome::NotRead);
+    EXPECT_EQ(t, before);
+    EXPECT_EQ(p.messages,
+              (std::vector<Message>{
+                  {"notify",
+                   "Cannot read " + dir / "omega.stp" +
+                       ": line 2 holds the character U+03A9, which Windows-1252 cannot hold",
+                   "Open"}}));
 }
 
 TEST(StepFiles, TextConversionOfContent) {
@@ -78,14 +100,16 @@ TEST(StepFiles, TextConversionOfContent) {
         const char* what;
         std::string content;
         bool completed;
-        int steps;           // steps 0..steps-1 hold `line`'s step, the rest are empty
+        int steps;           // steps 0..steps-1 hold `line`'s step, the rest are empty (-1:
+                             // the table untouched)
         std::string detail;  // what the notice's detail says was wrong
         // clang-format off
     } cases[] = {
         {"CR LF", Repeat(line, 1000), true, 1000, ""},
         {"LF only", Repeat("POI,050,1,2,3,0,,c\n", 1000), true, 1000, ""},
         {"no line end at the end", Repeat(line, 999) + "POI,050,1,2,3,0,,c", true, 1000, ""},
-        {"lines beyond 1000 ignored", Repeat(line, 1000) + "junk\r\n", true, 1000, ""},
+        {"empty lines beyond 1000", Repeat(line, 1000) + "\r\n\n", true, 1000, ""},
+        {"a line beyond 1000", Repeat(line, 1000) + "\r\nlost\r\n", false, -1, "line 1002 of 1002 follows the last step line, a step file has 1000 lines: \"lost\""},
         {"999 lines", Repeat(line, 999), false, 999, "the file ends after line 999; a step file has 1000 lines"},
         {"five commas in line 5", Repeat(line, 4) + "POI,050,1,2,3,0\r\n" + Repeat(line, 995), false, 4, "line 5 of 1000 has 5 commas, a step line has at least 7: \"POI,050,1,2,3,0\""},
         {"empty file", "", false, 0, "the file is empty; a step file has 1000 lines"},
@@ -105,7 +129,10 @@ TEST(StepFiles, TextConversionOfContent) {
         EXPECT_EQ(p.details, c.detail.empty() ? std::vector<std::string>{}
                                               : std::vector<std::string>{c.detail});
         for (int s = 0; s < kStepCount; ++s)
-            ASSERT_EQ(t[s], s < c.steps ? expected : StepRow{}) << "step " << s;
+            ASSERT_EQ(t[s], c.steps < 0   ? FilledWith("old")[s]
+                            : s < c.steps ? expected
+                                          : StepRow{})
+                << "step " << s;
     }
 }
 
