@@ -115,6 +115,7 @@ TEST(MivoPrint, WritesThePdfAsDataFilesAreSaved) {
     ASSERT_EQ(::mkfifo((dir / "pipe.pdf").c_str(), 0600), 0);
     WriteBytes(dir / "real.pdf", "old");
     fs::create_symlink("real.pdf", dir / "link.pdf");
+    fs::create_symlink("/dev/null", dir / "dev.pdf");  // a device, reached safely through a link
     WriteBytes(dir / "out.pdf.part", "mine");
     const std::string completed = "Print: Printing information transfer is completed.\n";
     struct Case {
@@ -126,7 +127,7 @@ TEST(MivoPrint, WritesThePdfAsDataFilesAreSaved) {
     const Case cases[] = {
         {"ro.pdf", 1, "Print: Cannot write ro.pdf: it is read-only\n"},
         {"pipe.pdf", 1, "Print: Cannot write pipe.pdf: Not a regular file\n"},
-        {"/dev/null", 1, "Print: Cannot write /dev/null: Not a regular file\n"},
+        {"dev.pdf", 1, "Print: Cannot write dev.pdf: Not a regular file\n"},
         {"link.pdf", 0, completed},
         {"out.pdf", 0, completed},
     };
@@ -149,6 +150,7 @@ TEST(MivoPrint, WritesThePdfAsDataFilesAreSaved) {
     EXPECT_EQ(fs::status(dir / "ro.pdf").permissions(), fs::perms(0444));
     EXPECT_TRUE(fs::is_fifo(dir / "pipe.pdf"));
     EXPECT_TRUE(fs::is_symlink(dir / "link.pdf"));
+    EXPECT_TRUE(fs::is_symlink(dir / "dev.pdf"));
     EXPECT_EQ(ReadBytes(dir / "out.pdf.part"), "mine");
     for (const char* pdf : {"real.pdf", "out.pdf"})
         EXPECT_TRUE(HasLine(PdfText(dir / pdf), "Step No.0", "MOVE,000,1.00")) << pdf;
@@ -156,8 +158,9 @@ TEST(MivoPrint, WritesThePdfAsDataFilesAreSaved) {
     std::set<std::string> names;
     for (const auto& entry : fs::directory_iterator(dir.path()))
         names.insert(entry.path().filename().string());
-    EXPECT_EQ(names, (std::set<std::string>{"pick.stp", "ro.pdf", "pipe.pdf", "real.pdf",
-                                            "link.pdf", "out.pdf.part", "out.pdf", "n\377.pdf"}));
+    EXPECT_EQ(names,
+              (std::set<std::string>{"pick.stp", "ro.pdf", "pipe.pdf", "real.pdf", "link.pdf",
+                                     "dev.pdf", "out.pdf.part", "out.pdf", "n\377.pdf"}));
 }
 
 }  // namespace
