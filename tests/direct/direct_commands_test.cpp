@@ -523,6 +523,7 @@ TEST(DirectMonitor, GoesOnScanningThroughARunWhereverItStarts) {
         MonitorSwitch(rig.session);
         EXPECT_TRUE(ran);
         EXPECT_GE(whileRunning, 2);
+        EXPECT_EQ(rig.view.marked, Lines{});  // the run's lines were never taken for a value
         const Lines shown = rig.view.lines();
         EXPECT_NE(std::find(shown.begin(), shown.end(), "END"), shown.end());
         EXPECT_TRUE(rig.view.sets[EnableSet::JogButtons]);
