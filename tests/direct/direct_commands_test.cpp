@@ -445,9 +445,9 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
             "0000000100000000";
         Lines messages = {"Monitor is started", "Monitor is ended"};
     };
-    const auto noise = [](std::size_t k, SimFamily family, const char* line) {
+    const auto noise = [](int k, SimFamily family, const char* line) {
         return [=](DirectRig& r) {
-            r.sim.faults.garbage = {static_cast<int>(k), family};
+            r.sim.faults.garbage = {k, family};
             r.sim.faults.noise = line;
         };
     };
