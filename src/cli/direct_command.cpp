@@ -242,9 +242,16 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
             view.printScan();
             if (cycles > 0 && ++done >= cycles) EndMonitor(s);
         };
+        // A reply that is no value ends it, naming the query.
+        s.monitorUnfit = [&s](const std::string& query, const std::string& reply) {
+            ShowUnfitReply(s.context(), query, reply);
+            EndMonitor(s);
+        };
         MonitorSwitch(s);
         s.monitorScanned = nullptr;
-        return cycles == 0 || done >= cycles ? Outcome::Completed : Outcome::Failed;
+        s.monitorUnfit = nullptr;
+        // Its cycles end it well, and a stop signal (seen by the caller); nothing else does.
+        return cycles > 0 && done >= cycles ? Outcome::Completed : Outcome::Failed;
     };
     out.onStop = [](DirectSession& s) { EndMonitor(s); };
     out.printAtEnd = false;

@@ -184,6 +184,12 @@ std::optional<Outcome> DirectCycle::cut(bool offlineOnLoss) {
     return Outcome::Failed;
 }
 
+void DirectCycle::handOver() {
+    endSteps_ = false;
+    // The monitor's wait this ran in gives up: what comes next is not the reply it waited for.
+    if (restarts_ && !s_.lineLost()) s_.restartMonitorLater();
+}
+
 void DirectCycle::goOffline() {
     OfflineRoutine(s_);
     endSteps_ = false;

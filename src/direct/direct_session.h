@@ -76,6 +76,9 @@ class DirectSession {
 
     // After each whole scan of the monitor (for a terminal that prints it, and stops it).
     std::function<void()> monitorScanned;
+    // A reply the monitor could not take as the value of `query` (for a terminal that reports
+    // it and stops the monitor); the screen marks the item and scans again.
+    std::function<void(const std::string& query, const std::string& reply)> monitorUnfit;
 
     // The monitor loop's driver: a restart asked for while it runs is its own to make, once
     // the command that asked has ended its wait.
@@ -151,8 +154,9 @@ class DirectCycle {
     std::optional<Outcome> cut(bool offlineOnLoss = false);
     // The offline routine, and the cycle ends without its end steps.
     void goOffline();
-    // The cycle ends without its end steps (the monitor takes over a run).
-    void handOver() { endSteps_ = false; }
+    // The cycle ends without its end steps. While "Monitoring" is on, the monitor takes over
+    // (a run's replies): it starts again, unless the line was lost.
+    void handOver();
     // The monitor loop's own cycle: its end does not start the monitor again.
     void keepMonitorAsIs() { restarts_ = false; }
 

@@ -58,6 +58,10 @@ class DirectView {
     // An output or input panel's state as shown (red: on, aqua: off), and showing one.
     virtual bool ioState(IoBank bank, int n) const = 0;
     virtual void showIo(IoBank bank, int n, bool on) = 0;
+    // A reply the monitor could not take as a value: the panel or field keeps what it shows,
+    // marked as not current until showIo or setField gives it a value again.
+    virtual void showIoNotCurrent(IoBank, int) {}
+    virtual void showFieldNotCurrent(DirectField) {}
     // Before the controller's programs are emptied: the step editor's changed data are offered
     // for saving (Yes/No/Cancel). False on Cancel and on a Yes whose save wrote nothing: the
     // command then sends nothing.

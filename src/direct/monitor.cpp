@@ -1,6 +1,7 @@
 #include "direct/monitor.h"
 
 #include <optional>
+#include <vector>
 
 namespace mivo {
 
@@ -10,19 +11,60 @@ const char* const kCaption = "Monitor receive";
 
 enum class PassEnd {
     Restart,  // a command ran inside its wait: the monitor starts again
-    Off,      // "Monitoring" was switched off
+    Off,      // "Monitoring" was switched off, or the controller refused a query
     Lost,     // a wait ended without a line, or the line went off
 };
 
+// One query of a scan and where its value goes: panel DOn or DIn, or a field.
+struct ScanItem {
+    std::string query;
+    ValueShape shape;
+    std::optional<IoBank> bank;
+    int n = 0;
+    DirectField field = DirectField::Step;
+};
+
+// The outputs, the inputs, the four positions (from kFirstPosition on), the step.
+constexpr std::size_t kFirstPosition = 32;
+const std::vector<ScanItem>& ScanItems() {
+    static const std::vector<ScanItem> items = [] {
+        std::vector<ScanItem> out;
+        for (const IoBank bank : {IoBank::Output, IoBank::Input})
+            for (int n = 0; n < 16; ++n)
+                out.push_back({(bank == IoBank::Output ? "@?DO " : "@?DI ") + std::to_string(n),
+                               ValueShape::Bit, bank, n});
+        const DirectField positions[] = {DirectField::Xposi, DirectField::Yposi, DirectField::Zposi,
+                                         DirectField::Rposi};
+        for (int k = 0; k < 4; ++k)
+            out.push_back({"@?POS " + std::to_string(k + 1), ValueShape::Number, std::nullopt, 0,
+                           positions[k]});
+        out.push_back({"@?SNO", ValueShape::StepNumber, std::nullopt, 0, DirectField::Step});
+        return out;
+    }();
+    return items;
+}
+
+// What a query gave.
+struct ScanReply {
+    enum Kind {
+        Value,    // `line` fits the item
+        Unfit,    // `line` is no value of the item
+        Refused,  // "NG" and its error line: shown
+        Stopped,  // the monitor stops here
+    } kind;
+    std::string line;
+};
+
 // One query of a scan, with the keyword replies a running program sends in its place (shown,
-// with the lines that go with them; its "END" and "OK" give the jog buttons back). The value,
-// or nothing when the monitor stops here. `position`: the position and step scans, where
-// "ERR" and a line beginning with "32" are waited over and the positions read again from X.
-std::optional<std::string> ScanRead(DirectCycle& c, const std::string& command, bool position,
-                                    bool* restartPositions) {
+// with the lines that go with them; its "END" and "OK" give the jog buttons back). `position`:
+// the position and step scans, where "ERR" and a line beginning with "32" are waited over and
+// the positions read again from X. A value is taken only when it fits `shape`.
+ScanReply ScanRead(DirectCycle& c, const std::string& command, ValueShape shape, bool position,
+                   bool* restartPositions) {
     DirectSession& s = c.session();
     DirectView& v = s.view();
     const auto stopped = [&s] { return s.motorStopped() || !s.state.monitoring || s.lineLost(); };
+    const ScanReply stop{ScanReply::Stopped, {}};
     c.quiet();
     std::string line = c.query(command);
     const auto next = [&] {
@@ -31,44 +73,49 @@ std::optional<std::string> ScanRead(DirectCycle& c, const std::string& command, 
         return !stopped();
     };
     for (;;) {
-        if (stopped()) return std::nullopt;
+        if (stopped()) return stop;
         const ReplyCode code = ReplyClass(line);
         if (code == ReplyCode::Data) break;
         if (code == ReplyCode::Ok || code == ReplyCode::End) {
             v.append(line);
-            if (!next()) return std::nullopt;
+            if (!next()) return stop;
             v.enable(EnableSet::JogButtons, true);
             break;
         }
         // A status word or a cycle's end, and the line that goes with it.
         const std::string word = line;
-        if (!next()) return std::nullopt;
+        if (!next()) return stop;
         if (position && code == ReplyCode::Err && line.rfind("32", 0) == 0) {
             *restartPositions = true;
-            if (!next()) return std::nullopt;
+            if (!next()) return stop;
             continue;  // the further reply is classified instead
         }
         v.append(word);
         v.append(line);
+        // The query refused: nothing more comes for it.
+        if (code == ReplyCode::Ng) {
+            s.prompter().showControllerError(line);
+            return {ScanReply::Refused, line};
+        }
         // One more line, which may be the program's "END".
-        if (!next()) return std::nullopt;
+        if (!next()) return stop;
         if (line == "END") {
             v.append(line);
-            if (!next()) return std::nullopt;
+            if (!next()) return stop;
             if (code != ReplyCode::Cend) v.enable(EnableSet::JogButtons, true);
         }
         break;
     }
+    if (!FitsShape(line, shape)) return {ScanReply::Unfit, line};
     const std::string value = line;
     c.quiet();
     c.trailing();
-    if (stopped()) return std::nullopt;
-    return value;
+    if (stopped()) return stop;
+    return {ScanReply::Value, value};
 }
 
+// The scans until the monitor stops: Restart when a command ran inside one of its waits.
 PassEnd Pass(DirectSession& s) {
-    static const DirectField kPositions[] = {DirectField::Xposi, DirectField::Yposi,
-                                             DirectField::Zposi, DirectField::Rposi};
     DirectCycle c(s);
     c.keepMonitorAsIs();
     DirectView& v = s.view();
@@ -78,32 +125,38 @@ PassEnd Pass(DirectSession& s) {
     v.enable(EnableSet::CancelPanel, true);
     v.enable(EnableSet::PositionQueries, false);
     v.enable(EnableSet::PositionFields, true);
+    const std::vector<ScanItem>& items = ScanItems();
     bool ended = false;
     while (s.state.monitoring && !ended) {
-        bool ignored = false;
-        for (const IoBank bank : {IoBank::Output, IoBank::Input}) {
-            const std::string query = bank == IoBank::Output ? "@?DO " : "@?DI ";
-            for (int n = 0; n < 16 && !ended; ++n) {
-                const auto value = ScanRead(c, query + std::to_string(n), false, &ignored);
-                if (!value)
-                    ended = true;
-                else if (*value == "0" || *value == "1")
-                    v.showIo(bank, n, *value == "1");
-            }
-        }
-        // The four positions, then the step; "ERR" and "32" start them again from X.
-        for (int k = 0; k < 5 && !ended; ++k) {
+        bool whole = true;
+        for (std::size_t i = 0; i < items.size() && whole; ++i) {
+            const ScanItem& item = items[i];
             bool again = false;
-            const std::string query = k < 4 ? "@?POS " + std::to_string(k + 1) : "@?SNO";
-            const auto value = ScanRead(c, query, true, &again);
-            if (!value)
+            const ScanReply r = ScanRead(c, item.query, item.shape, i >= kFirstPosition, &again);
+            if (r.kind == ScanReply::Value) {
+                if (again)
+                    i = kFirstPosition - 1;
+                else if (item.bank)
+                    v.showIo(*item.bank, item.n, r.line == "1");
+                else
+                    v.setField(item.field, r.line);
+                continue;
+            }
+            whole = false;
+            if (r.kind != ScanReply::Unfit) {
                 ended = true;
-            else if (again)
-                k = -1;
+                continue;
+            }
+            // Noise is no value: the item keeps what it shows, marked, and the scan finds its
+            // place again from the start.
+            if (item.bank)
+                v.showIoNotCurrent(*item.bank, item.n);
             else
-                v.setField(k < 4 ? kPositions[k] : DirectField::Step, *value);
+                v.showFieldNotCurrent(item.field);
+            if (s.monitorUnfit) s.monitorUnfit(item.query, r.line);
+            s.channel().drain();
         }
-        if (!ended && s.monitorScanned) s.monitorScanned();
+        if (whole && s.monitorScanned) s.monitorScanned();
     }
     // A wait that ended without a line, or a line gone off: the monitor stops at once.
     if (!s.channel().online() || s.lineLost()) {

@@ -19,7 +19,10 @@ Outcome SwitchOutput(DirectSession& s, int n);
 void MonitorSwitch(DirectSession& s);
 
 // The monitor loop, while "Monitoring" is on: one scan after another, started again after each
-// command that interrupted it; `DirectSession::monitorScanned` runs after each whole scan.
+// command that interrupted it; `DirectSession::monitorScanned` runs after each whole scan. A
+// reply that is no value of its item is not shown: the item is marked not current and the scan
+// starts again (`DirectSession::monitorUnfit` hears of it). A query refused ends the monitor
+// with its error line shown.
 void MonitorLoop(DirectSession& s);
 
 }  // namespace mivo

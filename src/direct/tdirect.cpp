@@ -27,6 +27,13 @@
 
 namespace mivo {
 
+namespace {
+
+const char* const kNotCurrent = "notCurrent";
+const char* const kNotCurrentHint = "Not current: the controller's last reply was no value";
+
+}  // namespace
+
 Tdirect::Tdirect(Screens& screens, StepEditorAccess& steps, ParameterEditorAccess& parameters,
                  QWidget* parent)
     : QMainWindow(parent), screens_(screens), steps_(steps), parameters_(parameters) {
@@ -97,7 +104,25 @@ std::string Tdirect::field(DirectField f) const {
 
 void Tdirect::setField(DirectField f, const std::string& text) {
     const auto it = fields_.find(f);
-    if (it != fields_.end()) it->second->setText(Cp1252::decode(text));
+    if (it == fields_.end()) return;
+    it->second->setText(Cp1252::decode(text));
+    if (it->second->property(kNotCurrent).toBool()) {
+        it->second->setProperty(kNotCurrent, false);
+        it->second->setPalette(QPalette());
+        it->second->setToolTip({});
+    }
+}
+
+// The last value stays, greyed, until the monitor reads one again.
+void Tdirect::showFieldNotCurrent(DirectField f) {
+    const auto it = fields_.find(f);
+    if (it == fields_.end()) return;
+    QLineEdit* e = it->second;
+    e->setProperty(kNotCurrent, true);
+    QPalette p = e->palette();
+    p.setColor(QPalette::Text, p.color(QPalette::Disabled, QPalette::Text));
+    e->setPalette(p);
+    e->setToolTip(kNotCurrentHint);
 }
 
 // The line switch follows the direct channel's state by itself.
@@ -124,8 +149,14 @@ bool Tdirect::ioState(IoBank bank, int n) const {
 
 void Tdirect::showIo(IoBank bank, int n, bool on) {
     if (n < 0 || n > 15) return;
-    (bank == IoBank::Output ? outputs_[n] : inputs_[n])
-        ->setFace(on ? DirectPanel::kOn : DirectPanel::kOff);
+    DirectPanel* p = bank == IoBank::Output ? outputs_[n] : inputs_[n];
+    p->setFace(on ? DirectPanel::kOn : DirectPanel::kOff);
+    p->setCurrent(true);
+}
+
+void Tdirect::showIoNotCurrent(IoBank bank, int n) {
+    if (n < 0 || n > 15) return;
+    (bank == IoBank::Output ? outputs_[n] : inputs_[n])->setCurrent(false);
 }
 
 JogButton* Tdirect::jogButton(const QString& name) const {

@@ -62,6 +62,8 @@ class Tdirect : public QMainWindow, public DirectView {
     int jogMode() const override;
     bool ioState(IoBank bank, int n) const override;
     void showIo(IoBank bank, int n, bool on) override;
+    void showIoNotCurrent(IoBank bank, int n) override;
+    void showFieldNotCurrent(DirectField f) override;
 
     // The jog button named `name` ("X1" ... "R2").
     JogButton* jogButton(const QString& name) const;

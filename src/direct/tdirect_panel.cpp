@@ -19,9 +19,19 @@ void DirectPanel::setFace(const QColor& face) {
     update();
 }
 
+void DirectPanel::setCurrent(bool current) {
+    if (current == current_) return;
+    current_ = current;
+    update();
+}
+
 QColor DirectPanel::shownColour() const {
-    if (isEnabled() || !faceOnlyWhenEnabled_) return face_;
-    return QApplication::palette(this).color(QPalette::Active, QPalette::Button);
+    const QColor plain = QApplication::palette(this).color(QPalette::Active, QPalette::Button);
+    if (!isEnabled() && faceOnlyWhenEnabled_) return plain;
+    if (current_) return face_;
+    // Half way to the plain face: the last state still told, but not as the line's word.
+    return QColor((face_.red() + plain.red()) / 2, (face_.green() + plain.green()) / 2,
+                  (face_.blue() + plain.blue()) / 2);
 }
 
 QSize DirectPanel::sizeHint() const {

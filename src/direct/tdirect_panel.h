@@ -23,6 +23,9 @@ class DirectPanel : public QPushButton {
 
     void setFace(const QColor& face);
     QColor face() const { return face_; }
+    // A state not current (the monitor could not read it) shows its face faded.
+    void setCurrent(bool current);
+    bool current() const { return current_; }
     // The colour shown now.
     QColor shownColour() const;
     // Its caption with a small margin: panels sit close together.
@@ -35,6 +38,7 @@ class DirectPanel : public QPushButton {
   private:
     QColor face_;
     bool faceOnlyWhenEnabled_;
+    bool current_ = true;
 };
 
 }  // namespace mivo

@@ -54,6 +54,8 @@ bool FitsShape(const std::string& reply, ValueShape shape) {
         }
         case ValueShape::Digit:
             return IsDigits(reply, 1);
+        case ValueShape::Bit:
+            return reply == "0" || reply == "1";
         case ValueShape::StepNumber:
             return IsDigits(reply, 3);
         case ValueShape::Word:

@@ -19,6 +19,7 @@ enum class ValueShape {
     Number,      // a value or a position: "-999.99", "45", " 0.00"
     Numbers,     // numbers separated by commas: all four positions, a pallet's two counters
     Digit,       // a program number, the origin state
+    Bit,         // an output's or input's state: "0" or "1"
     StepNumber,  // up to three digits
     Word,        // a version or release text: printable, no blank
 };

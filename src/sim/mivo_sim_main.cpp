@@ -51,6 +51,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption garbage("garbage", "Answer every command with a line of noise.");
     const QCommandLineOption noiseBefore("noise-before",
                                          "Send a line of noise before every reply.");
+    const QCommandLineOption noise(
+        "noise", "The line of noise --garbage and --noise-before send (Latin-1).", "TEXT");
     const QCommandLineOption emptyLines("empty-lines",
                                         "Answer every command with an empty line (CR LF).");
     const QCommandLineOption equal("equal-bytes",
@@ -71,8 +73,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption input(
         "input", "Input N (0 to 15) starts at S (0 or 1); repeatable. Typing DI N S sets it later.",
         "N=S");
-    parser.addOptions({pace, silent, refuse, garbage, noiseBefore, emptyLines, equal, longLine,
-                       hangup, silentFamily, refuseFamily, versionText, posError, input});
+    parser.addOptions({pace, silent, refuse, garbage, noiseBefore, noise, emptyLines, equal,
+                       longLine, hangup, silentFamily, refuseFamily, versionText, posError, input});
     parser.process(app);
 
     mivo::SimController controller;
@@ -83,6 +85,14 @@ int main(int argc, char** argv) {
     if (parser.isSet(emptyLines)) f.emptyLine.which = mivo::SimPick::kEvery;
     if (parser.isSet(longLine)) f.longLine.which = mivo::SimPick::kEvery;
     f.equalBytesWhenIdle = parser.isSet(equal);
+    if (parser.isSet(noise)) {
+        const QByteArray text = parser.value(noise).toLatin1();
+        if (text.isEmpty() || text.contains('\r') || text.contains('\n')) {
+            std::fprintf(stderr, "mivo-sim: --noise wants one line\n");
+            return 2;
+        }
+        f.noise = text.toStdString();
+    }
     if (parser.isSet(refuse)) {
         const QString v = parser.value(refuse);
         const int colon = v.indexOf(':');

@@ -79,6 +79,19 @@ void SimCore::receive(const std::string& command) {
         inFamily = ++perFamily_[static_cast<std::size_t>(c->family)];
     }
     auto hits = [&](const SimPick& pick) { return pick.hits(n, family, inFamily); };
+    const std::size_t before = replies_.size();
+    answer(command, c, hits);
+    if (!hits(faults.late) || replies_.size() == before) return;
+    std::vector<std::string> lines(replies_.begin() + static_cast<std::ptrdiff_t>(before),
+                                   replies_.end());
+    replies_.resize(before);
+    clock_.after(faults.lateBy, [this, lines] {
+        for (const std::string& l : lines) reply(l);
+    });
+}
+
+void SimCore::answer(const std::string& command, const Command* c,
+                     const std::function<bool(const SimPick&)>& hits) {
     if (hits(faults.silent)) return;
     if (hits(faults.longLine)) {
         std::string line;
@@ -86,15 +99,16 @@ void SimCore::receive(const std::string& command) {
             line.push_back(static_cast<char>('0' + i % 10));
         reply(line);
     }
+    const std::string noise = faults.noise.empty() ? Noise() : faults.noise;
     if (hits(faults.garbage)) {
-        reply(Noise());
+        reply(noise);
         return;
     }
     if (hits(faults.emptyLine)) {
         reply("");
         return;
     }
-    if (hits(faults.noiseBefore)) reply(Noise());
+    if (hits(faults.noiseBefore)) reply(noise);
     if (hits(faults.refuse)) {
         refuse(faults.refuseLine);
         return;

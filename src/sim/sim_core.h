@@ -44,12 +44,16 @@ struct SimFaults {
     std::string refuseLine = "10:Command error";
     SimPick garbage;      // a line of noise instead of the reply
     SimPick noiseBefore;  // a line of noise, then the reply
+    std::string noise;    // that line; empty: bytes as a wrong line setting gives
     SimPick emptyLine;    // a lone CR LF instead of the reply
     SimPick longLine;     // an over-long line before the reply
     std::size_t longLineLength = 1500;
     // A position query ("@?POS", counted among themselves) answered "ERR" and a line beginning
     // "32" first; then, reading again, as usual.
     SimPick positionError;
+    // The whole answer comes this much later on the clock (a slow controller).
+    SimPick late;
+    SimClock::Duration lateBy = std::chrono::milliseconds(20);
     // After each reply, once the line is quiet, bytes as a stuck line sends (SimPty only).
     bool equalBytesWhenIdle = false;
     int idleDelayMs = 100;
@@ -100,6 +104,9 @@ class SimCore {
         Handler handler;
     };
     const Command* match(const std::string& line) const;
+    // The replies to `command` (`c` its entry, none when unknown), faults applied.
+    void answer(const std::string& command, const Command* c,
+                const std::function<bool(const SimPick&)>& hits);
 
     SimClock clock_;
     std::vector<Command> commands_;

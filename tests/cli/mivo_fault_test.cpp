@@ -97,6 +97,39 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
     }
 }
 
+// `direct monitor` ends well by its cycles (or a stop signal) only. A line lost or silent, a query
+// refused, a reply that is no value: status 1, said at once, naming the query; nothing from the
+// line reaches the terminal unescaped.
+TEST(MivoFault, AMonitorEndsWellByItsCyclesOnly) {
+    struct Case {
+        const char* name;
+        QStringList simOptions;
+        QStringList args;
+        int exitCode;
+        std::string said = "";  // on standard output or error
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"its cycles", {}, {"direct", "monitor", "--cycles", "2"}, 0},
+        {"the line drops", {"--hangup-after", "40"}, {"direct", "monitor"}, 1, "failed"},
+        {"the line drops before its cycles", {"--hangup-after", "40"}, {"direct", "monitor", "--cycles", "5"}, 1, "failed"},
+        {"silent positions", {"--silent-family", "motion"}, {"--timeout", "0.3", "direct", "monitor"}, 1, "did not answer within 0.3 s"},
+        {"refused", {"--refuse-family", "io:15:In operation"}, {"direct", "monitor"}, 1, "Error display: 15:In operation"},
+        {"noise with ESC and BEL before each reply", {"--noise-before", "--noise", "5\x1B[2J\a"}, {"direct", "monitor", "--cycles", "3"}, 1, "reply for @?DO 0 is no value it can hold: '5\\x1B[2J\\x07'"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        SimProcess sim(c.simOptions);
+        ASSERT_FALSE(sim.device.isEmpty());
+        const MivoRun r = sim.mivo(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err;
+        EXPECT_TRUE(Contains(r.out + r.err, c.said)) << r.out << r.err;
+        EXPECT_FALSE(Contains(r.err, c.exitCode == 0 ? "did not" : "did not answer within 10"));
+        EXPECT_EQ((r.out + r.err).find_first_of("\x1B\a"), std::string::npos);
+    }
+}
+
 TEST(MivoFault, TheSimulatorEndsInOrderOnAHangup) {
     SimProcess sim;
     ASSERT_FALSE(sim.device.isEmpty());

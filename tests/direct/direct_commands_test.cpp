@@ -290,7 +290,7 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
         EXPECT_EQ(rig.view.sets[EnableSet::JogButtons], c.endSteps);
         // Nothing was waited for while monitoring: the run's replies are still to come.
         EXPECT_EQ(rig.sim.hasReply(), c.monitoring);
-        EXPECT_EQ(rig.monitorRestarts, 0);
+        EXPECT_EQ(rig.monitorRestarts, c.monitoring ? 1 : 0);  // the monitor takes over
     }
 }
 
@@ -430,24 +430,40 @@ TEST(DirectJog, PressReleaseAndActivation) {
 }
 
 // The monitor's scans: the panels and fields it fills, the keyword replies of a program run in
-// the place of its values, the "ERR" and "32" that start the positions again, and a lost line.
+// the place of its values, the "ERR" and "32" that start the positions again, and a lost line. A
+// reply that is no value of its item is not taken: the item is marked not current and the scan
+// starts again; a query refused is shown at once and ends the monitor.
 TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
     struct Case {
         const char* name;
         OnRig setUp;
         Lines display;
-        std::size_t queries;  // sent in the one scan
+        std::size_t queries;  // sent up to the end of the one whole scan
+        Lines marked = {};    // not current for a while
         std::string io =
             "0000010000000000"
             "0000000100000000";
-        bool lost = false;
+        Lines messages = {"Monitor is started", "Monitor is ended"};
     };
+    const auto noise = [](int k, SimFamily family, const char* line) {
+        return [=](DirectRig& r) {
+            r.sim.faults.garbage = {k, family};
+            r.sim.faults.noise = line;
+        };
+    };
+    const std::string none(32, '0');
     // clang-format off
     const Case cases[] = {
         {"one scan", nullptr, {}, 37},
         {"ERR and 32 on Y: again from X", [](DirectRig& r) { r.sim.faults.positionError.which = 2; }, {}, 39},
         {"a run's END in the place of a value", [](DirectRig& r) { r.answer("@?DO 0", {"END", "0", "OK"}); r.view.enable(EnableSet::JogButtons, false); }, {"END"}, 37},
-        {"a lost line", [](DirectRig& r) { r.sim.faults.hangupAfter = 0; }, {}, 1, std::string(32, '0'), true},
+        {"a lost line", [](DirectRig& r) { r.sim.faults.hangupAfter = 0; }, {}, 1, {}, none, {"Monitor is started"}},
+        {"noise before DO 2's value", [](DirectRig& r) { r.sim.faults.noiseBefore = {3, SimFamily::Io}; r.sim.io.outputs[2] = true; }, {}, 3 + 37, {"DO2"}, "0010010000000000" "0000000100000000"},
+        {"X abc", noise(1, SimFamily::Motion, "abc"), {}, 33 + 37, {"Xposi"}},
+        {"Z 1e308", noise(3, SimFamily::Motion, "1e308"), {}, 35 + 37, {"Zposi"}},
+        {"a 1500-character line for R", [](DirectRig& r) { r.sim.faults.longLine = {4, SimFamily::Motion}; }, {}, 36 + 37, {"Rposi"}},
+        {"step 12a", noise(5, SimFamily::Motion, "12a"), {}, 37 + 37, {"Step"}},
+        {"DI 3 refused", [](DirectRig& r) { r.sim.faults.refuse = {20, SimFamily::Io}; }, {"NG", "10:Command error"}, 20, {}, "0000010000000000" + std::string(16, '0'), {"Monitor is started", "10:Command error", "Monitor is ended"}},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -464,17 +480,55 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
             EndMonitor(rig.session);
         };
         MonitorSwitch(rig.session);
-        EXPECT_EQ(scans, c.lost ? 0 : 1);
+        const bool whole = c.messages.size() == 2;  // a lost line or a refusal ends it before
+        EXPECT_EQ(scans, whole ? 1 : 0);
         EXPECT_EQ(rig.view.lines(), c.display);
         EXPECT_EQ(rig.sim.received().size() - before, c.queries);
         EXPECT_EQ(rig.view.io, c.io);
-        EXPECT_EQ(rig.prompter.texts(), c.lost ? Lines{"Monitor is started"}
-                                               : (Lines{"Monitor is started", "Monitor is ended"}));
-        if (c.lost) continue;
+        EXPECT_EQ(rig.view.marked, c.marked);
+        EXPECT_TRUE(rig.view.stale.empty());
+        EXPECT_EQ(rig.prompter.texts(), c.messages);
+        if (!whole) continue;
         EXPECT_EQ(rig.view.fields[DirectField::Xposi], "0.00");
         EXPECT_EQ(rig.view.fields[DirectField::Step], "0");
         EXPECT_TRUE(rig.view.sets[EnableSet::JogButtons]);
         EXPECT_FALSE(rig.session.state.monitoring);
+    }
+}
+
+// RUN pressed inside any of the monitor's waits, as its reply comes: the monitor takes the run
+// over and goes on scanning while the program runs, then shows its END.
+TEST(DirectMonitor, GoesOnScanningThroughARunWhereverItStarts) {
+    for (const char* at : {"@?DO 0", "@?DO 5", "@?DO 10", "@?DI 15"}) {
+        SCOPED_TRACE(at);
+        DirectRig rig;
+        // A move to X 100, a two-second timer, END.
+        rig.sim.steps.programs[0][0] = "POI 000,100,0,0,0";
+        rig.sim.steps.programs[0][1] = "SEQ 420,";
+        rig.sim.steps.programs[0][2] = "END 000";
+        // The outputs and inputs answer a little late: the clock runs while the monitor waits.
+        rig.sim.faults.late = {SimPick::kEvery, SimFamily::Io};
+        rig.prompter.answers = {true};
+        bool ran = false;
+        rig.channel.setAdvanceHook([&](SimClock::Time) {
+            if (ran || rig.sim.received().back() != at) return;
+            ran = true;
+            RunProgram(rig.session);
+        });
+        int scans = 0, whileRunning = 0;
+        rig.session.monitorScanned = [&] {
+            if (rig.sim.runs.runningStep() >= 0) ++whileRunning;
+            if ((ran && rig.sim.runs.runningStep() < 0) || ++scans > 50) EndMonitor(rig.session);
+        };
+        MonitorSwitch(rig.session);
+        EXPECT_TRUE(ran);
+        EXPECT_GE(whileRunning, 2);
+        EXPECT_EQ(rig.view.marked, Lines{});  // the run's lines were never taken for a value
+        const Lines shown = rig.view.lines();
+        EXPECT_NE(std::find(shown.begin(), shown.end(), "END"), shown.end());
+        EXPECT_TRUE(rig.view.sets[EnableSet::JogButtons]);
+        EXPECT_EQ(rig.prompter.texts(),
+                  (Lines{"Monitor is started", "PGM0 will be started.  OK?", "Monitor is ended"}));
     }
 }
 

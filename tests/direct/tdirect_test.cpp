@@ -248,22 +248,57 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-// An output clicked while the monitor waits: switched, and the monitor goes on scanning.
-TEST_F(DirectScreen, AnOutputClickedUnderTheMonitor) {
+// One monitor session: noise before DO 2's value and "abc" for X (each keeps its last state,
+// faded or greyed, until a value comes), an output clicked, RUN pressed as a reply comes: the
+// monitor goes on scanning through the run and shows its END.
+TEST_F(DirectScreen, TheMonitorGoesOnThroughNoiseAndCommands) {
     pty.setPaced(true);
+    sim.motion.originState = 1;
+    sim.io.outputs[2] = true;
+    sim.steps.programs[0][0] = "POI 000,100,0,0,0";
+    sim.steps.programs[0][1] = "SEQ 420,";  // two seconds
+    sim.steps.programs[0][2] = "END 000";
+    sim.faults.noiseBefore = {3, SimFamily::Io};
+    sim.faults.garbage = {1, SimFamily::Motion};
+    sim.faults.noise = "abc";
     online();
-    recordSent();
-    QTimer::singleShot(300, &screen(), [this] { click(button("DO5")); });
-    QTimer::singleShot(900, &screen(), [this] { click(button("monistart")); });
+    QLineEdit* x = screen().findChild<QLineEdit*>("Xposi");
+    const QColor text = x->palette().color(QPalette::Text);
+    const auto later = [this](const char* name) {
+        QTimer::singleShot(0, &screen(), [this, name] { click(button(name)); });
+    };
+    std::vector<QColor> do2;  // at the start of each of the first three scans
+    std::vector<bool> xCurrent;
+    int scans = 0, whileRunning = 0;
+    prompter.answers = {true};
+    QObject::connect(&pty, &SimPty::commandReceived, &screen(), [&](const QString& command) {
+        const bool running = sim.runs.runningStep() >= 0;
+        if (command == "@?DO 0" && ++scans <= 3) {
+            do2.push_back(shown("DO2"));
+            xCurrent.push_back(x->palette().color(QPalette::Text) == text);
+        }
+        if (scans == 4 && command == "@?DO 5") later("DO5");
+        if (scans == 5 && command == "@?DO 10") later("RUN");
+        if (scans > 5 && running) ++whileRunning;
+        if (scans > 5 && !running && command == "@?SNO") later("monistart");
+    });
     click(button("monistart"));
     QTest::qWait(100);
+    const QColor faded = do2.at(1);
+    EXPECT_NE(faded, QColor(Qt::red));
+    EXPECT_NE(faded, QColor(Qt::cyan));
+    EXPECT_EQ(do2, (std::vector<QColor>{Qt::cyan, faded, Qt::red}));
+    EXPECT_EQ(xCurrent, (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(x->text(), "100.00");
+    EXPECT_EQ(x->palette().color(QPalette::Text), text);
     EXPECT_TRUE(sim.io.outputs[5]);
     EXPECT_EQ(shown("DO5"), QColor(Qt::red));
-    const auto at = std::find(sent.begin(), sent.end(), "@DO 5,1");
-    ASSERT_NE(at, sent.end());
-    EXPECT_NE(std::find(at, sent.end(), "@?DO 0"), sent.end());  // scanning again
-    EXPECT_EQ(prompter.texts(), (Lines{"Monitor is started", "Monitor is ended"}));
-    EXPECT_TRUE(button("ORG")->isEnabled());
+    EXPECT_GT(whileRunning, 37);
+    const Lines shownLines = display();
+    EXPECT_NE(std::find(shownLines.begin(), shownLines.end(), "END"), shownLines.end());
+    EXPECT_EQ(prompter.texts(),
+              (Lines{"Monitor is started", "PGM0 will be started.  OK?", "Monitor is ended"}));
+    for (const char* name : {"ORG", "X1"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // A DirectView that records the display with the enable sets as they stood at each line. As on
 // the screen, the jog buttons go with the command controls, the monitor button with the monitor's.
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,7 +41,10 @@ class RecordingDirectView : public DirectView {
         const auto it = fields.find(f);
         return it == fields.end() ? std::string() : it->second;
     }
-    void setField(DirectField f, const std::string& text) override { fields[f] = text; }
+    void setField(DirectField f, const std::string& text) override {
+        fields[f] = text;
+        stale.erase(Name(f));
+    }
     void showLine(bool online) override { lineShown = online ? "Online" : "Offline"; }
     void showMonitoring(bool) override {}
     bool screenVisible() const override { return visible; }
@@ -48,7 +52,24 @@ class RecordingDirectView : public DirectView {
     bool offerToSaveSteps() override { return stepsGivenUp; }
     int jogMode() const override { return mode; }
     bool ioState(IoBank bank, int n) const override { return io.at(Bit(bank, n)) == '1'; }
-    void showIo(IoBank bank, int n, bool on) override { io.at(Bit(bank, n)) = on ? '1' : '0'; }
+    void showIo(IoBank bank, int n, bool on) override {
+        io.at(Bit(bank, n)) = on ? '1' : '0';
+        stale.erase(Name(bank, n));
+    }
+    void showIoNotCurrent(IoBank bank, int n) override { markStale(Name(bank, n)); }
+    void showFieldNotCurrent(DirectField f) override { markStale(Name(f)); }
+    static std::string Name(IoBank bank, int n) {
+        return (bank == IoBank::Output ? "DO" : "DI") + std::to_string(n);
+    }
+    static std::string Name(DirectField f) {
+        static const char* const kMonitored[] = {"Xposi", "Yposi", "Zposi", "Rposi", "Step"};
+        const int k = static_cast<int>(f) - static_cast<int>(DirectField::Xposi);
+        return k >= 0 ? kMonitored[k] : "an operand";
+    }
+    void markStale(const std::string& name) {
+        stale.insert(name);
+        marked.push_back(name);
+    }
     static std::size_t Bit(IoBank bank, int n) {
         return static_cast<std::size_t>((bank == IoBank::Output ? 0 : 16) + n);
     }
@@ -80,6 +101,9 @@ class RecordingDirectView : public DirectView {
     bool stepsGivenUp = true;  // the step editor's save offer: false for Cancel
     int mode = 1;
     std::string io = std::string(32, '0');  // DO0..DO15 then DI0..DI15, as shown
+    // Marked not current: now, and each time it was ("DO2", "DI15", "Xposi", "Step").
+    std::set<std::string> stale;
+    std::vector<std::string> marked;
 };
 
 }  // namespace mivo::test
