@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 
 #include "direct/direct_controls.h"
@@ -190,6 +192,23 @@ TEST_F(DirectScreen, InitialisingParametersReadsThemBackIntoTheParameterEditor) 
     EXPECT_EQ(static_cast<Tparameter*>(screens.tparameter)->table().value(0), "31");
     EXPECT_EQ(sim.parameters.values[0], "31");
     EXPECT_TRUE(screen().isEnabled());
+}
+
+// Larger than the screen it opens on (the offscreen one is 800 x 600): the screen is made to fit,
+// its groups scroll, and STOP and MSTOP stay in sight.
+TEST_F(DirectScreen, FitsASmallScreenWithStopAndMstopInSight) {
+    screen().show();
+    QApplication::processEvents();
+    EXPECT_TRUE(screen().screen()->availableGeometry().contains(screen().frameGeometry()))
+        << screen().frameGeometry().width() << "x" << screen().frameGeometry().height();
+    for (const char* name : {"STOP", "MSTOP"})
+        EXPECT_EQ(button(name)->visibleRegion(), QRegion(button(name)->rect())) << name;
+    QPushButton* lamp = button("DI15");
+    QWidget* groups = lamp;
+    while (groups && !qobject_cast<QScrollArea*>(groups)) groups = groups->parentWidget();
+    ASSERT_NE(groups, nullptr);
+    static_cast<QScrollArea*>(groups)->ensureWidgetVisible(lamp);
+    EXPECT_FALSE(lamp->visibleRegion().isEmpty());
 }
 
 TEST_F(DirectScreen, DisplayEmptiesOnRequest) {
