@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "app/settings_file.h"
+#include "common/readable_text.h"
 #include "files/file_io.h"
 #include "link/tbuff.h"
 #include "shell/communication_log.h"
@@ -41,6 +42,9 @@ QStringList Texts(const std::vector<std::string>& texts) {
 
 void Say(const std::string& line) { std::fprintf(stderr, "mivo-editor: %s\n", line.c_str()); }
 
+// A path as a message quotes it.
+std::string Quoted(const std::string& path) { return EscapeControlBytes(path); }
+
 void RestoreCom(const RememberedSettings& settings, Screens& screens) {
     if (!settings.comPort || !screens.tcom || !screens.tbuff) return;
     const int port = *settings.comPort;
@@ -68,16 +72,16 @@ bool RestoreSettings(const QString& path, Screens& screens, bool com) {
         case SettingsRead::Absent:
             return false;
         case SettingsRead::NoFile:
-            Say("the settings file " + file + " cannot be read: " + reason);
+            Say("the settings file " + Quoted(file) + " cannot be read: " + reason);
             return false;
         case SettingsRead::Damaged: {
             // Kept for the user to look at; the end of the run writes a sound file in its place.
             const std::string aside = file + ".damaged";
             std::error_code error;
             std::filesystem::rename(file, aside, error);
-            Say("the settings file " + file + " cannot be read (" + reason + "); " +
+            Say("the settings file " + Quoted(file) + " cannot be read (" + reason + "); " +
                 (error ? "it cannot be kept aside either (" + error.message() + ")"
-                       : "it is kept as " + aside) +
+                       : "it is kept as " + Quoted(aside)) +
                 ", and the settings start anew");
             return false;
         }
@@ -130,7 +134,7 @@ bool SaveSettings(const QString& path, const Screens& screens, bool com) {
         reason = error.message();
     else if (WriteWholeFile(file, SettingsText(settings), reason))
         return true;
-    Say("the settings cannot be written to " + file + ": " + reason);
+    Say("the settings cannot be written to " + Quoted(file) + ": " + reason);
     return false;
 }
 

@@ -45,7 +45,9 @@ std::size_t FirstNonText(std::string_view s) {
         }
         // Overlong forms, surrogates and code points past U+10FFFF are no UTF-8.
         const unsigned least[] = {0, 0x80, 0x800, 0x10000};
-        if (cp < least[static_cast<std::size_t>(more)] || (cp >= 0xd800 && cp <= 0xdfff) || cp > 0x10ffff) return i;
+        if (cp < least[static_cast<std::size_t>(more)] || (cp >= 0xd800 && cp <= 0xdfff) ||
+            cp > 0x10ffff)
+            return i;
         i += static_cast<std::size_t>(more) + 1;
     }
     return std::string_view::npos;
@@ -175,8 +177,8 @@ bool IsName(std::string_view s, bool lowerOnly) {
     if (s.empty() || s.size() > 64) return false;
     for (const char c : s) {
         const bool lower = c >= 'a' && c <= 'z';
-        if (!(lower || (!lowerOnly && ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                                       c == '_'))))
+        if (!(lower ||
+              (!lowerOnly && ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'))))
             return false;
     }
     return true;
@@ -194,7 +196,8 @@ bool Setting(RememberedSettings& s, const std::string& section, std::string_view
         }
         return key == "device" && OneText(value, s.comDevice);
     }
-    if (section == "windows") return IsName(key, false) && Place(value, s.windows[std::string(key)]);
+    if (section == "windows")
+        return IsName(key, false) && Place(value, s.windows[std::string(key)]);
     RememberedSettings::Editor& editor = s.editors[section];
     if (key == "folder") return OneText(value, editor.folder);
     return key == "recent" && TextItems(value, editor.recent) &&
@@ -265,14 +268,17 @@ bool ParseSettings(std::string_view bytes, RememberedSettings& out, std::string&
         reason = "the port reported by the system names no device";
         return false;
     }
+    std::erase_if(s.editors,
+                  [](const auto& e) { return e.second == RememberedSettings::Editor{}; });
     out = std::move(s);
     return true;
 }
 
 std::string SettingsText(const RememberedSettings& s) {
     std::string text;
-    if (s.comPort) {
-        text += "[com]\nport=" + std::to_string(*s.comPort) + "\n";
+    if (s.comPort || !s.comDevice.empty()) {
+        text += "[com]\n";
+        if (s.comPort) text += "port=" + std::to_string(*s.comPort) + "\n";
         text += "device=" + Quoted(s.comDevice) + "\n\n";
     }
     for (const auto& [kind, editor] : s.editors) {

@@ -40,7 +40,7 @@ void PlaceWindow(QWidget* w, QRect place);
 void CentreOnScreen(QWidget* w);
 
 // Fixes `w` at its written size, or larger where its contents need more (a larger font), so that
-// no caption is cut.
+// no caption is cut; smaller only on a screen too small for it (FitOnScreen).
 inline void SetFixedWrittenSize(QWidget* w, QSize written) {
     w->setFixedSize(written.expandedTo(w->minimumSizeHint()));
 }
