@@ -20,6 +20,7 @@
 #include "shell/transfer_dialogs.h"
 #include "shell/tselect.h"
 #include "shell/tver.h"
+#include "shell/window_style.h"
 #include "steps/tcommand.h"
 #include "steps/tmmain.h"
 #include "teach/treadoff.h"
@@ -108,6 +109,8 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
     screens.commlog = new CommunicationLog(o.link);
     o.screens.emplace_back(screens.commlog);
 
+    // Every window opens wholly on its screen, however large the screen's scale makes it.
+    FitWindowsOnScreen();
     Tcom* com = screens.tcom;
     o.link.setPortSource([com] { return com->portChoice(); });
     screens.tselect->show();

@@ -1,6 +1,5 @@
 // mivo-editor: the MIVO series editor and operating terminal.
 #include <QApplication>
-#include <QSettings>
 #include <cstdio>
 #include <memory>
 
@@ -65,7 +64,7 @@ int main(int argc, char** argv) {
     if (pty) screens.tbuff->setDeviceForPort(1, pty->devicePath());
 
     // Remembered between runs; devices given on the command line win and are not remembered.
-    QSettings settings("mivo", "mivo-editor");  // ~/.config/mivo/mivo-editor.conf
+    const QString settings = mivo::SettingsPath();
     const bool rememberCom = parsed.options.devices.empty() && !pty;
     mivo::RestoreSettings(settings, screens, rememberCom);
     QObject::connect(screens.tselect, &mivo::Tselect::programEnded, &app,

@@ -1,14 +1,16 @@
 #include "app/remembered.h"
 
 #include <QFile>
-#include <QGuiApplication>
-#include <QScreen>
-#include <QSettings>
+#include <QStandardPaths>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
+#include "app/settings_file.h"
+#include "common/readable_text.h"
+#include "files/file_io.h"
 #include "link/tbuff.h"
 #include "shell/communication_log.h"
 #include "shell/editor_frame.h"
@@ -21,8 +23,6 @@ namespace mivo {
 
 namespace {
 
-constexpr int kPorts = 8;
-
 // The windows whose places are remembered, by object name.
 std::vector<QWidget*> Windows(const Screens& s) {
     std::vector<QWidget*> windows{s.tselect, s.tmmain,  s.tparameter, s.tpalet,
@@ -31,34 +31,24 @@ std::vector<QWidget*> Windows(const Screens& s) {
     return windows;
 }
 
-QString WindowKey(const QWidget* w) { return "windows/" + w->objectName(); }
+std::string Text(const QString& s) { return s.toStdString(); }
+QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-// Every value is of its kind and in its range; the file was read.
-bool Sound(QSettings& settings, const Screens& screens) {
-    if (settings.status() != QSettings::NoError) return false;
-    bool ok = true;
-    if (settings.contains("com/port")) {
-        const int port = settings.value("com/port").toInt(&ok);
-        if (!ok || port < 0 || port > kPorts) return false;
-        if (port == 0 && settings.value("com/device").toString().isEmpty()) return false;
-    }
-    for (const QWidget* w : Windows(screens)) {
-        const QVariant v = settings.value(WindowKey(w));
-        if (v.isValid() && (v.typeId() != QMetaType::QRect || !v.toRect().isValid())) return false;
-    }
-    return true;
+QStringList Texts(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& t : texts) list << Text(t);
+    return list;
 }
 
-QList<QRect> ScreenAreas() {
-    QList<QRect> areas;
-    for (const QScreen* screen : QGuiApplication::screens()) areas << screen->availableGeometry();
-    return areas;
-}
+void Say(const std::string& line) { std::fprintf(stderr, "mivo-editor: %s\n", line.c_str()); }
 
-void RestoreCom(QSettings& settings, Screens& screens) {
-    if (!settings.contains("com/port") || !screens.tcom || !screens.tbuff) return;
-    const int port = settings.value("com/port").toInt();
-    const QString device = settings.value("com/device").toString();
+// A path as a message quotes it.
+std::string Quoted(const std::string& path) { return EscapeControlBytes(path); }
+
+void RestoreCom(const RememberedSettings& settings, Screens& screens) {
+    if (!settings.comPort || !screens.tcom || !screens.tbuff) return;
+    const int port = *settings.comPort;
+    const QString device = Text(settings.comDevice);
     if (port == 0) {
         screens.tcom->setReportedDevice(device);
         return;
@@ -67,72 +57,85 @@ void RestoreCom(QSettings& settings, Screens& screens) {
     if (!device.isEmpty()) screens.tbuff->setDeviceForPort(port, device);
 }
 
-void RestoreWindow(QWidget* w, QRect r) {
-    const bool fixed = w->minimumSize() == w->maximumSize();
-    r.setSize(fixed ? w->size() : r.size().expandedTo(w->minimumSize()));
-    w->setGeometry(KeptOnScreen(r, ScreenAreas()));
-    MarkPlaced(w);
-}
-
 }  // namespace
 
-QRect KeptOnScreen(QRect window, const QList<QRect>& areas) {
-    if (areas.isEmpty()) return window;
-    QRect area = areas.front();
-    qint64 most = 0;
-    for (const QRect& a : areas) {
-        const QRect common = a.intersected(window);
-        const qint64 size = qint64(common.width()) * common.height();
-        if (size > most) {
-            most = size;
-            area = a;
-        }
-    }
-    window.setSize(window.size().boundedTo(area.size()));
-    window.moveLeft(std::clamp(window.left(), area.left(), area.right() + 1 - window.width()));
-    window.moveTop(std::clamp(window.top(), area.top(), area.bottom() + 1 - window.height()));
-    return window;
+QString SettingsPath() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           "/mivo/mivo-editor.conf";
 }
 
-bool RestoreSettings(QSettings& settings, Screens& screens, bool com) {
-    if (!Sound(settings, screens)) {
-        std::fprintf(stderr, "mivo-editor: the settings file %s is damaged; it is ignored\n",
-                     QFile::encodeName(settings.fileName()).constData());
-        return false;
+bool RestoreSettings(const QString& path, Screens& screens, bool com) {
+    const std::string file = QFile::encodeName(path).toStdString();
+    RememberedSettings settings;
+    std::string reason;
+    switch (ReadRemembered(file, settings, reason)) {
+        case SettingsRead::Absent:
+            return false;
+        case SettingsRead::NoFile:
+            Say("the settings file " + Quoted(file) + " cannot be read: " + reason);
+            return false;
+        case SettingsRead::Damaged: {
+            // Kept for the user to look at; the end of the run writes a sound file in its place.
+            const std::string aside = file + ".damaged";
+            std::error_code error;
+            std::filesystem::rename(file, aside, error);
+            Say("the settings file " + Quoted(file) + " cannot be read (" + reason + "); " +
+                (error ? "it cannot be kept aside either (" + error.message() + ")"
+                       : "it is kept as " + Quoted(aside)) +
+                ", and the settings start anew");
+            return false;
+        }
+        case SettingsRead::Read:
+            break;
     }
     if (com) RestoreCom(settings, screens);
     for (EditorFrame* editor : Editors(screens)) {
-        settings.beginGroup(editor->kindName());
-        editor->setLastFolder(settings.value("folder").toString());
-        editor->setRecentFiles(settings.value("recent").toStringList());
-        settings.endGroup();
+        const auto found = settings.editors.find(editor->kindName());
+        if (found == settings.editors.end()) continue;
+        editor->setLastFolder(Text(found->second.folder));
+        editor->setRecentFiles(Texts(found->second.recent));
     }
-    for (QWidget* w : Windows(screens))
-        if (settings.contains(WindowKey(w)))
-            RestoreWindow(w, settings.value(WindowKey(w)).toRect());
+    for (QWidget* w : Windows(screens)) {
+        const auto found = settings.windows.find(Text(w->objectName()));
+        if (found == settings.windows.end()) continue;
+        const WindowPlace& p = found->second;
+        PlaceWindow(w, QRect(p.x, p.y, p.width, p.height));
+    }
     return true;
 }
 
-void SaveSettings(QSettings& settings, const Screens& screens, bool com) {
-    if (settings.status() != QSettings::NoError || !Sound(settings, screens)) settings.clear();
+bool SaveSettings(const QString& path, const Screens& screens, bool com) {
+    const std::string file = QFile::encodeName(path).toStdString();
+    // What the file holds now: the COM choice when not ours to write, and the places of the
+    // windows not shown in this run.
+    RememberedSettings settings;
+    std::string reason;
+    ReadRemembered(file, settings, reason);
+    settings.editors.clear();
     if (com && screens.tcom && screens.tbuff) {
         const TBuff::PortChoice choice = screens.tcom->portChoice();
-        settings.setValue("com/port", choice.number);
-        settings.setValue("com/device", choice.number == 0
-                                            ? choice.device
-                                            : screens.tbuff->deviceForPort(choice.number));
+        settings.comPort = choice.number;
+        settings.comDevice =
+            Text(choice.number == 0 ? choice.device : screens.tbuff->deviceForPort(choice.number));
     }
     for (const EditorFrame* editor : Editors(screens)) {
-        settings.beginGroup(editor->kindName());
-        settings.remove("");
-        if (!editor->lastFolder().isEmpty()) settings.setValue("folder", editor->lastFolder());
-        if (!editor->recentFiles().isEmpty()) settings.setValue("recent", editor->recentFiles());
-        settings.endGroup();
+        RememberedSettings::Editor& e = settings.editors[editor->kindName()];
+        e.folder = Text(editor->lastFolder());
+        for (const QString& f : editor->recentFiles()) e.recent.push_back(Text(f));
     }
-    // A window not shown in this run keeps the place it had.
-    for (const QWidget* w : Windows(screens))
-        if (w->windowHandle()) settings.setValue(WindowKey(w), w->geometry());
-    settings.sync();
+    for (const QWidget* w : Windows(screens)) {
+        if (!w->windowHandle()) continue;
+        const QRect r = PlaceOf(w);
+        settings.windows[Text(w->objectName())] = {r.x(), r.y(), r.width(), r.height()};
+    }
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(file).parent_path(), error);
+    if (error)
+        reason = error.message();
+    else if (WriteWholeFile(file, SettingsText(settings), reason))
+        return true;
+    Say("the settings cannot be written to " + Quoted(file) + ": " + reason);
+    return false;
 }
 
 }  // namespace mivo

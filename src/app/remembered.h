@@ -1,26 +1,25 @@
 #pragma once
-// What the editor remembers between runs, in a settings file in the user's configuration folder:
-// the COM choice and the device it opens, each editor's last folder and recent files, and the
-// windows' sizes and positions.
-#include <QList>
-#include <QRect>
-
-class QSettings;
+// What the editor remembers between runs, in a settings file in the user's configuration folder
+// (app/settings_file): the COM choice and the device it opens, each editor's last folder and
+// recent files, and the windows' sizes and positions.
+#include <QString>
 
 namespace mivo {
 
 struct Screens;
 
-// Puts what `settings` remember into the screens. A damaged file, or one holding a value that
-// makes no sense, is ignored whole with one line on standard error; false then. Without
-// `com` (the command line chose the devices) the COM choice is left as it is.
-bool RestoreSettings(QSettings& settings, Screens& screens, bool com);
-// Writes the screens' state into `settings`, replacing a damaged file; the COM choice only with
-// `com`.
-void SaveSettings(QSettings& settings, const Screens& screens, bool com);
+// ~/.config/mivo/mivo-editor.conf ($XDG_CONFIG_HOME for ~/.config).
+QString SettingsPath();
 
-// Where a window remembered at `window` goes among the screens' available areas: onto the area
-// it overlaps most (the first when it overlaps none), no larger than that area, wholly inside.
-QRect KeptOnScreen(QRect window, const QList<QRect>& areas);
+// Puts what the settings file at `path` remembers into the screens; false when it was not read.
+// A file that cannot be read or is damaged is kept aside as PATH.damaged (so that the end of the
+// run writes a sound one in its place) and said in one line on standard error, as is something
+// else standing in its place. Without `com` (the command line chose the devices) the COM choice
+// is left as it is.
+bool RestoreSettings(const QString& path, Screens& screens, bool com);
+// Writes the screens' state to `path`, the COM choice only with `com`; a window not shown in
+// this run keeps the place the file had for it. False, said in one line on standard error, when
+// it cannot be written.
+bool SaveSettings(const QString& path, const Screens& screens, bool com);
 
 }  // namespace mivo

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QRadioButton>
 #include <QWindowStateChangeEvent>
 
@@ -36,11 +37,39 @@ void JogButton::endHold() {
     emit holdEnded();
 }
 
+// A held key repeats as pairs of a release and a press. The window system marks them as
+// repeats, but on X11 not always: a pair that comes faster than Qt reads it is unmarked, its
+// press following its release at once with the same time stamp. So an unmarked release waits
+// for what the window system has sent already before it counts.
+bool JogButton::isKeyRepeat(QKeyEvent* key) {
+    if (key->key() != Qt::Key_Space && key->key() != Qt::Key_Select) return false;
+    if (key->type() == QEvent::KeyPress) {
+        if (!keyDown_) {
+            keyDown_ = !key->isAutoRepeat();
+            return false;
+        }
+        repeatPressed_ = key->timestamp();
+        return true;
+    }
+    if (!keyDown_) return false;
+    if (key->isAutoRepeat()) return true;
+    repeatPressed_.reset();
+    QGuiApplication::sync();  // a repeat's press comes in here
+    if (keyDown_ && repeatPressed_ == key->timestamp()) return true;
+    keyDown_ = false;
+    return false;
+}
+
 bool JogButton::event(QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::KeyRelease) &&
+        isKeyRepeat(static_cast<QKeyEvent*>(event)))
+        return true;
+    if (type == QEvent::FocusOut || type == QEvent::Hide) keyDown_ = false;
     // The stop goes out before the button repaints: the robot moves meanwhile.
-    if (event->type() == QEvent::MouseButtonRelease) endHold();  // outside it too
+    if (type == QEvent::MouseButtonRelease) endHold();  // outside it too
     const bool handled = QPushButton::event(event);
-    switch (event->type()) {
+    switch (type) {
         case QEvent::FocusOut:
         case QEvent::Hide:
         case QEvent::WindowDeactivate:

@@ -2,14 +2,17 @@
 // A jog button that is held: from the press until whatever ends the hold. Besides the mouse or
 // space key let go (also outside the button), a hold ends when the button loses the focus, is
 // hidden, or its window is hidden, minimised or deactivated, or the application loses the focus:
-// a release that never reaches the button must not leave the robot moving.
+// a release that never reaches the button must not leave the robot moving. The space key's
+// auto-repeat is no release: only the key's real release is.
 #include <QGroupBox>
 #include <QPushButton>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "direct/jog.h"
 
+class QKeyEvent;
 class QRadioButton;
 
 namespace mivo {
@@ -34,8 +37,12 @@ class JogButton : public QPushButton {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    bool isKeyRepeat(QKeyEvent* key);
+
     bool held_ = false;
     QWidget* watchedWindow_ = nullptr;
+    bool keyDown_ = false;                  // the space key pressed on it, not yet let go
+    std::optional<quint64> repeatPressed_;  // the time of a repeat's press seen
 };
 
 // The group "Teach command" as the direct-operation and teaching screens show it: the eight jog

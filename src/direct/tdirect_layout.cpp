@@ -27,6 +27,7 @@
 #include "shell/editor_frame.h"
 #include "shell/line_switch.h"
 #include "shell/screens.h"
+#include "shell/window_style.h"
 
 namespace mivo {
 
@@ -111,7 +112,9 @@ void Tdirect::buildCentre() {
     left->addWidget(display_, 1);
     left->addWidget(buildPanels());
 
-    auto* right = new QVBoxLayout;
+    auto* groups = new QWidget;
+    auto* right = new QVBoxLayout(groups);
+    right->setContentsMargins(0, 0, 0, 0);
     right->addWidget(buildCommands());
     right->addWidget(buildTeach());
     right->addWidget(buildPosition());
@@ -119,7 +122,8 @@ void Tdirect::buildCentre() {
 
     auto* layout = new QHBoxLayout(centre);
     layout->addLayout(left, 4);
-    layout->addLayout(right, 6);
+    // On a screen too small for the groups they scroll; STOP and MSTOP stay in sight.
+    layout->addWidget(ScrolledArea(groups), 6);
     setCentralWidget(centre);
 
     // The sets, from their members' names.

@@ -1,7 +1,7 @@
 #pragma once
 // Small window habits shared by the shell's screens.
-#include <QGuiApplication>
-#include <QScreen>
+#include <QList>
+#include <QRect>
 #include <QWidget>
 
 namespace mivo {
@@ -13,18 +13,34 @@ inline constexpr Qt::WindowFlags kNoTitleButtons =
 // Marks `w` as placed where it was last time: CentreOnScreen leaves it there.
 inline void MarkPlaced(QWidget* w) { w->setProperty("mivoPlaced", true); }
 
+// Where a window goes among the screens' available areas, given the rectangle its frame would
+// take: onto the area it overlaps most (the first when it overlaps none), no larger than that
+// area, wholly inside. A window that fits stays as it is.
+QRect KeptOnScreen(QRect frame, const QList<QRect>& areas);
+
+// Keeps the window `w` wholly on the screen it opens on (KeptOnScreen, frame included): moved
+// onto it, and made smaller when the screen is too small for it (its least size gives way, and
+// its contents scroll where it lays them out in a ScrolledArea). A window that fits keeps its
+// size and place.
+void FitOnScreen(QWidget* w);
+// Fits every window of the application to its screen each time it is shown (FitOnScreen).
+void FitWindowsOnScreen();
+
+// A frameless scroll area around `content`: no scroll bar while the window gives it the room
+// its contents need; scroll bars where a small screen does not.
+QWidget* ScrolledArea(QWidget* content);
+
+// A window's remembered place: its frame's top left and its size without the frame.
+QRect PlaceOf(const QWidget* w);
+// Puts `w` at a remembered place (its size kept where it is fixed), kept on the screens, and
+// marks it placed.
+void PlaceWindow(QWidget* w, QRect place);
+
 // Places `w` in the middle of its screen (call before it is first shown), unless it was placed.
-inline void CentreOnScreen(QWidget* w) {
-    if (w->property("mivoPlaced").toBool()) return;
-    QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    const QSize size = w->frameGeometry().size().isValid() ? w->frameGeometry().size() : w->size();
-    w->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
-}
+void CentreOnScreen(QWidget* w);
 
 // Fixes `w` at its written size, or larger where its contents need more (a larger font), so that
-// no caption is cut.
+// no caption is cut; smaller only on a screen too small for it (FitOnScreen).
 inline void SetFixedWrittenSize(QWidget* w, QSize written) {
     w->setFixedSize(written.expandedTo(w->minimumSizeHint()));
 }

@@ -60,9 +60,8 @@ std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step,
     // The rest of the record (a circle's second line) and its trailing line.
     for (std::string line = ctx.next(); ReplyClass(line) == ReplyCode::Data; line = ctx.next())
         if (lines) lines->push_back(line);
-    if (MnemonicAt(record, "CIR")) return ctx.send("@CIR GO " + step + ",1");
-    if (MnemonicAt(record, "PAL")) return ctx.send("@PAL GO " + step + ",1");
-    return ctx.send("@GO " + step);
+    // The direct screen's GO to point 1: a pallet step moves to its own pallet's point.
+    return ctx.send(GoCommand(record, step, "1"));
 }
 
 TeachMove OpenerMove(TeachOpener opener, const std::string& number) {

@@ -31,9 +31,9 @@ struct TeachMove {
 Outcome MoveForTeaching(ProcedureContext& ctx, const TeachMove& move,
                         std::map<int, std::string>& positions);
 
-// The step opener's move for step `step`: "@READ STEP step", then "@CIR GO step,1" for a
-// circle, "@PAL GO step,1" for a pallet step, else "@GO step". The record's lines go to
-// `record` when given.
+// The step opener's move for step `step`: "@READ STEP step", then the GO move the record asks
+// for, to point 1 (GoCommand: "@CIR GO step,1" for a circle, "@PAL GO nn,1" to the pallet a
+// pallet step names, else "@GO step"). The record's lines go to `record` when given.
 std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step,
                              std::vector<std::string>* record = nullptr);
 

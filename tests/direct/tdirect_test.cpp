@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 
 #include "direct/direct_controls.h"
@@ -192,6 +194,23 @@ TEST_F(DirectScreen, InitialisingParametersReadsThemBackIntoTheParameterEditor) 
     EXPECT_TRUE(screen().isEnabled());
 }
 
+// Larger than the screen it opens on (the offscreen one is 800 x 600): the screen is made to fit,
+// its groups scroll, and STOP and MSTOP stay in sight.
+TEST_F(DirectScreen, FitsASmallScreenWithStopAndMstopInSight) {
+    screen().show();
+    QApplication::processEvents();
+    EXPECT_TRUE(screen().screen()->availableGeometry().contains(screen().frameGeometry()))
+        << screen().frameGeometry().width() << "x" << screen().frameGeometry().height();
+    for (const char* name : {"STOP", "MSTOP"})
+        EXPECT_EQ(button(name)->visibleRegion(), QRegion(button(name)->rect())) << name;
+    QPushButton* lamp = button("DI15");
+    QWidget* groups = lamp;
+    while (groups && !qobject_cast<QScrollArea*>(groups)) groups = groups->parentWidget();
+    ASSERT_NE(groups, nullptr);
+    static_cast<QScrollArea*>(groups)->ensureWidgetVisible(lamp);
+    EXPECT_FALSE(lamp->visibleRegion().isEmpty());
+}
+
 TEST_F(DirectScreen, DisplayEmptiesOnRequest) {
     screen().append("@?NO");
     screen().findChild<QAction*>("MenuClear")->trigger();
@@ -205,6 +224,7 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
         const char* how;
         int mode;
         std::function<void(Tdirect&, QPushButton*)> release;
+        bool key = false;  // held by the space key
     };
     // clang-format off
     const Case cases[] = {
@@ -216,6 +236,19 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
         {"window hidden", 3, [](Tdirect& w, QPushButton*) { w.hide(); }},
         {"application inactive", 3, [](Tdirect&, QPushButton*) { QMetaObject::invokeMethod(qApp, "applicationStateChanged", Q_ARG(Qt::ApplicationState, Qt::ApplicationInactive)); }},
         {"line switched off", 3, [this](Tdirect& w, QPushButton*) { click(lineSwitchOf(&w)); }},
+        {"space released, not its repeats", 3, [](Tdirect&, QPushButton* b) {
+            // Marked as repeats, and a pair X11 left unmarked: its press at once, at its time.
+            for (const bool marked : {true, true, false}) {
+                QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", marked);
+                auto* down = new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", marked);
+                up.setTimestamp(7);
+                down->setTimestamp(7);
+                QCoreApplication::postEvent(b, down);
+                QApplication::sendEvent(b, &up);
+            }
+            QTest::qWait(20);
+            EXPECT_TRUE(static_cast<JogButton*>(b)->held());
+            QTest::keyRelease(b, Qt::Key_Space); }, true},
     };
     // clang-format on
     pty.setPaced(true);
@@ -229,7 +262,10 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
         auto* b = button("X1");
         sent.clear();
         QTimer::singleShot(300, &screen(), [&] { c.release(screen(), b); });
-        QTest::mousePress(b, Qt::LeftButton);
+        if (c.key)
+            QTest::keyPress(b, Qt::Key_Space);
+        else
+            QTest::mousePress(b, Qt::LeftButton);
         QTest::qWait(50);
         const std::string jog = "@X" + std::to_string(c.mode) + "+";
         ASSERT_GE(sent.size(), 3u);
@@ -239,7 +275,7 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
         EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
     }
     // Mode 1: a click, one fixed move.
-    online();
+    if (!link().isDirectOnline()) online();
     screen().findChild<QRadioButton*>("RadioButton1")->setChecked(true);
     sent.clear();
     click(button("X1"));

@@ -1,7 +1,10 @@
 // What the editor remembers between runs: a round trip through a settings file into a second set
-// of screens, a damaged file, the command line's devices, and windows kept on the screens.
+// of screens, a damaged file, a file that cannot be written, the command line's devices, and
+// windows kept on the screens.
 #include "app/remembered.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -10,6 +13,7 @@
 #include "shell/editor_frame.h"
 #include "shell/shell_fixture.h"
 #include "shell/tcom.h"
+#include "shell/window_style.h"
 #include "support/scripted_chooser.h"
 
 namespace mivo::test {
@@ -17,7 +21,26 @@ namespace {
 
 using Remembered = ShellFixture;
 
-TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsIgnored) {
+QByteArray Bytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Bytes with NULs in them.
+template <std::size_t N>
+QByteArray Raw(const char (&bytes)[N]) {
+    return QByteArray(bytes, N - 1);
+}
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// A sound file comes back whole (also as the earlier versions wrote it through QSettings); a
+// damaged one is taken in no part: it is kept aside, said once, and written anew at the end.
+TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptAside) {
     QTemporaryDir dir;
     const QString file = dir.filePath("mivo-editor.conf");
     // This run: COM3 on an adapter, three saves of two files, the log window moved.
@@ -25,53 +48,87 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsIgnor
     link().setDeviceForPort(3, "/dev/ttyUSB7");
     ScriptedChooser chooser;
     screens.tmmain->setFileChooser(&chooser);
-    for (const char* name : {"a.stp", "b.stp", "a.stp"}) {
+    const QStringList recent{dir.filePath(R"(@a, "b" c\;d é.stp)"), dir.filePath("e.stp")};
+    for (const QString& name : {recent[1], recent[0]}) {
         prompter.answers = {true, true};  // save, and overwrite
-        chooser.name = dir.filePath(name);
+        chooser.name = name;
         screens.tmmain->saveFile();
     }
     screens.commlog->show();
     screens.commlog->setGeometry(30, 40, 300, 200);
+    const QRect place = PlaceOf(screens.commlog);
+    ASSERT_TRUE(SaveSettings(file, screens, true));
+    const QByteArray sound = Bytes(file);
+    QByteArray legacy;  // the same through QSettings
     {
-        QSettings settings(file, QSettings::IniFormat);
-        SaveSettings(settings, screens, true);
+        QSettings q(dir.filePath("legacy.conf"), QSettings::IniFormat);
+        q.setValue("com/port", 3);
+        q.setValue("com/device", "/dev/ttyUSB7");
+        q.setValue("step/folder", dir.path());
+        q.setValue("step/recent", recent);
+        q.setValue("windows/CommunicationLog", place);
     }
+    legacy = Bytes(dir.filePath("legacy.conf"));
 
     struct Case {
         const char* name;
-        QByteArray damage;  // written over the file first; empty: none
-        bool com;           // false: devices given on the command line
+        QByteArray bytes;
+        bool com = true;  // false: devices given on the command line
+        bool read = false;
     };
     const Case cases[] = {
-        {"all remembered", "", true},
-        {"--com given: the port is not", "", false},
-        {"a port out of range", "[com]\nport=11\n", true},
-        {"a window's place no rectangle", "[windows]\nTmmain=high\n", true},
+        {"all remembered", sound, true, true},
+        {"--com given: the port is not", sound, false, true},
+        {"as QSettings wrote it", legacy, true, true},
+        {"a port out of range", sound + "[com]\nport=11\n"},
+        {"a window's place no rectangle", sound + "[windows]\nTmmain=high\n"},
+        {"a line of no setting", sound + "hello world\n"},
+        {"a NUL in a key", sound + Raw("[step]\nfol\0der=/tmp\n")},
+        {"no UTF-8 in the recent files", sound + "[step]\nrecent=/a\xff\xfe.stp\n"},
+        {"binary junk", Raw("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\x01\x02")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        QFile f(file);
-        if (!c.damage.isEmpty() && f.open(QIODevice::Append)) f.write(c.damage);
-        f.close();
+        Write(file, c.bytes);
+        QFile::remove(file + ".damaged");
         Screens next;
         const auto nextSet = createScreens(next, &prompter);
-        QSettings settings(file, QSettings::IniFormat);
         ::testing::internal::CaptureStderr();
-        const bool read = RestoreSettings(settings, next, c.com);
+        EXPECT_EQ(RestoreSettings(file, next, c.com), c.read);
         const std::string said = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(read, c.damage.isEmpty());
-        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), read ? 0 : 1) << said;
-        const bool all = read && c.com;
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), c.read ? 0 : 1) << said;
+        const bool all = c.read && c.com;
         EXPECT_EQ(next.tcom->portChoice().number, all ? 3 : 1);
         EXPECT_EQ(next.tbuff->deviceForPort(3), all ? "/dev/ttyUSB7" : "/dev/ttyS2");
-        EXPECT_EQ(
-            next.tmmain->recentFiles(),
-            read ? QStringList({dir.filePath("a.stp"), dir.filePath("b.stp")}) : QStringList());
-        EXPECT_EQ(next.tmmain->lastFolder(), read ? dir.path() : QString());
-        EXPECT_EQ(next.commlog->geometry() == QRect(30, 40, 300, 200), read);
-        // The end of a run with a damaged file writes it anew.
-        if (!read) SaveSettings(settings, screens, true);
+        EXPECT_EQ(next.tmmain->recentFiles(), c.read ? recent : QStringList());
+        EXPECT_EQ(next.tmmain->lastFolder(), c.read ? dir.path() : QString());
+        EXPECT_EQ(PlaceOf(next.commlog) == place, c.read);
+        // A damaged file is kept for the user, and the end of the run writes a sound one.
+        EXPECT_EQ(Bytes(file + ".damaged"), c.read ? QByteArray() : c.bytes);
+        if (!c.read) {
+            EXPECT_TRUE(SaveSettings(file, screens, true));
+        }
+        EXPECT_EQ(Bytes(file), c.read ? c.bytes : sound);
     }
+
+    // Settings that cannot be written are said; a link to a file not there yet is written
+    // through.
+    const QString folderFile = dir.filePath("plain"), linked = dir.filePath("linked.conf");
+    Write(folderFile, "x");
+    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.conf"));
+    ASSERT_TRUE(QFile::link("/nonexistent/mivo/mivo-editor.conf", dir.filePath("lost.conf")));
+    ASSERT_TRUE(QFile::link(dir.filePath("target.conf"), linked));
+    for (const QString& to : {dir.filePath("taken.conf"), dir.filePath("lost.conf"),
+                              folderFile + "/mivo-editor.conf", linked}) {
+        SCOPED_TRACE(to.toStdString());
+        const bool writable = to == linked;
+        ::testing::internal::CaptureStderr();
+        EXPECT_EQ(SaveSettings(to, screens, true), writable);
+        const std::string said = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(said.find("cannot be written") != std::string::npos, !writable) << said;
+    }
+    EXPECT_EQ(Bytes(dir.filePath("target.conf")), sound);
+    EXPECT_TRUE(QFileInfo(linked).isSymLink());
 }
 
 // The file given on the command line opens in the editor of its kind, in place of the start

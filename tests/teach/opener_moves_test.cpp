@@ -49,6 +49,8 @@ TEST(TeachMoves, EachOpenerMovesThenReadsThePositions) {
         {"ZI reads Z only", zi, [](Rig& r) { homed(r); r.sim.parameters.values[4] = "-2.50"; }, {true}, {"@?ORG", "@ZI", "@?POS 3"}, Outcome::Completed, {{3, "-2.50"}}},
         {"step 12, a circle at character 5", step("12"), [](Rig& r) { homed(r); r.sim.steps.programs[0][12] = "CIR 000,10,20,5"; r.sim.steps.programs[0][13] = "CIR 000,30,40,50,60"; }, {true}, Joined({"@?ORG", "@READ STEP 12", "@CIR GO 12,1"}, kPositions), Outcome::Completed, {{1, "10.00"}, {2, "20.00"}, {3, "5.00"}, {4, "0.00"}}},
         {"step 7, a point", step("7"), [](Rig& r) { homed(r); r.sim.steps.programs[0][7] = "POI 000,1,2,3,4"; }, {true}, Joined({"@?ORG", "@READ STEP 7", "@GO 7"}, kPositions), Outcome::Completed},
+        {"step 4, pallet 0: to that pallet's point", step("4"), [](Rig& r) { homed(r); r.sim.steps.programs[0][4] = "PAL 000"; for (int j = 0; j < 7; ++j) r.sim.parameters.values[200 + j] = "5"; }, {true}, Joined({"@?ORG", "@READ STEP 4", "@PAL GO 00,1"}, kPositions), Outcome::Completed},
+        {"chooser, step 9 of pallet 3", ChosenStepMove("9", nullptr), [&](Rig& r) { palletThree(r); r.sim.steps.programs[0][9] = "PAL 003"; }, {}, Joined({"@?ORG", "@READ STEP 9", "@PAL GO 03,1"}, kPositions), Outcome::Completed, {{1, "10.00"}, {2, "20.00"}, {3, "30.00"}, {4, "0.00"}}},
         {"an empty step: its error shown", step("9"), homed, {true}, {"@?ORG", "@READ STEP 9"}, Outcome::Failed, {}, {"GO move?", "57:No step data"}},
     };
     // clang-format on
