@@ -297,7 +297,6 @@ TEST_F(DirectScreen, TheMonitorGoesOnThroughNoiseAndCommands) {
     sim.faults.noiseBefore = {3, SimFamily::Io};
     sim.faults.garbage = {1, SimFamily::Motion};
     sim.faults.noise = "abc";
-    watchdog.start(20000);  // a two-second program at the line's pace: room on a busy machine
     online();
     QLineEdit* x = screen().findChild<QLineEdit*>("Xposi");
     const QColor text = x->palette().color(QPalette::Text);

@@ -38,7 +38,7 @@ class ShellFixture : public ::testing::Test {
             ADD_FAILURE() << "a wait did not end";
             link().abortWaits();
         });
-        watchdog.start(5000);
+        watchdog.start(20000);  // a hang guard, with room for a busy machine
     }
 
     TBuff& link() { return *screens.tbuff; }
