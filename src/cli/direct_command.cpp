@@ -49,17 +49,15 @@ class ConsoleDirectView : public DirectView {
     bool screenVisible() const override { return true; }
     bool offerToSaveSteps() override { return true; }  // no step editor: nothing to save
     void resetStepEditor() override {}
+    // The command fails with it; nothing follows that could call it off.
     void showStopUnconfirmed(bool on) override {
-        if (!on) return;
-        stopUnconfirmed = true;
-        std::cerr << "mivo: " << kStopUnconfirmed << std::endl;
+        if (on) std::cerr << "mivo: " << kStopUnconfirmed << std::endl;
     }
     int jogMode() const override { return mode; }
     bool ioState(IoBank bank, int n) const override { return io_[Bit(bank, n)] == '1'; }
     void showIo(IoBank bank, int n, bool on) override { io_[Bit(bank, n)] = on ? '1' : '0'; }
 
     int mode = 1;
-    bool stopUnconfirmed = false;  // the controller confirmed no stop
     // Runs once when a line could not be written: the command stops as on a stop signal.
     std::function<void()> outputFailed;
 
@@ -380,7 +378,7 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     if (special.printAtEnd) view.printFilled();
     link.deliverPendingMessages();
     link.goDirectOffline();
-    if (stop.stopped() && special.signalEndsWell && !view.stopUnconfirmed) return kExitCompleted;
+    if (stop.stopped() && special.signalEndsWell) return kExitCompleted;
     if (stop.stopped()) {
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return kExitFailed;

@@ -82,14 +82,16 @@ class DirectSession::DisplayChannel : public Channel {
         return "OK";
     }
 
-    // `command` on the line (shown once written when `showCommand`), and its reply.
-    std::string send(const std::string& command, bool showCommand, bool showReply, bool owesLine) {
+    // `command` on the line (shown once written when `showCommand`, and `written` called then),
+    // and its reply.
+    std::string send(const std::string& command, bool showCommand, bool showReply, bool owesLine,
+                     const std::function<void()>& written = {}) {
         const Framing f = FrameRequest(command, true);
-        std::string written = f.bytes;
-        while (!written.empty() && (written.back() == '\n' || written.back() == '\r'))
-            written.pop_back();
+        std::string line = f.bytes;
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
         const auto show = [&] {
-            if (!written.empty() && showCommand) s_.view_.append(written);
+            if (!line.empty() && showCommand) s_.view_.append(line);
+            if (written) written();
         };
         if (!f.awaitReply) {
             std::string reply = s_.channel_.request(command, show);
@@ -111,6 +113,8 @@ class DirectSession::DisplayChannel : public Channel {
         return pending_.back();
     }
 
+    bool takeShown() { return !std::exchange(quiet, false); }
+
     WaitEnd end = WaitEnd::Line;  // what ended the last wait
     bool empty = false;           // the last wait gave no line
     // The next exchange is not shown (the monitor's); exchanges made inside its wait are.
@@ -128,8 +132,6 @@ class DirectSession::DisplayChannel : public Channel {
       private:
         DisplayChannel& d_;
     };
-
-    bool takeShown() { return !std::exchange(quiet, false); }
 
     std::string received(std::string reply, bool shown) {
         end = s_.channel_.lastWaitEnd();
@@ -236,9 +238,10 @@ std::string DirectCycle::query(const std::string& command) {
     return s_.display_->request(command);
 }
 
-std::string DirectCycle::motion(const std::string& command) {
+std::string DirectCycle::motion(const std::string& command, const std::function<void()>& written) {
     s_.transfer_->setDataExchange(false);
-    return s_.display_->request(command);
+    const bool shown = s_.display_->takeShown();
+    return s_.display_->send(command, shown, shown, false, written);
 }
 
 std::string DirectCycle::stop(const std::string& command) {

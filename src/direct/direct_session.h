@@ -148,7 +148,8 @@ class DirectCycle {
     // Step 5: a data exchange (it gives up on a silent controller) or a motion (it waits for
     // the robot as long as it takes). The command and the reply go to the display.
     std::string query(const std::string& command);
-    std::string motion(const std::string& command);
+    // `written` is called once the motion's command is on the line.
+    std::string motion(const std::string& command, const std::function<void()>& written = {});
     // A stop's "@STOP" or "@MSTOP" and its answer. Made inside another exchange's wait, the
     // lines that exchange is owed come first: they are passed over (shown as that exchange
     // shows them), as is any data line, which no stop is answered with. No answer: "@STOP" once

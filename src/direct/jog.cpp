@@ -129,8 +129,7 @@ Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style) {
         s.state.jogReleased = false;
         return Outcome::Interrupted;
     }
-    s.state.jogUnderWay = true;
-    const std::string reply = c.motion(JogCommand(jog, mode));
+    const std::string reply = c.motion(JogCommand(jog, mode), [&s] { s.state.jogUnderWay = true; });
     if (const auto o = c.cut()) return *o;
     switch (ReplyClass(reply)) {
         case ReplyCode::Ok:
