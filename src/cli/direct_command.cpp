@@ -8,8 +8,10 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "cli/console_prompter.h"
+#include "cli/report_output.h"
 #include "cli/stop_signal_watch.h"
 #include "common/convert.h"
 #include "common/readable_text.h"
@@ -31,6 +33,7 @@ class ConsoleDirectView : public DirectView {
     // A reply is shown as it came, but no control byte from the line reaches the terminal.
     void append(const std::string& line) override {
         std::cout << EscapeControlBytes(line) << std::endl;
+        written();
     }
     void enable(EnableSet, bool) override {}
     std::string field(DirectField f) const override {
@@ -46,15 +49,23 @@ class ConsoleDirectView : public DirectView {
     bool screenVisible() const override { return true; }
     bool offerToSaveSteps() override { return true; }  // no step editor: nothing to save
     void resetStepEditor() override {}
+    // The command fails with it; nothing follows that could call it off.
+    void showStopUnconfirmed(bool on) override {
+        if (on) std::cerr << "mivo: " << kStopUnconfirmed << std::endl;
+    }
     int jogMode() const override { return mode; }
     bool ioState(IoBank bank, int n) const override { return io_[Bit(bank, n)] == '1'; }
     void showIo(IoBank bank, int n, bool on) override { io_[Bit(bank, n)] = on ? '1' : '0'; }
 
     int mode = 1;
+    // Runs once when a line could not be written: the command stops as on a stop signal.
+    std::function<void()> outputFailed;
+
     // One monitor scan: the outputs and inputs as 0/1 (0 first), the positions and the step.
-    void printScan() const {
+    void printScan() {
         std::cout << "DO: " << io_.substr(0, 16) << "\nDI: " << io_.substr(16) << '\n';
         printFilled();
+        written();
     }
 
     // The arguments, before the command runs.
@@ -71,6 +82,11 @@ class ConsoleDirectView : public DirectView {
     }
 
   private:
+    void written() {
+        if (ReportsWritten() || failed_) return;
+        failed_ = true;
+        if (outputFailed) outputFailed();
+    }
     static std::size_t Bit(IoBank bank, int n) {
         return static_cast<std::size_t>((bank == IoBank::Output ? 0 : 16) + (n & 15));
     }
@@ -78,6 +94,7 @@ class ConsoleDirectView : public DirectView {
     std::map<DirectField, std::string> fields_;
     std::map<DirectField, bool> filled_;
     std::string io_ = std::string(32, '0');
+    bool failed_ = false;
 };
 
 // The cancel flag, and the time limit on data queries only: motions wait for the robot.
@@ -211,11 +228,12 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
             };
             const QMetaObject::Connection c = QObject::connect(&timer, &QTimer::timeout, release);
             timer.start();
-            JogPress(s, a, DirectJogStyle(a));
+            const Outcome pressed = JogPress(s, a, DirectJogStyle(a));
             // A press that ended by itself (refused, not at origin) is released at once.
             release();
             QObject::disconnect(c);
-            return released;
+            // A press refused, or cut short before its jog, did not jog.
+            return pressed == Outcome::Failed || pressed == Outcome::Declined ? pressed : released;
         };
         // The hold ends at once: the release's one "@STOP".
         out.onStop = [&timer](DirectSession&) {
@@ -342,13 +360,24 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     QueryTimeLimit transfer(link, timeoutMs);
     DirectSession session(link.directChannel(), prompter, transfer, view);
 
-    // Ctrl+C, SIGTERM or SIGHUP: a motion is stopped with "@STOP" once; then nothing more is
-    // sent and the command ends at once. Watched from before the line opens, so that no signal
-    // kills the program with the port left open.
-    const StopSignalWatch stop([&] {
+    // Ctrl+C, SIGTERM or SIGHUP, or a report that could not be written: a motion is stopped with
+    // "@STOP" once; then nothing more is sent and the command ends at once. A stop already
+    // waiting for its answer is that "@STOP". Once more (a second Ctrl+C): the wait ends now,
+    // and a stop it leaves unconfirmed is said. Watched from before the line opens, so that no
+    // signal kills the program with the port left open.
+    bool stopping = false;
+    const auto stopNow = [&] {
+        if (std::exchange(stopping, true)) {
+            link.halt();
+            return;
+        }
+        if (session.stopAwaited()) return;
         if (special.onStop) special.onStop(session);
         link.halt();
-    });
+    };
+    const StopSignalWatch stop(stopNow);
+    // Found while a line is shown: stopped from the event loop, as a signal is.
+    view.outputFailed = [&] { QTimer::singleShot(0, &app, stopNow); };
     if (!link.goDirectOnline()) return kExitFailed;
 
     const Outcome outcome = stop.stopped() ? Outcome::Failed : special.run(session);
@@ -361,6 +390,8 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return kExitFailed;
     }
+    // The reason follows from EndOfReports.
+    if (!ReportsWritten()) return kExitFailed;
     if (outcome == Outcome::Completed) return kExitCompleted;
     if (outcome != Outcome::Declined) std::cerr << "mivo: direct " << word << " did not complete\n";
     return kExitFailed;

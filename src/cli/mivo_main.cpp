@@ -12,6 +12,7 @@
 #include "cli/direct_command.h"
 #include "cli/port_commands.h"
 #include "cli/print_command.h"
+#include "cli/report_output.h"
 #include "common/readable_text.h"
 #include "common/version.h"
 
@@ -175,9 +176,8 @@ bool Matches(const Command& c, const std::vector<std::string>& words) {
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+// The command line run, to its exit status.
+int Run(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     ParsedArgs parsed;
     std::string error;
@@ -206,4 +206,11 @@ int main(int argc, char** argv) {
         return c.run(call);
     }
     return Usage("unknown command " + parsed.words[0]);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    mivo::WatchReports();
+    return mivo::EndOfReports(Run(argc, argv));
 }

@@ -195,7 +195,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
             return kExitCompleted;
         }
         const ErrorRecord r = QueryErrorRecord(ctx);
-        for (const auto& line : r.lines) std::cout << line << '\n';
+        for (const auto& line : r.lines) std::cout << EscapeControlBytes(line) << '\n';
         return r.outcome == Outcome::Completed ? kExitCompleted : kExitFailed;
     };
     const int status = stop.stopped() ? kExitFailed : run();

@@ -1,5 +1,7 @@
 #include "cli/stop_signal_watch.h"
 
+#include <unistd.h>
+
 #include "common/stop_signals.h"
 
 namespace mivo {
@@ -8,9 +10,10 @@ StopSignalWatch::StopSignalWatch(std::function<void()> onStop) : onStop_(std::mo
     const int fd = StopSignalDescriptor();
     if (fd < 0) return;
     notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] {
-        // The descriptor stays readable: the watch stops looking rather than drain it.
-        notifier_->setEnabled(false);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this, fd] {
+        // One byte for each signal.
+        char byte = 0;
+        if (::read(fd, &byte, 1) != 1) notifier_->setEnabled(false);
         stopped_ = true;
         onStop_();
     });

@@ -1,6 +1,6 @@
 #pragma once
 // The stop signals (SIGINT, SIGTERM, SIGHUP) as the port commands see them from the event loop:
-// the first one runs `onStop` once; later ones change nothing.
+// each one runs `onStop` (a second Ctrl+C may end more than the first did).
 #include <QSocketNotifier>
 #include <functional>
 #include <memory>

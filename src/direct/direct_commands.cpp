@@ -175,7 +175,7 @@ Outcome OffsetExecute(DirectSession& s) {
 
 Outcome StopPanel(DirectSession& s) {
     return PanelCycle(s, [&s](DirectCycle& c) {
-        const std::string reply = c.query("@STOP");
+        const std::string reply = c.stop("@STOP");
         if (const auto o = c.cut()) return *o;
         switch (ReplyClass(reply)) {
             case ReplyCode::Ok:  // nothing was under way
@@ -200,14 +200,23 @@ Outcome StopPanel(DirectSession& s) {
 
 Outcome MotorStopPanel(DirectSession& s) {
     return PanelCycle(s, [&s](DirectCycle& c) {
-        const std::string reply = c.query("@MSTOP");
+        const std::string reply = c.stop("@MSTOP");
         if (const auto o = c.cut()) return *o;
-        if (ReplyClass(reply) != ReplyCode::Mstop) {
-            ShowReplyError(c, reply);
-            return Outcome::Failed;
+        switch (ReplyClass(reply)) {
+            case ReplyCode::Mstop:
+                if (c.next().empty()) s.view().append("64:Motor free");
+                return Outcome::Completed;
+            // The answers of the "@STOP" sent when "@MSTOP" had none.
+            case ReplyCode::Ok:
+                return Outcome::Completed;
+            case ReplyCode::Stop:
+                c.next();  // the stop's error line
+                if (const auto o = c.cut()) return *o;
+                return Outcome::Completed;
+            default:
+                ShowReplyError(c, reply);
+                return Outcome::Failed;
         }
-        if (c.next().empty()) s.view().append("64:Motor free");
-        return Outcome::Completed;
     });
 }
 

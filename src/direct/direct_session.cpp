@@ -1,5 +1,6 @@
 #include "direct/direct_session.h"
 
+#include <optional>
 #include <utility>
 
 #include "link/framing.h"
@@ -21,44 +22,98 @@ void EnableAll(DirectView& v, bool on) {
 
 }  // namespace
 
-// The direct channel as the display sees it: each command as written and each reply line
-// received are appended; a wait ended by the motor-stop request gives "" (the bytes it had
+// The transfer view as the session's exchanges see it: it also keeps whether the exchange under
+// way is a data exchange, whose reply comes at once, or a motion, answered when it ends.
+class DirectSession::Exchanges : public TransferView {
+  public:
+    explicit Exchanges(TransferView& t) : t_(t) {}
+    void setCancelTexts(const std::string& label, const std::string& button) override {
+        t_.setCancelTexts(label, button);
+    }
+    void showCancel() override { t_.showCancel(); }
+    void hideCancel() override { t_.hideCancel(); }
+    void setDataExchange(bool on) override {
+        dataExchange = on;
+        t_.setDataExchange(on);
+    }
+    void showProgress(int maximum) override { t_.showProgress(maximum); }
+    void setProgress(int position) override { t_.setProgress(position); }
+    void hideProgress() override { t_.hideProgress(); }
+    bool cancelRequested() const override { return t_.cancelRequested(); }
+    void setCancelRequested(bool on) override { t_.setCancelRequested(on); }
+
+    bool dataExchange = false;
+
+  private:
+    TransferView& t_;
+};
+
+// The direct channel as the display sees it: each command once it is on the line and each reply
+// line received are appended; a wait ended by the motor-stop request gives "" (the bytes it had
 // are no reply to judge).
 class DirectSession::DisplayChannel : public Channel {
   public:
     explicit DisplayChannel(DirectSession& s) : s_(s) {}
 
+    // A wait under way, and what a stop made inside it finds first.
+    struct Pending {
+        bool owesLine;  // a data exchange's reply or a value's trailing line is still to come
+        bool shown;
+        int cycle;
+    };
+
     std::string request(const std::string& command) override {
         const bool shown = takeShown();
-        const Framing f = FrameRequest(command, true);
-        std::string written = f.bytes;
-        while (!written.empty() && (written.back() == '\n' || written.back() == '\r'))
-            written.pop_back();
-        if (!written.empty() && shown) s_.view_.append(written);
-        std::string reply = s_.channel_.request(command);
-        if (!f.awaitReply) {
-            end = WaitEnd::Line;
-            empty = false;
-            return reply;
-        }
-        return received(std::move(reply), shown);
+        return send(command, shown, shown, s_.transfer_->dataExchange);
     }
-    std::string next() override {
-        const bool shown = takeShown();
-        return received(s_.channel_.next(), shown);
-    }
+    std::string next() override { return wait(takeShown(), s_.transfer_->dataExchange); }
     void drain() override { s_.channel_.drain(); }
     // A value's trailing line: waited for, not examined, "OK" shown in its place.
     std::string trailing() {
         const bool shown = takeShown();
+        const Waiting waiting(*this, {true, shown, s_.cycles_});
         std::string reply = s_.channel_.next();
         end = s_.channel_.lastWaitEnd();
         if (end == WaitEnd::MotorStop) reply.clear();
         empty = reply.empty();
         if (empty) return reply;
+        answered();
         if (shown) s_.view_.append("OK");
         return "OK";
     }
+
+    // `command` on the line (shown once written when `showCommand`, and `written` called then),
+    // and its reply.
+    std::string send(const std::string& command, bool showCommand, bool showReply, bool owesLine,
+                     const std::function<void()>& written = {}) {
+        const Framing f = FrameRequest(command, true);
+        std::string line = f.bytes;
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        const auto show = [&] {
+            if (!line.empty() && showCommand) s_.view_.append(line);
+            if (written) written();
+        };
+        if (!f.awaitReply) {
+            std::string reply = s_.channel_.request(command, show);
+            end = WaitEnd::Line;
+            empty = false;
+            return reply;
+        }
+        const Waiting waiting(*this, {owesLine, showReply, s_.cycles_});
+        return received(s_.channel_.request(command, show), showReply);
+    }
+    std::string wait(bool shown, bool owesLine) {
+        const Waiting waiting(*this, {owesLine, shown, s_.cycles_});
+        return received(s_.channel_.next(), shown);
+    }
+
+    // The innermost wait under way, if any.
+    std::optional<Pending> innermost() const {
+        if (pending_.empty()) return std::nullopt;
+        return pending_.back();
+    }
+
+    bool takeShown() { return !std::exchange(quiet, false); }
 
     WaitEnd end = WaitEnd::Line;  // what ended the last wait
     bool empty = false;           // the last wait gave no line
@@ -66,35 +121,60 @@ class DirectSession::DisplayChannel : public Channel {
     bool quiet = false;
 
   private:
-    bool takeShown() { return !std::exchange(quiet, false); }
+    // Keeps a wait on the stack of those under way for as long as it lasts.
+    class Waiting {
+      public:
+        Waiting(DisplayChannel& d, Pending p) : d_(d) { d_.pending_.push_back(p); }
+        ~Waiting() { d_.pending_.pop_back(); }
+        Waiting(const Waiting&) = delete;
+        Waiting& operator=(const Waiting&) = delete;
+
+      private:
+        DisplayChannel& d_;
+    };
 
     std::string received(std::string reply, bool shown) {
         end = s_.channel_.lastWaitEnd();
         if (end == WaitEnd::MotorStop) reply.clear();
         empty = reply.empty();
         if (!empty) {
+            answered();
             if (shown) s_.view_.append(reply);
             s_.state.lastReply = ReplyClass(reply);
         }
         return reply;
     }
+    // The controller answers again: no stop left unconfirmed shows any longer.
+    void answered() {
+        if (!s_.state.stopUnconfirmed) return;
+        s_.state.stopUnconfirmed = false;
+        s_.view_.showStopUnconfirmed(false);
+    }
 
     DirectSession& s_;
+    std::vector<Pending> pending_;  // the waits under way, innermost last
 };
 
 DirectSession::DirectSession(DirectChannel& channel, Prompter& prompter, TransferView& transfer,
                              DirectView& view)
     : channel_(channel),
       prompter_(prompter),
-      transfer_(transfer),
+      transfer_(std::make_unique<Exchanges>(transfer)),
       view_(view),
       display_(std::make_unique<DisplayChannel>(*this)),
       context_(std::make_unique<ProcedureContext>(
-          ProcedureContext{*display_, prompter_, transfer_, log_})) {
+          ProcedureContext{*display_, prompter_, *transfer_, log_})) {
     context_->unseenTrailing = [this] { return display_->trailing(); };
 }
 
 DirectSession::~DirectSession() = default;
+
+TransferView& DirectSession::transfer() { return *transfer_; }
+
+int DirectSession::waitingCycle() const {
+    const auto w = display_->innermost();
+    return w ? w->cycle : 0;
+}
 
 void DirectSession::raiseMotorStop() {
     state.motorStopRequest = true;
@@ -138,10 +218,12 @@ bool DirectCycle::confirm(const std::string& text, const std::string& caption) {
 }
 
 void DirectCycle::start() {
-    if (stopPanel_)
-        s_.channel_.dropInput();
-    else
+    // A stop drops what came before it at once, but inside another exchange's wait what comes is
+    // that exchange's reply: taken whole, it is not mistaken for the stop's answer.
+    if (!stopPanel_)
         s_.channel_.drain();
+    else if (!s_.display_->innermost())
+        s_.channel_.dropInput();
     s_.clearRequests();
     s_.log_.clear();
     DirectView& v = s_.view_;
@@ -152,13 +234,58 @@ void DirectCycle::start() {
 }
 
 std::string DirectCycle::query(const std::string& command) {
-    s_.transfer_.setDataExchange(true);
+    s_.transfer_->setDataExchange(true);
     return s_.display_->request(command);
 }
 
-std::string DirectCycle::motion(const std::string& command) {
-    s_.transfer_.setDataExchange(false);
-    return s_.display_->request(command);
+std::string DirectCycle::motion(const std::string& command, const std::function<void()>& written) {
+    s_.transfer_->setDataExchange(false);
+    const bool shown = s_.display_->takeShown();
+    return s_.display_->send(command, shown, shown, false, written);
+}
+
+std::string DirectCycle::stop(const std::string& command) {
+    DirectSession::DisplayChannel& d = *s_.display_;
+    const auto interrupted = d.innermost();
+    bool owed = interrupted && interrupted->owesLine;
+    const bool lateShown = !interrupted || interrupted->shown;
+    ++s_.stopsAwaited_;
+    s_.transfer_->setDataExchange(true);
+    // The lines owed to the interrupted exchange, and data lines with the "OK" after a value,
+    // are no answer of a stop.
+    const auto answer = [&](std::string reply) {
+        bool trailingDue = false, errorLineDue = false;
+        while (!reply.empty()) {
+            const ReplyCode code = ReplyClass(reply);
+            if (!owed && code != ReplyCode::Data && !(trailingDue && code == ReplyCode::Ok)) {
+                s_.view_.append(reply);
+                break;
+            }
+            if (lateShown) s_.view_.append(reply);
+            trailingDue = code == ReplyCode::Data && !errorLineDue;
+            errorLineDue = IsStatusWord(code);
+            owed = false;
+            reply = d.wait(false, true);
+        }
+        return reply;
+    };
+    const auto unanswered = [&](const std::string& reply) {
+        return reply.empty() && !s_.motorStopped() && d.end == WaitEnd::Ended;
+    };
+    std::string reply = answer(d.send(command, true, false, true));
+    if (unanswered(reply)) {
+        owed = false;
+        reply = answer(d.send("@STOP", true, false, true));
+    }
+    --s_.stopsAwaited_;
+    // Whatever moved, no release sends "@STOP" for it again.
+    s_.state.jogUnderWay = false;
+    if (unanswered(reply)) {
+        s_.state.stopUnconfirmed = true;
+        s_.view_.showStopUnconfirmed(true);
+        goOffline();
+    }
+    return reply;
 }
 
 std::string DirectCycle::next() { return s_.display_->next(); }
@@ -197,7 +324,7 @@ void DirectCycle::goOffline() {
 
 void DirectCycle::endSteps() {
     DirectView& v = s_.view_;
-    TransferView& t = s_.transfer_;
+    TransferView& t = *s_.transfer_;
     if (endSteps_) {
         for (EnableSet set : {EnableSet::StopPanels, EnableSet::CancelPanel,
                               EnableSet::CommandControls, EnableSet::MonitorControls})

@@ -27,11 +27,18 @@ struct DirectState {
     bool stopRequest = false;               // InjectStop
     bool monitoring = false;                // the hidden box "Monitoring"
     bool jogReleased = false;               // a release or STOP was answered "STOP"
-    // A jog release ran while a press waited (the press then reads what its wait got as the
-    // release's, and asks again).
-    bool releasedDuringWait = false;
-    bool jogMoving = false;  // a press waits for its jog command's reply
+    int pressCycle = 0;                     // the cycle of the jog press under way (0: none)
+    // The press's jog command went out and was not refused: its release has something to stop.
+    bool jogUnderWay = false;
+    // The controller confirmed no stop (the robot may still be moving), until it answers again.
+    bool stopUnconfirmed = false;
 };
+
+// What the screens say when the controller confirmed neither a stop nor the "@STOP" sent after it.
+inline constexpr const char* kStopUnconfirmed =
+    "The controller did not confirm the stop.  The robot may still be moving: stop it with its "
+    "own emergency stop.";
+inline constexpr const char* kStopUnconfirmedCaption = "Stop not confirmed";
 
 class DirectSession {
   public:
@@ -50,7 +57,7 @@ class DirectSession {
 
     DirectView& view() { return view_; }
     Prompter& prompter() { return prompter_; }
-    TransferView& transfer() { return transfer_; }
+    TransferView& transfer();
     DirectChannel& channel() { return channel_; }
     // The context for procedures shared with the editors: its channel is the direct channel
     // with every command and reply appended to the display; a wait that the motor-stop
@@ -96,19 +103,25 @@ class DirectSession {
 
     // Cycles under way, the innermost last (STOP pressed while RUN waits makes two).
     int cyclesRunning() const { return cycles_; }
+    // The cycle whose wait is the innermost one under way (0: no wait).
+    int waitingCycle() const;
+    // A stop's answer is awaited (a stop signal then lets it come).
+    bool stopAwaited() const { return stopsAwaited_ > 0; }
 
   private:
     friend class DirectCycle;
     class DisplayChannel;
+    class Exchanges;
 
     DirectChannel& channel_;
     Prompter& prompter_;
-    TransferView& transfer_;
+    std::unique_ptr<Exchanges> transfer_;
     DirectView& view_;
     std::unique_ptr<DisplayChannel> display_;
     std::vector<std::string> log_;  // kept for the shared procedures, emptied every cycle
     std::unique_ptr<ProcedureContext> context_;
     int cycles_ = 0;
+    int stopsAwaited_ = 0;
     bool restartPending_ = false;  // the monitor restarts once the outermost cycle has ended
     bool monitorRunning_ = false;
     int monitorDepth_ = 1;
@@ -138,7 +151,14 @@ class DirectCycle {
     // Step 5: a data exchange (it gives up on a silent controller) or a motion (it waits for
     // the robot as long as it takes). The command and the reply go to the display.
     std::string query(const std::string& command);
-    std::string motion(const std::string& command);
+    // `written` is called once the motion's command is on the line.
+    std::string motion(const std::string& command, const std::function<void()>& written = {});
+    // A stop's "@STOP" or "@MSTOP" and its answer. Made inside another exchange's wait, the
+    // lines that exchange is owed come first: they are passed over (shown as that exchange
+    // shows them), as is any data line, which no stop is answered with. No answer: "@STOP" once
+    // more at once; none to that either: the view says so (the robot may still be moving) and
+    // the offline routine runs. "" when no answer came.
+    std::string stop(const std::string& command);
     // The next reply line, without sending.
     std::string next();
     // The line after a data value: waited for and shown as "OK", not examined.

@@ -69,6 +69,10 @@ class DirectView {
     // The controller's programs were emptied: the step editor's grid empties too, as one
     // undoable edit, and its data count as unmodified.
     virtual void resetStepEditor() = 0;
+    // On: the controller confirmed no stop, so the robot may still be moving. The view says so
+    // plainly (kStopUnconfirmed, where the user cannot miss it) and shows it until it is called
+    // off, once the controller answers again.
+    virtual void showStopUnconfirmed(bool on) = 0;
 };
 
 }  // namespace mivo

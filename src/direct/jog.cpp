@@ -56,18 +56,11 @@ std::string JogCommand(JogAxis jog, int mode) {
 
 Outcome JogOriginCheck(DirectCycle& c, const JogStyle& style) {
     DirectSession& s = c.session();
-    std::string org;
-    for (;;) {
-        s.state.releasedDuringWait = false;
-        org = c.query("@?ORG");
-        if (const auto o = c.cut()) return *o;
-        if (ReplyClass(org) == ReplyCode::Data) break;
-        if (!s.state.releasedDuringWait) {
-            ShowReplyError(c, org);
-            return Outcome::Failed;
-        }
-        c.next();
-        if (const auto o = c.cut()) return *o;
+    const std::string org = c.query("@?ORG");
+    if (const auto o = c.cut()) return *o;
+    if (ReplyClass(org) != ReplyCode::Data) {
+        ShowReplyError(c, org);
+        return Outcome::Failed;
     }
     if (!FitsShape(org, ValueShape::Digit)) {
         ShowUnfitReply(s.context(), "@?ORG", org);
@@ -102,9 +95,27 @@ JogStyle TeachJogStyle() {
     return style;
 }
 
+namespace {
+
+// The press under way, from its cycle's start to its end.
+class PressUnderWay {
+  public:
+    explicit PressUnderWay(DirectSession& s) : s_(s) { s_.state.pressCycle = s.cyclesRunning(); }
+    ~PressUnderWay() { s_.state.pressCycle = 0; }
+    PressUnderWay(const PressUnderWay&) = delete;
+    PressUnderWay& operator=(const PressUnderWay&) = delete;
+
+  private:
+    DirectSession& s_;
+};
+
+}  // namespace
+
 Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style) {
     s.state.jogReleased = false;
+    s.state.jogUnderWay = false;
     DirectCycle c(s);
+    const PressUnderWay pressing(s);
     StartPress(c, s.view().jogMode());
     const Outcome origin = JogOriginCheck(c, style);
     if (origin != Outcome::Completed) return origin;
@@ -118,50 +129,41 @@ Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style) {
         s.state.jogReleased = false;
         return Outcome::Interrupted;
     }
-    const std::string command = JogCommand(jog, mode);
-    for (;;) {
-        s.state.releasedDuringWait = false;
-        s.state.jogMoving = true;
-        const std::string reply = c.motion(command);
-        s.state.jogMoving = false;
-        if (const auto o = c.cut()) return *o;
-        switch (ReplyClass(reply)) {
-            case ReplyCode::Ok:
-                return ReadPositions(c);
-            case ReplyCode::Ng:
-                if (s.state.releasedDuringWait) {
-                    // The release's reply: read what follows it, and jog again unless released.
-                    c.next();
-                    if (const auto o = c.cut()) return *o;
-                    if (s.state.jogReleased) {
-                        s.state.jogReleased = false;
-                        return Outcome::Interrupted;
-                    }
-                    continue;
-                }
-                return ShowJogRefusal(c, style.teaching);
-            case ReplyCode::Stop:
-                return JogStopped(c);
-            case ReplyCode::End:
-                if (style.teaching) return ControlsBack(c);
-                [[fallthrough]];
-            default:
-                if (style.teaching) return ShowErrorLine(c);
-                ShowReplyError(c, reply);
-                if (style.offlineOnOddReply) c.goOffline();
-                return Outcome::Failed;
-        }
+    const std::string reply = c.motion(JogCommand(jog, mode), [&s] { s.state.jogUnderWay = true; });
+    if (const auto o = c.cut()) return *o;
+    switch (ReplyClass(reply)) {
+        case ReplyCode::Ok:
+            s.state.jogUnderWay = false;
+            return ReadPositions(c);
+        case ReplyCode::Ng:
+            // Refused: nothing moves, and its release has nothing to stop.
+            s.state.jogUnderWay = false;
+            return ShowJogRefusal(c, style.teaching);
+        case ReplyCode::Stop:
+            s.state.jogUnderWay = false;
+            return JogStopped(c);
+        case ReplyCode::End:
+            if (style.teaching) return ControlsBack(c);
+            [[fallthrough]];
+        default:
+            if (style.teaching) return ShowErrorLine(c);
+            ShowReplyError(c, reply);
+            if (style.offlineOnOddReply) c.goOffline();
+            return Outcome::Failed;
     }
 }
 
 Outcome JogRelease(DirectSession& s) {
-    const bool inPress = s.cyclesRunning() > 0;
+    const int press = s.state.pressCycle;
+    // The press sends no jog after its release.
+    if (press > 0) s.state.jogReleased = true;
+    if (!s.state.jogUnderWay) return Outcome::Declined;
+    const bool pressWaits = press > 0 && s.waitingCycle() == press;
     Outcome outcome = Outcome::Completed;
     {
         DirectCycle c(s, true);
         c.start();
-        s.state.releasedDuringWait = inPress;
-        const std::string reply = c.query("@STOP");
+        const std::string reply = c.stop("@STOP");
         if (const auto o = c.cut()) {
             outcome = *o;
         } else {
@@ -189,12 +191,9 @@ Outcome JogRelease(DirectSession& s) {
             }
         }
     }
-    if (inPress) {
-        // Whatever the controller answered, the press sends no jog after its release; one
-        // waiting for its jog's reply is withdrawn.
-        s.state.jogReleased = true;
-        if (s.state.jogMoving) s.raiseStop();
-    }
+    // Whatever the controller answered, a press waiting for its jog's reply is withdrawn: what
+    // came was the release's.
+    if (pressWaits) s.raiseStop();
     return outcome;
 }
 

@@ -44,18 +44,19 @@ JogStyle DirectJogStyle(JogAxis jog);
 JogStyle TeachJogStyle();
 
 // A press's origin check: "@?ORG"; unless the robot is at origin, the style's question and
-// "@ORG", after which the press ends (Declined; the positions read when the style says so). A
-// reply that is no value, after a release ran during the wait, was the release's: the line
-// after it is read and "@?ORG" asked again. Completed when the press may move.
+// "@ORG", after which the press ends (Declined; the positions read when the style says so).
+// Completed when the press may move.
 Outcome JogOriginCheck(DirectCycle& c, const JogStyle& style);
 
 // The press of a button in the mode the view shows: the origin check, then the jog command.
 // Modes 2 and 3 keep the buttons live so that the release is seen while the robot moves; a
 // release that ran during a wait ends the press (it gave up the press's wait).
 Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style);
-// The release: "@STOP"; its "STOP" reads the four positions. Run inside a press's wait, the press
-// sends no jog after it, and a press waiting for its jog's reply is withdrawn. Completed when the
-// controller answered "STOP" (an "OK", nothing was moving, is no error but no stop either).
+// The release: "@STOP"; its "STOP" reads the four positions. Run while a press is under way, the
+// press sends no jog after it, and a press waiting in its exchanges is withdrawn. Completed when
+// the controller answered "STOP" (an "OK", nothing was moving, is no error but no stop either);
+// Declined, and nothing sent, when the press's jog never went out or the controller refused it:
+// nothing moves.
 Outcome JogRelease(DirectSession& s);
 // The activation in mode 1: the origin check (returning to origin when the user agrees), then
 // one move of a fixed amount and the positions read back.

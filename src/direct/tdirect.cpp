@@ -139,6 +139,8 @@ bool Tdirect::offerToSaveSteps() { return steps_.offerToSaveOrCancel(this); }
 
 void Tdirect::resetStepEditor() { steps_.emptyTable("Step initialize"); }
 
+void Tdirect::showStopUnconfirmed(bool on) { stopMark_->showUnconfirmed(on); }
+
 int Tdirect::jogMode() const { return jogs_->mode(); }
 
 bool Tdirect::ioState(IoBank bank, int n) const {

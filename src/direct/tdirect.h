@@ -28,6 +28,7 @@ class StepEditorAccess;
 class ParameterEditorAccess;
 class DirectPanel;
 class DirectSession;
+class StopUnconfirmedMark;
 class JogButton;
 class JogControls;
 class LineSwitch;
@@ -59,6 +60,7 @@ class Tdirect : public QMainWindow, public DirectView {
     bool screenVisible() const override;
     bool offerToSaveSteps() override;
     void resetStepEditor() override;
+    void showStopUnconfirmed(bool on) override;
     int jogMode() const override;
     bool ioState(IoBank bank, int n) const override;
     void showIo(IoBank bank, int n, bool on) override;
@@ -110,6 +112,7 @@ class Tdirect : public QMainWindow, public DirectView {
     LineSwitch* lineSwitch_ = nullptr;
     QGroupBox* positionGroup_ = nullptr;
     QPushButton* monistart_ = nullptr;
+    StopUnconfirmedMark* stopMark_ = nullptr;
     QCheckBox* monitoring_ = nullptr;  // CheckBox2, hidden: whether the monitor runs
     std::map<DirectField, QLineEdit*> fields_;
     std::map<EnableSet, std::vector<QWidget*>> sets_;

@@ -110,6 +110,7 @@ void Tdirect::buildCentre() {
     auto* left = new QVBoxLayout;
     left->addWidget(heading);
     left->addWidget(display_, 1);
+    left->addWidget(stopMark_ = new StopUnconfirmedMark(centre));
     left->addWidget(buildPanels());
 
     auto* groups = new QWidget;

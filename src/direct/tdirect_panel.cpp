@@ -1,8 +1,12 @@
 #include "direct/tdirect_panel.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QPainter>
 #include <QStyleOptionButton>
+
+#include "direct/direct_session.h"
+#include "shell/window_style.h"
 
 namespace mivo {
 
@@ -60,6 +64,27 @@ void DirectPanel::paintEvent(QPaintEvent*) {
         system.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     p.setFont(font());
     p.drawText(r.adjusted(2, 2, -2, -2), Qt::AlignCenter, text());
+}
+
+StopUnconfirmedMark::StopUnconfirmedMark(QWidget* parent)
+    : QLabel("Not confirmed stopped", parent) {
+    setObjectName("StopUnconfirmed");
+    setToolTip(kStopUnconfirmed);
+    setStyleSheet("QLabel { color: red; font-weight: bold; }");
+    hide();
+}
+
+void StopUnconfirmedMark::showUnconfirmed(bool on) {
+    setVisible(on);
+    if (!on) return;
+    if (message_) message_->close();
+    auto* box = new QMessageBox(QMessageBox::Warning, kStopUnconfirmedCaption, kStopUnconfirmed,
+                                QMessageBox::Ok);
+    box->setObjectName("StopUnconfirmedMessage");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    message_ = box;
+    ShowOver(box, this);
 }
 
 }  // namespace mivo

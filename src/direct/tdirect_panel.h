@@ -3,6 +3,9 @@
 // caption. The STOP, MSTOP and cancel panels show the button-face colour while disabled; the
 // output and input panels keep the colour of their state.
 #include <QColor>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace mivo {
@@ -39,6 +42,21 @@ class DirectPanel : public QPushButton {
     QColor face_;
     bool faceOnlyWhenEnabled_;
     bool current_ = true;
+};
+
+// What the direct-operation and teaching screens show while the controller confirmed no stop:
+// this red text (`StopUnconfirmed`) beside their controls, and a message that stays above the
+// window until it is closed. Not modal: STOP and MSTOP stay within reach.
+class StopUnconfirmedMark : public QLabel {
+    Q_OBJECT
+  public:
+    explicit StopUnconfirmedMark(QWidget* parent = nullptr);
+    void showUnconfirmed(bool on);
+    // The message shown last, while it is open.
+    QMessageBox* message() const { return message_; }
+
+  private:
+    QPointer<QMessageBox> message_;
 };
 
 }  // namespace mivo

@@ -2,6 +2,10 @@
 // The direct channel as the direct-operation screen needs it: besides request and wait, the two
 // injections that end a pending wait (InjectMstop, InjectStop), what ended the last wait, and
 // its close. Implemented by the serial link and by the simulated controller in process.
+#include <functional>
+#include <string>
+#include <utility>
+
 #include "link/channel.h"
 
 namespace mivo {
@@ -16,6 +20,15 @@ enum class WaitEnd {
 
 class DirectChannel : public Channel {
   public:
+    using Channel::request;
+    // As request(command), with `written` called once the command is on the line, before its
+    // reply is waited for; never for a command that was not written (off line, a failed write).
+    std::string request(const std::string& command, std::function<void()> written) {
+        written_ = std::move(written);
+        std::string reply = request(command);
+        written_ = nullptr;
+        return reply;
+    }
     // What ended the last wait of request() or next() (Line for a request that does not wait).
     virtual WaitEnd lastWaitEnd() const = 0;
     // InjectMstop / InjectStop: the innermost pending wait ends now. Kept for the next wait
@@ -30,6 +43,15 @@ class DirectChannel : public Channel {
     // Whether the channel is on line: a wait that ended without a line while it still is ran
     // out of time.
     virtual bool online() const = 0;
+
+  protected:
+    // Implementations call this right after a command's bytes went to the line.
+    void wrote() {
+        if (auto w = std::exchange(written_, nullptr)) w();
+    }
+
+  private:
+    std::function<void()> written_;
 };
 
 }  // namespace mivo

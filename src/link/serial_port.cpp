@@ -94,14 +94,16 @@ bool SerialPort::isOpen() const { return port_.isOpen(); }
 bool SerialPort::write(const std::string& bytes) {
     if (!port_.isOpen()) return false;
     if (bytes.empty()) return true;
+    writeFailed_ = false;
     const qint64 n = port_.write(bytes.data(), static_cast<qint64>(bytes.size()));
     port_.flush();
-    return n == static_cast<qint64>(bytes.size());
+    return n == static_cast<qint64>(bytes.size()) && !writeFailed_;
 }
 
 QByteArray SerialPort::readAll() { return port_.readAll(); }
 
 void SerialPort::onError(QSerialPort::SerialPortError error) {
+    if (error != QSerialPort::NoError) writeFailed_ = true;
     if (!port_.isOpen()) return;
     switch (error) {
         case QSerialPort::ResourceError:

@@ -35,7 +35,8 @@ class SerialPort : public QObject {
     bool isOpen() const;
     QString device() const { return device_; }
 
-    // Writes the bytes now (not at the next event-loop turn); false when closed or short.
+    // Writes the bytes now (not at the next event-loop turn); false when closed, short, or the
+    // system refused them (a line hung up).
     bool write(const std::string& bytes);
     QByteArray readAll();
 
@@ -49,6 +50,7 @@ class SerialPort : public QObject {
     QSerialPort port_;
     QString device_;
     QString openFailure_;
+    bool writeFailed_ = false;  // an error came while write() wrote
 };
 
 }  // namespace mivo

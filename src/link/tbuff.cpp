@@ -32,7 +32,7 @@ struct TBuff::Impl {
         LinkChannel(Impl& d, LinkSide side) : d_(d), side_(side) {}
         std::string request(const std::string& command) override {
             end_ = WaitEnd::Line;
-            return d_.request(side_, command, &end_);
+            return d_.request(side_, command, &end_, [this] { wrote(); });
         }
         std::string next() override { return d_.wait(side_, &end_); }
         void drain() override { d_.drainPort(); }
@@ -281,7 +281,8 @@ struct TBuff::Impl {
         }
     }
 
-    std::string request(LinkSide side, const std::string& command, WaitEnd* end) {
+    std::string request(LinkSide side, const std::string& command, WaitEnd* end,
+                        const std::function<void()>& wrote = {}) {
         const Framing f = FrameRequest(command, side == LinkSide::Direct);
         if (f.bytes.empty() && !f.awaitReply) return "";
         if (!online(side) || !port.isOpen() || halted) {
@@ -300,12 +301,17 @@ struct TBuff::Impl {
                 reportDropped(waits.takeDropped());
                 reportDropped(waits.dropUnfinishedLine());
             }
-            port.write(f.bytes);  // a failed write is not reported; the wait runs as usual
-            written = Clock::now();
-            std::string line = f.bytes;
-            while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
-            emit q->traffic(side == LinkSide::Direct, true,
-                            QByteArray(line.data(), static_cast<int>(line.size())));
+            // A failed write is not reported and the wait runs as usual, but nothing shows the
+            // command as sent.
+            if (port.write(f.bytes)) {
+                written = Clock::now();
+                std::string line = f.bytes;
+                while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
+                    line.pop_back();
+                emit q->traffic(side == LinkSide::Direct, true,
+                                QByteArray(line.data(), static_cast<int>(line.size())));
+                if (wrote) wrote();
+            }
         }
         return f.awaitReply ? wait(side, end) : std::string();
     }

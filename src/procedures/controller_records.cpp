@@ -57,6 +57,12 @@ ErrorRecord QueryErrorRecord(ProcedureContext& ctx) {
             result.lines.clear();
             return result;
         }
+        // Noise, a control byte, a line cut at the line's bound: no line of the record.
+        if (!FitsShape(line, ValueShape::Text)) {
+            ShowUnfitReply(ctx, "@READ ERR", line);
+            result.lines.clear();
+            return result;
+        }
         line = ctx.channel.next();
     }
     // Fifteen lines without a status word: shown as they came, but not a completed record.

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "link/line_assembler.h"
 #include "link/reply_class.h"
 
 namespace mivo {
@@ -63,16 +64,28 @@ bool FitsShape(const std::string& reply, ValueShape shape) {
             for (char c : reply)
                 if (c <= ' ' || c > '~') return false;
             return true;
+        case ValueShape::Text:
+            if (reply.empty() || reply.size() >= LineAssembler::kMaxLine) return false;
+            for (char c : reply)
+                if (c < ' ' || c > '~') return false;
+            return true;
     }
     return false;
 }
 
 void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::string& reply) {
-    ctx.prompter.notify(reply.empty()
-                            ? "No reply from the controller for " + item
-                            : "The controller's reply for " + item + " is no value it can hold: '" +
-                                  ReadableErrorLine(reply) + "'",
-                        kReplyErrorCaption);
+    const std::string quoted = "'" + ReadableErrorLine(reply) + "'";
+    if (reply.empty())
+        ctx.prompter.notify("No reply from the controller for " + item, kReplyErrorCaption);
+    else if (reply.size() >= LineAssembler::kMaxLine)
+        ctx.prompter.notify("The controller's reply for " + item + " was cut at the " +
+                                std::to_string(LineAssembler::kMaxLine) +
+                                " bytes a line may hold: " + quoted,
+                            kReplyErrorCaption);
+    else
+        ctx.prompter.notify(
+            "The controller's reply for " + item + " is no value it can hold: " + quoted,
+            kReplyErrorCaption);
 }
 
 std::string RefusalLine(ProcedureContext& ctx, const std::string& reply) {

@@ -22,13 +22,15 @@ enum class ValueShape {
     Bit,         // an output's or input's state: "0" or "1"
     StepNumber,  // up to three digits
     Word,        // a version or release text: printable, no blank
+    Text,        // a line of an error record: printable, blanks too, not cut at the line's bound
 };
 inline constexpr std::size_t kLongestNumber = 12;  // "-999.99" with room for blanks
 inline constexpr std::size_t kLongestWord = 16;
 bool FitsShape(const std::string& reply, ValueShape shape);
 
 // A data reply that does not fit its item, or a value whose trailing line did not come (an
-// empty `reply`): a notice naming the item ends the exchange.
+// empty `reply`): a notice naming the item ends the exchange. A reply cut at the line's bound
+// is said to be so.
 inline constexpr const char* kReplyErrorCaption = "Reply error";
 void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::string& reply);
 

@@ -60,6 +60,8 @@ int main(int argc, char** argv) {
     const QCommandLineOption longLine("long-line", "Send a 1500-byte line before every reply.");
     const QCommandLineOption hangup("hangup-after",
                                     "Answer K commands, then close the line on the next.", "K");
+    const QCommandLineOption silentAfter(
+        "silent-after", "Answer K commands, then none: the line is cut but stays open.", "K");
     const QCommandLineOption silentFamily(
         "silent-family", "Answer no command of FAMILY (steps, motion, records, parameters, io).",
         "FAMILY");
@@ -74,7 +76,8 @@ int main(int argc, char** argv) {
         "input", "Input N (0 to 15) starts at S (0 or 1); repeatable. Typing DI N S sets it later.",
         "N=S");
     parser.addOptions({pace, silent, refuse, garbage, noiseBefore, noise, emptyLines, equal,
-                       longLine, hangup, silentFamily, refuseFamily, versionText, posError, input});
+                       longLine, hangup, silentAfter, silentFamily, refuseFamily, versionText,
+                       posError, input});
     parser.process(app);
 
     mivo::SimController controller;
@@ -133,6 +136,10 @@ int main(int argc, char** argv) {
     }
     if (parser.isSet(hangup) && !ParseCount(parser.value(hangup), &f.hangupAfter)) {
         std::fprintf(stderr, "mivo-sim: --hangup-after wants a count\n");
+        return 2;
+    }
+    if (parser.isSet(silentAfter) && !ParseCount(parser.value(silentAfter), &f.silentAfter)) {
+        std::fprintf(stderr, "mivo-sim: --silent-after wants a count\n");
         return 2;
     }
 

@@ -71,6 +71,7 @@ void SimCore::receive(const std::string& command) {
         hungUp_ = true;
         return;
     }
+    if (faults.silentAfter >= 0 && n > faults.silentAfter) return;
     const Command* c = match(command);
     std::optional<SimFamily> family;
     int inFamily = 0;

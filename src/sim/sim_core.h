@@ -59,6 +59,9 @@ struct SimFaults {
     int idleDelayMs = 100;
     // After this many commands the next one closes the line (-1: never).
     int hangupAfter = -1;
+    // After this many commands the line is cut: no later one reaches the controller, nothing
+    // more comes back, and the line stays open (-1: never).
+    int silentAfter = -1;
 };
 
 class SimCore {

@@ -244,6 +244,8 @@ void Tteach::showLine(bool online) {
     if (screens_.tbuff->isOnline()) screens_.tbuff->goOffline();
 }
 
+void Tteach::showStopUnconfirmed(bool on) { stopMark_->showUnconfirmed(on); }
+
 bool Tteach::screenVisible() const { return isVisible(); }
 
 int Tteach::jogMode() const { return jogs_->mode(); }

@@ -27,6 +27,7 @@ struct Screens;
 struct ProcedureContext;
 class DirectPanel;
 class DirectSession;
+class StopUnconfirmedMark;
 class JogButton;
 class JogControls;
 class TeachTransfer;
@@ -74,6 +75,7 @@ class Tteach : public QWidget, public DirectView, public TeachScreen {
     void showIo(IoBank, int, bool) override {}
     bool offerToSaveSteps() override { return false; }
     void resetStepEditor() override {}
+    void showStopUnconfirmed(bool on) override;
 
     // Handlers.
     void okClicked();
@@ -120,7 +122,8 @@ class Tteach : public QWidget, public DirectView, public TeachScreen {
     DirectPanel* stop_ = nullptr;
     DirectPanel* mstop_ = nullptr;
     DirectPanel* lineUsable_ = nullptr;  // hidden: enabled while the line is usable
-    QPlainTextEdit* log_ = nullptr;      // hidden
+    StopUnconfirmedMark* stopMark_ = nullptr;
+    QPlainTextEdit* log_ = nullptr;  // hidden
 
     TeachTarget* target_ = nullptr;  // where "OK" writes; none while closed
     TeachOpener opener_ = TeachOpener::Step;

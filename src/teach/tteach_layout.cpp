@@ -130,6 +130,7 @@ QWidget* Tteach::buildButtons() {
     }
     panels->addWidget(lineUsable_);
     layout->addLayout(panels);
+    layout->addWidget(stopMark_ = new StopUnconfirmedMark(box));
 
     pointGroup_ = new QGroupBox("Circle,Pallet position");
     pointGroup_->setObjectName("GroupBox3");

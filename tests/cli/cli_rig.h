@@ -14,11 +14,13 @@ struct MivoRun {
     std::string out, err;
 };
 
-// Runs `mivo` with `args` in `workDir` (this process's when empty), `input` on its standard input.
+// Runs `mivo` with `args` in `workDir` (this process's when empty), `input` on its standard input,
+// its standard output into `output` when given.
 inline MivoRun RunMivo(const QStringList& args, const std::filesystem::path& workDir = {},
-                       const std::string& input = {}) {
+                       const std::string& input = {}, const QString& output = {}) {
     QProcess p;
     p.setWorkingDirectory(QString::fromStdString(workDir.string()));
+    if (!output.isEmpty()) p.setStandardOutputFile(output);
     p.start(MIVO_CLI_PROGRAM, args);
     p.write(input.data(), static_cast<qint64>(input.size()));
     p.closeWriteChannel();
@@ -41,8 +43,8 @@ struct SimProcess {
     }
     // `mivo --port DEVICE args...`, as RunMivo.
     MivoRun mivo(const QStringList& args, const std::filesystem::path& workDir = {},
-                 const std::string& input = {}) const {
-        return RunMivo(QStringList{"--port", device} + args, workDir, input);
+                 const std::string& input = {}, const QString& output = {}) const {
+        return RunMivo(QStringList{"--port", device} + args, workDir, input, output);
     }
 
     QProcess process;

@@ -1,5 +1,5 @@
-// The built `mivo` against the built `mivo-sim`: stop signals at any moment, and a hangup of the
-// simulator itself.
+// The built `mivo` against the built `mivo-sim`: stop signals at any moment, reports that cannot
+// be written, a line cut under a motion, and a hangup of the simulator itself.
 #include <gtest/gtest.h>
 #include <signal.h>
 
@@ -14,15 +14,26 @@
 namespace mivo::test {
 namespace {
 
+// A stop signal, a report that cannot be written (the reader gone, the output full) or a line cut
+// under a motion: a motion that went out is stopped with "@STOP" (once more when it is not
+// answered, and then said), nothing more goes out, and the command ends with status 1.
 TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
     struct Case {
         const char* name;
         QStringList command;
-        int signal;
+        int signal;    // 0: none
         bool afterOk;  // counted from "@RUN" answered "OK", else from the start
         int afterMs;
         std::string outEnd = "";  // how standard output ends
+        const char* output = "";  // "full": /dev/full; "head": read by `head -n 4`
+        std::string err = "stopped by a signal";
+        int stops = 1;             // "@STOP"s sent at most
+        QStringList simOptions{};  // (then the robot starts at origin, not programmed)
+        int againMs = 0;           // a second signal this long after the first
+        bool duringRun = false;    // a program runs, started by a mivo that was killed
     };
+    const std::string unconfirmed = "The robot may still be moving";
+    const QStringList held{"jog", "X+", "--mode", "3", "--hold", "30"};
     // clang-format off
     const Case cases[] = {
         {"Ctrl+C while run drains", {"run"}, SIGINT, false, 50},
@@ -32,22 +43,44 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
         {"Ctrl+C while it runs", {"run"}, SIGINT, true, 0},
         {"SIGTERM in the timer, at X 100", {"run"}, SIGTERM, true, 700, "@RUN\nOK\nOK\n@STOP\nSTOP\n41:Stopped\n@?POS 1\n100.00\nOK\n@?POS 2\n0.00\nOK\n@?POS 3\n0.00\nOK\n@?POS 4\n0.00\nOK\nX Position: 100.00\nY Position: 0.00\nZ Position: 0.00\nR Position: 0.00\n"},
         {"Ctrl+C later in run", {"run"}, SIGINT, false, 300},
-        {"Ctrl+C while a jog is held", {"jog", "X+", "--mode", "3", "--hold", "30"}, SIGINT, false, 500, "X Position: "},
+        {"Ctrl+C while a jog is held", held, SIGINT, false, 500, "X Position: "},
+        {"the reader gone while a jog is held", {"jog", "X+", "--mode", "2", "--hold", "2"}, 0, false, 0, "@X2+\n", "head", "Broken pipe"},
+        {"standard output full, a jog held", held, 0, false, 0, "", "full", "No space left on device"},
+        {"standard output full, run", {"run"}, 0, false, 0, "", "full", "No space left on device"},
+        {"the line cut while a jog is held", {"--timeout", "0.3", "jog", "X+", "--mode", "3", "--hold", "1"}, 0, false, 0, "", "", unconfirmed, 2, {"--silent-after", "3"}},
+        {"a second Ctrl+C while the stop waits", held, SIGINT, false, 500, "", "", unconfirmed, 1, {"--silent-after", "3"}, 300},
+        {"a jog refused while a program runs", {"jog", "X+", "--mode", "3", "--hold", "1"}, 0, false, 0, "", "", "did not complete", 0, {}, 0, true},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TempDir dir;
-        SimProcess sim;
+        SimProcess sim(c.simOptions);
         ASSERT_FALSE(sim.device.isEmpty());
         // A move to X 100, a ten-second timer, END.
         WriteBytes(dir / "long.csv",
                    StepFile({"POI,000,100,0,0,0,,", "SEQ,400,,,,,,", "END,000,,,,,,"}));
-        ASSERT_EQ(
-            sim.mivo({"--yes", "--range", "0-2", "steps", "send", "long.csv"}, dir.path()).exitCode,
-            0);
-        if (c.command[0] == "jog") {
+        if (c.simOptions.isEmpty()) {
+            ASSERT_EQ(sim.mivo({"--yes", "--range", "0-2", "steps", "send", "long.csv"}, dir.path())
+                          .exitCode,
+                      0);
+        }
+        if (c.command.contains("jog")) {
             ASSERT_EQ(sim.mivo({"--yes", "direct", "origin"}).exitCode, 0);
+        }
+        if (c.duringRun) {
+            QProcess run;
+            run.start(MIVO_CLI_PROGRAM, {"--port", sim.device, "--yes", "direct", "run"});
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] { return Contains(run.peek(1 << 16).toStdString(), "@RUN\nOK\n"); }, 10000));
+            run.kill();
+            ASSERT_TRUE(run.waitForFinished(10000));
+            // The simulator gives the line back a moment after its peer was killed.
+            ASSERT_TRUE(QTest::qWaitFor(
+                [&] {
+                    return sim.mivo({"direct", "sno"}).exitCode == 0;
+                },
+                5000));
         }
 
         QProcess p;
@@ -60,40 +93,68 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
             for (int s : {SIGINT, SIGTERM, SIGHUP}) ::sigaddset(&stops, s);
             ::sigprocmask(SIG_BLOCK, &stops, nullptr);
         });
-        p.start(MIVO_CLI_PROGRAM,
-                QStringList{"--port", sim.device, "--yes", "--log", "log", "direct"} + c.command);
+        const QStringList args =
+            QStringList{"--port", sim.device, "--yes", "--log", "log", "direct"} + c.command;
+        if (std::string(c.output) == "full") p.setStandardOutputFile("/dev/full");
+        if (std::string(c.output) == "head")
+            p.start("bash", QStringList{"-c", R"(set -o pipefail; "$0" "$@" | head -n 4)",
+                                        MIVO_CLI_PROGRAM} +
+                                args);
+        else
+            p.start(MIVO_CLI_PROGRAM, args);
         p.closeWriteChannel();
         ASSERT_TRUE(p.waitForStarted());
         if (c.afterOk) {
             ASSERT_TRUE(QTest::qWaitFor(
                 [&] { return Contains(p.peek(1 << 16).toStdString(), "@RUN\nOK\n"); }, 10000));
         }
-        QTest::qWait(c.afterMs);
-        ::kill(static_cast<pid_t>(p.processId()), c.signal);
+        if (c.signal) {
+            QTest::qWait(c.afterMs);
+            ::kill(static_cast<pid_t>(p.processId()), c.signal);
+        }
+        if (c.againMs) {
+            QTest::qWait(c.againMs);
+            ::kill(static_cast<pid_t>(p.processId()), c.signal);
+        }
         ASSERT_TRUE(p.waitForFinished(60000));
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(p.exitCode(), 1);
         const std::string out = p.readAllStandardOutput().toStdString();
         const std::string err = p.readAllStandardError().toStdString();
-        EXPECT_TRUE(Contains(err, "stopped by a signal")) << err;
-        EXPECT_FALSE(Contains(err, "did not answer")) << err;
+        EXPECT_TRUE(Contains(err, c.err)) << err;
+        if (c.simOptions.isEmpty()) {
+            EXPECT_FALSE(Contains(err, "did not answer")) << err;
+        }
         EXPECT_FALSE(Contains(out, "END")) << out;
         EXPECT_TRUE(Contains(out, c.outEnd)) << out;
-        // "@STOP" at most once, and after it only the positions it reads.
-        std::vector<std::string> sent;  // the command lines the log shows
+        // The command lines the log shows, and whether a motion went out that was not refused.
+        std::vector<std::string> sent;
+        std::string motion;  // sent, its reply still to come
+        bool moved = false;
         std::istringstream log(ReadBytes(dir / "log"));
-        for (std::string line; std::getline(log, line);)
-            if (line.starts_with("> ")) sent.push_back(line.substr(2));
+        const std::vector<std::string> motions{"@RUN", "@ORG", "@GO 0", "@X3+", "@X2+"};
+        for (std::string line; std::getline(log, line);) {
+            if (line.starts_with("< ") && !motion.empty()) moved = moved || line != "< NG";
+            if (line.starts_with("< ")) motion.clear();
+            if (!line.starts_with("> ")) continue;
+            moved = moved || !motion.empty();
+            sent.push_back(line.substr(2));
+            motion = std::ranges::find(motions, sent.back()) != motions.end() ? sent.back() : "";
+        }
+        moved = moved || !motion.empty();
+        // "@STOP" (once more when unanswered), and after it only the positions it reads.
         const auto stop = std::find(sent.begin(), sent.end(), "@STOP");
+        EXPECT_LE(std::count(sent.begin(), sent.end(), "@STOP"), c.stops);
         for (auto after = stop; after != sent.end() && ++after != sent.end();)
-            EXPECT_EQ(after->rfind("@?POS ", 0), 0u) << *after;
+            EXPECT_TRUE(after->rfind("@?POS ", 0) == 0 || *after == "@STOP") << *after;
         // Once a motion went out, the robot was stopped.
-        const std::vector<std::string> motions{"@RUN", "@ORG", "@GO 0", "@X3+"};
-        if (std::ranges::find_first_of(sent, motions) != sent.end()) {
+        if (moved) {
             EXPECT_NE(stop, sent.end());
         }
         // The controller stands still and answers the next command.
-        EXPECT_EQ(sim.mivo({"direct", "sno"}).exitCode, 0);
+        if (c.simOptions.isEmpty()) {
+            EXPECT_EQ(sim.mivo({"direct", "sno"}).exitCode, 0);
+        }
     }
 }
 

@@ -41,7 +41,8 @@ TEST(MivoPort, SendsAndReceivesAFullProgram) {
 // A line that falls silent or drops, a refusal, or noise or empty lines in place of replies, ends
 // the command with status 1 and is said; a receive that does not complete writes no file and
 // leaves one that was there as it was. No reply in time counts as an empty reply: the transfer
-// says nothing of its own. Noise is never shown as a value.
+// says nothing of its own. Noise is never shown as a value, nor as a line of the error record.
+// A report that cannot be written is a failure too, and says why.
 // `mivo check` and `steps send --quick`: a program with a finding is not sent unless the user
 // says so; a sound one arrives whole, its empty steps never on the line.
 TEST(MivoPort, CheckThenQuickSend) {
@@ -83,6 +84,7 @@ TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
         std::string out;  // standard output; with `noise`, only up to the noise
         QString err;      // a part of standard error; DEVICE stands for the simulator's
         bool noise = false;
+        QString output = {};  // where standard output goes, when not to the test
     };
     // clang-format off
     const Case cases[] = {
@@ -93,6 +95,11 @@ TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
         {"receive refused, a new file", {"--refuse-family", "parameters:45:Parameter No. error"}, {"--yes", "params", "receive", "new.prm"}, "Error display: 45:Parameter No. error\n", ""},
         {"noise for a pallet", {"--garbage"}, {"--yes", "--timeout", "2", "pallet", "receive", "0", "kept.plt"}, "Reply error: The controller's reply for X1 is no value it can hold: '", "did not complete", true},
         {"empty lines for parameters", {"--empty-lines"}, {"--yes", "--timeout", "2", "params", "receive", "kept.prm"}, "", "did not complete"},
+        {"noise before the error record", {"--noise-before"}, {"--yes", "errors"}, "Reply error: The controller's reply for @READ ERR is no value it can hold: '", "did not complete", true},
+        {"an error record line cut at the line's bound", {"--long-line"}, {"--yes", "errors"}, "Reply error: The controller's reply for @READ ERR was cut at the 999 bytes a line may hold: '0123", "did not complete", true},
+        {"the versions to a full output", {}, {"version"}, "", "could not be written to standard output: No space left on device", false, "/dev/full"},
+        {"the error record to a full output", {}, {"--yes", "errors"}, "", "No space left on device", false, "/dev/full"},
+        {"the positions to a full output", {}, {"direct", "pos"}, "", "No space left on device", false, "/dev/full"},
     };
     // clang-format on
     const char* const kept[] = {"kept.prm", "kept.plt"};
@@ -103,7 +110,7 @@ TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
         for (const char* name : kept) WriteBytes(dir / name, "old");
         SimProcess sim(c.simOptions);
         ASSERT_FALSE(sim.device.isEmpty());
-        const MivoRun r = sim.mivo(c.args, dir.path());
+        const MivoRun r = sim.mivo(c.args, dir.path(), {}, c.output);
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_EQ(c.noise ? r.out.substr(0, c.out.size()) : r.out, c.out);
         for (const char* value : {"completed", "STEP No.:", "X Position:"})

@@ -133,10 +133,18 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"OFF with no GO before", OffsetExecute, nullptr, {"@OFF", "NG", "58:No GO position"}, Outcome::Failed, {"58:No GO position"}},
         {"STOP, nothing under way", StopPanel, nullptr, {"@STOP", "OK"}, Outcome::Completed},
         {"STOP at a cycle's end", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"CEND", "a", "b", "c"}); }, {"@STOP", "CEND", "a", "b", "c"}, Outcome::Completed},
+        {"STOP pressed while ?SNO waits: its late reply is no answer of the stop", QueryStepNo, [](DirectRig& r) {
+            r.sim.steps.programs[0][0] = "SEQ 400,";
+            EXPECT_EQ(r.channel.request("@RUN"), "OK");
+            r.sim.addCommand("@?SNO", [&r](const std::string&) {
+                const auto t = r.sim.clock().now() + 1s;
+                r.sim.clock().at(t, [&r] { r.sim.reply("12"); r.sim.reply("OK"); });
+                r.channel.at(t, [&r] { StopPanel(r.session); });
+            }); }, Joined({"@?SNO", "@STOP", "12", "OK", "STOP", "41:Stopped"}, {"@?POS 1", "0.00", "OK", "@?POS 2", "0.00", "OK", "@?POS 3", "0.00", "OK", "@?POS 4", "0.00", "OK"}), Outcome::Interrupted, {}, [](DirectRig& r) { EXPECT_EQ(r.sim.motion.activity(), SimMotion::Activity::Idle); }},
         {"STOP refused", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"NG", "10:Command error"}); }, {"@STOP", "NG", "10:Command error"}, Outcome::Failed, {"10:Command error"}},
         {"MSTOP, nothing under way", MotorStopPanel, nullptr, {"@MSTOP", "MSTOP", "OK"}, Outcome::Completed},
         {"MSTOP, empty second line", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"MSTOP", ""}); }, {"@MSTOP", "MSTOP", "64:Motor free"}, Outcome::Completed},
-        {"MSTOP answered otherwise", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"P1"}); }, {"@MSTOP", "P1"}, Outcome::Failed, {"P1"}},
+        {"MSTOP after a data line, which answers no stop", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"P1", "MSTOP", "OK"}); }, {"@MSTOP", "P1", "MSTOP", "OK"}, Outcome::Completed},
         {"INIT C with 12", InitCounter, [](DirectRig& r) { r.view.fields[DirectField::INITCTX] = "12"; r.sim.parameters.values[341] = "4"; }, {"@INIT C 12", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.sim.parameters.values[341], "0"); }},
         {"INIT PGM ALL", InitAllPrograms, [](DirectRig& r) { r.sim.steps.programs[4][9] = "END 000"; }, {"@INIT PGM ALL", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.stepEditorResets, 1); EXPECT_EQ(r.sim.steps.programs[4][9], ""); }},
         {"INIT PGM of the program the controller names", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"2", "OK"}); }, {"@?NO", "2", "OK", "@INIT PGM", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.prompter.texts(), (Lines{"PGM 2 will be initialized.  OK?"})); EXPECT_EQ(r.view.stepEditorResets, 1); }},
@@ -385,6 +393,17 @@ TEST(DirectJog, PressReleaseAndActivation) {
             return JogPress(r.session, a, teaching ? TeachJogStyle() : DirectJogStyle(a));
         };
     };
+    // Held, and the line cut when it is released.
+    const auto cut = [](JogAxis a) {
+        return [a](DirectRig& r) {
+            r.view.mode = 3;
+            r.channel.at(r.sim.clock().now() + 1s, [&r] {
+                r.sim.faults.silent.which = SimPick::kEvery;
+                JogRelease(r.session);
+            });
+            return JogPress(r.session, a, DirectJogStyle(a));
+        };
+    };
     const auto refusedWith = [xPlus](const char* number) {
         return [xPlus, number](DirectRig& r) {
             r.answer("@X1+", {"NG", number});
@@ -408,7 +427,18 @@ TEST(DirectJog, PressReleaseAndActivation) {
         {"X+ clicked in mode 1", [xPlus](DirectRig& r) { return JogActivate(r.session, xPlus); }, Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Completed, {}, moved(0, true)},
         {"refused, 03: nothing shown", refusedWith("03:Not ready"), {"@?ORG", "@X1+"}, Outcome::Failed},
         {"refused otherwise: shown", refusedWith("52:Soft limit"), {"@?ORG", "@X1+"}, Outcome::Failed, {"52:Soft limit"}},
-        {"released with nothing moving", [](DirectRig& r) { return JogRelease(r.session); }, {"@STOP"}, Outcome::Failed},
+        {"released, the line cut: @STOP once more, then said and off line", cut(xPlus), {"@?ORG", "@X3+", "@STOP", "@STOP"}, Outcome::Failed, {}, [](DirectRig& r) {
+            EXPECT_TRUE(r.view.stopUnconfirmed);
+            EXPECT_EQ(r.view.lineShown, "Offline");
+            EXPECT_EQ(r.sim.motion.activity(), SimMotion::Activity::Jog);
+            // Said until the controller answers again.
+            r.sim.faults.silent.which = SimPick::kNone;
+            r.channel.reopen();
+            LineWentOnline(r.session);
+            EXPECT_EQ(StopPanel(r.session), Outcome::Completed);
+            EXPECT_FALSE(r.view.stopUnconfirmed); }},
+        {"released with no jog sent: nothing to stop", [](DirectRig& r) { return JogRelease(r.session); }, {}, Outcome::Declined},
+        {"refused while a program runs: its release sends nothing", [xPlus](DirectRig& r) { r.sim.steps.programs[0][0] = "SEQ 400,"; EXPECT_EQ(r.channel.request("@RUN"), "OK"); r.view.mode = 3; const Outcome o = JogPress(r.session, xPlus, DirectJogStyle(xPlus)); JogRelease(r.session); return o; }, {"@RUN", "@?ORG", "@X3+"}, Outcome::Failed, {"15:In operation"}, [](DirectRig& r) { EXPECT_EQ(r.sim.motion.activity(), SimMotion::Activity::Program); EXPECT_EQ(StopPanel(r.session), Outcome::Completed); }},
         {"teaching, not at origin: its question, positions, no jog", notHomed(yMinus, true), Joined({"@?ORG", "@ORG"}, kPositions), Outcome::Declined, {"Return-to-origin will be executed. OK?"}},
         {"teaching, refused with 03: shown, positions read", taught(xPlus, {"NG", "03:Not ready"}), Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Failed, {"03:Not ready"}},
         {"teaching, END: the controls back", taught(xPlus, {"END"}), {"@?ORG", "@X1+"}, Outcome::Interrupted, {}, nullptr, false},

@@ -14,6 +14,7 @@
 #include "direct/direct_controls.h"
 #include "direct/direct_session.h"
 #include "direct/jog_button.h"
+#include "direct/tdirect_panel.h"
 #include "parameters/tinit.h"
 #include "parameters/tparameter.h"
 #include "shell/shell_fixture.h"
@@ -282,6 +283,80 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
     EXPECT_EQ(Lines(sent.begin(), sent.begin() + 2), (Lines{"@?ORG", "@X1+"}));
     EXPECT_EQ(std::count(sent.begin(), sent.end(), "@STOP"), 0);
     EXPECT_TRUE(prompter.messages.empty());
+}
+
+// A program runs under the monitor. A jog the controller refuses ("15:In operation") has nothing
+// to stop: the error box takes the focus and so ends the hold, and that sends no "@STOP" that
+// would stop the program. STOP pressed while the monitor waits for a value is answered by its
+// own "STOP": the value that comes first is no error.
+TEST_F(DirectScreen, AJogAndStopUnderAMonitoredRun) {
+    pty.setPaced(true);
+    sim.motion.originState = 1;
+    sim.steps.programs[0][0] = "SEQ 400,";  // ten seconds
+    sim.steps.programs[0][1] = "END 000";
+    online();
+    recordSent();
+    screen().findChild<QRadioButton*>("RadioButton3")->setChecked(true);
+    auto* jog = button("X1");
+    bool refused = false, stopped = false;
+    prompter.answers = {true};
+    prompter.onMessage = [&](const Message& m) {
+        if (m.kind != "error") return;
+        refused = true;
+        QFocusEvent e(QEvent::FocusOut);
+        QApplication::sendEvent(jog, &e);
+    };
+    QObject::connect(&pty, &SimPty::commandReceived, &screen(), [&](const QString& c) {
+        if (c == "@RUN")
+            QTimer::singleShot(300, &screen(), [jog] { QTest::mousePress(jog, Qt::LeftButton); });
+        if (c != "@?DI 11" || !refused || std::exchange(stopped, true)) return;
+        EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Program);
+        QTimer::singleShot(0, &screen(), [this] { click(button("STOP")); });
+        QTimer::singleShot(500, &screen(), [this] { click(button("monistart")); });
+    });
+    QTimer::singleShot(200, &screen(), [this] { click(button("RUN")); });
+    click(button("monistart"));
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "@STOP"), 1);
+    Lines errors;
+    for (const Message& m : prompter.messages)
+        if (m.kind == "error") errors.push_back(m.text);
+    EXPECT_EQ(errors, Lines{"15:In operation"});
+    const Lines shown = display();
+    const auto at = std::find(shown.begin(), shown.end(), "@STOP");
+    ASSERT_NE(at, shown.end());
+    EXPECT_EQ(Lines(at, at + 3), (Lines{"@STOP", "STOP", "41:Stopped"}));
+    EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
+}
+
+// A stop the controller does not confirm (the line hung up under a held jog) is said in a
+// message that stays above the screen, and the screen shows it until the controller answers
+// again; "@STOP", never written, is not shown as sent.
+TEST_F(DirectScreen, AStopNotConfirmedIsSaidUntilTheControllerAnswers) {
+    sim.motion.originState = 1;
+    online();
+    screen().findChild<QRadioButton*>("RadioButton3")->setChecked(true);
+    auto* jog = button("X1");
+    QTimer::singleShot(300, &screen(), [&] {
+        pty.hangUp();
+        QTest::mouseRelease(jog, Qt::LeftButton);
+    });
+    QTest::mousePress(jog, Qt::LeftButton);
+    QTest::qWait(100);
+    auto* mark = screen().findChild<StopUnconfirmedMark*>("StopUnconfirmed");
+    ASSERT_NE(mark, nullptr);
+    EXPECT_TRUE(mark->isVisibleTo(&screen()));
+    ASSERT_NE(mark->message(), nullptr);
+    EXPECT_TRUE(mark->message()->isVisible());
+    EXPECT_FALSE(mark->message()->isModal());
+    EXPECT_EQ(mark->message()->text().toStdString(), kStopUnconfirmed);
+    EXPECT_EQ(display(), (Lines{"@?ORG", "1", "OK", "@X3+"}));
+    EXPECT_EQ(lineSwitchOf(&screen())->text(), "Offline");
+    // On line again: the next answer ends it.
+    ASSERT_TRUE(pty.open());
+    online();
+    click(button("RSNO"));
+    EXPECT_FALSE(mark->isVisibleTo(&screen()));
 }
 
 // One monitor session: noise before DO 2's value and "abc" for X (each keeps its last state,

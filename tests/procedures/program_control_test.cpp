@@ -98,6 +98,7 @@ TEST(ProgramInfo, ErrorRecord) {
         {"OK with more after it", true, {"E1:a", "OKAY"}, Outcome::Completed, {"E1:a", "OK"}, {"Is error record received?"}},
         {"refused", true, {"E1:a", "NG", "10:Command error"}, Outcome::Failed, {}, {"Is error record received?", "10:Command error"}},
         {"no end", true, {"E1:a"}, Outcome::Failed, {}, {"Is error record received?"}},
+        {"a bell in a line: no line of the record", true, {"E1:a", "E2:\a", "OK"}, Outcome::Failed, {}, {"Is error record received?", "The controller's reply for @READ ERR is no value it can hold: 'E2:\\x07'"}},
         {"declined", false, {"E1:a", "OK"}, Outcome::Declined, {}, {"Is error record received?"}},
     };
     // clang-format on

@@ -31,6 +31,8 @@ TEST(ReplyShape, WhatAValueMayLookLike) {
         {"12", ValueShape::Digit, false},      {"999", ValueShape::StepNumber, true},
         {"1000", ValueShape::StepNumber, false}, {"R2.05", ValueShape::Word, true},
         {"R 2", ValueShape::Word, false},      {"\xFF\xFF", ValueShape::Word, false},
+        {"E21:Origin return error", ValueShape::Text, true}, {"E1:\x1B[2J", ValueShape::Text, false},
+        {"\x80\xA5\xCA", ValueShape::Text, false},
     };
     // clang-format on
     for (const Case& c : cases)

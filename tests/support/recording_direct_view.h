@@ -50,6 +50,7 @@ class RecordingDirectView : public DirectView {
     bool screenVisible() const override { return visible; }
     void resetStepEditor() override { ++stepEditorResets; }
     bool offerToSaveSteps() override { return stepsGivenUp; }
+    void showStopUnconfirmed(bool on) override { stopUnconfirmed = on; }
     int jogMode() const override { return mode; }
     bool ioState(IoBank bank, int n) const override { return io.at(Bit(bank, n)) == '1'; }
     void showIo(IoBank bank, int n, bool on) override {
@@ -99,6 +100,7 @@ class RecordingDirectView : public DirectView {
     bool visible = true;
     int stepEditorResets = 0;
     bool stepsGivenUp = true;  // the step editor's save offer: false for Cancel
+    bool stopUnconfirmed = false;
     int mode = 1;
     std::string io = std::string(32, '0');  // DO0..DO15 then DI0..DI15, as shown
     // Marked not current: now, and each time it was ("DO2", "DI15", "Xposi", "Step").
