@@ -235,12 +235,15 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
             // A press refused, or cut short before its jog, did not jog.
             return pressed == Outcome::Failed || pressed == Outcome::Declined ? pressed : released;
         };
-        // The hold ends at once: the release's one "@STOP".
-        out.onStop = [&timer](DirectSession&) {
+        // The hold ends at once: the release's one "@STOP". Before its jog went out the press
+        // may be returning to origin: that is stopped as any motion is.
+        out.onStop = [&timer](DirectSession& s) {
+            const bool jogging = s.state.jogUnderWay;
             if (timer.isActive()) {
                 timer.stop();
                 emit timer.timeout({});
             }
+            if (!jogging && s.cyclesRunning() > 0) StopPanel(s);
         };
         return "";
     }
