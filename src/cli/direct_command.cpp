@@ -238,12 +238,13 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
         // The hold ends at once: the release's one "@STOP". Before its jog went out the press
         // may be returning to origin: that is stopped as any motion is.
         out.onStop = [&timer](DirectSession& s) {
-            const bool jogging = s.state.jogUnderWay;
+            const bool beforeJog = s.state.pressCycle > 0 && !s.state.jogUnderWay &&
+                                   s.waitingCycle() == s.state.pressCycle;
             if (timer.isActive()) {
                 timer.stop();
                 emit timer.timeout({});
             }
-            if (!jogging && s.cyclesRunning() > 0) StopPanel(s);
+            if (beforeJog) StopPanel(s);
         };
         return "";
     }
