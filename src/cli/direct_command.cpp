@@ -235,12 +235,16 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
             // A press refused, or cut short before its jog, did not jog.
             return pressed == Outcome::Failed || pressed == Outcome::Declined ? pressed : released;
         };
-        // The hold ends at once: the release's one "@STOP".
-        out.onStop = [&timer](DirectSession&) {
+        // The hold ends at once: the release's one "@STOP". Before its jog went out the press
+        // may be returning to origin: that is stopped as any motion is.
+        out.onStop = [&timer](DirectSession& s) {
+            const bool beforeJog = s.state.pressCycle > 0 && !s.state.jogUnderWay &&
+                                   s.waitingCycle() == s.state.pressCycle;
             if (timer.isActive()) {
                 timer.stop();
                 emit timer.timeout({});
             }
+            if (beforeJog) StopPanel(s);
         };
         return "";
     }

@@ -45,9 +45,10 @@ class DirectChannel : public Channel {
     virtual bool online() const = 0;
 
   protected:
-    // Implementations call this right after a command's bytes went to the line.
-    void wrote() {
-        if (auto w = std::exchange(written_, nullptr)) w();
+    // Implementations call this right after writing a command: `ok` when its bytes went to the
+    // line.
+    void wrote(bool ok) {
+        if (auto w = std::exchange(written_, nullptr); w && ok) w();
     }
 
   private:

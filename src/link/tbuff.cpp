@@ -32,7 +32,7 @@ struct TBuff::Impl {
         LinkChannel(Impl& d, LinkSide side) : d_(d), side_(side) {}
         std::string request(const std::string& command) override {
             end_ = WaitEnd::Line;
-            return d_.request(side_, command, &end_, [this] { wrote(); });
+            return d_.request(side_, command, &end_, [this](bool ok) { wrote(ok); });
         }
         std::string next() override { return d_.wait(side_, &end_); }
         void drain() override { d_.drainPort(); }
@@ -282,7 +282,7 @@ struct TBuff::Impl {
     }
 
     std::string request(LinkSide side, const std::string& command, WaitEnd* end,
-                        const std::function<void()>& wrote = {}) {
+                        const std::function<void(bool)>& wrote = {}) {
         const Framing f = FrameRequest(command, side == LinkSide::Direct);
         if (f.bytes.empty() && !f.awaitReply) return "";
         if (!online(side) || !port.isOpen() || halted) {
@@ -303,15 +303,16 @@ struct TBuff::Impl {
             }
             // A failed write is not reported and the wait runs as usual, but nothing shows the
             // command as sent.
-            if (port.write(f.bytes)) {
+            const bool ok = port.write(f.bytes);
+            if (ok) {
                 written = Clock::now();
                 std::string line = f.bytes;
                 while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
                     line.pop_back();
                 emit q->traffic(side == LinkSide::Direct, true,
                                 QByteArray(line.data(), static_cast<int>(line.size())));
-                if (wrote) wrote();
             }
+            if (wrote) wrote(ok);
         }
         return f.awaitReply ? wait(side, end) : std::string();
     }

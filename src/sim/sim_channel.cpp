@@ -20,7 +20,7 @@ std::string SimChannel::request(const std::string& command) {
             line.resize(line.size() - 2);
         log_.push_back("> " + line);
         controller_.receive(line);
-        wrote();
+        wrote(true);
     }
     return f.awaitReply ? next() : std::string();
 }
