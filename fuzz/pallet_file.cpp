@@ -4,7 +4,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     mivo::PalletData pallet;
-    mivo::OpenPalletFile(pallet, mivo::fuzz::AsFile(mivo::fuzz::Text(data, size)),
-                         mivo::PltOpenPlt, mivo::SilentPrompter::instance());
+    mivo::OpenPalletFile(pallet, mivo::fuzz::AsFile(mivo::fuzz::Text(data, size)), mivo::PltOpenPlt,
+                         mivo::SilentPrompter::instance());
     return 0;
 }

@@ -6,7 +6,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     mivo::PalletData pallet;
     pallet.number = std::to_string(size % 21);
-    mivo::OpenPalletFile(pallet, mivo::fuzz::AsFile(mivo::fuzz::Text(data, size)),
-                         mivo::PltOpenCrd, mivo::SilentPrompter::instance());
+    mivo::OpenPalletFile(pallet, mivo::fuzz::AsFile(mivo::fuzz::Text(data, size)), mivo::PltOpenCrd,
+                         mivo::SilentPrompter::instance());
     return 0;
 }

@@ -1,10 +1,11 @@
 // The program check over a step file's text, the axes' strokes taken from the same text's
 // lines (as parameter k stands in line k + 1 of a parameter file).
+#include "steps/program_check.h"
+
 #include <vector>
 
 #include "files/file_io.h"
 #include "fuzz_input.h"
-#include "steps/program_check.h"
 #include "steps/step_files.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
