@@ -8,15 +8,16 @@
 
 namespace mivo {
 
-// The values of the command-entry dialog. Texts of hidden boxes are empty.
+// The values of the command-entry dialog. Texts of hidden boxes are empty, as are the boxes a
+// brace list leaves out.
 struct StepValues {
-    std::string command;  // "POI", "LIN", "PAL", "CIR", "SEQ", "END"
-    std::string code;     // one digit, or "900", "916", "917" for SEQ
-    std::string value;    // the value box V (rate, port, pallet number, timer)
-    std::string x, y, z, r;
-    std::string x2, y2, x3, y3;
-    std::string jump;
-    std::string comment;
+    std::string command{};  // "POI", "LIN", "PAL", "CIR", "SEQ", "END"
+    std::string code{};     // one digit, or "900", "916", "917" for SEQ
+    std::string value{};    // the value box V (rate, port, pallet number, timer)
+    std::string x{}, y{}, z{}, r{};
+    std::string x2{}, y2{}, x3{}, y3{};
+    std::string jump{};
+    std::string comment{};
     bool operator==(const StepValues&) const = default;
 };
 

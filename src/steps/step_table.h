@@ -41,6 +41,8 @@ struct StepRow {
 // Steps are indexed by step number 0..999 (the grid shows step s in row s + 1).
 class StepTable {
   public:
+    // Not constexpr: clang 14 crashes trying to evaluate the 8000 empty texts as a constant.
+    StepTable() {}
     StepRow& operator[](int step) { return rows_[static_cast<std::size_t>(step)]; }
     const StepRow& operator[](int step) const { return rows_[static_cast<std::size_t>(step)]; }
     void clear() {

@@ -60,7 +60,9 @@ TEST(Install, TheTreeHoldsTheProgramsAndDesktopFilesAndTheCheckersFindNothing) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         const Ran r = RunProgram(c.program, c.args);
         EXPECT_EQ(r.status, 0) << r.out;
-        if (c.quiet) EXPECT_EQ(r.out, "");
+        if (c.quiet) {
+            EXPECT_EQ(r.out, "");
+        }
     }
     // The four kinds are known by their extensions.
     const Ran globs =

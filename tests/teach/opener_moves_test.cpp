@@ -62,8 +62,12 @@ TEST(TeachMoves, EachOpenerMovesThenReadsThePositions) {
         std::map<int, std::string> positions;
         EXPECT_EQ(MoveForTeaching(rig.ctx, c.move, positions), c.outcome);
         EXPECT_EQ(rig.sent(), c.sent);
-        if (!c.positions.empty()) EXPECT_EQ(positions, c.positions);
-        if (!c.messages.empty()) EXPECT_EQ(rig.prompter.texts(), c.messages);
+        if (!c.positions.empty()) {
+            EXPECT_EQ(positions, c.positions);
+        }
+        if (!c.messages.empty()) {
+            EXPECT_EQ(rig.prompter.texts(), c.messages);
+        }
     }
 }
 
