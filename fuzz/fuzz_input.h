@@ -35,8 +35,10 @@ inline const std::string& AsFile(std::string_view bytes) {
     static const std::string path = [] {
         const char* tmp = std::getenv("TMPDIR");
         const bool shm = access("/dev/shm", W_OK) == 0;
-        std::string name =
-            std::string(shm ? "/dev/shm" : tmp && *tmp ? tmp : "/tmp") + "/mivo-fuzz-XXXXXX";
+        std::string name = std::string(shm           ? "/dev/shm"
+                                       : tmp && *tmp ? tmp
+                                                     : "/tmp") +
+                           "/mivo-fuzz-XXXXXX";
         const int fd = mkstemp(name.data());
         if (fd < 0) std::abort();
         close(fd);
