@@ -34,11 +34,9 @@ inline std::vector<std::string> Arguments(std::string_view bytes) {
 inline const std::string& AsFile(std::string_view bytes) {
     static const std::string path = [] {
         const char* tmp = std::getenv("TMPDIR");
-        const bool shm = access("/dev/shm", W_OK) == 0;
-        std::string name = std::string(shm           ? "/dev/shm"
-                                       : tmp && *tmp ? tmp
-                                                     : "/tmp") +
-                           "/mivo-fuzz-XXXXXX";
+        std::string dir = tmp && *tmp ? tmp : "/tmp";
+        if (access("/dev/shm", W_OK) == 0) dir = "/dev/shm";
+        std::string name = dir + "/mivo-fuzz-XXXXXX";
         const int fd = mkstemp(name.data());
         if (fd < 0) std::abort();
         close(fd);
