@@ -46,6 +46,9 @@ class DirectScreen : public ShellFixture {
         click(lineSwitchOf(&screen()));
         ASSERT_TRUE(link().isDirectOnline());
     }
+    static bool Shows(const Lines& lines, const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    }
     Lines display() {
         Lines out;
         for (const QString& l : screen().displayText().split('\n', Qt::SkipEmptyParts))
@@ -391,7 +394,9 @@ TEST_F(DirectScreen, TheMonitorGoesOnThroughNoiseAndCommands) {
         if (scans == 4 && command == "@?DO 5") later("DO5");
         if (scans == 5 && command == "@?DO 10") later("RUN");
         if (scans > 5 && running) ++whileRunning;
-        if (scans > 5 && !running && command == "@?SNO") later("monistart");
+        // Ended once the program's END, which may still be on its way, has been shown.
+        if (scans > 5 && !running && command == "@?SNO" && Shows(display(), "END"))
+            later("monistart");
     });
     click(button("monistart"));
     QTest::qWait(100);
