@@ -1,6 +1,6 @@
 #pragma once
-// What the fuzz targets share: the input as text, and as a file on disk for the readers that
-// open a file by name.
+// What the fuzz targets share: the input as text, as a command line, and as a file for the
+// readers that open a file by name.
 #include <unistd.h>
 
 #include <algorithm>
