@@ -5,12 +5,10 @@
 #include "fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // The parser knows no option by itself: some of mivo's of either sort will do.
-    static const mivo::OptionSpec known{{"--yes", "--quick"},
-                                        {"--port", "--timeout", "--log", "--range", "--kind"}};
     mivo::ParsedArgs args;
     std::string error;
-    if (!mivo::ParseArgs(mivo::fuzz::Arguments(mivo::fuzz::Text(data, size)), known, args, error))
+    if (!mivo::ParseArgs(mivo::fuzz::Arguments(mivo::fuzz::Text(data, size)), mivo::MivoOptions(),
+                         args, error))
         return 0;
     mivo::PortOptions port;
     if (!args.has("--log")) mivo::ReadPortOptions(args, port, error);

@@ -75,4 +75,11 @@ int ReadPortOptions(const ParsedArgs& args, PortOptions& out, std::string& probl
     return kExitCompleted;
 }
 
+const OptionSpec& MivoOptions() {
+    static const OptionSpec known{{"--yes", "--help", "--version", "--quick"},
+                                  {"--port", "--timeout", "--log", "--range", "--kind", "--pallet",
+                                   "--mode", "--hold", "--cycles", "--parameters", "--pdf"}};
+    return known;
+}
+
 }  // namespace mivo

@@ -29,6 +29,9 @@ struct OptionSpec {
     std::set<std::string> valued;  // options with a value: "--port DEVICE" or "--port=DEVICE"
 };
 
+// Every option mivo takes.
+const OptionSpec& MivoOptions();
+
 // Options may stand anywhere on the line; "--" makes the rest words. An unknown option, a
 // missing value or a repeated option gives false and a message in `error`.
 bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& known, ParsedArgs& out,

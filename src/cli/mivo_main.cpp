@@ -148,14 +148,6 @@ const std::vector<Command>& Commands() {
     return commands;
 }
 
-const mivo::OptionSpec& Options() {
-    static const mivo::OptionSpec known{
-        {"--yes", "--help", "--version", "--quick"},
-        {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
-         "--cycles", "--parameters", "--pdf"}};
-    return known;
-}
-
 void PrintUsage(std::ostream& out) {
     out << "usage:\n  mivo --help | --version\n";
     for (const Command& c : Commands()) out << "  " << c.usage << '\n';
@@ -181,7 +173,7 @@ int Run(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     ParsedArgs parsed;
     std::string error;
-    if (!mivo::ParseArgs(args, Options(), parsed, error)) return Usage(error);
+    if (!mivo::ParseArgs(args, mivo::MivoOptions(), parsed, error)) return Usage(error);
     if (parsed.has("--help")) {
         PrintUsage(std::cout);
         return mivo::kExitCompleted;
