@@ -1,5 +1,6 @@
 #include "app/remembered.h"
 
+#include <QDockWidget>
 #include <QFile>
 #include <QStandardPaths>
 #include <QWidget>
@@ -18,6 +19,7 @@
 #include "shell/tcom.h"
 #include "shell/tselect.h"
 #include "shell/window_style.h"
+#include "steps/tmmain.h"
 
 namespace mivo {
 
@@ -39,6 +41,11 @@ QStringList Texts(const std::vector<std::string>& texts) {
     for (const std::string& t : texts) list << Text(t);
     return list;
 }
+
+// The step editor's path preview dock, remembered among the windows by its name: its place in
+// the window and its size.
+constexpr const char* kPathDock = "PathDock";
+Tmmain* StepEditor(const Screens& s) { return qobject_cast<Tmmain*>(s.tmmain); }
 
 void Say(const std::string& line) { std::fprintf(stderr, "mivo-editor: %s\n", line.c_str()); }
 
@@ -101,6 +108,9 @@ bool RestoreSettings(const QString& path, Screens& screens, bool com) {
         const WindowPlace& p = found->second;
         PlaceWindow(w, QRect(p.x, p.y, p.width, p.height));
     }
+    if (const auto dock = settings.windows.find(kPathDock);
+        dock != settings.windows.end() && StepEditor(screens))
+        StepEditor(screens)->setPathDockWidth(dock->second.width);
     return true;
 }
 
@@ -128,6 +138,12 @@ bool SaveSettings(const QString& path, const Screens& screens, bool com) {
         const QRect r = PlaceOf(w);
         settings.windows[Text(w->objectName())] = {r.x(), r.y(), r.width(), r.height()};
     }
+    // The dock as it was in this run, when it was shown.
+    const Tmmain* steps = StepEditor(screens);
+    if (const auto* dock = steps ? steps->findChild<QDockWidget*>(kPathDock) : nullptr;
+        dock && steps->pathDockWidth() > 0)
+        settings.windows[kPathDock] = {dock->x(), dock->y(), steps->pathDockWidth(),
+                                       std::max(dock->height(), 1)};
     std::error_code error;
     std::filesystem::create_directories(std::filesystem::path(file).parent_path(), error);
     if (error)

@@ -27,6 +27,7 @@
 #include "shell/communication_log.h"
 #include "shell/cp1252.h"
 #include "shell/file_chooser.h"
+#include "shell/grid_columns.h"
 #include "shell/line_switch.h"
 #include "shell/screens.h"
 #include "shell/tcancel.h"
@@ -304,11 +305,7 @@ void EditorFrame::setWrittenSize(QSize size) {
 void EditorFrame::watchGrid(QTableView* grid, const std::vector<int>& columnWidths) {
     watchedGrid_ = grid;
     grid->installEventFilter(this);
-    QHeaderView* header = grid->horizontalHeader();
-    for (std::size_t c = 0; c < columnWidths.size(); ++c) {
-        const int column = static_cast<int>(c);
-        header->resizeSection(column, std::max(columnWidths[c], header->sectionSizeHint(column)));
-    }
+    FitColumnsToText(grid, columnWidths);
 }
 
 bool EditorFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -145,10 +145,9 @@ class EditorFrame : public QMainWindow {
     // The data no longer come from a file ("New programming").
     void forgetFile();
 
-    // The editor's grid. Its column titles read whole: a column narrower than its title is
-    // widened. A key that can change a cell sets the modified flag; keys that cannot (moving,
-    // Tab, Escape, a modifier alone, a Ctrl or Alt shortcut) leave it. Delete empties the
-    // selected cells.
+    // The editor's grid. Its titles and values read whole at any font (`FitColumnsToText`). A
+    // key that can change a cell sets the modified flag; keys that cannot (moving, Tab, Escape,
+    // a modifier alone, a Ctrl or Alt shortcut) leave it. Delete empties the selected cells.
     void watchGrid(QTableView* grid, const std::vector<int>& columnWidths);
     // Empties `cells` of the grid as one edit; by default each through the grid's model.
     virtual void clearCells(const QModelIndexList& cells);

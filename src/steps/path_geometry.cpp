@@ -129,11 +129,18 @@ PathPicture BuildPath(const StepTable& table, const std::optional<PalletGrid>& p
             }
         } else if (command == "PAL" && v.code == "0" && pallet) {
             int number = -1;
-            if (TryStrToInt(v.value, number) && number == pallet->number)
-                for (PathPoint q : PalletPoints(*pallet)) {
+            if (TryStrToInt(v.value, number) && number == pallet->number) {
+                const std::vector<PathPoint> points = PalletPoints(*pallet);
+                for (PathPoint q : points) {
                     p.palletPoints.push_back({s, q});
                     Grow(p, q);
                 }
+                // The move goes to the pallet's first point, where a GO to the step goes too.
+                p.moves.push_back({s, at, points.front(), false});
+                p.points.push_back({s, points.front()});
+                Grow(p, at);
+                at = points.front();
+            }
         } else if (command == "SEQ" && (v.code == "6" || v.code == "7" || v.code == "8" ||
                                         v.code == "900" || v.code == "916")) {
             jumps.emplace_back(s, v.jump);

@@ -64,7 +64,8 @@ struct PathPicture {
 };
 
 // The robot starts at the origin (0, 0); the steps are walked in order (jumps are drawn, not
-// followed). A position that is no number leaves the step out. `pallet`: the pallet editor's.
+// followed). A position that is no number leaves the step out. `pallet`: the pallet editor's; a
+// pallet move naming it goes to its first point (P1) and draws its grid.
 PathPicture BuildPath(const StepTable& table, const std::optional<PalletGrid>& pallet);
 
 // The arc from `a` through `b` to `c`; none when the three points lie on one line.

@@ -102,8 +102,8 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     void acquireProgramNo();
     // The program number query, then the initialisation dialog asks; its Yes initialises.
     void initializeSteps();
-    // The program check's findings in the dock "Program check"; activating one selects its
-    // step. The strokes are the parameter editor's.
+    // The program check's findings in the dock "Program check"; a click on one, or moving to
+    // it with the keys, selects its step. The strokes are the parameter editor's.
     void checkProgram();
     void setParameters(const ParameterEditorAccess* parameters) { parameters_ = parameters; }
     // The findings shown, as "step N: TEXT".
@@ -115,6 +115,10 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
         pallet_ = std::move(pallet);
     }
     PathPreview* pathPreview() const { return preview_; }
+    // The preview's dock opens as wide as it was last (remembered between runs), or at first
+    // with a third of the window; it keeps its share as the window is resized. 0: no width yet.
+    int pathDockWidth() const;
+    void setPathDockWidth(int width) { pathDockWidth_ = width; }
     // Selects step `step` in the grid and shows it.
     void selectStep(int step);
 
@@ -124,6 +128,7 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void clearCells(const QModelIndexList& cells) override;
     std::string fileContent() const override;
     bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
@@ -148,6 +153,12 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     void refreshPreview();
     // The findings in the dock, which shows.
     void showFindings(const std::vector<Finding>& findings);
+    // Findings belong to the program they were found in: when another takes its place (New,
+    // Open, a receive, an initialisation) the check runs again while its dock shows, and
+    // otherwise its findings go.
+    void programReplaced();
+    // Step `step` current and selected in the grid, in sight; the focus stays where it is.
+    void showStep(int step);
     // Before a send: the check, and when it found something "Send anyway?".
     bool sendAfterCheck();
 
@@ -162,6 +173,7 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     QListWidget* findings_ = nullptr;
     QDockWidget* pathDock_ = nullptr;
     PathPreview* preview_ = nullptr;
+    int pathDockWidth_ = 0;
     std::function<std::optional<PalletGrid>()> pallet_;
 };
 

@@ -2,6 +2,7 @@
 // before a send when there are some.
 #include <QDockWidget>
 #include <QListWidget>
+#include <QSignalBlocker>
 #include <QTableView>
 
 #include "parameters/parameter_target.h"
@@ -28,24 +29,48 @@ void Tmmain::showFindings(const std::vector<Finding>& findings) {
         findings_->setObjectName("Findings");
         checkDock_->setWidget(findings_);
         addDockWidget(Qt::BottomDockWidgetArea, checkDock_);
-        connect(findings_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-            const int step = item->data(Qt::UserRole).toInt();
-            if (step >= 0) selectStep(step);
-        });
+        // A click or the arrow keys show a finding's step and leave the focus in the list;
+        // activating one (double-click, Enter) takes the focus to the grid.
+        const auto stepOf = [](QListWidgetItem* item) {
+            return item ? item->data(Qt::UserRole).toInt() : -1;
+        };
+        connect(findings_, &QListWidget::currentItemChanged, this,
+                [this, stepOf](QListWidgetItem* item) { showStep(stepOf(item)); });
+        connect(findings_, &QListWidget::itemClicked, this,
+                [this, stepOf](QListWidgetItem* item) { showStep(stepOf(item)); });
+        connect(findings_, &QListWidget::itemActivated, this,
+                [this, stepOf](QListWidgetItem* item) {
+                    if (stepOf(item) >= 0) selectStep(stepOf(item));
+                });
     }
-    findings_->clear();
-    for (const Finding& f : findings) {
-        auto* item = new QListWidgetItem(Cp1252::decode(FindingLine(f)), findings_);
-        item->setData(Qt::UserRole, f.step);
-    }
-    if (findings.empty()) {
-        auto* item = new QListWidgetItem("No findings: the program passes the check.", findings_);
-        item->setData(Qt::UserRole, -1);
+    {
+        // Filling the list moves no selection in the grid.
+        const QSignalBlocker quiet(findings_);
+        findings_->clear();
+        for (const Finding& f : findings) {
+            auto* item = new QListWidgetItem(Cp1252::decode(FindingLine(f)), findings_);
+            item->setData(Qt::UserRole, f.step);
+        }
+        if (findings.empty()) {
+            auto* item =
+                new QListWidgetItem("No findings: the program passes the check.", findings_);
+            item->setData(Qt::UserRole, -1);
+        }
     }
     checkDock_->show();
 }
 
 void Tmmain::checkProgram() { showFindings(checkFindings()); }
+
+void Tmmain::programReplaced() {
+    if (!findings_) return;
+    if (checkDock_->isVisible()) {
+        checkProgram();
+    } else {
+        const QSignalBlocker quiet(findings_);
+        findings_->clear();
+    }
+}
 
 QStringList Tmmain::findingLines() const {
     QStringList lines;

@@ -17,7 +17,10 @@ bool Tmmain::convertFile(int filter, std::string_view content, Prompter& prompte
                              : ConvertStepText(table_, content, prompter);
 }
 
-void Tmmain::fileOpened() { tableReplaced(); }
+void Tmmain::fileOpened() {
+    tableReplaced();
+    programReplaced();
+}
 
 void Tmmain::newProgramming() {
     offerToSave();
@@ -29,6 +32,7 @@ void Tmmain::newProgramming() {
 void Tmmain::emptyTable(const QString& caption) {
     applyChange(caption, [](StepTable& t) { t.clear(); });
     setStepModified(false);
+    programReplaced();
 }
 
 }  // namespace mivo

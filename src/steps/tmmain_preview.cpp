@@ -2,7 +2,9 @@
 // grid's current step highlighted and a click on a point selecting its step.
 #include <QDockWidget>
 #include <QItemSelectionModel>
+#include <QResizeEvent>
 #include <QTableView>
+#include <algorithm>
 
 #include "steps/grid_step_model.h"
 #include "steps/path_preview.h"
@@ -11,11 +13,16 @@
 
 namespace mivo {
 
-void Tmmain::selectStep(int step) {
+void Tmmain::showStep(int step) {
+    if (step < 0 || step >= kStepCount) return;
     const QModelIndex cell = grid_->model()->index(step, 1);
     grid_->setCurrentIndex(cell);
     grid_->selectRow(step);
     grid_->scrollTo(cell);
+}
+
+void Tmmain::selectStep(int step) {
+    showStep(step);
     grid_->setFocus();
 }
 
@@ -33,13 +40,33 @@ void Tmmain::showPathPreview() {
         connect(model, &QAbstractItemModel::modelReset, this, [this] { refreshPreview(); });
         connect(model, &QAbstractItemModel::dataChanged, this, [this] { refreshPreview(); });
         connect(pathDock_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
-            if (shown) refreshPreview();
+            if (shown)
+                refreshPreview();
+            else if (pathDock_->width() > 0)
+                pathDockWidth_ = pathDock_->width();
         });
     }
-    pathDock_->show();
+    if (!pathDock_->isVisible()) {
+        pathDock_->show();
+        const int width = pathDockWidth_ > 0
+                              ? pathDockWidth_
+                              : std::max(pathDock_->sizeHint().width(), this->width() / 3);
+        if (!pathDock_->isFloating()) resizeDocks({pathDock_}, {width}, Qt::Horizontal);
+    }
     pathDock_->raise();
     refreshPreview();
     preview_->setSelectedStep(grid_->currentIndex().row());
+}
+
+int Tmmain::pathDockWidth() const {
+    return pathDock_ && pathDock_->isVisible() ? pathDock_->width() : pathDockWidth_;
+}
+
+void Tmmain::resizeEvent(QResizeEvent* event) {
+    EditorFrame::resizeEvent(event);
+    const int before = event->oldSize().width();
+    if (!pathDock_ || !pathDock_->isVisible() || pathDock_->isFloating() || before <= 0) return;
+    resizeDocks({pathDock_}, {pathDock_->width() * event->size().width() / before}, Qt::Horizontal);
 }
 
 void Tmmain::refreshPreview() {

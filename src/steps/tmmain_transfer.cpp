@@ -51,6 +51,7 @@ void Tmmain::receiveSteps() {
         // the transfer. The undo history no longer describes the table.
         ReceiveSteps(ctx, stepTarget(), start, end);
         undoStack().clear();
+        programReplaced();
         return false;
     });
 }
@@ -73,7 +74,10 @@ void Tmmain::initializeConfirmed() {
     Tinit* dialog = screens().tinit;
     dialog->hide();
     runOperation([this](ProcedureContext& ctx) {
-        if (InitializeProgram(ctx, stepTarget()) == Outcome::Completed) undoStack().clear();
+        if (InitializeProgram(ctx, stepTarget()) == Outcome::Completed) {
+            undoStack().clear();
+            programReplaced();
+        }
         return true;
     });
     dialog->closeToOpener();

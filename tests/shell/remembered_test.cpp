@@ -14,6 +14,7 @@
 #include "shell/shell_fixture.h"
 #include "shell/tcom.h"
 #include "shell/window_style.h"
+#include "steps/tmmain.h"
 #include "support/scripted_chooser.h"
 
 namespace mivo::test {
@@ -57,6 +58,12 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
     screens.commlog->show();
     screens.commlog->setGeometry(30, 40, 300, 200);
     const QRect place = PlaceOf(screens.commlog);
+    auto* steps = static_cast<Tmmain*>(screens.tmmain);
+    steps->show();
+    steps->resize(1200, 600);
+    steps->showPathPreview();
+    QApplication::processEvents();
+    const int dockWidth = steps->pathDockWidth();
     ASSERT_TRUE(SaveSettings(file, screens, true));
     const QByteArray sound = Bytes(file);
     QByteArray legacy;  // the same through QSettings
@@ -67,6 +74,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         q.setValue("step/folder", dir.path());
         q.setValue("step/recent", recent);
         q.setValue("windows/CommunicationLog", place);
+        q.setValue("windows/PathDock", QRect(0, 0, dockWidth, 300));
     }
     legacy = Bytes(dir.filePath("legacy.conf"));
 
@@ -103,6 +111,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         EXPECT_EQ(next.tmmain->recentFiles(), c.read ? recent : QStringList());
         EXPECT_EQ(next.tmmain->lastFolder(), c.read ? dir.path() : QString());
         EXPECT_EQ(PlaceOf(next.commlog) == place, c.read);
+        EXPECT_EQ(static_cast<Tmmain*>(next.tmmain)->pathDockWidth(), c.read ? dockWidth : 0);
         // A damaged file is kept for the user, and the end of the run writes a sound one.
         EXPECT_EQ(Bytes(file + ".damaged"), c.read ? QByteArray() : c.bytes);
         if (!c.read) {

@@ -36,7 +36,7 @@ TEST(PathGeometry, WhatEachStepDraws) {
 
 // A circle is an arc through its three points, turning the way its middle point lies; three
 // points on a line are a straight piece. A pallet move draws the pallet editor's grid when it
-// names that pallet.
+// names that pallet, and the path goes through its first point.
 TEST(PathGeometry, CirclesAndPallets) {
     const auto ccw = ArcThrough({10, 0}, {0, 10}, {-10, 0});
     ASSERT_TRUE(ccw);
@@ -53,13 +53,19 @@ TEST(PathGeometry, CirclesAndPallets) {
     t[1] = {"CIR", "100", "0", "10", "-10", "0"};
     t[2] = {"PAL", "003"};
     t[3] = {"PAL", "004"};
-    const PalletGrid pallet{3, {0, 0}, {20, 0}, {0, 10}, 3, 2};
+    t[4] = {"POI", "000", "5", "5", "0"};
+    const PalletGrid pallet{3, {2, 0}, {22, 0}, {2, 10}, 3, 2};
     const PathPicture p = BuildPath(t, pallet);
     ASSERT_EQ(p.arcs.size(), 1u);
     EXPECT_EQ(p.arcs[0].end, (PathPoint{-10, 0}));
     ASSERT_EQ(p.palletPoints.size(), 6u);
-    EXPECT_EQ(p.palletPoints[4].at, (PathPoint{10, 10}));
+    EXPECT_EQ(p.palletPoints[4].at, (PathPoint{12, 10}));
     EXPECT_EQ(p.palletPoints[4].step, 2);
+    ASSERT_EQ(p.moves.size(), 3u);
+    EXPECT_EQ(p.moves[1].step, 2);
+    EXPECT_EQ(p.moves[1].from, (PathPoint{-10, 0}));
+    EXPECT_EQ(p.moves[2].from, (PathPoint{2, 0}));
+    EXPECT_EQ(StepNear(p, {2, 0}, 1), 2);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // and the dialog, undo and redo, files and the title; the rules beneath have their own tests.
 #include <QApplication>
 #include <QClipboard>
+#include <QDockWidget>
 #include <QHeaderView>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -288,7 +289,8 @@ TEST_F(CommandDialog, TeachingIsRefusedWhileOperatingOrOffLine) {
 }
 
 // The window grows, the Comment column taking the room, and never shrinks below its written
-// size; every tool-bar button fits and shows a picture.
+// size; every tool-bar button fits and shows a picture. At a 12-point font, also one set while
+// the editor is open, the values read whole and the Comment column takes what is left.
 TEST_F(StepEditor, WindowGrowsAndItsToolBarShowsPictures) {
     QApplication::processEvents();
     auto* bar = editor->findChild<QToolBar*>("ToolBar1");
@@ -310,6 +312,40 @@ TEST_F(StepEditor, WindowGrowsAndItsToolBarShowsPictures) {
     EXPECT_EQ(header->sectionPosition(8) + header->sectionSize(8), grid()->viewport()->width());
     editor->resize(300, 200);
     EXPECT_EQ(editor->size(), QSize(636, 488));
+
+    const QFont font = QApplication::font();
+    setRow(0, {"POI", "000", "-999.99", "100.00", "20.00", "", "", "pick"});
+    QApplication::setFont(QFont(font.family(), 12));
+    QApplication::processEvents();
+    setRow(1, {"LIN", "400", "1.00", "2.00", "", "-360.00", "", ""});
+    editor->resize(1000, 700);
+    QApplication::processEvents();
+    const QFontMetrics metrics(grid()->font());
+    const int margins = 2 * (grid()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
+    for (int c = 1; c <= 6; ++c)
+        for (int step : {0, 1})
+            EXPECT_GE(
+                header->sectionSize(c),
+                metrics.horizontalAdvance(QString::fromStdString(table()[step][c - 1])) + margins)
+                << c;
+    EXPECT_EQ(header->sectionPosition(8) + header->sectionSize(8), grid()->viewport()->width());
+    QApplication::setFont(font);
+
+    // The path preview takes a third of a wide window and keeps its share, and its width when
+    // it shows again.
+    editor->resize(1300, 700);
+    editor->showPathPreview();
+    QApplication::processEvents();
+    auto* dock = editor->findChild<QDockWidget*>("PathDock");
+    EXPECT_NEAR(dock->width(), 1300 / 3, 8);
+    editor->resize(1050, 700);
+    QApplication::processEvents();
+    EXPECT_NEAR(dock->width(), 1050 / 3, 8);
+    const int width = dock->width();
+    dock->close();
+    editor->showPathPreview();
+    QApplication::processEvents();
+    EXPECT_EQ(dock->width(), width);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The step editor's controller commands through its buttons and menus, over a pseudo-terminal to
 // the simulated controller: each wiring once; the cases are the procedures' own tests'.
+#include <QDockWidget>
 #include <QLabel>
 #include <QListWidget>
 #include <QUndoStack>
@@ -40,8 +41,10 @@ class StepEditorCommands : public EditorFixture {
     }
 };
 
-// Ctrl+K lists the findings and one selects its step; a send with findings asks first, and No
-// sends nothing. Quick send takes the whole program, whatever the range says.
+// Ctrl+K lists the findings and a click on one, or the keys, selects its step; a send with
+// findings asks first, and No sends nothing. Quick send takes the whole program, whatever the
+// range says. The findings go with their program: checked anew on a receive while the dock
+// shows, gone on New while it does not.
 TEST_F(StepEditorCommands, CheckBeforeQuickSend) {
     prompter.onMessage = {};
     table()[3] = {"POI", "000", "1", "2", "3"};
@@ -56,15 +59,22 @@ TEST_F(StepEditorCommands, CheckBeforeQuickSend) {
     ASSERT_TRUE(findings->isVisible());
     EXPECT_EQ(findings->count(), 1);  // the program passes
     table()[5] = {"POI", "000", "1", "2"};
+    table()[6] = {"POI", "000", "1"};
     editor->tableReplaced();
     prompter.answers = {false};
     press("Quick send");
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"The program check found step 5: Input Z "
-                                                         "value.  Send anyway?"});
+    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"The program check found 2 problems, the "
+                                                         "first step 5: Input Z value.  Send "
+                                                         "anyway?"});
     EXPECT_TRUE(sim.received().empty());
-    emit findings->itemActivated(findings->item(0));
+    QTest::mouseClick(findings->viewport(), Qt::LeftButton, {},
+                      findings->visualItemRect(findings->item(0)).center());
     EXPECT_EQ(editor->selection().first, 5);
+    QTest::keyClick(findings, Qt::Key_Down);
+    EXPECT_EQ(editor->selection().first, 6);
+    EXPECT_TRUE(findings->hasFocus());
     table()[5].clear();
+    table()[6].clear();
     editor->findChild<QLineEdit*>("kyou")->setText("0");
     prompter.answers = {true};
     press("Quick send");
@@ -72,6 +82,21 @@ TEST_F(StepEditorCommands, CheckBeforeQuickSend) {
     EXPECT_EQ(sim.received(), (std::vector<std::string>{
                                   "@?NO", "@INIT PGM", "@WRITE STEP 0,SEQ,800,3",
                                   "@WRITE STEP 3,POI,000,1,2,3,", "@WRITE STEP 4,END,000,,,,"}));
+    table()[1] = {"POI", "000", "x", "1", "1"};
+    editor->findChild<QLineEdit*>("kyou")->setText("9");
+    prompter.answers = {true};
+    press("Step receive");
+    EXPECT_EQ(table()[1].fields[FieldCommand], "");
+    EXPECT_TRUE(findings->isVisible());
+    EXPECT_EQ(findings->item(0)->text(), "No findings: the program passes the check.");
+    table()[1] = {"POI", "000", "x", "1", "1"};
+    editor->checkProgram();
+    ASSERT_EQ(editor->findingLines().size(), 1);
+    editor->findChild<QDockWidget*>("CheckDock")->hide();
+    editor->setStepModified(false);
+    prompter.answers = {true};
+    editor->newProgramming();
+    EXPECT_EQ(editor->findingLines(), QStringList());
 }
 
 // Send upper-cases the commands through the undo history first; receive brings the same steps
