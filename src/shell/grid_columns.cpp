@@ -24,6 +24,13 @@ class ColumnFitter : public QObject {
                 [this](const QModelIndex& from, const QModelIndex& to) {
                     widen(from.row(), to.row(), from.column(), to.column());
                 });
+        // A stretched last column starts as written, so that the window's width counts it.
+        QHeaderView* header = grid->horizontalHeader();
+        const int last = header->count() - 1;
+        if (header->stretchLastSection() && last >= 0 &&
+            static_cast<std::size_t>(last) < written_.size())
+            header->resizeSection(last, std::max(written_[static_cast<std::size_t>(last)],
+                                                 header->sectionSizeHint(last)));
         fitAll();
     }
 
@@ -65,7 +72,8 @@ class ColumnFitter : public QObject {
         for (int row = std::max(first, 0); row <= last && row < model->rowCount(); ++row) {
             const QModelIndex cell = model->index(row, column);
             if (cell.data().toString().isEmpty()) continue;
-            width = std::max(width, grid_->itemDelegateForIndex(cell)->sizeHint(option, cell).width());
+            width =
+                std::max(width, grid_->itemDelegateForIndex(cell)->sizeHint(option, cell).width());
         }
         return width + (width > 0 && grid_->showGrid() ? 1 : 0);
     }
