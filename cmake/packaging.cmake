@@ -3,12 +3,16 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME mivo-editor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "MIVO Editor maintainers <mivo-editor@localhost>")
+# No mail host of our own yet: a name under ".example", which RFC 2606 keeps for such use.
+set(CPACK_PACKAGE_CONTACT "MIVO Editor maintainers <maintainers@mivo-editor.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor and operating terminal of MIVO Cartesian robots")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Edits the step programs, parameters, pallets and offsets of a MIVO robot controller, keeps "
-    "them in text files and sends them over an RS-232C line; drives the robot directly. With the "
-    "command-line tool mivo and the simulated controller mivo-sim.")
+# The extended description, in lines of at most 80 characters as Debian wants them (one
+# string: set() would join the pieces with ";").
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+    "Edits the step programs, parameters, pallets and offsets of a MIVO robot\n"
+    "controller, keeps them in text files and sends them over an RS-232C line;\n"
+    "drives the robot directly. With the command-line tool mivo and the simulated\n"
+    "controller mivo-sim.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
