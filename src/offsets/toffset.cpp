@@ -164,18 +164,18 @@ void Toffset::fileOpened() { dataChanged(); }
 void Toffset::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
-    setModified(false);
     recordChangeBy<OffsetData>(
         "New programming", data_, [this] { data_.values.fill(kOffsetInitial); },
         [this] { dataChanged(); });
+    setModified(false);
     transferLog().clear();
     forgetFile();
     dataChanged();
 }
 
 OffsetTarget Toffset::offsetTarget() {
-    return {data_, [this] { setModified(true); }, [this] { dataChanged(); },
-            [this] { return onlineShown(); }};
+    // What a procedure writes is recorded as one undoable edit, which marks the data modified.
+    return {data_, {}, [this] { dataChanged(); }, [this] { return onlineShown(); }};
 }
 
 void Toffset::runTransfer(const QString& caption,

@@ -188,17 +188,17 @@ void Tpalet::fileOpened() { dataChanged(); }
 void Tpalet::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new program written?", "Pallet contents")) return;
-    setModified(false);
     recordChangeBy<PalletData>(
         "New programming", data_, [this] { data_ = PalletData{}; }, [this] { dataChanged(); });
+    setModified(false);
     transferLog().clear();
     forgetFile();
     dataChanged();
 }
 
 PalletTarget Tpalet::palletTarget() {
-    return {data_, [this] { setModified(true); }, [this] { dataChanged(); },
-            [this] { return onlineShown(); }};
+    // What a procedure writes is recorded as one undoable edit, which marks the data modified.
+    return {data_, {}, [this] { dataChanged(); }, [this] { return onlineShown(); }};
 }
 
 void Tpalet::runTransfer(const QString& caption,

@@ -58,12 +58,12 @@ void Tparameter::fileOpened() { model_->tableReplaced(); }
 void Tparameter::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
-    setParameterModified(false);
     transferLog().clear();
     recordChangeBy<ParameterTable>(
         "New programming", table_, [this] { ResetToInitialValues(table_); },
         [this] { showTable(); });
     model_->tableReplaced();
+    setParameterModified(false);
 }
 
 void Tparameter::writeFromController(const std::function<void(const ParameterTarget&)>& procedure,
@@ -74,12 +74,17 @@ void Tparameter::writeFromController(const std::function<void(const ParameterTar
 }
 
 ParameterTarget Tparameter::parameterTarget() {
-    return {table_, [this] { setParameterModified(true); },
-            [this](int first, int last) { valuesChanged(first, last); }};
+    // What a procedure writes is recorded as one undoable edit, which marks the data modified.
+    return {table_, {}, [this](int first, int last) { valuesChanged(first, last); }};
 }
 
 void Tparameter::sendParameters() {
-    runProcedure([this](ProcedureContext& ctx) { SendParameters(ctx, parameterTarget()); });
+    runOperation([this](ProcedureContext& ctx) {
+        // A controller that does not know parameter 43 has it emptied in the table too.
+        writeFromController([&ctx](const ParameterTarget& t) { SendParameters(ctx, t); },
+                            "Parameter send");
+        return false;
+    });
 }
 
 void Tparameter::receiveParameters() {
@@ -94,7 +99,6 @@ void Tparameter::receiveParameters() {
 void Tparameter::initializeParameters() {
     Tinit* dialog = screens().tinit;
     if (operationRunning() || !dialog) return;
-    setParameterModified(true);
     setEnabled(false);
     dialog->openFor(this, Tinit::kRobotQuestion, true, [this] { initializeConfirmed(); });
 }

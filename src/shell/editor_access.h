@@ -16,8 +16,8 @@ class StepEditorAccess {
     // When the steps were changed, the unsaved question with Yes/No/Cancel; Yes saves (dialogs
     // over `dialogParent`). False on Cancel and on a Yes whose save wrote nothing.
     virtual bool offerToSaveOrCancel(QWidget* dialogParent) = 0;
-    // Empties the program as one undoable edit named `caption`; the steps then count as
-    // unmodified.
+    // Empties the program as one undoable edit named `caption` (the steps then count as
+    // modified, as any edit does).
     virtual void emptyTable(const QString& caption) = 0;
 };
 

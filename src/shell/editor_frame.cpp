@@ -1,5 +1,7 @@
 #include "shell/editor_frame.h"
 
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -8,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -71,13 +74,41 @@ QStringList Labels(const std::vector<FileFilter>& filters) {
 
 std::string FileName(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
-// A key the grid edits with: a character typed (it opens the cell's editor), F2 (it opens the
-// editor too) and Delete (it empties the cells); none held with Ctrl, Alt or Meta (a shortcut).
-bool KeyCanEdit(const QKeyEvent& key) {
-    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
-    if (key.key() == Qt::Key_Delete || key.key() == Qt::Key_F2) return true;
-    return !key.text().isEmpty() && key.text().front().isPrint();
+bool HasShortcut(const QAction* action, const QKeyEvent& key) {
+    return action && action->shortcuts().contains(QKeySequence(key.keyCombination()));
 }
+
+// A field of the editor's window (PALLET No., PgmNo., a range box) takes the undo and redo keys
+// for its own text even when it has nothing to undo; then they go on to the editor's Edit menu.
+// A cell's editor in the grid keeps them: the editor's undo would change the cell it edits.
+class FieldUndoKeys : public QObject {
+  public:
+    explicit FieldUndoKeys(EditorFrame* frame) : QObject(frame), frame_(frame) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window() != frame_) return false;
+        auto* field = qobject_cast<QLineEdit*>(widget);
+        if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget))
+            field = spin->findChild<QLineEdit*>();
+        if (!field) return false;
+        for (QWidget* w = field->parentWidget(); w && w != frame_; w = w->parentWidget())
+            if (qobject_cast<QAbstractItemView*>(w)) return false;
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const bool undo = HasShortcut(frame_->menuAction("Undo"), key);
+        const bool redo = HasShortcut(frame_->menuAction("Redo"), key);
+        if (!undo && !redo) return false;
+        if (undo ? field->isUndoAvailable() : field->isRedoAvailable()) return false;
+        // Not accepted: the shortcut, not the field, gets the key.
+        event->ignore();
+        return true;
+    }
+
+  private:
+    EditorFrame* frame_;
+};
 
 }  // namespace
 
@@ -103,9 +134,15 @@ EditorFrame::EditorFrame(Screens& screens, DataKind kind, const FileKind& files,
       dialogChooser_(std::make_unique<DialogFileChooser>()),
       undo_(new QUndoStack(this)) {
     if (screens_.flags) screens_.flags->setSaver(kind_, [this] { return saveFromStartScreen(); });
+    connect(undo_, &QUndoStack::cleanChanged, this, &EditorFrame::showModified);
+    qApp->installEventFilter(new FieldUndoKeys(this));
 }
 
-EditorFrame::~EditorFrame() = default;
+EditorFrame::~EditorFrame() {
+    // The stack, a child, clears itself when it goes and would report a clean state to a
+    // frame half gone.
+    undo_->disconnect(this);
+}
 
 QAction* EditorFrame::makeAction(const QString& text, const char* objectName) {
     auto* a = new QAction(text, this);
@@ -226,8 +263,16 @@ QAction* EditorFrame::menuAction(const QString& text) const {
 }
 
 void EditorFrame::setModified(bool on) {
-    modified_ = on;
-    if (screens_.flags) screens_.flags->set(kind_, on);
+    if (on)
+        undo_->resetClean();
+    else
+        undo_->setClean();
+    showModified();
+}
+
+void EditorFrame::showModified() {
+    modified_ = !undo_->isClean();
+    if (screens_.flags) screens_.flags->set(kind_, modified_);
     updateTitle();
 }
 
@@ -311,9 +356,8 @@ void EditorFrame::watchGrid(QTableView* grid, const std::vector<int>& columnWidt
 bool EditorFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == watchedGrid_ && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        if (!KeyCanEdit(key)) return QMainWindow::eventFilter(watched, event);
-        setModified(true);
-        if (key.key() == Qt::Key_Delete) {
+        constexpr auto shortcut = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+        if (key.key() == Qt::Key_Delete && !(key.modifiers() & shortcut)) {
             clearSelectedCells();
             return true;
         }
@@ -495,14 +539,14 @@ void EditorFrame::openChosen(const QString& name, int filter) {
     }
     // A conversion that stopped took the file only in part or not at all: what the user had
     // changed and not saved is still not saved, and the refused file names nothing. Data it
-    // changed in part are no longer the earlier file's.
+    // changed in part are no longer the earlier file's. Either way the open is one undoable edit.
     if (outcome == OpenOutcome::Completed) {
         showFile(OpenTargetName(files_, FileName(name), filter));
-        setModified(false);
     } else if (fileContent() != before) {
         forgetFile();
     }
     fileOpened();
+    if (outcome == OpenOutcome::Completed) setModified(false);
 }
 
 std::vector<EditorFrame*> Editors(const Screens& screens) {

@@ -70,11 +70,16 @@ class EditorFrame : public QMainWindow {
     QAction* action(const QString& hint) const;
     QAction* menuAction(const QString& text) const;
 
-    // The modified flag of this editor's data, mirrored to the start screen's flags.
+    // The modified flag of this editor's data, mirrored to the start screen's flags: set while
+    // the undo history stands away from its clean point (the data as saved or opened).
     bool modified() const { return modified_; }
+    // False: the data as they are now are the clean point (saved, opened, New programming).
+    // True: the data were changed without an undo entry, so no undo makes them clean again.
     void setModified(bool on);
 
     // The editor's edits, each undoable: "Undo" (Ctrl+Z) and "Redo" (Ctrl+Y) of the Edit menu.
+    // The keys reach them from a focused field too when the field has nothing of its own to
+    // undo or redo.
     QUndoStack& undoStack() { return *undo_; }
     void undo();
     void redo();
@@ -145,9 +150,8 @@ class EditorFrame : public QMainWindow {
     // The data no longer come from a file ("New programming").
     void forgetFile();
 
-    // The editor's grid. Its titles and values read whole at any font (`FitColumnsToText`). A
-    // key that can change a cell sets the modified flag; keys that cannot (moving, Tab, Escape,
-    // a modifier alone, a Ctrl or Alt shortcut) leave it. Delete empties the selected cells.
+    // The editor's grid. Its titles and values read whole at any font (`FitColumnsToText`).
+    // Delete empties the selected cells.
     void watchGrid(QTableView* grid, const std::vector<int>& columnWidths);
     // Empties `cells` of the grid as one edit; by default each through the grid's model.
     virtual void clearCells(const QModelIndexList& cells);
@@ -192,8 +196,8 @@ class EditorFrame : public QMainWindow {
     // `more` after a separator.
     QMenu* addEditMenu(const std::vector<MenuItem>& more = {});
     // Runs `change` on `data` as one undoable edit named `caption`; the editor shows the data
-    // (`shown`) and the modified flag is set, now and after each undo and redo. Data that stay
-    // as they were are recorded nothing, but still count as modified (a text typed over itself).
+    // (`shown`), now and after each undo and redo. Data that stay as they were are recorded
+    // nothing and change no flag (a text typed over itself).
     template <class Data>
     void recordEdit(const QString& caption, Data& data, const std::function<void(Data&)>& change,
                     const std::function<void()>& shown, int mergeKey = -1) {
@@ -203,21 +207,13 @@ class EditorFrame : public QMainWindow {
             recordChange(caption, data, std::move(before), shown, mergeKey);
             if (shown) shown();
         }
-        setModified(true);
     }
-    // Data that were changed already (a file opened, a transfer) as one undoable edit; the
-    // modified flag is left to the caller until an undo or redo sets it.
+    // Data that were changed already (a file opened, a transfer) as one undoable edit.
     template <class Data>
     void recordChange(const QString& caption, Data& data, Data before,
                       const std::function<void()>& shown, int mergeKey = -1) {
         if (data == before) return;
-        pushEdit(new SnapshotEdit<Data>(
-            caption, data, std::move(before),
-            [this, shown] {
-                if (shown) shown();
-                setModified(true);
-            },
-            mergeKey));
+        pushEdit(new SnapshotEdit<Data>(caption, data, std::move(before), shown, mergeKey));
     }
     // Runs `change` (a file read, a transfer) and records what it changed of `data` the same way.
     template <class Data>
@@ -270,6 +266,8 @@ class EditorFrame : public QMainWindow {
     void clearSelectedCells();
     void showFile(const std::string& path);
     void updateTitle();
+    // The modified flag from the undo history's clean point, mirrored and shown in the title.
+    void showModified();
 
     Screens& screens_;
     DataKind kind_;

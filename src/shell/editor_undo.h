@@ -12,7 +12,7 @@ template <class Data>
 class SnapshotEdit : public QUndoCommand {
   public:
     // The change is in `data` already when the edit is pushed; `touched` runs after every undo
-    // and redo (the editor shows the data and sets its modified flag). Edits with the same
+    // and redo (the editor shows the data). Edits with the same
     // `mergeKey` (not -1) pushed one after the other are one edit (the keys typed into a field).
     SnapshotEdit(const QString& text, Data& data, Data before, std::function<void()> touched,
                  int mergeKey = -1)

@@ -12,12 +12,8 @@ std::vector<StepRowChange> DiffTables(const StepTable& before, const StepTable& 
 }
 
 StepChangeCommand::StepChangeCommand(const QString& text, GridStepModel& model,
-                                     std::vector<StepRowChange> changes,
-                                     std::function<void()> touched)
-    : QUndoCommand(text),
-      model_(model),
-      changes_(std::move(changes)),
-      touched_(std::move(touched)) {}
+                                     std::vector<StepRowChange> changes)
+    : QUndoCommand(text), model_(model), changes_(std::move(changes)) {}
 
 void StepChangeCommand::undo() { apply(false); }
 
@@ -35,7 +31,6 @@ void StepChangeCommand::apply(bool after) {
     StepTable& table = model_.table();
     for (const auto& c : changes_) table[c.step] = after ? c.after : c.before;
     model_.stepsChanged(changes_.front().step, changes_.back().step);
-    if (touched_) touched_();
 }
 
 }  // namespace mivo

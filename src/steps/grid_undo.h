@@ -2,7 +2,6 @@
 // Undo and redo of the step editor's changes: each change keeps the rows it changed, before
 // and after, so a change of one cell costs one row and an insert at step 0 a thousand.
 #include <QUndoCommand>
-#include <functional>
 #include <vector>
 
 #include "steps/step_table.h"
@@ -22,10 +21,9 @@ std::vector<StepRowChange> DiffTables(const StepTable& before, const StepTable& 
 
 class StepChangeCommand : public QUndoCommand {
   public:
-    // The change is already in the table when the command is pushed; `touched` runs after
-    // every undo and redo (the editor sets StepModified there).
-    StepChangeCommand(const QString& text, GridStepModel& model, std::vector<StepRowChange> changes,
-                      std::function<void()> touched);
+    // The change is already in the table when the command is pushed.
+    StepChangeCommand(const QString& text, GridStepModel& model,
+                      std::vector<StepRowChange> changes);
 
     void undo() override;
     void redo() override;
@@ -35,7 +33,6 @@ class StepChangeCommand : public QUndoCommand {
 
     GridStepModel& model_;
     std::vector<StepRowChange> changes_;
-    std::function<void()> touched_;
     bool skipFirstRedo_ = true;
 };
 

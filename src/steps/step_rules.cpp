@@ -79,13 +79,15 @@ bool IsSecondCircleRow(const StepTable& table, int step) {
     return before[FieldCommand] == "CIR" && before[FieldR].empty();
 }
 
-StepValues ReadStep(StepTable& table, int step, CircleFlags* flags) {
-    StepRow& row = table[step];
-    UpperCaseCommand(row[FieldCommand]);
+StepValues ReadStep(const StepTable& table, int step, CircleFlags* flags) {
+    const StepRow& row = table[step];
+    std::string command = row[FieldCommand];
+    UpperCaseCommand(command);
 
     StepValues v;
-    v.command = IsCommand(row[FieldCommand]) ? row[FieldCommand] : "POI";
-    const std::string& op = row[FieldOperation];
+    v.command = IsCommand(command) ? command : "POI";
+    const std::string& stored = row[FieldOperation];
+    const std::string op = stored.empty() || !IsDigit(stored[0]) ? "000" : stored;
     v.code = DecodeCode(v.command, op);
     v.value = DecodeValue(v.command, v.code, op);
 

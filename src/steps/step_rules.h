@@ -45,9 +45,10 @@ void UpperCaseCommands(StepTable& table);
 // True when some Command holds a lower-case letter.
 bool HasLowerCaseCommand(const StepTable& table);
 
-// Reads `step` into dialog values (upper-cases its Command cell first; an unknown command is
-// shown as POI). Also gives the CIR flags.
-StepValues ReadStep(StepTable& table, int step, CircleFlags* flags = nullptr);
+// Reads `step` into dialog values, the table unchanged: the Command in upper case (an unknown
+// command as POI), an Operation that does not begin with a digit as "000". Also gives the CIR
+// flags.
+StepValues ReadStep(const StepTable& table, int step, CircleFlags* flags = nullptr);
 
 // The first check a step's values fail, as the command-entry dialog's OK refuses them ("Set
 // speed rate from 1 to 100%", "Input X value", "Input jump-to value", a V that is no integer);

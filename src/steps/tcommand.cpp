@@ -213,7 +213,6 @@ void Tcommand::openStep(Tmmain* editor, int step) {
     step_ = step;
     CircleFlags flags;
     const StepValues v = ReadStep(editor->table(), step, &flags);
-    editor->stepsChanged(step, step);
 
     int number = CommandNumber(v.command);
     if (number < 0) number = 0;

@@ -44,17 +44,15 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
 
     // The one step table of the editor.
     StepTable& table();
-    // The whole table was written from outside (a transfer): the grid is reset and the undo
-    // history cleared, as it no longer describes the table.
+    // The whole table is shown afresh (a file opened), the first step current.
     void tableReplaced();
     // Steps first..last were written from outside: the grid shows them.
     void stepsChanged(int first, int last);
-    // Runs `change` on the table as one undoable step named `caption`, and sets StepModified.
-    // A ConversionError thrown by it is shown (caption `caption`) and the table left as it
-    // was; false then.
+    // Runs `change` on the table as one undoable step named `caption`. A ConversionError thrown by
+    // it is shown (caption `caption`) and the table left as it was; false then.
     bool applyChange(const QString& caption, const std::function<void(StepTable&)>& change);
-    // Empties the table as one undoable step named `caption`; the data then count as
-    // unmodified (New programming, the controller's programs initialised).
+    // Empties the table as one undoable step named `caption` (the controller's programs
+    // initialised; New programming).
     void emptyTable(const QString& caption) override;
     bool offerToSaveOrCancel(QWidget* dialogParent) override {
         return EditorFrame::offerToSaveOrCancel(dialogParent);
@@ -88,7 +86,7 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     void copySteps();
     void cutSteps();
     void pasteSteps();
-    // Double-click on a step: prepares the row and opens the command-entry dialog for it.
+    // Double-click on a step: opens the command-entry dialog for it.
     void openStepDialog(int step);
     // Click in the grid: all Command cells in upper case.
     void upperCaseCommands();
@@ -145,6 +143,8 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     bool refusedPartingPair(int pairStep, const char* caption);
     // The table with the editor's callbacks, for the step procedures.
     StepTarget stepTarget();
+    // What changed of the table since `before`, as one undoable step named `caption`.
+    void recordTableChange(const QString& caption, const StepTable& before);
     void initializeConfirmed();
     std::vector<Finding> checkFindings() const;
     // The parameter editor's strokes (unknown without it).

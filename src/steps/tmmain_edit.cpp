@@ -47,16 +47,17 @@ bool Tmmain::applyChange(const QString& caption, const std::function<void(StepTa
         prompter().notify(e.what(), caption.toStdString());
         return false;
     }
-    std::vector<StepRowChange> changes = DiffTables(*before, table_);
-    if (!changes.empty()) {
-        const int first = changes.front().step;
-        const int last = changes.back().step;
-        pushEdit(new StepChangeCommand(caption, *model_, std::move(changes),
-                                       [this] { setStepModified(true); }));
-        model_->stepsChanged(first, last);
-    }
-    setStepModified(true);
+    recordTableChange(caption, *before);
     return true;
+}
+
+void Tmmain::recordTableChange(const QString& caption, const StepTable& before) {
+    std::vector<StepRowChange> changes = DiffTables(before, table_);
+    if (changes.empty()) return;
+    const int first = changes.front().step;
+    const int last = changes.back().step;
+    pushEdit(new StepChangeCommand(caption, *model_, std::move(changes)));
+    model_->stepsChanged(first, last);
 }
 
 bool Tmmain::applyStepValues(int step, const StepValues& values, const CircleFlags& flags) {
@@ -74,7 +75,6 @@ bool Tmmain::applyStepValues(int step, const StepValues& values, const CircleFla
 
 void Tmmain::tableReplaced() {
     model_->tableReplaced();
-    undoStack().clear();
     grid_->setCurrentIndex(model_->index(0, 1));
 }
 
@@ -101,20 +101,12 @@ bool Tmmain::cellEdited(int step, int field, const QString& text) {
 
 void Tmmain::upperCaseCommands() {
     if (!HasLowerCaseCommand(table_)) return;
-    // Recorded for undo like any change, but a click alone does not mark the data modified.
-    const bool wasModified = stepModified();
     applyChange("Upper case", [](StepTable& t) { UpperCaseCommands(t); });
-    setStepModified(wasModified);
 }
 
 void Tmmain::openStepDialog(int step) {
     if (step < 0 || step >= kStepCount || !screens().tcommand) return;
-    applyChange("Command", [step](StepTable& t) {
-        StepRow& row = t[step];
-        const std::string& op = row[FieldOperation];
-        if (op.empty() || op[0] < '0' || op[0] > '9') row[FieldOperation] = "000";
-        UpperCaseCommand(row[FieldCommand]);
-    });
+    // Nothing is written before OK: Cancel leaves the row as it was.
     setEnabled(false);
     screens().tcommand->openStep(this, step);
 }

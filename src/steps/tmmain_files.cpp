@@ -1,6 +1,7 @@
 // The step editor's part in the shared file commands: the table's file content, the conversion
 // of an opened file, and New programming.
 #include <QTableView>
+#include <memory>
 
 #include "procedures/prompter.h"
 #include "steps/grid_step_model.h"
@@ -13,8 +14,11 @@ namespace mivo {
 std::string Tmmain::fileContent() const { return StepFileText(table_); }
 
 bool Tmmain::convertFile(int filter, std::string_view content, Prompter& prompter) {
-    return filter == OpenCrd ? ConvertZebSteps(table_, content, prompter)
-                             : ConvertStepText(table_, content, prompter);
+    const auto before = std::make_unique<StepTable>(table_);
+    const bool converted = filter == OpenCrd ? ConvertZebSteps(table_, content, prompter)
+                                             : ConvertStepText(table_, content, prompter);
+    recordTableChange("Open", *before);
+    return converted;
 }
 
 void Tmmain::fileOpened() {
@@ -26,12 +30,12 @@ void Tmmain::newProgramming() {
     offerToSave();
     if (!prompter().ask("Is new program written?", "Step contents")) return;
     emptyTable("New programming");
+    setStepModified(false);
     forgetFile();
 }
 
 void Tmmain::emptyTable(const QString& caption) {
     applyChange(caption, [](StepTable& t) { t.clear(); });
-    setStepModified(false);
     programReplaced();
 }
 

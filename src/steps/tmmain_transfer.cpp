@@ -1,7 +1,7 @@
 // The step editor's controller commands: the procedures of step_transfer, program_control and
 // program_info run on the main channel, with the editor's table, log and program number.
 #include <QAction>
-#include <QUndoStack>
+#include <memory>
 
 #include "parameters/tinit.h"
 #include "procedures/controller_records.h"
@@ -18,8 +18,8 @@
 namespace mivo {
 
 StepTarget Tmmain::stepTarget() {
-    return {table_, [this] { setStepModified(true); },
-            [this](int first, int last) { stepsChanged(first, last); }};
+    // What a procedure writes is recorded as one undoable step, which marks the data modified.
+    return {table_, {}, [this](int first, int last) { stepsChanged(first, last); }};
 }
 
 void Tmmain::sendSteps() {
@@ -48,9 +48,10 @@ void Tmmain::receiveSteps() {
     const std::string end = Cp1252::encode(rangeEnd());
     runOperation([&](ProcedureContext& ctx) {
         // The grid shows each row as it arrives; rows already received stay, whatever ends
-        // the transfer. The undo history no longer describes the table.
+        // the transfer.
+        const auto before = std::make_unique<StepTable>(table_);
         ReceiveSteps(ctx, stepTarget(), start, end);
-        undoStack().clear();
+        recordTableChange("Step receive", *before);
         programReplaced();
         return false;
     });
@@ -74,10 +75,10 @@ void Tmmain::initializeConfirmed() {
     Tinit* dialog = screens().tinit;
     dialog->hide();
     runOperation([this](ProcedureContext& ctx) {
-        if (InitializeProgram(ctx, stepTarget()) == Outcome::Completed) {
-            undoStack().clear();
-            programReplaced();
-        }
+        const auto before = std::make_unique<StepTable>(table_);
+        const Outcome outcome = InitializeProgram(ctx, stepTarget());
+        recordTableChange("Step initialize", *before);
+        if (outcome == Outcome::Completed) programReplaced();
         return true;
     });
     dialog->closeToOpener();

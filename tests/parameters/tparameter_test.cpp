@@ -71,7 +71,8 @@ TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
 }
 
 // Each edit of the parameter, pallet and offset editors, a taught write-back too, is one step
-// that "Undo" takes back and "Redo" brings again; each sets the editor's modified flag.
+// that "Undo" takes back and "Redo" brings again; the modified flag is clear back at the data
+// as they were saved and set away from them.
 TEST_F(ParameterEditor, EveryEditIsOneUndoableStep) {
     auto& pallets = static_cast<Tpalet&>(*screens.tpalet);
     auto& offsets = static_cast<Toffset&>(*screens.toffset);
@@ -101,12 +102,12 @@ TEST_F(ParameterEditor, EveryEditIsOneUndoableStep) {
         EXPECT_EQ(cell.data().toString(), "-7.5");
         EXPECT_EQ(c.editor->undoStack().index(), steps + 1);
         EXPECT_TRUE(screens.flags->isSet(c.kind));
-        c.editor->setModified(false);
         c.editor->menuAction("Undo")->trigger();
         EXPECT_EQ(cell.data(), before);
-        EXPECT_TRUE(screens.flags->isSet(c.kind));
+        EXPECT_FALSE(screens.flags->isSet(c.kind));
         c.editor->menuAction("Redo")->trigger();
         EXPECT_EQ(cell.data().toString(), "-7.5");
+        EXPECT_TRUE(screens.flags->isSet(c.kind));
     }
     EXPECT_EQ(offsets.data().program, "3");
 }
@@ -152,13 +153,17 @@ TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
     sim.records.versions[0] = "1.03";
     setValue(22, "180.00");
     setValue(43, "1");
+    editor().setParameterModified(false);
     prompter.answers = {true};
     ASSERT_TRUE(send->isEnabled());
     send->trigger();
     expectIdle();
     EXPECT_EQ(prompter.texts().back(), "Parameter sending is completed");
     EXPECT_EQ(sim.parameters.values[22], "180.00");
-    EXPECT_EQ(cell(43, ColValue), "");  // an old controller's 43 is emptied
+    EXPECT_EQ(cell(43, ColValue), "");  // an old controller's 43 is emptied, an undoable edit
+    EXPECT_TRUE(flagged());
+    editor().undo();
+    EXPECT_EQ(cell(43, ColValue), "1");
     EXPECT_FALSE(flagged());
 
     sim.parameters.values[24] = "65.0";

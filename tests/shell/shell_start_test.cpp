@@ -166,24 +166,24 @@ TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) 
 }
 
 // Every editor's title (a refused file names nothing; Save offers the file), its "Print" (the
-// print dialog with its range, Cancel back to the editor), and its grid's keys: only one that
-// can edit marks a change.
+// print dialog with its range, Cancel back to the editor), its grid's keys (only one that changes
+// a cell marks a change), and Ctrl+Z and Ctrl+Y from its field (the grid where it has none).
 TEST_F(ShellStart, EveryEditorsTitleButtonsAndGridKeys) {
     // clang-format off
-    const std::tuple<QWidget*, std::string, std::string, std::string, const char*, int, int> editors[] = {
-        {screens.tmmain, "MIVO Editor [Main-Step]", ".stp", "999", "STEPGRID", 1, 3},
-        {screens.tparameter, "MIVO Editor [Parameter]", ".prm", "43", "PRMGRID", 22, ColValue},
-        {screens.tpalet, "MIVO Editor [Pallet]", ".plt", "1", "PALGRID", 0, 0},
-        {screens.toffset, "MIVO Editor [Offset]", ".off", "1", "OFFGRID", 0, 0},
+    const std::tuple<QWidget*, std::string, std::string, std::string, const char*, int, int, const char*> editors[] = {
+        {screens.tmmain, "MIVO Editor [Main-Step]", ".stp", "999", "STEPGRID", 1, 3, "jaku"},
+        {screens.tparameter, "MIVO Editor [Parameter]", ".prm", "43", "PRMGRID", 22, ColValue, nullptr},
+        {screens.tpalet, "MIVO Editor [Pallet]", ".plt", "1", "PALGRID", 0, 0, "PalletNo"},
+        {screens.toffset, "MIVO Editor [Offset]", ".off", "1", "OFFGRID", 0, 0, "PgmNo"},
     };
     const std::tuple<Qt::Key, Qt::KeyboardModifiers, bool, const char*> keys[] = {
         {Qt::Key_Down, {}, false, "1"}, {Qt::Key_PageDown, {}, false, "1"}, {Qt::Key_End, {}, false, "1"},
         {Qt::Key_Tab, {}, false, "1"}, {Qt::Key_Control, {}, false, "1"}, {Qt::Key_S, Qt::ControlModifier, false, "1"},
-        {Qt::Key_F2, {}, true, "1"}, {Qt::Key_A, {}, true, "a"}, {Qt::Key_Delete, {}, true, ""}};
+        {Qt::Key_F2, {}, false, "1"}, {Qt::Key_A, {}, true, "a"}, {Qt::Key_Delete, {}, true, ""}};
     // clang-format on
     test::TempDir dir;
     test::ScriptedChooser chooser;
-    for (const auto& [screen, caption, ext, last, gridName, row, column] : editors) {
+    for (const auto& [screen, caption, ext, last, gridName, row, column, fieldName] : editors) {
         SCOPED_TRACE(caption);
         auto& editor = static_cast<EditorFrame&>(*screen);
         editor.setFileChooser(&chooser);
@@ -217,6 +217,27 @@ TEST_F(ShellStart, EveryEditorsTitleButtonsAndGridKeys) {
             EXPECT_EQ(editor.modified(), edits) << key;
             EXPECT_EQ(cell.data().toString(), text) << key;
         }
+
+        editor.show();
+        editor.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&editor));
+        grid->model()->setData(cell, "7");
+        QWidget* field =
+            fieldName ? editor.findChild<QLineEdit*>(fieldName) : static_cast<QWidget*>(grid);
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(cell.data().toString(), "");
+        QTest::keyClick(field, Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(cell.data().toString(), "7");
+        if (auto* typed = qobject_cast<QLineEdit*>(field)) {  // it undoes its own typing
+            const QString before = typed->text();
+            typed->selectAll();
+            QTest::keyClick(typed, Qt::Key_2);
+            QTest::keyClick(typed, Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(typed->text(), before);
+            EXPECT_EQ(cell.data().toString(), "7");
+        }
+        editor.hide();
     }
 }
 

@@ -70,7 +70,8 @@ TEST(StepRules, ReadingDecodesStoredTexts) {
     t[2] = {"ABC", "x", "1"};
     t[3] = {"SEQ", "016"};
     StepValues v = ReadStep(t, 0);
-    EXPECT_EQ(t[0][FieldCommand], "POI");  // upper-cased in the table
+    EXPECT_EQ(v.command, "POI");
+    EXPECT_EQ(t[0][FieldCommand], "poi");  // the table as it was
     EXPECT_EQ(v.code, "0");
     EXPECT_EQ(v.value, "100");
     EXPECT_EQ(v.x + v.y + v.z, "123");
@@ -80,6 +81,7 @@ TEST(StepRules, ReadingDecodesStoredTexts) {
     EXPECT_EQ(v.jump, "5");
     v = ReadStep(t, 2);
     EXPECT_EQ(v.command, "POI");
+    EXPECT_EQ(v.value, "100");  // read as "000"
     EXPECT_EQ(ReadStep(t, 3).value, "0");
 }
 

@@ -109,7 +109,7 @@ TEST_F(StepEditor, MenusAndTheDialogKeepTheTwoRowsOfACircleStepTogether) {
     editor->stepsChanged(0, kStepCount - 1);
     editor->setStepModified(false);
     doubleClickStep(6);
-    EXPECT_TRUE(editor->stepModified());  // opening prepares the row
+    EXPECT_FALSE(editor->stepModified());  // opening writes nothing
     EXPECT_FALSE(editor->isEnabled());
     expectOver(dialog, false);
     EXPECT_EQ(child<QComboBox>("SENTAKU")->currentText(), "3:CIR (circle motion)");
@@ -162,22 +162,31 @@ TEST_F(StepEditor, SaveAndOpenThroughTheFileDialogs) {
                                     {"notify", "Completed", "Open"}}));
     EXPECT_EQ(table(), saved);
     EXPECT_FALSE(editor->stepModified());
-    EXPECT_EQ(editor->undoStack().count(), 0);
     EXPECT_EQ(grid()->model()->index(0, 8).data().toString(), "a,b");
     EXPECT_EQ(editor->windowTitle(), title + " - prog.stp");
+    // The open is undone like an edit; the flag follows the file's clean point both ways.
+    triggerMenu("Undo");
+    EXPECT_NE(table(), saved);
+    EXPECT_EQ(editor->windowTitle(), title + " - prog.stp *");
+    EXPECT_TRUE(screens.flags->isSet(DataKind::Step));
+    triggerMenu("Redo");
+    EXPECT_EQ(table(), saved);
+    EXPECT_EQ(editor->windowTitle(), title + " - prog.stp");
+    EXPECT_FALSE(screens.flags->isSet(DataKind::Step));
 
     prompter.answers = {true};  // "Is new program written?" Yes
     triggerMenu("New programming");
     EXPECT_EQ(editor->windowTitle(), title);
 }
 
-// A click in the grid upper-cases the commands, marking nothing modified; keys reach the menus and
+// A click in the grid upper-cases the commands, an edit like any other; keys reach the menus and
 // the command-entry dialog.
 TEST_F(StepEditor, ClicksAndKeysReachTheCommands) {
     setRow(1, {"poi", "000"});
     selectSteps(5, 5);
     EXPECT_EQ(table()[1][FieldCommand], "POI");
-    EXPECT_FALSE(editor->stepModified());
+    EXPECT_TRUE(editor->stepModified());
+    editor->setStepModified(false);
 
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_N, Qt::ControlModifier);
@@ -210,7 +219,8 @@ TEST_F(StepEditor, ClicksAndKeysReachTheCommands) {
 }
 
 // OK writes the entry, or shows the first failing check or box that cannot hold its text (named)
-// and keeps the row as opening prepared it, also after Cancel. Either way the dialog closes reset.
+// and keeps the row as it was, also after Cancel, which writes nothing. Either way the dialog
+// closes reset.
 TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
     struct Case {
         const char* command;
@@ -232,13 +242,15 @@ TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
         {"0:", "3:", {{"comento", QString::fromUtf8("\xE4\xB8\xAD")}}, "The character U+4E2D cannot be stored (Windows-1252)."},
     };
     // clang-format on
-    const StepRow prepared{"SEQ", "000"};
+    const StepRow untouched{};  // the empty row as it was
     const char* lists[] = {"comandolistPOI", "comandolistLIN", "comandolistPAL",
                            "comandolistCIR", "comandolistSEQ", "comandolistEND"};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.refusal ? c.refusal : ::testing::PrintToString(c.written));
         table().clear();
-        setRow(7, {"seq", "?x"});
+        editor->stepsChanged(7, 7);
+        editor->setStepModified(false);
+        const int edits = editor->undoStack().count();
         doubleClickStep(7);
         choose("SENTAKU", c.command);
         if (c.operation) choose(lists[QString(c.command).left(1).toInt()], c.operation);
@@ -250,13 +262,15 @@ TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
                              : std::vector<Message>{}));
         if (c.refusal) {
             EXPECT_TRUE(dialog->isVisible());
-            EXPECT_EQ(table()[7], prepared);
+            EXPECT_EQ(table()[7], untouched);
             QTest::mouseClick(child<QPushButton>("Cancel"), Qt::LeftButton);
         }
         prompter.messages.clear();
         EXPECT_FALSE(dialog->isVisible());
         EXPECT_TRUE(editor->isEnabled());
-        EXPECT_EQ(table()[7], c.refusal ? prepared : c.written);
+        EXPECT_EQ(table()[7], c.refusal ? untouched : c.written);
+        EXPECT_EQ(editor->stepModified(), !c.refusal);
+        EXPECT_EQ(editor->undoStack().count(), edits + (c.refusal ? 0 : 1));
         EXPECT_EQ(child<QComboBox>("SENTAKU")->currentText(), "0:POI(point motion)");
         EXPECT_EQ(child<QLineEdit>("sokudo")->text(), "100");
         EXPECT_EQ(child<QLineEdit>("Xdata")->text(), "");

@@ -100,7 +100,7 @@ TEST_F(StepEditorCommands, CheckBeforeQuickSend) {
 }
 
 // Send upper-cases the commands through the undo history first; receive brings the same steps
-// back, telling the grid of each row as it arrives, before its completion message.
+// back, telling the grid of each row as it arrives, before its completion message, as one edit.
 TEST_F(StepEditorCommands, SendThenReceiveBringsTheSameStepsBack) {
     StepTable& t = table();
     t[0] = {"poi", "000", "10.00", "20.00", "30.00", "40.00", "", ""};
@@ -139,8 +139,11 @@ TEST_F(StepEditorCommands, SendThenReceiveBringsTheSameStepsBack) {
     expectIdle();
     for (int s = 0; s < 10; ++s) EXPECT_EQ(t[s].fields, sent[s].fields) << "step " << s;
     EXPECT_TRUE(editor->stepModified());
-    EXPECT_FALSE(editor->undoStack().canUndo());
     EXPECT_TRUE(repaintedBeforeTheEnd);
+    // The receive is one edit: undone, the table and the flag are as before it.
+    editor->undo();
+    EXPECT_EQ(t, StepTable{});
+    EXPECT_FALSE(editor->stepModified());
 }
 
 // Step initialize asks through Tinit, without its robot list; No sends nothing more, Yes empties
