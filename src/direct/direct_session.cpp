@@ -28,7 +28,7 @@ DirectSession::DirectSession(DirectChannel& channel, Prompter& prompter, Transfe
     : channel_(channel),
       prompter_(prompter),
       transfer_(std::make_unique<Exchanges>(transfer)),
-      view_(view),
+      view_(std::make_unique<LineView>(view, channel)),
       display_(std::make_unique<DisplayChannel>(*this)),
       context_(std::make_unique<ProcedureContext>(
           ProcedureContext{*display_, prompter_, *transfer_, log_})) {
@@ -38,6 +38,8 @@ DirectSession::DirectSession(DirectChannel& channel, Prompter& prompter, Transfe
 DirectSession::~DirectSession() = default;
 
 TransferView& DirectSession::transfer() { return *transfer_; }
+
+DirectView& DirectSession::view() { return *view_; }
 
 int DirectSession::waitingCycle() const {
     const auto w = display_->innermost();
@@ -94,7 +96,7 @@ void DirectCycle::start() {
         s_.channel_.dropInput();
     s_.clearRequests();
     s_.log_.clear();
-    DirectView& v = s_.view_;
+    DirectView& v = *s_.view_;
     v.enable(EnableSet::CancelPanel, true);
     v.enable(EnableSet::CommandControls, false);
     v.enable(EnableSet::MonitorControls, false);
@@ -126,10 +128,10 @@ std::string DirectCycle::stop(const std::string& command) {
         while (!reply.empty()) {
             const ReplyCode code = ReplyClass(reply);
             if (!owed && code != ReplyCode::Data && !(trailingDue && code == ReplyCode::Ok)) {
-                s_.view_.append(reply);
+                s_.view_->append(reply);
                 break;
             }
-            if (lateShown) s_.view_.append(reply);
+            if (lateShown) s_.view_->append(reply);
             trailingDue = code == ReplyCode::Data && !errorLineDue;
             errorLineDue = IsStatusWord(code);
             owed = false;
@@ -150,7 +152,7 @@ std::string DirectCycle::stop(const std::string& command) {
     s_.state.jogUnderWay = false;
     if (unanswered(reply)) {
         s_.state.stopUnconfirmed = true;
-        s_.view_.showStopUnconfirmed(true);
+        s_.view_->showStopUnconfirmed(true);
         goOffline();
     }
     return reply;
@@ -191,7 +193,7 @@ void DirectCycle::goOffline() {
 }
 
 void DirectCycle::endSteps() {
-    DirectView& v = s_.view_;
+    DirectView& v = *s_.view_;
     TransferView& t = *s_.transfer_;
     if (endSteps_) {
         for (EnableSet set : {EnableSet::StopPanels, EnableSet::CancelPanel,
@@ -281,6 +283,7 @@ void OfflineRoutine(DirectSession& session) {
     for (EnableSet set : {EnableSet::StopPanels, EnableSet::CancelPanel, EnableSet::IoPanels,
                           EnableSet::CommandControls, EnableSet::MonitorButton})
         v.enable(set, false);
+    v.showIoUnknown();
     const bool wasMonitoring = session.state.monitoring;
     session.state.monitoring = false;
     v.showMonitoring(false);
@@ -308,6 +311,7 @@ void LineWentOffline(DirectSession& session) {
     DirectView& v = session.view();
     EndMonitor(session);
     EnableAll(v, false);
+    v.showIoUnknown();
     v.showLine(false);
 }
 

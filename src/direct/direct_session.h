@@ -55,7 +55,9 @@ class DirectSession {
     // called once the outermost command has ended, never from inside another's wait.
     std::function<void()> restartMonitor;
 
-    DirectView& view() { return view_; }
+    // The screen. While the line is off nothing that needs it is enabled: an enable set
+    // switched on then stays off (a command answered after the line went under its question).
+    DirectView& view();
     Prompter& prompter() { return prompter_; }
     TransferView& transfer();
     DirectChannel& channel() { return channel_; }
@@ -112,11 +114,12 @@ class DirectSession {
     friend class DirectCycle;
     class DisplayChannel;
     class Exchanges;
+    class LineView;
 
     DirectChannel& channel_;
     Prompter& prompter_;
     std::unique_ptr<Exchanges> transfer_;
-    DirectView& view_;
+    std::unique_ptr<LineView> view_;
     std::unique_ptr<DisplayChannel> display_;
     std::vector<std::string> log_;  // kept for the shared procedures, emptied every cycle
     std::unique_ptr<ProcedureContext> context_;

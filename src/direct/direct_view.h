@@ -55,12 +55,15 @@ class DirectView {
     virtual bool screenVisible() const = 0;
     // The movement mode chosen for jogging: 1, 2 or 3.
     virtual int jogMode() const = 0;
-    // An output or input panel's state as shown (red: on, aqua: off), and showing one.
+    // Whether an output or input panel shows on (red; aqua is off), and showing a state.
     virtual bool ioState(IoBank bank, int n) const = 0;
     virtual void showIo(IoBank bank, int n, bool on) = 0;
     // A reply the monitor could not take as a value: the panel or field keeps what it shows,
     // marked as not current until showIo or setField gives it a value again.
     virtual void showIoNotCurrent(IoBank, int) {}
+    // The line went off: no output or input panel shows a state (neither on nor off) until
+    // the line has read it again, perhaps from another controller. Not shown counts as not on.
+    virtual void showIoUnknown() {}
     virtual void showFieldNotCurrent(DirectField) {}
     // Before the controller's programs are emptied: the step editor's changed data are offered
     // for saving (Yes/No/Cancel). False on Cancel and on a Yes whose save wrote nothing: the

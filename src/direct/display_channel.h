@@ -1,5 +1,6 @@
 #pragma once
-// The session's own views of its transfer view and its channel (for direct_session.cpp only): the
+// The session's own views of its screen, its transfer view and its channel (for
+// direct_session.cpp only): the screen that enables nothing needing the line while it is off, the
 // exchange under way, and the direct channel as the display sees it, with the waits under way that
 // a stop made inside one of them must know of.
 #include <functional>
@@ -13,6 +14,37 @@
 #include "procedures/reply_rules.h"
 
 namespace mivo {
+
+// The screen as the session's commands see it. Every set but the position fields needs the line:
+// switched on while the line is off, it stays off, whichever command ends after the line went
+// (under its question, inside its wait) or the monitor starts again.
+class DirectSession::LineView : public DirectView {
+  public:
+    LineView(DirectView& v, const DirectChannel& channel) : v_(v), channel_(channel) {}
+    void append(const std::string& line) override { v_.append(line); }
+    void enable(EnableSet set, bool on) override {
+        if (on && set != EnableSet::PositionFields && !channel_.online()) return;
+        v_.enable(set, on);
+    }
+    std::string field(DirectField f) const override { return v_.field(f); }
+    void setField(DirectField f, const std::string& text) override { v_.setField(f, text); }
+    void showLine(bool online) override { v_.showLine(online); }
+    void showMonitoring(bool on) override { v_.showMonitoring(on); }
+    bool screenVisible() const override { return v_.screenVisible(); }
+    int jogMode() const override { return v_.jogMode(); }
+    bool ioState(IoBank bank, int n) const override { return v_.ioState(bank, n); }
+    void showIo(IoBank bank, int n, bool on) override { v_.showIo(bank, n, on); }
+    void showIoNotCurrent(IoBank bank, int n) override { v_.showIoNotCurrent(bank, n); }
+    void showFieldNotCurrent(DirectField f) override { v_.showFieldNotCurrent(f); }
+    void showIoUnknown() override { v_.showIoUnknown(); }
+    bool offerToSaveSteps() override { return v_.offerToSaveSteps(); }
+    void resetStepEditor() override { v_.resetStepEditor(); }
+    void showStopUnconfirmed(bool on) override { v_.showStopUnconfirmed(on); }
+
+  private:
+    DirectView& v_;
+    const DirectChannel& channel_;
+};
 
 // The transfer view as the session's exchanges see it: it also keeps whether the exchange under
 // way is a data exchange, whose reply comes at once, or a motion, answered when it ends.
@@ -70,7 +102,7 @@ class DirectSession::DisplayChannel : public Channel {
         empty = reply.empty();
         if (empty) return reply;
         answered();
-        if (shown) s_.view_.append("OK");
+        if (shown) s_.view_->append("OK");
         return "OK";
     }
 
@@ -82,7 +114,7 @@ class DirectSession::DisplayChannel : public Channel {
         std::string line = f.bytes;
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
         const auto show = [&] {
-            if (!line.empty() && showCommand) s_.view_.append(line);
+            if (!line.empty() && showCommand) s_.view_->append(line);
             if (written) written();
         };
         if (!f.awaitReply) {
@@ -131,7 +163,7 @@ class DirectSession::DisplayChannel : public Channel {
         empty = reply.empty();
         if (!empty) {
             answered();
-            if (shown) s_.view_.append(reply);
+            if (shown) s_.view_->append(reply);
             s_.state.lastReply = ReplyClass(reply);
         }
         return reply;
@@ -140,7 +172,7 @@ class DirectSession::DisplayChannel : public Channel {
     void answered() {
         if (!s_.state.stopUnconfirmed) return;
         s_.state.stopUnconfirmed = false;
-        s_.view_.showStopUnconfirmed(false);
+        s_.view_->showStopUnconfirmed(false);
     }
 
     DirectSession& s_;

@@ -161,18 +161,25 @@ void Tdirect::showIoNotCurrent(IoBank bank, int n) {
     (bank == IoBank::Output ? outputs_[n] : inputs_[n])->setCurrent(false);
 }
 
+void Tdirect::showIoUnknown() {
+    for (const auto& panels : {outputs_, inputs_})
+        for (DirectPanel* p : panels) {
+            p->setFace(DirectPanel::kUnknown);
+            p->setCurrent(true);
+        }
+}
+
 JogButton* Tdirect::jogButton(const QString& name) const {
     for (JogButton* b : jogs_->buttons())
         if (b->objectName() == name) return b;
     return nullptr;
 }
 
+// Off line: nothing that needs the line can be pressed (INIT PRM and PALGO included).
 void Tdirect::applyStartState() {
     for (EnableSet set : {EnableSet::CommandControls, EnableSet::MonitorControls,
                           EnableSet::StopPanels, EnableSet::CancelPanel, EnableSet::IoPanels})
         enable(set, false);
-    controls_["INITPRM"]->setEnabled(true);
-    controls_["PALGO"]->setEnabled(true);
 }
 
 void Tdirect::ClearClick() {

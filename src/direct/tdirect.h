@@ -65,6 +65,7 @@ class Tdirect : public QMainWindow, public DirectView {
     bool ioState(IoBank bank, int n) const override;
     void showIo(IoBank bank, int n, bool on) override;
     void showIoNotCurrent(IoBank bank, int n) override;
+    void showIoUnknown() override;
     void showFieldNotCurrent(DirectField f) override;
 
     // The jog button named `name` ("X1" ... "R2").
@@ -96,7 +97,7 @@ class Tdirect : public QMainWindow, public DirectView {
                                Outcome (*command)(DirectSession&));
     QLineEdit* fieldEdit(DirectField f, const char* name, int maxLength, const char* text);
 
-    // The start state: only INIT PRM and PALGO usable.
+    // The start state: off line, nothing usable.
     void applyStartState();
     void flushDisplay();
     // Tinit's Yes in parameter mode: the initialisation on the direct channel.

@@ -33,8 +33,6 @@ namespace mivo {
 
 namespace {
 
-const QColor kAqua = DirectPanel::kOff;
-
 // Captions and hints of the output panels past DO 12.
 QString OutputCaption(int n) {
     if (n == 13) return "PALLET";
@@ -257,15 +255,16 @@ QWidget* Tdirect::buildPosition() {
     auto* io = new QGridLayout;
     io->setSpacing(2);
     for (int n = 0; n < 16; ++n) {
-        auto* out =
-            new DirectPanel(QString("DO%1").arg(n), OutputCaption(n), OutputHint(n), kAqua, false);
+        auto* out = new DirectPanel(QString("DO%1").arg(n), OutputCaption(n), OutputHint(n),
+                                    DirectPanel::kUnknown, false);
         io->addWidget(out, n / 8, n % 8);
         controls_[out->objectName().toStdString()] = out;
         outputs_[n] = out;
         connect(out, &QPushButton::clicked, this, [this, n] { SwitchOutput(*session_, n); });
         const QString in = n == 15 ? "START" : QString("DI %1").arg(n);
         auto* input = new DirectPanel(QString("DI%1").arg(n), in,
-                                      n == 15 ? "START signal state" : in + " state", kAqua, false);
+                                      n == 15 ? "START signal state" : in + " state",
+                                      DirectPanel::kUnknown, false);
         io->addWidget(input, 2 + n / 8, n % 8);
         controls_[input->objectName().toStdString()] = input;
         inputs_[n] = input;

@@ -31,7 +31,7 @@ void DirectPanel::setCurrent(bool current) {
 
 QColor DirectPanel::shownColour() const {
     const QColor plain = QApplication::palette(this).color(QPalette::Active, QPalette::Button);
-    if (!isEnabled() && faceOnlyWhenEnabled_) return plain;
+    if ((!isEnabled() && faceOnlyWhenEnabled_) || !face_.isValid()) return plain;
     if (current_) return face_;
     // Half way to the plain face: the last state still told, but not as the line's word.
     return QColor((face_.red() + plain.red()) / 2, (face_.green() + plain.green()) / 2,

@@ -16,9 +16,11 @@ class DirectPanel : public QPushButton {
     DirectPanel(const QString& name, const QString& caption, const QString& hint,
                 const QColor& face, bool faceOnlyWhenEnabled, QWidget* parent = nullptr);
 
-    // The output and input panels' faces: aqua for off, red for on.
+    // The output and input panels' faces: aqua for off, red for on, and the plain button face
+    // (no colour) for a state not read.
     static inline const QColor kOff{0x00, 0xFF, 0xFF};
     static inline const QColor kOn{0xFF, 0x00, 0x00};
+    static inline const QColor kUnknown{};
     // STOP (yellow), MSTOP (red) and the communication-cancel panel (green).
     static inline const QColor kStop{0xFF, 0xFF, 0x00};
     static inline const QColor kMotorStop{0xFF, 0x00, 0x00};

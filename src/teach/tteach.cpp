@@ -1,6 +1,8 @@
 #include "teach/tteach.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,7 +11,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "direct/direct_commands.h"
 #include "direct/direct_session.h"
@@ -27,6 +31,28 @@
 #include "teach/treadoff.h"
 
 namespace mivo {
+
+namespace {
+
+// How long the window manager is given to activate a window shown: past it the screen goes on.
+constexpr int kActivationLimitMs = 1000;
+
+// Waits, without taking user input, until `w` is the active window or the limit passed. The
+// window manager activates a window some time after it was asked to; a message box asked for
+// meanwhile would belong to the window active before.
+void WaitUntilActive(QWidget* w) {
+    if (w->isActiveWindow()) return;
+    QEventLoop loop;
+    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &loop, [&loop, w] {
+        if (w->isActiveWindow()) loop.quit();
+    });
+    QTimer::singleShot(kActivationLimitMs, &loop, &QEventLoop::quit);
+    // The activation may already be queued.
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (!w->isActiveWindow()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace
 
 Tteach::Tteach(Screens& screens, QWidget* parent) : QWidget(parent, Qt::Window), screens_(screens) {
     setObjectName("Tteach");
@@ -77,6 +103,8 @@ void Tteach::teachFor(TeachOpener opener, TeachTarget& target, const std::string
         return;
     }
     showForTeaching();
+    // In front of its opener and active before the move's question, which belongs to it.
+    WaitUntilActive(this);
     // The move runs on the main channel; the screen waits for it.
     setEnabled(false);
     std::map<int, std::string> positions;

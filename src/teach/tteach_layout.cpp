@@ -191,6 +191,13 @@ void Tteach::preset(const TeachPositions& positions) {
         jogs_->buttons()[i]->setVisible(positions.shown & TeachBit(kJogFields[i]));
     const bool otherPoints = positions.shown & kTeachOtherPoints;
     pointGroup_->setVisible(otherPoints && !GoMoveCommand(opener_, number_, 1).empty());
+    // The window fits the fields shown now: a window grows with its layout but never shrinks
+    // by itself, which would leave the room of an earlier circle's points blank. The groups
+    // forget the sizes they had (hidden, the window hears of no change), so that its layout
+    // sees the fields as they are.
+    for (QWidget* w : findChildren<QWidget*>()) w->updateGeometry();
+    layout()->activate();
+    resize(sizeHint());
 }
 
 }  // namespace mivo

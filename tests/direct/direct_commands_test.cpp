@@ -206,6 +206,23 @@ TEST(DirectCycle, ControlsWhileACommandWaitsAndAfter) {
     rig.view.visible = false;
     ReturnToOriginDirect(rig.session);
     EXPECT_FALSE(rig.transfer.cancelRequested());
+    // The line goes off under a command's question or notice (as the screen takes it off):
+    // answered, the command enables nothing that needs the line.
+    const Command startMonitor = [](DirectSession& s) {
+        MonitorSwitch(s);
+        return Outcome::Completed;
+    };
+    for (Command command : {ReturnToOriginDirect, GoMove, RunProgram, ZiMove, startMonitor}) {
+        DirectRig off;
+        off.prompter.answers = {true};
+        off.prompter.onMessage = [&](const Message&) {
+            off.channel.close();
+            LineWentOffline(off.session);
+        };
+        command(off.session);
+        for (EnableSet s : RecordingDirectView::kAll) EXPECT_FALSE(off.view.sets[s]);
+        EXPECT_EQ(off.view.io, std::string(32, '?'));
+    }
 }
 
 // A wait that runs out of time leaves the line on and the command goes through its end steps; a
@@ -246,6 +263,8 @@ TEST(DirectCycle, AWaitWithoutALine) {
             EXPECT_EQ(rig.monitorRestarts, lost ? 0 : 1);
             EXPECT_EQ(rig.channel.closed(), offline);
             EXPECT_EQ(rig.view.lineShown, offline ? "Offline" : "Online");
+            // Off line the panels show no state until the line reads them again.
+            EXPECT_EQ(rig.view.io, std::string(32, offline ? '?' : '0'));
             EXPECT_EQ(rig.session.state.monitoring, !offline);
             EXPECT_FALSE(rig.view.fields.contains(DirectField::Step));
             EXPECT_FALSE(rig.view.fields.contains(DirectField::Xposi));

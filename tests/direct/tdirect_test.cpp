@@ -58,31 +58,42 @@ class DirectScreen : public ShellFixture {
                          [this](const QString& c) { sent.push_back(c.toStdString()); });
     }
     Lines sent;
-    // The command controls, as their set names them, that can be pressed.
-    Lines enabledCommands() {
+    // The controls of `set`, as it names them, that can be pressed.
+    Lines enabledIn(EnableSet set) {
         Lines out;
-        for (const std::string& name : EnableSetMembers(EnableSet::CommandControls))
+        for (const std::string& name : EnableSetMembers(set))
             if (screen().findChild<QWidget*>(QString::fromStdString(name))->isEnabled())
                 out.push_back(name);
         return out;
     }
+    // Every control that needs the line and can be pressed.
+    Lines needingTheLine() {
+        Lines out;
+        for (EnableSet set :
+             {EnableSet::CommandControls, EnableSet::StopPanels, EnableSet::CancelPanel,
+              EnableSet::IoPanels, EnableSet::MonitorButton})
+            for (const std::string& name : enabledIn(set)) out.push_back(name);
+        return out;
+    }
+    const QColor plain = QApplication::palette().color(QPalette::Active, QPalette::Button);
 };
 
-// Off line only INIT PRM and PALGO can be pressed; the line button enables everything and takes
-// it all away. A panel paints its own colour while usable, the plain face when not.
+// Off line nothing that needs the line can be pressed, and the output and input panels show no
+// state until it has read them; the line button enables everything and takes it all away. A
+// panel paints its own colour while usable, the plain face when not.
 TEST_F(DirectScreen, LineButtonEnablesTheControlsAndTakesThemAway) {
     const char* const panels[] = {"STOP", "MSTOP", "CancelButton"};
     screen().show();
-    EXPECT_EQ(enabledCommands(), (Lines{"INITPRM", "PALGO"}));
+    EXPECT_EQ(needingTheLine(), Lines{});
+    EXPECT_EQ(shown("DO0"), plain);
     online();
-    EXPECT_EQ(enabledCommands(), EnableSetMembers(EnableSet::CommandControls));
+    EXPECT_EQ(enabledIn(EnableSet::CommandControls), EnableSetMembers(EnableSet::CommandControls));
     for (const char* name : {"DO0", "monistart"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
     for (const char* name : panels) EXPECT_TRUE(button(name)->isEnabled()) << name;
     EXPECT_EQ(shown("STOP"), QColor(Qt::yellow));
     click(lineSwitchOf(&screen()));
-    EXPECT_EQ(enabledCommands(), Lines{});
-    for (const char* name : panels) EXPECT_FALSE(button(name)->isEnabled()) << name;
-    EXPECT_EQ(shown("STOP"), QApplication::palette().color(QPalette::Active, QPalette::Button));
+    EXPECT_EQ(needingTheLine(), Lines{});
+    EXPECT_EQ(shown("STOP"), plain);
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -360,9 +371,10 @@ TEST_F(DirectScreen, AStopNotConfirmedIsSaidUntilTheControllerAnswers) {
     EXPECT_FALSE(mark->isVisibleTo(&screen()));
 }
 
-// One monitor session: noise before DO 2's value and "abc" for X (each keeps its last state,
-// faded or greyed, until a value comes), an output clicked, RUN pressed as a reply comes: the
-// monitor goes on scanning through the run.
+// One monitor session: "abc" for X and noise before DO 2's value in the next scan (each keeps
+// its last state, faded or greyed, until a value comes; a panel not read yet shows none), an
+// output clicked, RUN pressed as a reply comes: the monitor goes on scanning through the run.
+// Off line and on again, the panels show no state until the line reads them.
 TEST_F(DirectScreen, TheMonitorGoesOnThroughNoiseAndCommands) {
     pty.setPaced(true);
     sim.motion.originState = 1;
@@ -370,7 +382,7 @@ TEST_F(DirectScreen, TheMonitorGoesOnThroughNoiseAndCommands) {
     sim.steps.programs[0][0] = "POI 000,100,0,0,0";
     sim.steps.programs[0][1] = "SEQ 420,";  // two seconds
     sim.steps.programs[0][2] = "END 000";
-    sim.faults.noiseBefore = {3, SimFamily::Io};
+    sim.faults.noiseBefore = {35, SimFamily::Io};  // DO 2 in the second scan
     sim.faults.garbage = {1, SimFamily::Motion};
     sim.faults.noise = "abc";
     online();
@@ -397,11 +409,10 @@ TEST_F(DirectScreen, TheMonitorGoesOnThroughNoiseAndCommands) {
     });
     click(button("monistart"));
     QTest::qWait(100);
-    const QColor faded = do2.at(1);
-    EXPECT_NE(faded, QColor(Qt::red));
-    EXPECT_NE(faded, QColor(Qt::cyan));
-    EXPECT_EQ(do2, (std::vector<QColor>{Qt::cyan, faded, Qt::red}));
-    EXPECT_EQ(xCurrent, (std::vector<bool>{true, true, false}));
+    const QColor faded = do2.at(2);
+    for (const QColor& other : {QColor(Qt::red), QColor(Qt::cyan), plain}) EXPECT_NE(faded, other);
+    EXPECT_EQ(do2, (std::vector<QColor>{plain, Qt::red, faded}));
+    EXPECT_EQ(xCurrent, (std::vector<bool>{true, false, false}));
     EXPECT_EQ(x->text(), "100.00");
     EXPECT_EQ(x->palette().color(QPalette::Text), text);
     EXPECT_TRUE(sim.io.outputs[5]);
@@ -410,6 +421,10 @@ TEST_F(DirectScreen, TheMonitorGoesOnThroughNoiseAndCommands) {
     EXPECT_EQ(prompter.texts(),
               (Lines{"Monitor is started", "PGM0 will be started.  OK?", "Monitor is ended"}));
     for (const char* name : {"ORG", "X1"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
+    click(lineSwitchOf(&screen()));
+    EXPECT_EQ(shown("DO5"), plain);
+    click(lineSwitchOf(&screen()));
+    EXPECT_EQ(shown("DO5"), plain);
 }
 
 }  // namespace

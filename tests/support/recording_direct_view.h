@@ -58,6 +58,7 @@ class RecordingDirectView : public DirectView {
         stale.erase(Name(bank, n));
     }
     void showIoNotCurrent(IoBank bank, int n) override { markStale(Name(bank, n)); }
+    void showIoUnknown() override { io = std::string(32, '?'); }
     void showFieldNotCurrent(DirectField f) override { markStale(Name(f)); }
     static std::string Name(IoBank bank, int n) {
         return (bank == IoBank::Output ? "DO" : "DI") + std::to_string(n);
@@ -102,7 +103,7 @@ class RecordingDirectView : public DirectView {
     bool stepsGivenUp = true;  // the step editor's save offer: false for Cancel
     bool stopUnconfirmed = false;
     int mode = 1;
-    std::string io = std::string(32, '0');  // DO0..DO15 then DI0..DI15, as shown
+    std::string io = std::string(32, '0');  // DO0..DO15 then DI0..DI15, as shown ('?': no state)
     // Marked not current: now, and each time it was ("DO2", "DI15", "Xposi", "Step").
     std::set<std::string> stale;
     std::vector<std::string> marked;

@@ -4,9 +4,11 @@
 #include "teach/tteach.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <optional>
 
 #include "offsets/toffset.h"
 #include "pallets/tpalet.h"
@@ -78,7 +80,9 @@ TEST_F(Teaching, StepOpenerTeachesACircleIntoTheDialog) {
 }
 
 // The three editors' openers: what the screen shows, Cancel writing nothing, and OK writing the
-// editor's cells (for offsets after "@OFF", with the program's offsets read back).
+// editor's cells (for offsets after "@OFF", with the program's offsets read back). The move's
+// question comes once the screen is in front and active, so that its box belongs to it; the
+// offset opener asks before its step is chosen. The window fits the fields shown each time.
 TEST_F(Teaching, EditorOpenersWriteOnOkAndNothingOnCancel) {
     online();
     sim.motion.originState = 1;
@@ -98,6 +102,7 @@ TEST_F(Teaching, EditorOpenersWriteOnOkAndNothingOnCancel) {
         unsigned shown;  // the fields shown
         std::function<std::string()> written;
         std::string after;
+        bool inFrontAtQuestion = true;
     };
     const std::vector<Case> cases = {
         {parameters,
@@ -121,7 +126,8 @@ TEST_F(Teaching, EditorOpenersWriteOnOkAndNothingOnCancel) {
          {true, true},
          kTeachFirstPoint,
          [&] { return offsets->data().program + ":" + offsets->data().values[0]; },
-         "3:0.00"},
+         "3:0.00",
+         false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
@@ -132,7 +138,14 @@ TEST_F(Teaching, EditorOpenersWriteOnOkAndNothingOnCancel) {
         const std::string before = c.written();
         for (const bool ok : {false, true}) {
             prompter.answers = c.openAnswers;
+            std::optional<bool> inFront;
+            prompter.onMessage = [&](const Message&) {
+                if (!inFront)
+                    inFront = teach().isVisible() && QApplication::activeWindow() == &teach();
+            };
             c.editor->action(c.action)->trigger();
+            prompter.onMessage = nullptr;
+            EXPECT_EQ(inFront, c.inFrontAtQuestion);
             if (c.editor == offsets) {
                 auto* chooser = static_cast<Treadoff*>(screens.treadoff);
                 ASSERT_TRUE(chooser->isVisible());
@@ -145,6 +158,7 @@ TEST_F(Teaching, EditorOpenersWriteOnOkAndNothingOnCancel) {
                  {std::pair{"Xposi", TeachX}, {"Zposi", TeachZ}, {"X2posi", TeachX2}})
                 EXPECT_EQ(in<QLineEdit>(&teach(), name)->isVisibleTo(&teach()),
                           bool(c.shown & TeachBit(f)));
+            EXPECT_LE(teach().height(), teach().sizeHint().height());
             click(in(&teach(), ok ? "Button1" : "Button2"));
             EXPECT_FALSE(teach().isVisible());
             EXPECT_TRUE(c.editor->isEnabled());
