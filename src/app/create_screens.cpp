@@ -97,6 +97,9 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
     screens.terr = make(new Terr(screens));
     set->order_.push_back("TBuff");
     screens.tcancel = make(new TCancel(screens));
+    // A cancel request ends with the channel it was made on.
+    QObject::connect(&o.link, &TBuff::channelClosed, screens.tcancel,
+                     [transfer = o.transfer.get()] { transfer->setCancelRequested(false); });
     Toffset* offsets = make(new Toffset(screens));
     screens.toffset = offsets;
     Tprint* print = make(new Tprint(screens, {steps, parameters, pallet, offsets}));

@@ -123,7 +123,7 @@ bool SaveSettings(const QString& path, const Screens& screens, bool com) {
     ReadRemembered(file, settings, reason);
     settings.editors.clear();
     if (com && screens.tcom && screens.tbuff) {
-        const TBuff::PortChoice choice = screens.tcom->portChoice();
+        const PortChoice choice = screens.tcom->portChoice();
         settings.comPort = choice.number;
         settings.comDevice =
             Text(choice.number == 0 ? choice.device : screens.tbuff->deviceForPort(choice.number));

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "link/tbuff.h"
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
+#include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -53,7 +53,7 @@ void Tcall::showEvent(QShowEvent* event) {
 }
 
 void Tcall::StopClick() {
-    if (screens_.tbuff) screens_.tbuff->setCancelRequested(true);
+    if (screens_.transfer) screens_.transfer->setCancelRequested(true);
     QWidget* editor = screens_.tmmain;
     if (editor && editor->isVisible())
         editor->setEnabled(true);

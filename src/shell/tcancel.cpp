@@ -8,6 +8,7 @@
 #include "shell/cp1252.h"
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
+#include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -52,16 +53,14 @@ void TCancel::Button1Click() {
     if (!dataExchange_) {
         // A motion runs: stop the robot, whose reply then ends the pending wait.
         setTexts("MSTOP send", "Cancel");
-        if (link) {
-            link->mainChannel().request("@MSTOP");
-            link->setCancelRequested(true);
-        }
+        if (link) link->mainChannel().request("@MSTOP");
+        if (screens_.transfer) screens_.transfer->setCancelRequested(true);
         for (QWidget* w : {static_cast<QWidget*>(screens_.tmmain), screens_.tparameter,
                            screens_.tpalet, screens_.toffset, screens_.tteach, screens_.treadoff})
             EnableIfVisible(w);
     } else {
         dataExchange_ = false;
-        if (link) link->setCancelRequested(true);
+        if (screens_.transfer) screens_.transfer->setCancelRequested(true);
         for (QWidget* w :
              {static_cast<QWidget*>(screens_.tmmain), screens_.tparameter, screens_.tpalet,
               screens_.toffset, screens_.tdirect, screens_.tteach, screens_.treadoff})

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "link/tbuff.h"
 #include "shell/screens.h"
 #include "shell/window_style.h"
 
@@ -88,7 +89,7 @@ QString Tcom::deviceShown(int portNumber) const {
     return portNumber >= 1 && portNumber <= kPorts ? devices_[portNumber - 1]->text() : QString();
 }
 
-TBuff::PortChoice Tcom::portChoice() const {
+PortChoice Tcom::portChoice() const {
     if (!chosenDevice_.isEmpty()) return {0, chosenDevice_};
     return {itemIndex() + 1, {}};
 }

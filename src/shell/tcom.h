@@ -7,8 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "link/port_choice.h"
 #include "link/serial_port.h"
-#include "link/tbuff.h"
 
 class QButtonGroup;
 class QLabel;
@@ -32,7 +32,7 @@ class Tcom : public QDialog {
     // The device shown beside COMn (1..8).
     QString deviceShown(int portNumber) const;
     // What the line opens: COMn, or the reported port chosen.
-    TBuff::PortChoice portChoice() const;
+    PortChoice portChoice() const;
     // Chooses the reported port `device` (remembered from an earlier run); listed when the
     // dialog opens, marked when it is gone.
     void setReportedDevice(const QString& device) { chosenDevice_ = device; }

@@ -43,12 +43,4 @@ void TransferDialogs::hideProgress() {
     if (screens_.tcall) screens_.tcall->hide();
 }
 
-bool TransferDialogs::cancelRequested() const {
-    return screens_.tbuff && screens_.tbuff->cancelRequested();
-}
-
-void TransferDialogs::setCancelRequested(bool on) {
-    if (screens_.tbuff) screens_.tbuff->setCancelRequested(on);
-}
-
 }  // namespace mivo

@@ -1,6 +1,6 @@
 #pragma once
 // The cancel dialog TCancel and the progress dialog Tcall behind the TransferView seam.
-// CancelRequested lives in the link.
+// They hold CancelRequested, which ends when the link closes a channel (wired by createScreens).
 #include "procedures/transfer_view.h"
 
 class QWidget;
@@ -24,12 +24,13 @@ class TransferDialogs : public TransferView {
     void showProgress(int maximum) override;
     void setProgress(int position) override;
     void hideProgress() override;
-    bool cancelRequested() const override;
-    void setCancelRequested(bool on) override;
+    bool cancelRequested() const override { return cancelRequested_; }
+    void setCancelRequested(bool on) override { cancelRequested_ = on; }
 
   private:
     Screens& screens_;
     QWidget* owner_ = nullptr;
+    bool cancelRequested_ = false;
 };
 
 }  // namespace mivo

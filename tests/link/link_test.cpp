@@ -136,11 +136,11 @@ TEST_F(LinkExchange, NestedRequestGetsTheNextLineAndOuterTheOneAfter) {
 TEST_F(LinkExchange, OfflineRequestEndsTheWaitAndGoesOffline) {
     sim.faults.silent.which = 1;
     QSignalSpy changed(&link, &TBuff::onlineChanged);
-    link.setCancelRequested(true);
+    QSignalSpy closed(&link, &TBuff::channelClosed);
     onNextCommand([&] { link.requestOffline(); });
     EXPECT_EQ(main().request("@?NO"), "");
     EXPECT_FALSE(link.isOnline());
-    EXPECT_FALSE(link.cancelRequested());
+    EXPECT_EQ(closed.count(), 1);
     ASSERT_EQ(changed.count(), 1);
     EXPECT_FALSE(changed.at(0).at(0).toBool());
     // Off line nothing is sent.

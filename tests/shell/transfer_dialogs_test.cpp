@@ -56,6 +56,9 @@ TEST_F(ShellDialogs, CancelAndStopTransferRaiseCancelAndReenableTheEditor) {
         EXPECT_EQ(std::vector(sim.received().begin() + before, sim.received().end()), c.sent);
         view.hideCancel();
     }
+    // A cancel request ends with the channel it was made on.
+    link().goOffline();
+    EXPECT_FALSE(view.cancelRequested());
 }
 
 // The controller's error line, shown readably, holds the screens until OK (unless teaching). It

@@ -1,0 +1,53 @@
+#pragma once
+// The exchange with the controller over the serial line: a request framed and written, the
+// wait for its reply line (with a time limit for data exchanges), and the main and direct
+// channels that hand these to the procedures and screens.
+#include <QByteArray>
+#include <QObject>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "link/direct_channel.h"
+#include "link/wait_stack.h"
+
+namespace mivo {
+
+class SerialLine;
+
+class ControllerExchange : public QObject {
+    Q_OBJECT
+  public:
+    // `line` outlives the exchange.
+    explicit ControllerExchange(SerialLine& line, QObject* parent = nullptr);
+    ~ControllerExchange() override;
+
+    Channel& mainChannel();
+    DirectChannel& directChannel();
+
+    // Waits for a reply at most this long (0: as long as it takes); a wait that runs out ends
+    // without a line and the user is told once the waits unwound.
+    void setReplyTimeout(int ms) { replyTimeoutMs_ = ms > 0 ? ms : 0; }
+    int replyTimeout() const { return replyTimeoutMs_; }
+    // When the last request's bytes were written.
+    std::chrono::steady_clock::time_point lastWrite() const { return written_; }
+
+  signals:
+    // A command line written (`sent`) or a reply line handed to a wait, on either channel.
+    void traffic(bool direct, bool sent, const QByteArray& line);
+
+  private:
+    class SideChannel;
+    std::string request(LinkSide side, const std::string& command, WaitEnd* end,
+                        const std::function<void(bool)>& wrote);
+    std::string wait(LinkSide side, WaitEnd* end);
+
+    SerialLine& line_;
+    std::unique_ptr<SideChannel> main_;
+    std::unique_ptr<SideChannel> direct_;
+    std::chrono::steady_clock::time_point written_{};
+    int replyTimeoutMs_ = 0;
+};
+
+}  // namespace mivo

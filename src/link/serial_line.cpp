@@ -1,0 +1,242 @@
+#include "link/serial_line.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include "link/port_choice.h"
+
+namespace mivo {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kQuietMs = 50;  // drain ends when the line has been quiet this long
+// ... or after this long at most: a line that keeps babbling is the idle monitor's business.
+constexpr int kDrainLimitMs = 300;
+
+const char* const kCommErrorText = "Communication error occurs!  Make offline once";
+const char* const kCommErrorCaption = "Communication error";
+const char* const kOpenFailedText = "Port cannot be open";
+const char* const kOpenFailedCaption = "Circuit open";
+
+}  // namespace
+
+SerialLine::SerialLine(const PortChooser& ports, QObject* parent)
+    : QObject(parent), ports_(ports), waits_(monitor_) {
+    connect(&port_, &SerialPort::readyRead, this, &SerialLine::onReadyRead);
+    connect(&port_, &SerialPort::failed, this, &SerialLine::onPortFailed);
+}
+
+SerialLine::~SerialLine() {
+    waits_.endAll();
+    port_.close();
+}
+
+bool SerialLine::online(LinkSide side) const {
+    return side == LinkSide::Main ? mainOnline_ : directOnline_;
+}
+
+bool SerialLine::ready(LinkSide side) const { return online(side) && port_.isOpen() && !halted_; }
+
+void SerialLine::onReadyRead() {
+    const Clock::time_point now = Clock::now();
+    const QByteArray bytes = port_.readAll();
+    if (drainTimer_) {
+        drainTimer_->start();
+        return;
+    }
+    waits_.receive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                   now);
+    reportDropped(waits_.takeDropped());
+    if (waits_.empty()) idleMonitor(waits_.takeUnclaimed());
+    // Queued: a handler may close the port, which must not happen inside its own signal.
+    QMetaObject::invokeMethod(this, &SerialLine::received, Qt::QueuedConnection);
+}
+
+void SerialLine::reportDropped(const std::string& bytes) {
+    if (!bytes.empty()) emit discarded(QByteArray(bytes.data(), static_cast<int>(bytes.size())));
+}
+
+// While on line and idle, input is read and discarded; a run of equal bytes means a broken line.
+void SerialLine::idleMonitor(const std::string& bytes) {
+    if (!mainOnline_) return;
+    for (char c : bytes) {
+        if (monitor_.feed(c) && !commErrorQueued_) {
+            commErrorQueued_ = true;
+            QMetaObject::invokeMethod(
+                this, [this] { communicationError(); }, Qt::QueuedConnection);
+            break;
+        }
+    }
+}
+
+void SerialLine::communicationError() {
+    commErrorQueued_ = false;
+    if (!mainOnline_ || !port_.isOpen() || !waits_.empty()) return;
+    const QString dev = port_.device();
+    port_.close();
+    waits_.discard();
+    emit message(kCommErrorText, kCommErrorCaption, QString());
+    if (!mainOnline_) return;  // went off line while the message was shown
+    if (!port_.isOpen() && !port_.open(dev)) {
+        setOffline();
+        return;
+    }
+    drain();
+    monitor_.reset();
+}
+
+void SerialLine::onPortFailed(const QString& reason) {
+    if (failureQueued_ || !port_.isOpen()) return;
+    failureQueued_ = true;
+    pendingFailure_ =
+        "The line to " + port_.device() + " failed: " + reason + ".  The link went off line.";
+    // Handled from the event loop: the port's own signal must return first.
+    QMetaObject::invokeMethod(
+        this, [this] { portFailed(); }, Qt::QueuedConnection);
+}
+
+void SerialLine::portFailed() {
+    failureQueued_ = false;
+    setOffline();
+    showFailureWhenUnwound();
+}
+
+void SerialLine::noteFailure(const QString& text) {
+    if (pendingFailure_.isEmpty()) pendingFailure_ = text;
+}
+
+void SerialLine::showFailureWhenUnwound() {
+    if (pendingFailure_.isEmpty() || !waits_.empty()) return;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (pendingFailure_.isEmpty() || !waits_.empty()) return;
+            const QString text = std::move(pendingFailure_);
+            pendingFailure_.clear();
+            emit message(text, kCommErrorCaption, QString());
+        },
+        Qt::QueuedConnection);
+}
+
+void SerialLine::deliverPendingMessages() {
+    if (!waits_.empty()) return;
+    if (failureQueued_) portFailed();
+    if (pendingFailure_.isEmpty()) return;
+    const QString text = std::move(pendingFailure_);
+    pendingFailure_.clear();
+    emit message(text, kCommErrorCaption, QString());
+}
+
+// Both channels off line, port closed.
+void SerialLine::setOffline() {
+    const bool wasMain = mainOnline_;
+    const bool wasDirect = directOnline_;
+    mainOnline_ = false;
+    directOnline_ = false;
+    clearFlags();
+    closePort();
+    if (wasMain) emit onlineChanged(false);
+    if (wasDirect) emit directOnlineChanged(false);
+}
+
+void SerialLine::clearFlags() {
+    waits_.clearInjections();
+    emit channelClosed();
+}
+
+void SerialLine::closePort() {
+    waits_.endAll();
+    port_.close();
+    waits_.discard();
+    if (drainLoop_) drainLoop_->quit();
+    halted_ = false;
+}
+
+// A stop pressed while a command drains must see its reply, which the drain would swallow.
+void SerialLine::endDrain() {
+    if (drainTimer_) drainTimer_->stop();
+    if (drainLoop_) drainLoop_->quit();
+    drainTimer_ = nullptr;
+    drainLoop_ = nullptr;
+}
+
+void SerialLine::halt() {
+    halted_ = true;
+    endDrain();
+    waits_.endAll();
+}
+
+bool SerialLine::openPort() {
+    if (port_.isOpen()) return true;
+    if (port_.open(ports_.chosenDevice())) return true;
+    emit message(kOpenFailedText, kOpenFailedCaption, port_.openFailure());
+    return false;
+}
+
+// Reads and discards until the line has been quiet for kQuietMs, or kDrainLimitMs passed.
+void SerialLine::drain() {
+    if (!port_.isOpen() || halted_) return;
+    waits_.discardAll();
+    port_.readAll();
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setInterval(kQuietMs);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
+    limit.start(kDrainLimitMs);
+    QTimer* outerTimer = drainTimer_;
+    QEventLoop* outerLoop = drainLoop_;
+    drainTimer_ = &timer;
+    drainLoop_ = &loop;
+    timer.start();
+    loop.exec();
+    waits_.discardAll();  // a line begun before the drain lost its bytes in it
+    drainTimer_ = outerTimer;
+    drainLoop_ = outerLoop;
+    if (outerTimer && port_.isOpen()) outerTimer->start();
+    if (outerLoop && !port_.isOpen()) outerLoop->quit();
+}
+
+bool SerialLine::goOnline(LinkSide side) {
+    if (online(side)) return true;
+    const bool wasOpen = port_.isOpen();
+    if (!openPort()) return false;
+    if (!wasOpen || waits_.empty()) drain();
+    if (!port_.isOpen()) return false;
+    if (side == LinkSide::Main) {
+        mainOnline_ = true;
+        monitor_.reset();
+        emit onlineChanged(true);
+    } else {
+        directOnline_ = true;
+        emit directOnlineChanged(true);
+    }
+    return true;
+}
+
+void SerialLine::goOffline(LinkSide side) {
+    if (side == LinkSide::Main) {
+        const bool was = mainOnline_;
+        mainOnline_ = false;
+        clearFlags();
+        waits_.end(LinkSide::Main);
+        if (!directOnline_) closePort();
+        if (was) emit onlineChanged(false);
+    } else {
+        const bool was = directOnline_;
+        // A jog that moves until "@STOP" is stopped while the line still carries it.
+        if (was && port_.isOpen() && !halted_) emit directClosing();
+        directOnline_ = false;
+        emit channelClosed();
+        waits_.end(LinkSide::Direct);
+        if (!mainOnline_) closePort();
+        if (was) emit directOnlineChanged(false);
+    }
+}
+
+}  // namespace mivo
