@@ -2,7 +2,7 @@
 // of an opened file, and New programming.
 #include <QTableView>
 
-#include "procedures/prompter.h"
+#include "common/prompter.h"
 #include "steps/grid_step_model.h"
 #include "steps/step_files.h"
 #include "steps/step_zeb.h"

@@ -36,14 +36,13 @@ TEST(Install, TheTreeHoldsTheProgramsAndDesktopFilesAndTheCheckersFindNothing) {
     files.sort();
     const QString share = "share/", id = "org.mivo.Editor", man = share + "man/man1/";
     const QString doc = share + "doc/mivo-editor/";
-    EXPECT_EQ(files, QStringList({"bin/mivo", "bin/mivo-editor", "bin/mivo-sim",
-                                  share + "applications/" + id + ".desktop",
-                                  doc + "changelog.gz", doc + "copyright",
-                                  share + "icons/hicolor/scalable/apps/" + id + ".svg",
-                                  man + "mivo-editor.1.gz", man + "mivo-sim.1.gz",
-                                  man + "mivo.1.gz",
-                                  share + "metainfo/" + id + ".metainfo.xml",
-                                  share + "mime/packages/mivo-editor.xml"}));
+    EXPECT_EQ(files,
+              QStringList({"bin/mivo", "bin/mivo-editor", "bin/mivo-sim",
+                           share + "applications/" + id + ".desktop", doc + "changelog.gz",
+                           doc + "copyright", share + "icons/hicolor/scalable/apps/" + id + ".svg",
+                           man + "mivo-editor.1.gz", man + "mivo-sim.1.gz", man + "mivo.1.gz",
+                           share + "metainfo/" + id + ".metainfo.xml",
+                           share + "mime/packages/mivo-editor.xml"}));
     struct Check {
         QString program;
         QStringList args;  // the last one a file of the tree
@@ -72,6 +71,18 @@ TEST(Install, TheTreeHoldsTheProgramsAndDesktopFilesAndTheCheckersFindNothing) {
     const Ran globs =
         RunProgram("grep", {"-c", "application/x-mivo-", root.filePath(share + "mime/globs2")});
     EXPECT_EQ(globs.out, "4\n");
+}
+
+// The command-line programs load no widget or printer library: they run without the screens.
+TEST(Install, TheCommandLineProgramsNeedNoWidgetOrPrinterLibrary) {
+    for (const char* program : {MIVO_CLI_PROGRAM, MIVO_SIM_PROGRAM}) {
+        SCOPED_TRACE(program);
+        const Ran needed = RunProgram("readelf", {"-d", program});
+        ASSERT_EQ(needed.status, 0) << needed.out;
+        EXPECT_NE(needed.out.find("libQt6Core"), std::string::npos) << needed.out;
+        for (const char* library : {"libQt6Widgets", "libQt6PrintSupport"})
+            EXPECT_EQ(needed.out.find(library), std::string::npos) << library;
+    }
 }
 
 TEST(Install, ThePackageDependsOnWhatItsProgramsUseRunsFromItAndLintianFindsNothing) {
