@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "app/create_screens.h"
+#include "common/prompter.h"
 #include "link/tbuff.h"
-#include "procedures/prompter.h"
 #include "sim_process.h"
 #include "yes_prompter.h"
 

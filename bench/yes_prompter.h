@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <string>
 
-#include "procedures/prompter.h"
+#include "common/prompter.h"
 
 namespace mivo::bench {
 

@@ -16,9 +16,9 @@
 #include <vector>
 
 #include "../sim_process.h"
+#include "common/prompter.h"
 #include "link/link_messages.h"
 #include "link/tbuff.h"
-#include "procedures/prompter.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <functional>
 #include <vector>
 
+#include "common/prompter.h"
 #include "link/tbuff.h"
-#include "procedures/prompter.h"
 #include "shell/modified_flags.h"
 #include "shell/screens.h"
 #include "steps/step_edit.h"

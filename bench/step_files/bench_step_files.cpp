@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "procedures/prompter.h"
+#include "common/prompter.h"
 #include "steps/step_files.h"
 
 namespace {

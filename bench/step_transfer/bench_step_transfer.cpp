@@ -13,7 +13,7 @@
 #include "../paced_line.h"
 #include "../step_program.h"
 #include "../yes_prompter.h"
-#include "procedures/prompter.h"
+#include "common/prompter.h"
 #include "steps/step_table.h"
 #include "steps/step_transfer.h"
 

@@ -1,5 +1,6 @@
 #include "app/create_screens.h"
 
+#include "common/prompter.h"
 #include "direct/tdirect.h"
 #include "link/link_messages.h"
 #include "link/tbuff.h"
@@ -8,7 +9,6 @@
 #include "parameters/tinit.h"
 #include "parameters/tparameter.h"
 #include "print/tprint.h"
-#include "procedures/prompter.h"
 #include "shell/communication_log.h"
 #include "shell/message_prompter.h"
 #include "shell/modified_flags.h"

@@ -6,7 +6,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "procedures/prompter.h"
+#include "common/prompter.h"
 
 namespace mivo {
 

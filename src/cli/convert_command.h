@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "common/prompter.h"
 #include "files/file_kind.h"
-#include "procedures/prompter.h"
 
 namespace mivo {
 

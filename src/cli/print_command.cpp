@@ -1,7 +1,6 @@
 #include "cli/print_command.h"
 
 #include <QGuiApplication>
-#include <QPrinter>
 #include <iostream>
 
 #include "cli/console_prompter.h"
@@ -130,11 +129,8 @@ int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
     static char name[] = "mivo";
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-    // The pages of the print dialog's PDF, drawn in memory.
-    QPrinter printer;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    PreparePrinter(printer);
-    PdfPages pdf(printer.pageLayout());
+    // The pages of the print dialog's PDF with no printer chosen, drawn in memory.
+    PdfPages pdf(PdfPageLayout());
     const QFont font = PrintingFont(QGuiApplication::font().pointSizeF());
     const std::string header = HeaderLine(listing, PrintDate(), PrintTime());
     const Drawn drawn =

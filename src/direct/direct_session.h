@@ -9,12 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "common/prompter.h"
 #include "direct/direct_view.h"
 #include "link/direct_channel.h"
 #include "link/reply_class.h"
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
-#include "procedures/prompter.h"
 #include "procedures/reply_rules.h"
 #include "procedures/transfer_view.h"
 

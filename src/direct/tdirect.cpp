@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include "codepage/cp1252.h"
 #include "direct/direct_session.h"
 #include "direct/jog_button.h"
 #include "direct/maintenance_commands.h"
@@ -18,7 +19,6 @@
 #include "parameters/parameter_initialize.h"
 #include "parameters/parameter_target.h"
 #include "parameters/tinit.h"
-#include "shell/cp1252.h"
 #include "shell/editor_access.h"
 #include "shell/screens.h"
 #include "shell/transfer_dialogs.h"

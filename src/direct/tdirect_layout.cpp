@@ -23,7 +23,7 @@
 #include "direct/tdirect.h"
 #include "direct/tdirect_panel.h"
 #include "shell/communication_log.h"
-#include "shell/cp1252.h"
+#include "shell/cp1252_validator.h"
 #include "shell/editor_frame.h"
 #include "shell/line_switch.h"
 #include "shell/screens.h"

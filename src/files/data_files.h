@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/prompter.h"
 #include "files/file_kind.h"
-#include "procedures/prompter.h"
 
 namespace mivo {
 

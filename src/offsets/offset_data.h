@@ -7,11 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "common/prompter.h"
 #include "common/teach_positions.h"
 #include "files/data_files.h"
 #include "files/file_kind.h"
 #include "parameters/parameter_catalogue.h"
-#include "procedures/prompter.h"
 
 namespace mivo {
 

@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "common/prompter.h"
 #include "common/teach_positions.h"
 #include "files/data_files.h"
 #include "files/file_kind.h"
 #include "parameters/parameter_catalogue.h"
-#include "procedures/prompter.h"
 
 namespace mivo {
 

@@ -8,13 +8,14 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "codepage/cp1252.h"
+#include "common/prompter.h"
 #include "pallets/pallet_transfer.h"
 #include "parameters/parameter_rules.h"
 #include "parameters/parameter_transfer.h"
 #include "procedures/program_control.h"
-#include "procedures/prompter.h"
 #include "shell/cell_grid_model.h"
-#include "shell/cp1252.h"
+#include "shell/cp1252_validator.h"
 #include "shell/screens.h"
 
 namespace mivo {

@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "common/prompter.h"
 #include "files/data_files.h"
 #include "files/file_kind.h"
 #include "parameters/parameter_table.h"
-#include "procedures/prompter.h"
 
 namespace mivo {
 

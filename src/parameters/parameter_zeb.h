@@ -2,8 +2,8 @@
 // Import of the parameter part of a ZEB series data file (".crd") into the parameter table.
 #include <string_view>
 
+#include "common/prompter.h"
 #include "parameters/parameter_table.h"
-#include "procedures/prompter.h"
 
 namespace mivo {
 

@@ -1,6 +1,8 @@
 // The parameter editor's commands: values typed into the grid, the shared file commands, New
 // programming, and the controller commands on the main channel (parameter send, receive and
 // initialise, and the program control every editor shares).
+#include "codepage/cp1252.h"
+#include "common/prompter.h"
 #include "parameters/grid_parameter_model.h"
 #include "parameters/parameter_files.h"
 #include "parameters/parameter_initialize.h"
@@ -9,8 +11,6 @@
 #include "parameters/tinit.h"
 #include "parameters/tparameter.h"
 #include "procedures/program_control.h"
-#include "procedures/prompter.h"
-#include "shell/cp1252.h"
 #include "shell/screens.h"
 
 namespace mivo {

@@ -4,11 +4,11 @@
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
 #include <QTime>
 
-#include "shell/cp1252.h"
+#include "codepage/cp1252.h"
 
 namespace mivo {
 
@@ -19,9 +19,9 @@ QFont PrintingFont(double pointSize) {
     return font;
 }
 
-void PreparePrinter(QPrinter& printer) {
-    printer.setResolution(kPrinterDpi);
-    printer.setFullPage(false);
+QPageLayout PdfPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Point);
 }
 
 double LineHeight(QPaintDevice& printer, const QFont& font) {

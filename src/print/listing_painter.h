@@ -1,7 +1,7 @@
 #pragma once
-// The listing on a printer: the one drawing used by the print dialog, its preview and
-// `mivo print`. The printer works at 300 dots per inch so that the listing's coordinates keep
-// their meaning.
+// The listing on a paged device (a printer, a PDF): the one drawing used by the print dialog,
+// its preview and `mivo print`. The device works at 300 dots per inch so that the listing's
+// coordinates keep their meaning. Qt GUI only: the printers themselves are the dialog's.
 #include <QBuffer>
 #include <QFont>
 #include <QPdfWriter>
@@ -13,7 +13,6 @@
 class QPageLayout;
 class QPagedPaintDevice;
 class QPaintDevice;
-class QPrinter;
 
 namespace mivo {
 
@@ -21,8 +20,9 @@ inline constexpr int kPrinterDpi = 300;
 
 // Arial at `pointSize` (a metric-compatible face where Arial is missing).
 QFont PrintingFont(double pointSize);
-// 300 dots per inch, in colour, full page off: coordinates count from the printable area.
-void PreparePrinter(QPrinter& printer);
+// The pages of a PDF written without a printer chosen: A4 upright with margins of 10 points, as
+// Qt's PDF printer lays them out when no system printer gives its own.
+QPageLayout PdfPageLayout();
 // h: the printer's text height of "KUUHAKU" in `font`.
 double LineHeight(QPaintDevice& printer, const QFont& font);
 

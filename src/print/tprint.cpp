@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "codepage/cp1252.h"
 #include "common/convert.h"
+#include "common/prompter.h"
 #include "files/data_files.h"
 #include "files/file_io.h"
 #include "print/listing_painter.h"
-#include "procedures/prompter.h"
-#include "shell/cp1252.h"
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
 #include "shell/window_style.h"
@@ -35,6 +35,12 @@ ListingKind KindOf(DataKind kind) {
         default:
             return ListingKind::Step;
     }
+}
+
+// 300 dots per inch, in colour, full page off: coordinates count from the printable area.
+void PreparePrinter(QPrinter& printer) {
+    printer.setResolution(kPrinterDpi);
+    printer.setFullPage(false);
 }
 
 bool Shown(const QWidget* w) { return w && w->isVisible(); }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/prompter.h"
 #include "link/channel.h"
-#include "procedures/prompter.h"
 #include "procedures/transfer_view.h"
 
 namespace mivo {

@@ -1,7 +1,7 @@
 #include "shell/cell_grid_model.h"
 
-#include "procedures/prompter.h"
-#include "shell/cp1252.h"
+#include "codepage/cp1252.h"
+#include "common/prompter.h"
 
 namespace mivo {
 

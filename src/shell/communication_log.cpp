@@ -9,9 +9,9 @@
 #include <QTime>
 #include <QVBoxLayout>
 
+#include "codepage/cp1252.h"
 #include "link/tbuff.h"
 #include "procedures/reply_rules.h"
-#include "shell/cp1252.h"
 #include "shell/window_style.h"
 
 namespace mivo {

@@ -22,13 +22,13 @@
 #include <QUndoStack>
 #include <algorithm>
 
+#include "codepage/cp1252.h"
+#include "common/prompter.h"
 #include "files/data_files.h"
 #include "link/tbuff.h"
 #include "procedures/procedure_context.h"
 #include "procedures/program_control.h"
-#include "procedures/prompter.h"
 #include "shell/communication_log.h"
-#include "shell/cp1252.h"
 #include "shell/file_chooser.h"
 #include "shell/grid_columns.h"
 #include "shell/line_switch.h"

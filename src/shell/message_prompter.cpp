@@ -4,8 +4,8 @@
 #include <QGridLayout>
 #include <QMessageBox>
 
+#include "codepage/cp1252.h"
 #include "procedures/reply_rules.h"
-#include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The Prompter of the screens: modal message boxes with the warning icon, and the error dialog
 // Terr for controller errors. Texts are Windows-1252 bytes.
-#include "procedures/prompter.h"
+#include "common/prompter.h"
 
 namespace mivo {
 

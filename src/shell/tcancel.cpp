@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "codepage/cp1252.h"
 #include "link/tbuff.h"
-#include "shell/cp1252.h"
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
 #include "shell/transfer_dialogs.h"

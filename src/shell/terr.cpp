@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/cp1252.h"
+#include "codepage/cp1252.h"
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
 #include "shell/transfer_dialogs.h"

@@ -2,8 +2,8 @@
 
 #include <QProgressBar>
 
+#include "codepage/cp1252.h"
 #include "link/tbuff.h"
-#include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/prompter.h"
 #include "common/version.h"
 #include "link/tbuff.h"
-#include "procedures/prompter.h"
 #include "shell/editor_frame.h"
 #include "shell/modified_flags.h"
 #include "shell/screens.h"

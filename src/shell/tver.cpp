@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "codepage/cp1252.h"
 #include "common/version.h"
-#include "shell/cp1252.h"
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
 #include "shell/window_style.h"

@@ -5,7 +5,7 @@
 #include <QPalette>
 #include <array>
 
-#include "shell/cp1252.h"
+#include "codepage/cp1252.h"
 
 namespace mivo {
 

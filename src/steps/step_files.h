@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "common/prompter.h"
 #include "files/data_files.h"
 #include "files/file_kind.h"
-#include "procedures/prompter.h"
 #include "steps/step_table.h"
 
 namespace mivo {

@@ -2,7 +2,7 @@
 // Import of the step part of a ZEB series data file (".crd") into the step table.
 #include <string_view>
 
-#include "procedures/prompter.h"
+#include "common/prompter.h"
 #include "steps/step_table.h"
 
 namespace mivo {

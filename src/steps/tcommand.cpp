@@ -7,7 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "shell/cp1252.h"
+#include "codepage/cp1252.h"
 #include "shell/screens.h"
 #include "shell/window_style.h"
 #include "steps/step_commands.h"

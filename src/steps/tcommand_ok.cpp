@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "codepage/cp1252.h"
 #include "common/convert.h"
-#include "procedures/prompter.h"
-#include "shell/cp1252.h"
+#include "common/prompter.h"
 #include "shell/editor_frame.h"
 #include "shell/screens.h"
 #include "shell/tcancel.h"

@@ -11,8 +11,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "codepage/cp1252.h"
 #include "link/tbuff.h"
-#include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "steps/grid_step_model.h"
 #include "steps/program_initialize.h"

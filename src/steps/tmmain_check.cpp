@@ -5,9 +5,9 @@
 #include <QSignalBlocker>
 #include <QTableView>
 
+#include "codepage/cp1252.h"
+#include "common/prompter.h"
 #include "parameters/parameter_target.h"
-#include "procedures/prompter.h"
-#include "shell/cp1252.h"
 #include "steps/program_check.h"
 #include "steps/tmmain.h"
 

@@ -10,9 +10,9 @@
 #include <algorithm>
 #include <memory>
 
+#include "codepage/cp1252.h"
 #include "common/convert.h"
-#include "procedures/prompter.h"
-#include "shell/cp1252.h"
+#include "common/prompter.h"
 #include "shell/screens.h"
 #include "steps/grid_step_model.h"
 #include "steps/grid_undo.h"

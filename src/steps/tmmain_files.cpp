@@ -3,7 +3,7 @@
 #include <QTableView>
 #include <memory>
 
-#include "procedures/prompter.h"
+#include "common/prompter.h"
 #include "steps/grid_step_model.h"
 #include "steps/step_files.h"
 #include "steps/step_zeb.h"

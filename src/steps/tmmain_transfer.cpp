@@ -3,10 +3,10 @@
 #include <QAction>
 #include <memory>
 
+#include "codepage/cp1252.h"
 #include "parameters/tinit.h"
 #include "procedures/controller_records.h"
 #include "procedures/program_control.h"
-#include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "shell/terror.h"
 #include "shell/tver.h"

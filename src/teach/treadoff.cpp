@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "shell/cp1252.h"
+#include "codepage/cp1252.h"
 #include "shell/screens.h"
 #include "shell/window_style.h"
 #include "teach/opener_moves.h"

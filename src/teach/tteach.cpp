@@ -15,13 +15,13 @@
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include "codepage/cp1252.h"
 #include "direct/direct_commands.h"
 #include "direct/direct_session.h"
 #include "direct/jog.h"
 #include "direct/jog_button.h"
 #include "direct/tdirect_panel.h"
 #include "link/tbuff.h"
-#include "shell/cp1252.h"
 #include "shell/screens.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"

@@ -11,12 +11,12 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "codepage/cp1252.h"
 #include "direct/direct_commands.h"
 #include "direct/direct_session.h"
 #include "direct/jog.h"
 #include "direct/jog_button.h"
 #include "direct/tdirect_panel.h"
-#include "shell/cp1252.h"
 #include "teach/opener_moves.h"
 #include "teach/teach_commands.h"
 #include "teach/teach_transfer.h"

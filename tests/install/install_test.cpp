@@ -73,6 +73,18 @@ TEST(Install, TheTreeHoldsTheProgramsAndDesktopFilesAndTheCheckersFindNothing) {
     EXPECT_EQ(globs.out, "4\n");
 }
 
+// The command-line programs load no widget or printer library: they run without the screens.
+TEST(Install, TheCommandLineProgramsNeedNoWidgetOrPrinterLibrary) {
+    for (const char* program : {MIVO_CLI_PROGRAM, MIVO_SIM_PROGRAM}) {
+        SCOPED_TRACE(program);
+        const Ran needed = RunProgram("readelf", {"-d", program});
+        ASSERT_EQ(needed.status, 0) << needed.out;
+        EXPECT_NE(needed.out.find("libQt6Core"), std::string::npos) << needed.out;
+        for (const char* library : {"libQt6Widgets", "libQt6PrintSupport"})
+            EXPECT_EQ(needed.out.find(library), std::string::npos) << library;
+    }
+}
+
 TEST(Install, ThePackageDependsOnWhatItsProgramsUseRunsFromItAndLintianFindsNothing) {
     QTemporaryDir dir;
     const Ran pack = RunProgram(

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "procedures/prompter.h"
+#include "common/prompter.h"
 
 namespace mivo::test {
 

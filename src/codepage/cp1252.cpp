@@ -1,4 +1,4 @@
-#include "shell/cp1252.h"
+#include "codepage/cp1252.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -69,10 +69,6 @@ std::string Cp1252::encode(const QString& text) {
 QString Cp1252::unstorableMessage(QChar bad) {
     return QString("The character U+%1 cannot be stored (Windows-1252).")
         .arg(QString::number(bad.unicode(), 16).toUpper().rightJustified(4, '0'));
-}
-
-QValidator::State Cp1252Validator::validate(QString& input, int& /*pos*/) const {
-    return Cp1252::canEncode(input) ? Acceptable : Invalid;
 }
 
 }  // namespace mivo

@@ -3,7 +3,6 @@
 // <-> QString as the screens show them. The five bytes the code page leaves undefined (0x81,
 // 0x8D, 0x8F, 0x90, 0x9D) map to U+0081 etc. and back, so every byte survives a round trip.
 #include <QString>
-#include <QValidator>
 #include <string>
 
 namespace mivo {
@@ -21,14 +20,6 @@ class Cp1252 {
     static std::string encode(const QString& text);
     // "The character U+0100 cannot be stored (Windows-1252)."
     static QString unstorableMessage(QChar bad);
-};
-
-// Refuses typed or pasted text with a character Windows-1252 cannot hold.
-class Cp1252Validator : public QValidator {
-    Q_OBJECT
-  public:
-    using QValidator::QValidator;
-    State validate(QString& input, int& pos) const override;
 };
 
 }  // namespace mivo
