@@ -1,6 +1,7 @@
 #include "steps/tmmain.h"
 
 #include <QAction>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -37,7 +38,11 @@ Tmmain::Tmmain(Screens& screens, QWidget* parent)
 
 // A cell still being edited is committed while the window closes, after this part of it is
 // gone: the edit goes nowhere.
-Tmmain::~Tmmain() { model_->setEditHandler({}); }
+Tmmain::~Tmmain() {
+    model_->setEditHandler({});
+    // The dock is hidden again while the window's base part destroys it: not ours to hear.
+    if (pathDock_) pathDock_->disconnect(this);
+}
 
 void Tmmain::buildCommands() {
     // Tool-bar buttons, left to right.
