@@ -79,4 +79,10 @@ OpenOutcome OpenOffsetFile(OffsetData& data, const std::string& name, int filter
         prompter);
 }
 
+std::vector<std::string> OffsetListingValues(const OffsetData& offsets) {
+    std::vector<std::string> values = {offsets.program};
+    values.insert(values.end(), offsets.values.begin(), offsets.values.end());
+    return values;
+}
+
 }  // namespace mivo

@@ -62,4 +62,7 @@ bool ConvertOffsetText(OffsetData& data, std::string_view content, Prompter& pro
 OpenOutcome OpenOffsetFile(OffsetData& data, const std::string& name, int filter,
                            Prompter& prompter);
 
+// The offsets as a listing prints them: the program number and its four values.
+std::vector<std::string> OffsetListingValues(const OffsetData& offsets);
+
 }  // namespace mivo

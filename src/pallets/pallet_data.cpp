@@ -197,4 +197,10 @@ OpenOutcome OpenPalletFile(PalletData& data, const std::string& name, int filter
         prompter);
 }
 
+std::vector<std::string> PalletListingValues(const PalletData& pallet) {
+    std::vector<std::string> values = {pallet.number};
+    values.insert(values.end(), pallet.fields.begin(), pallet.fields.end());
+    return values;
+}
+
 }  // namespace mivo

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/prompter.h"
 #include "common/teach_positions.h"
@@ -95,5 +96,8 @@ bool ConvertPalletFile(PalletData& data, int filter, std::string_view content, P
 
 OpenOutcome OpenPalletFile(PalletData& data, const std::string& name, int filter,
                            Prompter& prompter);
+
+// The pallet as a listing prints it: its number and its nine values.
+std::vector<std::string> PalletListingValues(const PalletData& pallet);
 
 }  // namespace mivo

@@ -65,4 +65,10 @@ void WriteTaughtZi(ParameterTable& table, const TeachTexts& taught) {
     table.setValue(PrmVirtualOrigin, taught[TeachZ]);
 }
 
+std::vector<std::string> ParameterListingValues(const ParameterTable& table, int first, int last) {
+    std::vector<std::string> values;
+    for (int n = first; n <= last && n < kParameterCount; ++n) values.push_back(table.value(n));
+    return values;
+}
+
 }  // namespace mivo

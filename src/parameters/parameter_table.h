@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "common/teach_positions.h"
 #include "parameters/parameter_catalogue.h"
@@ -65,5 +66,8 @@ void InitialValuesByRobot(ParameterTable& table);
 // origin point"; "OK" writes the taught Z there and nothing else.
 TeachPositions ZiTeachPositions(const ParameterTable& table);
 void WriteTaughtZi(ParameterTable& table, const TeachTexts& taught);
+
+// The parameters as a listing prints them: the values of `first` to `last` (at most 43).
+std::vector<std::string> ParameterListingValues(const ParameterTable& table, int first, int last);
 
 }  // namespace mivo

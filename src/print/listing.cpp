@@ -3,10 +3,6 @@
 #include <algorithm>
 
 #include "common/convert.h"
-#include "offsets/offset_data.h"
-#include "pallets/pallet_data.h"
-#include "parameters/parameter_table.h"
-#include "steps/step_table.h"
 
 namespace mivo {
 
@@ -26,7 +22,7 @@ const char* const kOffsetLabels[] = {
 // clang-format on
 
 constexpr int kLastParameter = 43;
-constexpr int kLastStep = kStepCount - 1;
+constexpr int kLastStep = 999;
 
 bool Reserved(int parameter) { return parameter == 3 || parameter == 5; }
 
@@ -74,34 +70,6 @@ std::string HeaderLine(ListingKind kind, const std::string& date, const std::str
             break;
     }
     return title + date + "   Time:  " + time;
-}
-
-std::vector<std::string> StepListingValues(const StepTable& steps, int first, int last) {
-    std::vector<std::string> values;
-    for (int s = first; s <= last && s <= kLastStep; ++s) {
-        std::string line = steps[s][0];
-        for (int f = 1; f < kStepFieldCount; ++f) line += "," + steps[s][f];
-        values.push_back(std::move(line));
-    }
-    return values;
-}
-
-std::vector<std::string> ParameterListingValues(const ParameterTable& table, int first, int last) {
-    std::vector<std::string> values;
-    for (int n = first; n <= last && n < kParameterCount; ++n) values.push_back(table.value(n));
-    return values;
-}
-
-std::vector<std::string> PalletListingValues(const PalletData& pallet) {
-    std::vector<std::string> values = {pallet.number};
-    values.insert(values.end(), pallet.fields.begin(), pallet.fields.end());
-    return values;
-}
-
-std::vector<std::string> OffsetListingValues(const OffsetData& offsets) {
-    std::vector<std::string> values = {offsets.program};
-    values.insert(values.end(), offsets.values.begin(), offsets.values.end());
-    return values;
 }
 
 int LinesPerPage(double h) { return h > 0 ? static_cast<int>(3000 / h) : 1; }

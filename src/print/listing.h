@@ -8,11 +8,6 @@
 
 namespace mivo {
 
-class StepTable;
-class ParameterTable;
-struct PalletData;
-struct OffsetData;
-
 enum class ListingKind { Pallet, Offset, Parameter, Step };
 
 inline constexpr const char* kPrintCaption = "Print";
@@ -38,13 +33,6 @@ bool RangeAccepted(ListingKind kind, const std::string& first, const std::string
 // "MIVO Step data                Date:  " + date + "   Time:  " + time.
 std::string HeaderLine(ListingKind kind, const std::string& date, const std::string& time);
 
-// The values a listing shows, in its order: a step's eight cells joined by commas, a
-// parameter's value, a pallet's ten values, a program's five.
-std::vector<std::string> StepListingValues(const StepTable& steps, int first, int last);
-std::vector<std::string> ParameterListingValues(const ParameterTable& table, int first, int last);
-std::vector<std::string> PalletListingValues(const PalletData& pallet);
-std::vector<std::string> OffsetListingValues(const OffsetData& offsets);
-
 // The page: lines at x = 300, line k at y = k x h + 100 (truncated), h the printing font's
 // height of "KUUHAKU", 3000 / h lines a page (truncated).
 inline constexpr int kListingX = 300;
@@ -66,10 +54,10 @@ struct Listing {
     bool stoppable = true;
 };
 
-// The listing of `values` (StepListingValues ...) whose first item is number `first`. Lines are
-// numbered by item: "Step No.5" for step 5. The reserved parameters 3 and 5 are not printed
-// but keep their lines. Steps run on over pages, k restarting at 1 on each; the other kinds
-// stay on one page.
+// The listing of `values` (a kind's listing values: StepListingValues ...) whose first item is
+// number `first`. Lines are numbered by item: "Step No.5" for step 5. The reserved parameters 3 and
+// 5 are not printed but keep their lines. Steps run on over pages, k restarting at 1 on each; the
+// other kinds stay on one page.
 Listing BuildListing(ListingKind kind, const std::vector<std::string>& values, int first,
                      const std::string& header, double h);
 

@@ -141,4 +141,14 @@ OpenOutcome OpenStepFile(StepTable& table, const std::string& name, int filter,
         prompter);
 }
 
+std::vector<std::string> StepListingValues(const StepTable& steps, int first, int last) {
+    std::vector<std::string> values;
+    for (int s = first; s <= last && s < kStepCount; ++s) {
+        std::string line = steps[s][0];
+        for (int f = 1; f < kStepFieldCount; ++f) line += "," + steps[s][f];
+        values.push_back(std::move(line));
+    }
+    return values;
+}
+
 }  // namespace mivo

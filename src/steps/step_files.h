@@ -44,4 +44,8 @@ OpenOutcome OpenStepFile(StepTable& table, const std::string& name, int filter, 
 // when all 1000 lines converted; the caller shows "Completed".
 bool ConvertStepText(StepTable& table, std::string_view content, Prompter& prompter);
 
+// The steps as a listing prints them: each step's eight cells joined by commas, steps `first`
+// to `last` (at most step 999).
+std::vector<std::string> StepListingValues(const StepTable& steps, int first, int last);
+
 }  // namespace mivo

@@ -12,6 +12,7 @@
 #include "shell/editor_access.h"
 #include "shell/editor_frame.h"
 #include "steps/path_geometry.h"
+#include "steps/step_files.h"
 #include "steps/step_rules.h"
 #include "steps/step_table.h"
 

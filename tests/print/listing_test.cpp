@@ -6,6 +6,7 @@
 #include "offsets/offset_data.h"
 #include "pallets/pallet_data.h"
 #include "parameters/parameter_table.h"
+#include "steps/step_files.h"
 #include "steps/step_table.h"
 
 namespace mivo {
