@@ -20,6 +20,7 @@
 #include "direct/jog.h"
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
+#include "direct/shared_procedures.h"
 #include "link/link_messages.h"
 #include "link/tbuff.h"
 

@@ -4,6 +4,7 @@
 // panel. Each runs the direct command cycle; the fields it needs are read from the view.
 // Completed when the controller gave the expected reply ("OK", "END" for a run).
 #include "direct/direct_session.h"
+#include "procedures/outcome.h"
 
 namespace mivo {
 

@@ -1,5 +1,6 @@
 #include "direct/jog.h"
 
+#include "direct/shared_procedures.h"
 #include "procedures/program_control.h"
 
 namespace mivo {

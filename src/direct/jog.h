@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "direct/direct_session.h"
+#include "direct/direct_cycle.h"
 
 namespace mivo {
 

@@ -1,6 +1,7 @@
 #include "direct/maintenance_commands.h"
 
 #include "direct/direct_rules.h"
+#include "direct/shared_procedures.h"
 #include "procedures/program_control.h"
 #include "procedures/reply_rules.h"
 

@@ -3,6 +3,7 @@
 // error record and state queried and reset, and the preparation of the parameters'
 // initialisation. Each runs the direct command cycle; Completed on the expected reply.
 #include "direct/direct_session.h"
+#include "procedures/outcome.h"
 
 namespace mivo {
 

@@ -3,6 +3,8 @@
 #include <optional>
 #include <vector>
 
+#include "direct/shared_procedures.h"
+
 namespace mivo {
 
 namespace {

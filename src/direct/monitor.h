@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "direct/direct_session.h"
+#include "procedures/outcome.h"
 
 namespace mivo {
 

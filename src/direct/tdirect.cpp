@@ -10,10 +10,10 @@
 #include <QTimer>
 
 #include "codepage/cp1252.h"
-#include "direct/direct_session.h"
 #include "direct/jog_button.h"
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
+#include "direct/shared_procedures.h"
 #include "direct/tdirect_panel.h"
 #include "link/tbuff.h"
 #include "parameters/parameter_initialize.h"

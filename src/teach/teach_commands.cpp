@@ -1,6 +1,7 @@
 #include "teach/teach_commands.h"
 
 #include "direct/jog.h"
+#include "direct/shared_procedures.h"
 
 namespace mivo {
 

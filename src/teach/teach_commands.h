@@ -5,6 +5,7 @@
 #include <string>
 
 #include "direct/direct_session.h"
+#include "procedures/outcome.h"
 #include "teach/opener_moves.h"
 
 namespace mivo {

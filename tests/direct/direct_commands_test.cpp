@@ -8,10 +8,10 @@
 #include <functional>
 
 #include "direct/direct_rules.h"
-#include "direct/direct_session.h"
 #include "direct/jog.h"
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
+#include "direct/shared_procedures.h"
 #include "sim/sim_channel.h"
 #include "sim/sim_controller.h"
 #include "support/recording_direct_view.h"
