@@ -9,8 +9,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<int>(s.size())); }
-
 }  // namespace
 
 // One of the two channels over the line.
@@ -42,9 +40,8 @@ class ControllerExchange::SideChannel : public DirectChannel {
     WaitEnd end_ = WaitEnd::Line;
 };
 
-ControllerExchange::ControllerExchange(SerialLine& line, QObject* parent)
-    : QObject(parent),
-      line_(line),
+ControllerExchange::ControllerExchange(SerialLine& line)
+    : line_(line),
       main_(std::make_unique<SideChannel>(*this, LinkSide::Main)),
       direct_(std::make_unique<SideChannel>(*this, LinkSide::Direct)) {}
 
@@ -82,7 +79,7 @@ std::string ControllerExchange::request(LinkSide side, const std::string& comman
             written_ = Clock::now();
             std::string sent = f.bytes;
             while (!sent.empty() && (sent.back() == '\n' || sent.back() == '\r')) sent.pop_back();
-            emit traffic(side == LinkSide::Direct, true, Bytes(sent));
+            line_.reportTraffic(side, true, sent);
         }
         if (wrote) wrote(ok);
     }
@@ -105,7 +102,7 @@ std::string ControllerExchange::wait(LinkSide side, WaitEnd* end) {
                           ".  Check the cable and the port, that the controller is powered"
                           " and that its line is set to 19200 baud.");
     else
-        emit traffic(side == LinkSide::Direct, false, Bytes(r.line));
+        line_.reportTraffic(side, false, r.line);
     line_.showFailureWhenUnwound();
     return std::move(r.line);
 }

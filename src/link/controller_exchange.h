@@ -2,8 +2,6 @@
 // The exchange with the controller over the serial line: a request framed and written, the
 // wait for its reply line (with a time limit for data exchanges), and the main and direct
 // channels that hand these to the procedures and screens.
-#include <QByteArray>
-#include <QObject>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -16,12 +14,15 @@ namespace mivo {
 
 class SerialLine;
 
-class ControllerExchange : public QObject {
-    Q_OBJECT
+// Each command line written and each reply line handed to a wait is told to the line's listeners
+// (SerialLine::traffic).
+class ControllerExchange {
   public:
     // `line` outlives the exchange.
-    explicit ControllerExchange(SerialLine& line, QObject* parent = nullptr);
-    ~ControllerExchange() override;
+    explicit ControllerExchange(SerialLine& line);
+    ~ControllerExchange();
+    ControllerExchange(const ControllerExchange&) = delete;
+    ControllerExchange& operator=(const ControllerExchange&) = delete;
 
     Channel& mainChannel();
     DirectChannel& directChannel();
@@ -32,10 +33,6 @@ class ControllerExchange : public QObject {
     int replyTimeout() const { return replyTimeoutMs_; }
     // When the last request's bytes were written.
     std::chrono::steady_clock::time_point lastWrite() const { return written_; }
-
-  signals:
-    // A command line written (`sent`) or a reply line handed to a wait, on either channel.
-    void traffic(bool direct, bool sent, const QByteArray& line);
 
   private:
     class SideChannel;

@@ -3,8 +3,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include "link/port_choice.h"
-
 namespace mivo {
 
 namespace {
@@ -20,10 +18,11 @@ const char* const kCommErrorCaption = "Communication error";
 const char* const kOpenFailedText = "Port cannot be open";
 const char* const kOpenFailedCaption = "Circuit open";
 
+QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<int>(s.size())); }
+
 }  // namespace
 
-SerialLine::SerialLine(const PortChooser& ports, QObject* parent)
-    : QObject(parent), ports_(ports), waits_(monitor_) {
+SerialLine::SerialLine(QObject* parent) : QObject(parent), waits_(monitor_) {
     connect(&port_, &SerialPort::readyRead, this, &SerialLine::onReadyRead);
     connect(&port_, &SerialPort::failed, this, &SerialLine::onPortFailed);
 }
@@ -55,7 +54,11 @@ void SerialLine::onReadyRead() {
 }
 
 void SerialLine::reportDropped(const std::string& bytes) {
-    if (!bytes.empty()) emit discarded(QByteArray(bytes.data(), static_cast<int>(bytes.size())));
+    if (!bytes.empty()) emit discarded(Bytes(bytes));
+}
+
+void SerialLine::reportTraffic(LinkSide side, bool sent, const std::string& line) {
+    emit traffic(side == LinkSide::Direct, sent, Bytes(line));
 }
 
 // While on line and idle, input is read and discarded; a run of equal bytes means a broken line.

@@ -1,15 +1,16 @@
 #pragma once
-// The serial line under both channels: the port's life. Opens the chosen device and drains it,
-// holds which channel is on line, watches the line while idle (a run of equal bytes means a
-// broken line) and notices a port that fails; the bytes that arrive go to the reply waits. Its
-// messages for the user go out as a signal; a failure met during a wait is told once the waits
-// have unwound.
+// The serial line under both channels: the port's life. Opens the chosen device (its port
+// choice) and drains it, holds which channel is on line, watches the line while idle (a run of
+// equal bytes means a broken line) and notices a port that fails; the bytes that arrive go to the
+// reply waits. What happens on it goes out as signals, its messages for the user among them; a
+// failure met during a wait is told once the waits have unwound.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <string>
 
 #include "link/idle_monitor.h"
+#include "link/port_choice.h"
 #include "link/serial_port.h"
 #include "link/wait_stack.h"
 
@@ -18,13 +19,10 @@ class QTimer;
 
 namespace mivo {
 
-class PortChooser;
-
 class SerialLine : public QObject {
     Q_OBJECT
   public:
-    // `ports` says which device each open takes; it outlives the line.
-    explicit SerialLine(const PortChooser& ports, QObject* parent = nullptr);
+    explicit SerialLine(QObject* parent = nullptr);
     ~SerialLine() override;
 
     // Opens (first side on line), configures and drains the port; false (after the message)
@@ -45,11 +43,16 @@ class SerialLine : public QObject {
     void halt();
     bool halted() const { return halted_; }
 
+    // Which device each open takes.
+    PortChooser& ports() { return ports_; }
+    const PortChooser& ports() const { return ports_; }
     SerialPort& port() { return port_; }
     WaitStack& waits() { return waits_; }
     const WaitStack& waits() const { return waits_; }
     // Bytes dropped before they could begin a reply line, told to the listeners.
     void reportDropped(const std::string& bytes);
+    // A command line written (`sent`) or a reply line handed to a wait, told to the listeners.
+    void reportTraffic(LinkSide side, bool sent, const std::string& line);
 
     // A failure to tell the user, unless one is waiting to be told already.
     void noteFailure(const QString& text);
@@ -59,16 +62,26 @@ class SerialLine : public QObject {
     void deliverPendingMessages();
 
   signals:
+    // The main channel went on line (true) or off line (false), for whatever reason.
     void onlineChanged(bool online);
     void directOnlineChanged(bool online);
     // The direct channel is about to go off line and can still send.
     void directClosing();
-    // A side was taken off line (or told to go while it was), or the line failed: what belonged
-    // to its operations ends. Before onlineChanged.
+    // A channel was taken off line (or told to go while it was), or the line failed: what
+    // belonged to its operations ends, a cancel request among them. Before onlineChanged.
     void channelClosed();
+    // Bytes arrived from the line (emitted from the event loop, after they were taken in).
     void received();
+    // A message for the user ("Port cannot be open", "Communication error" ...); `detail`
+    // may be empty. Connect it directly and show it before returning: the link goes on (for
+    // example reopens the port) only after the user has seen it, and may be off line by then.
     void message(const QString& text, const QString& caption, const QString& detail);
+    // Bytes were dropped: an unfinished line received before a request was written (it cannot
+    // be part of its reply), or bytes that cannot begin a reply line (an idle burst of 0xFF).
     void discarded(const QByteArray& bytes);
+    // A command line written (`sent`) or a reply line handed to a wait, on either channel, as
+    // it happens: for the communication log.
+    void traffic(bool direct, bool sent, const QByteArray& line);
 
   private:
     void onReadyRead();
@@ -81,7 +94,7 @@ class SerialLine : public QObject {
     void clearFlags();
     void closePort();
 
-    const PortChooser& ports_;
+    PortChooser ports_;
     SerialPort port_;
     IdleMonitor monitor_;
     WaitStack waits_;
