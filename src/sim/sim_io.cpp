@@ -9,8 +9,6 @@ namespace mivo {
 
 namespace {
 
-const char* const kParameterError = "11:Parameter error";
-
 // An input or output number and a state from their texts.
 std::optional<SimIo::Setting> ReadSetting(const std::string& n, const std::string& state) {
     const int i = sim::Index(n, SimIo::kCount - 1);
@@ -30,7 +28,7 @@ SimIo::SimIo(SimCore& core) : core_(core) {
                              ? std::nullopt
                              : ReadSetting(args.substr(0, comma), args.substr(comma + 1));
         if (!set) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         outputs[static_cast<std::size_t>(set->n)] = set->on;
@@ -40,7 +38,7 @@ SimIo::SimIo(SimCore& core) : core_(core) {
         return [this, states = &states](const std::string& args) {
             const int n = sim::Index(args, kCount - 1);
             if (n < 0) {
-                core_.refuse(kParameterError);
+                core_.refuse(sim::kParameterError);
                 return;
             }
             core_.reply((*states)[static_cast<std::size_t>(n)] ? "1" : "0");

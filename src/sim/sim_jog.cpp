@@ -23,13 +23,11 @@
 #include "sim/sim_core.h"
 #include "sim/sim_motion.h"
 #include "sim/sim_parameters.h"
+#include "sim/sim_text.h"
 
 namespace mivo {
 
 namespace {
-
-const char* const kInOperation = "15:In operation";
-const char* const kSoftLimit = "52:Soft limit";
 
 constexpr int kJogSpeed = 28;        // axis a: 28 + 2a the 1/2 speed, 29 + 2a the 3 speed
 constexpr int kMoveAmount = 36;      // axis a: 36 + a
@@ -55,7 +53,7 @@ void SimMotion::addJogCommands() {
 
 void SimMotion::jog(int axis, int mode, int sign) {
     if (busy()) {
-        core_.refuse(kInOperation);
+        core_.refuse(sim::kInOperation);
         return;
     }
     const auto a = static_cast<std::size_t>(axis);
@@ -66,7 +64,7 @@ void SimMotion::jog(int axis, int mode, int sign) {
     if (mode == 1) {
         to[a] += sign * std::abs(parameters_.number(kMoveAmount + axis).value_or(0.0));
         if (end && sign * (to[a] - *end) > kSlack) {
-            core_.refuse(kSoftLimit);
+            core_.refuse(sim::kSoftLimit);
             return;
         }
     } else if (!end) {

@@ -12,10 +12,8 @@ namespace mivo {
 
 namespace {
 
-const char* const kInOperation = "15:In operation";
 const char* const kStopped = "41:Stopped";
 const char* const kMotorFree = "64:Motor free";
-const char* const kParameterError = "11:Parameter error";
 const char* const kPositionReadError = "32:Position read error";
 
 constexpr int kMaxSpeed = 22;  // each axis's maximum speed, X first
@@ -37,7 +35,7 @@ void SimMotion::addCommands() {
     // Home at the origin return speed, then the sensor search; "OK" once there.
     core_.addCommand(f, "@ORG", [this](const std::string&) {
         if (busy()) {
-            core_.refuse(kInOperation);
+            core_.refuse(sim::kInOperation);
             return;
         }
         begin(Activity::Origin);
@@ -57,7 +55,7 @@ void SimMotion::addCommands() {
     core_.addCommand(f, "@?POS", [this](const std::string& args) {
         const int n = args.size() == 1 ? sim::Index(args, kAxes) : -1;
         if (n < 0) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         if (core_.faults.positionError.hits(++positionQueries_)) {

@@ -16,11 +16,7 @@ namespace {
 using sim::ParseStep;
 using sim::StepRecord;
 
-const char* const kInOperation = "15:In operation";
-const char* const kSoftLimit = "52:Soft limit";
-const char* const kNoStepData = "57:No step data";
 const char* const kNoGoPosition = "58:No GO position";
-const char* const kParameterError = "11:Parameter error";
 
 constexpr int kAxes = SimMotion::kAxes;
 constexpr int kPallets = SimParameters::kPallets;
@@ -49,12 +45,12 @@ void SimRuns::addMoveCommands() {
     core_.addCommand(f, "@GO", [this](const std::string& args) {
         const int s = StepNumber(args);
         if (s < 0) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         const std::string& stored = steps_.program()[static_cast<std::size_t>(s)];
         if (stored.empty()) {
-            core_.refuse(kNoStepData);
+            core_.refuse(sim::kNoStepData);
             return;
         }
         const StepRecord r = ParseStep(stored);
@@ -73,7 +69,7 @@ void SimRuns::addMoveCommands() {
             }
         }
         if (!any) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         if (!motion_.busy() && motion_.inStroke(to)) goTarget_ = to;
@@ -83,14 +79,14 @@ void SimRuns::addMoveCommands() {
     core_.addCommand(f, "@CIR GO", [this](const std::string& args) {
         int s = 0, p = 0;
         if (!Pair(args, SimSteps::kSteps - 2, 3, &s, &p) || p < 1) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         const auto& program = steps_.program();
         const StepRecord first = ParseStep(program[static_cast<std::size_t>(s)]);
         const StepRecord second = ParseStep(program[static_cast<std::size_t>(s + 1)]);
         if (first.command != "CIR" || first.fields.size() != 4 || second.command != "CIR") {
-            core_.refuse(kNoStepData);
+            core_.refuse(sim::kNoStepData);
             return;
         }
         Position to = motion_.position();
@@ -105,7 +101,7 @@ void SimRuns::addMoveCommands() {
     core_.addCommand(f, "@PAL GO", [this](const std::string& args) {
         int k = 0, p = 0;
         if (!Pair(args, kPallets - 1, 3, &k, &p) || p < 1) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         const int base = SimParameters::PalletBase(k);
@@ -113,7 +109,7 @@ void SimRuns::addMoveCommands() {
         const auto x = parameters_.number(xy), y = parameters_.number(xy + 1),
                    z = parameters_.number(base + 2);
         if (!x || !y || !z) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         Position to = motion_.position();
@@ -130,7 +126,7 @@ void SimRuns::addMoveCommands() {
     // "@GO" went (the robot was jogged there to teach it).
     core_.addCommand(f, "@OFF", [this](const std::string&) {
         if (motion_.busy()) {
-            core_.refuse(kInOperation);
+            core_.refuse(sim::kInOperation);
             return;
         }
         if (!goTarget_) {
@@ -150,11 +146,11 @@ void SimRuns::addMoveCommands() {
 
 void SimRuns::goTo(const Position& to) {
     if (motion_.busy()) {
-        core_.refuse(kInOperation);
+        core_.refuse(sim::kInOperation);
         return;
     }
     if (!motion_.inStroke(to)) {
-        core_.refuse(kSoftLimit);
+        core_.refuse(sim::kSoftLimit);
         return;
     }
     const Duration take = motion_.pointToPoint(to, 1.0);

@@ -7,8 +7,6 @@ namespace mivo {
 
 namespace {
 
-const char* const kParameterError = "11:Parameter error";
-
 // Parameters 0 to 43 of robot number 22; 3 and 5 are reserved.
 const char* const kRobot22[] = {
     "22",     "3",     "3",     "",      "0.00",   "",       "200.00", "200.00", "50.00",
@@ -89,7 +87,7 @@ void SimParameters::addCounterCommands() {
     core_.addCommand(f, "@?C", [this, counter](const std::string& args) {
         const int k = sim::Index(args, kPallets - 1);
         if (k < 0) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         core_.reply(counter(k, kCounterX) + "," + counter(k, kCounterY));
@@ -99,7 +97,7 @@ void SimParameters::addCounterCommands() {
     core_.addCommand(f, "@INIT C", [this, reset](const std::string& args) {
         const int k = sim::Index(args, kPallets - 1);
         if (k < 0) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         reset(k);

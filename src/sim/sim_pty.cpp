@@ -48,24 +48,22 @@ void Arm(int fd, std::chrono::steady_clock::time_point when) {
 
 SimPty::SimPty(SimCore& controller, QObject* parent) : QObject(parent), controller_(controller) {
     paceFd_ = MakeTimer();
-    if (paceFd_ >= 0) {
-        paceNotifier_ = new QSocketNotifier(paceFd_, QSocketNotifier::Read, this);
-        connect(paceNotifier_, &QSocketNotifier::activated, this, [this] {
-            Acknowledge(paceFd_);
-            pump();
-        });
-    }
+    paceNotifier_ = onTimer(paceFd_, &SimPty::pump);
     clockFd_ = MakeTimer();
-    if (clockFd_ >= 0) {
-        clockNotifier_ = new QSocketNotifier(clockFd_, QSocketNotifier::Read, this);
-        connect(clockNotifier_, &QSocketNotifier::activated, this, [this] {
-            Acknowledge(clockFd_);
-            runClock();
-        });
-    }
+    clockNotifier_ = onTimer(clockFd_, &SimPty::runClock);
     idleTimer_.setSingleShot(true);
     connect(&idleTimer_, &QTimer::timeout, this, &SimPty::sendIdleNoise);
     connect(&lineCheck_, &QTimer::timeout, this, &SimPty::repairLineSettings);
+}
+
+QSocketNotifier* SimPty::onTimer(int fd, void (SimPty::*woken)()) {
+    if (fd < 0) return nullptr;
+    auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this, fd, woken] {
+        Acknowledge(fd);
+        (this->*woken)();
+    });
+    return notifier;
 }
 
 SimPty::~SimPty() {

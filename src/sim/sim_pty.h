@@ -42,6 +42,8 @@ class SimPty : public QObject {
     void commandReceived(const QString& command);
 
   private:
+    // Runs `woken` each time the timer `fd` expires; nullptr without a timer.
+    QSocketNotifier* onTimer(int fd, void (SimPty::*woken)());
     void repairLineSettings();
     void onReadable();
     void handle(const std::string& command);

@@ -16,9 +16,6 @@ using sim::ParseStep;
 using sim::StepRecord;
 using Activity = SimMotion::Activity;
 
-const char* const kInOperation = "15:In operation";
-const char* const kSoftLimit = "52:Soft limit";
-
 enum Axis { X, Y, Z, R };
 constexpr int kAxes = SimMotion::kAxes;
 
@@ -49,7 +46,7 @@ void SimRuns::addCommands() {
     // then "END".
     core_.addCommand(f, "@RUN", [this](const std::string&) {
         if (motion_.busy()) {
-            core_.refuse(kInOperation);
+            core_.refuse(sim::kInOperation);
             return;
         }
         core_.reply("OK");
@@ -62,7 +59,7 @@ void SimRuns::addCommands() {
     // back to step 0.
     core_.addCommand(f, "@SRUN", [this](const std::string&) {
         if (motion_.busy()) {
-            core_.refuse(kInOperation);
+            core_.refuse(sim::kInOperation);
             return;
         }
         const auto& program = steps_.program();
@@ -87,7 +84,7 @@ void SimRuns::addCommands() {
         const auto take = startStep(s, &next);
         if (!take) {
             motion_.finish();
-            core_.refuse(kSoftLimit);
+            core_.refuse(sim::kSoftLimit);
             return;
         }
         step_ = s;
@@ -127,7 +124,7 @@ void SimRuns::runFrom(int s) {
         // A step out of stroke is reported and ends the program.
         if (!atEnd) {
             core_.reply("ERR");
-            core_.reply(kSoftLimit);
+            core_.reply(sim::kSoftLimit);
         }
         motion_.finish();
         core_.reply("END");

@@ -10,9 +10,6 @@ namespace {
 using sim::Join;
 using sim::SplitCommas;
 
-const char* const kParameterError = "11:Parameter error";
-const char* const kNoStepData = "57:No step data";
-
 // A step number 0..999 in plain decimal of at most three digits, else -1.
 int StepNumber(const std::string& text) {
     return text.size() <= 3 ? sim::Index(text, SimSteps::kSteps - 1) : -1;
@@ -39,7 +36,7 @@ void SimSteps::addCommands() {
             v.size() == 7 && (v[1] == "POI" || v[1] == "LIN" || v[1] == "PAL" || v[1] == "END");
         const bool seq = v.size() == 4 && v[1] == "SEQ";
         if (s < 0 || !(plain || seq)) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         program()[static_cast<std::size_t>(s)] = v[1] + " " + Join(v, 2);
@@ -48,7 +45,7 @@ void SimSteps::addCommands() {
     c.addCommand(f, "@PDEL", [this](const std::string& args) {
         const int s = StepNumber(args);
         if (s < 0) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         program()[static_cast<std::size_t>(s)].clear();
@@ -58,7 +55,7 @@ void SimSteps::addCommands() {
         const std::vector<std::string> v = SplitCommas(args);
         const int s = v.size() == 2 ? StepNumber(v[0]) : -1;
         if (s < 0 || s + 1 >= kSteps) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         circle_ = {s, v[1], {}, {}, 1};
@@ -69,7 +66,7 @@ void SimSteps::addCommands() {
         return [this, n, values](const std::string& args) {
             if (circle_.part != n || SplitCommas(args).size() != values) {
                 circle_.part = 0;
-                core_.refuse(kParameterError);
+                core_.refuse(sim::kParameterError);
                 return;
             }
             if (n == 1) circle_.first = args;
@@ -93,13 +90,13 @@ void SimSteps::addCommands() {
     c.addCommand(f, "@READ STEP", [this](const std::string& args) {
         const int s = StepNumber(args);
         if (s < 0) {
-            core_.refuse(kParameterError);
+            core_.refuse(sim::kParameterError);
             return;
         }
         const auto& p = program();
         const std::string& record = p[static_cast<std::size_t>(s)];
         if (record.empty()) {
-            core_.refuse(kNoStepData);
+            core_.refuse(sim::kNoStepData);
             return;
         }
         core_.reply("S" + std::to_string(s) + " " + record);

@@ -1,10 +1,16 @@
 #pragma once
-// Small text helpers the simulated controller's families share.
+// Small text helpers and the error lines the simulated controller's families share.
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace mivo::sim {
+
+// The error lines that more than one command family answers with.
+inline constexpr const char* kParameterError = "11:Parameter error";
+inline constexpr const char* kInOperation = "15:In operation";
+inline constexpr const char* kSoftLimit = "52:Soft limit";
+inline constexpr const char* kNoStepData = "57:No step data";
 
 std::vector<std::string> SplitCommas(const std::string& text);
 // parts[from..] joined by commas.
