@@ -11,16 +11,25 @@ namespace {
 const char* const kGoQuestion = "GO move will be executed.  OK?";
 const char* const kGoCaption = "GO move";
 
-// A command that needs the robot at origin: the origin check, its question, then `command` as
-// a motion answered "OK". `offlineOnLoss`: a lost line runs the offline routine.
-Outcome CheckedMove(DirectSession& s, const char* question, const char* caption,
-                    const std::function<std::string()>& command, bool offlineOnLoss) {
-    DirectCycle c(s);
+// The start of a command that needs the robot at origin: the origin check, then its question.
+// Completed when the command goes on.
+Outcome AtOriginAndConfirmed(DirectCycle& c, const char* question, const char* caption,
+                             bool offlineOnLoss) {
     c.start();
     const Outcome origin = OriginCheck(c, offlineOnLoss);
     if (origin != Outcome::Completed) return origin;
     if (!c.confirm(question, caption)) return Outcome::Declined;
     c.start();
+    return Outcome::Completed;
+}
+
+// A command that needs the robot at origin: the origin check, its question, then `command` as
+// a motion answered "OK". `offlineOnLoss`: a lost line runs the offline routine.
+Outcome CheckedMove(DirectSession& s, const char* question, const char* caption,
+                    const std::function<std::string()>& command, bool offlineOnLoss) {
+    DirectCycle c(s);
+    const Outcome ready = AtOriginAndConfirmed(c, question, caption, offlineOnLoss);
+    if (ready != Outcome::Completed) return ready;
     const std::string reply = c.motion(command());
     return ExpectOk(c, reply, offlineOnLoss);
 }
@@ -87,8 +96,8 @@ Outcome RunProgram(DirectSession& s) {
             case ReplyCode::Cend:
             case ReplyCode::Mstop:
             case ReplyCode::Stop:
-                c.next();  // the line that goes with it; the run goes on
-                if (const auto o = c.cut()) return *o;
+                // The line that goes with it; the run goes on.
+                if (const auto o = c.pass()) return *o;
                 break;
             case ReplyCode::End:
                 s.prompter().notify("END: Program operation end", "RUN execute");
@@ -101,11 +110,9 @@ Outcome RunProgram(DirectSession& s) {
 
 Outcome RunStep(DirectSession& s) {
     DirectCycle c(s);
-    c.start();
-    const Outcome origin = OriginCheck(c);
-    if (origin != Outcome::Completed) return origin;
-    if (!c.confirm("Step will be executed.  OK?", "Step execute")) return Outcome::Declined;
-    c.start();
+    const Outcome ready =
+        AtOriginAndConfirmed(c, "Step will be executed.  OK?", "Step execute", false);
+    if (ready != Outcome::Completed) return ready;
     const std::string reply = c.motion("@SRUN");
     if (const auto o = c.cut()) return *o;
     switch (ReplyClass(reply)) {
@@ -114,10 +121,7 @@ Outcome RunStep(DirectSession& s) {
             return Outcome::Completed;
         case ReplyCode::Cend:
             // The line that goes with it, then the trailing line.
-            for (int i = 0; i < 2; ++i) {
-                c.next();
-                if (const auto o = c.cut()) return *o;
-            }
+            if (const auto o = c.pass(2)) return *o;
             return Outcome::Completed;
         default:
             ShowReplyError(c, reply);
@@ -127,11 +131,8 @@ Outcome RunStep(DirectSession& s) {
 
 Outcome GoMove(DirectSession& s) {
     DirectCycle c(s);
-    c.start();
-    const Outcome origin = OriginCheck(c, true);
-    if (origin != Outcome::Completed) return origin;
-    if (!c.confirm(kGoQuestion, kGoCaption)) return Outcome::Declined;
-    c.start();
+    const Outcome ready = AtOriginAndConfirmed(c, kGoQuestion, kGoCaption, true);
+    if (ready != Outcome::Completed) return ready;
     const std::string step = s.view().field(DirectField::GOTX);
     const std::string record = c.query("@READ STEP " + step);
     if (const auto o = c.cut()) return *o;
@@ -144,8 +145,7 @@ Outcome GoMove(DirectSession& s) {
     // A circle's record comes in two lines before its trailing line.
     if (MnemonicAt(record, "CIR") && ReplyClass(trailing) == ReplyCode::Data &&
         MnemonicAt(trailing, "CIR")) {
-        c.next();
-        if (const auto o = c.cut()) return *o;
+        if (const auto o = c.pass()) return *o;
     }
     const std::string reply = c.motion(GoCommand(record, step, s.view().field(DirectField::GOTX2)));
     return ExpectOk(c, reply);
@@ -182,15 +182,11 @@ Outcome StopPanel(DirectSession& s) {
             case ReplyCode::Ok:  // nothing was under way
                 return Outcome::Completed;
             case ReplyCode::Cend:
-                for (int i = 0; i < 3; ++i) {
-                    c.next();
-                    if (const auto o = c.cut()) return *o;
-                }
+                if (const auto o = c.pass(3)) return *o;
                 return Outcome::Completed;
             case ReplyCode::Stop:
                 s.state.jogReleased = true;
-                c.next();  // the stop's error line
-                if (const auto o = c.cut()) return *o;
+                if (const auto o = c.pass()) return *o;  // the stop's error line
                 return ReadPositions(c);
             default:
                 ShowReplyError(c, reply);
@@ -211,8 +207,7 @@ Outcome MotorStopPanel(DirectSession& s) {
             case ReplyCode::Ok:
                 return Outcome::Completed;
             case ReplyCode::Stop:
-                c.next();  // the stop's error line
-                if (const auto o = c.cut()) return *o;
+                if (const auto o = c.pass()) return *o;  // the stop's error line
                 return Outcome::Completed;
             default:
                 ShowReplyError(c, reply);

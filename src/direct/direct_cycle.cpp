@@ -91,6 +91,14 @@ std::string DirectCycle::stop(const std::string& command) {
 
 std::string DirectCycle::next() { return s_.display_->next(); }
 
+std::optional<Outcome> DirectCycle::pass(int lines) {
+    for (int i = 0; i < lines; ++i) {
+        next();
+        if (const auto o = cut()) return o;
+    }
+    return std::nullopt;
+}
+
 std::string DirectCycle::trailing() { return s_.display_->trailing(); }
 
 void DirectCycle::quiet() { s_.display_->quiet = true; }

@@ -44,6 +44,9 @@ class DirectCycle {
     std::string stop(const std::string& command);
     // The next reply line, without sending.
     std::string next();
+    // The next `lines` reply lines, shown and not examined: how the command stops when the
+    // wait for one was cut short (as `cut`), else nothing.
+    std::optional<Outcome> pass(int lines = 1);
     // The line after a data value: waited for and shown as "OK", not examined.
     std::string trailing();
     // The next exchange (the monitor's) does not show in the display; those made inside its

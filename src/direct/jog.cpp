@@ -37,8 +37,7 @@ Outcome ControlsBack(DirectCycle& c) {
 
 // "STOP" to a jog: its line follows; the controls come back and the command ends here.
 Outcome JogStopped(DirectCycle& c) {
-    c.next();
-    if (const auto o = c.cut()) return *o;
+    if (const auto o = c.pass()) return *o;
     return ControlsBack(c);
 }
 
@@ -173,15 +172,12 @@ Outcome JogRelease(DirectSession& s) {
                     outcome = Outcome::Failed;
                     break;
                 case ReplyCode::Cend:
-                    for (int i = 0; i < 3 && outcome == Outcome::Completed; ++i) {
-                        c.next();
-                        if (const auto o = c.cut()) outcome = *o;
-                    }
+                    if (const auto o = c.pass(3)) outcome = *o;
                     break;
                 case ReplyCode::Stop:
                     s.state.jogReleased = true;
-                    c.next();  // the stop's error line
-                    if (const auto o = c.cut())
+                    // The stop's error line.
+                    if (const auto o = c.pass())
                         outcome = *o;
                     else
                         outcome = ReadPositions(c);

@@ -219,14 +219,19 @@ void WriteStep(StepTable& table, int step, const StepValues& values, const Circl
             if (s >= 0 && s < kStepCount) table[s].clear();
     }
 
+    // What every record takes from the dialog: command, operation, X, Y, Z and comment.
+    const auto begin = [&](StepRow& row) -> StepRow& {
+        row.clear();
+        row[FieldCommand] = cmd;
+        row[FieldOperation] = code + v;
+        row[FieldX] = values.x, row[FieldY] = values.y, row[FieldZ] = values.z;
+        row[FieldComment] = values.comment;
+        return row;
+    };
+
     if (cmd == "CIR") {
         const int first = flags.wasCircle && flags.secondRowChosen ? step - 1 : step;
-        StepRow& a = table[first];
-        a.clear();
-        a[FieldCommand] = cmd;
-        a[FieldOperation] = code + v;
-        a[FieldX] = values.x, a[FieldY] = values.y, a[FieldZ] = values.z;
-        a[FieldComment] = values.comment;
+        const StepRow& a = begin(table[first]);
         if (first + 1 < kStepCount) {  // CircleRefusal keeps the dialog from the last step
             StepRow& b = table[first + 1];
             b.clear();
@@ -239,13 +244,8 @@ void WriteStep(StepTable& table, int step, const StepValues& values, const Circl
         return;
     }
 
-    StepRow& row = table[step];
-    row.clear();
-    row[FieldCommand] = cmd;
-    row[FieldOperation] = code + v;
-    row[FieldX] = values.x, row[FieldY] = values.y, row[FieldZ] = values.z;
+    StepRow& row = begin(table[step]);
     row[FieldJump] = values.jump;
-    row[FieldComment] = values.comment;
 
     if (cmd == "POI") {
         row[FieldJump].clear();
