@@ -23,7 +23,8 @@ void CycleTiming::runStarted() {
 }
 
 void CycleTiming::closeStep(std::int64_t now) {
-    if (!currentStep_.empty()) stepTimes_[currentStep_] += std::max<std::int64_t>(now - currentSince_, 0);
+    if (!currentStep_.empty())
+        stepTimes_[currentStep_] += std::max<std::int64_t>(now - currentSince_, 0);
     currentSince_ = now;
 }
 
@@ -45,8 +46,9 @@ std::optional<std::int64_t> CycleTiming::runEnded() {
     lastSteps_.clear();
     for (const auto& [step, ms] : stepTimes_)
         lastSteps_.push_back({step, ms, cycle > 0 ? double(ms) / double(cycle) : 0.0});
-    std::stable_sort(lastSteps_.begin(), lastSteps_.end(),
-                     [](const StepTime& a, const StepTime& b) { return a.milliseconds > b.milliseconds; });
+    std::stable_sort(
+        lastSteps_.begin(), lastSteps_.end(),
+        [](const StepTime& a, const StepTime& b) { return a.milliseconds > b.milliseconds; });
     stepTimes_.clear();
     currentStep_.clear();
 

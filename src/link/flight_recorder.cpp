@@ -36,10 +36,14 @@ namespace {
 
 const char* Marker(FlightEntry entry) {
     switch (entry) {
-        case FlightEntry::Sent: return "> ";
-        case FlightEntry::Received: return "< ";
-        case FlightEntry::LineState: return "= ";
-        case FlightEntry::Failure: return "! ";
+        case FlightEntry::Sent:
+            return "> ";
+        case FlightEntry::Received:
+            return "< ";
+        case FlightEntry::LineState:
+            return "= ";
+        case FlightEntry::Failure:
+            return "! ";
     }
     return "? ";
 }
@@ -66,7 +70,8 @@ bool IsDay(std::string_view s) {
 // "mivo-YYYY-MM-DD.log" or "mivo-YYYY-MM-DD.N.log".
 bool ParseName(const std::string& name, LogFile& f) {
     const std::string_view s = name;
-    if (s.size() < 19 || s.substr(0, 5) != "mivo-" || s.substr(s.size() - 4) != ".log") return false;
+    if (s.size() < 19 || s.substr(0, 5) != "mivo-" || s.substr(s.size() - 4) != ".log")
+        return false;
     if (!IsDay(s.substr(5, 10))) return false;
     f.day = std::string(s.substr(5, 10));
     const std::string_view rest = s.substr(15, s.size() - 19);

@@ -29,9 +29,9 @@ std::filesystem::path FlightLogFolder(const char* xdgStateHome, const char* home
 enum class FlightEntry { Sent, Received, LineState, Failure };
 
 struct FlightLogLimits {
-    int days = 30;                              // today and the days before it
-    std::uintmax_t totalBytes = 50ull << 20;    // all the recorder's files together
-    std::uintmax_t partBytes = 5ull << 20;      // a day's file beyond this goes on in a new part
+    int days = 30;                            // today and the days before it
+    std::uintmax_t totalBytes = 50ull << 20;  // all the recorder's files together
+    std::uintmax_t partBytes = 5ull << 20;    // a day's file beyond this goes on in a new part
 };
 
 // Writes to mivo-YYYY-MM-DD.log in its folder, a day's further parts mivo-YYYY-MM-DD.N.log

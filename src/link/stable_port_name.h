@@ -16,8 +16,8 @@ std::optional<std::string> StableNameOf(const std::string& device,
 
 // The device a stored name opens now: a link in `byId` resolved (none when the link is gone or
 // leads nowhere); any other name is a plain device name and stays as it is.
-std::optional<std::string> DeviceOfStoredName(const std::string& stored,
-                                              const std::filesystem::path& byId = kSerialByIdFolder);
+std::optional<std::string> DeviceOfStoredName(
+    const std::string& stored, const std::filesystem::path& byId = kSerialByIdFolder);
 
 // A port's line in the COM selection: "/dev/ttyUSB0 (USB-Serial Controller, Prolific, serial
 // 12345)", the empty parts left out (the device alone when all are). Control characters in

@@ -15,10 +15,10 @@ TEST(CycleTiming, CyclesStepsAndStatistics) {
         std::optional<std::int64_t> cycle = std::nullopt;  // what "end" gives
     } events[] = {
         {500, "end"},  // END without a run begun
-        {1000, "run"},      {1300, "step 1"}, {1600, "step 1"}, {1900, "step 2"},
-        {2500, "step 1"},   {2800, "step 3"}, {3000, "end", 2000},
-        {4000, "run"},      {4100, "step 5"}, {9000, "stop"},  // stopped: no cycle
-        {10000, "run"},     {11001, "end", 1001},              // monitor off: no steps
+        {1000, "run"},    {1300, "step 1"},     {1600, "step 1"},    {1900, "step 2"},
+        {2500, "step 1"}, {2800, "step 3"},     {3000, "end", 2000}, {4000, "run"},
+        {4100, "step 5"}, {9000, "stop"},        // stopped: no cycle
+        {10000, "run"},   {11001, "end", 1001},  // monitor off: no steps
     };
     for (const Event& e : events) {
         now = e.at;
@@ -68,10 +68,10 @@ TEST(CycleTiming, CyclesStepsAndStatistics) {
 
 TEST(CycleTiming, TextHasTwoDecimalsRoundedHalfUp) {
     const std::pair<std::int64_t, const char*> cases[] = {
-        {0, "Cycle time: 0.00 s"},        {4, "Cycle time: 0.00 s"},
-        {5, "Cycle time: 0.01 s"},        {1050, "Cycle time: 1.05 s"},
-        {1234, "Cycle time: 1.23 s"},     {1235, "Cycle time: 1.24 s"},
-        {1995, "Cycle time: 2.00 s"},     {123456, "Cycle time: 123.46 s"},
+        {0, "Cycle time: 0.00 s"},    {4, "Cycle time: 0.00 s"},
+        {5, "Cycle time: 0.01 s"},    {1050, "Cycle time: 1.05 s"},
+        {1234, "Cycle time: 1.23 s"}, {1235, "Cycle time: 1.24 s"},
+        {1995, "Cycle time: 2.00 s"}, {123456, "Cycle time: 123.46 s"},
     };
     for (const auto& [ms, text] : cases) EXPECT_EQ(CycleTimeText(ms), text) << ms;
 }

@@ -35,7 +35,9 @@ std::string Contents(const fs::path& path) {
     return s.str();
 }
 
-void Make(const fs::path& path, std::size_t bytes) { std::ofstream(path) << std::string(bytes, 'x'); }
+void Make(const fs::path& path, std::size_t bytes) {
+    std::ofstream(path) << std::string(bytes, 'x');
+}
 
 std::string Names(const fs::path& folder) {
     std::set<std::string> names;
@@ -112,8 +114,8 @@ TEST(FlightRecorder, WriteFailureSaidOnce) {
     Make(plain, 1);
     system_clock::time_point now = Local(8, 3, 4, 5);
     std::vector<std::string> said;
-    FlightRecorder recorder(plain / "log", [&] { return now; },
-                            [&](const std::string& m) { said.push_back(m); });
+    FlightRecorder recorder(
+        plain / "log", [&] { return now; }, [&](const std::string& m) { said.push_back(m); });
     for (int day : {8, 8, 9}) {
         now = Local(day, 1, 0, 0);
         EXPECT_NO_THROW(recorder.record(FlightEntry::Sent, "@?NO"));

@@ -28,7 +28,8 @@ TEST(StablePortName, FoundAgainAfterRenumbering) {
     } cases[] = {
         {"plugged in", "../dev/ttyUSB0", false, link.string(), std::nullopt, usb0},
         {"plugged in again", "../dev/ttyUSB1", false, std::nullopt, link.string(), usb1},
-        {"device gone, link left", "../dev/ttyUSB1", true, std::nullopt, std::nullopt, std::nullopt},
+        {"device gone, link left", "../dev/ttyUSB1", true, std::nullopt, std::nullopt,
+         std::nullopt},
         {"link gone", "", true, std::nullopt, std::nullopt, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -40,7 +41,8 @@ TEST(StablePortName, FoundAgainAfterRenumbering) {
         EXPECT_EQ(StableNameOf(usb1, byId), c.stableOf1);
         EXPECT_EQ(DeviceOfStoredName(link.string(), byId), c.device);
     }
-    for (const std::string& plain : {std::string("/dev/ttyS0"), usb0, (byId / "sub" / "x").string()})
+    for (const std::string& plain :
+         {std::string("/dev/ttyS0"), usb0, (byId / "sub" / "x").string()})
         EXPECT_EQ(DeviceOfStoredName(plain, byId), plain);
 }
 
