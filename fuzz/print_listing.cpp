@@ -9,7 +9,7 @@
 
 namespace {
 
-void List(mivo::ListingKind kind, const std::vector<std::string>& values) {
+void List(mivo::DataKind kind, const std::vector<std::string>& values) {
     mivo::BuildListing(kind, values, 0, mivo::HeaderLine(kind, "2024/01/31", "12:00:00"), 41.0);
 }
 
@@ -21,15 +21,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto read = mivo::OpenOutcome::Completed;
     mivo::StepTable steps;
     if (mivo::OpenStepFile(steps, file, mivo::OpenStp, silent) == read)
-        List(mivo::ListingKind::Step, mivo::StepListingValues(steps, 0, 999));
+        List(mivo::DataKind::Step, mivo::StepListingValues(steps, 0, 999));
     mivo::ParameterTable parameters;
     if (mivo::OpenParameterFile(parameters, file, mivo::PrmOpenPrm, silent) == read)
-        List(mivo::ListingKind::Parameter, mivo::ParameterListingValues(parameters, 0, 43));
+        List(mivo::DataKind::Parameter, mivo::ParameterListingValues(parameters, 0, 43));
     mivo::PalletData pallet;
     if (mivo::OpenPalletFile(pallet, file, mivo::PltOpenPlt, silent) == read)
-        List(mivo::ListingKind::Pallet, mivo::PalletListingValues(pallet));
+        List(mivo::DataKind::Pallet, mivo::PalletListingValues(pallet));
     mivo::OffsetData offsets;
     if (mivo::OpenOffsetFile(offsets, file, mivo::OffFilterOff, silent) == read)
-        List(mivo::ListingKind::Offset, mivo::OffsetListingValues(offsets));
+        List(mivo::DataKind::Offset, mivo::OffsetListingValues(offsets));
     return 0;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/prompter.h"
+#include "files/data_kind.h"
 #include "files/file_kind.h"
 
 namespace mivo {
@@ -21,27 +22,20 @@ int SaveFilterForPath(const std::string& path);
 // them.
 bool IsZebFileName(const std::string& path);
 
-enum class ConvertKind { Step, Parameter, Pallet, Offset };
-
-// The kind a --kind word names ("step", "parameter", "pallet", "offset"), and the kind a data
-// file's extension tells in any case (".stp", ".prm", ".plt", ".off"; nullopt for ".csv").
-std::optional<ConvertKind> KindOption(const std::string& word);
-std::optional<ConvertKind> NamedKind(const std::string& path);
-
 // What `convert` makes: `kindOption` ("step", "parameter", "pallet" or "offset", from --kind)
 // when given, else OUT's extension in any case: ".stp" and ".csv" steps, ".prm" parameters,
 // ".plt" a pallet, ".off" offsets. An IN named ".stp", ".prm", ".plt" or ".off" must be of
 // that kind. nullopt with `problem` when the kind cannot be told or IN
 // and OUT disagree: nothing is written by guess.
-std::optional<ConvertKind> ConvertKindFor(const std::optional<std::string>& kindOption,
-                                          const std::string& in, const std::string& out,
-                                          std::string& problem);
+std::optional<DataKind> ConvertKindFor(const std::optional<std::string>& kindOption,
+                                       const std::string& in, const std::string& out,
+                                       std::string& problem);
 
 // kExitCompleted when the open ended with its completion notice and the save with "Saved",
 // otherwise kExitFailed (nothing is saved after a failed open). For a pallet, `palletNumber`
 // (--pallet, "0" by default) is in the number field when IN is opened: a ZEB file's block of
 // that pallet is imported.
-int RunConvert(const std::string& in, const std::string& out, ConvertKind kind, Prompter& prompter,
+int RunConvert(const std::string& in, const std::string& out, DataKind kind, Prompter& prompter,
                const std::string& palletNumber = "0");
 
 }  // namespace mivo

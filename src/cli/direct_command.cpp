@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "cli/console_direct_view.h"
+#include "cli/console_port.h"
 #include "cli/console_prompter.h"
 #include "cli/report_output.h"
 #include "cli/stop_signal_watch.h"
@@ -21,7 +22,6 @@
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
 #include "direct/shared_procedures.h"
-#include "link/link_messages.h"
 #include "link/tbuff.h"
 
 namespace mivo {
@@ -73,11 +73,6 @@ const std::vector<DirectCommand>& Commands() {
         {"memory-check", MemoryCheck, {}, false},
     };
     return commands;
-}
-
-int Usage(const std::string& problem) {
-    std::cerr << "mivo: " << EscapeControlBytes(problem) << '\n';
-    return kExitUsage;
 }
 
 // A command with operands of its own (output, jog, monitor): what it runs, what a stop signal
@@ -224,7 +219,7 @@ const char* DirectUsage() {
 }
 
 int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& operands) {
-    if (operands.empty()) return Usage("direct wants a command");
+    if (operands.empty()) return UsageError("direct wants a command");
     const std::string& word = operands[0];
     ConsoleDirectView view;
     QTimer hold;
@@ -233,27 +228,28 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     if (word == "output" || word == "jog" || word == "monitor") {
         const std::string problem =
             ReadSpecial(word, {operands.begin() + 1, operands.end()}, args, view, hold, special);
-        if (!problem.empty()) return Usage(problem);
+        if (!problem.empty()) return UsageError(problem);
     } else {
         for (const DirectCommand& c : Commands())
             if (word == c.word) command = &c;
-        if (!command) return Usage("unknown direct command " + word);
+        if (!command) return UsageError("unknown direct command " + word);
         for (const char* o : {"--mode", "--hold", "--cycles"})
-            if (args.has(o)) return Usage(std::string(o) + " is not for direct " + word);
+            if (args.has(o)) return UsageError(std::string(o) + " is not for direct " + word);
         const std::size_t given = operands.size() - 1;
         const std::size_t wanted = command->operands.size();
         // A POSITION may be left out; every other operand is needed.
         const bool optionalSecond = wanted == 2;
         if (given > wanted || given < (optionalSecond ? 1 : wanted))
-            return Usage(std::string("direct ") + command->word + ": wrong number of operands");
+            return UsageError(std::string("direct ") + command->word +
+                              ": wrong number of operands");
         view.preset(DirectField::GOTX2, "1");
         view.preset(DirectField::Edit2, "1");
         for (std::size_t i = 0; i < given; ++i) {
             const auto [field, maxLength] = command->operands[i];
             const std::string& value = operands[i + 1];
             if (maxLength > 0 && value.size() > static_cast<std::size_t>(maxLength))
-                return Usage(std::string("direct ") + command->word + ": '" + value +
-                             "' is longer than " + std::to_string(maxLength) + " characters");
+                return UsageError(std::string("direct ") + command->word + ": '" + value +
+                                  "' is longer than " + std::to_string(maxLength) + " characters");
             view.preset(field, value);
         }
         special.run = command->run;
@@ -262,30 +258,16 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
                 if (s.cyclesRunning() > 0) StopPanel(s);
             };
     }
-    if (args.has("--range")) return Usage("--range is for steps send/receive");
-    if (!args.has("--port")) return Usage("--port DEVICE is needed");
+    if (args.has("--range")) return UsageError("--range is for steps send/receive");
+    if (!args.has("--port")) return UsageError("--port DEVICE is needed");
     PortOptions options;
-    std::string problem;
-    if (const int read = ReadPortOptions(args, options, problem); read != kExitCompleted) {
-        if (read == kExitUsage) return Usage(problem);
-        std::cerr << "mivo: " << problem << '\n';
-        return read;
-    }
+    if (const int read = ReadPortOptionsOrSay(args, options); read != kExitCompleted) return read;
     const int timeoutMs = options.timeoutMs;
     std::unique_ptr<std::ofstream>& log = options.log;
 
-    int argc = 1;
-    char name[] = "mivo";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
-    TBuff link;
-    link.setDeviceForPort(1, QString::fromStdString(args.value("--port")));
-    link.setPortNumberSource([] { return 1; });
-    RouteLinkMessages(
-        link, [](const std::string& text, const std::string& caption, const std::string& detail) {
-            std::cerr << caption << ": " << text << '\n';
-            if (!detail.empty()) std::cerr << "  " << detail << '\n';
-        });
+    ConsolePort port(args);
+    QCoreApplication& app = port.app();
+    TBuff& link = port.link();
     if (log)
         QObject::connect(&link, &TBuff::traffic, [&log](bool, bool sent, const QByteArray& line) {
             *log << (sent ? "> " : "< ") << line.toStdString() << '\n';

@@ -1,19 +1,15 @@
 #include "cli/memory_command.h"
 
 #include "cli/cli_args.h"
-#include "cli/convert_command.h"
 #include "offsets/offset_transfer.h"
 #include "pallets/pallet_transfer.h"
 
 namespace mivo {
 
-namespace {
-
-int Status(Outcome outcome) { return outcome == Outcome::Completed ? kExitCompleted : kExitFailed; }
-
-}  // namespace
-
-MemoryCommand::MemoryCommand(std::vector<std::string> words) : words_(std::move(words)) {}
+MemoryCommand::MemoryCommand(std::vector<std::string> words)
+    : words_(std::move(words)),
+      kind_(words_[0] == "pallet" ? DataKind::Pallet : DataKind::Offset),
+      document_(MakeDocument(kind_)) {}
 
 int MemoryCommand::prepare(Prompter& prompter, std::string& problem) {
     const std::size_t n = words_.size();
@@ -22,44 +18,32 @@ int MemoryCommand::prepare(Prompter& prompter, std::string& problem) {
         file_ = words_[2];
     } else if (sub == "receive" && n == 4) {
         file_ = words_[3];
+        operation_ = MemoryOperation::Receive;
     } else if (sub == "init" && n == 3) {
+        operation_ = MemoryOperation::Initialize;
     } else {
         problem = words_[0] + " wants send FILE, receive NUMBER FILE or init NUMBER";
         return kExitUsage;
     }
     // The number goes into the number field as typed.
-    if (sub != "send") {
-        (pallet() ? palletData_.number : offsetData_.program) = words_[2];
+    if (operation_ != MemoryOperation::Send) {
+        (kind_ == DataKind::Pallet ? DocumentData<PalletData>(*document_).number
+                                   : DocumentData<OffsetData>(*document_).program) = words_[2];
         return kExitCompleted;
     }
-    const OpenOutcome opened =
-        pallet() ? OpenPalletFile(palletData_, file_, OpenFilterForPath(PalletFileKind(), file_),
-                                  prompter)
-                 : OpenOffsetFile(offsetData_, file_, OpenFilterForPath(OffsetFileKind(), file_),
-                                  prompter);
-    return opened == OpenOutcome::Completed ? kExitCompleted : kExitFailed;
+    return document_->open(file_, prompter) == OpenOutcome::Completed ? kExitCompleted
+                                                                      : kExitFailed;
 }
 
 int MemoryCommand::run(ProcedureContext& ctx) {
-    const std::string& sub = words_[1];
-    if (pallet()) {
-        const PalletTarget target{palletData_};
-        if (sub == "send") return Status(SendPallet(ctx, target));
-        if (sub == "init") return Status(InitializePallet(ctx, target));
-        if (ReceivePallet(ctx, target) != Outcome::Completed) return kExitFailed;
-        return SavePalletFile(palletData_, file_, SaveFilterForPath(PalletFileKind(), file_),
-                              ctx.prompter)
-                   ? kExitCompleted
-                   : kExitFailed;
-    }
-    const OffsetTarget target{offsetData_};
-    if (sub == "send") return Status(SendOffsets(ctx, target));
-    if (sub == "init") return Status(InitializeOffsets(ctx, target));
-    if (ReceiveOffsets(ctx, target) != Outcome::Completed) return kExitFailed;
-    return SaveOffsetFile(offsetData_, file_, SaveFilterForPath(OffsetFileKind(), file_),
-                          ctx.prompter)
-               ? kExitCompleted
-               : kExitFailed;
+    const Outcome outcome =
+        kind_ == DataKind::Pallet
+            ? TransferPallet(ctx, operation_, {DocumentData<PalletData>(*document_)})
+            : TransferOffsets(ctx, operation_, {DocumentData<OffsetData>(*document_)});
+    if (outcome != Outcome::Completed) return kExitFailed;
+    if (operation_ == MemoryOperation::Receive && !document_->save(file_, ctx.prompter))
+        return kExitFailed;
+    return kExitCompleted;
 }
 
 }  // namespace mivo

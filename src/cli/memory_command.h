@@ -1,12 +1,12 @@
 #pragma once
 // `mivo pallet send FILE | receive NUMBER FILE | init NUMBER` and the same for `offset`: the
-// pallet and offset editors' procedures on one pallet or one program's offsets.
-#include <iosfwd>
+// pallet and offset editors' transfer on one pallet or one program's offsets.
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "offsets/offset_data.h"
-#include "pallets/pallet_data.h"
+#include "cli/kind_document.h"
+#include "procedures/memory_kind.h"
 #include "procedures/procedure_context.h"
 
 namespace mivo {
@@ -20,14 +20,14 @@ class MemoryCommand {
     // send, opens FILE (kExitFailed when it did not complete). kExitCompleted to go on.
     int prepare(Prompter& prompter, std::string& problem);
 
-    // On the line: the procedure; receive writes FILE only when it reached its completion.
+    // On the line: the transfer; receive writes FILE only when it reached its completion.
     int run(ProcedureContext& ctx);
 
   private:
-    bool pallet() const { return words_[0] == "pallet"; }
     std::vector<std::string> words_;
-    PalletData palletData_;
-    OffsetData offsetData_;
+    DataKind kind_;
+    MemoryOperation operation_ = MemoryOperation::Send;
+    std::unique_ptr<KindDocument> document_;
     std::string file_;
 };
 

@@ -42,7 +42,7 @@ int Convert(const Invocation& call) {
     const auto kind = mivo::ConvertKindFor(
         call.args.has("--kind") ? std::optional(call.args.value("--kind")) : std::nullopt,
         call.operands[0], call.operands[1], problem);
-    if (kind && call.args.has("--pallet") && *kind != mivo::ConvertKind::Pallet)
+    if (kind && call.args.has("--pallet") && *kind != mivo::DataKind::Pallet)
         problem = "--pallet is for a pallet file (.plt)";
     if (!kind || !problem.empty()) {
         std::cerr << "mivo: " << mivo::EscapeControlBytes(problem) << '\n';

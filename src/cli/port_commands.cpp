@@ -8,8 +8,10 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <optional>
 
 #include "cli/check_command.h"
+#include "cli/console_port.h"
 #include "cli/console_prompter.h"
 #include "cli/console_transfer_view.h"
 #include "cli/convert_command.h"
@@ -19,7 +21,6 @@
 #include "common/convert.h"
 #include "common/prompter.h"
 #include "common/readable_text.h"
-#include "link/link_messages.h"
 #include "link/tbuff.h"
 #include "procedures/controller_records.h"
 #include "procedures/reply_rules.h"
@@ -78,11 +79,6 @@ class ConsoleChannel : public Channel {
     std::string command_;  // the last command sent, which the replies answer
 };
 
-int Usage(const std::string& problem) {
-    std::cerr << "mivo: " << EscapeControlBytes(problem) << '\n';
-    return kExitUsage;
-}
-
 }  // namespace
 
 int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words) {
@@ -92,33 +88,30 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     const bool errors = words.size() == 1 && words[0] == "errors";
     const bool params = !words.empty() && words[0] == "params";
     const bool memory = !words.empty() && (words[0] == "pallet" || words[0] == "offset");
-    if (!steps && !version && !errors && !params && !memory) return Usage("unknown port command");
-    if (!args.has("--port")) return Usage("--port DEVICE is needed");
-    if (args.has("--range") && !steps) return Usage("--range is for steps send/receive");
+    if (!steps && !version && !errors && !params && !memory)
+        return UsageError("unknown port command");
+    if (!args.has("--port")) return UsageError("--port DEVICE is needed");
+    if (args.has("--range") && !steps) return UsageError("--range is for steps send/receive");
     const bool quick = args.has("--quick");
-    if (quick && !(steps && words[1] == "send")) return Usage("--quick is for steps send");
+    if (quick && !(steps && words[1] == "send")) return UsageError("--quick is for steps send");
     if (quick && args.has("--range"))
-        return Usage("--quick sends the whole program: no --range with it");
-    if (args.has("--kind")) return Usage("--kind is for convert");
+        return UsageError("--quick sends the whole program: no --range with it");
+    if (args.has("--kind")) return UsageError("--kind is for convert");
     if (args.has("--parameters") && !(steps && words[1] == "send"))
-        return Usage("--parameters is for check and steps send");
-    if (args.has("--pallet")) return Usage("--pallet is for convert");
+        return UsageError("--parameters is for check and steps send");
+    if (args.has("--pallet")) return UsageError("--pallet is for convert");
 
     std::string start = "0", end = "999";
     if (args.has("--range")) {
         const std::string r = args.value("--range");
         const std::size_t dash = r.find('-', 1);
-        if (dash == std::string::npos) return Usage("--range wants A-B");
+        if (dash == std::string::npos) return UsageError("--range wants A-B");
         start = r.substr(0, dash);
         end = r.substr(dash + 1);
     }
     PortOptions options;
+    if (const int read = ReadPortOptionsOrSay(args, options); read != kExitCompleted) return read;
     std::string problem;
-    if (const int read = ReadPortOptions(args, options, problem); read != kExitCompleted) {
-        if (read == kExitUsage) return Usage(problem);
-        std::cerr << "mivo: " << problem << '\n';
-        return read;
-    }
     const int timeoutMs = options.timeoutMs;
     std::unique_ptr<std::ofstream>& log = options.log;
 
@@ -134,31 +127,20 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     ParamsCommand paramsCommand(words);
     if (params) {
         const int ready = paramsCommand.prepare(prompter, problem);
-        if (ready == kExitUsage) return Usage(problem);
+        if (ready == kExitUsage) return UsageError(problem);
         if (ready != kExitCompleted) return ready;
     }
-    MemoryCommand memoryCommand(words);
+    std::optional<MemoryCommand> memoryCommand;
     if (memory) {
-        const int ready = memoryCommand.prepare(prompter, problem);
-        if (ready == kExitUsage) return Usage(problem);
+        const int ready = memoryCommand.emplace(words).prepare(prompter, problem);
+        if (ready == kExitUsage) return UsageError(problem);
         if (ready != kExitCompleted) return ready;
     }
 
-    int argc = 1;
-    char name[] = "mivo";
-    char* argv[] = {name, nullptr};
-    QCoreApplication app(argc, argv);
+    ConsolePort port(args);
+    TBuff& link = port.link();
     ConsoleTransferView view(std::cerr, ::isatty(STDERR_FILENO) == 1);
     prompter.setBeforeOutput([&view] { view.clearLine(); });
-    TBuff link;
-    link.setDeviceForPort(1, QString::fromStdString(args.value("--port")));
-    link.setPortNumberSource([] { return 1; });
-    // The link's messages are failures of the line: standard error, as "CAPTION: TEXT".
-    RouteLinkMessages(
-        link, [](const std::string& text, const std::string& caption, const std::string& detail) {
-            std::cerr << caption << ": " << text << '\n';
-            if (!detail.empty()) std::cerr << "  " << detail << '\n';
-        });
     // Ctrl+C, SIGTERM or SIGHUP: nothing more is sent, the wait under way ends; the procedure
     // stops there and the port is closed in order, so the line's settings are given back.
     const StopSignalWatch stop([&] {
@@ -184,7 +166,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
                        ? kExitCompleted
                        : kExitFailed;
         if (params) return paramsCommand.run(ctx, std::cout);
-        if (memory) return memoryCommand.run(ctx);
+        if (memory) return memoryCommand->run(ctx);
         if (version) {
             const Versions v = QueryVersions(ctx);
             static const char* const kCaptions[] = {

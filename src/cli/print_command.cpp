@@ -5,16 +5,11 @@
 
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
+#include "cli/kind_document.h"
 #include "common/convert.h"
 #include "common/readable_text.h"
-#include "files/data_files.h"
 #include "files/file_io.h"
-#include "offsets/offset_data.h"
-#include "pallets/pallet_data.h"
-#include "parameters/parameter_files.h"
 #include "print/listing_painter.h"
-#include "steps/step_files.h"
-#include "steps/step_table.h"
 
 namespace mivo {
 
@@ -25,57 +20,6 @@ int Usage(const std::string& problem) {
     return kExitUsage;
 }
 
-ListingKind ListingKindOf(ConvertKind kind) {
-    switch (kind) {
-        case ConvertKind::Parameter:
-            return ListingKind::Parameter;
-        case ConvertKind::Pallet:
-            return ListingKind::Pallet;
-        case ConvertKind::Offset:
-            return ListingKind::Offset;
-        default:
-            return ListingKind::Step;
-    }
-}
-
-// FILE opened by its kind's own procedure: the listing's values, or false after its message.
-bool ReadValues(ConvertKind kind, const std::string& file, int first, int last, Prompter& prompter,
-                std::vector<std::string>& values) {
-    const auto opened = [](OpenOutcome o) { return o == OpenOutcome::Completed; };
-    switch (kind) {
-        case ConvertKind::Parameter: {
-            ParameterTable table;
-            if (!opened(OpenParameterFile(table, file, OpenFilterForPath(ParameterFileKind(), file),
-                                          prompter)))
-                return false;
-            values = ParameterListingValues(table, first, last);
-            return true;
-        }
-        case ConvertKind::Pallet: {
-            PalletData pallet;
-            if (!opened(OpenPalletFile(pallet, file, OpenFilterForPath(PalletFileKind(), file),
-                                       prompter)))
-                return false;
-            values = PalletListingValues(pallet);
-            return true;
-        }
-        case ConvertKind::Offset: {
-            OffsetData offsets;
-            if (!opened(OpenOffsetFile(offsets, file, OpenFilterForPath(OffsetFileKind(), file),
-                                       prompter)))
-                return false;
-            values = OffsetListingValues(offsets);
-            return true;
-        }
-        default: {
-            StepTable steps;
-            if (!opened(OpenStepFile(steps, file, OpenFilterForPath(file), prompter))) return false;
-            values = StepListingValues(steps, first, last);
-            return true;
-        }
-    }
-}
-
 }  // namespace
 
 int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
@@ -83,16 +27,16 @@ int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
     if (args.has("--pallet")) return Usage("--pallet is for convert");
     const std::string out = args.value("--pdf");
     if (out.empty()) return Usage("--pdf wants a file name");
-    std::optional<ConvertKind> kind =
-        args.has("--kind") ? KindOption(args.value("--kind")) : NamedKind(file);
+    const std::optional<DataKind> kind =
+        args.has("--kind") ? KindOfWord(args.value("--kind")) : KindOfFileName(file);
     if (!kind)
         return Usage(args.has("--kind") ? "--kind wants step, parameter, pallet or offset"
                                         : "cannot tell what " + file +
                                               " holds: name it .stp, .prm, .plt or .off, or "
                                               "give --kind");
-    if (const auto named = NamedKind(file); named && named != kind)
+    if (const auto named = KindOfFileName(file); named && named != kind)
         return Usage(file + " is not of the kind --kind names");
-    const ListingKind listing = ListingKindOf(*kind);
+    const DataKind listing = *kind;
     PrintRange range = PresetRange(listing);
     if (args.has("--range")) {
         if (!RangeEditable(listing)) return Usage("--range is for steps and parameters");
@@ -112,8 +56,9 @@ int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
         return kExitUsage;
     }
     const int first = StrToInt(range.first);
-    std::vector<std::string> values;
-    if (!ReadValues(*kind, file, first, StrToInt(range.last), prompter, values)) return kExitFailed;
+    const std::unique_ptr<KindDocument> document = MakeDocument(listing);
+    if (document->open(file, prompter) != OpenOutcome::Completed) return kExitFailed;
+    const std::vector<std::string> values = document->listingValues(first, StrToInt(range.last));
 
     // OUT is written by the data files' save rules; what they refuse is refused before drawing.
     std::string reason;

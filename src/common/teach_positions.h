@@ -25,8 +25,4 @@ struct TeachPositions {
     bool operator==(const TeachPositions&) const = default;
 };
 
-// The screen that opened the teaching screen: what it moves to before, where GO move goes, and
-// what "OK" does.
-enum class TeachOpener { Step, Zi, Pallet, Offset };
-
 }  // namespace mivo

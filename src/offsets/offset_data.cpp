@@ -35,21 +35,7 @@ std::string OffsetFileText(const OffsetData& data) {
     return out;
 }
 
-const FileKind& OffsetFileKind() {
-    static const FileKind kind = [] {
-        // Overwrite questions and texts as for parameter files.
-        FileKind k = ParameterFileKind();
-        k.saveFilters = {
-            {"MIVO offset file(*.off)", ".off"}, {"CSV file(*.csv)", ".csv"}, {"All(*.*)", ""}};
-        k.openFilters = k.saveFilters;
-        k.saveQuestion = "Data will be saved. OK?";
-        k.unsavedQuestion = "Is data saved?";
-        k.questionCaption = "Offset contents";
-        k.openCompleted = {"Complete", "Complete", "Complete"};
-        return k;
-    }();
-    return kind;
-}
+const FileKind& OffsetFileKind() { return Describe(DataKind::Offset).files; }
 
 bool SaveOffsetFile(const OffsetData& data, const std::string& name, int filter,
                     Prompter& prompter) {

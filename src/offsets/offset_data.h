@@ -10,6 +10,7 @@
 #include "common/prompter.h"
 #include "common/teach_positions.h"
 #include "files/data_files.h"
+#include "files/data_kind.h"
 #include "files/file_kind.h"
 #include "parameters/parameter_catalogue.h"
 

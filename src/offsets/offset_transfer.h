@@ -5,6 +5,7 @@
 #include <string>
 
 #include "offsets/offset_data.h"
+#include "procedures/memory_kind.h"
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
 
@@ -35,5 +36,9 @@ Outcome ReceiveOffsets(ProcedureContext& ctx, const OffsetTarget& target);
 // "Check PGM No." for a number other than 0 to 5; the four offsets written as 0, each accepted
 // one showing "0.00"; OffsetModified set at the end.
 Outcome InitializeOffsets(ProcedureContext& ctx, const OffsetTarget& target);
+
+// The three above by operation (`mivo offset`).
+Outcome TransferOffsets(ProcedureContext& ctx, MemoryOperation operation,
+                        const OffsetTarget& target);
 
 }  // namespace mivo

@@ -73,7 +73,7 @@ void Toffset::buildCommands() {
     buttons.push_back({"Offset receive", "OFFReceive", "Rcv", true, [this] { receiveOffsets(); }});
     for (Button b : programButtons("OFF", "Program execute", OffsetStartQuestion))
         buttons.push_back(b);
-    buttons.push_back(teachButton("Teaching set", "OFFTeach", "Tch", TeachOpener::Offset,
+    buttons.push_back(teachButton("Teaching set", "OFFTeach", "Tch", DataKind::Offset,
                                   [this]() -> TeachTarget& { return *teach_; }));
     buttons.push_back(endButton("OFF", [this] { initialScreenMove(); }));
     buildToolBar(buttons);

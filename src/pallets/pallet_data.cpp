@@ -36,21 +36,6 @@ constexpr ZebField kZebFields[kPalletSentFields] = {
 };
 constexpr std::size_t kZebBlockLines = 11;
 
-FileKind MakePalletKind(const char* saveLabel) {
-    // Overwrite questions and texts as for parameter files.
-    FileKind k = ParameterFileKind();
-    k.saveFilters = {{saveLabel, ".plt"}, {"CSV file(*.csv)", ".csv"}, {"All(*.*)", ""}};
-    k.openFilters = {{"MIVO pallet file(*.plt)", ".plt"},
-                     {"ZEB data file(*.crd)", ".crd"},
-                     {"CSV file(*.csv)", ".csv"},
-                     {"All(*.*)", ""}};
-    k.saveQuestion = "Data will be saved.  OK?";
-    k.unsavedQuestion = "Is data saved?";
-    k.questionCaption = "Pallet contents";
-    k.openCompleted = {"Complete", "Complete", "Complete", "Complete"};
-    return k;
-}
-
 }  // namespace
 
 // The teaching screen's field of each taught pallet field, X1 .. Y3.
@@ -122,15 +107,9 @@ std::string PalletFileText(const PalletData& data) {
     return out;
 }
 
-const FileKind& PalletFileKind() {
-    static const FileKind kind = MakePalletKind("MIVO pallet file(*.plt)");
-    return kind;
-}
+const FileKind& PalletFileKind() { return Describe(DataKind::Pallet).files; }
 
-const FileKind& PalletExitFileKind() {
-    static const FileKind kind = MakePalletKind("MIVO palet file(*.plt)");
-    return kind;
-}
+const FileKind& PalletExitFileKind() { return Describe(DataKind::Pallet).closingFiles; }
 
 bool SavePalletFile(const PalletData& data, const std::string& name, int filter, Prompter& prompter,
                     const FileKind& kind) {

@@ -1,146 +1,80 @@
 #include "pallets/pallet_transfer.h"
 
-#include <optional>
-#include <string>
-#include <vector>
-
-#include "common/convert.h"
-#include "procedures/memory_transfer.h"
-#include "procedures/transfer_session.h"
+#include "procedures/memory_kind.h"
 
 namespace mivo {
 
 namespace {
 
-const char* const kSendCaption = "Pallet send";
-const char* const kReceiveCaption = "Pallet receive";
-const char* const kInitCaption = "Pallet initialize";
-const char* const kRangeMessage = "Pallet No. ranges from 0 to 19";
-
-// The field's name in its error message: Z1's reads "Z".
-std::string FieldError(const MemoryItem& item) {
-    return std::string("Error occurs!  ") +
-           (item.position == PalletZ1 ? "Z" : PalletFieldName(item.position));
-}
-
-std::string FieldName(const MemoryItem& item) { return PalletFieldName(item.position); }
-
-// The pallet number as an integer; a text that is no integer is reported with `caption`.
-std::optional<int> PalletNumber(ProcedureContext& ctx, const PalletData& data,
-                                const char* caption) {
-    try {
-        return StrToInt(data.number);
-    } catch (const ConversionError& e) {
-        ctx.prompter.notify(e.what(), caption);
-        return std::nullopt;
-    }
-}
-
-bool InRange(ProcedureContext& ctx, int pallet, const char* caption) {
-    if (pallet >= 0 && pallet < kPalletCount) return true;
-    ctx.prompter.notify(kRangeMessage, caption);
-    return false;
-}
-
-// The nine fields of `pallet` with the values `value` gives; positions 0..8.
-template <typename Value>
-std::vector<MemoryItem> Items(int pallet, Value value) {
-    std::vector<MemoryItem> items;
-    for (int f = 0; f < kPalletSentFields; ++f)
-        items.push_back(
-            {PalletParameter(pallet, f), value(f), f, ValueLength(PalletParameter(pallet, f))});
-    return items;
-}
-
-// The common start without the version query: the log anew, the progress over nine fields.
-void Start(ProcedureContext& ctx) {
-    ctx.log.clear();
-    ctx.view.showProgress(kPalletSentFields - 1);
-}
-
-bool Online(const PalletTarget& target) { return !target.online || target.online(); }
-
-// The end of every transfer: the Z cells without a parameter emptied.
-Outcome Finish(const PalletTarget& target, Outcome outcome) {
-    target.data.z2.clear();
-    target.data.z3.clear();
-    if (target.changed) target.changed();
-    return outcome;
+const MemoryKind& PalletMemory() {
+    static const MemoryKind kind{
+        .items = kPalletSentFields,
+        .numbers = kPalletCount,
+        .parameter = PalletParameter,
+        .longest = ValueLength,
+        // Z1's refusal reads "Z".
+        .refusedName = [](int f) { return std::string(f == PalletZ1 ? "Z" : PalletFieldName(f)); },
+        .readName = [](int f) { return std::string(PalletFieldName(f)); },
+        .initial = [](int f) { return std::string(f >= PalletXPartitions ? "1" : "0"); },
+        .shown = [](int f) { return std::string(f >= PalletXPartitions ? "1" : "0.00"); },
+        .send = {.caption = "Pallet send",
+                 .question = [](int) { return std::string("Is pallet sending executed?"); },
+                 .questionFirst = false,
+                 .numberCaption = "Pallet error",
+                 .rangeMessage = "Pallet No. ranges from 0 to 19",
+                 .rangeCaption = "Pallet error",
+                 .texts = {.caption = "Pallet send",
+                           .interrupted = "Sending is interrupted",
+                           .errorCaption = "Sending error",
+                           .noReply = "Error occurs"},
+                 .completed = "Pallet sending is completed"},
+        .receive = {.caption = "Pallet receive",
+                    .question = [](int) { return std::string("Is pallet receiving executed?"); },
+                    .numberCaption = "Pallet receive",
+                    .texts = {.caption = "Pallet receive",
+                              .interrupted = "Receiving is interrupted",
+                              .errorCaption = "Receiving error",
+                              .noReply = "Error occurs"},
+                    .completed = "Pallet receiving is completed"},
+        .initialize = {.caption = "Pallet initialize",
+                       .question =
+                           [](int) { return std::string("Is pallet initialize executed?"); },
+                       .numberCaption = "Initialize error",
+                       .rangeMessage = "Pallet No. ranges from 0 to 19",
+                       .rangeCaption = "Initialize error",
+                       .texts = {.caption = "Pallet initialize",
+                                 .interrupted = "Initialize is interrupted",
+                                 .errorCaption = "Initialize error",
+                                 .noReply = "Error occurs!"},
+                       .completed = "Initialize is completed"}};
+    return kind;
 }
 
 }  // namespace
 
+Outcome TransferPallet(ProcedureContext& ctx, MemoryOperation operation,
+                       const PalletTarget& target) {
+    PalletData& data = target.data;
+    // The Z cells without a parameter are emptied at the end of every transfer.
+    const MemoryTarget block{
+        data.number, data.fields, target.setModified, target.changed, target.online, [&] {
+            data.z2.clear();
+            data.z3.clear();
+            if (target.changed) target.changed();
+        }};
+    return TransferMemory(ctx, PalletMemory(), operation, block);
+}
+
 Outcome SendPallet(ProcedureContext& ctx, const PalletTarget& target) {
-    const std::optional<int> pallet = PalletNumber(ctx, target.data, "Pallet error");
-    if (!pallet || !InRange(ctx, *pallet, "Pallet error")) return Outcome::Failed;
-    if (!ctx.prompter.ask("Is pallet sending executed?", kSendCaption)) return Outcome::Declined;
-    Outcome sent = Outcome::Failed;
-    {
-        TransferSession session(ctx, SessionKind::DataExchange);
-        Start(ctx);
-        const MemoryTexts texts{.caption = kSendCaption,
-                                .interrupted = "Sending is interrupted",
-                                .itemError = FieldError,
-                                .errorCaption = "Sending error",
-                                .noReply = "Error occurs"};
-        const auto value = [&](int f) { return target.data.fields[static_cast<std::size_t>(f)]; };
-        sent = WriteMemory(ctx, Items(*pallet, value), texts);
-        if (sent == Outcome::Completed && Online(target))
-            ctx.prompter.notify("Pallet sending is completed", kSendCaption);
-    }
-    return Finish(target, sent);
+    return TransferPallet(ctx, MemoryOperation::Send, target);
 }
 
 Outcome ReceivePallet(ProcedureContext& ctx, const PalletTarget& target) {
-    if (!ctx.prompter.ask("Is pallet receiving executed?", kReceiveCaption))
-        return Outcome::Declined;
-    Outcome received = Outcome::Failed;
-    {
-        TransferSession session(ctx, SessionKind::DataExchange);
-        Start(ctx);
-        const std::optional<int> pallet = PalletNumber(ctx, target.data, kReceiveCaption);
-        if (!pallet) return Finish(target, Outcome::Failed);
-        const MemoryTexts texts{.caption = kReceiveCaption,
-                                .interrupted = "Receiving is interrupted",
-                                .errorCaption = "Receiving error",
-                                .noReply = "Error occurs",
-                                .itemName = FieldName};
-        const auto store = [&](const MemoryItem& item, const std::string& value) {
-            target.data.fields[static_cast<std::size_t>(item.position)] = value;
-            if (target.setModified) target.setModified();
-            if (target.changed) target.changed();
-        };
-        received = ReadMemory(ctx, Items(*pallet, [](int) { return std::string(); }), texts, store);
-        if (received == Outcome::Completed && Online(target))
-            ctx.prompter.notify("Pallet receiving is completed", kReceiveCaption);
-    }
-    return Finish(target, received);
+    return TransferPallet(ctx, MemoryOperation::Receive, target);
 }
 
 Outcome InitializePallet(ProcedureContext& ctx, const PalletTarget& target) {
-    if (!ctx.prompter.ask("Is pallet initialize executed?", kInitCaption)) return Outcome::Declined;
-    const std::optional<int> pallet = PalletNumber(ctx, target.data, "Initialize error");
-    if (!pallet || !InRange(ctx, *pallet, "Initialize error")) return Outcome::Failed;
-    Outcome written = Outcome::Failed;
-    {
-        TransferSession session(ctx, SessionKind::DataExchange);
-        Start(ctx);
-        const MemoryTexts texts{.caption = kInitCaption,
-                                .interrupted = "Initialize is interrupted",
-                                .itemError = FieldError,
-                                .errorCaption = "Initialize error",
-                                .noReply = "Error occurs!"};
-        const auto initial = [](int f) { return f >= PalletXPartitions ? "1" : "0"; };
-        const auto accepted = [&](const MemoryItem& item) {
-            target.data.fields[static_cast<std::size_t>(item.position)] =
-                item.position >= PalletXPartitions ? "1" : "0.00";
-            if (target.changed) target.changed();
-        };
-        written = WriteMemory(ctx, Items(*pallet, initial), texts, accepted);
-        if (written == Outcome::Completed && Online(target))
-            ctx.prompter.notify("Initialize is completed", kInitCaption);
-    }
-    return Finish(target, written);
+    return TransferPallet(ctx, MemoryOperation::Initialize, target);
 }
 
 }  // namespace mivo

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "pallets/pallet_data.h"
+#include "procedures/memory_kind.h"
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
 
@@ -36,5 +37,9 @@ Outcome ReceivePallet(ProcedureContext& ctx, const PalletTarget& target);
 // the coordinates written as 0 and the section numbers as 1, each accepted field showing
 // "0.00" or "1". PalletModified is not changed. The Z cells of P2 and P3 are emptied at the end.
 Outcome InitializePallet(ProcedureContext& ctx, const PalletTarget& target);
+
+// The three above by operation (`mivo pallet`).
+Outcome TransferPallet(ProcedureContext& ctx, MemoryOperation operation,
+                       const PalletTarget& target);
 
 }  // namespace mivo

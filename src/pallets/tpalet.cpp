@@ -68,7 +68,7 @@ void Tpalet::buildCommands() {
     for (Button b : programButtons("PAL", "Program execute", ParameterStartQuestion))
         buttons.push_back(b);
     buttons.push_back(teachButton(
-        "Teaching set", "PALTeach", "Tch", TeachOpener::Pallet,
+        "Teaching set", "PALTeach", "Tch", DataKind::Pallet,
         [this]() -> TeachTarget& { return *teach_; }, [this] { return data_.number; }));
     buttons.push_back(endButton("PAL", [this] { endEditor(); }));
     buildToolBar(buttons);

@@ -35,30 +35,7 @@ std::string ParameterFileText(const ParameterTable& table) {
     return out;
 }
 
-const FileKind& ParameterFileKind() {
-    static const FileKind kind = [] {
-        FileKind k;
-        // The dialogs' filter texts as the editor has always shown them.
-        k.saveFilters = {
-            {"MIVO parameter file(*.prm)", ".prm"}, {"CSV file(*.csv)", ".csv"}, {"All(*.*)", ""}};
-        k.openFilters = {{"MIVO parameter file(*.prm)", ".prm"},
-                         {"ZEB data file(*.crd)", ".crd"},
-                         {"CSV file(*.csv)", ".csv"},
-                         {"All(*.*)", ""}};
-        // "Aprm" is written as it stands and "A.PRM" becomes "A.PRM.prm": files of the old
-        // editor are named by this test.
-        k.saveNameTest = SaveNameTest::LastThreeLetters;
-        k.overwriteCaption = "save";
-        k.overwriteQuestion = "File of the same name exists. Overwrite?";
-        k.overwriteQuestionAll = "File of the same name exists.  Overwrite?";
-        k.saveQuestion = "Is data saved?";
-        k.unsavedQuestion = "Is data saved?";
-        k.questionCaption = "Parameter contents";
-        k.openCompleted = {"Complete", "Completed. Check data.", "Complete", "Complete"};
-        return k;
-    }();
-    return kind;
-}
+const FileKind& ParameterFileKind() { return Describe(DataKind::Parameter).files; }
 
 bool SaveParameterFile(const ParameterTable& table, const std::string& name, int filter,
                        Prompter& prompter) {

@@ -11,6 +11,7 @@
 
 #include "common/prompter.h"
 #include "files/data_files.h"
+#include "files/data_kind.h"
 #include "files/file_kind.h"
 #include "parameters/parameter_table.h"
 

@@ -76,7 +76,7 @@ void Tparameter::buildCommands() {
         buttons.push_back(b);
     for (Button b : programButtons("PRM", "Program execute", ParameterStartQuestion))
         buttons.push_back(b);
-    buttons.push_back(teachButton("ZI position teach", "PRMZITeach", "ZI", TeachOpener::Zi,
+    buttons.push_back(teachButton("ZI position teach", "PRMZITeach", "ZI", DataKind::Parameter,
                                   [this]() -> TeachTarget& { return *ziTeach_; }));
     buttons.push_back(endButton("PRM", [this] { endEditor(); }));
     buildToolBar(buttons);

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-namespace mivo {
+#include "files/data_kind.h"
 
-enum class ListingKind { Pallet, Offset, Parameter, Step };
+namespace mivo {
 
 inline constexpr const char* kPrintCaption = "Print";
 inline constexpr const char* kPrintRangeText = "Specify printing range";
@@ -16,22 +16,22 @@ inline constexpr const char* kPrintCompleted = "Printing information transfer is
 inline constexpr const char* kPrintInterrupted =
     "Printing information transfer is interrupted. Printing won't be completed.";
 
-// The range the opening editor presets: steps "0"-"999", parameters "0"-"43", a pallet and
-// offsets "0"-"1", which cannot be edited.
+// The range the opening editor presets (the kind's ListingLayout): steps "0"-"999", parameters
+// "0"-"43", a pallet and offsets "0"-"1", which cannot be edited.
 struct PrintRange {
     std::string first;
     std::string last;
 };
-PrintRange PresetRange(ListingKind kind);
-bool RangeEditable(ListingKind kind);
+PrintRange PresetRange(DataKind kind);
+bool RangeEditable(DataKind kind);
 
 // False where the dialog says "Specify printing range": a field empty, either below 0, first
 // after last, parameters beyond 43, steps beyond 999. A text that is no integer throws
 // ConversionError.
-bool RangeAccepted(ListingKind kind, const std::string& first, const std::string& last);
+bool RangeAccepted(DataKind kind, const std::string& first, const std::string& last);
 
 // "MIVO Step data                Date:  " + date + "   Time:  " + time.
-std::string HeaderLine(ListingKind kind, const std::string& date, const std::string& time);
+std::string HeaderLine(DataKind kind, const std::string& date, const std::string& time);
 
 // The page: lines at x = 300, line k at y = k x h + 100 (truncated), h the printing font's
 // height of "KUUHAKU", 3000 / h lines a page (truncated).
@@ -58,7 +58,7 @@ struct Listing {
 // number `first`. Lines are numbered by item: "Step No.5" for step 5. The reserved parameters 3 and
 // 5 are not printed but keep their lines. Steps run on over pages, k restarting at 1 on each; the
 // other kinds stay on one page.
-Listing BuildListing(ListingKind kind, const std::vector<std::string>& values, int first,
+Listing BuildListing(DataKind kind, const std::vector<std::string>& values, int first,
                      const std::string& header, double h);
 
 // An editor's data as the print dialog reads them: the editor implements it and

@@ -24,19 +24,6 @@ namespace mivo {
 
 namespace {
 
-ListingKind KindOf(DataKind kind) {
-    switch (kind) {
-        case DataKind::Parameter:
-            return ListingKind::Parameter;
-        case DataKind::Pallet:
-            return ListingKind::Pallet;
-        case DataKind::Offset:
-            return ListingKind::Offset;
-        default:
-            return ListingKind::Step;
-    }
-}
-
 // 300 dots per inch, in colour, full page off: coordinates count from the printable area.
 void PreparePrinter(QPrinter& printer) {
     printer.setResolution(kPrinterDpi);
@@ -102,7 +89,7 @@ Tprint::Tprint(Screens& screens, Sources sources, QWidget* parent)
 }
 
 void Tprint::printFrom(DataKind kind, QWidget* opener) {
-    openedFor_ = KindOf(kind);
+    openedFor_ = kind;
     const PrintRange preset = PresetRange(openedFor_);
     edit1_->setText(QString::fromStdString(preset.first));
     edit2_->setText(QString::fromStdString(preset.last));
@@ -121,11 +108,11 @@ std::optional<Tprint::Job> Tprint::prepare() {
     const std::string time = PrintTime();
     printingAllowed_ = true;
     // The editor that shows decides, in this order, the last match winning.
-    ListingKind kind = openedFor_;
-    if (Shown(screens_.tpalet)) kind = ListingKind::Pallet;
-    if (Shown(screens_.toffset)) kind = ListingKind::Offset;
-    if (Shown(screens_.tparameter)) kind = ListingKind::Parameter;
-    if (Shown(screens_.tmmain)) kind = ListingKind::Step;
+    DataKind kind = openedFor_;
+    if (Shown(screens_.tpalet)) kind = DataKind::Pallet;
+    if (Shown(screens_.toffset)) kind = DataKind::Offset;
+    if (Shown(screens_.tparameter)) kind = DataKind::Parameter;
+    if (Shown(screens_.tmmain)) kind = DataKind::Step;
     const std::string first = Cp1252::encode(edit1_->text());
     const std::string last = Cp1252::encode(edit2_->text());
     try {
@@ -141,10 +128,10 @@ std::optional<Tprint::Job> Tprint::prepare() {
 }
 
 Listing Tprint::listingFor(const Job& job, QPaintDevice& printer, const QFont& font) const {
-    PrintSource* source = job.kind == ListingKind::Step        ? sources_.step
-                          : job.kind == ListingKind::Parameter ? sources_.parameter
-                          : job.kind == ListingKind::Pallet    ? sources_.pallet
-                                                               : sources_.offset;
+    PrintSource* source = job.kind == DataKind::Step        ? sources_.step
+                          : job.kind == DataKind::Parameter ? sources_.parameter
+                          : job.kind == DataKind::Pallet    ? sources_.pallet
+                                                            : sources_.offset;
     const std::vector<std::string> values =
         source ? source->printValues(job.first, job.last) : std::vector<std::string>{};
     return BuildListing(job.kind, values, job.first, job.header, LineHeight(printer, font));

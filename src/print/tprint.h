@@ -52,7 +52,7 @@ class Tprint : public QDialog, public PrintScreen {
 
   private:
     struct Job {
-        ListingKind kind;
+        DataKind kind;
         int first;
         int last;
         std::string header;
@@ -65,7 +65,7 @@ class Tprint : public QDialog, public PrintScreen {
 
     Screens& screens_;
     Sources sources_;
-    ListingKind openedFor_ = ListingKind::Step;
+    DataKind openedFor_ = DataKind::Step;
     bool printingAllowed_ = true;
     bool printing_ = false;
     PrinterChooser chooser_;

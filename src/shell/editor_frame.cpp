@@ -310,19 +310,7 @@ void EditorFrame::showRecentFiles() {
     recentMenu_->setEnabled(!recent_.isEmpty());
 }
 
-const char* EditorFrame::kindName() const {
-    switch (kind_) {
-        case DataKind::Step:
-            return "step";
-        case DataKind::Parameter:
-            return "parameter";
-        case DataKind::Pallet:
-            return "pallet";
-        case DataKind::Offset:
-            return "offset";
-    }
-    return "data";
-}
+const char* EditorFrame::kindName() const { return Describe(kind_).word.c_str(); }
 
 void EditorFrame::forgetFile() {
     file_.clear();

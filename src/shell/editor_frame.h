@@ -169,8 +169,8 @@ class EditorFrame : public QMainWindow {
     // A teaching button ("ZI position teach", "Teaching set"): after the refusals (an
     // operation shows, off line) the teaching screen opens for `target` as `opener`;
     // `number` gives the step or pallet number where the opener has one.
-    Button teachButton(const char* hint, const char* objectName, const char* face,
-                       TeachOpener opener, std::function<TeachTarget&()> target,
+    Button teachButton(const char* hint, const char* objectName, const char* face, DataKind opener,
+                       std::function<TeachTarget&()> target,
                        std::function<std::string()> number = {});
     // "Initial screen move".
     static Button endButton(const char* prefix, std::function<void()> end);

@@ -49,7 +49,7 @@ std::vector<EditorFrame::Button> EditorFrame::programButtons(
 }
 
 EditorFrame::Button EditorFrame::teachButton(const char* hint, const char* objectName,
-                                             const char* face, TeachOpener opener,
+                                             const char* face, DataKind opener,
                                              std::function<TeachTarget&()> target,
                                              std::function<std::string()> number) {
     return {hint, objectName, face, true, [this, opener, target, number] {

@@ -5,9 +5,9 @@
 #include <array>
 #include <functional>
 
-namespace mivo {
+#include "files/data_kind.h"
 
-enum class DataKind { Step = 0, Parameter = 1, Pallet = 2, Offset = 3 };
+namespace mivo {
 
 class ModifiedFlags : public QObject {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "common/teach_positions.h"
+#include "files/data_kind.h"
 
 class QWidget;
 
@@ -52,7 +53,7 @@ class TeachScreen {
     // taking the positions read; the offset opener asks its question, checks the origin and
     // shows the step chooser. `number`: the step number, or the pallet number as typed.
     // `openerWindow` stays disabled until the screen closes; "OK" writes into `target`.
-    virtual void teachFor(TeachOpener opener, TeachTarget& target, const std::string& number,
+    virtual void teachFor(DataKind opener, TeachTarget& target, const std::string& number,
                           QWidget* openerWindow) = 0;
 };
 

@@ -19,19 +19,6 @@ namespace mivo {
 
 namespace {
 
-// The closing questions, in the order they are asked.
-struct SaveQuestion {
-    DataKind kind;
-    const char* text;
-    const char* caption;
-};
-constexpr SaveQuestion kSaveQuestions[] = {
-    {DataKind::Step, "Is step data saved?", "Step contents"},
-    {DataKind::Parameter, "Is parameter data saved?", "parameter contents"},
-    {DataKind::Pallet, "Is pallet data saved?", "pallet contents"},
-    {DataKind::Offset, "Is offset data saved?", "offset contents"},
-};
-
 // The service layout is chosen with these two modifiers held.
 constexpr Qt::KeyboardModifiers kServiceModifiers = Qt::ControlModifier | Qt::ShiftModifier;
 
@@ -132,11 +119,14 @@ void Tselect::StartKeyDown(Qt::KeyboardModifiers modifiers) {
 void Tselect::closeEvent(QCloseEvent* event) {
     // Cancel, or a Yes whose save wrote nothing, keeps the program open as it was.
     if (screens_.flags && screens_.prompter) {
-        for (const SaveQuestion& q : kSaveQuestions) {
-            if (!screens_.flags->isSet(q.kind)) continue;
-            const Prompter::Answer a = screens_.prompter->askYesNoCancel(q.text, q.caption);
+        // The closing questions, in the kinds' order.
+        for (const DataKind kind : kDataKinds) {
+            if (!screens_.flags->isSet(kind)) continue;
+            const DataKindDescription& d = Describe(kind);
+            const Prompter::Answer a =
+                screens_.prompter->askYesNoCancel(d.closingQuestion, d.closingCaption);
             if (a == Prompter::Answer::Cancel ||
-                (a == Prompter::Answer::Yes && !screens_.flags->runSaver(q.kind))) {
+                (a == Prompter::Answer::Yes && !screens_.flags->runSaver(kind))) {
                 event->ignore();
                 return;
             }

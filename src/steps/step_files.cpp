@@ -64,30 +64,7 @@ std::string StepFileText(const StepTable& table) {
     return out;
 }
 
-const FileKind& StepFileKind() {
-    static const FileKind kind = [] {
-        FileKind k;
-        k.saveFilters = {
-            {"MIVO step file (*.stp)", ".stp"}, {"CSV file (*.csv)", ".csv"}, {"All (*.*)", ""}};
-        k.openFilters = {{"MIVO step file (*.stp)", ".stp"},
-                         {"ZEB data file (*.crd)", ".crd"},
-                         {"CSV file (*.csv)", ".csv"},
-                         {"all (*.*)", ""}};
-        // With the dot: a name such as "backupstp" would otherwise be written as it stands,
-        // with no extension, and neither the ".stp" filter nor an open by that name would
-        // find it as a step file.
-        k.saveNameTest = SaveNameTest::ExtensionWithDot;
-        k.overwriteCaption = "Program save";
-        k.overwriteQuestion = "File of the same name exists.  Overwrite?";
-        k.overwriteQuestionAll = k.overwriteQuestion;
-        k.saveQuestion = "Data will be saved.  OK?";
-        k.unsavedQuestion = "Is step data saved?";
-        k.questionCaption = "Step contents";
-        k.openCompleted = {"Completed", "Completed", "Completed", "Completed"};
-        return k;
-    }();
-    return kind;
-}
+const FileKind& StepFileKind() { return Describe(DataKind::Step).files; }
 
 bool SaveStepFile(const StepTable& table, const std::string& name, int filter, Prompter& prompter) {
     return SaveDataFile(StepFileKind(), name, filter, StepFileText(table), prompter);

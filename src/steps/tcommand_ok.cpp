@@ -108,7 +108,7 @@ void Tcommand::teachingClicked() {
     if (TeachingRefused(screens_, prompter(), editor_ && editor_->onlineShown())) return;
     // The step number is the step's own: its GO moves are "@GO s", "@CIR GO s,p".
     if (screens_.teach)
-        screens_.teach->teachFor(TeachOpener::Step, teach_, std::to_string(step_), this);
+        screens_.teach->teachFor(DataKind::Step, teach_, std::to_string(step_), this);
 }
 
 }  // namespace mivo

@@ -64,26 +64,26 @@ std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step,
     return ctx.send(GoCommand(record, step, "1"));
 }
 
-TeachMove OpenerMove(TeachOpener opener, const std::string& number) {
+TeachMove OpenerMove(DataKind opener, const std::string& number) {
+    const TeachingMove& asked = Describe(opener).teaching;
+    TeachMove move{asked.question, asked.caption, {}};
     switch (opener) {
-        case TeachOpener::Step:
-            return {"GO move?", "GO move",
-                    [number](ProcedureContext& ctx) { return StepTeachingMove(ctx, number); }};
-        case TeachOpener::Zi:
-            return {
-                "ZI move?", "ZI move", [](ProcedureContext& ctx) { return ctx.send("@ZI"); }, {3}};
-        case TeachOpener::Pallet:
-            return {"GO move?", "GO move", [number](ProcedureContext& ctx) {
-                        return ctx.send("@PAL GO " + number + ",1");
-                    }};
-        case TeachOpener::Offset:
-            return {
-                "The offset teaching value will be written to the program number set by the "
-                "rotary switch. Perform offset teaching?",
-                "Offset move",
-                {}};
+        case DataKind::Step:
+            move.move = [number](ProcedureContext& ctx) { return StepTeachingMove(ctx, number); };
+            break;
+        case DataKind::Parameter:  // the ZI position
+            move.move = [](ProcedureContext& ctx) { return ctx.send("@ZI"); };
+            move.axes = {3};
+            break;
+        case DataKind::Pallet:
+            move.move = [number](ProcedureContext& ctx) {
+                return ctx.send("@PAL GO " + number + ",1");
+            };
+            break;
+        case DataKind::Offset:  // its step is chosen next
+            break;
     }
-    return {};
+    return move;
 }
 
 TeachMove ChosenStepMove(const std::string& step, std::vector<std::string>* record) {
@@ -91,10 +91,10 @@ TeachMove ChosenStepMove(const std::string& step, std::vector<std::string>* reco
             [step, record](ProcedureContext& ctx) { return StepTeachingMove(ctx, step, record); }};
 }
 
-std::string GoMoveCommand(TeachOpener opener, const std::string& number, int point) {
+std::string GoMoveCommand(DataKind opener, const std::string& number, int point) {
     const std::string at = number + "," + std::to_string(point);
-    if (opener == TeachOpener::Step) return "@CIR GO " + at;
-    if (opener == TeachOpener::Pallet) return "@PAL GO " + at;
+    if (opener == DataKind::Step) return "@CIR GO " + at;
+    if (opener == DataKind::Pallet) return "@PAL GO " + at;
     return {};
 }
 

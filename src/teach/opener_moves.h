@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/teach_positions.h"
+#include "files/data_kind.h"
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
 
@@ -37,18 +38,19 @@ Outcome MoveForTeaching(ProcedureContext& ctx, const TeachMove& move,
 std::string StepTeachingMove(ProcedureContext& ctx, const std::string& step,
                              std::vector<std::string>* record = nullptr);
 
-// What each opener moves to before the teaching screen shows: the step (`number`, its step
-// number) with "GO move?", the ZI position with "ZI move?" (Z read back only), the pallet
+// What each opener, the editor of a kind, moves to before the teaching screen shows, asking its
+// kind's teaching question: the step (`number`, its step number) with "GO move?", the parameter
+// editor's ZI position with "ZI move?" (Z read back only), the pallet
 // (`number`, the pallet number field) with "GO move?". The offset opener asks whether to teach
 // the program's offsets and only checks the origin; its step is chosen next.
-TeachMove OpenerMove(TeachOpener opener, const std::string& number);
+TeachMove OpenerMove(DataKind opener, const std::string& number);
 
 // The step chooser's move to the step chosen: no question, its record into `record`.
 TeachMove ChosenStepMove(const std::string& step, std::vector<std::string>* record);
 
 // The teaching screen's GO move to point `point` (1 to 3) of the circle at step `number` or of
 // pallet `number`: "@CIR GO 11,2", "@PAL GO 3,2". Empty for the openers without one.
-std::string GoMoveCommand(TeachOpener opener, const std::string& number, int point);
+std::string GoMoveCommand(DataKind opener, const std::string& number, int point);
 
 // The step chooser's "Read step": "@READ STEP step", the record's lines into `record`; a
 // refusal is shown. Completed when a record came.

@@ -81,7 +81,7 @@ Tteach::Tteach(Screens& screens, QWidget* parent) : QWidget(parent, Qt::Window),
 
 Tteach::~Tteach() = default;
 
-void Tteach::teachFor(TeachOpener opener, TeachTarget& target, const std::string& number,
+void Tteach::teachFor(DataKind opener, TeachTarget& target, const std::string& number,
                       QWidget* openerWindow) {
     opener_ = opener;
     target_ = &target;
@@ -90,7 +90,7 @@ void Tteach::teachFor(TeachOpener opener, TeachTarget& target, const std::string
     heading_->setText(Cp1252::decode(target.heading()));
     preset(target.preset());
     if (openerWindow_) openerWindow_->setEnabled(false);
-    if (opener == TeachOpener::Offset) {
+    if (opener == DataKind::Offset) {
         // The question and the origin check, then the step to move to is chosen.
         std::map<int, std::string> none;
         if (MoveForTeaching(mainContext(openerWindow_), OpenerMove(opener, number), none) !=
@@ -183,7 +183,7 @@ QString Tteach::logText() const { return log_->toPlainText(); }
 
 void Tteach::okClicked() {
     if (!target_) return;
-    if (opener_ != TeachOpener::Offset) {
+    if (opener_ != DataKind::Offset) {
         target_->writeBack(taught());
         closeScreen();
         return;

@@ -43,7 +43,7 @@ class Tteach : public QWidget, public DirectView, public TeachScreen {
     void setChooser(Treadoff* chooser) { chooser_ = chooser; }
 
     // TeachScreen.
-    void teachFor(TeachOpener opener, TeachTarget& target, const std::string& number,
+    void teachFor(DataKind opener, TeachTarget& target, const std::string& number,
                   QWidget* openerWindow) override;
 
     // For the step chooser: the positions its move read (axis 1 to 4 as X, Y, Z, R), the four
@@ -126,7 +126,7 @@ class Tteach : public QWidget, public DirectView, public TeachScreen {
     QPlainTextEdit* log_ = nullptr;  // hidden
 
     TeachTarget* target_ = nullptr;  // where "OK" writes; none while closed
-    TeachOpener opener_ = TeachOpener::Step;
+    DataKind opener_ = DataKind::Step;
     std::string number_;
     QWidget* openerWindow_ = nullptr;
     int running_ = 0;       // commands under way, the innermost last

@@ -12,7 +12,7 @@
 namespace mivo {
 namespace {
 
-using K = ListingKind;
+using K = DataKind;
 
 TEST(PrintListing, RangeCheck) {
     struct Row {

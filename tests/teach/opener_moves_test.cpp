@@ -31,9 +31,9 @@ TEST(TeachMoves, EachOpenerMovesThenReadsThePositions) {
         std::map<int, std::string> positions = {};
         Lines messages = {};
     };
-    const TeachMove pallet = OpenerMove(TeachOpener::Pallet, "3");
-    const TeachMove zi = OpenerMove(TeachOpener::Zi, "");
-    const auto step = [](const char* number) { return OpenerMove(TeachOpener::Step, number); };
+    const TeachMove pallet = OpenerMove(DataKind::Pallet, "3");
+    const TeachMove zi = OpenerMove(DataKind::Parameter, "");
+    const auto step = [](const char* number) { return OpenerMove(DataKind::Step, number); };
     static const auto homed = [](Rig& r) { r.sim.motion.originState = 1; };
     const auto palletThree = [](Rig& r) {
         r.sim.motion.originState = 1;
@@ -45,7 +45,7 @@ TEST(TeachMoves, EachOpenerMovesThenReadsThePositions) {
         {"No to GO move: nothing sent", pallet, palletThree, {false}, {}, Outcome::Declined, {}, {"GO move?"}},
         {"not at origin, returns first", pallet, [](Rig&) {}, {true, true}, Joined({"@?ORG", "@ORG", "@PAL GO 3,1"}, kPositions), Outcome::Completed},
         {"not at origin, No: nothing moves", pallet, [](Rig&) {}, {true, false}, {"@?ORG"}, Outcome::Declined, {}, {"GO move?", "Return to origin?"}},
-        {"offset: its question, then the origin only", OpenerMove(TeachOpener::Offset, ""), [](Rig&) {}, {true, true}, {"@?ORG", "@ORG"}, Outcome::Completed, {}, {"The offset teaching value will be written to the program number set by the rotary switch. Perform offset teaching?", "Return to origin?"}},
+        {"offset: its question, then the origin only", OpenerMove(DataKind::Offset, ""), [](Rig&) {}, {true, true}, {"@?ORG", "@ORG"}, Outcome::Completed, {}, {"The offset teaching value will be written to the program number set by the rotary switch. Perform offset teaching?", "Return to origin?"}},
         {"ZI reads Z only", zi, [](Rig& r) { homed(r); r.sim.parameters.values[4] = "-2.50"; }, {true}, {"@?ORG", "@ZI", "@?POS 3"}, Outcome::Completed, {{3, "-2.50"}}},
         {"step 12, a circle at character 5", step("12"), [](Rig& r) { homed(r); r.sim.steps.programs[0][12] = "CIR 000,10,20,5"; r.sim.steps.programs[0][13] = "CIR 000,30,40,50,60"; }, {true}, Joined({"@?ORG", "@READ STEP 12", "@CIR GO 12,1"}, kPositions), Outcome::Completed, {{1, "10.00"}, {2, "20.00"}, {3, "5.00"}, {4, "0.00"}}},
         {"step 7, a point", step("7"), [](Rig& r) { homed(r); r.sim.steps.programs[0][7] = "POI 000,1,2,3,4"; }, {true}, Joined({"@?ORG", "@READ STEP 7", "@GO 7"}, kPositions), Outcome::Completed},

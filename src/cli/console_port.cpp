@@ -1,0 +1,33 @@
+#include "cli/console_port.h"
+
+#include <iostream>
+
+#include "common/readable_text.h"
+#include "link/link_messages.h"
+
+namespace mivo {
+
+int UsageError(const std::string& problem) {
+    std::cerr << "mivo: " << EscapeControlBytes(problem) << '\n';
+    return kExitUsage;
+}
+
+int ReadPortOptionsOrSay(const ParsedArgs& args, PortOptions& options) {
+    std::string problem;
+    const int read = ReadPortOptions(args, options, problem);
+    if (read == kExitUsage) return UsageError(problem);
+    if (read != kExitCompleted) std::cerr << "mivo: " << problem << '\n';
+    return read;
+}
+
+ConsolePort::ConsolePort(const ParsedArgs& args) : app_(argc_, argv_) {
+    link_.setDeviceForPort(1, QString::fromStdString(args.value("--port")));
+    link_.setPortNumberSource([] { return 1; });
+    RouteLinkMessages(
+        link_, [](const std::string& text, const std::string& caption, const std::string& detail) {
+            std::cerr << caption << ": " << text << '\n';
+            if (!detail.empty()) std::cerr << "  " << detail << '\n';
+        });
+}
+
+}  // namespace mivo

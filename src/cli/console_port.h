@@ -1,0 +1,34 @@
+#pragma once
+// The serial port of mivo's controller commands (steps, params, pallet, offset, version, errors,
+// direct): the options that choose and watch it, and the link set up on it.
+#include <QCoreApplication>
+#include <string>
+
+#include "cli/cli_args.h"
+#include "link/tbuff.h"
+
+namespace mivo {
+
+// "mivo: PROBLEM" on standard error, control bytes escaped; kExitUsage.
+int UsageError(const std::string& problem);
+
+// --timeout and --log: kExitCompleted, or the exit status after its message on standard error.
+int ReadPortOptionsOrSay(const ParsedArgs& args, PortOptions& options);
+
+// The event loop and the link, with --port's device as COM1. The link's messages are failures
+// of the line: on standard error, as "CAPTION: TEXT" and the detail below.
+class ConsolePort {
+  public:
+    explicit ConsolePort(const ParsedArgs& args);
+    QCoreApplication& app() { return app_; }
+    TBuff& link() { return link_; }
+
+  private:
+    int argc_ = 1;
+    char name_[5] = "mivo";
+    char* argv_[2] = {name_, nullptr};
+    QCoreApplication app_;
+    TBuff link_;
+};
+
+}  // namespace mivo

@@ -1,0 +1,66 @@
+#pragma once
+// Send, receive and initialisation of one numbered block of the controller's memory (a pallet,
+// one program's offsets), written once for every such kind: what differs is the kind's
+// description, its memory numbers, items and texts.
+#include <functional>
+#include <span>
+#include <string>
+
+#include "procedures/memory_transfer.h"
+#include "procedures/outcome.h"
+#include "procedures/procedure_context.h"
+
+namespace mivo {
+
+enum class MemoryOperation { Send, Receive, Initialize };
+
+// What one operation says and checks.
+struct MemoryOperationTexts {
+    std::string caption;  // "Pallet send": the question's, Cancel's and the notice's caption
+    // The question; given the block number where it names it ("Offset data of PGM No.2 ...").
+    std::function<std::string(int number)> question;
+    // Asked before the number is checked; otherwise after the check (the number named).
+    bool questionFirst = true;
+    std::string numberCaption;  // caption of a number that is no integer
+    // The range check before the transfer ("Pallet No. ranges from 0 to 19"); none when empty
+    // (a receive reads whatever number was typed).
+    std::string rangeMessage = {};
+    std::string rangeCaption = {};
+    MemoryTexts texts;       // Cancel, refusals, no reply; a refused item's name is added
+    std::string completed;   // the notice, shown only while the line is still on line
+    bool setsModified = false;  // a completed initialisation marks the data modified
+};
+
+// A kind of memory block.
+struct MemoryKind {
+    int items = 0;       // the values of one block, positions 0 .. items - 1
+    int numbers = 0;     // blocks 0 .. numbers - 1
+    std::function<int(int number, int item)> parameter;  // the item's memory number
+    std::function<std::size_t(int parameter)> longest;   // its longest value (MemoryItem)
+    // The item as a refusal names it after "Error occurs!  ", and as a read names it.
+    std::function<std::string(int item)> refusedName;
+    std::function<std::string(int item)> readName;
+    // An initialisation writes `initial(item)`; an accepted item then shows `shown(item)`.
+    std::function<std::string(int item)> initial;
+    std::function<std::string(int item)> shown;
+    MemoryOperationTexts send;
+    MemoryOperationTexts receive;
+    MemoryOperationTexts initialize;
+};
+
+// The block as a transfer changes it, with the editor's callbacks.
+struct MemoryTarget {
+    std::string& number;             // the block number as typed
+    std::span<std::string> values;   // the items' values by position
+    std::function<void()> setModified = {};  // each value received; may be empty
+    std::function<void()> changed = {};      // the data changed; may be empty
+    std::function<bool()> online = {};       // empty: always on line
+    // After every transfer that began (the session opened): what the block keeps apart from
+    // its items is tidied. May be empty.
+    std::function<void()> finished = {};
+};
+
+Outcome TransferMemory(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation operation,
+                       const MemoryTarget& target);
+
+}  // namespace mivo
