@@ -18,11 +18,9 @@
 #include "link/tbuff.h"
 #include "parameters/parameter_initialize.h"
 #include "parameters/parameter_target.h"
-#include "parameters/tinit.h"
 #include "shell/editor_access.h"
-#include "shell/screens.h"
+#include "shell/navigator.h"
 #include "shell/transfer_dialogs.h"
-#include "shell/tselect.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -34,13 +32,19 @@ const char* const kNotCurrentHint = "Not current: the controller's last reply wa
 
 }  // namespace
 
-Tdirect::Tdirect(Screens& screens, StepEditorAccess& steps, ParameterEditorAccess& parameters,
-                 QWidget* parent)
-    : QMainWindow(parent), screens_(screens), steps_(steps), parameters_(parameters) {
+Tdirect::Tdirect(TBuff& link, Prompter& prompter, TransferDialogs& transfer,
+                 const Navigator& navigator, StepEditorAccess& steps,
+                 ParameterEditorAccess& parameters, QWidget* parent)
+    : QMainWindow(parent),
+      link_(link),
+      prompter_(prompter),
+      transfer_(transfer),
+      navigator_(navigator),
+      steps_(steps),
+      parameters_(parameters) {
     setObjectName("Tdirect");
     setWindowTitle("MIVO Editor [direct]");
-    session_ = std::make_unique<DirectSession>(screens_.tbuff->directChannel(), *screens_.prompter,
-                                               *screens_.transfer, *this);
+    session_ = std::make_unique<DirectSession>(link_.directChannel(), prompter_, transfer_, *this);
     buildToolBar();
     buildMenus();
     buildCentre();
@@ -52,20 +56,19 @@ Tdirect::Tdirect(Screens& screens, StepEditorAccess& steps, ParameterEditorAcces
             if (session_->cyclesRunning() == 0) MonitorLoop(*session_);
         });
     };
-    TBuff* link = screens_.tbuff;
     // A jog moving until its release is stopped before the line goes.
-    connect(link, &TBuff::directClosing, this, [this] { jogs_->endHolds(); });
-    connect(link, &TBuff::directOnlineChanged, this, [this](bool online) {
+    connect(&link_, &TBuff::directClosing, this, [this] { jogs_->endHolds(); });
+    connect(&link_, &TBuff::directOnlineChanged, this, [this](bool online) {
         if (online)
             LineWentOnline(*session_);
         else
             LineWentOffline(*session_);
     });
-    if (screens_.tselect)
-        connect(screens_.tselect, &Tselect::serviceLayoutChanged, this, [this](bool on) {
-            controls_["REL"]->setVisible(on);
-            controls_["MOMCH"]->setVisible(on);
-        });
+}
+
+void Tdirect::setServiceLayout(bool on) {
+    controls_["REL"]->setVisible(on);
+    controls_["MOMCH"]->setVisible(on);
 }
 
 Tdirect::~Tdirect() = default;
@@ -189,13 +192,13 @@ void Tdirect::ClearClick() {
 
 void Tdirect::toStartScreen() {
     hide();
-    if (screens_.tselect) screens_.tselect->show();
+    navigator_.showStart();
 }
 
 void Tdirect::EndClick() {
     EndMonitor(*session_);
     session_->clearRequests();
-    screens_.tbuff->goDirectOffline();
+    link_.goDirectOffline();
     toStartScreen();
 }
 
@@ -207,7 +210,7 @@ void Tdirect::InitialClick() {
 void Tdirect::leaveFor(QWidget* screen) {
     if (!screen) return;
     EndMonitor(*session_);
-    TBuff* link = screens_.tbuff;
+    TBuff* link = &link_;
     const bool online = link->isDirectOnline();
     hide();
     screen->show();
@@ -226,9 +229,9 @@ void Tdirect::showEvent(QShowEvent* event) {
         centred_ = true;
     }
     // The transfer dialogs of its commands show over it.
-    screens_.transfer->setOwner(this);
+    transfer_.setOwner(this);
     // Opened from an editor on line: the line goes on in direct mode.
-    TBuff* link = screens_.tbuff;
+    TBuff* link = &link_;
     if (link->isOnline() && !link->isDirectOnline() && link->goDirectOnline()) link->goOffline();
     QMainWindow::showEvent(event);
 }
@@ -241,17 +244,17 @@ void Tdirect::closeEvent(QCloseEvent* event) {
 
 void Tdirect::INITPRMClick() {
     PrepareParameterInit(*session_);
-    Tinit* dialog = screens_.tinit;
+    InitDialog* dialog = init_;
     if (!dialog) return;
     setEnabled(false);
     initPrmOpen_ = true;
-    dialog->openFor(this, Tinit::kRobotQuestion, true, [this] { initializeParameters(); });
+    dialog->openFor(this, kRobotQuestion, true, [this] { initializeParameters(); });
 }
 
 void Tdirect::initializeParameters() {
-    Tinit* dialog = screens_.tinit;
+    InitDialog* dialog = init_;
     const int robot = dialog->robotNumber();
-    dialog->hide();
+    dialog->dismiss();
     // The values read back go to the parameter editor's table, as from its own initialisation.
     RunOnDirectDisplay(*session_, [this, robot](ProcedureContext& ctx) {
         Outcome outcome = Outcome::Failed;
