@@ -25,13 +25,6 @@
 
 namespace mivo {
 
-namespace {
-
-const char* const kNotCurrent = "notCurrent";
-const char* const kNotCurrentHint = "Not current: the controller's last reply was no value";
-
-}  // namespace
-
 Tdirect::Tdirect(TBuff& link, Prompter& prompter, TransferDialogs& transfer,
                  const Navigator& navigator, StepEditorAccess& steps,
                  ParameterEditorAccess& parameters, QWidget* parent)
@@ -89,87 +82,6 @@ void Tdirect::append(const std::string& line) {
 void Tdirect::flushDisplay() {
     for (const QString& line : pending_) display_->appendPlainText(line);
     pending_.clear();
-}
-
-void Tdirect::enable(EnableSet set, bool on) {
-    for (QWidget* w : sets_[set]) {
-        // A held jog button stays live: disabled, it would never see its release.
-        if (auto* jog = qobject_cast<JogButton*>(w); jog && jog->held() && !on) continue;
-        w->setEnabled(on);
-    }
-    if (set == EnableSet::MonitorControls && on) positionGroup_->setEnabled(true);
-}
-
-std::string Tdirect::field(DirectField f) const {
-    const auto it = fields_.find(f);
-    return it == fields_.end() ? std::string() : Cp1252::encode(it->second->text());
-}
-
-void Tdirect::setField(DirectField f, const std::string& text) {
-    const auto it = fields_.find(f);
-    if (it == fields_.end()) return;
-    it->second->setText(Cp1252::decode(text));
-    if (it->second->property(kNotCurrent).toBool()) {
-        it->second->setProperty(kNotCurrent, false);
-        it->second->setPalette(QPalette());
-        it->second->setToolTip({});
-    }
-}
-
-// The last value stays, greyed, until the monitor reads one again.
-void Tdirect::showFieldNotCurrent(DirectField f) {
-    const auto it = fields_.find(f);
-    if (it == fields_.end()) return;
-    QLineEdit* e = it->second;
-    e->setProperty(kNotCurrent, true);
-    QPalette p = e->palette();
-    p.setColor(QPalette::Text, p.color(QPalette::Disabled, QPalette::Text));
-    e->setPalette(p);
-    e->setToolTip(kNotCurrentHint);
-}
-
-// The line switch follows the direct channel's state by itself.
-void Tdirect::showLine(bool) {}
-
-void Tdirect::showMonitoring(bool on) {
-    monistart_->setText(on ? "End monitor" : "Start monitor");
-    monitoring_->setChecked(on);
-}
-
-bool Tdirect::screenVisible() const { return isVisible(); }
-
-bool Tdirect::offerToSaveSteps() { return steps_.offerToSaveOrCancel(this); }
-
-void Tdirect::resetStepEditor() { steps_.emptyTable("Step initialize"); }
-
-void Tdirect::showStopUnconfirmed(bool on) { stopMark_->showUnconfirmed(on); }
-
-int Tdirect::jogMode() const { return jogs_->mode(); }
-
-bool Tdirect::ioState(IoBank bank, int n) const {
-    if (n < 0 || n > 15) return false;
-    const DirectPanel* p = bank == IoBank::Output ? outputs_[n] : inputs_[n];
-    return p->face() == DirectPanel::kOn;
-}
-
-void Tdirect::showIo(IoBank bank, int n, bool on) {
-    if (n < 0 || n > 15) return;
-    DirectPanel* p = bank == IoBank::Output ? outputs_[n] : inputs_[n];
-    p->setFace(on ? DirectPanel::kOn : DirectPanel::kOff);
-    p->setCurrent(true);
-}
-
-void Tdirect::showIoNotCurrent(IoBank bank, int n) {
-    if (n < 0 || n > 15) return;
-    (bank == IoBank::Output ? outputs_[n] : inputs_[n])->setCurrent(false);
-}
-
-void Tdirect::showIoUnknown() {
-    for (const auto& panels : {outputs_, inputs_})
-        for (DirectPanel* p : panels) {
-            p->setFace(DirectPanel::kUnknown);
-            p->setCurrent(true);
-        }
 }
 
 JogButton* Tdirect::jogButton(const QString& name) const {
