@@ -45,7 +45,7 @@ struct DirectOnLine {
     QProcess sim;
     QString device;
     YesPrompter prompter;
-    Screens screens;
+    CreatedScreens screens;
     std::unique_ptr<ScreenSet> set;
     QWidget* direct = nullptr;
 };

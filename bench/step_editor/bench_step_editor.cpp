@@ -12,7 +12,6 @@
 #include "common/prompter.h"
 #include "link/tbuff.h"
 #include "shell/modified_flags.h"
-#include "shell/screens.h"
 #include "steps/step_edit.h"
 #include "steps/tmmain.h"
 
@@ -76,12 +75,11 @@ int main(int argc, char** argv) {
     QuietPrompter prompter;
     mivo::ModifiedFlags flags;
     mivo::TBuff link;
-    mivo::Screens screens;
-    screens.tbuff = &link;
-    screens.flags = &flags;
-    screens.prompter = &prompter;
-    mivo::Tmmain editor(screens);
-    screens.tmmain = &editor;
+    mivo::EditorLinks links;
+    links.link = &link;
+    links.flags = &flags;
+    links.prompter = &prompter;
+    mivo::Tmmain editor(links);
     editor.show();
     FillTable(editor.table());
     editor.tableReplaced();

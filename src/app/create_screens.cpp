@@ -12,6 +12,7 @@
 #include "shell/communication_log.h"
 #include "shell/message_prompter.h"
 #include "shell/modified_flags.h"
+#include "shell/navigator.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/tcom.h"
@@ -32,6 +33,7 @@ namespace mivo {
 struct ScreenSet::Owned {
     ModifiedFlags flags;
     TBuff link;
+    Navigator navigator;
     std::unique_ptr<MessagePrompter> messages;
     std::unique_ptr<TransferDialogs> transfer;
     std::vector<std::unique_ptr<QWidget>> screens;
@@ -43,18 +45,34 @@ ScreenSet::~ScreenSet() {
     while (!owned_->screens.empty()) owned_->screens.pop_back();
 }
 
-std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
+std::vector<EditorFrame*> Editors(const CreatedScreens& screens) {
+    std::vector<EditorFrame*> editors{screens.tmmain};
+    for (QWidget* w : {screens.tparameter, screens.tpalet, screens.toffset})
+        editors.push_back(qobject_cast<EditorFrame*>(w));
+    editors.erase(std::remove(editors.begin(), editors.end(), nullptr), editors.end());
+    return editors;
+}
+
+std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prompter) {
     std::unique_ptr<ScreenSet> set(new ScreenSet);
     set->owned_ = std::make_unique<ScreenSet::Owned>();
     ScreenSet::Owned& o = *set->owned_;
+    using Window = Navigator::Window;
 
     // The link, the flags and the message boxes come first: the screens bind to them as they
     // are made (line switches, savers). TBuff keeps its place in the order below.
-    screens = Screens{};
+    screens = CreatedScreens{};
     screens.flags = &o.flags;
     screens.tbuff = &o.link;
+    screens.navigator = &o.navigator;
+    o.transfer = std::make_unique<TransferDialogs>(o.link);
+    TransferDialogs& transfer = *o.transfer;
+    screens.transfer = &transfer;
+    // Cancel during a motion stops the robot on the main channel; the reply to "@MSTOP" ends
+    // the motion's pending wait.
+    transfer.setMotionStop([&link = o.link] { link.mainChannel().request("@MSTOP"); });
     if (!prompter) {
-        o.messages = std::make_unique<MessagePrompter>(screens);
+        o.messages = std::make_unique<MessagePrompter>(transfer);
         prompter = o.messages.get();
     }
     screens.prompter = prompter;
@@ -62,61 +80,85 @@ std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter) {
                                          const std::string& detail) {
         prompter->notifyDetail(text, caption, detail);
     });
-    o.transfer = std::make_unique<TransferDialogs>(screens);
-    screens.transfer = o.transfer.get();
 
     auto make = [&](auto* screen) {
         o.screens.emplace_back(screen);
         set->order_.push_back(screen->objectName().toStdString());
         return screen;
     };
-    screens.tselect = make(new Tselect(screens));
-    Tteach* teach = make(new Tteach(screens));
+    Navigator& nav = o.navigator;
+    Tselect* start = make(new Tselect(nav, o.link, o.flags, *prompter));
+    nav.add(Window::Start, start);
+    Tteach* teach = make(new Tteach(o.link, *prompter, transfer));
+    screens.tselect = start;
     screens.tteach = teach;
-    screens.teach = teach;
-    Tmmain* steps = make(new Tmmain(screens));
+    nav.add(Window::Teach, teach);
+    const EditorLinks links{&o.link, &o.flags, prompter, &transfer, &nav, teach};
+    Tmmain* steps = make(new Tmmain(links));
     screens.tmmain = steps;
-    Tparameter* parameters = make(new Tparameter(screens));
+    nav.add(Window::Steps, steps);
+    Tparameter* parameters = make(new Tparameter(links));
     screens.tparameter = parameters;
+    nav.add(Window::Parameters, parameters);
     steps->setParameters(parameters);
-    screens.tver = make(new TVer(screens));
-    screens.terror = make(new Terror(screens));
-    screens.tcom = make(new Tcom(screens));
+    parameters->setServiceLayout(start->serviceLayout());
+    QObject::connect(start, &Tselect::serviceLayoutChanged, parameters,
+                     &Tparameter::setServiceLayout);
+    TVer* versions = screens.tver = make(new TVer);
+    Terror* record = screens.terror = make(new Terror);
+    Tcom* com = screens.tcom = make(new Tcom(o.link));
     // Each screen gets the data it uses from their owners, by name.
-    screens.tdirect = make(new Tdirect(screens, *steps, *parameters));
-    Tpalet* pallet = make(new Tpalet(screens));
+    Tdirect* direct = make(new Tdirect(o.link, *prompter, transfer, nav, *steps, *parameters));
+    screens.tdirect = direct;
+    nav.add(Window::Direct, direct);
+    QObject::connect(start, &Tselect::serviceLayoutChanged, direct, &Tdirect::setServiceLayout);
+    Tpalet* pallet = make(new Tpalet(links));
     screens.tpalet = pallet;
+    nav.add(Window::Pallets, pallet);
     // The step editor's path preview draws a pallet move with the pallet editor's pallet.
     steps->setPalletSource([pallet] {
         const PalletData& d = pallet->data();
         return PalletGridOf(d.number, {d.fields.begin(), d.fields.end()});
     });
-    screens.tcall = make(new Tcall(screens));
-    screens.tcommand = make(new Tcommand(screens));
-    screens.tinit = make(new Tinit(screens));
-    screens.terr = make(new Terr(screens));
+    Tcall* progress = screens.tcall = make(new Tcall(transfer));
+    Tcommand* command = screens.tcommand = make(new Tcommand(prompter, nav, teach));
+    Tinit* init = screens.tinit = make(new Tinit);
+    Terr* error = screens.terr = make(new Terr(transfer, nav));
+    if (o.messages) o.messages->setErrorDialog(error);
     set->order_.push_back("TBuff");
-    screens.tcancel = make(new TCancel(screens));
+    TCancel* cancel = screens.tcancel = make(new TCancel(transfer));
+    transfer.setDialogs(cancel, progress);
+    nav.setCancelDialog(cancel);
     // A cancel request ends with the channel it was made on.
-    QObject::connect(&o.link, &TBuff::channelClosed, screens.tcancel,
-                     [transfer = o.transfer.get()] { transfer->setCancelRequested(false); });
-    Toffset* offsets = make(new Toffset(screens));
+    QObject::connect(&o.link, &TBuff::channelClosed, cancel,
+                     [&transfer] { transfer.setCancelRequested(false); });
+    Toffset* offsets = make(new Toffset(links));
     screens.toffset = offsets;
-    Tprint* print = make(new Tprint(screens, {steps, parameters, pallet, offsets}));
+    nav.add(Window::Offsets, offsets);
+    Tprint* print = make(new Tprint(*prompter, {steps, parameters, pallet, offsets}));
     screens.tprint = print;
-    screens.print = print;
-    auto* chooser = make(new Treadoff(screens, *teach));
+    auto* chooser = make(new Treadoff(*teach));
     screens.treadoff = chooser;
     teach->setChooser(chooser);
     // Outside the eighteen: it only listens to the link.
     screens.commlog = new CommunicationLog(o.link);
     o.screens.emplace_back(screens.commlog);
+    nav.add(Window::Log, screens.commlog);
+
+    // The dialogs the editors open, made after them.
+    steps->setDialogs(command, init, record, versions);
+    parameters->setInitDialog(init);
+    direct->setInitDialog(init);
+    for (EditorFrame* editor :
+         std::initializer_list<EditorFrame*>{steps, parameters, pallet, offsets}) {
+        editor->setComDialog(com);
+        editor->setPrintScreen(print);
+    }
 
     // Every window opens wholly on its screen, however large the screen's scale makes it.
     FitWindowsOnScreen();
-    Tcom* com = screens.tcom;
     o.link.setPortSource([com] { return com->portChoice(); });
-    screens.tselect->show();
+    start->show();
     return set;
 }
 

@@ -1,20 +1,69 @@
 #pragma once
 // The program's fixed set of screens: created once, in the order the program has always
-// made them, the start screen first and the only one shown.
+// made them, the start screen first and the only one shown. `createScreens` is the one place
+// that wires them: each screen gets the few things it uses, never the others' windows.
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "shell/screens.h"
+class QWidget;
 
 namespace mivo {
 
+class CommunicationLog;
+class ModifiedFlags;
+class Navigator;
+class Prompter;
+class TBuff;
+class TCancel;
+class TVer;
+class Tcall;
+class Tcom;
+class Tcommand;
+class Terr;
+class Terror;
+class Tinit;
+class Tselect;
+class TransferDialogs;
+class EditorFrame;
 class ScreenSet;
+
+// What `createScreens` made, for the program's start and end (settings, a file to open) and the
+// tests. No screen holds it.
+struct CreatedScreens {
+    Tselect* tselect = nullptr;     // the start screen (the main window)
+    QWidget* tteach = nullptr;      // teaching
+    EditorFrame* tmmain = nullptr;  // step editor
+    QWidget* tparameter = nullptr;
+    TVer* tver = nullptr;
+    Terror* terror = nullptr;
+    Tcom* tcom = nullptr;
+    QWidget* tdirect = nullptr;
+    QWidget* tpalet = nullptr;
+    Tcall* tcall = nullptr;
+    Tcommand* tcommand = nullptr;
+    Tinit* tinit = nullptr;
+    Terr* terr = nullptr;
+    TBuff* tbuff = nullptr;  // the controller link (never shown; not a widget)
+    TCancel* tcancel = nullptr;
+    QWidget* toffset = nullptr;
+    QWidget* tprint = nullptr;
+    QWidget* treadoff = nullptr;  // step chooser for offset teaching
+    CommunicationLog* commlog = nullptr;
+
+    ModifiedFlags* flags = nullptr;
+    Prompter* prompter = nullptr;
+    TransferDialogs* transfer = nullptr;
+    Navigator* navigator = nullptr;
+};
 
 // Fills `screens` with the eighteen screens, the link, the modified flags and the transfer
 // dialogs. `prompter` answers the message boxes (tests); nullptr gives the real message boxes.
 // The returned set owns everything and must outlive the use of `screens`.
-std::unique_ptr<ScreenSet> createScreens(Screens& screens, Prompter* prompter = nullptr);
+std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prompter = nullptr);
+
+// The step, parameter, pallet and offset editors, in this order.
+std::vector<EditorFrame*> Editors(const CreatedScreens& screens);
 
 class ScreenSet {
   public:
@@ -23,7 +72,7 @@ class ScreenSet {
     const std::vector<std::string>& creationOrder() const { return order_; }
 
   private:
-    friend std::unique_ptr<ScreenSet> createScreens(Screens&, Prompter*);
+    friend std::unique_ptr<ScreenSet> createScreens(CreatedScreens&, Prompter*);
     ScreenSet() = default;
     struct Owned;
     std::unique_ptr<Owned> owned_;

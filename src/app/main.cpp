@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    mivo::Screens screens;
+    mivo::CreatedScreens screens;
     std::unique_ptr<mivo::ScreenSet> set = mivo::createScreens(screens);
     for (const auto& [port, device] : parsed.options.devices)
         screens.tbuff->setDeviceForPort(port, QString::fromLocal8Bit(device.c_str()));

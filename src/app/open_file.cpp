@@ -1,12 +1,12 @@
 #include "app/open_file.h"
 
+#include "app/create_screens.h"
 #include "shell/editor_frame.h"
-#include "shell/screens.h"
 #include "shell/tselect.h"
 
 namespace mivo {
 
-bool OpenInEditor(Screens& screens, const QString& path) {
+bool OpenInEditor(CreatedScreens& screens, const QString& path) {
     for (EditorFrame* editor : Editors(screens)) {
         if (!editor->takesFileName(path)) continue;
         if (screens.tselect) screens.tselect->hide();

@@ -4,11 +4,11 @@
 
 namespace mivo {
 
-struct Screens;
+struct CreatedScreens;
 
 // Shows the editor of `path`'s kind (by its extension: .stp, .prm, .plt, .off) in place of the
 // start screen, off line, and opens the file there. False, with nothing shown, for a name of no
 // kind.
-bool OpenInEditor(Screens& screens, const QString& path);
+bool OpenInEditor(CreatedScreens& screens, const QString& path);
 
 }  // namespace mivo

@@ -9,13 +9,13 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "app/create_screens.h"
 #include "app/settings_file.h"
 #include "common/readable_text.h"
 #include "files/file_io.h"
 #include "link/tbuff.h"
 #include "shell/communication_log.h"
 #include "shell/editor_frame.h"
-#include "shell/screens.h"
 #include "shell/tcom.h"
 #include "shell/tselect.h"
 #include "shell/window_style.h"
@@ -26,7 +26,7 @@ namespace mivo {
 namespace {
 
 // The windows whose places are remembered, by object name.
-std::vector<QWidget*> Windows(const Screens& s) {
+std::vector<QWidget*> Windows(const CreatedScreens& s) {
     std::vector<QWidget*> windows{s.tselect, s.tmmain,  s.tparameter, s.tpalet,
                                   s.toffset, s.tdirect, s.commlog};
     windows.erase(std::remove(windows.begin(), windows.end(), nullptr), windows.end());
@@ -45,14 +45,14 @@ QStringList Texts(const std::vector<std::string>& texts) {
 // The step editor's path preview dock, remembered among the windows by its name: its place in
 // the window and its size.
 constexpr const char* kPathDock = "PathDock";
-Tmmain* StepEditor(const Screens& s) { return qobject_cast<Tmmain*>(s.tmmain); }
+Tmmain* StepEditor(const CreatedScreens& s) { return qobject_cast<Tmmain*>(s.tmmain); }
 
 void Say(const std::string& line) { std::fprintf(stderr, "mivo-editor: %s\n", line.c_str()); }
 
 // A path as a message quotes it.
 std::string Quoted(const std::string& path) { return EscapeControlBytes(path); }
 
-void RestoreCom(const RememberedSettings& settings, Screens& screens) {
+void RestoreCom(const RememberedSettings& settings, CreatedScreens& screens) {
     if (!settings.comPort || !screens.tcom || !screens.tbuff) return;
     const int port = *settings.comPort;
     const QString device = Text(settings.comDevice);
@@ -71,7 +71,7 @@ QString SettingsPath() {
            "/mivo/mivo-editor.conf";
 }
 
-bool RestoreSettings(const QString& path, Screens& screens, bool com) {
+bool RestoreSettings(const QString& path, CreatedScreens& screens, bool com) {
     const std::string file = QFile::encodeName(path).toStdString();
     RememberedSettings settings;
     std::string reason;
@@ -114,7 +114,7 @@ bool RestoreSettings(const QString& path, Screens& screens, bool com) {
     return true;
 }
 
-bool SaveSettings(const QString& path, const Screens& screens, bool com) {
+bool SaveSettings(const QString& path, const CreatedScreens& screens, bool com) {
     const std::string file = QFile::encodeName(path).toStdString();
     // What the file holds now: the COM choice when not ours to write, and the places of the
     // windows not shown in this run.

@@ -6,7 +6,7 @@
 
 namespace mivo {
 
-struct Screens;
+struct CreatedScreens;
 
 // ~/.config/mivo/mivo-editor.conf ($XDG_CONFIG_HOME for ~/.config).
 QString SettingsPath();
@@ -16,10 +16,10 @@ QString SettingsPath();
 // run writes a sound one in its place) and said in one line on standard error, as is something
 // else standing in its place. Without `com` (the command line chose the devices) the COM choice
 // is left as it is.
-bool RestoreSettings(const QString& path, Screens& screens, bool com);
+bool RestoreSettings(const QString& path, CreatedScreens& screens, bool com);
 // Writes the screens' state to `path`, the COM choice only with `com`; a window not shown in
 // this run keeps the place the file had for it. False, said in one line on standard error, when
 // it cannot be written.
-bool SaveSettings(const QString& path, const Screens& screens, bool com);
+bool SaveSettings(const QString& path, const CreatedScreens& screens, bool com);
 
 }  // namespace mivo

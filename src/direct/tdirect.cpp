@@ -18,29 +18,26 @@
 #include "link/tbuff.h"
 #include "parameters/parameter_initialize.h"
 #include "parameters/parameter_target.h"
-#include "parameters/tinit.h"
 #include "shell/editor_access.h"
-#include "shell/screens.h"
+#include "shell/navigator.h"
 #include "shell/transfer_dialogs.h"
-#include "shell/tselect.h"
 #include "shell/window_style.h"
 
 namespace mivo {
 
-namespace {
-
-const char* const kNotCurrent = "notCurrent";
-const char* const kNotCurrentHint = "Not current: the controller's last reply was no value";
-
-}  // namespace
-
-Tdirect::Tdirect(Screens& screens, StepEditorAccess& steps, ParameterEditorAccess& parameters,
-                 QWidget* parent)
-    : QMainWindow(parent), screens_(screens), steps_(steps), parameters_(parameters) {
+Tdirect::Tdirect(TBuff& link, Prompter& prompter, TransferDialogs& transfer,
+                 const Navigator& navigator, StepEditorAccess& steps,
+                 ParameterEditorAccess& parameters, QWidget* parent)
+    : QMainWindow(parent),
+      link_(link),
+      prompter_(prompter),
+      transfer_(transfer),
+      navigator_(navigator),
+      steps_(steps),
+      parameters_(parameters) {
     setObjectName("Tdirect");
     setWindowTitle("MIVO Editor [direct]");
-    session_ = std::make_unique<DirectSession>(screens_.tbuff->directChannel(), *screens_.prompter,
-                                               *screens_.transfer, *this);
+    session_ = std::make_unique<DirectSession>(link_.directChannel(), prompter_, transfer_, *this);
     buildToolBar();
     buildMenus();
     buildCentre();
@@ -52,20 +49,19 @@ Tdirect::Tdirect(Screens& screens, StepEditorAccess& steps, ParameterEditorAcces
             if (session_->cyclesRunning() == 0) MonitorLoop(*session_);
         });
     };
-    TBuff* link = screens_.tbuff;
     // A jog moving until its release is stopped before the line goes.
-    connect(link, &TBuff::directClosing, this, [this] { jogs_->endHolds(); });
-    connect(link, &TBuff::directOnlineChanged, this, [this](bool online) {
+    connect(&link_, &TBuff::directClosing, this, [this] { jogs_->endHolds(); });
+    connect(&link_, &TBuff::directOnlineChanged, this, [this](bool online) {
         if (online)
             LineWentOnline(*session_);
         else
             LineWentOffline(*session_);
     });
-    if (screens_.tselect)
-        connect(screens_.tselect, &Tselect::serviceLayoutChanged, this, [this](bool on) {
-            controls_["REL"]->setVisible(on);
-            controls_["MOMCH"]->setVisible(on);
-        });
+}
+
+void Tdirect::setServiceLayout(bool on) {
+    controls_["REL"]->setVisible(on);
+    controls_["MOMCH"]->setVisible(on);
 }
 
 Tdirect::~Tdirect() = default;
@@ -88,87 +84,6 @@ void Tdirect::flushDisplay() {
     pending_.clear();
 }
 
-void Tdirect::enable(EnableSet set, bool on) {
-    for (QWidget* w : sets_[set]) {
-        // A held jog button stays live: disabled, it would never see its release.
-        if (auto* jog = qobject_cast<JogButton*>(w); jog && jog->held() && !on) continue;
-        w->setEnabled(on);
-    }
-    if (set == EnableSet::MonitorControls && on) positionGroup_->setEnabled(true);
-}
-
-std::string Tdirect::field(DirectField f) const {
-    const auto it = fields_.find(f);
-    return it == fields_.end() ? std::string() : Cp1252::encode(it->second->text());
-}
-
-void Tdirect::setField(DirectField f, const std::string& text) {
-    const auto it = fields_.find(f);
-    if (it == fields_.end()) return;
-    it->second->setText(Cp1252::decode(text));
-    if (it->second->property(kNotCurrent).toBool()) {
-        it->second->setProperty(kNotCurrent, false);
-        it->second->setPalette(QPalette());
-        it->second->setToolTip({});
-    }
-}
-
-// The last value stays, greyed, until the monitor reads one again.
-void Tdirect::showFieldNotCurrent(DirectField f) {
-    const auto it = fields_.find(f);
-    if (it == fields_.end()) return;
-    QLineEdit* e = it->second;
-    e->setProperty(kNotCurrent, true);
-    QPalette p = e->palette();
-    p.setColor(QPalette::Text, p.color(QPalette::Disabled, QPalette::Text));
-    e->setPalette(p);
-    e->setToolTip(kNotCurrentHint);
-}
-
-// The line switch follows the direct channel's state by itself.
-void Tdirect::showLine(bool) {}
-
-void Tdirect::showMonitoring(bool on) {
-    monistart_->setText(on ? "End monitor" : "Start monitor");
-    monitoring_->setChecked(on);
-}
-
-bool Tdirect::screenVisible() const { return isVisible(); }
-
-bool Tdirect::offerToSaveSteps() { return steps_.offerToSaveOrCancel(this); }
-
-void Tdirect::resetStepEditor() { steps_.emptyTable("Step initialize"); }
-
-void Tdirect::showStopUnconfirmed(bool on) { stopMark_->showUnconfirmed(on); }
-
-int Tdirect::jogMode() const { return jogs_->mode(); }
-
-bool Tdirect::ioState(IoBank bank, int n) const {
-    if (n < 0 || n > 15) return false;
-    const DirectPanel* p = bank == IoBank::Output ? outputs_[n] : inputs_[n];
-    return p->face() == DirectPanel::kOn;
-}
-
-void Tdirect::showIo(IoBank bank, int n, bool on) {
-    if (n < 0 || n > 15) return;
-    DirectPanel* p = bank == IoBank::Output ? outputs_[n] : inputs_[n];
-    p->setFace(on ? DirectPanel::kOn : DirectPanel::kOff);
-    p->setCurrent(true);
-}
-
-void Tdirect::showIoNotCurrent(IoBank bank, int n) {
-    if (n < 0 || n > 15) return;
-    (bank == IoBank::Output ? outputs_[n] : inputs_[n])->setCurrent(false);
-}
-
-void Tdirect::showIoUnknown() {
-    for (const auto& panels : {outputs_, inputs_})
-        for (DirectPanel* p : panels) {
-            p->setFace(DirectPanel::kUnknown);
-            p->setCurrent(true);
-        }
-}
-
 JogButton* Tdirect::jogButton(const QString& name) const {
     for (JogButton* b : jogs_->buttons())
         if (b->objectName() == name) return b;
@@ -189,13 +104,13 @@ void Tdirect::ClearClick() {
 
 void Tdirect::toStartScreen() {
     hide();
-    if (screens_.tselect) screens_.tselect->show();
+    navigator_.showStart();
 }
 
 void Tdirect::EndClick() {
     EndMonitor(*session_);
     session_->clearRequests();
-    screens_.tbuff->goDirectOffline();
+    link_.goDirectOffline();
     toStartScreen();
 }
 
@@ -207,7 +122,7 @@ void Tdirect::InitialClick() {
 void Tdirect::leaveFor(QWidget* screen) {
     if (!screen) return;
     EndMonitor(*session_);
-    TBuff* link = screens_.tbuff;
+    TBuff* link = &link_;
     const bool online = link->isDirectOnline();
     hide();
     screen->show();
@@ -226,9 +141,9 @@ void Tdirect::showEvent(QShowEvent* event) {
         centred_ = true;
     }
     // The transfer dialogs of its commands show over it.
-    screens_.transfer->setOwner(this);
+    transfer_.setOwner(this);
     // Opened from an editor on line: the line goes on in direct mode.
-    TBuff* link = screens_.tbuff;
+    TBuff* link = &link_;
     if (link->isOnline() && !link->isDirectOnline() && link->goDirectOnline()) link->goOffline();
     QMainWindow::showEvent(event);
 }
@@ -241,17 +156,17 @@ void Tdirect::closeEvent(QCloseEvent* event) {
 
 void Tdirect::INITPRMClick() {
     PrepareParameterInit(*session_);
-    Tinit* dialog = screens_.tinit;
+    InitDialog* dialog = init_;
     if (!dialog) return;
     setEnabled(false);
     initPrmOpen_ = true;
-    dialog->openFor(this, Tinit::kRobotQuestion, true, [this] { initializeParameters(); });
+    dialog->openFor(this, kRobotQuestion, true, [this] { initializeParameters(); });
 }
 
 void Tdirect::initializeParameters() {
-    Tinit* dialog = screens_.tinit;
+    InitDialog* dialog = init_;
     const int robot = dialog->robotNumber();
-    dialog->hide();
+    dialog->dismiss();
     // The values read back go to the parameter editor's table, as from its own initialisation.
     RunOnDirectDisplay(*session_, [this, robot](ProcedureContext& ctx) {
         Outcome outcome = Outcome::Failed;

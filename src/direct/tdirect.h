@@ -23,9 +23,13 @@ class QRadioButton;
 
 namespace mivo {
 
-struct Screens;
-class StepEditorAccess;
+class InitDialog;
+class Navigator;
 class ParameterEditorAccess;
+class Prompter;
+class StepEditorAccess;
+class TBuff;
+class TransferDialogs;
 class DirectPanel;
 class DirectSession;
 class StopUnconfirmedMark;
@@ -41,8 +45,12 @@ class Tdirect : public QMainWindow, public DirectView {
 
     // The step editor's program (INIT PGM's save offer and reset) and the parameter editor's
     // table (INIT PRM's read-back) are reached through their owners.
-    Tdirect(Screens& screens, StepEditorAccess& steps, ParameterEditorAccess& parameters,
-            QWidget* parent = nullptr);
+    Tdirect(TBuff& link, Prompter& prompter, TransferDialogs& transfer, const Navigator& navigator,
+            StepEditorAccess& steps, ParameterEditorAccess& parameters, QWidget* parent = nullptr);
+    // INIT PRM's robot-number dialog, made after the screen.
+    void setInitDialog(InitDialog* init) { init_ = init; }
+    // The service layout shows REL and MOMCH.
+    void setServiceLayout(bool on);
     ~Tdirect() override;
 
     // The screen's state and the direct channel, as its commands run on them.
@@ -104,7 +112,11 @@ class Tdirect : public QMainWindow, public DirectView {
     void initializeParameters();
     void toStartScreen();
 
-    Screens& screens_;
+    TBuff& link_;
+    Prompter& prompter_;
+    TransferDialogs& transfer_;
+    const Navigator& navigator_;
+    InitDialog* init_ = nullptr;
     StepEditorAccess& steps_;
     ParameterEditorAccess& parameters_;
     std::unique_ptr<DirectSession> session_;

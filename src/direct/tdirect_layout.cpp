@@ -26,7 +26,7 @@
 #include "shell/cp1252_validator.h"
 #include "shell/editor_frame.h"
 #include "shell/line_switch.h"
-#include "shell/screens.h"
+#include "shell/navigator.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -63,7 +63,7 @@ void Tdirect::buildToolBar() {
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    lineSwitch_ = new LineSwitch(*screens_.tbuff, LineSwitch::Direct, bar);
+    lineSwitch_ = new LineSwitch(link_, LineSwitch::Direct, bar);
     bar->addWidget(lineSwitch_);
     addToolBar(Qt::TopToolBarArea, bar);
 }
@@ -74,24 +74,18 @@ void Tdirect::buildMenus() {
         ->setObjectName("MenuClear");
     file->addAction("End", this, &Tdirect::EndClick)->setObjectName("MenuEnd");
     QMenu* display = menuBar()->addMenu("Display");
-    const std::pair<const char*, QWidget * Screens::*> editors[] = {
-        {"Step", nullptr},
-        {"Parameter", &Screens::tparameter},
-        {"Pallet", &Screens::tpalet},
-        {"Offset", &Screens::toffset}};
-    for (const auto& [text, member] : editors) {
-        QAction* a = display->addAction(text, this, [this, member] {
-            leaveFor(member ? screens_.*member : static_cast<QWidget*>(screens_.tmmain));
-        });
+    using Window = Navigator::Window;
+    const std::pair<const char*, Window> editors[] = {{"Step", Window::Steps},
+                                                      {"Parameter", Window::Parameters},
+                                                      {"Pallet", Window::Pallets},
+                                                      {"Offset", Window::Offsets}};
+    for (const auto& [text, window] : editors) {
+        QAction* a = display->addAction(
+            text, this, [this, window = window] { leaveFor(navigator_.window(window)); });
         a->setObjectName(QString("Menu") + text);
     }
     display
-        ->addAction("Communication log", this,
-                    [this] {
-                        if (!screens_.commlog) return;
-                        screens_.commlog->show();
-                        screens_.commlog->raise();
-                    })
+        ->addAction("Communication log", this, [this] { navigator_.show(Navigator::Window::Log); })
         ->setObjectName("MenuComLog");
 }
 

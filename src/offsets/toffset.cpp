@@ -15,7 +15,6 @@
 #include "procedures/program_control.h"
 #include "shell/cell_grid_model.h"
 #include "shell/cp1252_validator.h"
-#include "shell/screens.h"
 
 namespace mivo {
 
@@ -33,8 +32,8 @@ std::string OffsetStartQuestion(const std::string& number) {
 
 }  // namespace
 
-Toffset::Toffset(Screens& screens, QWidget* parent)
-    : EditorFrame(screens, DataKind::Offset, OffsetFileKind(), parent) {
+Toffset::Toffset(const EditorLinks& links, QWidget* parent)
+    : EditorFrame(links, DataKind::Offset, OffsetFileKind(), parent) {
     setObjectName("Toffset");
     clearLogOnLeaving();
     setCaption("MIVO Editor [Offset]");
@@ -198,7 +197,7 @@ void Toffset::initialScreenMove() {
     offerToSave();
     setModified(false);
     endEditor();
-    if (TBuff* link = screens().tbuff; link && link->isOnline()) link->requestOffline();
+    if (TBuff* link = links().link; link && link->isOnline()) link->requestOffline();
 }
 
 }  // namespace mivo

@@ -28,7 +28,7 @@ class Toffset : public EditorFrame, public PrintSource {
     std::vector<std::string> printValues(int, int) const override {
         return OffsetListingValues(data_);
     }
-    explicit Toffset(Screens& screens, QWidget* parent = nullptr);
+    explicit Toffset(const EditorLinks& links, QWidget* parent = nullptr);
     ~Toffset() override;
 
     // The offsets; every write goes through the editor, one undoable edit that sets the

@@ -16,7 +16,6 @@
 #include "procedures/program_control.h"
 #include "shell/cell_grid_model.h"
 #include "shell/cp1252_validator.h"
-#include "shell/screens.h"
 
 namespace mivo {
 
@@ -27,8 +26,8 @@ int FieldMergeKey(int which) { return 100 + which; }
 
 }  // namespace
 
-Tpalet::Tpalet(Screens& screens, QWidget* parent)
-    : EditorFrame(screens, DataKind::Pallet, PalletFileKind(), parent) {
+Tpalet::Tpalet(const EditorLinks& links, QWidget* parent)
+    : EditorFrame(links, DataKind::Pallet, PalletFileKind(), parent) {
     setObjectName("Tpalet");
     clearLogOnLeaving();
     setCaption("MIVO Editor [Pallet]");

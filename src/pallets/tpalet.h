@@ -28,7 +28,7 @@ class Tpalet : public EditorFrame, public PrintSource {
     std::vector<std::string> printValues(int, int) const override {
         return PalletListingValues(data_);
     }
-    explicit Tpalet(Screens& screens, QWidget* parent = nullptr);
+    explicit Tpalet(const EditorLinks& links, QWidget* parent = nullptr);
     ~Tpalet() override;
 
     // The pallet; every write goes through the editor, one undoable edit that sets the modified

@@ -11,7 +11,7 @@
 
 namespace mivo {
 
-Tinit::Tinit(Screens&, QWidget* parent) : QDialog(parent, kNoTitleButtons) {
+Tinit::Tinit(QWidget* parent) : QDialog(parent, kNoTitleButtons) {
     setObjectName("Tinit");
     setWindowTitle(kInitCaption);
     label_ = new QLabel("Select robot No. to be initialized.", this);

@@ -6,37 +6,37 @@
 #include <functional>
 
 #include "parameters/parameter_initialize.h"
+#include "shell/editor_access.h"
 
 class QComboBox;
 class QLabel;
 
 namespace mivo {
 
-struct Screens;
-
-class Tinit : public QDialog {
+class Tinit : public QDialog, public InitDialog {
     Q_OBJECT
   public:
     // The question that means parameter initialisation (with the list shown).
     static constexpr const char* kRobotQuestion = ::mivo::kRobotQuestion;
 
-    explicit Tinit(Screens& screens, QWidget* parent = nullptr);
+    explicit Tinit(QWidget* parent = nullptr);
 
     // Shows the dialog for `opener` (disabled meanwhile by the opener) with `text` and, for
     // parameter initialisation, the robot-number list. Without a `yes` handler "Yes" only
     // closes the dialog as "No" does.
     void openFor(QWidget* opener, const QString& text, bool showList,
-                 std::function<void()> yes = {});
+                 std::function<void()> yes = {}) override;
     QString question() const;
     // Parameter mode: the question asks for the robot number; otherwise program mode.
     bool parameterMode() const;
     // The integer value of the first two characters of the chosen entry; -1 when none.
-    int robotNumber() const;
+    int robotNumber() const override;
+    void dismiss() override { hide(); }
 
     void YesClick();
     void NoClick();
     // Hides the dialog and re-enables the screen that opened it.
-    void closeToOpener();
+    void closeToOpener() override;
 
   public slots:
     void reject() override {}

@@ -10,8 +10,6 @@
 #include "parameters/grid_parameter_model.h"
 #include "parameters/parameter_files.h"
 #include "parameters/parameter_transfer.h"
-#include "shell/screens.h"
-#include "shell/tselect.h"
 
 namespace mivo {
 
@@ -21,8 +19,8 @@ constexpr int kRowHeight = 18;
 
 }  // namespace
 
-Tparameter::Tparameter(Screens& screens, QWidget* parent)
-    : EditorFrame(screens, DataKind::Parameter, ParameterFileKind(), parent) {
+Tparameter::Tparameter(const EditorLinks& links, QWidget* parent)
+    : EditorFrame(links, DataKind::Parameter, ParameterFileKind(), parent) {
     setObjectName("Tparameter");
     clearLogOnLeaving();
     setCaption("MIVO Editor [Parameter]");
@@ -53,11 +51,6 @@ Tparameter::Tparameter(Screens& screens, QWidget* parent)
         QRect r = geometry();
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
-    }
-
-    if (Tselect* start = screens.tselect) {
-        setServiceLayout(start->serviceLayout());
-        connect(start, &Tselect::serviceLayoutChanged, this, &Tparameter::setServiceLayout);
     }
 }
 

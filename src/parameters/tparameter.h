@@ -17,6 +17,7 @@ class QTableView;
 namespace mivo {
 
 class GridParameterModel;
+class InitDialog;
 
 class Tparameter : public EditorFrame, public ParameterEditorAccess, public PrintSource {
     Q_OBJECT
@@ -25,7 +26,9 @@ class Tparameter : public EditorFrame, public ParameterEditorAccess, public Prin
     std::vector<std::string> printValues(int first, int last) const override {
         return ParameterListingValues(table_, first, last);
     }
-    explicit Tparameter(Screens& screens, QWidget* parent = nullptr);
+    explicit Tparameter(const EditorLinks& links, QWidget* parent = nullptr);
+    // The initialisation dialog, made after the editor.
+    void setInitDialog(InitDialog* init) { init_ = init; }
     ~Tparameter() override;
 
     // The one parameter table of the editor; every write goes through the editor.
@@ -61,6 +64,7 @@ class Tparameter : public EditorFrame, public ParameterEditorAccess, public Prin
     void fileOpened() override;
 
   private:
+    InitDialog* init_ = nullptr;
     void buildCommands();
     void buildCentre();
     bool cellEdited(int number, const QString& text);

@@ -11,7 +11,6 @@
 #include "parameters/tinit.h"
 #include "parameters/tparameter.h"
 #include "procedures/program_control.h"
-#include "shell/screens.h"
 
 namespace mivo {
 
@@ -97,16 +96,16 @@ void Tparameter::receiveParameters() {
 }
 
 void Tparameter::initializeParameters() {
-    Tinit* dialog = screens().tinit;
+    InitDialog* dialog = init_;
     if (operationRunning() || !dialog) return;
     setEnabled(false);
     dialog->openFor(this, Tinit::kRobotQuestion, true, [this] { initializeConfirmed(); });
 }
 
 void Tparameter::initializeConfirmed() {
-    Tinit* dialog = screens().tinit;
+    InitDialog* dialog = init_;
     const int robot = dialog->robotNumber();
-    dialog->hide();
+    dialog->dismiss();
     runOperation([this, robot](ProcedureContext& ctx) {
         writeFromController(
             [&ctx, robot](const ParameterTarget& t) { InitializeParameters(ctx, t, robot); },

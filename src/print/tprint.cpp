@@ -16,8 +16,6 @@
 #include "files/data_files.h"
 #include "files/file_io.h"
 #include "print/listing_painter.h"
-#include "shell/editor_frame.h"
-#include "shell/screens.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -30,8 +28,6 @@ void PreparePrinter(QPrinter& printer) {
     printer.setFullPage(false);
 }
 
-bool Shown(const QWidget* w) { return w && w->isVisible(); }
-
 QPushButton* Button(const char* text, const char* name, QWidget* parent) {
     auto* b = new QPushButton(text, parent);
     b->setObjectName(name);
@@ -41,8 +37,8 @@ QPushButton* Button(const char* text, const char* name, QWidget* parent) {
 
 }  // namespace
 
-Tprint::Tprint(Screens& screens, Sources sources, QWidget* parent)
-    : QDialog(parent), screens_(screens), sources_(sources) {
+Tprint::Tprint(Prompter& prompter, Sources sources, QWidget* parent)
+    : QDialog(parent), prompter_(prompter), sources_(sources) {
     setObjectName("Tprint");
     setWindowTitle("MIVO Editor [Print]");
     auto* title = new QLabel(kPrintRangeText, this);
@@ -99,6 +95,7 @@ void Tprint::printFrom(DataKind kind, QWidget* opener) {
     preview_->show();
     cancel_->show();
     stop_->hide();
+    opener_ = opener;
     if (opener) opener->setEnabled(false);
     ShowOver(this, opener);
 }
@@ -107,21 +104,16 @@ std::optional<Tprint::Job> Tprint::prepare() {
     const std::string date = PrintDate();
     const std::string time = PrintTime();
     printingAllowed_ = true;
-    // The editor that shows decides, in this order, the last match winning.
-    DataKind kind = openedFor_;
-    if (Shown(screens_.tpalet)) kind = DataKind::Pallet;
-    if (Shown(screens_.toffset)) kind = DataKind::Offset;
-    if (Shown(screens_.tparameter)) kind = DataKind::Parameter;
-    if (Shown(screens_.tmmain)) kind = DataKind::Step;
+    const DataKind kind = openedFor_;
     const std::string first = Cp1252::encode(edit1_->text());
     const std::string last = Cp1252::encode(edit2_->text());
     try {
         if (!RangeAccepted(kind, first, last)) {
-            screens_.prompter->notify(kPrintRangeText, kPrintCaption);
+            prompter_.notify(kPrintRangeText, kPrintCaption);
             return std::nullopt;
         }
     } catch (const ConversionError& e) {
-        screens_.prompter->notify(e.what(), kPrintCaption);
+        prompter_.notify(e.what(), kPrintCaption);
         return std::nullopt;
     }
     return Job{kind, StrToInt(first), StrToInt(last), HeaderLine(kind, date, time)};
@@ -149,7 +141,7 @@ void Tprint::OKClick() {
     printJob(*job);
     printing_ = false;
     QApplication::processEvents();
-    closeToEditors();
+    closeToOpener();
 }
 
 void Tprint::printJob(const Job& job) {
@@ -163,7 +155,7 @@ void Tprint::printJob(const Job& job) {
                                     : std::string();
     std::string reason;
     if (std::string target; !pdfName.empty() && !SaveTarget(pdfName, target, reason)) {
-        screens_.prompter->notify(CannotWrite(pdfName, reason), kPrintCaption);
+        prompter_.notify(CannotWrite(pdfName, reason), kPrintCaption);
         return;
     }
     std::optional<PdfPages> pdf;
@@ -179,16 +171,16 @@ void Tprint::printJob(const Job& job) {
     });
     printingLabel_->hide();
     if (drawn == Drawn::NotStarted) {
-        screens_.prompter->notifyDetail(kPrintNotStarted, kPrintCaption,
-                                        printer_.outputFileName().toStdString());
+        prompter_.notifyDetail(kPrintNotStarted, kPrintCaption,
+                               printer_.outputFileName().toStdString());
     } else if (pdf && !WriteWholeFile(pdfName, pdf->bytes(), reason)) {
-        screens_.prompter->notify(CannotWrite(pdfName, reason), kPrintCaption);
+        prompter_.notify(CannotWrite(pdfName, reason), kPrintCaption);
         printingAllowed_ = true;
     } else if (!printingAllowed_) {
-        screens_.prompter->notify(kPrintInterrupted, kPrintCaption);
+        prompter_.notify(kPrintInterrupted, kPrintCaption);
         printingAllowed_ = true;
     } else {
-        screens_.prompter->notify(kPrintCompleted, kPrintCaption);
+        prompter_.notify(kPrintCompleted, kPrintCaption);
     }
 }
 
@@ -207,7 +199,7 @@ void Tprint::PreviewClick() {
     preview.exec();
 }
 
-void Tprint::CancelClick() { closeToEditors(); }
+void Tprint::CancelClick() { closeToOpener(); }
 
 void Tprint::PrintStopClick() { printingAllowed_ = false; }
 
@@ -218,10 +210,8 @@ void Tprint::reject() {
         CancelClick();
 }
 
-void Tprint::closeToEditors() {
-    for (QWidget* editor : {static_cast<QWidget*>(screens_.tmmain), screens_.tparameter,
-                            screens_.tpalet, screens_.toffset})
-        Enable(editor);
+void Tprint::closeToOpener() {
+    Enable(opener_);
     hide();
 }
 

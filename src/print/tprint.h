@@ -16,7 +16,7 @@ class QPushButton;
 
 namespace mivo {
 
-struct Screens;
+class Prompter;
 
 class Tprint : public QDialog, public PrintScreen {
     Q_OBJECT
@@ -31,7 +31,7 @@ class Tprint : public QDialog, public PrintScreen {
     // Runs the system's print dialog for `printer`; false when cancelled. Tests set their own.
     using PrinterChooser = std::function<bool(QPrinter& printer, QWidget* parent)>;
 
-    Tprint(Screens& screens, Sources sources, QWidget* parent = nullptr);
+    Tprint(Prompter& prompter, Sources sources, QWidget* parent = nullptr);
 
     void printFrom(DataKind kind, QWidget* opener) override;
     void setPrinterChooser(PrinterChooser chooser) { chooser_ = std::move(chooser); }
@@ -57,13 +57,15 @@ class Tprint : public QDialog, public PrintScreen {
         int last;
         std::string header;
     };
-    // The range checked and the kind of the editor that shows, or nothing after the message.
+    // The range checked for the kind the opener named, or nothing after the message.
     std::optional<Job> prepare();
     Listing listingFor(const Job& job, QPaintDevice& printer, const QFont& font) const;
     void printJob(const Job& job);
-    void closeToEditors();
+    // Hides the dialog and gives its opener back its controls.
+    void closeToOpener();
 
-    Screens& screens_;
+    Prompter& prompter_;
+    QWidget* opener_ = nullptr;
     Sources sources_;
     DataKind openedFor_ = DataKind::Step;
     bool printingAllowed_ = true;

@@ -1,7 +1,8 @@
 #pragma once
 // What a screen may do with data another screen owns, by name: each owner implements its
-// interface and `createScreens` hands it to the screens that use it. The windows themselves
-// are in `Screens`, for showing and hiding only.
+// interface and `createScreens` hands it to the screens that use it.
+#include <functional>
+
 #include "shell/modified_flags.h"
 
 class QString;
@@ -21,13 +22,30 @@ class StepEditorAccess {
     virtual void emptyTable(const QString& caption) = 0;
 };
 
-// The print dialog as the editors' "Print" buttons reach it (`Screens::print`).
+// The print dialog as the editors' "Print" buttons reach it (`EditorFrame::setPrintScreen`).
 class PrintScreen {
   public:
     virtual ~PrintScreen() = default;
     // Presets the range for `kind`'s listing and shows the dialog over `opener`, which stays
     // disabled until the dialog closes.
     virtual void printFrom(DataKind kind, QWidget* opener) = 0;
+};
+
+// The initialisation dialog (Tinit) as the step editor's "Step initialize" and the direct
+// screen's INIT PRM open it.
+class InitDialog {
+  public:
+    virtual ~InitDialog() = default;
+    // Shows the dialog for `opener` (disabled meanwhile by the opener) with `text` and, for
+    // parameter initialisation, the robot-number list. Without a `yes` handler "Yes" only
+    // closes the dialog as "No" does.
+    virtual void openFor(QWidget* opener, const QString& text, bool showList,
+                         std::function<void()> yes) = 0;
+    // The robot number chosen; -1 when none.
+    virtual int robotNumber() const = 0;
+    // Hides the dialog while its Yes runs; `closeToOpener` then gives the opener back.
+    virtual void dismiss() = 0;
+    virtual void closeToOpener() = 0;
 };
 
 }  // namespace mivo

@@ -28,15 +28,11 @@
 #include "link/tbuff.h"
 #include "procedures/procedure_context.h"
 #include "procedures/program_control.h"
-#include "shell/communication_log.h"
 #include "shell/file_chooser.h"
 #include "shell/grid_columns.h"
 #include "shell/line_switch.h"
-#include "shell/screens.h"
-#include "shell/tcancel.h"
 #include "shell/tcom.h"
 #include "shell/transfer_dialogs.h"
-#include "shell/tselect.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -112,28 +108,29 @@ class FieldUndoKeys : public QObject {
 
 }  // namespace
 
-bool RefusedWhileOperating(const Screens& screens, Prompter& prompter) {
-    if (!screens.tcancel || !screens.tcancel->isVisible()) return false;
+bool RefusedWhileOperating(const Navigator& navigator, Prompter& prompter) {
+    if (!navigator.operating()) return false;
     prompter.notify("'Move to direct screen' cannot be executed while 'Operating' is displayed",
                     "Operating");
     return true;
 }
 
-bool TeachingRefused(const Screens& screens, Prompter& prompter, bool online) {
-    if (RefusedWhileOperating(screens, prompter)) return true;
+bool TeachingRefused(const Navigator& navigator, Prompter& prompter, bool online) {
+    if (RefusedWhileOperating(navigator, prompter)) return true;
     if (online) return false;
     prompter.notify("Teaching control cannot be made under offline", "Under offline");
     return true;
 }
 
-EditorFrame::EditorFrame(Screens& screens, DataKind kind, const FileKind& files, QWidget* parent)
+EditorFrame::EditorFrame(const EditorLinks& links, DataKind kind, const FileKind& files,
+                         QWidget* parent)
     : QMainWindow(parent),
-      screens_(screens),
+      links_(links),
       kind_(kind),
       files_(files),
       dialogChooser_(std::make_unique<DialogFileChooser>()),
       undo_(new QUndoStack(this)) {
-    if (screens_.flags) screens_.flags->setSaver(kind_, [this] { return saveFromStartScreen(); });
+    if (links_.flags) links_.flags->setSaver(kind_, [this] { return saveFromStartScreen(); });
     connect(undo_, &QUndoStack::cleanChanged, this, &EditorFrame::showModified);
     qApp->installEventFilter(new FieldUndoKeys(this));
 }
@@ -175,10 +172,10 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
-    if (screens_.tbuff) {
-        lineSwitch_ = new LineSwitch(*screens_.tbuff, LineSwitch::Main, bar);
+    if (links_.link) {
+        lineSwitch_ = new LineSwitch(*links_.link, LineSwitch::Main, bar);
         bar->addWidget(lineSwitch_);
-        connect(screens_.tbuff, &TBuff::onlineChanged, this, &EditorFrame::applyOnlineState);
+        connect(links_.link, &TBuff::onlineChanged, this, &EditorFrame::applyOnlineState);
     }
     addToolBar(Qt::TopToolBarArea, bar);
 }
@@ -189,9 +186,7 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& g
     // Every editor's Display menu ends with the communication log.
     if (QString(title).remove('&') == "Display")
         items.push_back({"Communication &log", "MenuComLog", nullptr, [this] {
-                             if (!screens_.commlog) return;
-                             screens_.commlog->show();
-                             screens_.commlog->raise();
+                             if (links_.navigator) links_.navigator->show(Navigator::Window::Log);
                          }});
     for (const MenuItem& item : items) {
         if (!item.text) {
@@ -213,7 +208,7 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& g
         menu->addAction(a);
         menuItems_[QString(item.text).remove('&')] = a;
     }
-    applyOnlineState(screens_.tbuff && screens_.tbuff->isOnline());
+    applyOnlineState(links_.link && links_.link->isOnline());
     return menu;
 }
 
@@ -272,7 +267,7 @@ void EditorFrame::setModified(bool on) {
 
 void EditorFrame::showModified() {
     modified_ = !undo_->isClean();
-    if (screens_.flags) screens_.flags->set(kind_, modified_);
+    if (links_.flags) links_.flags->set(kind_, modified_);
     updateTitle();
 }
 
@@ -381,7 +376,7 @@ void EditorFrame::clearCells(const QModelIndexList& cells) {
 void EditorFrame::setFileChooser(FileChooser* chooser) { chooser_ = chooser; }
 FileChooser& EditorFrame::chooser() { return chooser_ ? *chooser_ : *dialogChooser_; }
 Prompter& EditorFrame::prompter() {
-    return screens_.prompter ? *screens_.prompter : SilentPrompter::instance();
+    return links_.prompter ? *links_.prompter : SilentPrompter::instance();
 }
 
 void EditorFrame::applyOnlineState(bool online) {
@@ -394,7 +389,7 @@ bool EditorFrame::onlineShown() const { return lineSwitch_ && lineSwitch_->isOnl
 void EditorFrame::endEditor() {
     if (clearLogOnLeaving_) log_.clear();
     hide();
-    if (screens_.tselect) screens_.tselect->show();
+    if (links_.navigator) links_.navigator->showStart();
 }
 
 void EditorFrame::closeEvent(QCloseEvent* event) {
@@ -404,14 +399,15 @@ void EditorFrame::closeEvent(QCloseEvent* event) {
 }
 
 void EditorFrame::comSet() {
-    if (!screens_.tcom) return;
+    if (!com_) return;
     setEnabled(false);
-    screens_.tcom->openFrom(this);
+    com_->openFrom(this);
 }
 
-void EditorFrame::showScreen(QWidget* screen, bool refusedWhileOperating) {
+void EditorFrame::showScreen(Navigator::Window role, bool refusedWhileOperating) {
+    QWidget* screen = links_.navigator ? links_.navigator->window(role) : nullptr;
     if (!screen) return;
-    if (refusedWhileOperating && RefusedWhileOperating(screens_, prompter())) return;
+    if (refusedWhileOperating && RefusedWhileOperating(*links_.navigator, prompter())) return;
     if (clearLogOnLeaving_ && !refusedWhileOperating) log_.clear();
     hide();
     screen->show();
@@ -419,11 +415,11 @@ void EditorFrame::showScreen(QWidget* screen, bool refusedWhileOperating) {
 }
 
 bool EditorFrame::runOperation(const std::function<bool(ProcedureContext&)>& body) {
-    if (operating_ || !screens_.tbuff || !screens_.transfer) return false;
+    if (operating_ || !links_.link || !links_.transfer) return false;
     operating_ = true;
-    screens_.transfer->setOwner(this);
+    links_.transfer->setOwner(this);
     setEnabled(false);
-    ProcedureContext ctx{screens_.tbuff->mainChannel(), prompter(), *screens_.transfer, log_,
+    ProcedureContext ctx{links_.link->mainChannel(), prompter(), *links_.transfer, log_,
                          [this](const std::string& n) { showProgramNumber(n); }};
     const bool stayDisabled = body(ctx);
     operating_ = false;
@@ -472,7 +468,10 @@ bool EditorFrame::runSave(QWidget* dialogParent, bool editorCall) {
     return true;
 }
 
-bool EditorFrame::saveFromStartScreen() { return runSave(screens_.tselect, false); }
+bool EditorFrame::saveFromStartScreen() {
+    return runSave(links_.navigator ? links_.navigator->window(Navigator::Window::Start) : nullptr,
+                   false);
+}
 
 void EditorFrame::offerToSave() {
     if (modified_ && prompter().ask(files_.unsavedQuestion, files_.questionCaption))
@@ -535,14 +534,6 @@ void EditorFrame::openChosen(const QString& name, int filter) {
     }
     fileOpened();
     if (outcome == OpenOutcome::Completed) setModified(false);
-}
-
-std::vector<EditorFrame*> Editors(const Screens& screens) {
-    std::vector<EditorFrame*> editors{screens.tmmain};
-    for (QWidget* w : {screens.tparameter, screens.tpalet, screens.toffset})
-        editors.push_back(qobject_cast<EditorFrame*>(w));
-    editors.erase(std::remove(editors.begin(), editors.end(), nullptr), editors.end());
-    return editors;
 }
 
 }  // namespace mivo

@@ -21,6 +21,7 @@
 #include "common/teach_positions.h"
 #include "shell/editor_undo.h"
 #include "shell/modified_flags.h"
+#include "shell/navigator.h"
 
 class QAction;
 class QMenu;
@@ -29,13 +30,29 @@ class QUndoStack;
 
 namespace mivo {
 
-struct Screens;
 struct FileKind;
 struct ProcedureContext;
 class FileChooser;
 class LineSwitch;
+class PrintScreen;
 class Prompter;
+class TBuff;
+class Tcom;
+class TeachScreen;
 class TeachTarget;
+class TransferDialogs;
+
+// What an editor reaches outside itself, wired by `createScreens`: the link, the modified flags
+// mirrored to the start screen, the message boxes, the transfer dialogs, the windows it moves to
+// and the teaching screen its teaching buttons open.
+struct EditorLinks {
+    TBuff* link = nullptr;
+    ModifiedFlags* flags = nullptr;
+    Prompter* prompter = nullptr;
+    TransferDialogs* transfer = nullptr;
+    Navigator* navigator = nullptr;
+    TeachScreen* teach = nullptr;
+};
 
 class EditorFrame : public QMainWindow {
     Q_OBJECT
@@ -63,7 +80,8 @@ class EditorFrame : public QMainWindow {
         QKeySequence key = {};
     };
 
-    EditorFrame(Screens& screens, DataKind kind, const FileKind& files, QWidget* parent = nullptr);
+    EditorFrame(const EditorLinks& links, DataKind kind, const FileKind& files,
+                QWidget* parent = nullptr);
     ~EditorFrame() override;
 
     // Tool-bar buttons by hint, menu items by text; nullptr when unknown.
@@ -84,6 +102,10 @@ class EditorFrame : public QMainWindow {
     void undo();
     void redo();
 
+    // The dialogs made after the editors: "COM set" and "Print".
+    void setComDialog(Tcom* com) { com_ = com; }
+    void setPrintScreen(PrintScreen* print) { print_ = print; }
+
     // The file dialogs; nullptr gives the real ones back. Not owned.
     void setFileChooser(FileChooser* chooser);
     // The save procedure with the start screen's dialog (the closing question); the modified
@@ -103,9 +125,9 @@ class EditorFrame : public QMainWindow {
     void endEditor();
     // "COM set": the COM selection, the editor disabled meanwhile.
     void comSet();
-    // The Display menu: hides this editor and shows `screen`. With `refusedWhileOperating`,
-    // refused while the cancel dialog shows an operation.
-    void showScreen(QWidget* screen, bool refusedWhileOperating);
+    // The Display menu: hides this editor and shows the window of `role`. With
+    // `refusedWhileOperating`, refused while the cancel dialog shows an operation.
+    void showScreen(Navigator::Window role, bool refusedWhileOperating);
 
     // Before the data are given up from outside: when modified, the unsaved question with
     // Yes/No/Cancel, and Yes saves (dialogs over `dialogParent`). False on Cancel and on a Yes
@@ -244,7 +266,7 @@ class EditorFrame : public QMainWindow {
     // The save procedure after its dialog; `editorCall` clears the modified flag on success.
     bool runSave(QWidget* dialogParent, bool editorCall);
 
-    Screens& screens() { return screens_; }
+    const EditorLinks& links() const { return links_; }
     Prompter& prompter();
     FileChooser& chooser();
 
@@ -269,7 +291,9 @@ class EditorFrame : public QMainWindow {
     // The modified flag from the undo history's clean point, mirrored and shown in the title.
     void showModified();
 
-    Screens& screens_;
+    EditorLinks links_;
+    Tcom* com_ = nullptr;
+    PrintScreen* print_ = nullptr;
     DataKind kind_;
     const FileKind& files_;
     const FileKind* startFiles_ = nullptr;  // nullptr: files_
@@ -294,16 +318,13 @@ class EditorFrame : public QMainWindow {
     QString lastFolder_;
 };
 
-// The step, parameter, pallet and offset editors, in this order.
-std::vector<EditorFrame*> Editors(const Screens& screens);
-
 // While the cancel dialog shows, screens that would start another motion refuse with
 // "'Move to direct screen' cannot be executed while 'Operating' is displayed". True when
 // refused (the notice shown).
-bool RefusedWhileOperating(const Screens& screens, Prompter& prompter);
+bool RefusedWhileOperating(const Navigator& navigator, Prompter& prompter);
 
 // Teaching is refused while an operation shows and, with "Teaching control cannot be made under
 // offline", when `online` is false. True when refused (the notice shown).
-bool TeachingRefused(const Screens& screens, Prompter& prompter, bool online);
+bool TeachingRefused(const Navigator& navigator, Prompter& prompter, bool online);
 
 }  // namespace mivo

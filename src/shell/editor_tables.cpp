@@ -6,7 +6,6 @@
 
 #include "shell/editor_access.h"
 #include "shell/editor_frame.h"
-#include "shell/screens.h"
 #include "shell/teach_target.h"
 
 namespace mivo {
@@ -28,7 +27,7 @@ std::vector<EditorFrame::Button> EditorFrame::fileButtons(const char* prefix,
          QStyle::SP_DialogSaveButton},
         {"Print", Named(prefix, "Print"), "Prn", false,
          [this] {
-             if (screens_.print) screens_.print->printFrom(kind_, this);
+             if (print_) print_->printFrom(kind_, this);
          },
          "document-print"},
     };
@@ -52,11 +51,13 @@ EditorFrame::Button EditorFrame::teachButton(const char* hint, const char* objec
                                              const char* face, DataKind opener,
                                              std::function<TeachTarget&()> target,
                                              std::function<std::string()> number) {
-    return {hint, objectName, face, true, [this, opener, target, number] {
-                if (TeachingRefused(screens_, prompter(), onlineShown())) return;
-                if (screens_.teach)
-                    screens_.teach->teachFor(opener, target(), number ? number() : "", this);
-            }};
+    return {
+        hint, objectName, face, true, [this, opener, target, number] {
+            if (!links_.navigator || TeachingRefused(*links_.navigator, prompter(), onlineShown()))
+                return;
+            if (links_.teach)
+                links_.teach->teachFor(opener, target(), number ? number() : "", this);
+        }};
 }
 
 EditorFrame::Button EditorFrame::endButton(const char* prefix, std::function<void()> end) {
@@ -95,24 +96,23 @@ void EditorFrame::addDisplayMenu(const std::vector<MenuItem>& more) {
         const char* text;
         const char* objectName;
         DataKind kind;
-        QWidget* Screens::*screen;
+        Navigator::Window window;
     };
     const Editor editors[] = {
-        {"&Step", "MenuStep", DataKind::Step, nullptr},
-        {"&Parameter", "MenuParameter", DataKind::Parameter, &Screens::tparameter},
-        {"P&allet", "MenuPallet", DataKind::Pallet, &Screens::tpalet},
-        {"&Offset", "MenuOffset", DataKind::Offset, &Screens::toffset},
+        {"&Step", "MenuStep", DataKind::Step, Navigator::Window::Steps},
+        {"&Parameter", "MenuParameter", DataKind::Parameter, Navigator::Window::Parameters},
+        {"P&allet", "MenuPallet", DataKind::Pallet, Navigator::Window::Pallets},
+        {"&Offset", "MenuOffset", DataKind::Offset, Navigator::Window::Offsets},
     };
     std::vector<MenuItem> items;
     for (const Editor& e : editors) {
         if (e.kind == kind_) continue;
-        items.push_back({e.text, e.objectName, nullptr, [this, member = e.screen] {
-                             showScreen(member ? screens_.*member : screens_.tmmain, false);
-                         }});
+        items.push_back({e.text, e.objectName, nullptr,
+                         [this, window = e.window] { showScreen(window, false); }});
     }
     items.insert(items.end(), more.begin(), more.end());
-    items.push_back(
-        {"&Direct", "MenuDirect", nullptr, [this] { showScreen(screens_.tdirect, true); }});
+    items.push_back({"&Direct", "MenuDirect", nullptr,
+                     [this] { showScreen(Navigator::Window::Direct, true); }});
     addMenu("&Display", items);
 }
 

@@ -6,7 +6,6 @@
 
 #include "codepage/cp1252.h"
 #include "procedures/reply_rules.h"
-#include "shell/screens.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
 #include "shell/terr.h"
@@ -22,18 +21,19 @@ namespace {
 // window, else the screen of the last operation. The window manager keeps a box's owner just
 // under it, so the owner is not pushed behind the box's other windows (the error line behind the
 // progress dialog), and a box with an owner never falls behind it.
-QWidget* Owner(const Screens& screens) {
-    for (QWidget* w : {static_cast<QWidget*>(screens.terr), static_cast<QWidget*>(screens.tcall),
-                       static_cast<QWidget*>(screens.tcancel)})
+QWidget* Owner(const TransferDialogs& transfer, QWidget* error) {
+    for (QWidget* w : {error, static_cast<QWidget*>(transfer.progressDialog()),
+                       static_cast<QWidget*>(transfer.cancelDialog())})
         if (w && w->isVisible()) return w;
+    QWidget* screen = transfer.owner();
     if (QWidget* active = QApplication::activeWindow()) return active;
-    QWidget* screen = screens.transfer ? screens.transfer->owner() : nullptr;
     return screen && screen->isVisible() ? screen : nullptr;
 }
 
-int Run(const Screens& screens, const std::string& text, const std::string& caption,
-        QMessageBox::StandardButtons buttons, const std::string& detail = {}) {
-    QWidget* owner = Owner(screens);
+int Run(const TransferDialogs& transfer, QWidget* error, const std::string& text,
+        const std::string& caption, QMessageBox::StandardButtons buttons,
+        const std::string& detail = {}) {
+    QWidget* owner = Owner(transfer, error);
     QMessageBox box(QMessageBox::Warning, Cp1252::decode(caption), Cp1252::decode(text), buttons,
                     owner);
     if (!detail.empty()) box.setDetailedText(Cp1252::decode(detail));
@@ -42,11 +42,11 @@ int Run(const Screens& screens, const std::string& text, const std::string& capt
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(TitleWidth(box.windowTitle()), 0, QSizePolicy::Fixed),
                       grid->rowCount(), 0, 1, grid->columnCount());
-    if (owner && owner == screens.terr) {
+    if (owner && owner == error) {
         // Under the error dialog rather than over its text, so that both can be read.
         box.adjustSize();
-        const QRect error = owner->frameGeometry();
-        box.move(error.center().x() - box.width() / 2, error.bottom() + 8);
+        const QRect shown = owner->frameGeometry();
+        box.move(shown.center().x() - box.width() / 2, shown.bottom() + 8);
     }
     return box.exec();
 }
@@ -54,13 +54,14 @@ int Run(const Screens& screens, const std::string& text, const std::string& capt
 }  // namespace
 
 bool MessagePrompter::ask(const std::string& text, const std::string& caption) {
-    return Run(screens_, text, caption, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return Run(transfer_, error_, text, caption, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 Prompter::Answer MessagePrompter::askYesNoCancel(const std::string& text,
                                                  const std::string& caption) {
-    switch (
-        Run(screens_, text, caption, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    switch (Run(transfer_, error_, text, caption,
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
         case QMessageBox::Yes:
             return Answer::Yes;
         case QMessageBox::No:
@@ -71,17 +72,17 @@ Prompter::Answer MessagePrompter::askYesNoCancel(const std::string& text,
 }
 
 void MessagePrompter::notify(const std::string& text, const std::string& caption) {
-    Run(screens_, text, caption, QMessageBox::Ok);
+    Run(transfer_, error_, text, caption, QMessageBox::Ok);
 }
 
 void MessagePrompter::notifyDetail(const std::string& text, const std::string& caption,
                                    const std::string& detail) {
-    Run(screens_, text, caption, QMessageBox::Ok, detail);
+    Run(transfer_, error_, text, caption, QMessageBox::Ok, detail);
 }
 
 void MessagePrompter::showControllerError(const std::string& line) {
-    if (line.empty() || !screens_.terr) return;
-    screens_.terr->showError(ReadableErrorLine(line));
+    if (line.empty() || !error_) return;
+    error_->showError(ReadableErrorLine(line));
 }
 
 }  // namespace mivo

@@ -5,11 +5,16 @@
 
 namespace mivo {
 
-struct Screens;
+class Terr;
+class TransferDialogs;
 
 class MessagePrompter : public Prompter {
   public:
-    explicit MessagePrompter(Screens& screens) : screens_(screens) {}
+    // The boxes go in front of the transfer dialogs and of `error`, the error dialog (made
+    // later: `setErrorDialog`).
+    explicit MessagePrompter(const TransferDialogs& transfer, Terr* error = nullptr)
+        : transfer_(transfer), error_(error) {}
+    void setErrorDialog(Terr* error) { error_ = error; }
 
     bool ask(const std::string& text, const std::string& caption) override;
     // Escape and the title bar's close button answer Cancel.
@@ -20,7 +25,8 @@ class MessagePrompter : public Prompter {
     void showControllerError(const std::string& line) override;
 
   private:
-    Screens& screens_;
+    const TransferDialogs& transfer_;
+    Terr* error_ = nullptr;
 };
 
 }  // namespace mivo

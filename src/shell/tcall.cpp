@@ -5,15 +5,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/editor_frame.h"
-#include "shell/screens.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
 
 namespace mivo {
 
-Tcall::Tcall(Screens& screens, QWidget* parent)
-    : QDialog(parent, kNoTitleButtons), screens_(screens) {
+Tcall::Tcall(TransferDialogs& transfer, QWidget* parent)
+    : OpenerDialog(parent, kNoTitleButtons), transfer_(transfer) {
     setObjectName("Tcall");
     setWindowTitle("Transferring");
     auto* label = new QLabel("Transferring", this);
@@ -47,18 +45,9 @@ void Tcall::resetProgress(int maximum) {
 
 void Tcall::setProgress(int position) { bar_->setValue(position); }
 
-void Tcall::showEvent(QShowEvent* event) {
-    CentreOverOwner(this);
-    QDialog::showEvent(event);
-}
-
 void Tcall::StopClick() {
-    if (screens_.transfer) screens_.transfer->setCancelRequested(true);
-    QWidget* editor = screens_.tmmain;
-    if (editor && editor->isVisible())
-        editor->setEnabled(true);
-    else
-        Enable(screens_.tparameter);
+    transfer_.requestCancel(false);
+    giveBack();
     hide();
 }
 

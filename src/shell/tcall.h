@@ -1,17 +1,17 @@
 #pragma once
 // Tcall: the progress dialog of the step and parameter transfers, with "Stop transfer".
-#include <QDialog>
+#include "shell/opener_dialog.h"
 
 class QProgressBar;
 
 namespace mivo {
 
-struct Screens;
+class TransferDialogs;
 
-class Tcall : public QDialog {
+class Tcall : public OpenerDialog {
     Q_OBJECT
   public:
-    explicit Tcall(Screens& screens, QWidget* parent = nullptr);
+    explicit Tcall(TransferDialogs& transfer, QWidget* parent = nullptr);
 
     // The progress bar `Bar`: range 0..maximum at position 0, then its position.
     void resetProgress(int maximum);
@@ -22,11 +22,8 @@ class Tcall : public QDialog {
   public slots:
     void reject() override {}
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
-    Screens& screens_;
+    TransferDialogs& transfer_;
     QProgressBar* bar_ = nullptr;
 };
 

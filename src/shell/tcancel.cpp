@@ -5,16 +5,13 @@
 #include <QVBoxLayout>
 
 #include "codepage/cp1252.h"
-#include "link/tbuff.h"
-#include "shell/editor_frame.h"
-#include "shell/screens.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
 
 namespace mivo {
 
-TCancel::TCancel(Screens& screens, QWidget* parent)
-    : QDialog(parent, kNoTitleButtons), screens_(screens) {
+TCancel::TCancel(TransferDialogs& transfer, QWidget* parent)
+    : OpenerDialog(parent, kNoTitleButtons), transfer_(transfer) {
     setObjectName("TCancel");
     setWindowTitle("MIVO Editor [Cancel]");
     label_ = new QLabel("Transferring", this);
@@ -43,29 +40,14 @@ void TCancel::setTexts(const QString& label, const QString& button) {
 QString TCancel::labelText() const { return label_->text(); }
 QString TCancel::buttonText() const { return button_->text(); }
 
-void TCancel::showEvent(QShowEvent* event) {
-    CentreOverOwner(this);
-    QDialog::showEvent(event);
-}
-
 void TCancel::Button1Click() {
-    TBuff* link = screens_.tbuff;
-    if (!dataExchange_) {
-        // A motion runs: stop the robot, whose reply then ends the pending wait.
+    const bool motion = !dataExchange_;
+    if (motion)
         setTexts("MSTOP send", "Cancel");
-        if (link) link->mainChannel().request("@MSTOP");
-        if (screens_.transfer) screens_.transfer->setCancelRequested(true);
-        for (QWidget* w : {static_cast<QWidget*>(screens_.tmmain), screens_.tparameter,
-                           screens_.tpalet, screens_.toffset, screens_.tteach, screens_.treadoff})
-            EnableIfVisible(w);
-    } else {
+    else
         dataExchange_ = false;
-        if (screens_.transfer) screens_.transfer->setCancelRequested(true);
-        for (QWidget* w :
-             {static_cast<QWidget*>(screens_.tmmain), screens_.tparameter, screens_.tpalet,
-              screens_.toffset, screens_.tdirect, screens_.tteach, screens_.treadoff})
-            EnableIfVisible(w);
-    }
+    transfer_.requestCancel(motion);
+    giveBack(true);
     hide();
 }
 

@@ -1,19 +1,20 @@
 #pragma once
 // TCancel: the cancel dialog shown during every transfer, query and operation. Its button
-// stops a data exchange at the next check of CancelRequested, or a running motion with "@MSTOP".
-#include <QDialog>
+// raises the cancel request: a data exchange stops at the next check of CancelRequested, a
+// running motion is stopped with "@MSTOP" (TransferDialogs::requestCancel).
+#include "shell/opener_dialog.h"
 
 class QLabel;
 class QPushButton;
 
 namespace mivo {
 
-struct Screens;
+class TransferDialogs;
 
-class TCancel : public QDialog {
+class TCancel : public OpenerDialog {
     Q_OBJECT
   public:
-    explicit TCancel(Screens& screens, QWidget* parent = nullptr);
+    explicit TCancel(TransferDialogs& transfer, QWidget* parent = nullptr);
 
     // Label1 ("Transferring", "Operating" ...) and Button1 ("Cancel", "Stop operation").
     void setTexts(const QString& label, const QString& button);
@@ -30,11 +31,8 @@ class TCancel : public QDialog {
     // Escape does nothing: only the button ends the dialog.
     void reject() override {}
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
-    Screens& screens_;
+    TransferDialogs& transfer_;
     QLabel* label_ = nullptr;
     QPushButton* button_ = nullptr;
     bool dataExchange_ = false;

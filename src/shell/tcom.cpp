@@ -10,7 +10,6 @@
 #include <algorithm>
 
 #include "link/tbuff.h"
-#include "shell/screens.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -28,8 +27,8 @@ QString ReportedText(const ReportedPort& p) {
 
 }  // namespace
 
-Tcom::Tcom(Screens& screens, QWidget* parent)
-    : QDialog(parent, kNoTitleButtons), screens_(screens), lister_(ReportedSerialPorts) {
+Tcom::Tcom(const TBuff& link, QWidget* parent)
+    : QDialog(parent, kNoTitleButtons), link_(link), lister_(ReportedSerialPorts) {
     setObjectName("Tcom");
     setWindowTitle("MIVO Editor [COM Select]");
     auto* box = new QGroupBox("COM set", this);
@@ -99,8 +98,7 @@ void Tcom::setPortLister(std::function<std::vector<ReportedPort>()> lister) {
 }
 
 void Tcom::showDevices() {
-    if (!screens_.tbuff) return;
-    for (int i = 0; i < kPorts; ++i) devices_[i]->setText(screens_.tbuff->deviceForPort(i + 1));
+    for (int i = 0; i < kPorts; ++i) devices_[i]->setText(link_.deviceForPort(i + 1));
 }
 
 void Tcom::listReportedPorts() {

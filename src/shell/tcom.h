@@ -17,14 +17,14 @@ class QVBoxLayout;
 
 namespace mivo {
 
-struct Screens;
+class TBuff;
 
 class Tcom : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kPorts = 8;
 
-    explicit Tcom(Screens& screens, QWidget* parent = nullptr);
+    explicit Tcom(const TBuff& link, QWidget* parent = nullptr);
 
     // The COM item chosen (0..7); -1 while a reported port is chosen.
     int itemIndex() const;
@@ -54,7 +54,7 @@ class Tcom : public QDialog {
     void showDevices();
     void listReportedPorts();
 
-    Screens& screens_;
+    const TBuff& link_;
     QWidget* opener_ = nullptr;
     QButtonGroup* group_ = nullptr;
     std::array<QLabel*, kPorts> devices_{};

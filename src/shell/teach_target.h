@@ -44,7 +44,7 @@ class OpenerTeachTarget : public TeachTarget {
     Write write_;
 };
 
-// The teaching screen as its openers reach it (`Screens::teach`).
+// The teaching screen as its openers reach it (`EditorLinks::teach`, the command-entry dialog).
 class TeachScreen {
   public:
     virtual ~TeachScreen() = default;

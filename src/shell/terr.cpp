@@ -5,16 +5,14 @@
 #include <QVBoxLayout>
 
 #include "codepage/cp1252.h"
-#include "shell/editor_frame.h"
-#include "shell/screens.h"
+#include "shell/navigator.h"
 #include "shell/transfer_dialogs.h"
-#include "shell/tselect.h"
 #include "shell/window_style.h"
 
 namespace mivo {
 
-Terr::Terr(Screens& screens, QWidget* parent)
-    : QDialog(parent, kNoTitleButtons), screens_(screens) {
+Terr::Terr(const TransferDialogs& transfer, const Navigator& navigator, QWidget* parent)
+    : OpenerDialog(parent, kNoTitleButtons), transfer_(transfer), navigator_(navigator) {
     setObjectName("Terr");
     setWindowTitle("Error display");
     text_ = new QLabel(this);
@@ -41,25 +39,14 @@ Terr::Terr(Screens& screens, QWidget* parent)
 void Terr::showError(const std::string& line) {
     text_->setText(Cp1252::decode(line));
     // Over the screen whose operation reports it, in front of its transfer dialogs.
-    ShowOver(this, screens_.transfer ? screens_.transfer->owner() : nullptr);
+    showFor(transfer_.owner());
 }
 
 QString Terr::errorText() const { return text_->text(); }
 
-void Terr::showEvent(QShowEvent* event) {
-    CentreOverOwner(this);
-    QDialog::showEvent(event);
-}
-
 void Terr::OKClick() {
     // While teaching, the teaching screen re-enables what it needs itself.
-    if (!(screens_.tteach && screens_.tteach->isVisible())) {
-        Enable(screens_.tselect);
-        Enable(screens_.tdirect);
-        Enable(screens_.tpalet);
-        Enable(screens_.tparameter);
-        Enable(screens_.tmmain);
-    }
+    if (!navigator_.teaching()) giveBack();
     hide();
     text_->clear();
 }

@@ -1,20 +1,23 @@
 #pragma once
 // Terr: the error dialog, showing an error line returned by the controller.
-#include <QDialog>
 #include <string>
+
+#include "shell/opener_dialog.h"
 
 class QLabel;
 
 namespace mivo {
 
-struct Screens;
+class Navigator;
+class TransferDialogs;
 
-class Terr : public QDialog {
+class Terr : public OpenerDialog {
     Q_OBJECT
   public:
-    explicit Terr(Screens& screens, QWidget* parent = nullptr);
+    Terr(const TransferDialogs& transfer, const Navigator& navigator, QWidget* parent = nullptr);
 
-    // Puts the line (Windows-1252 bytes) into ERRhyouji and shows the dialog.
+    // Puts the line (Windows-1252 bytes) into ERRhyouji and shows the dialog over the screen
+    // whose operation reports it, which OK enables again.
     void showError(const std::string& line);
     QString errorText() const;
 
@@ -23,11 +26,9 @@ class Terr : public QDialog {
   public slots:
     void reject() override {}
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
-    Screens& screens_;
+    const TransferDialogs& transfer_;
+    const Navigator& navigator_;
     QLabel* text_ = nullptr;  // ERRhyouji
 };
 

@@ -6,14 +6,11 @@
 #include <QVBoxLayout>
 
 #include "codepage/cp1252.h"
-#include "shell/editor_frame.h"
-#include "shell/screens.h"
 #include "shell/window_style.h"
 
 namespace mivo {
 
-Terror::Terror(Screens& screens, QWidget* parent)
-    : QDialog(parent, kNoTitleButtons), screens_(screens) {
+Terror::Terror(QWidget* parent) : OpenerDialog(parent, kNoTitleButtons) {
     setObjectName("Terror");
     setWindowTitle("MIVO Editor [Error-Record]");
     auto* label = new QLabel("The higher up on the list, the more recent the error.", this);
@@ -46,14 +43,9 @@ void Terror::clearLines() {
 }
 
 void Terror::OKClick() {
-    Enable(screens_.tmmain);
+    giveBack();
     clearLines();
     hide();
-}
-
-void Terror::showEvent(QShowEvent* event) {
-    CentreOverOwner(this);
-    QDialog::showEvent(event);
 }
 
 }  // namespace mivo

@@ -1,19 +1,18 @@
 #pragma once
 // Terror: the controller's error record, newest first, as received.
-#include <QDialog>
 #include <QStringList>
 #include <string>
+
+#include "shell/opener_dialog.h"
 
 class QPlainTextEdit;
 
 namespace mivo {
 
-struct Screens;
-
-class Terror : public QDialog {
+class Terror : public OpenerDialog {
     Q_OBJECT
   public:
-    explicit Terror(Screens& screens, QWidget* parent = nullptr);
+    explicit Terror(QWidget* parent = nullptr);
 
     // Memo1: appends one line (Windows-1252 bytes).
     void addLine(const std::string& line);
@@ -25,11 +24,7 @@ class Terror : public QDialog {
   public slots:
     void reject() override { OKClick(); }
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
-    Screens& screens_;
     QPlainTextEdit* memo_ = nullptr;
     QStringList lines_;  // as received, empty lines too
 };

@@ -4,43 +4,46 @@
 
 #include "codepage/cp1252.h"
 #include "link/tbuff.h"
-#include "shell/screens.h"
 #include "shell/tcall.h"
 #include "shell/tcancel.h"
-#include "shell/window_style.h"
 
 namespace mivo {
 
+void TransferDialogs::requestCancel(bool motion) {
+    if (motion && motionStop_) motionStop_();
+    cancelRequested_ = true;
+}
+
 void TransferDialogs::setCancelTexts(const std::string& label, const std::string& button) {
-    if (screens_.tcancel) screens_.tcancel->setTexts(Cp1252::decode(label), Cp1252::decode(button));
+    if (cancel_) cancel_->setTexts(Cp1252::decode(label), Cp1252::decode(button));
 }
 
 void TransferDialogs::showCancel() {
-    if (screens_.tcancel) ShowOver(screens_.tcancel, owner_);
+    if (cancel_) cancel_->showFor(owner_);
 }
 
 void TransferDialogs::hideCancel() {
-    if (screens_.tcancel) screens_.tcancel->hide();
+    if (cancel_) cancel_->hide();
 }
 
 void TransferDialogs::setDataExchange(bool on) {
-    if (screens_.tcancel) screens_.tcancel->setDataExchange(on);
+    if (cancel_) cancel_->setDataExchange(on);
     // A data exchange gives up on a silent controller; a motion waits for its reply or a stop.
-    if (screens_.tbuff) screens_.tbuff->setReplyTimeout(on ? TBuff::kReplyTimeoutMs : 0);
+    link_.setReplyTimeout(on ? TBuff::kReplyTimeoutMs : 0);
 }
 
 void TransferDialogs::showProgress(int maximum) {
-    if (!screens_.tcall) return;
-    screens_.tcall->resetProgress(maximum);
-    ShowOver(screens_.tcall, owner_);
+    if (!progress_) return;
+    progress_->resetProgress(maximum);
+    progress_->showFor(owner_);
 }
 
 void TransferDialogs::setProgress(int position) {
-    if (screens_.tcall) screens_.tcall->setProgress(position);
+    if (progress_) progress_->setProgress(position);
 }
 
 void TransferDialogs::hideProgress() {
-    if (screens_.tcall) screens_.tcall->hide();
+    if (progress_) progress_->hide();
 }
 
 }  // namespace mivo

@@ -1,21 +1,41 @@
 #pragma once
-// The cancel dialog TCancel and the progress dialog Tcall behind the TransferView seam.
-// They hold CancelRequested, which ends when the link closes a channel (wired by createScreens).
+// The cancel dialog TCancel and the progress dialog Tcall behind the TransferView seam, shown
+// over the screen whose operation runs. They hold CancelRequested, which ends when the link
+// closes a channel (wired by createScreens).
+#include <functional>
+
 #include "procedures/transfer_view.h"
 
 class QWidget;
 
 namespace mivo {
 
-struct Screens;
+class TBuff;
+class TCancel;
+class Tcall;
 
 class TransferDialogs : public TransferView {
   public:
-    explicit TransferDialogs(Screens& screens) : screens_(screens) {}
+    explicit TransferDialogs(TBuff& link) : link_(link) {}
 
-    // The screen whose operation the dialogs belong to (shown over it); set as it starts one.
+    // The two dialogs, made after this view.
+    void setDialogs(TCancel* cancel, Tcall* progress) {
+        cancel_ = cancel;
+        progress_ = progress;
+    }
+    // What stops a running motion when its Cancel is pressed (the "@MSTOP" on the main channel,
+    // whose reply then ends the motion's pending wait).
+    TCancel* cancelDialog() const { return cancel_; }
+    Tcall* progressDialog() const { return progress_; }
+    void setMotionStop(std::function<void()> stop) { motionStop_ = std::move(stop); }
+
+    // The screen whose operation the dialogs belong to (shown over it, given back its controls
+    // by their buttons); set as it starts one.
     void setOwner(QWidget* screen) { owner_ = screen; }
     QWidget* owner() const { return owner_; }
+
+    // The dialogs' buttons: during a motion the robot is stopped first; then CancelRequested.
+    void requestCancel(bool motion);
 
     void setCancelTexts(const std::string& label, const std::string& button) override;
     void showCancel() override;
@@ -28,7 +48,10 @@ class TransferDialogs : public TransferView {
     void setCancelRequested(bool on) override { cancelRequested_ = on; }
 
   private:
-    Screens& screens_;
+    TBuff& link_;
+    TCancel* cancel_ = nullptr;
+    Tcall* progress_ = nullptr;
+    std::function<void()> motionStop_;
     QWidget* owner_ = nullptr;
     bool cancelRequested_ = false;
 };

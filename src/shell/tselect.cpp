@@ -9,10 +9,11 @@
 
 #include "common/prompter.h"
 #include "common/version.h"
+#include "files/data_kind.h"
 #include "link/tbuff.h"
 #include "shell/editor_frame.h"
 #include "shell/modified_flags.h"
-#include "shell/screens.h"
+#include "shell/navigator.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -24,7 +25,9 @@ constexpr Qt::KeyboardModifiers kServiceModifiers = Qt::ControlModifier | Qt::Sh
 
 }  // namespace
 
-Tselect::Tselect(Screens& screens, QWidget* parent) : QMainWindow(parent), screens_(screens) {
+Tselect::Tselect(const Navigator& navigator, TBuff& link, ModifiedFlags& flags, Prompter& prompter,
+                 QWidget* parent)
+    : QMainWindow(parent), navigator_(navigator), link_(link), flags_(flags), prompter_(prompter) {
     setObjectName("Tselect");
     setWindowTitle("MIVO Series Editor");
     auto* centre = new QWidget(this);
@@ -62,14 +65,10 @@ Tselect::Tselect(Screens& screens, QWidget* parent) : QMainWindow(parent), scree
 
 void Tselect::StartClick() {
     hide();
-    QWidget* editor = screens_.tmmain;
-    if (editor) {
-        editor->show();
-        editor->raise();
-    }
+    navigator_.show(Navigator::Window::Steps);
     // The switches and the editors' on-line commands follow the link's state; a port that
     // cannot be opened is reported by the link ("Port cannot be open").
-    if (screens_.tbuff) screens_.tbuff->goOnline();
+    link_.goOnline();
 }
 
 void Tselect::showEvent(QShowEvent* event) {
@@ -78,10 +77,8 @@ void Tselect::showEvent(QShowEvent* event) {
         centred_ = true;
     }
     // Back at the start screen: whatever waits on the line ends, and the port is closed.
-    if (screens_.tbuff) {
-        screens_.tbuff->abortWaits();
-        screens_.tbuff->goOffline();
-    }
+    link_.abortWaits();
+    link_.goOffline();
     QMainWindow::showEvent(event);
 }
 
@@ -118,25 +115,20 @@ void Tselect::StartKeyDown(Qt::KeyboardModifiers modifiers) {
 
 void Tselect::closeEvent(QCloseEvent* event) {
     // Cancel, or a Yes whose save wrote nothing, keeps the program open as it was.
-    if (screens_.flags && screens_.prompter) {
-        // The closing questions, in the kinds' order.
-        for (const DataKind kind : kDataKinds) {
-            if (!screens_.flags->isSet(kind)) continue;
-            const DataKindDescription& d = Describe(kind);
-            const Prompter::Answer a =
-                screens_.prompter->askYesNoCancel(d.closingQuestion, d.closingCaption);
-            if (a == Prompter::Answer::Cancel ||
-                (a == Prompter::Answer::Yes && !screens_.flags->runSaver(kind))) {
-                event->ignore();
-                return;
-            }
+    // The closing questions, in the kinds' order.
+    for (const DataKind kind : kDataKinds) {
+        if (!flags_.isSet(kind)) continue;
+        const DataKindDescription& d = Describe(kind);
+        const Prompter::Answer a = prompter_.askYesNoCancel(d.closingQuestion, d.closingCaption);
+        if (a == Prompter::Answer::Cancel ||
+            (a == Prompter::Answer::Yes && !flags_.runSaver(kind))) {
+            event->ignore();
+            return;
         }
     }
     QApplication::processEvents();
-    if (screens_.tbuff) {
-        screens_.tbuff->abortWaits();
-        screens_.tbuff->goOffline();
-    }
+    link_.abortWaits();
+    link_.goOffline();
     event->accept();
     emit programEnded();
 }

@@ -7,12 +7,16 @@ class QPushButton;
 
 namespace mivo {
 
-struct Screens;
+class ModifiedFlags;
+class Navigator;
+class Prompter;
+class TBuff;
 
 class Tselect : public QMainWindow {
     Q_OBJECT
   public:
-    explicit Tselect(Screens& screens, QWidget* parent = nullptr);
+    Tselect(const Navigator& navigator, TBuff& link, ModifiedFlags& flags, Prompter& prompter,
+            QWidget* parent = nullptr);
 
     // The service layout: parameter grid of 527 rows, direct REL and MOMCH shown.
     bool serviceLayout() const { return serviceLayout_; }
@@ -35,7 +39,10 @@ class Tselect : public QMainWindow {
   private:
     void StartKeyDown(Qt::KeyboardModifiers modifiers);
 
-    Screens& screens_;
+    const Navigator& navigator_;
+    TBuff& link_;
+    ModifiedFlags& flags_;
+    Prompter& prompter_;
     QPushButton* start_ = nullptr;
     bool serviceLayout_ = false;
     bool centred_ = false;

@@ -9,13 +9,11 @@
 
 #include "codepage/cp1252.h"
 #include "common/version.h"
-#include "shell/editor_frame.h"
-#include "shell/screens.h"
 #include "shell/window_style.h"
 
 namespace mivo {
 
-TVer::TVer(Screens& screens, QWidget* parent) : QDialog(parent), screens_(screens) {
+TVer::TVer(QWidget* parent) : OpenerDialog(parent) {
     setObjectName("TVer");
     setWindowTitle("MIVO Editor [Version]");
 
@@ -61,7 +59,7 @@ void TVer::clearValues() {
 }
 
 void TVer::CloseClick() {
-    Enable(screens_.tmmain);
+    giveBack();
     hide();
     clearValues();
 }
@@ -69,11 +67,6 @@ void TVer::CloseClick() {
 void TVer::closeEvent(QCloseEvent* event) {
     event->ignore();
     CloseClick();
-}
-
-void TVer::showEvent(QShowEvent* event) {
-    CentreOverOwner(this);
-    QDialog::showEvent(event);
 }
 
 }  // namespace mivo

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "codepage/cp1252.h"
-#include "shell/screens.h"
+#include "shell/navigator.h"
 #include "shell/window_style.h"
 #include "steps/step_commands.h"
 #include "steps/tmmain.h"
@@ -34,9 +34,12 @@ QComboBox* MakeList(QWidget* parent, const char* name) {
 
 }  // namespace
 
-Tcommand::Tcommand(Screens& screens, QWidget* parent)
+Tcommand::Tcommand(Prompter* prompter, const Navigator& navigator, TeachScreen* teach,
+                   QWidget* parent)
     : QDialog(parent),
-      screens_(screens),
+      prompter_(prompter),
+      navigator_(navigator),
+      teachScreen_(teach),
       teach_(
           "Step position teach", [this] { return positions(); },
           [this](const TeachTexts& taught, const std::string&) { writePositions(taught); }) {

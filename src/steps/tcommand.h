@@ -16,14 +16,18 @@ class QPushButton;
 
 namespace mivo {
 
-struct Screens;
-class Tmmain;
+class Navigator;
 class Prompter;
+class TeachScreen;
+class Tmmain;
 
 class Tcommand : public QDialog {
     Q_OBJECT
   public:
-    explicit Tcommand(Screens& screens, QWidget* parent = nullptr);
+    // `teach` opens the teaching screen for the step's positions; `navigator` says whether an
+    // operation or teaching refuses it.
+    Tcommand(Prompter* prompter, const Navigator& navigator, TeachScreen* teach,
+             QWidget* parent = nullptr);
 
     // Fills the dialog from step `step` of `editor`'s table and shows it (not modal; the editor
     // has disabled itself); OK writes the step back there.
@@ -70,7 +74,9 @@ class Tcommand : public QDialog {
     std::string refusedBoxText(const StepValues& values) const;
     Prompter& prompter();
 
-    Screens& screens_;
+    Prompter* prompter_ = nullptr;
+    const Navigator& navigator_;
+    TeachScreen* teachScreen_ = nullptr;
     Tmmain* editor_ = nullptr;      // the step editor that opened the dialog
     QComboBox* sentaku_ = nullptr;  // command list
     QComboBox* lists_[6] = {};      // the operation lists, by command number

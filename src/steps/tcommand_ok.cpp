@@ -7,7 +7,7 @@
 #include "common/convert.h"
 #include "common/prompter.h"
 #include "shell/editor_frame.h"
-#include "shell/screens.h"
+#include "shell/navigator.h"
 #include "shell/tcancel.h"
 #include "steps/step_commands.h"
 #include "steps/tcommand.h"
@@ -21,9 +21,7 @@ constexpr const char* kCaption = "Command";
 
 }  // namespace
 
-Prompter& Tcommand::prompter() {
-    return screens_.prompter ? *screens_.prompter : SilentPrompter::instance();
-}
+Prompter& Tcommand::prompter() { return prompter_ ? *prompter_ : SilentPrompter::instance(); }
 
 bool Tcommand::values(StepValues& out, QChar* bad) const {
     out = {};
@@ -105,10 +103,10 @@ void Tcommand::closeDialog() {
 }
 
 void Tcommand::teachingClicked() {
-    if (TeachingRefused(screens_, prompter(), editor_ && editor_->onlineShown())) return;
+    if (TeachingRefused(navigator_, prompter(), editor_ && editor_->onlineShown())) return;
     // The step number is the step's own: its GO moves are "@GO s", "@CIR GO s,p".
-    if (screens_.teach)
-        screens_.teach->teachFor(DataKind::Step, teach_, std::to_string(step_), this);
+    if (teachScreen_)
+        teachScreen_->teachFor(DataKind::Step, teach_, std::to_string(step_), this);
 }
 
 }  // namespace mivo

@@ -14,15 +14,14 @@
 
 #include "codepage/cp1252.h"
 #include "link/tbuff.h"
-#include "shell/screens.h"
 #include "steps/grid_step_model.h"
 #include "steps/program_initialize.h"
 #include "steps/step_files.h"
 
 namespace mivo {
 
-Tmmain::Tmmain(Screens& screens, QWidget* parent)
-    : EditorFrame(screens, DataKind::Step, StepFileKind(), parent) {
+Tmmain::Tmmain(const EditorLinks& links, QWidget* parent)
+    : EditorFrame(links, DataKind::Step, StepFileKind(), parent) {
     setObjectName("Tmmain");
     setCaption("MIVO Editor [Main-Step]");
 

@@ -27,6 +27,9 @@ namespace mivo {
 class GridStepModel;
 class ParameterEditorAccess;
 class PathPreview;
+class TVer;
+class Tcommand;
+class Terror;
 struct AxisStrokes;
 struct Finding;
 struct ProcedureContext;
@@ -40,7 +43,15 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     std::vector<std::string> printValues(int first, int last) const override {
         return StepListingValues(table_, first, last);
     }
-    explicit Tmmain(Screens& screens, QWidget* parent = nullptr);
+    explicit Tmmain(const EditorLinks& links, QWidget* parent = nullptr);
+    // The dialogs it opens, made after it: the command entry, the initialisation question, the
+    // error record and the versions.
+    void setDialogs(Tcommand* command, InitDialog* init, Terror* record, TVer* versions) {
+        command_ = command;
+        init_ = init;
+        record_ = record;
+        versions_ = versions;
+    }
     ~Tmmain() override;
 
     // The one step table of the editor.
@@ -135,6 +146,10 @@ class Tmmain : public EditorFrame, public StepEditorAccess, public PrintSource {
     void showProgramNumber(const std::string& number) override;
 
   private:
+    Tcommand* command_ = nullptr;
+    InitDialog* init_ = nullptr;
+    Terror* record_ = nullptr;
+    TVer* versions_ = nullptr;
     void buildCommands();
     void buildCentre();
     bool cellEdited(int step, int field, const QString& text);

@@ -13,7 +13,6 @@
 #include "codepage/cp1252.h"
 #include "common/convert.h"
 #include "common/prompter.h"
-#include "shell/screens.h"
 #include "steps/grid_step_model.h"
 #include "steps/grid_undo.h"
 #include "steps/step_edit.h"
@@ -105,10 +104,10 @@ void Tmmain::upperCaseCommands() {
 }
 
 void Tmmain::openStepDialog(int step) {
-    if (step < 0 || step >= kStepCount || !screens().tcommand) return;
+    if (step < 0 || step >= kStepCount || !command_) return;
     // Nothing is written before OK: Cancel leaves the row as it was.
     setEnabled(false);
-    screens().tcommand->openStep(this, step);
+    command_->openStep(this, step);
 }
 
 bool Tmmain::refusedPartingPair(int pairStep, const char* caption) {

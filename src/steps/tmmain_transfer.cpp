@@ -4,10 +4,8 @@
 #include <memory>
 
 #include "codepage/cp1252.h"
-#include "parameters/tinit.h"
 #include "procedures/controller_records.h"
 #include "procedures/program_control.h"
-#include "shell/screens.h"
 #include "shell/terror.h"
 #include "shell/tver.h"
 #include "shell/window_style.h"
@@ -64,16 +62,15 @@ void Tmmain::acquireProgramNo() {
 void Tmmain::initializeSteps() {
     runOperation([this](ProcedureContext& ctx) {
         const std::optional<std::string> question = InitializeQuestion(ctx, stepTarget());
-        if (!question || !screens().tinit) return false;
-        screens().tinit->openFor(this, Cp1252::decode(*question), false,
-                                 [this] { initializeConfirmed(); });
+        if (!question || !init_) return false;
+        init_->openFor(this, Cp1252::decode(*question), false, [this] { initializeConfirmed(); });
         return true;  // the dialog enables the editor again
     });
 }
 
 void Tmmain::initializeConfirmed() {
-    Tinit* dialog = screens().tinit;
-    dialog->hide();
+    InitDialog* dialog = init_;
+    dialog->dismiss();
     runOperation([this](ProcedureContext& ctx) {
         const auto before = std::make_unique<StepTable>(table_);
         const Outcome outcome = InitializeProgram(ctx, stepTarget());
@@ -85,7 +82,7 @@ void Tmmain::initializeConfirmed() {
 }
 
 void Tmmain::showErrorRecord() {
-    Terror* record = screens().terror;
+    Terror* record = record_;
     if (!record) return;
     runOperation([this, record](ProcedureContext& ctx) {
         record->hide();
@@ -93,18 +90,18 @@ void Tmmain::showErrorRecord() {
         const ErrorRecord result = QueryErrorRecord(ctx);
         if (result.lines.empty()) return false;
         for (const std::string& line : result.lines) record->addLine(line);
-        ShowOver(record, this);
+        record->showFor(this);
         return true;  // Terror's OK enables the editor again
     });
 }
 
 void Tmmain::showVersion() {
-    TVer* versions = screens().tver;
+    TVer* versions = versions_;
     if (!versions) return;
     runOperation([this, versions](ProcedureContext& ctx) {
         versions->hide();
         versions->clearValues();
-        ShowOver(versions, this);
+        versions->showFor(this);
         const Versions result = QueryVersions(ctx);
         for (int i = 0; i < TVer::kUnits; ++i)
             versions->setValue(i, result.values[static_cast<std::size_t>(i)]);

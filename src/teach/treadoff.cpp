@@ -11,15 +11,13 @@
 #include <map>
 
 #include "codepage/cp1252.h"
-#include "shell/screens.h"
 #include "shell/window_style.h"
 #include "teach/opener_moves.h"
 #include "teach/tteach.h"
 
 namespace mivo {
 
-Treadoff::Treadoff(Screens& screens, Tteach& teach, QWidget* parent)
-    : QWidget(parent, Qt::Window), screens_(screens), teach_(teach) {
+Treadoff::Treadoff(Tteach& teach, QWidget* parent) : QWidget(parent, Qt::Window), teach_(teach) {
     setObjectName("Treadoff");
     setWindowTitle("MIVO Editor [read]");
     auto* layout = new QVBoxLayout(this);
@@ -57,10 +55,10 @@ Treadoff::Treadoff(Screens& screens, Tteach& teach, QWidget* parent)
     resize(380, 240);
 }
 
-void Treadoff::openChooser() {
+void Treadoff::openChooser(QWidget* opener) {
     record_->clear();
     setButtonsEnabled(true);
-    ShowOver(this, screens_.toffset);
+    ShowOver(this, opener);
     CentreOnScreen(this);
 }
 

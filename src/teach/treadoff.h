@@ -12,16 +12,15 @@ class QPushButton;
 
 namespace mivo {
 
-struct Screens;
 class Tteach;
 
 class Treadoff : public QWidget {
     Q_OBJECT
   public:
-    Treadoff(Screens& screens, Tteach& teach, QWidget* parent = nullptr);
+    explicit Treadoff(Tteach& teach, QWidget* parent = nullptr);
 
-    // Shows the chooser for the offset opener.
-    void openChooser();
+    // Shows the chooser over the offset opener's window.
+    void openChooser(QWidget* opener);
 
     // Handlers.
     void readStepClicked();
@@ -35,7 +34,6 @@ class Treadoff : public QWidget {
     void showRecord(const std::vector<std::string>& record);
     void setButtonsEnabled(bool on);
 
-    Screens& screens_;
     Tteach& teach_;
     QLineEdit* step_ = nullptr;
     QPlainTextEdit* record_ = nullptr;

@@ -22,7 +22,6 @@
 #include "direct/jog_button.h"
 #include "direct/tdirect_panel.h"
 #include "link/tbuff.h"
-#include "shell/screens.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
 #include "teach/opener_moves.h"
@@ -54,27 +53,26 @@ void WaitUntilActive(QWidget* w) {
 
 }  // namespace
 
-Tteach::Tteach(Screens& screens, QWidget* parent) : QWidget(parent, Qt::Window), screens_(screens) {
+Tteach::Tteach(TBuff& link, Prompter& prompter, TransferDialogs& transfer, QWidget* parent)
+    : QWidget(parent, Qt::Window), link_(link), transferDialogs_(transfer) {
     setObjectName("Tteach");
     setWindowTitle("MIVO Editor [Teach]");
     transfer_ = std::make_unique<TeachTransfer>(
-        *screens_.transfer, [this] { return running_ > 0 && !jogs_->anyHeld() && isVisible(); });
-    session_ = std::make_unique<DirectSession>(screens_.tbuff->directChannel(), *screens_.prompter,
-                                               *transfer_, *this);
-    mainContext_ = std::make_unique<ProcedureContext>(ProcedureContext{
-        screens_.tbuff->mainChannel(), *screens_.prompter, *screens_.transfer, mainLog_});
+        transferDialogs_, [this] { return running_ > 0 && !jogs_->anyHeld() && isVisible(); });
+    session_ = std::make_unique<DirectSession>(link_.directChannel(), prompter, *transfer_, *this);
+    mainContext_ = std::make_unique<ProcedureContext>(
+        ProcedureContext{link_.mainChannel(), prompter, transferDialogs_, mainLog_});
     build();
     restoreLayout();
     setControlsEnabled(false);
 
-    TBuff* link = screens_.tbuff;
     // A jog moving until its release is stopped before the line goes.
-    connect(link, &TBuff::directClosing, this, [this] { jogs_->endHolds(); });
+    connect(&link_, &TBuff::directClosing, this, [this] { jogs_->endHolds(); });
     // The editors' line went off: nothing here can reach the controller any more.
-    connect(link, &TBuff::onlineChanged, this, [this](bool online) {
+    connect(&link_, &TBuff::onlineChanged, this, [this](bool online) {
         if (!online && isVisible()) setControlsEnabled(false);
     });
-    connect(link, &TBuff::directOnlineChanged, this, [this](bool online) {
+    connect(&link_, &TBuff::directOnlineChanged, this, [this](bool online) {
         if (!online && !closing_ && isVisible()) showLine(false);
     });
 }
@@ -99,7 +97,7 @@ void Tteach::teachFor(DataKind opener, TeachTarget& target, const std::string& n
             giveUp();
             return;
         }
-        chooser_->openChooser();
+        chooser_->openChooser(openerWindow_);
         return;
     }
     showForTeaching();
@@ -117,7 +115,7 @@ void Tteach::teachFor(DataKind opener, TeachTarget& target, const std::string& n
 }
 
 ProcedureContext& Tteach::mainContext(QWidget* owner) {
-    screens_.transfer->setOwner(owner);
+    transferDialogs_.setOwner(owner);
     mainLog_.clear();
     return *mainContext_;
 }
@@ -133,9 +131,9 @@ void Tteach::clearPositions() {
 }
 
 void Tteach::showForTeaching() {
-    TBuff* link = screens_.tbuff;
+    TBuff* link = &link_;
     if (!link->isDirectOnline()) link->goDirectOnline();
-    screens_.transfer->setOwner(this);
+    transferDialogs_.setOwner(this);
     // A window of its opener, so that it stays above it (the command-entry dialog too).
     const bool first = !isVisible();
     ShowOver(this, openerWindow_);
@@ -156,10 +154,10 @@ void Tteach::setControlsEnabled(bool on) {
 }
 
 void Tteach::run(const std::function<Outcome()>& command) {
-    screens_.transfer->setOwner(this);
+    transferDialogs_.setOwner(this);
     ++running_;
     command();
-    if (--running_ == 0) screens_.transfer->hideCancel();
+    if (--running_ == 0) transferDialogs_.hideCancel();
 }
 
 int Tteach::point() const {
@@ -200,7 +198,7 @@ void Tteach::cancelClicked() { closeScreen(); }
 void Tteach::closeScreen() {
     closing_ = true;
     hide();
-    screens_.tbuff->goDirectOffline();
+    link_.goDirectOffline();
     closing_ = false;
     restoreLayout();
     setControlsEnabled(false);
@@ -212,70 +210,5 @@ void Tteach::closeEvent(QCloseEvent* event) {
     event->ignore();
     cancelClicked();
 }
-
-void Tteach::append(const std::string& line) { log_->appendPlainText(Cp1252::decode(line)); }
-
-void Tteach::enable(EnableSet set, bool on) {
-    std::vector<QWidget*> members;
-    switch (set) {
-        case EnableSet::CommandControls:
-            members = {org_, goMove_};
-            [[fallthrough]];
-        case EnableSet::JogButtons:
-            for (JogButton* b : jogs_->buttons()) {
-                // A held jog button stays live: disabled, it would never see its release.
-                if (!on && b->held()) continue;
-                members.push_back(b);
-            }
-            break;
-        case EnableSet::StopPanels:
-            members = {stop_, mstop_};
-            break;
-        case EnableSet::CancelPanel:
-            members = {lineUsable_};
-            break;
-        default:
-            break;
-    }
-    for (QWidget* w : members) w->setEnabled(on);
-}
-
-std::string Tteach::field(DirectField f) const {
-    switch (f) {
-        case DirectField::Xposi:
-        case DirectField::Yposi:
-        case DirectField::Zposi:
-        case DirectField::Rposi:
-            return Cp1252::encode(
-                fields_[static_cast<std::size_t>(static_cast<int>(f) -
-                                                 static_cast<int>(DirectField::Xposi))]
-                    ->text());
-        default:
-            return {};
-    }
-}
-
-// Positions read go to X, Y, Z, R; with "Pos 2" or "Pos 3" chosen, X and Y go to that point.
-void Tteach::setField(DirectField f, const std::string& text) {
-    int index = static_cast<int>(f) - static_cast<int>(DirectField::Xposi);
-    if (index < 0 || index > 3) return;
-    const int p = point();
-    if (index < 2 && p > 1) index = TeachX2 + (p - 2) * 2 + index;
-    fields_[static_cast<std::size_t>(index)]->setText(Cp1252::decode(text));
-}
-
-// The offline routine: the screen's controls go, and the editors' line with them.
-void Tteach::showLine(bool online) {
-    // A screen closed while its command waited leaves the editors' line as it is.
-    if (online || !isVisible()) return;
-    setControlsEnabled(false);
-    if (screens_.tbuff->isOnline()) screens_.tbuff->goOffline();
-}
-
-void Tteach::showStopUnconfirmed(bool on) { stopMark_->showUnconfirmed(on); }
-
-bool Tteach::screenVisible() const { return isVisible(); }
-
-int Tteach::jogMode() const { return jogs_->mode(); }
 
 }  // namespace mivo

@@ -23,8 +23,10 @@ class QRadioButton;
 
 namespace mivo {
 
-struct Screens;
 struct ProcedureContext;
+class Prompter;
+class TBuff;
+class TransferDialogs;
 class DirectPanel;
 class DirectSession;
 class StopUnconfirmedMark;
@@ -36,7 +38,7 @@ class Treadoff;
 class Tteach : public QWidget, public DirectView, public TeachScreen {
     Q_OBJECT
   public:
-    explicit Tteach(Screens& screens, QWidget* parent = nullptr);
+    Tteach(TBuff& link, Prompter& prompter, TransferDialogs& transfer, QWidget* parent = nullptr);
     ~Tteach() override;
 
     // The step chooser the offset opener shows (made after this screen).
@@ -102,7 +104,8 @@ class Tteach : public QWidget, public DirectView, public TeachScreen {
     TeachTexts taught() const;
     void setControlsEnabled(bool on);
 
-    Screens& screens_;
+    TBuff& link_;
+    TransferDialogs& transferDialogs_;
     std::unique_ptr<TeachTransfer> transfer_;
     std::unique_ptr<DirectSession> session_;
     std::unique_ptr<ProcedureContext> mainContext_;

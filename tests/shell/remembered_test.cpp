@@ -99,7 +99,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         SCOPED_TRACE(c.name);
         Write(file, c.bytes);
         QFile::remove(file + ".damaged");
-        Screens next;
+        CreatedScreens next;
         const auto nextSet = createScreens(next, &prompter);
         ::testing::internal::CaptureStderr();
         EXPECT_EQ(RestoreSettings(file, next, c.com), c.read);

@@ -13,7 +13,6 @@
 
 #include "app/create_screens.h"
 #include "link/tbuff.h"
-#include "shell/screens.h"
 #include "shell/tselect.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
@@ -67,7 +66,7 @@ class ShellFixture : public ::testing::Test {
     SimController sim;
     SimPty pty{sim};
     ScriptedPrompter prompter;
-    Screens screens;
+    CreatedScreens screens;
     std::unique_ptr<ScreenSet> set;
     QTimer watchdog;
 };

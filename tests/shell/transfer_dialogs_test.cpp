@@ -15,8 +15,8 @@ namespace {
 
 using ShellDialogs = ShellFixture;
 
-// Cancel, or "Stop transfer", raises CancelRequested and enables the editor again; only during
-// a motion is "@MSTOP" sent. Only a data exchange gives up on a silent controller.
+// Cancel, or "Stop transfer", raises CancelRequested and enables the editor running it again; only
+// during a motion is "@MSTOP" sent. Only a data exchange gives up on a silent controller.
 TEST_F(ShellDialogs, CancelAndStopTransferRaiseCancelAndReenableTheEditor) {
     struct Case {
         const char* name;
@@ -34,6 +34,8 @@ TEST_F(ShellDialogs, CancelAndStopTransferRaiseCancelAndReenableTheEditor) {
     useSimulatorAs(1);
     pressStart();
     TransferView& view = *screens.transfer;
+    // The step editor runs the operation: the dialogs give it back its controls.
+    screens.transfer->setOwner(screens.tmmain);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         view.setCancelRequested(false);
@@ -61,29 +63,36 @@ TEST_F(ShellDialogs, CancelAndStopTransferRaiseCancelAndReenableTheEditor) {
     EXPECT_FALSE(view.cancelRequested());
 }
 
-// The controller's error line, shown readably, holds the screens until OK (unless teaching). It
+// The controller's error line, shown readably over the screen whose operation reports it, holds
+// that screen until OK, which gives it back (unless teaching: the teaching screen does). It
 // comes in front of the transfer dialogs; the notice after it ("Error No. 1") belongs to it, so
 // that the window manager keeps both above them, and stands beside it.
 TEST_F(ShellDialogs, ControllerErrorInFrontOfTheTransferDialogsAndItsOk) {
-    const std::vector<QWidget*> held = {screens.tmmain, screens.tparameter, screens.tpalet,
-                                        screens.tdirect, screens.tselect};
-    MessagePrompter messages(screens);
-    for (const bool teaching : {false, true}) {
-        SCOPED_TRACE(teaching);
-        screens.tselect->hide();
-        screens.tmmain->show();
-        screens.tteach->setVisible(teaching);
-        for (QWidget* w : held) w->setEnabled(false);
-        // Bytes in Windows-1252; a control byte is shown readably.
-        messages.showControllerError("31 \x80 over\x1B");
-        ASSERT_TRUE(screens.terr->isVisible());
-        EXPECT_EQ(screens.terr->errorText(), QString("31 ") + QChar(0x20AC) + " over\\x1B");
-        click(screens.terr->findChild<QPushButton*>("OK"));
-        EXPECT_FALSE(screens.terr->isVisible());
-        EXPECT_TRUE(screens.terr->errorText().isEmpty());
-        for (QWidget* w : held)
-            EXPECT_EQ(w->isEnabled(), !teaching) << w->objectName().toStdString();
+    MessagePrompter messages(*screens.transfer, screens.terr);
+    screens.tselect->hide();
+    for (QWidget* owner : {static_cast<QWidget*>(screens.tmmain), screens.tparameter,
+                           screens.tpalet, screens.toffset, screens.tdirect}) {
+        for (const bool teaching : {false, true}) {
+            SCOPED_TRACE(owner->objectName().toStdString() + (teaching ? ", teaching" : ""));
+            owner->show();
+            screens.tteach->setVisible(teaching);
+            owner->setEnabled(false);
+            screens.transfer->setOwner(owner);
+            // Bytes in Windows-1252; a control byte is shown readably.
+            messages.showControllerError("31 \x80 over\x1B");
+            ASSERT_TRUE(screens.terr->isVisible());
+            EXPECT_EQ(screens.terr->errorText(), QString("31 ") + QChar(0x20AC) + " over\\x1B");
+            click(screens.terr->findChild<QPushButton*>("OK"));
+            EXPECT_FALSE(screens.terr->isVisible());
+            EXPECT_TRUE(screens.terr->errorText().isEmpty());
+            EXPECT_EQ(owner->isEnabled(), !teaching);
+            owner->setEnabled(true);
+            owner->hide();
+        }
     }
+    screens.tteach->hide();
+    screens.tmmain->show();
+    screens.transfer->setOwner(screens.tmmain);
     // An empty line shows nothing.
     messages.showControllerError("");
     EXPECT_FALSE(screens.terr->isVisible());
@@ -115,14 +124,14 @@ TEST_F(ShellDialogs, CaptionsReadWholeAtTwelvePoints) {
     const QFont font = QApplication::font();
     QApplication::setFont(QFont(font.family(), 12));
     const QFontMetrics bold(QFont(font.family(), 12, QFont::Bold));
-    Screens s;
+    CreatedScreens s;
     const auto set = createScreens(s, &prompter);
     QTimer::singleShot(0, [&] {
         EXPECT_GE(QApplication::activeModalWidget()->width(),
                   bold.horizontalAdvance("Sending error") + 100);
         QApplication::activeModalWidget()->close();
     });
-    MessagePrompter(s).notify("Error No. 3", "Sending error");
+    MessagePrompter(*s.transfer, s.terr).notify("Error No. 3", "Sending error");
     s.tinit->openFor(s.tselect, "", false);
     EXPECT_GE(s.tinit->width(), bold.horizontalAdvance("MIVO Editor [init]") + 100);
     QHeaderView* header = s.tparameter->findChild<QTableView*>("PRMGRID")->horizontalHeader();
@@ -145,7 +154,7 @@ TEST_F(ShellDialogs, ThreeWayQuestionBoxAnswers) {
         {"No", [](QMessageBox* b) { b->button(QMessageBox::No)->click(); }, A::No},
         {"Yes", [](QMessageBox* b) { b->button(QMessageBox::Yes)->click(); }, A::Yes},
     };
-    MessagePrompter messages(screens);
+    MessagePrompter messages(*screens.transfer, screens.terr);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QTimer::singleShot(0, [&] {
