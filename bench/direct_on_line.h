@@ -14,7 +14,7 @@
 
 #include "app/create_screens.h"
 #include "common/prompter.h"
-#include "link/tbuff.h"
+#include "link/controller_link.h"
 #include "sim_process.h"
 #include "yes_prompter.h"
 
@@ -39,7 +39,7 @@ struct DirectOnLine {
         set.reset();
         StopSimulator(sim);
     }
-    TBuff& link() { return *screens.tbuff; }
+    ControllerLink& link() { return *screens.tbuff; }
     QPushButton* button(const char* name) { return direct->findChild<QPushButton*>(name); }
 
     QProcess sim;

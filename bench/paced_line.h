@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "counting_channel.h"
+#include "link/controller_link.h"
 #include "link/link_messages.h"
-#include "link/tbuff.h"
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
 #include "procedures/transfer_view.h"
@@ -67,7 +67,7 @@ class PacedLine {
 
   private:
     QProcess sim_;
-    TBuff link_;
+    ControllerLink link_;
     HeadlessTransferView view_;
     std::vector<std::string> log_;
     Prompter& prompter_;

@@ -17,8 +17,8 @@
 
 #include "../sim_process.h"
 #include "common/prompter.h"
+#include "link/controller_link.h"
 #include "link/link_messages.h"
-#include "link/tbuff.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     if (device.isEmpty()) return 1;
 
     PrintingPrompter prompter;
-    mivo::TBuff link;
+    mivo::ControllerLink link;
     mivo::RouteLinkMessages(link, [&prompter](const std::string& text, const std::string& caption,
                                               const std::string& detail) {
         prompter.notifyDetail(text, caption, detail);

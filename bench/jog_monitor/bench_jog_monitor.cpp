@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
 
     mivo::bench::DirectOnLine on;
     if (!on.start()) return 1;
-    mivo::TBuff& link = on.link();
+    mivo::ControllerLink& link = on.link();
     QWidget* direct = on.direct;
     link.directChannel().request("@ORG");
     direct->findChild<QRadioButton*>("RadioButton3")->setChecked(true);
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
     std::size_t scanBytes = 0;
     std::vector<Clock::time_point> scanStarts;
     QObject::connect(
-        &link, &mivo::TBuff::traffic, &link,
+        &link, &mivo::ControllerLink::traffic, &link,
         [&](bool, bool sent, const QByteArray& bytes) {
             scanBytes += static_cast<std::size_t>(bytes.size()) + 2;  // with CR LF
             if (!sent) return;
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
     std::size_t bytesAtFirst = 0, bytesAtLast = 0;
     double cpuAtFirst = 0, cpuAtLast = 0;
     QObject::connect(
-        &link, &mivo::TBuff::traffic, &link,
+        &link, &mivo::ControllerLink::traffic, &link,
         [&](bool, bool sent, const QByteArray& bytes) {
             if (!sent || bytes != "@?DO 0") return;
             const auto n = scanStarts.size();  // this scan's start is already counted

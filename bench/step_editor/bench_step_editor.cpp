@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "common/prompter.h"
-#include "link/tbuff.h"
+#include "link/controller_link.h"
 #include "shell/modified_flags.h"
 #include "steps/step_edit.h"
-#include "steps/tmmain.h"
+#include "steps/step_editor.h"
 
 namespace {
 
@@ -50,7 +50,7 @@ void FillTable(mivo::StepTable& t) {
 
 // Median of `runs` timings of `action` followed by the grid's repaint; `after` restores the
 // table and is not timed.
-double MedianMs(int runs, mivo::Tmmain& editor, const std::function<void()>& action,
+double MedianMs(int runs, mivo::StepEditor& editor, const std::function<void()>& action,
                 const std::function<void()>& after) {
     std::vector<double> ms;
     for (int i = 0; i < runs; ++i) {
@@ -74,12 +74,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QuietPrompter prompter;
     mivo::ModifiedFlags flags;
-    mivo::TBuff link;
+    mivo::ControllerLink link;
     mivo::EditorLinks links;
     links.link = &link;
     links.flags = &flags;
     links.prompter = &prompter;
-    mivo::Tmmain editor(links);
+    mivo::StepEditor editor(links);
     editor.show();
     FillTable(editor.table());
     editor.tableReplaced();

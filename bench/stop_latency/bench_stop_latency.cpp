@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
 
     mivo::bench::DirectOnLine on;
     if (!on.start()) return 1;
-    mivo::TBuff& link = on.link();
+    mivo::ControllerLink& link = on.link();
     QWidget* direct = on.direct;
     // A program that never ends: a tenth of a second's timer, and back to it.
     mivo::Channel& line = link.directChannel();
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     Clock::time_point clicked{}, written{};
     bool armed = false;
     QObject::connect(
-        &link, &mivo::TBuff::traffic, &link,
+        &link, &mivo::ControllerLink::traffic, &link,
         [&](bool, bool sent, const QByteArray& bytes) {
             if (!sent) return;
             if (bytes == "@STOP" && armed) {

@@ -1,38 +1,38 @@
 #include "app/create_screens.h"
 
 #include "common/prompter.h"
-#include "direct/tdirect.h"
+#include "direct/direct_screen.h"
+#include "link/controller_link.h"
 #include "link/link_messages.h"
-#include "link/tbuff.h"
-#include "offsets/toffset.h"
-#include "pallets/tpalet.h"
-#include "parameters/tinit.h"
-#include "parameters/tparameter.h"
-#include "print/tprint.h"
+#include "offsets/offset_editor.h"
+#include "pallets/pallet_editor.h"
+#include "parameters/init_dialog.h"
+#include "parameters/parameter_editor.h"
+#include "print/print_dialog.h"
+#include "shell/cancel_dialog.h"
 #include "shell/communication_log.h"
+#include "shell/error_dialog.h"
+#include "shell/error_record_dialog.h"
 #include "shell/message_prompter.h"
 #include "shell/modified_flags.h"
 #include "shell/navigator.h"
-#include "shell/tcall.h"
-#include "shell/tcancel.h"
-#include "shell/tcom.h"
-#include "shell/terr.h"
-#include "shell/terror.h"
+#include "shell/port_dialog.h"
+#include "shell/progress_dialog.h"
+#include "shell/start_screen.h"
 #include "shell/transfer_dialogs.h"
-#include "shell/tselect.h"
-#include "shell/tver.h"
+#include "shell/version_dialog.h"
 #include "shell/window_style.h"
-#include "steps/tcommand.h"
-#include "steps/tmmain.h"
-#include "teach/treadoff.h"
-#include "teach/tteach.h"
+#include "steps/command_dialog.h"
+#include "steps/step_editor.h"
+#include "teach/step_chooser.h"
+#include "teach/teach_screen.h"
 
 namespace mivo {
 
 // Declared in creation order; destroyed in reverse, so no screen outlives what it refers to.
 struct ScreenSet::Owned {
     ModifiedFlags flags;
-    TBuff link;
+    ControllerLink link;
     Navigator navigator;
     std::unique_ptr<MessagePrompter> messages;
     std::unique_ptr<TransferDialogs> transfer;
@@ -60,7 +60,7 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
     using Window = Navigator::Window;
 
     // The link, the flags and the message boxes come first: the screens bind to them as they
-    // are made (line switches, savers). TBuff keeps its place in the order below.
+    // are made (line switches, savers). ControllerLink keeps its place in the order below.
     screens = CreatedScreens{};
     screens.flags = &o.flags;
     screens.tbuff = &o.link;
@@ -87,32 +87,34 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
         return screen;
     };
     Navigator& nav = o.navigator;
-    Tselect* start = make(new Tselect(nav, o.link, o.flags, *prompter));
+    StartScreen* start = make(new StartScreen(nav, o.link, o.flags, *prompter));
     nav.add(Window::Start, start);
-    Tteach* teach = make(new Tteach(o.link, *prompter, transfer));
+    TeachScreen* teach = make(new TeachScreen(o.link, *prompter, transfer));
     screens.tselect = start;
     screens.tteach = teach;
     nav.add(Window::Teach, teach);
     const EditorLinks links{&o.link, &o.flags, prompter, &transfer, &nav, teach};
-    Tmmain* steps = make(new Tmmain(links));
+    StepEditor* steps = make(new StepEditor(links));
     screens.tmmain = steps;
     nav.add(Window::Steps, steps);
-    Tparameter* parameters = make(new Tparameter(links));
+    ParameterEditor* parameters = make(new ParameterEditor(links));
     screens.tparameter = parameters;
     nav.add(Window::Parameters, parameters);
     steps->setParameters(parameters);
     parameters->setServiceLayout(start->serviceLayout());
-    QObject::connect(start, &Tselect::serviceLayoutChanged, parameters,
-                     &Tparameter::setServiceLayout);
-    TVer* versions = screens.tver = make(new TVer);
-    Terror* record = screens.terror = make(new Terror);
-    Tcom* com = screens.tcom = make(new Tcom(o.link));
+    QObject::connect(start, &StartScreen::serviceLayoutChanged, parameters,
+                     &ParameterEditor::setServiceLayout);
+    VersionDialog* versions = screens.tver = make(new VersionDialog);
+    ErrorRecordDialog* record = screens.terror = make(new ErrorRecordDialog);
+    PortDialog* com = screens.tcom = make(new PortDialog(o.link));
     // Each screen gets the data it uses from their owners, by name.
-    Tdirect* direct = make(new Tdirect(o.link, *prompter, transfer, nav, *steps, *parameters));
+    DirectScreen* direct =
+        make(new DirectScreen(o.link, *prompter, transfer, nav, *steps, *parameters));
     screens.tdirect = direct;
     nav.add(Window::Direct, direct);
-    QObject::connect(start, &Tselect::serviceLayoutChanged, direct, &Tdirect::setServiceLayout);
-    Tpalet* pallet = make(new Tpalet(links));
+    QObject::connect(start, &StartScreen::serviceLayoutChanged, direct,
+                     &DirectScreen::setServiceLayout);
+    PalletEditor* pallet = make(new PalletEditor(links));
     screens.tpalet = pallet;
     nav.add(Window::Pallets, pallet);
     // The step editor's path preview draws a pallet move with the pallet editor's pallet.
@@ -120,24 +122,24 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
         const PalletData& d = pallet->data();
         return PalletGridOf(d.number, {d.fields.begin(), d.fields.end()});
     });
-    Tcall* progress = screens.tcall = make(new Tcall(transfer));
-    Tcommand* command = screens.tcommand = make(new Tcommand(prompter, nav, teach));
-    Tinit* init = screens.tinit = make(new Tinit);
-    Terr* error = screens.terr = make(new Terr(transfer, nav));
+    ProgressDialog* progress = screens.tcall = make(new ProgressDialog(transfer));
+    CommandDialog* command = screens.tcommand = make(new CommandDialog(prompter, nav, teach));
+    InitDialog* init = screens.tinit = make(new InitDialog);
+    ErrorDialog* error = screens.terr = make(new ErrorDialog(transfer, nav));
     if (o.messages) o.messages->setErrorDialog(error);
     set->order_.push_back("TBuff");
-    TCancel* cancel = screens.tcancel = make(new TCancel(transfer));
+    CancelDialog* cancel = screens.tcancel = make(new CancelDialog(transfer));
     transfer.setDialogs(cancel, progress);
     nav.setCancelDialog(cancel);
     // A cancel request ends with the channel it was made on.
-    QObject::connect(&o.link, &TBuff::channelClosed, cancel,
+    QObject::connect(&o.link, &ControllerLink::channelClosed, cancel,
                      [&transfer] { transfer.setCancelRequested(false); });
-    Toffset* offsets = make(new Toffset(links));
+    OffsetEditor* offsets = make(new OffsetEditor(links));
     screens.toffset = offsets;
     nav.add(Window::Offsets, offsets);
-    Tprint* print = make(new Tprint(*prompter, {steps, parameters, pallet, offsets}));
+    PrintDialog* print = make(new PrintDialog(*prompter, {steps, parameters, pallet, offsets}));
     screens.tprint = print;
-    auto* chooser = make(new Treadoff(*teach));
+    auto* chooser = make(new StepChooser(*teach));
     screens.treadoff = chooser;
     teach->setChooser(chooser);
     // Outside the eighteen: it only listens to the link.

@@ -14,16 +14,16 @@ class CommunicationLog;
 class ModifiedFlags;
 class Navigator;
 class Prompter;
-class TBuff;
-class TCancel;
-class TVer;
-class Tcall;
-class Tcom;
-class Tcommand;
-class Terr;
-class Terror;
-class Tinit;
-class Tselect;
+class ControllerLink;
+class CancelDialog;
+class VersionDialog;
+class ProgressDialog;
+class PortDialog;
+class CommandDialog;
+class ErrorDialog;
+class ErrorRecordDialog;
+class InitDialog;
+class StartScreen;
 class TransferDialogs;
 class EditorFrame;
 class ScreenSet;
@@ -31,21 +31,21 @@ class ScreenSet;
 // What `createScreens` made, for the program's start and end (settings, a file to open) and the
 // tests. No screen holds it.
 struct CreatedScreens {
-    Tselect* tselect = nullptr;     // the start screen (the main window)
-    QWidget* tteach = nullptr;      // teaching
-    EditorFrame* tmmain = nullptr;  // step editor
+    StartScreen* tselect = nullptr;  // the start screen (the main window)
+    QWidget* tteach = nullptr;       // teaching
+    EditorFrame* tmmain = nullptr;   // step editor
     QWidget* tparameter = nullptr;
-    TVer* tver = nullptr;
-    Terror* terror = nullptr;
-    Tcom* tcom = nullptr;
+    VersionDialog* tver = nullptr;
+    ErrorRecordDialog* terror = nullptr;
+    PortDialog* tcom = nullptr;
     QWidget* tdirect = nullptr;
     QWidget* tpalet = nullptr;
-    Tcall* tcall = nullptr;
-    Tcommand* tcommand = nullptr;
-    Tinit* tinit = nullptr;
-    Terr* terr = nullptr;
-    TBuff* tbuff = nullptr;  // the controller link (never shown; not a widget)
-    TCancel* tcancel = nullptr;
+    ProgressDialog* tcall = nullptr;
+    CommandDialog* tcommand = nullptr;
+    InitDialog* tinit = nullptr;
+    ErrorDialog* terr = nullptr;
+    ControllerLink* tbuff = nullptr;  // the controller link (never shown; not a widget)
+    CancelDialog* tcancel = nullptr;
     QWidget* toffset = nullptr;
     QWidget* tprint = nullptr;
     QWidget* treadoff = nullptr;  // step chooser for offset teaching

@@ -9,8 +9,8 @@
 #include "app/remembered.h"
 #include "common/readable_text.h"
 #include "common/version.h"
-#include "link/tbuff.h"
-#include "shell/tselect.h"
+#include "link/controller_link.h"
+#include "shell/start_screen.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
 
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     const QString settings = mivo::SettingsPath();
     const bool rememberCom = parsed.options.devices.empty() && !pty;
     mivo::RestoreSettings(settings, screens, rememberCom);
-    QObject::connect(screens.tselect, &mivo::Tselect::programEnded, &app,
+    QObject::connect(screens.tselect, &mivo::StartScreen::programEnded, &app,
                      [&] { mivo::SaveSettings(settings, screens, rememberCom); });
 
     const QString file = QString::fromLocal8Bit(parsed.options.file.c_str());
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    QObject::connect(screens.tselect, &mivo::Tselect::programEnded, &app, &QApplication::quit,
+    QObject::connect(screens.tselect, &mivo::StartScreen::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     return app.exec();
 }

@@ -2,7 +2,7 @@
 
 #include "app/create_screens.h"
 #include "shell/editor_frame.h"
-#include "shell/tselect.h"
+#include "shell/start_screen.h"
 
 namespace mivo {
 

@@ -13,13 +13,13 @@
 #include "app/settings_file.h"
 #include "common/readable_text.h"
 #include "files/file_io.h"
-#include "link/tbuff.h"
+#include "link/controller_link.h"
 #include "shell/communication_log.h"
 #include "shell/editor_frame.h"
-#include "shell/tcom.h"
-#include "shell/tselect.h"
+#include "shell/port_dialog.h"
+#include "shell/start_screen.h"
 #include "shell/window_style.h"
-#include "steps/tmmain.h"
+#include "steps/step_editor.h"
 
 namespace mivo {
 
@@ -45,7 +45,7 @@ QStringList Texts(const std::vector<std::string>& texts) {
 // The step editor's path preview dock, remembered among the windows by its name: its place in
 // the window and its size.
 constexpr const char* kPathDock = "PathDock";
-Tmmain* StepEditor(const CreatedScreens& s) { return qobject_cast<Tmmain*>(s.tmmain); }
+StepEditor* StepEditorOf(const CreatedScreens& s) { return qobject_cast<StepEditor*>(s.tmmain); }
 
 void Say(const std::string& line) { std::fprintf(stderr, "mivo-editor: %s\n", line.c_str()); }
 
@@ -109,8 +109,8 @@ bool RestoreSettings(const QString& path, CreatedScreens& screens, bool com) {
         PlaceWindow(w, QRect(p.x, p.y, p.width, p.height));
     }
     if (const auto dock = settings.windows.find(kPathDock);
-        dock != settings.windows.end() && StepEditor(screens))
-        StepEditor(screens)->setPathDockWidth(dock->second.width);
+        dock != settings.windows.end() && StepEditorOf(screens))
+        StepEditorOf(screens)->setPathDockWidth(dock->second.width);
     return true;
 }
 
@@ -139,7 +139,7 @@ bool SaveSettings(const QString& path, const CreatedScreens& screens, bool com) 
         settings.windows[Text(w->objectName())] = {r.x(), r.y(), r.width(), r.height()};
     }
     // The dock as it was in this run, when it was shown.
-    const Tmmain* steps = StepEditor(screens);
+    const StepEditor* steps = StepEditorOf(screens);
     if (const auto* dock = steps ? steps->findChild<QDockWidget*>(kPathDock) : nullptr;
         dock && steps->pathDockWidth() > 0)
         settings.windows[kPathDock] = {dock->x(), dock->y(), steps->pathDockWidth(),

@@ -3,7 +3,8 @@
 // form that QSettings reads and writes:
 //   [com]       port=3  device="/dev/ttyUSB0"
 //   [step]      folder="/home/u/robot"  recent="/home/u/a.stp", "/home/u/b.stp"  (each kind)
-//   [windows]   Tmmain=@Rect(x y width height)  (a dock by its name too: its place in its window)
+//   [windows]   StepEditor=@Rect(x y width height)  (a dock by its name too: its place in its
+//   window)
 // A file holding anything else, or a value out of its kind or range, is damaged as a whole:
 // nothing of it is taken.
 #include <map>

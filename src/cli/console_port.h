@@ -5,7 +5,7 @@
 #include <string>
 
 #include "cli/cli_args.h"
-#include "link/tbuff.h"
+#include "link/controller_link.h"
 
 namespace mivo {
 
@@ -21,14 +21,14 @@ class ConsolePort {
   public:
     explicit ConsolePort(const ParsedArgs& args);
     QCoreApplication& app() { return app_; }
-    TBuff& link() { return link_; }
+    ControllerLink& link() { return link_; }
 
   private:
     int argc_ = 1;
     char name_[5] = "mivo";
     char* argv_[2] = {name_, nullptr};
     QCoreApplication app_;
-    TBuff link_;
+    ControllerLink link_;
 };
 
 }  // namespace mivo

@@ -22,7 +22,7 @@
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
 #include "direct/shared_procedures.h"
-#include "link/tbuff.h"
+#include "link/controller_link.h"
 
 namespace mivo {
 
@@ -31,11 +31,11 @@ namespace {
 // The cancel flag, and the time limit on data queries only: motions wait for the robot.
 class QueryTimeLimit : public HeadlessTransferView {
   public:
-    QueryTimeLimit(TBuff& link, int timeoutMs) : link_(link), timeoutMs_(timeoutMs) {}
+    QueryTimeLimit(ControllerLink& link, int timeoutMs) : link_(link), timeoutMs_(timeoutMs) {}
     void setDataExchange(bool on) override { link_.setReplyTimeout(on ? timeoutMs_ : 0); }
 
   private:
-    TBuff& link_;
+    ControllerLink& link_;
     int timeoutMs_;
 };
 
@@ -267,11 +267,12 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
 
     ConsolePort port(args);
     QCoreApplication& app = port.app();
-    TBuff& link = port.link();
+    ControllerLink& link = port.link();
     if (log)
-        QObject::connect(&link, &TBuff::traffic, [&log](bool, bool sent, const QByteArray& line) {
-            *log << (sent ? "> " : "< ") << line.toStdString() << '\n';
-        });
+        QObject::connect(&link, &ControllerLink::traffic,
+                         [&log](bool, bool sent, const QByteArray& line) {
+                             *log << (sent ? "> " : "< ") << line.toStdString() << '\n';
+                         });
 
     ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));
     QueryTimeLimit transfer(link, timeoutMs);

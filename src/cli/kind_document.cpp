@@ -56,8 +56,9 @@ std::unique_ptr<KindDocument> MakeDocument(DataKind kind) {
                 },
                 [](const PalletData& d, int, int) { return PalletListingValues(d); });
         case DataKind::Offset:
-            return Make<OffsetData>(kind, OpenOffsetFile, SaveOffsetFile,
-                                    [](const OffsetData& d, int, int) { return OffsetListingValues(d); });
+            return Make<OffsetData>(
+                kind, OpenOffsetFile, SaveOffsetFile,
+                [](const OffsetData& d, int, int) { return OffsetListingValues(d); });
     }
     return nullptr;
 }

@@ -21,7 +21,7 @@
 #include "common/convert.h"
 #include "common/prompter.h"
 #include "common/readable_text.h"
-#include "link/tbuff.h"
+#include "link/controller_link.h"
 #include "procedures/controller_records.h"
 #include "procedures/reply_rules.h"
 #include "steps/step_files.h"
@@ -36,7 +36,7 @@ namespace {
 // with the command it answers, so that no failure goes without a word.
 class ConsoleChannel : public Channel {
   public:
-    ConsoleChannel(TBuff& link, int timeoutMs, std::ostream* log)
+    ConsoleChannel(ControllerLink& link, int timeoutMs, std::ostream* log)
         : link_(link), inner_(link.mainChannel()), timeoutMs_(timeoutMs), log_(log) {}
 
     std::string request(const std::string& command) override {
@@ -72,7 +72,7 @@ class ConsoleChannel : public Channel {
         return line;
     }
 
-    TBuff& link_;
+    ControllerLink& link_;
     Channel& inner_;
     int timeoutMs_;
     std::ostream* log_;
@@ -138,7 +138,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     }
 
     ConsolePort port(args);
-    TBuff& link = port.link();
+    ControllerLink& link = port.link();
     ConsoleTransferView view(std::cerr, ::isatty(STDERR_FILENO) == 1);
     prompter.setBeforeOutput([&view] { view.clearLine(); });
     // Ctrl+C, SIGTERM or SIGHUP: nothing more is sent, the wait under way ends; the procedure

@@ -13,7 +13,7 @@ namespace mivo {
 
 enum class DataKind { Step = 0, Parameter = 1, Pallet = 2, Offset = 3 };
 inline constexpr std::array<DataKind, 4> kDataKinds{DataKind::Step, DataKind::Parameter,
-                                                   DataKind::Pallet, DataKind::Offset};
+                                                    DataKind::Pallet, DataKind::Offset};
 
 // A kind's printed listing: the header, the range the print dialog presets, its lines.
 struct ListingLayout {
@@ -27,8 +27,8 @@ struct ListingLayout {
     std::vector<std::string> labels = {};
     std::string numbered = {};
     std::vector<int> unprinted = {};  // items not printed that keep their line (parameters 3 and 5)
-    bool paged = false;          // runs on over pages (steps); the others stay on one page
-    bool stoppable = true;       // "Print stop" is looked at after each line
+    bool paged = false;               // runs on over pages (steps); the others stay on one page
+    bool stoppable = true;            // "Print stop" is looked at after each line
 };
 
 // What the teaching screen asks before it moves for the kind's editor: the step's point

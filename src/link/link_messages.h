@@ -5,15 +5,15 @@
 #include <QObject>
 #include <string>
 
-#include "link/tbuff.h"
+#include "link/controller_link.h"
 
 namespace mivo {
 
 // `show(text, caption, detail)` with std::string arguments; `detail` is "" when there is none.
 template <typename Show>
-void RouteLinkMessages(TBuff& link, Show show) {
+void RouteLinkMessages(ControllerLink& link, Show show) {
     QObject::connect(
-        &link, &TBuff::message, &link,
+        &link, &ControllerLink::message, &link,
         [show](const QString& text, const QString& caption, const QString& detail) {
             const auto bytes = [](const QString& s) { return s.toLocal8Bit().toStdString(); };
             show(bytes(text), bytes(caption), bytes(detail));

@@ -1,6 +1,6 @@
 #pragma once
-// The controller's version and error-record queries; the screens show the results in TVer and
-// Terror.
+// The controller's version and error-record queries; the screens show the results in VersionDialog
+// and ErrorRecordDialog.
 #include <array>
 #include <string>
 #include <vector>

@@ -26,15 +26,15 @@ struct MemoryOperationTexts {
     // (a receive reads whatever number was typed).
     std::string rangeMessage = {};
     std::string rangeCaption = {};
-    MemoryTexts texts;       // Cancel, refusals, no reply; a refused item's name is added
-    std::string completed;   // the notice, shown only while the line is still on line
+    MemoryTexts texts;          // Cancel, refusals, no reply; a refused item's name is added
+    std::string completed;      // the notice, shown only while the line is still on line
     bool setsModified = false;  // a completed initialisation marks the data modified
 };
 
 // A kind of memory block.
 struct MemoryKind {
-    int items = 0;       // the values of one block, positions 0 .. items - 1
-    int numbers = 0;     // blocks 0 .. numbers - 1
+    int items = 0;    // the values of one block, positions 0 .. items - 1
+    int numbers = 0;  // blocks 0 .. numbers - 1
     std::function<int(int number, int item)> parameter;  // the item's memory number
     std::function<std::size_t(int parameter)> longest;   // its longest value (MemoryItem)
     // The item as a refusal names it after "Error occurs!  ", and as a read names it.
@@ -50,8 +50,8 @@ struct MemoryKind {
 
 // The block as a transfer changes it, with the editor's callbacks.
 struct MemoryTarget {
-    std::string& number;             // the block number as typed
-    std::span<std::string> values;   // the items' values by position
+    std::string& number;                     // the block number as typed
+    std::span<std::string> values;           // the items' values by position
     std::function<void()> setModified = {};  // each value received; may be empty
     std::function<void()> changed = {};      // the data changed; may be empty
     std::function<bool()> online = {};       // empty: always on line

@@ -10,13 +10,14 @@
 #include <QVBoxLayout>
 
 #include "codepage/cp1252.h"
-#include "link/tbuff.h"
+#include "link/controller_link.h"
 #include "procedures/reply_rules.h"
 #include "shell/window_style.h"
 
 namespace mivo {
 
-CommunicationLog::CommunicationLog(TBuff& link, QWidget* parent) : QWidget(parent, Qt::Window) {
+CommunicationLog::CommunicationLog(ControllerLink& link, QWidget* parent)
+    : QWidget(parent, Qt::Window) {
     setObjectName("CommunicationLog");
     setWindowTitle("MIVO Editor [Communication log]");
     lines_ = new QPlainTextEdit(this);
@@ -41,10 +42,11 @@ CommunicationLog::CommunicationLog(TBuff& link, QWidget* parent) : QWidget(paren
     connect(copyButton, &QPushButton::clicked, this, &CommunicationLog::copy);
     connect(clearButton, &QPushButton::clicked, this, &CommunicationLog::clear);
 
-    connect(&link, &TBuff::traffic, this, [this](bool direct, bool sent, const QByteArray& line) {
-        add(direct, sent ? "> " : "< ", line);
-    });
-    connect(&link, &TBuff::discarded, this, [this](const QByteArray& bytes) {
+    connect(&link, &ControllerLink::traffic, this,
+            [this](bool direct, bool sent, const QByteArray& line) {
+                add(direct, sent ? "> " : "< ", line);
+            });
+    connect(&link, &ControllerLink::discarded, this, [this](const QByteArray& bytes) {
         add(false, QString("dropped %1 bytes: ").arg(bytes.size()), bytes);
     });
 }

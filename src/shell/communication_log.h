@@ -9,14 +9,14 @@ class QPlainTextEdit;
 
 namespace mivo {
 
-class TBuff;
+class ControllerLink;
 
 class CommunicationLog : public QWidget {
     Q_OBJECT
   public:
     static constexpr int kMaxLines = 5000;
 
-    explicit CommunicationLog(TBuff& link, QWidget* parent = nullptr);
+    explicit CommunicationLog(ControllerLink& link, QWidget* parent = nullptr);
 
     // The lines as shown ("14:03:22.120  main  > @?NO").
     QString text() const;

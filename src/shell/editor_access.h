@@ -31,11 +31,11 @@ class PrintScreen {
     virtual void printFrom(DataKind kind, QWidget* opener) = 0;
 };
 
-// The initialisation dialog (Tinit) as the step editor's "Step initialize" and the direct
+// The initialisation dialog (`InitDialog`) as the step editor's "Step initialize" and the direct
 // screen's INIT PRM open it.
-class InitDialog {
+class InitDialogAccess {
   public:
-    virtual ~InitDialog() = default;
+    virtual ~InitDialogAccess() = default;
     // Shows the dialog for `opener` (disabled meanwhile by the opener) with `text` and, for
     // parameter initialisation, the robot-number list. Without a `yes` handler "Yes" only
     // closes the dialog as "No" does.

@@ -25,13 +25,13 @@
 #include "codepage/cp1252.h"
 #include "common/prompter.h"
 #include "files/data_files.h"
-#include "link/tbuff.h"
+#include "link/controller_link.h"
 #include "procedures/procedure_context.h"
 #include "procedures/program_control.h"
 #include "shell/file_chooser.h"
 #include "shell/grid_columns.h"
 #include "shell/line_switch.h"
-#include "shell/tcom.h"
+#include "shell/port_dialog.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
 
@@ -175,7 +175,7 @@ void EditorFrame::buildToolBar(const std::vector<Button>& buttons) {
     if (links_.link) {
         lineSwitch_ = new LineSwitch(*links_.link, LineSwitch::Main, bar);
         bar->addWidget(lineSwitch_);
-        connect(links_.link, &TBuff::onlineChanged, this, &EditorFrame::applyOnlineState);
+        connect(links_.link, &ControllerLink::onlineChanged, this, &EditorFrame::applyOnlineState);
     }
     addToolBar(Qt::TopToolBarArea, bar);
 }

@@ -36,9 +36,9 @@ class FileChooser;
 class LineSwitch;
 class PrintScreen;
 class Prompter;
-class TBuff;
-class Tcom;
-class TeachScreen;
+class ControllerLink;
+class PortDialog;
+class TeachScreenAccess;
 class TeachTarget;
 class TransferDialogs;
 
@@ -46,12 +46,12 @@ class TransferDialogs;
 // mirrored to the start screen, the message boxes, the transfer dialogs, the windows it moves to
 // and the teaching screen its teaching buttons open.
 struct EditorLinks {
-    TBuff* link = nullptr;
+    ControllerLink* link = nullptr;
     ModifiedFlags* flags = nullptr;
     Prompter* prompter = nullptr;
     TransferDialogs* transfer = nullptr;
     Navigator* navigator = nullptr;
-    TeachScreen* teach = nullptr;
+    TeachScreenAccess* teach = nullptr;
 };
 
 class EditorFrame : public QMainWindow {
@@ -103,7 +103,7 @@ class EditorFrame : public QMainWindow {
     void redo();
 
     // The dialogs made after the editors: "COM set" and "Print".
-    void setComDialog(Tcom* com) { com_ = com; }
+    void setComDialog(PortDialog* com) { com_ = com; }
     void setPrintScreen(PrintScreen* print) { print_ = print; }
 
     // The file dialogs; nullptr gives the real ones back. Not owned.
@@ -292,7 +292,7 @@ class EditorFrame : public QMainWindow {
     void showModified();
 
     EditorLinks links_;
-    Tcom* com_ = nullptr;
+    PortDialog* com_ = nullptr;
     PrintScreen* print_ = nullptr;
     DataKind kind_;
     const FileKind& files_;

@@ -1,17 +1,18 @@
 #include "shell/line_switch.h"
 
-#include "link/tbuff.h"
+#include "link/controller_link.h"
 
 namespace mivo {
 
-LineSwitch::LineSwitch(TBuff& link, Side side, QWidget* parent)
+LineSwitch::LineSwitch(ControllerLink& link, Side side, QWidget* parent)
     : QPushButton(parent), link_(link), side_(side) {
     setObjectName("linemonitor");
     setToolTip("Line switch");
     setFocusPolicy(Qt::NoFocus);
     showState(linkOnline());
-    connect(&link_, side_ == Main ? &TBuff::onlineChanged : &TBuff::directOnlineChanged, this,
-            &LineSwitch::showState);
+    connect(&link_,
+            side_ == Main ? &ControllerLink::onlineChanged : &ControllerLink::directOnlineChanged,
+            this, &LineSwitch::showState);
     connect(this, &QPushButton::clicked, this, &LineSwitch::toggle);
 }
 

@@ -6,7 +6,7 @@
 
 namespace mivo {
 
-class TBuff;
+class ControllerLink;
 
 class LineSwitch : public QPushButton {
     Q_OBJECT
@@ -14,14 +14,14 @@ class LineSwitch : public QPushButton {
     // The editors show the main channel, the direct-operation screen the direct channel.
     enum Side { Main, Direct };
 
-    LineSwitch(TBuff& link, Side side, QWidget* parent = nullptr);
+    LineSwitch(ControllerLink& link, Side side, QWidget* parent = nullptr);
     bool isOnlineShown() const;
 
   private:
     bool linkOnline() const;
     void showState(bool online);
     void toggle();
-    TBuff& link_;
+    ControllerLink& link_;
     Side side_;
 };
 

@@ -6,9 +6,9 @@
 
 #include "codepage/cp1252.h"
 #include "procedures/reply_rules.h"
-#include "shell/tcall.h"
-#include "shell/tcancel.h"
-#include "shell/terr.h"
+#include "shell/cancel_dialog.h"
+#include "shell/error_dialog.h"
+#include "shell/progress_dialog.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
 

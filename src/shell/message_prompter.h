@@ -1,20 +1,20 @@
 #pragma once
 // The Prompter of the screens: modal message boxes with the warning icon, and the error dialog
-// Terr for controller errors. Texts are Windows-1252 bytes.
+// ErrorDialog for controller errors. Texts are Windows-1252 bytes.
 #include "common/prompter.h"
 
 namespace mivo {
 
-class Terr;
+class ErrorDialog;
 class TransferDialogs;
 
 class MessagePrompter : public Prompter {
   public:
     // The boxes go in front of the transfer dialogs and of `error`, the error dialog (made
     // later: `setErrorDialog`).
-    explicit MessagePrompter(const TransferDialogs& transfer, Terr* error = nullptr)
+    explicit MessagePrompter(const TransferDialogs& transfer, ErrorDialog* error = nullptr)
         : transfer_(transfer), error_(error) {}
-    void setErrorDialog(Terr* error) { error_ = error; }
+    void setErrorDialog(ErrorDialog* error) { error_ = error; }
 
     bool ask(const std::string& text, const std::string& caption) override;
     // Escape and the title bar's close button answer Cancel.
@@ -26,7 +26,7 @@ class MessagePrompter : public Prompter {
 
   private:
     const TransferDialogs& transfer_;
-    Terr* error_ = nullptr;
+    ErrorDialog* error_ = nullptr;
 };
 
 }  // namespace mivo

@@ -45,9 +45,9 @@ class OpenerTeachTarget : public TeachTarget {
 };
 
 // The teaching screen as its openers reach it (`EditorLinks::teach`, the command-entry dialog).
-class TeachScreen {
+class TeachScreenAccess {
   public:
-    virtual ~TeachScreen() = default;
+    virtual ~TeachScreenAccess() = default;
     // Presets the screen from `target` and runs `opener`'s move on the main channel: the step,
     // ZI and pallet openers show the screen, ask their question and move there, its fields
     // taking the positions read; the offset opener asks its question, checks the origin and

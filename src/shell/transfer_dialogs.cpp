@@ -3,9 +3,9 @@
 #include <QProgressBar>
 
 #include "codepage/cp1252.h"
-#include "link/tbuff.h"
-#include "shell/tcall.h"
-#include "shell/tcancel.h"
+#include "link/controller_link.h"
+#include "shell/cancel_dialog.h"
+#include "shell/progress_dialog.h"
 
 namespace mivo {
 
@@ -29,7 +29,7 @@ void TransferDialogs::hideCancel() {
 void TransferDialogs::setDataExchange(bool on) {
     if (cancel_) cancel_->setDataExchange(on);
     // A data exchange gives up on a silent controller; a motion waits for its reply or a stop.
-    link_.setReplyTimeout(on ? TBuff::kReplyTimeoutMs : 0);
+    link_.setReplyTimeout(on ? ControllerLink::kReplyTimeoutMs : 0);
 }
 
 void TransferDialogs::showProgress(int maximum) {

@@ -1,7 +1,7 @@
 #pragma once
-// The cancel dialog TCancel and the progress dialog Tcall behind the TransferView seam, shown
-// over the screen whose operation runs. They hold CancelRequested, which ends when the link
-// closes a channel (wired by createScreens).
+// The cancel dialog CancelDialog and the progress dialog ProgressDialog behind the TransferView
+// seam, shown over the screen whose operation runs. They hold CancelRequested, which ends when the
+// link closes a channel (wired by createScreens).
 #include <functional>
 
 #include "procedures/transfer_view.h"
@@ -10,23 +10,23 @@ class QWidget;
 
 namespace mivo {
 
-class TBuff;
-class TCancel;
-class Tcall;
+class ControllerLink;
+class CancelDialog;
+class ProgressDialog;
 
 class TransferDialogs : public TransferView {
   public:
-    explicit TransferDialogs(TBuff& link) : link_(link) {}
+    explicit TransferDialogs(ControllerLink& link) : link_(link) {}
 
     // The two dialogs, made after this view.
-    void setDialogs(TCancel* cancel, Tcall* progress) {
+    void setDialogs(CancelDialog* cancel, ProgressDialog* progress) {
         cancel_ = cancel;
         progress_ = progress;
     }
     // What stops a running motion when its Cancel is pressed (the "@MSTOP" on the main channel,
     // whose reply then ends the motion's pending wait).
-    TCancel* cancelDialog() const { return cancel_; }
-    Tcall* progressDialog() const { return progress_; }
+    CancelDialog* cancelDialog() const { return cancel_; }
+    ProgressDialog* progressDialog() const { return progress_; }
     void setMotionStop(std::function<void()> stop) { motionStop_ = std::move(stop); }
 
     // The screen whose operation the dialogs belong to (shown over it, given back its controls
@@ -48,9 +48,9 @@ class TransferDialogs : public TransferView {
     void setCancelRequested(bool on) override { cancelRequested_ = on; }
 
   private:
-    TBuff& link_;
-    TCancel* cancel_ = nullptr;
-    Tcall* progress_ = nullptr;
+    ControllerLink& link_;
+    CancelDialog* cancel_ = nullptr;
+    ProgressDialog* progress_ = nullptr;
     std::function<void()> motionStop_;
     QWidget* owner_ = nullptr;
     bool cancelRequested_ = false;

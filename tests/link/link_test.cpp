@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "link/controller_link.h"
 #include "link/link_messages.h"
 #include "link/reply_class.h"
-#include "link/tbuff.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
 
@@ -28,7 +28,7 @@ struct LinkMessage {
 };
 
 // Records the link's messages as the programs show them: at once, before the link goes on.
-void RecordMessages(TBuff& link, std::vector<LinkMessage>& into) {
+void RecordMessages(ControllerLink& link, std::vector<LinkMessage>& into) {
     RouteLinkMessages(link, [&into](const std::string& text, const std::string& caption,
                                     const std::string& detail) {
         into.push_back({text, caption, detail});
@@ -74,7 +74,7 @@ class LinkFixture : public ::testing::Test {
 
     SimController sim;
     SimPty pty{sim};
-    TBuff link;
+    ControllerLink link;
     std::vector<LinkMessage> said;  // the link's messages
     QTimer watchdog;
 };
@@ -135,8 +135,8 @@ TEST_F(LinkExchange, NestedRequestGetsTheNextLineAndOuterTheOneAfter) {
 
 TEST_F(LinkExchange, OfflineRequestEndsTheWaitAndGoesOffline) {
     sim.faults.silent.which = 1;
-    QSignalSpy changed(&link, &TBuff::onlineChanged);
-    QSignalSpy closed(&link, &TBuff::channelClosed);
+    QSignalSpy changed(&link, &ControllerLink::onlineChanged);
+    QSignalSpy closed(&link, &ControllerLink::channelClosed);
     onNextCommand([&] { link.requestOffline(); });
     EXPECT_EQ(main().request("@?NO"), "");
     EXPECT_FALSE(link.isOnline());
@@ -184,7 +184,7 @@ TEST_F(LinkExchange, WhatEndedAWaitAndWhatItGot) {
             else
                 pty.sendRaw(c.bytes);
         });
-        auto arrived = QObject::connect(&link, &TBuff::received, &link, [&] {
+        auto arrived = QObject::connect(&link, &ControllerLink::received, &link, [&] {
             if (!c.bytes.empty() && link.pendingLine() == c.bytes) c.during();
         });
         if (c.before) c.before();
@@ -210,9 +210,9 @@ TEST_F(LinkFault, EqualBytesWhileIdleAreReportedOnceWithThePortClosed) {
     for (const bool offlineUnderMessage : {false, true}) {
         SCOPED_TRACE(offlineUnderMessage ? "off line under the message" : "stays on line");
         said.clear();
-        QSignalSpy changed(&link, &TBuff::onlineChanged);
+        QSignalSpy changed(&link, &ControllerLink::onlineChanged);
         std::string underMessage = "no message";
-        auto conn = QObject::connect(&link, &TBuff::message, &link, [&] {
+        auto conn = QObject::connect(&link, &ControllerLink::message, &link, [&] {
             underMessage = main().request("@?NO");  // nothing can be sent: the port is closed
             if (offlineUnderMessage) link.goOffline();
         });
@@ -238,8 +238,8 @@ TEST_F(LinkFault, EqualBytesWhileIdleAreReportedOnceWithThePortClosed) {
 TEST_F(LinkFault, HangUpWhileWaitingGoesOfflineAndSaysWhichDevice) {
     ASSERT_TRUE(link.goDirectOnline());
     sim.faults.hangupAfter = 1;
-    QSignalSpy changed(&link, &TBuff::onlineChanged);
-    QSignalSpy directChanged(&link, &TBuff::directOnlineChanged);
+    QSignalSpy changed(&link, &ControllerLink::onlineChanged);
+    QSignalSpy directChanged(&link, &ControllerLink::directOnlineChanged);
     EXPECT_EQ(main().request("@?NO"), "0");
     EXPECT_EQ(main().next(), "OK");
     EXPECT_EQ(main().request("@?ORG"), "");
@@ -269,7 +269,8 @@ TEST_F(LinkFault, NoiseBeforeARequestIsNoPartOfItsReply) {
     // Noise right behind a reply, with no line end: it waits in the link (or the port) when the
     // next request is written.
     std::vector<QByteArray> dropped;
-    QObject::connect(&link, &TBuff::discarded, [&](const QByteArray& b) { dropped.push_back(b); });
+    QObject::connect(&link, &ControllerLink::discarded,
+                     [&](const QByteArray& b) { dropped.push_back(b); });
     auto noise = QObject::connect(&pty, &SimPty::commandReceived, [&](const QString& c) {
         if (c == "@?NO") pty.sendRaw("\xFF\xFF\xFF");
     });
@@ -298,7 +299,7 @@ TEST_F(LinkFault, ASilentControllerEndsADataExchangeButNotAMotion) {
 // A port that cannot be opened is said once, inside goOnline(), naming the device and why. The
 // port number is read at every open.
 TEST_F(LinkFault, AFailedOpenIsSaidOnceAndTheLinkStaysOffline) {
-    TBuff other;
+    ControllerLink other;
     std::vector<LinkMessage> told;
     RecordMessages(other, told);
     int chosen = 0;
@@ -310,7 +311,7 @@ TEST_F(LinkFault, AFailedOpenIsSaidOnceAndTheLinkStaysOffline) {
         SCOPED_TRACE(reason);
         told.clear();
         chosen = port;
-        QSignalSpy changed(&other, &TBuff::onlineChanged);
+        QSignalSpy changed(&other, &ControllerLink::onlineChanged);
         EXPECT_FALSE(other.goOnline());
         EXPECT_EQ(changed.count(), 0);
         ASSERT_EQ(told.size(), 1u);

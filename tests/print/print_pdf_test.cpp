@@ -9,7 +9,7 @@
 
 #include "cli/cli_rig.h"
 #include "print/listing.h"
-#include "print/tprint.h"
+#include "print/print_dialog.h"
 #include "steps/editor_fixture.h"
 #include "support/temp_dir.h"
 
@@ -31,7 +31,7 @@ bool HasLine(const std::string& text, const std::string& number, const std::stri
 
 class PrintDialogTest : public EditorFixture {
   protected:
-    Tprint& print() { return *static_cast<Tprint*>(screens.tprint); }
+    PrintDialog& print() { return *static_cast<PrintDialog*>(screens.tprint); }
     QLineEdit* edit(const char* name) { return screens.tprint->findChild<QLineEdit*>(name); }
     QPushButton* button(const char* name) { return screens.tprint->findChild<QPushButton*>(name); }
     // The editor's "Print", the range, the PDF chosen in place of the system's dialog, "OK".

@@ -11,10 +11,10 @@
 #include "app/open_file.h"
 #include "shell/communication_log.h"
 #include "shell/editor_frame.h"
+#include "shell/port_dialog.h"
 #include "shell/shell_fixture.h"
-#include "shell/tcom.h"
 #include "shell/window_style.h"
-#include "steps/tmmain.h"
+#include "steps/step_editor.h"
 #include "support/scripted_chooser.h"
 
 namespace mivo::test {
@@ -58,7 +58,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
     screens.commlog->show();
     screens.commlog->setGeometry(30, 40, 300, 200);
     const QRect place = PlaceOf(screens.commlog);
-    auto* steps = static_cast<Tmmain*>(screens.tmmain);
+    auto* steps = static_cast<StepEditor*>(screens.tmmain);
     steps->show();
     steps->resize(1200, 600);
     steps->showPathPreview();
@@ -111,7 +111,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         EXPECT_EQ(next.tmmain->recentFiles(), c.read ? recent : QStringList());
         EXPECT_EQ(next.tmmain->lastFolder(), c.read ? dir.path() : QString());
         EXPECT_EQ(PlaceOf(next.commlog) == place, c.read);
-        EXPECT_EQ(static_cast<Tmmain*>(next.tmmain)->pathDockWidth(), c.read ? dockWidth : 0);
+        EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->pathDockWidth(), c.read ? dockWidth : 0);
         // A damaged file is kept for the user, and the end of the run writes a sound one.
         EXPECT_EQ(Bytes(file + ".damaged"), c.read ? QByteArray() : c.bytes);
         if (!c.read) {

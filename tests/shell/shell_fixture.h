@@ -12,11 +12,11 @@
 #include <memory>
 
 #include "app/create_screens.h"
-#include "link/tbuff.h"
-#include "shell/tselect.h"
+#include "link/controller_link.h"
+#include "shell/start_screen.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
-#include "steps/tmmain.h"
+#include "steps/step_editor.h"
 #include "support/scripted_prompter.h"
 
 namespace mivo::test {
@@ -40,7 +40,7 @@ class ShellFixture : public ::testing::Test {
         watchdog.start(20000);  // a hang guard, with room for a busy machine
     }
 
-    TBuff& link() { return *screens.tbuff; }
+    ControllerLink& link() { return *screens.tbuff; }
     void useSimulatorAs(int port) { link().setDeviceForPort(port, pty.devicePath()); }
     void click(QAbstractButton* button) {
         ASSERT_NE(button, nullptr);

@@ -8,7 +8,7 @@
 #include "parameters/parameter_table.h"
 #include "shell/communication_log.h"
 #include "shell/modified_flags.h"
-#include "shell/tcom.h"
+#include "shell/port_dialog.h"
 #include "shell_fixture.h"
 #include "support/scripted_chooser.h"
 #include "support/temp_dir.h"
@@ -152,7 +152,7 @@ TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) 
         prompter.answers = c.answers;
         chooser.name = QString::fromStdString(c.file);
         screens.tselect->show();
-        QSignalSpy ended(screens.tselect, &Tselect::programEnded);
+        QSignalSpy ended(screens.tselect, &StartScreen::programEnded);
 
         EXPECT_EQ(screens.tselect->close(), c.ended);
         EXPECT_EQ(prompter.texts(), c.messages);
@@ -251,7 +251,7 @@ TEST_F(ShellStart, KeyOnTheStartButtonChoosesTheLayout) {
         {Qt::ShiftModifier, false},
         {Qt::ControlModifier, false},
     };
-    QSignalSpy changed(screens.tselect, &Tselect::serviceLayoutChanged);
+    QSignalSpy changed(screens.tselect, &StartScreen::serviceLayoutChanged);
     for (const auto& [modifiers, service] : cases) {
         QTest::keyClick(screens.tselect->findChild<QPushButton*>("Button1"), Qt::Key_Q, modifiers);
         EXPECT_EQ(screens.tselect->serviceLayout(), service) << int(modifiers);

@@ -3,11 +3,11 @@
 #include <QHeaderView>
 #include <QMessageBox>
 
-#include "parameters/tinit.h"
+#include "parameters/init_dialog.h"
+#include "shell/cancel_dialog.h"
+#include "shell/error_dialog.h"
 #include "shell/message_prompter.h"
-#include "shell/tcall.h"
-#include "shell/tcancel.h"
-#include "shell/terr.h"
+#include "shell/progress_dialog.h"
 #include "shell_fixture.h"
 
 namespace mivo::test {
@@ -40,7 +40,7 @@ TEST_F(ShellDialogs, CancelAndStopTransferRaiseCancelAndReenableTheEditor) {
         SCOPED_TRACE(c.name);
         view.setCancelRequested(false);
         view.setDataExchange(c.dataExchange);
-        EXPECT_EQ(link().replyTimeout(), c.dataExchange ? TBuff::kReplyTimeoutMs : 0);
+        EXPECT_EQ(link().replyTimeout(), c.dataExchange ? ControllerLink::kReplyTimeoutMs : 0);
         screens.tmmain->setEnabled(false);
         view.showCancel();
         if (c.stopTransfer) view.showProgress(250);

@@ -7,8 +7,8 @@
 
 #include "shell/modified_flags.h"
 #include "shell/shell_fixture.h"
+#include "steps/command_dialog.h"
 #include "steps/step_table.h"
-#include "steps/tcommand.h"
 #include "support/scripted_chooser.h"
 
 namespace mivo {
@@ -24,7 +24,7 @@ class EditorFixture : public ShellFixture {
   protected:
     void SetUp() override {
         ShellFixture::SetUp();
-        editor = static_cast<Tmmain*>(screens.tmmain);
+        editor = static_cast<StepEditor*>(screens.tmmain);
         dialog = screens.tcommand;
         editor->setFileChooser(&chooser);
         screens.tselect->hide();
@@ -89,8 +89,8 @@ class EditorFixture : public ShellFixture {
     }
 
     ScriptedChooser chooser;
-    Tmmain* editor = nullptr;
-    Tcommand* dialog = nullptr;
+    StepEditor* editor = nullptr;
+    CommandDialog* dialog = nullptr;
 };
 
 }  // namespace mivo::test

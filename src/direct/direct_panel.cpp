@@ -1,0 +1,90 @@
+#include "direct/direct_panel.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QStyleOptionButton>
+
+#include "direct/direct_session.h"
+#include "shell/window_style.h"
+
+namespace mivo {
+
+DirectPanel::DirectPanel(const QString& name, const QString& caption, const QString& hint,
+                         const QColor& face, bool faceOnlyWhenEnabled, QWidget* parent)
+    : QPushButton(caption, parent), face_(face), faceOnlyWhenEnabled_(faceOnlyWhenEnabled) {
+    setObjectName(name);
+    setToolTip(hint);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void DirectPanel::setFace(const QColor& face) {
+    face_ = face;
+    update();
+}
+
+void DirectPanel::setCurrent(bool current) {
+    if (current == current_) return;
+    current_ = current;
+    update();
+}
+
+QColor DirectPanel::shownColour() const {
+    const QColor plain = QApplication::palette(this).color(QPalette::Active, QPalette::Button);
+    if ((!isEnabled() && faceOnlyWhenEnabled_) || !face_.isValid()) return plain;
+    if (current_) return face_;
+    // Half way to the plain face: the last state still told, but not as the line's word.
+    return QColor((face_.red() + plain.red()) / 2, (face_.green() + plain.green()) / 2,
+                  (face_.blue() + plain.blue()) / 2);
+}
+
+QSize DirectPanel::sizeHint() const {
+    const QFontMetrics m(font());
+    return {m.horizontalAdvance(text()) + 10, m.height() + 10};
+}
+
+// Painted here rather than by a style sheet: switching a set of panels on and off must cost
+// next to nothing, since STOP does it before "@STOP" goes out.
+void DirectPanel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    const QRect r = rect();
+    p.fillRect(r, shownColour());
+    // A raised bevel, sunken while pressed.
+    const QPalette system = QApplication::palette(this);
+    const QColor light = system.color(QPalette::Light);
+    const QColor dark = system.color(QPalette::Dark);
+    const bool down = isDown();
+    p.setPen(down ? dark : light);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(down ? light : dark);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(
+        system.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    p.setFont(font());
+    p.drawText(r.adjusted(2, 2, -2, -2), Qt::AlignCenter, text());
+}
+
+StopUnconfirmedMark::StopUnconfirmedMark(QWidget* parent)
+    : QLabel("Not confirmed stopped", parent) {
+    setObjectName("StopUnconfirmed");
+    setToolTip(kStopUnconfirmed);
+    setStyleSheet("QLabel { color: red; font-weight: bold; }");
+    hide();
+}
+
+void StopUnconfirmedMark::showUnconfirmed(bool on) {
+    setVisible(on);
+    if (!on) return;
+    if (message_) message_->close();
+    auto* box = new QMessageBox(QMessageBox::Warning, kStopUnconfirmedCaption, kStopUnconfirmed,
+                                QMessageBox::Ok);
+    box->setObjectName("StopUnconfirmedMessage");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    message_ = box;
+    ShowOver(box, this);
+}
+
+}  // namespace mivo

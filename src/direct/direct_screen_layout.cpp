@@ -1,0 +1,295 @@
+// The direct-operation screen's controls: tool bar, menus, the received-information display,
+// the groups "Command list", "Teach command" and "Position, program", and the panels.
+#include <QAction>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "direct/direct_commands.h"
+#include "direct/direct_controls.h"
+#include "direct/direct_panel.h"
+#include "direct/direct_screen.h"
+#include "direct/jog.h"
+#include "direct/jog_button.h"
+#include "direct/maintenance_commands.h"
+#include "direct/monitor.h"
+#include "shell/communication_log.h"
+#include "shell/cp1252_validator.h"
+#include "shell/editor_frame.h"
+#include "shell/line_switch.h"
+#include "shell/navigator.h"
+#include "shell/window_style.h"
+
+namespace mivo {
+
+namespace {
+
+// Captions and hints of the output panels past DO 12.
+QString OutputCaption(int n) {
+    if (n == 13) return "PALLET";
+    if (n == 14) return "BUSY";
+    if (n == 15) return "READY";
+    return QString("DO %1").arg(n);
+}
+QString OutputHint(int n) {
+    if (n >= 13) return OutputCaption(n) + " signal output, state";
+    return QString("DO %1 output, state").arg(n);
+}
+
+}  // namespace
+
+void DirectScreen::buildToolBar() {
+    auto* bar = new QToolBar(this);
+    bar->setObjectName("ToolBar1");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setContextMenuPolicy(Qt::PreventContextMenu);
+    bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    QAction* clear =
+        bar->addAction("Received contents delete", this, &DirectScreen::onClearClicked);
+    clear->setObjectName("ClearButton");
+    clear->setToolTip("Received contents delete");
+    QAction* initial = bar->addAction("Initial screen move", this, &DirectScreen::onInitialClicked);
+    initial->setObjectName("InitialButton");
+    initial->setToolTip("Initial screen move");
+    auto* spacer = new QWidget(bar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+    lineSwitch_ = new LineSwitch(link_, LineSwitch::Direct, bar);
+    bar->addWidget(lineSwitch_);
+    addToolBar(Qt::TopToolBarArea, bar);
+}
+
+void DirectScreen::buildMenus() {
+    QMenu* file = menuBar()->addMenu("File");
+    file->addAction("Received contents delete", this, &DirectScreen::onClearClicked)
+        ->setObjectName("MenuClear");
+    file->addAction("End", this, &DirectScreen::onEndClicked)->setObjectName("MenuEnd");
+    QMenu* display = menuBar()->addMenu("Display");
+    using Window = Navigator::Window;
+    const std::pair<const char*, Window> editors[] = {{"Step", Window::Steps},
+                                                      {"Parameter", Window::Parameters},
+                                                      {"Pallet", Window::Pallets},
+                                                      {"Offset", Window::Offsets}};
+    for (const auto& [text, window] : editors) {
+        QAction* a = display->addAction(
+            text, this, [this, window = window] { leaveFor(navigator_.window(window)); });
+        a->setObjectName(QString("Menu") + text);
+    }
+    display
+        ->addAction("Communication log", this, [this] { navigator_.show(Navigator::Window::Log); })
+        ->setObjectName("MenuComLog");
+}
+
+void DirectScreen::buildCentre() {
+    auto* centre = new QWidget(this);
+    auto* heading = new QLabel("Received infomation display", centre);
+    heading->setObjectName("Label1");
+    display_ = new QPlainTextEdit(centre);
+    display_->setObjectName("Memo1");
+    display_->setReadOnly(true);
+    display_->setMaximumBlockCount(kDisplayLines);
+    display_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    display_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto* left = new QVBoxLayout;
+    left->addWidget(heading);
+    left->addWidget(display_, 1);
+    left->addWidget(stopMark_ = new StopUnconfirmedMark(centre));
+    left->addWidget(buildPanels());
+
+    auto* groups = new QWidget;
+    auto* right = new QVBoxLayout(groups);
+    right->setContentsMargins(0, 0, 0, 0);
+    right->addWidget(buildCommands());
+    right->addWidget(buildTeach());
+    right->addWidget(buildPosition());
+    right->addStretch(1);
+
+    auto* layout = new QHBoxLayout(centre);
+    layout->addLayout(left, 4);
+    // On a screen too small for the groups they scroll; STOP and MSTOP stay in sight.
+    layout->addWidget(ScrolledArea(groups), 6);
+    setCentralWidget(centre);
+
+    // The sets, from their members' names.
+    for (EnableSet set :
+         {EnableSet::CommandControls, EnableSet::MonitorControls, EnableSet::StopPanels,
+          EnableSet::CancelPanel, EnableSet::IoPanels, EnableSet::JogButtons,
+          EnableSet::MonitorButton, EnableSet::PositionQueries, EnableSet::PositionFields})
+        for (const std::string& name : EnableSetMembers(set))
+            if (QWidget* w = controls_[name]) sets_[set].push_back(w);
+
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    setMaximumSize(910, 600);
+    resize(910, 600);
+}
+
+QPushButton* DirectScreen::commandButton(const char* name, const char* caption, const char* hint,
+                                         Outcome (*command)(DirectSession&)) {
+    auto* b = new QPushButton(caption);
+    b->setObjectName(name);
+    if (hint) b->setToolTip(QString::fromUtf8(hint));
+    b->setAutoDefault(false);
+    if (command) connect(b, &QPushButton::clicked, this, [this, command] { command(*session_); });
+    controls_[name] = b;
+    return b;
+}
+
+QLineEdit* DirectScreen::fieldEdit(DirectField f, const char* name, int maxLength,
+                                   const char* text) {
+    auto* e = new QLineEdit(text);
+    e->setObjectName(name);
+    if (maxLength > 0) e->setMaxLength(maxLength);
+    e->setValidator(new Cp1252Validator(e));
+    fields_[f] = e;
+    controls_[name] = e;
+    return e;
+}
+
+QWidget* DirectScreen::buildCommands() {
+    auto* group = new QGroupBox("Command list");
+    group->setObjectName("GroupBox1");
+    auto* grid = new QGridLayout(group);
+    grid->setSpacing(3);
+    const auto put = [&](QWidget* w, int row, int column, int span = 1) {
+        grid->addWidget(w, row, column, 1, span);
+    };
+    put(commandButton("ORG", "ORG", "Return to origin", ReturnToOriginDirect), 0, 0);
+    put(commandButton("RUN", "RUN", "Program execute", RunProgram), 0, 1);
+    put(commandButton("SRUN", "SRUN", "Step operation execute", RunStep), 0, 2);
+    put(commandButton("OFF", "OFF", "Offset execute (after @GO\u2192teach is set)", OffsetExecute),
+        0, 3);
+    put(commandButton("ZI", "ZI", "ZI move", ZiMove), 0, 4);
+    put(commandButton("REL", "?REL", "Release No. receive", QueryRelease), 0, 5);
+    put(commandButton("INITCALL", "INIT C ALL", "All counters initialize", InitAllCounters), 1, 0);
+    put(commandButton("INITPGM", "INIT PGM", "Program step initialize", InitProgram), 1, 1);
+    put(commandButton("INITPGMALL", "INIT PGM ALL", "All program steps initialize",
+                      InitAllPrograms),
+        1, 2);
+    put(commandButton("INITERR", "INIT ERR", "Error record initialize", InitErrors), 1, 3);
+    QPushButton* initPrm = commandButton("INITPRM", "INIT PRM", "Parameter initialize", nullptr);
+    connect(initPrm, &QPushButton::clicked, this, &DirectScreen::onInitParametersClicked);
+    put(initPrm, 1, 4);
+    put(commandButton("MOMCH", "MOMCH", "Memory check", MemoryCheck), 1, 5);
+    put(commandButton("RSNO", "?SNO", "Present motion step display", QueryStepNo), 2, 0);
+    put(commandButton("RNO", "?NO", "Program No. display", QueryProgramNumber), 2, 1);
+    put(commandButton("RPOS", "?POS", "Present position display", QueryPositions), 2, 2);
+    put(commandButton("RORG", "?ORG", "Return-to-origin complete check", QueryOrigin), 2, 3);
+    put(commandButton("INITC", "INIT C", "Specified counter initialize", InitCounter), 3, 0);
+    put(fieldEdit(DirectField::INITCTX, "INITCTX", 2, "0"), 3, 1);
+    put(commandButton("RC", "?C", "Specified counter value acquire", QueryCounter), 3, 2);
+    put(fieldEdit(DirectField::RCTX, "RCTX", 2, "0"), 3, 3);
+    const auto label = [](const char* text) { return new QLabel(text); };
+    put(commandButton("GO", "GO", nullptr, GoMove), 4, 0);
+    put(label("Step"), 4, 1);
+    put(fieldEdit(DirectField::GOTX, "GOTX", 3, "0"), 4, 2);
+    put(label("Position"), 4, 3);
+    put(fieldEdit(DirectField::GOTX2, "GOTX2", 0, "1"), 4, 4);
+    put(commandButton("PALGO", "PALGO", nullptr, PalletGoMove), 5, 0);
+    put(label("PAL NO."), 5, 1);
+    put(fieldEdit(DirectField::Edit1, "Edit1", 3, "0"), 5, 2);
+    put(label("Position"), 5, 3);
+    put(fieldEdit(DirectField::Edit2, "Edit2", 0, "1"), 5, 4);
+    // Shown by the service layout only.
+    controls_["REL"]->hide();
+    controls_["MOMCH"]->hide();
+    return group;
+}
+
+QWidget* DirectScreen::buildTeach() {
+    jogs_ = new JogControls(
+        "GroupBox2", [this](JogAxis axis) { JogPress(*session_, axis, DirectJogStyle(axis)); },
+        [this](JogAxis axis) { JogActivate(*session_, axis); }, [this] { JogRelease(*session_); });
+    for (JogButton* b : jogs_->buttons()) controls_[b->objectName().toStdString()] = b;
+    return jogs_;
+}
+
+QWidget* DirectScreen::buildPosition() {
+    positionGroup_ = new QGroupBox("Position, program");
+    positionGroup_->setObjectName("GroupBox3");
+    auto* layout = new QVBoxLayout(positionGroup_);
+    auto* fields = new QGridLayout;
+    const std::pair<DirectField, const char*> positions[] = {{DirectField::Xposi, "Xposi"},
+                                                             {DirectField::Yposi, "Yposi"},
+                                                             {DirectField::Zposi, "Zposi"},
+                                                             {DirectField::Rposi, "Rposi"},
+                                                             {DirectField::Step, "Step"}};
+    const char* captions[] = {"X Position", "Y Position", "Z Position", "R Position", "STEP No."};
+    for (int k = 0; k < 5; ++k) {
+        fields->addWidget(new QLabel(captions[k]), 0, k);
+        QLineEdit* e = fieldEdit(positions[k].first, positions[k].second, 0, "");
+        e->setReadOnly(true);
+        fields->addWidget(e, 1, k);
+    }
+    layout->addLayout(fields);
+    auto* monitorRow = new QHBoxLayout;
+    monitorRow->addWidget(new QLabel("DO/DI monitor"));
+    monitorRow->addStretch(1);
+    monistart_ = commandButton("monistart", "Start monitor", nullptr, nullptr);
+    connect(monistart_, &QPushButton::clicked, this, [this] { MonitorSwitch(*session_); });
+    monitorRow->addWidget(monistart_);
+    // The monitor's own hidden buttons and its state box.
+    for (const char* name : {"MoniRun", "MoniOrg"}) {
+        QPushButton* hidden = commandButton(name, name, nullptr, nullptr);
+        hidden->hide();
+        monitorRow->addWidget(hidden);
+    }
+    monitoring_ = new QCheckBox("Monitoring");
+    monitoring_->setObjectName("CheckBox2");
+    monitoring_->hide();
+    monitorRow->addWidget(monitoring_);
+    layout->addLayout(monitorRow);
+    auto* io = new QGridLayout;
+    io->setSpacing(2);
+    for (int n = 0; n < 16; ++n) {
+        auto* out = new DirectPanel(QString("DO%1").arg(n), OutputCaption(n), OutputHint(n),
+                                    DirectPanel::kUnknown, false);
+        io->addWidget(out, n / 8, n % 8);
+        controls_[out->objectName().toStdString()] = out;
+        outputs_[n] = out;
+        connect(out, &QPushButton::clicked, this, [this, n] { SwitchOutput(*session_, n); });
+        const QString in = n == 15 ? "START" : QString("DI %1").arg(n);
+        auto* input = new DirectPanel(QString("DI%1").arg(n), in,
+                                      n == 15 ? "START signal state" : in + " state",
+                                      DirectPanel::kUnknown, false);
+        io->addWidget(input, 2 + n / 8, n % 8);
+        controls_[input->objectName().toStdString()] = input;
+        inputs_[n] = input;
+    }
+    layout->addLayout(io);
+    return positionGroup_;
+}
+
+QWidget* DirectScreen::buildPanels() {
+    auto* box = new QWidget;
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* stop = new DirectPanel("STOP", "STOP", "Stop command", DirectPanel::kStop, true);
+    auto* mstop = new DirectPanel("MSTOP", "MSTOP", "Motor free", DirectPanel::kMotorStop, true);
+    auto* cancel = new DirectPanel("CancelButton", "Cancel", "Communication cancel",
+                                   DirectPanel::kCancel, true);
+    for (DirectPanel* p : {stop, mstop, cancel}) {
+        p->setMinimumHeight(44);
+        QFont f = p->font();
+        f.setBold(true);
+        f.setPointSize(f.pointSize() + 3);
+        p->setFont(f);
+        row->addWidget(p);
+        controls_[p->objectName().toStdString()] = p;
+    }
+    connect(stop, &QPushButton::clicked, this, [this] { StopPanel(*session_); });
+    connect(mstop, &QPushButton::clicked, this, [this] { MotorStopPanel(*session_); });
+    connect(cancel, &QPushButton::clicked, this, [this] { CancelPanel(*session_); });
+    return box;
+}
+
+}  // namespace mivo

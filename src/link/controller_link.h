@@ -1,0 +1,81 @@
+#pragma once
+// ControllerLink: the controller link, as the screens and `mivo` use it. The serial line and its
+// life (link/serial_line, with its port choice, link/port_choice), whose signals it gives, and the
+// exchange of requests and replies on two channels, main and direct, over it
+// (link/controller_exchange). Waits pump events in a nested QEventLoop driven by readyRead, so
+// the screens stay usable during a wait. Qt Core and SerialPort only: its messages for the user
+// go out as a signal.
+#include <QObject>
+#include <QString>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <utility>
+
+#include "link/controller_exchange.h"
+#include "link/direct_channel.h"
+#include "link/port_choice.h"
+#include "link/serial_line.h"
+
+namespace mivo {
+
+class ControllerLink : public SerialLine {
+    Q_OBJECT
+  public:
+    explicit ControllerLink(QObject* parent = nullptr);
+    ~ControllerLink() override;
+
+    // COMn (1..8) opens this device; default /dev/ttyS{n-1}.
+    void setDeviceForPort(int portNumber, const QString& device) {
+        ports().setDeviceForPort(portNumber, device);
+    }
+    QString deviceForPort(int portNumber) const { return ports().deviceForPort(portNumber); }
+    // Where the choice is read at every open (the COM selection); default COM1.
+    void setPortSource(std::function<PortChoice()> source) { ports().setSource(std::move(source)); }
+    // For a choice among COM1..COM8 only.
+    void setPortNumberSource(std::function<int()> source);
+
+    // Main channel: open, configure and drain the port; false (after the message) when the
+    // port cannot be opened or configured. Idle monitoring runs from the event loop.
+    bool goOnline() { return SerialLine::goOnline(LinkSide::Main); }
+    void goOffline() { SerialLine::goOffline(LinkSide::Main); }
+    bool isOnline() const { return online(LinkSide::Main); }  // PortReady
+
+    // Direct channel (direct-operation and teaching screens), same port.
+    bool goDirectOnline() { return SerialLine::goOnline(LinkSide::Direct); }
+    void goDirectOffline() { SerialLine::goOffline(LinkSide::Direct); }
+    bool isDirectOnline() const { return online(LinkSide::Direct); }
+
+    Channel& mainChannel() { return exchange_.mainChannel(); }
+    DirectChannel& directChannel() { return exchange_.directChannel(); }
+
+    // OfflineRequest: ends any wait on the main channel without a line and goes off line.
+    void requestOffline() { goOffline(); }
+    // InjectMstop: the waiting caller receives the bytes received so far as its line.
+    void injectMstop() { waits().injectMstop(); }
+    // InjectStop: the waiting caller's line ends now.
+    void injectStop() { waits().injectStop(); }
+    // Withdraws an injection that no wait has taken yet.
+    void clearInjections() { waits().clearInjections(); }
+    // Ends every wait without a line (the start screen was shown).
+    void abortWaits() { waits().endAll(); }
+
+    // Data exchanges wait for a reply at most this long (0: as long as it takes, for motions);
+    // a wait that runs out ends without a line and the user is told once the waits unwound.
+    static constexpr int kReplyTimeoutMs = 10000;
+    void setReplyTimeout(int ms) { exchange_.setReplyTimeout(ms); }
+    int replyTimeout() const { return exchange_.replyTimeout(); }
+
+    // The bytes of the reply line received so far (what an MSTOP injection would return).
+    std::string pendingLine() const { return waits().pendingLine(); }
+
+    // For timing: when the last reply line's LF was taken from the line, and when the last
+    // request's bytes were written.
+    std::chrono::steady_clock::time_point lastLineEnd() const { return waits().lastLineEnd(); }
+    std::chrono::steady_clock::time_point lastWrite() const { return exchange_.lastWrite(); }
+
+  private:
+    ControllerExchange exchange_;
+};
+
+}  // namespace mivo

@@ -1,0 +1,203 @@
+#include "offsets/offset_editor.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "codepage/cp1252.h"
+#include "common/prompter.h"
+#include "link/controller_link.h"
+#include "offsets/offset_transfer.h"
+#include "parameters/parameter_rules.h"
+#include "procedures/program_control.h"
+#include "shell/cell_grid_model.h"
+#include "shell/cp1252_validator.h"
+
+namespace mivo {
+
+namespace {
+
+// The program number field, as undo merges the keys typed into it.
+constexpr int kProgramMergeKey = 1;
+constexpr int kTitleWidth = 87;
+constexpr int kColumnWidth = 64;
+const char* const kContentsCaption = "Offset contents";
+
+std::string OffsetStartQuestion(const std::string& number) {
+    return "PGM " + number + " will be started.  OK?";
+}
+
+}  // namespace
+
+OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
+    : EditorFrame(links, DataKind::Offset, OffsetFileKind(), parent) {
+    setObjectName("Toffset");
+    clearLogOnLeaving();
+    setCaption("MIVO Editor [Offset]");
+    // Opens at its written size, centred; at most that size, minimised but not maximised.
+    setWrittenSize({480, 240});
+    setMinimumSize(0, 0);
+    setMaximumSize(480, 240);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    model_ = new CellGridModel(
+        {"Offset value"}, {"     X", "     Y", "     Z", "     R"},
+        {[this](int, int axis) { return data_.values[static_cast<std::size_t>(axis)]; },
+         [this](int, int axis, const std::string& bytes) { return cellEdited(axis, bytes); }},
+        prompter(), this);
+    teach_ = std::make_unique<OpenerTeachTarget>(
+        "Offset position teach", [] { return TeachPositions{}; },
+        [this](const TeachTexts& taught, const std::string& program) {
+            recordEdit<OffsetData>(
+                "Teaching set", data_,
+                [&](OffsetData& d) { WriteTaughtOffsets(d, taught, program); },
+                [this] { dataChanged(); });
+        });
+    buildCommands();
+    buildCentre();
+    dataChanged();
+}
+
+OffsetEditor::~OffsetEditor() = default;
+
+void OffsetEditor::buildCommands() {
+    std::vector<Button> buttons = fileButtons("OFF", [this] { newProgramming(); });
+    // The send button's hint is its question.
+    buttons.push_back(
+        {"Is offset sending executed?", "OFFSend", "Snd", true, [this] { sendOffsets(); }});
+    buttons.push_back({"Offset receive", "OFFReceive", "Rcv", true, [this] { receiveOffsets(); }});
+    for (Button b : programButtons("OFF", "Program execute", OffsetStartQuestion))
+        buttons.push_back(b);
+    buttons.push_back(teachButton("Teaching set", "OFFTeach", "Tch", DataKind::Offset,
+                                  [this]() -> TeachTarget& { return *teach_; }));
+    buttons.push_back(endButton("OFF", [this] { initialScreenMove(); }));
+    buildToolBar(buttons);
+
+    addFileMenu([this] { endEditor(); });
+    addEditMenu();
+    std::vector<MenuItem> communication = {
+        {"Offset send", "MenuSend", "Is offset sending executed?", {}, true},
+        {"Offset receive", "MenuReceive", "Offset receive", {}, true},
+        {"Offset initialize", "MenuInit", nullptr, [this] { initializeOffsets(); }, true},
+        {nullptr},
+    };
+    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
+    addMenu("Communication", communication);
+    addDisplayMenu();
+    picturesOnly();
+}
+
+void OffsetEditor::buildCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(4, 2, 4, 4);
+
+    program_ = new QLineEdit(centre);
+    program_->setObjectName("PgmNo");
+    program_->setMaxLength(static_cast<int>(OffsetFieldLength(kOffsetProgramField)));
+    program_->setValidator(new Cp1252Validator(program_));
+    connect(program_, &QLineEdit::textChanged, this, [this] {
+        if (showing_) return;
+        std::string bytes;
+        if (!Cp1252::encode(program_->text(), bytes)) return;  // the validator lets none through
+        recordEdit<OffsetData>(
+            "Edit", data_, [&](OffsetData& d) { d.program = bytes; }, [this] { dataChanged(); },
+            kProgramMergeKey);
+    });
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel("PgmNo.", centre));
+    top->addWidget(program_);
+    top->addStretch(1);
+    layout->addLayout(top);
+
+    grid_ = new QTableView(centre);
+    grid_->setObjectName("OFFGRID");
+    grid_->setModel(model_);
+    // The row title reads whole ("Offset value" in 87).
+    grid_->verticalHeader()->setFixedWidth(
+        std::max(kTitleWidth, grid_->verticalHeader()->sizeHint().width()));
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::DoubleClicked);
+    grid_->setCurrentIndex(model_->index(0, 0));
+    watchGrid(grid_, std::vector<int>(kAxisCount, kColumnWidth));
+    layout->addWidget(grid_, 1);
+    setCentralWidget(centre);
+}
+
+bool OffsetEditor::cellEdited(int axis, const std::string& bytes) {
+    const std::string refusal = ValueRefusal(bytes, OffsetFieldLength(axis), OffsetFieldName(axis));
+    if (!refusal.empty()) {
+        prompter().notify(refusal, "Input");
+        return false;
+    }
+    recordEdit<OffsetData>(
+        "Edit", data_, [&](OffsetData& d) { d.values[static_cast<std::size_t>(axis)] = bytes; },
+        [this] { dataChanged(); });
+    return true;
+}
+
+void OffsetEditor::dataChanged() {
+    showing_ = true;
+    program_->setText(Cp1252::decode(data_.program));
+    showing_ = false;
+    model_->replaced();
+}
+
+std::string OffsetEditor::fileContent() const { return OffsetFileText(data_); }
+
+bool OffsetEditor::convertFile(int, std::string_view content, Prompter& prompter) {
+    bool converted = false;
+    recordChangeBy<OffsetData>(
+        "Open", data_, [&] { converted = ConvertOffsetText(data_, content, prompter); },
+        [this] { dataChanged(); });
+    return converted;
+}
+
+void OffsetEditor::fileOpened() { dataChanged(); }
+
+void OffsetEditor::newProgramming() {
+    offerToSave();
+    if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
+    recordChangeBy<OffsetData>(
+        "New programming", data_, [this] { data_.values.fill(kOffsetInitial); },
+        [this] { dataChanged(); });
+    setModified(false);
+    transferLog().clear();
+    forgetFile();
+    dataChanged();
+}
+
+OffsetTarget OffsetEditor::offsetTarget() {
+    // What a procedure writes is recorded as one undoable edit, which marks the data modified.
+    return {data_, {}, [this] { dataChanged(); }, [this] { return onlineShown(); }};
+}
+
+void OffsetEditor::runTransfer(const QString& caption,
+                               Outcome (*procedure)(ProcedureContext&, const OffsetTarget&)) {
+    // What the controller's values change is one undoable edit.
+    recordChangeBy<OffsetData>(
+        caption, data_,
+        [&] { runProcedure([&](ProcedureContext& ctx) { procedure(ctx, offsetTarget()); }); },
+        [this] { dataChanged(); });
+}
+
+void OffsetEditor::sendOffsets() { runTransfer("Offset send", SendOffsets); }
+
+void OffsetEditor::receiveOffsets() { runTransfer("Offset receive", ReceiveOffsets); }
+
+void OffsetEditor::initializeOffsets() { runTransfer("Offset initialize", InitializeOffsets); }
+
+void OffsetEditor::initialScreenMove() {
+    offerToSave();
+    setModified(false);
+    endEditor();
+    if (ControllerLink* link = links().link; link && link->isOnline()) link->requestOffline();
+}
+
+}  // namespace mivo

@@ -1,0 +1,219 @@
+#include "pallets/pallet_editor.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "codepage/cp1252.h"
+#include "common/prompter.h"
+#include "pallets/pallet_transfer.h"
+#include "parameters/parameter_rules.h"
+#include "parameters/parameter_transfer.h"
+#include "procedures/program_control.h"
+#include "shell/cell_grid_model.h"
+#include "shell/cp1252_validator.h"
+
+namespace mivo {
+
+namespace {
+
+// The three fields above and below the grid, as undo merges the keys typed into each.
+int FieldMergeKey(int which) { return 100 + which; }
+
+}  // namespace
+
+PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
+    : EditorFrame(links, DataKind::Pallet, PalletFileKind(), parent) {
+    setObjectName("Tpalet");
+    clearLogOnLeaving();
+    setCaption("MIVO Editor [Pallet]");
+    // Opens at its written size, centred; at most that size, minimised but not maximised.
+    setWrittenSize({460, 263});
+    setMinimumSize(0, 0);
+    setMaximumSize(460, 263);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setStartScreenFiles(PalletExitFileKind());
+    model_ =
+        new CellGridModel({"P1", "P2", "P3"}, {"     X", "     Y", "     Z"},
+                          {[this](int row, int column) { return PalletCell(data_, row, column); },
+                           [this](int row, int column, const std::string& bytes) {
+                               return cellEdited(row, column, bytes);
+                           }},
+                          prompter(), this);
+    teach_ = std::make_unique<OpenerTeachTarget>(
+        "Pallet position teach", [this] { return PalletTeachPositions(data_); },
+        [this](const TeachTexts& taught, const std::string&) {
+            recordEdit<PalletData>(
+                "Teaching set", data_, [&](PalletData& d) { WriteTaughtPallet(d, taught); },
+                [this] { dataChanged(); });
+        });
+    buildCommands();
+    buildCentre();
+    dataChanged();
+}
+
+PalletEditor::~PalletEditor() = default;
+
+void PalletEditor::buildCommands() {
+    std::vector<Button> buttons = fileButtons("PAL", [this] { newProgramming(); });
+    buttons.push_back({"Pallet send", "PALSend", "Snd", true, [this] { sendPallet(); }});
+    buttons.push_back({"Pallet receive", "PALReceive", "Rcv", true, [this] { receivePallet(); }});
+    for (Button b : programButtons("PAL", "Program execute", ParameterStartQuestion))
+        buttons.push_back(b);
+    buttons.push_back(teachButton(
+        "Teaching set", "PALTeach", "Tch", DataKind::Pallet,
+        [this]() -> TeachTarget& { return *teach_; }, [this] { return data_.number; }));
+    buttons.push_back(endButton("PAL", [this] { endEditor(); }));
+    buildToolBar(buttons);
+
+    addFileMenu();
+    addEditMenu();
+    std::vector<MenuItem> communication = {
+        {"Pallet send", "MenuSend", "Pallet send", {}, true},
+        {"Pallet receive", "MenuReceive", "Pallet receive", {}, true},
+        {"Pallet initialize", "MenuInit", nullptr, [this] { initializePallet(); }, true},
+        {nullptr},
+    };
+    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
+    addMenu("Communication", communication);
+    addDisplayMenu();
+    picturesOnly();
+}
+
+void PalletEditor::buildCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(4, 2, 4, 4);
+
+    const auto makeField = [&](const char* name, std::string& field, int which) {
+        auto* edit = new QLineEdit(centre);
+        edit->setObjectName(name);
+        edit->setValidator(new Cp1252Validator(edit));
+        connect(edit, &QLineEdit::textChanged, this, [this, edit, &field, which] {
+            if (!showing_) fieldEdited(edit, field, which);
+        });
+        return edit;
+    };
+    number_ = makeField("PalletNo", data_.number, kPalletNumberField);
+    xSections_ = makeField("XSection", data_.fields[PalletXPartitions], PalletXPartitions);
+    ySections_ = makeField("YSection", data_.fields[PalletYPartitions], PalletYPartitions);
+
+    auto* top = new QFormLayout;
+    top->addRow(new QLabel("PALLET No.", centre), number_);
+    layout->addLayout(top);
+
+    grid_ = new QTableView(centre);
+    grid_->setObjectName("PALGRID");
+    grid_->setModel(model_);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The three points share the height there is, so that none is cut at a larger font.
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::DoubleClicked);
+    grid_->setCurrentIndex(model_->index(0, 0));
+    watchGrid(grid_, {});
+    layout->addWidget(grid_, 1);
+
+    auto* sections = new QHBoxLayout;
+    sections->addWidget(new QLabel("X section number", centre));
+    sections->addWidget(xSections_);
+    sections->addWidget(new QLabel("Y section number", centre));
+    sections->addWidget(ySections_);
+    layout->addLayout(sections);
+    setCentralWidget(centre);
+}
+
+void PalletEditor::fieldEdited(QLineEdit* edit, std::string& field, int which) {
+    std::string bytes;
+    if (!Cp1252::encode(edit->text(), bytes)) return;  // the validator lets none through
+    if (const std::string refusal =
+            ValueRefusal(bytes, PalletFieldLength(which), PalletFieldName(which));
+        !refusal.empty()) {
+        // Refused as typed: the field shows what it holds.
+        prompter().notify(refusal, "Input");
+        showing_ = true;
+        edit->setText(Cp1252::decode(field));
+        showing_ = false;
+        return;
+    }
+    recordEdit<PalletData>(
+        "Edit", data_, [&](PalletData&) { field = bytes; }, [this] { dataChanged(); },
+        FieldMergeKey(which));
+}
+
+bool PalletEditor::cellEdited(int row, int column, const std::string& bytes) {
+    // The Z cells of P2 and P3 are never filed nor sent: any text stands there.
+    if (const int f = PalletCellField(row, column); f >= 0) {
+        const std::string refusal = ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
+        if (!refusal.empty()) {
+            prompter().notify(refusal, "Input");
+            return false;
+        }
+    }
+    recordEdit<PalletData>(
+        "Edit", data_, [&](PalletData& d) { PalletCell(d, row, column) = bytes; },
+        [this] { dataChanged(); });
+    return true;
+}
+
+void PalletEditor::dataChanged() {
+    showing_ = true;
+    number_->setText(Cp1252::decode(data_.number));
+    xSections_->setText(Cp1252::decode(data_.fields[PalletXPartitions]));
+    ySections_->setText(Cp1252::decode(data_.fields[PalletYPartitions]));
+    showing_ = false;
+    model_->replaced();
+}
+
+std::string PalletEditor::fileContent() const { return PalletFileText(data_); }
+
+bool PalletEditor::convertFile(int filter, std::string_view content, Prompter& prompter) {
+    bool converted = false;
+    recordChangeBy<PalletData>(
+        "Open", data_, [&] { converted = ConvertPalletFile(data_, filter, content, prompter); },
+        [this] { dataChanged(); });
+    return converted;
+}
+
+void PalletEditor::fileOpened() { dataChanged(); }
+
+void PalletEditor::newProgramming() {
+    offerToSave();
+    if (!prompter().ask("Is new program written?", "Pallet contents")) return;
+    recordChangeBy<PalletData>(
+        "New programming", data_, [this] { data_ = PalletData{}; }, [this] { dataChanged(); });
+    setModified(false);
+    transferLog().clear();
+    forgetFile();
+    dataChanged();
+}
+
+PalletTarget PalletEditor::palletTarget() {
+    // What a procedure writes is recorded as one undoable edit, which marks the data modified.
+    return {data_, {}, [this] { dataChanged(); }, [this] { return onlineShown(); }};
+}
+
+void PalletEditor::runTransfer(const QString& caption,
+                               Outcome (*procedure)(ProcedureContext&, const PalletTarget&)) {
+    // What the controller's values change is one undoable edit.
+    recordChangeBy<PalletData>(
+        caption, data_,
+        [&] { runProcedure([&](ProcedureContext& ctx) { procedure(ctx, palletTarget()); }); },
+        [this] { dataChanged(); });
+}
+
+void PalletEditor::sendPallet() { runTransfer("Pallet send", SendPallet); }
+
+void PalletEditor::receivePallet() { runTransfer("Pallet receive", ReceivePallet); }
+
+void PalletEditor::initializePallet() { runTransfer("Pallet initialize", InitializePallet); }
+
+}  // namespace mivo

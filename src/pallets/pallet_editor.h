@@ -1,0 +1,76 @@
+#pragma once
+// PalletEditor: the pallet editor, on the shared editor frame. Shows one pallet: its number, the
+// three corner points in the grid PALGRID and the two section numbers; keeps it in files
+// (with the ZEB pallet import) and sends, receives and initialises it on the controller.
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "pallets/pallet_data.h"
+#include "print/listing.h"
+#include "procedures/outcome.h"
+#include "shell/editor_frame.h"
+#include "shell/teach_target.h"
+
+class QLineEdit;
+class QTableView;
+
+namespace mivo {
+
+class CellGridModel;
+struct PalletTarget;
+struct ProcedureContext;
+
+class PalletEditor : public EditorFrame, public PrintSource {
+    Q_OBJECT
+  public:
+    // The listing's values, for the print dialog.
+    std::vector<std::string> printValues(int, int) const override {
+        return PalletListingValues(data_);
+    }
+    explicit PalletEditor(const EditorLinks& links, QWidget* parent = nullptr);
+    ~PalletEditor() override;
+
+    // The pallet; every write goes through the editor, one undoable edit that sets the modified
+    // flag.
+    const PalletData& data() const { return data_; }
+    // "Teaching set": the seven coordinates.
+    TeachTarget& teachTarget() { return *teach_; }
+    // The data were written from outside: the screen shows them.
+    void dataChanged();
+
+    bool palletModified() const { return modified(); }
+
+    void newProgramming();
+    void sendPallet();
+    void receivePallet();
+    void initializePallet();
+
+  protected:
+    std::string fileContent() const override;
+    bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
+    void fileOpened() override;
+
+  private:
+    void buildCommands();
+    void buildCentre();
+    // A field typed into (`which`: its PalletField, or kPalletNumberField): its text taken when
+    // Windows-1252 holds it and the field may hold it.
+    void fieldEdited(QLineEdit* edit, std::string& field, int which);
+    bool cellEdited(int row, int column, const std::string& bytes);
+    PalletTarget palletTarget();
+    // A transfer of the pallet; what it writes is one undoable edit named `caption`.
+    void runTransfer(const QString& caption,
+                     Outcome (*procedure)(ProcedureContext&, const PalletTarget&));
+
+    PalletData data_;
+    CellGridModel* model_ = nullptr;
+    std::unique_ptr<TeachTarget> teach_;
+    QTableView* grid_ = nullptr;
+    QLineEdit* number_ = nullptr;
+    QLineEdit* xSections_ = nullptr;
+    QLineEdit* ySections_ = nullptr;
+    bool showing_ = false;  // the fields are being filled from the data
+};
+
+}  // namespace mivo

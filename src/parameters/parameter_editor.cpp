@@ -1,0 +1,125 @@
+#include "parameters/parameter_editor.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "parameters/grid_parameter_model.h"
+#include "parameters/parameter_files.h"
+#include "parameters/parameter_transfer.h"
+
+namespace mivo {
+
+namespace {
+
+constexpr int kRowHeight = 18;
+
+}  // namespace
+
+ParameterEditor::ParameterEditor(const EditorLinks& links, QWidget* parent)
+    : EditorFrame(links, DataKind::Parameter, ParameterFileKind(), parent) {
+    setObjectName("Tparameter");
+    clearLogOnLeaving();
+    setCaption("MIVO Editor [Parameter]");
+    // Minimised, not maximised; at most 810 by 600.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setMaximumSize(810, 600);
+
+    model_ = new GridParameterModel(table_, this);
+    model_->setEditHandler(
+        [this](int number, const QString& text) { return cellEdited(number, text); });
+
+    ziTeach_ = std::make_unique<OpenerTeachTarget>(
+        "  ZI position teach  ", [this] { return ZiTeachPositions(table_); },
+        [this](const TeachTexts& taught, const std::string&) {
+            recordEdit<ParameterTable>(
+                "ZI position teach", table_, [&](ParameterTable& t) { WriteTaughtZi(t, taught); },
+                [this] { showTable(); });
+        });
+
+    buildCommands();
+    buildCentre();
+
+    // The six columns and the scroll bar: 735 at their written widths, wider where a title needs.
+    resize(std::max(735, widthForColumns()), 560);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = geometry();
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+// A cell still being edited is committed while the window closes, after this part of it is
+// gone: the edit goes nowhere.
+ParameterEditor::~ParameterEditor() { model_->setEditHandler({}); }
+
+void ParameterEditor::buildCommands() {
+    // Tool-bar buttons, left to right.
+    std::vector<Button> buttons = fileButtons("PRM", [this] { newProgramming(); });
+    for (Button b : std::vector<Button>{
+             {"Parameter send", "PRMSend", "Snd", true, [this] { sendParameters(); }},
+             {"Parameter receive", "PRMReceive", "Rcv", true, [this] { receiveParameters(); }},
+             {"Parameter initialize", "PRMInit", "Ini", true, [this] { initializeParameters(); }},
+         })
+        buttons.push_back(b);
+    for (Button b : programButtons("PRM", "Program execute", ParameterStartQuestion))
+        buttons.push_back(b);
+    buttons.push_back(teachButton("ZI position teach", "PRMZITeach", "ZI", DataKind::Parameter,
+                                  [this]() -> TeachTarget& { return *ziTeach_; }));
+    buttons.push_back(endButton("PRM", [this] { endEditor(); }));
+    buildToolBar(buttons);
+
+    addFileMenu();
+    addEditMenu();
+    std::vector<MenuItem> communication = {
+        {"Parameter send", "MenuSend", "Parameter send", {}, true},
+        {"Parameter receive", "MenuReceive", "Parameter receive", {}, true},
+        {"Parameter initialize", "MenuInit", "Parameter initialize", {}, true},
+        {nullptr},
+    };
+    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
+    addMenu("Communication", communication);
+    addDisplayMenu();
+}
+
+void ParameterEditor::buildCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(4, 2, 4, 4);
+
+    grid_ = new QTableView(centre);
+    grid_->setObjectName("PRMGRID");
+    grid_->setModel(model_);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    grid_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Typing edits the value in place.
+    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::DoubleClicked);
+    grid_->setWordWrap(false);
+    grid_->setCurrentIndex(model_->index(0, ColValue));
+    watchGrid(grid_, {57, 256, 104, 159, 65, 58});
+    layout->addWidget(grid_, 1);
+    setCentralWidget(centre);
+}
+
+void ParameterEditor::valuesChanged(int first, int last) { model_->valuesChanged(first, last); }
+
+void ParameterEditor::setServiceLayout(bool on) {
+    const QModelIndex current = grid_->currentIndex();
+    model_->setServiceLayout(on);
+    const int row = current.isValid() && current.row() < model_->rowCount() ? current.row() : 0;
+    grid_->setCurrentIndex(model_->index(row, current.isValid() ? current.column() : ColValue));
+}
+
+}  // namespace mivo

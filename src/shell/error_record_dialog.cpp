@@ -1,0 +1,51 @@
+#include "shell/error_record_dialog.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "codepage/cp1252.h"
+#include "shell/window_style.h"
+
+namespace mivo {
+
+ErrorRecordDialog::ErrorRecordDialog(QWidget* parent) : OpenerDialog(parent, kNoTitleButtons) {
+    setObjectName("Terror");
+    setWindowTitle("MIVO Editor [Error-Record]");
+    auto* label = new QLabel("The higher up on the list, the more recent the error.", this);
+    label->setObjectName("Label1");
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    memo_ = new QPlainTextEdit(this);
+    memo_->setObjectName("Memo1");
+    memo_->setReadOnly(true);
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* ok = new QPushButton("OK", this);
+    ok->setObjectName("OK");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(memo_, 1);
+    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    SetFixedWrittenSize(this, {420, 320});
+    connect(ok, &QPushButton::clicked, this, &ErrorRecordDialog::onOkClicked);
+}
+
+void ErrorRecordDialog::addLine(const std::string& line) {
+    lines_.append(Cp1252::decode(line));
+    memo_->appendPlainText(lines_.back());
+}
+
+void ErrorRecordDialog::clearLines() {
+    lines_.clear();
+    memo_->clear();
+}
+
+void ErrorRecordDialog::onOkClicked() {
+    giveBack();
+    clearLines();
+    hide();
+}
+
+}  // namespace mivo

@@ -1,0 +1,184 @@
+#include "steps/step_editor.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScreen>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "codepage/cp1252.h"
+#include "link/controller_link.h"
+#include "steps/grid_step_model.h"
+#include "steps/program_initialize.h"
+#include "steps/step_files.h"
+
+namespace mivo {
+
+StepEditor::StepEditor(const EditorLinks& links, QWidget* parent)
+    : EditorFrame(links, DataKind::Step, StepFileKind(), parent) {
+    setObjectName("Tmmain");
+    setCaption("MIVO Editor [Main-Step]");
+
+    model_ = new GridStepModel(table_, this);
+    model_->setEditHandler(
+        [this](int step, int field, const QString& text) { return cellEdited(step, field, text); });
+
+    buildCommands();
+    buildCentre();
+    // Wider than written where a larger font widens the column titles.
+    setWrittenSize({std::max(636, widthForColumns()), 488});
+}
+
+// A cell still being edited is committed while the window closes, after this part of it is
+// gone: the edit goes nowhere.
+StepEditor::~StepEditor() {
+    model_->setEditHandler({});
+    // The dock is hidden again while the window's base part destroys it: not ours to hear.
+    if (pathDock_) pathDock_->disconnect(this);
+}
+
+void StepEditor::buildCommands() {
+    // Tool-bar buttons, left to right.
+    std::vector<Button> buttons = fileButtons("STEP", [this] { newProgramming(); });
+    for (Button b : std::vector<Button>{
+             {"Step send", "STEPSend", "Snd", true, [this] { sendSteps(); }, "go-up",
+              QStyle::SP_ArrowUp},
+             {"Quick send", "STEPQuickSend", "QS", true, [this] { quickSendSteps(); }, "go-top",
+              QStyle::SP_ArrowUp},
+             {"Step receive", "STEPReceive", "Rcv", true, [this] { receiveSteps(); }, "go-down",
+              QStyle::SP_ArrowDown},
+             {"Step initialize", "STEPInit", "Ini", true, [this] { initializeSteps(); },
+              "edit-clear", QStyle::SP_DialogResetButton},
+         })
+        buttons.push_back(b);
+    for (Button b : programButtons("STEP", "Operation execute", StepStartQuestion))
+        buttons.push_back(b);
+    buttons.push_back(endButton("STEP", [this] { endEditor(); }));
+    buttons.push_back({"Error record display", "STEPErrRec", "Err", true,
+                       [this] { showErrorRecord(); }, "dialog-warning",
+                       QStyle::SP_MessageBoxWarning});
+    buttons.push_back({"Program No. acquire", "STEPPgmNo", "No.", true,
+                       [this] { acquireProgramNo(); }, "dialog-information",
+                       QStyle::SP_MessageBoxInformation});
+    buildToolBar(buttons);
+
+    addFileMenu();
+    addEditMenu({
+        {"&Insert", "STEPIns", nullptr, [this] { insertSteps(); }},
+        {"&Delete", "STEPDel", nullptr, [this] { deleteSteps(); }},
+        {nullptr},
+        {"Chec&k program", "STEPCheck", nullptr, [this] { checkProgram(); }, false, false,
+         QKeySequence(Qt::CTRL | Qt::Key_K)},
+    });
+    std::vector<MenuItem> communication = {
+        {"&COM set", "MenuComSet", nullptr, [this] { comSet(); }, false, true},
+        {"Step s&end", "MenuStepSend", "Step send", {}, true},
+        {"&Quick send", "MenuQuickSend", "Quick send", {}, true},
+        {"Step &receive", "MenuStepReceive", "Step receive", {}, true},
+        {"Step &initialize", "MenuStepInit", "Step initialize", {}, true},
+    };
+    for (const MenuItem& item : programItems("Operation execute")) communication.push_back(item);
+    addMenu("&Communication", communication);
+    addDisplayMenu({{"&Error record display", "MenuErrRec", "Error record display", {}, true},
+                    {"&Path preview", "MenuPathPreview", nullptr, [this] { showPathPreview(); }}});
+    // Off line the dialog still shows the editor's own version.
+    addMenu("&Help", {{"&Version", "MenuVersion", nullptr, [this] { showVersion(); }}});
+}
+
+void StepEditor::buildCentre() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(4, 2, 4, 4);
+    layout->setSpacing(2);
+
+    auto* rangeRow = new QHBoxLayout;
+    rangeRow->addWidget(new QLabel(" Send/Receive Range ", centre));
+    jaku_ = new QLineEdit("0", centre);
+    jaku_->setObjectName("jaku");
+    jaku_->setMaxLength(3);
+    jaku_->setFixedWidth(40);
+    rangeRow->addWidget(jaku_);
+    rangeRow->addWidget(new QLabel("-", centre));
+    kyou_ = new QLineEdit("999", centre);
+    kyou_->setObjectName("kyou");
+    kyou_->setMaxLength(3);
+    kyou_->setFixedWidth(40);
+    rangeRow->addWidget(kyou_);
+    rangeRow->addSpacing(30);
+    rangeRow->addWidget(new QLabel("Pgm No.  ", centre));
+    programNumber_ = new QLabel("0", centre);
+    programNumber_->setObjectName("PgmNo");
+    QFont bold = programNumber_->font();
+    bold.setBold(true);
+    programNumber_->setFont(bold);
+    programNumber_->setStyleSheet("color: #FF0000;");
+    rangeRow->addWidget(programNumber_);
+    rangeRow->addStretch(1);
+    layout->addLayout(rangeRow);
+
+    grid_ = new QTableView(centre);
+    grid_->setObjectName("STEPGRID");
+    grid_->setModel(model_);
+    grid_->verticalHeader()->hide();
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid_->verticalHeader()->setMinimumSectionSize(18);
+    grid_->verticalHeader()->setDefaultSectionSize(18);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid_->horizontalHeader()->setHighlightSections(false);
+    // The Comment column takes the room the user gives the window.
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    // Double-click opens the command-entry dialog; typing edits the cell in place.
+    grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
+    grid_->setWordWrap(false);
+    grid_->setCurrentIndex(model_->index(0, 1));
+    watchGrid(grid_, {59, 80, 63, 54, 52, 55, 49, 44, 124});
+
+    // The pop-up menu; its shortcuts work while the grid has the focus.
+    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto popup = [this](const QString& text, const char* name, QKeySequence key,
+                        void (StepEditor::*handler)()) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(name);
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(a, &QAction::triggered, this, handler);
+        grid_->addAction(a);
+        registerMenuAction(text, a);
+    };
+    popup("Copy", "STEPCopy", QKeySequence(Qt::CTRL | Qt::Key_C), &StepEditor::copySteps);
+    popup("Cut-off", "STEPCut", QKeySequence(Qt::CTRL | Qt::Key_X), &StepEditor::cutSteps);
+    popup("Paste", "STEPPaste", QKeySequence(Qt::CTRL | Qt::Key_V), &StepEditor::pasteSteps);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    grid_->addAction(separator);
+    grid_->addAction(menuAction("Insert"));
+    grid_->addAction(menuAction("Delete"));
+
+    connect(grid_, &QTableView::clicked, this, [this] { upperCaseCommands(); });
+    connect(grid_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { openStepDialog(index.row()); });
+
+    layout->addWidget(grid_, 1);
+    setCentralWidget(centre);
+}
+
+StepTable& StepEditor::table() { return table_; }
+
+void StepEditor::setProgramNumber(const QString& number) { programNumber_->setText(number); }
+QString StepEditor::programNumber() const { return programNumber_->text(); }
+QString StepEditor::rangeStart() const { return jaku_->text(); }
+QString StepEditor::rangeEnd() const { return kyou_->text(); }
+
+void StepEditor::showProgramNumber(const std::string& number) {
+    setProgramNumber(Cp1252::decode(number));
+}
+
+}  // namespace mivo

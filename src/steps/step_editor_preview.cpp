@@ -1,0 +1,78 @@
+// The step editor's path preview: a dock beside the grid, drawn anew as the table changes, the
+// grid's current step highlighted and a click on a point selecting its step.
+#include <QDockWidget>
+#include <QItemSelectionModel>
+#include <QResizeEvent>
+#include <QTableView>
+#include <algorithm>
+
+#include "steps/grid_step_model.h"
+#include "steps/path_preview.h"
+#include "steps/program_check.h"
+#include "steps/step_editor.h"
+
+namespace mivo {
+
+void StepEditor::showStep(int step) {
+    if (step < 0 || step >= kStepCount) return;
+    const QModelIndex cell = grid_->model()->index(step, 1);
+    grid_->setCurrentIndex(cell);
+    grid_->selectRow(step);
+    grid_->scrollTo(cell);
+}
+
+void StepEditor::selectStep(int step) {
+    showStep(step);
+    grid_->setFocus();
+}
+
+void StepEditor::showPathPreview() {
+    if (!pathDock_) {
+        pathDock_ = new QDockWidget("Path preview", this);
+        pathDock_->setObjectName("PathDock");
+        preview_ = new PathPreview(pathDock_);
+        pathDock_->setWidget(preview_);
+        addDockWidget(Qt::RightDockWidgetArea, pathDock_);
+        connect(preview_, &PathPreview::stepClicked, this, [this](int step) { selectStep(step); });
+        connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+                [this](const QModelIndex& current) { preview_->setSelectedStep(current.row()); });
+        QAbstractItemModel* model = grid_->model();
+        connect(model, &QAbstractItemModel::modelReset, this, [this] { refreshPreview(); });
+        connect(model, &QAbstractItemModel::dataChanged, this, [this] { refreshPreview(); });
+        connect(pathDock_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
+            if (shown)
+                refreshPreview();
+            else if (pathDock_->width() > 0)
+                pathDockWidth_ = pathDock_->width();
+        });
+    }
+    if (!pathDock_->isVisible()) {
+        pathDock_->show();
+        const int width = pathDockWidth_ > 0
+                              ? pathDockWidth_
+                              : std::max(pathDock_->sizeHint().width(), this->width() / 3);
+        if (!pathDock_->isFloating()) resizeDocks({pathDock_}, {width}, Qt::Horizontal);
+    }
+    pathDock_->raise();
+    refreshPreview();
+    preview_->setSelectedStep(grid_->currentIndex().row());
+}
+
+int StepEditor::pathDockWidth() const {
+    return pathDock_ && pathDock_->isVisible() ? pathDock_->width() : pathDockWidth_;
+}
+
+void StepEditor::resizeEvent(QResizeEvent* event) {
+    EditorFrame::resizeEvent(event);
+    const int before = event->oldSize().width();
+    if (!pathDock_ || !pathDock_->isVisible() || pathDock_->isFloating() || before <= 0) return;
+    resizeDocks({pathDock_}, {pathDock_->width() * event->size().width() / before}, Qt::Horizontal);
+}
+
+void StepEditor::refreshPreview() {
+    if (!preview_ || !pathDock_->isVisible()) return;
+    preview_->setStrokes(strokes());
+    preview_->setPicture(BuildPath(table_, pallet_ ? pallet_() : std::nullopt));
+}
+
+}  // namespace mivo

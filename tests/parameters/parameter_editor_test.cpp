@@ -1,0 +1,196 @@
+// The parameter editor as the user works it: the real screens (offscreen), its grid, tool bar,
+// menus and dialogs, and on line the real link over a pseudo-terminal to the simulated
+// controller.
+#include "parameters/parameter_editor.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QTableView>
+#include <QUndoStack>
+
+#include "offsets/offset_editor.h"
+#include "pallets/pallet_editor.h"
+#include "parameters/init_dialog.h"
+#include "shell/cancel_dialog.h"
+#include "shell/modified_flags.h"
+#include "shell/progress_dialog.h"
+#include "shell/shell_fixture.h"
+
+namespace mivo::test {
+namespace {
+
+class ParameterEditor : public ShellFixture {
+  protected:
+    mivo::ParameterEditor& editor() {
+        return static_cast<mivo::ParameterEditor&>(*screens.tparameter);
+    }
+    QTableView* grid() { return editor().findChild<QTableView*>("PRMGRID"); }
+    QString cell(int number, int column) {
+        return grid()->model()->index(number, column).data().toString();
+    }
+    bool flagged() { return screens.flags->isSet(DataKind::Parameter); }
+    // Values as the controller writes them: the modified flag stays.
+    void setValue(int number, const char* text) {
+        editor().writeFromController(
+            [&](const ParameterTarget& t) { t.table.setValue(number, text); }, "Set");
+    }
+};
+
+// The step, parameter, pallet and offset cells refuse what a value cannot hold where it is typed,
+// keep their text and record no edit.
+TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
+    const QString megabyte(1 << 20, '9');
+    struct Case {
+        const char* what;
+        QWidget* editor;
+        const char* grid;
+        int row, column;
+        QString text;
+        std::string message;
+    } cases[] = {
+        // clang-format off
+        {"parameter, too long", screens.tparameter, "PRMGRID", PrmXMaxSpeed, ColValue, megabyte, "X maximum speed holds at most 6 characters"},
+        {"parameter, not Windows-1252", screens.tparameter, "PRMGRID", 24, ColValue, QString::fromUtf8("1\xE2\x98\x83"), "The character U+2603 cannot be stored (Windows-1252)."},
+        {"pallet, too long", screens.tpalet, "PALGRID", 1, 0, megabyte, "X2 holds at most 7 characters"},
+        {"step X, a comma", screens.tmmain, "STEPGRID", 4, 3, "12,5", "A comma cannot be inputted in X"},
+        {"step Comment, not Windows-1252", screens.tmmain, "STEPGRID", 4, 8, QString::fromUtf8("ok \xE2\x98\x83"), "The character U+2603 cannot be stored (Windows-1252)."},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto* grid = c.editor->findChild<QTableView*>(c.grid);
+        ASSERT_NE(grid, nullptr);
+        const QModelIndex index = grid->model()->index(c.row, c.column);
+        ASSERT_TRUE(grid->model()->setData(index, "-1.5"));
+        prompter.messages.clear();
+        QUndoStack& undo = dynamic_cast<EditorFrame&>(*c.editor).undoStack();
+        const int steps = undo.count();
+        EXPECT_FALSE(grid->model()->setData(index, c.text));
+        EXPECT_EQ(undo.count(), steps);
+        EXPECT_EQ(prompter.messages, (std::vector<Message>{{"notify", c.message, "Input"}}));
+        EXPECT_EQ(index.data().toString().toStdString(), "-1.5");
+    }
+}
+
+// Each edit of the parameter, pallet and offset editors, a taught write-back too, is one step
+// that "Undo" takes back and "Redo" brings again; the modified flag is clear back at the data
+// as they were saved and set away from them.
+TEST_F(ParameterEditor, EveryEditIsOneUndoableStep) {
+    auto& pallets = static_cast<PalletEditor&>(*screens.tpalet);
+    auto& offsets = static_cast<OffsetEditor&>(*screens.toffset);
+    TeachTexts taught = {"1", "2", "-7.5", "4", "5", "6", "7", "8"};
+    struct Case {
+        const char* what;
+        EditorFrame* editor;
+        DataKind kind;
+        const char* grid;
+        int row, column;
+        std::function<void()> teach;  // none: "-7.5" typed into the cell
+    } cases[] = {
+        // clang-format off
+        {"parameter value", &editor(), DataKind::Parameter, "PRMGRID", 22, ColValue, {}},
+        {"pallet cell", &pallets, DataKind::Pallet, "PALGRID", 2, 1, {}},
+        {"offsets taught", &offsets, DataKind::Offset, "OFFGRID", 0, 2, [&] { offsets.teachTarget().writeBack(taught, "3"); }},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QAbstractItemModel* model = c.editor->findChild<QTableView*>(c.grid)->model();
+        const QModelIndex cell = model->index(c.row, c.column);
+        c.editor->setModified(false);
+        const QVariant before = cell.data();
+        const int steps = c.editor->undoStack().index();
+        c.teach ? c.teach() : void(model->setData(cell, "-7.5"));
+        EXPECT_EQ(cell.data().toString(), "-7.5");
+        EXPECT_EQ(c.editor->undoStack().index(), steps + 1);
+        EXPECT_TRUE(screens.flags->isSet(c.kind));
+        c.editor->menuAction("Undo")->trigger();
+        EXPECT_EQ(cell.data(), before);
+        EXPECT_FALSE(screens.flags->isSet(c.kind));
+        c.editor->menuAction("Redo")->trigger();
+        EXPECT_EQ(cell.data().toString(), "-7.5");
+        EXPECT_TRUE(screens.flags->isSet(c.kind));
+    }
+    EXPECT_EQ(offsets.data().program, "3");
+}
+
+// The service layout shows the whole memory; what lies beyond 43 belongs to the pallet and
+// offset screens and is neither shown nor edited here.
+TEST_F(ParameterEditor, ServiceLayoutShowsTheWholeMemory) {
+    editor().show();
+    setValue(OffsetParameter(5, 3), "1.25");
+    QPushButton* start = screens.tselect->findChild<QPushButton*>("Button1");
+    QTest::keyClick(start, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    QAbstractItemModel* model = grid()->model();
+    ASSERT_EQ(model->rowCount(), 526);  // 527 with the title row
+    EXPECT_EQ(cell(123, ColValue), "");
+    EXPECT_FALSE(model->flags(model->index(123, ColValue)) & Qt::ItemIsEditable);
+    QTest::keyClick(start, Qt::Key_S);
+    EXPECT_EQ(model->rowCount(), 44);
+}
+
+// The buttons reach the transfers, whose cases are tested with the procedures, and the grid
+// shows what they change. On line, reached from the step editor as the user does.
+TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
+    useSimulatorAs(1);
+    pressStart();
+    ASSERT_TRUE(link().isOnline());
+    screens.tmmain->menuAction("Parameter")->trigger();
+    ASSERT_TRUE(editor().isVisible());
+    // While each message shows, the editor is disabled.
+    prompter.onMessage = [this](const Message& m) {
+        if (m.kind != "ask") {
+            EXPECT_FALSE(editor().isEnabled()) << m.text;
+        }
+    };
+    QAction* send = editor().action("Parameter send");
+    ASSERT_NE(send, nullptr);
+    const auto expectIdle = [&] {
+        EXPECT_TRUE(editor().isEnabled());
+        EXPECT_FALSE(editor().operationRunning());
+        EXPECT_FALSE(screens.tcancel->isVisible());
+        EXPECT_FALSE(screens.tcall->isVisible());
+        EXPECT_TRUE(send->isEnabled());
+    };
+    sim.records.versions[0] = "1.03";
+    setValue(22, "180.00");
+    setValue(43, "1");
+    editor().setParameterModified(false);
+    prompter.answers = {true};
+    ASSERT_TRUE(send->isEnabled());
+    send->trigger();
+    expectIdle();
+    EXPECT_EQ(prompter.texts().back(), "Parameter sending is completed");
+    EXPECT_EQ(sim.parameters.values[22], "180.00");
+    EXPECT_EQ(cell(43, ColValue), "");  // an old controller's 43 is emptied, an undoable edit
+    EXPECT_TRUE(flagged());
+    editor().undo();
+    EXPECT_EQ(cell(43, ColValue), "1");
+    EXPECT_FALSE(flagged());
+
+    sim.parameters.values[24] = "65.0";
+    prompter.answers = {true};
+    editor().menuAction("Parameter receive")->trigger();
+    expectIdle();
+    EXPECT_EQ(prompter.texts().back(), "Parameter receiving is completed");
+    EXPECT_EQ(cell(24, ColValue), "65.0");
+    EXPECT_TRUE(flagged());
+
+    // Initialise opens the initialisation dialog in parameter mode; its Yes runs the procedure
+    // for the robot chosen (its No: StepEditorCommands.StepInitializeAsksThroughTheDialog...).
+    InitDialog& dialog = *screens.tinit;
+    const std::size_t before = sim.received().size();
+    editor().action("Parameter initialize")->trigger();
+    ASSERT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(dialog.parameterMode());
+    EXPECT_FALSE(editor().isEnabled());
+    dialog.findChild<QComboBox*>("ComboBox1")->setCurrentText("31:MIVO-PC3");
+    QTest::mouseClick(dialog.findChild<QPushButton*>("Yes"), Qt::LeftButton);
+    expectIdle();
+    EXPECT_GT(sim.received().size(), before + 41);  // the robot's set loaded and read back
+    EXPECT_EQ(cell(6, ColInitial), "100.00");
+    EXPECT_EQ(prompter.texts().back(), "Parameter initialize is completed");
+}
+
+}  // namespace
+}  // namespace mivo::test
