@@ -35,6 +35,8 @@ struct ScreenSet::Owned {
     ControllerLink link;
     Navigator navigator;
     std::unique_ptr<MessagePrompter> messages;
+    // The screens' own prompters over `messages`.
+    std::vector<std::unique_ptr<MessagePrompter>> windowMessages;
     std::unique_ptr<TransferDialogs> transfer;
     std::vector<std::unique_ptr<QWidget>> screens;
 };
@@ -81,23 +83,35 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
         prompter->notifyDetail(text, caption, detail);
     });
 
+    // Each screen's boxes belong to it: a prompter of its own over the shared one, told its
+    // window as the screen is made (a prompter given serves all).
+    MessagePrompter* unbound = nullptr;
+    auto own = [&]() -> Prompter& {
+        if (!o.messages) return *prompter;
+        unbound =
+            o.windowMessages.emplace_back(std::make_unique<MessagePrompter>(*o.messages, nullptr))
+                .get();
+        return *unbound;
+    };
     auto make = [&](auto* screen) {
+        if (unbound) unbound->setWindow(screen);
+        unbound = nullptr;
         o.screens.emplace_back(screen);
         set->order_.push_back(screen->objectName().toStdString());
         return screen;
     };
     Navigator& nav = o.navigator;
-    StartScreen* start = make(new StartScreen(nav, o.link, o.flags, *prompter));
+    StartScreen* start = make(new StartScreen(nav, o.link, o.flags, own()));
     nav.add(Window::Start, start);
-    TeachScreen* teach = make(new TeachScreen(o.link, *prompter, transfer));
+    TeachScreen* teach = make(new TeachScreen(o.link, own(), transfer));
     screens.tselect = start;
     screens.tteach = teach;
     nav.add(Window::Teach, teach);
-    const EditorLinks links{&o.link, &o.flags, prompter, &transfer, &nav, teach};
-    StepEditor* steps = make(new StepEditor(links));
+    auto links = [&] { return EditorLinks{&o.link, &o.flags, &own(), &transfer, &nav, teach}; };
+    StepEditor* steps = make(new StepEditor(links()));
     screens.tmmain = steps;
     nav.add(Window::Steps, steps);
-    ParameterEditor* parameters = make(new ParameterEditor(links));
+    ParameterEditor* parameters = make(new ParameterEditor(links()));
     screens.tparameter = parameters;
     nav.add(Window::Parameters, parameters);
     steps->setParameters(parameters);
@@ -109,12 +123,12 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
     PortDialog* com = screens.tcom = make(new PortDialog(o.link));
     // Each screen gets the data it uses from their owners, by name.
     DirectScreen* direct =
-        make(new DirectScreen(o.link, *prompter, transfer, nav, *steps, *parameters));
+        make(new DirectScreen(o.link, own(), transfer, nav, *steps, *parameters));
     screens.tdirect = direct;
     nav.add(Window::Direct, direct);
     QObject::connect(start, &StartScreen::serviceLayoutChanged, direct,
                      &DirectScreen::setServiceLayout);
-    PalletEditor* pallet = make(new PalletEditor(links));
+    PalletEditor* pallet = make(new PalletEditor(links()));
     screens.tpalet = pallet;
     nav.add(Window::Pallets, pallet);
     // The step editor's path preview draws a pallet move with the pallet editor's pallet.
@@ -123,7 +137,7 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
         return PalletGridOf(d.number, {d.fields.begin(), d.fields.end()});
     });
     ProgressDialog* progress = screens.tcall = make(new ProgressDialog(transfer));
-    CommandDialog* command = screens.tcommand = make(new CommandDialog(prompter, nav, teach));
+    CommandDialog* command = screens.tcommand = make(new CommandDialog(&own(), nav, teach));
     InitDialog* init = screens.tinit = make(new InitDialog);
     ErrorDialog* error = screens.terr = make(new ErrorDialog(transfer, nav));
     if (o.messages) o.messages->setErrorDialog(error);
@@ -134,10 +148,10 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
     // A cancel request ends with the channel it was made on.
     QObject::connect(&o.link, &ControllerLink::channelClosed, cancel,
                      [&transfer] { transfer.setCancelRequested(false); });
-    OffsetEditor* offsets = make(new OffsetEditor(links));
+    OffsetEditor* offsets = make(new OffsetEditor(links()));
     screens.toffset = offsets;
     nav.add(Window::Offsets, offsets);
-    PrintDialog* print = make(new PrintDialog(*prompter, {steps, parameters, pallet, offsets}));
+    PrintDialog* print = make(new PrintDialog(own(), {steps, parameters, pallet, offsets}));
     screens.tprint = print;
     auto* chooser = make(new StepChooser(*teach));
     screens.treadoff = chooser;

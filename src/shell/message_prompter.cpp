@@ -17,23 +17,24 @@ namespace mivo {
 namespace {
 
 // A message box belongs to the dialog in front: the error dialog while it shows the controller's
-// error line, else the progress or cancel dialog of a running operation, else the active
-// window, else the screen of the last operation. The window manager keeps a box's owner just
-// under it, so the owner is not pushed behind the box's other windows (the error line behind the
-// progress dialog), and a box with an owner never falls behind it.
-QWidget* Owner(const TransferDialogs& transfer, QWidget* error) {
+// error line, else the progress or cancel dialog of a running operation, else the window that
+// asks while it shows, else the active window, else the screen of the last operation. The window
+// manager keeps a box's owner just under it, so the owner is not pushed behind the box's other
+// windows (the error line behind the progress dialog), and a box with an owner never falls behind
+// it.
+QWidget* Owner(const TransferDialogs& transfer, QWidget* error, QWidget* window) {
     for (QWidget* w : {error, static_cast<QWidget*>(transfer.progressDialog()),
-                       static_cast<QWidget*>(transfer.cancelDialog())})
+                       static_cast<QWidget*>(transfer.cancelDialog()), window})
         if (w && w->isVisible()) return w;
     QWidget* screen = transfer.owner();
     if (QWidget* active = QApplication::activeWindow()) return active;
     return screen && screen->isVisible() ? screen : nullptr;
 }
 
-int Run(const TransferDialogs& transfer, QWidget* error, const std::string& text,
+int Run(const TransferDialogs& transfer, QWidget* error, QWidget* window, const std::string& text,
         const std::string& caption, QMessageBox::StandardButtons buttons,
         const std::string& detail = {}) {
-    QWidget* owner = Owner(transfer, error);
+    QWidget* owner = Owner(transfer, error, window);
     QMessageBox box(QMessageBox::Warning, Cp1252::decode(caption), Cp1252::decode(text), buttons,
                     owner);
     if (!detail.empty()) box.setDetailedText(Cp1252::decode(detail));
@@ -54,13 +55,13 @@ int Run(const TransferDialogs& transfer, QWidget* error, const std::string& text
 }  // namespace
 
 bool MessagePrompter::ask(const std::string& text, const std::string& caption) {
-    return Run(transfer_, error_, text, caption, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    return Run(transfer_, errorDialog(), window_, text, caption,
+               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 Prompter::Answer MessagePrompter::askYesNoCancel(const std::string& text,
                                                  const std::string& caption) {
-    switch (Run(transfer_, error_, text, caption,
+    switch (Run(transfer_, errorDialog(), window_, text, caption,
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
         case QMessageBox::Yes:
             return Answer::Yes;
@@ -72,17 +73,18 @@ Prompter::Answer MessagePrompter::askYesNoCancel(const std::string& text,
 }
 
 void MessagePrompter::notify(const std::string& text, const std::string& caption) {
-    Run(transfer_, error_, text, caption, QMessageBox::Ok);
+    Run(transfer_, errorDialog(), window_, text, caption, QMessageBox::Ok);
 }
 
 void MessagePrompter::notifyDetail(const std::string& text, const std::string& caption,
                                    const std::string& detail) {
-    Run(transfer_, error_, text, caption, QMessageBox::Ok, detail);
+    Run(transfer_, errorDialog(), window_, text, caption, QMessageBox::Ok, detail);
 }
 
 void MessagePrompter::showControllerError(const std::string& line) {
-    if (line.empty() || !error_) return;
-    error_->showError(ReadableErrorLine(line));
+    ErrorDialog* error = errorDialog();
+    if (line.empty() || !error) return;
+    error->showError(ReadableErrorLine(line));
 }
 
 }  // namespace mivo

@@ -1,8 +1,6 @@
 #include "teach/teach_screen.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,9 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "codepage/cp1252.h"
 #include "direct/direct_commands.h"
@@ -30,28 +26,6 @@
 #include "teach/teach_transfer.h"
 
 namespace mivo {
-
-namespace {
-
-// How long the window manager is given to activate a window shown: past it the screen goes on.
-constexpr int kActivationLimitMs = 1000;
-
-// Waits, without taking user input, until `w` is the active window or the limit passed. The
-// window manager activates a window some time after it was asked to; a message box asked for
-// meanwhile would belong to the window active before.
-void WaitUntilActive(QWidget* w) {
-    if (w->isActiveWindow()) return;
-    QEventLoop loop;
-    QObject::connect(qApp, &QGuiApplication::focusWindowChanged, &loop, [&loop, w] {
-        if (w->isActiveWindow()) loop.quit();
-    });
-    QTimer::singleShot(kActivationLimitMs, &loop, &QEventLoop::quit);
-    // The activation may already be queued.
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (!w->isActiveWindow()) loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-}  // namespace
 
 TeachScreen::TeachScreen(ControllerLink& link, Prompter& prompter, TransferDialogs& transfer,
                          QWidget* parent)
@@ -101,16 +75,15 @@ void TeachScreen::teachFor(DataKind opener, TeachTarget& target, const std::stri
         chooser_->openChooser(openerWindow_);
         return;
     }
+    // Shown before the move's question, which belongs to it (its own prompter).
     showForTeaching();
-    // In front of its opener and active before the move's question, which belongs to it.
-    WaitUntilActive(this);
     // The move runs on the main channel; the screen waits for it.
     setEnabled(false);
     std::map<int, std::string> positions;
     MoveForTeaching(mainContext(this), OpenerMove(opener, number), positions);
     setEnabled(true);
     showTaught(positions);
-    // The move's questions belonged to the window active then: this screen goes in front again.
+    // In front of its opener for the teaching that follows.
     raise();
     activateWindow();
 }

@@ -118,6 +118,40 @@ TEST_F(ShellDialogs, ControllerErrorInFrontOfTheTransferDialogsAndItsOk) {
     EXPECT_TRUE(screens.terr->isVisible());
 }
 
+// A window's own prompter puts its boxes over that window as soon as it shows, before the window
+// manager has made it active; a running operation's dialogs still come first.
+TEST_F(ShellDialogs, BoxesBelongToTheWindowThatAsks) {
+    struct Case {
+        const char* name;
+        QWidget* asker;
+        bool operation;  // the progress dialog shows
+        QWidget* parent;
+    };
+    const Case cases[] = {
+        {"the teaching screen just shown", screens.tteach, false, screens.tteach},
+        {"the print dialog", screens.tprint, false, screens.tprint},
+        {"the teaching screen during a transfer", screens.tteach, true, screens.tcall},
+    };
+    MessagePrompter shared(*screens.transfer, screens.terr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MessagePrompter messages(shared, c.asker);
+        c.asker->show();
+        if (c.operation) screens.transfer->showProgress(10);
+        QWidget* parent = nullptr;
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                parent = box->parentWidget();
+                box->accept();
+            }
+        });
+        messages.notify("Error No. 1", "Sending error");
+        EXPECT_EQ(parent, c.parent);
+        screens.transfer->hideProgress();
+        c.asker->hide();
+    }
+}
+
 // Captions read whole at a 12-point font too: a message box's over a short text ("Error No. 3")
 // and the initialisation dialog's beside the window manager's buttons, the column titles.
 TEST_F(ShellDialogs, CaptionsReadWholeAtTwelvePoints) {
