@@ -11,7 +11,7 @@
 
 namespace mivo {
 
-InitDialog::InitDialog(QWidget* parent) : QDialog(parent, kNoTitleButtons) {
+InitDialog::InitDialog(QWidget* parent) : OpenerDialog(parent, kNoTitleButtons) {
     setObjectName("Tinit");
     setWindowTitle(kInitCaption);
     label_ = new QLabel("Select robot No. to be initialized.", this);
@@ -37,11 +37,10 @@ InitDialog::InitDialog(QWidget* parent) : QDialog(parent, kNoTitleButtons) {
 
 void InitDialog::openFor(QWidget* opener, const QString& text, bool showList,
                          std::function<void()> yes) {
-    opener_ = opener;
     yesHandler_ = std::move(yes);
     label_->setText(text);
     list_->setVisible(showList);
-    ShowOver(this, opener);
+    showFor(opener);
 }
 
 QString InitDialog::question() const { return label_->text(); }
@@ -65,13 +64,7 @@ void InitDialog::onNoClicked() { closeToOpener(); }
 
 void InitDialog::closeToOpener() {
     hide();
-    Enable(opener_);
-    opener_ = nullptr;
-}
-
-void InitDialog::showEvent(QShowEvent* event) {
-    CentreOverOwner(this);
-    QDialog::showEvent(event);
+    giveBack();
 }
 
 }  // namespace mivo

@@ -2,18 +2,18 @@
 // InitDialog: the initialisation dialog. Asks for the robot number (parameter initialisation) or
 // asks whether to initialise the step program; its opener sets the question and what "Yes"
 // does, and is enabled again when the dialog closes.
-#include <QDialog>
 #include <functional>
 
 #include "parameters/parameter_initialize.h"
 #include "shell/editor_access.h"
+#include "shell/opener_dialog.h"
 
 class QComboBox;
 class QLabel;
 
 namespace mivo {
 
-class InitDialog : public QDialog, public InitDialogAccess {
+class InitDialog : public OpenerDialog, public InitDialogAccess {
     Q_OBJECT
   public:
     // The question that means parameter initialisation (with the list shown).
@@ -41,11 +41,7 @@ class InitDialog : public QDialog, public InitDialogAccess {
   public slots:
     void reject() override {}
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
-    QWidget* opener_ = nullptr;
     QLabel* label_ = nullptr;
     QComboBox* list_ = nullptr;
     std::function<void()> yesHandler_;

@@ -1,6 +1,7 @@
 #pragma once
 // A dialog that an opener shows over itself, disabled meanwhile, and that gives the opener back
-// its controls on closing: the version, error-record, error, progress and cancel dialogs.
+// its controls on closing: the version, error-record, error, progress, cancel, port and
+// initialisation dialogs.
 #include <QDialog>
 
 #include "shell/window_style.h"

@@ -28,7 +28,7 @@ QString ReportedText(const ReportedPort& p) {
 }  // namespace
 
 PortDialog::PortDialog(const ControllerLink& link, QWidget* parent)
-    : QDialog(parent, kNoTitleButtons), link_(link), lister_(ReportedSerialPorts) {
+    : OpenerDialog(parent, kNoTitleButtons), link_(link), lister_(ReportedSerialPorts) {
     setObjectName("Tcom");
     setWindowTitle("MIVO Editor [COM Select]");
     auto* box = new QGroupBox("COM set", this);
@@ -143,20 +143,17 @@ void PortDialog::showEvent(QShowEvent* event) {
     showDevices();
     listReportedPorts();
     adjustSize();
-    CentreOverOwner(this);
-    QDialog::showEvent(event);
+    OpenerDialog::showEvent(event);
 }
 
 void PortDialog::openFrom(QWidget* opener) {
-    opener_ = opener;
     openedItem_ = itemIndex();
     openedDevice_ = chosenDevice_;
-    ShowOver(this, opener);
+    showFor(opener);
 }
 
 void PortDialog::onSetClicked() {
-    Enable(opener_);
-    opener_ = nullptr;
+    giveBack();
     hide();
 }
 

@@ -2,13 +2,13 @@
 // PortDialog: the COM port selection. Its choice is the one place the port choice is held; the link
 // reads it at every open. The eight items COM1..COM8 come first; below them the serial ports the
 // system reports (USB serial adapters), read anew each time the dialog opens.
-#include <QDialog>
 #include <array>
 #include <functional>
 #include <vector>
 
 #include "link/port_choice.h"
 #include "link/serial_port.h"
+#include "shell/opener_dialog.h"
 
 class QButtonGroup;
 class QLabel;
@@ -19,7 +19,7 @@ namespace mivo {
 
 class ControllerLink;
 
-class PortDialog : public QDialog {
+class PortDialog : public OpenerDialog {
     Q_OBJECT
   public:
     static constexpr int kPorts = 8;
@@ -55,7 +55,6 @@ class PortDialog : public QDialog {
     void listReportedPorts();
 
     const ControllerLink& link_;
-    QWidget* opener_ = nullptr;
     QButtonGroup* group_ = nullptr;
     std::array<QLabel*, kPorts> devices_{};
     QVBoxLayout* reportedLayout_ = nullptr;
