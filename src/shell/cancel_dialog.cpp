@@ -17,12 +17,7 @@ CancelDialog::CancelDialog(TransferDialogs& transfer, QWidget* parent)
     label_ = new QLabel("Transferring", this);
     label_->setObjectName("Label1");
     label_->setAlignment(Qt::AlignCenter);
-    QFont bold = label_->font();
-    bold.setBold(true);
-    label_->setFont(bold);
-    QPalette red = label_->palette();
-    red.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
-    label_->setPalette(red);
+    const QFont bold = SetRedBold(label_);
     button_ = new QPushButton("Cancel", this);
     button_->setObjectName("Button1");
     button_->setFont(bold);

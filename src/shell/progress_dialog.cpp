@@ -17,12 +17,7 @@ ProgressDialog::ProgressDialog(TransferDialogs& transfer, QWidget* parent)
     auto* label = new QLabel("Transferring", this);
     label->setObjectName("Label1");
     label->setAlignment(Qt::AlignCenter);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
-    QPalette red = label->palette();
-    red.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
-    label->setPalette(red);
+    SetRedBold(label);
     bar_ = new QProgressBar(this);
     bar_->setObjectName("Bar");
     bar_->setRange(0, 1000);

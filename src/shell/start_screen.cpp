@@ -42,12 +42,7 @@ StartScreen::StartScreen(const Navigator& navigator, ControllerLink& link, Modif
     version->setObjectName("Label2");
     auto* hint = new QLabel("Click the starting button", centre);
     hint->setObjectName("Label3");
-    QFont bold = hint->font();
-    bold.setBold(true);
-    hint->setFont(bold);
-    QPalette red = hint->palette();
-    red.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
-    hint->setPalette(red);
+    SetRedBold(hint);
     start_ = new QPushButton("Start MIVO Editor", centre);
     start_->setObjectName("Button1");
     start_->installEventFilter(this);

@@ -157,6 +157,16 @@ int TitleWidth(const QString& title) {
     return QFontMetrics(bold).horizontalAdvance(title) + kFrameParts;
 }
 
+QFont SetRedBold(QWidget* label) {
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    QPalette red = label->palette();
+    red.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
+    label->setPalette(red);
+    return bold;
+}
+
 void ShowOver(QWidget* dialog, QWidget* opener) {
     QWidget* owner = opener ? opener->window() : nullptr;
     QWindow* ownerWindow = owner && owner->isVisible() ? owner->windowHandle() : nullptr;

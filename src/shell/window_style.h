@@ -59,6 +59,10 @@ int TitleWidth(const QString& title);
 // title.
 void ShowOver(QWidget* dialog, QWidget* opener);
 
+// The red bold notice of the start screen and the transfer dialogs ("Transferring"); returns
+// its bold font, for the buttons beside it.
+QFont SetRedBold(QWidget* label);
+
 // Re-enables a screen the dialog's opener disabled, when it is showing.
 inline void EnableIfVisible(QWidget* w) {
     if (w && w->isVisible()) w->setEnabled(true);
