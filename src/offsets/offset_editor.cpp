@@ -41,13 +41,7 @@ OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
            "Is new programming executed?", "Offset contents",
            [](OffsetData& d) { d.values.fill(kOffsetInitial); }},
           parent) {
-    // Opens at its written size, centred; at most that size, minimised but not maximised.
-    setWrittenSize({480, 240});
-    setMinimumSize(0, 0);
-    setMaximumSize(480, 240);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setFixedWrittenSize({480, 240});
     model_ = new CellGridModel(
         {"Offset value"}, {"     X", "     Y", "     Z", "     R"},
         {[this](int, int axis) { return data_.values[static_cast<std::size_t>(axis)]; },
@@ -61,7 +55,7 @@ OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
         });
     buildCommands();
     buildCentre();
-    dataChanged();
+    shown();
 }
 
 OffsetEditor::~OffsetEditor() = default;
@@ -138,21 +132,11 @@ void OffsetEditor::shown() {
     model_->replaced();
 }
 
-OffsetTarget OffsetEditor::offsetTarget() {
-    // What a procedure writes is recorded as one undoable edit, which marks the data modified.
-    return {data_, {}, [this] { dataChanged(); }, [this] { return onlineShown(); }};
-}
+void OffsetEditor::sendOffsets() { runTransfer("Offset send", SendOffsets); }
 
-void OffsetEditor::transfer(const QString& caption,
-                            Outcome (*procedure)(ProcedureContext&, const OffsetTarget&)) {
-    runTransfer(caption, [&](ProcedureContext& ctx) { procedure(ctx, offsetTarget()); });
-}
+void OffsetEditor::receiveOffsets() { runTransfer("Offset receive", ReceiveOffsets); }
 
-void OffsetEditor::sendOffsets() { transfer("Offset send", SendOffsets); }
-
-void OffsetEditor::receiveOffsets() { transfer("Offset receive", ReceiveOffsets); }
-
-void OffsetEditor::initializeOffsets() { transfer("Offset initialize", InitializeOffsets); }
+void OffsetEditor::initializeOffsets() { runTransfer("Offset initialize", InitializeOffsets); }
 
 void OffsetEditor::initialScreenMove() {
     offerToSave();

@@ -10,7 +10,6 @@
 #include "print/listing.h"
 #include "procedures/outcome.h"
 #include "shell/memory_editor.h"
-#include "shell/teach_target.h"
 
 class QLineEdit;
 class QTableView;
@@ -18,7 +17,6 @@ class QTableView;
 namespace mivo {
 
 class CellGridModel;
-struct OffsetTarget;
 struct ProcedureContext;
 
 class OffsetEditor : public MemoryEditor<OffsetData>, public PrintSource {
@@ -30,13 +28,6 @@ class OffsetEditor : public MemoryEditor<OffsetData>, public PrintSource {
     }
     explicit OffsetEditor(const EditorLinks& links, QWidget* parent = nullptr);
     ~OffsetEditor() override;
-
-    // "Teaching set": the four offsets and the program number.
-    TeachTarget& teachTarget() { return *teach_; }
-    // The data were written from outside: the screen shows them.
-    void dataChanged() { shown(); }
-
-    bool offsetModified() const { return modified(); }
 
     void sendOffsets();
     void receiveOffsets();
@@ -52,12 +43,8 @@ class OffsetEditor : public MemoryEditor<OffsetData>, public PrintSource {
     void buildCommands();
     void buildCentre();
     bool cellEdited(int axis, const std::string& bytes);
-    OffsetTarget offsetTarget();
-    void transfer(const QString& caption,
-                  Outcome (*procedure)(ProcedureContext&, const OffsetTarget&));
 
     CellGridModel* model_ = nullptr;
-    std::unique_ptr<TeachTarget> teach_;
     QTableView* grid_ = nullptr;
     QLineEdit* program_ = nullptr;
     bool showing_ = false;  // the fields are being filled from the data

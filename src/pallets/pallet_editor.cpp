@@ -32,13 +32,7 @@ PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
                     PalletFileText, ConvertPalletFile, "Is new program written?", "Pallet contents",
                     [](PalletData& d) { d = PalletData{}; }},
                    parent) {
-    // Opens at its written size, centred; at most that size, minimised but not maximised.
-    setWrittenSize({460, 263});
-    setMinimumSize(0, 0);
-    setMaximumSize(460, 263);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setFixedWrittenSize({460, 263});
     setStartScreenFiles(PalletExitFileKind());
     model_ =
         new CellGridModel({"P1", "P2", "P3"}, {"     X", "     Y", "     Z"},
@@ -54,7 +48,7 @@ PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
         });
     buildCommands();
     buildCentre();
-    dataChanged();
+    shown();
 }
 
 PalletEditor::~PalletEditor() = default;
@@ -159,20 +153,10 @@ void PalletEditor::shown() {
     model_->replaced();
 }
 
-PalletTarget PalletEditor::palletTarget() {
-    // What a procedure writes is recorded as one undoable edit, which marks the data modified.
-    return {data_, {}, [this] { dataChanged(); }, [this] { return onlineShown(); }};
-}
+void PalletEditor::sendPallet() { runTransfer("Pallet send", SendPallet); }
 
-void PalletEditor::transfer(const QString& caption,
-                            Outcome (*procedure)(ProcedureContext&, const PalletTarget&)) {
-    runTransfer(caption, [&](ProcedureContext& ctx) { procedure(ctx, palletTarget()); });
-}
+void PalletEditor::receivePallet() { runTransfer("Pallet receive", ReceivePallet); }
 
-void PalletEditor::sendPallet() { transfer("Pallet send", SendPallet); }
-
-void PalletEditor::receivePallet() { transfer("Pallet receive", ReceivePallet); }
-
-void PalletEditor::initializePallet() { transfer("Pallet initialize", InitializePallet); }
+void PalletEditor::initializePallet() { runTransfer("Pallet initialize", InitializePallet); }
 
 }  // namespace mivo

@@ -10,7 +10,6 @@
 #include "print/listing.h"
 #include "procedures/outcome.h"
 #include "shell/memory_editor.h"
-#include "shell/teach_target.h"
 
 class QLineEdit;
 class QTableView;
@@ -18,7 +17,6 @@ class QTableView;
 namespace mivo {
 
 class CellGridModel;
-struct PalletTarget;
 struct ProcedureContext;
 
 class PalletEditor : public MemoryEditor<PalletData>, public PrintSource {
@@ -30,13 +28,6 @@ class PalletEditor : public MemoryEditor<PalletData>, public PrintSource {
     }
     explicit PalletEditor(const EditorLinks& links, QWidget* parent = nullptr);
     ~PalletEditor() override;
-
-    // "Teaching set": the seven coordinates.
-    TeachTarget& teachTarget() { return *teach_; }
-    // The data were written from outside: the screen shows them.
-    void dataChanged() { shown(); }
-
-    bool palletModified() const { return modified(); }
 
     void sendPallet();
     void receivePallet();
@@ -52,12 +43,8 @@ class PalletEditor : public MemoryEditor<PalletData>, public PrintSource {
     // Windows-1252 holds it and the field may hold it.
     void fieldEdited(QLineEdit* edit, std::string& field, int which);
     bool cellEdited(int row, int column, const std::string& bytes);
-    PalletTarget palletTarget();
-    void transfer(const QString& caption,
-                  Outcome (*procedure)(ProcedureContext&, const PalletTarget&));
 
     CellGridModel* model_ = nullptr;
-    std::unique_ptr<TeachTarget> teach_;
     QTableView* grid_ = nullptr;
     QLineEdit* number_ = nullptr;
     QLineEdit* xSections_ = nullptr;

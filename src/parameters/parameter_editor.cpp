@@ -27,16 +27,14 @@ ParameterEditor::ParameterEditor(const EditorLinks& links, QWidget* parent)
            "Parameter contents", ResetToInitialValues, false},
           parent) {
     // Minimised, not maximised; at most 810 by 600.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    withoutMaximise();
     setMaximumSize(810, 600);
 
     model_ = new GridParameterModel(data_, this);
     model_->setEditHandler(
         [this](int number, const QString& text) { return cellEdited(number, text); });
 
-    ziTeach_ = std::make_unique<OpenerTeachTarget>(
+    teach_ = std::make_unique<OpenerTeachTarget>(
         "  ZI position teach  ", [this] { return ZiTeachPositions(data_); },
         [this](const TeachTexts& taught, const std::string&) {
             editData("ZI position teach", [&](ParameterTable& t) { WriteTaughtZi(t, taught); });
@@ -69,7 +67,7 @@ void ParameterEditor::buildCommands() {
           [this] { initializeParameters(); }}},
         ParameterStartQuestion,
         teachButton("ZI position teach", "PRMZITeach", "ZI", DataKind::Parameter,
-                    [this]() -> TeachTarget& { return *ziTeach_; }),
+                    [this]() -> TeachTarget& { return *teach_; }),
         [this] { endEditor(); });
 }
 

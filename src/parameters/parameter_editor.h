@@ -10,7 +10,6 @@
 #include "parameters/parameter_target.h"
 #include "print/listing.h"
 #include "shell/memory_editor.h"
-#include "shell/teach_target.h"
 
 class QTableView;
 
@@ -38,8 +37,6 @@ class ParameterEditor : public MemoryEditor<ParameterTable>,
     void writeFromController(const std::function<void(const ParameterTarget&)>& procedure,
                              const std::string& caption) override;
     std::string parameterValue(int number) const override { return data_.value(number); }
-    // "ZI position teach": the value of parameter 4, written back as one undoable edit.
-    TeachTarget& ziTeachTarget() { return *ziTeach_; }
     // Parameters first..last were written from outside: the grid shows them.
     void valuesChanged(int first, int last);
 
@@ -72,7 +69,6 @@ class ParameterEditor : public MemoryEditor<ParameterTable>,
 
     GridParameterModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
-    std::unique_ptr<TeachTarget> ziTeach_;
 };
 
 }  // namespace mivo

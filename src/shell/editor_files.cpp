@@ -101,9 +101,8 @@ bool EditorFiles::takesFileName(const QString& path) const {
 
 void EditorFiles::openChosen(const QString& name, int filter) {
     const std::string before = hooks_.content();
-    const OpenOutcome outcome = OpenDataFile(
-        files_, FileName(name), filter,
-        hooks_.convert, prompter_);
+    const OpenOutcome outcome =
+        OpenDataFile(files_, FileName(name), filter, hooks_.convert, prompter_);
     // A file that could not be read left the data as they were, and so their modified state;
     // it is no longer offered as a recent file.
     if (outcome == OpenOutcome::NotRead) {

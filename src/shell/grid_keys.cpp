@@ -57,8 +57,7 @@ void PassFieldUndoKeys(QWidget* window, std::function<QAction*()> undo,
     qApp->installEventFilter(new FieldUndoKeys(window, std::move(undo), std::move(redo)));
 }
 
-GridKeyWatcher::GridKeyWatcher(QTableView* grid,
-                               std::function<void(const QModelIndexList&)> clear)
+GridKeyWatcher::GridKeyWatcher(QTableView* grid, std::function<void(const QModelIndexList&)> clear)
     : QObject(grid), grid_(grid), clear_(std::move(clear)) {
     grid->installEventFilter(this);
 }

@@ -5,6 +5,7 @@
 // reset, and the transfers each runs on the main channel. Every change is one undoable edit of
 // the data whole.
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "common/prompter.h"
 #include "procedures/procedure_context.h"
 #include "shell/editor_frame.h"
+#include "shell/teach_target.h"
 
 namespace mivo {
 
@@ -44,6 +46,8 @@ class MemoryEditor : public EditorFrame {
     // The data; every write goes through the editor, one undoable edit that sets the modified
     // flag.
     const Data& data() const { return data_; }
+    // Where the teaching screen writes back ("Teaching set", "ZI position teach").
+    TeachTarget& teachTarget() { return *teach_; }
 
     // Offers to save, asks the kind's question, then starts from the kind's data as a clean
     // point.
@@ -100,13 +104,38 @@ class MemoryEditor : public EditorFrame {
     }
 
     // `change` of the data as one undoable edit named `caption` (a cell, a field, a teaching).
-    void editData(const QString& caption, const std::function<void(Data&)>& change, int mergeKey = -1) {
-        recordEdit<Data>(caption, data_, change, [this] { shown(); }, mergeKey);
+    void editData(const QString& caption, const std::function<void(Data&)>& change,
+                  int mergeKey = -1) {
+        recordEdit<Data>(
+            caption, data_, change, [this] { shown(); }, mergeKey);
     }
     // A transfer on the main channel; what it writes of the data is one undoable edit.
     void runTransfer(const QString& caption, const std::function<void(ProcedureContext&)>& body) {
         recordChangeBy<Data>(
             caption, data_, [&] { runProcedure(body); }, [this] { shown(); });
+    }
+    // A transfer by a procedure that writes the data through a `Target` (data, modified flag,
+    // shown, on line); what it writes is one undoable edit, which marks the data modified.
+    template <class Target, class Result>
+    void runTransfer(const QString& caption,
+                     Result (*procedure)(ProcedureContext&, const Target&)) {
+        runTransfer(caption, [&](ProcedureContext& ctx) {
+            procedure(ctx,
+                      Target{data_, {}, [this] { shown(); }, [this] { return onlineShown(); }});
+        });
+    }
+    // Minimised but not maximised.
+    void withoutMaximise() {
+        setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowCloseButtonHint);
+    }
+    // Opens at its written size, centred; at most that size.
+    void setFixedWrittenSize(QSize size) {
+        setWrittenSize(size);
+        setMinimumSize(0, 0);
+        setMaximumSize(size);
+        withoutMaximise();
     }
     // What a procedure writes (`write`) as one undoable edit named `caption`.
     void writeData(const QString& caption, const std::function<void()>& write) {
@@ -122,6 +151,7 @@ class MemoryEditor : public EditorFrame {
     void fileOpened() override { shown(); }
 
     Data data_;
+    std::unique_ptr<TeachTarget> teach_;
 
   private:
     MemoryEditorKind<Data> kind_;
