@@ -24,7 +24,6 @@ namespace {
 constexpr int kProgramMergeKey = 1;
 constexpr int kTitleWidth = 87;
 constexpr int kColumnWidth = 64;
-const char* const kContentsCaption = "Offset contents";
 
 std::string OffsetStartQuestion(const std::string& number) {
     return "PGM " + number + " will be started.  OK?";
@@ -33,17 +32,16 @@ std::string OffsetStartQuestion(const std::string& number) {
 }  // namespace
 
 OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
-    : EditorFrame(links, DataKind::Offset, OffsetFileKind(), parent) {
-    setObjectName("Toffset");
-    clearLogOnLeaving();
-    setCaption("MIVO Editor [Offset]");
-    // Opens at its written size, centred; at most that size, minimised but not maximised.
-    setWrittenSize({480, 240});
-    setMinimumSize(0, 0);
-    setMaximumSize(480, 240);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    : MemoryEditor(
+          links,
+          {DataKind::Offset, OffsetFileKind(), "Toffset", "MIVO Editor [Offset]", OffsetFileText,
+           [](OffsetData& d, int, std::string_view content, Prompter& prompter) {
+               return ConvertOffsetText(d, content, prompter);
+           },
+           "Is new programming executed?", "Offset contents",
+           [](OffsetData& d) { d.values.fill(kOffsetInitial); }},
+          parent) {
+    setFixedWrittenSize({480, 240});
     model_ = new CellGridModel(
         {"Offset value"}, {"     X", "     Y", "     Z", "     R"},
         {[this](int, int axis) { return data_.values[static_cast<std::size_t>(axis)]; },
@@ -52,42 +50,30 @@ OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
     teach_ = std::make_unique<OpenerTeachTarget>(
         "Offset position teach", [] { return TeachPositions{}; },
         [this](const TeachTexts& taught, const std::string& program) {
-            recordEdit<OffsetData>(
-                "Teaching set", data_,
-                [&](OffsetData& d) { WriteTaughtOffsets(d, taught, program); },
-                [this] { dataChanged(); });
+            editData("Teaching set",
+                     [&](OffsetData& d) { WriteTaughtOffsets(d, taught, program); });
         });
     buildCommands();
     buildCentre();
-    dataChanged();
+    shown();
 }
 
 OffsetEditor::~OffsetEditor() = default;
 
 void OffsetEditor::buildCommands() {
-    std::vector<Button> buttons = fileButtons("OFF", [this] { newProgramming(); });
     // The send button's hint is its question.
-    buttons.push_back(
-        {"Is offset sending executed?", "OFFSend", "Snd", true, [this] { sendOffsets(); }});
-    buttons.push_back({"Offset receive", "OFFReceive", "Rcv", true, [this] { receiveOffsets(); }});
-    for (Button b : programButtons("OFF", "Program execute", OffsetStartQuestion))
-        buttons.push_back(b);
-    buttons.push_back(teachButton("Teaching set", "OFFTeach", "Tch", DataKind::Offset,
-                                  [this]() -> TeachTarget& { return *teach_; }));
-    buttons.push_back(endButton("OFF", [this] { initialScreenMove(); }));
-    buildToolBar(buttons);
-
-    addFileMenu([this] { endEditor(); });
-    addEditMenu();
-    std::vector<MenuItem> communication = {
-        {"Offset send", "MenuSend", "Is offset sending executed?", {}, true},
-        {"Offset receive", "MenuReceive", "Offset receive", {}, true},
-        {"Offset initialize", "MenuInit", nullptr, [this] { initializeOffsets(); }, true},
-        {nullptr},
-    };
-    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
-    addMenu("Communication", communication);
-    addDisplayMenu();
+    MemoryEditor::buildCommands(
+        "OFF",
+        {{"Offset send", "MenuSend", "Is offset sending executed?", "OFFSend", "Snd",
+          [this] { sendOffsets(); }},
+         {"Offset receive", "MenuReceive", "Offset receive", "OFFReceive", "Rcv",
+          [this] { receiveOffsets(); }},
+         {"Offset initialize", "MenuInit", nullptr, nullptr, nullptr,
+          [this] { initializeOffsets(); }}},
+        OffsetStartQuestion,
+        teachButton("Teaching set", "OFFTeach", "Tch", DataKind::Offset,
+                    [this]() -> TeachTarget& { return *teach_; }),
+        [this] { initialScreenMove(); }, [this] { endEditor(); });
     picturesOnly();
 }
 
@@ -104,9 +90,8 @@ void OffsetEditor::buildCentre() {
         if (showing_) return;
         std::string bytes;
         if (!Cp1252::encode(program_->text(), bytes)) return;  // the validator lets none through
-        recordEdit<OffsetData>(
-            "Edit", data_, [&](OffsetData& d) { d.program = bytes; }, [this] { dataChanged(); },
-            kProgramMergeKey);
+        editData(
+            "Edit", [&](OffsetData& d) { d.program = bytes; }, kProgramMergeKey);
     });
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel("PgmNo.", centre));
@@ -136,55 +121,15 @@ bool OffsetEditor::cellEdited(int axis, const std::string& bytes) {
         prompter().notify(refusal, "Input");
         return false;
     }
-    recordEdit<OffsetData>(
-        "Edit", data_, [&](OffsetData& d) { d.values[static_cast<std::size_t>(axis)] = bytes; },
-        [this] { dataChanged(); });
+    editData("Edit", [&](OffsetData& d) { d.values[static_cast<std::size_t>(axis)] = bytes; });
     return true;
 }
 
-void OffsetEditor::dataChanged() {
+void OffsetEditor::shown() {
     showing_ = true;
     program_->setText(Cp1252::decode(data_.program));
     showing_ = false;
     model_->replaced();
-}
-
-std::string OffsetEditor::fileContent() const { return OffsetFileText(data_); }
-
-bool OffsetEditor::convertFile(int, std::string_view content, Prompter& prompter) {
-    bool converted = false;
-    recordChangeBy<OffsetData>(
-        "Open", data_, [&] { converted = ConvertOffsetText(data_, content, prompter); },
-        [this] { dataChanged(); });
-    return converted;
-}
-
-void OffsetEditor::fileOpened() { dataChanged(); }
-
-void OffsetEditor::newProgramming() {
-    offerToSave();
-    if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
-    recordChangeBy<OffsetData>(
-        "New programming", data_, [this] { data_.values.fill(kOffsetInitial); },
-        [this] { dataChanged(); });
-    setModified(false);
-    transferLog().clear();
-    forgetFile();
-    dataChanged();
-}
-
-OffsetTarget OffsetEditor::offsetTarget() {
-    // What a procedure writes is recorded as one undoable edit, which marks the data modified.
-    return {data_, {}, [this] { dataChanged(); }, [this] { return onlineShown(); }};
-}
-
-void OffsetEditor::runTransfer(const QString& caption,
-                               Outcome (*procedure)(ProcedureContext&, const OffsetTarget&)) {
-    // What the controller's values change is one undoable edit.
-    recordChangeBy<OffsetData>(
-        caption, data_,
-        [&] { runProcedure([&](ProcedureContext& ctx) { procedure(ctx, offsetTarget()); }); },
-        [this] { dataChanged(); });
 }
 
 void OffsetEditor::sendOffsets() { runTransfer("Offset send", SendOffsets); }

@@ -9,8 +9,7 @@
 #include "offsets/offset_data.h"
 #include "print/listing.h"
 #include "procedures/outcome.h"
-#include "shell/editor_frame.h"
-#include "shell/teach_target.h"
+#include "shell/memory_editor.h"
 
 class QLineEdit;
 class QTableView;
@@ -18,10 +17,9 @@ class QTableView;
 namespace mivo {
 
 class CellGridModel;
-struct OffsetTarget;
 struct ProcedureContext;
 
-class OffsetEditor : public EditorFrame, public PrintSource {
+class OffsetEditor : public MemoryEditor<OffsetData>, public PrintSource {
     Q_OBJECT
   public:
     // The listing's values, for the print dialog.
@@ -31,17 +29,6 @@ class OffsetEditor : public EditorFrame, public PrintSource {
     explicit OffsetEditor(const EditorLinks& links, QWidget* parent = nullptr);
     ~OffsetEditor() override;
 
-    // The offsets; every write goes through the editor, one undoable edit that sets the
-    // modified flag.
-    const OffsetData& data() const { return data_; }
-    // "Teaching set": the four offsets and the program number.
-    TeachTarget& teachTarget() { return *teach_; }
-    // The data were written from outside: the screen shows them.
-    void dataChanged();
-
-    bool offsetModified() const { return modified(); }
-
-    void newProgramming();
     void sendOffsets();
     void receiveOffsets();
     void initializeOffsets();
@@ -50,22 +37,14 @@ class OffsetEditor : public EditorFrame, public PrintSource {
     void initialScreenMove();
 
   protected:
-    std::string fileContent() const override;
-    bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
-    void fileOpened() override;
+    void shown() override;
 
   private:
     void buildCommands();
     void buildCentre();
     bool cellEdited(int axis, const std::string& bytes);
-    OffsetTarget offsetTarget();
-    // A transfer of the offsets; what it writes is one undoable edit named `caption`.
-    void runTransfer(const QString& caption,
-                     Outcome (*procedure)(ProcedureContext&, const OffsetTarget&));
 
-    OffsetData data_;
     CellGridModel* model_ = nullptr;
-    std::unique_ptr<TeachTarget> teach_;
     QTableView* grid_ = nullptr;
     QLineEdit* program_ = nullptr;
     bool showing_ = false;  // the fields are being filled from the data

@@ -27,17 +27,12 @@ int FieldMergeKey(int which) { return 100 + which; }
 }  // namespace
 
 PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
-    : EditorFrame(links, DataKind::Pallet, PalletFileKind(), parent) {
-    setObjectName("Tpalet");
-    clearLogOnLeaving();
-    setCaption("MIVO Editor [Pallet]");
-    // Opens at its written size, centred; at most that size, minimised but not maximised.
-    setWrittenSize({460, 263});
-    setMinimumSize(0, 0);
-    setMaximumSize(460, 263);
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    : MemoryEditor(links,
+                   {DataKind::Pallet, PalletFileKind(), "Tpalet", "MIVO Editor [Pallet]",
+                    PalletFileText, ConvertPalletFile, "Is new program written?", "Pallet contents",
+                    [](PalletData& d) { d = PalletData{}; }},
+                   parent) {
+    setFixedWrittenSize({460, 263});
     setStartScreenFiles(PalletExitFileKind());
     model_ =
         new CellGridModel({"P1", "P2", "P3"}, {"     X", "     Y", "     Z"},
@@ -49,40 +44,28 @@ PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
     teach_ = std::make_unique<OpenerTeachTarget>(
         "Pallet position teach", [this] { return PalletTeachPositions(data_); },
         [this](const TeachTexts& taught, const std::string&) {
-            recordEdit<PalletData>(
-                "Teaching set", data_, [&](PalletData& d) { WriteTaughtPallet(d, taught); },
-                [this] { dataChanged(); });
+            editData("Teaching set", [&](PalletData& d) { WriteTaughtPallet(d, taught); });
         });
     buildCommands();
     buildCentre();
-    dataChanged();
+    shown();
 }
 
 PalletEditor::~PalletEditor() = default;
 
 void PalletEditor::buildCommands() {
-    std::vector<Button> buttons = fileButtons("PAL", [this] { newProgramming(); });
-    buttons.push_back({"Pallet send", "PALSend", "Snd", true, [this] { sendPallet(); }});
-    buttons.push_back({"Pallet receive", "PALReceive", "Rcv", true, [this] { receivePallet(); }});
-    for (Button b : programButtons("PAL", "Program execute", ParameterStartQuestion))
-        buttons.push_back(b);
-    buttons.push_back(teachButton(
-        "Teaching set", "PALTeach", "Tch", DataKind::Pallet,
-        [this]() -> TeachTarget& { return *teach_; }, [this] { return data_.number; }));
-    buttons.push_back(endButton("PAL", [this] { endEditor(); }));
-    buildToolBar(buttons);
-
-    addFileMenu();
-    addEditMenu();
-    std::vector<MenuItem> communication = {
-        {"Pallet send", "MenuSend", "Pallet send", {}, true},
-        {"Pallet receive", "MenuReceive", "Pallet receive", {}, true},
-        {"Pallet initialize", "MenuInit", nullptr, [this] { initializePallet(); }, true},
-        {nullptr},
-    };
-    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
-    addMenu("Communication", communication);
-    addDisplayMenu();
+    MemoryEditor::buildCommands(
+        "PAL",
+        {{"Pallet send", "MenuSend", "Pallet send", "PALSend", "Snd", [this] { sendPallet(); }},
+         {"Pallet receive", "MenuReceive", "Pallet receive", "PALReceive", "Rcv",
+          [this] { receivePallet(); }},
+         {"Pallet initialize", "MenuInit", nullptr, nullptr, nullptr,
+          [this] { initializePallet(); }}},
+        ParameterStartQuestion,
+        teachButton(
+            "Teaching set", "PALTeach", "Tch", DataKind::Pallet,
+            [this]() -> TeachTarget& { return *teach_; }, [this] { return data_.number; }),
+        [this] { endEditor(); });
     picturesOnly();
 }
 
@@ -144,9 +127,8 @@ void PalletEditor::fieldEdited(QLineEdit* edit, std::string& field, int which) {
         showing_ = false;
         return;
     }
-    recordEdit<PalletData>(
-        "Edit", data_, [&](PalletData&) { field = bytes; }, [this] { dataChanged(); },
-        FieldMergeKey(which));
+    editData(
+        "Edit", [&](PalletData&) { field = bytes; }, FieldMergeKey(which));
 }
 
 bool PalletEditor::cellEdited(int row, int column, const std::string& bytes) {
@@ -158,56 +140,17 @@ bool PalletEditor::cellEdited(int row, int column, const std::string& bytes) {
             return false;
         }
     }
-    recordEdit<PalletData>(
-        "Edit", data_, [&](PalletData& d) { PalletCell(d, row, column) = bytes; },
-        [this] { dataChanged(); });
+    editData("Edit", [&](PalletData& d) { PalletCell(d, row, column) = bytes; });
     return true;
 }
 
-void PalletEditor::dataChanged() {
+void PalletEditor::shown() {
     showing_ = true;
     number_->setText(Cp1252::decode(data_.number));
     xSections_->setText(Cp1252::decode(data_.fields[PalletXPartitions]));
     ySections_->setText(Cp1252::decode(data_.fields[PalletYPartitions]));
     showing_ = false;
     model_->replaced();
-}
-
-std::string PalletEditor::fileContent() const { return PalletFileText(data_); }
-
-bool PalletEditor::convertFile(int filter, std::string_view content, Prompter& prompter) {
-    bool converted = false;
-    recordChangeBy<PalletData>(
-        "Open", data_, [&] { converted = ConvertPalletFile(data_, filter, content, prompter); },
-        [this] { dataChanged(); });
-    return converted;
-}
-
-void PalletEditor::fileOpened() { dataChanged(); }
-
-void PalletEditor::newProgramming() {
-    offerToSave();
-    if (!prompter().ask("Is new program written?", "Pallet contents")) return;
-    recordChangeBy<PalletData>(
-        "New programming", data_, [this] { data_ = PalletData{}; }, [this] { dataChanged(); });
-    setModified(false);
-    transferLog().clear();
-    forgetFile();
-    dataChanged();
-}
-
-PalletTarget PalletEditor::palletTarget() {
-    // What a procedure writes is recorded as one undoable edit, which marks the data modified.
-    return {data_, {}, [this] { dataChanged(); }, [this] { return onlineShown(); }};
-}
-
-void PalletEditor::runTransfer(const QString& caption,
-                               Outcome (*procedure)(ProcedureContext&, const PalletTarget&)) {
-    // What the controller's values change is one undoable edit.
-    recordChangeBy<PalletData>(
-        caption, data_,
-        [&] { runProcedure([&](ProcedureContext& ctx) { procedure(ctx, palletTarget()); }); },
-        [this] { dataChanged(); });
 }
 
 void PalletEditor::sendPallet() { runTransfer("Pallet send", SendPallet); }

@@ -9,8 +9,7 @@
 #include "pallets/pallet_data.h"
 #include "print/listing.h"
 #include "procedures/outcome.h"
-#include "shell/editor_frame.h"
-#include "shell/teach_target.h"
+#include "shell/memory_editor.h"
 
 class QLineEdit;
 class QTableView;
@@ -18,10 +17,9 @@ class QTableView;
 namespace mivo {
 
 class CellGridModel;
-struct PalletTarget;
 struct ProcedureContext;
 
-class PalletEditor : public EditorFrame, public PrintSource {
+class PalletEditor : public MemoryEditor<PalletData>, public PrintSource {
     Q_OBJECT
   public:
     // The listing's values, for the print dialog.
@@ -31,25 +29,12 @@ class PalletEditor : public EditorFrame, public PrintSource {
     explicit PalletEditor(const EditorLinks& links, QWidget* parent = nullptr);
     ~PalletEditor() override;
 
-    // The pallet; every write goes through the editor, one undoable edit that sets the modified
-    // flag.
-    const PalletData& data() const { return data_; }
-    // "Teaching set": the seven coordinates.
-    TeachTarget& teachTarget() { return *teach_; }
-    // The data were written from outside: the screen shows them.
-    void dataChanged();
-
-    bool palletModified() const { return modified(); }
-
-    void newProgramming();
     void sendPallet();
     void receivePallet();
     void initializePallet();
 
   protected:
-    std::string fileContent() const override;
-    bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
-    void fileOpened() override;
+    void shown() override;
 
   private:
     void buildCommands();
@@ -58,14 +43,8 @@ class PalletEditor : public EditorFrame, public PrintSource {
     // Windows-1252 holds it and the field may hold it.
     void fieldEdited(QLineEdit* edit, std::string& field, int which);
     bool cellEdited(int row, int column, const std::string& bytes);
-    PalletTarget palletTarget();
-    // A transfer of the pallet; what it writes is one undoable edit named `caption`.
-    void runTransfer(const QString& caption,
-                     Outcome (*procedure)(ProcedureContext&, const PalletTarget&));
 
-    PalletData data_;
     CellGridModel* model_ = nullptr;
-    std::unique_ptr<TeachTarget> teach_;
     QTableView* grid_ = nullptr;
     QLineEdit* number_ = nullptr;
     QLineEdit* xSections_ = nullptr;

@@ -20,26 +20,24 @@ constexpr int kRowHeight = 18;
 }  // namespace
 
 ParameterEditor::ParameterEditor(const EditorLinks& links, QWidget* parent)
-    : EditorFrame(links, DataKind::Parameter, ParameterFileKind(), parent) {
-    setObjectName("Tparameter");
-    clearLogOnLeaving();
-    setCaption("MIVO Editor [Parameter]");
+    : MemoryEditor(
+          links,
+          {DataKind::Parameter, ParameterFileKind(), "Tparameter", "MIVO Editor [Parameter]",
+           ParameterFileText, ConvertParameterFile, "Is new programming executed?",
+           "Parameter contents", ResetToInitialValues, false},
+          parent) {
     // Minimised, not maximised; at most 810 by 600.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    withoutMaximise();
     setMaximumSize(810, 600);
 
-    model_ = new GridParameterModel(table_, this);
+    model_ = new GridParameterModel(data_, this);
     model_->setEditHandler(
         [this](int number, const QString& text) { return cellEdited(number, text); });
 
-    ziTeach_ = std::make_unique<OpenerTeachTarget>(
-        "  ZI position teach  ", [this] { return ZiTeachPositions(table_); },
+    teach_ = std::make_unique<OpenerTeachTarget>(
+        "  ZI position teach  ", [this] { return ZiTeachPositions(data_); },
         [this](const TeachTexts& taught, const std::string&) {
-            recordEdit<ParameterTable>(
-                "ZI position teach", table_, [&](ParameterTable& t) { WriteTaughtZi(t, taught); },
-                [this] { showTable(); });
+            editData("ZI position teach", [&](ParameterTable& t) { WriteTaughtZi(t, taught); });
         });
 
     buildCommands();
@@ -59,32 +57,18 @@ ParameterEditor::ParameterEditor(const EditorLinks& links, QWidget* parent)
 ParameterEditor::~ParameterEditor() { model_->setEditHandler({}); }
 
 void ParameterEditor::buildCommands() {
-    // Tool-bar buttons, left to right.
-    std::vector<Button> buttons = fileButtons("PRM", [this] { newProgramming(); });
-    for (Button b : std::vector<Button>{
-             {"Parameter send", "PRMSend", "Snd", true, [this] { sendParameters(); }},
-             {"Parameter receive", "PRMReceive", "Rcv", true, [this] { receiveParameters(); }},
-             {"Parameter initialize", "PRMInit", "Ini", true, [this] { initializeParameters(); }},
-         })
-        buttons.push_back(b);
-    for (Button b : programButtons("PRM", "Program execute", ParameterStartQuestion))
-        buttons.push_back(b);
-    buttons.push_back(teachButton("ZI position teach", "PRMZITeach", "ZI", DataKind::Parameter,
-                                  [this]() -> TeachTarget& { return *ziTeach_; }));
-    buttons.push_back(endButton("PRM", [this] { endEditor(); }));
-    buildToolBar(buttons);
-
-    addFileMenu();
-    addEditMenu();
-    std::vector<MenuItem> communication = {
-        {"Parameter send", "MenuSend", "Parameter send", {}, true},
-        {"Parameter receive", "MenuReceive", "Parameter receive", {}, true},
-        {"Parameter initialize", "MenuInit", "Parameter initialize", {}, true},
-        {nullptr},
-    };
-    for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
-    addMenu("Communication", communication);
-    addDisplayMenu();
+    MemoryEditor::buildCommands(
+        "PRM",
+        {{"Parameter send", "MenuSend", "Parameter send", "PRMSend", "Snd",
+          [this] { sendParameters(); }},
+         {"Parameter receive", "MenuReceive", "Parameter receive", "PRMReceive", "Rcv",
+          [this] { receiveParameters(); }},
+         {"Parameter initialize", "MenuInit", "Parameter initialize", "PRMInit", "Ini",
+          [this] { initializeParameters(); }}},
+        ParameterStartQuestion,
+        teachButton("ZI position teach", "PRMZITeach", "ZI", DataKind::Parameter,
+                    [this]() -> TeachTarget& { return *teach_; }),
+        [this] { endEditor(); });
 }
 
 void ParameterEditor::buildCentre() {

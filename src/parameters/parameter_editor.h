@@ -9,8 +9,7 @@
 #include "parameters/parameter_table.h"
 #include "parameters/parameter_target.h"
 #include "print/listing.h"
-#include "shell/editor_frame.h"
-#include "shell/teach_target.h"
+#include "shell/memory_editor.h"
 
 class QTableView;
 
@@ -19,12 +18,14 @@ namespace mivo {
 class GridParameterModel;
 class InitDialogAccess;
 
-class ParameterEditor : public EditorFrame, public ParameterEditorAccess, public PrintSource {
+class ParameterEditor : public MemoryEditor<ParameterTable>,
+                        public ParameterEditorAccess,
+                        public PrintSource {
     Q_OBJECT
   public:
     // The listing's values, for the print dialog.
     std::vector<std::string> printValues(int first, int last) const override {
-        return ParameterListingValues(table_, first, last);
+        return ParameterListingValues(data_, first, last);
     }
     explicit ParameterEditor(const EditorLinks& links, QWidget* parent = nullptr);
     // The initialisation dialog, made after the editor.
@@ -32,12 +33,10 @@ class ParameterEditor : public EditorFrame, public ParameterEditorAccess, public
     ~ParameterEditor() override;
 
     // The one parameter table of the editor; every write goes through the editor.
-    const ParameterTable& table() const { return table_; }
+    const ParameterTable& table() const { return data_; }
     void writeFromController(const std::function<void(const ParameterTarget&)>& procedure,
                              const std::string& caption) override;
-    std::string parameterValue(int number) const override { return table_.value(number); }
-    // "ZI position teach": the value of parameter 4, written back as one undoable edit.
-    TeachTarget& ziTeachTarget() { return *ziTeach_; }
+    std::string parameterValue(int number) const override { return data_.value(number); }
     // Parameters first..last were written from outside: the grid shows them.
     void valuesChanged(int first, int last);
 
@@ -48,8 +47,6 @@ class ParameterEditor : public EditorFrame, public ParameterEditorAccess, public
     // The service layout: the grid shows all 526 parameters (527 rows with the title row).
     void setServiceLayout(bool on);
 
-    // Command handlers, one per user command.
-    void newProgramming();
     // The controller commands, each run with the editor disabled and the transfer dialogs as
     // its only control; one at a time.
     void sendParameters();
@@ -59,9 +56,7 @@ class ParameterEditor : public EditorFrame, public ParameterEditorAccess, public
     void initializeParameters();
 
   protected:
-    std::string fileContent() const override;
-    bool convertFile(int filter, std::string_view content, Prompter& prompter) override;
-    void fileOpened() override;
+    void shown() override;
 
   private:
     InitDialogAccess* init_ = nullptr;
@@ -70,13 +65,10 @@ class ParameterEditor : public EditorFrame, public ParameterEditorAccess, public
     bool cellEdited(int number, const QString& text);
     // The table with the editor's callbacks, as the parameter procedures write it.
     ParameterTarget parameterTarget();
-    void showTable();
     void initializeConfirmed();
 
-    ParameterTable table_;
     GridParameterModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
-    std::unique_ptr<TeachTarget> ziTeach_;
 };
 
 }  // namespace mivo

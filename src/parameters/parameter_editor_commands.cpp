@@ -14,12 +14,6 @@
 
 namespace mivo {
 
-namespace {
-
-const char* const kContentsCaption = "Parameter contents";
-
-}  // namespace
-
 bool ParameterEditor::cellEdited(int number, const QString& text) {
     std::string bytes;
     QChar bad;
@@ -33,48 +27,20 @@ bool ParameterEditor::cellEdited(int number, const QString& text) {
         prompter().notify(refusal, "Input");
         return false;
     }
-    recordEdit<ParameterTable>(
-        "Edit", table_, [&](ParameterTable& t) { t.setValue(number, bytes); },
-        [this] { showTable(); });
+    editData("Edit", [&](ParameterTable& t) { t.setValue(number, bytes); });
     return true;
 }
 
-void ParameterEditor::showTable() { model_->tableReplaced(); }
-
-std::string ParameterEditor::fileContent() const { return ParameterFileText(table_); }
-
-bool ParameterEditor::convertFile(int filter, std::string_view content, Prompter& prompter) {
-    bool converted = false;
-    recordChangeBy<ParameterTable>(
-        "Open", table_,
-        [&] { converted = ConvertParameterFile(table_, filter, content, prompter); },
-        [this] { showTable(); });
-    return converted;
-}
-
-void ParameterEditor::fileOpened() { model_->tableReplaced(); }
-
-void ParameterEditor::newProgramming() {
-    offerToSave();
-    if (!prompter().ask("Is new programming executed?", kContentsCaption)) return;
-    transferLog().clear();
-    recordChangeBy<ParameterTable>(
-        "New programming", table_, [this] { ResetToInitialValues(table_); },
-        [this] { showTable(); });
-    model_->tableReplaced();
-    setParameterModified(false);
-}
+void ParameterEditor::shown() { model_->tableReplaced(); }
 
 void ParameterEditor::writeFromController(
     const std::function<void(const ParameterTarget&)>& procedure, const std::string& caption) {
-    recordChangeBy<ParameterTable>(
-        QString::fromStdString(caption), table_, [&] { procedure(parameterTarget()); },
-        [this] { showTable(); });
+    writeData(QString::fromStdString(caption), [&] { procedure(parameterTarget()); });
 }
 
 ParameterTarget ParameterEditor::parameterTarget() {
     // What a procedure writes is recorded as one undoable edit, which marks the data modified.
-    return {table_, {}, [this](int first, int last) { valuesChanged(first, last); }};
+    return {data_, {}, [this](int first, int last) { valuesChanged(first, last); }};
 }
 
 void ParameterEditor::sendParameters() {

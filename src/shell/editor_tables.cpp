@@ -1,11 +1,15 @@
 // The editor frame's tables that the four editors share: the file, program and teaching
-// buttons, the File and Display menus, and the Communication menu's program items.
+// buttons, the File, Edit and Display menus with the recent files, the Communication menu's
+// program items; and the grid it watches.
+#include <QAction>
 #include <QMenu>
-#include <QToolBar>
-#include <QToolButton>
+#include <QTableView>
+#include <QUndoStack>
 
 #include "shell/editor_access.h"
 #include "shell/editor_frame.h"
+#include "shell/grid_columns.h"
+#include "shell/grid_keys.h"
 #include "shell/teach_target.h"
 
 namespace mivo {
@@ -27,7 +31,7 @@ std::vector<EditorFrame::Button> EditorFrame::fileButtons(const char* prefix,
          QStyle::SP_DialogSaveButton},
         {"Print", Named(prefix, "Print"), "Prn", false,
          [this] {
-             if (print_) print_->printFrom(kind_, this);
+             if (print_) print_->printFrom(document_.kind(), this);
          },
          "document-print"},
     };
@@ -37,12 +41,12 @@ std::vector<EditorFrame::Button> EditorFrame::programButtons(
     const char* prefix, const char* runHint,
     std::function<std::string(const std::string&)> startQuestion) {
     return {
-        {"Return to origin", Named(prefix, "Origin"), "Org", true, [this] { runReturnToOrigin(); },
-         "go-home", QStyle::SP_DirHomeIcon},
+        {"Return to origin", Named(prefix, "Origin"), "Org", true,
+         [this] { operations_.returnToOrigin(); }, "go-home", QStyle::SP_DirHomeIcon},
         {runHint, Named(prefix, "Run"), "Run", true,
-         [this, startQuestion] { runExecuteProgram(startQuestion); }, "media-playback-start",
-         QStyle::SP_MediaPlay},
-        {"Motor free", Named(prefix, "Free"), "MF", true, [this] { runMotorFree(); },
+         [this, startQuestion] { operations_.executeProgram(startQuestion); },
+         "media-playback-start", QStyle::SP_MediaPlay},
+        {"Motor free", Named(prefix, "Free"), "MF", true, [this] { operations_.motorFree(); },
          "process-stop", QStyle::SP_BrowserStop},
     };
 }
@@ -106,7 +110,7 @@ void EditorFrame::addDisplayMenu(const std::vector<MenuItem>& more) {
     };
     std::vector<MenuItem> items;
     for (const Editor& e : editors) {
-        if (e.kind == kind_) continue;
+        if (e.kind == document_.kind()) continue;
         items.push_back({e.text, e.objectName, nullptr,
                          [this, window = e.window] { showScreen(window, false); }});
     }
@@ -116,10 +120,82 @@ void EditorFrame::addDisplayMenu(const std::vector<MenuItem>& more) {
     addMenu("&Display", items);
 }
 
-void EditorFrame::picturesOnly() {
-    if (auto* bar = findChild<QToolBar*>("ToolBar1"))
-        for (QToolButton* b : bar->findChildren<QToolButton*>())
-            b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& given) {
+    std::vector<MenuItem> items = given;
+    // Every editor's Display menu ends with the communication log.
+    if (QString(title).remove('&') == "Display")
+        items.push_back({"Communication &log", "MenuComLog", nullptr, [this] {
+                             if (links_.navigator) links_.navigator->show(Navigator::Window::Log);
+                         }});
+    return chrome_.addMenu(title, items);
+}
+
+QMenu* EditorFrame::addEditMenu(const std::vector<MenuItem>& more) {
+    std::vector<MenuItem> items = {
+        {"&Undo", "MenuUndo", nullptr, [this] { undo(); }, false, false,
+         QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"&Redo", "MenuRedo", nullptr, [this] { redo(); }, false, false,
+         QKeySequence(Qt::CTRL | Qt::Key_Y)},
+    };
+    if (!more.empty()) items.push_back({nullptr});
+    items.insert(items.end(), more.begin(), more.end());
+    QMenu* menu = addMenu("&Edit", items);
+    QAction* undoItem = menuAction("Undo");
+    undoItem->setEnabled(undo_->canUndo());
+    connect(undo_, &QUndoStack::canUndoChanged, undoItem, &QAction::setEnabled);
+    QAction* redoItem = menuAction("Redo");
+    redoItem->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redoItem->setEnabled(undo_->canRedo());
+    connect(undo_, &QUndoStack::canRedoChanged, redoItem, &QAction::setEnabled);
+    return menu;
+}
+
+void EditorFrame::undo() {
+    if (undo_->canUndo()) undo_->undo();
+}
+
+void EditorFrame::redo() {
+    if (undo_->canRedo()) undo_->redo();
+}
+
+void EditorFrame::pushEdit(QUndoCommand* edit) { undo_->push(edit); }
+
+void EditorFrame::setRecentFiles(const QStringList& files) {
+    document_.setRecentFiles(files);
+    showRecentFiles();
+}
+
+void EditorFrame::showRecentFiles() {
+    if (!recentMenu_) return;
+    recentMenu_->clear();
+    const QStringList& recent = document_.recentFiles();
+    for (int i = 0; i < recent.size(); ++i) {
+        const QString path = recent[i];
+        QString text = path;
+        text.replace('&', "&&");
+        QAction* a = recentMenu_->addAction(QString("&%1 %2").arg(i + 1).arg(text));
+        connect(a, &QAction::triggered, this, [this, path] { openNamed(path); });
+    }
+    recentMenu_->setEnabled(!recent.isEmpty());
+}
+
+const char* EditorFrame::kindName() const { return document_.description().word.c_str(); }
+
+void EditorFrame::watchGrid(QTableView* grid, const std::vector<int>& columnWidths) {
+    gridKeys_ = new GridKeyWatcher(grid, [this](const QModelIndexList& c) { clearCells(c); });
+    FitColumnsToText(grid, columnWidths);
+}
+
+QTableView* EditorFrame::watchedGrid() const { return gridKeys_ ? gridKeys_->grid() : nullptr; }
+
+int EditorFrame::widthForColumns() const { return gridKeys_->widthForColumns(); }
+
+void EditorFrame::clearCells(const QModelIndexList& cells) {
+    // Several cells are one edit.
+    if (cells.size() > 1) undo_->beginMacro("Clear");
+    for (const QModelIndex& i : cells) watchedGrid()->model()->setData(i, QString());
+    if (cells.size() > 1) undo_->endMacro();
 }
 
 }  // namespace mivo

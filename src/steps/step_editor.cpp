@@ -140,6 +140,7 @@ void StepEditor::buildCentre() {
     grid_->setWordWrap(false);
     grid_->setCurrentIndex(model_->index(0, 1));
     watchGrid(grid_, {59, 80, 63, 54, 52, 55, 49, 44, 124});
+    grid_->installEventFilter(this);  // Enter opens the command-entry dialog
 
     // The pop-up menu; its shortcuts work while the grid has the focus.
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
