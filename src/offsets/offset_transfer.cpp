@@ -16,8 +16,7 @@ const MemoryKind& OffsetMemory() {
         .readName = [](int a) { return OffsetFieldName(a) + " offset"; },
         .initial = [](int) { return std::string("0"); },
         .shown = [](int) { return std::string(kOffsetInitial); },
-        .send = {.caption = "Offset send",
-                 .question = [](int) { return std::string("Is offset sending executed?"); },
+        .send = {.question = [](int) { return std::string("Is offset sending executed?"); },
                  .numberCaption = "Sending error",
                  .rangeMessage = "Program No. ranges from 0 to 5.",
                  .rangeCaption = "Sending error",
@@ -26,16 +25,14 @@ const MemoryKind& OffsetMemory() {
                            .errorCaption = "Sending error",
                            .noReply = "Error occurs"},
                  .completed = "Offset sending is completed"},
-        .receive = {.caption = "Offset receive",
-                    .question = [](int) { return std::string("Is offset receiving executed?"); },
+        .receive = {.question = [](int) { return std::string("Is offset receiving executed?"); },
                     .numberCaption = "Offset receive",
                     .texts = {.caption = "Offset receive",
                               .interrupted = "Receiving is interrupted",
                               .errorCaption = "Receiving error",
                               .noReply = "Error occurs"},
                     .completed = "Offset receiving is completed"},
-        .initialize = {.caption = "Offset initialize",
-                       .question =
+        .initialize = {.question =
                            [](int program) {
                                return "Offset data of PGM No." + std::to_string(program) +
                                       " will be initialized.  OK?";
@@ -61,18 +58,6 @@ Outcome TransferOffsets(ProcedureContext& ctx, MemoryOperation operation,
     return TransferMemory(ctx, OffsetMemory(), operation,
                           {target.data.program, target.data.values, target.setModified,
                            target.changed, target.online});
-}
-
-Outcome SendOffsets(ProcedureContext& ctx, const OffsetTarget& target) {
-    return TransferOffsets(ctx, MemoryOperation::Send, target);
-}
-
-Outcome ReceiveOffsets(ProcedureContext& ctx, const OffsetTarget& target) {
-    return TransferOffsets(ctx, MemoryOperation::Receive, target);
-}
-
-Outcome InitializeOffsets(ProcedureContext& ctx, const OffsetTarget& target) {
-    return TransferOffsets(ctx, MemoryOperation::Initialize, target);
 }
 
 }  // namespace mivo

@@ -56,11 +56,14 @@ PalletEditor::~PalletEditor() = default;
 void PalletEditor::buildCommands() {
     MemoryEditor::buildCommands(
         "PAL",
-        {{"Pallet send", "MenuSend", "Pallet send", "PALSend", "Snd", [this] { sendPallet(); }},
+        {{"Pallet send", "MenuSend", "Pallet send", "PALSend", "Snd",
+          [this] { runTransfer("Pallet send", TransferPallet, MemoryOperation::Send); }},
          {"Pallet receive", "MenuReceive", "Pallet receive", "PALReceive", "Rcv",
-          [this] { receivePallet(); }},
+          [this] { runTransfer("Pallet receive", TransferPallet, MemoryOperation::Receive); }},
          {"Pallet initialize", "MenuInit", nullptr, nullptr, nullptr,
-          [this] { initializePallet(); }}},
+          [this] {
+              runTransfer("Pallet initialize", TransferPallet, MemoryOperation::Initialize);
+          }}},
         ParameterStartQuestion,
         teachButton(
             "Teaching set", "PALTeach", "Tch", DataKind::Pallet,
@@ -152,11 +155,5 @@ void PalletEditor::shown() {
     showing_ = false;
     model_->replaced();
 }
-
-void PalletEditor::sendPallet() { runTransfer("Pallet send", SendPallet); }
-
-void PalletEditor::receivePallet() { runTransfer("Pallet receive", ReceivePallet); }
-
-void PalletEditor::initializePallet() { runTransfer("Pallet initialize", InitializePallet); }
 
 }  // namespace mivo

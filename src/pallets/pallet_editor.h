@@ -29,10 +29,6 @@ class PalletEditor : public MemoryEditor<PalletData>, public PrintSource {
     explicit PalletEditor(const EditorLinks& links, QWidget* parent = nullptr);
     ~PalletEditor() override;
 
-    void sendPallet();
-    void receivePallet();
-    void initializePallet();
-
   protected:
     void shown() override;
 

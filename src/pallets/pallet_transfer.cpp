@@ -17,8 +17,7 @@ const MemoryKind& PalletMemory() {
         .readName = [](int f) { return std::string(PalletFieldName(f)); },
         .initial = [](int f) { return std::string(f >= PalletXPartitions ? "1" : "0"); },
         .shown = [](int f) { return std::string(f >= PalletXPartitions ? "1" : "0.00"); },
-        .send = {.caption = "Pallet send",
-                 .question = [](int) { return std::string("Is pallet sending executed?"); },
+        .send = {.question = [](int) { return std::string("Is pallet sending executed?"); },
                  .questionFirst = false,
                  .numberCaption = "Pallet error",
                  .rangeMessage = "Pallet No. ranges from 0 to 19",
@@ -28,16 +27,14 @@ const MemoryKind& PalletMemory() {
                            .errorCaption = "Sending error",
                            .noReply = "Error occurs"},
                  .completed = "Pallet sending is completed"},
-        .receive = {.caption = "Pallet receive",
-                    .question = [](int) { return std::string("Is pallet receiving executed?"); },
+        .receive = {.question = [](int) { return std::string("Is pallet receiving executed?"); },
                     .numberCaption = "Pallet receive",
                     .texts = {.caption = "Pallet receive",
                               .interrupted = "Receiving is interrupted",
                               .errorCaption = "Receiving error",
                               .noReply = "Error occurs"},
                     .completed = "Pallet receiving is completed"},
-        .initialize = {.caption = "Pallet initialize",
-                       .question =
+        .initialize = {.question =
                            [](int) { return std::string("Is pallet initialize executed?"); },
                        .numberCaption = "Initialize error",
                        .rangeMessage = "Pallet No. ranges from 0 to 19",
@@ -63,18 +60,6 @@ Outcome TransferPallet(ProcedureContext& ctx, MemoryOperation operation,
             if (target.changed) target.changed();
         }};
     return TransferMemory(ctx, PalletMemory(), operation, block);
-}
-
-Outcome SendPallet(ProcedureContext& ctx, const PalletTarget& target) {
-    return TransferPallet(ctx, MemoryOperation::Send, target);
-}
-
-Outcome ReceivePallet(ProcedureContext& ctx, const PalletTarget& target) {
-    return TransferPallet(ctx, MemoryOperation::Receive, target);
-}
-
-Outcome InitializePallet(ProcedureContext& ctx, const PalletTarget& target) {
-    return TransferPallet(ctx, MemoryOperation::Initialize, target);
 }
 
 }  // namespace mivo

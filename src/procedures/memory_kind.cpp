@@ -81,7 +81,7 @@ Outcome Exchange(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation 
         outcome = WriteMemory(ctx, Items(kind, *number, value), texts, accepted);
     }
     if (outcome != Outcome::Completed) return outcome;
-    if (!target.online || target.online()) ctx.prompter.notify(op.completed, op.caption);
+    if (!target.online || target.online()) ctx.prompter.notify(op.completed, op.texts.caption);
     if (op.setsModified && target.setModified) target.setModified();
     return outcome;
 }
@@ -96,9 +96,10 @@ Outcome TransferMemory(ProcedureContext& ctx, const MemoryKind& kind, MemoryOper
     // A receive takes the number as typed, inside its session; the others check it first.
     std::optional<int> number;
     const bool checkFirst = operation != MemoryOperation::Receive;
-    if (op.questionFirst && !ctx.prompter.ask(op.question(0), op.caption)) return Outcome::Declined;
+    if (op.questionFirst && !ctx.prompter.ask(op.question(0), op.texts.caption))
+        return Outcome::Declined;
     if (checkFirst && !(number = CheckedNumber(ctx, kind, op, target))) return Outcome::Failed;
-    if (!op.questionFirst && !ctx.prompter.ask(op.question(*number), op.caption))
+    if (!op.questionFirst && !ctx.prompter.ask(op.question(*number), op.texts.caption))
         return Outcome::Declined;
     Outcome outcome;
     {

@@ -16,7 +16,6 @@ enum class MemoryOperation { Send, Receive, Initialize };
 
 // What one operation says and checks.
 struct MemoryOperationTexts {
-    std::string caption;  // "Pallet send": the question's, Cancel's and the notice's caption
     // The question; given the block number where it names it ("Offset data of PGM No.2 ...").
     std::function<std::string(int number)> question;
     // Asked before the number is checked; otherwise after the check (the number named).
@@ -26,7 +25,9 @@ struct MemoryOperationTexts {
     // (a receive reads whatever number was typed).
     std::string rangeMessage = {};
     std::string rangeCaption = {};
-    MemoryTexts texts;          // Cancel, refusals, no reply; a refused item's name is added
+    // Cancel, refusals, no reply; a refused item's name is added. Its caption ("Pallet send")
+    // is the question's and the notice's too.
+    MemoryTexts texts;
     std::string completed;      // the notice, shown only while the line is still on line
     bool setsModified = false;  // a completed initialisation marks the data modified
 };
@@ -62,5 +63,18 @@ struct MemoryTarget {
 
 Outcome TransferMemory(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation operation,
                        const MemoryTarget& target);
+
+// A kind's data as the procedures change them, with the editor's callbacks.
+template <class Data>
+struct MemoryDataTarget {
+    Data& data;
+    // Raises the kind's modified flag (each received value); may be empty.
+    std::function<void()> setModified = {};
+    // The data changed: the screen shows it anew; may be empty.
+    std::function<void()> changed = {};
+    // Whether the line is still on line; the completion notices are shown only then. Empty:
+    // always on line.
+    std::function<bool()> online = {};
+};
 
 }  // namespace mivo

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/prompter.h"
+#include "procedures/memory_kind.h"
 #include "procedures/procedure_context.h"
 #include "shell/editor_frame.h"
 #include "shell/teach_target.h"
@@ -114,14 +115,16 @@ class MemoryEditor : public EditorFrame {
         recordChangeBy<Data>(
             caption, data_, [&] { runProcedure(body); }, [this] { shown(); });
     }
-    // A transfer by a procedure that writes the data through a `Target` (data, modified flag,
-    // shown, on line); what it writes is one undoable edit, which marks the data modified.
-    template <class Target, class Result>
+    // A block transfer (`TransferPallet`, `TransferOffsets`) writing the data through its
+    // target (data, modified flag, shown, on line); what it writes is one undoable edit.
+    template <class Result>
     void runTransfer(const QString& caption,
-                     Result (*procedure)(ProcedureContext&, const Target&)) {
+                     Result (*transfer)(ProcedureContext&, MemoryOperation,
+                                        const MemoryDataTarget<Data>&),
+                     MemoryOperation operation) {
         runTransfer(caption, [&](ProcedureContext& ctx) {
-            procedure(ctx,
-                      Target{data_, {}, [this] { shown(); }, [this] { return onlineShown(); }});
+            transfer(ctx, operation,
+                     {data_, {}, [this] { shown(); }, [this] { return onlineShown(); }});
         });
     }
     // Minimised but not maximised.

@@ -58,12 +58,12 @@ struct Runner {
 };
 const Runner kRuns[] = {
     // clang-format off
-    {[](KindRig& r) { return SendPallet(r.ctx, r.palletTarget()); }, "Pallet send", "Is pallet sending executed?", "Pallet sending is completed"},
-    {[](KindRig& r) { return ReceivePallet(r.ctx, r.palletTarget()); }, "Pallet receive", "Is pallet receiving executed?", "Pallet receiving is completed"},
-    {[](KindRig& r) { return InitializePallet(r.ctx, r.palletTarget()); }, "Pallet initialize", "Is pallet initialize executed?", "Initialize is completed"},
-    {[](KindRig& r) { return SendOffsets(r.ctx, r.offsetTarget()); }, "Offset send", "Is offset sending executed?", "Offset sending is completed"},
-    {[](KindRig& r) { return ReceiveOffsets(r.ctx, r.offsetTarget()); }, "Offset receive", "Is offset receiving executed?", "Offset receiving is completed"},
-    {[](KindRig& r) { return InitializeOffsets(r.ctx, r.offsetTarget()); }, "Offset initialize", "Offset data of PGM No.", "Offset initialize is completed"},
+    {[](KindRig& r) { return TransferPallet(r.ctx, MemoryOperation::Send, r.palletTarget()); }, "Pallet send", "Is pallet sending executed?", "Pallet sending is completed"},
+    {[](KindRig& r) { return TransferPallet(r.ctx, MemoryOperation::Receive, r.palletTarget()); }, "Pallet receive", "Is pallet receiving executed?", "Pallet receiving is completed"},
+    {[](KindRig& r) { return TransferPallet(r.ctx, MemoryOperation::Initialize, r.palletTarget()); }, "Pallet initialize", "Is pallet initialize executed?", "Initialize is completed"},
+    {[](KindRig& r) { return TransferOffsets(r.ctx, MemoryOperation::Send, r.offsetTarget()); }, "Offset send", "Is offset sending executed?", "Offset sending is completed"},
+    {[](KindRig& r) { return TransferOffsets(r.ctx, MemoryOperation::Receive, r.offsetTarget()); }, "Offset receive", "Is offset receiving executed?", "Offset receiving is completed"},
+    {[](KindRig& r) { return TransferOffsets(r.ctx, MemoryOperation::Initialize, r.offsetTarget()); }, "Offset initialize", "Offset data of PGM No.", "Offset initialize is completed"},
     // clang-format on
 };
 
