@@ -1,8 +1,5 @@
 #include "parameters/grid_parameter_model.h"
 
-#include <QApplication>
-#include <QBrush>
-#include <QPalette>
 #include <algorithm>
 
 #include "codepage/cp1252.h"
@@ -18,15 +15,11 @@ bool HasValues(int number) { return number < kEditableParameterCount; }
 }  // namespace
 
 GridParameterModel::GridParameterModel(ParameterTable& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table) {}
+    : TextGridModel(parent), table_(table) {}
 
-int GridParameterModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : rows_;
-}
+int GridParameterModel::rows() const { return rows_; }
 
-int GridParameterModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kParameterColumnCount;
-}
+int GridParameterModel::columns() const { return kParameterColumnCount; }
 
 QVariant GridParameterModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_) return {};
@@ -37,19 +30,12 @@ QVariant GridParameterModel::data(const QModelIndex& index, int role) const {
         return Cp1252::decode(table_.cell(column, number));
     }
     // The number column looks like the fixed title column it is.
-    if (column == ColNumber && role == Qt::BackgroundRole)
-        return QBrush(QApplication::palette().color(QPalette::Button));
+    if (column == ColNumber && role == Qt::BackgroundRole) return titleBackground();
     return {};
 }
 
 QVariant GridParameterModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal) {
-        if (section >= 0 && section < kParameterColumnCount)
-            return QString(kParameterColumnTitles[static_cast<std::size_t>(section)]);
-        return {};
-    }
-    return QString::number(section);
+    return numberedHeader(kParameterColumnTitles, section, orientation, role);
 }
 
 Qt::ItemFlags GridParameterModel::flags(const QModelIndex& index) const {

@@ -4,20 +4,18 @@
 // parameters 0 to 43 make the 45 of the screen), 526 in the service layout (527), where the rows
 // beyond 43 show number, name and unit only. Only a named parameter's "Value" below 44 is
 // edited, through a handler (the editor), which checks it.
-#include <QAbstractTableModel>
 #include <functional>
 
 #include "parameters/parameter_table.h"
+#include "shell/text_grid_model.h"
 
 namespace mivo {
 
-class GridParameterModel : public QAbstractTableModel {
+class GridParameterModel : public TextGridModel {
     Q_OBJECT
   public:
     GridParameterModel(ParameterTable& table, QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
@@ -38,6 +36,9 @@ class GridParameterModel : public QAbstractTableModel {
     void tableReplaced();
 
   private:
+    int rows() const override;
+    int columns() const override;
+
     ParameterTable& table_;
     EditHandler editHandler_;
     int rows_ = kEditableParameterCount;

@@ -7,19 +7,15 @@ namespace mivo {
 
 CellGridModel::CellGridModel(QStringList rowTitles, QStringList columnTitles, Cells cells,
                              Prompter& prompter, QObject* parent)
-    : QAbstractTableModel(parent),
+    : TextGridModel(parent),
       rowTitles_(std::move(rowTitles)),
       columnTitles_(std::move(columnTitles)),
       cells_(std::move(cells)),
       prompter_(prompter) {}
 
-int CellGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rowTitles_.size());
-}
+int CellGridModel::rows() const { return static_cast<int>(rowTitles_.size()); }
 
-int CellGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(columnTitles_.size());
-}
+int CellGridModel::columns() const { return static_cast<int>(columnTitles_.size()); }
 
 QVariant CellGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
@@ -33,7 +29,7 @@ QVariant CellGridModel::headerData(int section, Qt::Orientation o, int role) con
 }
 
 Qt::ItemFlags CellGridModel::flags(const QModelIndex& index) const {
-    return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
+    return TextGridModel::flags(index) | Qt::ItemIsEditable;
 }
 
 bool CellGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {

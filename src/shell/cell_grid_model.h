@@ -3,16 +3,17 @@
 // titles, every cell editable. The editor says how a cell is reached: its text, and the write
 // of a typed text, which the editor checks and records (one undoable edit). A text Windows-1252
 // cannot hold is refused here, with the message naming the character.
-#include <QAbstractTableModel>
 #include <QStringList>
 #include <functional>
 #include <string>
+
+#include "shell/text_grid_model.h"
 
 namespace mivo {
 
 class Prompter;
 
-class CellGridModel : public QAbstractTableModel {
+class CellGridModel : public TextGridModel {
     Q_OBJECT
   public:
     struct Cells {
@@ -23,8 +24,6 @@ class CellGridModel : public QAbstractTableModel {
     CellGridModel(QStringList rowTitles, QStringList columnTitles, Cells cells, Prompter& prompter,
                   QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
@@ -35,6 +34,9 @@ class CellGridModel : public QAbstractTableModel {
     void replaced();
 
   private:
+    int rows() const override;
+    int columns() const override;
+
     QStringList rowTitles_;
     QStringList columnTitles_;
     Cells cells_;

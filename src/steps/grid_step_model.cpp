@@ -1,8 +1,5 @@
 #include "steps/grid_step_model.h"
 
-#include <QApplication>
-#include <QBrush>
-#include <QPalette>
 #include <array>
 
 #include "codepage/cp1252.h"
@@ -15,15 +12,11 @@ const std::array<const char*, GridStepModel::kColumnCount> kHeaders = {
 }
 
 GridStepModel::GridStepModel(StepTable& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table) {}
+    : TextGridModel(parent), table_(table) {}
 
-int GridStepModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kStepCount;
-}
+int GridStepModel::rows() const { return kStepCount; }
 
-int GridStepModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kColumnCount;
-}
+int GridStepModel::columns() const { return kColumnCount; }
 
 QVariant GridStepModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
@@ -34,18 +27,12 @@ QVariant GridStepModel::data(const QModelIndex& index, int role) const {
         return Cp1252::decode(table_[step][column - 1]);
     }
     // The step-number column looks like the fixed title column it is.
-    if (column == 0 && role == Qt::BackgroundRole)
-        return QBrush(QApplication::palette().color(QPalette::Button));
+    if (column == 0 && role == Qt::BackgroundRole) return titleBackground();
     return {};
 }
 
 QVariant GridStepModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Horizontal) {
-        if (section >= 0 && section < kColumnCount) return QString(kHeaders[section]);
-        return {};
-    }
-    return QString::number(section);
+    return numberedHeader(kHeaders, section, orientation, role);
 }
 
 Qt::ItemFlags GridStepModel::flags(const QModelIndex& index) const {

@@ -2,22 +2,20 @@
 // The grid STEPGRID's view of the StepTable: column 0 the fixed step number, columns 1 to 8
 // the eight fields. The data stay in the table; edits go to a handler (the editor), which
 // checks them and records them for undo.
-#include <QAbstractTableModel>
 #include <functional>
 
+#include "shell/text_grid_model.h"
 #include "steps/step_table.h"
 
 namespace mivo {
 
-class GridStepModel : public QAbstractTableModel {
+class GridStepModel : public TextGridModel {
     Q_OBJECT
   public:
     static constexpr int kColumnCount = kStepFieldCount + 1;
 
     explicit GridStepModel(StepTable& table, QObject* parent = nullptr);
 
-    int rowCount(const QModelIndex& parent = {}) const override;
-    int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
                         int role = Qt::DisplayRole) const override;
@@ -36,6 +34,9 @@ class GridStepModel : public QAbstractTableModel {
     StepTable& table() { return table_; }
 
   private:
+    int rows() const override;
+    int columns() const override;
+
     StepTable& table_;
     EditHandler editHandler_;
 };
