@@ -24,7 +24,7 @@ Outcome InitializeProgram(ProcedureContext& ctx, const StepTarget& steps) {
         return Outcome::Failed;
     }
     steps.table.clear();
-    steps.written(0, kStepCount - 1);
+    steps.shown(0, kStepCount - 1);
     steps.modified();
     ctx.prompter.notify("Program initialize is completed", "Program initialize");
     return Outcome::Completed;

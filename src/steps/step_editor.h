@@ -15,6 +15,7 @@
 #include "steps/step_files.h"
 #include "steps/step_rules.h"
 #include "steps/step_table.h"
+#include "steps/step_target.h"
 
 class QDockWidget;
 class QLabel;
@@ -33,7 +34,6 @@ class ErrorRecordDialog;
 struct AxisStrokes;
 struct Finding;
 struct ProcedureContext;
-struct StepTarget;
 enum class Outcome;
 
 class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSource {

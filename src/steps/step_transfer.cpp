@@ -275,7 +275,7 @@ Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::
             const std::string error = ctx.next();
             if (StartsWith(error, "57")) {
                 table[s].clear();
-                steps.written(s, s);
+                steps.shown(s, s);
                 continue;
             }
             ctx.prompter.showControllerError(error);
@@ -288,7 +288,7 @@ Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::
             return Outcome::Failed;
         }
         steps.modified();
-        steps.written(s, s);
+        steps.shown(s, s);
         std::string after = ctx.next();
         const bool circle = [&] {
             for (std::size_t i = 3; i <= 5; ++i)
@@ -302,7 +302,7 @@ Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::
                 return Outcome::Failed;
             }
             table[s][FieldCommand] = table[s - 1][FieldCommand];
-            steps.written(s, s);
+            steps.shown(s, s);
             after = ctx.next();
         }
         if (ReplyClass(after) != ReplyCode::Ok) {
