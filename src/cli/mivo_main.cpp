@@ -66,20 +66,15 @@ int StepsSend(const Invocation& call) {
 int StepsReceive(const Invocation& call) {
     return mivo::RunPortCommand(call.args, {"steps", "receive", call.operands[0]});
 }
-int Params(const Invocation& call, const char* sub) {
-    std::vector<std::string> words = {"params", sub};
-    words.insert(words.end(), call.operands.begin(), call.operands.end());
-    return mivo::RunPortCommand(call.args, words);
-}
-int ParamsSend(const Invocation& call) { return Params(call, "send"); }
-int ParamsReceive(const Invocation& call) { return Params(call, "receive"); }
-int ParamsInit(const Invocation& call) { return Params(call, "init"); }
-// `pallet` and `offset`: the command words and the operands as given.
+// `params`, `pallet` and `offset`: the command words and the operands as given.
 int Memory(const Invocation& call, const char* what, const char* sub) {
     std::vector<std::string> words = {what, sub};
     words.insert(words.end(), call.operands.begin(), call.operands.end());
     return mivo::RunPortCommand(call.args, words);
 }
+int ParamsSend(const Invocation& call) { return Memory(call, "params", "send"); }
+int ParamsReceive(const Invocation& call) { return Memory(call, "params", "receive"); }
+int ParamsInit(const Invocation& call) { return Memory(call, "params", "init"); }
 int PalletSend(const Invocation& call) { return Memory(call, "pallet", "send"); }
 int PalletReceive(const Invocation& call) { return Memory(call, "pallet", "receive"); }
 int PalletInit(const Invocation& call) { return Memory(call, "pallet", "init"); }

@@ -55,6 +55,16 @@ using FileConversion =
 // U+XXXX, which Windows-1252 cannot hold". All messages have the caption "Open".
 OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filter,
                          const FileConversion& convert, Prompter& prompter);
+// The same into `data`, by the kind's conversion (ConvertPalletFile ...).
+template <class Data>
+OpenOutcome OpenDataFile(const FileKind& kind, Data& data, const std::string& name, int filter,
+                         bool (*convert)(Data&, int, std::string_view, Prompter&),
+                         Prompter& prompter) {
+    return OpenDataFile(
+        kind, name, filter,
+        [&](int f, std::string_view content, Prompter& p) { return convert(data, f, content, p); },
+        prompter);
+}
 
 // The filter a file name given without a dialog (the command-line tool) stands for: the first
 // whose extension the name ends in (in any case for open, exactly for save), else the

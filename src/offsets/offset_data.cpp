@@ -57,12 +57,11 @@ bool ConvertOffsetText(OffsetData& data, std::string_view content, Prompter& pro
 
 OpenOutcome OpenOffsetFile(OffsetData& data, const std::string& name, int filter,
                            Prompter& prompter) {
-    return OpenDataFile(
-        OffsetFileKind(), name, filter,
-        [&data](int, std::string_view content, Prompter& p) {
-            return ConvertOffsetText(data, content, p);
-        },
-        prompter);
+    return OpenDataFile(OffsetFileKind(), data, name, filter, ConvertOffsetFile, prompter);
+}
+
+bool ConvertOffsetFile(OffsetData& data, int, std::string_view content, Prompter& prompter) {
+    return ConvertOffsetText(data, content, prompter);
 }
 
 std::vector<std::string> OffsetListingValues(const OffsetData& offsets) {

@@ -59,6 +59,8 @@ bool SaveOffsetFile(const OffsetData& data, const std::string& name, int filter,
 // (caption "Open") with the line count, or the line and the field, in its detail; `data` is
 // left exactly as it was and false returned.
 bool ConvertOffsetText(OffsetData& data, std::string_view content, Prompter& prompter);
+// The conversion of an opened file: the text conversion for every filter.
+bool ConvertOffsetFile(OffsetData& data, int filter, std::string_view content, Prompter& prompter);
 
 OpenOutcome OpenOffsetFile(OffsetData& data, const std::string& name, int filter,
                            Prompter& prompter);

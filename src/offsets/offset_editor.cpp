@@ -32,15 +32,11 @@ std::string OffsetStartQuestion(const std::string& number) {
 }  // namespace
 
 OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
-    : MemoryEditor(
-          links,
-          {DataKind::Offset, OffsetFileKind(), "Toffset", "MIVO Editor [Offset]", OffsetFileText,
-           [](OffsetData& d, int, std::string_view content, Prompter& prompter) {
-               return ConvertOffsetText(d, content, prompter);
-           },
-           "Is new programming executed?", "Offset contents",
-           [](OffsetData& d) { d.values.fill(kOffsetInitial); }},
-          parent) {
+    : MemoryEditor(links,
+                   {DataKind::Offset, OffsetFileKind(), "Toffset", "MIVO Editor [Offset]",
+                    OffsetFileText, ConvertOffsetFile, "Is new programming executed?",
+                    "Offset contents", [](OffsetData& d) { d.values.fill(kOffsetInitial); }},
+                   parent) {
     setFixedWrittenSize({480, 240});
     model_ = new CellGridModel(
         {"Offset value"}, {"     X", "     Y", "     Z", "     R"},
@@ -65,11 +61,13 @@ void OffsetEditor::buildCommands() {
     MemoryEditor::buildCommands(
         "OFF",
         {{"Offset send", "MenuSend", "Is offset sending executed?", "OFFSend", "Snd",
-          [this] { sendOffsets(); }},
+          [this] { runTransfer("Offset send", TransferOffsets, MemoryOperation::Send); }},
          {"Offset receive", "MenuReceive", "Offset receive", "OFFReceive", "Rcv",
-          [this] { receiveOffsets(); }},
+          [this] { runTransfer("Offset receive", TransferOffsets, MemoryOperation::Receive); }},
          {"Offset initialize", "MenuInit", nullptr, nullptr, nullptr,
-          [this] { initializeOffsets(); }}},
+          [this] {
+              runTransfer("Offset initialize", TransferOffsets, MemoryOperation::Initialize);
+          }}},
         OffsetStartQuestion,
         teachButton("Teaching set", "OFFTeach", "Tch", DataKind::Offset,
                     [this]() -> TeachTarget& { return *teach_; }),
@@ -131,12 +129,6 @@ void OffsetEditor::shown() {
     showing_ = false;
     model_->replaced();
 }
-
-void OffsetEditor::sendOffsets() { runTransfer("Offset send", SendOffsets); }
-
-void OffsetEditor::receiveOffsets() { runTransfer("Offset receive", ReceiveOffsets); }
-
-void OffsetEditor::initializeOffsets() { runTransfer("Offset initialize", InitializeOffsets); }
 
 void OffsetEditor::initialScreenMove() {
     offerToSave();

@@ -29,9 +29,6 @@ class OffsetEditor : public MemoryEditor<OffsetData>, public PrintSource {
     explicit OffsetEditor(const EditorLinks& links, QWidget* parent = nullptr);
     ~OffsetEditor() override;
 
-    void sendOffsets();
-    void receiveOffsets();
-    void initializeOffsets();
     // "Initial screen move": offers to save, clears the flag, goes back to the start screen and
     // off line.
     void initialScreenMove();

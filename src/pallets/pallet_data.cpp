@@ -168,12 +168,7 @@ bool ConvertPalletFile(PalletData& data, int filter, std::string_view content, P
 
 OpenOutcome OpenPalletFile(PalletData& data, const std::string& name, int filter,
                            Prompter& prompter) {
-    return OpenDataFile(
-        PalletFileKind(), name, filter,
-        [&](int f, std::string_view content, Prompter& p) {
-            return ConvertPalletFile(data, f, content, p);
-        },
-        prompter);
+    return OpenDataFile(PalletFileKind(), data, name, filter, ConvertPalletFile, prompter);
 }
 
 std::vector<std::string> PalletListingValues(const PalletData& pallet) {

@@ -94,12 +94,7 @@ bool ConvertParameterFile(ParameterTable& table, int filter, std::string_view co
 
 OpenOutcome OpenParameterFile(ParameterTable& table, const std::string& name, int filter,
                               Prompter& prompter) {
-    return OpenDataFile(
-        ParameterFileKind(), name, filter,
-        [&](int f, std::string_view content, Prompter& p) {
-            return ConvertParameterFile(table, f, content, p);
-        },
-        prompter);
+    return OpenDataFile(ParameterFileKind(), table, name, filter, ConvertParameterFile, prompter);
 }
 
 }  // namespace mivo

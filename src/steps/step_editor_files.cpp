@@ -7,7 +7,6 @@
 #include "steps/grid_step_model.h"
 #include "steps/step_editor.h"
 #include "steps/step_files.h"
-#include "steps/step_zeb.h"
 
 namespace mivo {
 
@@ -15,8 +14,7 @@ std::string StepEditor::fileContent() const { return StepFileText(table_); }
 
 bool StepEditor::convertFile(int filter, std::string_view content, Prompter& prompter) {
     const auto before = std::make_unique<StepTable>(table_);
-    const bool converted = filter == OpenCrd ? ConvertZebSteps(table_, content, prompter)
-                                             : ConvertStepText(table_, content, prompter);
+    const bool converted = ConvertStepFile(table_, filter, content, prompter);
     recordTableChange("Open", *before);
     return converted;
 }

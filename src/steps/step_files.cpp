@@ -109,13 +109,12 @@ bool ConvertStepText(StepTable& table, std::string_view content, Prompter& promp
 
 OpenOutcome OpenStepFile(StepTable& table, const std::string& name, int filter,
                          Prompter& prompter) {
-    return OpenDataFile(
-        StepFileKind(), name, filter,
-        [&](int f, std::string_view content, Prompter& p) {
-            return f == OpenCrd ? ConvertZebSteps(table, content, p)
-                                : ConvertStepText(table, content, p);
-        },
-        prompter);
+    return OpenDataFile(StepFileKind(), table, name, filter, ConvertStepFile, prompter);
+}
+
+bool ConvertStepFile(StepTable& table, int filter, std::string_view content, Prompter& prompter) {
+    return filter == OpenCrd ? ConvertZebSteps(table, content, prompter)
+                             : ConvertStepText(table, content, prompter);
 }
 
 std::vector<std::string> StepListingValues(const StepTable& steps, int first, int last) {

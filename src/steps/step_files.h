@@ -44,6 +44,9 @@ OpenOutcome OpenStepFile(StepTable& table, const std::string& name, int filter, 
 // would be lost at the next save: "File cannot be open", naming it, the table untouched. True
 // when all 1000 lines converted; the caller shows "Completed".
 bool ConvertStepText(StepTable& table, std::string_view content, Prompter& prompter);
+// The conversion of an opened file: the ZEB conversion for filter 2, the text conversion for
+// the others.
+bool ConvertStepFile(StepTable& table, int filter, std::string_view content, Prompter& prompter);
 
 // The steps as a listing prints them: each step's eight cells joined by commas, steps `first`
 // to `last` (at most step 999).
