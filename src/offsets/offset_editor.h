@@ -2,13 +2,10 @@
 // OffsetEditor: the offset editor, on the shared editor frame. Shows the four offsets of one
 // program in the grid OFFGRID, keeps them in files and sends, receives and initialises them on
 // the controller.
-#include <memory>
 #include <string>
-#include <string_view>
 
 #include "offsets/offset_data.h"
 #include "print/listing.h"
-#include "procedures/outcome.h"
 #include "shell/memory_editor.h"
 
 class QLineEdit;
@@ -17,7 +14,6 @@ class QTableView;
 namespace mivo {
 
 class CellGridModel;
-struct ProcedureContext;
 
 class OffsetEditor : public MemoryEditor<OffsetData>, public PrintSource {
     Q_OBJECT

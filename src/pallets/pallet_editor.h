@@ -2,13 +2,10 @@
 // PalletEditor: the pallet editor, on the shared editor frame. Shows one pallet: its number, the
 // three corner points in the grid PALGRID and the two section numbers; keeps it in files
 // (with the ZEB pallet import) and sends, receives and initialises it on the controller.
-#include <memory>
 #include <string>
-#include <string_view>
 
 #include "pallets/pallet_data.h"
 #include "print/listing.h"
-#include "procedures/outcome.h"
 #include "shell/memory_editor.h"
 
 class QLineEdit;
@@ -17,7 +14,6 @@ class QTableView;
 namespace mivo {
 
 class CellGridModel;
-struct ProcedureContext;
 
 class PalletEditor : public MemoryEditor<PalletData>, public PrintSource {
     Q_OBJECT
