@@ -29,8 +29,7 @@ void PreparePrinter(QPrinter& printer) {
 }
 
 QPushButton* Button(const char* text, const char* name, QWidget* parent) {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
+    QPushButton* b = NamedButton(text, name, parent);
     b->setAutoDefault(false);
     return b;
 }
@@ -43,9 +42,7 @@ PrintDialog::PrintDialog(Prompter& prompter, Sources sources, QWidget* parent)
     setWindowTitle("MIVO Editor [Print]");
     auto* title = new QLabel(kPrintRangeText, this);
     title->setObjectName("Label1");
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
+    SetBold(title);
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName("Edit1");
     edit2_ = new QLineEdit(this);

@@ -1,6 +1,7 @@
 #include "procedures/memory_kind.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "common/convert.h"
@@ -87,6 +88,20 @@ Outcome Exchange(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation 
 }
 
 }  // namespace
+
+MemoryTexts SendingTexts(std::string caption) {
+    return {.caption = std::move(caption),
+            .interrupted = "Sending is interrupted",
+            .errorCaption = "Sending error",
+            .noReply = "Error occurs"};
+}
+
+MemoryTexts ReceivingTexts(std::string caption) {
+    return {.caption = std::move(caption),
+            .interrupted = "Receiving is interrupted",
+            .errorCaption = "Receiving error",
+            .noReply = "Error occurs"};
+}
 
 Outcome TransferMemory(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation operation,
                        const MemoryTarget& target) {

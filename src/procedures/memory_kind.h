@@ -32,6 +32,10 @@ struct MemoryOperationTexts {
     bool setsModified = false;  // a completed initialisation marks the data modified
 };
 
+// The texts every kind's send and receive share, under the operation's caption ("Pallet send").
+MemoryTexts SendingTexts(std::string caption);
+MemoryTexts ReceivingTexts(std::string caption);
+
 // A kind of memory block.
 struct MemoryKind {
     int items = 0;    // the values of one block, positions 0 .. items - 1

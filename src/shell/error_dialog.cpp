@@ -24,15 +24,11 @@ ErrorDialog::ErrorDialog(const TransferDialogs& transfer, const Navigator& navig
     QPalette white = text_->palette();
     white.setColor(QPalette::Window, Qt::white);
     text_->setPalette(white);
-    QFont large = text_->font();
-    large.setBold(true);
+    QFont large = SetBold(text_);
     large.setPointSize(16);
     text_->setFont(large);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OK");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text_, 1);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    QPushButton* ok = NamedButton("OK", "OK", this);
+    ColumnAboveButton(this, {text_}, ok)->setStretchFactor(text_, 1);
     SetFixedWrittenSize(this, {360, 200});
     connect(ok, &QPushButton::clicked, this, &ErrorDialog::onOkClicked);
 }

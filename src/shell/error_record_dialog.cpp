@@ -15,19 +15,13 @@ ErrorRecordDialog::ErrorRecordDialog(QWidget* parent) : OpenerDialog(parent, kNo
     setWindowTitle("MIVO Editor [Error-Record]");
     auto* label = new QLabel("The higher up on the list, the more recent the error.", this);
     label->setObjectName("Label1");
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
+    SetBold(label);
     memo_ = new QPlainTextEdit(this);
     memo_->setObjectName("Memo1");
     memo_->setReadOnly(true);
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* ok = new QPushButton("OK", this);
-    ok->setObjectName("OK");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
-    layout->addWidget(memo_, 1);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    QPushButton* ok = NamedButton("OK", "OK", this);
+    ColumnAboveButton(this, {label, memo_}, ok)->setStretchFactor(memo_, 1);
     SetFixedWrittenSize(this, {420, 320});
     connect(ok, &QPushButton::clicked, this, &ErrorRecordDialog::onOkClicked);
 }

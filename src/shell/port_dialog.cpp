@@ -62,12 +62,8 @@ PortDialog::PortDialog(const ControllerLink& link, QWidget* parent)
     noneFound_ = new QLabel("(none)", found);
     reportedLayout_->addWidget(noneFound_);
 
-    auto* set = new QPushButton("Set", this);
-    set->setObjectName("Set");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(box);
-    layout->addWidget(found);
-    layout->addWidget(set, 0, Qt::AlignHCenter);
+    QPushButton* set = NamedButton("Set", "Set", this);
+    ColumnAboveButton(this, {box, found}, set);
     connect(set, &QPushButton::clicked, this, &PortDialog::onSetClicked);
     showDevices();
 }

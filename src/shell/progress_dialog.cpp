@@ -23,12 +23,8 @@ ProgressDialog::ProgressDialog(TransferDialogs& transfer, QWidget* parent)
     bar_->setRange(0, 1000);
     bar_->setValue(0);
     bar_->setTextVisible(false);
-    auto* stop = new QPushButton("Stop transfer", this);
-    stop->setObjectName("Button1");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(label);
-    layout->addWidget(bar_);
-    layout->addWidget(stop, 0, Qt::AlignHCenter);
+    QPushButton* stop = NamedButton("Stop transfer", "Button1", this);
+    ColumnAboveButton(this, {label, bar_}, stop);
     SetFixedWrittenSize(this, {320, 130});
     connect(stop, &QPushButton::clicked, this, &ProgressDialog::onStopClicked);
 }

@@ -37,12 +37,8 @@ VersionDialog::VersionDialog(QWidget* parent) : OpenerDialog(parent) {
         unitLayout->addWidget(values_[i], i, 1);
     }
 
-    auto* close = new QPushButton("Close", this);
-    close->setObjectName("Close");
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(support);
-    layout->addWidget(unit);
-    layout->addWidget(close, 0, Qt::AlignHCenter);
+    QPushButton* close = NamedButton("Close", "Close", this);
+    ColumnAboveButton(this, {support, unit}, close);
     connect(close, &QPushButton::clicked, this, &VersionDialog::onCloseClicked);
 }
 

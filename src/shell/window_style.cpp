@@ -157,10 +157,29 @@ int TitleWidth(const QString& title) {
     return QFontMetrics(bold).horizontalAdvance(title) + kFrameParts;
 }
 
-QFont SetRedBold(QWidget* label) {
-    QFont bold = label->font();
+QFont SetBold(QWidget* w) {
+    QFont bold = w->font();
     bold.setBold(true);
-    label->setFont(bold);
+    w->setFont(bold);
+    return bold;
+}
+
+QPushButton* NamedButton(const QString& text, const char* name, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QVBoxLayout* ColumnAboveButton(QWidget* dialog, std::initializer_list<QWidget*> widgets,
+                               QPushButton* button) {
+    auto* layout = new QVBoxLayout(dialog);
+    for (QWidget* w : widgets) layout->addWidget(w);
+    layout->addWidget(button, 0, Qt::AlignHCenter);
+    return layout;
+}
+
+QFont SetRedBold(QWidget* label) {
+    const QFont bold = SetBold(label);
     QPalette red = label->palette();
     red.setColor(QPalette::WindowText, QColor(0xFF, 0, 0));
     label->setPalette(red);

@@ -1,6 +1,9 @@
 #pragma once
 // Small window habits shared by the shell's screens.
 #include <QList>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <initializer_list>
 #include <QRect>
 #include <QWidget>
 
@@ -62,6 +65,16 @@ void ShowOver(QWidget* dialog, QWidget* opener);
 // The red bold notice of the start screen and the transfer dialogs ("Transferring"); returns
 // its bold font, for the buttons beside it.
 QFont SetRedBold(QWidget* label);
+
+// Makes `w`'s font bold; returns that font.
+QFont SetBold(QWidget* w);
+
+// A push button with its caption and object name.
+QPushButton* NamedButton(const QString& text, const char* name, QWidget* parent);
+
+// The small dialogs' layout: `widgets` in a column with `button` centred below them.
+QVBoxLayout* ColumnAboveButton(QWidget* dialog, std::initializer_list<QWidget*> widgets,
+                               QPushButton* button);
 
 // Re-enables a screen the dialog's opener disabled, when it is showing.
 inline void EnableIfVisible(QWidget* w) {
