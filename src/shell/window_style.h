@@ -2,10 +2,10 @@
 // Small window habits shared by the shell's screens.
 #include <QList>
 #include <QPushButton>
-#include <QVBoxLayout>
-#include <initializer_list>
 #include <QRect>
+#include <QVBoxLayout>
 #include <QWidget>
+#include <initializer_list>
 
 namespace mivo {
 
