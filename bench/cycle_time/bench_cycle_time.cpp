@@ -38,8 +38,8 @@ void Write(mivo::Channel& line, const Program& p) {
 
 // The program's own time in milliseconds: its timers and the controller's work on each step.
 std::int64_t OwnTime(const Program& p) {
-    const auto step = std::chrono::duration_cast<std::chrono::milliseconds>(
-        mivo::SimRuns::Timing{}.step);
+    const auto step =
+        std::chrono::duration_cast<std::chrono::milliseconds>(mivo::SimRuns::Timing{}.step);
     std::int64_t ms = 0;
     for (const int t : p.tenths) ms += 100 * t + step.count();
     return ms;

@@ -67,11 +67,11 @@ void CycleTimePanel::showTiming(const CycleTiming& timing) {
     const CycleStatistics& s = timing.statistics();
     last_->setText(s.count == 0 ? QString("Cycle time: -")
                                 : QString::fromStdString(CycleTimeText(s.last)));
-    statistics_->setText(s.count == 0 ? QString("Runs: 0")
-                                      : QString("Runs: %1   shortest %2   mean %3   longest %4")
-                                            .arg(s.count)
-                                            .arg(Seconds(s.shortest), Seconds(s.mean),
-                                                 Seconds(s.longest)));
+    statistics_->setText(s.count == 0
+                             ? QString("Runs: 0")
+                             : QString("Runs: %1   shortest %2   mean %3   longest %4")
+                                   .arg(s.count)
+                                   .arg(Seconds(s.shortest), Seconds(s.mean), Seconds(s.longest)));
     const std::vector<StepTime> steps = timing.slowestSteps(kSteps);
     steps_->setRowCount(static_cast<int>(steps.size()));
     for (int r = 0; r < steps_->rowCount(); ++r) {
