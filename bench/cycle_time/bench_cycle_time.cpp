@@ -6,7 +6,9 @@
 // whichever is larger. Then the 5 s program once more with the monitor on: the slowest steps
 // the screen lists, to one monitor scan. Asserts nothing; exits 1 when a run is not timed.
 // Options: --runs N (runs of the 0.5 s program, default 5; the 5 s one runs half as often, the
-// 30 s one once).
+// 30 s one once), --shot FILE (a picture of the screen at the end, its groups scrolled to the
+// cycle time).
+#include <QScrollArea>
 #include <QTimer>
 #include <cmath>
 #include <string>
@@ -52,9 +54,12 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     int runs = 5;
+    QString shot;
     const QStringList args = app.arguments();
-    for (int i = 1; i + 1 < args.size(); ++i)
+    for (int i = 1; i + 1 < args.size(); ++i) {
         if (args[i] == "--runs") runs = std::max(1, args[i + 1].toInt());
+        if (args[i] == "--shot") shot = args[i + 1];
+    }
 
     mivo::bench::DirectOnLine on;
     if (!on.start()) return 1;
@@ -124,5 +129,12 @@ int main(int argc, char** argv) {
         std::printf("  step %s  %6lld ms  %3.0f %%\n", t.step.c_str(),
                     static_cast<long long>(t.milliseconds), 100 * t.share);
     std::printf("  (to one monitor scan: about 0.3 s at 19200 baud)\n");
+    if (!shot.isEmpty()) {
+        QWidget* group = screen->findChild<QWidget*>("CycleTime");
+        for (QWidget* w = group; w; w = w->parentWidget())
+            if (auto* area = qobject_cast<QScrollArea*>(w)) area->ensureWidgetVisible(group);
+        QApplication::processEvents();
+        screen->grab().save(shot);
+    }
     return allTimed ? 0 : 1;
 }

@@ -38,13 +38,15 @@ CycleTimePanel::CycleTimePanel(QWidget* parent) : QGroupBox("Cycle time", parent
     steps_->setObjectName("SlowSteps");
     steps_->setHorizontalHeaderLabels({"Step", "Time", "Share"});
     steps_->verticalHeader()->hide();
-    steps_->horizontalHeader()->setStretchLastSection(true);
+    steps_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    steps_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     steps_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     steps_->setSelectionMode(QAbstractItemView::NoSelection);
     steps_->setFocusPolicy(Qt::NoFocus);
     steps_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int row = steps_->verticalHeader()->defaultSectionSize();
-    steps_->setFixedHeight(steps_->horizontalHeader()->sizeHint().height() + kSteps * row + 4);
+    steps_->setFixedHeight(steps_->horizontalHeader()->sizeHint().height() + kSteps * row +
+                           2 * steps_->frameWidth());
     // The monitor reads the step number once a scan: no step is timed finer.
     auto* note = new QLabel(
         "Slowest steps of the last cycle, with the monitor on during the run. "
