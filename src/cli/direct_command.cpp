@@ -213,12 +213,11 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
 
 const char* DirectUsage() {
     return "mivo --port DEVICE [--yes] [--timeout S] [--log FILE] direct COMMAND [ARGS]\n"
-           "      COMMAND: origin, run [--time], step, go STEP [POSITION], palgo PALLET "
-           "[POSITION],\n"
-           "      zi, offset, stop, motor-free, positions, sno, no, pos, org, counter N, release,\n"
-           "      init-counter N, init-counters, init-program, init-programs, init-errors,\n"
-           "      memory-check, output N on|off, jog AXIS [--mode 1|2|3] [--hold SECONDS],\n"
-           "      monitor [--cycles N]";
+           "      COMMAND: origin, run [--time], step, go STEP [POSITION],\n"
+           "      palgo PALLET [POSITION], zi, offset, stop, motor-free, positions, sno, no, pos,\n"
+           "      org, counter N, release, init-counter N, init-counters, init-program,\n"
+           "      init-programs, init-errors, memory-check, output N on|off,\n"
+           "      jog AXIS [--mode 1|2|3] [--hold SECONDS], monitor [--cycles N]";
 }
 
 int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& operands) {
