@@ -1,8 +1,9 @@
-// A reply line taken as a value: each shape's rule, the number conversions a value meets, and
-// the line as the error dialog quotes it.
+// A reply line taken as a value: each shape's rule, the number conversions a value meets, the
+// line as the error dialog quotes it, and the line as each value of the path preview's trace.
 #include "common/convert.h"
 #include "fuzz_input.h"
 #include "procedures/reply_rules.h"
+#include "steps/path_trace.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string reply(mivo::fuzz::Text(data, size));
@@ -15,5 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mivo::TryStrToInt(reply, whole);
     if (mivo::TryStrToFloat(reply, number)) mivo::FloatToStr(number);
     mivo::ReadableErrorLine(reply);
+    mivo::TraceOfScan(reply, reply, reply);
     return 0;
 }

@@ -136,6 +136,9 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
         const PalletData& d = pallet->data();
         return PalletGridOf(d.number, {d.fields.begin(), d.fields.end()});
     });
+    // The direct screen's monitor is traced on the step editor's path preview.
+    QObject::connect(direct, &DirectScreen::pathPreviewRequested, steps, &StepEditor::showRunTrace);
+    QObject::connect(direct, &DirectScreen::monitorScanned, steps, &StepEditor::traceScan);
     ProgressDialog* progress = screens.tcall = make(new ProgressDialog(transfer));
     CommandDialog* command = screens.tcommand = make(new CommandDialog(&own(), nav, teach));
     InitDialog* init = screens.tinit = make(new InitDialog);

@@ -49,6 +49,11 @@ DirectScreen::DirectScreen(ControllerLink& link, Prompter& prompter, TransferDia
             if (session_->cyclesRunning() == 0) MonitorLoop(*session_);
         });
     };
+    // The path preview's trace: every whole scan's positions and step, fields set just now.
+    session_->monitorScanned = [this] {
+        emit monitorScanned(field(DirectField::Xposi), field(DirectField::Yposi),
+                            field(DirectField::Step));
+    };
     // A jog moving until its release is stopped before the line goes.
     connect(&link_, &ControllerLink::directClosing, this, [this] { jogs_->endHolds(); });
     connect(&link_, &ControllerLink::directOnlineChanged, this, [this](bool online) {

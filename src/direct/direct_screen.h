@@ -89,6 +89,13 @@ class DirectScreen : public QMainWindow, public DirectView {
     void leaveFor(QWidget* screen);
     void onInitParametersClicked();
 
+  signals:
+    // Display > "Path preview": the step editor's trace of the running program.
+    void pathPreviewRequested();
+    // After each whole scan of the monitor, the X and Y positions and the step number it read,
+    // each a value that fit its item.
+    void monitorScanned(const std::string& x, const std::string& y, const std::string& step);
+
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -87,6 +87,8 @@ void DirectScreen::buildMenus() {
             text, this, [this, window = window] { leaveFor(navigator_.window(window)); });
         a->setObjectName(QString("Menu") + text);
     }
+    display->addAction("Path preview", this, &DirectScreen::pathPreviewRequested)
+        ->setObjectName("MenuPathPreview");
     display
         ->addAction("Communication log", this, [this] { navigator_.show(Navigator::Window::Log); })
         ->setObjectName("MenuComLog");

@@ -14,7 +14,8 @@ namespace {
 constexpr double kMargin = 16;  // pixels around the extent
 const QColor kMoveColour(0x80, 0x80, 0x80), kLinearColour(0x20, 0x50, 0xD0),
     kArcColour(0x10, 0x90, 0x30), kPalletColour(0xE0, 0x80, 0x00), kJumpColour(0x90, 0x30, 0xA0),
-    kSelectedColour(0xE0, 0x10, 0x10), kFrameColour(0xB0, 0xB0, 0xB0);
+    kSelectedColour(0xE0, 0x10, 0x10), kFrameColour(0xB0, 0xB0, 0xB0),
+    kRobotColour(0x00, 0x90, 0xE0);
 
 }  // namespace
 
@@ -43,9 +44,19 @@ void PathPreview::setSelectedStep(int step) {
     update();
 }
 
+void PathPreview::setRobot(std::optional<PathPoint> robot) {
+    robot_ = robot;
+    update();
+}
+
 std::pair<PathPoint, PathPoint> PathPreview::extent() const {
     PathPoint low{0, 0}, high{0, 0};
     if (picture_.bounds) std::tie(low, high) = *picture_.bounds;
+    // The robot stays in sight, also off the program's path.
+    if (robot_) {
+        low = {std::min(low.x, robot_->x), std::min(low.y, robot_->y)};
+        high = {std::max(high.x, robot_->x), std::max(high.y, robot_->y)};
+    }
     if (strokes_.known) {
         low = {std::min(low.x, strokes_.low[0]), std::min(low.y, strokes_.low[1])};
         high = {std::max(high.x, strokes_.high[0]), std::max(high.y, strokes_.high[1])};
@@ -134,6 +145,14 @@ void PathPreview::paintEvent(QPaintEvent*) {
         painter.drawEllipse(toView(m.at), selected ? 5 : 3, selected ? 5 : 3);
         painter.setPen(selected ? kSelectedColour : Qt::darkGray);
         painter.drawText(toView(m.at) + QPointF(6, -4), QString::number(m.step));
+    }
+    if (robot_) {
+        const QPointF v = toView(*robot_);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(kRobotColour);
+        painter.drawEllipse(v, 7, 7);
+        for (const QPointF d : {QPointF(1, 0), QPointF(0, 1), QPointF(-1, 0), QPointF(0, -1)})
+            painter.drawLine(v + 7 * d, v + 12 * d);
     }
 }
 

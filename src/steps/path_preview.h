@@ -1,7 +1,7 @@
 #pragma once
 // The path preview: the program's XY path drawn to scale (`BuildPath`), the axes' strokes as a
-// frame, the selected step highlighted. The wheel zooms about the pointer, a drag pans, a click
-// on a point selects its step.
+// frame, the selected step highlighted, and where the robot stands while a run is traced. The
+// wheel zooms about the pointer, a drag pans, a click on a point selects its step.
 #include <QPointF>
 #include <QWidget>
 #include <optional>
@@ -20,6 +20,9 @@ class PathPreview : public QWidget {
     void setStrokes(const AxisStrokes& strokes);
     void setSelectedStep(int step);
     int selectedStep() const { return selected_; }
+    // The robot's marker; none hides it.
+    void setRobot(std::optional<PathPoint> robot);
+    std::optional<PathPoint> robot() const { return robot_; }
     // Where the widget draws a point of the plane, and the point under a widget position.
     QPointF toView(PathPoint p) const;
     PathPoint toPlane(QPointF v) const;
@@ -43,6 +46,7 @@ class PathPreview : public QWidget {
     PathPicture picture_;
     AxisStrokes strokes_;
     int selected_ = -1;
+    std::optional<PathPoint> robot_;
     double zoom_ = 1.0;
     QPointF pan_;  // in widget pixels
     std::optional<QPointF> dragFrom_;

@@ -86,7 +86,10 @@ void StepEditor::buildCommands() {
     for (const MenuItem& item : programItems("Operation execute")) communication.push_back(item);
     addMenu("&Communication", communication);
     addDisplayMenu({{"&Error record display", "MenuErrRec", "Error record display", {}, true},
-                    {"&Path preview", "MenuPathPreview", nullptr, [this] { showPathPreview(); }}});
+                    {"&Path preview", "MenuPathPreview", nullptr, [this] { showPathPreview(); }},
+                    {"&Follow run", "FollowRun"}});
+    followRun_ = menuAction("Follow run");
+    followRun_->setCheckable(true);
     // Off line the dialog still shows the editor's own version.
     addMenu("&Help", {{"&Version", "MenuVersion", nullptr, [this] { showVersion(); }}});
 }
@@ -163,6 +166,9 @@ void StepEditor::buildCentre() {
     grid_->addAction(menuAction("Insert"));
     grid_->addAction(menuAction("Delete"));
 
+    // The path previews are drawn anew as the table changes, while they show.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { refreshPreview(); });
+    connect(model_, &QAbstractItemModel::dataChanged, this, [this] { refreshPreview(); });
     connect(grid_, &QTableView::clicked, this, [this] { upperCaseCommands(); });
     connect(grid_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { openStepDialog(index.row()); });

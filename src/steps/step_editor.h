@@ -17,6 +17,7 @@
 #include "steps/step_table.h"
 #include "steps/step_target.h"
 
+class QAction;
 class QDockWidget;
 class QLabel;
 class QLineEdit;
@@ -133,6 +134,13 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     // Selects step `step` in the grid and shows it.
     void selectStep(int step);
 
+    // The run traced from the direct screen: the path preview in a window of its own, the
+    // robot's marker and the running step highlighted at each scan of its monitor; with
+    // Display > "Follow run" on, the running step's row is made current in the grid too.
+    void showRunTrace();
+    void traceScan(const std::string& x, const std::string& y, const std::string& step);
+    PathPreview* runTrace() const { return trace_; }
+
     // The error record into ErrorRecordDialog, the controller's versions into VersionDialog.
     void showErrorRecord();
     void showVersion();
@@ -190,6 +198,8 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     QListWidget* findings_ = nullptr;
     QDockWidget* pathDock_ = nullptr;
     PathPreview* preview_ = nullptr;
+    PathPreview* trace_ = nullptr;  // a window of its own
+    QAction* followRun_ = nullptr;
     int pathDockWidth_ = 0;
     std::function<std::optional<PalletGrid>()> pallet_;
 };

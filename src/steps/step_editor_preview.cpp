@@ -1,5 +1,6 @@
 // The step editor's path preview: a dock beside the grid, drawn anew as the table changes, the
-// grid's current step highlighted and a click on a point selecting its step.
+// grid's current step highlighted and a click on a point selecting its step; and the run traced
+// from the direct screen's monitor, in a window of its own.
 #include <QDockWidget>
 #include <QItemSelectionModel>
 #include <QResizeEvent>
@@ -8,6 +9,7 @@
 
 #include "steps/grid_step_model.h"
 #include "steps/path_preview.h"
+#include "steps/path_trace.h"
 #include "steps/program_check.h"
 #include "steps/step_editor.h"
 
@@ -36,9 +38,6 @@ void StepEditor::showPathPreview() {
         connect(preview_, &PathPreview::stepClicked, this, [this](int step) { selectStep(step); });
         connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
                 [this](const QModelIndex& current) { preview_->setSelectedStep(current.row()); });
-        QAbstractItemModel* model = grid_->model();
-        connect(model, &QAbstractItemModel::modelReset, this, [this] { refreshPreview(); });
-        connect(model, &QAbstractItemModel::dataChanged, this, [this] { refreshPreview(); });
         connect(pathDock_, &QDockWidget::visibilityChanged, this, [this](bool shown) {
             if (shown)
                 refreshPreview();
@@ -70,9 +69,38 @@ void StepEditor::resizeEvent(QResizeEvent* event) {
 }
 
 void StepEditor::refreshPreview() {
-    if (!preview_ || !pathDock_->isVisible()) return;
-    preview_->setStrokes(strokes());
-    preview_->setPicture(BuildPath(table_, pallet_ ? pallet_() : std::nullopt));
+    std::vector<PathPreview*> shown;
+    if (preview_ && pathDock_->isVisible()) shown.push_back(preview_);
+    if (trace_ && trace_->isVisible()) shown.push_back(trace_);
+    if (shown.empty()) return;
+    const AxisStrokes frame = strokes();
+    const PathPicture picture = BuildPath(table_, pallet_ ? pallet_() : std::nullopt);
+    for (PathPreview* preview : shown) {
+        preview->setStrokes(frame);
+        preview->setPicture(picture);
+    }
+}
+
+void StepEditor::showRunTrace() {
+    if (!trace_) {
+        // A window of its own, shown beside the direct screen while this editor is hidden.
+        trace_ = new PathPreview(this);
+        trace_->setObjectName("RunTrace");
+        trace_->setWindowFlag(Qt::Window);
+        trace_->setWindowTitle("Path preview");
+    }
+    trace_->show();
+    trace_->raise();
+    refreshPreview();
+}
+
+void StepEditor::traceScan(const std::string& x, const std::string& y, const std::string& step) {
+    const RunTrace trace = TraceOfScan(x, y, step);
+    if (trace_) {
+        trace_->setRobot(trace.robot);
+        trace_->setSelectedStep(trace.step);
+    }
+    if (followRun_->isChecked() && trace.step >= 0) showStep(trace.step);
 }
 
 }  // namespace mivo

@@ -401,7 +401,8 @@ TEST_F(DirectScreen, AStopNotConfirmedIsSaidUntilTheControllerAnswers) {
 // One monitor session: "abc" for X and noise before DO 2's value in the next scan (each keeps
 // its last state, faded or greyed, until a value comes; a panel not read yet shows none), an
 // output clicked, RUN pressed as a reply comes: the monitor goes on scanning through the run.
-// Off line and on again, the panels show no state until the line reads them.
+// Off line and on again, the panels show no state until the line reads them. The path preview's
+// trace hears of whole scans only: never of "abc".
 TEST_F(DirectScreen, TheMonitorGoesOnThroughNoiseAndCommands) {
     pty.setPaced(true);
     sim.motion.originState = 1;
@@ -434,8 +435,15 @@ TEST_F(DirectScreen, TheMonitorGoesOnThroughNoiseAndCommands) {
         // Ended once the program's END, which may still be on its way, has been shown.
         if (scans > 5 && !running && command == "@?SNO") later("monistart");
     });
+    Lines traced;  // X as each whole scan gives it to the path preview's trace
+    QObject::connect(
+        &screen(), &mivo::DirectScreen::monitorScanned, &screen(),
+        [&](const std::string& x, const std::string&, const std::string&) { traced.push_back(x); });
     click(button("monistart"));
     QTest::qWait(100);
+    ASSERT_GT(traced.size(), 5u);
+    EXPECT_EQ(traced.front(), "0.00");
+    EXPECT_EQ(traced.back(), "100.00");
     const QColor faded = do2.at(2);
     for (const QColor& other : {QColor(Qt::red), QColor(Qt::cyan), plain}) EXPECT_NE(faded, other);
     EXPECT_EQ(do2, (std::vector<QColor>{plain, Qt::red, faded}));

@@ -1,7 +1,10 @@
-// The path preview's geometry: what each step draws, and which step a click finds.
+// The path preview's geometry: what each step draws, which step a click finds, and what of a
+// monitor scan the trace of a run draws.
 #include "steps/path_geometry.h"
 
 #include <gtest/gtest.h>
+
+#include "steps/path_trace.h"
 
 namespace mivo {
 namespace {
@@ -66,6 +69,33 @@ TEST(PathGeometry, CirclesAndPallets) {
     EXPECT_EQ(p.moves[1].from, (PathPoint{-10, 0}));
     EXPECT_EQ(p.moves[2].from, (PathPoint{2, 0}));
     EXPECT_EQ(StepNear(p, {2, 0}, 1), 2);
+}
+
+// The robot's marker only from two positions that fit a number's shape, the running step only
+// from a step number's: anything else draws nothing rather than a guess.
+TEST(PathGeometry, TraceOfAScanTakesOnlyValuesThatFit) {
+    struct Row {
+        const char* name;
+        std::string x, y, step;
+        std::optional<PathPoint> robot;
+        int running;
+    };
+    const Row rows[] = {
+        {"values", "100.00", "-5.50", "12", PathPoint{100, -5.5}, 12},
+        {"padded", " 0.00", "3 ", "000", PathPoint{0, 3}, 0},
+        {"X noise", "abc", "20.00", "1", std::nullopt, 1},
+        {"Y missing", "1.00", "", "999", std::nullopt, 999},
+        {"exponent", "1e3", "1.00", "1", std::nullopt, 1},
+        {"over-long", "1.00", "0000000000001", "1", std::nullopt, 1},
+        {"step noise", "1.00", "2.00", "1a", PathPoint{1, 2}, -1},
+        {"step too long", "1.00", "2.00", "1000", PathPoint{1, 2}, -1},
+        {"step signed", "1.00", "2.00", "-1", PathPoint{1, 2}, -1},
+    };
+    for (const Row& r : rows) {
+        const RunTrace trace = TraceOfScan(r.x, r.y, r.step);
+        EXPECT_EQ(trace.robot, r.robot) << r.name;
+        EXPECT_EQ(trace.step, r.running) << r.name;
+    }
 }
 
 }  // namespace

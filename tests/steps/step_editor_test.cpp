@@ -10,8 +10,10 @@
 #include <QToolButton>
 #include <QUndoStack>
 
+#include "direct/direct_screen.h"
 #include "editor_fixture.h"
 #include "shell/cancel_dialog.h"
+#include "steps/path_preview.h"
 
 namespace mivo::test {
 namespace {
@@ -360,6 +362,44 @@ TEST_F(StepEditor, WindowGrowsAndItsToolBarShowsPictures) {
     editor->showPathPreview();
     QApplication::processEvents();
     EXPECT_EQ(dock->width(), width);
+}
+
+// The direct screen's monitor traced on the path preview it opens: each scan moves the robot's
+// marker and highlights the running step's piece of the path; a position that is no number
+// hides the marker. Follow run (off at first) makes the running step's row current.
+TEST_F(StepEditor, TheMonitoredRunIsTracedAndFollowed) {
+    setRow(0, {"POI", "000", "10.00", "20.00", "0.00"});
+    setRow(1, {"LIN", "000", "50.00", "20.00", "0.00"});
+    selectSteps(5, 5);
+    auto* direct = static_cast<mivo::DirectScreen*>(screens.tdirect);
+    direct->findChild<QAction*>("MenuPathPreview")->trigger();
+    PathPreview* trace = editor->runTrace();
+    ASSERT_NE(trace, nullptr);
+    EXPECT_TRUE(trace->isVisible());
+    trace->resize(400, 400);
+    const auto colourAt = [trace](PathPoint p) {
+        return trace->grab().toImage().pixelColor(trace->toView(p).toPoint());
+    };
+    auto* follow = editor->findChild<QAction*>("FollowRun");
+    ASSERT_NE(follow, nullptr);
+    EXPECT_FALSE(follow->isChecked());
+
+    emit direct->monitorScanned("30.00", "20.00", "1");
+    EXPECT_EQ(trace->robot(), (PathPoint{30, 20}));
+    EXPECT_EQ(trace->selectedStep(), 1);
+    const QColor marker = colourAt({30, 20}), piece = colourAt({45, 20});
+    EXPECT_TRUE(marker.blue() > 200 && marker.red() < 60) << marker.name().toStdString();
+    EXPECT_TRUE(piece.red() > 200 && piece.blue() < 60) << piece.name().toStdString();
+    EXPECT_EQ(grid()->currentIndex().row(), 5);
+
+    follow->trigger();
+    emit direct->monitorScanned("abc", "20.00", "0");
+    EXPECT_FALSE(trace->robot());
+    EXPECT_EQ(trace->selectedStep(), 0);
+    EXPECT_EQ(grid()->currentIndex().row(), 0);
+    follow->trigger();
+    emit direct->monitorScanned("50.00", "20.00", "1");
+    EXPECT_EQ(grid()->currentIndex().row(), 0);
 }
 
 }  // namespace
