@@ -65,12 +65,11 @@ int main(int argc, char** argv) {
     mivo::CreatedScreens screens;
     const std::filesystem::path logFolder =
         mivo::FlightLogFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
-    mivo::FlightRecorder recorder(logFolder, std::chrono::system_clock::now,
-                                  [&screens](const std::string& text) {
-                                      if (screens.commlog)
-                                          screens.commlog->recorderFailed(
-                                              QString::fromLocal8Bit(text.c_str()));
-                                  });
+    mivo::FlightRecorder recorder(
+        logFolder, std::chrono::system_clock::now, [&screens](const std::string& text) {
+            if (screens.commlog)
+                screens.commlog->recorderFailed(QString::fromLocal8Bit(text.c_str()));
+        });
     std::unique_ptr<mivo::ScreenSet> set = mivo::createScreens(screens);
     screens.tbuff->setRecorder(&recorder);
     screens.commlog->setLogFolder(QString::fromLocal8Bit(logFolder.c_str()));

@@ -254,8 +254,8 @@ TEST_F(LinkFault, AHangUpGoesOfflineAtOnceAndSaysWhichDevice) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TempDir dir;
-        FlightRecorder recorder(dir.path());
+        TempDir state;  // $XDG_STATE_HOME
+        FlightRecorder recorder(FlightLogFolder(state.path().c_str(), nullptr));
         link.setRecorder(&recorder);
         said.clear();
         ASSERT_TRUE(link.goOnline());
@@ -276,14 +276,35 @@ TEST_F(LinkFault, AHangUpGoesOfflineAtOnceAndSaysWhichDevice) {
         expectToldOnce("the line was hung up");
         EXPECT_EQ(link.directChannel().request("@?NO"), "");
         link.setRecorder(nullptr);
+        ASSERT_EQ(recorder.file().parent_path(), state.path() / "mivo" / "log");
         const std::string log = ReadBytes(recorder.file().string());
-        for (const char* line : {" > @?NO\n", " < 0\n", " = Direct channel off line\n",
-                                 " = Main channel off line\n", "! Communication error: The line to "})
+        for (const char* line :
+             {" > @?NO\n", " < 0\n", " = Direct channel off line\n", " = Main channel off line\n",
+              "! Communication error: The line to "})
             EXPECT_NE(log.find(line), std::string::npos) << line << " in\n" << log;
         // The next case on a line of its own.
         ASSERT_TRUE(pty.open()) << pty.errorString().toStdString();
         link.setDeviceForPort(1, pty.devicePath());
     }
+}
+
+// A recorder that cannot write (a file stands where its folder would be) says so once, and the
+// exchanges go on.
+TEST_F(LinkFault, ARecorderThatCannotWriteStopsNothing) {
+    TempDir state;
+    WriteBytes(state / "mivo", "a file, not a folder");
+    std::vector<std::string> failures;
+    FlightRecorder recorder(FlightLogFolder(state.path().c_str(), nullptr),
+                            std::chrono::system_clock::now,
+                            [&](const std::string& f) { failures.push_back(f); });
+    link.setRecorder(&recorder);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(main().request("@?NO"), "0");
+        EXPECT_EQ(main().next(), "OK");
+    }
+    link.setRecorder(nullptr);
+    EXPECT_EQ(failures.size(), 1u);
+    EXPECT_TRUE(said.empty());
 }
 
 TEST_F(LinkFault, DrainEndsWhileTheLineStillBabbles) {
