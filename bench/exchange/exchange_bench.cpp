@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 #include "../sim_process.h"
@@ -127,18 +128,25 @@ int main(int argc, char** argv) {
     if (!link.goOnline()) return 1;
     std::printf("sim: mivo-sim child process on %s%s\n", qPrintable(device),
                 pace ? ", paced at 19200 baud" : ", unpaced");
-    const Exchanges plain = Exchange(link, exchanges);
-    Print("without the flight recorder", plain);
+    Exchange(link, exchanges / 4 + 1);  // warm-up
+    // Taken in turns, three rounds each, the fastest round of each counted.
     QTemporaryDir state;
     mivo::FlightRecorder recorder(
         mivo::FlightLogFolder(state.path().toLocal8Bit().constData(), nullptr));
-    link.setRecorder(&recorder);
-    const Exchanges recorded = Exchange(link, exchanges);
+    std::optional<Exchanges> plain, recorded;
+    for (int round = 0; round < 6; ++round) {
+        const bool recording = round % 2 == 1;
+        link.setRecorder(recording ? &recorder : nullptr);
+        Exchanges r = Exchange(link, exchanges);
+        std::optional<Exchanges>& best = recording ? recorded : plain;
+        if (!best || r.totalS < best->totalS) best = std::move(r);
+    }
     link.setRecorder(nullptr);
-    Print("with the flight recorder", recorded);
+    Print("without the flight recorder", *plain);
+    Print("with the flight recorder", *recorded);
     std::printf("  the recorder's cost: %+.4f ms per exchange in all, %+.4f ms at the median gap\n",
-                1000.0 * (recorded.totalS - plain.totalS) / (exchanges + 1),
-                recorded.at(0.5) - plain.at(0.5));
+                1000.0 * (recorded->totalS - plain->totalS) / (exchanges + 1),
+                recorded->at(0.5) - plain->at(0.5));
 
     const double cpu0 = CpuSeconds();
     const Clock::time_point idle0 = Clock::now();
