@@ -1,6 +1,7 @@
 // mivo-editor: the MIVO series editor and operating terminal.
 #include <QApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 
 #include "app/create_screens.h"
@@ -10,6 +11,8 @@
 #include "common/readable_text.h"
 #include "common/version.h"
 #include "link/controller_link.h"
+#include "link/flight_recorder.h"
+#include "shell/communication_log.h"
 #include "shell/start_screen.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
@@ -57,8 +60,19 @@ int main(int argc, char** argv) {
         }
     }
 
+    // The flight recorder outlives the screens and the link that write to it. A failure to write
+    // is said once, in the communication log and a notice, and stops nothing.
     mivo::CreatedScreens screens;
+    const std::filesystem::path logFolder =
+        mivo::FlightLogFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+    mivo::FlightRecorder recorder(
+        logFolder, std::chrono::system_clock::now, [&screens](const std::string& text) {
+            if (screens.commlog)
+                screens.commlog->recorderFailed(QString::fromLocal8Bit(text.c_str()));
+        });
     std::unique_ptr<mivo::ScreenSet> set = mivo::createScreens(screens);
+    screens.tbuff->setRecorder(&recorder);
+    screens.commlog->setLogFolder(QString::fromLocal8Bit(logFolder.c_str()));
     for (const auto& [port, device] : parsed.options.devices)
         screens.tbuff->setDeviceForPort(port, QString::fromLocal8Bit(device.c_str()));
     if (pty) screens.tbuff->setDeviceForPort(1, pty->devicePath());

@@ -57,7 +57,8 @@ void RestoreCom(const RememberedSettings& settings, CreatedScreens& screens) {
     const int port = *settings.comPort;
     const QString device = Text(settings.comDevice);
     if (port == 0) {
-        screens.tcom->setReportedDevice(device);
+        // A device remembered by an older version is remembered by its stable name from now on.
+        screens.tcom->setReportedDevice(screens.tbuff->ports().stableName(device));
         return;
     }
     screens.tcom->setItemIndex(port - 1);

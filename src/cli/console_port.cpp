@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "common/readable_text.h"
+#include "link/flight_recorder.h"
 #include "link/link_messages.h"
 
 namespace mivo {
@@ -18,6 +19,10 @@ int ReadPortOptionsOrSay(const ParsedArgs& args, PortOptions& options) {
     if (read == kExitUsage) return UsageError(problem);
     if (read != kExitCompleted) std::cerr << "mivo: " << problem << '\n';
     return read;
+}
+
+void WriteLogLine(std::ostream& log, bool sent, const std::string& line) {
+    log << LogTimestamp(std::chrono::system_clock::now()) << (sent ? " > " : " < ") << line << '\n';
 }
 
 ConsolePort::ConsolePort(const ParsedArgs& args) : app_(argc_, argv_) {

@@ -274,7 +274,7 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     if (log)
         QObject::connect(&link, &ControllerLink::traffic,
                          [&log](bool, bool sent, const QByteArray& line) {
-                             *log << (sent ? "> " : "< ") << line.toStdString() << '\n';
+                             WriteLogLine(*log, sent, line.toStdString());
                          });
 
     ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));

@@ -40,7 +40,7 @@ class ConsoleChannel : public Channel {
         : link_(link), inner_(link.mainChannel()), timeoutMs_(timeoutMs), log_(log) {}
 
     std::string request(const std::string& command) override {
-        if (log_ && !command.empty() && command != "CEND") *log_ << "> " << command << '\n';
+        if (log_ && !command.empty() && command != "CEND") WriteLogLine(*log_, true, command);
         if (!command.empty()) command_ = command;
         return timed([&] { return inner_.request(command); }, !command.empty());
     }
@@ -68,7 +68,7 @@ class ConsoleChannel : public Channel {
             if (expired) std::cerr << " within " << timeoutMs_ / 1000.0 << " s";
             std::cerr << '\n';
         }
-        if (log_) *log_ << "< " << line << '\n';
+        if (log_) WriteLogLine(*log_, false, line);
         return line;
     }
 

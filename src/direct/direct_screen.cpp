@@ -62,6 +62,12 @@ DirectScreen::DirectScreen(ControllerLink& link, Prompter& prompter, TransferDia
         else
             LineWentOffline(*session_);
     });
+    // The port failed under the line (the adapter unplugged): nothing confirms that the robot
+    // stopped, as for a stop left unanswered, until the controller answers again.
+    connect(&link_, &ControllerLink::directLost, this, [this] {
+        session_->state.stopUnconfirmed = true;
+        showStopUnconfirmed(true);
+    });
 }
 
 void DirectScreen::setServiceLayout(bool on) {

@@ -14,7 +14,19 @@ QString PortChooser::deviceForPort(int portNumber) const {
 
 QString PortChooser::chosenDevice() const {
     const PortChoice c = choice();
-    return c.device.isEmpty() ? deviceForPort(c.number) : c.device;
+    const QString name = c.device.isEmpty() ? deviceForPort(c.number) : c.device;
+    const QString device = deviceOf(name);
+    return device.isEmpty() ? name : device;
+}
+
+QString PortChooser::stableName(const QString& device) const {
+    const auto name = StableNameOf(device.toLocal8Bit().toStdString(), byId_);
+    return name ? QString::fromLocal8Bit(*name) : device;
+}
+
+QString PortChooser::deviceOf(const QString& name) const {
+    const auto device = DeviceOfStoredName(name.toLocal8Bit().toStdString(), byId_);
+    return device ? QString::fromLocal8Bit(*device) : QString();
 }
 
 }  // namespace mivo

@@ -54,11 +54,41 @@ void SerialLine::onReadyRead() {
 }
 
 void SerialLine::reportDropped(const std::string& bytes) {
-    if (!bytes.empty()) emit discarded(Bytes(bytes));
+    if (bytes.empty()) return;
+    record(FlightEntry::Received, "dropped " + std::to_string(bytes.size()) + " bytes: " + bytes);
+    emit discarded(Bytes(bytes));
 }
 
+// The one place every line passes, both ways: the communication log and the recorder see it here.
 void SerialLine::reportTraffic(LinkSide side, bool sent, const std::string& line) {
+    record(sent ? FlightEntry::Sent : FlightEntry::Received, line);
     emit traffic(side == LinkSide::Direct, sent, Bytes(line));
+}
+
+void SerialLine::record(FlightEntry entry, const std::string& text) {
+    if (recorder_) recorder_->record(entry, text);
+}
+
+void SerialLine::say(const QString& text, const QString& caption, const QString& detail) {
+    if (recorder_)
+        recorder_->record(FlightEntry::Failure,
+                          (caption + ": " + text + (detail.isEmpty() ? "" : " (" + detail + ")"))
+                              .toLocal8Bit()
+                              .toStdString());
+    emit message(text, caption, detail);
+}
+
+void SerialLine::changed(LinkSide side, bool online) {
+    const bool main = side == LinkSide::Main;
+    if (recorder_)
+        recorder_->record(FlightEntry::LineState,
+                          std::string(main ? "Main" : "Direct") + " channel " +
+                              (online ? "on line, " + port_.device().toLocal8Bit().toStdString()
+                                      : std::string("off line")));
+    if (main)
+        emit onlineChanged(online);
+    else
+        emit directOnlineChanged(online);
 }
 
 // While on line and idle, input is read and discarded; a run of equal bytes means a broken line.
@@ -80,7 +110,7 @@ void SerialLine::communicationError() {
     const QString dev = port_.device();
     port_.close();
     waits_.discard();
-    emit message(kCommErrorText, kCommErrorCaption, QString());
+    say(kCommErrorText, kCommErrorCaption);
     if (!mainOnline_) return;  // went off line while the message was shown
     if (!port_.isOpen() && !port_.open(dev)) {
         setOffline();
@@ -102,7 +132,9 @@ void SerialLine::onPortFailed(const QString& reason) {
 
 void SerialLine::portFailed() {
     failureQueued_ = false;
+    const bool direct = directOnline_;
     setOffline();
+    if (direct) emit directLost();
     showFailureWhenUnwound();
 }
 
@@ -118,7 +150,7 @@ void SerialLine::showFailureWhenUnwound() {
             if (pendingFailure_.isEmpty() || !waits_.empty()) return;
             const QString text = std::move(pendingFailure_);
             pendingFailure_.clear();
-            emit message(text, kCommErrorCaption, QString());
+            say(text, kCommErrorCaption);
         },
         Qt::QueuedConnection);
 }
@@ -129,7 +161,7 @@ void SerialLine::deliverPendingMessages() {
     if (pendingFailure_.isEmpty()) return;
     const QString text = std::move(pendingFailure_);
     pendingFailure_.clear();
-    emit message(text, kCommErrorCaption, QString());
+    say(text, kCommErrorCaption);
 }
 
 // Both channels off line, port closed.
@@ -140,8 +172,8 @@ void SerialLine::setOffline() {
     directOnline_ = false;
     clearFlags();
     closePort();
-    if (wasMain) emit onlineChanged(false);
-    if (wasDirect) emit directOnlineChanged(false);
+    if (wasMain) changed(LinkSide::Main, false);
+    if (wasDirect) changed(LinkSide::Direct, false);
 }
 
 void SerialLine::clearFlags() {
@@ -174,7 +206,7 @@ void SerialLine::halt() {
 bool SerialLine::openPort() {
     if (port_.isOpen()) return true;
     if (port_.open(ports_.chosenDevice())) return true;
-    emit message(kOpenFailedText, kOpenFailedCaption, port_.openFailure());
+    say(kOpenFailedText, kOpenFailedCaption, port_.openFailure());
     return false;
 }
 
@@ -214,11 +246,10 @@ bool SerialLine::goOnline(LinkSide side) {
     if (side == LinkSide::Main) {
         mainOnline_ = true;
         monitor_.reset();
-        emit onlineChanged(true);
     } else {
         directOnline_ = true;
-        emit directOnlineChanged(true);
     }
+    changed(side, true);
     return true;
 }
 
@@ -229,7 +260,7 @@ void SerialLine::goOffline(LinkSide side) {
         clearFlags();
         waits_.end(LinkSide::Main);
         if (!directOnline_) closePort();
-        if (was) emit onlineChanged(false);
+        if (was) changed(side, false);
     } else {
         const bool was = directOnline_;
         // A jog that moves until "@STOP" is stopped while the line still carries it.
@@ -238,7 +269,7 @@ void SerialLine::goOffline(LinkSide side) {
         emit channelClosed();
         waits_.end(LinkSide::Direct);
         if (!mainOnline_) closePort();
-        if (was) emit directOnlineChanged(false);
+        if (was) changed(side, false);
     }
 }
 

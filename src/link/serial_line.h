@@ -3,12 +3,14 @@
 // choice) and drains it, holds which channel is on line, watches the line while idle (a run of
 // equal bytes means a broken line) and notices a port that fails; the bytes that arrive go to the
 // reply waits. What happens on it goes out as signals, its messages for the user among them; a
-// failure met during a wait is told once the waits have unwound.
+// failure met during a wait is told once the waits have unwound. A flight recorder, when given,
+// takes the lines, the changes of state and the messages as they happen.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <string>
 
+#include "link/flight_recorder.h"
 #include "link/idle_monitor.h"
 #include "link/port_choice.h"
 #include "link/serial_port.h"
@@ -53,6 +55,9 @@ class SerialLine : public QObject {
     void reportDropped(const std::string& bytes);
     // A command line written (`sent`) or a reply line handed to a wait, told to the listeners.
     void reportTraffic(LinkSide side, bool sent, const std::string& line);
+    // Where the traffic, the changes of state and the messages are recorded too; none: nowhere.
+    // Not owned.
+    void setRecorder(FlightRecorder* recorder) { recorder_ = recorder; }
 
     // A failure to tell the user, unless one is waiting to be told already.
     void noteFailure(const QString& text);
@@ -82,6 +87,9 @@ class SerialLine : public QObject {
     // A command line written (`sent`) or a reply line handed to a wait, on either channel, as
     // it happens: for the communication log.
     void traffic(bool direct, bool sent, const QByteArray& line);
+    // The port failed (an adapter unplugged) while the direct channel was on line: a motion under
+    // way is not known to have stopped. After the line went off line.
+    void directLost();
 
   private:
     void onReadyRead();
@@ -91,6 +99,11 @@ class SerialLine : public QObject {
     void portFailed();
     bool openPort();
     void setOffline();
+    // `side` went on or off line: recorded, then told.
+    void changed(LinkSide side, bool online);
+    // A message for the user: recorded, then emitted.
+    void say(const QString& text, const QString& caption, const QString& detail = {});
+    void record(FlightEntry entry, const std::string& text);
     void clearFlags();
     void closePort();
 
@@ -98,6 +111,7 @@ class SerialLine : public QObject {
     SerialPort port_;
     IdleMonitor monitor_;
     WaitStack waits_;
+    FlightRecorder* recorder_ = nullptr;
 
     bool mainOnline_ = false;    // PortReady
     bool directOnline_ = false;  // DirectPortReady

@@ -49,7 +49,8 @@ QString OpenReason(const QString& device, QSerialPort::SerialPortError error,
 std::vector<ReportedPort> ReportedSerialPorts() {
     std::vector<ReportedPort> ports;
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-        ports.push_back({info.systemLocation(), info.description(), info.manufacturer()});
+        ports.push_back(
+            {info.systemLocation(), info.description(), info.manufacturer(), info.serialNumber()});
     std::sort(ports.begin(), ports.end(),
               [](const ReportedPort& a, const ReportedPort& b) { return a.device < b.device; });
     return ports;

@@ -11,11 +11,12 @@
 namespace mivo {
 
 // A serial port the system reports (a USB serial adapter, for example), with what the system
-// knows of it; description and maker may be empty.
+// knows of it; description, maker and serial number may be empty.
 struct ReportedPort {
     QString device;  // "/dev/ttyUSB0"
     QString description;
     QString manufacturer;
+    QString serialNumber;
 };
 
 // The serial ports the system reports now, by device path. Pseudo-terminals are not among them.

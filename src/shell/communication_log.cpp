@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTime>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include "codepage/cp1252.h"
@@ -30,7 +34,11 @@ CommunicationLog::CommunicationLog(ControllerLink& link, QWidget* parent)
     copyButton->setObjectName("Copy");
     auto* clearButton = new QPushButton("Clear", this);
     clearButton->setObjectName("Clear");
+    openFolder_ = new QPushButton("Open log folder", this);
+    openFolder_->setObjectName("OpenLogFolder");
+    openFolder_->setEnabled(false);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(openFolder_);
     buttons->addStretch(1);
     buttons->addWidget(copyButton);
     buttons->addWidget(clearButton);
@@ -41,6 +49,7 @@ CommunicationLog::CommunicationLog(ControllerLink& link, QWidget* parent)
     CentreOnScreen(this);
     connect(copyButton, &QPushButton::clicked, this, &CommunicationLog::copy);
     connect(clearButton, &QPushButton::clicked, this, &CommunicationLog::clear);
+    connect(openFolder_, &QPushButton::clicked, this, &CommunicationLog::openLogFolder);
 
     connect(&link, &ControllerLink::traffic, this,
             [this](bool direct, bool sent, const QByteArray& line) {
@@ -62,6 +71,34 @@ void CommunicationLog::clear() {
 }
 
 void CommunicationLog::copy() const { QApplication::clipboard()->setText(text()); }
+
+void CommunicationLog::setLogFolder(const QString& folder) {
+    logFolder_ = folder;
+    openFolder_->setEnabled(!folder.isEmpty());
+    openFolder_->setToolTip(folder);
+}
+
+void CommunicationLog::openLogFolder() {
+    // Made if no line was recorded yet, so that there is something to open.
+    if (logFolder_.isEmpty() || !QDir().mkpath(logFolder_)) return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(logFolder_));
+}
+
+void CommunicationLog::recorderFailed(const QString& text) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, text] {
+            pending_.push_back(QTime::currentTime().toString("HH:mm:ss.zzz") + "  " + text);
+            flush();
+            auto* box = new QMessageBox(QMessageBox::Warning, "Flight recorder", text,
+                                        QMessageBox::Ok, QApplication::activeWindow());
+            box->setObjectName("RecorderFailed");
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->setModal(false);
+            box->show();
+        },
+        Qt::QueuedConnection);
+}
 
 void CommunicationLog::add(bool direct, const QString& what, const QByteArray& bytes) {
     const std::string line = ReadableErrorLine(bytes.toStdString());

@@ -1,11 +1,13 @@
 #pragma once
 // The communication log: every command and reply of both channels with the time it passed,
 // as the link hands them on, in a window of its own. Bounded: past kMaxLines the oldest lines
-// go. The editors' hidden transfer logs are kept apart from it, as they are.
+// go. The editors' hidden transfer logs are kept apart from it, as they are. "Open log folder"
+// shows the flight recorder's files (link/flight_recorder) in the desktop's file manager.
 #include <QStringList>
 #include <QWidget>
 
 class QPlainTextEdit;
+class QPushButton;
 
 namespace mivo {
 
@@ -24,11 +26,21 @@ class CommunicationLog : public QWidget {
     // The whole log to the clipboard.
     void copy() const;
 
+    // The folder "Open log folder" opens; empty (the default): the button is disabled.
+    void setLogFolder(const QString& folder);
+    // The flight recorder cannot write: a line here and a notice that does not wait for an
+    // answer, from the event loop (never inside the exchange that was being recorded).
+    void recorderFailed(const QString& text);
+
   private:
     void add(bool direct, const QString& what, const QByteArray& bytes);
     void flush();
 
+    void openLogFolder();
+
     QPlainTextEdit* lines_ = nullptr;
+    QPushButton* openFolder_ = nullptr;
+    QString logFolder_;
     QStringList pending_;  // added, not yet in the text: laid out together from the event loop
 };
 

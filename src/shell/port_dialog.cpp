@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "link/controller_link.h"
+#include "link/stable_port_name.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -19,10 +20,10 @@ namespace {
 constexpr int kFirstReportedId = 100;  // button ids of the reported ports
 
 QString ReportedText(const ReportedPort& p) {
-    QString text = p.device;
-    if (!p.description.isEmpty()) text += "  " + p.description;
-    if (!p.manufacturer.isEmpty()) text += " (" + p.manufacturer + ")";
-    return text;
+    const auto bytes = [](const QString& s) { return s.toLocal8Bit().toStdString(); };
+    return QString::fromLocal8Bit(PortListLine(bytes(p.device), bytes(p.description),
+                                               bytes(p.manufacturer), bytes(p.serialNumber))
+                                      .c_str());
 }
 
 }  // namespace
@@ -114,12 +115,21 @@ void PortDialog::listReportedPorts() {
                                    return false;
                                }),
                 ports.end());
+    // Each by the name it is remembered by: its stable name where it has one. A choice made by
+    // its device before (an older settings file) is the same port.
+    const PortChooser& chooser = link_.ports();
+    std::vector<QString> names;
+    for (const ReportedPort& p : ports) names.push_back(chooser.stableName(p.device));
+    const auto isChosen = [&](std::size_t i) {
+        return names[i] == chosenDevice_ || ports[i].device == chosenDevice_;
+    };
     // A chosen port that is gone (unplugged) stays chosen, marked, until another is chosen.
-    const bool chosenGone = !chosenDevice_.isEmpty() &&
-                            std::none_of(ports.begin(), ports.end(), [this](const ReportedPort& p) {
-                                return p.device == chosenDevice_;
-                            });
-    if (chosenGone) ports.push_back({chosenDevice_, "(not found)", {}});
+    bool chosenGone = !chosenDevice_.isEmpty();
+    for (std::size_t i = 0; i < ports.size(); ++i) chosenGone = chosenGone && !isChosen(i);
+    if (chosenGone) {
+        ports.push_back({chosenDevice_, "not found", {}, {}});
+        names.push_back(chosenDevice_);
+    }
 
     QWidget* box = noneFound_->parentWidget();
     for (std::size_t i = 0; i < ports.size(); ++i) {
@@ -127,8 +137,8 @@ void PortDialog::listReportedPorts() {
         group_->addButton(radio, kFirstReportedId + static_cast<int>(i));
         reportedLayout_->addWidget(radio);
         reported_.push_back(radio);
-        reportedDevices_.push_back(ports[i].device);
-        if (ports[i].device == chosenDevice_) radio->setChecked(true);
+        reportedDevices_.push_back(names[i]);
+        if (isChosen(i)) radio->setChecked(true);
     }
     noneFound_->setVisible(ports.empty());
 }

@@ -1,7 +1,8 @@
 #pragma once
 // PortDialog: the COM port selection. Its choice is the one place the port choice is held; the link
 // reads it at every open. The eight items COM1..COM8 come first; below them the serial ports the
-// system reports (USB serial adapters), read anew each time the dialog opens.
+// system reports (USB serial adapters, each with its description, maker and serial number), read
+// anew each time the dialog opens. A reported port is chosen by its stable name where it has one.
 #include <array>
 #include <functional>
 #include <vector>
@@ -33,8 +34,8 @@ class PortDialog : public OpenerDialog {
     QString deviceShown(int portNumber) const;
     // What the line opens: COMn, or the reported port chosen.
     PortChoice portChoice() const;
-    // Chooses the reported port `device` (remembered from an earlier run); listed when the
-    // dialog opens, marked when it is gone.
+    // Chooses the reported port `device` (remembered from an earlier run: a stable name or a
+    // device); listed when the dialog opens, marked when it is gone.
     void setReportedDevice(const QString& device) { chosenDevice_ = device; }
     // Where the reported ports come from; the system's by default.
     void setPortLister(std::function<std::vector<ReportedPort>()> lister);
@@ -60,7 +61,7 @@ class PortDialog : public OpenerDialog {
     QVBoxLayout* reportedLayout_ = nullptr;
     QLabel* noneFound_ = nullptr;
     std::vector<QRadioButton*> reported_;
-    std::vector<QString> reportedDevices_;  // by item, beside reported_
+    std::vector<QString> reportedDevices_;  // by item, beside reported_: the names chosen
     QString chosenDevice_;                  // the reported port chosen; empty: a COM item
     int openedItem_ = 0;                    // the choice when the dialog was opened
     QString openedDevice_;

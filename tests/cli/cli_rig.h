@@ -1,9 +1,13 @@
 #pragma once
 // The built `mivo-sim` serving a pseudo-terminal, and the built `mivo` run to its end, as a user
 // runs them.
+#include <gtest/gtest.h>
+
 #include <QProcess>
 #include <QStringList>
 #include <filesystem>
+#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,6 +17,23 @@ struct MivoRun {
     int exitCode = -1;  // -1: it did not end, or ended by a signal
     std::string out, err;
 };
+
+// A --log file's lines without their leading time stamps ("2026-12-08T03:04:05.123 > @?NO" is
+// "> @?NO"); a line without one fails the test.
+inline std::string Unstamped(const std::string& log) {
+    static const std::regex stamp(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3} (?=[<>] ))");
+    std::istringstream in(log);
+    std::string out;
+    for (std::string line; std::getline(in, line);) {
+        std::smatch m;
+        if (std::regex_search(line, m, stamp, std::regex_constants::match_continuous))
+            line.erase(0, static_cast<std::size_t>(m.length()));
+        else
+            ADD_FAILURE() << "a log line without its time stamp: " << line;
+        out += line + '\n';
+    }
+    return out;
+}
 
 // Runs `mivo` with `args` in `workDir` (this process's when empty), `input` on its standard input,
 // its standard output into `output` when given.

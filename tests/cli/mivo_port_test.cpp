@@ -159,7 +159,7 @@ TEST(MivoPort, ParamsSendReceiveAndInit) {
         sim.mivo({"--yes", "--log", "send.log", "params", "send", "in.prm"}, dir.path());
     EXPECT_EQ(send.exitCode, 0) << send.err;
     EXPECT_EQ(send.out, "Open: Complete\nParameter send: Parameter sending is completed\n");
-    const std::string sendLog = ReadBytes(dir / "send.log");
+    const std::string sendLog = Unstamped(ReadBytes(dir / "send.log"));
     EXPECT_TRUE(Contains(sendLog, "> @WRITE PRM 22,199.9\n< OK\n")) << sendLog;
     EXPECT_FALSE(Contains(sendLog, "@WRITE PRM 0,"));
 

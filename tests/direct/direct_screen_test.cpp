@@ -368,34 +368,46 @@ TEST_F(DirectScreen, AJogAndStopUnderAMonitoredRun) {
     EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
 }
 
-// A stop the controller does not confirm (the line hung up under a held jog) is said in a
-// message that stays above the screen, and the screen shows it until the controller answers
-// again; "@STOP", never written, is not shown as sent.
+// A stop the controller does not confirm (the line hung up under a held jog), or the line lost
+// while on line (the adapter unplugged), is said in a message that stays above the screen, and
+// the screen shows it until the controller answers again; "@STOP", never written, is not shown
+// as sent.
 TEST_F(DirectScreen, AStopNotConfirmedIsSaidUntilTheControllerAnswers) {
-    sim.motion.originState = 1;
-    online();
-    screen().findChild<QRadioButton*>("RadioButton3")->setChecked(true);
-    auto* jog = button("X1");
-    QTimer::singleShot(300, &screen(), [&] {
-        pty.hangUp();
-        QTest::mouseRelease(jog, Qt::LeftButton);
-    });
-    QTest::mousePress(jog, Qt::LeftButton);
-    QTest::qWait(100);
-    auto* mark = screen().findChild<StopUnconfirmedMark*>("StopUnconfirmed");
-    ASSERT_NE(mark, nullptr);
-    EXPECT_TRUE(mark->isVisibleTo(&screen()));
-    ASSERT_NE(mark->message(), nullptr);
-    EXPECT_TRUE(mark->message()->isVisible());
-    EXPECT_FALSE(mark->message()->isModal());
-    EXPECT_EQ(mark->message()->text().toStdString(), kStopUnconfirmed);
-    EXPECT_EQ(display(), (Lines{"@?ORG", "1", "OK", "@X3+"}));
-    EXPECT_EQ(lineSwitchOf(&screen())->text(), "Offline");
-    // On line again: the next answer ends it.
-    ASSERT_TRUE(pty.open());
-    online();
-    click(button("RSNO"));
-    EXPECT_FALSE(mark->isVisibleTo(&screen()));
+    for (const bool jogging : {true, false}) {
+        SCOPED_TRACE(jogging ? "a held jog" : "the line lost while idle");
+        sim.motion.originState = 1;
+        online();
+        screen().findChild<QAction*>("MenuClear")->trigger();
+        screen().findChild<QRadioButton*>("RadioButton3")->setChecked(true);
+        auto* jog = button("X1");
+        if (jogging) {
+            QTimer::singleShot(300, &screen(), [&] {
+                pty.hangUp();
+                QTest::mouseRelease(jog, Qt::LeftButton);
+            });
+            QTest::mousePress(jog, Qt::LeftButton);
+            QTest::qWait(100);
+        } else {
+            pty.hangUp();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !link().isDirectOnline(); }, 5000));
+        }
+        auto* mark = screen().findChild<StopUnconfirmedMark*>("StopUnconfirmed");
+        ASSERT_NE(mark, nullptr);
+        EXPECT_TRUE(mark->isVisibleTo(&screen()));
+        ASSERT_NE(mark->message(), nullptr);
+        EXPECT_TRUE(mark->message()->isVisible());
+        EXPECT_FALSE(mark->message()->isModal());
+        EXPECT_EQ(mark->message()->text().toStdString(), kStopUnconfirmed);
+        EXPECT_EQ(display(), jogging ? (Lines{"@?ORG", "1", "OK", "@X3+"}) : Lines{});
+        EXPECT_EQ(lineSwitchOf(&screen())->text(), "Offline");
+        // On line again: the next answer ends it.
+        ASSERT_TRUE(pty.open());
+        online();
+        click(button("RSNO"));
+        EXPECT_FALSE(mark->isVisibleTo(&screen()));
+        mark->message()->close();
+        click(lineSwitchOf(&screen()));
+    }
 }
 
 // One monitor session: "abc" for X and noise before DO 2's value in the next scan (each keeps

@@ -11,10 +11,12 @@
 #include <vector>
 
 #include "link/controller_link.h"
+#include "link/flight_recorder.h"
 #include "link/link_messages.h"
 #include "link/reply_class.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
+#include "support/temp_dir.h"
 
 namespace mivo::test {
 namespace {
@@ -235,20 +237,74 @@ TEST_F(LinkFault, EqualBytesWhileIdleAreReportedOnceWithThePortClosed) {
     EXPECT_EQ(sim.received(), (std::vector<std::string>{"@?NO", "@?ORG", "@?NO"}));
 }
 
-TEST_F(LinkFault, HangUpWhileWaitingGoesOfflineAndSaysWhichDevice) {
-    ASSERT_TRUE(link.goDirectOnline());
-    sim.faults.hangupAfter = 1;
-    QSignalSpy changed(&link, &ControllerLink::onlineChanged);
-    QSignalSpy directChanged(&link, &ControllerLink::directOnlineChanged);
-    EXPECT_EQ(main().request("@?NO"), "0");
-    EXPECT_EQ(main().next(), "OK");
-    EXPECT_EQ(main().request("@?ORG"), "");
-    EXPECT_FALSE(link.isOnline());
-    EXPECT_FALSE(link.isDirectOnline());
-    EXPECT_EQ(changed.count(), 1);
-    EXPECT_EQ(directChanged.count(), 1);
-    expectToldOnce("failed");
-    EXPECT_EQ(link.directChannel().request("@?NO"), "");
+// The line lost (the adapter unplugged, the other end closed): said at once, while idle too, and
+// both channels go off line; the recorder has the state change and the message.
+TEST_F(LinkFault, AHangUpGoesOfflineAtOnceAndSaysWhichDevice) {
+    struct Case {
+        const char* name;
+        std::function<void()> hangUp;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"while idle", [this] { pty.hangUp(); ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000)); }},
+        {"before a request", [this] { pty.hangUp(); }},
+        // The simulator stays hung up: last.
+        {"while waiting", [this] { sim.faults.hangupAfter = static_cast<int>(sim.received().size()); }},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir state;  // $XDG_STATE_HOME
+        FlightRecorder recorder(FlightLogFolder(state.path().c_str(), nullptr));
+        link.setRecorder(&recorder);
+        said.clear();
+        ASSERT_TRUE(link.goOnline());
+        ASSERT_TRUE(link.goDirectOnline());
+        link.setReplyTimeout(ControllerLink::kReplyTimeoutMs);
+        QSignalSpy changed(&link, &ControllerLink::onlineChanged);
+        QSignalSpy directChanged(&link, &ControllerLink::directOnlineChanged);
+        QSignalSpy lost(&link, &ControllerLink::directLost);
+        EXPECT_EQ(main().request("@?NO"), "0");
+        EXPECT_EQ(main().next(), "OK");
+        c.hangUp();
+        EXPECT_EQ(main().request("@?ORG"), "");
+        EXPECT_FALSE(link.isOnline());
+        EXPECT_FALSE(link.isDirectOnline());
+        EXPECT_EQ(changed.count(), 1);
+        EXPECT_EQ(directChanged.count(), 1);
+        EXPECT_EQ(lost.count(), 1);
+        expectToldOnce("the line was hung up");
+        EXPECT_EQ(link.directChannel().request("@?NO"), "");
+        link.setRecorder(nullptr);
+        ASSERT_EQ(recorder.file().parent_path(), state.path() / "mivo" / "log");
+        const std::string log = ReadBytes(recorder.file().string());
+        for (const char* line :
+             {" > @?NO\n", " < 0\n", " = Direct channel off line\n", " = Main channel off line\n",
+              "! Communication error: The line to "})
+            EXPECT_NE(log.find(line), std::string::npos) << line << " in\n" << log;
+        // The next case on a line of its own.
+        ASSERT_TRUE(pty.open()) << pty.errorString().toStdString();
+        link.setDeviceForPort(1, pty.devicePath());
+    }
+}
+
+// A recorder that cannot write (a file stands where its folder would be) says so once, and the
+// exchanges go on.
+TEST_F(LinkFault, ARecorderThatCannotWriteStopsNothing) {
+    TempDir state;
+    WriteBytes(state / "mivo", "a file, not a folder");
+    std::vector<std::string> failures;
+    FlightRecorder recorder(FlightLogFolder(state.path().c_str(), nullptr),
+                            std::chrono::system_clock::now,
+                            [&](const std::string& f) { failures.push_back(f); });
+    link.setRecorder(&recorder);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(main().request("@?NO"), "0");
+        EXPECT_EQ(main().next(), "OK");
+    }
+    link.setRecorder(nullptr);
+    EXPECT_EQ(failures.size(), 1u);
+    EXPECT_TRUE(said.empty());
 }
 
 TEST_F(LinkFault, DrainEndsWhileTheLineStillBabbles) {

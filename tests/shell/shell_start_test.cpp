@@ -1,8 +1,13 @@
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QSignalSpy>
+#include <QUrl>
+#include <filesystem>
 
 #include "link/serial_port.h"
 #include "parameters/parameter_table.h"
@@ -17,6 +22,15 @@ namespace mivo::test {
 namespace {
 
 using ShellStart = ShellFixture;
+
+// What the desktop was asked to open.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+  public:
+    std::vector<QUrl> urls;
+  public slots:
+    void open(const QUrl& url) { urls.push_back(url); }
+};
 
 // One line state for every editor: Start goes on line, any editor's switch takes all of them
 // on or off line, and the start screen shown again (as closing any screen does) takes it off.
@@ -68,11 +82,21 @@ TEST_F(ShellStart, StartAndEveryEditorsSwitchShareOneLine) {
 }
 
 // The COM selection offers the eight COM items and, below them, the serial ports the system
-// reports (a USB adapter), read anew at every opening; the choice is what the line opens next.
+// reports (a USB adapter, with what it tells of itself), read anew at every opening; the choice
+// is what the line opens next. An adapter is chosen by its stable name: plugged in again under
+// another device, it is opened again.
 TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
+    namespace fs = std::filesystem;
+    TempDir byId;  // stands in for /dev/serial/by-id
+    const std::string adapter = byId / "usb-Prolific_USB-Serial_Controller_12345-if00-port0";
+    fs::create_symlink(pty.devicePath().toStdString(), adapter);
+    link().ports().setByIdFolder(byId.path());
+    const auto plugged = [](const QString& device) {
+        return ReportedPort{device, "USB-Serial Controller", "Prolific Technology Inc.", "12345"};
+    };
     std::vector<ReportedPort> reported = {
-        {"/dev/ttyS1", "", ""},  // COM2 opens it already: not offered twice
-        {pty.devicePath(), "USB-Serial Controller", "Prolific Technology Inc."},
+        {"/dev/ttyS1", "", "", ""},  // COM2 opens it already: not offered twice
+        plugged(pty.devicePath()),
     };
     screens.tcom->setPortLister([&] { return reported; });
     const auto reportedItems = [&] {
@@ -96,22 +120,42 @@ TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
     EXPECT_FALSE(screens.tmmain->isEnabled());
     EXPECT_EQ(screens.tcom->deviceShown(1), QString(kMissingDevice));
     ASSERT_EQ(reportedItems().size(), 1);
-    EXPECT_TRUE(reportedItems()[0]->text().contains(pty.devicePath()));
+    EXPECT_EQ(
+        reportedItems()[0]->text(),
+        pty.devicePath() + " (USB-Serial Controller, Prolific Technology Inc., serial 12345)");
     choose(reportedItems()[0]);
     EXPECT_EQ(screens.tcom->itemIndex(), -1);
+    EXPECT_EQ(screens.tcom->portChoice().device.toStdString(), adapter);
+
+    // Plugged in again under another device: its link leads there, and it stays the one chosen.
+    SimController sim2;
+    SimPty renamed{sim2};
+    ASSERT_TRUE(renamed.open());
+    fs::remove(adapter);
+    fs::create_symlink(renamed.devicePath().toStdString(), adapter);
+    reported = {plugged(renamed.devicePath())};
+    click(lineSwitchOf(screens.tmmain));
+    ASSERT_TRUE(link().isOnline());
+    EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
+    EXPECT_EQ(sim2.received(), std::vector<std::string>{"@?NO"});
+    click(lineSwitchOf(screens.tmmain));
+    screens.tmmain->comSet();
+    ASSERT_EQ(reportedItems().size(), 1);
+    EXPECT_TRUE(reportedItems()[0]->isChecked());
+    click(screens.tcom->findChild<QPushButton*>("Set"));
 
     // Unplugged: the choice stays, marked, until another is made; Escape (as closing) keeps it.
     reported.clear();
+    fs::remove(adapter);
     screens.tmmain->comSet();
     ASSERT_EQ(reportedItems().size(), 1);
     QRadioButton* kept = reportedItems()[0];
     EXPECT_TRUE(kept->isChecked());
-    EXPECT_TRUE(kept->text().contains(pty.devicePath()));
-    EXPECT_TRUE(kept->text().contains("not found"));
+    EXPECT_EQ(kept->text().toStdString(), adapter + " (not found)");
     click(screens.tcom->findChild<QRadioButton*>("COM5"));
     QTest::keyClick(screens.tcom, Qt::Key_Escape);
     EXPECT_FALSE(screens.tcom->isVisible() || !screens.tmmain->isEnabled());
-    EXPECT_EQ(screens.tcom->portChoice().device, pty.devicePath());
+    EXPECT_EQ(screens.tcom->portChoice().device.toStdString(), adapter);
     screens.tmmain->comSet();
     useSimulatorAs(2);
     choose(screens.tcom->findChild<QRadioButton*>("COM2"));
@@ -289,7 +333,35 @@ TEST_F(ShellStart, CommunicationLogShowsBothWaysAsTheyPassBoundedAndClearable) {
 
     click(screens.commlog->findChild<QPushButton*>("Clear"));
     EXPECT_TRUE(screens.commlog->text().isEmpty());
+
+    // "Open log folder" opens the flight recorder's folder, made if need be.
+    auto* openFolder = screens.commlog->findChild<QPushButton*>("OpenLogFolder");
+    ASSERT_NE(openFolder, nullptr);
+    EXPECT_FALSE(openFolder->isEnabled());
+    TempDir dir;
+    const QString folder = QString::fromStdString(dir / "mivo/log");
+    screens.commlog->setLogFolder(folder);
+    OpenedUrls desktop;
+    QDesktopServices::setUrlHandler("file", &desktop, "open");
+    click(openFolder);
+    QDesktopServices::unsetUrlHandler("file");
+    EXPECT_EQ(desktop.urls, std::vector<QUrl>{QUrl::fromLocalFile(folder)});
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    // A recorder that cannot write says so in the log and a notice that waits for no answer.
+    screens.commlog->recorderFailed("The flight recorder cannot write /x: Permission denied");
+    QApplication::processEvents();
+    EXPECT_TRUE(
+        screens.commlog->text().endsWith("The flight recorder cannot write /x: Permission denied"));
+    QMessageBox* notice = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "RecorderFailed") notice = static_cast<QMessageBox*>(w);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_FALSE(notice->isModal());
+    notice->close();
 }
 
 }  // namespace
 }  // namespace mivo::test
+
+#include "shell_start_test.moc"
