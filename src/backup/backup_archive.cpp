@@ -112,8 +112,8 @@ bool UnzipMembers(std::string_view bytes, Members& members, std::string& reason)
         return false;
     };
     const zip_int64_t count = zip_get_num_entries(archive, 0);
-    if (count > kMaxMembers) return fail("the archive holds more than " +
-                                         std::to_string(kMaxMembers) + " members");
+    if (count > kMaxMembers)
+        return fail("the archive holds more than " + std::to_string(kMaxMembers) + " members");
     Members read;
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
@@ -134,7 +134,8 @@ bool UnzipMembers(std::string_view bytes, Members& members, std::string& reason)
         const std::string fileError = n < 0 ? zip_file_strerror(file) : "";
         zip_fclose(file);
         if (n < 0) return fail(EscapeControlBytes(name) + ": " + fileError);
-        if (content.size() > kMaxDataFileSize) return fail(EscapeControlBytes(name) + " is too large");
+        if (content.size() > kMaxDataFileSize)
+            return fail(EscapeControlBytes(name) + " is too large");
         read.emplace_back(name, std::move(content));
     }
     zip_discard(archive);

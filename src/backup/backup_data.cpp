@@ -80,9 +80,7 @@ class MemberReader {
 
 }  // namespace
 
-DataParts AllParts() {
-    return {true, true, Numbers(kPalletCount), Numbers(kOffsetPrograms)};
-}
+DataParts AllParts() { return {true, true, Numbers(kPalletCount), Numbers(kOffsetPrograms)}; }
 
 DataParts PartsOf(const ControllerData& data) {
     DataParts parts{data.steps.has_value(), data.parameters.has_value(), {}, {}};

@@ -48,8 +48,8 @@ using Members = std::vector<std::pair<std::string, std::string>>;
 inline constexpr const char* kManifestMember = "manifest.txt";
 inline constexpr const char* kParametersMember = "parameters.prm";
 std::string ProgramMember(const std::string& program);  // "program-2.stp"
-std::string PalletMember(int pallet);                    // "pallet-03.plt"
-std::string OffsetMember(int program);                   // "offset-4.off"
+std::string PalletMember(int pallet);                   // "pallet-03.plt"
+std::string OffsetMember(int program);                  // "offset-4.off"
 
 // The manifest: the program number, the date and time `when` (as text) and this program's
 // version, one "name: value" a line.

@@ -47,6 +47,34 @@ class ReadPrompter : public Prompter {
     std::vector<std::function<void(Prompter&)>> held_;
 };
 
+// The channel of a read of many parts. Each receive drains the line as its session starts, which
+// takes the line's quiet time. After a receive that completed, every reply it asked for has come
+// (each value with its trailing line), so the next receive's starting drain is passed over: a
+// line that came unasked would not fit the next reply's shape and would end the read, said. Every
+// other drain (the one after the version query) is made.
+class SettledChannel : public Channel {
+  public:
+    explicit SettledChannel(Channel& inner) : inner_(inner) {}
+    std::string request(const std::string& command) override {
+        settled_ = false;
+        return inner_.request(command);
+    }
+    std::string next() override {
+        settled_ = false;
+        return inner_.next();
+    }
+    void drain() override {
+        if (!settled_) inner_.drain();
+        settled_ = false;
+    }
+    // A receive completed: the line holds nothing more for it.
+    void settle() { settled_ = true; }
+
+  private:
+    Channel& inner_;
+    bool settled_ = false;
+};
+
 // Runs each part in turn until one does not complete.
 class Parts {
   public:
@@ -68,34 +96,42 @@ const char* const kRestoreCaption = "Restore";
 Outcome ReadController(ProcedureContext& ctx, const DataParts& parts, ControllerData& data) {
     data = {};
     ReadPrompter prompter(ctx.prompter);
-    ProcedureContext read{ctx.channel, prompter, ctx.view, ctx.log,
+    SettledChannel channel(ctx.channel);
+    ProcedureContext read{channel,
+                          prompter,
+                          ctx.view,
+                          ctx.log,
                           [&](const std::string& number) {
                               data.program = number;
                               if (ctx.showProgramNo) ctx.showProgramNo(number);
                           },
                           ctx.unseenTrailing};
+    // A receive's end: its messages held or shown, the line settled after a completed one.
+    const auto ended = [&](Outcome outcome) {
+        if (prompter.ended(outcome) == Outcome::Completed) channel.settle();
+        return outcome;
+    };
     Parts run;
     if (parts.steps)
         run.then([&] {
-            const Outcome received =
-                prompter.ended(ReceiveSteps(read, {data.steps.emplace()}, "0", "999"));
+            const Outcome received = ended(ReceiveSteps(read, {data.steps.emplace()}, "0", "999"));
             if (received != Outcome::Completed || ProgramIndex(data.program) >= 0) return received;
             ctx.prompter.notify("Check PGM No.", "Step receive");
             return Outcome::Failed;
         });
     if (parts.parameters)
-        run.then([&] { return prompter.ended(ReceiveParameters(read, {data.parameters.emplace()})); });
+        run.then([&] { return ended(ReceiveParameters(read, {data.parameters.emplace()})); });
     for (const int n : parts.pallets)
         run.then([&] {
             PalletData& pallet = data.pallets[n];
             pallet.number = std::to_string(n);
-            return prompter.ended(TransferPallet(read, MemoryOperation::Receive, {pallet}));
+            return ended(TransferPallet(read, MemoryOperation::Receive, {pallet}));
         });
     for (const int p : parts.offsets)
         run.then([&] {
             OffsetData& offsets = data.offsets[p];
             offsets.program = std::to_string(p);
-            return prompter.ended(TransferOffsets(read, MemoryOperation::Receive, {offsets}));
+            return ended(TransferOffsets(read, MemoryOperation::Receive, {offsets}));
         });
     return run.outcome();
 }

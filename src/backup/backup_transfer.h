@@ -11,7 +11,9 @@ namespace mivo {
 // current program as Step receive (its "@?NO" gives data.program), the parameters as Parameter
 // receive, each pallet and each program's offsets as their screens' receive. The receives'
 // questions are taken as answered Yes: the caller asked for the read. Their messages are shown
-// only when a receive did not complete (the completion notices never). A current program other
+// only when a receive did not complete (the completion notices never). A receive that follows
+// one that completed does not drain the line as its session starts (the line's quiet time each
+// time; nothing is owed on it). A current program other
 // than 0 to 5 is refused with "Check PGM No." (caption "Step receive"). Stops at the first part
 // that did not complete and gives its outcome.
 Outcome ReadController(ProcedureContext& ctx, const DataParts& parts, ControllerData& data);

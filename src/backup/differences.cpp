@@ -81,8 +81,8 @@ std::vector<std::string> StepHeldTexts(const StepTable& table) {
         std::string& text = texts[static_cast<std::size_t>(s)];
         if (command.empty()) continue;
         if (command == "POI" || command == "LIN" || command == "PAL" || command == "END") {
-            text = Joined({&command, &row[FieldOperation], &row[FieldX], &row[FieldY],
-                           &row[FieldZ], &row[FieldR]});
+            text = Joined({&command, &row[FieldOperation], &row[FieldX], &row[FieldY], &row[FieldZ],
+                           &row[FieldR]});
         } else if (command == "SEQ") {
             text = Joined({&command, &row[FieldOperation], &row[FieldJump]});
         } else if (other >= 0) {
@@ -93,8 +93,8 @@ std::vector<std::string> StepHeldTexts(const StepTable& table) {
                                        &row[FieldR]});
         } else {
             // A step no send takes: all its fields but the Comment.
-            text = Joined({&command, &row[FieldOperation], &row[FieldX], &row[FieldY],
-                           &row[FieldZ], &row[FieldR], &row[FieldJump]});
+            text = Joined({&command, &row[FieldOperation], &row[FieldX], &row[FieldY], &row[FieldZ],
+                           &row[FieldR], &row[FieldJump]});
         }
     }
     return texts;
@@ -121,8 +121,8 @@ std::vector<Difference> Differences(const ControllerData& file, const Controller
             AddValue(DataKind::Pallet, number, f,
                      "pallet " + std::to_string(number) + " " + PalletFieldName(f),
                      pallet.fields[static_cast<std::size_t>(f)],
-                     read->second.fields[static_cast<std::size_t>(f)],
-                     PalletParameter(number, f), out);
+                     read->second.fields[static_cast<std::size_t>(f)], PalletParameter(number, f),
+                     out);
     }
     for (const auto& [program, offsets] : file.offsets) {
         const auto read = controller.offsets.find(program);

@@ -17,8 +17,7 @@ namespace {
 
 // The block a pallet or offset file is compared as: the option when given, else the number its
 // first line names, as its receive would take it; -1 when that is none of 0 .. count - 1.
-int BlockNumber(const ParsedArgs& args, const char* option, const std::string& named,
-                int count) {
+int BlockNumber(const ParsedArgs& args, const char* option, const std::string& named, int count) {
     int number = -1;
     try {
         number = StrToInt(args.has(option) ? args.value(option) : named);
@@ -118,8 +117,7 @@ int BackupCommand::prepareCompare(Prompter& prompter, std::string& problem) {
 
 int BackupCommand::run(ProcedureContext& ctx, std::ostream& out) {
     if (command_ == "restore")
-        return RestoreData(ctx, data_, parts_) == Outcome::Completed ? kExitCompleted
-                                                                     : kExitFailed;
+        return RestoreData(ctx, data_, parts_) == Outcome::Completed ? kExitCompleted : kExitFailed;
     if (command_ == "backup")
         return BackupController(ctx, file_) == Outcome::Completed ? kExitCompleted : kExitFailed;
     ControllerData read;

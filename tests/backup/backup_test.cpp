@@ -13,7 +13,8 @@ namespace mivo::test {
 namespace {
 
 std::string& Step(Rig& rig, int program, int step) {
-    return rig.sim.steps.programs[static_cast<std::size_t>(program)][static_cast<std::size_t>(step)];
+    return rig.sim.steps
+        .programs[static_cast<std::size_t>(program)][static_cast<std::size_t>(step)];
 }
 std::string& Memory(Rig& rig, int number) {
     return rig.sim.parameters.values[static_cast<std::size_t>(number)];
@@ -75,15 +76,17 @@ TEST(Backup, EachKindsDifferenceNamesItsItemWithBothTexts) {
         {[](ControllerData& d) { (*d.steps)[20][FieldOperation] = "000"; }, ""},
         {[](ControllerData& d) { (*d.steps)[21][FieldR] = "8"; },
          R"(step 21: file "CIR,100,4,5,6,8", controller "CIR,100,4,5,6,7")", 20, 21},
-        {[](ControllerData& d) { (*d.steps)[40] = {{"END", "000"}}; },
+        {[](ControllerData& d) {
+             (*d.steps)[40] = {{"END", "000"}};
+         },
          R"(step 40: file "END,000,,,,", controller "")", 40, 40},
         // What the controller does not hold, or holds as sent, is no difference.
         {[](ControllerData& d) { (*d.steps)[30][FieldCommand] = "poi"; }, ""},
         {[](ControllerData& d) { (*d.steps)[30][FieldComment] = "note"; }, ""},
-        {[](ControllerData& d) { d.parameters->setValue(22, "150.00"); },
-         R"(parameter 22: file "150.00", controller "200.00")", -1, -1, 22},
         {[](ControllerData& d) { d.parameters->setValue(0, "21"); },
          R"(parameter 0: file "21", controller "22")"},
+        {[](ControllerData& d) { d.parameters->setValue(22, "150.00"); },
+         R"(parameter 22: file "150.00", controller "200.00")", -1, -1, 22},
         {[](ControllerData& d) { d.pallets[3].fields[PalletX1] = "1.00"; },
          R"(pallet 3 X1: file "1.00", controller "0")", -1, -1, PalletParameter(3, PalletX1)},
         {[](ControllerData& d) { d.pallets[19].fields[PalletYPartitions] = "\x1b"; },
