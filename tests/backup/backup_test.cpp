@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <stdexcept>
 
 #include "backup/backup_archive.h"
 #include "backup/backup_transfer.h"
@@ -153,6 +154,56 @@ TEST(Backup, AFailedReadWritesNoFileAndSaysWhy) {
         EXPECT_EQ(ReadBytes(dir / "b.zip"), "old");
         const std::vector<std::string> said = rig.prompter.texts();
         EXPECT_NE(std::find(said.begin(), said.end(), c.said), said.end());
+    }
+}
+
+// A file that is no whole backup is refused, naming what is wrong.
+TEST(Backup, AnArchiveThatIsNoWholeBackupIsRefusedNamingWhy) {
+    Rig rig;
+    const Members whole = BackupMembers(Read(rig), "now");
+    const auto member = [](Members& m, const std::string& name) -> std::string& {
+        for (auto& [n, content] : m)
+            if (n == name) return content;
+        throw std::out_of_range(name);
+    };
+    struct Case {
+        std::function<void(Members&)> members;
+        std::function<void(std::string&)> bytes;  // the archive's
+        std::string said;                         // in the message or its detail
+    };
+    const auto none = [](Members&) {};
+    const std::vector<Case> cases = {
+        {none, [](std::string& b) { b.resize(b.size() / 2); }, "b.zip: "},
+        {none, [](std::string& b) { b = "program: 0\r\n"; }, "b.zip: "},
+        {[&](Members& m) { member(m, "pallet-03.plt")[0] = '5'; },
+         {},
+         "b.zip/pallet-03.plt: it names pallet 5"},
+        {[&](Members& m) { member(m, "offset-4.off") = "4\r\n1\r\n"; }, {}, "b.zip/offset-4.off: "},
+        {[&](Members& m) { member(m, "parameters.prm")[1] = '\0'; },
+         {},
+         "b.zip/parameters.prm: Not a text file (it contains NUL bytes)"},
+        {[&](Members& m) { member(m, "manifest.txt") = "program: 6\r\n"; },
+         {},
+         "b.zip/manifest.txt: it names no program 0 to 5"},
+        {[](Members& m) { m.pop_back(); },
+         {},
+         "b.zip/manifest.txt: the backup holds no such member"},
+    };
+    for (const Case& c : cases) {
+        Members members = whole;
+        c.members(members);
+        std::string bytes, reason;
+        ASSERT_TRUE(ZipMembers(members, bytes, reason)) << reason;
+        if (c.bytes) c.bytes(bytes);
+        TempDir dir;
+        WriteBytes(dir / "b.zip", bytes);
+        ScriptedPrompter prompter;
+        ControllerData data;
+        EXPECT_FALSE(OpenBackup(dir / "b.zip", data, prompter)) << c.said;
+        std::string said;
+        for (const std::string& text : prompter.texts()) said += text + "\n";
+        for (const std::string& detail : prompter.details) said += detail + "\n";
+        EXPECT_NE(said.find(c.said), std::string::npos) << said;
     }
 }
 
