@@ -17,6 +17,7 @@
 #include "cli/stop_signal_watch.h"
 #include "common/convert.h"
 #include "common/readable_text.h"
+#include "direct/cycle_timing.h"
 #include "direct/direct_commands.h"
 #include "direct/jog.h"
 #include "direct/maintenance_commands.h"
@@ -103,7 +104,7 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
         return args.has(option) ? std::string(option) + " is not for direct " + word : "";
     };
     if (word == "output") {
-        for (const char* o : {"--mode", "--hold", "--cycles"})
+        for (const char* o : {"--mode", "--hold", "--cycles", "--time"})
             if (auto p = refuse(o); !p.empty()) return p;
         if (ops.size() != 2) return "direct output wants N and on or off";
         const auto n = WholeIn(ops[0], 0, 15);
@@ -117,7 +118,8 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
         return "";
     }
     if (word == "jog") {
-        if (auto p = refuse("--cycles"); !p.empty()) return p;
+        for (const char* o : {"--cycles", "--time"})
+            if (auto p = refuse(o); !p.empty()) return p;
         if (ops.size() != 1) return "direct jog wants one axis: X+ X- Y+ Y- Z+ Z- R+ R-";
         const auto axis = JogAxisNamed(ops[0]);
         if (!axis) return "direct jog: '" + ops[0] + "' is none of X+ X- Y+ Y- Z+ Z- R+ R-";
@@ -175,7 +177,7 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
         return "";
     }
     // monitor
-    for (const char* o : {"--mode", "--hold"})
+    for (const char* o : {"--mode", "--hold", "--time"})
         if (auto p = refuse(o); !p.empty()) return p;
     if (!ops.empty()) return "direct monitor takes no operands";
     int cycles = 0;  // until a stop signal
@@ -211,11 +213,11 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
 
 const char* DirectUsage() {
     return "mivo --port DEVICE [--yes] [--timeout S] [--log FILE] direct COMMAND [ARGS]\n"
-           "      COMMAND: origin, run, step, go STEP [POSITION], palgo PALLET [POSITION], zi,\n"
-           "      offset, stop, motor-free, positions, sno, no, pos, org, counter N, release,\n"
-           "      init-counter N, init-counters, init-program, init-programs, init-errors,\n"
-           "      memory-check, output N on|off, jog AXIS [--mode 1|2|3] [--hold SECONDS],\n"
-           "      monitor [--cycles N]";
+           "      COMMAND: origin, run [--time], step, go STEP [POSITION],\n"
+           "      palgo PALLET [POSITION], zi, offset, stop, motor-free, positions, sno, no, pos,\n"
+           "      org, counter N, release, init-counter N, init-counters, init-program,\n"
+           "      init-programs, init-errors, memory-check, output N on|off,\n"
+           "      jog AXIS [--mode 1|2|3] [--hold SECONDS], monitor [--cycles N]";
 }
 
 int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& operands) {
@@ -233,8 +235,9 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         for (const DirectCommand& c : Commands())
             if (word == c.word) command = &c;
         if (!command) return UsageError("unknown direct command " + word);
-        for (const char* o : {"--mode", "--hold", "--cycles"})
-            if (args.has(o)) return UsageError(std::string(o) + " is not for direct " + word);
+        for (const char* o : {"--mode", "--hold", "--cycles", "--time"})
+            if (args.has(o) && !(word == "run" && std::string(o) == "--time"))
+                return UsageError(std::string(o) + " is not for direct " + word);
         const std::size_t given = operands.size() - 1;
         const std::size_t wanted = command->operands.size();
         // A POSITION may be left out; every other operand is needed.
@@ -277,6 +280,9 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));
     QueryTimeLimit transfer(link, timeoutMs);
     DirectSession session(link.directChannel(), prompter, transfer, view);
+    // `run --time`: the cycle, from "@RUN" written to its "END", in the line after "END".
+    if (args.has("--time"))
+        session.cycleTimed = [&view](std::int64_t ms) { view.append(CycleTimeText(ms)); };
 
     // Ctrl+C, SIGTERM or SIGHUP, or a report that could not be written: a motion is stopped with
     // "@STOP" once; then nothing more is sent and the command ends at once. A stop already

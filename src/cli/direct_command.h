@@ -9,8 +9,8 @@
 namespace mivo {
 
 // `operands` are the words after "direct": the command and its arguments. Uses --port, --yes,
-// --timeout (data queries only) and --log. kExitCompleted when the command got its expected
-// reply, kExitFailed otherwise, kExitUsage for bad usage.
+// --timeout (data queries only), --log and, for run, --time. kExitCompleted when the command got
+// its expected reply, kExitFailed otherwise, kExitUsage for bad usage.
 int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& operands);
 
 // The usage lines of `mivo direct`.

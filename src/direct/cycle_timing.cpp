@@ -80,11 +80,15 @@ void CycleTiming::reset() {
     lastSteps_.clear();
 }
 
-std::string CycleTimeText(std::int64_t milliseconds) {
+std::string SecondsText(std::int64_t milliseconds) {
     const std::int64_t hundredths = (std::max<std::int64_t>(milliseconds, 0) + 5) / 10;
     const std::int64_t fraction = hundredths % 100;
-    return "Cycle time: " + std::to_string(hundredths / 100) + (fraction < 10 ? ".0" : ".") +
+    return std::to_string(hundredths / 100) + (fraction < 10 ? ".0" : ".") +
            std::to_string(fraction) + " s";
+}
+
+std::string CycleTimeText(std::int64_t milliseconds) {
+    return "Cycle time: " + SecondsText(milliseconds);
 }
 
 }  // namespace mivo

@@ -70,7 +70,9 @@ class CycleTiming {
     std::int64_t total_ = 0;
 };
 
-// "Cycle time: 12.35 s": seconds with two decimals, rounded half up.
+// "12.35 s": seconds with two decimals, rounded half up.
+std::string SecondsText(std::int64_t milliseconds);
+// "Cycle time: 12.35 s".
 std::string CycleTimeText(std::int64_t milliseconds);
 
 }  // namespace mivo

@@ -44,8 +44,45 @@ Outcome PanelCycle(DirectSession& s, const std::function<Outcome(DirectCycle&)>&
         c.start();
         outcome = body(c);
     }
+    // A program stopped runs no cycle to its "END".
+    s.runAbandoned();
     if (inside) s.raiseMotorStop();
     return outcome;
+}
+
+// The run's replies from the first, `line`, to its "END".
+Outcome RunReplies(DirectCycle& c, std::string line) {
+    DirectSession& s = c.session();
+    for (;; line = c.next()) {
+        if (const auto o = c.cut()) return *o;
+        switch (ReplyClass(line)) {
+            case ReplyCode::Ok:
+                // The line after it is taken unseen; the one after that is classified.
+                c.trailing();
+                if (const auto o = c.cut()) return *o;
+                break;
+            case ReplyCode::Ng:
+            case ReplyCode::Emg:
+                c.next();  // the error number
+                return Outcome::Failed;
+            case ReplyCode::Err:
+            case ReplyCode::Mstop:
+            case ReplyCode::Stop:
+                // The program did not run its course: its "END" times no cycle.
+                s.runAbandoned();
+                [[fallthrough]];
+            case ReplyCode::Cend:
+                // The line that goes with it; the run goes on.
+                if (const auto o = c.pass()) return *o;
+                break;
+            case ReplyCode::End:
+                s.runEnded();
+                s.prompter().notify("END: Program operation end", "RUN execute");
+                return Outcome::Completed;
+            case ReplyCode::Data:
+                return Outcome::Failed;
+        }
+    }
 }
 
 }  // namespace
@@ -75,37 +112,16 @@ Outcome RunProgram(DirectSession& s) {
          {EnableSet::CancelPanel, EnableSet::CommandControls, EnableSet::MonitorControls})
         v.enable(set, true);
     v.enable(EnableSet::JogButtons, false);
+    // The cycle is timed from "@RUN" on the line; the monitor sees its "END" while it is on.
+    const auto started = [&s] { s.runStarted(); };
     if (s.state.monitoring) {
-        c.motion("@RUN2");
+        c.motion("@RUN2", started);
         c.handOver();
         return Outcome::Completed;
     }
-    for (std::string line = c.motion("@RUN");; line = c.next()) {
-        if (const auto o = c.cut()) return *o;
-        switch (ReplyClass(line)) {
-            case ReplyCode::Ok:
-                // The line after it is taken unseen; the one after that is classified.
-                c.trailing();
-                if (const auto o = c.cut()) return *o;
-                break;
-            case ReplyCode::Ng:
-            case ReplyCode::Emg:
-                c.next();  // the error number
-                return Outcome::Failed;
-            case ReplyCode::Err:
-            case ReplyCode::Cend:
-            case ReplyCode::Mstop:
-            case ReplyCode::Stop:
-                // The line that goes with it; the run goes on.
-                if (const auto o = c.pass()) return *o;
-                break;
-            case ReplyCode::End:
-                s.prompter().notify("END: Program operation end", "RUN execute");
-                return Outcome::Completed;
-            case ReplyCode::Data:
-                return Outcome::Failed;
-        }
-    }
+    const Outcome outcome = RunReplies(c, c.motion("@RUN", started));
+    if (outcome != Outcome::Completed) s.runAbandoned();
+    return outcome;
 }
 
 Outcome RunStep(DirectSession& s) {

@@ -36,6 +36,7 @@ class StopUnconfirmedMark;
 class JogButton;
 class JogControls;
 class LineSwitch;
+class CycleTimePanel;
 
 class DirectScreen : public QMainWindow, public DirectView {
     Q_OBJECT
@@ -102,6 +103,8 @@ class DirectScreen : public QMainWindow, public DirectView {
     QWidget* buildTeach();
     QWidget* buildPosition();
     QWidget* buildPanels();
+    // The cycle times of the programs run from the screen.
+    QWidget* buildCycleTime();
     QPushButton* commandButton(const char* name, const char* caption, const char* hint,
                                Outcome (*command)(DirectSession&));
     QLineEdit* fieldEdit(DirectField f, const char* name, int maxLength, const char* text);
@@ -134,6 +137,7 @@ class DirectScreen : public QMainWindow, public DirectView {
     std::array<DirectPanel*, 16> outputs_{};
     std::array<DirectPanel*, 16> inputs_{};
     JogControls* jogs_ = nullptr;
+    CycleTimePanel* cycleTime_ = nullptr;
     bool initPrmOpen_ = false;  // the robot-number dialog is open for INIT PRM
     bool centred_ = false;
 };

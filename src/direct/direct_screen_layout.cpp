@@ -14,10 +14,12 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "direct/cycle_time_panel.h"
 #include "direct/direct_commands.h"
 #include "direct/direct_controls.h"
 #include "direct/direct_panel.h"
 #include "direct/direct_screen.h"
+#include "direct/direct_session.h"
 #include "direct/jog.h"
 #include "direct/jog_button.h"
 #include "direct/maintenance_commands.h"
@@ -112,6 +114,7 @@ void DirectScreen::buildCentre() {
     right->addWidget(buildCommands());
     right->addWidget(buildTeach());
     right->addWidget(buildPosition());
+    right->addWidget(buildCycleTime());
     right->addStretch(1);
 
     auto* layout = new QHBoxLayout(centre);
@@ -290,6 +293,17 @@ QWidget* DirectScreen::buildPanels() {
     connect(mstop, &QPushButton::clicked, this, [this] { MotorStopPanel(*session_); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelPanel(*session_); });
     return box;
+}
+
+// Each run's cycle is shown as it is timed; "Reset" starts the statistics afresh.
+QWidget* DirectScreen::buildCycleTime() {
+    cycleTime_ = new CycleTimePanel;
+    session_->cycleTimed = [this](std::int64_t) { cycleTime_->showTiming(session_->cycleTiming); };
+    connect(cycleTime_, &CycleTimePanel::resetClicked, this, [this] {
+        session_->cycleTiming.reset();
+        cycleTime_->showTiming(session_->cycleTiming);
+    });
+    return cycleTime_;
 }
 
 }  // namespace mivo

@@ -27,6 +27,11 @@ int DirectSession::waitingCycle() const {
     return w ? w->cycle : 0;
 }
 
+void DirectSession::runEnded() {
+    const auto cycle = cycleTiming.runEnded();
+    if (cycle && cycleTimed) cycleTimed(*cycle);
+}
+
 void DirectSession::raiseMotorStop() {
     state.motorStopRequest = true;
     channel_.injectMstop();

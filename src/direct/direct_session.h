@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/prompter.h"
+#include "direct/cycle_timing.h"
 #include "direct/direct_view.h"
 #include "link/direct_channel.h"
 #include "link/reply_class.h"
@@ -83,6 +84,18 @@ class DirectSession {
     bool motorStopped() const;
     bool lineLost() const;
     bool timedOut() const;
+
+    // The cycle of each program run from "@RUN" written to its "END", and its steps as the
+    // monitor saw them. Its clock may be replaced (a test drives it).
+    CycleTiming cycleTiming;
+    // After a run's cycle was timed, with its milliseconds (the screen's statistics, `mivo
+    // direct run --time`).
+    std::function<void(std::int64_t milliseconds)> cycleTimed;
+    // "@RUN" is on the line, its "END" arrived, or the run ended otherwise (stopped, an error,
+    // the line lost, the monitor that was to see its "END" ended).
+    void runStarted() { cycleTiming.runStarted(); }
+    void runEnded();
+    void runAbandoned() { cycleTiming.runAbandoned(); }
 
     // After each whole scan of the monitor (for a terminal that prints it, and stops it).
     std::function<void()> monitorScanned;

@@ -79,6 +79,7 @@ ScanReply ScanRead(DirectCycle& c, const std::string& command, ValueShape shape,
         const ReplyCode code = ReplyClass(line);
         if (code == ReplyCode::Data) break;
         if (code == ReplyCode::Ok || code == ReplyCode::End) {
+            if (code == ReplyCode::End) s.runEnded();
             v.append(line);
             if (!next()) return stop;
             v.enable(EnableSet::JogButtons, true);
@@ -92,6 +93,8 @@ ScanReply ScanRead(DirectCycle& c, const std::string& command, ValueShape shape,
             if (!next()) return stop;
             continue;  // the further reply is classified instead
         }
+        // The program did not run its course: its "END" times no cycle.
+        if (code != ReplyCode::Cend) s.runAbandoned();
         v.append(word);
         v.append(line);
         // The query refused: nothing more comes for it.
@@ -102,6 +105,7 @@ ScanReply ScanRead(DirectCycle& c, const std::string& command, ValueShape shape,
         // One more line, which may be the program's "END".
         if (!next()) return stop;
         if (line == "END") {
+            s.runEnded();
             v.append(line);
             if (!next()) return stop;
             if (code != ReplyCode::Cend) v.enable(EnableSet::JogButtons, true);
@@ -142,6 +146,9 @@ PassEnd Pass(DirectSession& s) {
                     v.showIo(*item.bank, item.n, r.line == "1");
                 else
                     v.setField(item.field, r.line);
+                // The step number, read while a program runs, times its steps.
+                if (!again && !item.bank && item.field == DirectField::Step)
+                    s.cycleTiming.stepSeen(r.line);
                 continue;
             }
             whole = false;
@@ -226,6 +233,8 @@ void MonitorLoop(DirectSession& s) {
     s.takeRestart();
     while (Pass(s) == PassEnd::Restart) {
     }
+    // Ended or lost, it sees no "END" of a run it took over.
+    s.runAbandoned();
     s.setMonitorRunning(false);
 }
 

@@ -51,8 +51,8 @@ Outcome OriginCheck(DirectCycle& cycle, bool offlineOnLoss = false);
 void EndMonitor(DirectSession& session);
 
 // The line was lost or cancelled: every control but the fields disabled, "Monitoring" ended
-// (with "Monitor is ended" when it was on), the channel closed, the flags cleared, the line
-// button "Offline".
+// (with "Monitor is ended" when it was on), a run's cycle abandoned, the channel closed, the
+// flags cleared, the line button "Offline".
 void OfflineRoutine(DirectSession& session);
 
 // The line button's effect once the direct channel went on or off line.

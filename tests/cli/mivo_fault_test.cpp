@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <QTest>
+#include <regex>
 #include <sstream>
 
 #include "cli/cli_rig.h"
@@ -162,8 +163,9 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
 
 // `direct monitor` ends well by its cycles (or a stop signal) only. A line lost or silent, a query
 // refused, a reply that is no value: status 1, said at once, naming the query; nothing from the
-// line reaches the terminal unescaped.
-TEST(MivoFault, AMonitorEndsWellByItsCyclesOnly) {
+// line reaches the terminal unescaped. `direct run` ends well at the program's "END", with
+// `--time` followed by its cycle time.
+TEST(MivoFault, AMonitorEndsWellByItsCyclesOnlyARunAtItsEnd) {
     struct Case {
         const char* name;
         QStringList simOptions;
@@ -179,6 +181,9 @@ TEST(MivoFault, AMonitorEndsWellByItsCyclesOnly) {
         {"silent positions", {"--silent-family", "motion"}, {"--timeout", "0.3", "direct", "monitor"}, 1, "did not answer within 0.3 s"},
         {"refused", {"--refuse-family", "io:15:In operation"}, {"direct", "monitor"}, 1, "Error display: 15:In operation"},
         {"noise with ESC and BEL before each reply", {"--noise-before", "--noise", "5\x1B[2J\a"}, {"direct", "monitor", "--cycles", "3"}, 1, "reply for @?DO 0 is no value it can hold: '5\\x1B[2J\\x07'"},
+        {"a run", {}, {"--yes", "direct", "run"}, 0, "@RUN\nOK\nOK\nEND\n"},
+        {"a run timed", {}, {"--yes", "direct", "run", "--time"}, 0, "@RUN\nOK\nOK\nEND\nCycle time: "},
+        {"--time is for a run", {}, {"direct", "monitor", "--time"}, 2, "--time is not for direct monitor"},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -190,6 +195,11 @@ TEST(MivoFault, AMonitorEndsWellByItsCyclesOnly) {
         EXPECT_TRUE(Contains(r.out + r.err, c.said)) << r.out << r.err;
         EXPECT_FALSE(Contains(r.err, c.exitCode == 0 ? "did not" : "did not answer within 10"));
         EXPECT_EQ((r.out + r.err).find_first_of("\x1B\a"), std::string::npos);
+        // The cycle time, seconds with two decimals, only when asked for.
+        const std::regex timed("\nEND\nCycle time: [0-9]+\\.[0-9]{2} s\n");
+        EXPECT_EQ(std::regex_search(r.out, timed), c.exitCode == 0 && c.args.contains("--time"))
+            << r.out;
+        EXPECT_EQ(Contains(r.out, "Cycle time"), c.exitCode == 0 && c.args.contains("--time"));
     }
 }
 

@@ -58,6 +58,10 @@ struct DirectRig {
     DirectRig() {
         sim.motion.originState = 1;
         session.restartMonitor = [this] { ++monitorRestarts; };
+        // Cycles are timed on the controller's clock.
+        session.cycleTiming = CycleTiming([this] {
+            return std::chrono::duration_cast<std::chrono::milliseconds>(sim.clock().now()).count();
+        });
     }
 
     SimController sim;
@@ -283,11 +287,14 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
         bool endSteps;
         bool monitoring = false;
         Lines shown = {};  // when the display differs from the replies
+        int cycles = 0;    // timed: a run that ran its course to "END"
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"to the end", {"OK", "OK", "END"}, Outcome::Completed, true},
-        {"the line after OK is not classified", {"OK", "END", "END"}, Outcome::Completed, true, false, {"OK", "OK", "END"}},
+        {"to the end", {"OK", "OK", "END"}, Outcome::Completed, true, false, {}, 1},
+        {"the line after OK is not classified", {"OK", "END", "END"}, Outcome::Completed, true, false, {"OK", "OK", "END"}, 1},
+        {"a cycle's end goes on", {"OK", "OK", "CEND", "1", "END"}, Outcome::Completed, true, false, {}, 1},
+        {"stopped by the controller", {"OK", "OK", "STOP", "41:Stopped", "END"}, Outcome::Completed, true},
         {"an error goes on", {"OK", "OK", "ERR", "33:Position error", "END"}, Outcome::Completed, true},
         {"refused", {"NG", "15:In operation"}, Outcome::Failed, true},
         {"a data line ends it", {"OK", "OK", "P12"}, Outcome::Failed, true},
@@ -318,6 +325,7 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
         // Nothing was waited for while monitoring: the run's replies are still to come.
         EXPECT_EQ(rig.sim.hasReply(), c.monitoring);
         EXPECT_EQ(rig.monitorRestarts, c.monitoring ? 1 : 0);  // the monitor takes over
+        EXPECT_EQ(rig.session.cycleTiming.statistics().count, c.cycles);
     }
 }
 
@@ -371,6 +379,78 @@ TEST(DirectRun, PanelsPressedWhileTheRunWaits) {
         EXPECT_EQ(rig.sim.motion.position()[0], 100);
         // Nothing is left pending: the next command is answered as usual.
         EXPECT_EQ(QueryOrigin(rig.session), Outcome::Completed);
+    }
+}
+
+// A run is timed on the controller's clock from "@RUN" to its "END", with the monitor on or not;
+// a run stopped, ended by an error or by the line going off counts nothing. With the monitor on,
+// each step's time is read off its scans: right to within one scan.
+TEST(DirectRun, CycleTimeOnTheControllersClock) {
+    struct Case {
+        const char* name;
+        void (*press)(DirectSession&);  // at 4 s, in the third timer
+        const char* step1 = "SEQ 410,";
+    };
+    const Case cases[] = {
+        {"to its END", nullptr},
+        {"STOP", [](DirectSession& s) { StopPanel(s); }},
+        {"MSTOP", [](DirectSession& s) { MotorStopPanel(s); }},
+        {"the line goes off", CancelPanel},
+        {"a step out of stroke", nullptr, "POI 000,500,0,0,0"},
+    };
+    for (const Case& c : cases) {
+        for (const bool monitoring : {false, true}) {
+            SCOPED_TRACE(std::string(c.name) + (monitoring ? ", monitoring" : ""));
+            DirectRig rig;
+            // Timers of two, one and three seconds, then END: 6 s and the controller's own work.
+            const char* const program[] = {"SEQ 420,", c.step1, "SEQ 430,", "END 000"};
+            for (std::size_t s = 0; s < 4; ++s) rig.sim.steps.programs[0][s] = program[s];
+            const std::int64_t step = rig.sim.runs.timing.step.count() / 1000;
+            rig.prompter.answers = {true};
+            // Pressed, the run is no longer timed, whatever comes after.
+            if (c.press)
+                rig.channel.at(4s, [&] {
+                    c.press(rig.session);
+                    EXPECT_FALSE(rig.session.cycleTiming.running());
+                });
+            std::int64_t longestScan = 0, lastScan = 0;
+            if (!monitoring) {
+                RunProgram(rig.session);
+            } else {
+                // The outputs and inputs answer late: the clock runs while the monitor scans.
+                rig.sim.faults.late = {SimPick::kEvery, SimFamily::Io};
+                rig.channel.at(100ms, [&] { RunProgram(rig.session); });
+                rig.session.monitorScanned = [&] {
+                    const std::int64_t now = rig.sim.clock().now().count() / 1000;
+                    longestScan = std::max(longestScan, now - lastScan);
+                    lastScan = now;
+                    if (now > 8000) EndMonitor(rig.session);
+                };
+                MonitorSwitch(rig.session);
+            }
+            const CycleStatistics& timed = rig.session.cycleTiming.statistics();
+            const bool whole = std::string(c.name) == "to its END";
+            EXPECT_EQ(timed.count, whole ? 1 : 0);
+            EXPECT_FALSE(rig.session.cycleTiming.running());
+            if (!whole) continue;
+            EXPECT_EQ(timed.last, 6000 + 3 * step);
+            const auto steps = rig.session.cycleTiming.slowestSteps(5);
+            if (!monitoring) {
+                EXPECT_TRUE(steps.empty());
+                continue;
+            }
+            EXPECT_EQ(steps.size(), 3u);
+            if (steps.size() != 3) continue;
+            const std::pair<const char*, std::int64_t> own[] = {
+                {"2", 3000}, {"0", 2000}, {"1", 1000}};
+            std::int64_t sum = 0;
+            for (std::size_t k = 0; k < 3; ++k) {
+                EXPECT_EQ(steps[k].step, own[k].first);
+                EXPECT_LE(std::abs(steps[k].milliseconds - own[k].second - step), longestScan);
+                sum += steps[k].milliseconds;
+            }
+            EXPECT_EQ(sum, timed.last);
+        }
     }
 }
 

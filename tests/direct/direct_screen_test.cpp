@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
@@ -164,6 +165,32 @@ TEST_F(DirectScreen, StopPressedWhileAPacedRunWaits) {
     EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
     // Back to idle on line.
     for (const char* name : {"RUN", "X1", "STOP"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
+}
+
+// Each run to its "END" shows its cycle time and the statistics since the screen opened, until
+// "Reset" clears them.
+TEST_F(DirectScreen, ShowsTheCycleTimesUntilReset) {
+    sim.motion.originState = 1;
+    sim.steps.programs[0][0] = "END 000";
+    online();
+    // A clock that has run 1.234 s each time it is read.
+    screen().session().cycleTiming =
+        CycleTiming([n = std::int64_t{0}]() mutable { return n += 1234; });
+    auto* last = screen().findChild<QLabel*>("CycleLast");
+    auto* statistics = screen().findChild<QLabel*>("CycleStatistics");
+    ASSERT_TRUE(last && statistics);
+    EXPECT_EQ(last->text(), "Cycle time: -");
+    prompter.answers = {true, true};
+    click(button("RUN"));
+    click(button("RUN"));
+    EXPECT_EQ(prompter.texts(),
+              (Lines{"PGM0 will be started.  OK?", "END: Program operation end",
+                     "PGM0 will be started.  OK?", "END: Program operation end"}));
+    EXPECT_EQ(last->text(), "Cycle time: 1.23 s");
+    EXPECT_EQ(statistics->text(), "Runs: 2   shortest 1.23 s   mean 1.23 s   longest 1.23 s");
+    click(button("CycleReset"));
+    EXPECT_EQ(last->text(), "Cycle time: -");
+    EXPECT_EQ(statistics->text(), "Runs: 0");
 }
 
 TEST_F(DirectScreen, LeavingCarriesTheLineToTheEditorsAndBack) {
