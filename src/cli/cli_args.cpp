@@ -76,9 +76,10 @@ int ReadPortOptions(const ParsedArgs& args, PortOptions& out, std::string& probl
 }
 
 const OptionSpec& MivoOptions() {
-    static const OptionSpec known{{"--yes", "--help", "--version", "--quick", "--time"},
-                                  {"--port", "--timeout", "--log", "--range", "--kind", "--pallet",
-                                   "--mode", "--hold", "--cycles", "--parameters", "--pdf"}};
+    static const OptionSpec known{
+        {"--yes", "--help", "--version", "--quick", "--time"},
+        {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
+         "--cycles", "--parameters", "--pdf", "--program", "--only"}};
     return known;
 }
 

@@ -81,6 +81,15 @@ int PalletInit(const Invocation& call) { return Memory(call, "pallet", "init"); 
 int OffsetSend(const Invocation& call) { return Memory(call, "offset", "send"); }
 int OffsetReceive(const Invocation& call) { return Memory(call, "offset", "receive"); }
 int OffsetInit(const Invocation& call) { return Memory(call, "offset", "init"); }
+// `backup`, `compare` and `restore`: the command word and FILE.
+int Whole(const Invocation& call, const char* what) {
+    std::vector<std::string> words = {what};
+    words.insert(words.end(), call.operands.begin(), call.operands.end());
+    return mivo::RunPortCommand(call.args, words);
+}
+int Backup(const Invocation& call) { return Whole(call, "backup"); }
+int Compare(const Invocation& call) { return Whole(call, "compare"); }
+int Restore(const Invocation& call) { return Whole(call, "restore"); }
 int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"version"}); }
 int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
 int Print(const Invocation& call) { return mivo::RunPrintCommand(call.args, call.operands[0]); }
@@ -135,6 +144,12 @@ const std::vector<Command>& Commands() {
          0,
          1},
         {{"offset", "init"}, 1, "mivo --port DEVICE ... offset init NUMBER", OffsetInit},
+        {{"backup"}, 1, "mivo --port DEVICE ... backup FILE", Backup, 0, 0},
+        {{"compare"}, 1, "mivo --port DEVICE ... compare FILE [--pallet N | --program N]", Compare},
+        {{"restore"},
+         1,
+         "mivo --port DEVICE ... restore FILE [--only steps,parameters,pallets,offsets]",
+         Restore},
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
         {{"print"}, 1, mivo::kPrintUsage, Print},

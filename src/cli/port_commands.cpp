@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 
+#include "cli/backup_command.h"
 #include "cli/check_command.h"
 #include "cli/console_port.h"
 #include "cli/console_prompter.h"
@@ -88,7 +89,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     const bool errors = words.size() == 1 && words[0] == "errors";
     const bool params = !words.empty() && words[0] == "params";
     const bool memory = !words.empty() && (words[0] == "pallet" || words[0] == "offset");
-    if (!steps && !version && !errors && !params && !memory)
+    const bool backup = BackupCommand::Runs(words);
+    if (!steps && !version && !errors && !params && !memory && !backup)
         return UsageError("unknown port command");
     if (!args.has("--port")) return UsageError("--port DEVICE is needed");
     if (args.has("--range") && !steps) return UsageError("--range is for steps send/receive");
@@ -99,7 +101,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     if (args.has("--kind")) return UsageError("--kind is for convert");
     if (args.has("--parameters") && !(steps && words[1] == "send"))
         return UsageError("--parameters is for check and steps send");
-    if (args.has("--pallet")) return UsageError("--pallet is for convert");
+    if (args.has("--pallet") && !backup) return UsageError("--pallet is for convert");
 
     std::string start = "0", end = "999";
     if (args.has("--range")) {
@@ -115,7 +117,12 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     const int timeoutMs = options.timeoutMs;
     std::unique_ptr<std::ofstream>& log = options.log;
 
-    ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));
+    std::optional<BackupCommand> backupCommand;
+    if (backup) backupCommand.emplace(words, args);
+    const int failed = backup ? backupCommand->failed() : kExitFailed;
+    ConsolePrompter prompter(std::cin,
+                             backup && backupCommand->noticesOnError() ? std::cerr : std::cout,
+                             std::cerr, args.has("--yes"));
     StepTable table;
     if (steps && words[1] == "send" &&
         OpenStepFile(table, words[2], OpenFilterForPath(words[2]), prompter) !=
@@ -136,6 +143,11 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         if (ready == kExitUsage) return UsageError(problem);
         if (ready != kExitCompleted) return ready;
     }
+    if (backup) {
+        const int ready = backupCommand->prepare(prompter, problem);
+        if (ready == kExitUsage) return UsageError(problem);
+        if (ready != kExitCompleted) return ready;
+    }
 
     ConsolePort port(args);
     ControllerLink& link = port.link();
@@ -148,7 +160,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         link.halt();
     });
 
-    if (!link.goOnline()) return kExitFailed;
+    if (!link.goOnline()) return failed;
 
     ConsoleChannel channel(link, timeoutMs, log.get());
     std::vector<std::string> replies;
@@ -167,6 +179,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
                        : kExitFailed;
         if (params) return paramsCommand.run(ctx, std::cout);
         if (memory) return memoryCommand->run(ctx);
+        if (backup) return backupCommand->run(ctx, std::cout);
         if (version) {
             const Versions v = QueryVersions(ctx);
             static const char* const kCaptions[] = {
@@ -180,15 +193,15 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         for (const auto& line : r.lines) std::cout << EscapeControlBytes(line) << '\n';
         return r.outcome == Outcome::Completed ? kExitCompleted : kExitFailed;
     };
-    const int status = stop.stopped() ? kExitFailed : run();
+    const int status = stop.stopped() ? failed : run();
     QCoreApplication::processEvents();  // a signal that came during a question counts too
     link.deliverPendingMessages();
     link.goOffline();
     if (stop.stopped()) {
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
-        return kExitFailed;
+        return failed;
     }
-    if (status == kExitFailed && !prompter.declined()) {
+    if (status == failed && !prompter.declined()) {
         // Whatever was said above (on either stream), the end is said where scripts look.
         std::string command;
         for (const auto& w : words) command += (command.empty() ? "" : " ") + w;

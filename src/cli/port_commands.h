@@ -1,6 +1,6 @@
 #pragma once
-// The controller commands of `mivo` (steps send/receive, params send/receive/init, version,
-// errors) over a serial port.
+// The controller commands of `mivo` (steps send/receive, params, pallet and offset
+// send/receive/init, backup, compare, restore, version, errors) over a serial port.
 #include <string>
 #include <vector>
 

@@ -25,31 +25,6 @@ std::string Upper(std::string s) {
     return s;
 }
 
-// Passes everything on; a detail is prefixed with the file it is about.
-class FileNamingPrompter : public Prompter {
-  public:
-    FileNamingPrompter(Prompter& inner, const std::string& name) : inner_(inner), name_(name) {}
-    bool ask(const std::string& text, const std::string& caption) override {
-        return inner_.ask(text, caption);
-    }
-    Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
-        return inner_.askYesNoCancel(text, caption);
-    }
-    void notify(const std::string& text, const std::string& caption) override {
-        inner_.notify(text, caption);
-    }
-    void notifyDetail(const std::string& text, const std::string& caption,
-                      const std::string& detail) override {
-        inner_.notifyDetail(text, caption,
-                            detail.empty() ? detail : EscapeControlBytes(name_) + ": " + detail);
-    }
-    void showControllerError(const std::string& line) override { inner_.showControllerError(line); }
-
-  private:
-    Prompter& inner_;
-    const std::string& name_;
-};
-
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool PassesSaveTest(SaveNameTest test, const std::string& name, const std::string& extension) {
@@ -59,6 +34,12 @@ bool PassesSaveTest(SaveNameTest test, const std::string& name, const std::strin
 }
 
 }  // namespace
+
+void FileNamingPrompter::notifyDetail(const std::string& text, const std::string& caption,
+                                      const std::string& detail) {
+    inner_.notifyDetail(text, caption,
+                        detail.empty() ? detail : EscapeControlBytes(name_) + ": " + detail);
+}
 
 const std::string* FilterExtension(const std::vector<FileFilter>& filters, int filter) {
     if (filter < 1 || filter > static_cast<int>(filters.size())) return nullptr;

@@ -10,6 +10,29 @@
 
 namespace mivo {
 
+// Passes everything on; a detail is prefixed with the file it is about (control bytes in its
+// name as \xNN).
+class FileNamingPrompter : public Prompter {
+  public:
+    FileNamingPrompter(Prompter& inner, const std::string& name) : inner_(inner), name_(name) {}
+    bool ask(const std::string& text, const std::string& caption) override {
+        return inner_.ask(text, caption);
+    }
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
+        return inner_.askYesNoCancel(text, caption);
+    }
+    void notify(const std::string& text, const std::string& caption) override {
+        inner_.notify(text, caption);
+    }
+    void notifyDetail(const std::string& text, const std::string& caption,
+                      const std::string& detail) override;
+    void showControllerError(const std::string& line) override { inner_.showControllerError(line); }
+
+  private:
+    Prompter& inner_;
+    const std::string& name_;
+};
+
 // The extension of a filter (1-based) of the list; nullptr for the filter without one or an
 // index beyond the list.
 const std::string* FilterExtension(const std::vector<FileFilter>& filters, int filter);

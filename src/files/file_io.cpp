@@ -59,6 +59,17 @@ mode_t NewFileMode() {
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& content, std::string& reason) {
+    std::string data;
+    if (!ReadWholeBinaryFile(path, data, reason)) return false;
+    if (data.find('\0') != std::string::npos) {
+        reason = "Not a text file (it contains NUL bytes)";
+        return false;
+    }
+    content = std::move(data);
+    return true;
+}
+
+bool ReadWholeBinaryFile(const std::string& path, std::string& content, std::string& reason) {
     // Non-blocking, so that a FIFO does not hang the open; it is refused below anyway.
     Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (fd.get() < 0) {
@@ -106,10 +117,6 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::string& r
     data.resize(got);
     if (data.size() > kMaxDataFileSize) {
         reason = "File is too large";
-        return false;
-    }
-    if (data.find('\0') != std::string::npos) {
-        reason = "Not a text file (it contains NUL bytes)";
         return false;
     }
     content = std::move(data);

@@ -57,6 +57,10 @@ std::string RefusedFieldText(int field, std::string_view text, std::string_view 
     return RefusedSeparator(text, name, field == FieldComment ? std::string_view(",\r") : "");
 }
 
+std::string CircleWriteOperation(const std::string& operation) {
+    return operation == "000" ? "100" : operation;
+}
+
 void UpperCaseCommand(std::string& command) {
     for (char& c : command)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');

@@ -38,6 +38,10 @@ bool IsSecondCircleRow(const StepTable& table, int step);
 // `name` ("A comma cannot be inputted in X"); empty when the field can hold the text.
 std::string RefusedFieldText(int field, std::string_view text, std::string_view name);
 
+// The Operation a circle's write carries for the Operation of its first row: "000" goes as
+// "100", which the controller then holds.
+std::string CircleWriteOperation(const std::string& operation);
+
 // Upper-cases a Command text: ASCII letters only, other bytes stay as they are.
 void UpperCaseCommand(std::string& command);
 // Upper-cases the Command of every step.

@@ -42,8 +42,7 @@ StepResult SendCircle(ProcedureContext& ctx, const StepTable& table, int s) {
     const StepRow& first = table[s];
     static const StepRow kNone{};
     const StepRow& second = s + 1 < kStepCount ? table[s + 1] : kNone;
-    std::string op = first[FieldOperation];
-    if (op == "000") op = "100";
+    const std::string op = CircleWriteOperation(first[FieldOperation]);
     if (!CirclePart(ctx, "@WRITE CIR " + std::to_string(s) + "," + op, s))
         return StepResult::Failed;
     if (!CirclePart(ctx, "1=" + first[FieldX] + "," + first[FieldY] + "," + first[FieldZ], s))

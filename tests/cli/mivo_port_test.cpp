@@ -3,6 +3,7 @@
 
 #include <QTest>
 
+#include "backup/backup_archive.h"
 #include "cli/cli_rig.h"
 #include "support/temp_dir.h"
 
@@ -179,6 +180,58 @@ TEST(MivoPort, ParamsSendReceiveAndInit) {
     EXPECT_TRUE(init.out.ends_with("\n43: 0\nSave: Saved\n")) << init.out;
     EXPECT_EQ(ReadBytes(dir / "init.prm").substr(0, 28),
               "31\r\n3\r\n3\r\n\r\n0.00\r\n\r\n100.00\r\n");
+}
+
+// backup writes each kind's file as its receive does, asking nothing; compare prints the items
+// that differ alone on standard output; restore brings the controller back to the backup.
+TEST(MivoPort, BackupCompareRestore) {
+    TempDir dir;
+    SimProcess sim;
+    ASSERT_FALSE(sim.device.isEmpty());
+    WriteBytes(dir / "in.stp", PoiProgram(20));
+    ASSERT_EQ(sim.mivo({"--yes", "steps", "send", "in.stp", "--quick"}, dir.path()).exitCode, 0);
+    const MivoRun backup = sim.mivo({"backup", "b.zip"}, dir.path());
+    EXPECT_EQ(backup.exitCode, 0) << backup.err;
+    EXPECT_EQ(backup.out, "Save: Saved\n");
+    Members members;
+    std::string reason;
+    ASSERT_TRUE(UnzipMembers(ReadBytes(dir / "b.zip"), members, reason)) << reason;
+    ASSERT_EQ(members.size(), 1u + 1 + 20 + 6 + 1);
+    EXPECT_EQ(members.back().first, "manifest.txt");
+    EXPECT_TRUE(members.back().second.starts_with("program: 0\r\ndate: ")) << members.back().second;
+    const auto member = [&](const std::string& name) {
+        for (const auto& [n, content] : members)
+            if (n == name) return content;
+        return std::string("missing");
+    };
+    struct Receive {
+        QStringList args;
+        std::string member;
+    };
+    for (const Receive& r : {Receive{{"steps", "receive", "r.stp"}, "program-0.stp"},
+                             Receive{{"params", "receive", "r.prm"}, "parameters.prm"},
+                             Receive{{"pallet", "receive", "7", "r.plt"}, "pallet-07.plt"},
+                             Receive{{"offset", "receive", "5", "r.off"}, "offset-5.off"}}) {
+        ASSERT_EQ(sim.mivo(QStringList{"--yes"} + r.args, dir.path()).exitCode, 0);
+        EXPECT_EQ(member(r.member), ReadBytes(dir / r.args.back().toStdString())) << r.member;
+    }
+    const MivoRun same = sim.mivo({"compare", "b.zip"}, dir.path());
+    EXPECT_EQ(same.exitCode, 0) << same.err;
+    EXPECT_EQ(same.out, "");
+
+    std::string changed = PoiProgram(20);
+    changed.replace(changed.find("POI,000,3,2,3,4"), 15, "POI,000,3,2,3,9");
+    WriteBytes(dir / "changed.stp", changed);
+    ASSERT_EQ(sim.mivo({"--yes", "steps", "send", "changed.stp", "--quick"}, dir.path()).exitCode,
+              0);
+    const MivoRun differs = sim.mivo({"compare", "r.stp"}, dir.path());
+    EXPECT_EQ(differs.exitCode, 1) << differs.err;
+    EXPECT_EQ(differs.out, "step 3: file \"POI,000,3,2,3,4\", controller \"POI,000,3,2,3,9\"\n");
+    const MivoRun restore = sim.mivo({"--yes", "restore", "b.zip"}, dir.path());
+    EXPECT_EQ(restore.exitCode, 0) << restore.err;
+    EXPECT_EQ(sim.mivo({"compare", "b.zip"}, dir.path()).exitCode, 0);
+    EXPECT_EQ(sim.mivo({"compare", "missing.zip"}, dir.path()).exitCode, 3);
+    EXPECT_EQ(sim.mivo({"compare", "r.stp", "--pallet", "3"}, dir.path()).exitCode, 2);
 }
 
 }  // namespace

@@ -93,7 +93,8 @@ TEST(Install, ThePackageDependsOnWhatItsProgramsUseRunsFromItAndLintianFindsNoth
     ASSERT_EQ(debs.size(), 1) << pack.out;
     const QString deb = dir.filePath(debs[0]);
     const std::string depends = RunProgram("dpkg-deb", {"-f", deb, "Depends"}).out;
-    for (const char* library : {"libqt6core6", "libqt6widgets6", "libqt6serialport6", "libc6"})
+    for (const char* library :
+         {"libqt6core6", "libqt6widgets6", "libqt6serialport6", "libc6", "libzip4"})
         EXPECT_NE(depends.find(library), std::string::npos) << depends;
     ASSERT_EQ(RunProgram("dpkg", {"-x", deb, dir.filePath("root")}).status, 0);
     for (const std::string program : {"mivo", "mivo-sim", "mivo-editor"}) {

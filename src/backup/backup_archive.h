@@ -1,0 +1,31 @@
+#pragma once
+// The backup file: its members in a ZIP archive, written and read with libzip, saved and opened
+// under the data files' rules.
+#include <string>
+#include <string_view>
+
+#include "backup/backup_data.h"
+#include "common/prompter.h"
+
+namespace mivo {
+
+// The bytes of an archive holding `members` in order (compressed); false with `reason` when
+// libzip could not make it.
+bool ZipMembers(const Members& members, std::string& bytes, std::string& reason);
+
+// The members of an archive's bytes, in the archive's order. False with `reason` for what is no
+// ZIP archive or a damaged one, more than kMaxMembers members, or a member larger than a data
+// file may be (kMaxDataFileSize).
+inline constexpr int kMaxMembers = 100;
+bool UnzipMembers(std::string_view bytes, Members& members, std::string& reason);
+
+// Writes the backup of `data` (every part, BackupMembers) to `path` as a data file is saved
+// (SaveDataFile): what cannot be written refused, the overwrite question (caption "Backup")
+// for an existing file, written whole and renamed, "Saved". True when written.
+bool SaveBackup(const ControllerData& data, const std::string& path, Prompter& prompter);
+
+// Reads the backup at `path` into `data` (DataOfMembers). A file that cannot be read or is no
+// archive: "Cannot read PATH: REASON" (caption "Open"). True when every member was taken.
+bool OpenBackup(const std::string& path, ControllerData& data, Prompter& prompter);
+
+}  // namespace mivo

@@ -1,0 +1,33 @@
+#pragma once
+// The controller's data read whole or in part by the kinds' own receives, and a backup sent back
+// by the kinds' own sends.
+#include "backup/backup_data.h"
+#include "procedures/outcome.h"
+#include "procedures/procedure_context.h"
+
+namespace mivo {
+
+// Reads `parts` into `data` (emptied first), each by its receive: the steps 0-999 of the
+// current program as Step receive (its "@?NO" gives data.program), the parameters as Parameter
+// receive, each pallet and each program's offsets as their screens' receive. The receives'
+// questions are taken as answered Yes: the caller asked for the read. Their messages are shown
+// only when a receive did not complete (the completion notices never). A receive that follows
+// one that completed does not drain the line as its session starts (the line's quiet time each
+// time; nothing is owed on it). A current program other
+// than 0 to 5 is refused with "Check PGM No." (caption "Step receive"). Stops at the first part
+// that did not complete and gives its outcome.
+Outcome ReadController(ProcedureContext& ctx, const DataParts& parts, ControllerData& data);
+
+// Backup: reads every part (AllParts) and writes the backup to `path` (SaveBackup) only when
+// every read completed; otherwise nothing is written and a file there stays as it was.
+Outcome BackupController(ProcedureContext& ctx, const std::string& path);
+
+// Sends `parts` of `data` with the kinds' own sends, their questions, refusals and checks
+// included: the steps by Quick send, the parameters by Parameter send, each pallet and each
+// program's offsets by their screens' send. When the steps are sent, the controller's current
+// program is asked for first: unless it is data.program nothing is sent ("The backup is of
+// PGM2, the controller's current program is PGM3. Nothing was sent.", caption "Restore").
+// Stops at the first part that did not complete and gives its outcome.
+Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts& parts);
+
+}  // namespace mivo

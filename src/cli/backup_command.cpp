@@ -1,0 +1,131 @@
+#include "cli/backup_command.h"
+
+#include <ostream>
+
+#include "backup/backup_archive.h"
+#include "backup/backup_transfer.h"
+#include "backup/differences.h"
+#include "cli/kind_document.h"
+#include "common/convert.h"
+#include "common/readable_text.h"
+#include "files/data_kind.h"
+#include "procedures/program_control.h"
+
+namespace mivo {
+
+namespace {
+
+// The block a pallet or offset file is compared as: the option when given, else the number its
+// first line names, as its receive would take it; -1 when that is none of 0 .. count - 1.
+int BlockNumber(const ParsedArgs& args, const char* option, const std::string& named, int count) {
+    int number = -1;
+    try {
+        number = StrToInt(args.has(option) ? args.value(option) : named);
+    } catch (const ConversionError&) {
+        return -1;
+    }
+    return number >= 0 && number < count ? number : -1;
+}
+
+}  // namespace
+
+bool BackupCommand::Runs(const std::vector<std::string>& words) {
+    return !words.empty() &&
+           (words[0] == "backup" || words[0] == "compare" || words[0] == "restore");
+}
+
+BackupCommand::BackupCommand(std::vector<std::string> words, const ParsedArgs& args)
+    : command_(words.at(0)), file_(words.size() == 2 ? words[1] : ""), args_(args) {}
+
+int BackupCommand::failed() const { return command_ == "compare" ? kExitUnread : kExitFailed; }
+
+int BackupCommand::prepare(Prompter& prompter, std::string& problem) {
+    if (file_.empty()) {
+        problem = command_ + " wants FILE";
+        return kExitUsage;
+    }
+    if (command_ != "compare" && (args_.has("--pallet") || args_.has("--program"))) {
+        problem = "--pallet and --program are for convert and compare";
+        return kExitUsage;
+    }
+    if (command_ != "restore" && args_.has("--only")) {
+        problem = "--only is for restore";
+        return kExitUsage;
+    }
+    if (command_ == "compare") return prepareCompare(prompter, problem);
+    if (command_ == "backup") {
+        if (const auto kind = KindOfFileName(file_)) {
+            problem = file_ + " names " + Describe(*kind).fileName +
+                      ": a backup takes another name (for example backup.zip)";
+            return kExitUsage;
+        }
+        return kExitCompleted;
+    }
+    parts_ = AllParts();
+    if (args_.has("--only")) {
+        const std::optional<DataParts> only = OnlyParts(parts_, args_.value("--only"), problem);
+        if (!only) return kExitUsage;
+        parts_ = *only;
+    }
+    return OpenBackup(file_, data_, prompter) ? kExitCompleted : kExitFailed;
+}
+
+int BackupCommand::prepareCompare(Prompter& prompter, std::string& problem) {
+    const std::optional<DataKind> kind = KindOfFileName(file_);
+    if (args_.has("--pallet") && kind != DataKind::Pallet) {
+        problem = "--pallet is for a pallet file (.plt)";
+        return kExitUsage;
+    }
+    if (args_.has("--program") && kind != DataKind::Offset) {
+        problem = "--program is for an offset file (.off)";
+        return kExitUsage;
+    }
+    if (!kind) return OpenBackup(file_, data_, prompter) ? kExitCompleted : kExitUnread;
+
+    const std::unique_ptr<KindDocument> document = MakeDocument(*kind);
+    if (document->open(file_, prompter) != OpenOutcome::Completed) return kExitUnread;
+    switch (*kind) {
+        case DataKind::Step:
+            data_.steps = DocumentData<StepTable>(*document);
+            break;
+        case DataKind::Parameter:
+            data_.parameters = DocumentData<ParameterTable>(*document);
+            break;
+        case DataKind::Pallet: {
+            const PalletData& pallet = DocumentData<PalletData>(*document);
+            const int n = BlockNumber(args_, "--pallet", pallet.number, kPalletCount);
+            if (n < 0) {
+                problem = file_ + " names no pallet 0 to 19: give --pallet N";
+                return kExitUsage;
+            }
+            data_.pallets[n] = pallet;
+            break;
+        }
+        case DataKind::Offset: {
+            const OffsetData& offsets = DocumentData<OffsetData>(*document);
+            const int p = BlockNumber(args_, "--program", offsets.program, kOffsetPrograms);
+            if (p < 0) {
+                problem = file_ + " names no program 0 to 5: give --program N";
+                return kExitUsage;
+            }
+            data_.offsets[p] = offsets;
+            break;
+        }
+    }
+    return kExitCompleted;
+}
+
+int BackupCommand::run(ProcedureContext& ctx, std::ostream& out) {
+    if (command_ == "restore")
+        return RestoreData(ctx, data_, parts_) == Outcome::Completed ? kExitCompleted : kExitFailed;
+    if (command_ == "backup")
+        return BackupController(ctx, file_) == Outcome::Completed ? kExitCompleted : kExitFailed;
+    ControllerData read;
+    if (ReadController(ctx, PartsOf(data_), read) != Outcome::Completed) return kExitUnread;
+    const std::vector<Difference> differences = Differences(data_, read);
+    for (const Difference& d : differences) out << DifferenceLine(d) << '\n';
+    out.flush();
+    return differences.empty() ? kExitCompleted : kExitFailed;
+}
+
+}  // namespace mivo

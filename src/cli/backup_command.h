@@ -1,0 +1,53 @@
+#pragma once
+// `mivo backup FILE`, `mivo compare FILE [--pallet N | --program N]` and `mivo restore FILE
+// [--only PARTS]`: the whole controller in one file, and what differs between a file and the
+// controller.
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "backup/backup_data.h"
+#include "cli/cli_args.h"
+#include "procedures/procedure_context.h"
+
+namespace mivo {
+
+// compare: the controller or the file could not be read.
+inline constexpr int kExitUnread = 3;
+
+class BackupCommand {
+  public:
+    // True for the command words this class runs.
+    static bool Runs(const std::vector<std::string>& words);
+
+    // `words`: "backup", "compare" or "restore" and FILE.
+    BackupCommand(std::vector<std::string> words, const ParsedArgs& args);
+
+    // Before the line is opened: checks the operands and options (kExitUsage with `problem`);
+    // compare and restore read FILE (compare gives kExitUnread when it could not, restore
+    // kExitFailed). kExitCompleted to go on.
+    int prepare(Prompter& prompter, std::string& problem);
+
+    // The status of a command that ended without its result (the line not opened, a signal):
+    // kExitUnread for compare, kExitFailed for the others.
+    int failed() const;
+
+    // compare's notices go to standard error: its standard output holds the differences alone.
+    bool noticesOnError() const { return command_ == "compare"; }
+
+    // On the line: backup reads everything and writes FILE only when every read completed;
+    // compare prints one line per differing item to `out` (0 equal, 1 differing, kExitUnread);
+    // restore sends the chosen parts.
+    int run(ProcedureContext& ctx, std::ostream& out);
+
+  private:
+    int prepareCompare(Prompter& prompter, std::string& problem);
+
+    std::string command_;
+    std::string file_;
+    const ParsedArgs& args_;
+    ControllerData data_;
+    DataParts parts_;
+};
+
+}  // namespace mivo
