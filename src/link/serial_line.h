@@ -55,8 +55,7 @@ class SerialLine : public QObject {
     void reportDropped(const std::string& bytes);
     // A command line written (`sent`) or a reply line handed to a wait, told to the listeners.
     void reportTraffic(LinkSide side, bool sent, const std::string& line);
-    // Where the traffic, the changes of state and the messages are recorded too; none: nowhere.
-    // Not owned.
+    // Where the traffic, state changes and messages are recorded too (not owned; none: nowhere).
     void setRecorder(FlightRecorder* recorder) { recorder_ = recorder; }
 
     // A failure to tell the user, unless one is waiting to be told already.
@@ -75,8 +74,7 @@ class SerialLine : public QObject {
     // A channel was taken off line (or told to go while it was), or the line failed: what
     // belonged to its operations ends, a cancel request among them. Before onlineChanged.
     void channelClosed();
-    // Bytes arrived from the line (emitted from the event loop, after they were taken in).
-    void received();
+    void received();  // bytes arrived and were taken in (emitted from the event loop)
     // A message for the user ("Port cannot be open", "Communication error" ...); `detail`
     // may be empty. Connect it directly and show it before returning: the link goes on (for
     // example reopens the port) only after the user has seen it, and may be off line by then.
@@ -87,8 +85,8 @@ class SerialLine : public QObject {
     // A command line written (`sent`) or a reply line handed to a wait, on either channel, as
     // it happens: for the communication log.
     void traffic(bool direct, bool sent, const QByteArray& line);
-    // The port failed (an adapter unplugged) while the direct channel was on line: a motion under
-    // way is not known to have stopped. After the line went off line.
+    // The port failed (an adapter unplugged) while the direct channel was on line, so a motion
+    // is not known to have stopped; after the line went off line.
     void directLost();
 
   private:
@@ -116,10 +114,8 @@ class SerialLine : public QObject {
     bool mainOnline_ = false;    // PortReady
     bool directOnline_ = false;  // DirectPortReady
     bool halted_ = false;
-
     QTimer* drainTimer_ = nullptr;  // set while a drain runs
     QEventLoop* drainLoop_ = nullptr;
-
     bool commErrorQueued_ = false;
     bool failureQueued_ = false;
     QString pendingFailure_;  // the line-failed text, shown once the waits have unwound
