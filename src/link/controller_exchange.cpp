@@ -93,12 +93,13 @@ std::string ControllerExchange::wait(LinkSide side, WaitEnd* end) {
         *end = WaitEnd::Ended;
         return "";
     }
-    WaitResult r = line_.waits().wait(side, replyTimeoutMs_);
+    // The limit this wait was given: a command run inside it may have changed the setting.
+    const int limitMs = replyTimeoutMs_;
+    WaitResult r = line_.waits().wait(side, limitMs);
     *end = r.end;
     if (r.timedOut)
         line_.noteFailure("The controller did not answer within " +
-                          QString::number(replyTimeoutMs_ / 1000.0) + " s on " +
-                          line_.port().device() +
+                          QString::number(limitMs / 1000.0) + " s on " + line_.port().device() +
                           ".  Check the cable and the port, that the controller is powered"
                           " and that its line is set to 19200 baud.");
     else

@@ -25,8 +25,15 @@ WaitResult WaitStack::wait(LinkSide side, int timeoutMs) {
     QTimer limit;
     if (timeoutMs > 0) {
         limit.setSingleShot(true);
-        QObject::connect(&limit, &QTimer::timeout, [this, &w, &expired] {
+        QObject::connect(&limit, &QTimer::timeout, [this, &w, &expired, &limit] {
             if (w.done) return;
+            // A wait with another above it (a command run while the monitor waited, its
+            // questions answered at the user's pace) cannot get its reply before that one is
+            // over: its time starts again.
+            if (waiters_.back() != &w) {
+                limit.start();
+                return;
+            }
             expired = true;
             finish(&w, "", WaitEnd::Ended);
         });

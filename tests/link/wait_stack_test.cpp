@@ -76,6 +76,24 @@ TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
     }
 }
 
+// A command run inside a wait (RUN while the monitor waits for a reply) may take longer than the
+// wait's limit, its questions answered at the user's pace: the wait beneath is not timed out
+// meanwhile, and takes the line that comes once the command is over.
+TEST(WaitStack, AWaitBeneathAnotherIsNotTimedOutByIt) {
+    IdleMonitor monitor;
+    WaitStack waits(monitor);
+    std::string inner;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(300, [&] { waits.receive("IN\r\n", Clock::now()); });
+        inner = waits.wait(LinkSide::Main).line;
+        waits.receive("OUT\r\n", Clock::now());
+    });
+    const WaitResult outer = waits.wait(LinkSide::Main, 200);
+    EXPECT_EQ(inner, "IN");
+    EXPECT_FALSE(outer.timedOut);
+    EXPECT_EQ(outer.line, "OUT");
+}
+
 TEST(IdleMonitor, ABrokenLineIsMoreThanFiveBytesEndingInFiveEqual) {
     struct Row {
         const char* what;
