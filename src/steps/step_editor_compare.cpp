@@ -29,8 +29,8 @@ void StepEditor::compareWithController() {
         parts.steps = true;
         ControllerData controller;
         if (ReadController(ctx, parts, controller) != Outcome::Completed) return false;
-        compared_ = std::make_shared<Compared>(Compared{std::move(*controller.steps), controller.program,
-                                     range->start, range->end, {}});
+        compared_ = std::make_shared<Compared>(Compared{
+            std::move(*controller.steps), controller.program, range->start, range->end, {}});
         relistDifferences();
         return false;
     });
@@ -55,8 +55,7 @@ void StepEditor::relistDifferences() {
     }
     if (!compare_)
         compare_ = new ComparePanel(this, {[this](int step) { showStep(step); },
-                                           [this] { sendCompared(); },
-                                           [this] { takeCompared(); }});
+                                           [this] { sendCompared(); }, [this] { takeCompared(); }});
     compare_->showItems(lines, rows);
 }
 
