@@ -49,8 +49,7 @@ void ParameterEditor::relistDifferences() {
                                                grid_->setCurrentIndex(at);
                                                grid_->scrollTo(at);
                                            },
-                                           [this] { sendCompared(); },
-                                           [this] { takeCompared(); }});
+                                           [this] { sendCompared(); }, [this] { takeCompared(); }});
     compare_->showItems(lines, rows);
 }
 
