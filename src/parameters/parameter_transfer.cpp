@@ -1,5 +1,7 @@
 #include "parameters/parameter_transfer.h"
 
+#include <algorithm>
+
 #include "common/convert.h"
 #include "link/reply_class.h"
 #include "parameters/parameter_rules.h"
@@ -82,7 +84,11 @@ bool FinishRead(ProcedureContext& ctx, const ParameterTarget& target, int count,
     return true;
 }
 
-Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target) {
+namespace {
+
+// Parameter send of the parameters `wanted` takes (all when none).
+Outcome SendSome(ProcedureContext& ctx, const ParameterTarget& target,
+                 const std::function<bool(int)>& wanted) {
     if (!ctx.prompter.ask("Is parameter sending executed?", kSendCaption)) return Outcome::Declined;
     TransferSession session(ctx, SessionKind::DataExchange);
     const std::optional<int> count = StartTransfer(ctx);
@@ -97,11 +103,26 @@ Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target) {
                                     return "Error occurs! No." + std::to_string(item.number);
                                 },
                             .errorCaption = "Sending error"};
-    const Outcome sent = WriteMemory(ctx, TransferItems(target.table, 1, *count), texts);
+    std::vector<MemoryItem> items = TransferItems(target.table, 1, *count);
+    if (wanted) std::erase_if(items, [&](const MemoryItem& item) { return !wanted(item.number); });
+    const Outcome sent = WriteMemory(ctx, items, texts);
     if (sent != Outcome::Completed) return sent;
     ClearUnknownToOldVersion(target, *count);
     ctx.prompter.notify("Parameter sending is completed", kSendCaption);
     return Outcome::Completed;
+}
+
+}  // namespace
+
+Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target) {
+    return SendSome(ctx, target, {});
+}
+
+Outcome SendParameterItems(ProcedureContext& ctx, const ParameterTarget& target,
+                           const std::vector<int>& numbers) {
+    return SendSome(ctx, target, [&](int n) {
+        return std::find(numbers.begin(), numbers.end(), n) != numbers.end();
+    });
 }
 
 Outcome ReceiveParameters(ProcedureContext& ctx, const ParameterTarget& target) {

@@ -38,6 +38,11 @@ bool FinishRead(ProcedureContext& ctx, const ParameterTarget& target, int count,
 // for an old version, 43 are skipped).
 Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target);
 
+// Send selected: Parameter send's question, version query and lead-2 check, then only the
+// parameters `numbers` of those Parameter send writes.
+Outcome SendParameterItems(ProcedureContext& ctx, const ParameterTarget& target,
+                           const std::vector<int>& numbers);
+
 // Parameter receive: asks "Is parameter receiving executed?", queries the version and reads
 // parameters 0 to 43 (skips as for send) into the table as the texts arrive, each setting
 // ParameterModified; then the initial values follow the robot number received.

@@ -82,6 +82,8 @@ void StepEditor::buildCommands() {
         {"&Quick send", "MenuQuickSend", "Quick send", {}, true},
         {"Step &receive", "MenuStepReceive", "Step receive", {}, true},
         {"Step &initialize", "MenuStepInit", "Step initialize", {}, true},
+        {"C&ompare with controller", "MenuCompare", nullptr, [this] { compareWithController(); },
+         true},
     };
     for (const MenuItem& item : programItems("Operation execute")) communication.push_back(item);
     addMenu("&Communication", communication);

@@ -4,6 +4,7 @@
 // the command-entry dialog. Every change it makes to the table is recorded for undo.
 #include <QString>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +32,11 @@ class ParameterEditorAccess;
 class PathPreview;
 class VersionDialog;
 class CommandDialog;
+class ComparePanel;
 class ErrorRecordDialog;
 struct AxisStrokes;
 struct Finding;
+struct StepRange;
 struct ProcedureContext;
 enum class Outcome;
 
@@ -141,6 +144,17 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     void traceScan(const std::string& x, const std::string& y, const std::string& step);
     PathPreview* runTrace() const { return trace_; }
 
+    // Communication > "Compare with controller": reads the controller's program and lists the
+    // steps of the range that differ from the table in the panel beside the grid.
+    void compareWithController();
+    // The panel's "Send selected": the ticked steps by Step send's questions and commands, then
+    // the list compared again with the controller's steps as the send left them.
+    void sendCompared();
+    // The panel's "Take selected": the controller's ticked steps into the table, one undoable
+    // edit, then the list compared again.
+    void takeCompared();
+    ComparePanel* comparePanel() const { return compare_; }
+
     // The error record into ErrorRecordDialog, the controller's versions into VersionDialog.
     void showErrorRecord();
     void showVersion();
@@ -187,6 +201,11 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     // Before a send: the check, and when it found something "Send anyway?".
     bool sendAfterCheck();
 
+    // The list anew from the table and the controller's steps last read, in the compared range.
+    void relistDifferences();
+    // The ticked items' steps, a circle pair whole.
+    std::vector<StepRange> tickedSpans() const;
+
     StepTable table_;
     GridStepModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
@@ -202,6 +221,11 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     QAction* followRun_ = nullptr;
     int pathDockWidth_ = 0;
     std::function<std::optional<PalletGrid>()> pallet_;
+    ComparePanel* compare_ = nullptr;
+    // The last comparison: the controller's steps as last read or sent, the range, the items
+    // listed. Null before a compare.
+    struct Compared;
+    std::shared_ptr<Compared> compared_;
 };
 
 }  // namespace mivo

@@ -1,5 +1,7 @@
 #include "steps/step_transfer.h"
 
+#include <algorithm>
+
 #include "common/convert.h"
 #include "link/reply_class.h"
 #include "procedures/program_control.h"
@@ -214,6 +216,48 @@ Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps) {
             return Outcome::Interrupted;
         int s = sent[i];
         if (SendStep(ctx, table, s) != StepResult::Sent) return Outcome::Failed;
+    }
+    ctx.prompter.notify("Sending is completed", kSendCaption);
+    return Outcome::Completed;
+}
+
+Outcome SendStepSpans(ProcedureContext& ctx, const StepTarget& steps, std::vector<StepRange> spans,
+                      const std::string& program) {
+    StepTable& table = steps.table;
+    UpperCaseCommands(table);
+    std::sort(spans.begin(), spans.end(),
+              [](const StepRange& a, const StepRange& b) { return a.start < b.start; });
+    std::vector<StepRange> merged;
+    for (const StepRange& span : spans) {
+        if (!merged.empty() && span.start <= merged.back().end + 1)
+            merged.back().end = std::max(merged.back().end, span.end);
+        else
+            merged.push_back(span);
+    }
+    for (const StepRange& span : merged)
+        if (RefusedPartedCircle(ctx, table, span)) return Outcome::Failed;
+    TransferSession session(ctx, SessionKind::DataExchange);
+    const ProgramNo pgm = QueryProgramNo(ctx);
+    if (!pgm.ok) return Outcome::Failed;
+    if (ProgramIndex(pgm.number) >= 0 && pgm.number != program) {
+        ctx.prompter.notify("The comparison is of PGM" + program +
+                                ", the controller's current program is PGM" + pgm.number +
+                                ". Nothing was sent.",
+                            kSendCaption);
+        return Outcome::Failed;
+    }
+    if (const Outcome go = ConfirmSend(ctx, pgm); go != Outcome::Completed) return go;
+
+    int total = 0;
+    for (const StepRange& span : merged) total += span.end - span.start + 1;
+    ctx.view.showProgress(total);
+    int done = 0;
+    for (const StepRange& span : merged) {
+        for (int s = span.start; s <= span.end; ++s) {
+            if (StoppedBetweenItems(ctx, ++done, "Sending is interrupted", kSendCaption))
+                return Outcome::Interrupted;
+            if (SendStep(ctx, table, s) != StepResult::Sent) return Outcome::Failed;
+        }
     }
     ctx.prompter.notify("Sending is completed", kSendCaption);
     return Outcome::Completed;

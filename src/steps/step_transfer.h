@@ -3,6 +3,7 @@
 // program, over the main channel.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
@@ -33,6 +34,14 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
 // error No. s") is refused after the question, before "@INIT PGM", so the controller keeps its
 // program. An "@INIT PGM" not answered "OK" shows its error line and sends nothing more.
 Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps);
+
+// Send selected: Step send's refusals and question, then only the steps of `spans` (a circle
+// pair whole; spans that overlap go once), each written or deleted as Step send does. When the
+// controller's current program is not `program`, the one the steps were compared with, nothing
+// is sent ("The comparison is of PGM2, the controller's current program is PGM3. Nothing was
+// sent.").
+Outcome SendStepSpans(ProcedureContext& ctx, const StepTarget& steps, std::vector<StepRange> spans,
+                      const std::string& program);
 
 // Step receive: asks "Is step received?", then reads the steps start..end into the table.
 Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTableView>
 #include <QUndoStack>
 
@@ -12,6 +14,7 @@
 #include "pallets/pallet_editor.h"
 #include "parameters/init_dialog.h"
 #include "shell/cancel_dialog.h"
+#include "shell/compare_panel.h"
 #include "shell/modified_flags.h"
 #include "shell/progress_dialog.h"
 #include "shell/shell_fixture.h"
@@ -175,6 +178,27 @@ TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
     EXPECT_EQ(prompter.texts().back(), "Parameter receiving is completed");
     EXPECT_EQ(cell(24, ColValue), "65.0");
     EXPECT_TRUE(flagged());
+
+    // Compare lists the one value changed; Send selected writes only it, then nothing differs.
+    setValue(24, "66.0");
+    editor().menuAction("Compare with controller")->trigger();
+    expectIdle();
+    ComparePanel* panel = editor().comparePanel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->lines(), QStringList{"parameter 24: file \"66.0\", controller \"65.0\""});
+    panel->findChild<QListWidget*>("CompareList")->item(0)->setCheckState(Qt::Checked);
+    const std::size_t sentFrom = sim.received().size();
+    prompter.answers = {true};
+    QTest::mouseClick(panel->findChild<QPushButton*>("CompareSend"), Qt::LeftButton);
+    expectIdle();
+    EXPECT_EQ(sim.parameters.values[24], "66.0");
+    EXPECT_EQ(
+        std::count_if(sim.received().begin() + static_cast<long>(sentFrom), sim.received().end(),
+                      [](const std::string& line) { return line.starts_with("@WRITE PRM"); }),
+        1);
+    editor().menuAction("Compare with controller")->trigger();
+    expectIdle();
+    EXPECT_TRUE(panel->lines().empty());
 
     // Initialise opens the initialisation dialog in parameter mode; its Yes runs the procedure
     // for the robot chosen (its No: StepEditorCommands.StepInitializeAsksThroughTheDialog...).

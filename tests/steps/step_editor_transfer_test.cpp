@@ -8,6 +8,7 @@
 #include "editor_fixture.h"
 #include "parameters/init_dialog.h"
 #include "shell/cancel_dialog.h"
+#include "shell/compare_panel.h"
 #include "shell/error_record_dialog.h"
 #include "shell/version_dialog.h"
 
@@ -217,6 +218,68 @@ TEST_F(StepEditorCommands, ProgramControlButtons) {
     EXPECT_EQ(sim.received(),
               (std::vector<std::string>{"@?NO", "@?ORG", "@RUN", "@ORG", "@MSTOP", "@?NO"}));
     expectIdle();
+}
+
+}  // namespace
+}  // namespace mivo::test
+
+namespace mivo::test {
+namespace {
+
+// Compare lists exactly the steps that differ; Send selected sends only the ticked ones (a
+// circle as its pair, an emptied step deleted), Take selected brings the controller's step back
+// as one undoable edit; a compare after both finds nothing.
+TEST_F(StepEditorCommands, CompareSendAndTakeSelected) {
+    prompter.onMessage = {};
+    StepTable& t = table();
+    t[0] = {"POI", "000", "10.00", "20.00", "30.00", "40.00", "", "mine"};
+    t[1] = {"CIR", "100", "1.00", "2.00", "3.00", "", "", ""};
+    t[2] = {"CIR", "100", "4.00", "5.00", "6.00", "7.00", "", ""};
+    t[3] = {"END", "000", "", "", "", "", "", ""};
+    t[4] = {"END", "000", "", "", "", "", "", ""};
+    editor->tableReplaced();
+    prompter.answers = {true};
+    press("Quick send");
+    const StepTable held = t;
+    t[0][FieldZ] = "31.00";
+    t[2][FieldR] = "8.00";
+    t[4].clear();
+    editor->tableReplaced();
+
+    editor->menuAction("Compare with controller")->trigger();
+    expectIdle();
+    auto* panel = editor->comparePanel();
+    ASSERT_NE(panel, nullptr);
+    auto* list = panel->findChild<QListWidget*>("CompareList");
+    ASSERT_EQ(list->count(), 3) << panel->lines().join("\n").toStdString();
+    EXPECT_EQ(list->item(0)->text(),
+              "step 0: file \"POI,000,10.00,20.00,31.00,40.00\", "
+              "controller \"POI,000,10.00,20.00,30.00,40.00\"");
+    list->setCurrentRow(1);
+    EXPECT_EQ(editor->selection().first, 2);
+
+    list->item(1)->setCheckState(Qt::Checked);
+    list->item(2)->setCheckState(Qt::Checked);
+    const std::size_t before = sim.received().size();
+    prompter.answers = {true};
+    QTest::mouseClick(panel->findChild<QPushButton*>("CompareSend"), Qt::LeftButton);
+    expectIdle();
+    const std::vector<std::string> sent(sim.received().begin() + static_cast<long>(before),
+                                        sim.received().end());
+    EXPECT_EQ(sent, (std::vector<std::string>{"@?NO", "@WRITE CIR 1,100", "1=1.00,2.00,3.00",
+                                              "2=4.00,5.00", "3=6.00,8.00", "@PDEL 4"}));
+    ASSERT_EQ(panel->lines().size(), 1);
+
+    list->item(0)->setCheckState(Qt::Checked);
+    QTest::mouseClick(panel->findChild<QPushButton*>("CompareTake"), Qt::LeftButton);
+    EXPECT_EQ(t[0], held[0]);
+    EXPECT_TRUE(panel->lines().empty());
+    editor->menuAction("Compare with controller")->trigger();
+    expectIdle();
+    EXPECT_TRUE(panel->lines().empty());
+    editor->undo();  // the take, as one edit
+    EXPECT_EQ(t[0][FieldZ], "31.00");
+    EXPECT_EQ(t[2][FieldR], "8.00");
 }
 
 }  // namespace

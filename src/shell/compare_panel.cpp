@@ -1,0 +1,98 @@
+#include "shell/compare_panel.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace mivo {
+
+namespace {
+// An item's data: its grid row; -1 for the line saying the data are the same.
+constexpr int kRowRole = Qt::UserRole;
+const char* const kSameText = "No differences: the controller holds the same.";
+}  // namespace
+
+ComparePanel::ComparePanel(QMainWindow* window, Handlers handlers)
+    : QDockWidget("Compare with controller", window), handlers_(std::move(handlers)) {
+    setObjectName("CompareDock");
+    auto* body = new QWidget(this);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(2, 2, 2, 2);
+    list_ = new QListWidget(body);
+    list_->setObjectName("CompareList");
+    layout->addWidget(list_, 1);
+    auto* buttons = new QHBoxLayout;
+    auto* send = new QPushButton("Send selected", body);
+    send->setObjectName("CompareSend");
+    auto* take = new QPushButton("Take selected", body);
+    take->setObjectName("CompareTake");
+    buttons->addWidget(send);
+    buttons->addWidget(take);
+    layout->addLayout(buttons);
+    setWidget(body);
+    window->addDockWidget(Qt::RightDockWidgetArea, this);
+
+    const auto select = [this](QListWidgetItem* item) {
+        if (item && item->data(kRowRole).toInt() >= 0 && handlers_.select)
+            handlers_.select(item->data(kRowRole).toInt());
+    };
+    connect(list_, &QListWidget::currentItemChanged, this, select);
+    connect(list_, &QListWidget::itemClicked, this, select);
+    connect(send, &QPushButton::clicked, this, [this] {
+        if (handlers_.send) handlers_.send();
+    });
+    connect(take, &QPushButton::clicked, this, [this] {
+        if (handlers_.take) handlers_.take();
+    });
+}
+
+void ComparePanel::showItems(const QStringList& lines, const std::vector<int>& rows) {
+    {
+        // Filling the list moves no selection in the grid.
+        const QSignalBlocker quiet(list_);
+        list_->clear();
+        for (int i = 0; i < lines.size(); ++i) {
+            auto* item = new QListWidgetItem(lines[i], list_);
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(Qt::Unchecked);
+            item->setData(kRowRole, rows[static_cast<std::size_t>(i)]);
+        }
+        if (lines.empty()) addSameLine();
+    }
+    show();
+}
+
+void ComparePanel::addSameLine() {
+    auto* item = new QListWidgetItem(kSameText, list_);
+    item->setData(kRowRole, -1);
+}
+
+std::vector<int> ComparePanel::ticked() const {
+    std::vector<int> out;
+    for (int i = 0; i < list_->count(); ++i)
+        if (list_->item(i)->data(kRowRole).toInt() >= 0 &&
+            list_->item(i)->checkState() == Qt::Checked)
+            out.push_back(i);
+    return out;
+}
+
+void ComparePanel::removeItems(const std::vector<int>& indices) {
+    const QSignalBlocker quiet(list_);
+    std::vector<int> gone = indices;
+    std::sort(gone.rbegin(), gone.rend());
+    for (const int i : gone) delete list_->takeItem(i);
+    if (list_->count() == 0) addSameLine();
+}
+
+QStringList ComparePanel::lines() const {
+    QStringList out;
+    for (int i = 0; i < list_->count(); ++i)
+        if (list_->item(i)->data(kRowRole).toInt() >= 0) out << list_->item(i)->text();
+    return out;
+}
+
+}  // namespace mivo

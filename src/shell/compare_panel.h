@@ -1,0 +1,39 @@
+#pragma once
+// ComparePanel: what differs between an editor's data and the controller's, in a dock beside the
+// grid. One checkable line per item (`CompareList`); "Send selected" (`CompareSend`) and "Take
+// selected" (`CompareTake`) act on the ticked ones. Picking a line shows its row in the grid.
+#include <QDockWidget>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+class QListWidget;
+
+namespace mivo {
+
+class ComparePanel : public QDockWidget {
+  public:
+    struct Handlers {
+        std::function<void(int row)> select;
+        std::function<void()> send;
+        std::function<void()> take;
+    };
+    ComparePanel(QMainWindow* window, Handlers handlers);
+
+    // The items' lines, each with the grid row it selects; none: the data are the same. Shows
+    // the panel; nothing is ticked.
+    void showItems(const QStringList& lines, const std::vector<int>& rows);
+    // The indices of the ticked items, in order.
+    std::vector<int> ticked() const;
+    // Items `indices` leave the list (sent or taken); the others keep their ticks.
+    void removeItems(const std::vector<int>& indices);
+    // The items' lines; empty when the data are the same.
+    QStringList lines() const;
+
+  private:
+    void addSameLine();
+    QListWidget* list_ = nullptr;
+    Handlers handlers_;
+};
+
+}  // namespace mivo
