@@ -1,6 +1,7 @@
 #include "link/wait_stack.h"
 
 #include <QEventLoop>
+#include <QThread>
 #include <QTimer>
 #include <algorithm>
 
@@ -22,15 +23,16 @@ WaitStack::WaitStack(IdleMonitor& monitor) : monitor_(monitor) {}
 WaitResult WaitStack::wait(LinkSide side, int timeoutMs) {
     Waiter w(side);
     bool expired = false;
+    const int level = QThread::currentThread()->loopLevel() + 1;  // of the wait's own loop
     QTimer limit;
     if (timeoutMs > 0) {
         limit.setSingleShot(true);
-        QObject::connect(&limit, &QTimer::timeout, [this, &w, &expired, &limit] {
+        QObject::connect(&limit, &QTimer::timeout, [this, &w, &expired, &limit, level] {
             if (w.done) return;
-            // A wait with another above it (a command run while the monitor waited, its
-            // questions answered at the user's pace) cannot get its reply before that one is
-            // over: its time starts again.
-            if (waiters_.back() != &w) {
+            // Something runs above the wait (a command clicked while the monitor waited, with
+            // its questions answered at the user's pace, and its own waits): the wait's reply
+            // cannot come before that is over, so its time starts again.
+            if (QThread::currentThread()->loopLevel() > level) {
                 limit.start();
                 return;
             }

@@ -36,8 +36,8 @@ class WaitStack {
     WaitStack& operator=(const WaitStack&) = delete;
 
     // Waits for the next reply line, and says what ended the wait. With a positive `timeoutMs`
-    // the wait also ends without a line after that long; a wait found beneath another when its
-    // time is up is given its time again.
+    // the wait also ends without a line after that long, counted while nothing runs above it
+    // (another wait, a question's event loop).
     WaitResult wait(LinkSide side, int timeoutMs = 0);
     // No wait on the stack (an ended wait stays on it until its caller has it back).
     bool empty() const { return waiters_.empty(); }

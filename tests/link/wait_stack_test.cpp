@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QTimer>
 #include <string>
 #include <vector>
@@ -79,19 +80,28 @@ TEST(WaitStack, EachWaitGetsOneLineTimedByTheArrivalOfItsLineEnd) {
 // A command run inside a wait (RUN while the monitor waits for a reply) may take longer than the
 // wait's limit, its questions answered at the user's pace: the wait beneath is not timed out
 // meanwhile, and takes the line that comes once the command is over.
-TEST(WaitStack, AWaitBeneathAnotherIsNotTimedOutByIt) {
-    IdleMonitor monitor;
-    WaitStack waits(monitor);
-    std::string inner;
-    QTimer::singleShot(0, [&] {
-        QTimer::singleShot(300, [&] { waits.receive("IN\r\n", Clock::now()); });
-        inner = waits.wait(LinkSide::Main).line;
-        waits.receive("OUT\r\n", Clock::now());
-    });
-    const WaitResult outer = waits.wait(LinkSide::Main, 200);
-    EXPECT_EQ(inner, "IN");
-    EXPECT_FALSE(outer.timedOut);
-    EXPECT_EQ(outer.line, "OUT");
+TEST(WaitStack, AWaitBeneathACommandIsNotTimedOutByIt) {
+    for (const bool question : {false, true}) {
+        SCOPED_TRACE(question ? "a question's event loop" : "a wait of its own");
+        IdleMonitor monitor;
+        WaitStack waits(monitor);
+        std::string inner;
+        QTimer::singleShot(0, [&] {
+            if (question) {
+                QEventLoop box;
+                QTimer::singleShot(300, &box, &QEventLoop::quit);
+                box.exec();
+            } else {
+                QTimer::singleShot(300, [&] { waits.receive("IN\r\n", Clock::now()); });
+                inner = waits.wait(LinkSide::Main).line;
+            }
+            waits.receive("OUT\r\n", Clock::now());
+        });
+        const WaitResult outer = waits.wait(LinkSide::Main, 200);
+        EXPECT_EQ(inner, question ? "" : "IN");
+        EXPECT_FALSE(outer.timedOut);
+        EXPECT_EQ(outer.line, "OUT");
+    }
 }
 
 TEST(IdleMonitor, ABrokenLineIsMoreThanFiveBytesEndingInFiveEqual) {
