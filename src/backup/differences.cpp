@@ -1,104 +1,20 @@
 #include "backup/differences.h"
 
-#include <algorithm>
+#include <iterator>
 
-#include "common/readable_text.h"
-#include "parameters/parameter_rules.h"
-#include "steps/step_rules.h"
+#include "parameters/parameter_differences.h"
+#include "steps/step_differences.h"
 
 namespace mivo {
 
 namespace {
 
-std::string Command(const StepRow& row) {
-    std::string command = row[FieldCommand];
-    UpperCaseCommand(command);
-    return command;
-}
-
-std::string Joined(std::initializer_list<const std::string*> fields) {
-    std::string text;
-    for (const std::string* f : fields) text += (text.empty() ? "" : ",") + *f;
-    return text;
-}
-
-// The other row of the circle pair `step` belongs to, as a send walks the table; -1 for none.
-std::vector<int> CirclePartners(const StepTable& table) {
-    std::vector<int> partner(kStepCount, -1);
-    for (int s = 0; s + 1 < kStepCount; ++s) {
-        if (Command(table[s]) != "CIR" || Command(table[s + 1]) != "CIR") continue;
-        partner[static_cast<std::size_t>(s)] = s + 1;
-        partner[static_cast<std::size_t>(s) + 1] = s;
-        ++s;
-    }
-    return partner;
-}
-
-std::string Quoted(const std::string& text) { return "\"" + ReadableText(text) + "\""; }
-
-// The steps a difference at `step` sends: its circle pairs on both sides whole.
-void StepSpan(Difference& d, const std::vector<int>& file, const std::vector<int>& controller) {
-    d.firstStep = d.lastStep = d.item;
-    for (int round = 0; round < 2; ++round)
-        for (const std::vector<int>* partners : {&file, &controller})
-            for (const int s : {d.firstStep, d.lastStep}) {
-                const int other = (*partners)[static_cast<std::size_t>(s)];
-                if (other < 0) continue;
-                d.firstStep = std::min(d.firstStep, other);
-                d.lastStep = std::max(d.lastStep, other);
-            }
-}
-
-void AddSteps(const StepTable& file, const StepTable& controller, std::vector<Difference>& out) {
-    const std::vector<std::string> ours = StepHeldTexts(file);
-    const std::vector<std::string> theirs = StepHeldTexts(controller);
-    const std::vector<int> filePairs = CirclePartners(file);
-    const std::vector<int> controllerPairs = CirclePartners(controller);
-    for (int s = 0; s < kStepCount; ++s) {
-        const auto i = static_cast<std::size_t>(s);
-        if (ours[i] == theirs[i]) continue;
-        Difference d{DataKind::Step, -1, s, "step " + std::to_string(s), ours[i], theirs[i]};
-        StepSpan(d, filePairs, controllerPairs);
-        out.push_back(std::move(d));
-    }
-}
-
-void AddValue(DataKind kind, int block, int item, std::string name, const std::string& file,
-              const std::string& controller, int memory, std::vector<Difference>& out) {
-    if (file == controller) return;
-    out.push_back({kind, block, item, std::move(name), file, controller, -1, -1, memory});
+void Append(std::vector<Difference>&& more, std::vector<Difference>& out) {
+    out.insert(out.end(), std::make_move_iterator(more.begin()),
+               std::make_move_iterator(more.end()));
 }
 
 }  // namespace
-
-std::vector<std::string> StepHeldTexts(const StepTable& table) {
-    const std::vector<int> partner = CirclePartners(table);
-    std::vector<std::string> texts(kStepCount);
-    for (int s = 0; s < kStepCount; ++s) {
-        const StepRow& row = table[s];
-        const std::string command = Command(row);
-        const int other = partner[static_cast<std::size_t>(s)];
-        std::string& text = texts[static_cast<std::size_t>(s)];
-        if (command.empty()) continue;
-        if (command == "POI" || command == "LIN" || command == "PAL" || command == "END") {
-            text = Joined({&command, &row[FieldOperation], &row[FieldX], &row[FieldY], &row[FieldZ],
-                           &row[FieldR]});
-        } else if (command == "SEQ") {
-            text = Joined({&command, &row[FieldOperation], &row[FieldJump]});
-        } else if (other >= 0) {
-            // The pair goes as one write with the first row's Operation.
-            const std::string op = CircleWriteOperation(table[std::min(s, other)][FieldOperation]);
-            text = other > s ? Joined({&command, &op, &row[FieldX], &row[FieldY], &row[FieldZ]})
-                             : Joined({&command, &op, &row[FieldX], &row[FieldY], &row[FieldZ],
-                                       &row[FieldR]});
-        } else {
-            // A step no send takes: all its fields but the Comment.
-            text = Joined({&command, &row[FieldOperation], &row[FieldX], &row[FieldY], &row[FieldZ],
-                           &row[FieldR], &row[FieldJump]});
-        }
-    }
-    return texts;
-}
 
 std::vector<Difference> Differences(const ControllerData& file, const ControllerData& controller) {
     std::vector<Difference> out;
@@ -106,39 +22,17 @@ std::vector<Difference> Differences(const ControllerData& file, const Controller
         if (!file.program.empty() && !controller.program.empty() &&
             file.program != controller.program)
             out.push_back({DataKind::Step, -1, -1, "program", file.program, controller.program});
-        AddSteps(*file.steps, *controller.steps, out);
+        Append(StepDifferences(*file.steps, *controller.steps), out);
     }
     if (file.parameters && controller.parameters)
-        for (int n = 0; n < kEditableParameterCount; ++n)
-            if (IsTransferred(n, kEditableParameterCount))
-                AddValue(DataKind::Parameter, -1, n, "parameter " + std::to_string(n),
-                         file.parameters->value(n), controller.parameters->value(n),
-                         n == PrmRobotNumber ? -1 : n, out);
-    for (const auto& [number, pallet] : file.pallets) {
-        const auto read = controller.pallets.find(number);
-        if (read == controller.pallets.end()) continue;
-        for (int f = 0; f < kPalletSentFields; ++f)
-            AddValue(DataKind::Pallet, number, f,
-                     "pallet " + std::to_string(number) + " " + PalletFieldName(f),
-                     pallet.fields[static_cast<std::size_t>(f)],
-                     read->second.fields[static_cast<std::size_t>(f)], PalletParameter(number, f),
-                     out);
-    }
-    for (const auto& [program, offsets] : file.offsets) {
-        const auto read = controller.offsets.find(program);
-        if (read == controller.offsets.end()) continue;
-        for (int a = 0; a < kAxisCount; ++a)
-            AddValue(DataKind::Offset, program, a,
-                     "offset " + std::to_string(program) + " " + OffsetFieldName(a),
-                     offsets.values[static_cast<std::size_t>(a)],
-                     read->second.values[static_cast<std::size_t>(a)], OffsetParameter(program, a),
-                     out);
-    }
+        Append(ParameterDifferences(*file.parameters, *controller.parameters), out);
+    for (const auto& [number, pallet] : file.pallets)
+        if (const auto read = controller.pallets.find(number); read != controller.pallets.end())
+            Append(PalletDifferences(number, pallet, read->second), out);
+    for (const auto& [program, offsets] : file.offsets)
+        if (const auto read = controller.offsets.find(program); read != controller.offsets.end())
+            Append(OffsetDifferences(program, offsets, read->second), out);
     return out;
-}
-
-std::string DifferenceLine(const Difference& d) {
-    return d.name + ": file " + Quoted(d.fileText) + ", controller " + Quoted(d.controllerText);
 }
 
 }  // namespace mivo

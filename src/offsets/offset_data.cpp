@@ -70,4 +70,16 @@ std::vector<std::string> OffsetListingValues(const OffsetData& offsets) {
     return values;
 }
 
+std::vector<Difference> OffsetDifferences(int program, const OffsetData& file,
+                                          const OffsetData& controller) {
+    std::vector<Difference> out;
+    for (int a = 0; a < kAxisCount; ++a)
+        AddValueDifference(DataKind::Offset, program, a,
+                           "offset " + std::to_string(program) + " " + OffsetFieldName(a),
+                           file.values[static_cast<std::size_t>(a)],
+                           controller.values[static_cast<std::size_t>(a)],
+                           OffsetParameter(program, a), out);
+    return out;
+}
+
 }  // namespace mivo

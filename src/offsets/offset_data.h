@@ -11,6 +11,7 @@
 #include "common/teach_positions.h"
 #include "files/data_files.h"
 #include "files/data_kind.h"
+#include "files/difference.h"
 #include "files/file_kind.h"
 #include "parameters/parameter_catalogue.h"
 
@@ -67,5 +68,9 @@ OpenOutcome OpenOffsetFile(OffsetData& data, const std::string& name, int filter
 
 // The offsets as a listing prints them: the program number and its four values.
 std::vector<std::string> OffsetListingValues(const OffsetData& offsets);
+
+// The offsets of program `program` whose texts differ ("offset 2 Y"), in axis order.
+std::vector<Difference> OffsetDifferences(int program, const OffsetData& file,
+                                          const OffsetData& controller);
 
 }  // namespace mivo

@@ -177,4 +177,16 @@ std::vector<std::string> PalletListingValues(const PalletData& pallet) {
     return values;
 }
 
+std::vector<Difference> PalletDifferences(int number, const PalletData& file,
+                                          const PalletData& controller) {
+    std::vector<Difference> out;
+    for (int f = 0; f < kPalletSentFields; ++f)
+        AddValueDifference(DataKind::Pallet, number, f,
+                           "pallet " + std::to_string(number) + " " + PalletFieldName(f),
+                           file.fields[static_cast<std::size_t>(f)],
+                           controller.fields[static_cast<std::size_t>(f)],
+                           PalletParameter(number, f), out);
+    return out;
+}
+
 }  // namespace mivo

@@ -11,6 +11,7 @@
 #include "common/teach_positions.h"
 #include "files/data_files.h"
 #include "files/data_kind.h"
+#include "files/difference.h"
 #include "files/file_kind.h"
 #include "parameters/parameter_catalogue.h"
 
@@ -100,5 +101,9 @@ OpenOutcome OpenPalletFile(PalletData& data, const std::string& name, int filter
 
 // The pallet as a listing prints it: its number and its nine values.
 std::vector<std::string> PalletListingValues(const PalletData& pallet);
+
+// The sent fields of pallet `number` whose texts differ ("pallet 3 X1"), in field order.
+std::vector<Difference> PalletDifferences(int number, const PalletData& file,
+                                          const PalletData& controller);
 
 }  // namespace mivo

@@ -2,12 +2,12 @@
 // differing ones listed beside the grid, sent or taken item by item.
 #include <QTableView>
 
-#include "backup/backup_transfer.h"
-#include "backup/differences.h"
 #include "codepage/cp1252.h"
 #include "parameters/grid_parameter_model.h"
+#include "parameters/parameter_differences.h"
 #include "parameters/parameter_editor.h"
 #include "parameters/parameter_transfer.h"
+#include "procedures/quiet_reads.h"
 #include "shell/compare_panel.h"
 
 namespace mivo {
@@ -19,11 +19,13 @@ struct ParameterEditor::Compared {
 
 void ParameterEditor::compareWithController() {
     runOperation([this](ProcedureContext& ctx) {
-        DataParts parts;
-        parts.parameters = true;
-        ControllerData controller;
-        if (ReadController(ctx, parts, controller) != Outcome::Completed) return false;
-        compared_ = std::make_shared<Compared>(Compared{std::move(*controller.parameters), {}});
+        auto compared = std::make_shared<Compared>();
+        QuietReads reads(ctx);
+        reads.then([&](ProcedureContext& read) {
+            return ReceiveParameters(read, {compared->controller});
+        });
+        if (reads.outcome() != Outcome::Completed) return false;
+        compared_ = std::move(compared);
         relistDifferences();
         return false;
     });
@@ -31,11 +33,7 @@ void ParameterEditor::compareWithController() {
 
 void ParameterEditor::relistDifferences() {
     if (!compared_) return;
-    ControllerData ours;
-    ControllerData theirs;
-    ours.parameters = data_;
-    theirs.parameters = compared_->controller;
-    compared_->differences = Differences(ours, theirs);
+    compared_->differences = ParameterDifferences(data_, compared_->controller);
     QStringList lines;
     std::vector<int> rows;
     for (const Difference& d : compared_->differences) {

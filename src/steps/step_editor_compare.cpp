@@ -2,10 +2,11 @@
 // differing steps of the range listed beside the grid, sent or taken item by item.
 #include <QAction>
 
-#include "backup/backup_transfer.h"
-#include "backup/differences.h"
 #include "codepage/cp1252.h"
+#include "procedures/program_control.h"
+#include "procedures/quiet_reads.h"
 #include "shell/compare_panel.h"
+#include "steps/step_differences.h"
 #include "steps/step_editor.h"
 #include "steps/step_transfer.h"
 
@@ -25,12 +26,22 @@ void StepEditor::compareWithController() {
     runOperation([&](ProcedureContext& ctx) {
         const std::optional<StepRange> range = CheckRange(start, end, ctx.prompter);
         if (!range) return false;
-        DataParts parts;
-        parts.steps = true;
-        ControllerData controller;
-        if (ReadController(ctx, parts, controller) != Outcome::Completed) return false;
-        compared_ = std::make_shared<Compared>(Compared{
-            std::move(*controller.steps), controller.program, range->start, range->end, {}});
+        auto compared = std::make_shared<Compared>();
+        QuietReads reads(ctx, [&](const std::string& number) {
+            compared->program = number;
+            if (ctx.showProgramNo) ctx.showProgramNo(number);
+        });
+        reads.then([&](ProcedureContext& read) {
+            return ReceiveSteps(read, {compared->controller}, "0", "999");
+        });
+        if (reads.outcome() != Outcome::Completed) return false;
+        if (ProgramIndex(compared->program) < 0) {
+            ctx.prompter.notify("Check PGM No.", "Step receive");
+            return false;
+        }
+        compared->first = range->start;
+        compared->last = range->end;
+        compared_ = std::move(compared);
         relistDifferences();
         return false;
     });
@@ -38,16 +49,11 @@ void StepEditor::compareWithController() {
 
 void StepEditor::relistDifferences() {
     if (!compared_) return;
-    ControllerData ours;
-    ControllerData theirs;
-    ours.program = theirs.program = compared_->program;
-    ours.steps = table_;
-    theirs.steps = compared_->controller;
     std::vector<Difference>& listed = compared_->differences;
     listed.clear();
     QStringList lines;
     std::vector<int> rows;
-    for (Difference& d : Differences(ours, theirs)) {
+    for (Difference& d : StepDifferences(table_, compared_->controller)) {
         if (d.item < compared_->first || d.item > compared_->last) continue;
         lines << Cp1252::decode(DifferenceLine(d));
         rows.push_back(d.item);
