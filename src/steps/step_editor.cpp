@@ -16,12 +16,14 @@
 #include "link/controller_link.h"
 #include "steps/grid_step_model.h"
 #include "steps/program_initialize.h"
+#include "steps/step_compare.h"
 #include "steps/step_files.h"
 
 namespace mivo {
 
 StepEditor::StepEditor(const EditorLinks& links, QWidget* parent)
-    : EditorFrame(links, DataKind::Step, StepFileKind(), parent) {
+    : EditorFrame(links, DataKind::Step, StepFileKind(), parent),
+      compare_(std::make_unique<StepCompare>(*this)) {
     setObjectName("Tmmain");
     setCaption("MIVO Editor [Main-Step]");
 
@@ -82,8 +84,8 @@ void StepEditor::buildCommands() {
         {"&Quick send", "MenuQuickSend", "Quick send", {}, true},
         {"Step &receive", "MenuStepReceive", "Step receive", {}, true},
         {"Step &initialize", "MenuStepInit", "Step initialize", {}, true},
-        {"C&ompare with controller", "MenuCompare", nullptr, [this] { compareWithController(); },
-         true},
+        {"C&ompare with controller", "MenuCompare", nullptr,
+         [this] { compare_->compareWithController(); }, true},
     };
     for (const MenuItem& item : programItems("Operation execute")) communication.push_back(item);
     addMenu("&Communication", communication);
@@ -147,26 +149,7 @@ void StepEditor::buildCentre() {
     watchGrid(grid_, {59, 80, 63, 54, 52, 55, 49, 44, 124});
     grid_->installEventFilter(this);  // Enter opens the command-entry dialog
 
-    // The pop-up menu; its shortcuts work while the grid has the focus.
-    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto popup = [this](const QString& text, const char* name, QKeySequence key,
-                        void (StepEditor::*handler)()) {
-        auto* a = new QAction(text, this);
-        a->setObjectName(name);
-        a->setShortcut(key);
-        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-        connect(a, &QAction::triggered, this, handler);
-        grid_->addAction(a);
-        registerMenuAction(text, a);
-    };
-    popup("Copy", "STEPCopy", QKeySequence(Qt::CTRL | Qt::Key_C), &StepEditor::copySteps);
-    popup("Cut-off", "STEPCut", QKeySequence(Qt::CTRL | Qt::Key_X), &StepEditor::cutSteps);
-    popup("Paste", "STEPPaste", QKeySequence(Qt::CTRL | Qt::Key_V), &StepEditor::pasteSteps);
-    auto* separator = new QAction(this);
-    separator->setSeparator(true);
-    grid_->addAction(separator);
-    grid_->addAction(menuAction("Insert"));
-    grid_->addAction(menuAction("Delete"));
+    buildPopupMenu();
 
     // The path previews are drawn anew as the table changes, while they show.
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { refreshPreview(); });

@@ -32,11 +32,10 @@ class ParameterEditorAccess;
 class PathPreview;
 class VersionDialog;
 class CommandDialog;
-class ComparePanel;
 class ErrorRecordDialog;
 struct AxisStrokes;
 struct Finding;
-struct StepRange;
+class StepCompare;
 struct ProcedureContext;
 enum class Outcome;
 
@@ -144,16 +143,8 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     void traceScan(const std::string& x, const std::string& y, const std::string& step);
     PathPreview* runTrace() const { return trace_; }
 
-    // Communication > "Compare with controller": reads the controller's program and lists the
-    // steps of the range that differ from the table in the panel beside the grid.
-    void compareWithController();
-    // The panel's "Send selected": the ticked steps by Step send's questions and commands, then
-    // the list compared again with the controller's steps as the send left them.
-    void sendCompared();
-    // The panel's "Take selected": the controller's ticked steps into the table, one undoable
-    // edit, then the list compared again.
-    void takeCompared();
-    ComparePanel* comparePanel() const { return compare_; }
+    // Communication > "Compare with controller" and its panel.
+    StepCompare& comparison() { return *compare_; }
 
     // The error record into ErrorRecordDialog, the controller's versions into VersionDialog.
     void showErrorRecord();
@@ -169,12 +160,14 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     void showProgramNumber(const std::string& number) override;
 
   private:
+    friend class StepCompare;  // runs its operations on the editor
     CommandDialog* command_ = nullptr;
     InitDialogAccess* init_ = nullptr;
     ErrorRecordDialog* record_ = nullptr;
     VersionDialog* versions_ = nullptr;
     void buildCommands();
     void buildCentre();
+    void buildPopupMenu();
     bool cellEdited(int step, int field, const QString& text);
     // The selection widened to whole circle steps, shown so in the grid.
     Selection wholeStepsSelected();
@@ -201,11 +194,6 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     // Before a send: the check, and when it found something "Send anyway?".
     bool sendAfterCheck();
 
-    // The list anew from the table and the controller's steps last read, in the compared range.
-    void relistDifferences();
-    // The ticked items' steps, a circle pair whole.
-    std::vector<StepRange> tickedSpans() const;
-
     StepTable table_;
     GridStepModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
@@ -221,11 +209,7 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     QAction* followRun_ = nullptr;
     int pathDockWidth_ = 0;
     std::function<std::optional<PalletGrid>()> pallet_;
-    ComparePanel* compare_ = nullptr;
-    // The last comparison: the controller's steps as last read or sent, the range, the items
-    // listed. Null before a compare.
-    struct Compared;
-    std::shared_ptr<Compared> compared_;
+    std::unique_ptr<StepCompare> compare_;
 };
 
 }  // namespace mivo

@@ -1,5 +1,7 @@
 // The step editor's grid commands: selection, in-place edits, insert, delete, copy, cut-off,
-// paste, undo and redo, and the opening of the command-entry dialog.
+// paste (and the grid's pop-up menu of them), undo and redo, and the opening of the
+// command-entry dialog.
+#include <QAction>
 #include <QClipboard>
 #include <QEvent>
 #include <QGuiApplication>
@@ -20,6 +22,29 @@
 #include "steps/step_editor.h"
 
 namespace mivo {
+
+// The grid's pop-up menu; its shortcuts work while the grid has the focus.
+void StepEditor::buildPopupMenu() {
+    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    auto popup = [this](const QString& text, const char* name, QKeySequence key,
+                        void (StepEditor::*handler)()) {
+        auto* a = new QAction(text, this);
+        a->setObjectName(name);
+        a->setShortcut(key);
+        a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        connect(a, &QAction::triggered, this, handler);
+        grid_->addAction(a);
+        registerMenuAction(text, a);
+    };
+    popup("Copy", "STEPCopy", QKeySequence(Qt::CTRL | Qt::Key_C), &StepEditor::copySteps);
+    popup("Cut-off", "STEPCut", QKeySequence(Qt::CTRL | Qt::Key_X), &StepEditor::cutSteps);
+    popup("Paste", "STEPPaste", QKeySequence(Qt::CTRL | Qt::Key_V), &StepEditor::pasteSteps);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    grid_->addAction(separator);
+    grid_->addAction(menuAction("Insert"));
+    grid_->addAction(menuAction("Delete"));
+}
 
 StepEditor::Selection StepEditor::selection() const {
     const QModelIndex current = grid_->currentIndex();

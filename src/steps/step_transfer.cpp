@@ -1,8 +1,5 @@
 #include "steps/step_transfer.h"
 
-#include <algorithm>
-
-#include "common/convert.h"
 #include "link/reply_class.h"
 #include "procedures/program_control.h"
 #include "procedures/reply_rules.h"
@@ -13,7 +10,6 @@ namespace mivo {
 
 namespace {
 
-const char* const kRangeCaption = "Range";
 const char* const kSendCaption = "Step send";
 const char* const kSendError = "Sending error";
 const char* const kReceiveCaption = "Step receive";
@@ -132,32 +128,6 @@ bool RefusedPartedCircle(ProcedureContext& ctx, const StepTable& table, const St
 
 }  // namespace
 
-std::optional<StepRange> CheckRange(const std::string& start, const std::string& end,
-                                    Prompter& prompter) {
-    StepRange r;
-    try {
-        r.start = StrToInt(start);
-        r.end = StrToInt(end);
-    } catch (const ConversionError& e) {
-        prompter.notify(e.what(), kRangeCaption);
-        return std::nullopt;
-    }
-    const char* refusal = nullptr;
-    if (r.start > r.end)
-        refusal = "Check sending range";
-    else if (StartsWith(start, "+") || StartsWith(end, "+"))
-        refusal = "+ cannot be inputted";
-    else if (StartsWith(start, "-") || StartsWith(end, "-"))
-        refusal = "- cannot be inputted";
-    else if (r.start < 0 || r.end >= kStepCount)  // e.g. " -1" or 1000: no such step
-        refusal = "Check sending range";
-    if (refusal) {
-        prompter.notify(refusal, kRangeCaption);
-        return std::nullopt;
-    }
-    return r;
-}
-
 Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,
                   const std::string& end) {
     StepTable& table = steps.table;
@@ -225,15 +195,7 @@ Outcome SendStepSpans(ProcedureContext& ctx, const StepTarget& steps, std::vecto
                       const std::string& program) {
     StepTable& table = steps.table;
     UpperCaseCommands(table);
-    std::sort(spans.begin(), spans.end(),
-              [](const StepRange& a, const StepRange& b) { return a.start < b.start; });
-    std::vector<StepRange> merged;
-    for (const StepRange& span : spans) {
-        if (!merged.empty() && span.start <= merged.back().end + 1)
-            merged.back().end = std::max(merged.back().end, span.end);
-        else
-            merged.push_back(span);
-    }
+    const std::vector<StepRange> merged = MergedSpans(std::move(spans));
     for (const StepRange& span : merged)
         if (RefusedPartedCircle(ctx, table, span)) return Outcome::Failed;
     TransferSession session(ctx, SessionKind::DataExchange);
@@ -248,9 +210,7 @@ Outcome SendStepSpans(ProcedureContext& ctx, const StepTarget& steps, std::vecto
     }
     if (const Outcome go = ConfirmSend(ctx, pgm); go != Outcome::Completed) return go;
 
-    int total = 0;
-    for (const StepRange& span : merged) total += span.end - span.start + 1;
-    ctx.view.showProgress(total);
+    ctx.view.showProgress(SpanSteps(merged));
     int done = 0;
     for (const StepRange& span : merged) {
         for (int s = span.start; s <= span.end; ++s) {

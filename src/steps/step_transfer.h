@@ -1,27 +1,16 @@
 #pragma once
 // Step send and step receive between the step editor's table and the controller's current
 // program, over the main channel.
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
+#include "steps/step_range.h"
 #include "steps/step_table.h"
 #include "steps/step_target.h"
 
 namespace mivo {
-
-struct StepRange {
-    int start = 0;
-    int end = 0;
-};
-
-// The range boxes' texts as numbers. Refusals (caption "Range"): "Check sending range" when
-// start > end (or a number beyond the last step), "+ cannot be inputted", "- cannot be
-// inputted"; a text that is no number shows the conversion message. nullopt when refused.
-std::optional<StepRange> CheckRange(const std::string& start, const std::string& end,
-                                    Prompter& prompter);
 
 // Step send: upper-cases every Command, asks for the controller's program, checks the range,
 // asks "Send to PGMn will be executed.  OK?" and writes the steps start..end.

@@ -11,6 +11,7 @@
 #include "shell/compare_panel.h"
 #include "shell/error_record_dialog.h"
 #include "shell/version_dialog.h"
+#include "steps/step_compare.h"
 
 namespace mivo::test {
 namespace {
@@ -248,7 +249,7 @@ TEST_F(StepEditorCommands, CompareSendAndTakeSelected) {
 
     editor->menuAction("Compare with controller")->trigger();
     expectIdle();
-    auto* panel = editor->comparePanel();
+    auto* panel = editor->comparison().panel();
     ASSERT_NE(panel, nullptr);
     auto* list = panel->findChild<QListWidget*>("CompareList");
     ASSERT_EQ(list->count(), 3) << panel->lines().join("\n").toStdString();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/convert.h"
+#include "steps/step_range.h"
 
 namespace mivo {
 
@@ -174,6 +175,20 @@ TEST(StepRules, CirclePairsWriteTwoRows) {
     StepValues point = c;
     point.command = "POI";
     EXPECT_EQ(CircleRefusal(999, point, {}), "");
+}
+
+// Send selected's spans: in step order, those that overlap or touch as one, each step once.
+TEST(StepRules, SpansJoinInStepOrder) {
+    using Spans = std::vector<StepRange>;
+    const std::vector<std::pair<Spans, Spans>> cases = {
+        {{}, {}},
+        {{{7, 8}, {1, 2}}, {{1, 2}, {7, 8}}},
+        {{{4, 9}, {1, 5}, {6, 6}}, {{1, 9}}},
+        {{{1, 2}, {3, 3}, {5, 6}}, {{1, 3}, {5, 6}}},
+        {{{2, 9}, {3, 4}}, {{2, 9}}},
+    };
+    for (const auto& [spans, merged] : cases) EXPECT_EQ(MergedSpans(spans), merged);
+    EXPECT_EQ(SpanSteps({{1, 3}, {5, 6}}), 5);
 }
 
 }  // namespace mivo

@@ -1,6 +1,4 @@
-// The step editor's comparison with the controller: the controller's program read whole, the
-// differing steps of the range listed beside the grid, sent or taken item by item.
-#include <QAction>
+#include "steps/step_compare.h"
 
 #include "codepage/cp1252.h"
 #include "procedures/program_control.h"
@@ -12,18 +10,10 @@
 
 namespace mivo {
 
-struct StepEditor::Compared {
-    StepTable controller;
-    std::string program;
-    int first = 0;
-    int last = 0;
-    std::vector<Difference> differences;
-};
-
-void StepEditor::compareWithController() {
-    const std::string start = Cp1252::encode(rangeStart());
-    const std::string end = Cp1252::encode(rangeEnd());
-    runOperation([&](ProcedureContext& ctx) {
+void StepCompare::compareWithController() {
+    const std::string start = Cp1252::encode(editor_.rangeStart());
+    const std::string end = Cp1252::encode(editor_.rangeEnd());
+    editor_.runOperation([&](ProcedureContext& ctx) {
         const std::optional<StepRange> range = CheckRange(start, end, ctx.prompter);
         if (!range) return false;
         auto compared = std::make_shared<Compared>();
@@ -42,58 +32,61 @@ void StepEditor::compareWithController() {
         compared->first = range->start;
         compared->last = range->end;
         compared_ = std::move(compared);
-        relistDifferences();
+        relist();
         return false;
     });
 }
 
-void StepEditor::relistDifferences() {
+void StepCompare::relist() {
     if (!compared_) return;
     std::vector<Difference>& listed = compared_->differences;
     listed.clear();
     QStringList lines;
     std::vector<int> rows;
-    for (Difference& d : StepDifferences(table_, compared_->controller)) {
+    for (Difference& d : StepDifferences(editor_.table(), compared_->controller)) {
         if (d.item < compared_->first || d.item > compared_->last) continue;
         lines << Cp1252::decode(DifferenceLine(d));
         rows.push_back(d.item);
         listed.push_back(std::move(d));
     }
-    if (!compare_)
-        compare_ = new ComparePanel(this, {[this](int step) { showStep(step); },
-                                           [this] { sendCompared(); }, [this] { takeCompared(); }});
-    compare_->showItems(lines, rows);
+    if (!panel_)
+        panel_ =
+            new ComparePanel(&editor_, {[this](int step) { editor_.showStep(step); },
+                                        [this] { sendSelected(); }, [this] { takeSelected(); }});
+    panel_->showItems(lines, rows);
 }
 
-std::vector<StepRange> StepEditor::tickedSpans() const {
+std::vector<StepRange> StepCompare::tickedSpans() const {
     std::vector<StepRange> spans;
-    if (!compare_ || !compared_) return spans;
-    for (const int i : compare_->ticked()) {
+    if (!panel_ || !compared_) return spans;
+    for (const int i : panel_->ticked()) {
         const Difference& d = compared_->differences[static_cast<std::size_t>(i)];
         if (d.firstStep >= 0) spans.push_back({d.firstStep, d.lastStep});
     }
     return spans;
 }
 
-void StepEditor::sendCompared() {
+void StepCompare::sendSelected() {
     const std::vector<StepRange> spans = tickedSpans();
-    if (operationRunning() || spans.empty() || !sendAfterCheck()) return;
-    upperCaseCommands();
-    runOperation([&](ProcedureContext& ctx) {
-        if (SendStepSpans(ctx, stepTarget(), spans, compared_->program) == Outcome::Completed) {
+    if (editor_.operationRunning() || spans.empty() || !editor_.sendAfterCheck()) return;
+    editor_.upperCaseCommands();
+    editor_.runOperation([&](ProcedureContext& ctx) {
+        if (SendStepSpans(ctx, editor_.stepTarget(), spans, compared_->program) ==
+            Outcome::Completed) {
             // The controller now holds these steps as the table does.
             for (const StepRange& span : spans)
-                for (int s = span.start; s <= span.end; ++s) compared_->controller[s] = table_[s];
+                for (int s = span.start; s <= span.end; ++s)
+                    compared_->controller[s] = editor_.table()[s];
         }
-        relistDifferences();
+        relist();
         return false;
     });
 }
 
-void StepEditor::takeCompared() {
+void StepCompare::takeSelected() {
     const std::vector<StepRange> spans = tickedSpans();
-    if (operationRunning() || spans.empty()) return;
-    applyChange("Take selected", [&](StepTable& table) {
+    if (editor_.operationRunning() || spans.empty()) return;
+    editor_.applyChange("Take selected", [&](StepTable& table) {
         for (const StepRange& span : spans)
             for (int s = span.start; s <= span.end; ++s) {
                 // The comment is the editor's own: the controller holds none.
@@ -102,7 +95,7 @@ void StepEditor::takeCompared() {
                 table[s][FieldComment] = comment;
             }
     });
-    relistDifferences();
+    relist();
 }
 
 }  // namespace mivo
