@@ -13,19 +13,39 @@ namespace mivo {
 
 namespace {
 
-// Runs each part in turn until one does not complete.
+// Runs each part in turn until one does not complete, noting how far it came.
 class Parts {
   public:
-    template <class Part>
-    Parts& then(Part part) {
-        if (outcome_ == Outcome::Completed) outcome_ = part();
+    explicit Parts(RestoreReport& report) : report_(report) {}
+    // `part` named `name`; `sent` notes it in the report once it completed.
+    template <class Part, class Sent>
+    Parts& then(const std::string& name, Part part, Sent sent) {
+        if (report_.outcome != Outcome::Completed) return *this;
+        report_.outcome = part();
+        if (report_.outcome == Outcome::Completed)
+            sent(report_.sent);
+        else
+            report_.stoppedAt = name;
         return *this;
     }
-    Outcome outcome() const { return outcome_; }
 
   private:
-    Outcome outcome_ = Outcome::Completed;
+    RestoreReport& report_;
 };
+
+// "pallets 0 to 2", "pallet 3", "pallets 0, 2": `numbers` of a kind, runs joined.
+std::string Numbered(const char* kind, const std::vector<int>& numbers) {
+    std::string text = kind;
+    if (numbers.size() > 1) text += "s";
+    for (std::size_t i = 0; i < numbers.size();) {
+        std::size_t j = i;
+        while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1) ++j;
+        text += (i == 0 ? " " : ", ") + std::to_string(numbers[i]);
+        if (j > i) text += " to " + std::to_string(numbers[j]);
+        i = j + 1;
+    }
+    return text;
+}
 
 const char* const kRestoreCaption = "Restore";
 
@@ -73,28 +93,61 @@ Outcome BackupController(ProcedureContext& ctx, const std::string& path) {
     return SaveBackup(data, path, ctx.prompter) ? Outcome::Completed : Outcome::Failed;
 }
 
-Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts& parts) {
-    Parts run;
+Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts& parts,
+                    RestoreReport* report) {
+    RestoreReport own;
+    RestoreReport& r = report ? *report : own;
+    r = {};
+    Parts run(r);
     if (parts.steps) {
-        run.then([&] {
-            TransferSession session(ctx, SessionKind::DataExchange);
-            const ProgramNo pgm = QueryProgramNo(ctx);
-            if (!pgm.ok) return Outcome::Failed;
-            if (pgm.number == data.program) return Outcome::Completed;
-            ctx.prompter.notify("The backup is of PGM" + data.program +
-                                    ", the controller's current program is PGM" + pgm.number +
-                                    ". Nothing was sent.",
-                                kRestoreCaption);
-            return Outcome::Failed;
-        });
-        run.then([&] { return QuickSendSteps(ctx, {*data.steps}); });
+        run.then(
+            "steps",
+            [&] {
+                {
+                    TransferSession session(ctx, SessionKind::DataExchange);
+                    const ProgramNo pgm = QueryProgramNo(ctx);
+                    if (!pgm.ok) return Outcome::Failed;
+                    if (pgm.number != data.program) {
+                        ctx.prompter.notify("The backup is of PGM" + data.program +
+                                                ", the controller's current program is PGM" +
+                                                pgm.number + ". Nothing was sent.",
+                                            kRestoreCaption);
+                        return Outcome::Failed;
+                    }
+                }
+                return QuickSendSteps(ctx, {*data.steps});
+            },
+            [](DataParts& sent) { sent.steps = true; });
     }
-    if (parts.parameters) run.then([&] { return SendParameters(ctx, {*data.parameters}); });
+    if (parts.parameters)
+        run.then(
+            "parameters", [&] { return SendParameters(ctx, {*data.parameters}); },
+            [](DataParts& sent) { sent.parameters = true; });
     for (const int n : parts.pallets)
-        run.then([&] { return TransferPallet(ctx, MemoryOperation::Send, {data.pallets.at(n)}); });
+        run.then(
+            "pallet " + std::to_string(n),
+            [&] { return TransferPallet(ctx, MemoryOperation::Send, {data.pallets.at(n)}); },
+            [n](DataParts& sent) { sent.pallets.push_back(n); });
     for (const int p : parts.offsets)
-        run.then([&] { return TransferOffsets(ctx, MemoryOperation::Send, {data.offsets.at(p)}); });
-    return run.outcome();
+        run.then(
+            "offset " + std::to_string(p),
+            [&] { return TransferOffsets(ctx, MemoryOperation::Send, {data.offsets.at(p)}); },
+            [p](DataParts& sent) { sent.offsets.push_back(p); });
+    return r.outcome;
+}
+
+std::string RestoreSummary(const RestoreReport& report) {
+    const DataParts& sent = report.sent;
+    std::vector<std::string> names;
+    if (sent.steps) names.emplace_back("steps");
+    if (sent.parameters) names.emplace_back("parameters");
+    if (!sent.pallets.empty()) names.push_back(Numbered("pallet", sent.pallets));
+    if (!sent.offsets.empty()) names.push_back(Numbered("offset", sent.offsets));
+    if (report.outcome == Outcome::Completed || names.empty()) return "";
+    std::string text = "sent";
+    for (std::size_t i = 0; i < names.size(); ++i) text += (i ? ", " : " ") + names[i];
+    return text + "; stopped at " + report.stoppedAt +
+           (report.outcome == Outcome::Declined ? ": answered No" : ": it did not complete");
 }
 
 }  // namespace mivo

@@ -1,6 +1,8 @@
 #pragma once
 // The controller's data read whole or in part by the kinds' own receives, and a backup sent back
 // by the kinds' own sends.
+#include <string>
+
 #include "backup/backup_data.h"
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
@@ -22,12 +24,28 @@ Outcome ReadController(ProcedureContext& ctx, const DataParts& parts, Controller
 // every read completed; otherwise nothing is written and a file there stays as it was.
 Outcome BackupController(ProcedureContext& ctx, const std::string& path);
 
+// How far a restore came: the parts it sent whole, and the part it stopped at with that part's
+// outcome ("" and Completed when it sent every part).
+struct RestoreReport {
+    DataParts sent;
+    std::string stoppedAt;  // "steps", "parameters", "pallet 3", "offset 2"
+    Outcome outcome = Outcome::Completed;
+};
+
 // Sends `parts` of `data` with the kinds' own sends, their questions, refusals and checks
 // included: the steps by Quick send, the parameters by Parameter send, each pallet and each
 // program's offsets by their screens' send. When the steps are sent, the controller's current
 // program is asked for first: unless it is data.program nothing is sent ("The backup is of
 // PGM2, the controller's current program is PGM3. Nothing was sent.", caption "Restore").
-// Stops at the first part that did not complete and gives its outcome.
-Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts& parts);
+// Stops at the first part that did not complete and gives its outcome; `report` says how far
+// it came.
+Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts& parts,
+                    RestoreReport* report = nullptr);
+
+// The end of a restore that stopped after sending something, since the kinds' own word for
+// a question answered No ("nothing was done") would be false then: "sent steps, pallets 0 to
+// 2; stopped at pallet 3: answered No" (or ": it did not complete"). "" for a restore that
+// completed or stopped at its first part.
+std::string RestoreSummary(const RestoreReport& report);
 
 }  // namespace mivo

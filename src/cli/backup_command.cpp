@@ -115,9 +115,17 @@ int BackupCommand::prepareCompare(Prompter& prompter, std::string& problem) {
     return kExitCompleted;
 }
 
-int BackupCommand::run(ProcedureContext& ctx, std::ostream& out) {
-    if (command_ == "restore")
-        return RestoreData(ctx, data_, parts_) == Outcome::Completed ? kExitCompleted : kExitFailed;
+int BackupCommand::run(ProcedureContext& ctx, std::ostream& out, std::ostream& err) {
+    if (command_ == "restore") {
+        RestoreReport report;
+        if (RestoreData(ctx, data_, parts_, &report) == Outcome::Completed) return kExitCompleted;
+        // Said where scripts look, in place of the generic end, which would deny the parts sent.
+        const std::string summary = RestoreSummary(report);
+        if (!summary.empty())
+            err << "mivo: restore " << ReadableText(file_) << ' ' << summary << std::endl;
+        endSaid_ = !summary.empty();
+        return kExitFailed;
+    }
     if (command_ == "backup")
         return BackupController(ctx, file_) == Outcome::Completed ? kExitCompleted : kExitFailed;
     ControllerData read;

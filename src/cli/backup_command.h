@@ -37,8 +37,11 @@ class BackupCommand {
 
     // On the line: backup reads everything and writes FILE only when every read completed;
     // compare prints one line per differing item to `out` (0 equal, 1 differing, kExitUnread);
-    // restore sends the chosen parts.
-    int run(ProcedureContext& ctx, std::ostream& out);
+    // restore sends the chosen parts; one that stopped after sending some says on `err` which
+    // and where it stopped.
+    int run(ProcedureContext& ctx, std::ostream& out, std::ostream& err);
+    // True when run said how the command ended: nothing more is to be said.
+    bool endSaid() const { return endSaid_; }
 
   private:
     int prepareCompare(Prompter& prompter, std::string& problem);
@@ -48,6 +51,7 @@ class BackupCommand {
     const ParsedArgs& args_;
     ControllerData data_;
     DataParts parts_;
+    bool endSaid_ = false;
 };
 
 }  // namespace mivo

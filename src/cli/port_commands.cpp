@@ -179,7 +179,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
                        : kExitFailed;
         if (params) return paramsCommand.run(ctx, std::cout);
         if (memory) return memoryCommand->run(ctx);
-        if (backup) return backupCommand->run(ctx, std::cout);
+        if (backup) return backupCommand->run(ctx, std::cout, std::cerr);
         if (version) {
             const Versions v = QueryVersions(ctx);
             static const char* const kCaptions[] = {
@@ -201,6 +201,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return failed;
     }
+    if (backup && backupCommand->endSaid()) return status;
     if (status == failed && !prompter.declined()) {
         // Whatever was said above (on either stream), the end is said where scripts look.
         std::string command;

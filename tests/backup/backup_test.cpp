@@ -135,6 +135,38 @@ TEST(Backup, OfAnotherProgramIsRefusedBeforeAnythingIsSent) {
     EXPECT_FALSE(OnlyParts(AllParts(), "steps,pallet", problem));
 }
 
+// A restore that stops after sending some parts says which and where it stopped; one that
+// stopped at its first part has sent nothing, and the plain word for that holds.
+TEST(Backup, AStoppedRestoreSaysWhatItSent) {
+    struct Case {
+        int yes;  // questions answered Yes before the first No
+        DataParts parts;
+        SimPick refuse;
+        Outcome outcome;
+        std::string summary;
+    };
+    const DataParts pallets{false, false, {0, 1, 2, 5, 7}, {}};
+    // clang-format off
+    for (const Case& c : {
+             Case{1, AllParts(), {}, Outcome::Declined, "sent steps; stopped at parameters: answered No"},
+             Case{28, AllParts(), {1, SimFamily::Parameters}, Outcome::Failed, "sent steps; stopped at parameters: it did not complete"},
+             Case{4, pallets, {}, Outcome::Declined, "sent pallets 0 to 2, 5; stopped at pallet 7: answered No"},
+             Case{27, AllParts(), {}, Outcome::Declined, "sent steps, parameters, pallets 0 to 19, offsets 0 to 4; stopped at offset 5: answered No"},
+             Case{0, AllParts(), {}, Outcome::Declined, ""},
+             Case{28, AllParts(), {}, Outcome::Completed, ""}}) {
+        // clang-format on
+        SCOPED_TRACE(c.summary);
+        Rig original;
+        ControllerData backup = Read(original);
+        Rig rig;
+        rig.prompter.answers.assign(static_cast<std::size_t>(c.yes), true);
+        rig.sim.faults.refuse = c.refuse;
+        RestoreReport report;
+        EXPECT_EQ(RestoreData(rig.ctx, backup, c.parts, &report), c.outcome);
+        EXPECT_EQ(RestoreSummary(report), c.summary);
+    }
+}
+
 TEST(Backup, AFailedReadWritesNoFileAndSaysWhy) {
     struct Case {
         SimFamily family;

@@ -227,6 +227,12 @@ TEST(MivoPort, BackupCompareRestore) {
     const MivoRun differs = sim.mivo({"compare", "r.stp"}, dir.path());
     EXPECT_EQ(differs.exitCode, 1) << differs.err;
     EXPECT_EQ(differs.out, "step 3: file \"POI,000,3,2,3,4\", controller \"POI,000,3,2,3,9\"\n");
+    // Stopped at a later part, the restore says what it sent, not that nothing was done.
+    const MivoRun stopped = sim.mivo({"restore", "b.zip"}, dir.path(), "y\nn\n");
+    EXPECT_EQ(stopped.exitCode, 1);
+    EXPECT_TRUE(stopped.err.ends_with(
+        "mivo: restore b.zip sent steps; stopped at parameters: answered No\n"))
+        << stopped.err;
     const MivoRun restore = sim.mivo({"--yes", "restore", "b.zip"}, dir.path());
     EXPECT_EQ(restore.exitCode, 0) << restore.err;
     EXPECT_EQ(sim.mivo({"compare", "b.zip"}, dir.path()).exitCode, 0);
