@@ -22,8 +22,7 @@ Outcome ReadPrompter::ended(Outcome outcome) {
     return outcome;
 }
 
-QuietReads::QuietReads(ProcedureContext& ctx,
-                       std::function<void(const std::string&)> showProgramNo)
+QuietReads::QuietReads(ProcedureContext& ctx, std::function<void(const std::string&)> showProgramNo)
     : prompter_(ctx.prompter),
       channel_(ctx.channel),
       read_{channel_,
