@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "codepage/cp1252.h"
+#include "common/convert.h"
 #include "common/prompter.h"
 #include "link/controller_link.h"
 #include "offsets/offset_transfer.h"
@@ -49,6 +50,7 @@ OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
             editData("Teaching set",
                      [&](OffsetData& d) { WriteTaughtOffsets(d, taught, program); });
         });
+    setCompare(compareKind());
     buildCommands();
     buildCentre();
     shown();
@@ -67,12 +69,40 @@ void OffsetEditor::buildCommands() {
          {"Offset initialize", "MenuInit", nullptr, nullptr, nullptr,
           [this] {
               runTransfer("Offset initialize", TransferOffsets, MemoryOperation::Initialize);
-          }}},
+          }},
+         compareCommand()},
         OffsetStartQuestion,
         teachButton("Teaching set", "OFFTeach", "Tch", DataKind::Offset,
                     [this]() -> TeachTarget& { return *teach_; }),
         [this] { initialScreenMove(); }, [this] { endEditor(); });
     picturesOnly();
+}
+
+MemoryCompareKind<OffsetData> OffsetEditor::compareKind() {
+    return {.read =
+                [](ProcedureContext& ctx, const OffsetData& shown, OffsetData& controller) {
+                    controller.program = shown.program;
+                    return TransferOffsets(ctx, MemoryOperation::Receive, {controller});
+                },
+            .differences =
+                [](const OffsetData& file, const OffsetData& controller) {
+                    int program = -1;  // the receive read it as an integer
+                    TryStrToInt(controller.program, program);
+                    return OffsetDifferences(program, file, controller);
+                },
+            .send =
+                [](ProcedureContext& ctx, const OffsetTarget& target) {
+                    return TransferOffsets(ctx, MemoryOperation::Send, target);
+                },
+            .caption = "Offset send",
+            .copy =
+                [](OffsetData& to, const OffsetData& from, int axis) {
+                    to.values[static_cast<std::size_t>(axis)] =
+                        from.values[static_cast<std::size_t>(axis)];
+                },
+            .select = [this](int axis) { grid_->setCurrentIndex(model_->index(0, axis)); },
+            .blockName = OffsetFieldName(kOffsetProgramField),
+            .block = [](const OffsetData& d) { return d.program; }};
 }
 
 void OffsetEditor::buildCentre() {

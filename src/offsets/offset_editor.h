@@ -35,6 +35,9 @@ class OffsetEditor : public MemoryEditor<OffsetData>, public PrintSource {
   private:
     void buildCommands();
     void buildCentre();
+    // Compare with controller: the offsets of the program the screen shows, by the offsets' own
+    // receive and send.
+    MemoryCompareKind<OffsetData> compareKind();
     bool cellEdited(int axis, const std::string& bytes);
 
     CellGridModel* model_ = nullptr;

@@ -50,8 +50,13 @@ const MemoryKind& OffsetMemory() {
 Outcome TransferOffsets(ProcedureContext& ctx, MemoryOperation operation,
                         const OffsetTarget& target) {
     return TransferMemory(ctx, OffsetMemory(), operation,
-                          {target.data.program, target.data.values, target.setModified,
-                           target.changed, target.online});
+                          {target.data.program,
+                           target.data.values,
+                           target.setModified,
+                           target.changed,
+                           target.online,
+                           {},
+                           target.only});
 }
 
 }  // namespace mivo

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "codepage/cp1252.h"
+#include "common/convert.h"
 #include "common/prompter.h"
 #include "pallets/pallet_transfer.h"
 #include "parameters/parameter_rules.h"
@@ -46,6 +47,7 @@ PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
         [this](const TeachTexts& taught, const std::string&) {
             editData("Teaching set", [&](PalletData& d) { WriteTaughtPallet(d, taught); });
         });
+    setCompare(compareKind());
     buildCommands();
     buildCentre();
     shown();
@@ -63,13 +65,50 @@ void PalletEditor::buildCommands() {
          {"Pallet initialize", "MenuInit", nullptr, nullptr, nullptr,
           [this] {
               runTransfer("Pallet initialize", TransferPallet, MemoryOperation::Initialize);
-          }}},
+          }},
+         compareCommand()},
         ParameterStartQuestion,
         teachButton(
             "Teaching set", "PALTeach", "Tch", DataKind::Pallet,
             [this]() -> TeachTarget& { return *teach_; }, [this] { return data_.number; }),
         [this] { endEditor(); });
     picturesOnly();
+}
+
+MemoryCompareKind<PalletData> PalletEditor::compareKind() {
+    return {.read =
+                [](ProcedureContext& ctx, const PalletData& shown, PalletData& controller) {
+                    controller.number = shown.number;
+                    return TransferPallet(ctx, MemoryOperation::Receive, {controller});
+                },
+            .differences =
+                [](const PalletData& file, const PalletData& controller) {
+                    int number = -1;  // the receive read it as an integer
+                    TryStrToInt(controller.number, number);
+                    return PalletDifferences(number, file, controller);
+                },
+            .send =
+                [](ProcedureContext& ctx, const PalletTarget& target) {
+                    return TransferPallet(ctx, MemoryOperation::Send, target);
+                },
+            .caption = "Pallet send",
+            .copy =
+                [](PalletData& to, const PalletData& from, int field) {
+                    to.fields[static_cast<std::size_t>(field)] =
+                        from.fields[static_cast<std::size_t>(field)];
+                },
+            .select =
+                [this](int field) {
+                    // The section numbers are fields below the grid.
+                    if (const int row = PalletFieldRow(field); row >= 0) {
+                        grid_->setCurrentIndex(model_->index(row, PalletFieldColumn(field)));
+                    } else {
+                        grid_->clearSelection();
+                        (field == PalletXPartitions ? xSections_ : ySections_)->selectAll();
+                    }
+                },
+            .blockName = PalletFieldName(kPalletNumberField),
+            .block = [](const PalletData& d) { return d.number; }};
 }
 
 void PalletEditor::buildCentre() {

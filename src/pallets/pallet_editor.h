@@ -31,6 +31,9 @@ class PalletEditor : public MemoryEditor<PalletData>, public PrintSource {
   private:
     void buildCommands();
     void buildCentre();
+    // Compare with controller: the pallet whose number the screen shows, by the pallet's own
+    // receive and send.
+    MemoryCompareKind<PalletData> compareKind();
     // A field typed into (`which`: its PalletField, or kPalletNumberField): its text taken when
     // Windows-1252 holds it and the field may hold it.
     void fieldEdited(QLineEdit* edit, std::string& field, int which);

@@ -47,12 +47,17 @@ Outcome TransferPallet(ProcedureContext& ctx, MemoryOperation operation,
                        const PalletTarget& target) {
     PalletData& data = target.data;
     // The Z cells without a parameter are emptied at the end of every transfer.
-    const MemoryTarget block{
-        data.number, data.fields, target.setModified, target.changed, target.online, [&] {
-            data.z2.clear();
-            data.z3.clear();
-            if (target.changed) target.changed();
-        }};
+    const MemoryTarget block{data.number,
+                             data.fields,
+                             target.setModified,
+                             target.changed,
+                             target.online,
+                             [&] {
+                                 data.z2.clear();
+                                 data.z3.clear();
+                                 if (target.changed) target.changed();
+                             },
+                             target.only};
     return TransferMemory(ctx, PalletMemory(), operation, block);
 }
 

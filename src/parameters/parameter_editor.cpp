@@ -40,6 +40,7 @@ ParameterEditor::ParameterEditor(const EditorLinks& links, QWidget* parent)
             editData("ZI position teach", [&](ParameterTable& t) { WriteTaughtZi(t, taught); });
         });
 
+    setCompare(compareKind());
     buildCommands();
     buildCentre();
 
@@ -65,8 +66,7 @@ void ParameterEditor::buildCommands() {
           [this] { receiveParameters(); }},
          {"Parameter initialize", "MenuInit", "Parameter initialize", "PRMInit", "Ini",
           [this] { initializeParameters(); }},
-         {"Compare with controller", "MenuCompare", nullptr, nullptr, nullptr,
-          [this] { compareWithController(); }}},
+         compareCommand()},
         ParameterStartQuestion,
         teachButton("ZI position teach", "PRMZITeach", "ZI", DataKind::Parameter,
                     [this]() -> TeachTarget& { return *teach_; }),

@@ -17,7 +17,6 @@ namespace mivo {
 
 class GridParameterModel;
 class InitDialogAccess;
-class ComparePanel;
 
 class ParameterEditor : public MemoryEditor<ParameterTable>,
                         public ParameterEditorAccess,
@@ -55,13 +54,6 @@ class ParameterEditor : public MemoryEditor<ParameterTable>,
     // Sets ParameterModified and opens the initialisation dialog for a robot number; its Yes
     // initialises.
     void initializeParameters();
-    // Communication > "Compare with controller": reads the controller's parameters and lists
-    // those that differ from the table beside the grid; the ticked ones sent ("Send selected",
-    // Parameter send's questions) or taken into the table ("Take selected", one undoable edit).
-    void compareWithController();
-    void sendCompared();
-    void takeCompared();
-    ComparePanel* comparePanel() const { return compare_; }
 
   protected:
     void shown() override;
@@ -74,16 +66,11 @@ class ParameterEditor : public MemoryEditor<ParameterTable>,
     // The table with the editor's callbacks, as the parameter procedures write it.
     ParameterTarget parameterTarget();
     void initializeConfirmed();
+    // Compare with controller: the parameters Parameter receive reads, sent by Parameter send.
+    MemoryCompareKind<ParameterTable> compareKind();
 
     GridParameterModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
-    // The list anew from the table and the controller's values last read or sent.
-    void relistDifferences();
-    std::vector<int> tickedNumbers() const;
-    ComparePanel* compare_ = nullptr;
-    // The controller's values as last read or sent, the items listed; null before a compare.
-    struct Compared;
-    std::shared_ptr<Compared> compared_;
 };
 
 }  // namespace mivo

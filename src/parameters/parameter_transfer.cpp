@@ -119,10 +119,8 @@ Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target) {
 }
 
 Outcome SendParameterItems(ProcedureContext& ctx, const ParameterTarget& target,
-                           const std::vector<int>& numbers) {
-    return SendSome(ctx, target, [&](int n) {
-        return std::find(numbers.begin(), numbers.end(), n) != numbers.end();
-    });
+                           const std::function<bool(int number)>& only) {
+    return SendSome(ctx, target, only);
 }
 
 Outcome ReceiveParameters(ProcedureContext& ctx, const ParameterTarget& target) {

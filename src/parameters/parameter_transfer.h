@@ -39,9 +39,9 @@ bool FinishRead(ProcedureContext& ctx, const ParameterTarget& target, int count,
 Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target);
 
 // Send selected: Parameter send's question, version query and lead-2 check, then only the
-// parameters `numbers` of those Parameter send writes.
+// parameters `only` takes of those Parameter send writes.
 Outcome SendParameterItems(ProcedureContext& ctx, const ParameterTarget& target,
-                           const std::vector<int>& numbers);
+                           const std::function<bool(int number)>& only);
 
 // Parameter receive: asks "Is parameter receiving executed?", queries the version and reads
 // parameters 0 to 43 (skips as for send) into the table as the texts arrive, each setting

@@ -31,10 +31,11 @@ std::optional<int> CheckedNumber(ProcedureContext& ctx, const MemoryKind& kind,
     return std::nullopt;
 }
 
-std::vector<MemoryItem> Items(const MemoryKind& kind, int number,
+std::vector<MemoryItem> Items(const MemoryKind& kind, int number, const MemoryTarget& target,
                               const std::function<std::string(int)>& value) {
     std::vector<MemoryItem> items;
     for (int i = 0; i < kind.items; ++i) {
+        if (target.only && !target.only(i)) continue;
         const int parameter = kind.parameter(number, i);
         items.push_back({parameter, value ? value(i) : std::string(), i, kind.longest(parameter)});
     }
@@ -65,7 +66,7 @@ Outcome Exchange(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation 
             if (target.setModified) target.setModified();
             Changed(target);
         };
-        outcome = ReadMemory(ctx, Items(kind, *number, {}), texts, store);
+        outcome = ReadMemory(ctx, Items(kind, *number, target, {}), texts, store);
     } else {
         texts.itemError = [&](const MemoryItem& item) {
             return "Error occurs!  " + kind.refusedName(item.position);
@@ -79,7 +80,7 @@ Outcome Exchange(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation 
             at(item) = kind.shown(item.position);
             Changed(target);
         };
-        outcome = WriteMemory(ctx, Items(kind, *number, value), texts, accepted);
+        outcome = WriteMemory(ctx, Items(kind, *number, target, value), texts, accepted);
     }
     if (outcome != Outcome::Completed) return outcome;
     if (!target.online || target.online()) ctx.prompter.notify(op.completed, op.texts.caption);

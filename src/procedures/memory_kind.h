@@ -63,6 +63,8 @@ struct MemoryTarget {
     // After every transfer that began (the session opened): what the block keeps apart from
     // its items is tidied. May be empty.
     std::function<void()> finished = {};
+    // The items (by position) the transfer takes, in their order; empty: all.
+    std::function<bool(int item)> only = {};
 };
 
 Outcome TransferMemory(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation operation,
@@ -79,6 +81,8 @@ struct MemoryDataTarget {
     // Whether the line is still on line; the completion notices are shown only then. Empty:
     // always on line.
     std::function<bool()> online = {};
+    // The items the transfer takes (Send selected); empty: all.
+    std::function<bool(int item)> only = {};
 };
 
 }  // namespace mivo

@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "codepage/cp1252.h"
+
 namespace mivo {
 
 namespace {
@@ -64,6 +66,16 @@ void ComparePanel::showItems(const QStringList& lines, const std::vector<int>& r
         if (lines.empty()) addSameLine();
     }
     show();
+}
+
+void ComparePanel::showDifferences(const std::vector<Difference>& differences) {
+    QStringList lines;
+    std::vector<int> items;
+    for (const Difference& d : differences) {
+        lines << Cp1252::decode(DifferenceLine(d));
+        items.push_back(d.item);
+    }
+    showItems(lines, items);
 }
 
 void ComparePanel::addSameLine() {

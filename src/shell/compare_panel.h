@@ -7,6 +7,8 @@
 #include <functional>
 #include <vector>
 
+#include "files/difference.h"
+
 class QListWidget;
 
 namespace mivo {
@@ -23,6 +25,8 @@ class ComparePanel : public QDockWidget {
     // The items' lines, each with the grid row it selects; none: the data are the same. Shows
     // the panel; nothing is ticked.
     void showItems(const QStringList& lines, const std::vector<int>& rows);
+    // The differences' lines (DifferenceLine), each selecting its item.
+    void showDifferences(const std::vector<Difference>& differences);
     // The indices of the ticked items, in order.
     std::vector<int> ticked() const;
     // Items `indices` leave the list (sent or taken); the others keep their ticks.

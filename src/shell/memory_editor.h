@@ -2,17 +2,23 @@
 // MemoryEditor: the editor of one memory kind whose data are small and kept whole (the
 // parameter table, a pallet, one program's offsets), on the shared editor frame. What differs
 // between the kinds is data: the file text and its conversion, New programming's question and
-// reset, and the transfers each runs on the main channel. Every change is one undoable edit of
-// the data whole.
+// reset, the transfers each runs on the main channel, and its comparison with the controller.
+// Every change is one undoable edit of the data whole.
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/prompter.h"
+#include "common/readable_text.h"
+#include "files/difference.h"
 #include "procedures/memory_kind.h"
 #include "procedures/procedure_context.h"
+#include "procedures/quiet_reads.h"
+#include "shell/compare_panel.h"
 #include "shell/editor_frame.h"
 #include "shell/teach_target.h"
 
@@ -34,6 +40,28 @@ struct MemoryEditorKind {
     bool newForgetsFile = true;  // the data no longer name the file opened
 };
 
+// Communication > "Compare with controller" of a kind: how the controller's copy is read, what
+// differs, and how ticked items (Difference::item) are sent, taken and shown.
+template <class Data>
+struct MemoryCompareKind {
+    // The controller's copy of what `shown` shows read into `controller` (data as new) by the
+    // kind's own receive, run quietly (QuietReads).
+    std::function<Outcome(ProcedureContext&, const Data& shown, Data& controller)> read;
+    std::function<std::vector<Difference>(const Data& file, const Data& controller)> differences;
+    // The kind's send with its question, number check and refusals, of the items `target.only`
+    // takes; `caption` names its undoable edit ("Pallet send").
+    std::function<Outcome(ProcedureContext&, const MemoryDataTarget<Data>& target)> send;
+    const char* caption = "";
+    // Item `item` of `from` into `to`: a take, and the controller's copy after a send.
+    std::function<void(Data& to, const Data& from, int item)> copy;
+    // Shows item `item` in the screen: its grid cell, or its field.
+    std::function<void(int item)> select;
+    // The block the data name ("PALLET No.", the number as typed); none where the data are the
+    // whole memory kind.
+    std::string blockName = {};
+    std::function<std::string(const Data&)> block = {};
+};
+
 template <class Data>
 class MemoryEditor : public EditorFrame {
   public:
@@ -49,6 +77,56 @@ class MemoryEditor : public EditorFrame {
     const Data& data() const { return data_; }
     // Where the teaching screen writes back ("Teaching set", "ZI position teach").
     TeachTarget& teachTarget() { return *teach_; }
+
+    // Communication > "Compare with controller": reads the controller's copy and lists the items
+    // that differ from the data beside the grid; the ticked ones sent ("Send selected", after
+    // the send's own questions) or taken into the data ("Take selected", one undoable edit).
+    void compareWithController() {
+        if (!compare_.read) return;
+        runOperation([this](ProcedureContext& ctx) {
+            Compared compared;
+            QuietReads reads(ctx);
+            reads.then([&](ProcedureContext& read) {
+                return compare_.read(read, data_, compared.controller);
+            });
+            if (reads.outcome() != Outcome::Completed) return false;
+            compared_ = std::move(compared);
+            relistDifferences();
+            return false;
+        });
+    }
+    void sendCompared() {
+        const std::vector<int> items = tickedItems(true);
+        if (operationRunning() || items.empty() || !sameBlock()) return;
+        runOperation([&](ProcedureContext& ctx) {
+            const auto only = [&](int item) {
+                return std::find(items.begin(), items.end(), item) != items.end();
+            };
+            Outcome sent = Outcome::Failed;
+            recordChangeBy<Data>(
+                compare_.caption, data_,
+                [&] {
+                    sent = compare_.send(
+                        ctx,
+                        {data_, {}, [this] { shown(); }, [this] { return onlineShown(); }, only});
+                },
+                [this] { shown(); });
+            // The controller now holds these items as the data do.
+            if (sent == Outcome::Completed)
+                for (const int item : items) compare_.copy(compared_->controller, data_, item);
+            relistDifferences();
+            return false;
+        });
+    }
+    void takeCompared() {
+        const std::vector<int> items = tickedItems(false);
+        if (operationRunning() || items.empty() || !sameBlock()) return;
+        editData("Take selected", [&](Data& d) {
+            for (const int item : items) compare_.copy(d, compared_->controller, item);
+        });
+        relistDifferences();
+    }
+    ComparePanel* comparePanel() const { return comparePanel_; }
 
     // Offers to save, asks the kind's question, then starts from the kind's data as a clean
     // point.
@@ -127,6 +205,12 @@ class MemoryEditor : public EditorFrame {
                      {data_, {}, [this] { shown(); }, [this] { return onlineShown(); }});
         });
     }
+    // The comparison of the kind; `compareCommand` is its Communication menu item.
+    void setCompare(MemoryCompareKind<Data> compare) { compare_ = std::move(compare); }
+    Transfer compareCommand() {
+        const auto run = [this] { compareWithController(); };
+        return {"Compare with controller", "MenuCompare", nullptr, nullptr, nullptr, run};
+    }
     // Minimised but not maximised.
     void withoutMaximise() {
         setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -157,7 +241,49 @@ class MemoryEditor : public EditorFrame {
     std::unique_ptr<TeachTarget> teach_;
 
   private:
+    // The controller's copy as last read or sent, and the items listed.
+    struct Compared {
+        Data controller;
+        std::vector<Difference> differences;
+    };
+
+    // The list anew from the data and the controller's copy.
+    void relistDifferences() {
+        if (!compared_) return;
+        compared_->differences = compare_.differences(data_, compared_->controller);
+        if (!comparePanel_)
+            comparePanel_ =
+                new ComparePanel(this, {[this](int item) { compare_.select(item); },
+                                        [this] { sendCompared(); }, [this] { takeCompared(); }});
+        comparePanel_->showDifferences(compared_->differences);
+    }
+    // The ticked items; for a send only those that can be sent.
+    std::vector<int> tickedItems(bool sent) const {
+        std::vector<int> items;
+        if (!comparePanel_ || !compared_) return items;
+        for (const int i : comparePanel_->ticked()) {
+            const Difference& d = compared_->differences[static_cast<std::size_t>(i)];
+            if (!sent || d.memory >= 0) items.push_back(d.item);
+        }
+        return items;
+    }
+    // The list belongs to the block compared: while the data name another, it is neither sent
+    // nor taken, and the user is told to compare again.
+    bool sameBlock() {
+        if (!compare_.block) return true;
+        const std::string was = compare_.block(compared_->controller);
+        const std::string now = compare_.block(data_);
+        if (was == now) return true;
+        prompter().notify("The list compares " + compare_.blockName + " " + ReadableText(was) +
+                              ", the screen shows " + ReadableText(now) + ". Compare again.",
+                          "Compare with controller");
+        return false;
+    }
+
     MemoryEditorKind<Data> kind_;
+    MemoryCompareKind<Data> compare_;
+    std::optional<Compared> compared_;
+    ComparePanel* comparePanel_ = nullptr;
 };
 
 }  // namespace mivo

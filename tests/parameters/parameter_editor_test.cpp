@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
@@ -214,6 +215,78 @@ TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
     EXPECT_GT(sim.received().size(), before + 41);  // the robot's set loaded and read back
     EXPECT_EQ(cell(6, ColInitial), "100.00");
     EXPECT_EQ(prompter.texts().back(), "Parameter initialize is completed");
+}
+
+// The pallet and offset editors compare their block with the controller's: exactly the items
+// changed are listed, Send selected writes the ticked one alone (nothing while the number shown
+// is not the one compared), Take selected brings the other back as one undoable edit.
+TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
+    useSimulatorAs(1);
+    pressStart();
+    ASSERT_TRUE(link().isOnline());
+    struct Case {
+        const char* display;
+        EditorFrame* editor;
+        const char *grid, *numberField, *number;
+        int memory, items;      // the block's first memory number, its item count
+        int row[2], column[2];  // two cells changed, the second sent, the first taken
+        QStringList lines;
+        const char* written;
+    } cases[] = {
+        // clang-format off
+        {"Pallet", dynamic_cast<EditorFrame*>(screens.tpalet), "PALGRID", "PalletNo", "3", PalletParameter(3, 0), 9, {0, 2}, {1, 0},
+         {"pallet 3 Y1: file \"-7.5\", controller \"2\"", "pallet 3 X3: file \"-7.5\", controller \"6\""}, "@WRITE PRM 238,-7.5"},
+        {"Offset", dynamic_cast<EditorFrame*>(screens.toffset), "OFFGRID", "PgmNo", "2", OffsetParameter(2, 0), 4, {0, 0}, {1, 3},
+         {"offset 2 Y: file \"-7.5\", controller \"2\"", "offset 2 R: file \"-7.5\", controller \"4\""}, "@WRITE PRM 111,-7.5"},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.display);
+        screens.tmmain->menuAction(c.display)->trigger();
+        auto* number = c.editor->findChild<QLineEdit*>(c.numberField);
+        number->setText(c.number);
+        for (int i = 0; i < c.items; ++i)
+            sim.parameters.values[static_cast<std::size_t>(c.memory + i)] = std::to_string(i + 1);
+        prompter.answers = {true};
+        c.editor->menuAction(QString(c.display) + " receive")->trigger();
+        QAbstractItemModel* model = c.editor->findChild<QTableView*>(c.grid)->model();
+        for (int k : {0, 1}) model->setData(model->index(c.row[k], c.column[k]), "-7.5");
+        QAction* compare = c.editor->menuAction("Compare with controller");
+        ASSERT_NE(compare, nullptr);
+        compare->trigger();
+        auto* panel = c.editor->findChild<ComparePanel*>("CompareDock");
+        ASSERT_NE(panel, nullptr);
+        EXPECT_EQ(panel->lines(), c.lines);
+        auto* list = panel->findChild<QListWidget*>("CompareList");
+        list->setCurrentRow(0);
+        EXPECT_EQ(c.editor->findChild<QTableView*>(c.grid)->currentIndex(),
+                  model->index(c.row[0], c.column[0]));
+
+        list->item(1)->setCheckState(Qt::Checked);
+        const std::size_t before = sim.received().size();
+        number->setText("4");
+        prompter.answers = {true};
+        QTest::mouseClick(panel->findChild<QPushButton*>("CompareSend"), Qt::LeftButton);
+        EXPECT_EQ(sim.received().size(), before);
+        EXPECT_EQ(prompter.messages.back().caption, "Compare with controller");
+        number->setText(c.number);
+        QTest::mouseClick(panel->findChild<QPushButton*>("CompareSend"), Qt::LeftButton);
+        std::vector<std::string> written;
+        std::copy_if(sim.received().begin() + static_cast<long>(before), sim.received().end(),
+                     std::back_inserter(written),
+                     [](const std::string& line) { return line.starts_with("@WRITE"); });
+        EXPECT_EQ(written, std::vector<std::string>{c.written});
+        EXPECT_EQ(panel->lines(), QStringList{c.lines[0]});
+
+        list->item(0)->setCheckState(Qt::Checked);
+        const int steps = c.editor->undoStack().index();
+        QTest::mouseClick(panel->findChild<QPushButton*>("CompareTake"), Qt::LeftButton);
+        EXPECT_EQ(model->index(c.row[0], c.column[0]).data().toString(), "2");
+        EXPECT_TRUE(panel->lines().empty());
+        EXPECT_EQ(c.editor->undoStack().index(), steps + 1);
+        c.editor->undo();
+        EXPECT_EQ(model->index(c.row[0], c.column[0]).data().toString(), "-7.5");
+    }
 }
 
 }  // namespace
