@@ -92,14 +92,6 @@ std::vector<int> ComparePanel::ticked() const {
     return out;
 }
 
-void ComparePanel::removeItems(const std::vector<int>& indices) {
-    const QSignalBlocker quiet(list_);
-    std::vector<int> gone = indices;
-    std::sort(gone.rbegin(), gone.rend());
-    for (const int i : gone) delete list_->takeItem(i);
-    if (list_->count() == 0) addSameLine();
-}
-
 QStringList ComparePanel::lines() const {
     QStringList out;
     for (int i = 0; i < list_->count(); ++i)

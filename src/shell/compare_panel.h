@@ -22,19 +22,16 @@ class ComparePanel : public QDockWidget {
     };
     ComparePanel(QMainWindow* window, Handlers handlers);
 
-    // The items' lines, each with the grid row it selects; none: the data are the same. Shows
-    // the panel; nothing is ticked.
-    void showItems(const QStringList& lines, const std::vector<int>& rows);
-    // The differences' lines (DifferenceLine), each selecting its item.
+    // The differences' lines (DifferenceLine), each selecting its item's row; none: the data
+    // are the same. Shows the panel; nothing is ticked.
     void showDifferences(const std::vector<Difference>& differences);
     // The indices of the ticked items, in order.
     std::vector<int> ticked() const;
-    // Items `indices` leave the list (sent or taken); the others keep their ticks.
-    void removeItems(const std::vector<int>& indices);
     // The items' lines; empty when the data are the same.
     QStringList lines() const;
 
   private:
+    void showItems(const QStringList& lines, const std::vector<int>& rows);
     void addSameLine();
     QListWidget* list_ = nullptr;
     Handlers handlers_;

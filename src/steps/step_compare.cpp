@@ -41,19 +41,13 @@ void StepCompare::relist() {
     if (!compared_) return;
     std::vector<Difference>& listed = compared_->differences;
     listed.clear();
-    QStringList lines;
-    std::vector<int> rows;
-    for (Difference& d : StepDifferences(editor_.table(), compared_->controller)) {
-        if (d.item < compared_->first || d.item > compared_->last) continue;
-        lines << Cp1252::decode(DifferenceLine(d));
-        rows.push_back(d.item);
-        listed.push_back(std::move(d));
-    }
+    for (Difference& d : StepDifferences(editor_.table(), compared_->controller))
+        if (d.item >= compared_->first && d.item <= compared_->last) listed.push_back(std::move(d));
     if (!panel_)
         panel_ =
             new ComparePanel(&editor_, {[this](int step) { editor_.showStep(step); },
                                         [this] { sendSelected(); }, [this] { takeSelected(); }});
-    panel_->showItems(lines, rows);
+    panel_->showDifferences(listed);
 }
 
 std::vector<StepRange> StepCompare::tickedSpans() const {
