@@ -12,7 +12,7 @@ namespace {
 const char* const kCaption = "Monitor receive";
 
 enum class PassEnd {
-    Restart,  // a command ran inside its wait, or a wait gave no value: the monitor starts again
+    Restart,  // a command ran inside its wait, or a wait gave no line: the monitor starts again
     Off,      // "Monitoring" was switched off, or the controller refused a query
     Lost,     // the line went off
 };
@@ -65,7 +65,10 @@ ScanReply ScanRead(DirectCycle& c, const std::string& command, ValueShape shape,
                    bool* restartPositions) {
     DirectSession& s = c.session();
     DirectView& v = s.view();
-    const auto stopped = [&s] { return s.motorStopped() || !s.state.monitoring || s.lineLost(); };
+    // An empty line is a line: no value, or a trailing line.
+    const auto stopped = [&s] {
+        return s.motorStopped() || !s.state.monitoring || (s.lineLost() && !s.emptyLine());
+    };
     const ScanReply stop{ScanReply::Stopped, {}};
     c.quiet();
     std::string line = c.query(command);
@@ -172,8 +175,8 @@ PassEnd Pass(DirectSession& s) {
         c.handOver();
         return PassEnd::Lost;
     }
-    // A wait that ended without a value on a line still on (an empty line, a wait withdrawn)
-    // starts the monitor again; a controller that did not answer ends it, and says so.
+    // A wait that ended without a line on a line still on (withdrawn) starts the monitor again;
+    // a controller that did not answer ends it, and says so.
     if (s.lineLost() && !s.timedOut() && s.state.monitoring) return PassEnd::Restart;
     if (s.motorStopped() && s.takeRestart() && s.state.monitoring) return PassEnd::Restart;
     if (s.state.monitoring) {
