@@ -58,6 +58,8 @@ bool DirectSession::motorStopped() const {
 
 bool DirectSession::lineLost() const { return display_->empty && !motorStopped(); }
 
+bool DirectSession::emptyLine() const { return lineLost() && display_->end == WaitEnd::Line; }
+
 bool DirectSession::timedOut() const {
     return lineLost() && display_->end == WaitEnd::Ended && channel_.online();
 }

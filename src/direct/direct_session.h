@@ -84,6 +84,8 @@ class DirectSession {
     bool motorStopped() const;
     bool lineLost() const;
     bool timedOut() const;
+    // The last wait's line was empty (a lone CR LF): no line lost, though the reply is "".
+    bool emptyLine() const;
 
     // The cycle of each program run from "@RUN" written to its "END", and its steps as the
     // monitor saw them. Its clock may be replaced (a test drives it).

@@ -12,9 +12,9 @@ namespace {
 const char* const kCaption = "Monitor receive";
 
 enum class PassEnd {
-    Restart,  // a command ran inside its wait: the monitor starts again
+    Restart,  // a command ran inside its wait, or a wait gave no line: the monitor starts again
     Off,      // "Monitoring" was switched off, or the controller refused a query
-    Lost,     // a wait ended without a line, or the line went off
+    Lost,     // the line went off
 };
 
 // One query of a scan and where its value goes: panel DOn or DIn, or a field.
@@ -65,7 +65,10 @@ ScanReply ScanRead(DirectCycle& c, const std::string& command, ValueShape shape,
                    bool* restartPositions) {
     DirectSession& s = c.session();
     DirectView& v = s.view();
-    const auto stopped = [&s] { return s.motorStopped() || !s.state.monitoring || s.lineLost(); };
+    // An empty line is a line: no value, or a trailing line.
+    const auto stopped = [&s] {
+        return s.motorStopped() || !s.state.monitoring || (s.lineLost() && !s.emptyLine());
+    };
     const ScanReply stop{ScanReply::Stopped, {}};
     c.quiet();
     std::string line = c.query(command);
@@ -167,11 +170,14 @@ PassEnd Pass(DirectSession& s) {
         }
         if (whole && s.monitorScanned) s.monitorScanned();
     }
-    // A wait that ended without a line, or a line gone off: the monitor stops at once.
-    if (!s.channel().online() || s.lineLost()) {
+    // The line gone off: the offline routine has ended the monitor, which stops at once.
+    if (!s.channel().online()) {
         c.handOver();
         return PassEnd::Lost;
     }
+    // A wait that ended without a line on a line still on (withdrawn) starts the monitor again;
+    // a controller that did not answer ends it, and says so.
+    if (s.lineLost() && !s.timedOut() && s.state.monitoring) return PassEnd::Restart;
     if (s.motorStopped() && s.takeRestart() && s.state.monitoring) return PassEnd::Restart;
     if (s.state.monitoring) {
         s.state.monitoring = false;

@@ -23,7 +23,9 @@ void MonitorSwitch(DirectSession& s);
 // command that interrupted it; `DirectSession::monitorScanned` runs after each whole scan. A
 // reply that is no value of its item is not shown: the item is marked not current and the scan
 // starts again (`DirectSession::monitorUnfit` hears of it). A query refused ends the monitor
-// with its error line shown.
+// with its error line shown. An empty line is no value. A wait that gave no line while the line
+// stays on starts the monitor again; a controller that did not answer ends it with "Monitor is
+// ended".
 void MonitorLoop(DirectSession& s);
 
 }  // namespace mivo

@@ -70,7 +70,10 @@ std::string ControllerExchange::request(LinkSide side, const std::string& comman
                 std::string_view(pending.constData(), static_cast<std::size_t>(pending.size())),
                 Clock::now());
             line_.reportDropped(waits.takeDropped());
-            line_.reportDropped(waits.dropUnfinishedLine());
+            // On the direct channel a program running under the monitor sends lines of its own
+            // ("END", "ERR" ...) between the monitor's queries: a line begun before the request
+            // is one of them, and its end is still to come.
+            if (side == LinkSide::Main) line_.reportDropped(waits.dropUnfinishedLine());
         }
         // A failed write is not reported and the wait runs as usual, but nothing shows the
         // command as sent.

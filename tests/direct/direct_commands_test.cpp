@@ -561,7 +561,8 @@ TEST(DirectJog, PressReleaseAndActivation) {
 // The monitor's scans: the panels and fields it fills, the keyword replies of a program run in
 // the place of its values, the "ERR" and "32" that start the positions again, and a lost line. A
 // reply that is no value of its item is not taken: the item is marked not current and the scan
-// starts again; a query refused is shown at once and ends the monitor.
+// starts again (an empty line is no value either), as it does after a wait withdrawn; a query
+// refused is shown at once and ends the monitor, as does one left unanswered.
 TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
     struct Case {
         const char* name;
@@ -593,6 +594,9 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
         {"a 1500-character line for R", [](DirectRig& r) { r.sim.faults.longLine = {4, SimFamily::Motion}; }, {}, 36 + 37, {"Rposi"}},
         {"step 12a", noise(5, SimFamily::Motion, "12a"), {}, 37 + 37, {"Step"}},
         {"DI 3 refused", [](DirectRig& r) { r.sim.faults.refuse = {20, SimFamily::Io}; }, {"NG", "10:Command error"}, 20, {}, "0000010000000000" + std::string(16, '0'), {"Monitor is started", "10:Command error", "Monitor is ended"}},
+        {"an empty line for DO 3", [](DirectRig& r) { r.sim.faults.emptyLine = {4, SimFamily::Io}; }, {}, 4 + 37, {"DO3"}},
+        {"DO 2's wait withdrawn: again from DO 0", [](DirectRig& r) { r.sim.faults.late = {3, SimFamily::Io}; r.channel.at(std::chrono::milliseconds(10), [&r] { r.session.raiseStop(); }); }, {}, 3 + 37},
+        {"DI 3 unanswered", [](DirectRig& r) { r.sim.faults.silent = {20, SimFamily::Io}; }, {}, 20, {}, "0000010000000000" + std::string(16, '0')},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -609,7 +613,7 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
             EndMonitor(rig.session);
         };
         MonitorSwitch(rig.session);
-        const bool whole = c.messages.size() == 2;  // a lost line or a refusal ends it before
+        const bool whole = c.queries >= 37;  // a lost line, a refusal or silence ends it before
         EXPECT_EQ(scans, whole ? 1 : 0);
         EXPECT_EQ(rig.view.lines(), c.display);
         EXPECT_EQ(rig.sim.received().size() - before, c.queries);

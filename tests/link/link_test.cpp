@@ -321,21 +321,46 @@ TEST_F(LinkFault, DrainEndsWhileTheLineStillBabbles) {
     babble.stop();
 }
 
+// Bytes right behind a reply, with no line end yet, wait in the link (or the port) when the next
+// request is written. On the main channel they are noise, no part of its reply. On the direct
+// channel they begin a line the controller sends of its own (a run's "END" between two monitor
+// queries), whose CR LF comes before the reply: it is kept whole, not cut into an empty line.
 TEST_F(LinkFault, NoiseBeforeARequestIsNoPartOfItsReply) {
-    // Noise right behind a reply, with no line end: it waits in the link (or the port) when the
-    // next request is written.
-    std::vector<QByteArray> dropped;
-    QObject::connect(&link, &ControllerLink::discarded,
-                     [&](const QByteArray& b) { dropped.push_back(b); });
-    auto noise = QObject::connect(&pty, &SimPty::commandReceived, [&](const QString& c) {
-        if (c == "@?NO") pty.sendRaw("\xFF\xFF\xFF");
-    });
-    EXPECT_EQ(main().request("@?NO"), "0");
-    EXPECT_EQ(main().next(), "OK");
-    QObject::disconnect(noise);
-    EXPECT_EQ(main().request("@?ORG"), "0");
-    EXPECT_EQ(main().next(), "OK");
-    EXPECT_EQ(dropped, (std::vector<QByteArray>{"\xFF\xFF\xFF"}));
+    struct Row {
+        bool direct;
+        std::string behind;             // sent right behind "@?NO"'s reply, in the same write
+        std::vector<const char*> sent;  // then the controller's lines for "@?ORG"
+        std::vector<std::string> lines;
+        std::vector<QByteArray> dropped;
+    };
+    const Row rows[] = {
+        {false, "\xFF\xFF\xFF", {"1", "OK"}, {"1", "OK"}, {"\xFF\xFF\xFF"}},
+        {false, "abc", {"1", "OK"}, {"1", "OK"}, {"abc"}},
+        {true, "END", {"", "1", "OK"}, {"END", "1", "OK"}, {}},
+    };
+    ASSERT_TRUE(link.goDirectOnline());
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.behind);
+        Channel& ch = row.direct ? static_cast<Channel&>(link.directChannel()) : main();
+        std::vector<QByteArray> dropped;
+        auto spy = QObject::connect(&link, &ControllerLink::discarded,
+                                    [&](const QByteArray& b) { dropped.push_back(b); });
+        sim.addCommand("@?NO", [](const std::string&) {});
+        auto noise = QObject::connect(&pty, &SimPty::commandReceived, [&](const QString& c) {
+            if (c == "@?NO") pty.sendRaw("0\r\nOK\r\n" + row.behind);
+        });
+        sim.addCommand("@?ORG", [&](const std::string&) {
+            for (const char* line : row.sent) sim.reply(line);
+        });
+        EXPECT_EQ(ch.request("@?NO"), "0");
+        EXPECT_EQ(ch.next(), "OK");
+        std::vector<std::string> lines = {ch.request("@?ORG")};
+        while (lines.size() < row.lines.size()) lines.push_back(ch.next());
+        EXPECT_EQ(lines, row.lines);
+        EXPECT_EQ(dropped, row.dropped);
+        QObject::disconnect(noise);
+        QObject::disconnect(spy);
+    }
 }
 
 TEST_F(LinkFault, ASilentControllerEndsADataExchangeButNotAMotion) {
