@@ -9,7 +9,8 @@ namespace mivo {
 
 // The items `file` holds that differ in `controller`, which holds the same parts; in the order
 // program, steps, parameters, pallets, offsets. Steps compare as a send would leave them in the
-// controller (StepHeldTexts); values compare as texts ("6" and "6.00" differ).
+// controller (StepHeldTexts); values compare as numbers where both are ("6" and "6.00" are
+// the same), otherwise as texts.
 std::vector<Difference> Differences(const ControllerData& file, const ControllerData& controller);
 
 }  // namespace mivo

@@ -24,7 +24,8 @@ struct Difference {
     int memory = -1;
 };
 
-// A value's difference added to `out` when the texts differ ("6" and "6.00" differ).
+// A value's difference added to `out` unless the texts are the same or the same number ("6"
+// and "6.00" are the same; "6" and "" are not).
 void AddValueDifference(DataKind kind, int block, int item, std::string name,
                         const std::string& file, const std::string& controller, int memory,
                         std::vector<Difference>& out);

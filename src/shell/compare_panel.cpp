@@ -62,6 +62,8 @@ void ComparePanel::showItems(const QStringList& lines, const std::vector<int>& r
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(Qt::Unchecked);
             item->setData(kRowRole, rows[static_cast<std::size_t>(i)]);
+            // A long step line is wider than the dock.
+            item->setToolTip(lines[i]);
         }
         if (lines.empty()) addSameLine();
     }

@@ -93,8 +93,13 @@ TEST(Backup, EachKindsDifferenceNamesItsItemWithBothTexts) {
         {[](ControllerData& d) { d.pallets[19].fields[PalletYPartitions] = "\x1b"; },
          R"(pallet 19 Y section number: file "\x1B", controller "0")", -1, -1,
          PalletParameter(19, PalletYPartitions)},
+        // The same number written otherwise is the same value; a blank is not zero.
+        {[](ControllerData& d) { d.offsets[1].values[0] = "0.00"; }, ""},
+        {[](ControllerData& d) { d.parameters->setValue(23, "200"); }, ""},
         {[](ControllerData& d) { d.offsets[2].values[1] = "-2.50"; },
          R"(offset 2 Y: file "-2.50", controller "0")", -1, -1, OffsetParameter(2, 1)},
+        {[](ControllerData& d) { d.offsets[4].values[3] = ""; },
+         R"(offset 4 R: file "", controller "0")", -1, -1, OffsetParameter(4, 3)},
     };
     std::vector<std::string> expected;
     for (const Row& row : rows) {
