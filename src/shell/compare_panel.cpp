@@ -1,10 +1,12 @@
 #include "shell/compare_panel.h"
 
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -67,7 +69,24 @@ void ComparePanel::showItems(const QStringList& lines, const std::vector<int>& r
         }
         if (lines.empty()) addSameLine();
     }
+    auto* window = parentWidget();
+    if (!isVisible() && widened_ == 0 && window->maximumWidth() < QWIDGETSIZE_MAX) {
+        widened_ = sizeHint().width() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
+        narrowWidth_ = window->width();
+        window->setMaximumWidth(window->maximumWidth() + widened_);
+        window->resize(narrowWidth_ + widened_, window->height());
+    }
     show();
+}
+
+void ComparePanel::closeEvent(QCloseEvent* event) {
+    QDockWidget::closeEvent(event);
+    if (widened_ == 0 || !event->isAccepted()) return;
+    hide();  // the window's least width without the panel
+    auto* window = parentWidget();
+    window->setMaximumWidth(window->maximumWidth() - widened_);
+    window->resize(narrowWidth_, window->height());
+    widened_ = 0;
 }
 
 void ComparePanel::showDifferences(const std::vector<Difference>& differences) {

@@ -30,11 +30,18 @@ class ComparePanel : public QDockWidget {
     // The items' lines; empty when the data are the same.
     QStringList lines() const;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void showItems(const QStringList& lines, const std::vector<int>& rows);
     void addSameLine();
     QListWidget* list_ = nullptr;
     Handlers handlers_;
+    // A window of a fixed most width (the pallet and offset editors) widens by the panel while
+    // it shows, so the grid keeps its room; this much.
+    int widened_ = 0;
+    int narrowWidth_ = 0;  // its width before
 };
 
 }  // namespace mivo

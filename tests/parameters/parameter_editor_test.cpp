@@ -253,9 +253,15 @@ TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
         for (int k : {0, 1}) model->setData(model->index(c.row[k], c.column[k]), "-7.5");
         QAction* compare = c.editor->menuAction("Compare with controller");
         ASSERT_NE(compare, nullptr);
+        auto* grid = c.editor->findChild<QTableView*>(c.grid);
+        const int gridWidth = grid->width();
+        const int windowWidth = c.editor->width();
         compare->trigger();
         auto* panel = c.editor->findChild<ComparePanel*>("CompareDock");
         ASSERT_NE(panel, nullptr);
+        // The fixed-size window widens by the panel: the grid keeps its room.
+        QCoreApplication::processEvents();
+        EXPECT_GE(grid->width(), gridWidth);
         EXPECT_EQ(panel->lines(), c.lines);
         auto* list = panel->findChild<QListWidget*>("CompareList");
         list->setCurrentRow(0);
@@ -286,6 +292,8 @@ TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
         EXPECT_EQ(c.editor->undoStack().index(), steps + 1);
         c.editor->undo();
         EXPECT_EQ(model->index(c.row[0], c.column[0]).data().toString(), "-7.5");
+        panel->close();
+        EXPECT_EQ(c.editor->width(), windowWidth);
     }
 }
 
