@@ -143,13 +143,17 @@ bool UnzipMembers(std::string_view bytes, Members& members, std::string& reason)
     return true;
 }
 
-bool SaveBackup(const ControllerData& data, const std::string& path, Prompter& prompter) {
+bool ConfirmBackupTarget(const std::string& path, Prompter& prompter) {
+    return ConfirmSaveTarget(BackupFileKind(), path, 1, prompter);
+}
+
+bool WriteBackup(const ControllerData& data, const std::string& path, Prompter& prompter) {
     std::string bytes, reason;
     if (!ZipMembers(BackupMembers(data, ManifestTimeNow()), bytes, reason)) {
         prompter.notify(CannotWrite(path, reason), "Save");
         return false;
     }
-    return SaveDataFile(BackupFileKind(), path, 1, bytes, prompter);
+    return WriteDataFile(BackupFileKind(), path, 1, bytes, prompter);
 }
 
 bool OpenBackup(const std::string& path, ControllerData& data, Prompter& prompter) {

@@ -19,10 +19,13 @@ bool ZipMembers(const Members& members, std::string& bytes, std::string& reason)
 inline constexpr int kMaxMembers = 100;
 bool UnzipMembers(std::string_view bytes, Members& members, std::string& reason);
 
-// Writes the backup of `data` (every part, BackupMembers) to `path` as a data file is saved
-// (SaveDataFile): what cannot be written refused, the overwrite question (caption "Backup")
-// for an existing file, written whole and renamed, "Saved". True when written.
-bool SaveBackup(const ControllerData& data, const std::string& path, Prompter& prompter);
+// A backup is saved as a data file is (SaveDataFile), in two halves, since its reads take
+// long: before them, what cannot be written is refused and an existing file asked about
+// ("File of the same name exists.  Overwrite?", caption "Backup"), false when refused or
+// answered No; after them, the backup of `data` (every part, BackupMembers) written whole and
+// renamed, "Saved". True when written.
+bool ConfirmBackupTarget(const std::string& path, Prompter& prompter);
+bool WriteBackup(const ControllerData& data, const std::string& path, Prompter& prompter);
 
 // Reads the backup at `path` into `data` (DataOfMembers). A file that cannot be read or is no
 // archive: "Cannot read PATH: REASON" (caption "Open"). True when every member was taken.

@@ -87,10 +87,12 @@ Outcome ReadController(ProcedureContext& ctx, const DataParts& parts, Controller
 }
 
 Outcome BackupController(ProcedureContext& ctx, const std::string& path) {
+    // Asked before the reads, which take minutes on the line, not after them.
+    if (!ConfirmBackupTarget(path, ctx.prompter)) return Outcome::Declined;
     ControllerData data;
     const Outcome read = ReadController(ctx, AllParts(), data);
     if (read != Outcome::Completed) return read;
-    return SaveBackup(data, path, ctx.prompter) ? Outcome::Completed : Outcome::Failed;
+    return WriteBackup(data, path, ctx.prompter) ? Outcome::Completed : Outcome::Failed;
 }
 
 Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts& parts,

@@ -20,8 +20,9 @@ namespace mivo {
 // that did not complete and gives its outcome.
 Outcome ReadController(ProcedureContext& ctx, const DataParts& parts, ControllerData& data);
 
-// Backup: reads every part (AllParts) and writes the backup to `path` (SaveBackup) only when
-// every read completed; otherwise nothing is written and a file there stays as it was.
+// Backup: asks about a file already at `path` first (ConfirmBackupTarget; No: Declined, nothing
+// read), reads every part (AllParts) and writes the backup (WriteBackup) only when every read
+// completed; otherwise nothing is written and a file there stays as it was.
 Outcome BackupController(ProcedureContext& ctx, const std::string& path);
 
 // How far a restore came: the parts it sent whole, and the part it stopped at with that part's

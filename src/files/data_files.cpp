@@ -57,25 +57,36 @@ std::string CannotWrite(const std::string& name, const std::string& reason) {
     return "Cannot write " + EscapeControlBytes(name) + ": " + reason;
 }
 
-bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
-                  std::string_view content, Prompter& prompter) {
+bool ConfirmSaveTarget(const FileKind& kind, const std::string& name, int filter,
+                       Prompter& prompter) {
     const std::string target = SaveTargetName(kind, name, filter);
     std::string reason;
-    const auto refused = [&] {
+    // What cannot be written is refused before the question, not after a Yes.
+    if (std::string resolved; !SaveTarget(target, resolved, reason)) {
         prompter.notify(CannotWrite(target, reason), kSaveCaption);
         return false;
-    };
-    // What cannot be written is refused before the question, not after a Yes.
-    if (std::string resolved; !SaveTarget(target, resolved, reason)) return refused();
-
+    }
     const std::string* ext = FilterExtension(kind.saveFilters, filter);
     const bool exists = FileExists(name) || (ext != nullptr && FileExists(name + *ext));
     const std::string& question = ext ? kind.overwriteQuestion : kind.overwriteQuestionAll;
-    if (exists && !prompter.ask(question, kind.overwriteCaption)) return false;
+    return !exists || prompter.ask(question, kind.overwriteCaption);
+}
 
-    if (!WriteWholeFile(target, content, reason)) return refused();
+bool WriteDataFile(const FileKind& kind, const std::string& name, int filter,
+                   std::string_view content, Prompter& prompter) {
+    const std::string target = SaveTargetName(kind, name, filter);
+    if (std::string reason; !WriteWholeFile(target, content, reason)) {
+        prompter.notify(CannotWrite(target, reason), kSaveCaption);
+        return false;
+    }
     prompter.notify(kSaved, kSaveCaption);
     return true;
+}
+
+bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
+                  std::string_view content, Prompter& prompter) {
+    return ConfirmSaveTarget(kind, name, filter, prompter) &&
+           WriteDataFile(kind, name, filter, content, prompter);
 }
 
 std::string OpenTargetName(const FileKind& kind, const std::string& name, int filter) {

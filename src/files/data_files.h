@@ -54,6 +54,13 @@ std::string CannotWrite(const std::string& name, const std::string& reason);
 // written and "Saved" shown. Names in messages show control bytes as \xNN.
 bool SaveDataFile(const FileKind& kind, const std::string& name, int filter,
                   std::string_view content, Prompter& prompter);
+// The two halves of a save, for a content that takes long to gather (a backup's reads): the
+// refusal and the overwrite question first, false when refused or answered No; the write
+// later, with "Saved" or its failure.
+bool ConfirmSaveTarget(const FileKind& kind, const std::string& name, int filter,
+                       Prompter& prompter);
+bool WriteDataFile(const FileKind& kind, const std::string& name, int filter,
+                   std::string_view content, Prompter& prompter);
 
 // The name an open reads: for a filter with an extension, `name` when it ends in the extension
 // in lower or upper case or when a file of that name exists, otherwise `name` plus the

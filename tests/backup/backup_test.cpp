@@ -178,16 +178,25 @@ TEST(Backup, AFailedReadWritesNoFileAndSaysWhy) {
         int which;  // the command of the family that goes wrong
         bool silent;
         std::string said;
+        bool overwrite = true;  // the answer to the question about the file there
     };
     for (const Case& c : {Case{SimFamily::Steps, 500, false, "10:Command error"},
                           Case{SimFamily::Parameters, 100, false, "10:Command error"},
-                          Case{SimFamily::Parameters, 230, true, "Error occurs"}}) {
+                          Case{SimFamily::Parameters, 230, true, "Error occurs"},
+                          // Asked before the reads: No reads nothing.
+                          Case{SimFamily::Steps, SimPick::kNone, false,
+                               "File of the same name exists.  Overwrite?", false}}) {
         SCOPED_TRACE(c.which);
         Rig rig;
         (c.silent ? rig.sim.faults.silent : rig.sim.faults.refuse) = SimPick{c.which, c.family};
         TempDir dir;
         WriteBytes(dir / "b.zip", "old");
-        EXPECT_EQ(BackupController(rig.ctx, dir / "b.zip"), Outcome::Failed);
+        rig.prompter.answers = {c.overwrite};
+        EXPECT_EQ(BackupController(rig.ctx, dir / "b.zip"),
+                  c.overwrite ? Outcome::Failed : Outcome::Declined);
+        if (!c.overwrite) {
+            EXPECT_TRUE(rig.sim.received().empty());
+        }
         EXPECT_EQ(ReadBytes(dir / "b.zip"), "old");
         const std::vector<std::string> said = rig.prompter.texts();
         EXPECT_NE(std::find(said.begin(), said.end(), c.said), said.end());
