@@ -1,5 +1,6 @@
 #include "shell/compare_panel.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QListWidget>
@@ -52,6 +53,11 @@ ComparePanel::ComparePanel(QMainWindow* window, Handlers handlers)
     connect(take, &QPushButton::clicked, this, [this] {
         if (handlers_.take) handlers_.take();
     });
+    // Sending needs the line, as the compare does: off line the button is disabled with it.
+    if (auto* compare = window->findChild<QAction*>("MenuCompare")) {
+        send->setEnabled(compare->isEnabled());
+        connect(compare, &QAction::enabledChanged, send, &QPushButton::setEnabled);
+    }
 }
 
 void ComparePanel::showItems(const QStringList& lines, const std::vector<int>& rows) {

@@ -292,6 +292,10 @@ TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
         EXPECT_EQ(c.editor->undoStack().index(), steps + 1);
         c.editor->undo();
         EXPECT_EQ(model->index(c.row[0], c.column[0]).data().toString(), "-7.5");
+        // Off line nothing can be sent.
+        c.editor->applyOnlineState(false);
+        EXPECT_FALSE(panel->findChild<QPushButton*>("CompareSend")->isEnabled());
+        c.editor->applyOnlineState(true);
         panel->close();
         EXPECT_EQ(c.editor->width(), windowWidth);
     }
