@@ -53,19 +53,11 @@ const char* const kRestoreCaption = "Restore";
 
 Outcome ReadController(ProcedureContext& ctx, const DataParts& parts, ControllerData& data) {
     data = {};
-    QuietReads reads(ctx, [&](const std::string& number) {
-        data.program = number;
-        if (ctx.showProgramNo) ctx.showProgramNo(number);
-    });
+    QuietReads reads(ctx);
     if (parts.steps) {
-        reads.then([&](ProcedureContext& read) {
-            return ReceiveSteps(read, {data.steps.emplace()}, "0", "999");
-        });
-        if (reads.outcome() != Outcome::Completed) return reads.outcome();
-        if (ProgramIndex(data.program) < 0) {
-            ctx.prompter.notify("Check PGM No.", "Step receive");
-            return Outcome::Failed;
-        }
+        const Outcome read =
+            ReadCurrentProgram(reads, ctx.prompter, data.steps.emplace(), data.program);
+        if (read != Outcome::Completed) return read;
     }
     if (parts.parameters)
         reads.then([&](ProcedureContext& read) {

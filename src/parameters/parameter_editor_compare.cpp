@@ -16,7 +16,7 @@ MemoryCompareKind<ParameterTable> ParameterEditor::compareKind() {
             .send =
                 [this](ProcedureContext& ctx, const MemoryDataTarget<ParameterTable>& target) {
                     const auto rows = [this](int first, int last) { valuesChanged(first, last); };
-                    return SendParameterItems(ctx, {target.data, {}, rows}, target.only);
+                    return SendParameters(ctx, {target.data, {}, rows}, target.only);
                 },
             .caption = "Parameter send",
             .copy = [](ParameterTable& to, const ParameterTable& from,

@@ -84,11 +84,8 @@ bool FinishRead(ProcedureContext& ctx, const ParameterTarget& target, int count,
     return true;
 }
 
-namespace {
-
-// Parameter send of the parameters `wanted` takes (all when none).
-Outcome SendSome(ProcedureContext& ctx, const ParameterTarget& target,
-                 const std::function<bool(int)>& wanted) {
+Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target,
+                       const std::function<bool(int number)>& only) {
     if (!ctx.prompter.ask("Is parameter sending executed?", kSendCaption)) return Outcome::Declined;
     TransferSession session(ctx, SessionKind::DataExchange);
     const std::optional<int> count = StartTransfer(ctx);
@@ -104,23 +101,12 @@ Outcome SendSome(ProcedureContext& ctx, const ParameterTarget& target,
                                 },
                             .errorCaption = "Sending error"};
     std::vector<MemoryItem> items = TransferItems(target.table, 1, *count);
-    if (wanted) std::erase_if(items, [&](const MemoryItem& item) { return !wanted(item.number); });
+    if (only) std::erase_if(items, [&](const MemoryItem& item) { return !only(item.number); });
     const Outcome sent = WriteMemory(ctx, items, texts);
     if (sent != Outcome::Completed) return sent;
     ClearUnknownToOldVersion(target, *count);
     ctx.prompter.notify("Parameter sending is completed", kSendCaption);
     return Outcome::Completed;
-}
-
-}  // namespace
-
-Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target) {
-    return SendSome(ctx, target, {});
-}
-
-Outcome SendParameterItems(ProcedureContext& ctx, const ParameterTarget& target,
-                           const std::function<bool(int number)>& only) {
-    return SendSome(ctx, target, only);
 }
 
 Outcome ReceiveParameters(ProcedureContext& ctx, const ParameterTarget& target) {

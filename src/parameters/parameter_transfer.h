@@ -35,13 +35,10 @@ bool FinishRead(ProcedureContext& ctx, const ParameterTarget& target, int count,
 
 // Parameter send: asks "Is parameter sending executed?", queries the version, checks the
 // lead-2 speeds and writes parameters 1 to 43 (the robot number is never sent; 3 and 5 and,
-// for an old version, 43 are skipped).
-Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target);
-
-// Send selected: Parameter send's question, version query and lead-2 check, then only the
-// parameters `only` takes of those Parameter send writes.
-Outcome SendParameterItems(ProcedureContext& ctx, const ParameterTarget& target,
-                           const std::function<bool(int number)>& only);
+// for an old version, 43 are skipped); of those only the ones `only` takes where given (Send
+// selected).
+Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target,
+                       const std::function<bool(int number)>& only = {});
 
 // Parameter receive: asks "Is parameter receiving executed?", queries the version and reads
 // parameters 0 to 43 (skips as for send) into the table as the texts arrive, each setting

@@ -22,14 +22,17 @@ Outcome ReadPrompter::ended(Outcome outcome) {
     return outcome;
 }
 
-QuietReads::QuietReads(ProcedureContext& ctx, std::function<void(const std::string&)> showProgramNo)
+QuietReads::QuietReads(ProcedureContext& ctx)
     : prompter_(ctx.prompter),
       channel_(ctx.channel),
       read_{channel_,
             prompter_,
             ctx.view,
             ctx.log,
-            showProgramNo ? std::move(showProgramNo) : ctx.showProgramNo,
+            [this, show = ctx.showProgramNo](const std::string& number) {
+                programNo_ = number;
+                if (show) show(number);
+            },
             ctx.unseenTrailing} {}
 
 QuietReads& QuietReads::then(const std::function<Outcome(ProcedureContext&)>& receive) {

@@ -61,17 +61,19 @@ class SettledChannel : public Channel {
     bool settled_ = false;
 };
 
-// Receives in turn on `ctx`, quietly, until one does not complete. `showProgramNo` takes the
-// program number a receive's "@?NO" gives (empty: the context's own).
+// Receives in turn on `ctx`, quietly, until one does not complete.
 class QuietReads {
   public:
-    explicit QuietReads(ProcedureContext& ctx,
-                        std::function<void(const std::string&)> showProgramNo = {});
+    explicit QuietReads(ProcedureContext& ctx);
     // Runs `receive` unless an earlier one did not complete.
     QuietReads& then(const std::function<Outcome(ProcedureContext&)>& receive);
     Outcome outcome() const { return outcome_; }
+    // The program number the last "@?NO" of a receive gave (shown as the context shows it);
+    // "" before one.
+    const std::string& programNo() const { return programNo_; }
 
   private:
+    std::string programNo_;
     ReadPrompter prompter_;
     SettledChannel channel_;
     ProcedureContext read_;

@@ -1,8 +1,6 @@
 #include "steps/step_compare.h"
 
 #include "codepage/cp1252.h"
-#include "procedures/program_control.h"
-#include "procedures/quiet_reads.h"
 #include "shell/compare_panel.h"
 #include "steps/step_differences.h"
 #include "steps/step_editor.h"
@@ -16,21 +14,13 @@ void StepCompare::compareWithController() {
     editor_.runOperation([&](ProcedureContext& ctx) {
         const std::optional<StepRange> range = CheckRange(start, end, ctx.prompter);
         if (!range) return false;
-        auto compared = std::make_shared<Compared>();
-        QuietReads reads(ctx, [&](const std::string& number) {
-            compared->program = number;
-            if (ctx.showProgramNo) ctx.showProgramNo(number);
-        });
-        reads.then([&](ProcedureContext& read) {
-            return ReceiveSteps(read, {compared->controller}, "0", "999");
-        });
-        if (reads.outcome() != Outcome::Completed) return false;
-        if (ProgramIndex(compared->program) < 0) {
-            ctx.prompter.notify("Check PGM No.", "Step receive");
+        Compared compared;
+        QuietReads reads(ctx);
+        if (ReadCurrentProgram(reads, ctx.prompter, compared.controller, compared.program) !=
+            Outcome::Completed)
             return false;
-        }
-        compared->first = range->start;
-        compared->last = range->end;
+        compared.first = range->start;
+        compared.last = range->end;
         compared_ = std::move(compared);
         relist();
         return false;

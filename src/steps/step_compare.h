@@ -2,7 +2,7 @@
 // StepCompare: the step editor's Communication > "Compare with controller". Reads the
 // controller's program whole and lists the steps of the range that differ from the table in a
 // ComparePanel beside the grid; its "Send selected" and "Take selected" act on the ticked steps.
-#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,7 +47,7 @@ class StepCompare {
         int last = 0;
         std::vector<Difference> differences;
     };
-    std::shared_ptr<Compared> compared_;  // null before a compare
+    std::optional<Compared> compared_;  // none before a compare
 };
 
 }  // namespace mivo

@@ -223,6 +223,16 @@ Outcome SendStepSpans(ProcedureContext& ctx, const StepTarget& steps, std::vecto
     return Outcome::Completed;
 }
 
+Outcome ReadCurrentProgram(QuietReads& reads, Prompter& prompter, StepTable& table,
+                           std::string& program) {
+    reads.then([&](ProcedureContext& read) { return ReceiveSteps(read, {table}, "0", "999"); });
+    if (reads.outcome() != Outcome::Completed) return reads.outcome();
+    program = reads.programNo();
+    if (ProgramIndex(program) >= 0) return Outcome::Completed;
+    prompter.notify("Check PGM No.", kReceiveCaption);
+    return Outcome::Failed;
+}
+
 bool DecodeStepRecord(const std::string& record, int step, bool circleSecond, StepRow& row) {
     // The command stands after "S", the step number and a blank.
     const std::string head = "S" + std::to_string(step) + " ";

@@ -6,6 +6,7 @@
 
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
+#include "procedures/quiet_reads.h"
 #include "steps/step_range.h"
 #include "steps/step_table.h"
 #include "steps/step_target.h"
@@ -35,6 +36,12 @@ Outcome SendStepSpans(ProcedureContext& ctx, const StepTarget& steps, std::vecto
 // Step receive: asks "Is step received?", then reads the steps start..end into the table.
 Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& start,
                      const std::string& end);
+
+// The controller's current program read whole (steps 0-999 by Step receive) through `reads`,
+// its number into `program`. A current program other than 0 to 5 is refused with "Check PGM
+// No." (caption "Step receive", said through `prompter`, the user's own).
+Outcome ReadCurrentProgram(QuietReads& reads, Prompter& prompter, StepTable& table,
+                           std::string& program);
 
 // Decodes one "@READ STEP" record of step `step` ("S12 POI 000,1,2,3,4") into `row` (emptied
 // first). A record that is not one of step `step` with a known command leaves the row as it was
