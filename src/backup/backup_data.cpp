@@ -36,11 +36,8 @@ std::string ManifestProgram(std::string_view manifest) {
 
 // The block number a pallet's or offsets' first line names, or -1.
 int NamedNumber(const std::string& text) {
-    try {
-        return StrToInt(text);
-    } catch (const ConversionError&) {
-        return -1;
-    }
+    int number = -1;
+    return TryStrToInt(text, number) ? number : -1;
 }
 
 class MemberReader {
@@ -52,8 +49,8 @@ class MemberReader {
     const std::string* text(const std::string& name) {
         for (const auto& [member, content] : members_) {
             if (member != name) continue;
-            if (content.find('\0') == std::string::npos) return &content;
-            return refuse(name, "Not a text file (it contains NUL bytes)");
+            if (std::string reason; !IsTextContent(content, reason)) return refuse(name, reason);
+            return &content;
         }
         return refuse(name, "the backup holds no such member");
     }

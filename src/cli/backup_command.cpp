@@ -19,11 +19,7 @@ namespace {
 // first line names, as its receive would take it; -1 when that is none of 0 .. count - 1.
 int BlockNumber(const ParsedArgs& args, const char* option, const std::string& named, int count) {
     int number = -1;
-    try {
-        number = StrToInt(args.has(option) ? args.value(option) : named);
-    } catch (const ConversionError&) {
-        return -1;
-    }
+    if (!TryStrToInt(args.has(option) ? args.value(option) : named, number)) return -1;
     return number >= 0 && number < count ? number : -1;
 }
 

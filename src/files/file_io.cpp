@@ -60,13 +60,15 @@ mode_t NewFileMode() {
 
 bool ReadWholeFile(const std::string& path, std::string& content, std::string& reason) {
     std::string data;
-    if (!ReadWholeBinaryFile(path, data, reason)) return false;
-    if (data.find('\0') != std::string::npos) {
-        reason = "Not a text file (it contains NUL bytes)";
-        return false;
-    }
+    if (!ReadWholeBinaryFile(path, data, reason) || !IsTextContent(data, reason)) return false;
     content = std::move(data);
     return true;
+}
+
+bool IsTextContent(std::string_view content, std::string& reason) {
+    if (content.find('\0') == std::string_view::npos) return true;
+    reason = "Not a text file (it contains NUL bytes)";
+    return false;
 }
 
 bool ReadWholeBinaryFile(const std::string& path, std::string& content, std::string& reason) {

@@ -18,6 +18,9 @@ inline constexpr std::size_t kMaxDataFileSize = 16u * 1024u * 1024u;
 bool ReadWholeFile(const std::string& path, std::string& content, std::string& reason);
 // The same for a file that is no text (an archive): NUL bytes are let through.
 bool ReadWholeBinaryFile(const std::string& path, std::string& content, std::string& reason);
+// Whether `content` is text as ReadWholeFile takes it (no NUL byte); otherwise false with
+// `reason` "Not a text file (it contains NUL bytes)".
+bool IsTextContent(std::string_view content, std::string& reason);
 
 // The file a save of `path` writes: `path`, or the file the symbolic link(s) at `path` name
 // (which need not exist yet). False, with `reason`, when that is no regular file (a directory,
