@@ -50,35 +50,55 @@ Outcome PanelCycle(DirectSession& s, const std::function<Outcome(DirectCycle&)>&
     return outcome;
 }
 
-// The run's replies from the first, `line`, to its "END".
+// The run's replies from the first, `line`, to its end. "@RUN" is answered at once: its "OK"
+// and the line after it are owed within the reply limit; then the program runs as long as it
+// takes. A stop or an error the controller reports (its own STOP input, the pendant, a soft
+// limit) is shown, and the run has not run its course: its "END", if one follows, is awaited
+// within the reply limit only, and the run ends as failed either way.
 Outcome RunReplies(DirectCycle& c, std::string line) {
     DirectSession& s = c.session();
-    for (;; line = c.next()) {
+    bool failed = false;
+    for (;;) {
         if (const auto o = c.cut()) return *o;
         switch (ReplyClass(line)) {
             case ReplyCode::Ok:
                 // The line after it is taken unseen; the one after that is classified.
                 c.trailing();
                 if (const auto o = c.cut()) return *o;
-                break;
+                s.transfer().setDataExchange(false);  // the program runs as long as it takes
+                line = c.next();
+                continue;
             case ReplyCode::Ng:
             case ReplyCode::Emg:
-                c.next();  // the error number
+                failed = true;
+                line = c.next();  // the error number
+                if (const auto o = c.cut()) return *o;
+                s.prompter().showControllerError(line);
                 return Outcome::Failed;
             case ReplyCode::Err:
             case ReplyCode::Mstop:
-            case ReplyCode::Stop:
+            case ReplyCode::Stop: {
                 // The program did not run its course: its "END" times no cycle.
                 s.runAbandoned();
-                [[fallthrough]];
+                failed = true;
+                const std::string error = c.next();
+                if (const auto o = c.cut()) return *o;
+                s.prompter().showControllerError(error);
+                line = c.nextIfAny();
+                // Nothing more came: the run ended there.
+                if (line.empty() && s.timedOut()) return Outcome::Failed;
+                s.transfer().setDataExchange(false);
+                continue;
+            }
             case ReplyCode::Cend:
                 // The line that goes with it; the run goes on.
                 if (const auto o = c.pass()) return *o;
-                break;
+                line = c.next();
+                continue;
             case ReplyCode::End:
-                s.runEnded();
+                if (!failed) s.runEnded();
                 s.prompter().notify("END: Program operation end", "RUN execute");
-                return Outcome::Completed;
+                return failed ? Outcome::Failed : Outcome::Completed;
             case ReplyCode::Data:
                 return Outcome::Failed;
         }
@@ -112,14 +132,17 @@ Outcome RunProgram(DirectSession& s) {
          {EnableSet::CancelPanel, EnableSet::CommandControls, EnableSet::MonitorControls})
         v.enable(set, true);
     v.enable(EnableSet::JogButtons, false);
-    // The cycle is timed from "@RUN" on the line; the monitor sees its "END" while it is on.
+    // The cycle is timed from "@RUN" on the line; its first reply comes at once.
     const auto started = [&s] { s.runStarted(); };
-    if (s.state.monitoring) {
-        c.motion("@RUN2", started);
+    const std::string first = c.query("@RUN", started);
+    // While the monitor runs it takes over the run's further lines (its "END" among them);
+    // a refused run is shown here.
+    if (s.state.monitoring && ReplyClass(first) == ReplyCode::Ok && !c.cut()) {
+        s.keepInputOnRestart();
         c.handOver();
         return Outcome::Completed;
     }
-    const Outcome outcome = RunReplies(c, c.motion("@RUN", started));
+    const Outcome outcome = RunReplies(c, first);
     if (outcome != Outcome::Completed) s.runAbandoned();
     return outcome;
 }

@@ -34,9 +34,11 @@ void DirectCycle::start() {
     if (stopPanel_) v.enable(EnableSet::StopPanels, false);
 }
 
-std::string DirectCycle::query(const std::string& command) {
+std::string DirectCycle::query(const std::string& command, const std::function<void()>& written) {
     s_.transfer_->setDataExchange(true);
-    return s_.display_->request(command);
+    if (!written) return s_.display_->request(command);
+    const bool shown = s_.display_->takeShown();
+    return s_.display_->send(command, shown, shown, true, written);
 }
 
 std::string DirectCycle::motion(const std::string& command, const std::function<void()>& written) {
@@ -91,6 +93,11 @@ std::string DirectCycle::stop(const std::string& command) {
 
 std::string DirectCycle::next() { return s_.display_->next(); }
 
+std::string DirectCycle::nextIfAny() {
+    s_.transfer_->setDataExchange(true);
+    return s_.display_->waitIfAny();
+}
+
 std::optional<Outcome> DirectCycle::pass(int lines) {
     for (int i = 0; i < lines; ++i) {
         next();
@@ -100,6 +107,15 @@ std::optional<Outcome> DirectCycle::pass(int lines) {
 }
 
 std::string DirectCycle::trailing() { return s_.display_->trailing(); }
+
+bool DirectCycle::valueConfirmed(const std::string& item, const std::string& value) {
+    const std::string line = trailing();
+    if (ReplyClass(line) == ReplyCode::Ok) return true;
+    if (line.empty()) return false;  // cut short: the caller's cut() says how
+    s_.channel_.drain();
+    ShowUnfitReply(s_.context(), item, value);
+    return false;
+}
 
 void DirectCycle::quiet() { s_.display_->quiet = true; }
 

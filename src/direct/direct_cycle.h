@@ -33,7 +33,7 @@ class DirectCycle {
     void start();
     // Step 5: a data exchange (it gives up on a silent controller) or a motion (it waits for
     // the robot as long as it takes). The command and the reply go to the display.
-    std::string query(const std::string& command);
+    std::string query(const std::string& command, const std::function<void()>& written = {});
     // `written` is called once the motion's command is on the line.
     std::string motion(const std::string& command, const std::function<void()>& written = {});
     // A stop's "@STOP" or "@MSTOP" and its answer. Made inside another exchange's wait, the
@@ -44,11 +44,18 @@ class DirectCycle {
     std::string stop(const std::string& command);
     // The next reply line, without sending.
     std::string next();
+    // A line that may or may not come, within the reply limit; when none came the wait ran out
+    // of time (timedOut) and nothing was told.
+    std::string nextIfAny();
     // The next `lines` reply lines, shown and not examined: how the command stops when the
     // wait for one was cut short (as `cut`), else nothing.
     std::optional<Outcome> pass(int lines = 1);
-    // The line after a data value: waited for and shown as "OK", not examined.
+    // The line after a data value, returned as it came: shown as "OK" when it is one.
     std::string trailing();
+    // The line after `value`, read for `item`: true when it is the value's "OK". Otherwise,
+    // unless the wait was cut short (see cut), the value is said to be none (ShowUnfitReply)
+    // and what is pending is drained.
+    bool valueConfirmed(const std::string& item, const std::string& value);
     // The next exchange (the monitor's) does not show in the display; those made inside its
     // wait do.
     void quiet();

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/prompter.h"
@@ -119,6 +120,11 @@ class DirectSession {
         return pending;
     }
 
+    // The monitor's next start keeps the input already received: a run handed over to it
+    // (its "END" may already be on its way) and not the rest of an exchange it interrupted.
+    void keepInputOnRestart() { keepInput_ = true; }
+    bool takeKeepInput() { return std::exchange(keepInput_, false); }
+
     // Cycles under way, the innermost last (STOP pressed while RUN waits makes two).
     int cyclesRunning() const { return cycles_; }
     // The cycle whose wait is the innermost one under way (0: no wait).
@@ -140,6 +146,7 @@ class DirectSession {
     int stopsAwaited_ = 0;
     bool restartPending_ = false;  // the monitor restarts once the outermost cycle has ended
     bool monitorRunning_ = false;
+    bool keepInput_ = false;
     int monitorDepth_ = 1;
 };
 

@@ -36,8 +36,11 @@ std::string DisplayChannel::trailing() {
     empty = reply.empty();
     if (empty) return reply;
     answered();
-    if (shown) view_.append("OK");
-    return "OK";
+    // Only its "OK" confirms the value; any other line is shown as it came.
+    const bool ok = ReplyClass(reply) == ReplyCode::Ok;
+    if (shown) view_.append(ok ? "OK" : reply);
+    state_.lastReply = ReplyClass(reply);
+    return reply;
 }
 
 std::string DisplayChannel::send(const std::string& command, bool showCommand, bool showReply,
@@ -62,6 +65,12 @@ std::string DisplayChannel::send(const std::string& command, bool showCommand, b
 std::string DisplayChannel::wait(bool shown, bool owesLine) {
     const Waiting waiting(*this, {owesLine, shown, cycles_});
     return received(channel_.next(), shown);
+}
+
+std::string DisplayChannel::waitIfAny() {
+    const bool shown = takeShown();
+    const Waiting waiting(*this, {false, shown, cycles_});
+    return received(channel_.nextIfAny(), shown);
 }
 
 std::optional<DisplayChannel::Pending> DisplayChannel::innermost() const {

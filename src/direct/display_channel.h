@@ -93,7 +93,8 @@ class DisplayChannel : public Channel {
     std::string request(const std::string& command) override;
     std::string next() override;
     void drain() override { channel_.drain(); }
-    // A value's trailing line: waited for, not examined, "OK" shown in its place.
+    // A value's trailing line: shown as "OK" when it is one (whatever follows the two letters),
+    // as it came otherwise; returned as it came.
     std::string trailing();
 
     // `command` on the line (shown once written when `showCommand`, and `written` called then),
@@ -101,6 +102,8 @@ class DisplayChannel : public Channel {
     std::string send(const std::string& command, bool showCommand, bool showReply, bool owesLine,
                      const std::function<void()>& written = {});
     std::string wait(bool shown, bool owesLine);
+    // A line that may not come (DirectChannel::nextIfAny), shown when it does.
+    std::string waitIfAny();
 
     // The innermost wait under way, if any.
     std::optional<Pending> innermost() const;

@@ -66,8 +66,10 @@ Outcome JogOriginCheck(DirectCycle& c, const JogStyle& style) {
         ShowUnfitReply(s.context(), "@?ORG", org);
         return Outcome::Failed;
     }
-    c.trailing();
-    if (const auto o = c.cut()) return *o;
+    if (!c.valueConfirmed("@?ORG", org)) {
+        if (const auto o = c.cut()) return *o;
+        return Outcome::Failed;
+    }
     if (org == "1") return Outcome::Completed;
     if (!s.prompter().ask(style.originQuestion, style.originCaption)) return Outcome::Declined;
     const std::string reply = c.motion("@ORG");

@@ -118,8 +118,10 @@ ScanReply ScanRead(DirectCycle& c, const std::string& command, ValueShape shape,
     if (!FitsShape(line, shape)) return {ScanReply::Unfit, line};
     const std::string value = line;
     c.quiet();
-    c.trailing();
+    const std::string after = c.trailing();
     if (stopped()) return stop;
+    // Only its "OK" confirms the value: another line means the exchange is out of step.
+    if (ReplyClass(after) != ReplyCode::Ok) return {ScanReply::Unfit, value};
     return {ScanReply::Value, value};
 }
 
@@ -130,7 +132,7 @@ PassEnd Pass(DirectSession& s) {
     DirectView& v = s.view();
     v.enable(EnableSet::MonitorControls, true);
     s.clearRequests();
-    s.channel().drain();
+    if (!s.takeKeepInput()) s.channel().drain();
     v.enable(EnableSet::CancelPanel, true);
     v.enable(EnableSet::PositionQueries, false);
     v.enable(EnableSet::PositionFields, true);

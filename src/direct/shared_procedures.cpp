@@ -41,8 +41,10 @@ QueryReply Query(DirectCycle& cycle, const std::string& command, ValueShape shap
         ShowUnfitReply(cycle.session().context(), command, reply);
         return {Outcome::Failed, {}};
     }
-    cycle.trailing();
-    if (const auto o = cycle.cut(offlineOnLoss)) return {*o, {}};
+    if (!cycle.valueConfirmed(command, reply)) {
+        if (const auto o = cycle.cut(offlineOnLoss)) return {*o, {}};
+        return {Outcome::Failed, {}};
+    }
     return {Outcome::Completed, reply};
 }
 
@@ -66,8 +68,10 @@ Outcome ReadPositions(DirectCycle& cycle) {
             ShowUnfitReply(s.context(), command, reply);
             return Outcome::Failed;
         }
-        cycle.trailing();
-        if (const auto o = cycle.cut(true)) return *o;
+        if (!cycle.valueConfirmed(command, reply)) {
+            if (const auto o = cycle.cut(true)) return *o;
+            return Outcome::Failed;
+        }
         s.view().setField(kFields[n - 1], reply);
     }
     return Outcome::Completed;

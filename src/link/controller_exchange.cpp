@@ -20,6 +20,7 @@ class ControllerExchange::SideChannel : public DirectChannel {
         return x_.request(side_, command, &end_, [this](bool ok) { wrote(ok); });
     }
     std::string next() override { return x_.wait(side_, &end_); }
+    std::string nextIfAny() override { return x_.wait(side_, &end_, true); }
     void drain() override { x_.line_.drain(); }
     WaitEnd lastWaitEnd() const override { return end_; }
     void injectMstop() override { x_.line_.waits().injectMstop(); }
@@ -91,7 +92,7 @@ std::string ControllerExchange::request(LinkSide side, const std::string& comman
 
 // Waits for one reply line in a nested event loop; "" when the wait was ended. `end` says what
 // ended it.
-std::string ControllerExchange::wait(LinkSide side, WaitEnd* end) {
+std::string ControllerExchange::wait(LinkSide side, WaitEnd* end, bool quiet) {
     if (!line_.ready(side)) {
         *end = WaitEnd::Ended;
         return "";
@@ -100,12 +101,13 @@ std::string ControllerExchange::wait(LinkSide side, WaitEnd* end) {
     const int limitMs = replyTimeoutMs_;
     WaitResult r = line_.waits().wait(side, limitMs);
     *end = r.end;
+    if (r.timedOut && quiet) return {};
     if (r.timedOut)
         line_.noteFailure("The controller did not answer within " +
                           QString::number(limitMs / 1000.0) + " s on " + line_.port().device() +
                           ".  Check the cable and the port, that the controller is powered"
                           " and that its line is set to 19200 baud.");
-    else
+    else if (r.end == WaitEnd::Line || !r.line.empty())  // an injection with no bytes: no line
         line_.reportTraffic(side, false, r.line);
     line_.showFailureWhenUnwound();
     return std::move(r.line);

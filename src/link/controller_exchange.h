@@ -38,7 +38,8 @@ class ControllerExchange {
     class SideChannel;
     std::string request(LinkSide side, const std::string& command, WaitEnd* end,
                         const std::function<void(bool)>& wrote);
-    std::string wait(LinkSide side, WaitEnd* end);
+    // `quiet`: a wait that runs out of time is no failure to tell.
+    std::string wait(LinkSide side, WaitEnd* end, bool quiet = false);
 
     SerialLine& line_;
     std::unique_ptr<SideChannel> main_;

@@ -29,6 +29,10 @@ class DirectChannel : public Channel {
         written_ = nullptr;
         return reply;
     }
+    // As next(), for a line that may or may not come (a program's "END" after the controller
+    // stopped it): at most the reply limit in force, and a limit that passes is no failure of
+    // the line: "" with lastWaitEnd() Ended, and nothing is told.
+    virtual std::string nextIfAny() = 0;
     // What ended the last wait of request() or next() (Line for a request that does not wait).
     virtual WaitEnd lastWaitEnd() const = 0;
     // InjectMstop / InjectStop: the innermost pending wait ends now. Kept for the next wait

@@ -42,6 +42,8 @@ void SerialLine::onReadyRead() {
     const Clock::time_point now = Clock::now();
     const QByteArray bytes = port_.readAll();
     if (drainTimer_) {
+        // Drained, not lost from sight: the recorder and the communication log see them.
+        reportDropped(bytes.toStdString());
         drainTimer_->start();
         return;
     }
@@ -213,8 +215,10 @@ bool SerialLine::openPort() {
 // Reads and discards until the line has been quiet for kQuietMs, or kDrainLimitMs passed.
 void SerialLine::drain() {
     if (!port_.isOpen() || halted_) return;
+    std::string dropped = waits_.pendingLine() + waits_.takeUnclaimed();
     waits_.discardAll();
-    port_.readAll();
+    dropped += port_.readAll().toStdString();
+    reportDropped(dropped);
     QEventLoop loop;
     QTimer timer;
     timer.setSingleShot(true);
@@ -230,6 +234,7 @@ void SerialLine::drain() {
     drainLoop_ = &loop;
     timer.start();
     loop.exec();
+    reportDropped(waits_.pendingLine() + waits_.takeUnclaimed());
     waits_.discardAll();  // a line begun before the drain lost its bytes in it
     drainTimer_ = outerTimer;
     drainLoop_ = outerLoop;

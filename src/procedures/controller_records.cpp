@@ -18,12 +18,12 @@ Versions QueryVersions(ProcedureContext& ctx) {
             return result;
         }
         result.values[static_cast<std::size_t>(i)] = data ? reply : std::string();
-        const std::string second = ctx.next();
-        if (data && second.empty()) {
-            ShowUnfitReply(ctx, "@?Ver " + std::to_string(i), "");
-            return result;
+        if (data) {
+            if (!ConfirmValue(ctx, "@?Ver " + std::to_string(i), reply)) return result;
+            continue;
         }
-        if (!data && second.compare(0, 2, "23") != 0) {
+        const std::string second = ctx.next();
+        if (second.compare(0, 2, "23") != 0) {
             ctx.prompter.showControllerError(second);
             return result;
         }

@@ -60,17 +60,14 @@ Outcome ReadMemory(ProcedureContext& ctx, const std::vector<MemoryItem>& items,
         const std::string reply = ctx.send("@READ PRM " + std::to_string(item.number));
         if (reply.empty()) return NoReply(ctx, item, texts, true);
         if (ReplyClass(reply) != ReplyCode::Data) return Refused(ctx, item, reply, texts);
-        // Noise is no value; and a value counts only with its trailing line, or a line that
+        // Noise is no value; and a value counts only with its trailing "OK", or a line that
         // went silent would cost each later item its whole wait.
         if (!FitsShape(reply, ValueShape::Number) ||
             (item.longest > 0 && reply.size() > item.longest)) {
             ShowUnfitReply(ctx, ItemName(item, texts), reply);
             return Outcome::Failed;
         }
-        if (ctx.next().empty()) {
-            ShowUnfitReply(ctx, ItemName(item, texts), "");
-            return Outcome::Failed;
-        }
+        if (!ConfirmValue(ctx, ItemName(item, texts), reply)) return Outcome::Failed;
         store(item, reply);
     }
     return Outcome::Completed;

@@ -18,8 +18,8 @@ struct ProcedureContext {
     std::vector<std::string>& log;  // every reply line received, as the screen keeps it
     // Shows the controller's program number on the screen (after "Pgm No."); may be empty.
     std::function<void(const std::string&)> showProgramNo = {};
-    // Where set, a value's trailing line is waited for but not examined: it counts as "OK"
-    // when a line came ("" when none did). The direct-operation screen reads values so.
+    // Where set, a value's trailing line is waited for through it (the direct-operation screen
+    // shows it as "OK" when it is one); it returns the line ("" when none came).
     std::function<std::string()> unseenTrailing = {};
 
     // Sends and logs the reply.

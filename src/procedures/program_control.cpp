@@ -69,10 +69,7 @@ Outcome CheckOrigin(ProcedureContext& ctx) {
             return Outcome::Failed;
         }
         state = org;
-        if (ctx.trailing().empty()) {
-            ShowUnfitReply(ctx, "@?ORG", "");
-            return Outcome::Failed;
-        }
+        if (!ConfirmValue(ctx, "@?ORG", org)) return Outcome::Failed;
     }
     if (state == "1") return Outcome::Completed;
     if (!ctx.prompter.ask(kOriginQuestion, kOriginCaption)) return Outcome::Declined;

@@ -88,6 +88,14 @@ void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::s
             kReplyErrorCaption);
 }
 
+bool ConfirmValue(ProcedureContext& ctx, const std::string& item, const std::string& value) {
+    const std::string line = ctx.trailing();
+    if (ReplyClass(line) == ReplyCode::Ok) return true;
+    if (!line.empty()) ctx.channel.drain();
+    ShowUnfitReply(ctx, item, line.empty() ? line : value);
+    return false;
+}
+
 std::string RefusalLine(ProcedureContext& ctx, const std::string& reply) {
     return IsStatusWord(ReplyClass(reply)) ? ctx.next() : reply;
 }

@@ -34,6 +34,12 @@ bool FitsShape(const std::string& reply, ValueShape shape);
 inline constexpr const char* kReplyErrorCaption = "Reply error";
 void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::string& reply);
 
+// A value counts only when the line after it is its "OK". Read after a value that fits its
+// item: true when the "OK" came. Otherwise the notice of ShowUnfitReply naming `item` is shown:
+// no line came, or another line came in its place, which means the exchange is out of step (the
+// value was noise before the real reply): what is pending is drained, and `value` is no value.
+bool ConfirmValue(ProcedureContext& ctx, const std::string& item, const std::string& value);
+
 // The error line of a reply that is no "OK": after a status word ("NG", "ERR" ...) the line
 // the controller sends next; any other reply is itself the line to show (no further line is
 // waited for, which would never come).

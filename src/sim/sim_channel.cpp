@@ -25,9 +25,11 @@ std::string SimChannel::request(const std::string& command) {
     return f.awaitReply ? next() : std::string();
 }
 
-std::string SimChannel::next() {
+std::string SimChannel::next() { return nextBefore(waitLimit_); }
+
+std::string SimChannel::nextBefore(SimClock::Duration most) {
     SimClock& clock = controller_.clock();
-    const Time limit = clock.now() + waitLimit_;
+    const Time limit = clock.now() + most;
     if (closed_) return ended(WaitEnd::Ended);
     if (injected_ != WaitEnd::Line) return ended(injected_);
     while (!controller_.hasReply()) {

@@ -31,6 +31,8 @@ class SimChannel : public DirectChannel {
     // The next reply line; "" when none comes: nothing is queued and nothing is due on the
     // clock (the wait would never end), or the wait limit has passed.
     std::string next() override;
+    // As next(), at most the reply limit (setReplyLimit) of the controller's clock.
+    std::string nextIfAny() override { return nextBefore(replyLimit_); }
     // Discards the lines already there; the clock does not move.
     void drain() override;
     WaitEnd lastWaitEnd() const override { return end_; }
@@ -56,11 +58,14 @@ class SimChannel : public DirectChannel {
     // How much virtual time one wait may take before it gives up with "" (a program that
     // loops forever); ten minutes unless set.
     void setWaitLimit(SimClock::Duration limit) { waitLimit_ = limit; }
+    // How long nextIfAny() waits; ten seconds, as the serial link's reply limit, unless set.
+    void setReplyLimit(SimClock::Duration limit) { replyLimit_ = limit; }
 
     const std::vector<std::string>& log() const { return log_; }
     void clearLog() { log_.clear(); }
 
   private:
+    std::string nextBefore(SimClock::Duration most);
     void afterAdvance();
     // Ends the wait with "" and says why.
     std::string ended(WaitEnd why);
@@ -72,6 +77,7 @@ class SimChannel : public DirectChannel {
     std::function<void(Time)> hook_;
     bool inHook_ = false;
     SimClock::Duration waitLimit_ = std::chrono::minutes(10);
+    SimClock::Duration replyLimit_ = std::chrono::seconds(10);
     WaitEnd end_ = WaitEnd::Line;
     WaitEnd injected_ = WaitEnd::Line;  // Line: none pending
     bool closed_ = false;

@@ -24,10 +24,11 @@ std::string Value(ProcedureContext& ctx, const std::string& command, ValueShape 
         Refused(ctx, reply);
         return "";
     }
-    if (!FitsShape(reply, shape) || ctx.trailing().empty()) {
+    if (!FitsShape(reply, shape)) {
         ShowUnfitReply(ctx, command, reply);
         return "";
     }
+    if (!ConfirmValue(ctx, command, reply)) return "";
     return reply;
 }
 
@@ -127,7 +128,7 @@ Outcome SendOffsetAndReadBack(ProcedureContext& ctx, OffsetReadBack& out) {
         const std::string reply =
             ctx.send("@READ PRM " + std::to_string(numbers[static_cast<std::size_t>(out.read)]));
         if (ReplyClass(reply) != ReplyCode::Data || !FitsShape(reply, ValueShape::Number) ||
-            ctx.trailing().empty())
+            ReplyClass(ctx.trailing()) != ReplyCode::Ok)
             break;
         out.offsets[static_cast<std::size_t>(out.read)] = reply;
     }

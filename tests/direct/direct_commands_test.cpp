@@ -279,27 +279,37 @@ TEST(DirectCycle, AWaitWithoutALine) {
 // Each class of reply the run reads: what goes on to "END", what ends the run, and a line that goes
 // quiet (no end steps). While "Monitoring" is on, "@RUN" goes out without a wait and the monitor
 // takes the replies.
+// Each way a run ends: only one that ran its course to "END" completes; a stop or an error the
+// controller reports is shown and fails it, whether "END" follows it or not.
 TEST(DirectRun, EachReplyClassOfTheRun) {
     struct Case {
         const char* name;
         Lines replies;    // to "@RUN"
-        Outcome outcome;  // Completed ones end with the "END" notice
+        Outcome outcome;
         bool endSteps;
+        Lines errors = {};  // in the error display, before the "END" notice
+        bool end = false;   // the "END" notice
         bool monitoring = false;
         Lines shown = {};  // when the display differs from the replies
         int cycles = 0;    // timed: a run that ran its course to "END"
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"to the end", {"OK", "OK", "END"}, Outcome::Completed, true, false, {}, 1},
-        {"the line after OK is not classified", {"OK", "END", "END"}, Outcome::Completed, true, false, {"OK", "OK", "END"}, 1},
-        {"a cycle's end goes on", {"OK", "OK", "CEND", "1", "END"}, Outcome::Completed, true, false, {}, 1},
-        {"stopped by the controller", {"OK", "OK", "STOP", "41:Stopped", "END"}, Outcome::Completed, true},
-        {"an error goes on", {"OK", "OK", "ERR", "33:Position error", "END"}, Outcome::Completed, true},
-        {"refused", {"NG", "15:In operation"}, Outcome::Failed, true},
+        {"to the end", {"OK", "OK", "END"}, Outcome::Completed, true, {}, true, false, {}, 1},
+        {"the line after OK is shown as it came, not classified", {"OK", "END", "END"}, Outcome::Completed, true, {}, true, false, {}, 1},
+        {"a cycle's end goes on", {"OK", "OK", "CEND", "1", "END"}, Outcome::Completed, true, {}, true, false, {}, 1},
+        {"stopped by the controller, then END", {"OK", "OK", "STOP", "41:Stopped", "END"}, Outcome::Failed, true, {"41:Stopped"}, true},
+        {"stopped by the controller, nothing after", {"OK", "OK", "STOP", "41:Stopped"}, Outcome::Failed, true, {"41:Stopped"}},
+        {"motors freed elsewhere", {"OK", "OK", "MSTOP", "64:Motor free"}, Outcome::Failed, true, {"64:Motor free"}},
+        {"a soft limit ends it", {"OK", "OK", "ERR", "52:Soft limit", "END"}, Outcome::Failed, true, {"52:Soft limit"}, true},
+        {"an error, and the program goes on", {"OK", "OK", "ERR", "33:Position error", "CEND", "1", "END"}, Outcome::Failed, true, {"33:Position error"}, true},
+        {"refused", {"NG", "15:In operation"}, Outcome::Failed, true, {"15:In operation"}},
+        {"emergency stop", {"EMG", "61:Emergency stop"}, Outcome::Failed, true, {"61:Emergency stop"}},
         {"a data line ends it", {"OK", "OK", "P12"}, Outcome::Failed, true},
         {"the line goes quiet", {"OK"}, Outcome::Failed, true},
-        {"monitoring", {"OK", "END"}, Outcome::Completed, false, true},
+        {"never answered", {}, Outcome::Failed, true},
+        {"monitoring: the monitor takes over after its OK", {"OK", "OK", "END"}, Outcome::Completed, false, {}, false, true, {"OK"}},
+        {"monitoring: refused", {"NG", "15:In operation"}, Outcome::Failed, true, {"15:In operation"}, false, true},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -309,12 +319,9 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
         rig.answer("@RUN", c.replies);
         rig.prompter.answers = {true};
         EXPECT_EQ(RunProgram(rig.session), c.outcome);
-        EXPECT_EQ(rig.view.lines(), Joined(kRunStart, c.monitoring      ? Lines{}
-                                                      : c.shown.empty() ? c.replies
-                                                                        : c.shown));
-        Lines messages{"PGM0 will be started.  OK?"};
-        if (c.outcome == Outcome::Completed && !c.monitoring)
-            messages.push_back("END: Program operation end");
+        EXPECT_EQ(rig.view.lines(), Joined(kRunStart, c.shown.empty() ? c.replies : c.shown));
+        Lines messages = Joined({"PGM0 will be started.  OK?"}, c.errors);
+        if (c.end) messages.push_back("END: Program operation end");
         EXPECT_EQ(rig.prompter.texts(), messages);
         // While it runs the commands stay usable, the jog buttons do not.
         RecordingDirectView::Sets running = rig.view.setsAt("@RUN");
@@ -322,9 +329,9 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
         EXPECT_TRUE(running[EnableSet::CancelPanel]);
         EXPECT_FALSE(running[EnableSet::JogButtons]);
         EXPECT_EQ(rig.view.sets[EnableSet::JogButtons], c.endSteps);
-        // Nothing was waited for while monitoring: the run's replies are still to come.
-        EXPECT_EQ(rig.sim.hasReply(), c.monitoring);
-        EXPECT_EQ(rig.monitorRestarts, c.monitoring ? 1 : 0);  // the monitor takes over
+        // Under the monitor the run's further replies are still to come, for the monitor.
+        EXPECT_EQ(rig.sim.hasReply(), c.monitoring && c.outcome == Outcome::Completed);
+        EXPECT_EQ(rig.monitorRestarts, c.monitoring ? 1 : 0);
         EXPECT_EQ(rig.session.cycleTiming.statistics().count, c.cycles);
     }
 }
