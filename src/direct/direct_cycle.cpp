@@ -110,11 +110,8 @@ std::string DirectCycle::trailing() { return s_.display_->trailing(); }
 
 bool DirectCycle::valueConfirmed(const std::string& item, const std::string& value) {
     const std::string line = trailing();
-    if (ReplyClass(line) == ReplyCode::Ok) return true;
     if (line.empty()) return false;  // cut short: the caller's cut() says how
-    s_.channel_.drain();
-    ShowUnfitReply(s_.context(), item, value);
-    return false;
+    return ConfirmValue(s_.context(), item, value, line);
 }
 
 void DirectCycle::quiet() { s_.display_->quiet = true; }

@@ -89,7 +89,11 @@ void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::s
 }
 
 bool ConfirmValue(ProcedureContext& ctx, const std::string& item, const std::string& value) {
-    const std::string line = ctx.trailing();
+    return ConfirmValue(ctx, item, value, ctx.trailing());
+}
+
+bool ConfirmValue(ProcedureContext& ctx, const std::string& item, const std::string& value,
+                  const std::string& line) {
     if (ReplyClass(line) == ReplyCode::Ok) return true;
     if (!line.empty()) ctx.channel.drain();
     ShowUnfitReply(ctx, item, line.empty() ? line : value);

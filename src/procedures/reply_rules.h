@@ -39,6 +39,9 @@ void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::s
 // no line came, or another line came in its place, which means the exchange is out of step (the
 // value was noise before the real reply): what is pending is drained, and `value` is no value.
 bool ConfirmValue(ProcedureContext& ctx, const std::string& item, const std::string& value);
+// The same rule for a trailing line `line` already read.
+bool ConfirmValue(ProcedureContext& ctx, const std::string& item, const std::string& value,
+                  const std::string& line);
 
 // The error line of a reply that is no "OK": after a status word ("NG", "ERR" ...) the line
 // the controller sends next; any other reply is itself the line to show (no further line is

@@ -103,6 +103,15 @@ OnRig At(SimMotion::Position p) {
     return [p](DirectRig& r) { EXPECT_EQ(r.sim.motion.position(), p); };
 }
 const OnRig No = [](DirectRig& r) { r.prompter.answers = {false}; };
+// The reply to `query` was said to be no value (`value` quoted), and `field` was left as it was.
+OnRig Unfit(const char* query, const char* value, DirectField field = DirectField::RCTX) {
+    return [=](DirectRig& r) {
+        EXPECT_EQ(r.prompter.texts(), (Lines{std::string("The controller's reply for ") + query +
+                                             " is no value it can hold: '" + value + "'"}));
+        if (field != DirectField::RCTX) EXPECT_EQ(r.view.fields.count(field), 0u);
+        EXPECT_FALSE(r.sim.hasReply());  // the rest was drained
+    };
+}
 
 // What each command shows in the display and the error dialog, and what it changes in the
 // controller (an output panel shows its new state on "OK" only). Every command, a No to its
@@ -158,6 +167,11 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"?SNO", QueryStepNo, [](DirectRig& r) { r.view.fields[DirectField::Step] = "x"; }, {"@?SNO", "0", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.fields[DirectField::Step], "0"); }},
         {"?POS", QueryPositions, [](DirectRig& r) { r.sim.steps.programs[0][0] = "POI 000,12.5,-1,3,7"; ASSERT_EQ(r.channel.request("@SRUN"), "OK"); }, {"@?POS 0", "12.50,-1.00,3.00,0.00", "OK", "@?POS 1", "12.50", "OK", "@?POS 2", "-1.00", "OK", "@?POS 3", "3.00", "OK", "@?POS 4", "0.00", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { auto& f = r.view.fields; EXPECT_EQ((Lines{f[DirectField::Xposi], f[DirectField::Yposi], f[DirectField::Zposi], f[DirectField::Rposi]}), (Lines{"12.50", "-1.00", "3.00", "0.00"})); }},
         {"?SNO answered by noise", QueryStepNo, [](DirectRig& r) { r.answer("@?SNO", {"\x80\xA5\xCA", "OK"}); }, {"@?SNO", "\x80\xA5\xCA"}, Outcome::Failed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.fields.count(DirectField::Step), 0u); }},
+        // A value counts only with its "OK" after it: noise shaped like a value is out of step.
+        {"?NO with noise shaped like a value before it", QueryProgramNumber, [](DirectRig& r) { r.answer("@?NO", {"1", "0", "OK"}); }, {"@?NO", "1", "0"}, Outcome::Failed, {}, Unfit("@?NO", "1")},
+        {"?SNO with noise shaped like a value before it", QueryStepNo, [](DirectRig& r) { r.answer("@?SNO", {"1", "0", "OK"}); }, {"@?SNO", "1", "0"}, Outcome::Failed, {}, Unfit("@?SNO", "1", DirectField::Step)},
+        {"?C with noise shaped like a value before it", QueryCounter, [](DirectRig& r) { r.answer("@?C", {"1", "0", "OK"}); }, {"@?C 0", "1", "0"}, Outcome::Failed, {}, Unfit("@?C 0", "1")},
+        {"?POS with noise shaped like a value before it", QueryPositions, [](DirectRig& r) { r.answer("@?POS", {"1", "0", "OK"}); }, {"@?POS 0", "1", "0"}, Outcome::Failed, {}, Unfit("@?POS 0", "1", DirectField::Xposi)},
         {"?C answered OK", QueryCounter, [](DirectRig& r) { r.answer("@?C", {"OK"}); }, {"@?C 0", "OK"}, Outcome::Failed, {"OK"}},
         {"?REL", QueryRelease, nullptr, {"@?REL", "R2.05", "OK"}, Outcome::Completed},
         {"MOMCH", MemoryCheck, nullptr, {"@MOMCH", "EEP0:OK", "EEP1:OK", "EEP2:OK", "EEP3:OK", "OK"}, Outcome::Completed},
@@ -284,7 +298,7 @@ TEST(DirectCycle, AWaitWithoutALine) {
 TEST(DirectRun, EachReplyClassOfTheRun) {
     struct Case {
         const char* name;
-        Lines replies;    // to "@RUN"
+        Lines replies;  // to "@RUN"
         Outcome outcome;
         bool endSteps;
         Lines errors = {};  // in the error display, before the "END" notice
@@ -596,6 +610,7 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
         {"a run's END in the place of a value", [](DirectRig& r) { r.answer("@?DO 0", {"END", "0", "OK"}); r.view.enable(EnableSet::JogButtons, false); }, {"END"}, 37},
         {"a lost line", [](DirectRig& r) { r.sim.faults.hangupAfter = 0; }, {}, 1, {}, none, {"Monitor is started"}},
         {"noise before DO 2's value", [](DirectRig& r) { r.sim.faults.noiseBefore = {3, SimFamily::Io}; r.sim.io.outputs[2] = true; }, {}, 3 + 37, {"DO2"}, "0010010000000000" "0000000100000000"},
+        {"noise shaped like a value before DO 2's", [](DirectRig& r) { r.sim.faults.noiseBefore = {3, SimFamily::Io}; r.sim.faults.noise = "1"; }, {}, 3 + 37, {"DO2"}},
         {"X abc", noise(1, SimFamily::Motion, "abc"), {}, 33 + 37, {"Xposi"}},
         {"Z 1e308", noise(3, SimFamily::Motion, "1e308"), {}, 35 + 37, {"Zposi"}},
         {"a 1500-character line for R", [](DirectRig& r) { r.sim.faults.longLine = {4, SimFamily::Motion}; }, {}, 36 + 37, {"Rposi"}},
