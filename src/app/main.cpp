@@ -8,10 +8,12 @@
 #include "app/open_file.h"
 #include "app/options.h"
 #include "app/remembered.h"
+#include "app/stop_on_signal.h"
 #include "common/readable_text.h"
 #include "common/version.h"
 #include "link/controller_link.h"
 #include "link/flight_recorder.h"
+#include "link/stop_signal_watch.h"
 #include "shell/communication_log.h"
 #include "shell/start_screen.h"
 #include "sim/sim_controller.h"
@@ -95,5 +97,7 @@ int main(int argc, char** argv) {
 
     QObject::connect(screens.tselect, &mivo::StartScreen::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
+    // Ended by a signal, the editor stops a motion it started before it goes.
+    const auto stopWatch = mivo::StopOnSignal(screens, [] { QApplication::quit(); });
     return app.exec();
 }

@@ -37,8 +37,8 @@ class ConsoleDirectView : public DirectView {
     bool offerToSaveSteps() override { return true; }  // no step editor: nothing to save
     void resetStepEditor() override {}
     // The command fails with it; nothing follows that could call it off.
-    void showStopUnconfirmed(bool on) override {
-        if (on) std::cerr << "mivo: " << kStopUnconfirmed << std::endl;
+    void showStopState(StopState state) override {
+        if (state == StopState::Unconfirmed) std::cerr << "mivo: " << kStopUnconfirmed << std::endl;
     }
     int jogMode() const override { return mode; }
     bool ioState(IoBank bank, int n) const override { return io_[Bit(bank, n)] == '1'; }

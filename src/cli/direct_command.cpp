@@ -14,7 +14,6 @@
 #include "cli/console_port.h"
 #include "cli/console_prompter.h"
 #include "cli/report_output.h"
-#include "cli/stop_signal_watch.h"
 #include "common/convert.h"
 #include "common/readable_text.h"
 #include "direct/cycle_timing.h"
@@ -24,6 +23,7 @@
 #include "direct/monitor.h"
 #include "direct/shared_procedures.h"
 #include "link/controller_link.h"
+#include "link/stop_signal_watch.h"
 
 namespace mivo {
 
@@ -227,6 +227,7 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     QTimer hold;
     Special special;
     const DirectCommand* command = nullptr;
+    bool motion = word == "jog";  // the robot moves under it
     if (word == "output" || word == "jog" || word == "monitor") {
         const std::string problem =
             ReadSpecial(word, {operands.begin() + 1, operands.end()}, args, view, hold, special);
@@ -256,6 +257,7 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
             view.preset(field, value);
         }
         special.run = command->run;
+        motion = command->motion;
         if (command->motion)
             special.onStop = [](DirectSession& s) {
                 if (s.cyclesRunning() > 0) StopPanel(s);
@@ -300,14 +302,24 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         link.halt();
     };
     const StopSignalWatch stop(stopNow);
-    // Found while a line is shown: stopped from the event loop, as a signal is.
-    view.outputFailed = [&] { QTimer::singleShot(0, &app, stopNow); };
+    // Found while a line is shown: stopped from the event loop, as a first signal is. Never as a
+    // second one: a stop whose own line could not be shown still has its answer let come.
+    view.outputFailed = [&] {
+        QTimer::singleShot(0, &app, [&] {
+            if (!stopping) stopNow();
+        });
+    };
+    // The line lost under a motion: nothing says that the robot stopped.
+    bool lost = false;
+    QObject::connect(&link, &ControllerLink::directLost, [&lost] { lost = true; });
     if (!link.goDirectOnline()) return kExitFailed;
 
     const Outcome outcome = stop.stopped() ? Outcome::Failed : special.run(session);
     QCoreApplication::processEvents();  // a signal that came during a question counts too
     if (special.printAtEnd) view.printFilled();
     link.deliverPendingMessages();
+    if (lost && motion && outcome != Outcome::Completed && !session.state.stopUnconfirmed)
+        view.showStopState(StopState::Unconfirmed);
     link.goDirectOffline();
     if (stop.stopped() && special.signalEndsWell) return kExitCompleted;
     if (stop.stopped()) {

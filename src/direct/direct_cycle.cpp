@@ -31,7 +31,8 @@ void DirectCycle::start() {
     v.enable(EnableSet::CancelPanel, true);
     v.enable(EnableSet::CommandControls, false);
     v.enable(EnableSet::MonitorControls, false);
-    if (stopPanel_) v.enable(EnableSet::StopPanels, false);
+    // STOP and MSTOP stay usable throughout: pressed again, a stop is sent again.
+    if (!stopPanel_ && !s_.state.stopUnconfirmed) v.showStopState(StopState::None);
 }
 
 std::string DirectCycle::query(const std::string& command, const std::function<void()>& written) {
@@ -68,25 +69,28 @@ std::string DirectCycle::stop(const std::string& command) {
             trailingDue = code == ReplyCode::Data && !errorLineDue;
             errorLineDue = IsStatusWord(code);
             owed = false;
-            reply = d.wait(false, true);
+            reply = d.wait(false, true, true);
         }
         return reply;
     };
     const auto unanswered = [&](const std::string& reply) {
         return reply.empty() && !s_.motorStopped() && d.end == WaitEnd::Ended;
     };
-    std::string reply = answer(d.send(command, true, false, true));
+    s_.view_->showStopState(StopState::Stopping);
+    std::string reply = answer(d.send(command, true, false, true, {}, true));
     if (unanswered(reply)) {
         owed = false;
-        reply = answer(d.send("@STOP", true, false, true));
+        reply = answer(d.send("@STOP", true, false, true, {}, true));
     }
     --s_.stopsAwaited_;
     // Whatever moved, no release sends "@STOP" for it again.
     s_.state.jogUnderWay = false;
     if (unanswered(reply)) {
         s_.state.stopUnconfirmed = true;
-        s_.view_->showStopUnconfirmed(true);
+        s_.view_->showStopState(StopState::Unconfirmed);
         goOffline();
+    } else if (!reply.empty()) {
+        s_.view_->showStopState(StopState::Stopped);
     }
     return reply;
 }

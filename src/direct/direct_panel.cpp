@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QTimer>
 
 #include "direct/direct_session.h"
 #include "shell/window_style.h"
@@ -66,17 +67,31 @@ void DirectPanel::paintEvent(QPaintEvent*) {
     p.drawText(r.adjusted(2, 2, -2, -2), Qt::AlignCenter, text());
 }
 
-StopUnconfirmedMark::StopUnconfirmedMark(QWidget* parent)
-    : QLabel("Not confirmed stopped", parent) {
-    setObjectName("StopUnconfirmed");
-    setToolTip(kStopUnconfirmed);
-    setStyleSheet("QLabel { color: red; font-weight: bold; }");
+StopStateMark::StopStateMark(QWidget* parent) : QLabel(parent) {
+    setObjectName("StopState");
+    setWordWrap(true);
     hide();
 }
 
-void StopUnconfirmedMark::showUnconfirmed(bool on) {
-    setVisible(on);
-    if (!on) return;
+void StopStateMark::showState(StopState state) {
+    const bool unconfirmed = state == StopState::Unconfirmed;
+    switch (state) {
+        case StopState::None:
+            break;
+        case StopState::Stopping:
+            setText("Stopping\u2026");
+            break;
+        case StopState::Stopped:
+            setText("Stopped");
+            break;
+        case StopState::Unconfirmed:
+            setText(kStopUnconfirmedMark);
+            break;
+    }
+    setToolTip(unconfirmed ? kStopUnconfirmed : "");
+    setStyleSheet(unconfirmed ? "QLabel { color: red; font-weight: bold; }" : "");
+    setVisible(state != StopState::None);
+    if (!unconfirmed) return;
     if (message_) message_->close();
     auto* box = new QMessageBox(QMessageBox::Warning, kStopUnconfirmedCaption, kStopUnconfirmed,
                                 QMessageBox::Ok);
@@ -85,6 +100,23 @@ void StopUnconfirmedMark::showUnconfirmed(bool on) {
     box->setWindowModality(Qt::NonModal);
     message_ = box;
     ShowOver(box, this);
+    qApp->removeEventFilter(this);
+    qApp->installEventFilter(this);
+}
+
+bool StopStateMark::eventFilter(QObject* watched, QEvent* event) {
+    if (!message_) {
+        qApp->removeEventFilter(this);
+        return false;
+    }
+    auto* w = qobject_cast<QWidget*>(watched);
+    if (event->type() == QEvent::Show && w && w->isWindow() && w != message_.data()) {
+        QPointer<QMessageBox> box = message_;
+        QTimer::singleShot(0, this, [box] {
+            if (box && box->isVisible()) box->raise();
+        });
+    }
+    return false;
 }
 
 }  // namespace mivo

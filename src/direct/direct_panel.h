@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QPushButton>
 
+#include "direct/direct_view.h"
+
 namespace mivo {
 
 class DirectPanel : public QPushButton {
@@ -46,16 +48,22 @@ class DirectPanel : public QPushButton {
     bool current_ = true;
 };
 
-// What the direct-operation and teaching screens show while the controller confirmed no stop:
-// this red text (`StopUnconfirmed`) beside their controls, and a message that stays above the
-// window until it is closed. Not modal: STOP and MSTOP stay within reach.
-class StopUnconfirmedMark : public QLabel {
+// Where the last stop stands, beside the direct-operation and teaching screens' controls
+// (`StopState`): "Stopping…", "Stopped", and while the controller confirmed no stop a red text and
+// a message that stays above the window until it is closed, brought back in front of any
+// message that comes after it. Not modal: STOP and MSTOP stay within reach.
+class StopStateMark : public QLabel {
     Q_OBJECT
   public:
-    explicit StopUnconfirmedMark(QWidget* parent = nullptr);
-    void showUnconfirmed(bool on);
+    explicit StopStateMark(QWidget* parent = nullptr);
+    void showState(StopState state);
     // The message shown last, while it is open.
     QMessageBox* message() const { return message_; }
+
+  protected:
+    // A window shown while the message is open (the monitor's end, a communication error):
+    // the message is raised above it again.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QPointer<QMessageBox> message_;

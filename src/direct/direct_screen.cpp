@@ -66,7 +66,7 @@ DirectScreen::DirectScreen(ControllerLink& link, Prompter& prompter, TransferDia
     // stopped, as for a stop left unanswered, until the controller answers again.
     connect(&link_, &ControllerLink::directLost, this, [this] {
         session_->state.stopUnconfirmed = true;
-        showStopUnconfirmed(true);
+        showStopState(StopState::Unconfirmed);
     });
 }
 

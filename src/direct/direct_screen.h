@@ -32,7 +32,7 @@ class ControllerLink;
 class TransferDialogs;
 class DirectPanel;
 class DirectSession;
-class StopUnconfirmedMark;
+class StopStateMark;
 class JogButton;
 class JogControls;
 class LineSwitch;
@@ -70,7 +70,7 @@ class DirectScreen : public QMainWindow, public DirectView {
     bool screenVisible() const override;
     bool offerToSaveSteps() override;
     void resetStepEditor() override;
-    void showStopUnconfirmed(bool on) override;
+    void showStopState(StopState state) override;
     int jogMode() const override;
     bool ioState(IoBank bank, int n) const override;
     void showIo(IoBank bank, int n, bool on) override;
@@ -136,7 +136,7 @@ class DirectScreen : public QMainWindow, public DirectView {
     LineSwitch* lineSwitch_ = nullptr;
     QGroupBox* positionGroup_ = nullptr;
     QPushButton* monistart_ = nullptr;
-    StopUnconfirmedMark* stopMark_ = nullptr;
+    StopStateMark* stopMark_ = nullptr;
     QCheckBox* monitoring_ = nullptr;  // CheckBox2, hidden: whether the monitor runs
     std::map<DirectField, QLineEdit*> fields_;
     std::map<EnableSet, std::vector<QWidget*>> sets_;

@@ -107,7 +107,7 @@ void DirectScreen::buildCentre() {
     auto* left = new QVBoxLayout;
     left->addWidget(heading);
     left->addWidget(display_, 1);
-    left->addWidget(stopMark_ = new StopUnconfirmedMark(centre));
+    left->addWidget(stopMark_ = new StopStateMark(centre));
     left->addWidget(buildPanels());
 
     auto* groups = new QWidget;

@@ -85,7 +85,7 @@ bool DirectScreen::offerToSaveSteps() { return steps_.offerToSaveOrCancel(this);
 
 void DirectScreen::resetStepEditor() { steps_.emptyTable("Step initialize"); }
 
-void DirectScreen::showStopUnconfirmed(bool on) { stopMark_->showUnconfirmed(on); }
+void DirectScreen::showStopState(StopState state) { stopMark_->showState(state); }
 
 int DirectScreen::jogMode() const { return jogs_->mode(); }
 

@@ -42,6 +42,9 @@ inline constexpr const char* kStopUnconfirmed =
     "The controller did not confirm the stop.  The robot may still be moving: stop it with its "
     "own emergency stop.";
 inline constexpr const char* kStopUnconfirmedCaption = "Stop not confirmed";
+// Beside STOP while it is so.
+inline constexpr const char* kStopUnconfirmedMark =
+    "Stop not confirmed: the robot may still be moving; use its emergency stop";
 
 class DirectSession {
   public:

@@ -39,6 +39,13 @@ enum class DirectField {
     Step,  // the step now executing
 };
 
+enum class StopState {
+    None,         // no stop under way, or the controller answered since
+    Stopping,     // "@STOP" or "@MSTOP" is out, its answer awaited
+    Stopped,      // the controller answered it
+    Unconfirmed,  // neither it nor the "@STOP" after it was answered
+};
+
 class DirectView {
   public:
     virtual ~DirectView() = default;
@@ -72,10 +79,11 @@ class DirectView {
     // The controller's programs were emptied: the step editor's grid empties too, as one
     // undoable edit, and its data count as unmodified.
     virtual void resetStepEditor() = 0;
-    // On: the controller confirmed no stop, so the robot may still be moving. The view says so
-    // plainly (kStopUnconfirmed, where the user cannot miss it) and shows it until it is called
-    // off, once the controller answers again.
-    virtual void showStopUnconfirmed(bool on) = 0;
+    // Where the last stop stands, shown beside STOP (which is never greyed for it). Unconfirmed:
+    // the controller confirmed no stop, so the robot may still be moving; the view says so
+    // plainly (kStopUnconfirmed, in front of any other message) until the state changes, once
+    // the controller answers again.
+    virtual void showStopState(StopState state) = 0;
 };
 
 }  // namespace mivo

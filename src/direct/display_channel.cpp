@@ -44,7 +44,7 @@ std::string DisplayChannel::trailing() {
 }
 
 std::string DisplayChannel::send(const std::string& command, bool showCommand, bool showReply,
-                                 bool owesLine, const std::function<void()>& written) {
+                                 bool owesLine, const std::function<void()>& written, bool quiet) {
     const Framing f = FrameRequest(command, true);
     std::string line = f.bytes;
     while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
@@ -59,12 +59,13 @@ std::string DisplayChannel::send(const std::string& command, bool showCommand, b
         return reply;
     }
     const Waiting waiting(*this, {owesLine, showReply, cycles_});
-    return received(channel_.request(command, show), showReply);
+    return received(quiet ? channel_.requestIfAny(command, show) : channel_.request(command, show),
+                    showReply);
 }
 
-std::string DisplayChannel::wait(bool shown, bool owesLine) {
+std::string DisplayChannel::wait(bool shown, bool owesLine, bool quiet) {
     const Waiting waiting(*this, {owesLine, shown, cycles_});
-    return received(channel_.next(), shown);
+    return received(quiet ? channel_.nextIfAny() : channel_.next(), shown);
 }
 
 std::string DisplayChannel::waitIfAny() {
@@ -95,7 +96,7 @@ std::string DisplayChannel::received(std::string reply, bool shown) {
 void DisplayChannel::answered() {
     if (!state_.stopUnconfirmed) return;
     state_.stopUnconfirmed = false;
-    view_.showStopUnconfirmed(false);
+    view_.showStopState(StopState::None);
 }
 
 }  // namespace mivo

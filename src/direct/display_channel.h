@@ -40,7 +40,7 @@ class LineView : public DirectView {
     void showIoUnknown() override { v_.showIoUnknown(); }
     bool offerToSaveSteps() override { return v_.offerToSaveSteps(); }
     void resetStepEditor() override { v_.resetStepEditor(); }
-    void showStopUnconfirmed(bool on) override { v_.showStopUnconfirmed(on); }
+    void showStopState(StopState state) override { v_.showStopState(state); }
 
   private:
     DirectView& v_;
@@ -99,9 +99,10 @@ class DisplayChannel : public Channel {
 
     // `command` on the line (shown once written when `showCommand`, and `written` called then),
     // and its reply.
+    // `quiet`: a stop's exchange, whose silence is no failure of the line (requestIfAny).
     std::string send(const std::string& command, bool showCommand, bool showReply, bool owesLine,
-                     const std::function<void()>& written = {});
-    std::string wait(bool shown, bool owesLine);
+                     const std::function<void()>& written = {}, bool quiet = false);
+    std::string wait(bool shown, bool owesLine, bool quiet = false);
     // A line that may not come (DirectChannel::nextIfAny), shown when it does.
     std::string waitIfAny();
 

@@ -100,7 +100,10 @@ void OfflineRoutine(DirectSession& session) {
     session.clearRequests();
     session.transfer().setCancelRequested(false);
     v.showLine(false);
-    if (wasMonitoring) session.prompter().notify(kMonitorEnded, kMonitorCaption);
+    // After a stop left unconfirmed its message is the one to read; the monitor's button says
+    // that it ended.
+    if (wasMonitoring && !session.state.stopUnconfirmed)
+        session.prompter().notify(kMonitorEnded, kMonitorCaption);
 }
 
 void EndMonitor(DirectSession& session) {

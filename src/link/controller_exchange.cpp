@@ -19,6 +19,11 @@ class ControllerExchange::SideChannel : public DirectChannel {
         end_ = WaitEnd::Line;
         return x_.request(side_, command, &end_, [this](bool ok) { wrote(ok); });
     }
+    std::string requestWithin(const std::string& command) override {
+        end_ = WaitEnd::Line;
+        return x_.request(
+            side_, command, &end_, [this](bool ok) { wrote(ok); }, true);
+    }
     std::string next() override { return x_.wait(side_, &end_); }
     std::string nextIfAny() override { return x_.wait(side_, &end_, true); }
     void drain() override { x_.line_.drain(); }
@@ -52,7 +57,7 @@ Channel& ControllerExchange::mainChannel() { return *main_; }
 DirectChannel& ControllerExchange::directChannel() { return *direct_; }
 
 std::string ControllerExchange::request(LinkSide side, const std::string& command, WaitEnd* end,
-                                        const std::function<void(bool)>& wrote) {
+                                        const std::function<void(bool)>& wrote, bool quiet) {
     const Framing f = FrameRequest(command, side == LinkSide::Direct);
     if (f.bytes.empty() && !f.awaitReply) return "";
     if (!line_.ready(side)) {
@@ -87,7 +92,7 @@ std::string ControllerExchange::request(LinkSide side, const std::string& comman
         }
         if (wrote) wrote(ok);
     }
-    return f.awaitReply ? wait(side, end) : std::string();
+    return f.awaitReply ? wait(side, end, quiet) : std::string();
 }
 
 // Waits for one reply line in a nested event loop; "" when the wait was ended. `end` says what

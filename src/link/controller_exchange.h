@@ -37,7 +37,7 @@ class ControllerExchange {
   private:
     class SideChannel;
     std::string request(LinkSide side, const std::string& command, WaitEnd* end,
-                        const std::function<void(bool)>& wrote);
+                        const std::function<void(bool)>& wrote, bool quiet = false);
     // `quiet`: a wait that runs out of time is no failure to tell.
     std::string wait(LinkSide side, WaitEnd* end, bool quiet = false);
 

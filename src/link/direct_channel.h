@@ -33,6 +33,14 @@ class DirectChannel : public Channel {
     // stopped it): at most the reply limit in force, and a limit that passes is no failure of
     // the line: "" with lastWaitEnd() Ended, and nothing is told.
     virtual std::string nextIfAny() = 0;
+    // As request(command, written), its wait as nextIfAny's: a stop's, whose silence is said
+    // by the stop itself (the robot may still be moving), not as a failure of the line.
+    std::string requestIfAny(const std::string& command, std::function<void()> written) {
+        written_ = std::move(written);
+        std::string reply = requestWithin(command);
+        written_ = nullptr;
+        return reply;
+    }
     // What ended the last wait of request() or next() (Line for a request that does not wait).
     virtual WaitEnd lastWaitEnd() const = 0;
     // InjectMstop / InjectStop: the innermost pending wait ends now. Kept for the next wait
@@ -49,6 +57,7 @@ class DirectChannel : public Channel {
     virtual bool online() const = 0;
 
   protected:
+    virtual std::string requestWithin(const std::string& command) = 0;
     // Implementations call this right after writing a command: `ok` when its bytes went to the
     // line.
     void wrote(bool ok) {

@@ -1,5 +1,7 @@
 #include "sim/sim_channel.h"
 
+#include <utility>
+
 #include "link/framing.h"
 #include "link/line_assembler.h"
 #include "sim/sim_core.h"
@@ -25,7 +27,16 @@ std::string SimChannel::request(const std::string& command) {
     return f.awaitReply ? next() : std::string();
 }
 
-std::string SimChannel::next() { return nextBefore(waitLimit_); }
+std::string SimChannel::requestWithin(const std::string& command) {
+    quietWait_ = true;
+    std::string reply = request(command);
+    quietWait_ = false;
+    return reply;
+}
+
+std::string SimChannel::next() {
+    return nextBefore(std::exchange(quietWait_, false) ? replyLimit_ : waitLimit_);
+}
 
 std::string SimChannel::nextBefore(SimClock::Duration most) {
     SimClock& clock = controller_.clock();

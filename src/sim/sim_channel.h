@@ -28,6 +28,7 @@ class SimChannel : public DirectChannel {
     explicit SimChannel(SimCore& controller, bool direct = false);
 
     std::string request(const std::string& command) override;
+    std::string requestWithin(const std::string& command) override;
     // The next reply line; "" when none comes: nothing is queued and nothing is due on the
     // clock (the wait would never end), or the wait limit has passed.
     std::string next() override;
@@ -81,6 +82,7 @@ class SimChannel : public DirectChannel {
     WaitEnd end_ = WaitEnd::Line;
     WaitEnd injected_ = WaitEnd::Line;  // Line: none pending
     bool closed_ = false;
+    bool quietWait_ = false;  // the request's wait is requestWithin's
 };
 
 }  // namespace mivo

@@ -29,7 +29,7 @@ class ControllerLink;
 class TransferDialogs;
 class DirectPanel;
 class DirectSession;
-class StopUnconfirmedMark;
+class StopStateMark;
 class JogButton;
 class JogControls;
 class TeachTransfer;
@@ -78,7 +78,7 @@ class TeachScreen : public QWidget, public DirectView, public TeachScreenAccess 
     void showIo(IoBank, int, bool) override {}
     bool offerToSaveSteps() override { return false; }
     void resetStepEditor() override {}
-    void showStopUnconfirmed(bool on) override;
+    void showStopState(StopState state) override;
 
     // Handlers.
     void okClicked();
@@ -126,7 +126,7 @@ class TeachScreen : public QWidget, public DirectView, public TeachScreenAccess 
     DirectPanel* stop_ = nullptr;
     DirectPanel* mstop_ = nullptr;
     DirectPanel* lineUsable_ = nullptr;  // hidden: enabled while the line is usable
-    StopUnconfirmedMark* stopMark_ = nullptr;
+    StopStateMark* stopMark_ = nullptr;
     QPlainTextEdit* log_ = nullptr;  // hidden
 
     TeachTarget* target_ = nullptr;  // where "OK" writes; none while closed

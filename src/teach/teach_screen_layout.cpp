@@ -130,7 +130,7 @@ QWidget* TeachScreen::buildButtons() {
     }
     panels->addWidget(lineUsable_);
     layout->addLayout(panels);
-    layout->addWidget(stopMark_ = new StopUnconfirmedMark(box));
+    layout->addWidget(stopMark_ = new StopStateMark(box));
 
     pointGroup_ = new QGroupBox("Circle,Pallet position");
     pointGroup_->setObjectName("GroupBox3");

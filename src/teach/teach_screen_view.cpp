@@ -92,7 +92,7 @@ void TeachScreen::showLine(bool online) {
     if (link_.isOnline()) link_.goOffline();
 }
 
-void TeachScreen::showStopUnconfirmed(bool on) { stopMark_->showUnconfirmed(on); }
+void TeachScreen::showStopState(StopState state) { stopMark_->showState(state); }
 
 bool TeachScreen::screenVisible() const { return isVisible(); }
 

@@ -108,7 +108,9 @@ OnRig Unfit(const char* query, const char* value, DirectField field = DirectFiel
     return [=](DirectRig& r) {
         EXPECT_EQ(r.prompter.texts(), (Lines{std::string("The controller's reply for ") + query +
                                              " is no value it can hold: '" + value + "'"}));
-        if (field != DirectField::RCTX) EXPECT_EQ(r.view.fields.count(field), 0u);
+        if (field != DirectField::RCTX) {
+            EXPECT_EQ(r.view.fields.count(field), 0u);
+        }
         EXPECT_FALSE(r.sim.hasReply());  // the rest was drained
     };
 }
@@ -392,8 +394,8 @@ TEST(DirectRun, PanelsPressedWhileTheRunWaits) {
                 EXPECT_FALSE(rig.view.sets[s]);
             continue;
         }
-        // The panel's cycle disables the stop panels while it waits itself.
-        EXPECT_FALSE(atPress[EnableSet::StopPanels]);
+        // STOP and MSTOP stay usable while their own cycle waits: pressed again, they send again.
+        EXPECT_TRUE(atPress[EnableSet::StopPanels]);
         EXPECT_TRUE(atPress[EnableSet::CancelPanel]);
         EXPECT_TRUE(rig.view.idle());
         EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);

@@ -11,11 +11,14 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QTest>
+#include <csignal>
 
+#include "app/stop_on_signal.h"
 #include "direct/direct_controls.h"
 #include "direct/direct_panel.h"
 #include "direct/direct_session.h"
 #include "direct/jog_button.h"
+#include "link/stop_signal_watch.h"
 #include "parameters/init_dialog.h"
 #include "parameters/parameter_editor.h"
 #include "shell/shell_fixture.h"
@@ -165,6 +168,31 @@ TEST_F(DirectScreen, StopPressedWhileAPacedRunWaits) {
     EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
     // Back to idle on line.
     for (const char* name : {"RUN", "X1", "STOP"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
+}
+
+// Ended by SIGTERM while a run it started moves the robot, the editor stops the run first, lets
+// the stop's answer come, and only then ends.
+TEST_F(DirectScreen, ASignalStopsTheRunItStartedBeforeTheEditorEnds) {
+    pty.setPaced(true);
+    sim.motion.originState = 1;
+    sim.steps.programs[0][0] = "POI 000,100,0,0,0";
+    sim.steps.programs[0][1] = "SEQ 400,";  // ten seconds
+    sim.steps.programs[0][2] = "END 000";
+    online();
+    recordSent();
+    bool ended = false;
+    const auto watch = StopOnSignal(screens, [&] { ended = true; });
+    QObject::connect(&pty, &SimPty::commandReceived, &screen(), [this](const QString& command) {
+        if (command == "@RUN") QTimer::singleShot(700, &screen(), [] { ::raise(SIGTERM); });
+    });
+    prompter.answers = {true};
+    click(button("RUN"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended; }, 5000));
+    const auto run = std::find(sent.begin(), sent.end(), "@RUN");
+    ASSERT_NE(run, sent.end());
+    EXPECT_EQ(std::count(run, sent.end(), "@STOP"), 1);
+    EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
+    EXPECT_FALSE(link().isDirectOnline() && !link().halted());
 }
 
 // Each run to its "END" shows its cycle time and the statistics since the screen opened, until
@@ -391,7 +419,7 @@ TEST_F(DirectScreen, AStopNotConfirmedIsSaidUntilTheControllerAnswers) {
             pty.hangUp();
             ASSERT_TRUE(QTest::qWaitFor([&] { return !link().isDirectOnline(); }, 5000));
         }
-        auto* mark = screen().findChild<StopUnconfirmedMark*>("StopUnconfirmed");
+        auto* mark = screen().findChild<StopStateMark*>("StopState");
         ASSERT_NE(mark, nullptr);
         EXPECT_TRUE(mark->isVisibleTo(&screen()));
         ASSERT_NE(mark->message(), nullptr);

@@ -1,5 +1,5 @@
 #pragma once
-// The stop signals (SIGINT, SIGTERM, SIGHUP) as the port commands see them from the event loop:
+// The stop signals (SIGINT, SIGTERM, SIGHUP) as mivo and the editor see them from the event loop:
 // each one runs `onStop` (a second Ctrl+C may end more than the first did).
 #include <QSocketNotifier>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "cli/stop_signal_watch.h"
+#include "link/stop_signal_watch.h"
 
 #include <unistd.h>
 
