@@ -1,5 +1,7 @@
 #include "direct/direct_cycle.h"
 
+#include <utility>
+
 #include "direct/display_channel.h"
 #include "direct/shared_procedures.h"
 #include "link/reply_class.h"
@@ -52,13 +54,20 @@ std::string DirectCycle::stop(const std::string& command) {
     DisplayChannel& d = *s_.display_;
     const auto interrupted = d.innermost();
     bool owed = interrupted && interrupted->owesLine;
+    // The interrupted wait may have had its line already, its caller not yet: then only a
+    // value's "OK" is still owed to it.
+    bool valueTrailing = false;
+    if (const auto got = s_.channel_.answeredLine(); interrupted && got) {
+        owed = false;
+        valueTrailing = interrupted->owesLine && ReplyClass(*got) == ReplyCode::Data;
+    }
     const bool lateShown = !interrupted || interrupted->shown;
     ++s_.stopsAwaited_;
     s_.transfer_->setDataExchange(true);
     // The lines owed to the interrupted exchange, and data lines with the "OK" after a value,
     // are no answer of a stop.
     const auto answer = [&](std::string reply) {
-        bool trailingDue = false, errorLineDue = false;
+        bool trailingDue = std::exchange(valueTrailing, false), errorLineDue = false;
         while (!reply.empty()) {
             const ReplyCode code = ReplyClass(reply);
             if (!owed && code != ReplyCode::Data && !(trailingDue && code == ReplyCode::Ok)) {

@@ -28,6 +28,9 @@ class ControllerExchange::SideChannel : public DirectChannel {
     std::string nextIfAny() override { return x_.wait(side_, &end_, true); }
     void drain() override { x_.line_.drain(); }
     WaitEnd lastWaitEnd() const override { return end_; }
+    std::optional<std::string> answeredLine() const override {
+        return x_.line_.waits().answeredLine();
+    }
     void injectMstop() override { x_.line_.waits().injectMstop(); }
     void injectStop() override { x_.line_.waits().injectStop(); }
     void clearInjections() override { x_.line_.waits().clearInjections(); }

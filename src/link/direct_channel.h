@@ -3,6 +3,7 @@
 // injections that end a pending wait (InjectMstop, InjectStop), what ended the last wait, and
 // its close. Implemented by the serial link and by the simulated controller in process.
 #include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -41,6 +42,9 @@ class DirectChannel : public Channel {
         written_ = nullptr;
         return reply;
     }
+    // The line the innermost wait under way was handed while its caller has not had it yet
+    // (a handler runs between the two); nullopt when it has none.
+    virtual std::optional<std::string> answeredLine() const = 0;
     // What ended the last wait of request() or next() (Line for a request that does not wait).
     virtual WaitEnd lastWaitEnd() const = 0;
     // InjectMstop / InjectStop: the innermost pending wait ends now. Kept for the next wait

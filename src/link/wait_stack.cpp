@@ -58,6 +58,12 @@ WaitResult WaitStack::wait(LinkSide side, int timeoutMs) {
     return {std::move(w.line), w.end, expired};
 }
 
+std::optional<std::string> WaitStack::answeredLine() const {
+    if (waiters_.empty() || !waiters_.back()->done || waiters_.back()->end != WaitEnd::Line)
+        return std::nullopt;
+    return waiters_.back()->line;
+}
+
 void WaitStack::endAll() {
     for (Waiter* w : waiters_) finish(w, "", WaitEnd::Ended);
     line_.clear();

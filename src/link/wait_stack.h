@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -41,6 +42,9 @@ class WaitStack {
     WaitResult wait(LinkSide side, int timeoutMs = 0);
     // No wait on the stack (an ended wait stays on it until its caller has it back).
     bool empty() const { return waiters_.empty(); }
+    // The line the innermost wait was handed while its caller has not had it yet: a handler
+    // (STOP clicked) runs in the same pass of the wait's event loop as the line's arrival.
+    std::optional<std::string> answeredLine() const;
     // Ends every wait without a line and drops the line received so far.
     void endAll();
     // Ends the waits of one channel without a line.

@@ -37,6 +37,8 @@ class SimChannel : public DirectChannel {
     // Discards the lines already there; the clock does not move.
     void drain() override;
     WaitEnd lastWaitEnd() const override { return end_; }
+    // In process a wait returns as soon as its line is there: none is ever left so.
+    std::optional<std::string> answeredLine() const override { return std::nullopt; }
     // Lines come whole in process: an injected wait ends with "".
     void injectMstop() override { injected_ = WaitEnd::MotorStop; }
     void injectStop() override {
