@@ -69,8 +69,13 @@ int main(int argc, char** argv) {
         mivo::FlightLogFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
     mivo::FlightRecorder recorder(
         logFolder, std::chrono::system_clock::now, [&screens](const std::string& text) {
-            if (screens.commlog)
-                screens.commlog->recorderFailed(QString::fromLocal8Bit(text.c_str()));
+            // Said on the recorder's own thread: the screens hear of it from the event loop.
+            QMetaObject::invokeMethod(
+                qApp,
+                [&screens, message = QString::fromLocal8Bit(text.c_str())] {
+                    if (screens.commlog) screens.commlog->recorderFailed(message);
+                },
+                Qt::QueuedConnection);
         });
     std::unique_ptr<mivo::ScreenSet> set = mivo::createScreens(screens);
     screens.tbuff->setRecorder(&recorder);

@@ -126,9 +126,44 @@ FlightRecorder::FlightRecorder(fs::path folder, WallClock clock,
     : folder_(std::move(folder)),
       clock_(std::move(clock)),
       failed_(std::move(failed)),
-      limits_(limits) {}
+      limits_(limits),
+      writer_([this] { run(); }) {}
 
-FlightRecorder::~FlightRecorder() { close(); }
+FlightRecorder::~FlightRecorder() {
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        ending_ = true;
+    }
+    wake_.notify_one();
+    writer_.join();  // what was taken is written first
+    close();
+}
+
+void FlightRecorder::run() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return ending_ || !queue_.empty(); });
+        if (queue_.empty()) return;
+        auto [day, line] = std::move(queue_.front());
+        queue_.pop_front();
+        writing_ = true;
+        lock.unlock();
+        write(day, line);
+        lock.lock();
+        writing_ = false;
+        if (queue_.empty()) idle_.notify_all();
+    }
+}
+
+void FlightRecorder::sync() {
+    std::unique_lock<std::mutex> lock(mutex_);
+    idle_.wait(lock, [this] { return queue_.empty() && !writing_; });
+}
+
+fs::path FlightRecorder::file() {
+    sync();
+    return path_;
+}
 
 void FlightRecorder::close() {
     if (file_) std::fclose(file_);
@@ -186,13 +221,20 @@ bool FlightRecorder::open(const std::string& day) {
 
 void FlightRecorder::record(FlightEntry entry, std::string_view text) {
     const std::string stamp = LogTimestamp(clock_());
-    const std::string day = stamp.substr(0, 10);
+    std::string line = stamp + " " + Marker(entry) + EscapeControlBytes(text) + "\n";
+    {
+        const std::lock_guard<std::mutex> lock(mutex_);
+        queue_.emplace_back(stamp.substr(0, 10), std::move(line));
+    }
+    wake_.notify_one();
+}
+
+void FlightRecorder::write(const std::string& day, const std::string& line) {
     if (day != day_) {
         day_ = day;
         open(day);
     }
     if (!file_) return;
-    const std::string line = stamp + " " + Marker(entry) + EscapeControlBytes(text) + "\n";
     if (partSize_ > 0 && partSize_ + line.size() > limits_.partBytes) {
         close();
         ++part_;

@@ -7,12 +7,17 @@
 //   2026-12-08T03:04:07.250 ! No reply    a failure reported
 // The text is kept as its bytes, control bytes as \xNN (common/readable_text).
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <cstdio>
+#include <deque>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <utility>
 
 namespace mivo {
 
@@ -39,6 +44,8 @@ struct FlightLogLimits {
 // them are removed: those older than `days`, then the oldest first until the rest fit. Files of
 // other names are left alone. A failure to write is said once, through `failed`; the lines are
 // then dropped until the next day tries again. Nothing here throws for a failed write.
+// record() only takes the line (its time read then); the files are written on the recorder's
+// own thread, off the exchange's path, and `failed` is called there.
 class FlightRecorder {
   public:
     FlightRecorder(std::filesystem::path folder, WallClock clock = std::chrono::system_clock::now,
@@ -49,12 +56,18 @@ class FlightRecorder {
     FlightRecorder& operator=(const FlightRecorder&) = delete;
 
     void record(FlightEntry entry, std::string_view text);
+    // Waits until every line taken so far is written (or dropped after a failure).
+    void sync();
 
     const std::filesystem::path& folder() const { return folder_; }
-    // The file being written; empty before the first line and after a failure.
-    const std::filesystem::path& file() const { return path_; }
+    // The file being written, once the lines taken so far are; empty before the first line and
+    // after a failure.
+    std::filesystem::path file();
 
   private:
+    // On the recorder's thread.
+    void run();
+    void write(const std::string& day, const std::string& line);
     bool open(const std::string& day);
     void prune(const std::string& today);
     void fail(const std::string& what, const std::error_code& error);
@@ -71,6 +84,14 @@ class FlightRecorder {
     std::uintmax_t partSize_ = 0;
     std::uintmax_t total_ = 0;  // of all the recorder's files
     bool said_ = false;
+
+    std::mutex mutex_;
+    std::condition_variable wake_;                           // a line taken, or the end
+    std::condition_variable idle_;                           // every line taken is written
+    std::deque<std::pair<std::string, std::string>> queue_;  // (day, line)
+    bool writing_ = false;
+    bool ending_ = false;
+    std::thread writer_;  // last: started once the rest is made
 };
 
 }  // namespace mivo

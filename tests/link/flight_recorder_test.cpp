@@ -78,12 +78,14 @@ TEST(FlightRecorder, DailyFilesPrunedByAgeAndSize) {
     recorder.record(FlightEntry::Received, "0\x1B[2J");
     recorder.record(FlightEntry::LineState, "On line");
     recorder.record(FlightEntry::Failure, "No reply");
+    recorder.sync();
     EXPECT_EQ(Contents(folder / "mivo-2026-12-08.log"),
               "2026-12-08T03:04:05.123 > @?NO\n2026-12-08T03:04:05.123 < 0\\x1B[2J\n"
               "2026-12-08T03:04:05.123 = On line\n2026-12-08T03:04:05.123 ! No reply\n");
     EXPECT_EQ(Names(folder), "mivo-2026-11-09.log mivo-2026-12-08.log notes.txt ");
     now = Local(9, 0, 0, 0);
     recorder.record(FlightEntry::Sent, "@RUN");
+    recorder.sync();
     EXPECT_EQ(Contents(folder / "mivo-2026-12-09.log"), "2026-12-09T00:00:00.000 > @RUN\n");
     EXPECT_EQ(Names(folder), "mivo-2026-12-08.log mivo-2026-12-09.log notes.txt ");
 
@@ -102,6 +104,7 @@ TEST(FlightRecorder, DailyFilesPrunedByAgeAndSize) {
     };
     for (const char* names : after) {
         bounded.record(FlightEntry::Sent, "@?NO");
+        bounded.sync();
         EXPECT_EQ(Names(small), names);
     }
     EXPECT_EQ(Contents(small / "mivo-2026-12-08.3.log"), "2026-12-08T03:04:05.000 > @?NO\n");
@@ -120,6 +123,7 @@ TEST(FlightRecorder, WriteFailureSaidOnce) {
         now = Local(day, 1, 0, 0);
         EXPECT_NO_THROW(recorder.record(FlightEntry::Sent, "@?NO"));
     }
+    recorder.sync();
     ASSERT_EQ(said.size(), 1u);
     EXPECT_NE(said[0].find(plain.string()), std::string::npos) << said[0];
     EXPECT_TRUE(recorder.file().empty());

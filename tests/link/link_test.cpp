@@ -303,6 +303,7 @@ TEST_F(LinkFault, ARecorderThatCannotWriteStopsNothing) {
         EXPECT_EQ(main().next(), "OK");
     }
     link.setRecorder(nullptr);
+    recorder.sync();
     EXPECT_EQ(failures.size(), 1u);
     EXPECT_TRUE(said.empty());
 }
