@@ -10,6 +10,7 @@
 #include "shell/editor_frame.h"
 #include "shell/grid_columns.h"
 #include "shell/grid_keys.h"
+#include "shell/grid_text_delegate.h"
 #include "shell/teach_target.h"
 
 namespace mivo {
@@ -184,6 +185,7 @@ const char* EditorFrame::kindName() const { return document_.description().word.
 
 void EditorFrame::watchGrid(QTableView* grid, const std::vector<int>& columnWidths) {
     gridKeys_ = new GridKeyWatcher(grid, [this](const QModelIndexList& c) { clearCells(c); });
+    grid->setItemDelegate(new GridTextDelegate(grid));
     FitColumnsToText(grid, columnWidths);
 }
 
