@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/convert.h"
 #include "common/prompter.h"
 #include "common/readable_text.h"
 #include "files/difference.h"
@@ -61,6 +62,41 @@ struct MemoryCompareKind {
     std::string blockName = {};
     std::function<std::string(const Data&)> block = {};
 };
+
+// The comparison of a kind whose data are one numbered block of the memory (a pallet, one
+// program's offsets): the block numbered by `number` read and sent by the kind's block
+// `transfer`, `differences` of the block by its number, an item being an element of `items`.
+template <class Data, class Items>
+MemoryCompareKind<Data> BlockCompareKind(
+    std::string Data::*number, Items Data::*items,
+    Outcome (*transfer)(ProcedureContext&, MemoryOperation, const MemoryDataTarget<Data>&),
+    std::vector<Difference> (*differences)(int, const Data&, const Data&), const char* caption,
+    std::string blockName, std::function<void(int item)> select) {
+    return {.read =
+                [number, transfer](ProcedureContext& ctx, const Data& shown, Data& controller) {
+                    controller.*number = shown.*number;
+                    return transfer(ctx, MemoryOperation::Receive, {controller});
+                },
+            .differences =
+                [number, differences](const Data& file, const Data& controller) {
+                    int block = -1;  // the receive read it as an integer
+                    TryStrToInt(controller.*number, block);
+                    return differences(block, file, controller);
+                },
+            .send =
+                [transfer](ProcedureContext& ctx, const MemoryDataTarget<Data>& target) {
+                    return transfer(ctx, MemoryOperation::Send, target);
+                },
+            .caption = caption,
+            .copy =
+                [items](Data& to, const Data& from, int item) {
+                    const auto i = static_cast<std::size_t>(item);
+                    (to.*items)[i] = (from.*items)[i];
+                },
+            .select = std::move(select),
+            .blockName = std::move(blockName),
+            .block = [number](const Data& d) { return d.*number; }};
+}
 
 template <class Data>
 class MemoryEditor : public EditorFrame {
@@ -253,8 +289,9 @@ class MemoryEditor : public EditorFrame {
         compared_->differences = compare_.differences(data_, compared_->controller);
         if (!comparePanel_)
             comparePanel_ =
-                new ComparePanel(this, {[this](int item) { compare_.select(item); },
-                                        [this] { sendCompared(); }, [this] { takeCompared(); }});
+                new ComparePanel(this, prompter(),
+                                 {[this](int item) { compare_.select(item); },
+                                  [this] { sendCompared(); }, [this] { takeCompared(); }});
         comparePanel_->showDifferences(compared_->differences);
     }
     // The ticked items; for a send only those that can be sent.
