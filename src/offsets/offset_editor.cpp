@@ -79,30 +79,9 @@ void OffsetEditor::buildCommands() {
 }
 
 MemoryCompareKind<OffsetData> OffsetEditor::compareKind() {
-    return {.read =
-                [](ProcedureContext& ctx, const OffsetData& shown, OffsetData& controller) {
-                    controller.program = shown.program;
-                    return TransferOffsets(ctx, MemoryOperation::Receive, {controller});
-                },
-            .differences =
-                [](const OffsetData& file, const OffsetData& controller) {
-                    int program = -1;  // the receive read it as an integer
-                    TryStrToInt(controller.program, program);
-                    return OffsetDifferences(program, file, controller);
-                },
-            .send =
-                [](ProcedureContext& ctx, const OffsetTarget& target) {
-                    return TransferOffsets(ctx, MemoryOperation::Send, target);
-                },
-            .caption = "Offset send",
-            .copy =
-                [](OffsetData& to, const OffsetData& from, int axis) {
-                    to.values[static_cast<std::size_t>(axis)] =
-                        from.values[static_cast<std::size_t>(axis)];
-                },
-            .select = [this](int axis) { grid_->setCurrentIndex(model_->index(0, axis)); },
-            .blockName = OffsetFieldName(kOffsetProgramField),
-            .block = [](const OffsetData& d) { return d.program; }};
+    return BlockCompareKind(&OffsetData::program, &OffsetData::values, TransferOffsets,
+                            OffsetDifferences, "Offset send", OffsetFieldName(kOffsetProgramField),
+                            [this](int axis) { grid_->setCurrentIndex(model_->index(0, axis)); });
 }
 
 void OffsetEditor::buildCentre() {

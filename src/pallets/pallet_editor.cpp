@@ -40,7 +40,9 @@ PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
                           {[this](int row, int column) { return PalletCell(data_, row, column); },
                            [this](int row, int column, const std::string& bytes) {
                                return cellEdited(row, column, bytes);
-                           }},
+                           },
+                           // The Z cells of P2 and P3 are never filed nor sent.
+                           [](int row, int column) { return PalletCellField(row, column) >= 0; }},
                           prompter(), this);
     teach_ = std::make_unique<OpenerTeachTarget>(
         "Pallet position teach", [this] { return PalletTeachPositions(data_); },
@@ -76,39 +78,17 @@ void PalletEditor::buildCommands() {
 }
 
 MemoryCompareKind<PalletData> PalletEditor::compareKind() {
-    return {.read =
-                [](ProcedureContext& ctx, const PalletData& shown, PalletData& controller) {
-                    controller.number = shown.number;
-                    return TransferPallet(ctx, MemoryOperation::Receive, {controller});
-                },
-            .differences =
-                [](const PalletData& file, const PalletData& controller) {
-                    int number = -1;  // the receive read it as an integer
-                    TryStrToInt(controller.number, number);
-                    return PalletDifferences(number, file, controller);
-                },
-            .send =
-                [](ProcedureContext& ctx, const PalletTarget& target) {
-                    return TransferPallet(ctx, MemoryOperation::Send, target);
-                },
-            .caption = "Pallet send",
-            .copy =
-                [](PalletData& to, const PalletData& from, int field) {
-                    to.fields[static_cast<std::size_t>(field)] =
-                        from.fields[static_cast<std::size_t>(field)];
-                },
-            .select =
-                [this](int field) {
-                    // The section numbers are fields below the grid.
-                    if (const int row = PalletFieldRow(field); row >= 0) {
-                        grid_->setCurrentIndex(model_->index(row, PalletFieldColumn(field)));
-                    } else {
-                        grid_->clearSelection();
-                        (field == PalletXPartitions ? xSections_ : ySections_)->selectAll();
-                    }
-                },
-            .blockName = PalletFieldName(kPalletNumberField),
-            .block = [](const PalletData& d) { return d.number; }};
+    return BlockCompareKind(
+        &PalletData::number, &PalletData::fields, TransferPallet, PalletDifferences, "Pallet send",
+        PalletFieldName(kPalletNumberField), [this](int field) {
+            // The section numbers are fields below the grid.
+            if (const int row = PalletFieldRow(field); row >= 0) {
+                grid_->setCurrentIndex(model_->index(row, PalletFieldColumn(field)));
+            } else {
+                grid_->clearSelection();
+                (field == PalletXPartitions ? xSections_ : ySections_)->selectAll();
+            }
+        });
 }
 
 void PalletEditor::buildCentre() {
@@ -174,13 +154,12 @@ void PalletEditor::fieldEdited(QLineEdit* edit, std::string& field, int which) {
 }
 
 bool PalletEditor::cellEdited(int row, int column, const std::string& bytes) {
-    // The Z cells of P2 and P3 are never filed nor sent: any text stands there.
-    if (const int f = PalletCellField(row, column); f >= 0) {
-        const std::string refusal = ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
-        if (!refusal.empty()) {
-            prompter().notify(refusal, "Input");
-            return false;
-        }
+    const int f = PalletCellField(row, column);
+    if (f < 0) return false;  // the grid takes no text where there is none
+    const std::string refusal = ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
+    if (!refusal.empty()) {
+        prompter().notify(refusal, "Input");
+        return false;
     }
     editData("Edit", [&](PalletData& d) { PalletCell(d, row, column) = bytes; });
     return true;
