@@ -44,12 +44,9 @@ OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
         {[this](int, int axis) { return data_.values[static_cast<std::size_t>(axis)]; },
          [this](int, int axis, const std::string& bytes) { return cellEdited(axis, bytes); }},
         prompter(), this);
-    teach_ = std::make_unique<OpenerTeachTarget>(
-        "Offset position teach", [] { return TeachPositions{}; },
-        [this](const TeachTexts& taught, const std::string& program) {
-            editData("Teaching set",
-                     [&](OffsetData& d) { WriteTaughtOffsets(d, taught, program); });
-        });
+    teachBy(
+        "Offset position teach", [](const OffsetData&) { return TeachPositions{}; }, "Teaching set",
+        WriteTaughtOffsets);
     setCompare(compareKind());
     buildCommands();
     buildCentre();
@@ -85,9 +82,8 @@ MemoryCompareKind<OffsetData> OffsetEditor::compareKind() {
 }
 
 void OffsetEditor::buildCentre() {
-    auto* centre = new QWidget(this);
-    auto* layout = new QVBoxLayout(centre);
-    layout->setContentsMargins(4, 2, 4, 4);
+    QVBoxLayout* layout = centreLayout();
+    QWidget* centre = layout->parentWidget();
 
     program_ = new QLineEdit(centre);
     program_->setObjectName("PgmNo");
@@ -119,7 +115,6 @@ void OffsetEditor::buildCentre() {
     grid_->setCurrentIndex(model_->index(0, 0));
     watchGrid(grid_, std::vector<int>(kAxisCount, kColumnWidth));
     layout->addWidget(grid_, 1);
-    setCentralWidget(centre);
 }
 
 bool OffsetEditor::cellEdited(int axis, const std::string& bytes) {

@@ -44,11 +44,10 @@ PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
                            // The Z cells of P2 and P3 are never filed nor sent.
                            [](int row, int column) { return PalletCellField(row, column) >= 0; }},
                           prompter(), this);
-    teach_ = std::make_unique<OpenerTeachTarget>(
-        "Pallet position teach", [this] { return PalletTeachPositions(data_); },
-        [this](const TeachTexts& taught, const std::string&) {
-            editData("Teaching set", [&](PalletData& d) { WriteTaughtPallet(d, taught); });
-        });
+    teachBy("Pallet position teach", PalletTeachPositions, "Teaching set",
+            [](PalletData& d, const TeachTexts& taught, const std::string&) {
+                WriteTaughtPallet(d, taught);
+            });
     setCompare(compareKind());
     buildCommands();
     buildCentre();
@@ -92,9 +91,8 @@ MemoryCompareKind<PalletData> PalletEditor::compareKind() {
 }
 
 void PalletEditor::buildCentre() {
-    auto* centre = new QWidget(this);
-    auto* layout = new QVBoxLayout(centre);
-    layout->setContentsMargins(4, 2, 4, 4);
+    QVBoxLayout* layout = centreLayout();
+    QWidget* centre = layout->parentWidget();
 
     const auto makeField = [&](const char* name, std::string& field, int which) {
         auto* edit = new QLineEdit(centre);
@@ -133,7 +131,6 @@ void PalletEditor::buildCentre() {
     sections->addWidget(new QLabel("Y section number", centre));
     sections->addWidget(ySections_);
     layout->addLayout(sections);
-    setCentralWidget(centre);
 }
 
 void PalletEditor::fieldEdited(QLineEdit* edit, std::string& field, int which) {

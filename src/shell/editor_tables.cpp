@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QTableView>
 #include <QUndoStack>
+#include <QVBoxLayout>
 
 #include "shell/editor_access.h"
 #include "shell/editor_frame.h"
@@ -182,6 +183,14 @@ void EditorFrame::showRecentFiles() {
 }
 
 const char* EditorFrame::kindName() const { return document_.description().word.c_str(); }
+
+QVBoxLayout* EditorFrame::centreLayout() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(4, 2, 4, 4);
+    setCentralWidget(centre);
+    return layout;
+}
 
 void EditorFrame::watchGrid(QTableView* grid, const std::vector<int>& columnWidths) {
     gridKeys_ = new GridKeyWatcher(grid, [this](const QModelIndexList& c) { clearCells(c); });

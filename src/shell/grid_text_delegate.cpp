@@ -31,9 +31,9 @@ void GridTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
                              const QModelIndex& index) const {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    const QStyleOptionViewItem::ViewItemFeatures others =
-        QStyleOptionViewItem::HasCheckIndicator | QStyleOptionViewItem::HasDecoration |
-        QStyleOptionViewItem::WrapText;
+    const QStyleOptionViewItem::ViewItemFeatures others = QStyleOptionViewItem::HasCheckIndicator |
+                                                          QStyleOptionViewItem::HasDecoration |
+                                                          QStyleOptionViewItem::WrapText;
     if ((opt.features & others) || opt.text.contains(QLatin1Char('\n'))) {
         QStyledItemDelegate::paint(painter, option, index);
         return;
@@ -61,8 +61,8 @@ void GridTextDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
         group = QPalette::Inactive;
     const QPalette::ColorRole role =
         opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
-    const QRect at = QStyle::alignedRect(opt.direction, opt.displayAlignment,
-                                         laid->size().toSize(), room);
+    const QRect at =
+        QStyle::alignedRect(opt.direction, opt.displayAlignment, laid->size().toSize(), room);
     painter->save();
     painter->setClipRect(opt.rect, Qt::IntersectClip);
     painter->setFont(opt.font);

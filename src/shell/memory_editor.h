@@ -218,6 +218,18 @@ class MemoryEditor : public EditorFrame {
         addDisplayMenu();
     }
 
+    // Where "Teaching" writes back (`teach_`, titled `title`): the teaching screen starts from the
+    // data's `positions`, and its OK writes the taught texts by `write` (with the block number
+    // it names) as one undoable edit named `caption`.
+    void teachBy(const char* title, std::function<TeachPositions(const Data&)> positions,
+                 const QString& caption,
+                 std::function<void(Data&, const TeachTexts&, const std::string& block)> write) {
+        teach_ = std::make_unique<OpenerTeachTarget>(
+            title, [this, positions] { return positions(data_); },
+            [this, caption, write](const TeachTexts& taught, const std::string& block) {
+                editData(caption, [&](Data& d) { write(d, taught, block); });
+            });
+    }
     // `change` of the data as one undoable edit named `caption` (a cell, a field, a teaching).
     void editData(const QString& caption, const std::function<void(Data&)>& change,
                   int mergeKey = -1) {

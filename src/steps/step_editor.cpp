@@ -102,9 +102,8 @@ void StepEditor::buildCommands() {
 }
 
 void StepEditor::buildCentre() {
-    auto* centre = new QWidget(this);
-    auto* layout = new QVBoxLayout(centre);
-    layout->setContentsMargins(4, 2, 4, 4);
+    QVBoxLayout* layout = centreLayout();
+    QWidget* centre = layout->parentWidget();
     layout->setSpacing(2);
 
     auto* rangeRow = new QHBoxLayout;
@@ -162,7 +161,6 @@ void StepEditor::buildCentre() {
             [this](const QModelIndex& index) { openStepDialog(index.row()); });
 
     layout->addWidget(grid_, 1);
-    setCentralWidget(centre);
 }
 
 StepTable& StepEditor::table() { return table_; }
