@@ -59,15 +59,9 @@ void OffsetEditor::buildCommands() {
     // The send button's hint is its question.
     MemoryEditor::buildCommands(
         "OFF",
-        {{"Offset send", "MenuSend", "Is offset sending executed?", "OFFSend", "Snd",
-          [this] { runTransfer("Offset send", TransferOffsets, MemoryOperation::Send); }},
-         {"Offset receive", "MenuReceive", "Offset receive", "OFFReceive", "Rcv",
-          [this] { runTransfer("Offset receive", TransferOffsets, MemoryOperation::Receive); }},
-         {"Offset initialize", "MenuInit", nullptr, nullptr, nullptr,
-          [this] {
-              runTransfer("Offset initialize", TransferOffsets, MemoryOperation::Initialize);
-          }},
-         compareCommand()},
+        blockTransfers({"Offset send", "Is offset sending executed?", "OFFSend", "Offset receive",
+                        "OFFReceive", "Offset initialize"},
+                       TransferOffsets),
         OffsetStartQuestion,
         teachButton("Teaching set", "OFFTeach", "Tch", DataKind::Offset,
                     [this]() -> TeachTarget& { return *teach_; }),

@@ -59,15 +59,9 @@ PalletEditor::~PalletEditor() = default;
 void PalletEditor::buildCommands() {
     MemoryEditor::buildCommands(
         "PAL",
-        {{"Pallet send", "MenuSend", "Pallet send", "PALSend", "Snd",
-          [this] { runTransfer("Pallet send", TransferPallet, MemoryOperation::Send); }},
-         {"Pallet receive", "MenuReceive", "Pallet receive", "PALReceive", "Rcv",
-          [this] { runTransfer("Pallet receive", TransferPallet, MemoryOperation::Receive); }},
-         {"Pallet initialize", "MenuInit", nullptr, nullptr, nullptr,
-          [this] {
-              runTransfer("Pallet initialize", TransferPallet, MemoryOperation::Initialize);
-          }},
-         compareCommand()},
+        blockTransfers({"Pallet send", "Pallet send", "PALSend", "Pallet receive", "PALReceive",
+                        "Pallet initialize"},
+                       TransferPallet),
         ParameterStartQuestion,
         teachButton(
             "Teaching set", "PALTeach", "Tch", DataKind::Pallet,

@@ -191,6 +191,34 @@ class MemoryEditor : public EditorFrame {
         const char* face;
         std::function<void()> run;
     };
+    // The names of a block kind's transfers: "Pallet send" (its menu item and undoable edit),
+    // the send button's hint and name, "Pallet receive" and its button's name, and "Pallet
+    // initialize" (a menu item only).
+    struct BlockTransferNames {
+        const char* send;
+        const char* sendHint;
+        const char* sendButton;
+        const char* receive;
+        const char* receiveButton;
+        const char* initialize;
+    };
+    // A block kind's send, receive and initialisation by its block `transfer`, and the compare.
+    template <class Result>
+    std::vector<Transfer> blockTransfers(const BlockTransferNames& n,
+                                         Result (*transfer)(ProcedureContext&, MemoryOperation,
+                                                            const MemoryDataTarget<Data>&)) {
+        const auto run = [this, transfer](const char* caption, MemoryOperation operation) {
+            return
+                [this, transfer, caption, operation] { runTransfer(caption, transfer, operation); };
+        };
+        return {{n.send, "MenuSend", n.sendHint, n.sendButton, "Snd",
+                 run(n.send, MemoryOperation::Send)},
+                {n.receive, "MenuReceive", n.receive, n.receiveButton, "Rcv",
+                 run(n.receive, MemoryOperation::Receive)},
+                {n.initialize, "MenuInit", nullptr, nullptr, nullptr,
+                 run(n.initialize, MemoryOperation::Initialize)},
+                compareCommand()};
+    }
     // The tool bar (file buttons, `transfers`, program control, `teach`, "Initial screen move"
     // running `end`) and the File (its "End" runs `fileEnd` where given), Edit, Communication
     // and Display menus. Object names begin with `prefix`.
