@@ -142,11 +142,13 @@ class MemoryEditor : public EditorFrame {
             recordChangeBy<Data>(
                 compare_.caption, data_,
                 [&] {
-                    sent = compare_.send(
-                        ctx,
-                        {data_, {}, [this] { shown(); }, [this] { return onlineShown(); }, only});
+                    sent = compare_.send(ctx, {data_,
+                                               {},
+                                               [this] { showChanged(); },
+                                               [this] { return onlineShown(); },
+                                               only});
                 },
-                [this] { shown(); });
+                [this] { showChanged(); });
             // The controller now holds these items as the data do.
             if (sent == Outcome::Completed)
                 for (const int item : items) compare_.copy(compared_->controller, data_, item);
@@ -171,15 +173,23 @@ class MemoryEditor : public EditorFrame {
         if (!prompter().ask(kind_.newQuestion, kind_.contentsCaption)) return;
         transferLog().clear();
         recordChangeBy<Data>(
-            "New programming", data_, [this] { kind_.reset(data_); }, [this] { shown(); });
+            "New programming", data_, [this] { kind_.reset(data_); }, [this] { showChanged(); });
         setModified(false);
         if (kind_.newForgetsFile) forgetFile();
-        shown();
+        showChanged();
     }
 
   protected:
     // The screen shows the data as they are.
     virtual void shown() = 0;
+    // The data changed: shown anew, and a compare no longer holds (it says so).
+    void showChanged() {
+        shown();
+        outdateCompare();
+    }
+    void outdateCompare() {
+        if (comparePanel_) comparePanel_->markOutdated();
+    }
 
     // A transfer command: an item of the Communication menu, and a tool-bar button where it
     // has a hint (the menu item then triggers the button).
@@ -262,12 +272,14 @@ class MemoryEditor : public EditorFrame {
     void editData(const QString& caption, const std::function<void(Data&)>& change,
                   int mergeKey = -1) {
         recordEdit<Data>(
-            caption, data_, change, [this] { shown(); }, mergeKey);
+            caption, data_, change, [this] { showChanged(); }, mergeKey);
     }
     // A transfer on the main channel; what it writes of the data is one undoable edit.
     void runTransfer(const QString& caption, const std::function<void(ProcedureContext&)>& body) {
         recordChangeBy<Data>(
-            caption, data_, [&] { runProcedure(body); }, [this] { shown(); });
+            caption, data_, [&] { runProcedure(body); }, [this] { showChanged(); });
+        // A send or an initialisation may have changed the controller's copy.
+        outdateCompare();
     }
     // A block transfer (`TransferPallet`, `TransferOffsets`) writing the data through its
     // target (data, modified flag, shown, on line); what it writes is one undoable edit.
@@ -278,7 +290,7 @@ class MemoryEditor : public EditorFrame {
                      MemoryOperation operation) {
         runTransfer(caption, [&](ProcedureContext& ctx) {
             transfer(ctx, operation,
-                     {data_, {}, [this] { shown(); }, [this] { return onlineShown(); }});
+                     {data_, {}, [this] { showChanged(); }, [this] { return onlineShown(); }});
         });
     }
     // The comparison of the kind; `compareCommand` is its Communication menu item.
@@ -302,7 +314,9 @@ class MemoryEditor : public EditorFrame {
     }
     // What a procedure writes (`write`) as one undoable edit named `caption`.
     void writeData(const QString& caption, const std::function<void()>& write) {
-        recordChangeBy<Data>(caption, data_, write, [this] { shown(); });
+        recordChangeBy<Data>(caption, data_, write, [this] { showChanged(); });
+        // A procedure that wrote the data (a file, a transfer) may have changed either side.
+        outdateCompare();
     }
 
     std::string fileContent() const override { return kind_.fileText(data_); }

@@ -251,8 +251,8 @@ TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
 }
 
 // The pallet and offset editors compare their block with the controller's: exactly the items
-// changed are listed, Send selected writes the ticked one alone (nothing while the number shown
-// is not the one compared), Take selected brings the other back as one undoable edit.
+// changed are listed, Send selected writes the ticked one alone (nothing once the number shown
+// changed: the list is out of date), Take selected brings the other back as one undoable edit.
 TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
     useSimulatorAs(1);
     pressStart();
@@ -301,15 +301,20 @@ TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
         EXPECT_EQ(c.editor->findChild<QTableView*>(c.grid)->currentIndex(),
                   model->index(c.row[0], c.column[0]));
 
+        // Another number shown: the list no longer holds, says so and sends nothing until
+        // compared again.
+        auto* send = panel->findChild<QPushButton*>("CompareSend");
+        number->setText("4");
+        EXPECT_TRUE(panel->outdated());
+        EXPECT_FALSE(send->isEnabled());
+        number->setText(c.number);
+        compare->trigger();
+        EXPECT_FALSE(panel->outdated());
+        EXPECT_EQ(panel->lines(), c.lines);
         list->item(1)->setCheckState(Qt::Checked);
         const std::size_t before = sim.received().size();
-        number->setText("4");
         prompter.answers = {true};
-        QTest::mouseClick(panel->findChild<QPushButton*>("CompareSend"), Qt::LeftButton);
-        EXPECT_EQ(sim.received().size(), before);
-        EXPECT_EQ(prompter.messages.back().caption, "Compare with controller");
-        number->setText(c.number);
-        QTest::mouseClick(panel->findChild<QPushButton*>("CompareSend"), Qt::LeftButton);
+        QTest::mouseClick(send, Qt::LeftButton);
         std::vector<std::string> written;
         std::copy_if(sim.received().begin() + static_cast<long>(before), sim.received().end(),
                      std::back_inserter(written),
