@@ -1,49 +1,80 @@
 #include "codepage/cp1252.h"
 
 #include <QStringDecoder>
-#include <QStringEncoder>
+#include <array>
+#include <utility>
+#include <vector>
 
 namespace mivo {
 
 namespace {
 
-// Qt converts Windows-1252 through ICU, which keeps the five undefined bytes as U+0081 etc.
-// Stateless: a lone surrogate at the end of a text is refused, not held back for more input.
-constexpr const char* kCodec = "windows-1252";
-constexpr auto kStateless = QStringConverter::Flag::Stateless;
+// The code page as two tables, made once from Qt's converter (ICU, which keeps the five
+// undefined bytes as U+0081 etc.): the screens decode and encode every cell, and a converter
+// looked up by name for each would cost more than the text itself.
+struct CodeTables {
+    std::array<char16_t, 256> character{};              // byte -> character
+    std::array<int, 256> latinByte{};                   // U+0000..U+00FF -> byte, -1 for none
+    std::vector<std::pair<char16_t, char>> otherBytes;  // the characters above U+00FF
+};
 
-// The whole text in one go; false when a character cannot be held.
-bool EncodeAll(QStringView text, std::string& bytes) {
-    QStringEncoder encoder(kCodec, kStateless);
-    const QByteArray out = encoder.encode(text);
-    if (encoder.hasError()) return false;
-    bytes.assign(out.constData(), static_cast<std::size_t>(out.size()));
-    return true;
+const CodeTables& Tables() {
+    static const CodeTables tables = [] {
+        CodeTables t;
+        t.latinByte.fill(-1);
+        QStringDecoder decoder("windows-1252", QStringConverter::Flag::Stateless);
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            const QString one = decoder.decode(QByteArrayView(&byte, 1));
+            const char16_t c = one.size() == 1 ? one[0].unicode() : char16_t(0xFFFD);
+            t.character[static_cast<std::size_t>(b)] = c;
+            if (c < 0x100)
+                t.latinByte[c] = b;
+            else if (c != 0xFFFD)
+                t.otherBytes.emplace_back(c, byte);
+        }
+        return t;
+    }();
+    return tables;
 }
 
-// One character at a time, for a text EncodeAll refused: '?' for each character the code page
-// cannot hold (each half of a surrogate pair), the first of them in `bad`.
-std::string EncodeEach(const QString& text, QChar* bad) {
-    std::string out;
-    bool found = false;
+// The byte of `c`; -1 when the code page has none (a surrogate half among them).
+int ByteOf(char16_t c) {
+    const CodeTables& t = Tables();
+    if (c < 0x100) return t.latinByte[c];
+    for (const auto& [character, byte] : t.otherBytes)
+        if (character == c) return static_cast<unsigned char>(byte);
+    return -1;
+}
+
+// `text` as bytes, '?' for each character the code page cannot hold (each half of a surrogate
+// pair), the first of them in `bad`; false when there was one.
+bool EncodeInto(const QString& text, std::string& out, QChar* bad) {
+    out.clear();
+    out.reserve(static_cast<std::size_t>(text.size()));
+    bool all = true;
     for (const QChar ch : text) {
-        std::string one;
-        if (EncodeAll(QStringView(&ch, 1), one)) {
-            out += one;
+        const int byte = ByteOf(ch.unicode());
+        if (byte >= 0) {
+            out.push_back(static_cast<char>(byte));
             continue;
         }
         out.push_back('?');
-        if (bad && !found) *bad = ch;
-        found = true;
+        if (all && bad) *bad = ch;
+        all = false;
     }
-    return out;
+    return all;
 }
 
 }  // namespace
 
 QString Cp1252::decode(const std::string& bytes) {
-    QStringDecoder decoder(kCodec, kStateless);
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    if (bytes.empty()) return {};
+    const CodeTables& t = Tables();
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (const char byte : bytes) *out++ = QChar(t.character[static_cast<unsigned char>(byte)]);
+    return text;
 }
 
 bool Cp1252::canEncode(const QString& text, QChar* bad) {
@@ -53,17 +84,15 @@ bool Cp1252::canEncode(const QString& text, QChar* bad) {
 
 bool Cp1252::encode(const QString& text, std::string& bytes, QChar* bad) {
     std::string out;
-    if (!EncodeAll(text, out)) {
-        EncodeEach(text, bad);
-        return false;
-    }
+    if (!EncodeInto(text, out, bad)) return false;
     bytes = std::move(out);
     return true;
 }
 
 std::string Cp1252::encode(const QString& text) {
     std::string out;
-    return EncodeAll(text, out) ? out : EncodeEach(text, nullptr);
+    EncodeInto(text, out, nullptr);
+    return out;
 }
 
 QString Cp1252::unstorableMessage(QChar bad) {

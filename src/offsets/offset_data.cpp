@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "files/file_io.h"
+#include "parameters/parameter_differences.h"
 #include "parameters/parameter_files.h"
 
 namespace mivo {
@@ -65,21 +66,13 @@ bool ConvertOffsetFile(OffsetData& data, int, std::string_view content, Prompter
 }
 
 std::vector<std::string> OffsetListingValues(const OffsetData& offsets) {
-    std::vector<std::string> values = {offsets.program};
-    values.insert(values.end(), offsets.values.begin(), offsets.values.end());
-    return values;
+    return BlockListingValues(offsets.program, offsets.values);
 }
 
 std::vector<Difference> OffsetDifferences(int program, const OffsetData& file,
                                           const OffsetData& controller) {
-    std::vector<Difference> out;
-    for (int a = 0; a < kAxisCount; ++a)
-        AddValueDifference(DataKind::Offset, program, a,
-                           "offset " + std::to_string(program) + " " + OffsetFieldName(a),
-                           file.values[static_cast<std::size_t>(a)],
-                           controller.values[static_cast<std::size_t>(a)],
-                           OffsetParameter(program, a), out);
-    return out;
+    return BlockDifferences(DataKind::Offset, "offset", program, file.values, controller.values,
+                            OffsetFieldName, OffsetParameter);
 }
 
 }  // namespace mivo

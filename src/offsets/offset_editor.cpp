@@ -44,12 +44,9 @@ OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
         {[this](int, int axis) { return data_.values[static_cast<std::size_t>(axis)]; },
          [this](int, int axis, const std::string& bytes) { return cellEdited(axis, bytes); }},
         prompter(), this);
-    teach_ = std::make_unique<OpenerTeachTarget>(
-        "Offset position teach", [] { return TeachPositions{}; },
-        [this](const TeachTexts& taught, const std::string& program) {
-            editData("Teaching set",
-                     [&](OffsetData& d) { WriteTaughtOffsets(d, taught, program); });
-        });
+    teachBy(
+        "Offset position teach", [](const OffsetData&) { return TeachPositions{}; }, "Teaching set",
+        WriteTaughtOffsets);
     setCompare(compareKind());
     buildCommands();
     buildCentre();
@@ -62,15 +59,9 @@ void OffsetEditor::buildCommands() {
     // The send button's hint is its question.
     MemoryEditor::buildCommands(
         "OFF",
-        {{"Offset send", "MenuSend", "Is offset sending executed?", "OFFSend", "Snd",
-          [this] { runTransfer("Offset send", TransferOffsets, MemoryOperation::Send); }},
-         {"Offset receive", "MenuReceive", "Offset receive", "OFFReceive", "Rcv",
-          [this] { runTransfer("Offset receive", TransferOffsets, MemoryOperation::Receive); }},
-         {"Offset initialize", "MenuInit", nullptr, nullptr, nullptr,
-          [this] {
-              runTransfer("Offset initialize", TransferOffsets, MemoryOperation::Initialize);
-          }},
-         compareCommand()},
+        blockTransfers({"Offset send", "Is offset sending executed?", "OFFSend", "Offset receive",
+                        "OFFReceive", "Offset initialize"},
+                       TransferOffsets),
         OffsetStartQuestion,
         teachButton("Teaching set", "OFFTeach", "Tch", DataKind::Offset,
                     [this]() -> TeachTarget& { return *teach_; }),
@@ -79,36 +70,14 @@ void OffsetEditor::buildCommands() {
 }
 
 MemoryCompareKind<OffsetData> OffsetEditor::compareKind() {
-    return {.read =
-                [](ProcedureContext& ctx, const OffsetData& shown, OffsetData& controller) {
-                    controller.program = shown.program;
-                    return TransferOffsets(ctx, MemoryOperation::Receive, {controller});
-                },
-            .differences =
-                [](const OffsetData& file, const OffsetData& controller) {
-                    int program = -1;  // the receive read it as an integer
-                    TryStrToInt(controller.program, program);
-                    return OffsetDifferences(program, file, controller);
-                },
-            .send =
-                [](ProcedureContext& ctx, const OffsetTarget& target) {
-                    return TransferOffsets(ctx, MemoryOperation::Send, target);
-                },
-            .caption = "Offset send",
-            .copy =
-                [](OffsetData& to, const OffsetData& from, int axis) {
-                    to.values[static_cast<std::size_t>(axis)] =
-                        from.values[static_cast<std::size_t>(axis)];
-                },
-            .select = [this](int axis) { grid_->setCurrentIndex(model_->index(0, axis)); },
-            .blockName = OffsetFieldName(kOffsetProgramField),
-            .block = [](const OffsetData& d) { return d.program; }};
+    return BlockCompareKind(&OffsetData::program, &OffsetData::values, TransferOffsets,
+                            OffsetDifferences, "Offset send", OffsetFieldName(kOffsetProgramField),
+                            [this](int axis) { grid_->setCurrentIndex(model_->index(0, axis)); });
 }
 
 void OffsetEditor::buildCentre() {
-    auto* centre = new QWidget(this);
-    auto* layout = new QVBoxLayout(centre);
-    layout->setContentsMargins(4, 2, 4, 4);
+    QVBoxLayout* layout = centreLayout();
+    QWidget* centre = layout->parentWidget();
 
     program_ = new QLineEdit(centre);
     program_->setObjectName("PgmNo");
@@ -140,7 +109,6 @@ void OffsetEditor::buildCentre() {
     grid_->setCurrentIndex(model_->index(0, 0));
     watchGrid(grid_, std::vector<int>(kAxisCount, kColumnWidth));
     layout->addWidget(grid_, 1);
-    setCentralWidget(centre);
 }
 
 bool OffsetEditor::cellEdited(int axis, const std::string& bytes) {

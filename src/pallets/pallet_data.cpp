@@ -5,6 +5,7 @@
 
 #include "common/convert.h"
 #include "files/file_io.h"
+#include "parameters/parameter_differences.h"
 #include "parameters/parameter_files.h"
 
 namespace mivo {
@@ -172,21 +173,13 @@ OpenOutcome OpenPalletFile(PalletData& data, const std::string& name, int filter
 }
 
 std::vector<std::string> PalletListingValues(const PalletData& pallet) {
-    std::vector<std::string> values = {pallet.number};
-    values.insert(values.end(), pallet.fields.begin(), pallet.fields.end());
-    return values;
+    return BlockListingValues(pallet.number, pallet.fields);
 }
 
 std::vector<Difference> PalletDifferences(int number, const PalletData& file,
                                           const PalletData& controller) {
-    std::vector<Difference> out;
-    for (int f = 0; f < kPalletSentFields; ++f)
-        AddValueDifference(DataKind::Pallet, number, f,
-                           "pallet " + std::to_string(number) + " " + PalletFieldName(f),
-                           file.fields[static_cast<std::size_t>(f)],
-                           controller.fields[static_cast<std::size_t>(f)],
-                           PalletParameter(number, f), out);
-    return out;
+    return BlockDifferences(DataKind::Pallet, "pallet", number, file.fields, controller.fields,
+                            PalletFieldName, PalletParameter);
 }
 
 }  // namespace mivo

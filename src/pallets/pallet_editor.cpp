@@ -40,13 +40,14 @@ PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
                           {[this](int row, int column) { return PalletCell(data_, row, column); },
                            [this](int row, int column, const std::string& bytes) {
                                return cellEdited(row, column, bytes);
-                           }},
+                           },
+                           // The Z cells of P2 and P3 are never filed nor sent.
+                           [](int row, int column) { return PalletCellField(row, column) >= 0; }},
                           prompter(), this);
-    teach_ = std::make_unique<OpenerTeachTarget>(
-        "Pallet position teach", [this] { return PalletTeachPositions(data_); },
-        [this](const TeachTexts& taught, const std::string&) {
-            editData("Teaching set", [&](PalletData& d) { WriteTaughtPallet(d, taught); });
-        });
+    teachBy("Pallet position teach", PalletTeachPositions, "Teaching set",
+            [](PalletData& d, const TeachTexts& taught, const std::string&) {
+                WriteTaughtPallet(d, taught);
+            });
     setCompare(compareKind());
     buildCommands();
     buildCentre();
@@ -58,15 +59,9 @@ PalletEditor::~PalletEditor() = default;
 void PalletEditor::buildCommands() {
     MemoryEditor::buildCommands(
         "PAL",
-        {{"Pallet send", "MenuSend", "Pallet send", "PALSend", "Snd",
-          [this] { runTransfer("Pallet send", TransferPallet, MemoryOperation::Send); }},
-         {"Pallet receive", "MenuReceive", "Pallet receive", "PALReceive", "Rcv",
-          [this] { runTransfer("Pallet receive", TransferPallet, MemoryOperation::Receive); }},
-         {"Pallet initialize", "MenuInit", nullptr, nullptr, nullptr,
-          [this] {
-              runTransfer("Pallet initialize", TransferPallet, MemoryOperation::Initialize);
-          }},
-         compareCommand()},
+        blockTransfers({"Pallet send", "Pallet send", "PALSend", "Pallet receive", "PALReceive",
+                        "Pallet initialize"},
+                       TransferPallet),
         ParameterStartQuestion,
         teachButton(
             "Teaching set", "PALTeach", "Tch", DataKind::Pallet,
@@ -76,45 +71,22 @@ void PalletEditor::buildCommands() {
 }
 
 MemoryCompareKind<PalletData> PalletEditor::compareKind() {
-    return {.read =
-                [](ProcedureContext& ctx, const PalletData& shown, PalletData& controller) {
-                    controller.number = shown.number;
-                    return TransferPallet(ctx, MemoryOperation::Receive, {controller});
-                },
-            .differences =
-                [](const PalletData& file, const PalletData& controller) {
-                    int number = -1;  // the receive read it as an integer
-                    TryStrToInt(controller.number, number);
-                    return PalletDifferences(number, file, controller);
-                },
-            .send =
-                [](ProcedureContext& ctx, const PalletTarget& target) {
-                    return TransferPallet(ctx, MemoryOperation::Send, target);
-                },
-            .caption = "Pallet send",
-            .copy =
-                [](PalletData& to, const PalletData& from, int field) {
-                    to.fields[static_cast<std::size_t>(field)] =
-                        from.fields[static_cast<std::size_t>(field)];
-                },
-            .select =
-                [this](int field) {
-                    // The section numbers are fields below the grid.
-                    if (const int row = PalletFieldRow(field); row >= 0) {
-                        grid_->setCurrentIndex(model_->index(row, PalletFieldColumn(field)));
-                    } else {
-                        grid_->clearSelection();
-                        (field == PalletXPartitions ? xSections_ : ySections_)->selectAll();
-                    }
-                },
-            .blockName = PalletFieldName(kPalletNumberField),
-            .block = [](const PalletData& d) { return d.number; }};
+    return BlockCompareKind(
+        &PalletData::number, &PalletData::fields, TransferPallet, PalletDifferences, "Pallet send",
+        PalletFieldName(kPalletNumberField), [this](int field) {
+            // The section numbers are fields below the grid.
+            if (const int row = PalletFieldRow(field); row >= 0) {
+                grid_->setCurrentIndex(model_->index(row, PalletFieldColumn(field)));
+            } else {
+                grid_->clearSelection();
+                (field == PalletXPartitions ? xSections_ : ySections_)->selectAll();
+            }
+        });
 }
 
 void PalletEditor::buildCentre() {
-    auto* centre = new QWidget(this);
-    auto* layout = new QVBoxLayout(centre);
-    layout->setContentsMargins(4, 2, 4, 4);
+    QVBoxLayout* layout = centreLayout();
+    QWidget* centre = layout->parentWidget();
 
     const auto makeField = [&](const char* name, std::string& field, int which) {
         auto* edit = new QLineEdit(centre);
@@ -153,7 +125,6 @@ void PalletEditor::buildCentre() {
     sections->addWidget(new QLabel("Y section number", centre));
     sections->addWidget(ySections_);
     layout->addLayout(sections);
-    setCentralWidget(centre);
 }
 
 void PalletEditor::fieldEdited(QLineEdit* edit, std::string& field, int which) {
@@ -174,13 +145,12 @@ void PalletEditor::fieldEdited(QLineEdit* edit, std::string& field, int which) {
 }
 
 bool PalletEditor::cellEdited(int row, int column, const std::string& bytes) {
-    // The Z cells of P2 and P3 are never filed nor sent: any text stands there.
-    if (const int f = PalletCellField(row, column); f >= 0) {
-        const std::string refusal = ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
-        if (!refusal.empty()) {
-            prompter().notify(refusal, "Input");
-            return false;
-        }
+    const int f = PalletCellField(row, column);
+    if (f < 0) return false;  // the grid takes no text where there is none
+    const std::string refusal = ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
+    if (!refusal.empty()) {
+        prompter().notify(refusal, "Input");
+        return false;
     }
     editData("Edit", [&](PalletData& d) { PalletCell(d, row, column) = bytes; });
     return true;

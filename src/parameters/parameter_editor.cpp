@@ -34,11 +34,10 @@ ParameterEditor::ParameterEditor(const EditorLinks& links, QWidget* parent)
     model_->setEditHandler(
         [this](int number, const QString& text) { return cellEdited(number, text); });
 
-    teach_ = std::make_unique<OpenerTeachTarget>(
-        "  ZI position teach  ", [this] { return ZiTeachPositions(data_); },
-        [this](const TeachTexts& taught, const std::string&) {
-            editData("ZI position teach", [&](ParameterTable& t) { WriteTaughtZi(t, taught); });
-        });
+    teachBy("  ZI position teach  ", ZiTeachPositions, "ZI position teach",
+            [](ParameterTable& t, const TeachTexts& taught, const std::string&) {
+                WriteTaughtZi(t, taught);
+            });
 
     setCompare(compareKind());
     buildCommands();
@@ -74,9 +73,8 @@ void ParameterEditor::buildCommands() {
 }
 
 void ParameterEditor::buildCentre() {
-    auto* centre = new QWidget(this);
-    auto* layout = new QVBoxLayout(centre);
-    layout->setContentsMargins(4, 2, 4, 4);
+    QVBoxLayout* layout = centreLayout();
+    QWidget* centre = layout->parentWidget();
 
     grid_ = new QTableView(centre);
     grid_->setObjectName("PRMGRID");
@@ -96,7 +94,6 @@ void ParameterEditor::buildCentre() {
     grid_->setCurrentIndex(model_->index(0, ColValue));
     watchGrid(grid_, {57, 256, 104, 159, 65, 58});
     layout->addWidget(grid_, 1);
-    setCentralWidget(centre);
 }
 
 void ParameterEditor::valuesChanged(int first, int last) { model_->valuesChanged(first, last); }

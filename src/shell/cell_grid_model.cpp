@@ -17,8 +17,14 @@ int CellGridModel::rows() const { return static_cast<int>(rowTitles_.size()); }
 
 int CellGridModel::columns() const { return static_cast<int>(columnTitles_.size()); }
 
+bool CellGridModel::editable(const QModelIndex& index) const {
+    return !cells_.editable || cells_.editable(index.row(), index.column());
+}
+
 QVariant CellGridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
+    if (!index.isValid()) return {};
+    if (role == Qt::BackgroundRole && !editable(index)) return titleBackground();
+    if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
     return Cp1252::decode(cells_.text(index.row(), index.column()));
 }
 
@@ -29,11 +35,12 @@ QVariant CellGridModel::headerData(int section, Qt::Orientation o, int role) con
 }
 
 Qt::ItemFlags CellGridModel::flags(const QModelIndex& index) const {
-    return TextGridModel::flags(index) | Qt::ItemIsEditable;
+    const Qt::ItemFlags f = TextGridModel::flags(index);
+    return index.isValid() && editable(index) ? f | Qt::ItemIsEditable : f;
 }
 
 bool CellGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole) return false;
+    if (!index.isValid() || role != Qt::EditRole || !editable(index)) return false;
     std::string bytes;
     QChar bad;
     if (!Cp1252::encode(value.toString(), bytes, &bad)) {

@@ -1,7 +1,8 @@
 #pragma once
 // A small editable grid of texts over an editor's data (PALGRID, OFFGRID): fixed row and column
-// titles, every cell editable. The editor says how a cell is reached: its text, and the write
-// of a typed text, which the editor checks and records (one undoable edit). A text Windows-1252
+// titles. The editor says how a cell is reached: its text, the write of a typed text, which the
+// editor checks and records (one undoable edit), and which cells hold nothing to type (shown
+// greyed, as the titles, and not editable). A text Windows-1252
 // cannot hold is refused here, with the message naming the character.
 #include <QStringList>
 #include <functional>
@@ -20,6 +21,8 @@ class CellGridModel : public TextGridModel {
         std::function<std::string(int row, int column)> text;
         // False when refused (the editor has said why).
         std::function<bool(int row, int column, const std::string& bytes)> write;
+        // False for a cell nothing is typed into; none: every cell is typed into.
+        std::function<bool(int row, int column)> editable = {};
     };
     CellGridModel(QStringList rowTitles, QStringList columnTitles, Cells cells, Prompter& prompter,
                   QObject* parent = nullptr);
@@ -34,6 +37,7 @@ class CellGridModel : public TextGridModel {
     void replaced();
 
   private:
+    bool editable(const QModelIndex& index) const;
     int rows() const override;
     int columns() const override;
 

@@ -6,40 +6,71 @@
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "codepage/cp1252.h"
+#include "common/prompter.h"
 
 namespace mivo {
 
 namespace {
-// An item's data: its grid row; -1 for the line saying the data are the same.
+// An item's data: its grid row; -1 for the lines about the list (the same data, out of date).
 constexpr int kRowRole = Qt::UserRole;
 const char* const kSameText = "No differences: the controller holds the same.";
+const char* const kOutdatedText =
+    "Out of date: the data or the controller changed after this compare. Compare again.";
+const char* const kCaption = "Compare with controller";
+// The most the panel asks for its lines; longer ones scroll and show whole as tool tips.
+constexpr int kWidestHint = 900;
+
+// The list asks for the width of its lines, so that the panel shows both texts whole.
+class CompareList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+    QSize sizeHint() const override {
+        const int lines = count() > 0 ? sizeHintForColumn(0) : 0;
+        const int width =
+            lines + 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + spacing() * 2;
+        return {std::clamp(width, QListWidget::sizeHint().width(), kWidestHint),
+                QListWidget::sizeHint().height()};
+    }
+};
+
+// The line of a difference as the editors show it: their side is the editor's data, which may
+// not be saved in a file yet.
+QString EditorLine(const Difference& d) {
+    std::string line = DifferenceLine(d);
+    const std::string fileSide = d.name + ": file ";
+    if (line.starts_with(fileSide)) line.replace(d.name.size() + 2, 4, "editor");
+    return Cp1252::decode(line);
+}
+
 }  // namespace
 
-ComparePanel::ComparePanel(QMainWindow* window, Handlers handlers)
-    : QDockWidget("Compare with controller", window), handlers_(std::move(handlers)) {
+ComparePanel::ComparePanel(QMainWindow* window, Prompter& prompter, Handlers handlers,
+                           Qt::DockWidgetArea area)
+    : QDockWidget(kCaption, window), prompter_(prompter), handlers_(std::move(handlers)) {
     setObjectName("CompareDock");
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(2, 2, 2, 2);
-    list_ = new QListWidget(body);
+    list_ = new CompareList(body);
     list_->setObjectName("CompareList");
     layout->addWidget(list_, 1);
     auto* buttons = new QHBoxLayout;
-    auto* send = new QPushButton("Send selected", body);
-    send->setObjectName("CompareSend");
-    auto* take = new QPushButton("Take selected", body);
-    take->setObjectName("CompareTake");
-    buttons->addWidget(send);
-    buttons->addWidget(take);
+    send_ = new QPushButton("Send selected", body);
+    send_->setObjectName("CompareSend");
+    take_ = new QPushButton("Take selected", body);
+    take_->setObjectName("CompareTake");
+    buttons->addWidget(send_);
+    buttons->addWidget(take_);
     layout->addLayout(buttons);
     setWidget(body);
-    window->addDockWidget(Qt::RightDockWidgetArea, this);
+    window->addDockWidget(area, this);
 
     const auto select = [this](QListWidgetItem* item) {
         if (item && item->data(kRowRole).toInt() >= 0 && handlers_.select)
@@ -47,17 +78,26 @@ ComparePanel::ComparePanel(QMainWindow* window, Handlers handlers)
     };
     connect(list_, &QListWidget::currentItemChanged, this, select);
     connect(list_, &QListWidget::itemClicked, this, select);
-    connect(send, &QPushButton::clicked, this, [this] {
-        if (handlers_.send) handlers_.send();
-    });
-    connect(take, &QPushButton::clicked, this, [this] {
-        if (handlers_.take) handlers_.take();
-    });
+    connect(send_, &QPushButton::clicked, this, [this] { onTicked(handlers_.send, "send"); });
+    connect(take_, &QPushButton::clicked, this, [this] { onTicked(handlers_.take, "take"); });
     // Sending needs the line, as the compare does: off line the button is disabled with it.
-    if (auto* compare = window->findChild<QAction*>("MenuCompare")) {
-        send->setEnabled(compare->isEnabled());
-        connect(compare, &QAction::enabledChanged, send, &QPushButton::setEnabled);
+    compare_ = window->findChild<QAction*>("MenuCompare");
+    if (compare_) connect(compare_, &QAction::enabledChanged, this, [this] { enableButtons(); });
+    enableButtons();
+}
+
+void ComparePanel::enableButtons() {
+    send_->setEnabled(!outdated_ && (!compare_ || compare_->isEnabled()));
+    take_->setEnabled(!outdated_);
+}
+
+void ComparePanel::onTicked(const std::function<void()>& handler, const char* what) {
+    if (ticked().empty()) {
+        prompter_.notify(std::string("Nothing is ticked: tick the items to ") + what + " first.",
+                         kCaption);
+        return;
     }
+    if (handler) handler();
 }
 
 void ComparePanel::showItems(const QStringList& lines, const std::vector<int>& rows) {
@@ -75,14 +115,23 @@ void ComparePanel::showItems(const QStringList& lines, const std::vector<int>& r
         }
         if (lines.empty()) addSameLine();
     }
-    auto* window = parentWidget();
+    outdated_ = false;
+    enableButtons();
+    list_->updateGeometry();
+    auto* window = qobject_cast<QMainWindow*>(parentWidget());
     if (!isVisible() && widened_ == 0 && window->maximumWidth() < QWIDGETSIZE_MAX) {
         widened_ = sizeHint().width() + style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent);
         narrowWidth_ = window->width();
         window->setMaximumWidth(window->maximumWidth() + widened_);
         window->resize(narrowWidth_ + widened_, window->height());
     }
+    const bool wasShown = isVisible();
     show();
+    // Beside the grid it takes the width of its lines, up to half the window.
+    if (!wasShown && !isFloating() && window->dockWidgetArea(this) != Qt::BottomDockWidgetArea &&
+        window->dockWidgetArea(this) != Qt::TopDockWidgetArea)
+        window->resizeDocks({this}, {std::min(sizeHint().width(), window->width() / 2)},
+                            Qt::Horizontal);
 }
 
 void ComparePanel::closeEvent(QCloseEvent* event) {
@@ -99,10 +148,28 @@ void ComparePanel::showDifferences(const std::vector<Difference>& differences) {
     QStringList lines;
     std::vector<int> items;
     for (const Difference& d : differences) {
-        lines << Cp1252::decode(DifferenceLine(d));
+        lines << EditorLine(d);
         items.push_back(d.item);
     }
     showItems(lines, items);
+}
+
+void ComparePanel::markOutdated() {
+    if (outdated_ || list_->count() == 0) return;
+    outdated_ = true;
+    const QSignalBlocker quiet(list_);
+    for (int i = 0; i < list_->count(); ++i) {
+        QListWidgetItem* item = list_->item(i);
+        item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable));
+    }
+    auto* note = new QListWidgetItem(kOutdatedText);
+    QFont bold = note->font();
+    bold.setBold(true);
+    note->setFont(bold);
+    note->setData(kRowRole, -1);
+    note->setToolTip(kOutdatedText);
+    list_->insertItem(0, note);
+    enableButtons();
 }
 
 void ComparePanel::addSameLine() {
@@ -112,10 +179,13 @@ void ComparePanel::addSameLine() {
 
 std::vector<int> ComparePanel::ticked() const {
     std::vector<int> out;
-    for (int i = 0; i < list_->count(); ++i)
-        if (list_->item(i)->data(kRowRole).toInt() >= 0 &&
-            list_->item(i)->checkState() == Qt::Checked)
-            out.push_back(i);
+    int index = 0;  // among the items of differences
+    for (int i = 0; i < list_->count(); ++i) {
+        const QListWidgetItem* item = list_->item(i);
+        if (item->data(kRowRole).toInt() < 0) continue;
+        if (item->checkState() == Qt::Checked) out.push_back(index);
+        ++index;
+    }
     return out;
 }
 

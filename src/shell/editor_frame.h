@@ -28,6 +28,7 @@
 class QAction;
 class QMenu;
 class QTableView;
+class QVBoxLayout;
 class QUndoStack;
 
 namespace mivo {
@@ -129,6 +130,9 @@ class EditorFrame : public QMainWindow {
     // The data no longer come from a file ("New programming").
     void forgetFile();
 
+    // The window's centre, made its central widget: a widget with a column layout at the editors'
+    // margins, the layout returned to be filled.
+    QVBoxLayout* centreLayout();
     // The editor's grid. Its titles and values read whole at any font (`FitColumnsToText`).
     // Delete empties the selected cells.
     void watchGrid(QTableView* grid, const std::vector<int>& columnWidths);

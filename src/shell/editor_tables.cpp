@@ -5,11 +5,13 @@
 #include <QMenu>
 #include <QTableView>
 #include <QUndoStack>
+#include <QVBoxLayout>
 
 #include "shell/editor_access.h"
 #include "shell/editor_frame.h"
 #include "shell/grid_columns.h"
 #include "shell/grid_keys.h"
+#include "shell/grid_text_delegate.h"
 #include "shell/teach_target.h"
 
 namespace mivo {
@@ -182,8 +184,17 @@ void EditorFrame::showRecentFiles() {
 
 const char* EditorFrame::kindName() const { return document_.description().word.c_str(); }
 
+QVBoxLayout* EditorFrame::centreLayout() {
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(4, 2, 4, 4);
+    setCentralWidget(centre);
+    return layout;
+}
+
 void EditorFrame::watchGrid(QTableView* grid, const std::vector<int>& columnWidths) {
     gridKeys_ = new GridKeyWatcher(grid, [this](const QModelIndexList& c) { clearCells(c); });
+    grid->setItemDelegate(new GridTextDelegate(grid));
     FitColumnsToText(grid, columnWidths);
 }
 

@@ -2,11 +2,13 @@
 
 #include <QAbstractItemDelegate>
 #include <QEvent>
+#include <QHash>
 #include <QHeaderView>
 #include <QPointer>
 #include <QStyleOptionViewItem>
 #include <QTableView>
 #include <algorithm>
+#include <optional>
 
 namespace mivo {
 
@@ -38,13 +40,15 @@ class ColumnFitter : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override {
         const QEvent::Type type = event->type();
         if (watched == grid_ && !refitPosted_ &&
-            (type == QEvent::FontChange || type == QEvent::ApplicationFontChange)) {
+            (type == QEvent::FontChange || type == QEvent::ApplicationFontChange ||
+             type == QEvent::StyleChange)) {
             // After the header has its new font too.
             refitPosted_ = true;
             QMetaObject::invokeMethod(
                 this,
                 [this] {
                     refitPosted_ = false;
+                    measured_.clear();
                     fitAll();
                 },
                 Qt::QueuedConnection);
@@ -60,22 +64,40 @@ class ColumnFitter : public QObject {
         return mode == QHeaderView::Interactive || mode == QHeaderView::Fixed;
     }
 
-    // The width rows first..last of `column` need to show their texts whole.
-    int widest(int column, int first, int last) const {
+    // The width rows first..last of `column` need to show their texts whole. Each text is
+    // measured once at a font: an edit that moves rows (an insert at step 0 moves a thousand)
+    // brings texts measured before.
+    int widest(int column, int first, int last) {
         const QAbstractItemModel* model = grid_->model();
+        if (measured_.size() <= static_cast<std::size_t>(column))
+            measured_.resize(static_cast<std::size_t>(column) + 1);
+        QHash<QString, int>& known = measured_[static_cast<std::size_t>(column)];
+        if (known.size() > kMeasuredMost) known.clear();
+        std::optional<QStyleOptionViewItem> option;
+        int width = 0;
+        const int rows = model->rowCount();
+        for (int row = std::max(first, 0); row <= last && row < rows; ++row) {
+            const QModelIndex cell = model->index(row, column);
+            const QString text = cell.data().toString();
+            if (text.isEmpty()) continue;
+            auto found = known.constFind(text);
+            if (found == known.constEnd()) {
+                if (!option) option = viewItemOption();
+                found = known.insert(
+                    text, grid_->itemDelegateForIndex(cell)->sizeHint(*option, cell).width());
+            }
+            width = std::max(width, *found);
+        }
+        return width + (width > 0 && grid_->showGrid() ? 1 : 0);
+    }
+
+    QStyleOptionViewItem viewItemOption() const {
         QStyleOptionViewItem option;
         option.initFrom(grid_->viewport());
         option.font = grid_->font();
         option.fontMetrics = grid_->fontMetrics();
         option.widget = grid_;
-        int width = 0;
-        for (int row = std::max(first, 0); row <= last && row < model->rowCount(); ++row) {
-            const QModelIndex cell = model->index(row, column);
-            if (cell.data().toString().isEmpty()) continue;
-            width =
-                std::max(width, grid_->itemDelegateForIndex(cell)->sizeHint(option, cell).width());
-        }
-        return width + (width > 0 && grid_->showGrid() ? 1 : 0);
+        return option;
     }
 
     void fitAll() {
@@ -99,8 +121,12 @@ class ColumnFitter : public QObject {
         }
     }
 
+    // Beyond this many texts a column's widths are measured afresh (memory stays bounded).
+    static constexpr qsizetype kMeasuredMost = 20000;
+
     QTableView* grid_;
     std::vector<int> written_;
+    std::vector<QHash<QString, int>> measured_;  // per column: a text's width at the font
     bool refitPosted_ = false;
 };
 

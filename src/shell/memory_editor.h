@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/convert.h"
 #include "common/prompter.h"
 #include "common/readable_text.h"
 #include "files/difference.h"
@@ -62,6 +63,41 @@ struct MemoryCompareKind {
     std::function<std::string(const Data&)> block = {};
 };
 
+// The comparison of a kind whose data are one numbered block of the memory (a pallet, one
+// program's offsets): the block numbered by `number` read and sent by the kind's block
+// `transfer`, `differences` of the block by its number, an item being an element of `items`.
+template <class Data, class Items>
+MemoryCompareKind<Data> BlockCompareKind(
+    std::string Data::*number, Items Data::*items,
+    Outcome (*transfer)(ProcedureContext&, MemoryOperation, const MemoryDataTarget<Data>&),
+    std::vector<Difference> (*differences)(int, const Data&, const Data&), const char* caption,
+    std::string blockName, std::function<void(int item)> select) {
+    return {.read =
+                [number, transfer](ProcedureContext& ctx, const Data& shown, Data& controller) {
+                    controller.*number = shown.*number;
+                    return transfer(ctx, MemoryOperation::Receive, {controller});
+                },
+            .differences =
+                [number, differences](const Data& file, const Data& controller) {
+                    int block = -1;  // the receive read it as an integer
+                    TryStrToInt(controller.*number, block);
+                    return differences(block, file, controller);
+                },
+            .send =
+                [transfer](ProcedureContext& ctx, const MemoryDataTarget<Data>& target) {
+                    return transfer(ctx, MemoryOperation::Send, target);
+                },
+            .caption = caption,
+            .copy =
+                [items](Data& to, const Data& from, int item) {
+                    const auto i = static_cast<std::size_t>(item);
+                    (to.*items)[i] = (from.*items)[i];
+                },
+            .select = std::move(select),
+            .blockName = std::move(blockName),
+            .block = [number](const Data& d) { return d.*number; }};
+}
+
 template <class Data>
 class MemoryEditor : public EditorFrame {
   public:
@@ -106,11 +142,13 @@ class MemoryEditor : public EditorFrame {
             recordChangeBy<Data>(
                 compare_.caption, data_,
                 [&] {
-                    sent = compare_.send(
-                        ctx,
-                        {data_, {}, [this] { shown(); }, [this] { return onlineShown(); }, only});
+                    sent = compare_.send(ctx, {data_,
+                                               {},
+                                               [this] { showChanged(); },
+                                               [this] { return onlineShown(); },
+                                               only});
                 },
-                [this] { shown(); });
+                [this] { showChanged(); });
             // The controller now holds these items as the data do.
             if (sent == Outcome::Completed)
                 for (const int item : items) compare_.copy(compared_->controller, data_, item);
@@ -135,15 +173,23 @@ class MemoryEditor : public EditorFrame {
         if (!prompter().ask(kind_.newQuestion, kind_.contentsCaption)) return;
         transferLog().clear();
         recordChangeBy<Data>(
-            "New programming", data_, [this] { kind_.reset(data_); }, [this] { shown(); });
+            "New programming", data_, [this] { kind_.reset(data_); }, [this] { showChanged(); });
         setModified(false);
         if (kind_.newForgetsFile) forgetFile();
-        shown();
+        showChanged();
     }
 
   protected:
     // The screen shows the data as they are.
     virtual void shown() = 0;
+    // The data changed: shown anew, and a compare no longer holds (it says so).
+    void showChanged() {
+        shown();
+        outdateCompare();
+    }
+    void outdateCompare() {
+        if (comparePanel_) comparePanel_->markOutdated();
+    }
 
     // A transfer command: an item of the Communication menu, and a tool-bar button where it
     // has a hint (the menu item then triggers the button).
@@ -155,6 +201,34 @@ class MemoryEditor : public EditorFrame {
         const char* face;
         std::function<void()> run;
     };
+    // The names of a block kind's transfers: "Pallet send" (its menu item and undoable edit),
+    // the send button's hint and name, "Pallet receive" and its button's name, and "Pallet
+    // initialize" (a menu item only).
+    struct BlockTransferNames {
+        const char* send;
+        const char* sendHint;
+        const char* sendButton;
+        const char* receive;
+        const char* receiveButton;
+        const char* initialize;
+    };
+    // A block kind's send, receive and initialisation by its block `transfer`, and the compare.
+    template <class Result>
+    std::vector<Transfer> blockTransfers(const BlockTransferNames& n,
+                                         Result (*transfer)(ProcedureContext&, MemoryOperation,
+                                                            const MemoryDataTarget<Data>&)) {
+        const auto run = [this, transfer](const char* caption, MemoryOperation operation) {
+            return
+                [this, transfer, caption, operation] { runTransfer(caption, transfer, operation); };
+        };
+        return {{n.send, "MenuSend", n.sendHint, n.sendButton, "Snd",
+                 run(n.send, MemoryOperation::Send)},
+                {n.receive, "MenuReceive", n.receive, n.receiveButton, "Rcv",
+                 run(n.receive, MemoryOperation::Receive)},
+                {n.initialize, "MenuInit", nullptr, nullptr, nullptr,
+                 run(n.initialize, MemoryOperation::Initialize)},
+                compareCommand()};
+    }
     // The tool bar (file buttons, `transfers`, program control, `teach`, "Initial screen move"
     // running `end`) and the File (its "End" runs `fileEnd` where given), Edit, Communication
     // and Display menus. Object names begin with `prefix`.
@@ -182,16 +256,30 @@ class MemoryEditor : public EditorFrame {
         addDisplayMenu();
     }
 
+    // Where "Teaching" writes back (`teach_`, titled `title`): the teaching screen starts from the
+    // data's `positions`, and its OK writes the taught texts by `write` (with the block number
+    // it names) as one undoable edit named `caption`.
+    void teachBy(const char* title, std::function<TeachPositions(const Data&)> positions,
+                 const QString& caption,
+                 std::function<void(Data&, const TeachTexts&, const std::string& block)> write) {
+        teach_ = std::make_unique<OpenerTeachTarget>(
+            title, [this, positions] { return positions(data_); },
+            [this, caption, write](const TeachTexts& taught, const std::string& block) {
+                editData(caption, [&](Data& d) { write(d, taught, block); });
+            });
+    }
     // `change` of the data as one undoable edit named `caption` (a cell, a field, a teaching).
     void editData(const QString& caption, const std::function<void(Data&)>& change,
                   int mergeKey = -1) {
         recordEdit<Data>(
-            caption, data_, change, [this] { shown(); }, mergeKey);
+            caption, data_, change, [this] { showChanged(); }, mergeKey);
     }
     // A transfer on the main channel; what it writes of the data is one undoable edit.
     void runTransfer(const QString& caption, const std::function<void(ProcedureContext&)>& body) {
         recordChangeBy<Data>(
-            caption, data_, [&] { runProcedure(body); }, [this] { shown(); });
+            caption, data_, [&] { runProcedure(body); }, [this] { showChanged(); });
+        // A send or an initialisation may have changed the controller's copy.
+        outdateCompare();
     }
     // A block transfer (`TransferPallet`, `TransferOffsets`) writing the data through its
     // target (data, modified flag, shown, on line); what it writes is one undoable edit.
@@ -202,7 +290,7 @@ class MemoryEditor : public EditorFrame {
                      MemoryOperation operation) {
         runTransfer(caption, [&](ProcedureContext& ctx) {
             transfer(ctx, operation,
-                     {data_, {}, [this] { shown(); }, [this] { return onlineShown(); }});
+                     {data_, {}, [this] { showChanged(); }, [this] { return onlineShown(); }});
         });
     }
     // The comparison of the kind; `compareCommand` is its Communication menu item.
@@ -226,7 +314,9 @@ class MemoryEditor : public EditorFrame {
     }
     // What a procedure writes (`write`) as one undoable edit named `caption`.
     void writeData(const QString& caption, const std::function<void()>& write) {
-        recordChangeBy<Data>(caption, data_, write, [this] { shown(); });
+        recordChangeBy<Data>(caption, data_, write, [this] { showChanged(); });
+        // A procedure that wrote the data (a file, a transfer) may have changed either side.
+        outdateCompare();
     }
 
     std::string fileContent() const override { return kind_.fileText(data_); }
@@ -253,8 +343,9 @@ class MemoryEditor : public EditorFrame {
         compared_->differences = compare_.differences(data_, compared_->controller);
         if (!comparePanel_)
             comparePanel_ =
-                new ComparePanel(this, {[this](int item) { compare_.select(item); },
-                                        [this] { sendCompared(); }, [this] { takeCompared(); }});
+                new ComparePanel(this, prompter(),
+                                 {[this](int item) { compare_.select(item); },
+                                  [this] { sendCompared(); }, [this] { takeCompared(); }});
         comparePanel_->showDifferences(compared_->differences);
     }
     // The ticked items; for a send only those that can be sent.

@@ -19,6 +19,18 @@ namespace {
 
 constexpr const char* kCaption = "Command";
 
+// The number of the item of `items` a list's text is: its wording on the list or on an opened
+// step; -1 for none.
+template <class Items>
+int ListedItem(const Items& items, const QString& text) {
+    int number = 0;
+    for (const auto& item : items) {
+        if (text == item.item || (item.openText && text == item.openText)) return number;
+        ++number;
+    }
+    return -1;
+}
+
 }  // namespace
 
 Prompter& CommandDialog::prompter() { return prompter_ ? *prompter_ : SilentPrompter::instance(); }
@@ -44,9 +56,31 @@ std::string CommandDialog::firstFailedCheck() const {
     if (sentaku_->currentText().isEmpty()) return "Select command";
     for (const QComboBox* list : lists_)
         if (list->currentText().isEmpty()) return "Select command";
+    // A typed text stands for what it names: an item of the list, or a step command by its
+    // name; anything else is refused as the program check refuses it in a step.
+    const int chosen = CommandNumber(command_);
+    const QString typedCommand = sentaku_->currentText();
+    if (ListedItem(CommandItems(), typedCommand) != chosen) {
+        std::string name = Cp1252::encode(typedCommand.trimmed());
+        if (std::string refused = RefusedCommand(name); !refused.empty()) return refused;
+        UpperCaseCommand(name);
+        if (name != command_) return "Select command";
+    }
+    const QString typedOperation = lists_[chosen]->currentText();
+    const auto& operations = CommandItems()[static_cast<std::size_t>(chosen)].operations;
+    if (const int item = ListedItem(operations, typedOperation);
+        item < 0 || operations[static_cast<std::size_t>(item)].code != code_) {
+        if (std::string refused =
+                RefusedOperation(command_, Cp1252::encode(typedOperation.trimmed()));
+            !refused.empty())
+            return refused;
+        return "Select command";
+    }
     StepValues v;
     QChar bad;
     if (!values(v, &bad)) return Cp1252::encode(Cp1252::unstorableMessage(bad));
+    // A comma or line break would move the later fields of the step in the file and on the line.
+    if (std::string refused = refusedBoxText(v); !refused.empty()) return refused;
     return RefusedStepValues(v);
 }
 
@@ -73,11 +107,6 @@ void CommandDialog::okClicked() {
     }
     StepValues v;
     values(v);
-    // A comma or line break would move the later fields of the step in the file and on the line.
-    if (const std::string refused = refusedBoxText(v); !refused.empty()) {
-        prompter().notify(refused, kCaption);
-        return;
-    }
     // A circle's second row would be lost after the last step.
     if (const std::string refused = CircleRefusal(step_, v, flags_); !refused.empty()) {
         prompter().notify(refused, kCaption);

@@ -6,6 +6,9 @@ namespace mivo {
 
 std::vector<StepRowChange> DiffTables(const StepTable& before, const StepTable& after) {
     std::vector<StepRowChange> changes;
+    std::size_t count = 0;  // first, so that the rows are copied once
+    for (int s = 0; s < kStepCount; ++s) count += before[s] == after[s] ? 0 : 1;
+    changes.reserve(count);
     for (int s = 0; s < kStepCount; ++s)
         if (!(before[s] == after[s])) changes.push_back({s, before[s], after[s]});
     return changes;

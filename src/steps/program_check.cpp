@@ -19,22 +19,8 @@ bool Jumps(const std::string& code) {
     return code == "6" || code == "7" || code == "8" || IsCall(code);
 }
 
-// The operation is three digits, its code one of the command's list.
-std::string RefusedOperation(const std::string& command, const std::string& operation,
-                             const std::string& code) {
-    const bool digits =
-        operation.size() == 3 && std::all_of(operation.begin(), operation.end(),
-                                             [](char c) { return c >= '0' && c <= '9'; });
-    if (!digits) return "Operation '" + operation + "' is no operation code";
-    // The controller keeps a circle's operation as "100" (Step send writes "000" so).
-    if (command == "CIR" && code == "1") return {};
-    for (const OperationItem& item :
-         CommandItems()[static_cast<std::size_t>(CommandNumber(command))].operations)
-        if (code == item.code) return {};
-    return "Operation " + operation + " is none of " + command + "'s";
-}
-
-// The positions the step takes: numbers, within the strokes (a relative move only numbers).
+// The positions the step takes (numbers, as RefusedStepValues has seen) within the strokes; a
+// relative move's are not positions.
 void CheckPositions(const StepValues& v, const AxisStrokes& strokes, int step,
                     std::vector<Finding>& out) {
     struct Box {
@@ -50,11 +36,7 @@ void CheckPositions(const StepValues& v, const AxisStrokes& strokes, int step,
         const Box& b = boxes[i];
         if (!(shown & (1u << i)) || b.text->empty()) continue;
         double value = 0;
-        if (!TryStrToFloat(*b.text, value)) {
-            out.push_back({step, std::string(b.name) + " '" + *b.text + "' is no number"});
-            continue;
-        }
-        if (relative || !strokes.known) continue;
+        if (relative || !strokes.known || !TryStrToFloat(*b.text, value)) continue;
         if (value < strokes.low[b.axis] || value > strokes.high[b.axis])
             out.push_back({step, std::string(b.name) + " " + *b.text + " is outside the " +
                                      kAxes[b.axis] + " stroke " + FloatToStr(strokes.low[b.axis]) +
@@ -129,12 +111,12 @@ std::vector<Finding> CheckProgram(const StepTable& table, const AxisStrokes& str
         const std::string& written = table[s][FieldCommand];
         if (written.empty()) continue;
         any = true;
-        std::string command = written;
-        UpperCaseCommand(command);
-        if (CommandNumber(command) < 0) {
-            out.push_back({s, "'" + written + "' is no step command"});
+        if (std::string refused = RefusedCommand(written); !refused.empty()) {
+            out.push_back({s, std::move(refused)});
             continue;
         }
+        std::string command = written;
+        UpperCaseCommand(command);
         if (command == "CIR") {
             if (IsSecondCircleRow(table, s)) continue;  // checked with its first row
             std::string second = s + 1 < kStepCount ? table[s + 1][FieldCommand] : "";
@@ -145,7 +127,7 @@ std::vector<Finding> CheckProgram(const StepTable& table, const AxisStrokes& str
             }
         }
         const StepValues v = ReadStep(copy, s);
-        if (const std::string refused = RefusedOperation(command, table[s][FieldOperation], v.code);
+        if (const std::string refused = RefusedOperation(command, table[s][FieldOperation]);
             !refused.empty()) {
             out.push_back({s, refused});
             continue;

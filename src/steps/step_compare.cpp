@@ -1,7 +1,10 @@
 #include "steps/step_compare.h"
 
+#include <QAbstractItemModel>
+
 #include "codepage/cp1252.h"
 #include "shell/compare_panel.h"
+#include "steps/grid_step_model.h"
 #include "steps/step_differences.h"
 #include "steps/step_editor.h"
 #include "steps/step_transfer.h"
@@ -33,11 +36,22 @@ void StepCompare::relist() {
     listed.clear();
     for (Difference& d : StepDifferences(editor_.table(), compared_->controller))
         if (d.item >= compared_->first && d.item <= compared_->last) listed.push_back(std::move(d));
-    if (!panel_)
-        panel_ =
-            new ComparePanel(&editor_, {[this](int step) { editor_.showStep(step); },
-                                        [this] { sendSelected(); }, [this] { takeSelected(); }});
+    if (!panel_) {
+        // Below the grid, where its long step lines fit and the path preview keeps its height.
+        panel_ = new ComparePanel(&editor_, editor_.prompter(),
+                                  {[this](int step) { editor_.showStep(step); },
+                                   [this] { sendSelected(); }, [this] { takeSelected(); }},
+                                  Qt::BottomDockWidgetArea);
+        // The table changed (an edit, a file opened, a receive): the list no longer holds.
+        const auto outdate = [this] { outdated(); };
+        QObject::connect(editor_.model_, &QAbstractItemModel::dataChanged, panel_, outdate);
+        QObject::connect(editor_.model_, &QAbstractItemModel::modelReset, panel_, outdate);
+    }
     panel_->showDifferences(listed);
+}
+
+void StepCompare::outdated() {
+    if (panel_) panel_->markOutdated();
 }
 
 std::vector<StepRange> StepCompare::tickedSpans() const {

@@ -27,6 +27,9 @@ class StepCompare {
     // "Take selected": the controller's ticked steps into the table, one undoable edit, then
     // the list compared again.
     void takeSelected();
+    // The controller's program or the table changed after the compare: the list says it is out
+    // of date (the table's own changes are seen by the panel itself).
+    void outdated();
     // Null before the first compare.
     ComparePanel* panel() const { return panel_; }
 

@@ -33,6 +33,9 @@ StepEditor::StepEditor(const EditorLinks& links, QWidget* parent)
 
     buildCommands();
     buildCentre();
+    // The path preview beside the grid keeps the window's height; the docks below (the program
+    // check, the compare) sit below the grid alone.
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     // Wider than written where a larger font widens the column titles.
     setWrittenSize({std::max(636, widthForColumns()), 488});
 }
@@ -99,24 +102,23 @@ void StepEditor::buildCommands() {
 }
 
 void StepEditor::buildCentre() {
-    auto* centre = new QWidget(this);
-    auto* layout = new QVBoxLayout(centre);
-    layout->setContentsMargins(4, 2, 4, 4);
+    QVBoxLayout* layout = centreLayout();
+    QWidget* centre = layout->parentWidget();
     layout->setSpacing(2);
 
     auto* rangeRow = new QHBoxLayout;
     rangeRow->addWidget(new QLabel(" Send/Receive Range ", centre));
-    jaku_ = new QLineEdit("0", centre);
-    jaku_->setObjectName("jaku");
-    jaku_->setMaxLength(3);
-    jaku_->setFixedWidth(40);
-    rangeRow->addWidget(jaku_);
+    const auto rangeBox = [&](const char* text, const char* name) {
+        auto* box = new QLineEdit(text, centre);
+        box->setObjectName(name);
+        box->setMaxLength(3);
+        box->setFixedWidth(40);
+        rangeRow->addWidget(box);
+        return box;
+    };
+    jaku_ = rangeBox("0", "jaku");
     rangeRow->addWidget(new QLabel("-", centre));
-    kyou_ = new QLineEdit("999", centre);
-    kyou_->setObjectName("kyou");
-    kyou_->setMaxLength(3);
-    kyou_->setFixedWidth(40);
-    rangeRow->addWidget(kyou_);
+    kyou_ = rangeBox("999", "kyou");
     rangeRow->addSpacing(30);
     rangeRow->addWidget(new QLabel("Pgm No.  ", centre));
     programNumber_ = new QLabel("0", centre);
@@ -159,7 +161,6 @@ void StepEditor::buildCentre() {
             [this](const QModelIndex& index) { openStepDialog(index.row()); });
 
     layout->addWidget(grid_, 1);
-    setCentralWidget(centre);
 }
 
 StepTable& StepEditor::table() { return table_; }

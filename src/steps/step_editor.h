@@ -210,6 +210,7 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     int pathDockWidth_ = 0;
     std::function<std::optional<PalletGrid>()> pallet_;
     std::unique_ptr<StepCompare> compare_;
+    std::unique_ptr<StepTable> before_;  // applyChange's copy of the table, kept for the next
 };
 
 }  // namespace mivo

@@ -9,6 +9,7 @@
 #include "common/prompter.h"
 #include "parameters/parameter_target.h"
 #include "steps/program_check.h"
+#include "steps/step_compare.h"
 #include "steps/step_editor.h"
 
 namespace mivo {
@@ -63,6 +64,8 @@ void StepEditor::showFindings(const std::vector<Finding>& findings) {
 void StepEditor::checkProgram() { showFindings(checkFindings()); }
 
 void StepEditor::programReplaced() {
+    // A compare no longer holds: the table or the controller's program is another.
+    compare_->outdated();
     if (!findings_) return;
     if (checkDock_->isVisible()) {
         checkProgram();

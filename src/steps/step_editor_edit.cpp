@@ -62,17 +62,21 @@ StepEditor::Selection StepEditor::selection() const {
 
 bool StepEditor::applyChange(const QString& caption,
                              const std::function<void(StepTable&)>& change) {
-    auto before = std::make_unique<StepTable>(table_);
+    // The table as it was, in a copy kept from one change to the next: a new one would be a
+    // quarter of a megabyte to allocate and fault in at every edit.
+    if (!before_) before_ = std::make_unique<StepTable>();
+    StepTable& before = *before_;
+    before = table_;
     try {
         change(table_);
     } catch (const ConversionError& e) {
         // Bad input never leaves a half-done change behind.
-        table_ = *before;
+        table_ = before;
         model_->stepsChanged(0, kStepCount - 1);
         prompter().notify(e.what(), caption.toStdString());
         return false;
     }
-    recordTableChange(caption, *before);
+    recordTableChange(caption, before);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "shell/version_dialog.h"
 #include "shell/window_style.h"
 #include "steps/program_initialize.h"
+#include "steps/step_compare.h"
 #include "steps/step_editor.h"
 #include "steps/step_transfer.h"
 
@@ -30,6 +31,7 @@ void StepEditor::sendSteps() {
         SendSteps(ctx, stepTarget(), start, end);
         return false;
     });
+    compare_->outdated();
 }
 
 void StepEditor::quickSendSteps() {
@@ -39,6 +41,7 @@ void StepEditor::quickSendSteps() {
         QuickSendSteps(ctx, stepTarget());
         return false;
     });
+    compare_->outdated();
 }
 
 void StepEditor::receiveSteps() {

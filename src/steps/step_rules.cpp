@@ -53,6 +53,27 @@ bool CodeIn(const std::string& code, std::initializer_list<const char*> codes) {
 
 }  // namespace
 
+std::string RefusedCommand(const std::string& written) {
+    std::string command = written;
+    UpperCaseCommand(command);
+    return IsCommand(command) ? "" : "'" + written + "' is no step command";
+}
+
+std::string RefusedOperation(const std::string& command, const std::string& operation) {
+    const bool digits = operation.size() == 3 && std::all_of(operation.begin(), operation.end(),
+                                                             [](char c) { return IsDigit(c); });
+    if (!digits) return "Operation '" + operation + "' is no operation code";
+    const std::string code = DecodeCode(command, operation);
+    // The controller keeps a circle's operation as "100" (Step send writes "000" so).
+    if (command == "CIR" && code == "1") return {};
+    const int number = CommandNumber(command);
+    if (number >= 0)
+        for (const OperationItem& item :
+             CommandItems()[static_cast<std::size_t>(number)].operations)
+            if (code == item.code) return {};
+    return "Operation " + operation + " is none of " + command + "'s";
+}
+
 std::string RefusedFieldText(int field, std::string_view text, std::string_view name) {
     return RefusedSeparator(text, name, field == FieldComment ? std::string_view(",\r") : "");
 }
@@ -126,6 +147,7 @@ StepValues ReadStep(const StepTable& table, int step, CircleFlags* flags) {
 
 namespace {
 
+constexpr const char* kBoxNames[8] = {"X", "Y", "Z", "R", "X2", "Y2", "X3", "Y3"};
 constexpr const char* kEmptyBoxMessages[8] = {"Input X value",  "Input Y value",  "Input Z value",
                                               "Input R value",  "Input X2 value", "Input Y2 value",
                                               "Input X3 value", "Input Y3 value"};
@@ -196,6 +218,10 @@ std::string RefusedStepValues(const StepValues& values) {
     for (int i = 0; i < 8; ++i)
         if ((boxes.shown & (1u << i)) && positions[i]->empty()) return kEmptyBoxMessages[i];
     if ((boxes.shown & BoxJ) && values.jump.empty()) return "Input jump-to value";
+    double number = 0;
+    for (int i = 0; i < 8; ++i)
+        if ((boxes.shown & (1u << i)) && !TryStrToFloat(*positions[i], number))
+            return std::string(kBoxNames[i]) + " '" + *positions[i] + "' is no number";
     return {};
 }
 

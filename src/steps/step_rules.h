@@ -49,14 +49,24 @@ void UpperCaseCommands(StepTable& table);
 // True when some Command holds a lower-case letter.
 bool HasLowerCaseCommand(const StepTable& table);
 
+// A Command that is no step command, in any case of letters: "'JMP' is no step command";
+// empty for POI, LIN, PAL, CIR, SEQ and END.
+std::string RefusedCommand(const std::string& written);
+
+// An Operation of `command` (a step command) that is not three digits ("Operation '9' is no
+// operation code") or whose code is not on the command's list ("Operation 300 is none of
+// LIN's"); empty when it is on the list.
+std::string RefusedOperation(const std::string& command, const std::string& operation);
+
 // Reads `step` into dialog values, the table unchanged: the Command in upper case (an unknown
 // command as POI), an Operation that does not begin with a digit as "000". Also gives the CIR
 // flags.
 StepValues ReadStep(const StepTable& table, int step, CircleFlags* flags = nullptr);
 
 // The first check a step's values fail, as the command-entry dialog's OK refuses them ("Set
-// speed rate from 1 to 100%", "Input X value", "Input jump-to value", a V that is no integer);
-// empty when they pass. The boxes the command and code take must be filled, V always.
+// speed rate from 1 to 100%", "Input X value", "Y 'start' is no number", "Input jump-to value",
+// a V that is no integer); empty when they pass. The boxes the command and code take must be
+// filled, with numbers, V always.
 std::string RefusedStepValues(const StepValues& values);
 
 // V normalised for storing: "5" -> "05", "0" -> "00", "100" -> "00". Throws ConversionError

@@ -76,6 +76,35 @@ TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
     }
 }
 
+// The pallet grid's Z cells of P2 and P3 belong to no field, are never filed nor sent: they show
+// as not editable (greyed as the titles), and keys typed there write nothing and record no edit.
+TEST_F(ParameterEditor, PalletZCellsOfP2AndP3TakeNoTyping) {
+    auto& pallets = static_cast<PalletEditor&>(*screens.tpalet);
+    auto* grid = pallets.findChild<QTableView*>("PALGRID");
+    QAbstractItemModel* model = grid->model();
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column) {
+            SCOPED_TRACE(::testing::Message() << "P" << row + 1 << " column " << column);
+            const bool field = PalletCellField(row, column) >= 0;
+            const QModelIndex cell = model->index(row, column);
+            EXPECT_EQ((model->flags(cell) & Qt::ItemIsEditable) != 0, field);
+            EXPECT_EQ(cell.data(Qt::BackgroundRole).isValid(), !field);
+        }
+    pallets.show();
+    pallets.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&pallets));
+    grid->setCurrentIndex(model->index(1, 2));
+    grid->setFocus();
+    const int steps = pallets.undoStack().count();
+    QTest::keyClicks(grid, "12");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(model->setData(model->index(2, 2), "5"));
+    EXPECT_EQ(model->index(1, 2).data().toString(), "");
+    EXPECT_EQ(model->index(2, 2).data().toString(), "");
+    EXPECT_EQ(pallets.undoStack().count(), steps);
+    EXPECT_EQ(pallets.data(), PalletData{});
+}
+
 // Each edit of the parameter, pallet and offset editors, a taught write-back too, is one step
 // that "Undo" takes back and "Redo" brings again; the modified flag is clear back at the data
 // as they were saved and set away from them.
@@ -186,7 +215,11 @@ TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
     expectIdle();
     ComparePanel* panel = editor().comparePanel();
     ASSERT_NE(panel, nullptr);
-    EXPECT_EQ(panel->lines(), QStringList{"parameter 24: file \"66.0\", controller \"65.0\""});
+    EXPECT_EQ(panel->lines(), QStringList{"parameter 24: editor \"66.0\", controller \"65.0\""});
+    // The line shows whole, the controller's value too.
+    QCoreApplication::processEvents();
+    auto* compareList = panel->findChild<QListWidget*>("CompareList");
+    EXPECT_LE(compareList->sizeHintForColumn(0), compareList->viewport()->width());
     panel->findChild<QListWidget*>("CompareList")->item(0)->setCheckState(Qt::Checked);
     const std::size_t sentFrom = sim.received().size();
     prompter.answers = {true};
@@ -218,8 +251,8 @@ TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
 }
 
 // The pallet and offset editors compare their block with the controller's: exactly the items
-// changed are listed, Send selected writes the ticked one alone (nothing while the number shown
-// is not the one compared), Take selected brings the other back as one undoable edit.
+// changed are listed, Send selected writes the ticked one alone (nothing once the number shown
+// changed: the list is out of date), Take selected brings the other back as one undoable edit.
 TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
     useSimulatorAs(1);
     pressStart();
@@ -235,9 +268,9 @@ TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
     } cases[] = {
         // clang-format off
         {"Pallet", dynamic_cast<EditorFrame*>(screens.tpalet), "PALGRID", "PalletNo", "3", PalletParameter(3, 0), 9, {0, 2}, {1, 0},
-         {"pallet 3 Y1: file \"-7.5\", controller \"2\"", "pallet 3 X3: file \"-7.5\", controller \"6\""}, "@WRITE PRM 238,-7.5"},
+         {"pallet 3 Y1: editor \"-7.5\", controller \"2\"", "pallet 3 X3: editor \"-7.5\", controller \"6\""}, "@WRITE PRM 238,-7.5"},
         {"Offset", dynamic_cast<EditorFrame*>(screens.toffset), "OFFGRID", "PgmNo", "2", OffsetParameter(2, 0), 4, {0, 0}, {1, 3},
-         {"offset 2 Y: file \"-7.5\", controller \"2\"", "offset 2 R: file \"-7.5\", controller \"4\""}, "@WRITE PRM 111,-7.5"},
+         {"offset 2 Y: editor \"-7.5\", controller \"2\"", "offset 2 R: editor \"-7.5\", controller \"4\""}, "@WRITE PRM 111,-7.5"},
         // clang-format on
     };
     for (const Case& c : cases) {
@@ -268,15 +301,20 @@ TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
         EXPECT_EQ(c.editor->findChild<QTableView*>(c.grid)->currentIndex(),
                   model->index(c.row[0], c.column[0]));
 
+        // Another number shown: the list no longer holds, says so and sends nothing until
+        // compared again.
+        auto* send = panel->findChild<QPushButton*>("CompareSend");
+        number->setText("4");
+        EXPECT_TRUE(panel->outdated());
+        EXPECT_FALSE(send->isEnabled());
+        number->setText(c.number);
+        compare->trigger();
+        EXPECT_FALSE(panel->outdated());
+        EXPECT_EQ(panel->lines(), c.lines);
         list->item(1)->setCheckState(Qt::Checked);
         const std::size_t before = sim.received().size();
-        number->setText("4");
         prompter.answers = {true};
-        QTest::mouseClick(panel->findChild<QPushButton*>("CompareSend"), Qt::LeftButton);
-        EXPECT_EQ(sim.received().size(), before);
-        EXPECT_EQ(prompter.messages.back().caption, "Compare with controller");
-        number->setText(c.number);
-        QTest::mouseClick(panel->findChild<QPushButton*>("CompareSend"), Qt::LeftButton);
+        QTest::mouseClick(send, Qt::LeftButton);
         std::vector<std::string> written;
         std::copy_if(sim.received().begin() + static_cast<long>(before), sim.received().end(),
                      std::back_inserter(written),

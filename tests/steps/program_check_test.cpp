@@ -28,6 +28,8 @@ TEST(StepValueRules, FirstRefusal) {
         {point("abc"), "'abc' is not a valid integer value"}, {point(""), "Input speed rate"},
         {{"END", "0", ""}, "Input speed rate"},  // its value is hidden, and required
         {point("5", ""), "Input X value"}, {{"POI", "6", "5"}, "Input R value"},
+        {point("5", "start"), "X 'start' is no number"}, {point("5", "-1.5"), ""},
+        {{"CIR", "0", "100", "1", "2", "3", "", "4", "5", "6", "y"}, "Y3 'y' is no number"},
         {{"CIR", "0", "100", "1", "2", "3"}, "Input X2 value"},
         {seq("0", "15"), "Set input port from 0 to 14"}, {seq("0", "14"), ""},
         {seq("2", "13"), "Set output port from 0 to 12"}, {seq("3", "14"), "Set output port from 0 to 13"},

@@ -231,6 +231,8 @@ TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
         const char* refusal;  // nullptr: written
         StepRow written = {};
         const char* thenOperation = nullptr;  // chosen after typing
+        QString commandText = {};             // typed over the chosen command
+        QString operationText = {};           // typed over the chosen operation
     };
     const QString windows1252 = QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC");  // é and the euro
     // clang-format off
@@ -242,6 +244,12 @@ TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
         {"0:", "0:", {}, "Input X value"},
         {"0:", "0:", {{"Xdata", "12,5"}, {"Ydata", "2"}, {"Zdata", "3"}}, "A comma cannot be inputted in X"},
         {"0:", "3:", {{"comento", QString::fromUtf8("\xE4\xB8\xAD")}}, "The character U+4E2D cannot be stored (Windows-1252)."},
+        // A typed text stands for what it names, refused in the program check's words.
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "start"}, {"Zdata", "3"}}, "Y 'start' is no number"},
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, "'100' is no step command", {}, nullptr, "100"},
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, "Select command", {}, nullptr, "LIN"},
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, "Operation 'go' is no operation code", {}, nullptr, {}, "go"},
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, nullptr, {"POI", "000", "1", "2", "3", "0", "", ""}, nullptr, " poi"},
     };
     // clang-format on
     const StepRow untouched{};  // the empty row as it was
@@ -258,6 +266,9 @@ TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
         if (c.operation) choose(lists[QString(c.command).left(1).toInt()], c.operation);
         for (const auto& [box, text] : c.typed) type(box, text);
         if (c.thenOperation) choose("comandolistPOI", c.thenOperation);
+        if (!c.commandText.isNull()) child<QComboBox>("SENTAKU")->setEditText(c.commandText);
+        if (!c.operationText.isNull())
+            child<QComboBox>("comandolistPOI")->setEditText(c.operationText);
         pressOk();
         EXPECT_EQ(prompter.messages,
                   (c.refusal ? std::vector<Message>{{"notify", c.refusal, "Command"}}

@@ -1,8 +1,10 @@
 // The step editor's controller commands through its buttons and menus, over a pseudo-terminal to
 // the simulated controller: each wiring once; the cases are the procedures' own tests'.
 #include <QDockWidget>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include "editor_fixture.h"
@@ -12,6 +14,7 @@
 #include "shell/error_record_dialog.h"
 #include "shell/version_dialog.h"
 #include "steps/step_compare.h"
+#include "steps/step_files.h"
 
 namespace mivo::test {
 namespace {
@@ -254,7 +257,7 @@ TEST_F(StepEditorCommands, CompareSendAndTakeSelected) {
     auto* list = panel->findChild<QListWidget*>("CompareList");
     ASSERT_EQ(list->count(), 3) << panel->lines().join("\n").toStdString();
     EXPECT_EQ(list->item(0)->text(),
-              "step 0: file \"POI,000,10.00,20.00,31.00,40.00\", "
+              "step 0: editor \"POI,000,10.00,20.00,31.00,40.00\", "
               "controller \"POI,000,10.00,20.00,30.00,40.00\"");
     list->setCurrentRow(1);
     EXPECT_EQ(editor->selection().first, 2);
@@ -281,6 +284,87 @@ TEST_F(StepEditorCommands, CompareSendAndTakeSelected) {
     editor->undo();  // the take, as one edit
     EXPECT_EQ(t[0][FieldZ], "31.00");
     EXPECT_EQ(t[2][FieldR], "8.00");
+}
+
+// A compare holds for both sides as they were: after an edit, another file opened, or INIT PGM
+// ALL (also of a program already empty) the list says it is out of date and neither sends nor
+// takes until compared again. With nothing ticked, Send selected and Take selected say so and
+// send nothing. The panel sits below the grid: the path preview keeps its height.
+TEST_F(StepEditorCommands, CompareIsOutOfDateOnceEitherSideChanges) {
+    prompter.onMessage = {};
+    QTemporaryDir dir;
+    const QString other = dir.filePath("other.stp");
+    StepTable otherSteps;
+    otherSteps[0] = {"POI", "000", "9.00", "9.00", "9.00", "0"};
+    otherSteps[1] = {"END", "000"};
+    QFile file(other);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray::fromStdString(StepFileText(otherSteps)));
+    file.close();
+
+    editor->resize(1000, 700);
+    editor->showPathPreview();
+    QApplication::processEvents();
+    auto* pathDock = editor->findChild<QDockWidget*>("PathDock");
+    const int pathHeight = pathDock->height();
+    table()[0] = {"POI", "000", "1.00", "2.00", "3.00", "0"};
+    table()[1] = {"END", "000"};
+    editor->tableReplaced();
+    const auto compare = [&] {
+        editor->menuAction("Compare with controller")->trigger();
+        expectIdle();
+        QApplication::processEvents();
+    };
+    compare();
+    ComparePanel* panel = editor->comparison().panel();
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(pathDock->height(), pathHeight);
+    auto* list = panel->findChild<QListWidget*>("CompareList");
+    auto* send = panel->findChild<QPushButton*>("CompareSend");
+    auto* take = panel->findChild<QPushButton*>("CompareTake");
+    ASSERT_EQ(panel->lines().size(), 2);
+
+    prompter.messages.clear();
+    const std::size_t sentFrom = sim.received().size();
+    QTest::mouseClick(send, Qt::LeftButton);
+    QTest::mouseClick(take, Qt::LeftButton);
+    EXPECT_EQ(prompter.texts(),
+              (std::vector<std::string>{"Nothing is ticked: tick the items to send first.",
+                                        "Nothing is ticked: tick the items to take first."}));
+    EXPECT_EQ(sim.received().size(), sentFrom);
+
+    struct Case {
+        const char* what;
+        std::function<void()> before;  // before the compare
+        std::function<void()> change;
+    };
+    const std::vector<Case> cases = {
+        {"an edit", {}, [&] { grid()->model()->setData(grid()->model()->index(5, 8), "note"); }},
+        {"another file opened", [&] { editor->setStepModified(false); },
+         [&] { editor->openNamed(other); }},
+        {"INIT PGM ALL of an empty program",
+         [&] { static_cast<StepEditorAccess*>(editor)->emptyTable("INIT PGM ALL"); },
+         [&] { static_cast<StepEditorAccess*>(editor)->emptyTable("INIT PGM ALL"); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.before) c.before();
+        compare();
+        ASSERT_FALSE(panel->outdated());
+        ASSERT_GT(list->count(), 0);
+        EXPECT_FALSE(list->item(0)->text().startsWith("Out of date"));
+        EXPECT_TRUE(send->isEnabled());
+        EXPECT_TRUE(take->isEnabled());
+        c.change();
+        EXPECT_TRUE(panel->outdated());
+        EXPECT_EQ(list->item(0)->text(),
+                  "Out of date: the data or the controller changed after this compare. Compare "
+                  "again.");
+        for (int i = 1; i < list->count(); ++i)
+            EXPECT_FALSE(list->item(i)->flags() & Qt::ItemIsUserCheckable) << i;
+        EXPECT_FALSE(send->isEnabled());
+        EXPECT_FALSE(take->isEnabled());
+    }
 }
 
 }  // namespace
