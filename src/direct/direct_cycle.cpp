@@ -85,11 +85,12 @@ std::string DirectCycle::stop(const std::string& command) {
     const auto unanswered = [&](const std::string& reply) {
         return reply.empty() && !s_.motorStopped() && d.end == WaitEnd::Ended;
     };
-    s_.view_->showStopState(StopState::Stopping);
-    std::string reply = answer(d.send(command, true, false, true, {}, true));
+    // Said once the command is on the line: nothing comes before its bytes.
+    const auto stopping = [this] { s_.view_->showStopState(StopState::Stopping); };
+    std::string reply = answer(d.send(command, true, false, true, stopping, true));
     if (unanswered(reply)) {
         owed = false;
-        reply = answer(d.send("@STOP", true, false, true, {}, true));
+        reply = answer(d.send("@STOP", true, false, true, stopping, true));
     }
     --s_.stopsAwaited_;
     // Whatever moved, no release sends "@STOP" for it again.

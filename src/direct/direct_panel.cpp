@@ -88,8 +88,12 @@ void StopStateMark::showState(StopState state) {
             setText(kStopUnconfirmedMark);
             break;
     }
-    setToolTip(unconfirmed ? kStopUnconfirmed : "");
-    setStyleSheet(unconfirmed ? "QLabel { color: red; font-weight: bold; }" : "");
+    // A style sheet is costly to apply: only when the look changes.
+    if (unconfirmed != unconfirmedLook_) {
+        unconfirmedLook_ = unconfirmed;
+        setToolTip(unconfirmed ? kStopUnconfirmed : "");
+        setStyleSheet(unconfirmed ? "QLabel { color: red; font-weight: bold; }" : "");
+    }
     setVisible(state != StopState::None);
     if (!unconfirmed) return;
     if (message_) message_->close();

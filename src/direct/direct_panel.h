@@ -67,6 +67,7 @@ class StopStateMark : public QLabel {
 
   private:
     QPointer<QMessageBox> message_;
+    bool unconfirmedLook_ = false;
 };
 
 }  // namespace mivo
