@@ -63,7 +63,7 @@ int BackupCommand::prepare(Prompter& prompter, std::string& problem) {
         if (!only) return kExitUsage;
         parts_ = *only;
     }
-    return OpenBackup(file_, data_, prompter) ? kExitCompleted : kExitFailed;
+    return OpenBackup(file_, data_, prompter) ? kExitCompleted : kExitUnread;
 }
 
 int BackupCommand::prepareCompare(Prompter& prompter, std::string& problem) {
@@ -119,7 +119,6 @@ int BackupCommand::run(ProcedureContext& ctx, std::ostream& out, std::ostream& e
         const std::string summary = RestoreSummary(report);
         if (!summary.empty())
             err << "mivo: restore " << ReadableText(file_) << ' ' << summary << std::endl;
-        endSaid_ = !summary.empty();
         return kExitFailed;
     }
     if (command_ == "backup")
@@ -128,8 +127,9 @@ int BackupCommand::run(ProcedureContext& ctx, std::ostream& out, std::ostream& e
     if (ReadController(ctx, PartsOf(data_), read) != Outcome::Completed) return kExitUnread;
     const std::vector<Difference> differences = Differences(data_, read);
     for (const Difference& d : differences) out << DifferenceLine(d) << '\n';
+    if (differences.empty()) out << "No differences\n";
     out.flush();
-    return differences.empty() ? kExitCompleted : kExitFailed;
+    return differences.empty() ? kExitCompleted : kExitFound;
 }
 
 }  // namespace mivo

@@ -53,7 +53,7 @@ TEST(MivoPort, CheckThenQuickSend) {
     WriteBytes(dir / "bad.csv", StepFile({"POI,000,1,2,,0,,", "END,000,,,,,,"}));
     const MivoRun check = RunMivo({"check", "bad.csv"}, dir.path());
     EXPECT_EQ(check.exitCode, 1) << check.err;
-    EXPECT_EQ(check.out, "Open: Completed\nstep 0: Input Z value\n");
+    EXPECT_EQ(check.out, "step 0: Input Z value\n");
     const MivoRun declined = sim.mivo({"steps", "send", "bad.csv", "--quick"}, dir.path(), "n\n");
     EXPECT_EQ(declined.exitCode, 1);
     EXPECT_TRUE(Contains(declined.out + declined.err, "found step 0: Input Z value.  Send anyway?"))
