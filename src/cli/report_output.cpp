@@ -55,8 +55,9 @@ int EndOfReports(int status, const std::string& command) {
     }
     if (status == kExitCompleted || status == kExitUsage || !errors) return status;
     if (errors->lastLine().rfind("mivo: ", 0) == 0) return status;
+    const bool silent = !errors->written();
     std::cerr << "mivo: " << ReadableText(command) << " did not complete";
-    if (!errors->written() && !lastNotice.empty()) std::cerr << ": " << lastNotice;
+    if (silent && !lastNotice.empty()) std::cerr << ": " << lastNotice;
     std::cerr << '\n';
     return status;
 }

@@ -77,19 +77,19 @@ TEST(MivoSaid, ALogThatCannotBeWrittenIsSaidAndFailsTheCommand) {
         EXPECT_TRUE(Contains(r.err, "Cannot write " + std::string(log) + ": Not a regular file"))
             << r.err;
     }
-    // Every write fails (a full disk, here a file size limit of 0): the versions are read all
-    // the same, and the log's failure is said after them.
+    // The log's writes fail after its first kilobyte (a full disk; here a file size limit):
+    // the parameters are read and saved all the same, and the log's failure is said after them.
     QProcess p;
     p.setWorkingDirectory(QString::fromStdString(dir.path().string()));
-    p.start("bash", {"-c", R"(ulimit -f 0; trap '' XFSZ; exec "$0" "$@")", MIVO_CLI_PROGRAM,
-                     "--port", sim.device, "--log", "log", "version"});
+    p.start("bash", {"-c", R"(ulimit -f 1; trap '' XFSZ; exec "$0" "$@")", MIVO_CLI_PROGRAM,
+                     "--port", sim.device, "--yes", "--log", "log", "params", "receive", "p.prm"});
     ASSERT_TRUE(p.waitForFinished(60000));
     const std::string out = p.readAllStandardOutput().toStdString();
     const std::string err = p.readAllStandardError().toStdString();
     EXPECT_EQ(p.exitCode(), 1) << err;
-    EXPECT_TRUE(Contains(out, "Main Ver. : ")) << out;
+    EXPECT_EQ(out, "Parameter receive: Parameter receiving is completed\nSave: Saved\n");
     EXPECT_TRUE(Contains(err, "Log: Cannot write log: File too large")) << err;
-    EXPECT_EQ(LastLine(err), "mivo: version did not complete") << err;
+    EXPECT_EQ(LastLine(err), "mivo: params receive p.prm did not complete") << err;
 }
 
 // What succeeds says so and nothing besides: compare of equal data says "No differences", the
