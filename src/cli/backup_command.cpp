@@ -119,6 +119,7 @@ int BackupCommand::run(ProcedureContext& ctx, std::ostream& out, std::ostream& e
         const std::string summary = RestoreSummary(report);
         if (!summary.empty())
             err << "mivo: restore " << ReadableText(file_) << ' ' << summary << std::endl;
+        endSaid_ = !summary.empty();
         return kExitFailed;
     }
     if (command_ == "backup")

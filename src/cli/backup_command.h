@@ -41,6 +41,8 @@ class BackupCommand {
     // restore sends the chosen parts; one that stopped after sending some says on `err` which
     // and where it stopped.
     int run(ProcedureContext& ctx, std::ostream& out, std::ostream& err);
+    // True when run said how the command ended: nothing more is to be said.
+    bool endSaid() const { return endSaid_; }
 
   private:
     int prepareCompare(Prompter& prompter, std::string& problem);
@@ -50,6 +52,7 @@ class BackupCommand {
     const ParsedArgs& args_;
     ControllerData data_;
     DataParts parts_;
+    bool endSaid_ = false;
 };
 
 }  // namespace mivo

@@ -29,6 +29,7 @@ std::string ConsolePrompter::answer(const std::string& text, const std::string& 
         err_ << std::endl;
         return {};
     }
+    NoteAnswered();
     const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
     answer.erase(answer.begin(), std::find_if_not(answer.begin(), answer.end(), blank));
     answer.erase(std::find_if_not(answer.rbegin(), answer.rend(), blank).base(), answer.end());

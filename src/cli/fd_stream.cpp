@@ -57,6 +57,12 @@ void FdOutBuf::track(const char* s, std::size_t n) {
     }
 }
 
+void FdOutBuf::endLine() {
+    if (line_.empty()) return;
+    lastLine_ = line_;
+    line_.clear();
+}
+
 FdOutBuf::int_type FdOutBuf::overflow(int_type ch) {
     if (buffered_ && !flushBuffer()) return traits_type::eof();
     if (traits_type::eq_int_type(ch, traits_type::eof())) return traits_type::not_eof(ch);

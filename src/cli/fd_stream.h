@@ -21,6 +21,8 @@ class FdOutBuf : public std::streambuf {
     // The last whole line written, without its line end, and whether anything was written.
     const std::string& lastLine() const { return lastLine_; }
     bool written() const { return written_; }
+    // The line under way ended where the terminal's echo of an answer typed ended it.
+    void endLine();
 
   protected:
     int_type overflow(int_type ch) override;

@@ -205,6 +205,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return failed;
     }
+    // The restore's summary says what was sent before the No: not "nothing was done".
+    if (backup && backupCommand->endSaid()) return status;
     return ReportDeclined(status, prompter, std::cerr);
 }
 

@@ -39,6 +39,10 @@ bool ReportsWritten() {
 
 void NoteNotice(const std::string& line) { lastNotice = line; }
 
+void NoteAnswered() {
+    if (errors) errors->endLine();
+}
+
 void NoteLogFailure(const std::string& text) { logFailure = text; }
 
 int EndOfReports(int status, const std::string& command) {

@@ -18,6 +18,9 @@ bool ReportsWritten();
 // on standard error.
 void NoteNotice(const std::string& line);
 
+// A question's answer was read: its line on standard error ended with the answer's echo.
+void NoteAnswered();
+
 // The --log file could not be written ("Cannot write LOG: REASON"): said as the command ends,
 // and a command that completed fails.
 void NoteLogFailure(const std::string& text);

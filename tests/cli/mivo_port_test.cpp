@@ -217,7 +217,7 @@ TEST(MivoPort, BackupCompareRestore) {
     }
     const MivoRun same = sim.mivo({"compare", "b.zip"}, dir.path());
     EXPECT_EQ(same.exitCode, 0) << same.err;
-    EXPECT_EQ(same.out, "");
+    EXPECT_EQ(same.out, "No differences\n");
 
     std::string changed = PoiProgram(20);
     changed.replace(changed.find("POI,000,3,2,3,4"), 15, "POI,000,3,2,3,9");
