@@ -69,7 +69,7 @@ std::string SharedName(std::string_view bytes) {
     std::string shared;
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     for (zip_int64_t i = 0; i < count && i <= kMaxMembers && shared.empty(); ++i) {
-        const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(i), 0);
+        const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);
         if (name && !names.insert(name).second) shared = name;
     }
     zip_discard(archive);
@@ -144,7 +144,10 @@ bool UnzipMembers(std::string_view bytes, Members& members, std::string& reason)
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
         zip_stat_t st;
-        if (zip_stat_index(archive, index, 0, &st) < 0 || (st.valid & ZIP_STAT_NAME) == 0)
+        // The name's bytes as stored: a name of control bytes is said escaped, not turned
+        // into the glyphs of an old code page.
+        if (zip_stat_index(archive, index, ZIP_FL_ENC_RAW, &st) < 0 ||
+            (st.valid & ZIP_STAT_NAME) == 0)
             return fail(zip_strerror(archive));
         const std::string name = st.name;
         if ((st.valid & ZIP_STAT_SIZE) != 0 && st.size > kMaxDataFileSize)

@@ -46,7 +46,7 @@ void NoteAnswered() {
 void NoteLogFailure(const std::string& text) { logFailure = text; }
 
 int EndOfReports(int status, const std::string& command) {
-    if (status == kExitFound) return kExitFailed;
+    // A result that could not be written is a failure like any other.
     if (!ReportsWritten()) {
         const int failure = output && output->error() != 0 ? output->error() : EIO;
         std::cerr << "mivo: the report could not be written to standard output: "
@@ -55,8 +55,9 @@ int EndOfReports(int status, const std::string& command) {
     }
     if (!logFailure.empty()) {
         std::cerr << "Log: " << logFailure << '\n';
-        if (status == kExitCompleted) status = kExitFailed;
+        if (status == kExitCompleted || status == kExitFound) status = kExitFailed;
     }
+    if (status == kExitFound) return kExitFailed;
     if (status == kExitCompleted || status == kExitUsage || !errors) return status;
     if (errors->lastLine().rfind("mivo: ", 0) == 0) return status;
     const bool silent = !errors->written();

@@ -187,7 +187,7 @@ Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps, const std
             const int last = sent[done - 1] + (table[sent[done - 1]][FieldCommand] == "CIR");
             held = "now holds steps 0 to " + std::to_string(last) + " only";
         }
-        ctx.prompter.notify("PGM" + pgm.number + " on the controller " + held + "; " + again,
+        ctx.prompter.notify("PGM " + pgm.number + " on the controller " + held + "; " + again,
                             kSendCaption);
         return outcome;
     };

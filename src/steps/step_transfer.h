@@ -24,7 +24,7 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
 // error No. s") is refused after the question, before "@INIT PGM", so the controller keeps its
 // program. An "@INIT PGM" not answered "OK" shows its error line and sends nothing more. A send
 // cut after "@INIT PGM" (refused, the line lost, stopped) says what the controller holds now:
-// "PGM2 on the controller now holds steps 0 to 11 only; " (or "is now empty; ") and `again`.
+// "PGM 2 on the controller now holds steps 0 to 11 only; " (or "is now empty; ") and `again`.
 Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps,
                        const std::string& again = "send the whole program again");
 

@@ -10,6 +10,7 @@
 #include "backup/backup_transfer.h"
 #include "backup/differences.h"
 #include "support/procedure_rig.h"
+#include "support/renamed_member.h"
 #include "support/temp_dir.h"
 
 namespace mivo::test {
@@ -210,14 +211,14 @@ TEST(Backup, ATargetThatCannotBeWrittenReadsNothing) {
     TempDir dir;
     WriteBytes(dir / "file", "x");
     for (const auto& [target, said] :
-         {std::pair{dir / "missing" / "b.zip", "No such file or directory"},
-          std::pair{dir / "file" / "b.zip", "Not a directory"}}) {
+         {std::pair{dir / "missing/b.zip", "No such file or directory"},
+          std::pair{dir / "file/b.zip", "Not a directory"}}) {
         SCOPED_TRACE(said);
         Rig rig;
         EXPECT_NE(BackupController(rig.ctx, target), Outcome::Completed);
         EXPECT_TRUE(rig.sim.received().empty());
         ASSERT_EQ(rig.prompter.texts().size(), 1u);
-        EXPECT_EQ(rig.prompter.texts()[0], "Cannot write " + target.string() + ": " + said);
+        EXPECT_EQ(rig.prompter.texts()[0], "Cannot write " + target + ": " + said);
     }
 }
 
@@ -283,22 +284,21 @@ TEST(Backup, AnArchiveThatIsNoWholeBackupIsRefusedNamingWhy) {
         {[](Members& m) { m.emplace_back("evil.sh", "rm -rf ~\n"); },
          {},
          "b.zip/evil.sh: a backup holds no such member"},
-        {[](Members& m) { m.emplace(m.begin(), "\x1b[2J\a.stp", m[0].second); },
-         {},
+        // A name of control bytes, as an archiver writes it (libzip writes none such).
+        {[](Members& m) { m.emplace(m.begin(), "E[2JB.stp", m[0].second); },
+         [](std::string& b) { RenameMember(b, "E[2JB.stp", "\x1b[2J\a.stp"); },
          "b.zip/\\x1B[2J\\x07.stp: a backup holds no such member"},
         {[](Members& m) { m.emplace_back("program-1.stp", m[0].second); },
          {},
          "b.zip/program-1.stp: a backup holds no such member"},
         // Two members of one name (libzip itself would say "File already exists").
         {[](Members& m) { m.emplace_back("pallet-0X.plt", "0\r\n"); },
-         [](std::string& b) {
-             for (std::size_t at; (at = b.find("pallet-0X.plt")) != std::string::npos;)
-                 b.replace(at, 13, "pallet-00.plt");
-         },
+         [](std::string& b) { RenameMember(b, "pallet-0X.plt", "pallet-00.plt"); },
          "two members are named pallet-00.plt"},
     };
     ASSERT_EQ(whole[0].first, "program-0.stp");
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.said);
         Members members = whole;
         c.members(members);
         std::string bytes, reason;

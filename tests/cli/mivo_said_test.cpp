@@ -6,6 +6,7 @@
 
 #include "backup/backup_archive.h"
 #include "cli/cli_rig.h"
+#include "support/renamed_member.h"
 #include "support/temp_dir.h"
 
 namespace mivo::test {
@@ -41,8 +42,8 @@ TEST(MivoSaid, EveryFailureEndsWithItsTrueReasonOnStandardError) {
     const char* const noFile = "No such file or directory";
     // clang-format off
     const Case cases[] = {
-        {"steps receive, output full", {"--port", port, "steps", "receive", "r.csv"}, 1, noSpace, true},
-        {"params receive, output full", {"--port", port, "params", "receive", "r.prm"}, 1, noSpace, true},
+        {"steps receive, output full", {"--port", port, "--yes", "steps", "receive", "r.csv"}, 1, noSpace, true},
+        {"params receive, output full", {"--port", port, "--yes", "params", "receive", "r.prm"}, 1, noSpace, true},
         {"convert, output full", {"--yes", "convert", "p.csv", "c.stp"}, 1, noSpace, true},
         {"check, output full", {"check", "bad.csv"}, 1, noSpace, true},
         {"restore of no archive", {"--port", port, "restore", "notzip.zip"}, 3, "notzip.zip"},
@@ -126,8 +127,9 @@ TEST(MivoSaid, ARestoreOfMoreThanABackupSendsNothing) {
     Members members;
     std::string bytes, reason;
     ASSERT_TRUE(UnzipMembers(ReadBytes(dir / "b.zip"), members, reason)) << reason;
-    members.emplace_back("evil\x1b.sh", "rm -rf ~\n");
+    members.emplace_back("evilE.sh", "rm -rf ~\n");
     ASSERT_TRUE(ZipMembers(members, bytes, reason)) << reason;
+    RenameMember(bytes, "evilE.sh", "evil\x1b.sh");
     WriteBytes(dir / "more.zip", bytes);
     const MivoRun r = sim.mivo({"--yes", "--log", "log", "restore", "more.zip"}, dir.path());
     EXPECT_EQ(r.exitCode, 3) << r.err;

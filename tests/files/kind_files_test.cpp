@@ -117,10 +117,11 @@ TEST(KindFiles, RoundTripPerFormat) {
     ExpectRoundTrip(kOffset, SaveOffsetFile, OpenOffsetFile, {}, "o.off", OffFilterOff, OffFilterOff, offset);
     ExpectRoundTrip(table, SaveParameterFile, OpenParameterFile, otherTable, "odd.prm", PrmSavePrm, PrmOpenPrm, tableText);
     // clang-format on
-    // Lines after a pallet file's tenth are ignored.
+    // Empty lines after a pallet file's tenth hold nothing: read (one that holds something is
+    // refused, see RefusedOpenChangesNothing).
     PalletData data;
     ScriptedPrompter p;
-    EXPECT_TRUE(ConvertPalletText(data, pallet + "v11\r\nv12", p));
+    EXPECT_TRUE(ConvertPalletText(data, pallet + "\r\n\r\n", p));
     EXPECT_EQ(data, kPallet);
     // The same file from an editor that writes UTF-8 reads the same.
     TempDir dir;
