@@ -27,6 +27,9 @@ TEST(MivoSaid, EveryFailureEndsWithItsTrueReasonOnStandardError) {
     ASSERT_FALSE(sim.device.isEmpty());
     WriteBytes(dir / "p.csv", StepFile({"POI,000,1,2,3,4,,", "END,000,,,,,,"}));
     WriteBytes(dir / "bad.csv", StepFile({"POI,000,1,2,,0,,", "END,000,,,,,,"}));
+    std::string parameters;
+    for (int n = 0; n < 44; ++n) parameters += "1\r\n";
+    WriteBytes(dir / "p.prm", parameters);
     WriteBytes(dir / "notzip.zip", "this is no archive\n");
     WriteBytes(dir / "ro.pdf", "old");
     ::chmod((dir / "ro.pdf").c_str(), 0444);
@@ -45,7 +48,7 @@ TEST(MivoSaid, EveryFailureEndsWithItsTrueReasonOnStandardError) {
         {"steps receive, output full", {"--port", port, "--yes", "steps", "receive", "r.csv"}, 1, noSpace, true},
         {"params receive, output full", {"--port", port, "--yes", "params", "receive", "r.prm"}, 1, noSpace, true},
         {"convert, output full", {"--yes", "convert", "p.csv", "c.stp"}, 1, noSpace, true},
-        {"check, output full", {"check", "bad.csv"}, 1, noSpace, true},
+        {"check, output full", {"check", "bad.csv", "--parameters", "p.prm"}, 1, noSpace, true},
         {"restore of no archive", {"--port", port, "restore", "notzip.zip"}, 3, "notzip.zip"},
         {"check of a missing file", {"check", "missing.csv"}, 1, noFile},
         {"convert of a missing file", {"convert", "missing.csv", "c.stp"}, 1, noFile},

@@ -266,7 +266,7 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
         {"offset too long", offsetFile, "long.OFF", "0\r\n1\r\n" + megabyte + "\r\n3\r\n4\r\n", cannotOpen, "line 3: Y holds at most 7 characters"},
         // A line past the last value would be lost at the next save, as a step file's.
         {"pallet, an 11th line", palletFile, "more.plt", Lines(10) + "77.77\r\n", cannotOpen, "line 11 of 11 follows the last value line, a pallet file has 10 lines: \"77.77\""},
-        {"offset, a line after an empty one", offsetFile, "more.OFF", Lines(5) + "\r\n9", cannotOpen, "line 7 of 7 follows the last value line, an offset file has 5 lines: \"9\""},
+        {"offset, a line after an empty one", offsetFile, "more.OFF", "0\r\n1\r\n2\r\n3\r\n4\r\n\r\n9", cannotOpen, "line 7 of 7 follows the last value line, an offset file has 5 lines: \"9\""},
         {"parameter, a 45th line", parameterFile, "more.prm", parameterLines(0, "1") + "x\r\n\r\n", cannotOpen, "line 45 of 46 follows the last value line, a parameter file has 44 lines: \"x\""},
         // A comma would reach the controller as further fields.
         {"parameter value with a comma", parameterFile, "comma.prm", parameterLines(26, "45,00"), cannotOpen, "line 27: A comma cannot be inputted in Linear interpolation speed"},
