@@ -35,10 +35,10 @@ class Parts {
 
 // Passes everything on, each caption followed by the part it is about ("Pallet send (pallet
 // 3)"): a restore asks the same question of twenty pallets, which must be told apart.
-class PartNamingPrompter : public Prompter {
+class PartNamingPrompter : public ForwardingPrompter {
   public:
     PartNamingPrompter(Prompter& inner, std::string part)
-        : inner_(inner), part_(" (" + std::move(part) + ")") {}
+        : ForwardingPrompter(inner), part_(" (" + std::move(part) + ")") {}
     bool ask(const std::string& text, const std::string& caption) override {
         return inner_.ask(text, caption + part_);
     }
@@ -52,10 +52,8 @@ class PartNamingPrompter : public Prompter {
                       const std::string& detail) override {
         inner_.notifyDetail(text, caption + part_, detail);
     }
-    void showControllerError(const std::string& line) override { inner_.showControllerError(line); }
 
   private:
-    Prompter& inner_;
     std::string part_;
 };
 

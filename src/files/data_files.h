@@ -13,24 +13,14 @@ namespace mivo {
 
 // Passes everything on; a detail is prefixed with the file it is about (control bytes in its
 // name as \xNN).
-class FileNamingPrompter : public Prompter {
+class FileNamingPrompter : public ForwardingPrompter {
   public:
-    FileNamingPrompter(Prompter& inner, const std::string& name) : inner_(inner), name_(name) {}
-    bool ask(const std::string& text, const std::string& caption) override {
-        return inner_.ask(text, caption);
-    }
-    Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
-        return inner_.askYesNoCancel(text, caption);
-    }
-    void notify(const std::string& text, const std::string& caption) override {
-        inner_.notify(text, caption);
-    }
+    FileNamingPrompter(Prompter& inner, const std::string& name)
+        : ForwardingPrompter(inner), name_(name) {}
     void notifyDetail(const std::string& text, const std::string& caption,
                       const std::string& detail) override;
-    void showControllerError(const std::string& line) override { inner_.showControllerError(line); }
 
   private:
-    Prompter& inner_;
     const std::string& name_;
 };
 
