@@ -52,6 +52,19 @@ void Say(const std::string& line) { std::fprintf(stderr, "mivo-editor: %s\n", li
 // A path as a message quotes it.
 std::string Quoted(const std::string& path) { return EscapeControlBytes(path); }
 
+// Where a damaged settings file is kept: FILE.damaged, or FILE.damaged-2, -3 ... when earlier
+// ones are kept there already, so that none is lost.
+std::string AsideName(const std::string& file) {
+    std::string aside = file + ".damaged";
+    std::error_code error;
+    for (int n = 2; std::filesystem::symlink_status(aside, error).type() !=
+                        std::filesystem::file_type::not_found &&
+                    n < 1000;
+         ++n)
+        aside = file + ".damaged-" + std::to_string(n);
+    return aside;
+}
+
 void RestoreCom(const RememberedSettings& settings, CreatedScreens& screens) {
     if (!settings.comPort || !screens.tcom || !screens.tbuff) return;
     const int port = *settings.comPort;
@@ -84,7 +97,7 @@ bool RestoreSettings(const QString& path, CreatedScreens& screens, bool com) {
             return false;
         case SettingsRead::Damaged: {
             // Kept for the user to look at; the end of the run writes a sound file in its place.
-            const std::string aside = file + ".damaged";
+            const std::string aside = AsideName(file);
             std::error_code error;
             std::filesystem::rename(file, aside, error);
             Say("the settings file " + Quoted(file) + " cannot be read (" + reason + "); " +

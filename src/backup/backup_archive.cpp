@@ -4,6 +4,7 @@
 
 #include <ctime>
 #include <memory>
+#include <set>
 
 #include "common/readable_text.h"
 #include "files/data_files.h"
@@ -54,6 +55,27 @@ FileKind BackupFileKind() {
     return k;
 }
 
+// The first name two members of an archive's bytes share; "" when none does (or it cannot be
+// read without the consistency check that refused it).
+std::string SharedName(std::string_view bytes) {
+    zip_error_t error;
+    zip_error_init(&error);
+    Source source(zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error));
+    zip_t* archive = source ? zip_open_from_source(source.get(), ZIP_RDONLY, &error) : nullptr;
+    zip_error_fini(&error);
+    if (!archive) return {};
+    source.release();  // the archive owns it now
+    std::set<std::string> names;
+    std::string shared;
+    const zip_int64_t count = zip_get_num_entries(archive, 0);
+    for (zip_int64_t i = 0; i < count && i <= kMaxMembers && shared.empty(); ++i) {
+        const char* name = zip_get_name(archive, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);
+        if (name && !names.insert(name).second) shared = name;
+    }
+    zip_discard(archive);
+    return shared;
+}
+
 }  // namespace
 
 bool ZipMembers(const Members& members, std::string& bytes, std::string& reason) {
@@ -102,7 +124,11 @@ bool UnzipMembers(std::string_view bytes, Members& members, std::string& reason)
     }
     zip_t* archive = zip_open_from_source(source.get(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
     if (!archive) {
+        const bool shared = zip_error_code_zip(&error) == ZIP_ER_EXISTS;
         reason = ErrorText(&error);
+        // libzip says "File already exists": what is wrong is two members of one name.
+        if (const std::string name = shared ? SharedName(bytes) : ""; !name.empty())
+            reason = "two members are named " + EscapeControlBytes(name);
         return false;
     }
     source.release();  // the archive owns it now
@@ -118,7 +144,10 @@ bool UnzipMembers(std::string_view bytes, Members& members, std::string& reason)
     for (zip_int64_t i = 0; i < count; ++i) {
         const auto index = static_cast<zip_uint64_t>(i);
         zip_stat_t st;
-        if (zip_stat_index(archive, index, 0, &st) < 0 || (st.valid & ZIP_STAT_NAME) == 0)
+        // The name's bytes as stored: a name of control bytes is said escaped, not turned
+        // into the glyphs of an old code page.
+        if (zip_stat_index(archive, index, ZIP_FL_ENC_RAW, &st) < 0 ||
+            (st.valid & ZIP_STAT_NAME) == 0)
             return fail(zip_strerror(archive));
         const std::string name = st.name;
         if ((st.valid & ZIP_STAT_SIZE) != 0 && st.size > kMaxDataFileSize)

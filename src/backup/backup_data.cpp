@@ -133,6 +133,18 @@ std::string ManifestTimeNow() {
     return std::string(text, n);
 }
 
+std::set<std::string> BackupMemberNames(const std::string& program) {
+    ControllerData empty;
+    empty.program = program;
+    empty.steps.emplace();
+    empty.parameters.emplace();
+    for (int n = 0; n < kPalletCount; ++n) empty.pallets[n];
+    for (int p = 0; p < kOffsetPrograms; ++p) empty.offsets[p];
+    std::set<std::string> names;
+    for (const auto& [name, content] : BackupMembers(empty, "")) names.insert(name);
+    return names;
+}
+
 Members BackupMembers(const ControllerData& data, const std::string& when) {
     Members members;
     members.emplace_back(ProgramMember(data.program), StepFileText(*data.steps));
@@ -155,6 +167,20 @@ bool DataOfMembers(const Members& members, const std::string& archive, Controlle
     if (data.program.empty()) {
         reader.refuse(kManifestMember, "it names no program 0 to 5");
         return false;
+    }
+    // Exactly what a backup writes: anything more (another program, a path, a script) is none
+    // of ours, and a name twice would leave it open which one is meant.
+    const std::set<std::string> expected = BackupMemberNames(data.program);
+    std::set<std::string> seen;
+    for (const auto& [name, content] : members) {
+        if (expected.count(name) == 0) {
+            reader.refuse(name, "a backup holds no such member");
+            return false;
+        }
+        if (!seen.insert(name).second) {
+            reader.refuse(name, "the backup holds it twice");
+            return false;
+        }
     }
     if (!reader.convert(ProgramMember(data.program), data.steps.emplace(), ConvertStepFile,
                         OpenStp) ||

@@ -5,6 +5,7 @@
 // manifest naming the program.
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,9 +61,12 @@ std::string ManifestTimeNow();
 // A whole backup's members: program-N.stp, parameters.prm, pallet-00.plt .. pallet-19.plt,
 // offset-0.off .. offset-5.off, manifest.txt. `data` holds every part.
 Members BackupMembers(const ControllerData& data, const std::string& when);
+// The names of the members of a backup of `program`.
+std::set<std::string> BackupMemberNames(const std::string& program);
 
 // The data of a backup's members, each member converted as its kind's open converts a file.
-// A missing member, a manifest without a program 0 to 5, a member that is no text or that its
+// A missing member, a manifest without a program 0 to 5, a member a backup does not write
+// (of another name, or a name twice), a member that is no text or that its
 // kind refuses, or a pallet or offset member that names another number than its name: false
 // after a message naming the member as "ARCHIVE/MEMBER" (caption "Open"; a conversion's own
 // message with it in its detail).

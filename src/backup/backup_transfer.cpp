@@ -33,6 +33,39 @@ class Parts {
     RestoreReport& report_;
 };
 
+// Passes everything on, each caption followed by the part it is about ("Pallet send (pallet
+// 3)"): a restore asks the same question of twenty pallets, which must be told apart.
+class PartNamingPrompter : public ForwardingPrompter {
+  public:
+    PartNamingPrompter(Prompter& inner, std::string part)
+        : ForwardingPrompter(inner), part_(" (" + std::move(part) + ")") {}
+    bool ask(const std::string& text, const std::string& caption) override {
+        return inner_.ask(text, caption + part_);
+    }
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
+        return inner_.askYesNoCancel(text, caption + part_);
+    }
+    void notify(const std::string& text, const std::string& caption) override {
+        inner_.notify(text, caption + part_);
+    }
+    void notifyDetail(const std::string& text, const std::string& caption,
+                      const std::string& detail) override {
+        inner_.notifyDetail(text, caption + part_, detail);
+    }
+
+  private:
+    std::string part_;
+};
+
+// `ctx` whose messages name `part`.
+struct PartContext {
+    PartContext(const ProcedureContext& of, const std::string& part)
+        : prompter(of.prompter, part), ctx{of.channel, prompter,         of.view,
+                                           of.log,     of.showProgramNo, of.unseenTrailing} {}
+    PartNamingPrompter prompter;
+    ProcedureContext ctx;
+};
+
 // "pallets 0 to 2", "pallet 3", "pallets 0, 2": `numbers` of a kind, runs joined.
 std::string Numbered(const char* kind, const std::vector<int>& numbers) {
     std::string text = kind;
@@ -109,7 +142,9 @@ Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts
                         return Outcome::Failed;
                     }
                 }
-                return QuickSendSteps(ctx, {*data.steps});
+                PartContext named(ctx, "PGM " + data.program);
+                return QuickSendSteps(named.ctx, {*data.steps},
+                                      "the archive still holds the whole program: restore again");
             },
             [](DataParts& sent) { sent.steps = true; });
     }
@@ -120,12 +155,18 @@ Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts
     for (const int n : parts.pallets)
         run.then(
             "pallet " + std::to_string(n),
-            [&] { return TransferPallet(ctx, MemoryOperation::Send, {data.pallets.at(n)}); },
+            [&] {
+                PartContext named(ctx, "pallet " + std::to_string(n));
+                return TransferPallet(named.ctx, MemoryOperation::Send, {data.pallets.at(n)});
+            },
             [n](DataParts& sent) { sent.pallets.push_back(n); });
     for (const int p : parts.offsets)
         run.then(
             "offset " + std::to_string(p),
-            [&] { return TransferOffsets(ctx, MemoryOperation::Send, {data.offsets.at(p)}); },
+            [&] {
+                PartContext named(ctx, "offsets of PGM " + std::to_string(p));
+                return TransferOffsets(named.ctx, MemoryOperation::Send, {data.offsets.at(p)});
+            },
             [p](DataParts& sent) { sent.offsets.push_back(p); });
     return r.outcome;
 }

@@ -63,7 +63,7 @@ int BackupCommand::prepare(Prompter& prompter, std::string& problem) {
         if (!only) return kExitUsage;
         parts_ = *only;
     }
-    return OpenBackup(file_, data_, prompter) ? kExitCompleted : kExitFailed;
+    return OpenBackup(file_, data_, prompter) ? kExitCompleted : kExitUnread;
 }
 
 int BackupCommand::prepareCompare(Prompter& prompter, std::string& problem) {
@@ -128,8 +128,9 @@ int BackupCommand::run(ProcedureContext& ctx, std::ostream& out, std::ostream& e
     if (ReadController(ctx, PartsOf(data_), read) != Outcome::Completed) return kExitUnread;
     const std::vector<Difference> differences = Differences(data_, read);
     for (const Difference& d : differences) out << DifferenceLine(d) << '\n';
+    if (differences.empty()) out << "No differences\n";
     out.flush();
-    return differences.empty() ? kExitCompleted : kExitFailed;
+    return differences.empty() ? kExitCompleted : kExitFound;
 }
 
 }  // namespace mivo

@@ -12,7 +12,7 @@
 
 namespace mivo {
 
-// compare: the controller or the file could not be read.
+// compare: the controller or the file could not be read; restore: the file.
 inline constexpr int kExitUnread = 3;
 
 class BackupCommand {
@@ -24,8 +24,8 @@ class BackupCommand {
     BackupCommand(std::vector<std::string> words, const ParsedArgs& args);
 
     // Before the line is opened: checks the operands and options (kExitUsage with `problem`);
-    // compare and restore read FILE (compare gives kExitUnread when it could not, restore
-    // kExitFailed). kExitCompleted to go on.
+    // compare and restore read FILE (kExitUnread when it could not, or when it is no backup as
+    // a backup writes it). kExitCompleted to go on.
     int prepare(Prompter& prompter, std::string& problem);
 
     // The status of a command that ended without its result (the line not opened, a signal):
@@ -36,7 +36,8 @@ class BackupCommand {
     bool noticesOnError() const { return command_ == "compare"; }
 
     // On the line: backup reads everything and writes FILE only when every read completed;
-    // compare prints one line per differing item to `out` (0 equal, 1 differing, kExitUnread);
+    // compare prints one line per differing item to `out`, or "No differences" (0 equal,
+    // kExitFound differing, kExitUnread);
     // restore sends the chosen parts; one that stopped after sending some says on `err` which
     // and where it stopped.
     int run(ProcedureContext& ctx, std::ostream& out, std::ostream& err);

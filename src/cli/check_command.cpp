@@ -38,7 +38,7 @@ int RunCheck(const std::string& stepFile, const std::string& parameters, Console
         !Check(table, parameters, prompter, findings))
         return kExitFailed;
     for (const Finding& f : findings) out << FindingLine(f) << '\n';
-    return findings.empty() ? kExitCompleted : kExitFailed;
+    return findings.empty() ? kExitCompleted : kExitFound;
 }
 
 bool SendAfterCheck(const StepTable& table, const std::string& parameters,

@@ -12,6 +12,8 @@ namespace mivo {
 inline constexpr int kExitCompleted = 0;
 inline constexpr int kExitFailed = 1;
 inline constexpr int kExitUsage = 2;
+// Exit 1 as a result, not a failure: `check` found something, `compare` found differences.
+inline constexpr int kExitFound = 0x101;
 
 struct ParsedArgs {
     std::map<std::string, std::string> options;  // "--yes" -> "", "--port" -> "/dev/ttyS0"
@@ -38,8 +40,9 @@ bool ParseArgs(const std::vector<std::string>& args, const OptionSpec& known, Pa
                std::string& error);
 
 // The options every port command shares: --timeout (milliseconds, 10 s when not given) and the
-// --log file, opened for appending. Gives kExitCompleted, or kExitUsage or kExitFailed with
-// `problem`.
+// --log file, opened for appending (a FIFO, a device or a read-only file refused: kExitFailed,
+// "Cannot write LOG: REASON"); a write to it that fails is said as the command ends
+// (NoteLogFailure). Gives kExitCompleted, or kExitUsage or kExitFailed with `problem`.
 struct PortOptions {
     int timeoutMs = 10000;
     std::unique_ptr<std::ofstream> log;

@@ -17,12 +17,13 @@ int ReadPortOptionsOrSay(const ParsedArgs& args, PortOptions& options) {
     std::string problem;
     const int read = ReadPortOptions(args, options, problem);
     if (read == kExitUsage) return UsageError(problem);
-    if (read != kExitCompleted) std::cerr << "mivo: " << problem << '\n';
+    if (read != kExitCompleted) std::cerr << "Log: " << problem << '\n';
     return read;
 }
 
 void WriteLogLine(std::ostream& log, bool sent, const std::string& line) {
     log << LogTimestamp(std::chrono::system_clock::now()) << (sent ? " > " : " < ") << line << '\n';
+    log.flush();  // each line as it goes: a log that cannot be written fails now, said at the end
 }
 
 ConsolePort::ConsolePort(const ParsedArgs& args) : app_(argc_, argv_) {

@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "cli/cli_args.h"
+#include "cli/report_output.h"
 #include "procedures/reply_rules.h"
 
 namespace mivo {
@@ -28,6 +29,7 @@ std::string ConsolePrompter::answer(const std::string& text, const std::string& 
         err_ << std::endl;
         return {};
     }
+    NoteAnswered();
     const auto blank = [](unsigned char c) { return std::isspace(c) != 0; };
     answer.erase(answer.begin(), std::find_if_not(answer.begin(), answer.end(), blank));
     answer.erase(std::find_if_not(answer.rbegin(), answer.rend(), blank).base(), answer.end());
@@ -53,14 +55,17 @@ Prompter::Answer ConsolePrompter::askYesNoCancel(const std::string& text,
 }
 
 void ConsolePrompter::notify(const std::string& text, const std::string& caption) {
+    if (quietOpen_ && caption == "Open" && (text == "Complete" || text == "Completed")) return;
     if (before_) before_();
     out_ << caption << ": " << text << std::endl;
+    NoteNotice(caption + ": " + text);
 }
 
 void ConsolePrompter::notifyDetail(const std::string& text, const std::string& caption,
                                    const std::string& detail) {
     if (before_) before_();
     out_ << caption << ": " << text << std::endl;
+    NoteNotice(caption + ": " + text + (detail.empty() ? "" : " (" + detail + ")"));
     // What went wrong in detail is a diagnostic: standard error, the line after the notice.
     if (!detail.empty()) err_ << "  " << detail << std::endl;
 }

@@ -29,6 +29,9 @@ class ConsolePrompter : public Prompter {
 
     // Runs before anything is printed (the progress line makes room).
     void setBeforeOutput(std::function<void()> before) { before_ = std::move(before); }
+    // A file's open notice ("Open: Complete(d)") is left out: for a command whose result is
+    // something else (check, compare), it would read as one.
+    void setQuietOpen(bool quiet) { quietOpen_ = quiet; }
     // True once a question was answered otherwise than Yes.
     bool declined() const { return declined_; }
 
@@ -42,6 +45,7 @@ class ConsolePrompter : public Prompter {
     std::ostream& err_;
     bool yes_;
     bool declined_ = false;
+    bool quietOpen_ = false;
     std::function<void()> before_;
 };
 

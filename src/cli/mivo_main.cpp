@@ -1,7 +1,10 @@
 // mivo: the command-line tool. Global options, then a command of one or more words and its
 // operands; each command is a row of the table below.
+#include <cctype>
 #include <iostream>
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -57,6 +60,7 @@ int Convert(const Invocation& call) {
 
 int Check(const Invocation& call) {
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
+    prompter.setQuietOpen(true);
     return mivo::RunCheck(call.operands[0], call.args.value("--parameters"), prompter, std::cout);
 }
 
@@ -158,6 +162,50 @@ const std::vector<Command>& Commands() {
     return commands;
 }
 
+// What each option is for, as a command's --help lists them.
+const std::map<std::string, const char*>& OptionHelp() {
+    static const std::map<std::string, const char*> help = {
+        {"--port", "DEVICE  the serial device the controller is on"},
+        {"--yes", "answer every question Yes"},
+        {"--timeout", "SECONDS  how long a reply is waited for (10 unless given)"},
+        {"--log", "FILE  append every line sent and received to FILE, with its time"},
+        {"--range", "A-B  the steps (parameters, for print) from A to B"},
+        {"--quick", "send the whole program as Quick send does"},
+        {"--parameters", "FILE.prm  check positions against the strokes of this parameter file"},
+        {"--kind", "step|parameter|pallet|offset  what a file holds whose name does not say"},
+        {"--pallet", "N  the pallet number"},
+        {"--program", "N  the program an offset file is of"},
+        {"--only", "PARTS  send only these of steps,parameters,pallets,offsets"},
+        {"--pdf", "OUT.pdf  the PDF file to write"},
+        {"--time", "print the cycle time after END"},
+        {"--mode", "1|2|3  the jog mode"},
+        {"--hold", "SECONDS  how long a jog in mode 2 or 3 is held (0.5 unless given)"},
+        {"--cycles", "N  end the monitor after N scans"},
+    };
+    return help;
+}
+
+// One command's usage and what its options are for; "..." in a usage stands for the options
+// every port command takes.
+void PrintCommandHelp(const Command& c, std::ostream& out) {
+    std::string usage = c.usage;
+    out << "usage: " << usage << "\noptions:\n";
+    if (usage.find(" ... ") != std::string::npos) usage += " [--yes] [--timeout] [--log]";
+    std::set<std::string> listed;
+    for (std::size_t at = usage.find("--"); at != std::string::npos; at = usage.find("--", at)) {
+        std::size_t end = at + 2;
+        while (end < usage.size() &&
+               (std::isalpha(static_cast<unsigned char>(usage[end])) != 0 || usage[end] == '-'))
+            ++end;
+        const std::string option = usage.substr(at, end - at);
+        at = end;
+        const auto help = OptionHelp().find(option);
+        if (help == OptionHelp().end() || !listed.insert(option).second) continue;
+        out << "  " << option << ' ' << help->second << '\n';
+    }
+    out << "  --help  this text\n";
+}
+
 void PrintUsage(std::ostream& out) {
     out << "usage:\n  mivo --help | --version\n";
     for (const Command& c : Commands()) out << "  " << c.usage << '\n';
@@ -178,13 +226,20 @@ bool Matches(const Command& c, const std::vector<std::string>& words) {
     return true;
 }
 
-// The command line run, to its exit status.
-int Run(int argc, char** argv) {
+// The command line run, to its exit status; `command` its words and operands, as a failure
+// names it.
+int Run(int argc, char** argv, std::string& command) {
     std::vector<std::string> args(argv + 1, argv + argc);
     ParsedArgs parsed;
     std::string error;
     if (!mivo::ParseArgs(args, mivo::MivoOptions(), parsed, error)) return Usage(error);
+    for (const std::string& w : parsed.words) command += (command.empty() ? "" : " ") + w;
     if (parsed.has("--help")) {
+        for (const Command& c : Commands())
+            if (Matches(c, parsed.words)) {
+                PrintCommandHelp(c, std::cout);
+                return mivo::kExitCompleted;
+            }
         PrintUsage(std::cout);
         return mivo::kExitCompleted;
     }
@@ -214,5 +269,7 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     mivo::WatchReports();
-    return mivo::EndOfReports(Run(argc, argv));
+    std::string command;
+    const int status = Run(argc, argv, command);
+    return mivo::EndOfReports(status, command);
 }

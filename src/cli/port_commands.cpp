@@ -123,6 +123,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     ConsolePrompter prompter(std::cin,
                              backup && backupCommand->noticesOnError() ? std::cerr : std::cout,
                              std::cerr, args.has("--yes"));
+    prompter.setQuietOpen(backup && backupCommand->noticesOnError());
     StepTable table;
     if (steps && words[1] == "send" &&
         OpenStepFile(table, words[2], OpenFilterForPath(words[2]), prompter) !=
@@ -160,7 +161,10 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         link.halt();
     });
 
-    if (!link.goOnline()) return failed;
+    if (!link.goOnline()) {
+        link.deliverPendingMessages();  // why it could not: "Port cannot be open" and the reason
+        return failed;
+    }
 
     ConsoleChannel channel(link, timeoutMs, log.get());
     std::vector<std::string> replies;
@@ -201,13 +205,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return failed;
     }
+    // The restore's summary says what was sent before the No: not "nothing was done".
     if (backup && backupCommand->endSaid()) return status;
-    if (status == failed && !prompter.declined()) {
-        // Whatever was said above (on either stream), the end is said where scripts look.
-        std::string command;
-        for (const auto& w : words) command += (command.empty() ? "" : " ") + w;
-        std::cerr << "mivo: " << ReadableErrorLine(command) << " did not complete\n";
-    }
     return ReportDeclined(status, prompter, std::cerr);
 }
 

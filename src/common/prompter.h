@@ -30,6 +30,30 @@ class Prompter {
     virtual void showControllerError(const std::string& line) = 0;
 };
 
+// Passes everything on to another prompter; a prompter that changes some of it (names what a
+// message is about) overrides only that.
+class ForwardingPrompter : public Prompter {
+  public:
+    explicit ForwardingPrompter(Prompter& inner) : inner_(inner) {}
+    bool ask(const std::string& text, const std::string& caption) override {
+        return inner_.ask(text, caption);
+    }
+    Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
+        return inner_.askYesNoCancel(text, caption);
+    }
+    void notify(const std::string& text, const std::string& caption) override {
+        inner_.notify(text, caption);
+    }
+    void notifyDetail(const std::string& text, const std::string& caption,
+                      const std::string& detail) override {
+        inner_.notifyDetail(text, caption, detail);
+    }
+    void showControllerError(const std::string& line) override { inner_.showControllerError(line); }
+
+  protected:
+    Prompter& inner_;
+};
+
 // Shows nothing: questions are answered No, or Cancel where offered (a screen with no prompter
 // set, a check run without a word to the user).
 class SilentPrompter : public Prompter {

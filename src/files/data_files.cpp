@@ -53,6 +53,23 @@ std::string SaveTargetName(const FileKind& kind, const std::string& name, int fi
     return name + *ext;
 }
 
+std::string QuotedLine(std::string_view line) {
+    return "\"" + EscapeControlBytes(line.substr(0, 60)) + (line.size() > 60 ? "...\"" : "\"");
+}
+
+std::size_t TrailingLine(const std::vector<std::string_view>& lines, std::size_t count) {
+    for (std::size_t k = count; k < lines.size(); ++k)
+        if (!lines[k].empty()) return k;
+    return lines.size();
+}
+
+std::string TrailingFault(const std::vector<std::string_view>& lines, std::size_t k,
+                          std::string_view what, std::string_view expected) {
+    return "line " + std::to_string(k + 1) + " of " + std::to_string(lines.size()) +
+           " follows the last " + std::string(what) + " line, " + std::string(expected) +
+           " lines: " + QuotedLine(lines[k]);
+}
+
 std::string CannotWrite(const std::string& name, const std::string& reason) {
     return "Cannot write " + EscapeControlBytes(name) + ": " + reason;
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/prompter.h"
 #include "files/file_kind.h"
@@ -12,24 +13,14 @@ namespace mivo {
 
 // Passes everything on; a detail is prefixed with the file it is about (control bytes in its
 // name as \xNN).
-class FileNamingPrompter : public Prompter {
+class FileNamingPrompter : public ForwardingPrompter {
   public:
-    FileNamingPrompter(Prompter& inner, const std::string& name) : inner_(inner), name_(name) {}
-    bool ask(const std::string& text, const std::string& caption) override {
-        return inner_.ask(text, caption);
-    }
-    Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
-        return inner_.askYesNoCancel(text, caption);
-    }
-    void notify(const std::string& text, const std::string& caption) override {
-        inner_.notify(text, caption);
-    }
+    FileNamingPrompter(Prompter& inner, const std::string& name)
+        : ForwardingPrompter(inner), name_(name) {}
     void notifyDetail(const std::string& text, const std::string& caption,
                       const std::string& detail) override;
-    void showControllerError(const std::string& line) override { inner_.showControllerError(line); }
 
   private:
-    Prompter& inner_;
     const std::string& name_;
 };
 
@@ -44,6 +35,17 @@ std::string SaveTargetName(const FileKind& kind, const std::string& name, int fi
 // A file that cannot be written, as every save says it: "Cannot write NAME: REASON" (control
 // bytes in NAME as \xNN).
 std::string CannotWrite(const std::string& name, const std::string& reason);
+
+// A line of a file as a message quotes it: its first 60 bytes, readable, in double quotes.
+std::string QuotedLine(std::string_view line);
+
+// The first line from `count` (0-based) on that is not empty: a line past what a file of its
+// kind holds, which would be lost at the next save; lines.size() when there is none.
+std::size_t TrailingLine(const std::vector<std::string_view>& lines, std::size_t count);
+// How every reader refuses it: "line 11 of 11 follows the last value line, a pallet file has 10
+// lines: \"77.77\"" (`what` "value", `expected` "a pallet file has 10").
+std::string TrailingFault(const std::vector<std::string_view>& lines, std::size_t k,
+                          std::string_view what, std::string_view expected);
 
 // Save after the file dialog. A target that cannot be written (a read-only file, a directory,
 // a FIFO) is refused first, with "Cannot write NAME: it is read-only" or the like (caption

@@ -50,6 +50,30 @@ bool WriteAll(int fd, std::string_view content) {
     return true;
 }
 
+// The folder `path` is written in (through a temporary file and a rename) is one this user may
+// write into; otherwise false with the system's reason ("No such file or directory" for a
+// folder that does not exist), said before a save's work rather than at its end.
+bool FolderWritable(const std::string& path, std::string& reason) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "."
+                               : slash == 0               ? "/"
+                                                          : path.substr(0, slash);
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        reason = SystemReason(ENOTDIR);
+        return false;
+    }
+    if (::access(folder.c_str(), W_OK | X_OK) != 0) {
+        reason = SystemReason(errno);
+        return false;
+    }
+    return true;
+}
+
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -130,7 +154,8 @@ bool SaveTarget(const std::string& path, std::string& target, std::string& reaso
     for (int hops = 0; hops < 40; ++hops) {
         struct stat st {};
         if (::lstat(target.c_str(), &st) != 0) {
-            if (errno == ENOENT) return true;  // a new file, or the missing file a link names
+            // A new file, or the missing file a link names.
+            if (errno == ENOENT) return FolderWritable(target, reason);
             reason = SystemReason(errno);
             return false;
         }
@@ -144,7 +169,7 @@ bool SaveTarget(const std::string& path, std::string& target, std::string& reaso
                 reason = "it is read-only";
                 return false;
             }
-            return true;
+            return FolderWritable(target, reason);
         }
         std::vector<char> link(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : 255) + 1);
         const ssize_t n = ::readlink(target.c_str(), link.data(), link.size());

@@ -24,8 +24,9 @@ bool IsTextContent(std::string_view content, std::string& reason);
 
 // The file a save of `path` writes: `path`, or the file the symbolic link(s) at `path` name
 // (which need not exist yet). False, with `reason`, when that is no regular file (a directory,
-// a FIFO, a device), when it is a read-only file ("it is read-only", see IsReadOnlyFile) or
-// the links cannot be followed.
+// a FIFO, a device), when it is a read-only file ("it is read-only", see IsReadOnlyFile), when
+// its folder does not exist or cannot be written into (the system's reason), or the links
+// cannot be followed.
 bool SaveTarget(const std::string& path, std::string& target, std::string& reason);
 
 // True when the existing file `path` is not to be written: its mode has no write bit at all

@@ -55,9 +55,9 @@ const FileKind& OffsetFileKind();
 bool SaveOffsetFile(const OffsetData& data, const std::string& name, int filter,
                     Prompter& prompter);
 
-// Line 1 the program number, lines 2 to 5 X, Y, Z, R (later lines ignored). Fewer than 5
-// lines, or a line longer than its field holds, are refused whole: "File cannot be open"
-// (caption "Open") with the line count, or the line and the field, in its detail; `data` is
+// Line 1 the program number, lines 2 to 5 X, Y, Z, R. Fewer than 5 lines, a line after the 5th
+// that is not empty, or a line longer than its field holds, are refused whole: "File cannot be
+// open" (caption "Open") with the line count, or the line and the field, in its detail; `data` is
 // left exactly as it was and false returned.
 bool ConvertOffsetText(OffsetData& data, std::string_view content, Prompter& prompter);
 // The conversion of an opened file: the text conversion for every filter.

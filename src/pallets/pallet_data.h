@@ -73,10 +73,10 @@ const FileKind& PalletExitFileKind();
 bool SavePalletFile(const PalletData& data, const std::string& name, int filter, Prompter& prompter,
                     const FileKind& kind = PalletFileKind());
 
-// Text conversion of a ".plt"/CSV content: line 1 the number, lines 2 to 10 the fields (lines
-// after the 10th ignored; the Z cells of P2 and P3 emptied). Fewer than 10 lines, or a line
-// longer than its field holds, are refused whole: "File cannot be open" (caption "Open") with
-// the line count, or the line and the field, in its detail; `data` is left exactly as it was
+// Text conversion of a ".plt"/CSV content: line 1 the number, lines 2 to 10 the fields (the Z
+// cells of P2 and P3 emptied). Fewer than 10 lines, a line after the 10th that is not empty, or
+// a line longer than its field holds, are refused whole: "File cannot be open" (caption "Open")
+// with the line count, or the line and the field, in its detail; `data` is left exactly as it was
 // and false returned.
 bool ConvertPalletText(PalletData& data, std::string_view content, Prompter& prompter);
 

@@ -52,6 +52,10 @@ bool ValueLinesFit(const std::vector<std::string_view>& lines, int count, std::s
         return refuse("the file has " + std::to_string(lines.size()) +
                       (lines.size() == 1 ? " line" : " lines") + "; " + std::string(expected) +
                       ", one value a line");
+    // A line past the last value would be lost at the next save. Empty lines hold nothing.
+    if (const std::size_t k = TrailingLine(lines, static_cast<std::size_t>(count));
+        k < lines.size())
+        return refuse(TrailingFault(lines, k, "value", expected));
     for (int k = 0; k < count; ++k) {
         const std::optional<ValueField> f = field(k);
         if (!f) continue;

@@ -37,16 +37,17 @@ bool SaveParameterFile(const ParameterTable& table, const std::string& name, int
                        Prompter& prompter);
 
 // Text conversion of a ".prm"/CSV content: line k (1 to 44) becomes the value of parameter
-// k - 1 (the reserved 3 and 5 stay empty; lines after the 44th are ignored). A content of fewer
-// than 44 lines, or a value longer than its parameter holds (ValueLength), is refused whole:
-// "File cannot be open" (caption "Open") with the line count, or the line and the parameter, in
-// its detail, which the open procedure prefixes with the file's name; the table is left exactly
+// k - 1 (the reserved 3 and 5 stay empty). A content of fewer than 44 lines, a line after the
+// 44th that is not empty, or a value longer than its parameter holds (ValueLength), is refused
+// whole: "File cannot be open" (caption "Open") with the line count, or the line and the parameter,
+// in its detail, which the open procedure prefixes with the file's name; the table is left exactly
 // as it was and false returned.
 bool ConvertParameterText(ParameterTable& table, std::string_view content, Prompter& prompter);
 
 // The lines of a file of one value a line (parameter, pallet and offset files), checked whole
 // before anything is taken: fewer than `count` lines are refused with the file's line count and
-// `expected` ("a pallet file has 10"); so is the first line whose value its field cannot hold
+// `expected` ("a pallet file has 10"), a line after the last that is not empty (TrailingFault:
+// it would be lost at the next save), and the first line whose value its field cannot hold
 // (FileValueRefusal), named by its line. `field(k)` gives line k's (0-based) field length and
 // name, nullopt for a line that is not read. The refusal is "File cannot be open" (caption
 // "Open") with the reason as its detail; true when every line fits.

@@ -18,11 +18,6 @@ void AppendLine(const StepRow& row, std::string& out) {
     }
 }
 
-// A line as a message quotes it: its first 60 bytes, readable.
-std::string Quoted(std::string_view line) {
-    return "\"" + EscapeControlBytes(line.substr(0, 60)) + (line.size() > 60 ? "...\"" : "\"");
-}
-
 // What is wrong with a file whose line `k` (0-based) has only `commas` commas.
 std::string ShapeFault(const std::vector<std::string_view>& lines, int k, int commas) {
     if (lines.empty()) return "the file is empty; a step file has 1000 lines";
@@ -31,14 +26,7 @@ std::string ShapeFault(const std::vector<std::string_view>& lines, int k, int co
         return "the file ends after line " + count + "; a step file has 1000 lines";
     return "line " + std::to_string(k + 1) + " of " + count + " has " + std::to_string(commas) +
            (commas == 1 ? " comma" : " commas") +
-           ", a step line has at least 7: " + Quoted(lines[static_cast<std::size_t>(k)]);
-}
-
-// What is wrong with a file whose line `k` (0-based) follows the last step line.
-std::string TrailingFault(const std::vector<std::string_view>& lines, std::size_t k) {
-    return "line " + std::to_string(k + 1) + " of " + std::to_string(lines.size()) +
-           " follows the last step line, a step file has " + std::to_string(kStepCount) +
-           " lines: " + Quoted(lines[k]);
+           ", a step line has at least 7: " + QuotedLine(lines[static_cast<std::size_t>(k)]);
 }
 
 }  // namespace
@@ -74,9 +62,10 @@ bool ConvertStepText(StepTable& table, std::string_view content, Prompter& promp
     const std::vector<std::string_view> lines = SplitLines(content);
     // A line past the last step would be lost at the next save: refused before the table is
     // touched. Empty lines there hold nothing.
-    for (std::size_t k = kStepCount; k < lines.size(); ++k) {
-        if (lines[k].empty()) continue;
-        prompter.notifyDetail(kCannotOpen, kOpenCaption, TrailingFault(lines, k));
+    if (const std::size_t k = TrailingLine(lines, kStepCount); k < lines.size()) {
+        prompter.notifyDetail(
+            kCannotOpen, kOpenCaption,
+            TrailingFault(lines, k, "step", "a step file has " + std::to_string(kStepCount)));
         return false;
     }
     table.clear();

@@ -153,7 +153,7 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
     return Outcome::Completed;
 }
 
-Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps) {
+Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::string& again) {
     StepTable& table = steps.table;
     UpperCaseCommands(table);
     if (RefusedPartedCircle(ctx, table, {0, kStepCount - 1})) return Outcome::Failed;
@@ -180,12 +180,23 @@ Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps) {
         return Outcome::Failed;
     }
     ctx.view.showProgress(static_cast<int>(sent.size()));
+    // Cut after the program was emptied: the controller holds only what went before.
+    const auto cut = [&](std::size_t done, Outcome outcome) {
+        std::string held = "is now empty";
+        if (done > 0) {
+            const int last = sent[done - 1] + (table[sent[done - 1]][FieldCommand] == "CIR");
+            held = "now holds steps 0 to " + std::to_string(last) + " only";
+        }
+        ctx.prompter.notify("PGM " + pgm.number + " on the controller " + held + "; " + again,
+                            kSendCaption);
+        return outcome;
+    };
     for (std::size_t i = 0; i < sent.size(); ++i) {
         if (StoppedBetweenItems(ctx, static_cast<int>(i) + 1, "Sending is interrupted",
                                 kSendCaption))
-            return Outcome::Interrupted;
+            return cut(i, Outcome::Interrupted);
         int s = sent[i];
-        if (SendStep(ctx, table, s) != StepResult::Sent) return Outcome::Failed;
+        if (SendStep(ctx, table, s) != StepResult::Sent) return cut(i, Outcome::Failed);
     }
     ctx.prompter.notify("Sending is completed", kSendCaption);
     return Outcome::Completed;

@@ -22,8 +22,11 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
 // command (a circle pair as one), with Step send's commands, errors, progress and completion.
 // The whole program goes, whatever the range. A step Step send would refuse ("Command type
 // error No. s") is refused after the question, before "@INIT PGM", so the controller keeps its
-// program. An "@INIT PGM" not answered "OK" shows its error line and sends nothing more.
-Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps);
+// program. An "@INIT PGM" not answered "OK" shows its error line and sends nothing more. A send
+// cut after "@INIT PGM" (refused, the line lost, stopped) says what the controller holds now:
+// "PGM 2 on the controller now holds steps 0 to 11 only; " (or "is now empty; ") and `again`.
+Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps,
+                       const std::string& again = "send the whole program again");
 
 // Send selected: Step send's refusals and question, then only the steps of `spans` (a circle
 // pair whole; spans that overlap go once), each written or deleted as Step send does. When the

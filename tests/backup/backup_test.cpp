@@ -1,13 +1,16 @@
 // Backup, comparison and restore against the simulated controller in process.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <set>
 #include <stdexcept>
 
 #include "backup/backup_archive.h"
 #include "backup/backup_transfer.h"
 #include "backup/differences.h"
 #include "support/procedure_rig.h"
+#include "support/renamed_member.h"
 #include "support/temp_dir.h"
 
 namespace mivo::test {
@@ -203,6 +206,43 @@ TEST(Backup, AFailedReadWritesNoFileAndSaysWhy) {
     }
 }
 
+// A target that cannot be written is refused before the first read, not after minutes of them.
+TEST(Backup, ATargetThatCannotBeWrittenReadsNothing) {
+    TempDir dir;
+    WriteBytes(dir / "file", "x");
+    for (const auto& [target, said] :
+         {std::pair{dir / "missing/b.zip", "No such file or directory"},
+          std::pair{dir / "file/b.zip", "Not a directory"}}) {
+        SCOPED_TRACE(said);
+        Rig rig;
+        EXPECT_NE(BackupController(rig.ctx, target), Outcome::Completed);
+        EXPECT_TRUE(rig.sim.received().empty());
+        ASSERT_EQ(rig.prompter.texts().size(), 1u);
+        EXPECT_EQ(rig.prompter.texts()[0], "Cannot write " + target + ": " + said);
+    }
+}
+
+// A restore's twenty pallet questions, and its completions, are told apart by the number.
+TEST(Backup, ARestoreNamesThePartOfEachQuestionAndNotice) {
+    Rig original;
+    ControllerData backup = Read(original);
+    Rig rig;
+    rig.prompter.answers.assign(28, true);
+    ASSERT_EQ(RestoreData(rig.ctx, backup, AllParts()), Outcome::Completed);
+    std::set<std::pair<std::string, std::string>> said;
+    for (const Message& m : rig.prompter.messages) {
+        SCOPED_TRACE(m.caption + ": " + m.text);
+        EXPECT_TRUE(said.insert({m.caption, m.text}).second);
+    }
+    const auto has = [&](const std::string& caption) {
+        return std::any_of(said.begin(), said.end(), [&](const auto& m) {
+            return m.first.find(caption) != std::string::npos;
+        });
+    };
+    for (const char* part : {"(PGM 0)", "(pallet 0)", "(pallet 19)", "(offsets of PGM 5)"})
+        EXPECT_TRUE(has(part)) << part;
+}
+
 // A file that is no whole backup is refused, naming what is wrong.
 TEST(Backup, AnArchiveThatIsNoWholeBackupIsRefusedNamingWhy) {
     Rig rig;
@@ -234,8 +274,31 @@ TEST(Backup, AnArchiveThatIsNoWholeBackupIsRefusedNamingWhy) {
         {[](Members& m) { m.pop_back(); },
          {},
          "b.zip/manifest.txt: the backup holds no such member"},
+        // Nothing but what a backup writes, however harmless it looks; named readably.
+        {[](Members& m) { m.emplace_back("../evil.stp", m[0].second); },
+         {},
+         "b.zip/../evil.stp: a backup holds no such member"},
+        {[](Members& m) { m.emplace_back("/abs/x.stp", m[0].second); },
+         {},
+         "b.zip//abs/x.stp: a backup holds no such member"},
+        {[](Members& m) { m.emplace_back("evil.sh", "rm -rf ~\n"); },
+         {},
+         "b.zip/evil.sh: a backup holds no such member"},
+        // A name of control bytes, as an archiver writes it (libzip writes none such).
+        {[](Members& m) { m.emplace(m.begin(), "E[2JB.stp", m[0].second); },
+         [](std::string& b) { RenameMember(b, "E[2JB.stp", "\x1b[2J\a.stp"); },
+         "b.zip/\\x1B[2J\\x07.stp: a backup holds no such member"},
+        {[](Members& m) { m.emplace_back("program-1.stp", m[0].second); },
+         {},
+         "b.zip/program-1.stp: a backup holds no such member"},
+        // Two members of one name (libzip itself would say "File already exists").
+        {[](Members& m) { m.emplace_back("pallet-0X.plt", "0\r\n"); },
+         [](std::string& b) { RenameMember(b, "pallet-0X.plt", "pallet-00.plt"); },
+         "two members are named pallet-00.plt"},
     };
+    ASSERT_EQ(whole[0].first, "program-0.stp");
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.said);
         Members members = whole;
         c.members(members);
         std::string bytes, reason;

@@ -117,10 +117,11 @@ TEST(KindFiles, RoundTripPerFormat) {
     ExpectRoundTrip(kOffset, SaveOffsetFile, OpenOffsetFile, {}, "o.off", OffFilterOff, OffFilterOff, offset);
     ExpectRoundTrip(table, SaveParameterFile, OpenParameterFile, otherTable, "odd.prm", PrmSavePrm, PrmOpenPrm, tableText);
     // clang-format on
-    // Lines after a pallet file's tenth are ignored.
+    // Empty lines after a pallet file's tenth hold nothing: read (one that holds something is
+    // refused, see RefusedOpenChangesNothing).
     PalletData data;
     ScriptedPrompter p;
-    EXPECT_TRUE(ConvertPalletText(data, pallet + "v11\r\nv12", p));
+    EXPECT_TRUE(ConvertPalletText(data, pallet + "\r\n\r\n", p));
     EXPECT_EQ(data, kPallet);
     // The same file from an editor that writes UTF-8 reads the same.
     TempDir dir;
@@ -206,8 +207,8 @@ auto Refusing(Data data, Open open, int filter) {
     };
 }
 
-// A file too short for its kind, a ZEB block missing or with a field that is no number, a value
-// too long for its field, or a pallet number that is no integer: the open stops with its
+// A file too short or too long for its kind, a ZEB block missing or with a field that is no number,
+// a value too long for its field, or a pallet number that is no integer: the open stops with its
 // message and nothing changes.
 TEST(KindFiles, RefusedOpenChangesNothing) {
     const PalletData pallet{kPallet.number, kPallet.fields, "kept", "kept"};
@@ -263,6 +264,10 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
         {"ZEB parameters, product too long", parameterZeb, "p.crd", ParameterZebFile(1006, At(11, "9999")), cannotOpen, "line 1006, characters 11 to 14: Linear interpolation speed holds at most 5 characters"},
         {"pallet corner too long", palletFile, "long.plt", "0\r\n1\r\n2\r\n3\r\n" + megabyte + "\r\n5\r\n6\r\n7\r\n2\r\n2\r\n", cannotOpen, "line 5: X2 holds at most 7 characters"},
         {"offset too long", offsetFile, "long.OFF", "0\r\n1\r\n" + megabyte + "\r\n3\r\n4\r\n", cannotOpen, "line 3: Y holds at most 7 characters"},
+        // A line past the last value would be lost at the next save, as a step file's.
+        {"pallet, an 11th line", palletFile, "more.plt", Lines(10) + "77.77\r\n", cannotOpen, "line 11 of 11 follows the last value line, a pallet file has 10 lines: \"77.77\""},
+        {"offset, a line after an empty one", offsetFile, "more.OFF", "0\r\n1\r\n2\r\n3\r\n4\r\n\r\n9", cannotOpen, "line 7 of 7 follows the last value line, an offset file has 5 lines: \"9\""},
+        {"parameter, a 45th line", parameterFile, "more.prm", parameterLines(0, "1") + "x\r\n\r\n", cannotOpen, "line 45 of 46 follows the last value line, a parameter file has 44 lines: \"x\""},
         // A comma would reach the controller as further fields.
         {"parameter value with a comma", parameterFile, "comma.prm", parameterLines(26, "45,00"), cannotOpen, "line 27: A comma cannot be inputted in Linear interpolation speed"},
         // clang-format on

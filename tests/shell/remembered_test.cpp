@@ -120,6 +120,22 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         EXPECT_EQ(Bytes(file), c.read ? c.bytes : sound);
     }
 
+    // A file damaged again keeps the copy of the first damage: the copies are numbered.
+    for (const QString& aside : {file + ".damaged", file + ".damaged-2", file + ".damaged-3"})
+        QFile::remove(aside);
+    const QByteArray damaged[] = {"[com]\nport=11\n", "hello world\n", "[windows]\nTmmain=x\n"};
+    for (const QByteArray& bytes : damaged) {
+        Write(file, bytes);
+        CreatedScreens next;
+        const auto nextSet = createScreens(next, &prompter);
+        ::testing::internal::CaptureStderr();
+        EXPECT_FALSE(RestoreSettings(file, next, true));
+        ::testing::internal::GetCapturedStderr();
+    }
+    EXPECT_EQ(Bytes(file + ".damaged"), damaged[0]);
+    EXPECT_EQ(Bytes(file + ".damaged-2"), damaged[1]);
+    EXPECT_EQ(Bytes(file + ".damaged-3"), damaged[2]);
+
     // Settings that cannot be written are said; a link to a file not there yet is written
     // through.
     const QString folderFile = dir.filePath("plain"), linked = dir.filePath("linked.conf");

@@ -119,6 +119,8 @@ TEST(StepTransfer, QuickSendWritesTheSameProgram) {
         {"sent", 0, -1, Outcome::Completed, {"@?NO", "@INIT PGM", "@WRITE STEP 0,POI,000,1,2,3,0", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60", "@WRITE STEP 9,END,000,,,,"}, {ask0, {"notify", "Sending is completed", "Step send"}}},
         {"INIT PGM refused", 2, -1, Outcome::Failed, {"@?NO", "@INIT PGM"}, {ask0, {"error", "12:Bad data", "Error display"}}},
         {"unknown command", 0, 8, Outcome::Failed, {"@?NO"}, {ask0, {"notify", "Command type error No. 8", "Sending error"}}},
+        // Cut after the program was emptied: what the controller holds now is said.
+        {"refused midway", 4, -1, Outcome::Failed, {"@?NO", "@INIT PGM", "@WRITE STEP 0,POI,000,1,2,3,0", "@WRITE CIR 5,100"}, {ask0, {"error", "12:Bad data", "Error display"}, {"notify", "Error No. 5", "Sending error"}, {"notify", "PGM 0 on the controller now holds steps 0 to 0 only; send the whole program again", "Step send"}}},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -137,6 +139,11 @@ TEST(StepTransfer, QuickSendWritesTheSameProgram) {
         if (c.outcome == Outcome::Completed) {
             EXPECT_EQ(quick.sim.steps.programs[0], full.sim.steps.programs[0]);
             EXPECT_EQ(quick.view.maximum, 3);
+        } else if (c.refuseAt == 4) {
+            // What the notice says: step 0 alone.
+            std::vector<std::string> first(held.size());
+            first[0] = full.sim.steps.programs[0][0];
+            EXPECT_EQ(quick.sim.steps.programs[0], first);
         } else {
             EXPECT_EQ(quick.sim.steps.programs[0], held);
         }
