@@ -86,11 +86,12 @@ class FlightRecorder {
     bool said_ = false;
 
     std::mutex mutex_;
-    std::condition_variable wake_;                           // a line taken, or the end
+    std::condition_variable wake_;                           // sync() or the end
     std::condition_variable idle_;                           // every line taken is written
     std::deque<std::pair<std::string, std::string>> queue_;  // (day, line)
     bool writing_ = false;
     bool ending_ = false;
+    int syncing_ = 0;     // callers of sync() waiting
     std::thread writer_;  // last: started once the rest is made
 };
 
