@@ -62,6 +62,14 @@ class DirectScreen : public ShellFixture {
                          [this](const QString& c) { sent.push_back(c.toStdString()); });
     }
     Lines sent;
+    // A paced line and a program that moves to X 100, then waits ten seconds before its END.
+    void pacedLongRun() {
+        pty.setPaced(true);
+        sim.motion.originState = 1;
+        sim.steps.programs[0][0] = "POI 000,100,0,0,0";
+        sim.steps.programs[0][1] = "SEQ 400,";
+        sim.steps.programs[0][2] = "END 000";
+    }
     // The controls of `set`, as it names them, that can be pressed.
     Lines enabledIn(EnableSet set) {
         Lines out;
@@ -147,11 +155,7 @@ TEST_F(DirectScreen, InitialisingAllProgramsOffersTheStepsForSavingFirst) {
 }
 
 TEST_F(DirectScreen, StopPressedWhileAPacedRunWaits) {
-    pty.setPaced(true);
-    sim.motion.originState = 1;
-    sim.steps.programs[0][0] = "POI 000,100,0,0,0";
-    sim.steps.programs[0][1] = "SEQ 400,";  // ten seconds
-    sim.steps.programs[0][2] = "END 000";
+    pacedLongRun();
     online();
     QObject::connect(&pty, &SimPty::commandReceived, &screen(), [this](const QString& command) {
         if (command == "@RUN")
@@ -173,11 +177,7 @@ TEST_F(DirectScreen, StopPressedWhileAPacedRunWaits) {
 // Ended by SIGTERM while a run it started moves the robot, the editor stops the run first, lets
 // the stop's answer come, and only then ends.
 TEST_F(DirectScreen, ASignalStopsTheRunItStartedBeforeTheEditorEnds) {
-    pty.setPaced(true);
-    sim.motion.originState = 1;
-    sim.steps.programs[0][0] = "POI 000,100,0,0,0";
-    sim.steps.programs[0][1] = "SEQ 400,";  // ten seconds
-    sim.steps.programs[0][2] = "END 000";
+    pacedLongRun();
     online();
     recordSent();
     bool ended = false;
