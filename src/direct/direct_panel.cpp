@@ -109,12 +109,15 @@ void StopStateMark::showState(StopState state) {
 }
 
 bool StopStateMark::eventFilter(QObject* watched, QEvent* event) {
-    if (!message_) {
+    // Only a window shown counts; the message itself is not looked at otherwise (while it is
+    // being destroyed its children's events come through here).
+    if (event->type() != QEvent::Show) return false;
+    if (message_.isNull()) {
         qApp->removeEventFilter(this);
         return false;
     }
     auto* w = qobject_cast<QWidget*>(watched);
-    if (event->type() == QEvent::Show && w && w->isWindow() && w != message_.data()) {
+    if (w && w->isWindow() && w != message_.data()) {
         QPointer<QMessageBox> box = message_;
         QTimer::singleShot(0, this, [box] {
             if (box && box->isVisible()) box->raise();
