@@ -70,11 +70,7 @@ Outcome RunReplies(DirectCycle& c, std::string line) {
                 continue;
             case ReplyCode::Ng:
             case ReplyCode::Emg:
-                failed = true;
-                line = c.next();  // the error number
-                if (const auto o = c.cut()) return *o;
-                s.prompter().showControllerError(line);
-                return Outcome::Failed;
+                return ShowErrorLine(c);  // the error number
             case ReplyCode::Err:
             case ReplyCode::Mstop:
             case ReplyCode::Stop: {

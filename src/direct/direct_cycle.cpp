@@ -109,7 +109,7 @@ std::string DirectCycle::next() { return s_.display_->next(); }
 
 std::string DirectCycle::nextIfAny() {
     s_.transfer_->setDataExchange(true);
-    return s_.display_->waitIfAny();
+    return s_.display_->wait(s_.display_->takeShown(), false, true);
 }
 
 std::optional<Outcome> DirectCycle::pass(int lines) {

@@ -68,12 +68,6 @@ std::string DisplayChannel::wait(bool shown, bool owesLine, bool quiet) {
     return received(quiet ? channel_.nextIfAny() : channel_.next(), shown);
 }
 
-std::string DisplayChannel::waitIfAny() {
-    const bool shown = takeShown();
-    const Waiting waiting(*this, {false, shown, cycles_});
-    return received(channel_.nextIfAny(), shown);
-}
-
 std::optional<DisplayChannel::Pending> DisplayChannel::innermost() const {
     if (pending_.empty()) return std::nullopt;
     return pending_.back();

@@ -103,8 +103,6 @@ class DisplayChannel : public Channel {
     std::string send(const std::string& command, bool showCommand, bool showReply, bool owesLine,
                      const std::function<void()>& written = {}, bool quiet = false);
     std::string wait(bool shown, bool owesLine, bool quiet = false);
-    // A line that may not come (DirectChannel::nextIfAny), shown when it does.
-    std::string waitIfAny();
 
     // The innermost wait under way, if any.
     std::optional<Pending> innermost() const;
