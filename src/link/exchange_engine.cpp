@@ -1,0 +1,390 @@
+#include "link/exchange_engine.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "link/framing.h"
+#include "link/reply_class.h"
+
+namespace mivo {
+
+namespace {
+
+bool IsWord(ReplyCode c) { return IsStatusWord(c) && c != ReplyCode::End; }
+
+ReplyCode Head(const std::vector<std::string>& lines) { return ReplyClass(lines.front()); }
+
+// A position query's "ERR" with a line beginning "32": the controller reads again and answers.
+bool RereadNotice(const std::string& command, const std::vector<std::string>& unit) {
+    return command.rfind("@?POS", 0) == 0 && unit.size() == 2 && Head(unit) == ReplyCode::Err &&
+           unit[1].rfind("32", 0) == 0;
+}
+
+}  // namespace
+
+ExchangeEngine::ExchangeEngine(std::function<bool(std::string_view)> write,
+                               std::chrono::milliseconds replyLimit,
+                               std::chrono::milliseconds quiet)
+    : write_(std::move(write)), replyLimit_(replyLimit), quiet_(quiet) {}
+
+ExchangeEngine::Id ExchangeEngine::submit(Request request, Time now) {
+    open_.push_back(make(std::move(request), false));
+    const Id id = open_.back().id;
+    pump(now);
+    flush();
+    return id;
+}
+
+ExchangeEngine::Id ExchangeEngine::submitStop(Request request, Time now) {
+    // What came before the stop cannot be its answer, but it may be owed to others: a drain
+    // under way ends, so that the stop's answer is not dropped with it.
+    drainUntil_.reset();
+    // A move still waiting to go out never goes: the stop was meant for it too.
+    std::vector<Id> held;
+    for (const Open& o : open_)
+        if (o.phase == Phase::Queued && Moves(o.shape)) held.push_back(o.id);
+    for (const Id h : held) finish(h, End::Stopped);
+    // It goes out before the ordinary requests still waiting to.
+    const auto queued = std::find_if(open_.begin(), open_.end(),
+                                     [](const Open& o) { return o.phase == Phase::Queued; });
+    const auto it = open_.insert(queued, make(std::move(request), true));
+    const Id id = it->id;
+    write(*it, now);
+    pump(now);
+    flush();
+    return id;
+}
+
+ExchangeEngine::Open ExchangeEngine::make(Request request, bool stopLane) {
+    Open o;
+    o.id = ++last_;
+    o.shape = request.shape.value_or(ShapeOf(request.command));
+    o.request = std::move(request);
+    o.stopLane = stopLane;
+    return o;
+}
+
+void ExchangeEngine::write(Open& o, Time now) {
+    const Id id = o.id;
+    if (!online_ || !write_(FrameRequest(o.request.command, true).bytes)) {
+        finish(id, End::Lost);
+        return;
+    }
+    if (o.request.written) events_.push_back(o.request.written);
+    if (Moves(o.shape) && o.shape != ReplyShape::Run) {
+        o.phase = Phase::Under;
+    } else {
+        o.phase = Phase::Owed;
+        o.deadline = now + replyLimit_;
+    }
+}
+
+void ExchangeEngine::pump(Time now) {
+    while (online_ && !drainUntil_) {
+        const bool owed = std::any_of(open_.begin(), open_.end(),
+                                      [](const Open& o) { return o.phase == Phase::Owed; });
+        if (owed) return;
+        auto it = std::find_if(open_.begin(), open_.end(),
+                               [](const Open& o) { return o.phase == Phase::Queued; });
+        if (it == open_.end()) return;
+        write(*it, now);
+    }
+}
+
+void ExchangeEngine::withdraw(Id id, Time now) {
+    if (Open* o = find(id)) {
+        // An answer still owed would come as noise: drop it with a drain.
+        if (o->phase == Phase::Owed) startDrain(now);
+        finish(id, End::Withdrawn);
+    }
+    pump(now);
+    flush();
+}
+
+void ExchangeEngine::receive(std::string_view bytes, Time when) {
+    if (drainUntil_) {
+        if (dropped) dropped(bytes);
+        drainUntil_ = when + quiet_;
+        assembler_.clear();
+        word_.reset();
+        return;
+    }
+    for (const char c : bytes)
+        if (assembler_.feed(c)) onLine(assembler_.take(), when);
+    if (const std::string junk = assembler_.takeDropped(); !junk.empty() && dropped) dropped(junk);
+    pump(when);
+    flush();
+}
+
+void ExchangeEngine::onLine(std::string line, Time when) {
+    if (drainUntil_) {  // noise earlier in the same bytes began a drain
+        if (dropped) dropped(line + "\r\n");
+        return;
+    }
+    if (word_) {
+        Unit u{{std::move(*word_), std::move(line)}};
+        word_.reset();
+        route(u, when);
+        return;
+    }
+    const ReplyCode code = ReplyClass(line);
+    if (IsWord(code)) {
+        word_ = std::move(line);
+        return;
+    }
+    route(Unit{{std::move(line)}}, when);
+}
+
+ExchangeEngine::Open* ExchangeEngine::firstOwed() {
+    for (Open& o : open_)
+        if (o.phase == Phase::Owed) return &o;
+    return nullptr;
+}
+
+void ExchangeEngine::route(const Unit& u, Time now) {
+    Open* owed = firstOwed();
+    // A value half received owes its "OK" now: whatever comes is its.
+    if (owed && (owed->shape == ReplyShape::Value || owed->shape == ReplyShape::Record) &&
+        owed->state >= 1) {
+        give(*owed, u, accept(*owed, u), now);
+        return;
+    }
+    // A position query's re-read notice is its own, though a run is under way.
+    if (owed && RereadNotice(owed->request.command, u.lines)) {
+        give(*owed, u, Take::Progress, now);
+        return;
+    }
+    // A stop owed its answer takes its "STOP", "MSTOP" or "CEND" before the moves it ends; a
+    // lone "OK" is a move's end before it is the stop's.
+    if (owed && owed->stopLane && u.lines.size() == 2) {
+        if (const Take t = accept(*owed, u); t != Take::No) {
+            give(*owed, u, t, now);
+            return;
+        }
+    }
+    // In the order they went out: the first request still owed an answer, or a move under way
+    // whose end this is (before it or after it).
+    for (Open& o : open_) {
+        if (o.phase == Phase::Queued) break;
+        if (o.phase == Phase::Owed && &o != owed) continue;
+        if (const Take t = accept(o, u); t != Take::No) {
+            give(o, u, t, now);
+            return;
+        }
+    }
+    // The "END" or "OK" a stop's answer or a run's status end may have after it.
+    const ReplyCode head = Head(u.lines);
+    if (tailUntil_ && u.lines.size() == 1 && (head == ReplyCode::End || head == ReplyCode::Ok)) {
+        tailUntil_.reset();
+        if (tailLine_) events_.push_back([f = std::move(tailLine_), l = u.lines.front()] { f(l); });
+        tailLine_ = nullptr;
+        return;
+    }
+    // Noise. A stop is not failed by it, and no drain drops the stop's answer.
+    for (const std::string& l : u.lines)
+        if (noise)
+            events_.push_back([this, l] {
+                if (noise) noise(l);
+            });
+    if (owed && owed->stopLane) return;
+    if (owed) {
+        owed->reply.lines.insert(owed->reply.lines.end(), u.lines.begin(), u.lines.end());
+        finish(owed->id, End::Unfit);
+    }
+    startDrain(now);
+}
+
+ExchangeEngine::Take ExchangeEngine::accept(Open& o, const Unit& u) const {
+    const ReplyCode c = Head(u.lines);
+    const bool pair = u.lines.size() == 2;
+    const bool word = pair && c != ReplyCode::Cend;
+    switch (o.shape) {
+        case ReplyShape::Done:
+            if (c == ReplyCode::Ok) return Take::Answered;
+            return word ? Take::Failed : Take::No;
+        case ReplyShape::Value:
+        case ReplyShape::Record:
+            if (o.state == 1 && o.shape == ReplyShape::Record && c == ReplyCode::Data && !pair)
+                return Take::Progress;
+            if (o.state == 1) return c == ReplyCode::Ok ? Take::Answered : Take::Unfit;
+            if (c == ReplyCode::Data && !pair) return Take::Progress;
+            return word ? Take::Failed : Take::No;
+        case ReplyShape::Move:
+        case ReplyShape::Hold:
+        case ReplyShape::StepRun:
+            if (o.state == 1) return c == ReplyCode::Ok ? Take::Answered : Take::No;
+            if (o.shape != ReplyShape::Hold && c == ReplyCode::Ok && !pair) return Take::Answered;
+            if (o.shape == ReplyShape::StepRun && c == ReplyCode::End) return Take::Answered;
+            if (o.shape == ReplyShape::StepRun && c == ReplyCode::Cend && pair)
+                return Take::Progress;
+            if (!word) return Take::No;
+            return c == ReplyCode::Ng && !o.refusable ? Take::No : Take::Failed;
+        case ReplyShape::Run:
+            if (o.phase == Phase::Owed) {
+                if (c == ReplyCode::Ok && !pair) return Take::Progress;
+                return word ? Take::Failed : Take::No;
+            }
+            if (o.state == 3) return c == ReplyCode::Ok ? Take::Progress : Take::No;
+            if (c == ReplyCode::End) return Take::Answered;
+            if (c == ReplyCode::Cend && pair) return Take::Progress;
+            return word && c != ReplyCode::Ng ? Take::Failed : Take::No;
+        case ReplyShape::Stop:
+            if (o.state >= 1) return o.state == 2 ? Take::Answered : Take::Progress;
+            if (c == ReplyCode::Ok && !pair) return Take::Answered;
+            if (c == ReplyCode::Stop && pair) return Take::Answered;
+            if (c == ReplyCode::Cend && pair) return Take::Progress;
+            return word ? Take::Failed : Take::No;
+        case ReplyShape::MotorStop:
+            if (c == ReplyCode::Mstop && pair) return Take::Answered;
+            return word ? Take::Failed : Take::No;
+    }
+    return Take::No;
+}
+
+void ExchangeEngine::give(Open& o, const Unit& u, Take t, Time now) {
+    if (t == Take::No) return;
+    // Whatever went out before this answer can no longer be refused at once.
+    for (Open& before : open_) {
+        if (&before == &o) break;
+        before.refusable = false;
+    }
+    o.reply.lines.insert(o.reply.lines.end(), u.lines.begin(), u.lines.end());
+    if (o.request.line)
+        for (const std::string& l : u.lines) events_.push_back([f = o.request.line, l] { f(l); });
+    if (o.deadline) o.deadline = now + replyLimit_;
+    const Id id = o.id;
+    const auto lineOf = o.request.line;
+    // A stop's answer ends what moved before it; even "OK" (nothing moved) ends a held jog,
+    // which has no other end.
+    if (o.stopLane && o.state == 0 && (t == Take::Answered || t == Take::Progress))
+        stopMoves(id, Head(u.lines) == ReplyCode::Ok);
+    const bool statusEnd = (o.stopLane || Moves(o.shape)) &&
+                           (t == Take::Failed || (o.stopLane && t == Take::Answered));
+    switch (t) {
+        case Take::No:
+            return;
+        case Take::Progress:
+            ++o.state;
+            // A run's two "OK"s: it is under way, owed nothing until its end. Under way,
+            // "CEND" and its line, then its "OK", end one cycle.
+            if (o.shape == ReplyShape::Run && o.phase == Phase::Owed && o.state == 2) {
+                o.phase = Phase::Under;
+                o.deadline.reset();
+            } else if (o.shape == ReplyShape::Run && o.phase == Phase::Under && o.state == 4) {
+                o.state = 2;
+            } else if (o.shape == ReplyShape::Record) {
+                o.state = 1;
+            } else if (o.shape == ReplyShape::Value && RereadNotice(o.request.command, u.lines)) {
+                o.state = 0;
+            }
+            return;
+        case Take::Answered:
+            finish(id, End::Answered);
+            break;
+        case Take::Failed:
+            finish(id, End::Failed);
+            break;
+        case Take::Unfit:
+            finish(id, End::Unfit);
+            startDrain(now);
+            return;
+    }
+    if (statusEnd && u.lines.size() == 2) {
+        tailUntil_ = now + replyLimit_;
+        tailLine_ = lineOf;
+    }
+}
+
+void ExchangeEngine::stopMoves(Id before, bool holdsOnly) {
+    std::vector<Id> ids;
+    for (const Open& o : open_) {
+        if (o.id == before) break;
+        if (o.phase == Phase::Under && (!holdsOnly || o.shape == ReplyShape::Hold))
+            ids.push_back(o.id);
+    }
+    for (const Id id : ids) finish(id, End::Stopped);
+}
+
+void ExchangeEngine::finish(Id id, End end) {
+    const auto it =
+        std::find_if(open_.begin(), open_.end(), [id](const Open& o) { return o.id == id; });
+    if (it == open_.end()) return;
+    Reply reply = std::move(it->reply);
+    reply.end = end;
+    if (it->request.done)
+        events_.push_back([f = std::move(it->request.done), r = std::move(reply)] { f(r); });
+    open_.erase(it);
+}
+
+void ExchangeEngine::startDrain(Time now) {
+    drainUntil_ = now + quiet_;
+    assembler_.clear();
+    word_.reset();
+}
+
+void ExchangeEngine::expire(Time now) {
+    if (drainUntil_ && now >= *drainUntil_) drainUntil_.reset();
+    if (tailUntil_ && now >= *tailUntil_) {
+        tailUntil_.reset();
+        tailLine_ = nullptr;
+    }
+    std::vector<Id> late;
+    for (const Open& o : open_)
+        if (o.phase == Phase::Owed && o.deadline && now >= *o.deadline) late.push_back(o.id);
+    for (const Id id : late) finish(id, End::TimedOut);
+    // What the late ones were owed would come as noise now.
+    if (!late.empty()) {
+        assembler_.clear();
+        word_.reset();
+    }
+    pump(now);
+    flush();
+}
+
+std::optional<ExchangeEngine::Time> ExchangeEngine::nextDeadline() const {
+    std::optional<Time> next = drainUntil_;
+    const auto sooner = [&next](std::optional<Time> t) {
+        if (t && (!next || *t < *next)) next = t;
+    };
+    sooner(tailUntil_);
+    for (const Open& o : open_)
+        if (o.phase == Phase::Owed) sooner(o.deadline);
+    return next;
+}
+
+void ExchangeEngine::lost() {
+    online_ = false;
+    std::vector<Id> ids;
+    for (const Open& o : open_) ids.push_back(o.id);
+    for (const Id id : ids) finish(id, End::Lost);
+    assembler_.clear();
+    word_.reset();
+    drainUntil_.reset();
+    tailUntil_.reset();
+    tailLine_ = nullptr;
+    flush();
+}
+
+bool ExchangeEngine::moving() const {
+    return std::any_of(open_.begin(), open_.end(),
+                       [](const Open& o) { return Moves(o.shape) && o.phase != Phase::Queued; });
+}
+
+ExchangeEngine::Open* ExchangeEngine::find(Id id) {
+    for (Open& o : open_)
+        if (o.id == id) return &o;
+    return nullptr;
+}
+
+void ExchangeEngine::flush() {
+    if (flushing_) return;
+    flushing_ = true;
+    for (std::size_t i = 0; i < events_.size(); ++i) {
+        auto event = std::move(events_[i]);
+        event();
+    }
+    events_.clear();
+    flushing_ = false;
+}
+
+}  // namespace mivo

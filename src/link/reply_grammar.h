@@ -1,0 +1,38 @@
+#pragma once
+// What the controller owes each command of the direct channel, as the exchange engine matches
+// it (link/exchange_engine). Lines come in units: a status word ("NG", "ERR", "EMG", "MSTOP",
+// "STOP") or "CEND" together with the line after it, any other line alone. Plain C++.
+#include <string>
+#include <vector>
+
+namespace mivo {
+
+// The shape of a command's answer.
+enum class ReplyShape {
+    Done,       // "OK" at once ("@DO 3,1", "@INIT ERR", "@OFF")
+    Value,      // a data line, then its "OK" ("@?ORG", "@?POS 1")
+    Record,     // data lines, then "OK" ("@READ STEP 7"; a circle's record has two)
+    Move,       // nothing at once; "OK" once the robot is there ("@ORG", "@GO 5", "@X1+")
+    StepRun,    // a move whose end is "OK", "END", or "CEND" with its line and an "OK" ("@SRUN")
+    Run,        // "OK", "OK" at once; then, whenever the program ends, "END" ("@RUN")
+    Hold,       // nothing until a stop ends it (a held jog, "@X2+", "@X3+")
+    Stop,       // "OK" (nothing moved), "STOP" and its line, or "CEND" and three lines ("@STOP")
+    MotorStop,  // "MSTOP" and its line ("@MSTOP")
+};
+
+// The shape of `command`'s answer. A command the table does not know is taken as Done.
+ReplyShape ShapeOf(const std::string& command);
+
+// Whether the shape moves the robot: its end comes whenever the move ends, and other commands
+// may go out meanwhile.
+bool Moves(ReplyShape shape);
+
+// The direct channel's commands, one of each kind as the direct-operation screen sends them:
+// the engine's own table, which the tests walk.
+struct DirectCommand {
+    std::string command;
+    ReplyShape shape;
+};
+const std::vector<DirectCommand>& DirectCommands();
+
+}  // namespace mivo
