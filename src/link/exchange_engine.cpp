@@ -101,6 +101,10 @@ void ExchangeEngine::withdraw(Id id, Time now) {
     flush();
 }
 
+void ExchangeEngine::drain(Time now) {
+    if (open_.empty()) startDrain(now);
+}
+
 void ExchangeEngine::receive(std::string_view bytes, Time when) {
     if (drainUntil_) {
         if (dropped) dropped(bytes);

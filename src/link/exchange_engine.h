@@ -69,6 +69,9 @@ class ExchangeEngine {
     // Gives a request up: it ends Withdrawn, and lines still owed to it are taken and dropped.
     void withdraw(Id id, Time now);
 
+    // Drops input until the line is quiet, when nothing is under way (else nothing happens:
+    // what comes is owed to what is).
+    void drain(Time now);
     // Bytes from the line, received at `when`.
     void receive(std::string_view bytes, Time when);
     // Time has come to `now`: owed answers past their deadline end TimedOut, a drain ends.

@@ -12,6 +12,7 @@
 #include "link/exchange_engine.h"
 #include "link/reply_class.h"
 #include "sim/sim_controller.h"
+#include "sim/sim_line.h"
 
 namespace mivo {
 namespace {
@@ -20,23 +21,14 @@ using namespace std::chrono_literals;
 using Lines = std::vector<std::string>;
 using End = ExchangeEngine::End;
 
-// The engine on an in-process line to the simulated controller. Each reply line takes its time
-// on the wire (about a millisecond a byte, as at 9600 baud), so a program runs on while the
-// monitor scans.
-struct SimLine {
+// The engine on the simulated controller's in-process line, with what it was given checked.
+struct Line {
     SimController sim;
-    Lines written;
+    SimLine line{sim};
+    ExchangeEngine& engine = line.engine();
     std::vector<std::string> problems;
-    ExchangeEngine engine{[this](std::string_view b) {
-                              std::string line(b.substr(0, b.size() - 2));
-                              written.push_back(line);
-                              sim.receive(line);
-                              return true;
-                          },
-                          10s, 50ms};
-    int delivered = 0;
 
-    SimLine() {
+    Line() {
         sim.motion.originState = 1;
         auto& pgm = sim.steps.programs[0];
         pgm[0] = "POI 000,20,0,0,0";
@@ -46,29 +38,9 @@ struct SimLine {
         pgm[4] = "END 000";
         engine.noise = [this](const std::string& l) { problems.push_back("noise " + l); };
     }
-    ExchangeEngine::Time now() const { return ExchangeEngine::Time{} + sim.clock().now(); }
-
-    // One line delivered, or time run on to what is due next. False when nothing is.
-    bool step() {
-        if (sim.hasReply()) {
-            const std::string line = sim.takeReply();
-            sim.clock().advanceTo(sim.clock().now() + std::chrono::milliseconds(line.size() + 2));
-            engine.receive(line + "\r\n", now());
-            ++delivered;
-            return true;
-        }
-        const auto due = sim.clock().nextDue();
-        const auto deadline = engine.nextDeadline();
-        if (!due && !deadline) return false;
-        if (due && (!deadline || ExchangeEngine::Time{} + *due <= *deadline)) {
-            sim.clock().advanceTo(*due);
-        } else {
-            sim.clock().advanceTo(
-                std::chrono::duration_cast<SimClock::Duration>(deadline->time_since_epoch()));
-            engine.expire(now());
-        }
-        return true;
-    }
+    int delivered() const { return line.delivered(); }
+    bool step() { return line.step(); }
+    std::chrono::microseconds clock() { return sim.clock().now(); }
 
     // Sends `command`; `ended` counts its end, and what it was given is checked.
     void send(const std::string& command, bool stop, int* ended, End* end = nullptr,
@@ -81,7 +53,8 @@ struct SimLine {
             check(command, reply);
             if (then) then();
         };
-        stop ? engine.submitStop(std::move(r), now()) : engine.submit(std::move(r), now());
+        stop ? engine.submitStop(std::move(r), line.now())
+             : engine.submit(std::move(r), line.now());
     }
 
     // A value is taken only with its "OK"; no answer is unfit or late.
@@ -102,7 +75,7 @@ struct SimLine {
 
 // The monitor's queries, one after another while `on`.
 struct Monitor {
-    SimLine& line;
+    Line& line;
     bool on = true;
     int queries = 0;
     int ended = 0;
@@ -124,7 +97,7 @@ struct Monitor {
 // The line boundaries to put a stop at: every one of the command's exchange alone; under the
 // monitor, every one of a whole scan and those around each of the command's own lines.
 std::vector<int> Boundaries(const DirectCommand& dc, bool monitored) {
-    SimLine l;
+    Line l;
     Monitor monitor{l};
     if (monitored) {
         monitor.next();
@@ -134,12 +107,13 @@ std::vector<int> Boundaries(const DirectCommand& dc, bool monitored) {
     int ended = 0;
     ExchangeEngine::Request r;
     r.command = dc.command;
-    const int from = l.delivered;
-    r.line = [&](const std::string&) { own.push_back(l.delivered + 1 - from); };
+    const int from = l.delivered();
+    r.line = [&](const std::string&) { own.push_back(l.delivered() - from); };
     r.done = [&](const ExchangeEngine::Reply&) { ++ended; };
     const bool stop = dc.shape == ReplyShape::Stop || dc.shape == ReplyShape::MotorStop;
-    stop ? l.engine.submitStop(std::move(r), l.now()) : l.engine.submit(std::move(r), l.now());
-    while (!ended && l.step() && l.sim.clock().now() < 600s) {
+    stop ? l.engine.submitStop(std::move(r), l.line.now())
+         : l.engine.submit(std::move(r), l.line.now());
+    while (!ended && l.step() && l.clock() < 600s) {
     }
     const int last = own.empty() ? 0 : own.back();
     std::vector<int> out;
@@ -160,7 +134,7 @@ TEST(ExchangeSchedules, AStopAtEveryLineBoundaryOfEveryCommand) {
                 for (const int k : boundaries) {
                     SCOPED_TRACE(dc.command + (monitored ? " under the monitor" : " alone") + ", " +
                                  stop + " after line " + std::to_string(k));
-                    SimLine l;
+                    Line l;
                     Monitor monitor{l};
                     if (monitored) {
                         monitor.next();
@@ -171,14 +145,15 @@ TEST(ExchangeSchedules, AStopAtEveryLineBoundaryOfEveryCommand) {
                     l.send(dc.command,
                            dc.shape == ReplyShape::Stop || dc.shape == ReplyShape::MotorStop,
                            &commandEnded);
-                    const int from = l.delivered;
-                    while (l.delivered < from + k && l.step()) {
+                    const int from = l.delivered();
+                    while (l.delivered() < from + k && l.step()) {
                     }
                     l.send(stop, true, &stopEnded, &stopEnd, [&monitor] { monitor.on = false; });
-                    while (l.step() && l.sim.clock().now() < 600s) {
+                    while (l.step() && l.clock() < 600s) {
                     }
                     ++schedules;
-                    const auto stops = std::count(l.written.begin(), l.written.end(), stop);
+                    const auto stops =
+                        std::count(l.line.written().begin(), l.line.written().end(), stop);
                     EXPECT_EQ(stops, dc.command == stop ? 2 : 1);
                     EXPECT_EQ(stopEnded, 1);
                     EXPECT_EQ(stopEnd, End::Answered);

@@ -1,0 +1,79 @@
+#pragma once
+// A channel on the line's exchange engine, for procedures that run on fibers (common/fiber).
+// A wait suspends the calling fiber and gives the thread back to the event loop; the engine's
+// answer resumes it, from the event loop (LineClock::post). Each fiber reads only the lines the
+// engine matched to its own request, so a stop sent from one fiber while another waits for a
+// run's end takes its own answer, and the run learns that the stop ended it. Plain C++.
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "link/channel.h"
+#include "link/exchange_engine.h"
+
+namespace mivo {
+
+class Fiber;
+
+// What the engine channel needs of its surroundings: the time, and calls made later from the
+// event loop (the serial link: the wall clock and Qt's queue; in process: a virtual clock).
+class LineClock {
+  public:
+    virtual ~LineClock() = default;
+    virtual ExchangeEngine::Time now() const = 0;
+    virtual void post(std::function<void()> call) = 0;
+    virtual void at(ExchangeEngine::Time when, std::function<void()> call) = 0;
+};
+
+class EngineChannel : public Channel {
+  public:
+    using Reply = ExchangeEngine::Reply;
+    using End = ExchangeEngine::End;
+    // What a request's caller hears while it runs.
+    struct Hooks {
+        std::function<void()> written;                 // its command is on the line
+        std::function<void(const std::string&)> line;  // each line matched to it
+    };
+
+    EngineChannel(ExchangeEngine& engine, LineClock& clock, std::chrono::milliseconds replyLimit);
+    ~EngineChannel() override;
+
+    // The ordinary lane and the stop lane: the command, and its whole answer once it ended.
+    Reply exchange(const std::string& command, Hooks hooks = {});
+    Reply stop(const std::string& command, Hooks hooks = {});
+    // The command without waiting: `done` hears its end.
+    void send(const std::string& command, Hooks hooks, std::function<void(const Reply&)> done);
+
+    // The line view, as procedures shared with the main channel read it: request() sends and
+    // gives the first line matched to the request, next() the following ones; "" once the
+    // request ended with no line left (how: lastEnd()). "CEND" sends nothing and is next().
+    std::string request(const std::string& command) override;
+    std::string next() override;
+    // Input not matched to any request is dropped until the line is quiet, when nothing is
+    // under way.
+    void drain() override;
+    // A line that may still come after the request ended (the "END" after a stop's answer),
+    // within the reply limit; "" when none came.
+    std::string nextIfAny();
+    // How the calling fiber's last request ended, once next() gave "".
+    End lastEnd() const;
+
+  private:
+    struct Pending;
+    Reply wait(const std::string& command, Hooks hooks, bool stopLane);
+    std::shared_ptr<Pending> start(const std::string& command, Hooks hooks, bool stopLane);
+    // Suspends the calling fiber until woken; false outside a fiber, where nothing can wait.
+    bool sleep(Pending& p);
+    void wake(const std::shared_ptr<Pending>& p);
+
+    ExchangeEngine& engine_;
+    LineClock& clock_;
+    std::chrono::milliseconds replyLimit_;
+    std::map<Fiber*, std::shared_ptr<Pending>> current_;  // each fiber's last request
+    std::shared_ptr<bool> alive_;                         // calls posted outlive no channel
+};
+
+}  // namespace mivo

@@ -1,0 +1,52 @@
+#pragma once
+// The simulated controller on an in-process line carried by the exchange engine, on the
+// controller's own clock: what the engine writes reaches the controller at once; each reply
+// line takes its time on the wire (about a millisecond a byte, as at 9600 baud), so a program
+// runs on while other commands are answered. Calls posted for the event loop (a fiber resumed)
+// and calls due later run in time order with the controller's events. Plain C++.
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "link/engine_channel.h"
+#include "link/exchange_engine.h"
+#include "sim/sim_core.h"
+
+namespace mivo {
+
+class SimLine : public LineClock {
+  public:
+    explicit SimLine(SimCore& controller,
+                     std::chrono::milliseconds replyLimit = std::chrono::seconds(10));
+
+    ExchangeEngine& engine() { return engine_; }
+    EngineChannel& channel() { return channel_; }
+    // The commands as the controller got them.
+    const std::vector<std::string>& written() const { return written_; }
+    // Reply lines delivered so far.
+    int delivered() const { return delivered_; }
+
+    ExchangeEngine::Time now() const override;
+    void post(std::function<void()> call) override { posted_.push_back(std::move(call)); }
+    void at(ExchangeEngine::Time when, std::function<void()> call) override;
+
+    // One thing: a posted call, a reply line, or time run on to what is due next. False when
+    // nothing is left to happen.
+    bool step();
+    // Steps until nothing is left, or the clock passes `limit` from now.
+    void run(std::chrono::milliseconds limit = std::chrono::minutes(10));
+
+  private:
+    SimCore& controller_;
+    ExchangeEngine engine_;
+    EngineChannel channel_;
+    std::vector<std::string> written_;
+    std::deque<std::function<void()>> posted_;
+    std::multimap<ExchangeEngine::Time, std::function<void()>> due_;
+    int delivered_ = 0;
+};
+
+}  // namespace mivo
