@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "app/create_screens.h"
+#include "common/fiber.h"
 #include "direct/direct_commands.h"
 #include "direct/direct_screen.h"
 #include "link/controller_link.h"
@@ -34,14 +35,22 @@ std::unique_ptr<StopSignalWatch> StopOnSignal(CreatedScreens& screens, std::func
         // A "@STOP" with nothing under way is answered "OK": sent whenever the direct line is on,
         // it stops whatever this editor may have set moving there (a run handed to the monitor
         // has no command waiting for it).
+        // The editor ends once the stop was answered (or said to be unconfirmed).
+        const auto end = [&link, quit] {
+            link.halt();
+            QTimer::singleShot(0, quit);
+        };
         if (link.isDirectOnline()) {
             DirectSession& session = RunningSession(screens);
-            if (!session.stopAwaited()) StopPanel(session);
-        } else if (link.isOnline() && !link.waits().empty()) {
-            screens.transfer->requestCancel(true);
+            if (session.stopAwaited()) return;
+            Fiber::start([&session, end] {
+                StopPanel(session);
+                end();
+            });
+            return;
         }
-        link.halt();
-        QTimer::singleShot(0, quit);
+        if (link.isOnline() && !link.waits().empty()) screens.transfer->requestCancel(true);
+        end();
     });
 }
 

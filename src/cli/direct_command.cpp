@@ -15,6 +15,7 @@
 #include "cli/console_prompter.h"
 #include "cli/report_output.h"
 #include "common/convert.h"
+#include "common/fiber.h"
 #include "common/readable_text.h"
 #include "direct/cycle_timing.h"
 #include "direct/direct_commands.h"
@@ -32,7 +33,9 @@ namespace {
 // The cancel flag, and the time limit on data queries only: motions wait for the robot.
 class QueryTimeLimit : public HeadlessTransferView {
   public:
-    QueryTimeLimit(ControllerLink& link, int timeoutMs) : link_(link), timeoutMs_(timeoutMs) {}
+    QueryTimeLimit(ControllerLink& link, int timeoutMs) : link_(link), timeoutMs_(timeoutMs) {
+        link_.setDirectReplyLimit(timeoutMs_);
+    }
     void setDataExchange(bool on) override { link_.setReplyTimeout(on ? timeoutMs_ : 0); }
 
   private:
@@ -145,34 +148,50 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
         }
         timer.setSingleShot(true);
         timer.setInterval(static_cast<int>(hold * 1000));
-        out.run = [a = *axis, &timer](DirectSession& s) {
-            Outcome released = Outcome::Failed;
+        // The hold counts from the jog command on the line; its end is the release's one
+        // "@STOP", on a fiber of its own, which the press waits for.
+        struct Held {
             bool ran = false;
-            const auto release = [&] {
-                if (ran) return;
-                ran = true;
-                timer.stop();
-                released = JogRelease(s);
-            };
-            const QMetaObject::Connection c = QObject::connect(&timer, &QTimer::timeout, release);
-            timer.start();
+            bool done = false;
+            Outcome released = Outcome::Failed;
+            Fiber* waiting = nullptr;
+        };
+        auto held = std::make_shared<Held>();
+        const auto release = [held, &timer](DirectSession& s) {
+            if (std::exchange(held->ran, true)) return;
+            timer.stop();
+            held->released = JogRelease(s);
+            held->done = true;
+            if (Fiber* w = std::exchange(held->waiting, nullptr)) w->resume();
+        };
+        out.run = [a = *axis, &timer, held, release](DirectSession& s) {
+            const QMetaObject::Connection c =
+                QObject::connect(&timer, &QTimer::timeout, [&s, release] {
+                    Fiber::start([&s, release] { release(s); });
+                });
+            s.jogStarted = [&timer] { timer.start(); };
             const Outcome pressed = JogPress(s, a, DirectJogStyle(a));
+            s.jogStarted = nullptr;
             // A press that ended by itself (refused, not at origin) is released at once.
-            release();
+            release(s);
+            while (!held->done) {
+                held->waiting = Fiber::current();
+                held->waiting->suspend();
+            }
             QObject::disconnect(c);
             // A press refused, or cut short before its jog, did not jog.
-            return pressed == Outcome::Failed || pressed == Outcome::Declined ? pressed : released;
+            return pressed == Outcome::Failed || pressed == Outcome::Declined ? pressed
+                                                                              : held->released;
         };
         // The hold ends at once: the release's one "@STOP". Before its jog went out the press
-        // may be returning to origin: that is stopped as any motion is.
-        out.onStop = [&timer](DirectSession& s) {
-            const bool beforeJog = s.state.pressCycle > 0 && !s.state.jogUnderWay &&
-                                   s.waitingCycle() == s.state.pressCycle;
-            if (timer.isActive()) {
-                timer.stop();
-                emit timer.timeout({});
+        // may be returning to origin: that is stopped as any motion is, and no jog follows.
+        out.onStop = [release](DirectSession& s) {
+            if (s.state.jogUnderWay) {
+                release(s);
+                return;
             }
-            if (beforeJog) StopPanel(s);
+            if (s.state.pressing) s.state.jogReleased = true;
+            if (s.cyclesRunning() > 0) StopPanel(s);
         };
         return "";
     }
@@ -298,8 +317,11 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
             return;
         }
         if (session.stopAwaited()) return;
-        if (special.onStop) special.onStop(session);
-        link.halt();
+        // The stop waits for its answer on a fiber of its own; then nothing more goes out.
+        Fiber::start([&] {
+            if (special.onStop) special.onStop(session);
+            link.halt();
+        });
     };
     const StopSignalWatch stop(stopNow);
     // Found while a line is shown: stopped from the event loop, as a first signal is. Never as a
@@ -314,7 +336,17 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     QObject::connect(&link, &ControllerLink::directLost, [&lost] { lost = true; });
     if (!link.goDirectOnline()) return kExitFailed;
 
-    const Outcome outcome = stop.stopped() ? Outcome::Failed : special.run(session);
+    // The command on a fiber, the event loop running until it has ended.
+    Outcome outcome = Outcome::Failed;
+    if (!stop.stopped()) {
+        bool done = false;
+        Fiber::start([&] {
+            outcome = special.run(session);
+            done = true;
+            app.quit();
+        });
+        if (!done) app.exec();
+    }
     QCoreApplication::processEvents();  // a signal that came during a question counts too
     if (special.printAtEnd) view.printFilled();
     link.deliverPendingMessages();

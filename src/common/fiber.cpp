@@ -2,6 +2,7 @@
 
 #include <boost/context/fiber.hpp>
 #include <boost/context/protected_fixedsize_stack.hpp>
+#include <set>
 #include <utility>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -22,6 +23,13 @@ namespace {
 namespace context = boost::context;
 
 thread_local Fiber* gCurrent = nullptr;
+
+// Every fiber not yet ended: one still suspended when the program ends (a monitor scanning) is
+// held here, not lost.
+std::set<Fiber*>& Live() {
+    static auto* live = new std::set<Fiber*>;
+    return *live;
+}
 
 #ifdef MIVO_ASAN
 constexpr std::size_t kStack = 8u << 20;  // the sanitizer's frames are larger
@@ -92,9 +100,15 @@ Fiber::Fiber(std::function<void()> body) : body_(std::move(body)), context_(new 
                             });
 }
 
-Fiber::~Fiber() = default;
+Fiber::~Fiber() { Live().erase(this); }
 
-void Fiber::start(std::function<void()> body) { (new Fiber(std::move(body)))->resume(); }
+int Fiber::alive() { return static_cast<int>(Live().size()); }
+
+void Fiber::start(std::function<void()> body) {
+    auto* f = new Fiber(std::move(body));
+    Live().insert(f);
+    f->resume();
+}
 
 Fiber* Fiber::current() { return gCurrent; }
 

@@ -24,6 +24,8 @@ class Fiber {
     // now (it resumed, directly or not, whoever is resuming it).
     void resume();
     bool suspended() const;
+    // Fibers started and not yet ended (suspended ones, and those that run).
+    static int alive();
 
     Fiber(const Fiber&) = delete;
     Fiber& operator=(const Fiber&) = delete;

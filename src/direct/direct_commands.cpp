@@ -1,7 +1,9 @@
 #include "direct/direct_commands.h"
 
 #include "direct/direct_rules.h"
+#include "direct/display_channel.h"
 #include "direct/shared_procedures.h"
+#include "link/reply_class.h"
 #include "procedures/program_control.h"
 
 namespace mivo {
@@ -24,20 +26,19 @@ Outcome AtOriginAndConfirmed(DirectCycle& c, const char* question, const char* c
 }
 
 // A command that needs the robot at origin: the origin check, its question, then `command` as
-// a motion answered "OK". `offlineOnLoss`: a lost line runs the offline routine.
+// a move answered "OK" once done. `offlineOnLoss`: a lost line runs the offline routine.
 Outcome CheckedMove(DirectSession& s, const char* question, const char* caption,
                     const std::function<std::string()>& command, bool offlineOnLoss) {
     DirectCycle c(s);
     const Outcome ready = AtOriginAndConfirmed(c, question, caption, offlineOnLoss);
     if (ready != Outcome::Completed) return ready;
-    const std::string reply = c.motion(command());
-    return ExpectOk(c, reply, offlineOnLoss);
+    const std::string text = command();
+    return ExpectOk(c, c.exchange(text), text, offlineOnLoss);
 }
 
-// STOP and MSTOP: their cycle, then, when they ran inside another command's wait, the
-// motor-stop request that ends that wait.
+// STOP and MSTOP: their cycle. The engine ends what the stop stopped: the command that waited
+// for it hears so itself.
 Outcome PanelCycle(DirectSession& s, const std::function<Outcome(DirectCycle&)>& body) {
-    const bool inside = s.cyclesRunning() > 0;
     Outcome outcome;
     {
         DirectCycle c(s, true);
@@ -46,59 +47,21 @@ Outcome PanelCycle(DirectSession& s, const std::function<Outcome(DirectCycle&)>&
     }
     // A program stopped runs no cycle to its "END".
     s.runAbandoned();
-    if (inside) s.raiseMotorStop();
     return outcome;
 }
 
-// The run's replies from the first, `line`, to its end. "@RUN" is answered at once: its "OK"
-// and the line after it are owed within the reply limit; then the program runs as long as it
-// takes. A stop or an error the controller reports (its own STOP input, the pendant, a soft
-// limit) is shown, and the run has not run its course: its "END", if one follows, is awaited
-// within the reply limit only, and the run ends as failed either way.
-Outcome RunReplies(DirectCycle& c, std::string line) {
-    DirectSession& s = c.session();
-    bool failed = false;
-    for (;;) {
-        if (const auto o = c.cut()) return *o;
-        switch (ReplyClass(line)) {
-            case ReplyCode::Ok:
-                // The line after it is taken unseen; the one after that is classified.
-                c.trailing();
-                if (const auto o = c.cut()) return *o;
-                s.transfer().setDataExchange(false);  // the program runs as long as it takes
-                line = c.next();
-                continue;
-            case ReplyCode::Ng:
-            case ReplyCode::Emg:
-                return ShowErrorLine(c);  // the error number
-            case ReplyCode::Err:
-            case ReplyCode::Mstop:
-            case ReplyCode::Stop: {
-                // The program did not run its course: its "END" times no cycle.
-                s.runAbandoned();
-                failed = true;
-                const std::string error = c.next();
-                if (const auto o = c.cut()) return *o;
-                s.prompter().showControllerError(error);
-                line = c.nextIfAny();
-                // Nothing more came: the run ended there.
-                if (line.empty() && s.timedOut()) return Outcome::Failed;
-                s.transfer().setDataExchange(false);
-                continue;
-            }
-            case ReplyCode::Cend:
-                // The line that goes with it; the run goes on.
-                if (const auto o = c.pass()) return *o;
-                line = c.next();
-                continue;
-            case ReplyCode::End:
-                if (!failed) s.runEnded();
-                s.prompter().notify("END: Program operation end", "RUN execute");
-                return failed ? Outcome::Failed : Outcome::Completed;
-            case ReplyCode::Data:
-                return Outcome::Failed;
-        }
+// What a run's end says: "END" (after a stop or an error too) gives the notice; a status word
+// with its line (the controller's own STOP input, the pendant, a soft limit) is shown, and the
+// run has not run its course.
+void RunEndShown(DirectSession& s, const Answer& a) {
+    const bool ended = ReplyClass(a.lines.empty() ? "" : a.lines.back()) == ReplyCode::End;
+    if (a.end == AnswerEnd::Answered && ended) {
+        s.runEnded();
+        s.prompter().notify("END: Program operation end", "RUN execute");
+        return;
     }
+    s.runAbandoned();
+    if (a.end == AnswerEnd::Failed) s.prompter().showControllerError(ErrorLineOf(a));
 }
 
 }  // namespace
@@ -109,38 +72,58 @@ Outcome ReturnToOriginDirect(DirectSession& s) {
         return Outcome::Declined;
     c.start();
     if (SendOrigin(s.context())) return Outcome::Completed;
-    if (const auto o = c.cut()) return *o;
+    if (const auto o = c.cut(c.lastLineExchange(), "@ORG")) return *o;
     return Outcome::Failed;
 }
 
 Outcome RunProgram(DirectSession& s) {
     DirectCycle c(s);
     c.start();
-    s.transfer().setDataExchange(true);
     const Outcome start = ConfirmProgramStart(s.context(), RunQuestion);
     if (start != Outcome::Completed) {
-        if (const auto o = c.cut()) return *o;
+        if (const auto o = c.cut(c.lastLineExchange(), "@?NO")) return *o;
         return start;
     }
     DirectView& v = s.view();
-    s.clearRequests();
     for (EnableSet set :
          {EnableSet::CancelPanel, EnableSet::CommandControls, EnableSet::MonitorControls})
         v.enable(set, true);
     v.enable(EnableSet::JogButtons, false);
-    // The cycle is timed from "@RUN" on the line; its first reply comes at once.
+    // The cycle is timed from "@RUN" on the line.
     const auto started = [&s] { s.runStarted(); };
-    const std::string first = c.query("@RUN", started);
-    // While the monitor runs it takes over the run's further lines (its "END" among them);
-    // a refused run is shown here.
-    if (s.state.monitoring && ReplyClass(first) == ReplyCode::Ok && !c.cut()) {
-        s.keepInputOnRestart();
-        c.handOver();
-        return Outcome::Completed;
+    // While the monitor runs, the run goes on beside it: the command's controls come back once
+    // the run was accepted, and its end is shown when it comes.
+    if (s.state.monitoring) {
+        auto hooks = s.display().hooks("@RUN", true, started);
+        hooks.ended = [&s, &v](const Answer& a) {
+            if (a.lines.size() < 2 || a.end == AnswerEnd::Lost) return;  // refused: said below
+            RunEndShown(s, a);
+            v.enable(EnableSet::JogButtons, true);
+        };
+        const std::string first = s.channel().request("@RUN", std::move(hooks));
+        if (ReplyClass(first) == ReplyCode::Ok) {
+            c.skipEndSteps();
+            return Outcome::Completed;
+        }
+        const Answer refused{s.channel().lastEnd(), {first, s.channel().next()}};
+        if (const auto o = c.cut(refused, "@RUN")) return *o;
+        s.runAbandoned();
+        ShowReplyError(c, refused);
+        return Outcome::Failed;
     }
-    const Outcome outcome = RunReplies(c, first);
-    if (outcome != Outcome::Completed) s.runAbandoned();
-    return outcome;
+    const Answer a = c.exchange("@RUN", started);
+    if (const auto o = c.cut(a, "@RUN")) {
+        s.runAbandoned();
+        return *o;
+    }
+    RunEndShown(s, a);
+    // After a status end, one more line ("END") may follow within the reply limit.
+    if (a.end == AnswerEnd::Failed && a.lines.size() > 2) {
+        const std::string more = s.channel().nextIfAny();
+        if (ReplyClass(more) == ReplyCode::End)
+            s.prompter().notify("END: Program operation end", "RUN execute");
+    }
+    return a.end == AnswerEnd::Answered ? Outcome::Completed : Outcome::Failed;
 }
 
 Outcome RunStep(DirectSession& s) {
@@ -148,20 +131,11 @@ Outcome RunStep(DirectSession& s) {
     const Outcome ready =
         AtOriginAndConfirmed(c, "Step will be executed.  OK?", "Step execute", false);
     if (ready != Outcome::Completed) return ready;
-    const std::string reply = c.motion("@SRUN");
-    if (const auto o = c.cut()) return *o;
-    switch (ReplyClass(reply)) {
-        case ReplyCode::Ok:
-        case ReplyCode::End:
-            return Outcome::Completed;
-        case ReplyCode::Cend:
-            // The line that goes with it, then the trailing line.
-            if (const auto o = c.pass(2)) return *o;
-            return Outcome::Completed;
-        default:
-            ShowReplyError(c, reply);
-            return Outcome::Failed;
-    }
+    const Answer a = c.exchange("@SRUN");
+    if (const auto o = c.cut(a, "@SRUN")) return *o;
+    if (a.end == AnswerEnd::Answered) return Outcome::Completed;
+    ShowReplyError(c, a);
+    return Outcome::Failed;
 }
 
 Outcome GoMove(DirectSession& s) {
@@ -169,21 +143,16 @@ Outcome GoMove(DirectSession& s) {
     const Outcome ready = AtOriginAndConfirmed(c, kGoQuestion, kGoCaption, true);
     if (ready != Outcome::Completed) return ready;
     const std::string step = s.view().field(DirectField::GOTX);
-    const std::string record = c.query("@READ STEP " + step);
-    if (const auto o = c.cut()) return *o;
-    if (ReplyClass(record) != ReplyCode::Data) {
+    const std::string read = "@READ STEP " + step;
+    const Answer record = c.exchange(read);
+    if (const auto o = c.cut(record, read)) return *o;
+    if (record.end == AnswerEnd::Failed) {
         ShowReplyError(c, record);
         return Outcome::Failed;
     }
-    const std::string trailing = c.next();
-    if (const auto o = c.cut()) return *o;
-    // A circle's record comes in two lines before its trailing line.
-    if (MnemonicAt(record, "CIR") && ReplyClass(trailing) == ReplyCode::Data &&
-        MnemonicAt(trailing, "CIR")) {
-        if (const auto o = c.pass()) return *o;
-    }
-    const std::string reply = c.motion(GoCommand(record, step, s.view().field(DirectField::GOTX2)));
-    return ExpectOk(c, reply);
+    const std::string command =
+        GoCommand(FirstLine(record), step, s.view().field(DirectField::GOTX2));
+    return ExpectOk(c, c.exchange(command), command);
 }
 
 Outcome PalletGoMove(DirectSession& s) {
@@ -205,49 +174,40 @@ Outcome OffsetExecute(DirectSession& s) {
     DirectCycle c(s);
     if (!c.confirm("Is offset data write executed?", "Offset")) return Outcome::Declined;
     c.start();
-    const std::string reply = c.query("@OFF");
-    return ExpectOk(c, reply);
+    return ExpectOk(c, c.exchange("@OFF"), "@OFF");
 }
 
 Outcome StopPanel(DirectSession& s) {
     return PanelCycle(s, [&s](DirectCycle& c) {
-        const std::string reply = c.stop("@STOP");
-        if (const auto o = c.cut()) return *o;
-        switch (ReplyClass(reply)) {
-            case ReplyCode::Ok:  // nothing was under way
-                return Outcome::Completed;
-            case ReplyCode::Cend:
-                if (const auto o = c.pass(3)) return *o;
-                return Outcome::Completed;
+        const Answer a = c.stop("@STOP");
+        if (const auto o = c.cut(a, "@STOP")) return *o;
+        if (a.end == AnswerEnd::Failed) {
+            ShowReplyError(c, a);
+            return Outcome::Failed;
+        }
+        switch (ReplyClass(FirstLine(a))) {
             case ReplyCode::Stop:
                 s.state.jogReleased = true;
-                if (const auto o = c.pass()) return *o;  // the stop's error line
                 return ReadPositions(c);
-            default:
-                ShowReplyError(c, reply);
-                return Outcome::Failed;
+            default:  // "OK": nothing was under way; "CEND" and its three lines
+                return Outcome::Completed;
         }
     });
 }
 
 Outcome MotorStopPanel(DirectSession& s) {
     return PanelCycle(s, [&s](DirectCycle& c) {
-        const std::string reply = c.stop("@MSTOP");
-        if (const auto o = c.cut()) return *o;
-        switch (ReplyClass(reply)) {
-            case ReplyCode::Mstop:
-                if (c.next().empty()) s.view().append("64:Motor free");
-                return Outcome::Completed;
-            // The answers of the "@STOP" sent when "@MSTOP" had none.
-            case ReplyCode::Ok:
-                return Outcome::Completed;
-            case ReplyCode::Stop:
-                if (const auto o = c.pass()) return *o;  // the stop's error line
-                return Outcome::Completed;
-            default:
-                ShowReplyError(c, reply);
-                return Outcome::Failed;
+        const Answer a = c.stop("@MSTOP");
+        if (const auto o = c.cut(a, "@MSTOP")) return *o;
+        if (a.end == AnswerEnd::Failed) {
+            ShowReplyError(c, a);
+            return Outcome::Failed;
         }
+        // "MSTOP" and an empty line: the motors were freed.
+        if (ReplyClass(FirstLine(a)) == ReplyCode::Mstop && a.lines.size() == 2 &&
+            a.lines[1].empty())
+            s.view().append("64:Motor free");
+        return Outcome::Completed;
     });
 }
 

@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "codepage/cp1252.h"
+#include "common/fiber.h"
 #include "direct/direct_panel.h"
 #include "direct/jog_button.h"
 #include "direct/maintenance_commands.h"
@@ -43,12 +44,6 @@ DirectScreen::DirectScreen(ControllerLink& link, Prompter& prompter, TransferDia
     buildCentre();
     applyStartState();
 
-    // The monitor starts again from the event loop, once the command that ended has returned.
-    session_->restartMonitor = [this] {
-        QTimer::singleShot(0, this, [this] {
-            if (session_->cyclesRunning() == 0) MonitorLoop(*session_);
-        });
-    };
     // The path preview's trace: every whole scan's positions and step, fields set just now.
     session_->monitorScanned = [this] {
         emit monitorScanned(field(DirectField::Xposi), field(DirectField::Yposi),
@@ -120,7 +115,6 @@ void DirectScreen::toStartScreen() {
 
 void DirectScreen::onEndClicked() {
     EndMonitor(*session_);
-    session_->clearRequests();
     link_.goDirectOffline();
     toStartScreen();
 }
@@ -140,7 +134,6 @@ void DirectScreen::leaveFor(QWidget* screen) {
     screen->raise();
     if (!online) return;
     // The editors go on line on the port the direct channel leaves.
-    session_->clearRequests();
     session_->transfer().setCancelRequested(false);
     link->goOnline();
     link->goDirectOffline();
@@ -178,26 +171,26 @@ void DirectScreen::initializeParameters() {
     InitDialogAccess* dialog = init_;
     const int robot = dialog->robotNumber();
     dialog->dismiss();
-    // The values read back go to the parameter editor's table, as from its own initialisation.
-    RunOnDirectDisplay(*session_, [this, robot](ProcedureContext& ctx) {
-        Outcome outcome = Outcome::Failed;
-        parameters_.writeFromController(
-            [&](const ParameterTarget& target) {
-                outcome = InitializeParameters(ctx, target, robot);
-            },
-            "Parameter initialize");
-        return outcome;
+    // The values read back go to the parameter editor's table, as from its own initialisation;
+    // on a fiber, the dialog closed once they have.
+    Fiber::start([this, dialog, robot] {
+        RunOnDirectDisplay(*session_, [this, robot](ProcedureContext& ctx) {
+            Outcome outcome = Outcome::Failed;
+            parameters_.writeFromController(
+                [&](const ParameterTarget& target) {
+                    outcome = InitializeParameters(ctx, target, robot);
+                },
+                "Parameter initialize");
+            return outcome;
+        });
+        dialog->closeToOpener();
     });
-    dialog->closeToOpener();
 }
 
 void DirectScreen::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    // The robot-number dialog enables its opener when it closes: the monitor goes on.
-    if (event->type() == QEvent::EnabledChange && isEnabled() && initPrmOpen_) {
-        initPrmOpen_ = false;
-        if (session_->state.monitoring && session_->restartMonitor) session_->restartMonitor();
-    }
+    // The robot-number dialog enables its opener when it closes.
+    if (event->type() == QEvent::EnabledChange && isEnabled()) initPrmOpen_ = false;
 }
 
 }  // namespace mivo

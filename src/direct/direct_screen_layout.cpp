@@ -14,6 +14,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "common/fiber.h"
 #include "direct/cycle_time_panel.h"
 #include "direct/direct_commands.h"
 #include "direct/direct_controls.h"
@@ -144,7 +145,9 @@ QPushButton* DirectScreen::commandButton(const char* name, const char* caption, 
     b->setObjectName(name);
     if (hint) b->setToolTip(QString::fromUtf8(hint));
     b->setAutoDefault(false);
-    if (command) connect(b, &QPushButton::clicked, this, [this, command] { command(*session_); });
+    if (command)
+        connect(b, &QPushButton::clicked, this,
+                [this, command] { Fiber::start([this, command] { command(*session_); }); });
     controls_[name] = b;
     return b;
 }
@@ -212,8 +215,12 @@ QWidget* DirectScreen::buildCommands() {
 
 QWidget* DirectScreen::buildTeach() {
     jogs_ = new JogControls(
-        "GroupBox2", [this](JogAxis axis) { JogPress(*session_, axis, DirectJogStyle(axis)); },
-        [this](JogAxis axis) { JogActivate(*session_, axis); }, [this] { JogRelease(*session_); });
+        "GroupBox2",
+        [this](JogAxis axis) {
+            Fiber::start([this, axis] { JogPress(*session_, axis, DirectJogStyle(axis)); });
+        },
+        [this](JogAxis axis) { Fiber::start([this, axis] { JogActivate(*session_, axis); }); },
+        [this] { Fiber::start([this] { JogRelease(*session_); }); });
     for (JogButton* b : jogs_->buttons()) controls_[b->objectName().toStdString()] = b;
     return jogs_;
 }
@@ -240,7 +247,8 @@ QWidget* DirectScreen::buildPosition() {
     monitorRow->addWidget(new QLabel("DO/DI monitor"));
     monitorRow->addStretch(1);
     monistart_ = commandButton("monistart", "Start monitor", nullptr, nullptr);
-    connect(monistart_, &QPushButton::clicked, this, [this] { MonitorSwitch(*session_); });
+    connect(monistart_, &QPushButton::clicked, this,
+            [this] { Fiber::start([this] { MonitorSwitch(*session_); }); });
     monitorRow->addWidget(monistart_);
     // The monitor's own hidden buttons and its state box.
     for (const char* name : {"MoniRun", "MoniOrg"}) {
@@ -261,7 +269,8 @@ QWidget* DirectScreen::buildPosition() {
         io->addWidget(out, n / 8, n % 8);
         controls_[out->objectName().toStdString()] = out;
         outputs_[n] = out;
-        connect(out, &QPushButton::clicked, this, [this, n] { SwitchOutput(*session_, n); });
+        connect(out, &QPushButton::clicked, this,
+                [this, n] { Fiber::start([this, n] { SwitchOutput(*session_, n); }); });
         const QString in = n == 15 ? "START" : QString("DI %1").arg(n);
         auto* input = new DirectPanel(QString("DI%1").arg(n), in,
                                       n == 15 ? "START signal state" : in + " state",
@@ -291,8 +300,10 @@ QWidget* DirectScreen::buildPanels() {
         row->addWidget(p);
         controls_[p->objectName().toStdString()] = p;
     }
-    connect(stop, &QPushButton::clicked, this, [this] { StopPanel(*session_); });
-    connect(mstop, &QPushButton::clicked, this, [this] { MotorStopPanel(*session_); });
+    connect(stop, &QPushButton::clicked, this,
+            [this] { Fiber::start([this] { StopPanel(*session_); }); });
+    connect(mstop, &QPushButton::clicked, this,
+            [this] { Fiber::start([this] { MotorStopPanel(*session_); }); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelPanel(*session_); });
     return box;
 }

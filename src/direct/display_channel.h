@@ -1,27 +1,22 @@
 #pragma once
-// The direct channel, the screen and the transfer view as the session's commands see them (for
-// the session and its command cycle only): the screen that enables nothing needing the line while
-// it is off, the exchange under way, and the direct channel as the display sees it, with the
-// waits under way that a stop made inside one of them must know of.
-#include <functional>
-#include <optional>
+// The direct channel and the screen as the session's commands see them: the screen that enables
+// nothing needing the line while it is off, and the channel read line by line for procedures
+// shared with the editors, with each command shown once it is on the line and each line shown as
+// it comes.
 #include <string>
-#include <vector>
 
 #include "direct/direct_view.h"
-#include "link/direct_channel.h"
-#include "procedures/transfer_view.h"
+#include "link/engine_channel.h"
 
 namespace mivo {
 
 struct DirectState;
 
 // The screen as the session's commands see it. Every set but the position fields needs the line:
-// switched on while the line is off, it stays off, whichever command ends after the line went
-// (under its question, inside its wait) or the monitor starts again.
+// switched on while the line is off, it stays off.
 class LineView : public DirectView {
   public:
-    LineView(DirectView& v, const DirectChannel& channel) : v_(v), channel_(channel) {}
+    LineView(DirectView& v, const EngineChannel& channel) : v_(v), channel_(channel) {}
     void append(const std::string& line) override { v_.append(line); }
     void enable(EnableSet set, bool on) override {
         if (on && set != EnableSet::PositionFields && !channel_.online()) return;
@@ -44,89 +39,30 @@ class LineView : public DirectView {
 
   private:
     DirectView& v_;
-    const DirectChannel& channel_;
+    const EngineChannel& channel_;
 };
 
-// The transfer view as the session's exchanges see it: it also keeps whether the exchange under
-// way is a data exchange, whose reply comes at once, or a motion, answered when it ends.
-class Exchanges : public TransferView {
-  public:
-    explicit Exchanges(TransferView& t) : t_(t) {}
-    void setCancelTexts(const std::string& label, const std::string& button) override {
-        t_.setCancelTexts(label, button);
-    }
-    void showCancel() override { t_.showCancel(); }
-    void hideCancel() override { t_.hideCancel(); }
-    void setDataExchange(bool on) override {
-        dataExchange = on;
-        t_.setDataExchange(on);
-    }
-    void showProgress(int maximum) override { t_.showProgress(maximum); }
-    void setProgress(int position) override { t_.setProgress(position); }
-    void hideProgress() override { t_.hideProgress(); }
-    bool cancelRequested() const override { return t_.cancelRequested(); }
-    void setCancelRequested(bool on) override { t_.setCancelRequested(on); }
-
-    bool dataExchange = false;
-
-  private:
-    TransferView& t_;
-};
-
-// The direct channel as the display sees it: each command once it is on the line and each reply
-// line received are appended; a wait ended by the motor-stop request gives "" (the bytes it had
-// are no reply to judge). Each reply's class goes into the session's state.
+// The direct channel as the display sees it: each command once on the line, each line as it
+// comes. A line from the controller also ends a stop left unconfirmed.
 class DisplayChannel : public Channel {
   public:
-    // `cycles`: the session's count of command cycles under way, which each wait records.
-    DisplayChannel(DirectChannel& channel, DirectView& view, const Exchanges& exchanges,
-                   DirectState& state, const int& cycles)
-        : channel_(channel), view_(view), exchanges_(exchanges), state_(state), cycles_(cycles) {}
-
-    // A wait under way, and what a stop made inside it finds first.
-    struct Pending {
-        bool owesLine;  // a data exchange's reply or a value's trailing line is still to come
-        bool shown;
-        int cycle;
-    };
+    DisplayChannel(EngineChannel& channel, DirectView& view, DirectState& state)
+        : channel_(channel), view_(view), state_(state) {}
 
     std::string request(const std::string& command) override;
     std::string next() override;
     void drain() override { channel_.drain(); }
-    // A value's trailing line: shown as "OK" when it is one (whatever follows the two letters),
-    // as it came otherwise; returned as it came.
-    std::string trailing();
 
-    // `command` on the line (shown once written when `showCommand`, and `written` called then),
-    // and its reply.
-    // `quiet`: a stop's exchange, whose silence is no failure of the line (requestIfAny).
-    std::string send(const std::string& command, bool showCommand, bool showReply, bool owesLine,
-                     const std::function<void()>& written = {}, bool quiet = false);
-    std::string wait(bool shown, bool owesLine, bool quiet = false);
-
-    // The innermost wait under way, if any.
-    std::optional<Pending> innermost() const;
-
-    bool takeShown();
-
-    WaitEnd end = WaitEnd::Line;  // what ended the last wait
-    bool empty = false;           // the last wait gave no line
-    // The next exchange is not shown (the monitor's); exchanges made inside its wait are.
-    bool quiet = false;
-
-  private:
-    class Waiting;
-
-    std::string received(std::string reply, bool shown);
-    // The controller answers again: no stop left unconfirmed shows any longer.
+    // What a command's exchange shows: its command once written (then `written`), its lines.
+    EngineChannel::Hooks hooks(const std::string& command, bool shown,
+                               std::function<void()> written = {});
+    // The controller answered: no stop left unconfirmed shows any longer.
     void answered();
 
-    DirectChannel& channel_;
+  private:
+    EngineChannel& channel_;
     DirectView& view_;
-    const Exchanges& exchanges_;
     DirectState& state_;
-    const int& cycles_;
-    std::vector<Pending> pending_;  // the waits under way, innermost last
 };
 
 }  // namespace mivo

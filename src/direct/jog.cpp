@@ -1,7 +1,10 @@
 #include "direct/jog.h"
 
 #include "direct/shared_procedures.h"
+#include "link/reply_class.h"
 #include "procedures/program_control.h"
+
+#include <utility>
 
 namespace mivo {
 
@@ -14,11 +17,10 @@ void StartPress(DirectCycle& c, int mode) {
     if (mode != 1) c.session().view().enable(EnableSet::CommandControls, true);
 }
 
-// "NG" to a jog: its error number follows. The direct screen does not show one beginning with
+// "NG" to a jog, with its error number. The direct screen does not show one beginning with
 // "03"; the teaching screen shows it and reads the positions then.
-Outcome ShowJogRefusal(DirectCycle& c, bool teaching) {
-    const std::string number = c.next();
-    if (const auto o = c.cut()) return *o;
+Outcome ShowJogRefusal(DirectCycle& c, const Answer& a, bool teaching) {
+    const std::string number = ErrorLineOf(a);
     const bool ready = number.rfind("03", 0) == 0;
     if (!number.empty() && (teaching || !ready)) c.session().prompter().showControllerError(number);
     if (teaching && ready) ReadPositions(c);
@@ -31,14 +33,21 @@ Outcome ControlsBack(DirectCycle& c) {
     for (EnableSet set :
          {EnableSet::CommandControls, EnableSet::CancelPanel, EnableSet::StopPanels})
         v.enable(set, true);
-    c.handOver();
+    c.skipEndSteps();
     return Outcome::Interrupted;
 }
 
-// "STOP" to a jog: its line follows; the controls come back and the command ends here.
-Outcome JogStopped(DirectCycle& c) {
-    if (const auto o = c.pass()) return *o;
-    return ControlsBack(c);
+// A jog's answer: "OK" (a mode-1 move done) reads the positions; "NG" and its number refuse it;
+// "STOP" and its line (stopped from elsewhere) give the controls back.
+Outcome JogAnswered(DirectCycle& c, const Answer& a, const JogStyle& style) {
+    const ReplyCode code = ReplyClass(FirstLine(a));
+    if (a.end == AnswerEnd::Answered && code == ReplyCode::Ok) return ReadPositions(c);
+    if (code == ReplyCode::Ng) return ShowJogRefusal(c, a, style.teaching);
+    if (code == ReplyCode::Stop) return ControlsBack(c);
+    if (style.teaching) return code == ReplyCode::End ? ControlsBack(c) : ShowErrorLine(c, a);
+    ShowReplyError(c, a);
+    if (style.offlineOnOddReply) c.goOffline();
+    return Outcome::Failed;
 }
 
 }  // namespace
@@ -56,24 +65,12 @@ std::string JogCommand(JogAxis jog, int mode) {
 
 Outcome JogOriginCheck(DirectCycle& c, const JogStyle& style) {
     DirectSession& s = c.session();
-    const std::string org = c.query("@?ORG");
-    if (const auto o = c.cut()) return *o;
-    if (ReplyClass(org) != ReplyCode::Data) {
-        ShowReplyError(c, org);
-        return Outcome::Failed;
-    }
-    if (!FitsShape(org, ValueShape::Digit)) {
-        ShowUnfitReply(s.context(), "@?ORG", org);
-        return Outcome::Failed;
-    }
-    if (!c.valueConfirmed("@?ORG", org)) {
-        if (const auto o = c.cut()) return *o;
-        return Outcome::Failed;
-    }
-    if (org == "1") return Outcome::Completed;
+    const QueryReply org = Query(c, "@?ORG", ValueShape::Digit);
+    if (org.outcome != Outcome::Completed) return org.outcome;
+    if (org.value == "1") return Outcome::Completed;
     if (!s.prompter().ask(style.originQuestion, style.originCaption)) return Outcome::Declined;
-    const std::string reply = c.motion("@ORG");
-    if (const Outcome o = ExpectOk(c, reply); o != Outcome::Completed) return o;
+    if (const Outcome o = ExpectOk(c, c.exchange("@ORG"), "@ORG"); o != Outcome::Completed)
+        return o;
     // The press ends here: no jog after a return to origin.
     if (style.positionsAfterOrigin) ReadPositions(c);
     return Outcome::Declined;
@@ -102,8 +99,11 @@ namespace {
 // The press under way, from its cycle's start to its end.
 class PressUnderWay {
   public:
-    explicit PressUnderWay(DirectSession& s) : s_(s) { s_.state.pressCycle = s.cyclesRunning(); }
-    ~PressUnderWay() { s_.state.pressCycle = 0; }
+    explicit PressUnderWay(DirectSession& s) : s_(s) { s_.state.pressing = true; }
+    ~PressUnderWay() {
+        s_.state.pressing = false;
+        s_.state.jogUnderWay = false;
+    }
     PressUnderWay(const PressUnderWay&) = delete;
     PressUnderWay& operator=(const PressUnderWay&) = delete;
 
@@ -121,79 +121,47 @@ Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style) {
     StartPress(c, s.view().jogMode());
     const Outcome origin = JogOriginCheck(c, style);
     if (origin != Outcome::Completed) return origin;
-    if (s.state.jogReleased) {
-        s.state.jogReleased = false;
-        return Outcome::Interrupted;
-    }
     const int mode = s.view().jogMode();
     StartPress(c, mode);
-    if (s.state.jogReleased) {
-        s.state.jogReleased = false;
+    // Released before its jog went out: nothing moves.
+    if (std::exchange(s.state.jogReleased, false)) return Outcome::Interrupted;
+    // From here its release sends "@STOP": a jog not yet on the line when it does never goes.
+    s.state.jogUnderWay = true;
+    const std::string command = JogCommand(jog, mode);
+    const Answer a = c.exchange(command, [&s] {
+        if (s.jogStarted) s.jogStarted();
+    });
+    s.state.jogUnderWay = false;
+    // The release's stop ended it: the release's cycle gives the controls back.
+    if (a.end == AnswerEnd::Stopped) {
+        c.skipEndSteps();
         return Outcome::Interrupted;
     }
-    const std::string reply = c.motion(JogCommand(jog, mode), [&s] { s.state.jogUnderWay = true; });
-    if (const auto o = c.cut()) return *o;
-    switch (ReplyClass(reply)) {
-        case ReplyCode::Ok:
-            s.state.jogUnderWay = false;
-            return ReadPositions(c);
-        case ReplyCode::Ng:
-            // Refused: nothing moves, and its release has nothing to stop.
-            s.state.jogUnderWay = false;
-            return ShowJogRefusal(c, style.teaching);
-        case ReplyCode::Stop:
-            s.state.jogUnderWay = false;
-            return JogStopped(c);
-        case ReplyCode::End:
-            if (style.teaching) return ControlsBack(c);
-            [[fallthrough]];
-        default:
-            if (style.teaching) return ShowErrorLine(c);
-            ShowReplyError(c, reply);
-            if (style.offlineOnOddReply) c.goOffline();
-            return Outcome::Failed;
-    }
+    if (const auto o = c.cut(a, command, mode == 1)) return *o;
+    return JogAnswered(c, a, style);
 }
 
 Outcome JogRelease(DirectSession& s) {
-    const int press = s.state.pressCycle;
     // The press sends no jog after its release.
-    if (press > 0) s.state.jogReleased = true;
+    if (s.state.pressing) s.state.jogReleased = true;
     if (!s.state.jogUnderWay) return Outcome::Declined;
-    const bool pressWaits = press > 0 && s.waitingCycle() == press;
-    Outcome outcome = Outcome::Completed;
-    {
-        DirectCycle c(s, true);
-        c.start();
-        const std::string reply = c.stop("@STOP");
-        if (const auto o = c.cut()) {
-            outcome = *o;
-        } else {
-            switch (ReplyClass(reply)) {
-                case ReplyCode::Ok:  // nothing was moving: no error, but no stop either
-                    outcome = Outcome::Failed;
-                    break;
-                case ReplyCode::Cend:
-                    if (const auto o = c.pass(3)) outcome = *o;
-                    break;
-                case ReplyCode::Stop:
-                    s.state.jogReleased = true;
-                    // The stop's error line.
-                    if (const auto o = c.pass())
-                        outcome = *o;
-                    else
-                        outcome = ReadPositions(c);
-                    break;
-                default:
-                    ShowReplyError(c, reply);
-                    outcome = Outcome::Failed;
-            }
-        }
+    DirectCycle c(s, true);
+    c.start();
+    const Answer a = c.stop("@STOP");
+    if (const auto o = c.cut(a, "@STOP")) return *o;
+    if (a.end == AnswerEnd::Failed) {
+        ShowReplyError(c, a);
+        return Outcome::Failed;
     }
-    // Whatever the controller answered, a press waiting for its jog's reply is withdrawn: what
-    // came was the release's.
-    if (pressWaits) s.raiseStop();
-    return outcome;
+    switch (ReplyClass(FirstLine(a))) {
+        case ReplyCode::Ok:  // nothing was moving: no error, but no stop either
+            return Outcome::Failed;
+        case ReplyCode::Stop:
+            s.state.jogReleased = true;
+            return ReadPositions(c);
+        default:  // "CEND" and its three lines
+            return Outcome::Completed;
+    }
 }
 
 Outcome JogActivate(DirectSession& s, JogAxis jog) {
@@ -202,20 +170,11 @@ Outcome JogActivate(DirectSession& s, JogAxis jog) {
     const Outcome origin = OriginCheck(c, true);
     if (origin != Outcome::Completed) return origin;
     c.start();
-    const std::string reply = c.motion(JogCommand(jog, 1));
-    if (const auto o = c.cut(true)) return *o;
-    switch (ReplyClass(reply)) {
-        case ReplyCode::Ok:
-            return ReadPositions(c);
-        case ReplyCode::Ng:
-            return ShowJogRefusal(c, false);
-        case ReplyCode::Stop:
-            return JogStopped(c);
-        default:
-            ShowReplyError(c, reply);
-            c.goOffline();
-            return Outcome::Failed;
-    }
+    const std::string command = JogCommand(jog, 1);
+    const Answer a = c.exchange(command);
+    if (const auto o = c.cut(a, command, true)) return *o;
+    JogStyle style;
+    return JogAnswered(c, a, style);
 }
 
 }  // namespace mivo

@@ -2,6 +2,7 @@
 
 #include "direct/direct_rules.h"
 #include "direct/shared_procedures.h"
+#include "link/reply_class.h"
 #include "procedures/program_control.h"
 #include "procedures/reply_rules.h"
 
@@ -18,8 +19,7 @@ Outcome Confirmed(DirectSession& s, const char* question, const char* caption,
     DirectCycle c(s);
     if (!c.confirm(question, caption)) return Outcome::Declined;
     c.start();
-    const std::string reply = c.query(command);
-    return ExpectOk(c, reply);
+    return ExpectOk(c, c.exchange(command), command);
 }
 
 // A query answered with a data value of `shape`; `into` receives it.
@@ -40,8 +40,7 @@ Outcome ProgramsEmptied(DirectCycle& c, const std::string& question, const std::
     if (!s.view().offerToSaveSteps() || !c.confirm(question, kStepCaption))
         return Outcome::Declined;
     c.start();
-    const std::string reply = c.query(command);
-    const Outcome o = ExpectOk(c, reply);
+    const Outcome o = ExpectOk(c, c.exchange(command), command);
     if (o == Outcome::Completed) s.view().resetStepEditor();
     return o;
 }
@@ -61,10 +60,9 @@ Outcome InitAllCounters(DirectSession& s) {
 Outcome InitProgram(DirectSession& s) {
     DirectCycle c(s);
     c.start();
-    s.transfer().setDataExchange(true);
     const ProgramNo pgm = QueryProgramNo(s.context());
     if (!pgm.ok) {
-        if (const auto o = c.cut()) return *o;
+        if (const auto o = c.cut(c.lastLineExchange(), "@?NO")) return *o;
         return Outcome::Failed;
     }
     if (ProgramIndex(pgm.number) < 0) {
@@ -114,16 +112,22 @@ Outcome MemoryCheck(DirectSession& s) {
     DirectCycle c(s);
     if (!c.confirm("Is memory check executed?", "Memory check")) return Outcome::Declined;
     c.start();
-    std::string line = c.query("@MOMCH");
-    for (int i = 0; i < 4; ++i) {
-        if (const auto o = c.cut()) return *o;
+    // Read line by line: four lines beginning "EEP", then "OK".
+    ProcedureContext& ctx = s.context();
+    std::string line = ctx.channel.request("@MOMCH");
+    for (int i = 0; i <= 4; ++i) {
+        if (line.empty())
+            if (const auto o = c.cut(c.lastLineExchange(), "@MOMCH")) return *o;
+        if (i == 4) break;
         if (!StartsWith(line, "EEP")) {
             s.prompter().showControllerError(line);
             return Outcome::Failed;
         }
-        line = c.next();
+        line = ctx.channel.next();
     }
-    return ExpectOk(c, line);
+    if (ReplyClass(line) == ReplyCode::Ok) return Outcome::Completed;
+    s.prompter().showControllerError(RefusalLine(ctx, line));
+    return Outcome::Failed;
 }
 
 Outcome ReadAxisPositions(DirectSession& s) {
@@ -134,7 +138,6 @@ Outcome ReadAxisPositions(DirectSession& s) {
 
 void PrepareParameterInit(DirectSession& s) {
     s.channel().drain();
-    s.clearRequests();
     s.transfer().setCancelTexts("Transferring", "Cancel");
 }
 

@@ -3,19 +3,15 @@
 #include <optional>
 #include <vector>
 
+#include "direct/display_channel.h"
 #include "direct/shared_procedures.h"
+#include "link/reply_class.h"
 
 namespace mivo {
 
 namespace {
 
 const char* const kCaption = "Monitor receive";
-
-enum class PassEnd {
-    Restart,  // a command ran inside its wait, or a wait gave no line: the monitor starts again
-    Off,      // "Monitoring" was switched off, or the controller refused a query
-    Lost,     // the line went off
-};
 
 // One query of a scan and where its value goes: panel DOn or DIn, or a field.
 struct ScanItem {
@@ -46,147 +42,60 @@ const std::vector<ScanItem>& ScanItems() {
     return items;
 }
 
-// What a query gave.
-struct ScanReply {
-    enum Kind {
-        Value,    // `line` fits the item
-        Unfit,    // `line` is no value of the item
-        Refused,  // "NG" and its error line: shown
-        Stopped,  // the monitor stops here
-    } kind;
-    std::string line;
+// One scan after another while "Monitoring" is on and the line answers. A reply that is no
+// value of its item marks it not current and starts the scan again from the start.
+enum class LoopEnd {
+    Off,      // "Monitoring" was switched off, a query refused or unanswered: the monitor ends
+    Lost,     // the line went off (the offline routine has said so)
 };
 
-// One query of a scan, with the keyword replies a running program sends in its place (shown,
-// with the lines that go with them; its "END" and "OK" give the jog buttons back). `position`:
-// the position and step scans, where "ERR" and a line beginning with "32" are waited over and
-// the positions read again from X. A value is taken only when it fits `shape`.
-ScanReply ScanRead(DirectCycle& c, const std::string& command, ValueShape shape, bool position,
-                   bool* restartPositions) {
-    DirectSession& s = c.session();
+LoopEnd Scans(DirectSession& s) {
     DirectView& v = s.view();
-    // An empty line is a line: no value, or a trailing line.
-    const auto stopped = [&s] {
-        return s.motorStopped() || !s.state.monitoring || (s.lineLost() && !s.emptyLine());
-    };
-    const ScanReply stop{ScanReply::Stopped, {}};
-    c.quiet();
-    std::string line = c.query(command);
-    const auto next = [&] {
-        c.quiet();
-        line = c.next();
-        return !stopped();
-    };
-    for (;;) {
-        if (stopped()) return stop;
-        const ReplyCode code = ReplyClass(line);
-        if (code == ReplyCode::Data) break;
-        if (code == ReplyCode::Ok || code == ReplyCode::End) {
-            if (code == ReplyCode::End) s.runEnded();
-            v.append(line);
-            if (!next()) return stop;
-            v.enable(EnableSet::JogButtons, true);
-            break;
-        }
-        // A status word or a cycle's end, and the line that goes with it.
-        const std::string word = line;
-        if (!next()) return stop;
-        if (position && code == ReplyCode::Err && line.rfind("32", 0) == 0) {
-            *restartPositions = true;
-            if (!next()) return stop;
-            continue;  // the further reply is classified instead
-        }
-        // The program did not run its course: its "END" times no cycle.
-        if (code != ReplyCode::Cend) s.runAbandoned();
-        v.append(word);
-        v.append(line);
-        // The query refused: nothing more comes for it.
-        if (code == ReplyCode::Ng) {
-            s.prompter().showControllerError(line);
-            return {ScanReply::Refused, line};
-        }
-        // One more line, which may be the program's "END".
-        if (!next()) return stop;
-        if (line == "END") {
-            s.runEnded();
-            v.append(line);
-            if (!next()) return stop;
-            if (code != ReplyCode::Cend) v.enable(EnableSet::JogButtons, true);
-        }
-        break;
-    }
-    if (!FitsShape(line, shape)) return {ScanReply::Unfit, line};
-    const std::string value = line;
-    c.quiet();
-    const std::string after = c.trailing();
-    if (stopped()) return stop;
-    // Only its "OK" confirms the value: another line means the exchange is out of step.
-    if (ReplyClass(after) != ReplyCode::Ok) return {ScanReply::Unfit, value};
-    return {ScanReply::Value, value};
-}
-
-// The scans until the monitor stops: Restart when a command ran inside one of its waits.
-PassEnd Pass(DirectSession& s) {
-    DirectCycle c(s);
-    c.keepMonitorAsIs();
-    DirectView& v = s.view();
-    v.enable(EnableSet::MonitorControls, true);
-    s.clearRequests();
-    if (!s.takeKeepInput()) s.channel().drain();
-    v.enable(EnableSet::CancelPanel, true);
-    v.enable(EnableSet::PositionQueries, false);
-    v.enable(EnableSet::PositionFields, true);
     const std::vector<ScanItem>& items = ScanItems();
-    bool ended = false;
-    while (s.state.monitoring && !ended) {
+    EngineChannel& channel = s.channel();
+    while (s.state.monitoring) {
         bool whole = true;
-        for (std::size_t i = 0; i < items.size() && whole; ++i) {
+        for (std::size_t i = 0; i < items.size() && whole && s.state.monitoring; ++i) {
             const ScanItem& item = items[i];
-            bool again = false;
-            const ScanReply r = ScanRead(c, item.query, item.shape, i >= kFirstPosition, &again);
-            if (r.kind == ScanReply::Value) {
-                if (again)
+            const Answer a = channel.exchange(item.query, s.display().hooks(item.query, false));
+            if (a.end == AnswerEnd::Lost) return LoopEnd::Lost;
+            if (a.end == AnswerEnd::Answered) {
+                const std::string& value = a.lines[a.lines.size() - 2];
+                // A position read again after its notice: the positions are read from X again.
+                if (a.lines.size() > 2 && i >= kFirstPosition) {
                     i = kFirstPosition - 1;
-                else if (item.bank)
-                    v.showIo(*item.bank, item.n, r.line == "1");
-                else
-                    v.setField(item.field, r.line);
-                // The step number, read while a program runs, times its steps.
-                if (!again && !item.bank && item.field == DirectField::Step)
-                    s.cycleTiming.stepSeen(r.line);
-                continue;
+                    continue;
+                }
+                if (FitsShape(value, item.shape)) {
+                    if (item.bank)
+                        v.showIo(*item.bank, item.n, value == "1");
+                    else
+                        v.setField(item.field, value);
+                    // The step number, read while a program runs, times its steps.
+                    if (!item.bank && item.field == DirectField::Step)
+                        s.cycleTiming.stepSeen(value);
+                    continue;
+                }
             }
-            whole = false;
-            if (r.kind != ScanReply::Unfit) {
-                ended = true;
-                continue;
+            if (a.end == AnswerEnd::Failed) {
+                // Refused: the error line shown, and the monitor ends.
+                for (const std::string& l : a.lines) v.append(l);
+                s.prompter().showControllerError(ErrorLineOf(a));
+                return LoopEnd::Off;
             }
+            if (a.end == AnswerEnd::TimedOut) return LoopEnd::Off;
             // Noise is no value: the item keeps what it shows, marked, and the scan finds its
             // place again from the start.
+            whole = false;
             if (item.bank)
                 v.showIoNotCurrent(*item.bank, item.n);
             else
                 v.showFieldNotCurrent(item.field);
-            if (s.monitorUnfit) s.monitorUnfit(item.query, r.line);
-            s.channel().drain();
+            if (s.monitorUnfit) s.monitorUnfit(item.query, a.lines.empty() ? "" : a.lines.back());
         }
-        if (whole && s.monitorScanned) s.monitorScanned();
+        if (whole && s.state.monitoring && s.monitorScanned) s.monitorScanned();
     }
-    // The line gone off: the offline routine has ended the monitor, which stops at once.
-    if (!s.channel().online()) {
-        c.handOver();
-        return PassEnd::Lost;
-    }
-    // A wait that ended without a line on a line still on (withdrawn) starts the monitor again;
-    // a controller that did not answer ends it, and says so.
-    if (s.lineLost() && !s.timedOut() && s.state.monitoring) return PassEnd::Restart;
-    if (s.motorStopped() && s.takeRestart() && s.state.monitoring) return PassEnd::Restart;
-    if (s.state.monitoring) {
-        s.state.monitoring = false;
-        s.prompter().notify("Monitor is ended", kCaption);
-    }
-    v.showMonitoring(false);
-    return PassEnd::Off;
+    return LoopEnd::Off;
 }
 
 }  // namespace
@@ -196,26 +105,15 @@ Outcome SwitchOutput(DirectSession& s, int n) {
     DirectCycle c(s);
     c.start();
     const bool on = !v.ioState(IoBank::Output, n);
-    const std::string reply = c.query("@DO " + std::to_string(n) + (on ? ",1" : ",0"));
-    c.handOver();
-    // A lost line skips the rest: the offline routine has dealt with the controls.
-    if (s.lineLost()) return Outcome::Failed;
-    Outcome outcome = Outcome::Failed;
-    if (!s.motorStopped()) {
-        if (ReplyClass(reply) == ReplyCode::Ok) {
-            v.showIo(IoBank::Output, n, on);
-            outcome = Outcome::Completed;
-        } else {
-            ShowReplyError(c, reply);
-        }
+    const std::string command = "@DO " + std::to_string(n) + (on ? ",1" : ",0");
+    const Answer a = c.exchange(command);
+    if (const auto o = c.cut(a, command)) return *o;
+    if (a.end == AnswerEnd::Answered && ReplyClass(FirstLine(a)) == ReplyCode::Ok) {
+        v.showIo(IoBank::Output, n, on);
+        return Outcome::Completed;
     }
-    for (EnableSet set : {EnableSet::StopPanels, EnableSet::CancelPanel, EnableSet::CommandControls,
-                          EnableSet::MonitorControls})
-        v.enable(set, true);
-    s.clearRequests();
-    // A monitor wait this click interrupted gives up; the monitor starts again.
-    s.restartMonitorLater();
-    return outcome;
+    ShowReplyError(c, a);
+    return Outcome::Failed;
 }
 
 void MonitorSwitch(DirectSession& s) {
@@ -224,7 +122,6 @@ void MonitorSwitch(DirectSession& s) {
         EndMonitor(s);
         return;
     }
-    s.clearRequests();
     s.channel().drain();
     v.enable(EnableSet::CancelPanel, true);
     v.enable(EnableSet::PositionQueries, false);
@@ -236,14 +133,22 @@ void MonitorSwitch(DirectSession& s) {
 }
 
 void MonitorLoop(DirectSession& s) {
-    if (s.monitorRunning() || !s.state.monitoring) return;
-    s.setMonitorRunning(true);
-    s.takeRestart();
-    while (Pass(s) == PassEnd::Restart) {
+    if (s.monitorRunning || !s.state.monitoring) return;
+    s.monitorRunning = true;
+    DirectView& v = s.view();
+    v.enable(EnableSet::MonitorControls, true);
+    v.enable(EnableSet::CancelPanel, true);
+    v.enable(EnableSet::PositionQueries, false);
+    v.enable(EnableSet::PositionFields, true);
+    const LoopEnd end = Scans(s);
+    // A controller that did not answer, or refused, ends it and says so.
+    if (end == LoopEnd::Off && s.state.monitoring) {
+        s.state.monitoring = false;
+        s.prompter().notify("Monitor is ended", kCaption);
     }
-    // Ended or lost, it sees no "END" of a run it took over.
-    s.runAbandoned();
-    s.setMonitorRunning(false);
+    if (end == LoopEnd::Off) v.showMonitoring(false);
+    // Ended or lost, it sees no "END" of a run.
+    s.monitorRunning = false;
 }
 
 }  // namespace mivo

@@ -1,9 +1,9 @@
 #pragma once
 // The outputs and the monitor of the direct-operation screen. A click on an output panel
 // switches that output; the monitor polls the sixteen outputs and inputs, the four positions
-// and the step now executing, over and over while it is on, and takes over the replies of a
-// program started under it. Commands run while it waits interrupt it; it starts again once
-// they have ended.
+// and the step now executing, over and over while it is on. It runs on a fiber of its own: the
+// exchange engine puts the other commands' exchanges between its queries, and gives a program's
+// lines to the run they belong to.
 #include <functional>
 
 #include "direct/direct_session.h"
@@ -12,20 +12,18 @@
 namespace mivo {
 
 // The output panel DOn clicked: "@DO n,1" when it shows off, "@DO n,0" when on; the panel takes
-// the new state on "OK" only. Interrupting a monitor wait, the monitor then starts again.
+// the new state on "OK" only.
 Outcome SwitchOutput(DirectSession& s, int n);
 
 // `monistart`: switches the monitor off ("Monitor is ended"), or on ("Monitor is started") and
 // runs it until it ends.
 void MonitorSwitch(DirectSession& s);
 
-// The monitor loop, while "Monitoring" is on: one scan after another, started again after each
-// command that interrupted it; `DirectSession::monitorScanned` runs after each whole scan. A
-// reply that is no value of its item is not shown: the item is marked not current and the scan
-// starts again (`DirectSession::monitorUnfit` hears of it). A query refused ends the monitor
-// with its error line shown. An empty line is no value. A wait that gave no line while the line
-// stays on starts the monitor again; a controller that did not answer ends it with "Monitor is
-// ended".
+// The monitor loop, while "Monitoring" is on: one scan after another;
+// `DirectSession::monitorScanned` runs after each whole scan. A reply that is no value of its
+// item is not shown: the item is marked not current and the scan starts again
+// (`DirectSession::monitorUnfit` hears of it). A query refused ends the monitor with its error
+// line shown; a controller that did not answer ends it with "Monitor is ended".
 void MonitorLoop(DirectSession& s);
 
 }  // namespace mivo

@@ -18,40 +18,39 @@ void EnableAll(DirectView& v, bool on) {
         v.enable(set, on);
 }
 
-void ShowReplyError(DirectCycle& cycle, const std::string& reply) {
-    ShowRefusal(cycle.session().context(), reply);
+void ShowReplyError(DirectCycle& cycle, const Answer& a) {
+    cycle.session().prompter().showControllerError(ErrorLineOf(a));
 }
 
-Outcome ShowErrorLine(DirectCycle& cycle) {
-    const std::string line = cycle.next();
-    if (const auto o = cycle.cut()) return *o;
+Outcome ShowErrorLine(DirectCycle& cycle, const Answer& a) {
+    const std::string line = a.lines.size() >= 2 ? a.lines[1] : "";
     if (!line.empty()) cycle.session().prompter().showControllerError(line);
     return Outcome::Failed;
 }
 
 QueryReply Query(DirectCycle& cycle, const std::string& command, ValueShape shape,
                  bool offlineOnLoss) {
-    const std::string reply = cycle.query(command);
-    if (const auto o = cycle.cut(offlineOnLoss)) return {*o, {}};
-    if (ReplyClass(reply) != ReplyCode::Data) {
-        ShowReplyError(cycle, reply);
+    const Answer a = cycle.exchange(command);
+    if (const auto o = cycle.cut(a, command, offlineOnLoss)) return {*o, {}};
+    if (a.end == AnswerEnd::Failed) {
+        ShowReplyError(cycle, a);
         return {Outcome::Failed, {}};
     }
-    if (!FitsShape(reply, shape)) {
-        ShowUnfitReply(cycle.session().context(), command, reply);
+    // The value is the line before its "OK" (a position read again comes after its notice).
+    const std::string value = a.lines.size() >= 2 ? a.lines[a.lines.size() - 2] : "";
+    if (!FitsShape(value, shape)) {
+        ShowUnfitReply(cycle.session().context(), command, value);
         return {Outcome::Failed, {}};
     }
-    if (!cycle.valueConfirmed(command, reply)) {
-        if (const auto o = cycle.cut(offlineOnLoss)) return {*o, {}};
-        return {Outcome::Failed, {}};
-    }
-    return {Outcome::Completed, reply};
+    return {Outcome::Completed, value};
 }
 
-Outcome ExpectOk(DirectCycle& cycle, const std::string& reply, bool offlineOnLoss) {
-    if (const auto o = cycle.cut(offlineOnLoss)) return *o;
-    if (ReplyClass(reply) == ReplyCode::Ok) return Outcome::Completed;
-    ShowReplyError(cycle, reply);
+Outcome ExpectOk(DirectCycle& cycle, const Answer& a, const std::string& command,
+                 bool offlineOnLoss) {
+    if (const auto o = cycle.cut(a, command, offlineOnLoss)) return *o;
+    if (a.end == AnswerEnd::Answered && ReplyClass(FirstLine(a)) == ReplyCode::Ok)
+        return Outcome::Completed;
+    ShowReplyError(cycle, a);
     return Outcome::Failed;
 }
 
@@ -61,28 +60,24 @@ Outcome ReadPositions(DirectCycle& cycle) {
     DirectSession& s = cycle.session();
     for (int n = 1; n <= 4; ++n) {
         const std::string command = "@?POS " + std::to_string(n);
-        const std::string reply = cycle.query(command);
-        if (const auto o = cycle.cut(true)) return *o;
-        if (ReplyClass(reply) != ReplyCode::Data) return Outcome::Failed;
-        if (!FitsShape(reply, ValueShape::Number)) {
-            ShowUnfitReply(s.context(), command, reply);
+        const Answer a = cycle.exchange(command);
+        if (const auto o = cycle.cut(a, command, true)) return *o;
+        if (a.end == AnswerEnd::Failed) return Outcome::Failed;
+        const std::string value = a.lines[a.lines.size() - 2];
+        if (!FitsShape(value, ValueShape::Number)) {
+            ShowUnfitReply(s.context(), command, value);
             return Outcome::Failed;
         }
-        if (!cycle.valueConfirmed(command, reply)) {
-            if (const auto o = cycle.cut(true)) return *o;
-            return Outcome::Failed;
-        }
-        s.view().setField(kFields[n - 1], reply);
+        s.view().setField(kFields[n - 1], value);
     }
     return Outcome::Completed;
 }
 
 Outcome OriginCheck(DirectCycle& cycle, bool offlineOnLoss) {
     DirectSession& s = cycle.session();
-    s.transfer().setDataExchange(true);
     const Outcome o = CheckOrigin(s.context());
     if (o == Outcome::Completed) return o;
-    if (const auto c = cycle.cut(offlineOnLoss)) return *c;
+    if (const auto c = cycle.cut(cycle.lastLineExchange(), "@?ORG", offlineOnLoss)) return *c;
     return o;
 }
 
@@ -97,7 +92,6 @@ void OfflineRoutine(DirectSession& session) {
     session.state.monitoring = false;
     v.showMonitoring(false);
     session.channel().close();
-    session.clearRequests();
     session.transfer().setCancelRequested(false);
     v.showLine(false);
     // After a stop left unconfirmed its message is the one to read; the monitor's button says

@@ -15,17 +15,16 @@ namespace mivo {
 // Every control of the screen but the fields on or off.
 void EnableAll(DirectView& v, bool on);
 
-// The reply of another class than the command expects: appended (the channel did), and shown
-// in the error dialog. After a status word (NG, ERR, EMG, MSTOP, STOP) the controller's error
-// line follows: it is read, appended, and is what the dialog shows.
-void ShowReplyError(DirectCycle& cycle, const std::string& reply);
+// An answer of another class than the command expects, shown in the error dialog: after a
+// status word (NG, ERR, EMG, MSTOP, STOP) the controller's error line, else the line itself.
+void ShowReplyError(DirectCycle& cycle, const Answer& a);
 
-// The teaching screen's error display: the line after the reply (the error number) goes into
-// the error dialog when it is not empty; the reply itself is not shown.
-Outcome ShowErrorLine(DirectCycle& cycle);
+// The teaching screen's error display: the line after the status word (the error number) goes
+// into the error dialog when it is not empty.
+Outcome ShowErrorLine(DirectCycle& cycle, const Answer& a);
 
-// A query answered by a data value of `shape` and a trailing line: the value, or how the
-// command stops. A value that does not fit, or comes without its trailing line, is no value.
+// A query answered by a data value of `shape` and its "OK": the value, or how the command
+// stops. A value that does not fit is no value.
 struct QueryReply {
     Outcome outcome = Outcome::Failed;  // Completed with a value
     std::string value;
@@ -34,12 +33,12 @@ QueryReply Query(DirectCycle& cycle, const std::string& command, ValueShape shap
                  bool offlineOnLoss = false);
 
 // A command answered "OK"; another class goes to ShowReplyError.
-Outcome ExpectOk(DirectCycle& cycle, const std::string& reply, bool offlineOnLoss = false);
+Outcome ExpectOk(DirectCycle& cycle, const Answer& a, const std::string& command,
+                 bool offlineOnLoss = false);
 
-// "@?POS 1" to "@?POS 4" into Xposi, Yposi, Zposi, Rposi. A motor-stop request ends the
-// reading (Interrupted), an empty reply runs the offline routine (Failed, the cycle ends at
-// once), a reply that is no data value ends it (Failed), one that is no number or comes
-// without its trailing line too, with a notice.
+// "@?POS 1" to "@?POS 4" into Xposi, Yposi, Zposi, Rposi. A lost line runs the offline routine
+// (Failed, the cycle ends at once); a reply that is no value ends the reading (Failed), one
+// that is no number with a notice.
 Outcome ReadPositions(DirectCycle& cycle);
 
 // The origin check: "@?ORG"; unless the robot has returned to origin, "Return to origin?" and
@@ -52,7 +51,7 @@ void EndMonitor(DirectSession& session);
 
 // The line was lost or cancelled: every control but the fields disabled, "Monitoring" ended
 // (with "Monitor is ended" when it was on), a run's cycle abandoned, the channel closed, the
-// flags cleared, the line button "Offline".
+// cancel flag cleared, the line button "Offline".
 void OfflineRoutine(DirectSession& session);
 
 // The line button's effect once the direct channel went on or off line.

@@ -1,5 +1,8 @@
 #include "link/controller_exchange.h"
 
+#include <QTimer>
+#include <algorithm>
+
 #include "link/framing.h"
 #include "link/serial_line.h"
 
@@ -8,56 +11,114 @@ namespace mivo {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr int kDirectReplyLimitMs = 10000;
 
 }  // namespace
 
-// One of the two channels over the line.
-class ControllerExchange::SideChannel : public DirectChannel {
+// The main channel over the line.
+class ControllerExchange::SideChannel : public Channel {
   public:
-    SideChannel(ControllerExchange& x, LinkSide side) : x_(x), side_(side) {}
+    explicit SideChannel(ControllerExchange& x) : x_(x) {}
     std::string request(const std::string& command) override {
-        end_ = WaitEnd::Line;
-        return x_.request(side_, command, &end_, [this](bool ok) { wrote(ok); });
+        return x_.request(LinkSide::Main, command, &end_, {});
     }
-    std::string requestWithin(const std::string& command) override {
-        end_ = WaitEnd::Line;
-        return x_.request(
-            side_, command, &end_, [this](bool ok) { wrote(ok); }, true);
-    }
-    std::string next() override { return x_.wait(side_, &end_); }
-    std::string nextIfAny() override { return x_.wait(side_, &end_, true); }
+    std::string next() override { return x_.wait(LinkSide::Main, &end_); }
     void drain() override { x_.line_.drain(); }
-    WaitEnd lastWaitEnd() const override { return end_; }
-    std::optional<std::string> answeredLine() const override {
-        return x_.line_.waits().answeredLine();
-    }
-    void injectMstop() override { x_.line_.waits().injectMstop(); }
-    void injectStop() override { x_.line_.waits().injectStop(); }
-    void clearInjections() override { x_.line_.waits().clearInjections(); }
-    void dropInput() override {
-        SerialLine& line = x_.line_;
-        if (!line.port().isOpen()) return;
-        line.port().readAll();
-        line.waits().discardAll();
-    }
-    void close() override { x_.line_.goOffline(side_); }
-    bool online() const override { return x_.line_.ready(side_); }
 
   private:
     ControllerExchange& x_;
-    LinkSide side_;
     WaitEnd end_ = WaitEnd::Line;
+};
+
+// The wall clock, and calls made later from the event loop.
+class ControllerExchange::EventClock : public QObject, public LineClock {
+  public:
+    ExchangeEngine::Time now() const override { return ExchangeEngine::Clock::now(); }
+    void post(std::function<void()> call) override {
+        QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
+    }
+    void at(ExchangeEngine::Time when, std::function<void()> call) override {
+        const auto ms = std::chrono::ceil<std::chrono::milliseconds>(when - now()).count();
+        QTimer::singleShot(static_cast<int>(std::max<long long>(ms, 0)), this, std::move(call));
+    }
+    QTimer deadline;  // the engine's next deadline
+};
+
+// The direct channel: on line with the serial line's direct side.
+class ControllerExchange::DirectSide : public EngineChannel {
+  public:
+    DirectSide(ControllerExchange& x) : EngineChannel(x.engine_, *x.clock_), x_(x) {}
+    bool online() const override { return x_.line_.ready(LinkSide::Direct); }
+    void close() override { x_.line_.goOffline(LinkSide::Direct); }
+
+  private:
+    ControllerExchange& x_;
 };
 
 ControllerExchange::ControllerExchange(SerialLine& line)
     : line_(line),
-      main_(std::make_unique<SideChannel>(*this, LinkSide::Main)),
-      direct_(std::make_unique<SideChannel>(*this, LinkSide::Direct)) {}
+      main_(std::make_unique<SideChannel>(*this)),
+      clock_(std::make_unique<EventClock>()),
+      engine_(
+          [this](std::string_view bytes) {
+              if (!line_.ready(LinkSide::Direct)) return false;
+              const bool ok = line_.port().write(std::string(bytes));
+              if (ok) {
+                  written_ = Clock::now();
+                  std::string sent(bytes);
+                  while (!sent.empty() && (sent.back() == '\n' || sent.back() == '\r'))
+                      sent.pop_back();
+                  line_.reportTraffic(LinkSide::Direct, true, sent);
+              }
+              return ok;
+          },
+          std::chrono::milliseconds(kDirectReplyLimitMs), std::chrono::milliseconds(50)),
+      direct_(std::make_unique<DirectSide>(*this)) {
+    engine_.heard = [this](const std::string& l) {
+        line_.reportTraffic(LinkSide::Direct, false, l);
+    };
+    engine_.dropped = [this](std::string_view bytes) { line_.reportDropped(std::string(bytes)); };
+    engine_.settled = [this] { armDeadline(); };
+    clock_->deadline.setSingleShot(true);
+    QObject::connect(&clock_->deadline, &QTimer::timeout, clock_.get(), [this] {
+        engine_.expire(ExchangeEngine::Clock::now());
+    });
+    direct_->unanswered = [this](const std::string&) {
+        line_.noteFailure("The controller did not answer within " +
+                          QString::number(engine_.replyLimit().count() / 1000.0) + " s on " +
+                          line_.port().device() +
+                          ".  Check the cable and the port, that the controller is powered"
+                          " and that its line is set to 19200 baud.");
+        line_.showFailureWhenUnwound();
+    };
+    SerialLine::DirectSink sink;
+    sink.bytes = [this](std::string_view bytes, ExchangeEngine::Time when) {
+        engine_.receive(bytes, when);
+    };
+    sink.lost = [this] { engine_.lost(); };
+    sink.online = [this] { engine_.online(); };
+    line_.setDirectSink(std::move(sink));
+}
 
-ControllerExchange::~ControllerExchange() = default;
+ControllerExchange::~ControllerExchange() { line_.setDirectSink({}); }
 
 Channel& ControllerExchange::mainChannel() { return *main_; }
-DirectChannel& ControllerExchange::directChannel() { return *direct_; }
+EngineChannel& ControllerExchange::directChannel() { return *direct_; }
+
+void ControllerExchange::setDirectReplyLimit(int ms) {
+    engine_.setReplyLimit(std::chrono::milliseconds(ms));
+}
+
+void ControllerExchange::armDeadline() {
+    const auto next = engine_.nextDeadline();
+    if (!next) {
+        clock_->deadline.stop();
+        return;
+    }
+    const auto ms =
+        std::chrono::ceil<std::chrono::milliseconds>(*next - ExchangeEngine::Clock::now()).count();
+    clock_->deadline.start(static_cast<int>(std::max<long long>(ms, 0)));
+}
 
 std::string ControllerExchange::request(LinkSide side, const std::string& command, WaitEnd* end,
                                         const std::function<void(bool)>& wrote, bool quiet) {

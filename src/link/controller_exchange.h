@@ -1,13 +1,14 @@
 #pragma once
-// The exchange with the controller over the serial line: a request framed and written, the
-// wait for its reply line (with a time limit for data exchanges), and the main and direct
-// channels that hand these to the procedures and screens.
+// The exchange with the controller over the serial line: the main channel's requests, each
+// framed, written and waited for (with a time limit for data exchanges), and the direct
+// channel, carried by the line's exchange engine for procedures on fibers.
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "link/direct_channel.h"
+#include "link/engine_channel.h"
+#include "link/exchange_engine.h"
 #include "link/wait_stack.h"
 
 namespace mivo {
@@ -25,7 +26,9 @@ class ControllerExchange {
     ControllerExchange& operator=(const ControllerExchange&) = delete;
 
     Channel& mainChannel();
-    DirectChannel& directChannel();
+    EngineChannel& directChannel();
+    // How long an answer owed on the direct channel may take (a move's end is not owed).
+    void setDirectReplyLimit(int ms);
 
     // Waits for a reply at most this long (0: as long as it takes); a wait that runs out ends
     // without a line and the user is told once the waits unwound.
@@ -36,6 +39,9 @@ class ControllerExchange {
 
   private:
     class SideChannel;
+    class DirectSide;
+    class EventClock;
+    void armDeadline();
     std::string request(LinkSide side, const std::string& command, WaitEnd* end,
                         const std::function<void(bool)>& wrote, bool quiet = false);
     // `quiet`: a wait that runs out of time is no failure to tell.
@@ -43,7 +49,9 @@ class ControllerExchange {
 
     SerialLine& line_;
     std::unique_ptr<SideChannel> main_;
-    std::unique_ptr<SideChannel> direct_;
+    std::unique_ptr<EventClock> clock_;
+    ExchangeEngine engine_;
+    std::unique_ptr<DirectSide> direct_;
     std::chrono::steady_clock::time_point written_{};
     int replyTimeoutMs_ = 0;
 };

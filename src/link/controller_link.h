@@ -2,8 +2,8 @@
 // ControllerLink: the controller link, as the screens and `mivo` use it. The serial line and its
 // life (link/serial_line, with its port choice, link/port_choice), whose signals it gives, and the
 // exchange of requests and replies on two channels, main and direct, over it
-// (link/controller_exchange). Waits pump events in a nested QEventLoop driven by readyRead, so
-// the screens stay usable during a wait. Qt Core and SerialPort only: its messages for the user
+// (link/controller_exchange). The main channel's waits pump events in a nested QEventLoop driven
+// by readyRead; the direct channel's procedures run on fibers and wait without one. Qt Core and SerialPort only: its messages for the user
 // go out as a signal.
 #include <QObject>
 #include <QString>
@@ -13,7 +13,7 @@
 #include <utility>
 
 #include "link/controller_exchange.h"
-#include "link/direct_channel.h"
+#include "link/engine_channel.h"
 #include "link/port_choice.h"
 #include "link/serial_line.h"
 
@@ -47,7 +47,9 @@ class ControllerLink : public SerialLine {
     bool isDirectOnline() const { return online(LinkSide::Direct); }
 
     Channel& mainChannel() { return exchange_.mainChannel(); }
-    DirectChannel& directChannel() { return exchange_.directChannel(); }
+    EngineChannel& directChannel() { return exchange_.directChannel(); }
+    // How long an answer owed on the direct channel may take (a move's end is not owed).
+    void setDirectReplyLimit(int ms) { exchange_.setDirectReplyLimit(ms); }
 
     // OfflineRequest: ends any wait on the main channel without a line and goes off line.
     void requestOffline() { goOffline(); }

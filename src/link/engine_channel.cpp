@@ -14,12 +14,8 @@ struct EngineChannel::Pending {
     bool timedOut = false;    // nextIfAny's limit passed
 };
 
-EngineChannel::EngineChannel(ExchangeEngine& engine, LineClock& clock,
-                             std::chrono::milliseconds replyLimit)
-    : engine_(engine),
-      clock_(clock),
-      replyLimit_(replyLimit),
-      alive_(std::make_shared<bool>(true)) {}
+EngineChannel::EngineChannel(ExchangeEngine& engine, LineClock& clock)
+    : engine_(engine), clock_(clock), alive_(std::make_shared<bool>(true)) {}
 
 EngineChannel::~EngineChannel() { *alive_ = false; }
 
@@ -34,7 +30,9 @@ std::shared_ptr<EngineChannel::Pending> EngineChannel::start(const std::string& 
         p->lines.push_back(l);
         wake(p);
     };
-    r.done = [this, p](const Reply& reply) {
+    r.done = [this, p, command, stopLane, ended = std::move(hooks.ended)](const Reply& reply) {
+        if (reply.end == End::TimedOut && !stopLane && unanswered) unanswered(command);
+        if (ended) ended(reply);
         p->ended = true;
         p->reply = reply;
         wake(p);
@@ -91,16 +89,19 @@ EngineChannel::Reply EngineChannel::stop(const std::string& command, Hooks hooks
     return wait(command, std::move(hooks), true);
 }
 
-std::string EngineChannel::request(const std::string& command) {
+std::string EngineChannel::request(const std::string& command, Hooks hooks) {
     if (command.empty()) return "";
-    if (command == "CEND") return next();
-    current_[Fiber::current()] = start(command, {}, false);
+    // "CEND" sends nothing: one more line is read.
+    current_[Fiber::current()] = start(command == "CEND" ? "" : command, std::move(hooks), false);
     return next();
 }
 
-std::string EngineChannel::next() {
+std::string EngineChannel::next(Hooks hooks) {
     const auto it = current_.find(Fiber::current());
-    if (it == current_.end()) return "";
+    // The request answered whole: a further line is read as a request of its own.
+    if (it == current_.end() || (it->second->ended && it->second->lines.empty() &&
+                                 it->second->reply.end == End::Answered))
+        return request("CEND", std::move(hooks));
     const auto p = it->second;
     while (p->lines.empty() && !p->ended)
         if (!sleep(*p)) return "";
@@ -116,7 +117,7 @@ std::string EngineChannel::nextIfAny() {
     const auto p = it->second;
     if (p->lines.empty() && p->ended) {
         p->timedOut = false;
-        clock_.at(clock_.now() + replyLimit_, [p, this, alive = alive_] {
+        clock_.at(clock_.now() + engine_.replyLimit(), [p, this, alive = alive_] {
             if (!*alive) return;
             p->timedOut = true;
             wake(p);

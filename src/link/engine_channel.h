@@ -36,9 +36,10 @@ class EngineChannel : public Channel {
     struct Hooks {
         std::function<void()> written;                 // its command is on the line
         std::function<void(const std::string&)> line;  // each line matched to it
+        std::function<void(const Reply&)> ended;       // its end, whoever still waits for it
     };
 
-    EngineChannel(ExchangeEngine& engine, LineClock& clock, std::chrono::milliseconds replyLimit);
+    EngineChannel(ExchangeEngine& engine, LineClock& clock);
     ~EngineChannel() override;
 
     // The ordinary lane and the stop lane: the command, and its whole answer once it ended.
@@ -50,8 +51,11 @@ class EngineChannel : public Channel {
     // The line view, as procedures shared with the main channel read it: request() sends and
     // gives the first line matched to the request, next() the following ones; "" once the
     // request ended with no line left (how: lastEnd()). "CEND" sends nothing and is next().
-    std::string request(const std::string& command) override;
-    std::string next() override;
+    std::string request(const std::string& command) override { return request(command, {}); }
+    std::string request(const std::string& command, Hooks hooks);
+    std::string next() override { return next({}); }
+    // A further line read as a request of its own is shown through `hooks`.
+    std::string next(Hooks hooks);
     // Input not matched to any request is dropped until the line is quiet, when nothing is
     // under way.
     void drain() override;
@@ -60,6 +64,14 @@ class EngineChannel : public Channel {
     std::string nextIfAny();
     // How the calling fiber's last request ended, once next() gave "".
     End lastEnd() const;
+
+    // Whether the line is on: a request made while it is off ends Lost at once.
+    virtual bool online() const { return true; }
+    // Takes the line off: every request ends Lost.
+    virtual void close() { engine_.lost(); }
+    // An answer owed did not come within the reply limit (not told for a stop: the stop says
+    // what its silence means).
+    std::function<void(const std::string& command)> unanswered;
 
   private:
     struct Pending;
@@ -71,7 +83,6 @@ class EngineChannel : public Channel {
 
     ExchangeEngine& engine_;
     LineClock& clock_;
-    std::chrono::milliseconds replyLimit_;
     std::map<Fiber*, std::shared_ptr<Pending>> current_;  // each fiber's last request
     std::shared_ptr<bool> alive_;                         // calls posted outlive no channel
 };

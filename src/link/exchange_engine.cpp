@@ -66,7 +66,9 @@ ExchangeEngine::Open ExchangeEngine::make(Request request, bool stopLane) {
 
 void ExchangeEngine::write(Open& o, Time now) {
     const Id id = o.id;
-    if (!online_ || !write_(FrameRequest(o.request.command, true).bytes)) {
+    // An empty command writes nothing and reads one more line.
+    if (!online_ || (!o.request.command.empty() &&
+                     !write_(FrameRequest(o.request.command, true).bytes))) {
         finish(id, End::Lost);
         return;
     }
@@ -103,6 +105,7 @@ void ExchangeEngine::withdraw(Id id, Time now) {
 
 void ExchangeEngine::drain(Time now) {
     if (open_.empty()) startDrain(now);
+    flush();
 }
 
 void ExchangeEngine::receive(std::string_view bytes, Time when) {
@@ -121,6 +124,7 @@ void ExchangeEngine::receive(std::string_view bytes, Time when) {
 }
 
 void ExchangeEngine::onLine(std::string line, Time when) {
+    if (heard) heard(line);
     if (drainUntil_) {  // noise earlier in the same bytes began a drain
         if (dropped) dropped(line + "\r\n");
         return;
@@ -203,6 +207,8 @@ ExchangeEngine::Take ExchangeEngine::accept(Open& o, const Unit& u) const {
     const bool pair = u.lines.size() == 2;
     const bool word = pair && c != ReplyCode::Cend;
     switch (o.shape) {
+        case ReplyShape::Line:
+            return Take::Answered;
         case ReplyShape::Done:
             if (c == ReplyCode::Ok) return Take::Answered;
             return word ? Take::Failed : Take::No;
@@ -389,6 +395,7 @@ void ExchangeEngine::flush() {
     }
     events_.clear();
     flushing_ = false;
+    if (settled) settled();
 }
 
 }  // namespace mivo

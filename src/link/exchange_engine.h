@@ -62,6 +62,9 @@ class ExchangeEngine {
     ExchangeEngine(const ExchangeEngine&) = delete;
     ExchangeEngine& operator=(const ExchangeEngine&) = delete;
 
+    std::chrono::milliseconds replyLimit() const { return replyLimit_; }
+    void setReplyLimit(std::chrono::milliseconds limit) { replyLimit_ = limit; }
+
     // The ordinary lane. `now`: the present time, from which deadlines run.
     Id submit(Request request, Time now);
     // The priority lane: written at once.
@@ -85,6 +88,10 @@ class ExchangeEngine {
     // Lines that fit no answer (reported once each), and bytes dropped while draining.
     std::function<void(const std::string& line)> noise;
     std::function<void(std::string_view bytes)> dropped;
+    // Every line received, before it is matched (the communication log, the recorder).
+    std::function<void(const std::string& line)> heard;
+    // After every call that may have changed nextDeadline() (a timer is set again).
+    std::function<void()> settled;
 
     // Requests open or waiting to go out.
     bool idle() const { return open_.empty(); }

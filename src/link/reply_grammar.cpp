@@ -27,7 +27,8 @@ ReplyShape ShapeOf(const std::string& c) {
         return ReplyShape::Move;
     if (StartsWith(c, "@READ ")) return ReplyShape::Record;
     if (StartsWith(c, "@?")) return ReplyShape::Value;
-    return ReplyShape::Done;
+    if (c == "@OFF" || StartsWith(c, "@DO ") || StartsWith(c, "@INIT ")) return ReplyShape::Done;
+    return ReplyShape::Line;
 }
 
 bool Moves(ReplyShape shape) {
@@ -35,9 +36,9 @@ bool Moves(ReplyShape shape) {
            shape == ReplyShape::Hold;
 }
 
-const std::vector<DirectCommand>& DirectCommands() {
-    static const std::vector<DirectCommand> commands = [] {
-        std::vector<DirectCommand> out;
+const std::vector<CommandShape>& DirectCommands() {
+    static const std::vector<CommandShape> commands = [] {
+        std::vector<CommandShape> out;
         for (const char* c :
              {"@ORG",        "@RUN",          "@SRUN",     "@GO 1",     "@CIR GO 2,1",
               "@PAL GO 0,1", "@ZI",           "@X1+",      "@Y2-",      "@R3+",

@@ -9,6 +9,8 @@ namespace mivo {
 
 // The shape of a command's answer.
 enum class ReplyShape {
+    Line,       // one line (or a status word and its line), whatever it is: a procedure shared
+                // with the main channel reads on line by line ("CEND" reads one more)
     Done,       // "OK" at once ("@DO 3,1", "@INIT ERR", "@OFF")
     Value,      // a data line, then its "OK" ("@?ORG", "@?POS 1")
     Record,     // data lines, then "OK" ("@READ STEP 7"; a circle's record has two)
@@ -20,7 +22,7 @@ enum class ReplyShape {
     MotorStop,  // "MSTOP" and its line ("@MSTOP")
 };
 
-// The shape of `command`'s answer. A command the table does not know is taken as Done.
+// The shape of `command`'s answer. A command the table does not know is taken line by line.
 ReplyShape ShapeOf(const std::string& command);
 
 // Whether the shape moves the robot: its end comes whenever the move ends, and other commands
@@ -29,10 +31,10 @@ bool Moves(ReplyShape shape);
 
 // The direct channel's commands, one of each kind as the direct-operation screen sends them:
 // the engine's own table, which the tests walk.
-struct DirectCommand {
+struct CommandShape {
     std::string command;
     ReplyShape shape;
 };
-const std::vector<DirectCommand>& DirectCommands();
+const std::vector<CommandShape>& DirectCommands();
 
 }  // namespace mivo

@@ -43,6 +43,12 @@ void SerialLine::onReadyRead() {
         drainTimer_->start();
         return;
     }
+    if (directOnline_ && directSink_.bytes) {
+        directSink_.bytes(
+            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), now);
+        QMetaObject::invokeMethod(this, &SerialLine::received, Qt::QueuedConnection);
+        return;
+    }
     waits_.receive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                    now);
     reportDropped(waits_.takeDropped());
@@ -180,6 +186,7 @@ void SerialLine::clearFlags() {
 }
 
 void SerialLine::closePort() {
+    if (directSink_.lost) directSink_.lost();
     waits_.endAll();
     port_.close();
     waits_.discard();
@@ -191,6 +198,7 @@ void SerialLine::halt() {
     halted_ = true;
     endDrain();
     waits_.endAll();
+    if (directSink_.lost) directSink_.lost();
 }
 
 bool SerialLine::openPort() {
@@ -211,6 +219,7 @@ bool SerialLine::goOnline(LinkSide side) {
         monitor_.reset();
     } else {
         directOnline_ = true;
+        if (directSink_.online) directSink_.online();
     }
     changed(side, true);
     return true;
@@ -230,6 +239,7 @@ void SerialLine::goOffline(LinkSide side) {
         if (was && port_.isOpen() && !halted_) emit directClosing();
         directOnline_ = false;
         emit channelClosed();
+        if (directSink_.lost) directSink_.lost();
         waits_.end(LinkSide::Direct);
         if (!mainOnline_) closePort();
         if (was) changed(side, false);

@@ -8,7 +8,10 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <chrono>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "link/flight_recorder.h"
 #include "link/idle_monitor.h"
@@ -55,6 +58,14 @@ class SerialLine : public QObject {
     void reportDropped(const std::string& bytes);
     // A command line written (`sent`) or a reply line handed to a wait, told to the listeners.
     void reportTraffic(LinkSide side, bool sent, const std::string& line);
+    // Where the direct side's bytes go while it is on line (its exchange engine), and what it
+    // is told when its line goes off or comes on.
+    struct DirectSink {
+        std::function<void(std::string_view, std::chrono::steady_clock::time_point)> bytes;
+        std::function<void()> lost;
+        std::function<void()> online;
+    };
+    void setDirectSink(DirectSink sink) { directSink_ = std::move(sink); }
     // Where the traffic, state changes and messages are recorded too (not owned; none: nowhere).
     void setRecorder(FlightRecorder* recorder) { recorder_ = recorder; }
 
@@ -110,6 +121,7 @@ class SerialLine : public QObject {
     IdleMonitor monitor_;
     WaitStack waits_;
     FlightRecorder* recorder_ = nullptr;
+    DirectSink directSink_;
 
     bool mainOnline_ = false;    // PortReady
     bool directOnline_ = false;  // DirectPortReady

@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "link/direct_channel.h"
 #include "link/line_assembler.h"
 
 namespace mivo {
@@ -20,6 +19,14 @@ namespace mivo {
 class IdleMonitor;
 
 enum class LinkSide { Main, Direct };
+
+// What ended a wait.
+enum class WaitEnd {
+    Line,       // a reply line arrived
+    MotorStop,  // the MSTOP injection: the bytes received so far became the line
+    Stop,       // the STOP injection: the line ended there
+    Ended,      // no line: the channel went off line, the start screen was shown, time ran out
+};
 
 struct WaitResult {
     std::string line;  // "" when the wait was ended without one

@@ -8,13 +8,11 @@
 
 namespace mivo {
 
-SimChannel::SimChannel(SimCore& controller, bool direct)
-    : controller_(controller), direct_(direct) {}
+SimChannel::SimChannel(SimCore& controller) : controller_(controller) {}
 
 std::string SimChannel::request(const std::string& command) {
-    const Framing f = FrameRequest(command, direct_);
-    end_ = WaitEnd::Line;
-    if (closed_) return f.awaitReply || !f.bytes.empty() ? ended(WaitEnd::Ended) : "";
+    const Framing f = FrameRequest(command, false);
+    if (closed_) return "";
     if (!f.bytes.empty()) {
         // The controller sees the line without its end, as the pseudo-terminal hands it on.
         std::string line = f.bytes;
@@ -22,43 +20,30 @@ std::string SimChannel::request(const std::string& command) {
             line.resize(line.size() - 2);
         log_.push_back("> " + line);
         controller_.receive(line);
-        wrote(true);
     }
     return f.awaitReply ? next() : std::string();
 }
 
-std::string SimChannel::requestWithin(const std::string& command) {
-    quietWait_ = true;
-    std::string reply = request(command);
-    quietWait_ = false;
-    return reply;
-}
-
-std::string SimChannel::next() {
-    return nextBefore(std::exchange(quietWait_, false) ? replyLimit_ : waitLimit_);
-}
+std::string SimChannel::next() { return nextBefore(waitLimit_); }
 
 std::string SimChannel::nextBefore(SimClock::Duration most) {
     SimClock& clock = controller_.clock();
     const Time limit = clock.now() + most;
-    if (closed_) return ended(WaitEnd::Ended);
-    if (injected_ != WaitEnd::Line) return ended(injected_);
+    if (closed_) return "";
     while (!controller_.hasReply()) {
-        if (controller_.hungUp()) return ended(WaitEnd::Ended);
+        if (controller_.hungUp()) return "";
         const auto due = clock.nextDue();
-        if (!due) return ended(WaitEnd::Ended);
+        if (!due) return "";
         if (*due > limit) {
             clock.advanceTo(limit);
-            return ended(WaitEnd::Ended);
+            return "";
         }
         clock.advanceTo(*due);
         afterAdvance();
         // What a handler did inside the wait may have ended it.
-        if (closed_) return ended(WaitEnd::Ended);
-        if (injected_ != WaitEnd::Line) return ended(injected_);
+        if (closed_) return "";
     }
-    if (controller_.hungUp()) return ended(WaitEnd::Ended);
-    end_ = WaitEnd::Line;
+    if (controller_.hungUp()) return "";
     // The same line rules as on the serial line (NUL dropped, cut at 999 bytes).
     LineAssembler assembler;
     for (char c : controller_.takeReply()) assembler.feed(c);
@@ -72,11 +57,6 @@ void SimChannel::drain() { controller_.clearReplies(); }
 
 bool SimChannel::online() const { return !closed_ && !controller_.hungUp(); }
 
-std::string SimChannel::ended(WaitEnd why) {
-    if (why == WaitEnd::MotorStop || why == WaitEnd::Stop) injected_ = WaitEnd::Line;
-    end_ = why;
-    return "";
-}
 
 void SimChannel::at(Time when, std::function<void()> action) {
     actions_.emplace(when, std::move(action));

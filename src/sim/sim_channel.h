@@ -7,49 +7,35 @@
 // each step of the clock the wait calls what was arranged to run then (at(), the advance
 // hook); that may send its own request on this channel, as a handler does inside a serial
 // wait: the nested request gets the next line that completes, the outer wait the line after.
-// An injection (MSTOP, STOP) raised there ends the innermost wait once the handler returns.
+// It carries the main channel's exchanges; the direct channel in process is sim/sim_line.
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
-#include "link/direct_channel.h"
+#include "link/channel.h"
 #include "sim/sim_clock.h"
 
 namespace mivo {
 
 class SimCore;
 
-class SimChannel : public DirectChannel {
+class SimChannel : public Channel {
   public:
     using Time = SimClock::Time;
 
-    // `direct`: the direct channel's framing ("@RUN2" sends "@RUN" without waiting).
-    explicit SimChannel(SimCore& controller, bool direct = false);
+    explicit SimChannel(SimCore& controller);
 
     std::string request(const std::string& command) override;
-    std::string requestWithin(const std::string& command) override;
     // The next reply line; "" when none comes: nothing is queued and nothing is due on the
     // clock (the wait would never end), or the wait limit has passed.
     std::string next() override;
-    // As next(), at most the reply limit (setReplyLimit) of the controller's clock.
-    std::string nextIfAny() override { return nextBefore(replyLimit_); }
     // Discards the lines already there; the clock does not move.
     void drain() override;
-    WaitEnd lastWaitEnd() const override { return end_; }
-    // In process a wait returns as soon as its line is there: none is ever left so.
-    std::optional<std::string> answeredLine() const override { return std::nullopt; }
-    // Lines come whole in process: an injected wait ends with "".
-    void injectMstop() override { injected_ = WaitEnd::MotorStop; }
-    void injectStop() override {
-        if (injected_ != WaitEnd::MotorStop) injected_ = WaitEnd::Stop;
-    }
-    void clearInjections() override { injected_ = WaitEnd::Line; }
-    void dropInput() override { drain(); }
     // Off line: requests send nothing and return "" until reopen().
-    void close() override { closed_ = true; }
+    void close() { closed_ = true; }
     // Off line once closed or once the controller hung up.
-    bool online() const override;
+    bool online() const;
     void reopen() { closed_ = false; }
     bool closed() const { return closed_; }
 
@@ -61,8 +47,6 @@ class SimChannel : public DirectChannel {
     // How much virtual time one wait may take before it gives up with "" (a program that
     // loops forever); ten minutes unless set.
     void setWaitLimit(SimClock::Duration limit) { waitLimit_ = limit; }
-    // How long nextIfAny() waits; ten seconds, as the serial link's reply limit, unless set.
-    void setReplyLimit(SimClock::Duration limit) { replyLimit_ = limit; }
 
     const std::vector<std::string>& log() const { return log_; }
     void clearLog() { log_.clear(); }
@@ -70,21 +54,14 @@ class SimChannel : public DirectChannel {
   private:
     std::string nextBefore(SimClock::Duration most);
     void afterAdvance();
-    // Ends the wait with "" and says why.
-    std::string ended(WaitEnd why);
 
     SimCore& controller_;
-    bool direct_;
     std::vector<std::string> log_;
     std::multimap<Time, std::function<void()>> actions_;
     std::function<void(Time)> hook_;
     bool inHook_ = false;
     SimClock::Duration waitLimit_ = std::chrono::minutes(10);
-    SimClock::Duration replyLimit_ = std::chrono::seconds(10);
-    WaitEnd end_ = WaitEnd::Line;
-    WaitEnd injected_ = WaitEnd::Line;  // Line: none pending
     bool closed_ = false;
-    bool quietWait_ = false;  // the request's wait is requestWithin's
 };
 
 }  // namespace mivo

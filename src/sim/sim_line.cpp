@@ -26,7 +26,7 @@ SimLine::SimLine(SimCore& controller, std::chrono::milliseconds replyLimit)
               return !controller_.hungUp();
           },
           replyLimit, std::chrono::milliseconds(50)),
-      channel_(engine_, *this, replyLimit) {}
+      channel_(engine_, *this) {}
 
 Time SimLine::now() const { return At(controller_.clock().now()); }
 

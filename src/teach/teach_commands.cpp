@@ -2,16 +2,19 @@
 
 #include "direct/jog.h"
 #include "direct/shared_procedures.h"
+#include "link/reply_class.h"
 
 namespace mivo {
 
 namespace {
 
 // "OK" reads the positions; no reply takes the line off; another class shows its error line.
-Outcome MovedThenRead(DirectCycle& c, const std::string& reply) {
-    if (const auto o = c.cut(true)) return *o;
-    if (ReplyClass(reply) == ReplyCode::Ok) return ReadPositions(c);
-    return ShowErrorLine(c);
+Outcome MovedThenRead(DirectCycle& c, const std::string& command) {
+    const Answer a = c.exchange(command);
+    if (const auto o = c.cut(a, command, true)) return *o;
+    if (a.end == AnswerEnd::Answered && ReplyClass(FirstLine(a)) == ReplyCode::Ok)
+        return ReadPositions(c);
+    return ShowErrorLine(c, a);
 }
 
 }  // namespace
@@ -21,7 +24,7 @@ Outcome TeachReturnToOrigin(DirectSession& s) {
     const JogStyle style = TeachJogStyle();
     if (!c.confirm(style.originQuestion, style.originCaption)) return Outcome::Declined;
     c.start();
-    return MovedThenRead(c, c.motion("@ORG"));
+    return MovedThenRead(c, "@ORG");
 }
 
 Outcome TeachGoMove(DirectSession& s, const std::string& command) {
@@ -30,7 +33,7 @@ Outcome TeachGoMove(DirectSession& s, const std::string& command) {
     c.start();
     const Outcome origin = JogOriginCheck(c, TeachJogStyle());
     if (origin != Outcome::Completed) return origin;
-    return MovedThenRead(c, c.motion(command));
+    return MovedThenRead(c, command);
 }
 
 Outcome TeachOffsetOk(DirectSession& s, bool lineUsable, OffsetReadBack& out) {

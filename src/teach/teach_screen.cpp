@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "codepage/cp1252.h"
+#include "common/fiber.h"
 #include "direct/direct_commands.h"
 #include "direct/direct_panel.h"
 #include "direct/direct_session.h"
@@ -128,6 +129,10 @@ void TeachScreen::setControlsEnabled(bool on) {
 }
 
 void TeachScreen::run(const std::function<Outcome()>& command) {
+    Fiber::start([this, command] { runHere(command); });
+}
+
+void TeachScreen::runHere(const std::function<Outcome()>& command) {
     transferDialogs_.setOwner(this);
     ++running_;
     command();
@@ -160,11 +165,14 @@ void TeachScreen::okClicked() {
         closeScreen();
         return;
     }
-    OffsetReadBack out;
-    run([&] { return TeachOffsetOk(*session_, lineUsable_->isEnabled(), out); });
-    if (!out.sent || !target_) return;
-    target_->writeBack(TaughtOffsets(taught(), out), out.program);
-    closeScreen();
+    // On a fiber of its own: the offsets are written back once the controller answered.
+    Fiber::start([this] {
+        OffsetReadBack out;
+        runHere([&] { return TeachOffsetOk(*session_, lineUsable_->isEnabled(), out); });
+        if (!out.sent || !target_) return;
+        target_->writeBack(TaughtOffsets(taught(), out), out.program);
+        closeScreen();
+    });
 }
 
 void TeachScreen::cancelClicked() { closeScreen(); }

@@ -99,7 +99,9 @@ class TeachScreen : public QWidget, public DirectView, public TeachScreenAccess 
     // Hides the screen and ends the opening: the direct line goes off, the opener is usable.
     void closeScreen();
     // Runs one of the screen's commands; the transfer dialogs go once the outermost has ended.
+    // A command on a fiber of its own; runHere on the fiber that calls it.
     void run(const std::function<Outcome()>& command);
+    void runHere(const std::function<Outcome()>& command);
     // The point chosen in "Circle,Pallet position" while it shows; 1 otherwise.
     int point() const;
     TeachTexts taught() const;

@@ -96,7 +96,7 @@ struct Monitor {
 
 // The line boundaries to put a stop at: every one of the command's exchange alone; under the
 // monitor, every one of a whole scan and those around each of the command's own lines.
-std::vector<int> Boundaries(const DirectCommand& dc, bool monitored) {
+std::vector<int> Boundaries(const CommandShape& dc, bool monitored) {
     Line l;
     Monitor monitor{l};
     if (monitored) {
@@ -127,7 +127,7 @@ std::vector<int> Boundaries(const DirectCommand& dc, bool monitored) {
 
 TEST(ExchangeSchedules, AStopAtEveryLineBoundaryOfEveryCommand) {
     int schedules = 0;
-    for (const DirectCommand& dc : DirectCommands()) {
+    for (const CommandShape& dc : DirectCommands()) {
         for (const bool monitored : {false, true}) {
             const std::vector<int> boundaries = Boundaries(dc, monitored);
             for (const std::string stop : {"@STOP", "@MSTOP"}) {
