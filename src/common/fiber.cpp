@@ -92,6 +92,7 @@ Fiber::Fiber(std::function<void()> body) : body_(std::move(body)), context_(new 
                                 c.caller = std::move(caller);
                                 body_();
                                 body_ = nullptr;
+                                locals_.clear();
                                 done_ = true;
                                 running_ = false;
                                 // Never resumed again: its fake frames go with it.
@@ -111,6 +112,11 @@ void Fiber::start(std::function<void()> body) {
 }
 
 Fiber* Fiber::current() { return gCurrent; }
+
+std::shared_ptr<void>& Fiber::local(const void* owner) {
+    static thread_local std::map<const void*, std::shared_ptr<void>> outside;
+    return (gCurrent ? gCurrent->locals_ : outside)[owner];
+}
 
 bool Fiber::suspended() const { return !running_ && !done_; }
 

@@ -5,6 +5,7 @@
 // resumes it (the line's engine, from the event loop). Plain C++ on Boost.Context.
 #include <cstddef>
 #include <functional>
+#include <map>
 #include <memory>
 
 namespace mivo {
@@ -26,6 +27,9 @@ class Fiber {
     bool suspended() const;
     // Fibers started and not yet ended (suspended ones, and those that run).
     static int alive();
+    // What `owner` keeps for the fiber running now (for the thread's own stack when none runs),
+    // freed with the fiber.
+    static std::shared_ptr<void>& local(const void* owner);
 
     Fiber(const Fiber&) = delete;
     Fiber& operator=(const Fiber&) = delete;
@@ -37,6 +41,7 @@ class Fiber {
     void switchIn();
 
     std::function<void()> body_;
+    std::map<const void*, std::shared_ptr<void>> locals_;
     std::unique_ptr<Context> context_;
     bool running_ = false;
     bool done_ = false;

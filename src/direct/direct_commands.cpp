@@ -50,18 +50,18 @@ Outcome PanelCycle(DirectSession& s, const std::function<Outcome(DirectCycle&)>&
     return outcome;
 }
 
-// What a run's end says: "END" (after a stop or an error too) gives the notice; a status word
-// with its line (the controller's own STOP input, the pendant, a soft limit) is shown, and the
-// run has not run its course.
-void RunEndShown(DirectSession& s, const Answer& a) {
+// What a run's end says: "END" after a run that ran its course times its cycle; a stop or an
+// error the controller reported (its own STOP input, the pendant, a soft limit) is shown, and
+// the run has not run its course. `notice`: "END" gives its notice (not beside the monitor,
+// whose display shows it).
+void RunEndShown(DirectSession& s, const Answer& a, bool notice) {
     const bool ended = ReplyClass(a.lines.empty() ? "" : a.lines.back()) == ReplyCode::End;
-    if (a.end == AnswerEnd::Answered && ended) {
+    if (a.end == AnswerEnd::Answered && ended)
         s.runEnded();
-        s.prompter().notify("END: Program operation end", "RUN execute");
-        return;
-    }
-    s.runAbandoned();
+    else
+        s.runAbandoned();
     if (a.end == AnswerEnd::Failed) s.prompter().showControllerError(ErrorLineOf(a));
+    if (ended && notice) s.prompter().notify("END: Program operation end", "RUN execute");
 }
 
 }  // namespace
@@ -96,8 +96,11 @@ Outcome RunProgram(DirectSession& s) {
     if (s.state.monitoring) {
         auto hooks = s.display().hooks("@RUN", true, started);
         hooks.ended = [&s, &v](const Answer& a) {
-            if (a.lines.size() < 2 || a.end == AnswerEnd::Lost) return;  // refused: said below
-            RunEndShown(s, a);
+            // Refused, or never accepted: said below.
+            if (a.lines.empty() || ReplyClass(a.lines[0]) != ReplyCode::Ok ||
+                a.end == AnswerEnd::Lost)
+                return;
+            RunEndShown(s, a, false);
             v.enable(EnableSet::JogButtons, true);
         };
         const std::string first = s.channel().request("@RUN", std::move(hooks));
@@ -112,17 +115,16 @@ Outcome RunProgram(DirectSession& s) {
         return Outcome::Failed;
     }
     const Answer a = c.exchange("@RUN", started);
+    // A data line where its end was to come: out of step, the run is over for the screen.
+    if (a.end == AnswerEnd::Unfit) {
+        s.runAbandoned();
+        return Outcome::Failed;
+    }
     if (const auto o = c.cut(a, "@RUN")) {
         s.runAbandoned();
         return *o;
     }
-    RunEndShown(s, a);
-    // After a status end, one more line ("END") may follow within the reply limit.
-    if (a.end == AnswerEnd::Failed && a.lines.size() > 2) {
-        const std::string more = s.channel().nextIfAny();
-        if (ReplyClass(more) == ReplyCode::End)
-            s.prompter().notify("END: Program operation end", "RUN execute");
-    }
+    RunEndShown(s, a, true);
     return a.end == AnswerEnd::Answered ? Outcome::Completed : Outcome::Failed;
 }
 

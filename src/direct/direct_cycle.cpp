@@ -40,8 +40,10 @@ void DirectCycle::start() {
 }
 
 Answer DirectCycle::exchange(const std::string& command, const std::function<void()>& written,
-                             bool shown) {
-    return s_.channel_.exchange(command, s_.display_->hooks(command, shown, written));
+                             bool shown, std::function<bool(const std::string&)> fits) {
+    EngineChannel::Hooks hooks = s_.display_->hooks(command, shown, written);
+    hooks.fits = std::move(fits);
+    return s_.channel_.exchange(command, std::move(hooks));
 }
 
 Answer DirectCycle::stop(const std::string& command) {
@@ -78,7 +80,7 @@ std::optional<Outcome> DirectCycle::cut(const Answer& a, const std::string& comm
         case AnswerEnd::TimedOut:
             return Outcome::Failed;
         case AnswerEnd::Unfit:
-            ShowUnfitReply(s_.context(), command, a.lines.empty() ? "" : a.lines.back());
+            ShowUnfitReply(s_.context(), command, a.lines.empty() ? "" : a.lines.front());
             return Outcome::Failed;
         case AnswerEnd::Lost:
             break;

@@ -37,9 +37,10 @@ class DirectCycle {
     // and monitor controls disabled.
     void start();
     // Step 5: `command` and its whole answer, shown as it comes (not `shown`: the monitor's).
-    // `written` is called once the command is on the line.
+    // `written` is called once the command is on the line. `fits`: whether a data line is a
+    // value of the item asked for (a value that does not fit is noise at once).
     Answer exchange(const std::string& command, const std::function<void()>& written = {},
-                    bool shown = true);
+                    bool shown = true, std::function<bool(const std::string&)> fits = {});
     // A stop's "@STOP" or "@MSTOP", written at once, and its answer. No answer within the reply
     // limit: "@STOP" once more; none to that either: the view says so (the robot may still be
     // moving) and the offline routine runs.

@@ -12,7 +12,12 @@ DirectSession::DirectSession(EngineChannel& channel, Prompter& prompter, Transfe
       view_(std::make_unique<LineView>(view, channel)),
       display_(std::make_unique<DisplayChannel>(channel, *view_, state)),
       context_(std::make_unique<ProcedureContext>(
-          ProcedureContext{*display_, prompter_, transfer_, log_})) {}
+          ProcedureContext{*display_, prompter_, transfer_, log_})) {
+    // Noise is shown while this session's commands or monitor run (the screen in front).
+    channel_.addNoiseListener([this](const std::string& line) {
+        if ((cycles_ > 0 || monitorRunning) && !line.empty()) view_->append(line);
+    });
+}
 
 DirectSession::~DirectSession() = default;
 

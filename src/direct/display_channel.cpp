@@ -15,7 +15,8 @@ EngineChannel::Hooks DisplayChannel::hooks(const std::string& command, bool show
     };
     h.line = [this, shown](const std::string& line) {
         answered();
-        if (shown) view_.append(line);
+        // An empty line is no reply to show.
+        if (shown && !line.empty()) view_.append(line);
     };
     return h;
 }

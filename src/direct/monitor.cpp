@@ -57,7 +57,9 @@ LoopEnd Scans(DirectSession& s) {
         bool whole = true;
         for (std::size_t i = 0; i < items.size() && whole && s.state.monitoring; ++i) {
             const ScanItem& item = items[i];
-            const Answer a = channel.exchange(item.query, s.display().hooks(item.query, false));
+            EngineChannel::Hooks hooks = s.display().hooks(item.query, false);
+            hooks.fits = [&item](const std::string& l) { return FitsShape(l, item.shape); };
+            const Answer a = channel.exchange(item.query, std::move(hooks));
             if (a.end == AnswerEnd::Lost) return LoopEnd::Lost;
             if (a.end == AnswerEnd::Answered) {
                 const std::string& value = a.lines[a.lines.size() - 2];

@@ -30,7 +30,8 @@ Outcome ShowErrorLine(DirectCycle& cycle, const Answer& a) {
 
 QueryReply Query(DirectCycle& cycle, const std::string& command, ValueShape shape,
                  bool offlineOnLoss) {
-    const Answer a = cycle.exchange(command);
+    const Answer a = cycle.exchange(command, {}, true,
+                                    [shape](const std::string& l) { return FitsShape(l, shape); });
     if (const auto o = cycle.cut(a, command, offlineOnLoss)) return {*o, {}};
     if (a.end == AnswerEnd::Failed) {
         ShowReplyError(cycle, a);
@@ -60,7 +61,9 @@ Outcome ReadPositions(DirectCycle& cycle) {
     DirectSession& s = cycle.session();
     for (int n = 1; n <= 4; ++n) {
         const std::string command = "@?POS " + std::to_string(n);
-        const Answer a = cycle.exchange(command);
+        const Answer a = cycle.exchange(command, {}, true, [](const std::string& l) {
+            return FitsShape(l, ValueShape::Number);
+        });
         if (const auto o = cycle.cut(a, command, true)) return *o;
         if (a.end == AnswerEnd::Failed) return Outcome::Failed;
         const std::string value = a.lines[a.lines.size() - 2];

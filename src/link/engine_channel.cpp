@@ -1,5 +1,6 @@
 #include "link/engine_channel.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "common/fiber.h"
@@ -19,12 +20,26 @@ EngineChannel::EngineChannel(ExchangeEngine& engine, LineClock& clock)
 
 EngineChannel::~EngineChannel() { *alive_ = false; }
 
+void EngineChannel::addNoiseListener(std::function<void(const std::string&)> listener) {
+    noiseListeners_.push_back(std::move(listener));
+    engine_.noise = [this](const std::string& line) {
+        for (const auto& l : noiseListeners_) l(line);
+    };
+}
+
+std::shared_ptr<EngineChannel::Pending> EngineChannel::current() const {
+    return std::static_pointer_cast<Pending>(Fiber::local(this));
+}
+
+void EngineChannel::setCurrent(std::shared_ptr<Pending> p) { Fiber::local(this) = std::move(p); }
+
 std::shared_ptr<EngineChannel::Pending> EngineChannel::start(const std::string& command,
                                                              Hooks hooks, bool stopLane) {
     auto p = std::make_shared<Pending>();
     ExchangeEngine::Request r;
     r.command = command;
     r.written = std::move(hooks.written);
+    r.fits = std::move(hooks.fits);
     r.line = [this, p, show = std::move(hooks.line)](const std::string& l) {
         if (show) show(l);
         p->lines.push_back(l);
@@ -50,6 +65,7 @@ void EngineChannel::send(const std::string& command, Hooks hooks,
     r.command = command;
     r.written = std::move(hooks.written);
     r.line = std::move(hooks.line);
+    r.fits = std::move(hooks.fits);
     r.done = std::move(done);
     engine_.submit(std::move(r), clock_.now());
 }
@@ -73,11 +89,14 @@ bool EngineChannel::sleep(Pending& p) {
 }
 
 EngineChannel::Reply EngineChannel::wait(const std::string& command, Hooks hooks, bool stopLane) {
+    if (!Fiber::current()) return {End::Lost, {}};
     const auto p = start(command, std::move(hooks), stopLane);
-    current_[Fiber::current()] = p;
+    setCurrent(p);
     while (!p->ended)
         if (!sleep(*p)) return {End::Lost, {}};
-    p->lines.clear();  // the caller has them in the reply
+    // The caller has its lines in the reply; any after it (a stop's "END") stay to be read.
+    const auto n = std::min(p->lines.size(), p->reply.lines.size());
+    p->lines.erase(p->lines.begin(), p->lines.begin() + static_cast<std::ptrdiff_t>(n));
     return p->reply;
 }
 
@@ -90,19 +109,22 @@ EngineChannel::Reply EngineChannel::stop(const std::string& command, Hooks hooks
 }
 
 std::string EngineChannel::request(const std::string& command, Hooks hooks) {
-    if (command.empty()) return "";
-    // "CEND" sends nothing: one more line is read.
-    current_[Fiber::current()] = start(command == "CEND" ? "" : command, std::move(hooks), false);
+    // Outside a fiber nothing can wait: nothing is sent.
+    if (command.empty() || !Fiber::current()) return "";
+    // "CEND" sends nothing: the next line.
+    if (command == "CEND") return next(std::move(hooks));
+    setCurrent(start(command, std::move(hooks), false));
     return next();
 }
 
 std::string EngineChannel::next(Hooks hooks) {
-    const auto it = current_.find(Fiber::current());
+    if (!Fiber::current()) return "";
+    auto p = current();
     // The request answered whole: a further line is read as a request of its own.
-    if (it == current_.end() || (it->second->ended && it->second->lines.empty() &&
-                                 it->second->reply.end == End::Answered))
-        return request("CEND", std::move(hooks));
-    const auto p = it->second;
+    if (!p || (p->ended && p->lines.empty() && p->reply.end == End::Answered)) {
+        p = start("", std::move(hooks), false);
+        setCurrent(p);
+    }
     while (p->lines.empty() && !p->ended)
         if (!sleep(*p)) return "";
     if (p->lines.empty()) return "";
@@ -112,9 +134,8 @@ std::string EngineChannel::next(Hooks hooks) {
 }
 
 std::string EngineChannel::nextIfAny() {
-    const auto it = current_.find(Fiber::current());
-    if (it == current_.end()) return "";
-    const auto p = it->second;
+    const auto p = current();
+    if (!p) return "";
     if (p->lines.empty() && p->ended) {
         p->timedOut = false;
         clock_.at(clock_.now() + engine_.replyLimit(), [p, this, alive = alive_] {
@@ -124,6 +145,7 @@ std::string EngineChannel::nextIfAny() {
         });
         while (p->lines.empty() && !p->timedOut)
             if (!sleep(*p)) return "";
+        if (p->lines.empty()) return "";
     }
     return next();
 }
@@ -133,9 +155,9 @@ void EngineChannel::drain() {
 }
 
 EngineChannel::End EngineChannel::lastEnd() const {
-    const auto it = current_.find(Fiber::current());
-    if (it == current_.end() || !it->second->ended) return End::Answered;
-    return it->second->reply.end;
+    const auto p = current();
+    if (!p || !p->ended) return End::Answered;
+    return p->reply.end;
 }
 
 }  // namespace mivo

@@ -7,9 +7,9 @@
 #include <chrono>
 #include <deque>
 #include <functional>
-#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "link/channel.h"
 #include "link/exchange_engine.h"
@@ -37,6 +37,7 @@ class EngineChannel : public Channel {
         std::function<void()> written;                 // its command is on the line
         std::function<void(const std::string&)> line;  // each line matched to it
         std::function<void(const Reply&)> ended;       // its end, whoever still waits for it
+        std::function<bool(const std::string&)> fits;  // a value's data line fits its item
     };
 
     EngineChannel(ExchangeEngine& engine, LineClock& clock);
@@ -72,6 +73,8 @@ class EngineChannel : public Channel {
     // An answer owed did not come within the reply limit (not told for a stop: the stop says
     // what its silence means).
     std::function<void(const std::string& command)> unanswered;
+    // Lines that answer nothing (noise), for whoever shows them.
+    void addNoiseListener(std::function<void(const std::string&)> listener);
 
   private:
     struct Pending;
@@ -83,8 +86,11 @@ class EngineChannel : public Channel {
 
     ExchangeEngine& engine_;
     LineClock& clock_;
-    std::map<Fiber*, std::shared_ptr<Pending>> current_;  // each fiber's last request
+    // The calling fiber's last request (kept by the fiber, freed with it).
+    std::shared_ptr<Pending> current() const;
+    void setCurrent(std::shared_ptr<Pending> p);
     std::shared_ptr<bool> alive_;                         // calls posted outlive no channel
+    std::vector<std::function<void(const std::string&)>> noiseListeners_;
 };
 
 }  // namespace mivo

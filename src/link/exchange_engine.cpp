@@ -82,7 +82,15 @@ void ExchangeEngine::write(Open& o, Time now) {
 }
 
 void ExchangeEngine::pump(Time now) {
-    while (online_ && !drainUntil_) {
+    // Off line nothing goes out: what waits to ends at once.
+    if (!online_) {
+        std::vector<Id> queued;
+        for (const Open& o : open_)
+            if (o.phase == Phase::Queued) queued.push_back(o.id);
+        for (const Id id : queued) finish(id, End::Lost);
+        return;
+    }
+    while (!drainUntil_) {
         const bool owed = std::any_of(open_.begin(), open_.end(),
                                       [](const Open& o) { return o.phase == Phase::Owed; });
         if (owed) return;
@@ -188,6 +196,13 @@ void ExchangeEngine::route(const Unit& u, Time now) {
         tailLine_ = nullptr;
         return;
     }
+    // A data line where only a run's end can come: the run is out of step.
+    if (!owed && head == ReplyCode::Data && u.lines.size() == 1)
+        for (Open& o : open_)
+            if (o.shape == ReplyShape::Run && o.phase == Phase::Under) {
+                give(o, u, Take::Unfit, now);
+                return;
+            }
     // Noise. A stop is not failed by it, and no drain drops the stop's answer.
     for (const std::string& l : u.lines)
         if (noise)
@@ -217,27 +232,35 @@ ExchangeEngine::Take ExchangeEngine::accept(Open& o, const Unit& u) const {
             if (o.state == 1 && o.shape == ReplyShape::Record && c == ReplyCode::Data && !pair)
                 return Take::Progress;
             if (o.state == 1) return c == ReplyCode::Ok ? Take::Answered : Take::Unfit;
-            if (c == ReplyCode::Data && !pair) return Take::Progress;
+            // A data line that is no value of the item is noise at once.
+            if (c == ReplyCode::Data && !pair)
+                return o.request.fits && !o.request.fits(u.lines.front()) ? Take::Unfit
+                                                                          : Take::Progress;
             return word ? Take::Failed : Take::No;
         case ReplyShape::Move:
         case ReplyShape::Hold:
         case ReplyShape::StepRun:
             if (o.state == 1) return c == ReplyCode::Ok ? Take::Answered : Take::No;
             if (o.shape != ReplyShape::Hold && c == ReplyCode::Ok && !pair) return Take::Answered;
-            if (o.shape == ReplyShape::StepRun && c == ReplyCode::End) return Take::Answered;
+            // A step's end, or a jog the controller ends so.
+            if (o.shape != ReplyShape::Hold && c == ReplyCode::End) return Take::Answered;
             if (o.shape == ReplyShape::StepRun && c == ReplyCode::Cend && pair)
                 return Take::Progress;
             if (!word) return Take::No;
             return c == ReplyCode::Ng && !o.refusable ? Take::No : Take::Failed;
         case ReplyShape::Run:
+            // "OK", then any one line (taken unseen); a status word and its line refuse it.
             if (o.phase == Phase::Owed) {
-                if (c == ReplyCode::Ok && !pair) return Take::Progress;
+                if (!pair && (o.state == 1 || c == ReplyCode::Ok)) return Take::Progress;
                 return word ? Take::Failed : Take::No;
             }
-            if (o.state == 3) return c == ReplyCode::Ok ? Take::Progress : Take::No;
-            if (c == ReplyCode::End) return Take::Answered;
+            // Under way: "END" ends it; "CEND" and its line, then "OK", end a cycle; a status
+            // word and its line (a stop, an error) are kept, and the run goes on as long as
+            // lines come within the reply limit.
+            if (o.state == 3 && c == ReplyCode::Ok && !pair) return Take::Progress;
+            if (c == ReplyCode::End) return o.status ? Take::Failed : Take::Answered;
             if (c == ReplyCode::Cend && pair) return Take::Progress;
-            return word && c != ReplyCode::Ng ? Take::Failed : Take::No;
+            return word && c != ReplyCode::Ng ? Take::Progress : Take::No;
         case ReplyShape::Stop:
             if (o.state >= 1) return o.state == 2 ? Take::Answered : Take::Progress;
             if (c == ReplyCode::Ok && !pair) return Take::Answered;
@@ -261,28 +284,24 @@ void ExchangeEngine::give(Open& o, const Unit& u, Take t, Time now) {
     o.reply.lines.insert(o.reply.lines.end(), u.lines.begin(), u.lines.end());
     if (o.request.line)
         for (const std::string& l : u.lines) events_.push_back([f = o.request.line, l] { f(l); });
-    if (o.deadline) o.deadline = now + replyLimit_;
+    if (o.deadline && o.phase == Phase::Owed) o.deadline = now + replyLimit_;
     const Id id = o.id;
     const auto lineOf = o.request.line;
     // A stop's answer ends what moved before it; even "OK" (nothing moved) ends a held jog,
     // which has no other end.
     if (o.stopLane && o.state == 0 && (t == Take::Answered || t == Take::Progress))
         stopMoves(id, Head(u.lines) == ReplyCode::Ok);
-    const bool statusEnd = (o.stopLane || Moves(o.shape)) &&
-                           (t == Take::Failed || (o.stopLane && t == Take::Answered));
+    const bool statusEnd = o.stopLane && t == Take::Answered;
     switch (t) {
         case Take::No:
             return;
         case Take::Progress:
+            if (o.shape == ReplyShape::Run) {
+                progressRun(o, u, now);
+                return;
+            }
             ++o.state;
-            // A run's two "OK"s: it is under way, owed nothing until its end. Under way,
-            // "CEND" and its line, then its "OK", end one cycle.
-            if (o.shape == ReplyShape::Run && o.phase == Phase::Owed && o.state == 2) {
-                o.phase = Phase::Under;
-                o.deadline.reset();
-            } else if (o.shape == ReplyShape::Run && o.phase == Phase::Under && o.state == 4) {
-                o.state = 2;
-            } else if (o.shape == ReplyShape::Record) {
+            if (o.shape == ReplyShape::Record) {
                 o.state = 1;
             } else if (o.shape == ReplyShape::Value && RereadNotice(o.request.command, u.lines)) {
                 o.state = 0;
@@ -302,6 +321,27 @@ void ExchangeEngine::give(Open& o, const Unit& u, Take t, Time now) {
     if (statusEnd && u.lines.size() == 2) {
         tailUntil_ = now + replyLimit_;
         tailLine_ = lineOf;
+    }
+}
+
+void ExchangeEngine::progressRun(Open& o, const Unit& u, Time now) {
+    const ReplyCode c = Head(u.lines);
+    if (o.phase == Phase::Owed) {
+        // Its two lines: under way, owed nothing until its end.
+        if (++o.state == 2) {
+            o.phase = Phase::Under;
+            o.deadline.reset();
+        }
+    } else if (c == ReplyCode::Cend) {
+        o.state = 3;
+        o.deadline.reset();  // the program goes on
+    } else if (c == ReplyCode::Ok) {
+        o.state = 2;
+    } else {
+        // A stop or an error: its "END" may follow, within the reply limit.
+        o.status = true;
+        o.state = 2;
+        o.deadline = now + replyLimit_;
     }
 }
 
@@ -338,9 +378,13 @@ void ExchangeEngine::expire(Time now) {
         tailUntil_.reset();
         tailLine_ = nullptr;
     }
-    std::vector<Id> late;
-    for (const Open& o : open_)
-        if (o.phase == Phase::Owed && o.deadline && now >= *o.deadline) late.push_back(o.id);
+    std::vector<Id> late, over;
+    for (const Open& o : open_) {
+        if (!o.deadline || now < *o.deadline) continue;
+        // A run whose stop or error no "END" followed is over.
+        (o.phase == Phase::Owed ? late : over).push_back(o.id);
+    }
+    for (const Id id : over) finish(id, End::Failed);
     for (const Id id : late) finish(id, End::TimedOut);
     // What the late ones were owed would come as noise now.
     if (!late.empty()) {
@@ -357,8 +401,7 @@ std::optional<ExchangeEngine::Time> ExchangeEngine::nextDeadline() const {
         if (t && (!next || *t < *next)) next = t;
     };
     sooner(tailUntil_);
-    for (const Open& o : open_)
-        if (o.phase == Phase::Owed) sooner(o.deadline);
+    for (const Open& o : open_) sooner(o.deadline);
     return next;
 }
 

@@ -53,6 +53,8 @@ class ExchangeEngine {
         std::function<void()> written;                 // its command is on the line
         std::function<void(const std::string&)> line;  // each line it is given, as it comes
         std::function<void(const Reply&)> done;        // once, when it ends
+        // Whether a data line is a value of its item (a value's answer); none: any is.
+        std::function<bool(const std::string&)> fits;
     };
 
     // `write` puts bytes on the line and says whether they went. `replyLimit`: how long an
@@ -109,6 +111,7 @@ class ExchangeEngine {
         bool stopLane = false;
         bool refusable = true;  // a move not yet passed by a later answer may still be refused
         int state = 0;          // where in its answer it stands
+        bool status = false;    // a run: a stop or an error came
         Reply reply;
         std::optional<Time> deadline;
     };
@@ -125,6 +128,7 @@ class ExchangeEngine {
     void give(Open& o, const Unit& u, Take t, Time now);
     void finish(Id id, End end);
     void stopMoves(Id before, bool holdsOnly);
+    void progressRun(Open& o, const Unit& u, Time now);
     void startDrain(Time now);
     void onLine(std::string line, Time when);
     void flush();

@@ -43,7 +43,8 @@ void SerialLine::onReadyRead() {
         drainTimer_->start();
         return;
     }
-    if (directOnline_ && directSink_.bytes) {
+    // The direct side's engine takes them, unless a main-channel wait runs.
+    if (directOnline_ && directSink_.bytes && waits_.empty()) {
         directSink_.bytes(
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), now);
         QMetaObject::invokeMethod(this, &SerialLine::received, Qt::QueuedConnection);

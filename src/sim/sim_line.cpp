@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "common/fiber.h"
+
 namespace mivo {
 
 namespace {
@@ -22,20 +24,38 @@ SimLine::SimLine(SimCore& controller, std::chrono::milliseconds replyLimit)
               std::string line(bytes);
               while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
               written_.push_back(line);
+              if (controller_.hungUp() || channel_.closed()) return false;
               controller_.receive(line);
-              return !controller_.hungUp();
+              return true;
           },
           replyLimit, std::chrono::milliseconds(50)),
-      channel_(engine_, *this) {}
+      channel_(*this) {}
 
 Time SimLine::now() const { return At(controller_.clock().now()); }
 
 void SimLine::at(Time when, std::function<void()> call) { due_.emplace(when, std::move(call)); }
 
+void SimLine::atOnFiber(Time when, std::function<void()> action) {
+    at(when, [action = std::move(action)] { Fiber::start(action); });
+}
+
 bool SimLine::step() {
+    // The controller hung up: the line is gone, and everything under way with it.
+    if (controller_.hungUp() && !hungUpTold_) {
+        hungUpTold_ = true;
+        engine_.lost();
+        return true;
+    }
     if (!posted_.empty()) {
         auto call = std::move(posted_.front());
         posted_.pop_front();
+        call();
+        return true;
+    }
+    // A call whose time came while lines were being delivered.
+    if (!due_.empty() && due_.begin()->first <= now()) {
+        auto call = std::move(due_.begin()->second);
+        due_.erase(due_.begin());
         call();
         return true;
     }
@@ -65,6 +85,13 @@ bool SimLine::step() {
         call();
     }
     return true;
+}
+
+void SimLine::runUntil(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+    const Time end = now() + limit;
+    while (!done() && now() < end && step()) {
+    }
+    while (!posted_.empty() || controller_.hasReply()) step();
 }
 
 void SimLine::run(std::chrono::milliseconds limit) {

@@ -137,7 +137,7 @@ TEST(ExchangeEngine, EachReplyGoesToTheRequestThatOwesIt) {
              l.send("@?POS 2");
              l.lines({"ERR", "52:Soft limit", "END", "7.00", "OK"});
          },
-         {{"@RUN", "Failed OK OK ERR 52:Soft limit"}, {"@?POS 2", "Answered 7.00 OK"}},
+         {{"@RUN", "Failed OK OK ERR 52:Soft limit END"}, {"@?POS 2", "Answered 7.00 OK"}},
          {"@RUN", "@?POS 2"}},
         {"STOP during a run: its answer ends the run, a further END is no noise",
          [](ScriptedLine& l) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "common/fiber.h"
 #include "link/controller_link.h"
 #include "link/flight_recorder.h"
 #include "link/link_messages.h"
@@ -65,6 +66,17 @@ class LinkFixture : public ::testing::Test {
 
     Channel& main() { return link.mainChannel(); }
 
+    // `body` on a fiber, as the direct channel's procedures run; the event loop runs until it
+    // has ended.
+    void onFiber(const std::function<void()>& body) {
+        bool done = false;
+        Fiber::start([&] {
+            body();
+            done = true;
+        });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 15000));
+    }
+
     // The link's one message about the line, shown once the wait has unwound, not under it.
     void expectToldOnce(const std::string& words) {
         ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000));
@@ -100,18 +112,17 @@ TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
         {true, "@?Ver 2", "V1.02"},
         {true, "CEND", "OK"},
     };
-    for (const Row& row : rows) {
-        Channel& ch = row.direct ? link.directChannel() : link.mainChannel();
-        EXPECT_EQ(ch.request(row.request), row.reply) << "request '" << row.request << "'";
-    }
-    // "@RUN2" on the direct channel writes "@RUN" and does not wait for its reply.
-    QSignalSpy arrived(&pty, &SimPty::commandReceived);
-    EXPECT_EQ(link.directChannel().request("@RUN2"), "");
-    ASSERT_TRUE(arrived.count() > 0 || arrived.wait(2000));
-    link.directChannel().drain();
-    EXPECT_EQ(link.directChannel().request("@?Ver 4"), "V1.04");
-
-    const std::vector<std::string> sent = {"@?NO", "\x1A", "@RUN2", "@?Ver 2", "@RUN", "@?Ver 4"};
+    for (const Row& row : rows)
+        if (!row.direct)
+            EXPECT_EQ(main().request(row.request), row.reply) << "request '" << row.request << "'";
+    // The direct channel's procedures run on fibers.
+    onFiber([&] {
+        for (const Row& row : rows)
+            if (row.direct)
+                EXPECT_EQ(link.directChannel().request(row.request), row.reply)
+                    << "request '" << row.request << "'";
+    });
+    const std::vector<std::string> sent = {"@?NO", "\x1A", "@RUN2", "@?Ver 2"};
     EXPECT_EQ(sim.received(), sent);
 }
 
@@ -151,57 +162,40 @@ TEST_F(LinkExchange, OfflineRequestEndsTheWaitAndGoesOffline) {
     EXPECT_TRUE(said.empty());
 }
 
-// An injection ends the wait with the line so far, and the line after is read whole; one made
-// with no wait running waits until withdrawn. The caller learns what ended the wait.
-TEST_F(LinkExchange, WhatEndedAWaitAndWhatItGot) {
-    struct Case {
-        const char* name;
-        std::string bytes;             // the controller sends inside the wait
-        std::function<void()> during;  // once they have arrived
-        std::string reply;
-        WaitEnd end;
-        std::function<void()> before = {};  // before the request, with no wait running
-    };
-    // clang-format off
-    const std::vector<Case> cases = {
-        {"a line", "0\r\n", [] {}, "0", WaitEnd::Line},
-        {"MSTOP after part of a line", "PART", [this] { link.directChannel().injectMstop(); }, "PART", WaitEnd::MotorStop},
-        {"STOP after part of a line", "PART", [this] { link.injectStop(); }, "PART", WaitEnd::Stop},
-        {"STOP made before the wait", "", [] {}, "", WaitEnd::Stop, [this] { link.injectStop(); }},
-        {"MSTOP made and withdrawn before it", "0\r\n", [] {}, "0", WaitEnd::Line, [this] { link.injectMstop(); link.clearInjections(); }},
-        // A command run inside the wait drains: the line begun cannot be completed any more.
-        {"a drain after part of a line", "0\r", [this] { DirectChannel& d = link.directChannel(); d.drain(); EXPECT_EQ(d.request("@?NO"), "0"); d.next(); d.injectStop(); }, "", WaitEnd::Stop},
-        {"off line", "", [this] { link.directChannel().close(); }, "", WaitEnd::Ended},
-    };
-    // clang-format on
-    DirectChannel& direct = link.directChannel();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        ASSERT_TRUE(link.goDirectOnline());
-        // A silent command: only what the row does ends the wait.
-        sim.faults.silent.which = static_cast<int>(sim.received().size()) + 1;
-        onNextCommand([&] {
-            if (c.bytes.empty())
-                c.during();
-            else
-                pty.sendRaw(c.bytes);
-        });
-        auto arrived = QObject::connect(&link, &ControllerLink::received, &link, [&] {
-            if (!c.bytes.empty() && link.pendingLine() == c.bytes) c.during();
-        });
-        if (c.before) c.before();
-        EXPECT_EQ(direct.request("@?ORG"), c.reply);
-        EXPECT_EQ(direct.lastWaitEnd(), c.end);
-        QObject::disconnect(arrived);
-        if (c.end != WaitEnd::Ended) {
-            EXPECT_EQ(direct.request("@?NO"), "0");
-            EXPECT_EQ(direct.next(), "OK");
-        }
-    }
-    EXPECT_FALSE(link.isDirectOnline());
-    // A request while off line ends at once.
-    EXPECT_EQ(direct.request("@?ORG"), "");
-    EXPECT_EQ(direct.lastWaitEnd(), WaitEnd::Ended);
+// On the direct channel, a request's fiber hears how it ended: its answer, the line gone off, no
+// answer within the reply limit (said once), or a stop sent from another fiber.
+TEST_F(LinkExchange, WhatEndedADirectRequest) {
+    ASSERT_TRUE(link.goDirectOnline());
+    link.setDirectReplyLimit(300);
+    EngineChannel& direct = link.directChannel();
+    EngineChannel::Reply r;
+    onFiber([&] { r = direct.exchange("@?ORG"); });
+    EXPECT_EQ(r.end, EngineChannel::End::Answered);
+    EXPECT_EQ(r.lines, (std::vector<std::string>{"0", "OK"}));
+    // A held jog ends with the answer of a stop sent beside it.
+    sim.motion.originState = 1;
+    EngineChannel::Reply stop;
+    onFiber([&] {
+        Fiber::start([&] { r = direct.exchange("@X2+"); });
+        stop = direct.stop("@STOP");
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return r.end == EngineChannel::End::Stopped; }, 2000));
+    EXPECT_EQ(stop.lines, (std::vector<std::string>{"STOP", "41:Stopped"}));
+    // Silent: the limit passes, and the link says so once.
+    sim.faults.silent.which = static_cast<int>(sim.received().size()) + 1;
+    onFiber([&] { r = direct.exchange("@?NO"); });
+    EXPECT_EQ(r.end, EngineChannel::End::TimedOut);
+    expectToldOnce("did not answer");
+    EXPECT_TRUE(link.isDirectOnline());
+    // Off line while it waits.
+    sim.faults.silent.which = static_cast<int>(sim.received().size()) + 1;
+    onFiber([&] {
+        QTimer::singleShot(50, &link, [&] { link.goDirectOffline(); });
+        r = direct.exchange("@?NO");
+    });
+    EXPECT_EQ(r.end, EngineChannel::End::Lost);
+    onFiber([&] { r = direct.exchange("@?NO"); });
+    EXPECT_EQ(r.end, EngineChannel::End::Lost);
 }
 
 using LinkFault = LinkFixture;
@@ -274,7 +268,7 @@ TEST_F(LinkFault, AHangUpGoesOfflineAtOnceAndSaysWhichDevice) {
         EXPECT_EQ(directChanged.count(), 1);
         EXPECT_EQ(lost.count(), 1);
         expectToldOnce("the line was hung up");
-        EXPECT_EQ(link.directChannel().request("@?NO"), "");
+        onFiber([&] { EXPECT_EQ(link.directChannel().request("@?NO"), ""); });
         link.setRecorder(nullptr);
         ASSERT_EQ(recorder.file().parent_path(), state.path() / "mivo" / "log");
         const std::string log = ReadBytes(recorder.file().string());
@@ -323,26 +317,21 @@ TEST_F(LinkFault, DrainEndsWhileTheLineStillBabbles) {
 }
 
 // Bytes right behind a reply, with no line end yet, wait in the link (or the port) when the next
-// request is written. On the main channel they are noise, no part of its reply. On the direct
-// channel they begin a line the controller sends of its own (a run's "END" between two monitor
-// queries), whose CR LF comes before the reply: it is kept whole, not cut into an empty line.
+// request is written on the main channel: they are noise, no part of its reply.
 TEST_F(LinkFault, NoiseBeforeARequestIsNoPartOfItsReply) {
     struct Row {
-        bool direct;
         std::string behind;             // sent right behind "@?NO"'s reply, in the same write
         std::vector<const char*> sent;  // then the controller's lines for "@?ORG"
         std::vector<std::string> lines;
         std::vector<QByteArray> dropped;
     };
     const Row rows[] = {
-        {false, "\xFF\xFF\xFF", {"1", "OK"}, {"1", "OK"}, {"\xFF\xFF\xFF"}},
-        {false, "abc", {"1", "OK"}, {"1", "OK"}, {"abc"}},
-        {true, "END", {"", "1", "OK"}, {"END", "1", "OK"}, {}},
+        {"\xFF\xFF\xFF", {"1", "OK"}, {"1", "OK"}, {"\xFF\xFF\xFF"}},
+        {"abc", {"1", "OK"}, {"1", "OK"}, {"abc"}},
     };
-    ASSERT_TRUE(link.goDirectOnline());
     for (const Row& row : rows) {
         SCOPED_TRACE(row.behind);
-        Channel& ch = row.direct ? static_cast<Channel&>(link.directChannel()) : main();
+        Channel& ch = main();
         std::vector<QByteArray> dropped;
         auto spy = QObject::connect(&link, &ControllerLink::discarded,
                                     [&](const QByteArray& b) { dropped.push_back(b); });
