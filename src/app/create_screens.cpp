@@ -23,6 +23,7 @@
 #include "shell/version_dialog.h"
 #include "shell/window_style.h"
 #include "steps/command_dialog.h"
+#include "steps/run_trace_window.h"
 #include "steps/step_editor.h"
 #include "teach/step_chooser.h"
 #include "teach/teach_screen.h"
@@ -136,7 +137,8 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
         const PalletData& d = pallet->data();
         return PalletGridOf(d.number, {d.fields.begin(), d.fields.end()});
     });
-    // The direct screen's monitor is traced on the step editor's path preview.
+    // The direct screen's monitor is traced on the step editor's program, in a window of its own.
+    screens.runTrace = steps->runTrace();
     QObject::connect(direct, &DirectScreen::pathPreviewRequested, steps, &StepEditor::showRunTrace);
     QObject::connect(direct, &DirectScreen::monitorScanned, steps, &StepEditor::traceScan);
     ProgressDialog* progress = screens.tcall = make(new ProgressDialog(transfer));
