@@ -71,8 +71,7 @@ void StepEditor::buildCommands() {
                        [this] { showErrorRecord(); }, "dialog-warning",
                        QStyle::SP_MessageBoxWarning});
     buttons.push_back({"Program No. acquire", "STEPPgmNo", "No.", true,
-                       [this] { acquireProgramNo(); }, "dialog-information",
-                       QStyle::SP_MessageBoxInformation});
+                       [this] { acquireProgramNo(); }, "view-list-ordered"});
     buildToolBar(buttons);
 
     addFileMenu();
