@@ -1,5 +1,8 @@
 #include "app/create_screens.h"
 
+#include <QMainWindow>
+#include <QMenuBar>
+
 #include "common/prompter.h"
 #include "direct/direct_screen.h"
 #include "link/controller_link.h"
@@ -13,6 +16,7 @@
 #include "shell/communication_log.h"
 #include "shell/error_dialog.h"
 #include "shell/error_record_dialog.h"
+#include "shell/menu_mnemonics.h"
 #include "shell/message_prompter.h"
 #include "shell/modified_flags.h"
 #include "shell/navigator.h"
@@ -23,6 +27,7 @@
 #include "shell/version_dialog.h"
 #include "shell/window_style.h"
 #include "steps/command_dialog.h"
+#include "steps/run_trace_window.h"
 #include "steps/step_editor.h"
 #include "teach/step_chooser.h"
 #include "teach/teach_screen.h"
@@ -136,7 +141,8 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
         const PalletData& d = pallet->data();
         return PalletGridOf(d.number, {d.fields.begin(), d.fields.end()});
     });
-    // The direct screen's monitor is traced on the step editor's path preview.
+    // The direct screen's monitor is traced on the step editor's program, in a window of its own.
+    screens.runTrace = steps->runTrace();
     QObject::connect(direct, &DirectScreen::pathPreviewRequested, steps, &StepEditor::showRunTrace);
     QObject::connect(direct, &DirectScreen::monitorScanned, steps, &StepEditor::traceScan);
     ProgressDialog* progress = screens.tcall = make(new ProgressDialog(transfer));
@@ -174,6 +180,10 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
         editor->setPrintScreen(print);
     }
 
+    // Every menu's items each reached by a letter of their own.
+    for (const std::unique_ptr<QWidget>& screen : o.screens)
+        if (auto* window = qobject_cast<QMainWindow*>(screen.get()))
+            GiveMnemonics(window->menuBar());
     // Every window opens wholly on its screen, however large the screen's scale makes it.
     FitWindowsOnScreen();
     o.link.setPortSource([com] { return com->portChoice(); });

@@ -50,6 +50,7 @@ struct CreatedScreens {
     QWidget* tprint = nullptr;
     QWidget* treadoff = nullptr;  // step chooser for offset teaching
     CommunicationLog* commlog = nullptr;
+    QWidget* runTrace = nullptr;  // the run traced beside the direct screen (the step editor's)
 
     ModifiedFlags* flags = nullptr;
     Prompter* prompter = nullptr;

@@ -28,7 +28,7 @@ namespace {
 // The windows whose places are remembered, by object name.
 std::vector<QWidget*> Windows(const CreatedScreens& s) {
     std::vector<QWidget*> windows{s.tselect, s.tmmain,  s.tparameter, s.tpalet,
-                                  s.toffset, s.tdirect, s.commlog};
+                                  s.toffset, s.tdirect, s.commlog,    s.runTrace};
     windows.erase(std::remove(windows.begin(), windows.end(), nullptr), windows.end());
     return windows;
 }

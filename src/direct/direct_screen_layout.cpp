@@ -105,9 +105,13 @@ void DirectScreen::buildCentre() {
     display_->setMaximumBlockCount(kDisplayLines);
     display_->setLineWrapMode(QPlainTextEdit::NoWrap);
     display_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    FollowNewLines(display_);
+    // The cycle times under the display, in sight with RUN whatever the window's size; the
+    // display takes the height the window gives.
     auto* left = new QVBoxLayout;
     left->addWidget(heading);
     left->addWidget(display_, 1);
+    left->addWidget(buildCycleTime());
     left->addWidget(stopMark_ = new StopStateMark(centre));
     left->addWidget(buildPanels());
 
@@ -117,7 +121,6 @@ void DirectScreen::buildCentre() {
     right->addWidget(buildCommands());
     right->addWidget(buildTeach());
     right->addWidget(buildPosition());
-    right->addWidget(buildCycleTime());
     right->addStretch(1);
 
     auto* layout = new QHBoxLayout(centre);
@@ -134,8 +137,8 @@ void DirectScreen::buildCentre() {
         for (const std::string& name : EnableSetMembers(set))
             if (QWidget* w = controls_[name]) sets_[set].push_back(w);
 
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    setMaximumSize(910, 600);
+    // Its written size at first; it grows and maximises, the display and the groups taking the
+    // room.
     resize(910, 600);
 }
 

@@ -27,8 +27,9 @@ void AddValueDifference(DataKind kind, int block, int item, std::string name,
     out.push_back({kind, block, item, std::move(name), file, controller, -1, -1, memory});
 }
 
-std::string DifferenceLine(const Difference& d) {
-    return d.name + ": file " + Quoted(d.fileText) + ", controller " + Quoted(d.controllerText);
+std::string DifferenceLine(const Difference& d, std::string_view side) {
+    return d.name + ": " + std::string(side) + " " + Quoted(d.fileText) + ", controller " +
+           Quoted(d.controllerText);
 }
 
 }  // namespace mivo

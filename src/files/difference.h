@@ -2,6 +2,7 @@
 // One item that differs between a file's data and the controller's, with both texts and what to
 // send to make the controller hold the file's. Every kind's comparison gives these.
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "files/data_kind.h"
@@ -30,7 +31,8 @@ void AddValueDifference(DataKind kind, int block, int item, std::string name,
                         const std::string& file, const std::string& controller, int memory,
                         std::vector<Difference>& out);
 
-// `KIND ITEM: file "TEXT", controller "TEXT"`, the texts readable (ReadableText).
-std::string DifferenceLine(const Difference& difference);
+// `KIND ITEM: file "TEXT", controller "TEXT"`, the texts readable (ReadableText); `side` names
+// the data's side ("editor" where the data may not be in a file yet).
+std::string DifferenceLine(const Difference& difference, std::string_view side = "file");
 
 }  // namespace mivo

@@ -1,15 +1,19 @@
 #include "link/serial_port.h"
 
+#include <fcntl.h>
 #include <grp.h>
 #include <poll.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "common/readable_text.h"
 
@@ -67,6 +71,19 @@ bool SerialPort::open(const QString& device) {
     close();
     device_ = device;
     openFailure_.clear();
+    // The device itself is locked, before anything else touches it: Qt's lock file is named by
+    // the path, and the terminal's exclusive mode does not stop root, so a link to the port or
+    // another path to it would open it a second time and change its settings under the first.
+    const int lock =
+        ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        const bool held = lock >= 0;
+        const QString reason =
+            held ? "another program holds its lock" : QString::fromLocal8Bit(std::strerror(errno));
+        if (held) ::close(lock);
+        openFailure_ = OpenReason(device, QSerialPort::OpenError, reason);
+        return false;
+    }
     port_.setPortName(device);
     port_.setBaudRate(QSerialPort::Baud19200);
     port_.setDataBits(QSerialPort::Data8);
@@ -76,8 +93,10 @@ bool SerialPort::open(const QString& device) {
     if (!port_.open(QIODevice::ReadWrite)) {
         openFailure_ = OpenReason(device, port_.error(), port_.errorString());
         port_.clearError();
+        ::close(lock);
         return false;
     }
+    lock_ = lock;
     // A pseudo-terminal has no modem lines: failing here is not an error.
     port_.setDataTerminalReady(true);
     port_.setRequestToSend(true);
@@ -88,6 +107,8 @@ bool SerialPort::open(const QString& device) {
 void SerialPort::close() {
     if (port_.isOpen()) port_.close();
     port_.clearError();
+    if (lock_ >= 0) ::close(lock_);
+    lock_ = -1;
 }
 
 bool SerialPort::isOpen() const { return port_.isOpen(); }

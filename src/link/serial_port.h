@@ -28,8 +28,9 @@ class SerialPort : public QObject {
     explicit SerialPort(QObject* parent = nullptr);
     ~SerialPort() override;
 
-    // Opens and configures `device` (a path such as /dev/ttyS0). False when it cannot be
-    // opened; openFailure() then names the device and the system's reason.
+    // Opens and configures `device` (a path such as /dev/ttyS0), locking the device itself, so
+    // that no other name of it opens it while it is open. False when it cannot be opened or is
+    // locked; openFailure() then names the device and the system's reason.
     bool open(const QString& device);
     QString openFailure() const { return openFailure_; }
     void close();  // harmless when closed
@@ -52,6 +53,7 @@ class SerialPort : public QObject {
     QString device_;
     QString openFailure_;
     bool writeFailed_ = false;  // an error came while write() wrote
+    int lock_ = -1;             // the device's descriptor that holds its lock while open
 };
 
 }  // namespace mivo

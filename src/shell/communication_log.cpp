@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +21,10 @@
 
 namespace mivo {
 
+namespace {
+const QString kFolderCaption = "Log folder: ";
+}  // namespace
+
 CommunicationLog::CommunicationLog(ControllerLink& link, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName("CommunicationLog");
@@ -30,6 +35,7 @@ CommunicationLog::CommunicationLog(ControllerLink& link, QWidget* parent)
     lines_->setMaximumBlockCount(kMaxLines);
     lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    FollowNewLines(lines_);
     auto* copyButton = new QPushButton("Copy", this);
     copyButton->setObjectName("Copy");
     auto* clearButton = new QPushButton("Clear", this);
@@ -37,9 +43,15 @@ CommunicationLog::CommunicationLog(ControllerLink& link, QWidget* parent)
     openFolder_ = new QPushButton("Open log folder", this);
     openFolder_->setObjectName("OpenLogFolder");
     openFolder_->setEnabled(false);
+    // The folder's path, to copy where no file manager opens it.
+    folderPath_ = new QLabel(this);
+    folderPath_->setObjectName("LogFolderPath");
+    folderPath_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    folderPath_->setTextFormat(Qt::PlainText);
+    folderPath_->hide();
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(openFolder_);
-    buttons->addStretch(1);
+    buttons->addWidget(folderPath_, 1);
     buttons->addWidget(copyButton);
     buttons->addWidget(clearButton);
     auto* layout = new QVBoxLayout(this);
@@ -76,12 +88,17 @@ void CommunicationLog::setLogFolder(const QString& folder) {
     logFolder_ = folder;
     openFolder_->setEnabled(!folder.isEmpty());
     openFolder_->setToolTip(folder);
+    folderPath_->setText(kFolderCaption + folder);
+    folderPath_->setVisible(!folder.isEmpty());
 }
 
 void CommunicationLog::openLogFolder() {
     // Made if no line was recorded yet, so that there is something to open.
     if (logFolder_.isEmpty() || !QDir().mkpath(logFolder_)) return;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(logFolder_));
+    if (QDesktopServices::openUrl(QUrl::fromLocalFile(logFolder_))) return;
+    // Nothing here opens a folder: its path selected, ready to copy.
+    folderPath_->setFocus();
+    folderPath_->setSelection(kFolderCaption.size(), logFolder_.size());
 }
 
 void CommunicationLog::recorderFailed(const QString& text) {

@@ -2,10 +2,12 @@
 // The communication log: every command and reply of both channels with the time it passed,
 // as the link hands them on, in a window of its own. Bounded: past kMaxLines the oldest lines
 // go. The editors' hidden transfer logs are kept apart from it, as they are. "Open log folder"
-// shows the flight recorder's files (link/flight_recorder) in the desktop's file manager.
+// shows the flight recorder's files (link/flight_recorder) in the desktop's file manager; the
+// folder's path stands beside it as text to select, selected where nothing opens the folder.
 #include <QStringList>
 #include <QWidget>
 
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -40,6 +42,7 @@ class CommunicationLog : public QWidget {
 
     QPlainTextEdit* lines_ = nullptr;
     QPushButton* openFolder_ = nullptr;
+    QLabel* folderPath_ = nullptr;
     QString logFolder_;
     QStringList pending_;  // added, not yet in the text: laid out together from the event loop
 };

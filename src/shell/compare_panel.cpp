@@ -42,12 +42,7 @@ class CompareList : public QListWidget {
 
 // The line of a difference as the editors show it: their side is the editor's data, which may
 // not be saved in a file yet.
-QString EditorLine(const Difference& d) {
-    std::string line = DifferenceLine(d);
-    const std::string fileSide = d.name + ": file ";
-    if (line.starts_with(fileSide)) line.replace(d.name.size() + 2, 4, "editor");
-    return Cp1252::decode(line);
-}
+QString EditorLine(const Difference& d) { return Cp1252::decode(DifferenceLine(d, "editor")); }
 
 }  // namespace
 

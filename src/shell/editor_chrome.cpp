@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -31,8 +32,12 @@ QIcon FaceIcon(const QString& letters) {
     return QIcon(pixmap);
 }
 
+// The theme's picture of that name; without it the one shipped under that name, Qt's own, or
+// the drawn letters.
 QIcon ButtonIcon(const EditorChrome::Button& b) {
-    QIcon fallback = b.standardIcon == QStyle::SP_CustomBase
+    const QString shipped = QString(":/icons/%1.png").arg(b.themeIcon);
+    QIcon fallback = b.themeIcon && QFile::exists(shipped) ? QIcon(shipped)
+                     : b.standardIcon == QStyle::SP_CustomBase
                          ? FaceIcon(b.face)
                          : QApplication::style()->standardIcon(b.standardIcon);
     if (fallback.isNull()) fallback = FaceIcon(b.face);

@@ -21,8 +21,9 @@ class LineSwitch;
 
 class EditorChrome {
   public:
-    // One tool-bar button. Its picture is the desktop icon theme's `themeIcon`, else Qt's own
-    // `standardIcon`, else the letters `face` drawn; a one-word hint stands beside it.
+    // One tool-bar button. Its picture is the desktop icon theme's `themeIcon`, else the one
+    // shipped under that name (shell/icons), Qt's own `standardIcon`, or the letters `face`
+    // drawn; a one-word hint stands beside it.
     struct Button {
         const char* hint;        // its tool tip, and the name the menus refer to it by
         std::string objectName;  // the control's name

@@ -44,7 +44,7 @@ std::vector<EditorFrame::Button> EditorFrame::programButtons(
     std::function<std::string(const std::string&)> startQuestion) {
     return {
         {"Return to origin", Named(prefix, "Origin"), "Org", true,
-         [this] { operations_.returnToOrigin(); }, "go-home", QStyle::SP_DirHomeIcon},
+         [this] { operations_.returnToOrigin(); }, "go-home"},
         {runHint, Named(prefix, "Run"), "Run", true,
          [this, startQuestion] { operations_.executeProgram(startQuestion); },
          "media-playback-start", QStyle::SP_MediaPlay},
@@ -67,8 +67,8 @@ EditorFrame::Button EditorFrame::teachButton(const char* hint, const char* objec
 }
 
 EditorFrame::Button EditorFrame::endButton(const char* prefix, std::function<void()> end) {
-    return {"Initial screen move", Named(prefix, "End"), "End", false, std::move(end), "go-first",
-            QStyle::SP_ArrowBack};
+    return {"Initial screen move", Named(prefix, "End"), "End", false,
+            std::move(end),        "view-app-grid"};
 }
 
 void EditorFrame::addFileMenu(std::function<void()> end) {

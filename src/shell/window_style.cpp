@@ -6,8 +6,10 @@
 #include <QPointer>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QWindow>
 #include <algorithm>
+#include <memory>
 
 namespace mivo {
 
@@ -119,6 +121,16 @@ QWidget* ScrolledArea(QWidget* content) {
     area->setWidgetResizable(true);
     area->setWidget(content);
     return area;
+}
+
+void FollowNewLines(QPlainTextEdit* text) {
+    QScrollBar* bar = text->verticalScrollBar();
+    auto following = std::make_shared<bool>(true);
+    QObject::connect(bar, &QScrollBar::valueChanged, text,
+                     [bar, following](int value) { *following = value >= bar->maximum(); });
+    QObject::connect(bar, &QScrollBar::rangeChanged, text, [bar, following](int, int maximum) {
+        if (*following) bar->setValue(maximum);
+    });
 }
 
 QRect PlaceOf(const QWidget* w) { return {w->pos(), w->size()}; }

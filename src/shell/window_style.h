@@ -1,6 +1,7 @@
 #pragma once
 // Small window habits shared by the shell's screens.
 #include <QList>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRect>
 #include <QVBoxLayout>
@@ -32,6 +33,11 @@ void FitWindowsOnScreen();
 // A frameless scroll area around `content`: no scroll bar while the window gives it the room
 // its contents need; scroll bars where a small screen does not.
 QWidget* ScrolledArea(QWidget* content);
+
+// Keeps `text` showing its last line as lines come, as long as its reader has not scrolled away
+// from them; also when its height changes under it (a notice shown above or below it), which
+// would otherwise leave the last line out of sight and stop the following for good.
+void FollowNewLines(QPlainTextEdit* text);
 
 // A window's remembered place: its frame's top left and its size without the frame.
 QRect PlaceOf(const QWidget* w);

@@ -2,6 +2,7 @@
 // The grid STEPGRID's view of the StepTable: column 0 the fixed step number, columns 1 to 8
 // the eight fields. The data stay in the table; edits go to a handler (the editor), which
 // checks them and records them for undo.
+#include <array>
 #include <functional>
 
 #include "shell/text_grid_model.h"
@@ -13,6 +14,9 @@ class GridStepModel : public TextGridModel {
     Q_OBJECT
   public:
     static constexpr int kColumnCount = kStepFieldCount + 1;
+    // The columns' widths as written, at the default font (FitColumnsToText).
+    static constexpr std::array<int, kColumnCount> kWrittenWidths = {59, 80, 63, 54, 52,
+                                                                     55, 49, 44, 124};
 
     explicit GridStepModel(StepTable& table, QObject* parent = nullptr);
 

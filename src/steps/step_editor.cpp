@@ -16,6 +16,7 @@
 #include "link/controller_link.h"
 #include "steps/grid_step_model.h"
 #include "steps/program_initialize.h"
+#include "steps/run_trace_window.h"
 #include "steps/step_compare.h"
 #include "steps/step_files.h"
 
@@ -33,6 +34,7 @@ StepEditor::StepEditor(const EditorLinks& links, QWidget* parent)
 
     buildCommands();
     buildCentre();
+    trace_ = std::make_unique<RunTraceWindow>(model_);
     // The path preview beside the grid keeps the window's height; the docks below (the program
     // check, the compare) sit below the grid alone.
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
@@ -69,8 +71,7 @@ void StepEditor::buildCommands() {
                        [this] { showErrorRecord(); }, "dialog-warning",
                        QStyle::SP_MessageBoxWarning});
     buttons.push_back({"Program No. acquire", "STEPPgmNo", "No.", true,
-                       [this] { acquireProgramNo(); }, "dialog-information",
-                       QStyle::SP_MessageBoxInformation});
+                       [this] { acquireProgramNo(); }, "view-list-ordered"});
     buildToolBar(buttons);
 
     addFileMenu();
@@ -93,10 +94,7 @@ void StepEditor::buildCommands() {
     for (const MenuItem& item : programItems("Operation execute")) communication.push_back(item);
     addMenu("&Communication", communication);
     addDisplayMenu({{"&Error record display", "MenuErrRec", "Error record display", {}, true},
-                    {"&Path preview", "MenuPathPreview", nullptr, [this] { showPathPreview(); }},
-                    {"&Follow run", "FollowRun"}});
-    followRun_ = menuAction("Follow run");
-    followRun_->setCheckable(true);
+                    {"Pa&th preview", "MenuPathPreview", nullptr, [this] { showPathPreview(); }}});
     // Off line the dialog still shows the editor's own version.
     addMenu("&Help", {{"&Version", "MenuVersion", nullptr, [this] { showVersion(); }}});
 }
@@ -148,7 +146,7 @@ void StepEditor::buildCentre() {
     grid_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed);
     grid_->setWordWrap(false);
     grid_->setCurrentIndex(model_->index(0, 1));
-    watchGrid(grid_, {59, 80, 63, 54, 52, 55, 49, 44, 124});
+    watchGrid(grid_, {GridStepModel::kWrittenWidths.begin(), GridStepModel::kWrittenWidths.end()});
     grid_->installEventFilter(this);  // Enter opens the command-entry dialog
 
     buildPopupMenu();

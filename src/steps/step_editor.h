@@ -30,6 +30,7 @@ namespace mivo {
 class GridStepModel;
 class ParameterEditorAccess;
 class PathPreview;
+class RunTraceWindow;
 class VersionDialog;
 class CommandDialog;
 class ErrorRecordDialog;
@@ -136,12 +137,12 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     // Selects step `step` in the grid and shows it.
     void selectStep(int step);
 
-    // The run traced from the direct screen: the path preview in a window of its own, the
-    // robot's marker and the running step highlighted at each scan of its monitor; with
-    // Display > "Follow run" on, the running step's row is made current in the grid too.
+    // The run traced from the direct screen, in a window of its own (RunTraceWindow): the
+    // program drawn and listed, the robot's marker and the running step at each scan of its
+    // monitor.
     void showRunTrace();
     void traceScan(const std::string& x, const std::string& y, const std::string& step);
-    PathPreview* runTrace() const { return trace_; }
+    RunTraceWindow* runTrace() const { return trace_.get(); }
 
     // Communication > "Compare with controller" and its panel.
     StepCompare& comparison() { return *compare_; }
@@ -205,8 +206,7 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     QListWidget* findings_ = nullptr;
     QDockWidget* pathDock_ = nullptr;
     PathPreview* preview_ = nullptr;
-    PathPreview* trace_ = nullptr;  // a window of its own
-    QAction* followRun_ = nullptr;
+    std::unique_ptr<RunTraceWindow> trace_;  // a window of its own, owned by none
     int pathDockWidth_ = 0;
     std::function<std::optional<PalletGrid>()> pallet_;
     std::unique_ptr<StepCompare> compare_;

@@ -1,6 +1,6 @@
 // The step editor's path preview: a dock beside the grid, drawn anew as the table changes, the
 // grid's current step highlighted and a click on a point selecting its step; and the run traced
-// from the direct screen's monitor, in a window of its own.
+// from the direct screen's monitor, in a window of its own (RunTraceWindow).
 #include <QDockWidget>
 #include <QItemSelectionModel>
 #include <QResizeEvent>
@@ -11,6 +11,7 @@
 #include "steps/path_preview.h"
 #include "steps/path_trace.h"
 #include "steps/program_check.h"
+#include "steps/run_trace_window.h"
 #include "steps/step_editor.h"
 
 namespace mivo {
@@ -71,7 +72,7 @@ void StepEditor::resizeEvent(QResizeEvent* event) {
 void StepEditor::refreshPreview() {
     std::vector<PathPreview*> shown;
     if (preview_ && pathDock_->isVisible()) shown.push_back(preview_);
-    if (trace_ && trace_->isVisible()) shown.push_back(trace_);
+    if (trace_->isVisible()) shown.push_back(trace_->preview());
     if (shown.empty()) return;
     const AxisStrokes frame = strokes();
     const PathPicture picture = BuildPath(table_, pallet_ ? pallet_() : std::nullopt);
@@ -82,25 +83,14 @@ void StepEditor::refreshPreview() {
 }
 
 void StepEditor::showRunTrace() {
-    if (!trace_) {
-        // A window of its own, shown beside the direct screen while this editor is hidden.
-        trace_ = new PathPreview(this);
-        trace_->setObjectName("RunTrace");
-        trace_->setWindowFlag(Qt::Window);
-        trace_->setWindowTitle("Path preview");
-    }
     trace_->show();
     trace_->raise();
+    trace_->activateWindow();
     refreshPreview();
 }
 
 void StepEditor::traceScan(const std::string& x, const std::string& y, const std::string& step) {
-    const RunTrace trace = TraceOfScan(x, y, step);
-    if (trace_) {
-        trace_->setRobot(trace.robot);
-        trace_->setSelectedStep(trace.step);
-    }
-    if (followRun_->isChecked() && trace.step >= 0) showStep(trace.step);
+    trace_->showScan(TraceOfScan(x, y, step));
 }
 
 }  // namespace mivo

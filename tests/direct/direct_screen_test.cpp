@@ -18,6 +18,7 @@
 #include "direct/direct_panel.h"
 #include "direct/direct_session.h"
 #include "direct/jog_button.h"
+#include "direct_fixture.h"
 #include "link/stop_signal_watch.h"
 #include "parameters/init_dialog.h"
 #include "parameters/parameter_editor.h"
@@ -27,68 +28,6 @@
 
 namespace mivo::test {
 namespace {
-
-using Lines = std::vector<std::string>;
-
-class DirectScreen : public ShellFixture {
-  protected:
-    mivo::DirectScreen& screen() { return *static_cast<mivo::DirectScreen*>(screens.tdirect); }
-    QPushButton* button(const std::string& name) {
-        auto* b = screen().findChild<QPushButton*>(QString::fromStdString(name));
-        EXPECT_NE(b, nullptr) << name;
-        return b;
-    }
-    // The colour a panel shows, away from its caption.
-    QColor shown(const char* name) {
-        const QImage image = button(name)->grab().toImage();
-        return image.pixelColor(4, image.height() / 2);
-    }
-    // Shows the screen and switches its line on.
-    void online() {
-        useSimulatorAs(1);
-        screen().show();
-        click(lineSwitchOf(&screen()));
-        ASSERT_TRUE(link().isDirectOnline());
-    }
-    Lines display() {
-        Lines out;
-        for (const QString& l : screen().displayText().split('\n', Qt::SkipEmptyParts))
-            out.push_back(l.toStdString());
-        return out;
-    }
-    // Records from now on each command the controller receives into `sent`.
-    void recordSent() {
-        QObject::connect(&pty, &SimPty::commandReceived, &screen(),
-                         [this](const QString& c) { sent.push_back(c.toStdString()); });
-    }
-    Lines sent;
-    // A paced line and a program that moves to X 100, then waits ten seconds before its END.
-    void pacedLongRun() {
-        pty.setPaced(true);
-        sim.motion.originState = 1;
-        sim.steps.programs[0][0] = "POI 000,100,0,0,0";
-        sim.steps.programs[0][1] = "SEQ 400,";
-        sim.steps.programs[0][2] = "END 000";
-    }
-    // The controls of `set`, as it names them, that can be pressed.
-    Lines enabledIn(EnableSet set) {
-        Lines out;
-        for (const std::string& name : EnableSetMembers(set))
-            if (screen().findChild<QWidget*>(QString::fromStdString(name))->isEnabled())
-                out.push_back(name);
-        return out;
-    }
-    // Every control that needs the line and can be pressed.
-    Lines needingTheLine() {
-        Lines out;
-        for (EnableSet set :
-             {EnableSet::CommandControls, EnableSet::StopPanels, EnableSet::CancelPanel,
-              EnableSet::IoPanels, EnableSet::MonitorButton})
-            for (const std::string& name : enabledIn(set)) out.push_back(name);
-        return out;
-    }
-    const QColor plain = QApplication::palette().color(QPalette::Active, QPalette::Button);
-};
 
 // Off line nothing that needs the line can be pressed, and the output and input panels show no
 // state until it has read them; the line button enables everything and takes it all away. A
@@ -260,29 +199,6 @@ TEST_F(DirectScreen, InitialisingParametersReadsThemBackIntoTheParameterEditor) 
     EXPECT_EQ(static_cast<ParameterEditor*>(screens.tparameter)->table().value(0), "31");
     EXPECT_EQ(sim.parameters.values[0], "31");
     EXPECT_TRUE(screen().isEnabled());
-}
-
-// Larger than the screen it opens on (the offscreen one is 800 x 600): the screen is made to fit,
-// its groups scroll, and STOP and MSTOP stay in sight.
-TEST_F(DirectScreen, FitsASmallScreenWithStopAndMstopInSight) {
-    screen().show();
-    QApplication::processEvents();
-    EXPECT_TRUE(screen().screen()->availableGeometry().contains(screen().frameGeometry()))
-        << screen().frameGeometry().width() << "x" << screen().frameGeometry().height();
-    for (const char* name : {"STOP", "MSTOP"})
-        EXPECT_EQ(button(name)->visibleRegion(), QRegion(button(name)->rect())) << name;
-    QPushButton* lamp = button("DI15");
-    QWidget* groups = lamp;
-    while (groups && !qobject_cast<QScrollArea*>(groups)) groups = groups->parentWidget();
-    ASSERT_NE(groups, nullptr);
-    static_cast<QScrollArea*>(groups)->ensureWidgetVisible(lamp);
-    EXPECT_FALSE(lamp->visibleRegion().isEmpty());
-}
-
-TEST_F(DirectScreen, DisplayEmptiesOnRequest) {
-    screen().append("@?NO");
-    screen().findChild<QAction*>("MenuClear")->trigger();
-    EXPECT_TRUE(screen().displayText().isEmpty());
 }
 
 // A held jog moves until its release, and whatever takes the release away from the button

@@ -1,9 +1,11 @@
-// A device the user may not open: the message names the group that owns it and the command that
-// adds the user to it. Run as root, the check runs as the user nobody.
+// Opening a port: a device the user may not open names the group that owns it and the command
+// that adds the user to it (run as root, the check runs as the user nobody); a port already open
+// is busy under every name it has.
 #include <fcntl.h>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -45,6 +47,35 @@ TEST(SerialPermission, TheMessageNamesTheDevicesGroupAndTheCommandThatJoinsIt) {
          {std::string(device) + ": permission denied", "the device belongs to the group " + group,
           "sudo usermod -aG " + group + " " + user})
         EXPECT_NE(said.find(part), std::string::npos) << said;
+}
+
+// Two names of one pseudo-terminal, its path and a link to it: while one is open the other is
+// busy. Root passes the terminal's exclusive mode; it is cleared here, so that the test sees
+// what root sees whoever runs it.
+TEST(SerialPermission, APortOpenUnderOneNameIsBusyUnderEveryOther) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_TRUE(::grantpt(master) == 0 && ::unlockpt(master) == 0);
+    const QString device = QString::fromLocal8Bit(::ptsname(master));
+    const int held = ::open(::ptsname(master), O_RDWR | O_NOCTTY);
+    ASSERT_GE(held, 0);
+    QTemporaryDir dir;
+    const QString link = dir.filePath("ttyROBOT");
+    ASSERT_EQ(::symlink(device.toLocal8Bit().constData(), link.toLocal8Bit().constData()), 0);
+    for (const auto& [first, second] : {std::pair(device, link), std::pair(link, device)}) {
+        SCOPED_TRACE(first.toStdString());
+        SerialPort open;
+        ASSERT_TRUE(open.open(first)) << open.openFailure().toStdString();
+        ASSERT_EQ(::ioctl(held, TIOCNXCL), 0);
+        SerialPort other;
+        EXPECT_FALSE(other.open(second));
+        EXPECT_TRUE(other.openFailure().contains(second + ": busy"))
+            << other.openFailure().toStdString();
+        open.close();
+        EXPECT_TRUE(other.open(second)) << other.openFailure().toStdString();
+    }
+    ::close(held);
+    ::close(master);
 }
 
 }  // namespace

@@ -44,7 +44,7 @@ void Write(const QString& path, const QByteArray& bytes) {
 TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptAside) {
     QTemporaryDir dir;
     const QString file = dir.filePath("mivo-editor.conf");
-    // This run: COM3 on an adapter, three saves of two files, the log window moved.
+    // This run: COM3 on an adapter, three saves of two files, the log and trace windows moved.
     screens.tcom->setItemIndex(2);
     link().setDeviceForPort(3, "/dev/ttyUSB7");
     ScriptedChooser chooser;
@@ -58,6 +58,9 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
     screens.commlog->show();
     screens.commlog->setGeometry(30, 40, 300, 200);
     const QRect place = PlaceOf(screens.commlog);
+    screens.runTrace->show();
+    screens.runTrace->setGeometry(50, 60, 320, 420);
+    const QRect tracePlace = PlaceOf(screens.runTrace);
     auto* steps = static_cast<StepEditor*>(screens.tmmain);
     steps->show();
     steps->resize(1200, 600);
@@ -74,6 +77,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         q.setValue("step/folder", dir.path());
         q.setValue("step/recent", recent);
         q.setValue("windows/CommunicationLog", place);
+        q.setValue("windows/RunTrace", tracePlace);
         q.setValue("windows/PathDock", QRect(0, 0, dockWidth, 300));
     }
     legacy = Bytes(dir.filePath("legacy.conf"));
@@ -111,6 +115,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         EXPECT_EQ(next.tmmain->recentFiles(), c.read ? recent : QStringList());
         EXPECT_EQ(next.tmmain->lastFolder(), c.read ? dir.path() : QString());
         EXPECT_EQ(PlaceOf(next.commlog) == place, c.read);
+        EXPECT_EQ(PlaceOf(next.runTrace) == tracePlace, c.read);
         EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->pathDockWidth(), c.read ? dockWidth : 0);
         // A damaged file is kept for the user, and the end of the run writes a sound one.
         EXPECT_EQ(Bytes(file + ".damaged"), c.read ? QByteArray() : c.bytes);

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -347,6 +348,17 @@ TEST_F(ShellStart, CommunicationLogShowsBothWaysAsTheyPassBoundedAndClearable) {
     QDesktopServices::unsetUrlHandler("file");
     EXPECT_EQ(desktop.urls, std::vector<QUrl>{QUrl::fromLocalFile(folder)});
     EXPECT_TRUE(QFileInfo(folder).isDir());
+    // Its path stands beside it as text to select; where nothing opens the folder (no file
+    // manager: here a handler that cannot be called), selected.
+    auto* path = screens.commlog->findChild<QLabel*>("LogFolderPath");
+    ASSERT_NE(path, nullptr);
+    EXPECT_TRUE(path->isVisible());
+    EXPECT_TRUE(path->text().endsWith(folder));
+    EXPECT_TRUE(path->textInteractionFlags() & Qt::TextSelectableByMouse);
+    QDesktopServices::setUrlHandler("file", &desktop, "noFileManager");
+    click(openFolder);
+    QDesktopServices::unsetUrlHandler("file");
+    EXPECT_EQ(path->selectedText(), folder);
     // A recorder that cannot write says so in the log and a notice that waits for no answer.
     screens.commlog->recorderFailed("The flight recorder cannot write /x: Permission denied");
     QApplication::processEvents();
