@@ -95,6 +95,13 @@ Outcome RunProgram(DirectSession& s) {
     // the run was accepted, and its end is shown when it comes.
     if (s.state.monitoring) {
         auto hooks = s.display().hooks("@RUN", true, started);
+        // As the monitor shows them, its "OK" and "END" give the jog buttons back.
+        hooks.line = [&v, show = std::move(hooks.line)](const std::string& l) {
+            show(l);
+            const ReplyCode code = ReplyClass(l);
+            if (code == ReplyCode::Ok || code == ReplyCode::End)
+                v.enable(EnableSet::JogButtons, true);
+        };
         hooks.ended = [&s, &v](const Answer& a) {
             // Refused, or never accepted: said below.
             if (a.lines.empty() || ReplyClass(a.lines[0]) != ReplyCode::Ok ||

@@ -56,10 +56,12 @@ Answer DirectCycle::stop(const std::string& command) {
     --s_.stopsAwaited_;
     // Whatever moved, no release sends "@STOP" for it again.
     s_.state.jogUnderWay = false;
-    if (a.end == AnswerEnd::TimedOut) {
+    // Unanswered, or never on the line (the line gone, a write that failed): nothing says the
+    // robot stopped.
+    if (a.end == AnswerEnd::TimedOut || a.end == AnswerEnd::Lost) {
         s_.state.stopUnconfirmed = true;
         s_.view_->showStopState(StopState::Unconfirmed);
-        goOffline();
+        if (s_.channel_.online()) goOffline();
     } else if (a.end == AnswerEnd::Answered || a.end == AnswerEnd::Failed) {
         s_.view_->showStopState(StopState::Stopped);
     }

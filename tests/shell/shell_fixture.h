@@ -12,6 +12,9 @@
 #include <memory>
 
 #include "app/create_screens.h"
+#include "common/fiber.h"
+#include "direct/direct_screen.h"
+#include "direct/direct_session.h"
 #include "link/controller_link.h"
 #include "shell/start_screen.h"
 #include "sim/sim_controller.h"
@@ -45,6 +48,17 @@ class ShellFixture : public ::testing::Test {
     void click(QAbstractButton* button) {
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button, Qt::LeftButton);
+        settle();
+    }
+    // The commands the last action started on fibers (the direct and teaching screens') have
+    // ended; a monitor that scans on is not waited for.
+    void settle() {
+        const auto background = [this] {
+            auto* direct = static_cast<DirectScreen*>(screens.tdirect);
+            return direct && direct->session().monitorRunning ? 1 : 0;
+        };
+        QTest::qWaitFor([&] { return Fiber::alive() <= background(); }, 15000);
+        QCoreApplication::processEvents();
     }
     void pressStart() { click(screens.tselect->findChild<QPushButton*>("Button1")); }
 
