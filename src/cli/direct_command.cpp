@@ -166,9 +166,8 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
         };
         out.run = [a = *axis, &timer, held, release](DirectSession& s) {
             const QMetaObject::Connection c =
-                QObject::connect(&timer, &QTimer::timeout, [&s, release] {
-                    Fiber::start([&s, release] { release(s); });
-                });
+                QObject::connect(&timer, &QTimer::timeout,
+                                 [&s, release] { Fiber::start([&s, release] { release(s); }); });
             s.jogStarted = [&timer] { timer.start(); };
             const Outcome pressed = JogPress(s, a, DirectJogStyle(a));
             s.jogStarted = nullptr;
@@ -311,16 +310,23 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     // and a stop it leaves unconfirmed is said. Watched from before the line opens, so that no
     // signal kills the program with the port left open.
     bool stopping = false;
+    bool stopRunning = false;  // the stop's fiber has not ended
+    bool commandDone = false;
     const auto stopNow = [&] {
         if (std::exchange(stopping, true)) {
             link.halt();
             return;
         }
         if (session.stopAwaited()) return;
-        // The stop waits for its answer on a fiber of its own; then nothing more goes out.
+        // The stop waits for its answer on a fiber of its own, and only it sends from now on;
+        // then nothing more goes out.
+        stopRunning = true;
         Fiber::start([&] {
+            session.channel().reserveFor(Fiber::current());
             if (special.onStop) special.onStop(session);
             link.halt();
+            stopRunning = false;
+            if (commandDone) app.quit();
         });
     };
     const StopSignalWatch stop(stopNow);
@@ -339,13 +345,13 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     // The command on a fiber, the event loop running until it has ended.
     Outcome outcome = Outcome::Failed;
     if (!stop.stopped()) {
-        bool done = false;
         Fiber::start([&] {
             outcome = special.run(session);
-            done = true;
-            app.quit();
+            commandDone = true;
+            // A stop under way reads its positions first.
+            if (!stopRunning) app.quit();
         });
-        if (!done) app.exec();
+        if (!commandDone || stopRunning) app.exec();
     }
     QCoreApplication::processEvents();  // a signal that came during a question counts too
     if (special.printAtEnd) view.printFilled();

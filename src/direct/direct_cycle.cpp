@@ -103,8 +103,8 @@ void DirectCycle::endSteps() {
     --s_.cycles_;
     if (!endSteps_) return;
     DirectView& v = *s_.view_;
-    for (EnableSet set : {EnableSet::StopPanels, EnableSet::CancelPanel,
-                          EnableSet::CommandControls, EnableSet::MonitorControls})
+    for (EnableSet set : {EnableSet::StopPanels, EnableSet::CancelPanel, EnableSet::CommandControls,
+                          EnableSet::MonitorControls})
         v.enable(set, true);
     TransferView& t = s_.transfer_;
     if (t.cancelRequested()) EnableAll(v, false);

@@ -25,10 +25,10 @@ class LineView;
 
 // The screen's own state, shared by its commands, jogging and the monitor.
 struct DirectState {
-    bool monitoring = false;    // the hidden box "Monitoring"
-    bool jogReleased = false;   // the press under way was released (or STOP answered "STOP")
-    bool pressing = false;      // a jog press is under way
-    bool jogUnderWay = false;   // the press's jog command went out: its release has a move to stop
+    bool monitoring = false;   // the hidden box "Monitoring"
+    bool jogReleased = false;  // the press under way was released (or STOP answered "STOP")
+    bool pressing = false;     // a jog press is under way
+    bool jogUnderWay = false;  // the press's jog command went out: its release has a move to stop
     bool stopUnconfirmed = false;  // no stop was confirmed (the robot may still be moving)
 };
 

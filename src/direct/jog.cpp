@@ -1,10 +1,10 @@
 #include "direct/jog.h"
 
+#include <utility>
+
 #include "direct/shared_procedures.h"
 #include "link/reply_class.h"
 #include "procedures/program_control.h"
-
-#include <utility>
 
 namespace mivo {
 

@@ -45,8 +45,8 @@ const std::vector<ScanItem>& ScanItems() {
 // One scan after another while "Monitoring" is on and the line answers. A reply that is no
 // value of its item marks it not current and starts the scan again from the start.
 enum class LoopEnd {
-    Off,      // "Monitoring" was switched off, a query refused or unanswered: the monitor ends
-    Lost,     // the line went off (the offline routine has said so)
+    Off,   // "Monitoring" was switched off, a query refused or unanswered: the monitor ends
+    Lost,  // the line went off (the offline routine has said so)
 };
 
 LoopEnd Scans(DirectSession& s) {

@@ -80,9 +80,8 @@ ControllerExchange::ControllerExchange(SerialLine& line)
     engine_.dropped = [this](std::string_view bytes) { line_.reportDropped(std::string(bytes)); };
     engine_.settled = [this] { armDeadline(); };
     clock_->deadline.setSingleShot(true);
-    QObject::connect(&clock_->deadline, &QTimer::timeout, clock_.get(), [this] {
-        engine_.expire(ExchangeEngine::Clock::now());
-    });
+    QObject::connect(&clock_->deadline, &QTimer::timeout, clock_.get(),
+                     [this] { engine_.expire(ExchangeEngine::Clock::now()); });
     direct_->unanswered = [this](const std::string&) {
         line_.noteFailure("The controller did not answer within " +
                           QString::number(engine_.replyLimit().count() / 1000.0) + " s on " +

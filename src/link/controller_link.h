@@ -3,8 +3,8 @@
 // life (link/serial_line, with its port choice, link/port_choice), whose signals it gives, and the
 // exchange of requests and replies on two channels, main and direct, over it
 // (link/controller_exchange). The main channel's waits pump events in a nested QEventLoop driven
-// by readyRead; the direct channel's procedures run on fibers and wait without one. Qt Core and SerialPort only: its messages for the user
-// go out as a signal.
+// by readyRead; the direct channel's procedures run on fibers and wait without one. Qt Core and
+// SerialPort only: its messages for the user go out as a signal.
 #include <QObject>
 #include <QString>
 #include <chrono>

@@ -36,6 +36,11 @@ void EngineChannel::setCurrent(std::shared_ptr<Pending> p) { Fiber::local(this) 
 std::shared_ptr<EngineChannel::Pending> EngineChannel::start(const std::string& command,
                                                              Hooks hooks, bool stopLane) {
     auto p = std::make_shared<Pending>();
+    if (reserved_ && Fiber::current() != reserved_) {
+        p->ended = true;
+        p->reply.end = End::Lost;
+        return p;
+    }
     ExchangeEngine::Request r;
     r.command = command;
     r.written = std::move(hooks.written);

@@ -73,6 +73,9 @@ class EngineChannel : public Channel {
     // An answer owed did not come within the reply limit (not told for a stop: the stop says
     // what its silence means).
     std::function<void(const std::string& command)> unanswered;
+    // From now on only `fiber` sends (a stop signal's stop, and what it reads): a request of
+    // any other ends Lost at once, unsent. nullptr: everyone again.
+    void reserveFor(Fiber* fiber) { reserved_ = fiber; }
     // Lines that answer nothing (noise), for whoever shows them.
     void addNoiseListener(std::function<void(const std::string&)> listener);
 
@@ -89,8 +92,9 @@ class EngineChannel : public Channel {
     // The calling fiber's last request (kept by the fiber, freed with it).
     std::shared_ptr<Pending> current() const;
     void setCurrent(std::shared_ptr<Pending> p);
-    std::shared_ptr<bool> alive_;                         // calls posted outlive no channel
+    std::shared_ptr<bool> alive_;  // calls posted outlive no channel
     std::vector<std::function<void(const std::string&)>> noiseListeners_;
+    Fiber* reserved_ = nullptr;
 };
 
 }  // namespace mivo

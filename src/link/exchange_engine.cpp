@@ -67,8 +67,8 @@ ExchangeEngine::Open ExchangeEngine::make(Request request, bool stopLane) {
 void ExchangeEngine::write(Open& o, Time now) {
     const Id id = o.id;
     // An empty command writes nothing and reads one more line.
-    if (!online_ || (!o.request.command.empty() &&
-                     !write_(FrameRequest(o.request.command, true).bytes))) {
+    if (!online_ ||
+        (!o.request.command.empty() && !write_(FrameRequest(o.request.command, true).bytes))) {
         finish(id, End::Lost);
         return;
     }

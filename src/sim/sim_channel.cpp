@@ -57,7 +57,6 @@ void SimChannel::drain() { controller_.clearReplies(); }
 
 bool SimChannel::online() const { return !closed_ && !controller_.hungUp(); }
 
-
 void SimChannel::at(Time when, std::function<void()> action) {
     actions_.emplace(when, std::move(action));
     // An event of its own, so that the clock stops there.

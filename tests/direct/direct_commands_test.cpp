@@ -7,14 +7,14 @@
 
 #include <functional>
 
+#include "common/fiber.h"
 #include "direct/direct_rules.h"
 #include "direct/jog.h"
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
 #include "direct/shared_procedures.h"
-#include "common/fiber.h"
-#include "sim/sim_line.h"
 #include "sim/sim_controller.h"
+#include "sim/sim_line.h"
 #include "support/recording_direct_view.h"
 #include "support/recording_view.h"
 #include "support/scripted_prompter.h"
@@ -281,7 +281,8 @@ TEST(DirectCycle, AWaitWithoutALine) {
         Lines replies = {};
     };
     const Case cases[] = {
-        {"ORG (a move waits as long as it takes: only a line lost ends it)", ReturnToOriginDirect, false},
+        {"ORG (a move waits as long as it takes: only a line lost ends it)", ReturnToOriginDirect,
+         false},
         {"GO", GoMove, true},
         // A value counts only with its trailing line.
         {"?SNO without its trailing line", QueryStepNo, false, "@?SNO", {"12"}},
