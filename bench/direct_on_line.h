@@ -3,16 +3,21 @@
 // mivo-sim running as a child process with --pace (19200 baud both ways): what the benchmarks
 // of its stops share. Questions are answered Yes; errors are printed.
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "app/create_screens.h"
+#include "common/fiber.h"
 #include "common/prompter.h"
 #include "link/controller_link.h"
 #include "sim_process.h"
@@ -41,6 +46,24 @@ struct DirectOnLine {
     }
     ControllerLink& link() { return *screens.tbuff; }
     QPushButton* button(const char* name) { return direct->findChild<QPushButton*>(name); }
+    // The commands a click started on fibers have ended.
+    // The event loop runs as the program's would, woken by each event (a check every 20 ms
+    // says when the fibers have ended).
+    static void settle() {
+        QEventLoop loop;
+        QTimer check;
+        QDeadlineTimer limit(120000);
+        QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+            if (Fiber::alive() == 0 || limit.hasExpired()) loop.quit();
+        });
+        check.start(20);
+        if (Fiber::alive() > 0) loop.exec();
+    }
+    // `body` on a fiber, as the direct channel's requests are made; returns once it ended.
+    static void onFiber(std::function<void()> body) {
+        Fiber::start(std::move(body));
+        settle();
+    }
 
     QProcess sim;
     QString device;

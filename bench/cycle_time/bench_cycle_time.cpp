@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     auto* screen = static_cast<mivo::DirectScreen*>(on.direct);
     mivo::DirectSession& session = screen->session();
     mivo::Channel& line = on.link().directChannel();
-    line.request("@ORG");
+    mivo::bench::DirectOnLine::onFiber([&line] { line.request("@ORG"); });
     QPushButton* run = on.button("RUN");
 
     const std::vector<Program> programs = {
@@ -81,12 +81,13 @@ int main(int argc, char** argv) {
                 "goal ms", "");
     bool allTimed = true;
     for (const Program& p : programs) {
-        Write(line, p);
+        mivo::bench::DirectOnLine::onFiber([&] { Write(line, p); });
         const std::int64_t own = OwnTime(p);
         const double goal = std::max(20.0, 0.01 * static_cast<double>(own));
         for (int i = 0; i < p.runs; ++i) {
             const int before = session.cycleTiming.statistics().count;
-            QTest::mouseClick(run, Qt::LeftButton);  // returns after the run's END
+            QTest::mouseClick(run, Qt::LeftButton);
+            mivo::bench::DirectOnLine::settle();  // the run's END
             if (session.cycleTiming.statistics().count != before + 1) {
                 std::printf("  %-8s run %d was not timed\n", p.name, i + 1);
                 allTimed = false;
@@ -103,9 +104,9 @@ int main(int argc, char** argv) {
 
     // The 5 s program as five one-second timers, with the monitor on: the steps it lists.
     const Program steps{"5 x 1 s", {10, 10, 10, 10, 10}, 1};
-    Write(line, steps);
-    // The monitor runs inside its button's click: RUN is clicked from its scans, and the monitor
-    // ended once the run is timed (or after 20 s).
+    mivo::bench::DirectOnLine::onFiber([&] { Write(line, steps); });
+    // The monitor runs on: RUN is clicked while it scans, and the monitor ended once the run is
+    // timed (or after 20 s).
     const int before = session.cycleTiming.statistics().count;
     QTimer::singleShot(500, run, [run] { QTest::mouseClick(run, Qt::LeftButton); });
     QTimer watch;
@@ -118,6 +119,7 @@ int main(int argc, char** argv) {
     });
     watch.start(50);
     QTest::mouseClick(on.button("monistart"), Qt::LeftButton);
+    mivo::bench::DirectOnLine::settle();  // the monitor ended
     if (session.cycleTiming.statistics().count == before) {
         std::printf("  the monitored run was not timed\n");
         return 1;

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     if (!on.start()) return 1;
     mivo::ControllerLink& link = on.link();
     QWidget* direct = on.direct;
-    link.directChannel().request("@ORG");
+    mivo::bench::DirectOnLine::onFiber([&link] { link.directChannel().request("@ORG"); });
     direct->findChild<QRadioButton*>("RadioButton3")->setChecked(true);
 
     // The ways a hold ends, in turn.
@@ -99,7 +99,8 @@ int main(int argc, char** argv) {
         way = static_cast<std::size_t>(i) % ways.size();
         button = direct->findChild<QPushButton*>(i % 2 ? "X2" : "X1");
         written = {};
-        QTest::mousePress(button, Qt::LeftButton);  // returns once the hold has ended
+        QTest::mousePress(button, Qt::LeftButton);
+        mivo::bench::DirectOnLine::settle();  // the press ends with its release
         if (written == Clock::time_point{}) {
             std::printf("hold %d (%s): no \"@STOP\" was written\n", i + 1, ways[way].first);
             return 1;
@@ -135,7 +136,8 @@ int main(int argc, char** argv) {
         },
         Qt::DirectConnection);
     scanStarts.clear();
-    QTest::mouseClick(monistart, Qt::LeftButton);  // returns once the monitor has ended
+    QTest::mouseClick(monistart, Qt::LeftButton);
+    mivo::bench::DirectOnLine::settle();  // the monitor has ended
     if (scanStarts.size() < static_cast<std::size_t>(scans) + 1) {
         std::printf("the monitor ran %zu scans only\n", scanStarts.size());
         return 1;

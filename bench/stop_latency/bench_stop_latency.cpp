@@ -31,10 +31,12 @@ int main(int argc, char** argv) {
     mivo::ControllerLink& link = on.link();
     QWidget* direct = on.direct;
     // A program that never ends: a tenth of a second's timer, and back to it.
-    mivo::Channel& line = link.directChannel();
-    line.request("@WRITE STEP 0,SEQ,401,");
-    line.request("@WRITE STEP 1,SEQ,800,0");
-    line.request("@ORG");
+    mivo::bench::DirectOnLine::onFiber([&link] {
+        mivo::Channel& line = link.directChannel();
+        line.request("@WRITE STEP 0,SEQ,401,");
+        line.request("@WRITE STEP 1,SEQ,800,0");
+        line.request("@ORG");
+    });
 
     auto* run = direct->findChild<QPushButton*>("RUN");
     auto* stop = direct->findChild<QPushButton*>("STOP");
@@ -62,7 +64,8 @@ int main(int argc, char** argv) {
     std::vector<double> ms;
     for (int i = 0; i < presses; ++i) {
         written = {};
-        QTest::mouseClick(run, Qt::LeftButton);  // returns once STOP has ended the run
+        QTest::mouseClick(run, Qt::LeftButton);
+        mivo::bench::DirectOnLine::settle();  // STOP has ended the run
         if (written == Clock::time_point{}) {
             std::printf("press %d: no \"@STOP\" was written\n", i + 1);
             return 1;
