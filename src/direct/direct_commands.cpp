@@ -187,21 +187,8 @@ Outcome OffsetExecute(DirectSession& s) {
 }
 
 Outcome StopPanel(DirectSession& s) {
-    return PanelCycle(s, [&s](DirectCycle& c) {
-        const Answer a = c.stop("@STOP");
-        if (const auto o = c.cut(a, "@STOP")) return *o;
-        if (a.end == AnswerEnd::Failed) {
-            ShowReplyError(c, a);
-            return Outcome::Failed;
-        }
-        switch (ReplyClass(FirstLine(a))) {
-            case ReplyCode::Stop:
-                s.state.jogReleased = true;
-                return ReadPositions(c);
-            default:  // "OK": nothing was under way; "CEND" and its three lines
-                return Outcome::Completed;
-        }
-    });
+    return PanelCycle(s,
+                      [](DirectCycle& c) { return StopAndReadPositions(c, Outcome::Completed); });
 }
 
 Outcome MotorStopPanel(DirectSession& s) {

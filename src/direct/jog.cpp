@@ -147,21 +147,8 @@ Outcome JogRelease(DirectSession& s) {
     if (!s.state.jogUnderWay) return Outcome::Declined;
     DirectCycle c(s, true);
     c.start();
-    const Answer a = c.stop("@STOP");
-    if (const auto o = c.cut(a, "@STOP")) return *o;
-    if (a.end == AnswerEnd::Failed) {
-        ShowReplyError(c, a);
-        return Outcome::Failed;
-    }
-    switch (ReplyClass(FirstLine(a))) {
-        case ReplyCode::Ok:  // nothing was moving: no error, but no stop either
-            return Outcome::Failed;
-        case ReplyCode::Stop:
-            s.state.jogReleased = true;
-            return ReadPositions(c);
-        default:  // "CEND" and its three lines
-            return Outcome::Completed;
-    }
+    // "OK": nothing was moving; no error, but no stop either.
+    return StopAndReadPositions(c, Outcome::Failed);
 }
 
 Outcome JogActivate(DirectSession& s, JogAxis jog) {

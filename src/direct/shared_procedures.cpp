@@ -76,6 +76,24 @@ Outcome ReadPositions(DirectCycle& cycle) {
     return Outcome::Completed;
 }
 
+Outcome StopAndReadPositions(DirectCycle& cycle, Outcome nothingMoved) {
+    const Answer a = cycle.stop("@STOP");
+    if (const auto o = cycle.cut(a, "@STOP")) return *o;
+    if (a.end == AnswerEnd::Failed) {
+        ShowReplyError(cycle, a);
+        return Outcome::Failed;
+    }
+    switch (ReplyClass(FirstLine(a))) {
+        case ReplyCode::Stop:
+            cycle.session().state.jogReleased = true;
+            return ReadPositions(cycle);
+        case ReplyCode::Ok:
+            return nothingMoved;
+        default:  // "CEND" and its three lines
+            return Outcome::Completed;
+    }
+}
+
 Outcome OriginCheck(DirectCycle& cycle, bool offlineOnLoss) {
     DirectSession& s = cycle.session();
     const Outcome o = CheckOrigin(s.context());

@@ -41,6 +41,11 @@ Outcome ExpectOk(DirectCycle& cycle, const Answer& a, const std::string& command
 // that is no number with a notice.
 Outcome ReadPositions(DirectCycle& cycle);
 
+// "@STOP" and its answer: "STOP" and its line mark a jog released and read the positions;
+// "CEND" and its lines complete; "OK" (nothing was moving) gives `nothingMoved`; a refusal is
+// shown.
+Outcome StopAndReadPositions(DirectCycle& cycle, Outcome nothingMoved);
+
 // The origin check: "@?ORG"; unless the robot has returned to origin, "Return to origin?" and
 // "@ORG". Completed when the command may go on.
 Outcome OriginCheck(DirectCycle& cycle, bool offlineOnLoss = false);
