@@ -1,7 +1,8 @@
 #pragma once
 // The reply waits of the main channel (the direct channel's are the exchange engine's). A wait
-// line is handed to it or it is ended, so a handler running inside it may send again: the
-// waits stack, innermost last, and received bytes go to the innermost one a line at a time.
+// pumps events in a nested QEventLoop until a reply line is handed to it or it is ended, so a
+// handler running inside it may send again: the waits stack, innermost last, and received bytes
+// go to the innermost one a line at a time.
 #include <QObject>
 #include <chrono>
 #include <cstddef>
