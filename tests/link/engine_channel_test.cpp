@@ -47,7 +47,9 @@ TEST(EngineChannel, AStopFromAnotherFiberEndsTheRunThatWaits) {
     std::string after = "not read";
     Lines shown;
     Fiber::start([&] {
-        run = ch.exchange("@RUN", {{}, [&](const std::string& l) { shown.push_back(l); }});
+        EngineChannel::Hooks hooks;
+        hooks.line = [&](const std::string& l) { shown.push_back(l); };
+        run = ch.exchange("@RUN", std::move(hooks));
         after = ch.nextIfAny();
     });
     line.at(line.now() + 300ms, [&] { Fiber::start([&] { stop = ch.stop("@STOP"); }); });

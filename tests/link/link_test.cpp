@@ -112,15 +112,19 @@ TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
         {true, "@?Ver 2", "V1.02"},
         {true, "CEND", "OK"},
     };
-    for (const Row& row : rows)
-        if (!row.direct)
+    for (const Row& row : rows) {
+        if (!row.direct) {
             EXPECT_EQ(main().request(row.request), row.reply) << "request '" << row.request << "'";
+        }
+    }
     // The direct channel's procedures run on fibers.
     onFiber([&] {
-        for (const Row& row : rows)
-            if (row.direct)
+        for (const Row& row : rows) {
+            if (row.direct) {
                 EXPECT_EQ(link.directChannel().request(row.request), row.reply)
                     << "request '" << row.request << "'";
+            }
+        }
     });
     const std::vector<std::string> sent = {"@?NO", "\x1A", "@RUN2", "@?Ver 2"};
     EXPECT_EQ(sim.received(), sent);

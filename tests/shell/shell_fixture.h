@@ -57,7 +57,8 @@ class ShellFixture : public ::testing::Test {
             auto* direct = static_cast<DirectScreen*>(screens.tdirect);
             return direct && direct->session().monitorRunning ? 1 : 0;
         };
-        QTest::qWaitFor([&] { return Fiber::alive() <= background(); }, 15000);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Fiber::alive() <= background(); }, 15000))
+            << "a command did not end";
         QCoreApplication::processEvents();
     }
     void pressStart() { click(screens.tselect->findChild<QPushButton*>("Button1")); }
