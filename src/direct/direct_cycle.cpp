@@ -77,7 +77,6 @@ std::optional<Outcome> DirectCycle::cut(const Answer& a, const std::string& comm
         case AnswerEnd::Failed:
             return std::nullopt;
         case AnswerEnd::Stopped:
-        case AnswerEnd::Withdrawn:
             return Outcome::Interrupted;
         case AnswerEnd::TimedOut:
             return Outcome::Failed;

@@ -37,10 +37,6 @@ class ControllerExchange::EventClock : public QObject, public LineClock {
     void post(std::function<void()> call) override {
         QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
     }
-    void at(ExchangeEngine::Time when, std::function<void()> call) override {
-        const auto ms = std::chrono::ceil<std::chrono::milliseconds>(when - now()).count();
-        QTimer::singleShot(static_cast<int>(std::max<long long>(ms, 0)), this, std::move(call));
-    }
     QTimer deadline;  // the engine's next deadline
 };
 
@@ -175,7 +171,7 @@ std::string ControllerExchange::wait(LinkSide side, WaitEnd* end, bool quiet) {
                           QString::number(limitMs / 1000.0) + " s on " + line_.port().device() +
                           ".  Check the cable and the port, that the controller is powered"
                           " and that its line is set to 19200 baud.");
-    else if (r.end == WaitEnd::Line || !r.line.empty())  // an injection with no bytes: no line
+    else if (r.end == WaitEnd::Line)
         line_.reportTraffic(side, false, r.line);
     line_.showFailureWhenUnwound();
     return std::move(r.line);

@@ -53,12 +53,6 @@ class ControllerLink : public SerialLine {
 
     // OfflineRequest: ends any wait on the main channel without a line and goes off line.
     void requestOffline() { goOffline(); }
-    // InjectMstop: the waiting caller receives the bytes received so far as its line.
-    void injectMstop() { waits().injectMstop(); }
-    // InjectStop: the waiting caller's line ends now.
-    void injectStop() { waits().injectStop(); }
-    // Withdraws an injection that no wait has taken yet.
-    void clearInjections() { waits().clearInjections(); }
     // Ends every wait without a line (the start screen was shown).
     void abortWaits() { waits().endAll(); }
 
@@ -67,9 +61,6 @@ class ControllerLink : public SerialLine {
     static constexpr int kReplyTimeoutMs = 10000;
     void setReplyTimeout(int ms) { exchange_.setReplyTimeout(ms); }
     int replyTimeout() const { return exchange_.replyTimeout(); }
-
-    // The bytes of the reply line received so far (what an MSTOP injection would return).
-    std::string pendingLine() const { return waits().pendingLine(); }
 
     // For timing: when the last reply line's LF was taken from the line, and when the last
     // request's bytes were written.

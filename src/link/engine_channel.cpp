@@ -12,7 +12,6 @@ struct EngineChannel::Pending {
     bool ended = false;
     Reply reply;
     Fiber* waiter = nullptr;  // the fiber asleep on it
-    bool timedOut = false;    // nextIfAny's limit passed
 };
 
 EngineChannel::EngineChannel(ExchangeEngine& engine, LineClock& clock)
@@ -62,17 +61,6 @@ std::shared_ptr<EngineChannel::Pending> EngineChannel::start(const std::string& 
     else
         engine_.submit(std::move(r), clock_.now());
     return p;
-}
-
-void EngineChannel::send(const std::string& command, Hooks hooks,
-                         std::function<void(const Reply&)> done) {
-    ExchangeEngine::Request r;
-    r.command = command;
-    r.written = std::move(hooks.written);
-    r.line = std::move(hooks.line);
-    r.fits = std::move(hooks.fits);
-    r.done = std::move(done);
-    engine_.submit(std::move(r), clock_.now());
 }
 
 // Resumed from the event loop, never from inside the engine's own call.
@@ -136,23 +124,6 @@ std::string EngineChannel::next(Hooks hooks) {
     std::string line = std::move(p->lines.front());
     p->lines.pop_front();
     return line;
-}
-
-std::string EngineChannel::nextIfAny() {
-    const auto p = current();
-    if (!p) return "";
-    if (p->lines.empty() && p->ended) {
-        p->timedOut = false;
-        clock_.at(clock_.now() + engine_.replyLimit(), [p, this, alive = alive_] {
-            if (!*alive) return;
-            p->timedOut = true;
-            wake(p);
-        });
-        while (p->lines.empty() && !p->timedOut)
-            if (!sleep(*p)) return "";
-        if (p->lines.empty()) return "";
-    }
-    return next();
 }
 
 void EngineChannel::drain() {

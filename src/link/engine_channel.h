@@ -25,7 +25,6 @@ class LineClock {
     virtual ~LineClock() = default;
     virtual ExchangeEngine::Time now() const = 0;
     virtual void post(std::function<void()> call) = 0;
-    virtual void at(ExchangeEngine::Time when, std::function<void()> call) = 0;
 };
 
 class EngineChannel : public Channel {
@@ -46,8 +45,6 @@ class EngineChannel : public Channel {
     // The ordinary lane and the stop lane: the command, and its whole answer once it ended.
     Reply exchange(const std::string& command, Hooks hooks = {});
     Reply stop(const std::string& command, Hooks hooks = {});
-    // The command without waiting: `done` hears its end.
-    void send(const std::string& command, Hooks hooks, std::function<void(const Reply&)> done);
 
     // The line view, as procedures shared with the main channel read it: request() sends and
     // gives the first line matched to the request, next() the following ones; "" once the
@@ -60,9 +57,6 @@ class EngineChannel : public Channel {
     // Input not matched to any request is dropped until the line is quiet, when nothing is
     // under way.
     void drain() override;
-    // A line that may still come after the request ended (the "END" after a stop's answer),
-    // within the reply limit; "" when none came.
-    std::string nextIfAny();
     // How the calling fiber's last request ended, once next() gave "".
     End lastEnd() const;
 

@@ -93,16 +93,6 @@ void ExchangeEngine::pump(Time now) {
     }
 }
 
-void ExchangeEngine::withdraw(Id id, Time now) {
-    if (Open* o = find(id)) {
-        // An answer still owed would come as noise: drop it with a drain.
-        if (o->phase == Phase::Owed) startDrain(now);
-        finish(id, End::Withdrawn);
-    }
-    pump(now);
-    flush();
-}
-
 void ExchangeEngine::drain(Time now) {
     if (open_.empty()) startDrain(now);
     flush();
@@ -214,11 +204,6 @@ void ExchangeEngine::lost() {
     tailUntil_.reset();
     tailLine_ = nullptr;
     flush();
-}
-
-bool ExchangeEngine::moving() const {
-    return std::any_of(open_.begin(), open_.end(),
-                       [](const Open& o) { return Moves(o.shape) && o.phase != Phase::Queued; });
 }
 
 ExchangeEngine::Open* ExchangeEngine::find(Id id) {

@@ -35,13 +35,12 @@ class ExchangeEngine {
     using Id = std::uint64_t;
 
     enum class End {
-        Answered,   // its answer came whole (a value and its "OK", a move's "OK", "END")
-        Failed,     // a status word and its line came as its answer ("NG", "ERR", "STOP" ...)
-        Stopped,    // a move or run that a stop's answer ended
-        Unfit,      // a line that fits no answer came where its answer was owed
-        TimedOut,   // its answer was owed and did not come within the reply limit
-        Lost,       // the line went off, or its command could not be written
-        Withdrawn,  // its caller gave it up
+        Answered,  // its answer came whole (a value and its "OK", a move's "OK", "END")
+        Failed,    // a status word and its line came as its answer ("NG", "ERR", "STOP" ...)
+        Stopped,   // a move or run that a stop's answer ended
+        Unfit,     // a line that fits no answer came where its answer was owed
+        TimedOut,  // its answer was owed and did not come within the reply limit
+        Lost,      // the line went off, or its command could not be written
     };
     struct Reply {
         End end = End::Answered;
@@ -71,8 +70,6 @@ class ExchangeEngine {
     Id submit(Request request, Time now);
     // The priority lane: written at once.
     Id submitStop(Request request, Time now);
-    // Gives a request up: it ends Withdrawn, and lines still owed to it are taken and dropped.
-    void withdraw(Id id, Time now);
 
     // Drops input until the line is quiet, when nothing is under way (else nothing happens:
     // what comes is owed to what is).
@@ -97,9 +94,6 @@ class ExchangeEngine {
 
     // Requests open or waiting to go out.
     bool idle() const { return open_.empty(); }
-    bool draining() const { return drainUntil_.has_value(); }
-    // The commands under way that move the robot (a stop's answer ends them).
-    bool moving() const;
 
   private:
     enum class Phase { Queued, Owed, Under };

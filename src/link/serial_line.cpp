@@ -181,10 +181,7 @@ void SerialLine::setOffline() {
     if (wasDirect) changed(LinkSide::Direct, false);
 }
 
-void SerialLine::clearFlags() {
-    waits_.clearInjections();
-    emit channelClosed();
-}
+void SerialLine::clearFlags() { emit channelClosed(); }
 
 void SerialLine::closePort() {
     if (directSink_.lost) directSink_.lost();

@@ -46,8 +46,7 @@ WaitResult WaitStack::wait(LinkSide side, int timeoutMs) {
         monitor_.reset();
     }
     waiters_.push_back(&w);
-    applyInjections();
-    if (!w.done) deliver();
+    deliver();
     if (!w.done) w.loop.exec();
     limit.stop();
     waiters_.erase(std::find(waiters_.begin(), waiters_.end(), &w));
@@ -56,12 +55,6 @@ WaitResult WaitStack::wait(LinkSide side, int timeoutMs) {
         QMetaObject::invokeMethod(
             &context_, [this] { deliver(); }, Qt::QueuedConnection);
     return {std::move(w.line), w.end, expired};
-}
-
-std::optional<std::string> WaitStack::answeredLine() const {
-    if (waiters_.empty() || !waiters_.back()->done || waiters_.back()->end != WaitEnd::Line)
-        return std::nullopt;
-    return waiters_.back()->line;
 }
 
 void WaitStack::endAll() {
@@ -116,21 +109,6 @@ std::string WaitStack::dropUnfinishedLine() {
     return dropped;
 }
 
-void WaitStack::injectMstop() {
-    mstop_ = true;
-    applyInjections();
-}
-
-void WaitStack::injectStop() {
-    stop_ = true;
-    applyInjections();
-}
-
-void WaitStack::clearInjections() {
-    mstop_ = false;
-    stop_ = false;
-}
-
 WaitStack::Waiter* WaitStack::top() const {
     return waiters_.empty() || waiters_.back()->done ? nullptr : waiters_.back();
 }
@@ -159,19 +137,6 @@ void WaitStack::deliver() {
         }
     }
     consume(pos);
-}
-
-void WaitStack::applyInjections() {
-    Waiter* w = top();
-    if (!w) return;
-    // MSTOP gives CR now and LF at the next fetch, STOP the LF alone: the bytes so far make
-    // the line either way.
-    if (!mstop_ && !stop_) return;
-    const WaitEnd end = mstop_ ? WaitEnd::MotorStop : WaitEnd::Stop;
-    if (mstop_) line_.feed('\r');
-    mstop_ = stop_ = false;
-    line_.feed('\n');
-    finish(w, line_.take(), end);
 }
 
 WaitStack::Clock::time_point WaitStack::arrivalOf(std::size_t index) const {

@@ -23,10 +23,8 @@ enum class LinkSide { Main, Direct };
 
 // What ended a wait.
 enum class WaitEnd {
-    Line,       // a reply line arrived
-    MotorStop,  // the MSTOP injection: the bytes received so far became the line
-    Stop,       // the STOP injection: the line ended there
-    Ended,      // no line: the channel went off line, the start screen was shown, time ran out
+    Line,   // a reply line arrived
+    Ended,  // no line: the channel went off line, the start screen was shown, time ran out
 };
 
 struct WaitResult {
@@ -50,9 +48,6 @@ class WaitStack {
     WaitResult wait(LinkSide side, int timeoutMs = 0);
     // No wait on the stack (an ended wait stays on it until its caller has it back).
     bool empty() const { return waiters_.empty(); }
-    // The line the innermost wait was handed while its caller has not had it yet: a handler
-    // (STOP clicked) runs in the same pass of the wait's event loop as the line's arrival.
-    std::optional<std::string> answeredLine() const;
     // Ends every wait without a line and drops the line received so far.
     void endAll();
     // Ends the waits of one channel without a line.
@@ -75,12 +70,6 @@ class WaitStack {
     // The bytes dropped because they cannot begin a reply line, since the last call.
     std::string takeDropped() { return line_.takeDropped(); }
 
-    // MSTOP: the innermost wait gets the bytes so far as its line. STOP: its line ends now.
-    // Kept for the next wait when none runs, until withdrawn.
-    void injectMstop();
-    void injectStop();
-    void clearInjections();
-
     // The bytes of the reply line received so far.
     const std::string& pendingLine() const { return line_.partial(); }
     // When the LF of the last line handed to a wait arrived.
@@ -91,7 +80,6 @@ class WaitStack {
     Waiter* top() const;
     void finish(Waiter* w, std::string text, WaitEnd end);
     void deliver();
-    void applyInjections();
     Clock::time_point arrivalOf(std::size_t index) const;
     void consume(std::size_t n);
 
@@ -101,8 +89,6 @@ class WaitStack {
     // Arrival time of the inbox's bytes: (byte count, when they were delivered).
     std::deque<std::pair<std::size_t, Clock::time_point>> arrivals_;
     LineAssembler line_;
-    bool mstop_ = false;
-    bool stop_ = false;
     Clock::time_point lineEnd_{};
     QObject context_;  // for deliveries queued to the event loop; they die with the stack
 };

@@ -51,7 +51,8 @@ class SimLine : public LineClock {
 
     ExchangeEngine::Time now() const override;
     void post(std::function<void()> call) override { posted_.push_back(std::move(call)); }
-    void at(ExchangeEngine::Time when, std::function<void()> call) override;
+    // `call` at `when` on the controller's clock.
+    void at(ExchangeEngine::Time when, std::function<void()> call);
 
     // At `when` on the controller's clock: `action` on a fiber of its own (a panel pressed).
     void atOnFiber(ExchangeEngine::Time when, std::function<void()> action);

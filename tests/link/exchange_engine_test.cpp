@@ -29,8 +29,6 @@ const char* Name(End e) {
             return "TimedOut";
         case End::Lost:
             return "Lost";
-        case End::Withdrawn:
-            return "Withdrawn";
     }
     return "?";
 }

@@ -105,25 +105,6 @@ TEST(WaitStack, AWaitBeneathACommandIsNotTimedOutByIt) {
     }
 }
 
-// A handler that runs in the same pass of the event loop as a line's arrival (STOP clicked as the
-// monitor's "OK" comes) finds the wait answered though its caller has not had the line: a stop
-// then knows that no line is owed to it any longer.
-TEST(WaitStack, AWaitAnsweredBeforeItsCallerHasTheLineSaysSo) {
-    IdleMonitor monitor;
-    WaitStack waits(monitor);
-    QObject context;
-    std::vector<std::optional<std::string>> seen;
-    QMetaObject::invokeMethod(
-        &context, [&] { seen.push_back(waits.answeredLine()); }, Qt::QueuedConnection);
-    QMetaObject::invokeMethod(
-        &context, [&] { waits.receive("OK\r\n", Clock::now()); }, Qt::QueuedConnection);
-    QMetaObject::invokeMethod(
-        &context, [&] { seen.push_back(waits.answeredLine()); }, Qt::QueuedConnection);
-    EXPECT_EQ(waits.wait(LinkSide::Direct).line, "OK");
-    EXPECT_EQ(seen, (std::vector<std::optional<std::string>>{std::nullopt, "OK"}));
-    EXPECT_EQ(waits.answeredLine(), std::nullopt);  // its caller has it
-}
-
 TEST(IdleMonitor, ABrokenLineIsMoreThanFiveBytesEndingInFiveEqual) {
     struct Row {
         const char* what;
