@@ -59,10 +59,10 @@ class ConsoleDirectView : public DirectView {
     void preset(DirectField f, const std::string& text) { fields_[f] = text; }
     void printFilled() const {
         static const std::pair<DirectField, const char*> kShown[] = {
-            {DirectField::Xposi, "X Position"},
-            {DirectField::Yposi, "Y Position"},
-            {DirectField::Zposi, "Z Position"},
-            {DirectField::Rposi, "R Position"},
+            {DirectField::XPosition, "X Position"},
+            {DirectField::YPosition, "Y Position"},
+            {DirectField::ZPosition, "Z Position"},
+            {DirectField::RPosition, "R Position"},
             {DirectField::Step, "STEP No."}};
         for (const auto& [f, name] : kShown)
             if (filled_.count(f)) std::cout << name << ": " << fields_.at(f) << '\n';

@@ -56,8 +56,11 @@ const std::vector<DirectCommand>& Commands() {
         {"origin", ReturnToOriginDirect, {}, true},
         {"run", RunProgram, {}, true},
         {"step", RunStep, {}, true},
-        {"go", GoMove, {{DirectField::GOTX, 3}, {DirectField::GOTX2, 0}}, true},
-        {"palgo", PalletGoMove, {{DirectField::Edit1, 3}, {DirectField::Edit2, 0}}, true},
+        {"go", GoMove, {{DirectField::GoStep, 3}, {DirectField::GoPoint, 0}}, true},
+        {"palgo",
+         PalletGoMove,
+         {{DirectField::PalletNumber, 3}, {DirectField::PalletPoint, 0}},
+         true},
         {"zi", ZiMove, {}, true},
         {"offset", OffsetExecute, {}, false},
         {"stop", StopPanel, {}, false},
@@ -67,9 +70,9 @@ const std::vector<DirectCommand>& Commands() {
         {"no", QueryProgramNumber, {}, false},
         {"pos", QueryPositions, {}, false},
         {"org", QueryOrigin, {}, false},
-        {"counter", QueryCounter, {{DirectField::RCTX, 2}}, false},
+        {"counter", QueryCounter, {{DirectField::CounterToRead, 2}}, false},
         {"release", QueryRelease, {}, false},
-        {"init-counter", InitCounter, {{DirectField::INITCTX, 2}}, false},
+        {"init-counter", InitCounter, {{DirectField::CounterToClear, 2}}, false},
         {"init-counters", InitAllCounters, {}, false},
         {"init-program", InitProgram, {}, false},
         {"init-programs", InitAllPrograms, {}, false},
@@ -264,8 +267,8 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         if (given > wanted || given < (optionalSecond ? 1 : wanted))
             return UsageError(std::string("direct ") + command->word +
                               ": wrong number of operands");
-        view.preset(DirectField::GOTX2, "1");
-        view.preset(DirectField::Edit2, "1");
+        view.preset(DirectField::GoPoint, "1");
+        view.preset(DirectField::PalletPoint, "1");
         for (std::size_t i = 0; i < given; ++i) {
             const auto [field, maxLength] = command->operands[i];
             const std::string& value = operands[i + 1];

@@ -13,6 +13,7 @@
 #endif
 #endif
 #ifdef MIVO_ASAN
+#include <sanitizer/asan_interface.h>
 #include <sanitizer/common_interface_defs.h>
 #endif
 
@@ -78,7 +79,15 @@ struct RecordedStack {
         *size = sctx.size;
         return sctx;
     }
-    void deallocate(context::stack_context& sctx) noexcept { stack.deallocate(sctx); }
+    // The frames that never returned (the fiber's first ones) leave their guard zones marked in
+    // the sanitizer's shadow: unmarked before the pages go, or memory mapped there later (a
+    // font cache) would read as a stack overflow.
+    void deallocate(context::stack_context& sctx) noexcept {
+#ifdef MIVO_ASAN
+        __asan_unpoison_memory_region(static_cast<char*>(sctx.sp) - sctx.size, sctx.size);
+#endif
+        stack.deallocate(sctx);
+    }
 };
 
 }  // namespace

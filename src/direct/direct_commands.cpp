@@ -151,7 +151,7 @@ Outcome GoMove(DirectSession& s) {
     DirectCycle c(s);
     const Outcome ready = AtOriginAndConfirmed(c, kGoQuestion, kGoCaption, true);
     if (ready != Outcome::Completed) return ready;
-    const std::string step = s.view().field(DirectField::GOTX);
+    const std::string step = s.view().field(DirectField::GoStep);
     const std::string read = "@READ STEP " + step;
     const Answer record = c.exchange(read);
     if (const auto o = c.cut(record, read)) return *o;
@@ -160,7 +160,7 @@ Outcome GoMove(DirectSession& s) {
         return Outcome::Failed;
     }
     const std::string command =
-        GoCommand(FirstLine(record), step, s.view().field(DirectField::GOTX2));
+        GoCommand(FirstLine(record), step, s.view().field(DirectField::GoPoint));
     return ExpectOk(c, c.exchange(command), command);
 }
 
@@ -168,8 +168,8 @@ Outcome PalletGoMove(DirectSession& s) {
     return CheckedMove(
         s, kGoQuestion, kGoCaption,
         [&s] {
-            return "@PAL GO " + s.view().field(DirectField::Edit1) + "," +
-                   s.view().field(DirectField::Edit2);
+            return "@PAL GO " + s.view().field(DirectField::PalletNumber) + "," +
+                   s.view().field(DirectField::PalletPoint);
         },
         true);
 }

@@ -14,8 +14,8 @@ Outcome ReturnToOriginDirect(DirectSession& s);  // ORG
 // over the replies.
 Outcome RunProgram(DirectSession& s);
 Outcome RunStep(DirectSession& s);        // SRUN
-Outcome GoMove(DirectSession& s);         // GO: to step GOTX, point GOTX2
-Outcome PalletGoMove(DirectSession& s);   // PALGO: pallet Edit1, point Edit2
+Outcome GoMove(DirectSession& s);         // GO: to step GoStep, point GoPoint
+Outcome PalletGoMove(DirectSession& s);   // PALGO: pallet PalletNumber, point PalletPoint
 Outcome ZiMove(DirectSession& s);         // ZI
 Outcome OffsetExecute(DirectSession& s);  // OFF
 // The STOP and MSTOP panels. Pressed while another command waits, they end that command's

@@ -46,7 +46,7 @@ DirectScreen::DirectScreen(ControllerLink& link, Prompter& prompter, TransferDia
 
     // The path preview's trace: every whole scan's positions and step, fields set just now.
     session_->monitorScanned = [this] {
-        emit monitorScanned(field(DirectField::Xposi), field(DirectField::Yposi),
+        emit monitorScanned(field(DirectField::XPosition), field(DirectField::YPosition),
                             field(DirectField::Step));
     };
     // A jog moving until its release is stopped before the line goes.

@@ -135,7 +135,7 @@ class DirectScreen : public QMainWindow, public DirectView {
     QStringList pending_;  // appended, not yet in the display
     LineSwitch* lineSwitch_ = nullptr;
     QGroupBox* positionGroup_ = nullptr;
-    QPushButton* monistart_ = nullptr;
+    QPushButton* monitorButton_ = nullptr;
     StopStateMark* stopMark_ = nullptr;
     QCheckBox* monitoring_ = nullptr;  // CheckBox2, hidden: whether the monitor runs
     std::map<DirectField, QLineEdit*> fields_;

@@ -196,20 +196,20 @@ QWidget* DirectScreen::buildCommands() {
     put(commandButton("RPOS", "?POS", "Present position display", QueryPositions), 2, 2);
     put(commandButton("RORG", "?ORG", "Return-to-origin complete check", QueryOrigin), 2, 3);
     put(commandButton("INITC", "INIT C", "Specified counter initialize", InitCounter), 3, 0);
-    put(fieldEdit(DirectField::INITCTX, "INITCTX", 2, "0"), 3, 1);
+    put(fieldEdit(DirectField::CounterToClear, "INITCTX", 2, "0"), 3, 1);
     put(commandButton("RC", "?C", "Specified counter value acquire", QueryCounter), 3, 2);
-    put(fieldEdit(DirectField::RCTX, "RCTX", 2, "0"), 3, 3);
+    put(fieldEdit(DirectField::CounterToRead, "RCTX", 2, "0"), 3, 3);
     const auto label = [](const char* text) { return new QLabel(text); };
     put(commandButton("GO", "GO", nullptr, GoMove), 4, 0);
     put(label("Step"), 4, 1);
-    put(fieldEdit(DirectField::GOTX, "GOTX", 3, "0"), 4, 2);
+    put(fieldEdit(DirectField::GoStep, "GOTX", 3, "0"), 4, 2);
     put(label("Position"), 4, 3);
-    put(fieldEdit(DirectField::GOTX2, "GOTX2", 0, "1"), 4, 4);
+    put(fieldEdit(DirectField::GoPoint, "GOTX2", 0, "1"), 4, 4);
     put(commandButton("PALGO", "PALGO", nullptr, PalletGoMove), 5, 0);
     put(label("PAL NO."), 5, 1);
-    put(fieldEdit(DirectField::Edit1, "Edit1", 3, "0"), 5, 2);
+    put(fieldEdit(DirectField::PalletNumber, "Edit1", 3, "0"), 5, 2);
     put(label("Position"), 5, 3);
-    put(fieldEdit(DirectField::Edit2, "Edit2", 0, "1"), 5, 4);
+    put(fieldEdit(DirectField::PalletPoint, "Edit2", 0, "1"), 5, 4);
     // Shown by the service layout only.
     controls_["REL"]->hide();
     controls_["MOMCH"]->hide();
@@ -233,10 +233,10 @@ QWidget* DirectScreen::buildPosition() {
     positionGroup_->setObjectName("GroupBox3");
     auto* layout = new QVBoxLayout(positionGroup_);
     auto* fields = new QGridLayout;
-    const std::pair<DirectField, const char*> positions[] = {{DirectField::Xposi, "Xposi"},
-                                                             {DirectField::Yposi, "Yposi"},
-                                                             {DirectField::Zposi, "Zposi"},
-                                                             {DirectField::Rposi, "Rposi"},
+    const std::pair<DirectField, const char*> positions[] = {{DirectField::XPosition, "Xposi"},
+                                                             {DirectField::YPosition, "Yposi"},
+                                                             {DirectField::ZPosition, "Zposi"},
+                                                             {DirectField::RPosition, "Rposi"},
                                                              {DirectField::Step, "Step"}};
     const char* captions[] = {"X Position", "Y Position", "Z Position", "R Position", "STEP No."};
     for (int k = 0; k < 5; ++k) {
@@ -249,10 +249,10 @@ QWidget* DirectScreen::buildPosition() {
     auto* monitorRow = new QHBoxLayout;
     monitorRow->addWidget(new QLabel("DO/DI monitor"));
     monitorRow->addStretch(1);
-    monistart_ = commandButton("monistart", "Start monitor", nullptr, nullptr);
-    connect(monistart_, &QPushButton::clicked, this,
+    monitorButton_ = commandButton("monistart", "Start monitor", nullptr, nullptr);
+    connect(monitorButton_, &QPushButton::clicked, this,
             [this] { Fiber::start([this] { MonitorSwitch(*session_); }); });
-    monitorRow->addWidget(monistart_);
+    monitorRow->addWidget(monitorButton_);
     // The monitor's own hidden buttons and its state box.
     for (const char* name : {"MoniRun", "MoniOrg"}) {
         QPushButton* hidden = commandButton(name, name, nullptr, nullptr);

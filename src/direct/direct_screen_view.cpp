@@ -75,7 +75,7 @@ void DirectScreen::showFieldNotCurrent(DirectField f) {
 void DirectScreen::showLine(bool) {}
 
 void DirectScreen::showMonitoring(bool on) {
-    monistart_->setText(on ? "End monitor" : "Start monitor");
+    monitorButton_->setText(on ? "End monitor" : "Start monitor");
     monitoring_->setChecked(on);
 }
 

@@ -24,19 +24,19 @@ enum class EnableSet {
 // The sixteen outputs (DO0..DO15) and sixteen inputs (DI0..DI15).
 enum class IoBank { Output, Input };
 
-// The fields a procedure reads and writes, by their control names.
+// The fields a procedure reads and writes (their controls' objectNames in the comments).
 enum class DirectField {
-    GOTX,     // GO: step
-    GOTX2,    // GO: position (the point of a circle or pallet)
-    Edit1,    // PALGO: pallet number
-    Edit2,    // PALGO: position
-    INITCTX,  // INIT C: counter number
-    RCTX,     // ?C: counter number
-    Xposi,
-    Yposi,
-    Zposi,
-    Rposi,
-    Step,  // the step now executing
+    GoStep,          // GOTX: GO's step
+    GoPoint,         // GOTX2: GO's position (the point of a circle or pallet)
+    PalletNumber,    // Edit1: PALGO's pallet number
+    PalletPoint,     // Edit2: PALGO's position
+    CounterToClear,  // INITCTX: INIT C's counter number
+    CounterToRead,   // RCTX: ?C's counter number
+    XPosition,       // Xposi .. Rposi: where the robot is
+    YPosition,
+    ZPosition,
+    RPosition,
+    Step,  // Step: the step now executing
 };
 
 enum class StopState {

@@ -49,7 +49,7 @@ Outcome ProgramsEmptied(DirectCycle& c, const std::string& question, const std::
 
 Outcome InitCounter(DirectSession& s) {
     return Confirmed(s, "Pallet counter will be initialized.  OK?", kCounterCaption,
-                     "@INIT C " + s.view().field(DirectField::INITCTX));
+                     "@INIT C " + s.view().field(DirectField::CounterToClear));
 }
 
 Outcome InitAllCounters(DirectSession& s) {
@@ -98,7 +98,7 @@ Outcome QueryPositions(DirectSession& s) {
 Outcome QueryOrigin(DirectSession& s) { return Asked(s, "@?ORG", ValueShape::Digit); }
 
 Outcome QueryCounter(DirectSession& s) {
-    return Asked(s, "@?C " + s.view().field(DirectField::RCTX), ValueShape::Numbers);
+    return Asked(s, "@?C " + s.view().field(DirectField::CounterToRead), ValueShape::Numbers);
 }
 
 Outcome QueryRelease(DirectSession& s) {

@@ -7,7 +7,7 @@
 
 namespace mivo {
 
-Outcome InitCounter(DirectSession& s);      // INIT C: counter INITCTX
+Outcome InitCounter(DirectSession& s);      // INIT C: counter CounterToClear
 Outcome InitAllCounters(DirectSession& s);  // INIT C ALL
 // INIT PGM: "@?NO", the step editor's save offer, the question for that program, "@INIT PGM";
 // on "OK" the step editor is emptied.
@@ -20,7 +20,7 @@ Outcome QueryStepNo(DirectSession& s);         // ?SNO
 Outcome QueryProgramNumber(DirectSession& s);  // ?NO
 Outcome QueryPositions(DirectSession& s);      // ?POS: "@?POS 0", then each axis
 Outcome QueryOrigin(DirectSession& s);         // ?ORG
-Outcome QueryCounter(DirectSession& s);        // ?C: counter RCTX
+Outcome QueryCounter(DirectSession& s);        // ?C: counter CounterToRead
 Outcome QueryRelease(DirectSession& s);        // ?REL
 // MOMCH: four lines beginning "EEP", then "OK".
 Outcome MemoryCheck(DirectSession& s);

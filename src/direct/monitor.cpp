@@ -31,8 +31,8 @@ const std::vector<ScanItem>& ScanItems() {
             for (int n = 0; n < 16; ++n)
                 out.push_back({(bank == IoBank::Output ? "@?DO " : "@?DI ") + std::to_string(n),
                                ValueShape::Bit, bank, n});
-        const DirectField positions[] = {DirectField::Xposi, DirectField::Yposi, DirectField::Zposi,
-                                         DirectField::Rposi};
+        const DirectField positions[] = {DirectField::XPosition, DirectField::YPosition,
+                                         DirectField::ZPosition, DirectField::RPosition};
         for (int k = 0; k < 4; ++k)
             out.push_back({"@?POS " + std::to_string(k + 1), ValueShape::Number, std::nullopt, 0,
                            positions[k]});

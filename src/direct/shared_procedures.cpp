@@ -56,8 +56,8 @@ Outcome ExpectOk(DirectCycle& cycle, const Answer& a, const std::string& command
 }
 
 Outcome ReadPositions(DirectCycle& cycle) {
-    static const DirectField kFields[] = {DirectField::Xposi, DirectField::Yposi,
-                                          DirectField::Zposi, DirectField::Rposi};
+    static const DirectField kFields[] = {DirectField::XPosition, DirectField::YPosition,
+                                          DirectField::ZPosition, DirectField::RPosition};
     DirectSession& s = cycle.session();
     for (int n = 1; n <= 4; ++n) {
         const std::string command = "@?POS " + std::to_string(n);

@@ -36,7 +36,7 @@ QueryReply Query(DirectCycle& cycle, const std::string& command, ValueShape shap
 Outcome ExpectOk(DirectCycle& cycle, const Answer& a, const std::string& command,
                  bool offlineOnLoss = false);
 
-// "@?POS 1" to "@?POS 4" into Xposi, Yposi, Zposi, Rposi. A lost line runs the offline routine
+// "@?POS 1" to "@?POS 4" into the four position fields. A lost line runs the offline routine
 // (Failed, the cycle ends at once); a reply that is no value ends the reading (Failed), one
 // that is no number with a notice.
 Outcome ReadPositions(DirectCycle& cycle);

@@ -114,9 +114,9 @@ void StepEditor::buildCentre() {
         rangeRow->addWidget(box);
         return box;
     };
-    jaku_ = rangeBox("0", "jaku");
+    rangeStartEdit_ = rangeBox("0", "jaku");
     rangeRow->addWidget(new QLabel("-", centre));
-    kyou_ = rangeBox("999", "kyou");
+    rangeEndEdit_ = rangeBox("999", "kyou");
     rangeRow->addSpacing(30);
     rangeRow->addWidget(new QLabel("Pgm No.  ", centre));
     programNumber_ = new QLabel("0", centre);
@@ -165,8 +165,8 @@ StepTable& StepEditor::table() { return table_; }
 
 void StepEditor::setProgramNumber(const QString& number) { programNumber_->setText(number); }
 QString StepEditor::programNumber() const { return programNumber_->text(); }
-QString StepEditor::rangeStart() const { return jaku_->text(); }
-QString StepEditor::rangeEnd() const { return kyou_->text(); }
+QString StepEditor::rangeStart() const { return rangeStartEdit_->text(); }
+QString StepEditor::rangeEnd() const { return rangeEndEdit_->text(); }
 
 void StepEditor::showProgramNumber(const std::string& number) {
     setProgramNumber(Cp1252::decode(number));

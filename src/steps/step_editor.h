@@ -198,8 +198,8 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     StepTable table_;
     GridStepModel* model_ = nullptr;
     QTableView* grid_ = nullptr;
-    QLineEdit* jaku_ = nullptr;  // start of the send/receive range
-    QLineEdit* kyou_ = nullptr;  // end of the send/receive range
+    QLineEdit* rangeStartEdit_ = nullptr;  // start of the send/receive range
+    QLineEdit* rangeEndEdit_ = nullptr;    // end of the send/receive range
     QLabel* programNumber_ = nullptr;
     const ParameterEditorAccess* parameters_ = nullptr;
     QDockWidget* checkDock_ = nullptr;

@@ -62,13 +62,13 @@ void TeachScreen::enable(EnableSet set, bool on) {
 
 std::string TeachScreen::field(DirectField f) const {
     switch (f) {
-        case DirectField::Xposi:
-        case DirectField::Yposi:
-        case DirectField::Zposi:
-        case DirectField::Rposi:
+        case DirectField::XPosition:
+        case DirectField::YPosition:
+        case DirectField::ZPosition:
+        case DirectField::RPosition:
             return Cp1252::encode(
                 fields_[static_cast<std::size_t>(static_cast<int>(f) -
-                                                 static_cast<int>(DirectField::Xposi))]
+                                                 static_cast<int>(DirectField::XPosition))]
                     ->text());
         default:
             return {};
@@ -77,7 +77,7 @@ std::string TeachScreen::field(DirectField f) const {
 
 // Positions read go to X, Y, Z, R; with "Pos 2" or "Pos 3" chosen, X and Y go to that point.
 void TeachScreen::setField(DirectField f, const std::string& text) {
-    int index = static_cast<int>(f) - static_cast<int>(DirectField::Xposi);
+    int index = static_cast<int>(f) - static_cast<int>(DirectField::XPosition);
     if (index < 0 || index > 3) return;
     const int p = point();
     if (index < 2 && p > 1) index = TeachX2 + (p - 2) * 2 + index;

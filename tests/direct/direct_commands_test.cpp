@@ -112,8 +112,8 @@ OnRig Go(const char* step, const char* point, std::vector<std::pair<int, std::st
     return [=](DirectRig& r) {
         for (const auto& [s, record] : records)
             r.sim.steps.programs[0][static_cast<std::size_t>(s)] = record;
-        r.view.fields[DirectField::GOTX] = step;
-        r.view.fields[DirectField::GOTX2] = point;
+        r.view.fields[DirectField::GoStep] = step;
+        r.view.fields[DirectField::GoPoint] = point;
     };
 }
 // Step 0 holds `record`, the origin state is `originState`, the questions get `answers`.
@@ -129,11 +129,11 @@ OnRig At(SimMotion::Position p) {
 }
 const OnRig No = [](DirectRig& r) { r.prompter.answers = {false}; };
 // The reply to `query` was said to be no value (`value` quoted), and `field` was left as it was.
-OnRig Unfit(const char* query, const char* value, DirectField field = DirectField::RCTX) {
+OnRig Unfit(const char* query, const char* value, DirectField field = DirectField::CounterToRead) {
     return [=](DirectRig& r) {
         EXPECT_EQ(r.prompter.texts(), (Lines{std::string("The controller's reply for ") + query +
                                              " is no value it can hold: '" + value + "'"}));
-        if (field != DirectField::RCTX) {
+        if (field != DirectField::CounterToRead) {
             EXPECT_EQ(r.view.fields.count(field), 0u);
         }
         EXPECT_FALSE(r.sim.hasReply());  // the rest was drained
@@ -169,7 +169,7 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"GO on a circle at character 5", GoMove, Go("12", "2", {{12, "CIR 000,10,20,5"}, {13, "CIR 000,30,40,50,60"}}), Joined(atOrigin, {"@READ STEP 12", "S12 CIR 000,10,20,5", "S13 CIR 000,30,40,50,60", "OK", "@CIR GO 12,2", "OK"}), Outcome::Completed, {}, At({30, 40, 5, 0})},
         {"GO to an empty step", GoMove, Go("3", "1", {}), Joined(atOrigin, {"@READ STEP 3", "NG", "57:No step data"}), Outcome::Failed, {"57:No step data"}, At({})},
         {"GO out of stroke", GoMove, Go("5", "1", {{5, "POI 000,500,0,0,0"}}), Joined(atOrigin, {"@READ STEP 5", "S5 POI 000,500,0,0,0", "OK", "@GO 5", "NG", "52:Soft limit"}), Outcome::Failed, {"52:Soft limit"}, At({})},
-        {"PALGO", PalletGoMove, [](DirectRig& r) { for (int j = 0; j < 7; ++j) r.sim.parameters.values[200 + j] = std::to_string(10 * (j + 1)); r.view.fields[DirectField::Edit2] = "2"; }, Joined(atOrigin, {"@PAL GO 0,2", "OK"}), Outcome::Completed, {}, At({40, 50, 30, 0})},
+        {"PALGO", PalletGoMove, [](DirectRig& r) { for (int j = 0; j < 7; ++j) r.sim.parameters.values[200 + j] = std::to_string(10 * (j + 1)); r.view.fields[DirectField::PalletPoint] = "2"; }, Joined(atOrigin, {"@PAL GO 0,2", "OK"}), Outcome::Completed, {}, At({40, 50, 30, 0})},
         {"OFF with no GO before", OffsetExecute, nullptr, {"@OFF", "NG", "58:No GO position"}, Outcome::Failed, {"58:No GO position"}},
         {"STOP, nothing under way", StopPanel, nullptr, {"@STOP", "OK"}, Outcome::Completed},
         {"STOP at a cycle's end", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"CEND", "a", "b", "c"}); }, {"@STOP", "CEND", "a", "b", "c"}, Outcome::Completed},
@@ -185,20 +185,20 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"MSTOP, nothing under way", MotorStopPanel, nullptr, {"@MSTOP", "MSTOP", "OK"}, Outcome::Completed},
         {"MSTOP, empty second line", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"MSTOP", ""}); }, {"@MSTOP", "MSTOP", "64:Motor free"}, Outcome::Completed},
         {"MSTOP after a data line, which answers no stop", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"P1", "MSTOP", "OK"}); }, {"@MSTOP", "P1", "MSTOP", "OK"}, Outcome::Completed},
-        {"INIT C with 12", InitCounter, [](DirectRig& r) { r.view.fields[DirectField::INITCTX] = "12"; r.sim.parameters.values[341] = "4"; }, {"@INIT C 12", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.sim.parameters.values[341], "0"); }},
+        {"INIT C with 12", InitCounter, [](DirectRig& r) { r.view.fields[DirectField::CounterToClear] = "12"; r.sim.parameters.values[341] = "4"; }, {"@INIT C 12", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.sim.parameters.values[341], "0"); }},
         {"INIT PGM ALL", InitAllPrograms, [](DirectRig& r) { r.sim.steps.programs[4][9] = "END 000"; }, {"@INIT PGM ALL", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.stepEditorResets, 1); EXPECT_EQ(r.sim.steps.programs[4][9], ""); }},
         {"INIT PGM of the program the controller names", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"2", "OK"}); }, {"@?NO", "2", "OK", "@INIT PGM", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.prompter.texts(), (Lines{"PGM 2 will be initialized.  OK?"})); EXPECT_EQ(r.view.stepEditorResets, 1); }},
         {"INIT PGM, No", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"2", "OK"}); r.prompter.answers = {false}; }, {"@?NO", "2", "OK"}, Outcome::Declined, {}, [](DirectRig& r) { EXPECT_EQ(r.prompter.texts(), (Lines{"PGM 2 will be initialized.  OK?"})); EXPECT_EQ(r.view.stepEditorResets, 0); }},
         {"INIT PGM, Cancel to saving the steps", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"2", "OK"}); r.view.stepsGivenUp = false; }, {"@?NO", "2", "OK"}, Outcome::Declined, {}, [](DirectRig& r) { EXPECT_TRUE(r.prompter.messages.empty()); EXPECT_EQ(r.view.stepEditorResets, 0); }},
         {"INIT PGM of no program", InitProgram, [](DirectRig& r) { r.answer("@?NO", {"7", "OK"}); }, {"@?NO", "7", "OK"}, Outcome::Failed, {}, [](DirectRig& r) { EXPECT_EQ(r.prompter.messages, (std::vector<Message>{{"notify", "Check PGM No.", "Step initialize"}})); }},
         {"?SNO", QueryStepNo, [](DirectRig& r) { r.view.fields[DirectField::Step] = "x"; }, {"@?SNO", "0", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.fields[DirectField::Step], "0"); }},
-        {"?POS", QueryPositions, [](DirectRig& r) { r.sim.steps.programs[0][0] = "POI 000,12.5,-1,3,7"; ASSERT_EQ(r.send("@SRUN"), "OK"); }, {"@?POS 0", "12.50,-1.00,3.00,0.00", "OK", "@?POS 1", "12.50", "OK", "@?POS 2", "-1.00", "OK", "@?POS 3", "3.00", "OK", "@?POS 4", "0.00", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { auto& f = r.view.fields; EXPECT_EQ((Lines{f[DirectField::Xposi], f[DirectField::Yposi], f[DirectField::Zposi], f[DirectField::Rposi]}), (Lines{"12.50", "-1.00", "3.00", "0.00"})); }},
+        {"?POS", QueryPositions, [](DirectRig& r) { r.sim.steps.programs[0][0] = "POI 000,12.5,-1,3,7"; ASSERT_EQ(r.send("@SRUN"), "OK"); }, {"@?POS 0", "12.50,-1.00,3.00,0.00", "OK", "@?POS 1", "12.50", "OK", "@?POS 2", "-1.00", "OK", "@?POS 3", "3.00", "OK", "@?POS 4", "0.00", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { auto& f = r.view.fields; EXPECT_EQ((Lines{f[DirectField::XPosition], f[DirectField::YPosition], f[DirectField::ZPosition], f[DirectField::RPosition]}), (Lines{"12.50", "-1.00", "3.00", "0.00"})); }},
         {"?SNO answered by noise", QueryStepNo, [](DirectRig& r) { r.answer("@?SNO", {"\x80\xA5\xCA", "OK"}); }, {"@?SNO", "\x80\xA5\xCA"}, Outcome::Failed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.fields.count(DirectField::Step), 0u); }},
         // A value counts only with its "OK" after it: noise shaped like a value is out of step.
         {"?NO with noise shaped like a value before it", QueryProgramNumber, [](DirectRig& r) { r.answer("@?NO", {"1", "0", "OK"}); }, {"@?NO", "1", "0"}, Outcome::Failed, {}, Unfit("@?NO", "1")},
         {"?SNO with noise shaped like a value before it", QueryStepNo, [](DirectRig& r) { r.answer("@?SNO", {"1", "0", "OK"}); }, {"@?SNO", "1", "0"}, Outcome::Failed, {}, Unfit("@?SNO", "1", DirectField::Step)},
         {"?C with noise shaped like a value before it", QueryCounter, [](DirectRig& r) { r.answer("@?C", {"1", "0", "OK"}); }, {"@?C 0", "1", "0"}, Outcome::Failed, {}, Unfit("@?C 0", "1")},
-        {"?POS with noise shaped like a value before it", QueryPositions, [](DirectRig& r) { r.answer("@?POS", {"1", "0", "OK"}); }, {"@?POS 0", "1", "0"}, Outcome::Failed, {}, Unfit("@?POS 0", "1", DirectField::Xposi)},
+        {"?POS with noise shaped like a value before it", QueryPositions, [](DirectRig& r) { r.answer("@?POS", {"1", "0", "OK"}); }, {"@?POS 0", "1", "0"}, Outcome::Failed, {}, Unfit("@?POS 0", "1", DirectField::XPosition)},
         {"?C answered OK", QueryCounter, [](DirectRig& r) { r.answer("@?C", {"OK"}); }, {"@?C 0", "OK"}, Outcome::Failed, {}, Unfit("@?C 0", "OK")},
         {"?REL", QueryRelease, nullptr, {"@?REL", "R2.05", "OK"}, Outcome::Completed},
         {"MOMCH", MemoryCheck, nullptr, {"@MOMCH", "EEP0:OK", "EEP1:OK", "EEP2:OK", "EEP3:OK", "OK"}, Outcome::Completed},
@@ -312,7 +312,7 @@ TEST(DirectCycle, AWaitWithoutALine) {
             EXPECT_EQ(rig.view.io, std::string(32, offline ? '?' : '0'));
             EXPECT_EQ(rig.session.state.monitoring, !offline);
             EXPECT_FALSE(rig.view.fields.contains(DirectField::Step));
-            EXPECT_FALSE(rig.view.fields.contains(DirectField::Xposi));
+            EXPECT_FALSE(rig.view.fields.contains(DirectField::XPosition));
         }
     }
 }
@@ -561,7 +561,7 @@ TEST(DirectJog, PressReleaseAndActivation) {
         return [axis, forward](DirectRig& r) {
             const double at = r.sim.motion.position()[static_cast<std::size_t>(axis)];
             EXPECT_TRUE(forward ? at > 0 : at < 0) << at;
-            const DirectField f[] = {DirectField::Xposi, DirectField::Yposi};
+            const DirectField f[] = {DirectField::XPosition, DirectField::YPosition};
             EXPECT_EQ(r.view.fields[f[axis]], SimMotion::Text(at));
         };
     };
@@ -672,7 +672,7 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
         EXPECT_TRUE(rig.view.stale.empty());
         EXPECT_EQ(rig.prompter.texts(), c.messages);
         if (!whole) continue;
-        EXPECT_EQ(rig.view.fields[DirectField::Xposi], "0.00");
+        EXPECT_EQ(rig.view.fields[DirectField::XPosition], "0.00");
         EXPECT_EQ(rig.view.fields[DirectField::Step], "0");
         EXPECT_TRUE(rig.view.sets[EnableSet::JogButtons]);
         EXPECT_FALSE(rig.session.state.monitoring);

@@ -22,8 +22,9 @@ class RecordingDirectView : public DirectView {
     RecordingDirectView() {
         for (EnableSet s : kAll) sets[s] = true;
         sets[EnableSet::PositionQueries] = sets[EnableSet::PositionFields] = true;
-        fields = {{DirectField::GOTX, "0"},  {DirectField::GOTX2, "1"},   {DirectField::Edit1, "0"},
-                  {DirectField::Edit2, "1"}, {DirectField::INITCTX, "0"}, {DirectField::RCTX, "0"}};
+        fields = {{DirectField::GoStep, "0"},         {DirectField::GoPoint, "1"},
+                  {DirectField::PalletNumber, "0"},   {DirectField::PalletPoint, "1"},
+                  {DirectField::CounterToClear, "0"}, {DirectField::CounterToRead, "0"}};
     }
 
     static constexpr EnableSet kAll[] = {EnableSet::CommandControls, EnableSet::MonitorControls,
@@ -68,7 +69,7 @@ class RecordingDirectView : public DirectView {
     }
     static std::string Name(DirectField f) {
         static const char* const kMonitored[] = {"Xposi", "Yposi", "Zposi", "Rposi", "Step"};
-        const int k = static_cast<int>(f) - static_cast<int>(DirectField::Xposi);
+        const int k = static_cast<int>(f) - static_cast<int>(DirectField::XPosition);
         return k >= 0 ? kMonitored[k] : "an operand";
     }
     void markStale(const std::string& name) {
