@@ -66,6 +66,22 @@ struct PartContext {
     ProcedureContext ctx;
 };
 
+// Each numbered block (a pallet, a program's offsets) sent as its screen's send does, named
+// `name` N in the report and `told` N in the questions.
+template <class Block, class Transfer>
+void SendBlocks(Parts& run, ProcedureContext& ctx, const std::vector<int>& numbers,
+                std::map<int, Block>& blocks, const std::string& name, const std::string& told,
+                Transfer transfer, std::vector<int> DataParts::*sentList) {
+    for (const int n : numbers)
+        run.then(
+            name + std::to_string(n),
+            [&] {
+                PartContext named(ctx, told + std::to_string(n));
+                return transfer(named.ctx, MemoryOperation::Send, {blocks.at(n)});
+            },
+            [n, sentList](DataParts& sent) { (sent.*sentList).push_back(n); });
+}
+
 // "pallets 0 to 2", "pallet 3", "pallets 0, 2": `numbers` of a kind, runs joined.
 std::string Numbered(const char* kind, const std::vector<int>& numbers) {
     std::string text = kind;
@@ -152,22 +168,10 @@ Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts
         run.then(
             "parameters", [&] { return SendParameters(ctx, {*data.parameters}); },
             [](DataParts& sent) { sent.parameters = true; });
-    for (const int n : parts.pallets)
-        run.then(
-            "pallet " + std::to_string(n),
-            [&] {
-                PartContext named(ctx, "pallet " + std::to_string(n));
-                return TransferPallet(named.ctx, MemoryOperation::Send, {data.pallets.at(n)});
-            },
-            [n](DataParts& sent) { sent.pallets.push_back(n); });
-    for (const int p : parts.offsets)
-        run.then(
-            "offset " + std::to_string(p),
-            [&] {
-                PartContext named(ctx, "offsets of PGM " + std::to_string(p));
-                return TransferOffsets(named.ctx, MemoryOperation::Send, {data.offsets.at(p)});
-            },
-            [p](DataParts& sent) { sent.offsets.push_back(p); });
+    SendBlocks(run, ctx, parts.pallets, data.pallets, "pallet ", "pallet ", TransferPallet,
+               &DataParts::pallets);
+    SendBlocks(run, ctx, parts.offsets, data.offsets, "offset ", "offsets of PGM ", TransferOffsets,
+               &DataParts::offsets);
     return r.outcome;
 }
 

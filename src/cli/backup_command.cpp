@@ -23,7 +23,22 @@ int BlockNumber(const ParsedArgs& args, const char* option, const std::string& n
     return number >= 0 && number < count ? number : -1;
 }
 
+const std::string& NamedNumber(const PalletData& d) { return d.number; }
+const std::string& NamedNumber(const OffsetData& d) { return d.program; }
+
 }  // namespace
+
+template <typename Block>
+int BackupCommand::takeBlock(const Block& block, const char* option, int count, const char* what,
+                             std::map<int, Block>& into, std::string& problem) const {
+    const int n = BlockNumber(args_, option, NamedNumber(block), count);
+    if (n < 0) {
+        problem = file_ + " names no " + what + ": give " + option + " N";
+        return kExitUsage;
+    }
+    into[n] = block;
+    return kExitCompleted;
+}
 
 bool BackupCommand::Runs(const std::vector<std::string>& words) {
     return !words.empty() &&
@@ -87,26 +102,12 @@ int BackupCommand::prepareCompare(Prompter& prompter, std::string& problem) {
         case DataKind::Parameter:
             data_.parameters = DocumentData<ParameterTable>(*document);
             break;
-        case DataKind::Pallet: {
-            const PalletData& pallet = DocumentData<PalletData>(*document);
-            const int n = BlockNumber(args_, "--pallet", pallet.number, kPalletCount);
-            if (n < 0) {
-                problem = file_ + " names no pallet 0 to 19: give --pallet N";
-                return kExitUsage;
-            }
-            data_.pallets[n] = pallet;
-            break;
-        }
-        case DataKind::Offset: {
-            const OffsetData& offsets = DocumentData<OffsetData>(*document);
-            const int p = BlockNumber(args_, "--program", offsets.program, kOffsetPrograms);
-            if (p < 0) {
-                problem = file_ + " names no program 0 to 5: give --program N";
-                return kExitUsage;
-            }
-            data_.offsets[p] = offsets;
-            break;
-        }
+        case DataKind::Pallet:
+            return takeBlock(DocumentData<PalletData>(*document), "--pallet", kPalletCount,
+                             "pallet 0 to 19", data_.pallets, problem);
+        case DataKind::Offset:
+            return takeBlock(DocumentData<OffsetData>(*document), "--program", kOffsetPrograms,
+                             "program 0 to 5", data_.offsets, problem);
     }
     return kExitCompleted;
 }

@@ -3,6 +3,7 @@
 // [--only PARTS]`: the whole controller in one file, and what differs between a file and the
 // controller.
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,10 @@ class BackupCommand {
 
   private:
     int prepareCompare(Prompter& prompter, std::string& problem);
+    // A pallet or offset file's block, under the number the option or its first line names.
+    template <typename Block>
+    int takeBlock(const Block& block, const char* option, int count, const char* what,
+                  std::map<int, Block>& into, std::string& problem) const;
 
     std::string command_;
     std::string file_;

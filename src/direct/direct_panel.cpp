@@ -20,6 +20,8 @@ DirectPanel::DirectPanel(const QString& name, const QString& caption, const QStr
 }
 
 void DirectPanel::setFace(const QColor& face) {
+    // The monitor tells every lamp on every scan: only a change is painted.
+    if (face == face_) return;
     face_ = face;
     update();
 }

@@ -51,7 +51,9 @@ std::string DirectScreen::field(DirectField f) const {
 void DirectScreen::setField(DirectField f, const std::string& text) {
     const auto it = fields_.find(f);
     if (it == fields_.end()) return;
-    it->second->setText(Cp1252::decode(text));
+    // The monitor tells every field on every scan: only a change is set.
+    if (const QString shown = Cp1252::decode(text); it->second->text() != shown)
+        it->second->setText(shown);
     if (it->second->property(kNotCurrent).toBool()) {
         it->second->setProperty(kNotCurrent, false);
         it->second->setPalette(QPalette());

@@ -47,15 +47,12 @@ void SerialLine::onReadyRead() {
     if (directOnline_ && directSink_.bytes && waits_.empty()) {
         directSink_.bytes(
             std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), now);
-        QMetaObject::invokeMethod(this, &SerialLine::received, Qt::QueuedConnection);
         return;
     }
     waits_.receive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
                    now);
     reportDropped(waits_.takeDropped());
     if (waits_.empty()) idleMonitor(waits_.takeUnclaimed());
-    // Queued: a handler may close the port, which must not happen inside its own signal.
-    QMetaObject::invokeMethod(this, &SerialLine::received, Qt::QueuedConnection);
 }
 
 void SerialLine::reportDropped(const std::string& bytes) {

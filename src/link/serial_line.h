@@ -85,7 +85,6 @@ class SerialLine : public QObject {
     // A channel was taken off line (or told to go while it was), or the line failed: what
     // belonged to its operations ends, a cancel request among them. Before onlineChanged.
     void channelClosed();
-    void received();  // bytes arrived and were taken in (emitted from the event loop)
     // A message for the user ("Port cannot be open", "Communication error" ...); `detail`
     // may be empty. Connect it directly and show it before returning: the link goes on (for
     // example reopens the port) only after the user has seen it, and may be off line by then.
