@@ -9,6 +9,7 @@
 
 #include "backup/backup_data.h"
 #include "cli/cli_args.h"
+#include "cli/port_operation.h"
 #include "procedures/procedure_context.h"
 
 namespace mivo {
@@ -16,7 +17,7 @@ namespace mivo {
 // compare: the controller or the file could not be read; restore: the file.
 inline constexpr int kExitUnread = 3;
 
-class BackupCommand {
+class BackupCommand : public PortOperation {
   public:
     // True for the command words this class runs.
     static bool Runs(const std::vector<std::string>& words);
@@ -27,7 +28,7 @@ class BackupCommand {
     // Before the line is opened: checks the operands and options (kExitUsage with `problem`);
     // compare and restore read FILE (kExitUnread when it could not, or when it is no backup as
     // a backup writes it). kExitCompleted to go on.
-    int prepare(Prompter& prompter, std::string& problem);
+    int prepare(Prompter& prompter, std::string& problem) override;
 
     // The status of a command that ended without its result (the line not opened, a signal):
     // kExitUnread for compare, kExitFailed for the others.
@@ -41,7 +42,7 @@ class BackupCommand {
     // kExitFound differing, kExitUnread);
     // restore sends the chosen parts; one that stopped after sending some says on `err` which
     // and where it stopped.
-    int run(ProcedureContext& ctx, std::ostream& out, std::ostream& err);
+    int run(ProcedureContext& ctx, std::ostream& out, std::ostream& err) override;
     // True when run said how the command ended: nothing more is to be said.
     bool endSaid() const { return endSaid_; }
 

@@ -1,10 +1,38 @@
-#include "cli/memory_command.h"
+// `mivo pallet send FILE | receive NUMBER FILE | init NUMBER` and the same for `offset`: the
+// pallet and offset editors' transfer on one pallet or one program's offsets.
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/cli_args.h"
+#include "cli/kind_document.h"
+#include "cli/port_operation.h"
 #include "offsets/offset_transfer.h"
 #include "pallets/pallet_transfer.h"
+#include "procedures/memory_kind.h"
+#include "procedures/procedure_context.h"
 
 namespace mivo {
+
+class MemoryCommand : public PortOperation {
+  public:
+    // `words`: "pallet" or "offset", the subcommand and its operands.
+    explicit MemoryCommand(std::vector<std::string> words);
+
+    // Before the line is opened: checks the operands (kExitUsage with `problem`) and, for
+    // send, opens FILE (kExitFailed when it did not complete). kExitCompleted to go on.
+    int prepare(Prompter& prompter, std::string& problem) override;
+
+    // On the line: the transfer; receive writes FILE only when it reached its completion.
+    int run(ProcedureContext& ctx, std::ostream& out, std::ostream& err) override;
+
+  private:
+    std::vector<std::string> words_;
+    DataKind kind_;
+    MemoryOperation operation_ = MemoryOperation::Send;
+    std::unique_ptr<KindDocument> document_;
+    std::string file_;
+};
 
 MemoryCommand::MemoryCommand(std::vector<std::string> words)
     : words_(std::move(words)),
@@ -35,7 +63,7 @@ int MemoryCommand::prepare(Prompter& prompter, std::string& problem) {
                                                                       : kExitFailed;
 }
 
-int MemoryCommand::run(ProcedureContext& ctx) {
+int MemoryCommand::run(ProcedureContext& ctx, std::ostream&, std::ostream&) {
     const Outcome outcome =
         kind_ == DataKind::Pallet
             ? TransferPallet(ctx, operation_, {DocumentData<PalletData>(*document_)})
@@ -44,6 +72,10 @@ int MemoryCommand::run(ProcedureContext& ctx) {
     if (operation_ == MemoryOperation::Receive && !document_->save(file_, ctx.prompter))
         return kExitFailed;
     return kExitCompleted;
+}
+
+std::unique_ptr<PortOperation> MakeMemoryCommand(std::vector<std::string> words) {
+    return std::make_unique<MemoryCommand>(std::move(words));
 }
 
 }  // namespace mivo

@@ -1,15 +1,43 @@
-#include "cli/params_command.h"
-
+// `mivo params send FILE`, `params receive FILE` and `params init ROBOT [FILE]`: the parameter
+// editor's procedures on a table that starts at robot 22's values.
+#include <memory>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "cli/cli_args.h"
 #include "cli/convert_command.h"
+#include "cli/port_operation.h"
 #include "parameters/parameter_catalogue.h"
 #include "parameters/parameter_files.h"
 #include "parameters/parameter_initialize.h"
+#include "parameters/parameter_table.h"
 #include "parameters/parameter_transfer.h"
+#include "procedures/procedure_context.h"
 
 namespace mivo {
+
+class ParamsCommand : public PortOperation {
+  public:
+    // `words`: "params", the subcommand and its operands.
+    explicit ParamsCommand(std::vector<std::string> words);
+
+    // Before the line is opened: checks the operands (a usage error says why in `problem` and
+    // gives kExitUsage) and, for send, opens FILE (kExitFailed when it did not complete).
+    // kExitCompleted to go on.
+    int prepare(Prompter& prompter, std::string& problem) override;
+
+    // On the line: the procedure, then for receive and init the file, written only when the
+    // procedure completed. Init asks its question first and prints the values read back to
+    // `out` as "n: value".
+    int run(ProcedureContext& ctx, std::ostream& out, std::ostream& err) override;
+
+  private:
+    std::vector<std::string> words_;
+    ParameterTable table_;
+    int robot_ = 0;
+    std::string file_;
+};
 
 namespace {
 
@@ -52,7 +80,7 @@ int ParamsCommand::prepare(Prompter& prompter, std::string& problem) {
                : kExitFailed;
 }
 
-int ParamsCommand::run(ProcedureContext& ctx, std::ostream& out) {
+int ParamsCommand::run(ProcedureContext& ctx, std::ostream& out, std::ostream&) {
     const std::string& sub = words_[1];
     if (sub == "send")
         return SendParameters(ctx, {table_}) == Outcome::Completed ? kExitCompleted : kExitFailed;
@@ -68,6 +96,10 @@ int ParamsCommand::run(ProcedureContext& ctx, std::ostream& out) {
     out.flush();
     if (!file_.empty() && !Save(table_, file_, ctx.prompter)) return kExitFailed;
     return kExitCompleted;
+}
+
+std::unique_ptr<PortOperation> MakeParamsCommand(std::vector<std::string> words) {
+    return std::make_unique<ParamsCommand>(std::move(words));
 }
 
 }  // namespace mivo

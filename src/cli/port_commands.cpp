@@ -8,7 +8,6 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
-#include <optional>
 
 #include "cli/backup_command.h"
 #include "cli/check_command.h"
@@ -16,8 +15,7 @@
 #include "cli/console_prompter.h"
 #include "cli/console_transfer_view.h"
 #include "cli/convert_command.h"
-#include "cli/memory_command.h"
-#include "cli/params_command.h"
+#include "cli/port_operation.h"
 #include "common/convert.h"
 #include "common/prompter.h"
 #include "common/readable_text.h"
@@ -117,8 +115,18 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     const int timeoutMs = options.timeoutMs;
     std::unique_ptr<std::ofstream>& log = options.log;
 
-    std::optional<BackupCommand> backupCommand;
-    if (backup) backupCommand.emplace(words, args);
+    // The commands with a class of their own; steps, version and errors are run here.
+    std::unique_ptr<PortOperation> operation;
+    BackupCommand* backupCommand = nullptr;
+    if (backup) {
+        auto own = std::make_unique<BackupCommand>(words, args);
+        backupCommand = own.get();
+        operation = std::move(own);
+    } else if (params) {
+        operation = MakeParamsCommand(words);
+    } else if (memory) {
+        operation = MakeMemoryCommand(words);
+    }
     const int failed = backup ? backupCommand->failed() : kExitFailed;
     ConsolePrompter prompter(std::cin,
                              backup && backupCommand->noticesOnError() ? std::cerr : std::cout,
@@ -132,20 +140,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     if (steps && words[1] == "send" &&
         !SendAfterCheck(table, args.value("--parameters"), prompter, std::cerr))
         return ReportDeclined(kExitFailed, prompter, std::cerr);
-    ParamsCommand paramsCommand(words);
-    if (params) {
-        const int ready = paramsCommand.prepare(prompter, problem);
-        if (ready == kExitUsage) return UsageError(problem);
-        if (ready != kExitCompleted) return ready;
-    }
-    std::optional<MemoryCommand> memoryCommand;
-    if (memory) {
-        const int ready = memoryCommand.emplace(words).prepare(prompter, problem);
-        if (ready == kExitUsage) return UsageError(problem);
-        if (ready != kExitCompleted) return ready;
-    }
-    if (backup) {
-        const int ready = backupCommand->prepare(prompter, problem);
+    if (operation) {
+        const int ready = operation->prepare(prompter, problem);
         if (ready == kExitUsage) return UsageError(problem);
         if (ready != kExitCompleted) return ready;
     }
@@ -181,9 +177,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
                            SaveStepFile(table, words[2], SaveFilterForPath(words[2]), prompter)
                        ? kExitCompleted
                        : kExitFailed;
-        if (params) return paramsCommand.run(ctx, std::cout);
-        if (memory) return memoryCommand->run(ctx);
-        if (backup) return backupCommand->run(ctx, std::cout, std::cerr);
+        if (operation) return operation->run(ctx, std::cout, std::cerr);
         if (version) {
             const Versions v = QueryVersions(ctx);
             static const char* const kCaptions[] = {

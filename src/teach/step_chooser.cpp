@@ -42,12 +42,9 @@ StepChooser::StepChooser(TeachScreen& teach, QWidget* parent)
     record_->setReadOnly(true);
     layout->addWidget(record_);
     auto* buttons = new QHBoxLayout;
-    read_ = new QPushButton("Read step");
-    read_->setObjectName("Button1");
-    teaching_ = new QPushButton("Teaching dialog box");
-    teaching_->setObjectName("Button2");
-    cancel_ = new QPushButton("Cancel");
-    cancel_->setObjectName("Button3");
+    read_ = NamedButton("Read step", "Button1", this);
+    teaching_ = NamedButton("Teaching dialog box", "Button2", this);
+    cancel_ = NamedButton("Cancel", "Button3", this);
     for (QPushButton* b : {read_, teaching_, cancel_}) buttons->addWidget(b);
     layout->addLayout(buttons);
     connect(read_, &QPushButton::clicked, this, &StepChooser::readStepClicked);

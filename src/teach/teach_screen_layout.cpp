@@ -17,6 +17,7 @@
 #include "direct/direct_session.h"
 #include "direct/jog.h"
 #include "direct/jog_button.h"
+#include "shell/window_style.h"
 #include "teach/opener_moves.h"
 #include "teach/teach_commands.h"
 #include "teach/teach_screen.h"
@@ -100,8 +101,7 @@ QWidget* TeachScreen::buildButtons() {
     layout->setContentsMargins(0, 0, 0, 0);
 
     auto* panels = new QHBoxLayout;
-    org_ = new QPushButton("ORG");
-    org_->setObjectName("ORG");
+    org_ = NamedButton("ORG", "ORG", this);
     org_->setToolTip("Return to origin");
     connect(org_, &QPushButton::clicked, this,
             [this] { run([this] { return TeachReturnToOrigin(*session_); }); });
@@ -135,8 +135,7 @@ QWidget* TeachScreen::buildButtons() {
     pointGroup_ = new QGroupBox("Circle,Pallet position");
     pointGroup_->setObjectName("GroupBox3");
     auto* points = new QHBoxLayout(pointGroup_);
-    goMove_ = new QPushButton("GO move");
-    goMove_->setObjectName("Button3");
+    goMove_ = NamedButton("GO move", "Button3", this);
     connect(goMove_, &QPushButton::clicked, this, [this] {
         run([this] { return TeachGoMove(*session_, GoMoveCommand(opener_, number_, point())); });
     });
@@ -151,10 +150,8 @@ QWidget* TeachScreen::buildButtons() {
     layout->addWidget(pointGroup_);
 
     auto* buttons = new QHBoxLayout;
-    ok_ = new QPushButton("OK");
-    ok_->setObjectName("Button1");
-    cancel_ = new QPushButton("Cancel");
-    cancel_->setObjectName("Button2");
+    ok_ = NamedButton("OK", "Button1", this);
+    cancel_ = NamedButton("Cancel", "Button2", this);
     connect(ok_, &QPushButton::clicked, this, &TeachScreen::okClicked);
     connect(cancel_, &QPushButton::clicked, this, &TeachScreen::cancelClicked);
     buttons->addStretch(1);
