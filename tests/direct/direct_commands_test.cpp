@@ -173,14 +173,6 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"OFF with no GO before", OffsetExecute, nullptr, {"@OFF", "NG", "58:No GO position"}, Outcome::Failed, {"58:No GO position"}},
         {"STOP, nothing under way", StopPanel, nullptr, {"@STOP", "OK"}, Outcome::Completed},
         {"STOP at a cycle's end", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"CEND", "a", "b", "c"}); }, {"@STOP", "CEND", "a", "b", "c"}, Outcome::Completed},
-        {"STOP pressed while ?SNO waits: its late reply is no answer of the stop", QueryStepNo, [](DirectRig& r) {
-            r.sim.steps.programs[0][0] = "SEQ 400,";
-            EXPECT_EQ(r.send("@RUN"), "OK");
-            r.sim.addCommand("@?SNO", [&r](const std::string&) {
-                const auto t = r.sim.clock().now() + 1s;
-                r.sim.clock().at(t, [&r] { r.sim.reply("12"); r.sim.reply("OK"); });
-                r.at(t, [&r] { StopPanel(r.session); });
-            }); }, Joined({"@?SNO", "@STOP", "12", "OK", "STOP", "41:Stopped"}, {"@?POS 1", "0.00", "OK", "@?POS 2", "0.00", "OK", "@?POS 3", "0.00", "OK", "@?POS 4", "0.00", "OK"}), Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.sim.motion.activity(), SimMotion::Activity::Idle); }},
         {"STOP refused", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"NG", "10:Command error"}); }, {"@STOP", "NG", "10:Command error"}, Outcome::Failed, {"10:Command error"}},
         {"MSTOP, nothing under way", MotorStopPanel, nullptr, {"@MSTOP", "MSTOP", "OK"}, Outcome::Completed},
         {"MSTOP, empty second line", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"MSTOP", ""}); }, {"@MSTOP", "MSTOP", "64:Motor free"}, Outcome::Completed},
@@ -317,11 +309,9 @@ TEST(DirectCycle, AWaitWithoutALine) {
     }
 }
 
-// Each class of reply the run reads: what goes on to "END", what ends the run, and a line that goes
-// quiet (no end steps). While "Monitoring" is on, "@RUN" goes out without a wait and the monitor
-// takes the replies.
-// Each way a run ends: only one that ran its course to "END" completes; a stop or an error the
-// controller reports is shown and fails it, whether "END" follows it or not.
+// Each class of reply the run reads: only a run that ran its course to "END" completes; a stop or
+// an error the controller reports is shown and fails it, whether "END" follows it or not. While
+// "Monitoring" is on, "@RUN" goes out without a wait and the monitor takes the replies.
 TEST(DirectRun, EachReplyClassOfTheRun) {
     struct Case {
         const char* name;
@@ -374,59 +364,6 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
     }
 }
 
-// A panel pressed while the run waits: STOP and MSTOP, in the timer, send the run to its end
-// steps without "END" and leave nothing pending; Cancel, on the way, takes the line off.
-TEST(DirectRun, PanelsPressedWhileTheRunWaits) {
-    struct Case {
-        const char* name;
-        std::chrono::seconds at;
-        void (*press)(DirectSession&);
-        Lines panelLines;
-        Outcome run;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"STOP in the timer", 3s, [](DirectSession& s) { EXPECT_EQ(StopPanel(s), Outcome::Completed); }, {"@STOP", "STOP", "41:Stopped", "@?POS 1", "100.00", "OK", "@?POS 2", "0.00", "OK", "@?POS 3", "0.00", "OK", "@?POS 4", "0.00", "OK"}, Outcome::Interrupted},
-        {"MSTOP in the timer", 3s, [](DirectSession& s) { EXPECT_EQ(MotorStopPanel(s), Outcome::Completed); }, {"@MSTOP", "MSTOP", "64:Motor free"}, Outcome::Interrupted},
-        {"Cancel on the way", 1s, CancelPanel, {}, Outcome::Failed},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        DirectRig rig;
-        // Half a second to X 100, then a ten-second timer, then END.
-        rig.sim.steps.programs[0][0] = "POI 000,100,0,0,0";
-        rig.sim.steps.programs[0][1] = "SEQ 400,";
-        rig.sim.steps.programs[0][2] = "END 000";
-        RecordingDirectView::Sets atPress;
-        rig.at(c.at, [&] {
-            c.press(rig.session);
-            if (!c.panelLines.empty()) atPress = rig.view.setsAt(c.panelLines.front());
-        });
-        rig.prompter.answers = {true};
-        EXPECT_EQ(rig.run(RunProgram), c.run);
-        EXPECT_EQ(rig.view.lines(), Joined(Joined(kRunStart, {"OK", "OK"}), c.panelLines));
-        EXPECT_EQ(rig.prompter.texts(), (Lines{"PGM0 will be started.  OK?"}));
-        if (c.run == Outcome::Failed) {
-            EXPECT_TRUE(rig.channel.closed());
-            EXPECT_EQ(rig.view.lineShown, "Offline");
-            for (EnableSet s :
-                 {EnableSet::CommandControls, EnableSet::StopPanels, EnableSet::CancelPanel,
-                  EnableSet::IoPanels, EnableSet::MonitorButton})
-                EXPECT_FALSE(rig.view.sets[s]);
-            continue;
-        }
-        // STOP and MSTOP stay usable while their own cycle waits: pressed again, they send again.
-        EXPECT_TRUE(atPress[EnableSet::StopPanels]);
-        EXPECT_TRUE(atPress[EnableSet::CancelPanel]);
-        EXPECT_TRUE(rig.view.idle());
-        EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
-        EXPECT_EQ(rig.sim.motion.position()[0], 100);
-        // Nothing is left pending: the next command is answered as usual.
-        EXPECT_EQ(rig.run(QueryOrigin), Outcome::Completed);
-    }
-}
-
 // A run is timed on the controller's clock from "@RUN" to its "END", with the monitor on or not;
 // a run stopped, ended by an error or by the line going off counts nothing. With the monitor on,
 // each step's time is read off its scans: right to within one scan.
@@ -434,14 +371,16 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
     struct Case {
         const char* name;
         void (*press)(DirectSession&);  // at 4 s, in the third timer
+        Outcome outcome;                // of the run, without the monitor
+        const char* panel = nullptr;    // its line, while which the stop panels stay usable
         const char* step1 = "SEQ 410,";
     };
     const Case cases[] = {
-        {"to its END", nullptr},
-        {"STOP", [](DirectSession& s) { StopPanel(s); }},
-        {"MSTOP", [](DirectSession& s) { MotorStopPanel(s); }},
-        {"the line goes off", CancelPanel},
-        {"a step out of stroke", nullptr, "POI 000,500,0,0,0"},
+        {"to its END", nullptr, Outcome::Completed},
+        {"STOP", [](DirectSession& s) { StopPanel(s); }, Outcome::Interrupted, "@STOP"},
+        {"MSTOP", [](DirectSession& s) { MotorStopPanel(s); }, Outcome::Interrupted, "@MSTOP"},
+        {"the line goes off", CancelPanel, Outcome::Failed},
+        {"a step out of stroke", nullptr, Outcome::Failed, nullptr, "POI 000,500,0,0,0"},
     };
     for (const Case& c : cases) {
         for (const bool monitoring : {false, true}) {
@@ -460,7 +399,15 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
                 });
             std::int64_t longestScan = 0, lastScan = 0;
             if (!monitoring) {
-                rig.run(RunProgram);
+                EXPECT_EQ(rig.run(RunProgram), c.outcome);
+                // A stop leaves nothing pending, its panels usable while it waited; Cancel takes
+                // the line off.
+                if (c.panel) {
+                    EXPECT_TRUE(rig.view.setsAt(c.panel)[EnableSet::StopPanels]);
+                    EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
+                    EXPECT_EQ(rig.run(QueryOrigin), Outcome::Completed);
+                }
+                EXPECT_EQ(rig.view.lineShown, c.press == CancelPanel ? "Offline" : "Online");
             } else {
                 rig.at(100ms, [&] { RunProgram(rig.session); });
                 rig.session.monitorScanned = [&] {
