@@ -402,6 +402,7 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
                 // the line off.
                 if (c.panel) {
                     EXPECT_TRUE(rig.view.setsAt(c.panel)[EnableSet::StopPanels]);
+                    EXPECT_TRUE(rig.view.idle());
                     EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
                     EXPECT_EQ(rig.run(QueryOrigin), Outcome::Completed);
                 }
