@@ -107,6 +107,12 @@ struct DirectRig {
 
 using OnRig = std::function<void(DirectRig&)>;
 
+// The monitor switched on, as a command.
+Outcome StartMonitor(DirectSession& s) {
+    MonitorSwitch(s);
+    return Outcome::Completed;
+}
+
 // GO to `step`, point `point`, with `records` in program 0.
 OnRig Go(const char* step, const char* point, std::vector<std::pair<int, std::string>> records) {
     return [=](DirectRig& r) {
@@ -242,11 +248,7 @@ TEST(DirectCycle, ControlsWhileACommandWaitsAndAfter) {
     EXPECT_FALSE(rig.transfer.cancelRequested());
     // The line goes off under a command's question or notice (as the screen takes it off):
     // answered, the command enables nothing that needs the line.
-    const Command startMonitor = [](DirectSession& s) {
-        MonitorSwitch(s);
-        return Outcome::Completed;
-    };
-    for (Command command : {ReturnToOriginDirect, GoMove, RunProgram, ZiMove, startMonitor}) {
+    for (Command command : {ReturnToOriginDirect, GoMove, RunProgram, ZiMove, StartMonitor}) {
         DirectRig off;
         off.prompter.answers = {true};
         off.prompter.onMessage = [&](const Message&) {
@@ -415,10 +417,7 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
                     lastScan = now;
                     if (now > 8000) EndMonitor(rig.session);
                 };
-                rig.run([](DirectSession& s) {
-                    MonitorSwitch(s);
-                    return Outcome::Completed;
-                });
+                rig.run(StartMonitor);
             }
             const CycleStatistics& timed = rig.session.cycleTiming.statistics();
             const bool whole = std::string(c.name) == "to its END";
@@ -605,10 +604,7 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
             ++scans;
             EndMonitor(rig.session);
         };
-        rig.run([](DirectSession& s) {
-            MonitorSwitch(s);
-            return Outcome::Completed;
-        });
+        rig.run(StartMonitor);
         const bool whole = c.queries >= 37;  // a lost line, a refusal or silence ends it before
         EXPECT_EQ(scans, whole ? 1 : 0);
         EXPECT_EQ(rig.view.lines(), c.display);
