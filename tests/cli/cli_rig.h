@@ -51,12 +51,13 @@ inline MivoRun RunMivo(const QStringList& args, const std::filesystem::path& wor
 }
 
 // `mivo-sim` with `options`, ended with the object; `device` is the pseudo-terminal it serves,
-// empty when it did not start.
+// empty when it did not start, which fails the test unless it `mayFail`.
 struct SimProcess {
-    explicit SimProcess(const QStringList& options = {}) {
+    explicit SimProcess(const QStringList& options = {}, bool mayFail = false) {
         process.start(MIVO_SIM_PROGRAM, options);
         if (process.waitForReadyRead(10000))
             device = QString::fromUtf8(process.readLine()).trimmed();
+        if (device.isEmpty() && !mayFail) ADD_FAILURE() << "mivo-sim did not start";
     }
     ~SimProcess() {
         process.terminate();

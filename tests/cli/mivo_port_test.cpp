@@ -1,8 +1,6 @@
 // The built `mivo` against the built `mivo-sim` over a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <QTest>
-
 #include "backup/backup_archive.h"
 #include "cli/cli_rig.h"
 #include "support/temp_dir.h"
@@ -20,7 +18,6 @@ std::string PoiProgram(int steps) {
 TEST(MivoPort, SendsAndReceivesAFullProgram) {
     TempDir dir;
     SimProcess sim;
-    ASSERT_FALSE(sim.device.isEmpty());
     // Points, sequences and circle pairs: every line of the file used.
     std::vector<std::string> steps;
     for (int s = 0; s < 1000; s += 5)
@@ -39,17 +36,11 @@ TEST(MivoPort, SendsAndReceivesAFullProgram) {
     EXPECT_EQ(ReadBytes(dir / "out.csv"), original);
 }
 
-// A line that falls silent or drops, a refusal, or noise or empty lines in place of replies, ends
-// the command with status 1 and is said; a receive that does not complete writes no file and
-// leaves one that was there as it was. No reply in time counts as an empty reply: the transfer
-// says nothing of its own. Noise is never shown as a value, nor as a line of the error record.
-// A report that cannot be written is a failure too, and says why.
 // `mivo check` and `steps send --quick`: a program with a finding is not sent unless the user
 // says so; a sound one arrives whole, its empty steps never on the line.
 TEST(MivoPort, CheckThenQuickSend) {
     TempDir dir;
     SimProcess sim;
-    ASSERT_FALSE(sim.device.isEmpty());
     WriteBytes(dir / "bad.csv", StepFile({"POI,000,1,2,,0,,", "END,000,,,,,,"}));
     const MivoRun check = RunMivo({"check", "bad.csv"}, dir.path());
     EXPECT_EQ(check.exitCode, 1) << check.err;
@@ -77,6 +68,11 @@ TEST(MivoPort, CheckThenQuickSend) {
     EXPECT_EQ(sim.mivo({"steps", "send", "in.csv", "--quick", "--range", "0-5"}).exitCode, 2);
 }
 
+// A line that falls silent or drops, a refusal, or noise or empty lines in place of replies, ends
+// the command with status 1 and is said; a receive that does not complete writes no file and
+// leaves one that was there as it was. No reply in time counts as an empty reply: the transfer
+// says nothing of its own. Noise is never shown as a value, nor as a line of the error record.
+// A report that cannot be written is a failure too, and says why.
 TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
     struct Case {
         const char* name;
@@ -110,7 +106,6 @@ TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
         WriteBytes(dir / "p.csv", PoiProgram(50));
         for (const char* name : kept) WriteBytes(dir / name, "old");
         SimProcess sim(c.simOptions);
-        ASSERT_FALSE(sim.device.isEmpty());
         const MivoRun r = sim.mivo(c.args, dir.path(), {}, c.output);
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_EQ(c.noise ? r.out.substr(0, c.out.size()) : r.out, c.out);
@@ -123,29 +118,9 @@ TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
     }
 }
 
-// A stop signal is MivoFault's; a mivo killed in the middle of a transfer leaves the line to the
-// next one.
-TEST(MivoPort, AKilledMivoLeavesThePortUsable) {
-    TempDir dir;
-    SimProcess sim({"--pace"});
-    ASSERT_FALSE(sim.device.isEmpty());
-    WriteBytes(dir / "p.csv", PoiProgram(1000));
-    QProcess p;
-    p.setWorkingDirectory(QString::fromStdString(dir.path().string()));
-    p.start(MIVO_CLI_PROGRAM,
-            {"--port", sim.device, "--yes", "--log", "killed.log", "steps", "send", "p.csv"});
-    // Killed in the middle of the transfer (a paced full send takes half a minute).
-    ASSERT_TRUE(QTest::qWaitFor([&] { return ReadBytes(dir / "killed.log").size() > 200; }, 20000));
-    p.kill();
-    ASSERT_TRUE(p.waitForFinished(10000));
-    // The simulator gives back what a killed peer left on the line within a moment.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return sim.mivo({"version"}).exitCode == 0; }, 5000));
-}
-
 TEST(MivoPort, ParamsSendReceiveAndInit) {
     TempDir dir;
     SimProcess sim({"--version-text", "1.14"});
-    ASSERT_FALSE(sim.device.isEmpty());
     // The 44 lines of a parameter file.
     std::string sent;
     for (const char* value :
@@ -187,7 +162,6 @@ TEST(MivoPort, ParamsSendReceiveAndInit) {
 TEST(MivoPort, BackupCompareRestore) {
     TempDir dir;
     SimProcess sim;
-    ASSERT_FALSE(sim.device.isEmpty());
     WriteBytes(dir / "in.stp", PoiProgram(20));
     ASSERT_EQ(sim.mivo({"--yes", "steps", "send", "in.stp", "--quick"}, dir.path()).exitCode, 0);
     const MivoRun backup = sim.mivo({"backup", "b.zip"}, dir.path());

@@ -107,6 +107,12 @@ struct DirectRig {
 
 using OnRig = std::function<void(DirectRig&)>;
 
+// The monitor switched on, as a command.
+Outcome StartMonitor(DirectSession& s) {
+    MonitorSwitch(s);
+    return Outcome::Completed;
+}
+
 // GO to `step`, point `point`, with `records` in program 0.
 OnRig Go(const char* step, const char* point, std::vector<std::pair<int, std::string>> records) {
     return [=](DirectRig& r) {
@@ -173,14 +179,6 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"OFF with no GO before", OffsetExecute, nullptr, {"@OFF", "NG", "58:No GO position"}, Outcome::Failed, {"58:No GO position"}},
         {"STOP, nothing under way", StopPanel, nullptr, {"@STOP", "OK"}, Outcome::Completed},
         {"STOP at a cycle's end", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"CEND", "a", "b", "c"}); }, {"@STOP", "CEND", "a", "b", "c"}, Outcome::Completed},
-        {"STOP pressed while ?SNO waits: its late reply is no answer of the stop", QueryStepNo, [](DirectRig& r) {
-            r.sim.steps.programs[0][0] = "SEQ 400,";
-            EXPECT_EQ(r.send("@RUN"), "OK");
-            r.sim.addCommand("@?SNO", [&r](const std::string&) {
-                const auto t = r.sim.clock().now() + 1s;
-                r.sim.clock().at(t, [&r] { r.sim.reply("12"); r.sim.reply("OK"); });
-                r.at(t, [&r] { StopPanel(r.session); });
-            }); }, Joined({"@?SNO", "@STOP", "12", "OK", "STOP", "41:Stopped"}, {"@?POS 1", "0.00", "OK", "@?POS 2", "0.00", "OK", "@?POS 3", "0.00", "OK", "@?POS 4", "0.00", "OK"}), Outcome::Completed, {}, [](DirectRig& r) { EXPECT_EQ(r.sim.motion.activity(), SimMotion::Activity::Idle); }},
         {"STOP refused", StopPanel, [](DirectRig& r) { r.answer("@STOP", {"NG", "10:Command error"}); }, {"@STOP", "NG", "10:Command error"}, Outcome::Failed, {"10:Command error"}},
         {"MSTOP, nothing under way", MotorStopPanel, nullptr, {"@MSTOP", "MSTOP", "OK"}, Outcome::Completed},
         {"MSTOP, empty second line", MotorStopPanel, [](DirectRig& r) { r.answer("@MSTOP", {"MSTOP", ""}); }, {"@MSTOP", "MSTOP", "64:Motor free"}, Outcome::Completed},
@@ -195,9 +193,7 @@ TEST(DirectCommands, EachCommandAndItsReply) {
         {"?POS", QueryPositions, [](DirectRig& r) { r.sim.steps.programs[0][0] = "POI 000,12.5,-1,3,7"; ASSERT_EQ(r.send("@SRUN"), "OK"); }, {"@?POS 0", "12.50,-1.00,3.00,0.00", "OK", "@?POS 1", "12.50", "OK", "@?POS 2", "-1.00", "OK", "@?POS 3", "3.00", "OK", "@?POS 4", "0.00", "OK"}, Outcome::Completed, {}, [](DirectRig& r) { auto& f = r.view.fields; EXPECT_EQ((Lines{f[DirectField::XPosition], f[DirectField::YPosition], f[DirectField::ZPosition], f[DirectField::RPosition]}), (Lines{"12.50", "-1.00", "3.00", "0.00"})); }},
         {"?SNO answered by noise", QueryStepNo, [](DirectRig& r) { r.answer("@?SNO", {"\x80\xA5\xCA", "OK"}); }, {"@?SNO", "\x80\xA5\xCA"}, Outcome::Failed, {}, [](DirectRig& r) { EXPECT_EQ(r.view.fields.count(DirectField::Step), 0u); }},
         // A value counts only with its "OK" after it: noise shaped like a value is out of step.
-        {"?NO with noise shaped like a value before it", QueryProgramNumber, [](DirectRig& r) { r.answer("@?NO", {"1", "0", "OK"}); }, {"@?NO", "1", "0"}, Outcome::Failed, {}, Unfit("@?NO", "1")},
         {"?SNO with noise shaped like a value before it", QueryStepNo, [](DirectRig& r) { r.answer("@?SNO", {"1", "0", "OK"}); }, {"@?SNO", "1", "0"}, Outcome::Failed, {}, Unfit("@?SNO", "1", DirectField::Step)},
-        {"?C with noise shaped like a value before it", QueryCounter, [](DirectRig& r) { r.answer("@?C", {"1", "0", "OK"}); }, {"@?C 0", "1", "0"}, Outcome::Failed, {}, Unfit("@?C 0", "1")},
         {"?POS with noise shaped like a value before it", QueryPositions, [](DirectRig& r) { r.answer("@?POS", {"1", "0", "OK"}); }, {"@?POS 0", "1", "0"}, Outcome::Failed, {}, Unfit("@?POS 0", "1", DirectField::XPosition)},
         {"?C answered OK", QueryCounter, [](DirectRig& r) { r.answer("@?C", {"OK"}); }, {"@?C 0", "OK"}, Outcome::Failed, {}, Unfit("@?C 0", "OK")},
         {"?REL", QueryRelease, nullptr, {"@?REL", "R2.05", "OK"}, Outcome::Completed},
@@ -252,11 +248,7 @@ TEST(DirectCycle, ControlsWhileACommandWaitsAndAfter) {
     EXPECT_FALSE(rig.transfer.cancelRequested());
     // The line goes off under a command's question or notice (as the screen takes it off):
     // answered, the command enables nothing that needs the line.
-    const Command startMonitor = [](DirectSession& s) {
-        MonitorSwitch(s);
-        return Outcome::Completed;
-    };
-    for (Command command : {ReturnToOriginDirect, GoMove, RunProgram, ZiMove, startMonitor}) {
+    for (Command command : {ReturnToOriginDirect, GoMove, RunProgram, ZiMove, StartMonitor}) {
         DirectRig off;
         off.prompter.answers = {true};
         off.prompter.onMessage = [&](const Message&) {
@@ -317,11 +309,9 @@ TEST(DirectCycle, AWaitWithoutALine) {
     }
 }
 
-// Each class of reply the run reads: what goes on to "END", what ends the run, and a line that goes
-// quiet (no end steps). While "Monitoring" is on, "@RUN" goes out without a wait and the monitor
-// takes the replies.
-// Each way a run ends: only one that ran its course to "END" completes; a stop or an error the
-// controller reports is shown and fails it, whether "END" follows it or not.
+// Each class of reply the run reads: only a run that ran its course to "END" completes; a stop or
+// an error the controller reports is shown and fails it, whether "END" follows it or not. While
+// "Monitoring" is on, "@RUN" goes out without a wait and the monitor takes the replies.
 TEST(DirectRun, EachReplyClassOfTheRun) {
     struct Case {
         const char* name;
@@ -374,59 +364,6 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
     }
 }
 
-// A panel pressed while the run waits: STOP and MSTOP, in the timer, send the run to its end
-// steps without "END" and leave nothing pending; Cancel, on the way, takes the line off.
-TEST(DirectRun, PanelsPressedWhileTheRunWaits) {
-    struct Case {
-        const char* name;
-        std::chrono::seconds at;
-        void (*press)(DirectSession&);
-        Lines panelLines;
-        Outcome run;
-    };
-    // clang-format off
-    const Case cases[] = {
-        {"STOP in the timer", 3s, [](DirectSession& s) { EXPECT_EQ(StopPanel(s), Outcome::Completed); }, {"@STOP", "STOP", "41:Stopped", "@?POS 1", "100.00", "OK", "@?POS 2", "0.00", "OK", "@?POS 3", "0.00", "OK", "@?POS 4", "0.00", "OK"}, Outcome::Interrupted},
-        {"MSTOP in the timer", 3s, [](DirectSession& s) { EXPECT_EQ(MotorStopPanel(s), Outcome::Completed); }, {"@MSTOP", "MSTOP", "64:Motor free"}, Outcome::Interrupted},
-        {"Cancel on the way", 1s, CancelPanel, {}, Outcome::Failed},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        DirectRig rig;
-        // Half a second to X 100, then a ten-second timer, then END.
-        rig.sim.steps.programs[0][0] = "POI 000,100,0,0,0";
-        rig.sim.steps.programs[0][1] = "SEQ 400,";
-        rig.sim.steps.programs[0][2] = "END 000";
-        RecordingDirectView::Sets atPress;
-        rig.at(c.at, [&] {
-            c.press(rig.session);
-            if (!c.panelLines.empty()) atPress = rig.view.setsAt(c.panelLines.front());
-        });
-        rig.prompter.answers = {true};
-        EXPECT_EQ(rig.run(RunProgram), c.run);
-        EXPECT_EQ(rig.view.lines(), Joined(Joined(kRunStart, {"OK", "OK"}), c.panelLines));
-        EXPECT_EQ(rig.prompter.texts(), (Lines{"PGM0 will be started.  OK?"}));
-        if (c.run == Outcome::Failed) {
-            EXPECT_TRUE(rig.channel.closed());
-            EXPECT_EQ(rig.view.lineShown, "Offline");
-            for (EnableSet s :
-                 {EnableSet::CommandControls, EnableSet::StopPanels, EnableSet::CancelPanel,
-                  EnableSet::IoPanels, EnableSet::MonitorButton})
-                EXPECT_FALSE(rig.view.sets[s]);
-            continue;
-        }
-        // STOP and MSTOP stay usable while their own cycle waits: pressed again, they send again.
-        EXPECT_TRUE(atPress[EnableSet::StopPanels]);
-        EXPECT_TRUE(atPress[EnableSet::CancelPanel]);
-        EXPECT_TRUE(rig.view.idle());
-        EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
-        EXPECT_EQ(rig.sim.motion.position()[0], 100);
-        // Nothing is left pending: the next command is answered as usual.
-        EXPECT_EQ(rig.run(QueryOrigin), Outcome::Completed);
-    }
-}
-
 // A run is timed on the controller's clock from "@RUN" to its "END", with the monitor on or not;
 // a run stopped, ended by an error or by the line going off counts nothing. With the monitor on,
 // each step's time is read off its scans: right to within one scan.
@@ -434,14 +371,16 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
     struct Case {
         const char* name;
         void (*press)(DirectSession&);  // at 4 s, in the third timer
+        Outcome outcome;                // of the run, without the monitor
+        const char* panel = nullptr;    // its line, while which the stop panels stay usable
         const char* step1 = "SEQ 410,";
     };
     const Case cases[] = {
-        {"to its END", nullptr},
-        {"STOP", [](DirectSession& s) { StopPanel(s); }},
-        {"MSTOP", [](DirectSession& s) { MotorStopPanel(s); }},
-        {"the line goes off", CancelPanel},
-        {"a step out of stroke", nullptr, "POI 000,500,0,0,0"},
+        {"to its END", nullptr, Outcome::Completed},
+        {"STOP", [](DirectSession& s) { StopPanel(s); }, Outcome::Interrupted, "@STOP"},
+        {"MSTOP", [](DirectSession& s) { MotorStopPanel(s); }, Outcome::Interrupted, "@MSTOP"},
+        {"the line goes off", CancelPanel, Outcome::Failed},
+        {"a step out of stroke", nullptr, Outcome::Failed, nullptr, "POI 000,500,0,0,0"},
     };
     for (const Case& c : cases) {
         for (const bool monitoring : {false, true}) {
@@ -460,7 +399,16 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
                 });
             std::int64_t longestScan = 0, lastScan = 0;
             if (!monitoring) {
-                rig.run(RunProgram);
+                EXPECT_EQ(rig.run(RunProgram), c.outcome);
+                // A stop leaves nothing pending, its panels usable while it waited; Cancel takes
+                // the line off.
+                if (c.panel) {
+                    EXPECT_TRUE(rig.view.setsAt(c.panel)[EnableSet::StopPanels]);
+                    EXPECT_TRUE(rig.view.idle());
+                    EXPECT_EQ(rig.sim.motion.activity(), SimMotion::Activity::Idle);
+                    EXPECT_EQ(rig.run(QueryOrigin), Outcome::Completed);
+                }
+                EXPECT_EQ(rig.view.lineShown, c.press == CancelPanel ? "Offline" : "Online");
             } else {
                 rig.at(100ms, [&] { RunProgram(rig.session); });
                 rig.session.monitorScanned = [&] {
@@ -469,10 +417,7 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
                     lastScan = now;
                     if (now > 8000) EndMonitor(rig.session);
                 };
-                rig.run([](DirectSession& s) {
-                    MonitorSwitch(s);
-                    return Outcome::Completed;
-                });
+                rig.run(StartMonitor);
             }
             const CycleStatistics& timed = rig.session.cycleTiming.statistics();
             const bool whole = std::string(c.name) == "to its END";
@@ -659,10 +604,7 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
             ++scans;
             EndMonitor(rig.session);
         };
-        rig.run([](DirectSession& s) {
-            MonitorSwitch(s);
-            return Outcome::Completed;
-        });
+        rig.run(StartMonitor);
         const bool whole = c.queries >= 37;  // a lost line, a refusal or silence ends it before
         EXPECT_EQ(scans, whole ? 1 : 0);
         EXPECT_EQ(rig.view.lines(), c.display);
@@ -676,45 +618,6 @@ TEST(DirectMonitor, ScansAndWhatComesInTheirPlace) {
         EXPECT_EQ(rig.view.fields[DirectField::Step], "0");
         EXPECT_TRUE(rig.view.sets[EnableSet::JogButtons]);
         EXPECT_FALSE(rig.session.state.monitoring);
-    }
-}
-
-// RUN pressed at any point of the monitor's scan: the run goes on beside the monitor, which
-// scans on while the program runs; its lines are never taken for a value, and its END is shown.
-TEST(DirectMonitor, GoesOnScanningThroughARunWhereverItStarts) {
-    for (const auto at : {10ms, 47ms, 110ms, 233ms}) {
-        SCOPED_TRACE(at.count());
-        DirectRig rig;
-        // A move to X 100, a two-second timer, END.
-        rig.sim.steps.programs[0][0] = "POI 000,100,0,0,0";
-        rig.sim.steps.programs[0][1] = "SEQ 420,";
-        rig.sim.steps.programs[0][2] = "END 000";
-        rig.prompter.answers = {true};
-        bool ran = false;
-        rig.at(at, [&] {
-            ran = true;
-            RunProgram(rig.session);
-        });
-        int scans = 0, whileRunning = 0;
-        rig.session.monitorScanned = [&] {
-            if (rig.sim.runs.runningStep() >= 0) ++whileRunning;
-            if ((ran && rig.sim.runs.runningStep() < 0 && rig.view.sets[EnableSet::JogButtons]) ||
-                ++scans > 500)
-                EndMonitor(rig.session);
-        };
-        rig.run([](DirectSession& s) {
-            MonitorSwitch(s);
-            return Outcome::Completed;
-        });
-        EXPECT_TRUE(ran);
-        EXPECT_GE(whileRunning, 2);
-        EXPECT_EQ(rig.view.marked, Lines{});  // the run's lines were never taken for a value
-        const Lines shown = rig.view.lines();
-        EXPECT_NE(std::find(shown.begin(), shown.end(), "END"), shown.end());
-        EXPECT_TRUE(rig.view.sets[EnableSet::JogButtons]);
-        EXPECT_EQ(rig.session.cycleTiming.statistics().count, 1);
-        EXPECT_EQ(rig.prompter.texts(),
-                  (Lines{"Monitor is started", "PGM0 will be started.  OK?", "Monitor is ended"}));
     }
 }
 

@@ -93,26 +93,6 @@ TEST_F(DirectScreen, InitialisingAllProgramsOffersTheStepsForSavingFirst) {
     steps->setFileChooser(nullptr);
 }
 
-TEST_F(DirectScreen, StopPressedWhileAPacedRunWaits) {
-    pacedLongRun();
-    online();
-    QObject::connect(&pty, &SimPty::commandReceived, &screen(), [this](const QString& command) {
-        if (command == "@RUN")
-            QTimer::singleShot(700, &screen(), [this] { click(button("STOP")); });
-    });
-    prompter.answers = {true};
-    click(button("RUN"));
-    const Lines shown = display();
-    ASSERT_GE(shown.size(), 12u);
-    EXPECT_EQ(Lines(shown.begin() + 6, shown.begin() + 12),
-              (Lines{"@RUN", "OK", "OK", "@STOP", "STOP", "41:Stopped"}));
-    EXPECT_EQ(shown.back(), "OK");
-    EXPECT_EQ(screen().findChild<QLineEdit*>("Xposi")->text(), "100.00");
-    EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
-    // Back to idle on line.
-    for (const char* name : {"RUN", "X1", "STOP"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
-}
-
 // Ended by SIGTERM while a run it started moves the robot, the editor stops the run first, lets
 // the stop's answer come, and only then ends.
 TEST_F(DirectScreen, ASignalStopsTheRunItStartedBeforeTheEditorEnds) {

@@ -1,6 +1,5 @@
 // The direct screen's window: its size and what stays in sight, and the received-information
 // display, which follows its newest line.
-#include <QAction>
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -40,12 +39,6 @@ TEST_F(DirectScreen, FitsASmallScreenAndGrowsWithRunAndTheCycleTimesInSight) {
     ASSERT_NE(groups, nullptr);
     static_cast<QScrollArea*>(groups)->ensureWidgetVisible(lamp);
     EXPECT_FALSE(lamp->visibleRegion().isEmpty());
-}
-
-TEST_F(DirectScreen, DisplayEmptiesOnRequest) {
-    screen().append("@?NO");
-    screen().findChild<QAction*>("MenuClear")->trigger();
-    EXPECT_TRUE(screen().displayText().isEmpty());
 }
 
 // The display shows its newest line as lines come, also after the stop's mark below it took

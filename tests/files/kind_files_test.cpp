@@ -123,14 +123,6 @@ TEST(KindFiles, RoundTripPerFormat) {
     ScriptedPrompter p;
     EXPECT_TRUE(ConvertPalletText(data, pallet + "\r\n\r\n", p));
     EXPECT_EQ(data, kPallet);
-    // The same file from an editor that writes UTF-8 reads the same.
-    TempDir dir;
-    std::string utf8 = pallet;
-    utf8.replace(utf8.find('\xe9'), 1, "\xC3\xA9");
-    WriteBytes(dir / "utf8.plt", utf8);
-    data = {};
-    EXPECT_EQ(OpenPalletFile(data, dir / "utf8.plt", PltOpenPlt, p), OpenOutcome::Completed);
-    EXPECT_EQ(data, kPallet);
 }
 
 // A parameter file of 44 lines is read, the last one empty (its line ends are split as a step

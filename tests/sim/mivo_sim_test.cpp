@@ -56,7 +56,7 @@ TEST(MivoSim, InputsFromOptionsAndTypedLinesAndThePositionFault) {
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SimProcess sim(c.options);
+        SimProcess sim(c.options, true);
         sim.process.write(c.typed.data(), static_cast<qint64>(c.typed.size()));
         std::string said;
         const bool seen = QTest::qWaitFor(

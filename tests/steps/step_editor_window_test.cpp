@@ -81,28 +81,6 @@ TEST_F(StepEditor, WindowGrowsAndItsToolBarShowsPictures) {
     EXPECT_EQ(dock->width(), width);
 }
 
-// The tool bar's pictures say what their buttons do: the desktop theme's of that meaning, and
-// where the theme has none, the ones shipped with the program (not a folder for the origin).
-TEST_F(StepEditor, TheToolBarsPicturesMeanTheirCommands) {
-    const std::pair<const char*, const char*> pictures[] = {
-        {"Return to origin", "go-home"},
-        {"Initial screen move", "view-app-grid"},
-        {"Program No. acquire", "view-list-ordered"},
-    };
-    for (const auto& [hint, name] : pictures) {
-        SCOPED_TRACE(hint);
-        QAction* button = editor->action(hint);
-        ASSERT_NE(button, nullptr);
-        if (QIcon::hasThemeIcon(name)) {
-            EXPECT_EQ(button->icon().name(), name);
-            continue;
-        }
-        const QIcon shipped(QString(":/icons/%1.png").arg(name));
-        ASSERT_FALSE(shipped.isNull());
-        EXPECT_EQ(button->icon().pixmap(20, 20).toImage(), shipped.pixmap(20, 20).toImage());
-    }
-}
-
 // The direct screen's Display > "Path preview" opens the run trace beside it: a window that
 // belongs to no other (the window manager keeps it above none of them), wholly on the screen.
 // Each scan of the monitor moves the robot's marker and highlights the running step's piece of

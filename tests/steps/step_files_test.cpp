@@ -41,7 +41,7 @@ StepTable FilledWith(const std::string& text) {
 }
 
 // On disk: an empty table is seven commas a line and reopens empty, a mixed one comes back
-// byte-exact, and a file that ends early stops the open with the lines so far.
+// byte-exact.
 TEST(StepFiles, SaveAndOpenOnDisk) {
     TempDir dir;
     ScriptedPrompter p;
@@ -66,10 +66,6 @@ TEST(StepFiles, SaveAndOpenOnDisk) {
     ASSERT_TRUE(SaveStepFile(t, dir / "again", SaveStp, p));
     EXPECT_EQ(ReadBytes(dir / "again.stp"), bytes);
     EXPECT_EQ(StepFileLines(table)[5], "SEQ,800,,,,,25,,,,");
-
-    WriteBytes(dir / "short.stp", Repeat("END,000,,,,,,e\r\n", 999));
-    EXPECT_EQ(OpenStepFile(t, dir / "short", OpenStp, p), OpenOutcome::Stopped);
-    EXPECT_EQ(t[998][FieldComment], "e");
 
     // Another editor's UTF-8 is read as UTF-8 and saved in Windows-1252; a character that code
     // page cannot hold refuses the file, naming its line, the table as it was.
@@ -241,29 +237,9 @@ TEST(StepZeb, CircleLineGivesPairAndJumpsMoveBehindIt) {
     EXPECT_EQ(t[10], (StepRow{"END", "000", "", "", "", "", "", ""}));
 }
 
-TEST(StepZeb, OversteppingJumpClearsFromItsRow) {
-    struct Case {
-        const char* what;
-        std::vector<std::string> lines;
-        int keptSteps;  // steps before this one keep their contents, the rest are empty
-    } cases[] = {
-        {"jump after the pair", {kCir, SeqLine("800", "998"), SeqLine("800", "999")}, 3},
-        {"jump before the pair", {SeqLine("800", "999"), kCir}, 0},
-        {"pushed over by the second pair", {kCir, SeqLine("800", "998"), kCir}, 2},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        StepTable t;
-        ScriptedPrompter p;
-        EXPECT_FALSE(ConvertZebSteps(t, Join(c.lines), p));
-        EXPECT_EQ(p.messages, std::vector<Message>{kOverstepping});
-        for (int s = 0; s < kStepCount; ++s)
-            EXPECT_EQ(t[s].empty(), s >= c.keptSteps || t[s][FieldCommand].empty()) << s;
-        EXPECT_EQ(t[0][FieldCommand], c.keptSteps > 0 ? "CIR" : "");
-    }
-}
-
-TEST(StepZeb, CapacityCheckOfLinesThatDidNotFit) {
+// A jump pushed past step 999 by the pairs before it clears from its row on; lines that did not
+// fit are checked for a real step lost.
+TEST(StepZeb, OversteppingJumpsAndLinesThatDidNotFit) {
     const std::string end = Line({{1, "END"}, {5, "000"}, {10, "end"}});
     auto lines = [&](std::vector<std::string> head, std::size_t total, std::string last) {
         while (head.size() < total - 1) head.push_back(kEmptyStep);
@@ -275,25 +251,35 @@ TEST(StepZeb, CapacityCheckOfLinesThatDidNotFit) {
     struct Case {
         const char* what;
         std::vector<std::string> lines;
-        bool completed;
+        const Message* refused;   // nullptr: completed
         std::string lastCommand;  // Command of step 999
+        int keptSteps = -1;       // steps before this one keep their contents, the rest are empty
     } cases[] = {
-        {"1000 one-row steps", lines({}, 1000, end), true, "END"},
-        {"a pair pushes a real step out", lines({kCir}, 1000, end), false, ""},
-        {"a pair pushes an empty step out", lines({kCir}, 1000, kEmptyStep), true, ""},
-        {"lines from 1001 on are not steps", withParameters, true, ""},
-        {"a pair with no room for its second row", lines({}, 1000, kCir), false, ""},
-        {"a short file", {kCir, end}, true, ""},
-        {"an empty file", {}, true, ""},
+        // clang-format off
+        {"jump after the pair", {kCir, SeqLine("800", "998"), SeqLine("800", "999")}, &kOverstepping, "", 3},
+        {"jump before the pair", {SeqLine("800", "999"), kCir}, &kOverstepping, "", 0},
+        {"pushed over by the second pair", {kCir, SeqLine("800", "998"), kCir}, &kOverstepping, "", 2},
+        {"1000 one-row steps", lines({}, 1000, end), nullptr, "END"},
+        {"a pair pushes a real step out", lines({kCir}, 1000, end), &kTooMany, ""},
+        {"a pair pushes an empty step out", lines({kCir}, 1000, kEmptyStep), nullptr, ""},
+        {"lines from 1001 on are not steps", withParameters, nullptr, ""},
+        {"a pair with no room for its second row", lines({}, 1000, kCir), &kTooMany, ""},
+        {"a short file", {kCir, end}, nullptr, ""},
+        {"an empty file", {}, nullptr, ""},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         StepTable t;
         ScriptedPrompter p;
-        EXPECT_EQ(ConvertZebSteps(t, Join(c.lines), p), c.completed);
+        EXPECT_EQ(ConvertZebSteps(t, Join(c.lines), p), !c.refused);
         EXPECT_EQ(p.messages,
-                  c.completed ? std::vector<Message>{} : std::vector<Message>{kTooMany});
+                  c.refused ? std::vector<Message>{*c.refused} : std::vector<Message>{});
         EXPECT_EQ(t[999][FieldCommand], c.lastCommand);
+        if (c.keptSteps < 0) continue;
+        for (int s = 0; s < kStepCount; ++s)
+            EXPECT_EQ(t[s].empty(), s >= c.keptSteps || t[s][FieldCommand].empty()) << s;
+        EXPECT_EQ(t[0][FieldCommand], c.keptSteps > 0 ? "CIR" : "");
     }
 }
 

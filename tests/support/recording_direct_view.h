@@ -53,7 +53,6 @@ class RecordingDirectView : public DirectView {
     bool offerToSaveSteps() override { return stepsGivenUp; }
     void showStopState(StopState state) override {
         stopUnconfirmed = state == StopState::Unconfirmed;
-        stopStates.push_back(state);
     }
     int jogMode() const override { return mode; }
     bool ioState(IoBank bank, int n) const override { return io.at(Bit(bank, n)) == '1'; }
@@ -106,7 +105,6 @@ class RecordingDirectView : public DirectView {
     int stepEditorResets = 0;
     bool stepsGivenUp = true;  // the step editor's save offer: false for Cancel
     bool stopUnconfirmed = false;
-    std::vector<StopState> stopStates;
     int mode = 1;
     std::string io = std::string(32, '0');  // DO0..DO15 then DI0..DI15, as shown ('?': no state)
     // Marked not current: now, and each time it was ("DO2", "DI15", "Xposi", "Step").
