@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "direct/direct_view.h"
+#include "direct/direct_widgets_fwd.h"
 #include "procedures/outcome.h"
 
 class QCheckBox;
@@ -28,13 +29,6 @@ class Navigator;
 class ParameterEditorAccess;
 class Prompter;
 class StepEditorAccess;
-class ControllerLink;
-class TransferDialogs;
-class DirectPanel;
-class DirectSession;
-class StopStateMark;
-class JogButton;
-class JogControls;
 class LineSwitch;
 class CycleTimePanel;
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "direct/direct_view.h"
+#include "direct/direct_widgets_fwd.h"
 #include "procedures/outcome.h"
 #include "shell/teach_target.h"
 
@@ -25,13 +26,6 @@ namespace mivo {
 
 struct ProcedureContext;
 class Prompter;
-class ControllerLink;
-class TransferDialogs;
-class DirectPanel;
-class DirectSession;
-class StopStateMark;
-class JogButton;
-class JogControls;
 class TeachTransfer;
 class StepChooser;
 
