@@ -12,6 +12,7 @@
 #include "counting_channel.h"
 #include "link/controller_link.h"
 #include "link/link_messages.h"
+#include "modal/modal_run.h"
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
 #include "procedures/transfer_view.h"
@@ -57,7 +58,8 @@ class PacedLine {
         channel_.out = channel_.in = 0;
         channel_.drainSeconds = 0;
         const auto t0 = std::chrono::steady_clock::now();
-        const Outcome outcome = transfer(ctx_);
+        Outcome outcome = Outcome::Failed;
+        RunModal([&] { outcome = transfer(ctx_); });
         leg.seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
         leg.drains += channel_.drainSeconds;
         leg.out += channel_.out;

@@ -24,6 +24,7 @@
 #include "link/controller_link.h"
 #include "link/flight_recorder.h"
 #include "link/link_messages.h"
+#include "modal/modal_run.h"
 
 namespace {
 
@@ -66,16 +67,18 @@ Exchanges Exchange(mivo::ControllerLink& link, int exchanges) {
     r.gapsMs.reserve(static_cast<std::size_t>(exchanges));
     Clock::time_point previousEnd{};
     const Clock::time_point start = Clock::now();
-    for (int i = 0; i <= exchanges; ++i) {
-        const std::string version = ch.request("@?Ver 0");
-        const Clock::time_point writtenAt = link.lastWrite();
-        const std::string ok = ch.next();
-        if (version != "V1.20" || ok != "OK") ++r.failures;
-        if (i > 0)
-            r.gapsMs.push_back(
-                std::chrono::duration<double, std::milli>(writtenAt - previousEnd).count());
-        previousEnd = link.lastLineEnd();
-    }
+    mivo::RunModal([&] {
+        for (int i = 0; i <= exchanges; ++i) {
+            const std::string version = ch.request("@?Ver 0");
+            const Clock::time_point writtenAt = link.lastWrite();
+            const std::string ok = ch.next();
+            if (version != "V1.20" || ok != "OK") ++r.failures;
+            if (i > 0)
+                r.gapsMs.push_back(
+                    std::chrono::duration<double, std::milli>(writtenAt - previousEnd).count());
+            previousEnd = link.lastLineEnd();
+        }
+    });
     r.totalS = std::chrono::duration<double>(Clock::now() - start).count();
     std::sort(r.gapsMs.begin(), r.gapsMs.end());
     return r;

@@ -75,9 +75,9 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
     o.transfer = std::make_unique<TransferDialogs>(o.link);
     TransferDialogs& transfer = *o.transfer;
     screens.transfer = &transfer;
-    // Cancel during a motion stops the robot on the main channel; the reply to "@MSTOP" ends
-    // the motion's pending wait.
-    transfer.setMotionStop([&link = o.link] { link.mainChannel().request("@MSTOP"); });
+    // Cancel during a motion stops the robot on the main channel: "@MSTOP" goes out at once and
+    // its reply ends the motion's pending wait.
+    transfer.setMotionStop([&link = o.link] { link.mainChannel().interject("@MSTOP"); });
     if (!prompter) {
         o.messages = std::make_unique<MessagePrompter>(transfer);
         prompter = o.messages.get();

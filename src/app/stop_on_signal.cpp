@@ -49,7 +49,7 @@ std::unique_ptr<StopSignalWatch> StopOnSignal(CreatedScreens& screens, std::func
             });
             return;
         }
-        if (link.isOnline() && !link.waits().empty()) screens.transfer->requestCancel(true);
+        if (link.isOnline() && link.mainChannel().waiting()) screens.transfer->requestCancel(true);
         end();
     });
 }

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QTimer>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -21,6 +20,7 @@
 #include "common/readable_text.h"
 #include "link/controller_link.h"
 #include "link/stop_signal_watch.h"
+#include "modal/modal_run.h"
 #include "procedures/controller_records.h"
 #include "procedures/reply_rules.h"
 #include "steps/step_files.h"
@@ -36,7 +36,10 @@ namespace {
 class ConsoleChannel : public Channel {
   public:
     ConsoleChannel(ControllerLink& link, int timeoutMs, std::ostream* log)
-        : link_(link), inner_(link.mainChannel()), timeoutMs_(timeoutMs), log_(log) {}
+        : link_(link), inner_(link.mainChannel()), timeoutMs_(timeoutMs), log_(log) {
+        link.setReplyTimeout(timeoutMs);
+        inner_.unanswered = nullptr;  // said here, with the command
+    }
 
     std::string request(const std::string& command) override {
         if (log_ && !command.empty() && command != "CEND") WriteLogLine(*log_, true, command);
@@ -52,19 +55,11 @@ class ConsoleChannel : public Channel {
     template <typename F>
     std::string timed(F wait, bool waits) {
         if (!waits) return wait();
-        bool expired = false;
-        QTimer timer;
-        timer.setSingleShot(true);
-        QObject::connect(&timer, &QTimer::timeout, [&] {
-            expired = true;
-            link_.abortWaits();
-        });
-        timer.start(timeoutMs_);
         std::string line = wait();
-        timer.stop();
         if (line.empty() && !link_.halted()) {
             std::cerr << "No reply from the controller to " << ReadableErrorLine(command_);
-            if (expired) std::cerr << " within " << timeoutMs_ / 1000.0 << " s";
+            if (inner_.lastEnd() == EngineChannel::End::TimedOut)
+                std::cerr << " within " << timeoutMs_ / 1000.0 << " s";
             std::cerr << '\n';
         }
         if (log_) WriteLogLine(*log_, false, line);
@@ -72,7 +67,7 @@ class ConsoleChannel : public Channel {
     }
 
     ControllerLink& link_;
-    Channel& inner_;
+    EngineChannel& inner_;
     int timeoutMs_;
     std::ostream* log_;
     std::string command_;  // the last command sent, which the replies answer
@@ -191,7 +186,8 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
         for (const auto& line : r.lines) std::cout << EscapeControlBytes(line) << '\n';
         return r.outcome == Outcome::Completed ? kExitCompleted : kExitFailed;
     };
-    const int status = stop.stopped() ? failed : run();
+    int status = failed;
+    if (!stop.stopped()) RunModal([&] { status = run(); });
     QCoreApplication::processEvents();  // a signal that came during a question counts too
     link.deliverPendingMessages();
     link.goOffline();

@@ -2,9 +2,9 @@
 // ControllerLink: the controller link, as the screens and `mivo` use it. The serial line and its
 // life (link/serial_line, with its port choice, link/port_choice), whose signals it gives, and the
 // exchange of requests and replies on two channels, main and direct, over it
-// (link/controller_exchange). The main channel's waits pump events in a nested QEventLoop driven
-// by readyRead; the direct channel's procedures run on fibers and wait without one. Qt Core and
-// SerialPort only: its messages for the user go out as a signal.
+// (link/controller_exchange), one exchange engine for both. Procedures on either channel run on
+// fibers and wait without an event loop of their own. Qt Core and SerialPort only: its messages
+// for the user go out as a signal.
 #include <QObject>
 #include <QString>
 #include <chrono>
@@ -46,7 +46,7 @@ class ControllerLink : public SerialLine {
     void goDirectOffline() { SerialLine::goOffline(LinkSide::Direct); }
     bool isDirectOnline() const { return online(LinkSide::Direct); }
 
-    Channel& mainChannel() { return exchange_.mainChannel(); }
+    EngineChannel& mainChannel() { return exchange_.mainChannel(); }
     EngineChannel& directChannel() { return exchange_.directChannel(); }
     // How long an answer owed on the direct channel may take (a move's end is not owed).
     void setDirectReplyLimit(int ms) { exchange_.setDirectReplyLimit(ms); }
@@ -54,7 +54,7 @@ class ControllerLink : public SerialLine {
     // OfflineRequest: ends any wait on the main channel without a line and goes off line.
     void requestOffline() { goOffline(); }
     // Ends every wait without a line (the start screen was shown).
-    void abortWaits() { waits().endAll(); }
+    void abortWaits() { abandonWaits(); }
 
     // Data exchanges wait for a reply at most this long (0: as long as it takes, for motions);
     // a wait that runs out ends without a line and the user is told once the waits unwound.
@@ -64,7 +64,7 @@ class ControllerLink : public SerialLine {
 
     // For timing: when the last reply line's LF was taken from the line, and when the last
     // request's bytes were written.
-    std::chrono::steady_clock::time_point lastLineEnd() const { return waits().lastLineEnd(); }
+    std::chrono::steady_clock::time_point lastLineEnd() const { return exchange_.lastLineEnd(); }
     std::chrono::steady_clock::time_point lastWrite() const { return exchange_.lastWrite(); }
 
   private:

@@ -9,13 +9,28 @@ namespace mivo {
 
 struct EngineChannel::Pending {
     std::deque<std::string> lines;  // matched to it, not yet read
+    ExchangeEngine::Id id = 0;
     bool ended = false;
     Reply reply;
     Fiber* waiter = nullptr;  // the fiber asleep on it
 };
 
-EngineChannel::EngineChannel(ExchangeEngine& engine, LineClock& clock)
-    : engine_(engine), clock_(clock), alive_(std::make_shared<bool>(true)) {}
+EngineChannel::EngineChannel(ExchangeEngine& engine, LineClock& clock, bool lineByLine)
+    : engine_(engine),
+      clock_(clock),
+      alive_(std::make_shared<bool>(true)),
+      lineByLine_(lineByLine) {}
+
+bool EngineChannel::interject(const std::string& command) {
+    return online() && engine_.interject(command, this, clock_.now());
+}
+
+void EngineChannel::abandon() { engine_.abandon(this, clock_.now()); }
+
+void EngineChannel::reserveFor(Fiber* fiber) {
+    reserved_ = fiber;
+    if (fiber) engine_.dropQueued(this);
+}
 
 EngineChannel::~EngineChannel() { *alive_ = false; }
 
@@ -27,21 +42,34 @@ void EngineChannel::addNoiseListener(std::function<void(const std::string&)> lis
 }
 
 std::shared_ptr<EngineChannel::Pending> EngineChannel::current() const {
+    if (lineByLine_) return stream_;
     return std::static_pointer_cast<Pending>(Fiber::local(this));
 }
 
-void EngineChannel::setCurrent(std::shared_ptr<Pending> p) { Fiber::local(this) = std::move(p); }
+void EngineChannel::setCurrent(std::shared_ptr<Pending> p) {
+    if (!lineByLine_) {
+        Fiber::local(this) = std::move(p);
+        return;
+    }
+    // A new request: the lines the last one still had are read no further.
+    if (stream_ && !stream_->ended && stream_ != p) engine_.close(stream_->id);
+    stream_ = std::move(p);
+}
 
 std::shared_ptr<EngineChannel::Pending> EngineChannel::start(const std::string& command,
                                                              Hooks hooks, bool stopLane) {
     auto p = std::make_shared<Pending>();
-    if (reserved_ && Fiber::current() != reserved_) {
+    if ((reserved_ && Fiber::current() != reserved_) || !online()) {
         p->ended = true;
         p->reply.end = End::Lost;
         return p;
     }
     ExchangeEngine::Request r;
     r.command = command;
+    r.owner = this;
+    r.direct = !lineByLine_;
+    if (lineByLine_) r.shape = ReplyShape::Stream;
+    r.limit = replyLimit();
     r.written = std::move(hooks.written);
     r.fits = std::move(hooks.fits);
     r.line = [this, p, show = std::move(hooks.line)](const std::string& l) {
@@ -49,13 +77,19 @@ std::shared_ptr<EngineChannel::Pending> EngineChannel::start(const std::string& 
         p->lines.push_back(l);
         wake(p);
     };
+    ++open_;
     r.done = [this, p, command, stopLane, ended = std::move(hooks.ended)](const Reply& reply) {
+        --open_;
         if (reply.end == End::TimedOut && !stopLane && unanswered) unanswered(command);
         if (ended) ended(reply);
         p->ended = true;
         p->reply = reply;
         wake(p);
     };
+    takeIn();
+    // The id first: the request may end inside the call.
+    const ExchangeEngine::Id id = engine_.nextId();
+    p->id = id;
     if (stopLane)
         engine_.submitStop(std::move(r), clock_.now());
     else
@@ -118,8 +152,11 @@ std::string EngineChannel::next(Hooks hooks) {
         p = start("", std::move(hooks), false);
         setCurrent(p);
     }
-    while (p->lines.empty() && !p->ended)
-        if (!sleep(*p)) return "";
+    while (p->lines.empty() && !p->ended) {
+        // A stream's reader waits: its next line is owed.
+        if (lineByLine_) engine_.expect(p->id, clock_.now());
+        if (!p->ended && !sleep(*p)) return "";
+    }
     if (p->lines.empty()) return "";
     std::string line = std::move(p->lines.front());
     p->lines.pop_front();

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +40,9 @@ class EngineChannel : public Channel {
         std::function<bool(const std::string&)> fits;  // a value's data line fits its item
     };
 
-    EngineChannel(ExchangeEngine& engine, LineClock& clock);
+    // `lineByLine`: every request is framed as the main channel frames it and read one line at
+    // a time, whatever its command (the main channel's procedures read their answers so).
+    EngineChannel(ExchangeEngine& engine, LineClock& clock, bool lineByLine = false);
     ~EngineChannel() override;
 
     // The ordinary lane and the stop lane: the command, and its whole answer once it ended.
@@ -62,6 +65,17 @@ class EngineChannel : public Channel {
 
     // Whether the line is on: a request made while it is off ends Lost at once.
     virtual bool online() const { return true; }
+    // Before a request goes to the engine: input that has come but not been taken in yet.
+    virtual void takeIn() {}
+    // How long an owed answer may take: none, the engine's limit; zero, as long as it takes.
+    virtual std::optional<std::chrono::milliseconds> replyLimit() const { return std::nullopt; }
+    // Writes `command` at once, owing nothing of its own: the request under way reads its
+    // answer. False when it could not be written.
+    bool interject(const std::string& command);
+    // This channel's requests end Lost (its waits end without a line); the line stays on.
+    void abandon();
+    // A request of this channel is open or waiting to go out.
+    bool waiting() const { return open_ > 0; }
     // Takes the line off: every request ends Lost.
     virtual void close() { engine_.lost(); }
     // An answer owed did not come within the reply limit (not told for a stop: the stop says
@@ -69,7 +83,8 @@ class EngineChannel : public Channel {
     std::function<void(const std::string& command)> unanswered;
     // From now on only `fiber` sends (a stop signal's stop, and what it reads): a request of
     // any other ends Lost at once, unsent. nullptr: everyone again.
-    void reserveFor(Fiber* fiber) { reserved_ = fiber; }
+    // Requests waiting to go out (behind a drain) never go.
+    void reserveFor(Fiber* fiber);
     // Lines that answer nothing (noise), for whoever shows them.
     void addNoiseListener(std::function<void(const std::string&)> listener);
 
@@ -83,12 +98,16 @@ class EngineChannel : public Channel {
 
     ExchangeEngine& engine_;
     LineClock& clock_;
-    // The calling fiber's last request (kept by the fiber, freed with it).
+    // The calling fiber's last request (kept by the fiber, freed with it); a channel read line by
+    // line has one reader at a time, and its last request is the channel's.
     std::shared_ptr<Pending> current() const;
     void setCurrent(std::shared_ptr<Pending> p);
+    std::shared_ptr<Pending> stream_;
     std::shared_ptr<bool> alive_;  // calls posted outlive no channel
     std::vector<std::function<void(const std::string&)>> noiseListeners_;
     Fiber* reserved_ = nullptr;
+    bool lineByLine_ = false;
+    int open_ = 0;  // requests submitted, not yet ended
 };
 
 }  // namespace mivo

@@ -14,7 +14,7 @@ bool IsWord(ReplyCode c) { return IsStatusWord(c) && c != ReplyCode::End; }
 
 }  // namespace
 
-ExchangeEngine::ExchangeEngine(std::function<bool(std::string_view)> write,
+ExchangeEngine::ExchangeEngine(std::function<bool(std::string_view, const void*)> write,
                                std::chrono::milliseconds replyLimit,
                                std::chrono::milliseconds quiet)
     : write_(std::move(write)), replyLimit_(replyLimit), quiet_(quiet) {}
@@ -60,17 +60,74 @@ void ExchangeEngine::write(Open& o, Time now) {
     const Id id = o.id;
     // An empty command writes nothing and reads one more line.
     if (!online_ ||
-        (!o.request.command.empty() && !write_(FrameRequest(o.request.command, true).bytes))) {
+        (!o.request.command.empty() &&
+         !write_(FrameRequest(o.request.command, o.request.direct).bytes, o.request.owner))) {
         finish(id, End::Lost);
         return;
     }
     if (o.request.written) events_.push_back(o.request.written);
+    // On the main channel a line begun before the request is no part of its reply. (On the
+    // direct channel a run's own line may be under way.)
+    if (!o.request.direct && !o.request.command.empty() && !assembler_.partial().empty()) {
+        if (dropped) dropped(assembler_.partial());
+        assembler_.clear();
+    }
     if (Moves(o.shape) && o.shape != ReplyShape::Run) {
         o.phase = Phase::Under;
     } else {
         o.phase = Phase::Owed;
-        o.deadline = now + replyLimit_;
+        o.deadline = deadlineFrom(o, now);
     }
+}
+
+std::optional<ExchangeEngine::Time> ExchangeEngine::deadlineFrom(const Open& o, Time now) const {
+    const auto limit = o.request.limit.value_or(replyLimit_);
+    if (limit.count() <= 0) return std::nullopt;
+    return now + limit;
+}
+
+bool ExchangeEngine::interject(const std::string& command, const void* owner, Time now) {
+    drainUntil_.reset();
+    const bool wrote = online_ && write_(FrameRequest(command, false).bytes, owner);
+    pump(now);
+    flush();
+    return wrote;
+}
+
+void ExchangeEngine::expect(Id id, Time now) {
+    Open* o = find(id);
+    if (!o || o->shape != ReplyShape::Stream || o->phase != Phase::Under) return;
+    o->phase = Phase::Owed;
+    o->deadline = deadlineFrom(*o, now);
+    flush();
+}
+
+void ExchangeEngine::close(Id id) {
+    finish(id, End::Answered);
+    flush();
+}
+
+void ExchangeEngine::dropQueued(const void* owner) {
+    std::vector<Id> ids;
+    for (const Open& o : open_)
+        if (o.request.owner == owner && o.phase == Phase::Queued) ids.push_back(o.id);
+    for (const Id id : ids) finish(id, End::Lost);
+    flush();
+}
+
+void ExchangeEngine::abandon(const void* owner, Time now) {
+    std::vector<Id> ids;
+    bool answering = false;
+    for (const Open& o : open_)
+        if (!owner || o.request.owner == owner) {
+            ids.push_back(o.id);
+            answering = answering || o.phase != Phase::Queued;
+        }
+    for (const Id id : ids) finish(id, End::Lost);
+    // What they were owed would come as noise.
+    if (answering && open_.empty()) startDrain(now);
+    pump(now);
+    flush();
 }
 
 void ExchangeEngine::pump(Time now) {
@@ -99,9 +156,12 @@ void ExchangeEngine::drain(Time now) {
 }
 
 void ExchangeEngine::receive(std::string_view bytes, Time when) {
+    if (drainUntil_ && when >= *drainUntil_) drainUntil_.reset();  // its timer not yet heard
     if (drainUntil_) {
         if (dropped) dropped(bytes);
-        drainUntil_ = when + quiet_;
+        // Until the line is quiet, or the drain's time is up: a line that keeps babbling is no
+        // reason to send nothing more.
+        drainUntil_ = std::min(when + quiet_, drainCap_);
         assembler_.clear();
         word_.reset();
         return;
@@ -114,6 +174,7 @@ void ExchangeEngine::receive(std::string_view bytes, Time when) {
 }
 
 void ExchangeEngine::onLine(std::string line, Time when) {
+    lastLineEnd_ = when;
     if (heard) heard(line);
     if (drainUntil_) {  // noise earlier in the same bytes began a drain
         if (dropped) dropped(line + "\r\n");
@@ -156,6 +217,7 @@ void ExchangeEngine::finish(Id id, End end) {
 
 void ExchangeEngine::startDrain(Time now) {
     drainUntil_ = now + quiet_;
+    drainCap_ = now + 6 * quiet_;
     assembler_.clear();
     word_.reset();
 }
@@ -166,12 +228,17 @@ void ExchangeEngine::expire(Time now) {
         tailUntil_.reset();
         tailLine_ = nullptr;
     }
-    std::vector<Id> late, over;
+    std::vector<Id> late, over, read;
     for (const Open& o : open_) {
         if (!o.deadline || now < *o.deadline) continue;
-        // A run whose stop or error no "END" followed is over.
-        (o.phase == Phase::Owed ? late : over).push_back(o.id);
+        // A stream the line has been quiet on, its reader busy elsewhere, is read; a run whose
+        // stop or error no "END" followed is over.
+        if (o.phase == Phase::Owed)
+            late.push_back(o.id);
+        else
+            (o.shape == ReplyShape::Stream ? read : over).push_back(o.id);
     }
+    for (const Id id : read) finish(id, End::Answered);
     for (const Id id : over) finish(id, End::Failed);
     for (const Id id : late) finish(id, End::TimedOut);
     // What the late ones were owed would come as noise now.

@@ -54,11 +54,18 @@ class ExchangeEngine {
         std::function<void(const Reply&)> done;        // once, when it ends
         // Whether a data line is a value of its item (a value's answer); none: any is.
         std::function<bool(const std::string&)> fits;
+        // Who made it (a channel), for abandon() and the write.
+        const void* owner = nullptr;
+        // Framed as the direct channel frames it ("@RUN2" is "@RUN" unanswered), or as the main.
+        bool direct = true;
+        // How long its answer may take once owed: none, the engine's reply limit; zero, no limit
+        // (a motion on the main channel waits for its reply or a stop).
+        std::optional<std::chrono::milliseconds> limit;
     };
 
     // `write` puts bytes on the line and says whether they went. `replyLimit`: how long an
     // answer owed may take; `quiet`: how long the line must be silent to end a drain.
-    ExchangeEngine(std::function<bool(std::string_view)> write,
+    ExchangeEngine(std::function<bool(std::string_view, const void* owner)> write,
                    std::chrono::milliseconds replyLimit, std::chrono::milliseconds quiet);
     ExchangeEngine(const ExchangeEngine&) = delete;
     ExchangeEngine& operator=(const ExchangeEngine&) = delete;
@@ -70,6 +77,17 @@ class ExchangeEngine {
     Id submit(Request request, Time now);
     // The priority lane: written at once.
     Id submitStop(Request request, Time now);
+    // Written at once, owing nothing of its own: its answer goes to whoever waits (the main
+    // channel's motion stop, whose answer the procedure under way reads). False: not written.
+    bool interject(const std::string& command, const void* owner, Time now);
+    // The requests of `owner` (nullptr: every one) end Lost; what they were owed is drained.
+    void abandon(const void* owner, Time now);
+    // The requests of `owner` not yet written end Lost, unsent.
+    void dropQueued(const void* owner);
+    // A stream's reader waits for its next line: it is owed again, within the stream's limit.
+    void expect(Id id, Time now);
+    // A stream is read no further: it ends Answered.
+    void close(Id id);
 
     // Drops input until the line is quiet, when nothing is under way (else nothing happens:
     // what comes is owed to what is).
@@ -94,6 +112,12 @@ class ExchangeEngine {
 
     // Requests open or waiting to go out.
     bool idle() const { return open_.empty(); }
+    // The id the next request submitted will have.
+    Id nextId() const { return last_ + 1; }
+    // Requests open, or input being drained: the line's bytes are the engine's.
+    bool busy() const { return !open_.empty() || drainUntil_.has_value(); }
+    // When the last line's LF arrived.
+    Time lastLineEnd() const { return lastLineEnd_; }
 
   private:
     enum class Phase { Queued, Owed, Under };
@@ -128,8 +152,10 @@ class ExchangeEngine {
     void flush();
     Open* find(Id id);
     Open* firstOwed();
+    // Now plus the request's limit; none when it has none.
+    std::optional<Time> deadlineFrom(const Open& o, Time now) const;
 
-    std::function<bool(std::string_view)> write_;
+    std::function<bool(std::string_view, const void*)> write_;
     std::chrono::milliseconds replyLimit_;
     std::chrono::milliseconds quiet_;
     std::list<Open> open_;  // in the order they went out, then the queued ones
@@ -137,6 +163,7 @@ class ExchangeEngine {
     LineAssembler assembler_;
     std::optional<std::string> word_;  // a status word or "CEND" waiting for its line
     std::optional<Time> drainUntil_;
+    Time drainCap_{};
     // After a stop's answer or a run's status end, one "END" or "OK" may follow within the
     // reply limit: given to the line callback of what ended, not noise.
     std::optional<Time> tailUntil_;
@@ -146,6 +173,7 @@ class ExchangeEngine {
     // a consistent state: a callback may submit again.
     std::vector<std::function<void()>> events_;
     bool flushing_ = false;
+    Time lastLineEnd_{};
 };
 
 }  // namespace mivo

@@ -50,11 +50,18 @@ void ExchangeEngine::route(const Unit& u, Time now) {
     for (Open& o : open_) {
         if (o.phase == Phase::Queued) break;
         if (o.phase == Phase::Owed && &o != owed) continue;
+        if (o.phase == Phase::Under && o.shape == ReplyShape::Stream) continue;
         if (const Take t = accept(o, u); t != Take::No) {
             give(o, u, t, now);
             return;
         }
     }
+    // A stream read on takes what no one else is owed.
+    for (Open& o : open_)
+        if (o.phase == Phase::Under && o.shape == ReplyShape::Stream) {
+            give(o, u, Take::Progress, now);
+            return;
+        }
     // The "END" or "OK" a stop's answer or a run's status end may have after it.
     const ReplyCode head = Head(u.lines);
     if (tailUntil_ && u.lines.size() == 1 && (head == ReplyCode::End || head == ReplyCode::Ok)) {
@@ -137,6 +144,8 @@ ExchangeEngine::Take ExchangeEngine::accept(Open& o, const Unit& u) const {
         case ReplyShape::MotorStop:
             if (c == ReplyCode::Mstop && pair) return Take::Answered;
             return word ? Take::Failed : Take::No;
+        case ReplyShape::Stream:
+            return Take::Progress;
     }
     return Take::No;
 }
@@ -151,7 +160,7 @@ void ExchangeEngine::give(Open& o, const Unit& u, Take t, Time now) {
     o.reply.lines.insert(o.reply.lines.end(), u.lines.begin(), u.lines.end());
     if (o.request.line)
         for (const std::string& l : u.lines) events_.push_back([f = o.request.line, l] { f(l); });
-    if (o.deadline && o.phase == Phase::Owed) o.deadline = now + replyLimit_;
+    if (o.deadline && o.phase == Phase::Owed) o.deadline = deadlineFrom(o, now);
     const Id id = o.id;
     const auto lineOf = o.request.line;
     // A stop's answer ends what moved before it; even "OK" (nothing moved) ends a held jog,
@@ -165,6 +174,13 @@ void ExchangeEngine::give(Open& o, const Unit& u, Take t, Time now) {
         case Take::Progress:
             if (o.shape == ReplyShape::Run) {
                 progressRun(o, u, now);
+                return;
+            }
+            // Read on: what comes with this line is kept for the reader, who is told from the
+            // event loop; what comes after the reader has had its turn is nobody's.
+            if (o.shape == ReplyShape::Stream) {
+                o.phase = Phase::Under;
+                o.deadline = now;
                 return;
             }
             ++o.state;

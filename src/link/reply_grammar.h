@@ -20,6 +20,8 @@ enum class ReplyShape {
     Hold,       // nothing until a stop ends it (a held jog, "@X2+", "@X3+")
     Stop,       // "OK" (nothing moved), "STOP" and its line, or "CEND" and three lines ("@STOP")
     MotorStop,  // "MSTOP" and its line ("@MSTOP")
+    Stream,     // the main channel's: every line that comes, read one at a time; the first is
+                // owed, the others are kept while the line goes on and the reader reads
 };
 
 // The shape of `command`'s answer. A command the table does not know is taken line by line.

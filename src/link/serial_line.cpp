@@ -1,6 +1,5 @@
 #include "link/serial_line.h"
 
-#include <QEventLoop>
 #include <QTimer>
 
 namespace mivo {
@@ -18,15 +17,12 @@ QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast
 
 }  // namespace
 
-SerialLine::SerialLine(QObject* parent) : QObject(parent), waits_(monitor_) {
+SerialLine::SerialLine(QObject* parent) : QObject(parent) {
     connect(&port_, &SerialPort::readyRead, this, &SerialLine::onReadyRead);
     connect(&port_, &SerialPort::failed, this, &SerialLine::onPortFailed);
 }
 
-SerialLine::~SerialLine() {
-    waits_.endAll();
-    port_.close();
-}
+SerialLine::~SerialLine() { port_.close(); }
 
 bool SerialLine::online(LinkSide side) const {
     return side == LinkSide::Main ? mainOnline_ : directOnline_;
@@ -37,22 +33,15 @@ bool SerialLine::ready(LinkSide side) const { return online(side) && port_.isOpe
 void SerialLine::onReadyRead() {
     const Clock::time_point now = Clock::now();
     const QByteArray bytes = port_.readAll();
-    if (drainTimer_) {
-        // Drained, not lost from sight: the recorder and the communication log see them.
-        reportDropped(bytes.toStdString());
-        drainTimer_->start();
+    // The engine takes them while it has a request or a drain under way, and always while the
+    // direct side is on line (a run's lines come unasked); else the main channel is idle.
+    if (engine_.bytes && (directOnline_ || engineBusy())) {
+        monitor_.reset();
+        engine_.bytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
+                      now);
         return;
     }
-    // The direct side's engine takes them, unless a main-channel wait runs.
-    if (directOnline_ && directSink_.bytes && waits_.empty()) {
-        directSink_.bytes(
-            std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), now);
-        return;
-    }
-    waits_.receive(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())),
-                   now);
-    reportDropped(waits_.takeDropped());
-    if (waits_.empty()) idleMonitor(waits_.takeUnclaimed());
+    idleMonitor(bytes.toStdString());
 }
 
 void SerialLine::reportDropped(const std::string& bytes) {
@@ -108,10 +97,9 @@ void SerialLine::idleMonitor(const std::string& bytes) {
 
 void SerialLine::communicationError() {
     commErrorQueued_ = false;
-    if (!mainOnline_ || !port_.isOpen() || !waits_.empty()) return;
+    if (!mainOnline_ || !port_.isOpen() || engineBusy()) return;
     const QString dev = port_.device();
     port_.close();
-    waits_.discard();
     say(kCommErrorText, kCommErrorCaption);
     if (!mainOnline_) return;  // went off line while the message was shown
     if (!port_.isOpen() && !port_.open(dev)) {
@@ -145,11 +133,11 @@ void SerialLine::noteFailure(const QString& text) {
 }
 
 void SerialLine::showFailureWhenUnwound() {
-    if (pendingFailure_.isEmpty() || !waits_.empty()) return;
+    if (pendingFailure_.isEmpty()) return;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (pendingFailure_.isEmpty() || !waits_.empty()) return;
+            if (pendingFailure_.isEmpty() || mainWaiting()) return;
             const QString text = std::move(pendingFailure_);
             pendingFailure_.clear();
             say(text, kCommErrorCaption);
@@ -158,7 +146,7 @@ void SerialLine::showFailureWhenUnwound() {
 }
 
 void SerialLine::deliverPendingMessages() {
-    if (!waits_.empty()) return;
+    if (mainWaiting()) return;
     if (failureQueued_) portFailed();
     if (pendingFailure_.isEmpty()) return;
     const QString text = std::move(pendingFailure_);
@@ -181,19 +169,26 @@ void SerialLine::setOffline() {
 void SerialLine::clearFlags() { emit channelClosed(); }
 
 void SerialLine::closePort() {
-    if (directSink_.lost) directSink_.lost();
-    waits_.endAll();
+    if (engine_.lost) engine_.lost();
     port_.close();
-    waits_.discard();
-    if (drainLoop_) drainLoop_->quit();
     halted_ = false;
 }
 
 void SerialLine::halt() {
     halted_ = true;
-    endDrain();
-    waits_.endAll();
-    if (directSink_.lost) directSink_.lost();
+    if (engine_.lost) engine_.lost();
+}
+
+void SerialLine::abandonWaits() {
+    if (engine_.abandon) engine_.abandon(std::nullopt);
+}
+
+// Reads and discards until the line has been quiet a while: what the port holds now, then what
+// the engine drops as it comes.
+void SerialLine::drain() {
+    if (!port_.isOpen() || halted_) return;
+    reportDropped(port_.readAll().toStdString());
+    if (engine_.drain) engine_.drain();
 }
 
 bool SerialLine::openPort() {
@@ -207,14 +202,14 @@ bool SerialLine::goOnline(LinkSide side) {
     if (online(side)) return true;
     const bool wasOpen = port_.isOpen();
     if (!openPort()) return false;
-    if (!wasOpen || waits_.empty()) drain();
+    if (engine_.online) engine_.online();
+    if (!wasOpen || !engineBusy()) drain();
     if (!port_.isOpen()) return false;
     if (side == LinkSide::Main) {
         mainOnline_ = true;
         monitor_.reset();
     } else {
         directOnline_ = true;
-        if (directSink_.online) directSink_.online();
     }
     changed(side, true);
     return true;
@@ -225,7 +220,7 @@ void SerialLine::goOffline(LinkSide side) {
         const bool was = mainOnline_;
         mainOnline_ = false;
         clearFlags();
-        waits_.end(LinkSide::Main);
+        if (engine_.abandon) engine_.abandon(LinkSide::Main);
         if (!directOnline_) closePort();
         if (was) changed(side, false);
     } else {
@@ -234,8 +229,7 @@ void SerialLine::goOffline(LinkSide side) {
         if (was && port_.isOpen() && !halted_) emit directClosing();
         directOnline_ = false;
         emit channelClosed();
-        if (directSink_.lost) directSink_.lost();
-        waits_.end(LinkSide::Direct);
+        if (engine_.abandon) engine_.abandon(LinkSide::Direct);
         if (!mainOnline_) closePort();
         if (was) changed(side, false);
     }

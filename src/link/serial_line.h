@@ -2,14 +2,16 @@
 // The serial line under both channels: the port's life. Opens the chosen device (its port
 // choice) and drains it, holds which channel is on line, watches the line while idle (a run of
 // equal bytes means a broken line) and notices a port that fails; the bytes that arrive go to the
-// reply waits. What happens on it goes out as signals, its messages for the user among them; a
-// failure met during a wait is told once the waits have unwound. A flight recorder, when given,
-// takes the lines, the changes of state and the messages as they happen.
+// line's exchange engine while it has something under way or the direct side is on line. What
+// happens on it goes out as signals, its messages for the user among them; a failure met during a
+// main-channel wait is told once the wait has ended. A flight recorder, when given, takes the
+// lines, the changes of state and the messages as they happen.
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,12 +19,10 @@
 #include "link/idle_monitor.h"
 #include "link/port_choice.h"
 #include "link/serial_port.h"
-#include "link/wait_stack.h"
-
-class QEventLoop;
-class QTimer;
 
 namespace mivo {
+
+enum class LinkSide { Main, Direct };
 
 class SerialLine : public QObject {
     Q_OBJECT
@@ -39,39 +39,44 @@ class SerialLine : public QObject {
     // On line with the port open and no stop signal: `side` may send and wait.
     bool ready(LinkSide side) const;
 
-    // Reads and discards until the line has been quiet a while.
+    // What the port holds and has not signalled yet, taken in now.
+    void takeIn() { onReadyRead(); }
+    // Input is read and discarded until the line has been quiet a while; requests made
+    // meanwhile go out after it (a stop at once).
     void drain();
-    // A drain under way ends (a request made inside it must see its reply).
-    void endDrain();
     // A stop signal: every wait and a drain under way end; nothing more goes out until the
     // port is closed.
     void halt();
+    // Every wait ends without a line (the start screen was shown); the line stays on.
+    void abandonWaits();
     bool halted() const { return halted_; }
 
     // Which device each open takes.
     PortChooser& ports() { return ports_; }
     const PortChooser& ports() const { return ports_; }
     SerialPort& port() { return port_; }
-    WaitStack& waits() { return waits_; }
-    const WaitStack& waits() const { return waits_; }
     // Bytes dropped before they could begin a reply line, told to the listeners.
     void reportDropped(const std::string& bytes);
     // A command line written (`sent`) or a reply line handed to a wait, told to the listeners.
     void reportTraffic(LinkSide side, bool sent, const std::string& line);
-    // Where the direct side's bytes go while it is on line (its exchange engine), and what it
-    // is told when its line goes off or comes on.
-    struct DirectSink {
+    // The line's exchange engine, as the line sees it: where the bytes go, what it is told when
+    // the line goes off or comes on or a side's waits end, whether it has something under way.
+    struct EngineSink {
         std::function<void(std::string_view, std::chrono::steady_clock::time_point)> bytes;
         std::function<void()> lost;
         std::function<void()> online;
+        std::function<bool()> busy;
+        std::function<void()> drain;
+        std::function<void(std::optional<LinkSide>)> abandon;  // nullopt: both sides
+        std::function<bool()> mainWaiting;
     };
-    void setDirectSink(DirectSink sink) { directSink_ = std::move(sink); }
+    void setEngineSink(EngineSink sink) { engine_ = std::move(sink); }
     // Where the traffic, state changes and messages are recorded too (not owned; none: nowhere).
     void setRecorder(FlightRecorder* recorder) { recorder_ = recorder; }
 
     // A failure to tell the user, unless one is waiting to be told already.
     void noteFailure(const QString& text);
-    // Tells the waiting failure from the event loop once no wait runs.
+    // Tells the waiting failure from the event loop once no main-channel wait runs.
     void showFailureWhenUnwound();
     // Tells it now, for callers that will not return to an event loop; nothing during a wait.
     void deliverPendingMessages();
@@ -89,8 +94,8 @@ class SerialLine : public QObject {
     // may be empty. Connect it directly and show it before returning: the link goes on (for
     // example reopens the port) only after the user has seen it, and may be off line by then.
     void message(const QString& text, const QString& caption, const QString& detail);
-    // Bytes were dropped: an unfinished line received before a request was written (it cannot
-    // be part of its reply), or bytes that cannot begin a reply line (an idle burst of 0xFF).
+    // Bytes were dropped: drained, noise, or bytes that cannot begin a reply line (an idle
+    // burst of 0xFF).
     void discarded(const QByteArray& bytes);
     // A command line written (`sent`) or a reply line handed to a wait, on either channel, as
     // it happens: for the communication log.
@@ -114,19 +119,18 @@ class SerialLine : public QObject {
     void record(FlightEntry entry, const std::string& text);
     void clearFlags();
     void closePort();
+    bool engineBusy() const { return engine_.busy && engine_.busy(); }
+    bool mainWaiting() const { return engine_.mainWaiting && engine_.mainWaiting(); }
 
     PortChooser ports_;
     SerialPort port_;
     IdleMonitor monitor_;
-    WaitStack waits_;
     FlightRecorder* recorder_ = nullptr;
-    DirectSink directSink_;
+    EngineSink engine_;
 
     bool mainOnline_ = false;    // PortReady
     bool directOnline_ = false;  // DirectPortReady
     bool halted_ = false;
-    QTimer* drainTimer_ = nullptr;  // set while a drain runs
-    QEventLoop* drainLoop_ = nullptr;
     bool commErrorQueued_ = false;
     bool failureQueued_ = false;
     QString pendingFailure_;  // the line-failed text, shown once the waits have unwound

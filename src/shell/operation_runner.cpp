@@ -4,6 +4,7 @@
 
 #include "common/prompter.h"
 #include "link/controller_link.h"
+#include "modal/modal_run.h"
 #include "procedures/procedure_context.h"
 #include "procedures/program_control.h"
 #include "shell/transfer_dialogs.h"
@@ -42,7 +43,8 @@ bool OperationRunner::run(const std::function<bool(ProcedureContext&)>& body) {
     transfer_->setOwner(window_);
     window_->setEnabled(false);
     ProcedureContext ctx{link_->mainChannel(), prompter_, *transfer_, log_, programNumber_};
-    const bool stayDisabled = body(ctx);
+    bool stayDisabled = false;
+    RunModal([&] { stayDisabled = body(ctx); });
     running_ = false;
     if (!stayDisabled) window_->setEnabled(true);
     if (finished_) finished_();

@@ -11,6 +11,7 @@
 #include <map>
 
 #include "codepage/cp1252.h"
+#include "modal/modal_run.h"
 #include "shell/window_style.h"
 #include "teach/opener_moves.h"
 #include "teach/teach_screen.h"
@@ -73,7 +74,8 @@ void StepChooser::readStepClicked() {
     record_->clear();
     setButtonsEnabled(false);
     std::vector<std::string> record;
-    ReadStepRecord(teach_.mainContext(this), Cp1252::encode(step_->text()), record);
+    RunModal(
+        [&] { ReadStepRecord(teach_.mainContext(this), Cp1252::encode(step_->text()), record); });
     showRecord(record);
     setButtonsEnabled(true);
 }
@@ -85,8 +87,11 @@ void StepChooser::teachingDialogBoxClicked() {
     const std::string step = Cp1252::encode(step_->text());
     std::vector<std::string> record;
     std::map<int, std::string> positions;
-    const Outcome outcome =
-        MoveForTeaching(teach_.mainContext(this), ChosenStepMove(step, &record), positions);
+    Outcome outcome = Outcome::Failed;
+    RunModal([&] {
+        outcome =
+            MoveForTeaching(teach_.mainContext(this), ChosenStepMove(step, &record), positions);
+    });
     showRecord(record);
     setButtonsEnabled(true);
     if (outcome != Outcome::Completed) return;

@@ -19,6 +19,7 @@
 #include "direct/jog.h"
 #include "direct/jog_button.h"
 #include "link/controller_link.h"
+#include "modal/modal_run.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
 #include "teach/opener_moves.h"
@@ -67,9 +68,11 @@ void TeachScreen::teachFor(DataKind opener, TeachTarget& target, const std::stri
     if (opener == DataKind::Offset) {
         // The question and the origin check, then the step to move to is chosen.
         std::map<int, std::string> none;
-        if (MoveForTeaching(mainContext(openerWindow_), OpenerMove(opener, number), none) !=
-                Outcome::Completed ||
-            !chooser_) {
+        Outcome moved = Outcome::Failed;
+        RunModal([&] {
+            moved = MoveForTeaching(mainContext(openerWindow_), OpenerMove(opener, number), none);
+        });
+        if (moved != Outcome::Completed || !chooser_) {
             giveUp();
             return;
         }
@@ -81,7 +84,7 @@ void TeachScreen::teachFor(DataKind opener, TeachTarget& target, const std::stri
     // The move runs on the main channel; the screen waits for it.
     setEnabled(false);
     std::map<int, std::string> positions;
-    MoveForTeaching(mainContext(this), OpenerMove(opener, number), positions);
+    RunModal([&] { MoveForTeaching(mainContext(this), OpenerMove(opener, number), positions); });
     setEnabled(true);
     showTaught(positions);
     // In front of its opener for the teaching that follows.

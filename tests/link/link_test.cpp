@@ -17,6 +17,7 @@
 #include "link/reply_class.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_pty.h"
+#include "support/modal_channel.h"
 #include "support/temp_dir.h"
 
 namespace mivo::test {
@@ -64,7 +65,8 @@ class LinkFixture : public ::testing::Test {
         });
     }
 
-    Channel& main() { return link.mainChannel(); }
+    // The main channel, each call run to its end as a procedure's on its fiber.
+    Channel& main() { return modal; }
 
     // `body` on a fiber, as the direct channel's procedures run; the event loop runs until it
     // has ended.
@@ -89,6 +91,7 @@ class LinkFixture : public ::testing::Test {
     SimController sim;
     SimPty pty{sim};
     ControllerLink link;
+    ModalChannel modal{link.mainChannel()};
     std::vector<LinkMessage> said;  // the link's messages
     QTimer watchdog;
 };
@@ -142,28 +145,15 @@ TEST(ReplyClass, ClassifiesEveryReplyWord) {
         EXPECT_EQ(ReplyClass(line), code) << "line '" << line << "'";
 }
 
-TEST_F(LinkExchange, NestedRequestGetsTheNextLineAndOuterTheOneAfter) {
-    sim.faults.silent.which = 1;
-    std::vector<std::string> order;
-    onNextCommand([&] { order.push_back("inner " + main().request("@?Ver 1")); });
-    order.push_back("outer " + main().request("@?NO"));
-    EXPECT_EQ(order, (std::vector<std::string>{"inner V1.01", "outer OK"}));
-}
-
-TEST_F(LinkExchange, OfflineRequestEndsTheWaitAndGoesOffline) {
-    sim.faults.silent.which = 1;
-    QSignalSpy changed(&link, &ControllerLink::onlineChanged);
-    QSignalSpy closed(&link, &ControllerLink::channelClosed);
-    onNextCommand([&] { link.requestOffline(); });
-    EXPECT_EQ(main().request("@?NO"), "");
-    EXPECT_FALSE(link.isOnline());
-    EXPECT_EQ(closed.count(), 1);
-    ASSERT_EQ(changed.count(), 1);
-    EXPECT_FALSE(changed.at(0).at(0).toBool());
-    // Off line nothing is sent.
-    EXPECT_EQ(main().request("@?ORG"), "");
-    EXPECT_EQ(sim.received().size(), 1u);
-    EXPECT_TRUE(said.empty());
+// The main channel read a line at a time; a motion stop goes out at once while the motion
+// waits, and that wait reads its answer.
+TEST_F(LinkExchange, MainChannelReadsLineByLineAndAMotionStopAnswersTheMotion) {
+    EXPECT_EQ(main().request("@?NO"), "0");
+    EXPECT_EQ(main().next(), "OK");
+    onNextCommand([&] { link.mainChannel().interject("@MSTOP"); });
+    const std::string moved = main().request("@ORG");
+    EXPECT_EQ(moved + " " + main().next(), "MSTOP 64:Motor free");
+    EXPECT_EQ(sim.received(), (std::vector<std::string>{"@?NO", "@ORG", "@MSTOP"}));
 }
 
 // On the direct channel, a request's fiber hears how it ended: its answer, the line gone off, no
@@ -316,8 +306,17 @@ TEST_F(LinkFault, DrainEndsWhileTheLineStillBabbles) {
     });
     babble.start(10);
     main().drain();
+    // A request made meanwhile goes out once the drain has ended, while the babbling goes on.
+    bool done = false;
+    Fiber::start([&] {
+        link.mainChannel().request("@?NO");
+        done = true;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !sim.received().empty(); }, 2000));
     EXPECT_TRUE(babble.isActive()) << "the drain lasted until the babbling stopped";
     babble.stop();
+    link.abortWaits();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return done; }, 2000));
 }
 
 // Bytes right behind a reply, with no line end yet, wait in the link (or the port) when the next
@@ -398,7 +397,7 @@ TEST_F(LinkFault, AFailedOpenIsSaidOnceAndTheLinkStaysOffline) {
     }
     link.goOffline();
     ASSERT_TRUE(other.goOnline());
-    EXPECT_EQ(other.mainChannel().request("@?Ver 0"), "V1.20");
+    EXPECT_EQ(ModalChannel(other.mainChannel()).request("@?Ver 0"), "V1.20");
     EXPECT_EQ(told.size(), 1u);
 }
 

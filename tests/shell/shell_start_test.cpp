@@ -16,6 +16,7 @@
 #include "shell/modified_flags.h"
 #include "shell/port_dialog.h"
 #include "shell_fixture.h"
+#include "support/modal_channel.h"
 #include "support/scripted_chooser.h"
 #include "support/temp_dir.h"
 
@@ -110,7 +111,7 @@ TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
         EXPECT_TRUE(screens.tmmain->isEnabled());
         click(lineSwitchOf(screens.tmmain));
         ASSERT_TRUE(link().isOnline());
-        EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
+        EXPECT_EQ(ModalChannel(link().mainChannel()).request("@?NO"), "0");
         click(lineSwitchOf(screens.tmmain));
     };
     screens.tselect->hide();
@@ -137,7 +138,7 @@ TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
     reported = {plugged(renamed.devicePath())};
     click(lineSwitchOf(screens.tmmain));
     ASSERT_TRUE(link().isOnline());
-    EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
+    EXPECT_EQ(ModalChannel(link().mainChannel()).request("@?NO"), "0");
     EXPECT_EQ(sim2.received(), std::vector<std::string>{"@?NO"});
     click(lineSwitchOf(screens.tmmain));
     screens.tmmain->comSet();
@@ -317,8 +318,8 @@ TEST_F(ShellStart, CommunicationLogShowsBothWaysAsTheyPassBoundedAndClearable) {
     ASSERT_TRUE(screens.commlog->isVisible());
     EXPECT_TRUE(screens.tmmain->isVisible());  // a tool window beside the editor
 
-    EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
-    EXPECT_EQ(link().mainChannel().next(), "OK");
+    EXPECT_EQ(ModalChannel(link().mainChannel()).request("@?NO"), "0");
+    EXPECT_EQ(ModalChannel(link().mainChannel()).next(), "OK");
     const QStringList lines = screens.commlog->text().split('\n');
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].endsWith("main    > @?NO")) << lines[0].toStdString();

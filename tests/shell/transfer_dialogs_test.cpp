@@ -9,6 +9,7 @@
 #include "shell/message_prompter.h"
 #include "shell/progress_dialog.h"
 #include "shell_fixture.h"
+#include "support/modal_channel.h"
 
 namespace mivo::test {
 namespace {
@@ -54,7 +55,7 @@ TEST_F(ShellDialogs, CancelAndStopTransferRaiseCancelAndReenableTheEditor) {
         EXPECT_EQ(screens.tcancel->dataExchange(), c.stopTransfer);
         EXPECT_EQ(screens.tcancel->isVisible(), c.stopTransfer);
         link().mainChannel().drain();
-        EXPECT_EQ(link().mainChannel().request("@?NO"), "0");
+        EXPECT_EQ(ModalChannel(link().mainChannel()).request("@?NO"), "0");
         EXPECT_EQ(std::vector(sim.received().begin() + before, sim.received().end()), c.sent);
         view.hideCancel();
     }
