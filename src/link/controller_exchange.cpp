@@ -73,7 +73,11 @@ ControllerExchange::ControllerExchange(SerialLine& line)
         line_.reportTraffic(main_->waiting() ? LinkSide::Main : LinkSide::Direct, false, l);
     };
     engine_.dropped = [this](std::string_view bytes) { line_.reportDropped(std::string(bytes)); };
-    engine_.settled = [this] { armDeadline(); };
+    engine_.settled = [this] {
+        armDeadline();
+        // A failure noted during a main-channel wait is told once no such wait runs.
+        if (!main_->waiting()) line_.showFailureWhenUnwound();
+    };
     clock_->deadline.setSingleShot(true);
     QObject::connect(&clock_->deadline, &QTimer::timeout, clock_.get(),
                      [this] { engine_.expire(ExchangeEngine::Clock::now()); });
