@@ -37,13 +37,15 @@ class ControllerExchange::Side : public EngineChannel {
     Side(ControllerExchange& x, LinkSide side)
         : EngineChannel(x.engine_, *x.clock_, side == LinkSide::Main), x_(x), side_(side) {}
     bool online() const override { return x_.line_.ready(side_); }
-    void takeIn() override { x_.line_.takeIn(); }
+    // Before a main-channel request: what came unsignalled is no part of its reply.
+    void takeIn() override {
+        if (side_ == LinkSide::Main) x_.line_.takeIn();
+    }
     void close() override { x_.line_.goOffline(side_); }
     std::optional<std::chrono::milliseconds> replyLimit() const override {
         if (side_ == LinkSide::Direct) return std::nullopt;
         return std::chrono::milliseconds(x_.replyTimeoutMs_);
     }
-    LinkSide side() const { return side_; }
 
   private:
     ControllerExchange& x_;

@@ -165,6 +165,22 @@ std::string EngineChannel::next(Hooks hooks) {
 
 void EngineChannel::drain() {
     if (engine_.idle()) engine_.drain(clock_.now());
+    Fiber* self = Fiber::current();
+    if (!self) return;
+    struct Quiet {
+        bool done = false;
+        bool asleep = false;
+    };
+    auto q = std::make_shared<Quiet>();
+    engine_.whenQuiet([this, self, q, alive = alive_] {
+        q->done = true;
+        if (q->asleep)
+            clock_.post([self, alive] {
+                if (*alive) self->resume();
+            });
+    });
+    q->asleep = true;
+    while (!q->done) self->suspend();
 }
 
 EngineChannel::End EngineChannel::lastEnd() const {

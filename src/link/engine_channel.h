@@ -58,7 +58,7 @@ class EngineChannel : public Channel {
     // A further line read as a request of its own is shown through `hooks`.
     std::string next(Hooks hooks);
     // Input not matched to any request is dropped until the line is quiet, when nothing is
-    // under way.
+    // under way; a fiber waits for that.
     void drain() override;
     // How the calling fiber's last request ended, once next() gave "".
     End lastEnd() const;

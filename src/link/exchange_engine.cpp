@@ -32,10 +32,8 @@ ExchangeEngine::Id ExchangeEngine::submitStop(Request request, Time now) {
     // under way ends, so that the stop's answer is not dropped with it.
     drainUntil_.reset();
     // A move still waiting to go out never goes: the stop was meant for it too.
-    std::vector<Id> held;
-    for (const Open& o : open_)
-        if (o.phase == Phase::Queued && Moves(o.shape)) held.push_back(o.id);
-    for (const Id h : held) finish(h, End::Stopped);
+    endWhere([](const Open& o) { return o.phase == Phase::Queued && Moves(o.shape); },
+             End::Stopped);
     // It goes out before the ordinary requests still waiting to.
     const auto queued = std::find_if(open_.begin(), open_.end(),
                                      [](const Open& o) { return o.phase == Phase::Queued; });
@@ -94,49 +92,10 @@ bool ExchangeEngine::interject(const std::string& command, const void* owner, Ti
     return wrote;
 }
 
-void ExchangeEngine::expect(Id id, Time now) {
-    Open* o = find(id);
-    if (!o || o->shape != ReplyShape::Stream || o->phase != Phase::Under) return;
-    o->phase = Phase::Owed;
-    o->deadline = deadlineFrom(*o, now);
-    flush();
-}
-
-void ExchangeEngine::close(Id id) {
-    finish(id, End::Answered);
-    flush();
-}
-
-void ExchangeEngine::dropQueued(const void* owner) {
-    std::vector<Id> ids;
-    for (const Open& o : open_)
-        if (o.request.owner == owner && o.phase == Phase::Queued) ids.push_back(o.id);
-    for (const Id id : ids) finish(id, End::Lost);
-    flush();
-}
-
-void ExchangeEngine::abandon(const void* owner, Time now) {
-    std::vector<Id> ids;
-    bool answering = false;
-    for (const Open& o : open_)
-        if (!owner || o.request.owner == owner) {
-            ids.push_back(o.id);
-            answering = answering || o.phase != Phase::Queued;
-        }
-    for (const Id id : ids) finish(id, End::Lost);
-    // What they were owed would come as noise.
-    if (answering && open_.empty()) startDrain(now);
-    pump(now);
-    flush();
-}
-
 void ExchangeEngine::pump(Time now) {
     // Off line nothing goes out: what waits to ends at once.
     if (!online_) {
-        std::vector<Id> queued;
-        for (const Open& o : open_)
-            if (o.phase == Phase::Queued) queued.push_back(o.id);
-        for (const Id id : queued) finish(id, End::Lost);
+        endWhere([](const Open& o) { return o.phase == Phase::Queued; }, End::Lost);
         return;
     }
     while (!drainUntil_) {
@@ -148,11 +107,6 @@ void ExchangeEngine::pump(Time now) {
         if (it == open_.end()) return;
         write(*it, now);
     }
-}
-
-void ExchangeEngine::drain(Time now) {
-    if (open_.empty()) startDrain(now);
-    flush();
 }
 
 void ExchangeEngine::receive(std::string_view bytes, Time when) {
@@ -215,71 +169,20 @@ void ExchangeEngine::finish(Id id, End end) {
     open_.erase(it);
 }
 
-void ExchangeEngine::startDrain(Time now) {
-    drainUntil_ = now + quiet_;
-    drainCap_ = now + 6 * quiet_;
-    assembler_.clear();
-    word_.reset();
-}
-
-void ExchangeEngine::expire(Time now) {
-    if (drainUntil_ && now >= *drainUntil_) drainUntil_.reset();
-    if (tailUntil_ && now >= *tailUntil_) {
-        tailUntil_.reset();
-        tailLine_ = nullptr;
-    }
-    std::vector<Id> late, over, read;
-    for (const Open& o : open_) {
-        if (!o.deadline || now < *o.deadline) continue;
-        // A stream the line has been quiet on, its reader busy elsewhere, is read; a run whose
-        // stop or error no "END" followed is over.
-        if (o.phase == Phase::Owed)
-            late.push_back(o.id);
-        else
-            (o.shape == ReplyShape::Stream ? read : over).push_back(o.id);
-    }
-    for (const Id id : read) finish(id, End::Answered);
-    for (const Id id : over) finish(id, End::Failed);
-    for (const Id id : late) finish(id, End::TimedOut);
-    // What the late ones were owed would come as noise now.
-    if (!late.empty()) {
-        assembler_.clear();
-        word_.reset();
-    }
-    pump(now);
-    flush();
-}
-
-std::optional<ExchangeEngine::Time> ExchangeEngine::nextDeadline() const {
-    std::optional<Time> next = drainUntil_;
-    const auto sooner = [&next](std::optional<Time> t) {
-        if (t && (!next || *t < *next)) next = t;
-    };
-    sooner(tailUntil_);
-    for (const Open& o : open_) sooner(o.deadline);
-    return next;
-}
-
-void ExchangeEngine::lost() {
-    online_ = false;
-    std::vector<Id> ids;
-    for (const Open& o : open_) ids.push_back(o.id);
-    for (const Id id : ids) finish(id, End::Lost);
-    assembler_.clear();
-    word_.reset();
-    drainUntil_.reset();
-    tailUntil_.reset();
-    tailLine_ = nullptr;
-    flush();
-}
-
 ExchangeEngine::Open* ExchangeEngine::find(Id id) {
     for (Open& o : open_)
         if (o.id == id) return &o;
     return nullptr;
 }
 
+void ExchangeEngine::whenQuiet(std::function<void()> call) {
+    quietWaiters_.push_back(std::move(call));
+    flush();
+}
+
 void ExchangeEngine::flush() {
+    if (!drainUntil_)
+        for (auto& call : std::exchange(quietWaiters_, {})) events_.push_back(std::move(call));
     if (flushing_) return;
     flushing_ = true;
     for (std::size_t i = 0; i < events_.size(); ++i) {

@@ -92,6 +92,8 @@ class ExchangeEngine {
     // Drops input until the line is quiet, when nothing is under way (else nothing happens:
     // what comes is owed to what is).
     void drain(Time now);
+    // `call` once no drain is under way (at once when none is).
+    void whenQuiet(std::function<void()> call);
     // Bytes from the line, received at `when`.
     void receive(std::string_view bytes, Time when);
     // Time has come to `now`: owed answers past their deadline end TimedOut, a drain ends.
@@ -145,6 +147,8 @@ class ExchangeEngine {
     Take accept(Open& o, const Unit& u) const;
     void give(Open& o, const Unit& u, Take t, Time now);
     void finish(Id id, End end);
+    // Ends every request `which` picks with `end`; whether one of them had gone out.
+    bool endWhere(const std::function<bool(const Open&)>& which, End end);
     void stopMoves(Id before, bool holdsOnly);
     void progressRun(Open& o, const Unit& u, Time now);
     void startDrain(Time now);
@@ -172,6 +176,7 @@ class ExchangeEngine {
     // What the requests are told (written, a line, their end), in order, once the engine is in
     // a consistent state: a callback may submit again.
     std::vector<std::function<void()>> events_;
+    std::vector<std::function<void()>> quietWaiters_;  // whenQuiet's calls, until it is
     bool flushing_ = false;
     Time lastLineEnd_{};
 };
