@@ -29,6 +29,7 @@ struct DirectState {
     bool jogReleased = false;  // the press under way was released (or STOP answered "STOP")
     bool pressing = false;     // a jog press is under way
     bool jogUnderWay = false;  // the press's jog command went out: its release has a move to stop
+    bool jogOnLine = false;    // the press's jog was written (until then a stop withholds it)
     bool stopUnconfirmed = false;  // no stop was confirmed (the robot may still be moving)
 };
 

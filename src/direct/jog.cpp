@@ -116,6 +116,7 @@ class PressUnderWay {
 Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style) {
     s.state.jogReleased = false;
     s.state.jogUnderWay = false;
+    s.state.jogOnLine = false;
     DirectCycle c(s);
     const PressUnderWay pressing(s);
     StartPress(c, s.view().jogMode());
@@ -129,6 +130,7 @@ Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style) {
     s.state.jogUnderWay = true;
     const std::string command = JogCommand(jog, mode);
     const Answer a = c.exchange(command, [&s] {
+        s.state.jogOnLine = true;
         if (s.jogStarted) s.jogStarted();
     });
     s.state.jogUnderWay = false;
@@ -148,7 +150,9 @@ Outcome JogRelease(DirectSession& s) {
     DirectCycle c(s, true);
     c.start();
     // "OK": nothing was moving; no error, but no stop either.
-    return StopAndReadPositions(c, Outcome::Failed);
+    const Outcome o = StopAndReadPositions(c, Outcome::Failed);
+    // The stop went out before the jog, which the engine then never sent: nothing moved.
+    return s.state.jogOnLine ? o : Outcome::Declined;
 }
 
 Outcome JogActivate(DirectSession& s, JogAxis jog) {

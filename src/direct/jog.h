@@ -55,8 +55,8 @@ Outcome JogPress(DirectSession& s, JogAxis jog, const JogStyle& style);
 // The release: "@STOP"; its "STOP" reads the four positions. Run while a press is under way, the
 // press sends no jog after it, and a press waiting in its exchanges is withdrawn. Completed when
 // the controller answered "STOP" (an "OK", nothing was moving, is no error but no stop either);
-// Declined, and nothing sent, when the press's jog never went out or the controller refused it:
-// nothing moves.
+// Declined when the press's jog never went out (nothing sent, or a stop that kept the jog off the
+// line) or the controller refused it: nothing moves.
 Outcome JogRelease(DirectSession& s);
 // The activation in mode 1: the origin check (returning to origin when the user agrees), then
 // one move of a fixed amount and the positions read back.
