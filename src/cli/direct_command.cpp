@@ -192,7 +192,6 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
                 release(s);
                 return;
             }
-            if (s.state.pressing) s.state.jogReleased = true;
             if (s.cyclesRunning() > 0) StopPanel(s);
         };
         return "";

@@ -39,8 +39,6 @@ Outcome CheckedMove(DirectSession& s, const char* question, const char* caption,
 // STOP and MSTOP: their cycle. The engine ends what the stop stopped: the command that waited
 // for it hears so itself.
 Outcome PanelCycle(DirectSession& s, const std::function<Outcome(DirectCycle&)>& body) {
-    // A jog press under way sends no jog after a stop, whatever the stop's answer.
-    if (s.state.pressing) s.state.jogReleased = true;
     Outcome outcome;
     {
         DirectCycle c(s, true);

@@ -47,6 +47,8 @@ Answer DirectCycle::exchange(const std::string& command, const std::function<voi
 }
 
 Answer DirectCycle::stop(const std::string& command) {
+    // A jog press under way sends no jog after a stop, whatever the stop's answer.
+    if (s_.state.pressing) s_.state.jogReleased = true;
     ++s_.stopsAwaited_;
     // Said once the command is on the line.
     const auto stopping = [this] { s_.view_->showStopState(StopState::Stopping); };
