@@ -112,21 +112,12 @@ Outcome MemoryCheck(DirectSession& s) {
     DirectCycle c(s);
     if (!c.confirm("Is memory check executed?", "Memory check")) return Outcome::Declined;
     c.start();
-    // Read line by line: four lines beginning "EEP", then "OK".
-    ProcedureContext& ctx = s.context();
-    std::string line = ctx.channel.request("@MOMCH");
-    for (int i = 0; i <= 4; ++i) {
-        if (line.empty())
-            if (const auto o = c.cut(c.lastLineExchange(), "@MOMCH")) return *o;
-        if (i == 4) break;
-        if (!StartsWith(line, "EEP")) {
-            s.prompter().showControllerError(line);
-            return Outcome::Failed;
-        }
-        line = ctx.channel.next();
-    }
-    if (ReplyClass(line) == ReplyCode::Ok) return Outcome::Completed;
-    s.prompter().showControllerError(RefusalLine(ctx, line));
+    const Answer a = c.exchange("@MOMCH");
+    if (const auto o = c.cut(a, "@MOMCH")) return *o;
+    if (a.end == AnswerEnd::Answered) return Outcome::Completed;
+    // The check's error: a line in a bank's place, or the line of a status word after them.
+    if (!a.lines.empty() && !a.lines.back().empty())
+        s.prompter().showControllerError(a.lines.back());
     return Outcome::Failed;
 }
 

@@ -26,8 +26,10 @@ ExchangeEngine::Open* ExchangeEngine::firstOwed() {
 
 void ExchangeEngine::route(const Unit& u, Time now) {
     Open* owed = firstOwed();
-    // A value half received owes its "OK" now: whatever comes is its.
-    if (owed && (owed->shape == ReplyShape::Value || owed->shape == ReplyShape::Record) &&
+    // A value or a check half received owes the rest now: whatever comes is its.
+    if (owed &&
+        (owed->shape == ReplyShape::Value || owed->shape == ReplyShape::Record ||
+         owed->shape == ReplyShape::Check) &&
         owed->state >= 1) {
         give(*owed, u, accept(*owed, u), now);
         return;
@@ -111,6 +113,15 @@ ExchangeEngine::Take ExchangeEngine::accept(Open& o, const Unit& u) const {
                 return o.request.fits && !o.request.fits(u.lines.front()) ? Take::Unfit
                                                                           : Take::Progress;
             return word ? Take::Failed : Take::No;
+        case ReplyShape::Check:
+            // A lone line: a bank's, or in its place the check's error; after the four, "OK",
+            // or again the check's error.
+            if (c == ReplyCode::Data && !pair)
+                return o.state < 4 && u.lines.front().rfind("EEP", 0) == 0 ? Take::Progress
+                                                                           : Take::Failed;
+            if (o.state == 4 && c == ReplyCode::Ok && !pair) return Take::Answered;
+            if (word) return Take::Failed;
+            return o.state >= 1 ? Take::Unfit : Take::No;
         case ReplyShape::Move:
         case ReplyShape::Hold:
         case ReplyShape::StepRun:
@@ -163,6 +174,9 @@ void ExchangeEngine::give(Open& o, const Unit& u, Take t, Time now) {
     if (o.deadline && o.phase == Phase::Owed) o.deadline = deadlineFrom(o, now);
     const Id id = o.id;
     const auto lineOf = o.request.line;
+    // A check's error line: what the controller says after it is the failed check's.
+    const bool drainAfter =
+        o.shape == ReplyShape::Check && t == Take::Failed && u.lines.size() == 1;
     // A stop's answer ends what moved before it; even "OK" (nothing moved) ends a held jog,
     // which has no other end.
     if (o.stopLane && o.state == 0 && (t == Take::Answered || t == Take::Progress))
@@ -195,6 +209,7 @@ void ExchangeEngine::give(Open& o, const Unit& u, Take t, Time now) {
             break;
         case Take::Failed:
             finish(id, End::Failed);
+            if (drainAfter) startDrain(now);
             break;
         case Take::Unfit:
             finish(id, End::Unfit);

@@ -26,6 +26,7 @@ ReplyShape ShapeOf(const std::string& c) {
         StartsWith(c, "@CIR GO ") || StartsWith(c, "@PAL GO "))
         return ReplyShape::Move;
     if (StartsWith(c, "@READ ")) return ReplyShape::Record;
+    if (c == "@MOMCH") return ReplyShape::Check;
     if (StartsWith(c, "@?")) return ReplyShape::Value;
     if (c == "@OFF" || StartsWith(c, "@DO ") || StartsWith(c, "@INIT ")) return ReplyShape::Done;
     return ReplyShape::Line;
@@ -45,7 +46,7 @@ const std::vector<CommandShape>& DirectCommands() {
               "@OFF",        "@STOP",         "@MSTOP",    "@?ORG",     "@?NO",
               "@?SNO",       "@?POS 1",       "@?POS 0",   "@?C 0",     "@?DO 3",
               "@?DI 3",      "@READ STEP 1",  "@DO 3,1",   "@INIT C 0", "@INIT C ALL",
-              "@INIT PGM",   "@INIT PGM ALL", "@INIT ERR", "@INIT PRM"})
+              "@INIT PGM",   "@INIT PGM ALL", "@INIT ERR", "@INIT PRM", "@MOMCH"})
             out.push_back({c, ShapeOf(c)});
         return out;
     }();

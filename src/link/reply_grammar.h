@@ -14,6 +14,8 @@ enum class ReplyShape {
     Done,       // "OK" at once ("@DO 3,1", "@INIT ERR", "@OFF")
     Value,      // a data line, then its "OK" ("@?ORG", "@?POS 1")
     Record,     // data lines, then "OK" ("@READ STEP 7"; a circle's record has two)
+    Check,      // four lines beginning "EEP", then "OK" ("@MOMCH"); a line not beginning "EEP"
+                // in their place is the check's error, and ends it
     Move,       // nothing at once; "OK" once the robot is there ("@ORG", "@GO 5", "@X1+")
     StepRun,    // a move whose end is "OK", "END", or "CEND" with its line and an "OK" ("@SRUN")
     Run,        // "OK", "OK" at once; then, whenever the program ends, "END" ("@RUN")

@@ -77,6 +77,7 @@ const std::vector<Procedure>& Procedures() {
         On("INIT PGM", InitProgram),
         On("INIT PGM ALL", InitAllPrograms),
         On("INIT ERR", InitErrors),
+        On("MOMCH", MemoryCheck),
     };
     return all;
 }
