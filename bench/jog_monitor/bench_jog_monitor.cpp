@@ -3,7 +3,8 @@
 // Jog: X+ and X- in mode 3, pressed in turn; 30 ms after "@X3+" is on the line the hold ends,
 // by the mouse released, the focus lost, the window deactivated or the application made
 // inactive, in turn. Measured: from just before that event to the moment the link has written
-// "@STOP". Prints the median, the 99th percentile and the largest, per way and over all.
+// "@STOP", and to the moment it handed "@STOP" to the system's write. Prints the median, the
+// 99th percentile and the largest, per way and over all, and what the system's writes took.
 // Monitor: started, then timed over its scans: one scan (16 outputs, 16 inputs, 4 positions,
 // the step) from one "@?DO 0" to the next, against the same queries exchanged in a plain loop on
 // the same line and the time their bytes take on the wire, and the processor time the program
@@ -17,17 +18,30 @@
 
 #include "../counting_channel.h"
 #include "../direct_on_line.h"
+#include "../write_watch.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 using mivo::bench::Ms;
 
-double CpuSeconds() {
+// The processor time used so far, in the program (user) and in the system for it.
+struct Cpu {
+    double user = 0, system = 0;
+};
+Cpu CpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
-           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+    const auto s = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+    };
+    return {s(u.ru_utime), s(u.ru_stime)};
+}
+
+void PrintWrites(const char* what, long commands, double ms, long slow) {
+    std::printf(
+        "  the system's writes %s: %ld command lines, %.3f ms each on average, %ld over 1 ms\n",
+        what, commands, commands ? ms / static_cast<double>(commands) : 0.0, slow);
 }
 
 }  // namespace
@@ -95,7 +109,8 @@ int main(int argc, char** argv) {
         Qt::DirectConnection);
 
     std::vector<std::vector<double>> ms(ways.size());
-    std::vector<double> all;
+    std::vector<double> all, handed;
+    using mivo::bench::WriteWatch;
     for (int i = 0; i < holds; ++i) {
         way = static_cast<std::size_t>(i) % ways.size();
         button = direct->findChild<QPushButton*>(i % 2 ? "X2" : "X1");
@@ -108,18 +123,23 @@ int main(int argc, char** argv) {
         }
         ms[way].push_back(Ms(written - ended));
         all.push_back(ms[way].back());
+        handed.push_back(Ms(WriteWatch::stopCalled - ended));
     }
     std::printf("sim: mivo-sim child process on %s, paced at 19200 baud both ways\n",
                 qPrintable(on.device));
     std::printf("held jog (mode 3) ended to \"@STOP\" written, %d holds:\n", holds);
     for (std::size_t w = 0; w < ways.size(); ++w) mivo::bench::PrintSpread(ways[w].first, ms[w]);
     mivo::bench::PrintSpread("all", all);
+    mivo::bench::PrintSpread("all, to the write call", handed);
     std::printf("  (goal: 99th percentile under 2 ms)\n");
+    PrintWrites("meanwhile", WriteWatch::commands, WriteWatch::systemMs, WriteWatch::slow);
 
     // The monitor: ended from its own scan once enough have run.
     auto* monistart = direct->findChild<QPushButton*>("monistart");
     std::size_t bytesAtFirst = 0, bytesAtLast = 0;
-    double cpuAtFirst = 0, cpuAtLast = 0;
+    Cpu cpuAtFirst, cpuAtLast;
+    long writesAtFirst = 0, writesAtLast = 0, slowAtFirst = 0, slowAtLast = 0;
+    double writeMsAtFirst = 0, writeMsAtLast = 0;
     QObject::connect(
         &link, &mivo::ControllerLink::traffic, &link,
         [&](bool, bool sent, const QByteArray& bytes) {
@@ -128,10 +148,16 @@ int main(int argc, char** argv) {
             if (n == 1) {
                 bytesAtFirst = scanBytes;
                 cpuAtFirst = CpuSeconds();
+                writesAtFirst = WriteWatch::commands;
+                writeMsAtFirst = WriteWatch::systemMs;
+                slowAtFirst = WriteWatch::slow;
             }
             if (n == static_cast<std::size_t>(scans) + 1) {
                 bytesAtLast = scanBytes;
                 cpuAtLast = CpuSeconds();
+                writesAtLast = WriteWatch::commands;
+                writeMsAtLast = WriteWatch::systemMs;
+                slowAtLast = WriteWatch::slow;
                 QTimer::singleShot(0, monistart, [monistart] { monistart->click(); });
             }
         },
@@ -148,7 +174,9 @@ int main(int argc, char** argv) {
     // is half used by each exchange in turn.
     const double wire = static_cast<double>(bytesAtLast - bytesAtFirst) / scans *
                         mivo::bench::kByteSeconds * 1000.0;
-    const double cpu = 100.0 * (cpuAtLast - cpuAtFirst) / (scan * scans / 1000.0);
+    const double elapsed = scan * scans / 1000.0;
+    const double user = 100.0 * (cpuAtLast.user - cpuAtFirst.user) / elapsed;
+    const double system = 100.0 * (cpuAtLast.system - cpuAtFirst.system) / elapsed;
 
     // The same queries in a plain loop on the same line, one exchange after another.
     std::vector<std::string> queries;
@@ -174,7 +202,9 @@ int main(int argc, char** argv) {
                 scan / wire, plain / wire);
     std::printf(
         "  processor time while monitoring: %.1f%% of the elapsed time (goal: at most"
-        " 10%%)\n",
-        cpu);
+        " 10%%), %.1f%% in the program and %.1f%% in the system for it\n",
+        user + system, user, system);
+    PrintWrites("while monitoring", writesAtLast - writesAtFirst, writeMsAtLast - writeMsAtFirst,
+                slowAtLast - slowAtFirst);
     return 0;
 }

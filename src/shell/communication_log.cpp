@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFontDatabase>
@@ -10,7 +11,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTime>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -24,6 +24,16 @@ namespace mivo {
 namespace {
 const QString kFolderCaption = "Log folder: ";
 }  // namespace
+
+QString LocalClockText(qint64 msSinceEpoch, int offsetSeconds) {
+    constexpr qint64 kDay = 24 * 3600 * 1000;
+    const qint64 ms = ((msSinceEpoch + qint64(offsetSeconds) * 1000) % kDay + kDay) % kDay;
+    return QString("%1:%2:%3.%4")
+        .arg(ms / 3600000, 2, 10, QChar('0'))
+        .arg(ms / 60000 % 60, 2, 10, QChar('0'))
+        .arg(ms / 1000 % 60, 2, 10, QChar('0'))
+        .arg(ms % 1000, 3, 10, QChar('0'));
+}
 
 CommunicationLog::CommunicationLog(ControllerLink& link, QWidget* parent)
     : QWidget(parent, Qt::Window) {
@@ -105,7 +115,7 @@ void CommunicationLog::recorderFailed(const QString& text) {
     QMetaObject::invokeMethod(
         this,
         [this, text] {
-            pending_.push_back(QTime::currentTime().toString("HH:mm:ss.zzz") + "  " + text);
+            pending_.push_back(now() + "  " + text);
             flush();
             auto* box = new QMessageBox(QMessageBox::Warning, "Flight recorder", text,
                                         QMessageBox::Ok, QApplication::activeWindow());
@@ -117,18 +127,39 @@ void CommunicationLog::recorderFailed(const QString& text) {
         Qt::QueuedConnection);
 }
 
+QString CommunicationLog::now() {
+    const qint64 ms = QDateTime::currentMSecsSinceEpoch();
+    if (ms / 60000 != offsetMinute_) {
+        offsetMinute_ = ms / 60000;
+        offsetSeconds_ = QDateTime::fromMSecsSinceEpoch(ms).offsetFromUtc();
+    }
+    return LocalClockText(ms, offsetSeconds_);
+}
+
 void CommunicationLog::add(bool direct, const QString& what, const QByteArray& bytes) {
     const std::string line = ReadableErrorLine(bytes.toStdString());
-    pending_.push_back(QTime::currentTime().toString("HH:mm:ss.zzz") +
-                       (direct ? "  direct  " : "  main    ") + what + Cp1252::decode(line));
+    pending_.push_back(now() + (direct ? "  direct  " : "  main    ") + what +
+                       Cp1252::decode(line));
+    // Hidden, the window lays nothing out: what it would keep waits until it is shown.
+    if (!isVisible()) {
+        if (pending_.size() >= 2 * kMaxLines)
+            pending_.erase(pending_.begin(), pending_.end() - kMaxLines);
+        return;
+    }
     // One layout for a burst of lines (the monitor's scans), later, not between an exchange
     // and the next.
     if (pending_.size() == 1)
         QMetaObject::invokeMethod(this, &CommunicationLog::flush, Qt::QueuedConnection);
 }
 
+void CommunicationLog::showEvent(QShowEvent* event) {
+    flush();
+    QWidget::showEvent(event);
+}
+
 void CommunicationLog::flush() {
     if (pending_.isEmpty()) return;
+    if (pending_.size() > kMaxLines) pending_.erase(pending_.begin(), pending_.end() - kMaxLines);
     lines_->appendPlainText(pending_.join('\n'));
     pending_.clear();
 }

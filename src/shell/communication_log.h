@@ -15,6 +15,10 @@ namespace mivo {
 
 class ControllerLink;
 
+// "HH:mm:ss.zzz" of the local clock at `msSinceEpoch`, the local time being `offsetSeconds`
+// ahead of UTC.
+QString LocalClockText(qint64 msSinceEpoch, int offsetSeconds);
+
 class CommunicationLog : public QWidget {
     Q_OBJECT
   public:
@@ -34,9 +38,15 @@ class CommunicationLog : public QWidget {
     // answer, from the event loop (never inside the exchange that was being recorded).
     void recorderFailed(const QString& text);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void add(bool direct, const QString& what, const QByteArray& bytes);
     void flush();
+    // Now on the local clock. The offset from UTC is asked once a minute: asking the system's
+    // time zone for every line would cost more than the line.
+    QString now();
 
     void openLogFolder();
 
@@ -44,7 +54,10 @@ class CommunicationLog : public QWidget {
     QPushButton* openFolder_ = nullptr;
     QLabel* folderPath_ = nullptr;
     QString logFolder_;
-    QStringList pending_;  // added, not yet in the text: laid out together from the event loop
+    QStringList pending_;  // added, not yet in the text: laid out together from the event loop,
+                           // or when the window is shown
+    qint64 offsetMinute_ = -1;  // the minute the offset was asked in
+    int offsetSeconds_ = 0;
 };
 
 }  // namespace mivo

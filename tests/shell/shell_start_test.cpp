@@ -306,12 +306,32 @@ TEST_F(ShellStart, KeyOnTheStartButtonChoosesTheLayout) {
     EXPECT_FALSE(link().isOnline());
 }
 
+// The log's clock: local time of day from the time since the epoch and the zone's offset.
+TEST(CommunicationLogClock, LocalTimeOfDayAcrossMidnight) {
+    const qint64 day = 24 * 3600 * 1000;
+    const struct {
+        qint64 ms;
+        int offset;
+        const char* text;
+    } cases[] = {
+        {0, 0, "00:00:00.000"},
+        {day - 1, 0, "23:59:59.999"},
+        {20508 * day + 3723004, 0, "01:02:03.004"},
+        {20508 * day + 1800500, -3600, "23:30:00.500"},  // west of Greenwich, the day before
+        {20508 * day - 1800000, 9 * 3600, "08:30:00.000"},
+        {-1000, 0, "23:59:59.000"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(LocalClockText(c.ms, c.offset), c.text) << c.ms;
+}
+
 // The communication log, from an editor's Display menu: both channels as they pass, bounded
 // and clearable.
 TEST_F(ShellStart, CommunicationLogShowsBothWaysAsTheyPassBoundedAndClearable) {
     useSimulatorAs(1);
     pressStart();
     ASSERT_TRUE(link().isOnline());
+    // Kept while the window is closed, shown when it opens.
+    emit link().traffic(true, false, "before");
     QAction* item = screens.tmmain->menuAction("Communication log");
     ASSERT_NE(item, nullptr);
     item->trigger();
@@ -321,10 +341,11 @@ TEST_F(ShellStart, CommunicationLogShowsBothWaysAsTheyPassBoundedAndClearable) {
     EXPECT_EQ(ModalChannel(link().mainChannel()).request("@?NO"), "0");
     EXPECT_EQ(ModalChannel(link().mainChannel()).next(), "OK");
     const QStringList lines = screens.commlog->text().split('\n');
-    ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].endsWith("main    > @?NO")) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].endsWith("main    < 0")) << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].endsWith("main    < OK")) << lines[2].toStdString();
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_TRUE(lines[0].endsWith("direct  < before")) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].endsWith("main    > @?NO")) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].endsWith("main    < 0")) << lines[2].toStdString();
+    EXPECT_TRUE(lines[3].endsWith("main    < OK")) << lines[3].toStdString();
 
     // Past its bound the oldest lines go.
     for (int i = 0; i < CommunicationLog::kMaxLines; ++i)

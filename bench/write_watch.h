@@ -1,0 +1,40 @@
+#pragma once
+// The system's write(2), watched. The benchmark's executable defines `write` itself, so the
+// calls of every library in it (the serial port's included) come here first, and go on to the
+// system call. Each write of a command line (its bytes begin with "@") is timed: when the
+// program handed it over, and how long the system took to take it. That tells the program's
+// own delay from the machine's: on a pseudo-terminal between two processors of a virtual
+// machine a write may take milliseconds, though the program did its part at once.
+// Include in one source file of a benchmark only; its figures are read on the main thread.
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstring>
+
+namespace mivo::bench {
+
+struct WriteWatch {
+    using Clock = std::chrono::steady_clock;
+    static inline Clock::time_point stopCalled{};  // the last "@STOP" handed to the system
+    static inline long commands = 0;               // command lines written
+    static inline double systemMs = 0;             // the system's time taking them
+    static inline long slow = 0;                   // of them, those that took over 1 ms
+};
+
+}  // namespace mivo::bench
+
+extern "C" ssize_t write(int fd, const void* bytes, size_t n) {
+    using mivo::bench::WriteWatch;
+    const auto* text = static_cast<const char*>(bytes);
+    if (n == 0 || text[0] != '@') return syscall(SYS_write, fd, bytes, n);
+    const auto called = WriteWatch::Clock::now();
+    if (n >= 5 && std::memcmp(text, "@STOP", 5) == 0) WriteWatch::stopCalled = called;
+    const auto r = static_cast<ssize_t>(syscall(SYS_write, fd, bytes, n));
+    const double ms =
+        std::chrono::duration<double, std::milli>(WriteWatch::Clock::now() - called).count();
+    ++WriteWatch::commands;
+    WriteWatch::systemMs += ms;
+    if (ms > 1) ++WriteWatch::slow;
+    return r;
+}
