@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 
 namespace mivo::bench {
@@ -20,6 +21,14 @@ struct WriteWatch {
     static inline long commands = 0;               // command lines written
     static inline double systemMs = 0;             // the system's time taking them
     static inline long slow = 0;                   // of them, those that took over 1 ms
+
+    // "the system's writes `what`: ..." of the figures given (differences of the above).
+    static void print(const char* what, long lines, double ms, long over) {
+        std::printf(
+            "  the system's writes %s: %ld command lines, %.3f ms each on average, %ld over"
+            " 1 ms\n",
+            what, lines, lines ? ms / static_cast<double>(lines) : 0.0, over);
+    }
 };
 
 }  // namespace mivo::bench

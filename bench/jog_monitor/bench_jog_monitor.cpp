@@ -38,12 +38,6 @@ Cpu CpuSeconds() {
     return {s(u.ru_utime), s(u.ru_stime)};
 }
 
-void PrintWrites(const char* what, long commands, double ms, long slow) {
-    std::printf(
-        "  the system's writes %s: %ld command lines, %.3f ms each on average, %ld over 1 ms\n",
-        what, commands, commands ? ms / static_cast<double>(commands) : 0.0, slow);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -132,7 +126,7 @@ int main(int argc, char** argv) {
     mivo::bench::PrintSpread("all", all);
     mivo::bench::PrintSpread("all, to the write call", handed);
     std::printf("  (goal: 99th percentile under 2 ms)\n");
-    PrintWrites("meanwhile", WriteWatch::commands, WriteWatch::systemMs, WriteWatch::slow);
+    WriteWatch::print("meanwhile", WriteWatch::commands, WriteWatch::systemMs, WriteWatch::slow);
 
     // The monitor: ended from its own scan once enough have run.
     auto* monistart = direct->findChild<QPushButton*>("monistart");
@@ -204,7 +198,7 @@ int main(int argc, char** argv) {
         "  processor time while monitoring: %.1f%% of the elapsed time (goal: at most"
         " 10%%), %.1f%% in the program and %.1f%% in the system for it\n",
         user + system, user, system);
-    PrintWrites("while monitoring", writesAtLast - writesAtFirst, writeMsAtLast - writeMsAtFirst,
-                slowAtLast - slowAtFirst);
+    WriteWatch::print("while monitoring", writesAtLast - writesAtFirst,
+                      writeMsAtLast - writeMsAtFirst, slowAtLast - slowAtFirst);
     return 0;
 }

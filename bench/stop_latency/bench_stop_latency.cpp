@@ -2,13 +2,15 @@
 // child process with --pace (19200 baud both ways). The controller runs a program that never
 // ends; each press clicks RUN, and once "@RUN" is on the line and RUN waits for the program's
 // replies, clicks the STOP panel. Measured: from just before the click to the moment the link
-// has written "@STOP" (its traffic report right after the write). Prints the median, the 99th
-// percentile and the largest of the presses. Asserts nothing; exits 1 when a press does not
+// has written "@STOP" (its traffic report right after the write), and to the moment it handed
+// "@STOP" to the system's write. Prints the median, the 99th percentile and the largest of the
+// presses, and what the system's writes took. Asserts nothing; exits 1 when a press does not
 // reach "@STOP".
 // Options: --presses N (default 200).
 #include <QTimer>
 
 #include "../direct_on_line.h"
+#include "../write_watch.h"
 
 namespace {
 
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
         },
         Qt::DirectConnection);
 
-    std::vector<double> ms;
+    std::vector<double> ms, handed;
     for (int i = 0; i < presses; ++i) {
         written = {};
         QTest::mouseClick(run, Qt::LeftButton);
@@ -71,11 +73,15 @@ int main(int argc, char** argv) {
             return 1;
         }
         ms.push_back(Ms(written - clicked));
+        handed.push_back(Ms(mivo::bench::WriteWatch::stopCalled - clicked));
     }
     std::printf("sim: mivo-sim child process on %s, paced at 19200 baud both ways\n",
                 qPrintable(on.device));
     std::printf("STOP click to \"@STOP\" written, %d presses while RUN waits:\n", presses);
     mivo::bench::PrintSpread("STOP clicked", ms);
+    mivo::bench::PrintSpread("to the write call", handed);
     std::printf("  (goal: 99th percentile under 2 ms)\n");
+    using mivo::bench::WriteWatch;
+    WriteWatch::print("meanwhile", WriteWatch::commands, WriteWatch::systemMs, WriteWatch::slow);
     return 0;
 }
