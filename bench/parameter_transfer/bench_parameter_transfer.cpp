@@ -85,6 +85,7 @@ int main(int argc, char** argv) {
     }
     std::printf("%-8s %9s %9s %10.3f %10.3f %10.3f %7.4f %14.4f   (goal: ratio at most 1.03)\n",
                 "both", "", "", total, drains, wire, total / wire, (total - drains) / wire);
+    for (const mivo::bench::Leg& l : legs) mivo::bench::PrintTurns(l);
     std::printf("parameters 0..43, %s\n", ok ? "read back equal" : "FAILED");
     return ok ? 0 : 1;
 }

@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
     }
     std::printf("%-8s %9s %9s %10.3f %10.3f %7.4f   (goal: ratio at most 1.03)\n", "both", "", "",
                 total, wire, total / wire);
+    for (const mivo::bench::Leg& l : legs) mivo::bench::PrintTurns(l);
     std::printf("steps 0..%s, %s\n", last.c_str(), ok ? "read back equal" : "FAILED");
     return ok ? 0 : 1;
 }
