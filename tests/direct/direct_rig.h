@@ -8,6 +8,7 @@
 
 #include "common/fiber.h"
 #include "direct/direct_session.h"
+#include "direct/monitor.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_line.h"
 #include "support/recording_direct_view.h"
@@ -21,6 +22,16 @@ using Lines = std::vector<std::string>;
 inline Lines Joined(Lines head, const Lines& tail) {
     head.insert(head.end(), tail.begin(), tail.end());
     return head;
+}
+
+struct DirectRig;
+using Command = Outcome (*)(DirectSession&);
+using OnRig = std::function<void(DirectRig&)>;
+
+// The monitor switched on, as a command.
+inline Outcome StartMonitor(DirectSession& s) {
+    MonitorSwitch(s);
+    return Outcome::Completed;
 }
 
 struct DirectRig {
