@@ -138,10 +138,7 @@ TEST(DirectCommands, EachCommandAndItsReply) {
             if (c.setUp) c.setUp(rig);
             EXPECT_EQ(rig.run(c.command), c.outcome);
             EXPECT_EQ(rig.view.lines(), c.display);
-            Lines errors;  // shown in the error dialog
-            for (const Message& m : rig.prompter.messages)
-                if (m.kind == "error") errors.push_back(m.text);
-            EXPECT_EQ(errors, c.errors);
+            EXPECT_EQ(rig.prompter.texts("error"), c.errors);
             if (c.check) c.check(rig);
             EXPECT_TRUE(rig.view.idle());
             EXPECT_EQ(rig.run(QueryOrigin), Outcome::Completed);

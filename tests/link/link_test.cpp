@@ -100,37 +100,24 @@ using LinkExchange = LinkFixture;
 
 TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
     ASSERT_TRUE(link.goDirectOnline());
-    struct Row {
-        bool direct;
-        std::string request;
-        std::string reply;
+    using Rows = std::vector<std::pair<std::string, std::string>>;  // request, reply
+    const Rows mainRows = {
+        {"", ""},         // sends nothing, returns at once
+        {"@?NO", "0"},    // line with CR LF, one reply line
+        {"CEND", "OK"},   // sends nothing, takes the next line
+        {"\x1A", "OK"},   // the byte alone: no empty command follows it
+        {"@RUN2", "NG"},  // only the direct channel knows "@RUN2"
+        {"CEND", "10:Command error"},
     };
-    const std::vector<Row> rows = {
-        {false, "", ""},         // sends nothing, returns at once
-        {false, "@?NO", "0"},    // line with CR LF, one reply line
-        {false, "CEND", "OK"},   // sends nothing, takes the next line
-        {false, "\x1A", "OK"},   // the byte alone: no empty command follows it
-        {false, "@RUN2", "NG"},  // only the direct channel knows "@RUN2"
-        {false, "CEND", "10:Command error"},
-        {true, "@?Ver 2", "V1.02"},
-        {true, "CEND", "OK"},
-    };
-    for (const Row& row : rows) {
-        if (!row.direct) {
-            EXPECT_EQ(main().request(row.request), row.reply) << "request '" << row.request << "'";
-        }
-    }
+    for (const auto& [request, reply] : mainRows)
+        EXPECT_EQ(main().request(request), reply) << "request '" << request << "'";
     // The direct channel's procedures run on fibers.
     onFiber([&] {
-        for (const Row& row : rows) {
-            if (row.direct) {
-                EXPECT_EQ(link.directChannel().request(row.request), row.reply)
-                    << "request '" << row.request << "'";
-            }
-        }
+        for (const auto& [request, reply] : Rows{{"@?Ver 2", "V1.02"}, {"CEND", "OK"}})
+            EXPECT_EQ(link.directChannel().request(request), reply)
+                << "request '" << request << "'";
     });
-    const std::vector<std::string> sent = {"@?NO", "\x1A", "@RUN2", "@?Ver 2"};
-    EXPECT_EQ(sim.received(), sent);
+    EXPECT_EQ(sim.received(), (std::vector<std::string>{"@?NO", "\x1A", "@RUN2", "@?Ver 2"}));
 }
 
 TEST(ReplyClass, ClassifiesEveryReplyWord) {

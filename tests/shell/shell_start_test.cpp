@@ -341,11 +341,10 @@ TEST_F(ShellStart, CommunicationLogShowsBothWaysAsTheyPassBoundedAndClearable) {
     EXPECT_EQ(ModalChannel(link().mainChannel()).request("@?NO"), "0");
     EXPECT_EQ(ModalChannel(link().mainChannel()).next(), "OK");
     const QStringList lines = screens.commlog->text().split('\n');
+    const char* const ends[] = {"direct  < before", "main    > @?NO", "main    < 0",
+                                "main    < OK"};
     ASSERT_EQ(lines.size(), 4);
-    EXPECT_TRUE(lines[0].endsWith("direct  < before")) << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].endsWith("main    > @?NO")) << lines[1].toStdString();
-    EXPECT_TRUE(lines[2].endsWith("main    < 0")) << lines[2].toStdString();
-    EXPECT_TRUE(lines[3].endsWith("main    < OK")) << lines[3].toStdString();
+    for (int i = 0; i < 4; ++i) EXPECT_TRUE(lines[i].endsWith(ends[i])) << lines[i].toStdString();
 
     // Past its bound the oldest lines go.
     for (int i = 0; i < CommunicationLog::kMaxLines; ++i)

@@ -56,9 +56,11 @@ class ScriptedPrompter : public Prompter {
         messages.push_back(m);
         if (onMessage) onMessage(m);
     }
-    std::vector<std::string> texts() const {
+    // The messages' texts, of one kind ("error": shown in the error dialog) or of all.
+    std::vector<std::string> texts(const std::string& kind = "") const {
         std::vector<std::string> out;
-        for (const auto& m : messages) out.push_back(m.text);
+        for (const auto& m : messages)
+            if (kind.empty() || m.kind == kind) out.push_back(m.text);
         return out;
     }
 };
