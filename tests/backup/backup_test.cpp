@@ -71,39 +71,28 @@ TEST(Backup, EachKindsDifferenceNamesItsItemWithBothTexts) {
         std::string line;  // "" when no difference may be seen
         int firstStep = -1, lastStep = -1, memory = -1;
     };
+    // clang-format off
     const std::vector<Row> rows = {
         {[](ControllerData& d) { d.program = "1"; }, R"(program: file "1", controller "0")"},
-        {[](ControllerData& d) { (*d.steps)[12][FieldZ] = "5.00"; },
-         R"(step 12: file "POI,050,10.00,20.00,5.00,0", controller "POI,050,10.00,20.00,6.00,0")",
-         12, 12},
+        {[](ControllerData& d) { (*d.steps)[12][FieldZ] = "5.00"; }, R"(step 12: file "POI,050,10.00,20.00,5.00,0", controller "POI,050,10.00,20.00,6.00,0")", 12, 12},
         // A circle's row sends its pair whole; its write carries "000" as "100".
         {[](ControllerData& d) { (*d.steps)[20][FieldOperation] = "000"; }, ""},
-        {[](ControllerData& d) { (*d.steps)[21][FieldR] = "8"; },
-         R"(step 21: file "CIR,100,4,5,6,8", controller "CIR,100,4,5,6,7")", 20, 21},
-        {[](ControllerData& d) {
-             (*d.steps)[40] = {{"END", "000"}};
-         },
-         R"(step 40: file "END,000,,,,", controller "")", 40, 40},
+        {[](ControllerData& d) { (*d.steps)[21][FieldR] = "8"; }, R"(step 21: file "CIR,100,4,5,6,8", controller "CIR,100,4,5,6,7")", 20, 21},
+        {[](ControllerData& d) { (*d.steps)[40] = {{"END", "000"}}; }, R"(step 40: file "END,000,,,,", controller "")", 40, 40},
         // What the controller does not hold, or holds as sent, is no difference.
         {[](ControllerData& d) { (*d.steps)[30][FieldCommand] = "poi"; }, ""},
         {[](ControllerData& d) { (*d.steps)[30][FieldComment] = "note"; }, ""},
-        {[](ControllerData& d) { d.parameters->setValue(0, "21"); },
-         R"(parameter 0: file "21", controller "22")"},
-        {[](ControllerData& d) { d.parameters->setValue(22, "150.00"); },
-         R"(parameter 22: file "150.00", controller "200.00")", -1, -1, 22},
-        {[](ControllerData& d) { d.pallets[3].fields[PalletX1] = "1.00"; },
-         R"(pallet 3 X1: file "1.00", controller "0")", -1, -1, PalletParameter(3, PalletX1)},
-        {[](ControllerData& d) { d.pallets[19].fields[PalletYPartitions] = "\x1b"; },
-         R"(pallet 19 Y section number: file "\x1B", controller "0")", -1, -1,
-         PalletParameter(19, PalletYPartitions)},
+        {[](ControllerData& d) { d.parameters->setValue(0, "21"); }, R"(parameter 0: file "21", controller "22")"},
+        {[](ControllerData& d) { d.parameters->setValue(22, "150.00"); }, R"(parameter 22: file "150.00", controller "200.00")", -1, -1, 22},
+        {[](ControllerData& d) { d.pallets[3].fields[PalletX1] = "1.00"; }, R"(pallet 3 X1: file "1.00", controller "0")", -1, -1, PalletParameter(3, PalletX1)},
+        {[](ControllerData& d) { d.pallets[19].fields[PalletYPartitions] = "\x1b"; }, R"(pallet 19 Y section number: file "\x1B", controller "0")", -1, -1, PalletParameter(19, PalletYPartitions)},
         // The same number written otherwise is the same value; a blank is not zero.
         {[](ControllerData& d) { d.offsets[1].values[0] = "0.00"; }, ""},
         {[](ControllerData& d) { d.parameters->setValue(23, "200"); }, ""},
-        {[](ControllerData& d) { d.offsets[2].values[1] = "-2.50"; },
-         R"(offset 2 Y: file "-2.50", controller "0")", -1, -1, OffsetParameter(2, 1)},
-        {[](ControllerData& d) { d.offsets[4].values[3] = ""; },
-         R"(offset 4 R: file "", controller "0")", -1, -1, OffsetParameter(4, 3)},
+        {[](ControllerData& d) { d.offsets[2].values[1] = "-2.50"; }, R"(offset 2 Y: file "-2.50", controller "0")", -1, -1, OffsetParameter(2, 1)},
+        {[](ControllerData& d) { d.offsets[4].values[3] = ""; }, R"(offset 4 R: file "", controller "0")", -1, -1, OffsetParameter(4, 3)},
     };
+    // clang-format on
     std::vector<std::string> expected;
     for (const Row& row : rows) {
         row.change(file);
@@ -258,44 +247,26 @@ TEST(Backup, AnArchiveThatIsNoWholeBackupIsRefusedNamingWhy) {
         std::string said;                         // in the message or its detail
     };
     const auto none = [](Members&) {};
+    // clang-format off
     const std::vector<Case> cases = {
         {none, [](std::string& b) { b.resize(b.size() / 2); }, "b.zip: "},
         {none, [](std::string& b) { b = "program: 0\r\n"; }, "b.zip: "},
-        {[&](Members& m) { member(m, "pallet-03.plt")[0] = '5'; },
-         {},
-         "b.zip/pallet-03.plt: it names pallet 5"},
+        {[&](Members& m) { member(m, "pallet-03.plt")[0] = '5'; }, {}, "b.zip/pallet-03.plt: it names pallet 5"},
         {[&](Members& m) { member(m, "offset-4.off") = "4\r\n1\r\n"; }, {}, "b.zip/offset-4.off: "},
-        {[&](Members& m) { member(m, "parameters.prm")[1] = '\0'; },
-         {},
-         "b.zip/parameters.prm: Not a text file (it contains NUL bytes)"},
-        {[&](Members& m) { member(m, "manifest.txt") = "program: 6\r\n"; },
-         {},
-         "b.zip/manifest.txt: it names no program 0 to 5"},
-        {[](Members& m) { m.pop_back(); },
-         {},
-         "b.zip/manifest.txt: the backup holds no such member"},
+        {[&](Members& m) { member(m, "parameters.prm")[1] = '\0'; }, {}, "b.zip/parameters.prm: Not a text file (it contains NUL bytes)"},
+        {[&](Members& m) { member(m, "manifest.txt") = "program: 6\r\n"; }, {}, "b.zip/manifest.txt: it names no program 0 to 5"},
+        {[](Members& m) { m.pop_back(); }, {}, "b.zip/manifest.txt: the backup holds no such member"},
         // Nothing but what a backup writes, however harmless it looks; named readably.
-        {[](Members& m) { m.emplace_back("../evil.stp", m[0].second); },
-         {},
-         "b.zip/../evil.stp: a backup holds no such member"},
-        {[](Members& m) { m.emplace_back("/abs/x.stp", m[0].second); },
-         {},
-         "b.zip//abs/x.stp: a backup holds no such member"},
-        {[](Members& m) { m.emplace_back("evil.sh", "rm -rf ~\n"); },
-         {},
-         "b.zip/evil.sh: a backup holds no such member"},
+        {[](Members& m) { m.emplace_back("../evil.stp", m[0].second); }, {}, "b.zip/../evil.stp: a backup holds no such member"},
+        {[](Members& m) { m.emplace_back("/abs/x.stp", m[0].second); }, {}, "b.zip//abs/x.stp: a backup holds no such member"},
+        {[](Members& m) { m.emplace_back("evil.sh", "rm -rf ~\n"); }, {}, "b.zip/evil.sh: a backup holds no such member"},
         // A name of control bytes, as an archiver writes it (libzip writes none such).
-        {[](Members& m) { m.emplace(m.begin(), "E[2JB.stp", m[0].second); },
-         [](std::string& b) { RenameMember(b, "E[2JB.stp", "\x1b[2J\a.stp"); },
-         "b.zip/\\x1B[2J\\x07.stp: a backup holds no such member"},
-        {[](Members& m) { m.emplace_back("program-1.stp", m[0].second); },
-         {},
-         "b.zip/program-1.stp: a backup holds no such member"},
+        {[](Members& m) { m.emplace(m.begin(), "E[2JB.stp", m[0].second); }, [](std::string& b) { RenameMember(b, "E[2JB.stp", "\x1b[2J\a.stp"); }, "b.zip/\\x1B[2J\\x07.stp: a backup holds no such member"},
+        {[](Members& m) { m.emplace_back("program-1.stp", m[0].second); }, {}, "b.zip/program-1.stp: a backup holds no such member"},
         // Two members of one name (libzip itself would say "File already exists").
-        {[](Members& m) { m.emplace_back("pallet-0X.plt", "0\r\n"); },
-         [](std::string& b) { RenameMember(b, "pallet-0X.plt", "pallet-00.plt"); },
-         "two members are named pallet-00.plt"},
+        {[](Members& m) { m.emplace_back("pallet-0X.plt", "0\r\n"); }, [](std::string& b) { RenameMember(b, "pallet-0X.plt", "pallet-00.plt"); }, "two members are named pallet-00.plt"},
     };
+    // clang-format on
     ASSERT_EQ(whole[0].first, "program-0.stp");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.said);

@@ -80,204 +80,33 @@ struct Case {
 };
 
 TEST(ExchangeEngine, EachReplyGoesToTheRequestThatOwesIt) {
+    // clang-format off
     const std::vector<Case> cases = {
-        {"a value and its OK",
-         [](ScriptedLine& l) {
-             l.send("@?ORG");
-             l.lines({"1", "OK"});
-         },
-         {{"@?ORG", "Answered 1 OK"}},
-         {"@?ORG"}},
-        {"noise shaped like a value before it: the trailing line is no OK",
-         [](ScriptedLine& l) {
-             l.send("@?NO");
-             l.lines({"1", "1", "OK"});
-         },
-         {{"@?NO", "Unfit 1 1"}},
-         {"@?NO"}},
-        {"requests go out one at a time, in order",
-         [](ScriptedLine& l) {
-             l.send("@?DO 0");
-             l.send("@?DO 1");
-             l.lines({"0", "OK"});
-             l.lines({"1", "OK"});
-         },
-         {{"@?DO 0", "Answered 0 OK"}, {"@?DO 1", "Answered 1 OK"}},
-         {"@?DO 0", "@?DO 1"}},
-        {"a refusal and its line",
-         [](ScriptedLine& l) {
-             l.send("@DO 3,1");
-             l.lines({"NG", "10:Command error"});
-         },
-         {{"@DO 3,1", "Failed NG 10:Command error"}},
-         {"@DO 3,1"}},
-        {"a position read again after its ERR 32 while a run is under way",
-         [](ScriptedLine& l) {
-             l.send("@RUN");
-             l.lines({"OK", "OK"});
-             l.send("@?POS 1");
-             l.lines({"ERR", "32:Position read error", "12.50", "OK"});
-         },
-         {{"@?POS 1", "Answered ERR 32:Position read error 12.50 OK"}},
-         {"@RUN", "@?POS 1"}},
-        {"a run's lines between the monitor's queries, its END when it comes",
-         [](ScriptedLine& l) {
-             l.send("@RUN");
-             l.send("@?SNO");
-             l.lines({"OK", "OK", "3", "OK", "END"});
-         },
-         {{"@RUN", "Answered OK OK END"}, {"@?SNO", "Answered 3 OK"}},
-         {"@RUN", "@?SNO"}},
-        {"a run stopped by a soft limit before a query's value: the run's, then the value",
-         [](ScriptedLine& l) {
-             l.send("@RUN");
-             l.lines({"OK", "OK"});
-             l.send("@?POS 2");
-             l.lines({"ERR", "52:Soft limit", "END", "7.00", "OK"});
-         },
-         {{"@RUN", "Failed OK OK ERR 52:Soft limit END"}, {"@?POS 2", "Answered 7.00 OK"}},
-         {"@RUN", "@?POS 2"}},
-        {"STOP during a run: its answer ends the run, a further END is no noise",
-         [](ScriptedLine& l) {
-             l.send("@RUN");
-             l.lines({"OK", "OK"});
-             l.send("@STOP", true);
-             l.lines({"STOP", "41:Stopped", "END"});
-         },
-         {{"@RUN", "Stopped OK OK"}, {"@STOP", "Answered STOP 41:Stopped"}},
-         {"@RUN", "@STOP"}},
-        {"STOP written between a value and its OK: the OK is the query's, then the stop's answer",
-         [](ScriptedLine& l) {
-             l.send("@RUN");
-             l.lines({"OK", "OK"});
-             l.send("@?DO 0");
-             l.lines({"0"});
-             l.send("@STOP", true);
-             l.lines({"OK", "STOP", "41:Stopped"});
-         },
-         {{"@RUN", "Stopped OK OK"},
-          {"@?DO 0", "Answered 0 OK"},
-          {"@STOP", "Answered STOP 41:Stopped"}},
-         {"@RUN", "@?DO 0", "@STOP"}},
-        {"a run stopped from elsewhere as STOP went out: the stop's OK is no noise",
-         [](ScriptedLine& l) {
-             l.send("@RUN");
-             l.lines({"OK", "OK"});
-             l.send("@STOP", true);
-             l.lines({"STOP", "41:Stopped", "OK"});
-         },
-         {{"@RUN", "Stopped OK OK"}, {"@STOP", "Answered STOP 41:Stopped"}},
-         {"@RUN", "@STOP"}},
-        {"a move's OK as STOP went out is the move's; the stop's OK follows",
-         [](ScriptedLine& l) {
-             l.send("@GO 1");
-             l.send("@STOP", true);
-             l.lines({"OK", "OK"});
-         },
-         {{"@GO 1", "Answered OK"}, {"@STOP", "Answered OK"}},
-         {"@GO 1", "@STOP"}},
-        {"a held jog has no end but a stop's answer, even OK",
-         [](ScriptedLine& l) {
-             l.send("@X2+");
-             l.send("@STOP", true);
-             l.lines({"OK"});
-         },
-         {{"@X2+", "Stopped"}, {"@STOP", "Answered OK"}},
-         {"@X2+", "@STOP"}},
-        {"a move refused at once",
-         [](ScriptedLine& l) {
-             l.send("@ORG");
-             l.send("@?DO 0");
-             l.lines({"NG", "15:In operation", "1", "OK"});
-         },
-         {{"@ORG", "Failed NG 15:In operation"}, {"@?DO 0", "Answered 1 OK"}},
-         {"@ORG", "@?DO 0"}},
-        {"MSTOP ends what moves",
-         [](ScriptedLine& l) {
-             l.send("@ZI");
-             l.send("@MSTOP", true);
-             l.lines({"MSTOP", "64:Motor free"});
-         },
-         {{"@ZI", "Stopped"}, {"@MSTOP", "Answered MSTOP 64:Motor free"}},
-         {"@ZI", "@MSTOP"}},
-        {"STOP answered CEND and three lines",
-         [](ScriptedLine& l) {
-             l.send("@STOP", true);
-             l.lines({"CEND", "4", "OK", "12"});
-         },
-         {{"@STOP", "Answered CEND 4 OK 12"}},
-         {"@STOP"}},
-        {"noise where nothing is owed is reported and dropped; the next request is whole",
-         [](ScriptedLine& l) {
-             l.lines({"garbage"});
-             l.send("@?NO");
-             l.pass(60ms);
-             l.lines({"2", "OK"});
-         },
-         {{"@?NO", "Answered 2 OK"}},
-         {"@?NO"},
-         {"garbage"}},
-        {"noise before a value: that request fails, the next waits until the line is quiet",
-         [](ScriptedLine& l) {
-             l.send("@?DI 0");
-             l.send("@?DI 1");
-             l.lines({"OK", "1", "OK"});
-             l.pass(60ms);
-             l.lines({"0", "OK"});
-         },
-         {{"@?DI 0", "Unfit OK"}, {"@?DI 1", "Answered 0 OK"}},
-         {"@?DI 0", "@?DI 1"},
-         {"OK"}},
-        {"a stop is not failed by noise",
-         [](ScriptedLine& l) {
-             l.send("@STOP", true);
-             l.lines({"12.00", "STOP", "41:Stopped"});
-         },
-         {{"@STOP", "Answered STOP 41:Stopped"}},
-         {"@STOP"},
-         {"12.00"}},
-        {"an answer owed past the reply limit; a late line is then noise",
-         [](ScriptedLine& l) {
-             l.send("@?C 0");
-             l.pass(10s);
-             l.lines({"5", "OK"});
-         },
-         {{"@?C 0", "TimedOut"}},
-         {"@?C 0"},
-         {"5"}},
-        {"a move waits as long as it takes",
-         [](ScriptedLine& l) {
-             l.send("@ORG");
-             l.pass(60s);
-             l.lines({"OK"});
-         },
-         {{"@ORG", "Answered OK"}},
-         {"@ORG"}},
-        {"the line lost ends everything, queued or owed",
-         [](ScriptedLine& l) {
-             l.send("@RUN");
-             l.send("@?NO");
-             l.engine.lost();
-         },
-         {{"@RUN", "Lost"}, {"@?NO", "Lost"}},
-         {"@RUN"}},
-        {"a command that cannot be written",
-         [](ScriptedLine& l) {
-             l.writable = false;
-             l.send("@?NO");
-         },
-         {{"@?NO", "Lost"}},
-         {}},
-        {"a stop goes out at once, before what waits to go out",
-         [](ScriptedLine& l) {
-             l.send("@?DO 0");
-             l.send("@?DO 1");
-             l.send("@STOP", true);
-             l.lines({"0", "OK", "OK", "1", "OK"});
-         },
-         {{"@?DO 0", "Answered 0 OK"}, {"@STOP", "Answered OK"}, {"@?DO 1", "Answered 1 OK"}},
-         {"@?DO 0", "@STOP", "@?DO 1"}},
+        {"a value and its OK", [](ScriptedLine& l) { l.send("@?ORG"); l.lines({"1", "OK"}); }, {{"@?ORG", "Answered 1 OK"}}, {"@?ORG"}},
+        {"noise shaped like a value before it: the trailing line is no OK", [](ScriptedLine& l) { l.send("@?NO"); l.lines({"1", "1", "OK"}); }, {{"@?NO", "Unfit 1 1"}}, {"@?NO"}},
+        {"requests go out one at a time, in order", [](ScriptedLine& l) { l.send("@?DO 0"); l.send("@?DO 1"); l.lines({"0", "OK"}); l.lines({"1", "OK"}); }, {{"@?DO 0", "Answered 0 OK"}, {"@?DO 1", "Answered 1 OK"}}, {"@?DO 0", "@?DO 1"}},
+        {"a refusal and its line", [](ScriptedLine& l) { l.send("@DO 3,1"); l.lines({"NG", "10:Command error"}); }, {{"@DO 3,1", "Failed NG 10:Command error"}}, {"@DO 3,1"}},
+        {"a position read again after its ERR 32 while a run is under way", [](ScriptedLine& l) { l.send("@RUN"); l.lines({"OK", "OK"}); l.send("@?POS 1"); l.lines({"ERR", "32:Position read error", "12.50", "OK"}); }, {{"@?POS 1", "Answered ERR 32:Position read error 12.50 OK"}}, {"@RUN", "@?POS 1"}},
+        {"a run's lines between the monitor's queries, its END when it comes", [](ScriptedLine& l) { l.send("@RUN"); l.send("@?SNO"); l.lines({"OK", "OK", "3", "OK", "END"}); }, {{"@RUN", "Answered OK OK END"}, {"@?SNO", "Answered 3 OK"}}, {"@RUN", "@?SNO"}},
+        {"a run stopped by a soft limit before a query's value: the run's, then the value", [](ScriptedLine& l) { l.send("@RUN"); l.lines({"OK", "OK"}); l.send("@?POS 2"); l.lines({"ERR", "52:Soft limit", "END", "7.00", "OK"}); }, {{"@RUN", "Failed OK OK ERR 52:Soft limit END"}, {"@?POS 2", "Answered 7.00 OK"}}, {"@RUN", "@?POS 2"}},
+        {"STOP during a run: its answer ends the run, a further END is no noise", [](ScriptedLine& l) { l.send("@RUN"); l.lines({"OK", "OK"}); l.send("@STOP", true); l.lines({"STOP", "41:Stopped", "END"}); }, {{"@RUN", "Stopped OK OK"}, {"@STOP", "Answered STOP 41:Stopped"}}, {"@RUN", "@STOP"}},
+        {"STOP written between a value and its OK: the OK is the query's, then the stop's answer", [](ScriptedLine& l) { l.send("@RUN"); l.lines({"OK", "OK"}); l.send("@?DO 0"); l.lines({"0"}); l.send("@STOP", true); l.lines({"OK", "STOP", "41:Stopped"}); }, {{"@RUN", "Stopped OK OK"}, {"@?DO 0", "Answered 0 OK"}, {"@STOP", "Answered STOP 41:Stopped"}}, {"@RUN", "@?DO 0", "@STOP"}},
+        {"a run stopped from elsewhere as STOP went out: the stop's OK is no noise", [](ScriptedLine& l) { l.send("@RUN"); l.lines({"OK", "OK"}); l.send("@STOP", true); l.lines({"STOP", "41:Stopped", "OK"}); }, {{"@RUN", "Stopped OK OK"}, {"@STOP", "Answered STOP 41:Stopped"}}, {"@RUN", "@STOP"}},
+        {"a move's OK as STOP went out is the move's; the stop's OK follows", [](ScriptedLine& l) { l.send("@GO 1"); l.send("@STOP", true); l.lines({"OK", "OK"}); }, {{"@GO 1", "Answered OK"}, {"@STOP", "Answered OK"}}, {"@GO 1", "@STOP"}},
+        {"a held jog has no end but a stop's answer, even OK", [](ScriptedLine& l) { l.send("@X2+"); l.send("@STOP", true); l.lines({"OK"}); }, {{"@X2+", "Stopped"}, {"@STOP", "Answered OK"}}, {"@X2+", "@STOP"}},
+        {"a move refused at once", [](ScriptedLine& l) { l.send("@ORG"); l.send("@?DO 0"); l.lines({"NG", "15:In operation", "1", "OK"}); }, {{"@ORG", "Failed NG 15:In operation"}, {"@?DO 0", "Answered 1 OK"}}, {"@ORG", "@?DO 0"}},
+        {"MSTOP ends what moves", [](ScriptedLine& l) { l.send("@ZI"); l.send("@MSTOP", true); l.lines({"MSTOP", "64:Motor free"}); }, {{"@ZI", "Stopped"}, {"@MSTOP", "Answered MSTOP 64:Motor free"}}, {"@ZI", "@MSTOP"}},
+        {"STOP answered CEND and three lines", [](ScriptedLine& l) { l.send("@STOP", true); l.lines({"CEND", "4", "OK", "12"}); }, {{"@STOP", "Answered CEND 4 OK 12"}}, {"@STOP"}},
+        {"noise where nothing is owed is reported and dropped; the next request is whole", [](ScriptedLine& l) { l.lines({"garbage"}); l.send("@?NO"); l.pass(60ms); l.lines({"2", "OK"}); }, {{"@?NO", "Answered 2 OK"}}, {"@?NO"}, {"garbage"}},
+        {"noise before a value: that request fails, the next waits until the line is quiet", [](ScriptedLine& l) { l.send("@?DI 0"); l.send("@?DI 1"); l.lines({"OK", "1", "OK"}); l.pass(60ms); l.lines({"0", "OK"}); }, {{"@?DI 0", "Unfit OK"}, {"@?DI 1", "Answered 0 OK"}}, {"@?DI 0", "@?DI 1"}, {"OK"}},
+        {"a stop is not failed by noise", [](ScriptedLine& l) { l.send("@STOP", true); l.lines({"12.00", "STOP", "41:Stopped"}); }, {{"@STOP", "Answered STOP 41:Stopped"}}, {"@STOP"}, {"12.00"}},
+        {"an answer owed past the reply limit; a late line is then noise", [](ScriptedLine& l) { l.send("@?C 0"); l.pass(10s); l.lines({"5", "OK"}); }, {{"@?C 0", "TimedOut"}}, {"@?C 0"}, {"5"}},
+        {"a move waits as long as it takes", [](ScriptedLine& l) { l.send("@ORG"); l.pass(60s); l.lines({"OK"}); }, {{"@ORG", "Answered OK"}}, {"@ORG"}},
+        {"the line lost ends everything, queued or owed", [](ScriptedLine& l) { l.send("@RUN"); l.send("@?NO"); l.engine.lost(); }, {{"@RUN", "Lost"}, {"@?NO", "Lost"}}, {"@RUN"}},
+        {"a command that cannot be written", [](ScriptedLine& l) { l.writable = false; l.send("@?NO"); }, {{"@?NO", "Lost"}}, {}},
+        {"a stop goes out at once, before what waits to go out", [](ScriptedLine& l) { l.send("@?DO 0"); l.send("@?DO 1"); l.send("@STOP", true); l.lines({"0", "OK", "OK", "1", "OK"}); }, {{"@?DO 0", "Answered 0 OK"}, {"@STOP", "Answered OK"}, {"@?DO 1", "Answered 1 OK"}}, {"@?DO 0", "@STOP", "@?DO 1"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScriptedLine l;

@@ -103,31 +103,13 @@ TEST_F(Teaching, EditorOpenersWriteOnOkAndNothingOnCancel) {
         std::string after;
         bool shownAtQuestion = true;
     };
+    // clang-format off
     const std::vector<Case> cases = {
-        {parameters,
-         "ZI position teach",
-         {true},
-         TeachBit(TeachZ),
-         [&] { return parameters->table().value(4); },
-         "-2.50"},
-        {pallets,
-         "Teaching set",
-         {true},
-         kTeachFirstPoint | kTeachOtherPoints,
-         [&] {
-             std::string all;
-             for (const std::string& f : pallets->data().fields) all += f + ";";
-             return all;
-         },
-         "10.00;20.00;30.00;;;;;2;2;"},  // the second and third points as preset
-        {offsets,
-         "Teaching set",
-         {true, true},
-         kTeachFirstPoint,
-         [&] { return offsets->data().program + ":" + offsets->data().values[0]; },
-         "3:0.00",
-         false},
+        {parameters, "ZI position teach", {true}, TeachBit(TeachZ), [&] { return parameters->table().value(4); }, "-2.50"},
+        {pallets, "Teaching set", {true}, kTeachFirstPoint | kTeachOtherPoints, [&] { std::string all; for (const std::string& f : pallets->data().fields) all += f + ";"; return all; }, "10.00;20.00;30.00;;;;;2;2;"},  // the second and third points as preset
+        {offsets, "Teaching set", {true, true}, kTeachFirstPoint, [&] { return offsets->data().program + ":" + offsets->data().values[0]; }, "3:0.00", false},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.action);
         screens.tselect->hide();
