@@ -28,20 +28,18 @@ TEST(MenuMnemonics, ATableLetterStaysAndTheOthersGetAFreeOne) {
         QStringList texts;
         QStringList given;
     };
+    // clang-format off
     const Case cases[] = {
         {"chosen letters stay", {"&File", "E&dit"}, {"&File", "E&dit"}},
-        {"a word's first letter first",
-         {"&Step", "Received contents delete"},
-         {"&Step", "&Received contents delete"}},
+        {"a word's first letter first", {"&Step", "Received contents delete"}, {"&Step", "&Received contents delete"}},
         {"then another word's", {"&Parameter", "Path view"}, {"&Parameter", "Path &view"}},
         {"then any letter", {"&Parameter", "Path preview"}, {"&Parameter", "P&ath preview"}},
         {"none free: as it was", {"&Pallet", "&Offset", "Po"}, {"&Pallet", "&Offset", "Po"}},
-        {"a letter taken twice is given anew",
-         {"C&ompare", "Return to &origin"},
-         {"C&ompare", "&Return to origin"}},
+        {"a letter taken twice is given anew", {"C&ompare", "Return to &origin"}, {"C&ompare", "&Return to origin"}},
         {"a literal & is no mnemonic", {"A&&B", "&A"}, {"A&&&B", "&A"}},
         {"digits too", {"&1 a", "1 b"}, {"&1 a", "1 &b"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(WithMnemonics(c.texts), c.given);

@@ -224,12 +224,6 @@ TEST_F(StepEditorCommands, ProgramControlButtons) {
     expectIdle();
 }
 
-}  // namespace
-}  // namespace mivo::test
-
-namespace mivo::test {
-namespace {
-
 // Compare lists exactly the steps that differ; Send selected sends only the ticked ones (a
 // circle as its pair, an emptied step deleted), Take selected brings the controller's step back
 // as one undoable edit; a compare after both finds nothing.
@@ -338,14 +332,16 @@ TEST_F(StepEditorCommands, CompareIsOutOfDateOnceEitherSideChanges) {
         std::function<void()> before;  // before the compare
         std::function<void()> change;
     };
+    const auto initAll = [&] {
+        static_cast<StepEditorAccess*>(editor)->emptyTable("INIT PGM ALL");
+    };
+    // clang-format off
     const std::vector<Case> cases = {
         {"an edit", {}, [&] { grid()->model()->setData(grid()->model()->index(5, 8), "note"); }},
-        {"another file opened", [&] { editor->setStepModified(false); },
-         [&] { editor->openNamed(other); }},
-        {"INIT PGM ALL of an empty program",
-         [&] { static_cast<StepEditorAccess*>(editor)->emptyTable("INIT PGM ALL"); },
-         [&] { static_cast<StepEditorAccess*>(editor)->emptyTable("INIT PGM ALL"); }},
+        {"another file opened", [&] { editor->setStepModified(false); }, [&] { editor->openNamed(other); }},
+        {"INIT PGM ALL of an empty program", initAll, initAll},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         if (c.before) c.before();
