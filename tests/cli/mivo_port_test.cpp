@@ -56,13 +56,6 @@ TEST(MivoPort, CheckThenQuickSend) {
         sim.mivo({"--yes", "--log", "wire.log", "steps", "send", "in.csv", "--quick"}, dir.path());
     EXPECT_EQ(quick.exitCode, 0) << quick.err;
     EXPECT_FALSE(Contains(ReadBytes(dir / "wire.log"), "@PDEL"));
-    // A step Step send refuses is refused before the controller's program is emptied.
-    WriteBytes(dir / "xyz.csv", StepFile({"POI,000,1,2,3,0,,", "XYZ,000,,,,,,bad"}));
-    const MivoRun refused =
-        sim.mivo({"--yes", "--log", "xyz.log", "steps", "send", "xyz.csv", "--quick"}, dir.path());
-    EXPECT_EQ(refused.exitCode, 1);
-    EXPECT_TRUE(Contains(refused.out, "Sending error: Command type error No. 1")) << refused.out;
-    EXPECT_FALSE(Contains(ReadBytes(dir / "xyz.log"), "@INIT PGM"));
     EXPECT_EQ(sim.mivo({"--yes", "steps", "receive", "out.csv"}, dir.path()).exitCode, 0);
     EXPECT_EQ(ReadBytes(dir / "out.csv"), sound);
     EXPECT_EQ(sim.mivo({"steps", "send", "in.csv", "--quick", "--range", "0-5"}).exitCode, 2);
