@@ -38,11 +38,12 @@ void Write(mivo::Channel& line, const Program& p) {
     line.request("@PDEL " + std::to_string(s + 1));
 }
 
-// The program's own time in milliseconds: its timers and the controller's work on each step.
+// The program's own time in milliseconds: its timers and the controller's work on each step,
+// END's included.
 std::int64_t OwnTime(const Program& p) {
     const auto step =
         std::chrono::duration_cast<std::chrono::milliseconds>(mivo::SimRuns::Timing{}.step);
-    std::int64_t ms = 0;
+    std::int64_t ms = step.count();
     for (const int t : p.tenths) ms += 100 * t + step.count();
     return ms;
 }

@@ -13,6 +13,7 @@
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
 #include "cli/direct_command.h"
+#include "cli/estimate_command.h"
 #include "cli/port_commands.h"
 #include "cli/print_command.h"
 #include "cli/report_output.h"
@@ -64,6 +65,13 @@ int Check(const Invocation& call) {
     return mivo::RunCheck(call.operands[0], call.args.value("--parameters"), prompter, std::cout);
 }
 
+int Estimate(const Invocation& call) {
+    mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
+    prompter.setQuietOpen(true);
+    return mivo::RunEstimate(call.operands[0], call.args.value("--parameters"), prompter, std::cout,
+                             std::cerr);
+}
+
 int StepsSend(const Invocation& call) {
     return mivo::RunPortCommand(call.args, {"steps", "send", call.operands[0]});
 }
@@ -108,6 +116,7 @@ const std::vector<Command>& Commands() {
          0,
          1},
         {{"check"}, 1, "mivo check FILE [--parameters FILE.prm]", Check},
+        {{"estimate"}, 1, "mivo estimate FILE [--parameters FILE.prm]", Estimate},
         {{"steps", "send"},
          1,
          "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
@@ -171,7 +180,9 @@ const std::map<std::string, const char*>& OptionHelp() {
         {"--log", "FILE  append every line sent and received to FILE, with its time"},
         {"--range", "A-B  the steps (parameters, for print) from A to B"},
         {"--quick", "send the whole program as Quick send does"},
-        {"--parameters", "FILE.prm  check positions against the strokes of this parameter file"},
+        {"--parameters",
+         "FILE.prm  the parameter file: check positions against its strokes, estimate with its"
+         " limits"},
         {"--kind", "step|parameter|pallet|offset  what a file holds whose name does not say"},
         {"--pallet", "N  the pallet number"},
         {"--program", "N  the program an offset file is of"},

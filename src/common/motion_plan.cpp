@@ -92,6 +92,10 @@ void MotionPlan::point(char code, const AxisPosition& target, double rate, doubl
     }
 }
 
+void MotionPlan::together(const AxisPosition& target, double rate, const MotionLimits& limits) {
+    axes({true, true, true, true}, target, rate, limits);
+}
+
 void MotionPlan::linear(char code, const AxisPosition& target, double rate,
                         const MotionLimits& limits) {
     AxisPosition to = end_;

@@ -15,6 +15,7 @@
 //          of the axes that move; LIN 4 the same in XYR
 //   CIR    along a straight line to the circle's start, then along the arc through its second
 //          point to its third, both at the arc speed with the smaller acceleration of X and Y
+//   GO     (the direct screen's moves to a step's or a pallet's point) all four axes together
 // A point move's axes move at the step's rate times their maximum speed; an interpolated move at
 // its rate times the linear or arc speed.
 #include <array>
@@ -35,6 +36,8 @@ class MotionPlan {
     // X, Y and Z; for '6', R alone counts); `ziHeight`: the virtual origin point.
     void point(char code, const AxisPosition& target, double rate, double ziHeight,
                const MotionLimits& limits);
+    // All four axes together to `target` (a GO move).
+    void together(const AxisPosition& target, double rate, const MotionLimits& limits);
     // LIN `code` ('0' XYZ, '4' XYR) to `target`.
     void linear(char code, const AxisPosition& target, double rate, const MotionLimits& limits);
     // CIR: to `start`, then along the arc through `via` to `end` (X and Y of `via` and `end`

@@ -80,13 +80,6 @@ void CycleTiming::reset() {
     lastSteps_.clear();
 }
 
-std::string SecondsText(std::int64_t milliseconds) {
-    const std::int64_t hundredths = (std::max<std::int64_t>(milliseconds, 0) + 5) / 10;
-    const std::int64_t fraction = hundredths % 100;
-    return std::to_string(hundredths / 100) + (fraction < 10 ? ".0" : ".") +
-           std::to_string(fraction) + " s";
-}
-
 std::string CycleTimeText(std::int64_t milliseconds) {
     return "Cycle time: " + SecondsText(milliseconds);
 }

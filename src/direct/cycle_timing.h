@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/seconds_text.h"
+
 namespace mivo {
 
 // Milliseconds of a monotonic clock.
@@ -70,9 +72,7 @@ class CycleTiming {
     std::int64_t total_ = 0;
 };
 
-// "12.35 s": seconds with two decimals, rounded half up.
-std::string SecondsText(std::int64_t milliseconds);
-// "Cycle time: 12.35 s".
+// "Cycle time: 12.35 s" (common/seconds_text).
 std::string CycleTimeText(std::int64_t milliseconds);
 
 }  // namespace mivo

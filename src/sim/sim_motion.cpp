@@ -16,8 +16,6 @@ const char* const kStopped = "41:Stopped";
 const char* const kMotorFree = "64:Motor free";
 const char* const kPositionReadError = "32:Position read error";
 
-constexpr int kMaxSpeed = 22;  // each axis's maximum speed, X first
-
 }  // namespace
 
 SimMotion::SimMotion(SimCore& core, SimParameters& parameters)
@@ -117,6 +115,7 @@ SimMotion::Position SimMotion::position() const {
     const SimClock::Time now = core_.clock().now();
     if (now >= moveEnd_) return to_;
     if (now <= moveStart_) return from_;
+    if (plan_) return plan_->at(std::chrono::duration<double>(now - moveStart_).count());
     const double part = static_cast<double>((now - moveStart_).count()) /
                         static_cast<double>((moveEnd_ - moveStart_).count());
     Position p;
@@ -149,6 +148,7 @@ SimMotion::Activity SimMotion::halt() {
     const Position here = position();
     from_ = to_ = here;
     moveStart_ = moveEnd_ = core_.clock().now();
+    plan_.reset();
     return was;
 }
 
@@ -157,16 +157,25 @@ void SimMotion::moveTo(const Position& to, Duration take) {
     to_ = to;
     moveStart_ = core_.clock().now();
     moveEnd_ = moveStart_ + take;
+    plan_.reset();
 }
 
-SimMotion::Duration SimMotion::pointToPoint(const Position& to, double rate) const {
-    const Position at = position();
-    double seconds = 0;
-    for (int a = 0; a < kAxes; ++a) {
-        const double speed = parameterOr(kMaxSpeed + a, kSpeedIfUnset);
-        seconds = std::max(seconds, std::abs(to[a] - at[a]) / (speed * rate));
-    }
-    return Seconds(seconds);
+SimMotion::Duration SimMotion::move(MotionPlan plan) {
+    from_ = position();
+    to_ = plan.end();
+    moveStart_ = core_.clock().now();
+    const Duration take = Seconds(plan.seconds());
+    moveEnd_ = moveStart_ + take;
+    plan_ = std::move(plan);
+    return take;
+}
+
+MotionLimits SimMotion::limits() const {
+    return LimitsFromParameters([this](int n) {
+        return n >= 0 && static_cast<std::size_t>(n) < parameters_.values.size()
+                   ? parameters_.values[static_cast<std::size_t>(n)]
+                   : std::string();
+    });
 }
 
 double SimMotion::parameterOr(int n, double fallback) const {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "common/motion_plan.h"
 #include "sim/sim_clock.h"
 
 namespace mivo {
@@ -55,10 +56,13 @@ class SimMotion {
     void then(Duration delay, std::function<void()> action);
     void finish();
     Activity halt();
-    // Starts a move from where the axes are to `to`, arriving after `take`.
+    // Starts a move from where the axes are to `to`, arriving after `take` at an even pace
+    // (an origin return, a jog).
     void moveTo(const Position& to, Duration take);
-    // Point to point: each axis at its maximum speed times `rate`, the slowest decides.
-    Duration pointToPoint(const Position& to, double rate) const;
+    // Starts a move along `plan` (made from where the axes are); its time.
+    Duration move(MotionPlan plan);
+    // The motion law's limits as the parameters stand.
+    MotionLimits limits() const;
     // Parameter n as a positive number, else `fallback`.
     double parameterOr(int n, double fallback) const;
 
@@ -79,6 +83,7 @@ class SimMotion {
     // The last move: from, to, and when it started and ends.
     Position from_{}, to_{};
     SimClock::Time moveStart_{0}, moveEnd_{0};
+    std::optional<MotionPlan> plan_;  // the last move, when it follows the motion law
 };
 
 }  // namespace mivo

@@ -153,10 +153,10 @@ void SimRuns::goTo(const Position& to) {
         core_.refuse(sim::kSoftLimit);
         return;
     }
-    const Duration take = motion_.pointToPoint(to, 1.0);
+    MotionPlan plan(motion_.position());
+    plan.together(to, 1.0, motion_.limits());
     motion_.begin(SimMotion::Activity::Move);
-    motion_.moveTo(to, take);
-    motion_.then(take, [this] {
+    motion_.then(motion_.move(std::move(plan)), [this] {
         motion_.finish();
         core_.reply("OK");
     });

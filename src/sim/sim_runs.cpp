@@ -17,18 +17,9 @@ using sim::StepRecord;
 using Activity = SimMotion::Activity;
 
 enum Axis { X, Y, Z, R };
-constexpr int kAxes = SimMotion::kAxes;
 
-// Parameters the steps read: the interpolation speeds, the virtual origin for a ZI rise.
-constexpr int kLinearSpeed = 26;
-constexpr int kArcSpeed = 27;
+// The virtual origin point: the height of a ZI rise.
 constexpr int kVirtualOrigin = 4;
-
-double Distance(const SimMotion::Position& a, const SimMotion::Position& b) {
-    double sum = 0;
-    for (int i = 0; i < kAxes; ++i) sum += (a[i] - b[i]) * (a[i] - b[i]);
-    return std::sqrt(sum);
-}
 
 }  // namespace
 
@@ -120,12 +111,19 @@ void SimRuns::runFrom(int s) {
     }
     int next = s + 1;
     const std::optional<Duration> take = atEnd ? std::nullopt : startStep(s, &next);
+    if (!take && atEnd) {
+        // END takes the controller's own work too.
+        step_ = s;
+        motion_.then(timing.step, [this] {
+            motion_.finish();
+            core_.reply("END");
+        });
+        return;
+    }
     if (!take) {
         // A step out of stroke is reported and ends the program.
-        if (!atEnd) {
-            core_.reply("ERR");
-            core_.reply(sim::kSoftLimit);
-        }
+        core_.reply("ERR");
+        core_.reply(sim::kSoftLimit);
         motion_.finish();
         core_.reply("END");
         return;
@@ -138,73 +136,49 @@ std::optional<SimRuns::Duration> SimRuns::startStep(int s, int* next) {
     const auto& program = steps_.program();
     const StepRecord r = ParseStep(program[static_cast<std::size_t>(s)]);
     const Position at = motion_.position();
-    Position to = at;
-    auto set = [&](int axis, std::size_t field) { r.number(field, &to[axis]); };
-    double seconds = 0;
+    // What the step names; the motion law takes it from where the axes are.
+    Position target = at;
+    auto set = [&](int axis, std::size_t field) { r.number(field, &target[axis]); };
+    MotionPlan plan(at);
+    const MotionLimits limits = motion_.limits();
+    double wait = 0;  // a timer, or the pallet move's stand-in
     if (r.command == "POI") {
-        switch (r.code()) {
-            case '0':
-            case '1':
-            case '2':
-            case '7':
-                set(X, 1), set(Y, 2), set(Z, 3);
-                break;
-            case '8':
-                for (int a : {X, Y, Z}) {
-                    double d = 0;
-                    if (r.number(static_cast<std::size_t>(a) + 1, &d)) to[a] += d;
-                }
-                break;
-            case '3':
-                to[Z] = parameters_.number(kVirtualOrigin).value_or(0.0);
-                break;
-            case '4':
-                to[Z] = 0;
-                break;
-            case '5':
-                to = Position{};
-                break;
-            case '6':
-                set(R, 4);
-                break;
-        }
-        seconds = std::chrono::duration<double>(motion_.pointToPoint(to, r.rate())).count();
+        if (r.code() == '8') target = Position{};  // the distances to go
+        set(X, 1), set(Y, 2), set(Z, 3), set(R, 4);
+        plan.point(r.code(), target, r.rate(), parameters_.number(kVirtualOrigin).value_or(0.0),
+                   limits);
     } else if (r.command == "LIN") {
-        if (r.code() == '0') set(X, 1), set(Y, 2), set(Z, 3);
-        if (r.code() == '4') set(X, 1), set(Y, 2), set(R, 4);
-        seconds = Distance(at, to) /
-                  (motion_.parameterOr(kLinearSpeed, SimMotion::kSpeedIfUnset) * r.rate());
+        set(X, 1), set(Y, 2);
+        r.code() == '4' ? set(R, 4) : set(Z, 3);
+        plan.linear(r.code(), target, r.rate(), limits);
     } else if (r.command == "CIR") {
-        // To the start point, then through the second point to the third: the way along the
-        // chords stands for the arc's length.
+        // To the start point, then along the arc through the second point to the third.
         set(X, 1), set(Y, 2), set(Z, 3);
-        const Position start = to;
-        Position second = start, third = start;
+        Position second = target, third = target;
         if (s + 1 < SimSteps::kSteps) {
             const StepRecord pair = ParseStep(program[static_cast<std::size_t>(s + 1)]);
             pair.number(1, &second[X]), pair.number(2, &second[Y]);
             pair.number(3, &third[X]), pair.number(4, &third[Y]);
         }
-        to = third;
-        seconds = (Distance(at, start) + Distance(start, second) + Distance(second, third)) /
-                  (motion_.parameterOr(kArcSpeed, SimMotion::kSpeedIfUnset) * r.rate());
+        plan.arc(target, second, third, r.rate(), limits);
         *next = s + 2;
     } else if (r.command == "PAL") {
-        if (r.code() == '0') seconds = std::chrono::duration<double>(timing.palletMove).count();
+        if (r.code() == '0') wait = std::chrono::duration<double>(timing.palletMove).count();
     } else if (r.command == "SEQ") {
         if (r.code() == '4') {
             // Timer in tenths of a second; "00" is 100.
             const int pp = r.fields[0].size() >= 3 ? sim::Index(r.fields[0].substr(1, 2), 99) : 0;
-            seconds = (pp <= 0 ? 100 : pp) / 10.0;
+            wait = (pp <= 0 ? 100 : pp) / 10.0;
         }
         if (r.code() == '8' && r.fields.size() > 1) {
             const int jump = sim::Index(r.fields[1], SimSteps::kSteps - 1);
             if (jump >= 0) *next = jump;
         }
     }
-    if (to != at && !motion_.inStroke(to)) return std::nullopt;
-    const Duration take = SimMotion::Seconds(seconds);
-    motion_.moveTo(to, take);
+    if (plan.end() != at && !motion_.inStroke(plan.end())) return std::nullopt;
+    if (plan.seconds() > 0) return timing.step + motion_.move(std::move(plan));
+    const Duration take = SimMotion::Seconds(wait);
+    motion_.moveTo(at, take);
     return timing.step + take;
 }
 

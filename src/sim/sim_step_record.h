@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/motion_law.h"
 #include "sim/sim_text.h"
 
 namespace mivo::sim {
@@ -13,11 +14,10 @@ struct StepRecord {
     std::vector<std::string> fields;
 
     char code() const { return fields.empty() || fields[0].empty() ? '0' : fields[0][0]; }
-    // The speed rate of POI, LIN and CIR: "00" is 100 %.
+    // The speed rate of POI, LIN and CIR: "00" is 100 %, and so is a rate that is no number.
     double rate() const {
         const std::string& op = fields.empty() ? std::string() : fields[0];
-        const int pp = op.size() >= 3 ? Index(op.substr(1, 2), 99) : -1;
-        return pp <= 0 ? 1.0 : pp / 100.0;
+        return SpeedRate(op.size() >= 3 ? op.substr(1, 2) : std::string()).value_or(1.0);
     }
     // The two digits after the code ("003": 3), -1 when they are no number.
     int parameter() const {

@@ -94,7 +94,8 @@ TEST(MivoSaid, ALogThatCannotBeWrittenIsSaidAndFailsTheCommand) {
 }
 
 // What succeeds says so and nothing besides: compare of equal data says "No differences", the
-// open notice of a file compared or checked is no result, and each command's --help is its own.
+// open notice of a file compared, checked or estimated is no result, and each command's --help
+// is its own.
 TEST(MivoSaid, ResultsAloneAndEachCommandsHelp) {
     TempDir dir;
     SimProcess sim;
@@ -107,6 +108,9 @@ TEST(MivoSaid, ResultsAloneAndEachCommandsHelp) {
     const MivoRun check = RunMivo({"check", "good.csv"}, dir.path());
     EXPECT_EQ(check.exitCode, 0) << check.err;
     EXPECT_EQ(check.out + check.err, "");
+    const MivoRun estimate = RunMivo({"estimate", "good.csv"}, dir.path());
+    EXPECT_EQ(estimate.exitCode, 0) << estimate.err;
+    EXPECT_EQ(estimate.out + estimate.err, "step 0: 0.010 s\nEstimated cycle: 0.01 s\n");
 
     const MivoRun help = RunMivo({"restore", "--help"});
     EXPECT_EQ(help.exitCode, 0);
