@@ -5,6 +5,7 @@
 
 #include "common/convert.h"
 #include "common/seconds_text.h"
+#include "steps/step_commands.h"
 #include "steps/step_rules.h"
 
 namespace mivo {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/convert.h"
+#include "steps/step_commands.h"
 #include "steps/step_rules.h"
 
 namespace mivo {
@@ -141,8 +142,7 @@ PathPicture BuildPath(const StepTable& table, const std::optional<PalletGrid>& p
                 Grow(p, at);
                 at = points.front();
             }
-        } else if (command == "SEQ" && (v.code == "6" || v.code == "7" || v.code == "8" ||
-                                        v.code == "900" || v.code == "916")) {
+        } else if (command == "SEQ" && SeqJumps(v.code)) {
             jumps.emplace_back(s, v.jump);
         }
         where[static_cast<std::size_t>(s)] = at;

@@ -13,12 +13,6 @@ namespace {
 
 const char* const kAxes[4] = {"X", "Y", "Z", "R"};
 
-bool IsCall(const std::string& code) { return code == "900" || code == "916"; }
-// The SEQ operations that jump: the conditional jumps, the unconditional one and the calls.
-bool Jumps(const std::string& code) {
-    return code == "6" || code == "7" || code == "8" || IsCall(code);
-}
-
 // The positions the step takes (numbers, as RefusedStepValues has seen) within the strokes; a
 // relative move's are not positions.
 void CheckPositions(const StepValues& v, const AxisStrokes& strokes, int step,
@@ -85,7 +79,7 @@ bool EndReachable(const StepTable& table) {
             copy[s] = table[s];
             const StepValues v = ReadStep(copy, s);
             int target = 0;
-            if (Jumps(v.code) && TryStrToInt(v.jump, target)) next.push_back(target);
+            if (SeqJumps(v.code) && TryStrToInt(v.jump, target)) next.push_back(target);
             if (v.code == "917" || v.code == "8") continue;  // return, unconditional jump
         }
         next.push_back(s + 1);
@@ -137,7 +131,7 @@ std::vector<Finding> CheckProgram(const StepTable& table, const AxisStrokes& str
             continue;
         }
         CheckPositions(v, strokes, s, out);
-        if (command == "SEQ" && Jumps(v.code)) JumpTarget(table, v.jump, s, out);
+        if (command == "SEQ" && SeqJumps(v.code)) JumpTarget(table, v.jump, s, out);
     }
     if (any && !EndReachable(table)) out.push_back({0, "No END is reached from step 0"});
     std::stable_sort(out.begin(), out.end(),

@@ -131,4 +131,8 @@ std::string CodeOfItem(const std::string& mnemonic, const std::string& item) {
     return item.substr(0, 1);
 }
 
+bool SeqJumps(const std::string& code) {
+    return code == "6" || code == "7" || code == "8" || code == "900" || code == "916";
+}
+
 }  // namespace mivo

@@ -78,4 +78,8 @@ StepBoxes BoxesOfStep(const std::string& mnemonic, const std::string& code);
 // The code of an operation item: its first character, three for SEQ items starting with "9".
 std::string CodeOfItem(const std::string& mnemonic, const std::string& item);
 
+// Whether a SEQ operation `code` (as ReadStep gives it) goes to its JUMP step: the conditional
+// jumps 6 and 7, the unconditional jump 8, and the calls 900 and 916.
+bool SeqJumps(const std::string& code);
+
 }  // namespace mivo
