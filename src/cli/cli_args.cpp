@@ -136,7 +136,7 @@ const OptionSpec& MivoOptions() {
     static const OptionSpec known{
         {"--yes", "--help", "--version", "--quick", "--time"},
         {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
-         "--cycles", "--parameters", "--pdf", "--program", "--only"}};
+         "--cycles", "--parameters", "--pdf", "--program", "--only", "--steps", "--calibrate"}};
     return known;
 }
 

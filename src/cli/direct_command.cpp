@@ -17,12 +17,15 @@
 #include "common/convert.h"
 #include "common/fiber.h"
 #include "common/readable_text.h"
+#include "common/step_times.h"
 #include "direct/cycle_timing.h"
 #include "direct/direct_commands.h"
 #include "direct/jog.h"
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
 #include "direct/shared_procedures.h"
+#include "files/data_files.h"
+#include "files/file_io.h"
 #include "link/controller_link.h"
 #include "link/stop_signal_watch.h"
 
@@ -110,7 +113,7 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
         return args.has(option) ? std::string(option) + " is not for direct " + word : "";
     };
     if (word == "output") {
-        for (const char* o : {"--mode", "--hold", "--cycles", "--time"})
+        for (const char* o : {"--mode", "--hold", "--cycles", "--time", "--steps"})
             if (auto p = refuse(o); !p.empty()) return p;
         if (ops.size() != 2) return "direct output wants N and on or off";
         const auto n = WholeIn(ops[0], 0, 15);
@@ -124,7 +127,7 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
         return "";
     }
     if (word == "jog") {
-        for (const char* o : {"--cycles", "--time"})
+        for (const char* o : {"--cycles", "--time", "--steps"})
             if (auto p = refuse(o); !p.empty()) return p;
         if (ops.size() != 1) return "direct jog wants one axis: X+ X- Y+ Y- Z+ Z- R+ R-";
         const auto axis = JogAxisNamed(ops[0]);
@@ -197,7 +200,7 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
         return "";
     }
     // monitor
-    for (const char* o : {"--mode", "--hold", "--time"})
+    for (const char* o : {"--mode", "--hold", "--time", "--steps"})
         if (auto p = refuse(o); !p.empty()) return p;
     if (!ops.empty()) return "direct monitor takes no operands";
     int cycles = 0;  // until a stop signal
@@ -233,7 +236,7 @@ std::string ReadSpecial(const std::string& word, const std::vector<std::string>&
 
 const char* DirectUsage() {
     return "mivo --port DEVICE [--yes] [--timeout S] [--log FILE] direct COMMAND [ARGS]\n"
-           "      COMMAND: origin, run [--time], step, go STEP [POSITION],\n"
+           "      COMMAND: origin, run [--time] [--steps FILE.csv], step, go STEP [POSITION],\n"
            "      palgo PALLET [POSITION], zi, offset, stop, motor-free, positions, sno, no, pos,\n"
            "      org, counter N, release, init-counter N, init-counters, init-program,\n"
            "      init-programs, init-errors, memory-check, output N on|off,\n"
@@ -256,8 +259,9 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         for (const DirectCommand& c : Commands())
             if (word == c.word) command = &c;
         if (!command) return UsageError("unknown direct command " + word);
-        for (const char* o : {"--mode", "--hold", "--cycles", "--time"})
-            if (args.has(o) && !(word == "run" && std::string(o) == "--time"))
+        for (const char* o : {"--mode", "--hold", "--cycles", "--time", "--steps"})
+            if (args.has(o) &&
+                !(word == "run" && (std::string(o) == "--time" || std::string(o) == "--steps")))
                 return UsageError(std::string(o) + " is not for direct " + word);
         const std::size_t given = operands.size() - 1;
         const std::size_t wanted = command->operands.size();
@@ -277,8 +281,16 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
             view.preset(field, value);
         }
         special.run = command->run;
+        // The steps are timed by the monitor run beside it; a run still under way is stopped.
+        if (args.has("--steps")) {
+            special.run = RunWatched;
+            special.onStop = [](DirectSession& s) {
+                if (s.cyclesRunning() > 0 || s.cycleTiming.running()) StopPanel(s);
+                EndMonitor(s);
+            };
+        }
         motion = command->motion;
-        if (command->motion)
+        if (command->motion && !special.onStop)
             special.onStop = [](DirectSession& s) {
                 if (s.cyclesRunning() > 0) StopPanel(s);
             };
@@ -289,6 +301,13 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     if (const int read = ReadPortOptionsOrSay(args, options); read != kExitCompleted) return read;
     const int timeoutMs = options.timeoutMs;
     std::unique_ptr<std::ofstream>& log = options.log;
+    // Where the step times go is known good before the robot runs.
+    std::string stepsFile, reason;
+    if (args.has("--steps") && !SaveTarget(args.value("--steps"), stepsFile, reason)) {
+        std::cerr << "mivo: " << EscapeControlBytes(CannotWrite(args.value("--steps"), reason))
+                  << '\n';
+        return kExitFailed;
+    }
 
     ConsolePort port(args);
     QCoreApplication& app = port.app();
@@ -368,6 +387,12 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     }
     // The reason follows from EndOfReports.
     if (!ReportsWritten()) return kExitFailed;
+    if (outcome == Outcome::Completed && !stepsFile.empty() &&
+        !WriteWholeFile(stepsFile, StepTimesCsv(session.cycleTiming.lastStepTimes()), reason)) {
+        std::cerr << "mivo: " << EscapeControlBytes(CannotWrite(args.value("--steps"), reason))
+                  << '\n';
+        return kExitFailed;
+    }
     if (outcome == Outcome::Completed) return kExitCompleted;
     if (outcome != Outcome::Declined) std::cerr << "mivo: direct " << word << " did not complete\n";
     return kExitFailed;

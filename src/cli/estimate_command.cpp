@@ -4,24 +4,54 @@
 
 #include "cli/cli_args.h"
 #include "cli/convert_command.h"
+#include "common/readable_text.h"
+#include "files/file_io.h"
 #include "parameters/parameter_files.h"
-#include "steps/cycle_estimate.h"
+#include "steps/cycle_calibration.h"
 #include "steps/step_files.h"
 
 namespace mivo {
 
+namespace {
+
+bool OpenSteps(StepTable& table, const std::string& path, ConsolePrompter& prompter) {
+    return OpenStepFile(table, path, OpenFilterForPath(path), prompter) == OpenOutcome::Completed;
+}
+
+}  // namespace
+
 int RunEstimate(const std::string& stepFile, const std::string& parameters,
-                ConsolePrompter& prompter, std::ostream& out, std::ostream& err) {
+                const CalibrationFiles& calibration, ConsolePrompter& prompter, std::ostream& out,
+                std::ostream& err) {
     StepTable table;
-    if (OpenStepFile(table, stepFile, OpenFilterForPath(stepFile), prompter) !=
-        OpenOutcome::Completed)
-        return kExitFailed;
+    if (!OpenSteps(table, stepFile, prompter)) return kExitFailed;
     ParameterTable values;  // robot 22's initial values
     if (!parameters.empty() && OpenParameterFile(values, parameters, OpenFilterForPath(parameters),
                                                  prompter) != OpenOutcome::Completed)
         return kExitFailed;
-    const CycleEstimate e =
-        EstimateCycle(table, SettingFromParameters([&values](int n) { return values.value(n); }));
+    EstimateSetting setting = SettingFromParameters([&values](int n) { return values.value(n); });
+    if (!calibration.steps.empty()) {
+        StepTable measuredProgram;
+        if (!OpenSteps(measuredProgram, calibration.steps, prompter)) return kExitFailed;
+        std::string text, reason;
+        if (!ReadWholeFile(calibration.times, text, reason)) {
+            err << "mivo: " << ReadableText(calibration.times) << ": " << reason << '\n';
+            return kExitFailed;
+        }
+        const StepTimesRead times = ReadStepTimes(text);
+        if (!times.problem.empty()) {
+            err << "mivo: " << ReadableText(calibration.times) << ": " << times.problem << '\n';
+            return kExitFailed;
+        }
+        const CalibrationFit fit = Calibrate(measuredProgram, setting, times.steps);
+        if (!fit.problem.empty()) {
+            err << "mivo: " << fit.problem << '\n';
+            return kExitFailed;
+        }
+        out << CalibrationText(fit.calibration) << '\n';
+        setting.limits = Calibrated(setting.limits, fit.calibration);
+    }
+    const CycleEstimate e = EstimateCycle(table, setting);
     if (!e.problem.empty()) {
         err << e.problem << '\n';
         return kExitFailed;

@@ -65,11 +65,32 @@ int Check(const Invocation& call) {
     return mivo::RunCheck(call.operands[0], call.args.value("--parameters"), prompter, std::cout);
 }
 
+int Usage(const std::string& problem);
+
+// `estimate B.stp [--calibrate A.stp A.csv]`: of two operands the step times are the one named
+// .csv, else the last.
 int Estimate(const Invocation& call) {
+    mivo::CalibrationFiles calibration;
+    std::string file = call.operands[0];
+    if (call.args.has("--calibrate")) {
+        if (call.operands.size() != 2)
+            return Usage(
+                "--calibrate wants a step file and its step times: --calibrate A.stp "
+                "A.csv");
+        const auto csv = [](const std::string& name) {
+            return name.size() > 4 && (name.substr(name.size() - 4) == ".csv" ||
+                                       name.substr(name.size() - 4) == ".CSV");
+        };
+        const bool firstIsTimes = csv(call.operands[0]) && !csv(call.operands[1]);
+        calibration = {call.args.value("--calibrate"), call.operands[firstIsTimes ? 0 : 1]};
+        file = call.operands[firstIsTimes ? 1 : 0];
+    } else if (call.operands.size() != 1) {
+        return Usage("estimate takes one step file");
+    }
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
     prompter.setQuietOpen(true);
-    return mivo::RunEstimate(call.operands[0], call.args.value("--parameters"), prompter, std::cout,
-                             std::cerr);
+    return mivo::RunEstimate(file, call.args.value("--parameters"), calibration, prompter,
+                             std::cout, std::cerr);
 }
 
 int StepsSend(const Invocation& call) {
@@ -116,7 +137,11 @@ const std::vector<Command>& Commands() {
          0,
          1},
         {{"check"}, 1, "mivo check FILE [--parameters FILE.prm]", Check},
-        {{"estimate"}, 1, "mivo estimate FILE [--parameters FILE.prm]", Estimate},
+        {{"estimate"},
+         1,
+         "mivo estimate FILE [--parameters FILE.prm] [--calibrate A.stp A.csv]",
+         Estimate,
+         1},
         {{"steps", "send"},
          1,
          "mivo --port DEVICE [--yes] [--timeout SECONDS] [--log FILE] steps send FILE [--range "
@@ -189,6 +214,9 @@ const std::map<std::string, const char*>& OptionHelp() {
         {"--only", "PARTS  send only these of steps,parameters,pallets,offsets"},
         {"--pdf", "OUT.pdf  the PDF file to write"},
         {"--time", "print the cycle time after END"},
+        {"--steps", "FILE.csv  write the run's step times, as the monitor saw them, to FILE.csv"},
+        {"--calibrate",
+         "A.stp A.csv  fit the estimate to a measured run first: program A and its step times"},
         {"--mode", "1|2|3  the jog mode"},
         {"--hold", "SECONDS  how long a jog in mode 2 or 3 is held (0.5 unless given)"},
         {"--cycles", "N  end the monitor after N scans"},

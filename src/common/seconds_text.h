@@ -9,5 +9,7 @@ namespace mivo {
 std::string SecondsText(std::int64_t milliseconds);
 // "12.346 s": seconds with three decimals, rounded half up.
 std::string MillisecondsText(double seconds);
+// "12.346": a number with three decimals, rounded half up (a negative one as 0).
+std::string ThousandthsText(double value);
 
 }  // namespace mivo

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QVBoxLayout>
 #include <cmath>
 
 #include "direct/cycle_timing.h"
@@ -33,6 +34,12 @@ CycleTimePanel::CycleTimePanel(QWidget* parent) : QGroupBox("Cycle time", parent
     reset_->setAutoDefault(false);
     reset_->setToolTip("Clears the cycle times measured so far");
     connect(reset_, &QPushButton::clicked, this, &CycleTimePanel::resetClicked);
+    saveSteps_ = new QPushButton("Save step times...");
+    saveSteps_->setObjectName("CycleSaveSteps");
+    saveSteps_->setAutoDefault(false);
+    saveSteps_->setToolTip(
+        "Saves the last cycle's step times, in the order they ran, as a CSV file (step,seconds)");
+    connect(saveSteps_, &QPushButton::clicked, this, &CycleTimePanel::saveStepsClicked);
 
     steps_ = new QTableWidget(0, 3);
     steps_->setObjectName("SlowSteps");
@@ -59,7 +66,11 @@ CycleTimePanel::CycleTimePanel(QWidget* parent) : QGroupBox("Cycle time", parent
     grid->addWidget(reset_, 0, 1, Qt::AlignRight);
     grid->addWidget(statistics_, 1, 0, 1, 2);
     grid->addWidget(steps_, 2, 0);
-    grid->addWidget(note, 2, 1, Qt::AlignTop);
+    auto* side = new QVBoxLayout;
+    side->addWidget(note);
+    side->addWidget(saveSteps_, 0, Qt::AlignRight);
+    side->addStretch();
+    grid->addLayout(side, 2, 1);
     grid->setColumnStretch(0, 3);
     grid->setColumnStretch(1, 2);
     showTiming(CycleTiming([] { return std::int64_t{0}; }));
@@ -74,6 +85,7 @@ void CycleTimePanel::showTiming(const CycleTiming& timing) {
                              : QString("Runs: %1   shortest %2   mean %3   longest %4")
                                    .arg(s.count)
                                    .arg(Seconds(s.shortest), Seconds(s.mean), Seconds(s.longest)));
+    saveSteps_->setEnabled(!timing.lastStepTimes().empty());
     const std::vector<StepTime> steps = timing.slowestSteps(kSteps);
     steps_->setRowCount(static_cast<int>(steps.size()));
     for (int r = 0; r < steps_->rowCount(); ++r) {

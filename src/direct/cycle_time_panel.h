@@ -1,7 +1,7 @@
 #pragma once
 // The direct-operation screen's "Cycle time" group: the last program cycle run from the screen,
 // the count, shortest, mean and longest since it opened or "Reset", and the slowest steps of the
-// last cycle as the monitor saw them.
+// last cycle as the monitor saw them, which "Save step times..." writes to a file.
 #include <QGroupBox>
 
 class QLabel;
@@ -26,12 +26,15 @@ class CycleTimePanel : public QGroupBox {
   signals:
     // "Reset" clicked.
     void resetClicked();
+    // "Save step times..." clicked.
+    void saveStepsClicked();
 
   private:
     QLabel* last_ = nullptr;
     QLabel* statistics_ = nullptr;
     QTableWidget* steps_ = nullptr;
     QPushButton* reset_ = nullptr;
+    QPushButton* saveSteps_ = nullptr;
 };
 
 }  // namespace mivo

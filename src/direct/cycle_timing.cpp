@@ -4,6 +4,8 @@
 #include <chrono>
 #include <utility>
 
+#include "common/convert.h"
+
 namespace mivo {
 
 MonotonicClock SteadyClock() {
@@ -20,11 +22,16 @@ void CycleTiming::runStarted() {
     currentStep_.clear();
     currentSince_ = *started_;
     stepTimes_.clear();
+    visits_.clear();
 }
 
 void CycleTiming::closeStep(std::int64_t now) {
-    if (!currentStep_.empty())
-        stepTimes_[currentStep_] += std::max<std::int64_t>(now - currentSince_, 0);
+    if (!currentStep_.empty()) {
+        const std::int64_t ms = std::max<std::int64_t>(now - currentSince_, 0);
+        stepTimes_[currentStep_] += ms;
+        int step = 0;
+        if (TryStrToInt(currentStep_, step)) visits_.push_back({step, double(ms) / 1000});
+    }
     currentSince_ = now;
 }
 
@@ -51,6 +58,8 @@ std::optional<std::int64_t> CycleTiming::runEnded() {
         [](const StepTime& a, const StepTime& b) { return a.milliseconds > b.milliseconds; });
     stepTimes_.clear();
     currentStep_.clear();
+    lastVisits_ = std::move(visits_);
+    visits_.clear();
 
     CycleStatistics& s = statistics_;
     s.shortest = s.count == 0 ? cycle : std::min(s.shortest, cycle);
@@ -66,6 +75,7 @@ void CycleTiming::runAbandoned() {
     started_.reset();
     currentStep_.clear();
     stepTimes_.clear();
+    visits_.clear();
 }
 
 std::vector<StepTime> CycleTiming::slowestSteps(std::size_t count) const {
@@ -78,6 +88,7 @@ void CycleTiming::reset() {
     statistics_ = {};
     total_ = 0;
     lastSteps_.clear();
+    lastVisits_.clear();
 }
 
 std::string CycleTimeText(std::int64_t milliseconds) {

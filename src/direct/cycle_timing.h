@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/seconds_text.h"
+#include "common/step_times.h"
 
 namespace mivo {
 
@@ -56,6 +57,9 @@ class CycleTiming {
     const CycleStatistics& statistics() const { return statistics_; }
     // The `count` steps of the last cycle ended that took longest, longest first.
     std::vector<StepTime> slowestSteps(std::size_t count) const;
+    // Each visit of a step in the last cycle ended, in the order the monitor saw them (a step
+    // shorter than a scan is in the time of the one seen before it).
+    const std::vector<MeasuredStep>& lastStepTimes() const { return lastVisits_; }
     // Clears the statistics and the last cycle's steps.
     void reset();
 
@@ -67,7 +71,9 @@ class CycleTiming {
     std::string currentStep_;
     std::int64_t currentSince_ = 0;
     std::map<std::string, std::int64_t, std::less<>> stepTimes_;  // of the running cycle
+    std::vector<MeasuredStep> visits_;                            // of the running cycle
     std::vector<StepTime> lastSteps_;                             // of the last cycle ended
+    std::vector<MeasuredStep> lastVisits_;
     CycleStatistics statistics_;
     std::int64_t total_ = 0;
 };

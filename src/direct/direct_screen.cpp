@@ -11,15 +11,18 @@
 
 #include "codepage/cp1252.h"
 #include "common/fiber.h"
+#include "common/step_times.h"
 #include "direct/direct_panel.h"
 #include "direct/jog_button.h"
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
 #include "direct/shared_procedures.h"
+#include "files/file_io.h"
 #include "link/controller_link.h"
 #include "parameters/parameter_initialize.h"
 #include "parameters/parameter_target.h"
 #include "shell/editor_access.h"
+#include "shell/file_chooser.h"
 #include "shell/navigator.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
@@ -191,6 +194,24 @@ void DirectScreen::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     // The robot-number dialog enables its opener when it closes.
     if (event->type() == QEvent::EnabledChange && isEnabled()) initPrmOpen_ = false;
+}
+
+void DirectScreen::saveStepTimes() {
+    const std::vector<MeasuredStep>& steps = session_->cycleTiming.lastStepTimes();
+    if (steps.empty()) return;
+    DialogFileChooser dialogs;
+    FileChooser& chooser = chooser_ ? *chooser_ : dialogs;
+    QString name = "steps.csv";
+    int filter = 1;
+    if (!chooser.chooseSave(this, {"Step times (*.csv)", "All files (*)"}, name, filter)) return;
+    std::string path = name.toStdString();
+    if (filter == 1 && QFileInfo(name).suffix().isEmpty()) path += ".csv";
+    const char* const caption = "Save step times";
+    if (FileExists(path) && !prompter_.ask("File of the same name exists.  Overwrite?", caption))
+        return;
+    std::string reason;
+    if (!WriteWholeFile(path, StepTimesCsv(steps), reason))
+        prompter_.notify("The step times could not be saved to " + path + ": " + reason, caption);
 }
 
 }  // namespace mivo

@@ -31,6 +31,7 @@ class Prompter;
 class StepEditorAccess;
 class LineSwitch;
 class CycleTimePanel;
+class FileChooser;
 
 class DirectScreen : public QMainWindow, public DirectView {
     Q_OBJECT
@@ -47,6 +48,9 @@ class DirectScreen : public QMainWindow, public DirectView {
     void setInitDialog(InitDialogAccess* init) { init_ = init; }
     // The service layout shows REL and MOMCH.
     void setServiceLayout(bool on);
+    // The save dialog "Save step times..." asks through (tests answer it); the real one unless
+    // set.
+    void setFileChooser(FileChooser* chooser) { chooser_ = chooser; }
     ~DirectScreen() override;
 
     // The screen's state and the direct channel, as its commands run on them.
@@ -106,6 +110,8 @@ class DirectScreen : public QMainWindow, public DirectView {
     QWidget* buildPanels();
     // The cycle times of the programs run from the screen.
     QWidget* buildCycleTime();
+    // "Save step times...": the last cycle's step times to a CSV file the user names.
+    void saveStepTimes();
     QPushButton* commandButton(const char* name, const char* caption, const char* hint,
                                Outcome (*command)(DirectSession&));
     QLineEdit* fieldEdit(DirectField f, const char* name, int maxLength, const char* text);
@@ -122,6 +128,7 @@ class DirectScreen : public QMainWindow, public DirectView {
     TransferDialogs& transfer_;
     const Navigator& navigator_;
     InitDialogAccess* init_ = nullptr;
+    FileChooser* chooser_ = nullptr;
     StepEditorAccess& steps_;
     ParameterEditorAccess& parameters_;
     std::unique_ptr<DirectSession> session_;

@@ -319,6 +319,7 @@ QWidget* DirectScreen::buildCycleTime() {
         session_->cycleTiming.reset();
         cycleTime_->showTiming(session_->cycleTiming);
     });
+    connect(cycleTime_, &CycleTimePanel::saveStepsClicked, this, &DirectScreen::saveStepTimes);
     return cycleTime_;
 }
 

@@ -1,8 +1,11 @@
 #include "direct/monitor.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
+#include "common/fiber.h"
+#include "direct/direct_commands.h"
 #include "direct/display_channel.h"
 #include "direct/shared_procedures.h"
 #include "link/reply_class.h"
@@ -151,6 +154,32 @@ void MonitorLoop(DirectSession& s) {
     if (end == LoopEnd::Off) v.showMonitoring(false);
     // Ended or lost, it sees no "END" of a run.
     s.monitorRunning = false;
+}
+
+Outcome RunWatched(DirectSession& s) {
+    const int cyclesBefore = s.cycleTiming.statistics().count;
+    bool runSent = false, runReturned = false;
+    Fiber* waiting = nullptr;
+    s.monitorScanned = [&] {
+        if (!std::exchange(runSent, true)) {
+            // The run's own fiber: RUN beside the monitor returns once "@RUN" was accepted.
+            Fiber::start([&] {
+                if (RunProgram(s) != Outcome::Completed) EndMonitor(s);
+                runReturned = true;
+                if (Fiber* w = std::exchange(waiting, nullptr)) w->resume();
+            });
+            return;
+        }
+        if (runReturned && !s.cycleTiming.running()) EndMonitor(s);
+    };
+    MonitorSwitch(s);
+    s.monitorScanned = nullptr;
+    // The run's fiber holds this frame's flags: it ends first.
+    while (runSent && !runReturned) {
+        waiting = Fiber::current();
+        waiting->suspend();
+    }
+    return s.cycleTiming.statistics().count > cyclesBefore ? Outcome::Completed : Outcome::Failed;
 }
 
 }  // namespace mivo

@@ -26,4 +26,10 @@ void MonitorSwitch(DirectSession& s);
 // line shown; a controller that did not answer ends it with "Monitor is ended".
 void MonitorLoop(DirectSession& s);
 
+// RUN with the monitor beside it, so that its steps are timed: the monitor starts, the run goes
+// out after its first whole scan, as the screen runs it with "Monitoring" on, and the monitor
+// ends once the run has (its END, a stop, an error). Completed when the cycle ran to its END;
+// `DirectSession::cycleTiming` then holds its step times.
+Outcome RunWatched(DirectSession& s);
+
 }  // namespace mivo

@@ -64,6 +64,7 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
         };
         MotionPlan plan(at);
         double wait = 0;
+        bool uncertain = false;
         int next = s + 1;
         int jump = -1;
         if (v.command == "SEQ" &&
@@ -99,11 +100,15 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
                 setting.palletPoint ? setting.palletPoint(pallet) : std::nullopt;
             if (p)
                 plan.point('0', {(*p)[X], (*p)[Y], (*p)[Z], at[R]}, 1.0, zi, limits);
-            else
+            else {
                 note("pallet " + v.value + " has no points: its move is not counted");
+                uncertain = true;
+            }
         } else if (v.command == "SEQ") {
-            if (code == '0' || code == '1')
+            if (code == '0' || code == '1') {
                 note("waits for input " + v.value + (code == '0' ? " ON" : " OFF"));
+                uncertain = true;
+            }
             if (code == '4') wait = NumberOr(v.value, 0) / 10;
             if (code == '6' || code == '7')
                 note("jumps to step " + v.jump + " when input " + v.value +
@@ -125,7 +130,7 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
             }
         }
         const double seconds = plan.seconds() + wait + limits.stepWork;
-        out.steps.push_back({s, seconds});
+        out.steps.push_back({s, seconds, uncertain});
         out.seconds += seconds;
         at = plan.end();
         if (v.command == "END") break;

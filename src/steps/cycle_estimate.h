@@ -16,6 +16,8 @@ namespace mivo {
 struct StepEstimate {
     int step = 0;
     double seconds = 0;
+    // Its time depends on the cell: a wait for an input, a move to a pallet without points.
+    bool uncertain = false;
     bool operator==(const StepEstimate&) const = default;
 };
 

@@ -38,12 +38,17 @@ TEST(CycleTiming, CyclesStepsAndStatistics) {
             EXPECT_EQ(steps[1].step, "2");
             EXPECT_EQ(steps[1].milliseconds, 600);
             EXPECT_EQ(timing.slowestSteps(9).size(), 3u);
+            // Each visit in the order seen, step 1 twice.
+            const std::vector<MeasuredStep> visits{{1, 0.9}, {2, 0.6}, {1, 0.3}, {3, 0.2}};
+            EXPECT_EQ(timing.lastStepTimes(), visits);
         }
         if (what == "stop") {
             EXPECT_EQ(timing.slowestSteps(9).size(), 3u) << "the last cycle's";
+            EXPECT_EQ(timing.lastStepTimes().size(), 4u) << "the last cycle's";
         }
     }
     EXPECT_TRUE(timing.slowestSteps(9).empty());
+    EXPECT_TRUE(timing.lastStepTimes().empty());
     CycleStatistics s = timing.statistics();
     EXPECT_EQ(s.count, 2);
     EXPECT_EQ(s.shortest, 1001);
