@@ -127,9 +127,37 @@ TEST_F(DirectScreen, ShowsTheCycleTimesUntilReset) {
     click(button("RUN"));
     EXPECT_EQ(last->text(), "Cycle time: 1.23 s");
     EXPECT_EQ(statistics->text(), "Runs: 2   shortest 1.23 s   mean 1.23 s   longest 1.23 s");
+    // Without the monitor no step was timed: nothing to save.
+    EXPECT_FALSE(button("CycleSaveSteps")->isEnabled());
+
+    // A cycle whose steps the monitor saw: "Save step times..." writes them in their order, as
+    // "times.csv" when the name has no extension; an existing file only when Yes.
+    CycleTiming& timing = screen().session().cycleTiming;
+    timing.runStarted();
+    for (const char* step : {"0", "5", "0"}) timing.stepSeen(step);
+    screen().session().runEnded();
+    ASSERT_TRUE(button("CycleSaveSteps")->isEnabled());
+    TempDir dir;
+    ScriptedChooser chooser;
+    screen().setFileChooser(&chooser);
+    chooser.name = QString::fromStdString(dir / "times");
+    click(button("CycleSaveSteps"));
+    EXPECT_EQ(ReadBytes(dir / "times.csv"), "step,seconds\n0,2.468\n5,1.234\n0,1.234\n");
+    WriteBytes(dir / "times.csv", "kept");
+    prompter.answers = {false};
+    click(button("CycleSaveSteps"));
+    EXPECT_EQ(ReadBytes(dir / "times.csv"), "kept");
+    EXPECT_EQ(prompter.messages.back().text, "File of the same name exists.  Overwrite?");
+    chooser.name = QString::fromStdString(dir / "no/t.csv");
+    click(button("CycleSaveSteps"));
+    EXPECT_TRUE(prompter.messages.back().text.starts_with("The step times could not be saved to "))
+        << prompter.messages.back().text;
+    screen().setFileChooser(nullptr);
+
     click(button("CycleReset"));
     EXPECT_EQ(last->text(), "Cycle time: -");
     EXPECT_EQ(statistics->text(), "Runs: 0");
+    EXPECT_FALSE(button("CycleSaveSteps")->isEnabled());
 }
 
 TEST_F(DirectScreen, LeavingCarriesTheLineToTheEditorsAndBack) {
