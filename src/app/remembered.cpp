@@ -125,6 +125,7 @@ bool RestoreSettings(const QString& path, CreatedScreens& screens, bool com) {
     if (const auto dock = settings.windows.find(kPathDock);
         dock != settings.windows.end() && StepEditorOf(screens))
         StepEditorOf(screens)->setPathDockWidth(dock->second.width);
+    if (StepEditorOf(screens)) StepEditorOf(screens)->setCalibrations(settings.calibrations);
     return true;
 }
 
@@ -154,6 +155,7 @@ bool SaveSettings(const QString& path, const CreatedScreens& screens, bool com) 
     }
     // The dock as it was in this run, when it was shown.
     const StepEditor* steps = StepEditorOf(screens);
+    if (steps) settings.calibrations = steps->calibrations();
     if (const auto* dock = steps ? steps->findChild<QDockWidget*>(kPathDock) : nullptr;
         dock && steps->pathDockWidth() > 0)
         settings.windows[kPathDock] = {dock->x(), dock->y(), steps->pathDockWidth(),

@@ -198,6 +198,11 @@ bool Setting(RememberedSettings& s, const std::string& section, std::string_view
     }
     if (section == "windows")
         return IsName(key, false) && Place(value, s.windows[std::string(key)]);
+    if (section == "calibration") {
+        int robot = 0;
+        return key.starts_with("robot") && Integer(key.substr(5), robot) && robot >= 0 &&
+               OneText(value, s.calibrations[robot]);
+    }
     RememberedSettings::Editor& editor = s.editors[section];
     if (key == "folder") return OneText(value, editor.folder);
     return key == "recent" && TextItems(value, editor.recent) &&
@@ -293,6 +298,9 @@ std::string SettingsText(const RememberedSettings& s) {
     for (const auto& [name, p] : s.windows)
         text += name + "=@Rect(" + std::to_string(p.x) + " " + std::to_string(p.y) + " " +
                 std::to_string(p.width) + " " + std::to_string(p.height) + ")\n";
+    if (!s.calibrations.empty()) text += "\n[calibration]\n";
+    for (const auto& [robot, values] : s.calibrations)
+        text += "robot" + std::to_string(robot) + "=" + Quoted(values) + "\n";
     return text;
 }
 

@@ -5,6 +5,7 @@
 //   [step]      folder="/home/u/robot"  recent="/home/u/a.stp", "/home/u/b.stp"  (each kind)
 //   [windows]   StepEditor=@Rect(x y width height)  (a dock by its name too: its place in its
 //   window)
+//   [calibration]  robot22="0.972 1 1.023 1 0.01"  (the cycle estimate's, by robot number)
 // A file holding anything else, or a value out of its kind or range, is damaged as a whole:
 // nothing of it is taken.
 #include <map>
@@ -34,6 +35,7 @@ struct RememberedSettings {
     };
     std::map<std::string, Editor> editors;       // by kind: "step", "parameter" ...
     std::map<std::string, WindowPlace> windows;  // by the window's object name
+    std::map<int, std::string> calibrations;     // by robot number, as the step editor says it
     bool operator==(const RememberedSettings&) const = default;
 };
 

@@ -38,6 +38,7 @@ class EditorFiles {
 
     // The file dialogs; nullptr gives the real ones back. Not owned.
     void setChooser(FileChooser* chooser) { chooser_ = chooser; }
+    FileChooser& chooser();
     // The file kind of the start screen's save when its dialog words differ from the editor's.
     void setStartScreenFiles(const FileKind& files) { startFiles_ = &files; }
 
@@ -58,7 +59,6 @@ class EditorFiles {
     std::vector<std::string>& fileLines() { return fileLines_; }
 
   private:
-    FileChooser& chooser();
     void openChosen(const QString& name, int filter);
     void showFile(const std::string& path);
 

@@ -115,6 +115,8 @@ class EditorFrame : public QMainWindow {
 
     // FileLines: the hidden list of text lines, cleared at the start of every save and open.
     std::vector<std::string>& fileLines() { return files_.fileLines(); }
+    // The file dialogs the editor's own commands ask through (setFileChooser).
+    FileChooser& fileChooser() { return files_.chooser(); }
     // The hidden log of the transfers: every reply line received.
     std::vector<std::string>& transferLog() { return log_; }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/convert.h"
 #include "common/seconds_text.h"
 
 namespace mivo {
@@ -197,6 +198,33 @@ std::string CalibrationText(const Calibration& c) {
                (c.fitted[k] ? "" : " (not fitted)");
     return out + ", step work " + ThousandthsText(c.stepWork) + " s, residual " +
            ThousandthsText(c.residual) + " s over " + std::to_string(c.rows) + " steps";
+}
+
+std::string CalibrationValues(const Calibration& c) {
+    std::string out;
+    for (double scale : c.accelerationScale) out += FloatToStr(scale) + " ";
+    return out + FloatToStr(c.stepWork);
+}
+
+std::optional<Calibration> CalibrationFromValues(const std::string& text) {
+    Calibration c;
+    std::size_t at = 0;
+    for (int k = 0; k <= kAxes; ++k) {
+        const std::size_t end = std::min(text.find(' ', at), text.size());
+        double v = 0;
+        if (!TryStrToFloat(text.substr(at, end - at), v) || !std::isfinite(v)) return std::nullopt;
+        if (k < kAxes) {
+            if (v < 0.05 || v > 20) return std::nullopt;
+            c.accelerationScale[k] = v;
+            c.fitted[k] = v != 1;
+        } else {
+            if (v < 0 || v > 1) return std::nullopt;
+            c.stepWork = v;
+        }
+        at = end + 1;
+        if ((k < kAxes) == (end >= text.size())) return std::nullopt;
+    }
+    return c;
 }
 
 }  // namespace mivo

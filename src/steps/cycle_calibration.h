@@ -3,6 +3,7 @@
 // a scale on each axis's acceleration and the controller's own work per step, by least squares
 // over the measured steps. A cycle estimated with it is that robot's. Plain C++.
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,5 +43,10 @@ CalibrationFit Calibrate(const StepTable& program, const EstimateSetting& settin
 // "Calibration: acceleration X 0.700 Y 1.300 Z 0.800 R 1.000 (not fitted), step work 0.025 s,
 // residual 0.004 s over 25 steps".
 std::string CalibrationText(const Calibration& calibration);
+
+// The calibration as a settings value, "0.972 1 1.023 1 0.01" (the four scales, then the step
+// work), and read back; none when the text is no such value.
+std::string CalibrationValues(const Calibration& calibration);
+std::optional<Calibration> CalibrationFromValues(const std::string& text);
 
 }  // namespace mivo

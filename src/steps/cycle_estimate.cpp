@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <set>
+#include <utility>
 
 #include "common/convert.h"
 #include "common/seconds_text.h"
@@ -15,6 +17,8 @@ namespace {
 enum Axis { X, Y, Z, R };
 // A walk this long has looped: no cycle ends.
 constexpr int kMostSteps = 100000;
+// Calls this deep never return.
+constexpr std::size_t kMostCalls = 1000;
 
 double NumberOr(const std::string& text, double fallback) {
     double v = 0;
@@ -42,6 +46,7 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
     const double zi = setting.ziHeight;
     AxisPosition at{};
     std::vector<int> calls;
+    std::set<std::pair<int, std::vector<int>>> seen;
     int s = 0;
     const auto step = [](int n) { return "step " + std::to_string(n); };
     const auto note = [&](const std::string& what) {
@@ -53,7 +58,9 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
             out.problem = "No END is reached from step 0";
             break;
         }
-        if (executed == kMostSteps) {
+        // Its way depends on nothing but the step and the calls open: a step come to again
+        // with the same calls open goes round for ever.
+        if (executed == kMostSteps || !seen.insert({s, calls}).second) {
             out.problem = "No END is reached: the program goes round without one";
             break;
         }
@@ -117,6 +124,10 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
                 note("calls step " + v.jump + " when input " + v.value + " is ON: taken as not");
             if (code == '8') next = jump;
             if (v.code == "916") {
+                if (calls.size() >= kMostCalls) {
+                    out.problem = "No END is reached: the program calls deeper and deeper";
+                    break;
+                }
                 calls.push_back(s + 1);
                 next = jump;
             }
@@ -137,6 +148,23 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
         s = next;
     }
     return out;
+}
+
+std::vector<bool> FarAboveNeighbours(const CycleEstimate& estimate) {
+    const std::vector<StepEstimate>& steps = estimate.steps;
+    std::vector<bool> far(steps.size());
+    constexpr std::size_t kAround = 3;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        std::vector<double> around;
+        for (std::size_t k = i > kAround ? i - kAround : 0;
+             k < std::min(steps.size(), i + kAround + 1); ++k)
+            if (k != i) around.push_back(steps[k].seconds);
+        if (around.empty()) continue;
+        const auto middle = around.begin() + static_cast<std::ptrdiff_t>(around.size() / 2);
+        std::nth_element(around.begin(), middle, around.end());
+        far[i] = steps[i].seconds > 3 * *middle && steps[i].seconds > *middle + 0.5;
+    }
+    return far;
 }
 
 std::vector<std::string> EstimateLines(const CycleEstimate& estimate) {

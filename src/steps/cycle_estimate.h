@@ -44,6 +44,10 @@ EstimateSetting SettingFromParameters(const std::function<std::string(int)>& par
 
 CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setting);
 
+// Which executed steps take far longer than the steps around them (three before and three
+// after): over three times their median, and half a second more. One flag per `steps` entry.
+std::vector<bool> FarAboveNeighbours(const CycleEstimate& estimate);
+
 // The estimate as text: "step N: S.SSS s" for each executed step in order, then "not counted:
 // step N: ..." for each wait, conditional jump or pallet it did not count, then "Estimated
 // cycle: S.SS s". Stable for scripts.

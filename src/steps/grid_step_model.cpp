@@ -1,8 +1,10 @@
 #include "steps/grid_step_model.h"
 
+#include <QColor>
 #include <array>
 
 #include "codepage/cp1252.h"
+#include "common/seconds_text.h"
 
 namespace mivo {
 
@@ -26,8 +28,20 @@ QVariant GridStepModel::data(const QModelIndex& index, int role) const {
         if (column == 0) return QString::number(step);
         return Cp1252::decode(table_[step][column - 1]);
     }
-    // The step-number column looks like the fixed title column it is.
-    if (column == 0 && role == Qt::BackgroundRole) return titleBackground();
+    if (column != 0) return {};
+    const auto at = static_cast<std::size_t>(step);
+    const bool far = at < estimate_.far.size() && estimate_.far[at];
+    // The step-number column looks like the fixed title column it is; a step far above the
+    // steps around it stands out in it.
+    if (role == Qt::BackgroundRole)
+        return far ? QVariant(QColor(255, 190, 110)) : titleBackground();
+    if (role == Qt::ToolTipRole && at < estimate_.visits.size() && estimate_.visits[at] > 0) {
+        QString hint = QString("Estimated: %1")
+                           .arg(QString::fromStdString(MillisecondsText(estimate_.seconds[at])));
+        if (estimate_.visits[at] > 1) hint += QString(" in %1 visits").arg(estimate_.visits[at]);
+        if (far) hint += "\nFar above the steps around it";
+        return hint;
+    }
     return {};
 }
 
@@ -52,6 +66,18 @@ void GridStepModel::stepsChanged(int first, int last) {
     if (first > last) return;
     emit dataChanged(index(first, 1), index(last, kColumnCount - 1),
                      {Qt::DisplayRole, Qt::EditRole});
+}
+
+void GridStepModel::showEstimate(StepTimes times) {
+    const std::vector<bool> before = std::move(estimate_.far);
+    estimate_ = std::move(times);
+    // Only a mark that changed repaints its cell; a hint is read when it shows.
+    for (int step = 0; step < kStepCount; ++step) {
+        const auto at = static_cast<std::size_t>(step);
+        const bool was = at < before.size() && before[at];
+        const bool is = at < estimate_.far.size() && estimate_.far[at];
+        if (was != is) emit dataChanged(index(step, 0), index(step, 0), {Qt::BackgroundRole});
+    }
 }
 
 void GridStepModel::tableReplaced() {

@@ -4,6 +4,7 @@
 // checks them and records them for undo.
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "shell/text_grid_model.h"
 #include "steps/step_table.h"
@@ -35,6 +36,16 @@ class GridStepModel : public TextGridModel {
     // The whole table was replaced.
     void tableReplaced();
 
+    // The cycle estimate's time of each step (summed over its visits; none for a step not
+    // executed), shown as the step number's hint, and the steps far above the steps around them,
+    // whose number is marked. `seconds` and `visits` hold one entry per step.
+    struct StepTimes {
+        std::vector<double> seconds;
+        std::vector<int> visits;
+        std::vector<bool> far;
+    };
+    void showEstimate(StepTimes times);
+
     StepTable& table() { return table_; }
 
   private:
@@ -43,6 +54,7 @@ class GridStepModel : public TextGridModel {
 
     StepTable& table_;
     EditHandler editHandler_;
+    StepTimes estimate_;
 };
 
 }  // namespace mivo

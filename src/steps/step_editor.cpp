@@ -34,6 +34,7 @@ StepEditor::StepEditor(const EditorLinks& links, QWidget* parent)
 
     buildCommands();
     buildCentre();
+    buildEstimate();
     trace_ = std::make_unique<RunTraceWindow>(model_);
     // The path preview beside the grid keeps the window's height; the docks below (the program
     // check, the compare) sit below the grid alone.
@@ -94,7 +95,8 @@ void StepEditor::buildCommands() {
     for (const MenuItem& item : programItems("Operation execute")) communication.push_back(item);
     addMenu("&Communication", communication);
     addDisplayMenu({{"&Error record display", "MenuErrRec", "Error record display", {}, true},
-                    {"Pa&th preview", "MenuPathPreview", nullptr, [this] { showPathPreview(); }}});
+                    {"Pa&th preview", "MenuPathPreview", nullptr, [this] { showPathPreview(); }},
+                    {"C&ycle estimate", "MenuEstimate", nullptr, [this] { showEstimate(); }}});
     // Off line the dialog still shows the editor's own version.
     addMenu("&Help", {{"&Version", "MenuVersion", nullptr, [this] { showVersion(); }}});
 }

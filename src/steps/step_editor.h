@@ -4,6 +4,7 @@
 // the command-entry dialog. Every change it makes to the table is recorded for undo.
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "print/listing.h"
 #include "shell/editor_access.h"
 #include "shell/editor_frame.h"
+#include "steps/cycle_calibration.h"
 #include "steps/path_geometry.h"
 #include "steps/step_files.h"
 #include "steps/step_rules.h"
@@ -24,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTableView;
+class QTimer;
 
 namespace mivo {
 
@@ -144,6 +147,20 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     void traceScan(const std::string& x, const std::string& y, const std::string& step);
     RunTraceWindow* runTrace() const { return trace_.get(); }
 
+    // The cycle estimate (step_editor_estimate.cpp): "Estimated cycle: S.SS s" and where its
+    // limits came from in the status bar, recomputed after every change of the table; each
+    // step's time as its number's hint, a step far above the steps around it marked; Display >
+    // "Cycle estimate" lists the steps in a dock, whose "Calibrate from step times..." fits the
+    // estimate to a run of this program (a saved step-times file) for the parameters' robot.
+    void showEstimate();
+    void calibrateFromStepTimes();
+    void forgetCalibration();
+    QString estimateText() const;
+    QStringList estimateLines() const;
+    // The calibrations by robot number, as settings values (CalibrationValues).
+    std::map<int, std::string> calibrations() const;
+    void setCalibrations(const std::map<int, std::string>& values);
+
     // Communication > "Compare with controller" and its panel.
     StepCompare& comparison() { return *compare_; }
 
@@ -194,6 +211,11 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     void showStep(int step);
     // Before a send: the check, and when it found something "Send anyway?".
     bool sendAfterCheck();
+    void buildEstimate();
+    void refreshEstimate();
+    // The estimate's limits (the parameter editor's values, else robot 22's initial values) and
+    // the robot they are of; `calibrated`: with the robot's calibration.
+    EstimateSetting estimateSetting(bool calibrated, int& robot) const;
 
     StepTable table_;
     GridStepModel* model_ = nullptr;
@@ -211,6 +233,11 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     std::function<std::optional<PalletGrid>()> pallet_;
     std::unique_ptr<StepCompare> compare_;
     std::unique_ptr<StepTable> before_;  // applyChange's copy of the table, kept for the next
+    QTimer* estimateTimer_ = nullptr;    // one estimate after the changes of one event
+    QLabel* estimateTotal_ = nullptr;
+    QDockWidget* estimateDock_ = nullptr;
+    QListWidget* estimateList_ = nullptr;
+    std::map<int, Calibration> calibrations_;  // by robot number
 };
 
 }  // namespace mivo

@@ -8,6 +8,7 @@
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QTableView>
+#include <QTimer>
 #include <QUndoStack>
 #include <algorithm>
 #include <memory>
@@ -207,6 +208,9 @@ void StepEditor::clearCells(const QModelIndexList&) {
 }
 
 bool StepEditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this &&
+        (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate))
+        estimateTimer_->start();
     if (watched == grid_ && event->type() == QEvent::KeyPress) {
         // Enter on a row opens the command-entry dialog, as a double-click does; not the Enter
         // that a cell's editor passes on when it ends an in-place edit.

@@ -67,6 +67,9 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
     steps->showPathPreview();
     QApplication::processEvents();
     const int dockWidth = steps->pathDockWidth();
+    // The cycle estimate calibrated for robot 22; a damaged value is not taken.
+    const std::map<int, std::string> calibrations{{22, "0.5 1 2 1 0.02"}};
+    steps->setCalibrations({{22, "0.5 1 2 1 0.02"}, {10, "0.5 x"}});
     ASSERT_TRUE(SaveSettings(file, screens, true));
     const QByteArray sound = Bytes(file);
     QByteArray legacy;  // the same through QSettings
@@ -79,6 +82,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         q.setValue("windows/CommunicationLog", place);
         q.setValue("windows/RunTrace", tracePlace);
         q.setValue("windows/PathDock", QRect(0, 0, dockWidth, 300));
+        q.setValue("calibration/robot22", "0.5 1 2 1 0.02");
     }
     legacy = Bytes(dir.filePath("legacy.conf"));
 
@@ -94,6 +98,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         {"as QSettings wrote it", legacy, true, true},
         {"a port out of range", sound + "[com]\nport=11\n"},
         {"a window's place no rectangle", sound + "[windows]\nTmmain=high\n"},
+        {"a calibration of no robot", sound + "[calibration]\nrobotx=\"1 1 1 1 0\"\n"},
         {"a line of no setting", sound + "hello world\n"},
         {"a NUL in a key", sound + Raw("[step]\nfol\0der=/tmp\n")},
         {"no UTF-8 in the recent files", sound + "[step]\nrecent=/a\xff\xfe.stp\n"},
@@ -117,6 +122,9 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         EXPECT_EQ(PlaceOf(next.commlog) == place, c.read);
         EXPECT_EQ(PlaceOf(next.runTrace) == tracePlace, c.read);
         EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->pathDockWidth(), c.read ? dockWidth : 0);
+        EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->calibrations().size(), c.read ? 1u : 0u);
+        EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->calibrations()[22],
+                  c.read ? calibrations.at(22) : "");
         // A damaged file is kept for the user, and the end of the run writes a sound one.
         EXPECT_EQ(Bytes(file + ".damaged"), c.read ? QByteArray() : c.bytes);
         if (!c.read) {

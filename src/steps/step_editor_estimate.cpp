@@ -1,0 +1,218 @@
+// The step editor's cycle estimate: the total in the status bar after every change, each step's
+// time in the grid, the steps in a dock, and the calibration for the parameters' robot.
+#include <QDockWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "common/convert.h"
+#include "common/prompter.h"
+#include "common/step_times.h"
+#include "files/file_io.h"
+#include "parameters/parameter_table.h"
+#include "parameters/parameter_target.h"
+#include "shell/file_chooser.h"
+#include "steps/grid_step_model.h"
+#include "steps/step_editor.h"
+
+namespace mivo {
+
+namespace {
+
+const char* const kCalibrateCaption = "Calibrate";
+constexpr int kNoRobot = -1;
+
+}  // namespace
+
+void StepEditor::buildEstimate() {
+    estimateTotal_ = new QLabel(this);
+    estimateTotal_->setObjectName("EstimateTotal");
+    estimateTotal_->setToolTip(
+        "The program's cycle from step 0 to its END by the motion law, before it runs");
+    statusBar()->addPermanentWidget(estimateTotal_, 1);
+    estimateTimer_ = new QTimer(this);
+    estimateTimer_->setSingleShot(true);
+    estimateTimer_->setInterval(0);
+    connect(estimateTimer_, &QTimer::timeout, this, [this] { refreshEstimate(); });
+    connect(model_, &QAbstractItemModel::modelReset, estimateTimer_, qOverload<>(&QTimer::start));
+    // The estimate's own marks change no step.
+    connect(model_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& first, const QModelIndex&, const QList<int>& roles) {
+                if (first.column() == 0 && roles == QList<int>{Qt::BackgroundRole}) return;
+                estimateTimer_->start();
+            });
+    // Shown again (the parameters may have changed meanwhile): estimated afresh.
+    installEventFilter(this);
+    estimateTimer_->start();
+}
+
+EstimateSetting StepEditor::estimateSetting(bool calibrated, int& robot) const {
+    static const ParameterTable initial;
+    const ParameterEditorAccess* parameters = parameters_;
+    const auto value = [parameters](int n) {
+        return parameters ? parameters->parameterValue(n) : initial.value(n);
+    };
+    EstimateSetting setting = SettingFromParameters(value);
+    robot = kNoRobot;
+    int number = 0;
+    if (TryStrToInt(value(0), number)) robot = number;
+    const auto found = calibrations_.find(robot);
+    if (calibrated && found != calibrations_.end())
+        setting.limits = Calibrated(setting.limits, found->second);
+    return setting;
+}
+
+void StepEditor::refreshEstimate() {
+    int robot = kNoRobot;
+    const EstimateSetting setting = estimateSetting(true, robot);
+    const CycleEstimate estimate = EstimateCycle(table_, setting);
+
+    GridStepModel::StepTimes times;
+    times.seconds.assign(kStepCount, 0);
+    times.visits.assign(kStepCount, 0);
+    times.far.assign(kStepCount, false);
+    const std::vector<bool> far = FarAboveNeighbours(estimate);
+    for (std::size_t i = 0; i < estimate.steps.size(); ++i) {
+        const auto s = static_cast<std::size_t>(estimate.steps[i].step);
+        times.seconds[s] += estimate.steps[i].seconds;
+        ++times.visits[s];
+        if (far[i]) times.far[s] = true;
+    }
+    model_->showEstimate(std::move(times));
+
+    const QString source = parameters_ ? "the parameter editor's values" : "robot 22's values";
+    const QString fitted =
+        calibrations_.count(robot) ? QString(", calibrated for robot %1").arg(robot) : QString();
+    const QString total =
+        estimate.problem.empty()
+            ? QString::fromStdString(EstimateLines(estimate).back())
+            : "Estimated cycle: - (" + QString::fromStdString(estimate.problem) + ")";
+    estimateTotal_->setText(total + "   Limits: " + source + fitted);
+
+    if (!estimateList_) return;
+    estimateList_->clear();
+    if (!estimate.problem.empty()) {
+        auto* item = new QListWidgetItem(QString::fromStdString(estimate.problem), estimateList_);
+        item->setData(Qt::UserRole, -1);
+        return;
+    }
+    const std::vector<std::string> lines = EstimateLines(estimate);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const bool step = i < estimate.steps.size();
+        QString text = QString::fromStdString(lines[i]);
+        if (step && far[i]) text += "   (far above the steps around it)";
+        auto* item = new QListWidgetItem(text, estimateList_);
+        item->setData(Qt::UserRole, step ? estimate.steps[i].step : -1);
+        if (step && far[i]) {
+            QFont bold = item->font();
+            bold.setBold(true);
+            item->setFont(bold);
+        }
+    }
+}
+
+void StepEditor::showEstimate() {
+    if (!estimateDock_) {
+        estimateDock_ = new QDockWidget("Cycle estimate", this);
+        estimateDock_->setObjectName("EstimateDock");
+        auto* body = new QWidget(estimateDock_);
+        auto* layout = new QVBoxLayout(body);
+        layout->setContentsMargins(2, 2, 2, 2);
+        estimateList_ = new QListWidget(body);
+        estimateList_->setObjectName("EstimateSteps");
+        layout->addWidget(estimateList_, 1);
+        auto* row = new QHBoxLayout;
+        auto* calibrate = new QPushButton("Calibrate from step times...", body);
+        calibrate->setObjectName("EstimateCalibrate");
+        calibrate->setToolTip(
+            "Fits the estimate to this robot from the step times saved after "
+            "a run of this program (the direct screen's \"Save step times...\")");
+        auto* forget = new QPushButton("Forget calibration", body);
+        forget->setObjectName("EstimateForget");
+        forget->setToolTip("Estimates with the parameters' own accelerations again");
+        row->addWidget(calibrate);
+        row->addWidget(forget);
+        row->addStretch(1);
+        layout->addLayout(row);
+        estimateDock_->setWidget(body);
+        addDockWidget(Qt::BottomDockWidgetArea, estimateDock_);
+        connect(calibrate, &QPushButton::clicked, this, [this] { calibrateFromStepTimes(); });
+        connect(forget, &QPushButton::clicked, this, [this] { forgetCalibration(); });
+        const auto stepOf = [](QListWidgetItem* item) {
+            return item ? item->data(Qt::UserRole).toInt() : -1;
+        };
+        connect(estimateList_, &QListWidget::itemClicked, this,
+                [this, stepOf](QListWidgetItem* item) { showStep(stepOf(item)); });
+        connect(estimateList_, &QListWidget::itemActivated, this,
+                [this, stepOf](QListWidgetItem* item) {
+                    if (stepOf(item) >= 0) selectStep(stepOf(item));
+                });
+    }
+    refreshEstimate();
+    estimateDock_->show();
+}
+
+void StepEditor::calibrateFromStepTimes() {
+    QString name = lastFolder();
+    int filter = 1;
+    if (!fileChooser().chooseOpen(this, {"Step times (*.csv)", "All files (*)"}, name, filter))
+        return;
+    const std::string path = name.toStdString();
+    std::string text, reason;
+    if (!ReadWholeFile(path, text, reason)) {
+        prompter().notify(path + ": " + reason, kCalibrateCaption);
+        return;
+    }
+    const StepTimesRead times = ReadStepTimes(text);
+    if (!times.problem.empty()) {
+        prompter().notify(path + ": " + times.problem, kCalibrateCaption);
+        return;
+    }
+    int robot = kNoRobot;
+    const CalibrationFit fit = Calibrate(table_, estimateSetting(false, robot), times.steps);
+    if (!fit.problem.empty()) {
+        prompter().notify(fit.problem, kCalibrateCaption);
+        return;
+    }
+    calibrations_[robot] = fit.calibration;
+    refreshEstimate();
+    prompter().notify(
+        CalibrationText(fit.calibration) + "\nRemembered for robot " + std::to_string(robot) + ".",
+        kCalibrateCaption);
+}
+
+void StepEditor::forgetCalibration() {
+    int robot = kNoRobot;
+    estimateSetting(false, robot);
+    calibrations_.erase(robot);
+    refreshEstimate();
+}
+
+QString StepEditor::estimateText() const { return estimateTotal_->text(); }
+
+QStringList StepEditor::estimateLines() const {
+    QStringList lines;
+    for (int i = 0; estimateList_ && i < estimateList_->count(); ++i)
+        lines << estimateList_->item(i)->text();
+    return lines;
+}
+
+std::map<int, std::string> StepEditor::calibrations() const {
+    std::map<int, std::string> out;
+    for (const auto& [robot, c] : calibrations_) out[robot] = CalibrationValues(c);
+    return out;
+}
+
+void StepEditor::setCalibrations(const std::map<int, std::string>& values) {
+    calibrations_.clear();
+    for (const auto& [robot, text] : values)
+        if (const auto c = CalibrationFromValues(text)) calibrations_[robot] = *c;
+    estimateTimer_->start();
+}
+
+}  // namespace mivo
