@@ -161,6 +161,11 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     std::map<int, std::string> calibrations() const;
     void setCalibrations(const std::map<int, std::string>& values);
 
+  signals:
+    // The estimate was shown anew.
+    void estimated();
+
+  public:
     // Communication > "Compare with controller" and its panel.
     StepCompare& comparison() { return *compare_; }
 
@@ -233,7 +238,7 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     std::function<std::optional<PalletGrid>()> pallet_;
     std::unique_ptr<StepCompare> compare_;
     std::unique_ptr<StepTable> before_;  // applyChange's copy of the table, kept for the next
-    QTimer* estimateTimer_ = nullptr;    // one estimate after the changes of one event
+    QTimer* estimateTimer_ = nullptr;    // one estimate after the edits of a moment
     QLabel* estimateTotal_ = nullptr;
     QDockWidget* estimateDock_ = nullptr;
     QListWidget* estimateList_ = nullptr;

@@ -37,7 +37,8 @@ void StepEditor::buildEstimate() {
     statusBar()->addPermanentWidget(estimateTotal_, 1);
     estimateTimer_ = new QTimer(this);
     estimateTimer_->setSingleShot(true);
-    estimateTimer_->setInterval(0);
+    // Once the edit shows: its repaint waits for no estimate, and edits in a row make one.
+    estimateTimer_->setInterval(5);
     connect(estimateTimer_, &QTimer::timeout, this, [this] { refreshEstimate(); });
     connect(model_, &QAbstractItemModel::modelReset, estimateTimer_, qOverload<>(&QTimer::start));
     // The estimate's own marks change no step.
@@ -94,26 +95,27 @@ void StepEditor::refreshEstimate() {
             : "Estimated cycle: - (" + QString::fromStdString(estimate.problem) + ")";
     estimateTotal_->setText(total + "   Limits: " + source + fitted);
 
-    if (!estimateList_) return;
-    estimateList_->clear();
-    if (!estimate.problem.empty()) {
-        auto* item = new QListWidgetItem(QString::fromStdString(estimate.problem), estimateList_);
-        item->setData(Qt::UserRole, -1);
-        return;
-    }
-    const std::vector<std::string> lines = EstimateLines(estimate);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const bool step = i < estimate.steps.size();
-        QString text = QString::fromStdString(lines[i]);
-        if (step && far[i]) text += "   (far above the steps around it)";
-        auto* item = new QListWidgetItem(text, estimateList_);
-        item->setData(Qt::UserRole, step ? estimate.steps[i].step : -1);
-        if (step && far[i]) {
-            QFont bold = item->font();
-            bold.setBold(true);
-            item->setFont(bold);
+    // The steps listed while their dock shows.
+    if (estimateDock_ && estimateDock_->isVisible()) {
+        estimateList_->clear();
+        const std::vector<std::string> lines = estimate.problem.empty()
+                                                   ? EstimateLines(estimate)
+                                                   : std::vector<std::string>{estimate.problem};
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const bool step = estimate.problem.empty() && i < estimate.steps.size();
+            const bool slow = step && far[i];
+            auto* item = new QListWidgetItem(QString::fromStdString(lines[i]) +
+                                                 (slow ? "   (far above the steps around it)" : ""),
+                                             estimateList_);
+            item->setData(Qt::UserRole, step ? estimate.steps[i].step : -1);
+            if (slow) {
+                QFont bold = item->font();
+                bold.setBold(true);
+                item->setFont(bold);
+            }
         }
     }
+    emit estimated();
 }
 
 void StepEditor::showEstimate() {
@@ -153,8 +155,8 @@ void StepEditor::showEstimate() {
                     if (stepOf(item) >= 0) selectStep(stepOf(item));
                 });
     }
-    refreshEstimate();
     estimateDock_->show();
+    refreshEstimate();
 }
 
 void StepEditor::calibrateFromStepTimes() {

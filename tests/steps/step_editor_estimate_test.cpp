@@ -3,6 +3,7 @@
 // calibration from a run's saved step times for the parameters' robot.
 #include <QDockWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableView>
 
 #include "common/step_times.h"
@@ -14,15 +15,25 @@
 namespace mivo::test {
 namespace {
 
-using EstimateFixture = EditorFixture;
+class EstimateFixture : public EditorFixture {
+  protected:
+    // The edits of `edit` made, and the estimate shown anew after them.
+    void estimatedAfter(const std::function<void()>& edit) {
+        QSignalSpy shown(editor, &StepEditor::estimated);
+        edit();
+        EXPECT_TRUE(shown.count() > 0 || shown.wait(5000));
+    }
+};
 
 TEST_F(EstimateFixture, TotalAfterEachEditTheSlowStepMarkedAndACalibration) {
     // Short moves around a five-second timer.
     const char* const moves[] = {"10", "20", "30", "40", "50", "60"};
-    for (int s = 0; s < 6; ++s) setRow(s < 3 ? s : s + 1, {"POI", "000", moves[s], "0", "0", "0"});
-    setRow(3, {"SEQ", "450"});
-    setRow(7, {"END", "000"});
-    QApplication::processEvents();
+    estimatedAfter([&] {
+        for (int s = 0; s < 6; ++s)
+            setRow(s < 3 ? s : s + 1, {"POI", "000", moves[s], "0", "0", "0"});
+        setRow(3, {"SEQ", "450"});
+        setRow(7, {"END", "000"});
+    });
     const EstimateSetting book;  // robot 22's values, as the parameter editor holds them
     const auto total = [](const CycleEstimate& e) { return EstimateLines(e).back(); };
     const std::string limits = "   Limits: the parameter editor's values";
@@ -43,14 +54,12 @@ TEST_F(EstimateFixture, TotalAfterEachEditTheSlowStepMarkedAndACalibration) {
     EXPECT_EQ(hint(8), "");  // not executed
 
     // An edit: estimated again, the mark gone with the slow step.
-    setRow(3, {"SEQ", "401"});
-    QApplication::processEvents();
+    estimatedAfter([&] { setRow(3, {"SEQ", "401"}); });
     EXPECT_FALSE(marked(3));
     EXPECT_EQ(editor->estimateText().toStdString(), total(EstimateCycle(table(), book)) + limits);
-    setRow(3, {"SEQ", "450"});
+    estimatedAfter([&] { setRow(3, {"SEQ", "450"}); });
 
-    triggerMenu("Cycle estimate");
-    QApplication::processEvents();
+    estimatedAfter([&] { triggerMenu("Cycle estimate"); });
     const QStringList lines = editor->estimateLines();
     ASSERT_EQ(lines.size(), 9);
     EXPECT_EQ(lines[3], "step 3: 5.010 s   (far above the steps around it)");
@@ -87,9 +96,10 @@ TEST_F(EstimateFixture, TotalAfterEachEditTheSlowStepMarkedAndACalibration) {
     EXPECT_EQ(editor->estimateText().toStdString(), total(EstimateCycle(table(), book)) + limits);
 
     // No END: said in place of the total.
-    table()[7] = StepRow{};
-    editor->stepsChanged(7, 7);
-    QApplication::processEvents();
+    estimatedAfter([&] {
+        table()[7] = StepRow{};
+        editor->stepsChanged(7, 7);
+    });
     EXPECT_EQ(editor->estimateText().toStdString(),
               "Estimated cycle: - (No END is reached from step 0)" + limits);
 }
