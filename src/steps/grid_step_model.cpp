@@ -68,16 +68,10 @@ void GridStepModel::stepsChanged(int first, int last) {
                      {Qt::DisplayRole, Qt::EditRole});
 }
 
-void GridStepModel::showEstimate(StepTimes times) {
-    const std::vector<bool> before = std::move(estimate_.far);
+bool GridStepModel::showEstimate(StepTimes times) {
+    const bool marksChanged = times.far != estimate_.far;
     estimate_ = std::move(times);
-    // Only a mark that changed repaints its cell; a hint is read when it shows.
-    for (int step = 0; step < kStepCount; ++step) {
-        const auto at = static_cast<std::size_t>(step);
-        const bool was = at < before.size() && before[at];
-        const bool is = at < estimate_.far.size() && estimate_.far[at];
-        if (was != is) emit dataChanged(index(step, 0), index(step, 0), {Qt::BackgroundRole});
-    }
+    return marksChanged;
 }
 
 void GridStepModel::tableReplaced() {

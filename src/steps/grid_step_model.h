@@ -38,13 +38,14 @@ class GridStepModel : public TextGridModel {
 
     // The cycle estimate's time of each step (summed over its visits; none for a step not
     // executed), shown as the step number's hint, and the steps far above the steps around them,
-    // whose number is marked. `seconds` and `visits` hold one entry per step.
+    // whose number is marked. `seconds` and `visits` hold one entry per step. True when a mark
+    // changed: the views are to be repainted (no step changed, so no dataChanged).
     struct StepTimes {
         std::vector<double> seconds;
         std::vector<int> visits;
         std::vector<bool> far;
     };
-    void showEstimate(StepTimes times);
+    bool showEstimate(StepTimes times);
 
     StepTable& table() { return table_; }
 

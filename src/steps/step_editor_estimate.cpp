@@ -41,12 +41,7 @@ void StepEditor::buildEstimate() {
     estimateTimer_->setInterval(5);
     connect(estimateTimer_, &QTimer::timeout, this, [this] { refreshEstimate(); });
     connect(model_, &QAbstractItemModel::modelReset, estimateTimer_, qOverload<>(&QTimer::start));
-    // The estimate's own marks change no step.
-    connect(model_, &QAbstractItemModel::dataChanged, this,
-            [this](const QModelIndex& first, const QModelIndex&, const QList<int>& roles) {
-                if (first.column() == 0 && roles == QList<int>{Qt::BackgroundRole}) return;
-                estimateTimer_->start();
-            });
+    connect(model_, &QAbstractItemModel::dataChanged, estimateTimer_, qOverload<>(&QTimer::start));
     // Shown again (the parameters may have changed meanwhile): estimated afresh.
     installEventFilter(this);
     estimateTimer_->start();
@@ -84,7 +79,7 @@ void StepEditor::refreshEstimate() {
         ++times.visits[s];
         if (far[i]) times.far[s] = true;
     }
-    model_->showEstimate(std::move(times));
+    if (model_->showEstimate(std::move(times))) grid_->viewport()->update();
 
     const QString source = parameters_ ? "the parameter editor's values" : "robot 22's values";
     const QString fitted =
