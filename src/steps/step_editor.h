@@ -218,9 +218,12 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     bool sendAfterCheck();
     void buildEstimate();
     void refreshEstimate();
-    // The estimate's limits (the parameter editor's values, else robot 22's initial values) and
-    // the robot they are of; `calibrated`: with the robot's calibration.
-    EstimateSetting estimateSetting(bool calibrated, int& robot) const;
+    // The estimate's parameters (the parameter editor's values, else robot 22's initial
+    // values), the robot they are of, and its limits; `calibrated`: with that robot's
+    // calibration.
+    std::string estimateParameter(int number) const;
+    int estimateRobot() const;
+    EstimateSetting estimateSetting(bool calibrated) const;
 
     StepTable table_;
     GridStepModel* model_ = nullptr;

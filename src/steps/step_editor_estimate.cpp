@@ -47,26 +47,30 @@ void StepEditor::buildEstimate() {
     estimateTimer_->start();
 }
 
-EstimateSetting StepEditor::estimateSetting(bool calibrated, int& robot) const {
+std::string StepEditor::estimateParameter(int number) const {
     static const ParameterTable initial;
-    const ParameterEditorAccess* parameters = parameters_;
-    const auto value = [parameters](int n) {
-        return parameters ? parameters->parameterValue(n) : initial.value(n);
-    };
-    EstimateSetting setting = SettingFromParameters(value);
-    robot = kNoRobot;
-    int number = 0;
-    if (TryStrToInt(value(0), number)) robot = number;
-    const auto found = calibrations_.find(robot);
+    return parameters_ ? parameters_->parameterValue(number) : initial.value(number);
+}
+
+int StepEditor::estimateRobot() const {
+    int robot = kNoRobot;
+    return TryStrToInt(estimateParameter(0), robot) ? robot : kNoRobot;
+}
+
+EstimateSetting StepEditor::estimateSetting(bool calibrated) const {
+    EstimateSetting setting = SettingFromParameters([this](int n) { return estimateParameter(n); });
+    const auto found = calibrations_.find(estimateRobot());
     if (calibrated && found != calibrations_.end())
         setting.limits = Calibrated(setting.limits, found->second);
     return setting;
 }
 
 void StepEditor::refreshEstimate() {
-    int robot = kNoRobot;
-    const EstimateSetting setting = estimateSetting(true, robot);
-    const CycleEstimate estimate = EstimateCycle(table_, setting);
+    const int robot = estimateRobot();
+    const CycleEstimate estimate = EstimateCycle(table_, estimateSetting(true));
+    const std::vector<std::string> lines = estimate.problem.empty()
+                                               ? EstimateLines(estimate)
+                                               : std::vector<std::string>{estimate.problem};
 
     GridStepModel::StepTimes times;
     times.seconds.assign(kStepCount, 0);
@@ -86,16 +90,13 @@ void StepEditor::refreshEstimate() {
         calibrations_.count(robot) ? QString(", calibrated for robot %1").arg(robot) : QString();
     const QString total =
         estimate.problem.empty()
-            ? QString::fromStdString(EstimateLines(estimate).back())
+            ? QString::fromStdString(lines.back())
             : "Estimated cycle: - (" + QString::fromStdString(estimate.problem) + ")";
     estimateTotal_->setText(total + "   Limits: " + source + fitted);
 
     // The steps listed while their dock shows.
     if (estimateDock_ && estimateDock_->isVisible()) {
         estimateList_->clear();
-        const std::vector<std::string> lines = estimate.problem.empty()
-                                                   ? EstimateLines(estimate)
-                                                   : std::vector<std::string>{estimate.problem};
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const bool step = estimate.problem.empty() && i < estimate.steps.size();
             const bool slow = step && far[i];
@@ -170,8 +171,8 @@ void StepEditor::calibrateFromStepTimes() {
         prompter().notify(path + ": " + times.problem, kCalibrateCaption);
         return;
     }
-    int robot = kNoRobot;
-    const CalibrationFit fit = Calibrate(table_, estimateSetting(false, robot), times.steps);
+    const int robot = estimateRobot();
+    const CalibrationFit fit = Calibrate(table_, estimateSetting(false), times.steps);
     if (!fit.problem.empty()) {
         prompter().notify(fit.problem, kCalibrateCaption);
         return;
@@ -184,9 +185,7 @@ void StepEditor::calibrateFromStepTimes() {
 }
 
 void StepEditor::forgetCalibration() {
-    int robot = kNoRobot;
-    estimateSetting(false, robot);
-    calibrations_.erase(robot);
+    calibrations_.erase(estimateRobot());
     refreshEstimate();
 }
 
