@@ -134,9 +134,10 @@ int ReadPortOptions(const ParsedArgs& args, PortOptions& out, std::string& probl
 
 const OptionSpec& MivoOptions() {
     static const OptionSpec known{
-        {"--yes", "--help", "--version", "--quick", "--time"},
+        {"--yes", "--help", "--version", "--quick", "--time", "--csv"},
         {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
-         "--cycles", "--parameters", "--pdf", "--program", "--only", "--steps", "--calibrate"}};
+         "--cycles", "--parameters", "--pdf", "--program", "--only", "--steps", "--calibrate",
+         "--since", "--until"}};
     return known;
 }
 

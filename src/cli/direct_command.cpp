@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -27,6 +28,7 @@
 #include "direct/shared_procedures.h"
 #include "files/data_files.h"
 #include "files/file_io.h"
+#include "history/history_recorder.h"
 #include "link/controller_link.h"
 #include "link/stop_signal_watch.h"
 
@@ -174,7 +176,14 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
 
     ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));
     QueryTimeLimit transfer(link, timeoutMs);
+    // Each run is kept in the run history, off the command's way; made before the session, whose
+    // end may still end a run.
+    HistoryRecorder history(
+        RunHistoryFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
+        [](const std::string& message) { std::cerr << ("mivo: " + message + "\n") << std::flush; });
     DirectSession session(link.directChannel(), prompter, transfer, view);
+    session.describeRun = [](RunRecord& r) { r.host = "mivo"; };
+    session.runFinished = [&history](const RunRecord& r) { history.record(r); };
     // `run --time`: the cycle, from "@RUN" written to its "END", in the line after "END".
     if (args.has("--time"))
         session.cycleTimed = [&view](std::int64_t ms) { view.append(CycleTimeText(ms)); };

@@ -14,6 +14,7 @@
 #include "cli/convert_command.h"
 #include "cli/direct_command.h"
 #include "cli/estimate_command.h"
+#include "cli/history_command.h"
 #include "cli/port_commands.h"
 #include "cli/print_command.h"
 #include "cli/report_output.h"
@@ -126,6 +127,9 @@ int Restore(const Invocation& call) { return Whole(call, "restore"); }
 int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"version"}); }
 int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
 int Print(const Invocation& call) { return mivo::RunPrintCommand(call.args, call.operands[0]); }
+int History(const Invocation& call) {
+    return mivo::RunHistoryCommand(call.args, std::cout, std::cerr);
+}
 int Direct(const Invocation& call) { return mivo::RunDirectCommand(call.args, call.operands); }
 
 const std::vector<Command>& Commands() {
@@ -191,6 +195,7 @@ const std::vector<Command>& Commands() {
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
         {{"print"}, 1, mivo::kPrintUsage, Print},
+        {{"history"}, 0, "mivo history [--program N] [--since DATE] [--until DATE] [--csv]", History},
         {{"direct"}, kAnyOperands, mivo::DirectUsage(), Direct},
     };
     return commands;
@@ -210,7 +215,10 @@ const std::map<std::string, const char*>& OptionHelp() {
          " limits"},
         {"--kind", "step|parameter|pallet|offset  what a file holds whose name does not say"},
         {"--pallet", "N  the pallet number"},
-        {"--program", "N  the program an offset file is of"},
+        {"--program", "N  the program: an offset file's, or the runs listed"},
+        {"--since", "DATE  runs started on or after DATE (2026-12-09, or 2026-12-09T08:30)"},
+        {"--until", "DATE  runs started before DATE's end (or before DATE's time when given)"},
+        {"--csv", "the runs as CSV, with a header line"},
         {"--only", "PARTS  send only these of steps,parameters,pallets,offsets"},
         {"--pdf", "OUT.pdf  the PDF file to write"},
         {"--time", "print the cycle time after END"},

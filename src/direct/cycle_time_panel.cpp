@@ -40,6 +40,11 @@ CycleTimePanel::CycleTimePanel(QWidget* parent) : QGroupBox("Cycle time", parent
     saveSteps_->setToolTip(
         "Saves the last cycle's step times, in the order they ran, as a CSV file (step,seconds)");
     connect(saveSteps_, &QPushButton::clicked, this, &CycleTimePanel::saveStepsClicked);
+    auto* history = new QPushButton("Run history...");
+    history->setObjectName("CycleHistory");
+    history->setAutoDefault(false);
+    history->setToolTip("Shows every run kept: their cycle times charted, their steps, CSV export");
+    connect(history, &QPushButton::clicked, this, &CycleTimePanel::historyClicked);
 
     steps_ = new QTableWidget(0, 3);
     steps_->setObjectName("SlowSteps");
@@ -69,6 +74,7 @@ CycleTimePanel::CycleTimePanel(QWidget* parent) : QGroupBox("Cycle time", parent
     auto* side = new QVBoxLayout;
     side->addWidget(note);
     side->addWidget(saveSteps_, 0, Qt::AlignRight);
+    side->addWidget(history, 0, Qt::AlignRight);
     side->addStretch();
     grid->addLayout(side, 2, 1);
     grid->setColumnStretch(0, 3);

@@ -28,6 +28,8 @@ class CycleTimePanel : public QGroupBox {
     void resetClicked();
     // "Save step times..." clicked.
     void saveStepsClicked();
+    // "Run history..." clicked.
+    void historyClicked();
 
   private:
     QLabel* last_ = nullptr;

@@ -38,16 +38,65 @@ Outcome CheckedMove(DirectSession& s, const char* question, const char* caption,
 
 // STOP and MSTOP: their cycle. The engine ends what the stop stopped: the command that waited
 // for it hears so itself.
-Outcome PanelCycle(DirectSession& s, const std::function<Outcome(DirectCycle&)>& body) {
+Outcome PanelCycle(DirectSession& s, RunResult stop,
+                   const std::function<Outcome(DirectCycle&)>& body) {
     Outcome outcome;
+    s.panelStop = stop;
     {
         DirectCycle c(s, true);
         c.start();
         outcome = body(c);
     }
     // A program stopped runs no cycle to its "END".
-    s.runAbandoned();
+    s.runEndedBy(stop);
     return outcome;
+}
+
+// How a run's answer that has no "END" ended the run: a stop pressed here, the line, or the
+// status word the controller reported and its line.
+void RunEndedOtherwise(DirectSession& s, const Answer& a) {
+    // "@RUN" answered by a status word in place of its "OK": no run began.
+    if (!a.lines.empty() && IsStatusWord(ReplyClass(a.lines[0]))) {
+        s.runRefused();
+        return;
+    }
+    switch (a.end) {
+        case AnswerEnd::Stopped:
+            s.runEndedBy(s.panelStop);
+            return;
+        case AnswerEnd::Lost:
+            s.runEndedBy(RunResult::LineLost, "the line went off");
+            return;
+        case AnswerEnd::TimedOut:
+            s.runEndedBy(RunResult::LineLost, "no reply");
+            return;
+        case AnswerEnd::Unfit:
+            s.runEndedBy(RunResult::LineLost, "out of step: " + FirstLine(a));
+            return;
+        case AnswerEnd::Answered:
+        case AnswerEnd::Failed:
+            break;
+    }
+    for (const std::string& line : a.lines) {
+        switch (ReplyClass(line)) {
+            case ReplyCode::Stop:
+                s.runEndedBy(RunResult::Stop, ErrorLineOf(a));
+                return;
+            case ReplyCode::Mstop:
+                s.runEndedBy(RunResult::MotorStop, ErrorLineOf(a));
+                return;
+            case ReplyCode::Emg:
+                s.runEndedBy(RunResult::Emergency, ErrorLineOf(a));
+                return;
+            case ReplyCode::Err:
+            case ReplyCode::Ng:
+                s.runEndedBy(RunResult::Error, ErrorLineOf(a));
+                return;
+            default:
+                break;
+        }
+    }
+    s.runEndedBy(RunResult::LineLost, "no END");
 }
 
 // What a run's end says: "END" after a run that ran its course times its cycle; a stop or an
@@ -59,7 +108,7 @@ void RunEndShown(DirectSession& s, const Answer& a, bool notice) {
     if (a.end == AnswerEnd::Answered && ended)
         s.runEnded();
     else
-        s.runAbandoned();
+        RunEndedOtherwise(s, a);
     if (a.end == AnswerEnd::Failed) s.prompter().showControllerError(ErrorLineOf(a));
     if (ended && notice) s.prompter().notify("END: Program operation end", "RUN execute");
 }
@@ -104,9 +153,11 @@ Outcome RunProgram(DirectSession& s) {
         };
         hooks.ended = [&s, &v](const Answer& a) {
             // Refused, or never accepted: said below.
-            if (a.lines.empty() || ReplyClass(a.lines[0]) != ReplyCode::Ok ||
-                a.end == AnswerEnd::Lost)
+            if (a.lines.empty() || ReplyClass(a.lines[0]) != ReplyCode::Ok) return;
+            if (a.end == AnswerEnd::Lost) {
+                RunEndedOtherwise(s, a);
                 return;
+            }
             RunEndShown(s, a, false);
             v.enable(EnableSet::JogButtons, true);
         };
@@ -117,18 +168,18 @@ Outcome RunProgram(DirectSession& s) {
         }
         const Answer refused{s.channel().lastEnd(), {first, s.channel().next()}};
         if (const auto o = c.cut(refused, "@RUN")) return *o;
-        s.runAbandoned();
+        s.runRefused();
         ShowReplyError(c, refused);
         return Outcome::Failed;
     }
     const Answer a = c.exchange("@RUN", started);
     // A data line where its end was to come: out of step, the run is over for the screen.
     if (a.end == AnswerEnd::Unfit) {
-        s.runAbandoned();
+        RunEndedOtherwise(s, a);
         return Outcome::Failed;
     }
     if (const auto o = c.cut(a, "@RUN")) {
-        s.runAbandoned();
+        RunEndedOtherwise(s, a);
         return *o;
     }
     RunEndShown(s, a, true);
@@ -187,12 +238,12 @@ Outcome OffsetExecute(DirectSession& s) {
 }
 
 Outcome StopPanel(DirectSession& s) {
-    return PanelCycle(s,
+    return PanelCycle(s, RunResult::Stop,
                       [](DirectCycle& c) { return StopAndReadPositions(c, Outcome::Completed); });
 }
 
 Outcome MotorStopPanel(DirectSession& s) {
-    return PanelCycle(s, [&s](DirectCycle& c) {
+    return PanelCycle(s, RunResult::MotorStop, [&s](DirectCycle& c) {
         const Answer a = c.stop("@MSTOP");
         if (const auto o = c.cut(a, "@MSTOP")) return *o;
         if (a.end == AnswerEnd::Failed) {

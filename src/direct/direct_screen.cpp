@@ -10,6 +10,7 @@
 #include <QTimer>
 
 #include "codepage/cp1252.h"
+#include "common/convert.h"
 #include "common/fiber.h"
 #include "common/step_times.h"
 #include "direct/direct_panel.h"
@@ -42,6 +43,14 @@ DirectScreen::DirectScreen(ControllerLink& link, Prompter& prompter, TransferDia
     setObjectName("Tdirect");
     setWindowTitle("MIVO Editor [direct]");
     session_ = std::make_unique<DirectSession>(link_.directChannel(), prompter_, transfer_, *this);
+    // A run's record names the program's steps as this editor last sent or received them, and
+    // the robot the parameter editor names.
+    session_->describeRun = [this](RunRecord& r) {
+        r.host = "mivo-editor";
+        if (r.program >= 0) r.programHash = steps_.controllerProgramHash(r.program);
+        int robot = -1;
+        if (TryStrToInt(parameters_.parameterValue(0), robot) && robot >= 0) r.robot = robot;
+    };
     buildToolBar();
     buildMenus();
     buildCentre();

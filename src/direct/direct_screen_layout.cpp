@@ -90,6 +90,8 @@ void DirectScreen::buildMenus() {
     }
     display->addAction("Path preview", this, &DirectScreen::pathPreviewRequested)
         ->setObjectName("MenuPathPreview");
+    display->addAction("Run history", this, [this] { navigator_.show(Navigator::Window::History); })
+        ->setObjectName("MenuRunHistory");
     display
         ->addAction("Communication log", this, [this] { navigator_.show(Navigator::Window::Log); })
         ->setObjectName("MenuComLog");
@@ -320,6 +322,8 @@ QWidget* DirectScreen::buildCycleTime() {
         cycleTime_->showTiming(session_->cycleTiming);
     });
     connect(cycleTime_, &CycleTimePanel::saveStepsClicked, this, &DirectScreen::saveStepTimes);
+    connect(cycleTime_, &CycleTimePanel::historyClicked, this,
+            [this] { navigator_.show(Navigator::Window::History); });
     return cycleTime_;
 }
 

@@ -108,7 +108,7 @@ void OfflineRoutine(DirectSession& session) {
                           EnableSet::CommandControls, EnableSet::MonitorButton})
         v.enable(set, false);
     v.showIoUnknown();
-    session.runAbandoned();  // its "END" cannot come
+    session.runEndedBy(RunResult::LineLost, "the line went off");  // its "END" cannot come
     const bool wasMonitoring = session.state.monitoring;
     session.state.monitoring = false;
     v.showMonitoring(false);
@@ -137,7 +137,7 @@ void LineWentOnline(DirectSession& session) {
 void LineWentOffline(DirectSession& session) {
     DirectView& v = session.view();
     EndMonitor(session);
-    session.runAbandoned();
+    session.runEndedBy(RunResult::LineLost, "the line went off");
     EnableAll(v, false);
     v.showIoUnknown();
     v.showLine(false);

@@ -84,7 +84,7 @@ std::string HistoryCsvLine(const RunRecord& run) {
 
 std::string LocalDateTime(std::int64_t utcMilliseconds) {
     const std::tm tm = LocalTm(utcMilliseconds);
-    char text[32];
+    char text[64];
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d", tm.tm_year + 1900,
                   tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
     return text;

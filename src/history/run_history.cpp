@@ -41,6 +41,21 @@ constexpr int kFull = 13;
 constexpr int kNotADatabase = 26;
 
 int PrimaryCode(const QSqlError& error) { return error.nativeErrorCode().toInt() & 0xff; }
+// The disk or the file refused the write (full, read-only, busy, an I/O error): nothing wrong
+// with what the file holds.
+bool CannotWrite(const QSqlError& error) {
+    switch (PrimaryCode(error)) {
+        case 5:   // busy
+        case 6:   // locked
+        case 8:   // read-only
+        case 10:  // I/O error
+        case 13:  // full
+        case 14:  // cannot open
+            return true;
+        default:
+            return false;
+    }
+}
 bool Damaged(const QSqlError& error) {
     const int code = PrimaryCode(error);
     return code == kCorrupt || code == kNotADatabase;
@@ -148,7 +163,7 @@ bool RunHistory::migrate() {
         if (!ok || !db.commit()) {
             const QSqlError error = q.lastError().isValid() ? q.lastError() : db.lastError();
             db.rollback();
-            if (Damaged(error) || version > 0) {
+            if (!CannotWrite(error)) {
                 setAside(error.text().toStdString());
                 return open();
             }

@@ -2,6 +2,7 @@
 // What a screen may do with data another screen owns, by name: each owner implements its
 // interface and `createScreens` hands it to the screens that use it.
 #include <functional>
+#include <string>
 
 #include "shell/modified_flags.h"
 
@@ -20,6 +21,9 @@ class StepEditorAccess {
     // Empties the program as one undoable edit named `caption` (the steps then count as
     // modified, as any edit does).
     virtual void emptyTable(const QString& caption) = 0;
+    // The hash of `program`'s steps on the controller (StepProgramHash) as this editor's last
+    // whole send or receive of that program left them; "" when not known.
+    virtual std::string controllerProgramHash(int program) const = 0;
 };
 
 // The print dialog as the editors' "Print" buttons reach it (`EditorFrame::setPrintScreen`).

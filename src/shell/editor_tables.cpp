@@ -124,11 +124,16 @@ void EditorFrame::addDisplayMenu(const std::vector<MenuItem>& more) {
 
 QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& given) {
     std::vector<MenuItem> items = given;
-    // Every editor's Display menu ends with the communication log.
-    if (QString(title).remove('&') == "Display")
+    // Every editor's Display menu ends with the run history and the communication log.
+    if (QString(title).remove('&') == "Display") {
+        items.push_back({"Run &history", "MenuRunHistory", nullptr, [this] {
+                             if (links_.navigator)
+                                 links_.navigator->show(Navigator::Window::History);
+                         }});
         items.push_back({"Communication &log", "MenuComLog", nullptr, [this] {
                              if (links_.navigator) links_.navigator->show(Navigator::Window::Log);
                          }});
+    }
     return chrome_.addMenu(title, items);
 }
 

@@ -9,7 +9,18 @@ namespace mivo {
 
 class Navigator {
   public:
-    enum class Window { Start, Steps, Parameters, Pallets, Offsets, Direct, Teach, Log, Count };
+    enum class Window {
+        Start,
+        Steps,
+        Parameters,
+        Pallets,
+        Offsets,
+        Direct,
+        Teach,
+        Log,
+        History,
+        Count
+    };
 
     void add(Window role, QWidget* window) { windows_[Index(role)] = window; }
     QWidget* window(Window role) const { return windows_[Index(role)]; }

@@ -74,6 +74,7 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     // Empties the table as one undoable step named `caption` (the controller's programs
     // initialised; New programming).
     void emptyTable(const QString& caption) override;
+    std::string controllerProgramHash(int program) const override;
     bool offerToSaveOrCancel(QWidget* dialogParent) override {
         return EditorFrame::offerToSaveOrCancel(dialogParent);
     }
@@ -246,6 +247,12 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     QDockWidget* estimateDock_ = nullptr;
     QListWidget* estimateList_ = nullptr;
     std::map<int, Calibration> calibrations_;  // by robot number
+    // The controller's programs as this editor's whole sends and receives left them, by number.
+    std::map<int, std::string> controllerHashes_;
+    // `transfer` run with the program number it asks for watched; when it completed and was
+    // `whole`, the controller holds this table as that program.
+    Outcome transferWhole(ProcedureContext& ctx, bool whole,
+                          const std::function<Outcome(ProcedureContext&)>& transfer);
 };
 
 }  // namespace mivo

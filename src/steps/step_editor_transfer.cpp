@@ -12,6 +12,7 @@
 #include "steps/program_initialize.h"
 #include "steps/step_compare.h"
 #include "steps/step_editor.h"
+#include "steps/step_files.h"
 #include "steps/step_transfer.h"
 
 namespace mivo {
@@ -21,6 +22,36 @@ StepTarget StepEditor::stepTarget() {
     return {table_, {}, [this](int first, int last) { stepsChanged(first, last); }};
 }
 
+Outcome StepEditor::transferWhole(ProcedureContext& ctx, bool whole,
+                                  const std::function<Outcome(ProcedureContext&)>& transfer) {
+    int program = -1;
+    ProcedureContext watched = ctx;
+    watched.showProgramNo = [&program, &ctx](const std::string& number) {
+        program = ProgramIndex(number);
+        if (ctx.showProgramNo) ctx.showProgramNo(number);
+    };
+    const Outcome outcome = transfer(watched);
+    if (program >= 0) {
+        if (outcome == Outcome::Completed && whole)
+            controllerHashes_[program] = StepProgramHash(table_);
+        else if (outcome != Outcome::Declined)
+            controllerHashes_.erase(program);  // partly sent or received: no longer known
+    }
+    return outcome;
+}
+
+std::string StepEditor::controllerProgramHash(int program) const {
+    const auto it = controllerHashes_.find(program);
+    return it == controllerHashes_.end() ? std::string() : it->second;
+}
+
+namespace {
+// The range from step 0 to 999: the whole program.
+bool WholeRange(const std::string& start, const std::string& end) {
+    return start.find_first_not_of(" 0") == std::string::npos && end == "999";
+}
+}  // namespace
+
 void StepEditor::sendSteps() {
     if (operationRunning() || !sendAfterCheck()) return;
     // Through the undo history, like a click in the grid; the procedure finds nothing left.
@@ -28,7 +59,8 @@ void StepEditor::sendSteps() {
     const std::string start = Cp1252::encode(rangeStart());
     const std::string end = Cp1252::encode(rangeEnd());
     runOperation([&](ProcedureContext& ctx) {
-        SendSteps(ctx, stepTarget(), start, end);
+        transferWhole(ctx, WholeRange(start, end),
+                      [&](ProcedureContext& c) { return SendSteps(c, stepTarget(), start, end); });
         return false;
     });
     compare_->outdated();
@@ -38,7 +70,8 @@ void StepEditor::quickSendSteps() {
     if (operationRunning() || !sendAfterCheck()) return;
     upperCaseCommands();
     runOperation([&](ProcedureContext& ctx) {
-        QuickSendSteps(ctx, stepTarget());
+        transferWhole(ctx, true,
+                      [&](ProcedureContext& c) { return QuickSendSteps(c, stepTarget()); });
         return false;
     });
     compare_->outdated();
@@ -51,7 +84,9 @@ void StepEditor::receiveSteps() {
         // The grid shows each row as it arrives; rows already received stay, whatever ends
         // the transfer.
         const auto before = std::make_unique<StepTable>(table_);
-        ReceiveSteps(ctx, stepTarget(), start, end);
+        transferWhole(ctx, WholeRange(start, end), [&](ProcedureContext& c) {
+            return ReceiveSteps(c, stepTarget(), start, end);
+        });
         recordTableChange("Step receive", *before);
         programReplaced();
         return false;

@@ -1,5 +1,7 @@
 #include "steps/step_files.h"
 
+#include <cstdint>
+
 #include "common/readable_text.h"
 #include "files/file_io.h"
 #include "steps/step_zeb.h"
@@ -49,6 +51,18 @@ std::string StepFileText(const StepTable& table) {
         AppendLine(table[s], out);
         out += "\r\n";
     }
+    return out;
+}
+
+std::string StepProgramHash(const StepTable& table) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : StepFileText(table)) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ull;
+    }
+    static const char digits[] = "0123456789abcdef";
+    std::string out(16, '0');
+    for (int i = 15; i >= 0; --i, hash >>= 4) out[std::size_t(i)] = digits[hash & 0xf];
     return out;
 }
 

@@ -26,6 +26,10 @@ std::vector<std::string> StepFileLines(const StepTable& table);
 std::string StepFileText(const StepTable& table);
 
 // The step files' description for the shared save and open procedures.
+// Sixteen hexadecimal digits that tell one program's steps from another's (FNV-1a over the
+// file's text): the run history marks runs of a changed program by it.
+std::string StepProgramHash(const StepTable& table);
+
 const FileKind& StepFileKind();
 
 // Save after the file dialog, through the shared save procedure (caption "Program save"; the

@@ -83,18 +83,26 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
         Outcome outcome;                // of the run, without the monitor
         const char* panel = nullptr;    // its line, while which the stop panels stay usable
         const char* step1 = "SEQ 410,";
+        RunResult result = RunResult::End;  // as the run's record says
     };
     const Case cases[] = {
         {"to its END", nullptr, Outcome::Completed},
-        {"STOP", [](DirectSession& s) { StopPanel(s); }, Outcome::Interrupted, "@STOP"},
-        {"MSTOP", [](DirectSession& s) { MotorStopPanel(s); }, Outcome::Interrupted, "@MSTOP"},
-        {"the line goes off", CancelPanel, Outcome::Failed},
-        {"a step out of stroke", nullptr, Outcome::Failed, nullptr, "POI 000,500,0,0,0"},
+        {"STOP", [](DirectSession& s) { StopPanel(s); }, Outcome::Interrupted, "@STOP", "SEQ 410,",
+         RunResult::Stop},
+        {"MSTOP", [](DirectSession& s) { MotorStopPanel(s); }, Outcome::Interrupted, "@MSTOP",
+         "SEQ 410,", RunResult::MotorStop},
+        {"the line goes off", CancelPanel, Outcome::Failed, nullptr, "SEQ 410,",
+         RunResult::LineLost},
+        {"a step out of stroke", nullptr, Outcome::Failed, nullptr, "POI 000,500,0,0,0",
+         RunResult::Error},
     };
     for (const Case& c : cases) {
         for (const bool monitoring : {false, true}) {
             SCOPED_TRACE(std::string(c.name) + (monitoring ? ", monitoring" : ""));
             DirectRig rig;
+            std::vector<RunRecord> records;
+            rig.session.runFinished = [&records](const RunRecord& r) { records.push_back(r); };
+            rig.session.describeRun = [](RunRecord& r) { r.host = "mivo"; };
             // Timers of two, one and three seconds, then END: 6 s and the controller's own work on
             // each of the four steps.
             const char* const program[] = {"SEQ 420,", c.step1, "SEQ 430,", "END 000"};
@@ -128,6 +136,21 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
             const bool whole = std::string(c.name) == "to its END";
             EXPECT_EQ(timed.count, whole ? 1 : 0);
             EXPECT_FALSE(rig.session.cycleTiming.running());
+            // Each run leaves one record, however it ended.
+            ASSERT_EQ(records.size(), 1u);
+            const RunRecord& record = records[0];
+            EXPECT_EQ(RunResultWord(record.result), RunResultWord(c.result));
+            EXPECT_EQ(record.program, 0);
+            EXPECT_EQ(record.host, "mivo");
+            EXPECT_LE(record.startMs, record.endMs);
+            EXPECT_EQ(record.cycleMs.has_value(), whole);
+            if (whole) {
+                EXPECT_EQ(*record.cycleMs, timed.last);
+            }
+            EXPECT_EQ(record.steps.size(), whole && monitoring ? 3u : 0u);
+            if (c.result == RunResult::Error) {
+                EXPECT_FALSE(record.errorCode.empty());
+            }
             if (!whole) continue;
             // "END" takes its five bytes' time on the line, and beside the monitor it may wait
             // for the lines of the query before it.
@@ -155,6 +178,51 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
             ASSERT_EQ(visits.size(), 3u);
             for (std::size_t k = 0; k < 3; ++k) EXPECT_EQ(visits[k].step, int(k));
         }
+    }
+}
+
+// What the controller reports at a run's end is the record's result and detail; a run refused
+// at "@RUN" leaves none.
+TEST(DirectRun, EachEndLeavesItsRecord) {
+    struct Case {
+        const char* name;
+        Lines answer;  // to "@RUN"; none: the controller's own
+        std::optional<RunResult> result;
+        const char* detail;
+    };
+    const Case cases[] = {
+        {"an emergency stop",
+         {"OK", "0", "EMG", "E10:Emergency stop", "END"},
+         RunResult::Emergency,
+         "E10:Emergency stop"},
+        {"an error", {"OK", "0", "ERR", "E07", "END"}, RunResult::Error, "E07"},
+        {"the pendant's STOP", {"OK", "0", "STOP", "E30", "END"}, RunResult::Stop, "E30"},
+        {"refused", {"NG", "E21"}, std::nullopt, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<RunRecord> records;
+        {
+            DirectRig rig;
+            rig.session.runFinished = [&records](const RunRecord& r) { records.push_back(r); };
+            rig.sim.steps.programs[0][0] = "SEQ 490,";
+            rig.sim.steps.programs[0][1] = "END 000";
+            if (!c.answer.empty()) rig.answer("@RUN", c.answer);
+            rig.prompter.answers = {true};
+            if (c.answer.empty()) {
+                // Beside the monitor RUN returns once the run is accepted.
+                rig.run(StartMonitor);
+                EXPECT_EQ(rig.run(RunProgram), Outcome::Completed);
+                EXPECT_TRUE(rig.session.runUnderWay());
+            } else {
+                rig.run(RunProgram);
+            }
+        }
+        ASSERT_EQ(records.size(), c.result ? 1u : 0u);
+        if (!c.result) continue;
+        EXPECT_EQ(RunResultWord(records[0].result), RunResultWord(*c.result));
+        EXPECT_EQ(records[0].errorCode, c.detail);
+        EXPECT_FALSE(records[0].cycleMs);
     }
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-RunRecord Run(std::int64_t start, int program, RunResult result) {
+RunRecord MadeRun(std::int64_t start, int program, RunResult result) {
     RunRecord r;
     r.startMs = start;
     r.endMs = start + 12350;
@@ -58,7 +58,7 @@ TEST(RunHistory, KeepsEveryRunAndFindsItByProgramResultAndDate) {
         ASSERT_TRUE(history.usable());
         std::int64_t start = 1765314245123;
         for (RunResult result : AllRunResults()) {
-            RunRecord r = Run(start, int(kept.size()) % 3, result);
+            RunRecord r = MadeRun(start, int(kept.size()) % 3, result);
             start += 60000;
             kept.push_back(r);
         }
@@ -114,7 +114,7 @@ TEST(RunHistory, DamagedSetAsideNewerLeftAlone) {
     {
         RunHistory history(file, said.fn());
         ASSERT_TRUE(history.usable());
-        RunRecord r = Run(1000, 1, RunResult::End);
+        RunRecord r = MadeRun(1000, 1, RunResult::End);
         EXPECT_TRUE(history.record(r));
         EXPECT_EQ(history.runs().size(), 1u);
     }
@@ -141,7 +141,7 @@ TEST(RunHistory, DamagedSetAsideNewerLeftAlone) {
     {
         RunHistory history(newer, third.fn());
         EXPECT_FALSE(history.usable());
-        RunRecord r = Run(1000, 1, RunResult::End);
+        RunRecord r = MadeRun(1000, 1, RunResult::End);
         EXPECT_FALSE(history.record(r));
     }
     ASSERT_EQ(third.lines.size(), 1u);
@@ -158,7 +158,7 @@ TEST(RunHistory, AFullDiskIsSaidOnceAndStopsNothing) {
     Said said;
     RunHistory history(file, said.fn());
     ASSERT_TRUE(history.usable());
-    RunRecord first = Run(1000, 0, RunResult::End);
+    RunRecord first = MadeRun(1000, 0, RunResult::End);
     ASSERT_TRUE(history.record(first));
 
     rlimit before{};
@@ -167,7 +167,7 @@ TEST(RunHistory, AFullDiskIsSaidOnceAndStopsNothing) {
     rlimit small = before;
     small.rlim_cur = 0;
     setrlimit(RLIMIT_FSIZE, &small);
-    RunRecord big = Run(2000, 0, RunResult::End);
+    RunRecord big = MadeRun(2000, 0, RunResult::End);
     big.steps.assign(5000, {1, 0.5});
     const bool keptFull = history.record(big);
     const bool keptFull2 = history.record(big);
@@ -178,7 +178,7 @@ TEST(RunHistory, AFullDiskIsSaidOnceAndStopsNothing) {
     EXPECT_FALSE(keptFull2);
     ASSERT_EQ(said.lines.size(), 1u);
     EXPECT_NE(said.lines[0].find("could not be kept"), std::string::npos) << said.lines[0];
-    RunRecord later = Run(3000, 0, RunResult::Stop);
+    RunRecord later = MadeRun(3000, 0, RunResult::Stop);
     EXPECT_TRUE(history.record(later));
     std::vector<std::int64_t> starts;
     for (const RunRecord& r : history.runs()) starts.push_back(r.startMs);
@@ -192,10 +192,10 @@ TEST(RunHistory, TheRecorderKeepsEveryRunTakenInOrder) {
     std::vector<std::int64_t> ids;
     {
         HistoryRecorder recorder(file, {}, [&ids](const RunRecord& r) { ids.push_back(r.id); });
-        for (int i = 0; i < 20; ++i) recorder.record(Run(1000 + i, i % 6, RunResult::End));
+        for (int i = 0; i < 20; ++i) recorder.record(MadeRun(1000 + i, i % 6, RunResult::End));
         recorder.sync();
         EXPECT_EQ(ids.size(), 20u);
-        for (int i = 0; i < 5; ++i) recorder.record(Run(2000 + i, 0, RunResult::Stop));
+        for (int i = 0; i < 5; ++i) recorder.record(MadeRun(2000 + i, 0, RunResult::Stop));
     }
     EXPECT_EQ(ids.size(), 25u);
     RunHistory history(file);
