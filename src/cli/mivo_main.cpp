@@ -195,7 +195,10 @@ const std::vector<Command>& Commands() {
         {{"version"}, 0, "mivo --port DEVICE ... version", Version},
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
         {{"print"}, 1, mivo::kPrintUsage, Print},
-        {{"history"}, 0, "mivo history [--program N] [--since DATE] [--until DATE] [--csv]", History},
+        {{"history"},
+         0,
+         "mivo history [--program N] [--since DATE] [--until DATE] [--csv]",
+         History},
         {{"direct"}, kAnyOperands, mivo::DirectUsage(), Direct},
     };
     return commands;
