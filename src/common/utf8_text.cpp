@@ -88,6 +88,43 @@ bool Utf8ToCp1252(std::string_view text, std::string& out, std::size_t& at, char
     return true;
 }
 
+std::u32string TextCharacters(std::string_view text) {
+    std::u32string characters;
+    characters.reserve(text.size());
+    if (IsUtf8BeyondAscii(text)) {
+        for (std::size_t pos = 0; pos < text.size();) {
+            char32_t code = 0;
+            pos += Decode(text, pos, code);
+            characters += code;
+        }
+        return characters;
+    }
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        characters += byte >= 0x80 && byte < 0xA0 ? char32_t{kHigh[byte - 0x80]} : char32_t{byte};
+    }
+    return characters;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+    const auto byte = [&out](char32_t b) { out += static_cast<char>(b); };
+    if (code < 0x80) {
+        byte(code);
+    } else if (code < 0x800) {
+        byte(0xC0 | code >> 6);
+        byte(0x80 | (code & 0x3F));
+    } else if (code < 0x10000) {
+        byte(0xE0 | code >> 12);
+        byte(0x80 | (code >> 6 & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    } else {
+        byte(0xF0 | code >> 18);
+        byte(0x80 | (code >> 12 & 0x3F));
+        byte(0x80 | (code >> 6 & 0x3F));
+        byte(0x80 | (code & 0x3F));
+    }
+}
+
 std::string CodePointName(char32_t code) {
     static const char* const kHex = "0123456789ABCDEF";
     std::string digits;

@@ -1,5 +1,6 @@
 #pragma once
-// Text another editor wrote in UTF-8, taken into Windows-1252, the code page the data hold.
+// Text another editor wrote in UTF-8, taken into Windows-1252, the code page the data hold; and
+// the data's text told outside as characters.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -15,6 +16,14 @@ bool IsUtf8BeyondAscii(std::string_view text);
 // character the code page cannot hold: `at` is its byte offset in `text`, `code` its code point;
 // `out` is then unspecified.
 bool Utf8ToCp1252(std::string_view text, std::string& out, std::size_t& at, char32_t& code);
+
+// The characters of `text`: well-formed UTF-8 read as UTF-8, any other text as Windows-1252,
+// the controller's code page (the undefined five as U+0081 ... as above). For texts told outside
+// the program (JSON) that may come from either.
+std::u32string TextCharacters(std::string_view text);
+
+// `code` appended to `out` in UTF-8.
+void AppendUtf8(std::string& out, char32_t code);
 
 // "U+03A9".
 std::string CodePointName(char32_t code);

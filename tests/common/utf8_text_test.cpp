@@ -40,5 +40,28 @@ TEST(Utf8Text, TakenOnlyWhenWellFormedAndBeyondAscii) {
     }
 }
 
+TEST(Utf8Text, TextToldOutsideAsCharacters) {
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string utf8;  // its characters written in UTF-8
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"ASCII", "V1.20\t", "V1.20\t"},
+        {"Windows-1252", "\xB5m \x80 \x9F caf\xE9", "\xC2\xB5m \xE2\x82\xAC \xC5\xB8 caf\xC3\xA9"},
+        {"an undefined byte as its code point", "\x81\x9D", "\xC2\x81\xC2\x9D"},
+        {"UTF-8 kept, four bytes too", "caf\xC3\xA9 \xF0\x9F\x98\x80", "caf\xC3\xA9 \xF0\x9F\x98\x80"},
+        {"one stray byte makes it all Windows-1252", "\xC3\xA9\xE9", "\xC3\x83\xC2\xA9\xC3\xA9"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string utf8;
+        for (const char32_t code : TextCharacters(c.text)) AppendUtf8(utf8, code);
+        EXPECT_EQ(utf8, c.utf8);
+    }
+}
+
 }  // namespace
 }  // namespace mivo
