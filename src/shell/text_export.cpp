@@ -1,0 +1,26 @@
+#include "shell/text_export.h"
+
+#include "common/prompter.h"
+#include "files/file_io.h"
+#include "shell/file_chooser.h"
+
+namespace mivo {
+
+bool SaveTextFile(QWidget* parent, FileChooser* chooser, Prompter& prompter, const TextExport& how,
+                  const std::function<std::string()>& content) {
+    DialogFileChooser dialogs;
+    FileChooser& choose = chooser ? *chooser : dialogs;
+    QString name = how.proposal;
+    int filter = 1;
+    if (!choose.chooseSave(parent, how.filters, name, filter)) return false;
+    if (filter == 1 && QFileInfo(name).suffix().isEmpty()) name += how.extension;
+    const std::string path = name.toStdString();
+    if (FileExists(path) && !prompter.ask("File of the same name exists.  Overwrite?", how.caption))
+        return false;
+    std::string reason;
+    if (WriteWholeFile(path, content(), reason)) return true;
+    prompter.notify(how.what + " could not be saved to " + path + ": " + reason, how.caption);
+    return false;
+}
+
+}  // namespace mivo
