@@ -2,15 +2,21 @@
 
 #include <QMainWindow>
 #include <QMenuBar>
+#include <cstdlib>
+#include <filesystem>
 
 #include "common/prompter.h"
 #include "direct/direct_screen.h"
+#include "direct/direct_session.h"
+#include "history/history_window.h"
+#include "history/run_history.h"
 #include "link/controller_link.h"
 #include "link/link_messages.h"
 #include "offsets/offset_editor.h"
 #include "pallets/pallet_editor.h"
 #include "parameters/init_dialog.h"
 #include "parameters/parameter_editor.h"
+#include "plant/run_outlets.h"
 #include "print/print_dialog.h"
 #include "shell/cancel_dialog.h"
 #include "shell/communication_log.h"
@@ -43,6 +49,8 @@ struct ScreenSet::Owned {
     // The screens' own prompters over `messages`.
     std::vector<std::unique_ptr<MessagePrompter>> windowMessages;
     std::unique_ptr<TransferDialogs> transfer;
+    // Outlives the screens: the direct screen's session may end a run as it goes.
+    std::unique_ptr<RunOutlets> outlets;
     std::vector<std::unique_ptr<QWidget>> screens;
 };
 
@@ -169,6 +177,33 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
     screens.commlog = new CommunicationLog(o.link);
     o.screens.emplace_back(screens.commlog);
     nav.add(Window::Log, screens.commlog);
+    // The run history's window, outside the eighteen too. Each run the direct screen ends goes to
+    // the history (then the plant's outlets) off the screen's way; the window reads it as kept.
+    const std::filesystem::path historyFile =
+        RunHistoryFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    Prompter& historyPrompter = own();
+    auto* history = new HistoryWindow(historyFile, historyPrompter);
+    if (unbound) unbound->setWindow(history);
+    unbound = nullptr;
+    o.screens.emplace_back(history);
+    nav.add(Window::History, history);
+    CommunicationLog* log = screens.commlog;
+    RunOutletSettings outlets;
+    outlets.historyFile = historyFile;
+    o.outlets = std::make_unique<RunOutlets>(
+        outlets,
+        [log](const std::string& text) {
+            log->recorderFailed(QString::fromStdString(text), "Run history");
+        },
+        [history](const RunRecord&) {
+            QMetaObject::invokeMethod(
+                history, [history] { history->refresh(); }, Qt::QueuedConnection);
+        });
+    RunOutlets* runOutlets = o.outlets.get();
+    direct->session().runBegan = [runOutlets] { runOutlets->runBegan(); };
+    direct->session().runFinished = [runOutlets](const RunRecord& r) {
+        runOutlets->runFinished(r);
+    };
 
     // The dialogs the editors open, made after them.
     steps->setDialogs(command, init, record, versions);

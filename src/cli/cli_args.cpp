@@ -137,7 +137,7 @@ const OptionSpec& MivoOptions() {
         {"--yes", "--help", "--version", "--quick", "--time", "--csv"},
         {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
          "--cycles", "--parameters", "--pdf", "--program", "--only", "--steps", "--calibrate",
-         "--since", "--until"}};
+         "--since", "--until", "--on-end", "--mqtt"}};
     return known;
 }
 

@@ -28,9 +28,10 @@
 #include "direct/shared_procedures.h"
 #include "files/data_files.h"
 #include "files/file_io.h"
-#include "history/history_recorder.h"
+#include "history/run_history.h"
 #include "link/controller_link.h"
 #include "link/stop_signal_watch.h"
+#include "plant/run_outlets.h"
 
 namespace mivo {
 
@@ -91,8 +92,10 @@ const std::vector<DirectCommand>& Commands() {
 }  // namespace
 
 const char* DirectUsage() {
-    return "mivo --port DEVICE [--yes] [--timeout S] [--log FILE] direct COMMAND [ARGS]\n"
-           "      COMMAND: origin, run [--time] [--steps FILE.csv], step, go STEP [POSITION],\n"
+    return "mivo --port DEVICE [--yes] [--timeout S] [--log FILE] [--mqtt URL] direct COMMAND "
+           "[ARGS]\n"
+           "      COMMAND: origin, run [--time] [--steps FILE.csv] [--on-end CMD], step,\n"
+           "      go STEP [POSITION],\n"
            "      palgo PALLET [POSITION], zi, offset, stop, motor-free, positions, sno, no, pos,\n"
            "      org, counter N, release, init-counter N, init-counters, init-program,\n"
            "      init-programs, init-errors, memory-check, output N on|off,\n"
@@ -115,9 +118,10 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         for (const DirectCommand& c : Commands())
             if (word == c.word) command = &c;
         if (!command) return UsageError("unknown direct command " + word);
-        for (const char* o : {"--mode", "--hold", "--cycles", "--time", "--steps"})
+        for (const char* o : {"--mode", "--hold", "--cycles", "--time", "--steps", "--on-end"})
             if (args.has(o) &&
-                !(word == "run" && (std::string(o) == "--time" || std::string(o) == "--steps")))
+                !(word == "run" && (std::string(o) == "--time" || std::string(o) == "--steps" ||
+                                    std::string(o) == "--on-end")))
                 return UsageError(std::string(o) + " is not for direct " + word);
         const std::size_t given = operands.size() - 1;
         const std::size_t wanted = command->operands.size();
@@ -165,6 +169,15 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         return kExitFailed;
     }
 
+    RunOutletSettings outletSettings;
+    outletSettings.historyFile = RunHistoryFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    outletSettings.endCommand = args.value("--on-end");
+    if (args.has("--mqtt")) {
+        const MqttUrlRead broker = ParseMqttUrl(args.value("--mqtt"));
+        if (!broker.problem.empty()) return UsageError("--mqtt: " + broker.problem);
+        outletSettings.broker = broker.url;
+    }
+
     ConsolePort port(args);
     QCoreApplication& app = port.app();
     ControllerLink& link = port.link();
@@ -176,14 +189,15 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
 
     ConsolePrompter prompter(std::cin, std::cout, std::cerr, args.has("--yes"));
     QueryTimeLimit transfer(link, timeoutMs);
-    // Each run is kept in the run history, off the command's way; made before the session, whose
-    // end may still end a run.
-    HistoryRecorder history(
-        RunHistoryFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
-        [](const std::string& message) { std::cerr << ("mivo: " + message + "\n") << std::flush; });
+    // Each run is kept in the run history and told to the plant, off the command's way; made
+    // before the session, whose end may still end a run.
+    RunOutlets outlets(outletSettings, [](const std::string& message) {
+        std::cerr << ("mivo: " + message + "\n") << std::flush;
+    });
     DirectSession session(link.directChannel(), prompter, transfer, view);
     session.describeRun = [](RunRecord& r) { r.host = "mivo"; };
-    session.runFinished = [&history](const RunRecord& r) { history.record(r); };
+    session.runBegan = [&outlets] { outlets.runBegan(); };
+    session.runFinished = [&outlets](const RunRecord& r) { outlets.runFinished(r); };
     // `run --time`: the cycle, from "@RUN" written to its "END", in the line after "END".
     if (args.has("--time"))
         session.cycleTimed = [&view](std::int64_t ms) { view.append(CycleTimeText(ms)); };

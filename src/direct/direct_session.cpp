@@ -32,6 +32,7 @@ DirectView& DirectSession::view() { return *view_; }
 void DirectSession::runStarted() {
     cycleTiming.runStarted();
     runStart_ = UtcMillisecondsNow();
+    if (runBegan) runBegan();
 }
 
 void DirectSession::runEnded() {

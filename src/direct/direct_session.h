@@ -69,6 +69,8 @@ class DirectSession {
     CycleTiming cycleTiming;
     // After a run's cycle was timed, with its milliseconds.
     std::function<void(std::int64_t milliseconds)> cycleTimed;
+    // "@RUN" went to the line (the plant hears that the robot runs).
+    std::function<void()> runBegan;
     // Each run's end, with all that is known of it (kept in the history, told to the plant).
     std::function<void(const RunRecord&)> runFinished;
     // Fills in what a run's record says of the robot, the controller, the program's steps and

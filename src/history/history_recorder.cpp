@@ -44,7 +44,8 @@ void HistoryRecorder::run() {
         writing_ = true;
         lock.unlock();
         if (!history) history = std::make_unique<RunHistory>(file_, said_);
-        if (history->record(next) && kept_) kept_(next);
+        history->record(next);
+        if (kept_) kept_(next);
         lock.lock();
         writing_ = false;
         if (queue_.empty()) idle_.notify_all();

@@ -14,8 +14,8 @@ namespace mivo {
 
 class HistoryRecorder {
   public:
-    // `said` (the history's messages) and `kept` (a run kept, with its id) are called on the
-    // recorder's thread.
+    // `said` (the history's messages) and `kept` (each run once written, with its id; 0 when it
+    // could not be kept) are called on the recorder's thread.
     HistoryRecorder(std::filesystem::path file, HistorySaid said = {},
                     std::function<void(const RunRecord&)> kept = {});
     // Keeps every run taken, then ends.

@@ -111,14 +111,14 @@ void CommunicationLog::openLogFolder() {
     folderPath_->setSelection(kFolderCaption.size(), logFolder_.size());
 }
 
-void CommunicationLog::recorderFailed(const QString& text) {
+void CommunicationLog::recorderFailed(const QString& text, const QString& caption) {
     QMetaObject::invokeMethod(
         this,
-        [this, text] {
+        [this, text, caption] {
             pending_.push_back(now() + "  " + text);
             flush();
-            auto* box = new QMessageBox(QMessageBox::Warning, "Flight recorder", text,
-                                        QMessageBox::Ok, QApplication::activeWindow());
+            auto* box = new QMessageBox(QMessageBox::Warning, caption, text, QMessageBox::Ok,
+                                        QApplication::activeWindow());
             box->setObjectName("RecorderFailed");
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->setModal(false);
