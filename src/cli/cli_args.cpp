@@ -136,7 +136,8 @@ const OptionSpec& MivoOptions() {
     static const OptionSpec known{
         {"--yes", "--help", "--version", "--quick", "--time"},
         {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
-         "--cycles", "--parameters", "--pdf", "--program", "--only", "--steps", "--calibrate"}};
+         "--cycles", "--parameters", "--pdf", "--program", "--only", "--steps", "--calibrate",
+         "--since", "--until"}};
     return known;
 }
 

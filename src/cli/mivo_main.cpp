@@ -1,6 +1,7 @@
 // mivo: the command-line tool. Global options, then a command of one or more words and its
 // operands; each command is a row of the table below.
 #include <cctype>
+#include <cstdlib>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -14,11 +15,13 @@
 #include "cli/convert_command.h"
 #include "cli/direct_command.h"
 #include "cli/estimate_command.h"
+#include "cli/log_command.h"
 #include "cli/port_commands.h"
 #include "cli/print_command.h"
 #include "cli/report_output.h"
 #include "common/readable_text.h"
 #include "common/version.h"
+#include "link/flight_recorder.h"
 
 namespace {
 
@@ -127,6 +130,12 @@ int Version(const Invocation& call) { return mivo::RunPortCommand(call.args, {"v
 int Errors(const Invocation& call) { return mivo::RunPortCommand(call.args, {"errors"}); }
 int Print(const Invocation& call) { return mivo::RunPrintCommand(call.args, call.operands[0]); }
 int Direct(const Invocation& call) { return mivo::RunDirectCommand(call.args, call.operands); }
+// The editor's flight recorder files, where the editor keeps them.
+int Log(const Invocation& call) {
+    return mivo::RunLog(call.args,
+                        mivo::FlightLogFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")),
+                        std::cout, std::cerr);
+}
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -192,6 +201,7 @@ const std::vector<Command>& Commands() {
         {{"errors"}, 0, "mivo --port DEVICE ... errors", Errors},
         {{"print"}, 1, mivo::kPrintUsage, Print},
         {{"direct"}, kAnyOperands, mivo::DirectUsage(), Direct},
+        {{"log"}, 0, mivo::kLogUsage, Log},
     };
     return commands;
 }
@@ -220,6 +230,9 @@ const std::map<std::string, const char*>& OptionHelp() {
         {"--mode", "1|2|3  the jog mode"},
         {"--hold", "SECONDS  how long a jog in mode 2 or 3 is held (0.5 unless given)"},
         {"--cycles", "N  end the monitor after N scans"},
+        {"--since",
+         "T  from this local time (2026-12-08T03:04:05, .mmm may follow) or day (2026-12-08)"},
+        {"--until", "T  to this local time or day, the whole second or day it names"},
     };
     return help;
 }
