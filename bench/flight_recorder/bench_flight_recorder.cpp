@@ -1,14 +1,15 @@
 // bench_flight_recorder: days of the direct screen's monitor through the flight recorder, as it
 // scans at 19200 baud. Each of a scan's 37 queries (as direct/monitor sends them: the sixteen
 // outputs, the sixteen inputs, the four positions, the step) is answered by the simulated
-// controller; the query and its answer take their time on the line (11 bits a byte, nothing
-// for the controller's own turn: the most scans a line carries). Three days, each in its own
+// controller; the query and its answer take their time on the line (11 bits a byte) and, with
+// --turn MS, the controller's own time before it answers (none unless given: the most scans a
+// line carries). Three days, each in its own
 // files: the robot standing all day; a shift (8 hours from 08:00) of a pick-and-place program
 // running cycles with a part sensor switching at each, the robot standing the rest; the program
 // running all day. For each it prints the lines the recorder kept and what its closed files
 // take on disk (compressed), the lines as every line was written before, and how many such days
 // fit in the recorder's 50 MB. Asserts nothing. Options: --hours N (of each day, 24),
-// --shift N (hours, 8).
+// --shift N (hours, 8), --turn MS (0).
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -43,14 +44,14 @@ std::vector<std::string> ScanQueries() {
 
 // Pick, place, a pause for the next part; repeated (END with code 2).
 const char* const kProgram[] = {
-    "@WRITE STEP 0,POI,050,100.00,50.00,0.00,0.00",
-    "@WRITE STEP 1,POI,050,100.00,50.00,40.00,0.00",
+    "@WRITE STEP 0,POI,050,20.00,30.00,0.00,0.00",
+    "@WRITE STEP 1,POI,050,20.00,30.00,40.00,0.00",
     "@WRITE STEP 2,SEQ,405,0",
-    "@WRITE STEP 3,POI,050,100.00,50.00,0.00,0.00",
-    "@WRITE STEP 4,POI,050,250.00,120.00,0.00,90.00",
-    "@WRITE STEP 5,POI,050,250.00,120.00,40.00,90.00",
+    "@WRITE STEP 3,POI,050,20.00,30.00,0.00,0.00",
+    "@WRITE STEP 4,POI,050,180.00,150.00,0.00,90.00",
+    "@WRITE STEP 5,POI,050,180.00,150.00,40.00,90.00",
     "@WRITE STEP 6,SEQ,405,0",
-    "@WRITE STEP 7,POI,050,250.00,120.00,0.00,90.00",
+    "@WRITE STEP 7,POI,050,180.00,150.00,0.00,90.00",
     "@WRITE STEP 8,SEQ,420,0",
     "@WRITE STEP 9,END,200,,,,",
 };
@@ -87,8 +88,9 @@ struct Recording {
     }
 };
 
-// One hour of scans from `start`, the program running when `working`.
-void Hour(Recording& r, system_clock::time_point start, bool working) {
+// One hour of scans from `start`, the program running when `working`; `turn`: the controller's
+// time before each answer.
+void Hour(Recording& r, system_clock::time_point start, bool working, Micros turn) {
     mivo::SimController sim;  // a new one each hour, so that its command log stays small
     Micros t{0};
     const auto at = [&] { return start + std::chrono::duration_cast<system_clock::duration>(t); };
@@ -98,6 +100,7 @@ void Hour(Recording& r, system_clock::time_point start, bool working) {
         t += Micros(static_cast<long long>(
             static_cast<double>(mivo::FrameRequest(command, true).bytes.size()) * kSecondsPerByte *
             1e6));
+        t += turn;
         sim.clock().advanceTo(t);
         sim.receive(command);
         while (sim.hasReply()) {
@@ -154,10 +157,13 @@ Kept KeptOfDay(const fs::path& folder, const std::string& day) {
 
 int main(int argc, char** argv) {
     int hours = 24, shift = 8;
+    Micros turn{0};
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         if (option == "--hours") hours = std::max(1, std::min(24, std::atoi(argv[i + 1])));
         if (option == "--shift") shift = std::max(0, std::min(24, std::atoi(argv[i + 1])));
+        if (option == "--turn")
+            turn = Micros(static_cast<long long>(std::max(0.0, std::atof(argv[i + 1])) * 1000));
     }
     std::string dir = (fs::temp_directory_path() / "bench-recorder-XXXXXX").string();
     if (::mkdtemp(dir.data()) == nullptr) {
@@ -181,7 +187,7 @@ int main(int argc, char** argv) {
             r.figures = &figures[d.day];
             const auto begun = std::chrono::steady_clock::now();
             for (int h = 0; h < hours; ++h)
-                Hour(r, Midnight(d.day) + std::chrono::hours(h), h >= d.from && h < d.to);
+                Hour(r, Midnight(d.day) + std::chrono::hours(h), h >= d.from && h < d.to, turn);
             r.recorder.sync();
             seconds[d.day] =
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - begun).count();
@@ -191,8 +197,10 @@ int main(int argc, char** argv) {
                  "Direct channel off line");
     }
     const double cap = static_cast<double>(mivo::FlightLogLimits{}.totalBytes);
-    std::printf("flight recorder: the monitor at 19200 baud, %zu queries a scan, %d h a day\n",
-                ScanQueries().size(), hours);
+    std::printf(
+        "flight recorder: the monitor at 19200 baud, %zu queries a scan, the controller's turn "
+        "%.1f ms, %d h a day\n",
+        ScanQueries().size(), static_cast<double>(turn.count()) / 1000, hours);
     for (const auto& d : days) {
         const Figures& f = figures[d.day];
         char day[16];

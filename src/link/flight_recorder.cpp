@@ -151,16 +151,12 @@ void FlightRecorder::fail(const std::string& what, const std::error_code& error)
     say("The flight recorder cannot write " + what + ": " + error.message());
 }
 
+// The total counts it anew at the next pruning.
 void FlightRecorder::compress(const fs::path& plain) {
-    std::error_code ec;
-    const std::uintmax_t before = fs::file_size(plain, ec);
-    std::uintmax_t after = 0;
+    std::uintmax_t size = 0;
     std::string problem;
-    if (!CompressFlightLog(plain, after, problem)) {
+    if (!CompressFlightLog(plain, size, problem))
         say("The flight recorder cannot compress " + problem);
-        return;
-    }
-    if (!ec) total_ = total_ - std::min(total_, before) + after;
 }
 
 // Every plain file but today's last part was closed: compressed now (an earlier run ended before
@@ -195,7 +191,6 @@ void FlightRecorder::prune(const std::string& today) {
 }
 
 bool FlightRecorder::open(const std::string& day) {
-    const fs::path closed = file_ ? path_ : fs::path();
     close();
     path_.clear();
     std::error_code ec;
@@ -207,8 +202,7 @@ bool FlightRecorder::open(const std::string& day) {
         fail(folder_.string(), ec);
         return false;
     }
-    if (!closed.empty()) compress(closed);
-    settle(day);
+    settle(day);  // the day before among them
     prune(day);
     // Today's last part goes on while it is plain; after a compressed one, a new part begins.
     int last = -1;

@@ -6,13 +6,12 @@
 //   2026-12-08T03:04:06.000 = On line     the line's state changed
 //   2026-12-08T03:04:07.250 ! No reply    a failure reported
 // The monitor's scans (a query and its value line and "OK", over and over) are kept as changes:
-//   2026-12-08T03:04:08.417 ~ @?DI 3 = 1  its answer (at its "OK") when the value differs from
-//                                         the query's last one, or is its first in this file or
-//                                         after a minute without scans
+//   2026-12-08T03:04:08.417 ~ @?DI 3 = 1, @?POS 1 = 20.00
+//       the answers of one scan whose value differs from their query's last one (or is its first
+//       in this file, or after a minute without scans), stamped at the first one's "OK"
 //   2026-12-08T03:05:00.000 # scans 177, unchanged 6540, changed 9
-//                                         the minute before: the scans begun in it, the answers
-//                                         that came unchanged and those written as changes (at
-//                                         the recorder's end: at its last answer, for its part)
+//       the minute before: the scans begun in it, the answers that came unchanged and those
+//       written as changes (at the recorder's end: stamped at its last line, for its part)
 // A scan query answered otherwise (a refusal, a re-read notice, another line before its "OK")
 // is written as it came. The text is kept as its bytes, control bytes as \xNN
 // (common/readable_text).

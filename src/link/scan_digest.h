@@ -1,9 +1,12 @@
 #pragma once
 // The monitor's scans as the flight recorder keeps them: a query and its answer (one value line,
-// then "OK") written only when the value differs from the last one that query had, and a line a
-// minute counting the scans and the answers that came unchanged. Anything else, and a scan query
-// whose answer does not come so (a refusal, a re-read notice, noise, another line in between),
-// passes as it came. Lines come out in the order of their times when the entries go in so.
+// then "OK") written only when the value differs from the last one that query had, the changes
+// one scan found on one line; and a line a minute counting the scans and the answers. A scan is
+// the queries answered until one of them comes again. A running program's lines that come
+// before a query's value ("OK", "END", "CEND" and its line) pass on, as anything else does, and
+// a scan query whose answer does not come so (a refusal, a re-read notice, noise, another line
+// between its value and "OK") passes as it came. Lines come out in the order of their times when
+// the entries go in so.
 // Plain C++, on the recorder's thread.
 #include <chrono>
 #include <functional>
@@ -12,6 +15,7 @@
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "link/flight_entry.h"
 
@@ -42,7 +46,13 @@ class ScanDigest {
   private:
     struct Pending {
         FlightItem query;
+        std::vector<FlightItem> between;  // a run's lines before its value
+        bool partnerDue = false;          // the line after a "CEND" is the run's too
         std::optional<FlightItem> value;
+    };
+    struct Changes {
+        Time at;                                                  // of the first
+        std::vector<std::pair<std::string, std::string>> values;  // query, value
     };
     struct Minute {
         Time start;
@@ -50,6 +60,7 @@ class ScanDigest {
     };
     bool continues(FlightItem& item);
     void answered(Time at);
+    void flushChanges();
     void flushPending();
     void raw(const FlightItem& item);
     void line(Time at, const std::string& body);
@@ -58,6 +69,7 @@ class ScanDigest {
 
     Out out_;
     std::optional<Pending> pending_;
+    std::optional<Changes> changes_;            // of the scan under way, not yet written
     std::map<std::string, std::string> known_;  // query -> its last value
     std::set<std::string> round_;               // the queries answered in this scan so far
     std::optional<Minute> minute_;

@@ -34,7 +34,7 @@ TEST(RecordedScans, ScansKeptAsChangesAndAMinutesCount) {
     const auto base = Local(8, 3, 4, 5);
     TestClock now(base);
     const Entry entries[] = {
-        // The first answer of each query, then the same again: written once.
+        // A scan's first answers, on one line; the same again: nothing.
         {0, E::ScanQuery, "@?DI 3"},
         {10, E::Received, "0"},
         {20, E::Received, "OK"},
@@ -69,6 +69,13 @@ TEST(RecordedScans, ScansKeptAsChangesAndAMinutesCount) {
         {8010, E::Dropped,
          "dropped 3 bytes: \x01"
          "bc"},
+        // A run's cycle end ("CEND", its count, "OK") before a value: the scan goes on.
+        {9000, E::ScanQuery, "@?SNO"},
+        {9010, E::Received, "CEND"},
+        {9020, E::Received, "12"},
+        {9030, E::Received, "OK"},
+        {9040, E::Received, "5"},
+        {9050, E::Received, "OK"},
         // Unchanged, late in the minute.
         {45000, E::ScanQuery, "@?DI 3"},
         {45010, E::Received, "1"},
@@ -78,8 +85,7 @@ TEST(RecordedScans, ScansKeptAsChangesAndAMinutesCount) {
         {45120, E::Received, "OK"},
     };
     const std::string minute =
-        "2026-12-08T03:04:05.020 ~ @?DI 3 = 0\n"
-        "2026-12-08T03:04:06.020 ~ @?POS 1 = 10.00\n"
+        "2026-12-08T03:04:05.020 ~ @?DI 3 = 0, @?POS 1 = 10.00\n"
         "2026-12-08T03:04:09.000 > @RUN\n"
         "2026-12-08T03:04:09.010 < OK\n"
         "2026-12-08T03:04:09.020 < OK\n"
@@ -94,8 +100,12 @@ TEST(RecordedScans, ScansKeptAsChangesAndAMinutesCount) {
         "2026-12-08T03:04:12.020 < END\n"
         "2026-12-08T03:04:12.030 < OK\n"
         "2026-12-08T03:04:13.000 > @?DI 4\n"
-        "2026-12-08T03:04:13.010 < dropped 3 bytes: \\x01bc\n";
-    const std::string count = "2026-12-08T03:05:00.000 # scans 4, unchanged 4, changed 3\n";
+        "2026-12-08T03:04:13.010 < dropped 3 bytes: \\x01bc\n"
+        "2026-12-08T03:04:14.010 < CEND\n"
+        "2026-12-08T03:04:14.020 < 12\n"
+        "2026-12-08T03:04:14.030 < OK\n"
+        "2026-12-08T03:04:14.050 ~ @?SNO = 5\n";
+    const std::string count = "2026-12-08T03:05:00.000 # scans 4, unchanged 4, changed 4\n";
     const std::filesystem::path file = folder.path() / "mivo-2026-12-08.log";
     {
         FlightRecorder recorder(folder.path(), now.clock());
