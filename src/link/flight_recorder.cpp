@@ -49,6 +49,16 @@ std::string FirstDayKept(const std::string& today, int days) {
 
 std::error_code Errno() { return std::error_code(errno, std::generic_category()); }
 
+// A file whose last line has no newline (the disk was full, the program cut off) stays so, for
+// `mivo log` to mark it torn.
+bool EndsTorn(const fs::path& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    const bool torn = std::fseek(f, -1, SEEK_END) == 0 && std::fgetc(f) != '\n';
+    std::fclose(f);
+    return torn;
+}
+
 }  // namespace
 
 FlightRecorder::FlightRecorder(fs::path folder, WallClock clock,
@@ -204,13 +214,18 @@ bool FlightRecorder::open(const std::string& day) {
     }
     settle(day);  // the day before among them
     prune(day);
-    // Today's last part goes on while it is plain; after a compressed one, a new part begins.
+    // Today's last part goes on while it is plain and whole; after a compressed or torn one, a
+    // new part begins.
     int last = -1;
     bool plain = false;  // the last part has a plain file
     for (const FlightLogFile& f : FlightLogFiles(folder_, ec)) {
         if (f.day != day || f.part < last) continue;
         plain = (f.part == last && plain) || !f.compressed;
         last = f.part;
+    }
+    if (plain && EndsTorn(folder_ / FlightLogName(day, last))) {
+        compress(folder_ / FlightLogName(day, last));
+        plain = false;
     }
     part_ = last < 0 ? 0 : plain ? last : last + 1;
     path_ = folder_ / FlightLogName(day, part_);

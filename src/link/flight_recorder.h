@@ -51,7 +51,8 @@ struct FlightLogLimits {
 // Writes to mivo-YYYY-MM-DD.log in its folder, a day's further parts mivo-YYYY-MM-DD.N.log
 // (N from 1), as link/flight_log_files names them. A file closed (its day over, or its part
 // full) is compressed to NAME.log.gz; so is one left plain by an earlier run, at the first line
-// of a day. The file being written stays plain: today's last plain part goes on. At the first
+// of a day. The file being written stays plain: today's last plain part goes on, unless its last
+// line has no newline (it stays torn, compressed, and a new part begins). At the first
 // line of a day, and whenever the files pass totalBytes, the oldest of them are removed: those
 // older than `days`, then the oldest first until the rest fit. Files of other names are left
 // alone. A failure to write or compress is said once, through `failed`; after a failed write the

@@ -8,6 +8,12 @@
 
 namespace mivo {
 
+namespace {
+
+constexpr std::size_t kMostBetween = 16;
+
+}  // namespace
+
 void ScanDigest::take(FlightItem item) {
     if (pending_) {
         if (continues(item)) return;
@@ -31,7 +37,8 @@ bool ScanDigest::continues(FlightItem& item) {
         const bool runs = std::exchange(p.partnerDue, false) || item.text == "OK" ||
                           code == ReplyCode::End || code == ReplyCode::Cend;
         p.partnerDue = code == ReplyCode::Cend;
-        if (runs) {
+        // A line that babbles on ends the wait: its query's answer is long overdue.
+        if (runs && p.between.size() < kMostBetween) {
             p.between.push_back(std::move(item));
             return true;
         }

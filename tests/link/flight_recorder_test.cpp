@@ -125,33 +125,33 @@ TEST(FlightRecorder, FullPartsCompressedAndTheTotalCountsThemCompressed) {
 }
 
 // At the start every closed file is compressed: days before today, and today's parts before its
-// last; today's last part goes on while it is plain, and a new one begins after a compressed one.
+// last; today's last part goes on while it is plain and whole, and a new one begins after a
+// compressed or torn one.
 TEST(FlightRecorder, StartCompressesWhatARunBeforeLeftPlain) {
     const struct {
         std::vector<const char*> before;
         const char* after;  // the names once a line of 2026-12-08 is written
         const char* written;
+        bool torn = false;  // the files before end without their newline
     } cases[] = {
-        {{"mivo-2026-12-07.log"},
-         "mivo-2026-12-07.log.gz mivo-2026-12-08.log ",
-         "mivo-2026-12-08.log"},
+        // clang-format off
+        {{"mivo-2026-12-07.log"}, "mivo-2026-12-07.log.gz mivo-2026-12-08.log ", "mivo-2026-12-08.log"},
         {{"mivo-2026-12-08.log"}, "mivo-2026-12-08.log ", "mivo-2026-12-08.log"},
-        {{"mivo-2026-12-08.log.gz"},
-         "mivo-2026-12-08.1.log mivo-2026-12-08.log.gz ",
+        {{"mivo-2026-12-08.log.gz"}, "mivo-2026-12-08.1.log mivo-2026-12-08.log.gz ", "mivo-2026-12-08.1.log"},
+        {{"mivo-2026-12-08.log", "mivo-2026-12-08.1.log"}, "mivo-2026-12-08.1.log mivo-2026-12-08.log.gz ",
          "mivo-2026-12-08.1.log"},
-        {{"mivo-2026-12-08.log", "mivo-2026-12-08.1.log"},
-         "mivo-2026-12-08.1.log mivo-2026-12-08.log.gz ",
-         "mivo-2026-12-08.1.log"},
+        {{"mivo-2026-12-08.log"}, "mivo-2026-12-08.1.log mivo-2026-12-08.log.gz ", "mivo-2026-12-08.1.log", true},
         {{"mivo-2026-12-08.log.gz.tmp"}, "mivo-2026-12-08.log ", "mivo-2026-12-08.log"},
-        {{"mivo-2026-12-08.2.log.gz", "mivo-2026-12-08.2.log"},
-         "mivo-2026-12-08.2.log mivo-2026-12-08.2.log.gz ",
+        {{"mivo-2026-12-08.2.log.gz", "mivo-2026-12-08.2.log"}, "mivo-2026-12-08.2.log mivo-2026-12-08.2.log.gz ",
          "mivo-2026-12-08.2.log"},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.after);
         QTemporaryDir tmp;
         const fs::path folder(tmp.path().toStdString());
-        for (const char* name : c.before) Make(folder / name, std::string(name) + "\n");
+        const std::string end = c.torn ? "" : "\n";
+        for (const char* name : c.before) Make(folder / name, name + end);
         TestClock now(Local(8, 3, 4, 5));
         FlightRecorder recorder(folder, now.clock());
         recorder.record(FlightEntry::Sent, "@?NO");
@@ -161,7 +161,7 @@ TEST(FlightRecorder, StartCompressesWhatARunBeforeLeftPlain) {
         for (const char* name : c.before) {
             const fs::path gz = folder / (std::string(name) + ".gz");
             if (fs::exists(folder / name) || !fs::exists(gz)) continue;
-            EXPECT_EQ(Gunzip(gz), std::string(name) + "\n");
+            EXPECT_EQ(Gunzip(gz), name + end);
             EXPECT_TRUE(GzipTestPasses(gz));
         }
     }
