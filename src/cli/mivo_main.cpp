@@ -1,6 +1,7 @@
 // mivo: the command-line tool. Global options, then a command of one or more words and its
 // operands; each command is a row of the table below.
 #include <cctype>
+#include <cstdlib>
 #include <iostream>
 #include <map>
 #include <optional>
@@ -15,11 +16,13 @@
 #include "cli/direct_command.h"
 #include "cli/estimate_command.h"
 #include "cli/history_command.h"
+#include "cli/log_command.h"
 #include "cli/port_commands.h"
 #include "cli/print_command.h"
 #include "cli/report_output.h"
 #include "common/readable_text.h"
 #include "common/version.h"
+#include "link/flight_recorder.h"
 
 namespace {
 
@@ -131,6 +134,12 @@ int History(const Invocation& call) {
     return mivo::RunHistoryCommand(call.args, std::cout, std::cerr);
 }
 int Direct(const Invocation& call) { return mivo::RunDirectCommand(call.args, call.operands); }
+// The editor's flight recorder files, where the editor keeps them.
+int Log(const Invocation& call) {
+    return mivo::RunLog(call.args,
+                        mivo::FlightLogFolder(std::getenv("XDG_STATE_HOME"), std::getenv("HOME")),
+                        std::cout, std::cerr);
+}
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
@@ -200,6 +209,7 @@ const std::vector<Command>& Commands() {
          "mivo history [--program N] [--since DATE] [--until DATE] [--csv]",
          History},
         {{"direct"}, kAnyOperands, mivo::DirectUsage(), Direct},
+        {{"log"}, 0, mivo::kLogUsage, Log},
     };
     return commands;
 }
@@ -219,8 +229,8 @@ const std::map<std::string, const char*>& OptionHelp() {
         {"--kind", "step|parameter|pallet|offset  what a file holds whose name does not say"},
         {"--pallet", "N  the pallet number"},
         {"--program", "N  the program: an offset file's, or the runs listed"},
-        {"--since", "DATE  runs started on or after DATE (2026-12-09, or 2026-12-09T08:30)"},
-        {"--until", "DATE  runs started before DATE's end (or before DATE's time when given)"},
+        {"--since", "DATE  from this local day (2026-12-09) or time (2026-12-09T08:30)"},
+        {"--until", "DATE  to this local day or time, the whole day it names when a day"},
         {"--csv", "the runs as CSV, with a header line"},
         {"--on-end",
          "CMD  run CMD after the run (MIVO_RESULT, MIVO_CYCLE_S ... in its environment)"},

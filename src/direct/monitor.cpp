@@ -62,6 +62,7 @@ LoopEnd Scans(DirectSession& s) {
             const ScanItem& item = items[i];
             EngineChannel::Hooks hooks = s.display().hooks(item.query, false);
             hooks.fits = [&item](const std::string& l) { return FitsShape(l, item.shape); };
+            hooks.scan = true;
             const Answer a = channel.exchange(item.query, std::move(hooks));
             if (a.end == AnswerEnd::Lost) return LoopEnd::Lost;
             if (a.end == AnswerEnd::Answered) {

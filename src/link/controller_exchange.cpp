@@ -56,7 +56,7 @@ ControllerExchange::ControllerExchange(SerialLine& line)
     : line_(line),
       clock_(std::make_unique<EventClock>()),
       engine_(
-          [this](std::string_view bytes, const void* owner) {
+          [this](std::string_view bytes, const void* owner, bool scan) {
               const LinkSide side = owner == main_.get() ? LinkSide::Main : LinkSide::Direct;
               if (!line_.ready(side)) return false;
               // A write that fails is not shown as sent. The direct side's request ends Lost at
@@ -64,7 +64,7 @@ ControllerExchange::ControllerExchange(SerialLine& line)
               // loop, as the main channel's procedures expect.
               if (!line_.port().write(std::string(bytes))) return side == LinkSide::Main;
               written_ = Clock::now();
-              line_.reportTraffic(side, true, Shown(bytes));
+              line_.reportTraffic(side, true, Shown(bytes), scan);
               return true;
           },
           std::chrono::milliseconds(kDirectReplyLimitMs), std::chrono::milliseconds(50)),

@@ -72,6 +72,7 @@ std::shared_ptr<EngineChannel::Pending> EngineChannel::start(const std::string& 
     r.limit = replyLimit();
     r.written = std::move(hooks.written);
     r.fits = std::move(hooks.fits);
+    r.scan = hooks.scan;
     r.line = [this, p, show = std::move(hooks.line)](const std::string& l) {
         if (show) show(l);
         p->lines.push_back(l);

@@ -28,17 +28,20 @@ class LineClock {
     virtual void post(std::function<void()> call) = 0;
 };
 
+// What a request's caller hears while it runs (EngineChannel::Hooks).
+struct EngineHooks {
+    std::function<void()> written;                            // its command is on the line
+    std::function<void(const std::string&)> line;             // each line matched to it
+    std::function<void(const ExchangeEngine::Reply&)> ended;  // its end, whoever waits
+    std::function<bool(const std::string&)> fits;             // a value's line fits its item
+    bool scan = false;  // a monitor's scan query (ExchangeEngine::Request::scan)
+};
+
 class EngineChannel : public Channel {
   public:
     using Reply = ExchangeEngine::Reply;
     using End = ExchangeEngine::End;
-    // What a request's caller hears while it runs.
-    struct Hooks {
-        std::function<void()> written;                 // its command is on the line
-        std::function<void(const std::string&)> line;  // each line matched to it
-        std::function<void(const Reply&)> ended;       // its end, whoever still waits for it
-        std::function<bool(const std::string&)> fits;  // a value's data line fits its item
-    };
+    using Hooks = EngineHooks;
 
     // `lineByLine`: every request is framed as the main channel frames it and read one line at
     // a time, whatever its command (the main channel's procedures read their answers so).

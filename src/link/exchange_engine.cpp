@@ -14,8 +14,7 @@ bool IsWord(ReplyCode c) { return IsStatusWord(c) && c != ReplyCode::End; }
 
 }  // namespace
 
-ExchangeEngine::ExchangeEngine(std::function<bool(std::string_view, const void*)> write,
-                               std::chrono::milliseconds replyLimit,
+ExchangeEngine::ExchangeEngine(Write write, std::chrono::milliseconds replyLimit,
                                std::chrono::milliseconds quiet)
     : write_(std::move(write)), replyLimit_(replyLimit), quiet_(quiet) {}
 
@@ -57,9 +56,9 @@ ExchangeEngine::Open ExchangeEngine::make(Request request, bool stopLane) {
 void ExchangeEngine::write(Open& o, Time now) {
     const Id id = o.id;
     // An empty command writes nothing and reads one more line.
-    if (!online_ ||
-        (!o.request.command.empty() &&
-         !write_(FrameRequest(o.request.command, o.request.direct).bytes, o.request.owner))) {
+    if (!online_ || (!o.request.command.empty() &&
+                     !write_(FrameRequest(o.request.command, o.request.direct).bytes,
+                             o.request.owner, o.request.scan))) {
         finish(id, End::Lost);
         return;
     }
@@ -86,7 +85,7 @@ std::optional<ExchangeEngine::Time> ExchangeEngine::deadlineFrom(const Open& o, 
 
 bool ExchangeEngine::interject(const std::string& command, const void* owner, Time now) {
     drainUntil_.reset();
-    const bool wrote = online_ && write_(FrameRequest(command, false).bytes, owner);
+    const bool wrote = online_ && write_(FrameRequest(command, false).bytes, owner, false);
     pump(now);
     flush();
     return wrote;

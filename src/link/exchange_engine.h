@@ -61,12 +61,17 @@ class ExchangeEngine {
         // How long its answer may take once owed: none, the engine's reply limit; zero, no limit
         // (a motion on the main channel waits for its reply or a stop).
         std::optional<std::chrono::milliseconds> limit;
+        // One of the monitor's scan queries: told to the write, so that the flight recorder keeps
+        // its answer as a change.
+        bool scan = false;
     };
 
-    // `write` puts bytes on the line and says whether they went. `replyLimit`: how long an
-    // answer owed may take; `quiet`: how long the line must be silent to end a drain.
-    ExchangeEngine(std::function<bool(std::string_view, const void* owner)> write,
-                   std::chrono::milliseconds replyLimit, std::chrono::milliseconds quiet);
+    // `write` puts bytes on the line and says whether they went (`scan`: the request's mark, false
+    // for an interjection). `replyLimit`: how long an answer owed may take; `quiet`: how long the
+    // line must be silent to end a drain.
+    using Write = std::function<bool(std::string_view bytes, const void* owner, bool scan)>;
+    ExchangeEngine(Write write, std::chrono::milliseconds replyLimit,
+                   std::chrono::milliseconds quiet);
     ExchangeEngine(const ExchangeEngine&) = delete;
     ExchangeEngine& operator=(const ExchangeEngine&) = delete;
 
@@ -159,7 +164,7 @@ class ExchangeEngine {
     // Now plus the request's limit; none when it has none.
     std::optional<Time> deadlineFrom(const Open& o, Time now) const;
 
-    std::function<bool(std::string_view, const void*)> write_;
+    Write write_;
     std::chrono::milliseconds replyLimit_;
     std::chrono::milliseconds quiet_;
     std::list<Open> open_;  // in the order they went out, then the queued ones

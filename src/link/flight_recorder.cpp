@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/readable_text.h"
+#include "link/flight_log_files.h"
 
 namespace mivo {
 
@@ -34,77 +34,6 @@ fs::path FlightLogFolder(const char* xdgStateHome, const char* home) {
 
 namespace {
 
-const char* Marker(FlightEntry entry) {
-    switch (entry) {
-        case FlightEntry::Sent:
-            return "> ";
-        case FlightEntry::Received:
-            return "< ";
-        case FlightEntry::LineState:
-            return "= ";
-        case FlightEntry::Failure:
-            return "! ";
-    }
-    return "? ";
-}
-
-std::string FileName(const std::string& day, int part) {
-    return "mivo-" + day + (part > 0 ? "." + std::to_string(part) : "") + ".log";
-}
-
-// One of the recorder's files, found by its name.
-struct LogFile {
-    fs::path path;
-    std::string day;
-    int part = 0;
-    std::uintmax_t size = 0;
-};
-
-bool IsDay(std::string_view s) {
-    if (s.size() != 10 || s[4] != '-' || s[7] != '-') return false;
-    for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-        if (s[i] < '0' || s[i] > '9') return false;
-    return true;
-}
-
-// "mivo-YYYY-MM-DD.log" or "mivo-YYYY-MM-DD.N.log".
-bool ParseName(const std::string& name, LogFile& f) {
-    const std::string_view s = name;
-    if (s.size() < 19 || s.substr(0, 5) != "mivo-" || s.substr(s.size() - 4) != ".log")
-        return false;
-    if (!IsDay(s.substr(5, 10))) return false;
-    f.day = std::string(s.substr(5, 10));
-    const std::string_view rest = s.substr(15, s.size() - 19);
-    f.part = 0;
-    if (rest.empty()) return true;
-    if (rest.size() < 2 || rest.size() > 7 || rest[0] != '.' || rest[1] == '0') return false;
-    for (char c : rest.substr(1)) {
-        if (c < '0' || c > '9') return false;
-        f.part = f.part * 10 + (c - '0');
-    }
-    return true;
-}
-
-// The recorder's files in `folder`, oldest first.
-std::vector<LogFile> LogFiles(const fs::path& folder) {
-    std::vector<LogFile> files;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        LogFile f;
-        if (!ParseName(it->path().filename().string(), f)) continue;
-        std::error_code sizeError;
-        if (!it->is_regular_file(sizeError)) continue;
-        f.size = it->file_size(sizeError);
-        if (sizeError) f.size = 0;
-        f.path = it->path();
-        files.push_back(std::move(f));
-    }
-    std::sort(files.begin(), files.end(), [](const LogFile& a, const LogFile& b) {
-        return a.day != b.day ? a.day < b.day : a.part < b.part;
-    });
-    return files;
-}
-
 // The first day kept: `days` days back to and with `today`.
 std::string FirstDayKept(const std::string& today, int days) {
     using namespace std::chrono;
@@ -118,6 +47,18 @@ std::string FirstDayKept(const std::string& today, int days) {
     return text;
 }
 
+std::error_code Errno() { return std::error_code(errno, std::generic_category()); }
+
+// A file whose last line has no newline (the disk was full, the program cut off) stays so, for
+// `mivo log` to mark it torn.
+bool EndsTorn(const fs::path& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    const bool torn = std::fseek(f, -1, SEEK_END) == 0 && std::fgetc(f) != '\n';
+    std::fclose(f);
+    return torn;
+}
+
 }  // namespace
 
 FlightRecorder::FlightRecorder(fs::path folder, WallClock clock,
@@ -127,6 +68,7 @@ FlightRecorder::FlightRecorder(fs::path folder, WallClock clock,
       clock_(std::move(clock)),
       failed_(std::move(failed)),
       limits_(limits),
+      digest_([this](Time time, const std::string& body) { line(time, body); }),
       writer_([this] { run(); }) {}
 
 FlightRecorder::~FlightRecorder() {
@@ -139,37 +81,42 @@ FlightRecorder::~FlightRecorder() {
     close();
 }
 
-// The lines taken are written in batches, one flush each, about kBatchWait after they came:
-// a line taken wakes nobody, so that the exchange pays for a lock and a copy only.
+void FlightRecorder::record(FlightEntry entry, std::string_view text) {
+    FlightItem item{clock_(), entry, std::string(text)};
+    const std::lock_guard<std::mutex> lock(mutex_);
+    queue_.push_back(std::move(item));
+}
+
+// The entries taken are written in batches, one flush each, about kBatchWait after they came:
+// an entry taken wakes nobody, so that the exchange pays for a lock and a copy only.
 void FlightRecorder::run() {
     constexpr auto kBatchWait = std::chrono::milliseconds(50);
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        wake_.wait_for(lock, kBatchWait,
-                       [this] { return ending_ || (syncing_ > 0 && !queue_.empty()); });
-        if (queue_.empty()) {
-            if (ending_) return;
-            continue;
-        }
-        std::deque<std::pair<std::string, std::string>> batch;
+        wake_.wait_for(lock, kBatchWait, [this] { return ending_ || syncAsked_ != syncDone_; });
+        const bool ending = ending_;
+        const std::uint64_t asked = syncAsked_;
+        std::deque<FlightItem> batch;
         batch.swap(queue_);
-        writing_ = true;
         lock.unlock();
-        for (const auto& [day, line] : batch) write(day, line);
-        if (file_ && std::fflush(file_) != 0)
-            fail(path_.string(), std::error_code(errno, std::generic_category()));
+        for (FlightItem& item : batch) digest_.take(std::move(item));
+        if (ending)
+            digest_.finish();
+        else
+            digest_.tick(clock_());
+        if (file_ && std::fflush(file_) != 0) fail(path_.string(), Errno());
         lock.lock();
-        writing_ = false;
-        if (queue_.empty()) idle_.notify_all();
+        syncDone_ = asked;
+        done_.notify_all();
+        if (ending && queue_.empty()) return;
     }
 }
 
 void FlightRecorder::sync() {
     std::unique_lock<std::mutex> lock(mutex_);
-    ++syncing_;
+    const std::uint64_t ticket = ++syncAsked_;
     wake_.notify_one();
-    idle_.wait(lock, [this] { return queue_.empty() && !writing_; });
-    --syncing_;
+    done_.wait(lock, [&] { return syncDone_ >= ticket; });
 }
 
 fs::path FlightRecorder::file() {
@@ -177,34 +124,85 @@ fs::path FlightRecorder::file() {
     return path_;
 }
 
+// The time's stamp, its date and time made once a second.
+const std::string& FlightRecorder::stamp(Time time) {
+    using namespace std::chrono;
+    const auto second = floor<seconds>(time);
+    if (stamp_.empty() || second != stampSecond_) {
+        stampSecond_ = second;
+        stamp_ = LogTimestamp(second);
+    }
+    const auto millis = duration_cast<milliseconds>(time - second).count();
+    char text[8];
+    std::snprintf(text, sizeof text, "%03d", static_cast<int>(millis));
+    stamp_.replace(stamp_.size() - 3, 3, text);
+    return stamp_;
+}
+
+void FlightRecorder::line(Time time, const std::string& body) {
+    const std::string& s = stamp(time);
+    write(s.substr(0, 10), s + " " + body + "\n");
+}
+
 void FlightRecorder::close() {
     if (file_) std::fclose(file_);
     file_ = nullptr;
 }
 
+void FlightRecorder::say(const std::string& text) {
+    if (said_) return;
+    said_ = true;
+    if (failed_) failed_(text);
+}
+
 void FlightRecorder::fail(const std::string& what, const std::error_code& error) {
     close();
     path_.clear();
-    if (said_) return;
-    said_ = true;
-    if (failed_) failed_("The flight recorder cannot write " + what + ": " + error.message());
+    say("The flight recorder cannot write " + what + ": " + error.message());
+}
+
+// The total counts it anew at the next pruning.
+void FlightRecorder::compress(const fs::path& plain) {
+    std::uintmax_t size = 0;
+    std::string problem;
+    if (!CompressFlightLog(plain, size, problem))
+        say("The flight recorder cannot compress " + problem);
+}
+
+// Every plain file but today's last part was closed: compressed now (an earlier run ended before
+// it could, or a compression failed); what a compression cut short left behind goes.
+void FlightRecorder::settle(const std::string& today) {
+    std::error_code ec;
+    for (fs::directory_iterator it(folder_, ec), end; !ec && it != end; it.increment(ec))
+        if (IsFlightLogLeftover(it->path().filename().string())) {
+            std::error_code removeError;
+            fs::remove(it->path(), removeError);
+        }
+    const std::vector<FlightLogFile> files = FlightLogFiles(folder_, ec);
+    int last = -1;
+    for (const FlightLogFile& f : files)
+        if (f.day == today) last = std::max(last, f.part);
+    for (const FlightLogFile& f : files)
+        if (!f.compressed && (f.day < today || (f.day == today && f.part < last))) compress(f.path);
 }
 
 void FlightRecorder::prune(const std::string& today) {
     const std::string firstKept = FirstDayKept(today, limits_.days);
-    std::vector<LogFile> files = LogFiles(folder_);
+    std::error_code ec;
+    const std::vector<FlightLogFile> files = FlightLogFiles(folder_, ec);
     total_ = 0;
-    for (const LogFile& f : files) total_ += f.size;
-    for (const LogFile& f : files) {
+    for (const FlightLogFile& f : files) total_ += f.size;
+    for (const FlightLogFile& f : files) {
         if (f.day >= firstKept && total_ <= limits_.totalBytes) break;
         if (f.path == path_) continue;  // the file being written stays
-        std::error_code ec;
-        if (fs::remove(f.path, ec)) total_ -= std::min(total_, f.size);
+        std::error_code removeError;
+        if (fs::remove(f.path, removeError)) total_ -= std::min(total_, f.size);
     }
 }
 
 bool FlightRecorder::open(const std::string& day) {
     close();
+    path_.clear();
     std::error_code ec;
     if (folder_.empty())
         ec = std::make_error_code(std::errc::no_such_file_or_directory);
@@ -214,51 +212,59 @@ bool FlightRecorder::open(const std::string& day) {
         fail(folder_.string(), ec);
         return false;
     }
-    path_.clear();
+    settle(day);  // the day before among them
     prune(day);
-    // Today's last part goes on.
-    part_ = 0;
-    for (const LogFile& f : LogFiles(folder_))
-        if (f.day == day) part_ = std::max(part_, f.part);
-    path_ = folder_ / FileName(day, part_);
+    // Today's last part goes on while it is plain and whole; after a compressed or torn one, a
+    // new part begins.
+    int last = -1;
+    bool plain = false;  // the last part has a plain file
+    for (const FlightLogFile& f : FlightLogFiles(folder_, ec)) {
+        if (f.day != day || f.part < last) continue;
+        plain = (f.part == last && plain) || !f.compressed;
+        last = f.part;
+    }
+    if (plain && EndsTorn(folder_ / FlightLogName(day, last))) {
+        compress(folder_ / FlightLogName(day, last));
+        plain = false;
+    }
+    part_ = last < 0 ? 0 : plain ? last : last + 1;
+    path_ = folder_ / FlightLogName(day, part_);
     file_ = std::fopen(path_.c_str(), "ab");
     if (!file_) {
-        fail(path_.string(), std::error_code(errno, std::generic_category()));
+        fail(path_.string(), Errno());
         return false;
     }
     partSize_ = fs::file_size(path_, ec);
     if (ec) partSize_ = 0;
+    digest_.forget();
     return true;
 }
 
-void FlightRecorder::record(FlightEntry entry, std::string_view text) {
-    const std::string stamp = LogTimestamp(clock_());
-    std::string line = stamp + " " + Marker(entry) + EscapeControlBytes(text) + "\n";
-    const std::lock_guard<std::mutex> lock(mutex_);
-    queue_.emplace_back(stamp.substr(0, 10), std::move(line));
-}
-
 void FlightRecorder::write(const std::string& day, const std::string& line) {
-    if (day != day_) {
+    // A line of a day before the file's (the clock set back) goes into the file open.
+    if (day_.empty() || day > day_) {
         day_ = day;
         open(day);
     }
     if (!file_) return;
     if (partSize_ > 0 && partSize_ + line.size() > limits_.partBytes) {
+        const fs::path full = path_;
         close();
+        compress(full);
         ++part_;
-        path_ = folder_ / FileName(day, part_);
+        path_ = folder_ / FlightLogName(day_, part_);
         file_ = std::fopen(path_.c_str(), "ab");
-        if (!file_) return fail(path_.string(), std::error_code(errno, std::generic_category()));
+        if (!file_) return fail(path_.string(), Errno());
         partSize_ = 0;
+        digest_.forget();
     }
     if (std::fwrite(line.data(), 1, line.size(), file_) != line.size())
-        return fail(path_.string(), std::error_code(errno, std::generic_category()));
+        return fail(path_.string(), Errno());
     partSize_ += line.size();
     total_ += line.size();
     if (total_ > limits_.totalBytes) {
         std::fflush(file_);  // the sizes on disk are what the pruning counts
-        prune(day);
+        prune(day_);
     }
 }
 

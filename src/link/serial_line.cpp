@@ -46,13 +46,13 @@ void SerialLine::onReadyRead() {
 
 void SerialLine::reportDropped(const std::string& bytes) {
     if (bytes.empty()) return;
-    record(FlightEntry::Received, "dropped " + std::to_string(bytes.size()) + " bytes: " + bytes);
+    record(FlightEntry::Dropped, "dropped " + std::to_string(bytes.size()) + " bytes: " + bytes);
     emit discarded(Bytes(bytes));
 }
 
 // The one place every line passes, both ways: the communication log and the recorder see it here.
-void SerialLine::reportTraffic(LinkSide side, bool sent, const std::string& line) {
-    record(sent ? FlightEntry::Sent : FlightEntry::Received, line);
+void SerialLine::reportTraffic(LinkSide side, bool sent, const std::string& line, bool scan) {
+    record(!sent ? FlightEntry::Received : scan ? FlightEntry::ScanQuery : FlightEntry::Sent, line);
     emit traffic(side == LinkSide::Direct, sent, Bytes(line));
 }
 

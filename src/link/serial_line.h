@@ -57,8 +57,9 @@ class SerialLine : public QObject {
     SerialPort& port() { return port_; }
     // Bytes dropped before they could begin a reply line, told to the listeners.
     void reportDropped(const std::string& bytes);
-    // A command line written (`sent`) or a reply line handed to a wait, told to the listeners.
-    void reportTraffic(LinkSide side, bool sent, const std::string& line);
+    // A command line written (`sent`) or a reply line handed to a wait, told to the listeners;
+    // `scan`: a monitor's scan query written, which the recorder keeps with its answer.
+    void reportTraffic(LinkSide side, bool sent, const std::string& line, bool scan = false);
     // The line's exchange engine, as the line sees it: where the bytes go, what it is told when
     // the line goes off or comes on or a side's waits end, whether it has something under way.
     struct EngineSink {

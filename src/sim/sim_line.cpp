@@ -20,7 +20,7 @@ SimClock::Time Sim(Time t) {
 SimLine::SimLine(SimCore& controller, std::chrono::milliseconds replyLimit)
     : controller_(controller),
       engine_(
-          [this](std::string_view bytes, const void*) {
+          [this](std::string_view bytes, const void*, bool) {
               std::string line(bytes);
               while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
               written_.push_back(line);

@@ -42,7 +42,7 @@ struct ScriptedLine {
     std::string dropped;
     // How each request ended, by command, with the lines it was given: "Answered 0 OK".
     std::map<std::string, std::string> ends;
-    ExchangeEngine engine{[this](std::string_view b, const void*) {
+    ExchangeEngine engine{[this](std::string_view b, const void*, bool) {
                               if (!writable) return false;
                               written.emplace_back(b.substr(0, b.size() - 2));
                               return true;

@@ -3,48 +3,36 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <ctime>
-#include <fstream>
-#include <set>
-#include <sstream>
+#include <cstdio>
+#include <random>
+#include <vector>
 
-namespace mivo {
+#include "flight_log_rig.h"
+
+namespace mivo::test {
 
 namespace fs = std::filesystem;
-using std::chrono::system_clock;
 
 namespace {
 
-// A local time, whatever the zone.
-system_clock::time_point Local(int day, int hour, int minute, int second) {
-    std::tm t{};
-    t.tm_year = 2026 - 1900;
-    t.tm_mon = 11;
-    t.tm_mday = day;
-    t.tm_hour = hour;
-    t.tm_min = minute;
-    t.tm_sec = second;
-    t.tm_isdst = -1;
-    return system_clock::from_time_t(std::mktime(&t));
+// What `zcat FILE` prints, as a user reads the file.
+std::string Zcat(const fs::path& path) {
+    std::FILE* p = ::popen(("zcat '" + path.string() + "' 2>/dev/null").c_str(), "r");
+    if (!p) return "(zcat did not start)";
+    std::string text;
+    char buffer[4096];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;) text.append(buffer, n);
+    return ::pclose(p) == 0 ? text : "(zcat failed)";
 }
 
-std::string Contents(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+bool GzipTestPasses(const fs::path& path) {
+    return std::system(("gzip -t '" + path.string() + "'").c_str()) == 0;
 }
 
-void Make(const fs::path& path, std::size_t bytes) {
-    std::ofstream(path) << std::string(bytes, 'x');
-}
-
-std::string Names(const fs::path& folder) {
-    std::set<std::string> names;
-    for (const auto& e : fs::directory_iterator(folder)) names.insert(e.path().filename().string());
-    std::string all;
-    for (const auto& n : names) all += n + " ";
-    return all;
+std::uintmax_t SizeOnDisk(const fs::path& folder) {
+    std::uintmax_t total = 0;
+    for (const auto& e : fs::directory_iterator(folder)) total += e.file_size();
+    return total;
 }
 
 }  // namespace
@@ -64,70 +52,139 @@ TEST(FlightRecorder, FolderFromTheEnvironment) {
     for (const auto& c : cases) EXPECT_EQ(FlightLogFolder(c.xdg, c.home), c.folder) << c.folder;
 }
 
-// A file a day, its lines stamped to the millisecond; the old days and, past the total, the
-// oldest files go, other files stay.
-TEST(FlightRecorder, DailyFilesPrunedByAgeAndSize) {
+// A file a day, its lines stamped to the millisecond; the old days go, other files stay, and a
+// day's file is compressed once the next day begins (or at the start, left plain by a run before).
+TEST(FlightRecorder, DailyFilesPrunedByAgeAndClosedOnesCompressed) {
     QTemporaryDir tmp;
     const fs::path folder = fs::path(tmp.path().toStdString()) / "state" / "mivo" / "log";
     fs::create_directories(folder);
     for (const char* name : {"mivo-2026-11-08.log", "mivo-2026-11-09.log", "notes.txt"})
-        Make(folder / name, 10);
-    system_clock::time_point now = Local(8, 3, 4, 5) + std::chrono::microseconds(123999);
-    FlightRecorder recorder(folder, [&] { return now; });
+        Make(folder / name, "xxxxxxxxxx");
+    TestClock now(Local(8, 3, 4, 5) + std::chrono::microseconds(123999));
+    FlightRecorder recorder(folder, now.clock());
     recorder.record(FlightEntry::Sent, "@?NO");
     recorder.record(FlightEntry::Received, "0\x1B[2J");
     recorder.record(FlightEntry::LineState, "On line");
     recorder.record(FlightEntry::Failure, "No reply");
     recorder.sync();
-    EXPECT_EQ(Contents(folder / "mivo-2026-12-08.log"),
-              "2026-12-08T03:04:05.123 > @?NO\n2026-12-08T03:04:05.123 < 0\\x1B[2J\n"
-              "2026-12-08T03:04:05.123 = On line\n2026-12-08T03:04:05.123 ! No reply\n");
-    EXPECT_EQ(Names(folder), "mivo-2026-11-09.log mivo-2026-12-08.log notes.txt ");
-    now = Local(9, 0, 0, 0);
+    const std::string day8 =
+        "2026-12-08T03:04:05.123 > @?NO\n2026-12-08T03:04:05.123 < 0\\x1B[2J\n"
+        "2026-12-08T03:04:05.123 = On line\n2026-12-08T03:04:05.123 ! No reply\n";
+    EXPECT_EQ(Contents(folder / "mivo-2026-12-08.log"), day8);
+    EXPECT_EQ(Names(folder), "mivo-2026-11-09.log.gz mivo-2026-12-08.log notes.txt ");
+    EXPECT_EQ(Gunzip(folder / "mivo-2026-11-09.log.gz"), "xxxxxxxxxx");
+    now.set(Local(9, 0, 0, 0));
     recorder.record(FlightEntry::Sent, "@RUN");
     recorder.sync();
     EXPECT_EQ(Contents(folder / "mivo-2026-12-09.log"), "2026-12-09T00:00:00.000 > @RUN\n");
-    EXPECT_EQ(Names(folder), "mivo-2026-12-08.log mivo-2026-12-09.log notes.txt ");
+    EXPECT_EQ(Names(folder), "mivo-2026-12-08.log.gz mivo-2026-12-09.log notes.txt ");
+    EXPECT_EQ(Gunzip(folder / "mivo-2026-12-08.log.gz"), day8);
+    EXPECT_EQ(Zcat(folder / "mivo-2026-12-08.log.gz"), day8);
+    EXPECT_TRUE(GzipTestPasses(folder / "mivo-2026-12-08.log.gz"));
+}
 
-    // 31 bytes a line; a part holds one, 100 bytes in all.
-    const fs::path small = folder / "small";
-    fs::create_directories(small);
-    Make(small / "mivo-2026-12-01.log", 40);
-    Make(small / "mivo-2026-12-02.log", 40);
-    now = Local(8, 3, 4, 5);
-    FlightRecorder bounded(small, [&] { return now; }, {}, {30, 100, 60});
-    const char* after[] = {
-        "mivo-2026-12-02.log mivo-2026-12-08.log ",
-        "mivo-2026-12-08.1.log mivo-2026-12-08.log ",
-        "mivo-2026-12-08.1.log mivo-2026-12-08.2.log mivo-2026-12-08.log ",
-        "mivo-2026-12-08.1.log mivo-2026-12-08.2.log mivo-2026-12-08.3.log ",
-    };
-    for (const char* names : after) {
-        bounded.record(FlightEntry::Sent, "@?NO");
-        bounded.sync();
-        EXPECT_EQ(Names(small), names);
+// A full part is compressed as the next begins; the total counts the files as they are on disk,
+// so that compressed parts leave room for many more, and past it the oldest go first.
+TEST(FlightRecorder, FullPartsCompressedAndTheTotalCountsThemCompressed) {
+    QTemporaryDir tmp;
+    const fs::path folder(tmp.path().toStdString());
+    TestClock now(Local(8, 3, 4, 5));
+    // 227 bytes a line: a part holds four; 13 lines written are 2951 bytes, past the total.
+    FlightRecorder recorder(folder, now.clock(), {}, {30, 1500, 1000});
+    const std::string line = "2026-12-08T03:04:05.000 > " + std::string(200, 'a') + "\n";
+    for (int i = 0; i < 13; ++i) recorder.record(FlightEntry::Sent, std::string(200, 'a'));
+    recorder.sync();
+    EXPECT_EQ(Names(folder),
+              "mivo-2026-12-08.1.log.gz mivo-2026-12-08.2.log.gz mivo-2026-12-08.3.log "
+              "mivo-2026-12-08.log.gz ");
+    for (const char* name :
+         {"mivo-2026-12-08.log.gz", "mivo-2026-12-08.1.log.gz", "mivo-2026-12-08.2.log.gz"}) {
+        EXPECT_EQ(Gunzip(folder / name), line + line + line + line) << name;
+        EXPECT_TRUE(GzipTestPasses(folder / name)) << name;
+        EXPECT_LT(fs::file_size(folder / name), 227u) << name;
     }
-    EXPECT_EQ(Contents(small / "mivo-2026-12-08.3.log"), "2026-12-08T03:04:05.000 > @?NO\n");
+    EXPECT_EQ(Contents(folder / "mivo-2026-12-08.3.log"), line);
+
+    // Lines that hardly compress: the total is passed, and the oldest parts go.
+    std::mt19937 random(7);
+    std::vector<std::string> noise;
+    for (int i = 0; i < 16; ++i) {
+        std::string text(200, ' ');
+        for (char& c : text) c = static_cast<char>('!' + random() % 90);
+        noise.push_back(text);
+        recorder.record(FlightEntry::Received, text);
+    }
+    recorder.sync();
+    EXPECT_FALSE(fs::exists(folder / "mivo-2026-12-08.log.gz"));
+    EXPECT_LE(SizeOnDisk(folder), 1500u);
+    // The newest part holds the last line; the lines before it are in the parts before.
+    const fs::path newest = recorder.file();
+    EXPECT_EQ(newest.filename(), "mivo-2026-12-08.7.log");
+    EXPECT_EQ(Contents(newest), "2026-12-08T03:04:05.000 < " + noise.back() + "\n");
+    EXPECT_EQ(Gunzip(folder / "mivo-2026-12-08.6.log.gz").substr(26, 200), noise[11]);
+}
+
+// At the start every closed file is compressed: days before today, and today's parts before its
+// last; today's last part goes on while it is plain and whole, and a new one begins after a
+// compressed or torn one.
+TEST(FlightRecorder, StartCompressesWhatARunBeforeLeftPlain) {
+    const struct {
+        std::vector<const char*> before;
+        const char* after;  // the names once a line of 2026-12-08 is written
+        const char* written;
+        bool torn = false;  // the files before end without their newline
+    } cases[] = {
+        // clang-format off
+        {{"mivo-2026-12-07.log"}, "mivo-2026-12-07.log.gz mivo-2026-12-08.log ", "mivo-2026-12-08.log"},
+        {{"mivo-2026-12-08.log"}, "mivo-2026-12-08.log ", "mivo-2026-12-08.log"},
+        {{"mivo-2026-12-08.log.gz"}, "mivo-2026-12-08.1.log mivo-2026-12-08.log.gz ", "mivo-2026-12-08.1.log"},
+        {{"mivo-2026-12-08.log", "mivo-2026-12-08.1.log"}, "mivo-2026-12-08.1.log mivo-2026-12-08.log.gz ",
+         "mivo-2026-12-08.1.log"},
+        {{"mivo-2026-12-08.log"}, "mivo-2026-12-08.1.log mivo-2026-12-08.log.gz ", "mivo-2026-12-08.1.log", true},
+        {{"mivo-2026-12-08.log.gz.tmp"}, "mivo-2026-12-08.log ", "mivo-2026-12-08.log"},
+        {{"mivo-2026-12-08.2.log.gz", "mivo-2026-12-08.2.log"}, "mivo-2026-12-08.2.log mivo-2026-12-08.2.log.gz ",
+         "mivo-2026-12-08.2.log"},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.after);
+        QTemporaryDir tmp;
+        const fs::path folder(tmp.path().toStdString());
+        const std::string end = c.torn ? "" : "\n";
+        for (const char* name : c.before) Make(folder / name, name + end);
+        TestClock now(Local(8, 3, 4, 5));
+        FlightRecorder recorder(folder, now.clock());
+        recorder.record(FlightEntry::Sent, "@?NO");
+        EXPECT_EQ(recorder.file(), folder / c.written);
+        EXPECT_EQ(Names(folder), c.after);
+        // What was compressed now holds what the plain file held.
+        for (const char* name : c.before) {
+            const fs::path gz = folder / (std::string(name) + ".gz");
+            if (fs::exists(folder / name) || !fs::exists(gz)) continue;
+            EXPECT_EQ(Gunzip(gz), name + end);
+            EXPECT_TRUE(GzipTestPasses(gz));
+        }
+    }
 }
 
 // A folder that cannot be made: said once, the lines dropped, nothing thrown.
 TEST(FlightRecorder, WriteFailureSaidOnce) {
     QTemporaryDir tmp;
     const fs::path plain = fs::path(tmp.path().toStdString()) / "plain";
-    Make(plain, 1);
-    system_clock::time_point now = Local(8, 3, 4, 5);
+    Make(plain, "x");
+    TestClock now(Local(8, 3, 4, 5));
     std::vector<std::string> said;
-    FlightRecorder recorder(
-        plain / "log", [&] { return now; }, [&](const std::string& m) { said.push_back(m); });
+    FlightRecorder recorder(plain / "log", now.clock(),
+                            [&](const std::string& m) { said.push_back(m); });
     for (int day : {8, 8, 9}) {
-        now = Local(day, 1, 0, 0);
+        now.set(Local(day, 1, 0, 0));
         EXPECT_NO_THROW(recorder.record(FlightEntry::Sent, "@?NO"));
+        recorder.sync();
     }
-    recorder.sync();
     ASSERT_EQ(said.size(), 1u);
     EXPECT_NE(said[0].find(plain.string()), std::string::npos) << said[0];
     EXPECT_TRUE(recorder.file().empty());
     EXPECT_EQ(fs::file_size(plain), 1u);
 }
 
-}  // namespace mivo
+}  // namespace mivo::test
