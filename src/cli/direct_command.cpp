@@ -14,7 +14,7 @@
 #include "cli/console_direct_view.h"
 #include "cli/console_port.h"
 #include "cli/console_prompter.h"
-#include "cli/direct_special.h"
+#include "cli/direct_operands.h"
 #include "cli/report_output.h"
 #include "common/convert.h"
 #include "common/fiber.h"
@@ -107,12 +107,12 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     const std::string& word = operands[0];
     ConsoleDirectView view;
     QTimer hold;
-    Special special;
+    OwnCommand own;
     const DirectCommand* command = nullptr;
     bool motion = word == "jog";  // the robot moves under it
     if (word == "output" || word == "jog" || word == "monitor") {
         const std::string problem =
-            ReadSpecial(word, {operands.begin() + 1, operands.end()}, args, view, hold, special);
+            ReadOwnOperands(word, {operands.begin() + 1, operands.end()}, args, view, hold, own);
         if (!problem.empty()) return UsageError(problem);
     } else {
         for (const DirectCommand& c : Commands())
@@ -140,18 +140,18 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
                                   "' is longer than " + std::to_string(maxLength) + " characters");
             view.preset(field, value);
         }
-        special.run = command->run;
+        own.run = command->run;
         // The steps are timed by the monitor run beside it; a run still under way is stopped.
         if (args.has("--steps")) {
-            special.run = RunWatched;
-            special.onStop = [](DirectSession& s) {
+            own.run = RunWatched;
+            own.onStop = [](DirectSession& s) {
                 if (s.cyclesRunning() > 0 || s.cycleTiming.running()) StopPanel(s);
                 EndMonitor(s);
             };
         }
         motion = command->motion;
-        if (command->motion && !special.onStop)
-            special.onStop = [](DirectSession& s) {
+        if (command->motion && !own.onStop)
+            own.onStop = [](DirectSession& s) {
                 if (s.cyclesRunning() > 0) StopPanel(s);
             };
     }
@@ -221,7 +221,7 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         stopRunning = true;
         Fiber::start([&] {
             session.channel().reserveFor(Fiber::current());
-            if (special.onStop) special.onStop(session);
+            if (own.onStop) own.onStop(session);
             link.halt();
             stopRunning = false;
             if (commandDone) app.quit();
@@ -244,7 +244,7 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     Outcome outcome = Outcome::Failed;
     if (!stop.stopped()) {
         Fiber::start([&] {
-            outcome = special.run(session);
+            outcome = own.run(session);
             commandDone = true;
             // A stop under way reads its positions first.
             if (!stopRunning) app.quit();
@@ -252,12 +252,12 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         if (!commandDone || stopRunning) app.exec();
     }
     QCoreApplication::processEvents();  // a signal that came during a question counts too
-    if (special.printAtEnd) view.printFilled();
+    if (own.printAtEnd) view.printFilled();
     link.deliverPendingMessages();
     if (lost && motion && outcome != Outcome::Completed && !session.state.stopUnconfirmed)
         view.showStopState(StopState::Unconfirmed);
     link.goDirectOffline();
-    if (stop.stopped() && special.signalEndsWell) return kExitCompleted;
+    if (stop.stopped() && own.signalEndsWell) return kExitCompleted;
     if (stop.stopped()) {
         std::cerr << "mivo: stopped by a signal; the port was closed\n";
         return kExitFailed;

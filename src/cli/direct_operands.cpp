@@ -1,4 +1,4 @@
-#include "cli/direct_special.h"
+#include "cli/direct_operands.h"
 
 #include <memory>
 #include <optional>
@@ -27,9 +27,9 @@ std::optional<int> WholeIn(const std::string& text, int first, int last) {
 
 }  // namespace
 
-std::string ReadSpecial(const std::string& word, const std::vector<std::string>& ops,
-                        const ParsedArgs& args, ConsoleDirectView& view, QTimer& timer,
-                        Special& out) {
+std::string ReadOwnOperands(const std::string& word, const std::vector<std::string>& ops,
+                            const ParsedArgs& args, ConsoleDirectView& view, QTimer& timer,
+                            OwnCommand& out) {
     const auto refuse = [&](const char* option) -> std::string {
         return args.has(option) ? std::string(option) + " is not for direct " + word : "";
     };

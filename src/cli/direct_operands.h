@@ -14,7 +14,7 @@ namespace mivo {
 
 // A command with operands of its own (output, jog, monitor): what it runs, what a stop signal
 // does while it runs, and whether the positions are printed at its end.
-struct Special {
+struct OwnCommand {
     std::function<Outcome(DirectSession&)> run;
     std::function<void(DirectSession&)> onStop;
     bool printAtEnd = true;
@@ -23,8 +23,8 @@ struct Special {
 
 // Reads the operands and options of output, jog and monitor into `out`; "" when they fit, else
 // the problem. `timer` is the jog's hold.
-std::string ReadSpecial(const std::string& word, const std::vector<std::string>& ops,
-                        const ParsedArgs& args, ConsoleDirectView& view, QTimer& timer,
-                        Special& out);
+std::string ReadOwnOperands(const std::string& word, const std::vector<std::string>& ops,
+                            const ParsedArgs& args, ConsoleDirectView& view, QTimer& timer,
+                            OwnCommand& out);
 
 }  // namespace mivo
