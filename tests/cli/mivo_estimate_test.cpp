@@ -49,12 +49,15 @@ TEST(MivoEstimate, TheEstimateIsTheSimulatorsRunAndItsStepTimesCalibrate) {
     // The same law on both sides; the line and the host's own delays come on top of the run.
     EXPECT_NEAR(estimated, measured, 0.03 * measured) << estimate.out << run.out;
 
-    // The step times in the order the steps ran, adding up to the cycle.
+    // The step times in the order the steps ran, adding up to the cycle. The END step is shorter
+    // than a scan, so whether a scan saw it depends on the machine's load.
     const StepTimesRead times = ReadStepTimes(ReadBytes(dir / "t.csv"));
     ASSERT_EQ(times.problem, "");
     ASSERT_FALSE(times.steps.empty());
     EXPECT_EQ(times.steps.front().step, 0);
-    EXPECT_EQ(times.steps.back().step, 7);
+    EXPECT_GE(times.steps.back().step, 6);
+    for (std::size_t i = 1; i < times.steps.size(); ++i)
+        EXPECT_GT(times.steps[i].step, times.steps[i - 1].step) << "visit " << i;
     double sum = 0;
     for (const MeasuredStep& s : times.steps) sum += s.seconds;
     EXPECT_NEAR(sum, measured, 0.02);
