@@ -16,6 +16,7 @@
 #include "pallets/pallet_editor.h"
 #include "parameters/init_dialog.h"
 #include "parameters/parameter_editor.h"
+#include "plant/mqtt_url.h"
 #include "plant/run_outlets.h"
 #include "print/print_dialog.h"
 #include "shell/cancel_dialog.h"
@@ -28,6 +29,7 @@
 #include "shell/navigator.h"
 #include "shell/port_dialog.h"
 #include "shell/progress_dialog.h"
+#include "shell/settings_dialog.h"
 #include "shell/start_screen.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/version_dialog.h"
@@ -203,6 +205,25 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
     direct->session().runBegan = [runOutlets] { runOutlets->runBegan(); };
     direct->session().runFinished = [runOutlets](const RunRecord& r) {
         runOutlets->runFinished(r);
+    };
+    // The settings: the command after each run and the broker, handed to the outlets as set.
+    auto* settings = new SettingsDialog(
+        own(), [](const std::string& broker) { return ParseMqttUrl(broker).problem; });
+    if (unbound) unbound->setWindow(settings);
+    unbound = nullptr;
+    o.screens.emplace_back(settings);
+    nav.add(Window::Settings, settings);
+    screens.settings = settings;
+    settings->applied = [runOutlets, log](const PlantChoice& plant) {
+        std::optional<MqttUrl> broker;
+        if (!plant.broker.empty()) {
+            const MqttUrlRead read = ParseMqttUrl(plant.broker);
+            if (read.problem.empty())
+                broker = read.url;
+            else
+                log->recorderFailed(QString::fromStdString(read.problem), "Plant broker");
+        }
+        runOutlets->setPlant(plant.afterRun, broker);
     };
 
     // The dialogs the editors open, made after them.

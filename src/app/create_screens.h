@@ -26,6 +26,7 @@ class InitDialog;
 class StartScreen;
 class TransferDialogs;
 class EditorFrame;
+class SettingsDialog;
 class ScreenSet;
 
 // What `createScreens` made, for the program's start and end (settings, a file to open) and the
@@ -51,6 +52,7 @@ struct CreatedScreens {
     QWidget* treadoff = nullptr;  // step chooser for offset teaching
     CommunicationLog* commlog = nullptr;
     QWidget* runTrace = nullptr;  // the run traced beside the direct screen (the step editor's)
+    SettingsDialog* settings = nullptr;  // the command after each run, the plant's broker
 
     ModifiedFlags* flags = nullptr;
     Prompter* prompter = nullptr;

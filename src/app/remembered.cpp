@@ -17,6 +17,7 @@
 #include "shell/communication_log.h"
 #include "shell/editor_frame.h"
 #include "shell/port_dialog.h"
+#include "shell/settings_dialog.h"
 #include "shell/start_screen.h"
 #include "shell/window_style.h"
 #include "steps/step_editor.h"
@@ -126,6 +127,7 @@ bool RestoreSettings(const QString& path, CreatedScreens& screens, bool com) {
         dock != settings.windows.end() && StepEditorOf(screens))
         StepEditorOf(screens)->setPathDockWidth(dock->second.width);
     if (StepEditorOf(screens)) StepEditorOf(screens)->setCalibrations(settings.calibrations);
+    if (screens.settings) screens.settings->setPlant({settings.afterRun, settings.broker});
     return true;
 }
 
@@ -156,6 +158,10 @@ bool SaveSettings(const QString& path, const CreatedScreens& screens, bool com) 
     // The dock as it was in this run, when it was shown.
     const StepEditor* steps = StepEditorOf(screens);
     if (steps) settings.calibrations = steps->calibrations();
+    if (screens.settings) {
+        settings.afterRun = screens.settings->plant().afterRun;
+        settings.broker = screens.settings->plant().broker;
+    }
     if (const auto* dock = steps ? steps->findChild<QDockWidget*>(kPathDock) : nullptr;
         dock && steps->pathDockWidth() > 0)
         settings.windows[kPathDock] = {dock->x(), dock->y(), steps->pathDockWidth(),

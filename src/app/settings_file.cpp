@@ -198,6 +198,9 @@ bool Setting(RememberedSettings& s, const std::string& section, std::string_view
     }
     if (section == "windows")
         return IsName(key, false) && Place(value, s.windows[std::string(key)]);
+    if (section == "plant")
+        return (key == "after_run" && OneText(value, s.afterRun)) ||
+               (key == "broker" && OneText(value, s.broker));
     if (section == "calibration") {
         int robot = 0;
         return key.starts_with("robot") && Integer(key.substr(5), robot) && robot >= 0 &&
@@ -301,6 +304,9 @@ std::string SettingsText(const RememberedSettings& s) {
     if (!s.calibrations.empty()) text += "\n[calibration]\n";
     for (const auto& [robot, values] : s.calibrations)
         text += "robot" + std::to_string(robot) + "=" + Quoted(values) + "\n";
+    if (!s.afterRun.empty() || !s.broker.empty()) text += "\n[plant]\n";
+    if (!s.afterRun.empty()) text += "after_run=" + Quoted(s.afterRun) + "\n";
+    if (!s.broker.empty()) text += "broker=" + Quoted(s.broker) + "\n";
     return text;
 }
 

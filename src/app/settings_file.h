@@ -6,6 +6,8 @@
 //   [windows]   StepEditor=@Rect(x y width height)  (a dock by its name too: its place in its
 //   window)
 //   [calibration]  robot22="0.972 1 1.023 1 0.01"  (the cycle estimate's, by robot number)
+//   [plant]     after_run="notify-line3"  broker="mqtt://broker:1883/mivo"  (taken as text: the
+//   broker is checked where it is used)
 // A file holding anything else, or a value out of its kind or range, is damaged as a whole:
 // nothing of it is taken.
 #include <map>
@@ -36,6 +38,8 @@ struct RememberedSettings {
     std::map<std::string, Editor> editors;       // by kind: "step", "parameter" ...
     std::map<std::string, WindowPlace> windows;  // by the window's object name
     std::map<int, std::string> calibrations;     // by robot number, as the step editor says it
+    std::string afterRun;                        // the command after each run
+    std::string broker;                          // the plant's MQTT broker
     bool operator==(const RememberedSettings&) const = default;
 };
 

@@ -95,6 +95,9 @@ void DirectScreen::buildMenus() {
     display
         ->addAction("Communication log", this, [this] { navigator_.show(Navigator::Window::Log); })
         ->setObjectName("MenuComLog");
+    display
+        ->addAction("Settings...", this, [this] { navigator_.show(Navigator::Window::Settings); })
+        ->setObjectName("MenuSettings");
 }
 
 void DirectScreen::buildCentre() {

@@ -1,11 +1,7 @@
 #include "history/run_history.h"
 
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QString>
-#include <QVariant>
-#include <atomic>
+#include <sqlite3.h>
+
 #include <cmath>
 #include <system_error>
 
@@ -32,50 +28,133 @@ const std::vector<std::vector<const char*>>& Migrations() {
     return migrations;
 }
 
-const char* const kRunColumns =
+const std::string kRunColumns =
     "id, start_ms, end_ms, program, result, error, cycle_ms, program_hash, robot, versions, host";
 
-// SQLite's primary result codes (the driver gives the extended code, whose low byte they are).
-constexpr int kCorrupt = 11;
-constexpr int kFull = 13;
-constexpr int kNotADatabase = 26;
+// What SQLite said of a statement that failed: its primary result code and its words.
+struct SqlError {
+    int code = SQLITE_OK;
+    std::string text;
+};
 
-int PrimaryCode(const QSqlError& error) { return error.nativeErrorCode().toInt() & 0xff; }
+SqlError ErrorOf(sqlite3* db, int rc) {
+    return {rc & 0xff, sqlite3_errmsg(db) + std::string(" (") + sqlite3_errstr(rc) + ")"};
+}
+
 // The disk or the file refused the write (full, read-only, busy, an I/O error): nothing wrong
 // with what the file holds.
-bool CannotWrite(const QSqlError& error) {
-    switch (PrimaryCode(error)) {
-        case 5:   // busy
-        case 6:   // locked
-        case 8:   // read-only
-        case 10:  // I/O error
-        case 13:  // full
-        case 14:  // cannot open
+bool CannotWrite(const SqlError& error) {
+    switch (error.code) {
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+        case SQLITE_READONLY:
+        case SQLITE_IOERR:
+        case SQLITE_FULL:
+        case SQLITE_CANTOPEN:
             return true;
         default:
             return false;
     }
 }
-bool Damaged(const QSqlError& error) {
-    const int code = PrimaryCode(error);
-    return code == kCorrupt || code == kNotADatabase;
+bool Damaged(const SqlError& error) {
+    return error.code == SQLITE_CORRUPT || error.code == SQLITE_NOTADB;
 }
 
-// Bytes as they came (the controller's, Windows-1252) kept one for one.
-QString Bytes(const std::string& text) {
-    return QString::fromLatin1(text.data(), qsizetype(text.size()));
+// Bytes as they came (the controller's, Windows-1252) are kept one for one, each as the character
+// of its number (Latin-1), so that the file holds UTF-8 text that other tools read.
+std::string Latin1ToUtf8(std::string_view bytes) {
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x80) {
+            text += c;
+        } else {
+            text += char(0xc0 | (u >> 6));
+            text += char(0x80 | (u & 0x3f));
+        }
+    }
+    return text;
 }
-std::string BytesOf(const QVariant& value) { return value.toString().toLatin1().toStdString(); }
-
-QVariant Known(int value) { return value >= 0 ? QVariant(value) : QVariant(); }
-
-std::string ConnectionName() {
-    static std::atomic<int> count{0};
-    return "mivo-history-" + std::to_string(++count);
+std::string Utf8ToLatin1(const char* text, std::size_t size) {
+    std::string bytes;
+    bytes.reserve(size);
+    for (std::size_t i = 0; i < size; ++i) {
+        const auto u = static_cast<unsigned char>(text[i]);
+        if ((u & 0xfe) == 0xc2 && i + 1 < size) {  // U+0080..U+00FF
+            bytes += char(((u & 0x03) << 6) | (static_cast<unsigned char>(text[++i]) & 0x3f));
+        } else {
+            bytes += char(u);
+        }
+    }
+    return bytes;
 }
 
-QSqlDatabase Db(const std::string& connection) {
-    return QSqlDatabase::database(QString::fromStdString(connection), false);
+// A prepared statement, finalized as it goes out of scope.
+class Statement {
+  public:
+    Statement(sqlite3* db, const std::string& sql) : db_(db) {
+        rc_ = sqlite3_prepare_v2(db, sql.c_str(), int(sql.size()), &stmt_, nullptr);
+        prepared_ = rc_ == SQLITE_OK;
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    bool prepared() const { return prepared_; }
+    SqlError error() const { return ErrorOf(db_, rc_); }
+
+    // Binds from 1 up, in the order called; an absent value (below 0, or none) binds NULL.
+    void bind(std::int64_t value) { sqlite3_bind_int64(stmt_, ++bound_, value); }
+    void bindKnown(int value) {
+        if (value >= 0)
+            sqlite3_bind_int(stmt_, ++bound_, value);
+        else
+            sqlite3_bind_null(stmt_, ++bound_);
+    }
+    void bind(std::string_view bytes) {
+        const std::string text = Latin1ToUtf8(bytes);
+        sqlite3_bind_text(stmt_, ++bound_, text.data(), int(text.size()), SQLITE_TRANSIENT);
+    }
+
+    // The next row; false at the end or on an error (then error() says which).
+    bool row() {
+        if (!prepared()) return false;
+        rc_ = sqlite3_step(stmt_);
+        return rc_ == SQLITE_ROW;
+    }
+    // Runs a statement that gives no rows; false on an error.
+    bool run() {
+        if (!prepared()) return false;
+        rc_ = sqlite3_step(stmt_);
+        if (rc_ == SQLITE_DONE) rc_ = SQLITE_OK;
+        return rc_ == SQLITE_OK;
+    }
+    void reset() {
+        sqlite3_reset(stmt_);
+        bound_ = 0;
+    }
+
+    bool isNull(int column) const { return sqlite3_column_type(stmt_, column) == SQLITE_NULL; }
+    std::int64_t integer(int column) const { return sqlite3_column_int64(stmt_, column); }
+    std::string text(int column) const {
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
+        return bytes ? Utf8ToLatin1(bytes, std::size_t(sqlite3_column_bytes(stmt_, column)))
+                     : std::string();
+    }
+
+  private:
+    sqlite3* db_;
+    sqlite3_stmt* stmt_ = nullptr;
+    int rc_ = SQLITE_OK;
+    bool prepared_ = false;
+    int bound_ = 0;
+};
+
+// Runs each statement in `sql` (one or more, no rows wanted); the first failure's error.
+SqlError Exec(sqlite3* db, const std::string& sql) {
+    const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
+    return rc == SQLITE_OK ? SqlError{} : ErrorOf(db, rc);
 }
 
 }  // namespace
@@ -88,16 +167,15 @@ fs::path RunHistoryFile(const char* xdgDataHome, const char* home) {
 }
 
 RunHistory::RunHistory(fs::path file, HistorySaid said)
-    : file_(std::move(file)), said_(std::move(said)), connection_(ConnectionName()) {
+    : file_(std::move(file)), said_(std::move(said)) {
     usable_ = open();
 }
 
-RunHistory::~RunHistory() {
-    {
-        QSqlDatabase db = Db(connection_);
-        if (db.isValid()) db.close();
-    }
-    QSqlDatabase::removeDatabase(QString::fromStdString(connection_));
+RunHistory::~RunHistory() { close(); }
+
+void RunHistory::close() {
+    sqlite3_close_v2(db_);
+    db_ = nullptr;
 }
 
 void RunHistory::say(bool& said, const std::string& message) {
@@ -115,77 +193,78 @@ bool RunHistory::open() {
     }
     std::error_code ec;
     fs::create_directories(file_.parent_path(), ec);
-    QSqlDatabase db = Db(connection_);
-    if (!db.isValid())
-        db = QSqlDatabase::addDatabase("QSQLITE", QString::fromStdString(connection_));
-    if (!db.isValid()) {
-        say(saidUnwritable_, "The run history cannot be kept: Qt's SQLite driver is missing.");
+    close();
+    const int rc =
+        sqlite3_open_v2(file_.c_str(), &db_,
+                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const std::string why = db_ ? ErrorOf(db_, rc).text : sqlite3_errstr(rc);
+        close();
+        say(saidUnwritable_, "The run history " + file_.string() + " cannot be opened: " + why +
+                                 ". Runs are not kept.");
         return false;
     }
-    db.setDatabaseName(QString::fromStdString(file_.string()));
-    db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=2000");
-    if (!db.open()) {
-        say(saidUnwritable_, "The run history " + file_.string() + " cannot be opened: " +
-                                 db.lastError().text().toStdString() + ". Runs are not kept.");
-        return false;
-    }
+    sqlite3_busy_timeout(db_, 2000);
     return migrate();
 }
 
 bool RunHistory::migrate() {
-    QSqlDatabase db = Db(connection_);
-    QSqlQuery q(db);
-    if (!q.exec("PRAGMA user_version") || !q.next()) {
-        if (Damaged(q.lastError())) {
-            setAside(q.lastError().text().toStdString());
-            return open();
+    int version = 0;
+    {
+        Statement q(db_, "PRAGMA user_version");
+        if (!q.row()) {
+            const SqlError error = q.error();
+            if (Damaged(error)) {
+                setAside(error.text);
+                return open();
+            }
+            say(saidUnwritable_, "The run history " + file_.string() +
+                                     " cannot be read: " + error.text + ". Runs are not kept.");
+            return false;
         }
-        say(saidUnwritable_, "The run history " + file_.string() + " cannot be read: " +
-                                 q.lastError().text().toStdString() + ". Runs are not kept.");
-        return false;
+        version = int(q.integer(0));
     }
-    int version = q.value(0).toInt();
-    q.finish();
     if (version > kSchemaVersion) {
         say(saidNewer_, "The run history " + file_.string() +
                             " was made by a newer version of this program. Runs are not kept.");
         return false;
     }
-    q.exec("PRAGMA journal_mode=WAL");
-    q.exec("PRAGMA synchronous=NORMAL");
-    q.finish();
+    Exec(db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL");
     const auto& migrations = Migrations();
     for (; version < kSchemaVersion; ++version) {
-        db.transaction();
-        bool ok = true;
-        for (const char* statement : migrations[std::size_t(version)]) ok = ok && q.exec(statement);
-        ok = ok && q.exec(QString("PRAGMA user_version = %1").arg(version + 1));
-        if (!ok || !db.commit()) {
-            const QSqlError error = q.lastError().isValid() ? q.lastError() : db.lastError();
-            db.rollback();
+        SqlError error = Exec(db_, "BEGIN");
+        for (const char* statement : migrations[std::size_t(version)])
+            if (error.code == SQLITE_OK) error = Exec(db_, statement);
+        if (error.code == SQLITE_OK)
+            error = Exec(db_, "PRAGMA user_version = " + std::to_string(version + 1));
+        if (error.code == SQLITE_OK) error = Exec(db_, "COMMIT");
+        if (error.code != SQLITE_OK) {
+            Exec(db_, "ROLLBACK");
             if (!CannotWrite(error)) {
-                setAside(error.text().toStdString());
+                setAside(error.text);
                 return open();
             }
-            say(saidUnwritable_, "The run history " + file_.string() + " cannot be made: " +
-                                     error.text().toStdString() + ". Runs are not kept.");
+            say(saidUnwritable_, "The run history " + file_.string() +
+                                     " cannot be made: " + error.text + ". Runs are not kept.");
             return false;
         }
     }
     // The tables hold what this version reads: a file whose tables are not ours is damaged.
-    if (!q.exec(QString("SELECT %1 FROM runs LIMIT 0").arg(kRunColumns)) ||
-        !q.exec("SELECT run, visit, step, ms FROM run_steps LIMIT 0")) {
-        setAside(q.lastError().text().toStdString());
-        return open();
+    for (const std::string& sql :
+         {"SELECT " + kRunColumns + " FROM runs LIMIT 0",
+          std::string("SELECT run, visit, step, ms FROM run_steps LIMIT 0")}) {
+        Statement q(db_, sql);
+        if (!q.prepared()) {
+            const SqlError error = q.error();
+            setAside(error.text);
+            return open();
+        }
     }
     return true;
 }
 
 void RunHistory::setAside(const std::string& why) {
-    {
-        QSqlDatabase db = Db(connection_);
-        db.close();
-    }
+    close();
     fs::path aside;
     std::error_code ec;
     for (int n = 1;; ++n) {
@@ -204,55 +283,55 @@ void RunHistory::setAside(const std::string& why) {
 bool RunHistory::record(RunRecord& run) {
     if (!usable_) return false;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        QSqlDatabase db = Db(connection_);
-        QSqlError error;
-        {
-            QSqlQuery q(db);
-            db.transaction();
-            q.prepare(QString("INSERT INTO runs (%1) VALUES (NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                          .arg(kRunColumns));
-            q.addBindValue(qint64(run.startMs));
-            q.addBindValue(qint64(run.endMs));
-            q.addBindValue(Known(run.program));
-            q.addBindValue(QString::fromLatin1(RunResultWord(run.result).data(),
-                                               qsizetype(RunResultWord(run.result).size())));
-            q.addBindValue(Bytes(run.errorCode));
-            q.addBindValue(run.cycleMs ? QVariant(qint64(*run.cycleMs)) : QVariant());
-            q.addBindValue(Bytes(run.programHash));
-            q.addBindValue(Known(run.robot));
-            q.addBindValue(Bytes(run.versions));
-            q.addBindValue(Bytes(run.host));
-            bool ok = q.exec();
-            const qint64 id = ok ? q.lastInsertId().toLongLong() : 0;
+        SqlError error = Exec(db_, "BEGIN");
+        std::int64_t id = 0;
+        if (error.code == SQLITE_OK) {
+            Statement q(db_, "INSERT INTO runs (" + kRunColumns +
+                                 ") VALUES (NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+            q.bind(run.startMs);
+            q.bind(run.endMs);
+            q.bindKnown(run.program);
+            q.bind(RunResultWord(run.result));
+            q.bind(run.errorCode);
+            if (run.cycleMs)
+                q.bind(*run.cycleMs);
+            else
+                q.bindKnown(-1);
+            q.bind(run.programHash);
+            q.bindKnown(run.robot);
+            q.bind(run.versions);
+            q.bind(run.host);
+            bool ok = q.run();
+            if (!ok) error = q.error();
+            id = sqlite3_last_insert_rowid(db_);
             if (ok && !run.steps.empty()) {
-                QSqlQuery s(db);
-                s.prepare("INSERT INTO run_steps (run, visit, step, ms) VALUES (?, ?, ?, ?)");
+                Statement s(db_,
+                            "INSERT INTO run_steps (run, visit, step, ms) VALUES (?, ?, ?, ?)");
                 for (std::size_t i = 0; ok && i < run.steps.size(); ++i) {
-                    s.bindValue(0, id);
-                    s.bindValue(1, qint64(i));
-                    s.bindValue(2, run.steps[i].step);
-                    s.bindValue(3, qint64(std::llround(run.steps[i].seconds * 1000.0)));
-                    ok = s.exec();
+                    s.reset();
+                    s.bind(id);
+                    s.bind(std::int64_t(i));
+                    s.bind(std::int64_t(run.steps[i].step));
+                    s.bind(std::int64_t(std::llround(run.steps[i].seconds * 1000.0)));
+                    ok = s.run();
                 }
-                if (!ok) error = s.lastError();
-            } else if (!ok) {
-                error = q.lastError();
+                if (!ok) error = s.error();
             }
-            if (ok && db.commit()) {
-                run.id = id;
-                return true;
-            }
-            if (!error.isValid()) error = db.lastError();
+            if (ok) error = Exec(db_, "COMMIT");
         }
-        db.rollback();
+        if (error.code == SQLITE_OK) {
+            run.id = id;
+            return true;
+        }
+        Exec(db_, "ROLLBACK");
         if (attempt == 0 && Damaged(error)) {
-            setAside(error.text().toStdString());
+            setAside(error.text);
             usable_ = open();
             if (usable_) continue;
             return false;
         }
-        const std::string what = PrimaryCode(error) == kFull ? std::string("the disk is full")
-                                                             : error.text().toStdString();
+        const std::string what =
+            error.code == SQLITE_FULL ? std::string("the disk is full") : error.text;
         say(saidUnwritable_, "A run could not be kept in the run history " + file_.string() + ": " +
                                  what + ". Runs that cannot be written are not kept.");
         return false;
@@ -263,34 +342,30 @@ bool RunHistory::record(RunRecord& run) {
 std::vector<RunRecord> RunHistory::runs(const HistoryFilter& filter) const {
     std::vector<RunRecord> out;
     if (!usable_) return out;
-    QString sql = QString("SELECT %1 FROM runs WHERE 1").arg(kRunColumns);
-    if (filter.program) sql += " AND program = :program";
-    if (filter.result) sql += " AND result = :result";
-    if (filter.sinceMs) sql += " AND start_ms >= :since";
-    if (filter.untilMs) sql += " AND start_ms < :until";
+    std::string sql = "SELECT " + kRunColumns + " FROM runs WHERE 1";
+    if (filter.program) sql += " AND program = ?";
+    if (filter.result) sql += " AND result = ?";
+    if (filter.sinceMs) sql += " AND start_ms >= ?";
+    if (filter.untilMs) sql += " AND start_ms < ?";
     sql += " ORDER BY start_ms, id";
-    QSqlQuery q(Db(connection_));
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    if (filter.program) q.bindValue(":program", *filter.program);
-    if (filter.result) q.bindValue(":result", QString::fromLatin1(RunResultWord(*filter.result)));
-    if (filter.sinceMs) q.bindValue(":since", qint64(*filter.sinceMs));
-    if (filter.untilMs) q.bindValue(":until", qint64(*filter.untilMs));
-    if (!q.exec()) return out;
-    while (q.next()) {
-        RunRecord r;
-        r.id = q.value(0).toLongLong();
-        r.startMs = q.value(1).toLongLong();
-        r.endMs = q.value(2).toLongLong();
-        r.program = q.value(3).isNull() ? -1 : q.value(3).toInt();
-        r.result = RunResultOfWord(q.value(4).toString().toStdString()).value_or(RunResult::End);
-        r.errorCode = BytesOf(q.value(5));
-        if (!q.value(6).isNull()) r.cycleMs = q.value(6).toLongLong();
-        r.programHash = BytesOf(q.value(7));
-        r.robot = q.value(8).isNull() ? -1 : q.value(8).toInt();
-        r.versions = BytesOf(q.value(9));
-        r.host = BytesOf(q.value(10));
-        out.push_back(std::move(r));
+    Statement q(db_, sql);
+    if (filter.program) q.bind(std::int64_t(*filter.program));
+    if (filter.result) q.bind(RunResultWord(*filter.result));
+    if (filter.sinceMs) q.bind(*filter.sinceMs);
+    if (filter.untilMs) q.bind(*filter.untilMs);
+    while (q.row()) {
+        RunRecord& r = out.emplace_back();
+        r.id = q.integer(0);
+        r.startMs = q.integer(1);
+        r.endMs = q.integer(2);
+        r.program = q.isNull(3) ? -1 : int(q.integer(3));
+        r.result = RunResultOfWord(q.text(4)).value_or(RunResult::End);
+        r.errorCode = q.text(5);
+        if (!q.isNull(6)) r.cycleMs = q.integer(6);
+        r.programHash = q.text(7);
+        r.robot = q.isNull(8) ? -1 : int(q.integer(8));
+        r.versions = q.text(9);
+        r.host = q.text(10);
     }
     return out;
 }
@@ -298,12 +373,9 @@ std::vector<RunRecord> RunHistory::runs(const HistoryFilter& filter) const {
 std::vector<MeasuredStep> RunHistory::steps(std::int64_t id) const {
     std::vector<MeasuredStep> out;
     if (!usable_) return out;
-    QSqlQuery q(Db(connection_));
-    q.setForwardOnly(true);
-    q.prepare("SELECT step, ms FROM run_steps WHERE run = ? ORDER BY visit");
-    q.addBindValue(qint64(id));
-    if (!q.exec()) return out;
-    while (q.next()) out.push_back({q.value(0).toInt(), double(q.value(1).toLongLong()) / 1000.0});
+    Statement q(db_, "SELECT step, ms FROM run_steps WHERE run = ? ORDER BY visit");
+    q.bind(id);
+    while (q.row()) out.push_back({int(q.integer(0)), double(q.integer(1)) / 1000.0});
     return out;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The run history: every run kept in an SQLite database, $XDG_DATA_HOME/mivo/history.sqlite
-// (~/.local/share/mivo/history.sqlite when that is unset, empty or not absolute), through Qt
-// SQL's SQLite driver. Write-ahead logging, one transaction per run: a program killed loses at
+// (~/.local/share/mivo/history.sqlite when that is unset, empty or not absolute), through
+// SQLite's own library. Write-ahead logging, one transaction per run: a program killed loses at
 // most the run it had not yet kept. The schema has a version (SQLite's user_version), and each
 // later version a migration from the one before.
 // A file that is no such database is set aside as history.sqlite.damaged.N (N from 1, its
@@ -17,14 +17,16 @@
 #include "common/run_record.h"
 #include "history/history_text.h"
 
+struct sqlite3;
+
 namespace mivo {
 
 std::filesystem::path RunHistoryFile(const char* xdgDataHome, const char* home);
 
 using HistorySaid = std::function<void(const std::string& message)>;
 
-// One connection to the history, used only on the thread that made it (Qt SQL's rule); readers
-// and the writer each have their own.
+// One connection to the history, used on one thread at a time; readers and the writer each
+// have their own.
 class RunHistory {
   public:
     static constexpr int kSchemaVersion = 1;
@@ -47,13 +49,14 @@ class RunHistory {
 
   private:
     bool open();
+    void close();
     bool migrate();
     void setAside(const std::string& why);
     void say(bool& said, const std::string& message);
 
     std::filesystem::path file_;
     HistorySaid said_;
-    std::string connection_;
+    sqlite3* db_ = nullptr;
     bool usable_ = false;
     bool saidDamaged_ = false;
     bool saidUnwritable_ = false;

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -35,12 +36,19 @@ class RunOutlets {
     RunOutlets(const RunOutlets&) = delete;
     RunOutlets& operator=(const RunOutlets&) = delete;
 
+    // The command after each run and the broker from now on (the editor's settings changed);
+    // runs already handed on go to the ones before.
+    void setPlant(const std::string& endCommand, const std::optional<MqttUrl>& broker);
+
     void runBegan();
     void runFinished(const RunRecord& run);
     // Waits until every run finished so far was written and handed on.
     void sync();
 
   private:
+    Said said_;
+    std::mutex plantMutex_;  // what follows: set on the caller's thread, used on the recorder's
+    int robot_ = -1;         // the last run's, once one named it
     std::unique_ptr<EndCommand> endCommand_;
     std::unique_ptr<MqttPublisher> publisher_;
     std::unique_ptr<HistoryRecorder> history_;  // last: its thread ends first

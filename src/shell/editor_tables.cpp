@@ -124,7 +124,8 @@ void EditorFrame::addDisplayMenu(const std::vector<MenuItem>& more) {
 
 QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& given) {
     std::vector<MenuItem> items = given;
-    // Every editor's Display menu ends with the run history and the communication log.
+    // Every editor's Display menu ends with the run history, the communication log and the
+    // settings.
     if (QString(title).remove('&') == "Display") {
         items.push_back({"Run &history", "MenuRunHistory", nullptr, [this] {
                              if (links_.navigator)
@@ -132,6 +133,10 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& g
                          }});
         items.push_back({"Communication &log", "MenuComLog", nullptr, [this] {
                              if (links_.navigator) links_.navigator->show(Navigator::Window::Log);
+                         }});
+        items.push_back({"Se&ttings...", "MenuSettings", nullptr, [this] {
+                             if (links_.navigator)
+                                 links_.navigator->show(Navigator::Window::Settings);
                          }});
     }
     return chrome_.addMenu(title, items);

@@ -19,6 +19,7 @@ class Navigator {
         Teach,
         Log,
         History,
+        Settings,
         Count
     };
 

@@ -1,10 +1,9 @@
 #include "history/run_history.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/resource.h>
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <csignal>
 #include <fstream>
 
@@ -30,14 +29,11 @@ RunRecord MadeRun(std::int64_t start, int program, RunResult result) {
 
 // Statements run on a database of another program's making.
 void Exec(const fs::path& file, const std::vector<const char*>& statements) {
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "other");
-        db.setDatabaseName(QString::fromStdString(file.string()));
-        ASSERT_TRUE(db.open());
-        QSqlQuery q(db);
-        for (const char* s : statements) ASSERT_TRUE(q.exec(s)) << s;
-    }
-    QSqlDatabase::removeDatabase("other");
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    for (const char* s : statements)
+        EXPECT_EQ(sqlite3_exec(db, s, nullptr, nullptr, nullptr), SQLITE_OK) << s;
+    sqlite3_close(db);
 }
 
 struct Said {

@@ -12,6 +12,7 @@
 #include "shell/communication_log.h"
 #include "shell/editor_frame.h"
 #include "shell/port_dialog.h"
+#include "shell/settings_dialog.h"
 #include "shell/shell_fixture.h"
 #include "shell/window_style.h"
 #include "steps/step_editor.h"
@@ -70,6 +71,9 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
     // The cycle estimate calibrated for robot 22; a damaged value is not taken.
     const std::map<int, std::string> calibrations{{22, "0.5 1 2 1 0.02"}};
     steps->setCalibrations({{22, "0.5 1 2 1 0.02"}, {10, "0.5 x"}});
+    // The command after each run and the plant's broker.
+    const PlantChoice plant{R"(notify "line 3" \ "$MIVO_RESULT")", "mqtt://127.0.0.1:9/line3"};
+    screens.settings->setPlant(plant);
     ASSERT_TRUE(SaveSettings(file, screens, true));
     const QByteArray sound = Bytes(file);
     QByteArray legacy;  // the same through QSettings
@@ -83,6 +87,8 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         q.setValue("windows/RunTrace", tracePlace);
         q.setValue("windows/PathDock", QRect(0, 0, dockWidth, 300));
         q.setValue("calibration/robot22", "0.5 1 2 1 0.02");
+        q.setValue("plant/after_run", QString::fromStdString(plant.afterRun));
+        q.setValue("plant/broker", QString::fromStdString(plant.broker));
     }
     legacy = Bytes(dir.filePath("legacy.conf"));
 
@@ -125,6 +131,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->calibrations().size(), c.read ? 1u : 0u);
         EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->calibrations()[22],
                   c.read ? calibrations.at(22) : "");
+        EXPECT_EQ(next.settings->plant(), c.read ? plant : PlantChoice{});
         // A damaged file is kept for the user, and the end of the run writes a sound one.
         EXPECT_EQ(Bytes(file + ".damaged"), c.read ? QByteArray() : c.bytes);
         if (!c.read) {

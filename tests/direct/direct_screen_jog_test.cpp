@@ -1,0 +1,248 @@
+// The direct-operation screen as real widgets under a jog, a stop and the monitor, over a
+// pseudo-terminal served by the simulated controller.
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <csignal>
+
+#include "app/stop_on_signal.h"
+#include "direct/direct_controls.h"
+#include "direct/direct_panel.h"
+#include "direct/direct_screen.h"
+#include "direct/jog_button.h"
+#include "direct_fixture.h"
+#include "link/stop_signal_watch.h"
+#include "parameters/init_dialog.h"
+#include "parameters/parameter_editor.h"
+#include "support/scripted_chooser.h"
+#include "support/temp_dir.h"
+
+namespace mivo::test {
+namespace {
+// A held jog moves until its release, and whatever takes the release away from the button
+// stops it too: one "@STOP" each time. Mode 1 moves once per click and needs no stop.
+TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
+    struct Case {
+        const char* how;
+        int mode;
+        std::function<void(mivo::DirectScreen&, QPushButton*)> release;
+        bool key = false;  // held by the space key
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"released", 3, [](mivo::DirectScreen&, QPushButton* b) { QTest::mouseRelease(b, Qt::LeftButton); }},
+        {"released outside", 2, [](mivo::DirectScreen&, QPushButton* b) { QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(-30, -30)); }},
+        {"focus lost", 3, [&](mivo::DirectScreen&, QPushButton* b) { QFocusEvent e(QEvent::FocusOut); QApplication::sendEvent(b, &e); }},
+        {"window deactivated", 3, [](mivo::DirectScreen& w, QPushButton*) { QEvent e(QEvent::WindowDeactivate); QApplication::sendEvent(&w, &e); }},
+        {"window minimised", 3, [](mivo::DirectScreen& w, QPushButton*) { w.showMinimized(); }},
+        {"window hidden", 3, [](mivo::DirectScreen& w, QPushButton*) { w.hide(); }},
+        {"application inactive", 3, [](mivo::DirectScreen&, QPushButton*) { QMetaObject::invokeMethod(qApp, "applicationStateChanged", Q_ARG(Qt::ApplicationState, Qt::ApplicationInactive)); }},
+        {"line switched off", 3, [this](mivo::DirectScreen& w, QPushButton*) { click(lineSwitchOf(&w)); }},
+        {"space released, not its repeats", 3, [](mivo::DirectScreen&, QPushButton* b) {
+            // Marked as repeats, and a pair X11 left unmarked: its press at once, at its time.
+            for (const bool marked : {true, true, false}) {
+                QKeyEvent up(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, " ", marked);
+                auto* down = new QKeyEvent(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", marked);
+                up.setTimestamp(7);
+                down->setTimestamp(7);
+                QCoreApplication::postEvent(b, down);
+                QApplication::sendEvent(b, &up);
+            }
+            QTest::qWait(20);
+            EXPECT_TRUE(static_cast<JogButton*>(b)->held());
+            QTest::keyRelease(b, Qt::Key_Space); }, true},
+    };
+    // clang-format on
+    pty.setPaced(true);
+    sim.motion.originState = 1;
+    recordSent();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.how);
+        if (!link().isDirectOnline()) online();
+        screen().showNormal();
+        screen().findChild<QRadioButton*>(QString("RadioButton%1").arg(c.mode))->setChecked(true);
+        auto* b = button("X1");
+        sent.clear();
+        QTimer::singleShot(300, &screen(), [&] { c.release(screen(), b); });
+        if (c.key)
+            QTest::keyPress(b, Qt::Key_Space);
+        else
+            QTest::mousePress(b, Qt::LeftButton);
+        settle();  // the press ends with its release's stop
+        QTest::qWait(50);
+        const std::string jog = "@X" + std::to_string(c.mode) + "+";
+        ASSERT_GE(sent.size(), 3u);
+        EXPECT_EQ(Lines(sent.begin(), sent.begin() + 3), (Lines{"@?ORG", jog, "@STOP"}));
+        EXPECT_EQ(std::count(sent.begin(), sent.end(), "@STOP"), 1);
+        EXPECT_FALSE(static_cast<JogButton*>(b)->held());
+        EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
+    }
+    // Mode 1: a click, one fixed move.
+    if (!link().isDirectOnline()) online();
+    screen().findChild<QRadioButton*>("RadioButton1")->setChecked(true);
+    sent.clear();
+    click(button("X1"));
+    EXPECT_EQ(Lines(sent.begin(), sent.begin() + 2), (Lines{"@?ORG", "@X1+"}));
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "@STOP"), 0);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+// A program runs under the monitor. A jog the controller refuses ("15:In operation") has nothing
+// to stop: the error box takes the focus and so ends the hold, and that sends no "@STOP" that
+// would stop the program. STOP pressed while the monitor waits for a value is answered by its
+// own "STOP": the value that comes first is no error.
+TEST_F(DirectScreen, AJogAndStopUnderAMonitoredRun) {
+    pty.setPaced(true);
+    sim.motion.originState = 1;
+    sim.steps.programs[0][0] = "SEQ 400,";  // ten seconds
+    sim.steps.programs[0][1] = "END 000";
+    online();
+    recordSent();
+    screen().findChild<QRadioButton*>("RadioButton3")->setChecked(true);
+    auto* jog = button("X1");
+    bool refused = false, stopped = false;
+    prompter.answers = {true};
+    prompter.onMessage = [&](const Message& m) {
+        if (m.kind != "error") return;
+        refused = true;
+        QFocusEvent e(QEvent::FocusOut);
+        QApplication::sendEvent(jog, &e);
+    };
+    QObject::connect(&pty, &SimPty::commandReceived, &screen(), [&](const QString& c) {
+        if (c == "@RUN")
+            QTimer::singleShot(300, &screen(), [jog] { QTest::mousePress(jog, Qt::LeftButton); });
+        if (c != "@?DI 11" || !refused || std::exchange(stopped, true)) return;
+        EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Program);
+        QTimer::singleShot(0, &screen(), [this] { click(button("STOP")); });
+        QTimer::singleShot(500, &screen(), [this] { click(button("monistart")); });
+    });
+    QTimer::singleShot(200, &screen(), [this] { click(button("RUN")); });
+    click(button("monistart"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !screen().session().monitorRunning; }, 15000));
+    settle();
+    EXPECT_TRUE(stopped);
+    EXPECT_EQ(std::count(sent.begin(), sent.end(), "@STOP"), 1);
+    EXPECT_EQ(prompter.texts("error"), Lines{"15:In operation"});
+    const Lines shown = display();
+    const auto at = std::find(shown.begin(), shown.end(), "@STOP");
+    ASSERT_NE(at, shown.end());
+    EXPECT_EQ(Lines(at, at + 3), (Lines{"@STOP", "STOP", "41:Stopped"}));
+    EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
+}
+
+// A stop the controller does not confirm (the line hung up under a held jog), or the line lost
+// while on line (the adapter unplugged), is said in a message that stays above the screen, and
+// the screen shows it until the controller answers again; "@STOP", never written, is not shown
+// as sent.
+TEST_F(DirectScreen, AStopNotConfirmedIsSaidUntilTheControllerAnswers) {
+    for (const bool jogging : {true, false}) {
+        SCOPED_TRACE(jogging ? "a held jog" : "the line lost while idle");
+        sim.motion.originState = 1;
+        online();
+        screen().findChild<QAction*>("MenuClear")->trigger();
+        screen().findChild<QRadioButton*>("RadioButton3")->setChecked(true);
+        auto* jog = button("X1");
+        if (jogging) {
+            QTimer::singleShot(300, &screen(), [&] {
+                pty.hangUp();
+                QTest::mouseRelease(jog, Qt::LeftButton);
+            });
+            QTest::mousePress(jog, Qt::LeftButton);
+            settle();
+            QTest::qWait(100);
+        } else {
+            pty.hangUp();
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !link().isDirectOnline(); }, 5000));
+        }
+        auto* mark = screen().findChild<StopStateMark*>("StopState");
+        ASSERT_NE(mark, nullptr);
+        EXPECT_TRUE(mark->isVisibleTo(&screen()));
+        ASSERT_NE(mark->message(), nullptr);
+        EXPECT_TRUE(mark->message()->isVisible());
+        EXPECT_FALSE(mark->message()->isModal());
+        EXPECT_EQ(mark->message()->text().toStdString(), kStopUnconfirmed);
+        EXPECT_EQ(display(), jogging ? (Lines{"@?ORG", "1", "OK", "@X3+"}) : Lines{});
+        EXPECT_EQ(lineSwitchOf(&screen())->text(), "Offline");
+        // On line again: the next answer ends it.
+        ASSERT_TRUE(pty.open());
+        online();
+        click(button("RSNO"));
+        EXPECT_FALSE(mark->isVisibleTo(&screen()));
+        mark->message()->close();
+        click(lineSwitchOf(&screen()));
+    }
+}
+
+// One monitor session: "abc" for X and noise before DO 2's value in the next scan (each keeps
+// its last state, faded or greyed, until a value comes; a panel not read yet shows none), an
+// output clicked, RUN pressed as a reply comes: the monitor goes on scanning through the run.
+// Off line and on again, the panels show no state until the line reads them. The path preview's
+// trace hears of whole scans only: never of "abc".
+TEST_F(DirectScreen, TheMonitorGoesOnThroughNoiseAndCommands) {
+    pty.setPaced(true);
+    sim.motion.originState = 1;
+    sim.io.outputs[2] = true;
+    sim.steps.programs[0][0] = "POI 000,100,0,0,0";
+    sim.steps.programs[0][1] = "SEQ 420,";  // two seconds
+    sim.steps.programs[0][2] = "END 000";
+    sim.faults.noiseBefore = {35, SimFamily::Io};  // DO 2 in the second scan
+    sim.faults.garbage = {1, SimFamily::Motion};
+    sim.faults.noise = "abc";
+    online();
+    QLineEdit* x = screen().findChild<QLineEdit*>("Xposi");
+    const QColor text = x->palette().color(QPalette::Text);
+    const auto later = [this](const char* name) {
+        QTimer::singleShot(0, &screen(), [this, name] { click(button(name)); });
+    };
+    std::vector<QColor> do2;  // at the start of each of the first three scans
+    std::vector<bool> xCurrent;
+    int scans = 0, whileRunning = 0;
+    prompter.answers = {true};
+    QObject::connect(&pty, &SimPty::commandReceived, &screen(), [&](const QString& command) {
+        const bool running = sim.runs.runningStep() >= 0;
+        if (command == "@?DO 0" && ++scans <= 3) {
+            do2.push_back(shown("DO2"));
+            xCurrent.push_back(x->palette().color(QPalette::Text) == text);
+        }
+        if (scans == 4 && command == "@?DO 5") later("DO5");
+        if (scans == 5 && command == "@?DO 10") later("RUN");
+        if (scans > 5 && running) ++whileRunning;
+        // Ended once the program's END, which may still be on its way, has been shown.
+        if (scans > 5 && !running && command == "@?SNO") later("monistart");
+    });
+    Lines traced;  // X as each whole scan gives it to the path preview's trace
+    QObject::connect(
+        &screen(), &mivo::DirectScreen::monitorScanned, &screen(),
+        [&](const std::string& x, const std::string&, const std::string&) { traced.push_back(x); });
+    click(button("monistart"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !screen().session().monitorRunning; }, 15000));
+    settle();
+    // How many whole scans fit into the run depends on the machine's load: one before it and
+    // one after its move are enough.
+    ASSERT_GE(traced.size(), 2u);
+    EXPECT_EQ(traced.front(), "0.00");
+    EXPECT_EQ(traced.back(), "100.00");
+    const QColor faded = do2.at(2);
+    for (const QColor& other : {QColor(Qt::red), QColor(Qt::cyan), plain}) EXPECT_NE(faded, other);
+    EXPECT_EQ(do2, (std::vector<QColor>{plain, Qt::red, faded}));
+    EXPECT_EQ(xCurrent, (std::vector<bool>{true, false, false}));
+    EXPECT_EQ(x->text(), "100.00");
+    EXPECT_EQ(x->palette().color(QPalette::Text), text);
+    EXPECT_TRUE(sim.io.outputs[5]);
+    EXPECT_EQ(shown("DO5"), QColor(Qt::red));
+    // The scans went on while the program ran (how many fit depends on the machine's load).
+    EXPECT_GE(whileRunning, 10);
+    EXPECT_EQ(prompter.texts(),
+              (Lines{"Monitor is started", "PGM0 will be started.  OK?", "Monitor is ended"}));
+    for (const char* name : {"ORG", "X1"}) EXPECT_TRUE(button(name)->isEnabled()) << name;
+    click(lineSwitchOf(&screen()));
+    EXPECT_EQ(shown("DO5"), plain);
+    click(lineSwitchOf(&screen()));
+    EXPECT_EQ(shown("DO5"), plain);
+}
+
+}  // namespace
+}  // namespace mivo::test

@@ -1,0 +1,63 @@
+// The settings, reached from every editor's and the direct screen's Display menu: a broker that
+// is no address is refused naming why and changes nothing; Cancel leaves the settings in force.
+#include "shell/settings_dialog.h"
+
+#include <QAction>
+#include <QLineEdit>
+
+#include "shell/shell_fixture.h"
+
+namespace mivo::test {
+namespace {
+
+using Settings = ShellFixture;
+
+TEST_F(Settings, ABrokerThatIsNoAddressChangesNothingAndCancelKeepsWhatIsInForce) {
+    SettingsDialog& dialog = *screens.settings;
+    std::vector<PlantChoice> applied;
+    dialog.applied = [&](const PlantChoice& p) { applied.push_back(p); };
+    auto* afterRun = dialog.findChild<QLineEdit*>("SettingsAfterRun");
+    auto* broker = dialog.findChild<QLineEdit*>("SettingsBroker");
+    ASSERT_TRUE(afterRun && broker);
+
+    for (QWidget* window : {static_cast<QWidget*>(screens.tmmain), screens.tparameter,
+                            screens.tpalet, screens.toffset, screens.tdirect}) {
+        SCOPED_TRACE(window->objectName().toStdString());
+        auto* open = window->findChild<QAction*>("MenuSettings");
+        ASSERT_TRUE(open);
+        open->trigger();
+        EXPECT_TRUE(dialog.isVisible());
+        dialog.reject();
+    }
+
+    dialog.show();
+    afterRun->setText("  logger run ended  ");
+    broker->setText("tcp://broker/plant");
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(applied.empty());
+    ASSERT_EQ(prompter.texts().size(), 1u);
+    EXPECT_EQ(
+        prompter.texts()[0],
+        "'tcp://broker/plant' is no broker address (mqtt://HOST:PORT/PREFIX): only mqtt:// is "
+        "taken (no TLS, no web sockets).");
+
+    broker->setText("mqtt://broker/plant");
+    dialog.accept();
+    EXPECT_FALSE(dialog.isVisible());
+    const PlantChoice chosen{"logger run ended", "mqtt://broker/plant"};
+    EXPECT_EQ(applied, std::vector<PlantChoice>{chosen});
+    EXPECT_EQ(dialog.plant(), chosen);
+
+    // Typed, then cancelled: the next visit shows the settings in force, and nothing applied.
+    dialog.show();
+    broker->clear();
+    dialog.reject();
+    dialog.show();
+    EXPECT_EQ(broker->text().toStdString(), chosen.broker);
+    dialog.accept();
+    EXPECT_EQ(applied.size(), 1u);
+}
+
+}  // namespace
+}  // namespace mivo::test
