@@ -39,33 +39,32 @@ int StrToInt(const std::string& text) {
     return v;
 }
 
-double StrToFloat(const std::string& text) {
+bool TryStrToFloat(const std::string& text, double& value) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
-    const std::string rest = text.substr(i);
     bool digit = false;
-    for (char c : rest) {
+    for (std::size_t k = i; k < text.size(); ++k) {
+        const char c = text[k];
         if (c >= '0' && c <= '9')
             digit = true;
         else if (c != '.' && c != '+' && c != '-' && c != 'e' && c != 'E')
-            throw ConversionError("'" + ReadableText(text) +
-                                  "' is not a valid floating point value");
+            return false;
     }
+    if (!digit) return false;
+    const char* begin = text.c_str() + i;
     char* end = nullptr;
     errno = 0;
-    const double v = digit ? std::strtod(rest.c_str(), &end) : 0.0;
-    if (!digit || end == nullptr || *end != '\0' || errno == ERANGE)
-        throw ConversionError("'" + ReadableText(text) + "' is not a valid floating point value");
-    return v;
+    const double v = std::strtod(begin, &end);
+    if (end == nullptr || *end != '\0' || errno == ERANGE) return false;
+    value = v;
+    return true;
 }
 
-bool TryStrToFloat(const std::string& text, double& value) {
-    try {
-        value = StrToFloat(text);
-        return true;
-    } catch (const ConversionError&) {
-        return false;
-    }
+double StrToFloat(const std::string& text) {
+    double v = 0;
+    if (!TryStrToFloat(text, v))
+        throw ConversionError("'" + ReadableText(text) + "' is not a valid floating point value");
+    return v;
 }
 
 std::string FloatToStr(double value) {

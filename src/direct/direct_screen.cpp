@@ -18,13 +18,12 @@
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
 #include "direct/shared_procedures.h"
-#include "files/file_io.h"
 #include "link/controller_link.h"
 #include "parameters/parameter_initialize.h"
 #include "parameters/parameter_target.h"
 #include "shell/editor_access.h"
-#include "shell/file_chooser.h"
 #include "shell/navigator.h"
+#include "shell/text_export.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
 
@@ -208,19 +207,10 @@ void DirectScreen::changeEvent(QEvent* event) {
 void DirectScreen::saveStepTimes() {
     const std::vector<MeasuredStep>& steps = session_->cycleTiming.lastStepTimes();
     if (steps.empty()) return;
-    DialogFileChooser dialogs;
-    FileChooser& chooser = chooser_ ? *chooser_ : dialogs;
-    QString name = "steps.csv";
-    int filter = 1;
-    if (!chooser.chooseSave(this, {"Step times (*.csv)", "All files (*)"}, name, filter)) return;
-    std::string path = name.toStdString();
-    if (filter == 1 && QFileInfo(name).suffix().isEmpty()) path += ".csv";
-    const char* const caption = "Save step times";
-    if (FileExists(path) && !prompter_.ask("File of the same name exists.  Overwrite?", caption))
-        return;
-    std::string reason;
-    if (!WriteWholeFile(path, StepTimesCsv(steps), reason))
-        prompter_.notify("The step times could not be saved to " + path + ": " + reason, caption);
+    SaveTextFile(this, chooser_, prompter_,
+                 {"steps.csv", {"Step times (*.csv)", "All files (*)"}, ".csv", "Save step times",
+                  "The step times"},
+                 [&steps] { return StepTimesCsv(steps); });
 }
 
 }  // namespace mivo
