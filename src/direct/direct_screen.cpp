@@ -208,7 +208,10 @@ void DirectScreen::saveStepTimes() {
     const std::vector<MeasuredStep>& steps = session_->cycleTiming.lastStepTimes();
     if (steps.empty()) return;
     SaveTextFile(this, chooser_, prompter_,
-                 {"steps.csv", {"Step times (*.csv)", "All files (*)"}, ".csv", "Save step times",
+                 {"steps.csv",
+                  {"Step times (*.csv)", "All files (*)"},
+                  ".csv",
+                  "Save step times",
                   "The step times"},
                  [&steps] { return StepTimesCsv(steps); });
 }
