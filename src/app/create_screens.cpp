@@ -19,6 +19,7 @@
 #include "plant/mqtt_url.h"
 #include "plant/run_outlets.h"
 #include "print/print_dialog.h"
+#include "procedures/run_account.h"
 #include "shell/cancel_dialog.h"
 #include "shell/communication_log.h"
 #include "shell/error_dialog.h"
@@ -51,8 +52,9 @@ struct ScreenSet::Owned {
     // The screens' own prompters over `messages`.
     std::vector<std::unique_ptr<MessagePrompter>> windowMessages;
     std::unique_ptr<TransferDialogs> transfer;
-    // Outlives the screens: the direct screen's session may end a run as it goes.
+    // Outlive the screens: the direct screen's session may end a run as it goes.
     std::unique_ptr<RunOutlets> outlets;
+    RunAccount editorRuns;  // the editors' "Program execute"
     std::vector<std::unique_ptr<QWidget>> screens;
 };
 
@@ -122,7 +124,9 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
     screens.tselect = start;
     screens.tteach = teach;
     nav.add(Window::Teach, teach);
-    auto links = [&] { return EditorLinks{&o.link, &o.flags, &own(), &transfer, &nav, teach}; };
+    auto links = [&] {
+        return EditorLinks{&o.link, &o.flags, &own(), &transfer, &nav, teach, &o.editorRuns};
+    };
     StepEditor* steps = make(new StepEditor(links()));
     screens.tmmain = steps;
     nav.add(Window::Steps, steps);
@@ -202,10 +206,13 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
                 history, [history] { history->refresh(); }, Qt::QueuedConnection);
         });
     RunOutlets* runOutlets = o.outlets.get();
-    direct->session().runBegan = [runOutlets] { runOutlets->runBegan(); };
-    direct->session().runFinished = [runOutlets](const RunRecord& r) {
-        runOutlets->runFinished(r);
-    };
+    // The direct screen's runs and the editors' "Program execute" go the same way, described
+    // alike.
+    for (RunAccount* runs : {&direct->session().runs, &o.editorRuns}) {
+        runs->began = [runOutlets] { runOutlets->runBegan(); };
+        runs->finished = [runOutlets](const RunRecord& r) { runOutlets->runFinished(r); };
+    }
+    o.editorRuns.describe = direct->session().runs.describe;
     // The settings: the command after each run and the broker, handed to the outlets as set.
     auto* settings = new SettingsDialog(
         own(), [](const std::string& broker) { return ParseMqttUrl(broker).problem; });

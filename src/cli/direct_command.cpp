@@ -195,9 +195,9 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         std::cerr << ("mivo: " + message + "\n") << std::flush;
     });
     DirectSession session(link.directChannel(), prompter, transfer, view);
-    session.describeRun = [](RunRecord& r) { r.host = "mivo"; };
-    session.runBegan = [&outlets] { outlets.runBegan(); };
-    session.runFinished = [&outlets](const RunRecord& r) { outlets.runFinished(r); };
+    session.runs.describe = [](RunRecord& r) { r.host = "mivo"; };
+    session.runs.began = [&outlets] { outlets.runBegan(); };
+    session.runs.finished = [&outlets](const RunRecord& r) { outlets.runFinished(r); };
     // `run --time`: the cycle, from "@RUN" written to its "END", in the line after "END".
     if (args.has("--time"))
         session.cycleTimed = [&view](std::int64_t ms) { view.append(CycleTimeText(ms)); };

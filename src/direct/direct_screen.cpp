@@ -44,7 +44,7 @@ DirectScreen::DirectScreen(ControllerLink& link, Prompter& prompter, TransferDia
     session_ = std::make_unique<DirectSession>(link_.directChannel(), prompter_, transfer_, *this);
     // A run's record names the program's steps as this editor last sent or received them, and
     // the robot the parameter editor names.
-    session_->describeRun = [this](RunRecord& r) {
+    session_->runs.describe = [this](RunRecord& r) {
         r.host = "mivo-editor";
         if (r.program >= 0) r.programHash = steps_.controllerProgramHash(r.program);
         int robot = -1;

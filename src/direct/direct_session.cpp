@@ -31,42 +31,25 @@ DirectView& DirectSession::view() { return *view_; }
 
 void DirectSession::runStarted() {
     cycleTiming.runStarted();
-    runStart_ = UtcMillisecondsNow();
-    if (runBegan) runBegan();
+    runs.started(program_);
 }
 
 void DirectSession::runEnded() {
     const auto cycle = cycleTiming.runEnded();
     if (cycle && cycleTimed) cycleTimed(*cycle);
-    if (!runUnderWay()) return;
-    RunRecord r;
-    r.result = RunResult::End;
-    r.cycleMs = cycle;
-    if (cycle) r.steps = cycleTiming.lastStepTimes();
-    finishRun(std::move(r));
+    std::vector<MeasuredStep> steps;
+    if (cycle) steps = cycleTiming.lastStepTimes();
+    runs.ended(RunResult::End, {}, cycle, std::move(steps));
 }
 
 void DirectSession::runEndedBy(RunResult result, const std::string& detail) {
     cycleTiming.runAbandoned();
-    if (!runUnderWay()) return;
-    RunRecord r;
-    r.result = result;
-    r.errorCode = detail;
-    finishRun(std::move(r));
+    runs.ended(result, detail);
 }
 
 void DirectSession::runRefused() {
     cycleTiming.runAbandoned();
-    runStart_ = 0;
-}
-
-void DirectSession::finishRun(RunRecord r) {
-    r.startMs = runStart_;
-    runStart_ = 0;
-    r.endMs = UtcMillisecondsNow();
-    r.program = program_;
-    if (describeRun) describeRun(r);
-    if (runFinished) runFinished(r);
+    runs.refused();
 }
 
 }  // namespace mivo

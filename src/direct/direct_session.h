@@ -17,6 +17,7 @@
 #include "direct/direct_view.h"
 #include "link/engine_channel.h"
 #include "procedures/procedure_context.h"
+#include "procedures/run_account.h"
 #include "procedures/transfer_view.h"
 
 namespace mivo {
@@ -69,14 +70,10 @@ class DirectSession {
     CycleTiming cycleTiming;
     // After a run's cycle was timed, with its milliseconds.
     std::function<void(std::int64_t milliseconds)> cycleTimed;
-    // "@RUN" went to the line (the plant hears that the robot runs).
-    std::function<void()> runBegan;
-    // Each run's end, with all that is known of it (kept in the history, told to the plant).
-    std::function<void(const RunRecord&)> runFinished;
-    // Fills in what a run's record says of the robot, the controller, the program's steps and
-    // this program ("mivo-editor", "mivo"), as far as known; the session knows the times, the
-    // program number and the end.
-    std::function<void(RunRecord&)> describeRun;
+    // Each run from "@RUN" on the line to its end: its `began`, `describe` (the robot, the
+    // controller, the program's steps and this program, "mivo-editor" or "mivo", as far as
+    // known; the session knows the times, the program number and the end) and `finished`.
+    RunAccount runs;
     // "@RUN" is on the line.
     void runStarted();
     // The program's "END" came: its cycle is timed.
@@ -89,7 +86,7 @@ class DirectSession {
     // The run result of the stop pressed last (STOP or MSTOP): what a run it ended ended by.
     RunResult panelStop = RunResult::Stop;
     // A run is under way (from "@RUN" on the line to its end).
-    bool runUnderWay() const { return runStart_ != 0; }
+    bool runUnderWay() const { return runs.underWay(); }
 
     // After each whole scan of the monitor (for a terminal that prints it, and stops it).
     std::function<void()> monitorScanned;
@@ -112,12 +109,10 @@ class DirectSession {
     EngineChannel& channel_;
     Prompter& prompter_;
     TransferView& transfer_;
-    void finishRun(RunRecord record);
 
     int cycles_ = 0;
     int stopsAwaited_ = 0;
-    std::int64_t runStart_ = 0;  // UTC milliseconds of the run under way; 0: none
-    int program_ = -1;           // the program number "@?NO" last answered
+    int program_ = -1;  // the program number "@?NO" last answered
     std::unique_ptr<LineView> view_;
     std::unique_ptr<DisplayChannel> display_;
     std::vector<std::string> log_;  // kept for the shared procedures

@@ -11,6 +11,8 @@
 
 namespace mivo {
 
+class RunAccount;
+
 struct ProcedureContext {
     Channel& channel;
     Prompter& prompter;
@@ -21,6 +23,8 @@ struct ProcedureContext {
     // Where set, a value's trailing line is waited for through it (the direct-operation screen
     // shows it as "OK" when it is one); it returns the line ("" when none came).
     std::function<std::string()> unseenTrailing = {};
+    // Where set, a program run ("Program execute") is accounted there as it starts and ends.
+    RunAccount* runs = nullptr;
 
     // Sends and logs the reply.
     std::string send(const std::string& command);

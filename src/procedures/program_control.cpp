@@ -1,7 +1,11 @@
 #include "procedures/program_control.h"
 
+#include <chrono>
+#include <optional>
+
 #include "link/reply_class.h"
 #include "procedures/reply_rules.h"
+#include "procedures/run_account.h"
 #include "procedures/transfer_session.h"
 
 namespace mivo {
@@ -76,7 +80,7 @@ Outcome CheckOrigin(ProcedureContext& ctx) {
     return SendOrigin(ctx) ? Outcome::Completed : Outcome::Failed;
 }
 
-Outcome ConfirmProgramStart(ProcedureContext& ctx, const StartQuestion& question) {
+Outcome ConfirmProgramStart(ProcedureContext& ctx, const StartQuestion& question, int* program) {
     const ProgramNo pgm = QueryProgramNo(ctx);
     if (!pgm.ok) return Outcome::Failed;
     const Outcome origin = CheckOrigin(ctx);
@@ -87,37 +91,81 @@ Outcome ConfirmProgramStart(ProcedureContext& ctx, const StartQuestion& question
         return Outcome::Failed;
     }
     if (!ctx.prompter.ask(question(pgm.number), kStartCaption)) return Outcome::Declined;
+    if (program) *program = ProgramIndex(pgm.number);
     return Outcome::Completed;
 }
 
 Outcome ExecuteProgram(ProcedureContext& ctx, const StartQuestion& question) {
     TransferSession session(ctx, SessionKind::DataExchange);
-    const Outcome start = ConfirmProgramStart(ctx, question);
+    int program = -1;
+    const Outcome start = ConfirmProgramStart(ctx, question, &program);
     if (start != Outcome::Completed) return start;
 
     SetSessionKind(ctx, SessionKind::Motion);
-    for (std::string line = ctx.send("@RUN");; line = ctx.next()) {
-        if (line.empty()) return Outcome::Failed;
-        switch (ReplyClass(line)) {
+    // The run's account: a status word in place of the first "OK" refuses it; the first stop or
+    // error the controller reports is how it ended, though "END" follows.
+    RunAccount none;
+    RunAccount& runs = ctx.runs ? *ctx.runs : none;
+    const auto sent = std::chrono::steady_clock::now();
+    bool accepted = false;
+    std::optional<RunResult> stopped;
+    std::string stoppedBy;
+    const auto endedBy = [&](ReplyCode code, const std::string& error) {
+        if (!accepted) {
+            runs.refused();
+            return;
+        }
+        if (stopped) return;
+        stopped = code == ReplyCode::Stop    ? RunResult::Stop
+                  : code == ReplyCode::Mstop ? RunResult::MotorStop
+                  : code == ReplyCode::Emg   ? RunResult::Emergency
+                                             : RunResult::Error;
+        stoppedBy = error;
+    };
+    std::string line = ctx.send("@RUN");
+    runs.started(program);
+    for (;; line = ctx.next()) {
+        if (line.empty()) {
+            runs.ended(RunResult::LineLost, "no reply");
+            return Outcome::Failed;
+        }
+        const ReplyCode code = ReplyClass(line);
+        switch (code) {
             case ReplyCode::Ok:
             case ReplyCode::Cend:
                 break;
             case ReplyCode::Err:
             case ReplyCode::Mstop:
-            case ReplyCode::Stop:
-                ctx.prompter.showControllerError(ctx.next());
+            case ReplyCode::Stop: {
+                const std::string error = ctx.next();
+                ctx.prompter.showControllerError(error);
+                endedBy(code, error);
                 break;
-            case ReplyCode::End:
+            }
+            case ReplyCode::End: {
+                const auto cycle = std::chrono::duration_cast<std::chrono::milliseconds>(
+                    std::chrono::steady_clock::now() - sent);
+                if (stopped)
+                    runs.ended(*stopped, stoppedBy);
+                else
+                    runs.ended(RunResult::End, {}, cycle.count());
                 ctx.prompter.notify("END: Program operation end", "RUN execute");
                 return Outcome::Completed;
+            }
             case ReplyCode::Ng:
-            case ReplyCode::Emg:
-                ctx.prompter.showControllerError(ctx.next());
+            case ReplyCode::Emg: {
+                const std::string error = ctx.next();
+                ctx.prompter.showControllerError(error);
+                endedBy(code, error);
+                runs.ended(stopped.value_or(RunResult::Error), stoppedBy);
                 return Outcome::Failed;
+            }
             case ReplyCode::Data:
                 ctx.prompter.showControllerError(line);
+                runs.ended(RunResult::LineLost, "out of step: " + line);
                 return Outcome::Failed;
         }
+        accepted = true;
     }
 }
 

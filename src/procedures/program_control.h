@@ -36,8 +36,10 @@ bool SendOrigin(ProcedureContext& ctx);
 using StartQuestion = std::function<std::string(const std::string& number)>;
 
 // Before a program starts: the program number, the origin check, "Check PGM No." for a number
-// outside 0 to 5, and the start question. Completed when the program may start.
-Outcome ConfirmProgramStart(ProcedureContext& ctx, const StartQuestion& question);
+// outside 0 to 5, and the start question. Completed when the program may start; `program` then
+// holds its number 0..5.
+Outcome ConfirmProgramStart(ProcedureContext& ctx, const StartQuestion& question,
+                            int* program = nullptr);
 
 // Program execute: program number, origin check, the start question, "@RUN" and the monitoring
 // of its reply lines until "END" ("END: Program operation end").

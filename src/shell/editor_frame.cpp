@@ -40,6 +40,7 @@ EditorFrame::EditorFrame(const EditorLinks& links, DataKind kind, const FileKind
            }}),
       undo_(new QUndoStack(this)) {
     if (links_.flags) links_.flags->setSaver(kind, [this] { return saveFromStartScreen(); });
+    operations_.setRunAccount(links_.runs);
     connect(undo_, &QUndoStack::cleanChanged, this, &EditorFrame::showModified);
     PassFieldUndoKeys(
         this, [this] { return menuAction("Undo"); }, [this] { return menuAction("Redo"); });

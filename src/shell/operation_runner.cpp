@@ -43,6 +43,7 @@ bool OperationRunner::run(const std::function<bool(ProcedureContext&)>& body) {
     transfer_->setOwner(window_);
     window_->setEnabled(false);
     ProcedureContext ctx{link_->mainChannel(), prompter_, *transfer_, log_, programNumber_};
+    ctx.runs = runs_;
     bool stayDisabled = false;
     RunModal([&] { stayDisabled = body(ctx); });
     running_ = false;

@@ -11,6 +11,8 @@ class QWidget;
 
 namespace mivo {
 
+class RunAccount;
+
 struct ProcedureContext;
 class ControllerLink;
 class Prompter;
@@ -26,6 +28,8 @@ class OperationRunner {
                     std::function<void()> finished);
 
     bool running() const { return running_; }
+    // Where the program runs this window starts are accounted (the run history); none: nowhere.
+    void setRunAccount(RunAccount* runs) { runs_ = runs; }
 
     // Runs `body` with the window disabled; the window is enabled again afterwards unless
     // `body` returns true (a dialog that re-enables it on closing is shown). False when nothing
@@ -48,6 +52,7 @@ class OperationRunner {
     std::function<void(const std::string&)> programNumber_;
     std::function<void()> finished_;
     bool running_ = false;
+    RunAccount* runs_ = nullptr;
 };
 
 // While the cancel dialog shows, screens that would start another motion refuse with

@@ -101,8 +101,8 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
             SCOPED_TRACE(std::string(c.name) + (monitoring ? ", monitoring" : ""));
             DirectRig rig;
             std::vector<RunRecord> records;
-            rig.session.runFinished = [&records](const RunRecord& r) { records.push_back(r); };
-            rig.session.describeRun = [](RunRecord& r) { r.host = "mivo"; };
+            rig.session.runs.finished = [&records](const RunRecord& r) { records.push_back(r); };
+            rig.session.runs.describe = [](RunRecord& r) { r.host = "mivo"; };
             // Timers of two, one and three seconds, then END: 6 s and the controller's own work on
             // each of the four steps.
             const char* const program[] = {"SEQ 420,", c.step1, "SEQ 430,", "END 000"};
@@ -205,7 +205,7 @@ TEST(DirectRun, EachEndLeavesItsRecord) {
         std::vector<RunRecord> records;
         {
             DirectRig rig;
-            rig.session.runFinished = [&records](const RunRecord& r) { records.push_back(r); };
+            rig.session.runs.finished = [&records](const RunRecord& r) { records.push_back(r); };
             rig.sim.steps.programs[0][0] = "SEQ 490,";
             rig.sim.steps.programs[0][1] = "END 000";
             if (!c.answer.empty()) rig.answer("@RUN", c.answer);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "procedures/controller_records.h"
+#include "procedures/run_account.h"
 #include "support/procedure_rig.h"
 
 namespace mivo {
@@ -20,16 +21,18 @@ TEST(ProgramControl, OperationExecute) {
         Outcome outcome;
         std::vector<std::string> messages;
         std::vector<std::string> sent;
+        std::string record = "";  // the run's result and detail; "": no run accounted
         int program = 2;
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"program 6", 1, {}, {}, Outcome::Failed, {"Check PGM No."}, {"@?NO", "@?ORG"}, 6},
-        {"not at origin", 0, {true, true}, {"OK", "END"}, Outcome::Completed, {"Return to origin?", "PGM 2 will be started.  OK?", "END: Program operation end"}, {"@?NO", "@?ORG", "@ORG", "@RUN"}},
+        {"program 6", 1, {}, {}, Outcome::Failed, {"Check PGM No."}, {"@?NO", "@?ORG"}, "", 6},
+        {"not at origin", 0, {true, true}, {"OK", "END"}, Outcome::Completed, {"Return to origin?", "PGM 2 will be started.  OK?", "END: Program operation end"}, {"@?NO", "@?ORG", "@ORG", "@RUN"}, "END"},
         {"origin declined", 0, {false}, {}, Outcome::Declined, {"Return to origin?"}, {"@?NO", "@?ORG"}},
-        {"stop goes on, then END", 1, {true}, {"OK", "STOP", "41:Stopped", "CEND", "END"}, Outcome::Completed, {"PGM 2 will be started.  OK?", "41:Stopped", "END: Program operation end"}, {"@?NO", "@?ORG", "@RUN"}},
-        {"NG ends", 1, {true}, {"NG", "52:Soft limit"}, Outcome::Failed, {"PGM 2 will be started.  OK?", "52:Soft limit"}, {"@?NO", "@?ORG", "@RUN"}},
-        {"data line ends", 1, {true}, {"OK", "P012"}, Outcome::Failed, {"PGM 2 will be started.  OK?", "P012"}, {"@?NO", "@?ORG", "@RUN"}},
+        {"stop goes on, then END", 1, {true}, {"OK", "STOP", "41:Stopped", "CEND", "END"}, Outcome::Completed, {"PGM 2 will be started.  OK?", "41:Stopped", "END: Program operation end"}, {"@?NO", "@?ORG", "@RUN"}, "STOP 41:Stopped"},
+        {"NG ends: refused, no run", 1, {true}, {"NG", "52:Soft limit"}, Outcome::Failed, {"PGM 2 will be started.  OK?", "52:Soft limit"}, {"@?NO", "@?ORG", "@RUN"}},
+        {"an emergency stop ends", 1, {true}, {"OK", "EMG", "10:Emergency stop"}, Outcome::Failed, {"PGM 2 will be started.  OK?", "10:Emergency stop"}, {"@?NO", "@?ORG", "@RUN"}, "EMG 10:Emergency stop"},
+        {"data line ends", 1, {true}, {"OK", "P012"}, Outcome::Failed, {"PGM 2 will be started.  OK?", "P012"}, {"@?NO", "@?ORG", "@RUN"}, "LINE LOST out of step: P012"},
         {"start declined", 1, {false}, {}, Outcome::Declined, {"PGM 2 will be started.  OK?"}, {"@?NO", "@?ORG"}},
     };
     // clang-format on
@@ -45,7 +48,22 @@ TEST(ProgramControl, OperationExecute) {
             for (const auto& l : c.runReplies) rig.sim.reply(l);
         });
         rig.prompter.answers = c.answers;
+        RunAccount runs;
+        std::vector<RunRecord> records;
+        runs.finished = [&records](const RunRecord& r) { records.push_back(r); };
+        rig.ctx.runs = &runs;
         EXPECT_EQ(ExecuteProgram(rig.ctx, question), c.outcome);
+        ASSERT_EQ(records.size(), c.record.empty() ? 0u : 1u);
+        if (!records.empty()) {
+            const RunRecord& r = records[0];
+            EXPECT_EQ(std::string(RunResultWord(r.result)) + (r.errorCode.empty() ? "" : " ") +
+                          r.errorCode,
+                      c.record);
+            EXPECT_EQ(r.program, 2);
+            EXPECT_EQ(r.cycleMs.has_value(), c.record == "END");
+            EXPECT_LE(r.startMs, r.endMs);
+        }
+        EXPECT_FALSE(runs.underWay());
         EXPECT_EQ(rig.prompter.texts(), c.messages);
         EXPECT_EQ(rig.sim.received(), c.sent);
         EXPECT_FALSE(rig.view.cancelShown);

@@ -1,0 +1,31 @@
+#include "procedures/run_account.h"
+
+#include <utility>
+
+namespace mivo {
+
+void RunAccount::started(int program) {
+    startMs_ = UtcMillisecondsNow();
+    program_ = program;
+    if (began) began();
+}
+
+void RunAccount::ended(RunResult result, const std::string& detail,
+                       std::optional<std::int64_t> cycleMs, std::vector<MeasuredStep> steps) {
+    if (!underWay()) return;
+    RunRecord r;
+    r.startMs = startMs_;
+    startMs_ = 0;
+    r.endMs = UtcMillisecondsNow();
+    r.program = program_;
+    r.result = result;
+    r.errorCode = detail;
+    r.cycleMs = cycleMs;
+    r.steps = std::move(steps);
+    if (describe) describe(r);
+    if (finished) finished(r);
+}
+
+void RunAccount::refused() { startMs_ = 0; }
+
+}  // namespace mivo
