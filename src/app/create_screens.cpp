@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
 
 #include "common/prompter.h"
 #include "direct/direct_screen.h"
@@ -43,6 +44,14 @@
 
 namespace mivo {
 
+// The windows the outlets' threads tell (a message, a run kept); cut off before the windows go,
+// as the direct screen's last run may still be told as it ends.
+struct OutletWindows {
+    std::mutex mutex;
+    CommunicationLog* log = nullptr;
+    HistoryWindow* history = nullptr;
+};
+
 // Declared in creation order; destroyed in reverse, so no screen outlives what it refers to.
 struct ScreenSet::Owned {
     ModifiedFlags flags;
@@ -53,6 +62,7 @@ struct ScreenSet::Owned {
     std::vector<std::unique_ptr<MessagePrompter>> windowMessages;
     std::unique_ptr<TransferDialogs> transfer;
     // Outlive the screens: the direct screen's session may end a run as it goes.
+    std::shared_ptr<OutletWindows> outletWindows = std::make_shared<OutletWindows>();
     std::unique_ptr<RunOutlets> outlets;
     RunAccount editorRuns;  // the editors' "Program execute"
     std::vector<std::unique_ptr<QWidget>> screens;
@@ -61,6 +71,11 @@ struct ScreenSet::Owned {
 ScreenSet::~ScreenSet() {
     // Screens go first, the last made first.
     if (!owned_) return;
+    {
+        const std::lock_guard lock(owned_->outletWindows->mutex);
+        owned_->outletWindows->log = nullptr;
+        owned_->outletWindows->history = nullptr;
+    }
     while (!owned_->screens.empty()) owned_->screens.pop_back();
 }
 
@@ -196,14 +211,20 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
     CommunicationLog* log = screens.commlog;
     RunOutletSettings outlets;
     outlets.historyFile = historyFile;
+    o.outletWindows->log = log;
+    o.outletWindows->history = history;
     o.outlets = std::make_unique<RunOutlets>(
         outlets,
-        [log](const std::string& text) {
-            log->recorderFailed(QString::fromStdString(text), "Run history");
+        [windows = o.outletWindows](const std::string& text) {
+            const std::lock_guard lock(windows->mutex);
+            if (windows->log)
+                windows->log->recorderFailed(QString::fromStdString(text), "Run history");
         },
-        [history](const RunRecord&) {
-            QMetaObject::invokeMethod(
-                history, [history] { history->refresh(); }, Qt::QueuedConnection);
+        [windows = o.outletWindows](const RunRecord&) {
+            const std::lock_guard lock(windows->mutex);
+            if (HistoryWindow* history = windows->history)
+                QMetaObject::invokeMethod(
+                    history, [history] { history->refresh(); }, Qt::QueuedConnection);
         });
     RunOutlets* runOutlets = o.outlets.get();
     // The direct screen's runs and the editors' "Program execute" go the same way, described
