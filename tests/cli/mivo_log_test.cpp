@@ -2,8 +2,6 @@
 // back for a time range.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <fstream>
 #include <string>
 
@@ -13,23 +11,6 @@
 #include "support/temp_dir.h"
 
 namespace mivo::test {
-
-namespace {
-
-// The built `mivo` with `args`, its recorder folder under `state` as $XDG_STATE_HOME.
-MivoRun RunWithState(const QStringList& args, const std::filesystem::path& state) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_STATE_HOME", QString::fromStdString(state.string()));
-    p.setProcessEnvironment(env);
-    p.start(MIVO_CLI_PROGRAM, args);
-    p.closeWriteChannel();
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return {};
-    return {p.exitCode(), p.readAllStandardOutput().toStdString(),
-            p.readAllStandardError().toStdString()};
-}
-
-}  // namespace
 
 TEST(MivoLog, PrintsARangeAcrossPlainAndCompressedFiles) {
     TempDir state, empty;
@@ -96,7 +77,11 @@ TEST(MivoLog, PrintsARangeAcrossPlainAndCompressedFiles) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
-        const MivoRun run = RunWithState(c.args, c.noFiles ? empty.path() : state.path());
+        // The recorder's folder under $XDG_STATE_HOME, which `mivo` inherits.
+        const TempDir& home = c.noFiles ? empty : state;
+        qputenv("XDG_STATE_HOME", QByteArray::fromStdString(home.path().string()));
+        const MivoRun run = RunMivo(c.args);
+        qunsetenv("XDG_STATE_HOME");
         EXPECT_EQ(run.exitCode, c.exit);
         EXPECT_EQ(run.out, c.out);
         EXPECT_EQ(run.err, c.err);

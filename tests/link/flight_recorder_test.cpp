@@ -15,7 +15,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// What `zcat FILE` prints, as a user reads the file.
+// What `zcat FILE` prints, as a user reads the file; gzip's own check of the whole file too.
 std::string Zcat(const fs::path& path) {
     std::FILE* p = ::popen(("zcat '" + path.string() + "' 2>/dev/null").c_str(), "r");
     if (!p) return "(zcat did not start)";
@@ -23,10 +23,6 @@ std::string Zcat(const fs::path& path) {
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, p)) > 0;) text.append(buffer, n);
     return ::pclose(p) == 0 ? text : "(zcat failed)";
-}
-
-bool GzipTestPasses(const fs::path& path) {
-    return std::system(("gzip -t '" + path.string() + "'").c_str()) == 0;
 }
 
 std::uintmax_t SizeOnDisk(const fs::path& folder) {
@@ -80,7 +76,6 @@ TEST(FlightRecorder, DailyFilesPrunedByAgeAndClosedOnesCompressed) {
     EXPECT_EQ(Names(folder), "mivo-2026-12-08.log.gz mivo-2026-12-09.log notes.txt ");
     EXPECT_EQ(Gunzip(folder / "mivo-2026-12-08.log.gz"), day8);
     EXPECT_EQ(Zcat(folder / "mivo-2026-12-08.log.gz"), day8);
-    EXPECT_TRUE(GzipTestPasses(folder / "mivo-2026-12-08.log.gz"));
 }
 
 // A full part is compressed as the next begins; the total counts the files as they are on disk,
@@ -99,8 +94,7 @@ TEST(FlightRecorder, FullPartsCompressedAndTheTotalCountsThemCompressed) {
               "mivo-2026-12-08.log.gz ");
     for (const char* name :
          {"mivo-2026-12-08.log.gz", "mivo-2026-12-08.1.log.gz", "mivo-2026-12-08.2.log.gz"}) {
-        EXPECT_EQ(Gunzip(folder / name), line + line + line + line) << name;
-        EXPECT_TRUE(GzipTestPasses(folder / name)) << name;
+        EXPECT_EQ(Zcat(folder / name), line + line + line + line) << name;
         EXPECT_LT(fs::file_size(folder / name), 227u) << name;
     }
     EXPECT_EQ(Contents(folder / "mivo-2026-12-08.3.log"), line);
@@ -161,8 +155,7 @@ TEST(FlightRecorder, StartCompressesWhatARunBeforeLeftPlain) {
         for (const char* name : c.before) {
             const fs::path gz = folder / (std::string(name) + ".gz");
             if (fs::exists(folder / name) || !fs::exists(gz)) continue;
-            EXPECT_EQ(Gunzip(gz), name + end);
-            EXPECT_TRUE(GzipTestPasses(gz));
+            EXPECT_EQ(Zcat(gz), name + end);
         }
     }
 }
