@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "shell/text_grid_model.h"
+
 namespace mivo {
 
 namespace {
@@ -25,7 +27,12 @@ class ColumnFitter : public QObject {
         connect(model, &QAbstractItemModel::dataChanged, this,
                 [this](const QModelIndex& from, const QModelIndex& to) {
                     widen(from.row(), to.row(), from.column(), to.column());
+                    moved_.clear();
                 });
+        // Rows that only moved hold texts measured before, which their columns fit.
+        if (auto* texts = qobject_cast<TextGridModel*>(model))
+            connect(texts, &TextGridModel::rowsOnlyMoved, this,
+                    [this](const std::vector<bool>& rows) { moved_ = rows; });
         // A stretched last column starts as written, so that the window's width counts it.
         QHeaderView* header = grid->horizontalHeader();
         const int last = header->count() - 1;
@@ -77,6 +84,9 @@ class ColumnFitter : public QObject {
         int width = 0;
         const int rows = model->rowCount();
         for (int row = std::max(first, 0); row <= last && row < rows; ++row) {
+            if (static_cast<std::size_t>(row) < moved_.size() &&
+                moved_[static_cast<std::size_t>(row)])
+                continue;
             const QModelIndex cell = model->index(row, column);
             const QString text = cell.data().toString();
             if (text.isEmpty()) continue;
@@ -101,6 +111,7 @@ class ColumnFitter : public QObject {
     }
 
     void fitAll() {
+        moved_.clear();  // every row is read again
         QHeaderView* header = grid_->horizontalHeader();
         const int rows = grid_->model()->rowCount();
         for (int c = 0; c < header->count(); ++c) {
@@ -128,6 +139,7 @@ class ColumnFitter : public QObject {
     std::vector<int> written_;
     std::vector<QHash<QString, int>> measured_;  // per column: a text's width at the font
     bool refitPosted_ = false;
+    std::vector<bool> moved_;  // the rows the coming dataChanged only moved
 };
 
 }  // namespace

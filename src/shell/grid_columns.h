@@ -11,7 +11,8 @@ namespace mivo {
 // the comment, takes what is left) to the widest of: the width written for it (`writtenWidths`,
 // at the default font), its title and its texts. All of them again when the model is reset or
 // the font changes (the application's too); a changed cell widens its column where it needs more.
-// Each text is measured once at a font, so an edit that moves many rows stays quick.
+// Each text is measured once at a font, and the rows a TextGridModel says only moved are not read,
+// so an edit that moves many rows stays quick.
 void FitColumnsToText(QTableView* grid, const std::vector<int>& writtenWidths);
 
 }  // namespace mivo

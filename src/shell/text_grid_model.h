@@ -4,6 +4,7 @@
 // (STEPGRID, PRMGRID).
 #include <QAbstractTableModel>
 #include <span>
+#include <vector>
 
 namespace mivo {
 
@@ -14,6 +15,11 @@ class TextGridModel : public QAbstractTableModel {
 
     int rowCount(const QModelIndex& parent = {}) const final;
     int columnCount(const QModelIndex& parent = {}) const final;
+
+  signals:
+    // In the dataChanged that comes next, the rows flagged hold only what other rows of the grid
+    // held before it (an insert or a delete moved them): no text there is new to its column.
+    void rowsOnlyMoved(const std::vector<bool>& rows);
 
   protected:
     virtual int rows() const = 0;

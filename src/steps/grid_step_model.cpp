@@ -62,8 +62,9 @@ bool GridStepModel::setData(const QModelIndex& index, const QVariant& value, int
     return editHandler_(index.row(), index.column() - 1, value.toString());
 }
 
-void GridStepModel::stepsChanged(int first, int last) {
+void GridStepModel::stepsChanged(int first, int last, const std::vector<bool>& moved) {
     if (first > last) return;
+    if (!moved.empty()) emit rowsOnlyMoved(moved);
     emit dataChanged(index(first, 1), index(last, kColumnCount - 1),
                      {Qt::DisplayRole, Qt::EditRole});
 }

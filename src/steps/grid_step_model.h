@@ -31,8 +31,9 @@ class GridStepModel : public TextGridModel {
     using EditHandler = std::function<bool(int step, int field, const QString& text)>;
     void setEditHandler(EditHandler handler) { editHandler_ = std::move(handler); }
 
-    // The table changed in steps first..last (one signal for the whole range).
-    void stepsChanged(int first, int last);
+    // The table changed in steps first..last (one signal for the whole range); the steps
+    // flagged in `moved` only moved there (rowsOnlyMoved).
+    void stepsChanged(int first, int last, const std::vector<bool>& moved = {});
     // The whole table was replaced.
     void tableReplaced();
 

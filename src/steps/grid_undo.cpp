@@ -15,8 +15,8 @@ std::vector<StepRowChange> DiffTables(const StepTable& before, const StepTable& 
 }
 
 StepChangeCommand::StepChangeCommand(const QString& text, GridStepModel& model,
-                                     std::vector<StepRowChange> changes)
-    : QUndoCommand(text), model_(model), changes_(std::move(changes)) {}
+                                     std::vector<StepRowChange> changes, Moved moved)
+    : QUndoCommand(text), model_(model), changes_(std::move(changes)), moved_(std::move(moved)) {}
 
 void StepChangeCommand::undo() { apply(false); }
 
@@ -33,7 +33,8 @@ void StepChangeCommand::apply(bool after) {
     if (changes_.empty()) return;
     StepTable& table = model_.table();
     for (const auto& c : changes_) table[c.step] = after ? c.after : c.before;
-    model_.stepsChanged(changes_.front().step, changes_.back().step);
+    model_.stepsChanged(changes_.front().step, changes_.back().step,
+                        after ? moved_.byRedo : moved_.byUndo);
 }
 
 }  // namespace mivo

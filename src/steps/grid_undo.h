@@ -22,8 +22,13 @@ std::vector<StepRowChange> DiffTables(const StepTable& before, const StepTable& 
 class StepChangeCommand : public QUndoCommand {
   public:
     // The change is already in the table when the command is pushed.
-    StepChangeCommand(const QString& text, GridStepModel& model,
-                      std::vector<StepRowChange> changes);
+    // `moved`: the rows the change only moved, and those its undo only moves (MovedRows).
+    struct Moved {
+        std::vector<bool> byRedo;
+        std::vector<bool> byUndo;
+    };
+    StepChangeCommand(const QString& text, GridStepModel& model, std::vector<StepRowChange> changes,
+                      Moved moved = {});
 
     void undo() override;
     void redo() override;
@@ -33,6 +38,7 @@ class StepChangeCommand : public QUndoCommand {
 
     GridStepModel& model_;
     std::vector<StepRowChange> changes_;
+    Moved moved_;
     bool skipFirstRedo_ = true;
 };
 

@@ -119,15 +119,11 @@ std::vector<std::string> CopySteps(const StepTable& table, int first, int last) 
     return lines;
 }
 
-namespace {
-
 int PasteLineCount(const std::vector<std::string>& lines) {
     std::size_t n = 0;
     while (n < lines.size() && !lines[n].empty()) ++n;
     return static_cast<int>(n);
 }
-
-}  // namespace
 
 PasteResult CheckPaste(const std::vector<std::string>& lines, int first, int last, bool block) {
     const int n = PasteLineCount(lines);
@@ -145,6 +141,15 @@ PasteResult PasteSteps(StepTable& table, int first, int last, bool block,
     for (int i = 0; i < count && first + i < kStepCount; ++i)
         FillRow(table[first + i], lines[static_cast<std::size_t>(i)]);
     return PasteResult::Done;
+}
+
+std::vector<bool> MovedRows(const StepTable& before, const StepTable& after, int by) {
+    std::vector<bool> moved;
+    if (by == 0) return moved;
+    moved.resize(kStepCount);
+    for (int s = std::max(by, 0); s < kStepCount + std::min(by, 0); ++s)
+        moved[static_cast<std::size_t>(s)] = after[s] == before[s - by];
+    return moved;
 }
 
 }  // namespace mivo

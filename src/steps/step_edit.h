@@ -49,5 +49,12 @@ PasteResult CheckPaste(const std::vector<std::string>& lines, int first, int las
 // overwritten in place.
 PasteResult PasteSteps(StepTable& table, int first, int last, bool block,
                        const std::vector<std::string>& lines);
+// The lines Paste takes: those before the first empty one.
+int PasteLineCount(const std::vector<std::string>& lines);
+
+// One flag per step: the rows of `after` that hold, whole, the row `by` steps above them in
+// `before` (below, when `by` is negative), that is, what an insert (`by` > 0) or a delete
+// (`by` < 0) only moved. Empty when `by` is 0.
+std::vector<bool> MovedRows(const StepTable& before, const StepTable& after, int by);
 
 }  // namespace mivo

@@ -69,8 +69,10 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     // Steps first..last were written from outside: the grid shows them.
     void stepsChanged(int first, int last);
     // Runs `change` on the table as one undoable step named `caption`. A ConversionError thrown by
-    // it is shown (caption `caption`) and the table left as it was; false then.
-    bool applyChange(const QString& caption, const std::function<void(StepTable&)>& change);
+    // it is shown (caption `caption`) and the table left as it was; false then. `movedBy`: the
+    // steps an insert (> 0) or a delete (< 0) in it moves the steps after it.
+    bool applyChange(const QString& caption, const std::function<void(StepTable&)>& change,
+                     int movedBy = 0);
     // Empties the table as one undoable step named `caption` (the controller's programs
     // initialised; New programming).
     void emptyTable(const QString& caption) override;
@@ -200,7 +202,7 @@ class StepEditor : public EditorFrame, public StepEditorAccess, public PrintSour
     // The table with the editor's callbacks, for the step procedures.
     StepTarget stepTarget();
     // What changed of the table since `before`, as one undoable step named `caption`.
-    void recordTableChange(const QString& caption, const StepTable& before);
+    void recordTableChange(const QString& caption, const StepTable& before, int movedBy = 0);
     void initializeConfirmed();
     std::vector<Finding> checkFindings() const;
     // The parameter editor's strokes (unknown without it).

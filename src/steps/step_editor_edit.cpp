@@ -61,8 +61,8 @@ StepEditor::Selection StepEditor::selection() const {
     return {first, last, true};
 }
 
-bool StepEditor::applyChange(const QString& caption,
-                             const std::function<void(StepTable&)>& change) {
+bool StepEditor::applyChange(const QString& caption, const std::function<void(StepTable&)>& change,
+                             int movedBy) {
     // The table as it was, in a copy kept from one change to the next: a new one would be a
     // quarter of a megabyte to allocate and fault in at every edit.
     if (!before_) before_ = std::make_unique<StepTable>();
@@ -77,17 +77,20 @@ bool StepEditor::applyChange(const QString& caption,
         prompter().notify(e.what(), caption.toStdString());
         return false;
     }
-    recordTableChange(caption, before);
+    recordTableChange(caption, before, movedBy);
     return true;
 }
 
-void StepEditor::recordTableChange(const QString& caption, const StepTable& before) {
+void StepEditor::recordTableChange(const QString& caption, const StepTable& before, int movedBy) {
     std::vector<StepRowChange> changes = DiffTables(before, table_);
     if (changes.empty()) return;
     const int first = changes.front().step;
     const int last = changes.back().step;
-    pushEdit(new StepChangeCommand(caption, *model_, std::move(changes)));
-    model_->stepsChanged(first, last);
+    // The rows that only moved are told to the grid, whose columns then need not read them.
+    std::vector<bool> moved = MovedRows(before, table_, movedBy);
+    pushEdit(new StepChangeCommand(caption, *model_, std::move(changes),
+                                   {moved, MovedRows(table_, before, -movedBy)}));
+    model_->stepsChanged(first, last, moved);
 }
 
 bool StepEditor::applyStepValues(int step, const StepValues& values, const CircleFlags& flags) {
@@ -162,13 +165,16 @@ StepEditor::Selection StepEditor::wholeStepsSelected() {
 void StepEditor::insertSteps() {
     const Selection sel = selection();
     if (refusedPartingPair(PairPartedByInsert(table_, sel.first), "Insert")) return;
-    applyChange("Insert",
-                [&](StepTable& t) { InsertSteps(t, sel.first, sel.last - sel.first + 1); });
+    const int count = sel.last - sel.first + 1;
+    applyChange(
+        "Insert", [&](StepTable& t) { InsertSteps(t, sel.first, count); }, count);
 }
 
 void StepEditor::deleteSteps() {
     const Selection sel = wholeStepsSelected();
-    applyChange("Delete", [&](StepTable& t) { DeleteSteps(t, sel.first, sel.last); });
+    applyChange(
+        "Delete", [&](StepTable& t) { DeleteSteps(t, sel.first, sel.last); },
+        sel.first - sel.last - 1);
 }
 
 void StepEditor::copySteps() {
@@ -181,7 +187,9 @@ void StepEditor::copySteps() {
 void StepEditor::cutSteps() {
     copySteps();
     const Selection sel = wholeStepsSelected();
-    applyChange("Cut-off", [&](StepTable& t) { DeleteSteps(t, sel.first, sel.last); });
+    applyChange(
+        "Cut-off", [&](StepTable& t) { DeleteSteps(t, sel.first, sel.last); },
+        sel.first - sel.last - 1);
 }
 
 void StepEditor::pasteSteps() {
@@ -195,8 +203,9 @@ void StepEditor::pasteSteps() {
     const int parted = sel.block ? PairPartedByBlock(table_, sel.first, sel.last)
                                  : PairPartedByInsert(table_, sel.first);
     if (refusedPartingPair(parted, "Paste")) return;
-    applyChange("Paste",
-                [&](StepTable& t) { PasteSteps(t, sel.first, sel.last, sel.block, fileLines()); });
+    applyChange(
+        "Paste", [&](StepTable& t) { PasteSteps(t, sel.first, sel.last, sel.block, fileLines()); },
+        sel.block ? 0 : PasteLineCount(fileLines()));
 }
 
 void StepEditor::clearCells(const QModelIndexList&) {

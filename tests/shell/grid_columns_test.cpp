@@ -10,6 +10,8 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
+#include "shell/text_grid_model.h"
+
 namespace mivo {
 namespace {
 
@@ -66,6 +68,49 @@ TEST(GridColumns, EachTextIsMeasuredOnceAtAFont) {
     EXPECT_GT(delegate.measured, 1 + 100 + 1);
     EXPECT_GT(grid.horizontalHeader()->sectionSize(0),
               QFontMetrics(grid.font()).horizontalAdvance("POI"));
+}
+
+// A grid of texts that tells which rows an edit only moved, and counts the texts read.
+class MovingTexts : public TextGridModel {
+  public:
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole) return {};
+        ++read;
+        return texts[static_cast<std::size_t>(index.row())];
+    }
+    // Every row one down and `top` at row 0, as an insert at the top does.
+    void insertAtTop(const QString& top) {
+        texts.insert(texts.begin(), top);
+        texts.pop_back();
+        std::vector<bool> moved(texts.size(), true);
+        moved[0] = false;
+        emit rowsOnlyMoved(moved);
+        emit dataChanged(index(0, 0), index(rows() - 1, 0));
+    }
+    std::vector<QString> texts = std::vector<QString>(1000, "12.00");
+    mutable int read = 0;
+
+  private:
+    int rows() const override { return static_cast<int>(texts.size()); }
+    int columns() const override { return 1; }
+};
+
+TEST(GridColumns, RowsThatOnlyMovedAreNotReadAndANewTextStillWidens) {
+    MovingTexts model;
+    QTableView grid;
+    grid.setModel(&model);
+    FitColumnsToText(&grid, {10});
+    const int width = grid.horizontalHeader()->sectionSize(0);
+
+    model.read = 0;
+    model.insertAtTop("-1234.56 a wider text");
+    EXPECT_LE(model.read, 2);  // the new row only: its text, then measured
+    EXPECT_GT(grid.horizontalHeader()->sectionSize(0), width);
+
+    // The flags hold for one change only: the next reads every row it names.
+    model.read = 0;
+    emit model.dataChanged(model.index(0, 0), model.index(999, 0));
+    EXPECT_EQ(model.read, 1000);
 }
 
 }  // namespace
