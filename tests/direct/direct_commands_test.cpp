@@ -6,10 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "direct/direct_rules.h"
-#include "direct/jog.h"
-#include "direct/maintenance_commands.h"
-#include "direct/monitor.h"
-#include "direct/shared_procedures.h"
 #include "direct_rig.h"
 
 namespace mivo::test {

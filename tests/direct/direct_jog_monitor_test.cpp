@@ -2,11 +2,6 @@
 // process, through a recording screen.
 #include <gtest/gtest.h>
 
-#include "direct/direct_commands.h"
-#include "direct/jog.h"
-#include "direct/maintenance_commands.h"
-#include "direct/monitor.h"
-#include "direct/shared_procedures.h"
 #include "direct_rig.h"
 
 namespace mivo::test {

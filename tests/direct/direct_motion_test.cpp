@@ -2,12 +2,6 @@
 // through a recording screen.
 #include <gtest/gtest.h>
 
-#include "direct/direct_commands.h"
-#include "direct/direct_rules.h"
-#include "direct/jog.h"
-#include "direct/maintenance_commands.h"
-#include "direct/monitor.h"
-#include "direct/shared_procedures.h"
 #include "direct_rig.h"
 
 namespace mivo::test {
@@ -19,41 +13,45 @@ const Lines kRunStart{"@?NO", "0", "OK", "@?ORG", "1", "OK", "@RUN"};
 
 // Each class of reply the run reads: only a run that ran its course to "END" completes; a stop or
 // an error the controller reports is shown and fails it, whether "END" follows it or not. While
-// "Monitoring" is on, "@RUN" goes out without a wait and the monitor takes the replies.
+// "Monitoring" is on, "@RUN" goes out without a wait and the monitor takes the replies. Each run
+// that began leaves one record of how it ended; a run refused at "@RUN" leaves none.
 TEST(DirectRun, EachReplyClassOfTheRun) {
     struct Case {
         const char* name;
         Lines replies;  // to "@RUN"
         Outcome outcome;
-        bool endSteps;
-        Lines errors = {};  // in the error display, before the "END" notice
-        bool end = false;   // the "END" notice
+        const char* record;  // its result and detail (the word alone: any); "": none
+        Lines errors = {};   // in the error display, before the "END" notice
+        bool end = false;    // the "END" notice
         bool monitoring = false;
         Lines shown = {};  // when the display differs from the replies
         int cycles = 0;    // timed: a run that ran its course to "END"
     };
     // clang-format off
     const std::vector<Case> cases = {
-        {"to the end", {"OK", "OK", "END"}, Outcome::Completed, true, {}, true, false, {}, 1},
-        {"the line after OK is shown as it came, not classified", {"OK", "END", "END"}, Outcome::Completed, true, {}, true, false, {}, 1},
-        {"a cycle's end goes on", {"OK", "OK", "CEND", "1", "END"}, Outcome::Completed, true, {}, true, false, {}, 1},
-        {"stopped by the controller, then END", {"OK", "OK", "STOP", "41:Stopped", "END"}, Outcome::Failed, true, {"41:Stopped"}, true},
-        {"stopped by the controller, nothing after", {"OK", "OK", "STOP", "41:Stopped"}, Outcome::Failed, true, {"41:Stopped"}},
-        {"motors freed elsewhere", {"OK", "OK", "MSTOP", "64:Motor free"}, Outcome::Failed, true, {"64:Motor free"}},
-        {"a soft limit ends it", {"OK", "OK", "ERR", "52:Soft limit", "END"}, Outcome::Failed, true, {"52:Soft limit"}, true},
-        {"an error, and the program goes on", {"OK", "OK", "ERR", "33:Position error", "CEND", "1", "END"}, Outcome::Failed, true, {"33:Position error"}, true},
-        {"refused", {"NG", "15:In operation"}, Outcome::Failed, true, {"15:In operation"}},
-        {"emergency stop", {"EMG", "61:Emergency stop"}, Outcome::Failed, true, {"61:Emergency stop"}},
-        {"a data line ends it", {"OK", "OK", "P12"}, Outcome::Failed, true},
-        {"the line goes quiet", {"OK"}, Outcome::Failed, true},
-        {"never answered", {}, Outcome::Failed, true},
-        {"monitoring: the run goes on beside the monitor after its OK, its END shown", {"OK", "OK", "END"}, Outcome::Completed, true, {}, false, true, {"OK", "OK", "END"}, 1},
-        {"monitoring: refused", {"NG", "15:In operation"}, Outcome::Failed, true, {"15:In operation"}, false, true},
+        {"to the end", {"OK", "OK", "END"}, Outcome::Completed, "END", {}, true, false, {}, 1},
+        {"the line after OK is shown as it came, not classified", {"OK", "END", "END"}, Outcome::Completed, "END", {}, true, false, {}, 1},
+        {"a cycle's end goes on", {"OK", "OK", "CEND", "1", "END"}, Outcome::Completed, "END", {}, true, false, {}, 1},
+        {"stopped by the controller, then END", {"OK", "OK", "STOP", "41:Stopped", "END"}, Outcome::Failed, "STOP 41:Stopped", {"41:Stopped"}, true},
+        {"stopped by the controller, nothing after", {"OK", "OK", "STOP", "41:Stopped"}, Outcome::Failed, "STOP 41:Stopped", {"41:Stopped"}},
+        {"motors freed elsewhere", {"OK", "OK", "MSTOP", "64:Motor free"}, Outcome::Failed, "MSTOP 64:Motor free", {"64:Motor free"}},
+        {"a soft limit ends it", {"OK", "OK", "ERR", "52:Soft limit", "END"}, Outcome::Failed, "ERR 52:Soft limit", {"52:Soft limit"}, true},
+        {"an error, and the program goes on", {"OK", "OK", "ERR", "33:Position error", "CEND", "1", "END"}, Outcome::Failed, "ERR 33:Position error", {"33:Position error"}, true},
+        {"an emergency stop, then END", {"OK", "0", "EMG", "E10:Emergency stop", "END"}, Outcome::Failed, "EMG E10:Emergency stop", {"E10:Emergency stop"}, true},
+        {"refused", {"NG", "15:In operation"}, Outcome::Failed, "", {"15:In operation"}},
+        {"emergency stop", {"EMG", "61:Emergency stop"}, Outcome::Failed, "", {"61:Emergency stop"}},
+        {"a data line ends it", {"OK", "OK", "P12"}, Outcome::Failed, "LINE LOST"},
+        {"the line goes quiet", {"OK"}, Outcome::Failed, "LINE LOST no reply"},
+        {"never answered", {}, Outcome::Failed, "LINE LOST no reply"},
+        {"monitoring: the run goes on beside the monitor after its OK, its END shown", {"OK", "OK", "END"}, Outcome::Completed, "END", {}, false, true, {"OK", "OK", "END"}, 1},
+        {"monitoring: refused", {"NG", "15:In operation"}, Outcome::Failed, "", {"15:In operation"}, false, true},
     };
     // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         DirectRig rig;
+        std::vector<RunRecord> records;
+        rig.session.runs.finished = [&records](const RunRecord& r) { records.push_back(r); };
         rig.session.state.monitoring = c.monitoring;
         rig.answer("@RUN", c.replies);
         rig.prompter.answers = {true};
@@ -67,8 +65,15 @@ TEST(DirectRun, EachReplyClassOfTheRun) {
         EXPECT_TRUE(running[EnableSet::CommandControls]);
         EXPECT_TRUE(running[EnableSet::CancelPanel]);
         EXPECT_FALSE(running[EnableSet::JogButtons]);
-        EXPECT_EQ(rig.view.sets[EnableSet::JogButtons], c.endSteps);
+        EXPECT_TRUE(rig.view.sets[EnableSet::JogButtons]);
         EXPECT_EQ(rig.session.cycleTiming.statistics().count, c.cycles);
+        ASSERT_EQ(records.size(), *c.record ? 1u : 0u);
+        if (records.empty()) continue;
+        const RunRecord& r = records[0];
+        const std::string word(RunResultWord(r.result));
+        const std::string detail = r.errorCode.empty() ? "" : " " + r.errorCode;
+        EXPECT_EQ(word == c.record ? word : word + detail, c.record);
+        EXPECT_EQ(r.cycleMs.has_value(), c.cycles == 1);
     }
 }
 
@@ -181,46 +186,18 @@ TEST(DirectRun, CycleTimeOnTheControllersClock) {
     }
 }
 
-// What the controller reports at a run's end is the record's result and detail; a run refused
-// at "@RUN" leaves none.
-TEST(DirectRun, EachEndLeavesItsRecord) {
-    struct Case {
-        const char* name;
-        Lines answer;  // to "@RUN"; none: the controller's own
-        std::optional<RunResult> result;
-        const char* detail;
-    };
-    const Case cases[] = {
-        {"an emergency stop",
-         {"OK", "0", "EMG", "E10:Emergency stop", "END"},
-         RunResult::Emergency,
-         "E10:Emergency stop"},
-        {"an error", {"OK", "0", "ERR", "E07", "END"}, RunResult::Error, "E07"},
-        {"the pendant's STOP", {"OK", "0", "STOP", "E30", "END"}, RunResult::Stop, "E30"},
-        {"refused", {"NG", "E21"}, std::nullopt, ""},
-        {"the host ends during the run", {}, RunResult::HostEnded, ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::vector<RunRecord> records;
-        {
-            DirectRig rig;
-            rig.session.runs.finished = [&records](const RunRecord& r) { records.push_back(r); };
-            rig.sim.steps.programs[0][0] = "SEQ 490,";
-            rig.sim.steps.programs[0][1] = "END 000";
-            if (!c.answer.empty()) rig.answer("@RUN", c.answer);
-            rig.prompter.answers = {true};
-            if (c.answer.empty())
-                rig.session.runStarted();  // as "@RUN" went out; the session ends before its end
-            else
-                rig.run(RunProgram);
-        }
-        ASSERT_EQ(records.size(), c.result ? 1u : 0u);
-        if (!c.result) continue;
-        EXPECT_EQ(RunResultWord(records[0].result), RunResultWord(*c.result));
-        EXPECT_EQ(records[0].errorCode, c.detail);
-        EXPECT_FALSE(records[0].cycleMs);
+// A run still under way when this program ends is recorded as ended by it.
+TEST(DirectRun, TheHostEndingDuringARunLeavesItsRecord) {
+    std::vector<RunRecord> records;
+    {
+        DirectRig rig;
+        rig.session.runs.finished = [&records](const RunRecord& r) { records.push_back(r); };
+        rig.session.runStarted();  // as "@RUN" went out; the session ends before its end
     }
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(RunResultWord(records[0].result), RunResultWord(RunResult::HostEnded));
+    EXPECT_EQ(records[0].errorCode, "");
+    EXPECT_FALSE(records[0].cycleMs);
 }
 
 }  // namespace

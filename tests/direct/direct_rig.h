@@ -7,8 +7,12 @@
 #include <vector>
 
 #include "common/fiber.h"
+#include "direct/direct_commands.h"
 #include "direct/direct_session.h"
+#include "direct/jog.h"
+#include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
+#include "direct/shared_procedures.h"
 #include "sim/sim_controller.h"
 #include "sim/sim_line.h"
 #include "support/recording_direct_view.h"

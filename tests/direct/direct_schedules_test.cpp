@@ -9,11 +9,6 @@
 #include <cstdio>
 #include <set>
 
-#include "direct/direct_commands.h"
-#include "direct/jog.h"
-#include "direct/maintenance_commands.h"
-#include "direct/monitor.h"
-#include "direct/shared_procedures.h"
 #include "direct_rig.h"
 #include "link/reply_grammar.h"
 

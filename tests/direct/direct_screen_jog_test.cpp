@@ -1,24 +1,13 @@
 // The direct-operation screen as real widgets under a jog, a stop and the monitor, over a
 // pseudo-terminal served by the simulated controller.
 #include <QAction>
-#include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <csignal>
 
-#include "app/stop_on_signal.h"
-#include "direct/direct_controls.h"
 #include "direct/direct_panel.h"
-#include "direct/direct_screen.h"
 #include "direct/jog_button.h"
 #include "direct_fixture.h"
-#include "link/stop_signal_watch.h"
-#include "parameters/init_dialog.h"
-#include "parameters/parameter_editor.h"
-#include "support/scripted_chooser.h"
-#include "support/temp_dir.h"
 
 namespace mivo::test {
 namespace {
@@ -88,49 +77,6 @@ TEST_F(DirectScreen, AJogMovesUntilItsReleaseOrWhatTakesItsPlace) {
     EXPECT_EQ(Lines(sent.begin(), sent.begin() + 2), (Lines{"@?ORG", "@X1+"}));
     EXPECT_EQ(std::count(sent.begin(), sent.end(), "@STOP"), 0);
     EXPECT_TRUE(prompter.messages.empty());
-}
-
-// A program runs under the monitor. A jog the controller refuses ("15:In operation") has nothing
-// to stop: the error box takes the focus and so ends the hold, and that sends no "@STOP" that
-// would stop the program. STOP pressed while the monitor waits for a value is answered by its
-// own "STOP": the value that comes first is no error.
-TEST_F(DirectScreen, AJogAndStopUnderAMonitoredRun) {
-    pty.setPaced(true);
-    sim.motion.originState = 1;
-    sim.steps.programs[0][0] = "SEQ 400,";  // ten seconds
-    sim.steps.programs[0][1] = "END 000";
-    online();
-    recordSent();
-    screen().findChild<QRadioButton*>("RadioButton3")->setChecked(true);
-    auto* jog = button("X1");
-    bool refused = false, stopped = false;
-    prompter.answers = {true};
-    prompter.onMessage = [&](const Message& m) {
-        if (m.kind != "error") return;
-        refused = true;
-        QFocusEvent e(QEvent::FocusOut);
-        QApplication::sendEvent(jog, &e);
-    };
-    QObject::connect(&pty, &SimPty::commandReceived, &screen(), [&](const QString& c) {
-        if (c == "@RUN")
-            QTimer::singleShot(300, &screen(), [jog] { QTest::mousePress(jog, Qt::LeftButton); });
-        if (c != "@?DI 11" || !refused || std::exchange(stopped, true)) return;
-        EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Program);
-        QTimer::singleShot(0, &screen(), [this] { click(button("STOP")); });
-        QTimer::singleShot(500, &screen(), [this] { click(button("monistart")); });
-    });
-    QTimer::singleShot(200, &screen(), [this] { click(button("RUN")); });
-    click(button("monistart"));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !screen().session().monitorRunning; }, 15000));
-    settle();
-    EXPECT_TRUE(stopped);
-    EXPECT_EQ(std::count(sent.begin(), sent.end(), "@STOP"), 1);
-    EXPECT_EQ(prompter.texts("error"), Lines{"15:In operation"});
-    const Lines shown = display();
-    const auto at = std::find(shown.begin(), shown.end(), "@STOP");
-    ASSERT_NE(at, shown.end());
-    EXPECT_EQ(Lines(at, at + 3), (Lines{"@STOP", "STOP", "41:Stopped"}));
-    EXPECT_EQ(sim.motion.activity(), SimMotion::Activity::Idle);
 }
 
 // A stop the controller does not confirm (the line hung up under a held jog), or the line lost

@@ -1,15 +1,12 @@
 // The step editor's cycle estimate as the user sees it: the total in the status bar after each
 // edit, a step far above the steps around it marked in the grid, the steps in their dock, and a
 // calibration from a run's saved step times for the parameters' robot.
-#include <QDockWidget>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTableView>
 
 #include "common/step_times.h"
 #include "editor_fixture.h"
 #include "steps/cycle_estimate.h"
-#include "steps/step_editor.h"
 #include "support/temp_dir.h"
 
 namespace mivo::test {

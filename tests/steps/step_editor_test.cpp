@@ -107,16 +107,8 @@ TEST_F(StepEditor, MenusAndTheDialogKeepTheTwoRowsOfACircleStepTogether) {
     expectOver(dialog, false);
     EXPECT_EQ(child<QComboBox>("SENTAKU")->currentText(), "3:CIR (circle motion)");
     EXPECT_EQ(child<QLineEdit>("comento")->text(), "arc");
-    // Teaching presets the boxes, the circle points shown, and writes them back into the boxes.
-    TeachTarget& teach = dialog->teachTarget();
-    TeachPositions preset = teach.preset();
-    EXPECT_EQ(teach.heading(), "Step position teach");
-    EXPECT_EQ(preset.shown, kTeachFirstPoint | kTeachOtherPoints);
-    EXPECT_EQ(preset.texts[TeachX], "1");
-    EXPECT_EQ(preset.texts[TeachY3], "7");
-    preset.texts[TeachX3] = "60";
-    teach.writeBack(preset.texts);
-    EXPECT_EQ(child<QLineEdit>("Xen3")->text(), "60");
+    EXPECT_EQ(child<QLineEdit>("Yen3")->text(), "7");
+    type("Xen3", "60");
     pressOk();
     StepTable rewritten = whole;
     rewritten[6][FieldZ] = "60";

@@ -1,10 +1,8 @@
 // The step editor's controller commands through its buttons and menus, over a pseudo-terminal to
 // the simulated controller: each wiring once; the cases are the procedures' own tests'.
 #include <QDockWidget>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
-#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include "editor_fixture.h"
@@ -15,6 +13,7 @@
 #include "shell/version_dialog.h"
 #include "steps/step_compare.h"
 #include "steps/step_files.h"
+#include "support/temp_dir.h"
 
 namespace mivo::test {
 namespace {
@@ -286,15 +285,12 @@ TEST_F(StepEditorCommands, CompareSendAndTakeSelected) {
 // send nothing. The panel sits below the grid: the path preview keeps its height.
 TEST_F(StepEditorCommands, CompareIsOutOfDateOnceEitherSideChanges) {
     prompter.onMessage = {};
-    QTemporaryDir dir;
-    const QString other = dir.filePath("other.stp");
+    TempDir dir;
     StepTable otherSteps;
     otherSteps[0] = {"POI", "000", "9.00", "9.00", "9.00", "0"};
     otherSteps[1] = {"END", "000"};
-    QFile file(other);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray::fromStdString(StepFileText(otherSteps)));
-    file.close();
+    WriteBytes(dir / "other.stp", StepFileText(otherSteps));
+    const QString other = QString::fromStdString(dir / "other.stp");
 
     editor->resize(1000, 700);
     editor->showPathPreview();
