@@ -78,22 +78,9 @@ void RunEndedOtherwise(DirectSession& s, const Answer& a) {
             break;
     }
     for (const std::string& line : a.lines) {
-        switch (ReplyClass(line)) {
-            case ReplyCode::Stop:
-                s.runEndedBy(RunResult::Stop, ErrorLineOf(a));
-                return;
-            case ReplyCode::Mstop:
-                s.runEndedBy(RunResult::MotorStop, ErrorLineOf(a));
-                return;
-            case ReplyCode::Emg:
-                s.runEndedBy(RunResult::Emergency, ErrorLineOf(a));
-                return;
-            case ReplyCode::Err:
-            case ReplyCode::Ng:
-                s.runEndedBy(RunResult::Error, ErrorLineOf(a));
-                return;
-            default:
-                break;
+        if (const auto result = RunEndedByReply(ReplyClass(line))) {
+            s.runEndedBy(*result, ErrorLineOf(a));
+            return;
         }
     }
     s.runEndedBy(RunResult::LineLost, "no END");

@@ -116,10 +116,7 @@ Outcome ExecuteProgram(ProcedureContext& ctx, const StartQuestion& question) {
             return;
         }
         if (stopped) return;
-        stopped = code == ReplyCode::Stop    ? RunResult::Stop
-                  : code == ReplyCode::Mstop ? RunResult::MotorStop
-                  : code == ReplyCode::Emg   ? RunResult::Emergency
-                                             : RunResult::Error;
+        stopped = RunEndedByReply(code);
         stoppedBy = error;
     };
     std::string line = ctx.send("@RUN");

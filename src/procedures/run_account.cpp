@@ -4,6 +4,22 @@
 
 namespace mivo {
 
+std::optional<RunResult> RunEndedByReply(ReplyCode code) {
+    switch (code) {
+        case ReplyCode::Stop:
+            return RunResult::Stop;
+        case ReplyCode::Mstop:
+            return RunResult::MotorStop;
+        case ReplyCode::Emg:
+            return RunResult::Emergency;
+        case ReplyCode::Err:
+        case ReplyCode::Ng:
+            return RunResult::Error;
+        default:
+            return std::nullopt;
+    }
+}
+
 void RunAccount::started(int program) {
     startMs_ = UtcMillisecondsNow();
     program_ = program;

@@ -10,8 +10,13 @@
 
 #include "common/run_record.h"
 #include "common/step_times.h"
+#include "link/reply_class.h"
 
 namespace mivo {
+
+// How the controller's reply `code` ends a run: "STOP", "MSTOP", "EMG", or an error ("ERR",
+// "NG"); none for any other reply.
+std::optional<RunResult> RunEndedByReply(ReplyCode code);
 
 class RunAccount {
   public:

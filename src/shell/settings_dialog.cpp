@@ -51,9 +51,13 @@ SettingsDialog::SettingsDialog(Prompter& prompter, BrokerCheck brokerCheck, QWid
 
 void SettingsDialog::setPlant(const PlantChoice& plant) {
     plant_ = plant;
-    afterRun_->setText(QString::fromStdString(plant.afterRun));
-    broker_->setText(QString::fromStdString(plant.broker));
+    showPlant();
     if (applied) applied(plant_);
+}
+
+void SettingsDialog::showPlant() {
+    afterRun_->setText(QString::fromStdString(plant_.afterRun));
+    broker_->setText(QString::fromStdString(plant_.broker));
 }
 
 void SettingsDialog::accept() {
@@ -71,8 +75,7 @@ void SettingsDialog::accept() {
 
 void SettingsDialog::showEvent(QShowEvent* event) {
     // The fields show the settings in force, not what a cancelled visit left in them.
-    afterRun_->setText(QString::fromStdString(plant_.afterRun));
-    broker_->setText(QString::fromStdString(plant_.broker));
+    showPlant();
     QDialog::showEvent(event);
 }
 

@@ -39,6 +39,8 @@ class SettingsDialog : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    void showPlant();  // the fields from the settings in force
+
     Prompter& prompter_;
     BrokerCheck brokerCheck_;
     PlantChoice plant_;
