@@ -36,7 +36,6 @@ class TestClock {
   public:
     explicit TestClock(system_clock::time_point t) { set(t); }
     void set(system_clock::time_point t) { ticks_ = t.time_since_epoch().count(); }
-    void advance(system_clock::duration d) { ticks_ += d.count(); }
     system_clock::time_point now() const {
         return system_clock::time_point(system_clock::duration(ticks_.load()));
     }
