@@ -3,8 +3,6 @@
 // windows kept on the screens.
 #include "app/remembered.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -156,24 +154,14 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
     EXPECT_EQ(Bytes(file + ".damaged-2"), damaged[1]);
     EXPECT_EQ(Bytes(file + ".damaged-3"), damaged[2]);
 
-    // Settings that cannot be written are said; a link to a file not there yet is written
-    // through.
-    const QString folderFile = dir.filePath("plain"), linked = dir.filePath("linked.conf");
-    Write(folderFile, "x");
-    ASSERT_TRUE(QDir(dir.path()).mkdir("taken.conf"));
-    ASSERT_TRUE(QFile::link("/nonexistent/mivo/mivo-editor.conf", dir.filePath("lost.conf")));
-    ASSERT_TRUE(QFile::link(dir.filePath("target.conf"), linked));
-    for (const QString& to : {dir.filePath("taken.conf"), dir.filePath("lost.conf"),
-                              folderFile + "/mivo-editor.conf", linked}) {
-        SCOPED_TRACE(to.toStdString());
-        const bool writable = to == linked;
-        ::testing::internal::CaptureStderr();
-        EXPECT_EQ(SaveSettings(to, screens, true), writable);
-        const std::string said = ::testing::internal::GetCapturedStderr();
-        EXPECT_EQ(said.find("cannot be written") != std::string::npos, !writable) << said;
-    }
-    EXPECT_EQ(Bytes(dir.filePath("target.conf")), sound);
-    EXPECT_TRUE(QFileInfo(linked).isSymLink());
+    // Settings that cannot be written are said. (Through a link, onto a folder or a read-only
+    // file the writer the data files share decides, as their own test shows.)
+    const QString plain = dir.filePath("plain");
+    Write(plain, "x");
+    ::testing::internal::CaptureStderr();
+    EXPECT_FALSE(SaveSettings(plain + "/mivo-editor.conf", screens, true));
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(said.find("cannot be written"), std::string::npos) << said;
 }
 
 // The file given on the command line opens in the editor of its kind, in place of the start
