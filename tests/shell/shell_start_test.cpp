@@ -164,27 +164,24 @@ TEST_F(ShellStart, ChosenPortIsOpenedAtTheNextGoingOnLine) {
     EXPECT_EQ(screens.tcom->itemIndex(), 1);
 }
 
-// Closing must not lose work: Cancel, a save dialog cancelled, overwriting declined or a save
-// that fails keeps the program open with everything as it was; no further question is asked.
+// Closing must not lose work: Cancel or a save that saved nothing (here its dialog cancelled;
+// overwriting declined and a failed write are the save's own, its test shows) keeps the program
+// open with everything as it was; no further question is asked.
 TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) {
     using A = Prompter::Answer;
     test::TempDir dir;
-    test::WriteBytes(dir / "taken.stp", "old");
     struct Case {
         const char* what;
         std::deque<A> choices;
-        std::deque<bool> answers;  // the save's own question
-        std::string file;          // the save dialog's answer; empty: cancelled
+        std::string file;  // the save dialog's answer; empty: cancelled
         bool ended;
         std::vector<std::string> messages;
     };
     // clang-format off
     const Case cases[] = {
-        {"Cancel", {A::Cancel}, {}, "", false, {"Is step data saved?"}},
-        {"save dialog cancelled", {A::Yes}, {}, "", false, {"Is step data saved?"}},
-        {"overwrite declined", {A::Yes}, {false}, dir / "taken.stp", false, {"Is step data saved?", "File of the same name exists.  Overwrite?"}},
-        {"write failed", {A::Yes}, {}, dir / "no-such-folder/p.stp", false, {"Is step data saved?", "Cannot write " + dir / "no-such-folder/p.stp" + ": No such file or directory"}},
-        {"saved, pallet given up", {A::Yes, A::No}, {}, dir / "p.stp", true, {"Is step data saved?", "Saved", "Is pallet data saved?"}},
+        {"Cancel", {A::Cancel}, "", false, {"Is step data saved?"}},
+        {"save dialog cancelled", {A::Yes}, "", false, {"Is step data saved?"}},
+        {"saved, pallet given up", {A::Yes, A::No}, dir / "p.stp", true, {"Is step data saved?", "Saved", "Is pallet data saved?"}},
     };
     // clang-format on
     test::ScriptedChooser chooser;
@@ -195,7 +192,6 @@ TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) 
         screens.flags->set(DataKind::Pallet, true);
         prompter.messages.clear();
         prompter.choices = c.choices;
-        prompter.answers = c.answers;
         chooser.name = QString::fromStdString(c.file);
         screens.tselect->show();
         QSignalSpy ended(screens.tselect, &StartScreen::programEnded);
@@ -207,7 +203,6 @@ TEST_F(ShellStart, ClosingKeepsTheProgramOpenUnlessEveryChangeIsSavedOrGivenUp) 
         EXPECT_TRUE(screens.flags->isSet(DataKind::Step));
         EXPECT_TRUE(screens.flags->isSet(DataKind::Pallet));
     }
-    EXPECT_EQ(test::ReadBytes(dir / "taken.stp"), "old");
     screens.tmmain->setFileChooser(nullptr);
 }
 
