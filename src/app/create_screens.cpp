@@ -71,6 +71,10 @@ struct ScreenSet::Owned {
 ScreenSet::~ScreenSet() {
     // Screens go first, the last made first.
     if (!owned_) return;
+    // An editor's "Program execute" under way ends with this program, described while the
+    // screens that describe it are here.
+    owned_->editorRuns.ended(RunResult::HostEnded);
+    owned_->editorRuns.describe = nullptr;
     {
         const std::lock_guard lock(owned_->outletWindows->mutex);
         owned_->outletWindows->log = nullptr;
@@ -234,6 +238,7 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
         runs->finished = [runOutlets](const RunRecord& r) { runOutlets->runFinished(r); };
     }
     o.editorRuns.describe = direct->session().runs.describe;
+    screens.editorRuns = &o.editorRuns;
     // The settings: the command after each run and the broker, handed to the outlets as set.
     auto* settings = new SettingsDialog(
         own(), [](const std::string& broker) { return ParseMqttUrl(broker).problem; });

@@ -14,6 +14,7 @@ class CommunicationLog;
 class ModifiedFlags;
 class Navigator;
 class Prompter;
+class RunAccount;
 class ControllerLink;
 class CancelDialog;
 class VersionDialog;
@@ -58,6 +59,7 @@ struct CreatedScreens {
     Prompter* prompter = nullptr;
     TransferDialogs* transfer = nullptr;
     Navigator* navigator = nullptr;
+    RunAccount* editorRuns = nullptr;  // the editors' "Program execute" runs
 };
 
 // Fills `screens` with the eighteen screens, the link, the modified flags and the transfer

@@ -47,6 +47,7 @@ DirectScreen::DirectScreen(ControllerLink& link, Prompter& prompter, TransferDia
     session_->runs.describe = [this](RunRecord& r) {
         r.host = "mivo-editor";
         if (r.program >= 0) r.programHash = steps_.controllerProgramHash(r.program);
+        r.versions = link_.knownVersions();
         int robot = -1;
         if (TryStrToInt(parameters_.parameterValue(0), robot) && robot >= 0) r.robot = robot;
     };

@@ -67,8 +67,19 @@ class ControllerLink : public SerialLine {
     std::chrono::steady_clock::time_point lastLineEnd() const { return exchange_.lastLineEnd(); }
     std::chrono::steady_clock::time_point lastWrite() const { return exchange_.lastWrite(); }
 
+    // The controller's versions as read last at the device the port opens ("V1.20/V1.01/...").
+    // Kept while the editors and the direct screen take turns at the port, closing and opening
+    // it; empty when never read there (another device chosen since, for one).
+    void rememberVersions(std::string versions) {
+        versions_ = {port().device(), std::move(versions)};
+    }
+    std::string knownVersions() const {
+        return versions_.first == port().device() ? versions_.second : std::string();
+    }
+
   private:
     ControllerExchange exchange_;
+    std::pair<QString, std::string> versions_;  // the device, its versions
 };
 
 }  // namespace mivo

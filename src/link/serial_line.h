@@ -55,6 +55,7 @@ class SerialLine : public QObject {
     PortChooser& ports() { return ports_; }
     const PortChooser& ports() const { return ports_; }
     SerialPort& port() { return port_; }
+    const SerialPort& port() const { return port_; }
     // Bytes dropped before they could begin a reply line, told to the listeners.
     void reportDropped(const std::string& bytes);
     // A command line written (`sent`) or a reply line handed to a wait, told to the listeners;

@@ -6,6 +6,12 @@
 
 namespace mivo {
 
+std::string VersionsText(const Versions& versions) {
+    std::string text = versions.values[0];
+    for (std::size_t i = 1; i < versions.values.size(); ++i) text += "/" + versions.values[i];
+    return text;
+}
+
 Versions QueryVersions(ProcedureContext& ctx) {
     Versions result;
     TransferSession session(ctx, SessionKind::DataExchange);

@@ -16,6 +16,10 @@ struct Versions {
     std::array<std::string, 5> values;
 };
 
+// The five in one text for a run's record: "V1.20/V1.01/V1.02/V1.03/V1.04", a unit that gave
+// none left empty between its slashes.
+std::string VersionsText(const Versions& versions);
+
 // "@?Ver 0".."@?Ver 4": a data reply is the unit's version; after a status word, a following
 // line beginning "23" leaves the unit blank and goes on, any other goes to the error dialog.
 Versions QueryVersions(ProcedureContext& ctx);

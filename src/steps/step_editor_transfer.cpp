@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "codepage/cp1252.h"
+#include "link/controller_link.h"
 #include "procedures/controller_records.h"
 #include "procedures/program_control.h"
 #include "shell/error_record_dialog.h"
@@ -143,6 +144,9 @@ void StepEditor::showVersion() {
         const Versions result = QueryVersions(ctx);
         for (int i = 0; i < VersionDialog::kUnits; ++i)
             versions->setValue(i, result.values[static_cast<std::size_t>(i)]);
+        // Each run's record names them from now on.
+        if (result.outcome == Outcome::Completed)
+            links().link->rememberVersions(VersionsText(result));
         return true;  // VersionDialog's Close enables the editor again
     });
 }
