@@ -4,7 +4,6 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QTemporaryDir>
-#include <QUndoStack>
 
 #include "editor_fixture.h"
 
