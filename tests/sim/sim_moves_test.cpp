@@ -1,6 +1,6 @@
-// The simulated controller moves by the motion law: a point move speeds up and slows down, a
-// circle runs along its arc, and the run's END comes after every step's time and the
-// controller's own work on each, END's included.
+// The simulated controller moves by the motion law: a point move, then a circle along its arc,
+// and the run's END comes after every step's time and the controller's own work on each, END's
+// included.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -28,16 +28,12 @@ TEST(SimMoves, ARunMovesByTheMotionLawAndAlongItsArc) {
     const double c = 0.010;
     const double point = Trapezoid(100, 200, 2000);  // X decides; Y's 10 mm is sooner there
     const double arc = Trapezoid(25 * M_PI, 15, 2000);
-    EXPECT_NEAR(at(0.05)[0], 2000 * 0.05 * 0.05 / 2, 1e-6);  // speeding up
+    // The moves' own shapes are the motion plan's test; here the steps become those moves, one
+    // after the other with the controller's work between them.
     EXPECT_NEAR(at(point / 2)[0], 50, 1e-6);
-    for (int i = 0; i <= 50; ++i) {
-        const SimMotion::Position q = at(point + c + arc * i / 50);
-        EXPECT_NEAR(std::hypot(q[0] - 100, q[1] - 35), 25, 1e-3) << i;
-        EXPECT_GE(q[0], 100 - 1e-3) << i;
-        if (i == 25) {
-            EXPECT_NEAR(q[0], 125, 1e-3);  // half way: the far side of the arc
-        }
-    }
+    const SimMotion::Position halfWay = at(point + c + arc / 2);  // the far side of the arc
+    EXPECT_NEAR(halfWay[0], 125, 1e-3);
+    EXPECT_NEAR(halfWay[1], 35, 1e-3);
     // "OK", "OK" at once; "END" after the four steps' work.
     std::vector<std::string> replies;
     at(point + arc + 3 * c - 0.001);
