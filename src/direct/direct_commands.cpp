@@ -71,7 +71,9 @@ void RunEndedOtherwise(DirectSession& s, const Answer& a) {
             s.runEndedBy(RunResult::LineLost, "no reply");
             return;
         case AnswerEnd::Unfit:
-            s.runEndedBy(RunResult::LineLost, "out of step: " + FirstLine(a));
+            // The line that fits no answer came last.
+            s.runEndedBy(RunResult::LineLost,
+                         "out of step: " + (a.lines.empty() ? std::string() : a.lines.back()));
             return;
         case AnswerEnd::Answered:
         case AnswerEnd::Failed:
