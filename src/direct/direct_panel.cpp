@@ -13,7 +13,10 @@ namespace mivo {
 
 DirectPanel::DirectPanel(const QString& name, const QString& caption, const QString& hint,
                          const QColor& face, bool faceOnlyWhenEnabled, QWidget* parent)
-    : QPushButton(caption, parent), face_(face), faceOnlyWhenEnabled_(faceOnlyWhenEnabled) {
+    : QPushButton(caption, parent),
+      face_(face),
+      hint_(hint),
+      faceOnlyWhenEnabled_(faceOnlyWhenEnabled) {
     setObjectName(name);
     setToolTip(hint);
     setFocusPolicy(Qt::NoFocus);
@@ -23,13 +26,38 @@ void DirectPanel::setFace(const QColor& face) {
     // The monitor tells every lamp on every scan: only a change is painted.
     if (face == face_) return;
     face_ = face;
+    if (lamp_) describeState();
     update();
 }
 
 void DirectPanel::setCurrent(bool current) {
     if (current == current_) return;
     current_ = current;
+    if (lamp_) describeState();
     update();
+}
+
+void DirectPanel::makeLamp() {
+    lamp_ = true;
+    setAccessibleName(text());
+    describeState();
+    updateGeometry();
+}
+
+QString DirectPanel::stateWords() const {
+    QString words = face_ == kOn ? tr("On") : face_ == kOff ? tr("Off") : tr("Not read");
+    if (!current_ && face_.isValid()) words += tr(", not current");
+    return words;
+}
+
+void DirectPanel::describeState() {
+    // Told to a screen reader as it changes (Qt sends the description's change).
+    setAccessibleDescription(hint_ + ": " + stateWords());
+}
+
+QString DirectPanel::shownText() const {
+    if (!lamp_ || !face_.isValid()) return text();
+    return QString(face_ == kOn ? u'\u25CF' : u'\u25CB') + ' ' + text();
 }
 
 QColor DirectPanel::shownColour() const {
@@ -42,8 +70,10 @@ QColor DirectPanel::shownColour() const {
 }
 
 QSize DirectPanel::sizeHint() const {
+    // A lamp keeps room for its mark whatever its state, so that the panels do not move.
     const QFontMetrics m(font());
-    return {m.horizontalAdvance(text()) + 10, m.height() + 10};
+    const QSize caption = m.size(0, lamp_ ? QString("\u25CF ") + text() : text());
+    return {caption.width() + 10, caption.height() + 10};
 }
 
 // Painted here rather than by a style sheet: switching a set of panels on and off must cost
@@ -66,7 +96,7 @@ void DirectPanel::paintEvent(QPaintEvent*) {
     p.setPen(
         system.color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     p.setFont(font());
-    p.drawText(r.adjusted(2, 2, -2, -2), Qt::AlignCenter, text());
+    p.drawText(r.adjusted(2, 2, -2, -2), Qt::AlignCenter, shownText());
 }
 
 StopStateMark::StopStateMark(QWidget* parent) : QLabel(parent) {

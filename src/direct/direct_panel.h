@@ -35,6 +35,15 @@ class DirectPanel : public QPushButton {
     bool current() const { return current_; }
     // The colour shown now.
     QColor shownColour() const;
+    // An output or input lamp: its state is told in a mark beside its caption (a filled dot on,
+    // a hollow one off, none while not read) and in its accessible description, not in its
+    // colour alone.
+    void makeLamp();
+    // The lamp's state in words, as its accessible description ends: "On", "Off", "Not read",
+    // with ", not current" while faded.
+    QString stateWords() const;
+    // The caption as painted: a lamp's with its mark.
+    QString shownText() const;
     // Its caption with a small margin: panels sit close together.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -43,7 +52,11 @@ class DirectPanel : public QPushButton {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void describeState();
+
     QColor face_;
+    QString hint_;
+    bool lamp_ = false;
     bool faceOnlyWhenEnabled_;
     bool current_ = true;
 };

@@ -25,6 +25,7 @@
 #include "direct/jog_button.h"
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
+#include "direct/stop_key.h"
 #include "shell/communication_log.h"
 #include "shell/cp1252_validator.h"
 #include "shell/editor_frame.h"
@@ -274,6 +275,7 @@ QWidget* DirectScreen::buildPosition() {
     for (int n = 0; n < 16; ++n) {
         auto* out = new DirectPanel(QString("DO%1").arg(n), OutputCaption(n), OutputHint(n),
                                     DirectPanel::kUnknown, false);
+        out->makeLamp();
         io->addWidget(out, n / 8, n % 8);
         controls_[out->objectName().toStdString()] = out;
         outputs_[n] = out;
@@ -283,6 +285,7 @@ QWidget* DirectScreen::buildPosition() {
         auto* input = new DirectPanel(QString("DI%1").arg(n), in,
                                       n == 15 ? "START signal state" : in + " state",
                                       DirectPanel::kUnknown, false);
+        input->makeLamp();
         io->addWidget(input, 2 + n / 8, n % 8);
         controls_[input->objectName().toStdString()] = input;
         inputs_[n] = input;
@@ -310,6 +313,7 @@ QWidget* DirectScreen::buildPanels() {
     }
     connect(stop, &QPushButton::clicked, this,
             [this] { Fiber::start([this] { StopPanel(*session_); }); });
+    BindStopKey(this, stop);
     connect(mstop, &QPushButton::clicked, this,
             [this] { Fiber::start([this] { MotorStopPanel(*session_); }); });
     connect(cancel, &QPushButton::clicked, this, [this] { CancelPanel(*session_); });

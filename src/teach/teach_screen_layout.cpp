@@ -17,6 +17,7 @@
 #include "direct/direct_session.h"
 #include "direct/jog.h"
 #include "direct/jog_button.h"
+#include "direct/stop_key.h"
 #include "shell/window_style.h"
 #include "teach/opener_moves.h"
 #include "teach/teach_commands.h"
@@ -112,6 +113,7 @@ QWidget* TeachScreen::buildButtons() {
     lineUsable_->hide();
     connect(stop_, &QPushButton::clicked, this,
             [this] { run([this] { return StopPanel(*session_); }); });
+    BindStopKey(this, stop_);
     connect(mstop_, &QPushButton::clicked, this, [this] {
         run([this] {
             transfer_->motorStop = true;
