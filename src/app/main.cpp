@@ -1,5 +1,6 @@
 // mivo-editor: the MIVO series editor and operating terminal.
 #include <QApplication>
+#include <QFile>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -8,9 +9,11 @@
 #include "app/open_file.h"
 #include "app/options.h"
 #include "app/remembered.h"
+#include "app/settings_file.h"
 #include "app/stop_on_signal.h"
 #include "common/readable_text.h"
 #include "common/version.h"
+#include "i18n/translations.h"
 #include "link/controller_link.h"
 #include "link/flight_recorder.h"
 #include "link/stop_signal_watch.h"
@@ -49,6 +52,18 @@ int main(int argc, char** argv) {
     }
     if (Printed(parsed.options)) return 0;
 
+    // The language: --lang, else the one chosen in the Settings, else the system's; the
+    // translations are in before the first window is made.
+    const QString settings = mivo::SettingsPath();
+    std::string language = parsed.options.language;
+    if (language.empty()) {
+        mivo::RememberedSettings remembered;
+        std::string unread;
+        mivo::ReadRemembered(QFile::encodeName(settings).toStdString(), remembered, unread);
+        language = remembered.language;
+    }
+    mivo::InstallTranslations(mivo::SpokenLanguage(QString::fromStdString(language)));
+
     // The simulated controller lives as long as the editor.
     std::unique_ptr<mivo::SimController> sim;
     std::unique_ptr<mivo::SimPty> pty;
@@ -85,7 +100,6 @@ int main(int argc, char** argv) {
     if (pty) screens.tbuff->setDeviceForPort(1, pty->devicePath());
 
     // Remembered between runs; devices given on the command line win and are not remembered.
-    const QString settings = mivo::SettingsPath();
     const bool rememberCom = parsed.options.devices.empty() && !pty;
     mivo::RestoreSettings(settings, screens, rememberCom);
     QObject::connect(screens.tselect, &mivo::StartScreen::programEnded, &app,

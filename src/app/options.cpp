@@ -1,5 +1,7 @@
 #include "app/options.h"
 
+#include "i18n/languages.h"
+
 namespace mivo {
 
 namespace {
@@ -19,6 +21,15 @@ bool ParseCom(const std::string& value, EditorOptions& options, std::string& err
         return false;
     }
     options.devices[number[0] - '0'] = device;
+    return true;
+}
+
+bool ParseLanguage(const std::string& value, EditorOptions& options, std::string& error) {
+    if (!KnownLanguage(value)) {
+        error = "--lang expects en, de or ja, not '" + value + "'";
+        return false;
+    }
+    options.language = value;
     return true;
 }
 
@@ -43,6 +54,14 @@ EditorOptionsResult ParseEditorOptions(const std::vector<std::string>& args) {
             if (!ParseCom(args[++i], o, result.error)) return result;
         } else if (a.rfind("--com=", 0) == 0) {
             if (!ParseCom(a.substr(6), o, result.error)) return result;
+        } else if (a == "--lang") {
+            if (i + 1 >= args.size()) {
+                result.error = "--lang expects a language: en, de or ja";
+                return result;
+            }
+            if (!ParseLanguage(args[++i], o, result.error)) return result;
+        } else if (a.rfind("--lang=", 0) == 0) {
+            if (!ParseLanguage(a.substr(7), o, result.error)) return result;
         } else if (a.rfind('-', 0) != 0 && o.file.empty()) {
             o.file = a;
         } else {
@@ -60,10 +79,13 @@ EditorOptionsResult ParseEditorOptions(const std::vector<std::string>& args) {
 }
 
 std::string EditorUsage(const std::string& program) {
-    return "Usage: " + program + " [--com n=DEVICE]... [--simulator] [FILE]\n       " + program +
+    return "Usage: " + program +
+           " [--com n=DEVICE]... [--simulator] [--lang CODE] [FILE]\n       " + program +
            " --help | --version\n"
            "  --com n=DEVICE  COMn (n 1 to 8) opens DEVICE (default /dev/ttyS<n-1>)\n"
            "  --simulator     run the simulated controller on a pseudo-terminal as COM1\n"
+           "  --lang CODE     speak en (English), de (German) or ja (Japanese), not the language\n"
+           "                  chosen in the Settings or the system's\n"
            "  FILE            open FILE (.stp, .prm, .plt or .off) in the editor of its kind\n"
            "  --help          show this text\n"
            "  --version       show the version\n";

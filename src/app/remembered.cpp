@@ -127,7 +127,10 @@ bool RestoreSettings(const QString& path, CreatedScreens& screens, bool com) {
         dock != settings.windows.end() && StepEditorOf(screens))
         StepEditorOf(screens)->setPathDockWidth(dock->second.width);
     if (StepEditorOf(screens)) StepEditorOf(screens)->setCalibrations(settings.calibrations);
-    if (screens.settings) screens.settings->setPlant({settings.afterRun, settings.broker});
+    if (screens.settings) {
+        screens.settings->setPlant({settings.afterRun, settings.broker});
+        screens.settings->setLanguage(settings.language);
+    }
     return true;
 }
 
@@ -161,6 +164,7 @@ bool SaveSettings(const QString& path, const CreatedScreens& screens, bool com) 
     if (screens.settings) {
         settings.afterRun = screens.settings->plant().afterRun;
         settings.broker = screens.settings->plant().broker;
+        settings.language = screens.settings->language();
     }
     if (const auto* dock = steps ? steps->findChild<QDockWidget*>(kPathDock) : nullptr;
         dock && steps->pathDockWidth() > 0)

@@ -201,6 +201,7 @@ bool Setting(RememberedSettings& s, const std::string& section, std::string_view
     if (section == "plant")
         return (key == "after_run" && OneText(value, s.afterRun)) ||
                (key == "broker" && OneText(value, s.broker));
+    if (section == "display") return key == "language" && OneText(value, s.language);
     if (section == "calibration") {
         int robot = 0;
         return key.starts_with("robot") && Integer(key.substr(5), robot) && robot >= 0 &&
@@ -307,6 +308,7 @@ std::string SettingsText(const RememberedSettings& s) {
     if (!s.afterRun.empty() || !s.broker.empty()) text += "\n[plant]\n";
     if (!s.afterRun.empty()) text += "after_run=" + Quoted(s.afterRun) + "\n";
     if (!s.broker.empty()) text += "broker=" + Quoted(s.broker) + "\n";
+    if (!s.language.empty()) text += "\n[display]\nlanguage=" + Quoted(s.language) + "\n";
     return text;
 }
 

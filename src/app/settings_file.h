@@ -8,6 +8,7 @@
 //   [calibration]  robot22="0.972 1 1.023 1 0.01"  (the cycle estimate's, by robot number)
 //   [plant]     after_run="notify-line3"  broker="mqtt://broker:1883/mivo"  (taken as text: the
 //   broker is checked where it is used)
+//   [display]   language="de"  (the language chosen; taken as text, an unknown one not spoken)
 // A file holding anything else, or a value out of its kind or range, is damaged as a whole:
 // nothing of it is taken.
 #include <map>
@@ -40,6 +41,7 @@ struct RememberedSettings {
     std::map<int, std::string> calibrations;     // by robot number, as the step editor says it
     std::string afterRun;                        // the command after each run
     std::string broker;                          // the plant's MQTT broker
+    std::string language;                        // "en", "de", "ja"; "": the system's
     bool operator==(const RememberedSettings&) const = default;
 };
 

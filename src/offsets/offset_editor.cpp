@@ -59,8 +59,9 @@ void OffsetEditor::buildCommands() {
     // The send button's hint is its question.
     MemoryEditor::buildCommands(
         "OFF",
-        blockTransfers({"Offset send", "Is offset sending executed?", "OFFSend", "Offset receive",
-                        "OFFReceive", "Offset initialize"},
+        blockTransfers({QT_TRANSLATE_NOOP("Menu", "Offset send"), "Is offset sending executed?",
+                        "OFFSend", QT_TRANSLATE_NOOP("Menu", "Offset receive"), "OFFReceive",
+                        QT_TRANSLATE_NOOP("Menu", "Offset initialize")},
                        TransferOffsets),
         OffsetStartQuestion,
         teachButton("Teaching set", "OFFTeach", "Tch", DataKind::Offset,

@@ -59,8 +59,9 @@ PalletEditor::~PalletEditor() = default;
 void PalletEditor::buildCommands() {
     MemoryEditor::buildCommands(
         "PAL",
-        blockTransfers({"Pallet send", "Pallet send", "PALSend", "Pallet receive", "PALReceive",
-                        "Pallet initialize"},
+        blockTransfers({QT_TRANSLATE_NOOP("Menu", "Pallet send"), "Pallet send", "PALSend",
+                        QT_TRANSLATE_NOOP("Menu", "Pallet receive"), "PALReceive",
+                        QT_TRANSLATE_NOOP("Menu", "Pallet initialize")},
                        TransferPallet),
         ParameterStartQuestion,
         teachButton(

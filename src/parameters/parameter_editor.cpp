@@ -59,12 +59,12 @@ ParameterEditor::~ParameterEditor() { model_->setEditHandler({}); }
 void ParameterEditor::buildCommands() {
     MemoryEditor::buildCommands(
         "PRM",
-        {{"Parameter send", "MenuSend", "Parameter send", "PRMSend", "Snd",
-          [this] { sendParameters(); }},
-         {"Parameter receive", "MenuReceive", "Parameter receive", "PRMReceive", "Rcv",
-          [this] { receiveParameters(); }},
-         {"Parameter initialize", "MenuInit", "Parameter initialize", "PRMInit", "Ini",
-          [this] { initializeParameters(); }},
+        {{QT_TRANSLATE_NOOP("Menu", "Parameter send"), "MenuSend", "Parameter send", "PRMSend",
+          "Snd", [this] { sendParameters(); }},
+         {QT_TRANSLATE_NOOP("Menu", "Parameter receive"), "MenuReceive", "Parameter receive",
+          "PRMReceive", "Rcv", [this] { receiveParameters(); }},
+         {QT_TRANSLATE_NOOP("Menu", "Parameter initialize"), "MenuInit", "Parameter initialize",
+          "PRMInit", "Ini", [this] { initializeParameters(); }},
          compareCommand()},
         ParameterStartQuestion,
         teachButton("ZI position teach", "PRMZITeach", "ZI", DataKind::Parameter,

@@ -12,6 +12,7 @@
 
 #include "link/controller_link.h"
 #include "shell/line_switch.h"
+#include "shell/translated_texts.h"
 
 namespace mivo {
 
@@ -90,13 +91,13 @@ void EditorChrome::buildToolBar(const std::vector<Button>& buttons) {
 }
 
 QMenu* EditorChrome::addMenu(const QString& title, const std::vector<MenuItem>& items) {
-    QMenu* menu = window_->menuBar()->addMenu(title);
+    QMenu* menu = window_->menuBar()->addMenu(MenuText(title.toUtf8().constData()));
     for (const MenuItem& item : items) {
         if (!item.text) {
             menu->addSeparator();
             continue;
         }
-        QAction* a = makeAction(item.text, item.objectName);
+        QAction* a = makeAction(MenuText(item.text), item.objectName);
         if (!item.key.isEmpty()) a->setShortcut(item.key);
         // A menu item for a tool-bar command triggers the button's action, so that one
         // connection serves both.

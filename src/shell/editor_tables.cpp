@@ -13,6 +13,7 @@
 #include "shell/grid_keys.h"
 #include "shell/grid_text_delegate.h"
 #include "shell/teach_target.h"
+#include "shell/translated_texts.h"
 
 namespace mivo {
 
@@ -73,28 +74,30 @@ EditorFrame::Button EditorFrame::endButton(const char* prefix, std::function<voi
 
 void EditorFrame::addFileMenu(std::function<void()> end) {
     const char* endButton = end ? nullptr : "Initial screen move";
-    QMenu* file = addMenu(
-        "&File",
-        {
-            {"&New programming", "MenuNew", "New programming", {}, false, false, QKeySequence::New},
-            {"&Open", "MenuOpen", "Open", {}, false, false, QKeySequence::Open},
-            {"&Save", "MenuSave", "Save", {}, false, false, QKeySequence::Save},
-            {"&Print", "MenuPrint", "Print"},
-            {"&End", "MenuEnd", endButton, std::move(end)},
-        });
+    // clang-format off
+    QMenu* file = addMenu(QT_TRANSLATE_NOOP("Menu", "&File"), {
+        {QT_TRANSLATE_NOOP("Menu", "&New programming"), "MenuNew", "New programming", {}, false, false, QKeySequence::New},
+        {QT_TRANSLATE_NOOP("Menu", "&Open"), "MenuOpen", "Open", {}, false, false, QKeySequence::Open},
+        {QT_TRANSLATE_NOOP("Menu", "&Save"), "MenuSave", "Save", {}, false, false, QKeySequence::Save},
+        {QT_TRANSLATE_NOOP("Menu", "&Print"), "MenuPrint", "Print"},
+        {QT_TRANSLATE_NOOP("Menu", "&End"), "MenuEnd", endButton, std::move(end)},
+    });
+    // clang-format on
     // "Recent files" before "End".
-    recentMenu_ = new QMenu("&Recent files", file);
+    recentMenu_ = new QMenu(MenuText(QT_TRANSLATE_NOOP("Menu", "&Recent files")), file);
     recentMenu_->setObjectName("MenuRecent");
     file->insertMenu(menuAction("End"), recentMenu_);
     showRecentFiles();
 }
 
 std::vector<EditorFrame::MenuItem> EditorFrame::programItems(const char* runHint) {
+    // clang-format off
     return {
-        {"Return to &origin", "MenuOrigin", "Return to origin", {}, true},
-        {"&Program execute", "MenuRun", runHint, {}, true},
-        {"&Motor free", "MenuFree", "Motor free", {}, true},
+        {QT_TRANSLATE_NOOP("Menu", "Return to &origin"), "MenuOrigin", "Return to origin", {}, true},
+        {QT_TRANSLATE_NOOP("Menu", "&Program execute"), "MenuRun", runHint, {}, true},
+        {QT_TRANSLATE_NOOP("Menu", "&Motor free"), "MenuFree", "Motor free", {}, true},
     };
+    // clang-format on
 }
 
 void EditorFrame::addDisplayMenu(const std::vector<MenuItem>& more) {
@@ -105,10 +108,13 @@ void EditorFrame::addDisplayMenu(const std::vector<MenuItem>& more) {
         Navigator::Window window;
     };
     const Editor editors[] = {
-        {"&Step", "MenuStep", DataKind::Step, Navigator::Window::Steps},
-        {"&Parameter", "MenuParameter", DataKind::Parameter, Navigator::Window::Parameters},
-        {"P&allet", "MenuPallet", DataKind::Pallet, Navigator::Window::Pallets},
-        {"&Offset", "MenuOffset", DataKind::Offset, Navigator::Window::Offsets},
+        {QT_TRANSLATE_NOOP("Menu", "&Step"), "MenuStep", DataKind::Step, Navigator::Window::Steps},
+        {QT_TRANSLATE_NOOP("Menu", "&Parameter"), "MenuParameter", DataKind::Parameter,
+         Navigator::Window::Parameters},
+        {QT_TRANSLATE_NOOP("Menu", "P&allet"), "MenuPallet", DataKind::Pallet,
+         Navigator::Window::Pallets},
+        {QT_TRANSLATE_NOOP("Menu", "&Offset"), "MenuOffset", DataKind::Offset,
+         Navigator::Window::Offsets},
     };
     std::vector<MenuItem> items;
     for (const Editor& e : editors) {
@@ -117,9 +123,9 @@ void EditorFrame::addDisplayMenu(const std::vector<MenuItem>& more) {
                          [this, window = e.window] { showScreen(window, false); }});
     }
     items.insert(items.end(), more.begin(), more.end());
-    items.push_back({"&Direct", "MenuDirect", nullptr,
+    items.push_back({QT_TRANSLATE_NOOP("Menu", "&Direct"), "MenuDirect", nullptr,
                      [this] { showScreen(Navigator::Window::Direct, true); }});
-    addMenu("&Display", items);
+    addMenu(QT_TRANSLATE_NOOP("Menu", "&Display"), items);
 }
 
 QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& given) {
@@ -127,31 +133,32 @@ QMenu* EditorFrame::addMenu(const QString& title, const std::vector<MenuItem>& g
     // Every editor's Display menu ends with the run history, the communication log and the
     // settings.
     if (QString(title).remove('&') == "Display") {
-        items.push_back({"Run &history", "MenuRunHistory", nullptr, [this] {
-                             if (links_.navigator)
-                                 links_.navigator->show(Navigator::Window::History);
-                         }});
-        items.push_back({"Communication &log", "MenuComLog", nullptr, [this] {
-                             if (links_.navigator) links_.navigator->show(Navigator::Window::Log);
-                         }});
-        items.push_back({"Se&ttings...", "MenuSettings", nullptr, [this] {
-                             if (links_.navigator)
-                                 links_.navigator->show(Navigator::Window::Settings);
-                         }});
+        items.push_back(
+            {QT_TRANSLATE_NOOP("Menu", "Run &history"), "MenuRunHistory", nullptr, [this] {
+                 if (links_.navigator) links_.navigator->show(Navigator::Window::History);
+             }});
+        items.push_back(
+            {QT_TRANSLATE_NOOP("Menu", "Communication &log"), "MenuComLog", nullptr, [this] {
+                 if (links_.navigator) links_.navigator->show(Navigator::Window::Log);
+             }});
+        items.push_back(
+            {QT_TRANSLATE_NOOP("Menu", "Se&ttings..."), "MenuSettings", nullptr, [this] {
+                 if (links_.navigator) links_.navigator->show(Navigator::Window::Settings);
+             }});
     }
     return chrome_.addMenu(title, items);
 }
 
 QMenu* EditorFrame::addEditMenu(const std::vector<MenuItem>& more) {
     std::vector<MenuItem> items = {
-        {"&Undo", "MenuUndo", nullptr, [this] { undo(); }, false, false,
+        {QT_TRANSLATE_NOOP("Menu", "&Undo"), "MenuUndo", nullptr, [this] { undo(); }, false, false,
          QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"&Redo", "MenuRedo", nullptr, [this] { redo(); }, false, false,
+        {QT_TRANSLATE_NOOP("Menu", "&Redo"), "MenuRedo", nullptr, [this] { redo(); }, false, false,
          QKeySequence(Qt::CTRL | Qt::Key_Y)},
     };
     if (!more.empty()) items.push_back({nullptr});
     items.insert(items.end(), more.begin(), more.end());
-    QMenu* menu = addMenu("&Edit", items);
+    QMenu* menu = addMenu(QT_TRANSLATE_NOOP("Menu", "&Edit"), items);
     QAction* undoItem = menuAction("Undo");
     undoItem->setEnabled(undo_->canUndo());
     connect(undo_, &QUndoStack::canUndoChanged, undoItem, &QAction::setEnabled);

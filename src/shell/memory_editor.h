@@ -252,7 +252,7 @@ class MemoryEditor : public EditorFrame {
         addEditMenu();
         communication.push_back({nullptr});
         for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
-        addMenu("Communication", communication);
+        addMenu(QT_TRANSLATE_NOOP("Menu", "Communication"), communication);
         addDisplayMenu();
     }
 
@@ -297,7 +297,12 @@ class MemoryEditor : public EditorFrame {
     void setCompare(MemoryCompareKind<Data> compare) { compare_ = std::move(compare); }
     Transfer compareCommand() {
         const auto run = [this] { compareWithController(); };
-        return {"Compare with controller", "MenuCompare", nullptr, nullptr, nullptr, run};
+        return {QT_TRANSLATE_NOOP("Menu", "Compare with controller"),
+                "MenuCompare",
+                nullptr,
+                nullptr,
+                nullptr,
+                run};
     }
     // Minimised but not maximised.
     void withoutMaximise() {

@@ -8,6 +8,7 @@
 #include "procedures/reply_rules.h"
 #include "shell/cancel_dialog.h"
 #include "shell/error_dialog.h"
+#include "shell/translated_texts.h"
 #include "shell/progress_dialog.h"
 #include "shell/transfer_dialogs.h"
 #include "shell/window_style.h"
@@ -35,8 +36,7 @@ int Run(const TransferDialogs& transfer, QWidget* error, QWidget* window, const 
         const std::string& caption, QMessageBox::StandardButtons buttons,
         const std::string& detail = {}) {
     QWidget* owner = Owner(transfer, error, window);
-    QMessageBox box(QMessageBox::Warning, Cp1252::decode(caption), Cp1252::decode(text), buttons,
-                    owner);
+    QMessageBox box(QMessageBox::Warning, MessageText(caption), MessageText(text), buttons, owner);
     if (!detail.empty()) box.setDetailedText(Cp1252::decode(detail));
     // The box sizes itself to its text: a short text ("Error No. 3") under a longer caption
     // needs room for the caption to read whole.

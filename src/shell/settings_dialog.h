@@ -1,12 +1,14 @@
 #pragma once
-// SettingsDialog: what the editor does with each run beyond its own screens, remembered between
-// runs: the command run after each run and the plant's MQTT broker. OK takes the fields (a
-// broker that is no address is refused, naming why, and the dialog stays); Cancel leaves the
-// settings as they were.
+// SettingsDialog: what the editor does with each run beyond its own screens, and the language it
+// speaks, remembered between runs: the command run after each run, the plant's MQTT broker, the
+// language. OK takes the fields (a broker that is no address is refused, naming why, and the
+// dialog stays); Cancel leaves the settings as they were. A language chosen is spoken from the
+// next start (said then).
 #include <QDialog>
 #include <functional>
 #include <string>
 
+class QComboBox;
 class QLineEdit;
 
 namespace mivo {
@@ -33,6 +35,10 @@ class SettingsDialog : public QDialog {
     // Called with the settings each time they are set.
     std::function<void(const PlantChoice&)> applied;
 
+    // The language chosen: "en", "de", "ja", or "" for the system's.
+    const std::string& language() const { return language_; }
+    void setLanguage(const std::string& code);
+
     void accept() override;
 
   protected:
@@ -46,6 +52,8 @@ class SettingsDialog : public QDialog {
     PlantChoice plant_;
     QLineEdit* afterRun_ = nullptr;
     QLineEdit* broker_ = nullptr;
+    std::string language_;
+    QComboBox* languages_ = nullptr;
 };
 
 }  // namespace mivo

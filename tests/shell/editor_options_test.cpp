@@ -15,6 +15,7 @@ TEST(EditorOptions, ParsesTheCommandLine) {
         std::map<int, std::string> devices = {};
         bool simulator = false, help = false, version = false;
         std::string file = {};
+        std::string language = {};
     };
     // clang-format off
     const Case cases[] = {
@@ -25,6 +26,9 @@ TEST(EditorOptions, ParsesTheCommandLine) {
         {{"--help"}, true, {}, false, true},
         {{"--version"}, true, {}, false, false, true},
         {{"--com", "1=/dev/ttyUSB0", "pick.stp"}, true, {{1, "/dev/ttyUSB0"}}, false, false, false, "pick.stp"},
+        {{"--lang", "ja", "--lang=de"}, true, {}, false, false, false, {}, "de"},
+        {{"--lang", "fr"}, false},
+        {{"--lang"}, false},
         {{"a.stp", "b.stp"}, false},
         {{"--com"}, false},
         {{"--com", "0=/dev/a"}, false},
@@ -43,8 +47,8 @@ TEST(EditorOptions, ParsesTheCommandLine) {
         EXPECT_EQ(r.error.empty(), c.ok);
         if (!c.ok) continue;
         const EditorOptions& o = r.options;
-        EXPECT_EQ(std::tuple(o.devices, o.simulator, o.help, o.version, o.file),
-                  std::tuple(c.devices, c.simulator, c.help, c.version, c.file));
+        EXPECT_EQ(std::tuple(o.devices, o.simulator, o.help, o.version, o.file, o.language),
+                  std::tuple(c.devices, c.simulator, c.help, c.version, c.file, c.language));
     }
 }
 

@@ -72,6 +72,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
     // The command after each run and the plant's broker.
     const PlantChoice plant{R"(notify "line 3" \ "$MIVO_RESULT")", "mqtt://127.0.0.1:9/line3"};
     screens.settings->setPlant(plant);
+    screens.settings->setLanguage("ja");
     ASSERT_TRUE(SaveSettings(file, screens, true));
     const QByteArray sound = Bytes(file);
     QByteArray legacy;  // the same through QSettings
@@ -87,6 +88,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         q.setValue("calibration/robot22", "0.5 1 2 1 0.02");
         q.setValue("plant/after_run", QString::fromStdString(plant.afterRun));
         q.setValue("plant/broker", QString::fromStdString(plant.broker));
+        q.setValue("display/language", "ja");
     }
     legacy = Bytes(dir.filePath("legacy.conf"));
 
@@ -130,6 +132,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->calibrations()[22],
                   c.read ? calibrations.at(22) : "");
         EXPECT_EQ(next.settings->plant(), c.read ? plant : PlantChoice{});
+        EXPECT_EQ(next.settings->language(), c.read ? "ja" : "");
         // A damaged file is kept for the user, and the end of the run writes a sound one.
         EXPECT_EQ(Bytes(file + ".damaged"), c.read ? QByteArray() : c.bytes);
         if (!c.read) {

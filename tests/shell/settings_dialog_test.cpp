@@ -3,6 +3,7 @@
 #include "shell/settings_dialog.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
 
 #include "shell/shell_fixture.h"
@@ -50,12 +51,25 @@ TEST_F(Settings, ABrokerThatIsNoAddressChangesNothingAndCancelKeepsWhatIsInForce
     EXPECT_EQ(dialog.plant(), chosen);
 
     // Typed, then cancelled: the next visit shows the settings in force, and nothing applied.
+    auto* language = dialog.findChild<QComboBox*>("SettingsLanguage");
+    ASSERT_TRUE(language);
     dialog.show();
     broker->clear();
+    language->setCurrentIndex(language->findText("Deutsch"));
     dialog.reject();
     dialog.show();
     EXPECT_EQ(broker->text().toStdString(), chosen.broker);
+    EXPECT_EQ(language->currentIndex(), 0);  // as the system is set
     dialog.accept();
+    EXPECT_EQ(applied.size(), 1u);
+    EXPECT_EQ(prompter.texts().size(), 1u);
+
+    // A language chosen is kept and said to come at the next start; the plant stays.
+    dialog.show();
+    language->setCurrentIndex(language->findText("日本語"));
+    dialog.accept();
+    EXPECT_EQ(dialog.language(), "ja");
+    EXPECT_EQ(prompter.texts().back(), "The language changes when the editor starts again.");
     EXPECT_EQ(applied.size(), 1u);
 }
 

@@ -1,0 +1,62 @@
+#include "i18n/translations.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace mivo {
+
+namespace {
+
+bool Known(const QString& code) { return KnownLanguage(code.toStdString()); }
+
+}  // namespace
+
+QString SpokenLanguage(const QString& chosen) {
+    if (Known(chosen)) return chosen;
+    for (const QString& ui : QLocale::system().uiLanguages()) {
+        const QString code = ui.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
+        if (Known(code)) return code;
+    }
+    return QStringLiteral("en");
+}
+
+namespace {
+
+constexpr const char* kInstalled = "mivo-translation";
+
+// Loads `file` from the first of `folders` that has it into a translator the application keeps.
+bool Install(const QString& file, const QStringList& folders) {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    translator->setObjectName(kInstalled);
+    for (const QString& folder : folders) {
+        if (translator->load(file, folder)) {
+            QCoreApplication::installTranslator(translator);
+            return true;
+        }
+    }
+    delete translator;
+    return false;
+}
+
+}  // namespace
+
+bool InstallTranslations(const QString& language) {
+    for (QTranslator* before : QCoreApplication::instance()->findChildren<QTranslator*>(
+             kInstalled, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(before);
+        delete before;
+    }
+    if (language == QLatin1String("en") || !Known(language)) return false;
+    Install(QStringLiteral("qtbase_") + language,
+            {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
+    // Installed beside the programs (bin/../share/mivo/translations), else in the build tree.
+    const QString installed =
+        QDir(QCoreApplication::applicationDirPath()).filePath("../share/mivo/translations");
+    return Install(QStringLiteral("mivo_") + language,
+                   {installed, QStringLiteral(MIVO_BUILD_TRANSLATIONS)});
+}
+
+}  // namespace mivo
