@@ -8,9 +8,9 @@
 #include "procedures/reply_rules.h"
 #include "shell/cancel_dialog.h"
 #include "shell/error_dialog.h"
-#include "shell/translated_texts.h"
 #include "shell/progress_dialog.h"
 #include "shell/transfer_dialogs.h"
+#include "shell/translated_texts.h"
 #include "shell/window_style.h"
 
 namespace mivo {
