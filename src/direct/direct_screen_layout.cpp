@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "common/fiber.h"
 #include "direct/cycle_time_panel.h"
@@ -31,6 +32,7 @@
 #include "shell/editor_frame.h"
 #include "shell/line_switch.h"
 #include "shell/navigator.h"
+#include "shell/translated_texts.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -74,31 +76,31 @@ void DirectScreen::buildToolBar() {
 }
 
 void DirectScreen::buildMenus() {
-    QMenu* file = menuBar()->addMenu("File");
-    file->addAction("Received contents delete", this, &DirectScreen::onClearClicked)
-        ->setObjectName("MenuClear");
-    file->addAction("End", this, &DirectScreen::onEndClicked)->setObjectName("MenuEnd");
-    QMenu* display = menuBar()->addMenu("Display");
+    // Each shown in the user's language; its object name stays.
+    const auto item = [this](QMenu* menu, const char* text, const char* objectName, auto handler) {
+        menu->addAction(MenuText(text), this, handler)->setObjectName(objectName);
+    };
+    QMenu* file = menuBar()->addMenu(MenuText(QT_TRANSLATE_NOOP("Menu", "File")));
+    item(file, QT_TRANSLATE_NOOP("Menu", "Received contents delete"), "MenuClear",
+         [this] { onClearClicked(); });
+    item(file, QT_TRANSLATE_NOOP("Menu", "End"), "MenuEnd", [this] { onEndClicked(); });
+    QMenu* display = menuBar()->addMenu(MenuText(QT_TRANSLATE_NOOP("Menu", "Display")));
     using Window = Navigator::Window;
-    const std::pair<const char*, Window> editors[] = {{"Step", Window::Steps},
-                                                      {"Parameter", Window::Parameters},
-                                                      {"Pallet", Window::Pallets},
-                                                      {"Offset", Window::Offsets}};
-    for (const auto& [text, window] : editors) {
-        QAction* a = display->addAction(
-            text, this, [this, window = window] { leaveFor(navigator_.window(window)); });
-        a->setObjectName(QString("Menu") + text);
-    }
-    display->addAction("Path preview", this, &DirectScreen::pathPreviewRequested)
-        ->setObjectName("MenuPathPreview");
-    display->addAction("Run history", this, [this] { navigator_.show(Navigator::Window::History); })
-        ->setObjectName("MenuRunHistory");
-    display
-        ->addAction("Communication log", this, [this] { navigator_.show(Navigator::Window::Log); })
-        ->setObjectName("MenuComLog");
-    display
-        ->addAction("Settings...", this, [this] { navigator_.show(Navigator::Window::Settings); })
-        ->setObjectName("MenuSettings");
+    const std::tuple<const char*, const char*, Window> editors[] = {
+        {QT_TRANSLATE_NOOP("Menu", "Step"), "MenuStep", Window::Steps},
+        {QT_TRANSLATE_NOOP("Menu", "Parameter"), "MenuParameter", Window::Parameters},
+        {QT_TRANSLATE_NOOP("Menu", "Pallet"), "MenuPallet", Window::Pallets},
+        {QT_TRANSLATE_NOOP("Menu", "Offset"), "MenuOffset", Window::Offsets}};
+    for (const auto& [text, name, window] : editors)
+        item(display, text, name, [this, window = window] { leaveFor(navigator_.window(window)); });
+    item(display, QT_TRANSLATE_NOOP("Menu", "Path preview"), "MenuPathPreview",
+         [this] { emit pathPreviewRequested(); });
+    item(display, QT_TRANSLATE_NOOP("Menu", "Run history"), "MenuRunHistory",
+         [this] { navigator_.show(Navigator::Window::History); });
+    item(display, QT_TRANSLATE_NOOP("Menu", "Communication log"), "MenuComLog",
+         [this] { navigator_.show(Navigator::Window::Log); });
+    item(display, QT_TRANSLATE_NOOP("Menu", "Settings..."), "MenuSettings",
+         [this] { navigator_.show(Navigator::Window::Settings); });
 }
 
 void DirectScreen::buildCentre() {
