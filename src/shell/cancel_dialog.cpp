@@ -13,12 +13,12 @@ namespace mivo {
 CancelDialog::CancelDialog(TransferDialogs& transfer, QWidget* parent)
     : OpenerDialog(parent, kNoTitleButtons), transfer_(transfer) {
     setObjectName("TCancel");
-    setWindowTitle("MIVO Editor [Cancel]");
-    label_ = new QLabel("Transferring", this);
+    setWindowTitle(tr("MIVO Editor [Cancel]"));
+    label_ = new QLabel(tr("Transferring"), this);
     label_->setObjectName("Label1");
     label_->setAlignment(Qt::AlignCenter);
     const QFont bold = SetRedBold(label_);
-    button_ = new QPushButton("Cancel", this);
+    button_ = new QPushButton(tr("Cancel"), this);
     button_->setObjectName("Button1");
     button_->setFont(bold);
     auto* layout = new QVBoxLayout(this);
@@ -38,7 +38,7 @@ QString CancelDialog::buttonText() const { return button_->text(); }
 void CancelDialog::onButtonClicked() {
     const bool motion = !dataExchange_;
     if (motion)
-        setTexts("MSTOP send", "Cancel");
+        setTexts(tr("MSTOP send"), tr("Cancel"));
     else
         dataExchange_ = false;
     transfer_.requestCancel(motion);

@@ -22,7 +22,7 @@
 namespace mivo {
 
 namespace {
-const QString kFolderCaption = "Log folder: ";
+const char* const kFolderCaption = QT_TRANSLATE_NOOP("mivo::CommunicationLog", "Log folder: ");
 }  // namespace
 
 QString LocalClockText(qint64 msSinceEpoch, int offsetSeconds) {
@@ -38,7 +38,7 @@ QString LocalClockText(qint64 msSinceEpoch, int offsetSeconds) {
 CommunicationLog::CommunicationLog(ControllerLink& link, QWidget* parent)
     : QWidget(parent, Qt::Window) {
     setObjectName("CommunicationLog");
-    setWindowTitle("MIVO Editor [Communication log]");
+    setWindowTitle(tr("MIVO Editor [Communication log]"));
     lines_ = new QPlainTextEdit(this);
     lines_->setObjectName("LogText");
     lines_->setReadOnly(true);
@@ -46,11 +46,11 @@ CommunicationLog::CommunicationLog(ControllerLink& link, QWidget* parent)
     lines_->setLineWrapMode(QPlainTextEdit::NoWrap);
     lines_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     FollowNewLines(lines_);
-    auto* copyButton = new QPushButton("Copy", this);
+    auto* copyButton = new QPushButton(tr("Copy"), this);
     copyButton->setObjectName("Copy");
-    auto* clearButton = new QPushButton("Clear", this);
+    auto* clearButton = new QPushButton(tr("Clear"), this);
     clearButton->setObjectName("Clear");
-    openFolder_ = new QPushButton("Open log folder", this);
+    openFolder_ = new QPushButton(tr("Open log folder"), this);
     openFolder_->setObjectName("OpenLogFolder");
     openFolder_->setEnabled(false);
     // The folder's path, to copy where no file manager opens it.
@@ -98,7 +98,7 @@ void CommunicationLog::setLogFolder(const QString& folder) {
     logFolder_ = folder;
     openFolder_->setEnabled(!folder.isEmpty());
     openFolder_->setToolTip(folder);
-    folderPath_->setText(kFolderCaption + folder);
+    folderPath_->setText(tr(kFolderCaption) + folder);
     folderPath_->setVisible(!folder.isEmpty());
 }
 
@@ -108,7 +108,7 @@ void CommunicationLog::openLogFolder() {
     if (QDesktopServices::openUrl(QUrl::fromLocalFile(logFolder_))) return;
     // Nothing here opens a folder: its path selected, ready to copy.
     folderPath_->setFocus();
-    folderPath_->setSelection(kFolderCaption.size(), logFolder_.size());
+    folderPath_->setSelection(tr(kFolderCaption).size(), logFolder_.size());
 }
 
 void CommunicationLog::recorderFailed(const QString& text, const QString& caption) {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QMainWindow>
@@ -14,16 +15,24 @@
 
 #include "codepage/cp1252.h"
 #include "common/prompter.h"
+#include "shell/translated_texts.h"
 
 namespace mivo {
 
 namespace {
 // An item's data: its grid row; -1 for the lines about the list (the same data, out of date).
 constexpr int kRowRole = Qt::UserRole;
-const char* const kSameText = "No differences: the controller holds the same.";
+const char* const kSameText =
+    QT_TRANSLATE_NOOP("mivo::ComparePanel", "No differences: the controller holds the same.");
 const char* const kOutdatedText =
-    "Out of date: the data or the controller changed after this compare. Compare again.";
-const char* const kCaption = "Compare with controller";
+    QT_TRANSLATE_NOOP("mivo::ComparePanel",
+                      "Out of date: the data or the controller changed "
+                      "after this compare. Compare again.");
+const char* const kCaption = QT_TRANSLATE_NOOP("Message", "Compare with controller");
+// The panel's own texts (it has no translation context of its own).
+QString Translated(const char* text) {
+    return QCoreApplication::translate("mivo::ComparePanel", text);
+}
 // The most the panel asks for its lines; longer ones scroll and show whole as tool tips.
 constexpr int kWidestHint = 900;
 
@@ -48,7 +57,9 @@ QString EditorLine(const Difference& d) { return Cp1252::decode(DifferenceLine(d
 
 ComparePanel::ComparePanel(QMainWindow* window, Prompter& prompter, Handlers handlers,
                            Qt::DockWidgetArea area)
-    : QDockWidget(kCaption, window), prompter_(prompter), handlers_(std::move(handlers)) {
+    : QDockWidget(MessageText(kCaption), window),
+      prompter_(prompter),
+      handlers_(std::move(handlers)) {
     setObjectName("CompareDock");
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
@@ -57,9 +68,11 @@ ComparePanel::ComparePanel(QMainWindow* window, Prompter& prompter, Handlers han
     list_->setObjectName("CompareList");
     layout->addWidget(list_, 1);
     auto* buttons = new QHBoxLayout;
-    send_ = new QPushButton("Send selected", body);
+    send_ =
+        new QPushButton(QCoreApplication::translate("mivo::ComparePanel", "Send selected"), body);
     send_->setObjectName("CompareSend");
-    take_ = new QPushButton("Take selected", body);
+    take_ =
+        new QPushButton(QCoreApplication::translate("mivo::ComparePanel", "Take selected"), body);
     take_->setObjectName("CompareTake");
     buttons->addWidget(send_);
     buttons->addWidget(take_);
@@ -157,18 +170,18 @@ void ComparePanel::markOutdated() {
         QListWidgetItem* item = list_->item(i);
         item->setFlags(item->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable));
     }
-    auto* note = new QListWidgetItem(kOutdatedText);
+    auto* note = new QListWidgetItem(Translated(kOutdatedText));
     QFont bold = note->font();
     bold.setBold(true);
     note->setFont(bold);
     note->setData(kRowRole, -1);
-    note->setToolTip(kOutdatedText);
+    note->setToolTip(Translated(kOutdatedText));
     list_->insertItem(0, note);
     enableButtons();
 }
 
 void ComparePanel::addSameLine() {
-    auto* item = new QListWidgetItem(kSameText, list_);
+    auto* item = new QListWidgetItem(Translated(kSameText), list_);
     item->setData(kRowRole, -1);
 }
 

@@ -65,8 +65,8 @@ void EditorChrome::buildToolBar(const std::vector<Button>& buttons) {
     // Small enough that every button and the line switch fit the written width.
     bar->setIconSize(QSize(20, 20));
     for (const Button& b : buttons) {
-        QAction* a = makeAction(b.hint, b.objectName.c_str());
-        a->setToolTip(b.hint);
+        QAction* a = makeAction(MenuText(b.hint), b.objectName.c_str());
+        a->setToolTip(MenuText(b.hint));
         a->setIcon(ButtonIcon(b));
         buttons_[b.hint] = a;
         if (b.online) onlineActions_.push_back(a);

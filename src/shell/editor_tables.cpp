@@ -26,13 +26,13 @@ std::string Named(const char* prefix, const char* name) { return std::string(pre
 std::vector<EditorFrame::Button> EditorFrame::fileButtons(const char* prefix,
                                                           std::function<void()> newProgramming) {
     return {
-        {"New programming", Named(prefix, "New"), "New", false, std::move(newProgramming),
-         "document-new", QStyle::SP_FileIcon},
-        {"Open", Named(prefix, "Open"), "Opn", false, [this] { openFile(); }, "document-open",
-         QStyle::SP_DialogOpenButton},
-        {"Save", Named(prefix, "Save"), "Sav", false, [this] { saveFile(); }, "document-save",
-         QStyle::SP_DialogSaveButton},
-        {"Print", Named(prefix, "Print"), "Prn", false,
+        {QT_TRANSLATE_NOOP("Menu", "New programming"), Named(prefix, "New"), "New", false,
+         std::move(newProgramming), "document-new", QStyle::SP_FileIcon},
+        {QT_TRANSLATE_NOOP("Menu", "Open"), Named(prefix, "Open"), "Opn", false,
+         [this] { openFile(); }, "document-open", QStyle::SP_DialogOpenButton},
+        {QT_TRANSLATE_NOOP("Menu", "Save"), Named(prefix, "Save"), "Sav", false,
+         [this] { saveFile(); }, "document-save", QStyle::SP_DialogSaveButton},
+        {QT_TRANSLATE_NOOP("Menu", "Print"), Named(prefix, "Print"), "Prn", false,
          [this] {
              if (print_) print_->printFrom(document_.kind(), this);
          },
@@ -44,13 +44,13 @@ std::vector<EditorFrame::Button> EditorFrame::programButtons(
     const char* prefix, const char* runHint,
     std::function<std::string(const std::string&)> startQuestion) {
     return {
-        {"Return to origin", Named(prefix, "Origin"), "Org", true,
+        {QT_TRANSLATE_NOOP("Menu", "Return to origin"), Named(prefix, "Origin"), "Org", true,
          [this] { operations_.returnToOrigin(); }, "go-home"},
         {runHint, Named(prefix, "Run"), "Run", true,
          [this, startQuestion] { operations_.executeProgram(startQuestion); },
          "media-playback-start", QStyle::SP_MediaPlay},
-        {"Motor free", Named(prefix, "Free"), "MF", true, [this] { operations_.motorFree(); },
-         "process-stop", QStyle::SP_BrowserStop},
+        {QT_TRANSLATE_NOOP("Menu", "Motor free"), Named(prefix, "Free"), "MF", true,
+         [this] { operations_.motorFree(); }, "process-stop", QStyle::SP_BrowserStop},
     };
 }
 
@@ -68,12 +68,16 @@ EditorFrame::Button EditorFrame::teachButton(const char* hint, const char* objec
 }
 
 EditorFrame::Button EditorFrame::endButton(const char* prefix, std::function<void()> end) {
-    return {"Initial screen move", Named(prefix, "End"), "End", false,
-            std::move(end),        "view-app-grid"};
+    return {QT_TRANSLATE_NOOP("Menu", "Initial screen move"),
+            Named(prefix, "End"),
+            "End",
+            false,
+            std::move(end),
+            "view-app-grid"};
 }
 
 void EditorFrame::addFileMenu(std::function<void()> end) {
-    const char* endButton = end ? nullptr : "Initial screen move";
+    const char* endButton = end ? nullptr : QT_TRANSLATE_NOOP("Menu", "Initial screen move");
     // clang-format off
     QMenu* file = addMenu(QT_TRANSLATE_NOOP("Menu", "&File"), {
         {QT_TRANSLATE_NOOP("Menu", "&New programming"), "MenuNew", "New programming", {}, false, false, QKeySequence::New},

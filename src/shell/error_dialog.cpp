@@ -15,7 +15,7 @@ ErrorDialog::ErrorDialog(const TransferDialogs& transfer, const Navigator& navig
                          QWidget* parent)
     : OpenerDialog(parent, kNoTitleButtons), transfer_(transfer), navigator_(navigator) {
     setObjectName("Terr");
-    setWindowTitle("Error display");
+    setWindowTitle(tr("Error display"));
     text_ = new QLabel(this);
     text_->setObjectName("ERRhyouji");
     text_->setAlignment(Qt::AlignCenter);

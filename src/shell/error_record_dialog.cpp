@@ -12,8 +12,8 @@ namespace mivo {
 
 ErrorRecordDialog::ErrorRecordDialog(QWidget* parent) : OpenerDialog(parent, kNoTitleButtons) {
     setObjectName("Terror");
-    setWindowTitle("MIVO Editor [Error-Record]");
-    auto* label = new QLabel("The higher up on the list, the more recent the error.", this);
+    setWindowTitle(tr("MIVO Editor [Error-Record]"));
+    auto* label = new QLabel(tr("The higher up on the list, the more recent the error."), this);
     label->setObjectName("Label1");
     SetBold(label);
     memo_ = new QPlainTextEdit(this);

@@ -7,7 +7,7 @@ namespace mivo {
 LineSwitch::LineSwitch(ControllerLink& link, Side side, QWidget* parent)
     : QPushButton(parent), link_(link), side_(side) {
     setObjectName("linemonitor");
-    setToolTip("Line switch");
+    setToolTip(tr("Line switch"));
     setFocusPolicy(Qt::NoFocus);
     showState(linkOnline());
     connect(&link_,
@@ -16,14 +16,15 @@ LineSwitch::LineSwitch(ControllerLink& link, Side side, QWidget* parent)
     connect(this, &QPushButton::clicked, this, &LineSwitch::toggle);
 }
 
-bool LineSwitch::isOnlineShown() const { return text() == "Online"; }
+bool LineSwitch::isOnlineShown() const { return onlineShown_; }
 
 bool LineSwitch::linkOnline() const {
     return side_ == Main ? link_.isOnline() : link_.isDirectOnline();
 }
 
 void LineSwitch::showState(bool online) {
-    setText(online ? "Online" : "Offline");
+    onlineShown_ = online;
+    setText(online ? tr("Online") : tr("Offline"));
     QPalette p = palette();
     p.setColor(QPalette::ButtonText,
                online ? QColor(0xFF, 0, 0) : palette().color(QPalette::WindowText));

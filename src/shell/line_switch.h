@@ -23,6 +23,7 @@ class LineSwitch : public QPushButton {
     void toggle();
     ControllerLink& link_;
     Side side_;
+    bool onlineShown_ = false;  // the caption says "Online" (in the user's language)
 };
 
 }  // namespace mivo

@@ -242,7 +242,8 @@ class MemoryEditor : public EditorFrame {
             communication.push_back(t.hint ? MenuItem{t.text, t.menuName, t.hint, {}, true}
                                            : MenuItem{t.text, t.menuName, nullptr, t.run, true});
         }
-        for (Button b : programButtons(prefix, "Program execute", std::move(startQuestion)))
+        for (Button b : programButtons(prefix, QT_TRANSLATE_NOOP("Menu", "Program execute"),
+                                       std::move(startQuestion)))
             buttons.push_back(b);
         buttons.push_back(std::move(teach));
         buttons.push_back(endButton(prefix, std::move(end)));
@@ -251,7 +252,8 @@ class MemoryEditor : public EditorFrame {
         addFileMenu(std::move(fileEnd));
         addEditMenu();
         communication.push_back({nullptr});
-        for (const MenuItem& item : programItems("Program execute")) communication.push_back(item);
+        for (const MenuItem& item : programItems(QT_TRANSLATE_NOOP("Menu", "Program execute")))
+            communication.push_back(item);
         addMenu(QT_TRANSLATE_NOOP("Menu", "Communication"), communication);
         addDisplayMenu();
     }

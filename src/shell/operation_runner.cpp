@@ -13,15 +13,18 @@ namespace mivo {
 
 bool RefusedWhileOperating(const Navigator& navigator, Prompter& prompter) {
     if (!navigator.operating()) return false;
-    prompter.notify("'Move to direct screen' cannot be executed while 'Operating' is displayed",
-                    "Operating");
+    prompter.notify(QT_TRANSLATE_NOOP("Message",
+                                      "'Move to direct screen' cannot be executed while "
+                                      "'Operating' is displayed"),
+                    QT_TRANSLATE_NOOP("Message", "Operating"));
     return true;
 }
 
 bool TeachingRefused(const Navigator& navigator, Prompter& prompter, bool online) {
     if (RefusedWhileOperating(navigator, prompter)) return true;
     if (online) return false;
-    prompter.notify("Teaching control cannot be made under offline", "Under offline");
+    prompter.notify(QT_TRANSLATE_NOOP("Message", "Teaching control cannot be made under offline"),
+                    QT_TRANSLATE_NOOP("Message", "Under offline"));
     return true;
 }
 

@@ -31,8 +31,8 @@ QString ReportedText(const ReportedPort& p) {
 PortDialog::PortDialog(const ControllerLink& link, QWidget* parent)
     : OpenerDialog(parent, kNoTitleButtons), link_(link), lister_(ReportedSerialPorts) {
     setObjectName("Tcom");
-    setWindowTitle("MIVO Editor [COM Select]");
-    auto* box = new QGroupBox("COM set", this);
+    setWindowTitle(tr("MIVO Editor [COM Select]"));
+    auto* box = new QGroupBox(tr("COM set"), this);
     box->setObjectName("ComSet");
     auto* grid = new QGridLayout(box);
     group_ = new QButtonGroup(this);
@@ -57,13 +57,13 @@ PortDialog::PortDialog(const ControllerLink& link, QWidget* parent)
             id >= kFirstReportedId && i < reportedDevices_.size() ? reportedDevices_[i] : QString();
     });
 
-    auto* found = new QGroupBox("Serial ports found", this);
+    auto* found = new QGroupBox(tr("Serial ports found"), this);
     found->setObjectName("Reported");
     reportedLayout_ = new QVBoxLayout(found);
-    noneFound_ = new QLabel("(none)", found);
+    noneFound_ = new QLabel(tr("(none)"), found);
     reportedLayout_->addWidget(noneFound_);
 
-    QPushButton* set = NamedButton("Set", "Set", this);
+    QPushButton* set = NamedButton(tr("Set"), "Set", this);
     ColumnAboveButton(this, {box, found}, set);
     connect(set, &QPushButton::clicked, this, &PortDialog::onSetClicked);
     showDevices();
@@ -127,7 +127,7 @@ void PortDialog::listReportedPorts() {
     bool chosenGone = !chosenDevice_.isEmpty();
     for (std::size_t i = 0; i < ports.size(); ++i) chosenGone = chosenGone && !isChosen(i);
     if (chosenGone) {
-        ports.push_back({chosenDevice_, "not found", {}, {}});
+        ports.push_back({chosenDevice_, tr("not found"), {}, {}});
         names.push_back(chosenDevice_);
     }
 

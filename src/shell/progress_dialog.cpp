@@ -13,8 +13,8 @@ namespace mivo {
 ProgressDialog::ProgressDialog(TransferDialogs& transfer, QWidget* parent)
     : OpenerDialog(parent, kNoTitleButtons), transfer_(transfer) {
     setObjectName("Tcall");
-    setWindowTitle("Transferring");
-    auto* label = new QLabel("Transferring", this);
+    setWindowTitle(tr("Transferring"));
+    auto* label = new QLabel(tr("Transferring"), this);
     label->setObjectName("Label1");
     label->setAlignment(Qt::AlignCenter);
     SetRedBold(label);
@@ -23,7 +23,7 @@ ProgressDialog::ProgressDialog(TransferDialogs& transfer, QWidget* parent)
     bar_->setRange(0, 1000);
     bar_->setValue(0);
     bar_->setTextVisible(false);
-    QPushButton* stop = NamedButton("Stop transfer", "Button1", this);
+    QPushButton* stop = NamedButton(tr("Stop transfer"), "Button1", this);
     ColumnAboveButton(this, {label, bar_}, stop);
     SetFixedWrittenSize(this, {320, 130});
     connect(stop, &QPushButton::clicked, this, &ProgressDialog::onStopClicked);

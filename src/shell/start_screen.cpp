@@ -29,21 +29,21 @@ StartScreen::StartScreen(const Navigator& navigator, ControllerLink& link, Modif
                          Prompter& prompter, QWidget* parent)
     : QMainWindow(parent), navigator_(navigator), link_(link), flags_(flags), prompter_(prompter) {
     setObjectName("Tselect");
-    setWindowTitle("MIVO Series Editor");
+    setWindowTitle(tr("MIVO Series Editor"));
     auto* centre = new QWidget(this);
     centre->setAutoFillBackground(true);
-    auto* title = new QLabel("MIVO Series Editor", centre);
+    auto* title = new QLabel(tr("MIVO Series Editor"), centre);
     title->setObjectName("Label1");
     QFont big = title->font();
     big.setPointSize(20);
     big.setBold(true);
     title->setFont(big);
-    auto* version = new QLabel(QString("Ver. ") + kVersion, centre);
+    auto* version = new QLabel(tr("Ver. ") + kVersion, centre);
     version->setObjectName("Label2");
-    auto* hint = new QLabel("Click the starting button", centre);
+    auto* hint = new QLabel(tr("Click the starting button"), centre);
     hint->setObjectName("Label3");
     SetRedBold(hint);
-    start_ = new QPushButton("Start MIVO Editor", centre);
+    start_ = new QPushButton(tr("Start MIVO Editor"), centre);
     start_->setObjectName("Button1");
     start_->installEventFilter(this);
 

@@ -15,7 +15,9 @@ bool SaveTextFile(QWidget* parent, FileChooser* chooser, Prompter& prompter, con
     if (!choose.chooseSave(parent, how.filters, name, filter)) return false;
     if (filter == 1 && QFileInfo(name).suffix().isEmpty()) name += how.extension;
     const std::string path = name.toStdString();
-    if (FileExists(path) && !prompter.ask("File of the same name exists.  Overwrite?", how.caption))
+    if (FileExists(path) &&
+        !prompter.ask(QT_TRANSLATE_NOOP("Message", "File of the same name exists.  Overwrite?"),
+                      how.caption))
         return false;
     std::string reason;
     if (WriteWholeFile(path, content(), reason)) return true;

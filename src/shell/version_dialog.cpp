@@ -15,19 +15,19 @@ namespace mivo {
 
 VersionDialog::VersionDialog(QWidget* parent) : OpenerDialog(parent) {
     setObjectName("TVer");
-    setWindowTitle("MIVO Editor [Version]");
+    setWindowTitle(tr("MIVO Editor [Version]"));
 
-    auto* support = new QGroupBox("Support software", this);
+    auto* support = new QGroupBox(tr("Support software"), this);
     auto* supportLayout = new QHBoxLayout(support);
-    supportLayout->addWidget(new QLabel("Ver. : ", support));
+    supportLayout->addWidget(new QLabel(tr("Ver. : "), support));
     auto* own = new QLabel(kVersion, support);
     own->setObjectName("sapover");
     supportLayout->addWidget(own, 1);
 
-    auto* unit = new QGroupBox("MIVO main unit", this);
+    auto* unit = new QGroupBox(tr("MIVO main unit"), this);
     auto* unitLayout = new QGridLayout(unit);
-    const char* captions[kUnits] = {
-        "Main Ver. : ", "Xsub Ver. : ", "Ysub Ver. : ", "Zsub Ver. : ", "Rsub Ver. : "};
+    const QString captions[kUnits] = {tr("Main Ver. : "), tr("Xsub Ver. : "), tr("Ysub Ver. : "),
+                                      tr("Zsub Ver. : "), tr("Rsub Ver. : ")};
     const char* names[kUnits] = {"Mainver", "Xver", "Yver", "Zver", "Rver"};
     for (int i = 0; i < kUnits; ++i) {
         unitLayout->addWidget(new QLabel(captions[i], unit), i, 0);
@@ -37,7 +37,7 @@ VersionDialog::VersionDialog(QWidget* parent) : OpenerDialog(parent) {
         unitLayout->addWidget(values_[i], i, 1);
     }
 
-    QPushButton* close = NamedButton("Close", "Close", this);
+    QPushButton* close = NamedButton(tr("Close"), "Close", this);
     ColumnAboveButton(this, {support, unit}, close);
     connect(close, &QPushButton::clicked, this, &VersionDialog::onCloseClicked);
 }
