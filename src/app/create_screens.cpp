@@ -1,5 +1,6 @@
 #include "app/create_screens.h"
 
+#include <QApplication>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <cstdlib>
@@ -21,6 +22,7 @@
 #include "plant/run_outlets.h"
 #include "print/print_dialog.h"
 #include "procedures/run_account.h"
+#include "shell/assistive_names.h"
 #include "shell/cancel_dialog.h"
 #include "shell/communication_log.h"
 #include "shell/error_dialog.h"
@@ -273,6 +275,8 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
     for (const std::unique_ptr<QWidget>& screen : o.screens)
         if (auto* window = qobject_cast<QMainWindow*>(screen.get()))
             GiveMnemonics(window->menuBar());
+    // Every control named for a screen reader.
+    for (QWidget* window : QApplication::topLevelWidgets()) NameControlsForAssistiveTech(window);
     // Every window opens wholly on its screen, however large the screen's scale makes it.
     FitWindowsOnScreen();
     o.link.setPortSource([com] { return com->portChoice(); });

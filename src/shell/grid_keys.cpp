@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QTableView>
 
+#include "shell/key_list.h"
+
 namespace mivo {
 
 namespace {
@@ -60,6 +62,7 @@ void PassFieldUndoKeys(QWidget* window, std::function<QAction*()> undo,
 GridKeyWatcher::GridKeyWatcher(QTableView* grid, std::function<void(const QModelIndexList&)> clear)
     : QObject(grid), grid_(grid), clear_(std::move(clear)) {
     grid->installEventFilter(this);
+    TellGridKeys(grid);
 }
 
 bool GridKeyWatcher::eventFilter(QObject* watched, QEvent* event) {

@@ -14,6 +14,7 @@
 
 #include "codepage/cp1252.h"
 #include "link/controller_link.h"
+#include "shell/key_list.h"
 #include "steps/grid_step_model.h"
 #include "steps/program_initialize.h"
 #include "steps/run_trace_window.h"
@@ -69,6 +70,9 @@ void StepEditor::buildCentre() {
     rangeStartEdit_ = rangeBox("0", "jaku");
     rangeRow->addWidget(new QLabel("-", centre));
     rangeEndEdit_ = rangeBox("999", "kyou");
+    // Read out without the dash between them.
+    rangeStartEdit_->setAccessibleName(tr("Send/Receive Range, first step"));
+    rangeEndEdit_->setAccessibleName(tr("Send/Receive Range, last step"));
     rangeRow->addSpacing(30);
     rangeRow->addWidget(new QLabel("Pgm No.  ", centre));
     programNumber_ = new QLabel("0", centre);
@@ -100,6 +104,8 @@ void StepEditor::buildCentre() {
     grid_->setCurrentIndex(model_->index(0, 1));
     watchGrid(grid_, {GridStepModel::kWrittenWidths.begin(), GridStepModel::kWrittenWidths.end()});
     grid_->installEventFilter(this);  // Enter opens the command-entry dialog
+    TellKey(grid_, QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText),
+            tr("Grid: open the step's command-entry dialog"));
 
     buildPopupMenu();
 
