@@ -10,8 +10,17 @@ namespace mivo {
 
 namespace {
 
-const char* const kTitles[] = {"No.",   "Start",        "Program", "Result",
-                               "Cycle", "Program hash", "Robot",   "Host"};
+// clang-format off
+const char* const kTitles[] = {
+    QT_TRANSLATE_NOOP("mivo::HistoryTableModel", "No."),
+    QT_TRANSLATE_NOOP("mivo::HistoryTableModel", "Start"),
+    QT_TRANSLATE_NOOP("mivo::HistoryTableModel", "Program"),
+    QT_TRANSLATE_NOOP("mivo::HistoryTableModel", "Result"),
+    QT_TRANSLATE_NOOP("mivo::HistoryTableModel", "Cycle"),
+    QT_TRANSLATE_NOOP("mivo::HistoryTableModel", "Program hash"),
+    QT_TRANSLATE_NOOP("mivo::HistoryTableModel", "Robot"),
+    QT_TRANSLATE_NOOP("mivo::HistoryTableModel", "Host")};
+// clang-format on
 
 // A program hash is long; its first characters tell programs apart.
 constexpr int kShortHash = 8;
@@ -82,8 +91,8 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
             return bold;
         }
         if (role == Qt::ToolTipRole)
-            return stray == Above ? "Above the upper control limit"
-                                  : "Below the lower control limit";
+            return stray == Above ? tr("Above the upper control limit")
+                                  : tr("Below the lower control limit");
     }
     if (column == Hash && role == Qt::ToolTipRole) return KeptText(run.programHash);
     if (column == Result && role == Qt::ForegroundRole && run.result != RunResult::End)
@@ -94,7 +103,7 @@ QVariant HistoryTableModel::data(const QModelIndex& index, int role) const {
 QVariant HistoryTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
         section < ColumnCount)
-        return kTitles[section];
+        return tr(kTitles[section]);
     return {};
 }
 
@@ -105,15 +114,15 @@ QString HistoryTableModel::widestText(int column) {
         case Start:
             return "2088-88-88 88:88:88";
         case Program:
-            return "Program";
+            return tr(kTitles[Program]);
         case Result:
             return "HOST ENDED";
         case Cycle:
             return QString::fromUtf8("888.88 s \u25b2");
         case Hash:
-            return "Program hash";
+            return tr(kTitles[Hash]);
         case Robot:
-            return "Robot";
+            return tr(kTitles[Robot]);
         case Host:
             return "mivo-editor";
     }

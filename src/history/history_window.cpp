@@ -28,9 +28,10 @@ namespace mivo {
 
 namespace {
 
-const char* const kPickRun =
+const char* const kPickRun = QT_TRANSLATE_NOOP(
+    "mivo::HistoryWindow",
     "Select a run to see where its cycle goes; Ctrl+click a second one to compare the two step "
-    "by step.";
+    "by step.");
 
 QDate LocalDate(std::int64_t utcMilliseconds) {
     return QDateTime::fromMSecsSinceEpoch(utcMilliseconds).date();
@@ -45,11 +46,11 @@ std::optional<std::int64_t> DateBound(const QDateEdit* edit, bool endOfDay) {
 HistoryWindow::HistoryWindow(std::filesystem::path file, Prompter& prompter, QWidget* parent)
     : QWidget(parent, Qt::Window), file_(std::move(file)), prompter_(prompter) {
     setObjectName("RunHistory");
-    setWindowTitle("Run history");
+    setWindowTitle(tr("Run history"));
     chart_ = new RunChart;
     makeTable();
     bars_ = new StepBars;
-    bars_->showNote(kPickRun);
+    bars_->showNote(tr(kPickRun));
     auto* barsArea = new QScrollArea;
     barsArea->setWidget(bars_);
     barsArea->setWidgetResizable(true);
@@ -198,8 +199,8 @@ void HistoryWindow::applyFilters() {
     }
     table_->viewport()->update();
     const std::size_t n = model_->runs().size();
-    count_->setText(n == all_->size() ? QString("%1 runs").arg(n)
-                                      : QString("%1 of %2 runs").arg(n).arg(all_->size()));
+    count_->setText(n == all_->size() ? tr("%1 runs").arg(n)
+                                      : tr("%1 of %2 runs").arg(n).arg(all_->size()));
     export_->setEnabled(n > 0);
     showSelection();
 }
@@ -237,8 +238,9 @@ void HistoryWindow::showSelection() {
                               history_->steps(ids[1]));
     } else {
         chart_->setSelectedRun(0);
-        bars_->showNote(ids.empty() ? kPickRun
-                                    : "Select one run to see its steps, or two to compare them.");
+        bars_->showNote(ids.empty()
+                            ? tr(kPickRun)
+                            : tr("Select one run to see its steps, or two to compare them."));
     }
 }
 
@@ -246,9 +248,9 @@ void HistoryWindow::exportCsv() {
     const std::vector<RunRecord>& runs = model_->runs();
     if (runs.empty()) return;
     const TextExport how{"history.csv",
-                         {"CSV files (*.csv)", "All files (*)"},
+                         {tr("CSV files (*.csv)"), tr("All files (*)")},
                          ".csv",
-                         "Export CSV",
+                         QT_TRANSLATE_NOOP("Message", "Export CSV"),
                          "The runs shown"};
     SaveTextFile(this, chooser_, prompter_, how, [&runs] {
         std::string text = HistoryCsvHeader();

@@ -17,11 +17,11 @@ namespace mivo {
 QWidget* HistoryWindow::makeFilters() {
     program_ = new QComboBox;
     program_->setObjectName("HistoryProgram");
-    program_->addItem("All");
+    program_->addItem(tr("All"));
     for (int p = 0; p <= 5; ++p) program_->addItem(QString("P%1").arg(p));
     result_ = new QComboBox;
     result_->setObjectName("HistoryResult");
-    result_->addItem("All");
+    result_->addItem(tr("All"));
     for (RunResult r : AllRunResults()) result_->addItem(QString::fromLatin1(RunResultWord(r)));
     const auto dateEdit = [](const char* name) {
         auto* edit = new QDateEdit(QDate::currentDate());
@@ -33,21 +33,21 @@ QWidget* HistoryWindow::makeFilters() {
     };
     from_ = dateEdit("HistoryFrom");
     to_ = dateEdit("HistoryTo");
-    fromOn_ = new QCheckBox("&From");
+    fromOn_ = new QCheckBox(tr("&From"));
     fromOn_->setObjectName("HistoryFromOn");
-    fromOn_->setToolTip("Only runs started on or after this day");
-    toOn_ = new QCheckBox("&To");
+    fromOn_->setToolTip(tr("Only runs started on or after this day"));
+    toOn_ = new QCheckBox(tr("&To"));
     toOn_->setObjectName("HistoryToOn");
-    toOn_->setToolTip("Only runs started on or before this day");
+    toOn_->setToolTip(tr("Only runs started on or before this day"));
     count_ = new QLabel;
     count_->setObjectName("HistoryCount");
-    export_ = new QPushButton("&Export CSV...");
+    export_ = new QPushButton(tr("&Export CSV..."));
     export_->setObjectName("HistoryExport");
-    export_->setToolTip("Write the runs shown to a CSV file");
+    export_->setToolTip(tr("Write the runs shown to a CSV file"));
 
-    auto* programLabel = new QLabel("&Program:");
+    auto* programLabel = new QLabel(tr("&Program:"));
     programLabel->setBuddy(program_);
-    auto* resultLabel = new QLabel("&Result:");
+    auto* resultLabel = new QLabel(tr("&Result:"));
     resultLabel->setBuddy(result_);
     auto* bar = new QWidget;
     auto* row = new QHBoxLayout(bar);

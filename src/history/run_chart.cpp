@@ -75,8 +75,9 @@ void RunChart::setSelectedRun(std::int64_t id) {
 
 void RunChart::measure() {
     const QFontMetrics fm = fontMetrics();
-    margins_ = QMarginsF(fm.horizontalAdvance("8888.88") + 12, fm.height() + 10,
-                         fm.horizontalAdvance("Mean 888.88 s") + 14, 2 * fm.height() + 10);
+    margins_ =
+        QMarginsF(fm.horizontalAdvance("8888.88") + 12, fm.height() + 10,
+                  fm.horizontalAdvance(tr("Mean %1").arg("888.88 s")) + 14, 2 * fm.height() + 10);
 }
 
 void RunChart::changeEvent(QEvent* event) {
@@ -127,14 +128,14 @@ std::optional<std::size_t> RunChart::pointNear(QPointF at) const {
     return best;
 }
 QString RunChart::describe(std::size_t i) const {
-    QString text = QString("Run %1, %2, %3\nCycle %4")
+    QString text = tr("Run %1, %2, %3\nCycle %4")
                        .arg(ids_[i])
                        .arg(QString::fromStdString(LocalDateTime(starts_[i])))
                        .arg(programs_[i] >= 0 ? QString("P%1").arg(programs_[i]) : "P?")
                        .arg(SecondsLabel(chart_.seconds[i]));
     if (std::binary_search(chart_.outside.begin(), chart_.outside.end(), i))
-        text += chart_.seconds[i] > chart_.limits->mean ? ", above the upper control limit"
-                                                        : ", below the lower control limit";
+        text += chart_.seconds[i] > chart_.limits->mean ? tr(", above the upper control limit")
+                                                        : tr(", below the lower control limit");
     return text;
 }
 

@@ -17,7 +17,7 @@ const QColor kCycleColour(0x20, 0x50, 0xD0), kMeanColour(0x10, 0x90, 0x30),
     kSelectedColour(0x00, 0x90, 0xE0), kTextColour(0x40, 0x40, 0x40);
 
 constexpr double kMarker = 6;  // the out-of-limit triangle's half width
-const char* const kChanged = "program changed";
+const char* const kChanged = QT_TRANSLATE_NOOP("mivo::RunChart", "program changed");
 
 // About `count` ticks between low and high at 1, 2 or 5 times a power of ten.
 std::vector<double> Ticks(double low, double high, int count, double& step) {
@@ -50,7 +50,7 @@ void RunChart::paintEvent(QPaintEvent*) {
     drawAxes(painter, plot);
     if (chart_.seconds.empty()) {
         painter.setPen(kTextColour);
-        painter.drawText(plot, Qt::AlignCenter, "No run with a cycle time to chart");
+        painter.drawText(plot, Qt::AlignCenter, tr("No run with a cycle time to chart"));
         return;
     }
     painter.save();
@@ -65,14 +65,13 @@ void RunChart::paintEvent(QPaintEvent*) {
 void RunChart::drawAxes(QPainter& painter, const QRectF& plot) const {
     const QFontMetrics fm = fontMetrics();
     painter.setPen(kTextColour);
-    painter.drawText(QPointF(4, fm.ascent() + 4), "Cycle time (s)");
+    painter.drawText(QPointF(4, fm.ascent() + 4), tr("Cycle time (s)"));
     // What the marks mean, said once above the plot.
     if (chart_.limits) {
         const std::size_t count = chart_.outside.size();
-        const QString legend = count == 0 ? QString("All runs within the control limits")
-                                          : QString("%1 run%2 outside the control limits")
-                                                .arg(count)
-                                                .arg(count == 1 ? "" : "s");
+        const QString legend = count == 0   ? tr("All runs within the control limits")
+                               : count == 1 ? tr("%1 run outside the control limits").arg(count)
+                                            : tr("%1 runs outside the control limits").arg(count);
         const double x = plot.right() - fm.horizontalAdvance(legend);
         const double y = fm.ascent() + 4;
         if (count > 0) {
@@ -85,7 +84,7 @@ void RunChart::drawAxes(QPainter& painter, const QRectF& plot) const {
         painter.setPen(count > 0 ? kOutsideColour : kMeanColour);
         painter.drawText(QPointF(x, y), legend);
     } else if (chart_.seconds.size() == 1) {
-        const QString note = "Fewer than 2 cycles: no control limits";
+        const QString note = tr("Fewer than 2 cycles: no control limits");
         painter.drawText(QPointF(plot.right() - fm.horizontalAdvance(note), fm.ascent() + 4), note);
     }
 
@@ -127,7 +126,7 @@ void RunChart::drawAxes(QPainter& painter, const QRectF& plot) const {
     painter.setPen(kTextColour);
     painter.drawText(
         QRectF(plot.left(), plot.bottom() + 5 + fm.height(), plot.width(), fm.height()),
-        Qt::AlignHCenter, "Runs shown, oldest first");
+        Qt::AlignHCenter, tr("Runs shown, oldest first"));
     painter.setPen(kFrameColour);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(plot);
@@ -141,9 +140,10 @@ void RunChart::drawLimits(QPainter& painter, const QRectF& plot) const {
         QString text;
         QColor colour;
     };
-    std::vector<Label> labels = {{toY(l.upper), "UCL " + SecondsLabel(l.upper), kLimitColour},
-                                 {toY(l.mean), "Mean " + SecondsLabel(l.mean), kMeanColour},
-                                 {toY(l.lower), "LCL " + SecondsLabel(l.lower), kLimitColour}};
+    std::vector<Label> labels = {
+        {toY(l.upper), tr("UCL %1").arg(SecondsLabel(l.upper)), kLimitColour},
+        {toY(l.mean), tr("Mean %1").arg(SecondsLabel(l.mean)), kMeanColour},
+        {toY(l.lower), tr("LCL %1").arg(SecondsLabel(l.lower)), kLimitColour}};
     painter.setPen(QPen(kMeanColour, 1.5));
     painter.drawLine(QPointF(plot.left(), labels[1].y), QPointF(plot.right(), labels[1].y));
     painter.setPen(QPen(kLimitColour, 1.5, Qt::DashLine));
@@ -186,7 +186,7 @@ void RunChart::drawChanges(QPainter& painter, const QRectF& plot) const {
     painter.drawLines(lines);
     // A label where there is room for it; changes close together share the first one's.
     const QFontMetrics fm = fontMetrics();
-    const double labelWidth = fm.horizontalAdvance(kChanged) + 6;
+    const double labelWidth = fm.horizontalAdvance(tr(kChanged)) + 6;
     double labelsEnd = -1e9;
     painter.setPen(kChangeColour);
     for (const QLineF& line : lines) {
@@ -196,7 +196,7 @@ void RunChart::drawChanges(QPainter& painter, const QRectF& plot) const {
         labelsEnd = from + labelWidth + 4;
         const QRectF box(from, plot.top() + 2, labelWidth - 3, fm.height());
         painter.fillRect(box, QColor(255, 255, 255, 220));
-        painter.drawText(box, Qt::AlignCenter, kChanged);
+        painter.drawText(box, Qt::AlignCenter, tr(kChanged));
     }
 }
 

@@ -1,5 +1,7 @@
 #include "history/run_texts.h"
 
+#include <QCoreApplication>
+
 #include "codepage/cp1252.h"
 #include "common/readable_text.h"
 #include "common/seconds_text.h"
@@ -22,7 +24,7 @@ QString CycleText(const RunRecord& run) {
 }
 
 QString RunTitle(const RunRecord& run) {
-    QString title = QString("Run %1, %2, %3, %4")
+    QString title = QCoreApplication::translate("RunTexts", "Run %1, %2, %3, %4")
                         .arg(run.id)
                         .arg(QString::fromStdString(LocalDateTime(run.startMs)))
                         .arg(ProgramText(run.program))

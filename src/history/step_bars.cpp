@@ -42,7 +42,7 @@ StepBars::StepBars(QWidget* parent) : QWidget(parent) {
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    showNote("Select a run to see where its cycle goes.");
+    showNote(tr("Select a run to see where its cycle goes."));
 }
 
 void StepBars::showRun(const RunRecord& run, const std::vector<MeasuredStep>& steps) {
@@ -52,9 +52,9 @@ void StepBars::showRun(const RunRecord& run, const std::vector<MeasuredStep>& st
     heading_ = {RunTitle(run)};
     note_.clear();
     if (totals_.empty())
-        note_ = "No step times were kept for this run: the monitor was not on while it ran.";
+        note_ = tr("No step times were kept for this run: the monitor was not on while it ran.");
     else
-        heading_ << QString("%1 steps, their times summed %2, in the order first visited")
+        heading_ << tr("%1 steps, their times summed %2, in the order first visited")
                         .arg(totals_.size())
                         .arg(Seconds(Sum(steps)));
     relayout();
@@ -69,18 +69,21 @@ void StepBars::showComparison(const RunRecord& first, const std::vector<Measured
     heading_ = {RunTitle(first), RunTitle(second)};
     note_.clear();
     if (firstSteps.empty() || secondSteps.empty()) {
-        note_ = "No step times were kept for " +
-                QString(firstSteps.empty() && secondSteps.empty() ? "either run"
-                        : firstSteps.empty()                      ? "the first run"
-                                                                  : "the second run") +
-                ": the monitor was not on while it ran.";
+        note_ = firstSteps.empty() && secondSteps.empty()
+                    ? tr("No step times were kept for either run: the monitor was not on while "
+                         "it ran.")
+                : firstSteps.empty()
+                    ? tr("No step times were kept for the first run: the monitor was not on "
+                         "while it ran.")
+                    : tr("No step times were kept for the second run: the monitor was not on "
+                         "while it ran.");
     }
     const auto slower = std::count_if(differences_.begin(), differences_.end(),
                                       [](const StepDifference& d) { return d.slower; });
-    heading_ << QString("Second run %1 over all steps; slower at %2 step%3")
+    heading_ << (slower == 1 ? tr("Second run %1 over all steps; slower at %2 step")
+                             : tr("Second run %1 over all steps; slower at %2 steps"))
                     .arg(Difference(Sum(secondSteps) - Sum(firstSteps)))
-                    .arg(slower)
-                    .arg(slower == 1 ? "" : "s");
+                    .arg(slower);
     relayout();
 }
 
@@ -144,7 +147,7 @@ void StepBars::paintEvent(QPaintEvent*) {
 
 void StepBars::drawRun(QPainter& painter) const {
     const QFontMetrics fm = fontMetrics();
-    const int labelWidth = fm.horizontalAdvance("Step 999") + 10;
+    const int labelWidth = fm.horizontalAdvance(tr("Step %1").arg(999)) + 10;
     const int textWidth = fm.horizontalAdvance("888.888 s  100.0 %  \u00d799") + 10;
     const int barSpace = std::max(40, width() - 2 * kMargin - labelWidth - textWidth);
     double most = 0;
@@ -155,7 +158,7 @@ void StepBars::drawRun(QPainter& painter) const {
         const int y = int(r) * rh;
         painter.setPen(kTextColour);
         painter.drawText(QRect(kMargin, y, labelWidth - 6, rh), Qt::AlignRight | Qt::AlignVCenter,
-                         QString("Step %1").arg(t.step));
+                         tr("Step %1").arg(t.step));
         const int length = most > 0 ? int(t.seconds / most * barSpace + 0.5) : 0;
         painter.fillRect(QRect(kMargin + labelWidth, y + 3, std::max(1, length), rh - 6),
                          kFirstColour);
@@ -169,9 +172,9 @@ void StepBars::drawRun(QPainter& painter) const {
 
 void StepBars::drawComparison(QPainter& painter) const {
     const QFontMetrics fm = fontMetrics();
-    const int labelWidth = fm.horizontalAdvance("Step 999") + 10;
+    const int labelWidth = fm.horizontalAdvance(tr("Step %1").arg(999)) + 10;
     const int valueWidth = fm.horizontalAdvance("888.888 s") + 8;
-    const int textWidth = fm.horizontalAdvance("+888.888 s  slower") + 24;
+    const int textWidth = fm.horizontalAdvance(tr("%1  slower").arg("+888.888 s")) + 24;
     const int barSpace = std::max(40, width() - 2 * kMargin - labelWidth - valueWidth - textWidth);
     double most = 0;
     for (const StepDifference& d : differences_)
@@ -185,13 +188,13 @@ void StepBars::drawComparison(QPainter& painter) const {
         painter.setFont(font());
         painter.setPen(kTextColour);
         painter.drawText(QRect(kMargin, y, labelWidth - 6, rh), Qt::AlignRight | Qt::AlignVCenter,
-                         QString("Step %1").arg(d.step));
+                         tr("Step %1").arg(d.step));
         for (int k = 0; k < 2; ++k) {
             const std::optional<double>& value = k == 0 ? d.first : d.second;
             const QRect lane(kMargin + labelWidth, y + 3 + k * half, barSpace + valueWidth, half);
             if (!value) {
                 painter.setPen(kFaintColour);
-                painter.drawText(lane, Qt::AlignLeft | Qt::AlignVCenter, "not visited");
+                painter.drawText(lane, Qt::AlignLeft | Qt::AlignVCenter, tr("not visited"));
                 continue;
             }
             const int length = most > 0 ? int(*value / most * barSpace + 0.5) : 0;
@@ -207,7 +210,7 @@ void StepBars::drawComparison(QPainter& painter) const {
             painter.setFont(bold);
             painter.setPen(kSlowerColour);
             painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
-                             Difference(d.difference) + "  slower");
+                             tr("%1  slower").arg(Difference(d.difference)));
         } else {
             painter.setPen(d.difference <= -kSlowerBy ? kFasterColour : kTextColour);
             painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter, Difference(d.difference));

@@ -25,6 +25,7 @@ namespace {
 constexpr int kProgramMergeKey = 1;
 constexpr int kTitleWidth = 87;
 constexpr int kColumnWidth = 64;
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("mivo::OffsetEditor", "MIVO Editor [Offset]");
 
 std::string OffsetStartQuestion(const std::string& number) {
     return "PGM " + number + " will be started.  OK?";
@@ -34,13 +35,15 @@ std::string OffsetStartQuestion(const std::string& number) {
 
 OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
     : MemoryEditor(links,
-                   {DataKind::Offset, OffsetFileKind(), "Toffset", "MIVO Editor [Offset]",
-                    OffsetFileText, ConvertOffsetFile, "Is new programming executed?",
-                    "Offset contents", [](OffsetData& d) { d.values.fill(kOffsetInitial); }},
+                   {DataKind::Offset, OffsetFileKind(), "Toffset", kCaption, OffsetFileText,
+                    ConvertOffsetFile, QT_TRANSLATE_NOOP("Message", "Is new programming executed?"),
+                    QT_TRANSLATE_NOOP("Message", "Offset contents"),
+                    [](OffsetData& d) { d.values.fill(kOffsetInitial); }},
                    parent) {
+    setCaption(tr(kCaption));
     setFixedWrittenSize({480, 240});
     model_ = new CellGridModel(
-        {"Offset value"}, {"     X", "     Y", "     Z", "     R"},
+        {tr("Offset value")}, {"     X", "     Y", "     Z", "     R"},
         {[this](int, int axis) { return data_.values[static_cast<std::size_t>(axis)]; },
          [this](int, int axis, const std::string& bytes) { return cellEdited(axis, bytes); }},
         prompter(), this);
@@ -92,7 +95,7 @@ void OffsetEditor::buildCentre() {
             "Edit", [&](OffsetData& d) { d.program = bytes; }, kProgramMergeKey);
     });
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel("PgmNo.", centre));
+    top->addWidget(new QLabel(tr("PgmNo."), centre));
     top->addWidget(program_);
     top->addStretch(1);
     layout->addLayout(top);
@@ -115,7 +118,7 @@ void OffsetEditor::buildCentre() {
 bool OffsetEditor::cellEdited(int axis, const std::string& bytes) {
     const std::string refusal = ValueRefusal(bytes, OffsetFieldLength(axis), OffsetFieldName(axis));
     if (!refusal.empty()) {
-        prompter().notify(refusal, "Input");
+        prompter().notify(refusal, QT_TRANSLATE_NOOP("Message", "Input"));
         return false;
     }
     editData("Edit", [&](OffsetData& d) { d.values[static_cast<std::size_t>(axis)] = bytes; });

@@ -25,14 +25,18 @@ namespace {
 // The three fields above and below the grid, as undo merges the keys typed into each.
 int FieldMergeKey(int which) { return 100 + which; }
 
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("mivo::PalletEditor", "MIVO Editor [Pallet]");
+
 }  // namespace
 
 PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
     : MemoryEditor(links,
-                   {DataKind::Pallet, PalletFileKind(), "Tpalet", "MIVO Editor [Pallet]",
-                    PalletFileText, ConvertPalletFile, "Is new program written?", "Pallet contents",
+                   {DataKind::Pallet, PalletFileKind(), "Tpalet", kCaption, PalletFileText,
+                    ConvertPalletFile, QT_TRANSLATE_NOOP("Message", "Is new program written?"),
+                    QT_TRANSLATE_NOOP("Message", "Pallet contents"),
                     [](PalletData& d) { d = PalletData{}; }},
                    parent) {
+    setCaption(tr(kCaption));
     setFixedWrittenSize({460, 263});
     setStartScreenFiles(PalletExitFileKind());
     model_ =
@@ -103,7 +107,7 @@ void PalletEditor::buildCentre() {
     ySections_ = makeField("YSection", data_.fields[PalletYPartitions], PalletYPartitions);
 
     auto* top = new QFormLayout;
-    top->addRow(new QLabel("PALLET No.", centre), number_);
+    top->addRow(new QLabel(tr("PALLET No."), centre), number_);
     layout->addLayout(top);
 
     grid_ = new QTableView(centre);
@@ -121,9 +125,9 @@ void PalletEditor::buildCentre() {
     layout->addWidget(grid_, 1);
 
     auto* sections = new QHBoxLayout;
-    sections->addWidget(new QLabel("X section number", centre));
+    sections->addWidget(new QLabel(tr("X section number"), centre));
     sections->addWidget(xSections_);
-    sections->addWidget(new QLabel("Y section number", centre));
+    sections->addWidget(new QLabel(tr("Y section number"), centre));
     sections->addWidget(ySections_);
     layout->addLayout(sections);
 }
@@ -135,7 +139,7 @@ void PalletEditor::fieldEdited(QLineEdit* edit, std::string& field, int which) {
             ValueRefusal(bytes, PalletFieldLength(which), PalletFieldName(which));
         !refusal.empty()) {
         // Refused as typed: the field shows what it holds.
-        prompter().notify(refusal, "Input");
+        prompter().notify(refusal, QT_TRANSLATE_NOOP("Message", "Input"));
         showing_ = true;
         edit->setText(Cp1252::decode(field));
         showing_ = false;
@@ -150,7 +154,7 @@ bool PalletEditor::cellEdited(int row, int column, const std::string& bytes) {
     if (f < 0) return false;  // the grid takes no text where there is none
     const std::string refusal = ValueRefusal(bytes, PalletFieldLength(f), PalletFieldName(f));
     if (!refusal.empty()) {
-        prompter().notify(refusal, "Input");
+        prompter().notify(refusal, QT_TRANSLATE_NOOP("Message", "Input"));
         return false;
     }
     editData("Edit", [&](PalletData& d) { PalletCell(d, row, column) = bytes; });

@@ -5,24 +5,37 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "parameters/parameter_catalogue.h"
 #include "shell/window_style.h"
 
 namespace mivo {
 
+namespace {
+
+// The procedures' caption and question (plain C++ there), marked here where they are shown.
+constexpr const char* kCaptionText = QT_TRANSLATE_NOOP("mivo::InitDialog", "MIVO Editor [init]");
+constexpr const char* kQuestionText =
+    QT_TRANSLATE_NOOP("mivo::InitDialog", "Select robot No. to be initialized");
+static_assert(std::string_view(kCaptionText) == kInitCaption);
+static_assert(std::string_view(kQuestionText) == kRobotQuestion);
+
+}  // namespace
+
 InitDialog::InitDialog(QWidget* parent) : OpenerDialog(parent, kNoTitleButtons) {
     setObjectName("Tinit");
-    setWindowTitle(kInitCaption);
-    label_ = new QLabel("Select robot No. to be initialized.", this);
+    setWindowTitle(tr(kCaptionText));
+    question_ = "Select robot No. to be initialized.";
+    label_ = new QLabel(tr("Select robot No. to be initialized."), this);
     label_->setObjectName("Label1");
     list_ = new QComboBox(this);
     list_->setObjectName("ComboBox1");
     for (const RobotSet& set : RobotSets()) list_->addItem(set.entry);
     list_->setCurrentText(RobotSetFor(kDefaultRobotNumber).entry);
-    auto* yes = new QPushButton("Yes", this);
+    auto* yes = new QPushButton(tr("Yes"), this);
     yes->setObjectName("Yes");
-    auto* no = new QPushButton("No", this);
+    auto* no = new QPushButton(tr("No"), this);
     no->setObjectName("No");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(yes);
@@ -38,14 +51,16 @@ InitDialog::InitDialog(QWidget* parent) : OpenerDialog(parent, kNoTitleButtons) 
 void InitDialog::openFor(QWidget* opener, const QString& text, bool showList,
                          std::function<void()> yes) {
     yesHandler_ = std::move(yes);
-    label_->setText(text);
+    // Shown translated where the translations know the question; the mode reads the English.
+    question_ = text;
+    label_->setText(tr(text.toUtf8().constData()));
     list_->setVisible(showList);
     showFor(opener);
 }
 
 QString InitDialog::question() const { return label_->text(); }
 
-bool InitDialog::parameterMode() const { return label_->text().startsWith(kRobotQuestion); }
+bool InitDialog::parameterMode() const { return question_.startsWith(kRobotQuestion); }
 
 int InitDialog::robotNumber() const {
     bool ok = false;

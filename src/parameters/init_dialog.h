@@ -42,6 +42,7 @@ class InitDialog : public OpenerDialog, public InitDialogAccess {
     void reject() override {}
 
   private:
+    QString question_;  // as the opener wrote it, in English
     QLabel* label_ = nullptr;
     QComboBox* list_ = nullptr;
     std::function<void()> yesHandler_;

@@ -16,16 +16,19 @@ namespace mivo {
 namespace {
 
 constexpr int kRowHeight = 18;
+constexpr const char* kCaption =
+    QT_TRANSLATE_NOOP("mivo::ParameterEditor", "MIVO Editor [Parameter]");
 
 }  // namespace
 
 ParameterEditor::ParameterEditor(const EditorLinks& links, QWidget* parent)
     : MemoryEditor(
           links,
-          {DataKind::Parameter, ParameterFileKind(), "Tparameter", "MIVO Editor [Parameter]",
-           ParameterFileText, ConvertParameterFile, "Is new programming executed?",
-           "Parameter contents", ResetToInitialValues, false},
+          {DataKind::Parameter, ParameterFileKind(), "Tparameter", kCaption, ParameterFileText,
+           ConvertParameterFile, QT_TRANSLATE_NOOP("Message", "Is new programming executed?"),
+           QT_TRANSLATE_NOOP("Message", "Parameter contents"), ResetToInitialValues, false},
           parent) {
+    setCaption(tr(kCaption));
     // Minimised, not maximised; at most 810 by 600.
     withoutMaximise();
     setMaximumSize(810, 600);

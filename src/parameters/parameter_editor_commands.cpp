@@ -18,13 +18,14 @@ bool ParameterEditor::cellEdited(int number, const QString& text) {
     std::string bytes;
     QChar bad;
     if (!Cp1252::encode(text, bytes, &bad)) {
-        prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
+        prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)),
+                          QT_TRANSLATE_NOOP("Message", "Input"));
         return false;
     }
     if (const std::string refusal =
             ValueRefusal(bytes, ValueLength(number), ParameterCatalogue(number).name);
         !refusal.empty()) {
-        prompter().notify(refusal, "Input");
+        prompter().notify(refusal, QT_TRANSLATE_NOOP("Message", "Input"));
         return false;
     }
     editData("Edit", [&](ParameterTable& t) { t.setValue(number, bytes); });

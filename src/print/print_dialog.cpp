@@ -9,6 +9,7 @@
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <string_view>
 
 #include "codepage/cp1252.h"
 #include "common/convert.h"
@@ -28,7 +29,24 @@ void PreparePrinter(QPrinter& printer) {
     printer.setFullPage(false);
 }
 
-QPushButton* Button(const char* text, const char* name, QWidget* parent) {
+// The listings' texts (plain C++ there), marked here where the dialog and its messages show
+// them; the message box translates the "Message" ones.
+constexpr const char* kRangeTitle =
+    QT_TRANSLATE_NOOP("mivo::PrintDialog", "Specify printing range");
+constexpr const char* kMessages[] = {
+    QT_TRANSLATE_NOOP("Message", "Print"), QT_TRANSLATE_NOOP("Message", "Specify printing range"),
+    QT_TRANSLATE_NOOP("Message", "Printing information transfer is completed."),
+    QT_TRANSLATE_NOOP("Message",
+                      "Printing information transfer is interrupted. Printing won't be completed."),
+    QT_TRANSLATE_NOOP("Message", "The printer cannot be used.")};
+static_assert(std::string_view(kRangeTitle) == kPrintRangeText);
+static_assert(std::string_view(kMessages[0]) == kPrintCaption);
+static_assert(std::string_view(kMessages[1]) == kPrintRangeText);
+static_assert(std::string_view(kMessages[2]) == kPrintCompleted);
+static_assert(std::string_view(kMessages[3]) == kPrintInterrupted);
+static_assert(std::string_view(kMessages[4]) == kPrintNotStarted);
+
+QPushButton* Button(const QString& text, const char* name, QWidget* parent) {
     QPushButton* b = NamedButton(text, name, parent);
     b->setAutoDefault(false);
     return b;
@@ -39,21 +57,21 @@ QPushButton* Button(const char* text, const char* name, QWidget* parent) {
 PrintDialog::PrintDialog(Prompter& prompter, Sources sources, QWidget* parent)
     : QDialog(parent), prompter_(prompter), sources_(sources) {
     setObjectName("Tprint");
-    setWindowTitle("MIVO Editor [Print]");
-    auto* title = new QLabel(kPrintRangeText, this);
+    setWindowTitle(tr("MIVO Editor [Print]"));
+    auto* title = new QLabel(tr(kRangeTitle), this);
     title->setObjectName("Label1");
     SetBold(title);
     edit1_ = new QLineEdit(this);
     edit1_->setObjectName("Edit1");
     edit2_ = new QLineEdit(this);
     edit2_->setObjectName("Edit2");
-    ok_ = Button("OK", "OK", this);
+    ok_ = Button(tr("OK"), "OK", this);
     ok_->setDefault(true);
-    preview_ = Button("Preview", "Preview", this);
-    cancel_ = Button("Cancel", "Cancel", this);
-    stop_ = Button("Print stop", "PrintStop", this);
+    preview_ = Button(tr("Preview"), "Preview", this);
+    cancel_ = Button(tr("Cancel"), "Cancel", this);
+    stop_ = Button(tr("Print stop"), "PrintStop", this);
     stop_->hide();
-    printingLabel_ = new QLabel("printing", this);
+    printingLabel_ = new QLabel(tr("printing"), this);
     printingLabel_->setObjectName("printing");
     printingLabel_->setStyleSheet("color: #FF0000;");
     printingLabel_->hide();
