@@ -20,7 +20,7 @@ QString Seconds(std::int64_t milliseconds) {
 
 }  // namespace
 
-CycleTimePanel::CycleTimePanel(QWidget* parent) : QGroupBox("Cycle time", parent) {
+CycleTimePanel::CycleTimePanel(QWidget* parent) : QGroupBox(tr("Cycle time"), parent) {
     setObjectName("CycleTime");
     last_ = new QLabel;
     last_->setObjectName("CycleLast");
@@ -29,26 +29,27 @@ CycleTimePanel::CycleTimePanel(QWidget* parent) : QGroupBox("Cycle time", parent
     last_->setFont(bold);
     statistics_ = new QLabel;
     statistics_->setObjectName("CycleStatistics");
-    reset_ = new QPushButton("Reset");
+    reset_ = new QPushButton(tr("Reset"));
     reset_->setObjectName("CycleReset");
     reset_->setAutoDefault(false);
-    reset_->setToolTip("Clears the cycle times measured so far");
+    reset_->setToolTip(tr("Clears the cycle times measured so far"));
     connect(reset_, &QPushButton::clicked, this, &CycleTimePanel::resetClicked);
-    saveSteps_ = new QPushButton("Save step times...");
+    saveSteps_ = new QPushButton(tr("Save step times..."));
     saveSteps_->setObjectName("CycleSaveSteps");
     saveSteps_->setAutoDefault(false);
-    saveSteps_->setToolTip(
-        "Saves the last cycle's step times, in the order they ran, as a CSV file (step,seconds)");
+    saveSteps_->setToolTip(tr(
+        "Saves the last cycle's step times, in the order they ran, as a CSV file (step,seconds)"));
     connect(saveSteps_, &QPushButton::clicked, this, &CycleTimePanel::saveStepsClicked);
-    auto* history = new QPushButton("Run history...");
+    auto* history = new QPushButton(tr("Run history..."));
     history->setObjectName("CycleHistory");
     history->setAutoDefault(false);
-    history->setToolTip("Shows every run kept: their cycle times charted, their steps, CSV export");
+    history->setToolTip(
+        tr("Shows every run kept: their cycle times charted, their steps, CSV export"));
     connect(history, &QPushButton::clicked, this, &CycleTimePanel::historyClicked);
 
     steps_ = new QTableWidget(0, 3);
     steps_->setObjectName("SlowSteps");
-    steps_->setHorizontalHeaderLabels({"Step", "Time", "Share"});
+    steps_->setHorizontalHeaderLabels({tr("Step"), tr("Time"), tr("Share")});
     steps_->verticalHeader()->hide();
     steps_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     steps_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -60,9 +61,9 @@ CycleTimePanel::CycleTimePanel(QWidget* parent) : QGroupBox("Cycle time", parent
     steps_->setFixedHeight(steps_->horizontalHeader()->sizeHint().height() + kSteps * row +
                            2 * steps_->frameWidth());
     // The monitor reads the step number once a scan: no step is timed finer.
-    auto* note = new QLabel(
-        "Slowest steps of the last cycle, with the monitor on during the run. "
-        "Resolution: one monitor scan.");
+    auto* note =
+        new QLabel(tr("Slowest steps of the last cycle, with the monitor on during the run. "
+                      "Resolution: one monitor scan."));
     note->setObjectName("StepResolution");
     note->setWordWrap(true);
 
@@ -84,11 +85,11 @@ CycleTimePanel::CycleTimePanel(QWidget* parent) : QGroupBox("Cycle time", parent
 
 void CycleTimePanel::showTiming(const CycleTiming& timing) {
     const CycleStatistics& s = timing.statistics();
-    last_->setText(s.count == 0 ? QString("Cycle time: -")
-                                : QString::fromStdString(CycleTimeText(s.last)));
+    // As CycleTimeText says it, in the user's language.
+    last_->setText(tr("Cycle time: %1").arg(s.count == 0 ? QString("-") : Seconds(s.last)));
     statistics_->setText(s.count == 0
-                             ? QString("Runs: 0")
-                             : QString("Runs: %1   shortest %2   mean %3   longest %4")
+                             ? tr("Runs: 0")
+                             : tr("Runs: %1   shortest %2   mean %3   longest %4")
                                    .arg(s.count)
                                    .arg(Seconds(s.shortest), Seconds(s.mean), Seconds(s.longest)));
     saveSteps_->setEnabled(!timing.lastStepTimes().empty());

@@ -111,10 +111,10 @@ void StopStateMark::showState(StopState state) {
         case StopState::None:
             break;
         case StopState::Stopping:
-            setText("Stopping\u2026");
+            setText(tr("Stopping…"));
             break;
         case StopState::Stopped:
-            setText("Stopped");
+            setText(tr("Stopped"));
             break;
         case StopState::Unconfirmed:
             setText(kStopUnconfirmedMark);

@@ -40,7 +40,7 @@ DirectScreen::DirectScreen(ControllerLink& link, Prompter& prompter, TransferDia
       steps_(steps),
       parameters_(parameters) {
     setObjectName("Tdirect");
-    setWindowTitle("MIVO Editor [direct]");
+    setWindowTitle(tr("MIVO Editor [direct]"));
     session_ = std::make_unique<DirectSession>(link_.directChannel(), prompter_, transfer_, *this);
     // A run's record names the program's steps as this editor last sent or received them, and
     // the robot the parameter editor names.
@@ -210,9 +210,9 @@ void DirectScreen::saveStepTimes() {
     if (steps.empty()) return;
     SaveTextFile(this, chooser_, prompter_,
                  {"steps.csv",
-                  {"Step times (*.csv)", "All files (*)"},
+                  {tr("Step times (*.csv)"), tr("All files (*)")},
                   ".csv",
-                  "Save step times",
+                  QT_TRANSLATE_NOOP("Message", "Save step times"),
                   "The step times"},
                  [&steps] { return StepTimesCsv(steps); });
 }

@@ -2,6 +2,7 @@
 // the groups "Command list", "Teach command" and "Position, program", and the panels.
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -11,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <tuple>
@@ -47,8 +49,17 @@ QString OutputCaption(int n) {
     return QString("DO %1").arg(n);
 }
 QString OutputHint(int n) {
-    if (n >= 13) return OutputCaption(n) + " signal output, state";
-    return QString("DO %1 output, state").arg(n);
+    if (n >= 13)
+        return QCoreApplication::translate("mivo::DirectScreen", "%1 signal output, state")
+            .arg(OutputCaption(n));
+    return QCoreApplication::translate("mivo::DirectScreen", "DO %1 output, state").arg(n);
+}
+
+// A tool-bar button's text: its menu item's without the menu letter ("(&C)" as Japanese
+// writes it, or the '&').
+QString WithoutMenuLetter(QString text) {
+    static const QRegularExpression bracketed("\\(&.\\)");
+    return text.remove(bracketed).remove('&');
 }
 
 }  // namespace
@@ -60,13 +71,16 @@ void DirectScreen::buildToolBar() {
     bar->setFloatable(false);
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
     bar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    QAction* clear =
-        bar->addAction("Received contents delete", this, &DirectScreen::onClearClicked);
+    const QString clearText =
+        WithoutMenuLetter(MenuText(QT_TRANSLATE_NOOP("Menu", "Received contents delete")));
+    QAction* clear = bar->addAction(clearText, this, &DirectScreen::onClearClicked);
     clear->setObjectName("ClearButton");
-    clear->setToolTip("Received contents delete");
-    QAction* initial = bar->addAction("Initial screen move", this, &DirectScreen::onInitialClicked);
+    clear->setToolTip(clearText);
+    const QString initialText =
+        WithoutMenuLetter(MenuText(QT_TRANSLATE_NOOP("Menu", "Initial screen move")));
+    QAction* initial = bar->addAction(initialText, this, &DirectScreen::onInitialClicked);
     initial->setObjectName("InitialButton");
-    initial->setToolTip("Initial screen move");
+    initial->setToolTip(initialText);
     auto* spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
@@ -105,7 +119,7 @@ void DirectScreen::buildMenus() {
 
 void DirectScreen::buildCentre() {
     auto* centre = new QWidget(this);
-    auto* heading = new QLabel("Received infomation display", centre);
+    auto* heading = new QLabel(tr("Received infomation display"), centre);
     heading->setObjectName("Label1");
     display_ = new QPlainTextEdit(centre);
     display_->setObjectName("Memo1");
@@ -152,9 +166,10 @@ void DirectScreen::buildCentre() {
 
 QPushButton* DirectScreen::commandButton(const char* name, const char* caption, const char* hint,
                                          Outcome (*command)(DirectSession&)) {
-    auto* b = new QPushButton(caption);
+    // A caption or hint marked with QT_TR_NOOP shows translated; the command names as they are.
+    auto* b = new QPushButton(tr(caption));
     b->setObjectName(name);
-    if (hint) b->setToolTip(QString::fromUtf8(hint));
+    if (hint) b->setToolTip(tr(hint));
     b->setAutoDefault(false);
     if (command)
         connect(b, &QPushButton::clicked, this,
@@ -175,48 +190,59 @@ QLineEdit* DirectScreen::fieldEdit(DirectField f, const char* name, int maxLengt
 }
 
 QWidget* DirectScreen::buildCommands() {
-    auto* group = new QGroupBox("Command list");
+    auto* group = new QGroupBox(tr("Command list"));
     group->setObjectName("GroupBox1");
     auto* grid = new QGridLayout(group);
     grid->setSpacing(3);
     const auto put = [&](QWidget* w, int row, int column, int span = 1) {
         grid->addWidget(w, row, column, 1, span);
     };
-    put(commandButton("ORG", "ORG", "Return to origin", ReturnToOriginDirect), 0, 0);
-    put(commandButton("RUN", "RUN", "Program execute", RunProgram), 0, 1);
-    put(commandButton("SRUN", "SRUN", "Step operation execute", RunStep), 0, 2);
-    put(commandButton("OFF", "OFF", "Offset execute (after @GO\u2192teach is set)", OffsetExecute),
+    put(commandButton("ORG", "ORG", QT_TR_NOOP("Return to origin"), ReturnToOriginDirect), 0, 0);
+    put(commandButton("RUN", "RUN", QT_TR_NOOP("Program execute"), RunProgram), 0, 1);
+    put(commandButton("SRUN", "SRUN", QT_TR_NOOP("Step operation execute"), RunStep), 0, 2);
+    put(commandButton("OFF", "OFF", QT_TR_NOOP("Offset execute (after @GO→teach is set)"),
+                      OffsetExecute),
         0, 3);
-    put(commandButton("ZI", "ZI", "ZI move", ZiMove), 0, 4);
-    put(commandButton("REL", "?REL", "Release No. receive", QueryRelease), 0, 5);
-    put(commandButton("INITCALL", "INIT C ALL", "All counters initialize", InitAllCounters), 1, 0);
-    put(commandButton("INITPGM", "INIT PGM", "Program step initialize", InitProgram), 1, 1);
-    put(commandButton("INITPGMALL", "INIT PGM ALL", "All program steps initialize",
+    put(commandButton("ZI", "ZI", QT_TR_NOOP("ZI move"), ZiMove), 0, 4);
+    put(commandButton("REL", "?REL", QT_TR_NOOP("Release No. receive"), QueryRelease), 0, 5);
+    put(commandButton("INITCALL", "INIT C ALL", QT_TR_NOOP("All counters initialize"),
+                      InitAllCounters),
+        1, 0);
+    put(commandButton("INITPGM", "INIT PGM", QT_TR_NOOP("Program step initialize"), InitProgram), 1,
+        1);
+    put(commandButton("INITPGMALL", "INIT PGM ALL", QT_TR_NOOP("All program steps initialize"),
                       InitAllPrograms),
         1, 2);
-    put(commandButton("INITERR", "INIT ERR", "Error record initialize", InitErrors), 1, 3);
-    QPushButton* initPrm = commandButton("INITPRM", "INIT PRM", "Parameter initialize", nullptr);
+    put(commandButton("INITERR", "INIT ERR", QT_TR_NOOP("Error record initialize"), InitErrors), 1,
+        3);
+    QPushButton* initPrm =
+        commandButton("INITPRM", "INIT PRM", QT_TR_NOOP("Parameter initialize"), nullptr);
     connect(initPrm, &QPushButton::clicked, this, &DirectScreen::onInitParametersClicked);
     put(initPrm, 1, 4);
-    put(commandButton("MOMCH", "MOMCH", "Memory check", MemoryCheck), 1, 5);
-    put(commandButton("RSNO", "?SNO", "Present motion step display", QueryStepNo), 2, 0);
-    put(commandButton("RNO", "?NO", "Program No. display", QueryProgramNumber), 2, 1);
-    put(commandButton("RPOS", "?POS", "Present position display", QueryPositions), 2, 2);
-    put(commandButton("RORG", "?ORG", "Return-to-origin complete check", QueryOrigin), 2, 3);
-    put(commandButton("INITC", "INIT C", "Specified counter initialize", InitCounter), 3, 0);
+    put(commandButton("MOMCH", "MOMCH", QT_TR_NOOP("Memory check"), MemoryCheck), 1, 5);
+    put(commandButton("RSNO", "?SNO", QT_TR_NOOP("Present motion step display"), QueryStepNo), 2,
+        0);
+    put(commandButton("RNO", "?NO", QT_TR_NOOP("Program No. display"), QueryProgramNumber), 2, 1);
+    put(commandButton("RPOS", "?POS", QT_TR_NOOP("Present position display"), QueryPositions), 2,
+        2);
+    put(commandButton("RORG", "?ORG", QT_TR_NOOP("Return-to-origin complete check"), QueryOrigin),
+        2, 3);
+    put(commandButton("INITC", "INIT C", QT_TR_NOOP("Specified counter initialize"), InitCounter),
+        3, 0);
     put(fieldEdit(DirectField::CounterToClear, "INITCTX", 2, "0"), 3, 1);
-    put(commandButton("RC", "?C", "Specified counter value acquire", QueryCounter), 3, 2);
+    put(commandButton("RC", "?C", QT_TR_NOOP("Specified counter value acquire"), QueryCounter), 3,
+        2);
     put(fieldEdit(DirectField::CounterToRead, "RCTX", 2, "0"), 3, 3);
-    const auto label = [](const char* text) { return new QLabel(text); };
+    const auto label = [](const QString& text) { return new QLabel(text); };
     put(commandButton("GO", "GO", nullptr, GoMove), 4, 0);
-    put(label("Step"), 4, 1);
+    put(label(tr("Step")), 4, 1);
     put(fieldEdit(DirectField::GoStep, "GOTX", 3, "0"), 4, 2);
-    put(label("Position"), 4, 3);
+    put(label(tr("Position")), 4, 3);
     put(fieldEdit(DirectField::GoPoint, "GOTX2", 0, "1"), 4, 4);
     put(commandButton("PALGO", "PALGO", nullptr, PalletGoMove), 5, 0);
-    put(label("PAL NO."), 5, 1);
+    put(label(tr("PAL NO.")), 5, 1);
     put(fieldEdit(DirectField::PalletNumber, "Edit1", 3, "0"), 5, 2);
-    put(label("Position"), 5, 3);
+    put(label(tr("Position")), 5, 3);
     put(fieldEdit(DirectField::PalletPoint, "Edit2", 0, "1"), 5, 4);
     // Shown by the service layout only.
     controls_["REL"]->hide();
@@ -237,7 +263,7 @@ QWidget* DirectScreen::buildTeach() {
 }
 
 QWidget* DirectScreen::buildPosition() {
-    positionGroup_ = new QGroupBox("Position, program");
+    positionGroup_ = new QGroupBox(tr("Position, program"));
     positionGroup_->setObjectName("GroupBox3");
     auto* layout = new QVBoxLayout(positionGroup_);
     auto* fields = new QGridLayout;
@@ -246,18 +272,20 @@ QWidget* DirectScreen::buildPosition() {
                                                              {DirectField::ZPosition, "Zposi"},
                                                              {DirectField::RPosition, "Rposi"},
                                                              {DirectField::Step, "Step"}};
-    const char* captions[] = {"X Position", "Y Position", "Z Position", "R Position", "STEP No."};
+    const char* captions[] = {QT_TR_NOOP("X Position"), QT_TR_NOOP("Y Position"),
+                              QT_TR_NOOP("Z Position"), QT_TR_NOOP("R Position"),
+                              QT_TR_NOOP("STEP No.")};
     for (int k = 0; k < 5; ++k) {
-        fields->addWidget(new QLabel(captions[k]), 0, k);
+        fields->addWidget(new QLabel(tr(captions[k])), 0, k);
         QLineEdit* e = fieldEdit(positions[k].first, positions[k].second, 0, "");
         e->setReadOnly(true);
         fields->addWidget(e, 1, k);
     }
     layout->addLayout(fields);
     auto* monitorRow = new QHBoxLayout;
-    monitorRow->addWidget(new QLabel("DO/DI monitor"));
+    monitorRow->addWidget(new QLabel(tr("DO/DI monitor")));
     monitorRow->addStretch(1);
-    monitorButton_ = commandButton("monistart", "Start monitor", nullptr, nullptr);
+    monitorButton_ = commandButton("monistart", QT_TR_NOOP("Start monitor"), nullptr, nullptr);
     connect(monitorButton_, &QPushButton::clicked, this,
             [this] { Fiber::start([this] { MonitorSwitch(*session_); }); });
     monitorRow->addWidget(monitorButton_);
@@ -267,7 +295,7 @@ QWidget* DirectScreen::buildPosition() {
         hidden->hide();
         monitorRow->addWidget(hidden);
     }
-    monitoring_ = new QCheckBox("Monitoring");
+    monitoring_ = new QCheckBox(tr("Monitoring"));
     monitoring_->setObjectName("CheckBox2");
     monitoring_->hide();
     monitorRow->addWidget(monitoring_);
@@ -285,7 +313,7 @@ QWidget* DirectScreen::buildPosition() {
                 [this, n] { Fiber::start([this, n] { SwitchOutput(*session_, n); }); });
         const QString in = n == 15 ? "START" : QString("DI %1").arg(n);
         auto* input = new DirectPanel(QString("DI%1").arg(n), in,
-                                      n == 15 ? "START signal state" : in + " state",
+                                      n == 15 ? tr("START signal state") : tr("%1 state").arg(in),
                                       DirectPanel::kUnknown, false);
         input->makeLamp();
         io->addWidget(input, 2 + n / 8, n % 8);
@@ -300,9 +328,10 @@ QWidget* DirectScreen::buildPanels() {
     auto* box = new QWidget;
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* stop = new DirectPanel("STOP", "STOP", "Stop command", DirectPanel::kStop, true);
-    auto* mstop = new DirectPanel("MSTOP", "MSTOP", "Motor free", DirectPanel::kMotorStop, true);
-    auto* cancel = new DirectPanel("CancelButton", "Cancel", "Communication cancel",
+    auto* stop = new DirectPanel("STOP", "STOP", tr("Stop command"), DirectPanel::kStop, true);
+    auto* mstop =
+        new DirectPanel("MSTOP", "MSTOP", tr("Motor free"), DirectPanel::kMotorStop, true);
+    auto* cancel = new DirectPanel("CancelButton", tr("Cancel"), tr("Communication cancel"),
                                    DirectPanel::kCancel, true);
     for (DirectPanel* p : {stop, mstop, cancel}) {
         p->setMinimumHeight(44);

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -30,7 +31,8 @@ namespace mivo {
 namespace {
 
 const char* const kNotCurrent = "notCurrent";
-const char* const kNotCurrentHint = "Not current: the controller's last reply was no value";
+const char* const kNotCurrentHint = QT_TRANSLATE_NOOP(
+    "mivo::DirectScreen", "Not current: the controller's last reply was no value");
 
 }  // namespace
 
@@ -70,14 +72,14 @@ void DirectScreen::showFieldNotCurrent(DirectField f) {
     QPalette p = e->palette();
     p.setColor(QPalette::Text, p.color(QPalette::Disabled, QPalette::Text));
     e->setPalette(p);
-    e->setToolTip(kNotCurrentHint);
+    e->setToolTip(QCoreApplication::translate("mivo::DirectScreen", kNotCurrentHint));
 }
 
 // The line switch follows the direct channel's state by itself.
 void DirectScreen::showLine(bool) {}
 
 void DirectScreen::showMonitoring(bool on) {
-    monitorButton_->setText(on ? "End monitor" : "Start monitor");
+    monitorButton_->setText(on ? tr("End monitor") : tr("Start monitor"));
     monitoring_->setChecked(on);
 }
 

@@ -100,14 +100,14 @@ bool JogButton::eventFilter(QObject* watched, QEvent* event) {
 JogControls::JogControls(const char* objectName, std::function<void(JogAxis)> press,
                          std::function<void(JogAxis)> activate, std::function<void()> release,
                          QWidget* parent)
-    : QGroupBox("Teach command", parent) {
+    : QGroupBox(tr("Teach command"), parent) {
     setObjectName(objectName);
     auto* grid = new QGridLayout(this);
     grid->setSpacing(3);
     static const char* const kCaptions[] = {"X+", "X-", "Y+", "Y-", "Z+", "Z-", "R+", "R-"};
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         auto* b = new JogButton(kJogButtons[i], kCaptions[i]);
-        b->setToolTip(QString("Teach move : ") + kCaptions[i]);
+        b->setToolTip(tr("Teach move : %1").arg(kCaptions[i]));
         buttons_[i] = b;
         const JogAxis axis = *JogAxisNamed(kCaptions[i]);
         connect(b, &QPushButton::pressed, this, [this, b, axis, press] {
@@ -121,10 +121,11 @@ JogControls::JogControls(const char* objectName, std::function<void(JogAxis)> pr
         });
         grid->addWidget(b, static_cast<int>(i % 2), static_cast<int>(i / 2));
     }
-    const char* captions[] = {"1(Quantitative movement)", "2(Slow movement)", "3(Fast movement)"};
+    const char* captions[] = {QT_TR_NOOP("1(Quantitative movement)"),
+                              QT_TR_NOOP("2(Slow movement)"), QT_TR_NOOP("3(Fast movement)")};
     auto* modeBox = new QHBoxLayout;
     for (std::size_t m = 0; m < modes_.size(); ++m) {
-        auto* r = new QRadioButton(captions[m]);
+        auto* r = new QRadioButton(tr(captions[m]));
         r->setObjectName(QString("RadioButton%1").arg(m + 1));
         r->setChecked(m == 0);
         modes_[m] = r;

@@ -21,10 +21,10 @@ namespace mivo {
 StepChooser::StepChooser(TeachScreen& teach, QWidget* parent)
     : QWidget(parent, Qt::Window), teach_(teach) {
     setObjectName("Treadoff");
-    setWindowTitle("MIVO Editor [read]");
+    setWindowTitle(tr("MIVO Editor [read]"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel("Step No."));
+    row->addWidget(new QLabel(tr("Step No.")));
     step_ = new QLineEdit("0");
     step_->setObjectName("Edit1");
     step_->setMaxLength(3);
@@ -32,8 +32,9 @@ StepChooser::StepChooser(TeachScreen& teach, QWidget* parent)
     row->addWidget(step_);
     row->addStretch(1);
     layout->addLayout(row);
-    for (const char* text : {"Select the step number to perform offset teaching.",
-                             "GO movement starts when switching to the Teaching dialog box."}) {
+    for (const QString& text :
+         {tr("Select the step number to perform offset teaching."),
+          tr("GO movement starts when switching to the Teaching dialog box.")}) {
         auto* label = new QLabel(text);
         label->setWordWrap(true);
         layout->addWidget(label);
@@ -43,9 +44,9 @@ StepChooser::StepChooser(TeachScreen& teach, QWidget* parent)
     record_->setReadOnly(true);
     layout->addWidget(record_);
     auto* buttons = new QHBoxLayout;
-    read_ = NamedButton("Read step", "Button1", this);
-    teaching_ = NamedButton("Teaching dialog box", "Button2", this);
-    cancel_ = NamedButton("Cancel", "Button3", this);
+    read_ = NamedButton(tr("Read step"), "Button1", this);
+    teaching_ = NamedButton(tr("Teaching dialog box"), "Button2", this);
+    cancel_ = NamedButton(tr("Cancel"), "Button3", this);
     for (QPushButton* b : {read_, teaching_, cancel_}) buttons->addWidget(b);
     layout->addLayout(buttons);
     connect(read_, &QPushButton::clicked, this, &StepChooser::readStepClicked);

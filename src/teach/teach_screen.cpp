@@ -33,7 +33,7 @@ TeachScreen::TeachScreen(ControllerLink& link, Prompter& prompter, TransferDialo
                          QWidget* parent)
     : QWidget(parent, Qt::Window), link_(link), transferDialogs_(transfer) {
     setObjectName("Tteach");
-    setWindowTitle("MIVO Editor [Teach]");
+    setWindowTitle(tr("MIVO Editor [Teach]"));
     transfer_ = std::make_unique<TeachTransfer>(
         transferDialogs_, [this] { return running_ > 0 && !jogs_->anyHeld() && isVisible(); });
     session_ = std::make_unique<DirectSession>(link_.directChannel(), prompter, *transfer_, *this);

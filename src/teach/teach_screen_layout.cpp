@@ -36,10 +36,18 @@ struct Position {
     const char* name;
     const char* caption;
 };
+// Captions shown through TeachScreen::tr.
+// clang-format off
 constexpr Position kPositions[kTeachFieldCount] = {
-    {"Xposi", "X Position"},   {"Yposi", "Y Position"},   {"Zposi", "Z Position"},
-    {"Rposi", "R Position"},   {"X2posi", "X2 Position"}, {"Y2posi", "Y2 Position"},
-    {"X3posi", "X3 Position"}, {"Y3posi", "Y3 Position"}};
+    {"Xposi", QT_TRANSLATE_NOOP("mivo::TeachScreen", "X Position")},
+    {"Yposi", QT_TRANSLATE_NOOP("mivo::TeachScreen", "Y Position")},
+    {"Zposi", QT_TRANSLATE_NOOP("mivo::TeachScreen", "Z Position")},
+    {"Rposi", QT_TRANSLATE_NOOP("mivo::TeachScreen", "R Position")},
+    {"X2posi", QT_TRANSLATE_NOOP("mivo::TeachScreen", "X2 Position")},
+    {"Y2posi", QT_TRANSLATE_NOOP("mivo::TeachScreen", "Y2 Position")},
+    {"X3posi", QT_TRANSLATE_NOOP("mivo::TeachScreen", "X3 Position")},
+    {"Y3posi", QT_TRANSLATE_NOOP("mivo::TeachScreen", "Y3 Position")}};
+// clang-format on
 
 }  // namespace
 
@@ -77,11 +85,11 @@ QWidget* TeachScreen::buildTeach() {
 }
 
 QWidget* TeachScreen::buildPositions() {
-    auto* group = new QGroupBox("Position");
+    auto* group = new QGroupBox(tr("Position"));
     group->setObjectName("GroupBox2");
     auto* grid = new QGridLayout(group);
     for (int f = 0; f < kTeachFieldCount; ++f) {
-        auto* label = new QLabel(kPositions[f].caption);
+        auto* label = new QLabel(tr(kPositions[f].caption));
         auto* edit = new QLineEdit;
         edit->setObjectName(kPositions[f].name);
         edit->setReadOnly(true);
@@ -103,12 +111,12 @@ QWidget* TeachScreen::buildButtons() {
 
     auto* panels = new QHBoxLayout;
     org_ = NamedButton("ORG", "ORG", this);
-    org_->setToolTip("Return to origin");
+    org_->setToolTip(tr("Return to origin"));
     connect(org_, &QPushButton::clicked, this,
             [this] { run([this] { return TeachReturnToOrigin(*session_); }); });
-    stop_ = new DirectPanel("STOP", "STOP", "Stop command", DirectPanel::kStop, true);
-    mstop_ = new DirectPanel("MSTOP", "MSTOP", "Motor free", DirectPanel::kMotorStop, true);
-    lineUsable_ = new DirectPanel("CancelButton", "Cancel", "Communication cancel",
+    stop_ = new DirectPanel("STOP", "STOP", tr("Stop command"), DirectPanel::kStop, true);
+    mstop_ = new DirectPanel("MSTOP", "MSTOP", tr("Motor free"), DirectPanel::kMotorStop, true);
+    lineUsable_ = new DirectPanel("CancelButton", tr("Cancel"), tr("Communication cancel"),
                                   DirectPanel::kCancel, true);
     lineUsable_->hide();
     connect(stop_, &QPushButton::clicked, this,
@@ -134,16 +142,16 @@ QWidget* TeachScreen::buildButtons() {
     layout->addLayout(panels);
     layout->addWidget(stopMark_ = new StopStateMark(box));
 
-    pointGroup_ = new QGroupBox("Circle,Pallet position");
+    pointGroup_ = new QGroupBox(tr("Circle,Pallet position"));
     pointGroup_->setObjectName("GroupBox3");
     auto* points = new QHBoxLayout(pointGroup_);
-    goMove_ = NamedButton("GO move", "Button3", this);
+    goMove_ = NamedButton(tr("GO move"), "Button3", this);
     connect(goMove_, &QPushButton::clicked, this, [this] {
         run([this] { return TeachGoMove(*session_, GoMoveCommand(opener_, number_, point())); });
     });
     points->addWidget(goMove_);
     for (int p = 0; p < 3; ++p) {
-        auto* r = new QRadioButton(QString("Pos %1").arg(p + 1));
+        auto* r = new QRadioButton(tr("Pos %1").arg(p + 1));
         r->setObjectName(QString("Pos%1").arg(p + 1));
         r->setChecked(p == 0);
         points_[static_cast<std::size_t>(p)] = r;
@@ -152,8 +160,8 @@ QWidget* TeachScreen::buildButtons() {
     layout->addWidget(pointGroup_);
 
     auto* buttons = new QHBoxLayout;
-    ok_ = NamedButton("OK", "Button1", this);
-    cancel_ = NamedButton("Cancel", "Button2", this);
+    ok_ = NamedButton(tr("OK"), "Button1", this);
+    cancel_ = NamedButton(tr("Cancel"), "Button2", this);
     connect(ok_, &QPushButton::clicked, this, &TeachScreen::okClicked);
     connect(cancel_, &QPushButton::clicked, this, &TeachScreen::cancelClicked);
     buttons->addStretch(1);
