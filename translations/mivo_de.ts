@@ -394,6 +394,14 @@
         <source>File of the same name exists.  Overwrite?</source>
         <translation>Eine Datei mit diesem Namen existiert bereits. Überschreiben?</translation>
     </message>
+    <message>
+        <source>PGM %1 will be started.  OK?</source>
+        <translation>PGM %1 wird gestartet. OK?</translation>
+    </message>
+    <message>
+        <source>PGM %1 will be started. OK?</source>
+        <translation>PGM %1 wird gestartet. OK?</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>

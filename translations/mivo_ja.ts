@@ -394,6 +394,14 @@
         <source>File of the same name exists.  Overwrite?</source>
         <translation>同じ名前のファイルがあります。上書きしますか？</translation>
     </message>
+    <message>
+        <source>PGM %1 will be started.  OK?</source>
+        <translation>PGM %1 を起動します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>PGM %1 will be started. OK?</source>
+        <translation>PGM %1 を起動します。よろしいですか？</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>

@@ -34,7 +34,7 @@
 #include "shell/editor_frame.h"
 #include "shell/line_switch.h"
 #include "shell/navigator.h"
-#include "shell/translated_texts.h"
+#include "i18n/translated_texts.h"
 #include "shell/window_style.h"
 
 namespace mivo {

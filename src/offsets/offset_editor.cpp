@@ -10,6 +10,7 @@
 #include "codepage/cp1252.h"
 #include "common/convert.h"
 #include "common/prompter.h"
+#include "common/said_text.h"
 #include "link/controller_link.h"
 #include "offsets/offset_transfer.h"
 #include "parameters/parameter_rules.h"
@@ -28,7 +29,7 @@ constexpr int kColumnWidth = 64;
 constexpr const char* kCaption = QT_TRANSLATE_NOOP("mivo::OffsetEditor", "MIVO Editor [Offset]");
 
 std::string OffsetStartQuestion(const std::string& number) {
-    return "PGM " + number + " will be started.  OK?";
+    return Filled(UI_TEXT("Message", "PGM %1 will be started.  OK?"), {number});
 }
 
 }  // namespace

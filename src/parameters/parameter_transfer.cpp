@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "link/reply_class.h"
 #include "parameters/parameter_rules.h"
 #include "procedures/transfer_session.h"
@@ -127,7 +128,7 @@ Outcome ReceiveParameters(ProcedureContext& ctx, const ParameterTarget& target) 
 }
 
 std::string ParameterStartQuestion(const std::string& number) {
-    return "PGM " + number + " will be started. OK?";
+    return Filled(UI_TEXT("Message", "PGM %1 will be started. OK?"), {number});
 }
 
 }  // namespace mivo

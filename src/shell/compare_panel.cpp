@@ -15,7 +15,7 @@
 
 #include "codepage/cp1252.h"
 #include "common/prompter.h"
-#include "shell/translated_texts.h"
+#include "i18n/translated_texts.h"
 
 namespace mivo {
 

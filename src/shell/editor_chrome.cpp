@@ -12,7 +12,7 @@
 
 #include "link/controller_link.h"
 #include "shell/line_switch.h"
-#include "shell/translated_texts.h"
+#include "i18n/translated_texts.h"
 
 namespace mivo {
 

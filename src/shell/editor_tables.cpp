@@ -13,7 +13,7 @@
 #include "shell/grid_keys.h"
 #include "shell/grid_text_delegate.h"
 #include "shell/teach_target.h"
-#include "shell/translated_texts.h"
+#include "i18n/translated_texts.h"
 
 namespace mivo {
 

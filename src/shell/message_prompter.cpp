@@ -10,7 +10,7 @@
 #include "shell/error_dialog.h"
 #include "shell/progress_dialog.h"
 #include "shell/transfer_dialogs.h"
-#include "shell/translated_texts.h"
+#include "i18n/translated_texts.h"
 #include "shell/window_style.h"
 
 namespace mivo {

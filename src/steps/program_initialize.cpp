@@ -1,5 +1,6 @@
 #include "steps/program_initialize.h"
 
+#include "common/said_text.h"
 #include "link/reply_class.h"
 #include "procedures/program_control.h"
 #include "procedures/reply_rules.h"
@@ -31,7 +32,7 @@ Outcome InitializeProgram(ProcedureContext& ctx, const StepTarget& steps) {
 }
 
 std::string StepStartQuestion(const std::string& number) {
-    return "PGM " + number + " will be started.  OK?";
+    return Filled(UI_TEXT("Message", "PGM %1 will be started.  OK?"), {number});
 }
 
 }  // namespace mivo

@@ -8,7 +8,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$root"/translations/*.ts "$work"/
 find "$root/src" -name '*.cpp' -o -name '*.h' | sort > "$work/sources"
-"$lupdate" -no-obsolete -locations none -I "$root/src" "@$work/sources" -ts "$work"/*.ts \
+"$lupdate" -no-obsolete -locations none -tr-function-alias QT_TRANSLATE_NOOP+=UI_TEXT -I "$root/src" "@$work/sources" -ts "$work"/*.ts \
   > "$work/said" 2>&1 || { cat "$work/said"; exit 1; }
 status=0
 for ts in "$work"/*.ts; do

@@ -1,0 +1,26 @@
+#pragma once
+// Texts the user reads, written in English where they are said, in layers without Qt. UI_TEXT
+// marks one for the translations (lupdate reads it as QT_TRANSLATE_NOOP: a context such as
+// "Message", then the text); it stands for the text itself. Filled puts values into one
+// ("PGM%1 will be started.  OK?") and remembers how the text was made, so that the screen that
+// shows it can show the translation filled with the same values.
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <vector>
+
+#define UI_TEXT(context, text) text
+
+namespace mivo {
+
+// `english` with %1, %2 ... replaced by `values` in turn.
+std::string Filled(const char* english, std::initializer_list<std::string> values);
+
+struct FilledText {
+    std::string english;  // with its %1 ...
+    std::vector<std::string> values;
+};
+// How `text` was made, when Filled made it lately (the last few hundred are kept).
+std::optional<FilledText> HowFilled(const std::string& text);
+
+}  // namespace mivo
