@@ -29,12 +29,12 @@
 #include "direct/maintenance_commands.h"
 #include "direct/monitor.h"
 #include "direct/stop_key.h"
+#include "i18n/translated_texts.h"
 #include "shell/communication_log.h"
 #include "shell/cp1252_validator.h"
 #include "shell/editor_frame.h"
 #include "shell/line_switch.h"
 #include "shell/navigator.h"
-#include "i18n/translated_texts.h"
 #include "shell/window_style.h"
 
 namespace mivo {

@@ -10,9 +10,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "i18n/translated_texts.h"
 #include "link/controller_link.h"
 #include "shell/line_switch.h"
-#include "i18n/translated_texts.h"
 
 namespace mivo {
 

@@ -7,13 +7,13 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
+#include "i18n/translated_texts.h"
 #include "shell/editor_access.h"
 #include "shell/editor_frame.h"
 #include "shell/grid_columns.h"
 #include "shell/grid_keys.h"
 #include "shell/grid_text_delegate.h"
 #include "shell/teach_target.h"
-#include "i18n/translated_texts.h"
 
 namespace mivo {
 

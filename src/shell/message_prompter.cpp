@@ -5,12 +5,12 @@
 #include <QMessageBox>
 
 #include "codepage/cp1252.h"
+#include "i18n/translated_texts.h"
 #include "procedures/reply_rules.h"
 #include "shell/cancel_dialog.h"
 #include "shell/error_dialog.h"
 #include "shell/progress_dialog.h"
 #include "shell/transfer_dialogs.h"
-#include "i18n/translated_texts.h"
 #include "shell/window_style.h"
 
 namespace mivo {
