@@ -13,8 +13,12 @@ namespace {
 
 using KeyboardMapTest = EditorFixture;
 
+// Help > "Keyboard".
 KeyboardMap* OpenMap(StepEditor* editor) {
-    ShowKeyboardMap(editor);
+    QAction* item = editor->menuAction("Keyboard");
+    EXPECT_NE(item, nullptr);
+    if (!item) return nullptr;
+    item->trigger();
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == "KeyboardMap" && w->isVisible())
             return qobject_cast<KeyboardMap*>(w);
