@@ -7,6 +7,7 @@
 #include "codepage/cp1252.h"
 #include "common/prompter.h"
 #include "files/data_files.h"
+#include "i18n/translated_texts.h"
 #include "shell/editor_document.h"
 #include "shell/file_chooser.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 QStringList Labels(const std::vector<FileFilter>& filters) {
     QStringList labels;
-    for (const FileFilter& f : filters) labels << Cp1252::decode(f.label);
+    for (const FileFilter& f : filters) labels << MessageText(f.label);
     return labels;
 }
 

@@ -3,6 +3,7 @@
 #include <QProgressBar>
 
 #include "codepage/cp1252.h"
+#include "i18n/translated_texts.h"
 #include "link/controller_link.h"
 #include "shell/cancel_dialog.h"
 #include "shell/progress_dialog.h"
@@ -15,7 +16,7 @@ void TransferDialogs::requestCancel(bool motion) {
 }
 
 void TransferDialogs::setCancelTexts(const std::string& label, const std::string& button) {
-    if (cancel_) cancel_->setTexts(Cp1252::decode(label), Cp1252::decode(button));
+    if (cancel_) cancel_->setTexts(MessageText(label), MessageText(button));
 }
 
 void TransferDialogs::showCancel() {
