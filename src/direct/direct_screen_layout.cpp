@@ -33,6 +33,7 @@
 #include "shell/communication_log.h"
 #include "shell/cp1252_validator.h"
 #include "shell/editor_frame.h"
+#include "shell/keyboard_map.h"
 #include "shell/line_switch.h"
 #include "shell/navigator.h"
 #include "shell/window_style.h"
@@ -115,6 +116,10 @@ void DirectScreen::buildMenus() {
          [this] { navigator_.show(Navigator::Window::Log); });
     item(display, QT_TRANSLATE_NOOP("Menu", "Settings..."), "MenuSettings",
          [this] { navigator_.show(Navigator::Window::Settings); });
+    // Every key of every window, the STOP key among them.
+    QMenu* help = menuBar()->addMenu(MenuText(QT_TRANSLATE_NOOP("Menu", "Help")));
+    item(help, QT_TRANSLATE_NOOP("Menu", "Keyboard"), "MenuKeyboard",
+         [this] { ShowKeyboardMap(this); });
 }
 
 void DirectScreen::buildCentre() {

@@ -21,6 +21,7 @@
 #include "procedures/quiet_reads.h"
 #include "shell/compare_panel.h"
 #include "shell/editor_frame.h"
+#include "shell/keyboard_map.h"
 #include "shell/teach_target.h"
 
 namespace mivo {
@@ -256,6 +257,9 @@ class MemoryEditor : public EditorFrame {
             communication.push_back(item);
         addMenu(QT_TRANSLATE_NOOP("Menu", "Communication"), communication);
         addDisplayMenu();
+        addMenu(QT_TRANSLATE_NOOP("Menu", "&Help"),
+                {{QT_TRANSLATE_NOOP("Menu", "&Keyboard"), "MenuKeyboard", nullptr,
+                  [this] { ShowKeyboardMap(this); }}});
     }
 
     // Where "Teaching" writes back (`teach_`, titled `title`): the teaching screen starts from the
