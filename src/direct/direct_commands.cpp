@@ -1,5 +1,6 @@
 #include "direct/direct_commands.h"
 
+#include "common/said_text.h"
 #include "direct/direct_rules.h"
 #include "direct/display_channel.h"
 #include "direct/shared_procedures.h"
@@ -10,8 +11,8 @@ namespace mivo {
 
 namespace {
 
-const char* const kGoQuestion = "GO move will be executed.  OK?";
-const char* const kGoCaption = "GO move";
+const char* const kGoQuestion = UI_TEXT("Message", "GO move will be executed.  OK?");
+const char* const kGoCaption = UI_TEXT("Message", "GO move");
 
 // The start of a command that needs the robot at origin: the origin check, then its question.
 // Completed when the command goes on.
@@ -99,14 +100,17 @@ void RunEndShown(DirectSession& s, const Answer& a, bool notice) {
     else
         RunEndedOtherwise(s, a);
     if (a.end == AnswerEnd::Failed) s.prompter().showControllerError(ErrorLineOf(a));
-    if (ended && notice) s.prompter().notify("END: Program operation end", "RUN execute");
+    if (ended && notice)
+        s.prompter().notify(UI_TEXT("Message", "END: Program operation end"),
+                            UI_TEXT("Message", "RUN execute"));
 }
 
 }  // namespace
 
 Outcome ReturnToOriginDirect(DirectSession& s) {
     DirectCycle c(s);
-    if (!c.confirm("Return-to-origin will be executed.  OK?", "Return to origin"))
+    if (!c.confirm(UI_TEXT("Message", "Return-to-origin will be executed.  OK?"),
+                   UI_TEXT("Message", "Return to origin")))
         return Outcome::Declined;
     c.start();
     if (SendOrigin(s.context())) return Outcome::Completed;
@@ -177,8 +181,8 @@ Outcome RunProgram(DirectSession& s) {
 
 Outcome RunStep(DirectSession& s) {
     DirectCycle c(s);
-    const Outcome ready =
-        AtOriginAndConfirmed(c, "Step will be executed.  OK?", "Step execute", false);
+    const Outcome ready = AtOriginAndConfirmed(c, UI_TEXT("Message", "Step will be executed.  OK?"),
+                                               UI_TEXT("Message", "Step execute"), false);
     if (ready != Outcome::Completed) return ready;
     const Answer a = c.exchange("@SRUN");
     if (const auto o = c.cut(a, "@SRUN")) return *o;
@@ -216,12 +220,15 @@ Outcome PalletGoMove(DirectSession& s) {
 
 Outcome ZiMove(DirectSession& s) {
     return CheckedMove(
-        s, "ZI move will be executed.  OK?", "ZI move", [] { return std::string("@ZI"); }, true);
+        s, UI_TEXT("Message", "ZI move will be executed.  OK?"), UI_TEXT("Message", "ZI move"),
+        [] { return std::string("@ZI"); }, true);
 }
 
 Outcome OffsetExecute(DirectSession& s) {
     DirectCycle c(s);
-    if (!c.confirm("Is offset data write executed?", "Offset")) return Outcome::Declined;
+    if (!c.confirm(UI_TEXT("Message", "Is offset data write executed?"),
+                   UI_TEXT("Message", "Offset")))
+        return Outcome::Declined;
     c.start();
     return ExpectOk(c, c.exchange("@OFF"), "@OFF");
 }

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "direct/direct_session.h"
+#include "i18n/translated_texts.h"
 #include "shell/window_style.h"
 
 namespace mivo {
@@ -117,20 +118,20 @@ void StopStateMark::showState(StopState state) {
             setText(tr("Stopped"));
             break;
         case StopState::Unconfirmed:
-            setText(kStopUnconfirmedMark);
+            setText(MessageText(kStopUnconfirmedMark));
             break;
     }
     // A style sheet is costly to apply: only when the look changes.
     if (unconfirmed != unconfirmedLook_) {
         unconfirmedLook_ = unconfirmed;
-        setToolTip(unconfirmed ? kStopUnconfirmed : "");
+        setToolTip(unconfirmed ? MessageText(kStopUnconfirmed) : QString());
         setStyleSheet(unconfirmed ? "QLabel { color: red; font-weight: bold; }" : "");
     }
     setVisible(state != StopState::None);
     if (!unconfirmed) return;
     if (message_) message_->close();
-    auto* box = new QMessageBox(QMessageBox::Warning, kStopUnconfirmedCaption, kStopUnconfirmed,
-                                QMessageBox::Ok);
+    auto* box = new QMessageBox(QMessageBox::Warning, MessageText(kStopUnconfirmedCaption),
+                                MessageText(kStopUnconfirmed), QMessageBox::Ok);
     box->setObjectName("StopUnconfirmedMessage");
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::NonModal);

@@ -1,5 +1,7 @@
 #include "direct/direct_rules.h"
 
+#include "common/said_text.h"
+
 namespace mivo {
 
 int MnemonicAt(const std::string& record, const char* mnemonic) {
@@ -23,11 +25,11 @@ std::string GoCommand(const std::string& record, const std::string& step,
 }
 
 std::string RunQuestion(const std::string& program) {
-    return "PGM" + program + " will be started.  OK?";
+    return Filled(UI_TEXT("Message", "PGM%1 will be started.  OK?"), {program});
 }
 
 std::string InitProgramQuestion(const std::string& program) {
-    return "PGM " + program + " will be initialized.  OK?";
+    return Filled(UI_TEXT("Message", "PGM %1 will be initialized.  OK?"), {program});
 }
 
 }  // namespace mivo

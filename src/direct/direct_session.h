@@ -13,6 +13,7 @@
 
 #include "common/prompter.h"
 #include "common/run_record.h"
+#include "common/said_text.h"
 #include "direct/cycle_timing.h"
 #include "direct/direct_view.h"
 #include "link/engine_channel.h"
@@ -37,12 +38,13 @@ struct DirectState {
 
 // What the screens say when the controller confirmed neither a stop nor the "@STOP" sent after it.
 inline constexpr const char* kStopUnconfirmed =
-    "The controller did not confirm the stop.  The robot may still be moving: stop it with its "
-    "own emergency stop.";
-inline constexpr const char* kStopUnconfirmedCaption = "Stop not confirmed";
+    UI_TEXT("Message",
+            "The controller did not confirm the stop.  The robot may still be moving: stop it "
+            "with its own emergency stop.");
+inline constexpr const char* kStopUnconfirmedCaption = UI_TEXT("Message", "Stop not confirmed");
 // Beside STOP while it is so.
 inline constexpr const char* kStopUnconfirmedMark =
-    "Stop not confirmed: the robot may still be moving; use its emergency stop";
+    UI_TEXT("Message", "Stop not confirmed: the robot may still be moving; use its emergency stop");
 
 class DirectSession {
   public:

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "common/said_text.h"
 #include "direct/shared_procedures.h"
 #include "link/reply_class.h"
 #include "procedures/program_control.h"
@@ -88,8 +89,8 @@ JogStyle TeachJogStyle() {
     JogStyle style;
     style.positionsAfterOrigin = true;
     style.offlineOnOddReply = false;
-    style.originQuestion = "Return-to-origin will be executed. OK?";
-    style.originCaption = "Return-to-origin";
+    style.originQuestion = UI_TEXT("Message", "Return-to-origin will be executed. OK?");
+    style.originCaption = UI_TEXT("Message", "Return-to-origin");
     style.teaching = true;
     return style;
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "common/said_text.h"
 #include "direct/direct_cycle.h"
 
 namespace mivo {
@@ -31,8 +32,8 @@ struct JogStyle {
     // screen for every button but X+).
     bool offlineOnOddReply = true;
     // The question before a press returns to origin, and its caption.
-    std::string originQuestion = "Return to origin?";
-    std::string originCaption = "Return to origin";
+    std::string originQuestion = UI_TEXT("Message", "Return to origin?");
+    std::string originCaption = UI_TEXT("Message", "Return to origin");
     // The teaching screen's reading of the jog's reply: an "NG" whose line begins with "03"
     // reads the positions too, "END" and "STOP" give the controls back, and any other class
     // shows only the error line that follows it.

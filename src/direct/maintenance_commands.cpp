@@ -1,5 +1,6 @@
 #include "direct/maintenance_commands.h"
 
+#include "common/said_text.h"
 #include "direct/direct_rules.h"
 #include "direct/shared_procedures.h"
 #include "link/reply_class.h"
@@ -10,8 +11,8 @@ namespace mivo {
 
 namespace {
 
-const char* const kCounterCaption = "Counter initialize";
-const char* const kStepCaption = "Step initialize";
+const char* const kCounterCaption = UI_TEXT("Message", "Counter initialize");
+const char* const kStepCaption = UI_TEXT("Message", "Step initialize");
 
 // A command with its question, answered "OK".
 Outcome Confirmed(DirectSession& s, const char* question, const char* caption,
@@ -48,13 +49,13 @@ Outcome ProgramsEmptied(DirectCycle& c, const std::string& question, const std::
 }  // namespace
 
 Outcome InitCounter(DirectSession& s) {
-    return Confirmed(s, "Pallet counter will be initialized.  OK?", kCounterCaption,
-                     "@INIT C " + s.view().field(DirectField::CounterToClear));
+    return Confirmed(s, UI_TEXT("Message", "Pallet counter will be initialized.  OK?"),
+                     kCounterCaption, "@INIT C " + s.view().field(DirectField::CounterToClear));
 }
 
 Outcome InitAllCounters(DirectSession& s) {
-    return Confirmed(s, "All pallet counters will be initialized.  OK?", kCounterCaption,
-                     "@INIT C ALL");
+    return Confirmed(s, UI_TEXT("Message", "All pallet counters will be initialized.  OK?"),
+                     kCounterCaption, "@INIT C ALL");
 }
 
 Outcome InitProgram(DirectSession& s) {
@@ -66,7 +67,7 @@ Outcome InitProgram(DirectSession& s) {
         return Outcome::Failed;
     }
     if (ProgramIndex(pgm.number) < 0) {
-        s.prompter().notify("Check PGM No.", kStepCaption);
+        s.prompter().notify(UI_TEXT("Message", "Check PGM No."), kStepCaption);
         return Outcome::Failed;
     }
     return ProgramsEmptied(c, InitProgramQuestion(pgm.number), "@INIT PGM");
@@ -74,11 +75,13 @@ Outcome InitProgram(DirectSession& s) {
 
 Outcome InitAllPrograms(DirectSession& s) {
     DirectCycle c(s);
-    return ProgramsEmptied(c, "All steps will be initialized.  OK?", "@INIT PGM ALL");
+    return ProgramsEmptied(c, UI_TEXT("Message", "All steps will be initialized.  OK?"),
+                           "@INIT PGM ALL");
 }
 
 Outcome InitErrors(DirectSession& s) {
-    return Confirmed(s, "Error record will be deleted.  OK?", "Error record delete", "@INIT ERR");
+    return Confirmed(s, UI_TEXT("Message", "Error record will be deleted.  OK?"),
+                     UI_TEXT("Message", "Error record delete"), "@INIT ERR");
 }
 
 Outcome QueryStepNo(DirectSession& s) {
@@ -103,14 +106,18 @@ Outcome QueryCounter(DirectSession& s) {
 
 Outcome QueryRelease(DirectSession& s) {
     DirectCycle c(s);
-    if (!c.confirm("Is release No. acquired?", "Release No.")) return Outcome::Declined;
+    if (!c.confirm(UI_TEXT("Message", "Is release No. acquired?"),
+                   UI_TEXT("Message", "Release No.")))
+        return Outcome::Declined;
     c.start();
     return Query(c, "@?REL", ValueShape::Word).outcome;
 }
 
 Outcome MemoryCheck(DirectSession& s) {
     DirectCycle c(s);
-    if (!c.confirm("Is memory check executed?", "Memory check")) return Outcome::Declined;
+    if (!c.confirm(UI_TEXT("Message", "Is memory check executed?"),
+                   UI_TEXT("Message", "Memory check")))
+        return Outcome::Declined;
     c.start();
     const Answer a = c.exchange("@MOMCH");
     if (const auto o = c.cut(a, "@MOMCH")) return *o;
@@ -129,7 +136,7 @@ Outcome ReadAxisPositions(DirectSession& s) {
 
 void PrepareParameterInit(DirectSession& s) {
     s.channel().drain();
-    s.transfer().setCancelTexts("Transferring", "Cancel");
+    s.transfer().setCancelTexts(UI_TEXT("Message", "Transferring"), UI_TEXT("Message", "Cancel"));
 }
 
 }  // namespace mivo

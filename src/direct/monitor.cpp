@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/fiber.h"
+#include "common/said_text.h"
 #include "direct/direct_commands.h"
 #include "direct/display_channel.h"
 #include "direct/shared_procedures.h"
@@ -14,7 +15,7 @@ namespace mivo {
 
 namespace {
 
-const char* const kCaption = "Monitor receive";
+const char* const kCaption = UI_TEXT("Message", "Monitor receive");
 
 // One query of a scan and where its value goes: panel DOn or DIn, or a field.
 struct ScanItem {
@@ -132,7 +133,7 @@ void MonitorSwitch(DirectSession& s) {
     v.enable(EnableSet::CancelPanel, true);
     v.enable(EnableSet::PositionQueries, false);
     v.enable(EnableSet::PositionFields, true);
-    s.prompter().notify("Monitor is started", kCaption);
+    s.prompter().notify(UI_TEXT("Message", "Monitor is started"), kCaption);
     v.showMonitoring(true);
     s.state.monitoring = true;
     MonitorLoop(s);
@@ -150,7 +151,7 @@ void MonitorLoop(DirectSession& s) {
     // A controller that did not answer, or refused, ends it and says so.
     if (end == LoopEnd::Off && s.state.monitoring) {
         s.state.monitoring = false;
-        s.prompter().notify("Monitor is ended", kCaption);
+        s.prompter().notify(UI_TEXT("Message", "Monitor is ended"), kCaption);
     }
     if (end == LoopEnd::Off) v.showMonitoring(false);
     // Ended or lost, it sees no "END" of a run.

@@ -1,5 +1,6 @@
 #include "direct/shared_procedures.h"
 
+#include "common/said_text.h"
 #include "link/reply_class.h"
 #include "procedures/program_control.h"
 
@@ -7,8 +8,8 @@ namespace mivo {
 
 namespace {
 
-const char* const kMonitorEnded = "Monitor is ended";
-const char* const kMonitorCaption = "Monitor receive";
+const char* const kMonitorEnded = UI_TEXT("Message", "Monitor is ended");
+const char* const kMonitorCaption = UI_TEXT("Message", "Monitor receive");
 
 }  // namespace
 

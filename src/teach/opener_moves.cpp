@@ -1,5 +1,6 @@
 #include "teach/opener_moves.h"
 
+#include "common/said_text.h"
 #include "direct/direct_rules.h"
 #include "link/reply_class.h"
 #include "offsets/offset_data.h"
@@ -133,7 +134,8 @@ Outcome SendOffsetAndReadBack(ProcedureContext& ctx, OffsetReadBack& out) {
         out.offsets[static_cast<std::size_t>(out.read)] = reply;
     }
     if (out.read < 4) {
-        ctx.prompter.notify("Data is not received properly", "Communication error");
+        ctx.prompter.notify(UI_TEXT("Message", "Data is not received properly"),
+                            UI_TEXT("Message", "Communication error"));
         return Outcome::Failed;
     }
     return Outcome::Completed;

@@ -1,5 +1,6 @@
 #include "teach/teach_commands.h"
 
+#include "common/said_text.h"
 #include "direct/jog.h"
 #include "direct/shared_procedures.h"
 #include "link/reply_class.h"
@@ -29,7 +30,9 @@ Outcome TeachReturnToOrigin(DirectSession& s) {
 
 Outcome TeachGoMove(DirectSession& s, const std::string& command) {
     DirectCycle c(s);
-    if (command.empty() || !c.confirm("GO move?", "GO move")) return Outcome::Declined;
+    if (command.empty() ||
+        !c.confirm(UI_TEXT("Message", "GO move?"), UI_TEXT("Message", "GO move")))
+        return Outcome::Declined;
     c.start();
     const Outcome origin = JogOriginCheck(c, TeachJogStyle());
     if (origin != Outcome::Completed) return origin;
@@ -38,11 +41,14 @@ Outcome TeachGoMove(DirectSession& s, const std::string& command) {
 
 Outcome TeachOffsetOk(DirectSession& s, bool lineUsable, OffsetReadBack& out) {
     if (!lineUsable) {
-        s.prompter().notify("@OFF command cannot be sent", "Offline");
+        s.prompter().notify(UI_TEXT("Message", "@OFF command cannot be sent"),
+                            UI_TEXT("Message", "Offline"));
         return Outcome::Failed;
     }
     DirectCycle c(s);
-    if (!c.confirm("@OFF command will be sent. OK?", "Offline")) return Outcome::Declined;
+    if (!c.confirm(UI_TEXT("Message", "@OFF command will be sent. OK?"),
+                   UI_TEXT("Message", "Offline")))
+        return Outcome::Declined;
     c.start();
     return SendOffsetAndReadBack(s.context(), out);
 }

@@ -18,6 +18,7 @@
 #include "direct/direct_session.h"
 #include "direct/jog.h"
 #include "direct/jog_button.h"
+#include "i18n/translated_texts.h"
 #include "link/controller_link.h"
 #include "modal/modal_run.h"
 #include "shell/transfer_dialogs.h"
@@ -62,7 +63,7 @@ void TeachScreen::teachFor(DataKind opener, TeachTarget& target, const std::stri
     target_ = &target;
     number_ = number;
     openerWindow_ = openerWindow;
-    heading_->setText(Cp1252::decode(target.heading()));
+    heading_->setText(MessageText(target.heading()));
     preset(target.preset());
     if (openerWindow_) openerWindow_->setEnabled(false);
     if (opener == DataKind::Offset) {
