@@ -49,8 +49,8 @@ OffsetEditor::OffsetEditor(const EditorLinks& links, QWidget* parent)
          [this](int, int axis, const std::string& bytes) { return cellEdited(axis, bytes); }},
         prompter(), this);
     teachBy(
-        "Offset position teach", [](const OffsetData&) { return TeachPositions{}; }, "Teaching set",
-        WriteTaughtOffsets);
+        QT_TRANSLATE_NOOP("Message", "Offset position teach"),
+        [](const OffsetData&) { return TeachPositions{}; }, "Teaching set", WriteTaughtOffsets);
     setCompare(compareKind());
     buildCommands();
     buildCentre();

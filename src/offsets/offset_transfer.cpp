@@ -1,5 +1,6 @@
 #include "offsets/offset_transfer.h"
 
+#include "common/said_text.h"
 #include "procedures/memory_kind.h"
 
 namespace mivo {
@@ -16,31 +17,39 @@ const MemoryKind& OffsetMemory() {
         .readName = [](int a) { return OffsetFieldName(a) + " offset"; },
         .initial = [](int) { return std::string("0"); },
         .shown = [](int) { return std::string(kOffsetInitial); },
-        .send = {.question = [](int) { return std::string("Is offset sending executed?"); },
-                 .numberCaption = "Sending error",
-                 .rangeMessage = "Program No. ranges from 0 to 5.",
-                 .rangeCaption = "Sending error",
-                 .texts = SendingTexts("Offset send"),
-                 .completed = "Offset sending is completed"},
-        .receive = {.question = [](int) { return std::string("Is offset receiving executed?"); },
-                    .numberCaption = "Offset receive",
-                    .texts = ReceivingTexts("Offset receive"),
-                    .completed = "Offset receiving is completed"},
+        .send = {.question =
+                     [](int) {
+                         return std::string(UI_TEXT("Message", "Is offset sending executed?"));
+                     },
+                 .numberCaption = UI_TEXT("Message", "Sending error"),
+                 .rangeMessage = UI_TEXT("Message", "Program No. ranges from 0 to 5."),
+                 .rangeCaption = UI_TEXT("Message", "Sending error"),
+                 .texts = SendingTexts(UI_TEXT("Message", "Offset send")),
+                 .completed = UI_TEXT("Message", "Offset sending is completed")},
+        .receive = {.question =
+                        [](int) {
+                            return std::string(UI_TEXT("Message", "Is offset receiving executed?"));
+                        },
+                    .numberCaption = UI_TEXT("Message", "Offset receive"),
+                    .texts = ReceivingTexts(UI_TEXT("Message", "Offset receive")),
+                    .completed = UI_TEXT("Message", "Offset receiving is completed")},
         .initialize = {.question =
                            [](int program) {
-                               return "Offset data of PGM No." + std::to_string(program) +
-                                      " will be initialized.  OK?";
+                               return Filled(UI_TEXT("Message",
+                                                     "Offset data of PGM No.%1 will "
+                                                     "be initialized.  OK?"),
+                                             {std::to_string(program)});
                            },
                        .questionFirst = false,
-                       .numberCaption = "Offset initialize",
-                       .rangeMessage = "Check PGM No.",
-                       .rangeCaption = "Offset initialize",
-                       .texts = {.caption = "Offset initialize",
-                                 .interrupted = "Initialize is interrupted",
-                                 .errorCaption = "Sending error",
-                                 .noReply = "Error occurs",
-                                 .noReplyCaption = "Offset initialize"},
-                       .completed = "Offset initialize is completed",
+                       .numberCaption = UI_TEXT("Message", "Offset initialize"),
+                       .rangeMessage = UI_TEXT("Message", "Check PGM No."),
+                       .rangeCaption = UI_TEXT("Message", "Offset initialize"),
+                       .texts = {.caption = UI_TEXT("Message", "Offset initialize"),
+                                 .interrupted = UI_TEXT("Message", "Initialize is interrupted"),
+                                 .errorCaption = UI_TEXT("Message", "Sending error"),
+                                 .noReply = UI_TEXT("Message", "Error occurs"),
+                                 .noReplyCaption = UI_TEXT("Message", "Offset initialize")},
+                       .completed = UI_TEXT("Message", "Offset initialize is completed"),
                        .setsModified = true}};
     return kind;
 }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "files/file_io.h"
 #include "parameters/parameter_differences.h"
 #include "parameters/parameter_files.h"
@@ -12,8 +13,8 @@ namespace mivo {
 
 namespace {
 
-constexpr const char* kOpenCaption = "Open";
-constexpr const char* kCannotOpen = "File cannot be open";
+constexpr const char* kOpenCaption = UI_TEXT("Message", "Open");
+constexpr const char* kCannotOpen = UI_TEXT("Message", "File cannot be open");
 
 // Characters `from` to `to` (from 1) of `line`, as far as the line has them.
 std::string Mid(std::string_view line, std::size_t from, std::size_t to) {

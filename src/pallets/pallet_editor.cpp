@@ -48,8 +48,8 @@ PalletEditor::PalletEditor(const EditorLinks& links, QWidget* parent)
                            // The Z cells of P2 and P3 are never filed nor sent.
                            [](int row, int column) { return PalletCellField(row, column) >= 0; }},
                           prompter(), this);
-    teachBy("Pallet position teach", PalletTeachPositions, "Teaching set",
-            [](PalletData& d, const TeachTexts& taught, const std::string&) {
+    teachBy(QT_TRANSLATE_NOOP("Message", "Pallet position teach"), PalletTeachPositions,
+            "Teaching set", [](PalletData& d, const TeachTexts& taught, const std::string&) {
                 WriteTaughtPallet(d, taught);
             });
     setCompare(compareKind());

@@ -1,5 +1,6 @@
 #include "pallets/pallet_transfer.h"
 
+#include "common/said_text.h"
 #include "procedures/memory_kind.h"
 
 namespace mivo {
@@ -17,27 +18,36 @@ const MemoryKind& PalletMemory() {
         .readName = [](int f) { return std::string(PalletFieldName(f)); },
         .initial = [](int f) { return std::string(f >= PalletXPartitions ? "1" : "0"); },
         .shown = [](int f) { return std::string(f >= PalletXPartitions ? "1" : "0.00"); },
-        .send = {.question = [](int) { return std::string("Is pallet sending executed?"); },
+        .send = {.question =
+                     [](int) {
+                         return std::string(UI_TEXT("Message", "Is pallet sending executed?"));
+                     },
                  .questionFirst = false,
-                 .numberCaption = "Pallet error",
-                 .rangeMessage = "Pallet No. ranges from 0 to 19",
-                 .rangeCaption = "Pallet error",
-                 .texts = SendingTexts("Pallet send"),
-                 .completed = "Pallet sending is completed"},
-        .receive = {.question = [](int) { return std::string("Is pallet receiving executed?"); },
-                    .numberCaption = "Pallet receive",
-                    .texts = ReceivingTexts("Pallet receive"),
-                    .completed = "Pallet receiving is completed"},
+                 .numberCaption = UI_TEXT("Message", "Pallet error"),
+                 .rangeMessage = UI_TEXT("Message", "Pallet No. ranges from 0 to 19"),
+                 .rangeCaption = UI_TEXT("Message", "Pallet error"),
+                 .texts = SendingTexts(UI_TEXT("Message", "Pallet send")),
+                 .completed = UI_TEXT("Message", "Pallet sending is completed")},
+        .receive = {.question =
+                        [](int) {
+                            return std::string(UI_TEXT("Message", "Is pallet receiving executed?"));
+                        },
+                    .numberCaption = UI_TEXT("Message", "Pallet receive"),
+                    .texts = ReceivingTexts(UI_TEXT("Message", "Pallet receive")),
+                    .completed = UI_TEXT("Message", "Pallet receiving is completed")},
         .initialize = {.question =
-                           [](int) { return std::string("Is pallet initialize executed?"); },
-                       .numberCaption = "Initialize error",
-                       .rangeMessage = "Pallet No. ranges from 0 to 19",
-                       .rangeCaption = "Initialize error",
-                       .texts = {.caption = "Pallet initialize",
-                                 .interrupted = "Initialize is interrupted",
-                                 .errorCaption = "Initialize error",
-                                 .noReply = "Error occurs!"},
-                       .completed = "Initialize is completed"}};
+                           [](int) {
+                               return std::string(
+                                   UI_TEXT("Message", "Is pallet initialize executed?"));
+                           },
+                       .numberCaption = UI_TEXT("Message", "Initialize error"),
+                       .rangeMessage = UI_TEXT("Message", "Pallet No. ranges from 0 to 19"),
+                       .rangeCaption = UI_TEXT("Message", "Initialize error"),
+                       .texts = {.caption = UI_TEXT("Message", "Pallet initialize"),
+                                 .interrupted = UI_TEXT("Message", "Initialize is interrupted"),
+                                 .errorCaption = UI_TEXT("Message", "Initialize error"),
+                                 .noReply = UI_TEXT("Message", "Error occurs!")},
+                       .completed = UI_TEXT("Message", "Initialize is completed")}};
     return kind;
 }
 

@@ -37,7 +37,8 @@ ParameterEditor::ParameterEditor(const EditorLinks& links, QWidget* parent)
     model_->setEditHandler(
         [this](int number, const QString& text) { return cellEdited(number, text); });
 
-    teachBy("  ZI position teach  ", ZiTeachPositions, "ZI position teach",
+    teachBy(QT_TRANSLATE_NOOP("Message", "  ZI position teach  "), ZiTeachPositions,
+            "ZI position teach",
             [](ParameterTable& t, const TeachTexts& taught, const std::string&) {
                 WriteTaughtZi(t, taught);
             });

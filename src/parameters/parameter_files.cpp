@@ -1,6 +1,7 @@
 #include "parameters/parameter_files.h"
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "files/file_io.h"
 #include "parameters/parameter_rules.h"
 #include "parameters/parameter_zeb.h"
@@ -9,8 +10,8 @@ namespace mivo {
 
 namespace {
 
-constexpr const char* kOpenCaption = "Open";
-constexpr const char* kCannotOpen = "File cannot be open";
+constexpr const char* kOpenCaption = UI_TEXT("Message", "Open");
+constexpr const char* kCannotOpen = UI_TEXT("Message", "File cannot be open");
 
 // The reserved parameters have no value to file, whatever the table holds.
 std::string_view FiledValue(const ParameterTable& table, int n) {

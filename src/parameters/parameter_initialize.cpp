@@ -1,5 +1,6 @@
 #include "parameters/parameter_initialize.h"
 
+#include "common/said_text.h"
 #include "link/reply_class.h"
 #include "parameters/parameter_rules.h"
 #include "parameters/parameter_transfer.h"
@@ -10,7 +11,7 @@ namespace mivo {
 
 namespace {
 
-const char* const kCaption = "Parameter initialize";
+const char* const kCaption = UI_TEXT("Message", "Parameter initialize");
 
 // Hands every command and reply to a log besides passing them on.
 class EchoChannel : public Channel {
@@ -45,12 +46,13 @@ Outcome Initialize(ProcedureContext& ctx, const ParameterTarget& target, int rob
     if (!version) return Outcome::Failed;
     const int count = TransferCount(*version);
     // Cancel stops the read-back between two parameters, as it stops the other transfers.
-    const MemoryTexts texts{.caption = kCaption, .interrupted = "Initialize is interrupted"};
+    const MemoryTexts texts{.caption = kCaption,
+                            .interrupted = UI_TEXT("Message", "Initialize is interrupted")};
     const Outcome read =
         ReadMemory(ctx, TransferItems(target.table, 0, count), texts, StoreReadValue(target));
     if (read != Outcome::Completed) return read;
     if (!FinishRead(ctx, target, count, kCaption)) return Outcome::Failed;
-    ctx.prompter.notify("Parameter initialize is completed", kCaption);
+    ctx.prompter.notify(UI_TEXT("Message", "Parameter initialize is completed"), kCaption);
     return Outcome::Completed;
 }
 

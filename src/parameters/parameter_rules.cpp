@@ -1,6 +1,7 @@
 #include "parameters/parameter_rules.h"
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "files/field_text.h"
 #include "parameters/parameter_catalogue.h"
 
@@ -29,8 +30,11 @@ bool IsTransferred(int number, int count) {
 
 std::string LengthRefusal(std::string_view text, std::size_t maxLength, std::string_view name) {
     if (text.size() <= maxLength) return {};
-    return std::string(name) + " holds at most " + std::to_string(maxLength) +
-           (maxLength == 1 ? " character" : " characters");
+    // One whole sentence for one character and one for more, each translated whole.
+    if (maxLength == 1)
+        return Filled(UI_TEXT("Message", "%1 holds at most 1 character"), {std::string(name)});
+    return Filled(UI_TEXT("Message", "%1 holds at most %2 characters"),
+                  {std::string(name), std::to_string(maxLength)});
 }
 
 std::string ValueRefusal(std::string_view text, std::size_t maxLength, std::string_view name) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "common/prompter.h"
+#include "common/said_text.h"
 #include "parameters/parameter_table.h"
 
 namespace mivo {
@@ -38,8 +39,9 @@ std::string ValueRefusal(std::string_view text, std::size_t maxLength, std::stri
 std::string FileValueRefusal(std::string_view text, std::size_t maxLength, std::string_view name);
 
 inline constexpr double kLeadTwoSpeedLimit = 70;
-inline constexpr const char* kLeadSpeedMessage = "In case of lead 2, the maximum speed is 70mm/s";
-inline constexpr const char* kLeadSpeedCaption = "Error";
+inline constexpr const char* kLeadSpeedMessage =
+    UI_TEXT("Message", "In case of lead 2, the maximum speed is 70mm/s");
+inline constexpr const char* kLeadSpeedCaption = UI_TEXT("Message", "Error");
 
 // The first axis (0 X .. 3 R) whose lead (14..17) has the numeric value 2 while its maximum
 // speed (22..25), its 1 / 2 speed or its 3 speed (28..35) is above 70; -1 when none. Each lead

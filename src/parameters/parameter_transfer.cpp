@@ -12,8 +12,8 @@ namespace mivo {
 
 namespace {
 
-const char* const kSendCaption = "Parameter send";
-const char* const kReceiveCaption = "Parameter receive";
+const char* const kSendCaption = UI_TEXT("Message", "Parameter send");
+const char* const kReceiveCaption = UI_TEXT("Message", "Parameter receive");
 
 // After the question: the log starts anew, the version gives the rows to walk, and the line is
 // drained of whatever followed the version. nullopt when the transfer ends at the version.
@@ -87,7 +87,8 @@ bool FinishRead(ProcedureContext& ctx, const ParameterTarget& target, int count,
 
 Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target,
                        const std::function<bool(int number)>& only) {
-    if (!ctx.prompter.ask("Is parameter sending executed?", kSendCaption)) return Outcome::Declined;
+    if (!ctx.prompter.ask(UI_TEXT("Message", "Is parameter sending executed?"), kSendCaption))
+        return Outcome::Declined;
     TransferSession session(ctx, SessionKind::DataExchange);
     const std::optional<int> count = StartTransfer(ctx);
     if (!count) return Outcome::Failed;
@@ -95,35 +96,37 @@ Outcome SendParameters(ProcedureContext& ctx, const ParameterTarget& target,
 
     ctx.view.showProgress(*count - 1);
     const MemoryTexts texts{.caption = kSendCaption,
-                            .interrupted = "Sending is interrupted",
+                            .interrupted = UI_TEXT("Message", "Sending is interrupted"),
                             .itemError =
                                 [](const MemoryItem& item) {
-                                    return "Error occurs! No." + std::to_string(item.number);
+                                    return Filled(UI_TEXT("Message", "Error occurs! No.%1"),
+                                                  {std::to_string(item.number)});
                                 },
-                            .errorCaption = "Sending error"};
+                            .errorCaption = UI_TEXT("Message", "Sending error")};
     std::vector<MemoryItem> items = TransferItems(target.table, 1, *count);
     if (only) std::erase_if(items, [&](const MemoryItem& item) { return !only(item.number); });
     const Outcome sent = WriteMemory(ctx, items, texts);
     if (sent != Outcome::Completed) return sent;
     ClearUnknownToOldVersion(target, *count);
-    ctx.prompter.notify("Parameter sending is completed", kSendCaption);
+    ctx.prompter.notify(UI_TEXT("Message", "Parameter sending is completed"), kSendCaption);
     return Outcome::Completed;
 }
 
 Outcome ReceiveParameters(ProcedureContext& ctx, const ParameterTarget& target) {
-    if (!ctx.prompter.ask("Is parameter receiving executed?", kReceiveCaption))
+    if (!ctx.prompter.ask(UI_TEXT("Message", "Is parameter receiving executed?"), kReceiveCaption))
         return Outcome::Declined;
     TransferSession session(ctx, SessionKind::DataExchange);
     const std::optional<int> count = StartTransfer(ctx);
     if (!count) return Outcome::Failed;
 
     ctx.view.showProgress(*count - 1);
-    const MemoryTexts texts{.caption = kReceiveCaption, .interrupted = "Receiving is interrupted"};
+    const MemoryTexts texts{.caption = kReceiveCaption,
+                            .interrupted = UI_TEXT("Message", "Receiving is interrupted")};
     const Outcome received =
         ReadMemory(ctx, TransferItems(target.table, 0, *count), texts, StoreReadValue(target));
     if (received != Outcome::Completed) return received;
     if (!FinishRead(ctx, target, *count, kReceiveCaption)) return Outcome::Failed;
-    ctx.prompter.notify("Parameter receiving is completed", kReceiveCaption);
+    ctx.prompter.notify(UI_TEXT("Message", "Parameter receiving is completed"), kReceiveCaption);
     return Outcome::Completed;
 }
 

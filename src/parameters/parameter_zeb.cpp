@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "files/file_io.h"
 #include "parameters/parameter_rules.h"
 
@@ -12,8 +13,8 @@ namespace mivo {
 
 namespace {
 
-constexpr const char* kOpenCaption = "Open";
-constexpr const char* kCannotOpen = "File cannot be open";
+constexpr const char* kOpenCaption = UI_TEXT("Message", "Open");
+constexpr const char* kCannotOpen = UI_TEXT("Message", "File cannot be open");
 constexpr std::size_t kFirstLine = 1002;  // counted from 1
 constexpr std::size_t kLastLine = 1011;
 constexpr const char* kLeadText = "6";
