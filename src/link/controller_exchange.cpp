@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "common/said_text.h"
 #include "link/serial_line.h"
 
 namespace mivo {
@@ -86,11 +87,15 @@ ControllerExchange::ControllerExchange(SerialLine& line)
     for (Side* side : {main_.get(), direct_.get()})
         side->unanswered = [this, side](const std::string&) {
             const auto limit = side->replyLimit().value_or(engine_.replyLimit());
-            line_.noteFailure("The controller did not answer within " +
-                              QString::number(static_cast<double>(limit.count()) / 1000.0) +
-                              " s on " + line_.port().device() +
-                              ".  Check the cable and the port, that the controller is powered"
-                              " and that its line is set to 19200 baud.");
+            const std::string seconds =
+                QString::number(static_cast<double>(limit.count()) / 1000.0).toStdString();
+            line_.noteFailure(QString::fromLocal8Bit(
+                Filled(UI_TEXT("Message",
+                               "The controller did not answer within %1 s on %2.  Check the "
+                               "cable and the port, that the controller is powered and that its "
+                               "line is set to 19200 baud."),
+                       {seconds, line_.port().device().toLocal8Bit().toStdString()})
+                    .c_str()));
             line_.showFailureWhenUnwound();
         };
     SerialLine::EngineSink sink;

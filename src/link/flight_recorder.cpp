@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/said_text.h"
 #include "link/flight_log_files.h"
 
 namespace mivo {
@@ -158,7 +159,8 @@ void FlightRecorder::say(const std::string& text) {
 void FlightRecorder::fail(const std::string& what, const std::error_code& error) {
     close();
     path_.clear();
-    say("The flight recorder cannot write " + what + ": " + error.message());
+    say(Filled(UI_TEXT("Message", "The flight recorder cannot write %1: %2"),
+               {what, error.message()}));
 }
 
 // The total counts it anew at the next pruning.
@@ -166,7 +168,7 @@ void FlightRecorder::compress(const fs::path& plain) {
     std::uintmax_t size = 0;
     std::string problem;
     if (!CompressFlightLog(plain, size, problem))
-        say("The flight recorder cannot compress " + problem);
+        say(Filled(UI_TEXT("Message", "The flight recorder cannot compress %1"), {problem}));
 }
 
 // Every plain file but today's last part was closed: compressed now (an earlier run ended before

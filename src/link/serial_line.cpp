@@ -2,16 +2,20 @@
 
 #include <QTimer>
 
+#include "common/said_text.h"
+
 namespace mivo {
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-const char* const kCommErrorText = "Communication error occurs!  Make offline once";
-const char* const kCommErrorCaption = "Communication error";
-const char* const kOpenFailedText = "Port cannot be open";
-const char* const kOpenFailedCaption = "Circuit open";
+// Said through the prompter, which shows them translated (context "Message").
+const char* const kCommErrorText =
+    UI_TEXT("Message", "Communication error occurs!  Make offline once");
+const char* const kCommErrorCaption = UI_TEXT("Message", "Communication error");
+const char* const kOpenFailedText = UI_TEXT("Message", "Port cannot be open");
+const char* const kOpenFailedCaption = UI_TEXT("Message", "Circuit open");
 
 QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), static_cast<int>(s.size())); }
 
@@ -113,8 +117,11 @@ void SerialLine::communicationError() {
 void SerialLine::onPortFailed(const QString& reason) {
     if (failureQueued_ || !port_.isOpen()) return;
     failureQueued_ = true;
-    pendingFailure_ =
-        "The line to " + port_.device() + " failed: " + reason + ".  The link went off line.";
+    // Filled, so that the prompter shows the sentence translated around the device and reason.
+    pendingFailure_ = QString::fromLocal8Bit(
+        Filled(UI_TEXT("Message", "The line to %1 failed: %2.  The link went off line."),
+               {port_.device().toLocal8Bit().toStdString(), reason.toLocal8Bit().toStdString()})
+            .c_str());
     // Handled from the event loop: the port's own signal must return first.
     QMetaObject::invokeMethod(
         this, [this] { portFailed(); }, Qt::QueuedConnection);
