@@ -3,6 +3,7 @@
 #include <cmath>
 #include <system_error>
 
+#include "common/said_text.h"
 #include "history/sqlite_statement.h"
 
 namespace mivo {
@@ -83,9 +84,9 @@ void RunHistory::say(bool& said, const std::string& message) {
 
 bool RunHistory::open() {
     if (file_.empty()) {
-        say(saidUnwritable_,
-            "The run history has no folder: neither XDG_DATA_HOME nor HOME is "
-            "set. Runs are not kept.");
+        say(saidUnwritable_, UI_TEXT("Message",
+                                     "The run history has no folder: neither XDG_DATA_HOME nor "
+                                     "HOME is set. Runs are not kept."));
         return false;
     }
     std::error_code ec;
@@ -97,8 +98,10 @@ bool RunHistory::open() {
     if (rc != SQLITE_OK) {
         const std::string why = db_ ? ErrorOf(db_, rc).text : sqlite3_errstr(rc);
         close();
-        say(saidUnwritable_, "The run history " + file_.string() + " cannot be opened: " + why +
-                                 ". Runs are not kept.");
+        say(saidUnwritable_,
+            Filled(
+                UI_TEXT("Message", "The run history %1 cannot be opened: %2. Runs are not kept."),
+                {file_.string(), why}));
         return false;
     }
     sqlite3_busy_timeout(db_, 2000);
@@ -115,15 +118,19 @@ bool RunHistory::migrate() {
                 setAside(error.text);
                 return open();
             }
-            say(saidUnwritable_, "The run history " + file_.string() +
-                                     " cannot be read: " + error.text + ". Runs are not kept.");
+            say(saidUnwritable_,
+                Filled(
+                    UI_TEXT("Message", "The run history %1 cannot be read: %2. Runs are not kept."),
+                    {file_.string(), error.text}));
             return false;
         }
         version = int(q.integer(0));
     }
     if (version > kSchemaVersion) {
-        say(saidNewer_, "The run history " + file_.string() +
-                            " was made by a newer version of this program. Runs are not kept.");
+        say(saidNewer_, Filled(UI_TEXT("Message",
+                                       "The run history %1 was made by a newer version of this "
+                                       "program. Runs are not kept."),
+                               {file_.string()}));
         return false;
     }
     Exec(db_, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL");
@@ -141,8 +148,10 @@ bool RunHistory::migrate() {
                 setAside(error.text);
                 return open();
             }
-            say(saidUnwritable_, "The run history " + file_.string() +
-                                     " cannot be made: " + error.text + ". Runs are not kept.");
+            say(saidUnwritable_,
+                Filled(
+                    UI_TEXT("Message", "The run history %1 cannot be made: %2. Runs are not kept."),
+                    {file_.string(), error.text}));
             return false;
         }
     }
@@ -173,8 +182,10 @@ void RunHistory::setAside(const std::string& why) {
     const fs::path wal = fs::path(file_.string() + "-wal");
     if (fs::exists(wal, ec)) fs::rename(wal, fs::path(aside.string() + "-wal"), ec);
     fs::remove(fs::path(file_.string() + "-shm"), ec);
-    say(saidDamaged_, "The run history was damaged (" + why + "). It is kept as " + aside.string() +
-                          " and a new history is begun.");
+    say(saidDamaged_, Filled(UI_TEXT("Message",
+                                     "The run history was damaged (%1). It is kept as %2 and a "
+                                     "new history is begun."),
+                             {why, aside.string()}));
 }
 
 bool RunHistory::record(RunRecord& run) {
@@ -227,10 +238,18 @@ bool RunHistory::record(RunRecord& run) {
             if (usable_) continue;
             return false;
         }
-        const std::string what =
-            error.code == SQLITE_FULL ? std::string("the disk is full") : error.text;
-        say(saidUnwritable_, "A run could not be kept in the run history " + file_.string() + ": " +
-                                 what + ". Runs that cannot be written are not kept.");
+        // A full disk in words of its own, each sentence whole.
+        if (error.code == SQLITE_FULL)
+            say(saidUnwritable_, Filled(UI_TEXT("Message",
+                                                "A run could not be kept in the run history %1: "
+                                                "the disk is full. Runs that cannot be written "
+                                                "are not kept."),
+                                        {file_.string()}));
+        else
+            say(saidUnwritable_, Filled(UI_TEXT("Message",
+                                                "A run could not be kept in the run history %1: "
+                                                "%2. Runs that cannot be written are not kept."),
+                                        {file_.string(), error.text}));
         return false;
     }
     return false;

@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "common/seconds_text.h"
 
 extern char** environ;
@@ -35,21 +36,43 @@ std::string LimitText(std::chrono::milliseconds limit) {
     return MillisecondsText(static_cast<double>(limit.count()) / 1000.0);
 }
 
-// What the status of a command that ended says against it; "" when it succeeded.
-std::string Failure(int status) {
+// A sentence said of the command: its template (the command line %1, then `values`).
+struct Saying {
+    Saying() = default;
+    Saying(const char* s, std::string a, std::string b = {})
+        : sentence(s), first(std::move(a)), second(std::move(b)) {}
+    const char* sentence = nullptr;
+    std::string first, second;
+};
+
+// What the status of a command that ended says against it; no sentence when it succeeded.
+Saying Failure(int status) {
     if (WIFEXITED(status)) {
         const int code = WEXITSTATUS(status);
-        if (code == 0) return "";
-        std::string text = "ended with exit code " + std::to_string(code);
-        if (code == 127) text += " (the shell found no such command)";
-        if (code == 126) text += " (the shell could not run it)";
-        return text;
+        if (code == 0) return {};
+        if (code == 127)
+            return {UI_TEXT("Message",
+                            "The command after each run, '%1', ended with exit code %2 (the shell "
+                            "found no such command). Later failures of it are not said."),
+                    std::to_string(code)};
+        if (code == 126)
+            return {UI_TEXT("Message",
+                            "The command after each run, '%1', ended with exit code %2 (the shell "
+                            "could not run it). Later failures of it are not said."),
+                    std::to_string(code)};
+        return {UI_TEXT("Message",
+                        "The command after each run, '%1', ended with exit code %2. Later "
+                        "failures of it are not said."),
+                std::to_string(code)};
     }
     if (WIFSIGNALED(status)) {
         const int signal = WTERMSIG(status);
-        return "was ended by signal " + std::to_string(signal) + " (" + ::strsignal(signal) + ")";
+        return {UI_TEXT("Message",
+                        "The command after each run, '%1', was ended by signal %2 (%3). Later "
+                        "failures of it are not said."),
+                std::to_string(signal), ::strsignal(signal)};
     }
-    return "";
+    return {};
 }
 
 struct Child {
@@ -87,12 +110,12 @@ struct EndCommand::Watch {
         [[maybe_unused]] const ssize_t n = ::write(wake, &one, sizeof one);
     }
 
-    void say(const std::string& what) {
+    // Each sentence whole, so that it is translated whole.
+    void say(const Saying& what) {
         const std::lock_guard<std::mutex> lock(sayMutex);
         if (saidOnce || silent || !said) return;
         saidOnce = true;
-        said("The command after each run, '" + ReadableText(commandLine) + "', " + what +
-             ". Later failures of it are not said.");
+        said(Filled(what.sentence, {ReadableText(commandLine), what.first, what.second}));
     }
 
     // Starts one command; false (and said) when the shell could not be started.
@@ -123,7 +146,10 @@ struct EndCommand::Watch {
         posix_spawnattr_destroy(&attributes);
         posix_spawn_file_actions_destroy(&actions);
         if (error != 0) {
-            say(std::string("could not be started: ") + std::strerror(error));
+            say({UI_TEXT("Message",
+                         "The command after each run, '%1', could not be started: %2. Later "
+                         "failures of it are not said."),
+                 std::strerror(error)});
             return false;
         }
         // glibc's pidfd_open wrapper is declared without C linkage in Debian 12's header.
@@ -141,9 +167,12 @@ struct EndCommand::Watch {
         // A command stopped at its time limit counts as that, whatever its status; one reaped
         // elsewhere (SIGCHLD ignored) as done.
         if (child.terminated)
-            say("ran longer than its time limit of " + LimitText(timeLimit) + " and was stopped");
+            say({UI_TEXT("Message",
+                         "The command after each run, '%1', ran longer than its time limit of %2 "
+                         "and was stopped. Later failures of it are not said."),
+                 LimitText(timeLimit)});
         else if (done == child.pid)
-            if (const std::string failure = Failure(status); !failure.empty()) say(failure);
+            if (const Saying failure = Failure(status); failure.sentence) say(failure);
         return true;
     }
 

@@ -7,11 +7,15 @@
 #include <cstring>
 #include <utility>
 
+#include "common/said_text.h"
 #include "plant/run_json.h"
 
 namespace mivo {
 
 namespace {
+
+constexpr const char* kCannotBeReached =
+    UI_TEXT("Message", "The plant's broker %1 cannot be reached (%2); runs wait for it, up to %3.");
 
 using Clock = std::chrono::steady_clock;
 // Messages handed to libmosquitto and not yet acknowledged: the rest wait in our own bounded
@@ -70,9 +74,11 @@ void MqttPublisher::Link::OnConnect(mosquitto*, void* self, int rc) {
         link->setConnected(true);
         link->everConnected = true;
         ++link->connections;
-    } else if (link->connectionNotice.empty()) {
-        link->connectionNotice =
-            std::string("refused the connection (") + mosquitto_connack_string(rc) + ")";
+    } else if (!link->connectionSentence) {
+        link->connectionSentence = UI_TEXT("Message",
+                                           "The plant's broker %1 refused the connection (%2); "
+                                           "runs wait for it, up to %3.");
+        link->connectionNotice = mosquitto_connack_string(rc);
     }
     link->wake.notify_all();
 }
@@ -82,9 +88,14 @@ void MqttPublisher::Link::OnDisconnect(mosquitto*, void* self, int rc) {
     const std::lock_guard<std::mutex> lock(link->mutex);
     link->setConnected(false);
     if (EndsTheLoop(rc)) link->loopGone = true;
-    if (rc != 0 && !link->ending && link->connectionNotice.empty())
-        link->connectionNotice =
-            (link->everConnected ? "went away (" : "cannot be reached (") + reason + ")";
+    if (rc != 0 && !link->ending && !link->connectionSentence) {
+        link->connectionSentence =
+            link->everConnected ? UI_TEXT("Message",
+                                          "The plant's broker %1 went away (%2); runs wait for "
+                                          "it, up to %3.")
+                                : kCannotBeReached;
+        link->connectionNotice = reason;
+    }
     link->wake.notify_all();
 }
 void MqttPublisher::Link::OnPublish(mosquitto*, void* self, int) {
@@ -110,8 +121,8 @@ void MqttPublisher::Link::run() {
         end();
         mosquitto_destroy(client);
     } else {
-        say("The plant's broker " + MqttUrlText(url) + " cannot be told: no MQTT client (" +
-            std::strerror(errno) + ").");
+        say(Filled(UI_TEXT("Message", "The plant's broker %1 cannot be told: no MQTT client (%2)."),
+                   {MqttUrlText(url), std::strerror(errno)}));
     }
     const std::lock_guard<std::mutex> lock(mutex);
     finished = true;
@@ -137,8 +148,10 @@ void MqttPublisher::Link::serve() {
             const std::string reason = Reason(rc);
             lock.lock();
             if (rc != MOSQ_ERR_SUCCESS) {
-                if (connectionNotice.empty())
-                    connectionNotice = "cannot be reached (" + reason + ")";
+                if (!connectionSentence) {
+                    connectionSentence = kCannotBeReached;
+                    connectionNotice = reason;
+                }
                 retryAt = Clock::now() + retryDelay;
                 retryDelay = std::min(retryDelay * 2,
                                       std::max(options.reconnectDelayMax, std::chrono::seconds{1}));
@@ -251,18 +264,21 @@ void MqttPublisher::Link::publish(const std::vector<Message>& out) {
 // Says what is to be said (the mutex let go meanwhile); false when there was nothing.
 bool MqttPublisher::Link::tellNotices(std::unique_lock<std::mutex>& lock) {
     std::vector<std::string> texts;
-    const std::string broker = "The plant's broker " + MqttUrlText(url) + " ";
-    if (!connectionNotice.empty() && !saidConnection) {
+    const std::string broker = MqttUrlText(url);
+    if (connectionSentence && !saidConnection) {
         saidConnection = true;
-        texts.push_back(broker + connectionNotice + "; runs wait for it, up to " +
-                        std::to_string(options.queueLimit) + ".");
+        texts.push_back(Filled(connectionSentence,
+                               {broker, connectionNotice, std::to_string(options.queueLimit)}));
     }
+    connectionSentence = nullptr;
     connectionNotice.clear();
     if (dropNotice && !saidDrop) {
         saidDrop = true;
         texts.push_back(
-            broker + "has not taken the runs: beyond the " + std::to_string(options.queueLimit) +
-            " that wait for it the oldest are dropped (" + std::to_string(dropped) + " so far).");
+            Filled(UI_TEXT("Message",
+                           "The plant's broker %1 has not taken the runs: beyond the "
+                           "%2 that wait for it the oldest are dropped (%3 so far)."),
+                   {broker, std::to_string(options.queueLimit), std::to_string(dropped)}));
     }
     dropNotice = false;
     if (texts.empty()) return false;

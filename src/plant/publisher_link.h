@@ -60,7 +60,10 @@ struct MqttPublisher::Link {
     bool everConnected = false;
     std::uint64_t connections = 0;
     int inFlight = 0;
-    std::string connectionNotice;  // what went wrong with the broker, to be said
+    // What went wrong with the broker, to be said: the whole sentence (the broker %1, the reason
+    // %2, the queue's limit %3), none while nothing did, and the reason.
+    const char* connectionSentence = nullptr;
+    std::string connectionNotice;
     bool dropNotice = false;
     std::atomic<bool> connectedFlag{false};
     std::atomic<std::uint64_t> dropped{0};
