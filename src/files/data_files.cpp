@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "common/utf8_text.h"
 #include "files/file_io.h"
 
@@ -11,9 +12,9 @@ namespace mivo {
 
 namespace {
 
-constexpr const char* kSaveCaption = "Save";
-constexpr const char* kSaved = "Saved";
-constexpr const char* kOpenCaption = "Open";
+constexpr const char* kSaveCaption = UI_TEXT("Message", "Save");
+constexpr const char* kSaved = UI_TEXT("Message", "Saved");
+constexpr const char* kOpenCaption = UI_TEXT("Message", "Open");
 
 bool EndsWith(const std::string& s, std::string_view tail) {
     return s.size() >= tail.size() && std::string_view(s).substr(s.size() - tail.size()) == tail;
@@ -71,7 +72,7 @@ std::string TrailingFault(const std::vector<std::string_view>& lines, std::size_
 }
 
 std::string CannotWrite(const std::string& name, const std::string& reason) {
-    return "Cannot write " + EscapeControlBytes(name) + ": " + reason;
+    return Filled(UI_TEXT("Message", "Cannot write %1: %2"), {EscapeControlBytes(name), reason});
 }
 
 bool ConfirmSaveTarget(const FileKind& kind, const std::string& name, int filter,
@@ -119,7 +120,9 @@ OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filt
     std::string content;
     std::string reason;
     if (!ReadWholeFile(target, content, reason)) {
-        prompter.notify("Cannot read " + EscapeControlBytes(target) + ": " + reason, kOpenCaption);
+        prompter.notify(
+            Filled(UI_TEXT("Message", "Cannot read %1: %2"), {EscapeControlBytes(target), reason}),
+            kOpenCaption);
         return OpenOutcome::NotRead;
     }
     std::string_view text = content;
@@ -133,10 +136,12 @@ OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filt
         char32_t code = 0;
         if (!Utf8ToCp1252(text, converted, at, code)) {
             const auto line = std::count(text.data(), text.data() + at, '\n');
-            prompter.notify("Cannot read " + EscapeControlBytes(target) + ": line " +
-                                std::to_string(line + 1) + " holds the character " +
-                                CodePointName(code) + ", which Windows-1252 cannot hold",
-                            kOpenCaption);
+            prompter.notify(
+                Filled(UI_TEXT("Message",
+                               "Cannot read %1: line %2 holds the character %3, which "
+                               "Windows-1252 cannot hold"),
+                       {EscapeControlBytes(target), std::to_string(line + 1), CodePointName(code)}),
+                kOpenCaption);
             return OpenOutcome::NotRead;
         }
         text = converted;

@@ -3,76 +3,87 @@
 #include <algorithm>
 #include <cctype>
 
+#include "common/said_text.h"
+
 namespace mivo {
 
 namespace {
 
 FileKind StepFiles() {
     FileKind k;
-    k.saveFilters = {
-        {"MIVO step file (*.stp)", ".stp"}, {"CSV file (*.csv)", ".csv"}, {"All (*.*)", ""}};
-    k.openFilters = {{"MIVO step file (*.stp)", ".stp"},
-                     {"ZEB data file (*.crd)", ".crd"},
-                     {"CSV file (*.csv)", ".csv"},
-                     {"all (*.*)", ""}};
+    k.saveFilters = {{UI_TEXT("Message", "MIVO step file (*.stp)"), ".stp"},
+                     {UI_TEXT("Message", "CSV file (*.csv)"), ".csv"},
+                     {UI_TEXT("Message", "All (*.*)"), ""}};
+    k.openFilters = {{UI_TEXT("Message", "MIVO step file (*.stp)"), ".stp"},
+                     {UI_TEXT("Message", "ZEB data file (*.crd)"), ".crd"},
+                     {UI_TEXT("Message", "CSV file (*.csv)"), ".csv"},
+                     {UI_TEXT("Message", "all (*.*)"), ""}};
     // With the dot: a name such as "backupstp" would otherwise be written as it stands, with no
     // extension, and neither the ".stp" filter nor an open by that name would find it as a step
     // file.
     k.saveNameTest = SaveNameTest::ExtensionWithDot;
-    k.overwriteCaption = "Program save";
-    k.overwriteQuestion = "File of the same name exists.  Overwrite?";
+    k.overwriteCaption = UI_TEXT("Message", "Program save");
+    k.overwriteQuestion = UI_TEXT("Message", "File of the same name exists.  Overwrite?");
     k.overwriteQuestionAll = k.overwriteQuestion;
-    k.saveQuestion = "Data will be saved.  OK?";
-    k.unsavedQuestion = "Is step data saved?";
-    k.questionCaption = "Step contents";
-    k.openCompleted = {"Completed", "Completed", "Completed", "Completed"};
+    k.saveQuestion = UI_TEXT("Message", "Data will be saved.  OK?");
+    k.unsavedQuestion = UI_TEXT("Message", "Is step data saved?");
+    k.questionCaption = UI_TEXT("Message", "Step contents");
+    k.openCompleted = {UI_TEXT("Message", "Completed"), UI_TEXT("Message", "Completed"),
+                       UI_TEXT("Message", "Completed"), UI_TEXT("Message", "Completed")};
     return k;
 }
 
 FileKind ParameterFiles() {
     FileKind k;
     // The dialogs' filter texts as the editor has always shown them.
-    k.saveFilters = {
-        {"MIVO parameter file(*.prm)", ".prm"}, {"CSV file(*.csv)", ".csv"}, {"All(*.*)", ""}};
-    k.openFilters = {{"MIVO parameter file(*.prm)", ".prm"},
-                     {"ZEB data file(*.crd)", ".crd"},
-                     {"CSV file(*.csv)", ".csv"},
-                     {"All(*.*)", ""}};
+    k.saveFilters = {{UI_TEXT("Message", "MIVO parameter file(*.prm)"), ".prm"},
+                     {UI_TEXT("Message", "CSV file(*.csv)"), ".csv"},
+                     {UI_TEXT("Message", "All(*.*)"), ""}};
+    k.openFilters = {{UI_TEXT("Message", "MIVO parameter file(*.prm)"), ".prm"},
+                     {UI_TEXT("Message", "ZEB data file(*.crd)"), ".crd"},
+                     {UI_TEXT("Message", "CSV file(*.csv)"), ".csv"},
+                     {UI_TEXT("Message", "All(*.*)"), ""}};
     // "Aprm" is written as it stands and "A.PRM" becomes "A.PRM.prm": files of the old editor
     // are named by this test.
     k.saveNameTest = SaveNameTest::LastThreeLetters;
-    k.overwriteCaption = "save";
-    k.overwriteQuestion = "File of the same name exists. Overwrite?";
-    k.overwriteQuestionAll = "File of the same name exists.  Overwrite?";
-    k.saveQuestion = "Is data saved?";
-    k.unsavedQuestion = "Is data saved?";
-    k.questionCaption = "Parameter contents";
-    k.openCompleted = {"Complete", "Completed. Check data.", "Complete", "Complete"};
+    k.overwriteCaption = UI_TEXT("Message", "save");
+    k.overwriteQuestion = UI_TEXT("Message", "File of the same name exists. Overwrite?");
+    k.overwriteQuestionAll = UI_TEXT("Message", "File of the same name exists.  Overwrite?");
+    k.saveQuestion = UI_TEXT("Message", "Is data saved?");
+    k.unsavedQuestion = UI_TEXT("Message", "Is data saved?");
+    k.questionCaption = UI_TEXT("Message", "Parameter contents");
+    k.openCompleted = {UI_TEXT("Message", "Complete"), UI_TEXT("Message", "Completed. Check data."),
+                       UI_TEXT("Message", "Complete"), UI_TEXT("Message", "Complete")};
     return k;
 }
 
 // Overwrite questions and texts as for parameter files.
 FileKind PalletFiles(const char* saveLabel) {
     FileKind k = ParameterFiles();
-    k.saveFilters = {{saveLabel, ".plt"}, {"CSV file(*.csv)", ".csv"}, {"All(*.*)", ""}};
-    k.openFilters = {{"MIVO pallet file(*.plt)", ".plt"},
-                     {"ZEB data file(*.crd)", ".crd"},
-                     {"CSV file(*.csv)", ".csv"},
-                     {"All(*.*)", ""}};
-    k.saveQuestion = "Data will be saved.  OK?";
-    k.questionCaption = "Pallet contents";
-    k.openCompleted = {"Complete", "Complete", "Complete", "Complete"};
+    k.saveFilters = {{saveLabel, ".plt"},
+                     {UI_TEXT("Message", "CSV file(*.csv)"), ".csv"},
+                     {UI_TEXT("Message", "All(*.*)"), ""}};
+    k.openFilters = {{UI_TEXT("Message", "MIVO pallet file(*.plt)"), ".plt"},
+                     {UI_TEXT("Message", "ZEB data file(*.crd)"), ".crd"},
+                     {UI_TEXT("Message", "CSV file(*.csv)"), ".csv"},
+                     {UI_TEXT("Message", "All(*.*)"), ""}};
+    k.saveQuestion = UI_TEXT("Message", "Data will be saved.  OK?");
+    k.questionCaption = UI_TEXT("Message", "Pallet contents");
+    k.openCompleted = {UI_TEXT("Message", "Complete"), UI_TEXT("Message", "Complete"),
+                       UI_TEXT("Message", "Complete"), UI_TEXT("Message", "Complete")};
     return k;
 }
 
 FileKind OffsetFiles() {
     FileKind k = ParameterFiles();
-    k.saveFilters = {
-        {"MIVO offset file(*.off)", ".off"}, {"CSV file(*.csv)", ".csv"}, {"All(*.*)", ""}};
+    k.saveFilters = {{UI_TEXT("Message", "MIVO offset file(*.off)"), ".off"},
+                     {UI_TEXT("Message", "CSV file(*.csv)"), ".csv"},
+                     {UI_TEXT("Message", "All(*.*)"), ""}};
     k.openFilters = k.saveFilters;
-    k.saveQuestion = "Data will be saved. OK?";
-    k.questionCaption = "Offset contents";
-    k.openCompleted = {"Complete", "Complete", "Complete"};
+    k.saveQuestion = UI_TEXT("Message", "Data will be saved. OK?");
+    k.questionCaption = UI_TEXT("Message", "Offset contents");
+    k.openCompleted = {UI_TEXT("Message", "Complete"), UI_TEXT("Message", "Complete"),
+                       UI_TEXT("Message", "Complete")};
     return k;
 }
 
@@ -95,8 +106,8 @@ const std::array<DataKindDescription, 4>& Descriptions() {
          ".stp",
          StepFiles(),
          StepFiles(),
-         "Is step data saved?",
-         "Step contents",
+         UI_TEXT("Message", "Is step data saved?"),
+         UI_TEXT("Message", "Step contents"),
          ListingLayout{.title = "MIVO Step data                Date:  ",
                        .presetFirst = "0",
                        .presetLast = "999",
@@ -104,15 +115,15 @@ const std::array<DataKindDescription, 4>& Descriptions() {
                        .lastItem = 999,
                        .numbered = "Step No.",
                        .paged = true},
-         {"GO move?", "GO move"}},
+         {UI_TEXT("Message", "GO move?"), UI_TEXT("Message", "GO move")}},
         {DataKind::Parameter,
          "parameter",
          "a parameter file",
          ".prm",
          ParameterFiles(),
          ParameterFiles(),
-         "Is parameter data saved?",
-         "parameter contents",
+         UI_TEXT("Message", "Is parameter data saved?"),
+         UI_TEXT("Message", "parameter contents"),
          ListingLayout{.title = "MIVO Parameter data           Date:  ",
                        .presetFirst = "0",
                        .presetLast = "43",
@@ -121,35 +132,36 @@ const std::array<DataKindDescription, 4>& Descriptions() {
                        .numbered = "PRM No.",
                        .unprinted = {3, 5},
                        .stoppable = false},
-         {"ZI move?", "ZI move"}},
+         {UI_TEXT("Message", "ZI move?"), UI_TEXT("Message", "ZI move")}},
         {DataKind::Pallet,
          "pallet",
          "a pallet file",
          ".plt",
-         PalletFiles("MIVO pallet file(*.plt)"),
-         PalletFiles("MIVO palet file(*.plt)"),
-         "Is pallet data saved?",
-         "pallet contents",
+         PalletFiles(UI_TEXT("Message", "MIVO pallet file(*.plt)")),
+         PalletFiles(UI_TEXT("Message", "MIVO palet file(*.plt)")),
+         UI_TEXT("Message", "Is pallet data saved?"),
+         UI_TEXT("Message", "pallet contents"),
          ListingLayout{.title = "MIVO Pallet data              Date:  ",
                        .presetFirst = "0",
                        .presetLast = "1",
                        .labels = kPalletLabels},
-         {"GO move?", "GO move"}},
+         {UI_TEXT("Message", "GO move?"), UI_TEXT("Message", "GO move")}},
         {DataKind::Offset,
          "offset",
          "an offset file",
          ".off",
          OffsetFiles(),
          OffsetFiles(),
-         "Is offset data saved?",
-         "offset contents",
+         UI_TEXT("Message", "Is offset data saved?"),
+         UI_TEXT("Message", "offset contents"),
          ListingLayout{.title = "MIVO Offset data              Date:  ",
                        .presetFirst = "0",
                        .presetLast = "1",
                        .labels = kOffsetLabels},
-         {"The offset teaching value will be written to the program number set by the rotary "
-          "switch. Perform offset teaching?",
-          "Offset move"}},
+         {UI_TEXT("Message",
+                  "The offset teaching value will be written to the program number set by the "
+                  "rotary switch. Perform offset teaching?"),
+          UI_TEXT("Message", "Offset move")}},
     }};
     return kinds;
 }

@@ -1,5 +1,6 @@
 #include "procedures/controller_records.h"
 
+#include "common/said_text.h"
 #include "link/reply_class.h"
 #include "procedures/reply_rules.h"
 #include "procedures/transfer_session.h"
@@ -41,7 +42,8 @@ Versions QueryVersions(ProcedureContext& ctx) {
 ErrorRecord QueryErrorRecord(ProcedureContext& ctx) {
     ErrorRecord result;
     TransferSession session(ctx, SessionKind::DataExchange);
-    if (!ctx.prompter.ask("Is error record received?", "Error record receive")) {
+    if (!ctx.prompter.ask(UI_TEXT("Message", "Is error record received?"),
+                          UI_TEXT("Message", "Error record receive"))) {
         result.outcome = Outcome::Declined;
         return result;
     }

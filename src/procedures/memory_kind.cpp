@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "procedures/transfer_session.h"
 
 namespace mivo {
@@ -69,7 +70,8 @@ Outcome Exchange(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation 
         outcome = ReadMemory(ctx, Items(kind, *number, target, {}), texts, store);
     } else {
         texts.itemError = [&](const MemoryItem& item) {
-            return "Error occurs!  " + kind.refusedName(item.position);
+            return Filled(UI_TEXT("Message", "Error occurs!  %1"),
+                          {kind.refusedName(item.position)});
         };
         const bool send = operation == MemoryOperation::Send;
         const auto value = [&](int i) {
@@ -92,16 +94,16 @@ Outcome Exchange(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation 
 
 MemoryTexts SendingTexts(std::string caption) {
     return {.caption = std::move(caption),
-            .interrupted = "Sending is interrupted",
-            .errorCaption = "Sending error",
-            .noReply = "Error occurs"};
+            .interrupted = UI_TEXT("Message", "Sending is interrupted"),
+            .errorCaption = UI_TEXT("Message", "Sending error"),
+            .noReply = UI_TEXT("Message", "Error occurs")};
 }
 
 MemoryTexts ReceivingTexts(std::string caption) {
     return {.caption = std::move(caption),
-            .interrupted = "Receiving is interrupted",
-            .errorCaption = "Receiving error",
-            .noReply = "Error occurs"};
+            .interrupted = UI_TEXT("Message", "Receiving is interrupted"),
+            .errorCaption = UI_TEXT("Message", "Receiving error"),
+            .noReply = UI_TEXT("Message", "Error occurs")};
 }
 
 Outcome TransferMemory(ProcedureContext& ctx, const MemoryKind& kind, MemoryOperation operation,

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <optional>
 
+#include "common/said_text.h"
 #include "link/reply_class.h"
 #include "procedures/reply_rules.h"
 #include "procedures/run_account.h"
@@ -12,9 +13,9 @@ namespace mivo {
 
 namespace {
 
-const char* const kOriginQuestion = "Return to origin?";
-const char* const kOriginCaption = "Return to origin";
-const char* const kStartCaption = "Operation start";
+const char* const kOriginQuestion = UI_TEXT("Message", "Return to origin?");
+const char* const kOriginCaption = UI_TEXT("Message", "Return to origin");
+const char* const kStartCaption = UI_TEXT("Message", "Operation start");
 
 }  // namespace
 
@@ -87,7 +88,7 @@ Outcome ConfirmProgramStart(ProcedureContext& ctx, const StartQuestion& question
     if (origin != Outcome::Completed) return origin;
 
     if (ProgramIndex(pgm.number) < 0) {
-        ctx.prompter.notify("Check PGM No.", kStartCaption);
+        ctx.prompter.notify(UI_TEXT("Message", "Check PGM No."), kStartCaption);
         return Outcome::Failed;
     }
     if (!ctx.prompter.ask(question(pgm.number), kStartCaption)) return Outcome::Declined;
@@ -146,7 +147,8 @@ Outcome ExecuteProgram(ProcedureContext& ctx, const StartQuestion& question) {
                     runs.ended(*stopped, stoppedBy);
                 else
                     runs.ended(RunResult::End, {}, cycle.count());
-                ctx.prompter.notify("END: Program operation end", "RUN execute");
+                ctx.prompter.notify(UI_TEXT("Message", "END: Program operation end"),
+                                    UI_TEXT("Message", "RUN execute"));
                 return Outcome::Completed;
             }
             case ReplyCode::Ng:

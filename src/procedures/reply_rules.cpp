@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "common/said_text.h"
 #include "link/line_assembler.h"
 #include "link/reply_class.h"
 
@@ -76,15 +77,19 @@ bool FitsShape(const std::string& reply, ValueShape shape) {
 void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::string& reply) {
     const std::string quoted = "'" + ReadableErrorLine(reply) + "'";
     if (reply.empty())
-        ctx.prompter.notify("No reply from the controller for " + item, kReplyErrorCaption);
+        ctx.prompter.notify(
+            Filled(UI_TEXT("Message", "No reply from the controller for %1"), {item}),
+            kReplyErrorCaption);
     else if (reply.size() >= LineAssembler::kMaxLine)
-        ctx.prompter.notify("The controller's reply for " + item + " was cut at the " +
-                                std::to_string(LineAssembler::kMaxLine) +
-                                " bytes a line may hold: " + quoted,
+        ctx.prompter.notify(Filled(UI_TEXT("Message",
+                                           "The controller's reply for %1 was cut at the "
+                                           "%2 bytes a line may hold: %3"),
+                                   {item, std::to_string(LineAssembler::kMaxLine), quoted}),
                             kReplyErrorCaption);
     else
         ctx.prompter.notify(
-            "The controller's reply for " + item + " is no value it can hold: " + quoted,
+            Filled(UI_TEXT("Message", "The controller's reply for %1 is no value it can hold: %2"),
+                   {item, quoted}),
             kReplyErrorCaption);
 }
 

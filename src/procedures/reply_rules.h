@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "procedures/procedure_context.h"
 
 namespace mivo {
@@ -31,7 +32,7 @@ bool FitsShape(const std::string& reply, ValueShape shape);
 // A data reply that does not fit its item, or a value whose trailing line did not come (an
 // empty `reply`): a notice naming the item ends the exchange. A reply cut at the line's bound
 // is said to be so.
-inline constexpr const char* kReplyErrorCaption = "Reply error";
+inline constexpr const char* kReplyErrorCaption = UI_TEXT("Message", "Reply error");
 void ShowUnfitReply(ProcedureContext& ctx, const std::string& item, const std::string& reply);
 
 // A value counts only when the line after it is its "OK". Read after a value that fits its

@@ -1,17 +1,21 @@
 #include "procedures/transfer_session.h"
 
+#include "common/said_text.h"
+
 namespace mivo {
 
 void SetSessionKind(ProcedureContext& ctx, SessionKind kind) {
     switch (kind) {
         case SessionKind::DataExchange:
-            ctx.view.setCancelTexts("Transferring", "Cancel");
+            ctx.view.setCancelTexts(UI_TEXT("Message", "Transferring"),
+                                    UI_TEXT("Message", "Cancel"));
             break;
         case SessionKind::Motion:
-            ctx.view.setCancelTexts("Operating", "Stop operation");
+            ctx.view.setCancelTexts(UI_TEXT("Message", "Operating"),
+                                    UI_TEXT("Message", "Stop operation"));
             break;
         case SessionKind::MotorStop:
-            ctx.view.setCancelTexts("MSTOP send", "Cancel");
+            ctx.view.setCancelTexts(UI_TEXT("Message", "MSTOP send"), UI_TEXT("Message", "Cancel"));
             break;
     }
     ctx.view.setDataExchange(kind == SessionKind::DataExchange);
