@@ -41,10 +41,10 @@ CommandDialog::CommandDialog(Prompter* prompter, const Navigator& navigator,
       navigator_(navigator),
       teachScreen_(teach),
       teach_(
-          "Step position teach", [this] { return positions(); },
+          QT_TRANSLATE_NOOP("Message", "Step position teach"), [this] { return positions(); },
           [this](const TeachTexts& taught, const std::string&) { writePositions(taught); }) {
     setObjectName("Tcommand");
-    setWindowTitle("MIVO Editor [Command Select]");
+    setWindowTitle(tr("MIVO Editor [Command Select]"));
     build();
     resetDialog();
 }
@@ -52,9 +52,9 @@ CommandDialog::CommandDialog(Prompter* prompter, const Navigator& navigator,
 void CommandDialog::build() {
     auto* grid = new QGridLayout(this);
 
-    grid->addWidget(new QLabel("Select command", this), 0, 0);
+    grid->addWidget(new QLabel(tr("Select command"), this), 0, 0);
     sentaku_ = MakeList(this, "SENTAKU");
-    for (const auto& c : CommandItems()) sentaku_->addItem(c.item);
+    for (const auto& c : CommandItems()) sentaku_->addItem(tr(c.item));
     grid->addWidget(sentaku_, 0, 1, 1, 3);
     connect(sentaku_, &QComboBox::activated, this, &CommandDialog::commandChosen);
 
@@ -62,21 +62,21 @@ void CommandDialog::build() {
     const auto& commands = CommandItems();
     for (std::size_t i = 0; i < commands.size(); ++i) {
         QComboBox* list = MakeList(this, commands[i].listName);
-        for (const auto& op : commands[i].operations) list->addItem(op.item);
+        for (const auto& op : commands[i].operations) list->addItem(tr(op.item));
         grid->addWidget(list, 1, 1, 1, 3);
         connect(list, &QComboBox::activated, this,
                 [this, list](int index) { operationChosen(list, index); });
         lists_[i] = list;
     }
 
-    speedLabel_ = new QLabel(kCaptionRate, this);
+    speedLabel_ = new QLabel(tr(kCaptionRate), this);
     speedLabel_->setObjectName("sokudoLabel");
     speed_ = new QLineEdit(this);
     speed_->setObjectName("sokudo");
     speed_->setMaxLength(3);
     grid->addWidget(speedLabel_, 2, 0);
     grid->addWidget(speed_, 2, 1);
-    jumpLabel_ = new QLabel("Jump-to", this);
+    jumpLabel_ = new QLabel(tr("Jump-to"), this);
     jumpLabel_->setObjectName("jumpsakiLabel");
     jumpTarget_ = new QLineEdit(this);
     jumpTarget_->setObjectName("jumpsaki");
@@ -95,7 +95,7 @@ void CommandDialog::build() {
         grid->addWidget(boxes_[i], row, column + 1);
     }
 
-    commentLabel_ = new QLabel("Comment", this);
+    commentLabel_ = new QLabel(tr("Comment"), this);
     grid->addWidget(commentLabel_, 7, 0);
     comment_ = new QLineEdit(this);
     comment_->setObjectName("comento");
@@ -110,11 +110,11 @@ void CommandDialog::build() {
         connect(e, &QLineEdit::returnPressed, this, &CommandDialog::okClicked);
 
     auto* buttons = new QHBoxLayout;
-    ok_ = new QPushButton("OK", this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setObjectName("OK");
-    cancel_ = new QPushButton("Cancel", this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName("Cancel");
-    teaching_ = new QPushButton("Teaching", this);
+    teaching_ = new QPushButton(tr("Teaching"), this);
     teaching_->setObjectName("Teaching");
     for (QPushButton* b : {ok_, cancel_, teaching_}) {
         b->setAutoDefault(false);
@@ -169,7 +169,7 @@ void CommandDialog::emptyPositions() {
     jumpTarget_->clear();
 }
 
-void CommandDialog::setValueCaption(const char* caption) { speedLabel_->setText(caption); }
+void CommandDialog::setValueCaption(const char* caption) { speedLabel_->setText(tr(caption)); }
 
 void CommandDialog::showOperationList(int commandNumber) {
     for (int i = 0; i < 6; ++i) lists_[i]->setHidden(i != commandNumber);
@@ -223,7 +223,7 @@ void CommandDialog::openStep(StepEditor* editor, int step) {
     const CommandItem& command = CommandItems()[static_cast<std::size_t>(number)];
     command_ = command.mnemonic;
     sentaku_->setCurrentIndex(number);
-    sentaku_->setEditText(command.openText);
+    sentaku_->setEditText(tr(command.openText));
     showOperationList(number);
     CommandLayout commandLayout = LayoutForCommand(number);
     applyShown(commandLayout.shown);
@@ -237,7 +237,7 @@ void CommandDialog::openStep(StepEditor* editor, int step) {
     const OperationItem& op = command.operations[static_cast<std::size_t>(opIndex)];
     code_ = op.code;
     list->setCurrentIndex(opIndex);
-    list->setEditText(op.openText ? op.openText : op.item);
+    list->setEditText(tr(op.openText ? op.openText : op.item));
     const OperationLayout opLayout = LayoutForOperation(command_, code_);
     if (!opLayout.keepShown) applyShown(opLayout.shown);
 
@@ -265,7 +265,7 @@ void CommandDialog::resetDialog() {
     }
     showOperationList(0);
     sentaku_->setCurrentIndex(0);
-    sentaku_->setEditText(CommandItems()[0].openText);
+    sentaku_->setEditText(tr(CommandItems()[0].openText));
     command_ = "POI";
     code_ = "0";
     speed_->setText("100");

@@ -17,15 +17,20 @@ namespace mivo {
 
 namespace {
 
-constexpr const char* kCaption = "Command";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("Message", "Command");
+constexpr const char* kSelectCommand = QT_TRANSLATE_NOOP("Message", "Select command");
+
+// The wording of an item as the dialog shows it, in the user's language.
+QString Shown(const char* item) { return CommandDialog::tr(item); }
 
 // The number of the item of `items` a list's text is: its wording on the list or on an opened
-// step; -1 for none.
+// step, as shown or in English; -1 for none.
 template <class Items>
 int ListedItem(const Items& items, const QString& text) {
     int number = 0;
     for (const auto& item : items) {
-        if (text == item.item || (item.openText && text == item.openText)) return number;
+        if (text == item.item || text == Shown(item.item)) return number;
+        if (item.openText && (text == item.openText || text == Shown(item.openText))) return number;
         ++number;
     }
     return -1;
@@ -53,9 +58,9 @@ bool CommandDialog::values(StepValues& out, QChar* bad) const {
 }
 
 std::string CommandDialog::firstFailedCheck() const {
-    if (sentaku_->currentText().isEmpty()) return "Select command";
+    if (sentaku_->currentText().isEmpty()) return kSelectCommand;
     for (const QComboBox* list : lists_)
-        if (list->currentText().isEmpty()) return "Select command";
+        if (list->currentText().isEmpty()) return kSelectCommand;
     // A typed text stands for what it names: an item of the list, or a step command by its
     // name; anything else is refused as the program check refuses it in a step.
     const int chosen = CommandNumber(command_);
@@ -64,7 +69,7 @@ std::string CommandDialog::firstFailedCheck() const {
         std::string name = Cp1252::encode(typedCommand.trimmed());
         if (std::string refused = RefusedCommand(name); !refused.empty()) return refused;
         UpperCaseCommand(name);
-        if (name != command_) return "Select command";
+        if (name != command_) return kSelectCommand;
     }
     const QString typedOperation = lists_[chosen]->currentText();
     const auto& operations = CommandItems()[static_cast<std::size_t>(chosen)].operations;
@@ -74,7 +79,7 @@ std::string CommandDialog::firstFailedCheck() const {
                 RefusedOperation(command_, Cp1252::encode(typedOperation.trimmed()));
             !refused.empty())
             return refused;
-        return "Select command";
+        return kSelectCommand;
     }
     StepValues v;
     QChar bad;

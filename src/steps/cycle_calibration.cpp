@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "common/seconds_text.h"
 
 namespace mivo {
@@ -103,8 +104,10 @@ CalibrationFit Calibrate(const StepTable& program, const EstimateSetting& settin
     }
     const std::vector<Segment> segments = Align(first.steps, measured);
     if (segments.size() < 3) {
-        out.problem = "Too few measured steps follow the program's run from step 0 to fit it: " +
-                      std::to_string(segments.size());
+        out.problem = Filled(UI_TEXT("Message",
+                                     "Too few measured steps follow the program's run "
+                                     "from step 0 to fit it: %1"),
+                             {std::to_string(segments.size())});
         return out;
     }
     // Fitted minus measured, row by row.

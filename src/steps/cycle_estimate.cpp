@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "common/seconds_text.h"
 #include "steps/step_commands.h"
 #include "steps/step_rules.h"
@@ -55,13 +56,14 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
     for (int executed = 0;; ++executed) {
         while (s < kStepCount && table[s][FieldCommand].empty()) ++s;
         if (s >= kStepCount) {
-            out.problem = "No END is reached from step 0";
+            out.problem = UI_TEXT("Message", "No END is reached from step 0");
             break;
         }
         // Its way depends on nothing but the step and the calls open: a step come to again
         // with the same calls open goes round for ever.
         if (executed == kMostSteps || !seen.insert({s, calls}).second) {
-            out.problem = "No END is reached: the program goes round without one";
+            out.problem =
+                UI_TEXT("Message", "No END is reached: the program goes round without one");
             break;
         }
         const StepValues v = ReadStep(table, s);
@@ -78,7 +80,8 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
             (code == '6' || code == '7' || code == '8' || v.code == "900" || v.code == "916")) {
             int target = -1;
             if (!TryStrToInt(v.jump, target) || target < 0 || target >= kStepCount) {
-                out.problem = step(s) + " jumps to '" + v.jump + "', which is no step";
+                out.problem = Filled(UI_TEXT("Message", "step %1 jumps to '%2', which is no step"),
+                                     {std::to_string(s), v.jump});
                 break;
             }
             jump = target;
@@ -125,7 +128,8 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
             if (code == '8') next = jump;
             if (v.code == "916") {
                 if (calls.size() >= kMostCalls) {
-                    out.problem = "No END is reached: the program calls deeper and deeper";
+                    out.problem = UI_TEXT("Message",
+                                          "No END is reached: the program calls deeper and deeper");
                     break;
                 }
                 calls.push_back(s + 1);
@@ -133,7 +137,9 @@ CycleEstimate EstimateCycle(const StepTable& table, const EstimateSetting& setti
             }
             if (v.code == "917") {
                 if (calls.empty()) {
-                    out.problem = step(s) + " returns, but no call led there";
+                    out.problem =
+                        Filled(UI_TEXT("Message", "step %1 returns, but no call led there"),
+                               {std::to_string(s)});
                     break;
                 }
                 next = calls.back();

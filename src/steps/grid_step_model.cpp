@@ -9,9 +9,18 @@
 namespace mivo {
 
 namespace {
+// Shown translated; the axes' letters as they stand.
 const std::array<const char*, GridStepModel::kColumnCount> kHeaders = {
-    "Step No.", "Command", "Operation", "X", "Y", "Z", "R", "JUMP", "Comment"};
-}
+    QT_TRANSLATE_NOOP("mivo::GridStepModel", "Step No."),
+    QT_TRANSLATE_NOOP("mivo::GridStepModel", "Command"),
+    QT_TRANSLATE_NOOP("mivo::GridStepModel", "Operation"),
+    "X",
+    "Y",
+    "Z",
+    "R",
+    QT_TRANSLATE_NOOP("mivo::GridStepModel", "JUMP"),
+    QT_TRANSLATE_NOOP("mivo::GridStepModel", "Comment")};
+}  // namespace
 
 GridStepModel::GridStepModel(StepTable& table, QObject* parent)
     : TextGridModel(parent), table_(table) {}
@@ -36,17 +45,19 @@ QVariant GridStepModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::BackgroundRole)
         return far ? QVariant(QColor(255, 190, 110)) : titleBackground();
     if (role == Qt::ToolTipRole && at < estimate_.visits.size() && estimate_.visits[at] > 0) {
-        QString hint = QString("Estimated: %1")
+        QString hint = tr("Estimated: %1")
                            .arg(QString::fromStdString(MillisecondsText(estimate_.seconds[at])));
-        if (estimate_.visits[at] > 1) hint += QString(" in %1 visits").arg(estimate_.visits[at]);
-        if (far) hint += "\nFar above the steps around it";
+        if (estimate_.visits[at] > 1) hint += tr(" in %1 visits").arg(estimate_.visits[at]);
+        if (far) hint += tr("\nFar above the steps around it");
         return hint;
     }
     return {};
 }
 
 QVariant GridStepModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    return numberedHeader(kHeaders, section, orientation, role);
+    const QVariant title = numberedHeader(kHeaders, section, orientation, role);
+    if (orientation != Qt::Horizontal || !title.isValid()) return title;
+    return tr(kHeaders[static_cast<std::size_t>(section)]);
 }
 
 Qt::ItemFlags GridStepModel::flags(const QModelIndex& index) const {

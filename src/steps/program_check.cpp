@@ -4,6 +4,7 @@
 #include <deque>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "steps/step_commands.h"
 #include "steps/step_rules.h"
 
@@ -32,9 +33,10 @@ void CheckPositions(const StepValues& v, const AxisStrokes& strokes, int step,
         double value = 0;
         if (relative || !strokes.known || !TryStrToFloat(*b.text, value)) continue;
         if (value < strokes.low[b.axis] || value > strokes.high[b.axis])
-            out.push_back({step, std::string(b.name) + " " + *b.text + " is outside the " +
-                                     kAxes[b.axis] + " stroke " + FloatToStr(strokes.low[b.axis]) +
-                                     " to " + FloatToStr(strokes.high[b.axis])});
+            out.push_back(
+                {step, Filled(UI_TEXT("Message", "%1 %2 is outside the %3 stroke %4 to %5"),
+                              {b.name, *b.text, kAxes[b.axis], FloatToStr(strokes.low[b.axis]),
+                               FloatToStr(strokes.high[b.axis])})});
     }
 }
 
@@ -43,15 +45,16 @@ int JumpTarget(const StepTable& table, const std::string& jump, int step,
                std::vector<Finding>& out) {
     int target = 0;
     if (!TryStrToInt(jump, target) || target < 0) {
-        out.push_back({step, "Jump-to '" + jump + "' is no step number"});
+        out.push_back({step, Filled(UI_TEXT("Message", "Jump-to '%1' is no step number"), {jump})});
         return -1;
     }
     if (target >= kStepCount) {
-        out.push_back({step, "Jump to step " + jump + " is past 999"});
+        out.push_back({step, Filled(UI_TEXT("Message", "Jump to step %1 is past 999"), {jump})});
         return -1;
     }
     if (table[target][FieldCommand].empty()) {
-        out.push_back({step, "Jump to step " + jump + ", which is empty"});
+        out.push_back(
+            {step, Filled(UI_TEXT("Message", "Jump to step %1, which is empty"), {jump})});
         return -1;
     }
     return target;
@@ -116,7 +119,7 @@ std::vector<Finding> CheckProgram(const StepTable& table, const AxisStrokes& str
             std::string second = s + 1 < kStepCount ? table[s + 1][FieldCommand] : "";
             UpperCaseCommand(second);
             if (second != "CIR") {
-                out.push_back({s, "The circle lacks its second CIR row"});
+                out.push_back({s, UI_TEXT("Message", "The circle lacks its second CIR row")});
                 continue;
             }
         }
@@ -133,7 +136,8 @@ std::vector<Finding> CheckProgram(const StepTable& table, const AxisStrokes& str
         CheckPositions(v, strokes, s, out);
         if (command == "SEQ" && SeqJumps(v.code)) JumpTarget(table, v.jump, s, out);
     }
-    if (any && !EndReachable(table)) out.push_back({0, "No END is reached from step 0"});
+    if (any && !EndReachable(table))
+        out.push_back({0, UI_TEXT("Message", "No END is reached from step 0")});
     std::stable_sort(out.begin(), out.end(),
                      [](const Finding& a, const Finding& b) { return a.step < b.step; });
     return out;
@@ -144,10 +148,15 @@ std::string FindingLine(const Finding& finding) {
 }
 
 std::string SendAnywayQuestion(const std::vector<Finding>& findings) {
-    const std::string first = FindingLine(findings.front());
-    if (findings.size() == 1) return "The program check found " + first + ".  Send anyway?";
-    return "The program check found " + std::to_string(findings.size()) + " problems, the first " +
-           first + ".  Send anyway?";
+    const Finding& first = findings.front();
+    const std::string step = std::to_string(first.step);
+    if (findings.size() == 1)
+        return Filled(UI_TEXT("Message", "The program check found step %1: %2.  Send anyway?"),
+                      {step, first.text});
+    return Filled(UI_TEXT("Message",
+                          "The program check found %1 problems, the first step %2: "
+                          "%3.  Send anyway?"),
+                  {std::to_string(findings.size()), step, first.text});
 }
 
 }  // namespace mivo

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/said_text.h"
 #include "steps/step_table.h"
 
 namespace mivo {
@@ -37,6 +38,6 @@ std::string FindingLine(const Finding& finding);
 
 // The question before a send when the check found something: the first finding and the count.
 std::string SendAnywayQuestion(const std::vector<Finding>& findings);
-inline constexpr const char* kCheckCaption = "Check program";
+inline constexpr const char* kCheckCaption = UI_TEXT("Message", "Check program");
 
 }  // namespace mivo

@@ -13,7 +13,7 @@ std::optional<std::string> InitializeQuestion(ProcedureContext& ctx, const StepT
     steps.modified();
     const ProgramNo pgm = QueryProgramNo(ctx);
     if (!pgm.ok) return std::nullopt;
-    return "Is PGM No." + pgm.number + " initialize executed?";
+    return Filled(UI_TEXT("Message", "Is PGM No.%1 initialize executed?"), {pgm.number});
 }
 
 Outcome InitializeProgram(ProcedureContext& ctx, const StepTarget& steps) {
@@ -27,7 +27,8 @@ Outcome InitializeProgram(ProcedureContext& ctx, const StepTarget& steps) {
     steps.table.clear();
     steps.shown(0, kStepCount - 1);
     steps.modified();
-    ctx.prompter.notify("Program initialize is completed", "Program initialize");
+    ctx.prompter.notify(UI_TEXT("Message", "Program initialize is completed"),
+                        UI_TEXT("Message", "Program initialize"));
     return Outcome::Completed;
 }
 

@@ -16,7 +16,7 @@ namespace mivo {
 
 RunTraceWindow::RunTraceWindow(QAbstractItemModel* steps) : QWidget(nullptr, Qt::Window) {
     setObjectName("RunTrace");
-    setWindowTitle("Path preview");
+    setWindowTitle(tr("Path preview"));
     preview_ = new PathPreview;
     steps_ = new QTableView;
     steps_->setObjectName("RunSteps");
@@ -31,9 +31,9 @@ RunTraceWindow::RunTraceWindow(QAbstractItemModel* steps) : QWidget(nullptr, Qt:
     steps_->setWordWrap(false);
     FitColumnsToText(steps_,
                      {GridStepModel::kWrittenWidths.begin(), GridStepModel::kWrittenWidths.end()});
-    follow_ = new QCheckBox("&Follow run");
+    follow_ = new QCheckBox(tr("&Follow run"));
     follow_->setObjectName("FollowRun");
-    follow_->setToolTip("The running step's row current at each scan of the monitor");
+    follow_->setToolTip(tr("The running step's row current at each scan of the monitor"));
     follow_->setChecked(true);
     // A click on the drawing shows its step in the list.
     connect(preview_, &PathPreview::stepClicked, this, &RunTraceWindow::showStep);

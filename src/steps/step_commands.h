@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "common/said_text.h"
+
 namespace mivo {
 
 // One operation of a command's list: its code, the list item, and the text shown instead when
@@ -44,10 +46,11 @@ enum EntryBox : unsigned {
 inline constexpr unsigned kPositionBoxes =
     BoxX | BoxY | BoxZ | BoxR | BoxX2 | BoxY2 | BoxX3 | BoxY3;
 
-inline constexpr const char* kCaptionRate = "Rate(%)";
-inline constexpr const char* kCaptionPallet = "No.(0 - 19)";
-inline constexpr const char* kCaptionPort = "I/O port";
-inline constexpr const char* kCaptionTimer = "TIMER(*0.1S)";
+// The V box's captions, shown translated by the command-entry dialog.
+inline constexpr const char* kCaptionRate = UI_TEXT("mivo::CommandDialog", "Rate(%)");
+inline constexpr const char* kCaptionPallet = UI_TEXT("mivo::CommandDialog", "No.(0 - 19)");
+inline constexpr const char* kCaptionPort = UI_TEXT("mivo::CommandDialog", "I/O port");
+inline constexpr const char* kCaptionTimer = UI_TEXT("mivo::CommandDialog", "TIMER(*0.1S)");
 
 // What choosing a command sets: the boxes shown, the V caption and the V text.
 struct CommandLayout {

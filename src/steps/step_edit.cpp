@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "steps/step_rules.h"
 
 namespace mivo {
@@ -17,8 +18,9 @@ std::vector<int> ReadJumps(const StepTable& table) {
         const std::string& j = table[s][FieldJump];
         if (j.empty()) continue;
         if (!TryStrToInt(j, jumps[static_cast<std::size_t>(s)]))
-            throw ConversionError("'" + j + "' is not a valid integer value (step " +
-                                  std::to_string(s) + ")");
+            throw ConversionError(
+                Filled(UI_TEXT("Message", "'%1' is not a valid integer value (step %2)"),
+                       {j, std::to_string(s)}));
     }
     return jumps;
 }
@@ -105,8 +107,9 @@ int PairPartedByBlock(const StepTable& table, int first, int last) {
 }
 
 std::string PairPartedMessage(int firstStep) {
-    return "Steps " + std::to_string(firstStep) + " and " + std::to_string(firstStep + 1) +
-           " are one circle step: they cannot be separated";
+    return Filled(
+        UI_TEXT("Message", "Steps %1 and %2 are one circle step: they cannot be separated"),
+        {std::to_string(firstStep), std::to_string(firstStep + 1)});
 }
 
 std::vector<std::string> CopySteps(const StepTable& table, int first, int last) {

@@ -27,7 +27,7 @@ StepEditor::StepEditor(const EditorLinks& links, QWidget* parent)
     : EditorFrame(links, DataKind::Step, StepFileKind(), parent),
       compare_(std::make_unique<StepCompare>(*this)) {
     setObjectName("Tmmain");
-    setCaption("MIVO Editor [Main-Step]");
+    setCaption(tr("MIVO Editor [Main-Step]"));
 
     model_ = new GridStepModel(table_, this);
     model_->setEditHandler(
@@ -58,7 +58,7 @@ void StepEditor::buildCentre() {
     layout->setSpacing(2);
 
     auto* rangeRow = new QHBoxLayout;
-    rangeRow->addWidget(new QLabel(" Send/Receive Range ", centre));
+    rangeRow->addWidget(new QLabel(tr(" Send/Receive Range "), centre));
     const auto rangeBox = [&](const char* text, const char* name) {
         auto* box = new QLineEdit(text, centre);
         box->setObjectName(name);
@@ -74,7 +74,7 @@ void StepEditor::buildCentre() {
     rangeStartEdit_->setAccessibleName(tr("Send/Receive Range, first step"));
     rangeEndEdit_->setAccessibleName(tr("Send/Receive Range, last step"));
     rangeRow->addSpacing(30);
-    rangeRow->addWidget(new QLabel("Pgm No.  ", centre));
+    rangeRow->addWidget(new QLabel(tr("Pgm No.  "), centre));
     programNumber_ = new QLabel("0", centre);
     programNumber_->setObjectName("PgmNo");
     QFont bold = programNumber_->font();

@@ -5,8 +5,8 @@
 #include <QSignalBlocker>
 #include <QTableView>
 
-#include "codepage/cp1252.h"
 #include "common/prompter.h"
+#include "i18n/translated_texts.h"
 #include "parameters/parameter_target.h"
 #include "steps/program_check.h"
 #include "steps/step_compare.h"
@@ -24,7 +24,7 @@ std::vector<Finding> StepEditor::checkFindings() const { return CheckProgram(tab
 
 void StepEditor::showFindings(const std::vector<Finding>& findings) {
     if (!checkDock_) {
-        checkDock_ = new QDockWidget("Program check", this);
+        checkDock_ = new QDockWidget(tr("Program check"), this);
         checkDock_->setObjectName("CheckDock");
         findings_ = new QListWidget(checkDock_);
         findings_->setObjectName("Findings");
@@ -49,12 +49,15 @@ void StepEditor::showFindings(const std::vector<Finding>& findings) {
         const QSignalBlocker quiet(findings_);
         findings_->clear();
         for (const Finding& f : findings) {
-            auto* item = new QListWidgetItem(Cp1252::decode(FindingLine(f)), findings_);
+            // "step N: TEXT" as `mivo check` prints it, in the user's language.
+            const QString line =
+                tr("step %1: %2").arg(QString::number(f.step), MessageText(f.text));
+            auto* item = new QListWidgetItem(line, findings_);
             item->setData(Qt::UserRole, f.step);
         }
         if (findings.empty()) {
             auto* item =
-                new QListWidgetItem("No findings: the program passes the check.", findings_);
+                new QListWidgetItem(tr("No findings: the program passes the check."), findings_);
             item->setData(Qt::UserRole, -1);
         }
     }

@@ -16,6 +16,7 @@
 #include "codepage/cp1252.h"
 #include "common/convert.h"
 #include "common/prompter.h"
+#include "i18n/translated_texts.h"
 #include "steps/command_dialog.h"
 #include "steps/grid_step_model.h"
 #include "steps/grid_undo.h"
@@ -27,9 +28,9 @@ namespace mivo {
 // The grid's pop-up menu; its shortcuts work while the grid has the focus.
 void StepEditor::buildPopupMenu() {
     grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    auto popup = [this](const QString& text, const char* name, QKeySequence key,
+    auto popup = [this](const char* text, const char* name, QKeySequence key,
                         void (StepEditor::*handler)()) {
-        auto* a = new QAction(text, this);
+        auto* a = new QAction(MenuText(text), this);
         a->setObjectName(name);
         a->setShortcut(key);
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -37,9 +38,12 @@ void StepEditor::buildPopupMenu() {
         grid_->addAction(a);
         registerMenuAction(text, a);
     };
-    popup("Copy", "STEPCopy", QKeySequence(Qt::CTRL | Qt::Key_C), &StepEditor::copySteps);
-    popup("Cut-off", "STEPCut", QKeySequence(Qt::CTRL | Qt::Key_X), &StepEditor::cutSteps);
-    popup("Paste", "STEPPaste", QKeySequence(Qt::CTRL | Qt::Key_V), &StepEditor::pasteSteps);
+    popup(QT_TRANSLATE_NOOP("Menu", "Copy"), "STEPCopy", QKeySequence(Qt::CTRL | Qt::Key_C),
+          &StepEditor::copySteps);
+    popup(QT_TRANSLATE_NOOP("Menu", "Cut-off"), "STEPCut", QKeySequence(Qt::CTRL | Qt::Key_X),
+          &StepEditor::cutSteps);
+    popup(QT_TRANSLATE_NOOP("Menu", "Paste"), "STEPPaste", QKeySequence(Qt::CTRL | Qt::Key_V),
+          &StepEditor::pasteSteps);
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     grid_->addAction(separator);
@@ -119,13 +123,14 @@ bool StepEditor::cellEdited(int step, int field, const QString& text) {
     std::string bytes;
     QChar bad;
     if (!Cp1252::encode(text, bytes, &bad)) {
-        prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)), "Input");
+        prompter().notify(Cp1252::encode(Cp1252::unstorableMessage(bad)),
+                          QT_TRANSLATE_NOOP("Message", "Input"));
         return false;
     }
     const QString column = model_->headerData(field + 1, Qt::Horizontal).toString();
     if (const std::string refused = RefusedFieldText(field, bytes, Cp1252::encode(column));
         !refused.empty()) {
-        prompter().notify(refused, "Input");
+        prompter().notify(refused, QT_TRANSLATE_NOOP("Message", "Input"));
         return false;
     }
     if (table_[step][field] == bytes) return true;
@@ -164,7 +169,9 @@ StepEditor::Selection StepEditor::wholeStepsSelected() {
 
 void StepEditor::insertSteps() {
     const Selection sel = selection();
-    if (refusedPartingPair(PairPartedByInsert(table_, sel.first), "Insert")) return;
+    if (refusedPartingPair(PairPartedByInsert(table_, sel.first),
+                           QT_TRANSLATE_NOOP("Message", "Insert")))
+        return;
     const int count = sel.last - sel.first + 1;
     applyChange(
         "Insert", [&](StepTable& t) { InsertSteps(t, sel.first, count); }, count);
@@ -197,12 +204,14 @@ void StepEditor::pasteSteps() {
     const PasteResult check = CheckPaste(fileLines(), sel.first, sel.last, sel.block);
     if (check == PasteResult::Nothing) return;
     if (check == PasteResult::RangeDiffers) {
-        prompter().notify("Paste cannot be executed, because range is different", "Paste");
+        prompter().notify(
+            QT_TRANSLATE_NOOP("Message", "Paste cannot be executed, because range is different"),
+            QT_TRANSLATE_NOOP("Message", "Paste"));
         return;
     }
     const int parted = sel.block ? PairPartedByBlock(table_, sel.first, sel.last)
                                  : PairPartedByInsert(table_, sel.first);
-    if (refusedPartingPair(parted, "Paste")) return;
+    if (refusedPartingPair(parted, QT_TRANSLATE_NOOP("Message", "Paste"))) return;
     applyChange(
         "Paste", [&](StepTable& t) { PasteSteps(t, sel.first, sel.last, sel.block, fileLines()); },
         sel.block ? 0 : PasteLineCount(fileLines()));

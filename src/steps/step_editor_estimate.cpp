@@ -12,8 +12,10 @@
 
 #include "common/convert.h"
 #include "common/prompter.h"
+#include "common/said_text.h"
 #include "common/step_times.h"
 #include "files/file_io.h"
+#include "i18n/translated_texts.h"
 #include "parameters/parameter_table.h"
 #include "parameters/parameter_target.h"
 #include "shell/file_chooser.h"
@@ -24,7 +26,7 @@ namespace mivo {
 
 namespace {
 
-const char* const kCalibrateCaption = "Calibrate";
+const char* const kCalibrateCaption = QT_TRANSLATE_NOOP("Message", "Calibrate");
 constexpr int kNoRobot = -1;
 
 }  // namespace
@@ -33,7 +35,7 @@ void StepEditor::buildEstimate() {
     estimateTotal_ = new QLabel(this);
     estimateTotal_->setObjectName("EstimateTotal");
     estimateTotal_->setToolTip(
-        "The program's cycle from step 0 to its END by the motion law, before it runs");
+        tr("The program's cycle from step 0 to its END by the motion law, before it runs"));
     statusBar()->addPermanentWidget(estimateTotal_, 1);
     estimateTimer_ = new QTimer(this);
     estimateTimer_->setSingleShot(true);
@@ -85,14 +87,15 @@ void StepEditor::refreshEstimate() {
     }
     if (model_->showEstimate(std::move(times))) grid_->viewport()->update();
 
-    const QString source = parameters_ ? "the parameter editor's values" : "robot 22's values";
+    const QString source =
+        parameters_ ? tr("the parameter editor's values") : tr("robot 22's values");
     const QString fitted =
-        calibrations_.count(robot) ? QString(", calibrated for robot %1").arg(robot) : QString();
-    const QString total =
-        estimate.problem.empty()
-            ? QString::fromStdString(lines.back())
-            : "Estimated cycle: - (" + QString::fromStdString(estimate.problem) + ")";
-    estimateTotal_->setText(total + "   Limits: " + source + fitted);
+        calibrations_.count(robot) ? tr(", calibrated for robot %1").arg(robot) : QString();
+    // The total as `mivo estimate` prints it; its problem in the user's language.
+    const QString total = estimate.problem.empty()
+                              ? QString::fromStdString(lines.back())
+                              : tr("Estimated cycle: - (%1)").arg(MessageText(estimate.problem));
+    estimateTotal_->setText(total + tr("   Limits: %1%2").arg(source, fitted));
 
     // The steps listed while their dock shows.
     if (estimateDock_ && estimateDock_->isVisible()) {
@@ -100,9 +103,12 @@ void StepEditor::refreshEstimate() {
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const bool step = estimate.problem.empty() && i < estimate.steps.size();
             const bool slow = step && far[i];
-            auto* item = new QListWidgetItem(QString::fromStdString(lines[i]) +
-                                                 (slow ? "   (far above the steps around it)" : ""),
-                                             estimateList_);
+            // A step's line as `mivo estimate` prints it; a problem in the user's language.
+            const QString line =
+                estimate.problem.empty() ? QString::fromStdString(lines[i]) : MessageText(lines[i]);
+            auto* item = new QListWidgetItem(
+                line + (slow ? tr("   (far above the steps around it)") : QString()),
+                estimateList_);
             item->setData(Qt::UserRole, step ? estimate.steps[i].step : -1);
             if (slow) {
                 QFont bold = item->font();
@@ -116,7 +122,7 @@ void StepEditor::refreshEstimate() {
 
 void StepEditor::showEstimate() {
     if (!estimateDock_) {
-        estimateDock_ = new QDockWidget("Cycle estimate", this);
+        estimateDock_ = new QDockWidget(tr("Cycle estimate"), this);
         estimateDock_->setObjectName("EstimateDock");
         auto* body = new QWidget(estimateDock_);
         auto* layout = new QVBoxLayout(body);
@@ -125,14 +131,14 @@ void StepEditor::showEstimate() {
         estimateList_->setObjectName("EstimateSteps");
         layout->addWidget(estimateList_, 1);
         auto* row = new QHBoxLayout;
-        auto* calibrate = new QPushButton("Calibrate from step times...", body);
+        auto* calibrate = new QPushButton(tr("Calibrate from step times..."), body);
         calibrate->setObjectName("EstimateCalibrate");
         calibrate->setToolTip(
-            "Fits the estimate to this robot from the step times saved after "
-            "a run of this program (the direct screen's \"Save step times...\")");
-        auto* forget = new QPushButton("Forget calibration", body);
+            tr("Fits the estimate to this robot from the step times saved after "
+               "a run of this program (the direct screen's \"Save step times...\")"));
+        auto* forget = new QPushButton(tr("Forget calibration"), body);
         forget->setObjectName("EstimateForget");
-        forget->setToolTip("Estimates with the parameters' own accelerations again");
+        forget->setToolTip(tr("Estimates with the parameters' own accelerations again"));
         row->addWidget(calibrate);
         row->addWidget(forget);
         row->addStretch(1);
@@ -158,7 +164,8 @@ void StepEditor::showEstimate() {
 void StepEditor::calibrateFromStepTimes() {
     QString name = lastFolder();
     int filter = 1;
-    if (!fileChooser().chooseOpen(this, {"Step times (*.csv)", "All files (*)"}, name, filter))
+    if (!fileChooser().chooseOpen(this, {tr("Step times (*.csv)"), tr("All files (*)")}, name,
+                                  filter))
         return;
     const std::string path = name.toStdString();
     std::string text, reason;
@@ -179,9 +186,10 @@ void StepEditor::calibrateFromStepTimes() {
     }
     calibrations_[robot] = fit.calibration;
     refreshEstimate();
-    prompter().notify(
-        CalibrationText(fit.calibration) + "\nRemembered for robot " + std::to_string(robot) + ".",
-        kCalibrateCaption);
+    // The calibration as `mivo estimate` prints it, then where it is kept.
+    prompter().notify(Filled(QT_TRANSLATE_NOOP("Message", "%1\nRemembered for robot %2."),
+                             {CalibrationText(fit.calibration), std::to_string(robot)}),
+                      kCalibrateCaption);
 }
 
 void StepEditor::forgetCalibration() {

@@ -26,7 +26,9 @@ void StepEditor::fileOpened() {
 
 void StepEditor::newProgramming() {
     offerToSave();
-    if (!prompter().ask("Is new program written?", "Step contents")) return;
+    if (!prompter().ask(QT_TRANSLATE_NOOP("Message", "Is new program written?"),
+                        QT_TRANSLATE_NOOP("Message", "Step contents")))
+        return;
     emptyTable("New programming");
     setStepModified(false);
     forgetFile();

@@ -31,7 +31,7 @@ void StepEditor::selectStep(int step) {
 
 void StepEditor::showPathPreview() {
     if (!pathDock_) {
-        pathDock_ = new QDockWidget("Path preview", this);
+        pathDock_ = new QDockWidget(tr("Path preview"), this);
         pathDock_->setObjectName("PathDock");
         preview_ = new PathPreview(pathDock_);
         pathDock_->setWidget(preview_);

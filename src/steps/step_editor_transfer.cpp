@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "codepage/cp1252.h"
+#include "i18n/translated_texts.h"
 #include "link/controller_link.h"
 #include "procedures/controller_records.h"
 #include "procedures/program_control.h"
@@ -102,7 +103,7 @@ void StepEditor::initializeSteps() {
     runOperation([this](ProcedureContext& ctx) {
         const std::optional<std::string> question = InitializeQuestion(ctx, stepTarget());
         if (!question || !init_) return false;
-        init_->openFor(this, Cp1252::decode(*question), false, [this] { initializeConfirmed(); });
+        init_->openFor(this, MessageText(*question), false, [this] { initializeConfirmed(); });
         return true;  // the dialog enables the editor again
     });
 }

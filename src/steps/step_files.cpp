@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "files/file_io.h"
 #include "steps/step_zeb.h"
 
@@ -10,8 +11,8 @@ namespace mivo {
 
 namespace {
 
-constexpr const char* kOpenCaption = "Open";
-constexpr const char* kCannotOpen = "File cannot be open";
+constexpr const char* kOpenCaption = UI_TEXT("Message", "Open");
+constexpr const char* kCannotOpen = UI_TEXT("Message", "File cannot be open");
 
 void AppendLine(const StepRow& row, std::string& out) {
     for (int f = 0; f < kStepFieldCount; ++f) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "steps/step_table.h"
 
 namespace mivo {
@@ -19,13 +20,13 @@ std::optional<StepRange> CheckRange(const std::string& start, const std::string&
     }
     const char* refusal = nullptr;
     if (r.start > r.end)
-        refusal = "Check sending range";
+        refusal = UI_TEXT("Message", "Check sending range");
     else if (start.starts_with('+') || end.starts_with('+'))
-        refusal = "+ cannot be inputted";
+        refusal = UI_TEXT("Message", "+ cannot be inputted");
     else if (start.starts_with('-') || end.starts_with('-'))
-        refusal = "- cannot be inputted";
+        refusal = UI_TEXT("Message", "- cannot be inputted");
     else if (r.start < 0 || r.end >= kStepCount)  // e.g. " -1" or 1000: no such step
-        refusal = "Check sending range";
+        refusal = UI_TEXT("Message", "Check sending range");
     if (refusal) {
         prompter.notify(refusal, kRangeCaption);
         return std::nullopt;

@@ -5,11 +5,12 @@
 #include <vector>
 
 #include "common/prompter.h"
+#include "common/said_text.h"
 
 namespace mivo {
 
 // The caption of the range refusals.
-inline constexpr const char* kRangeCaption = "Range";
+inline constexpr const char* kRangeCaption = UI_TEXT("Message", "Range");
 
 struct StepRange {
     int start = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "files/field_text.h"
 #include "steps/step_commands.h"
 
@@ -56,13 +57,15 @@ bool CodeIn(const std::string& code, std::initializer_list<const char*> codes) {
 std::string RefusedCommand(const std::string& written) {
     std::string command = written;
     UpperCaseCommand(command);
-    return IsCommand(command) ? "" : "'" + written + "' is no step command";
+    return IsCommand(command) ? ""
+                              : Filled(UI_TEXT("Message", "'%1' is no step command"), {written});
 }
 
 std::string RefusedOperation(const std::string& command, const std::string& operation) {
     const bool digits = operation.size() == 3 && std::all_of(operation.begin(), operation.end(),
                                                              [](char c) { return IsDigit(c); });
-    if (!digits) return "Operation '" + operation + "' is no operation code";
+    if (!digits)
+        return Filled(UI_TEXT("Message", "Operation '%1' is no operation code"), {operation});
     const std::string code = DecodeCode(command, operation);
     // The controller keeps a circle's operation as "100" (Step send writes "000" so).
     if (command == "CIR" && code == "1") return {};
@@ -71,7 +74,7 @@ std::string RefusedOperation(const std::string& command, const std::string& oper
         for (const OperationItem& item :
              CommandItems()[static_cast<std::size_t>(number)].operations)
             if (code == item.code) return {};
-    return "Operation " + operation + " is none of " + command + "'s";
+    return Filled(UI_TEXT("Message", "Operation %1 is none of %2's"), {operation, command});
 }
 
 std::string RefusedFieldText(int field, std::string_view text, std::string_view name) {
@@ -148,9 +151,13 @@ StepValues ReadStep(const StepTable& table, int step, CircleFlags* flags) {
 namespace {
 
 constexpr const char* kBoxNames[8] = {"X", "Y", "Z", "R", "X2", "Y2", "X3", "Y3"};
-constexpr const char* kEmptyBoxMessages[8] = {"Input X value",  "Input Y value",  "Input Z value",
-                                              "Input R value",  "Input X2 value", "Input Y2 value",
-                                              "Input X3 value", "Input Y3 value"};
+// clang-format off
+constexpr const char* kEmptyBoxMessages[8] = {
+    UI_TEXT("Message", "Input X value"),  UI_TEXT("Message", "Input Y value"),
+    UI_TEXT("Message", "Input Z value"),  UI_TEXT("Message", "Input R value"),
+    UI_TEXT("Message", "Input X2 value"), UI_TEXT("Message", "Input Y2 value"),
+    UI_TEXT("Message", "Input X3 value"), UI_TEXT("Message", "Input Y3 value")};
+// clang-format on
 
 // V's range for its command and operation.
 std::string RefusedValueRange(const StepValues& values, int n) {
@@ -160,19 +167,21 @@ std::string RefusedValueRange(const StepValues& values, int n) {
             case '1':
             case '6':
             case '7':
-                if (n > 14) return "Set input port from 0 to 14";
+                if (n > 14) return UI_TEXT("Message", "Set input port from 0 to 14");
                 break;
             case '2':
-                if (n > 12) return "Set output port from 0 to 12";
+                if (n > 12) return UI_TEXT("Message", "Set output port from 0 to 12");
                 break;
             case '3':
-                if (n > 13) return "Set output port from 0 to 13";
+                if (n > 13) return UI_TEXT("Message", "Set output port from 0 to 13");
                 break;
             case '4':
-                if (n > 100 || n == 0) return "Set timer from 1 to 100(x 0.1sec)";
+                if (n > 100 || n == 0)
+                    return UI_TEXT("Message", "Set timer from 1 to 100(x 0.1sec)");
                 break;
             case '9':
-                if (n > 13 && values.code == "900") return "Set output port from 0 to 13";
+                if (n > 13 && values.code == "900")
+                    return UI_TEXT("Message", "Set output port from 0 to 13");
                 break;
             default:
                 break;
@@ -181,10 +190,10 @@ std::string RefusedValueRange(const StepValues& values, int n) {
     }
     if (values.command == "PAL") {
         if ((values.code == "0" || values.code == "2") && n > 19)
-            return "Set pallet No. from 0 to 19";
+            return UI_TEXT("Message", "Set pallet No. from 0 to 19");
         return {};
     }
-    return n == 0 ? "Input 1 and above" : "";
+    return n == 0 ? UI_TEXT("Message", "Input 1 and above") : "";
 }
 
 }  // namespace
@@ -200,28 +209,31 @@ std::string RefusedStepValues(const StepValues& values) {
         } catch (const ConversionError& e) {
             return e.what();
         }
-        if (n > 100 && caption == kCaptionRate) return "Set speed rate from 1 to 100%";
-        if (v[0] == '+') return "+ cannot be inputted";
-        if (v[0] == '-') return "- cannot be inputted";
+        if (n > 100 && caption == kCaptionRate)
+            return UI_TEXT("Message", "Set speed rate from 1 to 100%");
+        if (v[0] == '+') return UI_TEXT("Message", "+ cannot be inputted");
+        if (v[0] == '-') return UI_TEXT("Message", "- cannot be inputted");
         if (v[0] == '0' && (v.size() > 2 || (v.size() == 2 && v[1] != '0')))
-            return "Cannot compute due to speed data error";
+            return UI_TEXT("Message", "Cannot compute due to speed data error");
         if (std::string range = RefusedValueRange(values, n); !range.empty()) return range;
     } else {
         // The value is required whatever is shown, also when the box is hidden.
-        if (caption == kCaptionRate) return "Input speed rate";
-        if (caption == kCaptionPallet) return "Input pallet No.";
-        if (caption == kCaptionTimer) return "Input TIMER";
-        if (caption == kCaptionPort) return "Input I/O port";
+        if (caption == kCaptionRate) return UI_TEXT("Message", "Input speed rate");
+        if (caption == kCaptionPallet) return UI_TEXT("Message", "Input pallet No.");
+        if (caption == kCaptionTimer) return UI_TEXT("Message", "Input TIMER");
+        if (caption == kCaptionPort) return UI_TEXT("Message", "Input I/O port");
     }
     const std::string* positions[8] = {&values.x,  &values.y,  &values.z,  &values.r,
                                        &values.x2, &values.y2, &values.x3, &values.y3};
     for (int i = 0; i < 8; ++i)
         if ((boxes.shown & (1u << i)) && positions[i]->empty()) return kEmptyBoxMessages[i];
-    if ((boxes.shown & BoxJ) && values.jump.empty()) return "Input jump-to value";
+    if ((boxes.shown & BoxJ) && values.jump.empty())
+        return UI_TEXT("Message", "Input jump-to value");
     double number = 0;
     for (int i = 0; i < 8; ++i)
         if ((boxes.shown & (1u << i)) && !TryStrToFloat(*positions[i], number))
-            return std::string(kBoxNames[i]) + " '" + *positions[i] + "' is no number";
+            return Filled(UI_TEXT("Message", "%1 '%2' is no number"),
+                          {kBoxNames[i], *positions[i]});
     return {};
 }
 
@@ -235,7 +247,8 @@ std::string NormaliseValue(const std::string& v) {
 std::string CircleRefusal(int step, const StepValues& values, const CircleFlags& flags) {
     const int first = flags.wasCircle && flags.secondRowChosen ? step - 1 : step;
     if (values.command != "CIR" || first + 1 < kStepCount) return {};
-    return "A circle takes two steps: it cannot start at step " + std::to_string(first);
+    return Filled(UI_TEXT("Message", "A circle takes two steps: it cannot start at step %1"),
+                  {std::to_string(first)});
 }
 
 void WriteStep(StepTable& table, int step, const StepValues& values, const CircleFlags& flags) {

@@ -1,5 +1,6 @@
 #include "steps/step_transfer.h"
 
+#include "common/said_text.h"
 #include "link/reply_class.h"
 #include "procedures/program_control.h"
 #include "procedures/reply_rules.h"
@@ -10,15 +11,19 @@ namespace mivo {
 
 namespace {
 
-const char* const kSendCaption = "Step send";
-const char* const kSendError = "Sending error";
-const char* const kReceiveCaption = "Step receive";
+const char* const kSendCaption = UI_TEXT("Message", "Step send");
+const char* const kSendError = UI_TEXT("Message", "Sending error");
+const char* const kReceiveCaption = UI_TEXT("Message", "Step receive");
+const char* const kSendInterrupted = UI_TEXT("Message", "Sending is interrupted");
+const char* const kSendCompleted = UI_TEXT("Message", "Sending is completed");
 
 bool IsPlainCommand(const std::string& c) {
     return c == "POI" || c == "LIN" || c == "PAL" || c == "END";
 }
 
-std::string StepError(int step) { return "Error No. " + std::to_string(step); }
+std::string StepError(int step) {
+    return Filled(UI_TEXT("Message", "Error No. %1"), {std::to_string(step)});
+}
 
 // A refused step: the controller's error line, then the step number unless it starts "31".
 void ReportStepError(ProcedureContext& ctx, int step) {
@@ -59,7 +64,8 @@ StepResult SendCircle(ProcedureContext& ctx, const StepTable& table, int s) {
 // A Command the controller takes no command for: "Command type error No. s", nothing sent.
 bool RefusedCommandType(ProcedureContext& ctx, const std::string& kind, int s) {
     if (IsPlainCommand(kind) || kind == "SEQ" || kind == "CIR" || kind.empty()) return false;
-    ctx.prompter.notify("Command type error No. " + std::to_string(s), kSendError);
+    ctx.prompter.notify(
+        Filled(UI_TEXT("Message", "Command type error No. %1"), {std::to_string(s)}), kSendError);
     return true;
 }
 
@@ -96,10 +102,12 @@ StepResult SendStep(ProcedureContext& ctx, const StepTable& table, int& s) {
 // The controller's program number and the send question; Completed when the steps may go.
 Outcome ConfirmSend(ProcedureContext& ctx, const ProgramNo& pgm) {
     if (ProgramIndex(pgm.number) < 0) {
-        ctx.prompter.notify("Check PGM No.", kSendCaption);
+        ctx.prompter.notify(UI_TEXT("Message", "Check PGM No."), kSendCaption);
         return Outcome::Failed;
     }
-    if (!ctx.prompter.ask("Send to PGM" + pgm.number + " will be executed.  OK?", kSendCaption))
+    if (!ctx.prompter.ask(
+            Filled(UI_TEXT("Message", "Send to PGM%1 will be executed.  OK?"), {pgm.number}),
+            kSendCaption))
         return Outcome::Declined;
     return Outcome::Completed;
 }
@@ -110,7 +118,8 @@ Outcome ConfirmSend(ProcedureContext& ctx, const ProgramNo& pgm) {
 bool RefusedPartedCircle(ProcedureContext& ctx, const StepTable& table, const StepRange& range) {
     if (IsSecondCircleRow(table, range.start)) {
         ctx.prompter.notify(
-            "Sending range starts inside circle step No. " + std::to_string(range.start - 1),
+            Filled(UI_TEXT("Message", "Sending range starts inside circle step No. %1"),
+                   {std::to_string(range.start - 1)}),
             kRangeCaption);
         return true;
     }
@@ -118,7 +127,9 @@ bool RefusedPartedCircle(ProcedureContext& ctx, const StepTable& table, const St
         if (table[s][FieldCommand] != "CIR") continue;
         if (s + 1 >= kStepCount || table[s + 1][FieldCommand] != "CIR") {
             ctx.prompter.notify(
-                "Circle step No. " + std::to_string(s) + " lacks its second CIR row", kSendError);
+                Filled(UI_TEXT("Message", "Circle step No. %1 lacks its second CIR row"),
+                       {std::to_string(s)}),
+                kSendError);
             return true;
         }
         ++s;
@@ -145,11 +156,11 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
 
     ctx.view.showProgress(range->end - range->start);
     for (int s = range->start; s <= range->end; ++s) {
-        if (StoppedBetweenItems(ctx, s - range->start + 1, "Sending is interrupted", kSendCaption))
+        if (StoppedBetweenItems(ctx, s - range->start + 1, kSendInterrupted, kSendCaption))
             return Outcome::Interrupted;
         if (SendStep(ctx, table, s) != StepResult::Sent) return Outcome::Failed;
     }
-    ctx.prompter.notify("Sending is completed", kSendCaption);
+    ctx.prompter.notify(kSendCompleted, kSendCaption);
     return Outcome::Completed;
 }
 
@@ -182,23 +193,38 @@ Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps, const std
     ctx.view.showProgress(static_cast<int>(sent.size()));
     // Cut after the program was emptied: the controller holds only what went before.
     const auto cut = [&](std::size_t done, Outcome outcome) {
-        std::string held = "is now empty";
-        if (done > 0) {
+        // Each sentence whole, the editor's own ending in it.
+        const bool whole = again == kSendWholeAgain;
+        std::string said;
+        if (done == 0) {
+            said = whole ? Filled(UI_TEXT("Message",
+                                          "PGM %1 on the controller is now empty; send the "
+                                          "whole program again"),
+                                  {pgm.number})
+                         : Filled(UI_TEXT("Message", "PGM %1 on the controller is now empty; %2"),
+                                  {pgm.number, again});
+        } else {
             const int last = sent[done - 1] + (table[sent[done - 1]][FieldCommand] == "CIR");
-            held = "now holds steps 0 to " + std::to_string(last) + " only";
+            const std::string to = std::to_string(last);
+            said = whole ? Filled(UI_TEXT("Message",
+                                          "PGM %1 on the controller now holds steps 0 to %2 "
+                                          "only; send the whole program again"),
+                                  {pgm.number, to})
+                         : Filled(UI_TEXT("Message",
+                                          "PGM %1 on the controller now holds steps 0 to %2 "
+                                          "only; %3"),
+                                  {pgm.number, to, again});
         }
-        ctx.prompter.notify("PGM " + pgm.number + " on the controller " + held + "; " + again,
-                            kSendCaption);
+        ctx.prompter.notify(said, kSendCaption);
         return outcome;
     };
     for (std::size_t i = 0; i < sent.size(); ++i) {
-        if (StoppedBetweenItems(ctx, static_cast<int>(i) + 1, "Sending is interrupted",
-                                kSendCaption))
+        if (StoppedBetweenItems(ctx, static_cast<int>(i) + 1, kSendInterrupted, kSendCaption))
             return cut(i, Outcome::Interrupted);
         int s = sent[i];
         if (SendStep(ctx, table, s) != StepResult::Sent) return cut(i, Outcome::Failed);
     }
-    ctx.prompter.notify("Sending is completed", kSendCaption);
+    ctx.prompter.notify(kSendCompleted, kSendCaption);
     return Outcome::Completed;
 }
 
@@ -213,9 +239,10 @@ Outcome SendStepSpans(ProcedureContext& ctx, const StepTarget& steps, std::vecto
     const ProgramNo pgm = QueryProgramNo(ctx);
     if (!pgm.ok) return Outcome::Failed;
     if (ProgramIndex(pgm.number) >= 0 && pgm.number != program) {
-        ctx.prompter.notify("The comparison is of PGM" + program +
-                                ", the controller's current program is PGM" + pgm.number +
-                                ". Nothing was sent.",
+        ctx.prompter.notify(Filled(UI_TEXT("Message",
+                                           "The comparison is of PGM%1, the controller's "
+                                           "current program is PGM%2. Nothing was sent."),
+                                   {program, pgm.number}),
                             kSendCaption);
         return Outcome::Failed;
     }
@@ -225,12 +252,12 @@ Outcome SendStepSpans(ProcedureContext& ctx, const StepTarget& steps, std::vecto
     int done = 0;
     for (const StepRange& span : merged) {
         for (int s = span.start; s <= span.end; ++s) {
-            if (StoppedBetweenItems(ctx, ++done, "Sending is interrupted", kSendCaption))
+            if (StoppedBetweenItems(ctx, ++done, kSendInterrupted, kSendCaption))
                 return Outcome::Interrupted;
             if (SendStep(ctx, table, s) != StepResult::Sent) return Outcome::Failed;
         }
     }
-    ctx.prompter.notify("Sending is completed", kSendCaption);
+    ctx.prompter.notify(kSendCompleted, kSendCaption);
     return Outcome::Completed;
 }
 
@@ -240,7 +267,7 @@ Outcome ReadCurrentProgram(QuietReads& reads, Prompter& prompter, StepTable& tab
     if (reads.outcome() != Outcome::Completed) return reads.outcome();
     program = reads.programNo();
     if (ProgramIndex(program) >= 0) return Outcome::Completed;
-    prompter.notify("Check PGM No.", kReceiveCaption);
+    prompter.notify(UI_TEXT("Message", "Check PGM No."), kReceiveCaption);
     return Outcome::Failed;
 }
 
@@ -280,7 +307,8 @@ Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::
                      const std::string& end) {
     StepTable& table = steps.table;
     TransferSession session(ctx, SessionKind::DataExchange);
-    if (!ctx.prompter.ask("Is step received?", kReceiveCaption)) return Outcome::Declined;
+    if (!ctx.prompter.ask(UI_TEXT("Message", "Is step received?"), kReceiveCaption))
+        return Outcome::Declined;
     const ProgramNo pgm = QueryProgramNo(ctx);
     if (!pgm.ok) return Outcome::Failed;
     const std::optional<StepRange> range = CheckRange(start, end, ctx.prompter);
@@ -288,8 +316,8 @@ Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::
     ctx.view.showProgress(range->end - range->start);
 
     for (int s = range->start; s <= range->end; ++s) {
-        if (StoppedBetweenItems(ctx, s - range->start + 1, "Receiving is interrupted",
-                                kReceiveCaption))
+        if (StoppedBetweenItems(ctx, s - range->start + 1,
+                                UI_TEXT("Message", "Receiving is interrupted"), kReceiveCaption))
             return Outcome::Interrupted;
         const std::string reply = ctx.send("@READ STEP " + std::to_string(s));
         if (reply.empty()) return Outcome::Failed;
@@ -334,7 +362,7 @@ Outcome ReceiveSteps(ProcedureContext& ctx, const StepTarget& steps, const std::
             return Outcome::Failed;
         }
     }
-    ctx.prompter.notify("Step receiving is completed", kReceiveCaption);
+    ctx.prompter.notify(UI_TEXT("Message", "Step receiving is completed"), kReceiveCaption);
     return Outcome::Completed;
 }
 

@@ -25,8 +25,9 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
 // program. An "@INIT PGM" not answered "OK" shows its error line and sends nothing more. A send
 // cut after "@INIT PGM" (refused, the line lost, stopped) says what the controller holds now:
 // "PGM 2 on the controller now holds steps 0 to 11 only; " (or "is now empty; ") and `again`.
+inline constexpr const char* kSendWholeAgain = "send the whole program again";
 Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps,
-                       const std::string& again = "send the whole program again");
+                       const std::string& again = kSendWholeAgain);
 
 // Send selected: Step send's refusals and question, then only the steps of `spans` (a circle
 // pair whole; spans that overlap go once), each written or deleted as Step send does. When the

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "files/file_io.h"
 
 // A ZEB line holds one step at fixed character positions, counted from 1. Characters 1 and 2
@@ -42,13 +43,13 @@ namespace mivo {
 
 namespace {
 
-constexpr const char* kOpenCaption = "Open";
+constexpr const char* kOpenCaption = UI_TEXT("Message", "Open");
 constexpr const char* kOverstepping =
-    "Because of overstepping of jump-to, subsequent files cannot be open";
-constexpr const char* kTooManySteps = "Steps over 1000 cannot be open";
+    UI_TEXT("Message", "Because of overstepping of jump-to, subsequent files cannot be open");
+constexpr const char* kTooManySteps = UI_TEXT("Message", "Steps over 1000 cannot be open");
 constexpr const char* kZeroPosition = "  0.00";
 constexpr std::size_t kEmptyStepLineLength = 6;
-constexpr const char* kCannotOpen = "File cannot be open";
+constexpr const char* kCannotOpen = UI_TEXT("Message", "File cannot be open");
 
 // Characters `from` (counted from 1) to `to` of `line`, as far as the line has them.
 std::string_view Mid(std::string_view line, std::size_t from, std::size_t to) {
