@@ -224,7 +224,8 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
         [windows = o.outletWindows](const std::string& text) {
             const std::lock_guard lock(windows->mutex);
             if (windows->log)
-                windows->log->recorderFailed(QString::fromStdString(text), "Run history");
+                windows->log->recorderFailed(QString::fromStdString(text),
+                                             QT_TRANSLATE_NOOP("Message", "Run history"));
         },
         [windows = o.outletWindows](const RunRecord&) {
             const std::lock_guard lock(windows->mutex);
@@ -256,7 +257,8 @@ std::unique_ptr<ScreenSet> createScreens(CreatedScreens& screens, Prompter* prom
             if (read.problem.empty())
                 broker = read.url;
             else
-                log->recorderFailed(QString::fromStdString(read.problem), "Plant broker");
+                log->recorderFailed(QString::fromStdString(read.problem),
+                                    QT_TRANSLATE_NOOP("Message", "Plant broker"));
         }
         runOutlets->setPlant(plant.afterRun, broker);
     };

@@ -18,11 +18,11 @@
 #include <iterator>
 #include <unordered_set>
 
-#include "common/said_text.h"
 #include "history/history_table_model.h"
 #include "history/run_chart.h"
 #include "history/run_history.h"
 #include "history/step_bars.h"
+#include "i18n/translated_texts.h"
 #include "shell/text_export.h"
 #include "shell/window_style.h"
 
@@ -34,29 +34,6 @@ const char* const kPickRun = QT_TRANSLATE_NOOP(
     "mivo::HistoryWindow",
     "Select a run to see where its cycle goes; Ctrl+click a second one to compare the two step "
     "by step.");
-
-// A message of the run history (UTF-8: it names files) in the user's language: its translation
-// (context "Message"), or its template's filled with the same values.
-QString SaidText(const std::string& message) {
-    const QString english = QString::fromStdString(message);
-    const QString translated = QCoreApplication::translate("Message", message.c_str());
-    if (translated != english) return translated;
-    const std::optional<FilledText> how = HowFilled(message);
-    if (!how) return english;
-    const QString shown = QCoreApplication::translate("Message", how->english.c_str());
-    QString filled;
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        const qsizetype n =
-            i + 1 < shown.size() && shown[i] == '%' ? shown[i + 1].digitValue() : -1;
-        if (n >= 1 && static_cast<std::size_t>(n) <= how->values.size()) {
-            filled += QString::fromStdString(how->values[static_cast<std::size_t>(n - 1)]);
-            ++i;
-        } else {
-            filled += shown[i];
-        }
-    }
-    return filled;
-}
 
 QDate LocalDate(std::int64_t utcMilliseconds) {
     return QDateTime::fromMSecsSinceEpoch(utcMilliseconds).date();
@@ -111,7 +88,7 @@ HistoryWindow::HistoryWindow(std::filesystem::path file, Prompter& prompter, QWi
 HistoryWindow::~HistoryWindow() = default;
 
 void HistoryWindow::say(const std::string& message) {
-    message_->setText(SaidText(message));
+    message_->setText(MessageText(message, SaidBytes::Utf8));
     message_->show();
 }
 

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QVBoxLayout>
 
 #include "history/history_table_model.h"
 #include "history/history_window.h"
@@ -49,16 +50,22 @@ QWidget* HistoryWindow::makeFilters() {
     programLabel->setBuddy(program_);
     auto* resultLabel = new QLabel(tr("&Result:"));
     resultLabel->setBuddy(result_);
+    // The filters on a line, the count and the export under them: a narrow window (or a
+    // language with longer words) still shows each whole.
     auto* bar = new QWidget;
-    auto* row = new QHBoxLayout(bar);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* lines = new QVBoxLayout(bar);
+    lines->setContentsMargins(0, 0, 0, 0);
+    auto* filters = new QHBoxLayout;
     for (QWidget* w : std::initializer_list<QWidget*>{programLabel, program_, resultLabel, result_,
                                                       fromOn_, from_, toOn_, to_})
-        row->addWidget(w);
-    row->addStretch(1);
-    row->addWidget(count_);
-    row->addSpacing(12);
-    row->addWidget(export_);
+        filters->addWidget(w);
+    filters->addStretch(1);
+    auto* shown = new QHBoxLayout;
+    shown->addWidget(count_);
+    shown->addStretch(1);
+    shown->addWidget(export_);
+    lines->addLayout(filters);
+    lines->addLayout(shown);
 
     const auto changed = [this] { applyFilters(); };
     connect(program_, &QComboBox::currentIndexChanged, this, changed);

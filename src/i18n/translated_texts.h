@@ -11,7 +11,10 @@ namespace mivo {
 // A message or caption the procedures say (Windows-1252 bytes), context "Message"; one made by
 // Filled shows its translation filled with the same values. The controller's own lines never
 // come this way.
-QString MessageText(const std::string& english);
+// The bytes of a said text: Windows-1252 (the procedures, the line), or UTF-8 (the recorders'
+// and outlets' messages, which name files).
+enum class SaidBytes { Cp1252, Utf8 };
+QString MessageText(const std::string& english, SaidBytes bytes = SaidBytes::Cp1252);
 
 // A menu's title or item, or a tool-bar button's text or hint, context "Menu".
 QString MenuText(const char* english);

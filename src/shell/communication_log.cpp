@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "codepage/cp1252.h"
+#include "i18n/translated_texts.h"
 #include "link/controller_link.h"
 #include "procedures/reply_rules.h"
 #include "shell/window_style.h"
@@ -114,11 +115,14 @@ void CommunicationLog::openLogFolder() {
 void CommunicationLog::recorderFailed(const QString& text, const QString& caption) {
     QMetaObject::invokeMethod(
         this,
-        [this, text, caption] {
+        [this, said = text, caption] {
+            // In the user's language, as it was made (UTF-8: it may name files).
+            const QString text = MessageText(said.toStdString(), SaidBytes::Utf8);
             pending_.push_back(now() + "  " + text);
             flush();
-            auto* box = new QMessageBox(QMessageBox::Warning, caption, text, QMessageBox::Ok,
-                                        QApplication::activeWindow());
+            auto* box = new QMessageBox(QMessageBox::Warning,
+                                        MessageText(caption.toStdString(), SaidBytes::Utf8), text,
+                                        QMessageBox::Ok, QApplication::activeWindow());
             box->setObjectName("RecorderFailed");
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->setModal(false);

@@ -36,7 +36,8 @@ class CommunicationLog : public QWidget {
     void setLogFolder(const QString& folder);
     // The flight recorder cannot write: a line here and a notice that does not wait for an
     // answer, from the event loop (never inside the exchange that was being recorded).
-    void recorderFailed(const QString& text, const QString& caption = "Flight recorder");
+    void recorderFailed(const QString& text,
+                        const QString& caption = QT_TRANSLATE_NOOP("Message", "Flight recorder"));
 
   protected:
     void showEvent(QShowEvent* event) override;
