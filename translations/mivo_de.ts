@@ -307,6 +307,26 @@
         <source>Program No. acquire</source>
         <translation>Programmnummer abfragen</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -402,6 +422,1040 @@
         <source>PGM %1 will be started. OK?</source>
         <translation>PGM %1 wird gestartet. OK?</translation>
     </message>
+    <message>
+        <source>Run history</source>
+        <translation>Laufprotokoll</translation>
+    </message>
+    <message>
+        <source>Plant broker</source>
+        <translation>Broker des Werks</translation>
+    </message>
+    <message>
+        <source>GO move will be executed.  OK?</source>
+        <translation>GO-Fahrt wird ausgeführt.  OK?</translation>
+    </message>
+    <message>
+        <source>GO move</source>
+        <translation>GO-Fahrt</translation>
+    </message>
+    <message>
+        <source>END: Program operation end</source>
+        <translation>END: Programmlauf beendet</translation>
+    </message>
+    <message>
+        <source>RUN execute</source>
+        <translation>RUN ausführen</translation>
+    </message>
+    <message>
+        <source>Return-to-origin will be executed.  OK?</source>
+        <translation>Referenzfahrt wird ausgeführt.  OK?</translation>
+    </message>
+    <message>
+        <source>Return to origin</source>
+        <translation>Referenzfahrt</translation>
+    </message>
+    <message>
+        <source>Step will be executed.  OK?</source>
+        <translation>Schritt wird ausgeführt.  OK?</translation>
+    </message>
+    <message>
+        <source>Step execute</source>
+        <translation>Schritt ausführen</translation>
+    </message>
+    <message>
+        <source>ZI move will be executed.  OK?</source>
+        <translation>ZI-Fahrt wird ausgeführt.  OK?</translation>
+    </message>
+    <message>
+        <source>ZI move</source>
+        <translation>ZI-Fahrt</translation>
+    </message>
+    <message>
+        <source>Is offset data write executed?</source>
+        <translation>Offsetdaten schreiben?</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>PGM%1 will be started.  OK?</source>
+        <translation>PGM%1 wird gestartet.  OK?</translation>
+    </message>
+    <message>
+        <source>PGM %1 will be initialized.  OK?</source>
+        <translation>PGM %1 wird initialisiert.  OK?</translation>
+    </message>
+    <message>
+        <source>The controller did not confirm the stop.  The robot may still be moving: stop it with its own emergency stop.</source>
+        <translation>Die Steuerung hat den Stopp nicht bestätigt.  Der Roboter bewegt sich möglicherweise noch: Halten Sie ihn mit seinem eigenen Not-Halt an.</translation>
+    </message>
+    <message>
+        <source>Stop not confirmed</source>
+        <translation>Stopp nicht bestätigt</translation>
+    </message>
+    <message>
+        <source>Stop not confirmed: the robot may still be moving; use its emergency stop</source>
+        <translation>Stopp nicht bestätigt: Der Roboter bewegt sich möglicherweise noch; Not-Halt verwenden</translation>
+    </message>
+    <message>
+        <source>Return-to-origin will be executed. OK?</source>
+        <translation>Referenzfahrt wird ausgeführt. OK?</translation>
+    </message>
+    <message>
+        <source>Return-to-origin</source>
+        <translation>Referenzfahrt</translation>
+    </message>
+    <message>
+        <source>Return to origin?</source>
+        <translation>Referenzfahrt ausführen?</translation>
+    </message>
+    <message>
+        <source>Counter initialize</source>
+        <translation>Zähler initialisieren</translation>
+    </message>
+    <message>
+        <source>Step initialize</source>
+        <translation>Schritte initialisieren</translation>
+    </message>
+    <message>
+        <source>Pallet counter will be initialized.  OK?</source>
+        <translation>Palettenzähler wird initialisiert.  OK?</translation>
+    </message>
+    <message>
+        <source>All pallet counters will be initialized.  OK?</source>
+        <translation>Alle Palettenzähler werden initialisiert.  OK?</translation>
+    </message>
+    <message>
+        <source>Check PGM No.</source>
+        <translation>PGM-Nr. prüfen.</translation>
+    </message>
+    <message>
+        <source>All steps will be initialized.  OK?</source>
+        <translation>Alle Schritte werden initialisiert.  OK?</translation>
+    </message>
+    <message>
+        <source>Error record will be deleted.  OK?</source>
+        <translation>Fehlerprotokoll wird gelöscht.  OK?</translation>
+    </message>
+    <message>
+        <source>Error record delete</source>
+        <translation>Fehlerprotokoll löschen</translation>
+    </message>
+    <message>
+        <source>Is release No. acquired?</source>
+        <translation>Release-Nr. abfragen?</translation>
+    </message>
+    <message>
+        <source>Release No.</source>
+        <translation>Release-Nr.</translation>
+    </message>
+    <message>
+        <source>Is memory check executed?</source>
+        <translation>Speicherprüfung ausführen?</translation>
+    </message>
+    <message>
+        <source>Memory check</source>
+        <translation>Speicherprüfung</translation>
+    </message>
+    <message>
+        <source>Transferring</source>
+        <translation>Übertragung läuft</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Monitor receive</source>
+        <translation>Monitor-Empfang</translation>
+    </message>
+    <message>
+        <source>Monitor is started</source>
+        <translation>Monitor ist gestartet</translation>
+    </message>
+    <message>
+        <source>Monitor is ended</source>
+        <translation>Monitor ist beendet</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>Gespeichert</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: line %2 holds the character %3, which Windows-1252 cannot hold</source>
+        <translation>%1 kann nicht gelesen werden: Zeile %2 enthält das Zeichen %3, das Windows-1252 nicht darstellen kann</translation>
+    </message>
+    <message>
+        <source>MIVO step file (*.stp)</source>
+        <translation>MIVO-Schrittdatei (*.stp)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV-Datei (*.csv)</translation>
+    </message>
+    <message>
+        <source>All (*.*)</source>
+        <translation>Alle (*.*)</translation>
+    </message>
+    <message>
+        <source>ZEB data file (*.crd)</source>
+        <translation>ZEB-Datendatei (*.crd)</translation>
+    </message>
+    <message>
+        <source>all (*.*)</source>
+        <translation>Alle (*.*)</translation>
+    </message>
+    <message>
+        <source>Program save</source>
+        <translation>Programm speichern</translation>
+    </message>
+    <message>
+        <source>Data will be saved.  OK?</source>
+        <translation>Die Daten werden gespeichert. OK?</translation>
+    </message>
+    <message>
+        <source>Is step data saved?</source>
+        <translation>Schrittdaten speichern?</translation>
+    </message>
+    <message>
+        <source>Step contents</source>
+        <translation>Schrittinhalt</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Abgeschlossen</translation>
+    </message>
+    <message>
+        <source>MIVO parameter file(*.prm)</source>
+        <translation>MIVO-Parameterdatei(*.prm)</translation>
+    </message>
+    <message>
+        <source>CSV file(*.csv)</source>
+        <translation>CSV-Datei(*.csv)</translation>
+    </message>
+    <message>
+        <source>All(*.*)</source>
+        <translation>Alle(*.*)</translation>
+    </message>
+    <message>
+        <source>ZEB data file(*.crd)</source>
+        <translation>ZEB-Datendatei(*.crd)</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>File of the same name exists. Overwrite?</source>
+        <translation>Eine Datei mit diesem Namen existiert bereits. Überschreiben?</translation>
+    </message>
+    <message>
+        <source>Is data saved?</source>
+        <translation>Daten speichern?</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Completed. Check data.</source>
+        <translation>Abgeschlossen. Daten prüfen.</translation>
+    </message>
+    <message>
+        <source>MIVO pallet file(*.plt)</source>
+        <translation>MIVO-Palettendatei(*.plt)</translation>
+    </message>
+    <message>
+        <source>MIVO offset file(*.off)</source>
+        <translation>MIVO-Offsetdatei(*.off)</translation>
+    </message>
+    <message>
+        <source>Data will be saved. OK?</source>
+        <translation>Die Daten werden gespeichert. OK?</translation>
+    </message>
+    <message>
+        <source>GO move?</source>
+        <translation>GO-Fahrt ausführen?</translation>
+    </message>
+    <message>
+        <source>Is parameter data saved?</source>
+        <translation>Parameterdaten speichern?</translation>
+    </message>
+    <message>
+        <source>parameter contents</source>
+        <translation>Parameterinhalt</translation>
+    </message>
+    <message>
+        <source>ZI move?</source>
+        <translation>ZI-Fahrt ausführen?</translation>
+    </message>
+    <message>
+        <source>MIVO palet file(*.plt)</source>
+        <translation>MIVO-Palettendatei(*.plt)</translation>
+    </message>
+    <message>
+        <source>Is pallet data saved?</source>
+        <translation>Palettendaten speichern?</translation>
+    </message>
+    <message>
+        <source>pallet contents</source>
+        <translation>Paletteninhalt</translation>
+    </message>
+    <message>
+        <source>Is offset data saved?</source>
+        <translation>Offsetdaten speichern?</translation>
+    </message>
+    <message>
+        <source>offset contents</source>
+        <translation>Offsetinhalt</translation>
+    </message>
+    <message>
+        <source>The offset teaching value will be written to the program number set by the rotary switch. Perform offset teaching?</source>
+        <translation>Der geteachte Offset wird in das Programm geschrieben, dessen Nummer am Drehschalter eingestellt ist. Offset teachen?</translation>
+    </message>
+    <message>
+        <source>Offset move</source>
+        <translation>Offset-Fahrt</translation>
+    </message>
+    <message>
+        <source>A line break cannot be inputted in %1</source>
+        <translation>Ein Zeilenumbruch kann in %1 nicht eingegeben werden</translation>
+    </message>
+    <message>
+        <source>A NUL character cannot be inputted in %1</source>
+        <translation>Ein NUL-Zeichen kann in %1 nicht eingegeben werden</translation>
+    </message>
+    <message>
+        <source>A comma cannot be inputted in %1</source>
+        <translation>Ein Komma kann in %1 nicht eingegeben werden</translation>
+    </message>
+    <message>
+        <source>The run history has no folder: neither XDG_DATA_HOME nor HOME is set. Runs are not kept.</source>
+        <translation>Das Laufprotokoll hat keinen Ordner: Weder XDG_DATA_HOME noch HOME ist gesetzt. Läufe werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The run history %1 cannot be opened: %2. Runs are not kept.</source>
+        <translation>Das Laufprotokoll %1 kann nicht geöffnet werden: %2. Läufe werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The run history %1 cannot be read: %2. Runs are not kept.</source>
+        <translation>Das Laufprotokoll %1 kann nicht gelesen werden: %2. Läufe werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The run history %1 was made by a newer version of this program. Runs are not kept.</source>
+        <translation>Das Laufprotokoll %1 wurde von einer neueren Version dieses Programms angelegt. Läufe werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The run history %1 cannot be made: %2. Runs are not kept.</source>
+        <translation>Das Laufprotokoll %1 kann nicht angelegt werden: %2. Läufe werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The run history was damaged (%1). It is kept as %2 and a new history is begun.</source>
+        <translation>Das Laufprotokoll war beschädigt (%1). Es wird als %2 aufbewahrt, und ein neues Laufprotokoll wird begonnen.</translation>
+    </message>
+    <message>
+        <source>A run could not be kept in the run history %1: the disk is full. Runs that cannot be written are not kept.</source>
+        <translation>Ein Lauf konnte nicht im Laufprotokoll %1 gespeichert werden: Der Datenträger ist voll. Läufe, die nicht geschrieben werden können, werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>A run could not be kept in the run history %1: %2. Runs that cannot be written are not kept.</source>
+        <translation>Ein Lauf konnte nicht im Laufprotokoll %1 gespeichert werden: %2. Läufe, die nicht geschrieben werden können, werden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The controller did not answer within %1 s on %2.  Check the cable and the port, that the controller is powered and that its line is set to 19200 baud.</source>
+        <translation>Die Steuerung hat an %2 nicht innerhalb von %1 s geantwortet.  Prüfen Sie Kabel und Anschluss, ob die Steuerung eingeschaltet ist und ihre Schnittstelle auf 19200 Baud steht.</translation>
+    </message>
+    <message>
+        <source>The flight recorder cannot write %1: %2</source>
+        <translation>Der Flugschreiber kann %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>The flight recorder cannot compress %1</source>
+        <translation>Der Flugschreiber kann %1 nicht komprimieren</translation>
+    </message>
+    <message>
+        <source>Communication error occurs!  Make offline once</source>
+        <translation>Kommunikationsfehler!  Einmal offline schalten.</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>Kommunikationsfehler</translation>
+    </message>
+    <message>
+        <source>Port cannot be open</source>
+        <translation>Port kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Circuit open</source>
+        <translation>Verbindung öffnen</translation>
+    </message>
+    <message>
+        <source>The line to %1 failed: %2.  The link went off line.</source>
+        <translation>Die Leitung zu %1 ist ausgefallen: %2.  Die Verbindung ist offline.</translation>
+    </message>
+    <message>
+        <source>Offset position teach</source>
+        <translation>Offsetposition teachen</translation>
+    </message>
+    <message>
+        <source>Is offset sending executed?</source>
+        <translation>Offsets senden?</translation>
+    </message>
+    <message>
+        <source>Sending error</source>
+        <translation>Sendefehler</translation>
+    </message>
+    <message>
+        <source>Program No. ranges from 0 to 5.</source>
+        <translation>Die Programm-Nr. reicht von 0 bis 5.</translation>
+    </message>
+    <message>
+        <source>Offset send</source>
+        <translation>Offsets senden</translation>
+    </message>
+    <message>
+        <source>Offset sending is completed</source>
+        <translation>Offsets gesendet</translation>
+    </message>
+    <message>
+        <source>Is offset receiving executed?</source>
+        <translation>Offsets empfangen?</translation>
+    </message>
+    <message>
+        <source>Offset receive</source>
+        <translation>Offsets empfangen</translation>
+    </message>
+    <message>
+        <source>Offset receiving is completed</source>
+        <translation>Offsets empfangen</translation>
+    </message>
+    <message>
+        <source>Offset data of PGM No.%1 will be initialized.  OK?</source>
+        <translation>Offsetdaten von PGM-Nr. %1 werden initialisiert.  OK?</translation>
+    </message>
+    <message>
+        <source>Offset initialize</source>
+        <translation>Offsets initialisieren</translation>
+    </message>
+    <message>
+        <source>Initialize is interrupted</source>
+        <translation>Initialisierung abgebrochen</translation>
+    </message>
+    <message>
+        <source>Error occurs</source>
+        <translation>Fehler aufgetreten</translation>
+    </message>
+    <message>
+        <source>Offset initialize is completed</source>
+        <translation>Offsets initialisiert</translation>
+    </message>
+    <message>
+        <source>File cannot be open</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Pallet position teach</source>
+        <translation>Palettenposition teachen</translation>
+    </message>
+    <message>
+        <source>Is pallet sending executed?</source>
+        <translation>Paletten senden?</translation>
+    </message>
+    <message>
+        <source>Pallet error</source>
+        <translation>Palettenfehler</translation>
+    </message>
+    <message>
+        <source>Pallet No. ranges from 0 to 19</source>
+        <translation>Die Paletten-Nr. reicht von 0 bis 19</translation>
+    </message>
+    <message>
+        <source>Pallet send</source>
+        <translation>Paletten senden</translation>
+    </message>
+    <message>
+        <source>Pallet sending is completed</source>
+        <translation>Paletten gesendet</translation>
+    </message>
+    <message>
+        <source>Is pallet receiving executed?</source>
+        <translation>Paletten empfangen?</translation>
+    </message>
+    <message>
+        <source>Pallet receive</source>
+        <translation>Paletten empfangen</translation>
+    </message>
+    <message>
+        <source>Pallet receiving is completed</source>
+        <translation>Paletten empfangen</translation>
+    </message>
+    <message>
+        <source>Is pallet initialize executed?</source>
+        <translation>Paletten initialisieren?</translation>
+    </message>
+    <message>
+        <source>Initialize error</source>
+        <translation>Initialisierungsfehler</translation>
+    </message>
+    <message>
+        <source>Pallet initialize</source>
+        <translation>Paletten initialisieren</translation>
+    </message>
+    <message>
+        <source>Error occurs!</source>
+        <translation>Fehler aufgetreten!</translation>
+    </message>
+    <message>
+        <source>Initialize is completed</source>
+        <translation>Initialisierung abgeschlossen</translation>
+    </message>
+    <message>
+        <source>  ZI position teach  </source>
+        <translation>  ZI-Position teachen  </translation>
+    </message>
+    <message>
+        <source>Parameter initialize</source>
+        <translation>Parameter initialisieren</translation>
+    </message>
+    <message>
+        <source>Parameter initialize is completed</source>
+        <translation>Parameter initialisiert</translation>
+    </message>
+    <message>
+        <source>%1 holds at most 1 character</source>
+        <translation>%1 fasst höchstens 1 Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 holds at most %2 characters</source>
+        <translation>%1 fasst höchstens %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>In case of lead 2, the maximum speed is 70mm/s</source>
+        <translation>Bei Steigung 2 beträgt die Höchstgeschwindigkeit 70mm/s</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Parameter send</source>
+        <translation>Parameter senden</translation>
+    </message>
+    <message>
+        <source>Parameter receive</source>
+        <translation>Parameter empfangen</translation>
+    </message>
+    <message>
+        <source>Is parameter sending executed?</source>
+        <translation>Parameter senden?</translation>
+    </message>
+    <message>
+        <source>Sending is interrupted</source>
+        <translation>Senden abgebrochen</translation>
+    </message>
+    <message>
+        <source>Error occurs! No.%1</source>
+        <translation>Fehler aufgetreten! Nr.%1</translation>
+    </message>
+    <message>
+        <source>Parameter sending is completed</source>
+        <translation>Parameter gesendet</translation>
+    </message>
+    <message>
+        <source>Is parameter receiving executed?</source>
+        <translation>Parameter empfangen?</translation>
+    </message>
+    <message>
+        <source>Receiving is interrupted</source>
+        <translation>Empfangen abgebrochen</translation>
+    </message>
+    <message>
+        <source>Parameter receiving is completed</source>
+        <translation>Parameter empfangen</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, ended with exit code %2 (the shell found no such command). Later failures of it are not said.</source>
+        <translation>Der Befehl nach jedem Lauf, &apos;%1&apos;, endete mit Exit-Code %2 (die Shell fand keinen solchen Befehl). Spätere Fehler dieses Befehls werden nicht gemeldet.</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, ended with exit code %2 (the shell could not run it). Later failures of it are not said.</source>
+        <translation>Der Befehl nach jedem Lauf, &apos;%1&apos;, endete mit Exit-Code %2 (die Shell konnte ihn nicht ausführen). Spätere Fehler dieses Befehls werden nicht gemeldet.</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, ended with exit code %2. Later failures of it are not said.</source>
+        <translation>Der Befehl nach jedem Lauf, &apos;%1&apos;, endete mit Exit-Code %2. Spätere Fehler dieses Befehls werden nicht gemeldet.</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, was ended by signal %2 (%3). Later failures of it are not said.</source>
+        <translation>Der Befehl nach jedem Lauf, &apos;%1&apos;, wurde durch Signal %2 (%3) beendet. Spätere Fehler dieses Befehls werden nicht gemeldet.</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, could not be started: %2. Later failures of it are not said.</source>
+        <translation>Der Befehl nach jedem Lauf, &apos;%1&apos;, konnte nicht gestartet werden: %2. Spätere Fehler dieses Befehls werden nicht gemeldet.</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, ran longer than its time limit of %2 and was stopped. Later failures of it are not said.</source>
+        <translation>Der Befehl nach jedem Lauf, &apos;%1&apos;, lief länger als sein Zeitlimit von %2 und wurde beendet. Spätere Fehler dieses Befehls werden nicht gemeldet.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the topic prefix holds more than 200 bytes.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): das Themenpräfix ist länger als 200 Bytes.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the topic prefix holds an empty topic level.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): das Themenpräfix enthält eine leere Themenebene.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the topic prefix holds &apos;+&apos; or &apos;#&apos;, which only subscriptions may hold.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): das Themenpräfix enthält &apos;+&apos; oder &apos;#&apos;, die nur Abonnements enthalten dürfen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the topic prefix holds a control character.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): das Themenpräfix enthält ein Steuerzeichen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the topic prefix holds bytes that are no UTF-8.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): das Themenpräfix enthält Bytes, die kein UTF-8 sind.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): only mqtt:// is taken (no TLS, no web sockets).</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): nur mqtt:// wird angenommen (kein TLS, keine WebSockets).</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): it does not begin with mqtt://.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): sie beginnt nicht mit mqtt://.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): a user name or password is not taken.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): Benutzername oder Passwort werden nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the IPv6 address has no &apos;]&apos;.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): der IPv6-Adresse fehlt &apos;]&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the IPv6 address in brackets is not one.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): die IPv6-Adresse in Klammern ist keine.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the IPv6 address in brackets is followed by more than a port.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): auf die IPv6-Adresse in Klammern folgt mehr als ein Port.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the port after &apos;:&apos; is missing.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): der Port nach &apos;:&apos; fehlt.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the host is missing.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): der Host fehlt.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the host may hold only letters, digits, &apos;.&apos;, &apos;-&apos; and &apos;_&apos;.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): der Host darf nur Buchstaben, Ziffern, &apos;.&apos;, &apos;-&apos; und &apos;_&apos; enthalten.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the port is no number from 1 to 65535.</source>
+        <translation>&apos;%1&apos; ist keine Broker-Adresse (mqtt://HOST:PORT/PREFIX): der Port ist keine Zahl von 1 bis 65535.</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s broker %1 cannot be reached (%2); runs wait for it, up to %3.</source>
+        <translation>Der Broker des Werks %1 ist nicht erreichbar (%2); Läufe warten auf ihn, bis zu %3.</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s broker %1 refused the connection (%2); runs wait for it, up to %3.</source>
+        <translation>Der Broker des Werks %1 hat die Verbindung abgelehnt (%2); Läufe warten auf ihn, bis zu %3.</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s broker %1 went away (%2); runs wait for it, up to %3.</source>
+        <translation>Der Broker des Werks %1 ist weggefallen (%2); Läufe warten auf ihn, bis zu %3.</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s broker %1 cannot be told: no MQTT client (%2).</source>
+        <translation>Dem Broker des Werks %1 kann nichts gemeldet werden: kein MQTT-Client (%2).</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s broker %1 has not taken the runs: beyond the %2 that wait for it the oldest are dropped (%3 so far).</source>
+        <translation>Der Broker des Werks %1 hat die Läufe nicht angenommen: Über die %2 wartenden hinaus werden die ältesten verworfen (bisher %3).</translation>
+    </message>
+    <message>
+        <source>Is error record received?</source>
+        <translation>Fehlerprotokoll empfangen?</translation>
+    </message>
+    <message>
+        <source>Error record receive</source>
+        <translation>Fehlerprotokoll empfangen</translation>
+    </message>
+    <message>
+        <source>Error occurs!  %1</source>
+        <translation>Fehler!  %1</translation>
+    </message>
+    <message>
+        <source>Receiving error</source>
+        <translation>Empfangsfehler</translation>
+    </message>
+    <message>
+        <source>Operation start</source>
+        <translation>Programmstart</translation>
+    </message>
+    <message>
+        <source>No reply from the controller for %1</source>
+        <translation>Keine Antwort der Steuerung auf %1</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s reply for %1 was cut at the %2 bytes a line may hold: %3</source>
+        <translation>Die Antwort der Steuerung auf %1 wurde bei den %2 Bytes abgeschnitten, die eine Zeile fassen kann: %3</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s reply for %1 is no value it can hold: %2</source>
+        <translation>Die Antwort der Steuerung auf %1 ist kein zulässiger Wert: %2</translation>
+    </message>
+    <message>
+        <source>Reply error</source>
+        <translation>Antwortfehler</translation>
+    </message>
+    <message>
+        <source>Stop operation</source>
+        <translation>Betrieb stoppen</translation>
+    </message>
+    <message>
+        <source>MSTOP send</source>
+        <translation>MSTOP senden</translation>
+    </message>
+    <message>
+        <source>Flight recorder</source>
+        <translation>Betriebsschreiber</translation>
+    </message>
+    <message>
+        <source>Step position teach</source>
+        <translation>Schrittposition teachen</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Select command</source>
+        <translation>Befehl wählen</translation>
+    </message>
+    <message>
+        <source>Too few measured steps follow the program&apos;s run from step 0 to fit it: %1</source>
+        <translation>Zu wenige gemessene Schritte folgen dem Programmlauf ab Schritt 0, um anzupassen: %1</translation>
+    </message>
+    <message>
+        <source>No END is reached from step 0</source>
+        <translation>Kein END ab Schritt 0</translation>
+    </message>
+    <message>
+        <source>No END is reached: the program goes round without one</source>
+        <translation>Kein END wird erreicht: Das Programm läuft ohne END im Kreis</translation>
+    </message>
+    <message>
+        <source>step %1 jumps to &apos;%2&apos;, which is no step</source>
+        <translation>Schritt %1 springt zu „%2“, das kein Schritt ist</translation>
+    </message>
+    <message>
+        <source>No END is reached: the program calls deeper and deeper</source>
+        <translation>Kein END wird erreicht: Das Programm ruft immer tiefer auf</translation>
+    </message>
+    <message>
+        <source>step %1 returns, but no call led there</source>
+        <translation>Schritt %1 kehrt zurück, aber kein Aufruf führte dorthin</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside the %3 stroke %4 to %5</source>
+        <translation>%1 %2 liegt außerhalb des %3-Hubs %4 bis %5</translation>
+    </message>
+    <message>
+        <source>Jump-to &apos;%1&apos; is no step number</source>
+        <translation>Sprungziel „%1“ ist keine Schrittnummer</translation>
+    </message>
+    <message>
+        <source>Jump to step %1 is past 999</source>
+        <translation>Sprung zu Schritt %1 liegt hinter 999</translation>
+    </message>
+    <message>
+        <source>Jump to step %1, which is empty</source>
+        <translation>Sprung zu Schritt %1, der leer ist</translation>
+    </message>
+    <message>
+        <source>The circle lacks its second CIR row</source>
+        <translation>Dem Kreis fehlt seine zweite CIR-Zeile</translation>
+    </message>
+    <message>
+        <source>The program check found step %1: %2.  Send anyway?</source>
+        <translation>Die Programmprüfung fand Schritt %1: %2. Trotzdem senden?</translation>
+    </message>
+    <message>
+        <source>The program check found %1 problems, the first step %2: %3.  Send anyway?</source>
+        <translation>Die Programmprüfung fand %1 Probleme, das erste Schritt %2: %3. Trotzdem senden?</translation>
+    </message>
+    <message>
+        <source>Check program</source>
+        <translation>Programm prüfen</translation>
+    </message>
+    <message>
+        <source>Is PGM No.%1 initialize executed?</source>
+        <translation>PGM-Nr. %1 initialisieren?</translation>
+    </message>
+    <message>
+        <source>Program initialize is completed</source>
+        <translation>Das Programm wurde initialisiert</translation>
+    </message>
+    <message>
+        <source>Program initialize</source>
+        <translation>Programm initialisieren</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value (step %2)</source>
+        <translation>„%1“ ist keine gültige ganze Zahl (Schritt %2)</translation>
+    </message>
+    <message>
+        <source>Steps %1 and %2 are one circle step: they cannot be separated</source>
+        <translation>Die Schritte %1 und %2 bilden einen Kreisschritt: Sie können nicht getrennt werden</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Paste cannot be executed, because range is different</source>
+        <translation>Einfügen nicht möglich, weil der Bereich abweicht</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Kalibrieren</translation>
+    </message>
+    <message>
+        <source>%1
+Remembered for robot %2.</source>
+        <translation>%1
+Für Roboter %2 gespeichert.</translation>
+    </message>
+    <message>
+        <source>Check sending range</source>
+        <translation>Sendebereich prüfen</translation>
+    </message>
+    <message>
+        <source>+ cannot be inputted</source>
+        <translation>+ kann nicht eingegeben werden</translation>
+    </message>
+    <message>
+        <source>- cannot be inputted</source>
+        <translation>- kann nicht eingegeben werden</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Bereich</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no step command</source>
+        <translation>„%1“ ist kein Schrittbefehl</translation>
+    </message>
+    <message>
+        <source>Operation &apos;%1&apos; is no operation code</source>
+        <translation>Operation „%1“ ist kein Operationscode</translation>
+    </message>
+    <message>
+        <source>Operation %1 is none of %2&apos;s</source>
+        <translation>Operation %1 gehört nicht zu %2</translation>
+    </message>
+    <message>
+        <source>Input X value</source>
+        <translation>X-Wert eingeben</translation>
+    </message>
+    <message>
+        <source>Input Y value</source>
+        <translation>Y-Wert eingeben</translation>
+    </message>
+    <message>
+        <source>Input Z value</source>
+        <translation>Z-Wert eingeben</translation>
+    </message>
+    <message>
+        <source>Input R value</source>
+        <translation>R-Wert eingeben</translation>
+    </message>
+    <message>
+        <source>Input X2 value</source>
+        <translation>X2-Wert eingeben</translation>
+    </message>
+    <message>
+        <source>Input Y2 value</source>
+        <translation>Y2-Wert eingeben</translation>
+    </message>
+    <message>
+        <source>Input X3 value</source>
+        <translation>X3-Wert eingeben</translation>
+    </message>
+    <message>
+        <source>Input Y3 value</source>
+        <translation>Y3-Wert eingeben</translation>
+    </message>
+    <message>
+        <source>Set input port from 0 to 14</source>
+        <translation>Eingangsport von 0 bis 14 einstellen</translation>
+    </message>
+    <message>
+        <source>Set output port from 0 to 12</source>
+        <translation>Ausgangsport von 0 bis 12 einstellen</translation>
+    </message>
+    <message>
+        <source>Set output port from 0 to 13</source>
+        <translation>Ausgangsport von 0 bis 13 einstellen</translation>
+    </message>
+    <message>
+        <source>Set timer from 1 to 100(x 0.1sec)</source>
+        <translation>Timer von 1 bis 100 einstellen (x 0,1 s)</translation>
+    </message>
+    <message>
+        <source>Set pallet No. from 0 to 19</source>
+        <translation>Paletten-Nr. von 0 bis 19 einstellen</translation>
+    </message>
+    <message>
+        <source>Input 1 and above</source>
+        <translation>1 oder mehr eingeben</translation>
+    </message>
+    <message>
+        <source>Set speed rate from 1 to 100%</source>
+        <translation>Geschwindigkeit von 1 bis 100 % einstellen</translation>
+    </message>
+    <message>
+        <source>Cannot compute due to speed data error</source>
+        <translation>Berechnung nicht möglich: Geschwindigkeitswert fehlerhaft</translation>
+    </message>
+    <message>
+        <source>Input speed rate</source>
+        <translation>Geschwindigkeit eingeben</translation>
+    </message>
+    <message>
+        <source>Input pallet No.</source>
+        <translation>Paletten-Nr. eingeben</translation>
+    </message>
+    <message>
+        <source>Input TIMER</source>
+        <translation>TIMER eingeben</translation>
+    </message>
+    <message>
+        <source>Input I/O port</source>
+        <translation>E/A-Port eingeben</translation>
+    </message>
+    <message>
+        <source>Input jump-to value</source>
+        <translation>Sprungziel eingeben</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is no number</source>
+        <translation>%1 „%2“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>A circle takes two steps: it cannot start at step %1</source>
+        <translation>Ein Kreis belegt zwei Schritte: Er kann nicht bei Schritt %1 beginnen</translation>
+    </message>
+    <message>
+        <source>Step send</source>
+        <translation>Schritte senden</translation>
+    </message>
+    <message>
+        <source>Step receive</source>
+        <translation>Schritte empfangen</translation>
+    </message>
+    <message>
+        <source>Sending is completed</source>
+        <translation>Das Senden ist abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Error No. %1</source>
+        <translation>Fehler bei Nr. %1</translation>
+    </message>
+    <message>
+        <source>Command type error No. %1</source>
+        <translation>Befehlstypfehler bei Nr. %1</translation>
+    </message>
+    <message>
+        <source>Send to PGM%1 will be executed.  OK?</source>
+        <translation>Es wird an PGM%1 gesendet. OK?</translation>
+    </message>
+    <message>
+        <source>Sending range starts inside circle step No. %1</source>
+        <translation>Der Sendebereich beginnt innerhalb des Kreisschritts Nr. %1</translation>
+    </message>
+    <message>
+        <source>Circle step No. %1 lacks its second CIR row</source>
+        <translation>Dem Kreisschritt Nr. %1 fehlt seine zweite CIR-Zeile</translation>
+    </message>
+    <message>
+        <source>PGM %1 on the controller is now empty; send the whole program again</source>
+        <translation>PGM %1 in der Steuerung ist jetzt leer; das ganze Programm erneut senden</translation>
+    </message>
+    <message>
+        <source>PGM %1 on the controller is now empty; %2</source>
+        <translation>PGM %1 in der Steuerung ist jetzt leer; %2</translation>
+    </message>
+    <message>
+        <source>PGM %1 on the controller now holds steps 0 to %2 only; send the whole program again</source>
+        <translation>PGM %1 in der Steuerung enthält jetzt nur die Schritte 0 bis %2; das ganze Programm erneut senden</translation>
+    </message>
+    <message>
+        <source>PGM %1 on the controller now holds steps 0 to %2 only; %3</source>
+        <translation>PGM %1 in der Steuerung enthält jetzt nur die Schritte 0 bis %2; %3</translation>
+    </message>
+    <message>
+        <source>The comparison is of PGM%1, the controller&apos;s current program is PGM%2. Nothing was sent.</source>
+        <translation>Der Vergleich gilt PGM%1, das aktuelle Programm der Steuerung ist PGM%2. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>Is step received?</source>
+        <translation>Schritte empfangen?</translation>
+    </message>
+    <message>
+        <source>Step receiving is completed</source>
+        <translation>Das Empfangen der Schritte ist abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Because of overstepping of jump-to, subsequent files cannot be open</source>
+        <translation>Weil ein Sprungziel den Bereich überschreitet, können die folgenden Daten nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Steps over 1000 cannot be open</source>
+        <translation>Mehr als 1000 Schritte können nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Data is not received properly</source>
+        <translation>Daten wurden nicht richtig empfangen</translation>
+    </message>
+    <message>
+        <source>@OFF command cannot be sent</source>
+        <translation>Der Befehl @OFF kann nicht gesendet werden</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>Offline</translation>
+    </message>
+    <message>
+        <source>@OFF command will be sent. OK?</source>
+        <translation>Der Befehl @OFF wird gesendet. OK?</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>
@@ -434,6 +1488,229 @@
     <message>
         <source>MSTOP send</source>
         <translation>MSTOP senden</translation>
+    </message>
+</context>
+<context>
+    <name>mivo::CommandDialog</name>
+    <message>
+        <source>MIVO Editor [Command Select]</source>
+        <translation>MIVO Editor [Befehlsauswahl]</translation>
+    </message>
+    <message>
+        <source>Select command</source>
+        <translation>Befehl wählen</translation>
+    </message>
+    <message>
+        <source>Jump-to</source>
+        <translation>Sprungziel</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Teaching</source>
+        <translation>Teachen</translation>
+    </message>
+    <message>
+        <source>0:POI (point motion)</source>
+        <translation>0:POI (Punktbewegung)</translation>
+    </message>
+    <message>
+        <source>0:POI(point motion)</source>
+        <translation>0:POI(Punktbewegung)</translation>
+    </message>
+    <message>
+        <source>0:Point move (XY -&gt; Z move)</source>
+        <translation>0:Punktfahrt (XY -&gt; Z-Fahrt)</translation>
+    </message>
+    <message>
+        <source>1:Point move (after ZI rise -&gt; XY -&gt; Z move)</source>
+        <translation>1:Punktfahrt (nach Heben auf ZI -&gt; XY -&gt; Z-Fahrt)</translation>
+    </message>
+    <message>
+        <source>2:Point move (after Z0 rise -&gt; XY -&gt; Z move)</source>
+        <translation>2:Punktfahrt (nach Heben auf Z0 -&gt; XY -&gt; Z-Fahrt)</translation>
+    </message>
+    <message>
+        <source> 2:Point move(after Z0 rise -&gt; XY -&gt; Z move)</source>
+        <translation> 2:Punktfahrt(nach Heben auf Z0 -&gt; XY -&gt; Z-Fahrt)</translation>
+    </message>
+    <message>
+        <source>3:ZI rise only</source>
+        <translation>3:Nur Heben auf ZI</translation>
+    </message>
+    <message>
+        <source>4:Z0 rise only</source>
+        <translation>4:Nur Heben auf Z0</translation>
+    </message>
+    <message>
+        <source>4:ZO rise only</source>
+        <translation>4:Nur Heben auf Z0</translation>
+    </message>
+    <message>
+        <source>5:Return to origin</source>
+        <translation>5:Referenzfahrt</translation>
+    </message>
+    <message>
+        <source>6:R-axis motion only</source>
+        <translation>6:Nur R-Achse</translation>
+    </message>
+    <message>
+        <source>7:Point move (XYZ absolute value move)</source>
+        <translation>7:Punktfahrt (XYZ absolut)</translation>
+    </message>
+    <message>
+        <source>8:Point move (XYZ relative value move)</source>
+        <translation>8:Punktfahrt (XYZ relativ)</translation>
+    </message>
+    <message>
+        <source>8:Point move(XYZ relative value move)</source>
+        <translation>8:Punktfahrt(XYZ relativ)</translation>
+    </message>
+    <message>
+        <source>1:LIN (interpolation motion)</source>
+        <translation>1:LIN (Interpolationsbewegung)</translation>
+    </message>
+    <message>
+        <source>1:LIN(interpolation motion)</source>
+        <translation>1:LIN(Interpolationsbewegung)</translation>
+    </message>
+    <message>
+        <source>0:Linear interpolation move (XYZ move)</source>
+        <translation>0:Linearinterpolation (XYZ-Fahrt)</translation>
+    </message>
+    <message>
+        <source>1:Continuous interpolation memory start</source>
+        <translation>1:Beginn der kontinuierlichen Interpolation</translation>
+    </message>
+    <message>
+        <source>2:Continuous interpolation memory end</source>
+        <translation>2:Ende der kontinuierlichen Interpolation</translation>
+    </message>
+    <message>
+        <source>4:R linear interpolation (XYR move)</source>
+        <translation>4:R-Linearinterpolation (XYR-Fahrt)</translation>
+    </message>
+    <message>
+        <source>2:PAL (pallet motion)</source>
+        <translation>2:PAL (Palettenbewegung)</translation>
+    </message>
+    <message>
+        <source>0:Pallet move</source>
+        <translation>0:Palettenfahrt</translation>
+    </message>
+    <message>
+        <source>1:Pallet count-up output</source>
+        <translation>1:Palettenzähler erhöhen</translation>
+    </message>
+    <message>
+        <source>2:Pallet counter clear</source>
+        <translation>2:Palettenzähler löschen</translation>
+    </message>
+    <message>
+        <source>3:CIR (circle motion)</source>
+        <translation>3:CIR (Kreisbewegung)</translation>
+    </message>
+    <message>
+        <source>0:Circular interpolation move</source>
+        <translation>0:Kreisinterpolation</translation>
+    </message>
+    <message>
+        <source>4:SEQ (sequence command)</source>
+        <translation>4:SEQ (Ablaufbefehl)</translation>
+    </message>
+    <message>
+        <source>0:Input ON wait</source>
+        <translation>0:Warten auf Eingang EIN</translation>
+    </message>
+    <message>
+        <source>1:Input OFF wait</source>
+        <translation>1:Warten auf Eingang AUS</translation>
+    </message>
+    <message>
+        <source>2:Output ON</source>
+        <translation>2:Ausgang EIN</translation>
+    </message>
+    <message>
+        <source>3:Output OFF</source>
+        <translation>3:Ausgang AUS</translation>
+    </message>
+    <message>
+        <source>4:Timer</source>
+        <translation>4:Timer</translation>
+    </message>
+    <message>
+        <source>4:TIMER</source>
+        <translation>4:TIMER</translation>
+    </message>
+    <message>
+        <source>6:Conditional JUMP (ON)</source>
+        <translation>6:Bedingter Sprung (EIN)</translation>
+    </message>
+    <message>
+        <source>7:Conditional JUMP (OFF)</source>
+        <translation>7:Bedingter Sprung (AUS)</translation>
+    </message>
+    <message>
+        <source>8:Unconditional JUMP</source>
+        <translation>8:Unbedingter Sprung</translation>
+    </message>
+    <message>
+        <source>900:Conditional CALL JUMP</source>
+        <translation>900:Bedingter Unterprogrammsprung</translation>
+    </message>
+    <message>
+        <source>916:Unconditional CALL JUMP</source>
+        <translation>916:Unbedingter Unterprogrammsprung</translation>
+    </message>
+    <message>
+        <source>917:Return</source>
+        <translation>917:Rücksprung</translation>
+    </message>
+    <message>
+        <source>917:RETURN</source>
+        <translation>917:RÜCKSPRUNG</translation>
+    </message>
+    <message>
+        <source>5:END (end command)</source>
+        <translation>5:END (Endebefehl)</translation>
+    </message>
+    <message>
+        <source>0:Unconditionality end</source>
+        <translation>0:Unbedingtes Ende</translation>
+    </message>
+    <message>
+        <source>1:1cycle end</source>
+        <translation>1:Ende nach einem Zyklus</translation>
+    </message>
+    <message>
+        <source>2:Repetition driving</source>
+        <translation>2:Wiederholbetrieb</translation>
+    </message>
+    <message>
+        <source>Rate(%)</source>
+        <translation>Geschw.(%)</translation>
+    </message>
+    <message>
+        <source>No.(0 - 19)</source>
+        <translation>Nr.(0 - 19)</translation>
+    </message>
+    <message>
+        <source>I/O port</source>
+        <translation>E/A-Port</translation>
+    </message>
+    <message>
+        <source>TIMER(*0.1S)</source>
+        <translation>TIMER(*0,1 s)</translation>
     </message>
 </context>
 <context>
@@ -510,7 +1787,7 @@
     </message>
     <message>
         <source>Step</source>
-        <translation>Schritte</translation>
+        <translation>Schritt</translation>
     </message>
     <message>
         <source>Time</source>
@@ -660,7 +1937,7 @@
     </message>
     <message>
         <source>Step</source>
-        <translation>Schritte</translation>
+        <translation>Schritt</translation>
     </message>
     <message>
         <source>Position</source>
@@ -755,6 +2032,43 @@
     <message>
         <source>The higher up on the list, the more recent the error.</source>
         <translation>Je weiter oben in der Liste, desto neuer der Fehler.</translation>
+    </message>
+</context>
+<context>
+    <name>mivo::GridStepModel</name>
+    <message>
+        <source>Step No.</source>
+        <translation>Schritt-Nr.</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operation</translation>
+    </message>
+    <message>
+        <source>JUMP</source>
+        <translation>SPRUNG</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message>
+        <source>Estimated: %1</source>
+        <translation>Geschätzt: %1</translation>
+    </message>
+    <message>
+        <source> in %1 visits</source>
+        <translation> in %1 Durchläufen</translation>
+    </message>
+    <message>
+        <source>
+Far above the steps around it</source>
+        <translation>
+Weit über den Schritten ringsum</translation>
     </message>
 </context>
 <context>
@@ -1131,6 +2445,21 @@ Zyklus %4</translation>
     </message>
 </context>
 <context>
+    <name>mivo::RunTraceWindow</name>
+    <message>
+        <source>Path preview</source>
+        <translation>Bahnvorschau</translation>
+    </message>
+    <message>
+        <source>&amp;Follow run</source>
+        <translation>Lauf &amp;folgen</translation>
+    </message>
+    <message>
+        <source>The running step&apos;s row current at each scan of the monitor</source>
+        <translation>Bei jedem Abtasten der Überwachung wird die Zeile des laufenden Schritts aktuell</translation>
+    </message>
+</context>
+<context>
     <name>mivo::SettingsDialog</name>
     <message>
         <source>MIVO Editor [Settings]</source>
@@ -1275,6 +2604,90 @@ Zyklus %4</translation>
     <message>
         <source>Send/Receive Range, last step</source>
         <translation>Sende-/Empfangsbereich, letzter Schritt</translation>
+    </message>
+    <message>
+        <source>MIVO Editor [Main-Step]</source>
+        <translation>MIVO Editor [Haupt-Schritt]</translation>
+    </message>
+    <message>
+        <source> Send/Receive Range </source>
+        <translation> Sende-/Empfangsbereich </translation>
+    </message>
+    <message>
+        <source>Pgm No.  </source>
+        <translation>Pgm-Nr.  </translation>
+    </message>
+    <message>
+        <source>Program check</source>
+        <translation>Programmprüfung</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>Schritt %1: %2</translation>
+    </message>
+    <message>
+        <source>No findings: the program passes the check.</source>
+        <translation>Keine Befunde: Das Programm besteht die Prüfung.</translation>
+    </message>
+    <message>
+        <source>The program&apos;s cycle from step 0 to its END by the motion law, before it runs</source>
+        <translation>Der Zyklus des Programms von Schritt 0 bis END nach dem Bewegungsgesetz, vor dem Lauf</translation>
+    </message>
+    <message>
+        <source>the parameter editor&apos;s values</source>
+        <translation>Werte des Parameter-Editors</translation>
+    </message>
+    <message>
+        <source>robot 22&apos;s values</source>
+        <translation>die Werte von Roboter 22</translation>
+    </message>
+    <message>
+        <source>, calibrated for robot %1</source>
+        <translation>, kalibriert für Roboter %1</translation>
+    </message>
+    <message>
+        <source>Estimated cycle: - (%1)</source>
+        <translation>Geschätzter Zyklus: - (%1)</translation>
+    </message>
+    <message>
+        <source>   Limits: %1%2</source>
+        <translation>   Grenzwerte: %1%2</translation>
+    </message>
+    <message>
+        <source>   (far above the steps around it)</source>
+        <translation>   (weit über den Schritten ringsum)</translation>
+    </message>
+    <message>
+        <source>Cycle estimate</source>
+        <translation>Zyklusschätzung</translation>
+    </message>
+    <message>
+        <source>Calibrate from step times...</source>
+        <translation>Aus Schrittzeiten kalibrieren...</translation>
+    </message>
+    <message>
+        <source>Fits the estimate to this robot from the step times saved after a run of this program (the direct screen&apos;s &quot;Save step times...&quot;)</source>
+        <translation>Passt die Schätzung an diesen Roboter an, anhand der nach einem Lauf dieses Programms gespeicherten Schrittzeiten (im Direktbetrieb „Schrittzeiten speichern...“)</translation>
+    </message>
+    <message>
+        <source>Forget calibration</source>
+        <translation>Kalibrierung verwerfen</translation>
+    </message>
+    <message>
+        <source>Estimates with the parameters&apos; own accelerations again</source>
+        <translation>Schätzt wieder mit den Beschleunigungen der Parameter</translation>
+    </message>
+    <message>
+        <source>Step times (*.csv)</source>
+        <translation>Schrittzeiten (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Path preview</source>
+        <translation>Bahnvorschau</translation>
     </message>
 </context>
 <context>

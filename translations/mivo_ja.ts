@@ -307,6 +307,26 @@
         <source>Program No. acquire</source>
         <translation>プログラム番号取得</translation>
     </message>
+    <message>
+        <source>Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>キーボード(&amp;K)</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Cut-off</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -402,6 +422,1040 @@
         <source>PGM %1 will be started. OK?</source>
         <translation>PGM %1 を起動します。よろしいですか？</translation>
     </message>
+    <message>
+        <source>Run history</source>
+        <translation>運転履歴</translation>
+    </message>
+    <message>
+        <source>Plant broker</source>
+        <translation>工場のブローカ</translation>
+    </message>
+    <message>
+        <source>GO move will be executed.  OK?</source>
+        <translation>GO 移動を実行します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>GO move</source>
+        <translation>GO 移動</translation>
+    </message>
+    <message>
+        <source>END: Program operation end</source>
+        <translation>END: プログラム運転終了</translation>
+    </message>
+    <message>
+        <source>RUN execute</source>
+        <translation>RUN 実行</translation>
+    </message>
+    <message>
+        <source>Return-to-origin will be executed.  OK?</source>
+        <translation>原点復帰を実行します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Return to origin</source>
+        <translation>原点復帰</translation>
+    </message>
+    <message>
+        <source>Step will be executed.  OK?</source>
+        <translation>ステップを実行します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Step execute</source>
+        <translation>ステップ実行</translation>
+    </message>
+    <message>
+        <source>ZI move will be executed.  OK?</source>
+        <translation>ZI 移動を実行します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>ZI move</source>
+        <translation>ZI 移動</translation>
+    </message>
+    <message>
+        <source>Is offset data write executed?</source>
+        <translation>オフセットデータを書き込みますか？</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>オフセット</translation>
+    </message>
+    <message>
+        <source>PGM%1 will be started.  OK?</source>
+        <translation>PGM%1 を起動します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>PGM %1 will be initialized.  OK?</source>
+        <translation>PGM %1 を初期化します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>The controller did not confirm the stop.  The robot may still be moving: stop it with its own emergency stop.</source>
+        <translation>コントローラが停止を確認しませんでした。ロボットはまだ動いている可能性があります。ロボット本体の非常停止で止めてください。</translation>
+    </message>
+    <message>
+        <source>Stop not confirmed</source>
+        <translation>停止未確認</translation>
+    </message>
+    <message>
+        <source>Stop not confirmed: the robot may still be moving; use its emergency stop</source>
+        <translation>停止未確認：ロボットが動いている可能性があります。非常停止を使ってください</translation>
+    </message>
+    <message>
+        <source>Return-to-origin will be executed. OK?</source>
+        <translation>原点復帰を実行します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Return-to-origin</source>
+        <translation>原点復帰</translation>
+    </message>
+    <message>
+        <source>Return to origin?</source>
+        <translation>原点復帰しますか？</translation>
+    </message>
+    <message>
+        <source>Counter initialize</source>
+        <translation>カウンタ初期化</translation>
+    </message>
+    <message>
+        <source>Step initialize</source>
+        <translation>ステップ初期化</translation>
+    </message>
+    <message>
+        <source>Pallet counter will be initialized.  OK?</source>
+        <translation>パレットカウンタを初期化します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>All pallet counters will be initialized.  OK?</source>
+        <translation>すべてのパレットカウンタを初期化します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Check PGM No.</source>
+        <translation>PGM No. を確認してください。</translation>
+    </message>
+    <message>
+        <source>All steps will be initialized.  OK?</source>
+        <translation>すべてのステップを初期化します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Error record will be deleted.  OK?</source>
+        <translation>エラー履歴を削除します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Error record delete</source>
+        <translation>エラー履歴削除</translation>
+    </message>
+    <message>
+        <source>Is release No. acquired?</source>
+        <translation>リリース No. を取得しますか？</translation>
+    </message>
+    <message>
+        <source>Release No.</source>
+        <translation>リリース No.</translation>
+    </message>
+    <message>
+        <source>Is memory check executed?</source>
+        <translation>メモリチェックを実行しますか？</translation>
+    </message>
+    <message>
+        <source>Memory check</source>
+        <translation>メモリチェック</translation>
+    </message>
+    <message>
+        <source>Transferring</source>
+        <translation>転送中</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Monitor receive</source>
+        <translation>モニタ受信</translation>
+    </message>
+    <message>
+        <source>Monitor is started</source>
+        <translation>モニタを開始しました</translation>
+    </message>
+    <message>
+        <source>Monitor is ended</source>
+        <translation>モニタを終了しました</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Saved</source>
+        <translation>保存しました。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>%1 を読み込めません：%2</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: line %2 holds the character %3, which Windows-1252 cannot hold</source>
+        <translation>%1 を読み込めません：%2 行目に Windows-1252 で扱えない文字 %3 があります。</translation>
+    </message>
+    <message>
+        <source>MIVO step file (*.stp)</source>
+        <translation>MIVO ステップファイル (*.stp)</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>CSV ファイル (*.csv)</translation>
+    </message>
+    <message>
+        <source>All (*.*)</source>
+        <translation>すべて (*.*)</translation>
+    </message>
+    <message>
+        <source>ZEB data file (*.crd)</source>
+        <translation>ZEB データファイル (*.crd)</translation>
+    </message>
+    <message>
+        <source>all (*.*)</source>
+        <translation>すべて (*.*)</translation>
+    </message>
+    <message>
+        <source>Program save</source>
+        <translation>プログラム保存</translation>
+    </message>
+    <message>
+        <source>Data will be saved.  OK?</source>
+        <translation>データを保存します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Is step data saved?</source>
+        <translation>ステップデータを保存しますか？</translation>
+    </message>
+    <message>
+        <source>Step contents</source>
+        <translation>ステップ内容</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>完了しました。</translation>
+    </message>
+    <message>
+        <source>MIVO parameter file(*.prm)</source>
+        <translation>MIVO パラメータファイル(*.prm)</translation>
+    </message>
+    <message>
+        <source>CSV file(*.csv)</source>
+        <translation>CSV ファイル(*.csv)</translation>
+    </message>
+    <message>
+        <source>All(*.*)</source>
+        <translation>すべて(*.*)</translation>
+    </message>
+    <message>
+        <source>ZEB data file(*.crd)</source>
+        <translation>ZEB データファイル(*.crd)</translation>
+    </message>
+    <message>
+        <source>save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>File of the same name exists. Overwrite?</source>
+        <translation>同じ名前のファイルがあります。上書きしますか？</translation>
+    </message>
+    <message>
+        <source>Is data saved?</source>
+        <translation>データを保存しますか？</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>完了しました。</translation>
+    </message>
+    <message>
+        <source>Completed. Check data.</source>
+        <translation>完了しました。データを確認してください。</translation>
+    </message>
+    <message>
+        <source>MIVO pallet file(*.plt)</source>
+        <translation>MIVO パレットファイル(*.plt)</translation>
+    </message>
+    <message>
+        <source>MIVO offset file(*.off)</source>
+        <translation>MIVO オフセットファイル(*.off)</translation>
+    </message>
+    <message>
+        <source>Data will be saved. OK?</source>
+        <translation>データを保存します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>GO move?</source>
+        <translation>GO 移動しますか？</translation>
+    </message>
+    <message>
+        <source>Is parameter data saved?</source>
+        <translation>パラメータデータを保存しますか？</translation>
+    </message>
+    <message>
+        <source>parameter contents</source>
+        <translation>パラメータ内容</translation>
+    </message>
+    <message>
+        <source>ZI move?</source>
+        <translation>ZI 移動しますか？</translation>
+    </message>
+    <message>
+        <source>MIVO palet file(*.plt)</source>
+        <translation>MIVO パレットファイル(*.plt)</translation>
+    </message>
+    <message>
+        <source>Is pallet data saved?</source>
+        <translation>パレットデータを保存しますか？</translation>
+    </message>
+    <message>
+        <source>pallet contents</source>
+        <translation>パレット内容</translation>
+    </message>
+    <message>
+        <source>Is offset data saved?</source>
+        <translation>オフセットデータを保存しますか？</translation>
+    </message>
+    <message>
+        <source>offset contents</source>
+        <translation>オフセット内容</translation>
+    </message>
+    <message>
+        <source>The offset teaching value will be written to the program number set by the rotary switch. Perform offset teaching?</source>
+        <translation>オフセットのティーチング値は、ロータリスイッチで設定したプログラム番号に書き込まれます。オフセットをティーチングしますか？</translation>
+    </message>
+    <message>
+        <source>Offset move</source>
+        <translation>オフセット移動</translation>
+    </message>
+    <message>
+        <source>A line break cannot be inputted in %1</source>
+        <translation>%1 には改行を入力できません。</translation>
+    </message>
+    <message>
+        <source>A NUL character cannot be inputted in %1</source>
+        <translation>%1 には NUL 文字を入力できません。</translation>
+    </message>
+    <message>
+        <source>A comma cannot be inputted in %1</source>
+        <translation>%1 にはカンマを入力できません。</translation>
+    </message>
+    <message>
+        <source>The run history has no folder: neither XDG_DATA_HOME nor HOME is set. Runs are not kept.</source>
+        <translation>運転履歴のフォルダがありません。XDG_DATA_HOME も HOME も設定されていません。運転は記録されません。</translation>
+    </message>
+    <message>
+        <source>The run history %1 cannot be opened: %2. Runs are not kept.</source>
+        <translation>運転履歴 %1 を開けません：%2。運転は記録されません。</translation>
+    </message>
+    <message>
+        <source>The run history %1 cannot be read: %2. Runs are not kept.</source>
+        <translation>運転履歴 %1 を読み込めません：%2。運転は記録されません。</translation>
+    </message>
+    <message>
+        <source>The run history %1 was made by a newer version of this program. Runs are not kept.</source>
+        <translation>運転履歴 %1 はこのプログラムの新しいバージョンで作成されています。運転は記録されません。</translation>
+    </message>
+    <message>
+        <source>The run history %1 cannot be made: %2. Runs are not kept.</source>
+        <translation>運転履歴 %1 を作成できません：%2。運転は記録されません。</translation>
+    </message>
+    <message>
+        <source>The run history was damaged (%1). It is kept as %2 and a new history is begun.</source>
+        <translation>運転履歴が破損していました（%1）。%2 として保存し、新しい運転履歴を開始します。</translation>
+    </message>
+    <message>
+        <source>A run could not be kept in the run history %1: the disk is full. Runs that cannot be written are not kept.</source>
+        <translation>運転を運転履歴 %1 に記録できませんでした。ディスクがいっぱいです。書き込めない運転は記録されません。</translation>
+    </message>
+    <message>
+        <source>A run could not be kept in the run history %1: %2. Runs that cannot be written are not kept.</source>
+        <translation>運転を運転履歴 %1 に記録できませんでした：%2。書き込めない運転は記録されません。</translation>
+    </message>
+    <message>
+        <source>The controller did not answer within %1 s on %2.  Check the cable and the port, that the controller is powered and that its line is set to 19200 baud.</source>
+        <translation>%2 のコントローラが %1 秒以内に応答しませんでした。ケーブルとポート、コントローラの電源、通信速度が 19200 baud に設定されていることを確認してください。</translation>
+    </message>
+    <message>
+        <source>The flight recorder cannot write %1: %2</source>
+        <translation>フライトレコーダが %1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>The flight recorder cannot compress %1</source>
+        <translation>フライトレコーダが %1 を圧縮できません</translation>
+    </message>
+    <message>
+        <source>Communication error occurs!  Make offline once</source>
+        <translation>通信エラーが発生しました。一度オフラインにしてください。</translation>
+    </message>
+    <message>
+        <source>Communication error</source>
+        <translation>通信エラー</translation>
+    </message>
+    <message>
+        <source>Port cannot be open</source>
+        <translation>ポートを開けません</translation>
+    </message>
+    <message>
+        <source>Circuit open</source>
+        <translation>回線オープン</translation>
+    </message>
+    <message>
+        <source>The line to %1 failed: %2.  The link went off line.</source>
+        <translation>%1 への回線が切断されました：%2。通信はオフラインになりました。</translation>
+    </message>
+    <message>
+        <source>Offset position teach</source>
+        <translation>オフセット位置ティーチング</translation>
+    </message>
+    <message>
+        <source>Is offset sending executed?</source>
+        <translation>オフセットを送信しますか？</translation>
+    </message>
+    <message>
+        <source>Sending error</source>
+        <translation>送信エラー</translation>
+    </message>
+    <message>
+        <source>Program No. ranges from 0 to 5.</source>
+        <translation>プログラム No. は 0 から 5 までです。</translation>
+    </message>
+    <message>
+        <source>Offset send</source>
+        <translation>オフセット送信</translation>
+    </message>
+    <message>
+        <source>Offset sending is completed</source>
+        <translation>オフセットの送信が完了しました</translation>
+    </message>
+    <message>
+        <source>Is offset receiving executed?</source>
+        <translation>オフセットを受信しますか？</translation>
+    </message>
+    <message>
+        <source>Offset receive</source>
+        <translation>オフセット受信</translation>
+    </message>
+    <message>
+        <source>Offset receiving is completed</source>
+        <translation>オフセットの受信が完了しました</translation>
+    </message>
+    <message>
+        <source>Offset data of PGM No.%1 will be initialized.  OK?</source>
+        <translation>PGM No.%1 のオフセットデータを初期化します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Offset initialize</source>
+        <translation>オフセット初期化</translation>
+    </message>
+    <message>
+        <source>Initialize is interrupted</source>
+        <translation>初期化が中断されました</translation>
+    </message>
+    <message>
+        <source>Error occurs</source>
+        <translation>エラーが発生しました</translation>
+    </message>
+    <message>
+        <source>Offset initialize is completed</source>
+        <translation>オフセットの初期化が完了しました</translation>
+    </message>
+    <message>
+        <source>File cannot be open</source>
+        <translation>ファイルを開けません</translation>
+    </message>
+    <message>
+        <source>Pallet position teach</source>
+        <translation>パレット位置ティーチング</translation>
+    </message>
+    <message>
+        <source>Is pallet sending executed?</source>
+        <translation>パレットを送信しますか？</translation>
+    </message>
+    <message>
+        <source>Pallet error</source>
+        <translation>パレットエラー</translation>
+    </message>
+    <message>
+        <source>Pallet No. ranges from 0 to 19</source>
+        <translation>パレット No. は 0 から 19 までです</translation>
+    </message>
+    <message>
+        <source>Pallet send</source>
+        <translation>パレット送信</translation>
+    </message>
+    <message>
+        <source>Pallet sending is completed</source>
+        <translation>パレットの送信が完了しました</translation>
+    </message>
+    <message>
+        <source>Is pallet receiving executed?</source>
+        <translation>パレットを受信しますか？</translation>
+    </message>
+    <message>
+        <source>Pallet receive</source>
+        <translation>パレット受信</translation>
+    </message>
+    <message>
+        <source>Pallet receiving is completed</source>
+        <translation>パレットの受信が完了しました</translation>
+    </message>
+    <message>
+        <source>Is pallet initialize executed?</source>
+        <translation>パレットを初期化しますか？</translation>
+    </message>
+    <message>
+        <source>Initialize error</source>
+        <translation>初期化エラー</translation>
+    </message>
+    <message>
+        <source>Pallet initialize</source>
+        <translation>パレット初期化</translation>
+    </message>
+    <message>
+        <source>Error occurs!</source>
+        <translation>エラーが発生しました！</translation>
+    </message>
+    <message>
+        <source>Initialize is completed</source>
+        <translation>初期化が完了しました</translation>
+    </message>
+    <message>
+        <source>  ZI position teach  </source>
+        <translation>  ZI 位置ティーチング  </translation>
+    </message>
+    <message>
+        <source>Parameter initialize</source>
+        <translation>パラメータ初期化</translation>
+    </message>
+    <message>
+        <source>Parameter initialize is completed</source>
+        <translation>パラメータの初期化が完了しました</translation>
+    </message>
+    <message>
+        <source>%1 holds at most 1 character</source>
+        <translation>%1 は 1 文字までです</translation>
+    </message>
+    <message>
+        <source>%1 holds at most %2 characters</source>
+        <translation>%1 は %2 文字までです</translation>
+    </message>
+    <message>
+        <source>In case of lead 2, the maximum speed is 70mm/s</source>
+        <translation>リード 2 の場合、最高速度は 70mm/s です</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Parameter send</source>
+        <translation>パラメータ送信</translation>
+    </message>
+    <message>
+        <source>Parameter receive</source>
+        <translation>パラメータ受信</translation>
+    </message>
+    <message>
+        <source>Is parameter sending executed?</source>
+        <translation>パラメータを送信しますか？</translation>
+    </message>
+    <message>
+        <source>Sending is interrupted</source>
+        <translation>送信が中断されました</translation>
+    </message>
+    <message>
+        <source>Error occurs! No.%1</source>
+        <translation>エラーが発生しました！ No.%1</translation>
+    </message>
+    <message>
+        <source>Parameter sending is completed</source>
+        <translation>パラメータの送信が完了しました</translation>
+    </message>
+    <message>
+        <source>Is parameter receiving executed?</source>
+        <translation>パラメータを受信しますか？</translation>
+    </message>
+    <message>
+        <source>Receiving is interrupted</source>
+        <translation>受信が中断されました</translation>
+    </message>
+    <message>
+        <source>Parameter receiving is completed</source>
+        <translation>パラメータの受信が完了しました</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, ended with exit code %2 (the shell found no such command). Later failures of it are not said.</source>
+        <translation>運転ごとのコマンド &apos;%1&apos; が終了コード %2 で終了しました（シェルがそのコマンドを見つけられません）。以後の失敗は通知しません。</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, ended with exit code %2 (the shell could not run it). Later failures of it are not said.</source>
+        <translation>運転ごとのコマンド &apos;%1&apos; が終了コード %2 で終了しました（シェルが実行できません）。以後の失敗は通知しません。</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, ended with exit code %2. Later failures of it are not said.</source>
+        <translation>運転ごとのコマンド &apos;%1&apos; が終了コード %2 で終了しました。以後の失敗は通知しません。</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, was ended by signal %2 (%3). Later failures of it are not said.</source>
+        <translation>運転ごとのコマンド &apos;%1&apos; がシグナル %2（%3）で終了しました。以後の失敗は通知しません。</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, could not be started: %2. Later failures of it are not said.</source>
+        <translation>運転ごとのコマンド &apos;%1&apos; を起動できませんでした：%2。以後の失敗は通知しません。</translation>
+    </message>
+    <message>
+        <source>The command after each run, &apos;%1&apos;, ran longer than its time limit of %2 and was stopped. Later failures of it are not said.</source>
+        <translation>運転ごとのコマンド &apos;%1&apos; が制限時間 %2 を超えたため停止しました。以後の失敗は通知しません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the topic prefix holds more than 200 bytes.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。トピックの接頭辞が 200 バイトを超えています。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the topic prefix holds an empty topic level.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。トピックの接頭辞に空のレベルがあります。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the topic prefix holds &apos;+&apos; or &apos;#&apos;, which only subscriptions may hold.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。トピックの接頭辞に &apos;+&apos; または &apos;#&apos; があります。これらは購読にしか使えません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the topic prefix holds a control character.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。トピックの接頭辞に制御文字があります。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the topic prefix holds bytes that are no UTF-8.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。トピックの接頭辞に UTF-8 でないバイトがあります。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): only mqtt:// is taken (no TLS, no web sockets).</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。使えるのは mqtt:// だけです（TLS、WebSocket は不可）。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): it does not begin with mqtt://.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。mqtt:// で始まっていません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): a user name or password is not taken.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。ユーザ名やパスワードは使えません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the IPv6 address has no &apos;]&apos;.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。IPv6 アドレスに &apos;]&apos; がありません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the IPv6 address in brackets is not one.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。角括弧内が IPv6 アドレスではありません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the IPv6 address in brackets is followed by more than a port.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。角括弧内の IPv6 アドレスの後にポート以外のものがあります。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the port after &apos;:&apos; is missing.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。&apos;:&apos; の後のポートがありません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the host is missing.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。ホストがありません。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the host may hold only letters, digits, &apos;.&apos;, &apos;-&apos; and &apos;_&apos;.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。ホストに使えるのは英字、数字、&apos;.&apos;、&apos;-&apos;、&apos;_&apos; だけです。</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no broker address (mqtt://HOST:PORT/PREFIX): the port is no number from 1 to 65535.</source>
+        <translation>&apos;%1&apos; はブローカのアドレス (mqtt://HOST:PORT/PREFIX) ではありません。ポートが 1 から 65535 までの数ではありません。</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s broker %1 cannot be reached (%2); runs wait for it, up to %3.</source>
+        <translation>工場のブローカ %1 に接続できません（%2）。運転は %3 件まで送信を待ちます。</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s broker %1 refused the connection (%2); runs wait for it, up to %3.</source>
+        <translation>工場のブローカ %1 が接続を拒否しました（%2）。運転は %3 件まで送信を待ちます。</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s broker %1 went away (%2); runs wait for it, up to %3.</source>
+        <translation>工場のブローカ %1 との接続が切れました（%2）。運転は %3 件まで送信を待ちます。</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s broker %1 cannot be told: no MQTT client (%2).</source>
+        <translation>工場のブローカ %1 に通知できません。MQTT クライアントがありません（%2）。</translation>
+    </message>
+    <message>
+        <source>The plant&apos;s broker %1 has not taken the runs: beyond the %2 that wait for it the oldest are dropped (%3 so far).</source>
+        <translation>工場のブローカ %1 が運転を受け取っていません。待機中の %2 件を超えた分は古いものから破棄されます（これまでに %3 件）。</translation>
+    </message>
+    <message>
+        <source>Is error record received?</source>
+        <translation>エラー履歴を受信しますか？</translation>
+    </message>
+    <message>
+        <source>Error record receive</source>
+        <translation>エラー履歴受信</translation>
+    </message>
+    <message>
+        <source>Error occurs!  %1</source>
+        <translation>エラーが発生しました。%1</translation>
+    </message>
+    <message>
+        <source>Receiving error</source>
+        <translation>受信エラー</translation>
+    </message>
+    <message>
+        <source>Operation start</source>
+        <translation>運転開始</translation>
+    </message>
+    <message>
+        <source>No reply from the controller for %1</source>
+        <translation>%1 に対するコントローラの応答がありません。</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s reply for %1 was cut at the %2 bytes a line may hold: %3</source>
+        <translation>%1 に対するコントローラの応答は、1 行の上限 %2 バイトで切れました：%3</translation>
+    </message>
+    <message>
+        <source>The controller&apos;s reply for %1 is no value it can hold: %2</source>
+        <translation>%1 に対するコントローラの応答は、保持できる値ではありません：%2</translation>
+    </message>
+    <message>
+        <source>Reply error</source>
+        <translation>応答エラー</translation>
+    </message>
+    <message>
+        <source>Stop operation</source>
+        <translation>動作停止</translation>
+    </message>
+    <message>
+        <source>MSTOP send</source>
+        <translation>MSTOP 送信</translation>
+    </message>
+    <message>
+        <source>Flight recorder</source>
+        <translation>フライトレコーダ</translation>
+    </message>
+    <message>
+        <source>Step position teach</source>
+        <translation>ステップ位置ティーチング</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>コマンド</translation>
+    </message>
+    <message>
+        <source>Select command</source>
+        <translation>コマンドを選択してください。</translation>
+    </message>
+    <message>
+        <source>Too few measured steps follow the program&apos;s run from step 0 to fit it: %1</source>
+        <translation>ステップ 0 からのプログラムの流れに沿う計測ステップが少なすぎて、合わせられません：%1</translation>
+    </message>
+    <message>
+        <source>No END is reached from step 0</source>
+        <translation>ステップ 0 から END に到達しません。</translation>
+    </message>
+    <message>
+        <source>No END is reached: the program goes round without one</source>
+        <translation>END に到達しません：プログラムが END なしで循環します。</translation>
+    </message>
+    <message>
+        <source>step %1 jumps to &apos;%2&apos;, which is no step</source>
+        <translation>ステップ %1 のジャンプ先「%2」はステップではありません。</translation>
+    </message>
+    <message>
+        <source>No END is reached: the program calls deeper and deeper</source>
+        <translation>END に到達しません：プログラムの呼び出しが深くなり続けます。</translation>
+    </message>
+    <message>
+        <source>step %1 returns, but no call led there</source>
+        <translation>ステップ %1 で戻りますが、そこへ至る呼び出しがありません。</translation>
+    </message>
+    <message>
+        <source>%1 %2 is outside the %3 stroke %4 to %5</source>
+        <translation>%1 %2 は %3 のストローク %4 ～ %5 の範囲外です。</translation>
+    </message>
+    <message>
+        <source>Jump-to &apos;%1&apos; is no step number</source>
+        <translation>ジャンプ先「%1」はステップ番号ではありません。</translation>
+    </message>
+    <message>
+        <source>Jump to step %1 is past 999</source>
+        <translation>ジャンプ先のステップ %1 は 999 を超えています。</translation>
+    </message>
+    <message>
+        <source>Jump to step %1, which is empty</source>
+        <translation>ジャンプ先のステップ %1 は空です。</translation>
+    </message>
+    <message>
+        <source>The circle lacks its second CIR row</source>
+        <translation>円弧の 2 行目の CIR がありません。</translation>
+    </message>
+    <message>
+        <source>The program check found step %1: %2.  Send anyway?</source>
+        <translation>プログラムチェックで問題が見つかりました（ステップ %1：%2）。送信しますか？</translation>
+    </message>
+    <message>
+        <source>The program check found %1 problems, the first step %2: %3.  Send anyway?</source>
+        <translation>プログラムチェックで %1 件の問題が見つかりました（最初はステップ %2：%3）。送信しますか？</translation>
+    </message>
+    <message>
+        <source>Check program</source>
+        <translation>プログラムチェック</translation>
+    </message>
+    <message>
+        <source>Is PGM No.%1 initialize executed?</source>
+        <translation>PGM 番号 %1 を初期化しますか？</translation>
+    </message>
+    <message>
+        <source>Program initialize is completed</source>
+        <translation>プログラムの初期化が完了しました。</translation>
+    </message>
+    <message>
+        <source>Program initialize</source>
+        <translation>プログラム初期化</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value (step %2)</source>
+        <translation>「%1」は有効な整数ではありません（ステップ %2）。</translation>
+    </message>
+    <message>
+        <source>Steps %1 and %2 are one circle step: they cannot be separated</source>
+        <translation>ステップ %1 と %2 は 1 つの円弧ステップです。分けることはできません。</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>挿入</translation>
+    </message>
+    <message>
+        <source>Paste cannot be executed, because range is different</source>
+        <translation>範囲が異なるため、貼り付けできません。</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>キャリブレーション</translation>
+    </message>
+    <message>
+        <source>%1
+Remembered for robot %2.</source>
+        <translation>%1
+ロボット %2 用に記憶しました。</translation>
+    </message>
+    <message>
+        <source>Check sending range</source>
+        <translation>送信範囲を確認してください。</translation>
+    </message>
+    <message>
+        <source>+ cannot be inputted</source>
+        <translation>+ は入力できません。</translation>
+    </message>
+    <message>
+        <source>- cannot be inputted</source>
+        <translation>- は入力できません。</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>範囲</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no step command</source>
+        <translation>「%1」はステップのコマンドではありません。</translation>
+    </message>
+    <message>
+        <source>Operation &apos;%1&apos; is no operation code</source>
+        <translation>オペレーション「%1」はオペレーションコードではありません。</translation>
+    </message>
+    <message>
+        <source>Operation %1 is none of %2&apos;s</source>
+        <translation>オペレーション %1 は %2 のものではありません。</translation>
+    </message>
+    <message>
+        <source>Input X value</source>
+        <translation>X の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input Y value</source>
+        <translation>Y の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input Z value</source>
+        <translation>Z の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input R value</source>
+        <translation>R の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input X2 value</source>
+        <translation>X2 の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input Y2 value</source>
+        <translation>Y2 の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input X3 value</source>
+        <translation>X3 の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input Y3 value</source>
+        <translation>Y3 の値を入力してください。</translation>
+    </message>
+    <message>
+        <source>Set input port from 0 to 14</source>
+        <translation>入力ポートは 0 ～ 14 で設定してください。</translation>
+    </message>
+    <message>
+        <source>Set output port from 0 to 12</source>
+        <translation>出力ポートは 0 ～ 12 で設定してください。</translation>
+    </message>
+    <message>
+        <source>Set output port from 0 to 13</source>
+        <translation>出力ポートは 0 ～ 13 で設定してください。</translation>
+    </message>
+    <message>
+        <source>Set timer from 1 to 100(x 0.1sec)</source>
+        <translation>タイマは 1 ～ 100(× 0.1 秒) で設定してください。</translation>
+    </message>
+    <message>
+        <source>Set pallet No. from 0 to 19</source>
+        <translation>パレット番号は 0 ～ 19 で設定してください。</translation>
+    </message>
+    <message>
+        <source>Input 1 and above</source>
+        <translation>1 以上を入力してください。</translation>
+    </message>
+    <message>
+        <source>Set speed rate from 1 to 100%</source>
+        <translation>速度率は 1 ～ 100% で設定してください。</translation>
+    </message>
+    <message>
+        <source>Cannot compute due to speed data error</source>
+        <translation>速度データのエラーのため計算できません。</translation>
+    </message>
+    <message>
+        <source>Input speed rate</source>
+        <translation>速度率を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input pallet No.</source>
+        <translation>パレット番号を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input TIMER</source>
+        <translation>TIMER を入力してください。</translation>
+    </message>
+    <message>
+        <source>Input I/O port</source>
+        <translation>I/O ポートを入力してください。</translation>
+    </message>
+    <message>
+        <source>Input jump-to value</source>
+        <translation>ジャンプ先を入力してください。</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is no number</source>
+        <translation>%1「%2」は数値ではありません。</translation>
+    </message>
+    <message>
+        <source>A circle takes two steps: it cannot start at step %1</source>
+        <translation>円弧は 2 ステップを使います。ステップ %1 からは始められません。</translation>
+    </message>
+    <message>
+        <source>Step send</source>
+        <translation>ステップ送信</translation>
+    </message>
+    <message>
+        <source>Step receive</source>
+        <translation>ステップ受信</translation>
+    </message>
+    <message>
+        <source>Sending is completed</source>
+        <translation>送信が完了しました。</translation>
+    </message>
+    <message>
+        <source>Error No. %1</source>
+        <translation>エラー No. %1</translation>
+    </message>
+    <message>
+        <source>Command type error No. %1</source>
+        <translation>コマンド種別エラー No. %1</translation>
+    </message>
+    <message>
+        <source>Send to PGM%1 will be executed.  OK?</source>
+        <translation>PGM%1 に送信します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>Sending range starts inside circle step No. %1</source>
+        <translation>送信範囲が円弧ステップ No. %1 の途中から始まっています。</translation>
+    </message>
+    <message>
+        <source>Circle step No. %1 lacks its second CIR row</source>
+        <translation>円弧ステップ No. %1 の 2 行目の CIR がありません。</translation>
+    </message>
+    <message>
+        <source>PGM %1 on the controller is now empty; send the whole program again</source>
+        <translation>コントローラの PGM %1 は空になりました。プログラム全体をもう一度送信してください。</translation>
+    </message>
+    <message>
+        <source>PGM %1 on the controller is now empty; %2</source>
+        <translation>コントローラの PGM %1 は空になりました。%2</translation>
+    </message>
+    <message>
+        <source>PGM %1 on the controller now holds steps 0 to %2 only; send the whole program again</source>
+        <translation>コントローラの PGM %1 にはステップ 0 ～ %2 しかありません。プログラム全体をもう一度送信してください。</translation>
+    </message>
+    <message>
+        <source>PGM %1 on the controller now holds steps 0 to %2 only; %3</source>
+        <translation>コントローラの PGM %1 にはステップ 0 ～ %2 しかありません。%3</translation>
+    </message>
+    <message>
+        <source>The comparison is of PGM%1, the controller&apos;s current program is PGM%2. Nothing was sent.</source>
+        <translation>比較したのは PGM%1 ですが、コントローラの現在のプログラムは PGM%2 です。何も送信していません。</translation>
+    </message>
+    <message>
+        <source>Is step received?</source>
+        <translation>ステップを受信しますか？</translation>
+    </message>
+    <message>
+        <source>Step receiving is completed</source>
+        <translation>ステップの受信が完了しました。</translation>
+    </message>
+    <message>
+        <source>Because of overstepping of jump-to, subsequent files cannot be open</source>
+        <translation>ジャンプ先が範囲を超えるため、以降のデータを開けません。</translation>
+    </message>
+    <message>
+        <source>Steps over 1000 cannot be open</source>
+        <translation>1000 を超えるステップは開けません。</translation>
+    </message>
+    <message>
+        <source>Data is not received properly</source>
+        <translation>データを正しく受信できませんでした</translation>
+    </message>
+    <message>
+        <source>@OFF command cannot be sent</source>
+        <translation>@OFF コマンドを送信できません</translation>
+    </message>
+    <message>
+        <source>Offline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message>
+        <source>@OFF command will be sent. OK?</source>
+        <translation>@OFF コマンドを送信します。よろしいですか？</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>
@@ -434,6 +1488,229 @@
     <message>
         <source>MSTOP send</source>
         <translation>MSTOP 送信</translation>
+    </message>
+</context>
+<context>
+    <name>mivo::CommandDialog</name>
+    <message>
+        <source>MIVO Editor [Command Select]</source>
+        <translation>MIVO Editor [コマンド選択]</translation>
+    </message>
+    <message>
+        <source>Select command</source>
+        <translation>コマンド選択</translation>
+    </message>
+    <message>
+        <source>Jump-to</source>
+        <translation>ジャンプ先</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Teaching</source>
+        <translation>ティーチング</translation>
+    </message>
+    <message>
+        <source>0:POI (point motion)</source>
+        <translation>0:POI (ポイント動作)</translation>
+    </message>
+    <message>
+        <source>0:POI(point motion)</source>
+        <translation>0:POI(ポイント動作)</translation>
+    </message>
+    <message>
+        <source>0:Point move (XY -&gt; Z move)</source>
+        <translation>0:ポイント移動 (XY -&gt; Z 移動)</translation>
+    </message>
+    <message>
+        <source>1:Point move (after ZI rise -&gt; XY -&gt; Z move)</source>
+        <translation>1:ポイント移動 (ZI 上昇後 -&gt; XY -&gt; Z 移動)</translation>
+    </message>
+    <message>
+        <source>2:Point move (after Z0 rise -&gt; XY -&gt; Z move)</source>
+        <translation>2:ポイント移動 (Z0 上昇後 -&gt; XY -&gt; Z 移動)</translation>
+    </message>
+    <message>
+        <source> 2:Point move(after Z0 rise -&gt; XY -&gt; Z move)</source>
+        <translation> 2:ポイント移動(Z0 上昇後 -&gt; XY -&gt; Z 移動)</translation>
+    </message>
+    <message>
+        <source>3:ZI rise only</source>
+        <translation>3:ZI 上昇のみ</translation>
+    </message>
+    <message>
+        <source>4:Z0 rise only</source>
+        <translation>4:Z0 上昇のみ</translation>
+    </message>
+    <message>
+        <source>4:ZO rise only</source>
+        <translation>4:Z0 上昇のみ</translation>
+    </message>
+    <message>
+        <source>5:Return to origin</source>
+        <translation>5:原点復帰</translation>
+    </message>
+    <message>
+        <source>6:R-axis motion only</source>
+        <translation>6:R 軸動作のみ</translation>
+    </message>
+    <message>
+        <source>7:Point move (XYZ absolute value move)</source>
+        <translation>7:ポイント移動 (XYZ 絶対値移動)</translation>
+    </message>
+    <message>
+        <source>8:Point move (XYZ relative value move)</source>
+        <translation>8:ポイント移動 (XYZ 相対値移動)</translation>
+    </message>
+    <message>
+        <source>8:Point move(XYZ relative value move)</source>
+        <translation>8:ポイント移動(XYZ 相対値移動)</translation>
+    </message>
+    <message>
+        <source>1:LIN (interpolation motion)</source>
+        <translation>1:LIN (補間動作)</translation>
+    </message>
+    <message>
+        <source>1:LIN(interpolation motion)</source>
+        <translation>1:LIN(補間動作)</translation>
+    </message>
+    <message>
+        <source>0:Linear interpolation move (XYZ move)</source>
+        <translation>0:直線補間移動 (XYZ 移動)</translation>
+    </message>
+    <message>
+        <source>1:Continuous interpolation memory start</source>
+        <translation>1:連続補間メモリ開始</translation>
+    </message>
+    <message>
+        <source>2:Continuous interpolation memory end</source>
+        <translation>2:連続補間メモリ終了</translation>
+    </message>
+    <message>
+        <source>4:R linear interpolation (XYR move)</source>
+        <translation>4:R 直線補間 (XYR 移動)</translation>
+    </message>
+    <message>
+        <source>2:PAL (pallet motion)</source>
+        <translation>2:PAL (パレット動作)</translation>
+    </message>
+    <message>
+        <source>0:Pallet move</source>
+        <translation>0:パレット移動</translation>
+    </message>
+    <message>
+        <source>1:Pallet count-up output</source>
+        <translation>1:パレットカウントアップ出力</translation>
+    </message>
+    <message>
+        <source>2:Pallet counter clear</source>
+        <translation>2:パレットカウンタクリア</translation>
+    </message>
+    <message>
+        <source>3:CIR (circle motion)</source>
+        <translation>3:CIR (円弧動作)</translation>
+    </message>
+    <message>
+        <source>0:Circular interpolation move</source>
+        <translation>0:円弧補間移動</translation>
+    </message>
+    <message>
+        <source>4:SEQ (sequence command)</source>
+        <translation>4:SEQ (シーケンスコマンド)</translation>
+    </message>
+    <message>
+        <source>0:Input ON wait</source>
+        <translation>0:入力オン待ち</translation>
+    </message>
+    <message>
+        <source>1:Input OFF wait</source>
+        <translation>1:入力オフ待ち</translation>
+    </message>
+    <message>
+        <source>2:Output ON</source>
+        <translation>2:出力オン</translation>
+    </message>
+    <message>
+        <source>3:Output OFF</source>
+        <translation>3:出力オフ</translation>
+    </message>
+    <message>
+        <source>4:Timer</source>
+        <translation>4:タイマ</translation>
+    </message>
+    <message>
+        <source>4:TIMER</source>
+        <translation>4:タイマ</translation>
+    </message>
+    <message>
+        <source>6:Conditional JUMP (ON)</source>
+        <translation>6:条件ジャンプ (オン)</translation>
+    </message>
+    <message>
+        <source>7:Conditional JUMP (OFF)</source>
+        <translation>7:条件ジャンプ (オフ)</translation>
+    </message>
+    <message>
+        <source>8:Unconditional JUMP</source>
+        <translation>8:無条件ジャンプ</translation>
+    </message>
+    <message>
+        <source>900:Conditional CALL JUMP</source>
+        <translation>900:条件 CALL ジャンプ</translation>
+    </message>
+    <message>
+        <source>916:Unconditional CALL JUMP</source>
+        <translation>916:無条件 CALL ジャンプ</translation>
+    </message>
+    <message>
+        <source>917:Return</source>
+        <translation>917:リターン</translation>
+    </message>
+    <message>
+        <source>917:RETURN</source>
+        <translation>917:リターン</translation>
+    </message>
+    <message>
+        <source>5:END (end command)</source>
+        <translation>5:END (終了コマンド)</translation>
+    </message>
+    <message>
+        <source>0:Unconditionality end</source>
+        <translation>0:無条件終了</translation>
+    </message>
+    <message>
+        <source>1:1cycle end</source>
+        <translation>1:1 サイクル終了</translation>
+    </message>
+    <message>
+        <source>2:Repetition driving</source>
+        <translation>2:繰り返し運転</translation>
+    </message>
+    <message>
+        <source>Rate(%)</source>
+        <translation>速度率(%)</translation>
+    </message>
+    <message>
+        <source>No.(0 - 19)</source>
+        <translation>番号(0 - 19)</translation>
+    </message>
+    <message>
+        <source>I/O port</source>
+        <translation>I/O ポート</translation>
+    </message>
+    <message>
+        <source>TIMER(*0.1S)</source>
+        <translation>タイマ(*0.1秒)</translation>
     </message>
 </context>
 <context>
@@ -510,7 +1787,7 @@
     </message>
     <message>
         <source>Step</source>
-        <translation>ステップ(&amp;S)</translation>
+        <translation>ステップ</translation>
     </message>
     <message>
         <source>Time</source>
@@ -660,7 +1937,7 @@
     </message>
     <message>
         <source>Step</source>
-        <translation>ステップ(&amp;S)</translation>
+        <translation>ステップ</translation>
     </message>
     <message>
         <source>Position</source>
@@ -758,6 +2035,43 @@
     </message>
 </context>
 <context>
+    <name>mivo::GridStepModel</name>
+    <message>
+        <source>Step No.</source>
+        <translation>ステップ番号</translation>
+    </message>
+    <message>
+        <source>Command</source>
+        <translation>コマンド</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>オペレーション</translation>
+    </message>
+    <message>
+        <source>JUMP</source>
+        <translation>ジャンプ</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>コメント</translation>
+    </message>
+    <message>
+        <source>Estimated: %1</source>
+        <translation>見積り：%1</translation>
+    </message>
+    <message>
+        <source> in %1 visits</source>
+        <translation> (%1 回通過)</translation>
+    </message>
+    <message>
+        <source>
+Far above the steps around it</source>
+        <translation>
+前後のステップよりかなり長い</translation>
+    </message>
+</context>
+<context>
     <name>mivo::HistoryTableModel</name>
     <message>
         <source>No.</source>
@@ -808,7 +2122,7 @@
     </message>
     <message>
         <source>Run history</source>
-        <translation>運転履歴(&amp;H)</translation>
+        <translation>運転履歴</translation>
     </message>
     <message>
         <source>%1 runs</source>
@@ -1131,6 +2445,21 @@ Cycle %4</source>
     </message>
 </context>
 <context>
+    <name>mivo::RunTraceWindow</name>
+    <message>
+        <source>Path preview</source>
+        <translation>軌跡プレビュー</translation>
+    </message>
+    <message>
+        <source>&amp;Follow run</source>
+        <translation>運転に追従(&amp;F)</translation>
+    </message>
+    <message>
+        <source>The running step&apos;s row current at each scan of the monitor</source>
+        <translation>モニタのスキャンごとに、実行中のステップの行を選択します。</translation>
+    </message>
+</context>
+<context>
     <name>mivo::SettingsDialog</name>
     <message>
         <source>MIVO Editor [Settings]</source>
@@ -1275,6 +2604,90 @@ Cycle %4</source>
     <message>
         <source>Send/Receive Range, last step</source>
         <translation>送受信範囲、最終ステップ</translation>
+    </message>
+    <message>
+        <source>MIVO Editor [Main-Step]</source>
+        <translation>MIVO Editor [メイン-ステップ]</translation>
+    </message>
+    <message>
+        <source> Send/Receive Range </source>
+        <translation> 送受信範囲 </translation>
+    </message>
+    <message>
+        <source>Pgm No.  </source>
+        <translation>Pgm 番号  </translation>
+    </message>
+    <message>
+        <source>Program check</source>
+        <translation>プログラムチェック</translation>
+    </message>
+    <message>
+        <source>step %1: %2</source>
+        <translation>ステップ %1：%2</translation>
+    </message>
+    <message>
+        <source>No findings: the program passes the check.</source>
+        <translation>問題はありません。プログラムはチェックに合格しました。</translation>
+    </message>
+    <message>
+        <source>The program&apos;s cycle from step 0 to its END by the motion law, before it runs</source>
+        <translation>運転前に、運動則で求めたステップ 0 から END までのプログラムのサイクル</translation>
+    </message>
+    <message>
+        <source>the parameter editor&apos;s values</source>
+        <translation>パラメータエディタの値</translation>
+    </message>
+    <message>
+        <source>robot 22&apos;s values</source>
+        <translation>ロボット 22 の値</translation>
+    </message>
+    <message>
+        <source>, calibrated for robot %1</source>
+        <translation>、ロボット %1 用にキャリブレーション済み</translation>
+    </message>
+    <message>
+        <source>Estimated cycle: - (%1)</source>
+        <translation>見積りサイクル：-（%1）</translation>
+    </message>
+    <message>
+        <source>   Limits: %1%2</source>
+        <translation>   制限値：%1%2</translation>
+    </message>
+    <message>
+        <source>   (far above the steps around it)</source>
+        <translation>   （前後のステップよりかなり長い）</translation>
+    </message>
+    <message>
+        <source>Cycle estimate</source>
+        <translation>サイクル見積り</translation>
+    </message>
+    <message>
+        <source>Calibrate from step times...</source>
+        <translation>ステップ時間からキャリブレーション...</translation>
+    </message>
+    <message>
+        <source>Fits the estimate to this robot from the step times saved after a run of this program (the direct screen&apos;s &quot;Save step times...&quot;)</source>
+        <translation>このプログラムの運転後に保存したステップ時間（ダイレクト操作画面の「ステップ時間を保存...」）から、見積りをこのロボットに合わせます。</translation>
+    </message>
+    <message>
+        <source>Forget calibration</source>
+        <translation>キャリブレーションを破棄</translation>
+    </message>
+    <message>
+        <source>Estimates with the parameters&apos; own accelerations again</source>
+        <translation>パラメータ本来の加速度で再び見積ります。</translation>
+    </message>
+    <message>
+        <source>Step times (*.csv)</source>
+        <translation>ステップ時間 (*.csv)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>Path preview</source>
+        <translation>軌跡プレビュー</translation>
     </message>
 </context>
 <context>

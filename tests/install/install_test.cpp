@@ -36,13 +36,15 @@ TEST(Install, TheTreeHoldsTheProgramsAndDesktopFilesAndTheCheckersFindNothing) {
     files.sort();
     const QString share = "share/", id = "org.mivo.Editor", man = share + "man/man1/";
     const QString doc = share + "doc/mivo-editor/";
-    EXPECT_EQ(files,
-              QStringList({"bin/mivo", "bin/mivo-editor", "bin/mivo-sim",
-                           share + "applications/" + id + ".desktop", doc + "changelog.gz",
-                           doc + "copyright", share + "icons/hicolor/scalable/apps/" + id + ".svg",
-                           man + "mivo-editor.1.gz", man + "mivo-sim.1.gz", man + "mivo.1.gz",
-                           share + "metainfo/" + id + ".metainfo.xml",
-                           share + "mime/packages/mivo-editor.xml"}));
+    EXPECT_EQ(
+        files,
+        QStringList(
+            {"bin/mivo", "bin/mivo-editor", "bin/mivo-sim",
+             share + "applications/" + id + ".desktop", doc + "changelog.gz", doc + "copyright",
+             share + "icons/hicolor/scalable/apps/" + id + ".svg", man + "mivo-editor.1.gz",
+             man + "mivo-sim.1.gz", man + "mivo.1.gz", share + "metainfo/" + id + ".metainfo.xml",
+             share + "mime/packages/mivo-editor.xml", share + "mivo/translations/mivo_de.qm",
+             share + "mivo/translations/mivo_ja.qm"}));
     struct Check {
         QString program;
         QStringList args;  // the last one a file of the tree
