@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QMainWindow>
 #include <QMenu>
@@ -56,6 +57,41 @@ QAction* EditorChrome::makeAction(const QString& text, const char* objectName) {
     return a;
 }
 
+namespace {
+
+// The words beside the pictures while the bar has room for them, the pictures alone when it has
+// not (a narrower window, a language with longer words): no button, and not the line switch,
+// moves out of sight.
+class WordsWhereTheyFit : public QObject {
+  public:
+    WordsWhereTheyFit(QToolBar* bar, std::vector<QToolButton*> worded)
+        : QObject(bar), bar_(bar), worded_(std::move(worded)) {
+        bar->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == bar_ && event->type() == QEvent::Resize && !fitting_) {
+            fitting_ = true;
+            show(Qt::ToolButtonTextBesideIcon);
+            if (bar_->sizeHint().width() > bar_->width()) show(Qt::ToolButtonIconOnly);
+            fitting_ = false;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    void show(Qt::ToolButtonStyle style) {
+        for (QToolButton* b : worded_) b->setToolButtonStyle(style);
+    }
+
+    QToolBar* bar_;
+    std::vector<QToolButton*> worded_;
+    bool fitting_ = false;
+};
+
+}  // namespace
+
 void EditorChrome::buildToolBar(const std::vector<Button>& buttons) {
     auto* bar = new QToolBar(window_);
     bar->setObjectName("ToolBar1");
@@ -64,6 +100,7 @@ void EditorChrome::buildToolBar(const std::vector<Button>& buttons) {
     bar->setContextMenuPolicy(Qt::PreventContextMenu);
     // Small enough that every button and the line switch fit the written width.
     bar->setIconSize(QSize(20, 20));
+    std::vector<QToolButton*> worded;
     for (const Button& b : buttons) {
         QAction* a = makeAction(MenuText(b.hint), b.objectName.c_str());
         a->setToolTip(MenuText(b.hint));
@@ -75,7 +112,10 @@ void EditorChrome::buildToolBar(const std::vector<Button>& buttons) {
         if (auto* w = qobject_cast<QToolButton*>(bar->widgetForAction(a))) {
             w->setObjectName(QString::fromStdString(b.objectName));
             // A short hint reads better than a picture alone.
-            if (!QString(b.hint).contains(' ')) w->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+            if (!QString(b.hint).contains(' ')) {
+                w->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+                worded.push_back(w);
+            }
         }
     }
     auto* spacer = new QWidget(bar);
@@ -88,6 +128,7 @@ void EditorChrome::buildToolBar(const std::vector<Button>& buttons) {
                          [this](bool online) { applyOnlineState(online); });
     }
     window_->addToolBar(Qt::TopToolBarArea, bar);
+    new WordsWhereTheyFit(bar, std::move(worded));
 }
 
 QMenu* EditorChrome::addMenu(const QString& title, const std::vector<MenuItem>& items) {
