@@ -104,6 +104,15 @@ int main(int argc, char** argv) {
     mivo::RestoreSettings(settings, screens, rememberCom);
     QObject::connect(screens.tselect, &mivo::StartScreen::programEnded, &app,
                      [&] { mivo::SaveSettings(settings, screens, rememberCom); });
+    // Ended by a signal, the editor stops a motion it started, keeps its settings and goes,
+    // whatever its windows show, a notice or a question among them (a quit that asked the
+    // windows could be kept by one).
+    bool endedBySignal = false;
+    const auto stopWatch = mivo::StopOnSignal(screens, [&] {
+        endedBySignal = true;
+        mivo::SaveSettings(settings, screens, rememberCom);
+        QCoreApplication::exit(0);
+    });
 
     const QString file = QString::fromLocal8Bit(parsed.options.file.c_str());
     if (!file.isEmpty() && !mivo::OpenInEditor(screens, file)) {
@@ -116,7 +125,6 @@ int main(int argc, char** argv) {
 
     QObject::connect(screens.tselect, &mivo::StartScreen::programEnded, &app, &QApplication::quit,
                      Qt::QueuedConnection);
-    // Ended by a signal, the editor stops a motion it started before it goes.
-    const auto stopWatch = mivo::StopOnSignal(screens, [] { QApplication::quit(); });
+    if (endedBySignal) return 0;  // while the file's notice showed
     return app.exec();
 }
