@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>Return to &amp;origin</source>
-        <translation>原点復帰(&amp;O)</translation>
+        <translation>原点復帰(&amp;G)</translation>
     </message>
     <message>
         <source>&amp;Program execute</source>
