@@ -2035,6 +2035,33 @@ Für Roboter %2 gespeichert.</translation>
     </message>
 </context>
 <context>
+    <name>mivo::GridParameterModel</name>
+    <message>
+        <source>Prm No.</source>
+        <translation>Prm-Nr.</translation>
+    </message>
+    <message>
+        <source>Parameter&apos;s Name</source>
+        <translation>Parametername</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Einheit</translation>
+    </message>
+    <message>
+        <source>Input range</source>
+        <translation>Eingabebereich</translation>
+    </message>
+    <message>
+        <source>Initial value</source>
+        <translation>Anfangswert</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+</context>
+<context>
     <name>mivo::GridStepModel</name>
     <message>
         <source>Step No.</source>

@@ -2035,6 +2035,33 @@ Remembered for robot %2.</source>
     </message>
 </context>
 <context>
+    <name>mivo::GridParameterModel</name>
+    <message>
+        <source>Prm No.</source>
+        <translation>Prm番号</translation>
+    </message>
+    <message>
+        <source>Parameter&apos;s Name</source>
+        <translation>パラメータ名</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>単位</translation>
+    </message>
+    <message>
+        <source>Input range</source>
+        <translation>入力範囲</translation>
+    </message>
+    <message>
+        <source>Initial value</source>
+        <translation>初期値</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>値</translation>
+    </message>
+</context>
+<context>
     <name>mivo::GridStepModel</name>
     <message>
         <source>Step No.</source>

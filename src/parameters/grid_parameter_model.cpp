@@ -35,7 +35,8 @@ QVariant GridParameterModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GridParameterModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    return numberedHeader(kParameterColumnTitles, section, orientation, role);
+    return numberedHeader(kParameterColumnTitles, section, orientation, role,
+                          "mivo::GridParameterModel");
 }
 
 Qt::ItemFlags GridParameterModel::flags(const QModelIndex& index) const {

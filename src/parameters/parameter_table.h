@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/said_text.h"
 #include "common/teach_positions.h"
 #include "parameters/parameter_catalogue.h"
 
@@ -23,7 +24,12 @@ enum ParameterColumn : int {
 };
 inline constexpr int kParameterColumnCount = 6;
 inline constexpr std::array<const char*, kParameterColumnCount> kParameterColumnTitles = {
-    "Prm No.", "Parameter's Name", "Unit", "Input range", "Initial value", "Value"};
+    UI_TEXT("mivo::GridParameterModel", "Prm No."),
+    UI_TEXT("mivo::GridParameterModel", "Parameter's Name"),
+    UI_TEXT("mivo::GridParameterModel", "Unit"),
+    UI_TEXT("mivo::GridParameterModel", "Input range"),
+    UI_TEXT("mivo::GridParameterModel", "Initial value"),
+    UI_TEXT("mivo::GridParameterModel", "Value")};
 
 class ParameterTable {
   public:

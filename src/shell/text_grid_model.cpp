@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBrush>
+#include <QCoreApplication>
 #include <QPalette>
 
 namespace mivo {
@@ -15,11 +16,11 @@ int TextGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant TextGridModel::numberedHeader(std::span<const char* const> titles, int section,
-                                       Qt::Orientation orientation, int role) {
+                                       Qt::Orientation orientation, int role, const char* context) {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return QString::number(section);
     if (section < 0 || static_cast<std::size_t>(section) >= titles.size()) return {};
-    return QString(titles[static_cast<std::size_t>(section)]);
+    return QCoreApplication::translate(context, titles[static_cast<std::size_t>(section)]);
 }
 
 QVariant TextGridModel::titleBackground() {

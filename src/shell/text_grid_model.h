@@ -24,9 +24,10 @@ class TextGridModel : public QAbstractTableModel {
   protected:
     virtual int rows() const = 0;
     virtual int columns() const = 0;
-    // A header of column `titles` across and row numbers down.
+    // A header of column `titles` across, shown as the translations of `context` have them, and
+    // row numbers down.
     static QVariant numberedHeader(std::span<const char* const> titles, int section,
-                                   Qt::Orientation orientation, int role);
+                                   Qt::Orientation orientation, int role, const char* context);
     // The background of a column that looks like the fixed title column it is.
     static QVariant titleBackground();
 };

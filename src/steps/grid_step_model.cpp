@@ -55,9 +55,11 @@ QVariant GridStepModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GridStepModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    const QVariant title = numberedHeader(kHeaders, section, orientation, role);
-    if (orientation != Qt::Horizontal || !title.isValid()) return title;
-    return tr(kHeaders[static_cast<std::size_t>(section)]);
+    return numberedHeader(kHeaders, section, orientation, role, "mivo::GridStepModel");
+}
+
+const char* GridStepModel::fieldTitle(int field) {
+    return kHeaders[static_cast<std::size_t>(field + 1)];
 }
 
 Qt::ItemFlags GridStepModel::flags(const QModelIndex& index) const {

@@ -127,8 +127,9 @@ bool StepEditor::cellEdited(int step, int field, const QString& text) {
                           QT_TRANSLATE_NOOP("Message", "Input"));
         return false;
     }
-    const QString column = model_->headerData(field + 1, Qt::Horizontal).toString();
-    if (const std::string refused = RefusedFieldText(field, bytes, Cp1252::encode(column));
+    // The column as written: the message is said in English, and shown translated.
+    if (const std::string refused =
+            RefusedFieldText(field, bytes, GridStepModel::fieldTitle(field));
         !refused.empty()) {
         prompter().notify(refused, QT_TRANSLATE_NOOP("Message", "Input"));
         return false;
