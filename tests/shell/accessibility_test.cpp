@@ -7,6 +7,7 @@
 #include "shell/assistive_names.h"
 #include "shell/communication_log.h"
 #include "shell/shell_fixture.h"
+#include "steps/step_editor.h"
 
 namespace mivo::test {
 namespace {
@@ -100,6 +101,36 @@ TEST_F(Accessibility, LampsTellTheirStateInText) {
     direct->showIo(IoBank::Input, 15, true);
     EXPECT_EQ(Told(direct->findChild<QWidget*>("DI15"), QAccessible::Description).toStdString(),
               "START signal state: On");
+}
+
+// The editors' grids are tables to a screen reader: their titles and each cell's text, as shown.
+TEST_F(Accessibility, GridsTellTheirCells) {
+    auto* steps = static_cast<StepEditor*>(screens.tmmain);
+    steps->table()[2][FieldCommand] = "POI";
+    steps->table()[2][FieldX] = "12.50";
+    steps->tableReplaced();
+    struct Case {
+        QWidget* window;
+        const char* grid;
+        int row, column;
+        const char* title;  // the column's
+        const char* text;
+    };
+    const Case cases[] = {
+        {screens.tmmain, "STEPGRID", 2, 1, "Command", "POI"},
+        {screens.tmmain, "STEPGRID", 2, 3, "X", "12.50"},
+        {screens.tparameter, "PRMGRID", 0, 0, "Prm No.", "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.grid);
+        QAccessibleInterface* grid =
+            QAccessible::queryAccessibleInterface(c.window->findChild<QWidget*>(c.grid));
+        ASSERT_TRUE(grid && grid->tableInterface());
+        QAccessibleInterface* cell = grid->tableInterface()->cellAt(c.row, c.column);
+        ASSERT_NE(cell, nullptr);
+        EXPECT_EQ(cell->text(QAccessible::Name).toStdString(), c.text);
+        EXPECT_EQ(grid->tableInterface()->columnDescription(c.column).toStdString(), c.title);
+    }
 }
 
 }  // namespace
