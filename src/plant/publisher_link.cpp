@@ -40,24 +40,13 @@ Message RunMessage(const MqttUrl& url, WaitingRun& w) {
 
 // Errors after which libmosquitto's thread gives up rather than connect again.
 bool EndsTheLoop(int rc) {
-    switch (rc) {
-        case MOSQ_ERR_NOMEM:
-        case MOSQ_ERR_PROTOCOL:
-        case MOSQ_ERR_INVAL:
-        case MOSQ_ERR_NOT_FOUND:
-        case MOSQ_ERR_TLS:
-        case MOSQ_ERR_PAYLOAD_SIZE:
-        case MOSQ_ERR_NOT_SUPPORTED:
-        case MOSQ_ERR_AUTH:
-        case MOSQ_ERR_ACL_DENIED:
-        case MOSQ_ERR_UNKNOWN:
-        case MOSQ_ERR_EAI:
-        case MOSQ_ERR_PROXY:
-        case MOSQ_ERR_MALFORMED_PACKET:
-            return true;
-        default:
-            return false;
-    }
+    static constexpr int kEnds[] = {
+        MOSQ_ERR_NOMEM,           MOSQ_ERR_PROTOCOL, MOSQ_ERR_INVAL,
+        MOSQ_ERR_NOT_FOUND,       MOSQ_ERR_TLS,      MOSQ_ERR_PAYLOAD_SIZE,
+        MOSQ_ERR_NOT_SUPPORTED,   MOSQ_ERR_AUTH,     MOSQ_ERR_ACL_DENIED,
+        MOSQ_ERR_UNKNOWN,         MOSQ_ERR_EAI,      MOSQ_ERR_PROXY,
+        MOSQ_ERR_MALFORMED_PACKET};
+    return std::find(std::begin(kEnds), std::end(kEnds), rc) != std::end(kEnds);
 }
 
 // libmosquitto's reason for `rc`, read at once (MOSQ_ERR_ERRNO's is errno's).

@@ -49,6 +49,9 @@ void UpperCaseCommands(StepTable& table);
 // True when some Command holds a lower-case letter.
 bool HasLowerCaseCommand(const StepTable& table);
 
+// POI, LIN, PAL or END: a command whose step is written as it stands (no circle, no jump).
+bool IsPlainCommand(const std::string& command);
+
 // A Command that is no step command, in any case of letters: "'JMP' is no step command";
 // empty for POI, LIN, PAL, CIR, SEQ and END.
 std::string RefusedCommand(const std::string& written);
