@@ -106,6 +106,7 @@ ControllerExchange::ControllerExchange(SerialLine& line)
     sink.online = [this] { engine_.online(); };
     sink.busy = [this] { return engine_.busy(); };
     sink.drain = [this] { engine_.drain(ExchangeEngine::Clock::now()); };
+    sink.stray = [this] { engine_.stray(); };
     sink.abandon = [this](std::optional<LinkSide> side) {
         if (!side)
             engine_.abandon(nullptr, ExchangeEngine::Clock::now());

@@ -109,6 +109,7 @@ void ExchangeEngine::pump(Time now) {
 }
 
 void ExchangeEngine::receive(std::string_view bytes, Time when) {
+    settled_ = false;
     if (drainUntil_ && when >= *drainUntil_) drainUntil_.reset();  // its timer not yet heard
     if (drainUntil_) {
         if (dropped) dropped(bytes);
@@ -121,13 +122,18 @@ void ExchangeEngine::receive(std::string_view bytes, Time when) {
     }
     for (const char c : bytes)
         if (assembler_.feed(c)) onLine(assembler_.take(), when);
-    if (const std::string junk = assembler_.takeDropped(); !junk.empty() && dropped) dropped(junk);
+    const std::string junk = assembler_.takeDropped();
+    if (!junk.empty() && dropped) dropped(junk);
+    // Settled only when these bytes ended with a line some request took, and nothing hangs on.
+    settled_ = settled_ && junk.empty() && assembler_.partial().empty() && !word_ && !drainUntil_ &&
+               !tailUntil_;
     pump(when);
     flush();
 }
 
 void ExchangeEngine::onLine(std::string line, Time when) {
     lastLineEnd_ = when;
+    settled_ = false;  // until a request takes it
     if (heard) heard(line);
     if (drainUntil_) {  // noise earlier in the same bytes began a drain
         if (dropped) dropped(line + "\r\n");

@@ -75,6 +75,10 @@ class ExchangeEngine {
     ExchangeEngine(const ExchangeEngine&) = delete;
     ExchangeEngine& operator=(const ExchangeEngine&) = delete;
 
+    // The quiet a drain listens for after an answer taken whole: a few characters' time at the
+    // line's speed, for bytes already on their way.
+    static constexpr std::chrono::milliseconds kSettledQuiet{5};
+
     std::chrono::milliseconds replyLimit() const { return replyLimit_; }
     void setReplyLimit(std::chrono::milliseconds limit) { replyLimit_ = limit; }
 
@@ -95,8 +99,12 @@ class ExchangeEngine {
     void close(Id id);
 
     // Drops input until the line is quiet, when nothing is under way (else nothing happens:
-    // what comes is owed to what is).
+    // what comes is owed to what is). When the last bytes on the line were an answer taken whole,
+    // a few characters' time of quiet is enough; after anything else (noise, an answer owed and
+    // not come, the line just on, bytes nobody asked for) the whole quiet.
     void drain(Time now);
+    // Bytes came that the engine was not given (the idle line's): the next drain listens long.
+    void stray() { settled_ = false; }
     // `call` once no drain is under way (at once when none is).
     void whenQuiet(std::function<void()> call);
     // Bytes from the line, received at `when`.
@@ -107,7 +115,10 @@ class ExchangeEngine {
     std::optional<Time> nextDeadline() const;
     // The line went off: every request ends Lost; nothing more goes out until online().
     void lost();
-    void online() { online_ = true; }
+    void online() {
+        online_ = true;
+        settled_ = false;
+    }
 
     // Lines that fit no answer (reported once each), and bytes dropped while draining.
     std::function<void(const std::string& line)> noise;
@@ -173,6 +184,9 @@ class ExchangeEngine {
     std::optional<std::string> word_;  // a status word or "CEND" waiting for its line
     std::optional<Time> drainUntil_;
     Time drainCap_{};
+    // The line's last bytes were lines given whole to the requests that owed them, or a drain
+    // ended in quiet, and nothing has come since.
+    bool settled_ = false;
     // After a stop's answer or a run's status end, one "END" or "OK" may follow within the
     // reply limit: given to the line callback of what ended, not noise.
     std::optional<Time> tailUntil_;

@@ -26,6 +26,8 @@ void ExchangeEngine::expect(Id id, Time now) {
 }
 
 void ExchangeEngine::close(Id id) {
+    // A stream read no further may still have lines to come.
+    if (find(id)) settled_ = false;
     finish(id, End::Answered);
     flush();
 }
@@ -40,6 +42,7 @@ void ExchangeEngine::dropQueued(const void* owner) {
 void ExchangeEngine::abandon(const void* owner, Time now) {
     const bool answering =
         endWhere([owner](const Open& o) { return !owner || o.request.owner == owner; }, End::Lost);
+    if (answering) settled_ = false;
     // What they were owed would come as noise.
     if (answering && open_.empty()) startDrain(now);
     pump(now);
@@ -52,14 +55,19 @@ void ExchangeEngine::drain(Time now) {
 }
 
 void ExchangeEngine::startDrain(Time now) {
-    drainUntil_ = now + quiet_;
+    drainUntil_ = now + (settled_ ? kSettledQuiet : quiet_);
+    settled_ = false;
     drainCap_ = now + 6 * quiet_;
     assembler_.clear();
     word_.reset();
 }
 
 void ExchangeEngine::expire(Time now) {
-    if (drainUntil_ && now >= *drainUntil_) drainUntil_.reset();
+    if (drainUntil_ && now >= *drainUntil_) {
+        // Quiet, not merely out of time on a line that keeps babbling.
+        settled_ = *drainUntil_ < drainCap_;
+        drainUntil_.reset();
+    }
     if (tailUntil_ && now >= *tailUntil_) {
         tailUntil_.reset();
         tailLine_ = nullptr;
@@ -79,6 +87,7 @@ void ExchangeEngine::expire(Time now) {
     for (const Id id : late) finish(id, End::TimedOut);
     // What the late ones were owed would come as noise now.
     if (!late.empty()) {
+        settled_ = false;
         assembler_.clear();
         word_.reset();
     }
@@ -98,6 +107,7 @@ std::optional<ExchangeEngine::Time> ExchangeEngine::nextDeadline() const {
 
 void ExchangeEngine::lost() {
     online_ = false;
+    settled_ = false;
     endWhere([](const Open&) { return true; }, End::Lost);
     assembler_.clear();
     word_.reset();

@@ -68,6 +68,7 @@ void ExchangeEngine::route(const Unit& u, Time now) {
     const ReplyCode head = Head(u.lines);
     if (tailUntil_ && u.lines.size() == 1 && (head == ReplyCode::End || head == ReplyCode::Ok)) {
         tailUntil_.reset();
+        settled_ = true;
         if (tailLine_) events_.push_back([f = std::move(tailLine_), l = u.lines.front()] { f(l); });
         tailLine_ = nullptr;
         return;
@@ -163,6 +164,7 @@ ExchangeEngine::Take ExchangeEngine::accept(Open& o, const Unit& u) const {
 
 void ExchangeEngine::give(Open& o, const Unit& u, Take t, Time now) {
     if (t == Take::No) return;
+    settled_ = t != Take::Unfit;
     // Whatever went out before this answer can no longer be refused at once.
     for (Open& before : open_) {
         if (&before == &o) break;

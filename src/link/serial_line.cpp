@@ -45,6 +45,7 @@ void SerialLine::onReadyRead() {
                       now);
         return;
     }
+    if (!bytes.isEmpty() && engine_.stray) engine_.stray();
     idleMonitor(bytes.toStdString());
 }
 
@@ -194,7 +195,9 @@ void SerialLine::abandonWaits() {
 // the engine drops as it comes.
 void SerialLine::drain() {
     if (!port_.isOpen() || halted_) return;
-    reportDropped(port_.readAll().toStdString());
+    const std::string pending = port_.readAll().toStdString();
+    if (!pending.empty() && engine_.stray) engine_.stray();
+    reportDropped(pending);
     if (engine_.drain) engine_.drain();
 }
 

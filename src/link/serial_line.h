@@ -69,6 +69,7 @@ class SerialLine : public QObject {
         std::function<void()> online;
         std::function<bool()> busy;
         std::function<void()> drain;
+        std::function<void()> stray;                           // bytes came that it was not given
         std::function<void(std::optional<LinkSide>)> abandon;  // nullopt: both sides
         std::function<bool()> mainWaiting;
     };

@@ -57,6 +57,11 @@ struct ScriptedLine {
         now += d;
         engine.expire(now);
     }
+    ExchangeEngine::Time drainedAt{};
+    void drain() {
+        drainedAt = now;
+        engine.drain(now);
+    }
 };
 
 struct Case {
@@ -102,6 +107,44 @@ TEST(ExchangeEngine, EachReplyGoesToTheRequestThatOwesIt) {
         EXPECT_EQ(l.ends, c.ends);
         EXPECT_EQ(l.written, c.written);
         EXPECT_EQ(l.noise, c.noise);
+    }
+}
+
+TEST(ExchangeEngine, ADrainListensBrieflyOnlyWhenTheLastBytesWereAnAnswerTakenWhole) {
+    using Run = std::function<void(ScriptedLine&)>;
+    const auto answered = [](ScriptedLine& l) {
+        l.send("@?NO");
+        l.lines({"2", "OK"});
+    };
+    const struct {
+        const char* name;
+        Run run;  // ends with the drain asked for
+        long long quietAfterMs;
+    } cases[] = {
+        // clang-format off
+        {"an answer taken whole", [&](ScriptedLine& l) { answered(l), l.drain(); }, 5},
+        {"a drain that ended in quiet", [&](ScriptedLine& l) { l.drain(), l.pass(60ms), l.drain(); }, 5},
+        {"the line just on", [](ScriptedLine& l) { l.engine.online(), l.drain(); }, 50},
+        {"noise", [&](ScriptedLine& l) { answered(l), l.lines({"garbage"}), l.drain(); }, 50},
+        {"a line begun", [&](ScriptedLine& l) { answered(l), l.engine.receive("12", l.now), l.drain(); }, 50},
+        {"bytes the idle line took", [&](ScriptedLine& l) { answered(l), l.engine.stray(), l.drain(); }, 50},
+        {"an answer that did not come in time", [](ScriptedLine& l) { l.send("@?C 0"), l.pass(10s), l.drain(); }, 50},
+        {"a stop's answer that an END may follow", [](ScriptedLine& l) { l.send("@STOP", true), l.lines({"STOP", "41:Stopped"}), l.drain(); }, 50},
+        {"requests abandoned while owed", [](ScriptedLine& l) { l.send("@?NO"), l.engine.abandon(nullptr, l.now), l.drain(); }, 50},
+        {"a byte during the brief drain: the whole quiet from it", [&](ScriptedLine& l) { answered(l), l.drain(), l.pass(3ms), l.engine.receive("x", l.now); }, 53},
+        // clang-format on
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ScriptedLine l;
+        c.run(l);
+        bool quiet = false;
+        l.engine.whenQuiet([&quiet] { quiet = true; });
+        for (int i = 0; i < 500 && !quiet; ++i) l.pass(1ms);
+        EXPECT_TRUE(quiet);
+        EXPECT_EQ(
+            std::chrono::duration_cast<std::chrono::milliseconds>(l.now - l.drainedAt).count(),
+            c.quietAfterMs);
     }
 }
 
