@@ -16,6 +16,7 @@
 #include "link/link_messages.h"
 #include "link/reply_class.h"
 #include "sim/sim_controller.h"
+#include "sim/sim_line.h"
 #include "sim/sim_pty.h"
 #include "support/modal_channel.h"
 #include "support/temp_dir.h"
@@ -65,9 +66,6 @@ class LinkFixture : public ::testing::Test {
         });
     }
 
-    // The main channel, each call run to its end as a procedure's on its fiber.
-    Channel& main() { return modal; }
-
     // `body` on a fiber, as the direct channel's procedures run; the event loop runs until it
     // has ended.
     void onFiber(const std::function<void()>& body) {
@@ -91,8 +89,8 @@ class LinkFixture : public ::testing::Test {
     SimController sim;
     SimPty pty{sim};
     ControllerLink link;
-    ModalChannel modal{link.mainChannel()};
-    std::vector<LinkMessage> said;  // the link's messages
+    ModalChannel main{link.mainChannel()};  // each call run to its end as on a procedure's fiber
+    std::vector<LinkMessage> said;          // the link's messages
     QTimer watchdog;
 };
 
@@ -110,7 +108,7 @@ TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
         {"CEND", "10:Command error"},
     };
     for (const auto& [request, reply] : mainRows)
-        EXPECT_EQ(main().request(request), reply) << "request '" << request << "'";
+        EXPECT_EQ(main.request(request), reply) << "request '" << request << "'";
     // The direct channel's procedures run on fibers.
     onFiber([&] {
         for (const auto& [request, reply] : Rows{{"@?Ver 2", "V1.02"}, {"CEND", "OK"}})
@@ -118,6 +116,15 @@ TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
                 << "request '" << request << "'";
     });
     EXPECT_EQ(sim.received(), (std::vector<std::string>{"@?NO", "\x1A", "@RUN2", "@?Ver 2"}));
+}
+
+// Outside a fiber no wait is possible: the exchange ends at once, as lost. (On fibers: the direct
+// screen's DirectCommands and DirectSchedules, and WhatEndedADirectRequest above.)
+TEST(EngineChannel, NoWaitOutsideAFiber) {
+    SimController sim;
+    SimLine line{sim};
+    EXPECT_EQ(line.channel().exchange("@?NO").end, ExchangeEngine::End::Lost);
+    EXPECT_EQ(line.channel().request("@?NO"), "");
 }
 
 TEST(ReplyClass, ClassifiesEveryReplyWord) {
@@ -135,11 +142,11 @@ TEST(ReplyClass, ClassifiesEveryReplyWord) {
 // The main channel read a line at a time; a motion stop goes out at once while the motion
 // waits, and that wait reads its answer.
 TEST_F(LinkExchange, MainChannelReadsLineByLineAndAMotionStopAnswersTheMotion) {
-    EXPECT_EQ(main().request("@?NO"), "0");
-    EXPECT_EQ(main().next(), "OK");
+    EXPECT_EQ(main.request("@?NO"), "0");
+    EXPECT_EQ(main.next(), "OK");
     onNextCommand([&] { link.mainChannel().interject("@MSTOP"); });
-    const std::string moved = main().request("@ORG");
-    EXPECT_EQ(moved + " " + main().next(), "MSTOP 64:Motor free");
+    const std::string moved = main.request("@ORG");
+    EXPECT_EQ(moved + " " + main.next(), "MSTOP 64:Motor free");
     EXPECT_EQ(sim.received(), (std::vector<std::string>{"@?NO", "@ORG", "@MSTOP"}));
 }
 
@@ -179,6 +186,34 @@ TEST_F(LinkExchange, WhatEndedADirectRequest) {
     EXPECT_EQ(r.end, EngineChannel::End::Lost);
 }
 
+// The exchanges marked as the monitor's scans come to the recorder as changes, the others as lines
+// (the recorder's own rules for scans: RecordedScans).
+TEST_F(LinkExchange, ScansMarkedAsSuchAreRecordedAsChanges) {
+    TempDir state;
+    FlightRecorder recorder(state.path());
+    link.setRecorder(&recorder);
+    ASSERT_TRUE(link.goDirectOnline());
+    onFiber([&] {
+        EngineChannel::Hooks scan;
+        scan.scan = true;
+        for (int i = 0; i < 3; ++i) {
+            if (i == 2) sim.io.setInput(3, true);
+            EXPECT_EQ(link.directChannel().exchange("@?DI 3", scan).lines.size(), 2u);
+        }
+        link.directChannel().exchange("@?NO");
+    });
+    link.setRecorder(nullptr);
+    const std::string log = ReadBytes(recorder.file().string());
+    std::string kept;  // the lines without their times, no line states, no minute counts
+    for (std::size_t at = 0; at < log.size();) {
+        const std::size_t end = log.find('\n', at);
+        const std::string line = log.substr(at + 24, end - at - 23);
+        if (line[0] != '=' && line[0] != '#') kept += line;
+        at = end + 1;
+    }
+    EXPECT_EQ(kept, "~ @?DI 3 = 0\n~ @?DI 3 = 1\n> @?NO\n< 0\n< OK\n") << log;
+}
+
 using LinkFault = LinkFixture;
 
 TEST_F(LinkFault, EqualBytesWhileIdleAreReportedOnceWithThePortClosed) {
@@ -190,12 +225,12 @@ TEST_F(LinkFault, EqualBytesWhileIdleAreReportedOnceWithThePortClosed) {
         QSignalSpy changed(&link, &ControllerLink::onlineChanged);
         std::string underMessage = "no message";
         auto conn = QObject::connect(&link, &ControllerLink::message, &link, [&] {
-            underMessage = main().request("@?NO");  // nothing can be sent: the port is closed
+            underMessage = main.request("@?NO");  // nothing can be sent: the port is closed
             if (offlineUnderMessage) link.goOffline();
         });
         sim.faults.equalBytesWhenIdle = true;
-        EXPECT_EQ(main().request("@?NO"), "0");
-        EXPECT_EQ(main().next(), "OK");
+        EXPECT_EQ(main.request("@?NO"), "0");
+        EXPECT_EQ(main.next(), "OK");
         ASSERT_TRUE(QTest::qWaitFor([&] { return !said.empty(); }, 2000));
         sim.faults.equalBytesWhenIdle = false;
         QObject::disconnect(conn);
@@ -204,9 +239,9 @@ TEST_F(LinkFault, EqualBytesWhileIdleAreReportedOnceWithThePortClosed) {
         EXPECT_EQ(underMessage, "");
         EXPECT_EQ(link.isOnline(), !offlineUnderMessage);
         EXPECT_EQ(changed.count(), offlineUnderMessage ? 1 : 0);
-        EXPECT_EQ(main().request("@?ORG"), offlineUnderMessage ? "" : "0");
+        EXPECT_EQ(main.request("@?ORG"), offlineUnderMessage ? "" : "0");
         if (!offlineUnderMessage) {
-            EXPECT_EQ(main().next(), "OK");
+            EXPECT_EQ(main.next(), "OK");
         }
     }
     EXPECT_EQ(sim.received(), (std::vector<std::string>{"@?NO", "@?ORG", "@?NO"}));
@@ -239,10 +274,10 @@ TEST_F(LinkFault, AHangUpGoesOfflineAtOnceAndSaysWhichDevice) {
         QSignalSpy changed(&link, &ControllerLink::onlineChanged);
         QSignalSpy directChanged(&link, &ControllerLink::directOnlineChanged);
         QSignalSpy lost(&link, &ControllerLink::directLost);
-        EXPECT_EQ(main().request("@?NO"), "0");
-        EXPECT_EQ(main().next(), "OK");
+        EXPECT_EQ(main.request("@?NO"), "0");
+        EXPECT_EQ(main.next(), "OK");
         c.hangUp();
-        EXPECT_EQ(main().request("@?ORG"), "");
+        EXPECT_EQ(main.request("@?ORG"), "");
         EXPECT_FALSE(link.isOnline());
         EXPECT_FALSE(link.isDirectOnline());
         EXPECT_EQ(changed.count(), 1);
@@ -272,7 +307,7 @@ TEST_F(LinkFault, DrainEndsWhileTheLineStillBabbles) {
         pty.sendRaw("x");
     });
     babble.start(10);
-    main().drain();
+    main.drain();
     // A request made meanwhile goes out once the drain has ended, while the babbling goes on.
     bool done = false;
     Fiber::start([&] {
@@ -292,7 +327,6 @@ TEST_F(LinkFault, NoiseBeforeARequestIsNoPartOfItsReply) {
     // Sent right behind "@?NO"'s reply, in the same write; then "@?ORG" answers "1", "OK".
     for (const std::string behind : {"\xFF\xFF\xFF", "abc"}) {
         SCOPED_TRACE(behind);
-        Channel& ch = main();
         std::vector<QByteArray> dropped;
         auto spy = QObject::connect(&link, &ControllerLink::discarded,
                                     [&](const QByteArray& b) { dropped.push_back(b); });
@@ -304,10 +338,10 @@ TEST_F(LinkFault, NoiseBeforeARequestIsNoPartOfItsReply) {
             sim.reply("1");
             sim.reply("OK");
         });
-        EXPECT_EQ(ch.request("@?NO"), "0");
-        EXPECT_EQ(ch.next(), "OK");
-        EXPECT_EQ(ch.request("@?ORG"), "1");
-        EXPECT_EQ(ch.next(), "OK");
+        EXPECT_EQ(main.request("@?NO"), "0");
+        EXPECT_EQ(main.next(), "OK");
+        EXPECT_EQ(main.request("@?ORG"), "1");
+        EXPECT_EQ(main.next(), "OK");
         EXPECT_EQ(dropped, std::vector<QByteArray>{QByteArray::fromStdString(behind)});
         QObject::disconnect(noise);
         QObject::disconnect(spy);
@@ -317,13 +351,13 @@ TEST_F(LinkFault, NoiseBeforeARequestIsNoPartOfItsReply) {
 TEST_F(LinkFault, ASilentControllerEndsADataExchangeButNotAMotion) {
     sim.faults.silent.which = SimPick::kEvery;
     link.setReplyTimeout(200);
-    EXPECT_EQ(main().request("@?NO"), "");
+    EXPECT_EQ(main.request("@?NO"), "");
     EXPECT_TRUE(link.isOnline());
     expectToldOnce("did not answer");
     // A motion's reply may take longer than any data reply: it is waited for.
     sim.faults.silent.which = SimPick::kNone;
     link.setReplyTimeout(0);
-    EXPECT_EQ(main().request("@ORG"), "OK");
+    EXPECT_EQ(main.request("@ORG"), "OK");
     EXPECT_GE(sim.clock().now(), sim.motion.timing.originSearch);
     EXPECT_EQ(said.size(), 1u);
 }

@@ -1,17 +1,12 @@
 // The monitor's scans in the flight recorder: kept as changes and a count a minute, everything
-// else as it came; and the link's exchanges marked as scans reaching it so.
+// else as it came. The link's exchanges marked as scans: LinkExchange.
 #include <gtest/gtest.h>
 
-#include <QTest>
 #include <string>
 #include <vector>
 
-#include "common/fiber.h"
 #include "flight_log_rig.h"
-#include "link/controller_link.h"
 #include "link/flight_recorder.h"
-#include "sim/sim_controller.h"
-#include "sim/sim_pty.h"
 #include "support/temp_dir.h"
 
 namespace mivo::test {
@@ -106,42 +101,6 @@ TEST(RecordedScans, ScansKeptAsChangesAndAMinutesCount) {
                                   "2026-12-08T03:07:00.020 ~ @?DI 3 = 1\n"
                                   "2026-12-08T03:07:01.000 > @?SNO\n"
                                   "2026-12-08T03:07:01.000 # scans 1, unchanged 0, changed 1\n");
-}
-
-// Over a real line: the exchanges marked as the monitor's come as changes, the others as lines.
-TEST(RecordedScans, MarkedExchangesOfTheLinkComeAsChanges) {
-    SimController sim;
-    SimPty pty(sim);
-    ASSERT_TRUE(pty.open()) << pty.errorString().toStdString();
-    ControllerLink link;
-    link.setDeviceForPort(1, pty.devicePath());
-    TempDir state;
-    FlightRecorder recorder(state.path());
-    link.setRecorder(&recorder);
-    ASSERT_TRUE(link.goOnline());
-    ASSERT_TRUE(link.goDirectOnline());
-    bool done = false;
-    Fiber::start([&] {
-        EngineChannel::Hooks scan;
-        scan.scan = true;
-        for (int i = 0; i < 3; ++i) {
-            if (i == 2) sim.io.setInput(3, true);
-            EXPECT_EQ(link.directChannel().exchange("@?DI 3", scan).lines.size(), 2u);
-        }
-        link.directChannel().exchange("@?NO");
-        done = true;
-    });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 15000));
-    link.setRecorder(nullptr);
-    const std::string log = Contents(recorder.file());
-    std::string kept;  // the lines without their times, no line states, no minute counts
-    for (std::size_t at = 0; at < log.size();) {
-        const std::size_t end = log.find('\n', at);
-        const std::string line = log.substr(at + 24, end - at - 23);
-        if (line[0] != '=' && line[0] != '#') kept += line;
-        at = end + 1;
-    }
-    EXPECT_EQ(kept, "~ @?DI 3 = 0\n~ @?DI 3 = 1\n> @?NO\n< 0\n< OK\n") << log;
 }
 
 }  // namespace mivo::test
