@@ -25,35 +25,17 @@ Texts Cells(const OffsetData& d) {
 }
 
 TEST(TeachWriters, EachOpenerWritesItsOwnCellsAndNothingElse) {
-    struct Case {
-        const char* what;
-        std::function<Texts()> written;
-        Texts expected;
-    };
-    const auto pallet = [] {
-        return PalletData{"7", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "z2", "z3"};
-    };
-    const auto offsets = [] { return OffsetData{"1", {"1", "2", "3", "4"}}; };
-    // clang-format off
-    const Case cases[] = {
-        {"pallet: all seven cells, the points not shown too", [&] {
-             PalletData d = pallet();
-             WriteTaughtPallet(d, kTaught);
-             return Cells(d); },
-         {"x", "y", "z", "x2", "y2", "x3", "y3", "8", "9", "7", "z2", "z3"}},
-        {"offsets of program 3", [&] {
-             OffsetData d = offsets();
-             WriteTaughtOffsets(d, kTaught, "3");
-             return Cells(d); },
-         {"x", "y", "z", "r", "3"}},
-        {"offsets without a program number keep the one there", [&] {
-             OffsetData d = offsets();
-             WriteTaughtOffsets(d, kTaught, "");
-             return Cells(d); },
-         {"x", "y", "z", "r", "1"}},
-    };
-    // clang-format on
-    for (const Case& c : cases) EXPECT_EQ(c.written(), c.expected) << c.what;
+    // The pallet: all seven cells, the points not shown too.
+    PalletData pallet{"7", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "z2", "z3"};
+    WriteTaughtPallet(pallet, kTaught);
+    EXPECT_EQ(Cells(pallet),
+              (Texts{"x", "y", "z", "x2", "y2", "x3", "y3", "8", "9", "7", "z2", "z3"}));
+    // The offsets of program 3; without a program number the one there is kept.
+    for (const auto& [program, kept] : {std::pair{"3", "3"}, {"", "1"}}) {
+        OffsetData offsets{"1", {"1", "2", "3", "4"}};
+        WriteTaughtOffsets(offsets, kTaught, program);
+        EXPECT_EQ(Cells(offsets), (Texts{"x", "y", "z", "r", kept})) << program;
+    }
 }
 
 TEST(TeachWriters, OffsetsAreReadBackFromTheProgramsParameters) {

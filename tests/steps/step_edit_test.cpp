@@ -1,6 +1,10 @@
+// The step edits: insert, delete, copy and paste with their jumps renumbered, circle pairs as one
+// unit, and the rows an edit only moved, which the grid then need not measure.
 #include "steps/step_edit.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "common/convert.h"
 
@@ -19,8 +23,6 @@ StepTable WithJumps(std::initializer_list<std::pair<int, const char*>> jumps) {
     return t;
 }
 
-}  // namespace
-
 TEST(StepEdit, InsertRenumbersJumpsAtAndAfterThePoint) {
     StepTable t = WithJumps({{3, "12"}, {20, "5"}, {30, "10"}, {40, "9"}});
     InsertSteps(t, 10, 1);
@@ -37,21 +39,17 @@ TEST(StepEdit, InsertRenumbersJumpsAtAndAfterThePoint) {
 }
 
 TEST(StepEdit, DeleteRenumbersJumpsPastTheDeletedSteps) {
-    struct Case {
-        int first, last;
-        const char* jump;
-        const char* expected;
-    } cases[] = {
+    // The steps deleted, a jump and the jump after the delete.
+    const std::tuple<int, int, const char*, const char*> cases[] = {
         {10, 10, "12", "11"}, {10, 10, "10", "10"}, {10, 10, "5", "5"},   {10, 12, "20", "17"},
         {10, 12, "13", "10"}, {10, 12, "11", "11"}, {10, 12, "12", "12"},
     };
-    for (const auto& c : cases) {
-        StepTable t = WithJumps({{0, c.jump}});
-        DeleteSteps(t, c.first, c.last);
-        EXPECT_EQ(t[0][FieldJump], c.expected) << c.first << "-" << c.last << " " << c.jump;
-        const int n = c.last - c.first + 1;
-        EXPECT_EQ(t[c.first][FieldComment], "c" + std::to_string(c.last + 1));
-        EXPECT_TRUE(t[kStepCount - n].empty());
+    for (const auto& [first, last, jump, expected] : cases) {
+        StepTable t = WithJumps({{0, jump}});
+        DeleteSteps(t, first, last);
+        EXPECT_EQ(t[0][FieldJump], expected) << first << "-" << last << " " << jump;
+        EXPECT_EQ(t[first][FieldComment], "c" + std::to_string(last + 1));
+        EXPECT_TRUE(t[kStepCount - (last - first + 1)].empty());
     }
 }
 
@@ -90,14 +88,9 @@ TEST(StepEdit, CirclePairsAreOneUnit) {
     t[5] = {"CIR", "050", "1", "2", "3", "", "", "arc"};
     t[6] = {"CIR", "050", "4", "5", "6", "7", "", "arc"};
     t[7] = {"POI", "000", "1", "2", "3", "0", "", "after"};
-    struct Case {
-        const char* name;
-        int first, last;
-        int takenFirst, takenLast;  // WholeCirclePairs
-        int byInsert, byBlock;      // PairPartedByInsert at first, PairPartedByBlock
-    };
+    // The steps, those WholeCirclePairs takes, PairPartedByInsert at the first, PairPartedByBlock.
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<const char*, int, int, int, int, int, int> cases[] = {
         {"the second row", 6, 6, 5, 6, 5, 5},
         {"from the second row on", 6, 8, 5, 8, 5, 5},
         {"the second row and the next", 6, 7, 5, 7, 5, 5},
@@ -108,13 +101,12 @@ TEST(StepEdit, CirclePairsAreOneUnit) {
         {"away from the pair", 12, 12, 12, 12, -1, -1},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const StepSpan taken = WholeCirclePairs(t, c.first, c.last);
-        EXPECT_EQ(taken.first, c.takenFirst);
-        EXPECT_EQ(taken.last, c.takenLast);
-        EXPECT_EQ(PairPartedByInsert(t, c.first), c.byInsert);
-        EXPECT_EQ(PairPartedByBlock(t, c.first, c.last), c.byBlock);
+    for (const auto& [name, first, last, takenFirst, takenLast, byInsert, byBlock] : cases) {
+        SCOPED_TRACE(name);
+        const StepSpan taken = WholeCirclePairs(t, first, last);
+        EXPECT_EQ(std::pair(taken.first, taken.last), std::pair(takenFirst, takenLast));
+        EXPECT_EQ(PairPartedByInsert(t, first), byInsert);
+        EXPECT_EQ(PairPartedByBlock(t, first, last), byBlock);
     }
     EXPECT_EQ(PairPartedMessage(5), "Steps 5 and 6 are one circle step: they cannot be separated");
 }
@@ -134,4 +126,54 @@ TEST(StepEdit, BadJumpChangesNothing) {
     EXPECT_EQ(u, t);
 }
 
+// A program with a jump every tenth step (renumbered by an edit, so not moved whole) and a
+// comment on each step.
+StepTable EveryTenthJumps() {
+    StepTable t;
+    for (int s = 0; s < kStepCount; ++s) {
+        t[s][FieldComment] = "c" + std::to_string(s % 7);
+        if (s % 10 != 9) continue;
+        t[s][FieldCommand] = "JMP";
+        t[s][FieldJump] = std::to_string(s % 500 + 100);
+    }
+    return t;
+}
+
+TEST(MovedRows, FlagsOnlyRowsThatHoldAWholeRowOfBefore) {
+    const std::vector<std::string> clip = {"POI,050,1,2,3,4,,new,", "POI,050,,,,,,,", ""};
+    // The edit, the rows moved by, the first row moved (from there on, every row that kept its
+    // jump moved).
+    const std::tuple<const char*, std::function<void(StepTable&)>, int, int> cases[] = {
+        {"insert 3 at 20", [](StepTable& t) { InsertSteps(t, 20, 3); }, 3, 23},
+        {"delete 5..6", [](StepTable& t) { DeleteSteps(t, 5, 6); }, -2, 5},
+        {"paste 2 lines at 0", [&](StepTable& t) { PasteSteps(t, 0, 0, false, clip); },
+         PasteLineCount(clip), 2},
+    };
+    for (const auto& [name, edit, by, firstMoved] : cases) {
+        SCOPED_TRACE(name);
+        const StepTable before = EveryTenthJumps();
+        StepTable after = before;
+        edit(after);
+        const std::vector<bool> moved = MovedRows(before, after, by);
+        ASSERT_EQ(moved.size(), static_cast<std::size_t>(kStepCount));
+        int flagged = 0;
+        for (int s = 0; s < kStepCount; ++s) {
+            const bool renumbered = !after[s][FieldJump].empty() && s >= firstMoved;
+            const bool lastFilled = by < 0 && s >= kStepCount + by;
+            if (s >= firstMoved && !renumbered && !lastFilled) {
+                EXPECT_TRUE(moved[s]) << s;
+            }
+            // Sound: a flagged row holds a row that was there before, shifted as told.
+            if (moved[s]) {
+                EXPECT_TRUE(after[s] == before[s - by]) << s;
+                ++flagged;
+            }
+        }
+        EXPECT_GT(flagged, 800);
+    }
+    // An edit in place moves nothing.
+    EXPECT_TRUE(MovedRows(EveryTenthJumps(), EveryTenthJumps(), 0).empty());
+}
+
+}  // namespace
 }  // namespace mivo

@@ -1,13 +1,21 @@
+// The step rules the command-entry dialog, the edits and the program check share, and the
+// program check.
 #include "steps/step_rules.h"
 
 #include <gtest/gtest.h>
 
 #include "common/convert.h"
+#include "steps/program_check.h"
 #include "steps/step_range.h"
 
 namespace mivo {
 
+inline void PrintTo(const Finding& f, std::ostream* os) { *os << FindingLine(f); }
+
 namespace {
+
+using Texts = std::vector<std::string>;
+using ::testing::PrintToString;
 
 StepValues Values(const char* command, const char* code, const char* value, const char* x = "",
                   const char* y = "", const char* z = "", const char* r = "",
@@ -22,13 +30,9 @@ StepValues Values(const char* command, const char* code, const char* value, cons
 
 // Dialog values -> stored row -> values read back, for every command and code.
 TEST(StepRules, WriteAndReadBackEveryCommand) {
-    struct Case {
-        StepValues in;
-        StepRow row;  // its Comment is "note"
-        const char* valueBack;
-    };
+    // The values, the row stored (its Comment "note"), the value read back.
     // clang-format off
-    std::vector<Case> cases = {
+    std::vector<std::tuple<StepValues, StepRow, const char*>> cases = {
         {Values("POI", "0", "5", "10.00", "20.00", "5.00"), {"POI", "005", "10.00", "20.00", "5.00", "0"}, "5"},
         {Values("POI", "3", "20"), {"POI", "320"}, "20"},
         {Values("POI", "5", "37"), {"POI", "500"}, "100"},
@@ -48,19 +52,16 @@ TEST(StepRules, WriteAndReadBackEveryCommand) {
         {Values("END", "2", "100"), {"END", "200"}, "100"},
     };
     // clang-format on
-    for (auto& c : cases) {
-        SCOPED_TRACE(c.in.command + " " + c.in.code);
-        c.in.comment = "note";
-        c.row[FieldComment] = "note";
+    for (auto& [in, row, valueBack] : cases) {
+        SCOPED_TRACE(in.command + " " + in.code);
+        in.comment = row[FieldComment] = "note";
         StepTable t;
         t[3] = {"X", "Y", "Z", "W", "V", "U", "T", "S"};  // overwritten completely
-        WriteStep(t, 3, c.in, {});
-        EXPECT_EQ(t[3], c.row);
-        StepValues back = ReadStep(t, 3);
-        EXPECT_EQ(back.command, c.in.command);
-        EXPECT_EQ(back.code, c.in.code);
-        EXPECT_EQ(back.value, c.valueBack);
-        EXPECT_EQ(back.comment, "note");
+        WriteStep(t, 3, in, {});
+        EXPECT_EQ(t[3], row);
+        const StepValues back = ReadStep(t, 3);
+        EXPECT_EQ(Texts({back.command, back.code, back.value, back.comment}),
+                  Texts({in.command, in.code, valueBack, "note"}));
     }
 }
 
@@ -71,18 +72,13 @@ TEST(StepRules, ReadingDecodesStoredTexts) {
     t[2] = {"ABC", "x", "1"};
     t[3] = {"SEQ", "016"};
     StepValues v = ReadStep(t, 0);
-    EXPECT_EQ(v.command, "POI");
+    EXPECT_EQ(Texts({v.command, v.code, v.value, v.x, v.y, v.z}),
+              Texts({"POI", "0", "100", "1", "2", "3"}));
     EXPECT_EQ(t[0][FieldCommand], "poi");  // the table as it was
-    EXPECT_EQ(v.code, "0");
-    EXPECT_EQ(v.value, "100");
-    EXPECT_EQ(v.x + v.y + v.z, "123");
     v = ReadStep(t, 1);
-    EXPECT_EQ(v.code, "900");
-    EXPECT_EQ(v.value, "0");
-    EXPECT_EQ(v.jump, "5");
-    v = ReadStep(t, 2);
-    EXPECT_EQ(v.command, "POI");
-    EXPECT_EQ(v.value, "100");  // read as "000"
+    EXPECT_EQ(Texts({v.code, v.value, v.jump}), Texts({"900", "0", "5"}));
+    v = ReadStep(t, 2);  // read as "POI 000"
+    EXPECT_EQ(Texts({v.command, v.value}), Texts({"POI", "100"}));
     EXPECT_EQ(ReadStep(t, 3).value, "0");
 }
 
@@ -101,14 +97,9 @@ TEST(StepRules, NormalisingTheValue) {
 // LF or NUL is refused outside the Comment, which takes the rest of its line and refuses only LF
 // and NUL. The message names the box or column.
 TEST(StepRules, FieldSeparatorsAreRefusedOutsideTheComment) {
-    struct Case {
-        int field;
-        const char* name;
-        std::string text;
-        const char* refusal;  // empty: accepted
-    };
+    // The field, its box or column, the text, the refusal ("": accepted).
     // clang-format off
-    const Case cases[] = {
+    const std::tuple<int, const char*, std::string, const char*> cases[] = {
         {FieldCommand, "Command", "POI,", "A comma cannot be inputted in Command"},
         {FieldOperation, "Rate(%)", " 050 ", ""},
         {FieldX, "X", "12,5", "A comma cannot be inputted in X"},
@@ -127,10 +118,9 @@ TEST(StepRules, FieldSeparatorsAreRefusedOutsideTheComment) {
         {FieldComment, "Comment", std::string("a\0b", 3), "A NUL character cannot be inputted in Comment"},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        EXPECT_EQ(RefusedFieldText(c.field, c.text, c.name), c.refusal)
-            << c.name << " " << ::testing::PrintToString(c.text);
-    }
+    for (const auto& [field, name, text, refusal] : cases)
+        EXPECT_EQ(RefusedFieldText(field, text, name), refusal)
+            << name << " " << PrintToString(text);
 }
 
 TEST(StepRules, CirclePairsWriteTwoRows) {
@@ -148,8 +138,7 @@ TEST(StepRules, CirclePairsWriteTwoRows) {
     // Opening the second row reads the whole pair; confirming rewrites the same two rows.
     CircleFlags flags;
     StepValues back = ReadStep(t, 11, &flags);
-    EXPECT_TRUE(flags.secondRowChosen);
-    EXPECT_TRUE(flags.wasCircle);
+    EXPECT_TRUE(flags.secondRowChosen && flags.wasCircle);
     EXPECT_EQ(back.x + back.y + back.z + back.x2 + back.y2 + back.x3 + back.y3, "1234567");
     EXPECT_EQ(back.comment, "arc");
     back.x = "8";
@@ -189,6 +178,71 @@ TEST(StepRules, SpansJoinInStepOrder) {
     };
     for (const auto& [spans, merged] : cases) EXPECT_EQ(MergedSpans(spans), merged);
     EXPECT_EQ(SpanSteps({{1, 3}, {5, 6}}), 5);
+}
+
+// The first refusal of a step's values, by command and operation (the dialog shows the same).
+TEST(StepValueRules, FirstRefusal) {
+    const auto point = [](const char* v, const char* x = "1") {
+        return StepValues{"POI", "0", v, x, "2", "3"};
+    };
+    const auto seq = [](const char* code, const char* v, const char* jump = "") {
+        return StepValues{"SEQ", code, v, "", "", "", "", "", "", "", "", jump};
+    };
+    // clang-format off
+    const std::vector<std::pair<StepValues, std::string>> cases = {
+        {point("5"), ""}, {point("100"), ""},
+        {point("0"), "Input 1 and above"}, {point("101"), "Set speed rate from 1 to 100%"},
+        {point("+5"), "+ cannot be inputted"}, {point("-5"), "- cannot be inputted"},
+        {point("05"), "Cannot compute due to speed data error"},
+        {point("abc"), "'abc' is not a valid integer value"}, {point(""), "Input speed rate"},
+        {{"END", "0", ""}, "Input speed rate"},  // its value is hidden, and required
+        {point("5", ""), "Input X value"}, {{"POI", "6", "5"}, "Input R value"},
+        {point("5", "start"), "X 'start' is no number"}, {point("5", "-1.5"), ""},
+        {{"CIR", "0", "100", "1", "2", "3", "", "4", "5", "6", "y"}, "Y3 'y' is no number"},
+        {{"CIR", "0", "100", "1", "2", "3"}, "Input X2 value"},
+        {seq("0", "15"), "Set input port from 0 to 14"}, {seq("0", "14"), ""},
+        {seq("2", "13"), "Set output port from 0 to 12"}, {seq("3", "14"), "Set output port from 0 to 13"},
+        {seq("4", "0"), "Set timer from 1 to 100(x 0.1sec)"}, {seq("4", "100"), ""},
+        {seq("4", ""), "Input TIMER"}, {seq("2", ""), "Input I/O port"},
+        {seq("6", "1"), "Input jump-to value"}, {seq("900", "14", "5"), "Set output port from 0 to 13"},
+        {{"PAL", "0", "20"}, "Set pallet No. from 0 to 19"}, {{"PAL", "1", "20"}, ""},
+        {{"PAL", "2", ""}, "Input pallet No."},
+    };
+    // clang-format on
+    for (const auto& [values, refusal] : cases) {
+        SCOPED_TRACE(values.command + " " + values.code + " V=" + values.value);
+        EXPECT_EQ(RefusedStepValues(values), refusal);
+    }
+}
+
+// Each kind of finding, at its step, and a program that passes.
+TEST(ProgramCheck, Findings) {
+    const auto parameter = [](int n) {
+        return n >= 6 && n <= 9 ? std::string("200.00") : std::string("-5.00");
+    };
+    const AxisStrokes strokes = StrokesFromParameters(parameter);
+    ASSERT_TRUE(strokes.known);
+    const StepRow end{"END", "000"};
+    // clang-format off
+    const std::vector<std::tuple<const char*, std::vector<std::pair<int, StepRow>>, std::vector<Finding>>> cases = {
+        {"a sound program", {{0, {"poi", "000", "1", "2", "3", "0"}}, {1, {"CIR", "100", "10", "20", "5"}}, {2, {"CIR", "000", "30", "40", "50", "60"}}, {3, {"SEQ", "805", "", "", "", "", "5"}}, {5, end}}, {}},
+        {"no step command", {{0, {"JMP", "000"}}, {1, end}}, {{0, "'JMP' is no step command"}}},
+        {"operation", {{0, {"POI", "9", "1", "2", "3"}}, {1, {"LIN", "300", "1", "2", "3"}}, {2, end}}, {{0, "Operation '9' is no operation code"}, {1, "Operation 300 is none of LIN's"}}},
+        {"a value the dialog refuses", {{0, {"POI", "000", "", "2", "3"}}, {1, end}}, {{0, "Input X value"}}},
+        {"positions", {{0, {"POI", "000", "250", "2", "-6"}}, {1, {"POI", "000", "1a", "2", "3"}}, {2, {"POI", "800", "250", "2", "3"}}, {3, end}}, {{0, "X 250 is outside the X stroke -5 to 200"}, {0, "Z -6 is outside the Z stroke -5 to 200"}, {1, "X '1a' is no number"}}},
+        {"a broken circle", {{0, {"CIR", "000", "10", "20", "5"}}, {1, {"POI", "000", "1", "2", "3"}}, {2, end}}, {{0, "The circle lacks its second CIR row"}}},
+        {"jumps", {{0, {"SEQ", "600", "", "", "", "", "7"}}, {1, {"SEQ", "700", "", "", "", "", "1000"}}, {2, end}}, {{0, "Jump to step 7, which is empty"}, {1, "Jump to step 1000 is past 999"}}},
+        {"no END reached", {{0, {"SEQ", "800", "", "", "", "", "0"}}, {1, end}}, {{0, "No END is reached from step 0"}}},
+        {"a call returns to the step after it", {{0, {"SEQ", "916", "", "", "", "", "5"}}, {1, end}, {5, {"SEQ", "917"}}}, {}},
+    };
+    // clang-format on
+    for (const auto& [name, rows, findings] : cases) {
+        SCOPED_TRACE(name);
+        StepTable table;
+        for (const auto& [step, row] : rows) table[step] = row;
+        EXPECT_EQ(CheckProgram(table, strokes), findings);
+    }
+    EXPECT_FALSE(StrokesFromParameters([](int) { return std::string(); }).known);
 }
 
 }  // namespace mivo
