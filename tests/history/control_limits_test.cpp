@@ -40,68 +40,40 @@ TEST(ControlLimits, MeanSigmaLimitsOutsidersAndProgramChanges) {
         std::optional<ControlLimits> limits;
         std::vector<std::size_t> charted, outside, changes;
     };
+    // mean 11, MR 2, sigma 1.773050; mean 10.5, MR 1, sigma 0.886525
+    const ControlLimits of10and12{11, 1.773050, 16.319149, 5.680851};
+    const ControlLimits of10and11{10.5, 0.886525, 13.159574, 7.840426};
+    const std::int64_t t = 10000;  // ten seconds
+    // clang-format off
     const Case cases[] = {
         {"nothing", {}, std::nullopt, {}, {}, {}},
         {"one cycle has no limits", Cycles({12350}), std::nullopt, {0}, {}, {}},
-        // mean 11, MR 2, sigma 1.773050
-        {"two cycles",
-         Cycles({10000, 12000}),
-         ControlLimits{11, 1.773050, 16.319149, 5.680851},
-         {0, 1},
-         {},
-         {}},
+        {"two cycles", Cycles({t, 12000}), of10and12, {0, 1}, {}, {}},
         {"a run without a cycle is not charted and breaks no range",
-         {{10000, ""}, {std::nullopt, ""}, {12000, ""}},
-         ControlLimits{11, 1.773050, 16.319149, 5.680851},
-         {0, 2},
-         {},
-         {}},
+         {{t, ""}, {std::nullopt, ""}, {12000, ""}}, of10and12, {0, 2}, {}, {}},
         // mean 12, MR (0+0+0+10)/4 = 2.5, sigma 2.216312, UCL 18.648936
-        {"one far above",
-         Cycles({10000, 10000, 10000, 10000, 20000}),
-         ControlLimits{12, 2.216312, 18.648936, 5.351064},
-         {0, 1, 2, 3, 4},
-         {4},
-         {}},
+        {"one far above", Cycles({t, t, t, t, 20000}),
+         ControlLimits{12, 2.216312, 18.648936, 5.351064}, {0, 1, 2, 3, 4}, {4}, {}},
         // mean 9.2, MR 8/9, sigma 0.788022, LCL 6.835934, UCL 11.564066
-        {"one far below",
-         Cycles({10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 10000, 2000}),
+        {"one far below", Cycles({t, t, t, t, t, t, t, t, t, 2000}),
          ControlLimits{9.2, 0.788022, 11.564066, 6.835934},
-         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
-         {9},
-         {}},
+         {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, {9}, {}},
         // mean 3, MR 4, sigma 3.546099: mean - 3 sigma is below 0
-        {"the lower limit stops at 0",
-         Cycles({1000, 5000, 1000, 5000}),
-         ControlLimits{3, 3.546099, 13.638298, 0},
-         {0, 1, 2, 3},
-         {},
-         {}},
-        {"equal cycles lie on their limits, not beyond",
-         Cycles({12350, 12350, 12350}),
-         ControlLimits{12.35, 0, 12.35, 12.35},
-         {0, 1, 2},
-         {},
-         {}},
+        {"the lower limit stops at 0", Cycles({1000, 5000, 1000, 5000}),
+         ControlLimits{3, 3.546099, 13.638298, 0}, {0, 1, 2, 3}, {}, {}},
+        {"equal cycles lie on their limits, not beyond", Cycles({12350, 12350, 12350}),
+         ControlLimits{12.35, 0, 12.35, 12.35}, {0, 1, 2}, {}, {}},
         {"a new hash changes the program, an unknown one nothing",
-         {{10000, "a"}, {10000, "a"}, {10000, ""}, {10000, "b"}, {10000, "b"}, {10000, "a"}},
-         ControlLimits{10, 0, 10, 10},
-         {0, 1, 2, 3, 4, 5},
-         {},
-         {3, 5}},
+         {{t, "a"}, {t, "a"}, {t, ""}, {t, "b"}, {t, "b"}, {t, "a"}},
+         ControlLimits{10, 0, 10, 10}, {0, 1, 2, 3, 4, 5}, {}, {3, 5}},
         {"a change at a run without a cycle is told at the next charted one, or after the last",
-         {{10000, "a"}, {std::nullopt, "b"}, {11000, "b"}, {std::nullopt, "c"}},
-         ControlLimits{10.5, 0.886525, 13.159574, 7.840426},
-         {0, 2},
-         {},
-         {1, 2}},
+         {{t, "a"}, {std::nullopt, "b"}, {11000, "b"}, {std::nullopt, "c"}},
+         of10and11, {0, 2}, {}, {1, 2}},
         {"two changes between the same charted runs are told once",
-         {{10000, "a"}, {std::nullopt, "b"}, {std::nullopt, "c"}, {11000, "c"}},
-         ControlLimits{10.5, 0.886525, 13.159574, 7.840426},
-         {0, 3},
-         {},
-         {1}},
+         {{t, "a"}, {std::nullopt, "b"}, {std::nullopt, "c"}, {11000, "c"}},
+         of10and11, {0, 3}, {}, {1}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const ControlChart chart = ChartOfRuns(Runs(c.runs));

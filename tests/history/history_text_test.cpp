@@ -13,13 +13,9 @@ namespace {
 TEST(HistoryText, CsvLinesKeepTheirColumns) {
     RunRecord known{7,  1765314245123, 1765314257473, 2, RunResult::End, "", 12350, {}, "a1b2",
                     22, "V1.20,B",     "mivo"};
-    RunRecord unknown;
-    unknown.id = 8;
-    unknown.startMs = 1765314245000;
-    unknown.endMs = 1765314246000;
-    unknown.result = RunResult::Error;
-    unknown.errorCode = "12 \"soft\" limit";
-    unknown.host = "mivo-editor";
+    RunRecord unknown{
+        8,  1765314245000, 1765314246000, -1, RunResult::Error, "12 \"soft\" limit", {}, {}, "", -1,
+        "", "mivo-editor"};
     EXPECT_EQ(HistoryCsvLine(known),
               "7,2025-12-09T21:04:05.123Z,2025-12-09T21:04:17.473Z,2,END,,12.350,a1b2,22,"
               "\"V1.20,B\",mivo\n");

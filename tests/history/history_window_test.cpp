@@ -40,41 +40,22 @@ struct Filled {
         };
         const char* const days[] = {"2026-03-10 08:00", "2026-03-11 08:00", "2026-03-12 08:00"};
         for (int i = 0; i < 24; ++i) {
-            RunRecord r;
-            r.startMs = At(days[i / 8]) + i * 60000;
-            r.program = 1;
-            r.cycleMs = i == 18 ? 15000 : 12300 + (i % 5) * 20;
-            r.endMs = r.startMs + *r.cycleMs;
-            r.programHash = i < 12 ? "p1-first-version" : "p1-second-version";
-            r.robot = 22;
-            r.host = "mivo-editor";
-            r.steps = {{0, 0.4}, {1, 5.0}, {2, i == 18 ? 8.6 : 6.0}, {1, 0.9}};
-            const std::int64_t id = keep(r);
+            const std::int64_t start = At(days[i / 8]) + i * 60000;
+            const std::int64_t cycle = i == 18 ? 15000 : 12300 + (i % 5) * 20;
+            const std::vector<MeasuredStep> steps{
+                {0, 0.4}, {1, 5.0}, {2, i == 18 ? 8.6 : 6.0}, {1, 0.9}};
+            const std::string hash = i < 12 ? "p1-first-version" : "p1-second-version";
+            const std::int64_t id = keep({0, start, start + cycle, 1, RunResult::End, "", cycle,
+                                          steps, hash, 22, "", "mivo-editor"});
             if (i == 18) slowRun = id;
         }
         for (int i = 0; i < 6; ++i) {
-            RunRecord r;
-            r.startMs = At(days[1]) + 30 * 60000 + i * 60000;
-            r.program = 2;
-            r.cycleMs = 8000 + i * 10;
-            r.endMs = r.startMs + *r.cycleMs;
-            r.programHash = "p2";
-            r.host = "mivo";
-            keep(r);
+            const std::int64_t start = At(days[1]) + 30 * 60000 + i * 60000, cycle = 8000 + i * 10;
+            keep({0, start, start + cycle, 2, RunResult::End, "", cycle, {}, "p2", -1, "", "mivo"});
         }
-        RunRecord error;
-        error.startMs = At(days[2]) + 40 * 60000;
-        error.endMs = error.startMs + 3000;
-        error.program = 1;
-        error.result = RunResult::Error;
-        error.errorCode = "12";
-        keep(error);
-        RunRecord stop;
-        stop.startMs = At(days[0]) + 50 * 60000;
-        stop.endMs = stop.startMs + 1000;
-        stop.program = 2;
-        stop.result = RunResult::Stop;
-        keep(stop);
+        const std::int64_t error = At(days[2]) + 40 * 60000, stop = At(days[0]) + 50 * 60000;
+        keep({0, error, error + 3000, 1, RunResult::Error, "12", {}, {}, "", -1, "", ""});
+        keep({0, stop, stop + 1000, 2, RunResult::Stop, "", {}, {}, "", -1, "", ""});
         std::sort(runs.begin(), runs.end(),
                   [](const RunRecord& a, const RunRecord& b) { return a.startMs < b.startMs; });
     }
@@ -163,11 +144,8 @@ TEST(HistoryWindow, FiltersNarrowTheRowsTheChartMarksTheRunsBeyondItsLimits) {
             << cycle.toStdString();
     }
 
-    RunRecord later;
-    later.startMs = At("2026-03-12 18:00");
-    later.endMs = later.startMs + 12345;
-    later.program = 1;
-    later.cycleMs = 12345;
+    const std::int64_t at = At("2026-03-12 18:00");
+    RunRecord later{0, at, at + 12345, 1, RunResult::End, "", 12345, {}, "", -1, "", ""};
     {
         RunHistory writer(h.file);
         ASSERT_TRUE(writer.record(later));
