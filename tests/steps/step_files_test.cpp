@@ -10,6 +10,9 @@
 namespace mivo::test {
 namespace {
 
+using Messages = std::vector<Message>;
+using Texts = std::vector<std::string>;
+
 std::string Repeat(const std::string& line, int count) {
     std::string out;
     for (int i = 0; i < count; ++i) out += line;
@@ -50,8 +53,7 @@ TEST(StepFiles, SaveAndOpenOnDisk) {
     StepTable t = FilledWith("old");
     EXPECT_EQ(OpenStepFile(t, dir / "prog", OpenStp, p), OpenOutcome::Completed);
     EXPECT_EQ(t, StepTable{});
-    EXPECT_EQ(p.messages,
-              (std::vector<Message>{{"notify", "Saved", "Save"}, {"notify", "Completed", "Open"}}));
+    EXPECT_EQ(p.messages, (Messages{{"notify", "Saved", "Save"}, {"notify", "Completed", "Open"}}));
 
     const StepTable table = MixedTable();
     ASSERT_TRUE(SaveStepFile(table, dir / "mixed.stp", SaveStp, p));
@@ -83,24 +85,18 @@ TEST(StepFiles, SaveAndOpenOnDisk) {
     EXPECT_EQ(OpenStepFile(t, dir / "omega.stp", OpenStp, p), OpenOutcome::NotRead);
     EXPECT_EQ(t, before);
     EXPECT_EQ(p.messages,
-              (std::vector<Message>{
-                  {"notify",
-                   "Cannot read " + dir / "omega.stp" +
-                       ": line 2 holds the character U+03A9, which Windows-1252 cannot hold",
-                   "Open"}}));
+              (Messages{{"notify",
+                         "Cannot read " + dir / "omega.stp" +
+                             ": line 2 holds the character U+03A9, which Windows-1252 cannot hold",
+                         "Open"}}));
 }
 
 TEST(StepFiles, TextConversionOfContent) {
     const std::string line = "POI,050,1,2,3,0,,c\r\n";
-    struct Case {
-        const char* what;
-        std::string content;
-        bool completed;
-        int steps;           // steps 0..steps-1 hold `line`'s step, the rest are empty (-1:
-                             // the table untouched)
-        std::string detail;  // what the notice's detail says was wrong
-        // clang-format off
-    } cases[] = {
+    // The content, whether read, the steps 0..steps-1 that hold `line`'s step, the rest empty
+    // (-1: the table untouched), and what the notice's detail says was wrong.
+    // clang-format off
+    const std::tuple<const char*, std::string, bool, int, std::string> cases[] = {
         {"CR LF", Repeat(line, 1000), true, 1000, ""},
         {"LF only", Repeat("POI,050,1,2,3,0,,c\n", 1000), true, 1000, ""},
         {"no line end at the end", Repeat(line, 999) + "POI,050,1,2,3,0,,c", true, 1000, ""},
@@ -114,20 +110,18 @@ TEST(StepFiles, TextConversionOfContent) {
     // clang-format on
     StepRow expected;
     expected.fields = {"POI", "050", "1", "2", "3", "0", "", "c"};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, content, completed, steps, detail] : cases) {
+        SCOPED_TRACE(what);
         StepTable t = FilledWith("old");
         ScriptedPrompter p;
-        EXPECT_EQ(ConvertStepText(t, c.content, p), c.completed);
+        EXPECT_EQ(ConvertStepText(t, content, p), completed);
         EXPECT_EQ(p.messages,
-                  (c.completed ? std::vector<Message>{}
-                               : std::vector<Message>{{"notify", "File cannot be open", "Open"}}));
-        EXPECT_EQ(p.details, c.detail.empty() ? std::vector<std::string>{}
-                                              : std::vector<std::string>{c.detail});
+                  (completed ? Messages{} : Messages{{"notify", "File cannot be open", "Open"}}));
+        EXPECT_EQ(p.details, detail.empty() ? Texts{} : Texts{detail});
         for (int s = 0; s < kStepCount; ++s)
-            ASSERT_EQ(t[s], c.steps < 0   ? FilledWith("old")[s]
-                            : s < c.steps ? expected
-                                          : StepRow{})
+            ASSERT_EQ(t[s], steps < 0   ? FilledWith("old")[s]
+                            : s < steps ? expected
+                                        : StepRow{})
                 << "step " << s;
     }
 }
@@ -166,12 +160,8 @@ const std::string kCir = Line({{1, "CIR"}, {8, "000"}, {12, "X=1:Y1=2:X2=3:Y2=4:
 
 TEST(StepZeb, OneLinePerCommandKind) {
     const std::string xyz = "X=  10.00:Y=  20.00:Z=   5.00,abc";
-    struct Case {
-        const char* what;
-        std::string line;
-        StepRow row;
-        // clang-format off
-    } cases[] = {
+    // clang-format off
+    const std::tuple<const char*, std::string, StepRow> cases[] = {
         {"POI code 0", Line({{1, "POI"}, {7, "050"}, {11, xyz}}), StepRow{"POI", "050", "  10.00", "  20.00", "   5.00", "  0.00", "", "abc"}},
         {"POI code 2, comment with separators", Line({{1, "POI"}, {7, "299"}, {11, "X=1:Y=2:Z=3,a:b,c"}}), StepRow{"POI", "299", "1", "2", "3", "  0.00", "", "a:b,c"}},
         {"POI code 0, closing comma beyond 40", Line({{1, "POI"}, {7, "000"}, {11, "X=1:Y=2:Z=3"}, {41, ",late"}}), StepRow{"POI", "000", "1", "2", "", "  0.00", "", ""}},
@@ -199,14 +189,14 @@ TEST(StepZeb, OneLinePerCommandKind) {
         {"lower case is other", Line({{1, "poi"}, {7, "050"}}), StepRow{"", "", "", "", "", "", "", "050"}},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, line, row] : cases) {
+        SCOPED_TRACE(what);
         StepTable t;
         t[1][FieldComment] = "old";
         ScriptedPrompter p;
-        EXPECT_TRUE(ConvertZebSteps(t, Join({c.line, kEmptyStep}), p));
+        EXPECT_TRUE(ConvertZebSteps(t, Join({line, kEmptyStep}), p));
         EXPECT_TRUE(p.messages.empty());
-        EXPECT_EQ(t[0], c.row);
+        EXPECT_EQ(t[0], row);
         EXPECT_TRUE(t[1].empty());
     }
 }
@@ -223,18 +213,15 @@ TEST(StepZeb, CircleLineGivesPairAndJumpsMoveBehindIt) {
     ScriptedPrompter p;
     ASSERT_TRUE(ConvertZebSteps(t, content, p));
     EXPECT_TRUE(p.messages.empty());
-    EXPECT_EQ(t[2], (StepRow{"CIR", "050", "1.0", "2.0", "7.0", "", "", "arc"}));
-    EXPECT_EQ(t[3], (StepRow{"CIR", "050", "3.0", "4.0", "5.0", "6.0", "", ""}));
     // Each jump still reaches the same instruction: the CIR pairs are at steps 2-3 and 6-7.
-    EXPECT_EQ(t[0], Seq("800", "6"));
-    EXPECT_EQ(t[1], Seq("800", "1"));
-    EXPECT_EQ(t[4], Seq("800", "4"));
-    EXPECT_EQ(t[5], Seq("612", "2"));
-    EXPECT_EQ(t[6][FieldCommand], "CIR");
-    EXPECT_EQ(t[7][FieldCommand], "CIR");
-    EXPECT_EQ(t[8], Seq("712", "8"));
-    EXPECT_EQ(t[9], Seq("800", "ab"));
-    EXPECT_EQ(t[10], (StepRow{"END", "000", "", "", "", "", "", ""}));
+    // clang-format off
+    const StepRow expected[] = {
+        Seq("800", "6"), Seq("800", "1"), {"CIR", "050", "1.0", "2.0", "7.0", "", "", "arc"},
+        {"CIR", "050", "3.0", "4.0", "5.0", "6.0", "", ""}, Seq("800", "4"), Seq("612", "2"),
+        {"CIR", "000", "1", "2", "7", "", "", ""}, {"CIR", "000", "3", "4", "5", "6", "", ""},
+        Seq("712", "8"), Seq("800", "ab"), {"END", "000", "", "", "", "", "", ""}};
+    // clang-format on
+    for (int s = 0; s < 11; ++s) EXPECT_EQ(t[s], expected[s]) << s;
 }
 
 // A jump pushed past step 999 by the pairs before it clears from its row on; lines that did not
@@ -273,8 +260,7 @@ TEST(StepZeb, OversteppingJumpsAndLinesThatDidNotFit) {
         StepTable t;
         ScriptedPrompter p;
         EXPECT_EQ(ConvertZebSteps(t, Join(c.lines), p), !c.refused);
-        EXPECT_EQ(p.messages,
-                  c.refused ? std::vector<Message>{*c.refused} : std::vector<Message>{});
+        EXPECT_EQ(p.messages, c.refused ? Messages{*c.refused} : Messages{});
         EXPECT_EQ(t[999][FieldCommand], c.lastCommand);
         if (c.keptSteps < 0) continue;
         for (int s = 0; s < kStepCount; ++s)

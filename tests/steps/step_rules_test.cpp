@@ -223,8 +223,9 @@ TEST(ProgramCheck, Findings) {
     const AxisStrokes strokes = StrokesFromParameters(parameter);
     ASSERT_TRUE(strokes.known);
     const StepRow end{"END", "000"};
+    using Rows = std::vector<std::pair<int, StepRow>>;
     // clang-format off
-    const std::vector<std::tuple<const char*, std::vector<std::pair<int, StepRow>>, std::vector<Finding>>> cases = {
+    const std::vector<std::tuple<const char*, Rows, std::vector<Finding>>> cases = {
         {"a sound program", {{0, {"poi", "000", "1", "2", "3", "0"}}, {1, {"CIR", "100", "10", "20", "5"}}, {2, {"CIR", "000", "30", "40", "50", "60"}}, {3, {"SEQ", "805", "", "", "", "", "5"}}, {5, end}}, {}},
         {"no step command", {{0, {"JMP", "000"}}, {1, end}}, {{0, "'JMP' is no step command"}}},
         {"operation", {{0, {"POI", "9", "1", "2", "3"}}, {1, {"LIN", "300", "1", "2", "3"}}, {2, end}}, {{0, "Operation '9' is no operation code"}, {1, "Operation 300 is none of LIN's"}}},

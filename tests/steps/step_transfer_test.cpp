@@ -25,6 +25,7 @@ using Rows = std::vector<std::pair<int, StepRow>>;
 
 const StepRow kCircleFirst{"CIR", "000", "10", "20", "5"};
 const StepRow kCircleSecond{"CIR", "000", "30", "40", "50", "60"};
+const Message ask0{"ask", "Send to PGM0 will be executed.  OK?", "Step send"};
 
 // Step send to its end or where it stops: messages and commands; the table is only upper-cased.
 // A circle step whose rows were parted is refused before anything is sent, naming the step.
@@ -41,7 +42,6 @@ TEST(StepTransfer, SendCases) {
         std::vector<std::string> sent;
         Rows rows = {{5, kCircleFirst}, {6, kCircleSecond}};
     };
-    const Message ask0{"ask", "Send to PGM0 will be executed.  OK?", "Step send"};
     const Message completed{"notify", "Sending is completed", "Step send"};
     std::vector<std::string> everyPdel = {"@?NO"};
     for (int s = 0; s < kStepCount; ++s) everyPdel.push_back("@PDEL " + std::to_string(s));
@@ -100,7 +100,6 @@ TEST(StepTransfer, QuickSendWritesTheSameProgram) {
     table[5] = kCircleFirst;
     table[6] = kCircleSecond;
     table[9] = {"END", "000"};
-    const Message ask0{"ask", "Send to PGM0 will be executed.  OK?", "Step send"};
     StepRig full;
     full.prompter.answers = {true};
     full.sim.steps.programs[0][3] = "POI 000,9,9,9,9";
@@ -182,16 +181,11 @@ TEST(StepTransfer, CancelBetweenSteps) {
 }
 
 TEST(StepTransfer, ReceiveCases) {
-    struct Case {
-        const char* name;
-        std::vector<std::string> replies;  // the controller's lines for "@READ STEP 9"
-        StepRow row9, row10;
-        Outcome outcome;
-        std::vector<std::string> messages;
-    };
+    // The controller's lines for "@READ STEP 9", steps 9 and 10 afterwards, the messages.
+    using Lines = std::vector<std::string>;
     const StepRow kept{"POI", "keep"};
     // clang-format off
-    const std::vector<Case> cases = {
+    const std::vector<std::tuple<const char*, Lines, StepRow, StepRow, Outcome, Lines>> cases = {
         {"empty step", {"NG", "57:No step data"}, {}, kept, Outcome::Completed, {"Is step received?", "Step receiving is completed"}},
         {"other error", {"NG", "12:Bad"}, kept, kept, Outcome::Failed, {"Is step received?", "12:Bad"}},
         {"circle over two rows", {"S9 CIR 000,10.00,20.00,5.00", "S10 CIR 000,30.00,40.00,50.00,60.00", "OK"}, {"CIR", "000", "10.00", "20.00", "5.00"}, {"CIR", "000", "30.00", "40.00", "50.00", "60.00"}, Outcome::Completed, {"Is step received?", "Step receiving is completed"}},
@@ -206,19 +200,19 @@ TEST(StepTransfer, ReceiveCases) {
         {"silence", {}, kept, kept, Outcome::Failed, {"Is step received?"}},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, replies, row9, row10, outcome, messages] : cases) {
+        SCOPED_TRACE(name);
         StepRig rig;
         rig.prompter.answers = {true};
-        rig.sim.addCommand("@READ STEP", [&](const std::string&) {
-            for (const auto& l : c.replies) rig.sim.reply(l);
+        rig.sim.addCommand("@READ STEP", [&, &replies = replies](const std::string&) {
+            for (const auto& l : replies) rig.sim.reply(l);
         });
         StepTable table;
         table[9] = table[10] = kept;
-        EXPECT_EQ(ReceiveSteps(rig.ctx, rig.steps(table), "9", "9"), c.outcome);
-        EXPECT_EQ(table[9], c.row9);
-        EXPECT_EQ(table[10], c.row10);
-        EXPECT_EQ(rig.prompter.texts(), c.messages);
+        EXPECT_EQ(ReceiveSteps(rig.ctx, rig.steps(table), "9", "9"), outcome);
+        EXPECT_EQ(table[9], row9);
+        EXPECT_EQ(table[10], row10);
+        EXPECT_EQ(rig.prompter.texts(), messages);
     }
 }
 
