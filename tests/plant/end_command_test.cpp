@@ -26,41 +26,25 @@ TEST(EndCommand, TellsTheRunInItsEnvironment) {
     const test::TempDir dir;
     ::setenv("MIVO_RESULT", "stale", 1);  // the run's own replaces it
     ::setenv("MIVO_TEST_INHERITED", "kept", 1);
-    RunRecord ended;
-    ended.startMs = 1796850245123;
-    ended.program = 3;
-    ended.cycleMs = 12345;
-    RunRecord failed;
-    failed.result = RunResult::Error;
-    failed.errorCode = std::string("32:Position read error", 22) + '\0' + "x";
-    RunRecord lost;
-    lost.result = RunResult::LineLost;
-    lost.program = 0;
-    lost.cycleMs = 999;  // none is kept for a lost line, but one given is told
     struct Case {
         const char* what;
         RunRecord run;
         std::map<std::string, std::string> told;
     };
+    const std::string error = std::string("32:Position read error", 22) + '\0' + "x";
+    // clang-format off
     const Case cases[] = {
-        {"END",
-         ended,
-         {{"MIVO_RESULT", "END"},
-          {"MIVO_CYCLE_S", "12.345"},
-          {"MIVO_PROGRAM", "3"},
-          {"MIVO_ERROR", ""},
-          {"MIVO_START", "2026-12-09T21:04:05.123Z"}}},
-        {"ERR",
-         failed,
-         {{"MIVO_RESULT", "ERR"},
-          {"MIVO_CYCLE_S", ""},
-          {"MIVO_PROGRAM", ""},
-          {"MIVO_ERROR", "32:Position read errorx"},
-          {"MIVO_START", "1970-01-01T00:00:00.000Z"}}},
-        {"LINE LOST",
-         lost,
+        {"END", {0, 1796850245123, 0, 3, RunResult::End, "", 12345, {}, "", -1, "", ""},
+         {{"MIVO_RESULT", "END"}, {"MIVO_CYCLE_S", "12.345"}, {"MIVO_PROGRAM", "3"},
+          {"MIVO_ERROR", ""}, {"MIVO_START", "2026-12-09T21:04:05.123Z"}}},
+        {"ERR", {0, 0, 0, -1, RunResult::Error, error, {}, {}, "", -1, "", ""},
+         {{"MIVO_RESULT", "ERR"}, {"MIVO_CYCLE_S", ""}, {"MIVO_PROGRAM", ""},
+          {"MIVO_ERROR", "32:Position read errorx"}, {"MIVO_START", "1970-01-01T00:00:00.000Z"}}},
+        // No cycle is kept for a lost line, but one given is told.
+        {"LINE LOST", {0, 0, 0, 0, RunResult::LineLost, "", 999, {}, "", -1, "", ""},
          {{"MIVO_RESULT", "LINE LOST"}, {"MIVO_CYCLE_S", "0.999"}, {"MIVO_PROGRAM", "0"}}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const std::filesystem::path out = dir.path() / c.what;

@@ -20,16 +20,9 @@ using namespace std::chrono_literals;
 using test::Eventually;
 
 RunRecord RobotRun(std::int64_t id, int robot) {
-    RunRecord run;
-    run.id = id;
-    run.startMs = 1796850245123 + id * 20000;
-    run.endMs = run.startMs + 12345;
-    run.program = 1;
-    run.cycleMs = 12345;
-    run.steps = {{0, 0.5}, {1, 11.845}};
-    run.robot = robot;
-    run.host = "mivo";
-    return run;
+    const std::int64_t start = 1796850245123 + id * 20000;
+    const std::vector<MeasuredStep> steps{{0, 0.5}, {1, 11.845}};
+    return {id, start, start + 12345, 1, RunResult::End, "", 12345, steps, "", robot, "", "mivo"};
 }
 
 // The ids of the runs that arrived on `topic`, in the order they first came (QoS 1 may bring

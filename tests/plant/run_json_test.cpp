@@ -34,31 +34,6 @@ std::string ReadBack(const std::string& json) {
 }
 
 TEST(RunJson, ReadByAJsonReaderAsTheRecordSays) {
-    RunRecord ended;
-    ended.id = 12;
-    ended.startMs = 1796850245123;
-    ended.endMs = 1796850257469;
-    ended.program = 3;
-    ended.cycleMs = 12345;
-    ended.steps = {{0, 0.35}, {17, 11.9954}, {4, -1}};
-    ended.programHash = "9f2c";
-    ended.robot = 2;
-    ended.versions = "V1.20";
-    ended.host = "mivo-editor";
-
-    RunRecord failed;  // what is not known, and the error line's bytes as they came
-    failed.startMs = 0;
-    failed.endMs = 999;
-    failed.result = RunResult::Error;
-    failed.errorCode = "32:\"Pos\"\\ \t\r\n\x01\x7F";
-    failed.host = "mivo";
-
-    RunRecord cp1252;  // the controller's versions in Windows-1252, one byte it leaves undefined
-    cp1252.result = RunResult::LineLost;
-    cp1252.versions = "V1.20 \xB5m \x80 \x81 caf\xE9";
-    cp1252.errorCode = "caf\xC3\xA9 \xE2\x80\xA8";  // well-formed UTF-8 stays so
-    cp1252.host = "mivo";
-
     struct Case {
         const char* what;
         RunRecord run;
@@ -66,18 +41,26 @@ TEST(RunJson, ReadByAJsonReaderAsTheRecordSays) {
     };
     // clang-format off
     const Case cases[] = {
-        {"an END with its cycle and steps", ended,
+        {"an END with its cycle and steps",
+         {12, 1796850245123, 1796850257469, 3, RunResult::End, "", 12345,
+          {{0, 0.35}, {17, 11.9954}, {4, -1}}, "9f2c", 2, "V1.20", "mivo-editor"},
          R"({"cycle_s":12.345,"end":"2026-12-09T21:04:17.469Z","end_ms":1796850257469,)"
          R"("error":null,"host":"mivo-editor","id":12,"program":3,"program_hash":"9f2c",)"
          R"("result":"END","robot":2,"start":"2026-12-09T21:04:05.123Z",)"
          R"("start_ms":1796850245123,"steps":[{"seconds":0.35,"step":0},)"
          R"({"seconds":11.995,"step":17},{"seconds":0.0,"step":4}],"versions":"V1.20"})"},
-        {"an error, nothing else known", failed,
+        // The error line's bytes as they came.
+        {"an error, nothing else known",
+         {0, 0, 999, -1, RunResult::Error, "32:\"Pos\"\\ \t\r\n\x01\x7F", {}, {}, "", -1, "",
+          "mivo"},
          R"({"cycle_s":null,"end":"1970-01-01T00:00:00.999Z","end_ms":999,)"
          R"("error":"32:\"Pos\"\\ \t\r\n\u0001\u007f","host":"mivo","id":0,"program":null,)"
          R"("program_hash":null,"result":"ERR","robot":null,"start":"1970-01-01T00:00:00.000Z",)"
          R"("start_ms":0,"steps":[],"versions":null})"},
-        {"Windows-1252 and UTF-8 texts", cp1252,
+        // Versions in Windows-1252 (\x81 it leaves undefined); an error line of UTF-8 stays so.
+        {"Windows-1252 and UTF-8 texts",
+         {0, 0, 0, -1, RunResult::LineLost, "caf\xC3\xA9 \xE2\x80\xA8", {}, {}, "", -1,
+          "V1.20 \xB5m \x80 \x81 caf\xE9", "mivo"},
          R"({"cycle_s":null,"end":"1970-01-01T00:00:00.000Z","end_ms":0,)"
          R"("error":"caf\u00e9 \u2028","host":"mivo","id":0,"program":null,)"
          R"("program_hash":null,"result":"LINE LOST","robot":null,)"

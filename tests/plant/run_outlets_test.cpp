@@ -18,13 +18,8 @@ namespace {
 using test::Eventually;
 
 RunRecord Ended(int program) {
-    RunRecord run;
-    run.startMs = 1796850245123 + program;
-    run.endMs = run.startMs + 1000;
-    run.program = program;
-    run.cycleMs = 1000;
-    run.robot = 5;
-    return run;
+    const std::int64_t start = 1796850245123 + program;
+    return {0, start, start + 1000, program, RunResult::End, "", 1000, {}, "", 5, "", ""};
 }
 
 TEST(RunOutlets, EachRunGoesToTheHistoryThenToTheOutletsSetWhenItEnded) {
