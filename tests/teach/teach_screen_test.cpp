@@ -32,10 +32,10 @@ class Teaching : public EditorFixture {
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    std::vector<std::string> fields() {
-        std::vector<std::string> out;
+    TeachTexts fields() {
+        TeachTexts out;
         for (int f = 0; f < kTeachFieldCount; ++f)
-            out.push_back(teach().positionText(static_cast<TeachField>(f)).toStdString());
+            out[f] = teach().positionText(static_cast<TeachField>(f)).toStdString();
         return out;
     }
 };
@@ -57,12 +57,11 @@ TEST_F(Teaching, StepOpenerTeachesACircleIntoTheDialog) {
     ASSERT_TRUE(teach().isVisible());
     EXPECT_FALSE(dialog->isEnabled());
     EXPECT_TRUE(in<QGroupBox>(&teach(), "GroupBox3")->isVisibleTo(&teach()));
-    EXPECT_EQ(fields(),
-              (std::vector<std::string>{"10.00", "20.00", "5.00", "0.00", "4", "5", "6", "7"}));
+    EXPECT_EQ(fields(), (TeachTexts{"10.00", "20.00", "5.00", "0.00", "4", "5", "6", "7"}));
     in<QRadioButton>(&teach(), "Pos2")->setChecked(true);
     click(in(&teach(), "Button3"));
     click(in(&teach(), "Y1"));  // mode 1: one move, read into point 2
-    const std::vector<std::string> taught = fields();
+    const TeachTexts taught = fields();
     EXPECT_EQ(taught[TeachX2], "30.00");
     EXPECT_NE(taught[TeachY2], "40.00");
     EXPECT_EQ(taught[TeachX], "10.00");
@@ -72,9 +71,7 @@ TEST_F(Teaching, StepOpenerTeachesACircleIntoTheDialog) {
     EXPECT_FALSE(teach().isVisible());
     EXPECT_TRUE(dialog->isEnabled());
     EXPECT_FALSE(link().isDirectOnline());
-    for (int f = 0; f < kTeachFieldCount; ++f)
-        EXPECT_EQ(dialog->positions().texts[static_cast<std::size_t>(f)],
-                  taught[static_cast<std::size_t>(f)]);
+    EXPECT_EQ(dialog->positions().texts, taught);
     EXPECT_EQ(table()[12].fields[2], "1");  // the step itself waits for the dialog's OK
 }
 
