@@ -30,11 +30,14 @@ TEST(DirectJog, PressReleaseAndActivation) {
             return JogPress(r.session, a, TeachJogStyle());
         };
     };
-    // Held from the press until the release at one second.
-    const auto held = [](JogAxis a, int mode) {
-        return [a, mode](DirectRig& r) {
+    // Held from the press until the release at one second; the line cut at the release if `cut`.
+    const auto held = [](JogAxis a, int mode, bool cut = false) {
+        return [a, mode, cut](DirectRig& r) {
             r.view.mode = mode;
-            r.at(r.sim.clock().now() + 1s, [&r] { JogRelease(r.session); });
+            r.at(r.sim.clock().now() + 1s, [&r, cut] {
+                if (cut) r.sim.faults.silent.which = SimPick::kEvery;
+                JogRelease(r.session);
+            });
             return JogPress(r.session, a, DirectJogStyle(a));
         };
     };
@@ -44,17 +47,6 @@ TEST(DirectJog, PressReleaseAndActivation) {
             r.prompter.answers = {true};
             r.view.mode = 3;
             return JogPress(r.session, a, teaching ? TeachJogStyle() : DirectJogStyle(a));
-        };
-    };
-    // Held, and the line cut when it is released.
-    const auto cut = [](JogAxis a) {
-        return [a](DirectRig& r) {
-            r.view.mode = 3;
-            r.at(r.sim.clock().now() + 1s, [&r] {
-                r.sim.faults.silent.which = SimPick::kEvery;
-                JogRelease(r.session);
-            });
-            return JogPress(r.session, a, DirectJogStyle(a));
         };
     };
     const auto refusedWith = [xPlus](const char* number) {
@@ -80,7 +72,7 @@ TEST(DirectJog, PressReleaseAndActivation) {
         {"X+ clicked in mode 1", [xPlus](DirectRig& r) { return JogActivate(r.session, xPlus); }, Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Completed, {}, moved(0, true)},
         {"refused, 03: nothing shown", refusedWith("03:Not ready"), {"@?ORG", "@X1+"}, Outcome::Failed},
         {"refused otherwise: shown", refusedWith("52:Soft limit"), {"@?ORG", "@X1+"}, Outcome::Failed, {"52:Soft limit"}},
-        {"released, the line cut: @STOP once more, then said and off line", cut(xPlus), {"@?ORG", "@X3+", "@STOP", "@STOP"}, Outcome::Failed, {}, [](DirectRig& r) {
+        {"released, the line cut: @STOP once more, then said and off line", held(xPlus, 3, true), {"@?ORG", "@X3+", "@STOP", "@STOP"}, Outcome::Failed, {}, [](DirectRig& r) {
             EXPECT_TRUE(r.view.stopUnconfirmed);
             EXPECT_EQ(r.view.lineShown, "Offline");
             EXPECT_EQ(r.sim.motion.activity(), SimMotion::Activity::Jog);

@@ -22,8 +22,13 @@ struct Procedure {
     std::function<Outcome(DirectRig&)> run;
 };
 
-Procedure On(const char* name, Outcome (*command)(DirectSession&)) {
-    return {name, [command](DirectRig& r) { return command(r.session); }};
+// `command` after `setUp`.
+Procedure On(const char* name, Outcome (*command)(DirectSession&),
+             void (*setUp)(DirectRig&) = nullptr) {
+    return {name, [command, setUp](DirectRig& r) {
+                if (setUp) setUp(r);
+                return command(r.session);
+            }};
 }
 Procedure Held(const char* name, JogAxis axis, int mode) {
     return {name, [axis, mode](DirectRig& r) {
@@ -35,45 +40,22 @@ Procedure Held(const char* name, JogAxis axis, int mode) {
 // Every command the screen sends itself, with the set-up that makes it send the engine's own
 // example of its command.
 const std::vector<Procedure>& Procedures() {
+    // clang-format off
     static const std::vector<Procedure> all = {
-        {"ORG",
-         [](DirectRig& r) {
-             r.sim.motion.originState = 0;
-             return ReturnToOriginDirect(r.session);
-         }},
-        On("RUN", RunProgram),
-        On("SRUN", RunStep),
-        On("GO", GoMove),
-        {"CIR GO",
-         [](DirectRig& r) {
-             r.view.fields[DirectField::GoStep] = "2";
-             return GoMove(r.session);
-         }},
-        On("PALGO", PalletGoMove),
-        On("ZI", ZiMove),
-        On("OFF", OffsetExecute),
-        {"X+ in mode 1",
-         [](DirectRig& r) {
-             return JogActivate(r.session, {'X', '+'});
-         }},
-        Held("Y- held in mode 2", {'Y', '-'}, 2),
-        Held("R+ held in mode 3", {'R', '+'}, 3),
-        On("STOP", StopPanel),
-        On("MSTOP", MotorStopPanel),
-        On("?ORG", QueryOrigin),
-        On("?NO", QueryProgramNumber),
-        On("?SNO", QueryStepNo),
-        On("?POS", QueryPositions),
-        On("?C", QueryCounter),
-        On("?REL", QueryRelease),
+        On("ORG", ReturnToOriginDirect, [](DirectRig& r) { r.sim.motion.originState = 0; }),
+        On("RUN", RunProgram), On("SRUN", RunStep), On("GO", GoMove),
+        On("CIR GO", GoMove, [](DirectRig& r) { r.view.fields[DirectField::GoStep] = "2"; }),
+        On("PALGO", PalletGoMove), On("ZI", ZiMove), On("OFF", OffsetExecute),
+        {"X+ in mode 1", [](DirectRig& r) { return JogActivate(r.session, {'X', '+'}); }},
+        Held("Y- held in mode 2", {'Y', '-'}, 2), Held("R+ held in mode 3", {'R', '+'}, 3),
+        On("STOP", StopPanel), On("MSTOP", MotorStopPanel), On("?ORG", QueryOrigin),
+        On("?NO", QueryProgramNumber), On("?SNO", QueryStepNo), On("?POS", QueryPositions),
+        On("?C", QueryCounter), On("?REL", QueryRelease),
         {"DO 3", [](DirectRig& r) { return SwitchOutput(r.session, 3); }},
-        On("INIT C", InitCounter),
-        On("INIT C ALL", InitAllCounters),
-        On("INIT PGM", InitProgram),
-        On("INIT PGM ALL", InitAllPrograms),
-        On("INIT ERR", InitErrors),
-        On("MOMCH", MemoryCheck),
+        On("INIT C", InitCounter), On("INIT C ALL", InitAllCounters), On("INIT PGM", InitProgram),
+        On("INIT PGM ALL", InitAllPrograms), On("INIT ERR", InitErrors), On("MOMCH", MemoryCheck),
     };
+    // clang-format on
     return all;
 }
 

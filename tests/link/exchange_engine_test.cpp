@@ -97,6 +97,7 @@ TEST(ExchangeEngine, EachReplyGoesToTheRequestThatOwesIt) {
         {"a move waits as long as it takes", [](ScriptedLine& l) { l.send("@ORG"); l.pass(60s); l.lines({"OK"}); }, {{"@ORG", "Answered OK"}}, {"@ORG"}},
         {"the line lost ends everything, queued or owed", [](ScriptedLine& l) { l.send("@RUN"); l.send("@?NO"); l.engine.lost(); }, {{"@RUN", "Lost"}, {"@?NO", "Lost"}}, {"@RUN"}},
         {"a command that cannot be written", [](ScriptedLine& l) { l.writable = false; l.send("@?NO"); }, {{"@?NO", "Lost"}}, {}},
+        {"a request's callback may send the next request", [](ScriptedLine& l) { ExchangeEngine::Request r; r.command = "@?NO"; r.done = [&l](const ExchangeEngine::Reply&) { l.send("@?SNO"); }; l.engine.submit(std::move(r), l.now); l.lines({"2", "OK", "5", "OK"}); }, {{"@?SNO", "Answered 5 OK"}}, {"@?NO", "@?SNO"}},
         {"a stop goes out at once, before what waits to go out", [](ScriptedLine& l) { l.send("@?DO 0"); l.send("@?DO 1"); l.send("@STOP", true); l.lines({"0", "OK", "OK", "1", "OK"}); }, {{"@?DO 0", "Answered 0 OK"}, {"@STOP", "Answered OK"}, {"@?DO 1", "Answered 1 OK"}}, {"@?DO 0", "@STOP", "@?DO 1"}},
     };
     // clang-format on
@@ -146,17 +147,6 @@ TEST(ExchangeEngine, ADrainListensBrieflyOnlyWhenTheLastBytesWereAnAnswerTakenWh
             std::chrono::duration_cast<std::chrono::milliseconds>(l.now - l.drainedAt).count(),
             c.quietAfterMs);
     }
-}
-
-TEST(ExchangeEngine, ACallbackMaySendTheNextRequest) {
-    ScriptedLine l;
-    ExchangeEngine::Request r;
-    r.command = "@?NO";
-    r.done = [&l](const ExchangeEngine::Reply&) { l.send("@?SNO"); };
-    l.engine.submit(std::move(r), l.now);
-    l.lines({"2", "OK", "5", "OK"});
-    EXPECT_EQ(l.written, (Lines{"@?NO", "@?SNO"}));
-    EXPECT_EQ(l.ends["@?SNO"], "Answered 5 OK");
 }
 
 }  // namespace
