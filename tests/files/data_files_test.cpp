@@ -21,6 +21,9 @@
 namespace mivo::test {
 namespace {
 
+using Messages = std::vector<Message>;
+using Texts = std::vector<std::string>;
+
 // The file a save writes, and the overwrite question when it exists. Each kind's save name
 // test: steps test the extension with its dot, the other kinds their last three letters,
 // case-sensitive.
@@ -82,15 +85,10 @@ TEST(DataFiles, SaveTargetAndOverwriteQuestion) {
 // The file an open reads and its completion notice; or, for a file that cannot be read, the
 // reason, and nothing converted.
 TEST(DataFiles, OpenTargetAndCompletionOrWhyItCannotBeRead) {
-    struct Case {
-        bool steps;
-        std::vector<std::string> existing;
-        std::string name;
-        int filter;
-        std::string target;     // "" when the file cannot be read
-        std::string completed;  // or the reason it cannot be read
-    } cases[] = {
-        // clang-format off
+    // Steps or parameters, the files there, the name and filter chosen, the file read ("": none)
+    // and its completion notice, or the reason it cannot be read.
+    // clang-format off
+    const std::tuple<bool, Texts, std::string, int, std::string, std::string> cases[] = {
         {true, {"prog", "prog.stp"}, "prog", 1, "prog", "Completed"},
         {true, {"prog.STP"}, "prog.STP", 1, "prog.STP", "Completed"},
         {true, {"prog.Stp.stp"}, "prog.Stp", 1, "prog.Stp.stp", "Completed"},
@@ -101,39 +99,38 @@ TEST(DataFiles, OpenTargetAndCompletionOrWhyItCannotBeRead) {
         {true, {}, "big.stp", 1, "", "File is too large"},
         {true, {}, "nul.stp", 1, "", "Not a text file (it contains NUL bytes)"},
         {true, {}, "pipe.stp", 1, "", "Not a regular file"},
-        // clang-format on
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
+    // clang-format on
+    for (const auto& [steps, existing, name, chosen, target, completed] : cases) {
+        SCOPED_TRACE(name + " filter " + std::to_string(chosen));
         TempDir dir;
-        for (const auto& e : c.existing) WriteBytes(dir / e, e);
+        for (const auto& e : existing) WriteBytes(dir / e, e);
         std::filesystem::create_directory(dir / "folder.stp");
         WriteBytes(dir / "nul.stp", std::string(",,,,\r\na\0b", 9));
         WriteBytes(dir / "big.stp", "");
         std::filesystem::resize_file(dir / "big.stp", 16 * 1024 * 1024);
         std::ofstream(dir / "big.stp", std::ios::app) << ',';
         ASSERT_EQ(::mkfifo((dir / "pipe.stp").c_str(), 0600), 0);
-        const FileKind& kind = c.steps ? StepFileKind() : ParameterFileKind();
+        const FileKind& kind = steps ? StepFileKind() : ParameterFileKind();
         ScriptedPrompter p;
         std::string read;
         int filter = 0;
         const OpenOutcome o = OpenDataFile(
-            kind, dir / c.name, c.filter,
+            kind, dir / name, chosen,
             [&](int f, std::string_view content, Prompter&) {
                 filter = f;
                 read = content;
                 return true;
             },
             p);
-        const bool readable = !c.target.empty();
-        EXPECT_EQ(OpenTargetName(kind, dir / c.name, c.filter),
-                  dir / (readable ? c.target : c.name));
+        const bool readable = !target.empty();
+        EXPECT_EQ(OpenTargetName(kind, dir / name, chosen), dir / (readable ? target : name));
         EXPECT_EQ(o, readable ? OpenOutcome::Completed : OpenOutcome::NotRead);
-        EXPECT_EQ(read, c.target);
-        EXPECT_EQ(filter, readable ? c.filter : 0);  // 0: nothing converted
+        EXPECT_EQ(read, target);
+        EXPECT_EQ(filter, readable ? chosen : 0);  // 0: nothing converted
         const std::string shown =
-            readable ? c.completed : "Cannot read " + (dir / c.name) + ": " + c.completed;
-        EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", shown, "Open"}}));
+            readable ? completed : "Cannot read " + (dir / name) + ": " + completed;
+        EXPECT_EQ(p.messages, (Messages{{"notify", shown, "Open"}}));
     }
 }
 
@@ -154,9 +151,9 @@ TEST(DataFiles, WriteFailureKeepsOldFile) {
     std::signal(SIGXFSZ, oldHandler);
     EXPECT_FALSE(saved);
     // The old file and the directory as they were: no "Saved", no temporary file left behind.
-    EXPECT_EQ(p.messages,
-              (std::vector<Message>{
-                  {"ask", "File of the same name exists.  Overwrite?", "Program save"},
+    EXPECT_EQ(
+        p.messages,
+        (Messages{{"ask", "File of the same name exists.  Overwrite?", "Program save"},
                   {"notify", "Cannot write " + (dir / "prog.stp") + ": File too large", "Save"}}));
     EXPECT_EQ(ReadBytes(dir / "prog.stp"), "old program");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
@@ -166,12 +163,9 @@ TEST(DataFiles, WriteFailureKeepsOldFile) {
 // folder or a read-only file (the mode decides, for root too) is refused without a question.
 TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
     namespace fs = std::filesystem;
-    struct Case {
-        const char* what;
-        std::string link;     // what the link "prog.stp" points to
-        std::string written;  // the file that holds the content afterwards ("" when refused)
-        std::string reason;   // the refusal's reason
-    } cases[] = {
+    // What the link "prog.stp" points to, the file that then holds the content ("": refused), the
+    // refusal's reason.
+    const std::tuple<const char*, std::string, std::string, std::string> cases[] = {
         {"absolute link", "@/shared/prog.stp", "shared/prog.stp", ""},
         {"relative link", "shared/prog.stp", "shared/prog.stp", ""},
         {"link to a link", "chain", "shared/prog.stp", ""},
@@ -180,8 +174,8 @@ TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
         {"link to a folder", "shared", "", "Is a directory"},
         {"link to a read-only file", "shared/ro.stp", "", "it is read-only"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, link, written, reason] : cases) {
+        SCOPED_TRACE(what);
         TempDir dir;
         fs::create_directory(dir / "shared");
         WriteBytes(dir / "shared/prog.stp", "old");
@@ -189,29 +183,28 @@ TEST(DataFiles, SaveWritesThroughSymbolicLinks) {
         fs::permissions(dir / "shared/ro.stp", fs::perms(0444));
         ASSERT_EQ(::mkfifo((dir / "shared/pipe").c_str(), 0600), 0);
         fs::create_symlink("shared/prog.stp", dir / "chain");
-        const std::string target = c.link[0] == '@' ? dir / c.link.substr(2) : c.link;
+        const std::string target = link[0] == '@' ? dir / link.substr(2) : link;
         fs::create_symlink(target, dir / "prog.stp");
         const std::string name = dir / "prog.stp";
         ScriptedPrompter p;
         p.answers = {true};
         const bool saved = SaveDataFile(StepFileKind(), name, 1, "new", p);
-        EXPECT_EQ(saved, !c.written.empty());
+        EXPECT_EQ(saved, !written.empty());
         EXPECT_TRUE(fs::is_symlink(dir / "prog.stp"));
         if (saved) {
-            EXPECT_EQ(ReadBytes(dir / c.written), "new");
+            EXPECT_EQ(ReadBytes(dir / written), "new");
         } else {
             EXPECT_EQ(p.messages,
-                      (std::vector<Message>{
-                          {"notify", "Cannot write " + name + ": " + c.reason, "Save"}}));
+                      Messages({{"notify", "Cannot write " + name + ": " + reason, "Save"}}));
             EXPECT_TRUE(fs::is_fifo(dir / "shared/pipe"));
         }
-        if (c.written != "shared/prog.stp") {
+        if (written != "shared/prog.stp") {
             EXPECT_EQ(ReadBytes(dir / "shared/prog.stp"), "old");
         }
         EXPECT_EQ(ReadBytes(dir / "shared/ro.stp"), "old");
         // No temporary file left beside the target.
         EXPECT_EQ(std::distance(fs::directory_iterator(dir / "shared"), {}),
-                  c.written == "shared/new.stp" ? 4 : 3);
+                  written == "shared/new.stp" ? 4 : 3);
     }
 }
 
@@ -230,24 +223,21 @@ TEST(DataFiles, OpenDropsAByteOrderMarkAndNamesTheFileInADetail) {
         p);
     // A stopped conversion shows its own message and no completion.
     EXPECT_EQ(o, OpenOutcome::Stopped);
-    EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", "File cannot be open", "Open"}}));
+    EXPECT_EQ(p.messages, (Messages{{"notify", "File cannot be open", "Open"}}));
     EXPECT_EQ(read, "POI,\xEF\xBB\xBF\xE9");  // only the mark at the very start goes
     EXPECT_EQ(p.details, (std::vector<std::string>{dir / "bom.stp" + ": line 1 is short"}));
 }
 
 TEST(DataFiles, FilterForName) {
     const FileKind k = StepFileKind();
-    struct Case {
-        std::string name;
-        bool open;
-        int filter;
-    } cases[] = {
+    // The name, whether opened (else saved), the filter it chooses.
+    const std::tuple<std::string, bool, int> cases[] = {
         {"a.stp", false, 1}, {"a.STP", false, 3}, {"a.csv", false, 2}, {"a.txt", false, 3},
         {"a.STP", true, 1},  {"a.Crd", true, 2},  {"a.csv", true, 3},  {"a", true, 4},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(FilterForName(c.open ? k.openFilters : k.saveFilters, c.name, c.open), c.filter)
-            << c.name << (c.open ? " open" : " save");
+    for (const auto& [name, open, filter] : cases)
+        EXPECT_EQ(FilterForName(open ? k.openFilters : k.saveFilters, name, open), filter)
+            << name << (open ? " open" : " save");
 }
 
 }  // namespace

@@ -167,24 +167,21 @@ TEST(PalletZeb, BlockOfThePalletInTheNumberField) {
 }
 
 TEST(ParameterZeb, ProductsAsShortestDecimalTexts) {
-    struct Case {
-        const char* field;
-        bool linear;  // line 1006, times 0.45; otherwise line 1002, times 2
-        const char* value;
-    } cases[] = {
+    // The field, whether the linear speed's (line 1006, times 0.45; else line 1002, times 2), the
+    // product.
+    const std::tuple<const char*, bool, const char*> cases[] = {
         {"0150", false, "300"}, {"0033", true, "14.85"}, {"-010", false, "-20"},
         {" 1.5", false, "3"},   {"150 ", false, "300"},  {"9999", false, "19998"},
         {"1e3", false, "2000"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.field) + (c.linear ? " x 0.45" : " x 2"));
+    for (const auto& [field, linear, value] : cases) {
+        SCOPED_TRACE(std::string(field) + (linear ? " x 0.45" : " x 2"));
         ParameterTable t;
         ScriptedPrompter p;
-        ASSERT_TRUE(ConvertZebParameters(t,
-                                         c.linear ? ParameterZebFile(1006, At(11, c.field))
-                                                  : ParameterZebFile(1002, At(8, c.field)),
-                                         p));
-        EXPECT_EQ(t.value(c.linear ? PrmLinearSpeed : PrmXMaxSpeed), c.value);
+        const std::string file =
+            linear ? ParameterZebFile(1006, At(11, field)) : ParameterZebFile(1002, At(8, field));
+        ASSERT_TRUE(ConvertZebParameters(t, file, p));
+        EXPECT_EQ(t.value(linear ? PrmLinearSpeed : PrmXMaxSpeed), value);
     }
 }
 
@@ -230,15 +227,11 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
         for (int n = 0; n < kEditableParameterCount; ++n) out += (n == at ? value : "1") + "\r\n";
         return out;
     };
-    struct Case {
-        const char* what;
-        std::function<OpenOutcome(const std::string&, Prompter&)> open;
-        const char* file;
-        std::string content;
-        std::string message;
-        std::string detail;  // "" for none
-    } cases[] = {
-        // clang-format off
+    // What, the open, the file and its content, the message and its detail ("": none).
+    using Open = std::function<OpenOutcome(const std::string&, Prompter&)>;
+    using Case = std::tuple<const char*, Open, const char*, std::string, std::string, std::string>;
+    // clang-format off
+    const Case cases[] = {
         {"pallet, 9 lines", palletFile, "short.plt", Lines(9), cannotOpen, "the file has 9 lines; a pallet file has 10, one value a line"},
         {"pallet, 1 line", palletFile, "short.plt", "5", cannotOpen, "the file has 1 line; a pallet file has 10, one value a line"},
         {"offset, 4 lines", offsetFile, "short.OFF", "1\r\n2\r\n3\r\n4\r\n", cannotOpen, "the file has 4 lines; an offset file has 5, one value a line"},
@@ -262,18 +255,17 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
         {"parameter, a 45th line", parameterFile, "more.prm", parameterLines(0, "1") + "x\r\n\r\n", cannotOpen, "line 45 of 46 follows the last value line, a parameter file has 44 lines: \"x\""},
         // A comma would reach the controller as further fields.
         {"parameter value with a comma", parameterFile, "comma.prm", parameterLines(26, "45,00"), cannotOpen, "line 27: A comma cannot be inputted in Linear interpolation speed"},
-        // clang-format on
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    // clang-format on
+    for (const auto& [what, open, file, content, message, detail] : cases) {
+        SCOPED_TRACE(what);
         TempDir dir;
-        WriteBytes(dir / c.file, c.content);
+        WriteBytes(dir / file, content);
         ScriptedPrompter p;
-        EXPECT_EQ(c.open(dir / c.file, p), OpenOutcome::Stopped);
-        EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", c.message, "Open"}}));
-        EXPECT_EQ(p.details, c.detail.empty()
-                                 ? std::vector<std::string>{}
-                                 : std::vector<std::string>{dir / c.file + ": " + c.detail});
+        EXPECT_EQ(open(dir / file, p), OpenOutcome::Stopped);
+        EXPECT_EQ(p.messages, (std::vector<Message>{{"notify", message, "Open"}}));
+        EXPECT_EQ(p.details, detail.empty() ? std::vector<std::string>{}
+                                            : std::vector<std::string>{dir / file + ": " + detail});
     }
 }
 

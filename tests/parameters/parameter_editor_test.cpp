@@ -44,34 +44,27 @@ class ParameterEditor : public ShellFixture {
 // keep their text and record no edit.
 TEST_F(ParameterEditor, CellsRefuseWhatAValueCannotHold) {
     const QString megabyte(1 << 20, '9');
-    struct Case {
-        const char* what;
-        QWidget* editor;
-        const char* grid;
-        int row, column;
-        QString text;
-        std::string message;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    const std::tuple<const char*, QWidget*, const char*, int, int, QString, std::string> cases[] = {
         {"parameter, too long", screens.tparameter, "PRMGRID", PrmXMaxSpeed, ColValue, megabyte, "X maximum speed holds at most 6 characters"},
         {"parameter, not Windows-1252", screens.tparameter, "PRMGRID", 24, ColValue, QString::fromUtf8("1\xE2\x98\x83"), "The character U+2603 cannot be stored (Windows-1252)."},
         {"pallet, too long", screens.tpalet, "PALGRID", 1, 0, megabyte, "X2 holds at most 7 characters"},
         {"step X, a comma", screens.tmmain, "STEPGRID", 4, 3, "12,5", "A comma cannot be inputted in X"},
         {"step Comment, not Windows-1252", screens.tmmain, "STEPGRID", 4, 8, QString::fromUtf8("ok \xE2\x98\x83"), "The character U+2603 cannot be stored (Windows-1252)."},
-        // clang-format on
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        auto* grid = c.editor->findChild<QTableView*>(c.grid);
+    // clang-format on
+    for (const auto& [what, editor, gridName, row, column, text, message] : cases) {
+        SCOPED_TRACE(what);
+        auto* grid = editor->findChild<QTableView*>(gridName);
         ASSERT_NE(grid, nullptr);
-        const QModelIndex index = grid->model()->index(c.row, c.column);
+        const QModelIndex index = grid->model()->index(row, column);
         ASSERT_TRUE(grid->model()->setData(index, "-1.5"));
         prompter.messages.clear();
-        QUndoStack& undo = dynamic_cast<EditorFrame&>(*c.editor).undoStack();
+        QUndoStack& undo = dynamic_cast<EditorFrame&>(*editor).undoStack();
         const int steps = undo.count();
-        EXPECT_FALSE(grid->model()->setData(index, c.text));
+        EXPECT_FALSE(grid->model()->setData(index, text));
         EXPECT_EQ(undo.count(), steps);
-        EXPECT_EQ(prompter.messages, (std::vector<Message>{{"notify", c.message, "Input"}}));
+        EXPECT_EQ(prompter.messages, (std::vector<Message>{{"notify", message, "Input"}}));
         EXPECT_EQ(index.data().toString().toStdString(), "-1.5");
     }
 }
@@ -112,37 +105,33 @@ TEST_F(ParameterEditor, EveryEditIsOneUndoableStep) {
     auto& pallets = static_cast<PalletEditor&>(*screens.tpalet);
     auto& offsets = static_cast<OffsetEditor&>(*screens.toffset);
     TeachTexts taught = {"1", "2", "-7.5", "4", "5", "6", "7", "8"};
-    struct Case {
-        const char* what;
-        EditorFrame* editor;
-        DataKind kind;
-        const char* grid;
-        int row, column;
-        std::function<void()> teach;  // none: "-7.5" typed into the cell
-    } cases[] = {
-        // clang-format off
+    // The editor, its data's kind, the cell, the teaching that writes it (none: "-7.5" typed).
+    using Case = std::tuple<const char*, EditorFrame*, DataKind, const char*, int, int,
+                            std::function<void()>>;
+    // clang-format off
+    const Case cases[] = {
         {"parameter value", &editor(), DataKind::Parameter, "PRMGRID", 22, ColValue, {}},
         {"pallet cell", &pallets, DataKind::Pallet, "PALGRID", 2, 1, {}},
         {"offsets taught", &offsets, DataKind::Offset, "OFFGRID", 0, 2, [&] { offsets.teachTarget().writeBack(taught, "3"); }},
-        // clang-format on
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        QAbstractItemModel* model = c.editor->findChild<QTableView*>(c.grid)->model();
-        const QModelIndex cell = model->index(c.row, c.column);
-        c.editor->setModified(false);
+    // clang-format on
+    for (const auto& [what, editor, kind, grid, row, column, teach] : cases) {
+        SCOPED_TRACE(what);
+        QAbstractItemModel* model = editor->findChild<QTableView*>(grid)->model();
+        const QModelIndex cell = model->index(row, column);
+        editor->setModified(false);
         const QVariant before = cell.data();
-        const int steps = c.editor->undoStack().index();
-        c.teach ? c.teach() : void(model->setData(cell, "-7.5"));
+        const int steps = editor->undoStack().index();
+        teach ? teach() : void(model->setData(cell, "-7.5"));
         EXPECT_EQ(cell.data().toString(), "-7.5");
-        EXPECT_EQ(c.editor->undoStack().index(), steps + 1);
-        EXPECT_TRUE(screens.flags->isSet(c.kind));
-        c.editor->menuAction("Undo")->trigger();
+        EXPECT_EQ(editor->undoStack().index(), steps + 1);
+        EXPECT_TRUE(screens.flags->isSet(kind));
+        editor->menuAction("Undo")->trigger();
         EXPECT_EQ(cell.data(), before);
-        EXPECT_FALSE(screens.flags->isSet(c.kind));
-        c.editor->menuAction("Redo")->trigger();
+        EXPECT_FALSE(screens.flags->isSet(kind));
+        editor->menuAction("Redo")->trigger();
         EXPECT_EQ(cell.data().toString(), "-7.5");
-        EXPECT_TRUE(screens.flags->isSet(c.kind));
+        EXPECT_TRUE(screens.flags->isSet(kind));
     }
     EXPECT_EQ(offsets.data().program, "3");
 }

@@ -28,21 +28,19 @@ const char* const kLeadSpeedText = "In case of lead 2, the maximum speed is 70mm
 // simulated controller builds it from the two digits), robot 22's for a robot it does not know.
 // A robot number that is no integer leaves the robot's values as they were.
 TEST(ParameterTable, InitialValuesByRobotNumber) {
-    struct Case {
-        const char* robot;  // the value of parameter 0
-        int set;            // the set written, 0: a conversion error
-    } cases[] = {
+    // The value of parameter 0, the set written (0: a conversion error).
+    const std::pair<const char*, int> cases[] = {
         {"31", 31}, {"10", 10}, {"11", 11}, {"21", 21}, {"20", 20},  {"30", 30}, {"32", 32},
         {"22", 22}, {"13", 22}, {"99", 22}, {"0", 22},  {"-31", 22}, {"abc", 0},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string("robot '") + c.robot + "'");
+    for (const auto& [robot, set] : cases) {
+        SCOPED_TRACE(std::string("robot '") + robot + "'");
         ParameterTable t;
         for (int n = 0; n < kEditableParameterCount; ++n) {
             t.setValue(n, "value" + std::to_string(n));
             t.setInitial(n, "old");
         }
-        t.setValue(PrmRobotNumber, c.robot);
+        t.setValue(PrmRobotNumber, robot);
         const ParameterTable before = t;
         std::string error;
         try {
@@ -50,15 +48,14 @@ TEST(ParameterTable, InitialValuesByRobotNumber) {
         } catch (const ConversionError& e) {
             error = e.what();
         }
-        EXPECT_EQ(error,
-                  c.set ? "" : "'" + std::string(c.robot) + "' is not a valid integer value");
+        EXPECT_EQ(error, set ? "" : "'" + std::string(robot) + "' is not a valid integer value");
         SimController sim;
-        ASSERT_TRUE(sim.parameters.loadRobot(c.set ? c.set : kDefaultRobotNumber));
+        ASSERT_TRUE(sim.parameters.loadRobot(set ? set : kDefaultRobotNumber));
         const auto& dependent = kRobotDependentParameters;
         for (int n = 0; n < kParameterCount; ++n) {
             ASSERT_EQ(t.value(n), before.value(n)) << n;  // values are never touched
             const bool kept = n >= kEditableParameterCount ||
-                              (c.set == 0 && std::count(dependent.begin(), dependent.end(), n));
+                              (set == 0 && std::count(dependent.begin(), dependent.end(), n));
             EXPECT_EQ(t.initial(n), kept ? before.initial(n) : sim.parameters.values[n]) << n;
         }
     }
@@ -70,26 +67,19 @@ TEST(ParameterTable, InitialValuesByRobotNumber) {
 }
 
 TEST(ParameterRules, OldControllerVersionsWalkOneRowLess) {
-    struct Case {
-        const char* version;
-        int count;
-    } cases[] = {
+    const std::pair<const char*, int> cases[] = {
         {"1.03", 43}, {"1.10", 43}, {"1.00", 43}, {"1", 43},     {"1.13", 43},
         {"1.14", 44}, {"1.02", 44}, {"", 44},     {"V1.20", 44},
     };
-    for (const Case& c : cases) EXPECT_EQ(TransferCount(c.version), c.count) << c.version;
+    for (const auto& [version, count] : cases) EXPECT_EQ(TransferCount(version), count) << version;
 }
 
 // A value is one file line and one command line, and fits its field: as wide as its input
 // range, a pallet's or an offset's position as wide as the virtual origin point.
 TEST(ParameterRules, ValuesWithACommaLineBreakOrNulOrTooLongAreRefused) {
     const std::string lineBreak = "A line break cannot be inputted in V";
-    struct Case {
-        const char* what;
-        int number;
-        std::string value;
-        std::string refusal;
-    } cases[] = {
+    // What, the parameter, its value, the refusal ("": accepted).
+    const std::tuple<const char*, int, std::string, std::string> cases[] = {
         // clang-format off
         {"speed of range 1 - 200 in two decimals", PrmXMaxSpeed, "200.00", ""},
         {"speed a digit too wide", PrmXMaxSpeed, "1200.00", "V holds at most 6 characters"},
@@ -105,8 +95,8 @@ TEST(ParameterRules, ValuesWithACommaLineBreakOrNulOrTooLongAreRefused) {
         {"reserved holds nothing", 3, "1", "V holds at most 0 characters"},
         // clang-format on
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(ValueRefusal(c.value, ValueLength(c.number), "V"), c.refusal) << c.what;
+    for (const auto& [what, number, value, refusal] : cases)
+        EXPECT_EQ(ValueRefusal(value, ValueLength(number), "V"), refusal) << what;
     // Every value the editor writes itself fits.
     for (int n = 0; n < kEditableParameterCount; ++n)
         EXPECT_LE(ParameterCatalogue(n).initial.size(), ValueLength(n)) << n;
@@ -119,11 +109,7 @@ TEST(ParameterRules, LeadTwoSpeedLimit) {
     // Changes to a fresh table (Z lead 2.00 with Z speeds 70.00, 5.00, 10.00), and the axis
     // refused (-1: the values may be sent; kNoNumber: the last text is no number).
     constexpr int kNoNumber = -2;
-    struct Case {
-        const char* what;
-        std::vector<std::pair<int, std::string>> values;
-        int refused;
-    } cases[] = {
+    const std::tuple<const char*, std::vector<std::pair<int, std::string>>, int> cases[] = {
         // clang-format off
         {"fresh table", {}, -1},
         {"Z lead 2, Z3 speed 71", {{16, "2"}, {33, "71"}}, 2},
@@ -139,25 +125,25 @@ TEST(ParameterRules, LeadTwoSpeedLimit) {
         {"Z maximum no number", {{24, "fast"}}, kNoNumber},
         // clang-format on
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& [what, values, refused] : cases) {
+        SCOPED_TRACE(what);
         ParameterTable t;
-        for (const auto& [n, v] : c.values) t.setValue(n, v);
+        for (const auto& [n, v] : values) t.setValue(n, v);
         std::vector<Message> shown;
-        if (c.refused == kNoNumber) {
+        if (refused == kNoNumber) {
             EXPECT_THROW(LeadSpeedViolation(t), ConversionError);
             // The message names the parameter whose value is no number.
-            const auto& [n, v] = c.values.back();
+            const auto& [n, v] = values.back();
             shown = {
                 {"notify",
                  ParameterCatalogue(n).name + ": '" + v + "' is not a valid floating point value",
                  "Parameter send"}};
         } else {
-            EXPECT_EQ(LeadSpeedViolation(t), c.refused);
-            if (c.refused >= 0) shown = {{"notify", kLeadSpeedText, "Error"}};
+            EXPECT_EQ(LeadSpeedViolation(t), refused);
+            if (refused >= 0) shown = {{"notify", kLeadSpeedText, "Error"}};
         }
         ScriptedPrompter p;
-        EXPECT_EQ(CheckLeadSpeeds(t, p, "Parameter send"), c.refused == -1);
+        EXPECT_EQ(CheckLeadSpeeds(t, p, "Parameter send"), refused == -1);
         EXPECT_EQ(p.messages, shown);
     }
 }
