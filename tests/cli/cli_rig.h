@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QStringList>
+#include <QTest>
 #include <filesystem>
 #include <regex>
 #include <sstream>
@@ -50,6 +51,16 @@ inline MivoRun RunMivo(const QStringList& args, const std::filesystem::path& wor
             p.readAllStandardError().toStdString()};
 }
 
+inline bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+// Whether `mivo` in `p` printed its "@RUN" answered "OK" within 10 s.
+inline bool RunAnswered(QProcess& p) {
+    return QTest::qWaitFor([&] { return Contains(p.peek(1 << 16).toStdString(), "@RUN\nOK\n"); },
+                           10000);
+}
+
 // `mivo-sim` with `options`, ended with the object; `device` is the pseudo-terminal it serves,
 // empty when it did not start, which fails the test unless it `mayFail`.
 struct SimProcess {
@@ -68,6 +79,11 @@ struct SimProcess {
                  const std::string& input = {}, const QString& output = {}) const {
         return RunMivo(QStringList{"--port", device} + args, workDir, input, output);
     }
+    // `mivo --port DEVICE --yes direct run` started in `p`, as RunAnswered.
+    bool startRun(QProcess& p) const {
+        p.start(MIVO_CLI_PROGRAM, {"--port", device, "--yes", "direct", "run"});
+        return RunAnswered(p);
+    }
 
     QProcess process;
     QString device;
@@ -79,10 +95,6 @@ inline std::string StepFile(const std::vector<std::string>& steps) {
     for (std::size_t s = 0; s < 1000; ++s)
         text += (s < steps.size() ? steps[s] : ",,,,,,,") + "\r\n";
     return text;
-}
-
-inline bool Contains(const std::string& text, const std::string& part) {
-    return text.find(part) != std::string::npos;
 }
 
 }  // namespace mivo::test

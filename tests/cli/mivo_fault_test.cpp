@@ -60,19 +60,16 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
         // A move to X 100, a ten-second timer, END.
         WriteBytes(dir / "long.csv",
                    StepFile({"POI,000,100,0,0,0,,", "SEQ,400,,,,,,", "END,000,,,,,,"}));
+        const QStringList send{"--yes", "--range", "0-2", "steps", "send", "long.csv"};
         if (c.simOptions.isEmpty()) {
-            ASSERT_EQ(sim.mivo({"--yes", "--range", "0-2", "steps", "send", "long.csv"}, dir.path())
-                          .exitCode,
-                      0);
+            ASSERT_EQ(sim.mivo(send, dir.path()).exitCode, 0);
         }
         if (c.command.contains("jog") && c.homed) {
             ASSERT_EQ(sim.mivo({"--yes", "direct", "origin"}).exitCode, 0);
         }
         if (c.duringRun) {
             QProcess run;
-            run.start(MIVO_CLI_PROGRAM, {"--port", sim.device, "--yes", "direct", "run"});
-            ASSERT_TRUE(QTest::qWaitFor(
-                [&] { return Contains(run.peek(1 << 16).toStdString(), "@RUN\nOK\n"); }, 10000));
+            ASSERT_TRUE(sim.startRun(run));
             run.kill();
             ASSERT_TRUE(run.waitForFinished(10000));
             // The simulator gives the line back a moment after its peer was killed.
@@ -105,8 +102,7 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
         p.closeWriteChannel();
         ASSERT_TRUE(p.waitForStarted());
         if (c.afterOk) {
-            ASSERT_TRUE(QTest::qWaitFor(
-                [&] { return Contains(p.peek(1 << 16).toStdString(), "@RUN\nOK\n"); }, 10000));
+            ASSERT_TRUE(RunAnswered(p));
         }
         if (c.signal) {
             QTest::qWait(c.afterMs);

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
-#include <QElapsedTimer>
 #include <QProcess>
 
 #include "cli/cli_rig.h"
@@ -11,18 +10,6 @@
 
 namespace mivo::test {
 namespace {
-
-// Reads `p`'s standard output until it holds `part` (or 20 s went by); all read so far.
-std::string OutputUntil(QProcess& p, const std::string& part) {
-    std::string out;
-    QElapsedTimer waited;
-    waited.start();
-    while (out.find(part) == std::string::npos && waited.elapsed() < 20000) {
-        p.waitForReadyRead(200);
-        out += p.readAllStandardOutput().toStdString();
-    }
-    return out;
-}
 
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;
@@ -44,8 +31,7 @@ TEST(MivoHistory, EveryRunKeptAndAKilledRunLosesNoneBeforeIt) {
 
     // Ctrl+C stops the run: kept as STOP.
     QProcess stopped;
-    stopped.start(MIVO_CLI_PROGRAM, {"--port", sim.device, "--yes", "direct", "run"});
-    ASSERT_NE(OutputUntil(stopped, "@RUN").find("@RUN"), std::string::npos);
+    ASSERT_TRUE(sim.startRun(stopped));
     ::kill(pid_t(stopped.processId()), SIGINT);
     ASSERT_TRUE(stopped.waitForFinished(20000));
     // Let the stopped program's robot come to rest before the next run.
@@ -53,8 +39,7 @@ TEST(MivoHistory, EveryRunKeptAndAKilledRunLosesNoneBeforeIt) {
 
     // Killed while the program runs: that run is lost, none before it.
     QProcess killed;
-    killed.start(MIVO_CLI_PROGRAM, {"--port", sim.device, "--yes", "direct", "run"});
-    ASSERT_NE(OutputUntil(killed, "@RUN").find("@RUN"), std::string::npos);
+    ASSERT_TRUE(sim.startRun(killed));
     killed.kill();
     ASSERT_TRUE(killed.waitForFinished(20000));
 

@@ -38,6 +38,7 @@ TEST(MivoLog, PrintsARangeAcrossPlainAndCompressedFiles) {
         "2026-12-08T03:04:09.000 > @GO 4\n2026-12-08T03:04:10.000 > @GO 5\n"
         "2026-12-08T03:04:11.000 > @GO 6\n";
     const std::string day9 = "2026-12-09T00:00:01.000 < OK\n2026-12-09T00:00:03.000 > @R [torn]\n";
+    // clang-format off
     const struct {
         QStringList args;
         bool noFiles;
@@ -45,36 +46,21 @@ TEST(MivoLog, PrintsARangeAcrossPlainAndCompressedFiles) {
         std::string out, err;
     } cases[] = {
         {{"log"}, false, 0, day8 + day9, ""},
-        {{"log", "--since", "2026-12-08T03:04:07", "--until", "2026-12-08T03:04:09.000"},
-         false,
-         0,
+        {{"log", "--since", "2026-12-08T03:04:07", "--until", "2026-12-08T03:04:09.000"}, false, 0,
          "2026-12-08T03:04:07.000 > @GO 2\n2026-12-08T03:04:08.000 > @GO 3\n"
-         "2026-12-08T03:04:09.000 > @GO 4\n",
-         ""},
-        {{"log", "--since=2026-12-08T03:04:10.500", "--until=2026-12-09"},
-         false,
-         0,
-         "2026-12-08T03:04:11.000 > @GO 6\n" + day9,
-         ""},
+         "2026-12-08T03:04:09.000 > @GO 4\n", ""},
+        {{"log", "--since=2026-12-08T03:04:10.500", "--until=2026-12-09"}, false, 0,
+         "2026-12-08T03:04:11.000 > @GO 6\n" + day9, ""},
         {{"log", "--since", "2026-12-09"}, false, 0, day9, ""},
         {{"log", "--until", "2026-12-07"}, false, 0, "", ""},
-        {{"log", "--since", "yesterday"},
-         false,
-         2,
-         "",
-         "mivo: --since 'yesterday' is no time like 2026-12-08T03:04:05 (.mmm may follow) or "
-         "day like 2026-12-08\n"},
-        {{"log", "--since", "2026-12-09", "--until", "2026-12-08"},
-         false,
-         2,
-         "",
+        {{"log", "--since", "yesterday"}, false, 2, "", "mivo: --since 'yesterday' is no time like "
+         "2026-12-08T03:04:05 (.mmm may follow) or day like 2026-12-08\n"},
+        {{"log", "--since", "2026-12-09", "--until", "2026-12-08"}, false, 2, "",
          "mivo: --until 2026-12-08 is before --since 2026-12-09\n"},
-        {{"log"},
-         true,
-         1,
-         "",
+        {{"log"}, true, 1, "",
          "mivo: no flight recorder files in " + (empty.path() / "mivo/log").string() + "\n"},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
         // The recorder's folder under $XDG_STATE_HOME, which `mivo` inherits.
