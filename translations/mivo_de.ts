@@ -1456,6 +1456,114 @@ Für Roboter %2 gespeichert.</translation>
         <source>@OFF command will be sent. OK?</source>
         <translation>Der Befehl @OFF wird gesendet. OK?</translation>
     </message>
+    <message>
+        <source>answered No: nothing was done</source>
+        <translation>mit Nein beantwortet: Es wurde nichts ausgeführt</translation>
+    </message>
+    <message>
+        <source>direct wants a command</source>
+        <translation>direct braucht einen Befehl</translation>
+    </message>
+    <message>
+        <source>unknown direct command %1</source>
+        <translation>unbekannter direct-Befehl %1</translation>
+    </message>
+    <message>
+        <source>--range is for steps send/receive</source>
+        <translation>--range gilt nur für steps send/receive</translation>
+    </message>
+    <message>
+        <source>--port DEVICE is needed</source>
+        <translation>--port DEVICE wird gebraucht</translation>
+    </message>
+    <message>
+        <source>stopped by a signal; the port was closed</source>
+        <translation>durch ein Signal gestoppt; der Port wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>direct %1 did not complete</source>
+        <translation>direct %1 wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>--pallet is for a pallet file (.plt)</source>
+        <translation>--pallet gilt nur für eine Palettendatei (.plt)</translation>
+    </message>
+    <message>
+        <source>--calibrate wants a step file and its step times: --calibrate A.stp A.csv</source>
+        <translation>--calibrate braucht eine Schrittdatei und ihre Schrittzeiten: --calibrate A.stp A.csv</translation>
+    </message>
+    <message>
+        <source>estimate takes one step file</source>
+        <translation>estimate nimmt genau eine Schrittdatei</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>wrong number of operands</source>
+        <translation>falsche Anzahl von Operanden</translation>
+    </message>
+    <message>
+        <source>%1: mivo writes data files only, never ZEB files (.crd)</source>
+        <translation>%1: mivo schreibt nur Datendateien, nie ZEB-Dateien (.crd)</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>unbekannter Befehl %1</translation>
+    </message>
+    <message>
+        <source>No reply from the controller to %1 within %2 s</source>
+        <translation>Keine Antwort der Steuerung auf %1 innerhalb von %2 s</translation>
+    </message>
+    <message>
+        <source>No reply from the controller to %1</source>
+        <translation>Keine Antwort der Steuerung auf %1</translation>
+    </message>
+    <message>
+        <source>unknown port command</source>
+        <translation>unbekannter Port-Befehl</translation>
+    </message>
+    <message>
+        <source>--quick is for steps send</source>
+        <translation>--quick gilt nur für steps send</translation>
+    </message>
+    <message>
+        <source>--quick sends the whole program: no --range with it</source>
+        <translation>--quick sendet das ganze Programm: kein --range dazu</translation>
+    </message>
+    <message>
+        <source>--kind is for convert</source>
+        <translation>--kind gilt nur für convert</translation>
+    </message>
+    <message>
+        <source>--parameters is for check and steps send</source>
+        <translation>--parameters gilt nur für check und steps send</translation>
+    </message>
+    <message>
+        <source>--pallet is for convert</source>
+        <translation>--pallet gilt nur für convert</translation>
+    </message>
+    <message>
+        <source>--range wants A-B</source>
+        <translation>--range braucht A-B</translation>
+    </message>
+    <message>
+        <source>--pdf OUT.pdf is needed</source>
+        <translation>--pdf OUT.pdf wird gebraucht</translation>
+    </message>
+    <message>
+        <source>--pdf wants a file name</source>
+        <translation>--pdf braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--range is for steps and parameters</source>
+        <translation>--range gilt nur für Schritte und Parameter</translation>
+    </message>
+    <message>
+        <source>%1 did not complete</source>
+        <translation>%1 wurde nicht abgeschlossen</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>

@@ -1456,6 +1456,114 @@ Remembered for robot %2.</source>
         <source>@OFF command will be sent. OK?</source>
         <translation>@OFF コマンドを送信します。よろしいですか？</translation>
     </message>
+    <message>
+        <source>answered No: nothing was done</source>
+        <translation>「いいえ」と回答されました: 何も実行していません</translation>
+    </message>
+    <message>
+        <source>direct wants a command</source>
+        <translation>direct にはコマンドが必要です</translation>
+    </message>
+    <message>
+        <source>unknown direct command %1</source>
+        <translation>不明な direct コマンド %1</translation>
+    </message>
+    <message>
+        <source>--range is for steps send/receive</source>
+        <translation>--range は steps send/receive 専用です</translation>
+    </message>
+    <message>
+        <source>--port DEVICE is needed</source>
+        <translation>--port DEVICE が必要です</translation>
+    </message>
+    <message>
+        <source>stopped by a signal; the port was closed</source>
+        <translation>シグナルにより停止しました。ポートを閉じました</translation>
+    </message>
+    <message>
+        <source>direct %1 did not complete</source>
+        <translation>direct %1 は完了しませんでした</translation>
+    </message>
+    <message>
+        <source>--pallet is for a pallet file (.plt)</source>
+        <translation>--pallet はパレットファイル (.plt) 専用です</translation>
+    </message>
+    <message>
+        <source>--calibrate wants a step file and its step times: --calibrate A.stp A.csv</source>
+        <translation>--calibrate にはステップファイルとそのステップ時間が必要です: --calibrate A.stp A.csv</translation>
+    </message>
+    <message>
+        <source>estimate takes one step file</source>
+        <translation>estimate にはステップファイルを1つ指定します</translation>
+    </message>
+    <message>
+        <source>no command given</source>
+        <translation>コマンドが指定されていません</translation>
+    </message>
+    <message>
+        <source>wrong number of operands</source>
+        <translation>オペランドの数が正しくありません</translation>
+    </message>
+    <message>
+        <source>%1: mivo writes data files only, never ZEB files (.crd)</source>
+        <translation>%1: mivo はデータファイルのみを書き込み、ZEB ファイル (.crd) は書き込みません</translation>
+    </message>
+    <message>
+        <source>unknown command %1</source>
+        <translation>不明なコマンド %1</translation>
+    </message>
+    <message>
+        <source>No reply from the controller to %1 within %2 s</source>
+        <translation>%1 に対するコントローラの応答が %2 秒以内にありません</translation>
+    </message>
+    <message>
+        <source>No reply from the controller to %1</source>
+        <translation>%1 に対するコントローラの応答がありません</translation>
+    </message>
+    <message>
+        <source>unknown port command</source>
+        <translation>不明なポートコマンド</translation>
+    </message>
+    <message>
+        <source>--quick is for steps send</source>
+        <translation>--quick は steps send 専用です</translation>
+    </message>
+    <message>
+        <source>--quick sends the whole program: no --range with it</source>
+        <translation>--quick はプログラム全体を送信します: --range とは併用できません</translation>
+    </message>
+    <message>
+        <source>--kind is for convert</source>
+        <translation>--kind は convert 専用です</translation>
+    </message>
+    <message>
+        <source>--parameters is for check and steps send</source>
+        <translation>--parameters は check と steps send 専用です</translation>
+    </message>
+    <message>
+        <source>--pallet is for convert</source>
+        <translation>--pallet は convert 専用です</translation>
+    </message>
+    <message>
+        <source>--range wants A-B</source>
+        <translation>--range には A-B を指定します</translation>
+    </message>
+    <message>
+        <source>--pdf OUT.pdf is needed</source>
+        <translation>--pdf OUT.pdf が必要です</translation>
+    </message>
+    <message>
+        <source>--pdf wants a file name</source>
+        <translation>--pdf にはファイル名を指定します</translation>
+    </message>
+    <message>
+        <source>--range is for steps and parameters</source>
+        <translation>--range はステップとパラメータ専用です</translation>
+    </message>
+    <message>
+        <source>%1 did not complete</source>
+        <translation>%1 は完了しませんでした</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>

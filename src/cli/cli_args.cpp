@@ -135,9 +135,9 @@ int ReadPortOptions(const ParsedArgs& args, PortOptions& out, std::string& probl
 const OptionSpec& MivoOptions() {
     static const OptionSpec known{
         {"--yes", "--help", "--version", "--quick", "--time", "--csv"},
-        {"--port", "--timeout", "--log", "--range", "--kind", "--pallet", "--mode", "--hold",
-         "--cycles", "--parameters", "--pdf", "--program", "--only", "--steps", "--calibrate",
-         "--since", "--until", "--on-end", "--mqtt"}};
+        {"--port",      "--timeout", "--log",        "--range",  "--kind",    "--pallet", "--mode",
+         "--hold",      "--cycles",  "--parameters", "--pdf",    "--program", "--only",   "--steps",
+         "--calibrate", "--since",   "--until",      "--on-end", "--mqtt",    "--lang"}};
     return known;
 }
 

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "cli/person_words.h"
 #include "common/readable_text.h"
 #include "link/flight_recorder.h"
 #include "link/link_messages.h"
@@ -9,7 +10,7 @@
 namespace mivo {
 
 int UsageError(const std::string& problem) {
-    std::cerr << "mivo: " << EscapeControlBytes(problem) << '\n';
+    std::cerr << "mivo: " << ForPerson(EscapeControlBytes(problem)) << '\n';
     return kExitUsage;
 }
 
@@ -31,8 +32,8 @@ ConsolePort::ConsolePort(const ParsedArgs& args) : app_(argc_, argv_) {
     link_.setPortNumberSource([] { return 1; });
     RouteLinkMessages(
         link_, [](const std::string& text, const std::string& caption, const std::string& detail) {
-            std::cerr << caption << ": " << text << '\n';
-            if (!detail.empty()) std::cerr << "  " << detail << '\n';
+            std::cerr << ForPerson(caption) << ": " << ForPerson(text) << '\n';
+            if (!detail.empty()) std::cerr << "  " << ForPerson(detail) << '\n';
         });
 }
 

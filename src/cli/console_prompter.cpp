@@ -6,7 +6,9 @@
 #include <ostream>
 
 #include "cli/cli_args.h"
+#include "cli/person_words.h"
 #include "cli/report_output.h"
+#include "common/said_text.h"
 #include "procedures/reply_rules.h"
 
 namespace mivo {
@@ -18,7 +20,7 @@ std::string ConsolePrompter::answer(const std::string& text, const std::string& 
                                     const char* choices) {
     if (before_) before_();
     out_.flush();
-    err_ << caption << ": " << text << " [" << choices << "] ";
+    err_ << ForPerson(caption) << ": " << ForPerson(text) << " [" << choices << "] ";
     if (yes_) {
         err_ << "y" << std::endl;
         return "y";
@@ -67,7 +69,7 @@ void ConsolePrompter::notifyDetail(const std::string& text, const std::string& c
     out_ << caption << ": " << text << std::endl;
     NoteNotice(caption + ": " + text + (detail.empty() ? "" : " (" + detail + ")"));
     // What went wrong in detail is a diagnostic: standard error, the line after the notice.
-    if (!detail.empty()) err_ << "  " << detail << std::endl;
+    if (!detail.empty()) err_ << "  " << ForPerson(detail) << std::endl;
 }
 
 void ConsolePrompter::showControllerError(const std::string& line) {
@@ -78,7 +80,8 @@ void ConsolePrompter::showControllerError(const std::string& line) {
 
 int ReportDeclined(int status, const ConsolePrompter& prompter, std::ostream& err) {
     if (status == kExitFailed && prompter.declined())
-        err << "mivo: answered No: nothing was done" << std::endl;
+        err << "mivo: " << ForPerson(UI_TEXT("Message", "answered No: nothing was done"))
+            << std::endl;
     return status;
 }
 

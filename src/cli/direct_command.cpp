@@ -15,10 +15,12 @@
 #include "cli/console_port.h"
 #include "cli/console_prompter.h"
 #include "cli/direct_operands.h"
+#include "cli/person_words.h"
 #include "cli/report_output.h"
 #include "common/convert.h"
 #include "common/fiber.h"
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "common/step_times.h"
 #include "direct/cycle_timing.h"
 #include "direct/direct_commands.h"
@@ -103,7 +105,7 @@ const char* DirectUsage() {
 }
 
 int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& operands) {
-    if (operands.empty()) return UsageError("direct wants a command");
+    if (operands.empty()) return UsageError(UI_TEXT("Message", "direct wants a command"));
     const std::string& word = operands[0];
     ConsoleDirectView view;
     QTimer hold;
@@ -117,7 +119,8 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     } else {
         for (const DirectCommand& c : Commands())
             if (word == c.word) command = &c;
-        if (!command) return UsageError("unknown direct command " + word);
+        if (!command)
+            return UsageError(Filled(UI_TEXT("Message", "unknown direct command %1"), {word}));
         for (const char* o : {"--mode", "--hold", "--cycles", "--time", "--steps", "--on-end"})
             if (args.has(o) &&
                 !(word == "run" && (std::string(o) == "--time" || std::string(o) == "--steps" ||
@@ -155,8 +158,9 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
                 if (s.cyclesRunning() > 0) StopPanel(s);
             };
     }
-    if (args.has("--range")) return UsageError("--range is for steps send/receive");
-    if (!args.has("--port")) return UsageError("--port DEVICE is needed");
+    if (args.has("--range"))
+        return UsageError(UI_TEXT("Message", "--range is for steps send/receive"));
+    if (!args.has("--port")) return UsageError(UI_TEXT("Message", "--port DEVICE is needed"));
     PortOptions options;
     if (const int read = ReadPortOptionsOrSay(args, options); read != kExitCompleted) return read;
     const int timeoutMs = options.timeoutMs;
@@ -259,7 +263,9 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     link.goDirectOffline();
     if (stop.stopped() && own.signalEndsWell) return kExitCompleted;
     if (stop.stopped()) {
-        std::cerr << "mivo: stopped by a signal; the port was closed\n";
+        std::cerr << "mivo: "
+                  << ForPerson(UI_TEXT("Message", "stopped by a signal; the port was closed"))
+                  << '\n';
         return kExitFailed;
     }
     // The reason follows from EndOfReports.
@@ -271,7 +277,10 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         return kExitFailed;
     }
     if (outcome == Outcome::Completed) return kExitCompleted;
-    if (outcome != Outcome::Declined) std::cerr << "mivo: direct " << word << " did not complete\n";
+    if (outcome != Outcome::Declined)
+        std::cerr << "mivo: "
+                  << ForPerson(Filled(UI_TEXT("Message", "direct %1 did not complete"), {word}))
+                  << '\n';
     return kExitFailed;
 }
 

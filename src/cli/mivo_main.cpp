@@ -17,11 +17,15 @@
 #include "cli/estimate_command.h"
 #include "cli/history_command.h"
 #include "cli/log_command.h"
+#include "cli/person_words.h"
 #include "cli/port_commands.h"
 #include "cli/print_command.h"
 #include "cli/report_output.h"
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "common/version.h"
+#include "i18n/console_texts.h"
+#include "i18n/translations.h"
 #include "link/flight_recorder.h"
 
 namespace {
@@ -51,9 +55,9 @@ int Convert(const Invocation& call) {
         call.args.has("--kind") ? std::optional(call.args.value("--kind")) : std::nullopt,
         call.operands[0], call.operands[1], problem);
     if (kind && call.args.has("--pallet") && *kind != mivo::DataKind::Pallet)
-        problem = "--pallet is for a pallet file (.plt)";
+        problem = UI_TEXT("Message", "--pallet is for a pallet file (.plt)");
     if (!kind || !problem.empty()) {
-        std::cerr << "mivo: " << mivo::EscapeControlBytes(problem) << '\n';
+        std::cerr << "mivo: " << mivo::ForPerson(mivo::EscapeControlBytes(problem)) << '\n';
         return mivo::kExitUsage;
     }
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
@@ -78,9 +82,9 @@ int Estimate(const Invocation& call) {
     std::string file = call.operands[0];
     if (call.args.has("--calibrate")) {
         if (call.operands.size() != 2)
-            return Usage(
-                "--calibrate wants a step file and its step times: --calibrate A.stp "
-                "A.csv");
+            return Usage(UI_TEXT("Message",
+                                 "--calibrate wants a step file and its step times: "
+                                 "--calibrate A.stp A.csv"));
         const auto csv = [](const std::string& name) {
             return name.size() > 4 && (name.substr(name.size() - 4) == ".csv" ||
                                        name.substr(name.size() - 4) == ".CSV");
@@ -89,7 +93,7 @@ int Estimate(const Invocation& call) {
         calibration = {call.args.value("--calibrate"), call.operands[firstIsTimes ? 0 : 1]};
         file = call.operands[firstIsTimes ? 1 : 0];
     } else if (call.operands.size() != 1) {
-        return Usage("estimate takes one step file");
+        return Usage(UI_TEXT("Message", "estimate takes one step file"));
     }
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
     prompter.setQuietOpen(true);
@@ -271,16 +275,28 @@ void PrintCommandHelp(const Command& c, std::ostream& out) {
 }
 
 void PrintUsage(std::ostream& out) {
-    out << "usage:\n  mivo --help | --version\n";
+    out << "usage:\n  mivo --help | --version\n  mivo --lang en|de|ja ...\n";
     for (const Command& c : Commands()) out << "  " << c.usage << '\n';
 }
 
 // A call the tool cannot run: the problem and the usage on standard error. The problem may
 // quote an argument: its control bytes are shown, not sent to the terminal.
 int Usage(const std::string& problem) {
-    std::cerr << "mivo: " << mivo::EscapeControlBytes(problem) << '\n';
+    std::cerr << "mivo: " << mivo::ForPerson(mivo::EscapeControlBytes(problem)) << '\n';
     PrintUsage(std::cerr);
     return mivo::kExitUsage;
+}
+
+// The language of what is said to a person: --lang's, else the system's; chosen before the
+// options are read, so that a problem with them is said in it too.
+void SpeakTheUsersLanguage(const std::vector<std::string>& args) {
+    std::string chosen;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--lang" && i + 1 < args.size()) chosen = args[i + 1];
+        if (args[i].rfind("--lang=", 0) == 0) chosen = args[i].substr(7);
+    }
+    if (mivo::SpeakOnConsole(mivo::SpokenLanguage(QString::fromStdString(chosen))))
+        mivo::SetPersonWords(&mivo::OnConsole);
 }
 
 bool Matches(const Command& c, const std::vector<std::string>& words) {
@@ -294,6 +310,7 @@ bool Matches(const Command& c, const std::vector<std::string>& words) {
 // names it.
 int Run(int argc, char** argv, std::string& command) {
     std::vector<std::string> args(argv + 1, argv + argc);
+    SpeakTheUsersLanguage(args);
     ParsedArgs parsed;
     std::string error;
     if (!mivo::ParseArgs(args, mivo::MivoOptions(), parsed, error)) return Usage(error);
@@ -311,22 +328,23 @@ int Run(int argc, char** argv, std::string& command) {
         std::cout << mivo::VersionLine("mivo");
         return mivo::kExitCompleted;
     }
-    if (parsed.words.empty()) return Usage("no command given");
+    if (parsed.words.empty()) return Usage(UI_TEXT("Message", "no command given"));
     for (const Command& c : Commands()) {
         if (!Matches(c, parsed.words)) continue;
         Invocation call{
             parsed, {parsed.words.begin() + static_cast<long>(c.words.size()), parsed.words.end()}};
         if (c.operands != kAnyOperands && (call.operands.size() < c.operands ||
                                            call.operands.size() > c.operands + c.optionalOperands))
-            return Usage("wrong number of operands");
+            return Usage(UI_TEXT("Message", "wrong number of operands"));
         const auto writes = static_cast<std::size_t>(c.writes);
         if (c.writes >= 0 && writes < call.operands.size() &&
             mivo::IsZebFileName(call.operands[writes]))
-            return Usage(call.operands[writes] +
-                         ": mivo writes data files only, never ZEB files (.crd)");
+            return Usage(mivo::Filled(
+                UI_TEXT("Message", "%1: mivo writes data files only, never ZEB files (.crd)"),
+                {call.operands[writes]}));
         return c.run(call);
     }
-    return Usage("unknown command " + parsed.words[0]);
+    return Usage(mivo::Filled(UI_TEXT("Message", "unknown command %1"), {parsed.words[0]}));
 }
 
 }  // namespace

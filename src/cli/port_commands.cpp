@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 
 #include "cli/backup_command.h"
 #include "cli/check_command.h"
@@ -14,10 +15,12 @@
 #include "cli/console_prompter.h"
 #include "cli/console_transfer_view.h"
 #include "cli/convert_command.h"
+#include "cli/person_words.h"
 #include "cli/port_operation.h"
 #include "common/convert.h"
 #include "common/prompter.h"
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "link/controller_link.h"
 #include "link/stop_signal_watch.h"
 #include "modal/modal_run.h"
@@ -57,10 +60,17 @@ class ConsoleChannel : public Channel {
         if (!waits) return wait();
         std::string line = wait();
         if (line.empty() && !link_.halted()) {
-            std::cerr << "No reply from the controller to " << ReadableErrorLine(command_);
-            if (inner_.lastEnd() == EngineChannel::End::TimedOut)
-                std::cerr << " within " << timeoutMs_ / 1000.0 << " s";
-            std::cerr << '\n';
+            std::ostringstream seconds;
+            seconds << timeoutMs_ / 1000.0;
+            const std::string to = ReadableErrorLine(command_);
+            std::cerr << ForPerson(
+                             inner_.lastEnd() == EngineChannel::End::TimedOut
+                                 ? Filled(UI_TEXT("Message",
+                                                  "No reply from the controller to %1 within %2 s"),
+                                          {to, seconds.str()})
+                                 : Filled(UI_TEXT("Message", "No reply from the controller to %1"),
+                                          {to}))
+                      << '\n';
         }
         if (log_) WriteLogLine(*log_, false, line);
         return line;
@@ -84,23 +94,27 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     const bool memory = !words.empty() && (words[0] == "pallet" || words[0] == "offset");
     const bool backup = BackupCommand::Runs(words);
     if (!steps && !version && !errors && !params && !memory && !backup)
-        return UsageError("unknown port command");
-    if (!args.has("--port")) return UsageError("--port DEVICE is needed");
-    if (args.has("--range") && !steps) return UsageError("--range is for steps send/receive");
+        return UsageError(UI_TEXT("Message", "unknown port command"));
+    if (!args.has("--port")) return UsageError(UI_TEXT("Message", "--port DEVICE is needed"));
+    if (args.has("--range") && !steps)
+        return UsageError(UI_TEXT("Message", "--range is for steps send/receive"));
     const bool quick = args.has("--quick");
-    if (quick && !(steps && words[1] == "send")) return UsageError("--quick is for steps send");
+    if (quick && !(steps && words[1] == "send"))
+        return UsageError(UI_TEXT("Message", "--quick is for steps send"));
     if (quick && args.has("--range"))
-        return UsageError("--quick sends the whole program: no --range with it");
-    if (args.has("--kind")) return UsageError("--kind is for convert");
+        return UsageError(
+            UI_TEXT("Message", "--quick sends the whole program: no --range with it"));
+    if (args.has("--kind")) return UsageError(UI_TEXT("Message", "--kind is for convert"));
     if (args.has("--parameters") && !(steps && words[1] == "send"))
-        return UsageError("--parameters is for check and steps send");
-    if (args.has("--pallet") && !backup) return UsageError("--pallet is for convert");
+        return UsageError(UI_TEXT("Message", "--parameters is for check and steps send"));
+    if (args.has("--pallet") && !backup)
+        return UsageError(UI_TEXT("Message", "--pallet is for convert"));
 
     std::string start = "0", end = "999";
     if (args.has("--range")) {
         const std::string r = args.value("--range");
         const std::size_t dash = r.find('-', 1);
-        if (dash == std::string::npos) return UsageError("--range wants A-B");
+        if (dash == std::string::npos) return UsageError(UI_TEXT("Message", "--range wants A-B"));
         start = r.substr(0, dash);
         end = r.substr(dash + 1);
     }
@@ -192,7 +206,9 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     link.deliverPendingMessages();
     link.goOffline();
     if (stop.stopped()) {
-        std::cerr << "mivo: stopped by a signal; the port was closed\n";
+        std::cerr << "mivo: "
+                  << ForPerson(UI_TEXT("Message", "stopped by a signal; the port was closed"))
+                  << '\n';
         return failed;
     }
     // The restore's summary says what was sent before the No: not "nothing was done".

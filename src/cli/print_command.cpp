@@ -6,8 +6,10 @@
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
 #include "cli/kind_document.h"
+#include "cli/person_words.h"
 #include "common/convert.h"
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "files/file_io.h"
 #include "print/listing_painter.h"
 
@@ -16,17 +18,18 @@ namespace mivo {
 namespace {
 
 int Usage(const std::string& problem) {
-    std::cerr << "mivo: " << EscapeControlBytes(problem) << "\nusage: " << kPrintUsage << '\n';
+    std::cerr << "mivo: " << ForPerson(EscapeControlBytes(problem)) << "\nusage: " << kPrintUsage
+              << '\n';
     return kExitUsage;
 }
 
 }  // namespace
 
 int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
-    if (!args.has("--pdf")) return Usage("--pdf OUT.pdf is needed");
-    if (args.has("--pallet")) return Usage("--pallet is for convert");
+    if (!args.has("--pdf")) return Usage(UI_TEXT("Message", "--pdf OUT.pdf is needed"));
+    if (args.has("--pallet")) return Usage(UI_TEXT("Message", "--pallet is for convert"));
     const std::string out = args.value("--pdf");
-    if (out.empty()) return Usage("--pdf wants a file name");
+    if (out.empty()) return Usage(UI_TEXT("Message", "--pdf wants a file name"));
     const std::optional<DataKind> kind =
         args.has("--kind") ? KindOfWord(args.value("--kind")) : KindOfFileName(file);
     if (!kind)
@@ -39,10 +42,11 @@ int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
     const DataKind listing = *kind;
     PrintRange range = PresetRange(listing);
     if (args.has("--range")) {
-        if (!RangeEditable(listing)) return Usage("--range is for steps and parameters");
+        if (!RangeEditable(listing))
+            return Usage(UI_TEXT("Message", "--range is for steps and parameters"));
         const std::string r = args.value("--range");
         const std::size_t dash = r.find('-', 1);
-        if (dash == std::string::npos) return Usage("--range wants A-B");
+        if (dash == std::string::npos) return Usage(UI_TEXT("Message", "--range wants A-B"));
         range = {r.substr(0, dash), r.substr(dash + 1)};
     }
     ConsolePrompter prompter(std::cin, std::cout, std::cerr, true);

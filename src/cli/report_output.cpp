@@ -9,7 +9,9 @@
 
 #include "cli/cli_args.h"
 #include "cli/fd_stream.h"
+#include "cli/person_words.h"
 #include "common/readable_text.h"
+#include "common/said_text.h"
 
 namespace mivo {
 
@@ -61,7 +63,9 @@ int EndOfReports(int status, const std::string& command) {
     if (status == kExitCompleted || status == kExitUsage || !errors) return status;
     if (errors->lastLine().rfind("mivo: ", 0) == 0) return status;
     const bool silent = !errors->written();
-    std::cerr << "mivo: " << ReadableText(command) << " did not complete";
+    std::cerr << "mivo: "
+              << ForPerson(
+                     Filled(UI_TEXT("Message", "%1 did not complete"), {ReadableText(command)}));
     if (silent && !lastNotice.empty()) std::cerr << ": " << lastNotice;
     std::cerr << '\n';
     return status;

@@ -52,11 +52,13 @@ bool InstallTranslations(const QString& language) {
     if (language == QLatin1String("en") || !Known(language)) return false;
     Install(QStringLiteral("qtbase_") + language,
             {QLibraryInfo::path(QLibraryInfo::TranslationsPath)});
-    // Installed beside the programs (bin/../share/mivo/translations), else in the build tree.
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath()).filePath("../share/mivo/translations");
     return Install(QStringLiteral("mivo_") + language,
-                   {installed, QStringLiteral(MIVO_BUILD_TRANSLATIONS)});
+                   TranslationFolders(QCoreApplication::applicationDirPath()));
+}
+
+QStringList TranslationFolders(const QString& programDir) {
+    return {QDir(programDir).filePath("../share/mivo/translations"),
+            QStringLiteral(MIVO_BUILD_TRANSLATIONS)};
 }
 
 }  // namespace mivo

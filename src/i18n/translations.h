@@ -3,6 +3,7 @@
 // The language is the one chosen (`--lang`, or the editor's Settings), else the system's; Qt's
 // own translations (its standard dialogs) come with the program's.
 #include <QString>
+#include <QStringList>
 
 #include "i18n/languages.h"
 
@@ -16,5 +17,9 @@ QString SpokenLanguage(const QString& chosen);
 // of those installed before; none for English. False when the program's are not found (it speaks
 // English then). Windows made before keep their texts.
 bool InstallTranslations(const QString& language);
+
+// Where the program's translations are, for a program in `programDir`: installed beside it
+// (bin/../share/mivo/translations), else in the build tree.
+QStringList TranslationFolders(const QString& programDir);
 
 }  // namespace mivo

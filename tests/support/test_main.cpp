@@ -12,6 +12,10 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     qputenv("XDG_STATE_HOME", config.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", config.path().toLocal8Bit());
+    // English whatever the machine's locale, for the programs started too: the tests quote the
+    // texts as written. A test of another language sets its own.
+    qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
