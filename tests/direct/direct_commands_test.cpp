@@ -13,10 +13,7 @@ namespace {
 
 TEST(DirectRules, GoMoveFollowsTheStepRecord) {
     struct Case {
-        const char* record;
-        const char* step;
-        const char* position;
-        const char* sent;
+        const char *record, *step, *position, *sent;
     };
     const Case cases[] = {
         {"S5 CIR 000,1,2,3", "5", "1", "@CIR GO 5,1"},
@@ -183,44 +180,41 @@ TEST(DirectCycle, AWaitWithoutALine) {
     struct Case {
         const char* name;
         Command command;
-        bool offline;                   // the offline routine runs when the line is lost
+        bool lost;                      // the line lost; else the reply limit passed
+        bool offline = false;           // and the offline routine ran
         const char* keyword = nullptr;  // answered with `replies` and then silent
         Lines replies = {};
     };
     const Case cases[] = {
-        {"ORG (a move waits as long as it takes: only a line lost ends it)", ReturnToOriginDirect,
-         false},
-        {"GO", GoMove, true},
+        // A move waits as long as it takes: only a line lost ends it.
+        {"ORG, line lost", ReturnToOriginDirect, true},
+        {"GO, time out", GoMove, false},
+        {"GO, line lost", GoMove, true, true},
         // A value counts only with its trailing line.
-        {"?SNO without its trailing line", QueryStepNo, false, "@?SNO", {"12"}},
-        {"a position without its trailing line", ReadAxisPositions, true, "@?POS", {"1.00"}},
+        {"?SNO without its trailing line", QueryStepNo, false, false, "@?SNO", {"12"}},
+        {"positions without the trailing line", ReadAxisPositions, false, false, "@?POS", {"1.00"}},
     };
     for (const Case& c : cases) {
-        for (const bool lost : {false, true}) {
-            if (lost && c.keyword) continue;
-            if (!lost && c.command == ReturnToOriginDirect) continue;
-            SCOPED_TRACE(std::string(c.name) + (lost ? ", line lost" : ", time out"));
-            DirectRig rig;
-            if (c.keyword)
-                rig.answer(c.keyword, c.replies);
-            else if (lost)
-                rig.sim.faults.hangupAfter = 0;
-            else
-                rig.sim.faults.silent.which = SimPick::kEvery;
-            rig.session.state.monitoring = true;
-            rig.prompter.answers = {true};
-            EXPECT_EQ(rig.run(c.command), Outcome::Failed);
-            EXPECT_EQ(rig.sim.received().size(), 1u);
-            const bool offline = lost && c.offline;
-            EXPECT_EQ(rig.view.idle(), !lost);
-            EXPECT_EQ(rig.channel.closed(), offline);
-            EXPECT_EQ(rig.view.lineShown, offline ? "Offline" : "Online");
-            // Off line the panels show no state until the line reads them again.
-            EXPECT_EQ(rig.view.io, std::string(32, offline ? '?' : '0'));
-            EXPECT_EQ(rig.session.state.monitoring, !offline);
-            EXPECT_FALSE(rig.view.fields.contains(DirectField::Step));
-            EXPECT_FALSE(rig.view.fields.contains(DirectField::XPosition));
-        }
+        SCOPED_TRACE(c.name);
+        DirectRig rig;
+        if (c.keyword)
+            rig.answer(c.keyword, c.replies);
+        else if (c.lost)
+            rig.sim.faults.hangupAfter = 0;
+        else
+            rig.sim.faults.silent.which = SimPick::kEvery;
+        rig.session.state.monitoring = true;
+        rig.prompter.answers = {true};
+        EXPECT_EQ(rig.run(c.command), Outcome::Failed);
+        EXPECT_EQ(rig.sim.received().size(), 1u);
+        EXPECT_EQ(rig.view.idle(), !c.lost);
+        EXPECT_EQ(rig.channel.closed(), c.offline);
+        EXPECT_EQ(rig.view.lineShown, c.offline ? "Offline" : "Online");
+        // Off line the panels show no state until the line reads them again.
+        EXPECT_EQ(rig.view.io, std::string(32, c.offline ? '?' : '0'));
+        EXPECT_EQ(rig.session.state.monitoring, !c.offline);
+        EXPECT_FALSE(rig.view.fields.contains(DirectField::Step));
+        EXPECT_FALSE(rig.view.fields.contains(DirectField::XPosition));
     }
 }
 

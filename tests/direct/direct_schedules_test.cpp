@@ -196,11 +196,8 @@ TEST(DirectSchedules, AStopAtEveryLineBoundaryOfEveryCommand) {
     }
     // The screen sends every command of the engine's list but the parameters' initialisation,
     // which its own dialog sends.
-    for (const CommandShape& c : DirectCommands()) {
-        if (c.command != "@INIT PRM") {
-            EXPECT_TRUE(sent.contains(c.command)) << c.command;
-        }
-    }
+    for (const CommandShape& c : DirectCommands())
+        EXPECT_TRUE(c.command == "@INIT PRM" || sent.contains(c.command)) << c.command;
     std::printf("explored %d schedules of %zu commands\n", schedules, Procedures().size());
 }
 

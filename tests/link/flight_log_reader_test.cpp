@@ -49,8 +49,7 @@ TEST(FlightLogReader, LinesOfARangeWhateverThePieces) {
         "2026-12-08T03:04:06.000 ~ @?DI 3 = 1\n"
         "2026-12-08T03:04:07.000 > @R"s;
     const struct {
-        const char* since;
-        const char* until;
+        const char *since, *until;
         std::string lines;
     } cases[] = {
         {"", "",

@@ -35,9 +35,7 @@ std::uintmax_t SizeOnDisk(const fs::path& folder) {
 
 TEST(FlightRecorder, FolderFromTheEnvironment) {
     const struct {
-        const char* xdg;
-        const char* home;
-        const char* folder;
+        const char *xdg, *home, *folder;
     } cases[] = {
         {"/s", "/h", "/s/mivo/log"},
         {nullptr, "/h", "/h/.local/state/mivo/log"},

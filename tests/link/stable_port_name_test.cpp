@@ -48,11 +48,7 @@ TEST(StablePortName, FoundAgainAfterRenumbering) {
 
 TEST(StablePortName, PortListLineSkipsEmptyParts) {
     const struct {
-        const char* device;
-        const char* description;
-        const char* maker;
-        const char* serial;
-        const char* line;
+        const char *device, *description, *maker, *serial, *line;
     } cases[] = {
         {"/dev/ttyUSB0", "USB-Serial Controller", "Prolific", "A5012345",
          "/dev/ttyUSB0 (USB-Serial Controller, Prolific, serial A5012345)"},
