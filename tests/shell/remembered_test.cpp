@@ -15,28 +15,17 @@
 #include "shell/window_style.h"
 #include "steps/step_editor.h"
 #include "support/scripted_chooser.h"
+#include "support/temp_dir.h"
 
 namespace mivo::test {
 namespace {
 
 using Remembered = ShellFixture;
 
-QByteArray Bytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+using namespace std::string_literals;  // bytes with NULs in them
 
-// Bytes with NULs in them.
-template <std::size_t N>
-QByteArray Raw(const char (&bytes)[N]) {
-    return QByteArray(bytes, N - 1);
-}
-
-void Write(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
+std::string Bytes(const QString& path) { return ReadBytes(path.toStdString()); }
+void Write(const QString& path, const std::string& bytes) { WriteBytes(path.toStdString(), bytes); }
 
 // A sound file comes back whole (also as the earlier versions wrote it through QSettings); a
 // damaged one is taken in no part: it is kept aside, said once, and written anew at the end.
@@ -74,8 +63,7 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
     screens.settings->setPlant(plant);
     screens.settings->setLanguage("ja");
     ASSERT_TRUE(SaveSettings(file, screens, true));
-    const QByteArray sound = Bytes(file);
-    QByteArray legacy;  // the same through QSettings
+    const std::string sound = Bytes(file);
     {
         QSettings q(dir.filePath("legacy.conf"), QSettings::IniFormat);
         q.setValue("com/port", 3);
@@ -90,11 +78,11 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         q.setValue("plant/broker", QString::fromStdString(plant.broker));
         q.setValue("display/language", "ja");
     }
-    legacy = Bytes(dir.filePath("legacy.conf"));
+    const std::string legacy = Bytes(dir.filePath("legacy.conf"));  // the same through QSettings
 
     struct Case {
         const char* name;
-        QByteArray bytes;
+        std::string bytes;
         bool com = true;  // false: devices given on the command line
         bool read = false;
     };
@@ -106,9 +94,9 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         {"a window's place no rectangle", sound + "[windows]\nTmmain=high\n"},
         {"a calibration of no robot", sound + "[calibration]\nrobotx=\"1 1 1 1 0\"\n"},
         {"a line of no setting", sound + "hello world\n"},
-        {"a NUL in a key", sound + Raw("[step]\nfol\0der=/tmp\n")},
+        {"a NUL in a key", sound + "[step]\nfol\0der=/tmp\n"s},
         {"no UTF-8 in the recent files", sound + "[step]\nrecent=/a\xff\xfe.stp\n"},
-        {"binary junk", Raw("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\x01\x02")},
+        {"binary junk", "\x89PNG\r\n\x1a\n\0\0\0\rIHDR\x01\x02"s},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -127,14 +115,13 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
         EXPECT_EQ(next.tmmain->lastFolder(), c.read ? dir.path() : QString());
         EXPECT_EQ(PlaceOf(next.commlog) == place, c.read);
         EXPECT_EQ(PlaceOf(next.runTrace) == tracePlace, c.read);
-        EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->pathDockWidth(), c.read ? dockWidth : 0);
-        EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->calibrations().size(), c.read ? 1u : 0u);
-        EXPECT_EQ(static_cast<StepEditor*>(next.tmmain)->calibrations()[22],
-                  c.read ? calibrations.at(22) : "");
+        auto* nextSteps = static_cast<StepEditor*>(next.tmmain);
+        EXPECT_EQ(nextSteps->pathDockWidth(), c.read ? dockWidth : 0);
+        EXPECT_EQ(nextSteps->calibrations(), c.read ? calibrations : decltype(calibrations)());
         EXPECT_EQ(next.settings->plant(), c.read ? plant : PlantChoice{});
         EXPECT_EQ(next.settings->language(), c.read ? "ja" : "");
         // A damaged file is kept for the user, and the end of the run writes a sound one.
-        EXPECT_EQ(Bytes(file + ".damaged"), c.read ? QByteArray() : c.bytes);
+        EXPECT_EQ(Bytes(file + ".damaged"), c.read ? "" : c.bytes);
         if (!c.read) {
             EXPECT_TRUE(SaveSettings(file, screens, true));
         }
@@ -142,10 +129,9 @@ TEST_F(Remembered, PortFoldersRecentFilesAndPlacesComeBackAndADamagedFileIsKeptA
     }
 
     // A file damaged again keeps the copy of the first damage: the copies are numbered.
-    for (const QString& aside : {file + ".damaged", file + ".damaged-2", file + ".damaged-3"})
-        QFile::remove(aside);
-    const QByteArray damaged[] = {"[com]\nport=11\n", "hello world\n", "[windows]\nTmmain=x\n"};
-    for (const QByteArray& bytes : damaged) {
+    QFile::remove(file + ".damaged");  // the first loop's, numbered no further
+    const std::string damaged[] = {"[com]\nport=11\n", "hello world\n", "[windows]\nTmmain=x\n"};
+    for (const std::string& bytes : damaged) {
         Write(file, bytes);
         CreatedScreens next;
         const auto nextSet = createScreens(next, &prompter);

@@ -271,13 +271,11 @@ TEST_F(ShellStart, EveryEditorsTitleButtonsAndGridKeys) {
 // Ctrl+Shift with any key on the start button switches to the service layout; a key is no start.
 TEST_F(ShellStart, KeyOnTheStartButtonChoosesTheLayout) {
     const Qt::KeyboardModifiers ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+    // clang-format off
     const std::pair<Qt::KeyboardModifiers, bool> cases[] = {
-        {ctrlShift, true},
-        {Qt::NoModifier, false},
-        {ctrlShift | Qt::AltModifier, true},
-        {Qt::ShiftModifier, false},
-        {Qt::ControlModifier, false},
-    };
+        {ctrlShift, true}, {Qt::NoModifier, false}, {ctrlShift | Qt::AltModifier, true},
+        {Qt::ShiftModifier, false}, {Qt::ControlModifier, false}};
+    // clang-format on
     QSignalSpy changed(screens.tselect, &StartScreen::serviceLayoutChanged);
     for (const auto& [modifiers, service] : cases) {
         QTest::keyClick(screens.tselect->findChild<QPushButton*>("Button1"), Qt::Key_Q, modifiers);

@@ -16,6 +16,15 @@ namespace {
 
 using ShellDialogs = ShellFixture;
 
+// `act` on the message box about to show, once it does.
+void OnNextBox(const std::function<void(QMessageBox*)>& act) {
+    QTimer::singleShot(0, [act] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        act(box);
+    });
+}
+
 // Cancel, or "Stop transfer", raises CancelRequested and enables the editor running it again; only
 // during a motion is "@MSTOP" sent. Only a data exchange gives up on a silent controller.
 TEST_F(ShellDialogs, CancelAndStopTransferRaiseCancelAndReenableTheEditor) {
@@ -105,13 +114,11 @@ TEST_F(ShellDialogs, ControllerErrorInFrontOfTheTransferDialogsAndItsOk) {
     // As a transfer reports a refused step: the error line, at once the notice.
     messages.showControllerError("44");
     QWidget* noticeParent = nullptr;
-    QTimer::singleShot(0, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            noticeParent = box->parentWidget();
-            // Not over the error line.
-            EXPECT_FALSE(box->frameGeometry().intersects(screens.terr->frameGeometry()));
-            box->accept();
-        }
+    OnNextBox([&](QMessageBox* box) {
+        noticeParent = box->parentWidget();
+        // Not over the error line.
+        EXPECT_FALSE(box->frameGeometry().intersects(screens.terr->frameGeometry()));
+        box->accept();
     });
     messages.notify("Error No. 1", "Sending error");
     EXPECT_EQ(noticeParent, screens.terr);
@@ -140,11 +147,9 @@ TEST_F(ShellDialogs, BoxesBelongToTheWindowThatAsks) {
         c.asker->show();
         if (c.operation) screens.transfer->showProgress(10);
         QWidget* parent = nullptr;
-        QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                parent = box->parentWidget();
-                box->accept();
-            }
+        OnNextBox([&](QMessageBox* box) {
+            parent = box->parentWidget();
+            box->accept();
         });
         messages.notify("Error No. 1", "Sending error");
         EXPECT_EQ(parent, c.parent);
@@ -161,10 +166,9 @@ TEST_F(ShellDialogs, CaptionsReadWholeAtTwelvePoints) {
     const QFontMetrics bold(QFont(font.family(), 12, QFont::Bold));
     CreatedScreens s;
     const auto set = createScreens(s, &prompter);
-    QTimer::singleShot(0, [&] {
-        EXPECT_GE(QApplication::activeModalWidget()->width(),
-                  bold.horizontalAdvance("Sending error") + 100);
-        QApplication::activeModalWidget()->close();
+    OnNextBox([&](QMessageBox* box) {
+        EXPECT_GE(box->width(), bold.horizontalAdvance("Sending error") + 100);
+        box->close();
     });
     MessagePrompter(*s.transfer, s.terr).notify("Error No. 3", "Sending error");
     s.tinit->openFor(s.tselect, "", false);
@@ -192,11 +196,9 @@ TEST_F(ShellDialogs, ThreeWayQuestionBoxAnswers) {
     MessagePrompter messages(*screens.transfer, screens.terr);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                EXPECT_NE(box->button(QMessageBox::Cancel), nullptr);
-                c.act(box);
-            }
+        OnNextBox([&](QMessageBox* box) {
+            EXPECT_NE(box->button(QMessageBox::Cancel), nullptr);
+            c.act(box);
         });
         EXPECT_EQ(messages.askYesNoCancel("Is step data saved?", "Step contents"), c.answer);
     }
