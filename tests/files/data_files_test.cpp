@@ -31,16 +31,12 @@ TEST(DataFiles, SaveTargetAndOverwriteQuestion) {
     const FileKind &steps = StepFileKind(), &prm = ParameterFileKind();
     const Message stepQuestion{"ask", "File of the same name exists.  Overwrite?", "Program save"};
     const Message prmAllQuestion{"ask", "File of the same name exists.  Overwrite?", "save"};
-    struct Case {
-        const FileKind& kind;
-        std::vector<std::string> existing;
-        std::string name;
-        int filter;
-        bool answer;
-        const Message* asked;  // nullptr: no question
-        std::string written;   // the file that then holds the content, "" for none
-    } cases[] = {
-        // clang-format off
+    // The kind, the files there, the name and filter chosen, the answer, the question (nullptr:
+    // none), the file that then holds the content ("": none).
+    using Case =
+        std::tuple<const FileKind&, Texts, std::string, int, bool, const Message*, std::string>;
+    // clang-format off
+    const Case cases[] = {
         {steps, {"prog"}, "prog", 1, true, &stepQuestion, "prog.stp"},
         {steps, {"prog.stp"}, "prog", 1, false, &stepQuestion, ""},
         {steps, {"prog.stp"}, "prog.stp", 1, true, &stepQuestion, "prog.stp"},
@@ -52,30 +48,30 @@ TEST(DataFiles, SaveTargetAndOverwriteQuestion) {
         {prm, {}, "A.PRM", 1, false, nullptr, "A.PRM.prm"},
         {prm, {}, "Aprm", 1, false, nullptr, "Aprm"},
         {OffsetFileKind(), {}, "xoff", OffFilterOff, false, nullptr, "xoff"},
-        // clang-format on
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name + " filter " + std::to_string(c.filter));
+    // clang-format on
+    for (const auto& [kind, existing, name, filter, answer, asked, written] : cases) {
+        SCOPED_TRACE(name + " filter " + std::to_string(filter));
         TempDir dir;
-        for (const auto& e : c.existing) {
+        for (const auto& e : existing) {
             WriteBytes(dir / e, "old");
             std::filesystem::permissions(dir / e, std::filesystem::perms(0640));
         }
         ScriptedPrompter p;
-        p.answers = {c.answer};
-        const bool saved = SaveDataFile(c.kind, dir / c.name, c.filter, "new\r\n", p);
-        EXPECT_EQ(saved, !c.written.empty());
-        std::vector<Message> expected;
-        if (c.asked) expected.push_back(*c.asked);
+        p.answers = {answer};
+        const bool saved = SaveDataFile(kind, dir / name, filter, "new\r\n", p);
+        EXPECT_EQ(saved, !written.empty());
+        Messages expected;
+        if (asked) expected.push_back(*asked);
         if (saved) expected.push_back({"notify", "Saved", "Save"});
         EXPECT_EQ(p.messages, expected);
         for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
             const std::string file = entry.path().filename().string();
             EXPECT_EQ(ReadBytes(entry.path().string()),
-                      file == c.written ? std::string("new\r\n") : std::string("old"))
+                      file == written ? std::string("new\r\n") : std::string("old"))
                 << file;
             // An old file, replaced or not, keeps its permissions.
-            if (std::find(c.existing.begin(), c.existing.end(), file) != c.existing.end()) {
+            if (std::find(existing.begin(), existing.end(), file) != existing.end()) {
                 EXPECT_EQ(entry.status().permissions(), std::filesystem::perms(0640)) << file;
             }
         }

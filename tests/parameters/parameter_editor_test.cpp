@@ -38,6 +38,13 @@ class ParameterEditor : public ShellFixture {
         editor().writeFromController(
             [&](const ParameterTarget& t) { t.table.setValue(number, text); }, "Set");
     }
+    // The write commands the controller received from its `from`th line on.
+    std::vector<std::string> writesSince(std::size_t from) {
+        std::vector<std::string> lines = sim.received(), out;
+        std::copy_if(lines.begin() + static_cast<long>(from), lines.end(), std::back_inserter(out),
+                     [](const std::string& line) { return line.starts_with("@WRITE"); });
+        return out;
+    }
 };
 
 // The step, parameter, pallet and offset cells refuse what a value cannot hold where it is typed,
@@ -209,16 +216,13 @@ TEST_F(ParameterEditor, SendThenReceiveThroughTheButtons) {
     QCoreApplication::processEvents();
     auto* compareList = panel->findChild<QListWidget*>("CompareList");
     EXPECT_LE(compareList->sizeHintForColumn(0), compareList->viewport()->width());
-    panel->findChild<QListWidget*>("CompareList")->item(0)->setCheckState(Qt::Checked);
+    compareList->item(0)->setCheckState(Qt::Checked);
     const std::size_t sentFrom = sim.received().size();
     prompter.answers = {true};
     QTest::mouseClick(panel->findChild<QPushButton*>("CompareSend"), Qt::LeftButton);
     expectIdle();
     EXPECT_EQ(sim.parameters.values[24], "66.0");
-    EXPECT_EQ(
-        std::count_if(sim.received().begin() + static_cast<long>(sentFrom), sim.received().end(),
-                      [](const std::string& line) { return line.starts_with("@WRITE PRM"); }),
-        1);
+    EXPECT_EQ(writesSince(sentFrom), std::vector<std::string>{"@WRITE PRM 24,66.0"});
     editor().menuAction("Compare with controller")->trigger();
     expectIdle();
     EXPECT_TRUE(panel->lines().empty());
@@ -271,11 +275,11 @@ TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
             sim.parameters.values[static_cast<std::size_t>(c.memory + i)] = std::to_string(i + 1);
         prompter.answers = {true};
         c.editor->menuAction(QString(c.display) + " receive")->trigger();
-        QAbstractItemModel* model = c.editor->findChild<QTableView*>(c.grid)->model();
+        auto* grid = c.editor->findChild<QTableView*>(c.grid);
+        QAbstractItemModel* model = grid->model();
         for (int k : {0, 1}) model->setData(model->index(c.row[k], c.column[k]), "-7.5");
         QAction* compare = c.editor->menuAction("Compare with controller");
         ASSERT_NE(compare, nullptr);
-        auto* grid = c.editor->findChild<QTableView*>(c.grid);
         const int gridWidth = grid->width();
         const int windowWidth = c.editor->width();
         compare->trigger();
@@ -287,8 +291,7 @@ TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
         EXPECT_EQ(panel->lines(), c.lines);
         auto* list = panel->findChild<QListWidget*>("CompareList");
         list->setCurrentRow(0);
-        EXPECT_EQ(c.editor->findChild<QTableView*>(c.grid)->currentIndex(),
-                  model->index(c.row[0], c.column[0]));
+        EXPECT_EQ(grid->currentIndex(), model->index(c.row[0], c.column[0]));
 
         // Another number shown: the list no longer holds, says so and sends nothing until
         // compared again.
@@ -304,11 +307,7 @@ TEST_F(ParameterEditor, PalletAndOffsetCompareSendAndTake) {
         const std::size_t before = sim.received().size();
         prompter.answers = {true};
         QTest::mouseClick(send, Qt::LeftButton);
-        std::vector<std::string> written;
-        std::copy_if(sim.received().begin() + static_cast<long>(before), sim.received().end(),
-                     std::back_inserter(written),
-                     [](const std::string& line) { return line.starts_with("@WRITE"); });
-        EXPECT_EQ(written, std::vector<std::string>{c.written});
+        EXPECT_EQ(writesSince(before), std::vector<std::string>{c.written});
         EXPECT_EQ(panel->lines(), QStringList{c.lines[0]});
 
         list->item(0)->setCheckState(Qt::Checked);

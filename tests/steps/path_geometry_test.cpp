@@ -74,12 +74,9 @@ TEST(PathGeometry, CirclesAndPallets) {
 // The robot's marker only from two positions that fit a number's shape, the running step only
 // from a step number's: anything else draws nothing rather than a guess.
 TEST(PathGeometry, TraceOfAScanTakesOnlyValuesThatFit) {
-    struct Row {
-        const char* name;
-        std::string x, y, step;
-        std::optional<PathPoint> robot;
-        int running;
-    };
+    // The scan's X, Y and step, the marker drawn and the running step (-1: none).
+    using Row = std::tuple<const char*, std::string, std::string, std::string,
+                           std::optional<PathPoint>, int>;
     const Row rows[] = {
         {"values", "100.00", "-5.50", "12", PathPoint{100, -5.5}, 12},
         {"padded", " 0.00", "3 ", "000", PathPoint{0, 3}, 0},
@@ -91,10 +88,10 @@ TEST(PathGeometry, TraceOfAScanTakesOnlyValuesThatFit) {
         {"step too long", "1.00", "2.00", "1000", PathPoint{1, 2}, -1},
         {"step signed", "1.00", "2.00", "-1", PathPoint{1, 2}, -1},
     };
-    for (const Row& r : rows) {
-        const RunTrace trace = TraceOfScan(r.x, r.y, r.step);
-        EXPECT_EQ(trace.robot, r.robot) << r.name;
-        EXPECT_EQ(trace.step, r.running) << r.name;
+    for (const auto& [name, x, y, step, robot, running] : rows) {
+        const RunTrace trace = TraceOfScan(x, y, step);
+        EXPECT_EQ(trace.robot, robot) << name;
+        EXPECT_EQ(trace.step, running) << name;
     }
 }
 

@@ -323,31 +323,27 @@ TEST_F(StepEditorCommands, CompareIsOutOfDateOnceEitherSideChanges) {
                                         "Nothing is ticked: tick the items to take first."}));
     EXPECT_EQ(sim.received().size(), sentFrom);
 
-    struct Case {
-        const char* what;
-        std::function<void()> before;  // before the compare
-        std::function<void()> change;
-    };
     const auto initAll = [&] {
         static_cast<StepEditorAccess*>(editor)->emptyTable("INIT PGM ALL");
     };
+    // What changes, done before the compare (if any) and after it.
     // clang-format off
-    const std::vector<Case> cases = {
+    const std::tuple<const char*, std::function<void()>, std::function<void()>> cases[] = {
         {"an edit", {}, [&] { grid()->model()->setData(grid()->model()->index(5, 8), "note"); }},
         {"another file opened", [&] { editor->setStepModified(false); }, [&] { editor->openNamed(other); }},
         {"INIT PGM ALL of an empty program", initAll, initAll},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        if (c.before) c.before();
+    for (const auto& [what, before, change] : cases) {
+        SCOPED_TRACE(what);
+        if (before) before();
         compare();
         ASSERT_FALSE(panel->outdated());
         ASSERT_GT(list->count(), 0);
         EXPECT_FALSE(list->item(0)->text().startsWith("Out of date"));
         EXPECT_TRUE(send->isEnabled());
         EXPECT_TRUE(take->isEnabled());
-        c.change();
+        change();
         EXPECT_TRUE(panel->outdated());
         EXPECT_EQ(list->item(0)->text(),
                   "Out of date: the data or the controller changed after this compare. Compare "
