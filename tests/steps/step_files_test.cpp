@@ -235,37 +235,33 @@ TEST(StepZeb, OversteppingJumpsAndLinesThatDidNotFit) {
     };
     std::vector<std::string> withParameters = lines({kCir}, 1000, kEmptyStep);
     withParameters.push_back("P0000 parameter lines of other lengths");
-    struct Case {
-        const char* what;
-        std::vector<std::string> lines;
-        const Message* refused;   // nullptr: completed
-        std::string lastCommand;  // Command of step 999
-        int keptSteps = -1;       // steps before this one keep their contents, the rest are empty
-    } cases[] = {
-        // clang-format off
+    // The lines, the refusal (nullptr: completed), step 999's Command, and the steps before which
+    // keep their contents, the rest empty (-1: not checked).
+    // clang-format off
+    const std::tuple<const char*, Texts, const Message*, std::string, int> cases[] = {
         {"jump after the pair", {kCir, SeqLine("800", "998"), SeqLine("800", "999")}, &kOverstepping, "", 3},
         {"jump before the pair", {SeqLine("800", "999"), kCir}, &kOverstepping, "", 0},
         {"pushed over by the second pair", {kCir, SeqLine("800", "998"), kCir}, &kOverstepping, "", 2},
-        {"1000 one-row steps", lines({}, 1000, end), nullptr, "END"},
-        {"a pair pushes a real step out", lines({kCir}, 1000, end), &kTooMany, ""},
-        {"a pair pushes an empty step out", lines({kCir}, 1000, kEmptyStep), nullptr, ""},
-        {"lines from 1001 on are not steps", withParameters, nullptr, ""},
-        {"a pair with no room for its second row", lines({}, 1000, kCir), &kTooMany, ""},
-        {"a short file", {kCir, end}, nullptr, ""},
-        {"an empty file", {}, nullptr, ""},
-        // clang-format on
+        {"1000 one-row steps", lines({}, 1000, end), nullptr, "END", -1},
+        {"a pair pushes a real step out", lines({kCir}, 1000, end), &kTooMany, "", -1},
+        {"a pair pushes an empty step out", lines({kCir}, 1000, kEmptyStep), nullptr, "", -1},
+        {"lines from 1001 on are not steps", withParameters, nullptr, "", -1},
+        {"a pair with no room for its second row", lines({}, 1000, kCir), &kTooMany, "", -1},
+        {"a short file", {kCir, end}, nullptr, "", -1},
+        {"an empty file", {}, nullptr, "", -1},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    // clang-format on
+    for (const auto& [what, lines, refused, lastCommand, keptSteps] : cases) {
+        SCOPED_TRACE(what);
         StepTable t;
         ScriptedPrompter p;
-        EXPECT_EQ(ConvertZebSteps(t, Join(c.lines), p), !c.refused);
-        EXPECT_EQ(p.messages, c.refused ? Messages{*c.refused} : Messages{});
-        EXPECT_EQ(t[999][FieldCommand], c.lastCommand);
-        if (c.keptSteps < 0) continue;
+        EXPECT_EQ(ConvertZebSteps(t, Join(lines), p), !refused);
+        EXPECT_EQ(p.messages, refused ? Messages{*refused} : Messages{});
+        EXPECT_EQ(t[999][FieldCommand], lastCommand);
+        if (keptSteps < 0) continue;
         for (int s = 0; s < kStepCount; ++s)
-            EXPECT_EQ(t[s].empty(), s >= c.keptSteps || t[s][FieldCommand].empty()) << s;
-        EXPECT_EQ(t[0][FieldCommand], c.keptSteps > 0 ? "CIR" : "");
+            EXPECT_EQ(t[s].empty(), s >= keptSteps || t[s][FieldCommand].empty()) << s;
+        EXPECT_EQ(t[0][FieldCommand], keptSteps > 0 ? "CIR" : "");
     }
 }
 

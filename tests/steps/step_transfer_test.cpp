@@ -22,6 +22,7 @@ struct StepRig : test::Rig {
 };
 
 using Rows = std::vector<std::pair<int, StepRow>>;
+using Texts = std::vector<std::string>;
 
 const StepRow kCircleFirst{"CIR", "000", "10", "20", "5"};
 const StepRow kCircleSecond{"CIR", "000", "30", "40", "50", "60"};
@@ -105,14 +106,9 @@ TEST(StepTransfer, QuickSendWritesTheSameProgram) {
     full.sim.steps.programs[0][3] = "POI 000,9,9,9,9";
     StepTable copy = table;
     ASSERT_EQ(SendSteps(full.ctx, full.steps(copy), "0", "999"), Outcome::Completed);
-    struct Case {
-        const char* name;
-        int refuseAt;
-        int badStep;  // a step with an unknown command (-1: none)
-        Outcome outcome;
-        std::vector<std::string> sent;
-        std::vector<Message> messages;
-    };
+    // The command refused, a step with an unknown command (-1: none), the outcome, the commands
+    // sent and the messages.
+    using Case = std::tuple<const char*, int, int, Outcome, Texts, std::vector<Message>>;
     // clang-format off
     const Case cases[] = {
         {"sent", 0, -1, Outcome::Completed, {"@?NO", "@INIT PGM", "@WRITE STEP 0,POI,000,1,2,3,0", "@WRITE CIR 5,100", "1=10,20,5", "2=30,40", "3=50,60", "@WRITE STEP 9,END,000,,,,"}, {ask0, {"notify", "Sending is completed", "Step send"}}},
@@ -122,25 +118,25 @@ TEST(StepTransfer, QuickSendWritesTheSameProgram) {
         {"refused midway", 4, -1, Outcome::Failed, {"@?NO", "@INIT PGM", "@WRITE STEP 0,POI,000,1,2,3,0", "@WRITE CIR 5,100"}, {ask0, {"error", "12:Bad data", "Error display"}, {"notify", "Error No. 5", "Sending error"}, {"notify", "PGM 0 on the controller now holds steps 0 to 0 only; send the whole program again", "Step send"}}},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, refuseAt, badStep, outcome, sent, messages] : cases) {
+        SCOPED_TRACE(name);
         StepRig quick;
         quick.prompter.answers = {true};
         for (int s = 0; s < 20; ++s) quick.sim.steps.programs[0][s] = "POI 000,9,9,9,9";
         const auto held = quick.sim.steps.programs[0];
-        quick.sim.faults.refuse.which = c.refuseAt;
+        quick.sim.faults.refuse.which = refuseAt;
         quick.sim.faults.refuseLine = "12:Bad data";
         copy = table;
-        if (c.badStep >= 0) copy[c.badStep] = {"XYZ", "000", "", "", "", "", "", "bad"};
-        EXPECT_EQ(QuickSendSteps(quick.ctx, quick.steps(copy)), c.outcome);
-        EXPECT_EQ(quick.sent(), c.sent);
-        EXPECT_EQ(quick.prompter.messages, c.messages);
-        if (c.outcome == Outcome::Completed) {
+        if (badStep >= 0) copy[badStep] = {"XYZ", "000", "", "", "", "", "", "bad"};
+        EXPECT_EQ(QuickSendSteps(quick.ctx, quick.steps(copy)), outcome);
+        EXPECT_EQ(quick.sent(), sent);
+        EXPECT_EQ(quick.prompter.messages, messages);
+        if (outcome == Outcome::Completed) {
             EXPECT_EQ(quick.sim.steps.programs[0], full.sim.steps.programs[0]);
             EXPECT_EQ(quick.view.maximum, 3);
-        } else if (c.refuseAt == 4) {
+        } else if (refuseAt == 4) {
             // What the notice says: step 0 alone.
-            std::vector<std::string> first(held.size());
+            Texts first(held.size());
             first[0] = full.sim.steps.programs[0][0];
             EXPECT_EQ(quick.sim.steps.programs[0], first);
         } else {
@@ -157,8 +153,8 @@ TEST(StepTransfer, ProgramNumberFollowedBy07SendsAt) {
     });
     StepTable table;
     EXPECT_EQ(SendSteps(rig.ctx, rig.steps(table), "0", "1"), Outcome::Failed);
-    EXPECT_EQ(rig.sent(), (std::vector<std::string>{"@?NO", "@"}));
-    EXPECT_EQ(rig.prompter.texts(), (std::vector<std::string>{"07:Framing error"}));
+    EXPECT_EQ(rig.sent(), (Texts{"@?NO", "@"}));
+    EXPECT_EQ(rig.prompter.texts(), (Texts{"07:Framing error"}));
     EXPECT_EQ(rig.shownProgram, "3");
 }
 
