@@ -86,13 +86,10 @@ TEST(MqttPublisher, TellsTheBrokerAndKeepsRunsWhileItIsDown) {
         return a.topic == "line3/7/run" && a.payload == RunJson(RobotRun(6, 7));
     }));
     EXPECT_EQ(RunIds(plant, "line3/7/run"), (std::vector<std::int64_t>{1, 4, 5, 6}));
-    const std::vector<test::Arrived> arrived = plant.messages();
-    EXPECT_EQ(std::count_if(arrived.begin(), arrived.end(),
-                            [](const test::Arrived& a) {
-                                return a.topic == "line3/7/state" && a.payload == "running" &&
-                                       !a.retained;
-                            }),
-              2);
+    const auto live = [](const test::Arrived& a) {
+        return a.topic == "line3/7/state" && a.payload == "running" && !a.retained;
+    };
+    EXPECT_EQ(std::ranges::count_if(plant.messages(), live), 2);
 
     // The clean end says "offline".
     publisher.reset();
