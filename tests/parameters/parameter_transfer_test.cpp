@@ -52,15 +52,10 @@ struct Arrange {
 // question, the values read (stored as they came) and the rest of the table as it was; the
 // initial values follow the robot number only after a whole read.
 TEST(ParameterTransfer, Cases) {
-    struct Case {
-        const char* name;
-        Procedure procedure;
-        Arrange arrange;
-        Outcome outcome;
-        std::size_t commands;  // the first command lines of the whole transfer
-        std::size_t read;      // the first values of the whole transfer stored
-        std::vector<Message> shown;
-    };
+    // The procedure, its arrangement and outcome, how many of the whole transfer's command lines
+    // were sent and of its values stored, and the messages after the question.
+    using Case = std::tuple<const char*, Procedure, Arrange, Outcome, std::size_t, std::size_t,
+                            std::vector<Message>>;
     const Message lead{"notify", kLeadSpeedMessage, "Error"};
     const auto error = [](const char* line) { return Message{"error", line, "Error display"}; };
     const auto written = [](const char* n) { return Message{"notify", n, "Sending error"}; };
@@ -104,8 +99,8 @@ TEST(ParameterTransfer, Cases) {
         {"initialise cancelled", Initialize, {.cancelAfter = 2}, interrupted, 4, 2, {{"notify", "Initialize is interrupted", "Parameter initialize"}}},
     };
     // clang-format on
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, procedure, a, expected, commandCount, readCount, after] : cases) {
+        SCOPED_TRACE(name);
         ParameterRig rig;
         // Odd texts on both sides; 3 is reserved and never walked.
         for (const auto& [n, v] :
@@ -116,7 +111,6 @@ TEST(ParameterTransfer, Cases) {
         auto& memory = rig.sim.parameters.values;
         for (const auto& [n, v] : {std::pair{0, "31"}, {3, "stray"}, {4, " 1.5"}, {22, "200.0"}})
             memory[static_cast<std::size_t>(n)] = v;
-        const Arrange& a = c.arrange;
         if (!a.version.empty()) rig.sim.records.versions[0] = a.version;
         rig.sim.faults.refuse.which = a.refuse;
         rig.sim.faults.refuseLine = a.line;
@@ -132,10 +126,10 @@ TEST(ParameterTransfer, Cases) {
         Outcome outcome = Outcome::Failed;
         std::vector<Message> shown;
         std::vector<std::string> commands = {"@?Ver 0"};
-        if (c.procedure == Send) {
+        if (procedure == Send) {
             outcome = SendParameters(rig.ctx, rig.target());
             shown = {{"ask", "Is parameter sending executed?", "Parameter send"}};
-        } else if (c.procedure == Receive) {
+        } else if (procedure == Receive) {
             outcome = ReceiveParameters(rig.ctx, rig.target());
             shown = {{"ask", "Is parameter receiving executed?", "Parameter receive"}};
         } else {
@@ -143,25 +137,25 @@ TEST(ParameterTransfer, Cases) {
             commands.insert(commands.begin(), "@INIT PRM " + std::to_string(a.robot));
         }
         std::vector<int> walked;
-        for (int n = c.procedure == Send ? 1 : 0; n < kEditableParameterCount; ++n) {
+        for (int n = procedure == Send ? 1 : 0; n < kEditableParameterCount; ++n) {
             if (n == 3 || n == 5) continue;
             walked.push_back(n);
-            commands.push_back(c.procedure == Send
+            commands.push_back(procedure == Send
                                    ? "@WRITE PRM " + std::to_string(n) + "," + before.value(n)
                                    : "@READ PRM " + std::to_string(n));
         }
-        EXPECT_EQ(outcome, c.outcome);
-        EXPECT_EQ(rig.sent(), First(commands, c.commands));
-        shown.insert(shown.end(), c.shown.begin(), c.shown.end());
+        EXPECT_EQ(outcome, expected);
+        EXPECT_EQ(rig.sent(), First(commands, commandCount));
+        shown.insert(shown.end(), after.begin(), after.end());
         EXPECT_EQ(rig.prompter.messages, shown);
-        const std::vector<int> read = First(walked, c.read);
+        const std::vector<int> read = First(walked, readCount);
         EXPECT_EQ(rig.read, read);
-        EXPECT_EQ(rig.modified, static_cast<int>(c.read));
-        const bool done = c.outcome == completed;
-        const bool old = done && c.commands < commands.size();
+        EXPECT_EQ(rig.modified, static_cast<int>(readCount));
+        const bool done = expected == completed;
+        const bool old = done && commandCount < commands.size();
         // A whole send wrote the table's texts as they stand.
         const std::vector<int> written =
-            done && c.procedure == Send ? First(walked, c.commands - 1) : std::vector<int>{};
+            done && procedure == Send ? First(walked, commandCount - 1) : std::vector<int>{};
         for (int n = 0; n < kParameterCount; ++n) {
             const auto& stored = memory[static_cast<std::size_t>(n)];
             if (std::count(written.begin(), written.end(), n)) {
@@ -177,16 +171,16 @@ TEST(ParameterTransfer, Cases) {
         // Robot-dependent initial values follow the robot read (31, or the one initialised);
         // the independent ones are written once every value was read, the robot number even
         // when it is no integer.
-        const bool followed = done && c.procedure != Send;
+        const bool followed = done && procedure != Send;
         for (std::size_t i = 0; i < kRobotDependentParameters.size(); ++i) {
             EXPECT_EQ(rig.table.initial(kRobotDependentParameters[i]),
                       followed ? RobotSetFor(a.robot).initial[i] : "old")
                 << kRobotDependentParameters[i];
         }
-        EXPECT_EQ(rig.table.initial(7), followed || c.read == 42 ? "200.00" : "old");
-        if (done && c.procedure != Initialize) {
+        EXPECT_EQ(rig.table.initial(7), followed || readCount == 42 ? "200.00" : "old");
+        if (done && procedure != Initialize) {
             EXPECT_EQ(rig.view.maximum, old ? 42 : 43);
-            EXPECT_EQ(rig.view.position, walked[c.commands - 2]);
+            EXPECT_EQ(rig.view.position, walked[commandCount - 2]);
         }
         EXPECT_FALSE(rig.view.cancelShown);
         EXPECT_FALSE(rig.view.cancelRequested());

@@ -43,6 +43,11 @@ class StepEditorCommands : public EditorFixture {
         EXPECT_FALSE(screens.tcancel->isVisible());
         EXPECT_TRUE(editor->action("Step send")->isEnabled());
     }
+    void compare() {
+        editor->menuAction("Compare with controller")->trigger();
+        expectIdle();
+        QApplication::processEvents();
+    }
 };
 
 // Ctrl+K lists the findings and a click on one, or the keys, selects its step; a send with
@@ -243,8 +248,7 @@ TEST_F(StepEditorCommands, CompareSendAndTakeSelected) {
     t[4].clear();
     editor->tableReplaced();
 
-    editor->menuAction("Compare with controller")->trigger();
-    expectIdle();
+    compare();
     auto* panel = editor->comparison().panel();
     ASSERT_NE(panel, nullptr);
     auto* list = panel->findChild<QListWidget*>("CompareList");
@@ -271,8 +275,7 @@ TEST_F(StepEditorCommands, CompareSendAndTakeSelected) {
     QTest::mouseClick(panel->findChild<QPushButton*>("CompareTake"), Qt::LeftButton);
     EXPECT_EQ(t[0], held[0]);
     EXPECT_TRUE(panel->lines().empty());
-    editor->menuAction("Compare with controller")->trigger();
-    expectIdle();
+    compare();
     EXPECT_TRUE(panel->lines().empty());
     editor->undo();  // the take, as one edit
     EXPECT_EQ(t[0][FieldZ], "31.00");
@@ -300,11 +303,6 @@ TEST_F(StepEditorCommands, CompareIsOutOfDateOnceEitherSideChanges) {
     table()[0] = {"POI", "000", "1.00", "2.00", "3.00", "0"};
     table()[1] = {"END", "000"};
     editor->tableReplaced();
-    const auto compare = [&] {
-        editor->menuAction("Compare with controller")->trigger();
-        expectIdle();
-        QApplication::processEvents();
-    };
     compare();
     ComparePanel* panel = editor->comparison().panel();
     ASSERT_NE(panel, nullptr);
