@@ -139,15 +139,13 @@ TEST(ReplyClass, ClassifiesEveryReplyWord) {
         EXPECT_EQ(ReplyClass(line), code) << "line '" << line << "'";
 }
 
-// The main channel read a line at a time; a motion stop goes out at once while the motion
-// waits, and that wait reads its answer.
-TEST_F(LinkExchange, MainChannelReadsLineByLineAndAMotionStopAnswersTheMotion) {
-    EXPECT_EQ(main.request("@?NO"), "0");
-    EXPECT_EQ(main.next(), "OK");
+// On the main channel a motion stop goes out at once while the motion waits, and that wait reads
+// its answer. (Its lines read one at a time: FramesEachRequestKindOnBothChannels.)
+TEST_F(LinkExchange, AMotionStopGoesOutAtOnceAndAnswersTheMotion) {
     onNextCommand([&] { link.mainChannel().interject("@MSTOP"); });
     const std::string moved = main.request("@ORG");
     EXPECT_EQ(moved + " " + main.next(), "MSTOP 64:Motor free");
-    EXPECT_EQ(sim.received(), (std::vector<std::string>{"@?NO", "@ORG", "@MSTOP"}));
+    EXPECT_EQ(sim.received(), (std::vector<std::string>{"@ORG", "@MSTOP"}));
 }
 
 // On the direct channel, a request's fiber hears how it ended: its answer, the line gone off, no
