@@ -73,11 +73,8 @@ TEST(MivoFault, AStopSignalStopsAMotionOnceAndSendsNothingMore) {
             run.kill();
             ASSERT_TRUE(run.waitForFinished(10000));
             // The simulator gives the line back a moment after its peer was killed.
-            ASSERT_TRUE(QTest::qWaitFor(
-                [&] {
-                    return sim.mivo({"direct", "sno"}).exitCode == 0;
-                },
-                5000));
+            const auto answers = [&] { return sim.mivo({"direct", "sno"}).exitCode == 0; };
+            ASSERT_TRUE(QTest::qWaitFor(answers, 5000));
         }
 
         QProcess p;

@@ -34,11 +34,9 @@ class BrokerWatch {
         mosquitto_message_callback_set(
             client_, [](mosquitto*, void* self, const mosquitto_message* m) {
                 auto* watch = static_cast<BrokerWatch*>(self);
+                const auto* bytes = static_cast<const char*>(m->payload);
                 const std::lock_guard<std::mutex> lock(watch->mutex_);
-                watch->messages_.push_back({m->topic,
-                                            std::string(static_cast<const char*>(m->payload),
-                                                        static_cast<std::size_t>(m->payloadlen)),
-                                            m->retain});
+                watch->messages_.push_back({m->topic, {bytes, bytes + m->payloadlen}, m->retain});
                 watch->arrived_.notify_all();
             });
         mosquitto_reconnect_delay_set(client_, 1, 1, false);
