@@ -50,13 +50,7 @@ enum Procedure { PalletSend, PalletReceive, PalletInit, OffsetSend, OffsetReceiv
 
 // Each procedure in the order of Procedure, with its caption, question and completion notice;
 // the offset initialisation's question names the program after "PGM No.".
-struct Runner {
-    Outcome (*run)(KindRig&);
-    const char* caption;
-    const char* question;
-    const char* completion;
-};
-const Runner kRuns[] = {
+const std::tuple<Outcome (*)(KindRig&), const char*, const char*, const char*> kRuns[] = {
     // clang-format off
     {[](KindRig& r) { return TransferPallet(r.ctx, MemoryOperation::Send, r.palletTarget()); }, "Pallet send", "Is pallet sending executed?", "Pallet sending is completed"},
     {[](KindRig& r) { return TransferPallet(r.ctx, MemoryOperation::Receive, r.palletTarget()); }, "Pallet receive", "Is pallet receiving executed?", "Pallet receiving is completed"},
@@ -164,16 +158,15 @@ TEST(PalletAndOffsetTransfer, Cases) {
         const bool ofPallet = c.procedure <= PalletInit;
         (ofPallet ? rig.pallet.number : rig.offset.program) = c.number;
         if (c.arrange) c.arrange(rig);
-        const Runner& run = kRuns[c.procedure];
-        EXPECT_EQ(run.run(rig), c.outcome);
+        const auto& [run, caption, question, completion] = kRuns[c.procedure];
+        EXPECT_EQ(run(rig), c.outcome);
         EXPECT_EQ(rig.sent(), c.sent);
         std::vector<Message> shown = c.shown;
-        std::string question = run.question;
+        std::string asked = question;
         if (c.procedure == OffsetInit)
-            question += c.number + std::string(" will be initialized.  OK?");
-        if (c.asked) shown.insert(shown.begin(), {"ask", question, run.caption});
-        if (c.outcome == completed && rig.online)
-            shown.push_back({"notify", run.completion, run.caption});
+            asked += c.number + std::string(" will be initialized.  OK?");
+        if (c.asked) shown.insert(shown.begin(), {"ask", asked, caption});
+        if (c.outcome == completed && rig.online) shown.push_back({"notify", completion, caption});
         EXPECT_EQ(rig.prompter.messages, shown);
         EXPECT_EQ(rig.cells(ofPallet), c.data);
         EXPECT_EQ(rig.modified, c.modified);
