@@ -23,11 +23,11 @@ TEST(DirectJog, PressReleaseAndActivation) {
         bool idle = true;  // every set back as on line
     };
     const JogAxis xPlus{'X', '+'}, yMinus{'Y', '-'};
-    // The teaching screen's press in mode 1, its jog answered with `replies`.
-    const auto taught = [](JogAxis a, Lines replies) {
-        return [a, replies](DirectRig& r) {
+    // A jog in mode 1 (pressed on the teaching screen, else clicked) answered with `replies`.
+    const auto answered = [](JogAxis a, Lines replies, bool teaching = false) {
+        return [a, replies, teaching](DirectRig& r) {
             r.answer(JogCommand(a, 1), replies);
-            return JogPress(r.session, a, TeachJogStyle());
+            return teaching ? JogPress(r.session, a, TeachJogStyle()) : JogActivate(r.session, a);
         };
     };
     // Held from the press until the release at one second; the line cut at the release if `cut`.
@@ -49,12 +49,6 @@ TEST(DirectJog, PressReleaseAndActivation) {
             return JogPress(r.session, a, teaching ? TeachJogStyle() : DirectJogStyle(a));
         };
     };
-    const auto refusedWith = [xPlus](const char* number) {
-        return [xPlus, number](DirectRig& r) {
-            r.answer("@X1+", {"NG", number});
-            return JogActivate(r.session, xPlus);
-        };
-    };
     const auto moved = [](int axis, bool forward) {
         return [axis, forward](DirectRig& r) {
             const double at = r.sim.motion.position()[static_cast<std::size_t>(axis)];
@@ -70,8 +64,8 @@ TEST(DirectJog, PressReleaseAndActivation) {
         {"not at origin, X+: home, positions, no jog", notHomed(xPlus), Joined({"@?ORG", "@ORG"}, kPositions), Outcome::Declined, {"Return to origin?"}},
         {"not at origin, Y-: home, no jog", notHomed(yMinus), {"@?ORG", "@ORG"}, Outcome::Declined, {"Return to origin?"}},
         {"X+ clicked in mode 1", [xPlus](DirectRig& r) { return JogActivate(r.session, xPlus); }, Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Completed, {}, moved(0, true)},
-        {"refused, 03: nothing shown", refusedWith("03:Not ready"), {"@?ORG", "@X1+"}, Outcome::Failed},
-        {"refused otherwise: shown", refusedWith("52:Soft limit"), {"@?ORG", "@X1+"}, Outcome::Failed, {"52:Soft limit"}},
+        {"refused, 03: nothing shown", answered(xPlus, {"NG", "03:Not ready"}), {"@?ORG", "@X1+"}, Outcome::Failed},
+        {"refused otherwise: shown", answered(xPlus, {"NG", "52:Soft limit"}), {"@?ORG", "@X1+"}, Outcome::Failed, {"52:Soft limit"}},
         {"released, the line cut: @STOP once more, then said and off line", held(xPlus, 3, true), {"@?ORG", "@X3+", "@STOP", "@STOP"}, Outcome::Failed, {}, [](DirectRig& r) {
             EXPECT_TRUE(r.view.stopUnconfirmed);
             EXPECT_EQ(r.view.lineShown, "Offline");
@@ -85,9 +79,9 @@ TEST(DirectJog, PressReleaseAndActivation) {
         {"released with no jog sent: nothing to stop", [](DirectRig& r) { return JogRelease(r.session); }, {}, Outcome::Declined},
         {"refused while a program runs: its release sends nothing", [xPlus](DirectRig& r) { r.sim.steps.programs[0][0] = "SEQ 400,"; EXPECT_EQ(r.channel.request("@RUN"), "OK"); r.view.mode = 3; const Outcome o = JogPress(r.session, xPlus, DirectJogStyle(xPlus)); JogRelease(r.session); return o; }, {"@RUN", "@?ORG", "@X3+"}, Outcome::Failed, {"15:In operation"}, [](DirectRig& r) { EXPECT_EQ(r.sim.motion.activity(), SimMotion::Activity::Program); EXPECT_EQ(r.run(StopPanel), Outcome::Completed); }},
         {"teaching, not at origin: its question, positions, no jog", notHomed(yMinus, true), Joined({"@?ORG", "@ORG"}, kPositions), Outcome::Declined, {"Return-to-origin will be executed. OK?"}},
-        {"teaching, refused with 03: shown, positions read", taught(xPlus, {"NG", "03:Not ready"}), Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Failed, {"03:Not ready"}},
-        {"teaching, END: the controls back", taught(xPlus, {"END"}), {"@?ORG", "@X1+"}, Outcome::Interrupted, {}, nullptr, false},
-        {"teaching, another class: its error line, still on line", taught(yMinus, {"ERR", "33:Position error"}), {"@?ORG", "@Y1-"}, Outcome::Failed, {"33:Position error"}, [](DirectRig& r) { EXPECT_FALSE(r.channel.closed()); }},
+        {"teaching, refused with 03: shown, positions read", answered(xPlus, {"NG", "03:Not ready"}, true), Joined({"@?ORG", "@X1+"}, kPositions), Outcome::Failed, {"03:Not ready"}},
+        {"teaching, END: the controls back", answered(xPlus, {"END"}, true), {"@?ORG", "@X1+"}, Outcome::Interrupted, {}, nullptr, false},
+        {"teaching, another class: its error line, still on line", answered(yMinus, {"ERR", "33:Position error"}, true), {"@?ORG", "@Y1-"}, Outcome::Failed, {"33:Position error"}, [](DirectRig& r) { EXPECT_FALSE(r.channel.closed()); }},
     };
     // clang-format on
     for (const Case& c : cases) {
