@@ -1,16 +1,34 @@
-// The step editor on real widgets: edits through menus, keys, cells and the dialog, undo and
-// redo, files and the title; the rules beneath have their own tests.
+// The step editor on real widgets: edits through menus, keys, cells and the command-entry
+// dialog (OK's checks, Cancel, teaching refused where it cannot run), undo and redo, files and the
+// title, its window (size, tool bar, the path preview's dock) and the run traced in a window of its
+// own beside the direct screen; the rules beneath have their own tests.
+#include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDockWidget>
+#include <QHeaderView>
 #include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableView>
 #include <QTemporaryDir>
+#include <QToolBar>
+#include <QToolButton>
+#include <QWindow>
 
+#include "direct/direct_screen.h"
 #include "editor_fixture.h"
+#include "shell/cancel_dialog.h"
+#include "steps/path_preview.h"
+#include "steps/run_trace_window.h"
 
 namespace mivo::test {
 namespace {
 
 using StepEditor = EditorFixture;
+using CommandDialog = EditorFixture;
+using Typed = std::vector<std::pair<const char*, QString>>;
 
 // The edit commands work on the selection (a row or a block) through menus, shortcuts and cells;
 // each is one step of the undo history, and undo and redo restore every state exactly.
@@ -200,6 +218,205 @@ TEST_F(StepEditor, ClicksAndKeysReachTheCommands) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(table()[5], (StepRow{"POI", "300", "", "", "", "", "", "hello"}));
     EXPECT_EQ(grid()->currentIndex().row(), 6);
+}
+
+// The window grows, the Comment column taking the room, and never shrinks below its written
+// size; every tool-bar button fits and shows a picture. At a 12-point font, also one set while
+// the editor is open, the values read whole and the Comment column takes what is left.
+TEST_F(StepEditor, WindowGrowsAndItsToolBarShowsPictures) {
+    QApplication::processEvents();
+    auto* bar = editor->findChild<QToolBar*>("ToolBar1");
+    for (QAction* a : bar->actions()) {
+        QWidget* w = bar->widgetForAction(a);
+        if (!w) continue;
+        SCOPED_TRACE(a->toolTip().toStdString());
+        EXPECT_TRUE(w->isVisible());
+        if (qobject_cast<QToolButton*>(w)) {
+            EXPECT_FALSE(a->icon().pixmap(24, 24).isNull());
+        }
+    }
+    QHeaderView* header = grid()->horizontalHeader();
+    const int xWidth = header->sectionSize(3);
+    editor->resize(1000, 700);
+    QApplication::processEvents();
+    EXPECT_GT(grid()->height(), 500);
+    EXPECT_EQ(header->sectionSize(3), xWidth);
+    EXPECT_EQ(header->sectionPosition(8) + header->sectionSize(8), grid()->viewport()->width());
+    editor->resize(300, 200);
+    EXPECT_EQ(editor->size(), QSize(636, 488));
+
+    const QFont font = QApplication::font();
+    setRow(0, {"POI", "000", "-999.99", "100.00", "20.00", "", "", "pick"});
+    QApplication::setFont(QFont(font.family(), 12));
+    QApplication::processEvents();
+    setRow(1, {"LIN", "400", "1.00", "2.00", "", "-360.00", "", ""});
+    editor->resize(1000, 700);
+    QApplication::processEvents();
+    const QFontMetrics metrics(grid()->font());
+    const int margins = 2 * (grid()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1) + 1;
+    for (int c = 1; c <= 6; ++c)
+        for (int step : {0, 1})
+            EXPECT_GE(
+                header->sectionSize(c),
+                metrics.horizontalAdvance(QString::fromStdString(table()[step][c - 1])) + margins)
+                << c;
+    EXPECT_EQ(header->sectionPosition(8) + header->sectionSize(8), grid()->viewport()->width());
+    QApplication::setFont(font);
+
+    // The path preview takes a third of a wide window and keeps its share, and its width when
+    // it shows again.
+    editor->resize(1300, 700);
+    editor->showPathPreview();
+    QApplication::processEvents();
+    auto* dock = editor->findChild<QDockWidget*>("PathDock");
+    EXPECT_NEAR(dock->width(), 1300 / 3, 8);
+    editor->resize(1050, 700);
+    QApplication::processEvents();
+    EXPECT_NEAR(dock->width(), 1050 / 3, 8);
+    const int width = dock->width();
+    dock->close();
+    editor->showPathPreview();
+    QApplication::processEvents();
+    EXPECT_EQ(dock->width(), width);
+}
+
+// The direct screen's Display > "Path preview" opens the run trace beside it: a window that
+// belongs to no other (the window manager keeps it above none of them), wholly on the screen.
+// Each scan of the monitor moves the robot's marker and highlights the running step's piece of
+// the path (a position that is no number hides the marker); while "Follow run" is ticked (at
+// first) the running step's row is current in the window's list. The editor's grid stays put.
+TEST_F(StepEditor, TheMonitoredRunIsTracedAndFollowedBesideTheDirectScreen) {
+    setRow(0, {"POI", "000", "10.00", "20.00", "0.00"});
+    setRow(1, {"LIN", "000", "50.00", "20.00", "0.00"});
+    selectSteps(5, 5);
+    auto* direct = static_cast<mivo::DirectScreen*>(screens.tdirect);
+    editor->hide();
+    direct->show();
+    direct->findChild<QAction*>("MenuPathPreview")->trigger();
+    RunTraceWindow* window = editor->runTrace();
+    ASSERT_TRUE(window->isVisible());
+    EXPECT_TRUE(direct->isVisible());
+    EXPECT_EQ(window->parentWidget(), nullptr);
+    EXPECT_EQ(window->windowHandle()->transientParent(), nullptr);
+    const QRect area = window->screen()->availableGeometry();
+    EXPECT_TRUE(area.contains(window->frameGeometry()));
+    PathPreview* trace = window->preview();
+    const auto colourAt = [trace](PathPoint p) {
+        return trace->grab().toImage().pixelColor(trace->toView(p).toPoint());
+    };
+    auto* follow = window->findChild<QCheckBox*>("FollowRun");
+    ASSERT_NE(follow, nullptr);
+    EXPECT_TRUE(follow->isChecked());
+    QTableView* list = window->steps();
+
+    emit direct->monitorScanned("30.00", "20.00", "1");
+    EXPECT_EQ(trace->robot(), (PathPoint{30, 20}));
+    EXPECT_EQ(trace->selectedStep(), 1);
+    const QColor marker = colourAt({30, 20}), piece = colourAt({45, 20});
+    EXPECT_TRUE(marker.blue() > 200 && marker.red() < 60) << marker.name().toStdString();
+    EXPECT_TRUE(piece.red() > 200 && piece.blue() < 60) << piece.name().toStdString();
+    EXPECT_EQ(list->currentIndex().row(), 1);
+    EXPECT_EQ(list->model()->index(1, 1).data().toString(), "LIN");
+
+    emit direct->monitorScanned("abc", "20.00", "0");
+    EXPECT_FALSE(trace->robot());
+    EXPECT_EQ(trace->selectedStep(), 0);
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    follow->click();
+    emit direct->monitorScanned("50.00", "20.00", "1");
+    EXPECT_EQ(trace->selectedStep(), 1);
+    EXPECT_EQ(list->currentIndex().row(), 0);
+    EXPECT_EQ(grid()->currentIndex().row(), 5);
+}
+
+// OK writes the entry, or shows the first failing check or box that cannot hold its text (named)
+// and keeps the row as it was, also after Cancel, which writes nothing. Either way the dialog
+// closes reset.
+TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
+    struct Case {
+        const char* command;
+        const char* operation;
+        Typed typed;
+        const char* refusal;  // nullptr: written
+        StepRow written = {};
+        const char* thenOperation = nullptr;  // chosen after typing
+        QString commandText = {};             // typed over the chosen command
+        QString operationText = {};           // typed over the chosen operation
+        const char* emptiedList = nullptr;    // its text emptied, a hidden list too
+    };
+    const QString windows1252 = QString::fromUtf8("caf\xC3\xA9 \xE2\x82\xAC");  // é and the euro
+    // clang-format off
+    const std::vector<Case> cases = {
+        {"0:", "0:", {{"sokudo", "5"}, {"Xdata", "10.00"}, {"Ydata", "20.00"}, {"Zdata", "5.00"}, {"comento", "abc"}}, nullptr, {"POI", "005", "10.00", "20.00", "5.00", "0", "", "abc"}},
+        {"0:", "3:", {{"comento", windows1252}}, nullptr, {"POI", "300", "", "", "", "", "", "caf\xE9 \x80"}},
+        // A box filled and then hidden by another operation stores nothing.
+        {"0:", "0:", {{"Xdata", "9"}}, nullptr, {"POI", "300", "", "", "", "", "", ""}, "3:"},
+        {"0:", "0:", {}, "Input X value"},
+        {"0:", "0:", {{"Xdata", "12,5"}, {"Ydata", "2"}, {"Zdata", "3"}}, "A comma cannot be inputted in X"},
+        {"0:", "3:", {{"comento", QString::fromUtf8("\xE4\xB8\xAD")}}, "The character U+4E2D cannot be stored (Windows-1252)."},
+        // A typed text stands for what it names, refused in the program check's words.
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "start"}, {"Zdata", "3"}}, "Y 'start' is no number"},
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, "'100' is no step command", {}, nullptr, "100"},
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, "Select command", {}, nullptr, "LIN"},
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, "Operation 'go' is no operation code", {}, nullptr, {}, "go"},
+        {"0:", "0:", {}, "Select command", {}, nullptr, {}, {}, "comandolistSEQ"},
+        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, nullptr, {"POI", "000", "1", "2", "3", "0", "", ""}, nullptr, " poi"},
+    };
+    // clang-format on
+    const StepRow untouched{};  // the empty row as it was
+    const char* lists[] = {"comandolistPOI", "comandolistLIN", "comandolistPAL",
+                           "comandolistCIR", "comandolistSEQ", "comandolistEND"};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.refusal ? c.refusal : ::testing::PrintToString(c.written));
+        table().clear();
+        editor->stepsChanged(7, 7);
+        editor->setStepModified(false);
+        const int edits = editor->undoStack().count();
+        doubleClickStep(7);
+        choose("SENTAKU", c.command);
+        if (c.operation) choose(lists[QString(c.command).left(1).toInt()], c.operation);
+        for (const auto& [box, text] : c.typed) type(box, text);
+        if (c.thenOperation) choose("comandolistPOI", c.thenOperation);
+        if (!c.commandText.isNull()) child<QComboBox>("SENTAKU")->setEditText(c.commandText);
+        if (!c.operationText.isNull())
+            child<QComboBox>("comandolistPOI")->setEditText(c.operationText);
+        if (c.emptiedList) child<QComboBox>(c.emptiedList)->setEditText("");
+        pressOk();
+        EXPECT_EQ(prompter.messages,
+                  (c.refusal ? std::vector<Message>{{"notify", c.refusal, "Command"}}
+                             : std::vector<Message>{}));
+        if (c.refusal) {
+            EXPECT_TRUE(dialog->isVisible());
+            EXPECT_EQ(table()[7], untouched);
+            QTest::mouseClick(child<QPushButton>("Cancel"), Qt::LeftButton);
+        }
+        prompter.messages.clear();
+        EXPECT_FALSE(dialog->isVisible());
+        EXPECT_TRUE(editor->isEnabled());
+        EXPECT_EQ(table()[7], c.refusal ? untouched : c.written);
+        EXPECT_EQ(editor->stepModified(), !c.refusal);
+        EXPECT_EQ(editor->undoStack().count(), edits + (c.refusal ? 0 : 1));
+        EXPECT_EQ(child<QComboBox>("SENTAKU")->currentText(), "0:POI(point motion)");
+        EXPECT_EQ(child<QLineEdit>("sokudo")->text(), "100");
+        EXPECT_EQ(child<QLineEdit>("Xdata")->text(), "");
+        EXPECT_TRUE(child<QLineEdit>("Xen2")->isHidden());
+    }
+}
+
+TEST_F(CommandDialog, TeachingIsRefusedWhileOperatingOrOffLine) {
+    doubleClickStep(2);
+    screens.tcancel->show();
+    QTest::mouseClick(child<QPushButton>("Teaching"), Qt::LeftButton);
+    screens.tcancel->hide();
+    QTest::mouseClick(child<QPushButton>("Teaching"), Qt::LeftButton);
+    EXPECT_EQ(
+        prompter.messages,
+        (std::vector<Message>{
+            {"notify", "'Move to direct screen' cannot be executed while 'Operating' is displayed",
+             "Operating"},
+            {"notify", "Teaching control cannot be made under offline", "Under offline"}}));
+    EXPECT_FALSE(screens.tteach->isVisible());
+    EXPECT_TRUE(dialog->isVisible());
 }
 
 }  // namespace
