@@ -130,6 +130,10 @@ void PalletEditor::buildCentre() {
     sections->addWidget(new QLabel(tr("Y section number"), centre));
     sections->addWidget(ySections_);
     layout->addLayout(sections);
+    // Tab as the window reads: the number, the points, then the sections below them.
+    setTabOrder(number_, grid_);
+    setTabOrder(grid_, xSections_);
+    setTabOrder(xSections_, ySections_);
 }
 
 void PalletEditor::fieldEdited(QLineEdit* edit, std::string& field, int which) {

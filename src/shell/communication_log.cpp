@@ -68,6 +68,10 @@ CommunicationLog::CommunicationLog(ControllerLink& link, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lines_, 1);
     layout->addLayout(buttons);
+    // Tab as the row reads, left to right.
+    setTabOrder(lines_, openFolder_);
+    setTabOrder(openFolder_, copyButton);
+    setTabOrder(copyButton, clearButton);
     resize(560, 360);
     CentreOnScreen(this);
     connect(copyButton, &QPushButton::clicked, this, &CommunicationLog::copy);
