@@ -20,6 +20,9 @@ inline void PrintTo(const StepRow& row, std::ostream* os) {
 
 namespace mivo::test {
 
+using Messages = std::vector<Message>;
+using Texts = std::vector<std::string>;
+
 class EditorFixture : public ShellFixture {
   protected:
     void SetUp() override {

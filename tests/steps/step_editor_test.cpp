@@ -53,9 +53,9 @@ TEST_F(StepEditor, EditCommandsWorkOnTheSelectionAndUndoRestoresExactly) {
     EXPECT_EQ(QApplication::clipboard()->text(), "POI,000,1,2,3,0,,ten,");
     selectSteps(20, 21);  // one row copied, two selected
     triggerMenu("Paste");
-    EXPECT_EQ(prompter.messages,
-              (std::vector<Message>{
-                  {"notify", "Paste cannot be executed, because range is different", "Paste"}}));
+    EXPECT_EQ(
+        prompter.messages,
+        (Messages{{"notify", "Paste cannot be executed, because range is different", "Paste"}}));
     EXPECT_EQ(table(), expected);
     selectSteps(2, 2);
     triggerMenu("Paste");
@@ -100,18 +100,16 @@ TEST_F(StepEditor, MenusAndTheDialogKeepTheTwoRowsOfACircleStepTogether) {
     const StepTable whole = table();
     selectSteps(6, 8);
     triggerMenu("Insert");
-    EXPECT_EQ(
-        prompter.messages,
-        (std::vector<Message>{
-            {"notify", "Steps 5 and 6 are one circle step: they cannot be separated", "Insert"}}));
+    EXPECT_EQ(prompter.messages,
+              (Messages{{"notify", "Steps 5 and 6 are one circle step: they cannot be separated",
+                         "Insert"}}));
     EXPECT_EQ(table(), whole);
     selectSteps(5, 5);
     triggerMenu("Cut-off");
     StepTable afterPair;  // the pair gone, the step after it moved up
     afterPair[5] = whole[7];
     EXPECT_EQ(table(), afterPair);
-    EXPECT_EQ(editor->fileLines(),
-              (std::vector<std::string>{"CIR,050,1,2,3,,,arc,", "CIR,050,4,5,6,7,,arc,"}));
+    EXPECT_EQ(editor->fileLines(), (Texts{"CIR,050,1,2,3,,,arc,", "CIR,050,4,5,6,7,,arc,"}));
 
     // The command-entry dialog opened on the second row reads the pair and writes it back in
     // place, as one step of the undo history.
@@ -159,9 +157,8 @@ TEST_F(StepEditor, SaveAndOpenThroughTheFileDialogs) {
     prompter.messages.clear();
     prompter.answers = {false};
     triggerMenu("Open");
-    EXPECT_EQ(prompter.messages,
-              (std::vector<Message>{{"ask", "Is step data saved?", "Step contents"},
-                                    {"notify", "Completed", "Open"}}));
+    EXPECT_EQ(prompter.messages, (Messages{{"ask", "Is step data saved?", "Step contents"},
+                                           {"notify", "Completed", "Open"}}));
     EXPECT_EQ(table(), saved);
     EXPECT_FALSE(editor->stepModified());
     EXPECT_EQ(grid()->model()->index(0, 8).data().toString(), "a,b");
@@ -193,8 +190,7 @@ TEST_F(StepEditor, ClicksAndKeysReachTheCommands) {
     QTest::keyClick(editor, Qt::Key_S, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{"Data will be saved.  OK?", "Is new program written?"}));
+    EXPECT_EQ(prompter.texts(), (Texts{"Data will be saved.  OK?", "Is new program written?"}));
     EXPECT_EQ(chooser.calls, 1);
 
     // A menu's mnemonic opens it and types nothing into the range box that has the focus.
@@ -383,8 +379,7 @@ TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
         if (c.emptiedList) child<QComboBox>(c.emptiedList)->setEditText("");
         pressOk();
         EXPECT_EQ(prompter.messages,
-                  (c.refusal ? std::vector<Message>{{"notify", c.refusal, "Command"}}
-                             : std::vector<Message>{}));
+                  (c.refusal ? Messages{{"notify", c.refusal, "Command"}} : Messages{}));
         if (c.refusal) {
             EXPECT_TRUE(dialog->isVisible());
             EXPECT_EQ(table()[7], untouched);
@@ -411,7 +406,7 @@ TEST_F(CommandDialog, TeachingIsRefusedWhileOperatingOrOffLine) {
     QTest::mouseClick(child<QPushButton>("Teaching"), Qt::LeftButton);
     EXPECT_EQ(
         prompter.messages,
-        (std::vector<Message>{
+        (Messages{
             {"notify", "'Move to direct screen' cannot be executed while 'Operating' is displayed",
              "Operating"},
             {"notify", "Teaching control cannot be made under offline", "Under offline"}}));

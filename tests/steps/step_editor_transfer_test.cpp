@@ -72,9 +72,9 @@ TEST_F(StepEditorCommands, CheckBeforeQuickSend) {
     editor->tableReplaced();
     prompter.answers = {false};
     press("Quick send");
-    EXPECT_EQ(prompter.texts(), std::vector<std::string>{"The program check found 2 problems, the "
-                                                         "first step 5: Input Z value.  Send "
-                                                         "anyway?"});
+    EXPECT_EQ(prompter.texts(), Texts{"The program check found 2 problems, the "
+                                      "first step 5: Input Z value.  Send "
+                                      "anyway?"});
     EXPECT_TRUE(sim.received().empty());
     QTest::mouseClick(findings->viewport(), Qt::LeftButton, {},
                       findings->visualItemRect(findings->item(0)).center());
@@ -88,9 +88,8 @@ TEST_F(StepEditorCommands, CheckBeforeQuickSend) {
     prompter.answers = {true};
     press("Quick send");
     expectIdle();
-    EXPECT_EQ(sim.received(), (std::vector<std::string>{
-                                  "@?NO", "@INIT PGM", "@WRITE STEP 0,SEQ,800,3",
-                                  "@WRITE STEP 3,POI,000,1,2,3,", "@WRITE STEP 4,END,000,,,,"}));
+    EXPECT_EQ(sim.received(), (Texts{"@?NO", "@INIT PGM", "@WRITE STEP 0,SEQ,800,3",
+                                     "@WRITE STEP 3,POI,000,1,2,3,", "@WRITE STEP 4,END,000,,,,"}));
     table()[1] = {"POI", "000", "x", "1", "1"};
     editor->findChild<QLineEdit*>("kyou")->setText("9");
     prompter.answers = {true};
@@ -178,8 +177,8 @@ TEST_F(StepEditorCommands, StepInitializeAsksThroughTheDialogAndYesEmptiesBoth) 
         EXPECT_EQ(sim.steps.programs[4][5].empty(), yes);
         EXPECT_EQ(grid()->model()->index(5, 1).data().toString(), yes ? "" : "END");
     }
-    EXPECT_EQ(prompter.messages, (std::vector<Message>{{"notify", "Program initialize is completed",
-                                                        "Program initialize"}}));
+    EXPECT_EQ(prompter.messages,
+              (Messages{{"notify", "Program initialize is completed", "Program initialize"}}));
 }
 
 // The error record fills its dialog and holds the editor until closed; off line the controller
@@ -223,8 +222,7 @@ TEST_F(StepEditorCommands, ProgramControlButtons) {
     press("Return to origin");
     press("Motor free");
     press("Program No. acquire");
-    EXPECT_EQ(sim.received(),
-              (std::vector<std::string>{"@?NO", "@?ORG", "@RUN", "@ORG", "@MSTOP", "@?NO"}));
+    EXPECT_EQ(sim.received(), (Texts{"@?NO", "@?ORG", "@RUN", "@ORG", "@MSTOP", "@?NO"}));
     expectIdle();
 }
 
@@ -267,8 +265,8 @@ TEST_F(StepEditorCommands, CompareSendAndTakeSelected) {
     expectIdle();
     const std::vector<std::string> sent(sim.received().begin() + static_cast<long>(before),
                                         sim.received().end());
-    EXPECT_EQ(sent, (std::vector<std::string>{"@?NO", "@WRITE CIR 1,100", "1=1.00,2.00,3.00",
-                                              "2=4.00,5.00", "3=6.00,8.00", "@PDEL 4"}));
+    EXPECT_EQ(sent, (Texts{"@?NO", "@WRITE CIR 1,100", "1=1.00,2.00,3.00", "2=4.00,5.00",
+                           "3=6.00,8.00", "@PDEL 4"}));
     ASSERT_EQ(panel->lines().size(), 1);
 
     list->item(0)->setCheckState(Qt::Checked);
@@ -316,9 +314,8 @@ TEST_F(StepEditorCommands, CompareIsOutOfDateOnceEitherSideChanges) {
     const std::size_t sentFrom = sim.received().size();
     QTest::mouseClick(send, Qt::LeftButton);
     QTest::mouseClick(take, Qt::LeftButton);
-    EXPECT_EQ(prompter.texts(),
-              (std::vector<std::string>{"Nothing is ticked: tick the items to send first.",
-                                        "Nothing is ticked: tick the items to take first."}));
+    EXPECT_EQ(prompter.texts(), (Texts{"Nothing is ticked: tick the items to send first.",
+                                       "Nothing is ticked: tick the items to take first."}));
     EXPECT_EQ(sim.received().size(), sentFrom);
 
     const auto initAll = [&] {
