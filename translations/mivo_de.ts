@@ -1564,6 +1564,174 @@ Für Roboter %2 gespeichert.</translation>
         <source>%1 did not complete</source>
         <translation>%1 wurde nicht abgeschlossen</translation>
     </message>
+    <message>
+        <source>%1 names no %2: give %3 N</source>
+        <translation>%1 nennt keine %2: %3 N angeben</translation>
+    </message>
+    <message>
+        <source>%1 wants FILE</source>
+        <translation>%1 braucht FILE</translation>
+    </message>
+    <message>
+        <source>--pallet and --program are for convert and compare</source>
+        <translation>--pallet und --program gelten nur für convert und compare</translation>
+    </message>
+    <message>
+        <source>--only is for restore</source>
+        <translation>--only gilt nur für restore</translation>
+    </message>
+    <message>
+        <source>%1 names %2: a backup takes another name (for example backup.zip)</source>
+        <translation>%1 bezeichnet %2: Eine Sicherung braucht einen anderen Namen (zum Beispiel backup.zip)</translation>
+    </message>
+    <message>
+        <source>--program is for an offset file (.off)</source>
+        <translation>--program gilt nur für eine Offsetdatei (.off)</translation>
+    </message>
+    <message>
+        <source>pallet 0 to 19</source>
+        <translation>Palette 0 bis 19</translation>
+    </message>
+    <message>
+        <source>program 0 to 5</source>
+        <translation>Programm 0 bis 5</translation>
+    </message>
+    <message>
+        <source>--timeout wants seconds above 0</source>
+        <translation>--timeout braucht Sekunden über 0</translation>
+    </message>
+    <message>
+        <source>--kind wants step, parameter, pallet or offset</source>
+        <translation>--kind braucht step, parameter, pallet oder offset</translation>
+    </message>
+    <message>
+        <source>cannot tell what %1 is to hold: name it .stp, .csv, .prm, .plt or .off, or give --kind step, parameter, pallet or offset</source>
+        <translation>unklar, was %1 enthalten soll: mit .stp, .csv, .prm, .plt oder .off benennen oder --kind step, parameter, pallet oder offset angeben</translation>
+    </message>
+    <message>
+        <source>%1 would be %2, --kind says %3</source>
+        <translation>%1 wäre %2, --kind sagt %3</translation>
+    </message>
+    <message>
+        <source>%1 is %2, %3 would be %4</source>
+        <translation>%1 ist %2, %3 wäre %4</translation>
+    </message>
+    <message>
+        <source>%1 is not for direct %2</source>
+        <translation>%1 gilt nicht für direct %2</translation>
+    </message>
+    <message>
+        <source>direct %1: wrong number of operands</source>
+        <translation>direct %1: falsche Anzahl von Operanden</translation>
+    </message>
+    <message>
+        <source>direct %1: &apos;%2&apos; is longer than %3 characters</source>
+        <translation>direct %1: „%2“ ist länger als %3 Zeichen</translation>
+    </message>
+    <message>
+        <source>direct output wants N and on or off</source>
+        <translation>direct output braucht N und on oder off</translation>
+    </message>
+    <message>
+        <source>direct output: &apos;%1&apos; is no output number 0 to 15</source>
+        <translation>direct output: „%1“ ist keine Ausgangsnummer von 0 bis 15</translation>
+    </message>
+    <message>
+        <source>direct output: &apos;%1&apos; is not on or off</source>
+        <translation>direct output: „%1“ ist weder on noch off</translation>
+    </message>
+    <message>
+        <source>direct jog wants one axis: X+ X- Y+ Y- Z+ Z- R+ R-</source>
+        <translation>direct jog braucht eine Achse: X+ X- Y+ Y- Z+ Z- R+ R-</translation>
+    </message>
+    <message>
+        <source>direct jog: &apos;%1&apos; is none of X+ X- Y+ Y- Z+ Z- R+ R-</source>
+        <translation>direct jog: „%1“ ist keine von X+ X- Y+ Y- Z+ Z- R+ R-</translation>
+    </message>
+    <message>
+        <source>--mode wants 1, 2 or 3</source>
+        <translation>--mode braucht 1, 2 oder 3</translation>
+    </message>
+    <message>
+        <source>--hold is for modes 2 and 3</source>
+        <translation>--hold gilt nur für die Modi 2 und 3</translation>
+    </message>
+    <message>
+        <source>--hold wants seconds above 0</source>
+        <translation>--hold braucht Sekunden über 0</translation>
+    </message>
+    <message>
+        <source>direct monitor takes no operands</source>
+        <translation>direct monitor nimmt keine Operanden</translation>
+    </message>
+    <message>
+        <source>--cycles wants a whole number above 0</source>
+        <translation>--cycles braucht eine ganze Zahl über 0</translation>
+    </message>
+    <message>
+        <source>--program wants a program number 0 to 5</source>
+        <translation>--program braucht eine Programmnummer von 0 bis 5</translation>
+    </message>
+    <message>
+        <source>%1 wants a local date, 2026-12-09, or a date and time, 2026-12-09T08:30</source>
+        <translation>%1 braucht ein lokales Datum, 2026-12-09, oder Datum und Uhrzeit, 2026-12-09T08:30</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is no time like 2026-12-08T03:04:05 (.mmm may follow) or day like 2026-12-08</source>
+        <translation>%1 „%2“ ist weder eine Zeit wie 2026-12-08T03:04:05 (.mmm darf folgen) noch ein Tag wie 2026-12-08</translation>
+    </message>
+    <message>
+        <source>--until %1 is before --since %2</source>
+        <translation>--until %1 liegt vor --since %2</translation>
+    </message>
+    <message>
+        <source>the flight recorder&apos;s folder is not known: neither XDG_STATE_HOME nor HOME is set</source>
+        <translation>der Ordner des Flugschreibers ist unbekannt: weder XDG_STATE_HOME noch HOME ist gesetzt</translation>
+    </message>
+    <message>
+        <source>no flight recorder files in %1</source>
+        <translation>keine Dateien des Flugschreibers in %1</translation>
+    </message>
+    <message>
+        <source>%1 wants send FILE, receive NUMBER FILE or init NUMBER</source>
+        <translation>%1 braucht send FILE, receive NUMBER FILE oder init NUMBER</translation>
+    </message>
+    <message>
+        <source>ROBOT is one of 10, 11, 12, 20, 21, 22, 30, 31, 32, not %1</source>
+        <translation>ROBOT ist einer von 10, 11, 12, 20, 21, 22, 30, 31, 32, nicht %1</translation>
+    </message>
+    <message>
+        <source>params wants send FILE, receive FILE or init ROBOT [FILE]</source>
+        <translation>params braucht send FILE, receive FILE oder init ROBOT [FILE]</translation>
+    </message>
+    <message>
+        <source>cannot tell what %1 holds: name it .stp, .prm, .plt or .off, or give --kind</source>
+        <translation>unklar, was %1 enthält: mit .stp, .prm, .plt oder .off benennen oder --kind angeben</translation>
+    </message>
+    <message>
+        <source>%1 is not of the kind --kind names</source>
+        <translation>%1 ist nicht von der Art, die --kind nennt</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation>das PDF konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>a step file</source>
+        <translation>eine Schrittdatei</translation>
+    </message>
+    <message>
+        <source>a parameter file</source>
+        <translation>eine Parameterdatei</translation>
+    </message>
+    <message>
+        <source>a pallet file</source>
+        <translation>eine Palettendatei</translation>
+    </message>
+    <message>
+        <source>an offset file</source>
+        <translation>eine Offsetdatei</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>

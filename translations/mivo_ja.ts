@@ -1564,6 +1564,174 @@ Remembered for robot %2.</source>
         <source>%1 did not complete</source>
         <translation>%1 は完了しませんでした</translation>
     </message>
+    <message>
+        <source>%1 names no %2: give %3 N</source>
+        <translation>%1 には %2 の指定がありません: %3 N を指定してください</translation>
+    </message>
+    <message>
+        <source>%1 wants FILE</source>
+        <translation>%1 には FILE が必要です</translation>
+    </message>
+    <message>
+        <source>--pallet and --program are for convert and compare</source>
+        <translation>--pallet と --program は convert と compare 専用です</translation>
+    </message>
+    <message>
+        <source>--only is for restore</source>
+        <translation>--only は restore 専用です</translation>
+    </message>
+    <message>
+        <source>%1 names %2: a backup takes another name (for example backup.zip)</source>
+        <translation>%1 は%2の名前です: バックアップには別の名前を付けてください (例: backup.zip)</translation>
+    </message>
+    <message>
+        <source>--program is for an offset file (.off)</source>
+        <translation>--program はオフセットファイル (.off) 専用です</translation>
+    </message>
+    <message>
+        <source>pallet 0 to 19</source>
+        <translation>パレット 0～19</translation>
+    </message>
+    <message>
+        <source>program 0 to 5</source>
+        <translation>プログラム 0～5</translation>
+    </message>
+    <message>
+        <source>--timeout wants seconds above 0</source>
+        <translation>--timeout には 0 より大きい秒数を指定します</translation>
+    </message>
+    <message>
+        <source>--kind wants step, parameter, pallet or offset</source>
+        <translation>--kind には step、parameter、pallet、offset のいずれかを指定します</translation>
+    </message>
+    <message>
+        <source>cannot tell what %1 is to hold: name it .stp, .csv, .prm, .plt or .off, or give --kind step, parameter, pallet or offset</source>
+        <translation>%1 に何を保存するか判断できません: .stp、.csv、.prm、.plt、.off のいずれかの名前にするか、--kind step、parameter、pallet、offset を指定してください</translation>
+    </message>
+    <message>
+        <source>%1 would be %2, --kind says %3</source>
+        <translation>%1 は%2になりますが、--kind の指定は%3です</translation>
+    </message>
+    <message>
+        <source>%1 is %2, %3 would be %4</source>
+        <translation>%1 は%2ですが、%3 は%4になります</translation>
+    </message>
+    <message>
+        <source>%1 is not for direct %2</source>
+        <translation>%1 は direct %2 には使えません</translation>
+    </message>
+    <message>
+        <source>direct %1: wrong number of operands</source>
+        <translation>direct %1: オペランドの数が正しくありません</translation>
+    </message>
+    <message>
+        <source>direct %1: &apos;%2&apos; is longer than %3 characters</source>
+        <translation>direct %1: 「%2」は %3 文字を超えています</translation>
+    </message>
+    <message>
+        <source>direct output wants N and on or off</source>
+        <translation>direct output には N と on または off を指定します</translation>
+    </message>
+    <message>
+        <source>direct output: &apos;%1&apos; is no output number 0 to 15</source>
+        <translation>direct output: 「%1」は出力番号 0～15 ではありません</translation>
+    </message>
+    <message>
+        <source>direct output: &apos;%1&apos; is not on or off</source>
+        <translation>direct output: 「%1」は on でも off でもありません</translation>
+    </message>
+    <message>
+        <source>direct jog wants one axis: X+ X- Y+ Y- Z+ Z- R+ R-</source>
+        <translation>direct jog には軸を1つ指定します: X+ X- Y+ Y- Z+ Z- R+ R-</translation>
+    </message>
+    <message>
+        <source>direct jog: &apos;%1&apos; is none of X+ X- Y+ Y- Z+ Z- R+ R-</source>
+        <translation>direct jog: 「%1」は X+ X- Y+ Y- Z+ Z- R+ R- のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>--mode wants 1, 2 or 3</source>
+        <translation>--mode には 1、2、3 のいずれかを指定します</translation>
+    </message>
+    <message>
+        <source>--hold is for modes 2 and 3</source>
+        <translation>--hold はモード 2 と 3 専用です</translation>
+    </message>
+    <message>
+        <source>--hold wants seconds above 0</source>
+        <translation>--hold には 0 より大きい秒数を指定します</translation>
+    </message>
+    <message>
+        <source>direct monitor takes no operands</source>
+        <translation>direct monitor にオペランドは指定できません</translation>
+    </message>
+    <message>
+        <source>--cycles wants a whole number above 0</source>
+        <translation>--cycles には 0 より大きい整数を指定します</translation>
+    </message>
+    <message>
+        <source>--program wants a program number 0 to 5</source>
+        <translation>--program にはプログラム番号 0～5 を指定します</translation>
+    </message>
+    <message>
+        <source>%1 wants a local date, 2026-12-09, or a date and time, 2026-12-09T08:30</source>
+        <translation>%1 には現地の日付 (2026-12-09) または日時 (2026-12-09T08:30) を指定します</translation>
+    </message>
+    <message>
+        <source>%1 &apos;%2&apos; is no time like 2026-12-08T03:04:05 (.mmm may follow) or day like 2026-12-08</source>
+        <translation>%1 「%2」は 2026-12-08T03:04:05 (.mmm を付けても可) のような時刻でも 2026-12-08 のような日付でもありません</translation>
+    </message>
+    <message>
+        <source>--until %1 is before --since %2</source>
+        <translation>--until %1 が --since %2 より前です</translation>
+    </message>
+    <message>
+        <source>the flight recorder&apos;s folder is not known: neither XDG_STATE_HOME nor HOME is set</source>
+        <translation>フライトレコーダのフォルダが不明です: XDG_STATE_HOME も HOME も設定されていません</translation>
+    </message>
+    <message>
+        <source>no flight recorder files in %1</source>
+        <translation>%1 にフライトレコーダのファイルがありません</translation>
+    </message>
+    <message>
+        <source>%1 wants send FILE, receive NUMBER FILE or init NUMBER</source>
+        <translation>%1 には send FILE、receive NUMBER FILE、init NUMBER のいずれかを指定します</translation>
+    </message>
+    <message>
+        <source>ROBOT is one of 10, 11, 12, 20, 21, 22, 30, 31, 32, not %1</source>
+        <translation>ROBOT は 10、11、12、20、21、22、30、31、32 のいずれかです (%1 ではありません)</translation>
+    </message>
+    <message>
+        <source>params wants send FILE, receive FILE or init ROBOT [FILE]</source>
+        <translation>params には send FILE、receive FILE、init ROBOT [FILE] のいずれかを指定します</translation>
+    </message>
+    <message>
+        <source>cannot tell what %1 holds: name it .stp, .prm, .plt or .off, or give --kind</source>
+        <translation>%1 の内容を判断できません: .stp、.prm、.plt、.off のいずれかの名前にするか、--kind を指定してください</translation>
+    </message>
+    <message>
+        <source>%1 is not of the kind --kind names</source>
+        <translation>%1 は --kind で指定した種類ではありません</translation>
+    </message>
+    <message>
+        <source>the PDF could not be drawn</source>
+        <translation>PDF を描画できませんでした</translation>
+    </message>
+    <message>
+        <source>a step file</source>
+        <translation>ステップファイル</translation>
+    </message>
+    <message>
+        <source>a parameter file</source>
+        <translation>パラメータファイル</translation>
+    </message>
+    <message>
+        <source>a pallet file</source>
+        <translation>パレットファイル</translation>
+    </message>
+    <message>
+        <source>an offset file</source>
+        <translation>オフセットファイル</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>

@@ -6,8 +6,10 @@
 #include "backup/backup_transfer.h"
 #include "backup/differences.h"
 #include "cli/kind_document.h"
+#include "cli/person_words.h"
 #include "common/convert.h"
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "files/data_kind.h"
 #include "procedures/program_control.h"
 
@@ -33,7 +35,8 @@ int BackupCommand::takeBlock(const Block& block, const char* option, int count, 
                              std::map<int, Block>& into, std::string& problem) const {
     const int n = BlockNumber(args_, option, NamedNumber(block), count);
     if (n < 0) {
-        problem = file_ + " names no " + what + ": give " + option + " N";
+        problem = Filled(UI_TEXT("Message", "%1 names no %2: give %3 N"),
+                         {file_, ForPerson(what), option});
         return kExitUsage;
     }
     into[n] = block;
@@ -52,22 +55,24 @@ int BackupCommand::failed() const { return command_ == "compare" ? kExitUnread :
 
 int BackupCommand::prepare(Prompter& prompter, std::string& problem) {
     if (file_.empty()) {
-        problem = command_ + " wants FILE";
+        problem = Filled(UI_TEXT("Message", "%1 wants FILE"), {command_});
         return kExitUsage;
     }
     if (command_ != "compare" && (args_.has("--pallet") || args_.has("--program"))) {
-        problem = "--pallet and --program are for convert and compare";
+        problem = UI_TEXT("Message", "--pallet and --program are for convert and compare");
         return kExitUsage;
     }
     if (command_ != "restore" && args_.has("--only")) {
-        problem = "--only is for restore";
+        problem = UI_TEXT("Message", "--only is for restore");
         return kExitUsage;
     }
     if (command_ == "compare") return prepareCompare(prompter, problem);
     if (command_ == "backup") {
         if (const auto kind = KindOfFileName(file_)) {
-            problem = file_ + " names " + Describe(*kind).fileName +
-                      ": a backup takes another name (for example backup.zip)";
+            problem = Filled(UI_TEXT("Message",
+                                     "%1 names %2: a backup takes another name (for example "
+                                     "backup.zip)"),
+                             {file_, ForPerson(Describe(*kind).fileName)});
             return kExitUsage;
         }
         return kExitCompleted;
@@ -84,11 +89,11 @@ int BackupCommand::prepare(Prompter& prompter, std::string& problem) {
 int BackupCommand::prepareCompare(Prompter& prompter, std::string& problem) {
     const std::optional<DataKind> kind = KindOfFileName(file_);
     if (args_.has("--pallet") && kind != DataKind::Pallet) {
-        problem = "--pallet is for a pallet file (.plt)";
+        problem = UI_TEXT("Message", "--pallet is for a pallet file (.plt)");
         return kExitUsage;
     }
     if (args_.has("--program") && kind != DataKind::Offset) {
-        problem = "--program is for an offset file (.off)";
+        problem = UI_TEXT("Message", "--program is for an offset file (.off)");
         return kExitUsage;
     }
     if (!kind) return OpenBackup(file_, data_, prompter) ? kExitCompleted : kExitUnread;
@@ -104,10 +109,10 @@ int BackupCommand::prepareCompare(Prompter& prompter, std::string& problem) {
             break;
         case DataKind::Pallet:
             return takeBlock(DocumentData<PalletData>(*document), "--pallet", kPalletCount,
-                             "pallet 0 to 19", data_.pallets, problem);
+                             UI_TEXT("Message", "pallet 0 to 19"), data_.pallets, problem);
         case DataKind::Offset:
             return takeBlock(DocumentData<OffsetData>(*document), "--program", kOffsetPrograms,
-                             "program 0 to 5", data_.offsets, problem);
+                             UI_TEXT("Message", "program 0 to 5"), data_.offsets, problem);
     }
     return kExitCompleted;
 }

@@ -10,6 +10,7 @@
 #include "cli/fd_stream.h"
 #include "cli/report_output.h"
 #include "common/convert.h"
+#include "common/said_text.h"
 #include "files/data_files.h"
 #include "files/file_io.h"
 
@@ -113,7 +114,7 @@ int ReadPortOptions(const ParsedArgs& args, PortOptions& out, std::string& probl
             return kExitUsage;
         }
         if (seconds <= 0 || seconds > 86400) {
-            problem = "--timeout wants seconds above 0";
+            problem = UI_TEXT("Message", "--timeout wants seconds above 0");
             return kExitUsage;
         }
         out.timeoutMs = static_cast<int>(seconds * 1000);

@@ -2,6 +2,8 @@
 
 #include "cli/cli_args.h"
 #include "cli/kind_document.h"
+#include "cli/person_words.h"
+#include "common/said_text.h"
 #include "pallets/pallet_data.h"
 #include "steps/step_files.h"
 
@@ -25,25 +27,29 @@ std::optional<DataKind> ConvertKindFor(const std::optional<std::string>& kindOpt
     std::optional<DataKind> kind;
     if (kindOption) {
         kind = KindOfWord(*kindOption);
-        if (!kind) problem = "--kind wants step, parameter, pallet or offset";
+        if (!kind) problem = UI_TEXT("Message", "--kind wants step, parameter, pallet or offset");
     } else {
         kind = LowerExtension(out) == ".csv" ? std::optional(DataKind::Step) : KindOfFileName(out);
         if (!kind)
-            problem = "cannot tell what " + out +
-                      " is to hold: name it .stp, .csv, .prm, .plt or .off, or give --kind step, "
-                      "parameter, pallet or offset";
+            problem = Filled(UI_TEXT("Message",
+                                     "cannot tell what %1 is to hold: name it .stp, .csv, .prm, "
+                                     ".plt or .off, or give --kind step, parameter, pallet or "
+                                     "offset"),
+                             {out});
     }
     if (!kind) return std::nullopt;
-    const auto name = [](DataKind k) { return Describe(k).fileName; };
+    const auto name = [](DataKind k) { return ForPerson(Describe(k).fileName); };
     // OUT named for another kind than --kind says: nothing is written by guess.
     if (const std::optional<DataKind> outNamed = KindOfFileName(out);
         kindOption && outNamed && *outNamed != *kind) {
-        problem = out + " would be " + name(*outNamed) + ", --kind says " + name(*kind);
+        problem = Filled(UI_TEXT("Message", "%1 would be %2, --kind says %3"),
+                         {out, name(*outNamed), name(*kind)});
         return std::nullopt;
     }
     const std::optional<DataKind> named = KindOfFileName(in);
     if (named && *named != *kind) {
-        problem = in + " is " + name(*named) + ", " + out + " would be " + name(*kind);
+        problem = Filled(UI_TEXT("Message", "%1 is %2, %3 would be %4"),
+                         {in, name(*named), out, name(*kind)});
         return std::nullopt;
     }
     return kind;

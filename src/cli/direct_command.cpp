@@ -125,22 +125,24 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
             if (args.has(o) &&
                 !(word == "run" && (std::string(o) == "--time" || std::string(o) == "--steps" ||
                                     std::string(o) == "--on-end")))
-                return UsageError(std::string(o) + " is not for direct " + word);
+                return UsageError(
+                    Filled(UI_TEXT("Message", "%1 is not for direct %2"), {std::string(o), word}));
         const std::size_t given = operands.size() - 1;
         const std::size_t wanted = command->operands.size();
         // A POSITION may be left out; every other operand is needed.
         const bool optionalSecond = wanted == 2;
         if (given > wanted || given < (optionalSecond ? 1 : wanted))
-            return UsageError(std::string("direct ") + command->word +
-                              ": wrong number of operands");
+            return UsageError(
+                Filled(UI_TEXT("Message", "direct %1: wrong number of operands"), {command->word}));
         view.preset(DirectField::GoPoint, "1");
         view.preset(DirectField::PalletPoint, "1");
         for (std::size_t i = 0; i < given; ++i) {
             const auto [field, maxLength] = command->operands[i];
             const std::string& value = operands[i + 1];
             if (maxLength > 0 && value.size() > static_cast<std::size_t>(maxLength))
-                return UsageError(std::string("direct ") + command->word + ": '" + value +
-                                  "' is longer than " + std::to_string(maxLength) + " characters");
+                return UsageError(
+                    Filled(UI_TEXT("Message", "direct %1: '%2' is longer than %3 characters"),
+                           {command->word, value, std::to_string(maxLength)}));
             view.preset(field, value);
         }
         own.run = command->run;
@@ -196,7 +198,7 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
     // Each run is kept in the run history and told to the plant, off the command's way; made
     // before the session, whose end may still end a run.
     RunOutlets outlets(outletSettings, [](const std::string& message) {
-        std::cerr << ("mivo: " + message + "\n") << std::flush;
+        std::cerr << ("mivo: " + ForPerson(message) + "\n") << std::flush;
     });
     DirectSession session(link.directChannel(), prompter, transfer, view);
     session.runs.describe = [](RunRecord& r) { r.host = "mivo"; };

@@ -6,6 +6,7 @@
 
 #include "common/convert.h"
 #include "common/fiber.h"
+#include "common/said_text.h"
 #include "direct/direct_commands.h"
 #include "direct/jog.h"
 #include "direct/monitor.h"
@@ -36,11 +37,13 @@ std::string ReadOwnOperands(const std::string& word, const std::vector<std::stri
     if (word == "output") {
         for (const char* o : {"--mode", "--hold", "--cycles", "--time", "--steps"})
             if (auto p = refuse(o); !p.empty()) return p;
-        if (ops.size() != 2) return "direct output wants N and on or off";
+        if (ops.size() != 2) return UI_TEXT("Message", "direct output wants N and on or off");
         const auto n = WholeIn(ops[0], 0, 15);
-        if (!n) return "direct output: '" + ops[0] + "' is no output number 0 to 15";
+        if (!n)
+            return Filled(UI_TEXT("Message", "direct output: '%1' is no output number 0 to 15"),
+                          {ops[0]});
         if (ops[1] != "on" && ops[1] != "off")
-            return "direct output: '" + ops[1] + "' is not on or off";
+            return Filled(UI_TEXT("Message", "direct output: '%1' is not on or off"), {ops[1]});
         // The panel shows the other state, so that its click asks for this one.
         view.showIo(IoBank::Output, *n, ops[1] == "off");
         out.run = [n = *n](DirectSession& s) { return SwitchOutput(s, n); };
@@ -50,21 +53,25 @@ std::string ReadOwnOperands(const std::string& word, const std::vector<std::stri
     if (word == "jog") {
         for (const char* o : {"--cycles", "--time", "--steps"})
             if (auto p = refuse(o); !p.empty()) return p;
-        if (ops.size() != 1) return "direct jog wants one axis: X+ X- Y+ Y- Z+ Z- R+ R-";
+        if (ops.size() != 1)
+            return UI_TEXT("Message", "direct jog wants one axis: X+ X- Y+ Y- Z+ Z- R+ R-");
         const auto axis = JogAxisNamed(ops[0]);
-        if (!axis) return "direct jog: '" + ops[0] + "' is none of X+ X- Y+ Y- Z+ Z- R+ R-";
+        if (!axis)
+            return Filled(UI_TEXT("Message", "direct jog: '%1' is none of X+ X- Y+ Y- Z+ Z- R+ R-"),
+                          {ops[0]});
         const auto mode = WholeIn(args.value("--mode", "1"), 1, 3);
-        if (!mode) return "--mode wants 1, 2 or 3";
+        if (!mode) return UI_TEXT("Message", "--mode wants 1, 2 or 3");
         view.mode = *mode;
         double hold = 0.5;
         if (args.has("--hold")) {
-            if (*mode == 1) return "--hold is for modes 2 and 3";
+            if (*mode == 1) return UI_TEXT("Message", "--hold is for modes 2 and 3");
             try {
                 hold = StrToFloat(args.value("--hold"));
             } catch (const ConversionError&) {
                 hold = -1;
             }
-            if (!(hold > 0 && hold <= 3600)) return "--hold wants seconds above 0";
+            if (!(hold > 0 && hold <= 3600))
+                return UI_TEXT("Message", "--hold wants seconds above 0");
         }
         if (*mode == 1) {
             out.run = [a = *axis](DirectSession& s) { return JogActivate(s, a); };
@@ -123,11 +130,11 @@ std::string ReadOwnOperands(const std::string& word, const std::vector<std::stri
     // monitor
     for (const char* o : {"--mode", "--hold", "--time", "--steps"})
         if (auto p = refuse(o); !p.empty()) return p;
-    if (!ops.empty()) return "direct monitor takes no operands";
+    if (!ops.empty()) return UI_TEXT("Message", "direct monitor takes no operands");
     int cycles = 0;  // until a stop signal
     if (args.has("--cycles")) {
         const auto n = WholeIn(args.value("--cycles"), 1, 1000000000);
-        if (!n) return "--cycles wants a whole number above 0";
+        if (!n) return UI_TEXT("Message", "--cycles wants a whole number above 0");
         cycles = *n;
     }
     out.run = [cycles, &view](DirectSession& s) {

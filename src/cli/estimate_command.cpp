@@ -4,6 +4,7 @@
 
 #include "cli/cli_args.h"
 #include "cli/convert_command.h"
+#include "cli/person_words.h"
 #include "common/readable_text.h"
 #include "files/file_io.h"
 #include "parameters/parameter_files.h"
@@ -40,12 +41,13 @@ int RunEstimate(const std::string& stepFile, const std::string& parameters,
         }
         const StepTimesRead times = ReadStepTimes(text);
         if (!times.problem.empty()) {
-            err << "mivo: " << ReadableText(calibration.times) << ": " << times.problem << '\n';
+            err << "mivo: " << ReadableText(calibration.times) << ": " << ForPerson(times.problem)
+                << '\n';
             return kExitFailed;
         }
         const CalibrationFit fit = Calibrate(measuredProgram, setting, times.steps);
         if (!fit.problem.empty()) {
-            err << "mivo: " << fit.problem << '\n';
+            err << "mivo: " << ForPerson(fit.problem) << '\n';
             return kExitFailed;
         }
         out << CalibrationText(fit.calibration) << '\n';
@@ -53,7 +55,7 @@ int RunEstimate(const std::string& stepFile, const std::string& parameters,
     }
     const CycleEstimate e = EstimateCycle(table, setting);
     if (!e.problem.empty()) {
-        err << e.problem << '\n';
+        err << ForPerson(e.problem) << '\n';
         return kExitFailed;
     }
     for (const std::string& line : EstimateLines(e)) out << line << '\n';

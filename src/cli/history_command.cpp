@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <ostream>
 
+#include "cli/person_words.h"
+#include "common/said_text.h"
 #include "common/seconds_text.h"
 #include "history/run_history.h"
 
@@ -15,7 +17,7 @@ bool ReadFilter(const ParsedArgs& args, HistoryFilter& filter, std::string& prob
     if (args.has("--program")) {
         const std::string n = args.value("--program");
         if (n.size() != 1 || n[0] < '0' || n[0] > '5') {
-            problem = "--program wants a program number 0 to 5";
+            problem = UI_TEXT("Message", "--program wants a program number 0 to 5");
             return false;
         }
         filter.program = n[0] - '0';
@@ -25,8 +27,10 @@ bool ReadFilter(const ParsedArgs& args, HistoryFilter& filter, std::string& prob
         const bool until = std::string(option) == "--until";
         const auto ms = ParseLocalDate(args.value(option), until);
         if (!ms) {
-            problem = std::string(option) +
-                      " wants a local date, 2026-12-09, or a date and time, 2026-12-09T08:30";
+            problem = Filled(UI_TEXT("Message",
+                                     "%1 wants a local date, 2026-12-09, or a date and time, "
+                                     "2026-12-09T08:30"),
+                             {option});
             return false;
         }
         (until ? filter.untilMs : filter.sinceMs) = *ms;
@@ -58,7 +62,7 @@ int RunHistoryCommand(const ParsedArgs& args, std::ostream& out, std::ostream& e
     HistoryFilter filter;
     std::string problem;
     if (!ReadFilter(args, filter, problem)) {
-        err << "mivo: " << problem << '\n';
+        err << "mivo: " << ForPerson(problem) << '\n';
         return kExitUsage;
     }
     const auto file = RunHistoryFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
@@ -66,8 +70,9 @@ int RunHistoryCommand(const ParsedArgs& args, std::ostream& out, std::ostream& e
     // Reading makes no history where there is none.
     std::error_code ec;
     if (!file.empty() && std::filesystem::exists(file, ec)) {
-        RunHistory history(
-            file, [&err](const std::string& message) { err << "mivo: " << message << '\n'; });
+        RunHistory history(file, [&err](const std::string& message) {
+            err << "mivo: " << ForPerson(message) << '\n';
+        });
         runs = history.runs(filter);
         if (!history.usable()) return kExitFailed;
     }

@@ -4,7 +4,9 @@
 #include <ostream>
 #include <string>
 
+#include "cli/person_words.h"
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "link/flight_log_reader.h"
 
 namespace mivo {
@@ -17,8 +19,12 @@ std::optional<std::string> Bound(const ParsedArgs& args, const std::string& opti
     if (!args.has(option)) return std::string();
     const std::string value = args.value(option);
     if (auto bound = FlightLogBound(value, last)) return bound;
-    err << "mivo: " << option << " '" << EscapeControlBytes(value)
-        << "' is no time like 2026-12-08T03:04:05 (.mmm may follow) or day like 2026-12-08\n";
+    err << "mivo: "
+        << ForPerson(Filled(UI_TEXT("Message",
+                                    "%1 '%2' is no time like 2026-12-08T03:04:05 (.mmm may "
+                                    "follow) or day like 2026-12-08"),
+                            {option, EscapeControlBytes(value)}))
+        << '\n';
     return std::nullopt;
 }
 
@@ -31,13 +37,19 @@ int RunLog(const ParsedArgs& args, const std::filesystem::path& folder, std::ost
     const auto until = Bound(args, "--until", true, err);
     if (!until) return kExitUsage;
     if (!since->empty() && !until->empty() && *until < *since) {
-        err << "mivo: --until " << EscapeControlBytes(args.value("--until"))
-            << " is before --since " << EscapeControlBytes(args.value("--since")) << '\n';
+        err << "mivo: "
+            << ForPerson(Filled(UI_TEXT("Message", "--until %1 is before --since %2"),
+                                {EscapeControlBytes(args.value("--until")),
+                                 EscapeControlBytes(args.value("--since"))}))
+            << '\n';
         return kExitUsage;
     }
     if (folder.empty()) {
-        err << "mivo: the flight recorder's folder is not known: neither XDG_STATE_HOME nor HOME "
-               "is set\n";
+        err << "mivo: "
+            << ForPerson(UI_TEXT("Message",
+                                 "the flight recorder's folder is not known: neither "
+                                 "XDG_STATE_HOME nor HOME is set"))
+            << '\n';
         return kExitFailed;
     }
     const FlightLogReading reading =
@@ -48,7 +60,10 @@ int RunLog(const ParsedArgs& args, const std::filesystem::path& folder, std::ost
     for (const std::string& problem : reading.problems)
         err << "mivo: " << EscapeControlBytes(problem) << '\n';
     if (reading.files == 0 && reading.problems.empty()) {
-        err << "mivo: no flight recorder files in " << EscapeControlBytes(folder.string()) << '\n';
+        err << "mivo: "
+            << ForPerson(Filled(UI_TEXT("Message", "no flight recorder files in %1"),
+                                {EscapeControlBytes(folder.string())}))
+            << '\n';
         return kExitFailed;
     }
     return reading.problems.empty() ? kExitCompleted : kExitFailed;

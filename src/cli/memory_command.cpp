@@ -7,6 +7,7 @@
 #include "cli/cli_args.h"
 #include "cli/kind_document.h"
 #include "cli/port_operation.h"
+#include "common/said_text.h"
 #include "offsets/offset_transfer.h"
 #include "pallets/pallet_transfer.h"
 #include "procedures/memory_kind.h"
@@ -50,7 +51,9 @@ int MemoryCommand::prepare(Prompter& prompter, std::string& problem) {
     } else if (sub == "init" && n == 3) {
         operation_ = MemoryOperation::Initialize;
     } else {
-        problem = words_[0] + " wants send FILE, receive NUMBER FILE or init NUMBER";
+        problem =
+            Filled(UI_TEXT("Message", "%1 wants send FILE, receive NUMBER FILE or init NUMBER"),
+                   {words_[0]});
         return kExitUsage;
     }
     // The number goes into the number field as typed.

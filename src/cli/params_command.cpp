@@ -8,6 +8,7 @@
 #include "cli/cli_args.h"
 #include "cli/convert_command.h"
 #include "cli/port_operation.h"
+#include "common/said_text.h"
 #include "parameters/parameter_catalogue.h"
 #include "parameters/parameter_files.h"
 #include "parameters/parameter_initialize.h"
@@ -64,12 +65,14 @@ int ParamsCommand::prepare(Prompter& prompter, std::string& problem) {
     } else if (sub == "init" && (n == 3 || n == 4)) {
         robot_ = RobotOperand(words_[2]);
         if (robot_ < 0) {
-            problem = "ROBOT is one of 10, 11, 12, 20, 21, 22, 30, 31, 32, not " + words_[2];
+            problem = Filled(
+                UI_TEXT("Message", "ROBOT is one of 10, 11, 12, 20, 21, 22, 30, 31, 32, not %1"),
+                {words_[2]});
             return kExitUsage;
         }
         if (n == 4) file_ = words_[3];
     } else {
-        problem = "params wants send FILE, receive FILE or init ROBOT [FILE]";
+        problem = UI_TEXT("Message", "params wants send FILE, receive FILE or init ROBOT [FILE]");
         return kExitUsage;
     }
     if (sub != "send") return kExitCompleted;

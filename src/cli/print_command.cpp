@@ -33,12 +33,15 @@ int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
     const std::optional<DataKind> kind =
         args.has("--kind") ? KindOfWord(args.value("--kind")) : KindOfFileName(file);
     if (!kind)
-        return Usage(args.has("--kind") ? "--kind wants step, parameter, pallet or offset"
-                                        : "cannot tell what " + file +
-                                              " holds: name it .stp, .prm, .plt or .off, or "
-                                              "give --kind");
+        return Usage(
+            args.has("--kind")
+                ? std::string(UI_TEXT("Message", "--kind wants step, parameter, pallet or offset"))
+                : Filled(UI_TEXT("Message",
+                                 "cannot tell what %1 holds: name it .stp, .prm, .plt or "
+                                 ".off, or give --kind"),
+                         {file}));
     if (const auto named = KindOfFileName(file); named && named != kind)
-        return Usage(file + " is not of the kind --kind names");
+        return Usage(Filled(UI_TEXT("Message", "%1 is not of the kind --kind names"), {file}));
     const DataKind listing = *kind;
     PrintRange range = PresetRange(listing);
     if (args.has("--range")) {
@@ -86,7 +89,8 @@ int RunPrintCommand(const ParsedArgs& args, const std::string& file) {
         DrawListing(pdf.device(), font,
                     BuildListing(listing, values, first, header, LineHeight(pdf.device(), font)));
     if (drawn != Drawn::Whole) {
-        std::cerr << "mivo: the PDF could not be drawn\n";
+        std::cerr << "mivo: " << ForPerson(UI_TEXT("Message", "the PDF could not be drawn"))
+                  << '\n';
         return kExitFailed;
     }
     if (!WriteWholeFile(out, pdf.bytes(), reason)) return cannotWrite();
