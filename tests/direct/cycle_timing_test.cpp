@@ -9,44 +9,37 @@ namespace mivo {
 TEST(CycleTiming, CyclesStepsAndStatistics) {
     std::int64_t now = 0;
     CycleTiming timing([&] { return now; });
-    struct Event {
-        std::int64_t at;
-        const char* what;  // "run", "step N", "end", "stop", "reset"
-        std::optional<std::int64_t> cycle = std::nullopt;  // what "end" gives
-    } events[] = {
-        {500, "end"},  // END without a run begun
-        {1000, "run"},    {1300, "step 1"},     {1600, "step 1"},    {1900, "step 2"},
-        {2500, "step 1"}, {2800, "step 3"},     {3000, "end", 2000}, {4000, "run"},
-        {4100, "step 5"}, {9000, "stop"},        // stopped: no cycle
-        {10000, "run"},   {11001, "end", 1001},  // monitor off: no steps
+    // The timing at `ms`.
+    const auto at = [&](std::int64_t ms) -> CycleTiming& {
+        now = ms;
+        return timing;
     };
-    for (const Event& e : events) {
-        now = e.at;
-        const std::string what = e.what;
-        if (what == "run") timing.runStarted();
-        if (what.starts_with("step ")) timing.stepSeen(what.substr(5));
-        if (what == "stop") timing.runAbandoned();
-        if (what == "end") {
-            EXPECT_EQ(timing.runEnded(), e.cycle) << e.at;
-        }
-        if (what == "end" && e.at == 3000) {
-            const auto steps = timing.slowestSteps(2);
-            ASSERT_EQ(steps.size(), 2u);
-            EXPECT_EQ(steps[0].step, "1");
-            EXPECT_EQ(steps[0].milliseconds, 1200);
-            EXPECT_DOUBLE_EQ(steps[0].share, 0.6);
-            EXPECT_EQ(steps[1].step, "2");
-            EXPECT_EQ(steps[1].milliseconds, 600);
-            EXPECT_EQ(timing.slowestSteps(9).size(), 3u);
-            // Each visit in the order seen, step 1 twice.
-            const std::vector<MeasuredStep> visits{{1, 0.9}, {2, 0.6}, {1, 0.3}, {3, 0.2}};
-            EXPECT_EQ(timing.lastStepTimes(), visits);
-        }
-        if (what == "stop") {
-            EXPECT_EQ(timing.slowestSteps(9).size(), 3u) << "the last cycle's";
-            EXPECT_EQ(timing.lastStepTimes().size(), 4u) << "the last cycle's";
-        }
-    }
+    EXPECT_EQ(at(500).runEnded(), std::nullopt);  // END without a run begun
+    at(1000).runStarted();
+    for (const auto& [ms, step] :
+         {std::pair{1300, "1"}, {1600, "1"}, {1900, "2"}, {2500, "1"}, {2800, "3"}})
+        at(ms).stepSeen(step);
+    EXPECT_EQ(at(3000).runEnded(), 2000);
+    const auto steps = timing.slowestSteps(2);
+    ASSERT_EQ(steps.size(), 2u);
+    EXPECT_EQ(steps[0].step, "1");
+    EXPECT_EQ(steps[0].milliseconds, 1200);
+    EXPECT_DOUBLE_EQ(steps[0].share, 0.6);
+    EXPECT_EQ(steps[1].step, "2");
+    EXPECT_EQ(steps[1].milliseconds, 600);
+    EXPECT_EQ(timing.slowestSteps(9).size(), 3u);
+    // Each visit in the order seen, step 1 twice.
+    const std::vector<MeasuredStep> visits{{1, 0.9}, {2, 0.6}, {1, 0.3}, {3, 0.2}};
+    EXPECT_EQ(timing.lastStepTimes(), visits);
+    // Stopped: no cycle; the last cycle's steps stay.
+    at(4000).runStarted();
+    at(4100).stepSeen("5");
+    at(9000).runAbandoned();
+    EXPECT_EQ(timing.slowestSteps(9).size(), 3u);
+    EXPECT_EQ(timing.lastStepTimes().size(), 4u);
+    // With the monitor off: no steps.
+    at(10000).runStarted();
+    EXPECT_EQ(at(11001).runEnded(), 1001);
     EXPECT_TRUE(timing.slowestSteps(9).empty());
     EXPECT_TRUE(timing.lastStepTimes().empty());
     CycleStatistics s = timing.statistics();
@@ -57,14 +50,11 @@ TEST(CycleTiming, CyclesStepsAndStatistics) {
     EXPECT_EQ(s.last, 1001);
 
     // A run begun again drops the first; a reset clears the statistics, not the running cycle.
-    now = 20000;
-    timing.runStarted();
-    now = 25000;
-    timing.runStarted();
+    at(20000).runStarted();
+    at(25000).runStarted();
     timing.reset();
     EXPECT_EQ(timing.statistics().count, 0);
-    now = 25500;
-    EXPECT_EQ(timing.runEnded(), 500);
+    EXPECT_EQ(at(25500).runEnded(), 500);
     s = timing.statistics();
     EXPECT_EQ(s.count, 1);
     EXPECT_EQ(s.shortest + s.longest + s.mean + s.last, 4 * 500);
