@@ -1,5 +1,7 @@
 #include "direct/direct_panel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QMessageBox>
 #include <QPainter>
@@ -100,7 +102,29 @@ void DirectPanel::paintEvent(QPaintEvent*) {
     p.drawText(r.adjusted(2, 2, -2, -2), Qt::AlignCenter, shownText());
 }
 
+namespace {
+
+// The stop's state is an alert to a screen reader: said when it shows and at each change, as it
+// comes, wherever the user is (a text label is said only when reached).
+class StopStateAlert : public QAccessibleWidget {
+  public:
+    explicit StopStateAlert(QWidget* w) : QAccessibleWidget(w, QAccessible::AlertMessage) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* StopStateAccessible(const QString&, QObject* object) {
+    if (auto* mark = qobject_cast<StopStateMark*>(object)) return new StopStateAlert(mark);
+    return nullptr;
+}
+
+}  // namespace
+
 StopStateMark::StopStateMark(QWidget* parent) : QLabel(parent) {
+    static const bool alertKnown = (QAccessible::installFactory(StopStateAccessible), true);
+    (void)alertKnown;
     setObjectName("StopState");
     setWordWrap(true);
     hide();
@@ -127,7 +151,13 @@ void StopStateMark::showState(StopState state) {
         setToolTip(unconfirmed ? MessageText(kStopUnconfirmed) : QString());
         setStyleSheet(unconfirmed ? "QLabel { color: red; font-weight: bold; }" : "");
     }
+    const bool wasShown = isVisible();
     setVisible(state != StopState::None);
+    // Shown anew to a screen reader: the change said as the state was when it showed.
+    if (wasShown && state != StopState::None) {
+        QAccessibleEvent changed(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&changed);
+    }
     if (!unconfirmed) return;
     if (message_) message_->close();
     auto* box = new QMessageBox(QMessageBox::Warning, MessageText(kStopUnconfirmedCaption),

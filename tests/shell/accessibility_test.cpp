@@ -103,6 +103,23 @@ TEST_F(Accessibility, LampsTellTheirStateInText) {
               "START signal state: On");
 }
 
+// The stop's state is an alert to a screen reader, named as it reads, so that it is said as it
+// shows (and shown anew at each change) wherever the user is. (The events themselves reach no
+// handler on the offscreen platform, which has no accessibility bridge.)
+TEST_F(Accessibility, TheStopsStateIsAnAlertNamedAsItReads) {
+    auto* direct = static_cast<DirectScreen*>(screens.tdirect);
+    auto* mark = direct->findChild<QWidget*>("StopState");
+    ASSERT_NE(mark, nullptr);
+    for (const auto& [state, said] :
+         {std::pair{StopState::Stopping, "Stopping…"}, std::pair{StopState::Stopped, "Stopped"}}) {
+        direct->showStopState(state);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(mark);
+        ASSERT_NE(face, nullptr);
+        EXPECT_EQ(face->role(), QAccessible::AlertMessage);
+        EXPECT_EQ(face->text(QAccessible::Name).toStdString(), said);
+    }
+}
+
 // The editors' grids are tables to a screen reader: their titles and each cell's text, as shown.
 TEST_F(Accessibility, GridsTellTheirCells) {
     auto* steps = static_cast<StepEditor*>(screens.tmmain);
