@@ -1,5 +1,6 @@
 // The link on line over a pseudo-terminal served by the simulated controller: framing, reply
-// words, injections, nested waits, and a line that misbehaves or a port that cannot be opened.
+// words, injections, nested waits, scans marked for the recorder, and a line that misbehaves or
+// a port that cannot be opened; and the engine channel without a fiber.
 #include <gtest/gtest.h>
 
 #include <QMetaObject>
@@ -119,7 +120,7 @@ TEST_F(LinkExchange, FramesEachRequestKindOnBothChannels) {
 }
 
 // Outside a fiber no wait is possible: the exchange ends at once, as lost. (On fibers: the direct
-// screen's DirectCommands and DirectSchedules, and WhatEndedADirectRequest above.)
+// screen's DirectCommands and DirectSchedules, and WhatEndedADirectRequest below.)
 TEST(EngineChannel, NoWaitOutsideAFiber) {
     SimController sim;
     SimLine line{sim};
