@@ -104,11 +104,11 @@ void DirectPanel::paintEvent(QPaintEvent*) {
 
 namespace {
 
-// The stop's state is an alert to a screen reader: said when it shows and at each change, as it
-// comes, wherever the user is (a text label is said only when reached).
-class StopStateAlert : public QAccessibleWidget {
+// The stop's state is a notification to a screen reader: said when it shows and at each change,
+// as it comes, wherever the user is (a text label is said only when reached).
+class StopStateNotice : public QAccessibleWidget {
   public:
-    explicit StopStateAlert(QWidget* w) : QAccessibleWidget(w, QAccessible::AlertMessage) {}
+    explicit StopStateNotice(QWidget* w) : QAccessibleWidget(w, QAccessible::Notification) {}
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
         return QAccessibleWidget::text(t);
@@ -116,15 +116,15 @@ class StopStateAlert : public QAccessibleWidget {
 };
 
 QAccessibleInterface* StopStateAccessible(const QString&, QObject* object) {
-    if (auto* mark = qobject_cast<StopStateMark*>(object)) return new StopStateAlert(mark);
+    if (auto* mark = qobject_cast<StopStateMark*>(object)) return new StopStateNotice(mark);
     return nullptr;
 }
 
 }  // namespace
 
 StopStateMark::StopStateMark(QWidget* parent) : QLabel(parent) {
-    static const bool alertKnown = (QAccessible::installFactory(StopStateAccessible), true);
-    (void)alertKnown;
+    static const bool noticeKnown = (QAccessible::installFactory(StopStateAccessible), true);
+    (void)noticeKnown;
     setObjectName("StopState");
     setWordWrap(true);
     hide();
@@ -151,12 +151,14 @@ void StopStateMark::showState(StopState state) {
         setToolTip(unconfirmed ? MessageText(kStopUnconfirmed) : QString());
         setStyleSheet(unconfirmed ? "QLabel { color: red; font-weight: bold; }" : "");
     }
-    const bool wasShown = isVisible();
     setVisible(state != StopState::None);
-    // Shown anew to a screen reader: the change said as the state was when it showed.
-    if (wasShown && state != StopState::None) {
-        QAccessibleEvent changed(this, QAccessible::ObjectShow);
-        QAccessible::updateAccessibility(&changed);
+    // Hidden and shown anew to a screen reader, which says a notification as it shows (a "shown"
+    // alone may be taken for one before it and not said).
+    if (state != StopState::None) {
+        QAccessibleEvent hidden(this, QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&hidden);
+        QAccessibleEvent shown(this, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
     }
     if (!unconfirmed) return;
     if (message_) message_->close();

@@ -103,10 +103,10 @@ TEST_F(Accessibility, LampsTellTheirStateInText) {
               "START signal state: On");
 }
 
-// The stop's state is an alert to a screen reader, named as it reads, so that it is said as it
-// shows (and shown anew at each change) wherever the user is. (The events themselves reach no
+// The stop's state is a notification to a screen reader, named as it reads, so that it is said as
+// it shows (and shown anew at each change) wherever the user is. (The events themselves reach no
 // handler on the offscreen platform, which has no accessibility bridge.)
-TEST_F(Accessibility, TheStopsStateIsAnAlertNamedAsItReads) {
+TEST_F(Accessibility, TheStopsStateIsANotificationNamedAsItReads) {
     auto* direct = static_cast<DirectScreen*>(screens.tdirect);
     auto* mark = direct->findChild<QWidget*>("StopState");
     ASSERT_NE(mark, nullptr);
@@ -115,7 +115,7 @@ TEST_F(Accessibility, TheStopsStateIsAnAlertNamedAsItReads) {
         direct->showStopState(state);
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(mark);
         ASSERT_NE(face, nullptr);
-        EXPECT_EQ(face->role(), QAccessible::AlertMessage);
+        EXPECT_EQ(face->role(), QAccessible::Notification);
         EXPECT_EQ(face->text(QAccessible::Name).toStdString(), said);
     }
 }
