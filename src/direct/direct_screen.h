@@ -14,6 +14,7 @@
 #include "direct/direct_view.h"
 #include "direct/direct_widgets_fwd.h"
 #include "procedures/outcome.h"
+#include "shell/focus_keeper.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -141,6 +142,7 @@ class DirectScreen : public QMainWindow, public DirectView {
     QCheckBox* monitoring_ = nullptr;  // CheckBox2, hidden: whether the monitor runs
     std::map<DirectField, QLineEdit*> fields_;
     std::map<EnableSet, std::vector<QWidget*>> sets_;
+    FocusKeeper focus_;  // resting on the display while the sets are disabled
     std::map<std::string, QWidget*> controls_;  // by name, for the sets
     std::array<DirectPanel*, 16> outputs_{};
     std::array<DirectPanel*, 16> inputs_{};

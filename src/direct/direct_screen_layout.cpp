@@ -128,6 +128,7 @@ void DirectScreen::buildCentre() {
     heading->setObjectName("Label1");
     display_ = new QPlainTextEdit(centre);
     display_->setObjectName("Memo1");
+    focus_.setResting(display_);
     display_->setReadOnly(true);
     display_->setMaximumBlockCount(kDisplayLines);
     display_->setLineWrapMode(QPlainTextEdit::NoWrap);

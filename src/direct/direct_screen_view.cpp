@@ -37,11 +37,13 @@ const char* const kNotCurrentHint = QT_TRANSLATE_NOOP(
 }  // namespace
 
 void DirectScreen::enable(EnableSet set, bool on) {
+    std::vector<QWidget*> members;
     for (QWidget* w : sets_[set]) {
         // A held jog button stays live: disabled, it would never see its release.
         if (auto* jog = qobject_cast<JogButton*>(w); jog && jog->held() && !on) continue;
-        w->setEnabled(on);
+        members.push_back(w);
     }
+    focus_.setEnabled(members, on);
     if (set == EnableSet::MonitorControls && on) positionGroup_->setEnabled(true);
 }
 

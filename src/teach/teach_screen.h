@@ -13,6 +13,7 @@
 #include "direct/direct_view.h"
 #include "direct/direct_widgets_fwd.h"
 #include "procedures/outcome.h"
+#include "shell/focus_keeper.h"
 #include "shell/teach_target.h"
 
 class QGroupBox;
@@ -112,6 +113,7 @@ class TeachScreen : public QWidget, public DirectView, public TeachScreenAccess 
     QLabel* heading_ = nullptr;
     JogControls* jogs_ = nullptr;
     std::array<QLineEdit*, kTeachFieldCount> fields_{};
+    FocusKeeper focus_;  // resting on the X position while the controls are disabled
     std::array<QLabel*, kTeachFieldCount> labels_{};
     QPushButton* org_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -95,6 +95,7 @@ QWidget* TeachScreen::buildPositions() {
         edit->setReadOnly(true);
         labels_[static_cast<std::size_t>(f)] = label;
         fields_[static_cast<std::size_t>(f)] = edit;
+        if (f == 0) focus_.setResting(edit);
         // X, Y, Z, R in the first two rows; the second and third points below.
         const int row = f < 4 ? 0 : 2 + (f - 4) / 2 * 2;
         const int column = f < 4 ? f : (f - 4) % 2;

@@ -57,7 +57,7 @@ void TeachScreen::enable(EnableSet set, bool on) {
         default:
             break;
     }
-    for (QWidget* w : members) w->setEnabled(on);
+    focus_.setEnabled(members, on);
 }
 
 std::string TeachScreen::field(DirectField f) const {

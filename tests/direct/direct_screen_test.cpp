@@ -174,6 +174,27 @@ TEST_F(DirectScreen, LeavingCarriesTheLineToTheEditorsAndBack) {
     EXPECT_FALSE(button("ORG")->isEnabled());
 }
 
+// A command started from the keyboard leaves the focus on its button when it ends; meanwhile the
+// focus waits on the display, rather than walking from control to control as each is disabled
+// (a screen reader would say each).
+TEST_F(DirectScreen, TheFocusStaysWithTheControlThatStartedACommand) {
+    online();
+    QApplication::setActiveWindow(&screen());
+    QWidget* org = button("ORG");
+    org->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), org);
+    Lines focused;
+    const auto watch = QObject::connect(
+        qApp, &QApplication::focusChanged,
+        [&](QWidget*, QWidget* w) { focused.push_back(w ? w->objectName().toStdString() : ""); });
+    prompter.answers = {true};
+    QTest::keyClick(org, Qt::Key_Space);
+    settle();
+    QObject::disconnect(watch);
+    EXPECT_EQ(QApplication::focusWidget(), org);
+    EXPECT_EQ(focused, (Lines{"Memo1", "ORG"}));
+}
+
 // INIT PRM opens the robot-number dialog, which holds the screen until it is answered.
 TEST_F(DirectScreen, InitialisingParametersReadsThemBackIntoTheParameterEditor) {
     online();

@@ -1,5 +1,6 @@
 // Tab walks every window's controls in the order a reader of the window meets them.
 #include <QApplication>
+#include <QPointer>
 
 #include "shell/assistive_names.h"
 #include "shell/shell_fixture.h"
@@ -22,7 +23,12 @@ std::vector<QWidget*> TabChain(QWidget* window) {
 TEST_F(TabOrder, EveryWindowIsWalkedTopToBottomAndLeftToRight) {
     std::vector<std::string> back;
     std::size_t steps = 0;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
+    // Windows an earlier test left to be deleted go first; one may go while another shows.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    std::vector<QPointer<QWidget>> windows;
+    for (QWidget* w : QApplication::topLevelWidgets()) windows.emplace_back(w);
+    for (QWidget* window : windows) {
+        if (!window) continue;
         if (window->windowType() != Qt::Window && window->windowType() != Qt::Dialog) continue;
         window->show();
         QApplication::processEvents();
