@@ -1732,6 +1732,102 @@ Für Roboter %2 gespeichert.</translation>
         <source>an offset file</source>
         <translation>eine Offsetdatei</translation>
     </message>
+    <message>
+        <source>DEVICE  the serial device the controller is on</source>
+        <translation>DEVICE  die serielle Schnittstelle, an der die Steuerung hängt</translation>
+    </message>
+    <message>
+        <source>answer every question Yes</source>
+        <translation>jede Frage mit Ja beantworten</translation>
+    </message>
+    <message>
+        <source>SECONDS  how long a reply is waited for (10 unless given)</source>
+        <translation>SECONDS  wie lange auf eine Antwort gewartet wird (ohne Angabe 10)</translation>
+    </message>
+    <message>
+        <source>FILE  append every line sent and received to FILE, with its time</source>
+        <translation>FILE  jede gesendete und empfangene Zeile mit ihrer Zeit an FILE anhängen</translation>
+    </message>
+    <message>
+        <source>A-B  the steps (parameters, for print) from A to B</source>
+        <translation>A-B  die Schritte (bei print die Parameter) von A bis B</translation>
+    </message>
+    <message>
+        <source>send the whole program as Quick send does</source>
+        <translation>das ganze Programm senden, wie Schnellsenden es tut</translation>
+    </message>
+    <message>
+        <source>FILE.prm  the parameter file: check positions against its strokes, estimate with its limits</source>
+        <translation>FILE.prm  die Parameterdatei: Positionen gegen ihre Hübe prüfen, mit ihren Grenzen schätzen</translation>
+    </message>
+    <message>
+        <source>step|parameter|pallet|offset  what a file holds whose name does not say</source>
+        <translation>step|parameter|pallet|offset  was eine Datei enthält, deren Name es nicht sagt</translation>
+    </message>
+    <message>
+        <source>N  the pallet number</source>
+        <translation>N  die Palettennummer</translation>
+    </message>
+    <message>
+        <source>N  the program: an offset file&apos;s, or the runs listed</source>
+        <translation>N  das Programm: das einer Offsetdatei oder das der aufgelisteten Läufe</translation>
+    </message>
+    <message>
+        <source>DATE  from this local day (2026-12-09) or time (2026-12-09T08:30)</source>
+        <translation>DATE  ab diesem lokalen Tag (2026-12-09) oder Zeitpunkt (2026-12-09T08:30)</translation>
+    </message>
+    <message>
+        <source>DATE  to this local day or time, the whole day it names when a day</source>
+        <translation>DATE  bis zu diesem lokalen Tag oder Zeitpunkt; bei einem Tag der ganze Tag</translation>
+    </message>
+    <message>
+        <source>the runs as CSV, with a header line</source>
+        <translation>die Läufe als CSV, mit einer Kopfzeile</translation>
+    </message>
+    <message>
+        <source>CMD  run CMD after the run (MIVO_RESULT, MIVO_CYCLE_S ... in its environment)</source>
+        <translation>CMD  CMD nach dem Lauf ausführen (MIVO_RESULT, MIVO_CYCLE_S ... in seiner Umgebung)</translation>
+    </message>
+    <message>
+        <source>mqtt://HOST:PORT/PREFIX  tell the plant&apos;s broker of each run and the robot&apos;s state</source>
+        <translation>mqtt://HOST:PORT/PREFIX  dem Broker des Werks jeden Lauf und den Zustand des Roboters melden</translation>
+    </message>
+    <message>
+        <source>PARTS  send only these of steps,parameters,pallets,offsets</source>
+        <translation>PARTS  nur diese von steps,parameters,pallets,offsets senden</translation>
+    </message>
+    <message>
+        <source>OUT.pdf  the PDF file to write</source>
+        <translation>OUT.pdf  die zu schreibende PDF-Datei</translation>
+    </message>
+    <message>
+        <source>print the cycle time after END</source>
+        <translation>nach END die Zykluszeit ausgeben</translation>
+    </message>
+    <message>
+        <source>FILE.csv  write the run&apos;s step times, as the monitor saw them, to FILE.csv</source>
+        <translation>FILE.csv  die Schrittzeiten des Laufs, wie der Monitor sie sah, in FILE.csv schreiben</translation>
+    </message>
+    <message>
+        <source>A.stp A.csv  fit the estimate to a measured run first: program A and its step times</source>
+        <translation>A.stp A.csv  die Schätzung zuerst an einen gemessenen Lauf anpassen: Programm A und seine Schrittzeiten</translation>
+    </message>
+    <message>
+        <source>1|2|3  the jog mode</source>
+        <translation>1|2|3  der Modus des Tippbetriebs</translation>
+    </message>
+    <message>
+        <source>SECONDS  how long a jog in mode 2 or 3 is held (0.5 unless given)</source>
+        <translation>SECONDS  wie lange ein Tippen in Modus 2 oder 3 gehalten wird (ohne Angabe 0,5)</translation>
+    </message>
+    <message>
+        <source>N  end the monitor after N scans</source>
+        <translation>N  den Monitor nach N Abfragen beenden</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>dieser Text</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>

@@ -1732,6 +1732,102 @@ Remembered for robot %2.</source>
         <source>an offset file</source>
         <translation>オフセットファイル</translation>
     </message>
+    <message>
+        <source>DEVICE  the serial device the controller is on</source>
+        <translation>DEVICE  コントローラが接続されたシリアルデバイス</translation>
+    </message>
+    <message>
+        <source>answer every question Yes</source>
+        <translation>すべての質問に「はい」と答える</translation>
+    </message>
+    <message>
+        <source>SECONDS  how long a reply is waited for (10 unless given)</source>
+        <translation>SECONDS  応答を待つ時間 (指定しなければ 10)</translation>
+    </message>
+    <message>
+        <source>FILE  append every line sent and received to FILE, with its time</source>
+        <translation>FILE  送受信したすべての行を時刻付きで FILE に追記する</translation>
+    </message>
+    <message>
+        <source>A-B  the steps (parameters, for print) from A to B</source>
+        <translation>A-B  A から B までのステップ (print ではパラメータ)</translation>
+    </message>
+    <message>
+        <source>send the whole program as Quick send does</source>
+        <translation>クイック送信と同じくプログラム全体を送信する</translation>
+    </message>
+    <message>
+        <source>FILE.prm  the parameter file: check positions against its strokes, estimate with its limits</source>
+        <translation>FILE.prm  パラメータファイル: そのストロークで位置を検査し、その制限で見積もる</translation>
+    </message>
+    <message>
+        <source>step|parameter|pallet|offset  what a file holds whose name does not say</source>
+        <translation>step|parameter|pallet|offset  名前から内容がわからないファイルの内容</translation>
+    </message>
+    <message>
+        <source>N  the pallet number</source>
+        <translation>N  パレット番号</translation>
+    </message>
+    <message>
+        <source>N  the program: an offset file&apos;s, or the runs listed</source>
+        <translation>N  プログラム: オフセットファイルのもの、または一覧にする運転のもの</translation>
+    </message>
+    <message>
+        <source>DATE  from this local day (2026-12-09) or time (2026-12-09T08:30)</source>
+        <translation>DATE  この現地の日 (2026-12-09) または時刻 (2026-12-09T08:30) から</translation>
+    </message>
+    <message>
+        <source>DATE  to this local day or time, the whole day it names when a day</source>
+        <translation>DATE  この現地の日または時刻まで (日の場合はその日全体)</translation>
+    </message>
+    <message>
+        <source>the runs as CSV, with a header line</source>
+        <translation>運転をヘッダ行付きの CSV で出力する</translation>
+    </message>
+    <message>
+        <source>CMD  run CMD after the run (MIVO_RESULT, MIVO_CYCLE_S ... in its environment)</source>
+        <translation>CMD  運転の後に CMD を実行する (環境変数に MIVO_RESULT、MIVO_CYCLE_S など)</translation>
+    </message>
+    <message>
+        <source>mqtt://HOST:PORT/PREFIX  tell the plant&apos;s broker of each run and the robot&apos;s state</source>
+        <translation>mqtt://HOST:PORT/PREFIX  各運転とロボットの状態を工場のブローカに通知する</translation>
+    </message>
+    <message>
+        <source>PARTS  send only these of steps,parameters,pallets,offsets</source>
+        <translation>PARTS  steps,parameters,pallets,offsets のうちこれらだけを送信する</translation>
+    </message>
+    <message>
+        <source>OUT.pdf  the PDF file to write</source>
+        <translation>OUT.pdf  書き込む PDF ファイル</translation>
+    </message>
+    <message>
+        <source>print the cycle time after END</source>
+        <translation>END の後にサイクルタイムを出力する</translation>
+    </message>
+    <message>
+        <source>FILE.csv  write the run&apos;s step times, as the monitor saw them, to FILE.csv</source>
+        <translation>FILE.csv  モニタで計測した運転のステップ時間を FILE.csv に書き込む</translation>
+    </message>
+    <message>
+        <source>A.stp A.csv  fit the estimate to a measured run first: program A and its step times</source>
+        <translation>A.stp A.csv  まず計測した運転に見積りを合わせる: プログラム A とそのステップ時間</translation>
+    </message>
+    <message>
+        <source>1|2|3  the jog mode</source>
+        <translation>1|2|3  ジョグのモード</translation>
+    </message>
+    <message>
+        <source>SECONDS  how long a jog in mode 2 or 3 is held (0.5 unless given)</source>
+        <translation>SECONDS  モード 2 または 3 でジョグを保持する時間 (指定しなければ 0.5)</translation>
+    </message>
+    <message>
+        <source>N  end the monitor after N scans</source>
+        <translation>N  N 回のスキャンでモニタを終了する</translation>
+    </message>
+    <message>
+        <source>this text</source>
+        <translation>この説明</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>

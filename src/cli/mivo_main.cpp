@@ -221,34 +221,50 @@ const std::vector<Command>& Commands() {
 // What each option is for, as a command's --help lists them.
 const std::map<std::string, const char*>& OptionHelp() {
     static const std::map<std::string, const char*> help = {
-        {"--port", "DEVICE  the serial device the controller is on"},
-        {"--yes", "answer every question Yes"},
-        {"--timeout", "SECONDS  how long a reply is waited for (10 unless given)"},
-        {"--log", "FILE  append every line sent and received to FILE, with its time"},
-        {"--range", "A-B  the steps (parameters, for print) from A to B"},
-        {"--quick", "send the whole program as Quick send does"},
+        {"--port", UI_TEXT("Message", "DEVICE  the serial device the controller is on")},
+        {"--yes", UI_TEXT("Message", "answer every question Yes")},
+        {"--timeout",
+         UI_TEXT("Message", "SECONDS  how long a reply is waited for (10 unless given)")},
+        {"--log",
+         UI_TEXT("Message", "FILE  append every line sent and received to FILE, with its time")},
+        {"--range", UI_TEXT("Message", "A-B  the steps (parameters, for print) from A to B")},
+        {"--quick", UI_TEXT("Message", "send the whole program as Quick send does")},
         {"--parameters",
-         "FILE.prm  the parameter file: check positions against its strokes, estimate with its"
-         " limits"},
-        {"--kind", "step|parameter|pallet|offset  what a file holds whose name does not say"},
-        {"--pallet", "N  the pallet number"},
-        {"--program", "N  the program: an offset file's, or the runs listed"},
-        {"--since", "DATE  from this local day (2026-12-09) or time (2026-12-09T08:30)"},
-        {"--until", "DATE  to this local day or time, the whole day it names when a day"},
-        {"--csv", "the runs as CSV, with a header line"},
+         UI_TEXT(
+             "Message",
+             "FILE.prm  the parameter file: check positions against its strokes, estimate with its"
+             " limits")},
+        {"--kind",
+         UI_TEXT("Message",
+                 "step|parameter|pallet|offset  what a file holds whose name does not say")},
+        {"--pallet", UI_TEXT("Message", "N  the pallet number")},
+        {"--program", UI_TEXT("Message", "N  the program: an offset file's, or the runs listed")},
+        {"--since",
+         UI_TEXT("Message", "DATE  from this local day (2026-12-09) or time (2026-12-09T08:30)")},
+        {"--until",
+         UI_TEXT("Message", "DATE  to this local day or time, the whole day it names when a day")},
+        {"--csv", UI_TEXT("Message", "the runs as CSV, with a header line")},
         {"--on-end",
-         "CMD  run CMD after the run (MIVO_RESULT, MIVO_CYCLE_S ... in its environment)"},
+         UI_TEXT("Message",
+                 "CMD  run CMD after the run (MIVO_RESULT, MIVO_CYCLE_S ... in its environment)")},
         {"--mqtt",
-         "mqtt://HOST:PORT/PREFIX  tell the plant's broker of each run and the robot's state"},
-        {"--only", "PARTS  send only these of steps,parameters,pallets,offsets"},
-        {"--pdf", "OUT.pdf  the PDF file to write"},
-        {"--time", "print the cycle time after END"},
-        {"--steps", "FILE.csv  write the run's step times, as the monitor saw them, to FILE.csv"},
-        {"--calibrate",
-         "A.stp A.csv  fit the estimate to a measured run first: program A and its step times"},
-        {"--mode", "1|2|3  the jog mode"},
-        {"--hold", "SECONDS  how long a jog in mode 2 or 3 is held (0.5 unless given)"},
-        {"--cycles", "N  end the monitor after N scans"},
+         UI_TEXT(
+             "Message",
+             "mqtt://HOST:PORT/PREFIX  tell the plant's broker of each run and the robot's state")},
+        {"--only",
+         UI_TEXT("Message", "PARTS  send only these of steps,parameters,pallets,offsets")},
+        {"--pdf", UI_TEXT("Message", "OUT.pdf  the PDF file to write")},
+        {"--time", UI_TEXT("Message", "print the cycle time after END")},
+        {"--steps",
+         UI_TEXT("Message",
+                 "FILE.csv  write the run's step times, as the monitor saw them, to FILE.csv")},
+        {"--calibrate", UI_TEXT("Message",
+                                "A.stp A.csv  fit the estimate to a measured run first: program A "
+                                "and its step times")},
+        {"--mode", UI_TEXT("Message", "1|2|3  the jog mode")},
+        {"--hold",
+         UI_TEXT("Message", "SECONDS  how long a jog in mode 2 or 3 is held (0.5 unless given)")},
+        {"--cycles", UI_TEXT("Message", "N  end the monitor after N scans")},
     };
     return help;
 }
@@ -269,9 +285,9 @@ void PrintCommandHelp(const Command& c, std::ostream& out) {
         at = end;
         const auto help = OptionHelp().find(option);
         if (help == OptionHelp().end() || !listed.insert(option).second) continue;
-        out << "  " << option << ' ' << help->second << '\n';
+        out << "  " << option << ' ' << mivo::ForPerson(help->second) << '\n';
     }
-    out << "  --help  this text\n";
+    out << "  --help  " << mivo::ForPerson(UI_TEXT("Message", "this text")) << '\n';
 }
 
 void PrintUsage(std::ostream& out) {
