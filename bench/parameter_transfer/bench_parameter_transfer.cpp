@@ -3,8 +3,8 @@
 // procedures of the parameter editor, a number of rounds. Prints the elapsed time of each leg,
 // the time of the line's drains in it (the transfer drains twice by rule: before and after the
 // version query, each waiting for 5 ms of quiet after an answer taken whole, 50 ms after the line
-// came on), the wire time of the bytes exchanged in both directions and the ratios. Asserts nothing; exits 1 when a transfer fails or the values read
-// back differ.
+// came on), the wire time of the bytes exchanged in both directions and the ratios. Asserts
+// nothing; exits 1 when a transfer fails or the values read back differ.
 // Options: --rounds N (default 5), --version-text TEXT (the controller's, default 1.14).
 #include <QCoreApplication>
 #include <cstdio>

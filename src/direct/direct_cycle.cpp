@@ -30,13 +30,23 @@ bool DirectCycle::confirm(const std::string& text, const std::string& caption) {
 }
 
 void DirectCycle::start() {
-    if (!stopPanel_) s_.channel_.drain();
+    // A stop goes out before anything else is done: the controls follow once it is on the line
+    // (never on it, the end steps have them as they were).
+    if (stopPanel_) {
+        controlsAfterStop_ = true;
+        return;
+    }
+    s_.channel_.drain();
+    takeControls();
+    // STOP and MSTOP stay usable throughout: pressed again, a stop is sent again.
+    if (!s_.state.stopUnconfirmed) s_.view_->showStopState(StopState::None);
+}
+
+void DirectCycle::takeControls() {
     DirectView& v = *s_.view_;
     v.enable(EnableSet::CancelPanel, true);
     v.enable(EnableSet::CommandControls, false);
     v.enable(EnableSet::MonitorControls, false);
-    // STOP and MSTOP stay usable throughout: pressed again, a stop is sent again.
-    if (!stopPanel_ && !s_.state.stopUnconfirmed) v.showStopState(StopState::None);
 }
 
 Answer DirectCycle::exchange(const std::string& command, const std::function<void()>& written,
@@ -50,8 +60,11 @@ Answer DirectCycle::stop(const std::string& command) {
     // A jog press under way sends no jog after a stop, whatever the stop's answer.
     if (s_.state.pressing) s_.state.jogReleased = true;
     ++s_.stopsAwaited_;
-    // Said once the command is on the line.
-    const auto stopping = [this] { s_.view_->showStopState(StopState::Stopping); };
+    // Said once the command is on the line; the controls taken then.
+    const auto stopping = [this] {
+        if (std::exchange(controlsAfterStop_, false)) takeControls();
+        s_.view_->showStopState(StopState::Stopping);
+    };
     Answer a = s_.channel_.stop(command, s_.display_->hooks(command, true, stopping));
     if (a.end == AnswerEnd::TimedOut)
         a = s_.channel_.stop("@STOP", s_.display_->hooks("@STOP", true, stopping));

@@ -34,7 +34,8 @@ class DirectCycle {
     // Step 2: the command's Yes/No question; No leaves only the end steps.
     bool confirm(const std::string& text, const std::string& caption);
     // Steps 3 and 4: input not owed to anything drained, the cancel panel enabled, the command
-    // and monitor controls disabled.
+    // and monitor controls disabled. A stop panel's cycle drains nothing and takes the controls
+    // once its stop is on the line, so that nothing comes before the stop.
     void start();
     // Step 5: `command` and its whole answer, shown as it comes (not `shown`: the monitor's).
     // `written` is called once the command is on the line. `fits`: whether a data line is a
@@ -61,10 +62,14 @@ class DirectCycle {
 
   private:
     void endSteps();
+    // Steps 3 and 4's controls: the cancel panel enabled, the command and monitor controls
+    // disabled.
+    void takeControls();
 
     DirectSession& s_;
     bool stopPanel_;
     bool endSteps_ = true;
+    bool controlsAfterStop_ = false;  // a stop panel's controls wait for its stop's write
 };
 
 }  // namespace mivo

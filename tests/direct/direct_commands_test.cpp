@@ -173,6 +173,25 @@ TEST(DirectCycle, ControlsWhileACommandWaitsAndAfter) {
     }
 }
 
+// A stop goes out before anything else is done: its line is on the display while the controls are
+// still as they were; they are taken once it is out, and given back after its answer.
+TEST(DirectCycle, AStopGoesOutBeforeTheControlsAreTaken) {
+    DirectRig rig;
+    struct Panel {
+        Outcome (*press)(DirectSession&);
+        const char* stop;
+        const char* answer;  // its answer's first line
+    };
+    for (const Panel p :
+         {Panel{StopPanel, "@STOP", "OK"}, Panel{MotorStopPanel, "@MSTOP", "MSTOP"}}) {
+        SCOPED_TRACE(p.stop);
+        rig.run(p.press);
+        EXPECT_TRUE(rig.view.setsAt(p.stop)[EnableSet::CommandControls]);
+        EXPECT_FALSE(rig.view.setsAt(p.answer)[EnableSet::CommandControls]);
+        EXPECT_TRUE(rig.view.idle());
+    }
+}
+
 // A wait that runs out of time leaves the line on and the command goes through its end steps; a
 // line lost ends the command at once (the link has said so), after the offline routine for the
 // commands that run it.
