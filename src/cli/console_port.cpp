@@ -4,6 +4,7 @@
 
 #include "cli/person_words.h"
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "link/flight_recorder.h"
 #include "link/link_messages.h"
 
@@ -12,6 +13,12 @@ namespace mivo {
 int UsageError(const std::string& problem) {
     std::cerr << "mivo: " << ForPerson(EscapeControlBytes(problem)) << '\n';
     return kExitUsage;
+}
+
+int StoppedBySignal(int status) {
+    std::cerr << "mivo: "
+              << ForPerson(UI_TEXT("Message", "stopped by a signal; the port was closed")) << '\n';
+    return status;
 }
 
 int ReadPortOptionsOrSay(const ParsedArgs& args, PortOptions& options) {

@@ -10,8 +10,11 @@
 
 namespace mivo {
 
-// "mivo: PROBLEM" on standard error, control bytes escaped; kExitUsage.
+// "mivo: PROBLEM" on standard error, control bytes escaped, in the user's language; kExitUsage.
 int UsageError(const std::string& problem);
+
+// A command a stop signal ended: said on standard error; `status`.
+int StoppedBySignal(int status);
 
 // --timeout and --log: kExitCompleted, or the exit status after its message on standard error.
 int ReadPortOptionsOrSay(const ParsedArgs& args, PortOptions& options);

@@ -264,12 +264,7 @@ int RunDirectCommand(const ParsedArgs& args, const std::vector<std::string>& ope
         view.showStopState(StopState::Unconfirmed);
     link.goDirectOffline();
     if (stop.stopped() && own.signalEndsWell) return kExitCompleted;
-    if (stop.stopped()) {
-        std::cerr << "mivo: "
-                  << ForPerson(UI_TEXT("Message", "stopped by a signal; the port was closed"))
-                  << '\n';
-        return kExitFailed;
-    }
+    if (stop.stopped()) return StoppedBySignal(kExitFailed);
     // The reason follows from EndOfReports.
     if (!ReportsWritten()) return kExitFailed;
     if (outcome == Outcome::Completed && !stepsFile.empty() &&

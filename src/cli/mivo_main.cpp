@@ -11,6 +11,7 @@
 
 #include "cli/check_command.h"
 #include "cli/cli_args.h"
+#include "cli/console_port.h"
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
 #include "cli/direct_command.h"
@@ -56,10 +57,7 @@ int Convert(const Invocation& call) {
         call.operands[0], call.operands[1], problem);
     if (kind && call.args.has("--pallet") && *kind != mivo::DataKind::Pallet)
         problem = UI_TEXT("Message", "--pallet is for a pallet file (.plt)");
-    if (!kind || !problem.empty()) {
-        std::cerr << "mivo: " << mivo::ForPerson(mivo::EscapeControlBytes(problem)) << '\n';
-        return mivo::kExitUsage;
-    }
+    if (!kind || !problem.empty()) return mivo::UsageError(problem);
     mivo::ConsolePrompter prompter(std::cin, std::cout, std::cerr, call.args.has("--yes"));
     return mivo::ReportDeclined(
         mivo::RunConvert(call.operands[0], call.operands[1], *kind, prompter,
@@ -298,7 +296,7 @@ void PrintUsage(std::ostream& out) {
 // A call the tool cannot run: the problem and the usage on standard error. The problem may
 // quote an argument: its control bytes are shown, not sent to the terminal.
 int Usage(const std::string& problem) {
-    std::cerr << "mivo: " << mivo::ForPerson(mivo::EscapeControlBytes(problem)) << '\n';
+    mivo::UsageError(problem);
     PrintUsage(std::cerr);
     return mivo::kExitUsage;
 }

@@ -205,12 +205,7 @@ int RunPortCommand(const ParsedArgs& args, const std::vector<std::string>& words
     QCoreApplication::processEvents();  // a signal that came during a question counts too
     link.deliverPendingMessages();
     link.goOffline();
-    if (stop.stopped()) {
-        std::cerr << "mivo: "
-                  << ForPerson(UI_TEXT("Message", "stopped by a signal; the port was closed"))
-                  << '\n';
-        return failed;
-    }
+    if (stop.stopped()) return StoppedBySignal(failed);
     // The restore's summary says what was sent before the No: not "nothing was done".
     if (backup && backupCommand->endSaid()) return status;
     return ReportDeclined(status, prompter, std::cerr);

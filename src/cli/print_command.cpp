@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <iostream>
 
+#include "cli/console_port.h"
 #include "cli/console_prompter.h"
 #include "cli/convert_command.h"
 #include "cli/kind_document.h"
@@ -18,8 +19,8 @@ namespace mivo {
 namespace {
 
 int Usage(const std::string& problem) {
-    std::cerr << "mivo: " << ForPerson(EscapeControlBytes(problem)) << "\nusage: " << kPrintUsage
-              << '\n';
+    UsageError(problem);
+    std::cerr << "usage: " << kPrintUsage << '\n';
     return kExitUsage;
 }
 

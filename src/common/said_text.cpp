@@ -24,20 +24,26 @@ Made& Lately() {
 
 }  // namespace
 
-std::string Filled(const char* english, std::initializer_list<std::string> values) {
-    FilledText how{english, values};
-    std::string text;
-    for (const char* c = english; *c; ++c) {
-        const std::size_t n = c[0] == '%' && c[1] >= '1' && c[1] <= '9'
-                                  ? static_cast<std::size_t>(c[1] - '1')
-                                  : how.values.size();
-        if (n < how.values.size()) {
-            text += how.values[n];
-            ++c;
+std::string FillIn(std::string_view text, const std::vector<std::string>& values) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n =
+            text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9'
+                ? static_cast<std::size_t>(text[i + 1] - '1')
+                : values.size();
+        if (n < values.size()) {
+            out += values[n];
+            ++i;
         } else {
-            text += *c;
+            out += text[i];
         }
     }
+    return out;
+}
+
+std::string Filled(const char* english, std::initializer_list<std::string> values) {
+    FilledText how{english, values};
+    std::string text = FillIn(how.english, how.values);
     Made& made = Lately();
     const std::lock_guard lock(made.mutex);
     made.texts.emplace_back(text, std::move(how));

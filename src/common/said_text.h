@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #define UI_TEXT(context, text) text
@@ -15,6 +16,9 @@ namespace mivo {
 
 // `english` with %1, %2 ... replaced by `values` in turn.
 std::string Filled(const char* english, std::initializer_list<std::string> values);
+// `text` with %1 ... %9 replaced by `values`, as Filled does (a value is not filled again; a
+// number with no value stays), and nothing remembered.
+std::string FillIn(std::string_view text, const std::vector<std::string>& values);
 
 struct FilledText {
     std::string english;  // with its %1 ...

@@ -31,12 +31,9 @@ bool SpeakOnConsole(const QString& language) {
     auto translator = std::make_unique<QTranslator>();
     // The program's folder: there is no application to ask.
     const QString programDir = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    for (const QString& folder : TranslationFolders(programDir))
-        if (translator->load(QStringLiteral("mivo_") + language, folder)) {
-            Spoken() = std::move(translator);
-            return true;
-        }
-    return false;
+    if (!LoadProgramTranslation(*translator, language, programDir)) return false;
+    Spoken() = std::move(translator);
+    return true;
 }
 
 std::string OnConsole(const std::string& english) {
@@ -47,18 +44,7 @@ std::string OnConsole(const std::string& english) {
     if (!how) return english;
     const QString t = Translated(how->english);
     if (t.isEmpty()) return english;
-    const std::string shown = t.toLocal8Bit().toStdString();
-    std::string filled;
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        const int n = i + 1 < shown.size() && shown[i] == '%' ? shown[i + 1] - '0' : -1;
-        if (n >= 1 && n <= 9 && static_cast<std::size_t>(n) <= how->values.size()) {
-            filled += how->values[static_cast<std::size_t>(n - 1)];
-            ++i;
-        } else {
-            filled += shown[i];
-        }
-    }
-    return filled;
+    return FillIn(t.toLocal8Bit().toStdString(), how->values);
 }
 
 }  // namespace mivo

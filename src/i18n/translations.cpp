@@ -27,18 +27,30 @@ namespace {
 
 constexpr const char* kInstalled = "mivo-translation";
 
-// Loads `file` from the first of `folders` that has it into a translator the application keeps.
+// Loads `file` from the first of `folders` that has it.
+bool LoadFirst(QTranslator& translator, const QString& file, const QStringList& folders) {
+    for (const QString& folder : folders)
+        if (translator.load(file, folder)) return true;
+    return false;
+}
+
+// Loads `file` into a translator the application keeps.
 bool Install(const QString& file, const QStringList& folders) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     translator->setObjectName(kInstalled);
-    for (const QString& folder : folders) {
-        if (translator->load(file, folder)) {
-            QCoreApplication::installTranslator(translator);
-            return true;
-        }
+    if (LoadFirst(*translator, file, folders)) {
+        QCoreApplication::installTranslator(translator);
+        return true;
     }
     delete translator;
     return false;
+}
+
+// Where the program's translations are, for a program in `programDir`: installed beside it
+// (bin/../share/mivo/translations), else in the build tree.
+QStringList TranslationFolders(const QString& programDir) {
+    return {QDir(programDir).filePath("../share/mivo/translations"),
+            QStringLiteral(MIVO_BUILD_TRANSLATIONS)};
 }
 
 }  // namespace
@@ -56,9 +68,10 @@ bool InstallTranslations(const QString& language) {
                    TranslationFolders(QCoreApplication::applicationDirPath()));
 }
 
-QStringList TranslationFolders(const QString& programDir) {
-    return {QDir(programDir).filePath("../share/mivo/translations"),
-            QStringLiteral(MIVO_BUILD_TRANSLATIONS)};
+bool LoadProgramTranslation(QTranslator& translator, const QString& language,
+                            const QString& programDir) {
+    return LoadFirst(translator, QStringLiteral("mivo_") + language,
+                     TranslationFolders(programDir));
 }
 
 }  // namespace mivo

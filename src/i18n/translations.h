@@ -3,7 +3,7 @@
 // The language is the one chosen (`--lang`, or the editor's Settings), else the system's; Qt's
 // own translations (its standard dialogs) come with the program's.
 #include <QString>
-#include <QStringList>
+#include <QTranslator>
 
 #include "i18n/languages.h"
 
@@ -18,8 +18,9 @@ QString SpokenLanguage(const QString& chosen);
 // English then). Windows made before keep their texts.
 bool InstallTranslations(const QString& language);
 
-// Where the program's translations are, for a program in `programDir`: installed beside it
-// (bin/../share/mivo/translations), else in the build tree.
-QStringList TranslationFolders(const QString& programDir);
+// Loads into `translator` the program's translations for `language`, found as
+// InstallTranslations finds them for a program in `programDir`.
+bool LoadProgramTranslation(QTranslator& translator, const QString& language,
+                            const QString& programDir);
 
 }  // namespace mivo

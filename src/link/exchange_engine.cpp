@@ -77,12 +77,6 @@ void ExchangeEngine::write(Open& o, Time now) {
     }
 }
 
-std::optional<ExchangeEngine::Time> ExchangeEngine::deadlineFrom(const Open& o, Time now) const {
-    const auto limit = o.request.limit.value_or(replyLimit_);
-    if (limit.count() <= 0) return std::nullopt;
-    return now + limit;
-}
-
 bool ExchangeEngine::interject(const std::string& command, const void* owner, Time now) {
     drainUntil_.reset();
     const bool wrote = online_ && write_(FrameRequest(command, false).bytes, owner, false);
@@ -178,11 +172,6 @@ ExchangeEngine::Open* ExchangeEngine::find(Id id) {
     for (Open& o : open_)
         if (o.id == id) return &o;
     return nullptr;
-}
-
-void ExchangeEngine::whenQuiet(std::function<void()> call) {
-    quietWaiters_.push_back(std::move(call));
-    flush();
 }
 
 void ExchangeEngine::flush() {

@@ -49,6 +49,17 @@ void ExchangeEngine::abandon(const void* owner, Time now) {
     flush();
 }
 
+std::optional<ExchangeEngine::Time> ExchangeEngine::deadlineFrom(const Open& o, Time now) const {
+    const auto limit = o.request.limit.value_or(replyLimit_);
+    if (limit.count() <= 0) return std::nullopt;
+    return now + limit;
+}
+
+void ExchangeEngine::whenQuiet(std::function<void()> call) {
+    quietWaiters_.push_back(std::move(call));
+    flush();
+}
+
 void ExchangeEngine::drain(Time now) {
     if (open_.empty()) startDrain(now);
     flush();
