@@ -56,6 +56,9 @@ class PacedLine {
         if (device.isEmpty()) return;
         link_.setDeviceForPort(1, device);
         if (!link_.goOnline()) return;
+        // The drain of the port just opened is over before the first transfer, as when a user
+        // goes on line and then starts one: going on line is no part of a transfer.
+        RunModal([this] { link_.mainChannel().drain(); });
         online_ = true;
         std::printf("sim: mivo-sim child process on %s, paced at 19200 baud both ways\n",
                     qPrintable(device));

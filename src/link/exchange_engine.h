@@ -101,7 +101,8 @@ class ExchangeEngine {
     // Drops input until the line is quiet, when nothing is under way (else nothing happens:
     // what comes is owed to what is). When the last bytes on the line were an answer taken whole,
     // a few characters' time of quiet is enough; after anything else (noise, an answer owed and
-    // not come, the line just on, bytes nobody asked for) the whole quiet.
+    // not come, the line just on, bytes nobody asked for) the whole quiet. A drain under way goes
+    // on as it is.
     void drain(Time now);
     // Bytes came that the engine was not given (the idle line's): the next drain listens long.
     void stray() { settled_ = false; }

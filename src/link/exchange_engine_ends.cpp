@@ -61,7 +61,8 @@ void ExchangeEngine::whenQuiet(std::function<void()> call) {
 }
 
 void ExchangeEngine::drain(Time now) {
-    if (open_.empty()) startDrain(now);
+    // A drain under way goes on as it is: begun anew it would listen its whole quiet again.
+    if (open_.empty() && !drainUntil_) startDrain(now);
     flush();
 }
 

@@ -125,6 +125,7 @@ TEST(ExchangeEngine, ADrainListensBrieflyOnlyWhenTheLastBytesWereAnAnswerTakenWh
         // clang-format off
         {"an answer taken whole", [&](ScriptedLine& l) { answered(l), l.drain(); }, 5},
         {"a drain that ended in quiet", [&](ScriptedLine& l) { l.drain(), l.pass(60ms), l.drain(); }, 5},
+        {"asked again while one listens: that one goes on", [](ScriptedLine& l) { l.drain(), l.pass(30ms), l.drain(); }, 20},
         {"the line just on", [](ScriptedLine& l) { l.engine.online(), l.drain(); }, 50},
         {"noise", [&](ScriptedLine& l) { answered(l), l.lines({"garbage"}), l.drain(); }, 50},
         {"a line begun", [&](ScriptedLine& l) { answered(l), l.engine.receive("12", l.now), l.drain(); }, 50},
