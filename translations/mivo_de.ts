@@ -1405,16 +1405,8 @@ Für Roboter %2 gespeichert.</translation>
         <translation>Dem Kreisschritt Nr. %1 fehlt seine zweite CIR-Zeile</translation>
     </message>
     <message>
-        <source>PGM %1 on the controller is now empty; send the whole program again</source>
-        <translation>PGM %1 in der Steuerung ist jetzt leer; das ganze Programm erneut senden</translation>
-    </message>
-    <message>
         <source>PGM %1 on the controller is now empty; %2</source>
         <translation>PGM %1 in der Steuerung ist jetzt leer; %2</translation>
-    </message>
-    <message>
-        <source>PGM %1 on the controller now holds steps 0 to %2 only; send the whole program again</source>
-        <translation>PGM %1 in der Steuerung enthält jetzt nur die Schritte 0 bis %2; das ganze Programm erneut senden</translation>
     </message>
     <message>
         <source>PGM %1 on the controller now holds steps 0 to %2 only; %3</source>
@@ -1827,6 +1819,170 @@ Für Roboter %2 gespeichert.</translation>
     <message>
         <source>this text</source>
         <translation>dieser Text</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>The backup is of PGM%1, the controller&apos;s current program is PGM%2. Nothing was sent.</source>
+        <translation>Die Sicherung gilt PGM%1, das aktuelle Programm der Steuerung ist PGM%2. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>PGM %1</source>
+        <translation>PGM %1</translation>
+    </message>
+    <message>
+        <source>the archive still holds the whole program: restore again</source>
+        <translation>das Archiv enthält weiterhin das ganze Programm: erneut wiederherstellen</translation>
+    </message>
+    <message>
+        <source>pallet %1</source>
+        <translation>Palette %1</translation>
+    </message>
+    <message>
+        <source>offsets of PGM %1</source>
+        <translation>Offsets von PGM %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>the file has 1 line</source>
+        <translation>die Datei hat 1 Zeile</translation>
+    </message>
+    <message>
+        <source>the file has %1 lines</source>
+        <translation>die Datei hat %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>an offset file has 5, one value a line</source>
+        <translation>eine Offsetdatei hat 5, ein Wert je Zeile</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 follows the last value line, an offset file has 5 lines: %3</source>
+        <translation>Zeile %1 von %2 folgt auf die letzte Wertzeile, eine Offsetdatei hat 5 Zeilen: %3</translation>
+    </message>
+    <message>
+        <source>a pallet file has 10, one value a line</source>
+        <translation>eine Palettendatei hat 10, ein Wert je Zeile</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 follows the last value line, a pallet file has 10 lines: %3</source>
+        <translation>Zeile %1 von %2 folgt auf die letzte Wertzeile, eine Palettendatei hat 10 Zeilen: %3</translation>
+    </message>
+    <message>
+        <source>a ZEB data file has no block for pallet No. %1</source>
+        <translation>eine ZEB-Datendatei hat keinen Block für Palette Nr. %1</translation>
+    </message>
+    <message>
+        <source>pallet No. %1 stands in lines %2 to %3</source>
+        <translation>Palette Nr. %1 steht in den Zeilen %2 bis %3</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>a parameter file has 44, one value a line</source>
+        <translation>eine Parameterdatei hat 44, ein Wert je Zeile</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 follows the last value line, a parameter file has 44 lines: %3</source>
+        <translation>Zeile %1 von %2 folgt auf die letzte Wertzeile, eine Parameterdatei hat 44 Zeilen: %3</translation>
+    </message>
+    <message>
+        <source>line %1, characters %2 to %3</source>
+        <translation>Zeile %1, Zeichen %2 bis %3</translation>
+    </message>
+    <message>
+        <source>the parameters of a ZEB data file stand in lines %1 to %2</source>
+        <translation>die Parameter einer ZEB-Datendatei stehen in den Zeilen %1 bis %2</translation>
+    </message>
+    <message>
+        <source>the file is empty; a step file has 1000 lines</source>
+        <translation>die Datei ist leer; eine Schrittdatei hat 1000 Zeilen</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1; a step file has 1000 lines</source>
+        <translation>die Datei endet nach Zeile %1; eine Schrittdatei hat 1000 Zeilen</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 has 1 comma, a step line has at least 7: %3</source>
+        <translation>Zeile %1 von %2 hat 1 Komma, eine Schrittzeile hat mindestens 7: %3</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 has %3 commas, a step line has at least 7: %4</source>
+        <translation>Zeile %1 von %2 hat %3 Kommas, eine Schrittzeile hat mindestens 7: %4</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 follows the last step line, a step file has 1000 lines: %3</source>
+        <translation>Zeile %1 von %2 folgt auf die letzte Schrittzeile, eine Schrittdatei hat 1000 Zeilen: %3</translation>
+    </message>
+    <message>
+        <source>send the whole program again</source>
+        <translation>das ganze Programm erneut senden</translation>
+    </message>
+    <message>
+        <source>the steps of a ZEB data file stand in lines 1 to %1</source>
+        <translation>die Schritte einer ZEB-Datendatei stehen in den Zeilen 1 bis %1</translation>
+    </message>
+    <message>
+        <source>line %1: &apos;%2&apos; is not the header &apos;%3&apos;</source>
+        <translation>Zeile %1: „%2“ ist nicht die Kopfzeile „%3“</translation>
+    </message>
+    <message>
+        <source>line %1: &apos;%2&apos; is no step and its seconds</source>
+        <translation>Zeile %1: „%2“ ist kein Schritt mit seinen Sekunden</translation>
+    </message>
+    <message>
+        <source>the file holds no step times</source>
+        <translation>die Datei enthält keine Schrittzeiten</translation>
+    </message>
+    <message>
+        <source>The step times</source>
+        <translation>Die Schrittzeiten</translation>
+    </message>
+    <message>
+        <source>The runs shown</source>
+        <translation>Die angezeigten Läufe</translation>
+    </message>
+    <message>
+        <source>the device belongs to the group %1; join it with &quot;sudo usermod -aG %1 %2&quot;, then log out and in again</source>
+        <translation>das Gerät gehört der Gruppe %1; mit „sudo usermod -aG %1 %2“ beitreten, dann ab- und wieder anmelden</translation>
+    </message>
+    <message>
+        <source>%1: no such device (%2)</source>
+        <translation>%1: kein solches Gerät (%2)</translation>
+    </message>
+    <message>
+        <source>%1: permission denied (%2); %3</source>
+        <translation>%1: Zugriff verweigert (%2); %3</translation>
+    </message>
+    <message>
+        <source>%1: busy, in use by another program (%2)</source>
+        <translation>%1: belegt, von einem anderen Programm verwendet (%2)</translation>
+    </message>
+    <message>
+        <source>Nothing is ticked: tick the items to send first.</source>
+        <translation>Nichts ist angehakt: zuerst die zu sendenden Einträge anhaken.</translation>
+    </message>
+    <message>
+        <source>Nothing is ticked: tick the items to take first.</source>
+        <translation>Nichts ist angehakt: zuerst die zu übernehmenden Einträge anhaken.</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved to %2: %3</source>
+        <translation>%1 konnten nicht in %2 gespeichert werden: %3</translation>
     </message>
 </context>
 <context>

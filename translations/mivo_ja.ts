@@ -1405,16 +1405,8 @@ Remembered for robot %2.</source>
         <translation>円弧ステップ No. %1 の 2 行目の CIR がありません。</translation>
     </message>
     <message>
-        <source>PGM %1 on the controller is now empty; send the whole program again</source>
-        <translation>コントローラの PGM %1 は空になりました。プログラム全体をもう一度送信してください。</translation>
-    </message>
-    <message>
         <source>PGM %1 on the controller is now empty; %2</source>
         <translation>コントローラの PGM %1 は空になりました。%2</translation>
-    </message>
-    <message>
-        <source>PGM %1 on the controller now holds steps 0 to %2 only; send the whole program again</source>
-        <translation>コントローラの PGM %1 にはステップ 0 ～ %2 しかありません。プログラム全体をもう一度送信してください。</translation>
     </message>
     <message>
         <source>PGM %1 on the controller now holds steps 0 to %2 only; %3</source>
@@ -1827,6 +1819,170 @@ Remembered for robot %2.</source>
     <message>
         <source>this text</source>
         <translation>この説明</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
+    <message>
+        <source>The backup is of PGM%1, the controller&apos;s current program is PGM%2. Nothing was sent.</source>
+        <translation>バックアップは PGM%1 のものですが、コントローラの現在のプログラムは PGM%2 です。何も送信していません。</translation>
+    </message>
+    <message>
+        <source>PGM %1</source>
+        <translation>PGM %1</translation>
+    </message>
+    <message>
+        <source>the archive still holds the whole program: restore again</source>
+        <translation>アーカイブにはプログラム全体が残っています。もう一度復元してください</translation>
+    </message>
+    <message>
+        <source>pallet %1</source>
+        <translation>パレット %1</translation>
+    </message>
+    <message>
+        <source>offsets of PGM %1</source>
+        <translation>PGM %1 のオフセット</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
+        <source>the file has 1 line</source>
+        <translation>ファイルは 1 行です</translation>
+    </message>
+    <message>
+        <source>the file has %1 lines</source>
+        <translation>ファイルは %1 行です</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>an offset file has 5, one value a line</source>
+        <translation>オフセットファイルは 5 行で、1 行に 1 つの値です</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 follows the last value line, an offset file has 5 lines: %3</source>
+        <translation>%2 行中の %1 行目が最後の値の行の後にあります。オフセットファイルは 5 行です：%3</translation>
+    </message>
+    <message>
+        <source>a pallet file has 10, one value a line</source>
+        <translation>パレットファイルは 10 行で、1 行に 1 つの値です</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 follows the last value line, a pallet file has 10 lines: %3</source>
+        <translation>%2 行中の %1 行目が最後の値の行の後にあります。パレットファイルは 10 行です：%3</translation>
+    </message>
+    <message>
+        <source>a ZEB data file has no block for pallet No. %1</source>
+        <translation>ZEB データファイルにはパレット No. %1 のブロックがありません</translation>
+    </message>
+    <message>
+        <source>pallet No. %1 stands in lines %2 to %3</source>
+        <translation>パレット No. %1 は %2 ～ %3 行目にあります</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目：%2</translation>
+    </message>
+    <message>
+        <source>a parameter file has 44, one value a line</source>
+        <translation>パラメータファイルは 44 行で、1 行に 1 つの値です</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 follows the last value line, a parameter file has 44 lines: %3</source>
+        <translation>%2 行中の %1 行目が最後の値の行の後にあります。パラメータファイルは 44 行です：%3</translation>
+    </message>
+    <message>
+        <source>line %1, characters %2 to %3</source>
+        <translation>%1 行目の %2 ～ %3 文字目</translation>
+    </message>
+    <message>
+        <source>the parameters of a ZEB data file stand in lines %1 to %2</source>
+        <translation>ZEB データファイルのパラメータは %1 ～ %2 行目にあります</translation>
+    </message>
+    <message>
+        <source>the file is empty; a step file has 1000 lines</source>
+        <translation>ファイルが空です。ステップファイルは 1000 行です</translation>
+    </message>
+    <message>
+        <source>the file ends after line %1; a step file has 1000 lines</source>
+        <translation>ファイルは %1 行目で終わっています。ステップファイルは 1000 行です</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 has 1 comma, a step line has at least 7: %3</source>
+        <translation>%2 行中の %1 行目にはカンマが 1 個しかありません。ステップの行には 7 つ以上必要です：%3</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 has %3 commas, a step line has at least 7: %4</source>
+        <translation>%2 行中の %1 行目にはカンマが %3 個しかありません。ステップの行には 7 つ以上必要です：%4</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 follows the last step line, a step file has 1000 lines: %3</source>
+        <translation>%2 行中の %1 行目が最後のステップの行の後にあります。ステップファイルは 1000 行です：%3</translation>
+    </message>
+    <message>
+        <source>send the whole program again</source>
+        <translation>プログラム全体をもう一度送信してください</translation>
+    </message>
+    <message>
+        <source>the steps of a ZEB data file stand in lines 1 to %1</source>
+        <translation>ZEB データファイルのステップは 1 ～ %1 行目にあります</translation>
+    </message>
+    <message>
+        <source>line %1: &apos;%2&apos; is not the header &apos;%3&apos;</source>
+        <translation>%1 行目：「%2」は見出し行「%3」ではありません</translation>
+    </message>
+    <message>
+        <source>line %1: &apos;%2&apos; is no step and its seconds</source>
+        <translation>%1 行目：「%2」はステップとその秒数ではありません</translation>
+    </message>
+    <message>
+        <source>the file holds no step times</source>
+        <translation>ファイルにステップ時間がありません</translation>
+    </message>
+    <message>
+        <source>The step times</source>
+        <translation>ステップ時間</translation>
+    </message>
+    <message>
+        <source>The runs shown</source>
+        <translation>表示中の運転</translation>
+    </message>
+    <message>
+        <source>the device belongs to the group %1; join it with &quot;sudo usermod -aG %1 %2&quot;, then log out and in again</source>
+        <translation>デバイスはグループ %1 のものです。「sudo usermod -aG %1 %2」で参加し、ログアウトしてからログインし直してください</translation>
+    </message>
+    <message>
+        <source>%1: no such device (%2)</source>
+        <translation>%1：デバイスがありません（%2）</translation>
+    </message>
+    <message>
+        <source>%1: permission denied (%2); %3</source>
+        <translation>%1：アクセスが拒否されました（%2）。%3</translation>
+    </message>
+    <message>
+        <source>%1: busy, in use by another program (%2)</source>
+        <translation>%1：使用中です。別のプログラムが使っています（%2）</translation>
+    </message>
+    <message>
+        <source>Nothing is ticked: tick the items to send first.</source>
+        <translation>チェックされた項目がありません。先に送信する項目をチェックしてください。</translation>
+    </message>
+    <message>
+        <source>Nothing is ticked: tick the items to take first.</source>
+        <translation>チェックされた項目がありません。先に取り込む項目をチェックしてください。</translation>
+    </message>
+    <message>
+        <source>%1 could not be saved to %2: %3</source>
+        <translation>%1 を %2 に保存できませんでした：%3</translation>
     </message>
 </context>
 <context>

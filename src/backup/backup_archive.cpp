@@ -189,7 +189,7 @@ bool OpenBackup(const std::string& path, ControllerData& data, Prompter& prompte
     std::string bytes, reason;
     Members members;
     if (!ReadWholeBinaryFile(path, bytes, reason) || !UnzipMembers(bytes, members, reason)) {
-        prompter.notify("Cannot read " + EscapeControlBytes(path) + ": " + reason, "Open");
+        prompter.notify(CannotRead(path, reason), "Open");
         return false;
     }
     return DataOfMembers(members, path, data, prompter);

@@ -64,8 +64,7 @@ class MemberReader {
         return conversion(data, filter, *content, named);
     }
     std::nullptr_t refuse(const std::string& name, const std::string& reason) {
-        prompter_.notify("Cannot read " + EscapeControlBytes(archive_ + "/" + name) + ": " + reason,
-                         kOpenCaption);
+        prompter_.notify(CannotRead(archive_ + "/" + name, reason), kOpenCaption);
         return nullptr;
     }
 

@@ -1,6 +1,7 @@
 #include "backup/backup_transfer.h"
 
 #include "backup/backup_archive.h"
+#include "common/said_text.h"
 #include "offsets/offset_transfer.h"
 #include "pallets/pallet_transfer.h"
 #include "parameters/parameter_transfer.h"
@@ -38,22 +39,25 @@ class Parts {
 class PartNamingPrompter : public ForwardingPrompter {
   public:
     PartNamingPrompter(Prompter& inner, std::string part)
-        : ForwardingPrompter(inner), part_(" (" + std::move(part) + ")") {}
+        : ForwardingPrompter(inner), part_(std::move(part)) {}
     bool ask(const std::string& text, const std::string& caption) override {
-        return inner_.ask(text, caption + part_);
+        return inner_.ask(text, named(caption));
     }
     Answer askYesNoCancel(const std::string& text, const std::string& caption) override {
-        return inner_.askYesNoCancel(text, caption + part_);
+        return inner_.askYesNoCancel(text, named(caption));
     }
     void notify(const std::string& text, const std::string& caption) override {
-        inner_.notify(text, caption + part_);
+        inner_.notify(text, named(caption));
     }
     void notifyDetail(const std::string& text, const std::string& caption,
                       const std::string& detail) override {
-        inner_.notifyDetail(text, caption + part_, detail);
+        inner_.notifyDetail(text, named(caption), detail);
     }
 
   private:
+    std::string named(const std::string& caption) const {
+        return Filled(UI_TEXT("Message", "%1 (%2)"), {caption, part_});
+    }
     std::string part_;
 };
 
@@ -67,16 +71,16 @@ struct PartContext {
 };
 
 // Each numbered block (a pallet, a program's offsets) sent as its screen's send does, named
-// `name` N in the report and `told` N in the questions.
+// `name` N in the report and `told` filled with N in the questions.
 template <class Block, class Transfer>
 void SendBlocks(Parts& run, ProcedureContext& ctx, const std::vector<int>& numbers,
-                std::map<int, Block>& blocks, const std::string& name, const std::string& told,
+                std::map<int, Block>& blocks, const std::string& name, const char* told,
                 Transfer transfer, std::vector<int> DataParts::*sentList) {
     for (const int n : numbers)
         run.then(
             name + std::to_string(n),
             [&] {
-                PartContext named(ctx, told + std::to_string(n));
+                PartContext named(ctx, Filled(told, {std::to_string(n)}));
                 return transfer(named.ctx, MemoryOperation::Send, {blocks.at(n)});
             },
             [n, sentList](DataParts& sent) { (sent.*sentList).push_back(n); });
@@ -96,7 +100,7 @@ std::string Numbered(const char* kind, const std::vector<int>& numbers) {
     return text;
 }
 
-const char* const kRestoreCaption = "Restore";
+const char* const kRestoreCaption = UI_TEXT("Message", "Restore");
 
 }  // namespace
 
@@ -151,16 +155,20 @@ Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts
                     const ProgramNo pgm = QueryProgramNo(ctx);
                     if (!pgm.ok) return Outcome::Failed;
                     if (pgm.number != data.program) {
-                        ctx.prompter.notify("The backup is of PGM" + data.program +
-                                                ", the controller's current program is PGM" +
-                                                pgm.number + ". Nothing was sent.",
-                                            kRestoreCaption);
+                        ctx.prompter.notify(
+                            Filled(UI_TEXT("Message",
+                                           "The backup is of PGM%1, the controller's current "
+                                           "program is PGM%2. Nothing was sent."),
+                                   {data.program, pgm.number}),
+                            kRestoreCaption);
                         return Outcome::Failed;
                     }
                 }
-                PartContext named(ctx, "PGM " + data.program);
+                PartContext named(ctx, Filled(UI_TEXT("Message", "PGM %1"), {data.program}));
                 return QuickSendSteps(named.ctx, {*data.steps},
-                                      "the archive still holds the whole program: restore again");
+                                      UI_TEXT("Message",
+                                              "the archive still holds the whole "
+                                              "program: restore again"));
             },
             [](DataParts& sent) { sent.steps = true; });
     }
@@ -168,10 +176,10 @@ Outcome RestoreData(ProcedureContext& ctx, ControllerData& data, const DataParts
         run.then(
             "parameters", [&] { return SendParameters(ctx, {*data.parameters}); },
             [](DataParts& sent) { sent.parameters = true; });
-    SendBlocks(run, ctx, parts.pallets, data.pallets, "pallet ", "pallet ", TransferPallet,
-               &DataParts::pallets);
-    SendBlocks(run, ctx, parts.offsets, data.offsets, "offset ", "offsets of PGM ", TransferOffsets,
-               &DataParts::offsets);
+    SendBlocks(run, ctx, parts.pallets, data.pallets, "pallet ", UI_TEXT("Message", "pallet %1"),
+               TransferPallet, &DataParts::pallets);
+    SendBlocks(run, ctx, parts.offsets, data.offsets, "offset ",
+               UI_TEXT("Message", "offsets of PGM %1"), TransferOffsets, &DataParts::offsets);
     return r.outcome;
 }
 

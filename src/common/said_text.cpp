@@ -59,4 +59,31 @@ std::optional<FilledText> HowFilled(const std::string& text) {
     return std::nullopt;
 }
 
+namespace {
+
+// A text that fills itself (Filled("%1", {x}) is x) stops here.
+constexpr int kDeepest = 4;
+
+std::string ShownAs(const std::string& said, const TextIn& decode, const TextIn& translate,
+                    int depth) {
+    const std::string text = decode(said);
+    if (text.empty()) return text;
+    if (std::string t = translate(text); !t.empty()) return t;
+    const std::optional<FilledText> how = depth < kDeepest ? HowFilled(said) : std::nullopt;
+    if (!how) return text;
+    const std::string english = decode(how->english);
+    std::string shown = translate(english);
+    if (shown.empty()) shown = english;
+    std::vector<std::string> values;
+    for (const std::string& v : how->values)
+        values.push_back(ShownAs(v, decode, translate, depth + 1));
+    return FillIn(shown, values);
+}
+
+}  // namespace
+
+std::string ShownAs(const std::string& said, const TextIn& decode, const TextIn& translate) {
+    return ShownAs(said, decode, translate, 0);
+}
+
 }  // namespace mivo

@@ -4,6 +4,7 @@
 // "Message", then the text); it stands for the text itself. Filled puts values into one
 // ("PGM%1 will be started.  OK?") and remembers how the text was made, so that the screen that
 // shows it can show the translation filled with the same values.
+#include <functional>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -26,5 +27,13 @@ struct FilledText {
 };
 // How `text` was made, when Filled made it lately (the last few hundred are kept).
 std::optional<FilledText> HowFilled(const std::string& text);
+
+// `said` as another language shows it. `decode` gives a said text's bytes as shown; `translate` a
+// decoded English text's translation, or "" when it has none. A text Filled made shows as its
+// template's translation filled with its values, each shown the same way (a caption, the refusal
+// within a file's detail); any other text the translations do not know (a file's name, a
+// controller's line) as it came.
+using TextIn = std::function<std::string(const std::string&)>;
+std::string ShownAs(const std::string& said, const TextIn& decode, const TextIn& translate);
 
 }  // namespace mivo

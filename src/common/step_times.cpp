@@ -4,6 +4,7 @@
 
 #include "common/convert.h"
 #include "common/readable_text.h"
+#include "common/said_text.h"
 #include "common/seconds_text.h"
 
 namespace mivo {
@@ -36,9 +37,9 @@ StepTimesRead ReadStepTimes(std::string_view text) {
         if (!header) {
             header = true;
             if (line == kHeader) continue;
-            out.problem = "line " + std::to_string(number) + ": '" +
-                          ReadableText(std::string(line)) + "' is not the header '" +
-                          std::string(kHeader) + "'";
+            out.problem = Filled(
+                UI_TEXT("Message", "line %1: '%2' is not the header '%3'"),
+                {std::to_string(number), ReadableText(std::string(line)), std::string(kHeader)});
             break;
         }
         const std::size_t comma = line.find(',');
@@ -47,13 +48,14 @@ StepTimesRead ReadStepTimes(std::string_view text) {
             !TryStrToInt(std::string(line.substr(0, comma)), s.step) || s.step < 0 ||
             s.step > 999 || !TryStrToFloat(std::string(line.substr(comma + 1)), s.seconds) ||
             !std::isfinite(s.seconds) || s.seconds < 0) {
-            out.problem = "line " + std::to_string(number) + ": '" +
-                          ReadableText(std::string(line)) + "' is no step and its seconds";
+            out.problem = Filled(UI_TEXT("Message", "line %1: '%2' is no step and its seconds"),
+                                 {std::to_string(number), ReadableText(std::string(line))});
             break;
         }
         out.steps.push_back(s);
     }
-    if (out.problem.empty() && !header) out.problem = "the file holds no step times";
+    if (out.problem.empty() && !header)
+        out.problem = UI_TEXT("Message", "the file holds no step times");
     if (!out.problem.empty()) out.steps.clear();
     return out;
 }

@@ -213,7 +213,7 @@ void DirectScreen::saveStepTimes() {
                   {tr("Step times (*.csv)"), tr("All files (*)")},
                   ".csv",
                   QT_TRANSLATE_NOOP("Message", "Save step times"),
-                  "The step times"},
+                  QT_TRANSLATE_NOOP("Message", "The step times")},
                  [&steps] { return StepTimesCsv(steps); });
 }
 

@@ -38,8 +38,10 @@ bool PassesSaveTest(SaveNameTest test, const std::string& name, const std::strin
 
 void FileNamingPrompter::notifyDetail(const std::string& text, const std::string& caption,
                                       const std::string& detail) {
-    inner_.notifyDetail(text, caption,
-                        detail.empty() ? detail : EscapeControlBytes(name_) + ": " + detail);
+    inner_.notifyDetail(
+        text, caption,
+        detail.empty() ? detail
+                       : Filled(UI_TEXT("Message", "%1: %2"), {EscapeControlBytes(name_), detail}));
 }
 
 const std::string* FilterExtension(const std::vector<FileFilter>& filters, int filter) {
@@ -65,14 +67,24 @@ std::size_t TrailingLine(const std::vector<std::string_view>& lines, std::size_t
 }
 
 std::string TrailingFault(const std::vector<std::string_view>& lines, std::size_t k,
-                          std::string_view what, std::string_view expected) {
-    return "line " + std::to_string(k + 1) + " of " + std::to_string(lines.size()) +
-           " follows the last " + std::string(what) + " line, " + std::string(expected) +
-           " lines: " + QuotedLine(lines[k]);
+                          const char* said) {
+    return Filled(said,
+                  {std::to_string(k + 1), std::to_string(lines.size()), QuotedLine(lines[k])});
+}
+
+std::string TooFewLines(std::size_t lines, const std::string& expected) {
+    const std::string count =
+        lines == 1 ? UI_TEXT("Message", "the file has 1 line")
+                   : Filled(UI_TEXT("Message", "the file has %1 lines"), {std::to_string(lines)});
+    return Filled(UI_TEXT("Message", "%1; %2"), {count, expected});
 }
 
 std::string CannotWrite(const std::string& name, const std::string& reason) {
     return Filled(UI_TEXT("Message", "Cannot write %1: %2"), {EscapeControlBytes(name), reason});
+}
+
+std::string CannotRead(const std::string& name, const std::string& reason) {
+    return Filled(UI_TEXT("Message", "Cannot read %1: %2"), {EscapeControlBytes(name), reason});
 }
 
 bool ConfirmSaveTarget(const FileKind& kind, const std::string& name, int filter,
@@ -120,9 +132,7 @@ OpenOutcome OpenDataFile(const FileKind& kind, const std::string& name, int filt
     std::string content;
     std::string reason;
     if (!ReadWholeFile(target, content, reason)) {
-        prompter.notify(
-            Filled(UI_TEXT("Message", "Cannot read %1: %2"), {EscapeControlBytes(target), reason}),
-            kOpenCaption);
+        prompter.notify(CannotRead(target, reason), kOpenCaption);
         return OpenOutcome::NotRead;
     }
     std::string_view text = content;

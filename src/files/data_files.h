@@ -35,6 +35,8 @@ std::string SaveTargetName(const FileKind& kind, const std::string& name, int fi
 // A file that cannot be written, as every save says it: "Cannot write NAME: REASON" (control
 // bytes in NAME as \xNN).
 std::string CannotWrite(const std::string& name, const std::string& reason);
+// "Cannot read NAME: REASON", as CannotWrite.
+std::string CannotRead(const std::string& name, const std::string& reason);
 
 // A line of a file as a message quotes it: its first 60 bytes, readable, in double quotes.
 std::string QuotedLine(std::string_view line);
@@ -42,10 +44,14 @@ std::string QuotedLine(std::string_view line);
 // The first line from `count` (0-based) on that is not empty: a line past what a file of its
 // kind holds, which would be lost at the next save; lines.size() when there is none.
 std::size_t TrailingLine(const std::vector<std::string_view>& lines, std::size_t count);
-// How every reader refuses it: "line 11 of 11 follows the last value line, a pallet file has 10
-// lines: \"77.77\"" (`what` "value", `expected` "a pallet file has 10").
+// How every reader refuses it: `said`, a text such as "line %1 of %2 follows the last value line,
+// a pallet file has 10 lines: %3", filled with line k's number (1-based), the line count and the
+// line quoted.
 std::string TrailingFault(const std::vector<std::string_view>& lines, std::size_t k,
-                          std::string_view what, std::string_view expected);
+                          const char* said);
+// A file too short for its kind: "the file has 3 lines; " and `expected` ("a pallet file has 10,
+// one value a line").
+std::string TooFewLines(std::size_t lines, const std::string& expected);
 
 // Save after the file dialog. A target that cannot be written (a read-only file, a directory,
 // a FIFO) is refused first, with "Cannot write NAME: it is read-only" or the like (caption

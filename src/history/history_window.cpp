@@ -253,7 +253,7 @@ void HistoryWindow::exportCsv() {
                          {tr("CSV files (*.csv)"), tr("All files (*)")},
                          ".csv",
                          QT_TRANSLATE_NOOP("Message", "Export CSV"),
-                         "The runs shown"};
+                         QT_TRANSLATE_NOOP("Message", "The runs shown")};
     SaveTextFile(this, chooser_, prompter_, how, [&runs] {
         std::string text = HistoryCsvHeader();
         text.reserve(runs.size() * 120);

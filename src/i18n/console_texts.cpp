@@ -37,14 +37,13 @@ bool SpeakOnConsole(const QString& language) {
 }
 
 std::string OnConsole(const std::string& english) {
-    if (!Spoken() || english.empty()) return english;
-    if (const QString t = Translated(english); !t.isEmpty()) return t.toLocal8Bit().toStdString();
-    // Filled: the template translated, the values put in as they came.
-    const std::optional<FilledText> how = HowFilled(english);
-    if (!how) return english;
-    const QString t = Translated(how->english);
-    if (t.isEmpty()) return english;
-    return FillIn(t.toLocal8Bit().toStdString(), how->values);
+    if (!Spoken()) return english;
+    // The bytes as they came; the translations in the locale's encoding.
+    const TextIn asIs = [](const std::string& said) { return said; };
+    const TextIn translate = [](const std::string& text) {
+        return Translated(text).toLocal8Bit().toStdString();
+    };
+    return ShownAs(english, asIs, translate);
 }
 
 }  // namespace mivo

@@ -16,36 +16,45 @@
 #include <cstring>
 
 #include "common/readable_text.h"
+#include "common/said_text.h"
 
 namespace mivo {
 
 namespace {
 
 // The group that owns the device ("dialout" on Debian) and the command that adds the user to it.
-QString JoinGroupHint(const QByteArray& path) {
-    QString group = "dialout";
+std::string JoinGroupHint(const QByteArray& path) {
+    std::string group = "dialout";
     struct stat st {};
     if (::stat(path.constData(), &st) == 0)
-        if (const struct group* g = ::getgrgid(st.st_gid))
-            group = QString::fromLocal8Bit(g->gr_name);
-    QString user = "$USER";
-    if (const struct passwd* p = ::getpwuid(::getuid())) user = QString::fromLocal8Bit(p->pw_name);
-    return "the device belongs to the group " + group + "; join it with \"sudo usermod -aG " +
-           group + " " + user + "\", then log out and in again";
+        if (const struct group* g = ::getgrgid(st.st_gid)) group = g->gr_name;
+    std::string user = "$USER";
+    if (const struct passwd* p = ::getpwuid(::getuid())) user = p->pw_name;
+    return Filled(UI_TEXT("Message",
+                          "the device belongs to the group %1; join it with \"sudo "
+                          "usermod -aG %1 %2\", then log out and in again"),
+                  {group, user});
 }
 
 // Why an open failed, in words a user can act on; the device as given, its control bytes shown.
+// Said as its bytes in the local encoding go on to the message, so that the message knows it.
 QString OpenReason(const QString& device, QSerialPort::SerialPortError error,
                    const QString& systemText) {
     const QByteArray path = device.toLocal8Bit();
-    const QString shown = QString::fromStdString(EscapeControlBytes(device.toStdString()));
+    const std::string shown = EscapeControlBytes(path.toStdString());
+    const std::string system = systemText.toLocal8Bit().toStdString();
+    std::string reason;
     if (error == QSerialPort::DeviceNotFoundError || !QFileInfo::exists(device))
-        return shown + ": no such device (" + systemText + ")";
-    if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
-        return shown + ": permission denied (" + systemText + "); " + JoinGroupHint(path);
-    if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError)
-        return shown + ": busy, in use by another program (" + systemText + ")";
-    return shown + ": " + systemText;
+        reason = Filled(UI_TEXT("Message", "%1: no such device (%2)"), {shown, system});
+    else if (::access(path.constData(), R_OK | W_OK) != 0 && errno == EACCES)
+        reason = Filled(UI_TEXT("Message", "%1: permission denied (%2); %3"),
+                        {shown, system, JoinGroupHint(path)});
+    else if (error == QSerialPort::PermissionError || error == QSerialPort::OpenError)
+        reason =
+            Filled(UI_TEXT("Message", "%1: busy, in use by another program (%2)"), {shown, system});
+    else
+        reason = Filled(UI_TEXT("Message", "%1: %2"), {shown, system});
+    return QString::fromLocal8Bit(reason);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "common/said_text.h"
 #include "files/file_io.h"
 #include "parameters/parameter_differences.h"
 #include "parameters/parameter_files.h"
@@ -49,8 +50,11 @@ bool ConvertOffsetText(OffsetData& data, std::string_view content, Prompter& pro
     const auto field = [](int k) -> std::optional<ValueField> {
         return ValueField{OffsetFieldLength(k - 1), OffsetFieldName(k - 1)};
     };
-    if (!ValueLinesFit(lines, kOffsetFileLines, "an offset file has 5", field, prompter))
-        return false;
+    const ValueFileTexts texts{
+        UI_TEXT("Message", "an offset file has 5, one value a line"),
+        UI_TEXT("Message",
+                "line %1 of %2 follows the last value line, an offset file has 5 lines: %3")};
+    if (!ValueLinesFit(lines, kOffsetFileLines, texts, field, prompter)) return false;
     data.program = std::string(lines[0]);
     for (std::size_t a = 0; a < data.values.size(); ++a) data.values[a] = std::string(lines[a + 1]);
     return true;

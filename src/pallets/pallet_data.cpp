@@ -5,6 +5,7 @@
 
 #include "common/convert.h"
 #include "common/said_text.h"
+#include "files/data_files.h"
 #include "files/file_io.h"
 #include "parameters/parameter_differences.h"
 #include "parameters/parameter_files.h"
@@ -20,10 +21,6 @@ constexpr const char* kCannotOpen = UI_TEXT("Message", "File cannot be open");
 std::string Mid(std::string_view line, std::size_t from, std::size_t to) {
     if (from > line.size()) return {};
     return std::string(line.substr(from - 1, to - from + 1));
-}
-
-std::string LineCount(std::size_t lines) {
-    return "the file has " + std::to_string(lines) + (lines == 1 ? " line" : " lines");
 }
 
 // Where each field stands in a ZEB pallet block: line after the first, characters.
@@ -124,8 +121,11 @@ bool ConvertPalletText(PalletData& data, std::string_view content, Prompter& pro
     const auto field = [](int k) -> std::optional<ValueField> {
         return ValueField{PalletFieldLength(k - 1), PalletFieldName(k - 1)};
     };
-    if (!ValueLinesFit(lines, kPalletFileLines, "a pallet file has 10", field, prompter))
-        return false;
+    const ValueFileTexts texts{
+        UI_TEXT("Message", "a pallet file has 10, one value a line"),
+        UI_TEXT("Message",
+                "line %1 of %2 follows the last value line, a pallet file has 10 lines: %3")};
+    if (!ValueLinesFit(lines, kPalletFileLines, texts, field, prompter)) return false;
     data.clearFields();
     data.number = std::string(lines[0]);
     for (std::size_t f = 0; f < data.fields.size(); ++f) data.fields[f] = std::string(lines[f + 1]);
@@ -143,16 +143,20 @@ bool ConvertZebPallet(PalletData& data, std::string_view content, Prompter& prom
     const std::vector<std::string_view> lines = SplitLines(content);
     const long first = ZebPalletLine(pallet);
     if (first < 1) {
-        prompter.notifyDetail(kCannotOpen, kOpenCaption,
-                              "a ZEB data file has no block for pallet No. " + data.number);
+        prompter.notifyDetail(
+            kCannotOpen, kOpenCaption,
+            Filled(UI_TEXT("Message", "a ZEB data file has no block for pallet No. %1"),
+                   {data.number}));
         return false;
     }
     const std::size_t start = static_cast<std::size_t>(first - 1);
     if (lines.size() < start + kZebBlockLines) {
-        prompter.notifyDetail(kCannotOpen, kOpenCaption,
-                              LineCount(lines.size()) + "; pallet No. " + data.number +
-                                  " stands in lines " + std::to_string(first) + " to " +
-                                  std::to_string(first + kZebBlockLines - 1));
+        prompter.notifyDetail(
+            kCannotOpen, kOpenCaption,
+            TooFewLines(lines.size(),
+                        Filled(UI_TEXT("Message", "pallet No. %1 stands in lines %2 to %3"),
+                               {data.number, std::to_string(first),
+                                std::to_string(first + kZebBlockLines - 1)})));
         return false;
     }
     data.clearFields();

@@ -43,26 +43,27 @@ bool SaveParameterFile(const ParameterTable& table, const std::string& name, int
     return SaveDataFile(ParameterFileKind(), name, filter, ParameterFileText(table), prompter);
 }
 
-bool ValueLinesFit(const std::vector<std::string_view>& lines, int count, std::string_view expected,
+bool ValueLinesFit(const std::vector<std::string_view>& lines, int count,
+                   const ValueFileTexts& texts,
                    const std::function<std::optional<ValueField>(int)>& field, Prompter& prompter) {
     const auto refuse = [&](const std::string& detail) {
         prompter.notifyDetail(kCannotOpen, kOpenCaption, detail);
         return false;
     };
     if (lines.size() < static_cast<std::size_t>(count))
-        return refuse("the file has " + std::to_string(lines.size()) +
-                      (lines.size() == 1 ? " line" : " lines") + "; " + std::string(expected) +
-                      ", one value a line");
+        return refuse(TooFewLines(lines.size(), texts.expected));
     // A line past the last value would be lost at the next save. Empty lines hold nothing.
     if (const std::size_t k = TrailingLine(lines, static_cast<std::size_t>(count));
         k < lines.size())
-        return refuse(TrailingFault(lines, k, "value", expected));
+        return refuse(TrailingFault(lines, k, texts.trailing));
     for (int k = 0; k < count; ++k) {
         const std::optional<ValueField> f = field(k);
         if (!f) continue;
         const std::string refusal =
             FileValueRefusal(lines[static_cast<std::size_t>(k)], f->length, f->name);
-        if (!refusal.empty()) return refuse("line " + std::to_string(k + 1) + ": " + refusal);
+        if (!refusal.empty())
+            return refuse(
+                Filled(UI_TEXT("Message", "line %1: %2"), {std::to_string(k + 1), refusal}));
     }
     return true;
 }
@@ -75,8 +76,11 @@ bool ConvertParameterText(ParameterTable& table, std::string_view content, Promp
         if (!ParameterHasName(n)) return std::nullopt;
         return ValueField{ValueLength(n), ParameterCatalogue(n).name};
     };
-    if (!ValueLinesFit(lines, kEditableParameterCount, "a parameter file has 44", field, prompter))
-        return false;
+    const ValueFileTexts texts{
+        UI_TEXT("Message", "a parameter file has 44, one value a line"),
+        UI_TEXT("Message",
+                "line %1 of %2 follows the last value line, a parameter file has 44 lines: %3")};
+    if (!ValueLinesFit(lines, kEditableParameterCount, texts, field, prompter)) return false;
     for (int n = 0; n < kEditableParameterCount; ++n)
         table.setValue(n, ParameterHasName(n) ? std::string(lines[static_cast<std::size_t>(n)])
                                               : std::string());

@@ -44,18 +44,25 @@ bool SaveParameterFile(const ParameterTable& table, const std::string& name, int
 // as it was and false returned.
 bool ConvertParameterText(ParameterTable& table, std::string_view content, Prompter& prompter);
 
+// How a file of one value a line is told wrong: what it holds ("a pallet file has 10, one value a
+// line"), and a line after its last (TrailingFault's text).
+struct ValueFileTexts {
+    const char* expected;
+    const char* trailing;
+};
 // The lines of a file of one value a line (parameter, pallet and offset files), checked whole
 // before anything is taken: fewer than `count` lines are refused with the file's line count and
-// `expected` ("a pallet file has 10"), a line after the last that is not empty (TrailingFault:
-// it would be lost at the next save), and the first line whose value its field cannot hold
-// (FileValueRefusal), named by its line. `field(k)` gives line k's (0-based) field length and
-// name, nullopt for a line that is not read. The refusal is "File cannot be open" (caption
-// "Open") with the reason as its detail; true when every line fits.
+// what it holds, a line after the last that is not empty (it would be lost at the next save), and
+// the first line whose value its field cannot hold (FileValueRefusal), named by its line.
+// `field(k)` gives line k's (0-based) field length and name, nullopt for a line that is not read.
+// The refusal is "File cannot be open" (caption "Open") with the reason as its detail; true when
+// every line fits.
 struct ValueField {
     std::size_t length;
     std::string name;
 };
-bool ValueLinesFit(const std::vector<std::string_view>& lines, int count, std::string_view expected,
+bool ValueLinesFit(const std::vector<std::string_view>& lines, int count,
+                   const ValueFileTexts& texts,
                    const std::function<std::optional<ValueField>(int)>& field, Prompter& prompter);
 
 // The conversion of an opened file for the shared open procedure: the ZEB import for filter 2,

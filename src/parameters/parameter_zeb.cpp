@@ -6,6 +6,7 @@
 
 #include "common/convert.h"
 #include "common/said_text.h"
+#include "files/data_files.h"
 #include "files/file_io.h"
 #include "parameters/parameter_rules.h"
 
@@ -38,8 +39,8 @@ constexpr ZebField kFields[] = {
 
 // Where a field stands, for a message: "line 1006, characters 11 to 14".
 std::string Place(const ZebField& f) {
-    return "line " + std::to_string(f.line) + ", characters " + std::to_string(f.from) + " to " +
-           std::to_string(f.to);
+    return Filled(UI_TEXT("Message", "line %1, characters %2 to %3"),
+                  {std::to_string(f.line), std::to_string(f.from), std::to_string(f.to)});
 }
 
 // Characters `from` to `to` of `line`, as far as the line has them.
@@ -54,10 +55,12 @@ bool ConvertZebParameters(ParameterTable& table, std::string_view content, Promp
     const std::vector<std::string_view> lines = SplitLines(content);
     // Messages as for a parameter file: what is wrong, in the detail that names the file.
     if (lines.size() < kLastLine) {
-        prompter.notifyDetail(kCannotOpen, kOpenCaption,
-                              "the file has " + std::to_string(lines.size()) +
-                                  " lines; the parameters of a ZEB data file stand in lines " +
-                                  std::to_string(kFirstLine) + " to " + std::to_string(kLastLine));
+        prompter.notifyDetail(
+            kCannotOpen, kOpenCaption,
+            TooFewLines(lines.size(),
+                        Filled(UI_TEXT("Message",
+                                       "the parameters of a ZEB data file stand in lines %1 to %2"),
+                               {std::to_string(kFirstLine), std::to_string(kLastLine)})));
         return false;
     }
     // Every text first, so that a bad field leaves the table as it was.
@@ -79,7 +82,8 @@ bool ConvertZebParameters(ParameterTable& table, std::string_view content, Promp
         const std::string refusal = FileValueRefusal(texts[i], ValueLength(f.parameter),
                                                      ParameterCatalogue(f.parameter).name);
         if (!refusal.empty()) {
-            prompter.notifyDetail(kCannotOpen, kOpenCaption, Place(f) + ": " + refusal);
+            prompter.notifyDetail(kCannotOpen, kOpenCaption,
+                                  Filled(UI_TEXT("Message", "%1: %2"), {Place(f), refusal}));
             return false;
         }
     }

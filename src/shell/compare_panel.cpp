@@ -86,8 +86,14 @@ ComparePanel::ComparePanel(QMainWindow* window, Prompter& prompter, Handlers han
     };
     connect(list_, &QListWidget::currentItemChanged, this, select);
     connect(list_, &QListWidget::itemClicked, this, select);
-    connect(send_, &QPushButton::clicked, this, [this] { onTicked(handlers_.send, "send"); });
-    connect(take_, &QPushButton::clicked, this, [this] { onTicked(handlers_.take, "take"); });
+    connect(send_, &QPushButton::clicked, this, [this] {
+        onTicked(handlers_.send,
+                 QT_TRANSLATE_NOOP("Message", "Nothing is ticked: tick the items to send first."));
+    });
+    connect(take_, &QPushButton::clicked, this, [this] {
+        onTicked(handlers_.take,
+                 QT_TRANSLATE_NOOP("Message", "Nothing is ticked: tick the items to take first."));
+    });
     // Sending needs the line, as the compare does: off line the button is disabled with it.
     compare_ = window->findChild<QAction*>("MenuCompare");
     if (compare_) connect(compare_, &QAction::enabledChanged, this, [this] { enableButtons(); });
@@ -99,10 +105,9 @@ void ComparePanel::enableButtons() {
     take_->setEnabled(!outdated_);
 }
 
-void ComparePanel::onTicked(const std::function<void()>& handler, const char* what) {
+void ComparePanel::onTicked(const std::function<void()>& handler, const char* nothingTicked) {
     if (ticked().empty()) {
-        prompter_.notify(std::string("Nothing is ticked: tick the items to ") + what + " first.",
-                         kCaption);
+        prompter_.notify(nothingTicked, kCaption);
         return;
     }
     if (handler) handler();

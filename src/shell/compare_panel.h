@@ -48,8 +48,8 @@ class ComparePanel : public QDockWidget {
   private:
     void showItems(const QStringList& lines, const std::vector<int>& rows);
     void addSameLine();
-    // Runs `handler` on the ticked items, or says that none is ticked.
-    void onTicked(const std::function<void()>& handler, const char* what);
+    // Runs `handler` on the ticked items, or says `nothingTicked`.
+    void onTicked(const std::function<void()>& handler, const char* nothingTicked);
     void enableButtons();
     QListWidget* list_ = nullptr;
     QPushButton* send_ = nullptr;

@@ -37,7 +37,7 @@ int Run(const TransferDialogs& transfer, QWidget* error, QWidget* window, const 
         const std::string& detail = {}) {
     QWidget* owner = Owner(transfer, error, window);
     QMessageBox box(QMessageBox::Warning, MessageText(caption), MessageText(text), buttons, owner);
-    if (!detail.empty()) box.setDetailedText(Cp1252::decode(detail));
+    if (!detail.empty()) box.setDetailedText(MessageText(detail));
     // The box sizes itself to its text: a short text ("Error No. 3") under a longer caption
     // needs room for the caption to read whole.
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))

@@ -1,6 +1,8 @@
 #include "shell/text_export.h"
 
 #include "common/prompter.h"
+#include "common/readable_text.h"
+#include "common/said_text.h"
 #include "files/file_io.h"
 #include "shell/file_chooser.h"
 
@@ -21,7 +23,9 @@ bool SaveTextFile(QWidget* parent, FileChooser* chooser, Prompter& prompter, con
         return false;
     std::string reason;
     if (WriteWholeFile(path, content(), reason)) return true;
-    prompter.notify(how.what + " could not be saved to " + path + ": " + reason, how.caption);
+    prompter.notify(Filled(UI_TEXT("Message", "%1 could not be saved to %2: %3"),
+                           {how.what, EscapeControlBytes(path), reason}),
+                    how.caption);
     return false;
 }
 

@@ -23,13 +23,18 @@ void AppendLine(const StepRow& row, std::string& out) {
 
 // What is wrong with a file whose line `k` (0-based) has only `commas` commas.
 std::string ShapeFault(const std::vector<std::string_view>& lines, int k, int commas) {
-    if (lines.empty()) return "the file is empty; a step file has 1000 lines";
+    if (lines.empty()) return UI_TEXT("Message", "the file is empty; a step file has 1000 lines");
     const std::string count = std::to_string(lines.size());
     if (static_cast<std::size_t>(k) >= lines.size())
-        return "the file ends after line " + count + "; a step file has 1000 lines";
-    return "line " + std::to_string(k + 1) + " of " + count + " has " + std::to_string(commas) +
-           (commas == 1 ? " comma" : " commas") +
-           ", a step line has at least 7: " + QuotedLine(lines[static_cast<std::size_t>(k)]);
+        return Filled(UI_TEXT("Message", "the file ends after line %1; a step file has 1000 lines"),
+                      {count});
+    const std::string line = QuotedLine(lines[static_cast<std::size_t>(k)]);
+    if (commas == 1)
+        return Filled(
+            UI_TEXT("Message", "line %1 of %2 has 1 comma, a step line has at least 7: %3"),
+            {std::to_string(k + 1), count, line});
+    return Filled(UI_TEXT("Message", "line %1 of %2 has %3 commas, a step line has at least 7: %4"),
+                  {std::to_string(k + 1), count, std::to_string(commas), line});
 }
 
 }  // namespace
@@ -80,7 +85,10 @@ bool ConvertStepText(StepTable& table, std::string_view content, Prompter& promp
     if (const std::size_t k = TrailingLine(lines, kStepCount); k < lines.size()) {
         prompter.notifyDetail(
             kCannotOpen, kOpenCaption,
-            TrailingFault(lines, k, "step", "a step file has " + std::to_string(kStepCount)));
+            TrailingFault(lines, k,
+                          UI_TEXT("Message",
+                                  "line %1 of %2 follows the last step line, a step "
+                                  "file has 1000 lines: %3")));
         return false;
     }
     table.clear();

@@ -188,27 +188,15 @@ Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps, const std
     ctx.view.showProgress(static_cast<int>(sent.size()));
     // Cut after the program was emptied: the controller holds only what went before.
     const auto cut = [&](std::size_t done, Outcome outcome) {
-        // Each sentence whole, the editor's own ending in it.
-        const bool whole = again == kSendWholeAgain;
         std::string said;
         if (done == 0) {
-            said = whole ? Filled(UI_TEXT("Message",
-                                          "PGM %1 on the controller is now empty; send the "
-                                          "whole program again"),
-                                  {pgm.number})
-                         : Filled(UI_TEXT("Message", "PGM %1 on the controller is now empty; %2"),
-                                  {pgm.number, again});
+            said = Filled(UI_TEXT("Message", "PGM %1 on the controller is now empty; %2"),
+                          {pgm.number, again});
         } else {
             const int last = sent[done - 1] + (table[sent[done - 1]][FieldCommand] == "CIR");
-            const std::string to = std::to_string(last);
-            said = whole ? Filled(UI_TEXT("Message",
-                                          "PGM %1 on the controller now holds steps 0 to %2 "
-                                          "only; send the whole program again"),
-                                  {pgm.number, to})
-                         : Filled(UI_TEXT("Message",
-                                          "PGM %1 on the controller now holds steps 0 to %2 "
-                                          "only; %3"),
-                                  {pgm.number, to, again});
+            said = Filled(
+                UI_TEXT("Message", "PGM %1 on the controller now holds steps 0 to %2 only; %3"),
+                {pgm.number, std::to_string(last), again});
         }
         ctx.prompter.notify(said, kSendCaption);
         return outcome;

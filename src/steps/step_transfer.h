@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/said_text.h"
 #include "procedures/outcome.h"
 #include "procedures/procedure_context.h"
 #include "procedures/quiet_reads.h"
@@ -24,8 +25,9 @@ Outcome SendSteps(ProcedureContext& ctx, const StepTarget& steps, const std::str
 // error No. s") is refused after the question, before "@INIT PGM", so the controller keeps its
 // program. An "@INIT PGM" not answered "OK" shows its error line and sends nothing more. A send
 // cut after "@INIT PGM" (refused, the line lost, stopped) says what the controller holds now:
-// "PGM 2 on the controller now holds steps 0 to 11 only; " (or "is now empty; ") and `again`.
-inline constexpr const char* kSendWholeAgain = "send the whole program again";
+// "PGM 2 on the controller now holds steps 0 to 11 only; " (or "is now empty; ") and `again`, a
+// text of its own, translated as one.
+inline constexpr const char* kSendWholeAgain = UI_TEXT("Message", "send the whole program again");
 Outcome QuickSendSteps(ProcedureContext& ctx, const StepTarget& steps,
                        const std::string& again = kSendWholeAgain);
 

@@ -8,6 +8,7 @@
 
 #include "common/convert.h"
 #include "common/said_text.h"
+#include "files/data_files.h"
 #include "files/file_io.h"
 
 // A ZEB line holds one step at fixed character positions, counted from 1. Characters 1 and 2
@@ -250,11 +251,12 @@ bool ConvertZebSteps(StepTable& table, std::string_view content, Prompter& promp
     const std::vector<std::string_view> lines = SplitLines(content);
     // As the parameter and pallet imports do: what is wrong in the detail that names the file.
     if (lines.size() < static_cast<std::size_t>(kStepCount)) {
-        prompter.notifyDetail(kCannotOpen, kOpenCaption,
-                              "the file has " + std::to_string(lines.size()) +
-                                  (lines.size() == 1 ? " line" : " lines") +
-                                  "; the steps of a ZEB data file stand in lines 1 to " +
-                                  std::to_string(kStepCount));
+        prompter.notifyDetail(
+            kCannotOpen, kOpenCaption,
+            TooFewLines(
+                lines.size(),
+                Filled(UI_TEXT("Message", "the steps of a ZEB data file stand in lines 1 to %1"),
+                       {std::to_string(kStepCount)})));
         return false;
     }
     table.clear();

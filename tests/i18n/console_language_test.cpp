@@ -61,6 +61,11 @@ TEST(ConsoleLanguage, ProblemsAndQuestionsInTheUsersLanguageReportsAsWritten) {
          "C.UTF-8",
          1,
          "mivo: version wurde nicht abgeschlossen\n"},
+        {"the line's detail, put together from pieces",
+         {"--lang", "de", "--port", "/dev/mivo-none", "version"},
+         "C.UTF-8",
+         1,
+         "  /dev/mivo-none: kein solches Gerät ("},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
