@@ -3,6 +3,8 @@
 #include <QHeaderView>
 #include <QMessageBox>
 
+#include "common/said_text.h"
+#include "i18n/translations.h"
 #include "parameters/init_dialog.h"
 #include "shell/cancel_dialog.h"
 #include "shell/error_dialog.h"
@@ -177,6 +179,20 @@ TEST_F(ShellDialogs, CaptionsReadWholeAtTwelvePoints) {
     for (int c = 0; c < header->count(); ++c)
         EXPECT_GE(header->sectionSize(c), header->sectionSizeHint(c)) << c;
     QApplication::setFont(font);
+}
+
+// A box's detail, put together from pieces, reads in the language installed as its text does.
+TEST_F(ShellDialogs, ABoxsDetailShowsInTheLanguageInstalled) {
+    InstallTranslations("de");
+    OnNextBox([](QMessageBox* box) {
+        EXPECT_EQ(box->text(), "Datei kann nicht geöffnet werden");
+        EXPECT_EQ(box->detailedText(), "a.prm: Zeile 3: X");
+        box->close();
+    });
+    MessagePrompter(*screens.transfer, screens.terr)
+        .notifyDetail("File cannot be open", "Open",
+                      Filled("%1: %2", {"a.prm", Filled("line %1: %2", {"3", "X"})}));
+    InstallTranslations("en");
 }
 
 // The closing question's box: Escape (or closing it) is Cancel, never a No that gives up work.
