@@ -1984,6 +1984,42 @@ Für Roboter %2 gespeichert.</translation>
         <source>%1 could not be saved to %2: %3</source>
         <translation>%1 konnten nicht in %2 gespeichert werden: %3</translation>
     </message>
+    <message>
+        <source>Not a text file (it contains NUL bytes)</source>
+        <translation>Keine Textdatei (sie enthält NUL-Bytes)</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>Keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>File is too large</source>
+        <translation>Die Datei ist zu groß</translation>
+    </message>
+    <message>
+        <source>zlib cannot start</source>
+        <translation>zlib kann nicht starten</translation>
+    </message>
+    <message>
+        <source>damaged compressed data: %1</source>
+        <translation>beschädigte komprimierte Daten: %1</translation>
+    </message>
+    <message>
+        <source>damaged compressed data</source>
+        <translation>beschädigte komprimierte Daten</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>die komprimierten Daten sind abgeschnitten</translation>
+    </message>
+    <message>
+        <source>another program holds its lock</source>
+        <translation>ein anderes Programm hält ihre Sperre</translation>
+    </message>
+    <message>
+        <source>the line was hung up (device closed or unplugged)</source>
+        <translation>die Verbindung wurde getrennt (Gerät geschlossen oder abgezogen)</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>

@@ -1984,6 +1984,42 @@ Remembered for robot %2.</source>
         <source>%1 could not be saved to %2: %3</source>
         <translation>%1 を %2 に保存できませんでした：%3</translation>
     </message>
+    <message>
+        <source>Not a text file (it contains NUL bytes)</source>
+        <translation>テキストファイルではありません（NUL バイトを含みます）</translation>
+    </message>
+    <message>
+        <source>Not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>File is too large</source>
+        <translation>ファイルが大きすぎます</translation>
+    </message>
+    <message>
+        <source>zlib cannot start</source>
+        <translation>zlib を開始できません</translation>
+    </message>
+    <message>
+        <source>damaged compressed data: %1</source>
+        <translation>圧縮データが壊れています：%1</translation>
+    </message>
+    <message>
+        <source>damaged compressed data</source>
+        <translation>圧縮データが壊れています</translation>
+    </message>
+    <message>
+        <source>the compressed data is cut short</source>
+        <translation>圧縮データが途中で切れています</translation>
+    </message>
+    <message>
+        <source>another program holds its lock</source>
+        <translation>別のプログラムがロックしています</translation>
+    </message>
+    <message>
+        <source>the line was hung up (device closed or unplugged)</source>
+        <translation>回線が切断されました（デバイスが閉じられたか抜かれました）</translation>
+    </message>
 </context>
 <context>
     <name>RunTexts</name>

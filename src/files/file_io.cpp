@@ -9,6 +9,8 @@
 #include <cstring>
 #include <vector>
 
+#include "common/said_text.h"
+
 namespace mivo {
 
 namespace {
@@ -91,7 +93,7 @@ bool ReadWholeFile(const std::string& path, std::string& content, std::string& r
 
 bool IsTextContent(std::string_view content, std::string& reason) {
     if (content.find('\0') == std::string_view::npos) return true;
-    reason = "Not a text file (it contains NUL bytes)";
+    reason = UI_TEXT("Message", "Not a text file (it contains NUL bytes)");
     return false;
 }
 
@@ -112,11 +114,11 @@ bool ReadWholeBinaryFile(const std::string& path, std::string& content, std::str
         return false;
     }
     if (!S_ISREG(st.st_mode)) {
-        reason = "Not a regular file";
+        reason = UI_TEXT("Message", "Not a regular file");
         return false;
     }
     if (static_cast<unsigned long long>(st.st_size) > kMaxDataFileSize) {
-        reason = "File is too large";
+        reason = UI_TEXT("Message", "File is too large");
         return false;
     }
     std::string data;
@@ -126,7 +128,7 @@ bool ReadWholeBinaryFile(const std::string& path, std::string& content, std::str
     for (;;) {
         if (got == data.size()) {
             if (data.size() > kMaxDataFileSize) {
-                reason = "File is too large";
+                reason = UI_TEXT("Message", "File is too large");
                 return false;
             }
             data.resize(data.size() + 4096);
@@ -142,7 +144,7 @@ bool ReadWholeBinaryFile(const std::string& path, std::string& content, std::str
     }
     data.resize(got);
     if (data.size() > kMaxDataFileSize) {
-        reason = "File is too large";
+        reason = UI_TEXT("Message", "File is too large");
         return false;
     }
     content = std::move(data);
@@ -161,7 +163,8 @@ bool SaveTarget(const std::string& path, std::string& target, std::string& reaso
         }
         if (!S_ISLNK(st.st_mode)) {
             if (!S_ISREG(st.st_mode)) {
-                reason = S_ISDIR(st.st_mode) ? SystemReason(EISDIR) : "Not a regular file";
+                reason = S_ISDIR(st.st_mode) ? SystemReason(EISDIR)
+                                             : UI_TEXT("Message", "Not a regular file");
                 return false;
             }
             // The rename would replace it whatever its permissions say.

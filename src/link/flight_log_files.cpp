@@ -11,6 +11,8 @@
 #include <cstring>
 #include <memory>
 
+#include "common/said_text.h"
+
 namespace mivo {
 
 namespace fs = std::filesystem;
@@ -100,12 +102,12 @@ bool CompressFlightLog(const fs::path& plain, std::uintmax_t& compressedSize,
     const fs::path temporary = fs::path(target.string() + ".tmp");
     const File in(std::fopen(plain.c_str(), "rb"));
     if (!in) {
-        problem = plain.string() + ": " + Reason(errno);
+        problem = Filled(UI_TEXT("Message", "%1: %2"), {plain.string(), Reason(errno)});
         return false;
     }
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
-        problem = temporary.string() + ": " + Reason(errno);
+        problem = Filled(UI_TEXT("Message", "%1: %2"), {temporary.string(), Reason(errno)});
         return false;
     }
     z_stream z{};
@@ -113,7 +115,7 @@ bool CompressFlightLog(const fs::path& plain, std::uintmax_t& compressedSize,
     if (deflateInit2(&z, 9, Z_DEFLATED, 15 + 16, 8, Z_DEFAULT_STRATEGY) != Z_OK) {
         ::close(fd);
         std::remove(temporary.c_str());
-        problem = "zlib cannot start";
+        problem = UI_TEXT("Message", "zlib cannot start");
         return false;
     }
     std::array<unsigned char, kChunk> input{}, output{};
@@ -152,7 +154,7 @@ bool CompressFlightLog(const fs::path& plain, std::uintmax_t& compressedSize,
     }
     if (error != 0) {
         std::remove(temporary.c_str());
-        problem = target.string() + ": " + Reason(error);
+        problem = Filled(UI_TEXT("Message", "%1: %2"), {target.string(), Reason(error)});
         return false;
     }
     compressedSize = fs::file_size(target, ec);
@@ -171,7 +173,7 @@ bool ReadFlightLogBytes(const FlightLogFile& file,
     z_stream z{};
     // 32 over the window bits: a gzip or zlib header, told apart.
     if (file.compressed && inflateInit2(&z, 15 + 32) != Z_OK) {
-        problem = "zlib cannot start";
+        problem = UI_TEXT("Message", "zlib cannot start");
         return false;
     }
     struct End {
@@ -210,8 +212,8 @@ bool ReadFlightLogBytes(const FlightLogFile& file,
             if (r == Z_STREAM_END) {
                 inStream = false;
             } else if ((r != Z_OK && r != Z_BUF_ERROR) || (have == 0 && z.avail_in == before)) {
-                problem = std::string("damaged compressed data") + (z.msg ? ": " : "") +
-                          (z.msg ? z.msg : "");
+                problem = z.msg ? Filled(UI_TEXT("Message", "damaged compressed data: %1"), {z.msg})
+                                : UI_TEXT("Message", "damaged compressed data");
                 return false;
             }
         }
@@ -229,7 +231,7 @@ bool ReadFlightLogBytes(const FlightLogFile& file,
         if (have == 0) break;
     }
     if (inStream) {
-        problem = "the compressed data is cut short";
+        problem = UI_TEXT("Message", "the compressed data is cut short");
         return false;
     }
     return true;

@@ -87,8 +87,8 @@ bool SerialPort::open(const QString& device) {
         ::open(QFile::encodeName(device).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (lock < 0 || ::flock(lock, LOCK_EX | LOCK_NB) != 0) {
         const bool held = lock >= 0;
-        const QString reason =
-            held ? "another program holds its lock" : QString::fromLocal8Bit(std::strerror(errno));
+        const QString reason = held ? UI_TEXT("Message", "another program holds its lock")
+                                    : QString::fromLocal8Bit(std::strerror(errno));
         if (held) ::close(lock);
         openFailure_ = OpenReason(device, QSerialPort::OpenError, reason);
         return false;
@@ -144,7 +144,7 @@ void SerialPort::onError(QSerialPort::SerialPortError error) {
             QString reason = port_.errorString();
             pollfd p{static_cast<int>(port_.handle()), POLLIN, 0};
             if (::poll(&p, 1, 0) == 1 && (p.revents & (POLLHUP | POLLERR)))
-                reason = "the line was hung up (device closed or unplugged)";
+                reason = UI_TEXT("Message", "the line was hung up (device closed or unplugged)");
             emit failed(reason);
             break;
         }
