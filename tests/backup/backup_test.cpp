@@ -30,6 +30,7 @@ ControllerData Read(Rig& rig, const DataParts& parts = AllParts()) {
     return data;
 }
 
+// A backup restored onto another controller leaves it holding the same data.
 TEST(Backup, RestoredOntoAFreshControllerComparesEqual) {
     Rig original;
     original.sim.steps.currentProgram = 2;
@@ -54,6 +55,14 @@ TEST(Backup, RestoredOntoAFreshControllerComparesEqual) {
     Step(fresh, 2, 500) = "POI 000,1,1,1,1";
     fresh.prompter.answers.assign(28, true);
     ASSERT_EQ(RestoreData(fresh.ctx, backup, AllParts()), Outcome::Completed);
+    // Its twenty pallet questions, and its completions, are told apart by the number.
+    std::set<std::pair<std::string, std::string>> said;
+    for (const Message& m : fresh.prompter.messages)
+        EXPECT_TRUE(said.insert({m.caption, m.text}).second) << m.caption << ": " << m.text;
+    for (const char* part : {"(PGM 2)", "(pallet 0)", "(pallet 19)", "(offsets of PGM 5)"})
+        EXPECT_TRUE(std::any_of(said.begin(), said.end(), [&](const auto& m) {
+            return m.first.find(part) != std::string::npos;
+        })) << part;
     EXPECT_TRUE(Differences(backup, Read(fresh)).empty());
     EXPECT_EQ(fresh.sim.steps.programs, original.sim.steps.programs);
     EXPECT_EQ(fresh.sim.parameters.values, original.sim.parameters.values);
@@ -211,27 +220,6 @@ TEST(Backup, ATargetThatCannotBeWrittenReadsNothing) {
     }
 }
 
-// A restore's twenty pallet questions, and its completions, are told apart by the number.
-TEST(Backup, ARestoreNamesThePartOfEachQuestionAndNotice) {
-    Rig original;
-    ControllerData backup = Read(original);
-    Rig rig;
-    rig.prompter.answers.assign(28, true);
-    ASSERT_EQ(RestoreData(rig.ctx, backup, AllParts()), Outcome::Completed);
-    std::set<std::pair<std::string, std::string>> said;
-    for (const Message& m : rig.prompter.messages) {
-        SCOPED_TRACE(m.caption + ": " + m.text);
-        EXPECT_TRUE(said.insert({m.caption, m.text}).second);
-    }
-    const auto has = [&](const std::string& caption) {
-        return std::any_of(said.begin(), said.end(), [&](const auto& m) {
-            return m.first.find(caption) != std::string::npos;
-        });
-    };
-    for (const char* part : {"(PGM 0)", "(pallet 0)", "(pallet 19)", "(offsets of PGM 5)"})
-        EXPECT_TRUE(has(part)) << part;
-}
-
 // A file that is no whole backup is refused, naming what is wrong.
 TEST(Backup, AnArchiveThatIsNoWholeBackupIsRefusedNamingWhy) {
     Rig rig;
@@ -258,8 +246,6 @@ TEST(Backup, AnArchiveThatIsNoWholeBackupIsRefusedNamingWhy) {
         {[](Members& m) { m.pop_back(); }, {}, "b.zip/manifest.txt: the backup holds no such member"},
         // Nothing but what a backup writes, however harmless it looks; named readably.
         {[](Members& m) { m.emplace_back("../evil.stp", m[0].second); }, {}, "b.zip/../evil.stp: a backup holds no such member"},
-        {[](Members& m) { m.emplace_back("/abs/x.stp", m[0].second); }, {}, "b.zip//abs/x.stp: a backup holds no such member"},
-        {[](Members& m) { m.emplace_back("evil.sh", "rm -rf ~\n"); }, {}, "b.zip/evil.sh: a backup holds no such member"},
         // A name of control bytes, as an archiver writes it (libzip writes none such).
         {[](Members& m) { m.emplace(m.begin(), "E[2JB.stp", m[0].second); }, [](std::string& b) { RenameMember(b, "E[2JB.stp", "\x1b[2J\a.stp"); }, "b.zip/\\x1B[2J\\x07.stp: a backup holds no such member"},
         {[](Members& m) { m.emplace_back("program-1.stp", m[0].second); }, {}, "b.zip/program-1.stp: a backup holds no such member"},

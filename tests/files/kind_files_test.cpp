@@ -163,7 +163,6 @@ TEST(PalletZeb, BlockOfThePalletInTheNumberField) {
             ""};
         EXPECT_EQ(data, expected);
     }
-    EXPECT_EQ(ZebPalletLine(1), 1030);
 }
 
 TEST(ParameterZeb, ProductsAsShortestDecimalTexts) {
@@ -233,7 +232,6 @@ TEST(KindFiles, RefusedOpenChangesNothing) {
     // clang-format off
     const Case cases[] = {
         {"pallet, 9 lines", palletFile, "short.plt", Lines(9), cannotOpen, "the file has 9 lines; a pallet file has 10, one value a line"},
-        {"pallet, 1 line", palletFile, "short.plt", "5", cannotOpen, "the file has 1 line; a pallet file has 10, one value a line"},
         {"offset, 4 lines", offsetFile, "short.OFF", "1\r\n2\r\n3\r\n4\r\n", cannotOpen, "the file has 4 lines; an offset file has 5, one value a line"},
         {"parameter, 43 lines", parameterFile, "short.prm", Lines(43), cannotOpen, "the file has 43 lines; a parameter file has 44, one value a line"},
         {"ZEB parameters, 1010 lines", parameterZeb, "p.crd", ParameterZebFile(0, "", 9), cannotOpen, "the file has 1010 lines" + zebRange},

@@ -40,7 +40,6 @@ TEST_F(CommandDialog, OkWritesTheEntryOrShowsTheFirstRefusal) {
         {"0:", "0:", {{"Xdata", "12,5"}, {"Ydata", "2"}, {"Zdata", "3"}}, "A comma cannot be inputted in X"},
         {"0:", "3:", {{"comento", QString::fromUtf8("\xE4\xB8\xAD")}}, "The character U+4E2D cannot be stored (Windows-1252)."},
         // A typed text stands for what it names, refused in the program check's words.
-        {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "start"}, {"Zdata", "3"}}, "Y 'start' is no number"},
         {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, "'100' is no step command", {}, nullptr, "100"},
         {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, "Select command", {}, nullptr, "LIN"},
         {"0:", "0:", {{"Xdata", "1"}, {"Ydata", "2"}, {"Zdata", "3"}}, "Operation 'go' is no operation code", {}, nullptr, {}, "go"},

@@ -67,7 +67,6 @@ TEST(StepFiles, SaveAndOpenOnDisk) {
     EXPECT_EQ(t, table);
     ASSERT_TRUE(SaveStepFile(t, dir / "again", SaveStp, p));
     EXPECT_EQ(ReadBytes(dir / "again.stp"), bytes);
-    EXPECT_EQ(StepFileLines(table)[5], "SEQ,800,,,,,25,,,,");
 
     // Another editor's UTF-8 is read as UTF-8 and saved in Windows-1252; a character that code
     // page cannot hold refuses the file, naming its line, the table as it was.
