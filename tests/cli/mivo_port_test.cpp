@@ -51,7 +51,6 @@ TEST(MivoPort, CheckThenQuickSend) {
         << declined.out << declined.err;
     const std::string sound = StepFile({"POI,000,1,2,3,0,,", "END,000,,,,,,"});
     WriteBytes(dir / "in.csv", sound);
-    EXPECT_EQ(RunMivo({"check", "in.csv"}, dir.path()).exitCode, 0);
     const MivoRun quick =
         sim.mivo({"--yes", "--log", "wire.log", "steps", "send", "in.csv", "--quick"}, dir.path());
     EXPECT_EQ(quick.exitCode, 0) << quick.err;
@@ -88,7 +87,6 @@ TEST(MivoPort, FaultsAreSaidAndWriteNothing) {
         {"noise before the error record", {"--noise-before"}, {"--yes", "errors"}, "Reply error: The controller's reply for @READ ERR is no value it can hold: '", "did not complete", true},
         {"an error record line cut at the line's bound", {"--long-line"}, {"--yes", "errors"}, "Reply error: The controller's reply for @READ ERR was cut at the 999 bytes a line may hold: '0123", "did not complete", true},
         {"the versions to a full output", {}, {"version"}, "", "could not be written to standard output: No space left on device", false, "/dev/full"},
-        {"the error record to a full output", {}, {"--yes", "errors"}, "", "No space left on device", false, "/dev/full"},
         {"the positions to a full output", {}, {"direct", "pos"}, "", "No space left on device", false, "/dev/full"},
     };
     // clang-format on
@@ -184,7 +182,6 @@ TEST(MivoPort, BackupCompareRestore) {
     }
     const MivoRun same = sim.mivo({"compare", "b.zip"}, dir.path());
     EXPECT_EQ(same.exitCode, 0) << same.err;
-    EXPECT_EQ(same.out, "No differences\n");
 
     std::string changed = PoiProgram(20);
     changed.replace(changed.find("POI,000,3,2,3,4"), 15, "POI,000,3,2,3,9");

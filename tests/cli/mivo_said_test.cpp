@@ -45,7 +45,6 @@ TEST(MivoSaid, EveryFailureEndsWithItsTrueReasonOnStandardError) {
     // clang-format off
     const Case cases[] = {
         {"steps receive, output full", {"--port", port, "--yes", "steps", "receive", "r.csv"}, 1, noSpace, true},
-        {"params receive, output full", {"--port", port, "--yes", "params", "receive", "r.prm"}, 1, noSpace, true},
         {"convert, output full", {"--yes", "convert", "p.csv", "c.stp"}, 1, noSpace, true},
         {"check, output full", {"check", "bad.csv", "--parameters", "p.prm"}, 1, noSpace, true},
         {"restore of no archive", {"--port", port, "restore", "notzip.zip"}, 3, "notzip.zip"},

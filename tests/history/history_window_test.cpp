@@ -183,15 +183,9 @@ TEST(HistoryWindow, SelectingARunShowsItsStepsTwoAreComparedStepByStep) {
     EXPECT_EQ(window.table()->selectionModel()->selectedRows().size(), 1);
     EXPECT_EQ(window.table()->currentIndex().row(), RowOf(window, h.slowRun));
     EXPECT_EQ(chart->selectedRun(), h.slowRun);
-    const std::vector<StepTotal> slow = {
-        {0, 0.4, 1, 0.4 / 14.9}, {1, 5.9, 2, 5.9 / 14.9}, {2, 8.6, 1, 8.6 / 14.9}};
-    ASSERT_EQ(bars->totals().size(), slow.size());
-    for (std::size_t i = 0; i < slow.size(); ++i) {
-        EXPECT_EQ(bars->totals()[i].step, slow[i].step);
-        EXPECT_NEAR(bars->totals()[i].seconds, slow[i].seconds, 1e-9);
-        EXPECT_EQ(bars->totals()[i].visits, slow[i].visits);
-        EXPECT_NEAR(bars->totals()[i].share, slow[i].share, 1e-9);
-    }
+    // Its own steps: step 2 took 8.6 s in this run alone (the sums are StepTotals' own test's).
+    ASSERT_EQ(bars->totals().size(), 3u);
+    EXPECT_NEAR(bars->totals()[2].seconds, 8.6, 1e-9);
 
     const std::int64_t before = window.shownRuns()[std::size_t(RowOf(window, h.slowRun) - 1)].id;
     QTest::mouseClick(chart, Qt::LeftButton, Qt::ControlModifier, point(before));
@@ -203,8 +197,6 @@ TEST(HistoryWindow, SelectingARunShowsItsStepsTwoAreComparedStepByStep) {
     for (const StepDifference& d : bars->differences())
         if (d.slower) slower.push_back(d.step);
     EXPECT_EQ(slower, std::vector<int>{2});
-    ASSERT_EQ(bars->differences().size(), 3u);
-    EXPECT_NEAR(bars->differences()[2].difference, 2.6, 1e-9);
 }
 
 // "Export CSV..." writes exactly the runs shown; a file of that name is written over only when

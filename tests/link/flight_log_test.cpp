@@ -87,7 +87,6 @@ TEST(FlightRecorder, DailyFilesPrunedByAgeAndClosedOnesCompressed) {
     recorder.sync();
     EXPECT_EQ(Contents(folder / "mivo-2026-12-09.log"), "2026-12-09T00:00:00.000 > @RUN\n");
     EXPECT_EQ(Names(folder), "mivo-2026-12-08.log.gz mivo-2026-12-09.log notes.txt ");
-    EXPECT_EQ(Gunzip(folder / "mivo-2026-12-08.log.gz"), day8);
     EXPECT_EQ(Zcat(folder / "mivo-2026-12-08.log.gz"), day8);
 }
 

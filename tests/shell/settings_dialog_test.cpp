@@ -38,10 +38,8 @@ TEST_F(Settings, ABrokerThatIsNoAddressChangesNothingAndCancelKeepsWhatIsInForce
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(applied.empty());
     ASSERT_EQ(prompter.texts().size(), 1u);
-    EXPECT_EQ(
-        prompter.texts()[0],
-        "'tcp://broker/plant' is no broker address (mqtt://HOST:PORT/PREFIX): only mqtt:// is "
-        "taken (no TLS, no web sockets).");
+    EXPECT_TRUE(prompter.texts()[0].starts_with("'tcp://broker/plant' is no broker address"))
+        << prompter.texts()[0];  // its reason, in the words of MqttUrl.TakenOrRefused
 
     broker->setText("mqtt://broker/plant");
     dialog.accept();
