@@ -246,6 +246,7 @@ TEST(Backup, AnArchiveThatIsNoWholeBackupIsRefusedNamingWhy) {
         {[](Members& m) { m.pop_back(); }, {}, "b.zip/manifest.txt: the backup holds no such member"},
         // Nothing but what a backup writes, however harmless it looks; named readably.
         {[](Members& m) { m.emplace_back("../evil.stp", m[0].second); }, {}, "b.zip/../evil.stp: a backup holds no such member"},
+        {[](Members& m) { m.emplace_back("/abs/x.stp", m[0].second); }, {}, "b.zip//abs/x.stp: a backup holds no such member"},
         // A name of control bytes, as an archiver writes it (libzip writes none such).
         {[](Members& m) { m.emplace(m.begin(), "E[2JB.stp", m[0].second); }, [](std::string& b) { RenameMember(b, "E[2JB.stp", "\x1b[2J\a.stp"); }, "b.zip/\\x1B[2J\\x07.stp: a backup holds no such member"},
         {[](Members& m) { m.emplace_back("program-1.stp", m[0].second); }, {}, "b.zip/program-1.stp: a backup holds no such member"},
