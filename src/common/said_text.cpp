@@ -51,6 +51,10 @@ std::string Filled(const char* english, std::initializer_list<std::string> value
     return text;
 }
 
+std::string Labelled(const std::string& what, const std::string& text) {
+    return Filled(UI_TEXT("Message", "%1: %2"), {what, text});
+}
+
 std::optional<FilledText> HowFilled(const std::string& text) {
     Made& made = Lately();
     const std::lock_guard lock(made.mutex);

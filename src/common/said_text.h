@@ -17,6 +17,9 @@ namespace mivo {
 
 // `english` with %1, %2 ... replaced by `values` in turn.
 std::string Filled(const char* english, std::initializer_list<std::string> values);
+// "WHAT: TEXT" (a file and what is wrong with it, a field's place and its refusal), filled so that
+// TEXT shows translated within it.
+std::string Labelled(const std::string& what, const std::string& text);
 // `text` with %1 ... %9 replaced by `values`, as Filled does (a value is not filled again; a
 // number with no value stays), and nothing remembered.
 std::string FillIn(std::string_view text, const std::vector<std::string>& values);

@@ -38,10 +38,8 @@ bool PassesSaveTest(SaveNameTest test, const std::string& name, const std::strin
 
 void FileNamingPrompter::notifyDetail(const std::string& text, const std::string& caption,
                                       const std::string& detail) {
-    inner_.notifyDetail(
-        text, caption,
-        detail.empty() ? detail
-                       : Filled(UI_TEXT("Message", "%1: %2"), {EscapeControlBytes(name_), detail}));
+    inner_.notifyDetail(text, caption,
+                        detail.empty() ? detail : Labelled(EscapeControlBytes(name_), detail));
 }
 
 const std::string* FilterExtension(const std::vector<FileFilter>& filters, int filter) {

@@ -102,12 +102,12 @@ bool CompressFlightLog(const fs::path& plain, std::uintmax_t& compressedSize,
     const fs::path temporary = fs::path(target.string() + ".tmp");
     const File in(std::fopen(plain.c_str(), "rb"));
     if (!in) {
-        problem = Filled(UI_TEXT("Message", "%1: %2"), {plain.string(), Reason(errno)});
+        problem = Labelled(plain.string(), Reason(errno));
         return false;
     }
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
-        problem = Filled(UI_TEXT("Message", "%1: %2"), {temporary.string(), Reason(errno)});
+        problem = Labelled(temporary.string(), Reason(errno));
         return false;
     }
     z_stream z{};
@@ -154,7 +154,7 @@ bool CompressFlightLog(const fs::path& plain, std::uintmax_t& compressedSize,
     }
     if (error != 0) {
         std::remove(temporary.c_str());
-        problem = Filled(UI_TEXT("Message", "%1: %2"), {target.string(), Reason(error)});
+        problem = Labelled(target.string(), Reason(error));
         return false;
     }
     compressedSize = fs::file_size(target, ec);

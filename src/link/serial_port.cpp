@@ -53,7 +53,7 @@ QString OpenReason(const QString& device, QSerialPort::SerialPortError error,
         reason =
             Filled(UI_TEXT("Message", "%1: busy, in use by another program (%2)"), {shown, system});
     else
-        reason = Filled(UI_TEXT("Message", "%1: %2"), {shown, system});
+        reason = Labelled(shown, system);
     return QString::fromLocal8Bit(reason);
 }
 

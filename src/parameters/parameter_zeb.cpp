@@ -82,8 +82,7 @@ bool ConvertZebParameters(ParameterTable& table, std::string_view content, Promp
         const std::string refusal = FileValueRefusal(texts[i], ValueLength(f.parameter),
                                                      ParameterCatalogue(f.parameter).name);
         if (!refusal.empty()) {
-            prompter.notifyDetail(kCannotOpen, kOpenCaption,
-                                  Filled(UI_TEXT("Message", "%1: %2"), {Place(f), refusal}));
+            prompter.notifyDetail(kCannotOpen, kOpenCaption, Labelled(Place(f), refusal));
             return false;
         }
     }

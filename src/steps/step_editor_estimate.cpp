@@ -170,13 +170,12 @@ void StepEditor::calibrateFromStepTimes() {
     const std::string path = name.toStdString();
     std::string text, reason;
     if (!ReadWholeFile(path, text, reason)) {
-        prompter().notify(Filled(UI_TEXT("Message", "%1: %2"), {path, reason}), kCalibrateCaption);
+        prompter().notify(Labelled(path, reason), kCalibrateCaption);
         return;
     }
     const StepTimesRead times = ReadStepTimes(text);
     if (!times.problem.empty()) {
-        prompter().notify(Filled(UI_TEXT("Message", "%1: %2"), {path, times.problem}),
-                          kCalibrateCaption);
+        prompter().notify(Labelled(path, times.problem), kCalibrateCaption);
         return;
     }
     const int robot = estimateRobot();
